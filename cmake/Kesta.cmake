@@ -1,0 +1,30 @@
+# Small helpers so that each folder's CMakeLists.txt stays a few lines.
+
+# kesta_library(NAME [SOURCES files...] [GLOB] DEPENDS libs...)
+# With GLOB the library takes every .cpp file of the calling folder.
+function(kesta_library name)
+  cmake_parse_arguments(K "GLOB" "" "SOURCES;DEPENDS;EXCLUDE" ${ARGN})
+  set(srcs ${K_SOURCES})
+  if(K_GLOB)
+    file(GLOB globbed CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    foreach(ex ${K_EXCLUDE})
+      list(FILTER globbed EXCLUDE REGEX "/${ex}$")
+    endforeach()
+    list(APPEND srcs ${globbed})
+  endif()
+  add_library(${name} STATIC ${srcs})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${K_DEPENDS})
+endfunction()
+
+# kesta_test(NAME DEPENDS libs...): every .cpp of the calling test folder
+# becomes one GoogleTest program, registered with CTest.
+function(kesta_test name)
+  cmake_parse_arguments(K "" "" "DEPENDS" ${ARGN})
+  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_executable(${name} ${srcs})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PRIVATE ${K_DEPENDS} GTest::gtest GTest::gmock GTest::gtest_main)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "KESTA_SOURCE_DIR=${PROJECT_SOURCE_DIR};KESTA_BUILD_DIR=${PROJECT_BINARY_DIR}")
+endfunction()

@@ -1,0 +1,79 @@
+#pragma once
+// One token of the checked text, and the module-wide word list of them.
+#include <cstdint>
+
+#include "platform/bounded_text.h"
+
+struct WordRec {
+  WordRec* next = nullptr;
+  WordRec* prev = nullptr;
+  BoundedText<84> text;        // dictionary key: lower-cased when written with a capital
+  BoundedText<84> written;     // as written; "@@END" in the sentinel
+  BoundedText<100> suggestion; // replacement or advice
+  BoundedText<8> tag;          // short marker text such as "<AR>"
+  BoundedText<8> classCode;    // numeric code on input, six-character class code after decoding
+  std::int32_t wordClass = 40;
+  std::int32_t subClass = 0;
+  std::int32_t message = 0;
+  std::int32_t message2 = 0;
+  std::int32_t entryWords = 1;
+  std::int32_t tokenKind = 0;
+  std::int32_t sentencePos = 0;
+  std::int32_t length = 0;
+  std::int32_t ruleId = 0;
+  std::int32_t weight = 1;
+  std::int32_t sentenceLength = 0;
+  std::int32_t sentenceEnd = 0;
+  char splitKind = '0';
+  char lastLetter = '\0';
+  char caseFlag = '0';
+  char markFlag = '0';
+  char separatorFlag = ' ';
+  char dictMarker = ' ';
+  char verbForm = ' ';
+  char extraFlag = ' ';
+  char pluralMarker = '0';
+};
+
+// The sentinel word that ends every text under check.
+inline constexpr const char* kSentinel = "@@END";
+
+// Module-wide: the word list of the last check.
+struct WordListState {
+  WordRec* head = nullptr;  // first record; null for an empty list
+  WordRec* tail = nullptr;  // last appended record, a shortcut for appending
+  // Forgets the list without freeing it (the tokenizer's start).
+  void Forget() { head = tail = nullptr; }
+  // Frees the list and forgets it.
+  void Reset();
+};
+extern WordListState WordList;
+
+// Module-wide texts that the commands keep between calls and the engine reads.
+struct DocumentCursor {
+  BoundedText<80> CurrentOid;   // element id most commands return the caret to
+  BoundedText<16> WalkOid;      // walk cursor of the body-start search
+  BoundedText<16> StartTag;     // body start of the current document type
+  BoundedText<16> StartTagName;
+  BoundedText<16> StartTagCopy;
+  void Reset() { *this = DocumentCursor{}; }
+};
+extern DocumentCursor Cursor;
+
+// Appends one record for `token` (at most 83 characters) to the word list.
+// `tokenState` is the tokenizer's six-character pending-state text
+// (characters 0, 1, 2 and 4 are read); null reads as all NULs. Kind 89 replaces `token` by ".".
+void AddWordRec(char* token, unsigned char markFlag, int wordNo, int kind, const char* tokenState);
+
+// Unlinks and destroys a record that has a predecessor and a successor.
+void DeleteWordRec(WordRec* w);
+
+// Destroys every record from `head` on; a null head does nothing.
+void FreeWordList(WordRec* head);
+
+// Diagnostic dump of the list (mode 2: of `text`) to the debug file.
+void DumpWordList(WordRec* head, int mode, const char* text);
+
+// The one allocator that records are made and destroyed with.
+WordRec* NewWordRec();
+void DestroyWordRec(WordRec* w);

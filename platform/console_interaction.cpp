@@ -1,0 +1,58 @@
+#include "platform/console_interaction.h"
+
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+bool ConsoleInteraction::NextAnswer(int* answer) {
+  if (answers_.empty()) return false;
+  *answer = answers_.front();
+  answers_.pop_front();
+  return true;
+}
+
+bool ConsoleInteraction::AskTerminal(const std::string& question, int* answer) {
+  if (!terminal_) return false;
+  std::fprintf(out_, "%s ", question.c_str());
+  std::fflush(out_);
+  std::string line;
+  if (!std::getline(std::cin, line)) return false;
+  char* end = nullptr;
+  long v = std::strtol(line.c_str(), &end, 10);
+  if (end == line.c_str()) return false;
+  *answer = static_cast<int>(v);
+  return true;
+}
+
+int ConsoleInteraction::MessageBox(const std::string& text, const std::string& caption,
+                                   unsigned style) {
+  std::fprintf(out_, "[box %s] %s\n", caption.c_str(), text.c_str());
+  std::fflush(out_);
+  int answer = 0;
+  if ((style & MB_TYPEMASK) == MB_OK) {
+    NextAnswer(&answer);  // an OK box takes its queued answer too, and shows OK
+    return IDOK;
+  }
+  if (NextAnswer(&answer)) return answer;
+  if (AskTerminal("answer (1 OK, 2 Cancel, 6 Yes, 7 No):", &answer)) return answer;
+  return DismissedAnswer(style);
+}
+
+void ConsoleInteraction::StatusLine(const std::string& text) {
+  std::fprintf(out_, "[status] %s\n", text.c_str());
+  std::fflush(out_);
+}
+
+int ConsoleInteraction::Response(const std::string& prompt, const std::vector<std::string>& buttons) {
+  int answer = 0;
+  if (!NextAnswer(&answer)) {
+    std::string question = prompt + " [";
+    for (std::size_t i = 0; i < buttons.size(); ++i)
+      question += (i ? ", " : "") + std::to_string(i + 1) + " " + buttons[i];
+    question += "]";
+    if (!AskTerminal(question, &answer)) answer = 0;
+  }
+  std::fprintf(out_, "[response] %s -> %d\n", prompt.c_str(), answer);
+  std::fflush(out_);
+  return answer;
+}

@@ -1,0 +1,28 @@
+#pragma once
+// The interaction of the `kesta` command: every box, status line and
+// question goes to standard error; answers come from a queue given on the
+// command line, then from the terminal when there is one, else a question
+// is dismissed.
+#include <cstdio>
+#include <deque>
+
+#include "platform/interaction.h"
+
+class ConsoleInteraction : public Interaction {
+ public:
+  explicit ConsoleInteraction(std::FILE* out = stderr) : out_(out) {}
+  void QueueAnswer(int answer) { answers_.push_back(answer); }
+  void SetTerminalAnswers(bool enabled) { terminal_ = enabled; }
+
+  int MessageBox(const std::string& text, const std::string& caption, unsigned style) override;
+  void StatusLine(const std::string& text) override;
+  int Response(const std::string& prompt, const std::vector<std::string>& buttons) override;
+
+ private:
+  bool NextAnswer(int* answer);
+  bool AskTerminal(const std::string& question, int* answer);
+
+  std::FILE* out_;
+  std::deque<int> answers_;
+  bool terminal_ = false;
+};

@@ -1,0 +1,28 @@
+#pragma once
+// Files and paths. The module builds Windows paths with '\'; every call here
+// takes them as they are and maps '\' to '/'.
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+std::string NativePath(std::string_view path);
+
+bool FileExists(const std::string& path);    // the `_access(path, 0)` test
+bool FileReadable(const std::string& path);  // the `_access(path, 4)` test
+
+// fopen with the path mapped; null on failure (errno tells why).
+std::FILE* OpenFile(const std::string& path, const char* mode);
+
+// Reads the whole file as bytes; false when it cannot be read.
+bool ReadFileBytes(const std::string& path, std::string* bytes);
+
+// Replaces the file's content with `bytes` without ever leaving it half
+// written: the text goes to a temporary file beside it, which is renamed over
+// the old file. On failure the old file is untouched; `error` gets the
+// system's error number and `stage` says what failed ("open" or "write").
+bool ReplaceFileContent(const std::string& path, std::string_view bytes, int* error,
+                        const char** stage);
+
+// Makes the next ReplaceFileContent fail at `stage` ("open" or "write") with
+// `error`, for tests of what callers do then (root ignores permissions).
+void FailNextReplaceForTesting(const char* stage, int error);
