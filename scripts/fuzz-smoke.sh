@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang (AddressSanitizer and UBSan on) and
+# runs each briefly. FUZZ_SECONDS sets the time per target (default 20).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+shopt -s nullglob
+sources=(fuzz/*_fuzz.cpp)
+if [ ${#sources[@]} -eq 0 ]; then
+  echo "fuzz: no targets"
+  exit 0
+fi
+seconds="${FUZZ_SECONDS:-20}"
+CXX=clang++ cmake -S . -B build-fuzz -DKESTA_FUZZ=ON -DKESTA_SANITIZE=ON -DKESTA_TESTS=OFF \
+  -DKESTA_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build-fuzz -j "$(nproc)"
+for src in "${sources[@]}"; do
+  name=$(basename "$src" .cpp)
+  corpus="build-fuzz/corpus-$name"
+  mkdir -p "$corpus"
+  seeds=()
+  [ -d "fuzz/seeds/$name" ] && seeds=("fuzz/seeds/$name")
+  echo "fuzz: $name for ${seconds}s"
+  "build-fuzz/fuzz/$name" -max_total_time="$seconds" -rss_limit_mb=2048 -print_final_stats=0 \
+    "$corpus" "${seeds[@]}" 2>&1 | tail -n 3
+  # libFuzzer exits non-zero on a crash, a sanitizer report or a leak.
+  status=${PIPESTATUS[0]}
+  if [ "$status" -ne 0 ]; then
+    echo "fuzz: $name FAILED"
+    exit 1
+  fi
+done
+echo "fuzz: all targets passed"
