@@ -1,0 +1,36 @@
+#pragma once
+// Null-safe access to a word's neighbours. Rules read the words around the
+// one they judge; at the head or the end of the list (or in a short list
+// without the sentinel) the neighbour is missing, and these helpers say so
+// instead of following a null pointer.
+#include "engine/word_rec.h"
+
+// The k-th record after (before) `w`, or null when the list ends first.
+inline WordRec* Next(const WordRec* w, int k = 1) {
+  WordRec* p = const_cast<WordRec*>(w);
+  for (int i = 0; p && i < k; ++i) p = p->next;
+  return p;
+}
+inline WordRec* Prev(const WordRec* w, int k = 1) {
+  WordRec* p = const_cast<WordRec*>(w);
+  for (int i = 0; p && i < k; ++i) p = p->prev;
+  return p;
+}
+
+inline bool IsSentinel(const WordRec* w) { return w && w->written == kSentinel; }
+// True for a missing record or the sentinel: where every pass stops.
+inline bool AtEnd(const WordRec* w) { return !w || IsSentinel(w); }
+
+// A record that stands for a missing neighbour: empty texts, zero numbers
+// and blank flags, so that comparisons with it are simply false.
+const WordRec& NoWord();
+
+// The k-th neighbour, or NoWord() when it is missing.
+inline const WordRec& NextOr(const WordRec* w, int k = 1) {
+  const WordRec* p = Next(w, k);
+  return p ? *p : NoWord();
+}
+inline const WordRec& PrevOr(const WordRec* w, int k = 1) {
+  const WordRec* p = Prev(w, k);
+  return p ? *p : NoWord();
+}
