@@ -15,6 +15,7 @@ void ReleaseDictionaries() {
   FreeBlockList(Dictionaries.DigramIndex);
   Dictionaries.DigramIndex = nullptr;
   Dictionaries.indexTail = nullptr;
+  Dictionaries.SynonymDictIndex = 0;
 }
 
 void ShowSettingsFailure(int code) {
