@@ -97,12 +97,12 @@ int ReadMap(std::string_view map, DictImage* out) {
     std::string_view line = map.substr(pos, (end == std::string_view::npos ? map.size() : end) - pos);
     pos = next;
     ++lineNo;
-    // The map's line buffer would split a longer line and read its tail as a
-    // line of its own; such a map is refused instead.
+    // A line's text ends at a NUL. The map's line buffer would split a longer
+    // line and read its tail as a line of its own; such a map is refused.
+    line = line.substr(0, std::min(line.size(), line.find('\0')));
     if (line.size() > kMapLineChars)
       return Refuse(out, kDictWrongMap,
                     "map line " + std::to_string(lineNo) + " is longer than 83 characters");
-    line = line.substr(0, std::min(line.size(), line.find('\0')));
     std::vector<std::string_view> fields = SplitMapLine(line);
     if (fields.empty()) continue;
     if (fields[0].substr(0, 2) == "@@") continue;
