@@ -27,6 +27,16 @@ struct Scan {
   int pendingKind = 0;
   bool lastWasNumber = false;  // the last token added was a number
 
+  // Closing tags looked for in vain, with where each search began: a later
+  // search for the same tag fails at once, so that text whose elements are
+  // not closed is still read in one pass.
+  struct MissedTag {
+    char tag[36];
+    const char* from;
+  };
+  MissedTag missed[8] = {};
+  std::size_t missedCount = 0;
+
   std::string_view word() const { return {token, length}; }
   char last() const { return length ? token[length - 1] : '\0'; }
 };

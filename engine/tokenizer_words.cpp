@@ -56,8 +56,12 @@ void ScanLetter(Scan& s) {
     ++s.p;
     return;
   }
-  Append(s, *s.p);
-  ++s.p;
+  // The rest of the run of letters and digits, without a return to the
+  // scan loop for each.
+  do {
+    Append(s, *s.p);
+    ++s.p;
+  } while (IsLetterOrDigit(Byte(*s.p)));
 }
 
 void ScanBreak(Scan& s) {
