@@ -1,5 +1,7 @@
 #include "dictbuild/dict_writer.h"
 
+#include "dictbuild/entry_syntax.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -54,7 +56,7 @@ bool MatchesAlone(const SingleEntry& s, const std::string& w) {
   switch (s.mark) {
     case ' ': return w == t;
     case '$': return w == t || w == t + "s";
-    case '@': return w == t || w == t + "er" || w == t + "est";
+    case '@': return w == t || w == t + "er" || w == t + "est" || w == t + "ly";
     case '!':
       return w == t + "y" || w == t + "ies" || (EndsWithAny(t, "hosx") && (w == t || w == t + "es"));
     default: return false;
@@ -65,7 +67,14 @@ void Error(std::vector<DictBuildError>* errors, int line, std::string message) {
   errors->push_back({line, std::move(message)});
 }
 
-std::string Quoted(std::string_view s) { return "'" + std::string(s) + "'"; }
+std::string Quoted(std::string_view s) {
+  std::string q;
+  q.reserve(s.size() + 2);
+  q += '\'';
+  q.append(s);
+  q += '\'';
+  return q;
+}
 
 // Checks one entry line and works out its digram and stored form; false after
 // an error.
@@ -98,6 +107,10 @@ bool ReadEntry(std::string_view text, int lineNo, DictSourceEntry* entry,
     Error(errors, lineNo,
           "entry " + Quoted(text) + ": no digram can be formed (the first word needs two characters and "
           "must begin with a lower-case letter)");
+    return false;
+  }
+  if (std::string problem = CheckEntrySyntax(text); !problem.empty()) {
+    Error(errors, lineNo, "entry " + Quoted(text) + ": " + problem);
     return false;
   }
   entry->line = lineNo;
@@ -180,7 +193,7 @@ bool ReadHeaderLine(std::string_view line, int lineNo, DictSource* out, std::vec
 }
 
 void PutNumber(std::string* file, std::size_t at, long value) {
-  char buf[16];
+  char buf[24];
   std::snprintf(buf, sizeof buf, "%-8ld", value);
   file->replace(at, 8, buf, 8);
 }
@@ -317,8 +330,13 @@ std::string FormatBuildErrors(std::string_view sourceName, const std::vector<Dic
   std::string out;
   for (const DictBuildError& e : errors) {
     out += sourceName;
-    if (e.line > 0) out += ":" + std::to_string(e.line);
-    out += ": " + e.message + "\n";
+    if (e.line > 0) {
+      out += ':';
+      out += std::to_string(e.line);
+    }
+    out += ": ";
+    out += e.message;
+    out += '\n';
   }
   return out;
 }
