@@ -4,19 +4,20 @@
 
 #include <filesystem>
 
+#include "commands/run_kesta.h"
 #include "platform/library_loader.h"
 #include "platform/registry.h"
 #include "platform/scripted_interaction.h"
 #include "resources/run_kesta_idl.h"
+#include "resources/string_table.h"
 #include "tests/support/fake_host.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
 std::string BundledCustomDir() {
-  const char* build = std::getenv("KESTA_BUILD_DIR");
-  if (build && std::filesystem::exists(std::filesystem::path(build) / "custom"))
-    return (std::filesystem::path(build) / "custom").string();
-  return (std::filesystem::path(std::getenv("KESTA_SOURCE_DIR")) / "data" / "custom").string();
+  std::filesystem::path built = std::filesystem::path(KESTA_BUILD_DIR) / "custom";
+  if (std::filesystem::exists(built)) return built.string();
+  return (std::filesystem::path(KESTA_SOURCE_DIR) / "data" / "custom").string();
 }
 
 class ModuleLibraryTest : public ::testing::Test {
@@ -69,6 +70,67 @@ TEST_F(ModuleLibraryTest, LoadsByPathAndServesItsClass) {
   factory->Release();
   EXPECT_TRUE(FreeLibrary(module));
   EXPECT_FALSE(FreeLibrary(module));  // already gone
+}
+
+TEST_F(ModuleLibraryTest, BrokenSettingsRefuseTheLoad) {
+  TempDir custom;
+  custom.Write("editinit/KestaArbortext.ini", "only|three|fields");
+  ScopedEnv env("APTCUSTOM", custom.path().c_str());
+  std::string error;
+  bool refused = false;
+  EXPECT_EQ(LoadLibrary(KESTA_MODULE_PATH, &error, &refused), nullptr);
+  EXPECT_TRUE(refused);
+  auto boxes = ui_.Boxes();
+  ASSERT_EQ(boxes.size(), 2u);  // the settings box, then the start-up box
+  EXPECT_NE(boxes[0].text.find("Error(60) Read 3 fields"), std::string::npos) << boxes[0].text;
+  EXPECT_NE(boxes[1].text.find(kSupportAddress), std::string::npos) << boxes[1].text;
+
+  // A client that creates the class through the registry sees the refusal.
+  HMODULE module = LoadLibrary(KESTA_MODULE_PATH, nullptr);
+  EXPECT_EQ(module, nullptr);
+  std::string key = "CLSID\\" + CLSID_RunKesta.ToString() + "\\InprocServer32";
+  ASSERT_EQ(RegistrySetValues({{key, "", KESTA_MODULE_PATH}}, &error), S_OK);
+  IUnknown* object = nullptr;
+  EXPECT_EQ(CoCreateInstance(CLSID_RunKesta, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
+                             reinterpret_cast<void**>(&object)),
+            E_DLL_INIT_FAILED);
+}
+
+TEST_F(ModuleLibraryTest, MissingSettingsFileShowsTwoBoxes) {
+  TempDir custom;
+  ScopedEnv env("APTCUSTOM", custom.path().c_str());
+  EXPECT_EQ(LoadLibrary(KESTA_MODULE_PATH, nullptr), nullptr);
+  auto boxes = ui_.Boxes();
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[0].text.rfind("Error(67) Make sure ", 0), 0u) << boxes[0].text;
+  EXPECT_EQ(boxes[1].text.rfind("Error(68) File \nin ", 0), 0u) << boxes[1].text;
+}
+
+TEST_F(ModuleLibraryTest, LoadsAgainAfterAnUnload) {
+  for (int round = 0; round < 3; ++round) {
+    HMODULE module = LoadLibrary(KESTA_MODULE_PATH, nullptr);
+    ASSERT_NE(module, nullptr);
+    // A second load of a loaded module only counts.
+    HMODULE again = LoadLibrary(KESTA_MODULE_PATH, nullptr);
+    EXPECT_EQ(again, module);
+    FreeLibrary(again);
+    FakeHost host;
+    IClassFactory* factory = nullptr;
+    ASSERT_EQ(Entry<DllGetClassObjectProc>(module, "DllGetClassObject")(
+                  CLSID_RunKesta, IID_IClassFactory, reinterpret_cast<void**>(&factory)),
+              S_OK);
+    IRunKesta* kesta = nullptr;
+    ASSERT_EQ(factory->CreateInstance(nullptr, IID_IRunKesta, reinterpret_cast<void**>(&kesta)), S_OK);
+    // The member outside the interface, reached through the object's own
+    // slots as the module's commands reach it: the module keeps a host object.
+    EXPECT_EQ(static_cast<RunKesta*>(kesta)->CaptureHostAndCursor(), S_OK);
+    EXPECT_EQ(host.LiveObjects(), 1);
+    kesta->Release();
+    factory->Release();
+    EXPECT_TRUE(FreeLibrary(module));
+    EXPECT_EQ(host.LiveObjects(), 0);  // released when the module unloaded
+  }
+  EXPECT_TRUE(ui_.Boxes().empty());
 }
 
 TEST_F(ModuleLibraryTest, MissingModuleIsReported) {

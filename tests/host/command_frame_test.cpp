@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "host/host_state.h"
+#include "platform/app_framework.h"
 #include "platform/scripted_interaction.h"
 #include "resources/string_table.h"
 #include "tests/support/fake_host.h"
@@ -30,7 +31,7 @@ class CommandFrameTest : public ::testing::Test {
   // A work that sends two commands and reads one value.
   HRESULT Run(const CommandFrame& frame = kFrame) {
     return RunCommandFrame(frame, [&](HostSession& session) {
-      EXPECT_EQ(Bridge.moduleStateDepth, 1);
+      EXPECT_EQ(AfxGetModuleState(), AfxGetStaticModuleState());
       session.Execute("set tagscan=off");
       value_ = session.Evaluate("oid_caret()").Ansi();
       session.Execute("clm");
@@ -51,7 +52,7 @@ TEST_F(CommandFrameTest, ConnectsWorksAndReleasesEverything) {
   EXPECT_EQ(host_.Executed(), (std::vector<std::string>{"set tagscan=off", "clm"}));
   EXPECT_TRUE(ui_.Events().empty());
   EXPECT_EQ(host_.LiveObjects(), 0);
-  EXPECT_EQ(Bridge.moduleStateDepth, 0);
+  EXPECT_EQ(AfxGetModuleState(), nullptr);
   EXPECT_FALSE(Bridge.HostObject);  // held for the call only
 }
 
@@ -79,7 +80,7 @@ TEST_F(CommandFrameTest, EachConnectionStageHasItsOwnHandlerAndSendsNoAcl) {
     EXPECT_EQ(ui.Boxes()[0].style, MB_ICONERROR);
     EXPECT_TRUE(host.Calls().empty());
     EXPECT_EQ(host.LiveObjects(), 0);
-    EXPECT_EQ(Bridge.moduleStateDepth, 0);
+    EXPECT_EQ(AfxGetModuleState(), nullptr);
   }
 }
 
@@ -125,7 +126,7 @@ TEST_F(CommandFrameTest, WorkFailureEndsTheCommandAtOnce) {
   EXPECT_EQ(Run(), S_FALSE);
   EXPECT_EQ(host_.Calls().size(), 2u);  // "clm" never went out
   EXPECT_EQ(host_.LiveObjects(), 0);
-  EXPECT_EQ(Bridge.moduleStateDepth, 0);
+  EXPECT_EQ(AfxGetModuleState(), nullptr);
 }
 
 TEST_F(CommandFrameTest, StoringCommandsReplaceTheModuleHostObject) {
@@ -219,7 +220,7 @@ TEST_F(CommandFrameTest, InnerHandlerThatEndsTheCommandWithItsOwnResult) {
   EXPECT_FALSE(after);
   EXPECT_TRUE(ui_.Boxes().empty());  // and not the outer handler's box
   EXPECT_EQ(host_.LiveObjects(), 0);
-  EXPECT_EQ(Bridge.moduleStateDepth, 0);
+  EXPECT_EQ(AfxGetModuleState(), nullptr);
 }
 
 TEST_F(CommandFrameTest, HandlerActionsRunBeforeTheBoxAndTheirFailuresGoOutward) {
@@ -247,20 +248,20 @@ TEST_F(CommandFrameTest, HandlerActionsRunBeforeTheBoxAndTheirFailuresGoOutward)
 
 TEST_F(CommandFrameTest, NestedCommandsEachRunTheirOwnFrame) {
   HRESULT inner = S_OK;
-  int innerDepth = 0;
+  AFX_MODULE_STATE* innerState = nullptr;
   HRESULT hr = RunCommandFrame(kFrame, [&](HostSession& session) {
     session.Execute("set a=1");
     host_.FailCallsMatching("set b", E_FAIL);
     inner = RunCommandFrame(kFrame, [&](HostSession& own) {
-      innerDepth = Bridge.moduleStateDepth;
+      innerState = AfxGetModuleState();
       own.Execute("set b=1");  // fails, handled by the inner command
       return S_OK;
     });
-    EXPECT_EQ(Bridge.moduleStateDepth, 1);
+    EXPECT_EQ(AfxGetModuleState(), AfxGetStaticModuleState());
     session.Execute("set c=1");
     return S_OK;
   });
-  EXPECT_EQ(innerDepth, 2);
+  EXPECT_EQ(innerState, AfxGetStaticModuleState());
   EXPECT_EQ(inner, S_FALSE);
   EXPECT_EQ(hr, S_OK);
   EXPECT_EQ(host_.Executed(), (std::vector<std::string>{"set a=1", "set b=1", "set c=1"}));
