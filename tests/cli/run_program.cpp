@@ -32,7 +32,7 @@ ProgramRun RunProgram(const std::string& program, const std::vector<std::string>
   std::map<std::string, std::string> vars;
   for (char** e = environ; *e; ++e) {
     const char* eq = std::strchr(*e, '=');
-    if (eq) vars[std::string(*e, eq)] = eq + 1;
+    if (eq) vars[std::string(*e, static_cast<std::size_t>(eq - *e))] = eq + 1;
   }
   for (const auto& [name, value] : env) {
     if (value)
