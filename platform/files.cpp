@@ -1,8 +1,10 @@
 #include "platform/files.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 
 std::string NativePath(std::string_view path) {
   std::string out(path);
@@ -50,6 +52,11 @@ bool ReplaceFileContent(const std::string& path, std::string_view bytes, int* er
     return false;
   }
   std::string native = NativePath(path);
+  // Through a symbolic link the file it points to is replaced, not the link.
+  if (char* real = ::realpath(native.c_str(), nullptr)) {
+    native = real;
+    std::free(real);
+  }
   std::string tmp = native + ".kesta-tmp";
   *error = 0;
   *stage = "open";
@@ -58,9 +65,16 @@ bool ReplaceFileContent(const std::string& path, std::string_view bytes, int* er
     *error = errno;
     return false;
   }
+  // The new file takes the permissions of the one it replaces.
+  struct stat old;
+  if (::stat(native.c_str(), &old) == 0) ::fchmod(::fileno(f), old.st_mode & 07777);
   *stage = "write";
   bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
   if (!ok) *error = errno;
+  if (ok && (std::fflush(f) != 0 || ::fsync(::fileno(f)) != 0)) {
+    ok = false;
+    *error = errno;
+  }
   if (std::fclose(f) != 0 && ok) {
     ok = false;
     *error = errno;
