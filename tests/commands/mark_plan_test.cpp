@@ -107,8 +107,8 @@ TEST(MarkKey, ContractionSearchesAnyApostrophe) {
 }
 
 TEST(MarkKey, ApostropheCategoryOtherKindsWidenTheSearch) {
-  MarkWork w = Plan(Finding("abcd..e:| 0", "B", 10));
-  EXPECT_EQ(w.S, "abcd..e..");
+  MarkWork w = Plan(Finding("ab.cd..e:| 0", "B", 10));
+  EXPECT_EQ(w.S, "ab.cd..e..");
   EXPECT_EQ(w.backwardMode, 7);
   // A kind that already searches forward and back keeps its search.
   EXPECT_EQ(Plan(Finding("pumps:| 0", "B", 10)).S, "pumps");
