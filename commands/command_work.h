@@ -42,7 +42,3 @@ void CloseKestaForget();
 HRESULT CloseKestaWork(HostChannel& host, CommandCalls& self);
 HRESULT GetKestaHelpWork(HostChannel& host, CommandCalls& self);
 HRESULT ChangeEditWinTitleWork(HostChannel& host);
-HRESULT FullTagsWork(HostChannel& host);
-
-// Opens the compiled help at a topic (1000 is added to the known topics).
-void ShowHelpTopic(unsigned contextId);

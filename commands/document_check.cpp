@@ -9,6 +9,7 @@
 #include "engine/word_rec.h"
 #include "platform/bounded_text.h"
 #include "platform/interaction.h"
+#include "resources/string_table.h"
 
 namespace {
 // Change tracking that an earlier check switched off goes on again when this
@@ -62,7 +63,7 @@ HRESULT ProcessKestaWork(HostChannel& host, CommandCalls& self) {
   if (start == KESTA_E_BODY_UNREAD) return S_FALSE;  // its message was shown
   if (start != S_OK) {
     ShowMessageBox(std::string("Wrong Tag Selection\nor KESta can not find a Start tag.\nContact ") +
-                       SupportAddress(),
+                       kSupportAddress,
                    "KESta File Format", MB_ICONERROR);
     return S_FALSE;
   }

@@ -1,16 +1,14 @@
-// The help dialog, the edit window's title and the tag display.
+// The help dialog and the edit window's title.
 #include <cstdlib>
 
 #include "commands/command_work.h"
+#include "commands/session_channel.h"
 #include "engine/word_rec.h"
 #include "module/app_settings.h"
+#include "module/help_launcher.h"
 #include "platform/bounded_text.h"
 #include "platform/interaction.h"
-
-namespace {
-// Context ids of the help that are shifted into the help file's own range.
-bool IsShiftedTopic(unsigned id) { return id <= 33 || (id >= 35 && id <= 39) || id == 44; }
-}  // namespace
+#include "resources/string_table.h"
 
 HRESULT GetKestaHelpWork(HostChannel& host, CommandCalls& self) {
   int button = std::atoi(host.Evaluate("response(\"Find KESta message, User Guide and Help.\", "
@@ -46,19 +44,34 @@ HRESULT ChangeEditWinTitleWork(HostChannel& host) {
   return S_OK;
 }
 
-HRESULT FullTagsWork(HostChannel& host) {
-  host.Execute("set tagdisplay=full;");
-  return S_OK;
+namespace {
+constexpr CommandFrame kGetKestaHelpFrame = {
+    .application = {.box = TextBox("Error(98) Problem in Find KESta class(4)"), .result = S_FALSE},
+    .hostObject = {.box = TextBox("Error(98) Problem in Find KESta class(3)"), .result = S_FALSE},
+    .acl = {.box = TextBox("Error(98) Problem in Find KESta class(2)"), .result = S_FALSE},
+    .work = {.box = TextBox("Error(98) Problem in Find KESta class(1)"), .result = S_FALSE},
+};
+
+constexpr CommandFrame kChangeEditWinTitleFrame = {
+    .storeHostObject = true,
+    .application = {.box = StringBox(IDS_ACL_FAILED), .result = S_FALSE},
+    .hostObject = {.box = StringBox(IDS_ACL_FAILED), .result = S_FALSE},
+    .acl = {.box = StringBox(IDS_ACL_FAILED), .result = S_FALSE},
+    .work = {.box = TextBox("Error(67) Can not set the File Name"), .result = S_FALSE},
+};
+}  // namespace
+
+HRESULT RunKesta::GetKestaHelp() {
+  return RunCommandFrame(kGetKestaHelpFrame, [this](HostSession& session) {
+    SessionChannel host(session);
+    SelfCalls self(this);
+    return GetKestaHelpWork(host, self);
+  });
 }
 
-void ShowHelpTopic(unsigned contextId) {
-  if (Settings.app.helpFile.length() < 16) {
-    ShowMessageBox("Error(72) Reload the KestaHelp.chm and support files.", "Missing KESta Help",
-                   MB_ICONERROR);
-    return;
-  }
-  if (IsShiftedTopic(contextId)) contextId += 1000;
-  // The help opens beside the editor; the editor's window keeps its own
-  // place in the stacking order.
-  CurrentInteraction().ShowHelp(Settings.app.helpFile.str(), contextId);
+HRESULT RunKesta::ChangeEditWinTitle() {
+  return RunCommandFrame(kChangeEditWinTitleFrame, [](HostSession& session) {
+    SessionChannel host(session);
+    return ChangeEditWinTitleWork(host);
+  });
 }

@@ -40,8 +40,6 @@ bool IsInside(HostChannel& host, const Oid& oid, const Oid& outer) {
   return false;
 }
 
-bool BeginsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
-
 void StoreElementText(const std::string& selection, std::string_view end) {
   Check.elementText.clear();
   Check.elementText.assign(selection);

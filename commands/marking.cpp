@@ -10,6 +10,7 @@
 #include "engine/word_rec.h"
 #include "platform/bounded_text.h"
 #include "platform/interaction.h"
+#include "resources/string_table.h"
 
 namespace {
 // The marking stops: the method answers `code` (after any box).
@@ -41,7 +42,7 @@ auto Guarded(Fn&& fn) -> decltype(fn()) {
   try {
     return fn();
   } catch (const _com_error&) {
-    AfxMessageBox(AclFailedMessage(), MB_ICONERROR);
+    AfxMessageBox(LoadStringResource(IDS_ACL_FAILED), MB_ICONERROR);
     throw StopMarking{S_FALSE};
   }
 }
