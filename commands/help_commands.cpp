@@ -38,6 +38,9 @@ HRESULT GetKestaHelpWork(HostChannel& host, CommandCalls& self) {
 HRESULT ChangeEditWinTitleWork(HostChannel& host) {
   BoundedText<256> title(host.Evaluate("window_get(\"edit\",\"title\")"));
   title.append(" :: KESta - Active");
+  // A long title is cut so that the command keeps its closing quote.
+  constexpr std::string_view kSet = "window_set(\"edit\",\"title\",\"\");";
+  title.truncate(BoundedText<256>::kMaxLength - kSet.size());
   BoundedText<256> command;
   command.format("window_set(\"edit\",\"title\",\"%s\");", title.c_str());
   host.Execute(command.str());
