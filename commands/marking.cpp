@@ -154,7 +154,7 @@ void WriteMarker(HostChannel& host, MarkWork& w, const MarkInput& in) {
   // doubled blanks) stays as it was.
   std::string text;
   try {
-    text = ProtectAt(host.Evaluate("$selection"));
+    text = ProtectAt(host.EvaluateMarkup("$selection"));
   } catch (const _com_error&) {
     text.clear();
   }

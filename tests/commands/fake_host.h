@@ -87,6 +87,8 @@ class FakeHost : public HostChannel {
     return v;
   }
 
+  std::string EvaluateMarkup(const std::string& e) override { return Evaluate(e); }
+
   void Execute(const std::string& c) override {
     Record('X', c);
     std::smatch m;
