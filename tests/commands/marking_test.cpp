@@ -187,9 +187,11 @@ TEST_F(MarkingTest, SentenceArticle) {
   host.answers["$selection"] = "THE";
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
   EXPECT_EQ(Work()[0], "find -f -q -select @valve@;");
-  EXPECT_EQ(Work()[1], "find -b -e -q -select @T..@; clm;");
-  EXPECT_EQ(Work()[2], "clear_mark all");
-  EXPECT_EQ(Work()[3], "clm; find -f -e -select @THE@");
+  EXPECT_EQ(Work()[1], "find -b -e -q -select @T..@;");
+  EXPECT_EQ(Work()[2], "clm;");
+  EXPECT_EQ(Work()[3], "clear_mark all");
+  EXPECT_EQ(Work()[4], "car edit 0,-3");
+  EXPECT_EQ(Work()[5], "clm; find -f -e -select @THE@");
 }
 
 }  // namespace
