@@ -1,0 +1,80 @@
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "engine/dict_file.h"
+#include "platform/files.h"
+#include "platform/interaction.h"
+
+namespace {
+
+int CannotOpen(const char* path) {
+  BoundedText<256> message;
+  message.format("Error(1) LoadDict can not open requested file:\n%s", path);
+  ShowMessageBox(message.str(), "KESta FILE ERROR", MB_ICONERROR);
+  return kDictCannotOpen;
+}
+
+DigramNode* FindNode(const char key[3]) {
+  for (DigramNode* node = Dictionaries.DigramIndex; node; node = node->next)
+    if (node->key[0] == key[0] && node->key[1] == key[1]) return node;
+  return nullptr;
+}
+
+// Slot 0 makes one node per line; the others fill the element of the first
+// node with the same key, or append a node of their own.
+int ApplyMap(int slot, const DictImage& image) {
+  if (slot == kSynonymDict) Dictionaries.SynonymDictIndex = kSynonymDict;
+  for (const DictMapLine& line : image.map) {
+    if (slot != kTechnicalDict) {
+      if (DigramNode* node = FindNode(line.key)) {
+        node->runOffset[slot] = line.runOffset;
+        node->entryCount[slot] = line.entryCount;
+        node->thirdNumber[slot] = line.thirdNumber;
+        continue;
+      }
+    }
+    if (AddDigramNode(line.key, line.runOffset, line.entryCount, slot, line.thirdNumber) < 0)
+      return kDictNoNodeMemory;
+  }
+  return kDictLoaded;
+}
+
+}  // namespace
+
+int LoadDict(int index, const char* path) {
+  if (!path) path = "";
+  std::FILE* f = OpenFile(path, "rb");
+  if (!f) return CannotOpen(path);
+  std::string file;
+  char buf[65536];
+  std::size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) file.append(buf, n);
+  bool readFailed = std::ferror(f) != 0;
+  std::fclose(f);
+  // A path that opens but cannot be read (a folder) is a file that cannot be opened.
+  if (readFailed) return CannotOpen(path);
+
+  if (file.size() < kDictMinFileSize) return kDictTooShort;
+  if (!FileExists(path)) return kDictNoAccess;
+  if (index < 0 || index >= kDictCount) return kDictCannotOpen;
+
+  DictImage image;
+  int code = ReadDictImage(file, &image);
+  if (code == kDictTooShort || code == kDictWrongSignature) return code;
+  Dictionaries.DictDescriptors[index] = image.descriptor;
+  if (code != kDictLoaded) return code;
+
+  code = ApplyMap(index, image);
+  if (code != kDictLoaded) return code;
+
+  auto* block = static_cast<char*>(AllocDictMemory(file.size()));
+  if (!block) return kDictCannotOpen;
+  std::memcpy(block, image.text.data(), image.text.size());
+  // A slot loaded a second time gives up its earlier block.
+  std::free(Dictionaries.DictTextBlocks[index]);
+  Dictionaries.DictTextBlocks[index] = block;
+  Dictionaries.blockSize[index] = file.size();
+  Dictionaries.textLength[index] = image.textLength;
+  return kDictLoaded;
+}

@@ -1,0 +1,13 @@
+#pragma once
+// Dictionaries for tests, written from source text in the test itself (the
+// writer's format: see dictbuild/dict_writer.h). A writer error fails the test.
+#include <string>
+#include <string_view>
+
+#include "tests/support/temp_dir.h"
+
+// The ".cmp" bytes of `source`.
+std::string BuildTestDict(std::string_view source);
+
+// Writes the dictionary below `dir` and returns its path.
+std::string WriteTestDict(const TempDir& dir, const std::string& relative, std::string_view source);
