@@ -3,7 +3,7 @@
 #include "commands/check_state.h"
 #include "commands/findings_view.h"
 #include "engine/word_rec.h"
-#include "fake_host.h"
+#include "element_host.h"
 #include "platform/scripted_interaction.h"
 
 std::vector<MarkInput>& InterimFindings();
@@ -18,8 +18,8 @@ class RemovalTest : public ::testing::Test {
     Cursor.Reset();
     Check.Reset();
   }
-  FakeHost host;
-  FakeCalls self;
+  ElementHost host;
+  RecordedCalls self;
   ScriptedInteraction ui;
 };
 

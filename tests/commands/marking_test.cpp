@@ -3,7 +3,7 @@
 #include "commands/check_state.h"
 #include "commands/findings_view.h"
 #include "engine/word_rec.h"
-#include "fake_host.h"
+#include "element_host.h"
 #include "platform/scripted_interaction.h"
 
 std::vector<MarkInput>& InterimFindings();
@@ -41,7 +41,7 @@ class MarkingTest : public ::testing::Test {
     Strings x = host.Executed();
     return Strings(x.begin() + 9, x.end());
   }
-  FakeHost host;
+  ElementHost host;
   ScriptedInteraction ui;
 };
 
