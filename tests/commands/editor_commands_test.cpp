@@ -3,13 +3,13 @@
 
 #include "commands/check_state.h"
 #include "commands/findings_view.h"
+#include "findings_fixture.h"
 #include "commands/run_kesta.h"
 #include "editor/editor.h"
 #include "engine/word_rec.h"
 #include "host/host_state.h"
 #include "platform/scripted_interaction.h"
 
-std::vector<MarkInput>& InterimFindings();
 
 namespace {
 
@@ -111,7 +111,7 @@ TEST_F(EditorCommands, MarkersWrapTheTextAsTheDocumentHoldsIt) {
   c.kind = "W";
   c.category = 25;
   c.markerNumber = 7;
-  InterimFindings() = {a, b, c};
+  for (const MarkInput& f : {a, b, c}) AddFinding(f);
   Cursor.CurrentOid = Eval("oid_first()");
   EXPECT_EQ(object_->MarkingEngine(), S_OK);
   EXPECT_TRUE(ui_.Boxes().empty()) << ui_.Boxes().front().text;
