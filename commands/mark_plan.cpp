@@ -225,5 +225,9 @@ std::string MarkerTextFromF(const MarkWork& w) {
 std::string FindText(std::string_view text) {
   std::string s(text);
   ReplaceAll(s, '@', '.');
+  // A '?' inside a word stands for the apostrophe the checked text had
+  // (straight or typographic): it is searched as any character.
+  for (std::size_t i = 1; i < s.size(); ++i)
+    if (s[i] == '?' && std::isalnum(static_cast<unsigned char>(s[i - 1]))) s[i] = '.';
   return s;
 }
