@@ -83,6 +83,8 @@ TEST_F(TokenizerTest, UnknownEntities) {
 TEST_F(TokenizerTest, LoneAmpersandTakesNoTextWithIt) {
   EXPECT_EQ(Written("Salt & pepper; done &"), (Words{"Salt", "pepper", ";", "done", ".", "@@END"}));
   EXPECT_EQ(Written("Research &x development"), (Words{"Research", "development", ".", "@@END"}));
+  // ... nor the sentinel.
+  EXPECT_EQ(WrittenOf(TokenizeRaw("a &xyz@@END")), (Words{"a", ".", "@@END"}));
 }
 
 }  // namespace

@@ -162,6 +162,7 @@ TEST_F(TokenizerTest, AddressesBecomeOnePlaceholder) {
   auto t = Tokenize("See http://example.com/a,b now or HTTPS://x.y</para>CAGE:1234 z");
   EXPECT_EQ(WrittenOf(t), (Words{"See", "<ref>", "now", "or", "<ref>", ".", "<ref>", "z", ".", "@@END"}));
   EXPECT_EQ(t[1].tokenKind, 9);
+  EXPECT_EQ(WrittenOf(TokenizeRaw("see http://a.b@@END")), (Words{"see", "<ref>", ".", "@@END"}));
 }
 
 TEST_F(TokenizerTest, ColonsEndTheSentence) {

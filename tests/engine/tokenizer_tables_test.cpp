@@ -119,31 +119,6 @@ TEST(EntityTableTest, CompleteEntityLength) {
   EXPECT_EQ(EntityLength(longName.c_str()), 0u);
 }
 
-TEST(EntityTableTest, RowsTriedInOrderWithinTheGroup) {
-  std::size_t n = 0;
-  const EntityRow* row = MatchEntity("&amp; b", EntityContext{"", ' '}, &n);
-  ASSERT_NE(row, nullptr);
-  EXPECT_EQ(row->action, EntityAction::kReplaceWord);
-  EXPECT_EQ(row->token, "and");
-  EXPECT_EQ(n, 5u);
-  row = MatchEntity("&amp;b", EntityContext{"", ' '}, &n);
-  ASSERT_NE(row, nullptr);
-  EXPECT_EQ(row->action, EntityAction::kDrop);
-  row = MatchEntity("&deg;C", EntityContext{"20", '0'}, &n);
-  ASSERT_NE(row, nullptr);
-  EXPECT_EQ(n, 6u);  // the letter goes with the entity
-  row = MatchEntity("&DEG;x", EntityContext{"20", '0'}, &n);
-  ASSERT_NE(row, nullptr);
-  EXPECT_EQ(n, 5u);
-  // Any entity of the 'm' and 'n' groups inside a word.
-  row = MatchEntity("&nabla;x", EntityContext{"ab", 'b'}, &n);
-  ASSERT_NE(row, nullptr);
-  EXPECT_EQ(row->token, "-");
-  EXPECT_EQ(n, 7u);
-  EXPECT_EQ(MatchEntity("&nabla;x", EntityContext{"", ' '}, &n), nullptr);
-  EXPECT_EQ(MatchEntity("&", EntityContext{}, &n), nullptr);
-}
-
 TEST(EntityTableTest, KnownNamesAndReadOnGroups) {
   EXPECT_TRUE(IsTableEntity("&rsquo;"));
   EXPECT_TRUE(IsTableEntity("&FRAC14;"));  // named by "&frac14;&ndash;in"
