@@ -2,29 +2,15 @@
 // own file takes its place here.
 #include "commands/run_kesta.h"
 
-HRESULT RunKesta::ProcessKesta() { return E_NOTIMPL; }
-HRESULT RunKesta::CloseKesta() { return E_NOTIMPL; }
-HRESULT RunKesta::GetKestaHelp() { return E_NOTIMPL; }
 HRESULT RunKesta::WordFinder() { return E_NOTIMPL; }
 HRESULT RunKesta::SelectElement() { return E_NOTIMPL; }
 HRESULT RunKesta::SixsigmaRead() { return E_NOTIMPL; }
-HRESULT RunKesta::MarkingEngine() { return E_NOTIMPL; }
 HRESULT RunKesta::ShowMe() { return E_NOTIMPL; }
 HRESULT RunKesta::ShowContext() { return E_NOTIMPL; }
-HRESULT RunKesta::RemoveAllMarkers() { return E_NOTIMPL; }
-HRESULT RunKesta::RemoveKestaMarkers() { return E_NOTIMPL; }
 HRESULT RunKesta::DisplayCmenu(int /*menuMode*/) { return E_NOTIMPL; }
-HRESULT RunKesta::RemoveKestaPi() { return E_NOTIMPL; }
 HRESULT RunKesta::ShowTemp() { return E_NOTIMPL; }
 HRESULT RunKesta::MetricConverter() { return E_NOTIMPL; }
 HRESULT RunKesta::CLoadMenu() { return E_NOTIMPL; }
 HRESULT RunKesta::VerbSelector() { return E_NOTIMPL; }
-HRESULT RunKesta::RemoveMessage() { return E_NOTIMPL; }
 HRESULT RunKesta::CallNextKesta() { return E_NOTIMPL; }
 HRESULT RunKesta::TrafficLight() { return E_NOTIMPL; }
-HRESULT RunKesta::RemoveMarks() { return E_NOTIMPL; }
-HRESULT RunKesta::ChangeEditWinTitle() { return E_NOTIMPL; }
-HRESULT RunKesta::TreeWalker() { return E_NOTIMPL; }
-HRESULT RunKesta::GetDocStart() { return E_NOTIMPL; }
-HRESULT RunKesta::FindKesta() { return E_NOTIMPL; }
-HRESULT RunKesta::FindNextKesta() { return E_NOTIMPL; }

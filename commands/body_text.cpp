@@ -1,0 +1,29 @@
+#include "commands/body_text.h"
+
+std::size_t BodyStartOffset(std::string_view text, std::string_view startTag) {
+  if (startTag.empty()) return 0;
+  std::size_t k = text.find(startTag);
+  return k == std::string_view::npos ? 0 : k;
+}
+
+std::string WithSentinel(std::string_view text) {
+  std::string out(text);
+  for (std::size_t p = out.find("@@END"); p != std::string::npos; p = out.find("@@END", p + 1))
+    out[p + 1] = ' ';
+  out += kTextEnd;
+  return out;
+}
+
+std::string BodyFrom(std::string_view text, std::size_t offset, std::string_view startTagName) {
+  if (offset > text.size()) offset = text.size();
+  std::string_view body = text.substr(offset);
+  if (!startTagName.empty() && body.size() > startTagName.size() + 1 && body[0] == '<' &&
+      body.substr(1, startTagName.size()) == startTagName) {
+    char after = body[startTagName.size() + 1];
+    std::size_t close = body.find('>');
+    if ((after == '>' || after == ' ' || after == '\t' || after == '\n' || after == '\r') &&
+        close != std::string_view::npos)
+      body.remove_prefix(close + 1);
+  }
+  return WithSentinel(body);
+}
