@@ -1,6 +1,9 @@
 #include "platform/com_object.h"
 
 #include <cstdio>
+
+#include "platform/library_loader.h"
+#include "platform/registry.h"
 #include <map>
 #include <mutex>
 #include <vector>
@@ -91,7 +94,64 @@ void CoRevokeClass(const CLSID& clsid) {
     }
 }
 
-HRESULT CoCreateInstance(const CLSID& clsid, IUnknown* outer, unsigned /*context*/, const IID& iid,
+namespace {
+// The in-process servers CoCreateInstance loaded, until CoFreeUnusedLibraries.
+struct ServerTable {
+  std::mutex mutex;
+  std::vector<HMODULE> modules;
+};
+ServerTable& Servers() {
+  static ServerTable table;
+  return table;
+}
+}  // namespace
+
+HRESULT CoGetClassObject(const CLSID& clsid, unsigned /*context*/, const IID& iid, void** out) {
+  if (!out) return E_POINTER;
+  *out = nullptr;
+  std::string path;
+  if (!RegistryGetValue("CLSID\\" + clsid.ToString() + "\\InprocServer32", "", &path) || path.empty())
+    return REGDB_E_CLASSNOTREG;
+  std::string error;
+  bool refused = false;
+  HMODULE module = LoadLibrary(path, &error, &refused);
+  if (!module) return refused ? E_DLL_INIT_FAILED : CO_E_DLLNOTFOUND;
+  auto getClassObject = reinterpret_cast<DllGetClassObjectProc>(GetProcAddress(module, "DllGetClassObject"));
+  if (!getClassObject) {
+    FreeLibrary(module);
+    return CO_E_ERRORINDLL;
+  }
+  HRESULT hr = getClassObject(clsid, iid, out);
+  std::lock_guard<std::mutex> lock(Servers().mutex);
+  bool known = false;
+  for (HMODULE m : Servers().modules)
+    if (m == module) known = true;
+  if (known)
+    FreeLibrary(module);  // one load per server is enough
+  else
+    Servers().modules.push_back(module);
+  return hr;
+}
+
+void CoFreeUnusedLibraries() {
+  std::vector<HMODULE> unload;
+  {
+    std::lock_guard<std::mutex> lock(Servers().mutex);
+    auto& v = Servers().modules;
+    for (auto it = v.begin(); it != v.end();) {
+      auto canUnload = reinterpret_cast<DllCanUnloadNowProc>(GetProcAddress(*it, "DllCanUnloadNow"));
+      if (!canUnload || canUnload() == S_OK) {
+        unload.push_back(*it);
+        it = v.erase(it);
+      } else {
+        ++it;
+      }
+    }
+  }
+  for (HMODULE m : unload) FreeLibrary(m);
+}
+
+HRESULT CoCreateInstance(const CLSID& clsid, IUnknown* outer, unsigned context, const IID& iid,
                          void** out) {
   if (!out) return E_POINTER;
   *out = nullptr;
@@ -102,8 +162,15 @@ HRESULT CoCreateInstance(const CLSID& clsid, IUnknown* outer, unsigned /*context
     for (auto& entry : Table().classes)
       if (entry.first == clsid) maker = entry.second;
   }
-  if (!maker) return CLASS_E_CLASSNOTAVAILABLE;
-  return maker(iid, out);
+  if (maker) return maker(iid, out);
+  IClassFactory* factory = nullptr;
+  HRESULT hr = CoGetClassObject(clsid, context, IID_IClassFactory, reinterpret_cast<void**>(&factory));
+  if (hr == REGDB_E_CLASSNOTREG) return CLASS_E_CLASSNOTAVAILABLE;
+  if (FAILED(hr)) return hr;
+  if (!factory) return E_POINTER;
+  hr = factory->CreateInstance(nullptr, iid, out);
+  factory->Release();
+  return hr;
 }
 
 HRESULT OleRun(IUnknown* object) { return object ? S_OK : E_POINTER; }

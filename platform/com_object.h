@@ -124,7 +124,24 @@ class ComPtr {
 using ClassFactoryMaker = std::function<HRESULT(const IID& iid, void** out)>;
 void CoRegisterClass(const CLSID& clsid, ClassFactoryMaker maker);
 void CoRevokeClass(const CLSID& clsid);
+// A class of the class table is made by its maker; any other class is looked
+// up in the registry stand-in: its in-process server (InprocServer32) is
+// loaded, stays loaded, and its class object makes the instance.
 HRESULT CoCreateInstance(const CLSID& clsid, IUnknown* outer, unsigned context, const IID& iid,
                          void** out);
+// The class object of a class served by a registered in-process server.
+// REGDB_E_CLASSNOTREG when the class is not registered; CO_E_DLLNOTFOUND
+// when its module cannot be loaded; E_DLL_INIT_FAILED
+// when the module refused to load; CO_E_ERRORINDLL when it has no class
+// object entry.
+HRESULT CoGetClassObject(const CLSID& clsid, unsigned context, const IID& iid, void** out);
+// Unloads the in-process servers loaded for CoCreateInstance whose
+// DllCanUnloadNow answers S_OK.
+void CoFreeUnusedLibraries();
+
+// The signatures of a server module's entry points.
+using DllGetClassObjectProc = HRESULT (*)(const CLSID& clsid, const IID& iid, void** out);
+using DllCanUnloadNowProc = HRESULT (*)();
+using DllRegisterServerProc = HRESULT (*)();
 // Runs an object created for a local server; in-process objects are running.
 HRESULT OleRun(IUnknown* object);

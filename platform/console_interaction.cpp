@@ -1,5 +1,9 @@
 #include "platform/console_interaction.h"
 
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -55,4 +59,32 @@ int ConsoleInteraction::Response(const std::string& prompt, const std::vector<st
   std::fprintf(out_, "[response] %s -> %d\n", prompt.c_str(), answer);
   std::fflush(out_);
   return answer;
+}
+
+namespace {
+// The desktop's opener, when the machine has one and a display to use.
+bool DesktopOpen(const std::string& path) {
+  if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) return false;
+  const char* opener = "/usr/bin/xdg-open";
+  if (access(opener, X_OK) != 0) return false;
+  char* const argv[] = {const_cast<char*>(opener), const_cast<char*>(path.c_str()), nullptr};
+  pid_t pid = 0;
+  if (posix_spawn(&pid, opener, nullptr, nullptr, argv, environ) != 0) return false;
+  // The opener hands the file over and ends; wait for it so no zombie stays.
+  int status = 0;
+  waitpid(pid, &status, 0);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+}  // namespace
+
+void ConsoleInteraction::ShellOpen(const std::string& path) {
+  std::fprintf(out_, "[open] %s\n", path.c_str());
+  std::fflush(out_);
+  DesktopOpen(path);
+}
+
+void ConsoleInteraction::ShowHelp(const std::string& helpFile, unsigned topic) {
+  std::fprintf(out_, "[help] %s topic %u\n", helpFile.c_str(), topic);
+  std::fflush(out_);
+  DesktopOpen(helpFile);
 }

@@ -17,6 +17,10 @@ class ConsoleInteraction : public Interaction {
   int MessageBox(const std::string& text, const std::string& caption, unsigned style) override;
   void StatusLine(const std::string& text) override;
   int Response(const std::string& prompt, const std::vector<std::string>& buttons) override;
+  // Both say what they open; a file is opened with the desktop's opener
+  // when there is one and a display to show it on.
+  void ShellOpen(const std::string& path) override;
+  void ShowHelp(const std::string& helpFile, unsigned topic) override;
 
  private:
   bool NextAnswer(int* answer);

@@ -50,6 +50,13 @@ class Interaction {
   // A host question (ACL `response`): the prompt and its buttons; returns
   // the 1-based number of the button chosen, 0 when dismissed.
   virtual int Response(const std::string& prompt, const std::vector<std::string>& buttons) = 0;
+  // Opens a file with the desktop's program for it (the shell's "open").
+  virtual void ShellOpen(const std::string& path) { (void)path; }
+  // Opens a compiled help file at a topic.
+  virtual void ShowHelp(const std::string& helpFile, unsigned topic) {
+    (void)helpFile;
+    (void)topic;
+  }
 };
 
 // The interaction in use; the console one unless a test or the CLI set another.

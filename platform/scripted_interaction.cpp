@@ -29,6 +29,14 @@ int ScriptedInteraction::Response(const std::string& prompt, const std::vector<s
   return answer;
 }
 
+void ScriptedInteraction::ShellOpen(const std::string& path) {
+  events_.push_back({InteractionEvent::Open, path, {}, 0, {}, 0});
+}
+
+void ScriptedInteraction::ShowHelp(const std::string& helpFile, unsigned topic) {
+  events_.push_back({InteractionEvent::Help, helpFile, {}, 0, {}, static_cast<int>(topic)});
+}
+
 std::vector<InteractionEvent> ScriptedInteraction::Only(InteractionEvent::Kind kind) const {
   std::vector<InteractionEvent> out;
   for (const auto& e : events_)

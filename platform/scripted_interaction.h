@@ -8,12 +8,12 @@
 #include "platform/interaction.h"
 
 struct InteractionEvent {
-  enum Kind { Box, Status, Response } kind;
+  enum Kind { Box, Status, Response, Open, Help } kind;
   std::string text;      // box text, status text or prompt
   std::string caption;   // box caption
   unsigned style = 0;    // box style
   std::vector<std::string> buttons;  // question buttons
-  int answer = 0;        // what was returned
+  int answer = 0;        // what was returned; the topic of a help call
 };
 
 class ScriptedInteraction : public Interaction {
@@ -30,6 +30,8 @@ class ScriptedInteraction : public Interaction {
   int MessageBox(const std::string& text, const std::string& caption, unsigned style) override;
   void StatusLine(const std::string& text) override;
   int Response(const std::string& prompt, const std::vector<std::string>& buttons) override;
+  void ShellOpen(const std::string& path) override;
+  void ShowHelp(const std::string& helpFile, unsigned topic) override;
 
   const std::vector<InteractionEvent>& Events() const { return events_; }
   std::vector<InteractionEvent> Boxes() const { return Only(InteractionEvent::Box); }

@@ -1,0 +1,20 @@
+#pragma once
+// The text a document check reads: the body from its start tag on, ending
+// with the sentinel that the reading appends.
+#include <string>
+#include <string_view>
+
+// What the reading appends to the text it takes from the host.
+inline constexpr std::string_view kTextEnd = ". @@END";
+
+// Offset of the first `startTag` in `text`; 0 when it does not occur or
+// when `startTag` is empty.
+std::size_t BodyStartOffset(std::string_view text, std::string_view startTag);
+
+// `text` with kTextEnd appended. A "@@END" inside the text itself is broken
+// up (its second '@' becomes a blank), so the check reads up to the
+// sentinel appended here and not to the document's own letters.
+std::string WithSentinel(std::string_view text);
+
+// The document text from `offset` on, with the sentinel (as above).
+std::string BodyFrom(std::string_view text, std::size_t offset);

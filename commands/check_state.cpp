@@ -1,0 +1,3 @@
+#include "commands/check_state.h"
+
+CheckState Check;

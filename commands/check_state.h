@@ -1,0 +1,19 @@
+#pragma once
+// Module-wide state of the checking commands that outlives one call.
+// Element ids, the walk cursor and the start tags live in `Cursor`
+// (engine/word_rec.h); this holds the rest.
+#include <string>
+
+#include "platform/bounded_text.h"
+
+struct CheckState {
+  bool editTitleSet = false;          // the window title was extended once
+  BoundedText<260> documentPath;      // doc_path() of the last check
+  int checkMode = 0;                  // passed to the dictionary lookup
+  int trackChangesWasOn = 0;          // 1 while a check holds change tracking off
+  BoundedText<16000> elementText;     // text of the element or selection under check
+  int scratchCount = 0;               // step counter of the stamp removal
+  std::string engineErrorText;        // text of the marking's error boxes
+  void Reset() { *this = CheckState{}; }
+};
+extern CheckState Check;

@@ -1,0 +1,141 @@
+// Finds where the checkable body of the document begins, reads it and
+// builds a fresh word list from it.
+#include <cstdlib>
+#include <string>
+
+#include "commands/body_text.h"
+#include "commands/command_work.h"
+#include "commands/doc_types.h"
+#include "engine/tokenizer.h"
+#include "engine/word_rec.h"
+#include "platform/bounded_text.h"
+#include "platform/interaction.h"
+
+namespace {
+using Oid = BoundedText<16>;
+using Name = BoundedText<32>;
+
+// How many elements after the caret's element the body start may lie.
+constexpr int kWalkLimit = 201;
+
+void BuildWordList(std::string& text, std::size_t offset) {
+  FreeWordList(WordList.head);
+  WordList.Forget();
+  TokenizeText(text.data(), static_cast<int>(offset), 1);
+}
+
+// Walks forward from the walk cursor to the element named as the body
+// start; true when it was found (the cursor then stays on the element
+// before it).
+bool WalkToStartTag(HostChannel& host) {
+  for (int count = 0;;) {
+    Oid next(host.Evaluate(Format("oid_forward('%s')", Cursor.WalkOid.c_str())));
+    Name name(host.Evaluate(Format("oid_name('%s')", next.c_str())));
+    if (name == Cursor.StartTagName) {
+      Cursor.CurrentOid = next.view();
+      host.Execute(Format("goto_oid('%s')", next.c_str()));
+      Cursor.StartTag.format("<%s>", name.c_str());
+      Cursor.StartTagCopy = Cursor.StartTag;
+      return true;
+    }
+    if (std::atoi(host.Evaluate(Format("oid_valid('%s')", next.c_str())).c_str()) != 1) return false;
+    Cursor.WalkOid = next.view();
+    if (++count > kWalkLimit) return false;
+  }
+}
+
+// Reads the selection with the sentinel appended; no value when the
+// conversion fails.
+std::optional<std::string> ReadSelection(HostChannel& host) {
+  return host.EvaluateConverted("$selection");
+}
+}  // namespace
+
+HRESULT GetDocStartWork(HostChannel& host) {
+  Cursor.WalkOid = host.Evaluate("oid_first()");
+  {
+    BoundedText<80> go;
+    go.format("goto_oid('%s')", Cursor.WalkOid.c_str());
+    host.Execute(go.str());
+  }
+  Oid caret(host.Evaluate("oid_caret()"));
+  Cursor.CurrentOid = caret.view();
+  Cursor.WalkOid = caret.view();
+  BoundedText<78> nameCommand;
+  nameCommand.format("oid_name('%s')", caret.c_str());
+  Name root(host.Evaluate(nameCommand.str()));
+
+  // A root the table does not know is read whole from the caret's element,
+  // whatever document was checked before.
+  const DocTypeEntry* row = FindDocType(root.view());
+  Cursor.StartTag = row ? row->startTag : "";
+  Cursor.StartTagName.clear();
+  if (row) {
+    std::string_view tag = row->startTag;
+    Cursor.StartTagName = tag.substr(1, tag.size() - 2);
+  }
+  bool rootIsBody = row && Cursor.StartTagName == root;
+  if (row && !rootIsBody) WalkToStartTag(host);
+
+  if (UsesTagTableRoad(root.view())) {
+    // A document type whose start tag names its own root ("task") is read
+    // whole from the root; the others from the element the walk reached.
+    const Oid read = rootIsBody ? caret : Oid(Cursor.WalkOid.view());
+    host.Execute(Format("oid_select('%s')", read.c_str()));
+    Cursor.CurrentOid = read.view();
+    std::optional<std::string> selection = ReadSelection(host);
+    if (!selection) {
+      ShowMessageBox("Error: In File conversion", "KESta(56) Text Conversion", MB_ICONERROR);
+      return KESTA_E_BODY_UNREAD;
+    }
+    std::string text = WithSentinel(*selection);
+    try {
+      host.Execute("clm;");
+    } catch (const _com_error& e) {
+      BoundedText<80> msg;
+      msg.format("File conversion Error: %s", e.Description().c_str());
+      ShowMessageBox(msg.str(), "KESta(47) Text Conversion", MB_ICONERROR);
+      return KESTA_E_BODY_UNREAD;
+    }
+    Cursor.CurrentOid = read.view();
+    if (root.first() == 'c') {
+      Cursor.StartTag = "<cmm";
+      Cursor.StartTagCopy = "<pgblk>";
+    } else {
+      Cursor.StartTag = "<task";
+      Cursor.StartTagCopy = "<task>";
+    }
+    BuildWordList(text, 0);
+    return S_OK;
+  }
+
+  BoundedText<78> select;
+  select.format("oid_select('%s')", Cursor.CurrentOid.c_str());
+  host.Execute(select.str());
+  std::optional<std::string> selection = ReadSelection(host);
+  HRESULT result = S_OK;
+  if (!selection) {
+    AfxMessageBox("KESta(46) Error: In File conversion", MB_OK);
+    result = KESTA_E_BODY_UNREAD;
+  } else {
+    bool cleared = true;
+    try {
+      host.Execute("clm;");
+    } catch (const _com_error& e) {
+      BoundedText<80> msg;
+      msg.format("KESta(47) Error: %s", e.Description().c_str());
+      AfxMessageBox(msg.str(), MB_OK);
+      cleared = false;
+      result = KESTA_E_BODY_UNREAD;
+    }
+    if (cleared) {
+      std::size_t k = BodyStartOffset(*selection, Cursor.StartTag.view());
+      std::string text = BodyFrom(*selection, k);
+      BuildWordList(text, k);
+    }
+  }
+  BoundedText<80> back;
+  back.format("clm; goto_oid('%s')", Cursor.CurrentOid.c_str());
+  host.Execute(back.str());
+  return result;
+}

@@ -1,0 +1,80 @@
+// The help dialog and the edit window's title.
+#include <cstdlib>
+
+#include "commands/command_work.h"
+#include "commands/session_channel.h"
+#include "engine/word_rec.h"
+#include "module/app_settings.h"
+#include "module/help_launcher.h"
+#include "platform/bounded_text.h"
+#include "platform/interaction.h"
+#include "resources/string_table.h"
+
+HRESULT GetKestaHelpWork(HostChannel& host, CommandCalls& self) {
+  int button = std::atoi(host.Evaluate("response(\"Find KESta message, User Guide and Help.\", "
+                                       "'&Next KESta', '&User Guide', '&Online Help', '&Cancel')")
+                             .c_str());
+  switch (button) {
+    case 1: {
+      Cursor.CurrentOid.clear();
+      BoundedText<16> tag(host.Evaluate("oid_current_tag(0)"));
+      Cursor.CurrentOid = tag.view();
+      if (tag.length() >= 6 && self.FindKesta() == S_FALSE)
+        SendStatus(host, "KESta Search complete. NO Message found.");
+      break;
+    }
+    case 2:
+      CurrentInteraction().ShellOpen(Settings.app.userGuideFile.str());
+      break;
+    case 3:
+      ShowHelpTopic(1);
+      break;
+    default:
+      break;
+  }
+  return S_OK;
+}
+
+HRESULT ChangeEditWinTitleWork(HostChannel& host) {
+  BoundedText<256> title(host.Evaluate("window_get(\"edit\",\"title\")"));
+  title.append(" :: KESta - Active");
+  // A long title is cut so that the command keeps its closing quote.
+  constexpr std::string_view kSet = "window_set(\"edit\",\"title\",\"\");";
+  title.truncate(BoundedText<256>::kMaxLength - kSet.size());
+  BoundedText<256> command;
+  command.format("window_set(\"edit\",\"title\",\"%s\");", title.c_str());
+  host.Execute(command.str());
+  return S_OK;
+}
+
+namespace {
+constexpr CommandFrame kGetKestaHelpFrame = {
+    .application = {.box = TextBox("Error(98) Problem in Find KESta class(4)"), .result = S_FALSE},
+    .hostObject = {.box = TextBox("Error(98) Problem in Find KESta class(3)"), .result = S_FALSE},
+    .acl = {.box = TextBox("Error(98) Problem in Find KESta class(2)"), .result = S_FALSE},
+    .work = {.box = TextBox("Error(98) Problem in Find KESta class(1)"), .result = S_FALSE},
+};
+
+constexpr CommandFrame kChangeEditWinTitleFrame = {
+    .storeHostObject = true,
+    .application = {.box = StringBox(IDS_ACL_FAILED), .result = S_FALSE},
+    .hostObject = {.box = StringBox(IDS_ACL_FAILED), .result = S_FALSE},
+    .acl = {.box = StringBox(IDS_ACL_FAILED), .result = S_FALSE},
+    .work = {.box = TextBox("Error(67) Can not set the File Name"), .result = S_FALSE},
+};
+}  // namespace
+
+HRESULT RunKesta::GetKestaHelp() {
+  return RunCommandFrame(kGetKestaHelpFrame, [this](HostSession& session) {
+    SessionChannel host(session);
+    SelfCalls self(this);
+    return GetKestaHelpWork(host, self);
+  });
+}
+
+HRESULT RunKesta::ChangeEditWinTitle() {
+  return RunCommandFrame(kChangeEditWinTitleFrame, [](HostSession& session) {
+    SessionChannel host(session);
+    return ChangeEditWinTitleWork(host);
+  });
+}

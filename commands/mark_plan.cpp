@@ -1,0 +1,239 @@
+#include "commands/mark_plan.h"
+
+#include <cctype>
+
+namespace {
+constexpr std::size_t npos = std::string::npos;
+
+// Bounds-checked character read: past the end reads as NUL.
+char At(std::string_view s, std::size_t i) { return i < s.size() ? s[i] : '\0'; }
+
+bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+bool IsUpper(char c) { return std::isupper(static_cast<unsigned char>(c)) != 0; }
+
+void ReplaceAll(std::string& s, char from, char to) {
+  for (char& c : s)
+    if (c == from) c = to;
+}
+
+bool KindIs(const std::string& kind, std::string_view k) { return kind == k; }
+}  // namespace
+
+KeyParts SplitSearchKey(std::string_view key) {
+  KeyParts parts;
+  std::size_t colon = key.find(':');
+  if (colon != npos) {
+    parts.hasColon = true;
+    parts.leadingColon = colon == 0;
+    parts.colonFinding = At(key, colon + 1) == ':';
+    parts.searchText = std::string(key.substr(0, colon));
+  }
+  std::size_t bang = key.rfind('!');
+  if (bang != npos) parts.advice = std::string(key.substr(bang + 1));
+  return parts;
+}
+
+KeyReading ReadMarkKey(const MarkInput& in, MarkWork& w) {
+  w = MarkWork{};
+  w.kind = in.kind;
+  KeyParts key = SplitSearchKey(in.searchKey);
+  w.A = key.advice;
+  if (!w.A.empty()) w.refineMode = 7;
+
+  if (key.colonFinding) {
+    w.S = w.F = ":";
+    return KeyReading::Search;
+  }
+  if (!key.hasColon) return KeyReading::MissingSearch;
+  if (key.leadingColon) return KeyReading::LeadingColon;
+
+  w.S = key.searchText;
+  w.F = w.S;
+  // A full stop before the last character (an abbreviation's) is not searched.
+  std::size_t lastDot = w.F.rfind('.');
+  if (lastDot != npos && w.F.size() >= 2 && lastDot == w.F.size() - 2) w.F.resize(lastDot);
+  w.markModeSix = true;
+  w.keepDots = true;
+  w.wordDots = false;
+
+  if (w.F.find('.') != npos && !KindIs(w.kind, "A")) {
+    bool dotLast = w.F.find('.') == w.F.size() - 1;
+    if (IsDigit(At(w.F, 0))) {
+      w.keepDots = false;
+      w.hyphenate = true;
+      w.kind = "W";
+      if (At(w.F, 1) == '.') {
+        w.keepDots = true;
+        w.wordDots = true;
+      } else {
+        w.wordDots = true;
+        if (dotLast) w.keepDots = true;
+      }
+    } else {
+      w.wordDots = false;
+      if (dotLast) {
+        w.keepDots = true;
+        w.wordDots = true;
+        w.kind = "W";
+      }
+    }
+  }
+
+  w.refineMode = 7;
+  std::size_t p = w.S.rfind('.');
+  if (p != npos && p > 3) {
+    if (At(w.F, p - 1) == '.') {
+      w.keepDots = true;
+      w.wordDots = false;
+      w.refineMode = 0;
+    } else {
+      w.refineMode = 7;
+    }
+    if (w.S.compare(p - 3, 3, "N.m") == 0) {
+      w.keepDots = true;
+      w.wordDots = true;
+      w.refineMode = 0;
+    }
+  }
+
+  if (w.F.find('-') != npos) {
+    w.hyphenate = true;
+    w.wordDots = true;
+    w.refineMode = 7;
+  }
+
+  if (w.S == "/") {
+    w.F = "/";
+    w.A.clear();
+  }
+
+  std::size_t q = w.S.find('(');
+  if (q != npos) {
+    std::string before = w.S.substr(0, q);
+    ReplaceAll(w.S, '(', '.');
+    ReplaceAll(w.S, ')', '.');
+    w.F = w.S;
+    w.refineMode = 7;
+    w.parenthesised = true;
+    w.kind = "W";
+    std::string plural = before;
+    if (At(w.S, q + 2) == '.') {
+      plural += "s";
+    } else if (At(w.S, q + 3) == '.') {
+      plural += "es";
+    } else if (At(w.S, q + 4) == '.') {
+      ReplaceAll(plural, 'y', 'i');
+      plural += "es";
+    }
+    w.A = before + "/" + plural;
+  }
+
+  if (w.S.empty()) return KeyReading::MissingSearch;
+  return KeyReading::Search;
+}
+
+std::string DotsForBlanksAndHyphens(std::string s) {
+  ReplaceAll(s, '-', '.');
+  ReplaceAll(s, ' ', '.');
+  return s;
+}
+
+ArticleCorrection ArticleFix(const MarkWork& w) {
+  ArticleCorrection fix;
+  std::size_t q = w.S.find('?');
+  std::string t = w.S.substr(0, q == npos ? w.S.size() : q);
+  ReplaceAll(t, '-', '.');
+  fix.search = DotsForBlanksAndHyphens(t);
+  bool capitals = IsUpper(At(fix.search, 0)) && IsUpper(At(fix.search, 1));
+  fix.insert = t + (capitals ? " THE" : " the");
+  ReplaceAll(fix.insert, '.', w.keepDots ? '-' : ' ');
+  return fix;
+}
+
+void ApplyLeadingKeyChar(const MarkInput& in, MarkWork& w) {
+  if (At(in.searchKey, 0) == '?') {
+    w.F = w.S = "?";
+    w.refineMode = 7;
+  } else if (At(in.searchKey, 0) == ',') {
+    w.F = ",";
+    w.refineMode = 7;
+    w.kind = "D";
+  }
+}
+
+void RefineSearch(const MarkInput& in, MarkWork& w) {
+  if (in.category == 8 && w.F.size() == 1) w.refineMode = 0;
+  if (KindIs(w.kind, "W") || KindIs(w.kind, "D")) w.refineMode = 7;
+  if (KindIs(w.kind, "Z")) {
+    w.F = w.S.substr(0, w.S.size() >= 2 ? w.S.size() - 2 : 0) + "'s";
+    w.refineMode = 0;
+  }
+  w.backwardMode = KindIs(w.kind, "S") ? 0 : w.refineMode;
+
+  // Where an apostrophe of the document stood as '?' in the key, the
+  // backward search keeps '.' (any character), so a typographic apostrophe
+  // is found as well as a straight one.
+  bool apostrophes = false;
+  if (in.category == 10 && w.F.size() > 2 && !KindIs(w.kind, "Z")) {
+    std::size_t q = w.S.find('?');
+    if (KindIs(w.kind, "S") && q != npos && q > 1) {
+      w.F = w.S;
+      ReplaceAll(w.S, '?', '.');
+      w.backwardMode = 1;
+      apostrophes = true;
+    }
+    static constexpr std::string_view kOwnSearch[] = {"S", "I", "V", "D", "W"};
+    bool own = false;
+    for (std::string_view k : kOwnSearch) own = own || w.kind == k;
+    if (!own && w.backwardMode != 7) {
+      w.S += "..";
+      w.backwardMode = 7;
+    }
+  }
+  if (in.category == 28 && !KindIs(w.kind, "M")) {
+    std::size_t dot = w.S.find('.');
+    if (dot != npos) {
+      w.S.resize(dot);
+      w.F = w.S;
+    }
+    if (w.S.find('?') != npos) {
+      w.F = w.S;
+      w.backwardMode = 1;
+      ReplaceAll(w.S, '?', '.');
+      if (w.S.size() >= 2 && w.S[w.S.size() - 2] == '.') w.F = w.S.substr(0, w.S.size() - 2);
+      apostrophes = true;
+    }
+  }
+  w.findF = w.F;
+  if (apostrophes) {
+    ReplaceAll(w.findF, '?', '.');
+    ReplaceAll(w.F, '?', KindIs(w.kind, "I") || in.category == 10 ? '\'' : '-');
+  }
+}
+
+std::string MarkerTextFromF(const MarkWork& w) {
+  std::string t = w.F;
+  if (w.parenthesised) {
+    ReplaceAll(t, '.', '(');
+    std::size_t last = t.rfind('(');
+    if (last != npos) t = t.substr(0, last) + ")";
+    return t;
+  }
+  if (!w.wordDots) {
+    ReplaceAll(t, '.', ' ');
+    return t;
+  }
+  if (!w.keepDots) ReplaceAll(t, '.', ' ');
+  if (w.hyphenate) {
+    std::size_t last = t.rfind('.');
+    for (std::size_t i = 0; i < t.size(); ++i)
+      if (t[i] == '.') t[i] = i == last ? ' ' : '-';
+  }
+  return t;
+}
+
+std::string FindText(std::string_view text) {
+  std::string s(text);
+  ReplaceAll(s, '@', '.');
+  return s;
+}

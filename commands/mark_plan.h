@@ -1,0 +1,80 @@
+#pragma once
+// How the marking reads one finding: from its search key to the text it
+// searches for, the text it marks and the advice it shows. Everything here
+// is plain text work; the marking command sends the results to the host.
+#include <string>
+#include <string_view>
+
+// The fields of a finding record that the marking reads.
+struct MarkInput {
+  int category = 0;
+  int markerNumber = 0;
+  int ruleId = 0;
+  int markMode = 0;
+  std::string kind;
+  std::string searchKey;  // search text, ':' and the rest; advice after the last '!'
+  std::string altWord;
+  std::string suggestion;
+};
+
+// Working values of one record (all start afresh for each record).
+struct MarkWork {
+  std::string S;          // search text ('.' stands for any one character)
+  std::string F;          // find text of the backward search and the marker text
+  std::string findF;      // F as searched: apostrophe places kept as '.'
+  std::string A;          // advice
+  std::string kind;
+  bool keepDots = false;
+  bool wordDots = false;
+  bool hyphenate = false;
+  bool parenthesised = false;
+  int refineMode = 0;
+  int backwardMode = 0;
+  bool markModeSix = false;  // the record's markMode becomes 6
+};
+
+enum class KeyReading {
+  Search,         // S is set: go on by kind
+  MissingSearch,  // no search text: the "Gate No." box
+  LeadingColon,   // the key begins with a single ':': the "Dictionary" box
+};
+
+// The search key's separators. A ':' or '!' that belongs to the flagged text
+// or the advice is written escaped by the collection, so the first plain ':'
+// ends the search text and the last plain '!' begins the advice.
+struct KeyParts {
+  bool hasColon = false;
+  std::string searchText;  // before the first plain ':' (unescaped)
+  bool colonFinding = false;
+  bool leadingColon = false;
+  std::string advice;      // after the last plain '!' (unescaped)
+};
+KeyParts SplitSearchKey(std::string_view key);
+
+// Steps of the key reading: advice, colon finding, search text, dots,
+// hyphens, slash, parentheses. Fills `work` from `in`.
+KeyReading ReadMarkKey(const MarkInput& in, MarkWork& work);
+
+// Kind "A" with a '?' in S: the search text and the correction to insert.
+struct ArticleCorrection {
+  std::string search;
+  std::string insert;
+};
+ArticleCorrection ArticleFix(const MarkWork& work);
+
+// Every '-' and blank of `s` as '.'.
+std::string DotsForBlanksAndHyphens(std::string s);
+
+// For the other kinds: the '?' and ',' keys, then (after the host step of
+// kind "M") the refinements by kind and by category 10 and 28 that settle
+// S, F and the backward mode.
+void ApplyLeadingKeyChar(const MarkInput& in, MarkWork& work);
+void RefineSearch(const MarkInput& in, MarkWork& work);
+
+// The marker text rebuilt from F, used when the host cannot show the text
+// it found.
+std::string MarkerTextFromF(const MarkWork& work);
+
+// A search text inside "@...@": with -e, '.' matches any one character, so a
+// '@' of the text is searched as '.'.
+std::string FindText(std::string_view text);

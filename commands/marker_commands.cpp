@@ -1,0 +1,112 @@
+// The marker search, walk and removal commands, with their frames.
+#include "commands/run_kesta.h"
+#include "commands/session_channel.h"
+#include "resources/string_table.h"
+
+namespace {
+constexpr FrameHandler AclFailed(HRESULT result) {
+  return {.box = StringBox(IDS_ACL_FAILED), .result = result};
+}
+constexpr FrameHandler Silent(HRESULT result) { return {.box = NoBox(), .result = result}; }
+
+// A check must not go on to remove markers when the search could not even
+// connect: FindKesta then answers S_FALSE.
+constexpr CommandFrame kFindKestaFrame = {
+    .application = AclFailed(S_FALSE),
+    .hostObject = AclFailed(S_FALSE),
+    .acl = AclFailed(S_FALSE),
+    .work = Silent(S_FALSE),
+};
+
+constexpr CommandFrame kFindNextKestaFrame = {
+    .application = {.box = StringBox(IDS_DOCUMENT_MODE_POSITION_4), .result = S_OK},
+    .hostObject = {.box = StringBox(IDS_DOCUMENT_MODE_POSITION_3), .result = S_OK},
+    .acl = {.box = StringBox(IDS_DOCUMENT_MODE_POSITION_2), .result = S_OK},
+    .work = Silent(S_FALSE),
+};
+
+constexpr CommandFrame kTreeWalkerFrame = {
+    .application = AclFailed(S_OK),
+    .hostObject = AclFailed(S_OK),
+    .acl = AclFailed(S_OK),
+    .work = Silent(S_FALSE),
+};
+
+constexpr CommandFrame kRemoveAllMarkersFrame = {
+    .application = {.box = StringBox(IDS_DOCUMENT_MODE_POSITION_4), .result = S_FALSE},
+    .hostObject = {.box = StringBox(IDS_DOCUMENT_MODE_POSITION_3), .result = S_FALSE},
+    .acl = {.box = StringBox(IDS_DOCUMENT_MODE_POSITION_2), .result = S_FALSE},
+    .work = Silent(S_FALSE),
+};
+
+constexpr CommandFrame kRemoveMarksFrame = {
+    .application = AclFailed(S_OK),
+    .hostObject = AclFailed(S_OK),
+    .acl = AclFailed(S_OK),
+    .work = Silent(S_OK),
+};
+
+constexpr CommandFrame kRemoveKestaMarkersFrame = {
+    .application = AclFailed(S_FALSE),
+    .hostObject = AclFailed(S_FALSE),
+    .acl = AclFailed(S_FALSE),
+    .work = AclFailed(S_FALSE),
+};
+
+constexpr CommandFrame kRemoveKestaPiFrame = {
+    .application = AclFailed(S_OK),
+    .hostObject = AclFailed(S_OK),
+    .acl = AclFailed(S_OK),
+    .work = Silent(S_FALSE),
+};
+
+constexpr CommandFrame kRemoveMessageFrame = {
+    .application = AclFailed(S_FALSE),
+    .hostObject = AclFailed(S_FALSE),
+    .acl = AclFailed(S_FALSE),
+    .work = Silent(S_FALSE),
+};
+
+constexpr CommandFrame kCloseKestaFrame = {
+    .storeHostObject = true,
+    .application = {.box = TextBox("Error(52) Blank File: CloseKesta"), .result = S_OK},
+    .hostObject = {.box = TextBox("Error(52) Blank File: CloseKesta"), .result = S_OK},
+    .acl = {.box = TextBox("Error(51) CloseKesta"), .result = S_OK},
+    .work = Silent(S_OK),
+};
+
+// Runs a work that needs only the host.
+HRESULT Run(const CommandFrame& frame, HRESULT (*work)(HostChannel&)) {
+  return RunCommandFrame(frame, [work](HostSession& session) {
+    SessionChannel host(session);
+    return work(host);
+  });
+}
+
+// Runs a work that also calls the object's own methods.
+HRESULT RunWithSelf(const CommandFrame& frame, IRunKesta* object,
+                    HRESULT (*work)(HostChannel&, CommandCalls&)) {
+  return RunCommandFrame(frame, [object, work](HostSession& session) {
+    SessionChannel host(session);
+    SelfCalls self(object);
+    return work(host, self);
+  });
+}
+}  // namespace
+
+HRESULT RunKesta::FindKesta() { return Run(kFindKestaFrame, FindKestaWork); }
+HRESULT RunKesta::FindNextKesta() { return RunWithSelf(kFindNextKestaFrame, this, FindNextKestaWork); }
+HRESULT RunKesta::TreeWalker() { return Run(kTreeWalkerFrame, TreeWalkerWork); }
+HRESULT RunKesta::RemoveAllMarkers() { return Run(kRemoveAllMarkersFrame, RemoveAllMarkersWork); }
+HRESULT RunKesta::RemoveMarks() { return Run(kRemoveMarksFrame, RemoveMarksWork); }
+HRESULT RunKesta::RemoveKestaMarkers() {
+  return RunWithSelf(kRemoveKestaMarkersFrame, this, RemoveKestaMarkersWork);
+}
+HRESULT RunKesta::RemoveKestaPi() { return Run(kRemoveKestaPiFrame, RemoveKestaPiWork); }
+HRESULT RunKesta::RemoveMessage() { return Run(kRemoveMessageFrame, RemoveMessageWork); }
+
+HRESULT RunKesta::CloseKesta() {
+  // The results of the last check go first, whatever happens later.
+  CloseKestaForget();
+  return RunWithSelf(kCloseKestaFrame, this, CloseKestaWork);
+}

@@ -1,0 +1,209 @@
+#include "commands/marker_text.h"
+
+#include <cctype>
+#include <cstdio>
+
+namespace {
+constexpr const char* kColours[] = {kDefaultColour, "CCCCCC", "6699FF", "FFFF66",
+                                    "FF6699",       "66FFFF", "66CC99", "FF99FF"};
+
+// Colour index by category, in the order of the message names.
+constexpr int kCategoryColours[kCategoryCount] = {
+    1,  // 0 WRONG VERB
+    2,  // 1 WRONG CHOICE
+    5,  // 2 AWKWARD
+    2,  // 3 AGREEMENT
+    6,  // 4 DELETE
+    4,  // 5 MEASUREMENT
+    2,  // 6 CHANGE-TO-VERB
+    4,  // 7 PRODUCT LIABILITY
+    7,  // 8 NUMBER
+    6,  // 9 ABBREVIATION
+    5,  // 10 APOSTROPHE
+    4,  // 11 SPELLING
+    7,  // 12 PRONOUN
+    7,  // 13 TRANSLATION
+    7,  // 14 TERMINOLOGY
+    6,  // 15 PHRASAL VERB
+    1,  // 16 CAPITALIZATION
+    6,  // 17 HYPHENATION
+    7,  // 18 COMMA
+    6,  // 19 PREFIX-SUFFIX
+    4,  // 20 MISSING REFERENCE
+    2,  // 21 REPHRASE
+    5,  // 22 CHANGE-TO-NOUN
+    6,  // 23 NAME-LABEL
+    4,  // 24 WRONG MEANING
+    3,  // 25 NOT-IN-DICTIONARY
+    7,  // 26 STYLE
+    5,  // 27 ADJECTIVE
+    4,  // 28 SENTENCE LENGTH
+    5,  // 29 PARALLEL
+    5,  // 30 PASSIVE VOICE
+    5,  // 31 PREPOSITION
+    5,  // 32 THAT-WHICH
+    7,  // 33 ADVERB
+    5,  // 34 NEGATIVE
+    7,  // 35 VERB TENSE
+    1,  // 36 WORD CLUSTER
+    7,  // 37 PUNCTUATION
+    6,  // 38 GERUND
+    0,  // 39
+    0,  // 40
+    0,  // 41
+};
+
+std::string TwoDigits(int n) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "%2.2d", n);
+  std::string s = buf;
+  for (char& c : s)
+    if (c == ' ') c = '0';
+  return s;
+}
+
+// Length of a well-formed reference ("&name;", "&#123;", "&#x1F;") at the
+// start of `t`, or 0.
+std::size_t ReferenceLength(std::string_view t) {
+  if (t.size() < 3 || t[0] != '&') return 0;
+  std::size_t i = 1;
+  if (t[i] == '#') {
+    ++i;
+    bool hex = i < t.size() && (t[i] == 'x' || t[i] == 'X');
+    if (hex) ++i;
+    std::size_t start = i;
+    while (i < t.size() && (hex ? std::isxdigit(static_cast<unsigned char>(t[i]))
+                                : std::isdigit(static_cast<unsigned char>(t[i]))))
+      ++i;
+    if (i == start) return 0;
+  } else {
+    unsigned char c = static_cast<unsigned char>(t[i]);
+    if (!(std::isalpha(c) || c == '_')) return 0;
+    while (i < t.size()) {
+      c = static_cast<unsigned char>(t[i]);
+      if (!(std::isalnum(c) || c == '_' || c == '-' || c == '.')) break;
+      ++i;
+    }
+  }
+  return (i < t.size() && t[i] == ';') ? i + 1 : 0;
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+}  // namespace
+
+int CategoryColourIndex(int category) {
+  if (category < 0 || category >= kCategoryCount) return 0;
+  return kCategoryColours[category];
+}
+
+const char* CategoryColour(int category) {
+  int index = CategoryColourIndex(category);
+  return (index >= 1 && index <= 7) ? kColours[index] : kDefaultColour;
+}
+
+std::string KestaValue(int category, int markerNumber, std::string_view advice) {
+  std::string value = TwoDigits(category) + TwoDigits(markerNumber);
+  if (advice.empty() || markerNumber > 24)
+    value += "NONE";
+  else
+    value += advice;
+  return value;
+}
+
+std::string EscapeAttribute(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      case '@': out += "&#64;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+std::string EscapeContent(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (c == '&') {
+      std::size_t n = ReferenceLength(text.substr(i));
+      if (n) {
+        out.append(text.substr(i, n));
+        i += n - 1;
+      } else {
+        out += "&amp;";
+      }
+    } else if (c == '<') {
+      out += "&lt;";
+    } else if (c == '>') {
+      out += "&gt;";
+    } else if (c == '@') {
+      out += "&#64;";
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+std::string ProtectAt(std::string_view markup) {
+  std::string out;
+  out.reserve(markup.size());
+  for (char c : markup) {
+    if (c == '@')
+      out += "&#64;";
+    else
+      out += c;
+  }
+  return out;
+}
+
+std::string MarkerMarkup(std::string_view kestaValue, std::string_view colour,
+                         std::string_view markupText) {
+  std::string m = "<?Pub _touchup ";
+  m += "Kesta=\"";
+  m += EscapeAttribute(kestaValue);
+  m += "\" ";
+  m += "HighltBckclr=\"";
+  m += colour;
+  m += "\"?>";
+  m += markupText;
+  m += "</_touchup>";
+  return m;
+}
+
+std::string InsertMarkupCommand(std::string_view markup) {
+  std::string cmd = "insert_string -sgml -pendingdelete @";
+  cmd += markup;
+  cmd += "@";
+  return cmd;
+}
+
+bool IsRenderedMarker(std::string_view s) {
+  if (s.substr(0, 5) != "<?Pub") return false;
+  std::size_t i = 5;
+  if (i >= s.size() || !IsBlank(s[i])) return false;
+  while (i < s.size() && IsBlank(s[i])) ++i;
+  if (s.substr(i, 8) != "_touchup") return false;
+  i += 8;
+  if (i >= s.size() || !IsBlank(s[i])) return false;
+  // A long marker may be cut before its "?>"; the attribute comes first.
+  std::size_t end = s.find("?>", i);
+  if (end == std::string_view::npos) end = s.size();
+  std::string_view attrs = s.substr(i, end - i);
+  // The attribute name must stand on its own: after white space, before '='.
+  for (std::size_t p = attrs.find("Kesta"); p != std::string_view::npos;
+       p = attrs.find("Kesta", p + 1)) {
+    if (p > 0 && !IsBlank(attrs[p - 1])) continue;
+    std::size_t q = p + 5;
+    while (q < attrs.size() && IsBlank(attrs[q])) ++q;
+    if (q < attrs.size() && attrs[q] == '=') return true;
+  }
+  return false;
+}

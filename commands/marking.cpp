@@ -1,0 +1,254 @@
+// Writes the findings of the last check into the document: one marker per
+// finding, or a direct correction for the kinds that correct.
+#include <string>
+
+#include "commands/check_state.h"
+#include "commands/command_work.h"
+#include "commands/findings_view.h"
+#include "commands/mark_plan.h"
+#include "commands/marker_text.h"
+#include "engine/word_rec.h"
+#include "platform/bounded_text.h"
+#include "platform/interaction.h"
+#include "resources/string_table.h"
+
+namespace {
+// The marking stops: the method answers `code` (after any box).
+struct StopMarking {
+  HRESULT code;
+};
+
+// A failure of this step shows its box and the marking goes on with the
+// next record.
+struct NextRecord {};
+
+std::string SearchCommand(const char* prefix, std::string_view text) {
+  std::string cmd = prefix;
+  cmd += '@';
+  cmd += FindText(text);
+  cmd += '@';
+  return cmd;
+}
+
+void ShowEngineError(const std::string& text, const char* caption, unsigned style) {
+  Check.engineErrorText = text;
+  ShowMessageBox(Check.engineErrorText, caption, style);
+}
+
+// Runs one host call of the marking; any failure other than those the steps
+// handle themselves shows string 108 and ends the method.
+template <class Fn>
+auto Guarded(Fn&& fn) -> decltype(fn()) {
+  try {
+    return fn();
+  } catch (const _com_error&) {
+    AfxMessageBox(LoadStringResource(IDS_ACL_FAILED), MB_ICONERROR);
+    throw StopMarking{S_FALSE};
+  }
+}
+
+// Length of the text the last search selected, for moving the caret back
+// over it; `fallback` when the host cannot say.
+int SelectedLength(HostChannel& host, std::size_t fallback) {
+  try {
+    std::string sel = host.Evaluate("$selection");
+    if (!sel.empty()) return static_cast<int>(sel.size());
+  } catch (const _com_error&) {
+  }
+  return static_cast<int>(fallback);
+}
+
+void MarkCorrectionA(HostChannel& host, MarkWork& w) {
+  if (w.S.find('?') != std::string::npos) {
+    ArticleCorrection fix = ArticleFix(w);
+    w.S = fix.search;
+    w.A = fix.insert;
+    Guarded([&] { host.Execute(SearchCommand("clm; find -f -e -q -select ", w.S)); });
+  } else if (w.S.substr(0, 3) == "...") {
+    w.A = " and";
+    Guarded([&] {
+      host.Execute(SearchCommand("clm; find -f -e -q -select ", w.S));
+      // Back over the text found (it may hold more white space than S).
+      int length = SelectedLength(host, w.S.size());
+      host.Execute(Format("car edit 0,-%d; dc;", length));
+    });
+  } else {
+    w.S = DotsForBlanksAndHyphens(w.S);
+    Guarded([&] { host.Execute(SearchCommand("clm; find -f -e -q -select ", w.S)); });
+  }
+  try {
+    host.Execute(InsertMarkupCommand(EscapeContent(w.A)));
+  } catch (const _com_error&) {
+    ShowEngineError("KESta error(587) report this number.", "KESta Error", MB_OK);
+  }
+}
+
+void MarkCorrectionB(HostChannel& host, MarkWork& w, const MarkInput& in) {
+  w.S = DotsForBlanksAndHyphens(w.S);
+  Guarded([&] { host.Execute(SearchCommand("clm; find -f -e -q -select ", w.S)); });
+  try {
+    host.Execute(InsertMarkupCommand(EscapeContent(in.altWord + in.suggestion)));
+  } catch (const _com_error&) {
+    ShowEngineError("KESta error(588) report this number.", "KESta Error", MB_OK);
+  }
+}
+
+void MarkSemicolon(HostChannel& host, MarkWork& w) {
+  Guarded([&] {
+    host.Execute(SearchCommand("find -f -e -q -select ", w.S));
+    // Back to just after the ';', over what the search found.
+    int length = SelectedLength(host, w.S.size());
+    host.Execute("clm;");
+    host.Execute(Format("car edit 0,-%d; dc;", length - 1));
+    host.Execute(InsertMarkupCommand(MarkerMarkup("3700.", "FF99FF", ";")));
+  });
+}
+
+// Kind "M": the finding belongs to the sentence's first word, the article
+// that the check does not keep; mark "The" (or "THE") before the word.
+void FindSentenceArticle(HostChannel& host, MarkWork& w) {
+  w.S = w.F;
+  BoundedText<16> found;
+  Guarded([&] {
+    host.Execute("find -f -q -select @" + FindText(w.S) + "@;");
+    host.Execute("find -b -e -q -select @T..@; clm;");
+    found = host.Evaluate("$selection");
+  });
+  w.S = found[1] == 'H' ? "THE" : "The";
+  w.F = w.S;
+  w.kind = "W";
+  Guarded([&] { host.Execute("clear_mark all"); });
+  w.refineMode = 0;
+}
+
+// Steps 12 to 16 for one record: search, then replace the found text with
+// its marker.
+void WriteMarker(HostChannel& host, MarkWork& w, const MarkInput& in) {
+  std::string value = KestaValue(in.category, in.markerNumber, w.A);
+  const char* colour = CategoryColour(in.category);
+  RefineSearch(in, w);
+
+  try {
+    host.Execute(SearchCommand("clm; find -f -e -select ", w.S));
+  } catch (const _com_error& e) {
+    Guarded([&] { host.Execute("clear_mark all"); });
+    ShowEngineError(e.Description() + " Report KESta error (86)." + "\n(KESta Search  -" + w.S +
+                        "- Key " + w.kind + std::to_string(in.ruleId) + ") ",
+                    "Report KESta problem", MB_ICONERROR);
+    throw NextRecord{};
+  }
+  if (w.backwardMode > 0) {
+    Guarded([&] { host.Execute("clear_mark all"); });
+    try {
+      host.Execute(SearchCommand("find -b -q -e -select ", w.findF));
+    } catch (const _com_error& e) {
+      ShowEngineError(e.Description() + " Report error (87) in KESta Engine." +
+                          "\n(KESta Search key -" + w.F + "-) " + std::to_string(in.ruleId),
+                      "REPORT KESta PROBLEM", MB_ICONERROR);
+      throw StopMarking{S_FALSE};
+    }
+  }
+
+  // The marker wraps the text as the document holds it: what the search's
+  // '.' matched (line ends, no-break spaces, typographic apostrophes,
+  // doubled blanks) stays as it was.
+  std::string text;
+  try {
+    text = ProtectAt(host.Evaluate("$selection"));
+  } catch (const _com_error&) {
+    text.clear();
+  }
+  if (text.empty()) text = EscapeContent(MarkerTextFromF(w));
+
+  try {
+    host.Execute(InsertMarkupCommand(MarkerMarkup(value, colour, text)));
+  } catch (const _com_error& e) {
+    ShowEngineError(e.Description() + " KESta error (89) possible alignment or document is READ ONLY.",
+                    "Text Selection", MB_ICONERROR);
+    throw StopMarking{S_FALSE};
+  }
+  Guarded([&] { host.Execute("clear_mark all"); });
+}
+
+std::string ClosingStatus(int count) {
+  if (count == 0) return "KESta: Congratulations: NO ERRORS";
+  if (count == 1) return "KESta: One error.";
+  return Format("KESta: Found %d errors.", count);
+}
+}  // namespace
+
+HRESULT MarkingEngineWork(HostChannel& host) {
+  try {
+    Guarded([&] {
+      for (const char* option :
+           {"set pendingdelete=on", "set extendselection=off", "set tagscan=off", "set case=on",
+            "set wrapscan=off", "set gentext=on", "set deletespaces=on", "set wordscan=off"})
+        host.Execute(option);
+    });
+    std::size_t records = FindingCount();
+    if (records == 0) return S_OK;
+    SetLastFindingMarkMode(999);
+    BoundedText<78> go;
+    go.format("clm; goto_oid('%s');", Cursor.CurrentOid.c_str());
+    Guarded([&] { host.Execute(go.str()); });
+
+    int processed = 1;
+    bool lastMarked = false;
+    WalkFindings([&](const MarkInput& in, int& markMode) {
+      int keptMarkMode = markMode;
+      MarkWork w;
+      KeyReading reading = ReadMarkKey(in, w);
+      if (w.markModeSix) markMode = 6;
+      if (reading == KeyReading::LeadingColon) {
+        BoundedText<80> msg;
+        msg.format("Report KESta error Dictionary [%s]", in.searchKey.c_str());
+        ShowMessageBox(msg.str(), "KESta PROBLEM", MB_ICONERROR);
+        return true;
+      }
+      if (reading == KeyReading::MissingSearch) {
+        BoundedText<80> msg;
+        msg.format("Report KESta error Gate No. %d at [%s].", in.ruleId, in.searchKey.c_str());
+        ShowMessageBox(msg.str(), "REPORT KESta PROBLEM", MB_ICONERROR);
+        return true;
+      }
+      switch (w.kind.empty() ? '\0' : w.kind[0]) {
+        case 'A':
+          MarkCorrectionA(host, w);
+          return true;
+        case 'B':
+          MarkCorrectionB(host, w, in);
+          return true;
+        case 'V':
+          MarkSemicolon(host, w);
+          return true;
+        default:
+          break;
+      }
+      ApplyLeadingKeyChar(in, w);
+      if (w.kind == "M") FindSentenceArticle(host, w);
+      try {
+        WriteMarker(host, w, in);
+      } catch (NextRecord) {
+        return true;
+      }
+      if (keptMarkMode == 999) {
+        lastMarked = true;
+        return false;
+      }
+      ++processed;
+      if (processed % 20 == 0) {
+        BoundedText<80> line;
+        line.format("WAIT: KESta processed %d of %d errors", processed, static_cast<int>(records));
+        Guarded([&] { SendStatus(host, line.str()); });
+      }
+      return true;
+    });
+    if (!lastMarked) {
+      BoundedText<80> line(ClosingStatus(static_cast<int>(records)));
+      Guarded([&] { SendStatus(host, line.str()); });
+    }
+    return S_OK;
+  } catch (const StopMarking& stop) {
+    return stop.code;
+  }
+}

@@ -1,0 +1,13 @@
+#include "commands/session_channel.h"
+
+std::string SessionChannel::Evaluate(const std::string& expression) {
+  return session_.Evaluate(expression.c_str()).Ansi();
+}
+
+std::optional<std::string> SessionChannel::EvaluateConverted(const std::string& expression) {
+  std::unique_ptr<char[]> text = BstrToAnsi(session_.Evaluate(expression.c_str()));
+  if (!text) return std::nullopt;
+  return std::string(text.get());
+}
+
+void SessionChannel::Execute(const std::string& command) { session_.Execute(command.c_str()); }

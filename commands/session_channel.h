@@ -1,0 +1,33 @@
+#pragma once
+// The command work's view of a connected frame, and of the object's own
+// method table.
+#include "commands/command_work.h"
+#include "commands/run_kesta.h"
+#include "host/command_frame.h"
+
+class SessionChannel final : public HostChannel {
+ public:
+  explicit SessionChannel(HostSession& session) : session_(session) {}
+  std::string Evaluate(const std::string& expression) override;
+  std::optional<std::string> EvaluateConverted(const std::string& expression) override;
+  void Execute(const std::string& command) override;
+
+ private:
+  HostSession& session_;
+};
+
+// Calls go through the interface, as the host's own calls do.
+class SelfCalls final : public CommandCalls {
+ public:
+  explicit SelfCalls(IRunKesta* self) : self_(self) {}
+  HRESULT ChangeEditWinTitle() override { return self_->ChangeEditWinTitle(); }
+  HRESULT FindKesta() override { return self_->FindKesta(); }
+  HRESULT GetDocStart() override { return self_->GetDocStart(); }
+  HRESULT MarkingEngine() override { return self_->MarkingEngine(); }
+  HRESULT RemoveAllMarkers() override { return self_->RemoveAllMarkers(); }
+  HRESULT RemoveKestaPi() override { return self_->RemoveKestaPi(); }
+  HRESULT RemoveMarks() override { return self_->RemoveMarks(); }
+
+ private:
+  IRunKesta* self_;
+};

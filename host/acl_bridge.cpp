@@ -1,0 +1,89 @@
+#include "host/acl_bridge.h"
+
+#include <cstring>
+
+#include "platform/error_info.h"
+
+namespace {
+const WideString kEmpty;
+
+// Error information left over from an earlier call must not describe this one.
+void DropStaleErrorInfo() {
+  std::string stale;
+  GetErrorInfo(&stale);
+}
+
+[[noreturn]] void RaiseHostError(HRESULT hr) {
+  std::string description;
+  GetErrorInfo(&description);
+  throw _com_error(hr, description);
+}
+
+// Local- and remote-server contexts need the object run before it is used;
+// in-process creation is one step.
+template <class I>
+HRESULT CreateHostObject(ComPtr<I>& holder, const CLSID& clsid, const IID& iid, IUnknown* outer,
+                         unsigned context) {
+  holder.Reset();
+  if (!(context & (CLSCTX_LOCAL_SERVER | CLSCTX_REMOTE_SERVER)))
+    return CoCreateInstance(clsid, outer, context, iid, holder.OutVoid());
+  ComPtr<IUnknown> unknown;
+  HRESULT hr = CoCreateInstance(clsid, outer, context, IID_IUnknown, unknown.OutVoid());
+  if (FAILED(hr)) return hr;
+  hr = OleRun(unknown.Get());
+  if (FAILED(hr)) return hr;
+  hr = unknown->QueryInterface(iid, holder.OutVoid());
+  if (FAILED(hr)) holder.Reset();
+  return hr;
+}
+}  // namespace
+
+AclText::AclText(Bstr text) : data_(std::make_shared<Data>()) { data_->wide = std::move(text); }
+
+const WideString& AclText::Wide() const { return data_ ? data_->wide.Text() : kEmpty; }
+
+const char* AclText::Ansi() const {
+  if (!data_) return "";
+  if (!data_->converted) {
+    data_->ansi = data_->wide.ToAnsi();
+    data_->converted = true;
+  }
+  return data_->ansi.c_str();
+}
+
+AclText EvaluateAcl(const ComPtr<IHostAcl>& acl, const char* expression) {
+  Bstr in = Bstr::FromAnsi(expression ? expression : "");
+  Bstr out;
+  IHostAcl* host = acl.operator->();
+  DropStaleErrorInfo();
+  HRESULT hr = host->EvaluateAcl(in, &out);
+  if (FAILED(hr)) RaiseHostError(hr);
+  return AclText(std::move(out));
+}
+
+HRESULT ExecuteAcl(const ComPtr<IHostAcl>& acl, const char* command) {
+  Bstr in = Bstr::FromAnsi(command ? command : "");
+  IHostAcl* host = acl.operator->();
+  DropStaleErrorInfo();
+  HRESULT hr = host->ExecuteAcl(in);
+  if (FAILED(hr)) RaiseHostError(hr);
+  return hr;
+}
+
+std::unique_ptr<char[]> BstrToAnsi(const AclText& text) {
+  const char* ansi = text.Ansi();
+  std::size_t size = std::strlen(ansi) + 1;
+  auto out = std::make_unique<char[]>(size);
+  std::memcpy(out.get(), ansi, size);
+  return out;
+}
+
+HRESULT CreateHostApplication(ComPtr<IHostApplication>& holder, const CLSID& clsid,
+                              IUnknown* outer, unsigned context) {
+  return CreateHostObject(holder, clsid, IID_IHostApplication, outer, context);
+}
+
+HRESULT CreateHostAcl(ComPtr<IHostAcl>& holder, const CLSID& clsid, IUnknown* outer,
+                      unsigned context) {
+  return CreateHostObject(holder, clsid, IID_IHostAcl, outer, context);
+}

@@ -1,0 +1,50 @@
+#pragma once
+// The bridge to the host's automation objects: ACL text goes to the host as
+// wide text converted from the ANSI code page, and results come back as wide
+// text that the module reads as ANSI.
+#include <cstddef>
+#include <memory>
+#include <string>
+
+#include "platform/host_automation.h"
+
+// The value of an evaluated expression. Copies share the host's text; the
+// ANSI reading is converted once, on first use, and kept with it.
+class AclText {
+ public:
+  AclText() = default;
+  explicit AclText(Bstr text);
+  bool IsNull() const { return !data_ || data_->wide.IsNull(); }
+  std::size_t Length() const { return data_ ? data_->wide.Length() : 0; }
+  const WideString& Wide() const;
+  // The text in the ANSI code page; "" for an empty or null value.
+  const char* Ansi() const;
+
+ private:
+  struct Data {
+    Bstr wide;
+    mutable bool converted = false;
+    mutable std::string ansi;
+  };
+  std::shared_ptr<Data> data_;
+};
+
+// Evaluates an ACL expression. A failed call raises _com_error with the
+// host's code and description; a call through an empty holder raises
+// E_POINTER.
+AclText EvaluateAcl(const ComPtr<IHostAcl>& acl, const char* expression);
+// Executes an ACL command line; raises as EvaluateAcl does. The result is
+// the host's code, which no caller needs to test.
+HRESULT ExecuteAcl(const ComPtr<IHostAcl>& acl, const char* command);
+
+// A new array holding the ANSI reading of the text (empty, not null, for an
+// empty or null value); null only when the text cannot be converted.
+std::unique_ptr<char[]> BstrToAnsi(const AclText& text);
+
+// Create the host's objects into a holder: the holder is emptied first; the
+// object is created as IUnknown, run, and queried for the wanted interface.
+// Any failure leaves the holder empty and returns the code.
+HRESULT CreateHostApplication(ComPtr<IHostApplication>& holder, const CLSID& clsid,
+                              IUnknown* outer, unsigned context);
+HRESULT CreateHostAcl(ComPtr<IHostAcl>& holder, const CLSID& clsid, IUnknown* outer,
+                      unsigned context);

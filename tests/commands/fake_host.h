@@ -1,0 +1,156 @@
+#pragma once
+// A small host for the command work: a flat list of elements in document
+// order (ids, names, parents, attributes, selection text), a caret, every
+// ACL string recorded, and failures on request.
+#include <cstdlib>
+#include <functional>
+#include <map>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "commands/command_work.h"
+
+struct FakeElement {
+  std::string id;
+  std::string name;
+  int parent = -1;  // index; -1 for the root
+  std::string kesta;
+  std::string selection;  // what $selection answers when it is selected
+  bool removed = false;
+};
+
+class FakeHost : public HostChannel {
+ public:
+  std::vector<FakeElement> elements;
+  std::vector<std::string> calls;  // "E text" evaluated, "X text" executed
+  std::map<std::string, std::string> answers;  // fixed answers by expression
+  std::string failPattern;  // a call containing it fails
+  int caret = 0;
+  int selected = -1;
+  bool conversionFails = false;
+
+  int Add(std::string name, int parent = -1, std::string selection = {}) {
+    FakeElement e;
+    e.id = "(1," + std::to_string(elements.size() + 10) + ",0)";
+    e.name = std::move(name);
+    e.parent = parent;
+    e.selection = std::move(selection);
+    elements.push_back(e);
+    return static_cast<int>(elements.size()) - 1;
+  }
+  const std::string& Id(int i) const { return elements[static_cast<std::size_t>(i)].id; }
+
+  std::vector<std::string> Executed() const { return Only('X'); }
+  std::vector<std::string> Evaluated() const { return Only('E'); }
+  std::vector<std::string> Statuses() const {
+    std::vector<std::string> out;
+    for (const std::string& c : Executed())
+      if (c.rfind("mes \"", 0) == 0) out.push_back(c.substr(5, c.size() - 6));
+    return out;
+  }
+
+  std::string Evaluate(const std::string& e) override {
+    Record('E', e);
+    if (auto it = answers.find(e); it != answers.end()) return it->second;
+    std::smatch m;
+    if (e == "oid_first()") return Visible(0);
+    if (e == "oid_last()") return LastId();
+    if (e == "oid_caret()") return Id(caret);
+    if (std::regex_match(e, m, std::regex(R"(oid_(forward|backward|name|valid|parent)\('([^']*)'\))"))) {
+      int i = Find(m[2]);
+      std::string op = m[1];
+      if (op == "valid") return i >= 0 && !elements[Index(i)].removed ? "1" : "0";
+      if (i < 0) return op == "name" ? "" : "(0,0,0)";
+      if (op == "name") return elements[Index(i)].name;
+      if (op == "parent") return elements[Index(i)].parent < 0 ? "(0,0,0)" : Id(elements[Index(i)].parent);
+      int step = op == "forward" ? 1 : -1;
+      for (int j = i + step; j >= 0 && j < static_cast<int>(elements.size()); j += step)
+        if (!elements[Index(j)].removed) return Id(j);
+      return "(0,0,0)";
+    }
+    if (std::regex_match(e, m, std::regex(R"(oid_attr\('([^']*)',"Kesta"\);)"))) {
+      int i = Find(m[1]);
+      return i < 0 ? "" : elements[Index(i)].kesta;
+    }
+    if (std::regex_match(e, m, std::regex(R"(oid_select\('([^']*)'\))"))) {
+      selected = Find(m[1]);
+      return "";
+    }
+    if (e == "$selection") return selected >= 0 ? elements[Index(selected)].selection : "";
+    return "";
+  }
+
+  std::optional<std::string> EvaluateConverted(const std::string& e) override {
+    std::string v = Evaluate(e);
+    if (conversionFails) return std::nullopt;
+    return v;
+  }
+
+  void Execute(const std::string& c) override {
+    Record('X', c);
+    std::smatch m;
+    if (std::regex_search(c, m, std::regex(R"(goto_oid\('([^']*)'\))"))) {
+      int i = Find(m[1]);
+      if (i >= 0) caret = i;
+    }
+    if (std::regex_search(c, m, std::regex(R"((oid_select|select_element)\('([^']*)')"))) selected = Find(m[2]);
+    if (c == "goto_oid(oid_first())") caret = 0;
+    if (c == "dt;" && selected > 0) elements[Index(selected)].removed = true;
+  }
+
+ private:
+  static std::size_t Index(int i) { return static_cast<std::size_t>(i); }
+  void Record(char kind, const std::string& text) {
+    calls.push_back(std::string(1, kind) + " " + text);
+    if (!failPattern.empty() && text.find(failPattern) != std::string::npos)
+      throw _com_error(E_FAIL, "the host failed");
+  }
+  std::vector<std::string> Only(char kind) const {
+    std::vector<std::string> out;
+    for (const std::string& c : calls)
+      if (c[0] == kind) out.push_back(c.substr(2));
+    return out;
+  }
+  int Find(const std::string& id) const {
+    for (std::size_t i = 0; i < elements.size(); ++i)
+      if (elements[i].id == id) return static_cast<int>(i);
+    return -1;
+  }
+  std::string Visible(int from) const {
+    for (std::size_t i = static_cast<std::size_t>(from); i < elements.size(); ++i)
+      if (!elements[i].removed) return elements[i].id;
+    return "(0,0,0)";
+  }
+  std::string LastId() const {
+    for (std::size_t i = elements.size(); i-- > 0;)
+      if (!elements[i].removed) return elements[i].id;
+    return "(0,0,0)";
+  }
+};
+
+// Records the calls one command makes on its own object.
+class FakeCalls : public CommandCalls {
+ public:
+  std::vector<std::string> made;
+  std::map<std::string, HRESULT> results;
+  std::function<HRESULT()> findKesta;
+  std::function<HRESULT()> removeMarks;
+
+  HRESULT ChangeEditWinTitle() override { return Made("ChangeEditWinTitle"); }
+  HRESULT FindKesta() override { return findKesta ? (Made("FindKesta"), findKesta()) : Made("FindKesta"); }
+  HRESULT GetDocStart() override { return Made("GetDocStart"); }
+  HRESULT MarkingEngine() override { return Made("MarkingEngine"); }
+  HRESULT RemoveAllMarkers() override { return Made("RemoveAllMarkers"); }
+  HRESULT RemoveKestaPi() override { return Made("RemoveKestaPi"); }
+  HRESULT RemoveMarks() override {
+    return removeMarks ? (Made("RemoveMarks"), removeMarks()) : Made("RemoveMarks");
+  }
+
+ private:
+  HRESULT Made(const std::string& name) {
+    made.push_back(name);
+    auto it = results.find(name);
+    return it == results.end() ? S_OK : it->second;
+  }
+};

@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+
+#include "commands/check_state.h"
+#include "commands/findings_view.h"
+#include "engine/word_rec.h"
+#include "fake_host.h"
+#include "platform/scripted_interaction.h"
+
+std::vector<MarkInput>& InterimFindings();
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+class RemovalTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Cursor.Reset();
+    Check.Reset();
+  }
+  FakeHost host;
+  FakeCalls self;
+  ScriptedInteraction ui;
+};
+
+TEST_F(RemovalTest, RemoveAllMarkersWithoutMarkers) {
+  int root = host.Add("doc");
+  host.Add("para", root);
+  host.caret = 1;
+  EXPECT_EQ(RemoveAllMarkersWork(host), S_OK);
+  EXPECT_EQ(host.Statuses(),
+            (Strings{"KESta did not find any old messages.", "There are no KESta messages."}));
+  EXPECT_EQ(host.caret, 0);
+}
+
+TEST_F(RemovalTest, RemoveAllMarkersRemovesEachInOrder) {
+  int root = host.Add("doc");
+  int p = host.Add("para", root);
+  int m1 = host.Add("_touchup", p);
+  int m2 = host.Add("_touchup", p);
+  int q = host.Add("para", root);
+  int m3 = host.Add("_touchup", q);
+  host.caret = q;
+  EXPECT_EQ(RemoveAllMarkersWork(host), S_OK);
+  Strings executed = host.Executed();
+  Strings expected = {"set extendselection=off", "set tagscan=off", "set pendingdelete=on",
+                      "set wrapscan=off", "set messagelocation=statusbar",
+                      "goto_oid('" + host.Id(root) + "');",
+                      "mes \"KESta will delete 3 old messages.\"",
+                      "goto_oid('" + host.Id(root) + "');"};
+  for (int m : {m1, m2, m3}) {
+    expected.push_back("goto_oid('" + host.Id(m) + "');");
+    expected.push_back("oid_select('" + host.Id(m) + "',0,0,1);");
+    expected.push_back("dt;");
+  }
+  // The line claims no save: the command saves nothing.
+  expected.push_back("mes \"KESta removed 3 old messages.\"");
+  expected.push_back("scroll_to_oid('" + host.Id(q) + "',1,-1)");
+  EXPECT_EQ(executed, expected);
+  for (int m : {m1, m2, m3}) EXPECT_TRUE(host.elements[static_cast<std::size_t>(m)].removed);
+}
+
+TEST_F(RemovalTest, RemoveMarksTakesOnlyTheMarkersOfTheElement) {
+  int root = host.Add("doc");
+  int p = host.Add("para", root);
+  int inner = host.Add("emph", p);
+  int m1 = host.Add("_touchup", inner);
+  int m2 = host.Add("_touchup", p);
+  int other = host.Add("para", root);
+  int m3 = host.Add("_touchup", other);
+  host.elements[static_cast<std::size_t>(p)].selection = "<para>Text</para>";
+  Cursor.CurrentOid = host.Id(p);
+  // Text that names "Kesta" without being a marker does not count.
+  Check.elementText = "Kesta Kesta Kesta";
+  EXPECT_EQ(RemoveMarksWork(host), S_OK);
+  EXPECT_TRUE(host.elements[static_cast<std::size_t>(m1)].removed);
+  EXPECT_TRUE(host.elements[static_cast<std::size_t>(m2)].removed);
+  EXPECT_FALSE(host.elements[static_cast<std::size_t>(m3)].removed);
+  EXPECT_FALSE(host.elements[static_cast<std::size_t>(inner)].removed);
+  EXPECT_EQ(Check.elementText, "<para>Text</para>. @@END");
+  EXPECT_EQ(Cursor.WalkOid, host.Id(p));
+}
+
+TEST_F(RemovalTest, RemoveMarksWithoutMarkersSendsOnlyItsGoto) {
+  int root = host.Add("doc");
+  int p = host.Add("para", root);
+  host.Add("para", root);
+  Cursor.CurrentOid = host.Id(p);
+  Check.elementText = "unchanged";
+  EXPECT_EQ(RemoveMarksWork(host), S_OK);
+  EXPECT_EQ(host.Executed(), (Strings{"goto_oid('" + host.Id(p) + "')"}));
+  EXPECT_EQ(Check.elementText, "unchanged");
+}
+
+TEST_F(RemovalTest, RemoveKestaMarkersClimbsFromAMarker) {
+  int root = host.Add("doc");
+  int p = host.Add("para", root, "<para>A long enough paragraph text here</para>");
+  int m = host.Add("_touchup", p, "<?Pub _touchup Kesta=\"0103\"?>x</_touchup>");
+  host.caret = m;
+  host.answers["mouse_at(0,0x001)"] = "text";
+  int removeMarks = 0;
+  self.removeMarks = [&] {
+    ++removeMarks;
+    return S_OK;
+  };
+  // After the climb the caret is on the parent.
+  EXPECT_EQ(RemoveKestaMarkersWork(host, self), S_OK);
+  EXPECT_EQ(Cursor.CurrentOid, host.Id(p));
+  EXPECT_EQ(removeMarks, 0);  // the parent's text holds no "_touchup"
+}
+
+TEST_F(RemovalTest, RemoveKestaPiRemovesAcroAndTheFirstStamp) {
+  int root = host.Add("doc");
+  int acro = host.Add("_pi", root, "<?acro x?>");
+  int stamp = host.Add("_pi", root, "<?KESSTA 4.2 sigma?>");
+  int second = host.Add("_pi", root, "<?KESSTA old?>");
+  host.Add("para", root);
+  EXPECT_EQ(RemoveKestaPiWork(host), S_OK);
+  EXPECT_TRUE(host.elements[static_cast<std::size_t>(acro)].removed);
+  EXPECT_TRUE(host.elements[static_cast<std::size_t>(stamp)].removed);
+  EXPECT_FALSE(host.elements[static_cast<std::size_t>(second)].removed);
+  EXPECT_TRUE(host.Statuses().empty());
+}
+
+TEST_F(RemovalTest, RemoveKestaPiLooksAt51Elements) {
+  int root = host.Add("doc");
+  for (int i = 0; i < 51; ++i) host.Add("para", root);
+  int stamp = host.Add("_pi", root, "<?KESSTA late?>");
+  host.Add("para", root);
+  EXPECT_EQ(RemoveKestaPiWork(host), S_OK);
+  EXPECT_FALSE(host.elements[static_cast<std::size_t>(stamp)].removed);
+}
+
+TEST_F(RemovalTest, RemoveMessage) {
+  int root = host.Add("doc");
+  int m = host.Add("_touchup", root, "<?Pub _touchup Kesta=\"0103use\" HighltBckclr=\"6699FF\"?>w</_touchup>");
+  host.caret = m;
+  host.answers["$selection"] = host.elements[static_cast<std::size_t>(m)].selection;
+  EXPECT_EQ(RemoveMessageWork(host), S_OK);
+  EXPECT_EQ(host.Executed().back(), "dt;");
+  host.calls.clear();
+  host.answers["$selection"] = "<para>plain text with Kesta in it</para>";
+  EXPECT_EQ(RemoveMessageWork(host), S_OK);
+  EXPECT_EQ(host.Statuses(), (Strings{"To delete, put cursor inside a KESta Message."}));
+}
+
+TEST_F(RemovalTest, CloseKestaForgetsTheLastCheckFirst) {
+  char token[84] = "word";
+  AddWordRec(token, 0, 0, 0, nullptr);
+  InterimFindings().push_back(MarkInput{});
+  CloseKestaForget();
+  EXPECT_EQ(WordList.head, nullptr);
+  EXPECT_EQ(FindingCount(), 0u);
+  EXPECT_EQ(CloseKestaWork(host, self), S_OK);
+  EXPECT_EQ(self.made, (Strings{"RemoveAllMarkers"}));
+  EXPECT_EQ(host.Statuses(), (Strings{"KESta removed messages. Document not saved."}));
+}
+
+}  // namespace

@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+
+#include "commands/check_state.h"
+#include "commands/findings_view.h"
+#include "engine/word_rec.h"
+#include "fake_host.h"
+#include "platform/scripted_interaction.h"
+
+std::vector<MarkInput>& InterimFindings();
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+MarkInput Finding(std::string key, std::string kind, int category, int marker = 3, int rule = 1234) {
+  MarkInput in;
+  in.searchKey = std::move(key);
+  in.kind = std::move(kind);
+  in.category = category;
+  in.markerNumber = marker;
+  in.ruleId = rule;
+  return in;
+}
+
+const Strings kOptions = {"set pendingdelete=on", "set extendselection=off", "set tagscan=off",
+                          "set case=on",          "set wrapscan=off",        "set gentext=on",
+                          "set deletespaces=on",  "set wordscan=off"};
+
+class MarkingTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Cursor.Reset();
+    Check.Reset();
+    ClearFindings();
+    host.Add("doc");
+    Cursor.CurrentOid = "(1,10,0)";
+  }
+  void TearDown() override { ClearFindings(); }
+  // The commands after the options and the first goto.
+  Strings Work() const {
+    Strings x = host.Executed();
+    return Strings(x.begin() + 9, x.end());
+  }
+  FakeHost host;
+  ScriptedInteraction ui;
+};
+
+TEST_F(MarkingTest, EmptyListSendsOnlyTheOptions) {
+  EXPECT_EQ(MarkingEngineWork(host), S_OK);
+  EXPECT_EQ(host.Executed(), kOptions);
+}
+
+TEST_F(MarkingTest, OneWordMarkerWrapsTheTextFound) {
+  InterimFindings().push_back(Finding("frobnicate:| 0!use", "W", 1));
+  // The document holds the word with a no-break space after it: what was
+  // found goes into the marker as it is.
+  host.answers["$selection"] = "Frobnicate";
+  EXPECT_EQ(MarkingEngineWork(host), S_OK);
+  Strings x = host.Executed();
+  EXPECT_EQ(Strings(x.begin(), x.begin() + 8), kOptions);
+  EXPECT_EQ(x[8], "clm; goto_oid('(1,10,0)');");
+  EXPECT_EQ(Work(), (Strings{"clm; find -f -e -select @frobnicate@", "clear_mark all",
+                             "find -b -q -e -select @frobnicate@",
+                             "insert_string -sgml -pendingdelete @<?Pub _touchup Kesta=\"0103use\" "
+                             "HighltBckclr=\"6699FF\"?>Frobnicate</_touchup>@",
+                             "clear_mark all"}));
+  // The last record ends the method right after its marker.
+  EXPECT_EQ(InterimFindings()[0].markMode, 6);
+}
+
+TEST_F(MarkingTest, MarkerTextFallsBackToTheSearchText) {
+  InterimFindings().push_back(Finding("in.order:|12!to", "W", 1, 30));
+  EXPECT_EQ(MarkingEngineWork(host), S_OK);
+  EXPECT_EQ(Work()[3],
+            "insert_string -sgml -pendingdelete @<?Pub _touchup Kesta=\"0130NONE\" "
+            "HighltBckclr=\"6699FF\"?>in order</_touchup>@");
+}
+
+TEST_F(MarkingTest, AdviceAndTextAreEscaped) {
+  InterimFindings().push_back(Finding("x:| 0!say \"a@b\" & <c>", "W", 25));
+  host.answers["$selection"] = "x@y";
+  EXPECT_EQ(MarkingEngineWork(host), S_OK);
+  EXPECT_EQ(Work()[3],
+            "insert_string -sgml -pendingdelete @<?Pub _touchup Kesta=\"2503say &quot;a&#64;b&quot; "
+            "&amp; &lt;c&gt;\" HighltBckclr=\"FFFF66\"?>x&#64;y</_touchup>@");
+}
+
+TEST_F(MarkingTest, CorrectionsWithoutMarkers) {
+  InterimFindings().push_back(Finding("a:|00!an", "A", 11));
+  MarkInput b = Finding("pump:| 0", "B", 11);
+  b.altWord = "pump";
+  b.suggestion = "&reg;";
+  InterimFindings().push_back(b);
+  EXPECT_EQ(MarkingEngineWork(host), S_OK);
+  EXPECT_EQ(Work(), (Strings{"clm; find -f -e -q -select @a@",
+                             "insert_string -sgml -pendingdelete @an@",
+                             "clm; find -f -e -q -select @pump@",
+                             "insert_string -sgml -pendingdelete @pump&reg;@",
+                             "mes \"KESta: Found 2 errors.\""}));
+}
+
+TEST_F(MarkingTest, SemicolonBecomesAMarker) {
+  InterimFindings().push_back(Finding(". th:|00|", "V", 37));
+  host.answers["$selection"] = ";  th";  // two blanks in the document
+  EXPECT_EQ(MarkingEngineWork(host), S_OK);
+  EXPECT_EQ(Work(), (Strings{"find -f -e -q -select @. th@", "clm;", "car edit 0,-4; dc;",
+                             "insert_string -sgml -pendingdelete @<?Pub _touchup Kesta=\"3700.\" "
+                             "HighltBckclr=\"FF99FF\"?>;</_touchup>@",
+                             "mes \"KESta: One error.\""}));
+}
+
+TEST_F(MarkingTest, RecordLevelBoxesGoOnWithTheNextRecord) {
+  InterimFindings().push_back(Finding("nocolon", "W", 1, 3, 77));
+  InterimFindings().push_back(Finding(":x", "W", 1));
+  InterimFindings().push_back(Finding("ok:| 0", "W", 1));
+  EXPECT_EQ(MarkingEngineWork(host), S_OK);
+  auto boxes = ui.Boxes();
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[0].text, "Report KESta error Gate No. 77 at [nocolon].");
+  EXPECT_EQ(boxes[0].caption, "REPORT KESta PROBLEM");
+  EXPECT_EQ(boxes[1].text, "Report KESta error Dictionary [:x]");
+  EXPECT_EQ(boxes[1].caption, "KESta PROBLEM");
+  EXPECT_EQ(Work()[0], "clm; find -f -e -select @ok@");
+}
+
+TEST_F(MarkingTest, ProgressLinesCarryTheirClosingQuote) {
+  for (int i = 0; i < 45; ++i) InterimFindings().push_back(Finding("w" + std::to_string(i) + ":| 0", "W", 25));
+  EXPECT_EQ(MarkingEngineWork(host), S_OK);
+  EXPECT_EQ(host.Statuses(), (Strings{"WAIT: KESta processed 20 of 45 errors",
+                                      "WAIT: KESta processed 40 of 45 errors"}));
+}
+
+TEST_F(MarkingTest, ForwardSearchFailureSkipsTheRecord) {
+  InterimFindings().push_back(Finding("gone:| 0", "W", 25, 3, 4321));
+  InterimFindings().push_back(Finding("here:| 0", "W", 25));
+  host.failPattern = "@gone@";
+  EXPECT_EQ(MarkingEngineWork(host), S_OK);
+  auto boxes = ui.Boxes();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, "the host failed Report KESta error (86).\n(KESta Search  -gone- Key W4321) ");
+  EXPECT_EQ(boxes[0].caption, "Report KESta problem");
+  EXPECT_EQ(Work()[0], "clm; find -f -e -select @gone@");
+  EXPECT_EQ(Work()[1], "clear_mark all");
+  EXPECT_EQ(Work()[2], "clm; find -f -e -select @here@");
+}
+
+TEST_F(MarkingTest, BackwardSearchAndInsertFailuresEndTheMarking) {
+  InterimFindings().push_back(Finding("gone:| 0", "W", 25, 3, 4321));
+  InterimFindings().push_back(Finding("here:| 0", "W", 25));
+  host.failPattern = "find -b -q -e -select @gone@";
+  EXPECT_EQ(MarkingEngineWork(host), S_FALSE);
+  ASSERT_EQ(ui.Boxes().size(), 1u);
+  EXPECT_EQ(ui.Boxes()[0].text, "the host failed Report error (87) in KESta Engine.\n(KESta Search key -gone-) 4321");
+  ui.Clear();
+  host.calls.clear();
+  host.failPattern = "insert_string";
+  EXPECT_EQ(MarkingEngineWork(host), S_FALSE);
+  ASSERT_EQ(ui.Boxes().size(), 1u);
+  EXPECT_EQ(ui.Boxes()[0].text, "the host failed KESta error (89) possible alignment or document is READ ONLY.");
+  EXPECT_EQ(ui.Boxes()[0].caption, "Text Selection");
+}
+
+TEST_F(MarkingTest, CorrectionInsertFailuresGoOn) {
+  InterimFindings().push_back(Finding("a:|00!an", "A", 11));
+  MarkInput b = Finding("pump:| 0", "B", 11);
+  b.altWord = "pump";
+  InterimFindings().push_back(b);
+  host.failPattern = "insert_string";
+  EXPECT_EQ(MarkingEngineWork(host), S_OK);
+  ASSERT_EQ(ui.Boxes().size(), 2u);
+  EXPECT_EQ(ui.Boxes()[0].text, "KESta error(587) report this number.");
+  EXPECT_EQ(ui.Boxes()[0].style, MB_OK);
+  EXPECT_EQ(ui.Boxes()[1].text, "KESta error(588) report this number.");
+}
+
+TEST_F(MarkingTest, OtherHostFailuresShowString108) {
+  InterimFindings().push_back(Finding("a:|00!an", "A", 11));
+  host.failPattern = "find -f -e -q";
+  EXPECT_EQ(MarkingEngineWork(host), S_FALSE);
+  ASSERT_EQ(ui.Boxes().size(), 1u);
+  EXPECT_EQ(ui.Boxes()[0].caption, "KESta Checker");
+  EXPECT_NE(ui.Boxes()[0].text.find("One of the Arbortext ACL functions failed"), std::string::npos);
+}
+
+TEST_F(MarkingTest, SentenceArticle) {
+  InterimFindings().push_back(Finding("valve:|31", "M", 28, 31));
+  host.answers["$selection"] = "THE";
+  EXPECT_EQ(MarkingEngineWork(host), S_OK);
+  EXPECT_EQ(Work()[0], "find -f -q -select @valve@;");
+  EXPECT_EQ(Work()[1], "find -b -e -q -select @T..@; clm;");
+  EXPECT_EQ(Work()[2], "clear_mark all");
+  EXPECT_EQ(Work()[3], "clm; find -f -e -select @THE@");
+}
+
+}  // namespace
