@@ -1,0 +1,9 @@
+#pragma once
+#include "engine/word_rec.h"
+
+// After a finding on `word` that covers entryWords words: the words it covers
+// lose their messages and become class 40, and the result is the last of
+// them (the rule pass goes on after it). A next word "<ref>" resets
+// entryWords to 1. Any other count, or no covered word, gives `word`. The
+// sentinel is never covered.
+WordRec* SkipCoveredWords(WordRec* word);

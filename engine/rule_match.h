@@ -1,0 +1,48 @@
+#pragma once
+// Small tests the rules make on a word: its lower-cased text against
+// literals (exact or as a stem over the literal's length), its class against
+// a set, its flags. They take records by reference so that NextOr/PrevOr
+// (engine/neighbours.h) can stand in for a missing neighbour.
+#include <initializer_list>
+#include <string_view>
+
+#include "engine/word_rec.h"
+
+inline bool TextIs(const WordRec& w, std::string_view s) { return w.text == s; }
+
+inline bool TextIsOneOf(const WordRec& w, std::initializer_list<std::string_view> list) {
+  for (std::string_view s : list)
+    if (w.text == s) return true;
+  return false;
+}
+
+// A stem: the text begins with the literal ("sign" matches "signal").
+inline bool TextStarts(const WordRec& w, std::string_view stem) { return w.text.startsWith(stem); }
+
+inline bool TextStartsOneOf(const WordRec& w, std::initializer_list<std::string_view> stems) {
+  for (std::string_view s : stems)
+    if (w.text.startsWith(s)) return true;
+  return false;
+}
+
+// The first character of the text (NUL for an empty text).
+inline bool FirstIs(const WordRec& w, char c) { return w.text.first() == c; }
+
+inline bool ClassIsOneOf(const WordRec& w, std::initializer_list<int> classes) {
+  for (int c : classes)
+    if (w.wordClass == c) return true;
+  return false;
+}
+
+inline bool CodeStarts(const WordRec& w, char c) { return w.classCode.first() == c; }
+
+inline bool IsCaps(const WordRec& w) { return w.caseFlag == '2'; }
+inline bool IsMarked(const WordRec& w) { return w.markFlag == '1'; }
+
+// "Clear the messages" of a word: subClass, message and message2 become 0.
+inline void ClearMessages(WordRec* w) {
+  if (!w) return;
+  w->subClass = 0;
+  w->message = 0;
+  w->message2 = 0;
+}

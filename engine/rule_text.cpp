@@ -1,0 +1,65 @@
+#include "engine/rule_text.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+int FormatShortTextV(char* buffer, const char* format, va_list ap) {
+  if (!buffer) return -1;
+  if (!format) {
+    buffer[0] = '\0';
+    return 0;
+  }
+  int n = std::vsnprintf(buffer, kShortTextSize, format, ap);
+  if (n < 0) {
+    buffer[0] = '\0';
+    return -1;
+  }
+  if (static_cast<std::size_t>(n) >= kShortTextSize) return -1;
+  return n;
+}
+
+}  // namespace
+
+int FormatShortText(char* buffer, const char* format, ...) {
+  va_list ap;
+  va_start(ap, format);
+  int n = FormatShortTextV(buffer, format, ap);
+  va_end(ap);
+  return n;
+}
+
+int FormatShortText(BoundedText<kShortTextSize>& field, const char* format, ...) {
+  char tmp[kShortTextSize];
+  va_list ap;
+  va_start(ap, format);
+  int n = FormatShortTextV(tmp, format, ap);
+  va_end(ap);
+  field = std::string_view(tmp, strnlen(tmp, kShortTextSize));
+  return n;
+}
+
+void CopyTag(BoundedText<8>& tagField, const char* marker) {
+  tagField.clear();
+  if (marker) tagField.assign(marker);
+}
+
+void WriteSuggestion(WordRec* w, std::string_view text) {
+  if (!w) return;
+  w->suggestion.clear();
+  w->suggestion.assign(text);
+}
+
+void FormatSuggestion(WordRec* w, const char* format, ...) {
+  if (!w || !format) return;
+  char tmp[kFormattedSuggestionSize];
+  va_list ap;
+  va_start(ap, format);
+  int n = std::vsnprintf(tmp, sizeof tmp, format, ap);
+  va_end(ap);
+  if (n < 0) tmp[0] = '\0';
+  w->suggestion.clear();
+  w->suggestion.assign(std::string_view(tmp, strnlen(tmp, sizeof tmp)));
+}
