@@ -29,10 +29,11 @@ function(kesta_test name)
   add_executable(${name} ${srcs})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PRIVATE ${K_DEPENDS} GTest::gtest GTest::gmock GTest::gtest_main)
-  # The folders reach the tests both as compile definitions and (source only:
-  # a list value would be split) as an environment variable.
+  # The source and build folders are compiled in (KESTA_SOURCE_DIR,
+  # KESTA_BUILD_DIR): a list of variables given to the discovered tests'
+  # ENVIRONMENT keeps only its first entry.
   target_compile_definitions(${name} PRIVATE
-    KESTA_SOURCE_DIR_PATH="${PROJECT_SOURCE_DIR}" KESTA_BUILD_DIR_PATH="${PROJECT_BINARY_DIR}")
+    KESTA_SOURCE_DIR="${PROJECT_SOURCE_DIR}" KESTA_BUILD_DIR="${PROJECT_BINARY_DIR}")
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "KESTA_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
 endfunction()

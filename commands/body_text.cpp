@@ -14,7 +14,16 @@ std::string WithSentinel(std::string_view text) {
   return out;
 }
 
-std::string BodyFrom(std::string_view text, std::size_t offset) {
+std::string BodyFrom(std::string_view text, std::size_t offset, std::string_view startTagName) {
   if (offset > text.size()) offset = text.size();
-  return WithSentinel(text.substr(offset));
+  std::string_view body = text.substr(offset);
+  if (!startTagName.empty() && body.size() > startTagName.size() + 1 && body[0] == '<' &&
+      body.substr(1, startTagName.size()) == startTagName) {
+    char after = body[startTagName.size() + 1];
+    std::size_t close = body.find('>');
+    if ((after == '>' || after == ' ' || after == '\t' || after == '\n' || after == '\r') &&
+        close != std::string_view::npos)
+      body.remove_prefix(close + 1);
+  }
+  return WithSentinel(body);
 }

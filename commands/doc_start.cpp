@@ -78,9 +78,10 @@ HRESULT GetDocStartWork(HostChannel& host) {
   if (row && !rootIsBody) WalkToStartTag(host);
 
   if (UsesTagTableRoad(root.view())) {
-    // A document type whose start tag names its own root ("task") is read
-    // whole from the root; the others from the element the walk reached.
-    const Oid read = rootIsBody ? caret : Oid(Cursor.WalkOid.view());
+    // These documents are read whole from their root, whose tag ("<cmm",
+    // "<task") becomes the start tag; the element the walk stopped at would
+    // be one element of the document, not its body.
+    const Oid read = caret;
     host.Execute(Format("oid_select('%s')", read.c_str()));
     Cursor.CurrentOid = read.view();
     std::optional<std::string> selection = ReadSelection(host);
@@ -130,7 +131,7 @@ HRESULT GetDocStartWork(HostChannel& host) {
     }
     if (cleared) {
       std::size_t k = BodyStartOffset(*selection, Cursor.StartTag.view());
-      std::string text = BodyFrom(*selection, k);
+      std::string text = BodyFrom(*selection, k, Cursor.StartTagName.view());
       BuildWordList(text, k);
     }
   }

@@ -1,20 +1,27 @@
-// Interim store of the findings until the collection's list is merged.
+// The findings list as the marking reads it.
 #include "commands/findings_view.h"
 
-#include <vector>
+#include "engine/message_list.h"
 
-namespace {
-std::vector<MarkInput> g_findings;
-}
+std::size_t FindingCount() { return MessageList.Count(); }
 
-std::vector<MarkInput>& InterimFindings() { return g_findings; }
+void ClearFindings() { MessageList.Clear(); }
 
-std::size_t FindingCount() { return g_findings.size(); }
-void ClearFindings() { g_findings.clear(); }
 void SetLastFindingMarkMode(int markMode) {
-  if (!g_findings.empty()) g_findings.back().markMode = markMode;
+  if (!MessageList.Empty()) MessageList.records.back().markMode = markMode;
 }
+
 void WalkFindings(const std::function<bool(const MarkInput&, int& markMode)>& visit) {
-  for (MarkInput& f : g_findings)
-    if (!visit(f, f.markMode)) return;
+  for (MessageRec& rec : MessageList.records) {
+    MarkInput in;
+    in.category = rec.category;
+    in.markerNumber = rec.markerNumber;
+    in.ruleId = rec.ruleId;
+    in.markMode = rec.markMode;
+    in.kind = rec.kind;
+    in.searchKey = rec.searchKey;
+    in.altWord = rec.altWord;
+    in.suggestion = rec.suggestion;
+    if (!visit(in, rec.markMode)) return;
+  }
 }

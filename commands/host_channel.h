@@ -3,6 +3,7 @@
 // execute an ACL command line. A failed call raises _com_error.
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/com_types.h"
 
@@ -14,8 +15,15 @@ class HostChannel {
   // The same, through the conversion the body reading uses: no value when
   // the conversion fails.
   virtual std::optional<std::string> EvaluateConverted(const std::string& expression) = 0;
+  // The value as markup to send back to the host: narrow text in which a
+  // character the ANSI code page cannot hold is written as a character
+  // reference, so nothing is lost on the way back.
+  virtual std::string EvaluateMarkup(const std::string& expression) = 0;
   virtual void Execute(const std::string& command) = 0;
 };
+
+// Wide text as narrow markup text (see EvaluateMarkup).
+std::string WideToAnsiMarkup(std::u16string_view wide);
 
 // `mes "TEXT"`: one line on the host's status line.
 std::string StatusCommand(const std::string& text);

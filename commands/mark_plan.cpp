@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "engine/message_list.h"
+
 namespace {
 constexpr std::size_t npos = std::string::npos;
 
@@ -19,24 +21,12 @@ void ReplaceAll(std::string& s, char from, char to) {
 bool KindIs(const std::string& kind, std::string_view k) { return kind == k; }
 }  // namespace
 
-KeyParts SplitSearchKey(std::string_view key) {
-  KeyParts parts;
-  std::size_t colon = key.find(':');
-  if (colon != npos) {
-    parts.hasColon = true;
-    parts.leadingColon = colon == 0;
-    parts.colonFinding = At(key, colon + 1) == ':';
-    parts.searchText = std::string(key.substr(0, colon));
-  }
-  std::size_t bang = key.rfind('!');
-  if (bang != npos) parts.advice = std::string(key.substr(bang + 1));
-  return parts;
-}
-
 KeyReading ReadMarkKey(const MarkInput& in, MarkWork& w) {
   w = MarkWork{};
   w.kind = in.kind;
-  KeyParts key = SplitSearchKey(in.searchKey);
+  // The separators are read as the collection wrote them: a ':' or '!' of
+  // the flagged text or the advice comes escaped.
+  SearchKeyParts key = ParseSearchKey(in.searchKey);
   w.A = key.advice;
   if (!w.A.empty()) w.refineMode = 7;
 
@@ -44,10 +34,10 @@ KeyReading ReadMarkKey(const MarkInput& in, MarkWork& w) {
     w.S = w.F = ":";
     return KeyReading::Search;
   }
-  if (!key.hasColon) return KeyReading::MissingSearch;
-  if (key.leadingColon) return KeyReading::LeadingColon;
+  if (!key.hasSeparator) return KeyReading::MissingSearch;
+  if (key.colonFirst) return KeyReading::LeadingColon;
 
-  w.S = key.searchText;
+  w.S = key.text;
   w.F = w.S;
   // A full stop before the last character (an abbreviation's) is not searched.
   std::size_t lastDot = w.F.rfind('.');
@@ -235,5 +225,9 @@ std::string MarkerTextFromF(const MarkWork& w) {
 std::string FindText(std::string_view text) {
   std::string s(text);
   ReplaceAll(s, '@', '.');
+  // A '?' inside a word stands for the apostrophe the checked text had
+  // (straight or typographic): it is searched as any character.
+  for (std::size_t i = 1; i < s.size(); ++i)
+    if (s[i] == '?' && std::isalnum(static_cast<unsigned char>(s[i - 1]))) s[i] = '.';
   return s;
 }

@@ -12,7 +12,7 @@ struct MarkInput {
   int ruleId = 0;
   int markMode = 0;
   std::string kind;
-  std::string searchKey;  // search text, ':' and the rest; advice after the last '!'
+  std::string searchKey;  // search text, ':' and the rest; advice after the last '!' (ParseSearchKey)
   std::string altWord;
   std::string suggestion;
 };
@@ -39,18 +39,6 @@ enum class KeyReading {
   LeadingColon,   // the key begins with a single ':': the "Dictionary" box
 };
 
-// The search key's separators. A ':' or '!' that belongs to the flagged text
-// or the advice is written escaped by the collection, so the first plain ':'
-// ends the search text and the last plain '!' begins the advice.
-struct KeyParts {
-  bool hasColon = false;
-  std::string searchText;  // before the first plain ':' (unescaped)
-  bool colonFinding = false;
-  bool leadingColon = false;
-  std::string advice;      // after the last plain '!' (unescaped)
-};
-KeyParts SplitSearchKey(std::string_view key);
-
 // Steps of the key reading: advice, colon finding, search text, dots,
 // hyphens, slash, parentheses. Fills `work` from `in`.
 KeyReading ReadMarkKey(const MarkInput& in, MarkWork& work);
@@ -76,5 +64,6 @@ void RefineSearch(const MarkInput& in, MarkWork& work);
 std::string MarkerTextFromF(const MarkWork& work);
 
 // A search text inside "@...@": with -e, '.' matches any one character, so a
-// '@' of the text is searched as '.'.
+// '@' of the text, and a '?' that stands for an apostrophe inside a word,
+// are searched as '.'.
 std::string FindText(std::string_view text);

@@ -111,13 +111,20 @@ void FindSentenceArticle(HostChannel& host, MarkWork& w) {
   BoundedText<16> found;
   Guarded([&] {
     host.Execute("find -f -q -select @" + FindText(w.S) + "@;");
-    host.Execute("find -b -e -q -select @T..@; clm;");
+    // The article is read while it is still selected.
+    host.Execute("find -b -e -q -select @T..@;");
     found = host.Evaluate("$selection");
+    host.Execute("clm;");
   });
   w.S = found[1] == 'H' ? "THE" : "The";
   w.F = w.S;
   w.kind = "W";
-  Guarded([&] { host.Execute("clear_mark all"); });
+  Guarded([&] {
+    host.Execute("clear_mark all");
+    // Back over the article, so that the search for it below finds this one
+    // and not the next.
+    host.Execute("car edit 0,-3");
+  });
   w.refineMode = 0;
 }
 
@@ -154,7 +161,7 @@ void WriteMarker(HostChannel& host, MarkWork& w, const MarkInput& in) {
   // doubled blanks) stays as it was.
   std::string text;
   try {
-    text = ProtectAt(host.Evaluate("$selection"));
+    text = ProtectAt(host.EvaluateMarkup("$selection"));
   } catch (const _com_error&) {
     text.clear();
   }

@@ -5,7 +5,7 @@
 #include "platform/com_object.h"
 #include "resources/run_kesta_idl.h"
 
-class RunKesta final : public IRunKesta, public ISupportErrorInfo {
+class RunKesta : public IRunKesta, public ISupportErrorInfo {
  public:
   RunKesta();
   ~RunKesta() override;

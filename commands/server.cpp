@@ -4,6 +4,7 @@
 
 #include "commands/module_entry.h"
 #include "commands/run_kesta.h"
+#include "module/kesta_app.h"
 #include "platform/library_loader.h"
 #include "platform/registry.h"
 #include "resources/registrar_script.h"
@@ -52,14 +53,30 @@ class RunKestaFactory final : public IClassFactory {
 };
 }  // namespace
 
-KESTA_EXPORT HRESULT DllGetClassObject(const CLSID& clsid, const IID& iid, void** out) {
+namespace {
+HRESULT RunKestaClassObject(const IID& iid, void** out) {
   if (!out) return E_POINTER;
   *out = nullptr;
-  if (!(clsid == CLSID_RunKesta)) return CLASS_E_CLASSNOTAVAILABLE;
   auto* factory = new RunKestaFactory();
   HRESULT hr = factory->QueryInterface(iid, out);
   factory->Release();
   return hr;
+}
+}  // namespace
+
+// The classes the module serves, set up by the COM module at start-up.
+const ObjectMapEntry KestaObjectMap[] = {
+    {.clsid = &CLSID_RunKesta, .getClassObject = RunKestaClassObject, .objectMain = nullptr},
+    {},
+};
+
+KESTA_EXPORT HRESULT DllGetClassObject(const CLSID& clsid, const IID& iid, void** out) {
+  if (!out) return E_POINTER;
+  *out = nullptr;
+  if (!KestaComModule.Initialized()) return CLASS_E_CLASSNOTAVAILABLE;
+  for (const ObjectMapEntry* e = KestaComModule.ObjectMap(); e->clsid; ++e)
+    if (*e->clsid == clsid) return e->getClassObject(iid, out);
+  return CLASS_E_CLASSNOTAVAILABLE;
 }
 
 KESTA_EXPORT HRESULT DllCanUnloadNow() {

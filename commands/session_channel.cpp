@@ -10,4 +10,8 @@ std::optional<std::string> SessionChannel::EvaluateConverted(const std::string& 
   return std::string(text.get());
 }
 
+std::string SessionChannel::EvaluateMarkup(const std::string& expression) {
+  return WideToAnsiMarkup(session_.Evaluate(expression.c_str()).Wide());
+}
+
 void SessionChannel::Execute(const std::string& command) { session_.Execute(command.c_str()); }

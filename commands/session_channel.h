@@ -10,6 +10,7 @@ class SessionChannel final : public HostChannel {
   explicit SessionChannel(HostSession& session) : session_(session) {}
   std::string Evaluate(const std::string& expression) override;
   std::optional<std::string> EvaluateConverted(const std::string& expression) override;
+  std::string EvaluateMarkup(const std::string& expression) override;
   void Execute(const std::string& command) override;
 
  private:

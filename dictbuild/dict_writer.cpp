@@ -1,5 +1,7 @@
 #include "dictbuild/dict_writer.h"
 
+#include "dictbuild/entry_syntax.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -54,7 +56,7 @@ bool MatchesAlone(const SingleEntry& s, const std::string& w) {
   switch (s.mark) {
     case ' ': return w == t;
     case '$': return w == t || w == t + "s";
-    case '@': return w == t || w == t + "er" || w == t + "est";
+    case '@': return w == t || w == t + "er" || w == t + "est" || w == t + "ly";
     case '!':
       return w == t + "y" || w == t + "ies" || (EndsWithAny(t, "hosx") && (w == t || w == t + "es"));
     default: return false;
@@ -98,6 +100,10 @@ bool ReadEntry(std::string_view text, int lineNo, DictSourceEntry* entry,
     Error(errors, lineNo,
           "entry " + Quoted(text) + ": no digram can be formed (the first word needs two characters and "
           "must begin with a lower-case letter)");
+    return false;
+  }
+  if (std::string problem = CheckEntrySyntax(text); !problem.empty()) {
+    Error(errors, lineNo, "entry " + Quoted(text) + ": " + problem);
     return false;
   }
   entry->line = lineNo;

@@ -21,8 +21,11 @@
 // lower-case letter). Entries are grouped by digram, each group in the order
 // written, and stored without their digram: "valve$ 1014" is stored in the
 // run "va" as "lve$ 1014". A two-letter word ("up 52", "in+front+of 52")
-// keeps its whole spelling; a two-letter stem ("go^0 ...") is stored from its
-// mark. Each stored entry ends with '|'.
+// keeps its whole spelling; a two-letter stem ("go^28") is stored from its
+// mark. Each stored entry ends with '|'. What each mark must be followed by
+// (the code after '!', '$', '@', the verb codes, the layout of a phrasal
+// verb "carr^+out 35 do") is listed in entry_syntax.h; an entry that breaks
+// it is refused.
 //
 // Refused, with the line number, and no file written: an entry holding '|',
 // a control character or one of the byte values the masking uses (165, 208 to

@@ -176,10 +176,12 @@ int Matcher::PluralStem() {
   if (e[1] == '+') {
     // Only the first word of a check's lookup may continue a plural stem.
     if (mode != 2) return Fail();
-    if (!rest.empty() && (rest[0] == 'e' || rest[0] == 'i')) word->pluralMarker = '$';
+    const bool plural = !rest.empty() && (rest[0] == 'e' || rest[0] == 'i');
     pos = Text().size();
     ++e;
-    return Run();
+    const int result = Run();
+    if (result > 0 && plural) word->pluralMarker = '$';
+    return result;
   }
   std::string code, sugg;
   bool variant = false;

@@ -107,8 +107,8 @@ int NextIsMonth(WordRec* word) {
 int ScanAheadForClass47(WordRec* word) {
   for (WordRec* w = Next(word); !AtEnd(w); w = Next(w)) {
     if (w->wordClass == 48 || w->sentencePos == 0) return -1;
-    if (w->wordClass == 47) return 1;
     if (NextOr(w).text.first() == '@') return -1;
+    if (w->wordClass == 47) return 1;
   }
   return -1;
 }

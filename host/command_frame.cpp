@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "host/host_state.h"
+#include "platform/app_framework.h"
 #include "resources/string_table.h"
 
 namespace {
@@ -96,8 +97,9 @@ void HostSession::Release() {
 }
 
 HRESULT RunCommandFrame(const CommandFrame& frame, const std::function<HRESULT(HostSession&)>& work) {
-  std::optional<ModuleStateScope> state;
-  if (frame.switchModuleState) state.emplace();
+  // The module's framework state for the whole call, and back on every way out.
+  std::optional<AfxManageState> state;
+  if (frame.switchModuleState) state.emplace(AfxGetStaticModuleState());
   HostSession host;
   HRESULT result = S_OK;
   try {

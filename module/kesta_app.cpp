@@ -1,6 +1,8 @@
 #include "module/kesta_app.h"
 
 #include "engine/dict_file.h"
+#include "engine/message_list.h"
+#include "engine/word_rec.h"
 #include "module/app_settings.h"
 #include "module/startup_messages.h"
 #include "platform/interaction.h"
@@ -61,6 +63,9 @@ BOOL CKestaEpicApp::InitInstance() {
 
 int CKestaEpicApp::ExitInstance() {
   ReleaseDictionaries();
+  // The word list and the findings of the last check go with the module.
+  WordList.Reset();
+  MessageList.Clear();
   KestaComModule.Term();
   return CWinApp::ExitInstance();
 }

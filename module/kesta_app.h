@@ -4,6 +4,7 @@
 // any of that fails; its exit frees what the start-up built.
 #include "platform/app_framework.h"
 #include "platform/com_module.h"
+#include "resources/run_kesta_idl.h"
 
 class CKestaEpicApp : public CWinApp {
  public:
@@ -16,10 +17,10 @@ class CKestaEpicApp : public CWinApp {
 };
 extern CKestaEpicApp theApp;
 
-// The COM module object, the classes it serves and its type library's id.
+// The COM module object and the classes it serves (the map lives with the
+// classes, in commands/); the type library's id is LIBID_KESTAEPICLib.
 extern ComModule KestaComModule;
 extern const ObjectMapEntry KestaObjectMap[];
-extern const GUID LIBID_KESTAEPICLib;
 
 // Frees every block of a list whose blocks hold the pointer to the next block
 // in their first word (blocks of the C allocator); a null list does nothing.

@@ -1,7 +1,6 @@
 #pragma once
 // The boxes a refused start shows.
-
-inline constexpr const char* kSupportAddress = "support@kesta-checker.example";
+#include "resources/string_table.h"  // kSupportAddress
 
 // The settings file or one of its dictionaries is missing: the missing
 // dictionary's path, then the settings file's place.

@@ -1,5 +1,6 @@
 #include "platform/files.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -58,9 +59,16 @@ bool ReplaceFileContent(const std::string& path, std::string_view bytes, int* er
     *error = errno;
     return false;
   }
+  // The new file takes the permissions of the one it replaces.
+  struct stat old;
+  if (::stat(native.c_str(), &old) == 0) ::fchmod(::fileno(f), old.st_mode & 07777);
   *stage = "write";
   bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
   if (!ok) *error = errno;
+  if (ok && (std::fflush(f) != 0 || ::fsync(::fileno(f)) != 0)) {
+    ok = false;
+    *error = errno;
+  }
   if (std::fclose(f) != 0 && ok) {
     ok = false;
     *error = errno;

@@ -156,7 +156,7 @@ HRESULT RegistrySetValues(const std::vector<RegistryValue>& values, std::string*
     bool replaced = false;
     for (Line& line : lines)
       if (line.isValue && SameText(line.value.key, v.key) && SameText(line.value.name, v.name)) {
-        line.value = v;
+        line.value.value = v.value;  // the key keeps the spelling it was made with
         replaced = true;
         break;
       }

@@ -41,6 +41,14 @@ TEST(BodyText, StartOffset) {
   EXPECT_EQ(BodyStartOffset("<topic/>", ""), 0u);
 }
 
+TEST(BodyText, TheBodysOwnStartTagIsLeftOut) {
+  EXPECT_EQ(BodyFrom("<conbody><p>x</p></conbody>", 0, "conbody"), "<p>x</p></conbody>. @@END");
+  EXPECT_EQ(BodyFrom("<conbody id=\"c\"><p>x</p>", 0, "conbody"), "<p>x</p>. @@END");
+  EXPECT_EQ(BodyFrom("<conbodyx><p>x</p>", 0, "conbody"), "<conbodyx><p>x</p>. @@END");
+  EXPECT_EQ(BodyFrom("<topic><body>", 7, "body"), ". @@END");
+  EXPECT_EQ(BodyFrom("<conbody", 0, "conbody"), "<conbody. @@END");
+}
+
 TEST(BodyText, CutOnlyAtTheAppendedSentinel) {
   EXPECT_EQ(BodyFrom("<a>x@@y</a>", 0), "<a>x@@y</a>. @@END");
   EXPECT_EQ(BodyFrom("<a>x @@END y</a>", 0), "<a>x @ END y</a>. @@END");

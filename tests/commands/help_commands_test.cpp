@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/word_rec.h"
-#include "fake_host.h"
+#include "element_host.h"
 #include "module/app_settings.h"
 #include "module/help_launcher.h"
 #include "platform/scripted_interaction.h"
@@ -23,8 +23,8 @@ class HelpTest : public ::testing::Test {
     host.Add("doc");
   }
   void TearDown() override { Settings.Reset(); }
-  FakeHost host;
-  FakeCalls self;
+  ElementHost host;
+  RecordedCalls self;
   ScriptedInteraction ui;
 };
 

@@ -147,7 +147,19 @@ TEST(MarkKey, ArticleCorrection) {
   EXPECT_EQ(DotsForBlanksAndHyphens("a b-c"), "a.b.c");
 }
 
-TEST(MarkKey, FindTextNeverEndsTheCommand) { EXPECT_EQ(FindText("a@b"), "a.b"); }
+TEST(MarkKey, FindText) {
+  EXPECT_EQ(FindText("a@b"), "a.b");
+  EXPECT_EQ(FindText("Don?t"), "Don.t");
+  EXPECT_EQ(FindText("?"), "?");
+  EXPECT_EQ(FindText("why.?"), "why.?");
+}
+
+TEST(MarkKey, EscapedSeparatorsBelongToTheText) {
+  MarkWork w;
+  ASSERT_EQ(ReadMarkKey(Finding("10\\:30:| 0!at 10\\:30\\!"), w), KeyReading::Search);
+  EXPECT_EQ(w.S, "10:30");
+  EXPECT_EQ(w.A, "at 10:30!");
+}
 
 // Odd keys never read outside their text.
 TEST(MarkKey, ArbitraryKeysAreSafe) {

@@ -2,11 +2,11 @@
 
 #include "commands/check_state.h"
 #include "commands/findings_view.h"
+#include "findings_fixture.h"
 #include "engine/word_rec.h"
-#include "fake_host.h"
+#include "element_host.h"
 #include "platform/scripted_interaction.h"
 
-std::vector<MarkInput>& InterimFindings();
 
 namespace {
 
@@ -18,8 +18,8 @@ class RemovalTest : public ::testing::Test {
     Cursor.Reset();
     Check.Reset();
   }
-  FakeHost host;
-  FakeCalls self;
+  ElementHost host;
+  RecordedCalls self;
   ScriptedInteraction ui;
 };
 
@@ -147,7 +147,7 @@ TEST_F(RemovalTest, RemoveMessage) {
 TEST_F(RemovalTest, CloseKestaForgetsTheLastCheckFirst) {
   char token[84] = "word";
   AddWordRec(token, 0, 0, 0, nullptr);
-  InterimFindings().push_back(MarkInput{});
+  AddFinding(MarkInput{});
   CloseKestaForget();
   EXPECT_EQ(WordList.head, nullptr);
   EXPECT_EQ(FindingCount(), 0u);

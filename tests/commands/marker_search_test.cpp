@@ -2,7 +2,7 @@
 
 #include "commands/check_state.h"
 #include "engine/word_rec.h"
-#include "fake_host.h"
+#include "element_host.h"
 #include "platform/scripted_interaction.h"
 
 namespace {
@@ -15,8 +15,8 @@ class SearchTest : public ::testing::Test {
     Cursor.Reset();
     Check.Reset();
   }
-  FakeHost host;
-  FakeCalls self;
+  ElementHost host;
+  RecordedCalls self;
   ScriptedInteraction ui;
 };
 

@@ -1,3 +1,4 @@
+#include "commands/host_channel.h"
 #include "commands/marker_text.h"
 
 #include <gtest/gtest.h>
@@ -70,6 +71,13 @@ TEST(RenderedMarker, RejectsEverythingElse) {
   EXPECT_FALSE(IsRenderedMarker("<?Pub _bookmark Kesta=\"1\"?>"));
   EXPECT_FALSE(IsRenderedMarker("<?Pub _touchup NotKesta=\"1\"?>"));
   EXPECT_FALSE(IsRenderedMarker("<?Pub_touchup Kesta=\"1\"?>"));
+}
+
+TEST(Escaping, MarkupFromWideTextKeepsEveryCharacter) {
+  EXPECT_EQ(WideToAnsiMarkup(u"a\u2019b"), "a\x92" "b");       // in the code page
+  EXPECT_EQ(WideToAnsiMarkup(u"x \u2264 y?"), "x &#x2264; y?");  // outside it
+  EXPECT_EQ(WideToAnsiMarkup(u"\U0001F600"), "&#x1F600;");
+  EXPECT_EQ(WideToAnsiMarkup(std::u16string(1, char16_t(0xD800))), "&#xD800;");
 }
 
 }  // namespace

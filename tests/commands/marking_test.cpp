@@ -2,11 +2,11 @@
 
 #include "commands/check_state.h"
 #include "commands/findings_view.h"
+#include "findings_fixture.h"
 #include "engine/word_rec.h"
-#include "fake_host.h"
+#include "element_host.h"
 #include "platform/scripted_interaction.h"
 
-std::vector<MarkInput>& InterimFindings();
 
 namespace {
 
@@ -41,7 +41,7 @@ class MarkingTest : public ::testing::Test {
     Strings x = host.Executed();
     return Strings(x.begin() + 9, x.end());
   }
-  FakeHost host;
+  ElementHost host;
   ScriptedInteraction ui;
 };
 
@@ -51,7 +51,7 @@ TEST_F(MarkingTest, EmptyListSendsOnlyTheOptions) {
 }
 
 TEST_F(MarkingTest, OneWordMarkerWrapsTheTextFound) {
-  InterimFindings().push_back(Finding("frobnicate:| 0!use", "W", 1));
+  AddFinding(Finding("frobnicate:| 0!use", "W", 1));
   // The document holds the word with a no-break space after it: what was
   // found goes into the marker as it is.
   host.answers["$selection"] = "Frobnicate";
@@ -65,11 +65,11 @@ TEST_F(MarkingTest, OneWordMarkerWrapsTheTextFound) {
                              "HighltBckclr=\"6699FF\"?>Frobnicate</_touchup>@",
                              "clear_mark all"}));
   // The last record ends the method right after its marker.
-  EXPECT_EQ(InterimFindings()[0].markMode, 6);
+  EXPECT_EQ(MessageList.records[0].markMode, 6);
 }
 
 TEST_F(MarkingTest, MarkerTextFallsBackToTheSearchText) {
-  InterimFindings().push_back(Finding("in.order:|12!to", "W", 1, 30));
+  AddFinding(Finding("in.order:|12!to", "W", 1, 30));
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
   EXPECT_EQ(Work()[3],
             "insert_string -sgml -pendingdelete @<?Pub _touchup Kesta=\"0130NONE\" "
@@ -77,7 +77,7 @@ TEST_F(MarkingTest, MarkerTextFallsBackToTheSearchText) {
 }
 
 TEST_F(MarkingTest, AdviceAndTextAreEscaped) {
-  InterimFindings().push_back(Finding("x:| 0!say \"a@b\" & <c>", "W", 25));
+  AddFinding(Finding("x:| 0!say \"a@b\" & <c>", "W", 25));
   host.answers["$selection"] = "x@y";
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
   EXPECT_EQ(Work()[3],
@@ -86,11 +86,11 @@ TEST_F(MarkingTest, AdviceAndTextAreEscaped) {
 }
 
 TEST_F(MarkingTest, CorrectionsWithoutMarkers) {
-  InterimFindings().push_back(Finding("a:|00!an", "A", 11));
+  AddFinding(Finding("a:|00!an", "A", 11));
   MarkInput b = Finding("pump:| 0", "B", 11);
   b.altWord = "pump";
   b.suggestion = "&reg;";
-  InterimFindings().push_back(b);
+  AddFinding(b);
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
   EXPECT_EQ(Work(), (Strings{"clm; find -f -e -q -select @a@",
                              "insert_string -sgml -pendingdelete @an@",
@@ -100,7 +100,7 @@ TEST_F(MarkingTest, CorrectionsWithoutMarkers) {
 }
 
 TEST_F(MarkingTest, SemicolonBecomesAMarker) {
-  InterimFindings().push_back(Finding(". th:|00|", "V", 37));
+  AddFinding(Finding(". th:|00|", "V", 37));
   host.answers["$selection"] = ";  th";  // two blanks in the document
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
   EXPECT_EQ(Work(), (Strings{"find -f -e -q -select @. th@", "clm;", "car edit 0,-4; dc;",
@@ -110,9 +110,9 @@ TEST_F(MarkingTest, SemicolonBecomesAMarker) {
 }
 
 TEST_F(MarkingTest, RecordLevelBoxesGoOnWithTheNextRecord) {
-  InterimFindings().push_back(Finding("nocolon", "W", 1, 3, 77));
-  InterimFindings().push_back(Finding(":x", "W", 1));
-  InterimFindings().push_back(Finding("ok:| 0", "W", 1));
+  AddFinding(Finding("nocolon", "W", 1, 3, 77));
+  AddFinding(Finding(":x", "W", 1));
+  AddFinding(Finding("ok:| 0", "W", 1));
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
   auto boxes = ui.Boxes();
   ASSERT_EQ(boxes.size(), 2u);
@@ -124,15 +124,15 @@ TEST_F(MarkingTest, RecordLevelBoxesGoOnWithTheNextRecord) {
 }
 
 TEST_F(MarkingTest, ProgressLinesCarryTheirClosingQuote) {
-  for (int i = 0; i < 45; ++i) InterimFindings().push_back(Finding("w" + std::to_string(i) + ":| 0", "W", 25));
+  for (int i = 0; i < 45; ++i) AddFinding(Finding("w" + std::to_string(i) + ":| 0", "W", 25));
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
   EXPECT_EQ(host.Statuses(), (Strings{"WAIT: KESta processed 20 of 45 errors",
                                       "WAIT: KESta processed 40 of 45 errors"}));
 }
 
 TEST_F(MarkingTest, ForwardSearchFailureSkipsTheRecord) {
-  InterimFindings().push_back(Finding("gone:| 0", "W", 25, 3, 4321));
-  InterimFindings().push_back(Finding("here:| 0", "W", 25));
+  AddFinding(Finding("gone:| 0", "W", 25, 3, 4321));
+  AddFinding(Finding("here:| 0", "W", 25));
   host.failPattern = "@gone@";
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
   auto boxes = ui.Boxes();
@@ -145,8 +145,8 @@ TEST_F(MarkingTest, ForwardSearchFailureSkipsTheRecord) {
 }
 
 TEST_F(MarkingTest, BackwardSearchAndInsertFailuresEndTheMarking) {
-  InterimFindings().push_back(Finding("gone:| 0", "W", 25, 3, 4321));
-  InterimFindings().push_back(Finding("here:| 0", "W", 25));
+  AddFinding(Finding("gone:| 0", "W", 25, 3, 4321));
+  AddFinding(Finding("here:| 0", "W", 25));
   host.failPattern = "find -b -q -e -select @gone@";
   EXPECT_EQ(MarkingEngineWork(host), S_FALSE);
   ASSERT_EQ(ui.Boxes().size(), 1u);
@@ -161,10 +161,10 @@ TEST_F(MarkingTest, BackwardSearchAndInsertFailuresEndTheMarking) {
 }
 
 TEST_F(MarkingTest, CorrectionInsertFailuresGoOn) {
-  InterimFindings().push_back(Finding("a:|00!an", "A", 11));
+  AddFinding(Finding("a:|00!an", "A", 11));
   MarkInput b = Finding("pump:| 0", "B", 11);
   b.altWord = "pump";
-  InterimFindings().push_back(b);
+  AddFinding(b);
   host.failPattern = "insert_string";
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
   ASSERT_EQ(ui.Boxes().size(), 2u);
@@ -174,7 +174,7 @@ TEST_F(MarkingTest, CorrectionInsertFailuresGoOn) {
 }
 
 TEST_F(MarkingTest, OtherHostFailuresShowString108) {
-  InterimFindings().push_back(Finding("a:|00!an", "A", 11));
+  AddFinding(Finding("a:|00!an", "A", 11));
   host.failPattern = "find -f -e -q";
   EXPECT_EQ(MarkingEngineWork(host), S_FALSE);
   ASSERT_EQ(ui.Boxes().size(), 1u);
@@ -183,13 +183,15 @@ TEST_F(MarkingTest, OtherHostFailuresShowString108) {
 }
 
 TEST_F(MarkingTest, SentenceArticle) {
-  InterimFindings().push_back(Finding("valve:|31", "M", 28, 31));
+  AddFinding(Finding("valve:|31", "M", 28, 31));
   host.answers["$selection"] = "THE";
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
   EXPECT_EQ(Work()[0], "find -f -q -select @valve@;");
-  EXPECT_EQ(Work()[1], "find -b -e -q -select @T..@; clm;");
-  EXPECT_EQ(Work()[2], "clear_mark all");
-  EXPECT_EQ(Work()[3], "clm; find -f -e -select @THE@");
+  EXPECT_EQ(Work()[1], "find -b -e -q -select @T..@;");
+  EXPECT_EQ(Work()[2], "clm;");
+  EXPECT_EQ(Work()[3], "clear_mark all");
+  EXPECT_EQ(Work()[4], "car edit 0,-3");
+  EXPECT_EQ(Work()[5], "clm; find -f -e -select @THE@");
 }
 
 }  // namespace

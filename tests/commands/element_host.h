@@ -11,7 +11,7 @@
 
 #include "commands/command_work.h"
 
-struct FakeElement {
+struct HostElement {
   std::string id;
   std::string name;
   int parent = -1;  // index; -1 for the root
@@ -20,9 +20,9 @@ struct FakeElement {
   bool removed = false;
 };
 
-class FakeHost : public HostChannel {
+class ElementHost : public HostChannel {
  public:
-  std::vector<FakeElement> elements;
+  std::vector<HostElement> elements;
   std::vector<std::string> calls;  // "E text" evaluated, "X text" executed
   std::map<std::string, std::string> answers;  // fixed answers by expression
   std::string failPattern;  // a call containing it fails
@@ -31,7 +31,7 @@ class FakeHost : public HostChannel {
   bool conversionFails = false;
 
   int Add(std::string name, int parent = -1, std::string selection = {}) {
-    FakeElement e;
+    HostElement e;
     e.id = "(1," + std::to_string(elements.size() + 10) + ",0)";
     e.name = std::move(name);
     e.parent = parent;
@@ -87,6 +87,8 @@ class FakeHost : public HostChannel {
     return v;
   }
 
+  std::string EvaluateMarkup(const std::string& e) override { return Evaluate(e); }
+
   void Execute(const std::string& c) override {
     Record('X', c);
     std::smatch m;
@@ -130,7 +132,7 @@ class FakeHost : public HostChannel {
 };
 
 // Records the calls one command makes on its own object.
-class FakeCalls : public CommandCalls {
+class RecordedCalls : public CommandCalls {
  public:
   std::vector<std::string> made;
   std::map<std::string, HRESULT> results;

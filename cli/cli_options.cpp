@@ -1,0 +1,185 @@
+#include "cli/cli_options.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+namespace {
+bool ParseAnswer(const std::string& text, int* out) {
+  if (text.empty()) return false;
+  char* end = nullptr;
+  errno = 0;
+  long v = std::strtol(text.c_str(), &end, 10);
+  if (*end != '\0' || errno == ERANGE || v < INT_MIN || v > INT_MAX) return false;
+  *out = static_cast<int>(v);
+  return true;
+}
+}  // namespace
+
+bool ParseCliOptions(const std::vector<std::string>& args, CliOptions* options, std::string* error) {
+  *options = CliOptions{};
+  if (args.empty()) {
+    *error = "no command given";
+    return false;
+  }
+  const std::string& command = args[0];
+  using Action = CliOptions::Action;
+  if (command == "--help" || command == "-h" || command == "help") {
+    options->action = Action::Help;
+    if (args.size() > 1) {
+      *error = "--help takes nothing else";
+      return false;
+    }
+    return true;
+  }
+  if (command == "check")
+    options->action = Action::Check;
+  else if (command == "call")
+    options->action = Action::Call;
+  else if (command == "register")
+    options->action = Action::Register;
+  else if (command == "unregister")
+    options->action = Action::Unregister;
+  else {
+    *error = "unknown command '" + command + "'";
+    return false;
+  }
+
+  bool documentCommand = options->action == Action::Check || options->action == Action::Call;
+  std::vector<std::string> positional;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    auto value = [&](std::string* out) {
+      if (i + 1 >= args.size()) {
+        *error = a + " needs a value";
+        return false;
+      }
+      *out = args[++i];
+      return true;
+    };
+    if (!documentCommand && !a.empty() && a[0] == '-' && a != "-") {
+      *error = command + " takes no options";
+      return false;
+    }
+    if (a == "-o") {
+      if (!value(&options->outFile)) return false;
+      if (options->outFile.empty()) {
+        *error = "-o needs a file name";
+        return false;
+      }
+    } else if (a == "-i") {
+      options->inPlace = true;
+    } else if (a == "--answer") {
+      std::string text;
+      if (!value(&text)) return false;
+      int n = 0;
+      if (!ParseAnswer(text, &n)) {
+        *error = "--answer needs a number, not '" + text + "'";
+        return false;
+      }
+      options->answers.push_back(n);
+    } else if (a == "--mouse") {
+      std::string text;
+      if (!value(&text)) return false;
+      options->mouse = text;
+    } else if (a == "--element") {
+      if (options->action != Action::Check) {
+        *error = "--element belongs to check";
+        return false;
+      }
+      if (!value(&options->element)) return false;
+      if (options->element.empty()) {
+        *error = "--element needs an element id";
+        return false;
+      }
+    } else if (a.size() > 1 && a[0] == '-') {
+      *error = "unknown option '" + a + "'";
+      return false;
+    } else {
+      positional.push_back(a);
+    }
+  }
+  if (!options->outFile.empty() && options->inPlace) {
+    *error = "-o and -i exclude each other";
+    return false;
+  }
+
+  switch (options->action) {
+    case Action::Register:
+    case Action::Unregister:
+      if (!positional.empty()) {
+        *error = command + " takes no arguments";
+        return false;
+      }
+      return true;
+    case Action::Check:
+      if (positional.size() != 1) {
+        *error = "check needs one document";
+        return false;
+      }
+      options->file = positional[0];
+      return true;
+    case Action::Call:
+      if (positional.size() < 2 || positional.size() > 3) {
+        *error = "call needs a method, maybe its argument, and a document";
+        return false;
+      }
+      options->method = positional[0];
+      if (positional.size() == 3) options->arg = positional[1];
+      options->file = positional.back();
+      return true;
+    case Action::Help:
+      break;
+  }
+  return true;
+}
+
+const char* CliUsage() {
+  return R"(kesta - check a document with the KESta checker
+
+Usage:
+  kesta check FILE [-o OUT | -i]          check the whole document (ProcessKesta)
+  kesta check FILE --element ID [-o|-i]   check one element (SelectElement with the
+                                          caret in ID: an id attribute or an element id)
+  kesta call METHOD [ARG] FILE [-o|-i]    call any IRunKesta method by name, as the
+                                          host would (ARG: the method's number argument)
+  kesta register                          register the module (ProgIDs KestaEpic.RunKesta
+                                          and KestaEpic.RunKesta.1) in the registry file
+  kesta unregister                        remove that registration
+  kesta --help                            this text
+
+Options:
+  -o OUT         write the resulting document to OUT
+  -i             replace FILE with the resulting document (only once it is written in full)
+                 (without -o or -i the document goes to standard output)
+  --answer N     answer the next question or message box with N (repeatable, in order);
+                 question buttons count from 1, box buttons are 1 OK, 2 Cancel, 6 Yes, 7 No
+  --mouse VALUE  what the editor says lies under the mouse (default "text")
+
+Status lines, message boxes and questions go to standard error as
+  [status] TEXT      [box CAPTION] TEXT      [response] PROMPT -> N
+A question nobody answers is dismissed (0; a Yes/No box answers No).
+
+Methods of IRunKesta:
+  ProcessKesta CloseKesta GetKestaHelp WordFinder SelectElement SixsigmaRead
+  MarkingEngine ShowMe ShowContext RemoveAllMarkers RemoveKestaMarkers
+  DisplayCmenu ARG RemoveKestaPi ShowTemp MetricConverter CLoadMenu VerbSelector
+  RemoveMessage CallNextKesta TrafficLight RemoveMarks FullTags ChangeEditWinTitle
+  TreeWalker GetDocStart FindKesta FindNextKesta
+
+Exit status:
+  0  the method answered S_OK            1  it answered S_FALSE
+  2  usage error, a module that refused to load or was not found, or a
+     method that failed or is not available yet
+  3  the document (or the registry file) could not be read or written
+
+Environment:
+  APTCUSTOM       the custom folder (settings, dictionaries); when unset, the
+                  default custom folder bundled with the build
+  KESTA_REGISTRY  the registry file (default: kesta/registry in the user's
+                  configuration folder, $XDG_CONFIG_HOME or ~/.config)
+
+The module is found through the registry by its ProgID, else at the path it
+was built to.
+)";
+}

@@ -1,0 +1,24 @@
+#pragma once
+// The command line of `kesta`, parsed.
+#include <optional>
+#include <string>
+#include <vector>
+
+struct CliOptions {
+  enum class Action { Help, Check, Call, Register, Unregister };
+  Action action = Action::Help;
+  std::string method;               // call: the method's name
+  std::optional<std::string> arg;   // call: its argument
+  std::string file;                 // check, call: the document
+  std::string element;              // check --element: the element to check
+  std::string outFile;              // -o
+  bool inPlace = false;             // -i
+  std::vector<int> answers;         // --answer, in order
+  std::optional<std::string> mouse; // --mouse
+};
+
+// False with a message for a command line that is not valid.
+bool ParseCliOptions(const std::vector<std::string>& args, CliOptions* options, std::string* error);
+
+// The text of `kesta --help`.
+const char* CliUsage();

@@ -1,0 +1,144 @@
+#include "cli/kesta_command.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "cli/cli_options.h"
+#include "cli/module_client.h"
+#include "editor/editor.h"
+#include "platform/console_interaction.h"
+#include "platform/environment.h"
+#include "platform/files.h"
+#include "platform/registry.h"
+
+namespace {
+int Fail(int code, const std::string& message) {
+  std::fprintf(stderr, "kesta: %s\n", message.c_str());
+  return code;
+}
+
+int UsageError(const std::string& message) {
+  std::fprintf(stderr, "kesta: %s\nTry 'kesta --help'.\n", message.c_str());
+  return kExitUsage;
+}
+
+// The module's custom folder: $APTCUSTOM, else the folder bundled with the
+// build, so that a check works out of the box.
+void DefaultCustomFolder(const CliPaths& paths) {
+  if (GetEnvVar("APTCUSTOM", nullptr)) return;
+  const std::string& dir =
+      FileExists(paths.builtCustomDir + "/editinit/KestaArbortext.ini") ? paths.builtCustomDir : paths.sourceCustomDir;
+  ::setenv("APTCUSTOM", dir.c_str(), 1);
+}
+
+std::string LoadFailure(ModuleClient::Outcome outcome, const std::string& error) {
+  if (outcome == ModuleClient::Outcome::Refused) return "the module refused to load (see the messages above)";
+  return error;
+}
+
+int Register(const CliPaths& paths, bool install) {
+  HMODULE module = nullptr;
+  std::string error;
+  ModuleClient::Outcome outcome = ModuleClient::LoadForRegistration(paths.modulePath, &module, &error);
+  if (outcome != ModuleClient::Outcome::Ok) return Fail(kExitUsage, LoadFailure(outcome, error));
+  const char* entry = install ? "DllRegisterServer" : "DllUnregisterServer";
+  auto proc = reinterpret_cast<DllRegisterServerProc>(GetProcAddress(module, entry));
+  HRESULT hr = proc ? proc() : CO_E_ERRORINDLL;
+  std::string path = GetModuleFileName(module);
+  FreeLibrary(module);
+  if (FAILED(hr)) return Fail(kExitFile, std::string("cannot write the registry file ") + RegistryPath());
+  if (install)
+    std::fprintf(stderr, "kesta: registered KestaEpic.RunKesta (%s) in %s\n", path.c_str(), RegistryPath().c_str());
+  else
+    std::fprintf(stderr, "kesta: removed KestaEpic.RunKesta from %s\n", RegistryPath().c_str());
+  return kExitOk;
+}
+
+// Writes the document where the options say; false after a message.
+bool WriteDocument(const editor::Editor& doc, const CliOptions& options) {
+  std::string error;
+  if (options.inPlace || !options.outFile.empty()) {
+    const std::string& target = options.inPlace ? options.file : options.outFile;
+    if (!doc.Save(target, &error)) {
+      Fail(kExitFile, error);
+      return false;
+    }
+    return true;
+  }
+  std::string text = doc.SaveText();
+  if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
+    Fail(kExitFile, "cannot write the document to standard output");
+    return false;
+  }
+  return true;
+}
+
+int RunOnDocument(const CliOptions& options, const CliPaths& paths) {
+  editor::Editor doc;
+  std::string error;
+  if (!doc.Load(options.file, &error)) return Fail(kExitFile, error);
+  if (!options.element.empty() && !doc.PlaceCaretIn(options.element))
+    return UsageError("no element '" + options.element + "' in " + options.file);
+  if (options.mouse) doc.SetMouseAnswer(*options.mouse);
+
+  ConsoleInteraction console(stderr);
+  for (int answer : options.answers) console.QueueAnswer(answer);
+  console.SetTerminalAnswers(::isatty(STDIN_FILENO) && ::isatty(STDERR_FILENO));
+  Interaction* previous = SetInteraction(&console);
+  doc.RegisterHostClasses();
+
+  std::string method = options.method;
+  const std::string* arg = options.arg ? &*options.arg : nullptr;
+  if (options.action == CliOptions::Action::Check)
+    method = options.element.empty() ? "ProcessKesta" : "SelectElement";
+
+  int code = kExitOk;
+  HRESULT hr = S_OK;
+  {
+    ModuleClient client(paths.modulePath);
+    ModuleClient::Outcome outcome = client.Open(&error);
+    if (outcome != ModuleClient::Outcome::Ok) {
+      code = Fail(kExitUsage, LoadFailure(outcome, error));
+    } else {
+      hr = client.Call(method, arg);
+      if (hr == DISP_E_UNKNOWNNAME)
+        code = UsageError("the module has no method '" + method + "'");
+      else if (hr == DISP_E_BADPARAMCOUNT)
+        code = UsageError(method + (arg ? " takes no argument" : " needs an argument"));
+      else if (hr == DISP_E_TYPEMISMATCH || hr == DISP_E_OVERFLOW)
+        code = UsageError(method + " needs a whole number as its argument, not '" + (arg ? *arg : "") + "'");
+      else if (hr == E_NOTIMPL)
+        code = Fail(kExitUsage, method + " is not available in this build yet: the module answers E_NOTIMPL (not implemented). The document was not changed.");
+      else if (FAILED(hr))
+        code = Fail(kExitUsage, method + " failed: " + SystemErrorText(hr));
+    }
+    // The module unloads (and its shut-down runs) while the editor is there.
+  }
+  doc.RevokeHostClasses();
+  SetInteraction(previous);
+  if (code != kExitOk) return code;
+  if (!WriteDocument(doc, options)) return kExitFile;
+  return hr == S_FALSE ? kExitFalse : kExitOk;
+}
+}  // namespace
+
+int RunKestaCli(const std::vector<std::string>& args, const CliPaths& paths) {
+  CliOptions options;
+  std::string error;
+  if (!ParseCliOptions(args, &options, &error)) return UsageError(error);
+  if (options.action == CliOptions::Action::Help) {
+    std::fputs(CliUsage(), stdout);
+    return kExitOk;
+  }
+  DefaultCustomFolder(paths);
+  switch (options.action) {
+    case CliOptions::Action::Register:
+      return Register(paths, true);
+    case CliOptions::Action::Unregister:
+      return Register(paths, false);
+    default:
+      return RunOnDocument(options, paths);
+  }
+}

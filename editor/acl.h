@@ -1,0 +1,42 @@
+#pragma once
+// The ACL the stand-in editor answers: expressions to evaluate (functions,
+// nested calls, quoted strings in either quote, numbers, $selection; a
+// trailing ';' allowed) and command lines to execute (one or more commands
+// separated by ';'; a ';' inside @...@, /.../ of a find, quotes or
+// parentheses does not separate). A command that cannot be performed
+// raises AclFailure; it stops the line.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "editor/editor_state.h"
+
+namespace editor {
+
+struct AclFailure {
+  std::string message;
+};
+
+std::string EvaluateExpression(EditorState& state, std::string_view text);
+void ExecuteLine(EditorState& state, std::string_view line);
+
+// Pieces shared by the function and command tables.
+std::vector<std::string> SplitCommands(std::string_view line);
+
+using AclFunctionCall = std::string (*)(EditorState& state, const std::vector<std::string>& args);
+struct AclFunction {
+  const char* name;
+  int minArgs;
+  int maxArgs;  // -1: any number
+  AclFunctionCall call;
+};
+const AclFunction* FindFunction(std::string_view name);
+
+using AclCommandCall = void (*)(EditorState& state, std::string_view args);
+struct AclCommand {
+  const char* name;
+  AclCommandCall run;
+};
+const AclCommand* FindCommand(std::string_view name);
+
+}  // namespace editor

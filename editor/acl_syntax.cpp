@@ -1,0 +1,171 @@
+#include "editor/acl.h"
+
+#include "editor/caret.h"
+
+namespace editor {
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool IsIdentStart(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
+bool IsIdentChar(char c) { return IsIdentStart(c) || (c >= '0' && c <= '9') || c == ':' || c == '.'; }
+
+// Deep enough for any call the module makes; fuzzed text cannot exhaust
+// the stack.
+constexpr int kMaxNesting = 32;
+
+class ExpressionReader {
+ public:
+  ExpressionReader(EditorState& state, std::string_view text) : state_(state), s_(text) {}
+
+  std::string ReadWhole() {
+    std::string value = Expression(0);
+    SkipBlanks();
+    if (i_ < s_.size() && s_[i_] == ';') ++i_;
+    SkipBlanks();
+    if (i_ != s_.size()) throw AclFailure{"unexpected text after the expression: " + std::string(s_.substr(i_))};
+    return value;
+  }
+
+ private:
+  void SkipBlanks() {
+    while (i_ < s_.size() && IsBlank(s_[i_])) ++i_;
+  }
+
+  std::string Identifier() {
+    std::size_t start = i_;
+    while (i_ < s_.size() && IsIdentChar(s_[i_])) ++i_;
+    return std::string(s_.substr(start, i_ - start));
+  }
+
+  std::string Expression(int depth) {
+    if (depth > kMaxNesting) throw AclFailure{"expression nested too deeply"};
+    SkipBlanks();
+    if (i_ >= s_.size()) throw AclFailure{"an expression is missing"};
+    char c = s_[i_];
+    if (c == '\'' || c == '"') {
+      std::size_t close = s_.find(c, i_ + 1);
+      if (close == std::string_view::npos) throw AclFailure{"a string lacks its closing quote"};
+      std::string value(s_.substr(i_ + 1, close - i_ - 1));
+      i_ = close + 1;
+      return value;
+    }
+    if (c == '$') {
+      ++i_;
+      std::string name = Identifier();
+      if (name == "selection") return SelectionMarkup(state_);
+      throw AclFailure{"unknown variable $" + name};
+    }
+    bool sign = (c == '-' || c == '+') && i_ + 1 < s_.size() && s_[i_ + 1] >= '0' && s_[i_ + 1] <= '9';
+    if ((c >= '0' && c <= '9') || sign) {
+      std::size_t start = i_;
+      ++i_;
+      while (i_ < s_.size() && IsIdentChar(s_[i_])) ++i_;
+      return std::string(s_.substr(start, i_ - start));
+    }
+    if (!IsIdentStart(c)) throw AclFailure{"unexpected text: " + std::string(s_.substr(i_))};
+    std::string name = Identifier();
+    SkipBlanks();
+    if (i_ >= s_.size() || s_[i_] != '(') throw AclFailure{"unknown name " + name};
+    ++i_;
+    std::vector<std::string> args;
+    SkipBlanks();
+    if (i_ < s_.size() && s_[i_] == ')') {
+      ++i_;
+    } else {
+      while (true) {
+        args.push_back(Expression(depth + 1));
+        SkipBlanks();
+        if (i_ < s_.size() && s_[i_] == ',') {
+          ++i_;
+          continue;
+        }
+        if (i_ < s_.size() && s_[i_] == ')') {
+          ++i_;
+          break;
+        }
+        throw AclFailure{"the call of " + name + " is not closed"};
+      }
+    }
+    const AclFunction* function = FindFunction(name);
+    if (!function) throw AclFailure{"unknown function " + name};
+    int n = static_cast<int>(args.size());
+    if (n < function->minArgs || (function->maxArgs >= 0 && n > function->maxArgs))
+      throw AclFailure{"wrong number of arguments for " + name};
+    return function->call(state_, args);
+  }
+
+  EditorState& state_;
+  std::string_view s_;
+  std::size_t i_ = 0;
+};
+
+std::string_view Trim(std::string_view s) {
+  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+// A find command takes its text between two '/' as well as two '@'.
+bool StartsFind(std::string_view rest) {
+  rest = Trim(rest);
+  return rest.substr(0, 4) == "find" && (rest.size() == 4 || IsBlank(rest[4]));
+}
+
+}  // namespace
+
+std::vector<std::string> SplitCommands(std::string_view line) {
+  std::vector<std::string> out;
+  std::string current;
+  char region = 0;
+  int depth = 0;
+  bool slashes = StartsFind(line);
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    char c = line[i];
+    if (region) {
+      current += c;
+      if (c == region) region = 0;
+      continue;
+    }
+    if (c == '@' || c == '\'' || c == '"' || (c == '/' && slashes)) {
+      region = c;
+    } else if (c == '(') {
+      ++depth;
+    } else if (c == ')' && depth > 0) {
+      --depth;
+    } else if (c == ';' && depth == 0) {
+      out.push_back(current);
+      current.clear();
+      slashes = StartsFind(line.substr(i + 1));
+      continue;
+    }
+    current += c;
+  }
+  out.push_back(current);
+  return out;
+}
+
+std::string EvaluateExpression(EditorState& state, std::string_view text) {
+  return ExpressionReader(state, text).ReadWhole();
+}
+
+void ExecuteLine(EditorState& state, std::string_view line) {
+  for (const std::string& piece : SplitCommands(line)) {
+    std::string_view command = Trim(piece);
+    if (command.empty()) continue;
+    std::size_t n = 0;
+    while (n < command.size() && IsIdentChar(command[n])) ++n;
+    std::string name(command.substr(0, n));
+    std::string_view rest = Trim(command.substr(n));
+    if (name.empty()) throw AclFailure{"not a command: " + std::string(command)};
+    if (!rest.empty() && rest.front() == '(') {
+      EvaluateExpression(state, command);  // a function called as a command
+      continue;
+    }
+    const AclCommand* cmd = FindCommand(name);
+    if (!cmd) throw AclFailure{"unknown command " + name};
+    cmd->run(state, rest);
+  }
+}
+
+}  // namespace editor

@@ -1,0 +1,46 @@
+#pragma once
+// Everything the stand-in editor holds for its one open document: the
+// document, its name and path, the caret and the selection (positions in
+// the document's item sequence), the host options set through ACL, the
+// window title, the mouse answer, and the record of the ACL it received.
+#include <cstddef>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "editor/document.h"
+#include "editor/host_faults.h"
+#include "platform/com_types.h"
+
+namespace editor {
+
+struct AclCall {
+  enum Kind { Evaluated, Executed } kind;
+  std::string text;    // as received (UTF-8)
+  std::string result;  // evaluated: the answer given
+  HRESULT hr = S_OK;
+};
+
+struct EditorState {
+  Document doc;
+  std::string name;  // doc_name()
+  std::string path;  // doc_path()
+  std::size_t caret = 0;
+  bool hasSelection = false;
+  std::size_t selectionBegin = 0;
+  std::size_t selectionEnd = 0;
+  std::map<std::string, std::string> options;
+  std::string title;
+  std::string mouseAnswer = "text";
+  std::string trackedChange;  // id where the first tracked change was made; empty: none
+  std::vector<AclCall> calls;
+  std::string lastError;
+  HostFaults faults;
+};
+
+// Host options start as an editor starts.
+void SetDefaultOptions(EditorState& state);
+// An option that reads as on ("on", "yes", "true" or "1", any case).
+bool OptionOn(const EditorState& state, const std::string& name);
+
+}  // namespace editor

@@ -1,0 +1,285 @@
+#include "editor/xml_file.h"
+
+#include <libxml/SAX2.h>
+#include <libxml/entities.h>
+#include <libxml/parser.h>
+#include <libxml/tree.h>
+
+#include <cstdint>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "editor/markup_text.h"
+#include "editor/render.h"
+#include "editor/text_chars.h"
+
+namespace editor {
+
+namespace {
+
+// What one parse keeps beside libxml2's own context.
+struct ParseSession {
+  // Entities the document uses but does not declare (their declarations
+  // live in a DTD we do not read) are answered with empty stand-ins held
+  // here, so that the parser keeps every such reference as a reference,
+  // in content and in attribute values alike.
+  xmlDocPtr standIns = nullptr;
+  bool haveError = false;
+  int errorLine = 0;
+  std::string errorMessage;
+};
+
+// The parse in progress on this thread (libxml2 calls back without it).
+thread_local ParseSession* g_session = nullptr;
+
+ParseSession* SessionOf(void* /*ctx*/) { return g_session; }
+
+xmlEntityPtr GetEntity(void* ctx, const xmlChar* name) {
+  xmlEntityPtr entity = xmlSAX2GetEntity(ctx, name);
+  auto* ctxt = static_cast<xmlParserCtxtPtr>(ctx);
+  if (entity || ctxt->inSubset) return entity;
+  ParseSession* session = SessionOf(ctx);
+  if (!session) return nullptr;
+  entity = xmlGetDocEntity(session->standIns, name);
+  if (!entity)
+    entity = xmlAddDocEntity(session->standIns, name, XML_INTERNAL_GENERAL_ENTITY, nullptr, nullptr,
+                             BAD_CAST "");
+  return entity;
+}
+
+void OnError(void* ctx, xmlErrorPtr error) {
+  ParseSession* session = SessionOf(ctx);
+  if (!session || !error || session->haveError || error->level < XML_ERR_FATAL) return;
+  session->haveError = true;
+  session->errorLine = error->line;
+  std::string message = error->message ? error->message : "not well-formed";
+  while (!message.empty() && (message.back() == '\n' || message.back() == ' ')) message.pop_back();
+  session->errorMessage = message;
+}
+
+std::string Text(const xmlChar* s) { return s ? reinterpret_cast<const char*>(s) : ""; }
+
+std::string QualifiedName(const xmlChar* name, xmlNsPtr ns) {
+  std::string out;
+  if (ns && ns->prefix) {
+    out = Text(ns->prefix);
+    out += ':';
+  }
+  out += Text(name);
+  return out;
+}
+
+// Pseudo-attributes of a marker's opening instruction: name="v" or name='v'.
+bool ParsePseudoAttributes(std::string_view text, std::vector<Attribute>* out) {
+  std::size_t i = 0;
+  auto skipSpace = [&] {
+    while (i < text.size() && IsSpace(static_cast<unsigned char>(text[i]))) ++i;
+  };
+  while (true) {
+    skipSpace();
+    if (i >= text.size()) return true;
+    std::size_t nameStart = i;
+    while (i < text.size() && text[i] != '=' && !IsSpace(static_cast<unsigned char>(text[i]))) ++i;
+    std::string name(text.substr(nameStart, i - nameStart));
+    if (!IsXmlName(name)) return false;
+    skipSpace();
+    if (i >= text.size() || text[i] != '=') return false;
+    ++i;
+    skipSpace();
+    if (i >= text.size() || (text[i] != '"' && text[i] != '\'')) return false;
+    char quote = text[i++];
+    std::size_t close = text.find(quote, i);
+    if (close == std::string_view::npos) return false;
+    out->push_back({name, NormalizeAttributeValue(text.substr(i, close - i))});
+    i = close + 1;
+  }
+}
+
+class TreeReader {
+ public:
+  TreeReader(xmlDocPtr xml, Document& doc) : xml_(xml), doc_(doc) {}
+
+  void ReadTopLevel() {
+    for (xmlNodePtr n = xml_->children; n; n = n->next) {
+      if (n->type == XML_ELEMENT_NODE && doc_.Root() == kNoNode) {
+        NodeIndex root = ReadElement(n);
+        doc_.SetRoot(root);
+      } else {
+        ReadOther(n, nullptr);
+      }
+    }
+  }
+
+ private:
+  struct OpenMarker {
+    NodeIndex node;
+    std::string piData;
+  };
+
+  NodeIndex ReadElement(xmlNodePtr n) {
+    std::vector<Attribute> attributes;
+    for (xmlNsPtr ns = n->nsDef; ns; ns = ns->next) {
+      std::string name = ns->prefix ? "xmlns:" + Text(ns->prefix) : "xmlns";
+      attributes.push_back({name, EscapeAttributeValue(Text(ns->href))});
+    }
+    for (xmlAttrPtr a = n->properties; a; a = a->next) {
+      std::string value;
+      for (xmlNodePtr c = a->children; c; c = c->next) {
+        if (c->type == XML_ENTITY_REF_NODE)
+          value += "&" + Text(c->name) + ";";
+        else if (c->content)
+          value += EscapeAttributeValue(Text(c->content));
+      }
+      attributes.push_back({QualifiedName(a->name, a->ns), value});
+    }
+    NodeIndex node = doc_.NewElement(QualifiedName(n->name, n->ns), std::move(attributes));
+    doc_.Append({ItemKind::StartTag, node});
+    std::vector<OpenMarker> open;
+    for (xmlNodePtr c = n->children; c; c = c->next) {
+      if (c->type == XML_ELEMENT_NODE)
+        ReadElement(c);
+      else
+        ReadOther(c, &open);
+    }
+    // An opening without its closing in the same element stays what it
+    // was written as: a processing instruction.
+    for (auto it = open.rbegin(); it != open.rend(); ++it) doc_.MakePi(it->node, "Pub", it->piData);
+    doc_.Append({ItemKind::EndTag, node});
+    return node;
+  }
+
+  void ReadOther(xmlNodePtr n, std::vector<OpenMarker>* open) {
+    switch (n->type) {
+      case XML_TEXT_NODE:
+      case XML_CDATA_SECTION_NODE:
+        if (n->content)
+          for (char32_t c : DecodeUtf8(Text(n->content))) doc_.Append({ItemKind::Char, c});
+        break;
+      case XML_ENTITY_REF_NODE:
+        doc_.Append({ItemKind::EntityRef, doc_.InternEntity(Text(n->name))});
+        break;
+      case XML_COMMENT_NODE:
+        doc_.Append({ItemKind::Markup, doc_.AddMarkup("<!--" + Text(n->content) + "-->")});
+        break;
+      case XML_PI_NODE:
+        ReadPi(n, open);
+        break;
+      case XML_DTD_NODE: {
+        xmlBufferPtr buffer = xmlBufferCreate();
+        xmlNodeDump(buffer, xml_, n, 0, 0);
+        doc_.Append({ItemKind::Markup, doc_.AddMarkup(Text(xmlBufferContent(buffer)))});
+        xmlBufferFree(buffer);
+        break;
+      }
+      default:
+        break;
+    }
+  }
+
+  void ReadPi(xmlNodePtr n, std::vector<OpenMarker>* open) {
+    std::string target = Text(n->name);
+    std::string data = Text(n->content);
+    if (open && target == "Pub") {
+      std::string_view rest(data);
+      std::string_view marker(kMarkerName);
+      bool opens = rest.substr(0, marker.size()) == marker &&
+                   (rest.size() == marker.size() || IsSpace(static_cast<unsigned char>(rest[marker.size()])));
+      std::string_view trimmed = rest;
+      while (!trimmed.empty() && IsSpace(static_cast<unsigned char>(trimmed.back()))) trimmed.remove_suffix(1);
+      if (opens) {
+        std::vector<Attribute> attributes;
+        if (ParsePseudoAttributes(rest.substr(marker.size()), &attributes)) {
+          NodeIndex node = doc_.NewElement(kMarkerName, std::move(attributes));
+          doc_.Append({ItemKind::StartTag, node});
+          open->push_back({node, data});
+          return;
+        }
+      } else if (trimmed == "/_touchup" && !open->empty()) {
+        doc_.Append({ItemKind::EndTag, open->back().node});
+        open->pop_back();
+        return;
+      }
+    }
+    NodeIndex node = doc_.NewPi(target, data);
+    doc_.Append({ItemKind::Pi, node});
+  }
+
+  xmlDocPtr xml_;
+  Document& doc_;
+};
+
+}  // namespace
+
+bool ParseXml(std::string_view bytes, const std::string& sourceName, Document* out,
+              std::string* error) {
+  if (bytes.size() > static_cast<std::size_t>(INT32_MAX)) {
+    if (error) *error = sourceName + ": file too large";
+    return false;
+  }
+  ParseSession session;
+  session.standIns = xmlNewDoc(BAD_CAST "1.0");
+  xmlCreateIntSubset(session.standIns, BAD_CAST "standins", nullptr, nullptr);
+  xmlParserCtxtPtr ctxt = xmlNewParserCtxt();
+  if (!ctxt) {
+    xmlFreeDoc(session.standIns);
+    if (error) *error = sourceName + ": out of memory";
+    return false;
+  }
+  ctxt->sax->getEntity = GetEntity;
+  ctxt->sax->serror = OnError;
+  const int options = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_NOCDATA;
+  g_session = &session;
+  xmlDocPtr xml = xmlCtxtReadMemory(ctxt, bytes.data(), static_cast<int>(bytes.size()),
+                                    sourceName.c_str(), nullptr, options);
+  g_session = nullptr;
+  bool ok = xml && ctxt->wellFormed && xmlDocGetRootElement(xml);
+  if (!ok && error) {
+    int line = session.haveError ? session.errorLine : ctxt->input ? ctxt->input->line : 0;
+    std::string message = session.haveError ? session.errorMessage : "no root element";
+    if (!session.haveError) {
+      xmlErrorPtr last = xmlCtxtGetLastError(ctxt);
+      if (last && last->code != XML_ERR_OK && last->message) {
+        message = last->message;
+        line = last->line;
+        while (!message.empty() && message.back() == '\n') message.pop_back();
+      }
+    }
+    *error = sourceName + ", line " + std::to_string(line) + ": " + message;
+  }
+  if (ok) {
+    Document doc;
+    doc.standalone = xml->standalone == 1 ? 1 : xml->standalone == 0 ? 0 : -1;
+    TreeReader(xml, doc).ReadTopLevel();
+    *out = std::move(doc);
+  }
+  if (xml) xmlFreeDoc(xml);
+  xmlFreeParserCtxt(ctxt);
+  xmlFreeDoc(session.standIns);
+  return ok;
+}
+
+std::string WriteXml(const Document& doc) {
+  std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"";
+  if (doc.standalone == 1) out += " standalone=\"yes\"";
+  if (doc.standalone == 0) out += " standalone=\"no\"";
+  out += "?>\n";
+  NodeIndex root = doc.Root();
+  std::size_t rootStart = root == kNoNode ? doc.Size() : doc.StartOf(root);
+  std::size_t rootEnd = root == kNoNode ? doc.Size() : doc.EndOf(root) + 1;
+  for (std::size_t i = 0; i < rootStart; ++i) {
+    RenderRange(doc, i, i + 1, MarkupStyle::File, out);
+    out += '\n';
+  }
+  if (root != kNoNode) {
+    RenderRange(doc, rootStart, rootEnd, MarkupStyle::File, out);
+    out += '\n';
+  }
+  for (std::size_t i = rootEnd; i < doc.Size(); ++i) {
+    RenderRange(doc, i, i + 1, MarkupStyle::File, out);
+    out += '\n';
+  }
+  return out;
+}
+
+}  // namespace editor

@@ -1,0 +1,21 @@
+#pragma once
+// Reading a document from XML text and writing it back. The reader never
+// fetches anything: no DTD, no external entity, no network; an entity
+// reference it cannot resolve stays an entity reference. Markers saved as
+// pairs of processing instructions become `_touchup` elements again.
+#include <string>
+#include <string_view>
+
+#include "editor/document.h"
+
+namespace editor {
+
+// Parses `bytes` into `out` (replaced only on success). On failure `error`
+// names `sourceName` and the line: "FILE, line N: what is wrong".
+bool ParseXml(std::string_view bytes, const std::string& sourceName, Document* out,
+              std::string* error);
+
+// The document as UTF-8 XML text with its declaration.
+std::string WriteXml(const Document& doc);
+
+}  // namespace editor

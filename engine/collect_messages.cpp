@@ -1,0 +1,463 @@
+#include "engine/collect_messages.h"
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "engine/ascii_text.h"
+#include "engine/message_codes.h"
+#include "engine/message_list.h"
+#include "engine/neighbours.h"
+#include "engine/word_class.h"
+
+using ascii::Contains;
+using ascii::IsLetter;
+using ascii::IsLower;
+using ascii::ToUpper;
+
+namespace {
+
+// Silencing a word: it yields no finding of its own.
+void Silence(WordRec* w) {
+  if (w) w->subClass = w->message2 = w->message = 0;
+}
+
+// Empties the tag. Only its first character goes, as in the original
+// record: the covered-words step still reads the second character of a
+// former "<DS>" tag.
+void ClearTag(WordRec* w) { w->tag.set(0, '\0'); }
+
+void ReplaceFirst(std::string& s, char from, std::string_view to) {
+  if (auto p = s.find(from); p != std::string::npos) s.replace(p, 1, to);
+}
+void ReplaceAll(std::string& s, char from, char to) {
+  for (char& c : s)
+    if (c == from) c = to;
+}
+
+// Sets the written form from a longer working text, cut at the field.
+void SetWritten(WordRec* w, std::string_view s) { w->written = s; }
+
+bool KindIs(const std::string& kind, std::initializer_list<std::string_view> kinds) {
+  for (std::string_view k : kinds)
+    if (kind == k) return true;
+  return false;
+}
+
+// The per-word working texts, cut at the sizes of the original buffers.
+struct Work {
+  std::string advice;  // A, at most 83 characters
+  std::string search;  // S, at most 255
+  std::string key;     // at most 255
+  void SetAdvice(std::string_view a) { advice = std::string(a.substr(0, 83)); }
+  void SetSearch(std::string_view s) { search = std::string(s.substr(0, kSearchKeyMax)); }
+};
+
+std::string Number(int n) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "%2d", n);
+  return buf;
+}
+
+// S ":|" N, then "!" A when `withAdvice`. S is cut, if need be, so that the
+// separators and the number always fit; A is cut at the end of the key.
+std::string StandardKey(std::string_view search, int number, std::string_view advice,
+                        bool withAdvice) {
+  const std::string n = Number(number);
+  std::string key;
+  AppendKeyText(key, search, kSearchKeyMax - 2 - n.size() - (withAdvice ? 1 : 0));
+  key += ":|";
+  key += n;
+  if (withAdvice) {
+    key += '!';
+    AppendKeyText(key, advice);
+  }
+  return key;
+}
+
+// The one-word correction forms of kinds "A" and "V".
+std::string CorrectionKey(std::string_view written, std::string_view advice) {
+  std::string key;
+  AppendKeyText(key, written, kSearchKeyMax - 5);
+  if (advice.empty()) {
+    key += ":|00|";
+  } else {
+    key += ":|00!";
+    AppendKeyText(key, advice);
+  }
+  return key;
+}
+
+// Steps 4 to 29: the marks that change how the finding is searched. Answers
+// false when the word yields no record.
+bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
+  WordRec* next = Next(w);
+  const auto& T = w->text;
+  // 4: a hyphenated pair written apart.
+  if (w->extraFlag == 'H') {
+    ClearTag(w);
+    w->message = w->message2 = Msg::Hyphenation;
+    std::string s(w->written.view());
+    ReplaceFirst(s, ' ', ".");
+    SetWritten(w, s);
+  }
+  // 5: a measurement on a number, corrected in place. It covers the number
+  // alone, so the next word keeps its own finding.
+  if (w->message == Msg::Measurement && ascii::IsDigit(T[0])) {
+    w->entryWords = 1;
+    w->written.append('.');
+    rec.kind = "A";
+    rec.word = w->written.str();
+    work.SetAdvice(w->suggestion.view());
+    w->message = Msg::Spelling;
+    ClearTag(w);
+  }
+  // 6: an article to add, change or drop. Only "and" joins the next word.
+  if (w->tag.startsWith("<AR>")) {
+    if (!(w->written == "and")) {
+      const auto& s = w->suggestion;
+      if (!s.empty() && s[0] != '(') {
+        work.SetAdvice(s.view());
+        rec.suggestion = s.str();
+        rec.altWord = w->written.str();
+      }
+      w->message = Msg::Spelling;
+      rec.kind = rec.suggestion[0] == '&' ? "B" : "A";
+    } else {
+      std::string joined = "...";
+      if (next) joined += next->written.view();
+      SetWritten(w, joined);
+      work.SetAdvice("and");
+      Silence(next);
+    }
+    ClearTag(w);
+  }
+  // 7
+  if (w->tag.startsWith("<DS>") && w->entryWords == 2 && Contains(w->written, ' ')) {
+    ClearTag(w);
+    std::string s;
+    for (char c : w->written.view()) s += c == ' ' ? std::string("..") : std::string(1, c);
+    SetWritten(w, s);
+  }
+  // 8: a repeated article.
+  if (w->tag.startsWith("<RP>")) {
+    rec.kind = "A";
+    w->sentencePos = 1;
+    ClearTag(w);
+    w->written.set(3, '.');
+    work.SetAdvice(w->suggestion.view().substr(0, 3));
+    w->message = Msg::Punctuation;
+  }
+  // 9
+  if (w->tag.startsWith("<ES>")) {
+    rec.kind = "A";
+    w->sentencePos = 1;
+    work.SetAdvice(w->written.view());
+    ClearTag(w);
+    w->written.append("...");
+    w->message = Msg::Punctuation;
+  }
+  // 10
+  if (w->tag.startsWith("<##>")) {
+    rec.kind = "A";
+    w->sentencePos = 1;
+    ClearTag(w);
+  }
+  // 11: a semicolon, marked together with the start of the next word.
+  if (w->message == Msg::Punctuation && T[0] == ';') {
+    rec.kind = "V";
+    const WordRec& n = NextOr(w);
+    if (!IsLetter(n.written[0]) || !IsLetter(n.written[1])) return false;
+    std::string s = n.markFlag == '1' ? ". ... " : ". ";
+    s += n.written[0];
+    s += n.written[1];
+    SetWritten(w, s);
+    w->entryWords = 1;
+    ClearTag(w);
+  }
+  // 12
+  if (w->message == Msg::Hyphenation && !w->suggestion.empty()) {
+    rec.kind = "D";
+    w->sentencePos = 1;
+    std::string a(w->suggestion.view());
+    if (a[0] == 'N') a.erase(0, 1);
+    if (w->caseFlag == '1' && !a.empty()) a[0] = ToUpper(a[0]);
+    work.SetAdvice(a);
+    ClearTag(w);
+  }
+  // 13: tag words.
+  if (w->tag.startsWith("<**>") || w->tag.startsWith("<*->")) {
+    w->entryWords = 1;
+    rec.markMode = 1;
+    if (w->tokenKind != 9) {
+      rec.altWord = w->written.str();
+      if (w->sentencePos > 0 && PrevOr(w).tokenKind != 8) rec.kind = "B";
+    }
+    ClearTag(w);
+  }
+  // 14
+  if (w->entryWords > 1) ClearTag(w);
+  // 15
+  if (w->tag[0] == '<' && w->tag[1] == ' ' && IsLetter(w->tag[2])) {
+    const char x = w->tag[2];
+    rec.kind = "D";
+    ClearTag(w);
+    rec.subKind = "SP";
+    rec.word = w->written.str();
+    w->written.append(' ');
+    w->written.append(x);
+  }
+  // 16
+  if (w->entryWords < 2 && w->tag.startsWith("<+") && IsLetter(w->tag[2])) {
+    const char x = w->tag[2];
+    rec.kind = "W";
+    w->entryWords = 1;
+    if (!Contains(w->written, ' ')) {
+      rec.word = w->written.str();
+      w->written.append('.');
+      w->written.append(x);
+      rec.kind = "D";
+    } else {
+      std::string s(w->written.view());
+      ReplaceFirst(s, ' ', ".");
+      SetWritten(w, s);
+    }
+    ClearTag(w);
+  }
+  // 17
+  if (w->message == Msg::Spelling && !w->suggestion.empty() && rec.kind != "A") {
+    rec.subKind = "D";
+    w->sentencePos = 1;
+    ClearTag(w);
+    work.SetAdvice(w->suggestion.view());
+  }
+  // 18: the comma tags of the tokenizer.
+  if ((w->message == Msg::Comma || T[0] == ',') && w->tag[0] == '<' && w->tag[1] == ',' &&
+      w->tag[2] && w->tag[3] && w->tag[4] == '>') {
+    rec.kind = "C";
+    rec.category = 18;
+    std::string s = ",.";
+    s += w->tag[2];
+    s += w->tag[3];
+    SetWritten(w, s);
+    ClearTag(w);
+    w->entryWords = 1;
+  }
+  // 19
+  if (w->tag.startsWith("<*/*")) {
+    w->entryWords = 1;
+    rec.subKind = "J";
+    ClearTag(w);
+  }
+  // 20
+  if (w->entryWords == 1 && w->tag.startsWith("<+") && w->tag[4] == '8') {
+    const char c = w->tag[2];
+    rec.word = w->written.str() + ' ' + c;
+    w->written.append('.');
+    w->written.append(c);
+    rec.kind = "J";
+    ClearTag(w);
+  }
+  // 21
+  if (T[0] == '!') return false;
+  // 22
+  if (w->message == Msg::NotInDictionary) {
+    rec.kind = w->suggestion.empty() ? "W" : "D";
+    w->splitKind = '0';
+    w->extraFlag = '\0';
+  }
+  // 23: "it's" where "its" or "it is" is meant.
+  if (w->extraFlag == '5' && (w->message == Msg::Apostrophe || w->subClass == Msg::Apostrophe)) {
+    rec.kind = "I";
+    w->splitKind = '0';
+    w->extraFlag = '\0';
+    work.SetAdvice("it is/(Noun ... is)");
+  }
+  // 24: a possessive.
+  if (w->splitKind == '2' && w->message == Msg::Apostrophe) {
+    rec.markMode = 1;
+    rec.altWord = w->written.str();
+    w->written.append("..");
+    rec.kind = "Z";
+    rec.word = w->written.str() + "'s";
+  }
+  // 25, 26
+  if (w->message == Msg::Style && w->separatorFlag == 'r') rec.kind = "(^)";
+  if (w->message == Msg::Capitalization && w->verbForm == 'R') {
+    rec.kind = "(#)";
+    work.SetAdvice(w->suggestion.view());
+  }
+  // 27
+  if (w->message == Msg::NameLabel &&
+      (w->separatorFlag == 'R' || w->separatorFlag == 'T' || w->separatorFlag == 'U')) {
+    ClearTag(w);
+  } else if (w->message == Msg::Abbreviation && Contains(w->written, '.') && w->written[1] == '.') {
+    rec.markMode = 6;
+  }
+  // 28: punctuation before a colon.
+  if (w->message == Msg::Punctuation && NextOr(w).text[0] == ':') {
+    w->written = ":";
+    w->entryWords = 1;
+    w->suggestion.set(0, '.');
+    Silence(next);
+  }
+  // 29: a number written with its unit mark.
+  if (w->message == Msg::Number && ascii::IsDigit(w->tag[1])) {
+    std::string s(1, w->written[0]);
+    s += '.';
+    s += w->tag[2];
+    SetWritten(w, s);
+    rec.word = s;
+    w->entryWords = 1;
+    Silence(next);
+  }
+  return true;
+}
+
+// Step 35: the search text of findings that cover several words, and of
+// one-word findings by kind.
+void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
+  WordRec* n1 = Next(w);
+  WordRec* n2 = Next(w, 2);
+  WordRec* n3 = Next(w, 3);
+  auto written = [](const WordRec* r) { return r ? std::string(r->written.view()) : std::string(); };
+  const bool keepKind = KindIs(rec.kind, {"A", "B"});
+  const auto& sug = w->suggestion;
+  if (w->entryWords == 2) {
+    if (!sug.empty()) work.SetAdvice(sug.view());
+    std::string s = written(w) + (formerTag1 == 'D' ? ".." : " ") + written(n1);
+    rec.word = s;
+    if (!keepKind) rec.kind = "W";
+    ReplaceAll(s, ' ', '.');
+    work.SetSearch(s);
+    Silence(n1);
+  } else if (w->entryWords == 3) {
+    std::string s = written(w) + ' ' + written(n1) + ' ' + written(n2);
+    rec.word = s;
+    ReplaceAll(s, ' ', '.');
+    work.SetSearch(s);
+    Silence(n1);
+    Silence(n2);
+    if (!keepKind) rec.kind = "W";
+    if (!sug.empty()) work.SetAdvice(sug.view());
+  } else if (w->entryWords >= 4) {
+    if (!KindIs(rec.kind, {"A", "V"})) rec.kind = "W";
+    rec.word = written(w) + ' ' + written(n1) + ' ' + written(n2) + ' ' + written(n3);
+    work.SetSearch(written(w) + '.' + written(n1) + '.' + written(n2) + '.' + written(n3));
+    if (!sug.empty()) work.SetAdvice(sug.view());
+    Silence(n1);
+    Silence(n2);
+    Silence(n3);
+  } else if (KindIs(rec.kind, {"V", "A"})) {
+    work.key = CorrectionKey(w->written.view(), work.advice);
+  } else if (KindIs(rec.kind, {"Z", "W"})) {
+    work.SetSearch(w->written.view());
+    w->sentenceLength = 0;
+  } else if (!work.advice.empty() && KindIs(rec.kind, {"D", "J"})) {
+    std::string s(w->written.view());
+    rec.word = s;
+    w->sentenceLength = 0;
+    ReplaceAll(s, ' ', '.');
+    work.SetSearch(s);
+  } else if (KindIs(rec.kind, {"C", "D", "M"})) {
+    std::string s(w->written.view());
+    ReplaceFirst(s, ' ', ".");
+    work.SetSearch(s);
+  } else if (!work.advice.empty() && w->message != Msg::Style && !w->tag.empty()) {
+    std::string s(w->written.view());
+    if (w->tag[0] == '<') {
+      s += '.';
+      s += w->tag[2];
+      rec.kind = "W";
+    }
+    if (s.find(' ') != std::string::npos) {
+      ReplaceFirst(s, ' ', ".");
+      rec.kind = "W";
+    }
+    work.SetSearch(s);
+    if (!sug.empty()) work.SetAdvice(sug.view());
+  } else {
+    std::string s(w->written.view());
+    rec.word = s;
+    w->sentenceLength = 0;
+    ReplaceAll(s, ' ', '.');
+    work.SetSearch(s);
+    rec.kind = "D";
+  }
+}
+
+}  // namespace
+
+int CollectMessages(WordRec* head) {
+  int count = 0;
+  for (WordRec* w = head; w && !w->written.startsWith(kSentinel); w = w->next) {
+    // 2: selection, and the codes settled.
+    if (w->message < 1 && w->message2 < 1 && w->subClass < 1) continue;
+    if (w->message == 0 && w->message2 > 299) {
+      w->message = w->subClass = w->message2;
+      w->message2 = 0;
+    }
+    if (w->subClass == 0 && w->message > 299) w->subClass = w->message;
+    if (w->message2 >= 1 && w->subClass == 0) w->subClass = w->message = w->message2;
+    // 3
+    MessageRec rec;
+    rec.markMode = 0;
+    rec.category = w->message - 300;
+    rec.markerNumber = w->sentencePos;
+    rec.ruleId = w->ruleId;
+    rec.word = w->written.str();
+    rec.kind = "W";
+    Work work;
+    const char formerTag1 = w->tag[1];
+    if (!ApplyMarks(w, rec, work)) continue;
+    // 30 (the working texts start empty). 31
+    if ((w->caseFlag == '1' || w->caseFlag == '2') && KindIs(rec.kind, {"W", "I", "(^)", "(#)"}) &&
+        IsLower(w->suggestion[0]) && w->length > 1)
+      MatchSuggestionCase(w);
+    // 32
+    if (!w->suggestion.empty() && w->message != Msg::Style && w->message != Msg::Spelling &&
+        w->message != 0 && !KindIs(rec.kind, {"C", "A", "V", "Z"}) && w->tag[0] != '<')
+      work.SetAdvice(w->suggestion.view());
+    // 33: apostrophes and contractions.
+    if (w->message == Msg::Apostrophe && w->extraFlag != 'I') {
+      w->entryWords = 1;
+      if (w->extraFlag == '4') {
+        rec.kind = "S";
+        ExpandContraction(w);
+        std::string a(w->suggestion.view());
+        if (w->sentencePos == 0 && !a.empty()) a[0] = ToUpper(a[0]);
+        work.SetAdvice(a);
+      }
+    }
+    // 34: a long sentence.
+    if (w->message == Msg::SentenceLength) {
+      rec.markerNumber = w->sentenceLength;
+      rec.kind = "W";
+      w->suggestion.clear();
+      if (w->markFlag == '1') {
+        rec.kind = "M";
+        w->entryWords = 1;
+      }
+    }
+    CoveredWords(w, rec, work, formerTag1);  // 35
+    // 36: the key.
+    const int n = w->sentenceLength;
+    if (w->written[0] == ':') {
+      work.advice = "(Check use of colons)/(Use a bulleted list)";
+      work.key = ":" + StandardKey("", n, work.advice, true);
+    } else if (w->written[0] == ',' || w->written[0] == '?') {
+      work.key = StandardKey(work.search, n, work.advice, true);
+    } else if (KindIs(rec.kind, {"A", "V"})) {
+      // the key stays as the covered-words step left it
+    } else {
+      work.key = StandardKey(work.search, n, work.advice, !work.advice.empty());
+    }
+    // 37
+    if (work.key.empty()) continue;
+    rec.searchKey = work.key;
+    rec.ruleId = w->ruleId;
+    MessageList.records.push_back(std::move(rec));
+    ++count;
+  }
+  return count;
+}

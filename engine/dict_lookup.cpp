@@ -1,0 +1,291 @@
+#include "engine/dict_lookup.h"
+
+#include <cctype>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "engine/entry_match.h"
+#include "engine/neighbours.h"
+#include "engine/word_class.h"
+
+namespace {
+
+bool In(char c, const char* set) { return c != '\0' && std::strchr(set, c) != nullptr; }
+bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+bool IsAlpha(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
+bool IsPunct(char c) { return std::ispunct(static_cast<unsigned char>(c)) != 0; }
+
+void SetClass(WordRec* w, int cls, const char* code) {
+  w->wordClass = cls;
+  w->classCode = code;
+}
+
+// "a": the article, unless it stands for a plural, a noun after "the" or a
+// letter before something that is no word.
+void ArticleRule(WordRec* w) {
+  if (w->splitKind == '1') return SetClass(w, 11, "NFP*");
+  if (w->markFlag == '1') return SetClass(w, 10, "NFS*");
+  SetClass(w, 64, "S00*");
+  const char next = NextOr(w).text[0];
+  if (!IsDigit(next) && !IsAlpha(next)) SetClass(w, 40, "D1**");
+}
+
+// "I", "O" and their small forms.
+void SingleLetterRule(WordRec* w) {
+  SetClass(w, 40, "D***");
+  w->classCode.append(w->text[0]);
+  if (w->splitKind == '1') return SetClass(w, 11, "NFP**");
+  if (w->markFlag == '1') return SetClass(w, 10, "NFS**");
+  if (w->written[0] == 'I' && w->caseFlag == '2') w->splitKind = 'I';
+}
+
+// "x" and "y" as variables of a formula.
+void VariableRule(WordRec* w) {
+  SetClass(w, 40, "D****");
+  if (w->splitKind == '1') return SetClass(w, 11, "NFP**");
+  if (w->markFlag == '1') w->classCode = "NMSX**";
+  const WordRec* prev = Prev(w);
+  if (w->sentencePos >= 1 && prev &&
+      (prev->classCode.startsWith("S06F") || prev->classCode.startsWith("S022")))
+    w->classCode = "NMSX**";
+}
+
+void LetterRule(WordRec* w) {
+  if (w->extraFlag == 'L') return;
+  if (w->splitKind == '1') return SetClass(w, 11, "NFP**");
+  if (w->markFlag == '1') return SetClass(w, 10, "NFS**");
+  SetClass(w, 40, "D***");
+}
+
+bool IsSynonymEntryStart(char c) { return In(c, "!#$&?@^"); }
+bool IsStemEntryStart(char c) { return In(c, "!$&?^"); }
+
+// Skips to the entry after the next '|'; null at the end of the text, so a
+// run whose last entry lacks its '|' ends there.
+const char* NextEntry(const char* p) {
+  while (*p != '\0' && *p != '|') ++p;
+  return *p == '|' ? p + 1 : nullptr;
+}
+
+// Whether a variant's next word keeps the synonym search from running.
+bool NextWordSkipsSynonyms(const WordRec* w) {
+  const WordRec* next = Next(w);
+  if (next == nullptr || next->text.length() >= 3) return false;
+  const std::string_view t = next->text.view();
+  if (t == "an" || t == "go" || t == "a" || t == "is" || t == "if") return true;
+  const char c = t.empty() ? '\0' : t[0];
+  if (In(c, "acgi")) return false;
+  return !(IsDigit(c) && w->text.length() > 1);
+}
+
+// The variant's preferred word from the SYNONYM run of the same digram.
+bool FindSynonym(WordRec* w, const DigramNode* node) {
+  const int slot = Dictionaries.SynonymDictIndex;
+  const int count = RunEntryCount(node, slot);
+  const char* p = DictRun(node, slot);
+  const char third = w->text[2];
+  const bool twoLetters = w->text.length() == 2;
+  for (int i = 0; p != nullptr && i < count; ++i, p = NextEntry(p)) {
+    if (*p == '\0') break;
+    if (*p == third || twoLetters || IsSynonymEntryStart(*p)) {
+      Lookup.MatchExtraWords = 0;
+      w->suggestion.clear();
+      if (MatchInflectedWord(w, p, CheckMode, 0, slot) > 0) return true;
+    }
+  }
+  return false;
+}
+
+int TwoDigits(const std::string& s, std::size_t at) {
+  if (s.size() < at + 2 || !IsDigit(s[at]) || !IsDigit(s[at + 1])) return 0;
+  return (s[at] - '0') * 10 + (s[at + 1] - '0');
+}
+
+// Folds the consumed records of a multi-word entry into `w`.
+void MergeFollowingWords(WordRec* w) {
+  const int extra = Lookup.MatchExtraWords;
+  w->weight = extra + 1;
+  if (w->written.endsWith("?")) w->separatorFlag = 't';
+  if (!(w->tag[0] == ')' || w->tag[1] == '?')) w->tag.clear();
+  for (int i = 0; i < extra; ++i) {
+    WordRec* next = w->next;
+    if (next == nullptr) break;  // a short list: nothing more to fold in
+    w->lastLetter = next->lastLetter;
+    if (w->splitKind == '0') w->splitKind = next->splitKind;
+    if (next->separatorFlag == '8') w->separatorFlag = '8';
+    w->sentenceEnd = next->sentenceEnd;
+    w->tokenKind = next->tokenKind;
+    if (w->written.length() + static_cast<std::size_t>(next->length) < 48) {
+      if (w->written.endsWith(".")) {
+        w->separatorFlag = 't';
+      } else {
+        w->written.append(' ');
+      }
+      w->written.append(next->written.view());
+      if (next->tag[0] == '<' && next->tag[1] == ' ') w->tag = next->tag;
+    }
+    if (w->length + next->length < 82) {
+      w->text.append(' ');
+      w->text.append(next->text.view());
+    }
+    w->length = static_cast<int>(w->text.length());
+    DeleteWordRec(next);
+  }
+  Lookup.MatchExtraWords = -1;
+}
+
+}  // namespace
+
+void ClassifyByForm(WordRec* w) {
+  const char c = w->text[0];
+  const std::size_t len = w->text.length();
+  switch (c) {
+    case '\0':
+      SetClass(w, 40, "DX**");
+      w->text = ".";
+      w->written = ".";
+      w->length = 1;
+      return;
+    case '!':
+      SetClass(w, 48, "D!***");
+      w->message = 337;
+      w->sentenceEnd = 1;
+      return;
+    case '&': return SetClass(w, 63, "DCCA**");
+    case '(': case '[': case '{':
+      return len >= 2 ? SetClass(w, 40, "D***") : SetClass(w, 41, "DL***");
+    case ')': case ']': case '}': return SetClass(w, 44, "DR****");
+    case '+': case '-': case '=': return SetClass(w, 40, "D****");
+    case ',': return SetClass(w, 47, "DYC***");
+    case '.':
+      if (len == 1 && w->extraFlag == 'D') {
+        SetClass(w, 40, "D***");
+        w->text.set(0, '-');
+        w->written.set(0, '-');
+      } else if (len == 1) {
+        SetClass(w, 48, w->extraFlag == 'H' ? "DXXH*" : "DXX**");
+        w->sentenceEnd = 1;
+        w->length = static_cast<int>(w->text.length());
+      } else {
+        SetClass(w, 40, "D***");
+        w->caseFlag = '0';
+      }
+      return;
+    case '/': return SetClass(w, 40, "DS***");
+    case ':':
+      SetClass(w, 48, "SP***");
+      w->sentenceEnd = 1;
+      return;
+    case ';': return SetClass(w, 42, "D;***");
+    case '?':
+      SetClass(w, 48, "D?***");
+      w->sentenceEnd = 1;
+      return;
+    case '~':
+      SetClass(w, 40, "D*****");
+      w->message = 337;
+      w->sentenceEnd = 1;
+      return;
+    case 'V': case 'v':
+      return SetClass(w, w->written[0] == 'v' ? 40 : 17, "D1***");
+    case 'A': case 'a': return ArticleRule(w);
+    case 'I': case 'O': case 'i': case 'o': return SingleLetterRule(w);
+    case 'X': case 'Y': case 'x': case 'y': return VariableRule(w);
+    default:
+      if (IsDigit(c)) return SetClass(w, 49, "S08***");
+      if (IsAlpha(c)) return LetterRule(w);
+      return SetClass(w, 40, "D8***");
+  }
+}
+
+int ScanDictRun(const char* run, int mode, WordRec* word, int count, int flags,
+                const DigramNode* node, int slot) {
+  Lookup.MatchExtraWords = 0;
+  if (run == nullptr || word == nullptr) return kLookupNotFound;
+  const char third = word->text[2];
+  const bool twoLetters = word->text.length() == 2;
+  int result = kLookupNotFound;
+  const char* p = run;
+  for (int i = 0; p != nullptr && i < count; ++i, p = NextEntry(p)) {
+    if (*p == '\0') break;  // the end of the dictionary text
+    if (*p == third || twoLetters || IsStemEntryStart(*p)) {
+      Lookup.MatchExtraWords = 0;
+      result = MatchInflectedWord(word, p, mode, flags, slot);
+      if (result > 0) break;
+    }
+  }
+  if (result <= 0) return kLookupNotFound;
+
+  // 2. The entry's code, kept for a variant that finds no synonym.
+  const int keptExtra = Lookup.MatchExtraWords;
+  std::string kept(word->classCode.view().substr(0, 4));
+
+  if (result == 6) {
+    for (const char* prefix : {"1014", "06", "1017", "4517", "3012"})
+      if (kept.compare(0, std::strlen(prefix), prefix) == 0) result = kLookupFound;
+  }
+  if (result == 6) {
+    const bool found = node != nullptr && !NextWordSkipsSynonyms(word) && FindSynonym(word, node);
+    if (found) {
+      kept.clear();
+    } else {
+      Lookup.MatchExtraWords = keptExtra;
+      word->subClass = word->message = word->message2 = 0;
+      word->classCode = !kept.empty() && kept[0] == '3'   ? "AF**"
+                        : !kept.empty() && kept[0] == '1' ? "NMS"
+                                                          : "D***";
+      if (kept.size() == 4) {
+        word->wordClass = TwoDigits(kept, 0);
+        word->subClass = TwoDigits(kept, 2);
+      } else if (kept.size() == 2) {
+        word->wordClass = TwoDigits(kept, 0);
+      }
+    }
+  }
+
+  if (Lookup.MatchExtraWords > 0) MergeFollowingWords(word);
+  if (slot >= 0 && slot <= 2) word->extraFlag = static_cast<char>('0' + slot);
+  if (!kept.empty() && kept[0] == 'X') word->classCode = "X1***";
+  return kLookupFound;
+}
+
+int LookupWord(WordRec* word, int dictCount, int mode, int flags) {
+  if (word == nullptr) return kLookupNotFound;
+  const char first = word->text[0];
+  if (word->text.length() < 2 || IsDigit(first) || IsPunct(first) || word->extraFlag == 'L') {
+    ClassifyByForm(word);
+    return kLookupFound;
+  }
+
+  if (const DigramNode* node = FindDigramNode(word->text.c_str())) {
+    for (int d = 0; d < dictCount && d < kDictCount; ++d) {
+      const int count = RunEntryCount(node, d);
+      if (count <= 0) continue;
+      const char* run = DictRun(node, d);
+      if (run == nullptr) continue;
+      if (ScanDictRun(run, mode, word, count, flags, node, d) > 0) {
+        DecodeWordClass(word);
+        return kLookupFound;
+      }
+    }
+  }
+
+  if (word->extraFlag == '3') {
+    word->extraFlag = ' ';
+    if (In(word->written[0], "DMP")) SetClass(word, 40, "DT***");
+    else SetClass(word, 45, "D1****");
+    return kLookupFound;
+  }
+  const char w0 = word->written[0];
+  if (std::isupper(static_cast<unsigned char>(w0)) && word->written[1] == '-' &&
+      std::isupper(static_cast<unsigned char>(word->written[2]))) {
+    SetClass(word, word->lastLetter == 's' ? 19 : 18, "NM**");
+    return kLookupFound;
+  }
+  word->wordClass = 40;
+  word->message = word->subClass = word->message2 = 325;
+  if (word->markFlag == '1') word->wordClass = word->lastLetter == 's' ? 11 : 10;
+  word->classCode = "FN***";
+  return kLookupNotFound;
+}

@@ -1,0 +1,12 @@
+#pragma once
+// Phrase rules for the short words "if", "in", "off", "on" and "no": each
+// judges the word by the words around it and marks the phrases the writing
+// standard does not allow. The first rule that matches decides.
+#include "engine/word_rec.h"
+
+void CheckIfPhrase(WordRec* word);
+// 1 when a rule fired, 0 when the phrase is accepted or matched nothing.
+int CheckInPhrase(WordRec* word);
+void CheckOffPhrase(WordRec* word);
+void CheckOnPhrase(WordRec* word);
+void CheckNegativePhrase(WordRec* word);

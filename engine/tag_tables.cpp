@@ -1,0 +1,160 @@
+#include "engine/tag_tables.h"
+
+#include <iterator>
+
+#include "engine/ascii_text.h"
+
+namespace {
+
+struct TagPrefix {
+  std::string_view text;
+  bool exact = false;  // the whole tag must equal the text
+};
+
+// Closing tags that end a sentence. "</p" alone makes every closing tag
+// whose name begins with 'p' a block end.
+constexpr TagPrefix kBlockEndTags[] = {
+    {"</caption"}, {"</addline"}, {"</cmd"},     {"</callpara"},    {"</caution"},
+    {"</chrow"},   {"</conbody"}, {"</dmref"},   {"</dmtitle"},     {"</entry"},
+    {"</iesub"},   {"</info"},    {"</item"},    {"</randitem"},    {"</row"},
+    {"</reqcond"}, {"</sli"},     {"</simplepara"}, {"</section", true}, {"</sect"},
+    {"</step"},    {"</stdnbr"},  {"</std"},     {"</unlitem"},     {"</unlist"},
+    {"</task"},    {"</tech"},    {"</title"},   {"</warning"},     {"</list"},
+    {"</level"},   {"</mad"},     {"</name"},    {"</note"},        {"</p"},
+    {"</para"},    {"</par"},     {"</prcitem"}, {"</prolog"},      {"</pubtitle"},
+};
+static_assert(std::size(kBlockEndTags) == 40);
+
+// Opening tags of inline elements, each compared by its own length.
+constexpr std::string_view kInlineTags[] = {
+    "<action",   "<adt",       "<address",   "<afp",        "<alt",      "<annotation",
+    "<aritem",   "<button",    "<callout",   "<cng",        "<chg",      "<con",
+    "<cpyright", "<conn",      "<cpn",       "<csd",        "<csn",      "<csw",
+    "<dd",       "<deleted",   "<dmref",     "<eff",        "<equ",      "<esds",
+    "<fds",      "<ftnote",    "<foldout",   "<formno",     "<full",     "<gdesc",
+    "<geo",      "<geninfo",   "<hazmat",    "<hazard",     "<holder",   "<ipl",
+    "<itemdat",  "<indexfla",  "<internalref", "<image",    "<kwd",      "<keywor",
+    "<listitem", "<legal",     "<label",     "<limit",      "<lines",    "<lod",
+    "<mad",      "<mdl",       "<mdnbr",     "<media",      "<mfr",      "<mfpnr",
+    "<mp",       "<msc",       "<ncon",      "<non",        "<nomen",    "<opn",
+    "<opt",      "<osc",       "<part",      "<pcd",        "<pnr",      "<position",
+    "<psp",      "<prelreg",   "<product",   "<propnam",    "<ptlis",    "<pspmf",
+    "<refer",    "<result",    "<rw",        "<sales",      "<sbdata",   "<sbs",
+    "<sbnr",     "<sblist",    "<sdes",      "<spl",        "<stdnam",   "<stdnb",
+    "<supp",     "<swr",       "<sym",       "<ted",        "<term",     "<toolnam",
+    "<trnbr",    "<trdata",    "<toolnbr",   "<trademark",  "<transltr", "<trloc",
+    "<trlist",   "<txt",       "<tutorial",  "<txtgrphc",   "<unitsgrp", "<ui_string",
+    "<uoa",      "<uoi",       "<upa",       "<uwi",        "<uwp",      "<year",
+};
+static_assert(std::size(kInlineTags) == 108);
+
+// Tags that are skipped while their content is read; tried only when the
+// tag's second character is a small letter.
+constexpr std::string_view kStructuralTags[] = {
+    "<effect",   "<entry",   "<hotlink",  "<ipl",     "<indexflag", "<concept id",
+    "<description", "<colspec", "<note",  "<list1",   "<nota",      "<proceduralStep",
+    "<para",     "<par",     "<pan",      "<pageset", "<pgblk",     "<par>",
+    "<revst",    "<randlist", "<revend",  "<steplist", "<subject",  "<step",
+    "<sheet",    "<subtask", "<step id",  "<textset", "<texte",     "<table",
+    "<task",     "<thead",   "<tgroup",   "<textgrp", "<tech",      "<unlist",
+    "<unlitem",
+};
+// The one structural tag for any other second character.
+constexpr std::string_view kStructuralPi = "<?pb";
+
+struct ClosingPair {
+  std::string_view opening;
+  std::string_view closing;
+};
+
+// Elements whose whole content is skipped; tried only when the tag's second
+// character is a small letter.
+constexpr ClosingPair kSkippedContentTags[] = {
+    {"<outils", "</outils"},
+    {"<preliminaryRqmts", "</preliminaryRqmts"},
+    {"<legalntc", "</legalntc"},
+    {"<mfmatr", "</mfmatr"},
+    {"<partinfo", "</partinfo"},
+    {"<picto-para", "</picto-para"},
+    {"<refext", "</refext"},
+    {"<repere", "</repere"},
+    {"<refint", "</refint"},
+    {"<sblis", "</sblist"},
+    {"<uicontrol", "</uicontrol"},
+    {"<voirfig", "</voirfig"},
+    {"<voirproc", "</voirproc"},
+    {"<verbatimText", "</verbatimText"},
+    {"<vendlist", "</vendlist"},
+    {"<vendata", "</vendata"},
+    {"<xref", "</xref"},
+    {"<nomen", "</nomen"},
+    {"<dmRef", "</dmRef"},
+    {"<externalpubref", "</externalPubRef"},
+    {"<figure id=", "</figure"},
+    {"<figure", "</figure"},
+    {"<graphic", "</graphic"},
+    {"<grphcref", "</grphcref"},
+    {"<internalRef", "</internalRef"},
+};
+
+// Warning elements; their text is replaced when warnings are hidden.
+constexpr ClosingPair kWarningTags[] = {
+    {"<warning", "</warning"},
+    {"<warningAndCautionPara", "</warningAndCautionPara"},
+    {"<caution", "</caution"},
+    {"<danger", "</danger"},
+    {"<poison", "</poison"},
+};
+
+// The entries of one group share the character at `at`; the others are
+// passed over without a comparison.
+bool SameGroup(std::string_view entry, std::string_view tag, std::size_t at) {
+  return entry.size() > at && tag.size() > at &&
+         AsciiLower(static_cast<unsigned char>(entry[at])) ==
+             AsciiLower(static_cast<unsigned char>(tag[at]));
+}
+
+std::string_view View(const char* s) { return s ? std::string_view(s) : std::string_view(); }
+
+}  // namespace
+
+int IsBlockEndTag(const char* tag) {
+  std::string_view t = View(tag);
+  for (const TagPrefix& e : kBlockEndTags) {
+    if (!SameGroup(e.text, t, 2)) continue;
+    if (e.exact ? EqualsNoCase(t, e.text) : StartsWithNoCase(t, e.text)) return 1;
+  }
+  return -1;
+}
+
+int IsInlineTag(const char* tag) {
+  std::string_view t = View(tag);
+  for (std::string_view e : kInlineTags)
+    if (SameGroup(e, t, 1) && StartsWithNoCase(t, e)) return 1;
+  return -1;
+}
+
+bool IsStructuralTag(std::string_view tag) {
+  if (tag.size() < 2) return false;
+  if (!IsAsciiLower(static_cast<unsigned char>(tag[1]))) return StartsWithNoCase(tag, kStructuralPi);
+  for (std::string_view e : kStructuralTags)
+    if (SameGroup(e, tag, 1) && StartsWithNoCase(tag, e)) return true;
+  return false;
+}
+
+std::string_view SkippedContentClosingTag(std::string_view tag) {
+  if (tag.size() < 2 || !IsAsciiLower(static_cast<unsigned char>(tag[1]))) return {};
+  for (const ClosingPair& e : kSkippedContentTags)
+    if (SameGroup(e.opening, tag, 1) && StartsWithNoCase(tag, e.opening)) return e.closing;
+  return {};
+}
+
+std::string_view WarningClosingTag(std::string_view tag) {
+  for (const ClosingPair& e : kWarningTags) {
+    if (!StartsWithNoCase(tag, e.opening)) continue;
+    // "<warning" also opens "<warningAndCautionPara": the ninth character tells.
+    if (e.opening == "<warning" && tag.size() > 8 && tag[8] == 'A') return "</warningAndCautionPara";
+    return e.closing;
+  }
+  return {};
+}

@@ -1,0 +1,18 @@
+#pragma once
+// The tokenizer: turns the text under check (narrow text with its markup,
+// processing instructions, comments and entities written out, ending with
+// ". @@END") into the module-wide word list.
+#include "platform/bounded_text.h"
+
+// Module-wide: what the tokenizer keeps between calls.
+struct TokenizerState {
+  BoundedText<36> endTag;  // the closing tag the scan last looked for
+  void Reset() { *this = TokenizerState{}; }
+};
+extern TokenizerState Tokenizer;
+
+// Builds WordList from `text`, which the scan may write to (line feeds in
+// markup become blanks). The list it finds on entry is forgotten, not freed:
+// the caller frees it first. `offset` and `mode` (1 document, 3 selection)
+// are the callers' and not read here.
+void TokenizeText(char* text, int offset = 0, int mode = 1);

@@ -1,0 +1,93 @@
+// The tokenizer's entity step: a character entity continues, ends or
+// replaces the word in progress, as the entity table says.
+#include "engine/entity_table.h"
+#include "engine/tokenizer_scan.h"
+
+namespace {
+
+bool BetweenDigits(const Scan& s, char after) {
+  return IsDigit(static_cast<unsigned char>(s.last())) && IsDigit(static_cast<unsigned char>(after));
+}
+
+void Apply(Scan& s, const EntityRow& row, char after) {
+  switch (row.action) {
+    case EntityAction::kDrop:
+      break;
+    case EntityAction::kAppend:
+      AppendText(s, row.token);
+      break;
+    case EntityAction::kAddWord:
+      Flush(s, row.kind);
+      break;
+    case EntityAction::kReplaceWord:
+      Discard(s);
+      AddLiteral(s, row.token, row.kind);
+      break;
+    case EntityAction::kAddWordThenToken:
+      Flush(s, row.kind);
+      AddLiteral(s, row.token, row.tokenKind);
+      break;
+    case EntityAction::kDiscardWord:
+      Discard(s);
+      break;
+    case EntityAction::kDigitsOrSplit:
+      if (!BetweenDigits(s, after)) Flush(s, row.kind);
+      AppendText(s, row.token);
+      break;
+    case EntityAction::kDigitsOrAddWord:
+      if (BetweenDigits(s, after))
+        AppendText(s, row.token);
+      else
+        Flush(s, row.kind);
+      break;
+    case EntityAction::kEndSentence:
+      AddLiteral(s, ".", 9);
+      s.wordNo = 0;
+      break;
+    case EntityAction::kAppendAndAddWord:
+      AppendText(s, row.token);
+      Flush(s, row.kind);
+      break;
+    case EntityAction::kDiscardAfterMOrAddWord:
+      if (s.last() == 'm' || s.last() == 'M')
+        Discard(s);
+      else
+        Flush(s, row.kind);
+      break;
+  }
+}
+
+// What a dropped entity covers: up to its ';', or, without one, the '&' and
+// the name characters after it, so that a lone '&' takes no text with it.
+std::size_t DroppedLength(const char* at) {
+  if (std::size_t whole = EntityLength(at)) return whole;
+  std::size_t i = 1;
+  while (IsLetterOrDigit(static_cast<unsigned char>(at[i])) || at[i] == '#') ++i;
+  return i;
+}
+
+}  // namespace
+
+void ScanEntity(Scan& s) {
+  const EntityContext context{s.word(), Before(s, s.p)};
+  std::size_t consumed = 0;
+  if (const EntityRow* row = MatchEntity(s.p, context, &consumed)) {
+    const char after = s.p[consumed];
+    Apply(s, *row, after);
+    s.p += consumed;
+    return;
+  }
+  const std::size_t whole = EntityLength(s.p);
+  if (whole > 0 && IsTableEntity(std::string_view(s.p, whole))) {
+    // A known entity where none of its rows applies is dropped.
+    s.p += whole;
+    return;
+  }
+  if (IsReadOnGroup(Peek(s, 1))) {
+    // An unknown entity of these groups loses its '&'; the rest is text.
+    ++s.p;
+    return;
+  }
+  Discard(s);
+  s.p += DroppedLength(s.p);
+}

@@ -1,0 +1,202 @@
+// The tokenizer's markup step: comments, processing instructions and tags
+// are skipped, some elements become placeholder tokens, and the closing
+// tags of block elements end the sentence.
+#include "engine/tag_tables.h"
+#include "engine/tokenizer.h"
+#include "engine/tokenizer_scan.h"
+#include "module/app_settings.h"
+#include "platform/bounded_text.h"
+
+namespace {
+
+// After these a '<' is an operator and stays text.
+bool IsOperatorFollower(char c) {
+  return c == ' ' || c == '*' || c == '+' || c == '<' || c == '=' || c == '@' || c == '-' ||
+         c == '\xB1';
+}
+
+bool IsOpeningTag(std::string_view tag) {
+  return tag.size() > 1 && tag[1] != '/' && tag[1] != '?' && tag[1] != '!';
+}
+
+bool IsBoldOrUnderline(std::string_view tag) {
+  return EqualsNoCase(tag, "<b>") || EqualsNoCase(tag, "<b >") || EqualsNoCase(tag, "<u >") ||
+         EqualsNoCase(tag, "<u>");
+}
+
+// The markup at the cursor, read to its '>' (line feeds become blanks in the
+// text) and kept by its first 251 characters.
+struct Markup {
+  char text[kTagMax + 1] = {};
+  std::size_t length = 0;
+  char* end = nullptr;  // after the '>', or where the text ends
+  std::string_view view() const { return {text, length}; }
+};
+
+void ReadMarkup(Scan& s, Markup* m) {
+  char* q = s.p;
+  while (*q && !AtSentinel(q)) {
+    if (*q == '\n') *q = ' ';
+    if (m->length < kTagMax) m->text[m->length++] = *q;
+    if (*q++ == '>') break;
+  }
+  m->text[m->length] = '\0';
+  m->end = q;
+}
+
+// Moves past an element whose content is not checked: to the closing tag in
+// the end-tag buffer, after a placeholder token. An element that closes
+// itself has no content; one whose closing tag never comes is skipped only
+// as far as its own '>'.
+void SkipElement(Scan& s, const Markup& m, std::string_view placeholder) {
+  if (m.view().size() >= 2 && m.view().substr(m.view().size() - 2) == "/>") {
+    AddLiteral(s, placeholder, 9);
+    s.p = m.end;
+    return;
+  }
+  char* closing = FindBeforeEnd(m.end, Tokenizer.endTag.view());
+  if (!closing) {
+    s.p = m.end;
+    return;
+  }
+  AddLiteral(s, placeholder, 9);
+  s.p = closing;
+}
+
+// 1. A comment is skipped to its "-->" and ends the sentence's numbering.
+void SkipComment(Scan& s) {
+  Flush(s, 9);
+  ClearPending(s);
+  char* close = FindBeforeEnd(s.p + 4, "-->");
+  s.p = close ? close + 3 : EndOfText(s.p);
+  s.wordNo = 0;
+}
+
+// 2. The editor's own processing instructions.
+void ScanPubInstruction(Scan& s, const Markup& m) {
+  Flush(s, 0);
+  ClearPending(s);
+  if (!StartsWithNoCase(m.view(), "<?Pub _bookmark") && StartsWithNoCase(m.view(), "<?Pubref")) {
+    AddLiteral(s, "<ref>", 9);
+    Tokenizer.endTag = "</pubref";
+    char* closing = FindBeforeEnd(m.end, Tokenizer.endTag.view());
+    s.p = closing ? closing : m.end;
+    return;
+  }
+  s.p = m.end;
+}
+
+// 6. An inline element's closing tag: "</" and the name up to a blank or '>'.
+bool TryInlineElement(Scan& s, const Markup& m) {
+  std::string_view tag = m.view();
+  if (!IsOpeningTag(tag) || tag.size() >= 30) return false;
+  if (tag.back() == '>') tag.remove_suffix(1);
+  char bare[32] = {};
+  tag.copy(bare, tag.size());
+  if (IsInlineTag(bare) != 1) return false;
+  Flush(s, 0);
+  ClearPending(s);
+  std::string_view name = tag.substr(1);
+  const std::size_t stop = name.find_first_of(" \t/>");
+  if (stop != std::string_view::npos) name = name.substr(0, stop);
+  Tokenizer.endTag = "</";
+  Tokenizer.endTag.append(name);
+  SkipElement(s, m, "<Ref>");
+  return true;
+}
+
+// 7. With warnings hidden, a warning element becomes one placeholder that
+// names its opening tag, cut to the token's field.
+bool TryHiddenWarning(Scan& s, const Markup& m) {
+  if (Settings.app.showWarnings != 0) return false;
+  const std::string_view closing = WarningClosingTag(m.view());
+  if (closing.empty()) return false;
+  Flush(s, 0);
+  ClearPending(s);
+  char placeholder[kTokenMax + 1];
+  FormatBounded(placeholder, sizeof placeholder, "<Ref_[%s]>", m.text);
+  AddLiteral(s, placeholder, 0);
+  Tokenizer.endTag = closing;
+  char* at = FindBeforeEnd(m.end, Tokenizer.endTag.view());
+  s.p = at ? at : m.end;
+  return true;
+}
+
+// 9. A closing tag; block elements end the sentence.
+void ScanClosingTag(Scan& s, const Markup& m) {
+  Flush(s, 9);
+  ClearPending(s);
+  char head[36];
+  CopyBounded(head, sizeof head, m.view());
+  if (IsBlockEndTag(head) == 1) {
+    s.wordNo = 0;
+    AddLiteral(s, ".", 9);
+    s.wordNo = 1;
+  }
+  s.p = m.end;
+}
+
+// 10. Anything else is skipped.
+void SkipMarkup(Scan& s, const Markup& m) {
+  Flush(s, 0);
+  ClearPending(s);
+  s.p = m.end;
+}
+
+}  // namespace
+
+void ScanMarkup(Scan& s) {
+  if (IsOperatorFollower(Peek(s, 1))) {
+    Append(s, '<');
+    ++s.p;
+    return;
+  }
+  Markup m;
+  ReadMarkup(s, &m);
+  const std::string_view tag = m.view();
+
+  if (StartsWithNoCase(tag, "<!--")) {
+    SkipComment(s);
+    return;
+  }
+  if (StartsWithNoCase(tag, "<?Pub")) {
+    ScanPubInstruction(s, m);
+    return;
+  }
+  if (IsStructuralTag(tag)) {
+    SkipMarkup(s, m);
+    return;
+  }
+  // Markup shorter than four characters is neither skipped content nor inline.
+  if (tag.size() >= 4) {
+    const std::string_view closing = SkippedContentClosingTag(tag);
+    if (!closing.empty()) {
+      Flush(s, 9);
+      ClearPending(s);
+      Tokenizer.endTag = closing;
+      SkipElement(s, m, "<ref>");
+      return;
+    }
+    if (EqualsNoCase(tag, "<?sr?>")) {
+      Flush(s, 9);
+      ClearPending(s);
+      s.p = m.end;
+      return;
+    }
+    if (TryInlineElement(s, m)) return;
+  }
+  if (TryHiddenWarning(s, m)) return;
+  if (IsBoldOrUnderline(tag)) {
+    Flush(s, 0);
+    ClearPending(s);
+    if (s.wordNo > 0) AddLiteral(s, "<ref>", 9);
+    ClearPending(s);
+    s.p = m.end;
+    return;
+  }
+  if (tag.size() > 1 && tag[1] == '/') {
+    ScanClosingTag(s, m);
+    return;
+  }
+  SkipMarkup(s, m);
+}

@@ -1,0 +1,3 @@
+#include "module/kesta_app.h"
+
+ComModule KestaComModule;

@@ -1,0 +1,198 @@
+// `kesta` end to end: the built program, the loaded module, the editor.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "editor/editor.h"
+#include "tests/cli/run_program.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+const std::string kSample = std::string(KESTA_SOURCE_DIR) + "/data/samples/filter_task.xml";
+
+class KestaCommandTest : public ::testing::Test {
+ protected:
+  ProgramRun Kesta(const std::vector<std::string>& args,
+                   std::map<std::string, std::optional<std::string>> env = {}) {
+    env.emplace("KESTA_REGISTRY", (dir_.path() / "registry").string());
+    env.emplace("APTCUSTOM", std::nullopt);  // the bundled default
+    return RunProgram(KESTA_PROGRAM, args, env);
+  }
+  // The document as the editor saves it without any change.
+  static std::string Saved(const std::string& path) {
+    editor::Editor doc;
+    std::string error;
+    EXPECT_TRUE(doc.Load(path, &error)) << error;
+    return doc.SaveText();
+  }
+  std::string Copy(const std::string& from, const std::string& name) {
+    std::string bytes;
+    std::ifstream in(from, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return dir_.Write(name, s.str());
+  }
+
+  TempDir dir_;
+};
+}  // namespace
+
+TEST_F(KestaCommandTest, HelpListsEveryCommandAndExitStatus) {
+  ProgramRun run = Kesta({"--help"});
+  EXPECT_EQ(run.status, 0);
+  for (const char* text : {"kesta check FILE", "--element ID", "kesta call METHOD [ARG] FILE",
+                           "kesta register", "kesta unregister", "--answer N", "--mouse VALUE",
+                           "-o OUT", "-i", "APTCUSTOM", "KESTA_REGISTRY", "FullTags", "Exit status"})
+    EXPECT_NE(run.out.find(text), std::string::npos) << text;
+}
+
+TEST_F(KestaCommandTest, UsageErrors) {
+  const std::vector<std::vector<std::string>> lines = {
+      {},
+      {"frobnicate"},
+      {"check"},
+      {"check", kSample, "-o", "x.xml", "-i"},
+      {"check", kSample, "--answer", "yes"},
+      {"check", kSample, "--answer"},
+      {"check", kSample, "--colour", "red"},
+      {"call", "FullTags"},
+      {"call", "FullTags", "1", "2", kSample},
+      {"call", "FullTags", kSample, "--element", "x"},
+      {"register", "now"},
+  };
+  for (const auto& line : lines) {
+    ProgramRun run = Kesta(line);
+    EXPECT_EQ(run.status, 2) << ::testing::PrintToString(line);
+    EXPECT_NE(run.err.find("kesta: "), std::string::npos);
+    EXPECT_TRUE(run.out.empty());
+  }
+}
+
+TEST_F(KestaCommandTest, FullTagsOnTheSampleDocument) {
+  ProgramRun run = Kesta({"call", "FullTags", kSample});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, Saved(kSample));
+  EXPECT_EQ(run.err, "");
+}
+
+TEST_F(KestaCommandTest, WrongCallsOfAMethod) {
+  ProgramRun run = Kesta({"call", "NoSuchMethod", kSample});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("no method 'NoSuchMethod'"), std::string::npos) << run.err;
+  run = Kesta({"call", "DisplayCmenu", kSample});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("DisplayCmenu needs an argument"), std::string::npos) << run.err;
+  run = Kesta({"call", "DisplayCmenu", "one", kSample});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("whole number"), std::string::npos) << run.err;
+  run = Kesta({"call", "FullTags", "1", kSample});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("FullTags takes no argument"), std::string::npos) << run.err;
+}
+
+TEST_F(KestaCommandTest, MethodNotBuiltYetSaysSoAndWritesNothing) {
+  std::string out = (dir_.path() / "out.xml").string();
+  ProgramRun run = Kesta({"call", "TrafficLight", kSample, "-o", out});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("TrafficLight is not available in this build yet"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("E_NOTIMPL"), std::string::npos);
+  EXPECT_TRUE(run.out.empty());
+  EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+TEST_F(KestaCommandTest, CheckOneElementByItsIdAttribute) {
+  ProgramRun run = Kesta({"check", kSample, "--element", "step-remove"});
+  EXPECT_NE(run.err.find("SelectElement"), std::string::npos) << run.err;
+  run = Kesta({"check", kSample, "--element", "no-such-step"});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("no element 'no-such-step'"), std::string::npos) << run.err;
+}
+
+TEST_F(KestaCommandTest, WritesToAFileOrInPlace) {
+  std::string out = (dir_.path() / "out.xml").string();
+  ProgramRun run = Kesta({"call", "FullTags", kSample, "-o", out});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(run.out.empty());
+  EXPECT_EQ(dir_.Read("out.xml"), Saved(kSample));
+
+  std::string doc = dir_.Write("doc.xml", "<doc><body><p>Turn the valve.</p><!-- keep --></body></doc>");
+  ::chmod(doc.c_str(), 0640);
+  run = Kesta({"call", "FullTags", doc, "-i"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(dir_.Read("doc.xml").find("<!-- keep -->"), std::string::npos);
+  struct stat st;
+  ASSERT_EQ(::stat(doc.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);  // the replaced file keeps its permissions
+  EXPECT_TRUE(std::filesystem::exists(doc));
+  EXPECT_FALSE(std::filesystem::exists(doc + ".kesta-tmp"));
+}
+
+TEST_F(KestaCommandTest, DocumentThatCannotBeReadOrWritten) {
+  ProgramRun run = Kesta({"call", "FullTags", (dir_.path() / "missing.xml").string()});
+  EXPECT_EQ(run.status, 3);
+  EXPECT_NE(run.err.find("missing.xml"), std::string::npos) << run.err;
+
+  std::string bad = dir_.Write("bad.xml", "<doc>\n<p>open\n</doc>\n");
+  std::string out = (dir_.path() / "never.xml").string();
+  run = Kesta({"call", "FullTags", bad, "-o", out});
+  EXPECT_EQ(run.status, 3);
+  EXPECT_NE(run.err.find("bad.xml"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("line"), std::string::npos) << run.err;
+  EXPECT_FALSE(std::filesystem::exists(out));
+
+  run = Kesta({"call", "FullTags", kSample, "-o", (dir_.path() / "no" / "such" / "dir.xml").string()});
+  EXPECT_EQ(run.status, 3);
+  EXPECT_TRUE(run.out.empty());
+}
+
+TEST_F(KestaCommandTest, BrokenSettingsRefuseTheModule) {
+  TempDir custom;
+  custom.Write("editinit/KestaArbortext.ini", "a|b|c|d|e|SHO");
+  ProgramRun run = Kesta({"call", "FullTags", kSample}, {{"APTCUSTOM", custom.path().string()}});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("[box KESta Checker] Error(60) Read 6 fields in KestaArbortext.ini."),
+            std::string::npos)
+      << run.err;
+  EXPECT_NE(run.err.find("[box KESta Checker] Error(69)"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("refused to load"), std::string::npos);
+  EXPECT_TRUE(run.out.empty());
+}
+
+TEST_F(KestaCommandTest, RegisterAndUnregister) {
+  ProgramRun run = Kesta({"register"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  std::string registry = dir_.Read("registry");
+  EXPECT_NE(registry.find("KestaEpic.RunKesta.1\\CLSID = {38F4D00F-9ACD-4079-A6D9-6D5C90847BB1}"),
+            std::string::npos)
+      << registry;
+  EXPECT_NE(registry.find("KestaEpic.RunKesta\\CLSID = "), std::string::npos);
+  EXPECT_NE(registry.find("InprocServer32 : ThreadingModel = Both"), std::string::npos);
+  EXPECT_NE(registry.find(std::filesystem::canonical(KESTA_MODULE_PATH).string()), std::string::npos);
+
+  // The registered module serves the call.
+  run = Kesta({"call", "FullTags", kSample});
+  EXPECT_EQ(run.status, 0) << run.err;
+
+  run = Kesta({"unregister"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(dir_.Read("registry").find("KestaEpic"), std::string::npos);
+}
+
+TEST_F(KestaCommandTest, RegistrationThatLeadsNowhereFallsBackToTheBuiltModule) {
+  dir_.Write("registry",
+             "KestaEpic.RunKesta\\CLSID = {38F4D00F-9ACD-4079-A6D9-6D5C90847BB1}\n"
+             "CLSID\\{38F4D00F-9ACD-4079-A6D9-6D5C90847BB1}\\InprocServer32 = /nowhere/libkestaepic.so\n");
+  ProgramRun run = Kesta({"call", "FullTags", kSample});
+  EXPECT_EQ(run.status, 0) << run.err;
+}
+
+TEST_F(KestaCommandTest, RegistryFileThatCannotBeWritten) {
+  std::string blocker = dir_.Write("file", "x");
+  ProgramRun run = Kesta({"register"}, {{"KESTA_REGISTRY", blocker + "/registry"}});
+  EXPECT_EQ(run.status, 3);
+  EXPECT_NE(run.err.find("cannot write the registry file"), std::string::npos) << run.err;
+}

@@ -1,0 +1,97 @@
+// The loaded module against the stand-in editor, in one process: what the
+// module sends, and what each of its failure handlers does when the editor
+// fails a stage.
+#include <gtest/gtest.h>
+
+#include "cli/module_client.h"
+#include "editor/editor.h"
+#include "platform/scripted_interaction.h"
+#include "resources/string_table.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+class LoadedModuleTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string error;
+    ASSERT_TRUE(doc_.LoadText("<task><title>Fit the cover</title><taskbody/></task>", "cover.xml", &error))
+        << error;
+    doc_.RegisterHostClasses();
+    ASSERT_EQ(client_.Open(&error), ModuleClient::Outcome::Ok) << error;
+  }
+
+  std::vector<std::string> Received() const {
+    std::vector<std::string> out;
+    for (const editor::AclCall& c : doc_.Calls())
+      out.push_back((c.kind == editor::AclCall::Executed ? "execute " : "evaluate ") + c.text);
+    return out;
+  }
+
+  TempDir dir_;
+  ScopedEnv registry_{"KESTA_REGISTRY", (dir_.path() / "registry").c_str()};
+  ScopedEnv custom_{"APTCUSTOM", (std::string(KESTA_BUILD_DIR) + "/custom").c_str()};
+  ScriptedInteraction ui_;
+  editor::Editor doc_;
+  ModuleClient client_{KESTA_MODULE_PATH};
+};
+}  // namespace
+
+TEST_F(LoadedModuleTest, FullTagsSetsTheTagDisplay) {
+  EXPECT_EQ(client_.Call("FullTags", nullptr), S_OK);
+  EXPECT_EQ(Received(), std::vector<std::string>{"execute set tagdisplay=full;"});
+  EXPECT_EQ(doc_.Option("tagdisplay"), "full");
+  EXPECT_TRUE(ui_.Events().empty());
+}
+
+TEST_F(LoadedModuleTest, CallsByIdAndByNameReachTheSameMethod) {
+  EXPECT_EQ(client_.Object()->Invoke(0x35, IID_IRunKesta, DISPATCH_METHOD, {}, nullptr), S_OK);
+  EXPECT_EQ(client_.Call("fulltags", nullptr), S_OK);
+  EXPECT_EQ(client_.Object()->FullTags(), S_OK);
+  EXPECT_EQ(Received().size(), 3u);
+}
+
+TEST_F(LoadedModuleTest, EachStageFailureOfFullTags) {
+  const std::string box108 = LoadStringResource(IDS_ACL_FAILED);
+  struct Row {
+    editor::HostStage stage;
+    HRESULT hr;
+    bool box;
+    HRESULT result;
+  } rows[] = {
+      {editor::HostStage::CreateApplication, E_FAIL, true, S_OK},
+      {editor::HostStage::GetHostObject, E_FAIL, true, S_OK},
+      {editor::HostStage::QueryDocumentObject, E_FAIL, true, S_OK},
+      {editor::HostStage::CreateAcl, E_FAIL, false, S_OK},
+      // An ACL object without its interface fails the first call: S_FALSE.
+      {editor::HostStage::CreateAcl, E_NOINTERFACE, false, S_FALSE},
+      // No application interface: noticed when the host object is fetched.
+      {editor::HostStage::CreateApplication, E_NOINTERFACE, true, S_OK},
+  };
+  for (const Row& row : rows) {
+    ui_.Clear();
+    doc_.ClearCalls();
+    doc_.FailStage(row.stage, row.hr);
+    EXPECT_EQ(client_.Call("FullTags", nullptr), row.result) << static_cast<int>(row.stage);
+    ASSERT_EQ(ui_.Boxes().size(), row.box ? 1u : 0u) << static_cast<int>(row.stage);
+    if (row.box) {
+      EXPECT_EQ(ui_.Boxes()[0].text, box108);
+      EXPECT_EQ(ui_.Boxes()[0].caption, "KESta Checker");
+    }
+    EXPECT_TRUE(doc_.Calls().empty());
+    doc_.ClearFailures();
+  }
+  // The editor refuses the setting itself.
+  ui_.Clear();
+  doc_.FailCallMatching("tagdisplay");
+  EXPECT_EQ(client_.Call("FullTags", nullptr), S_FALSE);
+  EXPECT_TRUE(ui_.Boxes().empty());
+  EXPECT_EQ(doc_.Option("tagdisplay"), "");
+}
+
+TEST_F(LoadedModuleTest, MethodsOfLaterCommandsAnswerNotImplemented) {
+  for (const char* method : {"SelectElement", "CallNextKesta", "TrafficLight"})
+    EXPECT_EQ(client_.Call(method, nullptr), E_NOTIMPL) << method;
+  std::string arg = "0";
+  EXPECT_EQ(client_.Call("DisplayCmenu", &arg), E_NOTIMPL);
+  EXPECT_TRUE(doc_.Calls().empty());
+}

@@ -1,0 +1,126 @@
+// The search, removal and marking commands against the stand-in editor.
+#include <gtest/gtest.h>
+
+#include "commands/check_state.h"
+#include "commands/findings_view.h"
+#include "findings_fixture.h"
+#include "commands/run_kesta.h"
+#include "editor/editor.h"
+#include "engine/word_rec.h"
+#include "host/host_state.h"
+#include "platform/scripted_interaction.h"
+
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+std::string Marker(const std::string& value, const std::string& colour, const std::string& text) {
+  return "<?Pub _touchup Kesta=\"" + value + "\" HighltBckclr=\"" + colour + "\"?>" + text +
+         "<?Pub /_touchup?>";
+}
+
+class EditorCommands : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Bridge.Reset();
+    Cursor.Reset();
+    Check.Reset();
+    ClearFindings();
+    editor_.RegisterHostClasses();
+  }
+  void TearDown() override {
+    object_->Release();
+    Bridge.Reset();
+    ClearFindings();
+  }
+  void Load(const std::string& xml, const std::string& name = "manual.xml") {
+    std::string error;
+    ASSERT_TRUE(editor_.LoadText(xml, name, &error, "/docs/" + name)) << error;
+  }
+  std::string Saved() const {
+    std::string text = editor_.SaveText();
+    std::size_t start = text.find("<doc");
+    return start == std::string::npos ? text : text.substr(start);
+  }
+  std::string Eval(const std::string& e) {
+    std::string out;
+    EXPECT_EQ(editor_.Evaluate(e, &out), S_OK) << e;
+    return out;
+  }
+
+  editor::Editor editor_;
+  ScriptedInteraction ui_;
+  RunKesta* object_ = new RunKesta();
+};
+
+TEST_F(EditorCommands, RemoveAllMarkersKeepsTheWords) {
+  Load("<doc><p>Open " + Marker("0103use", "6699FF", "utilize") + " the " +
+       Marker("2503NONE", "FFFF66", "frob") + ".</p><p>" + Marker("2804NONE", "FF6699", "The") +
+       " end.</p></doc>");
+  EXPECT_EQ(object_->RemoveAllMarkers(), S_OK);
+  EXPECT_EQ(Saved(), "<doc><p>Open utilize the frob.</p><p>The end.</p></doc>\n");
+  EXPECT_EQ(ui_.StatusLines(),
+            (Strings{"KESta will delete 3 old messages.", "KESta removed 3 old messages."}));
+}
+
+TEST_F(EditorCommands, FindKestaAndTheStamp) {
+  Load("<doc><?KESSTA STE=green?><p>Plain text.</p></doc>");
+  EXPECT_EQ(object_->FindKesta(), S_FALSE);
+  EXPECT_EQ(object_->RemoveKestaPi(), S_OK);
+  EXPECT_EQ(Saved(), "<doc><p>Plain text.</p></doc>\n");
+  Load("<doc><p>A " + Marker("0103x", "6699FF", "word") + ".</p></doc>");
+  EXPECT_EQ(object_->FindKesta(), S_OK);
+}
+
+TEST_F(EditorCommands, RemoveMessageAtTheCaret) {
+  Load("<doc><p>A " + Marker("0103x", "6699FF", "word") + " and more.</p></doc>");
+  std::string marker = Eval("oid_forward(oid_forward(oid_first()))");
+  ASSERT_EQ(Eval("oid_name('" + marker + "')"), "_touchup");
+  editor_.PlaceCaretIn(marker);
+  EXPECT_EQ(object_->RemoveMessage(), S_OK);
+  EXPECT_EQ(Saved(), "<doc><p>A word and more.</p></doc>\n");
+  EXPECT_EQ(object_->RemoveMessage(), S_OK);
+  EXPECT_EQ(ui_.StatusLines().back(), "To delete, put cursor inside a KESta Message.");
+}
+
+TEST_F(EditorCommands, RemoveKestaMarkersTakesThoseOfTheElementOnly) {
+  Load("<doc><p id=\"a\">First paragraph with " + Marker("0103x", "6699FF", "word") +
+       " inside it.</p><p id=\"b\">Second " + Marker("0103y", "6699FF", "kept") +
+       " paragraph.</p></doc>");
+  editor_.PlaceCaretIn("a");
+  EXPECT_EQ(object_->RemoveKestaMarkers(), S_OK);
+  EXPECT_EQ(Saved(), "<doc><p id=\"a\">First paragraph with word inside it.</p><p id=\"b\">Second " +
+                         Marker("0103y", "6699FF", "kept") + " paragraph.</p></doc>\n");
+}
+
+TEST_F(EditorCommands, MarkersWrapTheTextAsTheDocumentHoldsIt) {
+  Load("<doc><p>Do it in\xC2\xA0order; don\xE2\x80\x99t use ab\xE2\x89\xA4" "cd here.</p></doc>");
+  MarkInput a;
+  a.searchKey = "in.order:|12!to";
+  a.kind = "W";
+  a.category = 1;
+  a.markerNumber = 3;
+  MarkInput b;
+  b.searchKey = "don?t:| 0!do not";
+  b.kind = "S";
+  b.category = 10;
+  b.markerNumber = 5;
+  MarkInput c;
+  c.searchKey = "ab.cd:| 0";
+  c.kind = "W";
+  c.category = 25;
+  c.markerNumber = 7;
+  for (const MarkInput& f : {a, b, c}) AddFinding(f);
+  Cursor.CurrentOid = Eval("oid_first()");
+  EXPECT_EQ(object_->MarkingEngine(), S_OK);
+  EXPECT_TRUE(ui_.Boxes().empty()) << ui_.Boxes().front().text;
+  EXPECT_EQ(Saved(), "<doc><p>Do it " + Marker("0103to", "6699FF", "in\xC2\xA0order") + "; " +
+                         Marker("1005do not", "66FFFF", "don\xE2\x80\x99t") + " use " +
+                         Marker("2507NONE", "FFFF66", "ab\xE2\x89\xA4" "cd") + " here.</p></doc>\n");
+  // Removing them gives the text back unchanged.
+  EXPECT_EQ(object_->RemoveAllMarkers(), S_OK);
+  EXPECT_EQ(Saved(), "<doc><p>Do it in\xC2\xA0order; don\xE2\x80\x99t use ab\xE2\x89\xA4" "cd here.</p></doc>\n");
+}
+
+}  // namespace

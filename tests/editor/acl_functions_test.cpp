@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include "editor/editor.h"
+#include "platform/scripted_interaction.h"
+#include "tests/editor/editor_fixture.h"
+#include "tests/support/temp_dir.h"
+
+using editor::Editor;
+using namespace editor_test;
+
+class AclFunctions : public ::testing::Test {
+ protected:
+  void SetUp() override { Load(e, kSample); }
+  Editor e;
+};
+
+TEST_F(AclFunctions, DocumentNameAndPath) {
+  EXPECT_EQ(Eval(e, "doc_name()"), "sample.xml");
+  EXPECT_EQ(Eval(e, "doc_path()"), "/docs/sample.xml");
+  Editor scratch;
+  Load(scratch, "<doc/>", "");
+  EXPECT_EQ(Eval(scratch, "doc_name()"), "");
+}
+
+TEST_F(AclFunctions, WalkInDocumentOrderAndEndWithTheNullId) {
+  EXPECT_EQ(Eval(e, "oid_first()"), "(1,1,0)");
+  EXPECT_EQ(Eval(e, "oid_last()"), "(1,7,0)");
+  std::vector<std::string> names;
+  std::string id = Eval(e, "oid_first()");
+  while (Eval(e, "oid_valid('" + id + "')") == "1") {
+    names.push_back(Eval(e, "oid_name('" + id + "')"));
+    id = Eval(e, "oid_forward('" + id + "')");
+  }
+  EXPECT_EQ(names, (std::vector<std::string>{"doc", "title", "body", "para", "_pi", "para", "emph"}));
+  EXPECT_EQ(id, "(0,0,0)");
+  EXPECT_EQ(Eval(e, "oid_valid('(0,0,0)')"), "0");
+  EXPECT_EQ(Eval(e, "oid_backward('(1,6,0)')"), "(1,5,0)");
+  EXPECT_EQ(Eval(e, "oid_backward('(1,4,0)')"), "(1,3,0)");
+  EXPECT_EQ(Eval(e, "oid_backward(oid_first())"), "(0,0,0)");
+  EXPECT_EQ(Eval(e, "oid_parent('(1,7,0)')"), "(1,6,0)");
+  EXPECT_EQ(Eval(e, "oid_parent('(1,5,0)')"), "(1,3,0)");
+  EXPECT_EQ(Eval(e, "oid_parent(oid_first())"), "(0,0,0)");
+}
+
+TEST_F(AclFunctions, IdsAreShortTextWithoutBlanksOrQuotes) {
+  for (const char* fn : {"oid_first()", "oid_last()", "oid_caret()"}) {
+    std::string id = Eval(e, fn);
+    EXPECT_GE(id.size(), 6u);
+    EXPECT_LE(id.size(), 15u);
+    EXPECT_EQ(id.find_first_of(" '\""), std::string::npos);
+  }
+}
+
+TEST_F(AclFunctions, InvalidIdsGiveEmptyAnswers) {
+  for (const char* id : {"(0,0,0)", "(1,99,0)", "garbage", "(1,0,0)", "(1,01,0)", ""}) {
+    std::string quoted = std::string("'") + id + "'";
+    EXPECT_EQ(Eval(e, "oid_valid(" + quoted + ")"), "0") << id;
+    EXPECT_EQ(Eval(e, "oid_name(" + quoted + ")"), "") << id;
+    EXPECT_EQ(Eval(e, "oid_forward(" + quoted + ")"), "(0,0,0)") << id;
+    EXPECT_EQ(Eval(e, "oid_attr(" + quoted + ",'id')"), "") << id;
+  }
+}
+
+TEST_F(AclFunctions, CaretAndCurrentTagFollowTheCaret) {
+  EXPECT_EQ(Eval(e, "oid_caret()"), "(1,1,0)");
+  Exec(e, "goto_oid('(1,7,0)')");
+  EXPECT_EQ(Eval(e, "oid_caret()"), "(1,7,0)");
+  EXPECT_EQ(Eval(e, "oid_current_tag(0)"), "(1,7,0)");
+  Exec(e, "car edit 0,5");  // after the last character of <emph>: still in it
+  EXPECT_EQ(Eval(e, "oid_caret()"), "(1,7,0)");
+  Exec(e, "car edit 0,1");  // over </emph> and the blank after it
+  EXPECT_EQ(Eval(e, "oid_caret()"), "(1,6,0)");
+}
+
+TEST_F(AclFunctions, AttributesIncludingTheMarkersOwn) {
+  EXPECT_EQ(Eval(e, "oid_attr('(1,4,0)',\"id\");"), "p1");
+  EXPECT_EQ(Eval(e, "oid_attr('(1,4,0)',\"Kesta\");"), "");
+  Exec(e, "goto_oid('(1,4,0)'); find -f -select @valve@");
+  Exec(e, "insert_string -sgml -pendingdelete @<?Pub _touchup Kesta=\"0103use &amp; check\" "
+          "HighltBckclr=\"6699FF\"?>valve</_touchup>@");
+  Exec(e, "car edit 0,-1");
+  EXPECT_EQ(Eval(e, "oid_name(oid_caret())"), "_touchup");
+  EXPECT_EQ(Eval(e, "oid_attr(oid_caret(),\"Kesta\");"), "0103use & check");
+}
+
+TEST_F(AclFunctions, SelectAsAFunctionAndSelectionAsMarkup) {
+  EXPECT_EQ(Eval(e, "$selection"), "");
+  EXPECT_EQ(Eval(e, "oid_select('(1,6,0)')"), "1");
+  EXPECT_EQ(Eval(e, "$selection"), "<para id=\"p2\">Close the <emph>valve</emph> now.</para>");
+  EXPECT_EQ(Eval(e, "oid_caret()"), "(1,6,0)");  // the caret is inside what is selected
+  Exec(e, "oid_select('(1,5,0)',0,0,1);");
+  EXPECT_EQ(Eval(e, "$selection"), "<?KESSTA STE=green:SIX SIGMA#1:1:2026-1:1-ABCD?>");
+  Exec(e, "select_element('(1,2,0)')");
+  EXPECT_EQ(Eval(e, "$selection"), "<title>Pump &trade; check</title>");
+  EXPECT_NE(e.Evaluate("oid_select('(1,99,0)')", nullptr), S_OK);
+}
+
+TEST_F(AclFunctions, WindowTitle) {
+  EXPECT_EQ(Eval(e, "window_get(\"edit\",\"title\")"), "sample.xml");
+  Exec(e, "window_set(\"edit\",\"title\",\"sample.xml :: KESta - Active\");");
+  EXPECT_EQ(Eval(e, "window_get(\"edit\",\"title\")"), "sample.xml :: KESta - Active");
+  EXPECT_NE(e.Evaluate("window_get(\"main\",\"title\")", nullptr), S_OK);
+}
+
+TEST_F(AclFunctions, ResponseAsksThroughTheInteraction) {
+  ScriptedInteraction ui;
+  ui.QueueAnswer(2);
+  EXPECT_EQ(Eval(e, "response(\"Select ONE cell (at cursor) or ALL cells.\", '&ONE', '&ALL', '&Cancel')"), "2");
+  EXPECT_EQ(Eval(e, "response('Next?', '&Yes')"), "0");  // nobody answers: dismissed
+  ASSERT_EQ(ui.Events().size(), 2u);
+  EXPECT_EQ(ui.Events()[0].text, "Select ONE cell (at cursor) or ALL cells.");
+  EXPECT_EQ(ui.Events()[0].buttons, (std::vector<std::string>{"&ONE", "&ALL", "&Cancel"}));
+}
+
+TEST_F(AclFunctions, ChangeTrackingFindReportsTrackedEditsOnly) {
+  EXPECT_EQ(Eval(e, "change_tracking_find(oid_first(),1,0x4)"), "(-1,0,0)");
+  Exec(e, "goto_oid('(1,4,0)'); insert_string @x@");
+  EXPECT_EQ(Eval(e, "change_tracking_find(oid_first(),1,0x4)"), "(-1,0,0)");
+  Exec(e, "set changetracking=on; insert_string @y@");
+  EXPECT_EQ(Eval(e, "change_tracking_find(oid_first(),1,0x4)"), "(1,4,0)");
+}
+
+TEST_F(AclFunctions, MouseAnswerIsSettable) {
+  EXPECT_EQ(Eval(e, "mouse_at(0x001)"), "text");
+  e.SetMouseAnswer("tabl.entry");
+  EXPECT_EQ(Eval(e, "mouse_at(0,0x001)"), "tabl.entry");
+}
+
+TEST_F(AclFunctions, WordCountAndFileSize) {
+  // Pump, &trade;, check, Open, the, valve, Close, the, valve, now.
+  EXPECT_EQ(Eval(e, "doc_word_count(0,0)"), "10");
+  TempDir dir;
+  std::string path = dir.Write("f.txt", "12345");
+  EXPECT_EQ(Eval(e, "file_size('" + path + "')"), "5");
+  EXPECT_EQ(Eval(e, "file_size('" + path + ".none')"), "-1");
+}
+
+TEST_F(AclFunctions, SyntaxErrorsAndUnknownNamesFail) {
+  for (const char* bad : {"", "oid_first(", "oid_nothing()", "oid_name()", "'open", "$unknown",
+                          "oid_first() x", "bare", "oid_attr('(1,1,0)')"}) {
+    EXPECT_EQ(e.Evaluate(bad, nullptr), E_FAIL) << bad;
+    EXPECT_FALSE(e.LastError().empty());
+  }
+  std::string deep;
+  for (int i = 0; i < 100; ++i) deep += "oid_parent(";
+  deep += "oid_first()";
+  for (int i = 0; i < 100; ++i) deep += ")";
+  EXPECT_EQ(e.Evaluate(deep, nullptr), E_FAIL);
+  EXPECT_EQ(Eval(e, "  oid_first ( ) ;  "), "(1,1,0)");
+  EXPECT_EQ(Eval(e, "'text'"), "text");
+}

@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include "editor/editor.h"
+#include "tests/editor/editor_fixture.h"
+#include "tests/support/temp_dir.h"
+
+using editor::Editor;
+using namespace editor_test;
+
+TEST(XmlFile, SavesEverythingItHolds) {
+  Editor e;
+  Load(e,
+       "<?xml version='1.0' encoding='ISO-8859-1' standalone='no'?>\n"
+       "<!DOCTYPE doc PUBLIC \"-//X//DTD Doc//EN\" \"doc.dtd\" [\n<!ENTITY co \"Company\">\n]>\n"
+       "<?xml-stylesheet href=\"a.css\"?>\n"
+       "<doc xmlns=\"urn:d\" xmlns:x=\"urn:x\" x:a=\"1 &amp; 2\" b='say \"hi\"'>"
+       "<!-- note --><p>caf\xe9 &co; &trade; &lt;b&gt; <![CDATA[if a<b]]></p><e/><?app go?></doc>\n"
+       "<!-- after -->");
+  EXPECT_EQ(e.SaveText(),
+            "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n"
+            "<!DOCTYPE doc PUBLIC \"-//X//DTD Doc//EN\" \"doc.dtd\" [\n<!ENTITY co \"Company\">\n]>\n"
+            "<?xml-stylesheet href=\"a.css\"?>\n"
+            "<doc xmlns=\"urn:d\" xmlns:x=\"urn:x\" x:a=\"1 &amp; 2\" b=\"say &quot;hi&quot;\">"
+            "<!-- note --><p>caf\xc3\xa9 &co; &trade; &lt;b&gt; if a&lt;b</p><e/><?app go?></doc>\n"
+            "<!-- after -->\n");
+}
+
+TEST(XmlFile, KeepsUndeclaredEntityReferencesInTextAndAttributes) {
+  Editor e;
+  // No DTD at all: references to entities it would declare stay as written.
+  Load(e, "<doc a=\"x&nbsp;y\">A&reg; B &mdash;</doc>");
+  EXPECT_EQ(Body(e), "<doc a=\"x&nbsp;y\">A&reg; B &mdash;</doc>\n");
+  EXPECT_EQ(Eval(e, "oid_attr(oid_first(),'a')"), "x&nbsp;y");
+  // And the saved text reads back the same.
+  Editor again;
+  Load(again, e.SaveText());
+  EXPECT_EQ(again.SaveText(), e.SaveText());
+}
+
+TEST(XmlFile, MarkerPairsBecomeMarkersAndStrayHalvesStayInstructions) {
+  Editor e;
+  Load(e,
+       "<doc><p>a <?Pub _touchup Kesta=\"0103use\" HighltBckclr=\"6699FF\"?>valve<?Pub /_touchup?> b"
+       "<?Pub _touchup Kesta=\"1100NONE\"?>open</p><p>x<?Pub /_touchup?></p></doc>");
+  EXPECT_EQ(Eval(e, "oid_name(oid_forward(oid_forward(oid_first())))"), "_touchup");
+  EXPECT_EQ(Eval(e, "oid_attr('(1,3,0)','Kesta')"), "0103use");
+  // The opening without a closing in its own element, and the closing
+  // without an opening, are processing instructions.
+  EXPECT_EQ(Eval(e, "oid_name('(1,4,0)')"), "_pi");
+  EXPECT_EQ(Body(e),
+            "<doc><p>a <?Pub _touchup Kesta=\"0103use\" HighltBckclr=\"6699FF\"?>valve<?Pub /_touchup?> b"
+            "<?Pub _touchup Kesta=\"1100NONE\"?>open</p><p>x<?Pub /_touchup?></p></doc>\n");
+}
+
+TEST(XmlFile, NestedMarkerPairsNest) {
+  Editor e;
+  Load(e, "<doc><?Pub _touchup Kesta=\"1\"?>a<?Pub _touchup Kesta=\"2\"?>b<?Pub /_touchup?>c<?Pub /_touchup?></doc>");
+  EXPECT_EQ(Eval(e, "oid_parent('(1,3,0)')"), "(1,2,0)");
+  EXPECT_EQ(e.SaveText(), "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                          "<doc><?Pub _touchup Kesta=\"1\"?>a<?Pub _touchup Kesta=\"2\"?>b<?Pub /_touchup?>c"
+                          "<?Pub /_touchup?></doc>\n");
+}
+
+TEST(XmlFile, FetchesNothing) {
+  TempDir dir;
+  std::string secret = dir.Write("secret.txt", "SECRET");
+  Editor e;
+  Load(e, "<!DOCTYPE doc [<!ENTITY s SYSTEM \"file://" + secret + "\">]><doc>&s;</doc>");
+  EXPECT_EQ(Body(e), "<doc>&s;</doc>\n");
+  EXPECT_EQ(Eval(e, "$selection"), "");
+  Exec(e, "oid_select(oid_first())");
+  EXPECT_EQ(Eval(e, "$selection").find("SECRET"), std::string::npos);
+}
+
+TEST(XmlFile, ABrokenDocumentIsRefusedWithFileAndLineAndNothingChanges) {
+  TempDir dir;
+  std::string good = dir.Write("good.xml", "<doc><p>kept</p></doc>");
+  std::string bad = dir.Write("bad.xml", "<doc>\n<p>one\n</doc>\n");
+  Editor e;
+  std::string error;
+  ASSERT_TRUE(e.Load(good, &error)) << error;
+  EXPECT_FALSE(e.Load(bad, &error));
+  EXPECT_NE(error.find(bad), std::string::npos) << error;
+  EXPECT_NE(error.find("line 3"), std::string::npos) << error;
+  EXPECT_EQ(e.Name(), "good.xml");
+  EXPECT_EQ(Body(e), "<doc><p>kept</p></doc>\n");
+  EXPECT_EQ(dir.Read("bad.xml"), "<doc>\n<p>one\n</doc>\n");
+
+  EXPECT_FALSE(e.Load((dir.path() / "missing.xml").string(), &error));
+  EXPECT_NE(error.find("missing.xml"), std::string::npos) << error;
+  EXPECT_FALSE(e.LoadText("", "empty.xml", &error));
+  EXPECT_NE(error.find("empty.xml"), std::string::npos) << error;
+  EXPECT_FALSE(e.LoadText("<a>&undeclared</a>", "amp.xml", &error));
+}
+
+TEST(XmlFile, LoadSetsNamePathAndCaretAndSaveReplacesTheFileWhole) {
+  TempDir dir;
+  std::string path = dir.Write("in/doc.xml", "<doc><p>x</p></doc>");
+  Editor e;
+  std::string error;
+  ASSERT_TRUE(e.Load(path, &error)) << error;
+  EXPECT_EQ(e.Name(), "doc.xml");
+  EXPECT_EQ(e.Path(), path);
+  EXPECT_EQ(Eval(e, "oid_caret()"), "(1,1,0)");
+  Exec(e, "goto_oid('(1,2,0)'); insert_string @y@");
+  ASSERT_TRUE(e.Save(path, &error)) << error;
+  EXPECT_EQ(dir.Read("in/doc.xml"), "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<doc><p>yx</p></doc>\n");
+  EXPECT_FALSE(e.Save((dir.path() / "no/such/dir/x.xml").string(), &error));
+  EXPECT_NE(error.find("x.xml"), std::string::npos);
+}

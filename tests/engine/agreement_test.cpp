@@ -1,0 +1,103 @@
+#include "engine/agreement.h"
+
+#include <gtest/gtest.h>
+
+#include "rules/sentence_state.h"
+#include "tests/support/word_list_fixture.h"
+
+namespace {
+
+class Agreement : public ::testing::Test {
+ protected:
+  void SetUp() override { SentenceState.Reset(); SentenceState.subjectNumber = -1; }
+  void TearDown() override { SentenceState.Reset(); }
+};
+
+TEST_F(Agreement, PluralVerbAfterASingularNoun) {
+  TestWords words({{"The", 64}, {"valve", 10}, {"are", 25}, {"open", 30}, {".", 48}});
+  EXPECT_EQ(CheckAgreement(words["are"], words.head()), 1);
+  SentenceState.subjectNumber = 1;
+  EXPECT_EQ(CheckAgreement(words["are"], words.head()), 0);
+  SentenceState.subjectNumber = -1;
+  SentenceState.skipAgreement = 1;
+  EXPECT_EQ(CheckAgreement(words["are"], words.head()), 0);
+}
+
+TEST_F(Agreement, TheWordAfterTheVerbExcuses) {
+  for (const char* next : {"only", "not", "never", "also", "who", "that", "as shown"}) {
+    TestWords words({{"The", 64}, {"valve", 10}, {"are", 25}, {next, 50}, {".", 48}});
+    EXPECT_EQ(CheckAgreement(words["are"], words.head()), 0) << next;
+  }
+  TestWords words({{"The", 64}, {"valve", 10}, {"are", 25}, {"tight", 54}});
+  EXPECT_EQ(CheckAgreement(words["are"], words.head()), 0);
+  TestWords other({{"The", 64}, {"valve", 10}, {"are", 25}, {"opened", 54}});
+  EXPECT_EQ(CheckAgreement(other["are"], other.head()), 1);  // class 54 only after a, t, w
+}
+
+TEST_F(Agreement, PositionAndFirstWord) {
+  TestWords words({{"Are", 25}, {"valves", 11}, {"open", 30}});
+  EXPECT_EQ(CheckAgreement(words["Are"], words.head()), 0);
+  EXPECT_EQ(CheckAgreement(nullptr, nullptr), 0);
+}
+
+TEST_F(Agreement, PluralSignalsBeforeTheVerb) {
+  // Far into the sentence the direct rule no longer applies; the scans decide.
+  TestWords words({{"When", 70}, {"you", 66}, {"turn", 20}, {"it", 66}, {"then", 50},
+                   {"the", 64}, {"small", 30}, {"and", 63}, {"the", 64}, {"valve", 10},
+                   {"are", 25}, {"open", 30}});
+  EXPECT_EQ(CheckAgreement(words["are"], words.head()), 0);  // "and"
+  TestWords single({{"When", 70}, {"you", 66}, {"turn", 20}, {"it", 66}, {"then", 50},
+                    {"it", 66}, {"small", 30}, {"ok", 30}, {"new", 30}, {"valve", 10},
+                    {"are", 25}, {"open", 30}});
+  // The mode-3 scan goes on with the singular scan: "valve" gives a signal.
+  EXPECT_EQ(CheckAgreement(single["are"], single.head()), 0);
+}
+
+TEST_F(Agreement, SingularVerbAfterPluralPronouns) {
+  for (const char* p : {"we", "these", "those"}) {
+    TestWords words({{"Then", 50}, {p, 66}, {"is", 24}, {"ok", 30}});
+    EXPECT_EQ(CheckAgreement(words["is"], words.head()), 1) << p;
+  }
+  TestWords words({{"The", 64}, {"valves", 11}, {"is", 24}, {"open", 30}});
+  EXPECT_EQ(CheckAgreement(words["is"], words.head()), 0);
+  TestWords other({{"Then", 50}, {"it", 66}, {"opens", 21}});
+  EXPECT_EQ(CheckAgreement(other["opens"], other.head()), 0);  // not a be or have form
+}
+
+TEST_F(Agreement, ExcusesByThePreviousWord) {
+  for (const char* p : {"also", "aircraft", "data", "information", "following", "here", "there",
+                        "that", "remainder", "who", "what", "which"}) {
+    TestWords words({{"So", 50}, {"big", 30}, {"big", 30}, {"big", 30}, {"big", 30}, {"big", 30},
+                     {"big", 30}, {"big", 30}, {p, 10}, {"are", 25}, {"open", 30}});
+    EXPECT_EQ(CheckAgreement(words["are"], words.head()), 0) << p;
+  }
+  TestWords given({{"The", 64}, {"valve", 10}, {"have", 25}, {"given", 22}});
+  EXPECT_EQ(CheckAgreement(given["have"], given.head()), 1);  // the direct rule comes first
+  TestWords oneLetter({{"So", 50}, {"x", 10}, {"are", 25}});
+  EXPECT_EQ(CheckAgreement(oneLetter["are"], oneLetter.head()), 1);  // class 10 at pos 1
+}
+
+TEST_F(Agreement, ScanNounPhraseModes) {
+  TestWords words({{"If", 70}, {"valves", 11}, {",", 47}, {"the", 64}, {"pump", 10},
+                   {"are", 25}});
+  WordRec* are = words["are"];
+  EXPECT_TRUE(ScanNounPhrase(are, words.head(), 1));   // "pump"
+  EXPECT_TRUE(ScanNounPhrase(are, words.head(), 2));   // the comma
+  EXPECT_TRUE(ScanNounPhrase(are, words.head(), 3));   // falls through to the singular scan
+  EXPECT_FALSE(ScanNounPhrase(are, words["pump"], 0));
+  EXPECT_FALSE(ScanNounPhrase(words.head(), nullptr, 1));  // first word
+
+  TestWords bare({{"Go", 20}, {"on", 61}, {"is", 24}});
+  EXPECT_FALSE(ScanNounPhrase(bare["is"], bare.head(), 1));
+  EXPECT_FALSE(ScanNounPhrase(bare["is"], bare.head(), 2));
+  EXPECT_FALSE(ScanNounPhrase(bare["is"], bare["on"], 3));  // stops at stopAt
+
+  TestWords number({{"Go", 20}, {"one", 49}, {"is", 24}});
+  EXPECT_TRUE(ScanNounPhrase(number["is"], number.head(), 1));
+
+  // A scan never walks past the head of a list that has no sentence start.
+  TestWords noStart({{"x", 20, nullptr, "pos=4"}, {"is", 24}});
+  EXPECT_FALSE(ScanNounPhrase(noStart["is"], nullptr, 1));
+}
+
+}  // namespace

@@ -1,0 +1,223 @@
+#include "engine/collect_messages.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "engine/message_list.h"
+#include "tests/support/word_list_fixture.h"
+
+namespace {
+
+class CollectMessagesTest : public ::testing::Test {
+ protected:
+  void SetUp() override { MessageList.Clear(); }
+  void TearDown() override { MessageList.Clear(); }
+  // "kind|searchKey|category|marker|rule|word" of every record.
+  static std::string Records() {
+    std::ostringstream out;
+    for (const MessageRec& r : MessageList.records)
+      out << r.kind << '|' << r.searchKey << '|' << r.category << '|' << r.markerNumber << '|'
+          << r.ruleId << '|' << r.word << '\n';
+    return out.str();
+  }
+};
+
+TEST_F(CollectMessagesTest, EmptyListAndSentinelOnly) {
+  EXPECT_EQ(CollectMessages(nullptr), 0);
+  TestWords words({});
+  EXPECT_EQ(CollectMessages(words.head()), 0);
+  EXPECT_TRUE(MessageList.Empty());
+}
+
+TEST_F(CollectMessagesTest, FindingKeptInTheSecondMessage) {
+  TestWords words({{"Use", 20}, {"fix", 20, nullptr, "msg2=301 rule=4444 pos=1"}, {".", 48}});
+  EXPECT_EQ(CollectMessages(words.head()), 1);
+  EXPECT_EQ(Records(), "W|fix:| 0|1|1|4444|fix\n");
+  EXPECT_EQ(words["fix"]->message2, 0);
+  EXPECT_EQ(words["fix"]->message, 301);
+}
+
+TEST_F(CollectMessagesTest, TwoWordFinding) {
+  TestWords words({{"Go", 20}, {"in", 60, nullptr, "msg=331 entry=2 sug=to sentlen=12 rule=9"},
+                   {"order", 10, nullptr, "msg=301"}, {"now", 50}, {".", 48}});
+  EXPECT_EQ(CollectMessages(words.head()), 1);
+  EXPECT_EQ(Records(), "W|in.order:|12!to|31|1|9|in order\n");
+  EXPECT_EQ(words["order"]->message, 0);
+}
+
+TEST_F(CollectMessagesTest, TwoWordCorrectionYieldsNoRecord) {
+  TestWords words({{"Go", 20}, {"in", 60, nullptr, "msg=331 entry=2 sug=to tag=<AR>"},
+                   {"order", 10, nullptr, "msg=301"}, {".", 48}});
+  EXPECT_EQ(CollectMessages(words.head()), 0);
+}
+
+TEST_F(CollectMessagesTest, OneWordCorrections) {
+  TestWords words({{"Use", 20}, {"a", 64, nullptr, "msg=311 sug=an tag=<AR>"}, {"hour", 10},
+                   {"a", 64, nullptr, "msg=326 tag=<##>"}, {".", 48}});
+  EXPECT_EQ(CollectMessages(words.head()), 2);
+  EXPECT_EQ(MessageList.records[0].searchKey, "a:|00!an");
+  EXPECT_EQ(MessageList.records[0].kind, "A");
+  EXPECT_EQ(MessageList.records[0].suggestion, "an");
+  EXPECT_EQ(MessageList.records[0].altWord, "a");
+  EXPECT_EQ(MessageList.records[1].searchKey, "a:|00|");
+}
+
+TEST_F(CollectMessagesTest, ArticleFindingLeavesTheNextWordItsOwnFinding) {
+  TestWords words({{"Check", 20, nullptr, "msg=300 rule=3614"},
+                   {"valve", 10, nullptr, "msg=311 tag=<AR> sug=the_valve rule=4768"},
+                   {"blorf", 40, nullptr, "msg=325 rule=325"}, {".", 48}});
+  EXPECT_EQ(CollectMessages(words.head()), 3);
+  EXPECT_EQ(MessageList.records[1].searchKey, "valve:|00!the valve");
+  EXPECT_EQ(MessageList.records[2].searchKey, "blorf:| 0");
+  EXPECT_EQ(MessageList.records[2].category, 25);
+}
+
+TEST_F(CollectMessagesTest, MeasurementLeavesTheNextWordItsOwnFinding) {
+  TestWords words({{"Use", 20}, {"12", 49, nullptr, "msg=305 sug=12_inch entry=2"},
+                   {"blorf", 40, nullptr, "msg=325"}, {".", 48}});
+  EXPECT_EQ(CollectMessages(words.head()), 2);
+  EXPECT_EQ(Records(),
+            "A|12.:|00!12 inch|5|1|0|12.\n"
+            "W|blorf:| 0|25|2|0|blorf\n");
+}
+
+TEST_F(CollectMessagesTest, SentenceLength) {
+  TestWords words({{"Remove", 20, nullptr, "msg=328 sentlen=25 rule=7655"}, {"it", 66},
+                   {".", 48}});
+  EXPECT_EQ(CollectMessages(words.head()), 1);
+  EXPECT_EQ(Records(), "W|Remove:| 0|28|25|7655|Remove\n");
+}
+
+TEST_F(CollectMessagesTest, ColonAndCommaFindings) {
+  TestWords words({{"Parts", 11}, {":", 48, nullptr, "msg=337"}, {"a", 64}, {".", 48},
+                   {"Then", 50}, {",", 47, nullptr, "msg=318 tag=<,ab>"}, {"go", 20}, {".", 48}});
+  EXPECT_EQ(CollectMessages(words.head()), 2);
+  EXPECT_EQ(MessageList.records[0].searchKey, "::| 0!(Check use of colons)/(Use a bulleted list)");
+  EXPECT_EQ(MessageList.records[1].kind, "C");
+  EXPECT_EQ(MessageList.records[1].category, 18);
+  EXPECT_EQ(MessageList.records[1].searchKey, ",.ab:| 0!");
+}
+
+TEST_F(CollectMessagesTest, CategoryIsTakenWhenTheWordIsSelected) {
+  TestWords words({{"Use", 20}, {"well-known", 30, nullptr, "msg=301 extra=H"}, {".", 48}});
+  CollectMessages(words.head());
+  ASSERT_EQ(MessageList.Count(), 1u);
+  EXPECT_EQ(MessageList.records[0].category, 1);
+  EXPECT_EQ(words["well-known"]->message, 317);
+}
+
+TEST_F(CollectMessagesTest, ContractionsAndPossessives) {
+  TestWords words({{"don?t", 20, nullptr, "msg=310 extra=4 sug=do_not"},
+                   {"open", 20}, {"John", 10, nullptr, "msg=310 split=2"}, {"box", 10},
+                   {".", 48}});
+  EXPECT_EQ(CollectMessages(words.head()), 2);
+  EXPECT_EQ(MessageList.records[0].kind, "D");  // "S" gives way to the plain one-word form
+  EXPECT_EQ(MessageList.records[0].searchKey, "don?t:| 0!Do not");
+  EXPECT_EQ(MessageList.records[1].kind, "Z");
+  EXPECT_EQ(MessageList.records[1].word, "John..'s");
+  EXPECT_EQ(MessageList.records[1].altWord, "John");
+  EXPECT_EQ(MessageList.records[1].markMode, 1);
+  EXPECT_EQ(MessageList.records[1].searchKey, "John..:| 0");
+}
+
+TEST_F(CollectMessagesTest, NotInDictionaryWithAndWithoutSuggestion) {
+  TestWords words({{"Use", 20}, {"blorf", 40, nullptr, "msg=325 sug=blurf rule=325"},
+                   {"Zorb", 40, nullptr, "msg=325 rule=325"}, {".", 48}});
+  EXPECT_EQ(CollectMessages(words.head()), 2);
+  EXPECT_EQ(Records(),
+            "D|blorf:| 0!blurf|25|1|325|blorf\n"
+            "W|Zorb:| 0|25|2|325|Zorb\n");
+}
+
+TEST_F(CollectMessagesTest, SemicolonFinding) {
+  TestWords words({{"Stop", 20}, {";", 42, nullptr, "msg=337"}, {"then", 50}, {"go", 20},
+                   {";", 42, nullptr, "msg=337"}, {"1", 49}, {".", 48}});
+  EXPECT_EQ(CollectMessages(words.head()), 1);
+  EXPECT_EQ(MessageList.records[0].kind, "V");
+  EXPECT_EQ(MessageList.records[0].searchKey, ". th:|00|");
+}
+
+TEST_F(CollectMessagesTest, FourWordsAtTheEndOfAListWithoutSentinel) {
+  TestWords words({{"a", 40, nullptr, "msg=330 entry=4 sug=x"}, {"b", 40}}, false);
+  EXPECT_EQ(CollectMessages(words.head()), 1);
+  EXPECT_EQ(MessageList.records[0].word, "a b  ");
+  EXPECT_EQ(MessageList.records[0].searchKey, "a.b..:| 0!x");
+  TestWords three({{"a", 40, nullptr, "msg=330 entry=3"}}, false);
+  MessageList.Clear();
+  EXPECT_EQ(CollectMessages(three.head()), 1);
+}
+
+TEST_F(CollectMessagesTest, SeparatorsInsideTheWordAreEscaped) {
+  TestWords words({{"Use", 20}, {"a:b!c", 40, nullptr, "msg=325 sug=x!y:z"}, {".", 48}});
+  EXPECT_EQ(CollectMessages(words.head()), 1);
+  const std::string& key = MessageList.records[0].searchKey;
+  EXPECT_EQ(key, "a\\:b\\!c:| 0!x\\!y\\:z");
+  SearchKeyParts parts = ParseSearchKey(key);
+  EXPECT_EQ(parts.text, "a:b!c");
+  EXPECT_EQ(parts.number, " 0");
+  EXPECT_EQ(parts.advice, "x!y:z");
+  EXPECT_FALSE(parts.colonFinding);
+}
+
+TEST_F(CollectMessagesTest, LongWordsLeaveRoomForTheSeparator) {
+  std::string longWord(83, 'x');
+  std::string flags = "msg=330 entry=4 sug=advice";
+  TestWords words({{longWord.c_str(), 40, nullptr, flags.c_str()}, {longWord.c_str(), 40},
+                   {longWord.c_str(), 40}, {longWord.c_str(), 40}, {".", 48}});
+  EXPECT_EQ(CollectMessages(words.head()), 1);
+  const std::string& key = MessageList.records[0].searchKey;
+  EXPECT_LE(key.size(), kSearchKeyMax);
+  SearchKeyParts parts = ParseSearchKey(key);
+  EXPECT_TRUE(parts.hasSeparator);
+  EXPECT_EQ(parts.number, " 0");
+}
+
+TEST_F(CollectMessagesTest, ExpandContraction) {
+  TestWords words({{"won?t", 20}, {"they?", 66}, {"it", 66, nullptr, "sug=keep"},
+                   {"she'll", 66}});
+  for (const char* s : {"won?t", "they?", "it", "she'll"}) ExpandContraction(words[s]);
+  EXPECT_EQ(words["won?t"]->suggestion, "will not");
+  EXPECT_EQ(words["they?"]->suggestion, "they had/they did");
+  EXPECT_EQ(words["it"]->suggestion, "keep");
+  EXPECT_EQ(words["she'll"]->suggestion, "person");
+}
+
+TEST(SearchKeyTest, ReadingKeysBack) {
+  SearchKeyParts p = ParseSearchKey("in.order:|12!to");
+  EXPECT_TRUE(p.hasSeparator);
+  EXPECT_FALSE(p.colonFirst);
+  EXPECT_EQ(p.text, "in.order");
+  EXPECT_EQ(p.number, "12");
+  EXPECT_EQ(p.advice, "to");
+  p = ParseSearchKey("a:|00|");
+  EXPECT_EQ(p.text, "a");
+  EXPECT_EQ(p.number, "00");
+  EXPECT_EQ(p.advice, "");
+  p = ParseSearchKey("::| 0!(Check use of colons)/(Use a bulleted list)");
+  EXPECT_TRUE(p.colonFinding);
+  EXPECT_EQ(p.text, ":");
+  EXPECT_EQ(p.advice, "(Check use of colons)/(Use a bulleted list)");
+  p = ParseSearchKey(",.ab:| 0!");
+  EXPECT_EQ(p.text, ",.ab");
+  EXPECT_EQ(p.advice, "");
+  p = ParseSearchKey("no separator");
+  EXPECT_FALSE(p.hasSeparator);
+  p = ParseSearchKey(":| 0");
+  EXPECT_TRUE(p.colonFirst);
+  EXPECT_FALSE(p.colonFinding);
+  p = ParseSearchKey("o\\?clock:| 0!(Time style hh:mm)/xx degrees");
+  EXPECT_EQ(p.text, "o\\?clock");  // only ':', '!' and '\' are escapes
+  EXPECT_EQ(p.advice, "(Time style hh:mm)/xx degrees");
+}
+
+TEST(SearchKeyTest, EscapingNeverCutsAPair) {
+  std::string key = "ab";
+  EXPECT_FALSE(AppendKeyText(key, ":", 3));
+  EXPECT_EQ(key, "ab");
+  EXPECT_TRUE(AppendKeyText(key, "\\", 4));
+  EXPECT_EQ(key, "ab\\\\");
+}
+
+}  // namespace

@@ -1,0 +1,114 @@
+#include "host/acl_bridge.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/bounded_text.h"
+#include "platform/error_info.h"
+#include "tests/support/fake_host.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+ComPtr<IHostAcl> MakeAcl() {
+  ComPtr<IHostAcl> acl;
+  EXPECT_EQ(CreateHostAcl(acl, CLSID_HostAcl, nullptr, CLSCTX_ALL), S_OK);
+  return acl;
+}
+}  // namespace
+
+TEST(AclBridge, TextCrossesAsWindows1252) {
+  FakeHost host;
+  host.Answer("oid_name('caf\xE9')", u"na\u00EFve \u2122 \u4E2D");
+  ComPtr<IHostAcl> acl = MakeAcl();
+  AclText value = EvaluateAcl(acl, "oid_name('caf\xE9')");
+  // The host saw the expression as wide text and answered with characters
+  // inside and outside the code page.
+  ASSERT_EQ(host.Calls().size(), 1u);
+  EXPECT_TRUE(host.Calls()[0].evaluated);
+  EXPECT_STREQ(value.Ansi(), "na\xEFve \x99 ?");
+  EXPECT_EQ(value.Length(), 9u);
+  AclText copy = value;  // copies share the text and its ANSI reading
+  EXPECT_EQ(copy.Ansi(), value.Ansi());
+}
+
+TEST(AclBridge, FailedCallRaisesWithCodeAndTheHostsDescription) {
+  FakeHost host;
+  host.FailCallsMatching("goto_oid", E_FAIL, "no such element");
+  ComPtr<IHostAcl> acl = MakeAcl();
+  try {
+    ExecuteAcl(acl, "goto_oid('(1,2,0)')");
+    FAIL() << "no error raised";
+  } catch (const _com_error& e) {
+    EXPECT_EQ(e.Error(), E_FAIL);
+    EXPECT_EQ(e.Description(), "no such element");
+    EXPECT_EQ(e.ErrorMessage(), "Unspecified error");
+  }
+  EXPECT_EQ(ExecuteAcl(acl, "clm"), S_OK);
+}
+
+TEST(AclBridge, DescriptionLeftOverFromAnEarlierFailureIsNotReused) {
+  FakeHost host;
+  SetErrorInfo("stale text");
+  host.FailCall(1, E_FAIL);  // fails without leaving a description
+  ComPtr<IHostAcl> acl = MakeAcl();
+  std::string stale;
+  try {
+    EvaluateAcl(acl, "oid_first()");
+  } catch (const _com_error& e) {
+    EXPECT_EQ(e.Description(), "");
+  }
+}
+
+TEST(AclBridge, CallsThroughAnEmptyHolderRaiseEPointer) {
+  ComPtr<IHostAcl> empty;
+  try {
+    EvaluateAcl(empty, "oid_first()");
+    FAIL();
+  } catch (const _com_error& e) {
+    EXPECT_EQ(e.Error(), E_POINTER);
+  }
+  EXPECT_THROW(ExecuteAcl(empty, "clm"), _com_error);
+}
+
+TEST(AclBridge, BstrToAnsiGivesAnEmptyStringForEmptyText) {
+  auto fromNull = BstrToAnsi(AclText());
+  ASSERT_NE(fromNull, nullptr);
+  EXPECT_STREQ(fromNull.get(), "");
+  auto fromEmpty = BstrToAnsi(AclText(Bstr(WideString())));
+  ASSERT_NE(fromEmpty, nullptr);
+  EXPECT_STREQ(fromEmpty.get(), "");
+  auto text = BstrToAnsi(AclText(Bstr(u"<p>\u2019s</p>. @@END")));
+  EXPECT_STREQ(text.get(), "<p>\x92s</p>. @@END");
+}
+
+TEST(AclBridge, LongResultIsCutAtTheCallersField) {
+  FakeHost host;
+  host.Answer("oid_caret()", WideString(40, u'7'));
+  ComPtr<IHostAcl> acl = MakeAcl();
+  BoundedText<16> id;
+  EXPECT_FALSE(id.assign(EvaluateAcl(acl, "oid_caret()").Ansi()));
+  EXPECT_EQ(id.view(), std::string(15, '7'));
+}
+
+TEST(AclBridge, CreationEmptiesTheHolderFirstAndOnFailure) {
+  FakeHost host;
+  ComPtr<IHostApplication> app;
+  ASSERT_EQ(CreateHostApplication(app, CLSID_HostApplication, nullptr, CLSCTX_ALL), S_OK);
+  ASSERT_TRUE(app);
+  EXPECT_EQ(host.LiveObjects(), 1);
+  host.FailStage(FakeHost::Stage::CreateApplication, E_NOINTERFACE);
+  EXPECT_EQ(CreateHostApplication(app, CLSID_HostApplication, nullptr, CLSCTX_ALL), E_NOINTERFACE);
+  EXPECT_FALSE(app);
+  EXPECT_EQ(host.LiveObjects(), 0);  // the old object and the refused one are gone
+  host.FailStage(FakeHost::Stage::CreateApplication, E_OUTOFMEMORY);
+  EXPECT_EQ(CreateHostApplication(app, CLSID_HostApplication, nullptr, CLSCTX_INPROC_SERVER),
+            E_OUTOFMEMORY);
+  EXPECT_FALSE(app);
+}
+
+TEST(AclBridge, UnregisteredHostClassIsReported) {
+  TempDir dir;
+  ScopedEnv registry("KESTA_REGISTRY", (dir.path() / "registry").c_str());
+  ComPtr<IHostAcl> acl;
+  EXPECT_TRUE(FAILED(CreateHostAcl(acl, CLSID_HostAcl, nullptr, CLSCTX_ALL)));
+  EXPECT_FALSE(acl);
+}
