@@ -186,7 +186,7 @@ bool ReadHeaderLine(std::string_view line, int lineNo, DictSource* out, std::vec
 }
 
 void PutNumber(std::string* file, std::size_t at, long value) {
-  char buf[16];
+  char buf[24];
   std::snprintf(buf, sizeof buf, "%-8ld", value);
   file->replace(at, 8, buf, 8);
 }

@@ -135,8 +135,7 @@ void InsertString(EditorState& state, std::string_view args) {
   std::vector<Item> items;
   std::string error;
   bool ok = markup ? MarkupItems(text, state.doc, &items, &error) : PlainTextItems(text, &items, &error);
-  if (!ok) throw AclFailure{"insert_string: " + error};
-  InsertAtCaret(state, items, replace);
+  if (!ok || !InsertAtCaret(state, items, replace, &error)) throw AclFailure{"insert_string: " + error};
 }
 
 // car edit 0,N moves the caret N characters; car mouse leaves it where the
@@ -176,7 +175,8 @@ void Dc(EditorState& state, std::string_view args) {
 void Delete(EditorState& state, std::string_view args) {
   RequireNoArguments("delete", args);
   if (state.hasSelection) {
-    DeleteSelection(state);
+    std::string error;
+    if (!DeleteSelection(state, &error)) throw AclFailure{"delete: " + error};
     return;
   }
   if (!DeleteCharAfter(state)) throw AclFailure{"delete: no character after the caret"};

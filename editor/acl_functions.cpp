@@ -20,10 +20,11 @@ namespace {
 
 using Args = std::vector<std::string>;
 
-// A live object named by an id argument, or kNoNode.
+// A live object of the root element named by an id argument, or kNoNode.
+// What stands before or after the root is not walkable.
 NodeIndex Object(const EditorState& state, const std::string& id) {
   NodeIndex node = ParseId(id);
-  return state.doc.IsAlive(node) ? node : kNoNode;
+  return InsideRoot(state.doc, node) ? node : kNoNode;
 }
 
 NodeIndex RequireObject(const EditorState& state, const std::string& id) {
@@ -131,8 +132,8 @@ std::string MouseAt(EditorState& s, const Args&) { return s.mouseAnswer; }
 std::string InsertPi(EditorState& s, const Args& a) {
   std::vector<Item> items;
   std::string error;
-  if (!PiItems(a[0], s.doc, &items, &error)) throw AclFailure{error};
-  InsertAtCaret(s, items, false);
+  if (!PiItems(a[0], s.doc, &items, &error) || !InsertAtCaret(s, items, false, &error))
+    throw AclFailure{"insert_pi: " + error};
   return "1";
 }
 

@@ -16,25 +16,34 @@ void NoteEdit(EditorState& state) {
 
 }  // namespace
 
-void DeleteSelection(EditorState& state) {
-  if (!state.hasSelection) return;
+bool DeleteSelection(EditorState& state, std::string* error) {
+  if (!state.hasSelection) return true;
   std::size_t begin = state.selectionBegin;
   std::size_t end = state.selectionEnd;
+  NodeIndex root = state.doc.Root();
+  if (root != kNoNode && begin <= state.doc.StartOf(root) && state.doc.StartOf(root) < end) {
+    if (error) *error = "the root element cannot be deleted";
+    return false;
+  }
   ClearSelection(state);
-  if (end <= begin) return;
+  if (end <= begin) return true;
   state.caret = begin;
   NoteEdit(state);
   state.doc.Erase(begin, end - begin);
+  return true;
 }
 
-void InsertAtCaret(EditorState& state, const std::vector<Item>& items, bool replaceSelection) {
-  if (replaceSelection)
-    DeleteSelection(state);
-  else
+bool InsertAtCaret(EditorState& state, const std::vector<Item>& items, bool replaceSelection,
+                   std::string* error) {
+  if (replaceSelection) {
+    if (!DeleteSelection(state, error)) return false;
+  } else {
     ClearSelection(state);
+  }
   NoteEdit(state);
   state.doc.Insert(state.caret, items);
   state.caret += items.size();
+  return true;
 }
 
 bool RemoveTags(EditorState& state, NodeIndex node, std::string* error) {

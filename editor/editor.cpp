@@ -7,9 +7,11 @@
 
 #include "editor/acl.h"
 #include "editor/caret.h"
+#include "editor/document_walk.h"
 #include "editor/element_ids.h"
 #include "editor/host_objects.h"
 #include "editor/markup_text.h"
+#include "editor/text_chars.h"
 #include "editor/xml_file.h"
 #include "platform/files.h"
 
@@ -82,11 +84,11 @@ bool Editor::Save(const std::string& path, std::string* error) const {
 std::string Editor::ResolveElement(std::string_view ref) const {
   const Document& doc = state_->doc;
   NodeIndex node = ParseId(ref);
-  if (doc.IsAlive(node)) return IdOf(node);
+  if (InsideRoot(doc, node)) return IdOf(node);
   NodeIndex best = kNoNode;
   for (NodeIndex n = 0; n < doc.NodeCount(); ++n) {
     const Node& candidate = doc.NodeAt(n);
-    if (!candidate.alive || candidate.isPi) continue;
+    if (!InsideRoot(doc, n) || candidate.isPi) continue;
     for (const Attribute& a : candidate.attributes) {
       if ((a.name == "id" || a.name == "xml:id") && DecodeAttributeValue(a.value) == ref &&
           (best == kNoNode || doc.StartOf(n) < doc.StartOf(best)))
@@ -123,18 +125,20 @@ std::string Editor::Option(const std::string& name) const {
 
 HRESULT Editor::Run(AclCall::Kind kind, std::string_view text, std::string* result) {
   std::vector<AclCall>& calls = state_->calls;
-  calls.push_back({kind, std::string(text), {}, S_OK});
+  // Malformed UTF-8 becomes U+FFFD here, so nothing malformed is ever kept.
+  const std::string clean = EncodeUtf8(DecodeUtf8(text));
+  calls.push_back({kind, clean, {}, S_OK});
   std::size_t index = calls.size() - 1;
-  HRESULT hr = state_->faults.PassCall(calls[index].text);
+  HRESULT hr = state_->faults.PassCall(clean);
   std::string value;
   if (FAILED(hr)) {
     state_->lastError = "the host was made to fail this call";
   } else {
     try {
       if (kind == AclCall::Evaluated)
-        value = EvaluateExpression(*state_, text);
+        value = EvaluateExpression(*state_, clean);
       else
-        ExecuteLine(*state_, text);
+        ExecuteLine(*state_, clean);
     } catch (const AclFailure& failure) {
       hr = E_FAIL;
       state_->lastError = failure.message;

@@ -126,7 +126,7 @@ class MarkupReader {
   }
 
   bool AddPi(std::string_view target, std::string_view data) {
-    if (!IsXmlName(target) || EqualsNoCase(target, "xml"))
+    if (!IsNcName(target) || EqualsNoCase(target, "xml"))
       return Fail("\"" + std::string(target) + "\" cannot name a processing instruction");
     for (char32_t c : DecodeUtf8(data))
       if (!IsXmlChar(c)) return Fail("character " + CharName(c) + " cannot be held in an XML document");
@@ -181,7 +181,7 @@ class MarkupReader {
              text[*p] != '/')
         ++*p;
       std::string name(text.substr(start, *p - start));
-      if (!IsXmlName(name)) return false;
+      if (!IsNcName(name) || name == "xmlns") return false;
       for (const Attribute& a : *out)
         if (a.name == name) return false;
       SkipSpace(text, p);
@@ -210,7 +210,7 @@ class MarkupReader {
   bool ReadStartTag() {
     ++i_;
     std::string name = ReadName();
-    if (!IsXmlName(name)) return Fail("<" + name + " cannot start an element");
+    if (!IsNcName(name)) return Fail("<" + name + " cannot start an element");
     std::vector<Attribute> attributes;
     std::size_t p = i_;
     if (!ReadAttributes(s_, &p, &attributes)) return Fail("the attributes of <" + name + "> cannot be read");

@@ -3,7 +3,8 @@
 // taken character by character; markup text (the -sgml and -markup forms)
 // is parsed: elements, a marker opened by `<?Pub _touchup A="v" ...?>` and
 // closed by `</_touchup>` (or `<?Pub /_touchup?>`), processing
-// instructions, comments, character and entity references.
+// instructions, comments, character and entity references. Names in
+// inserted markup carry no namespace prefix and declare no namespace.
 #include <string>
 #include <string_view>
 #include <vector>

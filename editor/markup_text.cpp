@@ -46,8 +46,9 @@ Reference ParseReference(std::string_view s, std::size_t i) {
   std::size_t start = j;
   while (j < s.size() && NameByte(static_cast<unsigned char>(s[j]), j == start)) ++j;
   if (j == start || j >= s.size() || s[j] != ';') return ref;
-  ref.length = j + 1 - i;
   std::string_view name = s.substr(start, j - start);
+  if (!IsXmlName(name)) return ref;
+  ref.length = j + 1 - i;
   static const struct {
     const char* name;
     char32_t code;
@@ -119,6 +120,12 @@ std::string NormalizeAttributeValue(std::string_view raw) {
       out += "&lt;";
     } else if (c == '"') {
       out += "&quot;";
+    } else if (c == '\t') {
+      out += "&#9;";
+    } else if (c == '\n') {
+      out += "&#10;";
+    } else if (c == '\r') {
+      out += "&#13;";
     } else {
       out += c;
     }

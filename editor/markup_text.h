@@ -26,7 +26,8 @@ void AppendEscapedChar(std::string& out, char32_t c, bool forFile);
 // line feed and carriage return as character references.
 std::string EscapeAttributeValue(std::string_view text);
 // Raw markup between the quotes (as written in a tag) to the kept form:
-// references stay, a stray '&', '<' or '"' is escaped.
+// references stay; a stray '&', '<' or '"' is escaped, and so are tab,
+// line feed and carriage return, which a reader would turn into blanks.
 std::string NormalizeAttributeValue(std::string_view raw);
 // The kept form to the value's text: character references and the
 // predefined entities decoded, other entity references as written.

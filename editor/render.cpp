@@ -88,7 +88,7 @@ void RenderRange(const Document& doc, std::size_t begin, std::size_t end, Markup
       case ItemKind::StartTag:
         if (IsEmptyElement(doc, item.value) && i + 1 < end) {
           std::string tag = StartMarkup(doc, item.value, style);
-          tag.insert(tag.size() - 1, "/");
+          tag.insert(tag.size() - 1, 1, '/');
           out += tag;
           ++i;  // the end tag is written with it
         } else {

@@ -90,11 +90,15 @@ char32_t FoldCase(char32_t c) {
 
 bool IsNameStart(char32_t c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':' ||
-         (c >= 0xC0 && c != 0xD7 && c != 0xF7 && IsXmlChar(c));
+         (c >= 0xC0 && c <= 0xD6) || (c >= 0xD8 && c <= 0xF6) || (c >= 0xF8 && c <= 0x2FF) ||
+         (c >= 0x370 && c <= 0x37D) || (c >= 0x37F && c <= 0x1FFF) || (c >= 0x200C && c <= 0x200D) ||
+         (c >= 0x2070 && c <= 0x218F) || (c >= 0x2C00 && c <= 0x2FEF) || (c >= 0x3001 && c <= 0xD7FF) ||
+         (c >= 0xF900 && c <= 0xFDCF) || (c >= 0xFDF0 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0xEFFFF);
 }
 
 bool IsNameChar(char32_t c) {
-  return IsNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.' || c == 0xB7;
+  return IsNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.' || c == 0xB7 ||
+         (c >= 0x300 && c <= 0x36F) || (c >= 0x203F && c <= 0x2040);
 }
 
 bool IsXmlName(std::string_view utf8) {
@@ -103,6 +107,10 @@ bool IsXmlName(std::string_view utf8) {
   for (char32_t c : name)
     if (!IsNameChar(c)) return false;
   return true;
+}
+
+bool IsNcName(std::string_view utf8) {
+  return IsXmlName(utf8) && utf8.find(':') == std::string_view::npos;
 }
 
 }  // namespace editor

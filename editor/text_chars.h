@@ -20,10 +20,13 @@ bool IsWordChar(char32_t c);
 // Lower case for ASCII, Latin-1 and the Windows-1252 letters beyond it.
 char32_t FoldCase(char32_t c);
 
-// XML name characters, loosely (no colon rules): used to check the names
-// that arrive in ACL text before they become element names or PI targets.
+// XML 1.0 name characters: names that arrive in ACL text are checked
+// before they become element, attribute, entity or PI names.
 bool IsNameStart(char32_t c);
 bool IsNameChar(char32_t c);
 bool IsXmlName(std::string_view utf8);
+// A name without a colon: what inserted markup may use, so that nothing
+// inserted touches the document's namespaces.
+bool IsNcName(std::string_view utf8);
 
 }  // namespace editor

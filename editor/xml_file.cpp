@@ -2,9 +2,11 @@
 
 #include <libxml/SAX2.h>
 #include <libxml/entities.h>
+#include <libxml/hash.h>
 #include <libxml/parser.h>
 #include <libxml/tree.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <utility>
@@ -96,6 +98,52 @@ bool ParsePseudoAttributes(std::string_view text, std::vector<Attribute>* out) {
   }
 }
 
+std::string Quoted(const std::string& text) {
+  char quote = text.find('"') == std::string::npos ? '"' : '\'';
+  return quote + text + quote;
+}
+
+std::string ExternalIds(const xmlChar* publicId, const xmlChar* systemId) {
+  std::string out;
+  if (publicId) {
+    out += " PUBLIC " + Quoted(Text(publicId));
+    if (systemId) out += " " + Quoted(Text(systemId));
+  } else if (systemId) {
+    out += " SYSTEM " + Quoted(Text(systemId));
+  }
+  return out;
+}
+
+void CollectNotation(void* payload, void* data, const xmlChar* /*name*/) {
+  auto* notation = static_cast<xmlNotationPtr>(payload);
+  static_cast<std::vector<std::string>*>(data)->push_back(
+      "<!NOTATION " + Text(notation->name) + ExternalIds(notation->PublicID, notation->SystemID) + ">\n");
+}
+
+// The document type declaration with its internal subset. Declarations are
+// written in the order read; notations, which the parser keeps apart and
+// unordered, first and sorted, so that the text is the same every time.
+std::string DoctypeText(xmlDtdPtr dtd) {
+  std::string out = "<!DOCTYPE " + Text(dtd->name) + ExternalIds(dtd->ExternalID, dtd->SystemID);
+  std::vector<std::string> notations;
+  if (dtd->notations) xmlHashScan(static_cast<xmlHashTablePtr>(dtd->notations), CollectNotation, &notations);
+  std::sort(notations.begin(), notations.end());
+  if (!dtd->children && notations.empty()) return out + ">";
+  out += " [\n";
+  for (const std::string& n : notations) out += n;
+  xmlBufferPtr buffer = xmlBufferCreate();
+  for (xmlNodePtr c = dtd->children; c; c = c->next) {
+    xmlBufferEmpty(buffer);
+    xmlNodeDump(buffer, dtd->doc, c, 0, 0);
+    std::string decl = Text(xmlBufferContent(buffer));
+    if (decl.empty()) continue;
+    if (decl.back() != '\n') decl += '\n';
+    out += decl;
+  }
+  xmlBufferFree(buffer);
+  return out + "]>";
+}
+
 class TreeReader {
  public:
   TreeReader(xmlDocPtr xml, Document& doc) : xml_(xml), doc_(doc) {}
@@ -165,13 +213,9 @@ class TreeReader {
       case XML_PI_NODE:
         ReadPi(n, open);
         break;
-      case XML_DTD_NODE: {
-        xmlBufferPtr buffer = xmlBufferCreate();
-        xmlNodeDump(buffer, xml_, n, 0, 0);
-        doc_.Append({ItemKind::Markup, doc_.AddMarkup(Text(xmlBufferContent(buffer)))});
-        xmlBufferFree(buffer);
+      case XML_DTD_NODE:
+        doc_.Append({ItemKind::Markup, doc_.AddMarkup(DoctypeText(reinterpret_cast<xmlDtdPtr>(n)))});
         break;
-      }
       default:
         break;
     }

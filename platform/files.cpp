@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 
 std::string NativePath(std::string_view path) {
   std::string out(path);
@@ -51,6 +52,11 @@ bool ReplaceFileContent(const std::string& path, std::string_view bytes, int* er
     return false;
   }
   std::string native = NativePath(path);
+  // Through a symbolic link the file it points to is replaced, not the link.
+  if (char* real = ::realpath(native.c_str(), nullptr)) {
+    native = real;
+    std::free(real);
+  }
   std::string tmp = native + ".kesta-tmp";
   *error = 0;
   *stage = "open";

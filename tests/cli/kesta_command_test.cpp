@@ -129,6 +129,13 @@ TEST_F(KestaCommandTest, WritesToAFileOrInPlace) {
   EXPECT_EQ(st.st_mode & 0777, 0640u);  // the replaced file keeps its permissions
   EXPECT_TRUE(std::filesystem::exists(doc));
   EXPECT_FALSE(std::filesystem::exists(doc + ".kesta-tmp"));
+
+  // In place through a symbolic link: the file it points to is replaced.
+  std::filesystem::path link = dir_.path() / "link.xml";
+  std::filesystem::create_symlink(doc, link);
+  run = Kesta({"call", "FullTags", link.string(), "-i"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
 }
 
 TEST_F(KestaCommandTest, DocumentThatCannotBeReadOrWritten) {

@@ -138,42 +138,6 @@ TEST_F(RunKestaTest, MethodsOfLaterCommandsAreNotImplementedYet) {
   EXPECT_TRUE(host.Calls().empty());
 }
 
-TEST_F(RunKestaTest, FullTagsFailureTable) {
-  struct Row {
-    Stage stage;
-    bool box108;
-    HRESULT result;
-  } rows[] = {
-      {Stage::CreateApplication, true, S_OK},
-      {Stage::GetHostObject, true, S_OK},
-      {Stage::QueryHostObject, true, S_OK},
-      {Stage::CreateAcl, false, S_OK},
-  };
-  for (const Row& row : rows) {
-    FakeHost host;
-    ScriptedInteraction ui;
-    host.FailStage(row.stage, E_FAIL);
-    EXPECT_EQ(object_->FullTags(), row.result);
-    ASSERT_EQ(ui.Boxes().size(), row.box108 ? 1u : 0u);
-    if (row.box108) {
-      EXPECT_STREQ(ui.Boxes()[0].text.c_str(), LoadStringResource(IDS_ACL_FAILED));
-      EXPECT_EQ(ui.Boxes()[0].caption, "KESta Checker");
-      EXPECT_EQ(ui.Boxes()[0].style, MB_ICONERROR);
-    }
-    EXPECT_TRUE(host.Calls().empty());
-  }
-  // The host refuses the setting: no box, S_FALSE.
-  FakeHost host;
-  ScriptedInteraction ui;
-  host.FailCall(1, E_FAIL);
-  EXPECT_EQ(object_->FullTags(), S_FALSE);
-  EXPECT_TRUE(ui.Boxes().empty());
-  // No ACL object at all: the setting cannot be sent.
-  FakeHost noAcl;
-  noAcl.FailStage(Stage::CreateAcl, E_NOINTERFACE);
-  EXPECT_EQ(object_->FullTags(), S_FALSE);
-}
-
 TEST_F(RunKestaTest, CaptureHostAndCursorRefreshesTheHostObjectOnly) {
   FakeHost host;
   ScriptedInteraction ui;

@@ -256,3 +256,39 @@ TEST_F(AclCommands, TheMenusReplacementSequence) {
   Exec(e, "set pendingdelete=off; set inputmode=insert; clear_mark all");
   EXPECT_NE(Body(e).find("<para id=\"p1\">Open the tap.</para>"), std::string::npos) << Body(e);
 }
+
+TEST_F(AclCommands, TheRootCannotBeDeletedOrReplaced) {
+  std::string before = e.SaveText();
+  EXPECT_EQ(e.Execute("oid_select(oid_first()); delete"), E_FAIL);
+  EXPECT_EQ(e.Execute("oid_select(oid_first()); insert_string -pendingdelete @x@"), E_FAIL);
+  EXPECT_EQ(e.SaveText(), before);
+}
+
+TEST(AclOutsideTheRoot, WhatStandsBeforeTheRootIsNotWalkable) {
+  Editor e;
+  Load(e, "<?xml-stylesheet href=\"a.css\"?><doc><p>x</p></doc>");
+  EXPECT_EQ(Eval(e, "oid_first()"), "(1,2,0)");  // the instruction before it took the first number
+  EXPECT_EQ(Eval(e, "oid_valid('(1,1,0)')"), "0");
+  EXPECT_EQ(e.Execute("goto_oid('(1,1,0)')"), E_FAIL);
+  EXPECT_EQ(e.ResolveElement("(1,1,0)"), "");
+}
+
+TEST(AclInsertedMarkup, SavesWhatReadsBackTheSame) {
+  Editor e;
+  Load(e, "<doc><p>x</p></doc>");
+  Exec(e, "goto_oid('(1,2,0)'); insert_string -sgml @<q a='tab\there' b=\"&#10;&amp;&unknown;\"/>@");
+  Editor again;
+  Load(again, e.SaveText());
+  EXPECT_EQ(again.SaveText(), e.SaveText());
+  EXPECT_EQ(Eval(again, "oid_attr('(1,3,0)','a')"), "tab\there");
+  // Names with a namespace prefix or declaring one are refused.
+  for (const char* bad : {"insert_string -sgml @<x:q/>@", "insert_string -sgml @<q xmlns='u'/>@",
+                          "insert_string -sgml @<q x:a='1'/>@", "insert_pi('a:b c',0,0)"})
+    EXPECT_EQ(e.Execute(bad), E_FAIL) << bad;
+  // What is no reference (a name may not hold U+00D7) is text.
+  Exec(e, "insert_string -sgml @&a\xc3\x97;@");
+  EXPECT_NE(e.SaveText().find("&amp;a\xc3\x97;"), std::string::npos);
+  // Bytes that are not UTF-8 arrive as U+FFFD.
+  Exec(e, "insert_string @\xff@");
+  EXPECT_NE(e.SaveText().find("\xef\xbf\xbd"), std::string::npos);
+}

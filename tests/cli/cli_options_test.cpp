@@ -1,0 +1,54 @@
+#include "cli/cli_options.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+CliOptions Parse(const std::vector<std::string>& args) {
+  CliOptions options;
+  std::string error;
+  EXPECT_TRUE(ParseCliOptions(args, &options, &error)) << error;
+  return options;
+}
+}  // namespace
+
+TEST(CliOptions, CallWithAndWithoutItsArgument) {
+  CliOptions o = Parse({"call", "DisplayCmenu", "1", "doc.xml", "-o", "out.xml"});
+  EXPECT_EQ(o.action, CliOptions::Action::Call);
+  EXPECT_EQ(o.method, "DisplayCmenu");
+  ASSERT_TRUE(o.arg.has_value());
+  EXPECT_EQ(*o.arg, "1");
+  EXPECT_EQ(o.file, "doc.xml");
+  EXPECT_EQ(o.outFile, "out.xml");
+  o = Parse({"call", "FullTags", "doc.xml"});
+  EXPECT_FALSE(o.arg.has_value());
+  EXPECT_EQ(o.file, "doc.xml");
+}
+
+TEST(CliOptions, OptionsAnywhereAnswersInOrder) {
+  CliOptions o = Parse({"check", "--answer", "2", "doc.xml", "--mouse", "tag", "--answer", "-1",
+                        "--element", "step-1", "-i"});
+  EXPECT_EQ(o.action, CliOptions::Action::Check);
+  EXPECT_EQ(o.file, "doc.xml");
+  EXPECT_EQ(o.answers, (std::vector<int>{2, -1}));
+  EXPECT_EQ(o.mouse, "tag");
+  EXPECT_EQ(o.element, "step-1");
+  EXPECT_TRUE(o.inPlace);
+}
+
+TEST(CliOptions, RefusedLines) {
+  const std::vector<std::vector<std::string>> lines = {
+      {"check", "a.xml", "b.xml"},
+      {"check", "a.xml", "--mouse"},
+      {"check", "a.xml", "--element", ""},
+      {"check", "a.xml", "-o", ""},
+      {"check", "a.xml", "--answer", "99999999999"},
+      {"unregister", "-i"},
+      {"--help", "check"},
+  };
+  for (const auto& line : lines) {
+    CliOptions o;
+    std::string error;
+    EXPECT_FALSE(ParseCliOptions(line, &o, &error)) << ::testing::PrintToString(line);
+    EXPECT_FALSE(error.empty());
+  }
+}
