@@ -5,7 +5,7 @@
 #include "commands/run_kesta.h"
 #include "commands/selection_passes.h"
 #include "commands/session_channel.h"
-#include "host/host_state.h"
+#include "platform/app_framework.h"
 #include "resources/string_table.h"
 
 namespace {
@@ -104,7 +104,7 @@ HRESULT RunKesta::DisplayCmenu(int menuMode) {
 }
 
 HRESULT RunKesta::CLoadMenu() {
-  ModuleStateScope state;
+  AFX_MANAGE_STATE(AfxGetStaticModuleState());
   LoadMenuLine();
   return S_OK;
 }

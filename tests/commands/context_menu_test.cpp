@@ -39,7 +39,7 @@ TEST(ContextMenu, ShowsTheFindingAtTheCaretWithItsSuggestions) {
   ScriptedInteraction ui;
   ui.PlaceCursor({100, 200});
   SetFinding(1, "utilize", "use/apply");
-  FakeFindingCalls self;
+  RecordedFindingCalls self;
 
   EXPECT_EQ(DisplayCmenuWork(doc.host, self, 0), S_OK);
   std::string id = doc.host.Id(doc.marker);
@@ -72,7 +72,7 @@ TEST(ContextMenu, AChosenSuggestionReplacesTheFlaggedText) {
   MarkerDocument doc;
   ScriptedInteraction ui;
   SetFinding(1, "utilize", "use/apply");
-  FakeFindingCalls self;
+  RecordedFindingCalls self;
   ui.QueueAnswer(ID_KESTA_SYN1 + 1);
 
   EXPECT_EQ(DisplayCmenuWork(doc.host, self, 0), S_OK);
@@ -89,7 +89,7 @@ TEST(ContextMenu, CaretStepsBackByTheFlaggedTextsLength) {
     MarkerDocument doc("0103x", word);
     ScriptedInteraction ui;
     SetFinding(1, word, "x");
-    FakeFindingCalls self;
+    RecordedFindingCalls self;
     ui.QueueAnswer(ID_KESTA_SYN1);
     DisplayCmenuWork(doc.host, self, 0);
     EXPECT_TRUE(Contains(doc.host.Executed(), "car edit 0,-" + std::to_string(back) + ";")) << word;
@@ -100,7 +100,7 @@ TEST(ContextMenu, HintsInParenthesesReplaceNothing) {
   MarkerDocument doc;
   ScriptedInteraction ui;
   SetFinding(7, "must", ":| 0");
-  FakeFindingCalls self;
+  RecordedFindingCalls self;
   ui.QueueAnswer(ID_KESTA_SYN1);
   EXPECT_EQ(DisplayCmenuWork(doc.host, self, 0), S_OK);
   EXPECT_EQ(SuggestionTexts(ui.Menus()[0].menu), Strings{"(Avoid except for safety.)"});
@@ -124,7 +124,7 @@ TEST(ContextMenu, SuggestionItemsFollowTheAdvice) {
     MarkerDocument doc;
     ScriptedInteraction ui;
     SetFinding(1, "utilize", c.advice);
-    FakeFindingCalls self;
+    RecordedFindingCalls self;
     DisplayCmenuWork(doc.host, self, 0);
     const Menu popup = ui.Menus().at(0).menu;
     EXPECT_EQ(SuggestionTexts(popup), c.texts) << c.advice;
@@ -138,7 +138,7 @@ TEST(ContextMenu, RemovingOneMarkerKeepsTheText) {
   MarkerDocument doc;
   ScriptedInteraction ui;
   SetFinding(1, "utilize", "use");
-  FakeFindingCalls self;
+  RecordedFindingCalls self;
   ui.QueueAnswer(ID_KESTA_ONE_MESSAGE);
   EXPECT_EQ(DisplayCmenuWork(doc.host, self, 0), S_OK);
   EXPECT_EQ(From(doc.host.Executed(), "car edit 0,+1; dt;"),
@@ -149,7 +149,7 @@ TEST(ContextMenu, RemovingADeleteFindingDeletesTheWordAndItsBlank) {
   MarkerDocument doc("0400NONE", "actually");
   ScriptedInteraction ui;
   SetFinding(4, "actually", "");
-  FakeFindingCalls self;
+  RecordedFindingCalls self;
   ui.QueueAnswer(ID_KESTA_ONE_MESSAGE);
   DisplayCmenuWork(doc.host, self, 0);
   EXPECT_EQ(From(doc.host.Executed(), "find -f -select @actually @; delete").size(), 5u);
@@ -160,7 +160,7 @@ TEST(ContextMenu, AllInDocumentCallsTheRemovalOfAllMarkers) {
   MarkerDocument doc;
   ScriptedInteraction ui;
   SetFinding(1, "utilize", "use");
-  FakeFindingCalls self;
+  RecordedFindingCalls self;
   ui.QueueAnswer(ID_KESTA_ALL_IN_DOCUMENT);
   DisplayCmenuWork(doc.host, self, 0);
   EXPECT_EQ(self.made, (Strings{"CLoadMenu", "RemoveAllMarkers"}));
@@ -172,7 +172,7 @@ TEST(ContextMenu, NextAndCloseAndNothing) {
     MarkerDocument doc;
     ScriptedInteraction ui;
     SetFinding(1, "utilize", "use");
-    FakeFindingCalls self;
+    RecordedFindingCalls self;
     ui.QueueAnswer(ID_KESTA_NEXT_MESSAGE);
     DisplayCmenuWork(doc.host, self, 0);
     EXPECT_EQ(From(doc.host.Executed(), "oid_select('" + doc.host.Id(doc.marker) + "',0,0,1);").size(), 6u);
@@ -182,7 +182,7 @@ TEST(ContextMenu, NextAndCloseAndNothing) {
     doc.host.answers["oid_caret()"] = "";  // the caret has no element
     ScriptedInteraction ui;
     SetFinding(1, "utilize", "use");
-    FakeFindingCalls self;
+    RecordedFindingCalls self;
     ui.QueueAnswer(ID_KESTA_CLOSE);
     DisplayCmenuWork(doc.host, self, 0);
     EXPECT_EQ(doc.host.Statuses(), Strings{"KESta Message: WARNING: Reached last KESta message."});
@@ -192,7 +192,7 @@ TEST(ContextMenu, NextAndCloseAndNothing) {
     MarkerDocument doc;
     ScriptedInteraction ui;
     SetFinding(1, "utilize", "use");
-    FakeFindingCalls self;
+    RecordedFindingCalls self;
     ui.QueueAnswer(ID_KESTA_TERM);
     DisplayCmenuWork(doc.host, self, 0);
     EXPECT_EQ(doc.host.Executed().size(), 10u);  // options, goto, select, closing
@@ -204,7 +204,7 @@ TEST(ContextMenu, ModeOneWorksOnTheSavedElement) {
   ScriptedInteraction ui;
   SetFinding(1, "utilize\nit", "use");
   Cursor.CurrentOid = doc.host.Id(doc.marker);
-  FakeFindingCalls self;
+  RecordedFindingCalls self;
   DisplayCmenuWork(doc.host, self, 1);
   std::string id = doc.host.Id(doc.marker);
   EXPECT_EQ(From(doc.host.Executed(), "goto_oid('" + id + "');"),
@@ -221,7 +221,7 @@ TEST(ContextMenu, OtherModesShowNoMenu) {
   MarkerDocument doc;
   ScriptedInteraction ui;
   SetFinding(1, "utilize", "use");
-  FakeFindingCalls self;
+  RecordedFindingCalls self;
   ui.QueueAnswer(ID_KESTA_SYN1);
   EXPECT_EQ(DisplayCmenuWork(doc.host, self, 2), S_OK);
   EXPECT_TRUE(ui.Menus().empty());
@@ -233,7 +233,7 @@ TEST(ContextMenu, FailuresEndTheMenuWithoutItsClosing) {
   MarkerDocument doc;
   ScriptedInteraction ui;
   SetFinding(1, "utilize", "use");
-  FakeFindingCalls self;
+  RecordedFindingCalls self;
   ui.QueueAnswer(ID_KESTA_SYN1);
   doc.host.failPattern = "find -f -select";
   EXPECT_THROW(DisplayCmenuWork(doc.host, self, 0), _com_error);
@@ -248,7 +248,7 @@ TEST(ContextMenu, TextsThatWouldBreakTheCommandAreHandled) {
     ScriptedInteraction ui;
     std::string advice(240, 'a');
     SetFinding(1, "utilize", advice.c_str());
-    FakeFindingCalls self;
+    RecordedFindingCalls self;
     ui.QueueAnswer(ID_KESTA_SYN1);
     EXPECT_EQ(DisplayCmenuWork(doc.host, self, 0), S_OK);
     EXPECT_FALSE(Contains(doc.host.Executed(), "dt;"));
@@ -259,7 +259,7 @@ TEST(ContextMenu, TextsThatWouldBreakTheCommandAreHandled) {
     MarkerDocument doc("2500NONE", "a@b");
     ScriptedInteraction ui;
     SetFinding(25, "a@b", "");
-    FakeFindingCalls self;
+    RecordedFindingCalls self;
     ui.QueueAnswer(ID_KESTA_ONE_MESSAGE);
     SetFinding(4, "a@b", "");
     DisplayCmenuWork(doc.host, self, 0);

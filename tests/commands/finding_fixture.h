@@ -10,9 +10,9 @@
 #include "commands/menu_line.h"
 #include "engine/word_rec.h"
 #include "platform/scripted_interaction.h"
-#include "tests/commands/fake_host.h"
+#include "tests/commands/element_host.h"
 
-class FakeFindingCalls : public FindingCalls {
+class RecordedFindingCalls : public FindingCalls {
  public:
   std::vector<std::string> made;
   HRESULT CaptureHostAndCursor() override { return Made("CaptureHostAndCursor"); }
@@ -33,7 +33,7 @@ class FakeFindingCalls : public FindingCalls {
 // Root, a paragraph, and a marker inside it around `word`; the caret in the
 // marker.
 struct MarkerDocument {
-  FakeHost host;
+  ElementHost host;
   int para = 0;
   int marker = 0;
   explicit MarkerDocument(const std::string& kesta = "0103use/apply", const std::string& word = "utilize") {

@@ -6,7 +6,7 @@
 #include "commands/finding_work.h"
 #include "engine/word_rec.h"
 #include "platform/scripted_interaction.h"
-#include "tests/commands/fake_host.h"
+#include "tests/commands/element_host.h"
 
 namespace {
 using Strings = std::vector<std::string>;
@@ -16,8 +16,8 @@ const char* kTableQuestion = "response(\"Select ONE cell (at cursor) or ALL cell
 // A document of a section, a paragraph with an inline element, and a table
 // cell; the engine's passes replaced by a record of the text they got.
 struct SelectionDocument {
-  FakeHost host;
-  FakeCalls self;
+  ElementHost host;
+  RecordedCalls self;
   int section = 0, para = 0, emph = 0, row = 0, cell = 0, tgroup = 0;
   std::vector<std::string> checked;  // the texts the passes ran on
   int findings = 0;

@@ -25,7 +25,7 @@ void ExpectOldFinding() {
 TEST(ShowFinding, ReadsTheMarkerAtTheCaretAndOpensTheMenu) {
   MarkerDocument doc("0112use/apply");
   ScriptedInteraction ui;
-  FakeFindingCalls self;
+  RecordedFindingCalls self;
   EXPECT_EQ(ShowMeWork(doc.host, self), S_OK);
   std::string id = doc.host.Id(doc.marker);
   EXPECT_EQ(doc.host.Executed(),
@@ -46,7 +46,7 @@ TEST(ShowFinding, ReadsTheMarkerAtTheCaretAndOpensTheMenu) {
 TEST(ShowFinding, NoneMeansNoAdvice) {
   MarkerDocument doc("0112NONE");
   ScriptedInteraction ui;
-  FakeFindingCalls self;
+  RecordedFindingCalls self;
   ShowMeWork(doc.host, self);
   EXPECT_EQ(Finding.CurrentCategory, 1);
   EXPECT_EQ(Finding.CurrentMarkerNumber, 12);
@@ -57,7 +57,7 @@ TEST(ShowFinding, CaretOutsideAMarker) {
   MarkerDocument doc;
   doc.host.caret = doc.para;
   ScriptedInteraction ui;
-  FakeFindingCalls self;
+  RecordedFindingCalls self;
   OldFinding();
   EXPECT_EQ(ShowMeWork(doc.host, self), S_OK);
   auto boxes = ui.Boxes();
@@ -75,7 +75,7 @@ TEST(ShowFinding, MarkerWithoutANumberedValue) {
   for (const char* value : {"", "abc"}) {
     MarkerDocument doc(value);
     ScriptedInteraction ui;
-    FakeFindingCalls self;
+    RecordedFindingCalls self;
     OldFinding();
     EXPECT_EQ(ShowMeWork(doc.host, self), S_OK);
     ASSERT_EQ(ui.Boxes().size(), 1u);
@@ -90,7 +90,7 @@ TEST(ShowFinding, FixedHintsForSlashAndSemicolonOnlyInShowMe) {
   {
     MarkerDocument doc("3700.", ";");
     ScriptedInteraction ui;
-    FakeFindingCalls self;
+    RecordedFindingCalls self;
     ShowMeWork(doc.host, self);
     EXPECT_EQ(Finding.CurrentAdvice.str(), "(Do not use semicolons)");
     EXPECT_EQ(Finding.CurrentCategory, 37);
@@ -101,7 +101,7 @@ TEST(ShowFinding, FixedHintsForSlashAndSemicolonOnlyInShowMe) {
   {
     MarkerDocument doc("2101or", "/and");
     ScriptedInteraction ui;
-    FakeFindingCalls self;
+    RecordedFindingCalls self;
     ShowMeWork(doc.host, self);
     EXPECT_EQ(Finding.CurrentAdvice.str(), "(Use <or> or <and> for slash)");
     ShowContextWork(doc.host, self);
@@ -112,7 +112,7 @@ TEST(ShowFinding, FixedHintsForSlashAndSemicolonOnlyInShowMe) {
 TEST(ShowFinding, LineFeedsInTheFlaggedText) {
   MarkerDocument doc("0201NONE", "two\nlines");
   ScriptedInteraction ui;
-  FakeFindingCalls self;
+  RecordedFindingCalls self;
   ShowMeWork(doc.host, self);
   EXPECT_EQ(Finding.CurrentMarkedWord.str(), "two lines");
   EXPECT_EQ(Finding.CurrentSelectionText.view().find('\n'), std::string_view::npos);
@@ -125,7 +125,7 @@ TEST(ShowFinding, LineFeedsInTheFlaggedText) {
 TEST(ShowFinding, FlaggedTextIsReadAsTheDocumentHoldsIt) {
   MarkerDocument doc("2501NONE", "R&amp;D");
   ScriptedInteraction ui;
-  FakeFindingCalls self;
+  RecordedFindingCalls self;
   ShowMeWork(doc.host, self);
   EXPECT_EQ(Finding.CurrentMarkedWord.str(), "R&D");
 }
@@ -134,7 +134,7 @@ TEST(ShowFinding, LongTextsStayInsideTheirFields) {
   {
     MarkerDocument doc("0101use", std::string(500, 'w'));
     ScriptedInteraction ui;
-    FakeFindingCalls self;
+    RecordedFindingCalls self;
     EXPECT_EQ(ShowMeWork(doc.host, self), S_OK);
     EXPECT_EQ(Finding.CurrentSelectionText.length(), 380u);
     EXPECT_EQ(Finding.CurrentMarkedWord.str(), std::string(127, 'w'));
@@ -143,7 +143,7 @@ TEST(ShowFinding, LongTextsStayInsideTheirFields) {
     // The marker's opening markup fills the kept selection: no flagged text.
     MarkerDocument doc("0101" + std::string(400, 'a'), "word");
     ScriptedInteraction ui;
-    FakeFindingCalls self;
+    RecordedFindingCalls self;
     EXPECT_EQ(ShowMeWork(doc.host, self), S_OK);
     EXPECT_TRUE(Finding.CurrentMarkedWord.empty());
     EXPECT_EQ(Finding.CurrentAdvice.str(), std::string(251, 'a'));
@@ -155,7 +155,7 @@ TEST(ShowFinding, FailuresShowEachMethodsBox) {
     MarkerDocument doc;
     doc.host.failPattern = "set selectscan";
     ScriptedInteraction ui;
-    FakeFindingCalls self;
+    RecordedFindingCalls self;
     EXPECT_EQ(ShowMeWork(doc.host, self), S_FALSE);
     EXPECT_TRUE(ui.Boxes().empty());
   }
@@ -163,7 +163,7 @@ TEST(ShowFinding, FailuresShowEachMethodsBox) {
     MarkerDocument doc;
     doc.host.failPattern = "$selection";
     ScriptedInteraction ui;
-    FakeFindingCalls self;
+    RecordedFindingCalls self;
     EXPECT_EQ(ShowMeWork(doc.host, self), S_FALSE);
     ASSERT_EQ(ui.Boxes().size(), 1u);
     EXPECT_EQ(ui.Boxes()[0].text, std::string("KESta can not select the text.\nReport file to ") + kSupportAddress);
@@ -174,7 +174,7 @@ TEST(ShowFinding, FailuresShowEachMethodsBox) {
     MarkerDocument doc;
     doc.host.failPattern = "oid_attr";
     ScriptedInteraction ui;
-    FakeFindingCalls self;
+    RecordedFindingCalls self;
     EXPECT_EQ(ShowContextWork(doc.host, self), S_FALSE);
     ASSERT_EQ(ui.Boxes().size(), 1u);
     EXPECT_EQ(ui.Boxes()[0].text, "Error(67) Can not find the word position");
@@ -183,14 +183,14 @@ TEST(ShowFinding, FailuresShowEachMethodsBox) {
 }
 
 TEST(NextFinding, SetsNineOptionsAndSkipsTheRestOnFailure) {
-  FakeHost host;
+  ElementHost host;
   EXPECT_EQ(CallNextKestaWork(host), S_OK);
   EXPECT_EQ(host.Executed(),
             (Strings{"set extendselection=off", "set tagscan=on", "set pendingdelete=off", "set wrapscan=on",
                      "set selectscan=on", "set docmapcurrenttag=off", "set RevertFocus=on",
                      "set messagelocation=statusbar", "set saverenames=off"}));
   EXPECT_TRUE(host.Evaluated().empty());
-  FakeHost failing;
+  ElementHost failing;
   failing.failPattern = "set wrapscan";
   EXPECT_EQ(CallNextKestaWork(failing), S_OK);
   EXPECT_EQ(failing.Executed().size(), 4u);  // the failing one is recorded too
