@@ -4,7 +4,8 @@
 // megabytes and records per second. A second figure tokenizes the whole
 // corpus as one text, once and four times over, to show that time grows
 // linearly with the text's length (each timed after a warm-up run, so that
-// the allocator has its memory already).
+// the allocator has its memory already), and a text of the same size whose
+// elements are never closed.
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -107,5 +108,11 @@ int main(int argc, char** argv) {
   Print("corpus as one text", TokenizeAll(once));
   TokenizeAll(fourTimes);
   Print("corpus as one text x4", TokenizeAll(fourTimes));
+
+  // Elements that are never closed make the scan look ahead in vain; it must
+  // still read such a text in one pass.
+  std::string unclosed;
+  while (unclosed.size() < whole.size()) unclosed += "<term>word and <xref>more text <?Pubref x?>";
+  Print("unclosed elements", TokenizeAll({unclosed + ". @@END"}));
   return 0;
 }

@@ -67,7 +67,14 @@ void Error(std::vector<DictBuildError>* errors, int line, std::string message) {
   errors->push_back({line, std::move(message)});
 }
 
-std::string Quoted(std::string_view s) { return "'" + std::string(s) + "'"; }
+std::string Quoted(std::string_view s) {
+  std::string q;
+  q.reserve(s.size() + 2);
+  q += '\'';
+  q.append(s);
+  q += '\'';
+  return q;
+}
 
 // Checks one entry line and works out its digram and stored form; false after
 // an error.
@@ -323,8 +330,13 @@ std::string FormatBuildErrors(std::string_view sourceName, const std::vector<Dic
   std::string out;
   for (const DictBuildError& e : errors) {
     out += sourceName;
-    if (e.line > 0) out += ":" + std::to_string(e.line);
-    out += ": " + e.message + "\n";
+    if (e.line > 0) {
+      out += ':';
+      out += std::to_string(e.line);
+    }
+    out += ": ";
+    out += e.message;
+    out += '\n';
   }
   return out;
 }

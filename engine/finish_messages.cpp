@@ -1,6 +1,6 @@
 #include "engine/finish_messages.h"
 
-#include "engine/ascii_text.h"
+#include "engine/pass_text.h"
 #include "engine/message_codes.h"
 #include "engine/neighbours.h"
 #include "engine/pass_marks.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/ascii_text.h"
+#include "engine/pass_text.h"
 #include "engine/neighbours.h"
 
 namespace {

@@ -6,7 +6,7 @@
 namespace {
 
 bool BetweenDigits(const Scan& s, char after) {
-  return IsDigit(static_cast<unsigned char>(s.last())) && IsDigit(static_cast<unsigned char>(after));
+  return IsDigit(Byte(s.last())) && IsDigit(Byte(after));
 }
 
 void Apply(Scan& s, const EntityRow& row, char after) {
@@ -62,7 +62,7 @@ void Apply(Scan& s, const EntityRow& row, char after) {
 std::size_t DroppedLength(const char* at) {
   if (std::size_t whole = EntityLength(at)) return whole;
   std::size_t i = 1;
-  while (IsLetterOrDigit(static_cast<unsigned char>(at[i])) || at[i] == '#') ++i;
+  while (IsLetterOrDigit(Byte(at[i])) || at[i] == '#') ++i;
   return i;
 }
 

@@ -1,6 +1,8 @@
 // The tokenizer's markup step: comments, processing instructions and tags
 // are skipped, some elements become placeholder tokens, and the closing
 // tags of block elements end the sentence.
+#include <iterator>
+
 #include "engine/tag_tables.h"
 #include "engine/tokenizer.h"
 #include "engine/tokenizer_scan.h"
@@ -44,6 +46,20 @@ void ReadMarkup(Scan& s, Markup* m) {
   m->end = q;
 }
 
+// The end tag in the end-tag buffer at or after `from`, or null.
+char* FindEndTag(Scan& s, char* from) {
+  const std::string_view tag = Tokenizer.endTag.view();
+  for (std::size_t i = 0; i < s.missedCount && i < std::size(s.missed); ++i)
+    if (s.missed[i].from <= from && EqualsNoCase(s.missed[i].tag, tag)) return nullptr;
+  char* at = FindBeforeEnd(from, tag);
+  if (!at) {
+    Scan::MissedTag& miss = s.missed[s.missedCount++ % std::size(s.missed)];
+    CopyBounded(miss.tag, sizeof miss.tag, tag);
+    miss.from = from;
+  }
+  return at;
+}
+
 // Moves past an element whose content is not checked: to the closing tag in
 // the end-tag buffer, after a placeholder token. An element that closes
 // itself has no content; one whose closing tag never comes is skipped only
@@ -54,7 +70,7 @@ void SkipElement(Scan& s, const Markup& m, std::string_view placeholder) {
     s.p = m.end;
     return;
   }
-  char* closing = FindBeforeEnd(m.end, Tokenizer.endTag.view());
+  char* closing = FindEndTag(s, m.end);
   if (!closing) {
     s.p = m.end;
     return;
@@ -79,7 +95,7 @@ void ScanPubInstruction(Scan& s, const Markup& m) {
   if (!StartsWithNoCase(m.view(), "<?Pub _bookmark") && StartsWithNoCase(m.view(), "<?Pubref")) {
     AddLiteral(s, "<ref>", 9);
     Tokenizer.endTag = "</pubref";
-    char* closing = FindBeforeEnd(m.end, Tokenizer.endTag.view());
+    char* closing = FindEndTag(s, m.end);
     s.p = closing ? closing : m.end;
     return;
   }
@@ -117,7 +133,7 @@ bool TryHiddenWarning(Scan& s, const Markup& m) {
   FormatBounded(placeholder, sizeof placeholder, "<Ref_[%s]>", m.text);
   AddLiteral(s, placeholder, 0);
   Tokenizer.endTag = closing;
-  char* at = FindBeforeEnd(m.end, Tokenizer.endTag.view());
+  char* at = FindEndTag(s, m.end);
   s.p = at ? at : m.end;
   return true;
 }

@@ -27,6 +27,16 @@ struct Scan {
   int pendingKind = 0;
   bool lastWasNumber = false;  // the last token added was a number
 
+  // Closing tags looked for in vain, with where each search began: a later
+  // search for the same tag fails at once, so that text whose elements are
+  // not closed is still read in one pass.
+  struct MissedTag {
+    char tag[36];
+    const char* from;
+  };
+  MissedTag missed[8] = {};
+  std::size_t missedCount = 0;
+
   std::string_view word() const { return {token, length}; }
   char last() const { return length ? token[length - 1] : '\0'; }
 };
@@ -45,6 +55,9 @@ inline char Peek(const Scan& s, std::size_t k) {
 
 // The character before `q` in the text, or NUL at its start.
 inline char Before(const Scan& s, const char* q) { return (q && q > s.text) ? q[-1] : '\0'; }
+
+// A character as the byte the tests of ascii_text.h take.
+inline unsigned char Byte(char c) { return static_cast<unsigned char>(c); }
 
 // Blank, tab, line feed and the no-break space.
 inline bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\xA0'; }
@@ -72,6 +85,13 @@ void ClearPending(Scan& s);
 
 // The steps of the scan; each starts at the cursor's character and moves the
 // cursor past what it consumed.
+void ScanLetter(Scan& s);
+void ScanBreak(Scan& s);
+void ScanFullStop(Scan& s);
+void ScanExclamation(Scan& s);
+void ScanPageBreak(Scan& s);
+void ScanEmDash(Scan& s);
+void ScanSentinel(Scan& s);
 void ScanHyphen(Scan& s);
 void ScanSoftHyphen(Scan& s);
 void ScanApostrophe(Scan& s);
@@ -87,3 +107,5 @@ void ScanOpenBracket(Scan& s);
 void ScanCloseParen(Scan& s);
 void ScanMarkup(Scan& s);
 void ScanEntity(Scan& s);
+// The code-page characters of the table and every remaining character.
+void ScanSymbol(Scan& s);

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "engine/ascii_text.h"
+#include "engine/pass_text.h"
 #include "engine/message_codes.h"
 #include "engine/name_lists.h"
 #include "engine/neighbours.h"

@@ -2,7 +2,7 @@
 // tests that decide what is left.
 #include <string_view>
 
-#include "engine/ascii_text.h"
+#include "engine/pass_text.h"
 #include "engine/message_codes.h"
 #include "engine/name_lists.h"
 #include "engine/neighbour_tests.h"

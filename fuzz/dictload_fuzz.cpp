@@ -1,11 +1,14 @@
-// Loads arbitrary bytes as a dictionary file, then reads every run the index
-// gives, entry by entry, as a lookup would. The first byte picks the input:
+// Loads arbitrary bytes as a dictionary file, reads every run the index
+// gives, entry by entry, and looks words up in what it loaded: the words of
+// the input and the words the entries spell, in lists with and without the
+// sentinel. The first byte picks the input:
 //   'S' source text for the writer: what the writer accepts must load;
 //   'P' source text, a NUL, then patches (two offset bytes, one value) applied
 //       to the written file: damaged files close to good ones;
 //   anything else: the bytes themselves are the file.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -15,7 +18,9 @@
 
 #include "dictbuild/dict_writer.h"
 #include "engine/dict_file.h"
+#include "engine/dict_lookup.h"
 #include "engine/dict_store.h"
+#include "engine/word_rec.h"
 #include "platform/scripted_interaction.h"
 
 namespace {
@@ -51,6 +56,76 @@ std::size_t ReadAllRuns() {
     }
   }
   return sum;
+}
+
+void AddWord(std::string token) {
+  token.resize(84, '\0');
+  token[83] = '\0';
+  AddWordRec(token.data(), 0, 0, 0, nullptr);
+}
+
+// Looks up every word of the list as the checks do (the list may lose
+// records to multi-word entries, so the next record is read after the call).
+void LookUpList(int mode) {
+  for (WordRec* w = WordList.head; w && w->written != kSentinel;) {
+    LookupWord(w, 3, mode, 0);
+    w = w->next;
+  }
+  WordList.Reset();
+}
+
+// The words of `text`: runs of characters between blanks, line ends and '|',
+// at most `max` of them, split into lists at full stops.
+void LookUpWordsOf(const std::string& text, std::size_t max) {
+  std::size_t count = 0;
+  std::size_t i = 0;
+  while (i < text.size() && count < max) {
+    while (i < text.size() && std::strchr(" \n\r\t|", text[i]) && text[i] != '\0') ++i;
+    std::size_t start = i;
+    while (i < text.size() && !std::strchr(" \n\r\t|", text[i])) ++i;
+    if (i == start) {
+      ++i;
+      continue;
+    }
+    std::string token = text.substr(start, std::min<std::size_t>(i - start, 83));
+    AddWord(token);
+    ++count;
+    if (token == ".") {
+      AddWord(kSentinel);
+      LookUpList(CheckMode);
+    }
+  }
+  AddWord(kSentinel);
+  LookUpList(CheckMode);
+}
+
+// Each entry's first word (the digram and the letters up to a mark), looked
+// up alone and with the word after it, without the sentinel as the word
+// finder's short lists are.
+void LookUpEntryWords() {
+  int budget = 256;
+  for (const DigramNode* node = Dictionaries.DigramIndex; node && budget > 0; node = node->next) {
+    for (int slot = 0; slot < kDictCount; ++slot) {
+      const char* p = DictRun(node, slot);
+      for (int i = 0; p && i < RunEntryCount(node, slot) && budget > 0; ++i, --budget) {
+        std::string word(node->key, 2);
+        std::string next;
+        const char* q = p;
+        while (*q && !std::strchr(" |+!$&?^@", *q) && word.size() < 83) word += *q++;
+        if (*q == '+')
+          for (++q; *q && !std::strchr(" |+!$&?^@", *q) && next.size() < 83; ++q) next += *q;
+        AddWord(word);
+        if (!next.empty()) AddWord(next);
+        LookUpList(FinderMode);
+        AddWord(word + "s");
+        AddWord(next.empty() ? std::string("up") : next);
+        AddWord(kSentinel);
+        LookUpList(CheckMode);
+        while (*p && *p != '|') ++p;
+        if (*p == '|') ++p;
+      }
+    }
+  }
 }
 
 int LoadThreeSlots(const std::string& bytes) {
@@ -89,6 +164,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (mustLoad && code != kDictLoaded) std::abort();
   volatile std::size_t sink = ReadAllRuns();
   (void)sink;
+  LookUpWordsOf(input, 200);
+  LookUpEntryWords();
   Dictionaries.Reset();
   quiet.Clear();
   return 0;

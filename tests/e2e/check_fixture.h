@@ -1,0 +1,51 @@
+#pragma once
+// `kesta` on documents written in the test, with a custom folder whose
+// dictionaries are built in the test.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/cli/run_program.h"
+#include "tests/commands/check_words.h"
+#include "tests/support/dict_fixture.h"
+#include "tests/support/temp_dir.h"
+
+class CheckFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_.Write("custom/editinit/KestaArbortext.ini", check_words::kSettings);
+    WriteTestDict(dir_, "custom/dictionaries/TEC.cmp", check_words::kTechnical);
+    WriteTestDict(dir_, "custom/dictionaries/STE.cmp", check_words::kCore);
+    WriteTestDict(dir_, "custom/dictionaries/SYN.cmp", check_words::kSynonym);
+  }
+
+  ProgramRun Kesta(const std::vector<std::string>& args) {
+    return RunProgram(KESTA_PROGRAM, args,
+                      {{"APTCUSTOM", (dir_.path() / "custom").string()},
+                       {"KESTA_REGISTRY", (dir_.path() / "registry").string()}});
+  }
+  // Checks a document written from `xml`; the result document is in out.
+  ProgramRun Check(const std::string& xml, const std::string& name = "doc.xml") {
+    return Kesta({"check", dir_.Write(name, xml)});
+  }
+
+  static std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+  }
+  static std::string Marker(const std::string& value, const std::string& colour, const std::string& text) {
+    return "<?Pub _touchup Kesta=\"" + value + "\" HighltBckclr=\"" + colour + "\"?>" + text +
+           "<?Pub /_touchup?>";
+  }
+  // The document without its XML declaration line.
+  static std::string Body(const std::string& out) {
+    std::size_t end = out.find("?>\n");
+    return end == std::string::npos ? out : out.substr(end + 3);
+  }
+
+  TempDir dir_;
+};

@@ -1,0 +1,138 @@
+// `kesta check` end to end: the markers, the status lines and boxes, the
+// document types, old markers and stamps.
+#include <gtest/gtest.h>
+
+#include "check_fixture.h"
+
+namespace {
+
+using Strings = std::vector<std::string>;
+using DocumentCheck = CheckFixture;
+
+TEST_F(DocumentCheck, MarkerOfEachKind) {
+  ProgramRun run = Check(
+      "<topic><body>"
+      "<p>Shut the valve slowly.</p>"
+      "<p>Frobnicate the pump.</p>"
+      "<p>Turn the valve; then stop the pump.</p>"
+      "<p>It's the pump.</p>"
+      "<p>Don't turn the valve.</p>"
+      "</body></topic>");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::string doc = Body(run.out);
+  // A verb with a preferred one (WRONG VERB, grey), a word no dictionary holds
+  // (NOT-IN-DICTIONARY, yellow), the semicolon (PUNCTUATION), two
+  // contractions (APOSTROPHE), and a long sentence whose marker goes on its
+  // article (SENTENCE LENGTH, with the sentence's length as its number).
+  for (const std::string& marker :
+       {Marker("0000Close", "CCCCCC", "Shut"), Marker("2500NONE", "FFFF66", "Frobnicate"),
+        Marker("3700.", "FF99FF", ";"), Marker("1000it is/(Noun ... is)", "66FFFF", "It's"),
+        Marker("1000Do not", "66FFFF", "Don't")})
+    EXPECT_NE(doc.find(marker), std::string::npos) << marker << "\n" << doc;
+
+  run = Check(
+      "<topic><body><p>The pump and the valve and the cover and the pump and the valve and the cover "
+      "and the pump and the valve and the cover and the pump and the valve and the cover and the pump "
+      "and the valve.</p></body></topic>");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find(Marker("2826NONE", "FF6699", "The") + " pump and"), std::string::npos) << run.out;
+}
+
+TEST_F(DocumentCheck, StatusLinesInOrder) {
+  ProgramRun run = Check("<topic><body><p>Frobnicate the pump. Glorp the valve.</p></body></topic>");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Lines(run.err), (Strings{"[status] KESta removed old Quality marker.",
+                                     "[status] KESta Search complete. No KESta Messages.",
+                                     "[status] NO KESta Messages to remove.",
+                                     "[status] KESta Messages=(2): F2-View  F6=Show Next"}));
+}
+
+TEST_F(DocumentCheck, CleanTextIsExcellent) {
+  const std::string xml = "<topic><body><p>Remove the valve.</p></body></topic>";
+  ProgramRun run = Check(xml);
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Body(run.out), xml + "\n");
+  EXPECT_EQ(Lines(run.err).back(), "[box KESta Quality] Excellent:  Six sigma no errors.");
+}
+
+TEST_F(DocumentCheck, CorrectionWithoutMarker) {
+  ProgramRun run = Check("<topic><body><p>Remove the the cover.</p></body></topic>");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Body(run.out), "<topic><body><p>Remove the cover.</p></body></topic>\n");
+}
+
+TEST_F(DocumentCheck, OldMarkersAndStampGoFirst) {
+  ProgramRun run = Check(
+      "<topic><?KESSTA STE=green:SIX SIGMA#1?><body><p>" + Marker("2500NONE", "FFFF66", "Remove") +
+      " the " + Marker("0103x", "6699FF", "valve") + ". Glorp the pump.</p></body></topic>");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Body(run.out), "<topic><body><p>Remove the valve. " + Marker("2500NONE", "FFFF66", "Glorp") +
+                               " the pump.</p></body></topic>\n");
+  EXPECT_EQ(Lines(run.err), (Strings{"[status] KESta removed old Quality marker.",
+                                     "[status] All old messages removed.",
+                                     "[status] KESta will delete 2 old messages.",
+                                     "[status] KESta removed 2 old messages.",
+                                     "[status] KESta Messages=(1): F2-View  F6=Show Next"}));
+}
+
+TEST_F(DocumentCheck, CloseKestaGivesTheDocumentBack) {
+  const std::string xml = "<topic><body><p>Glorp the valve; then frobnicate it.</p></body></topic>\n";
+  ProgramRun checked = Check(xml);
+  ASSERT_EQ(checked.status, 0) << checked.err;
+  ASSERT_NE(checked.out.find("_touchup"), std::string::npos);
+  std::string marked = dir_.Write("marked.xml", checked.out);
+  ProgramRun closed = Kesta({"call", "CloseKesta", marked});
+  EXPECT_EQ(closed.status, 0) << closed.err;
+  EXPECT_EQ(Body(closed.out), xml);
+  EXPECT_EQ(Lines(closed.err).back(), "[status] KESta removed messages. Document not saved.");
+}
+
+// Each document type reads its body from its start tag: a word before the
+// body is not checked, a word inside it is.
+struct TypeRow {
+  const char* root;
+  const char* body;  // the body element; null when the whole root is read
+};
+
+class DocumentTypes : public CheckFixture, public ::testing::WithParamInterface<TypeRow> {};
+
+TEST_P(DocumentTypes, BodyIsChecked) {
+  const TypeRow row = GetParam();
+  std::string root = row.root;
+  std::string xml = "<" + root + " id=\"d\"><title>Outsideword the valve.</title>";
+  if (row.body)
+    xml += std::string("<") + row.body + "><para>Insideword the pump.</para></" + row.body + ">";
+  else
+    xml += "<para>Insideword the pump.</para>";
+  xml += "</" + root + ">";
+  ProgramRun run = Check(xml, root + ".xml");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find(Marker("2500NONE", "FFFF66", "Insideword")), std::string::npos) << run.out;
+  bool wholeDocument = !row.body || root == "cmm" || root == "task";
+  EXPECT_EQ(run.out.find("Outsideword<?Pub /_touchup?>") != std::string::npos, wholeDocument) << run.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, DocumentTypes,
+    ::testing::Values(TypeRow{"cmm", "pgblk"}, TypeRow{"amm", "conbody"}, TypeRow{"procedure", "texte"},
+                      TypeRow{"dmodule", "content"}, TypeRow{"concept", "conbody"}, TypeRow{"sb", "body"},
+                      TypeRow{"book", "chapter"}, TypeRow{"reference", "refbody"}, TypeRow{"doc", "body"},
+                      TypeRow{"task", nullptr}, TypeRow{"article", nullptr}, TypeRow{"topic", nullptr},
+                      TypeRow{"tech", "techbody"}, TypeRow{"manual", nullptr}),
+    [](const auto& info) { return std::string(info.param.root); });
+
+TEST_F(DocumentCheck, EverySampleDocumentGetsItsMarkers) {
+  for (const char* sample :
+       {"cmm_fuel_pump.xml", "amm_landing_light.xml", "procedure_filter_change.xml",
+        "dmodule_wheel_removal.xml", "concept_cooling_system.xml", "sb_inspection_notice.xml",
+        "book_generator_guide.xml", "reference_torque_values.xml", "doc_safety_rules.xml",
+        "task_battery_replace.xml", "article_valve_adjustment.xml", "topic_cleaning_the_filter.xml",
+        "tech_pressure_sensor.xml"}) {
+    ProgramRun run = Kesta({"check", std::string(KESTA_SOURCE_DIR) + "/data/samples/" + sample});
+    EXPECT_EQ(run.status, 0) << sample << run.err;
+    EXPECT_NE(run.out.find("<?Pub _touchup Kesta="), std::string::npos) << sample;
+    EXPECT_EQ(run.err.find("[box"), std::string::npos) << sample << run.err;
+  }
+}
+
+}  // namespace

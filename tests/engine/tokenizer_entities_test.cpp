@@ -1,0 +1,90 @@
+// The tokenizer's entity step.
+#include "tests/engine/tokenize_helper.h"
+
+namespace {
+
+TEST_F(TokenizerTest, AmpersandBetweenBlanksIsAnd) {
+  auto t = Tokenize("a &amp; b R&AMP;D x");
+  EXPECT_EQ(WrittenOf(t), (Words{"a", "and", "b", "RD", "x", ".", "@@END"}));
+  EXPECT_EQ(t[1].tag, "<AR>");
+  EXPECT_EQ(t[1].wordClass, 40);
+}
+
+TEST_F(TokenizerTest, EntitiesThatContinueTheWord) {
+  EXPECT_EQ(Written("fa&ccedil;ade caf&eacute; s&atilde;o 3&times;4 a&lsquo;b"),
+            (Words{"facade", "cafe", "sao", "3X4", "ab", ".", "@@END"}));
+}
+
+TEST_F(TokenizerTest, EntitiesThatEndTheWord) {
+  auto t = Tokenize("valve&apos;s cover 20&deg;C 30&deg; 40&#xb0;F Acme&trade; x&nbsp;y 50&percnt; a&#62;b");
+  EXPECT_EQ(WrittenOf(t), (Words{"valve", "cover", "20", "30", "40", "Acme", "x", "y", "50", "a", "b", ".",
+                                 "@@END"}));
+  EXPECT_EQ(Find(t, "valve").tokenKind, 9);
+  EXPECT_EQ(Find(t, "20").tokenKind, 9);
+  EXPECT_EQ(Find(t, "a").tokenKind, 0);
+}
+
+TEST_F(TokenizerTest, EntitiesThatReplaceTheWord) {
+  auto t = Tokenize("10 N&bull;m x&lt;y 5&ohgr; &middot;m 2&#x2022;m now");
+  EXPECT_EQ(WrittenOf(t), (Words{"10", "N.m", "<Ref>", "y", "<ref>", "N.m", "N.m", "now", ".", "@@END"}));
+  EXPECT_EQ(t[1].tokenKind, 9);
+}
+
+TEST_F(TokenizerTest, FractionInchEntities) {
+  auto t = Tokenize("a &frac12;&ndash;in bolt and 3&frac38;&ndash;in nut");
+  EXPECT_EQ(WrittenOf(t), (Words{"a", "1/2-inch", "bolt", "and", "3/8-inch", "nut", ".", "@@END"}));
+  Token half = Find(t, "1/2-inch");
+  EXPECT_EQ(half.tokenKind, 9);
+  EXPECT_EQ(half.extraFlag, 'R');
+  EXPECT_EQ(half.message, 0);
+}
+
+TEST_F(TokenizerTest, CommaColonAndHyphenEntities) {
+  auto t = Tokenize("1&comma;000 a&comma;b 10&colon;30 10&hyphen;20 a&hyphen;b");
+  EXPECT_EQ(WrittenOf(t), (Words{"1,000", "a", ",b", "10:30", "10-20", "a", "b", ".", "@@END"}));
+}
+
+TEST_F(TokenizerTest, DashEntities) {
+  auto t = Tokenize("10&ndash;mm a&mdash;b stop &ndash; next &ndash;5 &minus;3 &middot;x &micro;s y");
+  EXPECT_EQ(WrittenOf(t), (Words{"10", "mm", "a-b", "stop", ".", "next", "5", "-3", "_x", "y", ".", "@@END"}));
+  EXPECT_EQ(Find(t, "10").tokenKind, 9);
+  EXPECT_EQ(Find(t, "next").sentencePos, 0);
+}
+
+TEST_F(TokenizerTest, QuoteEntities) {
+  auto t = Tokenize("a 2&rdquo; pipe, valve&rsquo;s seat, o&rsquo;Clock, don&rsquo;t, word&rsquo; x &rsquo;y");
+  EXPECT_EQ(WrittenOf(t), (Words{"a", "2", "pipe", ",", "valve", "seat", ",", "oClock", ",", "don?t", ",", "word",
+                                 "x", "y", ".", "@@END"}));
+  Token inch = Find(t, "2");
+  EXPECT_EQ(inch.suggestion, "2 inch");
+  EXPECT_EQ(inch.wordClass, 49);
+  EXPECT_EQ(inch.message, 305);
+  EXPECT_EQ(Find(t, "valve").splitKind, '2');
+  EXPECT_EQ(Find(t, "don?t").message, 310);
+  EXPECT_EQ(Find(t, "word").tokenKind, 9);
+}
+
+TEST_F(TokenizerTest, RegisteredSigmaAndSuperscripts) {
+  auto t = Tokenize("Acme&reg; pump x&sigma; 20 mm&sup2; 10&sup2; 4&equals;4 why&ques;");
+  EXPECT_EQ(WrittenOf(t), (Words{"Acme", "<ref>", "pump", "20", "10", "4", "=", "4", "why", "?", ".", "@@END"}));
+  EXPECT_EQ(Find(t, "=").verbForm, '=');
+}
+
+TEST_F(TokenizerTest, UnknownEntities) {
+  // Groups a-h, l-u and '#' lose the '&' and are read on as text.
+  auto t = Tokenize("a&foo;b z");
+  EXPECT_EQ(WrittenOf(t), (Words{"afoo", ";", "b", "z", ".", "@@END"}));
+  // Other groups are dropped together with the word in progress.
+  EXPECT_EQ(Written("ab&xyz;cd ef"), (Words{"cd", "ef", ".", "@@END"}));
+  // A known entity where none of its rows applies is dropped.
+  EXPECT_EQ(Written("&rdquo;x"), (Words{"x", ".", "@@END"}));
+}
+
+TEST_F(TokenizerTest, LoneAmpersandTakesNoTextWithIt) {
+  EXPECT_EQ(Written("Salt & pepper; done &"), (Words{"Salt", "pepper", ";", "done", ".", "@@END"}));
+  EXPECT_EQ(Written("Research &x development"), (Words{"Research", "development", ".", "@@END"}));
+  // ... nor the sentinel.
+  EXPECT_EQ(WrittenOf(TokenizeRaw("a &xyz@@END")), (Words{"a", ".", "@@END"}));
+}
+
+}  // namespace
