@@ -4,8 +4,10 @@
 
 namespace editor {
 
+// As the host starts: searches ignore case and wrap round the document,
+// typing replaces the selection.
 void SetDefaultOptions(EditorState& state) {
-  state.options = {{"case", "off"},    {"wrapscan", "off"},      {"wordscan", "off"},
+  state.options = {{"case", "off"},    {"wrapscan", "on"},       {"wordscan", "off"},
                    {"tagscan", "off"}, {"pendingdelete", "on"}, {"changetracking", "off"}};
 }
 

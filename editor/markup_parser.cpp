@@ -18,6 +18,22 @@ std::string CharName(char32_t c) {
 
 bool IsAsciiSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
+// Instructions and comments cannot escape a carriage return; a reader
+// would make a line feed of it, so it is one from the start.
+std::string NormalizeLineEnds(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r') {
+      out += text[i];
+    } else {
+      out += '\n';
+      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    }
+  }
+  return out;
+}
+
 bool EqualsNoCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i)
@@ -126,11 +142,15 @@ class MarkupReader {
   }
 
   bool AddPi(std::string_view target, std::string_view data) {
-    if (!IsNcName(target) || EqualsNoCase(target, "xml"))
-      return Fail("\"" + std::string(target) + "\" cannot name a processing instruction");
+    if (!IsNcName(target) || EqualsNoCase(target, "xml")) {
+      std::string message = "\"";
+      message += target;
+      message += "\" cannot name a processing instruction";
+      return Fail(message);
+    }
     for (char32_t c : DecodeUtf8(data))
       if (!IsXmlChar(c)) return Fail("character " + CharName(c) + " cannot be held in an XML document");
-    NodeIndex n = doc_.NewPi(std::string(target), std::string(data));
+    NodeIndex n = doc_.NewPi(std::string(target), NormalizeLineEnds(data));
     created_.push_back(n);
     items_->push_back({ItemKind::Pi, n});
     return true;
@@ -144,7 +164,7 @@ class MarkupReader {
       return Fail("a comment holds \"--\"");
     for (char32_t c : DecodeUtf8(body))
       if (!IsXmlChar(c)) return Fail("character " + CharName(c) + " cannot be held in an XML document");
-    items_->push_back({ItemKind::Markup, doc_.AddMarkup("<!--" + std::string(body) + "-->")});
+    items_->push_back({ItemKind::Markup, doc_.AddMarkup("<!--" + NormalizeLineEnds(body) + "-->")});
     i_ = close + 3;
     return true;
   }

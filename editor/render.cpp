@@ -88,8 +88,8 @@ void RenderRange(const Document& doc, std::size_t begin, std::size_t end, Markup
       case ItemKind::StartTag:
         if (IsEmptyElement(doc, item.value) && i + 1 < end) {
           std::string tag = StartMarkup(doc, item.value, style);
-          tag.insert(tag.size() - 1, 1, '/');
-          out += tag;
+          out.append(tag, 0, tag.size() - 1);
+          out += "/>";
           ++i;  // the end tag is written with it
         } else {
           out += StartMarkup(doc, item.value, style);

@@ -50,6 +50,8 @@ xmlEntityPtr GetEntity(void* ctx, const xmlChar* name) {
   return entity;
 }
 
+void QuietChannel(void* /*ctx*/, const char* /*format*/, ...) {}
+
 void OnError(void* ctx, xmlErrorPtr error) {
   ParseSession* session = SessionOf(ctx);
   if (!session || !error || session->haveError || error->level < XML_ERR_FATAL) return;
@@ -106,10 +108,15 @@ std::string Quoted(const std::string& text) {
 std::string ExternalIds(const xmlChar* publicId, const xmlChar* systemId) {
   std::string out;
   if (publicId) {
-    out += " PUBLIC " + Quoted(Text(publicId));
-    if (systemId) out += " " + Quoted(Text(systemId));
+    out += " PUBLIC ";
+    out += Quoted(Text(publicId));
+    if (systemId) {
+      out += ' ';
+      out += Quoted(Text(systemId));
+    }
   } else if (systemId) {
-    out += " SYSTEM " + Quoted(Text(systemId));
+    out += " SYSTEM ";
+    out += Quoted(Text(systemId));
   }
   return out;
 }
@@ -169,15 +176,20 @@ class TreeReader {
     std::vector<Attribute> attributes;
     for (xmlNsPtr ns = n->nsDef; ns; ns = ns->next) {
       std::string name = ns->prefix ? "xmlns:" + Text(ns->prefix) : "xmlns";
-      attributes.push_back({name, EscapeAttributeValue(Text(ns->href))});
+      // The parser leaves a declaration's value in markup form (references
+      // as written, '&' as "&#38;").
+      attributes.push_back({name, NormalizeAttributeValue(Text(ns->href))});
     }
     for (xmlAttrPtr a = n->properties; a; a = a->next) {
       std::string value;
       for (xmlNodePtr c = a->children; c; c = c->next) {
-        if (c->type == XML_ENTITY_REF_NODE)
-          value += "&" + Text(c->name) + ";";
-        else if (c->content)
+        if (c->type == XML_ENTITY_REF_NODE) {
+          value += '&';
+          value += Text(c->name);
+          value += ';';
+        } else if (c->content) {
           value += EscapeAttributeValue(Text(c->content));
+        }
       }
       attributes.push_back({QualifiedName(a->name, a->ns), value});
     }
@@ -274,8 +286,14 @@ bool ParseXml(std::string_view bytes, const std::string& sourceName, Document* o
   ctxt->sax->serror = OnError;
   const int options = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_NOCDATA;
   g_session = &session;
+  // The parser's encoding layer reports through the library-wide channel;
+  // what matters reaches the session, so that channel stays quiet here.
+  xmlGenericErrorFunc oldChannel = xmlGenericError;
+  void* oldChannelData = xmlGenericErrorContext;
+  xmlSetGenericErrorFunc(nullptr, QuietChannel);
   xmlDocPtr xml = xmlCtxtReadMemory(ctxt, bytes.data(), static_cast<int>(bytes.size()),
                                     sourceName.c_str(), nullptr, options);
+  xmlSetGenericErrorFunc(oldChannelData, oldChannel);
   g_session = nullptr;
   bool ok = xml && ctxt->wellFormed && xmlDocGetRootElement(xml);
   if (!ok && error) {

@@ -159,6 +159,10 @@ TEST_F(AclCommands, InsertPiPutsAnInstructionAtTheCaret) {
   EXPECT_NE(Body(e).find("<doc id=\"d1\"><?KESSTA STE=red:ONE SIGMA#6:12:2026-14:5-ABCD?><title>"),
             std::string::npos);
   EXPECT_EQ(Eval(e, "oid_name(oid_forward(oid_first()))"), "_pi");
+  // The stamp's next command finds the body's start tag: searches wrap as
+  // the editor starts.
+  Exec(e, "find -b -m -t -select /<body>/; clm;");
+  EXPECT_EQ(Eval(e, "oid_name(oid_caret())"), "body");
   EXPECT_EQ(e.Execute("insert_pi('bad?>text',0,0)"), E_FAIL);
   EXPECT_EQ(e.Execute("insert_pi('',0,0)"), E_FAIL);
 }
