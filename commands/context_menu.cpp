@@ -69,7 +69,12 @@ void ReplaceFlaggedText(HostChannel& host, const std::string& word, const std::s
   host.Execute("dt;");
   std::size_t length = word.size();
   std::size_t back = length <= 2 ? length : length / 2;
-  host.Execute(Format("car edit 0,-%zu;", back));
+  try {
+    host.Execute(Format("car edit 0,-%zu;", back));
+  } catch (const _com_error&) {
+    // Near the start of the text there is less to step back over; the
+    // search goes on from where the caret is.
+  }
   host.Execute("find -f -select " + FindDelimited(word));
   Finding.CurrentSelectionText.clear();
   Finding.CurrentSelectionText.assign(insert);
