@@ -1,5 +1,6 @@
 // Writes the findings of the last check into the document: one marker per
 // finding, or a direct correction for the kinds that correct.
+#include <cstdlib>
 #include <string>
 
 #include "commands/check_state.h"
@@ -58,16 +59,43 @@ int SelectedLength(HostChannel& host, std::size_t fallback) {
   return static_cast<int>(fallback);
 }
 
+// A selection check marks only inside the element it checked: a search that
+// ran past that element found text that was not checked. The marking stops
+// there; the findings after it lie further on still.
+void StayInScope(HostChannel& host) {
+  if (Check.markScope.empty()) return;
+  constexpr int kMaxDepth = 512;
+  bool inside = false;
+  Guarded([&] {
+    BoundedText<80> at(host.Evaluate("oid_caret()"));
+    for (int depth = 0; depth < kMaxDepth && !inside; ++depth) {
+      if (at == Check.markScope) {
+        inside = true;
+        break;
+      }
+      BoundedText<80> parent(host.Evaluate(Format("oid_parent('%s')", at.c_str())));
+      if (parent.empty() || parent == at ||
+          std::atoi(host.Evaluate(Format("oid_valid('%s')", parent.c_str())).c_str()) != 1)
+        break;
+      at = parent;
+    }
+    if (!inside) host.Execute("clear_mark all");
+  });
+  if (!inside) throw StopMarking{S_OK};
+}
+
 void MarkCorrectionA(HostChannel& host, MarkWork& w) {
   if (w.S.find('?') != std::string::npos) {
     ArticleCorrection fix = ArticleFix(w);
     w.S = fix.search;
     w.A = fix.insert;
     Guarded([&] { host.Execute(SearchCommand("clm; find -f -e -q -select ", w.S)); });
+    StayInScope(host);
   } else if (w.S.substr(0, 3) == "...") {
     w.A = " and";
     Guarded([&] {
       host.Execute(SearchCommand("clm; find -f -e -q -select ", w.S));
+      StayInScope(host);
       // Back over the text found (it may hold more white space than S).
       int length = SelectedLength(host, w.S.size());
       host.Execute(Format("car edit 0,-%d; dc;", length));
@@ -75,6 +103,7 @@ void MarkCorrectionA(HostChannel& host, MarkWork& w) {
   } else {
     w.S = DotsForBlanksAndHyphens(w.S);
     Guarded([&] { host.Execute(SearchCommand("clm; find -f -e -q -select ", w.S)); });
+    StayInScope(host);
   }
   try {
     host.Execute(InsertMarkupCommand(EscapeContent(w.A)));
@@ -86,6 +115,7 @@ void MarkCorrectionA(HostChannel& host, MarkWork& w) {
 void MarkCorrectionB(HostChannel& host, MarkWork& w, const MarkInput& in) {
   w.S = DotsForBlanksAndHyphens(w.S);
   Guarded([&] { host.Execute(SearchCommand("clm; find -f -e -q -select ", w.S)); });
+  StayInScope(host);
   try {
     host.Execute(InsertMarkupCommand(EscapeContent(in.altWord + in.suggestion)));
   } catch (const _com_error&) {
@@ -96,6 +126,7 @@ void MarkCorrectionB(HostChannel& host, MarkWork& w, const MarkInput& in) {
 void MarkSemicolon(HostChannel& host, MarkWork& w) {
   Guarded([&] {
     host.Execute(SearchCommand("find -f -e -q -select ", w.S));
+    StayInScope(host);
     // Back to just after the ';', over what the search found.
     int length = SelectedLength(host, w.S.size());
     host.Execute("clm;");
@@ -111,6 +142,7 @@ void FindSentenceArticle(HostChannel& host, MarkWork& w) {
   BoundedText<16> found;
   Guarded([&] {
     host.Execute("find -f -q -select @" + FindText(w.S) + "@;");
+    StayInScope(host);
     // The article is read while it is still selected.
     host.Execute("find -b -e -q -select @T..@;");
     found = host.Evaluate("$selection");
@@ -144,6 +176,7 @@ void WriteMarker(HostChannel& host, MarkWork& w, const MarkInput& in) {
                     "Report KESta problem", MB_ICONERROR);
     throw NextRecord{};
   }
+  StayInScope(host);
   if (w.backwardMode > 0) {
     Guarded([&] { host.Execute("clear_mark all"); });
     try {
@@ -154,6 +187,7 @@ void WriteMarker(HostChannel& host, MarkWork& w, const MarkInput& in) {
                       "REPORT KESta PROBLEM", MB_ICONERROR);
       throw StopMarking{S_FALSE};
     }
+    StayInScope(host);
   }
 
   // The marker wraps the text as the document holds it: what the search's

@@ -51,6 +51,16 @@ class TrackingRestore {
   HostChannel& host_;
 };
 
+// The element the marking of this check stays inside, for the marking's
+// call only.
+class MarkScope {
+ public:
+  explicit MarkScope(std::string_view element) { Check.markScope.assign(element); }
+  ~MarkScope() { Check.markScope.clear(); }
+  MarkScope(const MarkScope&) = delete;
+  MarkScope& operator=(const MarkScope&) = delete;
+};
+
 void StoreCurrentOid(std::string_view id) {
   // An id that does not fit would send the caret elsewhere.
   if (!Cursor.CurrentOid.assign(id)) throw _com_error(DISP_E_OVERFLOW, "element id too long");
@@ -250,7 +260,11 @@ HRESULT SelectElementWork(HostChannel& host, CommandCalls& self, const Selection
   const char* oid = Cursor.CurrentOid.c_str();
   if (findings > 0) {
     host.Execute(WithOid("clm; goto_oid('%s');", oid));
-    self.MarkingEngine();
+    {
+      // Markers go only inside the element under check.
+      MarkScope scope(Cursor.CurrentOid.view());
+      self.MarkingEngine();
+    }
     host.Execute(WithOid("goto_oid('%s'); clm;", oid));
   } else {
     SendStatus(host, "Excellent: NO KESta Messages.                ");
