@@ -48,17 +48,9 @@ auto Guarded(Fn&& fn) -> decltype(fn()) {
   }
 }
 
-// Length of the text the last search selected, for moving the caret back
-// over it; `fallback` when the host cannot say.
-int SelectedLength(HostChannel& host, std::size_t fallback) {
-  try {
-    std::string sel = host.Evaluate("$selection");
-    if (!sel.empty()) return static_cast<int>(sel.size());
-  } catch (const _com_error&) {
-  }
-  return static_cast<int>(fallback);
-}
-
+// The forward search of a record. Text that is not found where the finding
+// said (a search that fails) costs this record only: the box names the
+// search, and the marking goes on with the next record.
 // A selection check marks only inside the element it checked: a search that
 // ran past that element found text that was not checked. The marking stops
 // there; the findings after it lie further on still.
@@ -84,26 +76,47 @@ void StayInScope(HostChannel& host) {
   if (!inside) throw StopMarking{S_OK};
 }
 
-void MarkCorrectionA(HostChannel& host, MarkWork& w) {
+void SearchOrSkip(HostChannel& host, const std::string& command, const MarkWork& w, const MarkInput& in) {
+  try {
+    host.Execute(command);
+  } catch (const _com_error& e) {
+    Guarded([&] { host.Execute("clear_mark all"); });
+    ShowEngineError(e.Description() + " Report KESta error (86)." + "\n(KESta Search  -" + w.S +
+                        "- Key " + w.kind + std::to_string(in.ruleId) + ") ",
+                    "Report KESta problem", MB_ICONERROR);
+    throw NextRecord{};
+  }
+  StayInScope(host);
+}
+
+// Length of the text the last search selected, for moving the caret back
+// over it; `fallback` when the host cannot say.
+int SelectedLength(HostChannel& host, std::size_t fallback) {
+  try {
+    std::string sel = host.Evaluate("$selection");
+    if (!sel.empty()) return static_cast<int>(sel.size());
+  } catch (const _com_error&) {
+  }
+  return static_cast<int>(fallback);
+}
+
+void MarkCorrectionA(HostChannel& host, MarkWork& w, const MarkInput& in) {
   if (w.S.find('?') != std::string::npos) {
     ArticleCorrection fix = ArticleFix(w);
     w.S = fix.search;
     w.A = fix.insert;
-    Guarded([&] { host.Execute(SearchCommand("clm; find -f -e -q -select ", w.S)); });
-    StayInScope(host);
+    SearchOrSkip(host, SearchCommand("clm; find -f -e -q -select ", w.S), w, in);
   } else if (w.S.substr(0, 3) == "...") {
     w.A = " and";
+    SearchOrSkip(host, SearchCommand("clm; find -f -e -q -select ", w.S), w, in);
     Guarded([&] {
-      host.Execute(SearchCommand("clm; find -f -e -q -select ", w.S));
-      StayInScope(host);
       // Back over the text found (it may hold more white space than S).
       int length = SelectedLength(host, w.S.size());
       host.Execute(Format("car edit 0,-%d; dc;", length));
     });
   } else {
     w.S = DotsForBlanksAndHyphens(w.S);
-    Guarded([&] { host.Execute(SearchCommand("clm; find -f -e -q -select ", w.S)); });
-    StayInScope(host);
+    SearchOrSkip(host, SearchCommand("clm; find -f -e -q -select ", w.S), w, in);
   }
   try {
     host.Execute(InsertMarkupCommand(EscapeContent(w.A)));
@@ -114,8 +127,7 @@ void MarkCorrectionA(HostChannel& host, MarkWork& w) {
 
 void MarkCorrectionB(HostChannel& host, MarkWork& w, const MarkInput& in) {
   w.S = DotsForBlanksAndHyphens(w.S);
-  Guarded([&] { host.Execute(SearchCommand("clm; find -f -e -q -select ", w.S)); });
-  StayInScope(host);
+  SearchOrSkip(host, SearchCommand("clm; find -f -e -q -select ", w.S), w, in);
   try {
     host.Execute(InsertMarkupCommand(EscapeContent(in.altWord + in.suggestion)));
   } catch (const _com_error&) {
@@ -123,10 +135,9 @@ void MarkCorrectionB(HostChannel& host, MarkWork& w, const MarkInput& in) {
   }
 }
 
-void MarkSemicolon(HostChannel& host, MarkWork& w) {
+void MarkSemicolon(HostChannel& host, MarkWork& w, const MarkInput& in) {
+  SearchOrSkip(host, SearchCommand("find -f -e -q -select ", w.S), w, in);
   Guarded([&] {
-    host.Execute(SearchCommand("find -f -e -q -select ", w.S));
-    StayInScope(host);
     // Back to just after the ';', over what the search found.
     int length = SelectedLength(host, w.S.size());
     host.Execute("clm;");
@@ -167,16 +178,7 @@ void WriteMarker(HostChannel& host, MarkWork& w, const MarkInput& in) {
   const char* colour = CategoryColour(in.category);
   RefineSearch(in, w);
 
-  try {
-    host.Execute(SearchCommand("clm; find -f -e -select ", w.S));
-  } catch (const _com_error& e) {
-    Guarded([&] { host.Execute("clear_mark all"); });
-    ShowEngineError(e.Description() + " Report KESta error (86)." + "\n(KESta Search  -" + w.S +
-                        "- Key " + w.kind + std::to_string(in.ruleId) + ") ",
-                    "Report KESta problem", MB_ICONERROR);
-    throw NextRecord{};
-  }
-  StayInScope(host);
+  SearchOrSkip(host, SearchCommand("clm; find -f -e -select ", w.S), w, in);
   if (w.backwardMode > 0) {
     Guarded([&] { host.Execute("clear_mark all"); });
     try {
@@ -252,22 +254,22 @@ HRESULT MarkingEngineWork(HostChannel& host) {
         ShowMessageBox(msg.str(), "REPORT KESta PROBLEM", MB_ICONERROR);
         return true;
       }
-      switch (w.kind.empty() ? '\0' : w.kind[0]) {
-        case 'A':
-          MarkCorrectionA(host, w);
-          return true;
-        case 'B':
-          MarkCorrectionB(host, w, in);
-          return true;
-        case 'V':
-          MarkSemicolon(host, w);
-          return true;
-        default:
-          break;
-      }
-      ApplyLeadingKeyChar(in, w);
-      if (w.kind == "M") FindSentenceArticle(host, w);
       try {
+        switch (w.kind.empty() ? '\0' : w.kind[0]) {
+          case 'A':
+            MarkCorrectionA(host, w, in);
+            return true;
+          case 'B':
+            MarkCorrectionB(host, w, in);
+            return true;
+          case 'V':
+            MarkSemicolon(host, w, in);
+            return true;
+          default:
+            break;
+        }
+        ApplyLeadingKeyChar(in, w);
+        if (w.kind == "M") FindSentenceArticle(host, w);
         WriteMarker(host, w, in);
       } catch (NextRecord) {
         return true;

@@ -10,8 +10,6 @@
 #include "engine/lookup_state.h"
 #include "engine/neighbours.h"
 
-LookupState Lookup;
-
 namespace {
 
 constexpr int kNoMatch = -1;

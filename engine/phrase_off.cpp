@@ -103,6 +103,7 @@ constexpr ParticleRow kOffRows[] = {
     {.p1 = "lever*", .code = 323, .ruleId = 3463, .suggestion = "in the OFF position", .verbForm = 'X'},
     {.p1 = "indicator*", .code = 323, .ruleId = 3465, .suggestion = "not illuminated", .verbForm = 'X'},
     {.p1 = "condition*", .code = 323, .ruleId = 4462, .suggestion = "OFF condition/OFF position", .verbForm = 'X'},
+    {.p1 = "to", .code = 323, .ruleId = 5607, .suggestion = "OFF position/in the OFF position", .verbForm = 'X'},
     {.p1 = "from", .code = 323, .ruleId = 6466, .suggestion = "the OFF position", .verbForm = 'X'},
     {.p1 = "well", .code = 324, .ruleId = 1506, .suggestion = "(Rephrase)"},
     // Words after "off".

@@ -173,9 +173,24 @@ TEST_F(MarkingTest, CorrectionInsertFailuresGoOn) {
   EXPECT_EQ(ui.Boxes()[1].text, "KESta error(588) report this number.");
 }
 
-TEST_F(MarkingTest, OtherHostFailuresShowString108) {
+TEST_F(MarkingTest, CorrectionsNotFoundCostTheirRecordOnly) {
+  AddFinding(Finding("gone:|00!an", "A", 11, 3, 55));
+  AddFinding(Finding(". th:|00|", "V", 37, 0, 56));
   AddFinding(Finding("a:|00!an", "A", 11));
-  host.failPattern = "find -f -e -q";
+  host.failPattern = "@gone@";
+  EXPECT_EQ(MarkingEngineWork(host), S_OK);
+  host.failPattern = "@. th@";
+  EXPECT_EQ(MarkingEngineWork(host), S_OK);
+  auto boxes = ui.Boxes();
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[0].text, "the host failed Report KESta error (86).\n(KESta Search  -gone- Key A55) ");
+  EXPECT_EQ(boxes[1].text, "the host failed Report KESta error (86).\n(KESta Search  -. th- Key V56) ");
+  EXPECT_EQ(host.Executed().back(), "mes \"KESta: Found 3 errors.\"");
+}
+
+TEST_F(MarkingTest, OtherHostFailuresShowString108) {
+  AddFinding(Finding("...x:|00!and", "A", 11));
+  host.failPattern = "car edit";
   EXPECT_EQ(MarkingEngineWork(host), S_FALSE);
   ASSERT_EQ(ui.Boxes().size(), 1u);
   EXPECT_EQ(ui.Boxes()[0].caption, "KESta Checker");

@@ -153,6 +153,10 @@ TEST_F(OffPhrase, PhrasalVerbsLaterInTheSentence) {
   CheckOffPhrase(pull["off"]);
   EXPECT_EQ(pull.Changes(),
             "pull: suggestion=\"disconnect/(Rephrase)\" message=315 entryWords=2 ruleId=4415");
+  TestWords setTo({{"Set", 20}, {"it", 66}, {"to", 68}, {"off", 61}, {",", 47}});
+  CheckOffPhrase(setTo["off"]);
+  EXPECT_EQ(setTo.Changes(),
+            "off: suggestion=\"OFF position/in the OFF position\" message=323 ruleId=5607 verbForm=X");
   TestWords early({{"Pull", 20}, {"off", 61}, {",", 47}});
   CheckOffPhrase(early["off"]);
   EXPECT_EQ(early["Pull"]->ruleId, 7463);  // early in the sentence: the vocabulary row

@@ -1,0 +1,205 @@
+// The whole document check (load, every pass, marking, save) on each corpus
+// document and on generated documents of 100 KB, 1 MB and 4 MB made of
+// corpus text; prints words per second and the peak memory.
+//   bench_check_documents [CORPUS_FOLDER] [--custom FOLDER]
+// The custom folder (settings and dictionaries) defaults to the build's
+// own, beside this program's folder.
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "commands/run_kesta.h"
+#include "editor/editor.h"
+#include "engine/dict_file.h"
+#include "engine/word_rec.h"
+#include "module/app_settings.h"
+#include "platform/files.h"
+#include "platform/interaction.h"
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+// Answers nothing and shows nothing: the figures are the only output.
+class SilentInteraction : public Interaction {
+ public:
+  int MessageBox(const std::string& text, const std::string&, unsigned style) override {
+    ++boxes;
+    if (std::getenv("KESTA_BENCH_BOXES")) std::fprintf(stderr, "[box] %s\n", text.c_str());
+    return DismissedAnswer(style);
+  }
+  long boxes = 0;
+  void StatusLine(const std::string&) override {}
+  int Response(const std::string&, const std::vector<std::string>&) override { return 0; }
+};
+
+struct Result {
+  double seconds = 0;
+  long words = 0;
+  long markers = 0;
+  bool ok = false;
+};
+
+long CountMarkers(const std::string& text) {
+  long n = 0;
+  for (std::size_t p = text.find("<?Pub _touchup "); p != std::string::npos;
+       p = text.find("<?Pub _touchup ", p + 1))
+    ++n;
+  return n;
+}
+
+long CountWords() {
+  long n = 0;
+  for (WordRec* w = WordList.head; w && !w->written.startsWith(kSentinel); w = w->next) ++n;
+  return n;
+}
+
+Result CheckText(const std::string& xml, const std::string& name) {
+  Result r;
+  auto start = Clock::now();
+  editor::Editor doc;
+  std::string error;
+  if (!doc.LoadText(xml, name, &error, "/bench/" + name)) {
+    std::fprintf(stderr, "%s: %s\n", name.c_str(), error.c_str());
+    return r;
+  }
+  doc.RegisterHostClasses();
+  RunKesta* object = new RunKesta();
+  HRESULT hr = object->ProcessKesta();
+  std::string saved = doc.SaveText();
+  r.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+  object->Release();
+  r.words = CountWords();
+  r.markers = CountMarkers(saved);
+  r.ok = hr == S_OK;
+  return r;
+}
+
+long PeakKilobytes() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
+}
+
+// The text of the corpus, markup dropped, as paragraphs of about 400 bytes.
+std::vector<std::string> CorpusParagraphs(const std::vector<fs::path>& files) {
+  std::vector<std::string> paragraphs;
+  std::string cur;
+  for (const fs::path& file : files) {
+    std::string bytes;
+    if (!ReadFileBytes(file.string(), &bytes)) continue;
+    bool inTag = false;
+    bool blank = false;
+    for (char c : bytes) {
+      if (c == '<') inTag = true;
+      if (inTag) {
+        if (c == '>') inTag = false;
+        continue;
+      }
+      // Entity references stay as they were written; a '>' of the text
+      // is written as one, so that no "]]>" ends up in content.
+      if (c == '>') {
+        cur += "&gt;";
+        continue;
+      }
+      if (c == ' ' || c == '\n' || c == '\t' || c == '\r') {
+        if (!blank && !cur.empty()) cur += ' ';
+        blank = true;
+        continue;
+      }
+      blank = false;
+      cur += c;
+      if (cur.size() > 400 && (c == '.' || cur.size() > 800)) {
+        paragraphs.push_back(cur);
+        cur.clear();
+      }
+    }
+  }
+  if (!cur.empty()) paragraphs.push_back(cur);
+  return paragraphs;
+}
+
+std::string Generated(const std::vector<std::string>& paragraphs, std::size_t size) {
+  std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<topic id=\"generated\"><title>Generated</title><body>\n";
+  for (std::size_t i = 0; xml.size() < size && !paragraphs.empty(); ++i)
+    xml += "<p>" + paragraphs[i % paragraphs.size()] + "</p>\n";
+  xml += "</body></topic>\n";
+  return xml;
+}
+
+SilentInteraction* g_silent = nullptr;
+
+void Print(const std::string& name, std::size_t bytes, const Result& r) {
+  std::printf("%-32s %9zu B %8ld words %7ld markers %4ld boxes %8.3f s %10.0f words/s  peak %ld KB%s\n",
+              name.c_str(), bytes, r.words, r.markers, g_silent->boxes, r.seconds,
+              r.seconds > 0 ? r.words / r.seconds : 0.0, PeakKilobytes(), r.ok ? "" : "  (not S_OK)");
+  g_silent->boxes = 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  fs::path corpus = fs::path(KESTA_SOURCE_DIR) / ".." / "shared" / "corpus";
+  fs::path custom = fs::absolute(fs::path(argv[0])).parent_path().parent_path() / "custom";
+  for (int i = 1; i < argc; ++i) {
+    std::string arg = argv[i];
+    if (arg == "--custom" && i + 1 < argc)
+      custom = argv[++i];
+    else
+      corpus = arg;
+  }
+  setenv("APTCUSTOM", custom.string().c_str(), 1);
+  if (LoadSettings() < 0) {
+    std::fprintf(stderr, "no settings below %s\n", custom.string().c_str());
+    return 2;
+  }
+  for (int slot = 0; slot < kDictSlotCount; ++slot) {
+    if (LoadDict(slot, NativePath(Settings.dictFileTable[slot].path.str()).c_str()) < 0) {
+      std::fprintf(stderr, "cannot load %s\n", Settings.dictFileTable[slot].path.c_str());
+      return 2;
+    }
+  }
+  SilentInteraction silent;
+  g_silent = &silent;
+  SetInteraction(&silent);
+
+  std::vector<fs::path> files;
+  std::error_code ec;
+  for (const auto& entry : fs::recursive_directory_iterator(corpus, ec))
+    if (entry.is_regular_file() && entry.path().extension() != ".md") files.push_back(entry.path());
+  std::sort(files.begin(), files.end());
+
+  Result total;
+  std::size_t totalBytes = 0;
+  for (const fs::path& file : files) {
+    std::string xml;
+    if (!ReadFileBytes(file.string(), &xml)) continue;
+    Result r = CheckText(xml, file.filename().string());
+    total.seconds += r.seconds;
+    total.words += r.words;
+    total.markers += r.markers;
+    totalBytes += xml.size();
+  }
+  total.ok = true;
+  Print("corpus (" + std::to_string(files.size()) + " documents)", totalBytes, total);
+
+  std::vector<std::string> paragraphs = CorpusParagraphs(files);
+  double oneMegabyte = 0;
+  for (std::size_t size : {std::size_t{100} << 10, std::size_t{1} << 20, std::size_t{4} << 20}) {
+    std::string xml = Generated(paragraphs, size);
+    Result r = CheckText(xml, "generated.xml");
+    Print("generated " + std::to_string(size >> 10) + " KB", xml.size(), r);
+    if (size == (std::size_t{1} << 20)) oneMegabyte = r.seconds;
+    if (size == (std::size_t{4} << 20) && oneMegabyte > 0)
+      std::printf("4 MB / 1 MB time ratio: %.2f (linear: about 4)\n", r.seconds / oneMegabyte);
+  }
+  SetInteraction(nullptr);
+  return 0;
+}

@@ -1,0 +1,3 @@
+#include "engine/lookup_state.h"
+
+LookupState Lookup;

@@ -1,0 +1,109 @@
+#include "rules/engine_passes.h"
+
+#include "engine/collect_messages.h"
+#include "engine/compound_words.h"
+#include "engine/dict_lookup.h"
+#include "engine/finish_messages.h"
+#include "engine/message_list.h"
+#include "engine/pass_text.h"
+#include "engine/second_rules.h"
+#include "engine/sentence_pass.h"
+#include "engine/word_class_resolution.h"
+#include "rules/main_rule_pass.h"
+
+using ascii::IsDigit;
+using ascii::IsLetter;
+
+namespace {
+
+void MakeNeutral(WordRec* w) {
+  w->subClass = w->message = w->message2 = 0;
+  w->wordClass = 40;
+  w->classCode = "D****";
+}
+
+bool HasSlashOrHyphen(const WordRec& w) {
+  return w.written.view().find_first_of("/-") != std::string_view::npos;
+}
+
+// A word of the document check that no dictionary holds.
+void ClassifyDocumentWord(WordRec* w, WordRec* head) {
+  const auto& T = w->text;
+  if (T[0] == '<') {
+    MakeNeutral(w);
+    return;
+  }
+  if (IsDigit(T[0])) {
+    w->subClass = w->message = w->message2 = 0;
+    w->wordClass = 49;
+    w->classCode = "S08**";
+    if (T.length() > 2) {
+      const char last = T.last();
+      if (last == 'V') w->wordClass = 17;
+      if (last == '"' || last == '\x94') w->classCode.set(3, 'I');
+    }
+    return;
+  }
+  if (!HasSlashOrHyphen(*w)) return;
+  if (T.length() > 2 && (T[0] == '-' || T[0] == '/' || T[1] == '-' || T.last() == '-')) {
+    MakeNeutral(w);
+    return;
+  }
+  CheckCompoundWord(w, head);
+}
+
+// A word of the selection check that no dictionary holds.
+void ClassifySelectionWord(WordRec* w, WordRec* head) {
+  const auto& T = w->text;
+  if (!HasSlashOrHyphen(*w) || w->length < 3) return;
+  if (T[0] == '-' || T[1] == '-' || T[2] == '-' || T.last() == '-' || T[0] == '/' || T[0] == '<') {
+    MakeNeutral(w);
+    return;
+  }
+  CheckCompoundWord(w, head);
+}
+
+bool IsAmbiguousClass(const WordRec& w) {
+  switch (w.classCode[0]) {
+    case 'G': case 'J': case 'K': case 'P': case 'X': case 'Y': case 'Z':
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+void ClassifyWords(WordRec* head, CheckScope scope) {
+  for (WordRec* w = head; w && !w->written.startsWith(kSentinel); w = w->next) {
+    const char first = w->written[0];
+    if (first == '\0' || first == ' ' || (scope == CheckScope::Document && first == '\n')) continue;
+    if (scope == CheckScope::Selection && IsDigit(w->text[0])) {
+      w->wordClass = IsLetter(w->text[1]) ? 40 : 49;
+      w->subClass = w->message = w->message2 = 0;
+      w->classCode = "S08**";
+      continue;
+    }
+    // A multi-word entry frees the records it takes in: read next afterwards.
+    if (LookupWord(w, 3, CheckMode, 0) == kLookupFound) continue;
+    if (scope == CheckScope::Document)
+      ClassifyDocumentWord(w, head);
+    else
+      ClassifySelectionWord(w, head);
+  }
+}
+
+int RunEnginePasses(CheckScope scope) {
+  WordRec* head = WordList.head;
+  if (!MessageList.Empty()) MessageList.Clear();
+  if (!head) return 0;
+  ClassifyWords(head, scope);
+  RunSentencePass();
+  for (WordRec* w = head; w && !w->written.startsWith(kSentinel); w = w->next)
+    if (IsAmbiguousClass(*w)) ResolveWordClass(w);
+  ApplyMainRules(head);
+  ApplySecondRules(head);
+  FinishMessages(head);
+  if (!MessageList.Empty()) MessageList.Clear();
+  return CollectMessages(head);
+}

@@ -1,0 +1,212 @@
+#include "engine/compound_words.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "engine/dict_store.h"
+#include "tests/engine/dict_fixture.h"
+#include "tests/support/word_list_fixture.h"
+
+namespace {
+
+// A word that the lookup did not find, as the checks hand it over.
+constexpr const char* kNotFound = "msg=325 sub=325 msg2=325";
+
+class CompoundWord : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testing_words::LoadDictionaries(
+        "valve+and+pump 1014\n"
+        "valve$ 1014\n"
+        "pump 1014\n"
+        "seat 1014\n",
+        "and 63\n", "");
+  }
+  void TearDown() override {
+    WordList.Reset();
+    Dictionaries.Reset();
+  }
+
+  // Checks `written` as the only word of a sentence; returns the result.
+  int Check(const char* written, std::string* changes = nullptr) {
+    TestWords words({{written, 40, "FN***", kNotFound}, {".", 48}});
+    int r = CheckCompoundWord(words[written], words.head());
+    if (changes) *changes = words.Changes();
+    return r;
+  }
+};
+
+TEST_F(CompoundWord, SpelledNumbers) {
+  std::string changes;
+  EXPECT_EQ(Check("twenty-one", &changes), 1);
+  EXPECT_EQ(changes,
+            "twenty-one: suggestion=\"21\" tag=\"<AR>\" wordClass=49 subClass=0 message=311 message2=0");
+  Check("ninety-nine", &changes);
+  EXPECT_NE(changes.find("suggestion=\"99\""), std::string::npos);
+  // "seven" is the beginning of "seventy-".
+  Check("seven-one", &changes);
+  EXPECT_NE(changes.find("suggestion=\"71\""), std::string::npos);
+  // A tens word without a unit goes on to the later steps.
+  Check("twenty-ten", &changes);
+  EXPECT_EQ(changes.find("suggestion"), std::string::npos);
+}
+
+TEST_F(CompoundWord, Prefixes) {
+  std::string changes;
+  EXPECT_EQ(Check("pre-set", &changes), 1);
+  EXPECT_EQ(changes, "pre-set: classCode=\"AF**\" wordClass=30 subClass=319 message=319 message2=0");
+  Check("an-xyz", &changes);  // the beginning of "anti-"
+  EXPECT_NE(changes.find("message=319"), std::string::npos);
+  Check("hi-fi", &changes);
+  EXPECT_NE(changes.find("message=319"), std::string::npos);
+  // A first part of one character or none is no prefix and no tens word.
+  for (const char* w : {"e-mail", "t-bolt", "-xyz"}) {
+    Check(w, &changes);
+    EXPECT_EQ(changes.find("319"), std::string::npos) << w;
+    EXPECT_EQ(changes.find("wordClass=49"), std::string::npos) << w;
+  }
+}
+
+TEST_F(CompoundWord, ApprovedWords) {
+  std::string changes;
+  EXPECT_EQ(Check("non-stick", &changes), 1);
+  EXPECT_EQ(changes,
+            "non-stick: suggestion=\"not\" classCode=\"DN***\" subClass=314 message=314 message2=0 "
+            "ruleId=4152 separatorFlag=NUL");
+  Check("run-up", &changes);
+  EXPECT_NE(changes.find("suggestion=\"(Decrease or increase - speed or time)\""), std::string::npos);
+  EXPECT_NE(changes.find("message=301"), std::string::npos);
+  Check("turn-on", &changes);
+  EXPECT_EQ(changes, "turn-on: classCode=\"DN***\" subClass=0 message=0 message2=0 ruleId=4152 "
+                     "separatorFlag=NUL");
+  Check("snug-fits", &changes);
+  EXPECT_NE(changes.find("suggestion=\"hand tighten/tight/(Give torque value)\" classCode=\"DN***\" "
+                         "wordClass=11 subClass=317"),
+            std::string::npos);
+  Check("first-in", &changes);
+  EXPECT_NE(changes.find("wordClass=10 subClass=0 message=0"), std::string::npos);
+  Check("on-screen", &changes);  // "on-" would give "on/has": the rows go top-down
+  EXPECT_NE(changes.find("suggestion=\"shown on the screen\""), std::string::npos);
+  Check("pop-", &changes);  // an approved word ending in its hyphen
+  EXPECT_NE(changes.find("suggestion=\"show/pop-up menu\""), std::string::npos);
+}
+
+TEST_F(CompoundWord, LeftAlone) {
+  std::string changes;
+  EXPECT_EQ(Check("left-hand-side", &changes), 1);
+  EXPECT_EQ(changes, "");
+  EXPECT_EQ(Check("abcdefghijklmnopqrstu-vwxyz", &changes), 1);
+  EXPECT_EQ(changes, "");
+  EXPECT_EQ(Check("a-b", &changes), 4);
+  EXPECT_EQ(Check("abcd", &changes), -1);
+  EXPECT_EQ(Check("m3-pipe", &changes), 1);
+  EXPECT_EQ(changes, "m3-pipe: splitKind=4");
+  EXPECT_EQ(Check("lead-free", &changes), 6);
+  EXPECT_EQ(changes, "lead-free: wordClass=30");
+  EXPECT_EQ(Check("ABC-DEF", &changes), 1);
+  EXPECT_EQ(changes, "");
+  EXPECT_EQ(Check("x-Ray", &changes), 1);
+  EXPECT_EQ(changes, "");
+  // A hyphen at the end leaves no second part to split off.
+  EXPECT_EQ(Check("valve-", &changes), 1);
+  EXPECT_EQ(changes, "");
+}
+
+TEST_F(CompoundWord, SplitsACompoundOfDictionaryWords) {
+  TestWords words({{"Open", 20}, {"valve-Seat", 40, "FN***", kNotFound}, {"now", 50}});
+  EXPECT_EQ(CheckCompoundWord(words["valve-Seat"], words.head()), 1);
+  EXPECT_EQ(words.Written(), "Open valve Seat now @@END");
+  WordRec* valve = words["valve"];
+  EXPECT_EQ(valve->text, "valve");
+  EXPECT_EQ(valve->wordClass, 10);
+  EXPECT_EQ(valve->message, 0);
+  EXPECT_EQ(valve->splitKind, '4');
+  WordRec* seat = valve->next;
+  EXPECT_EQ(seat->prev, valve);
+  EXPECT_EQ(seat->next, words["now"]);
+  EXPECT_EQ(words["now"]->prev, seat);
+  EXPECT_EQ(DiffFields(WordRec{}, *seat),
+            "text=\"seat\" written=\"Seat\" wordClass=0 sentencePos=1 "
+            "length=4 ruleId=888 splitKind=4 lastLetter=t caseFlag=1 separatorFlag=- dictMarker=NUL "
+            "pluralMarker=NUL");
+}
+
+TEST_F(CompoundWord, TheLookupOfTheFirstPartConsumesNoFollowingWord) {
+  // "valve and pump" is an entry; the words after "valve-seat" stay as they are.
+  TestWords words({{"valve-seat", 40, "FN***", kNotFound}, {"and", 63}, {"pump", 10}, {".", 48}});
+  EXPECT_EQ(CheckCompoundWord(words.head(), words.head()), 1);
+  EXPECT_EQ(words.Written(), "valve seat and pump . @@END");
+  EXPECT_EQ(words.head()->text, "valve");
+  EXPECT_EQ(words.head()->weight, 1);
+  // The first word takes the position of the word after it.
+  EXPECT_EQ(words.head()->sentencePos, 1);
+}
+
+TEST_F(CompoundWord, AFirstPartOutsideTheDictionaries) {
+  std::string changes;
+  TestWords words({{"Open", 20}, {"xyzzy-seat", 40, "FN***", kNotFound}, {"now", 50}});
+  EXPECT_EQ(CheckCompoundWord(words["xyzzy-seat"], words.head()), 1);
+  EXPECT_EQ(words.Changes(), "xyzzy-seat: text=\"xyzzy\" length=5 lastLetter=y");
+  EXPECT_EQ(words.Written(), "Open xyzzy-seat now @@END");
+}
+
+TEST_F(CompoundWord, Slashes) {
+  std::string changes;
+  EXPECT_EQ(Check("open/close", &changes), 1);
+  EXPECT_EQ(changes,
+            "open/close: suggestion=\"(Use [or] for slash)\" classCode=\"D**\" subClass=0 message=337 "
+            "message2=0 ruleId=7558");
+  Check("from/to", &changes);
+  EXPECT_NE(changes.find("ruleId=5558"), std::string::npos);
+  Check("kg/m", &changes);
+  EXPECT_EQ(changes, "kg/m: classCode=\"D***\" wordClass=17");
+  Check("AC/DC", &changes);
+  EXPECT_EQ(changes, "AC/DC: classCode=\"D***\" subClass=0 message=0 message2=0");
+  EXPECT_EQ(Check("a/bcd", &changes), 4);
+  TestWords sep({{"x/yz", 40, nullptr, "sep=S"}});
+  EXPECT_EQ(CheckCompoundWord(sep.head(), nullptr), 4);
+  TestWords unit({{"lb/in", 17}});
+  EXPECT_EQ(CheckCompoundWord(unit.head(), nullptr), 4);
+  EXPECT_EQ(CheckCompoundWord(nullptr, nullptr), -1);
+}
+
+TEST(InsertWordAfter, NewRecordFields) {
+  TestWords words({{"and", 63, nullptr, "pos=3"}}, false);
+  ASSERT_EQ(InsertWordAfter("OR", "OR", '/', words.head()), 0);
+  WordRec* w = words.head()->next;
+  ASSERT_NE(w, nullptr);
+  EXPECT_EQ(WordList.tail, w);
+  EXPECT_EQ(w->prev, words.head());
+  EXPECT_EQ(w->next, nullptr);
+  EXPECT_EQ(DiffFields(WordRec{}, *w),
+            "text=\"or\" written=\"OR\" wordClass=0 sentencePos=3 length=2 ruleId=888 "
+            "splitKind=6 lastLetter=r caseFlag=2 separatorFlag=9 dictMarker=NUL pluralMarker=NUL");
+  ASSERT_EQ(InsertWordAfter("x", "X", '-', words.head()), 0);
+  EXPECT_EQ(words.head()->next->classCode, "D*****");
+  EXPECT_EQ(words.head()->next->caseFlag, '1');
+  EXPECT_EQ(words.head()->next->next, w);
+  EXPECT_EQ(w->prev, words.head()->next);
+  ASSERT_EQ(InsertWordAfter("", "", '-', w), 0);
+  EXPECT_EQ(w->next->lastLetter, '\0');
+  std::string longText(120, 'q');
+  ASSERT_EQ(InsertWordAfter(longText.c_str(), longText.c_str(), '-', w), 0);
+  EXPECT_EQ(w->next->text.length(), 83u);
+  EXPECT_EQ(InsertWordAfter("x", "x", '-', nullptr), -1);
+}
+
+TEST(WriteCompoundNumber, TwoDigits) {
+  WordRec w;
+  w.suggestion = "old text";
+  EXPECT_EQ(WriteCompoundNumber(&w, 0, 0), 1);
+  EXPECT_EQ(w.suggestion, "21");
+  WriteCompoundNumber(&w, 7, 8);
+  EXPECT_EQ(w.suggestion, "99");
+  WriteCompoundNumber(&w, 8, 2);  // no tens digit for index 8: the first stays
+  EXPECT_EQ(w.suggestion, "93");
+  WriteCompoundNumber(&w, 1, 9);  // no unit digit for index 9: the second stays
+  EXPECT_EQ(w.suggestion, "33");
+  EXPECT_EQ(WriteCompoundNumber(nullptr, 0, 0), 1);
+}
+
+}  // namespace

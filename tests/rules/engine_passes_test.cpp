@@ -1,0 +1,126 @@
+#include "rules/engine_passes.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "engine/dict_store.h"
+#include "engine/message_list.h"
+#include "engine/tokenizer.h"
+#include "tests/engine/dict_fixture.h"
+
+namespace {
+
+class EnginePassesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testing_words::LoadDictionaries(
+        "valve$ 1014\npump$ 1014\nbolt$ 1014\nseal&20\n",
+        "remov^21\ninstall^20\ntighten^20\nand 63\nis 24\nit 66\nwe 66\nto 68\nof 67\n"
+        "with 74\nclean&20\ncheck&20\nthen 73\nthey 31266 persons\nhe 31266\nwhilst 30270 while\n"
+        "are 25\nfor 65\nwhen 70\nat 60\non 60\n",
+        "");
+    MessageList.Clear();
+  }
+  void TearDown() override {
+    WordList.Reset();
+    MessageList.Clear();
+    Dictionaries.Reset();
+  }
+  // Checks `text` as the document check does and answers one line per
+  // finding: kind|searchKey|category|markerNumber|ruleId.
+  static std::string Check(const std::string& text, CheckScope scope = CheckScope::Document) {
+    std::vector<char> buf(text.begin(), text.end());
+    for (char c : std::string(". @@END")) buf.push_back(c);
+    buf.push_back('\0');
+    WordList.Reset();
+    TokenizeText(buf.data(), 0, scope == CheckScope::Document ? 1 : 3);
+    const int n = RunEnginePasses(scope);
+    EXPECT_EQ(static_cast<std::size_t>(n), MessageList.Count());
+    std::ostringstream out;
+    for (const MessageRec& r : MessageList.records)
+      out << r.kind << '|' << r.searchKey << '|' << r.category << '|' << r.markerNumber << '|'
+          << r.ruleId << '\n';
+    return out.str();
+  }
+};
+
+TEST_F(EnginePassesTest, CleanTextHasNoFindings) {
+  EXPECT_EQ(Check("Remove the valve"), "");
+  EXPECT_EQ(Check("Tighten 12 bolts"), "");
+}
+
+TEST_F(EnginePassesTest, WordsOutsideTheDictionaries) {
+  EXPECT_EQ(Check("Remove the blorf"), "W|blorf:| 0|25|1|325\n");
+  // After a word in capitals the tokenizer marks the dropped article in the
+  // search text ("Acme t[he]"); the abbreviation is known to the tokenizer.
+  EXPECT_EQ(Check("Remove the Acme Ltd. valve"),
+            "W|Acme.L:| 0|25|1|325\n"
+            "W|Ltd.:| 0|9|2|5637\n");
+}
+
+TEST_F(EnginePassesTest, NumbersAndTimes) {
+  EXPECT_EQ(Check("Remove seventeen bolts"), "W|seventeen:| 0!17|8|1|3088\n");
+  EXPECT_EQ(Check("Remove viii bolts"), "D|viii.b:| 0!8|8|1|3088\n");
+  EXPECT_EQ(Check("It is 12:30 pm"), "W|pm:| 0!p.m.|9|3|5637\n");
+  EXPECT_EQ(Check("Tighten the bolt to 12 in. and remove it at 5 pm"),
+            "W|in.:| 0!inch (xx mm)|8|4|3088\n"
+            "W|pm:| 0!p.m.|9|10|5637\n");
+}
+
+TEST_F(EnginePassesTest, Contractions) {
+  EXPECT_EQ(Check("We don't remove the valve"), "D|don?t:| 0!do not|10|1|4576\n");
+  EXPECT_EQ(Check("It isn't clean"), "D|isn?t:| 0!is not|10|1|4576\n");
+}
+
+TEST_F(EnginePassesTest, LongSentence) {
+  std::string text = "Remove the valve";
+  for (int i = 0; i < 10; ++i) text += " and the pump";
+  EXPECT_EQ(Check(text), "");  // 22 words: the weighted length is 21
+  text += " and the bolt";
+  EXPECT_EQ(Check(text), "W|Remove.t:| 0|28|23|7655\n");
+}
+
+TEST_F(EnginePassesTest, PronounsAndPrepositions) {
+  EXPECT_EQ(Check("They remove the valve"), "D|They.r:| 0!Persons|12|0|0\n");
+  EXPECT_EQ(Check("He removes the valve"), "");
+  EXPECT_EQ(Check("Whilst it is clean, remove the valve"), "D|Whilst.i:| 0!When|31|0|4672\n");
+}
+
+TEST_F(EnginePassesTest, Punctuation) {
+  EXPECT_EQ(Check("Remove it;then the pump"), "V|. th:|00||37|2|0\n");
+}
+
+TEST_F(EnginePassesTest, HyphenatedWordsAndSlashes) {
+  // Split at the hyphen when the first part is a dictionary word; the
+  // second part is then looked up on its own.
+  EXPECT_EQ(Check("Clean the pump-seal"), "");
+  EXPECT_EQ(Check("Clean the valve-seat"), "W|seat:| 0|25|2|325\n");
+  EXPECT_EQ(Check("Install a non-stick seal"), "W|non-stick:| 0!not|14|2|4152\n");
+  EXPECT_EQ(Check("Do a run-up"),
+            "W|Do.a:| 0|25|0|325\n"
+            "D|run-up:| 0!(Decrease or increase - speed or time)|17|2|4152\n");
+  EXPECT_EQ(Check("Remove the pre-set valve"), "W|pre-set:| 0|19|1|0\n");
+  EXPECT_EQ(Check("Remove twenty-one bolts"), "A|twenty-one:|00!21|11|1|0\n");
+  EXPECT_EQ(Check("Remove the gizmo-seal"), "W|gizmo-seal:| 0|25|1|325\n");
+  EXPECT_EQ(Check("Remove the bolt from/to the pump"),
+            "D|from/to.t:| 0!(Use [or] for slash)|37|2|5558\n");
+}
+
+TEST_F(EnginePassesTest, SelectionClassifiesNumbersBeforeTheLookup) {
+  EXPECT_EQ(Check("Remove 3rd bolt", CheckScope::Selection), "");
+  EXPECT_EQ(Check("Remove the blorf", CheckScope::Selection), "W|blorf:| 0|25|1|325\n");
+}
+
+TEST_F(EnginePassesTest, EmptyListAndOldFindings) {
+  MessageList.records.push_back(MessageRec{});
+  WordList.Reset();
+  EXPECT_EQ(RunEnginePasses(CheckScope::Document), 0);
+  EXPECT_TRUE(MessageList.Empty());
+  Check("Remove the blorf");
+  EXPECT_EQ(Check("Remove the valve"), "");  // the findings of the last check go
+}
+
+}  // namespace
