@@ -35,6 +35,10 @@ bool DeleteSelection(EditorState& state, std::string* error) {
 
 bool InsertAtCaret(EditorState& state, const std::vector<Item>& items, bool replaceSelection,
                    std::string* error) {
+  if (state.doc.Root() == kNoNode) {
+    if (error) *error = "no document is open";
+    return false;
+  }
   if (replaceSelection) {
     if (!DeleteSelection(state, error)) return false;
   } else {

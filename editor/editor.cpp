@@ -19,6 +19,10 @@ namespace editor {
 
 namespace {
 
+// The editor whose classes the class table holds: a later registration
+// takes them over, and only their holder takes them out again.
+const Editor* g_registered = nullptr;
+
 std::string BaseName(const std::string& path) {
   std::size_t slash = path.find_last_of("/\\");
   return slash == std::string::npos ? path : path.substr(slash + 1);
@@ -191,14 +195,14 @@ void Editor::RegisterHostClasses() {
   CoRegisterClass(CLSID_HostAcl, [link](const IID& iid, void** out) {
     return CreateHostAclObject(link, iid, out);
   });
-  registered_ = true;
+  g_registered = this;
 }
 
 void Editor::RevokeHostClasses() {
-  if (!registered_) return;
+  if (g_registered != this) return;
   CoRevokeClass(CLSID_HostApplication);
   CoRevokeClass(CLSID_HostAcl);
-  registered_ = false;
+  g_registered = nullptr;
 }
 
 }  // namespace editor

@@ -93,7 +93,8 @@ class Editor {
 
   // --- The host's automation classes ---
   // Registers CLSID_HostApplication and CLSID_HostAcl so that creating them
-  // reaches this editor; undone by RevokeHostClasses or the destructor.
+  // reaches this editor (taking them over from an editor registered
+  // before); undone by RevokeHostClasses or the destructor.
   void RegisterHostClasses();
   void RevokeHostClasses();
 
@@ -105,7 +106,6 @@ class Editor {
 
   std::unique_ptr<EditorState> state_;
   std::shared_ptr<HostLink> link_;
-  bool registered_ = false;
 };
 
 }  // namespace editor

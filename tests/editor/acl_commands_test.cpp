@@ -268,6 +268,17 @@ TEST_F(AclCommands, TheRootCannotBeDeletedOrReplaced) {
   EXPECT_EQ(e.SaveText(), before);
 }
 
+TEST(AclWithoutADocument, QuestionsGetEmptyAnswersAndEditsFail) {
+  Editor e;
+  EXPECT_EQ(Eval(e, "oid_first()"), "(0,0,0)");
+  EXPECT_EQ(Eval(e, "oid_caret()"), "(0,0,0)");
+  EXPECT_EQ(Eval(e, "doc_name()"), "");
+  EXPECT_EQ(e.Execute("insert_string @x@"), E_FAIL);
+  EXPECT_EQ(e.Execute("insert_pi('a b',0,0)"), E_FAIL);
+  EXPECT_EQ(e.Execute("dt"), E_FAIL);
+  EXPECT_EQ(e.SaveText(), "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
+}
+
 TEST(AclOutsideTheRoot, WhatStandsBeforeTheRootIsNotWalkable) {
   Editor e;
   Load(e, "<?xml-stylesheet href=\"a.css\"?><doc><p>x</p></doc>");

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "editor/editor.h"
 #include "platform/host_automation.h"
 #include "tests/editor/editor_fixture.h"
@@ -157,4 +159,18 @@ TEST_F(HostObjects, WithoutAnEditorTheClassesAreGoneAndHeldObjectsFail) {
   EXPECT_EQ(held->QueryInterface(IID_HostDocumentObject, document.OutVoid()), E_UNEXPECTED);
   ComPtr<IHostAcl> none;
   EXPECT_EQ(Connect(&none), CLASS_E_CLASSNOTAVAILABLE);
+}
+
+TEST_F(HostObjects, AnEditorThatLostTheClassesLeavesThemToTheirHolder) {
+  auto later = std::make_unique<Editor>();
+  Load(*later, "<later/>");
+  later->RegisterHostClasses();
+  e.RevokeHostClasses();  // no longer e's to take out
+  ComPtr<IHostAcl> acl;
+  ASSERT_EQ(Connect(&acl), S_OK);
+  Bstr out;
+  ASSERT_EQ(acl->EvaluateAcl(Bstr(u"oid_name(oid_first())"), &out), S_OK);
+  EXPECT_EQ(out.ToAnsi(), "later");
+  later.reset();
+  EXPECT_EQ(Connect(&acl), CLASS_E_CLASSNOTAVAILABLE);
 }
