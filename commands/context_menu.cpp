@@ -83,6 +83,12 @@ void ReplaceFlaggedText(HostChannel& host, const std::string& word, const std::s
 }
 }  // namespace
 
+void RightClickAt(int x, int y) {
+  SetCursorPos(x, y);
+  mouse_event(MOUSEEVENTF_RIGHTDOWN, x, y);
+  mouse_event(MOUSEEVENTF_RIGHTUP, x, y);
+}
+
 std::string FindDelimited(std::string_view text) {
   if (text.find('@') == std::string_view::npos) return "@" + std::string(text) + "@";
   if (text.find('/') == std::string_view::npos) return "/" + std::string(text) + "/";

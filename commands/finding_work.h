@@ -31,6 +31,10 @@ HRESULT ShowContextWork(HostChannel& host, FindingCalls& self);
 HRESULT DisplayCmenuWork(HostChannel& host, FindingCalls& self, int menuMode);
 HRESULT CallNextKestaWork(HostChannel& host);
 
+// Moves the mouse cursor to a screen point and clicks the right button
+// there (press, then release).
+void RightClickAt(int x, int y);
+
 // `text` between the delimiters of a find command: '@', or '/' when the
 // text holds an '@' (which would end it early).
 std::string FindDelimited(std::string_view text);

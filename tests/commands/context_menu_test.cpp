@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/desktop.h"
 #include "resources/context_menu.h"
 #include "tests/commands/finding_fixture.h"
 
@@ -269,4 +270,17 @@ TEST(ContextMenu, TextsThatWouldBreakTheCommandAreHandled) {
   EXPECT_THROW(FindDelimited("a@b/c"), _com_error);
   EXPECT_THROW(FitCommand(10, "0123456789"), _com_error);
   EXPECT_EQ(FitCommand(10, "012345678"), "012345678");
+}
+
+TEST(ContextMenu, RightClickAtMovesTheCursorAndClicks) {
+  ScriptedInteraction ui;
+  RightClickAt(12, 34);
+  auto events = ui.Events();
+  ASSERT_EQ(events.size(), 3u);
+  EXPECT_EQ(events[0].kind, InteractionEvent::Cursor);
+  EXPECT_EQ(events[1].window, MOUSEEVENTF_RIGHTDOWN);
+  EXPECT_EQ(events[2].window, MOUSEEVENTF_RIGHTUP);
+  EXPECT_EQ(events[2].at.x, 12);
+  EXPECT_EQ(events[2].at.y, 34);
+  EXPECT_EQ(ui.CursorPos().x, 12);
 }
