@@ -104,11 +104,8 @@ std::vector<std::string> CorpusParagraphs(const std::vector<fs::path>& files) {
         continue;
       }
       // Entity references stay as they were written; a '>' of the text
-      // is written as one, so that no "]]>" ends up in content.
-      if (c == '>') {
-        cur += "&gt;";
-        continue;
-      }
+      // (from code samples) is left out, so that no "]]>" ends up in content.
+      if (c == '>') continue;
       if (c == ' ' || c == '\n' || c == '\t' || c == '\r') {
         if (!blank && !cur.empty()) cur += ' ';
         blank = true;

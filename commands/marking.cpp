@@ -257,6 +257,12 @@ HRESULT MarkingEngineWork(HostChannel& host) {
       try {
         switch (w.kind.empty() ? '\0' : w.kind[0]) {
           case 'A':
+            // A correction with nothing to put in place of the words found
+            // would only delete them: it is marked like any other finding.
+            if (w.A.empty() && w.S.find('?') == std::string::npos && w.S.substr(0, 3) != "...") {
+              w.kind = "W";
+              break;
+            }
             MarkCorrectionA(host, w, in);
             return true;
           case 'B':

@@ -31,12 +31,16 @@ bool IsBoldOrUnderline(std::string_view tag) {
 struct Markup {
   char text[kTagMax + 1] = {};
   std::size_t length = 0;
-  char* end = nullptr;  // after the '>', or where the text ends
+  char* start = nullptr;  // the '<'
+  char* end = nullptr;    // after the '>', or where the text ends
   std::string_view view() const { return {text, length}; }
+  // "<name .../>", however long the tag.
+  bool closesItself() const { return end - start >= 3 && end[-1] == '>' && end[-2] == '/'; }
 };
 
 void ReadMarkup(Scan& s, Markup* m) {
   char* q = s.p;
+  m->start = s.p;
   while (*q && !AtSentinel(q)) {
     if (*q == '\n') *q = ' ';
     if (m->length < kTagMax) m->text[m->length++] = *q;
@@ -65,7 +69,7 @@ char* FindEndTag(Scan& s, char* from) {
 // itself has no content; one whose closing tag never comes is skipped only
 // as far as its own '>'.
 void SkipElement(Scan& s, const Markup& m, std::string_view placeholder) {
-  if (m.view().size() >= 2 && m.view().substr(m.view().size() - 2) == "/>") {
+  if (m.closesItself()) {
     AddLiteral(s, placeholder, 9);
     s.p = m.end;
     return;
@@ -79,7 +83,7 @@ void SkipElement(Scan& s, const Markup& m, std::string_view placeholder) {
   s.p = closing;
 }
 
-// 1. A comment is skipped to its "-->" and ends the sentence's numbering.
+// A comment is skipped to its "-->" and ends the sentence's numbering.
 void SkipComment(Scan& s) {
   Flush(s, 9);
   ClearPending(s);
@@ -88,7 +92,7 @@ void SkipComment(Scan& s) {
   s.wordNo = 0;
 }
 
-// 2. The editor's own processing instructions.
+// The editor's own processing instructions.
 void ScanPubInstruction(Scan& s, const Markup& m) {
   Flush(s, 0);
   ClearPending(s);
@@ -102,7 +106,7 @@ void ScanPubInstruction(Scan& s, const Markup& m) {
   s.p = m.end;
 }
 
-// 6. An inline element's closing tag: "</" and the name up to a blank or '>'.
+// An inline element's closing tag: "</" and the name up to a blank or '>'.
 bool TryInlineElement(Scan& s, const Markup& m) {
   std::string_view tag = m.view();
   if (!IsOpeningTag(tag) || tag.size() >= 30) return false;
@@ -121,7 +125,7 @@ bool TryInlineElement(Scan& s, const Markup& m) {
   return true;
 }
 
-// 7. With warnings hidden, a warning element becomes one placeholder that
+// With warnings hidden, a warning element becomes one placeholder that
 // names its opening tag, cut to the token's field.
 bool TryHiddenWarning(Scan& s, const Markup& m) {
   if (Settings.app.showWarnings != 0) return false;
@@ -138,7 +142,7 @@ bool TryHiddenWarning(Scan& s, const Markup& m) {
   return true;
 }
 
-// 9. A closing tag; block elements end the sentence.
+// A closing tag; block elements end the sentence.
 void ScanClosingTag(Scan& s, const Markup& m) {
   Flush(s, 9);
   ClearPending(s);
@@ -152,7 +156,7 @@ void ScanClosingTag(Scan& s, const Markup& m) {
   s.p = m.end;
 }
 
-// 10. Anything else is skipped.
+// Anything else is skipped.
 void SkipMarkup(Scan& s, const Markup& m) {
   Flush(s, 0);
   ClearPending(s);
@@ -169,6 +173,7 @@ void ScanMarkup(Scan& s) {
   }
   Markup m;
   ReadMarkup(s, &m);
+  // The kinds of markup are tried in this order.
   const std::string_view tag = m.view();
 
   if (StartsWithNoCase(tag, "<!--")) {

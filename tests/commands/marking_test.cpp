@@ -99,6 +99,16 @@ TEST_F(MarkingTest, CorrectionsWithoutMarkers) {
                              "mes \"KESta: Found 2 errors.\""}));
 }
 
+TEST_F(MarkingTest, CorrectionWithoutReplacementIsMarked) {
+  AddFinding(Finding("percent:|00|", "A", 11, 10));
+  EXPECT_EQ(MarkingEngineWork(host), S_OK);
+  EXPECT_EQ(Work(), (Strings{"clm; find -f -e -select @percent@", "clear_mark all",
+                             "find -b -q -e -select @percent@",
+                             "insert_string -sgml -pendingdelete @<?Pub _touchup Kesta=\"1110NONE\" "
+                             "HighltBckclr=\"FF6699\"?>percent</_touchup>@",
+                             "clear_mark all"}));
+}
+
 TEST_F(MarkingTest, SemicolonBecomesAMarker) {
   AddFinding(Finding(". th:|00|", "V", 37));
   host.answers["$selection"] = ";  th";  // two blanks in the document

@@ -45,6 +45,8 @@ TEST_F(TokenizerTest, SelfClosingOrUnclosedSkippedElement) {
   // An element that closes itself has no content: the text after it is read.
   EXPECT_EQ(Written("See <xref href=\"a\"/> and <xref>b</xref> now"),
             (Words{"See", "<ref>", "and", "<ref>", "now", ".", "@@END"}));
+  EXPECT_EQ(Written("See <xref href=\"" + std::string(300, 'x') + "\"/> now <xref>a</xref>"),
+            (Words{"See", "<ref>", "now", "<ref>", ".", "@@END"}));
   // Without its closing tag the element is skipped as far as its own '>'.
   EXPECT_EQ(Written("See <xref>text now"), (Words{"See", "text", "now", ".", "@@END"}));
 }

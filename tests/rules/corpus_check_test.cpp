@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -19,10 +18,7 @@
 
 namespace {
 
-std::string SourceDir() {
-  const char* dir = std::getenv("KESTA_SOURCE_DIR");
-  return dir ? dir : ".";
-}
+std::string SourceDir() { return KESTA_SOURCE_DIR; }
 
 std::string ReadSource(const std::string& relative) {
   std::string bytes;
