@@ -92,6 +92,13 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions* options, 
         *error = "--element needs an element id";
         return false;
       }
+    } else if (a == "--caret" || a == "--select") {
+      std::string* target = a == "--caret" ? &options->caret : &options->select;
+      if (!value(target)) return false;
+      if (target->empty()) {
+        *error = a + " needs an element id";
+        return false;
+      }
     } else if (a.size() > 1 && a[0] == '-') {
       *error = "unknown option '" + a + "'";
       return false;
@@ -101,6 +108,10 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions* options, 
   }
   if (!options->outFile.empty() && options->inPlace) {
     *error = "-o and -i exclude each other";
+    return false;
+  }
+  if ((!options->element.empty()) + (!options->caret.empty()) + (!options->select.empty()) > 1) {
+    *error = "--element, --caret and --select exclude each other";
     return false;
   }
 
@@ -152,13 +163,18 @@ Options:
   -o OUT         write the resulting document to OUT
   -i             replace FILE with the resulting document (only once it is written in full)
                  (without -o or -i the document goes to standard output)
-  --answer N     answer the next question or message box with N (repeatable, in order);
-                 question buttons count from 1, box buttons are 1 OK, 2 Cancel, 6 Yes, 7 No
+  --answer N     answer the next question, message box or menu with N (repeatable, in
+                 order); question buttons count from 1, box buttons are 1 OK, 2 Cancel,
+                 6 Yes, 7 No; menu choices are numbered from 1, 0 closes the menu
   --mouse VALUE  what the editor says lies under the mouse (default "text")
+  --caret ID     put the caret inside element ID before the call
+  --select ID    select the content of element ID (the caret inside it) before the call
+                 (ID: the value of the element's id attribute, or the editor's element id)
 
-Status lines, message boxes and questions go to standard error as
+Status lines, message boxes, questions and menus go to standard error as
   [status] TEXT      [box CAPTION] TEXT      [response] PROMPT -> N
-A question nobody answers is dismissed (0; a Yes/No box answers No).
+  [menu] N ITEM ...  [menu] -> N
+A question or menu nobody answers is dismissed (0; a Yes/No box answers No).
 
 Methods of IRunKesta:
   ProcessKesta CloseKesta GetKestaHelp WordFinder SelectElement SixsigmaRead

@@ -11,6 +11,8 @@ struct CliOptions {
   std::optional<std::string> arg;   // call: its argument
   std::string file;                 // check, call: the document
   std::string element;              // check --element: the element to check
+  std::string caret;                // --caret: the element the caret is put in
+  std::string select;               // --select: the element whose content is selected
   std::string outFile;              // -o
   bool inPlace = false;             // -i
   std::vector<int> answers;         // --answer, in order

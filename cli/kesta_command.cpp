@@ -7,7 +7,9 @@
 
 #include "cli/cli_options.h"
 #include "cli/module_client.h"
+#include "editor/caret.h"
 #include "editor/editor.h"
+#include "editor/element_ids.h"
 #include "platform/console_interaction.h"
 #include "platform/environment.h"
 #include "platform/files.h"
@@ -31,6 +33,16 @@ void DefaultCustomFolder(const CliPaths& paths) {
   const std::string& dir =
       FileExists(paths.builtCustomDir + "/editinit/KestaArbortext.ini") ? paths.builtCustomDir : paths.sourceCustomDir;
   ::setenv("APTCUSTOM", dir.c_str(), 1);
+}
+
+// The writer's selection: the content of an element, the caret inside it.
+bool SelectContent(editor::Editor& doc, const std::string& ref) {
+  editor::NodeIndex node = editor::ParseId(doc.ResolveElement(ref));
+  editor::EditorState& state = doc.State();
+  if (!state.doc.IsAlive(node)) return false;
+  editor::PlaceCaretInside(state, node);
+  editor::SelectRange(state, state.doc.StartOf(node) + 1, state.doc.EndOf(node));
+  return true;
 }
 
 std::string LoadFailure(ModuleClient::Outcome outcome, const std::string& error) {
@@ -81,6 +93,10 @@ int RunOnDocument(const CliOptions& options, const CliPaths& paths) {
   if (!doc.Load(options.file, &error)) return Fail(kExitFile, error);
   if (!options.element.empty() && !doc.PlaceCaretIn(options.element))
     return UsageError("no element '" + options.element + "' in " + options.file);
+  if (!options.caret.empty() && !doc.PlaceCaretIn(options.caret))
+    return UsageError("no element '" + options.caret + "' in " + options.file);
+  if (!options.select.empty() && !SelectContent(doc, options.select))
+    return UsageError("no element '" + options.select + "' in " + options.file);
   if (options.mouse) doc.SetMouseAnswer(*options.mouse);
 
   ConsoleInteraction console(stderr);

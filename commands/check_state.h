@@ -14,6 +14,7 @@ struct CheckState {
   BoundedText<16000> elementText;     // text of the element or selection under check
   int scratchCount = 0;               // step counter of the stamp removal
   std::string engineErrorText;        // text of the marking's error boxes
+  BoundedText<80> markScope;          // set: the marking stays inside this element
   void Reset() { *this = CheckState{}; }
 };
 extern CheckState Check;

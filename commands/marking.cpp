@@ -1,5 +1,6 @@
 // Writes the findings of the last check into the document: one marker per
 // finding, or a direct correction for the kinds that correct.
+#include <cstdlib>
 #include <string>
 
 #include "commands/check_state.h"
@@ -50,6 +51,31 @@ auto Guarded(Fn&& fn) -> decltype(fn()) {
 // The forward search of a record. Text that is not found where the finding
 // said (a search that fails) costs this record only: the box names the
 // search, and the marking goes on with the next record.
+// A selection check marks only inside the element it checked: a search that
+// ran past that element found text that was not checked. The marking stops
+// there; the findings after it lie further on still.
+void StayInScope(HostChannel& host) {
+  if (Check.markScope.empty()) return;
+  constexpr int kMaxDepth = 512;
+  bool inside = false;
+  Guarded([&] {
+    BoundedText<80> at(host.Evaluate("oid_caret()"));
+    for (int depth = 0; depth < kMaxDepth && !inside; ++depth) {
+      if (at == Check.markScope) {
+        inside = true;
+        break;
+      }
+      BoundedText<80> parent(host.Evaluate(Format("oid_parent('%s')", at.c_str())));
+      if (parent.empty() || parent == at ||
+          std::atoi(host.Evaluate(Format("oid_valid('%s')", parent.c_str())).c_str()) != 1)
+        break;
+      at = parent;
+    }
+    if (!inside) host.Execute("clear_mark all");
+  });
+  if (!inside) throw StopMarking{S_OK};
+}
+
 void SearchOrSkip(HostChannel& host, const std::string& command, const MarkWork& w, const MarkInput& in) {
   try {
     host.Execute(command);
@@ -60,6 +86,7 @@ void SearchOrSkip(HostChannel& host, const std::string& command, const MarkWork&
                     "Report KESta problem", MB_ICONERROR);
     throw NextRecord{};
   }
+  StayInScope(host);
 }
 
 // Length of the text the last search selected, for moving the caret back
@@ -126,6 +153,7 @@ void FindSentenceArticle(HostChannel& host, MarkWork& w) {
   BoundedText<16> found;
   Guarded([&] {
     host.Execute("find -f -q -select @" + FindText(w.S) + "@;");
+    StayInScope(host);
     // The article is read while it is still selected.
     host.Execute("find -b -e -q -select @T..@;");
     found = host.Evaluate("$selection");
@@ -161,6 +189,7 @@ void WriteMarker(HostChannel& host, MarkWork& w, const MarkInput& in) {
                       "REPORT KESta PROBLEM", MB_ICONERROR);
       throw StopMarking{S_FALSE};
     }
+    StayInScope(host);
   }
 
   // The marker wraps the text as the document holds it: what the search's

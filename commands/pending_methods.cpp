@@ -3,14 +3,8 @@
 #include "commands/run_kesta.h"
 
 HRESULT RunKesta::WordFinder() { return E_NOTIMPL; }
-HRESULT RunKesta::SelectElement() { return E_NOTIMPL; }
 HRESULT RunKesta::SixsigmaRead() { return E_NOTIMPL; }
-HRESULT RunKesta::ShowMe() { return E_NOTIMPL; }
-HRESULT RunKesta::ShowContext() { return E_NOTIMPL; }
-HRESULT RunKesta::DisplayCmenu(int /*menuMode*/) { return E_NOTIMPL; }
 HRESULT RunKesta::ShowTemp() { return E_NOTIMPL; }
 HRESULT RunKesta::MetricConverter() { return E_NOTIMPL; }
-HRESULT RunKesta::CLoadMenu() { return E_NOTIMPL; }
 HRESULT RunKesta::VerbSelector() { return E_NOTIMPL; }
-HRESULT RunKesta::CallNextKesta() { return E_NOTIMPL; }
 HRESULT RunKesta::TrafficLight() { return E_NOTIMPL; }

@@ -1,5 +1,7 @@
 #include "platform/console_interaction.h"
 
+#include "platform/popup_menu.h"
+
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -87,4 +89,37 @@ void ConsoleInteraction::ShowHelp(const std::string& helpFile, unsigned topic) {
   std::fprintf(out_, "[help] %s topic %u\n", helpFile.c_str(), topic);
   std::fflush(out_);
   DesktopOpen(helpFile);
+}
+
+int ConsoleInteraction::PopupMenu(const Menu& menu, ScreenPoint /*at*/) {
+  // Every command item gets its number, also a greyed one, so that the
+  // numbers stay put while items change state.
+  std::vector<const MenuItem*> numbered;
+  for (const MenuLine& line : MenuLines(menu)) {
+    const MenuItem& item = *line.item;
+    std::string indent(static_cast<std::size_t>(line.depth) * 2, ' ');
+    std::string text;
+    if (item.separator) {
+      text = indent + "--------";
+    } else if (item.popup) {
+      text = indent + item.text + ":" + (item.grayed ? " (greyed)" : "");
+    } else {
+      numbered.push_back(&item);
+      text = indent + std::to_string(numbered.size()) + " " + item.text;
+      std::string marks;
+      if (item.checked) marks += "checked";
+      if (item.isDefault) marks += marks.empty() ? "default" : ", default";
+      if (!line.choosable) marks += marks.empty() ? "greyed" : ", greyed";
+      if (!marks.empty()) text += " (" + marks + ")";
+    }
+    std::fprintf(out_, "[menu] %s\n", text.c_str());
+  }
+  int answer = 0;
+  if (!NextAnswer(&answer) && !AskTerminal("choose a number (0 closes the menu):", &answer)) answer = 0;
+  int id = 0;
+  if (answer >= 1 && static_cast<std::size_t>(answer) <= numbered.size())
+    id = static_cast<int>(numbered[static_cast<std::size_t>(answer) - 1]->id);
+  std::fprintf(out_, "[menu] -> %d\n", answer >= 1 && id != 0 ? answer : 0);
+  std::fflush(out_);
+  return id;
 }

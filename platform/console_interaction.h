@@ -1,8 +1,9 @@
 #pragma once
-// The interaction of the `kesta` command: every box, status line and
-// question goes to standard error; answers come from a queue given on the
+// The interaction of the `kesta` command: every box, status line, question
+// and menu goes to standard error; answers come from a queue given on the
 // command line, then from the terminal when there is one, else a question
-// is dismissed.
+// or menu is dismissed. A menu is printed with its choices numbered from 1;
+// the answer is the number of the choice.
 #include <cstdio>
 #include <deque>
 
@@ -21,6 +22,7 @@ class ConsoleInteraction : public Interaction {
   // when there is one and a display to show it on.
   void ShellOpen(const std::string& path) override;
   void ShowHelp(const std::string& helpFile, unsigned topic) override;
+  int PopupMenu(const Menu& menu, ScreenPoint at) override;
 
  private:
   bool NextAnswer(int* answer);

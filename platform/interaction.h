@@ -1,8 +1,8 @@
 #pragma once
 // Everything the module asks of the person at the screen goes through one
-// interface: message boxes, the host's status line and its questions. The
-// console implementation serves the `kesta` command, the scripted one the
-// tests.
+// interface: message boxes, the host's status line and its questions, popup
+// menus, the mouse cursor and the placement of windows. The console
+// implementation serves the `kesta` command, the scripted one the tests.
 #include <deque>
 #include <string>
 #include <vector>
@@ -37,6 +37,19 @@ constexpr int IDIGNORE = 5;
 constexpr int IDYES = 6;
 constexpr int IDNO = 7;
 
+struct Menu;  // platform/popup_menu.h
+
+// A window of the desktop; 0 is none.
+using WindowHandle = unsigned long;
+// The host's edit window, the one window this desktop has.
+inline constexpr WindowHandle kHostWindow = 1;
+
+// A point on the screen, in pixels.
+struct ScreenPoint {
+  int x = 0;
+  int y = 0;
+};
+
 // The caption of the framework's message box.
 inline constexpr const char* kAppTitle = "KESta Checker";
 
@@ -56,6 +69,26 @@ class Interaction {
   virtual void ShowHelp(const std::string& helpFile, unsigned topic) {
     (void)helpFile;
     (void)topic;
+  }
+  // Shows a popup menu at a screen point and waits; returns the id of the
+  // item chosen, 0 when the menu is dismissed.
+  virtual int PopupMenu(const Menu& menu, ScreenPoint at) {
+    (void)menu;
+    (void)at;
+    return 0;
+  }
+  // Window placement: the active window, the one with the keyboard focus,
+  // bringing a window to the foreground and to the top.
+  virtual WindowHandle ActiveWindow() { return kHostWindow; }
+  virtual WindowHandle FocusWindow() { return kHostWindow; }
+  virtual void SetForegroundWindow(WindowHandle window) { (void)window; }
+  virtual void BringWindowToTop(WindowHandle window) { (void)window; }
+  // The mouse: where the cursor is, moving it, pressing its buttons.
+  virtual ScreenPoint CursorPos() { return {}; }
+  virtual void SetCursorPos(ScreenPoint at) { (void)at; }
+  virtual void MouseEvent(unsigned flags, ScreenPoint at) {
+    (void)flags;
+    (void)at;
   }
 };
 

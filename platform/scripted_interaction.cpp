@@ -1,40 +1,96 @@
 #include "platform/scripted_interaction.h"
 
+namespace {
+InteractionEvent Event(InteractionEvent::Kind kind, std::string text = {}) {
+  InteractionEvent e;
+  e.kind = kind;
+  e.text = std::move(text);
+  return e;
+}
+}  // namespace
+
 ScriptedInteraction::ScriptedInteraction() : previous_(SetInteraction(this)) {}
 
 ScriptedInteraction::~ScriptedInteraction() { SetInteraction(previous_); }
 
+bool ScriptedInteraction::NextAnswer(int* answer) {
+  if (answers_.empty()) return false;
+  *answer = answers_.front();
+  answers_.pop_front();
+  return true;
+}
+
 int ScriptedInteraction::MessageBox(const std::string& text, const std::string& caption,
                                     unsigned style) {
   int answer = DismissedAnswer(style);
-  if (!answers_.empty()) {
-    answer = answers_.front();
-    answers_.pop_front();
-  }
-  events_.push_back({InteractionEvent::Box, text, caption, style, {}, answer});
+  NextAnswer(&answer);
+  InteractionEvent e = Event(InteractionEvent::Box, text);
+  e.caption = caption;
+  e.style = style;
+  e.answer = answer;
+  events_.push_back(std::move(e));
   return answer;
 }
 
 void ScriptedInteraction::StatusLine(const std::string& text) {
-  events_.push_back({InteractionEvent::Status, text, {}, 0, {}, 0});
+  events_.push_back(Event(InteractionEvent::Status, text));
 }
 
 int ScriptedInteraction::Response(const std::string& prompt, const std::vector<std::string>& buttons) {
   int answer = 0;
-  if (!answers_.empty()) {
-    answer = answers_.front();
-    answers_.pop_front();
-  }
-  events_.push_back({InteractionEvent::Response, prompt, {}, 0, buttons, answer});
+  NextAnswer(&answer);
+  InteractionEvent e = Event(InteractionEvent::Response, prompt);
+  e.buttons = buttons;
+  e.answer = answer;
+  events_.push_back(std::move(e));
   return answer;
 }
 
 void ScriptedInteraction::ShellOpen(const std::string& path) {
-  events_.push_back({InteractionEvent::Open, path, {}, 0, {}, 0});
+  events_.push_back(Event(InteractionEvent::Open, path));
 }
 
 void ScriptedInteraction::ShowHelp(const std::string& helpFile, unsigned topic) {
-  events_.push_back({InteractionEvent::Help, helpFile, {}, 0, {}, static_cast<int>(topic)});
+  InteractionEvent e = Event(InteractionEvent::Help, helpFile);
+  e.answer = static_cast<int>(topic);
+  events_.push_back(std::move(e));
+}
+
+int ScriptedInteraction::PopupMenu(const Menu& menu, ScreenPoint at) {
+  int answer = 0;
+  NextAnswer(&answer);
+  InteractionEvent e = Event(InteractionEvent::MenuShown);
+  e.menu = menu;
+  e.at = at;
+  e.answer = answer;
+  events_.push_back(std::move(e));
+  return answer;
+}
+
+void ScriptedInteraction::SetForegroundWindow(WindowHandle window) {
+  InteractionEvent e = Event(InteractionEvent::Foreground);
+  e.window = window;
+  events_.push_back(std::move(e));
+}
+
+void ScriptedInteraction::BringWindowToTop(WindowHandle window) {
+  InteractionEvent e = Event(InteractionEvent::Top);
+  e.window = window;
+  events_.push_back(std::move(e));
+}
+
+void ScriptedInteraction::SetCursorPos(ScreenPoint at) {
+  cursor_ = at;
+  InteractionEvent e = Event(InteractionEvent::Cursor);
+  e.at = at;
+  events_.push_back(std::move(e));
+}
+
+void ScriptedInteraction::MouseEvent(unsigned flags, ScreenPoint at) {
+  InteractionEvent e = Event(InteractionEvent::Mouse);
+  e.at = at;
+  e.window = flags;
+  events_.push_back(std::move(e));
 }
 
 std::vector<InteractionEvent> ScriptedInteraction::Only(InteractionEvent::Kind kind) const {

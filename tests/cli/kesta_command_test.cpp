@@ -106,7 +106,9 @@ TEST_F(KestaCommandTest, MethodNotBuiltYetSaysSoAndWritesNothing) {
 
 TEST_F(KestaCommandTest, CheckOneElementByItsIdAttribute) {
   ProgramRun run = Kesta({"check", kSample, "--element", "step-remove"});
-  EXPECT_NE(run.err.find("SelectElement"), std::string::npos) << run.err;
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.err.find("[status] KESta keys: F4-Check Element  F2-View  F6-Next KESta"), std::string::npos)
+      << run.err;
   run = Kesta({"check", kSample, "--element", "no-such-step"});
   EXPECT_EQ(run.status, 2);
   EXPECT_NE(run.err.find("no element 'no-such-step'"), std::string::npos) << run.err;

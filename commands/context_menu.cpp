@@ -1,0 +1,178 @@
+// The finding's context menu: its first line, up to six suggestions from the
+// advice, removal of this marker or of all, and the replacement of the
+// flagged text by the suggestion chosen.
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "commands/finding_state.h"
+#include "commands/finding_work.h"
+#include "commands/menu_line.h"
+#include "engine/word_rec.h"
+#include "platform/bounded_text.h"
+#include "platform/desktop.h"
+#include "platform/popup_menu.h"
+#include "resources/context_menu.h"
+
+namespace {
+constexpr unsigned kMenuFlags = TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_RECURSE;  // 0x103
+constexpr std::size_t kCommandSize = 80;
+constexpr std::size_t kInsertSize = 256;
+
+enum MenuMode { kAtCaret = 0, kAtSavedElement = 1 };
+
+// The element the menu works on; an id that does not fit its field is
+// refused like a failed host call.
+BoundedText<16> ElementId(std::string_view id) {
+  BoundedText<16> out;
+  if (!out.assign(id)) throw _com_error(DISP_E_OVERFLOW, "element id too long");
+  return out;
+}
+
+// Builds the popup from menu resource 206 for the current finding.
+std::unique_ptr<Menu> BuildMenu() {
+  std::unique_ptr<Menu> bar = LoadMenuResource(IDR_KESTA_MENU);
+  Menu* popup = bar ? GetSubMenu(*bar, 0) : nullptr;
+  if (!popup) return bar;
+  ModifyMenu(*popup, kMenuPosTerm, MF_BYPOSITION | MF_STRING, ID_KESTA_TERM,
+             Finding.ContextMenuText.str());
+  CheckMenuItem(*popup, ID_KESTA_NEXT_MESSAGE, MF_BYCOMMAND | MF_CHECKED);
+  SetMenuDefaultItem(*popup, ID_KESTA_NEXT_MESSAGE, false);
+
+  if (Finding.CurrentAdvice == kSafetyAdviceCode) Finding.CurrentAdvice = kSafetyAdvice;
+  if (Finding.CurrentAdvice.empty()) {
+    EnableMenuItem(*popup, kMenuPosSuggestions, MF_BYPOSITION | MF_GRAYED | MF_DISABLED);
+    return bar;
+  }
+  // The split works on a copy: the advice itself keeps its slashes.
+  std::vector<std::string> pieces = SplitSuggestions(Finding.CurrentAdvice.view());
+  unsigned count = static_cast<unsigned>(std::min<std::size_t>(pieces.size(), kSuggestionItems));
+  for (unsigned n = 0; n < count; ++n)
+    ModifyMenu(*popup, ID_KESTA_SYN1 + n, MF_BYCOMMAND | MF_STRING, ID_KESTA_SYN1 + n, pieces[n]);
+  for (unsigned n = count; n < kSuggestionItems; ++n)
+    RemoveMenu(*popup, ID_KESTA_SYN1 + n, MF_BYCOMMAND);
+  return bar;
+}
+
+// The flagged text replaced by the suggestion: the marker's tags go, the
+// caret steps back into the text, the text is found and overwritten.
+void ReplaceFlaggedText(HostChannel& host, const std::string& word, const std::string& chosen) {
+  // The insert command must fit its buffer whole, or the marker would be
+  // gone and the text left unreplaced.
+  std::string insert = "insert_string -pendingdelete @" + chosen + "@";
+  if (insert.size() > kInsertSize - 1) {
+    SendStatus(host, "KESta Message: The suggestion is too long to insert.");
+    return;
+  }
+  Finding.CurrentAdvice = chosen;
+  host.Execute("dt;");
+  std::size_t length = word.size();
+  std::size_t back = length <= 2 ? length : length / 2;
+  try {
+    host.Execute(Format("car edit 0,-%zu;", back));
+  } catch (const _com_error&) {
+    // Near the start of the text there is less to step back over; the
+    // search goes on from where the caret is.
+  }
+  host.Execute("find -f -select " + FindDelimited(word));
+  Finding.CurrentSelectionText.clear();
+  Finding.CurrentSelectionText.assign(insert);
+  host.Execute(Finding.CurrentSelectionText.str());
+  host.Execute(FitCommand(kCommandSize, Format("car edit 0,-%zu", chosen.size())));
+}
+}  // namespace
+
+void RightClickAt(int x, int y) {
+  SetCursorPos(x, y);
+  mouse_event(MOUSEEVENTF_RIGHTDOWN, x, y);
+  mouse_event(MOUSEEVENTF_RIGHTUP, x, y);
+}
+
+std::string FindDelimited(std::string_view text) {
+  if (text.find('@') == std::string_view::npos) return "@" + std::string(text) + "@";
+  if (text.find('/') == std::string_view::npos) return "/" + std::string(text) + "/";
+  throw _com_error(E_INVALIDARG, "the text to find holds both delimiters");
+}
+
+std::string FitCommand(std::size_t size, std::string command) {
+  if (command.size() > size - 1) throw _com_error(DISP_E_OVERFLOW, "command too long for its buffer");
+  return command;
+}
+
+HRESULT DisplayCmenuWork(HostChannel& host, FindingCalls& self, int menuMode) {
+  for (const char* option : {"set extendselection=off", "set tagscan=off", "set wrapscan=off",
+                             "set selectscan=on", "set messagelocation=statusbar"})
+    host.Execute(option);
+
+  BoundedText<16> element;
+  BoundedText<80> wordCopy;  // 79 characters of the flagged text
+  if (menuMode == kAtSavedElement) {
+    element = ElementId(Cursor.CurrentOid.view());
+    wordCopy.assign(Finding.CurrentMarkedWord.view());
+  } else {
+    element = ElementId(host.Evaluate("oid_caret()"));
+  }
+  host.Execute(FitCommand(kCommandSize, Format("goto_oid('%s');", element.c_str())));
+  host.Execute(FitCommand(kCommandSize, Format("oid_select('%s',0,0,1);", element.c_str())));
+  std::string word = Finding.CurrentMarkedWord.str();
+
+  if (menuMode == kAtSavedElement) {
+    std::string copy = wordCopy.str();
+    if (std::size_t lf = copy.find('\n'); lf != std::string::npos) copy[lf] = ' ';
+    host.Execute("car edit 0,-2");
+    host.Execute(FitCommand(kCommandSize, "find -f -q -select " + FindDelimited(copy) + "; car mouse; "));
+    self.CaptureHostAndCursor();
+  }
+
+  WindowHandle owner = 0;
+  if (menuMode == kAtCaret || menuMode == kAtSavedElement) {
+    owner = GetActiveWindow();
+    SetForegroundWindow(owner);
+    BringWindowToTop(owner);
+    if (menuMode == kAtSavedElement) {
+      host.Execute("car edit 0,-1;");
+      host.Execute("clm; find -f -noselect " + FindDelimited(word) + "; car mouse;");
+    }
+  }
+
+  self.CLoadMenu();
+  std::unique_ptr<Menu> bar = BuildMenu();
+  Menu* popup = bar ? GetSubMenu(*bar, 0) : nullptr;
+
+  ScreenPoint at;
+  GetCursorPos(&at);
+  if (menuMode == kAtCaret) at.y += 8;
+  int chosen = popup ? TrackPopupMenu(*popup, kMenuFlags, at.x, at.y, owner) : 0;
+
+  std::string chosenText;
+  bool oneMessage = false;
+  unsigned id = static_cast<unsigned>(chosen);
+  if (id >= ID_KESTA_SYN1 && id <= ID_KESTA_SYN6) {
+    chosenText = GetMenuString(*popup, id, MF_BYCOMMAND);
+  } else if (id == ID_KESTA_CLOSE) {
+    if (element.empty()) SendStatus(host, "KESta Message: WARNING: Reached last KESta message.");
+    host.Execute("car edit 0,+1; dt;");
+  } else if (id == ID_KESTA_NEXT_MESSAGE) {
+    host.Execute("set pendingdelete=off");
+    host.Execute("set inputmode=insert");
+  } else if (id == ID_KESTA_ONE_MESSAGE) {
+    oneMessage = true;
+    constexpr int kDeleteCategory = 4;
+    if (Finding.CurrentCategory == kDeleteCategory)
+      host.Execute("find -f -select " + FindDelimited(word + " ") + "; delete");
+    host.Execute("car edit 0,+1; dt;");
+  } else if (id == ID_KESTA_ALL_IN_DOCUMENT) {
+    self.RemoveAllMarkers();
+  }
+
+  // Hints in parentheses are advice, not replacements.
+  if (!chosenText.empty() && chosenText[0] != '(' && !oneMessage)
+    ReplaceFlaggedText(host, word, chosenText);
+
+  DestroyMenu(bar);
+  host.Execute("set pendingdelete=off");
+  host.Execute("set inputmode=insert");
+  host.Execute("clear_mark all");
+  return S_OK;
+}

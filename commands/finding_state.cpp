@@ -1,0 +1,3 @@
+#include "commands/finding_state.h"
+
+CurrentFindingState Finding;

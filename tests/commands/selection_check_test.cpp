@@ -1,0 +1,285 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "commands/check_state.h"
+#include "commands/finding_work.h"
+#include "engine/word_rec.h"
+#include "platform/scripted_interaction.h"
+#include "tests/commands/element_host.h"
+
+namespace {
+using Strings = std::vector<std::string>;
+
+const char* kTableQuestion = "response(\"Select ONE cell (at cursor) or ALL cells.\", '&ONE', '&ALL', '&Cancel')";
+
+// A document of a section, a paragraph with an inline element, and a table
+// cell; the engine's passes replaced by a record of the text they got.
+struct SelectionDocument {
+  ElementHost host;
+  RecordedCalls self;
+  int section = 0, para = 0, emph = 0, row = 0, cell = 0, tgroup = 0;
+  std::vector<std::string> checked;  // the texts the passes ran on
+  int findings = 0;
+  SelectionPasses passes = [this] {
+    checked.push_back(Check.elementText.str());
+    return findings;
+  };
+
+  SelectionDocument() {
+    Check.Reset();
+    Cursor.Reset();
+    host.Add("doc");
+    section = host.Add("section", 0, "<section><para>Open the valve.</para></section>");
+    para = host.Add("para", section, "<para>Turn the <emph>red</emph> knob slowly.</para>");
+    emph = host.Add("emph", para, "<emph>red</emph>");
+    tgroup = host.Add("tgroup", section, "<tgroup><row><entry>Remove the cap now please.</entry></row></tgroup>");
+    row = host.Add("row", tgroup, "<row><entry>Cap</entry></row>");
+    cell = host.Add("entry", row, "Cap");
+    host.answers["mouse_at(0x001)"] = "text";
+    host.answers["change_tracking_find(oid_first(),1,0x4)"] = "(-1,0,0)";
+    host.answers["doc_path()"] = "/docs/a.xml";
+    host.caret = para;
+  }
+  HRESULT Run() { return SelectElementWork(host, self, passes); }
+  // The user's selection, as an element the host has selected.
+  void Select(const std::string& text) {
+    int i = host.Add("_sel", section, text);
+    host.selected = i;
+  }
+  bool Sent(const std::string& command) const {
+    Strings x = host.Executed();
+    return std::find(x.begin(), x.end(), command) != x.end();
+  }
+};
+
+Strings Tail(const Strings& all, std::size_t n) {
+  return Strings(all.end() - static_cast<std::ptrdiff_t>(std::min(n, all.size())), all.end());
+}
+}  // namespace
+
+TEST(SelectionCheck, ALongSelectionIsCheckedAsAParagraph) {
+  SelectionDocument doc;
+  doc.Select("Turn the red knob.");
+  doc.findings = 2;
+  EXPECT_EQ(doc.Run(), S_OK);
+  ASSERT_EQ(doc.checked.size(), 1u);
+  EXPECT_EQ(doc.checked[0], "<para>Turn the red knob.. @@END</para> @@END");
+  EXPECT_EQ(Cursor.CurrentOid.str(), doc.host.Id(doc.para));
+  Strings x = doc.host.Executed();
+  EXPECT_EQ(Strings(x.begin(), x.begin() + 9),
+            (Strings{"set pendingdelete=off", "set extendselect=off", "set caretcolor=red",
+                     "set spellinteractive=on", "set tagscan=off", "td -partial _touchup", "set saverenames=off",
+                     "mes \"KESta keys: F4-Check Element  F2-View  F6-Next KESta\"",
+                     "clm; goto_oid('" + doc.host.Id(doc.para) + "');"}));
+  EXPECT_EQ(x.back(), "goto_oid('" + doc.host.Id(doc.para) + "'); clm;");
+  EXPECT_EQ(doc.self.made, Strings{"MarkingEngine"});
+  EXPECT_EQ(Check.documentPath.str(), "/docs/a.xml");
+}
+
+TEST(SelectionCheck, AShortSelectionChecksTheElementAtTheCaret) {
+  SelectionDocument doc;
+  doc.Select("knob");  // 12 characters or fewer
+  EXPECT_EQ(doc.Run(), S_OK);
+  ASSERT_EQ(doc.checked.size(), 1u);
+  EXPECT_EQ(doc.checked[0], "<para>Turn the <emph>red</emph> knob slowly.</para>. @@END");
+  std::string id = doc.host.Id(doc.para);
+  EXPECT_TRUE(doc.Sent("goto_oid('" + id + "')"));
+  EXPECT_TRUE(doc.Sent("select_element('" + id + "')"));
+  // No findings: the line says so and the caret goes back.
+  EXPECT_EQ(doc.host.Statuses().back(), "Excellent: NO KESta Messages.                ");
+  EXPECT_EQ(doc.host.Executed().back(), "goto_oid('" + id + "'); clm;");
+  EXPECT_TRUE(doc.self.made.empty());
+}
+
+TEST(SelectionCheck, ACaretInAnInlineElementChecksItsParent) {
+  SelectionDocument doc;
+  doc.host.caret = doc.emph;
+  doc.Run();
+  EXPECT_EQ(Cursor.CurrentOid.str(), doc.host.Id(doc.para));
+  ASSERT_EQ(doc.checked.size(), 1u);
+  EXPECT_EQ(doc.checked[0].substr(0, 6), "<para>");
+}
+
+TEST(SelectionCheck, OldMarkersAreRecognisedByTheirElementName) {
+  {
+    // The word "Kesta" in the writer's own text is no marker.
+    SelectionDocument doc;
+    doc.Select("The Kesta checker reads this.");
+    doc.Run();
+    EXPECT_TRUE(doc.self.made.empty());
+  }
+  {
+    SelectionDocument doc;
+    doc.Select("Do not <?Pub _touchup Kesta=\"0103use\" HighltBckclr=\"6699FF\"?>utilize</_touchup> it.");
+    doc.self.removeMarks = [&] {
+      // The removal reads the element afresh, without its markers.
+      Check.elementText = "<para>Do not utilize it.</para>. @@END";
+      return S_OK;
+    };
+    doc.Run();
+    EXPECT_EQ(doc.self.made, Strings{"RemoveMarks"});
+    EXPECT_TRUE(doc.Sent("clm; goto_oid('" + doc.host.Id(doc.para) + "');"));
+    ASSERT_EQ(doc.checked.size(), 1u);
+    EXPECT_EQ(doc.checked[0], "<para>Do not utilize it.</para>. @@END");
+  }
+}
+
+TEST(SelectionCheck, TextsTooLongToCheckAreReportedInEveryMode) {
+  std::string big(16000, 'a');
+  {
+    SelectionDocument doc;
+    doc.host.elements[static_cast<std::size_t>(doc.para)].selection = "<para>" + big + "</para>";
+    EXPECT_EQ(doc.Run(), S_OK);
+    EXPECT_TRUE(doc.checked.empty());
+    EXPECT_EQ(doc.host.Statuses().back(), "KESta Message:  Text too long to check. Select a shorter part.");
+  }
+  {
+    // The paragraph wrapping must fit as well.
+    SelectionDocument doc;
+    doc.Select(std::string(15990, 'a'));
+    EXPECT_EQ(doc.Run(), S_OK);
+    EXPECT_TRUE(doc.checked.empty());
+    EXPECT_EQ(doc.host.Statuses().back(), "KESta Message:  Text too long to check. Select a shorter part.");
+  }
+  {
+    SelectionDocument doc;
+    doc.host.answers["mouse_at(0x001)"] = "entry";
+    doc.host.answers[kTableQuestion] = "2";
+    doc.host.elements[static_cast<std::size_t>(doc.tgroup)].selection = "<tgroup>" + big + "</tgroup>";
+    doc.host.selected = doc.tgroup;
+    EXPECT_EQ(doc.Run(), S_OK);
+    EXPECT_TRUE(doc.checked.empty());
+  }
+  {
+    // The longest text that fits still ends with its sentinel.
+    SelectionDocument doc;
+    std::string fits = "<p>" + std::string(15999 - 7 - 3, 'a');
+    doc.host.elements[static_cast<std::size_t>(doc.para)].selection = fits;
+    doc.Run();
+    ASSERT_EQ(doc.checked.size(), 1u);
+    EXPECT_EQ(doc.checked[0].size(), 15999u);
+    EXPECT_EQ(doc.checked[0].substr(doc.checked[0].size() - 7), ". @@END");
+  }
+}
+
+TEST(SelectionCheck, ASentinelInsideTheTextDoesNotEndIt) {
+  SelectionDocument doc;
+  doc.Select("Write @@END here and more.");
+  doc.Run();
+  ASSERT_EQ(doc.checked.size(), 1u);
+  EXPECT_EQ(doc.checked[0].find("@@END"), doc.checked[0].find(". @@END</para>") + 2);
+}
+
+TEST(SelectionCheck, TableQuestion) {
+  auto table = [](const char* answer) {
+    auto doc = std::make_unique<SelectionDocument>();
+    doc->host.answers["mouse_at(0x001)"] = "tabl.entry";
+    doc->host.answers[kTableQuestion] = answer;
+    doc->host.caret = doc->cell;
+    return doc;
+  };
+  {
+    // ONE on a short cell: checked with its row.
+    auto doc = table("1");
+    EXPECT_EQ(doc->Run(), S_OK);
+    EXPECT_EQ(Cursor.CurrentOid.str(), doc->host.Id(doc->row));
+    ASSERT_EQ(doc->checked.size(), 1u);
+    EXPECT_EQ(doc->checked[0], "<row><entry>Cap</entry></row> @@END");
+    std::string row = doc->host.Id(doc->row);
+    EXPECT_TRUE(doc->Sent("car edit 0,2"));
+    EXPECT_TRUE(doc->Sent("oid_select('" + row + "',0,0,1); clm;"));
+    EXPECT_TRUE(doc->Sent("goto_oid('" + row + "');"));
+  }
+  {
+    // ONE on a cell with enough text: the cell itself.
+    auto doc = table("1");
+    doc->host.elements[static_cast<std::size_t>(doc->cell)].selection = "Remove the cap and the seal.";
+    doc->Run();
+    ASSERT_EQ(doc->checked.size(), 1u);
+    EXPECT_EQ(doc->checked[0], "<para>Remove the cap and the seal.. @@END</para> @@END");
+  }
+  {
+    auto doc = table("2");
+    doc->host.selected = doc->tgroup;  // what the backward find selects
+    doc->Run();
+    EXPECT_TRUE(doc->Sent("find -b -t -m -select /<tgroup>/;"));
+    ASSERT_EQ(doc->checked.size(), 1u);
+    EXPECT_EQ(doc->checked[0], "<tgroup><row><entry>Remove the cap now please.</entry></row></tgroup>. @@END");
+  }
+  {
+    auto doc = table("3");
+    Check.elementText = "<para>stale text</para>. @@END";
+    EXPECT_EQ(doc->Run(), S_OK);
+    EXPECT_TRUE(doc->checked.empty());
+  }
+  {
+    // A closed question reads nothing and checks nothing, stale text least.
+    auto doc = table("0");
+    Check.elementText = "<para>stale text</para>. @@END";
+    EXPECT_EQ(doc->Run(), S_OK);
+    EXPECT_TRUE(doc->checked.empty());
+    EXPECT_EQ(doc->host.Statuses().back(), "KESta Message:  Nothing checked. Put the caret in the text to check.");
+  }
+}
+
+TEST(SelectionCheck, AnUnknownMouseAnswerChecksNothing) {
+  SelectionDocument doc;
+  doc.host.answers["mouse_at(0x001)"] = "graphic";
+  Check.elementText = "<para>stale text</para>. @@END";
+  EXPECT_EQ(doc.Run(), S_OK);
+  EXPECT_TRUE(doc.checked.empty());
+  EXPECT_EQ(doc.host.Statuses().back(), "KESta Message:  Nothing checked. Put the caret in the text to check.");
+}
+
+TEST(SelectionCheck, AnEmptyWordListIsNotChecked) {
+  SelectionDocument doc;
+  doc.passes = [] { return -1; };
+  EXPECT_EQ(doc.Run(), S_OK);
+  EXPECT_TRUE(doc.self.made.empty());
+  EXPECT_EQ(doc.host.Statuses().back(), "KESta Message:  Nothing checked. Put the caret in the text to check.");
+}
+
+TEST(SelectionCheck, ChangeTrackingGoesBackOnHoweverTheCheckEnds) {
+  const Strings on = {"set changetracking=on", "mes \"KESta Message:  Track Changes is set ON.\""};
+  auto tracked = [] {
+    auto doc = std::make_unique<SelectionDocument>();
+    doc->host.answers["change_tracking_find(oid_first(),1,0x4)"] = "(2,5,0)";
+    return doc;
+  };
+  {
+    auto doc = tracked();
+    doc->findings = 1;
+    doc->Run();
+    EXPECT_TRUE(doc->Sent("set changetracking=off"));
+    EXPECT_EQ(doc->host.Statuses()[0], "KESta Message:  Detected Track Changes ON.");
+    EXPECT_EQ(Tail(doc->host.Executed(), 2), on);
+    EXPECT_EQ(Check.trackChangesWasOn, 0);
+  }
+  {
+    auto doc = tracked();
+    doc->Run();  // no findings
+    EXPECT_EQ(Tail(doc->host.Executed(), 2), on);
+    EXPECT_EQ(Check.trackChangesWasOn, 0);
+  }
+  {
+    auto doc = tracked();
+    doc->host.answers["mouse_at(0x001)"] = "graphic";
+    doc->Run();
+    EXPECT_EQ(Tail(doc->host.Executed(), 2), on);
+  }
+  {
+    auto doc = tracked();
+    doc->host.failPattern = "select_element";
+    EXPECT_THROW(doc->Run(), _com_error);
+    EXPECT_EQ(Tail(doc->host.Executed(), 2), on);
+    EXPECT_EQ(Check.trackChangesWasOn, 0);
+  }
+  {
+    // Without tracked changes nothing is switched.
+    SelectionDocument doc;
+    doc.Run();
+    EXPECT_FALSE(doc.Sent("set changetracking=off"));
+    EXPECT_FALSE(doc.Sent("set changetracking=on"));
+  }
+}

@@ -1,0 +1,220 @@
+// `kesta` on one element, a selection or table cells (SelectElement), and on
+// a finding at the caret with its menu (ShowMe, ShowContext, DisplayCmenu),
+// end to end.
+#include <gtest/gtest.h>
+
+#include "check_fixture.h"
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+const char* const kKeys = "[status] KESta keys: F4-Check Element  F2-View  F6-Next KESta";
+const char* const kExcellent = "[status] Excellent: NO KESta Messages.                ";
+const char* const kNothing = "[status] KESta Message:  Nothing checked. Put the caret in the text to check.";
+const char* const kTableQuestion = "[response] Select ONE cell (at cursor) or ALL cells. -> ";
+
+class SelectionCheck : public CheckFixture {
+ protected:
+  ProgramRun Run(const std::string& xml, std::vector<std::string> args) {
+    std::string file = dir_.Write("doc.xml", xml);
+    args.insert(args.begin() + (args[0] == "call" ? 2 : 1), file);
+    return Kesta(args);
+  }
+  static std::string Topic(const std::string& body) { return "<topic><body>" + body + "</body></topic>\n"; }
+  static std::string Glorp() { return Marker("2500NONE", "FFFF66", "Glorp"); }
+  static std::string Shut() { return Marker("0000Close", "CCCCCC", "Shut"); }
+};
+
+const std::string kTwoParagraphs = "<p id=\"p1\">Glorp the valve.</p><p id=\"p2\">Shut the pump slowly.</p>";
+
+TEST_F(SelectionCheck, OneElementIsCheckedAndMarked) {
+  ProgramRun run = Run(Topic(kTwoParagraphs), {"check", "--element", "p2"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Body(run.out), Topic("<p id=\"p1\">Glorp the valve.</p><p id=\"p2\">" + Shut() + " the pump slowly.</p>"));
+  EXPECT_EQ(Lines(run.err), Strings{kKeys});
+
+  run = Run(Topic("<p id=\"p1\">Remove the valve.</p>"), {"check", "--element", "p1"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Lines(run.err), (Strings{kKeys, kExcellent}));
+  EXPECT_EQ(Body(run.out), Topic("<p id=\"p1\">Remove the valve.</p>"));
+}
+
+TEST_F(SelectionCheck, SelectedTextIsChecked) {
+  // Longer than 12 characters: the selection itself.
+  ProgramRun run = Run(Topic(kTwoParagraphs), {"call", "SelectElement", "--select", "p1"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Body(run.out), Topic("<p id=\"p1\">" + Glorp() + " the valve.</p><p id=\"p2\">Shut the pump slowly.</p>"));
+  // A short selection: the element at the caret.
+  run = Run(Topic("<p id=\"p1\">Shut it.</p><p>Glorp it.</p>"), {"call", "SelectElement", "--select", "p1"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Body(run.out), Topic("<p id=\"p1\">" + Shut() + " it.</p><p>Glorp it.</p>"));
+}
+
+TEST_F(SelectionCheck, ACaretInAnInlineElementChecksItsParent) {
+  ProgramRun run = Run(Topic("<p id=\"p1\">Glorp the <xref id=\"x1\">valve</xref> now.</p>"),
+                       {"check", "--element", "x1"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find(Glorp() + " the <xref id=\"x1\">valve</xref>"), std::string::npos) << run.out;
+  // An element outside the inline list is checked by itself.
+  run = Run(Topic("<p id=\"p1\">Glorp the <b id=\"b1\">valve</b> now.</p>"), {"check", "--element", "b1"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out.find("_touchup"), std::string::npos) << run.out;
+}
+
+TEST_F(SelectionCheck, TableCells) {
+  const std::string table =
+      "<table><tgroup><row><entry id=\"c1\">Glorp</entry>"
+      "<entry id=\"c2\">Shut the pump and turn the valve.</entry></row>"
+      "<row><entry id=\"c3\"><emph id=\"e1\">Remove the pump</emph> and the Glorp</entry></row></tgroup></table>"
+      "<p>Glorp.</p>";
+  auto cells = [&](const char* cell, std::vector<std::string> answers) {
+    std::vector<std::string> args = {"check", "--element", cell, "--mouse", "entry"};
+    for (const std::string& a : answers) {
+      args.push_back("--answer");
+      args.push_back(a);
+    }
+    return Run(Topic(table), args);
+  };
+  // ONE: the cell at the caret.
+  ProgramRun run = cells("c2", {"1"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Lines(run.err), (Strings{kKeys, std::string(kTableQuestion) + "1"}));
+  EXPECT_NE(run.out.find("<entry id=\"c1\">Glorp</entry><entry id=\"c2\">" + Shut()), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("<p>Glorp.</p>"), std::string::npos);
+  // ONE in an inline element of a cell: the cell.
+  run = cells("e1", {"1"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("<entry id=\"c3\"><emph id=\"e1\">Remove the pump</emph> and the " +
+                         Marker("2503NONE", "FFFF66", "Glorp") + "</entry>"),
+            std::string::npos)
+      << run.out;
+  EXPECT_NE(run.out.find("<p>Glorp.</p>"), std::string::npos);
+  // ALL: the whole table group, nothing after it.
+  run = cells("c2", {"2"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("<entry id=\"c1\">" + Glorp() + "</entry><entry id=\"c2\">" + Shut()), std::string::npos)
+      << run.out;
+  EXPECT_NE(run.out.find("<p>Glorp.</p>"), std::string::npos);
+  // Cancel: nothing happens.
+  run = cells("c2", {"3"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Lines(run.err), (Strings{kKeys, std::string(kTableQuestion) + "3"}));
+  EXPECT_EQ(Body(run.out), Topic(table));
+  // A question nobody answers: nothing is checked, and it is said.
+  run = cells("c2", {});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Lines(run.err), (Strings{kKeys, std::string(kTableQuestion) + "0", kNothing}));
+  EXPECT_EQ(Body(run.out), Topic(table));
+}
+
+TEST_F(SelectionCheck, SomethingElseUnderTheMouseChecksNothing) {
+  ProgramRun run = Run(Topic(kTwoParagraphs), {"check", "--element", "p1", "--mouse", "graphic"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Lines(run.err), (Strings{kKeys, kNothing}));
+  EXPECT_EQ(Body(run.out), Topic(kTwoParagraphs));
+}
+
+TEST_F(SelectionCheck, MarkersOfAnEarlierCheckAreReplaced) {
+  ProgramRun run = Run(Topic("<p id=\"p1\">" + Marker("0103x", "6699FF", "Glorp") + " the valve.</p>"),
+                       {"check", "--element", "p1"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Body(run.out), Topic("<p id=\"p1\">" + Glorp() + " the valve.</p>"));
+  // Checked twice, one marker.
+  std::string once = dir_.Write("once.xml", Topic(kTwoParagraphs));
+  ASSERT_EQ(Kesta({"check", once, "--element", "p1", "-i"}).status, 0);
+  run = Kesta({"check", once, "--element", "p1"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Body(run.out), Topic("<p id=\"p1\">" + Glorp() + " the valve.</p><p id=\"p2\">Shut the pump slowly.</p>"));
+}
+
+TEST_F(SelectionCheck, TextTooLongToCheckIsSaid) {
+  std::string words;
+  while (words.size() < 16100) words += "Turn the valve. ";
+  ProgramRun run = Run(Topic("<p id=\"p1\">" + words + "</p>"), {"check", "--element", "p1"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Lines(run.err),
+            (Strings{kKeys, "[status] KESta Message:  Text too long to check. Select a shorter part."}));
+  EXPECT_EQ(run.out.find("_touchup"), std::string::npos);
+}
+
+// ShowMe and its menu. In this document the marker is the editor's element
+// (1,4,0): topic, body, p, marker.
+class FindingMenu : public SelectionCheck {
+ protected:
+  const std::string doc_ =
+      Topic("<p id=\"p1\">We " + Marker("0101close/stop", "6699FF", "shut") + " the valve and the " +
+            Marker("2502NONE", "FFFF66", "glorp") + ".</p>");
+  ProgramRun Menu(const char* method, const char* answer, const char* caret = "(1,4,0)") {
+    return Run(doc_, {"call", method, "--caret", caret, "--answer", answer});
+  }
+};
+
+TEST_F(FindingMenu, ShowsTheFindingWithItsSuggestions) {
+  ProgramRun run = Menu("ShowMe", "0");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Lines(run.err),
+            (Strings{"[status] KESta Message:  Press F2 on the color to see each KESta message.",
+                     "[menu] 1 shut : WRONG CHOICE", "[menu] --------", "[menu] Show Suggestions:",
+                     "[menu]   2 close", "[menu]   3 stop", "[menu] Remove Messages:", "[menu]   4 One Message",
+                     "[menu]   5 ALL in Document", "[menu] --------", "[menu] 6 Next KESta Message (checked, default)",
+                     "[menu] --------", "[menu] 7 Close . . .", "[menu] -> 0"}));
+  EXPECT_EQ(run.out.substr(run.out.find("<topic>")), doc_);
+}
+
+TEST_F(FindingMenu, AChosenSuggestionReplacesTheWordAndTheMarker) {
+  ProgramRun run = Menu("ShowMe", "3");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Body(run.out), Topic("<p id=\"p1\">We stop the valve and the " + Marker("2502NONE", "FFFF66", "glorp") +
+                                 ".</p>"));
+  run = Menu("ShowContext", "2");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Body(run.out), Topic("<p id=\"p1\">We close the valve and the " + Marker("2502NONE", "FFFF66", "glorp") +
+                                 ".</p>"));
+}
+
+TEST_F(FindingMenu, RemovingMarkers) {
+  const std::string kept = "<p id=\"p1\">We shut the valve and the " + Marker("2502NONE", "FFFF66", "glorp") + ".</p>";
+  ProgramRun run = Menu("ShowMe", "4");  // One Message
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Body(run.out), Topic(kept));
+  run = Menu("ShowMe", "7");  // Close: the marker's tags go too
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Body(run.out), Topic(kept));
+  run = Menu("ShowMe", "5");  // ALL in Document
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Body(run.out), Topic("<p id=\"p1\">We shut the valve and the glorp.</p>"));
+  EXPECT_NE(run.err.find("[status] KESta removed 2 old messages."), std::string::npos) << run.err;
+  run = Menu("ShowMe", "6");  // Next: nothing changes
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Body(run.out), doc_);
+}
+
+TEST_F(FindingMenu, AFindingWithoutAdviceHasNoSuggestions) {
+  ProgramRun run = Menu("ShowMe", "2", "(1,5,0)");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.err.find("[menu] 1 glorp : NOT-IN-DICTIONARY\n"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("[menu] Show Suggestions: (greyed)\n[menu]   2 SYN1 (greyed)\n"), std::string::npos);
+  EXPECT_EQ(Body(run.out), doc_);  // a greyed item cannot be chosen
+}
+
+TEST_F(FindingMenu, CaretOutsideAnyMarker) {
+  ProgramRun run = Menu("ShowMe", "2", "p1");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Lines(run.err), (Strings{"[status] KESta Message:  Press F2 on the color to see each KESta message.",
+                                     "[box KESta Selection] Put cursor inside a color."}));
+  EXPECT_EQ(Body(run.out), doc_);
+}
+
+TEST_F(FindingMenu, OtherMenuModesAndTheNextFindingKey) {
+  ProgramRun run = Kesta({"call", "DisplayCmenu", "2", dir_.Write("doc.xml", doc_), "--caret", "(1,4,0)"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err.find("[menu]"), std::string::npos) << run.err;  // no window owns it
+  EXPECT_EQ(Body(run.out), doc_);
+  run = Run(doc_, {"call", "CallNextKesta"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(run.err.empty()) << run.err;
+  EXPECT_EQ(Body(run.out), doc_);
+}
+
+}  // namespace
