@@ -1,7 +1,9 @@
 // The whole document check (load, every pass, marking, save) on each corpus
 // document and on generated documents of 100 KB, 1 MB and 4 MB made of
 // corpus text; prints words per second and the peak memory.
-//   bench_check_documents [CORPUS_FOLDER] [--custom FOLDER]
+//   bench_check_documents [CORPUS_FOLDER] [--custom FOLDER] [--save FOLDER]
+// --save writes the generated documents there (generated-1024k.xml...), so
+// that a single one can be checked or profiled with `kesta check`.
 // The custom folder (settings and dictionaries) defaults to the build's
 // own, beside this program's folder.
 #include <sys/resource.h>
@@ -145,10 +147,13 @@ void Print(const std::string& name, std::size_t bytes, const Result& r) {
 int main(int argc, char** argv) {
   fs::path corpus = fs::path(KESTA_SOURCE_DIR) / ".." / "shared" / "corpus";
   fs::path custom = fs::absolute(fs::path(argv[0])).parent_path().parent_path() / "custom";
+  fs::path save;
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
     if (arg == "--custom" && i + 1 < argc)
       custom = argv[++i];
+    else if (arg == "--save" && i + 1 < argc)
+      save = argv[++i];
     else
       corpus = arg;
   }
@@ -191,6 +196,12 @@ int main(int argc, char** argv) {
   double oneMegabyte = 0;
   for (std::size_t size : {std::size_t{100} << 10, std::size_t{1} << 20, std::size_t{4} << 20}) {
     std::string xml = Generated(paragraphs, size);
+    if (!save.empty()) {
+      fs::path file = save / ("generated-" + std::to_string(size >> 10) + "k.xml");
+      int error = 0;
+      const char* stage = nullptr;
+      if (!ReplaceFileContent(file.string(), xml, &error, &stage)) std::fprintf(stderr, "cannot write %s\n", file.c_str());
+    }
     Result r = CheckText(xml, "generated.xml");
     Print("generated " + std::to_string(size >> 10) + " KB", xml.size(), r);
     if (size == (std::size_t{1} << 20)) oneMegabyte = r.seconds;
