@@ -116,14 +116,13 @@ bool StartsFind(std::string_view rest) {
 
 std::vector<std::string> SplitCommands(std::string_view line) {
   std::vector<std::string> out;
-  std::string current;
+  std::size_t start = 0;
   char region = 0;
   int depth = 0;
   bool slashes = StartsFind(line);
   for (std::size_t i = 0; i < line.size(); ++i) {
     char c = line[i];
     if (region) {
-      current += c;
       if (c == region) region = 0;
       continue;
     }
@@ -134,14 +133,12 @@ std::vector<std::string> SplitCommands(std::string_view line) {
     } else if (c == ')' && depth > 0) {
       --depth;
     } else if (c == ';' && depth == 0) {
-      out.push_back(current);
-      current.clear();
+      out.emplace_back(line.substr(start, i - start));
+      start = i + 1;
       slashes = StartsFind(line.substr(i + 1));
-      continue;
     }
-    current += c;
   }
-  out.push_back(current);
+  out.emplace_back(line.substr(start));
   return out;
 }
 

@@ -130,7 +130,7 @@ std::string Editor::Option(const std::string& name) const {
 HRESULT Editor::Run(AclCall::Kind kind, std::string_view text, std::string* result) {
   std::vector<AclCall>& calls = state_->calls;
   // Malformed UTF-8 becomes U+FFFD here, so nothing malformed is ever kept.
-  const std::string clean = EncodeUtf8(DecodeUtf8(text));
+  const std::string clean = IsWellFormedUtf8(text) ? std::string(text) : EncodeUtf8(DecodeUtf8(text));
   calls.push_back({kind, clean, {}, S_OK});
   std::size_t index = calls.size() - 1;
   HRESULT hr = state_->faults.PassCall(clean);

@@ -8,6 +8,8 @@ namespace editor {
 
 // Decodes UTF-8; malformed bytes become U+FFFD.
 std::u32string DecodeUtf8(std::string_view utf8);
+// True when DecodeUtf8 would change nothing (no malformed byte).
+bool IsWellFormedUtf8(std::string_view utf8);
 void AppendUtf8(std::string& out, char32_t c);
 std::string EncodeUtf8(std::u32string_view text);
 
