@@ -17,6 +17,7 @@ struct Unit {
 
 std::vector<Unit> Compile(std::u32string_view pattern, const SearchOptions& options) {
   std::vector<Unit> units;
+  units.reserve(pattern.size());
   for (char32_t c : pattern) {
     if (IsSpace(c)) {
       if (units.empty() || units.back().kind != Unit::Space) units.push_back({Unit::Space, 0});

@@ -1,5 +1,8 @@
 #include "editor/text_chars.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace editor {
 
 namespace {
@@ -79,6 +82,15 @@ std::u32string DecodeUtf8(std::string_view s) {
 bool IsWellFormedUtf8(std::string_view s) {
   std::size_t i = 0;
   while (i < s.size()) {
+    // Eight ASCII bytes at a time.
+    if (i + 8 <= s.size()) {
+      std::uint64_t word;
+      std::memcpy(&word, s.data() + i, 8);
+      if ((word & 0x8080808080808080ULL) == 0) {
+        i += 8;
+        continue;
+      }
+    }
     if (static_cast<unsigned char>(s[i]) < 0x80) {
       ++i;
       continue;
@@ -141,10 +153,41 @@ bool IsNameChar(char32_t c) {
 }
 
 bool IsXmlName(std::string_view utf8) {
+  if (utf8.empty()) return false;
+  bool ascii = true;
+  for (char c : utf8) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+  if (ascii) {
+    // Most names: no decoding needed.
+    if (!IsNameStart(static_cast<unsigned char>(utf8[0]))) return false;
+    for (char c : utf8)
+      if (!IsNameChar(static_cast<unsigned char>(c))) return false;
+    return true;
+  }
   std::u32string name = DecodeUtf8(utf8);
   if (name.empty() || !IsNameStart(name[0])) return false;
   for (char32_t c : name)
     if (!IsNameChar(c)) return false;
+  return true;
+}
+
+bool AllXmlChars(std::string_view utf8) {
+  std::size_t i = 0;
+  while (i < utf8.size()) {
+    unsigned char b = static_cast<unsigned char>(utf8[i]);
+    if (b < 0x80) {
+      if (!IsXmlChar(b)) return false;
+      ++i;
+      continue;
+    }
+    Decoded d = DecodeAt(utf8, i);
+    // A malformed byte decodes as U+FFFD, which XML allows.
+    if (d.length == 0) {
+      ++i;
+      continue;
+    }
+    if (!IsXmlChar(d.value)) return false;
+    i += d.length;
+  }
   return true;
 }
 

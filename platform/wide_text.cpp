@@ -56,7 +56,10 @@ std::size_t PutUtf8(char* out, char32_t cp) {
 WideString AnsiToWide(std::string_view ansi) {
   WideString out(ansi.size(), u'\0');
   char16_t* o = out.data();
-  for (char c : ansi) *o++ = ByteToWide(static_cast<unsigned char>(c));
+  for (char c : ansi) {
+    unsigned char b = static_cast<unsigned char>(c);
+    *o++ = b < 0x80 ? b : ByteToWide(b);
+  }
   return out;
 }
 
@@ -133,11 +136,11 @@ WideString Utf8ToWide(std::string_view s) {
 std::string WideToUtf8(std::u16string_view w) {
   // At most three bytes per wide unit (a surrogate pair gives four for two).
   std::string out(w.size() * 3, '\0');
-  std::size_t n = 0;
+  char* o = out.data();
   for (std::size_t i = 0; i < w.size(); ++i) {
     char32_t c = w[i];
     if (c < 0x80) {
-      out[n++] = static_cast<char>(c);
+      *o++ = static_cast<char>(c);
       continue;
     }
     if (c >= 0xD800 && c <= 0xDBFF && i + 1 < w.size() && w[i + 1] >= 0xDC00 && w[i + 1] <= 0xDFFF) {
@@ -146,9 +149,9 @@ std::string WideToUtf8(std::u16string_view w) {
     } else if (c >= 0xD800 && c <= 0xDFFF) {
       c = 0xFFFD;
     }
-    n += PutUtf8(&out[n], c);
+    o += PutUtf8(o, c);
   }
-  out.resize(n);
+  out.resize(static_cast<std::size_t>(o - out.data()));
   return out;
 }
 
