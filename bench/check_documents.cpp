@@ -1,10 +1,13 @@
 // The whole document check (load, every pass, marking, save) on each corpus
 // document and on generated documents of 100 KB, 1 MB and 4 MB made of
 // corpus text; prints words per second and the peak memory.
-//   bench_check_documents [CORPUS_FOLDER] [--custom FOLDER]
+//   bench_check_documents [CORPUS_FOLDER] [--custom FOLDER] [--save FOLDER]
+// --save writes the generated documents there (generated-1024k.xml...), so
+// that a single one can be checked or profiled with `kesta check`.
 // The custom folder (settings and dictionaries) defaults to the build's
 // own, beside this program's folder.
 #include <sys/resource.h>
+#include <time.h>
 
 #include <algorithm>
 #include <chrono>
@@ -42,6 +45,7 @@ class SilentInteraction : public Interaction {
 
 struct Result {
   double seconds = 0;
+  double cpuSeconds = 0;  // this thread's processor time: less moved by other load on the machine
   long words = 0;
   long markers = 0;
   bool ok = false;
@@ -55,6 +59,12 @@ long CountMarkers(const std::string& text) {
   return n;
 }
 
+double ThreadCpuSeconds() {
+  timespec ts{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+  return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) / 1e9;
+}
+
 long CountWords() {
   long n = 0;
   for (WordRec* w = WordList.head; w && !w->written.startsWith(kSentinel); w = w->next) ++n;
@@ -64,7 +74,9 @@ long CountWords() {
 Result CheckText(const std::string& xml, const std::string& name) {
   Result r;
   auto start = Clock::now();
+  double cpuStart = ThreadCpuSeconds();
   editor::Editor doc;
+  doc.RecordCalls(false);  // as the kesta command runs it
   std::string error;
   if (!doc.LoadText(xml, name, &error, "/bench/" + name)) {
     std::fprintf(stderr, "%s: %s\n", name.c_str(), error.c_str());
@@ -75,6 +87,7 @@ Result CheckText(const std::string& xml, const std::string& name) {
   HRESULT hr = object->ProcessKesta();
   std::string saved = doc.SaveText();
   r.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+  r.cpuSeconds = ThreadCpuSeconds() - cpuStart;
   object->Release();
   r.words = CountWords();
   r.markers = CountMarkers(saved);
@@ -134,8 +147,8 @@ std::string Generated(const std::vector<std::string>& paragraphs, std::size_t si
 SilentInteraction* g_silent = nullptr;
 
 void Print(const std::string& name, std::size_t bytes, const Result& r) {
-  std::printf("%-32s %9zu B %8ld words %7ld markers %4ld boxes %8.3f s %10.0f words/s  peak %ld KB%s\n",
-              name.c_str(), bytes, r.words, r.markers, g_silent->boxes, r.seconds,
+  std::printf("%-32s %9zu B %8ld words %7ld markers %4ld boxes %8.3f s (cpu %.3f s) %10.0f words/s  peak %ld KB%s\n",
+              name.c_str(), bytes, r.words, r.markers, g_silent->boxes, r.seconds, r.cpuSeconds,
               r.seconds > 0 ? r.words / r.seconds : 0.0, PeakKilobytes(), r.ok ? "" : "  (not S_OK)");
   g_silent->boxes = 0;
 }
@@ -145,10 +158,13 @@ void Print(const std::string& name, std::size_t bytes, const Result& r) {
 int main(int argc, char** argv) {
   fs::path corpus = fs::path(KESTA_SOURCE_DIR) / ".." / "shared" / "corpus";
   fs::path custom = fs::absolute(fs::path(argv[0])).parent_path().parent_path() / "custom";
+  fs::path save;
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
     if (arg == "--custom" && i + 1 < argc)
       custom = argv[++i];
+    else if (arg == "--save" && i + 1 < argc)
+      save = argv[++i];
     else
       corpus = arg;
   }
@@ -180,6 +196,7 @@ int main(int argc, char** argv) {
     if (!ReadFileBytes(file.string(), &xml)) continue;
     Result r = CheckText(xml, file.filename().string());
     total.seconds += r.seconds;
+    total.cpuSeconds += r.cpuSeconds;
     total.words += r.words;
     total.markers += r.markers;
     totalBytes += xml.size();
@@ -189,13 +206,24 @@ int main(int argc, char** argv) {
 
   std::vector<std::string> paragraphs = CorpusParagraphs(files);
   double oneMegabyte = 0;
+  double oneMegabyteCpu = 0;
   for (std::size_t size : {std::size_t{100} << 10, std::size_t{1} << 20, std::size_t{4} << 20}) {
     std::string xml = Generated(paragraphs, size);
+    if (!save.empty()) {
+      fs::path file = save / ("generated-" + std::to_string(size >> 10) + "k.xml");
+      int error = 0;
+      const char* stage = nullptr;
+      if (!ReplaceFileContent(file.string(), xml, &error, &stage)) std::fprintf(stderr, "cannot write %s\n", file.c_str());
+    }
     Result r = CheckText(xml, "generated.xml");
     Print("generated " + std::to_string(size >> 10) + " KB", xml.size(), r);
-    if (size == (std::size_t{1} << 20)) oneMegabyte = r.seconds;
+    if (size == (std::size_t{1} << 20)) {
+      oneMegabyte = r.seconds;
+      oneMegabyteCpu = r.cpuSeconds;
+    }
     if (size == (std::size_t{4} << 20) && oneMegabyte > 0)
-      std::printf("4 MB / 1 MB time ratio: %.2f (linear: about 4)\n", r.seconds / oneMegabyte);
+      std::printf("4 MB / 1 MB time ratio: %.2f, cpu %.2f (linear: about 4)\n", r.seconds / oneMegabyte,
+                  oneMegabyteCpu > 0 ? r.cpuSeconds / oneMegabyteCpu : 0.0);
   }
   SetInteraction(nullptr);
   return 0;

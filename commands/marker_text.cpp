@@ -54,6 +54,7 @@ constexpr int kCategoryColours[kCategoryCount] = {
 };
 
 std::string TwoDigits(int n) {
+  if (n >= 0 && n <= 99) return {static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
   char buf[16];
   std::snprintf(buf, sizeof buf, "%2.2d", n);
   std::string s = buf;

@@ -22,6 +22,8 @@ void ExecuteLine(EditorState& state, std::string_view line);
 
 // Pieces shared by the function and command tables.
 std::vector<std::string> SplitCommands(std::string_view line);
+// The same pieces as views into `line`.
+std::vector<std::string_view> SplitCommandViews(std::string_view line);
 
 using AclFunctionCall = std::string (*)(EditorState& state, const std::vector<std::string>& args);
 struct AclFunction {

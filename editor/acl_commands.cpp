@@ -27,18 +27,17 @@ void RequireNoArguments(const char* name, std::string_view args) {
   if (!args.empty()) throw AclFailure{std::string(name) + " takes no arguments: " + std::string(args)};
 }
 
-// Leading "-flag" words; `rest` keeps what follows them.
-std::vector<std::string> ReadFlags(std::string_view* rest) {
-  std::vector<std::string> flags;
+// The next leading "-flag" word, taken off `rest`; empty when none is left.
+std::string_view NextFlag(std::string_view* rest) {
   std::string_view s = Trim(*rest);
-  while (!s.empty() && s.front() == '-') {
-    std::size_t n = 0;
-    while (n < s.size() && !IsBlank(s[n])) ++n;
-    flags.emplace_back(s.substr(0, n));
-    s = Trim(s.substr(n));
+  if (s.empty() || s.front() != '-') {
+    *rest = s;
+    return {};
   }
-  *rest = s;
-  return flags;
+  std::size_t n = 0;
+  while (n < s.size() && !IsBlank(s[n])) ++n;
+  *rest = Trim(s.substr(n));
+  return s.substr(0, n);
 }
 
 // Text between a delimiter and the last of its kind; nothing may follow.
@@ -89,7 +88,7 @@ void Find(EditorState& state, std::string_view args) {
   bool quiet = false;
   bool select = true;
   bool tags = false;
-  for (const std::string& flag : ReadFlags(&rest)) {
+  for (std::string_view flag = NextFlag(&rest); !flag.empty(); flag = NextFlag(&rest)) {
     if (flag == "-f") options.forward = true;
     else if (flag == "-b") options.forward = false;
     else if (flag == "-e") options.anyDot = true;
@@ -97,7 +96,7 @@ void Find(EditorState& state, std::string_view args) {
     else if (flag == "-t" || flag == "-m") tags = true;
     else if (flag == "-select") select = true;
     else if (flag == "-noselect") select = false;
-    else throw AclFailure{"find: unknown option " + flag};
+    else throw AclFailure{"find: unknown option " + std::string(flag)};
   }
   if (rest.empty() || (rest.front() != '@' && rest.front() != '/'))
     throw AclFailure{"find: the text to find must stand between two '@' or two '/'"};
@@ -126,10 +125,10 @@ void InsertString(EditorState& state, std::string_view args) {
   std::string_view rest = args;
   bool markup = false;
   bool replace = OptionOn(state, "pendingdelete");
-  for (const std::string& flag : ReadFlags(&rest)) {
+  for (std::string_view flag = NextFlag(&rest); !flag.empty(); flag = NextFlag(&rest)) {
     if (flag == "-sgml" || flag == "-markup") markup = true;
     else if (flag == "-pendingdelete") replace = true;
-    else throw AclFailure{"insert_string: unknown option " + flag};
+    else throw AclFailure{"insert_string: unknown option " + std::string(flag)};
   }
   std::string text = Delimited(rest, "insert_string");
   std::vector<Item> items;

@@ -114,34 +114,39 @@ bool StartsFind(std::string_view rest) {
 
 }  // namespace
 
-std::vector<std::string> SplitCommands(std::string_view line) {
-  std::vector<std::string> out;
-  std::string current;
-  char region = 0;
+std::vector<std::string_view> SplitCommandViews(std::string_view line) {
+  std::vector<std::string_view> out;
+  std::size_t start = 0;
   int depth = 0;
   bool slashes = StartsFind(line);
-  for (std::size_t i = 0; i < line.size(); ++i) {
+  std::size_t i = 0;
+  while (i < line.size()) {
     char c = line[i];
-    if (region) {
-      current += c;
-      if (c == region) region = 0;
+    if (c == '@' || c == '\'' || c == '"' || (c == '/' && slashes)) {
+      // Nothing inside the region splits; an open region runs to the end.
+      std::size_t close = line.find(c, i + 1);
+      if (close == std::string_view::npos) break;
+      i = close + 1;
       continue;
     }
-    if (c == '@' || c == '\'' || c == '"' || (c == '/' && slashes)) {
-      region = c;
-    } else if (c == '(') {
+    if (c == '(') {
       ++depth;
     } else if (c == ')' && depth > 0) {
       --depth;
     } else if (c == ';' && depth == 0) {
-      out.push_back(current);
-      current.clear();
+      out.push_back(line.substr(start, i - start));
+      start = i + 1;
       slashes = StartsFind(line.substr(i + 1));
-      continue;
     }
-    current += c;
+    ++i;
   }
-  out.push_back(current);
+  out.push_back(line.substr(start));
+  return out;
+}
+
+std::vector<std::string> SplitCommands(std::string_view line) {
+  std::vector<std::string> out;
+  for (std::string_view piece : SplitCommandViews(line)) out.emplace_back(piece);
   return out;
 }
 
@@ -150,12 +155,12 @@ std::string EvaluateExpression(EditorState& state, std::string_view text) {
 }
 
 void ExecuteLine(EditorState& state, std::string_view line) {
-  for (const std::string& piece : SplitCommands(line)) {
+  for (std::string_view piece : SplitCommandViews(line)) {
     std::string_view command = Trim(piece);
     if (command.empty()) continue;
     std::size_t n = 0;
     while (n < command.size() && IsIdentChar(command[n])) ++n;
-    std::string name(command.substr(0, n));
+    std::string_view name = command.substr(0, n);
     std::string_view rest = Trim(command.substr(n));
     if (name.empty()) throw AclFailure{"not a command: " + std::string(command)};
     if (!rest.empty() && rest.front() == '(') {
@@ -163,7 +168,7 @@ void ExecuteLine(EditorState& state, std::string_view line) {
       continue;
     }
     const AclCommand* cmd = FindCommand(name);
-    if (!cmd) throw AclFailure{"unknown command " + name};
+    if (!cmd) throw AclFailure{"unknown command " + std::string(name)};
     cmd->run(state, rest);
   }
 }

@@ -56,6 +56,17 @@ class Document {
  public:
   std::size_t Size() const { return buffer_.size() - (gapEnd_ - gapStart_); }
   const Item& At(std::size_t pos) const { return buffer_[Slot(pos)]; }
+  // The items from `pos` to the end of the stretch that holds it (the gap
+  // splits the sequence in two): a pointer to the first and their number,
+  // 0 at the end of the document.
+  const Item* RunFrom(std::size_t pos, std::size_t* count) const {
+    if (pos >= Size()) {
+      *count = 0;
+      return nullptr;
+    }
+    *count = pos < gapStart_ ? gapStart_ - pos : Size() - pos;
+    return &buffer_[Slot(pos)];
+  }
 
   // The XML declaration's standalone value: 1 yes, 0 no, -1 not given.
   int standalone = -1;

@@ -130,19 +130,26 @@ std::string Editor::Option(const std::string& name) const {
 HRESULT Editor::Run(AclCall::Kind kind, std::string_view text, std::string* result) {
   std::vector<AclCall>& calls = state_->calls;
   // Malformed UTF-8 becomes U+FFFD here, so nothing malformed is ever kept.
-  const std::string clean = EncodeUtf8(DecodeUtf8(text));
-  calls.push_back({kind, clean, {}, S_OK});
-  std::size_t index = calls.size() - 1;
-  HRESULT hr = state_->faults.PassCall(clean);
+  std::string repaired;
+  if (!IsWellFormedUtf8(text)) {
+    repaired = EncodeUtf8(DecodeUtf8(text));
+    text = repaired;
+  }
+  // The call is on the record before it runs, so that the record keeps the
+  // order in which calls arrived.
+  const bool record = state_->recordCalls;
+  std::size_t index = calls.size();
+  if (record) calls.push_back({kind, std::string(text), {}, S_OK});
+  HRESULT hr = state_->faults.PassCall(text);
   std::string value;
   if (FAILED(hr)) {
     state_->lastError = "the host was made to fail this call";
   } else {
     try {
       if (kind == AclCall::Evaluated)
-        value = EvaluateExpression(*state_, clean);
+        value = EvaluateExpression(*state_, text);
       else
-        ExecuteLine(*state_, clean);
+        ExecuteLine(*state_, text);
     } catch (const AclFailure& failure) {
       hr = E_FAIL;
       state_->lastError = failure.message;
@@ -151,8 +158,10 @@ HRESULT Editor::Run(AclCall::Kind kind, std::string_view text, std::string* resu
       state_->lastError = "out of memory";
     }
   }
-  calls[index].result = value;
-  calls[index].hr = hr;
+  if (record) {
+    calls[index].result = value;
+    calls[index].hr = hr;
+  }
   if (result) *result = std::move(value);
   return hr;
 }

@@ -77,6 +77,9 @@ class Editor {
   // --- The record of every ACL string received, in order ---
   const std::vector<AclCall>& Calls() const { return state_->calls; }
   void ClearCalls() { state_->calls.clear(); }
+  // On by default. A writer's run turns it off: over a large document the
+  // record would hold every command of the marking.
+  void RecordCalls(bool on) { state_->recordCalls = on; }
 
   // --- Host failures for tests ---
   // Fails the nth occurrence of a stage (counted from now, 1 = the next)

@@ -11,12 +11,17 @@ void SetDefaultOptions(EditorState& state) {
                    {"tagscan", "off"}, {"pendingdelete", "on"}, {"changetracking", "off"}};
 }
 
-bool OptionOn(const EditorState& state, const std::string& name) {
+bool OptionOn(const EditorState& state, std::string_view name) {
   auto it = state.options.find(name);
   if (it == state.options.end()) return false;
-  std::string v;
-  for (char c : it->second) v += static_cast<char>(FoldCase(static_cast<unsigned char>(c)));
-  return v == "on" || v == "yes" || v == "true" || v == "1";
+  const std::string& v = it->second;
+  auto is = [&v](std::string_view word) {
+    if (v.size() != word.size()) return false;
+    for (std::size_t i = 0; i < v.size(); ++i)
+      if (FoldCase(static_cast<unsigned char>(v[i])) != static_cast<unsigned char>(word[i])) return false;
+    return true;
+  };
+  return is("on") || is("yes") || is("true") || is("1");
 }
 
 }  // namespace editor

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "editor/document.h"
@@ -29,11 +30,12 @@ struct EditorState {
   bool hasSelection = false;
   std::size_t selectionBegin = 0;
   std::size_t selectionEnd = 0;
-  std::map<std::string, std::string> options;
+  std::map<std::string, std::string, std::less<>> options;
   std::string title;
   std::string mouseAnswer = "text";
   std::string trackedChange;  // id where the first tracked change was made; empty: none
   std::vector<AclCall> calls;
+  bool recordCalls = true;  // keep `calls` (tests read it; a writer's run need not)
   std::string lastError;
   HostFaults faults;
 };
@@ -41,6 +43,6 @@ struct EditorState {
 // Host options start as an editor starts.
 void SetDefaultOptions(EditorState& state);
 // An option that reads as on ("on", "yes", "true" or "1", any case).
-bool OptionOn(const EditorState& state, const std::string& name);
+bool OptionOn(const EditorState& state, std::string_view name);
 
 }  // namespace editor

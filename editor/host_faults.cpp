@@ -25,7 +25,7 @@ HRESULT HostFaults::PassStage(HostStage stage) {
   return result;
 }
 
-HRESULT HostFaults::PassCall(const std::string& text) {
+HRESULT HostFaults::PassCall(std::string_view text) {
   HRESULT result = S_OK;
   for (auto it = calls.begin(); it != calls.end();) {
     bool fires = false;
@@ -36,7 +36,7 @@ HRESULT HostFaults::PassCall(const std::string& text) {
         --it->skip;
     } else {
       // A pattern rule waits for a call that no other rule fails.
-      fires = result == S_OK && text.find(it->pattern) != std::string::npos;
+      fires = result == S_OK && text.find(it->pattern) != std::string_view::npos;
     }
     if (!fires) {
       ++it;

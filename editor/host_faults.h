@@ -5,6 +5,7 @@
 // occurrence, the n-th ACL call, or the first ACL call whose text holds a
 // pattern. Counting starts when the failure is asked for.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/com_types.h"
@@ -31,7 +32,7 @@ struct HostFaults {
   // S_OK, or the failure asked for this occurrence of the stage.
   HRESULT PassStage(HostStage stage);
   // S_OK, or the failure asked for this ACL call.
-  HRESULT PassCall(const std::string& text);
+  HRESULT PassCall(std::string_view text);
   void Clear() {
     stages.clear();
     calls.clear();

@@ -92,7 +92,18 @@ class MarkupReader {
   // Characters up to the next '<' or '&'.
   bool ReadChars() {
     std::size_t end = i_;
-    while (end < s_.size() && s_[end] != '<' && s_[end] != '&') ++end;
+    bool ascii = true;
+    while (end < s_.size() && s_[end] != '<' && s_[end] != '&') {
+      const unsigned char b = static_cast<unsigned char>(s_[end]);
+      ascii = ascii && b < 0x80 && IsXmlChar(b);
+      ++end;
+    }
+    if (ascii) {
+      // ASCII that XML allows: each byte is one character.
+      for (std::size_t k = i_; k < end; ++k) items_->push_back({ItemKind::Char, static_cast<unsigned char>(s_[k])});
+      i_ = end;
+      return true;
+    }
     for (char32_t c : DecodeUtf8(s_.substr(i_, end - i_))) {
       if (!IsXmlChar(c)) return Fail("character " + CharName(c) + " cannot be held in an XML document");
       items_->push_back({ItemKind::Char, c});
@@ -148,8 +159,10 @@ class MarkupReader {
       message += "\" cannot name a processing instruction";
       return Fail(message);
     }
-    for (char32_t c : DecodeUtf8(data))
-      if (!IsXmlChar(c)) return Fail("character " + CharName(c) + " cannot be held in an XML document");
+    if (!AllXmlChars(data)) {
+      for (char32_t c : DecodeUtf8(data))
+        if (!IsXmlChar(c)) return Fail("character " + CharName(c) + " cannot be held in an XML document");
+    }
     NodeIndex n = doc_.NewPi(std::string(target), NormalizeLineEnds(data));
     created_.push_back(n);
     items_->push_back({ItemKind::Pi, n});
@@ -221,9 +234,8 @@ class MarkupReader {
         while (*p < text.size() && !IsAsciiSpace(text[*p]) && text[*p] != '>') ++*p;
         raw = text.substr(begin, *p - begin);
       }
-      for (char32_t c : DecodeUtf8(raw))
-        if (!IsXmlChar(c)) return false;
-      out->push_back({name, NormalizeAttributeValue(raw)});
+      if (!AllXmlChars(raw)) return false;
+      out->push_back({std::move(name), NormalizeAttributeValue(raw)});
     }
   }
 

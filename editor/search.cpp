@@ -1,5 +1,6 @@
 #include "editor/search.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@ struct Unit {
 
 std::vector<Unit> Compile(std::u32string_view pattern, const SearchOptions& options) {
   std::vector<Unit> units;
+  units.reserve(pattern.size());
   for (char32_t c : pattern) {
     if (IsSpace(c)) {
       if (units.empty() || units.back().kind != Unit::Space) units.push_back({Unit::Space, 0});
@@ -113,6 +115,59 @@ bool TryAt(const Document& doc, std::size_t pos, const std::vector<Unit>& units,
   return false;
 }
 
+// The characters a literal unit matches: its own and those that fold to it
+// (at most two more: the capital and a Windows-1252 letter).
+struct FirstChars {
+  char32_t c[3];
+};
+
+FirstChars CharsMatching(const Unit& unit, bool matchCase) {
+  FirstChars f{{unit.c, unit.c, unit.c}};
+  if (matchCase) return f;
+  int n = 1;
+  const char32_t capital = unit.c >= 32 ? static_cast<char32_t>(unit.c - 32) : unit.c;
+  for (char32_t v : {capital, char32_t{0x160}, char32_t{0x152}, char32_t{0x17D}, char32_t{0x178}})
+    if (n < 3 && v != unit.c && FoldCase(v) == unit.c) f.c[n++] = v;
+  return f;
+}
+
+// The first position in [from, to) that holds one of the characters, or
+// `to`: a tight walk over the stretches of the buffer, so that a search that
+// finds nothing costs little more than reading the document once.
+std::size_t NextCandidate(const Document& doc, std::size_t from, std::size_t to, const FirstChars& f) {
+  while (from < to) {
+    std::size_t count = 0;
+    const Item* run = doc.RunFrom(from, &count);
+    if (count > to - from) count = to - from;
+    for (std::size_t k = 0; k < count; ++k) {
+      const Item& item = run[k];
+      if (item.kind == ItemKind::Char && (item.value == f.c[0] || item.value == f.c[1] || item.value == f.c[2]))
+        return from + k;
+    }
+    from += count;
+  }
+  return to;
+}
+
+// Forward search for text that begins with a literal character: only the
+// positions holding that character are tried.
+bool FindForwardFromLiteral(const Document& doc, std::size_t from, const std::vector<Unit>& units,
+                            const SearchOptions& options, Match* match) {
+  const FirstChars first = CharsMatching(units.front(), options.matchCase);
+  auto scan = [&](std::size_t lo, std::size_t hi) {
+    for (std::size_t i = NextCandidate(doc, lo, hi, first); i < hi; i = NextCandidate(doc, i + 1, hi, first)) {
+      std::size_t end = MatchAt(doc, i, units, options);
+      if (end != std::string::npos) {
+        *match = {i, end, kNoNode};
+        return true;
+      }
+    }
+    return false;
+  };
+  if (scan(from, doc.Size())) return true;
+  return options.wrap && scan(0, from);
+}
+
 template <class Try>
 bool Scan(const Document& doc, std::size_t from, const SearchOptions& options, Try tryAt) {
   std::size_t size = doc.Size();
@@ -150,6 +205,8 @@ bool FindText(const Document& doc, std::size_t from, std::u32string_view pattern
               const SearchOptions& options, Match* match) {
   std::vector<Unit> units = Compile(pattern, options);
   if (units.empty()) return false;
+  if (options.forward && !options.inTags && units.front().kind == Unit::Literal)
+    return FindForwardFromLiteral(doc, std::min(from, doc.Size()), units, options, match);
   return Scan(doc, from, options, [&](std::size_t i, std::size_t limit) {
     Match m;
     if (!TryAt(doc, i, units, options, &m) || m.end > limit) return false;

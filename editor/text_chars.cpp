@@ -1,66 +1,117 @@
 #include "editor/text_chars.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace editor {
 
+namespace {
+
+// The code point of the well-formed sequence at s[i] and its length, or
+// length 0 when the bytes there are malformed.
+struct Decoded {
+  char32_t value;
+  std::size_t length;
+};
+
+Decoded DecodeAt(std::string_view s, std::size_t i) {
+  unsigned char b = static_cast<unsigned char>(s[i]);
+  if (b < 0x80) return {b, 1};
+  std::size_t len = (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3 : (b & 0xF8) == 0xF0 ? 4 : 0;
+  if (len == 0 || i + len > s.size()) return {0, 0};
+  char32_t v = b & (0x7F >> len);
+  for (std::size_t k = 1; k < len; ++k) {
+    unsigned char c = static_cast<unsigned char>(s[i + k]);
+    if ((c & 0xC0) != 0x80) return {0, 0};
+    v = (v << 6) | (c & 0x3F);
+  }
+  static constexpr char32_t kMin[5] = {0, 0, 0x80, 0x800, 0x10000};
+  if (v < kMin[len] || v > 0x10FFFF || (v >= 0xD800 && v <= 0xDFFF)) return {0, 0};
+  return {v, len};
+}
+
+std::size_t PutUtf8(char* out, char32_t c) {
+  if (c < 0x80) {
+    out[0] = static_cast<char>(c);
+    return 1;
+  }
+  if (c < 0x800) {
+    out[0] = static_cast<char>(0xC0 | (c >> 6));
+    out[1] = static_cast<char>(0x80 | (c & 0x3F));
+    return 2;
+  }
+  if (c < 0x10000) {
+    out[0] = static_cast<char>(0xE0 | (c >> 12));
+    out[1] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out[2] = static_cast<char>(0x80 | (c & 0x3F));
+    return 3;
+  }
+  out[0] = static_cast<char>(0xF0 | (c >> 18));
+  out[1] = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+  out[2] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+  out[3] = static_cast<char>(0x80 | (c & 0x3F));
+  return 4;
+}
+
+}  // namespace
+
 std::u32string DecodeUtf8(std::string_view s) {
-  std::u32string out;
-  out.reserve(s.size());
+  std::u32string out(s.size(), U'\0');
+  std::size_t n = 0;
   std::size_t i = 0;
   while (i < s.size()) {
     unsigned char b = static_cast<unsigned char>(s[i]);
     if (b < 0x80) {
-      out += static_cast<char32_t>(b);
+      out[n++] = b;
       ++i;
       continue;
     }
-    std::size_t len = (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3 : (b & 0xF8) == 0xF0 ? 4 : 0;
-    char32_t v = 0;
-    bool ok = len != 0 && i + len <= s.size();
-    if (ok) {
-      v = b & (0x7F >> len);
-      for (std::size_t k = 1; k < len; ++k) {
-        unsigned char c = static_cast<unsigned char>(s[i + k]);
-        if ((c & 0xC0) != 0x80) {
-          ok = false;
-          break;
-        }
-        v = (v << 6) | (c & 0x3F);
-      }
-    }
-    static constexpr char32_t kMin[5] = {0, 0, 0x80, 0x800, 0x10000};
-    if (ok && v >= kMin[len] && v <= 0x10FFFF && !(v >= 0xD800 && v <= 0xDFFF)) {
-      out += v;
-      i += len;
+    Decoded d = DecodeAt(s, i);
+    if (d.length) {
+      out[n++] = d.value;
+      i += d.length;
     } else {
-      out += U'\uFFFD';
+      out[n++] = U'\uFFFD';
       ++i;
     }
   }
+  out.resize(n);
   return out;
 }
 
-void AppendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
+bool IsWellFormedUtf8(std::string_view s) {
+  std::size_t i = 0;
+  while (i < s.size()) {
+    // Eight ASCII bytes at a time.
+    if (i + 8 <= s.size()) {
+      std::uint64_t word;
+      std::memcpy(&word, s.data() + i, 8);
+      if ((word & 0x8080808080808080ULL) == 0) {
+        i += 8;
+        continue;
+      }
+    }
+    if (static_cast<unsigned char>(s[i]) < 0x80) {
+      ++i;
+      continue;
+    }
+    std::size_t len = DecodeAt(s, i).length;
+    if (len == 0) return false;
+    i += len;
   }
+  return true;
+}
+
+void AppendUtf8(std::string& out, char32_t c) {
+  char bytes[4];
+  out.append(bytes, PutUtf8(bytes, c));
 }
 
 std::string EncodeUtf8(std::u32string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (char32_t c : text) AppendUtf8(out, c);
+  std::string out(text.size() * 4, '\0');
+  std::size_t n = 0;
+  for (char32_t c : text) n += PutUtf8(&out[n], c);
+  out.resize(n);
   return out;
 }
 
@@ -102,10 +153,41 @@ bool IsNameChar(char32_t c) {
 }
 
 bool IsXmlName(std::string_view utf8) {
+  if (utf8.empty()) return false;
+  bool ascii = true;
+  for (char c : utf8) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+  if (ascii) {
+    // Most names: no decoding needed.
+    if (!IsNameStart(static_cast<unsigned char>(utf8[0]))) return false;
+    for (char c : utf8)
+      if (!IsNameChar(static_cast<unsigned char>(c))) return false;
+    return true;
+  }
   std::u32string name = DecodeUtf8(utf8);
   if (name.empty() || !IsNameStart(name[0])) return false;
   for (char32_t c : name)
     if (!IsNameChar(c)) return false;
+  return true;
+}
+
+bool AllXmlChars(std::string_view utf8) {
+  std::size_t i = 0;
+  while (i < utf8.size()) {
+    unsigned char b = static_cast<unsigned char>(utf8[i]);
+    if (b < 0x80) {
+      if (!IsXmlChar(b)) return false;
+      ++i;
+      continue;
+    }
+    Decoded d = DecodeAt(utf8, i);
+    // A malformed byte decodes as U+FFFD, which XML allows.
+    if (d.length == 0) {
+      ++i;
+      continue;
+    }
+    if (!IsXmlChar(d.value)) return false;
+    i += d.length;
+  }
   return true;
 }
 

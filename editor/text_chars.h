@@ -8,6 +8,8 @@ namespace editor {
 
 // Decodes UTF-8; malformed bytes become U+FFFD.
 std::u32string DecodeUtf8(std::string_view utf8);
+// True when DecodeUtf8 would change nothing (no malformed byte).
+bool IsWellFormedUtf8(std::string_view utf8);
 void AppendUtf8(std::string& out, char32_t c);
 std::string EncodeUtf8(std::u32string_view text);
 
@@ -25,6 +27,8 @@ char32_t FoldCase(char32_t c);
 bool IsNameStart(char32_t c);
 bool IsNameChar(char32_t c);
 bool IsXmlName(std::string_view utf8);
+// Whether every character of the text (as DecodeUtf8 reads it) is an XmlChar.
+bool AllXmlChars(std::string_view utf8);
 // A name without a colon: what inserted markup may use, so that nothing
 // inserted touches the document's namespaces.
 bool IsNcName(std::string_view utf8);

@@ -462,8 +462,13 @@ int Matcher::PhrasalVerb() {
   word->weight = following + 1;
   word->entryWords = 1;
   word->length = static_cast<int>(word->text.length());
+  // The rest of the sentence moves up. Its closing stop is not looked up yet
+  // (class 48 comes with the lookup), so the renumbering also ends where the
+  // tokenizer began a new sentence (position 0): the sentences after keep
+  // their own numbers, and the walk stays within this one sentence.
   int position = word->sentencePos;
-  for (WordRec* r = word->next; r && r->wordClass != 48 && r->written[0] != '@'; r = r->next)
+  for (WordRec* r = word->next; r && r->wordClass != 48 && r->written[0] != '@' && r->sentencePos != 0;
+       r = r->next)
     r->sentencePos = ++position;
   Lookup.MatchExtraWords = 0;
   return kFound;

@@ -12,6 +12,8 @@ bool BetweenDigits(const Scan& s, char after) {
 void Apply(Scan& s, const EntityRow& row, char after) {
   switch (row.action) {
     case EntityAction::kDrop:
+      // Like a character passed over, it ends the word in progress.
+      Flush(s, s.pendingKind);
       break;
     case EntityAction::kAppend:
       AppendText(s, row.token);
@@ -80,6 +82,7 @@ void ScanEntity(Scan& s) {
   const std::size_t whole = EntityLength(s.p);
   if (whole > 0 && IsTableEntity(std::string_view(s.p, whole))) {
     // A known entity where none of its rows applies is dropped.
+    Flush(s, s.pendingKind);
     s.p += whole;
     return;
   }

@@ -102,8 +102,12 @@ void ScanSymbol(Scan& s) {
     case 0xB5: case 0xBA: ScanMicro(s); return;
     case 0x80: case 0xA3: case 0xA5: AppendAndMove(s, static_cast<char>(c)); return;
     default:
-      // '~', control characters, superscripts and punctuation not named
-      // elsewhere are passed over without ending the token.
+      // Control characters are passed over. '~', superscripts and punctuation
+      // not named elsewhere are too, but they end the word in progress: a
+      // word joined across them (bin\ant, registry=https) or a mark of the
+      // next word's start taken over them (a trade mark sign before a blank)
+      // would name text the document does not hold, which no marker finds.
+      if (c >= 0x20 && c != 0x7F) Flush(s, s.pendingKind);
       ++s.p;
       return;
   }

@@ -254,13 +254,8 @@ void AddWordRec(char* token, unsigned char markFlag, int wordNo, int kind, const
   if (first == '\0' || first < 0x20 || first == 0x7F || first == ' ') return;
   if ((first == '.' || first == '<') && !WordList.head) return;
 
-  WordRec* w = NewWordRec();
+  WordRec* w = NewWordRec();  // its text fields come cleared
   if (!w) return;
-  w->text.clear();
-  w->written.clear();
-  w->suggestion.clear();
-  w->tag.clear();
-  w->classCode.clear();
 
   if (kind == 89) {
     token[0] = '.';

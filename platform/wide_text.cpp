@@ -23,60 +23,82 @@ char WideToByte(char16_t c) {
   return '?';
 }
 
-void AppendUtf8(std::string& out, char32_t cp) {
+// Writes the UTF-8 bytes of `cp` at `out`; the number written.
+std::size_t PutUtf8(char* out, char32_t cp) {
   if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
+    out[0] = static_cast<char>(cp);
+    return 1;
   }
+  if (cp < 0x800) {
+    out[0] = static_cast<char>(0xC0 | (cp >> 6));
+    out[1] = static_cast<char>(0x80 | (cp & 0x3F));
+    return 2;
+  }
+  if (cp < 0x10000) {
+    out[0] = static_cast<char>(0xE0 | (cp >> 12));
+    out[1] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out[2] = static_cast<char>(0x80 | (cp & 0x3F));
+    return 3;
+  }
+  out[0] = static_cast<char>(0xF0 | (cp >> 18));
+  out[1] = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+  out[2] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+  out[3] = static_cast<char>(0x80 | (cp & 0x3F));
+  return 4;
 }
 
 }  // namespace
 
-WideString AnsiToWide(std::string_view ansi) {
-  WideString out;
-  out.reserve(ansi.size());
-  for (char c : ansi) out += ByteToWide(static_cast<unsigned char>(c));
-  return out;
-}
+// The conversions run on every text that crosses the boundary, most of it
+// ASCII: they write into buffers sized in advance, and a run of ASCII is
+// copied without the per-character tests.
 
-std::string WideToAnsi(std::u16string_view wide) {
-  std::string out;
-  out.reserve(wide.size());
-  for (std::size_t i = 0; i < wide.size(); ++i) {
-    char16_t c = wide[i];
-    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 &&
-        wide[i + 1] <= 0xDFFF) {
-      ++i;  // a surrogate pair is one character outside the code page
-      out += '?';
-      continue;
-    }
-    out += WideToByte(c);
+WideString AnsiToWide(std::string_view ansi) {
+  WideString out(ansi.size(), u'\0');
+  char16_t* o = out.data();
+  for (char c : ansi) {
+    unsigned char b = static_cast<unsigned char>(c);
+    *o++ = b < 0x80 ? b : ByteToWide(b);
   }
   return out;
 }
 
+std::string WideToAnsi(std::u16string_view wide) {
+  std::string out(wide.size(), '\0');
+  std::size_t n = 0;
+  for (std::size_t i = 0; i < wide.size(); ++i) {
+    char16_t c = wide[i];
+    if (c < 0x80) {
+      out[n++] = static_cast<char>(c);
+      continue;
+    }
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 &&
+        wide[i + 1] <= 0xDFFF) {
+      ++i;  // a surrogate pair is one character outside the code page
+      out[n++] = '?';
+      continue;
+    }
+    out[n++] = WideToByte(c);
+  }
+  out.resize(n);
+  return out;
+}
+
 WideString Utf8ToWide(std::string_view s) {
-  WideString out;
-  out.reserve(s.size());
+  // At most one wide unit per byte (a four-byte sequence gives two).
+  WideString out(s.size(), u'\0');
+  std::size_t n = 0;
   std::size_t i = 0;
   while (i < s.size()) {
     unsigned char b = static_cast<unsigned char>(s[i]);
+    if (b < 0x80) {
+      out[n++] = b;
+      ++i;
+      continue;
+    }
     char32_t cp = 0xFFFD;
     std::size_t len = 1;
-    if (b < 0x80) {
-      cp = b;
-    } else if ((b & 0xE0) == 0xC0) {
+    if ((b & 0xE0) == 0xC0) {
       len = 2;
     } else if ((b & 0xF0) == 0xE0) {
       len = 3;
@@ -100,29 +122,36 @@ WideString Utf8ToWide(std::string_view s) {
     }
     if (cp >= 0x10000) {
       cp -= 0x10000;
-      out += static_cast<char16_t>(0xD800 + (cp >> 10));
-      out += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+      out[n++] = static_cast<char16_t>(0xD800 + (cp >> 10));
+      out[n++] = static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
     } else {
-      out += static_cast<char16_t>(cp);
+      out[n++] = static_cast<char16_t>(cp);
     }
     i += len;
   }
+  out.resize(n);
   return out;
 }
 
 std::string WideToUtf8(std::u16string_view w) {
-  std::string out;
-  out.reserve(w.size());
+  // At most three bytes per wide unit (a surrogate pair gives four for two).
+  std::string out(w.size() * 3, '\0');
+  char* o = out.data();
   for (std::size_t i = 0; i < w.size(); ++i) {
     char32_t c = w[i];
+    if (c < 0x80) {
+      *o++ = static_cast<char>(c);
+      continue;
+    }
     if (c >= 0xD800 && c <= 0xDBFF && i + 1 < w.size() && w[i + 1] >= 0xDC00 && w[i + 1] <= 0xDFFF) {
       c = 0x10000 + ((c - 0xD800) << 10) + (w[i + 1] - 0xDC00);
       ++i;
     } else if (c >= 0xD800 && c <= 0xDFFF) {
       c = 0xFFFD;
     }
-    AppendUtf8(out, c);
+    o += PutUtf8(o, c);
   }
+  out.resize(static_cast<std::size_t>(o - out.data()));
   return out;
 }
 

@@ -30,6 +30,7 @@ TEST(KestaValue, DigitsAdviceAndNone) {
   EXPECT_EQ(KestaValue(28, 40, ""), "2840NONE");
   EXPECT_EQ(KestaValue(37, 0, "."), "3700.");
   EXPECT_EQ(KestaValue(5, 123, "a"), "05123NONE");
+  EXPECT_EQ(KestaValue(-5, 9, "a"), "-0509a");  // a category below 0 keeps its sign
 }
 
 TEST(Escaping, AttributeValuesCannotEndEarly) {

@@ -61,6 +61,24 @@ TEST_F(DocumentCheck, CorrectionWithoutMarker) {
   EXPECT_EQ(Body(run.out), "<topic><body><p>Remove the cover.</p></body></topic>\n");
 }
 
+// Words that stand against characters the check passes over (a backslash,
+// '=', '>' written in the text, a trade mark sign) are marked where they
+// stand; no search fails.
+TEST_F(DocumentCheck, WordsBesidePassedOverCharactersAreMarked) {
+  ProgramRun run = Check(
+      "<topic><body><p>Turn the valve to glorp\\frob and plonk=zing.</p>"
+      "<p>Stop the &lt;wibble&gt; pump. Stop the Quux\u2122 Formatting pump.</p></body></topic>");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err.find("[box"), std::string::npos) << run.err;
+  const std::string doc = Body(run.out);
+  auto marked = [](const std::string& word) { return "HighltBckclr=\"FFFF66\"?>" + word + "<?Pub /_touchup?>"; };
+  for (const char* word : {"glorp", "frob", "plonk", "zing", "wibble", "Quux", "Formatting"})
+    EXPECT_NE(doc.find(marked(word)), std::string::npos) << word << "\n" << doc;
+  EXPECT_NE(doc.find(marked("glorp") + "\\<?Pub"), std::string::npos) << doc;
+  EXPECT_NE(doc.find(marked("wibble") + "&gt; pump"), std::string::npos) << doc;
+  EXPECT_NE(doc.find(marked("Quux") + "\u2122 <?Pub"), std::string::npos) << doc;
+}
+
 TEST_F(DocumentCheck, OldMarkersAndStampGoFirst) {
   ProgramRun run = Check(
       "<topic><?KESSTA STE=green:SIX SIGMA#1?><body><p>" + Marker("2500NONE", "FFFF66", "Remove") +

@@ -27,6 +27,11 @@ TEST(AclSplit, SemicolonsInsideDelimitersQuotesAndParenthesesDoNotSplit) {
             (std::vector<std::string>{"mes \"a;b\"", " oid_select(f(1;2))"}));
   // A '/' outside a find is text; a quote left open runs to the end.
   EXPECT_EQ(SplitCommands("set a=b/c; mes \"x; y"), (std::vector<std::string>{"set a=b/c", " mes \"x; y"}));
+  EXPECT_EQ(SplitCommands("clm; find -f @a;b; c"), (std::vector<std::string>{"clm", " find -f @a;b; c"}));
+  // The second find takes '/' again; a region closes only on its own mark.
+  EXPECT_EQ(SplitCommands("find -f /a;b/; set x=1/2; find -b /c;'d/;dt"),
+            (std::vector<std::string>{"find -f /a;b/", " set x=1/2", " find -b /c;'d/", "dt"}));
+  EXPECT_EQ(SplitCommands(""), (std::vector<std::string>{""}));
 }
 
 TEST_F(AclCommands, AFailingCommandStopsTheLineAndFailsTheCall) {

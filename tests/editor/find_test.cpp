@@ -143,3 +143,37 @@ TEST_F(Find, TheMarkingEnginesSearchForms) {
   Exec(e, "clear_mark all; find -f -q -select @tap@; clm; car edit 0,-0; dc;");
   EXPECT_NE(Body(e).find("The ta; the"), std::string::npos) << Body(e);
 }
+
+// A forward search tries only the places that hold its first character: every
+// character that folds to it counts, on both sides of the last edit, and a
+// search that finds nothing leaves the caret where it was.
+TEST(FindFirstCharacter, EveryFormOfTheFirstCharacterIsTried) {
+  Editor e;
+  Load(e, "<doc><p>x \xc5\xa0koda \xc5\x92uvre \xc5\xb8se \xc3\x89t\xc3\xa9 Zed</p><p>zed "
+          "\xc5\xa1koda \xc5\x93uvre \xc3\xbfse \xc3\xa9t\xc3\xa9</p></doc>");
+  ScriptedInteraction ui;
+  auto found = [&](const std::string& command) {
+    return e.Execute(command) == S_OK ? Eval(e, "$selection") : std::string();
+  };
+  Exec(e, "set wrapscan=off");
+  // An edit first, so that the gap of the buffer lies in the first paragraph.
+  Exec(e, "find -f -select @x@; insert_string @y@; goto_oid(oid_first())");
+  for (const char* word : {"\xc5\xa1koda", "\xc5\x93uvre", "\xc3\xbfse", "\xc3\xa9t\xc3\xa9", "zed"}) {
+    Exec(e, "goto_oid(oid_first())");
+    std::string first = found(std::string("find -f -select @") + word + "@");
+    std::string second = found(std::string("find -f -select @") + word + "@");
+    EXPECT_FALSE(first.empty()) << word;
+    EXPECT_EQ(second, word);  // the small letters stand in the second paragraph
+    EXPECT_NE(first, second) << word;
+    EXPECT_EQ(found(std::string("find -f -q -select @") + word + "@"), "") << word;
+  }
+  Exec(e, "set case=on; goto_oid(oid_first())");
+  EXPECT_EQ(found("find -f -select @\xc5\xa1koda@"), "\xc5\xa1koda");
+  Exec(e, "goto_oid(oid_first())");
+  std::size_t caret = e.CaretPosition();
+  EXPECT_EQ(found("find -f -q -select @Zeds@"), "");
+  EXPECT_EQ(e.CaretPosition(), caret);
+  // With wrapscan the search goes on from the start up to the caret.
+  Exec(e, "set wrapscan=on; find -f -select @zed@");
+  EXPECT_EQ(found("find -f -select @Zed@"), "Zed");
+}

@@ -141,6 +141,31 @@ TEST_F(HostObjects, TheNthCallOrTheFirstMatchingCallFailsAndIsRecorded) {
   EXPECT_TRUE(e.Calls().empty());
 }
 
+// Without the record the calls run, answer and fail just the same; the
+// failures asked for still count the calls. Malformed text is mended before
+// it runs either way.
+TEST_F(HostObjects, CallsRunTheSameWithoutTheRecord) {
+  ComPtr<IHostAcl> acl;
+  ASSERT_EQ(Connect(&acl), S_OK);
+  e.RecordCalls(false);
+  e.FailCall(2);
+  e.FailCallMatching("oid_last");
+  Bstr out;
+  EXPECT_EQ(acl->EvaluateAcl(Bstr(u"oid_first()"), &out), S_OK);
+  EXPECT_EQ(out.ToAnsi(), "(1,1,0)");
+  EXPECT_EQ(acl->ExecuteAcl(Bstr(u"set a=1")), E_FAIL);
+  EXPECT_EQ(acl->EvaluateAcl(Bstr(u"oid_last()"), &out), E_FAIL);
+  EXPECT_EQ(acl->ExecuteAcl(Bstr(u"goto_oid('(1,99,0)')")), E_FAIL);
+  EXPECT_NE(e.LastError().find("(1,99,0)"), std::string::npos);
+  EXPECT_EQ(e.Execute(std::string_view("set b=x\xffy")), S_OK);
+  EXPECT_EQ(e.Option("b"), "x\xef\xbf\xbdy");
+  EXPECT_TRUE(e.Calls().empty());
+  e.RecordCalls(true);
+  EXPECT_EQ(e.Execute(std::string_view("set c=\xff")), S_OK);
+  ASSERT_EQ(e.Calls().size(), 1u);
+  EXPECT_EQ(e.Calls()[0].text, "set c=\xef\xbf\xbd");
+}
+
 TEST_F(HostObjects, WithoutAnEditorTheClassesAreGoneAndHeldObjectsFail) {
   ComPtr<IHostAcl> acl;
   ComPtr<IUnknown> held;

@@ -167,11 +167,14 @@ TEST_F(TokenizerTest, AddressesBecomeOnePlaceholder) {
 
 TEST_F(TokenizerTest, ColonsEndTheSentence) {
   auto t = Tokenize("Note: do 10:30 C:\\\\dir : x :y");
-  EXPECT_EQ(WrittenOf(t), (Words{"Note", ":", "do", "10:30", "C:dir", ":", "x", ":y", ".", "@@END"}));
+  // Before two backslashes the colon stays in its word (the backslash then
+  // ends it) and the sentence goes on.
+  EXPECT_EQ(WrittenOf(t), (Words{"Note", ":", "do", "10:30", "C:", "dir", ":", "x", ":y", ".", "@@END"}));
   EXPECT_EQ(t[0].tokenKind, 9);
   EXPECT_EQ(t[1].tokenKind, 9);
   EXPECT_EQ(t[2].sentencePos, 0);
-  EXPECT_EQ(t[6].sentencePos, 0);
+  EXPECT_EQ(t[5].sentencePos, 3);
+  EXPECT_EQ(t[7].sentencePos, 0);
 }
 
 TEST_F(TokenizerTest, Semicolons) {
@@ -291,11 +294,31 @@ TEST_F(TokenizerTest, BracesBarsAndClosers) {
 }
 
 TEST_F(TokenizerTest, AppendedAndIgnoredCharacters) {
-  EXPECT_EQ(Written("$5 50% a_b #5 a~b a\x01""b a*b=c\\d a\r\nb"),
-            (Words{"$5", "50%", "a_b", "#5", "ab", "ab", "abcd", "a", "b", ".", "@@END"}));
+  EXPECT_EQ(Written("$5 50% a_b #5 a\x01""b a\r\nb"), (Words{"$5", "50%", "a_b", "#5", "ab", "a", "b", ".", "@@END"}));
   // '#' only while the token is shorter than 78 characters.
   auto t = Tokenize(std::string(77, 'a') + "###");
   EXPECT_EQ(t[0].written, std::string(77, 'a') + "#");
+}
+
+// A character passed over ends the word in progress: every word is text the
+// document holds, so that its marker can find it.
+TEST_F(TokenizerTest, PassedOverCharactersEndTheWord) {
+  EXPECT_EQ(Written("a~b a*b=c\\d bin\\ant registry=https x>y action@master m\xB2x a^b"),
+            (Words{"a", "b", "a", "b", "c", "d", "bin", "ant", "registry", "https", "x", "y", "action", "master",
+                   "m", "x", "a", "b", ".", "@@END"}));
+  // Text written as markup: "<foreign> element" reaches the scan as
+  // "&lt;foreign> element".
+  EXPECT_EQ(Written("see &lt;foreign> element &lt;description>An"),
+            (Words{"see", "<Ref>", "foreign", "element", "<Ref>", "description", "An", ".", "@@END"}));
+  // No mark of the next word's start is taken over the character: the mark
+  // says the next word follows the break right after the word.
+  auto t = Tokenize("Apache\x99 Formatting and Apache Formatting");
+  EXPECT_EQ(WrittenOf(t), (Words{"Apache", "Formatting", "and", "Apache", "Formatting", ".", "@@END"}));
+  EXPECT_EQ(t[0].tag, "");
+  EXPECT_EQ(t[0].tokenKind, 0);
+  EXPECT_EQ(t[3].tag, "<+F>");
+  // At the start of a token nothing changes.
+  EXPECT_EQ(Written("=x *y ~z"), (Words{"x", "y", "z", ".", "@@END"}));
 }
 
 }  // namespace

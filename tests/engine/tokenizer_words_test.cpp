@@ -26,8 +26,8 @@ TEST_F(TokenizerTest, SentinelEndsTheScan) {
   EXPECT_EQ(WrittenOf(t), (Words{"Open", "valve", ".", "@@END"}));
   EXPECT_EQ(t[1].tokenKind, 9);
   EXPECT_EQ(t[3].sentencePos, 3);
-  // Only "@@END" is the sentinel.
-  EXPECT_EQ(WrittenOf(Tokenize("a@@b")), (Words{"ab", ".", "@@END"}));
+  // Only "@@END" is the sentinel; another '@' is passed over (and ends the word).
+  EXPECT_EQ(WrittenOf(Tokenize("a@@b")), (Words{"a", "b", ".", "@@END"}));
 }
 
 TEST_F(TokenizerTest, TextWithoutSentinelKeepsItsLastWord) {

@@ -26,6 +26,20 @@ TEST(WideText, Utf8Conversions) {
   EXPECT_EQ(Utf8ToWide("\xC0\xAF"), u"\uFFFD\uFFFD");  // overlong form
 }
 
+// Long runs of ASCII with other characters among them, as the commands and
+// the rendered document cross the boundary.
+TEST(WideText, MixedTextRoundTrips) {
+  std::string utf8;
+  for (int i = 0; i < 50; ++i) utf8 += "valve \xe2\x80\x99s caf\xc3\xa9 \xf0\x9f\x98\x80 ";
+  WideString wide = Utf8ToWide(utf8);
+  EXPECT_EQ(WideToUtf8(wide), utf8);
+  EXPECT_EQ(wide.size(), 50u * 17u);
+  EXPECT_EQ(WideToAnsi(AnsiToWide("plain \x80\x92\xe9 text")), "plain \x80\x92\xe9 text");
+  EXPECT_EQ(WideToUtf8(u"a\xD800" u"b"), "a\xef\xbf\xbd" "b");  // a lone surrogate
+  EXPECT_EQ(WideToUtf8(u""), "");
+  EXPECT_EQ(AnsiToWide(""), u"");
+}
+
 TEST(WideText, BstrKnowsNull) {
   EXPECT_TRUE(Bstr().IsNull());
   Bstr b = Bstr::FromAnsi("abc\xE9");
