@@ -5,17 +5,17 @@
 #include <optional>
 #include <string>
 
-#include "tests/engine/dict_fixture.h"
+#include "engine/dict_store.h"
+#include "tests/support/dict_fixture.h"
 #include "tests/support/word_list_fixture.h"
 
 namespace {
 
-using testing_words::LoadDictionaries;
 
 class LookupWordTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    LoadDictionaries(
+    LoadTestDictionaries(
         "# technical\n"
         "valve+seat+ring 1014\n"
         "valve+seat 1717\n"
