@@ -1,18 +1,14 @@
 // The selection check, showing a finding, its context menu and the
 // next-finding command, with their frames.
 #include "commands/finding_work.h"
+#include "commands/frame_handlers.h"
 #include "commands/menu_line.h"
 #include "commands/run_kesta.h"
 #include "commands/selection_passes.h"
 #include "commands/session_channel.h"
 #include "platform/app_framework.h"
-#include "resources/string_table.h"
 
 namespace {
-constexpr FrameHandler AclFailed(HRESULT result) {
-  return {.box = StringBox(IDS_ACL_FAILED), .result = result};
-}
-constexpr FrameHandler Silent(HRESULT result) { return {.box = NoBox(), .result = result}; }
 constexpr FrameHandler ShowMeBox(const char* text) {
   return {.box = TextBox(text, "KESta Error"), .result = S_FALSE};
 }

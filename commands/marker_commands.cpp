@@ -1,14 +1,10 @@
 // The marker search, walk and removal commands, with their frames.
+#include "commands/frame_handlers.h"
 #include "commands/run_kesta.h"
 #include "commands/session_channel.h"
 #include "resources/string_table.h"
 
 namespace {
-constexpr FrameHandler AclFailed(HRESULT result) {
-  return {.box = StringBox(IDS_ACL_FAILED), .result = result};
-}
-constexpr FrameHandler Silent(HRESULT result) { return {.box = NoBox(), .result = result}; }
-
 // A check must not go on to remove markers when the search could not even
 // connect: FindKesta then answers S_FALSE.
 constexpr CommandFrame kFindKestaFrame = {
