@@ -31,23 +31,7 @@ constexpr CommandFrame kMarkingEngineFrame = {
 }  // namespace
 
 HRESULT RunKesta::ProcessKesta() {
-  return RunCommandFrame(kProcessKestaFrame, [this](HostSession& session) {
-    SessionChannel host(session);
-    SelfCalls self(this);
-    return ProcessKestaWork(host, self);
-  });
+  return RunWorkWithSelf(kProcessKestaFrame, this, ProcessKestaWork);
 }
-
-HRESULT RunKesta::GetDocStart() {
-  return RunCommandFrame(kGetDocStartFrame, [](HostSession& session) {
-    SessionChannel host(session);
-    return GetDocStartWork(host);
-  });
-}
-
-HRESULT RunKesta::MarkingEngine() {
-  return RunCommandFrame(kMarkingEngineFrame, [](HostSession& session) {
-    SessionChannel host(session);
-    return MarkingEngineWork(host);
-  });
-}
+HRESULT RunKesta::GetDocStart() { return RunWork(kGetDocStartFrame, GetDocStartWork); }
+HRESULT RunKesta::MarkingEngine() { return RunWork(kMarkingEngineFrame, MarkingEngineWork); }

@@ -65,16 +65,8 @@ constexpr CommandFrame kChangeEditWinTitleFrame = {
 }  // namespace
 
 HRESULT RunKesta::GetKestaHelp() {
-  return RunCommandFrame(kGetKestaHelpFrame, [this](HostSession& session) {
-    SessionChannel host(session);
-    SelfCalls self(this);
-    return GetKestaHelpWork(host, self);
-  });
+  return RunWorkWithSelf(kGetKestaHelpFrame, this, GetKestaHelpWork);
 }
-
 HRESULT RunKesta::ChangeEditWinTitle() {
-  return RunCommandFrame(kChangeEditWinTitleFrame, [](HostSession& session) {
-    SessionChannel host(session);
-    return ChangeEditWinTitleWork(host);
-  });
+  return RunWork(kChangeEditWinTitleFrame, ChangeEditWinTitleWork);
 }
