@@ -390,7 +390,7 @@ void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
 
 int CollectMessages(WordRec* head) {
   int count = 0;
-  for (WordRec* w = head; w && !w->written.startsWith(kSentinel); w = w->next) {
+  for (WordRec* w = head; !AtEnd(w); w = w->next) {
     // 2: selection, and the codes settled.
     if (w->message < 1 && w->message2 < 1 && w->subClass < 1) continue;
     if (w->message == 0 && w->message2 > 299) {

@@ -194,7 +194,7 @@ void Settle(WordRec* w, int key) {
 }  // namespace
 
 int FinishMessages(WordRec* head) {
-  for (WordRec* w = head; w && !w->written.startsWith(kSentinel); w = w->next) {
+  for (WordRec* w = head; !AtEnd(w); w = w->next) {
     if (w->splitKind == '1' || w->splitKind == '2' || w->splitKind == 't') w->subClass = 310;
     int key = w->subClass;
     if (key == 0 && w->message >= 300) w->subClass = key = w->message;

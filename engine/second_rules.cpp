@@ -355,7 +355,7 @@ void ApplyRule(WordRec* w) {
 }  // namespace
 
 int ApplySecondRules(WordRec* head) {
-  for (WordRec* w = head; w && !w->written.startsWith(kSentinel); w = w->next) {
+  for (WordRec* w = head; !AtEnd(w); w = w->next) {
     if (w->message == Msg::SentenceLength) continue;
     if (w->subClass == 0 || w->subClass > 299) continue;
     ApplyRule(w);

@@ -155,7 +155,7 @@ void NounUsedAsVerb(WordRec* w) {
   const WordRec& next = NextOr(w);
   const int N = next.wordClass;
   const int NN = NextOr(w, 2).wordClass;
-  if (!Next(w) || next.written.startsWith(kSentinel) || w->markFlag == '1' ||
+  if (AtEnd(Next(w)) || w->markFlag == '1' ||
       In(N, {41, 6, 22, 67, 69, 75, 78}) || next.text[0] == ':' || next.text[0] == '/' ||
       (N == 47 && (NN < 20 || NN == 73))) {
     ClearCodes(w);

@@ -324,8 +324,7 @@ int Dispatch(WordRec* w, WordRec* head) {
 void RunSentencePass() {
   WordRec* head = WordList.head;
   int counter = 0;
-  for (WordRec* w = head; w; w = w->next) {
-    if (w->written.startsWith(kSentinel)) break;
+  for (WordRec* w = head; !AtEnd(w); w = w->next) {
     if (w->text[0] == ' ') continue;
     w->sentencePos = counter++;
     if (w->message >= 300 && w->subClass == 0) w->subClass = w->message;

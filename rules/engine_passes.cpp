@@ -5,6 +5,7 @@
 #include "engine/dict_lookup.h"
 #include "engine/finish_messages.h"
 #include "engine/message_list.h"
+#include "engine/neighbours.h"
 #include "engine/pass_text.h"
 #include "engine/second_rules.h"
 #include "engine/sentence_pass.h"
@@ -75,7 +76,7 @@ bool IsAmbiguousClass(const WordRec& w) {
 }  // namespace
 
 void ClassifyWords(WordRec* head, CheckScope scope) {
-  for (WordRec* w = head; w && !w->written.startsWith(kSentinel); w = w->next) {
+  for (WordRec* w = head; !AtEnd(w); w = w->next) {
     const char first = w->written[0];
     if (first == '\0' || first == ' ' || (scope == CheckScope::Document && first == '\n')) continue;
     if (scope == CheckScope::Selection && IsDigit(w->text[0])) {
@@ -99,7 +100,7 @@ int RunEnginePasses(CheckScope scope) {
   if (!head) return 0;
   ClassifyWords(head, scope);
   RunSentencePass();
-  for (WordRec* w = head; w && !w->written.startsWith(kSentinel); w = w->next)
+  for (WordRec* w = head; !AtEnd(w); w = w->next)
     if (IsAmbiguousClass(*w)) ResolveWordClass(w);
   ApplyMainRules(head);
   ApplySecondRules(head);
