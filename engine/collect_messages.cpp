@@ -11,9 +11,6 @@
 #include "engine/word_class.h"
 
 using ascii::Contains;
-using ascii::IsLetter;
-using ascii::IsLower;
-using ascii::ToUpper;
 
 namespace {
 
@@ -103,7 +100,7 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
   }
   // 5: a measurement on a number, corrected in place. It covers the number
   // alone, so the next word keeps its own finding.
-  if (w->message == Msg::Measurement && ascii::IsDigit(T[0])) {
+  if (w->message == Msg::Measurement && IsDigit(T[0])) {
     w->entryWords = 1;
     w->written.append('.');
     rec.kind = "A";
@@ -167,7 +164,7 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
   if (w->message == Msg::Punctuation && T[0] == ';') {
     rec.kind = "V";
     const WordRec& n = NextOr(w);
-    if (!IsLetter(n.written[0]) || !IsLetter(n.written[1])) return false;
+    if (!IsAsciiLetter(n.written[0]) || !IsAsciiLetter(n.written[1])) return false;
     std::string s = n.markFlag == '1' ? ". ... " : ". ";
     s += n.written[0];
     s += n.written[1];
@@ -181,7 +178,7 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
     w->sentencePos = 1;
     std::string a(w->suggestion.view());
     if (a[0] == 'N') a.erase(0, 1);
-    if (w->caseFlag == '1' && !a.empty()) a[0] = ToUpper(a[0]);
+    if (w->caseFlag == '1' && !a.empty()) a[0] = AsciiUpper(a[0]);
     work.SetAdvice(a);
     ClearTag(w);
   }
@@ -198,7 +195,7 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
   // 14
   if (w->entryWords > 1) ClearTag(w);
   // 15
-  if (w->tag[0] == '<' && w->tag[1] == ' ' && IsLetter(w->tag[2])) {
+  if (w->tag[0] == '<' && w->tag[1] == ' ' && IsAsciiLetter(w->tag[2])) {
     const char x = w->tag[2];
     rec.kind = "D";
     ClearTag(w);
@@ -208,7 +205,7 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
     w->written.append(x);
   }
   // 16
-  if (w->entryWords < 2 && w->tag.startsWith("<+") && IsLetter(w->tag[2])) {
+  if (w->entryWords < 2 && w->tag.startsWith("<+") && IsAsciiLetter(w->tag[2])) {
     const char x = w->tag[2];
     rec.kind = "W";
     w->entryWords = 1;
@@ -302,7 +299,7 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
     Silence(next);
   }
   // 29: a number written with its unit mark.
-  if (w->message == Msg::Number && ascii::IsDigit(w->tag[1])) {
+  if (w->message == Msg::Number && IsDigit(w->tag[1])) {
     std::string s(1, w->written[0]);
     s += '.';
     s += w->tag[2];
@@ -412,7 +409,7 @@ int CollectMessages(WordRec* head) {
     if (!ApplyMarks(w, rec, work)) continue;
     // 30 (the working texts start empty). 31
     if ((w->caseFlag == '1' || w->caseFlag == '2') && KindIs(rec.kind, {"W", "I", "(^)", "(#)"}) &&
-        IsLower(w->suggestion[0]) && w->length > 1)
+        IsAsciiLower(w->suggestion[0]) && w->length > 1)
       MatchSuggestionCase(w);
     // 32
     if (!w->suggestion.empty() && w->message != Msg::Style && w->message != Msg::Spelling &&
@@ -425,7 +422,7 @@ int CollectMessages(WordRec* head) {
         rec.kind = "S";
         ExpandContraction(w);
         std::string a(w->suggestion.view());
-        if (w->sentencePos == 0 && !a.empty()) a[0] = ToUpper(a[0]);
+        if (w->sentencePos == 0 && !a.empty()) a[0] = AsciiUpper(a[0]);
         work.SetAdvice(a);
       }
     }

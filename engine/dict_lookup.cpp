@@ -1,10 +1,10 @@
 #include "engine/dict_lookup.h"
 
-#include <cctype>
 #include <cstring>
 #include <string>
 #include <string_view>
 
+#include "engine/ascii_text.h"
 #include "engine/entry_match.h"
 #include "engine/neighbours.h"
 #include "engine/word_class.h"
@@ -12,9 +12,6 @@
 namespace {
 
 bool In(char c, const char* set) { return c != '\0' && std::strchr(set, c) != nullptr; }
-bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
-bool IsAlpha(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
-bool IsPunct(char c) { return std::ispunct(static_cast<unsigned char>(c)) != 0; }
 
 void SetClass(WordRec* w, int cls, const char* code) {
   w->wordClass = cls;
@@ -28,7 +25,7 @@ void ArticleRule(WordRec* w) {
   if (w->markFlag == '1') return SetClass(w, 10, "NFS*");
   SetClass(w, 64, "S00*");
   const char next = NextOr(w).text[0];
-  if (!IsDigit(next) && !IsAlpha(next)) SetClass(w, 40, "D1**");
+  if (!IsDigit(next) && !IsAsciiLetter(next)) SetClass(w, 40, "D1**");
 }
 
 // "I", "O" and their small forms.
@@ -194,7 +191,7 @@ void ClassifyByForm(WordRec* w) {
     case 'X': case 'Y': case 'x': case 'y': return VariableRule(w);
     default:
       if (IsDigit(c)) return SetClass(w, 49, "S08***");
-      if (IsAlpha(c)) return LetterRule(w);
+      if (IsAsciiLetter(c)) return LetterRule(w);
       return SetClass(w, 40, "D8***");
   }
 }
@@ -253,7 +250,7 @@ int ScanDictRun(const char* run, int mode, WordRec* word, int count, int flags,
 int LookupWord(WordRec* word, int dictCount, int mode, int flags) {
   if (word == nullptr) return kLookupNotFound;
   const char first = word->text[0];
-  if (word->text.length() < 2 || IsDigit(first) || IsPunct(first) || word->extraFlag == 'L') {
+  if (word->text.length() < 2 || IsDigit(first) || IsAsciiPunct(first) || word->extraFlag == 'L') {
     ClassifyByForm(word);
     return kLookupFound;
   }
@@ -278,8 +275,7 @@ int LookupWord(WordRec* word, int dictCount, int mode, int flags) {
     return kLookupFound;
   }
   const char w0 = word->written[0];
-  if (std::isupper(static_cast<unsigned char>(w0)) && word->written[1] == '-' &&
-      std::isupper(static_cast<unsigned char>(word->written[2]))) {
+  if (IsAsciiUpper(w0) && word->written[1] == '-' && IsAsciiUpper(word->written[2])) {
     SetClass(word, word->lastLetter == 's' ? 19 : 18, "NM**");
     return kLookupFound;
   }

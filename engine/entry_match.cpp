@@ -1,11 +1,11 @@
 #include "engine/entry_match.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstring>
 #include <string>
 #include <string_view>
 
+#include "engine/ascii_text.h"
 #include "engine/inflection.h"
 #include "engine/lookup_state.h"
 #include "engine/neighbours.h"
@@ -18,8 +18,6 @@ constexpr int kVariant = 6;
 
 bool EndOfEntry(char c) { return c == '\0' || c == '|'; }
 bool In(char c, const char* set) { return c != '\0' && std::strchr(set, c) != nullptr; }
-bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
-bool IsAlpha(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
 
 // Characters that end a stem or a word part inside an entry.
 constexpr const char* kMarks = "!$&?^@";
@@ -403,7 +401,7 @@ int Matcher::PhrasalVerb() {
   const WordRec* next = cur->next;
   if (AtEnd(next)) return Fail();
   const std::string_view nt = next->text.view();
-  if (nt.empty() || nt[0] != particle[0] || nt.size() < 2 || !IsAlpha(nt[0]) ||
+  if (nt.empty() || nt[0] != particle[0] || nt.size() < 2 || !IsAsciiLetter(nt[0]) ||
       next->markFlag != '0' || next->wordClass == 64 || nt == ".")
     return Fail();
   const std::string ending(Rest().substr(0, 6));

@@ -184,7 +184,7 @@ void Settle(WordRec* w, int key) {
       break;
     case 337:
       ClearCodes(w);
-      if (!ascii::IsDigit(w->text[0])) SetWordMessage(w, Msg::Punctuation, w->ruleId);
+      if (!IsDigit(w->text[0])) SetWordMessage(w, Msg::Punctuation, w->ruleId);
       break;
     default:  // 299, 316, 326, 328, 329, 331 to 336 and codes above 338 stay as they are
       break;

@@ -1,9 +1,10 @@
 #include "engine/inflection.h"
 
-#include <cctype>
 #include <cstring>
 #include <string>
 #include <string_view>
+
+#include "engine/ascii_text.h"
 
 namespace {
 
@@ -199,9 +200,9 @@ int InflectByCode(Alternative& alternative, WordRec* word, char code, char caseF
   }
 
   if (caseFlag == '1' && !result.empty()) {
-    result[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(result[0])));
+    result[0] = AsciiUpper(result[0]);
   } else if (caseFlag == '2') {
-    for (char& c : result) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (char& c : result) c = AsciiUpper(c);
   }
   alternative = result;
   word->suggestion = alternative.view();

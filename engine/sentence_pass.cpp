@@ -12,8 +12,6 @@
 
 using ascii::At;
 using ascii::Contains;
-using ascii::IsDigit;
-using ascii::IsLetter;
 using pass::ClearCodes;
 using pass::SetCodes;
 using pass::SetFamily;
@@ -60,7 +58,8 @@ void WordWithoutCode(WordRec* w, WordRec* head) {
     }
     return;
   }
-  if (w->length > 1 && ((IsDigit(W[0]) && IsLetter(W[1])) || (IsLetter(W[0]) && IsDigit(W[1])))) {
+  if (w->length > 1 &&
+      ((IsDigit(W[0]) && IsAsciiLetter(W[1])) || (IsAsciiLetter(W[0]) && IsDigit(W[1])))) {
     w->wordClass = 40;
     return;
   }
@@ -244,7 +243,7 @@ int Dispatch(WordRec* w, WordRec* head) {
       }
       break;
     case 309:
-      if (ascii::EqualNoCase(W.view(), "Fig")) {
+      if (EqualsNoCase(W.view(), "Fig")) {
         w->tag = "<AR>";
         w->suggestion = "Figure";
         SetWordMessage(w, Msg::Spelling, 3198);
@@ -270,7 +269,7 @@ int Dispatch(WordRec* w, WordRec* head) {
       Pronoun(w);
       break;
     case 315:
-      if (!ascii::EqualNoCase(W.view(), "make sure") && !ascii::EqualNoCase(W.view(), "makes sure")) {
+      if (!EqualsNoCase(W.view(), "make sure") && !EqualsNoCase(W.view(), "makes sure")) {
         if (w->wordClass == 31 || w->wordClass == 22) {
           w->wordClass = 22;
           w->classCode = "V2**";

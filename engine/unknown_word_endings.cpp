@@ -12,8 +12,6 @@
 
 using ascii::At;
 using ascii::Contains;
-using ascii::IsLetter;
-using ascii::IsUpper;
 using pass::ClearCodes;
 using pass::SetFamily;
 
@@ -174,7 +172,7 @@ bool EndingRules(WordRec* w) {
     case 't':
       return false;
     default:
-      if (IsLetter(w->lastLetter) && (T.startsWith("www.") || T.startsWith("url"))) {
+      if (IsAsciiLetter(w->lastLetter) && (T.startsWith("www.") || T.startsWith("url"))) {
         Classify(w, 40, "D***");
         ClearCodes(w);
         return true;
@@ -200,7 +198,7 @@ void FinalTests(WordRec* w) {
   }
   // Plural nouns by their ending.
   if (w->wordClass >= 20 && w->splitKind != '4' && w->lastLetter == 's') {
-    if (IsLetter(T[0]) && L >= 8 && At(T, L - 4) == 'i' && LetterIn(At(T, L - 3), "ov") &&
+    if (IsAsciiLetter(T[0]) && L >= 8 && At(T, L - 4) == 'i' && LetterIn(At(T, L - 3), "ov") &&
         LetterIn(At(T, L - 2), "en")) {
       Classify(w, 11, "NMP*");
       return;
@@ -217,7 +215,7 @@ void FinalTests(WordRec* w) {
     return;
   }
   // Fractions written with the code page's own characters.
-  if (!IsLetter(T[0]) && L < 5) {
+  if (!IsAsciiLetter(T[0]) && L < 5) {
     const char* advice = nullptr;
     if (Contains(T, '\xBD')) {
       advice = "(0.50 inch or metric)";
@@ -242,10 +240,10 @@ void FinalTests(WordRec* w) {
     if (L >= 3) {
       w->wordClass = 40;
       ClearCodes(w);
-      if (IsUpper(W[0]) && IsUpper(W[1])) w->classCode = "D***";
+      if (IsAsciiUpper(W[0]) && IsAsciiUpper(W[1])) w->classCode = "D***";
       return;
     }
-  } else if (w->sentencePos > 0 && L >= 4 && L <= 11 && w->caseFlag == '1' && IsUpper(W[0]) &&
+  } else if (w->sentencePos > 0 && L >= 4 && L <= 11 && w->caseFlag == '1' && IsAsciiUpper(W[0]) &&
              next && IsNameContextWord(next->written.c_str()) == 1) {
     NameMark(w);
     next->wordClass = 40;

@@ -2,16 +2,13 @@
 // roman numerals, pronouns and short abbreviations.
 #include <string_view>
 
-#include "engine/pass_text.h"
+#include "engine/ascii_text.h"
 #include "engine/message_codes.h"
 #include "engine/name_lists.h"
 #include "engine/neighbours.h"
 #include "engine/pass_marks.h"
 #include "engine/unknown_word_steps.h"
 
-using ascii::IsDigit;
-using ascii::IsLetter;
-using ascii::IsUpper;
 using pass::ClearCodes;
 using pass::SetCodes;
 using pass::SetFamily;
@@ -125,7 +122,7 @@ bool TwoLetterList(WordRec* w) {
     Neutral(w, 17, "NMS*");
     return true;
   }
-  if (IsLetter(T[0]) && w->sentencePos >= 2 && w->splitKind == '9') {
+  if (IsAsciiLetter(T[0]) && w->sentencePos >= 2 && w->splitKind == '9') {
     w->wordClass = 39;
     w->subClass = w->message = 0;
     if (next && next->message == Msg::NotInDictionary && IsDigit(next->written[0])) {

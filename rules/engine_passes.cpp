@@ -1,19 +1,16 @@
 #include "rules/engine_passes.h"
 
+#include "engine/ascii_text.h"
 #include "engine/collect_messages.h"
 #include "engine/compound_words.h"
 #include "engine/dict_lookup.h"
 #include "engine/finish_messages.h"
 #include "engine/message_list.h"
 #include "engine/neighbours.h"
-#include "engine/pass_text.h"
 #include "engine/second_rules.h"
 #include "engine/sentence_pass.h"
 #include "engine/word_class_resolution.h"
 #include "rules/main_rule_pass.h"
-
-using ascii::IsDigit;
-using ascii::IsLetter;
 
 namespace {
 
@@ -80,7 +77,7 @@ void ClassifyWords(WordRec* head, CheckScope scope) {
     const char first = w->written[0];
     if (first == '\0' || first == ' ' || (scope == CheckScope::Document && first == '\n')) continue;
     if (scope == CheckScope::Selection && IsDigit(w->text[0])) {
-      w->wordClass = IsLetter(w->text[1]) ? 40 : 49;
+      w->wordClass = IsAsciiLetter(w->text[1]) ? 40 : 49;
       w->subClass = w->message = w->message2 = 0;
       w->classCode = "S08**";
       continue;
