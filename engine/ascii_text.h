@@ -27,6 +27,11 @@ inline bool IsLetter(unsigned char c) {
 }
 inline bool IsLetterOrDigit(unsigned char c) { return IsLetter(c) || IsDigit(c); }
 
+// One of the characters of `set`; NUL never is.
+inline bool CharIn(char c, std::string_view set) {
+  return c != '\0' && set.find(c) != std::string_view::npos;
+}
+
 // ASCII punctuation, as the C library's ispunct in the "C" locale.
 inline bool IsAsciiPunct(unsigned char c) {
   return (c >= '!' && c <= '/') || (c >= ':' && c <= '@') || (c >= '[' && c <= '`') ||

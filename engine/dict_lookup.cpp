@@ -11,8 +11,6 @@
 
 namespace {
 
-bool In(char c, const char* set) { return c != '\0' && std::strchr(set, c) != nullptr; }
-
 void SetClass(WordRec* w, int cls, const char* code) {
   w->wordClass = cls;
   w->classCode = code;
@@ -55,8 +53,8 @@ void LetterRule(WordRec* w) {
   SetClass(w, 40, "D***");
 }
 
-bool IsSynonymEntryStart(char c) { return In(c, "!#$&?@^"); }
-bool IsStemEntryStart(char c) { return In(c, "!$&?^"); }
+bool IsSynonymEntryStart(char c) { return CharIn(c, "!#$&?@^"); }
+bool IsStemEntryStart(char c) { return CharIn(c, "!$&?^"); }
 
 // Skips to the entry after the next '|'; null at the end of the text, so a
 // run whose last entry lacks its '|' ends there.
@@ -72,7 +70,7 @@ bool NextWordSkipsSynonyms(const WordRec* w) {
   const std::string_view t = next->text.view();
   if (t == "an" || t == "go" || t == "a" || t == "is" || t == "if") return true;
   const char c = t.empty() ? '\0' : t[0];
-  if (In(c, "acgi")) return false;
+  if (CharIn(c, "acgi")) return false;
   return !(IsDigit(c) && w->text.length() > 1);
 }
 
@@ -270,7 +268,7 @@ int LookupWord(WordRec* word, int dictCount, int mode, int flags) {
 
   if (word->extraFlag == '3') {
     word->extraFlag = ' ';
-    if (In(word->written[0], "DMP")) SetClass(word, 40, "DT***");
+    if (CharIn(word->written[0], "DMP")) SetClass(word, 40, "DT***");
     else SetClass(word, 45, "D1****");
     return kLookupFound;
   }

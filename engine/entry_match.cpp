@@ -1,7 +1,6 @@
 #include "engine/entry_match.h"
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -17,7 +16,6 @@ constexpr int kFound = 99;
 constexpr int kVariant = 6;
 
 bool EndOfEntry(char c) { return c == '\0' || c == '|'; }
-bool In(char c, const char* set) { return c != '\0' && std::strchr(set, c) != nullptr; }
 
 // Characters that end a stem or a word part inside an entry.
 constexpr const char* kMarks = "!$&?^@";
@@ -26,7 +24,7 @@ constexpr const char* kMarks = "!$&?^@";
 // `stops` comes, or `max` characters are taken. Returns where it stopped.
 const char* ReadField(const char* p, const char* stops, std::size_t max, std::string& out) {
   out.clear();
-  while (!EndOfEntry(*p) && !In(*p, stops) && out.size() < max) out += *p++;
+  while (!EndOfEntry(*p) && !CharIn(*p, stops) && out.size() < max) out += *p++;
   return p;
 }
 
@@ -113,7 +111,7 @@ bool Matcher::NextWord() {
   const WordRec* next = cur->next;
   // The sentinel and a missing record end every multi-word entry.
   if (AtEnd(next)) return false;
-  if (In(cur->splitKind, "126") || In(next->splitKind, "126") || next->markFlag == '1') return false;
+  if (CharIn(cur->splitKind, "126") || CharIn(next->splitKind, "126") || next->markFlag == '1') return false;
   const char first = next->text[0];
   if (first == '\0' || IsDigit(first) || first == ' ') return false;
   if (Text().size() == 1 || !FullyCompared()) return false;
@@ -122,7 +120,7 @@ bool Matcher::NextWord() {
   // left to the full comparison.
   auto differs = [&](std::size_t i) {
     const char ec = e[i + 1];
-    if (EndOfEntry(ec) || ec == ' ' || ec == '+' || In(ec, kMarks)) return false;
+    if (EndOfEntry(ec) || ec == ' ' || ec == '+' || CharIn(ec, kMarks)) return false;
     return next->text[i] != ec;
   };
   if (first == e[1] && !EndOfEntry(e[1]) && differs(1) && !EndOfEntry(e[2]) && differs(2)) return false;
@@ -166,7 +164,7 @@ int Matcher::Plain(const char* data) {
 int Matcher::PluralStem() {
   const std::string_view rest = Rest();
   const char before = pos > 0 ? Text()[pos - 1] : '\0';
-  const bool hosx = In(before, "hosx");
+  const bool hosx = CharIn(before, "hosx");
   if (!(rest == "ies" || rest == "y" || (rest == "es" && hosx) || (rest.empty() && hosx)))
     return Fail();
   if (e[1] == '+') {
@@ -245,7 +243,7 @@ int Matcher::OptionalS() {
   if (word->lastLetter == 's') {
     BoundedText<8>& c = word->classCode;
     if (c[0] == 'J') SetCodeChar(word, 2, '1');
-    if (c[0] == '0' && In(c[1], "0356")) {
+    if (c[0] == '0' && CharIn(c[1], "0356")) {
       SetCodeChar(word, 0, '1');
       SetCodeChar(word, 1, '1');
       word->pluralMarker = '$';
@@ -478,7 +476,7 @@ int MatchInflectedWord(WordRec* word, const char* entry, int mode, int flags, in
   // A two-letter word is spelt whole in its run, unless the entry is the
   // digram's own stem (it begins with a mark): then the digram is the stem.
   std::size_t start = 2;
-  if (length == 2 && !In(entry[0], kMarks)) start = 0;
+  if (length == 2 && !CharIn(entry[0], kMarks)) start = 0;
   if (start > length) return kNoMatch;
   Matcher m{word, word, entry, start, mode, flags};
   return m.Run();

@@ -91,7 +91,7 @@ bool CellMatches(const Cell& cell, const WordRec& word, std::string_view ending)
 
 }  // namespace
 
-bool IsInflectionCode(char c) { return c != '\0' && std::strchr(kInflectionCodes, c) != nullptr; }
+bool IsInflectionCode(char c) { return CharIn(c, kInflectionCodes); }
 
 int StripInflection(const WordRec* word, char code, const char* ending) {
   if (word == nullptr || ending == nullptr) return -1;

@@ -28,6 +28,13 @@ inline bool TextStartsOneOf(const WordRec& w, std::initializer_list<std::string_
 // The first character of the text (NUL for an empty text).
 inline bool FirstIs(const WordRec& w, char c) { return w.text.first() == c; }
 
+// A number (mostly a word class) that is one of `set`.
+inline bool In(int value, std::initializer_list<int> set) {
+  for (int v : set)
+    if (value == v) return true;
+  return false;
+}
+
 inline bool ClassIsOneOf(const WordRec& w, std::initializer_list<int> classes) {
   for (int c : classes)
     if (w.wordClass == c) return true;

@@ -7,18 +7,13 @@
 #include "engine/message_codes.h"
 #include "engine/neighbours.h"
 #include "engine/pass_marks.h"
+#include "engine/rule_match.h"
 #include "engine/second_rules_steps.h"
 
 using ascii::Contains;
 using pass::ClearCodes;
 
 namespace {
-
-bool In(int c, std::initializer_list<int> set) {
-  for (int v : set)
-    if (c == v) return true;
-  return false;
-}
 
 bool StartsWithTwoCapitals(const WordRec& w) {
   return IsAsciiUpper(w.written[0]) && IsAsciiUpper(w.written[1]);

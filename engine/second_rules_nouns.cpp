@@ -7,6 +7,7 @@
 #include "engine/message_codes.h"
 #include "engine/neighbours.h"
 #include "engine/pass_marks.h"
+#include "engine/rule_match.h"
 #include "engine/second_rules.h"
 #include "engine/second_rules_steps.h"
 
@@ -14,12 +15,6 @@ using pass::ClearCodes;
 using pass::NounForm;
 
 namespace {
-
-bool In(int c, std::initializer_list<int> set) {
-  for (int v : set)
-    if (c == v) return true;
-  return false;
-}
 
 struct ApprovedVerb {
   const char* key;

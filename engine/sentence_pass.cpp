@@ -32,7 +32,7 @@ using sentence_pass::SetCodeChar;
 bool IsSentenceEnd(const WordRec& w) {
   if (w.length != 1 || w.wordClass != 48) return false;
   char c = w.text[0];
-  return c && std::string_view("!-.:;?").find(c) != std::string_view::npos;
+  return CharIn(c, "!-.:;?");
 }
 
 // Adds one word for each blank of a multi-word entry and for each '.' that

@@ -68,8 +68,6 @@ void NumberWord(WordRec* w, const char* digits, int ruleId) {
   SetWordMessage(w, Msg::Number, ruleId);
 }
 
-bool LetterIn(char c, std::string_view set) { return c && set.find(c) != std::string_view::npos; }
-
 }  // namespace
 
 namespace unknown_word {
@@ -103,7 +101,7 @@ bool EndingRules(WordRec* w) {
       }
       return false;
     case 'e':
-      if (L >= 7 && LetterIn(c3, "ib") && LetterIn(c2, "lsz")) {
+      if (L >= 7 && CharIn(c3, "ib") && CharIn(c2, "lsz")) {
         if (c3 == 'b') Classify(w, 30, "AF**");
         else Classify(w, 20, "V0**");
         SetWordMessage(w, Msg::PrefixSuffix, 5645);
@@ -135,7 +133,7 @@ bool EndingRules(WordRec* w) {
       }
       return false;
     case 's':
-      if (L > 8 && LetterIn(c3, "il") && c2 == 'e') {
+      if (L > 8 && CharIn(c3, "il") && c2 == 'e') {
         Classify(w, 11, "N***");
         return true;
       }
@@ -150,7 +148,7 @@ bool EndingRules(WordRec* w) {
       }
       return false;
     case 'y':
-      if (L >= 7 && LetterIn(c3, "fhntx") && IsTensNumberWord(T)) {
+      if (L >= 7 && CharIn(c3, "fhntx") && IsTensNumberWord(T)) {
         NumberWord(w, TensDigits(T), 7671);
         return true;
       }
@@ -158,7 +156,7 @@ bool EndingRules(WordRec* w) {
         Classify(w, 30, "AF**");
         return true;
       }
-      if (L >= 7 && LetterIn(c3, "io") && LetterIn(c2, "rc")) {
+      if (L >= 7 && CharIn(c3, "io") && CharIn(c2, "rc")) {
         Classify(w, 10, "NM***");
         return true;
       }
@@ -198,12 +196,12 @@ void FinalTests(WordRec* w) {
   }
   // Plural nouns by their ending.
   if (w->wordClass >= 20 && w->splitKind != '4' && w->lastLetter == 's') {
-    if (IsAsciiLetter(T[0]) && L >= 8 && At(T, L - 4) == 'i' && LetterIn(At(T, L - 3), "ov") &&
-        LetterIn(At(T, L - 2), "en")) {
+    if (IsAsciiLetter(T[0]) && L >= 8 && At(T, L - 4) == 'i' && CharIn(At(T, L - 3), "ov") &&
+        CharIn(At(T, L - 2), "en")) {
       Classify(w, 11, "NMP*");
       return;
     }
-    if (L > 5 && LetterIn(At(T, L - 3), "se") && LetterIn(At(T, L - 2), "is")) {
+    if (L > 5 && CharIn(At(T, L - 3), "se") && CharIn(At(T, L - 2), "is")) {
       Classify(w, 10, "NMS**");
       return;
     }

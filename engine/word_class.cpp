@@ -1,6 +1,5 @@
 #include "engine/word_class.h"
 
-#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,8 +9,6 @@
 #include "engine/neighbours.h"
 
 namespace {
-
-bool In(char c, const char* set) { return c != '\0' && std::strchr(set, c) != nullptr; }
 
 // The number of two code digits; a pair that is not two digits reads 0.
 int Pair(const std::string& code, std::size_t at) {
@@ -123,12 +120,12 @@ void ApplyClassTable(WordRec* w, int cls, std::string& code) {
   } else {
     switch (row->rule) {
       case Rule::Set:
-        if (!In(code.empty() ? '\0' : code[0], row->unless)) code = row->code;
+        if (!CharIn(code.empty() ? '\0' : code[0], row->unless)) code = row->code;
         break;
       case Rule::Keep:
         break;
       case Rule::Plural:
-        if (!code.empty() && In(code[0], "JX")) break;
+        if (!code.empty() && CharIn(code[0], "JX")) break;
         if (RegularPlural(*w)) {
           code = "N*P***";
           ++cls;
@@ -339,7 +336,7 @@ void DecodeWordClass(WordRec* w) {
     if (w->classCode[0] == '2') {
       const char form = w->classCode[1];
       w->classCode = "3002";
-      w->classCode.append(In(form, "123") ? form : '0');
+      w->classCode.append(CharIn(form, "123") ? form : '0');
     }
     w->verbForm = ' ';
   }
@@ -347,7 +344,7 @@ void DecodeWordClass(WordRec* w) {
   if (w->tag == "<AR>") w->message = w->message2 = 311;
   // 3.
   w->subClass = 0;
-  if (!In(w->caseFlag, "012")) {
+  if (!CharIn(w->caseFlag, "012")) {
     const char c0 = w->written[0], c1 = w->written[1];
     w->caseFlag = IsAsciiUpper(c0) ? (IsAsciiUpper(c1) ? '2' : '1') : '0';
   }
