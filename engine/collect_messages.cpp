@@ -8,6 +8,7 @@
 #include "engine/message_codes.h"
 #include "engine/message_list.h"
 #include "engine/neighbours.h"
+#include "engine/rule_match.h"
 #include "engine/word_class.h"
 
 using ascii::Contains;
@@ -34,12 +35,6 @@ void ReplaceAll(std::string& s, char from, char to) {
 
 // Sets the written form from a longer working text, cut at the field.
 void SetWritten(WordRec* w, std::string_view s) { w->written = s; }
-
-bool KindIs(const std::string& kind, std::initializer_list<std::string_view> kinds) {
-  for (std::string_view k : kinds)
-    if (kind == k) return true;
-  return false;
-}
 
 // The per-word working texts, cut at the sizes of the original buffers.
 struct Work {
@@ -318,7 +313,7 @@ void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
   WordRec* n2 = Next(w, 2);
   WordRec* n3 = Next(w, 3);
   auto written = [](const WordRec* r) { return r ? std::string(r->written.view()) : std::string(); };
-  const bool keepKind = KindIs(rec.kind, {"A", "B"});
+  const bool keepKind = OneOf(rec.kind, {"A", "B"});
   const auto& sug = w->suggestion;
   if (w->entryWords == 2) {
     if (!sug.empty()) work.SetAdvice(sug.view());
@@ -338,25 +333,25 @@ void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
     if (!keepKind) rec.kind = "W";
     if (!sug.empty()) work.SetAdvice(sug.view());
   } else if (w->entryWords >= 4) {
-    if (!KindIs(rec.kind, {"A", "V"})) rec.kind = "W";
+    if (!OneOf(rec.kind, {"A", "V"})) rec.kind = "W";
     rec.word = written(w) + ' ' + written(n1) + ' ' + written(n2) + ' ' + written(n3);
     work.SetSearch(written(w) + '.' + written(n1) + '.' + written(n2) + '.' + written(n3));
     if (!sug.empty()) work.SetAdvice(sug.view());
     Silence(n1);
     Silence(n2);
     Silence(n3);
-  } else if (KindIs(rec.kind, {"V", "A"})) {
+  } else if (OneOf(rec.kind, {"V", "A"})) {
     work.key = CorrectionKey(w->written.view(), work.advice);
-  } else if (KindIs(rec.kind, {"Z", "W"})) {
+  } else if (OneOf(rec.kind, {"Z", "W"})) {
     work.SetSearch(w->written.view());
     w->sentenceLength = 0;
-  } else if (!work.advice.empty() && KindIs(rec.kind, {"D", "J"})) {
+  } else if (!work.advice.empty() && OneOf(rec.kind, {"D", "J"})) {
     std::string s(w->written.view());
     rec.word = s;
     w->sentenceLength = 0;
     ReplaceAll(s, ' ', '.');
     work.SetSearch(s);
-  } else if (KindIs(rec.kind, {"C", "D", "M"})) {
+  } else if (OneOf(rec.kind, {"C", "D", "M"})) {
     std::string s(w->written.view());
     ReplaceFirst(s, ' ', ".");
     work.SetSearch(s);
@@ -408,12 +403,12 @@ int CollectMessages(WordRec* head) {
     const char formerTag1 = w->tag[1];
     if (!ApplyMarks(w, rec, work)) continue;
     // 30 (the working texts start empty). 31
-    if ((w->caseFlag == '1' || w->caseFlag == '2') && KindIs(rec.kind, {"W", "I", "(^)", "(#)"}) &&
+    if ((w->caseFlag == '1' || w->caseFlag == '2') && OneOf(rec.kind, {"W", "I", "(^)", "(#)"}) &&
         IsAsciiLower(w->suggestion[0]) && w->length > 1)
       MatchSuggestionCase(w);
     // 32
     if (!w->suggestion.empty() && w->message != Msg::Style && w->message != Msg::Spelling &&
-        w->message != 0 && !KindIs(rec.kind, {"C", "A", "V", "Z"}) && w->tag[0] != '<')
+        w->message != 0 && !OneOf(rec.kind, {"C", "A", "V", "Z"}) && w->tag[0] != '<')
       work.SetAdvice(w->suggestion.view());
     // 33: apostrophes and contractions.
     if (w->message == Msg::Apostrophe && w->extraFlag != 'I') {
@@ -444,7 +439,7 @@ int CollectMessages(WordRec* head) {
       work.key = ":" + StandardKey("", n, work.advice, true);
     } else if (w->written[0] == ',' || w->written[0] == '?') {
       work.key = StandardKey(work.search, n, work.advice, true);
-    } else if (KindIs(rec.kind, {"A", "V"})) {
+    } else if (OneOf(rec.kind, {"A", "V"})) {
       // the key stays as the covered-words step left it
     } else {
       work.key = StandardKey(work.search, n, work.advice, !work.advice.empty());

@@ -10,10 +10,15 @@
 
 inline bool TextIs(const WordRec& w, std::string_view s) { return w.text == s; }
 
-inline bool TextIsOneOf(const WordRec& w, std::initializer_list<std::string_view> list) {
+// A text that equals one of `list`.
+inline bool OneOf(std::string_view text, std::initializer_list<std::string_view> list) {
   for (std::string_view s : list)
-    if (w.text == s) return true;
+    if (text == s) return true;
   return false;
+}
+
+inline bool TextIsOneOf(const WordRec& w, std::initializer_list<std::string_view> list) {
+  return OneOf(w.text.view(), list);
 }
 
 // A stem: the text begins with the literal ("sign" matches "signal").

@@ -8,6 +8,7 @@
 #include "engine/neighbour_tests.h"
 #include "engine/neighbours.h"
 #include "engine/pass_marks.h"
+#include "engine/rule_match.h"
 #include "engine/unknown_word_steps.h"
 
 using ascii::At;
@@ -17,12 +18,6 @@ using pass::SetFamily;
 
 namespace {
 
-bool OneOf(const BoundedText<84>& t, std::initializer_list<std::string_view> keys) {
-  for (std::string_view k : keys)
-    if (t == k) return true;
-  return false;
-}
-
 void Classify(WordRec* w, int wordClass, const char* classCode) {
   w->wordClass = wordClass;
   w->classCode = classCode;
@@ -31,11 +26,12 @@ void Classify(WordRec* w, int wordClass, const char* classCode) {
 // Number words that the endings turn into digits. Only these: other words
 // with the same endings ("velveteen", "healthy", "lengthy") are no numbers.
 bool IsTeenNumberWord(const BoundedText<84>& t) {
-  return OneOf(t, {"thirteen", "fourteen", "fifteen", "sixteen", "seventeen", "eighteen",
-                   "nineteen"});
+  return OneOf(t.view(), {"thirteen", "fourteen", "fifteen", "sixteen", "seventeen", "eighteen",
+                          "nineteen"});
 }
 bool IsTensNumberWord(const BoundedText<84>& t) {
-  return OneOf(t, {"twenty", "thirty", "forty", "fifty", "sixty", "seventy", "eighty", "ninety"});
+  return OneOf(t.view(),
+               {"twenty", "thirty", "forty", "fifty", "sixty", "seventy", "eighty", "ninety"});
 }
 
 const char* TeenDigits(const BoundedText<84>& T) {
@@ -261,7 +257,7 @@ void FinalTests(WordRec* w) {
   // Roman numerals.
   if (w->sentencePos > 0 && L >= 2 && L <= 4 && (T[0] == 'i' || T[0] == 'v')) {
     const WordRec& p = PrevOr(w);
-    if (OneOf(p.text, {"block", "class", "title", "part", "category"}) || p.written == "CAT") {
+    if (TextIsOneOf(p, {"block", "class", "title", "part", "category"}) || p.written == "CAT") {
       AcceptNeutral(w);
       return;
     }
@@ -274,14 +270,14 @@ void FinalTests(WordRec* w) {
     }
   }
   if (w->sentencePos > 0 && L > 4 &&
-      OneOf(T, {"third", "fourth", "fifth", "sixth", "seventh", "eighth", "ninth", "tenth"})) {
+      TextIsOneOf(*w, {"third", "fourth", "fifth", "sixth", "seventh", "eighth", "ninth", "tenth"})) {
     ClearCodes(w);
     Classify(w, 30, "D***");
     return;
   }
   // A quoted name after a reporting verb.
   if (w->sentencePos > 0 && L >= 3 && w->caseFlag == '1' && prev &&
-      (prev->text.startsWith("say") || OneOf(prev->text, {"quoted", "noted", "said"}))) {
+      (prev->text.startsWith("say") || TextIsOneOf(*prev, {"quoted", "noted", "said"}))) {
     Classify(w, 39, "DT***");
     ClearCodes(w);
     return;

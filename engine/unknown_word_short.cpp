@@ -7,6 +7,7 @@
 #include "engine/name_lists.h"
 #include "engine/neighbours.h"
 #include "engine/pass_marks.h"
+#include "engine/rule_match.h"
 #include "engine/unknown_word_steps.h"
 
 using pass::ClearCodes;
@@ -14,12 +15,6 @@ using pass::SetCodes;
 using pass::SetFamily;
 
 namespace {
-
-bool OneOf(const BoundedText<84>& t, std::initializer_list<std::string_view> keys) {
-  for (std::string_view k : keys)
-    if (t == k) return true;
-  return false;
-}
 
 void Neutral(WordRec* w, int wordClass, const char* classCode) {
   ClearCodes(w);
@@ -160,7 +155,7 @@ bool TwoLetterList(WordRec* w) {
     Neutral(w, 40, "D****");
     return true;
   }
-  if (OneOf(T, {"mm", "cm", "km", "oz", "rx", "kg"})) {
+  if (OneOf(T.view(), {"mm", "cm", "km", "oz", "rx", "kg"})) {
     Neutral(w, T == "rx" ? 45 : 17, "D***");
     return true;
   }
@@ -239,7 +234,7 @@ bool ThreeLetterRules(WordRec* w) {
     Neutral(w, 40, "D1**");
     return true;
   }
-  if (OneOf(T, {"pre", "max", "min", "ram", "non"})) {
+  if (OneOf(T.view(), {"pre", "max", "min", "ram", "non"})) {
     w->wordClass = 45;
     if (T == "max") w->suggestion = "maximum";
     else if (T == "ram") w->suggestion = "Random Access Memory/RAM/hydraulic cylinder";
