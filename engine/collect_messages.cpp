@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/pass_marks.h"
 #include "engine/pass_text.h"
 #include "engine/message_codes.h"
 #include "engine/message_list.h"
@@ -12,13 +13,9 @@
 #include "engine/word_class.h"
 
 using ascii::Contains;
+using pass::ClearCodes;
 
 namespace {
-
-// Silencing a word: it yields no finding of its own.
-void Silence(WordRec* w) {
-  if (w) w->subClass = w->message2 = w->message = 0;
-}
 
 // Empties the tag. Only its first character goes, as in the original
 // record: the covered-words step still reads the second character of a
@@ -120,7 +117,7 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
       if (next) joined += next->written.view();
       SetWritten(w, joined);
       work.SetAdvice("and");
-      Silence(next);
+      ClearCodes(next);
     }
     ClearTag(w);
   }
@@ -291,7 +288,7 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
     w->written = ":";
     w->entryWords = 1;
     w->suggestion.set(0, '.');
-    Silence(next);
+    ClearCodes(next);
   }
   // 29: a number written with its unit mark.
   if (w->message == Msg::Number && IsDigit(w->tag[1])) {
@@ -301,7 +298,7 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
     SetWritten(w, s);
     rec.word = s;
     w->entryWords = 1;
-    Silence(next);
+    ClearCodes(next);
   }
   return true;
 }
@@ -322,14 +319,14 @@ void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
     if (!keepKind) rec.kind = "W";
     ReplaceAll(s, ' ', '.');
     work.SetSearch(s);
-    Silence(n1);
+    ClearCodes(n1);
   } else if (w->entryWords == 3) {
     std::string s = written(w) + ' ' + written(n1) + ' ' + written(n2);
     rec.word = s;
     ReplaceAll(s, ' ', '.');
     work.SetSearch(s);
-    Silence(n1);
-    Silence(n2);
+    ClearCodes(n1);
+    ClearCodes(n2);
     if (!keepKind) rec.kind = "W";
     if (!sug.empty()) work.SetAdvice(sug.view());
   } else if (w->entryWords >= 4) {
@@ -337,9 +334,9 @@ void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
     rec.word = written(w) + ' ' + written(n1) + ' ' + written(n2) + ' ' + written(n3);
     work.SetSearch(written(w) + '.' + written(n1) + '.' + written(n2) + '.' + written(n3));
     if (!sug.empty()) work.SetAdvice(sug.view());
-    Silence(n1);
-    Silence(n2);
-    Silence(n3);
+    ClearCodes(n1);
+    ClearCodes(n2);
+    ClearCodes(n3);
   } else if (OneOf(rec.kind, {"V", "A"})) {
     work.key = CorrectionKey(w->written.view(), work.advice);
   } else if (OneOf(rec.kind, {"Z", "W"})) {

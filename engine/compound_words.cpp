@@ -8,7 +8,7 @@
 #include "engine/dict_lookup.h"
 #include "engine/message_codes.h"
 #include "engine/neighbours.h"
-#include "engine/rule_match.h"
+#include "engine/pass_marks.h"
 #include "engine/rule_text.h"
 
 namespace {
@@ -163,7 +163,7 @@ ApprovedOutcome OutcomeOf(const WordRec& w) {
 }
 
 void AcceptApproved(WordRec* w) {
-  ClearMessages(w);
+  pass::ClearCodes(w);
   w->splitKind = '0';
   w->separatorFlag = '\0';
   w->ruleId = 4152;
@@ -189,7 +189,7 @@ int CheckSlashWord(WordRec* w) {
       IsAsciiUpper(w->written.last())) {
     w->wordClass = 40;
     w->classCode = "D***";
-    ClearMessages(w);
+    pass::ClearCodes(w);
     w->tag.clear();
     return kCompoundHandled;
   }
@@ -333,7 +333,7 @@ int CheckCompoundWord(WordRec* word, WordRec* /*head*/) {
   if (FindByFirstPart(firstPart, HyphenPrefixList) >= 0) {
     word->wordClass = 30;
     word->classCode = "AF**";
-    ClearMessages(word);
+    pass::ClearCodes(word);
     word->subClass = Msg::PrefixSuffix;
     word->message = Msg::PrefixSuffix;
     return kCompoundHandled;
@@ -379,7 +379,7 @@ int CheckCompoundWord(WordRec* word, WordRec* /*head*/) {
   word->written.truncate(writtenHyphen == std::string::npos ? written.size() : writtenHyphen);
   word->splitKind = '4';
   if (LookupAlone(word) == kLookupFound) {
-    ClearMessages(word);
+    pass::ClearCodes(word);
   } else {
     word->wordClass = 40;
     word->subClass = Msg::NotInDictionary;

@@ -7,14 +7,13 @@
 #include "engine/ascii_text.h"
 #include "engine/entry_match.h"
 #include "engine/neighbours.h"
+#include "engine/pass_marks.h"
 #include "engine/word_class.h"
 
-namespace {
+using pass::ClearCodes;
+using pass::SetClass;
 
-void SetClass(WordRec* w, int cls, const char* code) {
-  w->wordClass = cls;
-  w->classCode = code;
-}
+namespace {
 
 // "a": the article, unless it stands for a plural, a noun after "the" or a
 // letter before something that is no word.
@@ -226,7 +225,7 @@ int ScanDictRun(const char* run, int mode, WordRec* word, int count, int flags,
       kept.clear();
     } else {
       Lookup.MatchExtraWords = keptExtra;
-      word->subClass = word->message = word->message2 = 0;
+      ClearCodes(word);
       word->classCode = !kept.empty() && kept[0] == '3'   ? "AF**"
                         : !kept.empty() && kept[0] == '1' ? "NMS"
                                                           : "D***";

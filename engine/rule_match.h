@@ -51,10 +51,3 @@ inline bool CodeStarts(const WordRec& w, char c) { return w.classCode.first() ==
 inline bool IsCaps(const WordRec& w) { return w.caseFlag == '2'; }
 inline bool IsMarked(const WordRec& w) { return w.markFlag == '1'; }
 
-// "Clear the messages" of a word: subClass, message and message2 become 0.
-inline void ClearMessages(WordRec* w) {
-  if (!w) return;
-  w->subClass = 0;
-  w->message = 0;
-  w->message2 = 0;
-}

@@ -14,14 +14,10 @@
 using ascii::At;
 using ascii::Contains;
 using pass::ClearCodes;
+using pass::SetClass;
 using pass::SetFamily;
 
 namespace {
-
-void Classify(WordRec* w, int wordClass, const char* classCode) {
-  w->wordClass = wordClass;
-  w->classCode = classCode;
-}
 
 // Number words that the endings turn into digits. Only these: other words
 // with the same endings ("velveteen", "healthy", "lengthy") are no numbers.
@@ -75,38 +71,38 @@ bool EndingRules(WordRec* w) {
   const char c2 = At(T, L - 2);
   switch (w->lastLetter) {
     case ')':
-      Classify(w, 40, "D****");
+      SetClass(w, 40, "D****");
       ClearCodes(w);
       return true;
     case 'c':
       if (L >= 7 && T.endsWith("tic")) {
-        Classify(w, 30, "AF**");
+        SetClass(w, 30, "AF**");
         SetWordMessage(w, Msg::PrefixSuffix, 5646);
         return true;
       }
       return false;
     case 'd':
       if (L > 6 && (T.endsWith("ised") || T.endsWith("ized"))) {
-        Classify(w, 30, "AF**");
+        SetClass(w, 30, "AF**");
         SetWordMessage(w, Msg::PrefixSuffix, 5646);
         return true;
       }
       if (L >= 5 && T.endsWith("ed")) {
-        Classify(w, 31, "AF***");
+        SetClass(w, 31, "AF***");
         return true;
       }
       return false;
     case 'e':
       if (L >= 7 && CharIn(c3, "ib") && CharIn(c2, "lsz")) {
-        if (c3 == 'b') Classify(w, 30, "AF**");
-        else Classify(w, 20, "V0**");
+        if (c3 == 'b') SetClass(w, 30, "AF**");
+        else SetClass(w, 20, "V0**");
         SetWordMessage(w, Msg::PrefixSuffix, 5645);
         return true;
       }
       return false;
     case 'g':
       if (L == 7 && w->sentencePos > 0 && T.endsWith("ing")) {
-        Classify(w, 10, "NMS**");
+        SetClass(w, 10, "NMS**");
         SetWordMessage(w, Msg::NotInDictionary, 5646);
         return true;
       }
@@ -118,7 +114,7 @@ bool EndingRules(WordRec* w) {
       return false;
     case 'm':
       if (T.endsWith("tmm")) {
-        Classify(w, 10, "NM*S");
+        SetClass(w, 10, "NM*S");
         return true;
       }
       return false;
@@ -130,7 +126,7 @@ bool EndingRules(WordRec* w) {
       return false;
     case 's':
       if (L > 8 && CharIn(c3, "il") && c2 == 'e') {
-        Classify(w, 11, "N***");
+        SetClass(w, 11, "N***");
         return true;
       }
       if (L > 8 && (T.endsWith("nths") || T.endsWith("eths"))) {
@@ -139,7 +135,7 @@ bool EndingRules(WordRec* w) {
       }
       if (T == "picoseconds" || T == "nanoseconds") {
         ClearCodes(w);
-        Classify(w, 17, "D***");
+        SetClass(w, 17, "D***");
         return true;
       }
       return false;
@@ -149,15 +145,15 @@ bool EndingRules(WordRec* w) {
         return true;
       }
       if (L >= 7 && T.endsWith("ify")) {
-        Classify(w, 30, "AF**");
+        SetClass(w, 30, "AF**");
         return true;
       }
       if (L >= 7 && CharIn(c3, "io") && CharIn(c2, "rc")) {
-        Classify(w, 10, "NM***");
+        SetClass(w, 10, "NM***");
         return true;
       }
       if (L >= 7 && T.endsWith("ly")) {
-        Classify(w, 50, "B***");
+        SetClass(w, 50, "B***");
         return true;
       }
       return false;
@@ -167,7 +163,7 @@ bool EndingRules(WordRec* w) {
       return false;
     default:
       if (IsAsciiLetter(w->lastLetter) && (T.startsWith("www.") || T.startsWith("url"))) {
-        Classify(w, 40, "D***");
+        SetClass(w, 40, "D***");
         ClearCodes(w);
         return true;
       }
@@ -194,11 +190,11 @@ void FinalTests(WordRec* w) {
   if (w->wordClass >= 20 && w->splitKind != '4' && w->lastLetter == 's') {
     if (IsAsciiLetter(T[0]) && L >= 8 && At(T, L - 4) == 'i' && CharIn(At(T, L - 3), "ov") &&
         CharIn(At(T, L - 2), "en")) {
-      Classify(w, 11, "NMP*");
+      SetClass(w, 11, "NMP*");
       return;
     }
     if (L > 5 && CharIn(At(T, L - 3), "se") && CharIn(At(T, L - 2), "is")) {
-      Classify(w, 10, "NMS**");
+      SetClass(w, 10, "NMS**");
       return;
     }
   }
@@ -226,7 +222,7 @@ void FinalTests(WordRec* w) {
     }
   }
   if (Contains(T, '.') && L > 8) {
-    Classify(w, 40, "D***");
+    SetClass(w, 40, "D***");
     ClearCodes(w);
     return;
   }
@@ -272,24 +268,24 @@ void FinalTests(WordRec* w) {
   if (w->sentencePos > 0 && L > 4 &&
       TextIsOneOf(*w, {"third", "fourth", "fifth", "sixth", "seventh", "eighth", "ninth", "tenth"})) {
     ClearCodes(w);
-    Classify(w, 30, "D***");
+    SetClass(w, 30, "D***");
     return;
   }
   // A quoted name after a reporting verb.
   if (w->sentencePos > 0 && L >= 3 && w->caseFlag == '1' && prev &&
       (prev->text.startsWith("say") || TextIsOneOf(*prev, {"quoted", "noted", "said"}))) {
-    Classify(w, 39, "DT***");
+    SetClass(w, 39, "DT***");
     ClearCodes(w);
     return;
   }
   if (L >= 7 && (T.startsWith("hundred") || T.startsWith("thousand") || T.startsWith("million") ||
                  T.startsWith("kilowatt") || T.startsWith("billion") || T == "horsepower")) {
-    Classify(w, w->lastLetter == 's' ? 11 : 17, "DT***");
+    SetClass(w, w->lastLetter == 's' ? 11 : 17, "DT***");
     ClearCodes(w);
     return;
   }
   if (L >= 3 && w->caseFlag == '0' && (T.startsWith("---") || T.startsWith("the the"))) {
-    Classify(w, 40, "D***");
+    SetClass(w, 40, "D***");
     ClearCodes(w);
     if (T.startsWith("the the")) {
       w->suggestion = "the";

@@ -11,16 +11,11 @@
 #include "engine/unknown_word_steps.h"
 
 using pass::ClearCodes;
+using pass::Reclass;
 using pass::SetCodes;
 using pass::SetFamily;
 
 namespace {
-
-void Neutral(WordRec* w, int wordClass, const char* classCode) {
-  ClearCodes(w);
-  w->wordClass = wordClass;
-  w->classCode = classCode;
-}
 
 // The list of the two-letter rules; true when a row decided the word.
 bool TwoLetterList(WordRec* w) {
@@ -48,7 +43,7 @@ bool TwoLetterList(WordRec* w) {
     return true;
   }
   if (T[1] == '.') {
-    Neutral(w, next && next->caseFlag != '0' ? 39 : 40, "D1**");
+    Reclass(w, next && next->caseFlag != '0' ? 39 : 40, "D1**");
     return true;
   }
   if (T == "we") {
@@ -84,15 +79,15 @@ bool TwoLetterList(WordRec* w) {
     return true;
   }
   if (T[1] == ')') {
-    Neutral(w, 40, "D1**");
+    Reclass(w, 40, "D1**");
     return true;
   }
   if (w->sentencePos > 0 && prev && next && prev->text[0] == '(' && next->text[0] == ')') {
-    Neutral(w, 45, "D1**");
+    Reclass(w, 45, "D1**");
     return true;
   }
   if (next && W[0] == next->written[1]) {
-    Neutral(w, 40, "D1**");
+    Reclass(w, 40, "D1**");
     return true;
   }
   if (W == "OD" || W == "CO") {
@@ -106,15 +101,15 @@ bool TwoLetterList(WordRec* w) {
     return true;
   }
   if (T == "so") {
-    Neutral(w, 71, "S1**");
+    Reclass(w, 71, "S1**");
     return true;
   }
   if (w->caseFlag == '2') {
-    Neutral(w, 40, "D1**");
+    Reclass(w, 40, "D1**");
     return true;
   }
   if (W == "Ar" || W == "Ve" || W == "ml" || W == "Zo" || W == "mV" || W == "Ra") {
-    Neutral(w, 17, "NMS*");
+    Reclass(w, 17, "NMS*");
     return true;
   }
   if (IsAsciiLetter(T[0]) && w->sentencePos >= 2 && w->splitKind == '9') {
@@ -127,7 +122,7 @@ bool TwoLetterList(WordRec* w) {
     }
   }
   if (T == "my" || T == "he" || T == "me") {
-    Neutral(w, 78, "D***");
+    Reclass(w, 78, "D***");
     w->suggestion = "person/(Give title, user or technician)";
     SetWordMessage(w, Msg::Pronoun, 5637);
     return true;
@@ -146,17 +141,17 @@ bool TwoLetterList(WordRec* w) {
     return true;
   }
   if (T == "pm") {
-    Neutral(w, 45, "D***");
+    Reclass(w, 45, "D***");
     if (prev && IsDigit(prev->text[0])) w->suggestion = "p.m.";
     SetWordMessage(w, Msg::Abbreviation, 5637);
     return true;
   }
   if (T[0] == T[1]) {
-    Neutral(w, 40, "D****");
+    Reclass(w, 40, "D****");
     return true;
   }
   if (OneOf(T.view(), {"mm", "cm", "km", "oz", "rx", "kg"})) {
-    Neutral(w, T == "rx" ? 45 : 17, "D***");
+    Reclass(w, T == "rx" ? 45 : 17, "D***");
     return true;
   }
   if (W == "kN") {
@@ -166,11 +161,11 @@ bool TwoLetterList(WordRec* w) {
     return true;
   }
   if (W == "Mx" || W == "Ma") {
-    Neutral(w, 17, "D***");
+    Reclass(w, 17, "D***");
     return true;
   }
   if (T == "gb" || T == "mb") {
-    Neutral(w, 17, "NMS**");
+    Reclass(w, 17, "NMS**");
     return true;
   }
   return false;
@@ -188,7 +183,7 @@ ShortResult TwoLetterRules(WordRec* w) {
     return ShortResult::Decided;
   }
   if (W == "Ps" || W == "qt") {
-    Neutral(w, 17, "D1***");
+    Reclass(w, 17, "D1***");
     return ShortResult::Decided;
   }
   bool stateCode = false;
@@ -231,7 +226,7 @@ bool ThreeLetterRules(WordRec* w) {
     return true;
   }
   if (next && W[2] == W[0] && W[0] == next->written[1]) {
-    Neutral(w, 40, "D1**");
+    Reclass(w, 40, "D1**");
     return true;
   }
   if (OneOf(T.view(), {"pre", "max", "min", "ram", "non"})) {
@@ -290,7 +285,7 @@ bool ThreeLetterRules(WordRec* w) {
     return true;
   }
   if (T[2] == ')') {
-    Neutral(w, 40, "D1**");
+    Reclass(w, 40, "D1**");
     return true;
   }
   if (T == "in.") {

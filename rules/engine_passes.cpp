@@ -7,18 +7,15 @@
 #include "engine/finish_messages.h"
 #include "engine/message_list.h"
 #include "engine/neighbours.h"
+#include "engine/pass_marks.h"
 #include "engine/second_rules.h"
 #include "engine/sentence_pass.h"
 #include "engine/word_class_resolution.h"
 #include "rules/main_rule_pass.h"
 
-namespace {
+using pass::Reclass;
 
-void MakeNeutral(WordRec* w) {
-  w->subClass = w->message = w->message2 = 0;
-  w->wordClass = 40;
-  w->classCode = "D****";
-}
+namespace {
 
 bool HasSlashOrHyphen(const WordRec& w) {
   return w.written.view().find_first_of("/-") != std::string_view::npos;
@@ -28,13 +25,11 @@ bool HasSlashOrHyphen(const WordRec& w) {
 void ClassifyDocumentWord(WordRec* w, WordRec* head) {
   const auto& T = w->text;
   if (T[0] == '<') {
-    MakeNeutral(w);
+    Reclass(w, 40, "D****");
     return;
   }
   if (IsDigit(T[0])) {
-    w->subClass = w->message = w->message2 = 0;
-    w->wordClass = 49;
-    w->classCode = "S08**";
+    Reclass(w, 49, "S08**");
     if (T.length() > 2) {
       const char last = T.last();
       if (last == 'V') w->wordClass = 17;
@@ -44,7 +39,7 @@ void ClassifyDocumentWord(WordRec* w, WordRec* head) {
   }
   if (!HasSlashOrHyphen(*w)) return;
   if (T.length() > 2 && (T[0] == '-' || T[0] == '/' || T[1] == '-' || T.last() == '-')) {
-    MakeNeutral(w);
+    Reclass(w, 40, "D****");
     return;
   }
   CheckCompoundWord(w, head);
@@ -55,7 +50,7 @@ void ClassifySelectionWord(WordRec* w, WordRec* head) {
   const auto& T = w->text;
   if (!HasSlashOrHyphen(*w) || w->length < 3) return;
   if (T[0] == '-' || T[1] == '-' || T[2] == '-' || T.last() == '-' || T[0] == '/' || T[0] == '<') {
-    MakeNeutral(w);
+    Reclass(w, 40, "D****");
     return;
   }
   CheckCompoundWord(w, head);
@@ -77,9 +72,7 @@ void ClassifyWords(WordRec* head, CheckScope scope) {
     const char first = w->written[0];
     if (first == '\0' || first == ' ' || (scope == CheckScope::Document && first == '\n')) continue;
     if (scope == CheckScope::Selection && IsDigit(w->text[0])) {
-      w->wordClass = IsAsciiLetter(w->text[1]) ? 40 : 49;
-      w->subClass = w->message = w->message2 = 0;
-      w->classCode = "S08**";
+      Reclass(w, IsAsciiLetter(w->text[1]) ? 40 : 49, "S08**");
       continue;
     }
     // A multi-word entry frees the records it takes in: read next afterwards.
