@@ -44,6 +44,23 @@ const char* SkipToSuggestion(const char* p, bool* variant) {
   return p;
 }
 
+// The data part of an entry: the class code (at most 10 characters, ended
+// by a character of `codeStops`), the '>' that makes it a variant, and the
+// suggestion (at most `suggestionMax` characters, ended by '%').
+struct EntryData {
+  std::string code;
+  std::string suggestion;
+  bool variant = false;
+};
+
+EntryData ReadEntryData(const char* p, const char* codeStops, std::size_t suggestionMax) {
+  EntryData d;
+  p = ReadField(p, codeStops, 10, d.code);
+  p = SkipToSuggestion(p, &d.variant);
+  ReadField(p, "%", suggestionMax, d.suggestion);
+  return d;
+}
+
 // Writes character `i` of a class code; positions before it that were never
 // set read '*' (unset), so the code keeps its layout.
 void SetCodeChar(WordRec* w, std::size_t i, char c) {
@@ -177,13 +194,9 @@ int Matcher::PluralStem() {
     if (result > 0 && plural) word->pluralMarker = '$';
     return result;
   }
-  std::string code, sugg;
-  bool variant = false;
-  const char* p = ReadField(DataAfterMark(e), "> ", 10, code);
-  p = SkipToSuggestion(p, &variant);
-  ReadField(p, "%", 99, sugg);
-  word->classCode = code;
-  word->suggestion = sugg;
+  const EntryData d = ReadEntryData(DataAfterMark(e), "> ", 99);
+  word->classCode = d.code;
+  word->suggestion = d.suggestion;
   if (word->classCode[0] == 'N') SetCodeChar(word, 2, 'S');
 
   const std::string_view text = Text();
@@ -205,7 +218,7 @@ int Matcher::PluralStem() {
       else if (digit == '8') SetCodeChar(word, at, '9');
     }
   }
-  return variant ? kVariant : kFound;
+  return d.variant ? kVariant : kFound;
 }
 
 // '$': the word as it stands, or the word and a final "s".
@@ -232,13 +245,9 @@ int Matcher::OptionalS() {
     if (p[0] == '%' && (p[1] == '%' || data.empty() || data.back() != '7')) break;
     data += *p;
   }
-  std::string code, sugg;
-  bool variant = false;
-  const char* p = ReadField(data.c_str(), "> %", 10, code);
-  p = SkipToSuggestion(p, &variant);
-  ReadField(p, "%", 99, sugg);
-  word->classCode = code;
-  word->suggestion = sugg;
+  const EntryData d = ReadEntryData(data.c_str(), "> %", 99);
+  word->classCode = d.code;
+  word->suggestion = d.suggestion;
 
   if (word->lastLetter == 's') {
     BoundedText<8>& c = word->classCode;
@@ -264,7 +273,7 @@ int Matcher::OptionalS() {
   } else if (word->classCode[0] == 'N' && word->classCode[2] == '1' && rest.empty()) {
     SetCodeChar(word, 2, 'S');
   }
-  if (word->splitKind == '4' || word->splitKind == '6' || !variant) {
+  if (word->splitKind == '4' || word->splitKind == '6' || !d.variant) {
     word->verbForm = '=';
     return kFound;
   }
@@ -276,19 +285,15 @@ int Matcher::OptionalS() {
 int Matcher::Adjective() {
   const std::string_view rest = Rest();
   if (!(rest.empty() || rest == "er" || rest == "est" || rest == "ly")) return Fail();
-  std::string code, sugg;
-  bool variant = false;
-  const char* p = ReadField(DataAfterMark(e), "> %", 10, code);
-  p = SkipToSuggestion(p, &variant);
-  ReadField(p, "%", 99, sugg);
-  word->suggestion = sugg;
+  const EntryData d = ReadEntryData(DataAfterMark(e), "> %", 99);
+  word->suggestion = d.suggestion;
   word->dictMarker = '@';
   // The form is the stem's ending, not the word's: "proper" is no comparative.
   if (rest == "er") word->classCode = "34";
   else if (rest == "est") word->classCode = "35";
   else if (rest == "ly") word->classCode = "50";
   else word->classCode = "30";
-  return variant && rest.empty() ? kVariant : kFound;
+  return d.variant && rest.empty() ? kVariant : kFound;
 }
 
 // The position of the inflection code letter in a verb stem's data: the
@@ -314,13 +319,9 @@ int Matcher::VerbStem() {
   if (form < 0) return Fail();
   word->pluralMarker = letter;
 
-  std::string code, sugg;
-  bool variant = false;
-  const char* p = ReadField(data, "> %", 10, code);
-  p = SkipToSuggestion(p, &variant);
-  ReadField(p, "%", 82, sugg);
-  word->classCode = code;
-  word->suggestion = sugg;
+  const EntryData d = ReadEntryData(data, "> %", 82);
+  word->classCode = d.code;
+  word->suggestion = d.suggestion;
   const char digit = FormDigit(form);
   word->verbForm = digit;
   SetCodeChar(word, at, digit);
@@ -388,7 +389,7 @@ int Matcher::VerbStem() {
         break;
     }
   }
-  return variant ? kVariant : kFound;
+  return d.variant ? kVariant : kFound;
 }
 
 // "^+": a verb stem and its particle words, merged into one record.
