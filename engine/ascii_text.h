@@ -32,6 +32,11 @@ inline bool CharIn(char c, std::string_view set) {
   return c != '\0' && set.find(c) != std::string_view::npos;
 }
 
+// The character before the last one of `text`; NUL when it has fewer than two.
+inline char NextToLast(std::string_view text) {
+  return text.size() >= 2 ? text[text.size() - 2] : '\0';
+}
+
 // ASCII punctuation, as the C library's ispunct in the "C" locale.
 inline bool IsAsciiPunct(unsigned char c) {
   return (c >= '!' && c <= '/') || (c >= ':' && c <= '@') || (c >= '[' && c <= '`') ||

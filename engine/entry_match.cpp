@@ -69,8 +69,6 @@ void SetCodeChar(WordRec* w, std::size_t i, char c) {
   w->classCode.set(i, c);
 }
 
-char NextToLast(std::string_view text) { return text.size() >= 2 ? text[text.size() - 2] : '\0'; }
-
 struct Matcher {
   WordRec* word;       // the word under check: every result goes here
   WordRec* cur;        // the word being compared (a later one after '+')

@@ -16,8 +16,6 @@ int Pair(const std::string& code, std::size_t at) {
   return (code[at] - '0') * 10 + (code[at + 1] - '0');
 }
 
-char NextToLast(std::string_view t) { return t.size() >= 2 ? t[t.size() - 2] : '\0'; }
-
 // A regular plural: -s after a text of more than three letters whose
 // next-to-last letter is neither 's' nor 'u' ("valves", not "gas", "bus").
 bool RegularPlural(const WordRec& w) {
