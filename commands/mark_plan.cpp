@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "engine/ascii_text.h"
 #include "engine/message_list.h"
 
 namespace {
@@ -9,9 +10,6 @@ constexpr std::size_t npos = std::string::npos;
 
 // Bounds-checked character read: past the end reads as NUL.
 char At(std::string_view s, std::size_t i) { return i < s.size() ? s[i] : '\0'; }
-
-bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
-bool IsUpper(char c) { return std::isupper(static_cast<unsigned char>(c)) != 0; }
 
 void ReplaceAll(std::string& s, char from, char to) {
   for (char& c : s)
@@ -134,7 +132,7 @@ ArticleCorrection ArticleFix(const MarkWork& w) {
   std::string t = w.S.substr(0, q == npos ? w.S.size() : q);
   ReplaceAll(t, '-', '.');
   fix.search = DotsForBlanksAndHyphens(t);
-  bool capitals = IsUpper(At(fix.search, 0)) && IsUpper(At(fix.search, 1));
+  bool capitals = IsAsciiUpper(At(fix.search, 0)) && IsAsciiUpper(At(fix.search, 1));
   fix.insert = t + (capitals ? " THE" : " the");
   ReplaceAll(fix.insert, '.', w.keepDots ? '-' : ' ');
   return fix;
