@@ -1,5 +1,6 @@
 #include "engine/collect_messages.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -24,10 +25,6 @@ void ClearTag(WordRec* w) { w->tag.set(0, '\0'); }
 
 void ReplaceFirst(std::string& s, char from, std::string_view to) {
   if (auto p = s.find(from); p != std::string::npos) s.replace(p, 1, to);
-}
-void ReplaceAll(std::string& s, char from, char to) {
-  for (char& c : s)
-    if (c == from) c = to;
 }
 
 // Sets the written form from a longer working text, cut at the field.
@@ -317,13 +314,13 @@ void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
     std::string s = written(w) + (formerTag1 == 'D' ? ".." : " ") + written(n1);
     rec.word = s;
     if (!keepKind) rec.kind = "W";
-    ReplaceAll(s, ' ', '.');
+    std::ranges::replace(s, ' ', '.');
     work.SetSearch(s);
     ClearCodes(n1);
   } else if (w->entryWords == 3) {
     std::string s = written(w) + ' ' + written(n1) + ' ' + written(n2);
     rec.word = s;
-    ReplaceAll(s, ' ', '.');
+    std::ranges::replace(s, ' ', '.');
     work.SetSearch(s);
     ClearCodes(n1);
     ClearCodes(n2);
@@ -346,7 +343,7 @@ void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
     std::string s(w->written.view());
     rec.word = s;
     w->sentenceLength = 0;
-    ReplaceAll(s, ' ', '.');
+    std::ranges::replace(s, ' ', '.');
     work.SetSearch(s);
   } else if (OneOf(rec.kind, {"C", "D", "M"})) {
     std::string s(w->written.view());
@@ -369,7 +366,7 @@ void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
     std::string s(w->written.view());
     rec.word = s;
     w->sentenceLength = 0;
-    ReplaceAll(s, ' ', '.');
+    std::ranges::replace(s, ' ', '.');
     work.SetSearch(s);
     rec.kind = "D";
   }
