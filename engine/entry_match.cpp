@@ -126,7 +126,8 @@ bool Matcher::NextWord() {
   const WordRec* next = cur->next;
   // The sentinel and a missing record end every multi-word entry.
   if (AtEnd(next)) return false;
-  if (CharIn(cur->splitKind, "126") || CharIn(next->splitKind, "126") || next->markFlag == '1') return false;
+  if (CharIn(cur->splitKind, "126") || CharIn(next->splitKind, "126") || next->markFlag == '1')
+    return false;
   const char first = next->text[0];
   if (first == '\0' || IsDigit(first) || first == ' ') return false;
   if (Text().size() == 1 || !FullyCompared()) return false;
