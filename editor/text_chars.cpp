@@ -5,12 +5,56 @@ namespace editor {
 std::u32string DecodeUtf8(std::string_view s) {
   std::u32string out;
   out.reserve(s.size());
-  for (std::size_t i = 0; i < s.size();) {
-    std::size_t len = 1;
-    out += DecodeUtf8At(s, i, &len);
-    i += len;
+  std::size_t i = 0;
+  while (i < s.size()) {
+    unsigned char b = static_cast<unsigned char>(s[i]);
+    if (b < 0x80) {
+      out += static_cast<char32_t>(b);
+      ++i;
+      continue;
+    }
+    std::size_t len = (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3 : (b & 0xF8) == 0xF0 ? 4 : 0;
+    char32_t v = 0;
+    bool ok = len != 0 && i + len <= s.size();
+    if (ok) {
+      v = b & (0x7F >> len);
+      for (std::size_t k = 1; k < len; ++k) {
+        unsigned char c = static_cast<unsigned char>(s[i + k]);
+        if ((c & 0xC0) != 0x80) {
+          ok = false;
+          break;
+        }
+        v = (v << 6) | (c & 0x3F);
+      }
+    }
+    static constexpr char32_t kMin[5] = {0, 0, 0x80, 0x800, 0x10000};
+    if (ok && v >= kMin[len] && v <= 0x10FFFF && !(v >= 0xD800 && v <= 0xDFFF)) {
+      out += v;
+      i += len;
+    } else {
+      out += U'\uFFFD';
+      ++i;
+    }
   }
   return out;
+}
+
+void AppendUtf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
 }
 
 std::string EncodeUtf8(std::u32string_view text) {

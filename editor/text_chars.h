@@ -4,13 +4,11 @@
 #include <string>
 #include <string_view>
 
-#include "platform/wide_text.h"
-
 namespace editor {
 
-// Decodes UTF-8; malformed bytes become U+FFFD (one character at a time
-// with platform/wide_text.h's DecodeUtf8At; AppendUtf8 writes one back).
+// Decodes UTF-8; malformed bytes become U+FFFD.
 std::u32string DecodeUtf8(std::string_view utf8);
+void AppendUtf8(std::string& out, char32_t c);
 std::string EncodeUtf8(std::u32string_view text);
 
 // A character an XML 1.0 document may hold.

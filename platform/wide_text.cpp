@@ -23,6 +23,24 @@ char WideToByte(char16_t c) {
   return '?';
 }
 
+void AppendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
 }  // namespace
 
 WideString AnsiToWide(std::string_view ansi) {
@@ -48,52 +66,38 @@ std::string WideToAnsi(std::u16string_view wide) {
   return out;
 }
 
-char32_t DecodeUtf8At(std::string_view s, std::size_t i, std::size_t* length) {
-  *length = 1;
-  const unsigned char b = static_cast<unsigned char>(s[i]);
-  if (b < 0x80) return b;
-  const std::size_t len = (b & 0xE0) == 0xC0   ? 2
-                          : (b & 0xF0) == 0xE0 ? 3
-                          : (b & 0xF8) == 0xF0 ? 4
-                                               : 0;
-  if (len == 0 || i + len > s.size()) return 0xFFFD;
-  char32_t v = b & (0x7F >> len);
-  for (std::size_t k = 1; k < len; ++k) {
-    const unsigned char c = static_cast<unsigned char>(s[i + k]);
-    if ((c & 0xC0) != 0x80) return 0xFFFD;
-    v = (v << 6) | (c & 0x3F);
-  }
-  static constexpr char32_t kMin[5] = {0, 0, 0x80, 0x800, 0x10000};
-  if (v < kMin[len] || v > 0x10FFFF || (v >= 0xD800 && v <= 0xDFFF)) return 0xFFFD;
-  *length = len;
-  return v;
-}
-
-void AppendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
 WideString Utf8ToWide(std::string_view s) {
   WideString out;
   out.reserve(s.size());
   std::size_t i = 0;
   while (i < s.size()) {
+    unsigned char b = static_cast<unsigned char>(s[i]);
+    char32_t cp = 0xFFFD;
     std::size_t len = 1;
-    char32_t cp = DecodeUtf8At(s, i, &len);
+    if (b < 0x80) {
+      cp = b;
+    } else if ((b & 0xE0) == 0xC0) {
+      len = 2;
+    } else if ((b & 0xF0) == 0xE0) {
+      len = 3;
+    } else if ((b & 0xF8) == 0xF0) {
+      len = 4;
+    }
+    if (len > 1) {
+      bool ok = i + len <= s.size();
+      char32_t v = b & (0x7F >> len);
+      for (std::size_t k = 1; ok && k < len; ++k) {
+        unsigned char c = static_cast<unsigned char>(s[i + k]);
+        if ((c & 0xC0) != 0x80) ok = false;
+        v = (v << 6) | (c & 0x3F);
+      }
+      static constexpr char32_t kMin[5] = {0, 0, 0x80, 0x800, 0x10000};
+      if (ok && v >= kMin[len] && v <= 0x10FFFF && !(v >= 0xD800 && v <= 0xDFFF)) {
+        cp = v;
+      } else {
+        len = 1;
+      }
+    }
     if (cp >= 0x10000) {
       cp -= 0x10000;
       out += static_cast<char16_t>(0xD800 + (cp >> 10));

@@ -17,13 +17,6 @@ std::string WideToAnsi(std::u16string_view wide);
 WideString Utf8ToWide(std::string_view utf8);
 std::string WideToUtf8(std::u16string_view wide);
 
-// One character of UTF-8 text: the code point at byte `i` of `utf8` and, in
-// `*length`, the bytes it takes. A malformed or cut sequence, an overlong
-// form, a surrogate or a value past U+10FFFF reads as U+FFFD of one byte.
-char32_t DecodeUtf8At(std::string_view utf8, std::size_t i, std::size_t* length);
-// Appends the code point `c` as UTF-8.
-void AppendUtf8(std::string& out, char32_t c);
-
 // Convenience: UTF-8 straight to and from Windows-1252.
 std::string Utf8ToAnsi(std::string_view utf8);
 std::string AnsiToUtf8(std::string_view ansi);
