@@ -37,3 +37,17 @@ function(kesta_test name)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "KESTA_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
 endfunction()
+
+# kesta_all_libraries(OUT): every library of the code folders that exists,
+# highest layer first, for programs that may call any of them (benchmarks,
+# fuzz targets). Call it after the code folders are added.
+function(kesta_all_libraries out)
+  set(libs)
+  foreach(lib kesta_cmd kesta_commands kesta_host kesta_module kesta_rules kesta_editor
+              kesta_dictbuild kesta_engine kesta_settings kesta_platform)
+    if(TARGET ${lib})
+      list(APPEND libs ${lib})
+    endif()
+  endforeach()
+  set(${out} ${libs} PARENT_SCOPE)
+endfunction()

@@ -6,31 +6,11 @@
 #include "commands/command_work.h"
 #include "commands/document_passes.h"
 #include "commands/findings_view.h"
+#include "commands/tracking_restore.h"
 #include "engine/word_rec.h"
 #include "platform/bounded_text.h"
 #include "platform/interaction.h"
 #include "resources/string_table.h"
-
-namespace {
-// Change tracking that an earlier check switched off goes on again when this
-// check ends, however it ends.
-class TrackingRestore {
- public:
-  explicit TrackingRestore(HostChannel& host) : host_(host) {}
-  ~TrackingRestore() {
-    if (Check.trackChangesWasOn != 1) return;
-    Check.trackChangesWasOn = 0;
-    try {
-      host_.Execute("set changetracking=on");
-    } catch (const _com_error&) {
-      // The host is failing already; the check reports that failure.
-    }
-  }
-
- private:
-  HostChannel& host_;
-};
-}  // namespace
 
 HRESULT ProcessKestaWork(HostChannel& host, CommandCalls& self) {
   Cursor.WalkOid.clear();

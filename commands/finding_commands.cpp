@@ -1,18 +1,14 @@
 // The selection check, showing a finding, its context menu and the
 // next-finding command, with their frames.
 #include "commands/finding_work.h"
+#include "commands/frame_handlers.h"
 #include "commands/menu_line.h"
 #include "commands/run_kesta.h"
 #include "commands/selection_passes.h"
 #include "commands/session_channel.h"
 #include "platform/app_framework.h"
-#include "resources/string_table.h"
 
 namespace {
-constexpr FrameHandler AclFailed(HRESULT result) {
-  return {.box = StringBox(IDS_ACL_FAILED), .result = result};
-}
-constexpr FrameHandler Silent(HRESULT result) { return {.box = NoBox(), .result = result}; }
 constexpr FrameHandler ShowMeBox(const char* text) {
   return {.box = TextBox(text, "KESta Error"), .result = S_FALSE};
 }
@@ -69,6 +65,16 @@ class SelfFindingCalls final : public FindingCalls {
  private:
   RunKesta* self_;
 };
+
+// Runs a work that calls the object's finding methods.
+HRESULT RunFindingWork(const CommandFrame& frame, RunKesta* object,
+                       HRESULT (*work)(HostChannel&, FindingCalls&)) {
+  return RunCommandFrame(frame, [object, work](HostSession& session) {
+    SessionChannel host(session);
+    SelfFindingCalls self(object);
+    return work(host, self);
+  });
+}
 }  // namespace
 
 HRESULT RunKesta::SelectElement() {
@@ -79,21 +85,8 @@ HRESULT RunKesta::SelectElement() {
   });
 }
 
-HRESULT RunKesta::ShowMe() {
-  return RunCommandFrame(kShowMeFrame, [this](HostSession& session) {
-    SessionChannel host(session);
-    SelfFindingCalls self(this);
-    return ShowMeWork(host, self);
-  });
-}
-
-HRESULT RunKesta::ShowContext() {
-  return RunCommandFrame(kShowContextFrame, [this](HostSession& session) {
-    SessionChannel host(session);
-    SelfFindingCalls self(this);
-    return ShowContextWork(host, self);
-  });
-}
+HRESULT RunKesta::ShowMe() { return RunFindingWork(kShowMeFrame, this, ShowMeWork); }
+HRESULT RunKesta::ShowContext() { return RunFindingWork(kShowContextFrame, this, ShowContextWork); }
 
 HRESULT RunKesta::DisplayCmenu(int menuMode) {
   return RunCommandFrame(kDisplayCmenuFrame, [this, menuMode](HostSession& session) {
@@ -109,9 +102,4 @@ HRESULT RunKesta::CLoadMenu() {
   return S_OK;
 }
 
-HRESULT RunKesta::CallNextKesta() {
-  return RunCommandFrame(kCallNextKestaFrame, [](HostSession& session) {
-    SessionChannel host(session);
-    return CallNextKestaWork(host);
-  });
-}
+HRESULT RunKesta::CallNextKesta() { return RunWork(kCallNextKestaFrame, CallNextKestaWork); }

@@ -2,13 +2,13 @@
 #include <cstdlib>
 
 #include "commands/command_work.h"
+#include "commands/frame_handlers.h"
 #include "commands/session_channel.h"
 #include "engine/word_rec.h"
 #include "module/app_settings.h"
 #include "module/help_launcher.h"
 #include "platform/bounded_text.h"
 #include "platform/interaction.h"
-#include "resources/string_table.h"
 
 HRESULT GetKestaHelpWork(HostChannel& host, CommandCalls& self) {
   int button = std::atoi(host.Evaluate("response(\"Find KESta message, User Guide and Help.\", "
@@ -57,24 +57,16 @@ constexpr CommandFrame kGetKestaHelpFrame = {
 
 constexpr CommandFrame kChangeEditWinTitleFrame = {
     .storeHostObject = true,
-    .application = {.box = StringBox(IDS_ACL_FAILED), .result = S_FALSE},
-    .hostObject = {.box = StringBox(IDS_ACL_FAILED), .result = S_FALSE},
-    .acl = {.box = StringBox(IDS_ACL_FAILED), .result = S_FALSE},
+    .application = AclFailed(S_FALSE),
+    .hostObject = AclFailed(S_FALSE),
+    .acl = AclFailed(S_FALSE),
     .work = {.box = TextBox("Error(67) Can not set the File Name"), .result = S_FALSE},
 };
 }  // namespace
 
 HRESULT RunKesta::GetKestaHelp() {
-  return RunCommandFrame(kGetKestaHelpFrame, [this](HostSession& session) {
-    SessionChannel host(session);
-    SelfCalls self(this);
-    return GetKestaHelpWork(host, self);
-  });
+  return RunWorkWithSelf(kGetKestaHelpFrame, this, GetKestaHelpWork);
 }
-
 HRESULT RunKesta::ChangeEditWinTitle() {
-  return RunCommandFrame(kChangeEditWinTitleFrame, [](HostSession& session) {
-    SessionChannel host(session);
-    return ChangeEditWinTitleWork(host);
-  });
+  return RunWork(kChangeEditWinTitleFrame, ChangeEditWinTitleWork);
 }

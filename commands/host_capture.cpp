@@ -1,15 +1,14 @@
 // Refreshing the module-wide host object before the context menu opens.
+#include "commands/frame_handlers.h"
 #include "commands/run_kesta.h"
-#include "host/command_frame.h"
-#include "resources/string_table.h"
 
 namespace {
 constexpr CommandFrame kCaptureFrame = {
     .storeHostObject = true,
     .connectAcl = false,
     .switchModuleState = false,  // runs inside its caller's state
-    .application = {.box = StringBox(IDS_ACL_FAILED), .result = S_FALSE},
-    .hostObject = {.box = StringBox(IDS_ACL_FAILED), .result = S_FALSE},
+    .application = AclFailed(S_FALSE),
+    .hostObject = AclFailed(S_FALSE),
     .acl = {},
     .work = {},
 };

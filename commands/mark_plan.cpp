@@ -1,7 +1,9 @@
 #include "commands/mark_plan.h"
 
+#include <algorithm>
 #include <cctype>
 
+#include "engine/ascii_text.h"
 #include "engine/message_list.h"
 
 namespace {
@@ -9,14 +11,6 @@ constexpr std::size_t npos = std::string::npos;
 
 // Bounds-checked character read: past the end reads as NUL.
 char At(std::string_view s, std::size_t i) { return i < s.size() ? s[i] : '\0'; }
-
-bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
-bool IsUpper(char c) { return std::isupper(static_cast<unsigned char>(c)) != 0; }
-
-void ReplaceAll(std::string& s, char from, char to) {
-  for (char& c : s)
-    if (c == from) c = to;
-}
 
 bool KindIs(const std::string& kind, std::string_view k) { return kind == k; }
 }  // namespace
@@ -100,8 +94,8 @@ KeyReading ReadMarkKey(const MarkInput& in, MarkWork& w) {
   std::size_t q = w.S.find('(');
   if (q != npos) {
     std::string before = w.S.substr(0, q);
-    ReplaceAll(w.S, '(', '.');
-    ReplaceAll(w.S, ')', '.');
+    std::ranges::replace(w.S, '(', '.');
+    std::ranges::replace(w.S, ')', '.');
     w.F = w.S;
     w.refineMode = 7;
     w.parenthesised = true;
@@ -112,7 +106,7 @@ KeyReading ReadMarkKey(const MarkInput& in, MarkWork& w) {
     } else if (At(w.S, q + 3) == '.') {
       plural += "es";
     } else if (At(w.S, q + 4) == '.') {
-      ReplaceAll(plural, 'y', 'i');
+      std::ranges::replace(plural, 'y', 'i');
       plural += "es";
     }
     w.A = before + "/" + plural;
@@ -123,8 +117,8 @@ KeyReading ReadMarkKey(const MarkInput& in, MarkWork& w) {
 }
 
 std::string DotsForBlanksAndHyphens(std::string s) {
-  ReplaceAll(s, '-', '.');
-  ReplaceAll(s, ' ', '.');
+  std::ranges::replace(s, '-', '.');
+  std::ranges::replace(s, ' ', '.');
   return s;
 }
 
@@ -132,11 +126,11 @@ ArticleCorrection ArticleFix(const MarkWork& w) {
   ArticleCorrection fix;
   std::size_t q = w.S.find('?');
   std::string t = w.S.substr(0, q == npos ? w.S.size() : q);
-  ReplaceAll(t, '-', '.');
+  std::ranges::replace(t, '-', '.');
   fix.search = DotsForBlanksAndHyphens(t);
-  bool capitals = IsUpper(At(fix.search, 0)) && IsUpper(At(fix.search, 1));
+  bool capitals = IsAsciiUpper(At(fix.search, 0)) && IsAsciiUpper(At(fix.search, 1));
   fix.insert = t + (capitals ? " THE" : " the");
-  ReplaceAll(fix.insert, '.', w.keepDots ? '-' : ' ');
+  std::ranges::replace(fix.insert, '.', w.keepDots ? '-' : ' ');
   return fix;
 }
 
@@ -168,7 +162,7 @@ void RefineSearch(const MarkInput& in, MarkWork& w) {
     std::size_t q = w.S.find('?');
     if (KindIs(w.kind, "S") && q != npos && q > 1) {
       w.F = w.S;
-      ReplaceAll(w.S, '?', '.');
+      std::ranges::replace(w.S, '?', '.');
       w.backwardMode = 1;
       apostrophes = true;
     }
@@ -189,31 +183,31 @@ void RefineSearch(const MarkInput& in, MarkWork& w) {
     if (w.S.find('?') != npos) {
       w.F = w.S;
       w.backwardMode = 1;
-      ReplaceAll(w.S, '?', '.');
+      std::ranges::replace(w.S, '?', '.');
       if (w.S.size() >= 2 && w.S[w.S.size() - 2] == '.') w.F = w.S.substr(0, w.S.size() - 2);
       apostrophes = true;
     }
   }
   w.findF = w.F;
   if (apostrophes) {
-    ReplaceAll(w.findF, '?', '.');
-    ReplaceAll(w.F, '?', KindIs(w.kind, "I") || in.category == 10 ? '\'' : '-');
+    std::ranges::replace(w.findF, '?', '.');
+    std::ranges::replace(w.F, '?', KindIs(w.kind, "I") || in.category == 10 ? '\'' : '-');
   }
 }
 
 std::string MarkerTextFromF(const MarkWork& w) {
   std::string t = w.F;
   if (w.parenthesised) {
-    ReplaceAll(t, '.', '(');
+    std::ranges::replace(t, '.', '(');
     std::size_t last = t.rfind('(');
     if (last != npos) t = t.substr(0, last) + ")";
     return t;
   }
   if (!w.wordDots) {
-    ReplaceAll(t, '.', ' ');
+    std::ranges::replace(t, '.', ' ');
     return t;
   }
-  if (!w.keepDots) ReplaceAll(t, '.', ' ');
+  if (!w.keepDots) std::ranges::replace(t, '.', ' ');
   if (w.hyphenate) {
     std::size_t last = t.rfind('.');
     for (std::size_t i = 0; i < t.size(); ++i)
@@ -224,7 +218,7 @@ std::string MarkerTextFromF(const MarkWork& w) {
 
 std::string FindText(std::string_view text) {
   std::string s(text);
-  ReplaceAll(s, '@', '.');
+  std::ranges::replace(s, '@', '.');
   // A '?' inside a word stands for the apostrophe the checked text had
   // (straight or typographic): it is searched as any character.
   for (std::size_t i = 1; i < s.size(); ++i)

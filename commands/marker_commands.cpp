@@ -1,14 +1,10 @@
 // The marker search, walk and removal commands, with their frames.
+#include "commands/frame_handlers.h"
 #include "commands/run_kesta.h"
 #include "commands/session_channel.h"
 #include "resources/string_table.h"
 
 namespace {
-constexpr FrameHandler AclFailed(HRESULT result) {
-  return {.box = StringBox(IDS_ACL_FAILED), .result = result};
-}
-constexpr FrameHandler Silent(HRESULT result) { return {.box = NoBox(), .result = result}; }
-
 // A check must not go on to remove markers when the search could not even
 // connect: FindKesta then answers S_FALSE.
 constexpr CommandFrame kFindKestaFrame = {
@@ -74,39 +70,25 @@ constexpr CommandFrame kCloseKestaFrame = {
     .acl = {.box = TextBox("Error(51) CloseKesta"), .result = S_OK},
     .work = Silent(S_OK),
 };
-
-// Runs a work that needs only the host.
-HRESULT Run(const CommandFrame& frame, HRESULT (*work)(HostChannel&)) {
-  return RunCommandFrame(frame, [work](HostSession& session) {
-    SessionChannel host(session);
-    return work(host);
-  });
-}
-
-// Runs a work that also calls the object's own methods.
-HRESULT RunWithSelf(const CommandFrame& frame, IRunKesta* object,
-                    HRESULT (*work)(HostChannel&, CommandCalls&)) {
-  return RunCommandFrame(frame, [object, work](HostSession& session) {
-    SessionChannel host(session);
-    SelfCalls self(object);
-    return work(host, self);
-  });
-}
 }  // namespace
 
-HRESULT RunKesta::FindKesta() { return Run(kFindKestaFrame, FindKestaWork); }
-HRESULT RunKesta::FindNextKesta() { return RunWithSelf(kFindNextKestaFrame, this, FindNextKestaWork); }
-HRESULT RunKesta::TreeWalker() { return Run(kTreeWalkerFrame, TreeWalkerWork); }
-HRESULT RunKesta::RemoveAllMarkers() { return Run(kRemoveAllMarkersFrame, RemoveAllMarkersWork); }
-HRESULT RunKesta::RemoveMarks() { return Run(kRemoveMarksFrame, RemoveMarksWork); }
-HRESULT RunKesta::RemoveKestaMarkers() {
-  return RunWithSelf(kRemoveKestaMarkersFrame, this, RemoveKestaMarkersWork);
+HRESULT RunKesta::FindKesta() { return RunWork(kFindKestaFrame, FindKestaWork); }
+HRESULT RunKesta::FindNextKesta() {
+  return RunWorkWithSelf(kFindNextKestaFrame, this, FindNextKestaWork);
 }
-HRESULT RunKesta::RemoveKestaPi() { return Run(kRemoveKestaPiFrame, RemoveKestaPiWork); }
-HRESULT RunKesta::RemoveMessage() { return Run(kRemoveMessageFrame, RemoveMessageWork); }
+HRESULT RunKesta::TreeWalker() { return RunWork(kTreeWalkerFrame, TreeWalkerWork); }
+HRESULT RunKesta::RemoveAllMarkers() {
+  return RunWork(kRemoveAllMarkersFrame, RemoveAllMarkersWork);
+}
+HRESULT RunKesta::RemoveMarks() { return RunWork(kRemoveMarksFrame, RemoveMarksWork); }
+HRESULT RunKesta::RemoveKestaMarkers() {
+  return RunWorkWithSelf(kRemoveKestaMarkersFrame, this, RemoveKestaMarkersWork);
+}
+HRESULT RunKesta::RemoveKestaPi() { return RunWork(kRemoveKestaPiFrame, RemoveKestaPiWork); }
+HRESULT RunKesta::RemoveMessage() { return RunWork(kRemoveMessageFrame, RemoveMessageWork); }
 
 HRESULT RunKesta::CloseKesta() {
   // The results of the last check go first, whatever happens later.
   CloseKestaForget();
-  return RunWithSelf(kCloseKestaFrame, this, CloseKestaWork);
+  return RunWorkWithSelf(kCloseKestaFrame, this, CloseKestaWork);
 }

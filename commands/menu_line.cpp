@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "commands/finding_state.h"
+#include "engine/ascii_text.h"
 #include "resources/string_table.h"
 
 namespace {
@@ -37,13 +38,6 @@ constexpr MenuLineRow kMenuLines[] = {
 
 constexpr int kProductLiability = 7;
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  return true;
-}
 }  // namespace
 
 int RemapMenuCategory(int category, std::string_view flaggedText) {
@@ -56,7 +50,7 @@ int RemapMenuCategory(int category, std::string_view flaggedText) {
 
 unsigned MenuLineStringId(int category, std::string_view flaggedText) {
   if (category == kProductLiability &&
-      (EqualsIgnoringCase(flaggedText, "do") || EqualsIgnoringCase(flaggedText, "did")))
+      (EqualsNoCase(flaggedText, "do") || EqualsNoCase(flaggedText, "did")))
     return IDS_MENU_DO_DID;
   for (const MenuLineRow& row : kMenuLines)
     if (row.category == category) return row.stringId;

@@ -8,6 +8,7 @@
 #include "commands/body_text.h"
 #include "commands/check_state.h"
 #include "commands/finding_work.h"
+#include "commands/tracking_restore.h"
 #include "engine/word_rec.h"
 #include "platform/bounded_text.h"
 
@@ -27,28 +28,6 @@ enum class TextRead {
   NothingRead,  // this call read no text
   Cancelled,    // the writer cancelled the table question
   TooLong,      // the text does not fit the check's buffer
-};
-
-// Change tracking that this check switched off goes on again however the
-// check ends.
-class TrackingRestore {
- public:
-  explicit TrackingRestore(HostChannel& host) : host_(host) {}
-  ~TrackingRestore() {
-    if (Check.trackChangesWasOn != 1) return;
-    Check.trackChangesWasOn = 0;
-    try {
-      host_.Execute("set changetracking=on");
-      SendStatus(host_, "KESta Message:  Track Changes is set ON.");
-    } catch (const _com_error&) {
-      // The host is failing already; the command reports that failure.
-    }
-  }
-  TrackingRestore(const TrackingRestore&) = delete;
-  TrackingRestore& operator=(const TrackingRestore&) = delete;
-
- private:
-  HostChannel& host_;
 };
 
 // The element the marking of this check stays inside, for the marking's
@@ -229,7 +208,7 @@ HRESULT SelectElementWork(HostChannel& host, CommandCalls& self, const Selection
   Check.documentPath.clear();
   Check.documentPath.assign(host.Evaluate("doc_path()"));
 
-  TrackingRestore restore(host);
+  TrackingRestore restore(host, "KESta Message:  Track Changes is set ON.");
   Check.trackChangesWasOn = 0;
   BoundedText<16> tracking(std::string_view(host.Evaluate("change_tracking_find(oid_first(),1,0x4)")).substr(0, 15));
   if (!tracking.startsWith("(-1,0,0)")) {

@@ -15,3 +15,19 @@ std::string SessionChannel::EvaluateMarkup(const std::string& expression) {
 }
 
 void SessionChannel::Execute(const std::string& command) { session_.Execute(command.c_str()); }
+
+HRESULT RunWork(const CommandFrame& frame, HRESULT (*work)(HostChannel&)) {
+  return RunCommandFrame(frame, [work](HostSession& session) {
+    SessionChannel host(session);
+    return work(host);
+  });
+}
+
+HRESULT RunWorkWithSelf(const CommandFrame& frame, IRunKesta* object,
+                        HRESULT (*work)(HostChannel&, CommandCalls&)) {
+  return RunCommandFrame(frame, [object, work](HostSession& session) {
+    SessionChannel host(session);
+    SelfCalls self(object);
+    return work(host, self);
+  });
+}

@@ -1,6 +1,6 @@
 #pragma once
 // The command work's view of a connected frame, and of the object's own
-// method table.
+// method table; running a work inside its frame.
 #include "commands/command_work.h"
 #include "commands/run_kesta.h"
 #include "host/command_frame.h"
@@ -32,3 +32,9 @@ class SelfCalls final : public CommandCalls {
  private:
   IRunKesta* self_;
 };
+
+// Runs `frame` around a work that needs only the host.
+HRESULT RunWork(const CommandFrame& frame, HRESULT (*work)(HostChannel&));
+// Runs `frame` around a work that also calls `object`'s own methods.
+HRESULT RunWorkWithSelf(const CommandFrame& frame, IRunKesta* object,
+                        HRESULT (*work)(HostChannel&, CommandCalls&));

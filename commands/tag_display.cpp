@@ -1,14 +1,13 @@
 // Switching the host's tag display to full tags.
+#include "commands/frame_handlers.h"
 #include "commands/run_kesta.h"
-#include "host/command_frame.h"
-#include "resources/string_table.h"
 
 namespace {
 constexpr CommandFrame kFullTagsFrame = {
-    .application = {.box = StringBox(IDS_ACL_FAILED), .result = S_OK},
-    .hostObject = {.box = StringBox(IDS_ACL_FAILED), .result = S_OK},
-    .acl = {.box = NoBox(), .result = S_OK},
-    .work = {.box = NoBox(), .result = S_FALSE},
+    .application = AclFailed(S_OK),
+    .hostObject = AclFailed(S_OK),
+    .acl = Silent(S_OK),
+    .work = Silent(S_FALSE),
 };
 }  // namespace
 

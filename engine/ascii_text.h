@@ -7,19 +7,35 @@
 inline bool IsAsciiUpper(unsigned char c) { return c >= 'A' && c <= 'Z'; }
 inline bool IsAsciiLower(unsigned char c) { return c >= 'a' && c <= 'z'; }
 inline bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+// The rules count only the ASCII letters as letters; bytes above 127 they
+// test by their code-page values where a rule names them.
+inline bool IsAsciiLetter(unsigned char c) { return IsAsciiUpper(c) || IsAsciiLower(c); }
 inline char AsciiLower(unsigned char c) {
   return static_cast<char>(IsAsciiUpper(c) ? c - 'A' + 'a' : c);
 }
+inline char AsciiUpper(unsigned char c) {
+  return static_cast<char>(IsAsciiLower(c) ? c - 'a' + 'A' : c);
+}
 
-// A letter of the code page: the ASCII letters and the accented letters
-// (0xC0..0xFF without the multiplication and division signs, and the five
-// letters Windows-1252 keeps at 0x8A..0x9F).
+// A letter of the code page, as the tokenizer reads words: the ASCII
+// letters and the accented letters (0xC0..0xFF without the multiplication
+// and division signs, and the five letters Windows-1252 keeps at 0x8A..0x9F).
 inline bool IsLetter(unsigned char c) {
-  if (IsAsciiUpper(c) || IsAsciiLower(c)) return true;
+  if (IsAsciiLetter(c)) return true;
   if (c >= 0xC0) return c != 0xD7 && c != 0xF7;
   return c == 0x8A || c == 0x8C || c == 0x8E || c == 0x9A || c == 0x9C || c == 0x9E || c == 0x9F;
 }
 inline bool IsLetterOrDigit(unsigned char c) { return IsLetter(c) || IsDigit(c); }
+
+// One of the characters of `set`; NUL never is.
+inline bool CharIn(char c, std::string_view set) {
+  return c != '\0' && set.find(c) != std::string_view::npos;
+}
+
+// The character before the last one of `text`; NUL when it has fewer than two.
+inline char NextToLast(std::string_view text) {
+  return text.size() >= 2 ? text[text.size() - 2] : '\0';
+}
 
 // ASCII punctuation, as the C library's ispunct in the "C" locale.
 inline bool IsAsciiPunct(unsigned char c) {

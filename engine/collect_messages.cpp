@@ -1,26 +1,22 @@
 #include "engine/collect_messages.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <string_view>
 
+#include "engine/pass_marks.h"
 #include "engine/pass_text.h"
 #include "engine/message_codes.h"
 #include "engine/message_list.h"
 #include "engine/neighbours.h"
+#include "engine/rule_match.h"
 #include "engine/word_class.h"
 
 using ascii::Contains;
-using ascii::IsLetter;
-using ascii::IsLower;
-using ascii::ToUpper;
+using pass::ClearCodes;
 
 namespace {
-
-// Silencing a word: it yields no finding of its own.
-void Silence(WordRec* w) {
-  if (w) w->subClass = w->message2 = w->message = 0;
-}
 
 // Empties the tag. Only its first character goes, as in the original
 // record: the covered-words step still reads the second character of a
@@ -30,19 +26,9 @@ void ClearTag(WordRec* w) { w->tag.set(0, '\0'); }
 void ReplaceFirst(std::string& s, char from, std::string_view to) {
   if (auto p = s.find(from); p != std::string::npos) s.replace(p, 1, to);
 }
-void ReplaceAll(std::string& s, char from, char to) {
-  for (char& c : s)
-    if (c == from) c = to;
-}
 
 // Sets the written form from a longer working text, cut at the field.
 void SetWritten(WordRec* w, std::string_view s) { w->written = s; }
-
-bool KindIs(const std::string& kind, std::initializer_list<std::string_view> kinds) {
-  for (std::string_view k : kinds)
-    if (kind == k) return true;
-  return false;
-}
 
 // The per-word working texts, cut at the sizes of the original buffers.
 struct Work {
@@ -103,7 +89,7 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
   }
   // 5: a measurement on a number, corrected in place. It covers the number
   // alone, so the next word keeps its own finding.
-  if (w->message == Msg::Measurement && ascii::IsDigit(T[0])) {
+  if (w->message == Msg::Measurement && IsDigit(T[0])) {
     w->entryWords = 1;
     w->written.append('.');
     rec.kind = "A";
@@ -128,7 +114,7 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
       if (next) joined += next->written.view();
       SetWritten(w, joined);
       work.SetAdvice("and");
-      Silence(next);
+      ClearCodes(next);
     }
     ClearTag(w);
   }
@@ -167,7 +153,7 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
   if (w->message == Msg::Punctuation && T[0] == ';') {
     rec.kind = "V";
     const WordRec& n = NextOr(w);
-    if (!IsLetter(n.written[0]) || !IsLetter(n.written[1])) return false;
+    if (!IsAsciiLetter(n.written[0]) || !IsAsciiLetter(n.written[1])) return false;
     std::string s = n.markFlag == '1' ? ". ... " : ". ";
     s += n.written[0];
     s += n.written[1];
@@ -181,7 +167,7 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
     w->sentencePos = 1;
     std::string a(w->suggestion.view());
     if (a[0] == 'N') a.erase(0, 1);
-    if (w->caseFlag == '1' && !a.empty()) a[0] = ToUpper(a[0]);
+    if (w->caseFlag == '1' && !a.empty()) a[0] = AsciiUpper(a[0]);
     work.SetAdvice(a);
     ClearTag(w);
   }
@@ -198,7 +184,7 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
   // 14
   if (w->entryWords > 1) ClearTag(w);
   // 15
-  if (w->tag[0] == '<' && w->tag[1] == ' ' && IsLetter(w->tag[2])) {
+  if (w->tag[0] == '<' && w->tag[1] == ' ' && IsAsciiLetter(w->tag[2])) {
     const char x = w->tag[2];
     rec.kind = "D";
     ClearTag(w);
@@ -208,7 +194,7 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
     w->written.append(x);
   }
   // 16
-  if (w->entryWords < 2 && w->tag.startsWith("<+") && IsLetter(w->tag[2])) {
+  if (w->entryWords < 2 && w->tag.startsWith("<+") && IsAsciiLetter(w->tag[2])) {
     const char x = w->tag[2];
     rec.kind = "W";
     w->entryWords = 1;
@@ -299,17 +285,17 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
     w->written = ":";
     w->entryWords = 1;
     w->suggestion.set(0, '.');
-    Silence(next);
+    ClearCodes(next);
   }
   // 29: a number written with its unit mark.
-  if (w->message == Msg::Number && ascii::IsDigit(w->tag[1])) {
+  if (w->message == Msg::Number && IsDigit(w->tag[1])) {
     std::string s(1, w->written[0]);
     s += '.';
     s += w->tag[2];
     SetWritten(w, s);
     rec.word = s;
     w->entryWords = 1;
-    Silence(next);
+    ClearCodes(next);
   }
   return true;
 }
@@ -321,45 +307,45 @@ void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
   WordRec* n2 = Next(w, 2);
   WordRec* n3 = Next(w, 3);
   auto written = [](const WordRec* r) { return r ? std::string(r->written.view()) : std::string(); };
-  const bool keepKind = KindIs(rec.kind, {"A", "B"});
+  const bool keepKind = OneOf(rec.kind, {"A", "B"});
   const auto& sug = w->suggestion;
   if (w->entryWords == 2) {
     if (!sug.empty()) work.SetAdvice(sug.view());
     std::string s = written(w) + (formerTag1 == 'D' ? ".." : " ") + written(n1);
     rec.word = s;
     if (!keepKind) rec.kind = "W";
-    ReplaceAll(s, ' ', '.');
+    std::ranges::replace(s, ' ', '.');
     work.SetSearch(s);
-    Silence(n1);
+    ClearCodes(n1);
   } else if (w->entryWords == 3) {
     std::string s = written(w) + ' ' + written(n1) + ' ' + written(n2);
     rec.word = s;
-    ReplaceAll(s, ' ', '.');
+    std::ranges::replace(s, ' ', '.');
     work.SetSearch(s);
-    Silence(n1);
-    Silence(n2);
+    ClearCodes(n1);
+    ClearCodes(n2);
     if (!keepKind) rec.kind = "W";
     if (!sug.empty()) work.SetAdvice(sug.view());
   } else if (w->entryWords >= 4) {
-    if (!KindIs(rec.kind, {"A", "V"})) rec.kind = "W";
+    if (!OneOf(rec.kind, {"A", "V"})) rec.kind = "W";
     rec.word = written(w) + ' ' + written(n1) + ' ' + written(n2) + ' ' + written(n3);
     work.SetSearch(written(w) + '.' + written(n1) + '.' + written(n2) + '.' + written(n3));
     if (!sug.empty()) work.SetAdvice(sug.view());
-    Silence(n1);
-    Silence(n2);
-    Silence(n3);
-  } else if (KindIs(rec.kind, {"V", "A"})) {
+    ClearCodes(n1);
+    ClearCodes(n2);
+    ClearCodes(n3);
+  } else if (OneOf(rec.kind, {"V", "A"})) {
     work.key = CorrectionKey(w->written.view(), work.advice);
-  } else if (KindIs(rec.kind, {"Z", "W"})) {
+  } else if (OneOf(rec.kind, {"Z", "W"})) {
     work.SetSearch(w->written.view());
     w->sentenceLength = 0;
-  } else if (!work.advice.empty() && KindIs(rec.kind, {"D", "J"})) {
+  } else if (!work.advice.empty() && OneOf(rec.kind, {"D", "J"})) {
     std::string s(w->written.view());
     rec.word = s;
     w->sentenceLength = 0;
-    ReplaceAll(s, ' ', '.');
+    std::ranges::replace(s, ' ', '.');
     work.SetSearch(s);
-  } else if (KindIs(rec.kind, {"C", "D", "M"})) {
+  } else if (OneOf(rec.kind, {"C", "D", "M"})) {
     std::string s(w->written.view());
     ReplaceFirst(s, ' ', ".");
     work.SetSearch(s);
@@ -380,7 +366,7 @@ void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
     std::string s(w->written.view());
     rec.word = s;
     w->sentenceLength = 0;
-    ReplaceAll(s, ' ', '.');
+    std::ranges::replace(s, ' ', '.');
     work.SetSearch(s);
     rec.kind = "D";
   }
@@ -390,7 +376,7 @@ void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
 
 int CollectMessages(WordRec* head) {
   int count = 0;
-  for (WordRec* w = head; w && !w->written.startsWith(kSentinel); w = w->next) {
+  for (WordRec* w = head; !AtEnd(w); w = w->next) {
     // 2: selection, and the codes settled.
     if (w->message < 1 && w->message2 < 1 && w->subClass < 1) continue;
     if (w->message == 0 && w->message2 > 299) {
@@ -411,12 +397,12 @@ int CollectMessages(WordRec* head) {
     const char formerTag1 = w->tag[1];
     if (!ApplyMarks(w, rec, work)) continue;
     // 30 (the working texts start empty). 31
-    if ((w->caseFlag == '1' || w->caseFlag == '2') && KindIs(rec.kind, {"W", "I", "(^)", "(#)"}) &&
-        IsLower(w->suggestion[0]) && w->length > 1)
+    if ((w->caseFlag == '1' || w->caseFlag == '2') && OneOf(rec.kind, {"W", "I", "(^)", "(#)"}) &&
+        IsAsciiLower(w->suggestion[0]) && w->length > 1)
       MatchSuggestionCase(w);
     // 32
     if (!w->suggestion.empty() && w->message != Msg::Style && w->message != Msg::Spelling &&
-        w->message != 0 && !KindIs(rec.kind, {"C", "A", "V", "Z"}) && w->tag[0] != '<')
+        w->message != 0 && !OneOf(rec.kind, {"C", "A", "V", "Z"}) && w->tag[0] != '<')
       work.SetAdvice(w->suggestion.view());
     // 33: apostrophes and contractions.
     if (w->message == Msg::Apostrophe && w->extraFlag != 'I') {
@@ -425,7 +411,7 @@ int CollectMessages(WordRec* head) {
         rec.kind = "S";
         ExpandContraction(w);
         std::string a(w->suggestion.view());
-        if (w->sentencePos == 0 && !a.empty()) a[0] = ToUpper(a[0]);
+        if (w->sentencePos == 0 && !a.empty()) a[0] = AsciiUpper(a[0]);
         work.SetAdvice(a);
       }
     }
@@ -447,7 +433,7 @@ int CollectMessages(WordRec* head) {
       work.key = ":" + StandardKey("", n, work.advice, true);
     } else if (w->written[0] == ',' || w->written[0] == '?') {
       work.key = StandardKey(work.search, n, work.advice, true);
-    } else if (KindIs(rec.kind, {"A", "V"})) {
+    } else if (OneOf(rec.kind, {"A", "V"})) {
       // the key stays as the covered-words step left it
     } else {
       work.key = StandardKey(work.search, n, work.advice, !work.advice.empty());

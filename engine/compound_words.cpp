@@ -1,14 +1,14 @@
 #include "engine/compound_words.h"
 
-#include <cctype>
 #include <cstring>
 #include <string>
 #include <string_view>
 
+#include "engine/ascii_text.h"
 #include "engine/dict_lookup.h"
 #include "engine/message_codes.h"
 #include "engine/neighbours.h"
-#include "engine/rule_match.h"
+#include "engine/pass_marks.h"
 #include "engine/rule_text.h"
 
 namespace {
@@ -25,8 +25,6 @@ constexpr std::string_view TensWordList[] = {"twenty-", "thirty-",  "forty-",  "
 constexpr std::string_view UnitWordList[] = {"one", "two",   "three", "four", "five",
                                              "six", "seven", "eight", "nine"};
 constexpr std::string_view UnitDigits = "123456789";
-
-bool IsUpper(char c) { return std::isupper(static_cast<unsigned char>(c)) != 0; }
 
 // The first k characters of `text` equal the first k of `entry`, as a
 // bounded compare of the two would say (an entry shorter than k differs).
@@ -165,7 +163,7 @@ ApprovedOutcome OutcomeOf(const WordRec& w) {
 }
 
 void AcceptApproved(WordRec* w) {
-  ClearMessages(w);
+  pass::ClearCodes(w);
   w->splitKind = '0';
   w->separatorFlag = '\0';
   w->ruleId = 4152;
@@ -187,10 +185,11 @@ int CheckSlashWord(WordRec* w) {
   if (w->length == 3 || w->separatorFlag == 'S' || w->text[1] == '/' || w->wordClass == 17)
     return kCompoundLeftAlone;
   const std::size_t len = w->written.length();
-  if ((len == 4 || len == 5) && IsUpper(w->written.first()) && IsUpper(w->written.last())) {
+  if ((len == 4 || len == 5) && IsAsciiUpper(w->written.first()) &&
+      IsAsciiUpper(w->written.last())) {
     w->wordClass = 40;
     w->classCode = "D***";
-    ClearMessages(w);
+    pass::ClearCodes(w);
     w->tag.clear();
     return kCompoundHandled;
   }
@@ -258,9 +257,9 @@ int InsertWordAfter(const char* text, const char* written, char separator, WordR
       written ? std::string_view(written, strnlen(written, 83)) : std::string_view();
 
   w->text.assign(t);
-  if (IsUpper(w->text.first()))
+  if (IsAsciiUpper(w->text.first()))
     for (std::size_t i = 0; i < w->text.length(); ++i)
-      w->text.set(i, static_cast<char>(std::tolower(static_cast<unsigned char>(w->text[i]))));
+      w->text.set(i, AsciiLower(w->text[i]));
   w->written.assign(wr);
   if (separator == '/') {
     w->separatorFlag = '9';
@@ -271,9 +270,9 @@ int InsertWordAfter(const char* text, const char* written, char separator, WordR
   }
   w->length = static_cast<std::int32_t>(t.size());
   w->lastLetter = t.empty() ? w->text.first() : w->text.last();
-  if (IsUpper(w->written[0]) && IsUpper(w->written[1]))
+  if (IsAsciiUpper(w->written[0]) && IsAsciiUpper(w->written[1]))
     w->caseFlag = '2';
-  else if (IsUpper(w->written[0]))
+  else if (IsAsciiUpper(w->written[0]))
     w->caseFlag = '1';
   else
     w->caseFlag = '0';
@@ -334,7 +333,7 @@ int CheckCompoundWord(WordRec* word, WordRec* /*head*/) {
   if (FindByFirstPart(firstPart, HyphenPrefixList) >= 0) {
     word->wordClass = 30;
     word->classCode = "AF**";
-    ClearMessages(word);
+    pass::ClearCodes(word);
     word->subClass = Msg::PrefixSuffix;
     word->message = Msg::PrefixSuffix;
     return kCompoundHandled;
@@ -353,9 +352,10 @@ int CheckCompoundWord(WordRec* word, WordRec* /*head*/) {
     }
   }
 
-  if (word->written.length() > 4 && IsUpper(word->written[1]) && IsUpper(word->written.last()))
+  if (word->written.length() > 4 && IsAsciiUpper(word->written[1]) &&
+      IsAsciiUpper(word->written.last()))
     return kCompoundHandled;
-  if (word->text[1] == '-' && IsUpper(word->text[2])) return kCompoundHandled;
+  if (word->text[1] == '-' && IsAsciiUpper(word->text[2])) return kCompoundHandled;
 
   for (std::string_view start : {"style", "free", "one", "two", "three", "four"}) {
     if (secondPart.compare(0, start.size(), start) == 0) {
@@ -379,7 +379,7 @@ int CheckCompoundWord(WordRec* word, WordRec* /*head*/) {
   word->written.truncate(writtenHyphen == std::string::npos ? written.size() : writtenHyphen);
   word->splitKind = '4';
   if (LookupAlone(word) == kLookupFound) {
-    ClearMessages(word);
+    pass::ClearCodes(word);
   } else {
     word->wordClass = 40;
     word->subClass = Msg::NotInDictionary;

@@ -1,6 +1,7 @@
 #include "engine/covered_words.h"
 
 #include "engine/neighbours.h"
+#include "engine/pass_marks.h"
 #include "engine/rule_match.h"
 
 WordRec* SkipCoveredWords(WordRec* word) {
@@ -14,7 +15,7 @@ WordRec* SkipCoveredWords(WordRec* word) {
   for (int i = 1; i < word->entryWords; ++i) {
     WordRec* w = Next(last);
     if (AtEnd(w)) break;
-    ClearMessages(w);
+    pass::ClearCodes(w);
     w->wordClass = 40;
     last = w;
   }

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <cstring>
 
+#include "engine/ascii_text.h"
+
 namespace {
 
 // The masked byte values, as a lookup table built once from the rows.
@@ -19,8 +21,6 @@ struct UnmaskTable {
   }
 };
 constexpr UnmaskTable kUnmask;
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // A header number: blanks, a sign, then digits up to the first other
 // character, all within the header. Saturates far above any accepted value.

@@ -1,25 +1,19 @@
 #include "engine/dict_lookup.h"
 
-#include <cctype>
 #include <cstring>
 #include <string>
 #include <string_view>
 
+#include "engine/ascii_text.h"
 #include "engine/entry_match.h"
 #include "engine/neighbours.h"
+#include "engine/pass_marks.h"
 #include "engine/word_class.h"
 
+using pass::ClearCodes;
+using pass::SetClass;
+
 namespace {
-
-bool In(char c, const char* set) { return c != '\0' && std::strchr(set, c) != nullptr; }
-bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
-bool IsAlpha(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
-bool IsPunct(char c) { return std::ispunct(static_cast<unsigned char>(c)) != 0; }
-
-void SetClass(WordRec* w, int cls, const char* code) {
-  w->wordClass = cls;
-  w->classCode = code;
-}
 
 // "a": the article, unless it stands for a plural, a noun after "the" or a
 // letter before something that is no word.
@@ -28,7 +22,7 @@ void ArticleRule(WordRec* w) {
   if (w->markFlag == '1') return SetClass(w, 10, "NFS*");
   SetClass(w, 64, "S00*");
   const char next = NextOr(w).text[0];
-  if (!IsDigit(next) && !IsAlpha(next)) SetClass(w, 40, "D1**");
+  if (!IsDigit(next) && !IsAsciiLetter(next)) SetClass(w, 40, "D1**");
 }
 
 // "I", "O" and their small forms.
@@ -58,8 +52,8 @@ void LetterRule(WordRec* w) {
   SetClass(w, 40, "D***");
 }
 
-bool IsSynonymEntryStart(char c) { return In(c, "!#$&?@^"); }
-bool IsStemEntryStart(char c) { return In(c, "!$&?^"); }
+bool IsSynonymEntryStart(char c) { return CharIn(c, "!#$&?@^"); }
+bool IsStemEntryStart(char c) { return CharIn(c, "!$&?^"); }
 
 // Skips to the entry after the next '|'; null at the end of the text, so a
 // run whose last entry lacks its '|' ends there.
@@ -75,7 +69,7 @@ bool NextWordSkipsSynonyms(const WordRec* w) {
   const std::string_view t = next->text.view();
   if (t == "an" || t == "go" || t == "a" || t == "is" || t == "if") return true;
   const char c = t.empty() ? '\0' : t[0];
-  if (In(c, "acgi")) return false;
+  if (CharIn(c, "acgi")) return false;
   return !(IsDigit(c) && w->text.length() > 1);
 }
 
@@ -194,7 +188,7 @@ void ClassifyByForm(WordRec* w) {
     case 'X': case 'Y': case 'x': case 'y': return VariableRule(w);
     default:
       if (IsDigit(c)) return SetClass(w, 49, "S08***");
-      if (IsAlpha(c)) return LetterRule(w);
+      if (IsAsciiLetter(c)) return LetterRule(w);
       return SetClass(w, 40, "D8***");
   }
 }
@@ -231,7 +225,7 @@ int ScanDictRun(const char* run, int mode, WordRec* word, int count, int flags,
       kept.clear();
     } else {
       Lookup.MatchExtraWords = keptExtra;
-      word->subClass = word->message = word->message2 = 0;
+      ClearCodes(word);
       word->classCode = !kept.empty() && kept[0] == '3'   ? "AF**"
                         : !kept.empty() && kept[0] == '1' ? "NMS"
                                                           : "D***";
@@ -253,7 +247,7 @@ int ScanDictRun(const char* run, int mode, WordRec* word, int count, int flags,
 int LookupWord(WordRec* word, int dictCount, int mode, int flags) {
   if (word == nullptr) return kLookupNotFound;
   const char first = word->text[0];
-  if (word->text.length() < 2 || IsDigit(first) || IsPunct(first) || word->extraFlag == 'L') {
+  if (word->text.length() < 2 || IsDigit(first) || IsAsciiPunct(first) || word->extraFlag == 'L') {
     ClassifyByForm(word);
     return kLookupFound;
   }
@@ -273,13 +267,12 @@ int LookupWord(WordRec* word, int dictCount, int mode, int flags) {
 
   if (word->extraFlag == '3') {
     word->extraFlag = ' ';
-    if (In(word->written[0], "DMP")) SetClass(word, 40, "DT***");
+    if (CharIn(word->written[0], "DMP")) SetClass(word, 40, "DT***");
     else SetClass(word, 45, "D1****");
     return kLookupFound;
   }
   const char w0 = word->written[0];
-  if (std::isupper(static_cast<unsigned char>(w0)) && word->written[1] == '-' &&
-      std::isupper(static_cast<unsigned char>(word->written[2]))) {
+  if (IsAsciiUpper(w0) && word->written[1] == '-' && IsAsciiUpper(word->written[2])) {
     SetClass(word, word->lastLetter == 's' ? 19 : 18, "NM**");
     return kLookupFound;
   }

@@ -1,11 +1,10 @@
 #include "engine/entry_match.h"
 
 #include <algorithm>
-#include <cctype>
-#include <cstring>
 #include <string>
 #include <string_view>
 
+#include "engine/ascii_text.h"
 #include "engine/inflection.h"
 #include "engine/lookup_state.h"
 #include "engine/neighbours.h"
@@ -17,9 +16,6 @@ constexpr int kFound = 99;
 constexpr int kVariant = 6;
 
 bool EndOfEntry(char c) { return c == '\0' || c == '|'; }
-bool In(char c, const char* set) { return c != '\0' && std::strchr(set, c) != nullptr; }
-bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
-bool IsAlpha(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
 
 // Characters that end a stem or a word part inside an entry.
 constexpr const char* kMarks = "!$&?^@";
@@ -28,7 +24,7 @@ constexpr const char* kMarks = "!$&?^@";
 // `stops` comes, or `max` characters are taken. Returns where it stopped.
 const char* ReadField(const char* p, const char* stops, std::size_t max, std::string& out) {
   out.clear();
-  while (!EndOfEntry(*p) && !In(*p, stops) && out.size() < max) out += *p++;
+  while (!EndOfEntry(*p) && !CharIn(*p, stops) && out.size() < max) out += *p++;
   return p;
 }
 
@@ -48,6 +44,23 @@ const char* SkipToSuggestion(const char* p, bool* variant) {
   return p;
 }
 
+// The data part of an entry: the class code (at most 10 characters, ended
+// by a character of `codeStops`), the '>' that makes it a variant, and the
+// suggestion (at most `suggestionMax` characters, ended by '%').
+struct EntryData {
+  std::string code;
+  std::string suggestion;
+  bool variant = false;
+};
+
+EntryData ReadEntryData(const char* p, const char* codeStops, std::size_t suggestionMax) {
+  EntryData d;
+  p = ReadField(p, codeStops, 10, d.code);
+  p = SkipToSuggestion(p, &d.variant);
+  ReadField(p, "%", suggestionMax, d.suggestion);
+  return d;
+}
+
 // Writes character `i` of a class code; positions before it that were never
 // set read '*' (unset), so the code keeps its layout.
 void SetCodeChar(WordRec* w, std::size_t i, char c) {
@@ -55,8 +68,6 @@ void SetCodeChar(WordRec* w, std::size_t i, char c) {
   while (w->classCode.length() < i) w->classCode.append('*');
   w->classCode.set(i, c);
 }
-
-char NextToLast(std::string_view text) { return text.size() >= 2 ? text[text.size() - 2] : '\0'; }
 
 struct Matcher {
   WordRec* word;       // the word under check: every result goes here
@@ -115,7 +126,8 @@ bool Matcher::NextWord() {
   const WordRec* next = cur->next;
   // The sentinel and a missing record end every multi-word entry.
   if (AtEnd(next)) return false;
-  if (In(cur->splitKind, "126") || In(next->splitKind, "126") || next->markFlag == '1') return false;
+  if (CharIn(cur->splitKind, "126") || CharIn(next->splitKind, "126") || next->markFlag == '1')
+    return false;
   const char first = next->text[0];
   if (first == '\0' || IsDigit(first) || first == ' ') return false;
   if (Text().size() == 1 || !FullyCompared()) return false;
@@ -124,7 +136,7 @@ bool Matcher::NextWord() {
   // left to the full comparison.
   auto differs = [&](std::size_t i) {
     const char ec = e[i + 1];
-    if (EndOfEntry(ec) || ec == ' ' || ec == '+' || In(ec, kMarks)) return false;
+    if (EndOfEntry(ec) || ec == ' ' || ec == '+' || CharIn(ec, kMarks)) return false;
     return next->text[i] != ec;
   };
   if (first == e[1] && !EndOfEntry(e[1]) && differs(1) && !EndOfEntry(e[2]) && differs(2)) return false;
@@ -168,7 +180,7 @@ int Matcher::Plain(const char* data) {
 int Matcher::PluralStem() {
   const std::string_view rest = Rest();
   const char before = pos > 0 ? Text()[pos - 1] : '\0';
-  const bool hosx = In(before, "hosx");
+  const bool hosx = CharIn(before, "hosx");
   if (!(rest == "ies" || rest == "y" || (rest == "es" && hosx) || (rest.empty() && hosx)))
     return Fail();
   if (e[1] == '+') {
@@ -181,13 +193,9 @@ int Matcher::PluralStem() {
     if (result > 0 && plural) word->pluralMarker = '$';
     return result;
   }
-  std::string code, sugg;
-  bool variant = false;
-  const char* p = ReadField(DataAfterMark(e), "> ", 10, code);
-  p = SkipToSuggestion(p, &variant);
-  ReadField(p, "%", 99, sugg);
-  word->classCode = code;
-  word->suggestion = sugg;
+  const EntryData d = ReadEntryData(DataAfterMark(e), "> ", 99);
+  word->classCode = d.code;
+  word->suggestion = d.suggestion;
   if (word->classCode[0] == 'N') SetCodeChar(word, 2, 'S');
 
   const std::string_view text = Text();
@@ -209,7 +217,7 @@ int Matcher::PluralStem() {
       else if (digit == '8') SetCodeChar(word, at, '9');
     }
   }
-  return variant ? kVariant : kFound;
+  return d.variant ? kVariant : kFound;
 }
 
 // '$': the word as it stands, or the word and a final "s".
@@ -236,18 +244,14 @@ int Matcher::OptionalS() {
     if (p[0] == '%' && (p[1] == '%' || data.empty() || data.back() != '7')) break;
     data += *p;
   }
-  std::string code, sugg;
-  bool variant = false;
-  const char* p = ReadField(data.c_str(), "> %", 10, code);
-  p = SkipToSuggestion(p, &variant);
-  ReadField(p, "%", 99, sugg);
-  word->classCode = code;
-  word->suggestion = sugg;
+  const EntryData d = ReadEntryData(data.c_str(), "> %", 99);
+  word->classCode = d.code;
+  word->suggestion = d.suggestion;
 
   if (word->lastLetter == 's') {
     BoundedText<8>& c = word->classCode;
     if (c[0] == 'J') SetCodeChar(word, 2, '1');
-    if (c[0] == '0' && In(c[1], "0356")) {
+    if (c[0] == '0' && CharIn(c[1], "0356")) {
       SetCodeChar(word, 0, '1');
       SetCodeChar(word, 1, '1');
       word->pluralMarker = '$';
@@ -268,7 +272,7 @@ int Matcher::OptionalS() {
   } else if (word->classCode[0] == 'N' && word->classCode[2] == '1' && rest.empty()) {
     SetCodeChar(word, 2, 'S');
   }
-  if (word->splitKind == '4' || word->splitKind == '6' || !variant) {
+  if (word->splitKind == '4' || word->splitKind == '6' || !d.variant) {
     word->verbForm = '=';
     return kFound;
   }
@@ -280,19 +284,15 @@ int Matcher::OptionalS() {
 int Matcher::Adjective() {
   const std::string_view rest = Rest();
   if (!(rest.empty() || rest == "er" || rest == "est" || rest == "ly")) return Fail();
-  std::string code, sugg;
-  bool variant = false;
-  const char* p = ReadField(DataAfterMark(e), "> %", 10, code);
-  p = SkipToSuggestion(p, &variant);
-  ReadField(p, "%", 99, sugg);
-  word->suggestion = sugg;
+  const EntryData d = ReadEntryData(DataAfterMark(e), "> %", 99);
+  word->suggestion = d.suggestion;
   word->dictMarker = '@';
   // The form is the stem's ending, not the word's: "proper" is no comparative.
   if (rest == "er") word->classCode = "34";
   else if (rest == "est") word->classCode = "35";
   else if (rest == "ly") word->classCode = "50";
   else word->classCode = "30";
-  return variant && rest.empty() ? kVariant : kFound;
+  return d.variant && rest.empty() ? kVariant : kFound;
 }
 
 // The position of the inflection code letter in a verb stem's data: the
@@ -318,13 +318,9 @@ int Matcher::VerbStem() {
   if (form < 0) return Fail();
   word->pluralMarker = letter;
 
-  std::string code, sugg;
-  bool variant = false;
-  const char* p = ReadField(data, "> %", 10, code);
-  p = SkipToSuggestion(p, &variant);
-  ReadField(p, "%", 82, sugg);
-  word->classCode = code;
-  word->suggestion = sugg;
+  const EntryData d = ReadEntryData(data, "> %", 82);
+  word->classCode = d.code;
+  word->suggestion = d.suggestion;
   const char digit = FormDigit(form);
   word->verbForm = digit;
   SetCodeChar(word, at, digit);
@@ -392,7 +388,7 @@ int Matcher::VerbStem() {
         break;
     }
   }
-  return variant ? kVariant : kFound;
+  return d.variant ? kVariant : kFound;
 }
 
 // "^+": a verb stem and its particle words, merged into one record.
@@ -403,7 +399,7 @@ int Matcher::PhrasalVerb() {
   const WordRec* next = cur->next;
   if (AtEnd(next)) return Fail();
   const std::string_view nt = next->text.view();
-  if (nt.empty() || nt[0] != particle[0] || nt.size() < 2 || !IsAlpha(nt[0]) ||
+  if (nt.empty() || nt[0] != particle[0] || nt.size() < 2 || !IsAsciiLetter(nt[0]) ||
       next->markFlag != '0' || next->wordClass == 64 || nt == ".")
     return Fail();
   const std::string ending(Rest().substr(0, 6));
@@ -485,7 +481,7 @@ int MatchInflectedWord(WordRec* word, const char* entry, int mode, int flags, in
   // A two-letter word is spelt whole in its run, unless the entry is the
   // digram's own stem (it begins with a mark): then the digram is the stem.
   std::size_t start = 2;
-  if (length == 2 && !In(entry[0], kMarks)) start = 0;
+  if (length == 2 && !CharIn(entry[0], kMarks)) start = 0;
   if (start > length) return kNoMatch;
   Matcher m{word, word, entry, start, mode, flags};
   return m.Run();

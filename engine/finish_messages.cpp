@@ -184,7 +184,7 @@ void Settle(WordRec* w, int key) {
       break;
     case 337:
       ClearCodes(w);
-      if (!ascii::IsDigit(w->text[0])) SetWordMessage(w, Msg::Punctuation, w->ruleId);
+      if (!IsDigit(w->text[0])) SetWordMessage(w, Msg::Punctuation, w->ruleId);
       break;
     default:  // 299, 316, 326, 328, 329, 331 to 336 and codes above 338 stay as they are
       break;
@@ -194,7 +194,7 @@ void Settle(WordRec* w, int key) {
 }  // namespace
 
 int FinishMessages(WordRec* head) {
-  for (WordRec* w = head; w && !w->written.startsWith(kSentinel); w = w->next) {
+  for (WordRec* w = head; !AtEnd(w); w = w->next) {
     if (w->splitKind == '1' || w->splitKind == '2' || w->splitKind == 't') w->subClass = 310;
     int key = w->subClass;
     if (key == 0 && w->message >= 300) w->subClass = key = w->message;

@@ -1,9 +1,10 @@
 #include "engine/inflection.h"
 
-#include <cctype>
 #include <cstring>
 #include <string>
 #include <string_view>
+
+#include "engine/ascii_text.h"
 
 namespace {
 
@@ -90,7 +91,7 @@ bool CellMatches(const Cell& cell, const WordRec& word, std::string_view ending)
 
 }  // namespace
 
-bool IsInflectionCode(char c) { return c != '\0' && std::strchr(kInflectionCodes, c) != nullptr; }
+bool IsInflectionCode(char c) { return CharIn(c, kInflectionCodes); }
 
 int StripInflection(const WordRec* word, char code, const char* ending) {
   if (word == nullptr || ending == nullptr) return -1;
@@ -199,9 +200,9 @@ int InflectByCode(Alternative& alternative, WordRec* word, char code, char caseF
   }
 
   if (caseFlag == '1' && !result.empty()) {
-    result[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(result[0])));
+    result[0] = AsciiUpper(result[0]);
   } else if (caseFlag == '2') {
-    for (char& c : result) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (char& c : result) c = AsciiUpper(c);
   }
   alternative = result;
   word->suggestion = alternative.view();

@@ -4,13 +4,10 @@
 #include <string>
 #include <string_view>
 
-#include "engine/pass_text.h"
+#include "engine/ascii_text.h"
 #include "engine/neighbours.h"
 
 namespace {
-
-using ascii::EqualNoCase;
-using ascii::ToLower;
 
 const char* const kMonthAndDayNames[] = {
     "April",   "August",  "December", "February", "Friday",    "January",  "June",
@@ -123,18 +120,18 @@ const ControlKey kControlWords[] = {
 }  // namespace
 
 int IsMonthOrDayName(const char* s) {
-  if (!s || !ascii::IsLower(s[0])) return -1;
+  if (!s || !IsAsciiLower(s[0])) return -1;
   for (const char* name : kMonthAndDayNames)
-    if (ToLower(name[0]) == s[0] && EqualNoCase(s, name)) return 1;
+    if (AsciiLower(name[0]) == s[0] && EqualsNoCase(s, name)) return 1;
   return -1;
 }
 
 int IsNameContextWord(const char* s) {
-  if (!s || !ascii::IsLetter(s[0])) return -1;
-  const char group = ascii::ToUpper(s[0]);
+  if (!s || !IsAsciiLetter(s[0])) return -1;
+  const char group = AsciiUpper(s[0]);
   if (group == 'I' || group == 'Q' || group == 'X' || group == 'Y' || group == 'Z') return -1;
   for (const NameKey& k : kNameContextWords) {
-    if (ascii::ToUpper(k.key[0]) != group) continue;
+    if (AsciiUpper(k.key[0]) != group) continue;
     bool hit = k.prefix == kWhole ? std::strcmp(s, k.key) == 0
                                   : std::strncmp(s, k.key, static_cast<std::size_t>(k.prefix)) == 0;
     if (hit) return 1;
@@ -143,7 +140,7 @@ int IsNameContextWord(const char* s) {
 }
 
 int IsStateName(const char* s, int mode) {
-  if (!s || !ascii::IsUpper(s[0])) return -1;
+  if (!s || !IsAsciiUpper(s[0])) return -1;
   if (mode == 1) {
     for (const char* code : kStateCodes)
       if (std::strcmp(s, code) == 0) return 1;
@@ -152,11 +149,11 @@ int IsStateName(const char* s, int mode) {
   if (mode != 2) return -1;
   if (s[0] == 'J' || s[0] == 'K' || s[0] == 'Y') {
     for (const char* name : kStateNamesJKY)
-      if (EqualNoCase(s, name)) return 1;
+      if (EqualsNoCase(s, name)) return 1;
     return -1;
   }
   for (const char* name : kStateNames)
-    if (name[0] == s[0] && EqualNoCase(s, name)) return 1;
+    if (name[0] == s[0] && EqualsNoCase(s, name)) return 1;
   return -1;
 }
 

@@ -1,8 +1,8 @@
 #include "engine/neighbour_tests.h"
 
-#include <cctype>
 #include <string_view>
 
+#include "engine/ascii_text.h"
 #include "engine/neighbours.h"
 #include "engine/rule_match.h"
 
@@ -47,8 +47,6 @@ constexpr std::string_view kIndicatorStems[] = {
 
 constexpr std::string_view kMonths[] = {"jan", "feb", "mar", "apr", "may", "jun",
                                          "jul", "aug", "sep", "oct", "nov", "dec"};
-
-bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
 
 // The whole text is the beginning of a month abbreviation ("ja", "j", "jan").
 bool StartsAMonth(const WordRec& w) {

@@ -17,7 +17,9 @@ inline WordRec* Prev(const WordRec* w, int k = 1) {
   return p;
 }
 
-inline bool IsSentinel(const WordRec* w) { return w && w->written == kSentinel; }
+// The sentinel: a record whose written form begins with "@@END" (the
+// tokenizer ends its scan there, so no other word begins so).
+inline bool IsSentinel(const WordRec* w) { return w && w->written.startsWith(kSentinel); }
 // True for a missing record or the sentinel: where every pass stops.
 inline bool AtEnd(const WordRec* w) { return !w || IsSentinel(w); }
 

@@ -4,6 +4,7 @@
 #include "engine/message_codes.h"
 #include "engine/neighbours.h"
 #include "engine/pass_marks.h"
+#include "engine/rule_match.h"
 
 using ascii::Contains;
 using pass::ClearCodes;
@@ -11,12 +12,6 @@ using pass::NounForm;
 using pass::SetCodes;
 
 namespace {
-
-bool In(int c, std::initializer_list<int> set) {
-  for (int v : set)
-    if (c == v) return true;
-  return false;
-}
 
 void Noun(WordRec* w, const char* classCode) {
   NounForm(w);

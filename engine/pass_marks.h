@@ -4,8 +4,20 @@
 
 namespace pass {
 
-// subClass, message and message2 become 0.
-inline void ClearCodes(WordRec* w) { w->subClass = w->message = w->message2 = 0; }
+// subClass, message and message2 become 0 (a missing record is left alone).
+inline void ClearCodes(WordRec* w) {
+  if (w) w->subClass = w->message = w->message2 = 0;
+}
+// The word class and the class code, set together.
+inline void SetClass(WordRec* w, int wordClass, const char* classCode) {
+  w->wordClass = wordClass;
+  w->classCode = classCode;
+}
+// Codes cleared, then a new word class and class code.
+inline void Reclass(WordRec* w, int wordClass, const char* classCode) {
+  ClearCodes(w);
+  SetClass(w, wordClass, classCode);
+}
 // subClass, message and message2 all become `code` (set directly, rule id kept).
 inline void SetCodes(WordRec* w, int code) { w->subClass = w->message = w->message2 = code; }
 // Overwrites the first character of the class code (the word family).

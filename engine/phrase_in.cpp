@@ -1,6 +1,7 @@
 // The phrase rules of "in": one table, tried in its order among the rows
 // of N1's first letter. Word lists are "a|b|stem*"; "+ of" and "+ to" are
 // the classes 67 and 68 of the word after N1.
+#include "engine/ascii_text.h"
 #include "engine/message_codes.h"
 #include "engine/phrase_common.h"
 #include "engine/phrase_rules.h"
@@ -143,12 +144,6 @@ int RuleIdFor(int covers) {
   }
 }
 
-bool LetterIn(char c, const char* letters) {
-  for (const char* p = letters; *p; ++p)
-    if (*p == c) return true;
-  return false;
-}
-
 }  // namespace
 
 int CheckInPhrase(WordRec* word) {
@@ -162,7 +157,7 @@ int CheckInPhrase(WordRec* word) {
   const char letter = n1.text.first();
   if (letter == '\0') return 0;
   for (const InRow& row : kInRows) {
-    if (!LetterIn(letter, row.letters) || !Matches(row, pw)) continue;
+    if (!CharIn(letter, row.letters) || !Matches(row, pw)) continue;
     if (row.noMessage) {
       if (row.suggestion) WriteSuggestion(word, row.suggestion);
       return 1;

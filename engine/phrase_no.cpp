@@ -1,5 +1,6 @@
 // The phrase rules of "no". No rule pass calls them yet.
 #include "engine/message_codes.h"
+#include "engine/pass_marks.h"
 #include "engine/phrase_common.h"
 #include "engine/phrase_rules.h"
 #include "engine/rule_match.h"
@@ -71,7 +72,7 @@ void CheckNegativePhrase(WordRec* word) {
   if (TextIsOneOf(n1, {"smoking", "person", "one", "power", "load", "more", "pressure",
                        "responsibility", "action", "fault"})) {
     word->wordClass = 40;
-    ClearMessages(word);
+    pass::ClearCodes(word);
     return;
   }
   if (TextIsOneOf(n1, {"running", "pushing", "pressing", "stepping", "reaching", "entry"})) {

@@ -1,6 +1,7 @@
 #include "engine/phrase_particle.h"
 
 #include "engine/message_codes.h"
+#include "engine/pass_marks.h"
 #include "engine/rule_match.h"
 
 bool EndsSentence(const WordRec& w) { return w.wordClass == 48; }
@@ -46,7 +47,7 @@ void GiveP1Finding(const PhraseWords& pw, int code, int ruleId, const Outcome& o
   Outcome onP1 = o;
   onP1.covers = 2;
   GiveFinding(pw, pw.p1p, code, ruleId, onP1);
-  if (clearWord) ClearMessages(pw.w);
+  if (clearWord) pass::ClearCodes(pw.w);
 }
 
 namespace {

@@ -10,10 +10,15 @@
 
 inline bool TextIs(const WordRec& w, std::string_view s) { return w.text == s; }
 
-inline bool TextIsOneOf(const WordRec& w, std::initializer_list<std::string_view> list) {
+// A text that equals one of `list`.
+inline bool OneOf(std::string_view text, std::initializer_list<std::string_view> list) {
   for (std::string_view s : list)
-    if (w.text == s) return true;
+    if (text == s) return true;
   return false;
+}
+
+inline bool TextIsOneOf(const WordRec& w, std::initializer_list<std::string_view> list) {
+  return OneOf(w.text.view(), list);
 }
 
 // A stem: the text begins with the literal ("sign" matches "signal").
@@ -28,6 +33,13 @@ inline bool TextStartsOneOf(const WordRec& w, std::initializer_list<std::string_
 // The first character of the text (NUL for an empty text).
 inline bool FirstIs(const WordRec& w, char c) { return w.text.first() == c; }
 
+// A number (mostly a word class) that is one of `set`.
+inline bool In(int value, std::initializer_list<int> set) {
+  for (int v : set)
+    if (value == v) return true;
+  return false;
+}
+
 inline bool ClassIsOneOf(const WordRec& w, std::initializer_list<int> classes) {
   for (int c : classes)
     if (w.wordClass == c) return true;
@@ -39,10 +51,3 @@ inline bool CodeStarts(const WordRec& w, char c) { return w.classCode.first() ==
 inline bool IsCaps(const WordRec& w) { return w.caseFlag == '2'; }
 inline bool IsMarked(const WordRec& w) { return w.markFlag == '1'; }
 
-// "Clear the messages" of a word: subClass, message and message2 become 0.
-inline void ClearMessages(WordRec* w) {
-  if (!w) return;
-  w->subClass = 0;
-  w->message = 0;
-  w->message2 = 0;
-}

@@ -7,23 +7,17 @@
 #include "engine/message_codes.h"
 #include "engine/neighbours.h"
 #include "engine/pass_marks.h"
+#include "engine/rule_match.h"
 #include "engine/second_rules_steps.h"
 
 using ascii::Contains;
-using ascii::IsLower;
-using ascii::IsUpper;
-using ascii::ToUpper;
 using pass::ClearCodes;
 
 namespace {
 
-bool In(int c, std::initializer_list<int> set) {
-  for (int v : set)
-    if (c == v) return true;
-  return false;
+bool StartsWithTwoCapitals(const WordRec& w) {
+  return IsAsciiUpper(w.written[0]) && IsAsciiUpper(w.written[1]);
 }
-
-bool StartsWithTwoCapitals(const WordRec& w) { return IsUpper(w.written[0]) && IsUpper(w.written[1]); }
 
 // A word after the blank at `b` counts for title case unless it has two or
 // three letters ("of", "the", "and" stay small).
@@ -35,9 +29,10 @@ bool CountsForTitle(std::string_view s, std::size_t b) {
 // `s` with its first letter and the first letter of each counted word in capitals.
 std::string TitleCase(std::string_view s) {
   std::string out(s);
-  if (!out.empty()) out[0] = ToUpper(out[0]);
+  if (!out.empty()) out[0] = AsciiUpper(out[0]);
   for (std::size_t b = 0; b < out.size(); ++b)
-    if (out[b] == ' ' && b + 1 < out.size() && CountsForTitle(s, b)) out[b + 1] = ToUpper(out[b + 1]);
+    if (out[b] == ' ' && b + 1 < out.size() && CountsForTitle(s, b))
+      out[b + 1] = AsciiUpper(out[b + 1]);
   return out;
 }
 
@@ -50,13 +45,13 @@ void Correction(WordRec* w, std::string_view suggestion, int ruleId) {
 // 1: a name that is written with a capital.
 void InitialCapital(WordRec* w) {
   const auto& W = w->written;
-  if (IsUpper(W[0])) {
+  if (IsAsciiUpper(W[0])) {
     ClearCodes(w);
     return;
   }
   if (Contains(w->text, '&')) return;
   std::string s(W.view());
-  if (!s.empty()) s[0] = ToUpper(s[0]);
+  if (!s.empty()) s[0] = AsciiUpper(s[0]);
   if (W[0] == 'n') s.insert(0, " ");
   Correction(w, BoundedText<85>(s).view(), 1252);
 }
@@ -71,9 +66,9 @@ void CapitalAbbreviation(WordRec* w) {
     ClearCodes(w);
     return;
   }
-  if (Contains(W, '/') || !IsLower(W[0]) || !IsLower(W[1])) return;
+  if (Contains(W, '/') || !IsAsciiLower(W[0]) || !IsAsciiLower(W[1])) return;
   std::string s(W.view().substr(0, static_cast<std::size_t>(L < 0 ? 0 : L)));
-  for (char& c : s) c = c == '.' ? ' ' : ToUpper(c);
+  for (char& c : s) c = c == '.' ? ' ' : AsciiUpper(c);
   Correction(w, BoundedText<85>(s).view(), 2332);
 }
 
@@ -98,9 +93,10 @@ void TitleCaseName(WordRec* w) {
     return;
   }
   std::string_view s = W.view();
-  bool qualifies = IsLower(s[0]);
+  bool qualifies = IsAsciiLower(s[0]);
   for (std::size_t b = 0; !qualifies && b < s.size(); ++b)
-    if (s[b] == ' ' && CountsForTitle(s, b) && b + 1 < s.size() && IsLower(s[b + 1])) qualifies = true;
+    if (s[b] == ' ' && CountsForTitle(s, b) && b + 1 < s.size() && IsAsciiLower(s[b + 1]))
+      qualifies = true;
   if (!qualifies) {
     ClearCodes(w);
     return;
@@ -124,13 +120,13 @@ void CapitalWords(WordRec* w) {
   }
   std::string s(W.view());
   std::size_t firstBlank = s.find(' ');
-  if (IsLower(s[1]))
-    for (std::size_t i = 0; i < firstBlank; ++i) s[i] = ToUpper(s[i]);
+  if (IsAsciiLower(s[1]))
+    for (std::size_t i = 0; i < firstBlank; ++i) s[i] = AsciiUpper(s[i]);
   for (std::size_t b = firstBlank; b < s.size(); ++b) {
-    if (s[b] != ' ' || b + 1 >= s.size() || !IsLower(s[b + 1])) continue;
+    if (s[b] != ' ' || b + 1 >= s.size() || !IsAsciiLower(s[b + 1])) continue;
     std::size_t end = s.find(' ', b + 1);
     bool shortA = s[b + 1] == 'a' && end != std::string::npos && end - (b + 1) == 3;
-    if (!shortA) s[b + 1] = ToUpper(s[b + 1]);
+    if (!shortA) s[b + 1] = AsciiUpper(s[b + 1]);
   }
   if (s != W.view()) {
     Correction(w, BoundedText<85>(s).view(), 2336);
@@ -157,7 +153,8 @@ void UiLabel(WordRec* w) {
 // 16: the suggestion in the case of the word.
 void SuggestionCase(WordRec* w) {
   if (w->caseFlag == '2') ascii::ToUpperAll(w->suggestion);
-  else if (w->caseFlag == '1' && !w->suggestion.empty()) w->suggestion.set(0, ToUpper(w->suggestion[0]));
+  else if (w->caseFlag == '1' && !w->suggestion.empty())
+    w->suggestion.set(0, AsciiUpper(w->suggestion[0]));
   w->tag = "<AR>";
 }
 
@@ -280,7 +277,7 @@ void CapitalName(WordRec* w) {
   if (w->classCode.length() < 2) w->classCode.append('*');
   else w->classCode.set(1, '*');
   w->wordClass = 40;
-  if (w->caseFlag == '0' && IsLower(w->written[0])) {
+  if (w->caseFlag == '0' && IsAsciiLower(w->written[0])) {
     w->suggestion = BoundedText<81>(TitleCase(w->written.view())).view();
     SetWordMessage(w, Msg::Capitalization, 4253);
   }
@@ -355,7 +352,7 @@ void ApplyRule(WordRec* w) {
 }  // namespace
 
 int ApplySecondRules(WordRec* head) {
-  for (WordRec* w = head; w && !w->written.startsWith(kSentinel); w = w->next) {
+  for (WordRec* w = head; !AtEnd(w); w = w->next) {
     if (w->message == Msg::SentenceLength) continue;
     if (w->subClass == 0 || w->subClass > 299) continue;
     ApplyRule(w);

@@ -3,10 +3,11 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "engine/pass_text.h"
+#include "engine/ascii_text.h"
 #include "engine/message_codes.h"
 #include "engine/neighbours.h"
 #include "engine/pass_marks.h"
+#include "engine/rule_match.h"
 #include "engine/second_rules.h"
 #include "engine/second_rules_steps.h"
 
@@ -14,12 +15,6 @@ using pass::ClearCodes;
 using pass::NounForm;
 
 namespace {
-
-bool In(int c, std::initializer_list<int> set) {
-  for (int v : set)
-    if (c == v) return true;
-  return false;
-}
 
 struct ApprovedVerb {
   const char* key;
@@ -93,7 +88,7 @@ void LaterNounUsedAsVerb(WordRec* w) {
   if ((prev.markFlag == '1' && N == 48) || In(P, {67, 38, 49, 75}) ||
       In(N, {21, 22, 31, 60, 64, 70}) || next.markFlag == '1' ||
       (P < 20 && (N == 50 || N == 63)) || (C == 11 && (N == 63 || N == 20)) ||
-      (N == 75 && NextOr(w, 2).markFlag == '1') || (P == 68 && ascii::IsDigit(next.text[0])) ||
+      (N == 75 && NextOr(w, 2).markFlag == '1') || (P == 68 && IsDigit(next.text[0])) ||
       (P == 64 && N == 69) || next.text[0] == ':' || (P == 63 && N == 50)) {
     NounForm(w);
     return;
@@ -145,7 +140,7 @@ void SuggestApprovedVerb(WordRec* word) {
   }
   if (key == "grease" && word->sentencePos == 0) word->suggestion = " Apply grease to";
   if (word->sentencePos == 0 && !word->suggestion.empty())
-    word->suggestion.set(0, ascii::ToUpper(word->suggestion[0]));
+    word->suggestion.set(0, AsciiUpper(word->suggestion[0]));
   word->wordClass = (word->wordClass == 11 || word->wordClass == 19) ? 21 : 20;
 }
 
@@ -155,7 +150,7 @@ void NounUsedAsVerb(WordRec* w) {
   const WordRec& next = NextOr(w);
   const int N = next.wordClass;
   const int NN = NextOr(w, 2).wordClass;
-  if (!Next(w) || next.written.startsWith(kSentinel) || w->markFlag == '1' ||
+  if (AtEnd(Next(w)) || w->markFlag == '1' ||
       In(N, {41, 6, 22, 67, 69, 75, 78}) || next.text[0] == ':' || next.text[0] == '/' ||
       (N == 47 && (NN < 20 || NN == 73))) {
     ClearCodes(w);

@@ -1,14 +1,12 @@
 #include "engine/sentence_measures.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "engine/ascii_text.h"
 #include "engine/neighbours.h"
 #include "engine/rule_match.h"
 
 namespace {
-
-bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
 
 int WeightOf(const WordRec& w) { return std::max(w.weight, 1); }
 

@@ -12,8 +12,6 @@
 
 using ascii::At;
 using ascii::Contains;
-using ascii::IsDigit;
-using ascii::IsLetter;
 using pass::ClearCodes;
 using pass::SetCodes;
 using pass::SetFamily;
@@ -34,7 +32,7 @@ using sentence_pass::SetCodeChar;
 bool IsSentenceEnd(const WordRec& w) {
   if (w.length != 1 || w.wordClass != 48) return false;
   char c = w.text[0];
-  return c && std::string_view("!-.:;?").find(c) != std::string_view::npos;
+  return CharIn(c, "!-.:;?");
 }
 
 // Adds one word for each blank of a multi-word entry and for each '.' that
@@ -60,7 +58,8 @@ void WordWithoutCode(WordRec* w, WordRec* head) {
     }
     return;
   }
-  if (w->length > 1 && ((IsDigit(W[0]) && IsLetter(W[1])) || (IsLetter(W[0]) && IsDigit(W[1])))) {
+  if (w->length > 1 &&
+      ((IsDigit(W[0]) && IsAsciiLetter(W[1])) || (IsAsciiLetter(W[0]) && IsDigit(W[1])))) {
     w->wordClass = 40;
     return;
   }
@@ -244,7 +243,7 @@ int Dispatch(WordRec* w, WordRec* head) {
       }
       break;
     case 309:
-      if (ascii::EqualNoCase(W.view(), "Fig")) {
+      if (EqualsNoCase(W.view(), "Fig")) {
         w->tag = "<AR>";
         w->suggestion = "Figure";
         SetWordMessage(w, Msg::Spelling, 3198);
@@ -270,7 +269,7 @@ int Dispatch(WordRec* w, WordRec* head) {
       Pronoun(w);
       break;
     case 315:
-      if (!ascii::EqualNoCase(W.view(), "make sure") && !ascii::EqualNoCase(W.view(), "makes sure")) {
+      if (!EqualsNoCase(W.view(), "make sure") && !EqualsNoCase(W.view(), "makes sure")) {
         if (w->wordClass == 31 || w->wordClass == 22) {
           w->wordClass = 22;
           w->classCode = "V2**";
@@ -324,8 +323,7 @@ int Dispatch(WordRec* w, WordRec* head) {
 void RunSentencePass() {
   WordRec* head = WordList.head;
   int counter = 0;
-  for (WordRec* w = head; w; w = w->next) {
-    if (w->written.startsWith(kSentinel)) break;
+  for (WordRec* w = head; !AtEnd(w); w = w->next) {
     if (w->text[0] == ' ') continue;
     w->sentencePos = counter++;
     if (w->message >= 300 && w->subClass == 0) w->subClass = w->message;

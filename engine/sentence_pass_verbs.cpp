@@ -9,6 +9,7 @@
 #include "engine/neighbours.h"
 #include "engine/noun_or_verb.h"
 #include "engine/pass_marks.h"
+#include "engine/rule_match.h"
 #include "engine/sentence_pass_steps.h"
 
 using ascii::Contains;
@@ -18,12 +19,6 @@ using pass::SetCodes;
 using pass::SetFamily;
 
 namespace {
-
-bool In(int c, std::initializer_list<int> set) {
-  for (int v : set)
-    if (c == v) return true;
-  return false;
-}
 
 enum class Mark { Plain, NounMarked, AfterConjunction };
 

@@ -1,10 +1,10 @@
 #include "engine/suggestion_builders.h"
 
-#include <cctype>
 #include <cstring>
 #include <string>
 #include <string_view>
 
+#include "engine/ascii_text.h"
 #include "engine/message_codes.h"
 #include "engine/neighbour_tests.h"
 #include "engine/neighbours.h"
@@ -12,8 +12,6 @@
 #include "engine/rule_text.h"
 
 namespace {
-
-char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
 
 // Whether at least `n` words follow `w` before a bracket, a number, the end
 // or a sentence end.
@@ -39,7 +37,7 @@ void SuggestArticleThe(WordRec* word) {
     FormatSuggestion(word, "THE %s", word->written.c_str());
   } else {
     std::string written = word->written.str();
-    if (word->caseFlag == '1' && !written.empty()) written[0] = Lower(written[0]);
+    if (word->caseFlag == '1' && !written.empty()) written[0] = AsciiLower(written[0]);
     FormatSuggestion(word, "The %s", written.c_str());
   }
   CopyTag(word, "<AR>");
@@ -149,28 +147,19 @@ constexpr std::string_view kUnits[] = {
     "cc", "mA", "mvl", "Km", "unc", "unf", "ml", "ppm", "hr", "Amps", "Ohms", "dc", "bit",
 };
 
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (Lower(a[i]) != Lower(b[i])) return false;
-  return true;
-}
-
 }  // namespace
 
 int SplitNumberUnit(WordRec* word) {
   if (!word) return -1;
   std::string_view w = word->written.view();
   std::size_t n = 0;
-  while (n < w.size() && n < 9 &&
-         (std::isdigit(static_cast<unsigned char>(w[n])) || w[n] == '.' || w[n] == ','))
-    ++n;
+  while (n < w.size() && n < 9 && (IsDigit(w[n]) || w[n] == '.' || w[n] == ',')) ++n;
   if (n == 0) return -1;
   std::string_view number = w.substr(0, n);
   std::string_view unit = w.substr(n, 61);
   if (unit.empty()) return -1;
   for (std::string_view u : kUnits) {
-    if (EqualIgnoringCase(unit, u)) {
+    if (EqualsNoCase(unit, u)) {
       FormatSuggestion(word, "%.*s %.*s", static_cast<int>(number.size()), number.data(),
                        static_cast<int>(u.size()), u.data());
       return 1;

@@ -11,10 +11,6 @@
 
 using ascii::At;
 using ascii::Contains;
-using ascii::IsDigit;
-using ascii::IsLetter;
-using ascii::IsLower;
-using ascii::IsUpper;
 using pass::ClearCodes;
 using pass::SetFamily;
 
@@ -68,11 +64,11 @@ bool IsNotAWord(const WordRec* w) {
   const auto& W = w->written;
   const int L = w->length;
   if (L > 2) {
-    if (IsLetter(T[0]) && T[1] == '-') return true;
-    if (IsLower(W[0]) && IsUpper(At(W, L - 1))) return true;
+    if (IsAsciiLetter(T[0]) && T[1] == '-') return true;
+    if (IsAsciiLower(W[0]) && IsAsciiUpper(At(W, L - 1))) return true;
     if (W[0] == W[1] && W[1] == W[2]) return true;
     if (NextOr(w).written.startsWith("<Ref")) return true;
-    if (IsLower(W[0]) && IsUpper(W[1])) return true;
+    if (IsAsciiLower(W[0]) && IsAsciiUpper(W[1])) return true;
     if (At(W, L - 2) == '.') return true;
   }
   if (w->wordClass == 50 || w->wordClass == 60 || w->wordClass == 23) return true;
@@ -85,7 +81,7 @@ bool IsNotAWord(const WordRec* w) {
 bool LetterWordRules(WordRec* w) {
   const auto& T = w->text;
   const auto& W = w->written;
-  if (!(w->length > 2 && IsLetter(T[0]) && T[1] != '/')) return false;
+  if (!(w->length > 2 && IsAsciiLetter(T[0]) && T[1] != '/')) return false;
   if (Contains(T, '-')) {
     static const struct { const char* prefix; const char* advice; } kCounted[] = {
         {"one-", "has one ..."}, {"two-", "has two ..."},
@@ -99,9 +95,9 @@ bool LetterWordRules(WordRec* w) {
       }
     }
   }
-  if (IsUpper(W[0])) {
+  if (IsAsciiUpper(W[0])) {
     for (std::size_t i = 1; i < W.length(); ++i) {
-      if (IsUpper(W[i])) {
+      if (IsAsciiUpper(W[i])) {
         ClearCodes(w);
         w->wordClass = 40;
         w->classCode = "D1**";
@@ -118,7 +114,7 @@ bool LetterWordRules(WordRec* w) {
 
 // Step 8: month and day names, and the numbers and words around them.
 bool DateRules(WordRec* w) {
-  if (!(IsUpper(w->written[0]) && IsMonthOrDayName(w->text.c_str()) == 1)) return false;
+  if (!(IsAsciiUpper(w->written[0]) && IsMonthOrDayName(w->text.c_str()) == 1)) return false;
   DateMark(w);
   w->classCode = "DT**";
   if (WordRec* prev = Prev(w)) {
@@ -174,7 +170,7 @@ bool TokenMarkRules(WordRec* w) {
     const WordRec* next = Next(w);
     if (next && next->splitKind == '6') {
       w->wordClass = 10;
-      if (IsUpper(w->written[0]) && w->length < 4) return true;
+      if (IsAsciiUpper(w->written[0]) && w->length < 4) return true;
     } else {
       w->wordClass = 40;
     }
@@ -210,7 +206,8 @@ bool TokenMarkRules(WordRec* w) {
 bool HasInnerCapital(const WordRec& w) {
   const auto& W = w.written;
   for (int i = 1; i <= w.length - 2; ++i)
-    if (IsUpper(At(W, i)) && IsLower(At(W, i - 1)) && IsLower(At(W, i + 1))) return true;
+    if (IsAsciiUpper(At(W, i)) && IsAsciiLower(At(W, i - 1)) && IsAsciiLower(At(W, i + 1)))
+      return true;
   return false;
 }
 
@@ -351,7 +348,7 @@ bool FormAndNameRules(WordRec* w) {
   // 18: inner capitals keep NOT-IN-DICTIONARY.
   if (L > 2 && HasInnerCapital(*w)) return true;
   // 19: words that mark names of persons, organisations and places.
-  if (L > 2 && IsLetter(T[0])) {
+  if (L > 2 && IsAsciiLetter(T[0])) {
     if (IsNameContextWord(W.c_str()) == 1) {
       NameMark(w);
       if (next && next->subClass == Msg::NotInDictionary && next->caseFlag == '1') DateMark(next);
@@ -366,9 +363,9 @@ bool FormAndNameRules(WordRec* w) {
   }
   // 20: hyphenated endings and marked tokens.
   if (L >= 5) {
-    if (IsLetter(W[0]) && Contains(W, '-') && (At(W, L - 3) == '-' || At(W, L - 4) == '-')) {
+    if (IsAsciiLetter(W[0]) && Contains(W, '-') && (At(W, L - 3) == '-' || At(W, L - 4) == '-')) {
       w->wordClass = 40;
-      if (IsUpper(W[0])) {
+      if (IsAsciiUpper(W[0])) {
         w->classCode = "D****";
         ClearCodes(w);
       } else {
@@ -395,9 +392,9 @@ bool FormAndNameRules(WordRec* w) {
     return true;
   }
   // 22: names after a title, and state names.
-  if (L >= 4 && IsLetter(W[0])) {
+  if (L >= 4 && IsAsciiLetter(W[0])) {
     if (w->sentencePos >= 2 && w->caseFlag == '1') {
-      if (IsUpper(W[0]) && prev && prev->caseFlag == '1' && IsTitle(*prev)) {
+      if (IsAsciiUpper(W[0]) && prev && prev->caseFlag == '1' && IsTitle(*prev)) {
         NameMark(w);
         prev->wordClass = 39;
         SetFamily(prev, 'D');
@@ -465,7 +462,7 @@ void CheckUnknownWord(WordRec* word, WordRec* /*listHead*/) {
   // 5: after "the" the word is a noun, or a neutral token when capitalised.
   if (w->markFlag == '1') {
     const auto& W = w->written;
-    if (!IsLower(W[0]) || !IsLower(At(W, w->length - 1)))
+    if (!IsAsciiLower(W[0]) || !IsAsciiLower(At(W, w->length - 1)))
       w->wordClass = 40;
     else
       pass::NounForm(w);
@@ -490,6 +487,6 @@ void CheckUnknownWord(WordRec* word, WordRec* /*listHead*/) {
   if (FormAndNameRules(w)) return;      // 11 to 23
   if (ReportingVerbRules(w)) return;    // 24
   if (NewAbbreviationRules(w)) return;  // 25
-  if (w->length >= 6 && IsLower(w->written[0]) && EndingRules(w)) return;  // 26
+  if (w->length >= 6 && IsAsciiLower(w->written[0]) && EndingRules(w)) return;  // 26
   FinalTests(w);                        // 27
 }

@@ -8,36 +8,26 @@
 #include "engine/neighbour_tests.h"
 #include "engine/neighbours.h"
 #include "engine/pass_marks.h"
+#include "engine/rule_match.h"
 #include "engine/unknown_word_steps.h"
 
 using ascii::At;
 using ascii::Contains;
-using ascii::IsLetter;
-using ascii::IsUpper;
 using pass::ClearCodes;
+using pass::SetClass;
 using pass::SetFamily;
 
 namespace {
 
-bool OneOf(const BoundedText<84>& t, std::initializer_list<std::string_view> keys) {
-  for (std::string_view k : keys)
-    if (t == k) return true;
-  return false;
-}
-
-void Classify(WordRec* w, int wordClass, const char* classCode) {
-  w->wordClass = wordClass;
-  w->classCode = classCode;
-}
-
 // Number words that the endings turn into digits. Only these: other words
 // with the same endings ("velveteen", "healthy", "lengthy") are no numbers.
 bool IsTeenNumberWord(const BoundedText<84>& t) {
-  return OneOf(t, {"thirteen", "fourteen", "fifteen", "sixteen", "seventeen", "eighteen",
-                   "nineteen"});
+  return OneOf(t.view(), {"thirteen", "fourteen", "fifteen", "sixteen", "seventeen", "eighteen",
+                          "nineteen"});
 }
 bool IsTensNumberWord(const BoundedText<84>& t) {
-  return OneOf(t, {"twenty", "thirty", "forty", "fifty", "sixty", "seventy", "eighty", "ninety"});
+  return OneOf(t.view(),
+               {"twenty", "thirty", "forty", "fifty", "sixty", "seventy", "eighty", "ninety"});
 }
 
 const char* TeenDigits(const BoundedText<84>& T) {
@@ -70,8 +60,6 @@ void NumberWord(WordRec* w, const char* digits, int ruleId) {
   SetWordMessage(w, Msg::Number, ruleId);
 }
 
-bool LetterIn(char c, std::string_view set) { return c && set.find(c) != std::string_view::npos; }
-
 }  // namespace
 
 namespace unknown_word {
@@ -83,38 +71,38 @@ bool EndingRules(WordRec* w) {
   const char c2 = At(T, L - 2);
   switch (w->lastLetter) {
     case ')':
-      Classify(w, 40, "D****");
+      SetClass(w, 40, "D****");
       ClearCodes(w);
       return true;
     case 'c':
       if (L >= 7 && T.endsWith("tic")) {
-        Classify(w, 30, "AF**");
+        SetClass(w, 30, "AF**");
         SetWordMessage(w, Msg::PrefixSuffix, 5646);
         return true;
       }
       return false;
     case 'd':
       if (L > 6 && (T.endsWith("ised") || T.endsWith("ized"))) {
-        Classify(w, 30, "AF**");
+        SetClass(w, 30, "AF**");
         SetWordMessage(w, Msg::PrefixSuffix, 5646);
         return true;
       }
       if (L >= 5 && T.endsWith("ed")) {
-        Classify(w, 31, "AF***");
+        SetClass(w, 31, "AF***");
         return true;
       }
       return false;
     case 'e':
-      if (L >= 7 && LetterIn(c3, "ib") && LetterIn(c2, "lsz")) {
-        if (c3 == 'b') Classify(w, 30, "AF**");
-        else Classify(w, 20, "V0**");
+      if (L >= 7 && CharIn(c3, "ib") && CharIn(c2, "lsz")) {
+        if (c3 == 'b') SetClass(w, 30, "AF**");
+        else SetClass(w, 20, "V0**");
         SetWordMessage(w, Msg::PrefixSuffix, 5645);
         return true;
       }
       return false;
     case 'g':
       if (L == 7 && w->sentencePos > 0 && T.endsWith("ing")) {
-        Classify(w, 10, "NMS**");
+        SetClass(w, 10, "NMS**");
         SetWordMessage(w, Msg::NotInDictionary, 5646);
         return true;
       }
@@ -126,7 +114,7 @@ bool EndingRules(WordRec* w) {
       return false;
     case 'm':
       if (T.endsWith("tmm")) {
-        Classify(w, 10, "NM*S");
+        SetClass(w, 10, "NM*S");
         return true;
       }
       return false;
@@ -137,8 +125,8 @@ bool EndingRules(WordRec* w) {
       }
       return false;
     case 's':
-      if (L > 8 && LetterIn(c3, "il") && c2 == 'e') {
-        Classify(w, 11, "N***");
+      if (L > 8 && CharIn(c3, "il") && c2 == 'e') {
+        SetClass(w, 11, "N***");
         return true;
       }
       if (L > 8 && (T.endsWith("nths") || T.endsWith("eths"))) {
@@ -147,25 +135,25 @@ bool EndingRules(WordRec* w) {
       }
       if (T == "picoseconds" || T == "nanoseconds") {
         ClearCodes(w);
-        Classify(w, 17, "D***");
+        SetClass(w, 17, "D***");
         return true;
       }
       return false;
     case 'y':
-      if (L >= 7 && LetterIn(c3, "fhntx") && IsTensNumberWord(T)) {
+      if (L >= 7 && CharIn(c3, "fhntx") && IsTensNumberWord(T)) {
         NumberWord(w, TensDigits(T), 7671);
         return true;
       }
       if (L >= 7 && T.endsWith("ify")) {
-        Classify(w, 30, "AF**");
+        SetClass(w, 30, "AF**");
         return true;
       }
-      if (L >= 7 && LetterIn(c3, "io") && LetterIn(c2, "rc")) {
-        Classify(w, 10, "NM***");
+      if (L >= 7 && CharIn(c3, "io") && CharIn(c2, "rc")) {
+        SetClass(w, 10, "NM***");
         return true;
       }
       if (L >= 7 && T.endsWith("ly")) {
-        Classify(w, 50, "B***");
+        SetClass(w, 50, "B***");
         return true;
       }
       return false;
@@ -174,8 +162,8 @@ bool EndingRules(WordRec* w) {
     case 't':
       return false;
     default:
-      if (IsLetter(w->lastLetter) && (T.startsWith("www.") || T.startsWith("url"))) {
-        Classify(w, 40, "D***");
+      if (IsAsciiLetter(w->lastLetter) && (T.startsWith("www.") || T.startsWith("url"))) {
+        SetClass(w, 40, "D***");
         ClearCodes(w);
         return true;
       }
@@ -200,13 +188,13 @@ void FinalTests(WordRec* w) {
   }
   // Plural nouns by their ending.
   if (w->wordClass >= 20 && w->splitKind != '4' && w->lastLetter == 's') {
-    if (IsLetter(T[0]) && L >= 8 && At(T, L - 4) == 'i' && LetterIn(At(T, L - 3), "ov") &&
-        LetterIn(At(T, L - 2), "en")) {
-      Classify(w, 11, "NMP*");
+    if (IsAsciiLetter(T[0]) && L >= 8 && At(T, L - 4) == 'i' && CharIn(At(T, L - 3), "ov") &&
+        CharIn(At(T, L - 2), "en")) {
+      SetClass(w, 11, "NMP*");
       return;
     }
-    if (L > 5 && LetterIn(At(T, L - 3), "se") && LetterIn(At(T, L - 2), "is")) {
-      Classify(w, 10, "NMS**");
+    if (L > 5 && CharIn(At(T, L - 3), "se") && CharIn(At(T, L - 2), "is")) {
+      SetClass(w, 10, "NMS**");
       return;
     }
   }
@@ -217,7 +205,7 @@ void FinalTests(WordRec* w) {
     return;
   }
   // Fractions written with the code page's own characters.
-  if (!IsLetter(T[0]) && L < 5) {
+  if (!IsAsciiLetter(T[0]) && L < 5) {
     const char* advice = nullptr;
     if (Contains(T, '\xBD')) {
       advice = "(0.50 inch or metric)";
@@ -234,7 +222,7 @@ void FinalTests(WordRec* w) {
     }
   }
   if (Contains(T, '.') && L > 8) {
-    Classify(w, 40, "D***");
+    SetClass(w, 40, "D***");
     ClearCodes(w);
     return;
   }
@@ -242,10 +230,10 @@ void FinalTests(WordRec* w) {
     if (L >= 3) {
       w->wordClass = 40;
       ClearCodes(w);
-      if (IsUpper(W[0]) && IsUpper(W[1])) w->classCode = "D***";
+      if (IsAsciiUpper(W[0]) && IsAsciiUpper(W[1])) w->classCode = "D***";
       return;
     }
-  } else if (w->sentencePos > 0 && L >= 4 && L <= 11 && w->caseFlag == '1' && IsUpper(W[0]) &&
+  } else if (w->sentencePos > 0 && L >= 4 && L <= 11 && w->caseFlag == '1' && IsAsciiUpper(W[0]) &&
              next && IsNameContextWord(next->written.c_str()) == 1) {
     NameMark(w);
     next->wordClass = 40;
@@ -265,7 +253,7 @@ void FinalTests(WordRec* w) {
   // Roman numerals.
   if (w->sentencePos > 0 && L >= 2 && L <= 4 && (T[0] == 'i' || T[0] == 'v')) {
     const WordRec& p = PrevOr(w);
-    if (OneOf(p.text, {"block", "class", "title", "part", "category"}) || p.written == "CAT") {
+    if (TextIsOneOf(p, {"block", "class", "title", "part", "category"}) || p.written == "CAT") {
       AcceptNeutral(w);
       return;
     }
@@ -278,26 +266,26 @@ void FinalTests(WordRec* w) {
     }
   }
   if (w->sentencePos > 0 && L > 4 &&
-      OneOf(T, {"third", "fourth", "fifth", "sixth", "seventh", "eighth", "ninth", "tenth"})) {
+      TextIsOneOf(*w, {"third", "fourth", "fifth", "sixth", "seventh", "eighth", "ninth", "tenth"})) {
     ClearCodes(w);
-    Classify(w, 30, "D***");
+    SetClass(w, 30, "D***");
     return;
   }
   // A quoted name after a reporting verb.
   if (w->sentencePos > 0 && L >= 3 && w->caseFlag == '1' && prev &&
-      (prev->text.startsWith("say") || OneOf(prev->text, {"quoted", "noted", "said"}))) {
-    Classify(w, 39, "DT***");
+      (prev->text.startsWith("say") || TextIsOneOf(*prev, {"quoted", "noted", "said"}))) {
+    SetClass(w, 39, "DT***");
     ClearCodes(w);
     return;
   }
   if (L >= 7 && (T.startsWith("hundred") || T.startsWith("thousand") || T.startsWith("million") ||
                  T.startsWith("kilowatt") || T.startsWith("billion") || T == "horsepower")) {
-    Classify(w, w->lastLetter == 's' ? 11 : 17, "DT***");
+    SetClass(w, w->lastLetter == 's' ? 11 : 17, "DT***");
     ClearCodes(w);
     return;
   }
   if (L >= 3 && w->caseFlag == '0' && (T.startsWith("---") || T.startsWith("the the"))) {
-    Classify(w, 40, "D***");
+    SetClass(w, 40, "D***");
     ClearCodes(w);
     if (T.startsWith("the the")) {
       w->suggestion = "the";

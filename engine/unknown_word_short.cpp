@@ -2,33 +2,20 @@
 // roman numerals, pronouns and short abbreviations.
 #include <string_view>
 
-#include "engine/pass_text.h"
+#include "engine/ascii_text.h"
 #include "engine/message_codes.h"
 #include "engine/name_lists.h"
 #include "engine/neighbours.h"
 #include "engine/pass_marks.h"
+#include "engine/rule_match.h"
 #include "engine/unknown_word_steps.h"
 
-using ascii::IsDigit;
-using ascii::IsLetter;
-using ascii::IsUpper;
 using pass::ClearCodes;
+using pass::Reclass;
 using pass::SetCodes;
 using pass::SetFamily;
 
 namespace {
-
-bool OneOf(const BoundedText<84>& t, std::initializer_list<std::string_view> keys) {
-  for (std::string_view k : keys)
-    if (t == k) return true;
-  return false;
-}
-
-void Neutral(WordRec* w, int wordClass, const char* classCode) {
-  ClearCodes(w);
-  w->wordClass = wordClass;
-  w->classCode = classCode;
-}
 
 // The list of the two-letter rules; true when a row decided the word.
 bool TwoLetterList(WordRec* w) {
@@ -56,7 +43,7 @@ bool TwoLetterList(WordRec* w) {
     return true;
   }
   if (T[1] == '.') {
-    Neutral(w, next && next->caseFlag != '0' ? 39 : 40, "D1**");
+    Reclass(w, next && next->caseFlag != '0' ? 39 : 40, "D1**");
     return true;
   }
   if (T == "we") {
@@ -92,15 +79,15 @@ bool TwoLetterList(WordRec* w) {
     return true;
   }
   if (T[1] == ')') {
-    Neutral(w, 40, "D1**");
+    Reclass(w, 40, "D1**");
     return true;
   }
   if (w->sentencePos > 0 && prev && next && prev->text[0] == '(' && next->text[0] == ')') {
-    Neutral(w, 45, "D1**");
+    Reclass(w, 45, "D1**");
     return true;
   }
   if (next && W[0] == next->written[1]) {
-    Neutral(w, 40, "D1**");
+    Reclass(w, 40, "D1**");
     return true;
   }
   if (W == "OD" || W == "CO") {
@@ -114,18 +101,18 @@ bool TwoLetterList(WordRec* w) {
     return true;
   }
   if (T == "so") {
-    Neutral(w, 71, "S1**");
+    Reclass(w, 71, "S1**");
     return true;
   }
   if (w->caseFlag == '2') {
-    Neutral(w, 40, "D1**");
+    Reclass(w, 40, "D1**");
     return true;
   }
   if (W == "Ar" || W == "Ve" || W == "ml" || W == "Zo" || W == "mV" || W == "Ra") {
-    Neutral(w, 17, "NMS*");
+    Reclass(w, 17, "NMS*");
     return true;
   }
-  if (IsLetter(T[0]) && w->sentencePos >= 2 && w->splitKind == '9') {
+  if (IsAsciiLetter(T[0]) && w->sentencePos >= 2 && w->splitKind == '9') {
     w->wordClass = 39;
     w->subClass = w->message = 0;
     if (next && next->message == Msg::NotInDictionary && IsDigit(next->written[0])) {
@@ -135,7 +122,7 @@ bool TwoLetterList(WordRec* w) {
     }
   }
   if (T == "my" || T == "he" || T == "me") {
-    Neutral(w, 78, "D***");
+    Reclass(w, 78, "D***");
     w->suggestion = "person/(Give title, user or technician)";
     SetWordMessage(w, Msg::Pronoun, 5637);
     return true;
@@ -154,17 +141,17 @@ bool TwoLetterList(WordRec* w) {
     return true;
   }
   if (T == "pm") {
-    Neutral(w, 45, "D***");
+    Reclass(w, 45, "D***");
     if (prev && IsDigit(prev->text[0])) w->suggestion = "p.m.";
     SetWordMessage(w, Msg::Abbreviation, 5637);
     return true;
   }
   if (T[0] == T[1]) {
-    Neutral(w, 40, "D****");
+    Reclass(w, 40, "D****");
     return true;
   }
-  if (OneOf(T, {"mm", "cm", "km", "oz", "rx", "kg"})) {
-    Neutral(w, T == "rx" ? 45 : 17, "D***");
+  if (OneOf(T.view(), {"mm", "cm", "km", "oz", "rx", "kg"})) {
+    Reclass(w, T == "rx" ? 45 : 17, "D***");
     return true;
   }
   if (W == "kN") {
@@ -174,11 +161,11 @@ bool TwoLetterList(WordRec* w) {
     return true;
   }
   if (W == "Mx" || W == "Ma") {
-    Neutral(w, 17, "D***");
+    Reclass(w, 17, "D***");
     return true;
   }
   if (T == "gb" || T == "mb") {
-    Neutral(w, 17, "NMS**");
+    Reclass(w, 17, "NMS**");
     return true;
   }
   return false;
@@ -196,7 +183,7 @@ ShortResult TwoLetterRules(WordRec* w) {
     return ShortResult::Decided;
   }
   if (W == "Ps" || W == "qt") {
-    Neutral(w, 17, "D1***");
+    Reclass(w, 17, "D1***");
     return ShortResult::Decided;
   }
   bool stateCode = false;
@@ -239,10 +226,10 @@ bool ThreeLetterRules(WordRec* w) {
     return true;
   }
   if (next && W[2] == W[0] && W[0] == next->written[1]) {
-    Neutral(w, 40, "D1**");
+    Reclass(w, 40, "D1**");
     return true;
   }
-  if (OneOf(T, {"pre", "max", "min", "ram", "non"})) {
+  if (OneOf(T.view(), {"pre", "max", "min", "ram", "non"})) {
     w->wordClass = 45;
     if (T == "max") w->suggestion = "maximum";
     else if (T == "ram") w->suggestion = "Random Access Memory/RAM/hydraulic cylinder";
@@ -298,7 +285,7 @@ bool ThreeLetterRules(WordRec* w) {
     return true;
   }
   if (T[2] == ')') {
-    Neutral(w, 40, "D1**");
+    Reclass(w, 40, "D1**");
     return true;
   }
   if (T == "in.") {

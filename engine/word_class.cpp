@@ -1,28 +1,20 @@
 #include "engine/word_class.h"
 
-#include <cctype>
-#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "engine/ascii_text.h"
 #include "engine/inflection.h"
 #include "engine/neighbours.h"
 
 namespace {
-
-bool In(char c, const char* set) { return c != '\0' && std::strchr(set, c) != nullptr; }
-bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
-bool IsUpper(char c) { return std::isupper(static_cast<unsigned char>(c)) != 0; }
-char Upper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
 
 // The number of two code digits; a pair that is not two digits reads 0.
 int Pair(const std::string& code, std::size_t at) {
   if (code.size() < at + 2 || !IsDigit(code[at]) || !IsDigit(code[at + 1])) return 0;
   return (code[at] - '0') * 10 + (code[at + 1] - '0');
 }
-
-char NextToLast(std::string_view t) { return t.size() >= 2 ? t[t.size() - 2] : '\0'; }
 
 // A regular plural: -s after a text of more than three letters whose
 // next-to-last letter is neither 's' nor 'u' ("valves", not "gas", "bus").
@@ -126,12 +118,12 @@ void ApplyClassTable(WordRec* w, int cls, std::string& code) {
   } else {
     switch (row->rule) {
       case Rule::Set:
-        if (!In(code.empty() ? '\0' : code[0], row->unless)) code = row->code;
+        if (!CharIn(code.empty() ? '\0' : code[0], row->unless)) code = row->code;
         break;
       case Rule::Keep:
         break;
       case Rule::Plural:
-        if (!code.empty() && In(code[0], "JX")) break;
+        if (!code.empty() && CharIn(code[0], "JX")) break;
         if (RegularPlural(*w)) {
           code = "N*P***";
           ++cls;
@@ -342,7 +334,7 @@ void DecodeWordClass(WordRec* w) {
     if (w->classCode[0] == '2') {
       const char form = w->classCode[1];
       w->classCode = "3002";
-      w->classCode.append(In(form, "123") ? form : '0');
+      w->classCode.append(CharIn(form, "123") ? form : '0');
     }
     w->verbForm = ' ';
   }
@@ -350,9 +342,9 @@ void DecodeWordClass(WordRec* w) {
   if (w->tag == "<AR>") w->message = w->message2 = 311;
   // 3.
   w->subClass = 0;
-  if (!In(w->caseFlag, "012")) {
+  if (!CharIn(w->caseFlag, "012")) {
     const char c0 = w->written[0], c1 = w->written[1];
-    w->caseFlag = IsUpper(c0) ? (IsUpper(c1) ? '2' : '1') : '0';
+    w->caseFlag = IsAsciiUpper(c0) ? (IsAsciiUpper(c1) ? '2' : '1') : '0';
   }
   // 4.
   std::string code = w->classCode.str();
@@ -444,17 +436,17 @@ void MatchSuggestionCase(WordRec* w) {
   if (w->message == 323 || w->message == 326) return;
   if (w->caseFlag == '0') return;
   if (IsDigit(w->written[0])) return;
-  if (IsUpper(w->written[0]) && IsUpper(w->written[1]) && w->length > 0 &&
-      std::islower(static_cast<unsigned char>(w->written[static_cast<std::size_t>(w->length - 1)])))
+  if (IsAsciiUpper(w->written[0]) && IsAsciiUpper(w->written[1]) && w->length > 0 &&
+      IsAsciiLower(w->written[static_cast<std::size_t>(w->length - 1)]))
     return;
   if (w->sentencePos == 0 && w->caseFlag == '1' && w->markFlag == '1') return;
 
   std::string out(s);
   if (w->caseFlag == '2' && w->extraFlag != '~') {
-    for (char& c : out) c = Upper(c);
+    for (char& c : out) c = AsciiUpper(c);
   } else if (w->caseFlag == '1') {
     for (std::size_t i = 0; i < out.size(); ++i)
-      if (i == 0 || out[i - 1] == '/') out[i] = Upper(out[i]);
+      if (i == 0 || out[i - 1] == '/') out[i] = AsciiUpper(out[i]);
   }
   w->suggestion = out;
 }

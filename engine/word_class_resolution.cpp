@@ -1,7 +1,11 @@
 #include "engine/word_class_resolution.h"
 
 #include "engine/neighbours.h"
+#include "engine/pass_marks.h"
 #include "engine/rule_match.h"
+
+using pass::Reclass;
+using pass::SetClass;
 
 namespace {
 
@@ -26,16 +30,6 @@ struct Around {
         nextEnds(!Next(word) || FirstIs(next, '@')) {}
 };
 
-void Set(WordRec* w, int wordClass, const char* code) {
-  w->wordClass = wordClass;
-  w->classCode = code;
-}
-
-void SetClear(WordRec* w, int wordClass, const char* code) {
-  Set(w, wordClass, code);
-  ClearMessages(w);
-}
-
 // -ing word: verb, gerund, noun or adjective.
 void ResolveG(const Around& a) {
   WordRec* w = a.w;
@@ -44,69 +38,69 @@ void ResolveG(const Around& a) {
   const bool marked = IsMarked(*w);
 
   if ((marked && (a.n == 63 || a.n == 67)) || a.n == 48 || a.nextEnds) {
-    Set(w, 23, "V3**");
+    SetClass(w, 23, "V3**");
     w->subClass = 0;
     w->message2 = 0;
     w->message = 338;  // gerund, written directly
     return;
   }
   if (a.first) {
-    SetClear(w, 23, "V3**");
-    if (a.n != 50 && a.n != 61 && marked && a.n < 20) SetClear(w, 30, "AFG*");
+    Reclass(w, 23, "V3**");
+    if (a.n != 50 && a.n != 61 && marked && a.n < 20) Reclass(w, 30, "AFG*");
     return;
   }
   if ((a.p == 64 || marked) && (a.n < 20 || a.n == 63)) {
-    SetClear(w, 30, "AFG*");
+    Reclass(w, 30, "AFG*");
     return;
   }
   if (a.p >= 20 && !ClassIsOneOf(a.prev, {20, 24, 25, 30, 47, 50, 65, 75}) && a.n != 47 &&
       a.n != 61 && !(a.n == 60 && FirstIs(a.next, 'f')))
     return;
   if (marked || a.p == 64 || a.p == 76) {
-    Set(w, marked ? 23 : 10, "NMS*");
-    if (w->lastLetter == 's') SetClear(w, 11, "NMP*");
+    SetClass(w, marked ? 23 : 10, "NMS*");
+    if (w->lastLetter == 's') Reclass(w, 11, "NMP*");
     return;
   }
-  SetClear(w, 23, "V3**");
+  Reclass(w, 23, "V3**");
 }
 
 // Noun or adjective.
 void ResolveJ(const Around& a) {
   WordRec* w = a.w;
-  Set(w, w->lastLetter == 's' ? 11 : 10, "NMS*");
+  SetClass(w, w->lastLetter == 's' ? 11 : 10, "NMS*");
   w->subClass = 0;
   if (a.n == 48 || a.nextEnds) return;
   const bool marked = IsMarked(*w);
   if (a.first) {
-    if (ClassIsOneOf(a.next, {10, 16, 18}) || (marked && a.n == 30)) SetClear(w, 30, "AFG*");
+    if (ClassIsOneOf(a.next, {10, 16, 18}) || (marked && a.n == 30)) Reclass(w, 30, "AFG*");
     return;
   }
   const bool nextNoun = CodeStarts(a.next, 'N');
   const bool adjective = (marked && nextNoun) || IsMarked(a.next) || a.n == 49 || a.p == 61 ||
                          a.n < 20 || (a.p < 20 && nextNoun) ||
                          ((a.p == 20 || a.p == 21) && a.next.markFlag == '0' && nextNoun);
-  if (adjective) SetClear(w, CodeStarts(a.prev, 'V') ? 50 : 30, "AFG*");
+  if (adjective) Reclass(w, CodeStarts(a.prev, 'V') ? 50 : 30, "AFG*");
 }
 
 // Adjective or adverb.
 void ResolveK(const Around& a) {
   WordRec* w = a.w;
-  SetClear(w, 30, "AF**");
+  Reclass(w, 30, "AF**");
   w->suggestion.clear();
   if (a.first) {
     if (IsMarked(*w)) return;
     if (CodeStarts(a.next, 'V') || CodeStarts(a.next, 'X') || ClassIsOneOf(a.next, {5, 64, 74, 76}) ||
         a.n < 20 || a.next.subClass == 300 || IsMarked(a.next))
-      Set(w, 50, "B**");
+      SetClass(w, 50, "B**");
     return;
   }
-  if (IsMarked(a.next) || ClassIsOneOf(a.next, {43, 47, 48, 64})) Set(w, 50, "B****");
+  if (IsMarked(a.next) || ClassIsOneOf(a.next, {43, 47, 48, 64})) SetClass(w, 50, "B****");
 }
 
 // Adjective or past participle.
 void ResolveP(const Around& a) {
   WordRec* w = a.w;
-  Set(w, 31, "AP**");
+  SetClass(w, 31, "AP**");
   if (a.n == 48 || a.nextEnds) return;
   const bool marked = IsMarked(*w);
   bool participle = false;
@@ -119,20 +113,20 @@ void ResolveP(const Around& a) {
     participle = true;
   } else if (marked) {
     if (a.n < 20 || CodeStarts(a.next, 'A')) return;
-    SetClear(w, 10, "NMS**");
+    Reclass(w, 10, "NMS**");
     return;
   } else {
     participle = IsMarked(a.next) || ClassIsOneOf(a.next, {64, 67, 68, 70}) ||
                  TextIs(a.prev, "be") || TextIs(a.next, "by") || a.p == 78 ||
                  CodeStarts(a.prev, 'H');
   }
-  if (participle) SetClear(w, 22, "V2**");
+  if (participle) Reclass(w, 22, "V2**");
 }
 
 // Noun or verb.
 void ResolveX(const Around& a) {
   WordRec* w = a.w;
-  Set(w, 10, "NMSX");
+  SetClass(w, 10, "NMSX");
   w->ruleId = 998;
   if (IsMarked(*w)) return;
   const bool nextUnmarked = a.next.markFlag == '0';
@@ -150,17 +144,17 @@ void ResolveX(const Around& a) {
            ClassIsOneOf(a.next, {11, 16, 19, 50, 61, 64, 66, 70, 76}) || IsMarked(a.next) ||
            CodeStarts(a.next, 'A');
   }
-  if (verb) SetClear(w, 20, "V0**");
+  if (verb) Reclass(w, 20, "V0**");
 }
 
 // Adjective or verb.
 void ResolveY(const Around& a) {
   WordRec* w = a.w;
-  Set(w, 30, "AF**");
+  SetClass(w, 30, "AF**");
   if (a.first) {
     if (a.n < 20 && a.next.markFlag == '0') return;
     if (IsMarked(a.next) || ClassIsOneOf(a.next, {11, 19, 30, 38, 64, 74, 76}))
-      SetClear(w, 20, "V0**");
+      Reclass(w, 20, "V0**");
     return;
   }
   if ((a.p == 74 && a.n <= 20) || CodeStarts(a.prev, 'A') || a.p == 29 || (a.p == 64 && a.n == 47) ||
@@ -174,26 +168,26 @@ void ResolveY(const Around& a) {
   } else if (w->lastLetter == 's') {
     w->wordClass = 21;
   } else {
-    SetClear(w, 20, "V0**");
+    Reclass(w, 20, "V0**");
   }
 }
 
 // Plural noun or -s verb.
 void ResolveZ(const Around& a) {
   WordRec* w = a.w;
-  Set(w, 11, "NMPZ");
+  SetClass(w, 11, "NMPZ");
   if (IsMarked(*w)) return;
   if (ClassIsOneOf(a.next, {22, 31, 40, 47, 48, 67}) || a.nextEnds) return;
   if (a.first) {
     if (ClassIsOneOf(a.next, {10, 18, 61, 64, 68, 74, 75, 76}) || IsMarked(a.next))
-      SetClear(w, 21, "V10**");
+      Reclass(w, 21, "V10**");
     return;
   }
   if (ClassIsOneOf(a.prev, {66, 76})) return;
   if (ClassIsOneOf(a.prev, {10, 11, 18, 19, 50, 60}) && FirstIs(a.prev, 'w')) return;
   if (a.p < 20 && !ClassIsOneOf(a.prev, {10, 11, 18, 19}) && a.n < 20) return;
   if (ClassIsOneOf(a.next, {10, 18, 49, 50, 60, 61, 64, 68, 70, 74, 75}) || IsMarked(a.next))
-    SetClear(w, 21, "V1**");
+    Reclass(w, 21, "V1**");
 }
 
 }  // namespace

@@ -2,12 +2,12 @@
 // crash, overrun or leak, and whatever the text did, the document saves as
 // XML that reads back the same.
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
 #include "editor/editor.h"
+#include "fuzz/round_trip.h"
 #include "platform/scripted_interaction.h"
 #include "platform/wide_text.h"
 
@@ -50,15 +50,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       e.Execute(line);
     }
   }
-  std::string saved = e.SaveText();
-  editor::Editor again;
-  if (!again.LoadText(saved, "again.xml", &error)) {
-    std::fprintf(stderr, "saved text does not read back: %s\n%s\n", error.c_str(), saved.c_str());
-    std::abort();
-  }
-  if (again.SaveText() != saved) {
-    std::fprintf(stderr, "saved text changes when read back:\n%s\n---\n%s\n", saved.c_str(), again.SaveText().c_str());
-    std::abort();
-  }
+  CheckSavedTextReadsBack(e);
   return 0;
 }

@@ -2,12 +2,12 @@
 // document says why; an accepted one walks, and saves as XML that reads
 // back the same.
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
 #include "editor/editor.h"
+#include "fuzz/round_trip.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::string_view bytes(reinterpret_cast<const char*>(data), size);
@@ -27,15 +27,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   e.Execute("oid_select(oid_last())");
   std::string selection;
   e.Evaluate("$selection", &selection);
-  std::string saved = e.SaveText();
-  editor::Editor again;
-  if (!again.LoadText(saved, "again.xml", &error)) {
-    std::fprintf(stderr, "saved text does not read back: %s\n%s\n", error.c_str(), saved.c_str());
-    std::abort();
-  }
-  if (again.SaveText() != saved) {
-    std::fprintf(stderr, "saved text changes when read back:\n%s\n---\n%s\n", saved.c_str(), again.SaveText().c_str());
-    std::abort();
-  }
+  CheckSavedTextReadsBack(e);
   return 0;
 }

@@ -38,6 +38,27 @@ void CollectLines(const Menu& menu, int depth, bool enabled, std::vector<MenuLin
 }
 }  // namespace
 
+MenuItem MenuCommand(unsigned id, const char* text) {
+  MenuItem item;
+  item.id = id;
+  item.text = text;
+  return item;
+}
+
+MenuItem MenuSeparator() {
+  MenuItem item;
+  item.separator = true;
+  return item;
+}
+
+MenuItem MenuPopup(const char* text, std::vector<MenuItem> items) {
+  MenuItem item;
+  item.popup = true;
+  item.text = text;
+  item.sub.items = std::move(items);
+  return item;
+}
+
 Menu* GetSubMenu(Menu& menu, unsigned position) {
   if (position >= menu.items.size() || !menu.items[position].popup) return nullptr;
   return &menu.items[position].sub;

@@ -44,6 +44,11 @@ struct MenuItem {
   Menu sub;
 };
 
+// Items as a menu resource writes them: a command, a separator, a sub-menu.
+MenuItem MenuCommand(unsigned id, const char* text);
+MenuItem MenuSeparator();
+MenuItem MenuPopup(const char* text, std::vector<MenuItem> items);
+
 // A sub-menu of `menu` at `position`; null when there is none.
 Menu* GetSubMenu(Menu& menu, unsigned position);
 // Replaces an item's text and id (MF_BYPOSITION or MF_BYCOMMAND; a sub-menu

@@ -1,26 +1,21 @@
 #include "rules/engine_passes.h"
 
+#include "engine/ascii_text.h"
 #include "engine/collect_messages.h"
 #include "engine/compound_words.h"
 #include "engine/dict_lookup.h"
 #include "engine/finish_messages.h"
 #include "engine/message_list.h"
-#include "engine/pass_text.h"
+#include "engine/neighbours.h"
+#include "engine/pass_marks.h"
 #include "engine/second_rules.h"
 #include "engine/sentence_pass.h"
 #include "engine/word_class_resolution.h"
 #include "rules/main_rule_pass.h"
 
-using ascii::IsDigit;
-using ascii::IsLetter;
+using pass::Reclass;
 
 namespace {
-
-void MakeNeutral(WordRec* w) {
-  w->subClass = w->message = w->message2 = 0;
-  w->wordClass = 40;
-  w->classCode = "D****";
-}
 
 bool HasSlashOrHyphen(const WordRec& w) {
   return w.written.view().find_first_of("/-") != std::string_view::npos;
@@ -30,13 +25,11 @@ bool HasSlashOrHyphen(const WordRec& w) {
 void ClassifyDocumentWord(WordRec* w, WordRec* head) {
   const auto& T = w->text;
   if (T[0] == '<') {
-    MakeNeutral(w);
+    Reclass(w, 40, "D****");
     return;
   }
   if (IsDigit(T[0])) {
-    w->subClass = w->message = w->message2 = 0;
-    w->wordClass = 49;
-    w->classCode = "S08**";
+    Reclass(w, 49, "S08**");
     if (T.length() > 2) {
       const char last = T.last();
       if (last == 'V') w->wordClass = 17;
@@ -46,7 +39,7 @@ void ClassifyDocumentWord(WordRec* w, WordRec* head) {
   }
   if (!HasSlashOrHyphen(*w)) return;
   if (T.length() > 2 && (T[0] == '-' || T[0] == '/' || T[1] == '-' || T.last() == '-')) {
-    MakeNeutral(w);
+    Reclass(w, 40, "D****");
     return;
   }
   CheckCompoundWord(w, head);
@@ -57,7 +50,7 @@ void ClassifySelectionWord(WordRec* w, WordRec* head) {
   const auto& T = w->text;
   if (!HasSlashOrHyphen(*w) || w->length < 3) return;
   if (T[0] == '-' || T[1] == '-' || T[2] == '-' || T.last() == '-' || T[0] == '/' || T[0] == '<') {
-    MakeNeutral(w);
+    Reclass(w, 40, "D****");
     return;
   }
   CheckCompoundWord(w, head);
@@ -75,13 +68,11 @@ bool IsAmbiguousClass(const WordRec& w) {
 }  // namespace
 
 void ClassifyWords(WordRec* head, CheckScope scope) {
-  for (WordRec* w = head; w && !w->written.startsWith(kSentinel); w = w->next) {
+  for (WordRec* w = head; !AtEnd(w); w = w->next) {
     const char first = w->written[0];
     if (first == '\0' || first == ' ' || (scope == CheckScope::Document && first == '\n')) continue;
     if (scope == CheckScope::Selection && IsDigit(w->text[0])) {
-      w->wordClass = IsLetter(w->text[1]) ? 40 : 49;
-      w->subClass = w->message = w->message2 = 0;
-      w->classCode = "S08**";
+      Reclass(w, IsAsciiLetter(w->text[1]) ? 40 : 49, "S08**");
       continue;
     }
     // A multi-word entry frees the records it takes in: read next afterwards.
@@ -99,7 +90,7 @@ int RunEnginePasses(CheckScope scope) {
   if (!head) return 0;
   ClassifyWords(head, scope);
   RunSentencePass();
-  for (WordRec* w = head; w && !w->written.startsWith(kSentinel); w = w->next)
+  for (WordRec* w = head; !AtEnd(w); w = w->next)
     if (IsAmbiguousClass(*w)) ResolveWordClass(w);
   ApplyMainRules(head);
   ApplySecondRules(head);

@@ -3,22 +3,13 @@
 // fails a stage.
 #include <gtest/gtest.h>
 
-#include "cli/module_client.h"
-#include "editor/editor.h"
-#include "platform/scripted_interaction.h"
 #include "resources/string_table.h"
-#include "tests/support/temp_dir.h"
+#include "tests/cli/module_fixture.h"
 
 namespace {
-class LoadedModuleTest : public ::testing::Test {
+class LoadedModuleTest : public ModuleFixture {
  protected:
-  void SetUp() override {
-    std::string error;
-    ASSERT_TRUE(doc_.LoadText("<task><title>Fit the cover</title><taskbody/></task>", "cover.xml", &error))
-        << error;
-    doc_.RegisterHostClasses();
-    ASSERT_EQ(client_.Open(&error), ModuleClient::Outcome::Ok) << error;
-  }
+  void SetUp() override { Open("<task><title>Fit the cover</title><taskbody/></task>", "cover.xml"); }
 
   std::vector<std::string> Received() const {
     std::vector<std::string> out;
@@ -26,13 +17,6 @@ class LoadedModuleTest : public ::testing::Test {
       out.push_back((c.kind == editor::AclCall::Executed ? "execute " : "evaluate ") + c.text);
     return out;
   }
-
-  TempDir dir_;
-  ScopedEnv registry_{"KESTA_REGISTRY", (dir_.path() / "registry").c_str()};
-  ScopedEnv custom_{"APTCUSTOM", (std::string(KESTA_BUILD_DIR) + "/custom").c_str()};
-  ScriptedInteraction ui_;
-  editor::Editor doc_;
-  ModuleClient client_{KESTA_MODULE_PATH};
 };
 }  // namespace
 

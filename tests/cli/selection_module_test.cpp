@@ -2,22 +2,15 @@
 // change tracking switched off for the check and on again however it ends.
 #include <gtest/gtest.h>
 
-#include "cli/module_client.h"
-#include "editor/editor.h"
-#include "platform/scripted_interaction.h"
-#include "tests/support/temp_dir.h"
+#include "tests/cli/module_fixture.h"
 
 namespace {
-class SelectionModuleTest : public ::testing::Test {
+class SelectionModuleTest : public ModuleFixture {
  protected:
   void SetUp() override {
-    std::string error;
-    ASSERT_TRUE(doc_.LoadText("<topic><body><p id=\"p1\">Glorp the valve.</p><p id=\"p2\">Remove the valve.</p>"
-                              "</body></topic>",
-                              "valve.xml", &error))
-        << error;
-    doc_.RegisterHostClasses();
-    ASSERT_EQ(client_.Open(&error), ModuleClient::Outcome::Ok) << error;
+    Open("<topic><body><p id=\"p1\">Glorp the valve.</p><p id=\"p2\">Remove the valve.</p>"
+         "</body></topic>",
+         "valve.xml");
   }
   // An edit made while the host tracked changes.
   void TrackedChange() {
@@ -30,13 +23,6 @@ class SelectionModuleTest : public ::testing::Test {
       if (c.kind == editor::AclCall::Executed && c.text.rfind(prefix, 0) == 0) out.push_back(c.text);
     return out;
   }
-
-  TempDir dir_;
-  ScopedEnv registry_{"KESTA_REGISTRY", (dir_.path() / "registry").c_str()};
-  ScopedEnv custom_{"APTCUSTOM", (std::string(KESTA_BUILD_DIR) + "/custom").c_str()};
-  ScriptedInteraction ui_;
-  editor::Editor doc_;
-  ModuleClient client_{KESTA_MODULE_PATH};
 };
 
 const std::vector<std::string> kOffThenOn = {"set changetracking=off", "set changetracking=on"};

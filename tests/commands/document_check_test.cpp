@@ -12,7 +12,7 @@
 #include "host/host_state.h"
 #include "platform/scripted_interaction.h"
 #include "tests/commands/check_words.h"
-#include "tests/engine/dict_fixture.h"
+#include "tests/support/dict_fixture.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ class DocumentCheckTest : public ::testing::Test {
     Check.editTitleSet = true;
     MessageList.Clear();
     WordList.Reset();
-    testing_words::LoadDictionaries(check_words::kTechnical, check_words::kCore, check_words::kSynonym);
+    LoadTestDictionaries(check_words::kTechnical, check_words::kCore, check_words::kSynonym);
     editor_.RegisterHostClasses();
   }
   void TearDown() override {

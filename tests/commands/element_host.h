@@ -1,7 +1,10 @@
 #pragma once
 // A small host for the command work: a flat list of elements in document
 // order (ids, names, parents, attributes, selection text), a caret, every
-// ACL string recorded, and failures on request.
+// ACL string recorded, and failures on request; the calls a command makes
+// on its own object; and a fixture with both.
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <functional>
 #include <map>
@@ -9,7 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "commands/check_state.h"
 #include "commands/command_work.h"
+#include "engine/word_rec.h"
+#include "platform/scripted_interaction.h"
 
 struct HostElement {
   std::string id;
@@ -155,4 +161,16 @@ class RecordedCalls : public CommandCalls {
     auto it = results.find(name);
     return it == results.end() ? S_OK : it->second;
   }
+};
+
+// Command work against an ElementHost, from fresh module-wide state.
+class ElementHostTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Cursor.Reset();
+    Check.Reset();
+  }
+  ElementHost host;
+  RecordedCalls self;
+  ScriptedInteraction ui;
 };

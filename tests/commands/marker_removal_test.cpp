@@ -12,16 +12,7 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-class RemovalTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    Cursor.Reset();
-    Check.Reset();
-  }
-  ElementHost host;
-  RecordedCalls self;
-  ScriptedInteraction ui;
-};
+class RemovalTest : public ElementHostTest {};
 
 TEST_F(RemovalTest, RemoveAllMarkersWithoutMarkers) {
   int root = host.Add("doc");

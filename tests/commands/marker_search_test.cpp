@@ -9,16 +9,7 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-class SearchTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    Cursor.Reset();
-    Check.Reset();
-  }
-  ElementHost host;
-  RecordedCalls self;
-  ScriptedInteraction ui;
-};
+class SearchTest : public ElementHostTest {};
 
 TEST_F(SearchTest, FindKestaWithoutMarkers) {
   int root = host.Add("doc");

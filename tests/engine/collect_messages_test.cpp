@@ -26,7 +26,7 @@ class CollectMessagesTest : public ::testing::Test {
 
 TEST_F(CollectMessagesTest, EmptyListAndSentinelOnly) {
   EXPECT_EQ(CollectMessages(nullptr), 0);
-  TestWords words({});
+  TestWords words;
   EXPECT_EQ(CollectMessages(words.head()), 0);
   EXPECT_TRUE(MessageList.Empty());
 }

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "engine/dict_store.h"
-#include "tests/engine/dict_fixture.h"
+#include "tests/support/dict_fixture.h"
 #include "tests/support/word_list_fixture.h"
 
 namespace {
@@ -16,7 +16,7 @@ constexpr const char* kNotFound = "msg=325 sub=325 msg2=325";
 class CompoundWord : public ::testing::Test {
  protected:
   void SetUp() override {
-    testing_words::LoadDictionaries(
+    LoadTestDictionaries(
         "valve+and+pump 1014\n"
         "valve$ 1014\n"
         "pump 1014\n"

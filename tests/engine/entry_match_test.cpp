@@ -2,23 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "engine/lookup_state.h"
-#include "tests/engine/word_list_fixture.h"
+#include "tests/support/word_list_fixture.h"
 
 namespace {
 
-using testing_words::At;
-using testing_words::BuildList;
-using testing_words::ListSize;
-
 class EntryMatch : public ::testing::Test {
  protected:
-  void TearDown() override { WordList.Reset(); }
   // Matches `entry` against the first word of the list.
-  int Match(std::initializer_list<const char*> words, const char* entry, int mode = 2, int flags = 0) {
-    BuildList(words);
+  int Match(std::initializer_list<const char*> written, const char* entry, int mode = 2, int flags = 0) {
+    words.emplace(written);
     return MatchInflectedWord(WordList.head, entry, mode, flags, 0);
   }
+  // The list under test: emplace() frees the last one and builds anew.
+  std::optional<TestWords> words;
   WordRec& W() { return *WordList.head; }
 };
 
@@ -49,7 +48,7 @@ TEST_F(EntryMatch, PlainEntries) {
 TEST_F(EntryMatch, PlainVariantsAndExtraData) {
   EXPECT_EQ(Match({"valve"}, "lve 1014>|"), 6);
   EXPECT_EQ(W().classCode, "1014");
-  BuildList({"valve"});
+  words.emplace({"valve"});
   W().splitKind = '-';
   EXPECT_EQ(MatchInflectedWord(&W(), "lve 1014>|", 2, 0, 0), 99);
 
@@ -144,7 +143,7 @@ TEST_F(EntryMatch, OptionalS) {
   EXPECT_EQ(Match({"valve"}, "lve$ 1014> pipe|"), 6);
   EXPECT_EQ(W().verbForm, '*');
   EXPECT_EQ(W().suggestion, "pipe");
-  BuildList({"valve"});
+  words.emplace({"valve"});
   W().splitKind = '4';
   EXPECT_EQ(MatchInflectedWord(&W(), "lve$ 1014> pipe|", 2, 0, 0), 99);
   EXPECT_EQ(W().verbForm, '=');
@@ -242,7 +241,7 @@ TEST_F(EntryMatch, TwoLetterStemsStartAtTheirMark) {
 TEST_F(EntryMatch, MultiWordEntries) {
   EXPECT_EQ(Match({"valve", "seat", "."}, "lve+seat 1014|"), 99);
   EXPECT_EQ(Lookup.MatchExtraWords, 1);
-  EXPECT_EQ(ListSize(), 4);  // the merge is the lookup's
+  EXPECT_EQ(words->Size(), 4u);  // the merge is the lookup's
   EXPECT_EQ(Match({"in", "front", "of", "it"}, "in+front+of 52|"), 99);
   EXPECT_EQ(Lookup.MatchExtraWords, 2);
   // A one-letter last word is left to the comparison; a one-letter word
@@ -257,14 +256,14 @@ TEST_F(EntryMatch, MultiWordEntries) {
   EXPECT_EQ(Match({"valves", "seat"}, "lve+seat 1014|"), -1);
   EXPECT_EQ(Match({"valve", "9"}, "lve+seat 1014|"), -1);
   EXPECT_EQ(Match({"valve"}, "lve+seat 1014|"), -1);  // the sentinel is no word
-  BuildList({"valve", "seat"});
-  At(1)->splitKind = '1';
+  words.emplace({"valve", "seat"});
+  words->Nth(1)->splitKind = '1';
   EXPECT_EQ(MatchInflectedWord(&W(), "lve+seat 1014|", 2, 0, 0), -1);
-  BuildList({"valve", "seat"});
-  At(1)->markFlag = '1';
+  words.emplace({"valve", "seat"});
+  words->Nth(1)->markFlag = '1';
   EXPECT_EQ(MatchInflectedWord(&W(), "lve+seat 1014|", 2, 0, 0), -1);
   // A list without the sentinel (the word finder's) ends the entry.
-  BuildList({"valve"}, false);
+  words.emplace({"valve"}, false);
   EXPECT_EQ(MatchInflectedWord(&W(), "lve+seat 1014|", 2, 0, 0), -1);
 }
 
@@ -278,10 +277,10 @@ TEST_F(EntryMatch, PhrasalVerbsMergeTheirParticles) {
   EXPECT_EQ(W().weight, 2);
   EXPECT_EQ(W().pluralMarker, '5');
   EXPECT_EQ(Lookup.MatchExtraWords, 0);
-  EXPECT_EQ(ListSize(), 5);
-  EXPECT_EQ(At(1)->written, "the");
-  EXPECT_EQ(At(1)->sentencePos, 1);
-  EXPECT_EQ(At(2)->sentencePos, 2);
+  EXPECT_EQ(words->Size(), 5u);
+  EXPECT_EQ(words->Nth(1)->written, "the");
+  EXPECT_EQ(words->Nth(1)->sentencePos, 1);
+  EXPECT_EQ(words->Nth(2)->sentencePos, 2);
 
   EXPECT_EQ(Match({"carried", "out"}, "rr^+out 35 do|"), 99);
   EXPECT_EQ(W().classCode, "31522");
@@ -291,7 +290,7 @@ TEST_F(EntryMatch, PhrasalVerbsMergeTheirParticles) {
   EXPECT_EQ(W().classCode, "31520");
 
   // An approved phrasal verb: a verb class and no message.
-  BuildList({"setting", "up"});
+  words.emplace({"setting", "up"});
   W().message = 301;
   EXPECT_EQ(MatchInflectedWord(&W(), "t^+up 2G|", 2, 0, 0), 99);
   EXPECT_EQ(W().classCode, "23");
@@ -301,12 +300,12 @@ TEST_F(EntryMatch, PhrasalVerbsMergeTheirParticles) {
   EXPECT_EQ(Match({"looks", "out", "for", "leaks"}, "ok^+out+for 30 monitor|"), 99);
   EXPECT_EQ(W().written, "looks out for");
   EXPECT_EQ(W().weight, 3);
-  EXPECT_EQ(ListSize(), 3);
+  EXPECT_EQ(words->Size(), 3u);
 
   EXPECT_EQ(Match({"carry", "outside"}, "rr^+out 35 do|"), -1);
   EXPECT_EQ(Match({"looks", "out", "of"}, "ok^+out+for 30 monitor|"), -1);
   EXPECT_EQ(Match({"carry", "o"}, "rr^+o 35 do|"), -1);
-  BuildList({"carry", "out"}, false);
+  words.emplace({"carry", "out"}, false);
   EXPECT_EQ(MatchInflectedWord(&W(), "rr^+out+of 35 do|", 2, 0, 0), -1);
   EXPECT_EQ(MatchInflectedWord(&W(), "rr^+out 35 do|", 2, 0, 0), 99);
   EXPECT_EQ(W().next, nullptr);
@@ -334,7 +333,7 @@ TEST_F(EntryMatch, PhrasalMergeRenumbersItsOwnSentence) {
 TEST_F(EntryMatch, PhrasalMergeStaysInItsFields) {
   std::string longVerb(79, 'x');
   std::string entry = std::string(77, 'x') + "^+out 30 do|";  // stem: the word less its digram
-  BuildList({longVerb.c_str(), "out"});
+  words.emplace({longVerb.c_str(), "out"});
   EXPECT_EQ(MatchInflectedWord(&W(), entry.c_str(), 2, 0, 0), 99);
   EXPECT_EQ(W().written.length(), 83u);
   EXPECT_EQ(W().length, static_cast<int>(W().text.length()));

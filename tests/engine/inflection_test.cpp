@@ -4,15 +4,13 @@
 
 #include <string>
 
-#include "tests/engine/word_list_fixture.h"
+#include "tests/support/word_list_fixture.h"
 
 namespace {
 
-using testing_words::Word;
-
 // The form an ending makes with a stem: word under check = stem + ending.
 int FormOf(const std::string& stem, char code, const std::string& ending) {
-  WordRec w = Word((stem + ending).c_str());
+  WordRec w = LoneWord((stem + ending).c_str());
   return StripInflection(&w, code, ending.c_str());
 }
 
@@ -100,7 +98,7 @@ TEST(InflectByCode, EveryCodeLetterForTheSAndPastForms) {
   };
   // clang-format on
   for (const InflectCase& c : cases) {
-    WordRec w = Word(c.checked);
+    WordRec w = LoneWord(c.checked);
     Alternative alt(c.alternative);
     EXPECT_EQ(InflectByCode(alt, &w, c.code, '0'), c.returned) << c.alternative << " " << c.code;
     EXPECT_EQ(alt, c.result) << c.alternative << " " << c.code << " for " << c.checked;
@@ -111,16 +109,16 @@ TEST(InflectByCode, EveryCodeLetterForTheSAndPastForms) {
 }
 
 TEST(InflectByCode, SetsTheCheckedWordsVerbFormAndCase) {
-  WordRec w = Word("tested");
+  WordRec w = LoneWord("tested");
   Alternative alt("test");
   InflectByCode(alt, &w, '0', '0');
   EXPECT_EQ(w.verbForm, '2');
-  w = Word("tests");
+  w = LoneWord("tests");
   alt = "test";
   InflectByCode(alt, &w, '0', '1');
   EXPECT_EQ(w.verbForm, '1');
   EXPECT_EQ(alt, "Tests");
-  w = Word("test");
+  w = LoneWord("test");
   alt = "take out";
   InflectByCode(alt, &w, '7', '2');
   EXPECT_EQ(w.verbForm, '0');
@@ -137,20 +135,20 @@ TEST(InflectByCode, NounPluralOnlyForPluralWords) {
       {"access box", "access boxes"}, {"test bench", "test benches"},
   };
   for (const auto& r : rows) {
-    WordRec w = Word("seals");
+    WordRec w = LoneWord("seals");
     w.pluralMarker = '$';
     Alternative alt(r.alt);
     EXPECT_EQ(InflectByCode(alt, &w, 'N', '0'), 1);
     EXPECT_EQ(alt, r.plural) << r.alt;
   }
-  WordRec w = Word("seals");
+  WordRec w = LoneWord("seals");
   Alternative alt("valve");
   InflectByCode(alt, &w, 'N', '0');
   EXPECT_EQ(alt, "valve");  // no '$': the word is no plural the dictionary knows
 }
 
 TEST(InflectByCode, LongAlternativesStayInTheirFields) {
-  WordRec w = Word("opens");
+  WordRec w = LoneWord("opens");
   std::string longest(46, 'y');
   Alternative alt(longest);
   EXPECT_EQ(InflectByCode(alt, &w, '5', '2'), 1);

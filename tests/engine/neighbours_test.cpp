@@ -2,18 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
+#include "tests/support/word_list_fixture.h"
 
 namespace {
 
 TEST(Neighbours, StopAtTheEndsOfTheList) {
-  WordList.Reset();
-  for (const char* t : {"open", "the", "valve", "@@END"}) {
-    std::string s(t);
-    s.resize(84);
-    AddWordRec(s.data(), 0, 0, 0, nullptr);
-  }
-  WordRec* first = WordList.head;
+  TestWords words({"open", "the", "valve"});
+  WordRec* first = words.head();
   EXPECT_EQ(Next(first, 2)->text, "valve");
   EXPECT_EQ(Next(first, 4), nullptr);
   EXPECT_EQ(Prev(first), nullptr);
@@ -25,7 +20,6 @@ TEST(Neighbours, StopAtTheEndsOfTheList) {
   EXPECT_EQ(PrevOr(first).wordClass, 0);
   EXPECT_EQ(PrevOr(Next(first), 1).text, "open");
   EXPECT_EQ(Next(nullptr), nullptr);
-  WordList.Reset();
 }
 
 }  // namespace

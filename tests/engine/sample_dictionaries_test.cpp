@@ -2,16 +2,14 @@
 // them, and the function words carry the classes the rule passes expect.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "engine/dict_file.h"
 #include "engine/dict_lookup.h"
-#include "tests/engine/word_list_fixture.h"
+#include "tests/support/word_list_fixture.h"
 
 namespace {
-
-using testing_words::At;
-using testing_words::BuildList;
 
 class SampleDictionaries : public ::testing::Test {
  protected:
@@ -23,14 +21,15 @@ class SampleDictionaries : public ::testing::Test {
     ASSERT_EQ(LoadDict(2, (dir + "/SYN.cmp").c_str()), kDictLoaded);
   }
   static void TearDownTestSuite() { Dictionaries.Reset(); }
-  void TearDown() override { WordList.Reset(); }
 
   // Looks up the first word of a short sentence.
-  WordRec* Look(std::initializer_list<const char*> words, int expected = kLookupFound) {
-    BuildList(words);
-    EXPECT_EQ(LookupWord(At(0), 3, CheckMode, 0), expected) << At(0)->written;
-    return At(0);
+  WordRec* Look(std::initializer_list<const char*> written, int expected = kLookupFound) {
+    words.emplace(written);
+    EXPECT_EQ(LookupWord(words->Nth(0), 3, CheckMode, 0), expected) << words->Nth(0)->written;
+    return words->Nth(0);
   }
+  // The list under test: emplace() frees the last one and builds anew.
+  std::optional<TestWords> words;
 };
 
 struct Expect {

@@ -2,16 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/engine/word_list_fixture.h"
+#include "tests/support/word_list_fixture.h"
 
 namespace {
 
-using testing_words::At;
-using testing_words::BuildList;
-using testing_words::Word;
-
 WordRec Decoded(const char* text, const char* code, const char* suggestion = "") {
-  WordRec w = Word(text);
+  WordRec w = LoneWord(text);
   w.classCode = code;
   w.suggestion = suggestion;
   w.weight = 3;
@@ -40,12 +36,12 @@ TEST(DecodeWordClass, NounCodesBySingularAndPlural) {
   EXPECT_EQ(w.classCode, "N*S***");
 
   // A '$' plural of a material noun becomes a plain plural noun.
-  w = Word("greases");
+  w = LoneWord("greases");
   w.classCode = "16";
   w.pluralMarker = '$';
   DecodeWordClass(&w);
   EXPECT_EQ(w.wordClass, 11);
-  w = Word("seals");
+  w = LoneWord("seals");
   w.classCode = "10";
   w.pluralMarker = '$';
   DecodeWordClass(&w);
@@ -63,7 +59,7 @@ TEST(DecodeWordClass, TwoDigitCodesDropTheSuggestionExceptAdverbs) {
   w = Decoded("as", "54", "x");
   EXPECT_EQ(w.wordClass, 54);
   EXPECT_EQ(w.classCode, "S54***");
-  w = Word("fast");
+  w = LoneWord("fast");
   w.classCode = "50";
   w.markFlag = '1';
   DecodeWordClass(&w);
@@ -121,7 +117,7 @@ TEST(DecodeWordClass, ClassTable) {
     EXPECT_EQ(w.classCode, r.classCode) << r.text << " " << r.code;
   }
   // Codes that begin with a letter keep the class the matcher gave.
-  WordRec w = Word("open");
+  WordRec w = LoneWord("open");
   w.classCode = "X0";
   w.wordClass = 20;
   DecodeWordClass(&w);
@@ -166,26 +162,26 @@ TEST(DecodeWordClass, MessageCodes) {
   EXPECT_EQ(w.classCode, "N*S3N*");
 
   // A '^' verb and a WRONG CHOICE verb become WRONG VERB.
-  w = Word("ensure");
+  w = LoneWord("ensure");
   w.classCode = "30120";
   w.suggestion = "make sure";
   DecodeWordClass(&w);
   EXPECT_EQ(w.message, 300);
   EXPECT_EQ(w.message2, 301);
   // A WRONG CHOICE word after "the" becomes a noun.
-  w = Word("main");
+  w = LoneWord("main");
   w.classCode = "30130";
   w.markFlag = '1';
   DecodeWordClass(&w);
   EXPECT_EQ(w.message, 301);
   EXPECT_EQ(w.wordClass, 30);  // class 30 is left alone
-  w = Word("check");
+  w = LoneWord("check");
   w.classCode = "30110";
   w.markFlag = '1';
   DecodeWordClass(&w);
   EXPECT_EQ(w.wordClass, 10);
   // Adjective stems with another message.
-  w = Word("cleaner");
+  w = LoneWord("cleaner");
   w.classCode = "32640";
   w.dictMarker = '@';
   DecodeWordClass(&w);
@@ -193,26 +189,27 @@ TEST(DecodeWordClass, MessageCodes) {
 }
 
 TEST(DecodeWordClass, VerbFormFollowsThePreviousModal) {
-  BuildList({"can", "utilized"});
-  At(0)->wordClass = 28;
-  At(1)->classCode = "30022";
-  DecodeWordClass(At(1));
-  EXPECT_EQ(At(1)->wordClass, 20);
-  BuildList({"utilized"});
-  At(0)->classCode = "30022";
-  DecodeWordClass(At(0));  // first of its sentence: no previous word is read
-  EXPECT_EQ(At(0)->wordClass, 22);
-  WordList.Reset();
+  {
+    TestWords words({"can", "utilized"});
+    words.at(0)->wordClass = 28;
+    words.at(1)->classCode = "30022";
+    DecodeWordClass(words.at(1));
+    EXPECT_EQ(words.at(1)->wordClass, 20);
+  }
+  TestWords words({"utilized"});
+  words.at(0)->classCode = "30022";
+  DecodeWordClass(words.at(0));  // first of its sentence: no previous word is read
+  EXPECT_EQ(words.at(0)->wordClass, 22);
 }
 
 TEST(DecodeWordClass, UnapprovedVerbsAndArticleMarks) {
-  WordRec w = Word("opens");
+  WordRec w = LoneWord("opens");
   w.classCode = "21";
   w.verbForm = '8';
   DecodeWordClass(&w);
   EXPECT_EQ(w.message, 300);
   EXPECT_EQ(w.verbForm, '1');
-  w = Word("valve");
+  w = LoneWord("valve");
   w.classCode = "10";
   w.tag = "<AR>";
   DecodeWordClass(&w);
@@ -221,24 +218,24 @@ TEST(DecodeWordClass, UnapprovedVerbsAndArticleMarks) {
 }
 
 TEST(ExpandSuggestion, InflectsCodedAlternatives) {
-  WordRec w = Word("removes");
+  WordRec w = LoneWord("removes");
   w.suggestion = "Aremove/Bdisconnect/take out";
   ExpandSuggestion(&w);
   EXPECT_EQ(w.suggestion, "removes/disconnects/take out");
-  w = Word("removed");
+  w = LoneWord("removed");
   w.suggestion = "0a/0b/0c/0d/0e/0f/0g";
   ExpandSuggestion(&w);
   EXPECT_EQ(w.suggestion, "aed/bed/ced/ded/eed/fed");
-  w = Word("removed");
+  w = LoneWord("removed");
   w.suggestion = "12 mm";
   ExpandSuggestion(&w);
   EXPECT_EQ(w.suggestion, "12 mm");
-  w = Word("removes");
+  w = LoneWord("removes");
   w.suggestion = "//Otake/O-ring//";
   ExpandSuggestion(&w);
   EXPECT_EQ(w.suggestion, "Otake/O-ring");  // 'O' is no code letter
   // The joined text stays under 78 characters from the third alternative on.
-  w = Word("x");
+  w = LoneWord("x");
   std::string s = std::string(40, 'a') + "/" + std::string(40, 'b') + "/c";
   w.suggestion = s;
   ExpandSuggestion(&w);
@@ -246,7 +243,7 @@ TEST(ExpandSuggestion, InflectsCodedAlternatives) {
 }
 
 TEST(MatchSuggestionCase, FollowsTheWrittenWord) {
-  WordRec w = Word("valve");
+  WordRec w = LoneWord("valve");
   w.written = "VALVE";
   w.caseFlag = '2';
   w.suggestion = "pipe/tube";
@@ -266,7 +263,7 @@ TEST(MatchSuggestionCase, FollowsTheWrittenWord) {
     MatchSuggestionCase(&w);
     return w.suggestion == "pipe";
   };
-  WordRec base = Word("valve");
+  WordRec base = LoneWord("valve");
   base.written = "Valve";
   base.caseFlag = '1';
   base.sentencePos = 3;
@@ -301,14 +298,14 @@ TEST(MatchSuggestionCase, FollowsTheWrittenWord) {
 }
 
 TEST(DecodeWordClass, CapitalisesTheSuggestion) {
-  WordRec w = Word("utilizes");
+  WordRec w = LoneWord("utilizes");
   w.written = "Utilizes";
   w.caseFlag = '1';
   w.classCode = "30021";
   w.suggestion = "Ause/1employ";
   DecodeWordClass(&w);
   EXPECT_EQ(w.suggestion, "Uses/Employs");
-  w = Word("valve");
+  w = LoneWord("valve");
   w.caseFlag = 'x';  // recomputed from the written word
   w.written = "VAlve";
   w.classCode = "10";

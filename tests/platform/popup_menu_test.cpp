@@ -9,30 +9,13 @@
 #include "tests/support/temp_dir.h"
 
 namespace {
-MenuItem Item(unsigned id, const char* text) {
-  MenuItem item;
-  item.id = id;
-  item.text = text;
-  return item;
-}
-
-MenuItem Separator() {
-  MenuItem item;
-  item.separator = true;
-  return item;
-}
-
 // Top, separator, a sub-menu with two items, Last.
 Menu Sample() {
   Menu menu;
-  menu.items.push_back(Item(10, "Top"));
-  menu.items.push_back(Separator());
-  MenuItem sub;
-  sub.popup = true;
-  sub.text = "More";
-  sub.sub.items = {Item(20, "A"), Item(21, "B")};
-  menu.items.push_back(sub);
-  menu.items.push_back(Item(30, "Last"));
+  menu.items.push_back(MenuCommand(10, "Top"));
+  menu.items.push_back(MenuSeparator());
+  menu.items.push_back(MenuPopup("More", {MenuCommand(20, "A"), MenuCommand(21, "B")}));
+  menu.items.push_back(MenuCommand(30, "Last"));
   return menu;
 }
 }  // namespace

@@ -14,7 +14,7 @@
 #include "platform/files.h"
 #include "platform/wide_text.h"
 #include "rules/engine_passes.h"
-#include "tests/engine/dict_fixture.h"
+#include "tests/support/dict_fixture.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ std::vector<std::filesystem::path> CorpusFiles() {
 class CorpusCheckTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    testing_words::LoadDictionaries(ReadSource("data/dictionaries/TEC.txt"),
+    LoadTestDictionaries(ReadSource("data/dictionaries/TEC.txt"),
                                     ReadSource("data/dictionaries/STE.txt"),
                                     ReadSource("data/dictionaries/SYN.txt"));
   }

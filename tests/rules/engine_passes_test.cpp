@@ -9,14 +9,14 @@
 #include "engine/dict_store.h"
 #include "engine/message_list.h"
 #include "engine/tokenizer.h"
-#include "tests/engine/dict_fixture.h"
+#include "tests/support/dict_fixture.h"
 
 namespace {
 
 class EnginePassesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    testing_words::LoadDictionaries(
+    LoadTestDictionaries(
         "valve$ 1014\npump$ 1014\nbolt$ 1014\nseal&20\n",
         "remov^21\ninstall^20\ntighten^20\nand 63\nis 24\nit 66\nwe 66\nto 68\nof 67\n"
         "with 74\nclean&20\ncheck&20\nthen 73\nthey 31266 persons\nhe 31266\nwhilst 30270 while\n"

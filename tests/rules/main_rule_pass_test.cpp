@@ -142,7 +142,7 @@ TEST_F(MainRulePass, TheFirstSentenceOverTwentyOneWeightedWordsIsTooLong) {
 TEST_F(MainRulePass, EmptyAndSentinelOnlyListsEndAtOnce) {
   EXPECT_EQ(ApplyMainRules(nullptr), 1);
   EXPECT_EQ(SentenceState.subjectNumber, -1);
-  TestWords words({});
+  TestWords words;
   EXPECT_EQ(ApplyMainRules(words.head()), 1);
   EXPECT_EQ(words.Changes(), "");
 }

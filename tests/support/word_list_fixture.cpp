@@ -137,6 +137,16 @@ std::string DiffFields(const WordRec& b, const WordRec& a) {
 }
 
 TestWords::TestWords(std::initializer_list<WordSpec> specs, bool sentinel) {
+  Build(specs.begin(), specs.size(), sentinel);
+}
+
+TestWords::TestWords(std::initializer_list<const char*> written, bool sentinel) {
+  std::vector<WordSpec> specs;
+  for (const char* w : written) specs.push_back({.written = w});
+  Build(specs.data(), specs.size(), sentinel);
+}
+
+void TestWords::Build(const WordSpec* specs, std::size_t count, bool sentinel) {
   WordList.Reset();
   int pos = 0;
   WordRec* last = nullptr;
@@ -151,7 +161,8 @@ TestWords::TestWords(std::initializer_list<WordSpec> specs, bool sentinel) {
     last = w;
     WordList.tail = w;
   };
-  for (const WordSpec& spec : specs) {
+  for (std::size_t i = 0; i < count; ++i) {
+    const WordSpec& spec = specs[i];
     WordRec* w = MakeRecord(spec, pos);
     link(w);
     pos = spec.wordClass == 48 ? 0 : w->sentencePos + 1;
@@ -166,6 +177,18 @@ WordRec* TestWords::Find(std::string_view written, int nth) const {
   for (WordRec* w = WordList.head; w; w = w->next)
     if (w->written == written && nth-- == 0) return w;
   throw std::runtime_error("no word written \"" + std::string(written) + "\" in the list");
+}
+
+WordRec* TestWords::Nth(std::size_t i) const {
+  WordRec* w = WordList.head;
+  while (w && i-- > 0) w = w->next;
+  return w;
+}
+
+std::size_t TestWords::Size() const {
+  std::size_t n = 0;
+  for (WordRec* w = WordList.head; w; w = w->next) ++n;
+  return n;
 }
 
 void TestWords::Snapshot() {
@@ -210,4 +233,13 @@ std::string TestWords::Written() const {
     out += w->written.str();
   }
   return out;
+}
+
+WordRec LoneWord(const char* text) {
+  WordRec w;
+  w.text = text;
+  w.written = text;
+  w.length = static_cast<std::int32_t>(w.text.length());
+  w.lastLetter = w.text.last();
+  return w;
 }

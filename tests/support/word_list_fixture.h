@@ -15,6 +15,8 @@
 // and the case flag follows the written form as the tokenizer sets them.
 // Positions count from 0 and start again after each word of class 48. A
 // sentinel "@@END" (class 40) ends the list unless `sentinel` is false.
+// Plain words of class 40 may be given by their written forms alone:
+//   TestWords words({"valve", "seat", "."});
 #include <cstddef>
 #include <initializer_list>
 #include <string>
@@ -33,6 +35,9 @@ struct WordSpec {
 class TestWords {
  public:
   TestWords(std::initializer_list<WordSpec> specs, bool sentinel = true);
+  TestWords(std::initializer_list<const char*> written, bool sentinel = true);
+  // An empty text: the sentinel alone.
+  TestWords() : TestWords(std::initializer_list<WordSpec>{}) {}
   ~TestWords();
   TestWords(const TestWords&) = delete;
   TestWords& operator=(const TestWords&) = delete;
@@ -44,6 +49,10 @@ class TestWords {
   // (the `nth` one when there are several); throws when missing.
   WordRec* operator[](std::string_view written) const { return Find(written, 0); }
   WordRec* Find(std::string_view written, int nth) const;
+  // The i-th record of the list now (null past its end), and how many
+  // records the list holds now, the sentinel included.
+  WordRec* Nth(std::size_t i) const;
+  std::size_t Size() const;
 
   // Remembers every record's fields; Changes() reports against it.
   void Snapshot();
@@ -55,6 +64,8 @@ class TestWords {
   std::string Written() const;
 
  private:
+  void Build(const WordSpec* specs, std::size_t count, bool sentinel);
+
   struct Saved {
     const WordRec* rec;
     WordRec fields;
@@ -65,3 +76,7 @@ class TestWords {
 
 // The fields of `after` that differ from `before`, as "field=value" items.
 std::string DiffFields(const WordRec& before, const WordRec& after);
+
+// A lone record outside the list, for functions that never look at
+// neighbours: text and written form `text`, its length and last letter.
+WordRec LoneWord(const char* text);
