@@ -315,19 +315,19 @@ TEST_F(EntryMatch, PhrasalVerbsMergeTheirParticles) {
 // next sentence (which the tokenizer numbered from 0) keeps its numbers,
 // though its full stop is not yet of class 48.
 TEST_F(EntryMatch, PhrasalMergeRenumbersItsOwnSentence) {
-  BuildList({"carry", "out", "the", "test", ".", "open", "the", "valve", "."});
-  At(5)->sentencePos = 0;  // as the tokenizer numbers a new sentence
-  At(6)->sentencePos = 1;
-  At(7)->sentencePos = 2;
-  At(8)->sentencePos = 3;
+  words.emplace({"carry", "out", "the", "test", ".", "open", "the", "valve", "."});
+  words->Nth(5)->sentencePos = 0;  // as the tokenizer numbers a new sentence
+  words->Nth(6)->sentencePos = 1;
+  words->Nth(7)->sentencePos = 2;
+  words->Nth(8)->sentencePos = 3;
   EXPECT_EQ(MatchInflectedWord(&W(), "rr^+out 35 do|", 2, 0, 0), 99);
-  ASSERT_EQ(At(4)->written, "open");
-  EXPECT_EQ(At(1)->sentencePos, 1);
-  EXPECT_EQ(At(2)->sentencePos, 2);
-  EXPECT_EQ(At(3)->sentencePos, 3);
-  EXPECT_EQ(At(4)->sentencePos, 0);
-  EXPECT_EQ(At(5)->sentencePos, 1);
-  EXPECT_EQ(At(7)->sentencePos, 3);
+  ASSERT_EQ(words->Nth(4)->written, "open");
+  EXPECT_EQ(words->Nth(1)->sentencePos, 1);
+  EXPECT_EQ(words->Nth(2)->sentencePos, 2);
+  EXPECT_EQ(words->Nth(3)->sentencePos, 3);
+  EXPECT_EQ(words->Nth(4)->sentencePos, 0);
+  EXPECT_EQ(words->Nth(5)->sentencePos, 1);
+  EXPECT_EQ(words->Nth(7)->sentencePos, 3);
 }
 
 TEST_F(EntryMatch, PhrasalMergeStaysInItsFields) {
