@@ -1,5 +1,7 @@
 #include "editor/text_chars.h"
 
+#include "platform/wide_text.h"
+
 #include <cstdint>
 #include <cstring>
 
@@ -15,42 +17,9 @@ struct Decoded {
 };
 
 Decoded DecodeAt(std::string_view s, std::size_t i) {
-  unsigned char b = static_cast<unsigned char>(s[i]);
-  if (b < 0x80) return {b, 1};
-  std::size_t len = (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3 : (b & 0xF8) == 0xF0 ? 4 : 0;
-  if (len == 0 || i + len > s.size()) return {0, 0};
-  char32_t v = b & (0x7F >> len);
-  for (std::size_t k = 1; k < len; ++k) {
-    unsigned char c = static_cast<unsigned char>(s[i + k]);
-    if ((c & 0xC0) != 0x80) return {0, 0};
-    v = (v << 6) | (c & 0x3F);
-  }
-  static constexpr char32_t kMin[5] = {0, 0, 0x80, 0x800, 0x10000};
-  if (v < kMin[len] || v > 0x10FFFF || (v >= 0xD800 && v <= 0xDFFF)) return {0, 0};
-  return {v, len};
-}
-
-std::size_t PutUtf8(char* out, char32_t c) {
-  if (c < 0x80) {
-    out[0] = static_cast<char>(c);
-    return 1;
-  }
-  if (c < 0x800) {
-    out[0] = static_cast<char>(0xC0 | (c >> 6));
-    out[1] = static_cast<char>(0x80 | (c & 0x3F));
-    return 2;
-  }
-  if (c < 0x10000) {
-    out[0] = static_cast<char>(0xE0 | (c >> 12));
-    out[1] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out[2] = static_cast<char>(0x80 | (c & 0x3F));
-    return 3;
-  }
-  out[0] = static_cast<char>(0xF0 | (c >> 18));
-  out[1] = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-  out[2] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-  out[3] = static_cast<char>(0x80 | (c & 0x3F));
-  return 4;
+  Decoded d{0, 0};
+  d.length = DecodeUtf8At(s, i, &d.value);
+  return d;
 }
 
 }  // namespace
@@ -104,13 +73,13 @@ bool IsWellFormedUtf8(std::string_view s) {
 
 void AppendUtf8(std::string& out, char32_t c) {
   char bytes[4];
-  out.append(bytes, PutUtf8(bytes, c));
+  out.append(bytes, ::EncodeUtf8(bytes, c));
 }
 
 std::string EncodeUtf8(std::u32string_view text) {
   std::string out(text.size() * 4, '\0');
   std::size_t n = 0;
-  for (char32_t c : text) n += PutUtf8(&out[n], c);
+  for (char32_t c : text) n += ::EncodeUtf8(&out[n], c);
   out.resize(n);
   return out;
 }

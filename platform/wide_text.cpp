@@ -23,8 +23,29 @@ char WideToByte(char16_t c) {
   return '?';
 }
 
-// Writes the UTF-8 bytes of `cp` at `out`; the number written.
-std::size_t PutUtf8(char* out, char32_t cp) {
+}  // namespace
+
+std::size_t DecodeUtf8At(std::string_view s, std::size_t i, char32_t* cp) {
+  unsigned char b = static_cast<unsigned char>(s[i]);
+  if (b < 0x80) {
+    *cp = b;
+    return 1;
+  }
+  std::size_t len = (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3 : (b & 0xF8) == 0xF0 ? 4 : 0;
+  if (len == 0 || i + len > s.size()) return 0;
+  char32_t v = b & (0x7F >> len);
+  for (std::size_t k = 1; k < len; ++k) {
+    unsigned char c = static_cast<unsigned char>(s[i + k]);
+    if ((c & 0xC0) != 0x80) return 0;
+    v = (v << 6) | (c & 0x3F);
+  }
+  static constexpr char32_t kMin[5] = {0, 0, 0x80, 0x800, 0x10000};
+  if (v < kMin[len] || v > 0x10FFFF || (v >= 0xD800 && v <= 0xDFFF)) return 0;
+  *cp = v;
+  return len;
+}
+
+std::size_t EncodeUtf8(char* out, char32_t cp) {
   if (cp < 0x80) {
     out[0] = static_cast<char>(cp);
     return 1;
@@ -46,8 +67,6 @@ std::size_t PutUtf8(char* out, char32_t cp) {
   out[3] = static_cast<char>(0x80 | (cp & 0x3F));
   return 4;
 }
-
-}  // namespace
 
 // The conversions run on every text that crosses the boundary, most of it
 // ASCII: they write into buffers sized in advance, and a run of ASCII is
@@ -97,28 +116,10 @@ WideString Utf8ToWide(std::string_view s) {
       continue;
     }
     char32_t cp = 0xFFFD;
-    std::size_t len = 1;
-    if ((b & 0xE0) == 0xC0) {
-      len = 2;
-    } else if ((b & 0xF0) == 0xE0) {
-      len = 3;
-    } else if ((b & 0xF8) == 0xF0) {
-      len = 4;
-    }
-    if (len > 1) {
-      bool ok = i + len <= s.size();
-      char32_t v = b & (0x7F >> len);
-      for (std::size_t k = 1; ok && k < len; ++k) {
-        unsigned char c = static_cast<unsigned char>(s[i + k]);
-        if ((c & 0xC0) != 0x80) ok = false;
-        v = (v << 6) | (c & 0x3F);
-      }
-      static constexpr char32_t kMin[5] = {0, 0, 0x80, 0x800, 0x10000};
-      if (ok && v >= kMin[len] && v <= 0x10FFFF && !(v >= 0xD800 && v <= 0xDFFF)) {
-        cp = v;
-      } else {
-        len = 1;
-      }
+    std::size_t len = DecodeUtf8At(s, i, &cp);
+    if (len == 0) {
+      cp = 0xFFFD;
+      len = 1;
     }
     if (cp >= 0x10000) {
       cp -= 0x10000;
@@ -149,7 +150,7 @@ std::string WideToUtf8(std::u16string_view w) {
     } else if (c >= 0xD800 && c <= 0xDFFF) {
       c = 0xFFFD;
     }
-    o += PutUtf8(o, c);
+    o += EncodeUtf8(o, c);
   }
   out.resize(static_cast<std::size_t>(o - out.data()));
   return out;

@@ -17,6 +17,13 @@ std::string WideToAnsi(std::u16string_view wide);
 WideString Utf8ToWide(std::string_view utf8);
 std::string WideToUtf8(std::u16string_view wide);
 
+// One UTF-8 sequence: the length of the well-formed sequence at s[i] with
+// its code point in *cp, or 0 when the bytes there are malformed (cut,
+// overlong, a surrogate, beyond U+10FFFF).
+std::size_t DecodeUtf8At(std::string_view s, std::size_t i, char32_t* cp);
+// Writes the UTF-8 bytes of `cp` (at most four) at `out`; the number written.
+std::size_t EncodeUtf8(char* out, char32_t cp);
+
 // Convenience: UTF-8 straight to and from Windows-1252.
 std::string Utf8ToAnsi(std::string_view utf8);
 std::string AnsiToUtf8(std::string_view ansi);
