@@ -148,6 +148,36 @@ TEST_F(OffPhrase, VerbsThatTakeOff) {
   EXPECT_EQ(just["just"]->suggestion, "");
 }
 
+// The advice for a verb that takes "off", by the verb's first letters.
+TEST_F(OffPhrase, AdviceOfEachVerbThatTakesOff) {
+  struct Row {
+    const char* verb;
+    int wordClass;
+    const char* advice;
+  };
+  const Row rows[] = {
+      {"lift", 20, "lift above/remove from/lift"},
+      {"marks", 21, "identify with marks"},
+      {"raise", 20, "lift above/remove from/lift"},
+      {"switch", 20, "stop/stopped/in OFF position"},
+      {"engine", 10, "stop/stopped/in OFF position"},
+      {"ignition", 10, "stop/stopped/in OFF position"},
+      {"back", 50, "loosen/move"},
+      {"closes", 21, "stop/close/prevent/seal"},
+      {"dries", 21, "dry/(Rephrase)"},
+      // "drop" shares the second letter of "dry" but means a fall.
+      {"drops", 21, "decrease/(Rephrase)/fall"},
+      {"falls", 21, "fall/falls/decrease"},
+  };
+  for (const Row& r : rows) {
+    TestWords words({{"It", 66}, {r.verb, r.wordClass}, {"off", 61}, {".", 48}});
+    CheckOffPhrase(words["off"]);
+    EXPECT_EQ(words[r.verb]->suggestion, r.advice) << r.verb;
+    EXPECT_EQ(words[r.verb]->message, 302) << r.verb;
+    EXPECT_EQ(words[r.verb]->ruleId, 7318) << r.verb;
+  }
+}
+
 TEST_F(OffPhrase, PhrasalVerbsLaterInTheSentence) {
   TestWords pull({{"Then", 50}, {"you", 66}, {"can", 28}, {"pull", 20}, {"off", 61}, {",", 47}});
   CheckOffPhrase(pull["off"]);
