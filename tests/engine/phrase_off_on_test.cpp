@@ -320,6 +320,40 @@ TEST_F(OnPhrase, RangesIndicatorsAndPositions) {
   EXPECT_EQ(onto["on"]->message, 311);
 }
 
+// N1 of these rows is no known noun: a noun would have made "on" a plain
+// preposition in the shared first steps.
+TEST_F(OnPhrase, WordsAfterOnThatTellTheMeaning) {
+  struct Row {
+    const char* next;
+    const char* advice;
+  };
+  const Row rows[] = {{"end", "on the end/on one end"},
+                      {"battery", "(Rephrase for subj. power)"},
+                      {"flight", "during the flight"},
+                      {"duty", "in position/at xxx/(Rephrase)"}};
+  for (const Row& r : rows) {
+    TestWords words({{"Stop", 20}, {"on", 61}, {r.next, 40}, {"now", 50}, {".", 48}});
+    CheckOnPhrase(words["on"]);
+    EXPECT_EQ(words["on"]->suggestion, r.advice) << r.next;
+    EXPECT_EQ(words["on"]->message, 331) << r.next;
+    EXPECT_EQ(words["on"]->ruleId, 8518) << r.next;
+    EXPECT_EQ(words["on"]->entryWords, 2) << r.next;
+  }
+  TestWords endOf({{"Stop", 20}, {"on", 61}, {"end", 40}, {"of", 67}, {".", 48}});
+  CheckOnPhrase(endOf["on"]);
+  EXPECT_NE(endOf["on"]->ruleId, 8518);
+
+  TestWords being({{"Stop", 20}, {"on", 61}, {"being", 23}, {"told", 22}, {".", 48}});
+  CheckOnPhrase(being["on"]);
+  EXPECT_EQ(being["on"]->suggestion, "when/(Rephrase)");
+  EXPECT_EQ(being["on"]->message, 338);
+  EXPECT_EQ(being["on"]->ruleId, 6352);
+
+  TestWords caps({{"Set", 20}, {"it", 66}, {"to", 68}, {"ON", 61}, {"to", 68}, {"x", 40}, {".", 48}});
+  CheckOnPhrase(caps["ON"]);
+  EXPECT_EQ(caps.Changes(), "ON: suggestion=\"the ON position\" message=323 ruleId=5468 verbForm=X");
+}
+
 TEST_F(OnPhrase, FirstWordOfASentence) {
   TestWords forWord({{"On", 61}, {"for", 60}, {"x", 40}});
   CheckOnPhrase(forWord["On"]);
