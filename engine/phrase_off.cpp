@@ -40,7 +40,9 @@ const char* TakesOffSuggestion(const WordRec& p1) {
     case 'c':
       return "stop/close/prevent/seal";
     case 'd':
-      return p1.text[1] == 'r' ? "dry/(Rephrase)" : "decrease/(Rephrase)/fall";
+      // "drop" shares its second letter with "dry" and "dries" but means a fall.
+      return p1.text[1] == 'r' && !TextStarts(p1, "drop") ? "dry/(Rephrase)"
+                                                          : "decrease/(Rephrase)/fall";
     case 'f':
       return "fall/falls/decrease";
     default:

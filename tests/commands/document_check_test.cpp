@@ -163,6 +163,22 @@ TEST_F(DocumentCheckTest, FailedReadingMarksNothing) {
   EXPECT_FALSE(Sent("set pendingdelete=on"));  // the marking never ran
 }
 
+TEST_F(DocumentCheckTest, FailedClearingOnTheTagTableRoadMarksNothing) {
+  Load("<task id=\"t\"><taskbody><p>Glorp the valve.</p></taskbody></task>");
+  EXPECT_EQ(object_->ProcessKesta(), S_OK);
+  Load("<task id=\"t\"><taskbody><p>Frobnicate the pump.</p></taskbody></task>");
+  ui_.Clear();
+  editor_.ClearCalls();
+  editor_.FailCallMatching("clm;");
+  EXPECT_EQ(object_->ProcessKesta(), S_FALSE);
+  ASSERT_EQ(ui_.Boxes().size(), 1u);
+  EXPECT_EQ(ui_.Boxes()[0].text.rfind("File conversion Error: ", 0), 0u);
+  EXPECT_EQ(ui_.Boxes()[0].caption, "KESta(47) Text Conversion");
+  EXPECT_EQ(ui_.Boxes()[0].style, MB_ICONERROR);
+  EXPECT_EQ(Saved().find("_touchup"), std::string::npos);
+  EXPECT_FALSE(Sent("set pendingdelete=on"));
+}
+
 TEST_F(DocumentCheckTest, FailureInTheCheckItself) {
   Load("<topic><body><p>Glorp the valve.</p></body></topic>");
   editor_.FailCallMatching("doc_path()");

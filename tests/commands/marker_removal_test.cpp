@@ -100,6 +100,46 @@ TEST_F(RemovalTest, RemoveKestaMarkersClimbsFromAMarker) {
   EXPECT_EQ(removeMarks, 0);  // the parent's text holds no "_touchup"
 }
 
+// With the mouse on a table, a short cell gives way to its row, whose
+// markers are removed; the text read ends in " @@END".
+TEST_F(RemovalTest, RemoveKestaMarkersInATable) {
+  const std::string rowText =
+      "<row><entry>Open the <?Pub _touchup Kesta=\"2500NONE\" HighltBckclr=\"FFFF66\"?>valve"
+      "</_touchup></entry></row>";
+  int root = host.Add("doc");
+  int row = host.Add("row", root, rowText);
+  int cell = host.Add("entry", row, "<entry>x</entry>");
+  host.caret = cell;
+  host.answers["mouse_at(0,0x001)"] = "row";
+  int removeMarks = 0;
+  self.removeMarks = [&] {
+    ++removeMarks;
+    return S_OK;
+  };
+  EXPECT_EQ(RemoveKestaMarkersWork(host, self), S_OK);
+  EXPECT_EQ(removeMarks, 1);
+  EXPECT_EQ(Cursor.CurrentOid, host.Id(row));
+  EXPECT_EQ(Check.elementText, rowText + " @@END");
+  const std::string id = host.Id(row);
+  const Strings executed = host.Executed();
+  ASSERT_GE(executed.size(), 5u);
+  EXPECT_EQ(Strings(executed.end() - 5, executed.end()),
+            (Strings{"goto_oid('" + id + "')", "oid_select('" + id + "',0,0,1); clm;",
+                     "select_element('" + id + "')", "goto_oid('" + id + "')",
+                     "goto_oid('" + id + "'); clm;"}));
+
+  // A cell long enough and without markers is read where it is.
+  host.calls.clear();
+  removeMarks = 0;
+  int longCell = host.Add("entry", row, "<entry>Turn the valve clockwise</entry>");
+  host.caret = longCell;
+  host.answers["mouse_at(0,0x001)"] = "tabl.entry";
+  EXPECT_EQ(RemoveKestaMarkersWork(host, self), S_OK);
+  EXPECT_EQ(removeMarks, 0);
+  EXPECT_EQ(Cursor.CurrentOid, host.Id(longCell));
+  EXPECT_EQ(Check.elementText, "<entry>Turn the valve clockwise</entry> @@END");
+}
+
 TEST_F(RemovalTest, RemoveKestaPiRemovesAcroAndTheFirstStamp) {
   int root = host.Add("doc");
   int acro = host.Add("_pi", root, "<?acro x?>");

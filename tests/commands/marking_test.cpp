@@ -99,6 +99,22 @@ TEST_F(MarkingTest, CorrectionsWithoutMarkers) {
                              "mes \"KESta: Found 2 errors.\""}));
 }
 
+// The article the tokenizer dropped ('?' in the key) goes back after the
+// word; "..." before a word puts "and" back in front of it.
+TEST_F(MarkingTest, ArticleAndConjunctionCorrections) {
+  AddFinding(Finding("Remove?:|00|", "A", 11));
+  AddFinding(Finding("CHECK?:|00|", "A", 11));
+  AddFinding(Finding("...valve:|00!and", "A", 11));
+  EXPECT_EQ(MarkingEngineWork(host), S_OK);
+  EXPECT_EQ(Work(), (Strings{"clm; find -f -e -q -select @Remove@",
+                             "insert_string -sgml -pendingdelete @Remove the@",
+                             "clm; find -f -e -q -select @CHECK@",
+                             "insert_string -sgml -pendingdelete @CHECK THE@",
+                             "clm; find -f -e -q -select @...valve@", "car edit 0,-8; dc;",
+                             "insert_string -sgml -pendingdelete @ and@",
+                             "mes \"KESta: Found 3 errors.\""}));
+}
+
 TEST_F(MarkingTest, CorrectionWithoutReplacementIsMarked) {
   AddFinding(Finding("percent:|00|", "A", 11, 10));
   EXPECT_EQ(MarkingEngineWork(host), S_OK);

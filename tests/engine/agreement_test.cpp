@@ -77,6 +77,15 @@ TEST_F(Agreement, ExcusesByThePreviousWord) {
   EXPECT_EQ(CheckAgreement(oneLetter["are"], oneLetter.head()), 1);  // class 10 at pos 1
 }
 
+// The words before the verb that excuse it only change an answer where the
+// scans found nothing first: a plural pronoun before "is" that "shown" follows.
+TEST_F(Agreement, ShownAfterAPluralPronounExcusesTheVerb) {
+  for (const char* p : {"we", "these", "those"}) {
+    TestWords words({{"Then", 50}, {p, 66}, {"is", 24}, {"shown", 22}});
+    EXPECT_EQ(CheckAgreement(words["is"], words.head()), 0) << p;
+  }
+}
+
 TEST_F(Agreement, ScanNounPhraseModes) {
   TestWords words({{"If", 70}, {"valves", 11}, {",", 47}, {"the", 64}, {"pump", 10},
                    {"are", 25}});

@@ -184,6 +184,47 @@ TEST_F(CollectMessagesTest, ExpandContraction) {
   EXPECT_EQ(words["she'll"]->suggestion, "person");
 }
 
+// A word with two blanks after it keeps them in the search of a two-word finding.
+TEST_F(CollectMessagesTest, DoubleBlankBetweenTheWordsOfAFinding) {
+  TestWords words({{"Go", 20}, {"in", 60, nullptr, "msg=331 entry=2 tag=<DS> sug=to"}, {"order", 10},
+                   {".", 48}});
+  EXPECT_EQ(CollectMessages(words.head()), 1);
+  EXPECT_EQ(Records(), "W|in..order:| 0!to|31|1|0|in..order\n");
+}
+
+TEST_F(CollectMessagesTest, MarksOfTheRulesThatShapeTheSearch) {
+  TestWords words({{"Use", 20}, {"the", 64}, {"it", 66, nullptr, "msg=310 tag=<ES>"}, {".", 48},
+                   {"Press", 20}, {"ENTER", 40, nullptr, "msg=323 tag=<**> entry=2 sug=START"}, {".", 48},
+                   {"Use", 20}, {"x", 40, nullptr, "msg=309 tag=<_b>"}, {"b", 40}, {".", 48},
+                   {"Use", 20}, {"ab", 40, nullptr, "msg=309 tag=<+c>"}, {"cd", 40}, {".", 48},
+                   {"Use", 20}, {"ab", 40, nullptr, "msg=309 tag=<+(>8 sug=abc"}, {"(x)", 40}, {".", 48},
+                   {"Use", 20}, {"the", 64}, {"Abc", 10, nullptr, "msg=316 verb=R sug=ABC"}, {".", 48},
+                   {"Use", 20}, {"5", 49, nullptr, "msg=308 tag=<5m> sug=5_mm"}, {"m", 17, nullptr, "msg=325"},
+                   {".", 48},
+                   {"Push", 20}, {"start", 10, nullptr, "msg=323 sep=U tag=<xy> sug=<uicontrol>START</uicontrol>"},
+                   {".", 48}});
+  EXPECT_EQ(CollectMessages(words.head()), 8);
+  EXPECT_EQ(Records(),
+            // "<ES>": the word as its own advice, three dots after it.
+            "A|it...:|00!it|10|2|0|it\n"
+            // A tag word: one word, marked as found, shown with its advice.
+            "D|ENTER:| 0!START|23|1|0|ENTER\n"
+            // "< b>": the start of the next word joins the search.
+            "D|x.b:| 0|9|1|0|x\n"
+            // "<+c>": the same for a word before a line break.
+            "D|ab.c:| 0|9|1|0|ab\n"
+            "J|ab.(:| 0!abc|9|1|0|ab.(\n"
+            "D|Abc:| 0!ABC|16|2|0|Abc\n"
+            // A number with its unit mark covers the unit; the mark keeps the
+            // advice out.
+            "W|5.m:| 0|8|1|0|5.m\n"
+            // A label marked for the interface keeps its markup advice.
+            "W|start:| 0!<uicontrol>START</uicontrol>|23|1|0|start\n");
+  EXPECT_EQ(MessageList.records[1].markMode, 1);
+  EXPECT_EQ(MessageList.records[1].altWord, "ENTER");
+  EXPECT_EQ(MessageList.records[2].subKind, "SP");
+}
+
 TEST(SearchKeyTest, ReadingKeysBack) {
   SearchKeyParts p = ParseSearchKey("in.order:|12!to");
   EXPECT_TRUE(p.hasSeparator);

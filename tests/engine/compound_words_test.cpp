@@ -171,6 +171,51 @@ TEST_F(CompoundWord, Slashes) {
   EXPECT_EQ(CheckCompoundWord(nullptr, nullptr), -1);
 }
 
+// The outcomes of the approved hyphenated words, by their letters.
+TEST_F(CompoundWord, ApprovedWordOutcomes) {
+  struct Outcome {
+    const char* word;
+    int wordClass;
+    const char* suggestion;
+    int message;
+  };
+  const Outcome outcomes[] = {
+      {"back-up", 40, "", 317},
+      {"come-along", 40, "", 0},  // class unchanged
+      {"from-end", 10, "from xx to xxx", 301},
+      {"follow-on", 10, "", 301},
+      {"hand-held", 10, "small", 314},
+      {"hook-up", 10, "connect/connection", 314},
+      {"in-range", 30, "(Give range or limit)", 305},
+      {"log-out", 40, "login", 301},
+      {"left-right", 40, "left/left side", 301},
+      {"lead-in", 40, "first/(Rephrase)", 301},
+      {"lb-in", 40, "in.-lb", 301},
+      {"newton-meter", 40, "N.m", 314},
+      {"no-go", 40, "(Rephrase)", 314},
+      {"on-board", 40, "on/has", 301},
+      {"off-road", 40, "not on/does not have", 301},
+      {"roll-out", 40, "move", 301},
+      {"re-used", 40, "used again/can be used again/use xxx again", 301},
+      {"right-hand", 40, "", 301},
+      {"shut-off", 40, "", 317},
+      {"sub-zero", 40, "", 317},
+      {"turn-off", 40, "", 0},
+  };
+  for (const Outcome& o : outcomes) {
+    TestWords words({{o.word, 40, "FN***", kNotFound}, {".", 48}});
+    EXPECT_EQ(CheckCompoundWord(words[o.word], words.head()), 1) << o.word;
+    const WordRec* w = words[o.word];
+    EXPECT_EQ(w->wordClass, o.wordClass) << o.word;
+    EXPECT_EQ(w->suggestion, o.suggestion) << o.word;
+    EXPECT_EQ(w->message, o.message) << o.word;
+    EXPECT_EQ(w->subClass, o.message) << o.word;
+    EXPECT_EQ(w->message2, 0) << o.word;
+    EXPECT_EQ(w->ruleId, 4152) << o.word;
+    EXPECT_EQ(w->classCode, "DN***") << o.word;
+  }
+}
+
 TEST(InsertWordAfter, NewRecordFields) {
   TestWords words({{"and", 63, nullptr, "pos=3"}}, false);
   ASSERT_EQ(InsertWordAfter("OR", "OR", '/', words.head()), 0);

@@ -130,4 +130,42 @@ TEST(FinishMessagesTest, NullHeadAndListWithoutSentinel) {
   EXPECT_EQ(words["x"]->ruleId, 325);
 }
 
+
+TEST(FinishMessagesTest, WrongChoiceByClassAndForm) {
+  TestWords words({{"Use", 20}, {"seeing", 23, nullptr, "msg=301 rule=5"}, {"high-end", 30, nullptr, "msg=301 rule=6"},
+                   {"top", 30, nullptr, "msg=301 split=4 rule=7"}, {"big", 30, nullptr, "msg=301 rule=8"},
+                   {"doing", 23, nullptr, "msg=301 mark=1 rule=9"}, {".", 48}});
+  FinishMessages(words.head());
+  EXPECT_EQ(words.Changes(),
+            "seeing: message=338 ruleId=9995\n"
+            "high-end: message=317\n"
+            "top: message=327");
+}
+
+TEST(FinishMessagesTest, CodesSettledByTheWordItself) {
+  TestWords words({{"Avoid", 20}, {"injury", 10, nullptr, "msg=307 rule=5"}, {"he", 66, nullptr, "msg=312 msg2=7 rule=6"},
+                   {"Set", 20, nullptr, "sub=315 rule=4"}, {"Go", 20, nullptr, "sub=315 extra=~ rule=4"},
+                   {"went", 22, nullptr, "msg=322 rule=3"}, {"being", 23, nullptr, "msg=322 rule=2"},
+                   {"open", 30, nullptr, "msg=322 rule=1"}, {"START", 40, nullptr, "msg=323 token=9"},
+                   {"STOP", 40, nullptr, "msg=323 rule=11"}, {".", 48}});
+  FinishMessages(words.head());
+  EXPECT_EQ(words.Changes(),
+            "injury: ruleId=307\n"
+            "he: message2=0\n"
+            "Set: subClass=0 message=316\n"
+            "Go: subClass=0\n"
+            "went: message=300\n"
+            "being: message=338\n"
+            "START: subClass=323");
+}
+
+TEST(FinishMessagesTest, ApostropheBetweenSplitWordsAndBeforeATag) {
+  TestWords words({{"John", 10, nullptr, "msg=310 sep=9 rule=1"}, {"s", 10, nullptr, "msg=310 sug=x"},
+                   {"<ref>", 40}, {".", 48}});
+  FinishMessages(words.head());
+  EXPECT_EQ(words.Changes(),
+            "John: ruleId=4086\n"
+            "s: suggestion=\"\" message=0");
+}
+
 }  // namespace

@@ -80,4 +80,17 @@ TEST(NounOrVerbTest, NeverAndAWordWithoutNeighbours) {
   CheckNounOrVerb(nullptr);
 }
 
+
+TEST(NounOrVerbTest, LaterWordsMadeNounsByTheirNeighbours) {
+  TestWords words({{"It", 66}, {"well-fit", 10, nullptr, "sub=301 msg=301 msg2=301"}, {"valve", 10},
+                   {"Use", 20}, {"open", 30, nullptr, "sub=301 msg=301 msg2=301 sug=x"}, {"valve", 10},
+                   {"It", 66}, {"guard", 18, nullptr, "sub=301 msg=301 msg2=301"}, {"the", 64},
+                   {"It", 66}, {"lock nut", 18, nullptr, "sub=301 msg=301 msg2=301"}, {"the", 64}});
+  for (const char* w : {"well-fit", "open", "guard", "lock nut"}) CheckNounOrVerb(words[w]);
+  EXPECT_EQ(words.Changes(),
+            "well-fit: subClass=0 message=0 message2=0\n"
+            "open: suggestion=\"\" classCode=\"NMS**\" wordClass=10 subClass=0 message=0 message2=0\n"
+            "guard: classCode=\"NMS*\" wordClass=10 subClass=0 message=0 message2=0");
+}
+
 }  // namespace

@@ -148,6 +148,36 @@ TEST_F(OffPhrase, VerbsThatTakeOff) {
   EXPECT_EQ(just["just"]->suggestion, "");
 }
 
+// The advice for a verb that takes "off", by the verb's first letters.
+TEST_F(OffPhrase, AdviceOfEachVerbThatTakesOff) {
+  struct Row {
+    const char* verb;
+    int wordClass;
+    const char* advice;
+  };
+  const Row rows[] = {
+      {"lift", 20, "lift above/remove from/lift"},
+      {"marks", 21, "identify with marks"},
+      {"raise", 20, "lift above/remove from/lift"},
+      {"switch", 20, "stop/stopped/in OFF position"},
+      {"engine", 10, "stop/stopped/in OFF position"},
+      {"ignition", 10, "stop/stopped/in OFF position"},
+      {"back", 50, "loosen/move"},
+      {"closes", 21, "stop/close/prevent/seal"},
+      {"dries", 21, "dry/(Rephrase)"},
+      // "drop" shares the second letter of "dry" but means a fall.
+      {"drops", 21, "decrease/(Rephrase)/fall"},
+      {"falls", 21, "fall/falls/decrease"},
+  };
+  for (const Row& r : rows) {
+    TestWords words({{"It", 66}, {r.verb, r.wordClass}, {"off", 61}, {".", 48}});
+    CheckOffPhrase(words["off"]);
+    EXPECT_EQ(words[r.verb]->suggestion, r.advice) << r.verb;
+    EXPECT_EQ(words[r.verb]->message, 302) << r.verb;
+    EXPECT_EQ(words[r.verb]->ruleId, 7318) << r.verb;
+  }
+}
+
 TEST_F(OffPhrase, PhrasalVerbsLaterInTheSentence) {
   TestWords pull({{"Then", 50}, {"you", 66}, {"can", 28}, {"pull", 20}, {"off", 61}, {",", 47}});
   CheckOffPhrase(pull["off"]);
@@ -288,6 +318,40 @@ TEST_F(OnPhrase, RangesIndicatorsAndPositions) {
   CheckOnPhrase(onto["on"]);
   EXPECT_EQ(onto["on"]->suggestion, "onto");
   EXPECT_EQ(onto["on"]->message, 311);
+}
+
+// N1 of these rows is no known noun: a noun would have made "on" a plain
+// preposition in the shared first steps.
+TEST_F(OnPhrase, WordsAfterOnThatTellTheMeaning) {
+  struct Row {
+    const char* next;
+    const char* advice;
+  };
+  const Row rows[] = {{"end", "on the end/on one end"},
+                      {"battery", "(Rephrase for subj. power)"},
+                      {"flight", "during the flight"},
+                      {"duty", "in position/at xxx/(Rephrase)"}};
+  for (const Row& r : rows) {
+    TestWords words({{"Stop", 20}, {"on", 61}, {r.next, 40}, {"now", 50}, {".", 48}});
+    CheckOnPhrase(words["on"]);
+    EXPECT_EQ(words["on"]->suggestion, r.advice) << r.next;
+    EXPECT_EQ(words["on"]->message, 331) << r.next;
+    EXPECT_EQ(words["on"]->ruleId, 8518) << r.next;
+    EXPECT_EQ(words["on"]->entryWords, 2) << r.next;
+  }
+  TestWords endOf({{"Stop", 20}, {"on", 61}, {"end", 40}, {"of", 67}, {".", 48}});
+  CheckOnPhrase(endOf["on"]);
+  EXPECT_NE(endOf["on"]->ruleId, 8518);
+
+  TestWords being({{"Stop", 20}, {"on", 61}, {"being", 23}, {"told", 22}, {".", 48}});
+  CheckOnPhrase(being["on"]);
+  EXPECT_EQ(being["on"]->suggestion, "when/(Rephrase)");
+  EXPECT_EQ(being["on"]->message, 338);
+  EXPECT_EQ(being["on"]->ruleId, 6352);
+
+  TestWords caps({{"Set", 20}, {"it", 66}, {"to", 68}, {"ON", 61}, {"to", 68}, {"x", 40}, {".", 48}});
+  CheckOnPhrase(caps["ON"]);
+  EXPECT_EQ(caps.Changes(), "ON: suggestion=\"the ON position\" message=323 ruleId=5468 verbForm=X");
 }
 
 TEST_F(OnPhrase, FirstWordOfASentence) {

@@ -261,4 +261,219 @@ TEST(UnknownWordTest, LabelBeforeAControlWord) {
   EXPECT_EQ(words["Zorb"]->wordClass, 40);
 }
 
+
+// Checks the one word written `target` of `words` and answers what changed
+// in the whole list.
+std::string CheckOne(TestWords& words, const char* target) {
+  CheckUnknownWord(words[target], words.head());
+  return words.Changes();
+}
+
+TEST(UnknownWordRows, TwoLetterList) {
+  {
+    TestWords words({{"Press", 20}, {"OK", 40, kOut, k325}, {"now", 50}, {".", 48}});
+    EXPECT_EQ(CheckOne(words, "OK"),
+              "OK: suggestion=\"correct/(Rephrase)\" classCode=\"DN***\" subClass=0 message=324 "
+              "message2=0 ruleId=5637");
+  }
+  {
+    TestWords words({{"Press", 20}, {"OK", 40, kOut, k325}, {"button", 10}, {".", 48}});
+    EXPECT_EQ(CheckOne(words, "OK"), "OK: classCode=\"DN***\" subClass=0 message=0 message2=0");
+  }
+  {
+    TestWords words({{"Then", 50}, {"we", 40, kOut, k325}, {"go", 20}, {".", 48}});
+    EXPECT_EQ(CheckOne(words, "we"), "we: wordClass=78 subClass=0 message=0 message2=0");
+  }
+  {
+    TestWords words({{"Item", 10}, {"a.", 40, kOut, k325}, {"Next", 40}, {".", 48}});
+    EXPECT_EQ(CheckOne(words, "a."), "a.: classCode=\"D1**\" wordClass=39 subClass=0 message=0 message2=0");
+  }
+  {
+    TestWords words({{"Item", 10}, {"a)", 40, kOut, k325}, {"next", 40}, {".", 48}});
+    EXPECT_EQ(CheckOne(words, "a)"), "a): classCode=\"D1**\" subClass=0 message=0 message2=0");
+  }
+  {
+    TestWords words({{"The", 64}, {"OD", 40, kOut, k325}, {"is", 24}, {".", 48}});
+    EXPECT_EQ(CheckOne(words, "OD"),
+              "OD: suggestion=\"Outside Diameter (OD)\" classCode=\"D1**\" wordClass=45 subClass=0 "
+              "message=309 message2=0 ruleId=5637");
+  }
+  {
+    TestWords words({{"It", 66}, {"so", 40, kOut, k325}, {"big", 30}, {".", 48}});
+    EXPECT_EQ(CheckOne(words, "so"), "so: classCode=\"S1**\" wordClass=71 subClass=0 message=0 message2=0");
+  }
+  {
+    TestWords words({{"Fill", 20}, {"with", 74}, {"Ar", 40, kOut, k325}, {"gas", 10}, {".", 48}});
+    CheckUnknownWord(words["Ar"], words.head());
+    EXPECT_EQ(words["Ar"]->wordClass, 17);
+    EXPECT_EQ(words["Ar"]->classCode, "NMS*");
+    EXPECT_EQ(words["Ar"]->message, 0);
+  }
+  {
+    TestWords words({{"Use", 20}, {"my", 40, kOut, k325}, {"pump", 10}, {".", 48}});
+    EXPECT_EQ(CheckOne(words, "my"),
+              "my: suggestion=\"person/(Give title, user or technician)\" classCode=\"D***\" wordClass=78 "
+              "subClass=0 message=312 message2=0 ruleId=5637");
+  }
+  {
+    TestWords words({{"At", 60}, {"5", 49}, {"am", 40, kOut, k325}, {".", 48}});
+    EXPECT_EQ(CheckOne(words, "am"),
+              "am: suggestion=\"a.m.\" wordClass=45 subClass=0 message=309 message2=0 ruleId=4671");
+  }
+  {
+    TestWords words({{"Use", 20}, {"10", 49}, {"kN", 40, kOut, k325}, {".", 48}});
+    EXPECT_EQ(CheckOne(words, "kN"), "kN: classCode=\"DN***\" wordClass=45 subClass=309 message=309 message2=309");
+  }
+  {
+    TestWords words({{"Use", 20}, {"gb", 40, kOut, k325}, {".", 48}});
+    EXPECT_EQ(CheckOne(words, "gb"), "gb: classCode=\"NMS**\" wordClass=17 subClass=0 message=0 message2=0");
+  }
+  {
+    // A letter after a page reference takes the number after it along.
+    TestWords words({{"See", 20}, {"page", 10}, {"xz", 40, kOut, "sub=325 msg=325 msg2=325 split=9"},
+                     {"12", 40, kOut, k325}, {".", 48}});
+    EXPECT_EQ(CheckOne(words, "xz"),
+              "xz: wordClass=39 subClass=0 message=0\n"
+              "12: wordClass=39 subClass=0 message=0");
+  }
+  {
+    // Without a number after it the word goes on, and at the end accepts its
+    // neighbour that no dictionary holds.
+    TestWords words({{"See", 20}, {"Blorf", 40, kOut, k325}, {"xz", 40, kOut, "sub=325 msg=325 msg2=325 split=9"},
+                     {"now", 50}, {".", 48}});
+    EXPECT_EQ(CheckOne(words, "xz"),
+              "Blorf: wordClass=39 subClass=0 message=0 message2=0\n"
+              "xz: wordClass=39 subClass=0 message=0 message2=0");
+  }
+}
+
+TEST(UnknownWordRows, ThreeLetterList) {
+  {
+    TestWords words({{"Use", 20}, {"Abs", 40, kOut, k325}, {"N/m", 40, kOut, k325}, {"Yen", 40, kOut, k325},
+                     {"kpc", 40, kOut, k325}, {"ab)", 40, kOut, k325}, {"fax", 40, kOut, k325}, {".", 48}});
+    EXPECT_EQ(CheckOne(words, "Abs"), "Abs: classCode=\"DN***\" wordClass=45 subClass=0 message=0 message2=0");
+    words.Snapshot();
+    EXPECT_EQ(CheckOne(words, "N/m"), "N/m: classCode=\"DN***\" wordClass=17 subClass=0 message=0 message2=0");
+    words.Snapshot();
+    EXPECT_EQ(CheckOne(words, "Yen"), "Yen: subClass=0 message=0 message2=0");
+    words.Snapshot();
+    EXPECT_EQ(CheckOne(words, "kpc"),
+              "kpc: suggestion=\"kPc\" wordClass=17 subClass=17 message=0 message2=0");
+    words.Snapshot();
+    EXPECT_EQ(CheckOne(words, "ab)"), "ab): classCode=\"D1**\" subClass=0 message=0 message2=0");
+    words.Snapshot();
+    EXPECT_EQ(CheckOne(words, "fax"), "fax: wordClass=45 subClass=0 message=0 message2=0");
+  }
+  {
+    TestWords words({{"Use", 20}, {"t/h", 40, kOut, k325}, {"c/w", 40, kOut, k325}, {".", 48}});
+    EXPECT_EQ(CheckOne(words, "t/h"),
+              "t/h: suggestion=\"Tons per Hour\" wordClass=45 subClass=0 message=309 message2=0 ruleId=5637");
+    words.Snapshot();
+    EXPECT_EQ(CheckOne(words, "c/w"),
+              "c/w: suggestion=\"(Use: to the right)\" wordClass=45 subClass=0 message=309 message2=0 "
+              "ruleId=4567");
+  }
+  {
+    TestWords words({{"Wait", 20}, {"5", 49}, {"sec", 40, kOut, k325}, {"now", 50}, {".", 48}});
+    EXPECT_EQ(CheckOne(words, "sec"),
+              "sec: suggestion=\"second\" wordClass=17 subClass=0 message=309 message2=0 ruleId=5637\n"
+              "now: classCode=\"N***\"");
+  }
+}
+
+TEST(UnknownWordRows, MarksOfTheTokenizerAndTheLookup) {
+  const char* split6 = "sub=325 msg=325 msg2=325 split=6";
+  {
+    TestWords words({{"Use", 20}, {"abc", 40, kOut, split6}, {"def", 40, kOut, split6}, {".", 48}});
+    EXPECT_EQ(CheckOne(words, "abc"), "abc: wordClass=10 subClass=0 message=337 message2=0 ruleId=4567");
+  }
+  {
+    TestWords words({{"Use", 20}, {"Abc", 40, kOut, split6}, {"Def", 40, kOut, split6}, {".", 48}});
+    EXPECT_EQ(CheckOne(words, "Abc"), "Abc: wordClass=10 subClass=0 message=0 message2=0");
+  }
+  {
+    TestWords words({{"Use", 20}, {"abc", 40, kOut, split6}, {"now", 50}, {".", 48}});
+    EXPECT_EQ(CheckOne(words, "abc"), "abc: subClass=0 message=337 message2=0 ruleId=4567");
+  }
+  {
+    TestWords words({{"Use", 20}, {"abcd", 40, kOut, "sub=325 msg=325 msg2=325 extra=R"},
+                     {"efgh", 40, kOut, "sub=325 msg=325 msg2=325 extra=8"},
+                     {"ijkl", 40, kOut, "sub=325 msg=325 msg2=325 sep=8 rule=9"},
+                     {"mnop", 40, kOut, "sub=325 msg=325 msg2=325 extra=L"},
+                     {"qrst", 40, kOut, "sub=325 msg=325 msg2=325 extra=9"}, {".", 48}});
+    EXPECT_EQ(CheckOne(words, "abcd"),
+              "abcd: classCode=\"NMS***\" wordClass=15 subClass=0 message=0 message2=0 extraFlag=NUL");
+    words.Snapshot();
+    EXPECT_EQ(CheckOne(words, "efgh"),
+              "efgh: classCode=\"N***\" wordClass=10 subClass=0 message=337 message2=0 ruleId=5672");
+    words.Snapshot();
+    EXPECT_EQ(CheckOne(words, "ijkl"),
+              "ijkl: suggestion=\"driver/operator/persons/(Give title)\" classCode=\"N***\" subClass=0 "
+              "message=312 message2=0");
+    words.Snapshot();
+    EXPECT_EQ(CheckOne(words, "mnop"), "mnop: wordClass=10 subClass=0 message=310 message2=0 ruleId=7678");
+    words.Snapshot();
+    EXPECT_EQ(CheckOne(words, "qrst"), "qrst: subClass=0 message=0 message2=0");
+  }
+  {
+    TestWords words({{"A", 64}, {"one-way", 40, kOut, k325}, {"valve", 10}, {".", 48}});
+    EXPECT_EQ(CheckOne(words, "one-way"),
+              "one-way: suggestion=\"has one ...\" wordClass=30 subClass=327 message=327 message2=327");
+  }
+  {
+    TestWords words({{"Use", 20}, {"12", 49}, {"abc-def", 40, kOut, k325}, {".", 48}});
+    EXPECT_EQ(CheckOne(words, "abc-def"),
+              "abc-def: classCode=\"N*P*\" wordClass=11 subClass=0 message=314 message2=0 ruleId=5672");
+  }
+}
+
+TEST(UnknownWordRows, NeighboursAndContext) {
+  {
+    TestWords words({{"You", 66}, {"can", 28}, {"frob", 40, kOut, k325}, {"it", 66}, {".", 48}});
+    EXPECT_EQ(CheckOne(words, "frob"),
+              "frob: classCode=\"V0**\" wordClass=20 subClass=0 message=300 message2=0 ruleId=3637");
+  }
+  {
+    TestWords words({{"Go", 20}, {"to", 76}, {"frobs", 40, kOut, k325}, {".", 48}});
+    EXPECT_EQ(CheckOne(words, "frobs"), "frobs: classCode=\"NMS**\" wordClass=11");
+  }
+  {
+    TestWords words({{"Use", 20}, {"abcd", 40, kOut, "sub=325 msg=325 msg2=325 sep=t"}, {".", 48}});
+    EXPECT_EQ(CheckOne(words, "abcd"), "abcd: wordClass=10 subClass=15");
+  }
+  {
+    TestWords words({{"Date", 10}, {"June", 40, kOut, k325}, {"5", 49}, {".", 48}});
+    EXPECT_EQ(CheckOne(words, "June"),
+              "Date: classCode=\"DT**\" wordClass=39\n"
+              "June: classCode=\"DT**\" wordClass=39 subClass=0 message=0 message2=0\n"
+              "5: classCode=\"DT**\" wordClass=39");
+  }
+  {
+    TestWords words({{"Use", 20}, {"10", 49}, {"ft.lb", 40, kOut, k325}, {".", 48}});
+    EXPECT_EQ(CheckOne(words, "ft.lb"), "ft.lb: wordClass=17 subClass=0 message=0 message2=0");
+  }
+}
+
+TEST(UnknownWordRows, Endings) {
+  struct Case {
+    const char* word;
+    const char* changes;
+  };
+  const Case cases[] = {
+      {"abcde)", "classCode=\"D****\" subClass=0 message=0 message2=0"},
+      {"abctmm", "classCode=\"NM*S\" wordClass=10"},
+      {"thirteen", "suggestion=\"13\" classCode=\"D***\" wordClass=49 subClass=0 message=308 message2=0 ruleId=7672"},
+      {"eighteen", "suggestion=\"18\" classCode=\"D***\" wordClass=49 subClass=0 message=308 message2=0 ruleId=7672"},
+      {"nineteen", "suggestion=\"19\" classCode=\"D***\" wordClass=49 subClass=0 message=308 message2=0 ruleId=7672"},
+      {"fiftieths", "classCode=\"D***\" wordClass=49 subClass=0 message=308 message2=0 ruleId=6543"},
+      {"picoseconds", "classCode=\"D***\" wordClass=17 subClass=0 message=0 message2=0"},
+      {"urlbank", "classCode=\"D***\" subClass=0 message=0 message2=0"},
+      {"thousands", "classCode=\"DT***\" wordClass=11 subClass=0 message=0 message2=0"},
+  };
+  for (const Case& c : cases) {
+    TestWords words({{"Use", 20}, {c.word, 40, kOut, k325}, {".", 48}});
+    EXPECT_EQ(CheckOne(words, c.word), std::string(c.word) + ": " + c.changes);
+  }
+}
+
 }  // namespace

@@ -181,6 +181,20 @@ TEST_F(WordListTest, DeleteAndFree) {
   EXPECT_EQ(WordList.head, nullptr);
 }
 
+// Deleting the last record leaves the list open at its new end, so the next
+// token is appended behind it.
+TEST_F(WordListTest, AppendingAfterTheLastRecordWasDeleted) {
+  Add("a");
+  Add("b");
+  Add("c");
+  WordRec* c = WordList.head->next->next;
+  DeleteWordRec(c);
+  EXPECT_EQ(WordList.head->next->next, nullptr);
+  Add("d");
+  EXPECT_EQ(Texts(), (std::vector<std::string>{"a", "b", "d"}));
+  EXPECT_EQ(WordList.head->next->next->prev, WordList.head->next);
+}
+
 TEST_F(WordListTest, LongTokensNeverOverrunTheFields) {
   std::string token(500, 'W');
   AddWordRec(token.data(), 0, 0, 0, nullptr);

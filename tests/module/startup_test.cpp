@@ -8,6 +8,7 @@
 #include "engine/dict_file.h"
 #include "module/app_settings.h"
 #include "module/kesta_app.h"
+#include "module/startup_messages.h"
 #include "platform/scripted_interaction.h"
 #include "tests/support/dict_fixture.h"
 #include "tests/support/temp_dir.h"
@@ -223,6 +224,28 @@ TEST_F(StartupTest, NoMemoryForADigramNode) {
   EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Error(17) File " + DictPath("STE") +
                                                  " has a damaged digram table.\nContact "
                                                  "support@kesta-checker.example"});
+  EXPECT_TRUE(NothingLoaded());
+}
+
+// Codes the loader returns without a file at hand to damage: their start-up
+// texts, and none for a file the loader itself reported.
+TEST(StartupMessages, TextOfEachLoaderCode) {
+  EXPECT_STREQ(DictLoadMessage(kDictNoAccess), "Error(14) File %s is damaged.\nContact %s");
+  EXPECT_EQ(DictLoadMessage(kDictCannotOpen), nullptr);
+}
+
+// A file the loader reports itself gives no start-up text: the text of an
+// earlier failure is the one shown.
+TEST_F(StartupTest, EarlierTextStaysWhenTheLaterFailureHasNone) {
+  MakeCustomFolder();
+  Damage("TEC", 0, "+OKX");
+  std::filesystem::remove(dir_.path() / "dictionaries/SYN.cmp");
+  std::filesystem::create_directory(dir_.path() / "dictionaries/SYN.cmp");
+  EXPECT_EQ(theApp.InitInstance(), 0);
+  EXPECT_EQ(BoxTexts(), (std::vector<std::string>{
+                            "Error(1) LoadDict can not open requested file:\n" + DictPath("SYN"),
+                            "Error(14) File " + DictPath("TEC") +
+                                " has wrong signature.\nContact support@kesta-checker.example"}));
   EXPECT_TRUE(NothingLoaded());
 }
 

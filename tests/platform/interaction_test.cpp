@@ -64,6 +64,29 @@ TEST(ConsoleInteraction, PrintsInTheCommandsFormsAndDismissesQuestions) {
             "[response] Which? -> 2\n[response] Which? -> 0\n");
 }
 
+// Without a display the console only says what it would open; a box that
+// offers Cancel or Abort is dismissed with it.
+TEST(ConsoleInteraction, SaysWhatItWouldOpenAndDismissesWithCancel) {
+  ScopedEnv noX("DISPLAY", nullptr);
+  ScopedEnv noWayland("WAYLAND_DISPLAY", nullptr);
+  TempDir dir;
+  std::string path = (dir.path() / "out.txt").string();
+  std::FILE* out = std::fopen(path.c_str(), "w");
+  ASSERT_NE(out, nullptr);
+  {
+    ConsoleInteraction console(out);
+    console.ShellOpen("/opt/custom/editinit/User_guide.pdf");
+    console.ShowHelp("/opt/custom/editinit/KestaHelp.chm", 1001);
+    EXPECT_EQ(console.MessageBox("Go on?", "Cap", MB_OKCANCEL), IDCANCEL);
+    EXPECT_EQ(console.MessageBox("Again?", "Cap", MB_ABORTRETRYIGNORE), IDABORT);
+  }
+  std::fclose(out);
+  EXPECT_EQ(dir.Read("out.txt"),
+            "[open] /opt/custom/editinit/User_guide.pdf\n"
+            "[help] /opt/custom/editinit/KestaHelp.chm topic 1001\n"
+            "[box Cap] Go on?\n[box Cap] Again?\n");
+}
+
 TEST(Files, WindowsPathsMapToSlashes) {
   TempDir dir;
   dir.Write("a/b.txt", "xyz");
