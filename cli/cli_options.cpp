@@ -78,6 +78,16 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions* options, 
         return false;
       }
       options->answers.push_back(n);
+    } else if (a == "--do") {
+      std::string text;
+      if (!value(&text)) return false;
+      DialogAction action;
+      std::string why;
+      if (!ParseDialogAction(text, &action, &why)) {
+        *error = "--do '" + text + "': " + why;
+        return false;
+      }
+      options->actions.push_back(action);
     } else if (a == "--mouse") {
       std::string text;
       if (!value(&text)) return false;
@@ -166,15 +176,30 @@ Options:
   --answer N     answer the next question, message box or menu with N (repeatable, in
                  order); question buttons count from 1, box buttons are 1 OK, 2 Cancel,
                  6 Yes, 7 No; menu choices are numbered from 1, 0 closes the menu
+  --do ACTION    act on the next dialog (repeatable, in order):
+                   click ID        press button ID (a check box toggles)
+                   type ID TEXT    replace the text of field ID with TEXT
+                   select ID N     select row N (from 1) of list ID, or
+                   select ID TEXT  the item with that text; 0 selects none
+                   tick ID         tick check box ID (untick ID clears it)
+                   close           close the dialog with its close box (Cancel)
+                   folder PATH     answer the folder picker (folder alone: Cancel)
   --mouse VALUE  what the editor says lies under the mouse (default "text")
   --caret ID     put the caret inside element ID before the call
   --select ID    select the content of element ID (the caret inside it) before the call
                  (ID: the value of the element's id attribute, or the editor's element id)
 
-Status lines, message boxes, questions and menus go to standard error as
+Status lines, message boxes, questions, menus and dialogs go to standard error as
   [status] TEXT      [box CAPTION] TEXT      [response] PROMPT -> N
   [menu] N ITEM ...  [menu] -> N
-A question or menu nobody answers is dismissed (0; a Yes/No box answers No).
+  [dialog] CAPTION, then one line per control: its kind, id and text
+           (button, text, edit, check [x], list with numbered rows,
+           picture: the icon or bitmap it shows), printed again when it changes;
+  [dialog] > ACTION  the action played    [dialog] closed CAPTION -> 1 (OK) or 2 (Cancel)
+  [folder] TITLE -> PATH                  [clipboard] TEXT
+A question or menu nobody answers is dismissed (0; a Yes/No box answers No);
+a dialog nobody acts on closes as Cancel. With a terminal, what the options
+do not answer is asked there.
 
 Methods of IRunKesta:
   ProcessKesta CloseKesta GetKestaHelp WordFinder SelectElement SixsigmaRead
@@ -194,6 +219,8 @@ Environment:
                   default custom folder bundled with the build
   KESTA_REGISTRY  the registry file (default: kesta/registry in the user's
                   configuration folder, $XDG_CONFIG_HOME or ~/.config)
+  KESTA_PROFILE   the profile folder where report files and Kesta_Clipboard.txt
+                  are written (default: $HOME)
 
 The module is found through the registry by its ProgID, else at the path it
 was built to.

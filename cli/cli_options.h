@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/dialog_data.h"
+
 struct CliOptions {
   enum class Action { Help, Check, Call, Register, Unregister };
   Action action = Action::Help;
@@ -16,6 +18,7 @@ struct CliOptions {
   std::string outFile;              // -o
   bool inPlace = false;             // -i
   std::vector<int> answers;         // --answer, in order
+  std::vector<DialogAction> actions; // --do, in order
   std::optional<std::string> mouse; // --mouse
 };
 

@@ -102,6 +102,7 @@ int RunOnDocument(const CliOptions& options, const CliPaths& paths) {
 
   ConsoleInteraction console(stderr);
   for (int answer : options.answers) console.QueueAnswer(answer);
+  for (const DialogAction& action : options.actions) console.QueueAction(action);
   console.SetTerminalAnswers(::isatty(STDIN_FILENO) && ::isatty(STDERR_FILENO));
   Interaction* previous = SetInteraction(&console);
   doc.RegisterHostClasses();

@@ -1,6 +1,8 @@
 #include "platform/console_interaction.h"
 
+#include "platform/files.h"
 #include "platform/popup_menu.h"
+#include "platform/profile_folder.h"
 
 #include <spawn.h>
 #include <sys/wait.h>
@@ -28,6 +30,13 @@ bool ConsoleInteraction::AskTerminal(const std::string& question, int* answer) {
   if (end == line.c_str()) return false;
   *answer = static_cast<int>(v);
   return true;
+}
+
+bool ConsoleInteraction::AskTerminalLine(const std::string& question, std::string* line) {
+  if (!terminal_) return false;
+  std::fprintf(out_, "%s ", question.c_str());
+  std::fflush(out_);
+  return static_cast<bool>(std::getline(std::cin, *line));
 }
 
 int ConsoleInteraction::MessageBox(const std::string& text, const std::string& caption,
@@ -122,4 +131,83 @@ int ConsoleInteraction::PopupMenu(const Menu& menu, ScreenPoint /*at*/) {
   std::fprintf(out_, "[menu] -> %d\n", answer >= 1 && id != 0 ? answer : 0);
   std::fflush(out_);
   return id;
+}
+
+void ConsoleInteraction::PrintDialog(const DialogState& dialog) {
+  std::vector<std::string> lines = DescribeDialog(dialog);
+  if (lines == shownDialog_) return;
+  for (const std::string& line : lines) {
+    // A text of several lines keeps the prefix on each.
+    std::size_t start = 0;
+    for (std::size_t nl; (nl = line.find('\n', start)) != std::string::npos; start = nl + 1)
+      std::fprintf(out_, "[dialog] %s\n", line.substr(start, nl - start).c_str());
+    std::fprintf(out_, "[dialog] %s\n", line.substr(start).c_str());
+  }
+  std::fflush(out_);
+  shownDialog_ = std::move(lines);
+}
+
+void ConsoleInteraction::DialogOpened(const DialogState& dialog) {
+  shownDialog_.clear();
+  PrintDialog(dialog);
+}
+
+DialogAction ConsoleInteraction::NextDialogAction(const DialogState& dialog) {
+  PrintDialog(dialog);
+  DialogAction action = DialogAction::Dismissed();
+  if (!actions_.empty() && actions_.front().kind != DialogAction::Folder) {
+    action = actions_.front();
+    actions_.pop_front();
+  } else {
+    for (std::string line;
+         AskTerminalLine("action (click ID, type ID TEXT, select ID N, tick ID, untick ID, close):", &line);) {
+      std::string error;
+      if (ParseDialogAction(line, &action, &error) && action.kind != DialogAction::Folder) break;
+      std::fprintf(out_, "[dialog] %s\n", error.empty() ? "no folder is asked for" : error.c_str());
+      action = DialogAction::Dismissed();
+    }
+  }
+  std::fprintf(out_, "[dialog] > %s\n", DialogActionText(action).c_str());
+  std::fflush(out_);
+  return action;
+}
+
+void ConsoleInteraction::DialogActionRefused(const DialogAction& action, const std::string& why) {
+  std::fprintf(out_, "[dialog] cannot %s: %s\n", DialogActionText(action).c_str(), why.c_str());
+  std::fflush(out_);
+}
+
+void ConsoleInteraction::DialogClosed(const DialogState& dialog, int result) {
+  const char* name = result == IDOK ? " (OK)" : result == IDCANCEL ? " (Cancel)" : "";
+  std::fprintf(out_, "[dialog] closed %s -> %d%s\n", dialog.caption.c_str(), result, name);
+  std::fflush(out_);
+  shownDialog_.clear();
+}
+
+std::optional<std::string> ConsoleInteraction::BrowseForFolder(const std::string& title) {
+  std::fprintf(out_, "[folder] %s\n", title.c_str());
+  std::optional<std::string> folder;
+  if (!actions_.empty() && actions_.front().kind == DialogAction::Folder) {
+    folder = actions_.front().text;
+    actions_.pop_front();
+  } else {
+    std::string line;
+    if (AskTerminalLine("folder (empty for Cancel):", &line)) folder = line;
+  }
+  if (folder && folder->empty()) folder.reset();
+  std::fprintf(out_, "[folder] -> %s\n", folder ? folder->c_str() : "Cancel");
+  std::fflush(out_);
+  return folder;
+}
+
+void ConsoleInteraction::SetClipboardText(const std::string& text) {
+  std::fprintf(out_, "[clipboard] %s\n", text.c_str());
+  std::fflush(out_);
+  std::string folder;
+  int error = 0;
+  if (!GetProfileFolder(&folder, &error)) return;
+  if (std::FILE* f = OpenFile(ProfilePath(folder, "Kesta_Clipboard.txt"), "wb")) {
+    std::fwrite(text.data(), 1, text.size(), f);
+    std::fclose(f);
+  }
 }

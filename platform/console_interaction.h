@@ -3,9 +3,15 @@
 // and menu goes to standard error; answers come from a queue given on the
 // command line, then from the terminal when there is one, else a question
 // or menu is dismissed. A menu is printed with its choices numbered from 1;
-// the answer is the number of the choice.
+// the answer is the number of the choice. A dialog is printed as text each
+// time it changes; the user's actions on it ("click 1", "type 203 pump")
+// come from their own queue, then from the terminal; a dialog nobody acts
+// on closes as Cancel. Text put on the clipboard is printed and written to
+// "Kesta_Clipboard.txt" in the profile folder, from where it can be pasted.
 #include <cstdio>
 #include <deque>
+#include <string>
+#include <vector>
 
 #include "platform/interaction.h"
 
@@ -13,6 +19,7 @@ class ConsoleInteraction : public Interaction {
  public:
   explicit ConsoleInteraction(std::FILE* out = stderr) : out_(out) {}
   void QueueAnswer(int answer) { answers_.push_back(answer); }
+  void QueueAction(const DialogAction& action) { actions_.push_back(action); }
   void SetTerminalAnswers(bool enabled) { terminal_ = enabled; }
 
   int MessageBox(const std::string& text, const std::string& caption, unsigned style) override;
@@ -23,12 +30,22 @@ class ConsoleInteraction : public Interaction {
   void ShellOpen(const std::string& path) override;
   void ShowHelp(const std::string& helpFile, unsigned topic) override;
   int PopupMenu(const Menu& menu, ScreenPoint at) override;
+  void DialogOpened(const DialogState& dialog) override;
+  DialogAction NextDialogAction(const DialogState& dialog) override;
+  void DialogActionRefused(const DialogAction& action, const std::string& why) override;
+  void DialogClosed(const DialogState& dialog, int result) override;
+  std::optional<std::string> BrowseForFolder(const std::string& title) override;
+  void SetClipboardText(const std::string& text) override;
 
  private:
   bool NextAnswer(int* answer);
   bool AskTerminal(const std::string& question, int* answer);
+  bool AskTerminalLine(const std::string& question, std::string* line);
+  void PrintDialog(const DialogState& dialog);
 
   std::FILE* out_;
   std::deque<int> answers_;
+  std::deque<DialogAction> actions_;
+  std::vector<std::string> shownDialog_;  // the dialog as last printed
   bool terminal_ = false;
 };

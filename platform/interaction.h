@@ -1,11 +1,15 @@
 #pragma once
 // Everything the module asks of the person at the screen goes through one
 // interface: message boxes, the host's status line and its questions, popup
-// menus, the mouse cursor and the placement of windows. The console
+// menus, modal dialogs, the folder picker, the clipboard, the mouse cursor
+// and the placement of windows. The console
 // implementation serves the `kesta` command, the scripted one the tests.
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "platform/dialog_data.h"
 
 // Message box styles (buttons in the low nibble, icon in the next).
 constexpr unsigned MB_OK = 0x0000;
@@ -90,6 +94,29 @@ class Interaction {
     (void)flags;
     (void)at;
   }
+  // A modal dialog: shown once it is filled, then asked for the user's next
+  // action until it ends; a dialog nobody acts on is closed (Cancel).
+  virtual void DialogOpened(const DialogState& dialog) { (void)dialog; }
+  virtual DialogAction NextDialogAction(const DialogState& dialog) {
+    (void)dialog;
+    return DialogAction::Dismissed();
+  }
+  // An action the dialog could not play (no such control, wrong kind).
+  virtual void DialogActionRefused(const DialogAction& action, const std::string& why) {
+    (void)action;
+    (void)why;
+  }
+  virtual void DialogClosed(const DialogState& dialog, int result) {
+    (void)dialog;
+    (void)result;
+  }
+  // The folder picker: the folder chosen, no value for Cancel.
+  virtual std::optional<std::string> BrowseForFolder(const std::string& title) {
+    (void)title;
+    return std::nullopt;
+  }
+  // Places text on the clipboard.
+  virtual void SetClipboardText(const std::string& text) { (void)text; }
 };
 
 // The interaction in use; the console one unless a test or the CLI set another.

@@ -1,5 +1,7 @@
 #include "platform/scripted_interaction.h"
 
+#include <stdexcept>
+
 namespace {
 InteractionEvent Event(InteractionEvent::Kind kind, std::string text = {}) {
   InteractionEvent e;
@@ -104,5 +106,68 @@ std::vector<std::string> ScriptedInteraction::StatusLines() const {
   std::vector<std::string> out;
   for (const auto& e : events_)
     if (e.kind == InteractionEvent::Status) out.push_back(e.text);
+  return out;
+}
+
+void ScriptedInteraction::QueueAction(const std::string& text) {
+  DialogAction action;
+  std::string error;
+  if (!ParseDialogAction(text, &action, &error)) throw std::invalid_argument(error);
+  actions_.push_back(action);
+}
+
+void ScriptedInteraction::DialogOpened(const DialogState& dialog) {
+  RecordedDialog record;
+  record.opened = dialog;
+  dialogs_.push_back(std::move(record));
+  openDialogs_.push_back(dialogs_.size() - 1);
+  InteractionEvent e = Event(InteractionEvent::DialogShown, dialog.caption);
+  e.answer = static_cast<int>(dialog.id);
+  events_.push_back(std::move(e));
+}
+
+DialogAction ScriptedInteraction::NextDialogAction(const DialogState& /*dialog*/) {
+  DialogAction action = DialogAction::Dismissed();
+  if (!actions_.empty() && actions_.front().kind != DialogAction::Folder) {
+    action = actions_.front();
+    actions_.pop_front();
+  }
+  if (!openDialogs_.empty()) dialogs_[openDialogs_.back()].actions.push_back(action);
+  return action;
+}
+
+void ScriptedInteraction::DialogActionRefused(const DialogAction& action, const std::string& why) {
+  if (!openDialogs_.empty())
+    dialogs_[openDialogs_.back()].refused.push_back(DialogActionText(action) + ": " + why);
+}
+
+void ScriptedInteraction::DialogClosed(const DialogState& dialog, int result) {
+  if (openDialogs_.empty()) return;
+  RecordedDialog& record = dialogs_[openDialogs_.back()];
+  openDialogs_.pop_back();
+  record.closed = dialog;
+  record.result = result;
+}
+
+std::optional<std::string> ScriptedInteraction::BrowseForFolder(const std::string& title) {
+  std::optional<std::string> folder;
+  if (!actions_.empty() && actions_.front().kind == DialogAction::Folder) {
+    if (!actions_.front().text.empty()) folder = actions_.front().text;
+    actions_.pop_front();
+  }
+  InteractionEvent e = Event(InteractionEvent::Folder, title);
+  e.caption = folder.value_or("");
+  events_.push_back(std::move(e));
+  return folder;
+}
+
+void ScriptedInteraction::SetClipboardText(const std::string& text) {
+  events_.push_back(Event(InteractionEvent::Clipboard, text));
+}
+
+std::vector<std::string> ScriptedInteraction::ClipboardTexts() const {
+  std::vector<std::string> out;
+  for (const auto& e : events_)
+    if (e.kind == InteractionEvent::Clipboard) out.push_back(e.text);
   return out;
 }

@@ -2,7 +2,10 @@
 // The interaction of the tests: answers are queued in advance and every
 // box, status line, question, menu, cursor move and window call is recorded
 // for assertions. A queued answer serves a box (its button id), a question
-// (its button number) or a menu (the id of the item chosen).
+// (its button number) or a menu (the id of the item chosen). Dialogs take
+// their actions from a queue of their own and are recorded as they stood
+// when they opened and when they closed; folder picks and clipboard text
+// are recorded too.
 #include <deque>
 #include <string>
 #include <vector>
@@ -11,7 +14,10 @@
 #include "platform/popup_menu.h"
 
 struct InteractionEvent {
-  enum Kind { Box, Status, Response, Open, Help, MenuShown, Foreground, Top, Cursor, Mouse };
+  enum Kind {
+    Box, Status, Response, Open, Help, MenuShown, Foreground, Top, Cursor, Mouse,
+    DialogShown, Folder, Clipboard,
+  };
   Kind kind = Status;
   std::string text;      // box text, status text or prompt
   std::string caption;   // box caption
@@ -21,6 +27,16 @@ struct InteractionEvent {
   Menu menu;             // the menu as shown
   ScreenPoint at;        // where the menu was shown, the cursor put, the mouse pressed
   unsigned long window = 0;  // the window of a placement call; mouse flags
+};
+
+// One modal dialog from its opening to its end.
+struct RecordedDialog {
+  DialogState opened;   // as OnInitDialog filled it
+  DialogState closed;   // as it stood when it ended
+  std::vector<DialogAction> actions;  // what was played on it
+  std::vector<std::string> refused;   // actions it could not play, with why
+  int result = 0;
+  bool IsOpen() const { return closed.caption.empty() && closed.controls.empty(); }
 };
 
 class ScriptedInteraction : public Interaction {
@@ -33,6 +49,10 @@ class ScriptedInteraction : public Interaction {
   ScriptedInteraction& operator=(const ScriptedInteraction&) = delete;
 
   void QueueAnswer(int answer) { answers_.push_back(answer); }
+  // Queues a dialog action, given as text ("click 1", "type 203 pump"); a
+  // folder pick is queued as "folder PATH" ("folder" alone: Cancel).
+  void QueueAction(const std::string& action);
+  void QueueAction(const DialogAction& action) { actions_.push_back(action); }
 
   int MessageBox(const std::string& text, const std::string& caption, unsigned style) override;
   void StatusLine(const std::string& text) override;
@@ -45,6 +65,12 @@ class ScriptedInteraction : public Interaction {
   ScreenPoint CursorPos() override { return cursor_; }
   void SetCursorPos(ScreenPoint at) override;
   void MouseEvent(unsigned flags, ScreenPoint at) override;
+  void DialogOpened(const DialogState& dialog) override;
+  DialogAction NextDialogAction(const DialogState& dialog) override;
+  void DialogActionRefused(const DialogAction& action, const std::string& why) override;
+  void DialogClosed(const DialogState& dialog, int result) override;
+  std::optional<std::string> BrowseForFolder(const std::string& title) override;
+  void SetClipboardText(const std::string& text) override;
 
   // Where the mouse cursor stands until the module moves it.
   void PlaceCursor(ScreenPoint at) { cursor_ = at; }
@@ -53,13 +79,23 @@ class ScriptedInteraction : public Interaction {
   std::vector<InteractionEvent> Boxes() const { return Only(InteractionEvent::Box); }
   std::vector<std::string> StatusLines() const;
   std::vector<InteractionEvent> Menus() const { return Only(InteractionEvent::MenuShown); }
-  void Clear() { events_.clear(); }
+  // Every dialog shown, in order.
+  const std::vector<RecordedDialog>& Dialogs() const { return dialogs_; }
+  // The texts placed on the clipboard, in order.
+  std::vector<std::string> ClipboardTexts() const;
+  void Clear() {
+    events_.clear();
+    dialogs_.clear();
+  }
 
  private:
   std::vector<InteractionEvent> Only(InteractionEvent::Kind kind) const;
   bool NextAnswer(int* answer);
   std::deque<int> answers_;
+  std::deque<DialogAction> actions_;
   std::vector<InteractionEvent> events_;
+  std::vector<RecordedDialog> dialogs_;
+  std::vector<std::size_t> openDialogs_;  // indexes into dialogs_, innermost last
   Interaction* previous_;
   ScreenPoint cursor_{400, 300};
 };

@@ -44,6 +44,8 @@ TEST(CliOptions, RefusedLines) {
       {"check", "a.xml", "--answer", "99999999999"},
       {"unregister", "-i"},
       {"--help", "check"},
+      {"call", "SixsigmaRead", "a.xml", "--do", "press 1"},
+      {"call", "SixsigmaRead", "a.xml", "--do"},
   };
   for (const auto& line : lines) {
     CliOptions o;
@@ -51,4 +53,14 @@ TEST(CliOptions, RefusedLines) {
     EXPECT_FALSE(ParseCliOptions(line, &o, &error)) << ::testing::PrintToString(line);
     EXPECT_FALSE(error.empty());
   }
+}
+
+TEST(CliOptions, DialogActionsKeepTheirOrderApartFromAnswers) {
+  CliOptions o = Parse({"call", "SixsigmaRead", "doc.xml", "--do", "type 203 pump valve", "--answer", "1",
+                        "--do", "click 1"});
+  ASSERT_EQ(o.actions.size(), 2u);
+  EXPECT_EQ(o.actions[0].kind, DialogAction::Type);
+  EXPECT_EQ(o.actions[0].text, "pump valve");
+  EXPECT_EQ(o.actions[1].kind, DialogAction::Click);
+  EXPECT_EQ(o.answers, (std::vector<int>{1}));
 }

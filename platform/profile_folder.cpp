@@ -1,0 +1,32 @@
+#include "platform/profile_folder.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+
+#include "platform/environment.h"
+
+bool GetProfileFolder(std::string* folder, int* error) {
+  std::string dir;
+  if ((!GetEnvVar("KESTA_PROFILE", &dir) || dir.empty()) && (!GetEnvVar("HOME", &dir) || dir.empty())) {
+    *error = ENOENT;
+    return false;
+  }
+  while (dir.size() > 1 && dir.back() == '/') dir.pop_back();
+  struct stat st {};
+  if (::stat(dir.c_str(), &st) != 0) {
+    if (::mkdir(dir.c_str(), 0700) != 0) {
+      *error = errno;
+      return false;
+    }
+  } else if (!S_ISDIR(st.st_mode)) {
+    *error = ENOTDIR;
+    return false;
+  }
+  *folder = dir;
+  return true;
+}
+
+std::string ProfilePath(const std::string& folder, const std::string& name) {
+  return folder == "/" ? "/" + name : folder + "/" + name;
+}
