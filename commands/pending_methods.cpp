@@ -3,8 +3,6 @@
 #include "commands/run_kesta.h"
 
 HRESULT RunKesta::WordFinder() { return E_NOTIMPL; }
-HRESULT RunKesta::SixsigmaRead() { return E_NOTIMPL; }
 HRESULT RunKesta::ShowTemp() { return E_NOTIMPL; }
 HRESULT RunKesta::MetricConverter() { return E_NOTIMPL; }
 HRESULT RunKesta::VerbSelector() { return E_NOTIMPL; }
-HRESULT RunKesta::TrafficLight() { return E_NOTIMPL; }

@@ -17,6 +17,8 @@ bool FileExists(const std::string& path) { return ::access(NativePath(path).c_st
 
 bool FileReadable(const std::string& path) { return ::access(NativePath(path).c_str(), R_OK) == 0; }
 
+bool FileWritable(const std::string& path) { return ::access(NativePath(path).c_str(), W_OK) == 0; }
+
 std::FILE* OpenFile(const std::string& path, const char* mode) {
   return std::fopen(NativePath(path).c_str(), mode);
 }

@@ -9,6 +9,7 @@ std::string NativePath(std::string_view path);
 
 bool FileExists(const std::string& path);    // the `_access(path, 0)` test
 bool FileReadable(const std::string& path);  // the `_access(path, 4)` test
+bool FileWritable(const std::string& path);  // the `_access(path, 2)` test
 
 // fopen with the path mapped; null on failure (errno tells why).
 std::FILE* OpenFile(const std::string& path, const char* mode);

@@ -84,10 +84,10 @@ void ClassifyWords(WordRec* head, CheckScope scope) {
   }
 }
 
-int RunEnginePasses(CheckScope scope) {
+void RunRulePasses(CheckScope scope) {
   WordRec* head = WordList.head;
   if (!MessageList.Empty()) MessageList.Clear();
-  if (!head) return 0;
+  if (!head) return;
   ClassifyWords(head, scope);
   RunSentencePass();
   for (WordRec* w = head; !AtEnd(w); w = w->next)
@@ -95,6 +95,12 @@ int RunEnginePasses(CheckScope scope) {
   ApplyMainRules(head);
   ApplySecondRules(head);
   FinishMessages(head);
+}
+
+int RunEnginePasses(CheckScope scope) {
+  RunRulePasses(scope);
+  WordRec* head = WordList.head;
+  if (!head) return 0;
   if (!MessageList.Empty()) MessageList.Clear();
   return CollectMessages(head);
 }

@@ -23,3 +23,8 @@ void ClassifyWords(WordRec* head, CheckScope scope);
 // and fills MessageList, which it empties first. Returns the number of
 // findings collected; 0 for an empty list.
 int RunEnginePasses(CheckScope scope);
+
+// The same passes without the collection: the findings stay on the word
+// records as the finishing pass left them, for the quality score to count.
+// MessageList is emptied.
+void RunRulePasses(CheckScope scope);

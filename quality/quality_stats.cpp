@@ -1,0 +1,4 @@
+#include "quality/quality_stats.h"
+
+QualityStats Quality;
+NotFoundListState NotFoundList;
