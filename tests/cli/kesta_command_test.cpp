@@ -96,9 +96,9 @@ TEST_F(KestaCommandTest, WrongCallsOfAMethod) {
 
 TEST_F(KestaCommandTest, MethodNotBuiltYetSaysSoAndWritesNothing) {
   std::string out = (dir_.path() / "out.xml").string();
-  ProgramRun run = Kesta({"call", "TrafficLight", kSample, "-o", out});
+  ProgramRun run = Kesta({"call", "WordFinder", kSample, "-o", out});
   EXPECT_EQ(run.status, 2);
-  EXPECT_NE(run.err.find("TrafficLight is not available in this build yet"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("WordFinder is not available in this build yet"), std::string::npos) << run.err;
   EXPECT_NE(run.err.find("E_NOTIMPL"), std::string::npos);
   EXPECT_TRUE(run.out.empty());
   EXPECT_FALSE(std::filesystem::exists(out));
