@@ -15,6 +15,6 @@ std::string SigmaReportBytes() {
     text += std::to_string(Quality.messageClassCounters[category][0]);
     text += "\r\n";
   }
-  if (text.size() < kBlockSize) text.resize(kBlockSize, '\0');
+  text.resize(kBlockSize, '\0');
   return text;
 }

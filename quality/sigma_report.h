@@ -5,5 +5,5 @@
 
 // The bytes of "Kesta_6Sigma_Report.xls" from Quality.messageClassCounters:
 // every category the dialog counts (codes 300 to 338), counts of 0 included.
-// Lines that do not fit in 1024 bytes are kept whole, past the padding.
+// The 39 lines fit in the block whatever the counts.
 std::string SigmaReportBytes();

@@ -1,0 +1,315 @@
+// The report dialogs' contents and the exact bytes of each report file.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "commands/check_state.h"
+#include "engine/word_rec.h"
+#include "module/app_settings.h"
+#include "platform/clock.h"
+#include "platform/scripted_interaction.h"
+#include "quality/not_found_list.h"
+#include "quality/qa_report.h"
+#include "quality/quality_stats.h"
+#include "quality/sigbox.h"
+#include "quality/sigma_report.h"
+#include "quality/traffic_dialogs.h"
+#include "tests/support/temp_dir.h"
+#include "tests/support/word_list_fixture.h"
+
+namespace {
+
+using Rows = std::vector<std::vector<std::string>>;
+
+std::string Pad(const std::string& text) { return text + std::string(25 - text.size(), ' '); }
+
+class ReportTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Quality.Reset();
+    NotFoundList.Reset();
+    Check.Reset();
+    Settings.Reset();
+    Settings.app.userName = "Dana Lee Smith";
+    Settings.app.writerSite = "Hangar 3";
+    Settings.app.userCodeLabel = "Dana Lee Smith (DEF1)";
+    SetClockForTesting(LocalTime{2026, 12, 6, 14, 5, 0});
+  }
+  void TearDown() override {
+    ResetClock();
+    Quality.Reset();
+    NotFoundList.Reset();
+    Settings.Reset();
+    Check.Reset();
+    WordList.Reset();
+  }
+  std::string Profile() const { return (dir_.path() / "profile").string(); }
+  std::string ReadReport(const std::string& name) const { return dir_.Read("profile/" + name); }
+
+  TempDir dir_;
+  ScopedEnv profile_{"KESTA_PROFILE", (dir_.path() / "profile").c_str()};
+  ScriptedInteraction ui_;
+};
+
+TEST_F(ReportTest, SigmaSpreadsheetHasEveryCategoryTheDialogCounts) {
+  Quality.messageClassCounters[0][0] = 4;   // WRONG VERB, shown in the dialog
+  Quality.messageClassCounters[25][0] = 12;
+  Quality.messageClassCounters[38][0] = 1;
+  std::string bytes = SigmaReportBytes();
+  ASSERT_EQ(bytes.size(), 1024u);
+  std::string expected =
+      "WRONG VERB\t4\r\nWRONG CHOICE\t0\r\nAWKWARD\t0\r\nAGREEMENT\t0\r\nDELETE\t0\r\nMEASUREMENT\t0\r\n"
+      "CHANGE-TO-VERB\t0\r\nPRODUCT LIABILITY\t0\r\nNUMBER\t0\r\nABBREVIATION\t0\r\nAPOSTROPHE\t0\r\n"
+      "SPELLING\t0\r\nPRONOUN\t0\r\nTRANSLATION\t0\r\nTERMINOLOGY\t0\r\nPHRASAL VERB\t0\r\n"
+      "CAPITALIZATION\t0\r\nHYPHENATION\t0\r\nCOMMA\t0\r\nPREFIX-SUFFIX\t0\r\nMISSING REFERENCE\t0\r\n"
+      "REPHRASE\t0\r\nCHANGE-TO-NOUN\t0\r\nNAME-LABEL\t0\r\nWRONG MEANING\t0\r\nNOT-IN-DICTIONARY\t12\r\n"
+      "STYLE\t0\r\nADJECTIVE\t0\r\nSENTENCE LENGTH\t0\r\nPARALLEL\t0\r\nPASSIVE VOICE\t0\r\nPREPOSITION\t0\r\n"
+      "THAT-WHICH\t0\r\nADVERB\t0\r\nNEGATIVE\t0\r\nVERB TENSE\t0\r\nWORD CLUSTER\t0\r\nPUNCTUATION\t0\r\n"
+      "GERUND\t1\r\n";
+  EXPECT_EQ(bytes.substr(0, expected.size()), expected);
+  EXPECT_EQ(bytes.find_first_not_of('\0', expected.size()), std::string::npos);
+  // The largest counts still fit in the block.
+  for (auto& slot : Quality.messageClassCounters) slot[0] = -2147483647 - 1;
+  EXPECT_EQ(SigmaReportBytes().size(), 1024u);
+  EXPECT_NE(SigmaReportBytes().find("GERUND\t-2147483648\r\n"), std::string::npos);
+}
+
+TEST_F(ReportTest, NotFoundWordsWithTheirContextOnce) {
+  TestWords words({{"Fit", 20},
+                   {"the", 64},
+                   {"glorp", 40, nullptr, "msg=325"},
+                   {"housing", 10},
+                   {".", 48},
+                   {"Glorp", 40, nullptr, "msg=325"},           // a sentence start, with a capital: once
+                   {"is", 24},
+                   {"xy", 40, nullptr, "msg=325"},              // too short
+                   {",", 47},
+                   {"zonk", 40, nullptr, "msg=325"},            // after punctuation: no left context
+                   {"averyveryverylongunknownwordindeed", 40, nullptr, "msg=325"},
+                   {"at", 60},
+                   {"blip", 40, nullptr, "msg=325"}});          // before the sentinel: no right context
+  std::vector<NotFoundRow> rows = CollectNotFoundWords(words.head());
+  ASSERT_EQ(rows.size(), 4u);
+  EXPECT_EQ(NotFoundList.entries,
+            (std::vector<std::string>{
+                "Ref(1)  " + Pad("the") + "\t" + Pad("glorp") + "\t" + Pad("housing") + "\r\n",
+                "Ref(2)  " + Pad("") + "\t" + Pad("zonk") + "\t" + Pad("averyveryverylongunknown") + "\r\n",
+                "Ref(3)  " + Pad("zonk") + "\t" + Pad("averyveryverylongunknown") + "\t" + Pad("") + "\r\n",
+                "Ref(4)  " + Pad("at") + "\t" + Pad("blip") + "\t" + Pad("") + "\r\n",
+            }));
+  EXPECT_EQ(rows[1].right, "averyveryverylongunknown ");
+  EXPECT_EQ(NotFoundReportText(NotFoundList.entries),
+            "<<<  List of Words or terms Not Found in the Dictionaries  <<<\r\n" + NotFoundList.entries[0] +
+                NotFoundList.entries[1] + NotFoundList.entries[2] + NotFoundList.entries[3]);
+}
+
+TEST_F(ReportTest, SigboxShowsClassesRatingAndNotFoundWordsAndFreesTheList) {
+  struct Case {
+    int level;
+    const char* rating;
+    int marks;
+    unsigned mark;
+    unsigned face;
+  };
+  const Case cases[] = {{1, "POOR", 1, 350, 353},          {2, "FAIR", 2, 350, 359},
+                        {3, "BELOW AVERAGE", 3, 350, 357}, {4, "AVERAGE", 4, 350, 356},
+                        {5, "VERY GOOD", 5, 348, 355},     {6, "EXCELLENT", 6, 348, 354},
+                        {0, "", 0, 0, 0}};
+  for (const Case& c : cases) {
+    ui_.Clear();
+    TestWords words({{"the", 64}, {"glorp", 40, nullptr, "msg=325"}, {"valve", 10}, {".", 48}});
+    Quality.qualityLevel = c.level;
+    Quality.docWordCount = 120;
+    Quality.messageClassCounters[0][0] = 2;
+    Quality.messageClassCounters[25][0] = 1;
+    Quality.messageClassCounters[39][0] = 7;  // no category: not counted
+    CSigbox dialog;
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(WordList.head, nullptr);
+    ASSERT_EQ(ui_.Dialogs().size(), 1u);
+    const DialogState& d = ui_.Dialogs()[0].opened;
+    EXPECT_EQ(d.caption, "KESta Six Sigma-  Quality Report");
+    EXPECT_EQ(d.Find(270)->rows, (Rows{{"WRONG VERB", "2"}, {"NOT-IN-DICTIONARY", "1"}}));
+    EXPECT_EQ(d.Find(270)->columns[1].title, "Scroll Errors by Class");
+    EXPECT_EQ(d.Find(248)->rows, (Rows{{Pad("the"), Pad("glorp"), Pad("valve")}}));
+    EXPECT_EQ(d.Find(271)->text, c.rating) << c.level;
+    for (int i = 0; i < 6; ++i)
+      EXPECT_EQ(d.Find(309 + i)->image.id, i < c.marks ? c.mark : 0u) << c.level << " " << i;
+    EXPECT_EQ(d.Find(317)->image.id, c.face) << c.level;
+    EXPECT_EQ(d.Find(322)->text, "Document has 120 words:  3 Error :  One Not Found Word");
+    EXPECT_EQ(d.Find(322)->textColour, RGB(246, 11, 83));
+    EXPECT_EQ(Quality.reportWordCount, 120);
+  }
+}
+
+TEST_F(ReportTest, SigboxSummaryAndItsTwoReportFiles) {
+  Quality.qualityLevel = 2;
+  Quality.docWordCount = 40;
+  Quality.messageClassCounters[11][0] = 3;
+  {
+    TestWords none({{"valve", 10}, {".", 48}});
+    ui_.QueueAction("click 296");
+    CSigbox dialog;
+    dialog.DoModal();
+    EXPECT_EQ(ui_.Dialogs()[0].opened.Find(322)->text, "Document has 40 words:  3 Errors :  Zero Not Found Words");
+    ASSERT_EQ(ui_.Boxes().size(), 1u);
+    EXPECT_EQ(ui_.Boxes()[0].text, "There are no NOT FOUND words in the list.");
+    EXPECT_EQ(ui_.Boxes()[0].style, MB_ICONERROR);
+  }
+  ui_.Clear();
+  TestWords two({{"glorp", 40, nullptr, "msg=325"}, {"zonk", 40, nullptr, "msg=325"}, {".", 48}});
+  ui_.QueueAction("click 1");
+  ui_.QueueAction("click 296");
+  CSigbox dialog;
+  dialog.DoModal();
+  const RecordedDialog& d = ui_.Dialogs()[0];
+  EXPECT_EQ(d.opened.Find(322)->text, "Document has 40 words:  3 Errors :  2 Not Found Words");
+  std::string xls = Profile() + "/Kesta_6Sigma_Report.xls";
+  std::string txt = Profile() + "/Kesta_NotFound_Report.txt";
+  ASSERT_EQ(ui_.Boxes().size(), 2u);
+  EXPECT_EQ(ui_.Boxes()[0].text, "Hello Dana:  Wrote Kesta_6Sigma_report.xls:\n[Excel Format]=" + xls);
+  EXPECT_EQ(ui_.Boxes()[0].caption, "KESta Checker");
+  EXPECT_EQ(ui_.Boxes()[0].style, MB_ICONINFORMATION);
+  EXPECT_EQ(ui_.Boxes()[1].text,
+            "Hello Dana:  Wrote NotFound_report.txt (2 new entries):\n[List Format]=" + txt);
+  EXPECT_EQ(d.closed.Find(316)->text, "Wrote Kesta_6Sigma_report.xls: " + xls);
+  EXPECT_EQ(d.closed.Find(227)->text, "Wrote NotFound_report.txt: " + txt);
+  EXPECT_EQ(d.closed.Find(339)->text, ">>> Reports in .txt and .xls are found in locations shown above.");
+  EXPECT_EQ(ReadReport("Kesta_6Sigma_Report.xls"), SigmaReportBytes());
+  EXPECT_EQ(ReadReport("Kesta_NotFound_Report.txt"),
+            "<<<  List of Words or terms Not Found in the Dictionaries  <<<\r\n"
+            "Ref(1)  " + Pad("") + "\t" + Pad("glorp") + "\t" + Pad("zonk") + "\r\n" +
+            "Ref(2)  " + Pad("glorp") + "\t" + Pad("zonk") + "\t" + Pad("") + "\r\n");
+}
+
+TEST_F(ReportTest, ReportsRefusedWithTheRealErrorAndNothingWrittenElsewhere) {
+  std::filesystem::create_directories(Profile() + "/Kesta_6Sigma_Report.xls");  // cannot be opened as a file
+  {
+    TestWords one({{"glorp", 40, nullptr, "msg=325"}, {".", 48}});
+    ui_.QueueAction("click 1");
+    CSigbox dialog;
+    dialog.DoModal();
+  }
+  ASSERT_EQ(ui_.Boxes().size(), 1u);
+  EXPECT_EQ(ui_.Boxes()[0].text,
+            "KESta(67) Can not open handle KESta_6Sigma_Report:\nError Code 21\nCheck permissions to WRITE.");
+  EXPECT_EQ(ui_.Boxes()[0].caption, "KESta File Error");
+
+  // No profile folder at all: refused, not written to the current folder.
+  ScopedEnv noProfile("KESTA_PROFILE", (dir_.path() / "a" / "b").c_str());
+  ui_.Clear();
+  Quality.trafficColour = 2;
+  ui_.QueueAction("click 1");
+  CTrafficAmber amber;
+  EXPECT_EQ(amber.DoModal(), IDCANCEL);  // the dialog stayed open after the failure
+  ASSERT_EQ(ui_.Boxes().size(), 1u);
+  EXPECT_EQ(ui_.Boxes()[0].text,
+            "KESta(67) Can not open handle KESta_QA_Report:\nError Code 2\nCheck permissions to WRITE.");
+  EXPECT_FALSE(std::filesystem::exists("Kesta_QA_Report.txt"));
+}
+
+TEST_F(ReportTest, TrafficDialogsAndTheQaReport) {
+  Quality.errorCount = 3;
+  Quality.reportWordCount = 120;
+  Quality.averageSentenceLength = 10;
+  Check.documentPath = "/docs/manuals/pump.xml";
+  FormatReportLines();
+  EXPECT_EQ(Quality.reportDateLine, "Date: 6:12:2026  Time: 14:5 ");
+  EXPECT_EQ(Quality.reportAuthorLine, "By: Dana Lee Smith (DEF1)");
+  EXPECT_EQ(Quality.reportTodayLine, " Today: 6:12:2026");
+
+  struct Case {
+    int colour;
+    int picture;
+    unsigned bitmap;
+    int textControl;
+    const char* text;
+    const char* level;
+  };
+  const Case cases[] = {
+      {2, 370, 403, 377,
+       "AMBER LIGHT (Average):\r\nKESta found 3 errors in 120 words. Average sentence length: 10 words.  Edit for "
+       "grammar and vocabulary.",
+       "AMBER LIGHT (Average):\r\n"},
+      {3, 369, 402, 379,
+       "RED LIGHT (Fair):\r\nKESta found 3 errors in 120 words. Average sentence length: 10 words.  Correct for "
+       "grammar and vocabulary.",
+       "RED LIGHT (Fail):\r\n"},
+      {4, 384, 410, 383,
+       "BLUE LIGHT (Very Good):\r\nKESta found 3 errors in 120 words.\r\nAverage sentence length: 10 words.  Edit "
+       "for vocabulary.",
+       "BLUE (QDX) LIGHT (Average):\r\n"},
+  };
+  for (const Case& c : cases) {
+    ui_.Clear();
+    ui_.QueueAction("click 1");
+    std::unique_ptr<CDialog> dialog;
+    if (c.colour == 2) dialog = std::make_unique<CTrafficAmber>();
+    if (c.colour == 3) dialog = std::make_unique<CTrafficRed>();
+    if (c.colour == 4) dialog = std::make_unique<CTrafficBlue>();
+    EXPECT_EQ(dialog->DoModal(), IDOK);
+    const DialogState& d = ui_.Dialogs()[0].opened;
+    EXPECT_EQ(d.caption, "KESta - Quality Traffic Light");
+    EXPECT_EQ(d.Find(c.picture)->image.id, c.bitmap);
+    EXPECT_EQ(d.Find(c.textControl)->text, c.text);
+    EXPECT_EQ(d.Find(372)->text, "Date: 6:12:2026  Time: 14:5 ");
+    EXPECT_EQ(d.Find(375)->text, "By: Dana Lee Smith (DEF1)");
+    EXPECT_EQ(ReadReport("Kesta_QA_Report.txt"),
+              std::string("<<<  KESta QA Report Summary >>>\r\n/docs/manuals/pump.xml\r\nDate: 6:12:2026  Time: 14:5 "
+                          "\r\n") +
+                  c.level +
+                  "KESta found 3 errors in 120 words.\r\nAverage sentence length: 10 words.\r\nWriter Dana Lee Smith "
+                  "at Hangar 3\r\n\r\nGot a question - Ask support@kesta-checker.example");
+    ASSERT_EQ(ui_.Boxes().size(), 1u);
+    EXPECT_EQ(ui_.Boxes()[0].text,
+              "Hello Dana:  Wrote Kesta_QA_report.txt:\n[Print]=" + Profile() + "/Kesta_QA_Report.txt");
+    EXPECT_EQ(ui_.Boxes()[0].caption, "KESta Quality");
+  }
+  // Long fields are written whole.
+  Check.documentPath = std::string(250, 'p');
+  Settings.app.writerSite = std::string(127, 's');
+  Settings.app.userName = std::string(79, 'u');
+  std::string report = QaReportText(2);
+  EXPECT_GT(report.size(), 511u);
+  EXPECT_NE(report.find(std::string(127, 's') + "\r\n\r\nGot a question"), std::string::npos);
+}
+
+TEST_F(ReportTest, GreenDialogWritesItsOwnReportInTheProfileFolder) {
+  Check.documentPath = "/docs/manuals/engine/fuel/system/pump.xml";
+  FormatReportLines();
+  ui_.QueueAction("click 1");
+  CTraffic green;
+  EXPECT_EQ(green.DoModal(), IDOK);
+  EXPECT_EQ(ui_.Dialogs()[0].opened.Find(374)->text,
+            "GREEN LIGHT (Excellent):\r\nThis document is near or at Six Sigma quality. Concise and easy-to-read and "
+            "translate.");
+  EXPECT_EQ(ui_.Dialogs()[0].opened.Find(368)->image.id, 401u);
+  std::string path = Profile() + "/Kesta_Traffic_Report.txt";
+  EXPECT_EQ(Quality.trafficReportFile, path);
+  EXPECT_EQ(ReadReport("Kesta_Traffic_Report.txt"),
+            "<<< KESta - QA Traffic Light Report >>>\r\nGREEN LIGHT (Excellent):\r\nThis document is near or at Six "
+            "Sigma quality. Concise and easy-to-read and translate.\r\nFile Path Name: \r\n(Print "
+            "locally)/docs/manuals/engine/fuel/system/\npump.xml\r\n\r\nBy: Dana Lee Smith (DEF1)\r\n Today: "
+            "6:12:2026");
+  ASSERT_EQ(ui_.Boxes().size(), 1u);
+  EXPECT_EQ(ui_.Boxes()[0].text, "Wrote: Traffic Report called " + path + "\r\n");
+}
+
+TEST(FoldPath, BreaksAfterSeparatorsLateInTheLine) {
+  struct Case {
+    std::string path;
+    std::string folded;
+  };
+  const Case cases[] = {
+      {"short\\path.xml", "short\\path.xml"},
+      // 40 characters, the only separator after the 31st at the 35th.
+      {"C:\\aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa\\bbbb.xml",
+       "C:\\aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa\\\nbbbb.xml"},
+      {std::string(31, 'a') + "\\" + std::string(30, 'b') + "\\" + "c",
+       std::string(31, 'a') + "\\\n" + std::string(30, 'b') + "\\\nc"},
+      {std::string(30, 'a') + "\\" + "c", std::string(30, 'a') + "\\c"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(FoldPath(c.path), c.folded) << c.path;
+}
+
+}  // namespace

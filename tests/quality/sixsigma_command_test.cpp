@@ -1,0 +1,205 @@
+// The quality score and the traffic light in process, against the stand-in
+// editor: what each answer does to the document, the dialogs it shows, and
+// the refusals that leave the document as it was.
+#include <gtest/gtest.h>
+
+#include "commands/check_state.h"
+#include "commands/run_kesta.h"
+#include "editor/editor.h"
+#include "engine/dict_store.h"
+#include "engine/message_list.h"
+#include "engine/word_rec.h"
+#include "host/host_state.h"
+#include "module/app_settings.h"
+#include "platform/clock.h"
+#include "platform/scripted_interaction.h"
+#include "quality/quality_stats.h"
+#include "tests/commands/check_words.h"
+#include "tests/support/dict_fixture.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+constexpr const char* kOldStamp = "<?KESSTA STE=red:ONE SIGMA#1:1:2026-1:1-DEF1?>";
+constexpr const char* kStamped =
+    "<topic id=\"t\"><?KESSTA STE=red:ONE SIGMA#1:1:2026-1:1-DEF1?><title>Pump</title><body>"
+    "<p><?Pub _touchup Kesta=\"2501NONE\" HighltBckclr=\"FFFF66\"?>Glorp<?Pub /_touchup?> the valve.</p>"
+    "</body></topic>";
+
+class SixsigmaTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Bridge.Reset();
+    Cursor.Reset();
+    Check.Reset();
+    Check.editTitleSet = true;
+    Quality.Reset();
+    NotFoundList.Reset();
+    MessageList.Clear();
+    WordList.Reset();
+    Settings.Reset();
+    Settings.app.wordListCode = "DEF1";
+    Settings.app.userName = "Dana Lee";
+    LoadTestDictionaries(check_words::kTechnical, check_words::kCore, check_words::kSynonym);
+    SetClockForTesting(LocalTime{2026, 12, 6, 14, 5, 0});
+    editor_.RegisterHostClasses();
+  }
+  void TearDown() override {
+    object_->Release();
+    Bridge.Reset();
+    WordList.Reset();
+    MessageList.Clear();
+    Dictionaries.Reset();
+    Settings.Reset();
+    Quality.Reset();
+    ResetClock();
+  }
+  // Loads `xml` from a writable file (or under `path` when given).
+  void Load(const std::string& xml, const std::string& name = "manual.xml", std::string path = {}) {
+    if (path.empty()) path = dir_.Write(name, xml);
+    std::string error;
+    ASSERT_TRUE(editor_.LoadText(xml, name, &error, path)) << error;
+  }
+  std::string Saved() const {
+    std::string text = editor_.SaveText();
+    std::size_t end = text.find("?>\n");
+    return end == std::string::npos ? text : text.substr(end + 3);
+  }
+
+  TempDir dir_;
+  ScopedEnv profile_{"KESTA_PROFILE", (dir_.path() / "profile").c_str()};
+  editor::Editor editor_;
+  ScriptedInteraction ui_;
+  RunKesta* object_ = new RunKesta();
+};
+
+TEST_F(SixsigmaTest, AnythingButSigmaOrTrafficIsACancelThatChangesNothing) {
+  for (int answer : {3, 0, 4, -1}) {
+    Load(kStamped);
+    const std::string before = Saved();
+    ui_.Clear();
+    ui_.QueueAnswer(answer);
+    EXPECT_EQ(object_->SixsigmaRead(), S_OK) << answer;
+    EXPECT_EQ(Saved(), before) << answer;
+    EXPECT_TRUE(ui_.Dialogs().empty());
+    ASSERT_EQ(ui_.Events()[1].kind, InteractionEvent::Response);
+    EXPECT_EQ(ui_.Events()[1].text, "Select Sigma for full report, or Traffic Light.");
+    EXPECT_EQ(ui_.Events()[1].buttons, (std::vector<std::string>{"&Sigma", "&Traffic", "&Cancel"}));
+  }
+}
+
+TEST_F(SixsigmaTest, RefusedDocumentsKeepTheirStampAndMarkers) {
+  struct Case {
+    const char* xml;
+    const char* name;
+    const char* path;  // null: a writable file
+    HRESULT result;
+    const char* box;
+    const char* caption;
+  };
+  const Case cases[] = {
+      {kStamped, "*scratch*", nullptr, S_FALSE, "KESta(56) This document the wrong type for QA, damaged or empty.",
+       "Wrong Document"},
+      {kStamped, "manual.xml", "/no/such/folder/manual.xml", S_OK,
+       "WARNING: This file does not have WRITE permission. \nChange to FULL CONTROL or \nContact "
+       "support@kesta-checker.example.",
+       "KESta File Format"},
+  };
+  for (const Case& c : cases) {
+    Load(c.xml, c.name, c.path ? c.path : "");
+    const std::string before = Saved();
+    ui_.Clear();
+    ui_.QueueAnswer(1);
+    EXPECT_EQ(object_->SixsigmaRead(), c.result) << c.box;
+    EXPECT_EQ(Saved(), before) << c.box;
+    ASSERT_EQ(ui_.Boxes().size(), 1u) << c.box;
+    EXPECT_EQ(ui_.Boxes()[0].text, c.box);
+    EXPECT_EQ(ui_.Boxes()[0].caption, c.caption);
+    EXPECT_TRUE(ui_.Dialogs().empty());
+  }
+}
+
+TEST_F(SixsigmaTest, SigmaReportReplacesTheStampAndMarkers) {
+  Load(kStamped);
+  ui_.QueueAnswer(1);
+  EXPECT_EQ(object_->SixsigmaRead(), S_OK);
+  ASSERT_EQ(ui_.Dialogs().size(), 1u);
+  const DialogState& d = ui_.Dialogs()[0].opened;
+  EXPECT_EQ(d.id, 316u);
+  // "Pump Glorp the valve" and the two sentence ends (the one the reading
+  // appends included): 1 in 4 words, 25, two sigma.
+  EXPECT_EQ(d.Find(270)->rows, (std::vector<std::vector<std::string>>{{"NOT-IN-DICTIONARY", "1"}}));
+  EXPECT_EQ(d.Find(322)->text, "Document has 4 words:  1 Error :  One Not Found Word");
+  EXPECT_EQ(d.Find(271)->text, "FAIR");
+  EXPECT_EQ(WordList.head, nullptr);
+  EXPECT_EQ(Quality.errorCount, 1);
+  EXPECT_EQ(Quality.docWordCount, 4);
+  EXPECT_EQ(Quality.averageSentenceLength, 2);
+  EXPECT_EQ(Quality.qualityLevel, 2);
+  EXPECT_EQ(Saved(),
+            "<topic id=\"t\"><?KESSTA STE=red:TWO SIGMA#6:12:2026-14:5-DEF1?><title>Pump</title><body><p>Glorp the "
+            "valve.</p></body></topic>\n");
+}
+
+TEST_F(SixsigmaTest, ASixSigmaDocumentIsCongratulatedAndNotStamped) {
+  Load(std::string("<topic>") + kOldStamp + "<title>Pump</title><body><p>Remove the valve.</p></body></topic>");
+  ui_.QueueAnswer(1);
+  EXPECT_EQ(object_->SixsigmaRead(), S_OK);
+  ASSERT_EQ(ui_.Dialogs().size(), 1u);
+  EXPECT_EQ(ui_.Dialogs()[0].opened.Find(271)->text, "EXCELLENT")
+      << ::testing::PrintToString(ui_.Dialogs()[0].opened.Find(270)->rows)
+      << ::testing::PrintToString(ui_.Dialogs()[0].opened.Find(248)->rows);
+  ASSERT_EQ(ui_.Boxes().size(), 1u);
+  EXPECT_EQ(ui_.Boxes()[0].text, "Congratulations you have a six sigma document");
+  EXPECT_EQ(ui_.Boxes()[0].caption, "KESta QA Results");
+  EXPECT_EQ(Saved(), "<topic><title>Pump</title><body><p>Remove the valve.</p></body></topic>\n");
+}
+
+TEST_F(SixsigmaTest, TrafficLightOfTheLevelAndItsStamp) {
+  struct Case {
+    std::string text;
+    unsigned dialog;
+    const char* stamp;
+  };
+  auto text = [](int sentences) {
+    std::string t = "Glorp.";
+    for (int i = 0; i < sentences; ++i) t += " Remove the valve.";
+    return t;
+  };
+  // One finding: in 20 words (the title's included) it scores 5.0, five
+  // sigma and blue; in 35, 2.86, six sigma and green. Two in 3: red.
+  const Case cases[] = {
+      {text(6), 578, "KESSTA Traffic Light=BLUE"},
+      {text(11), 361, "KESSTA Traffic Light=GREEN"},
+      {"Glorp zonk.", 579, "KESSTA Traffic Light=RED"},
+  };
+  for (const Case& c : cases) {
+    Load("<topic><title>T</title><body><p>" + c.text + "</p></body></topic>");
+    ui_.Clear();
+    ui_.QueueAnswer(2);
+    EXPECT_EQ(object_->SixsigmaRead(), S_OK) << c.text;
+    ASSERT_EQ(ui_.Dialogs().size(), 1u) << c.text;
+    EXPECT_EQ(ui_.Dialogs()[0].opened.id, c.dialog) << c.text << " level " << Quality.qualityLevel;
+    // The traffic light's own connection came and went; the score's stayed.
+    EXPECT_EQ(Saved(), "<topic><?" + std::string(c.stamp) + "#6:12:2026-14:5-DEF1?><title>T</title><body><p>" +
+                           c.text + "</p></body></topic>\n");
+  }
+}
+
+TEST_F(SixsigmaTest, TrafficLightBeforeAnyTrafficScoringShowsNothing) {
+  Load(kStamped);
+  const std::string before = Saved();
+  EXPECT_EQ(object_->TrafficLight(), S_OK);
+  EXPECT_TRUE(ui_.Dialogs().empty());
+  EXPECT_EQ(Saved(), before);
+  Quality.trafficColour = 2;
+  Quality.errorCount = 3;
+  Quality.reportWordCount = 120;
+  Quality.averageSentenceLength = 10;
+  EXPECT_EQ(object_->TrafficLight(), S_OK);
+  ASSERT_EQ(ui_.Dialogs().size(), 1u);
+  EXPECT_EQ(ui_.Dialogs()[0].opened.id, 577u);
+  EXPECT_EQ(ui_.Dialogs()[0].opened.Find(372)->text, "Date: 6:12:2026  Time: 14:5 ");
+}
+
+}  // namespace
