@@ -1,0 +1,115 @@
+// `kesta call SixsigmaRead` and `kesta call TrafficLight` with their dialogs
+// on the console, the report files in the profile folder, and the stamp
+// taken out again by RemoveKestaPi.
+#include <filesystem>
+#include <algorithm>
+#include <regex>
+
+#include "platform/files.h"
+
+#include "tests/e2e/check_fixture.h"
+
+namespace {
+
+class QualityCommand : public CheckFixture {
+ protected:
+  ProgramRun Run(std::vector<std::string> args) {
+    return RunProgram(KESTA_PROGRAM, args,
+                      {{"APTCUSTOM", (dir_.path() / "custom").string()},
+                       {"KESTA_REGISTRY", (dir_.path() / "registry").string()},
+                       {"KESTA_PROFILE", Profile()}});
+  }
+  std::string Profile() const { return (dir_.path() / "profile").string(); }
+  std::string Path(const std::string& name) const { return (dir_.path() / name).string(); }
+  static std::string Stamp(const std::string& doc) {
+    std::smatch m;
+    std::regex_search(doc, m, std::regex("<\\?KESSTA [^?]*\\?>"));
+    return m.empty() ? std::string() : m.str();
+  }
+};
+
+TEST_F(QualityCommand, SigmaReportWritesItsFilesAndTheStampComesOutAgain) {
+  const std::string xml = "<topic><title>Pump</title><body><p>Glorp the valve. Remove the zonk.</p></body></topic>";
+  std::string doc = dir_.Write("doc.xml", xml);
+  ProgramRun run = Run({"call", "SixsigmaRead", doc, "--answer", "1", "--do", "click 1", "--do", "click 296",
+                        "-o", Path("scored.xml")});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.err.find("[response] Select Sigma for full report, or Traffic Light. -> 1\n"), std::string::npos);
+  EXPECT_NE(run.err.find("[dialog] KESta Six Sigma-  Quality Report\n"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("[dialog]     1  | NOT-IN-DICTIONARY | 2 |\n"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("[dialog]   text 322 \"Document has 7 words:  2 Errors :  2 Not Found Words\"\n"),
+            std::string::npos)
+      << run.err;
+  EXPECT_NE(run.err.find("[dialog] > click 296\n"), std::string::npos);
+  EXPECT_TRUE(run.err.ends_with("[dialog] > close\n[dialog] closed KESta Six Sigma-  Quality Report -> 2 (Cancel)\n"))
+      << run.err;
+  std::string scored = dir_.Read("scored.xml");
+  EXPECT_TRUE(std::regex_match(Stamp(scored), std::regex(R"(<\?KESSTA STE=red:ONE SIGMA#\d+:\d+:\d{4}-\d+:\d+-DEF1\?>)")))
+      << scored;
+  EXPECT_EQ(dir_.Read("profile/Kesta_6Sigma_Report.xls").size(), 1024u);
+  EXPECT_TRUE(dir_.Read("profile/Kesta_NotFound_Report.txt")
+                  .starts_with("<<<  List of Words or terms Not Found in the Dictionaries  <<<\r\nRef(1)  "));
+
+  run = Run({"call", "RemoveKestaPi", Path("scored.xml")});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Body(run.out), xml + "\n");
+}
+
+TEST_F(QualityCommand, TrafficLightOnASampleAndItsReport) {
+  std::string sample;
+  ASSERT_TRUE(ReadFileBytes(std::string(KESTA_SOURCE_DIR) + "/data/samples/doc_safety_rules.xml", &sample));
+  std::string doc = dir_.Write("doc_safety_rules.xml", sample);
+  ProgramRun run = Run({"call", "SixsigmaRead", doc, "--answer", "2", "--do", "click 1", "-i"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.err.find("[dialog] KESta - Quality Traffic Light\n"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("[dialog]   text \"(A QA tag added to this document.)\"\n"), std::string::npos);
+  EXPECT_NE(run.err.find("[dialog] closed KESta - Quality Traffic Light -> 1 (OK)\n"), std::string::npos);
+  std::string stamped = dir_.Read("doc_safety_rules.xml");
+  EXPECT_TRUE(std::regex_match(Stamp(stamped), std::regex(R"(<\?KESSTA Traffic Light=(RED|AMBER|BLUE|GREEN)#.*-DEF1\?>)")))
+      << stamped;
+  bool green = Stamp(stamped).find("GREEN") != std::string::npos;
+  std::string report = dir_.Read(green ? "profile/Kesta_Traffic_Report.txt" : "profile/Kesta_QA_Report.txt");
+  EXPECT_NE(report.find(doc), std::string::npos) << report;
+
+  // Called alone, the traffic light shows the colour of the last traffic
+  // scoring of the module's life: none in a fresh process.
+  run = Run({"call", "TrafficLight", doc});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err.find("[dialog]"), std::string::npos) << run.err;
+}
+
+TEST_F(QualityCommand, ADialogNobodyActsOnClosesAsCancelAndCancelKeepsTheStamp) {
+  std::string xml = "<topic><?KESSTA STE=red:ONE SIGMA#1:1:2026-1:1-DEF1?><title>T</title><body><p>Glorp.</p></body></topic>";
+  std::string doc = dir_.Write("doc.xml", xml);
+  ProgramRun run = Run({"call", "SixsigmaRead", doc, "--answer", "3"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Body(run.out), xml + "\n");
+  run = Run({"call", "SixsigmaRead", doc, "--answer", "1"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.err.find("[dialog] > close\n[dialog] closed KESta Six Sigma-  Quality Report -> 2 (Cancel)\n"),
+            std::string::npos)
+      << run.err;
+  run = Run({"call", "SixsigmaRead", doc, "--answer", "1", "--do", "click 77"});
+  EXPECT_NE(run.err.find("[dialog] cannot click 77: the dialog has no control 77\n"), std::string::npos) << run.err;
+}
+
+TEST_F(QualityCommand, CorpusDocumentScoredAndUnstamped) {
+  const std::filesystem::path corpus = std::string(KESTA_CORPUS_DIR) + "/dita";
+  if (!std::filesystem::is_directory(corpus)) GTEST_SKIP() << "no corpus at " << corpus;
+  std::vector<std::filesystem::path> files;
+  for (const auto& entry : std::filesystem::directory_iterator(corpus)) files.push_back(entry.path());
+  std::sort(files.begin(), files.end());
+  ASSERT_FALSE(files.empty());
+  std::string bytes;
+  ASSERT_TRUE(ReadFileBytes(files.front().string(), &bytes));
+  std::string doc = dir_.Write("corpus" + files.front().extension().string(), bytes);
+  ProgramRun plain = Run({"call", "RemoveKestaPi", doc});
+  ASSERT_EQ(plain.status, 0) << plain.err;
+  ProgramRun run = Run({"call", "SixsigmaRead", doc, "--answer", "2", "-o", Path("scored.xml")});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_FALSE(Stamp(dir_.Read("scored.xml")).empty());
+  run = Run({"call", "RemoveKestaPi", Path("scored.xml")});
+  EXPECT_EQ(run.out, plain.out);
+}
+
+}  // namespace
