@@ -11,7 +11,6 @@
 #include "platform/clock.h"
 #include "platform/console_interaction.h"
 #include "platform/dialog.h"
-#include "platform/environment.h"
 #include "platform/files.h"
 #include "platform/profile_folder.h"
 #include "platform/scripted_interaction.h"
@@ -249,7 +248,7 @@ TEST(ConsoleDialog, PrintsTheDialogAndEachChange) {
 TEST(ConsoleDialog, ClipboardTextGoesToAFileInTheProfileFolder) {
   TempDir dir;
   std::string profile = (dir.path() / "profile").string();
-  ::setenv("KESTA_PROFILE", profile.c_str(), 1);
+  ScopedEnv env("KESTA_PROFILE", profile.c_str());
   std::FILE* out = std::tmpfile();
   ConsoleInteraction console(out);
   console.SetClipboardText("remove the pump");
@@ -257,34 +256,33 @@ TEST(ConsoleDialog, ClipboardTextGoesToAFileInTheProfileFolder) {
   std::string bytes;
   EXPECT_TRUE(ReadFileBytes(profile + "/Kesta_Clipboard.txt", &bytes));
   EXPECT_EQ(bytes, "remove the pump");
-  ::unsetenv("KESTA_PROFILE");
 }
 
 TEST(ProfileFolder, FromTheVariablesMadeWhenMissing) {
   TempDir dir;
   std::string folder;
   int error = 0;
-  std::string home;
-  bool hadHome = GetEnvVar("HOME", &home);
-
   std::string made = (dir.path() / "made").string();
-  ::setenv("KESTA_PROFILE", (made + "/").c_str(), 1);
-  ASSERT_TRUE(GetProfileFolder(&folder, &error));
-  EXPECT_EQ(folder, made);
-  EXPECT_TRUE(FileExists(made));
-  EXPECT_EQ(ProfilePath(folder, "Kesta_QA_Report.txt"), made + "/Kesta_QA_Report.txt");
-
-  ::setenv("KESTA_PROFILE", (dir.path() / "no" / "such" / "place").c_str(), 1);
+  {
+    ScopedEnv env("KESTA_PROFILE", (made + "/").c_str());
+    ASSERT_TRUE(GetProfileFolder(&folder, &error));
+    EXPECT_EQ(folder, made);
+    EXPECT_TRUE(FileExists(made));
+    EXPECT_EQ(ProfilePath(folder, "Kesta_QA_Report.txt"), made + "/Kesta_QA_Report.txt");
+  }
+  {
+    ScopedEnv env("KESTA_PROFILE", (dir.path() / "no" / "such" / "place").c_str());
+    EXPECT_FALSE(GetProfileFolder(&folder, &error));
+    EXPECT_EQ(error, ENOENT);
+  }
+  ScopedEnv noProfile("KESTA_PROFILE", nullptr);
+  {
+    ScopedEnv home("HOME", made.c_str());
+    ASSERT_TRUE(GetProfileFolder(&folder, &error));
+    EXPECT_EQ(folder, made);
+  }
+  ScopedEnv noHome("HOME", nullptr);
   EXPECT_FALSE(GetProfileFolder(&folder, &error));
-  EXPECT_EQ(error, ENOENT);
-
-  ::unsetenv("KESTA_PROFILE");
-  ::setenv("HOME", made.c_str(), 1);
-  ASSERT_TRUE(GetProfileFolder(&folder, &error));
-  EXPECT_EQ(folder, made);
-  ::unsetenv("HOME");
-  EXPECT_FALSE(GetProfileFolder(&folder, &error));
-  if (hadHome) ::setenv("HOME", home.c_str(), 1);
 }
 
 TEST(Clock, CanBeSetAndRunsAgain) {
