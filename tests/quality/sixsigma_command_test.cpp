@@ -203,3 +203,18 @@ TEST_F(SixsigmaTest, TrafficLightBeforeAnyTrafficScoringShowsNothing) {
 }
 
 }  // namespace
+
+namespace {
+TEST_F(SixsigmaTest, ADocumentWithoutWordsGetsALevelAndAColour) {
+  Load("<topic><title></title><body><p></p></body></topic>");
+  ui_.QueueAnswer(2);
+  EXPECT_EQ(object_->SixsigmaRead(), S_OK);
+  int counts = 0;
+  for (const auto& c : editor_.Calls()) counts += c.text == "doc_word_count(0,0)";
+  EXPECT_EQ(counts, 2);  // a count of 0 is asked again after the check
+  EXPECT_EQ(Quality.qualityLevel, 6);
+  EXPECT_EQ(Quality.trafficColour, 1);
+  ASSERT_EQ(ui_.Dialogs().size(), 1u);
+  EXPECT_EQ(ui_.Dialogs()[0].opened.id, 361u);
+}
+}  // namespace
