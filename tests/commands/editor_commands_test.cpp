@@ -54,6 +54,31 @@ class EditorCommands : public ::testing::Test {
   RunKesta* object_ = new RunKesta();
 };
 
+// When the host fails to clear the mark after reading the body, the box
+// names the failure in the system's words.
+TEST_F(EditorCommands, BodyReadingBoxesNameTheFailure) {
+  const struct {
+    const char* xml;
+    const char* text;
+    const char* caption;
+  } cases[] = {
+      {"<topic><body><p>Open the valve.</p></body></topic>", "KESta(47) Error: Unspecified error",
+       "KESta Checker"},
+      {"<task><taskbody><p>Open the valve.</p></taskbody></task>",
+       "File conversion Error: Unspecified error", "KESta(47) Text Conversion"},
+  };
+  for (const auto& c : cases) {
+    Load(c.xml);
+    ui_.Clear();
+    editor_.FailCallMatching("clm;", E_FAIL, "the mark is held");
+    object_->GetDocStart();
+    ASSERT_EQ(ui_.Boxes().size(), 1u) << c.xml;
+    EXPECT_EQ(ui_.Boxes()[0].text, c.text);
+    EXPECT_EQ(ui_.Boxes()[0].caption, c.caption);
+    editor_.ClearFailures();
+  }
+}
+
 TEST_F(EditorCommands, RemoveAllMarkersKeepsTheWords) {
   Load("<doc><p>Open " + Marker("0103use", "6699FF", "utilize") + " the " +
        Marker("2503NONE", "FFFF66", "frob") + ".</p><p>" + Marker("2804NONE", "FF6699", "The") +
