@@ -60,7 +60,7 @@ std::unique_ptr<Menu> BuildMenu() {
 void ReplaceFlaggedText(HostChannel& host, const std::string& word, const std::string& chosen) {
   // The insert command must fit its buffer whole, or the marker would be
   // gone and the text left unreplaced.
-  std::string insert = "insert_string -pendingdelete @" + chosen + "@";
+  std::string insert = "insert_string -pendingdelete " + FindDelimited(chosen);
   if (insert.size() > kInsertSize - 1) {
     SendStatus(host, "KESta Message: The suggestion is too long to insert.");
     return;

@@ -61,6 +61,17 @@ TEST_F(DocumentCheck, ProseSectionsAreChecked) {
   }
 }
 
+// A file name with quotes is only text in the window title: the first
+// check shows no box.
+TEST_F(DocumentCheck, FileNameWithQuotesInTheTitle) {
+  for (const char* name : {"my \"best\" manual.xml", "\"quoted\".xml"}) {
+    ProgramRun run = Check("<topic><body><p>Frobnicate the pump.</p></body></topic>", name);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err.find("[box"), std::string::npos) << run.err;
+    EXPECT_NE(run.out.find("Frobnicate<?Pub /_touchup?>"), std::string::npos) << run.out;
+  }
+}
+
 TEST_F(DocumentCheck, StatusLinesInOrder) {
   ProgramRun run = Check("<topic><body><p>Frobnicate the pump. Glorp the valve.</p></body></topic>");
   ASSERT_EQ(run.status, 0) << run.err;
