@@ -51,6 +51,7 @@ HRESULT RemoveAllMarkersWork(HostChannel& host) {
   for (const char* option : {"set extendselection=off", "set tagscan=off", "set pendingdelete=on",
                              "set wrapscan=off", "set messagelocation=statusbar"})
     host.Execute(option);
+  Check.markersRemoved = 0;
   Oid caret = EvalOid(host, "oid_caret()");
   Cursor.CurrentOid = caret.view();
   Oid first = EvalOid(host, "oid_first()");
@@ -79,7 +80,7 @@ HRESULT RemoveAllMarkersWork(HostChannel& host) {
     host.Execute(Format("goto_oid('%s');", marker.c_str()));
     host.Execute(Format("oid_select('%s',0,0,1);", marker.c_str()));
     host.Execute("dt;");
-    ++removed;
+    Check.markersRemoved = ++removed;
   }
   // Nothing is saved here: the line says only what was removed.
   SendStatus(host, Format("KESta removed %d old messages.", removed));

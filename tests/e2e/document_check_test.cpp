@@ -121,10 +121,25 @@ TEST_F(DocumentCheck, OldMarkersAndStampGoFirst) {
   EXPECT_EQ(Body(run.out), "<topic><body><p>Remove the valve. " + Marker("2500NONE", "FFFF66", "Glorp") +
                                " the pump.</p></body></topic>\n");
   EXPECT_EQ(Lines(run.err), (Strings{"[status] KESta removed old Quality marker.",
-                                     "[status] All old messages removed.",
                                      "[status] KESta will delete 2 old messages.",
                                      "[status] KESta removed 2 old messages.",
+                                     "[status] All old messages removed.",
                                      "[status] KESta Messages=(1): F2-View  F6=Show Next"}));
+}
+
+// Looking for markers removes none, and says nothing of a removal.
+TEST_F(DocumentCheck, FindingMarkersRemovesNothing) {
+  const std::string xml =
+      "<topic><body><p>" + Marker("2500NONE", "FFFF66", "Glorp") + " the pump.</p></body></topic>\n";
+  std::string file = dir_.Write("marked.xml", xml);
+  for (std::vector<std::string> args : {std::vector<std::string>{"call", "FindKesta", file},
+                                        {"call", "FindNextKesta", file},
+                                        {"call", "GetKestaHelp", file, "--answer", "1"}}) {
+    ProgramRun run = Kesta(args);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Body(run.out), xml) << args[1];
+    EXPECT_EQ(run.err.find("removed"), std::string::npos) << args[1] << "\n" << run.err;
+  }
 }
 
 TEST_F(DocumentCheck, CloseKestaGivesTheDocumentBack) {
