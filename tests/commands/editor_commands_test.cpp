@@ -98,6 +98,33 @@ TEST_F(EditorCommands, FindKestaAndTheStamp) {
   EXPECT_EQ(object_->FindKesta(), S_OK);
 }
 
+// Instructions of the PDF maker met before the stamp go, and the walk goes
+// on to the stamp; no step goes past the last element.
+TEST_F(EditorCommands, RemoveKestaPiGoesOnAfterAnAcroInstruction) {
+  const struct {
+    std::string xml;
+    std::string saved;
+  } cases[] = {
+      {"<doc><?acro a?><p>x</p><?acro b?><?KESSTA STE=green?><p>y</p><?KESSTA old?></doc>",
+       "<doc><p>x</p><p>y</p><?KESSTA old?></doc>\n"},
+      {"<doc><p>x</p><?acro a?></doc>", "<doc><p>x</p><?acro a?></doc>\n"},  // the last: never examined
+      {"<doc><?acro a?><?acro b?><p>x</p></doc>", "<doc><p>x</p></doc>\n"},
+  };
+  for (const auto& c : cases) {
+    Load(c.xml);
+    editor_.ClearCalls();
+    EXPECT_EQ(object_->RemoveKestaPi(), S_OK);
+    EXPECT_EQ(Saved(), c.saved) << c.xml;
+    int forward = 0;
+    for (const auto& call : editor_.Calls())
+      if (call.text.rfind("oid_forward", 0) == 0) {
+        ++forward;
+        EXPECT_NE(call.result, "(0,0,0)") << c.xml;
+      }
+    EXPECT_LE(forward, 6) << c.xml;
+  }
+}
+
 TEST_F(EditorCommands, RemoveMessageAtTheCaret) {
   Load("<doc><p>A " + Marker("0103x", "6699FF", "word") + " and more.</p></doc>");
   std::string marker = Eval("oid_forward(oid_forward(oid_first()))");
