@@ -259,6 +259,16 @@ TEST(ContextMenu, TextsThatWouldBreakTheCommandAreHandled) {
     EXPECT_FALSE(Contains(doc.host.Executed(), "dt;"));
     EXPECT_EQ(doc.host.Statuses(), Strings{"KESta Message: The suggestion is too long to insert."});
   }
+  // A suggestion with an '@' is inserted between slashes.
+  {
+    MarkerDocument doc;
+    ScriptedInteraction ui;
+    SetFinding(1, "utilize", "use@once");
+    RecordedFindingCalls self;
+    ui.QueueAnswer(ID_KESTA_SYN1);
+    EXPECT_EQ(DisplayCmenuWork(doc.host, self, 0), S_OK);
+    EXPECT_TRUE(Contains(doc.host.Executed(), "insert_string -pendingdelete /use@once/"));
+  }
   // A flagged text with an '@' is searched between slashes.
   {
     MarkerDocument doc("2500NONE", "a@b");
