@@ -18,7 +18,5 @@ std::string WithSentinel(std::string_view text);
 
 // The document text from `offset` on, with the sentinel (as above). When the
 // text there begins with the body's own start tag (`<name>` or `<name ...>`
-// for `startTagName`), that tag is left out: it holds no words, and a body
-// tag that the tokenizer takes for an inline element ("<conbody>",
-// "<content>") would otherwise hide the whole body.
+// for `startTagName`), that tag is left out: it holds no words.
 std::string BodyFrom(std::string_view text, std::size_t offset, std::string_view startTagName = {});

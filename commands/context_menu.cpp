@@ -60,7 +60,7 @@ std::unique_ptr<Menu> BuildMenu() {
 void ReplaceFlaggedText(HostChannel& host, const std::string& word, const std::string& chosen) {
   // The insert command must fit its buffer whole, or the marker would be
   // gone and the text left unreplaced.
-  std::string insert = "insert_string -pendingdelete @" + chosen + "@";
+  std::string insert = "insert_string -pendingdelete " + FindDelimited(chosen);
   if (insert.size() > kInsertSize - 1) {
     SendStatus(host, "KESta Message: The suggestion is too long to insert.");
     return;
@@ -80,6 +80,32 @@ void ReplaceFlaggedText(HostChannel& host, const std::string& word, const std::s
   Finding.CurrentSelectionText.assign(insert);
   host.Execute(Finding.CurrentSelectionText.str());
   host.Execute(FitCommand(kCommandSize, Format("car edit 0,-%zu", chosen.size())));
+}
+
+// The words of a DELETE finding go with the blank after them. The marker's
+// tags are gone by now, so the search can take the blank after its end. A
+// search for the words alone could take another place of the same words
+// where this one has no blank after it (before a full stop or a closing
+// tag), so the search starts from a mark put right before them, which no
+// other place holds; the mark goes with them.
+void DeleteFlaggedText(HostChannel& host, const std::string& word) {
+  constexpr std::string_view kMark = "#KESta-delete#";
+  host.Execute("car edit 0,-1;");  // from inside the words to their start
+  host.Execute("insert_string " + FindDelimited(kMark));
+  host.Execute(Format("car edit 0,-%zu;", kMark.size()));
+  const std::string marked = std::string(kMark) + word;
+  try {
+    host.Execute("find -f -q -select " + FindDelimited(marked + " ") + "; delete");
+    return;
+  } catch (const _com_error&) {
+  }
+  try {
+    host.Execute("find -f -select " + FindDelimited(marked) + "; delete");
+  } catch (const _com_error&) {
+    // The words are not where the marker was: only the mark goes.
+    host.Execute("find -f -select " + FindDelimited(kMark) + "; delete");
+    throw;
+  }
 }
 }  // namespace
 
@@ -158,10 +184,9 @@ HRESULT DisplayCmenuWork(HostChannel& host, FindingCalls& self, int menuMode) {
     host.Execute("set inputmode=insert");
   } else if (id == ID_KESTA_ONE_MESSAGE) {
     oneMessage = true;
-    constexpr int kDeleteCategory = 4;
-    if (Finding.CurrentCategory == kDeleteCategory)
-      host.Execute("find -f -select " + FindDelimited(word + " ") + "; delete");
     host.Execute("car edit 0,+1; dt;");
+    constexpr int kDeleteCategory = 4;
+    if (Finding.CurrentCategory == kDeleteCategory) DeleteFlaggedText(host, word);
   } else if (id == ID_KESTA_ALL_IN_DOCUMENT) {
     self.RemoveAllMarkers();
   }

@@ -94,7 +94,7 @@ HRESULT GetDocStartWork(HostChannel& host) {
       host.Execute("clm;");
     } catch (const _com_error& e) {
       BoundedText<80> msg;
-      msg.format("File conversion Error: %s", e.Description().c_str());
+      msg.format("File conversion Error: %s", e.ErrorMessage().c_str());
       ShowMessageBox(msg.str(), "KESta(47) Text Conversion", MB_ICONERROR);
       return KESTA_E_BODY_UNREAD;
     }
@@ -124,7 +124,7 @@ HRESULT GetDocStartWork(HostChannel& host) {
       host.Execute("clm;");
     } catch (const _com_error& e) {
       BoundedText<80> msg;
-      msg.format("KESta(47) Error: %s", e.Description().c_str());
+      msg.format("KESta(47) Error: %s", e.ErrorMessage().c_str());
       AfxMessageBox(msg.str(), MB_OK);
       cleared = false;
       result = KESTA_E_BODY_UNREAD;

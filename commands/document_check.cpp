@@ -33,7 +33,9 @@ HRESULT ProcessKestaWork(HostChannel& host, CommandCalls& self) {
   host.Execute(StatusCommand("KESta removed old Quality marker."));
 
   if (self.FindKesta() == S_OK) {
+    // Finding a marker removes nothing; the line follows the removal.
     self.RemoveAllMarkers();
+    if (Check.markersRemoved > 0) SendStatus(host, "All old messages removed.");
     host.Execute("goto_oid(oid_first())");
     host.Execute(Format("goto_oid('%s');", Cursor.CurrentOid.c_str()));
   }

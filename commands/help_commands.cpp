@@ -5,6 +5,7 @@
 #include "commands/frame_handlers.h"
 #include "commands/session_channel.h"
 #include "engine/word_rec.h"
+#include "host/acl_bridge.h"
 #include "module/app_settings.h"
 #include "module/help_launcher.h"
 #include "platform/bounded_text.h"
@@ -38,11 +39,12 @@ HRESULT GetKestaHelpWork(HostChannel& host, CommandCalls& self) {
 HRESULT ChangeEditWinTitleWork(HostChannel& host) {
   BoundedText<256> title(host.Evaluate("window_get(\"edit\",\"title\")"));
   title.append(" :: KESta - Active");
-  // A long title is cut so that the command keeps its closing quote.
+  // The title is the file's name: it is escaped, and a long one is cut so
+  // that the command keeps its closing quote.
   constexpr std::string_view kSet = "window_set(\"edit\",\"title\",\"\");";
-  title.truncate(BoundedText<256>::kMaxLength - kSet.size());
   BoundedText<256> command;
-  command.format("window_set(\"edit\",\"title\",\"%s\");", title.c_str());
+  command.assign("window_set(\"edit\",\"title\"," +
+                 AclString(title.view(), BoundedText<256>::kMaxLength - kSet.size()) + ");");
   host.Execute(command.str());
   return S_OK;
 }

@@ -4,9 +4,10 @@
 #include <cstdio>
 #include <vector>
 
+#include "host/acl_bridge.h"
 #include "platform/wide_text.h"
 
-std::string StatusCommand(const std::string& text) { return "mes \"" + text + "\""; }
+std::string StatusCommand(const std::string& text) { return "mes " + AclString(text); }
 
 void SendStatus(HostChannel& host, const std::string& text) { host.Execute(StatusCommand(text)); }
 

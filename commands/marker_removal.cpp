@@ -51,6 +51,7 @@ HRESULT RemoveAllMarkersWork(HostChannel& host) {
   for (const char* option : {"set extendselection=off", "set tagscan=off", "set pendingdelete=on",
                              "set wrapscan=off", "set messagelocation=statusbar"})
     host.Execute(option);
+  Check.markersRemoved = 0;
   Oid caret = EvalOid(host, "oid_caret()");
   Cursor.CurrentOid = caret.view();
   Oid first = EvalOid(host, "oid_first()");
@@ -79,7 +80,7 @@ HRESULT RemoveAllMarkersWork(HostChannel& host) {
     host.Execute(Format("goto_oid('%s');", marker.c_str()));
     host.Execute(Format("oid_select('%s',0,0,1);", marker.c_str()));
     host.Execute("dt;");
-    ++removed;
+    Check.markersRemoved = ++removed;
   }
   // Nothing is saved here: the line says only what was removed.
   SendStatus(host, Format("KESta removed %d old messages.", removed));
@@ -181,6 +182,10 @@ HRESULT RemoveKestaPiWork(HostChannel& host) {
     Oid next = EvalOid(host, Format("oid_forward('%s')", cursor.c_str()));
     Name name = NameOf(host, next);
     if (next == end || Check.scratchCount > 50) break;
+    // Every element has a name: a nameless step is the null id after the
+    // last element, and there is nothing beyond it.
+    if (name.empty() && !IsValid(host, next)) break;
+    bool deleted = false;
     if (name.startsWith("_pi")) {
       host.Execute(Format("oid_select('%s',0,0,1);", next.c_str()));
       BoundedText<336> text(host.Evaluate("$selection"));
@@ -188,9 +193,13 @@ HRESULT RemoveKestaPiWork(HostChannel& host) {
         host.Execute("dt;");
         break;
       }
-      if (text.startsWith("<?acro")) host.Execute("dt;");
+      if (text.startsWith("<?acro")) {
+        host.Execute("dt;");
+        deleted = true;
+      }
     }
-    cursor = next;
+    // The walk goes on from the element before a deleted one.
+    if (!deleted) cursor = next;
     ++Check.scratchCount;
   }
   return S_OK;

@@ -26,10 +26,7 @@ HRESULT FindKestaWork(HostChannel& host) {
   Oid cursor = first;
   for (;;) {
     Oid next = EvalOid(host, Format("oid_forward('%s')", cursor.c_str()));
-    if (NameOf(host, next) == "_touchup") {
-      SendStatus(host, "All old messages removed.");
-      return S_OK;
-    }
+    if (NameOf(host, next) == "_touchup") return S_OK;
     if (next == last) {
       SendStatus(host, "KESta Search complete. No KESta Messages.");
       host.Execute(Format("goto_oid('%s')", cursor.c_str()));

@@ -20,6 +20,14 @@ struct AclFailure {
 std::string EvaluateExpression(EditorState& state, std::string_view text);
 void ExecuteLine(EditorState& state, std::string_view line);
 
+// Quoted strings: in double quotes a backslash escapes the next character
+// (\n and \t stand for a line feed and a tab); single quotes take their
+// text as it stands. The index of the quote that closes the string opened
+// at `open`, or npos.
+std::size_t QuotedEnd(std::string_view s, std::size_t open);
+// The value of the string s[open..close] (both quotes included).
+std::string QuotedValue(std::string_view s, std::size_t open, std::size_t close);
+
 // Pieces shared by the function and command tables.
 std::vector<std::string> SplitCommands(std::string_view line);
 // The same pieces as views into `line`.

@@ -55,8 +55,8 @@ std::string Delimited(std::string_view s, const char* command) {
 // A quoted argument ('...' or "..."), or the bare word.
 std::string Unquote(std::string_view s) {
   s = Trim(s);
-  if (s.size() >= 2 && (s.front() == '\'' || s.front() == '"') && s.back() == s.front())
-    return std::string(s.substr(1, s.size() - 2));
+  if (s.size() >= 2 && (s.front() == '\'' || s.front() == '"') && QuotedEnd(s, 0) == s.size() - 1)
+    return QuotedValue(s, 0, s.size() - 1);
   return std::string(s);
 }
 
@@ -196,8 +196,8 @@ void Fps(EditorState& state, std::string_view args) {
 void Mes(EditorState&, std::string_view args) {
   std::string text(args);
   if (!args.empty() && (args.front() == '"' || args.front() == '\'')) {
-    std::size_t close = args.find(args.front(), 1);
-    text = std::string(close == std::string_view::npos ? args.substr(1) : args.substr(1, close - 1));
+    std::size_t close = QuotedEnd(args, 0);
+    text = close == std::string_view::npos ? QuotedValue(args, 0, args.size()) : QuotedValue(args, 0, close);
   }
   CurrentInteraction().StatusLine(text);
 }

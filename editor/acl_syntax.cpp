@@ -44,9 +44,9 @@ class ExpressionReader {
     if (i_ >= s_.size()) throw AclFailure{"an expression is missing"};
     char c = s_[i_];
     if (c == '\'' || c == '"') {
-      std::size_t close = s_.find(c, i_ + 1);
+      std::size_t close = QuotedEnd(s_, i_);
       if (close == std::string_view::npos) throw AclFailure{"a string lacks its closing quote"};
-      std::string value(s_.substr(i_ + 1, close - i_ - 1));
+      std::string value = QuotedValue(s_, i_, close);
       i_ = close + 1;
       return value;
     }
@@ -114,6 +114,35 @@ bool StartsFind(std::string_view rest) {
 
 }  // namespace
 
+std::size_t QuotedEnd(std::string_view s, std::size_t open) {
+  const char quote = s[open];
+  for (std::size_t i = open + 1; i < s.size(); ++i) {
+    if (quote == '"' && s[i] == '\\') {
+      ++i;
+      continue;
+    }
+    if (s[i] == quote) return i;
+  }
+  return std::string_view::npos;
+}
+
+std::string QuotedValue(std::string_view s, std::size_t open, std::size_t close) {
+  std::string_view body = s.substr(open + 1, close - open - 1);
+  if (s[open] != '"') return std::string(body);
+  std::string value;
+  value.reserve(body.size());
+  for (std::size_t i = 0; i < body.size(); ++i) {
+    char c = body[i];
+    if (c == '\\' && i + 1 < body.size()) {
+      c = body[++i];
+      if (c == 'n') c = '\n';
+      else if (c == 't') c = '\t';
+    }
+    value += c;
+  }
+  return value;
+}
+
 std::vector<std::string_view> SplitCommandViews(std::string_view line) {
   std::vector<std::string_view> out;
   std::size_t start = 0;
@@ -124,7 +153,7 @@ std::vector<std::string_view> SplitCommandViews(std::string_view line) {
     char c = line[i];
     if (c == '@' || c == '\'' || c == '"' || (c == '/' && slashes)) {
       // Nothing inside the region splits; an open region runs to the end.
-      std::size_t close = line.find(c, i + 1);
+      std::size_t close = c == '"' ? QuotedEnd(line, i) : line.find(c, i + 1);
       if (close == std::string_view::npos) break;
       i = close + 1;
       continue;

@@ -140,10 +140,11 @@ HRESULT Editor::Run(AclCall::Kind kind, std::string_view text, std::string* resu
   const bool record = state_->recordCalls;
   std::size_t index = calls.size();
   if (record) calls.push_back({kind, std::string(text), {}, S_OK});
-  HRESULT hr = state_->faults.PassCall(text);
+  std::string description = "the host was made to fail this call";
+  HRESULT hr = state_->faults.PassCall(text, &description);
   std::string value;
   if (FAILED(hr)) {
-    state_->lastError = "the host was made to fail this call";
+    state_->lastError = description;
   } else {
     try {
       if (kind == AclCall::Evaluated)
@@ -187,13 +188,13 @@ void Editor::FailStage(HostStage stage, HRESULT hr, int nth, int times) {
   state_->faults.stages.push_back({stage, hr, nth > 1 ? nth - 1 : 0, times < 0 ? 1 : times});
 }
 
-void Editor::FailCall(int nth, HRESULT hr) {
-  state_->faults.calls.push_back({nth > 1 ? nth - 1 : 0, {}, hr});
+void Editor::FailCall(int nth, HRESULT hr, std::string description) {
+  state_->faults.calls.push_back({nth > 1 ? nth - 1 : 0, {}, hr, std::move(description)});
 }
 
-void Editor::FailCallMatching(std::string pattern, HRESULT hr) {
+void Editor::FailCallMatching(std::string pattern, HRESULT hr, std::string description) {
   if (pattern.empty()) return;  // an empty pattern would match every call
-  state_->faults.calls.push_back({0, std::move(pattern), hr});
+  state_->faults.calls.push_back({0, std::move(pattern), hr, std::move(description)});
 }
 
 void Editor::RegisterHostClasses() {

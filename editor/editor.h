@@ -85,10 +85,11 @@ class Editor {
   // Fails the nth occurrence of a stage (counted from now, 1 = the next)
   // and the `times - 1` after it (times 0: every one from then on).
   void FailStage(HostStage stage, HRESULT hr = E_FAIL, int nth = 1, int times = 1);
-  // Fails the nth ACL call from now (1 = the next).
-  void FailCall(int nth, HRESULT hr = E_FAIL);
+  // Fails the nth ACL call from now (1 = the next). The failure carries
+  // `description` as its error information (a fixed text when empty).
+  void FailCall(int nth, HRESULT hr = E_FAIL, std::string description = {});
   // Fails the first ACL call whose text holds `pattern`.
-  void FailCallMatching(std::string pattern, HRESULT hr = E_FAIL);
+  void FailCallMatching(std::string pattern, HRESULT hr = E_FAIL, std::string description = {});
   void ClearFailures() { state_->faults.Clear(); }
   // S_OK, or the failure asked for this occurrence of the stage (the host
   // objects ask it).

@@ -25,7 +25,7 @@ HRESULT HostFaults::PassStage(HostStage stage) {
   return result;
 }
 
-HRESULT HostFaults::PassCall(std::string_view text) {
+HRESULT HostFaults::PassCall(std::string_view text, std::string* description) {
   HRESULT result = S_OK;
   for (auto it = calls.begin(); it != calls.end();) {
     bool fires = false;
@@ -42,7 +42,10 @@ HRESULT HostFaults::PassCall(std::string_view text) {
       ++it;
       continue;
     }
-    if (result == S_OK) result = it->hr;
+    if (result == S_OK) {
+      result = it->hr;
+      if (description && !it->description.empty()) *description = it->description;
+    }
     it = calls.erase(it);
   }
   return result;

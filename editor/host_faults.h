@@ -25,14 +25,16 @@ struct HostFaults {
     int skip;             // calls still to let pass (pattern rules: unused)
     std::string pattern;  // empty: counted rule
     HRESULT hr;
+    std::string description;  // the failure's error information
   };
   std::vector<StageRule> stages;
   std::vector<CallRule> calls;
 
   // S_OK, or the failure asked for this occurrence of the stage.
   HRESULT PassStage(HostStage stage);
-  // S_OK, or the failure asked for this ACL call.
-  HRESULT PassCall(std::string_view text);
+  // S_OK, or the failure asked for this ACL call; its description goes to
+  // `description` (left alone when the rule gives none).
+  HRESULT PassCall(std::string_view text, std::string* description = nullptr);
   void Clear() {
     stages.clear();
     calls.clear();

@@ -1,6 +1,7 @@
 #include "editor/host_objects.h"
 
 #include "editor/editor.h"
+#include "platform/error_info.h"
 
 namespace editor {
 
@@ -63,6 +64,13 @@ class HostApplicationObject final : public IHostApplication, public RefCounted {
 
 class HostAclObject final : public IHostAcl, public RefCounted {
  public:
+  // A failed call leaves what went wrong as the caller's error information,
+  // as the host does.
+  HRESULT Described(HRESULT hr) const {
+    if (FAILED(hr)) SetErrorInfo(link_->editor->LastError());
+    return hr;
+  }
+
   explicit HostAclObject(std::shared_ptr<HostLink> link) : link_(std::move(link)) {}
 
   HRESULT QueryInterface(const IID& iid, void** out) override {
@@ -79,12 +87,12 @@ class HostAclObject final : public IHostAcl, public RefCounted {
   HRESULT EvaluateAcl(const Bstr& expression, Bstr* result) override {
     if (!result) return E_POINTER;
     if (!link_->editor) return E_UNEXPECTED;
-    return link_->editor->Evaluate(expression, result);
+    return Described(link_->editor->Evaluate(expression, result));
   }
 
   HRESULT ExecuteAcl(const Bstr& command) override {
     if (!link_->editor) return E_UNEXPECTED;
-    return link_->editor->Execute(command);
+    return Described(link_->editor->Execute(command));
   }
 
  private:

@@ -48,6 +48,27 @@ constexpr std::string_view kInlineTags[] = {
 };
 static_assert(std::size(kInlineTags) == 108);
 
+// Prose sections of the document types the checker knows whose names begin
+// like an inline prefix ("<con", "<result"): they hold the text to check,
+// so they are read, whatever prefix they share. Compared by the whole name.
+constexpr std::string_view kProseSections[] = {
+    "conbody", "conbodydiv", "content", "context", "result",
+};
+
+// The element name of an opening tag: after '<', up to a blank, '/' or '>'.
+std::string_view OpeningTagName(std::string_view tag) {
+  if (tag.empty() || tag[0] != '<') return {};
+  tag.remove_prefix(1);
+  return tag.substr(0, tag.find_first_of(" \t\r\n/>"));
+}
+
+bool IsProseSection(std::string_view tag) {
+  const std::string_view name = OpeningTagName(tag);
+  for (std::string_view e : kProseSections)
+    if (EqualsNoCase(name, e)) return true;
+  return false;
+}
+
 // Tags that are skipped while their content is read; tried only when the
 // tag's second character is a small letter.
 constexpr std::string_view kStructuralTags[] = {
@@ -129,6 +150,7 @@ int IsBlockEndTag(const char* tag) {
 
 int IsInlineTag(const char* tag) {
   std::string_view t = View(tag);
+  if (IsProseSection(t)) return -1;
   for (std::string_view e : kInlineTags)
     if (SameGroup(e, t, 1) && StartsWithNoCase(t, e)) return 1;
   return -1;

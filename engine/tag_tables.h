@@ -9,7 +9,9 @@
 int IsBlockEndTag(const char* tag);
 
 // 1 when `tag`, an opening tag without its '>', is an inline element whose
-// content is replaced by one placeholder; else -1.
+// content is replaced by one placeholder; else -1. Prose sections whose
+// names share an inline prefix (context, result, conbody, conbodydiv,
+// content) are not inline.
 int IsInlineTag(const char* tag);
 
 // True for a structural tag: the tag is skipped and its content is read.

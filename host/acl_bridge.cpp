@@ -70,6 +70,20 @@ HRESULT ExecuteAcl(const ComPtr<IHostAcl>& acl, const char* command) {
   return hr;
 }
 
+std::string AclString(std::string_view text, std::size_t limit) {
+  std::string out = "\"";
+  std::size_t length = 0;
+  for (char c : text) {
+    const bool escaped = c == '"' || c == '\\';
+    if (length + (escaped ? 2 : 1) > limit) break;
+    if (escaped) out += '\\';
+    out += c;
+    length += escaped ? 2 : 1;
+  }
+  out += '"';
+  return out;
+}
+
 std::unique_ptr<char[]> BstrToAnsi(const AclText& text) {
   const char* ansi = text.Ansi();
   std::size_t size = std::strlen(ansi) + 1;

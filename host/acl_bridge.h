@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "platform/host_automation.h"
 
@@ -36,6 +37,12 @@ AclText EvaluateAcl(const ComPtr<IHostAcl>& acl, const char* expression);
 // Executes an ACL command line; raises as EvaluateAcl does. The result is
 // the host's code, which no caller needs to test.
 HRESULT ExecuteAcl(const ComPtr<IHostAcl>& acl, const char* command);
+
+// `text` as an ACL string literal in double quotes, with every '"' and '\'
+// escaped by a backslash, so that document, file and user text cannot end
+// the literal early. The escaped text is cut (never inside an escape) so
+// that it holds at most `limit` characters between the quotes.
+std::string AclString(std::string_view text, std::size_t limit = std::string_view::npos);
 
 // A new array holding the ANSI reading of the text (empty, not null, for an
 // empty or null value); null only when the text cannot be converted.

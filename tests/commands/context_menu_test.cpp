@@ -153,8 +153,12 @@ TEST(ContextMenu, RemovingADeleteFindingDeletesTheWordAndItsBlank) {
   RecordedFindingCalls self;
   ui.QueueAnswer(ID_KESTA_ONE_MESSAGE);
   DisplayCmenuWork(doc.host, self, 0);
-  EXPECT_EQ(From(doc.host.Executed(), "find -f -select @actually @; delete").size(), 5u);
-  EXPECT_TRUE(Contains(doc.host.Executed(), "car edit 0,+1; dt;"));
+  // The marker's tags go first; the words are then found from a mark put
+  // right before them.
+  EXPECT_EQ(From(doc.host.Executed(), "car edit 0,+1; dt;"),
+            (Strings{"car edit 0,+1; dt;", "car edit 0,-1;", "insert_string @#KESta-delete#@",
+                     "car edit 0,-14;", "find -f -q -select @#KESta-delete#actually @; delete",
+                     "set pendingdelete=off", "set inputmode=insert", "clear_mark all"}));
 }
 
 TEST(ContextMenu, AllInDocumentCallsTheRemovalOfAllMarkers) {
@@ -255,6 +259,16 @@ TEST(ContextMenu, TextsThatWouldBreakTheCommandAreHandled) {
     EXPECT_FALSE(Contains(doc.host.Executed(), "dt;"));
     EXPECT_EQ(doc.host.Statuses(), Strings{"KESta Message: The suggestion is too long to insert."});
   }
+  // A suggestion with an '@' is inserted between slashes.
+  {
+    MarkerDocument doc;
+    ScriptedInteraction ui;
+    SetFinding(1, "utilize", "use@once");
+    RecordedFindingCalls self;
+    ui.QueueAnswer(ID_KESTA_SYN1);
+    EXPECT_EQ(DisplayCmenuWork(doc.host, self, 0), S_OK);
+    EXPECT_TRUE(Contains(doc.host.Executed(), "insert_string -pendingdelete /use@once/"));
+  }
   // A flagged text with an '@' is searched between slashes.
   {
     MarkerDocument doc("2500NONE", "a@b");
@@ -264,7 +278,7 @@ TEST(ContextMenu, TextsThatWouldBreakTheCommandAreHandled) {
     ui.QueueAnswer(ID_KESTA_ONE_MESSAGE);
     SetFinding(4, "a@b", "");
     DisplayCmenuWork(doc.host, self, 0);
-    EXPECT_TRUE(Contains(doc.host.Executed(), "find -f -select /a@b /; delete"));
+    EXPECT_TRUE(Contains(doc.host.Executed(), "find -f -q -select /#KESta-delete#a@b /; delete"));
   }
   EXPECT_EQ(FindDelimited("x/y"), "@x/y@");
   EXPECT_THROW(FindDelimited("a@b/c"), _com_error);

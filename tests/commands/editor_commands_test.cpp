@@ -54,6 +54,31 @@ class EditorCommands : public ::testing::Test {
   RunKesta* object_ = new RunKesta();
 };
 
+// When the host fails to clear the mark after reading the body, the box
+// names the failure in the system's words.
+TEST_F(EditorCommands, BodyReadingBoxesNameTheFailure) {
+  const struct {
+    const char* xml;
+    const char* text;
+    const char* caption;
+  } cases[] = {
+      {"<topic><body><p>Open the valve.</p></body></topic>", "KESta(47) Error: Unspecified error",
+       "KESta Checker"},
+      {"<task><taskbody><p>Open the valve.</p></taskbody></task>",
+       "File conversion Error: Unspecified error", "KESta(47) Text Conversion"},
+  };
+  for (const auto& c : cases) {
+    Load(c.xml);
+    ui_.Clear();
+    editor_.FailCallMatching("clm;", E_FAIL, "the mark is held");
+    object_->GetDocStart();
+    ASSERT_EQ(ui_.Boxes().size(), 1u) << c.xml;
+    EXPECT_EQ(ui_.Boxes()[0].text, c.text);
+    EXPECT_EQ(ui_.Boxes()[0].caption, c.caption);
+    editor_.ClearFailures();
+  }
+}
+
 TEST_F(EditorCommands, RemoveAllMarkersKeepsTheWords) {
   Load("<doc><p>Open " + Marker("0103use", "6699FF", "utilize") + " the " +
        Marker("2503NONE", "FFFF66", "frob") + ".</p><p>" + Marker("2804NONE", "FF6699", "The") +
@@ -71,6 +96,33 @@ TEST_F(EditorCommands, FindKestaAndTheStamp) {
   EXPECT_EQ(Saved(), "<doc><p>Plain text.</p></doc>\n");
   Load("<doc><p>A " + Marker("0103x", "6699FF", "word") + ".</p></doc>");
   EXPECT_EQ(object_->FindKesta(), S_OK);
+}
+
+// Instructions of the PDF maker met before the stamp go, and the walk goes
+// on to the stamp; no step goes past the last element.
+TEST_F(EditorCommands, RemoveKestaPiGoesOnAfterAnAcroInstruction) {
+  const struct {
+    std::string xml;
+    std::string saved;
+  } cases[] = {
+      {"<doc><?acro a?><p>x</p><?acro b?><?KESSTA STE=green?><p>y</p><?KESSTA old?></doc>",
+       "<doc><p>x</p><p>y</p><?KESSTA old?></doc>\n"},
+      {"<doc><p>x</p><?acro a?></doc>", "<doc><p>x</p><?acro a?></doc>\n"},  // the last: never examined
+      {"<doc><?acro a?><?acro b?><p>x</p></doc>", "<doc><p>x</p></doc>\n"},
+  };
+  for (const auto& c : cases) {
+    Load(c.xml);
+    editor_.ClearCalls();
+    EXPECT_EQ(object_->RemoveKestaPi(), S_OK);
+    EXPECT_EQ(Saved(), c.saved) << c.xml;
+    int forward = 0;
+    for (const auto& call : editor_.Calls())
+      if (call.text.rfind("oid_forward", 0) == 0) {
+        ++forward;
+        EXPECT_NE(call.result, "(0,0,0)") << c.xml;
+      }
+    EXPECT_LE(forward, 6) << c.xml;
+  }
 }
 
 TEST_F(EditorCommands, RemoveMessageAtTheCaret) {

@@ -94,6 +94,19 @@ TEST_F(HelpTest, TitleGetsTheSuffixOnEachCall) {
             "window_set(\"edit\",\"title\",\"manual.xml :: KESta - Active :: KESta - Active\");");
 }
 
+TEST_F(HelpTest, TitleIsSentAsAnEscapedString) {
+  host.answers["window_get(\"edit\",\"title\")"] = "my \"best\" C:\\manual.xml";
+  EXPECT_EQ(ChangeEditWinTitleWork(host), S_OK);
+  EXPECT_EQ(host.Executed().back(),
+            "window_set(\"edit\",\"title\",\"my \\\"best\\\" C:\\\\manual.xml :: KESta - Active\");");
+  // Cut to its buffer without splitting an escape.
+  host.answers["window_get(\"edit\",\"title\")"] = std::string(400, '"');
+  EXPECT_EQ(ChangeEditWinTitleWork(host), S_OK);
+  std::string sent = host.Executed().back();
+  EXPECT_EQ(sent.size(), 254u);
+  EXPECT_EQ(sent.substr(sent.size() - 5), "\\\"\");");
+}
+
 TEST_F(HelpTest, LongTitleIsCutToItsBuffer) {
   host.answers["window_get(\"edit\",\"title\")"] = std::string(400, 't');
   EXPECT_EQ(ChangeEditWinTitleWork(host), S_OK);

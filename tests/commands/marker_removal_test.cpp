@@ -162,6 +162,17 @@ TEST_F(RemovalTest, RemoveKestaPiLooksAt51Elements) {
   EXPECT_FALSE(host.elements[static_cast<std::size_t>(stamp)].removed);
 }
 
+// A host whose last id lies beyond the walk: the walk ends at the null id.
+TEST_F(RemovalTest, RemoveKestaPiStopsAtTheNullId) {
+  int root = host.Add("doc");
+  for (int i = 0; i < 3; ++i) host.Add("para", root);
+  host.answers["oid_last()"] = "(9,9,9)";
+  EXPECT_EQ(RemoveKestaPiWork(host), S_OK);
+  int forward = 0;
+  for (const std::string& e : host.Evaluated()) forward += e.rfind("oid_forward", 0) == 0;
+  EXPECT_EQ(forward, 4);
+}
+
 TEST_F(RemovalTest, RemoveMessage) {
   int root = host.Add("doc");
   int m = host.Add("_touchup", root, "<?Pub _touchup Kesta=\"0103use\" HighltBckclr=\"6699FF\"?>w</_touchup>");

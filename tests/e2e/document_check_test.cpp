@@ -38,6 +38,40 @@ TEST_F(DocumentCheck, MarkerOfEachKind) {
   EXPECT_NE(run.out.find(Marker("2826NONE", "FF6699", "The") + " pump and"), std::string::npos) << run.out;
 }
 
+// The prose sections of a task, a concept and a data module are checked,
+// however their names begin.
+TEST_F(DocumentCheck, ProseSectionsAreChecked) {
+  const std::string unknown = "HighltBckclr=\"FFFF66\"?>Frobnicate<?Pub /_touchup?>";
+  for (const char* xml :
+       {"<task id=\"t\"><title>Pump</title><taskbody><context><p>Frobnicate the pump.</p></context>"
+        "<steps><step><cmd>Stop the pump.</cmd></step></steps>"
+        "<result><p>Frobnicate the valve.</p></result></taskbody></task>",
+        "<concept id=\"c\"><title>Pump</title><conbody><p>Frobnicate the pump.</p>"
+        "<section><p>Stop the pump.</p></section></conbody></concept>",
+        "<dmodule><identAndStatusSection/><content><description><para>Frobnicate the pump."
+        "</para></description></content></dmodule>"}) {
+    ProgramRun run = Check(xml);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string doc = Body(run.out);
+    std::size_t first = doc.find(unknown);
+    EXPECT_NE(first, std::string::npos) << doc;
+    if (std::string(xml).find("<result>") != std::string::npos) {
+      EXPECT_NE(doc.find(unknown, first + 1), std::string::npos) << doc;
+    }
+  }
+}
+
+// A file name with quotes is only text in the window title: the first
+// check shows no box.
+TEST_F(DocumentCheck, FileNameWithQuotesInTheTitle) {
+  for (const char* name : {"my \"best\" manual.xml", "\"quoted\".xml"}) {
+    ProgramRun run = Check("<topic><body><p>Frobnicate the pump.</p></body></topic>", name);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err.find("[box"), std::string::npos) << run.err;
+    EXPECT_NE(run.out.find("Frobnicate<?Pub /_touchup?>"), std::string::npos) << run.out;
+  }
+}
+
 TEST_F(DocumentCheck, StatusLinesInOrder) {
   ProgramRun run = Check("<topic><body><p>Frobnicate the pump. Glorp the valve.</p></body></topic>");
   ASSERT_EQ(run.status, 0) << run.err;
@@ -87,10 +121,25 @@ TEST_F(DocumentCheck, OldMarkersAndStampGoFirst) {
   EXPECT_EQ(Body(run.out), "<topic><body><p>Remove the valve. " + Marker("2500NONE", "FFFF66", "Glorp") +
                                " the pump.</p></body></topic>\n");
   EXPECT_EQ(Lines(run.err), (Strings{"[status] KESta removed old Quality marker.",
-                                     "[status] All old messages removed.",
                                      "[status] KESta will delete 2 old messages.",
                                      "[status] KESta removed 2 old messages.",
+                                     "[status] All old messages removed.",
                                      "[status] KESta Messages=(1): F2-View  F6=Show Next"}));
+}
+
+// Looking for markers removes none, and says nothing of a removal.
+TEST_F(DocumentCheck, FindingMarkersRemovesNothing) {
+  const std::string xml =
+      "<topic><body><p>" + Marker("2500NONE", "FFFF66", "Glorp") + " the pump.</p></body></topic>\n";
+  std::string file = dir_.Write("marked.xml", xml);
+  for (std::vector<std::string> args : {std::vector<std::string>{"call", "FindKesta", file},
+                                        {"call", "FindNextKesta", file},
+                                        {"call", "GetKestaHelp", file, "--answer", "1"}}) {
+    ProgramRun run = Kesta(args);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Body(run.out), xml) << args[1];
+    EXPECT_EQ(run.err.find("removed"), std::string::npos) << args[1] << "\n" << run.err;
+  }
 }
 
 TEST_F(DocumentCheck, CloseKestaGivesTheDocumentBack) {

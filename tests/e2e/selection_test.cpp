@@ -190,6 +190,26 @@ TEST_F(FindingMenu, RemovingMarkers) {
   EXPECT_EQ(Body(run.out), doc_);
 }
 
+// "One Message" on a DELETE finding deletes the marked words with the blank
+// after them, and only there. The marker is the editor's element (1,4,0).
+TEST_F(FindingMenu, RemovingADeleteFindingDeletesItsWords) {
+  const std::string del = Marker("0401NONE", "FF6699", "very");
+  const struct {
+    std::string body;
+    std::string after;
+  } cases[] = {
+      {"<p>Open " + del + " the valve.</p>", "<p>Open the valve.</p>"},
+      {"<p>Open the valve " + del + ".</p><p>It is very hot.</p>", "<p>Open the valve .</p><p>It is very hot.</p>"},
+      {"<p>Stop " + del + "</p><p>The very end.</p>", "<p>Stop </p><p>The very end.</p>"},
+  };
+  for (const auto& c : cases) {
+    ProgramRun run = Run(Topic(c.body), {"call", "ShowMe", "--caret", "(1,4,0)", "--answer", "8"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("[menu] 1 very : DELETE"), std::string::npos) << run.err;
+    EXPECT_EQ(Body(run.out), Topic(c.after)) << c.body;
+  }
+}
+
 TEST_F(FindingMenu, AFindingWithoutAdviceHasNoSuggestions) {
   ProgramRun run = Menu("ShowMe", "2", "(1,5,0)");
   ASSERT_EQ(run.status, 0) << run.err;

@@ -249,6 +249,23 @@ TEST_F(AclCommands, MesWritesAStatusLine) {
                                                         "KESta: Found 3 errors."}));
 }
 
+// In double quotes a backslash escapes the next character; single quotes
+// take their text as it stands.
+TEST_F(AclCommands, EscapedQuotesInStrings) {
+  using editor::SplitCommands;
+  EXPECT_EQ(SplitCommands("mes \"a \\\"b; c\\\"\"; clm"),
+            (std::vector<std::string>{"mes \"a \\\"b; c\\\"\"", " clm"}));
+  Exec(e, "mes \"Say \\\"go\\\" in C:\\\\temp\"");
+  Exec(e, "mes 'a\\b'");
+  Exec(e, "window_set(\"edit\",\"title\",\"my \\\"best\\\" manual.xml\");");
+  EXPECT_EQ(Eval(e, "window_get(\"edit\",\"title\")"), "my \"best\" manual.xml");
+  Exec(e, "set x=\"a\\\"b\"");
+  EXPECT_EQ(e.Option("x"), "a\"b");
+  // An escaped quote does not close the string: it runs to the end.
+  Exec(e, "mes \"open\\\"; clm");
+  EXPECT_EQ(ui.StatusLines(), (std::vector<std::string>{"Say \"go\" in C:\\temp", "a\\b", "open\"; clm"}));
+}
+
 TEST_F(AclCommands, TheMenusReplacementSequence) {
   // A marker on "valve", then what choosing the suggestion "tap" sends.
   Exec(e, "goto_oid('(1,4,0)'); find -f -select @valve@");

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "editor/editor.h"
+#include "platform/error_info.h"
 #include "platform/host_automation.h"
 #include "tests/editor/editor_fixture.h"
 
@@ -164,6 +165,33 @@ TEST_F(HostObjects, CallsRunTheSameWithoutTheRecord) {
   EXPECT_EQ(e.Execute(std::string_view("set c=\xff")), S_OK);
   ASSERT_EQ(e.Calls().size(), 1u);
   EXPECT_EQ(e.Calls()[0].text, "set c=\xef\xbf\xbd");
+}
+
+// A failed call leaves its description as the caller's error information:
+// the editor's own reason, or the text a failure asked for gives.
+TEST_F(HostObjects, FailuresLeaveTheirDescription) {
+  ComPtr<IHostAcl> acl;
+  ASSERT_EQ(Connect(&acl), S_OK);
+  e.FailCallMatching("clm", E_FAIL, "the selection is locked");
+  e.FailCall(2, E_ACCESSDENIED);
+  const struct {
+    const char16_t* command;
+    HRESULT hr;
+    const char* description;  // held by the description
+  } cases[] = {
+      {u"clm;", E_FAIL, "the selection is locked"},
+      {u"set a=1", E_ACCESSDENIED, "the host was made to fail this call"},
+      {u"goto_oid('(1,99,0)')", E_FAIL, "(1,99,0)"},  // the editor's own reason
+  };
+  for (const auto& c : cases) {
+    std::string description;
+    EXPECT_EQ(acl->ExecuteAcl(Bstr(c.command)), c.hr);
+    ASSERT_TRUE(GetErrorInfo(&description));
+    EXPECT_NE(description.find(c.description), std::string::npos) << description;
+  }
+  std::string none;
+  EXPECT_EQ(acl->ExecuteAcl(Bstr(u"clm;")), S_OK);
+  EXPECT_FALSE(GetErrorInfo(&none));
 }
 
 TEST_F(HostObjects, WithoutAnEditorTheClassesAreGoneAndHeldObjectsFail) {

@@ -47,6 +47,22 @@ TEST(InlineTagTest, PrefixesComparedByTheirLength) {
   EXPECT_EQ(IsInlineTag(nullptr), -1);
 }
 
+// Prose sections that share a prefix with inline elements are read; the
+// inline elements themselves keep their placeholder.
+TEST(InlineTagTest, ProseSectionsAreNotInline) {
+  const struct {
+    const char* tag;
+    int expected;
+  } cases[] = {
+      {"<context", -1},        {"<Context id=\"c1\"", -1}, {"<result", -1},
+      {"<result outputclass=\"x\"", -1}, {"<conbody", -1}, {"<conbodydiv", -1},
+      {"<content", -1},        {"<con", 1},                {"<conn", 1},
+      {"<con id=\"c\"", 1},    {"<contextual", 1},         {"<results", 1},
+      {"<resultant", 1},
+  };
+  for (const auto& c : cases) EXPECT_EQ(IsInlineTag(c.tag), c.expected) << c.tag;
+}
+
 TEST(AbbreviationTest, WholeWordsWithTheirStop) {
   EXPECT_EQ(IsKnownAbbreviation("e.g."), 100);
   EXPECT_EQ(IsKnownAbbreviation("E.G."), 100);

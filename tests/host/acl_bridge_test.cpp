@@ -69,6 +69,23 @@ TEST(AclBridge, CallsThroughAnEmptyHolderRaiseEPointer) {
   EXPECT_THROW(ExecuteAcl(empty, "clm"), _com_error);
 }
 
+TEST(AclBridge, AclStringEscapesQuotesAndBackslashes) {
+  const struct {
+    const char* text;
+    std::size_t limit;
+    const char* literal;
+  } cases[] = {
+      {"manual.xml", std::string_view::npos, "\"manual.xml\""},
+      {"my \"best\" manual", std::string_view::npos, "\"my \\\"best\\\" manual\""},
+      {"C:\\docs\\a.xml", std::string_view::npos, "\"C:\\\\docs\\\\a.xml\""},
+      {"", std::string_view::npos, "\"\""},
+      {"ab\"c", 3, "\"ab\""},  // the cut never splits an escape
+      {"ab\"c", 4, "\"ab\\\"\""},
+      {"abc", 0, "\"\""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(AclString(c.text, c.limit), c.literal) << c.text;
+}
+
 TEST(AclBridge, BstrToAnsiGivesAnEmptyStringForEmptyText) {
   auto fromNull = BstrToAnsi(AclText());
   ASSERT_NE(fromNull, nullptr);
