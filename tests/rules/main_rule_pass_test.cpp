@@ -1,11 +1,11 @@
-#include "rules/main_rule_pass.h"
+#include "rules/main_pass/main_rule_pass.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "rules/sentence_state.h"
+#include "rules/main_pass/sentence_state.h"
 #include "tests/support/word_list_fixture.h"
 
 namespace {
@@ -140,11 +140,14 @@ TEST_F(MainRulePass, TheFirstSentenceOverTwentyOneWeightedWordsIsTooLong) {
 }
 
 TEST_F(MainRulePass, EmptyAndSentinelOnlyListsEndAtOnce) {
+  // Neither runs the start steps: the state keeps its values.
+  SentenceState.subjectNumber = 1;
   EXPECT_EQ(ApplyMainRules(nullptr), 1);
-  EXPECT_EQ(SentenceState.subjectNumber, -1);
   TestWords words;
   EXPECT_EQ(ApplyMainRules(words.head()), 1);
   EXPECT_EQ(words.Changes(), "");
+  EXPECT_EQ(SentenceState.subjectNumber, 1);
+  EXPECT_EQ(SentenceState.sentenceWordCount, 0);
 }
 
 TEST(SentenceStateRec, LoadValuesAndSentenceEnd) {
