@@ -34,6 +34,7 @@ class Words {
         if (item[i] >= 'A' && item[i] <= 'Z') words_detail::WordListNotationError("capital letter");
       }
       AddFirst(item[0]);
+      ++count_;
       if (bar == std::string_view::npos) break;
       rest = rest.substr(bar + 1);
     }
@@ -41,6 +42,8 @@ class Words {
 
   constexpr bool Empty() const { return list_.empty(); }
   constexpr std::string_view List() const { return list_; }
+  // The number of items.
+  constexpr int Count() const { return count_; }
   // Whether some item may begin `text` at all (the cheap first test).
   constexpr bool MayHold(char first) const {
     const unsigned bit = static_cast<unsigned char>(first) & 127u;
@@ -57,6 +60,7 @@ class Words {
   }
   std::string_view list_;
   std::uint64_t mask_[2] = {0, 0};
+  int count_ = 0;
 };
 
 // A set of word classes (0 to 127).

@@ -52,7 +52,9 @@ void CutAtFirstBlank(WordRec* head) {
 
 bool HasFinding(const WordRec& w) { return w.message > 299 || w.message2 > 299 || w.subClass > 299; }
 
-void StartPass(WordRec* head, SentenceStateRec& s) {
+}  // namespace
+
+void StartMainPass(WordRec* head, SentenceStateRec& s) {
   s.ResetForPass();
   const int kind = NormalisedSentenceKind(head);
   s.sentenceKind = kind;
@@ -70,8 +72,6 @@ void StartPass(WordRec* head, SentenceStateRec& s) {
   }
 }
 
-}  // namespace
-
 bool CheckRepeatedWord(WordRec* w) {
   const WordRec* n = Next(w);
   if (!n || w->length <= 1 || w->tokenKind != 0 || n->markFlag != '0') return false;
@@ -82,7 +82,7 @@ bool CheckRepeatedWord(WordRec* w) {
 
 int ApplyMainRules(WordRec* head) {
   if (AtEnd(head)) return 1;
-  StartPass(head, SentenceState);
+  StartMainPass(head, SentenceState);
 
   RuleContext c{.word = head, .head = head, .state = SentenceState,
                 .steDictionary = Settings.app.steDictionary};

@@ -45,6 +45,8 @@ void ParseWord(ParsedText& p, std::string token) {
     spec.wordClass = std::stoi(token.substr(slash + 1));
     token.resize(slash);
   }
+  for (char& ch : token)
+    if (ch == '_') ch = ' ';
   spec.written = Keep(p, token);
   p.specs.push_back(spec);
 }

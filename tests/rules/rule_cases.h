@@ -6,7 +6,8 @@
 // A text is written as blank-separated words "written/class", with flags of
 // the word-list fixture in braces and the class code as "code=...":
 //   "Close/20 the/64 valve/10{mark=1} and/63 and/63 ./48"
-// A word without "/class" is of class 40. Positions in the sentence count
+// A word without "/class" is of class 40; '_' in a written form stands for a
+// blank ("as_follows/50"). Positions in the sentence count
 // from 0 and start again after each word of class 48; the sentinel ends the
 // list. The word a case runs on is named by its written form, "and#2" for
 // the second "and".
