@@ -105,8 +105,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SplitNumberUnit(w);
     CheckIfPhrase(w);
     CheckInPhrase(w);
-    CheckOffPhrase(w);
-    CheckOnPhrase(w);
+    CheckOffPhrase(w, SentenceState);
+    CheckOnPhrase(w, SentenceState);
     CheckNegativePhrase(w);
     SuggestArticleThe(w);
     SuggestArticleForNext(w);

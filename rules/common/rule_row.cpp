@@ -29,9 +29,10 @@ int FirstMatch(const RuleContext& c, std::span<const RuleRow> rows) {
   return -1;
 }
 
-Walk ApplyRow(RuleContext& c, const RuleRow& r) {
+Walk ApplyRow(RuleContext& c, const RuleRow& r) { return ApplyRowTo(c, r, c.At(r.on)); }
+
+Walk ApplyRowTo(RuleContext& c, const RuleRow& r, WordRec* t) {
   if (r.clear) pass::ClearCodes(c.word);
-  WordRec* t = c.At(r.on);
   if (!t || IsSentinel(t)) return r.outcome;
   const bool finding = r.code != Msg::None || r.ruleId != 0;
   if (finding || r.covers != 1) t->entryWords = r.covers;

@@ -65,6 +65,8 @@ bool RowHolds(const RuleContext& c, const RuleRow& row);
 // flags, covered words and message all go to the one word the row names;
 // when that word is missing (or is the end record) nothing is written there.
 Walk ApplyRow(RuleContext& c, const RuleRow& row);
+// The same with the word that gets the finding given (the row's `on` unread).
+Walk ApplyRowTo(RuleContext& c, const RuleRow& row, WordRec* target);
 
 // The first row that holds, applied; no value when none holds.
 std::optional<Walk> ApplyFirstMatch(RuleContext& c, std::span<const RuleRow> rows);

@@ -1,31 +1,21 @@
 #pragma once
-// What the phrase rules share: the words around the trigger word and the
-// one way a rule writes its finding.
-#include <string_view>
+// What the phrase rules share: the context of the trigger word, and the one
+// way a finding is written (a rule row, rules/common/rule_row.h).
+#include <span>
 
-#include "engine/neighbours.h"
-#include "engine/word_rec.h"
+#include "rules/common/rule_row.h"
 
-// The trigger word W with N1..N3 after it and P1, P2 before it. A word after
-// the sentinel is missing, and P1 (P2) is missing unless it lies in W's
-// sentence. The references read NoWord() for a missing word.
-struct PhraseWords {
-  explicit PhraseWords(WordRec* trigger);
+// The context of a phrase rule on `trigger`: P1 and P2 are read only inside
+// the trigger's sentence.
+RuleContext PhraseContext(WordRec* trigger, SentenceStateRec& state);
 
-  WordRec* w;
-  WordRec* n1p;
-  WordRec* n2p;
-  WordRec* n3p;
-  WordRec* p1p;
-  WordRec* p2p;
-  const WordRec& n1;
-  const WordRec& n2;
-  const WordRec& n3;
-  const WordRec& p1;
-  const WordRec& p2;
-};
+// Applies a row and the effect of its outcome; a finding on the trigger
+// that covers several words covers its followers (Walk::SkipCovered).
+void GiveRow(RuleContext& c, const RuleRow& row);
+// The first row that holds, given; false when none holds.
+bool GiveFirstRow(RuleContext& c, std::span<const RuleRow> rows);
 
-// How a finding is written, besides its message and rule id.
+// How a finding written by code is written, besides its message and rule id.
 struct Outcome {
   int covers = 1;                     // entryWords of the word with the finding
   const char* suggestion = nullptr;   // null: none written
@@ -35,10 +25,8 @@ struct Outcome {
   const char* tag = nullptr;
 };
 
-// Writes a finding on `target`, in this order: entryWords, suggestion, flags,
-// the message with its rule id; when the target is W itself and the
-// finding covers several words, the covered followers lose their messages.
-void GiveFinding(const PhraseWords& pw, WordRec* target, int code, int ruleId, const Outcome& o = {});
-
-// A word list "a|b|stem*": exact words, or stems where a '*' ends them.
-bool TextMatches(const WordRec& w, std::string_view list);
+// A finding on `target` (a missing word or the end record gets nothing),
+// written as a row: entryWords, suggestion, tag and flags, then the
+// message; a finding on the trigger that covers several words covers its
+// followers.
+void GiveFinding(RuleContext& c, WordRec* target, int code, int ruleId, const Outcome& o = {});

@@ -1,4 +1,5 @@
 // The phrase rules of "no". No rule pass calls them yet.
+#include "engine/class_numbers.h"
 #include "engine/message_codes.h"
 #include "engine/pass_marks.h"
 #include "rules/phrases/phrase_common.h"
@@ -12,39 +13,29 @@ namespace {
 // "is" or "are" and P2 is "there".
 int NegativeAfterThere = 0;
 
-struct NoRow {
-  const char* n1;
-  const char* n2 = nullptr;  // null: any
-  int n2Class = 0;
-  int code = 0;
-  int ruleId = 0;
-  const char* suggestion = nullptr;
-  int covers = 2;
-};
-
 // "no" with the word after it: comparatives, "no need", "no sign of" and the like.
 // clang-format off
-constexpr NoRow kNoRows[] = {
-    {.n1 = "longer", .code = 334, .ruleId = 4018, .suggestion = "not now/(Rephrase)"},
-    {.n1 = "later", .n2 = "than", .code = 305, .ruleId = 4918, .suggestion = "(Give time limit)", .covers = 3},
-    {.n1 = "sooner", .code = 313, .ruleId = 2918, .suggestion = "(Rephrase)"},
-    {.n1 = "need", .code = 302, .ruleId = 2093, .suggestion = "it is not necessary to"},
-    {.n1 = "sign*", .n2Class = 67, .code = 324, .ruleId = 4018, .suggestion = "no indication of", .covers = 3},
-    {.n1 = "effect", .code = 313, .ruleId = 7918, .suggestion = "does not change/does not cause"},
-    {.n1 = "problem*", .code = 302, .ruleId = 2191, .suggestion = "(Rephrase)"},
-    {.n1 = "purpose", .code = 313, .ruleId = 8014, .suggestion = "(Rephrase)"},
-    {.n1 = "possibility", .code = 313, .ruleId = 8021, .suggestion = "can not"},
-    {.n1 = "charge", .code = 305, .ruleId = 8321, .suggestion = "zero charge/discharged"},
-    {.n1 = "such", .code = 313, .ruleId = 3918, .suggestion = "(Rephrase)"},
-    {.n1 = "other", .code = 302, .ruleId = 6115, .suggestion = "only"},
-    {.n1 = "doubt", .code = 302, .ruleId = 6117, .suggestion = "(Rephrase)"},
-    {.n1 = "matter", .code = 302, .ruleId = 6125, .suggestion = "(Rephrase)"},
-    {.n1 = "way", .code = 302, .ruleId = 6176, .suggestion = "can not/(Rephrase)"},
-    {.n1 = "not", .code = 334, .ruleId = 5112, .suggestion = "(Rephrase)"},
-    {.n1 = "none|nothing", .code = 334, .ruleId = 6175, .suggestion = "(Rephrase)"},
-    {.n1 = "no", .code = 304, .ruleId = 4018, .suggestion = "(Delete)", .covers = 1},
-    {.n1 = "-", .code = 317, .ruleId = 7125, .covers = 1},
-    {.n1 = "un*", .code = 319, .ruleId = 4918, .suggestion = "(Rephrase)"},
+constexpr RuleRow kNoRows[] = {
+    {.n1 = "longer", .suggestion = "not now/(Rephrase)", .covers = 2, .code = Msg::Negative, .ruleId = 4018, .outcome = Walk::SkipCovered},
+    {.n1 = "later", .n2 = "than", .suggestion = "(Give time limit)", .covers = 3, .code = Msg::Measurement, .ruleId = 4918, .outcome = Walk::SkipCovered},
+    {.n1 = "sooner", .suggestion = "(Rephrase)", .covers = 2, .code = Msg::Translation, .ruleId = 2918, .outcome = Walk::SkipCovered},
+    {.n1 = "need", .suggestion = "it is not necessary to", .covers = 2, .code = Msg::Awkward, .ruleId = 2093, .outcome = Walk::SkipCovered},
+    {.n1 = "sign*", .n2Class = {Cls::Of}, .suggestion = "no indication of", .covers = 3, .code = Msg::WrongMeaning, .ruleId = 4018, .outcome = Walk::SkipCovered},
+    {.n1 = "effect", .suggestion = "does not change/does not cause", .covers = 2, .code = Msg::Translation, .ruleId = 7918, .outcome = Walk::SkipCovered},
+    {.n1 = "problem*", .suggestion = "(Rephrase)", .covers = 2, .code = Msg::Awkward, .ruleId = 2191, .outcome = Walk::SkipCovered},
+    {.n1 = "purpose", .suggestion = "(Rephrase)", .covers = 2, .code = Msg::Translation, .ruleId = 8014, .outcome = Walk::SkipCovered},
+    {.n1 = "possibility", .suggestion = "can not", .covers = 2, .code = Msg::Translation, .ruleId = 8021, .outcome = Walk::SkipCovered},
+    {.n1 = "charge", .suggestion = "zero charge/discharged", .covers = 2, .code = Msg::Measurement, .ruleId = 8321, .outcome = Walk::SkipCovered},
+    {.n1 = "such", .suggestion = "(Rephrase)", .covers = 2, .code = Msg::Translation, .ruleId = 3918, .outcome = Walk::SkipCovered},
+    {.n1 = "other", .suggestion = "only", .covers = 2, .code = Msg::Awkward, .ruleId = 6115, .outcome = Walk::SkipCovered},
+    {.n1 = "doubt", .suggestion = "(Rephrase)", .covers = 2, .code = Msg::Awkward, .ruleId = 6117, .outcome = Walk::SkipCovered},
+    {.n1 = "matter", .suggestion = "(Rephrase)", .covers = 2, .code = Msg::Awkward, .ruleId = 6125, .outcome = Walk::SkipCovered},
+    {.n1 = "way", .suggestion = "can not/(Rephrase)", .covers = 2, .code = Msg::Awkward, .ruleId = 6176, .outcome = Walk::SkipCovered},
+    {.n1 = "not", .suggestion = "(Rephrase)", .covers = 2, .code = Msg::Negative, .ruleId = 5112, .outcome = Walk::SkipCovered},
+    {.n1 = "none|nothing", .suggestion = "(Rephrase)", .covers = 2, .code = Msg::Negative, .ruleId = 6175, .outcome = Walk::SkipCovered},
+    {.n1 = "no", .suggestion = "(Delete)", .code = Msg::Delete, .ruleId = 4018},
+    {.n1 = "-", .code = Msg::Hyphenation, .ruleId = 7125},
+    {.n1 = "un*", .suggestion = "(Rephrase)", .covers = 2, .code = Msg::PrefixSuffix, .ruleId = 4918, .outcome = Walk::SkipCovered},
 };
 // clang-format on
 
@@ -52,10 +43,10 @@ constexpr NoRow kNoRows[] = {
 
 void CheckNegativePhrase(WordRec* word) {
   if (!word || !Next(word)) return;
-  const PhraseWords pw(word);
-  const WordRec& n1 = pw.n1;
-  const WordRec& n2 = pw.n2;
-  const WordRec& p1 = pw.p1;
+  RuleContext c = PhraseContext(word, SentenceState);
+  const WordRec& n1 = c.n1();
+  const WordRec& n2 = c.n2();
+  const WordRec& p1 = c.p1();
 
   if (ClassIsOneOf(n1, {37, 38, 39, 45, 48, 64, 76, 78}) || IsMarked(*word) || IsMarked(n1) ||
       word->splitKind == '4' || FirstIs(n1, ')') || FirstIs(n1, '@'))
@@ -65,7 +56,7 @@ void CheckNegativePhrase(WordRec* word) {
 
   if (TextIsOneOf(n1, {"more", "greater", "higher", "less", "fewer", "lower"}) && TextIs(n2, "than")) {
     const bool upper = TextIsOneOf(n1, {"more", "greater", "higher"});
-    GiveFinding(pw, word, Msg::Measurement, upper ? 4318 : 8014,
+    GiveFinding(c, word, Msg::Measurement, upper ? 4318 : 8014,
                 {.covers = 3, .suggestion = upper ? "maximum" : "minimum"});
     return;
   }
@@ -81,11 +72,11 @@ void CheckNegativePhrase(WordRec* word) {
                     : FirstIs(n1, 'r')       ? "Do Not reach into ..."
                     : FirstIs(n1, 's')       ? "Do Not Step"
                                              : "(Use no + infinitive)";
-    GiveFinding(pw, word, Msg::ProductLiability, 2125, {.covers = 2, .suggestion = s});
+    GiveFinding(c, word, Msg::ProductLiability, 2125, {.covers = 2, .suggestion = s});
     return;
   }
 
-  NegativeAfterThere = (TextIsOneOf(p1, {"is", "are"}) && TextIs(pw.p2, "there")) ? 1 : 0;
+  NegativeAfterThere = (TextIsOneOf(p1, {"is", "are"}) && TextIs(c.p2(), "there")) ? 1 : 0;
   if (NegativeAfterThere == 1) {
     const WordRec* before = word->sentencePos > 2 ? Prev(word, 3) : nullptr;
     if (before) {
@@ -93,43 +84,37 @@ void CheckNegativePhrase(WordRec* word) {
                        before->written.c_str());
       SetWordMessage(word, Msg::Negative, 6145);
     } else {
-      GiveFinding(pw, word, Msg::Negative, 4928);
+      GiveFinding(c, word, Msg::Negative, 4928);
     }
     NegativeAfterThere = 0;
     return;
   }
 
   if (TextIsOneOf(p1, {"has", "have"})) {
-    pw.p1p->entryWords = 2;
-    FormatSuggestion(pw.p1p, "%s not %s", TextIs(p1, "has") ? "does" : "do", "have");
-    SetWordMessage(pw.p1p, Msg::Negative, 8011);
+    c.P(1)->entryWords = 2;
+    FormatSuggestion(c.P(1), "%s not %s", TextIs(p1, "has") ? "does" : "do", "have");
+    SetWordMessage(c.P(1), Msg::Negative, 8011);
     return;
   }
   if (TextIsOneOf(p1, {"is", "are", "was", "were"})) {
-    pw.p1p->entryWords = 2;
-    FormatSuggestion(pw.p1p, "%s not", p1.text.c_str());
-    SetWordMessage(pw.p1p, Msg::WrongChoice, 4012);
+    c.P(1)->entryWords = 2;
+    FormatSuggestion(c.P(1), "%s not", p1.text.c_str());
+    SetWordMessage(c.P(1), Msg::WrongChoice, 4012);
     return;
   }
   if (TextIs(p1, "with")) {
-    GiveFinding(pw, pw.p1p, Msg::Delete, 7012, {.covers = 2, .suggestion = "without"});
+    GiveFinding(c, c.P(1), Msg::Delete, 7012, {.covers = 2, .suggestion = "without"});
     return;
   }
 
-  for (const NoRow& row : kNoRows) {
-    if (!TextMatches(n1, row.n1)) continue;
-    if (row.n2 && !TextMatches(n2, row.n2)) continue;
-    if (row.n2Class && n2.wordClass != row.n2Class) continue;
-    GiveFinding(pw, word, row.code, row.ruleId, {.covers = row.covers, .suggestion = row.suggestion});
-    return;
-  }
+  if (GiveFirstRow(c, kNoRows)) return;
   if (n1.wordClass == 23) {
-    GiveFinding(pw, word, Msg::ChangeToNoun, 7012, {.covers = 2, .suggestion = "(Rephrase)"});
+    GiveFinding(c, word, Msg::ChangeToNoun, 7012, {.covers = 2, .suggestion = "(Rephrase)"});
     return;
   }
   if (n1.wordClass == 22) {
-    GiveFinding(pw, word, Msg::ChangeToNoun, 5679, {.suggestion = "(Use a noun)"});
+    GiveFinding(c, word, Msg::ChangeToNoun, 5679, {.suggestion = "(Use a noun)"});
     return;
   }
-  if (n1.wordClass == 63) GiveFinding(pw, word, Msg::Rephrase, 8797, {.suggestion = "(Rephrase)"});
+  if (n1.wordClass == 63) GiveFinding(c, word, Msg::Rephrase, 8797, {.suggestion = "(Rephrase)"});
 }

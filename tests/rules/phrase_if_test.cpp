@@ -128,11 +128,20 @@ TEST(CheckIfPhrase, WordsAfterIfInsideTheSentence) {
   EXPECT_EQ(less["If"]->message, 320);
   EXPECT_EQ(less["If"]->ruleId, 1494);
 
-  TestWords needed({{"If", 70}, {"needed", 22}, {"x", 40}});
-  CheckIfPhrase(needed["If"]);
-  EXPECT_EQ(needed.Changes(),
-            "If: suggestion=\"if necessary\" message=324 entryWords=2 ruleId=4662\n"
-            "needed: wordClass=40");
+  // Only "needed" has the advice; "noted" shares its first letter.
+  struct Case {
+    const char* next;
+    const char* changes;
+  } meanings[] = {
+      {"needed", "If: suggestion=\"if necessary\" message=324 entryWords=2 ruleId=4662\nneeded: wordClass=40"},
+      {"noted", "If: message=324 entryWords=2 ruleId=4662\nnoted: wordClass=40"},
+      {"further", "If: message=324 entryWords=2 ruleId=4662\nfurther: wordClass=40"},
+  };
+  for (const Case& k : meanings) {
+    TestWords words({{"If", 70}, {k.next, 22}, {"x", 40}});
+    CheckIfPhrase(words["If"]);
+    EXPECT_EQ(words.Changes(), k.changes) << k.next;
+  }
 }
 
 TEST(CheckIfPhrase, FindingsOnTheWordBefore) {
