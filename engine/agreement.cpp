@@ -2,7 +2,6 @@
 
 #include "engine/neighbours.h"
 #include "engine/rule_match.h"
-#include "rules/sentence_state.h"
 
 namespace {
 
@@ -38,7 +37,7 @@ bool ScanNounPhrase(WordRec* verb, WordRec* stopAt, int mode) {
   return false;
 }
 
-int CheckAgreement(WordRec* verb, WordRec* stopAt) {
+int CheckAgreement(WordRec* verb, WordRec* stopAt, AgreementState state) {
   if (!verb || verb->sentencePos == 0) return 0;
   const WordRec& next = NextOr(verb);
   const WordRec& prev = PrevOr(verb);
@@ -62,7 +61,7 @@ int CheckAgreement(WordRec* verb, WordRec* stopAt) {
   const bool pluralVerb = TextIsOneOf(*verb, {"are", "were", "have"});
   const bool singularVerb = TextIsOneOf(*verb, {"is", "was", "has"});
   if (pluralVerb) {
-    if (SentenceState.subjectNumber == 1 || SentenceState.skipAgreement == 1) return 0;
+    if (state.subjectNumber == 1 || state.skipAgreement == 1) return 0;
     if (verb->sentencePos >= 1 && verb->sentencePos <= 7 && ClassIsOneOf(prev, {10, 18})) return 1;
     if (ScanNounPhrase(verb, stopAt, 3)) return 0;
   }

@@ -45,15 +45,17 @@ constexpr std::string_view kIndicatorStems[] = {
     "leds", "led", "button", "buttons", "red light", "green light",
 };
 
-constexpr std::string_view kMonths[] = {"jan", "feb", "mar", "apr", "may", "jun",
-                                         "jul", "aug", "sep", "oct", "nov", "dec"};
+constexpr std::string_view kMonths[] = {"january", "february", "march",     "april",   "may",      "june",
+                                         "july",    "august",   "september", "october", "november", "december"};
 
-// The whole text is the beginning of a month abbreviation ("ja", "j", "jan").
+// A month name or an abbreviation of at least its first three letters
+// ("jan", "sept", "january"); shorter beginnings such as "a", "no" or "ma"
+// are ordinary words.
 bool StartsAMonth(const WordRec& w) {
   std::string_view t = w.text.view();
-  if (t.empty()) return false;
+  if (t.size() < 3) return false;
   for (std::string_view m : kMonths)
-    if (m.substr(0, t.size()) == t) return true;
+    if (m.starts_with(t)) return true;
   return false;
 }
 

@@ -14,8 +14,8 @@ int NextIsControlNoun(WordRec* word);
 // 1 when the word names an indicator (light, lamp, panel, LED, button), else -1.
 int IsIndicatorWord(WordRec* word);
 
-// 99 when the next word is a month abbreviation or the start of one, or a
-// number followed by one; else -1.
+// 99 when the next word is a month name or an abbreviation of three or more
+// of its letters, or a number followed by one; else -1.
 int NextIsMonth(WordRec* word);
 
 // 1 when a comma follows before the end of the sentence, else -1.

@@ -16,12 +16,12 @@
 #include "engine/compound_words.h"
 #include "engine/covered_words.h"
 #include "engine/neighbour_tests.h"
-#include "engine/phrase_rules.h"
+#include "rules/phrases/phrase_rules.h"
 #include "engine/sentence_measures.h"
 #include "engine/suggestion_builders.h"
 #include "engine/word_class_resolution.h"
-#include "rules/main_rule_pass.h"
-#include "rules/sentence_state.h"
+#include "rules/main_pass/main_rule_pass.h"
+#include "rules/main_pass/sentence_state.h"
 
 namespace {
 
@@ -98,15 +98,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ScanAheadForClass47(w);
     FindQuestionMark(w);
     MarkQuestionMark(w);
-    CheckAgreement(w, WordList.head);
+    CheckAgreement(w, WordList.head, {SentenceState.subjectNumber, SentenceState.skipAgreement});
     FindVerbAhead(w);
     ResolveWordClass(w);
     MakeVerbFromIng(w, data[0] >> 7);
     SplitNumberUnit(w);
     CheckIfPhrase(w);
     CheckInPhrase(w);
-    CheckOffPhrase(w);
-    CheckOnPhrase(w);
+    CheckOffPhrase(w, SentenceState);
+    CheckOnPhrase(w, SentenceState);
     CheckNegativePhrase(w);
     SuggestArticleThe(w);
     SuggestArticleForNext(w);

@@ -11,7 +11,7 @@
 #include "engine/second_rules.h"
 #include "engine/sentence_pass.h"
 #include "engine/word_class_resolution.h"
-#include "rules/main_rule_pass.h"
+#include "rules/main_pass/main_rule_pass.h"
 
 using pass::Reclass;
 

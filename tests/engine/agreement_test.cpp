@@ -2,42 +2,40 @@
 
 #include <gtest/gtest.h>
 
-#include "rules/sentence_state.h"
 #include "tests/support/word_list_fixture.h"
 
 namespace {
 
 class Agreement : public ::testing::Test {
  protected:
-  void SetUp() override { SentenceState.Reset(); SentenceState.subjectNumber = -1; }
-  void TearDown() override { SentenceState.Reset(); }
+  AgreementState state;
 };
 
 TEST_F(Agreement, PluralVerbAfterASingularNoun) {
   TestWords words({{"The", 64}, {"valve", 10}, {"are", 25}, {"open", 30}, {".", 48}});
-  EXPECT_EQ(CheckAgreement(words["are"], words.head()), 1);
-  SentenceState.subjectNumber = 1;
-  EXPECT_EQ(CheckAgreement(words["are"], words.head()), 0);
-  SentenceState.subjectNumber = -1;
-  SentenceState.skipAgreement = 1;
-  EXPECT_EQ(CheckAgreement(words["are"], words.head()), 0);
+  EXPECT_EQ(CheckAgreement(words["are"], words.head(), state), 1);
+  state.subjectNumber = 1;
+  EXPECT_EQ(CheckAgreement(words["are"], words.head(), state), 0);
+  state.subjectNumber = -1;
+  state.skipAgreement = 1;
+  EXPECT_EQ(CheckAgreement(words["are"], words.head(), state), 0);
 }
 
 TEST_F(Agreement, TheWordAfterTheVerbExcuses) {
   for (const char* next : {"only", "not", "never", "also", "who", "that", "as shown"}) {
     TestWords words({{"The", 64}, {"valve", 10}, {"are", 25}, {next, 50}, {".", 48}});
-    EXPECT_EQ(CheckAgreement(words["are"], words.head()), 0) << next;
+    EXPECT_EQ(CheckAgreement(words["are"], words.head(), state), 0) << next;
   }
   TestWords words({{"The", 64}, {"valve", 10}, {"are", 25}, {"tight", 54}});
-  EXPECT_EQ(CheckAgreement(words["are"], words.head()), 0);
+  EXPECT_EQ(CheckAgreement(words["are"], words.head(), state), 0);
   TestWords other({{"The", 64}, {"valve", 10}, {"are", 25}, {"opened", 54}});
-  EXPECT_EQ(CheckAgreement(other["are"], other.head()), 1);  // class 54 only after a, t, w
+  EXPECT_EQ(CheckAgreement(other["are"], other.head(), state), 1);  // class 54 only after a, t, w
 }
 
 TEST_F(Agreement, PositionAndFirstWord) {
   TestWords words({{"Are", 25}, {"valves", 11}, {"open", 30}});
-  EXPECT_EQ(CheckAgreement(words["Are"], words.head()), 0);
-  EXPECT_EQ(CheckAgreement(nullptr, nullptr), 0);
+  EXPECT_EQ(CheckAgreement(words["Are"], words.head(), state), 0);
+  EXPECT_EQ(CheckAgreement(nullptr, nullptr, state), 0);
 }
 
 TEST_F(Agreement, PluralSignalsBeforeTheVerb) {
@@ -45,23 +43,23 @@ TEST_F(Agreement, PluralSignalsBeforeTheVerb) {
   TestWords words({{"When", 70}, {"you", 66}, {"turn", 20}, {"it", 66}, {"then", 50},
                    {"the", 64}, {"small", 30}, {"and", 63}, {"the", 64}, {"valve", 10},
                    {"are", 25}, {"open", 30}});
-  EXPECT_EQ(CheckAgreement(words["are"], words.head()), 0);  // "and"
+  EXPECT_EQ(CheckAgreement(words["are"], words.head(), state), 0);  // "and"
   TestWords single({{"When", 70}, {"you", 66}, {"turn", 20}, {"it", 66}, {"then", 50},
                     {"it", 66}, {"small", 30}, {"ok", 30}, {"new", 30}, {"valve", 10},
                     {"are", 25}, {"open", 30}});
   // The mode-3 scan goes on with the singular scan: "valve" gives a signal.
-  EXPECT_EQ(CheckAgreement(single["are"], single.head()), 0);
+  EXPECT_EQ(CheckAgreement(single["are"], single.head(), state), 0);
 }
 
 TEST_F(Agreement, SingularVerbAfterPluralPronouns) {
   for (const char* p : {"we", "these", "those"}) {
     TestWords words({{"Then", 50}, {p, 66}, {"is", 24}, {"ok", 30}});
-    EXPECT_EQ(CheckAgreement(words["is"], words.head()), 1) << p;
+    EXPECT_EQ(CheckAgreement(words["is"], words.head(), state), 1) << p;
   }
   TestWords words({{"The", 64}, {"valves", 11}, {"is", 24}, {"open", 30}});
-  EXPECT_EQ(CheckAgreement(words["is"], words.head()), 0);
+  EXPECT_EQ(CheckAgreement(words["is"], words.head(), state), 0);
   TestWords other({{"Then", 50}, {"it", 66}, {"opens", 21}});
-  EXPECT_EQ(CheckAgreement(other["opens"], other.head()), 0);  // not a be or have form
+  EXPECT_EQ(CheckAgreement(other["opens"], other.head(), state), 0);  // not a be or have form
 }
 
 TEST_F(Agreement, ExcusesByThePreviousWord) {
@@ -69,12 +67,12 @@ TEST_F(Agreement, ExcusesByThePreviousWord) {
                         "that", "remainder", "who", "what", "which"}) {
     TestWords words({{"So", 50}, {"big", 30}, {"big", 30}, {"big", 30}, {"big", 30}, {"big", 30},
                      {"big", 30}, {"big", 30}, {p, 10}, {"are", 25}, {"open", 30}});
-    EXPECT_EQ(CheckAgreement(words["are"], words.head()), 0) << p;
+    EXPECT_EQ(CheckAgreement(words["are"], words.head(), state), 0) << p;
   }
   TestWords given({{"The", 64}, {"valve", 10}, {"have", 25}, {"given", 22}});
-  EXPECT_EQ(CheckAgreement(given["have"], given.head()), 1);  // the direct rule comes first
+  EXPECT_EQ(CheckAgreement(given["have"], given.head(), state), 1);  // the direct rule comes first
   TestWords oneLetter({{"So", 50}, {"x", 10}, {"are", 25}});
-  EXPECT_EQ(CheckAgreement(oneLetter["are"], oneLetter.head()), 1);  // class 10 at pos 1
+  EXPECT_EQ(CheckAgreement(oneLetter["are"], oneLetter.head(), state), 1);  // class 10 at pos 1
 }
 
 // The words before the verb that excuse it only change an answer where the
@@ -82,7 +80,7 @@ TEST_F(Agreement, ExcusesByThePreviousWord) {
 TEST_F(Agreement, ShownAfterAPluralPronounExcusesTheVerb) {
   for (const char* p : {"we", "these", "those"}) {
     TestWords words({{"Then", 50}, {p, 66}, {"is", 24}, {"shown", 22}});
-    EXPECT_EQ(CheckAgreement(words["is"], words.head()), 0) << p;
+    EXPECT_EQ(CheckAgreement(words["is"], words.head(), state), 0) << p;
   }
 }
 

@@ -53,15 +53,25 @@ TEST(NeighbourTests, ControlNounsAndIndicators) {
   EXPECT_EQ(NextIsControlNoun(tail.head()), -1);
 }
 
-TEST(NextIsMonth, AbbreviationsAndTheirBeginnings) {
-  TestWords words({{"on", 60}, {"jan", 40}, {"in", 60}, {"j", 40}, {"of", 67}, {"january", 40},
-                   {"by", 60}, {"12", 49}, {"mar", 40}, {"at", 60}, {"12", 49}, {"hours", 11}});
-  EXPECT_EQ(NextIsMonth(words["on"]), 99);
-  EXPECT_EQ(NextIsMonth(words["in"]), 99);
-  EXPECT_EQ(NextIsMonth(words["of"]), -1);
-  EXPECT_EQ(NextIsMonth(words["by"]), 99);  // through the number
-  EXPECT_EQ(NextIsMonth(words["at"]), -1);
-  EXPECT_EQ(NextIsMonth(words["hours"]), -1);  // the sentinel follows
+TEST(NextIsMonth, NamesAndAbbreviationsOfThreeOrMoreLetters) {
+  struct Case {
+    const char* next;
+    const char* after;
+    int answer;
+  } cases[] = {
+      {"jan", "2020", 99},       {"January", "2020", 99},  {"sept", "2020", 99},
+      {"dec", ".", 99},          {"12", "mar", 99},        {"12", "may", 99},
+      {"j", "2020", -1},         {"ja", "2020", -1},       {"a", "valve", -1},
+      {"no", "means", -1},       {"d", "x", -1},           {"ma", "x", -1},
+      {"janx", "x", -1},         {"12", "ma", -1},         {"12", "hours", -1},
+      {"jane", "x", -1},
+  };
+  for (const Case& k : cases) {
+    TestWords words({{"by", 65}, {k.next, 40}, {k.after, 40}});
+    EXPECT_EQ(NextIsMonth(words["by"]), k.answer) << k.next << ' ' << k.after;
+  }
+  TestWords end({{"by", 65}});
+  EXPECT_EQ(NextIsMonth(end.head()), -1);  // the sentinel follows
   TestWords cut({{"on", 60}, {"12", 49}}, false);
   EXPECT_EQ(NextIsMonth(cut.head()), -1);  // the number is the last record
 }

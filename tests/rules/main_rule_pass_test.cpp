@@ -1,11 +1,12 @@
-#include "rules/main_rule_pass.h"
+#include "rules/main_pass/main_rule_pass.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "rules/sentence_state.h"
+#include "rules/main_pass/sentence_state.h"
+#include "tests/rules/rule_cases.h"
 #include "tests/support/word_list_fixture.h"
 
 namespace {
@@ -17,134 +18,128 @@ class MainRulePass : public ::testing::Test {
 };
 
 
-// Builds first + (words - 1) filler words + "." in the module's list.
-struct LongSentence {
-  LongSentence(const char* first, int firstClass, int words, const char* flags = "") {
-    WordList.Reset();
-    auto add = [](const char* t, int cls, const char* f) {
-      WordRec* w = NewWordRec();
-      w->written = t;
-      w->text = t;
-      w->wordClass = cls;
-      w->length = static_cast<std::int32_t>(w->text.length());
-      w->lastLetter = w->text.last();
-      if (std::string(f) == "mark") w->markFlag = '1';
-      if (!WordList.head) {
-        WordList.head = WordList.tail = w;
-      } else {
-        WordList.tail->next = w;
-        w->prev = WordList.tail;
-        WordList.tail = w;
-      }
-      return w;
-    };
-    add(first, firstClass, flags);
-    for (int i = 1; i < words; ++i) add("word", 10, "");
-    add(".", 48, "");
-    add(kSentinel, 40, "");
-  }
-  ~LongSentence() { WordList.Reset(); }
-};
-
-TEST_F(MainRulePass, ResetsTheSentenceStateButKeepsTheVerbMemory) {
-  SentenceState.subjectNumber = 1;
-  SentenceState.subjectSeen = 1;
-  SentenceState.skipAgreement = 1;
-  SentenceState.clauseState = 99;
-  SentenceState.lastVerbClass = 22;
-  SentenceState.verbIsSForm = 1;
-  SentenceState.scratchIndex = 99;
-  SentenceState.scratchResult = -1;
-  TestWords words({{"Remove", 20}, {"cover", 10, nullptr, "mark=1"}, {".", 48}});
-  EXPECT_EQ(ApplyMainRules(words.head()), 1);
-  EXPECT_EQ(SentenceState.subjectNumber, -1);
-  EXPECT_EQ(SentenceState.subjectSeen, -1);
-  EXPECT_EQ(SentenceState.skipAgreement, 0);
-  EXPECT_EQ(SentenceState.clauseState, 0);
-  EXPECT_EQ(SentenceState.sentenceKind, 20);
-  EXPECT_EQ(SentenceState.sentenceWordCount, 3);
-  EXPECT_EQ(SentenceState.lastVerbClass, 22);
-  EXPECT_EQ(SentenceState.verbIsSForm, 1);
-  EXPECT_EQ(SentenceState.scratchIndex, 99);
-  EXPECT_EQ(SentenceState.scratchResult, -1);
-  EXPECT_EQ(words.Changes(), "Remove: sentenceLength=1");
+// A state with values from an earlier check.
+void EarlierCheck(SentenceStateRec& s) {
+  s.subjectNumber = 1;
+  s.subjectSeen = 1;
+  s.skipAgreement = 1;
+  s.clauseState = 99;
+  s.lastVerbClass = 22;
+  s.verbIsSForm = 1;
+  s.scratchIndex = 99;
+  s.scratchResult = -1;
 }
 
-TEST_F(MainRulePass, ATextThatOpensWithANounSetsTheSubject) {
-  {
-    TestWords words({{"Valves", 11}, {"leak", 20}, {".", 48}});
-    ApplyMainRules(words.head());
-    EXPECT_EQ(SentenceState.sentenceKind, 11);
-    EXPECT_EQ(SentenceState.subjectNumber, 1);
-    EXPECT_EQ(SentenceState.subjectSeen, 1);
-  }
-  {
-    // An article counts as a singular noun opening.
-    TestWords words({{"A", 64}, {"valve", 10}, {"leaks", 21}, {".", 48}});
-    ApplyMainRules(words.head());
-    EXPECT_EQ(SentenceState.sentenceKind, 10);
-    EXPECT_EQ(SentenceState.subjectNumber, 0);
-    EXPECT_EQ(SentenceState.subjectSeen, 1);
-  }
-  {
-    // A neutral word after "the" becomes a noun, plural by its last letter.
-    TestWords words({{"Rods", 40, nullptr, "mark=1"}, {"bend", 20}, {".", 48}});
-    ApplyMainRules(words.head());
-    EXPECT_EQ(words["Rods"]->wordClass, 11);
-    EXPECT_EQ(SentenceState.subjectNumber, 1);
-  }
-  {
-    TestWords words({{"xyz", 40}, {".", 48}});
-    ApplyMainRules(words.head());
-    EXPECT_EQ(SentenceState.sentenceKind, 40);
-    EXPECT_EQ(SentenceState.subjectSeen, -1);
-  }
+// `first` and filler words up to `words` words, then the full stop.
+std::string Sentence(const char* first, int words) {
+  std::string s = first;
+  for (int i = 1; i < words; ++i) s += " word/10";
+  return s + " ./48";
 }
 
-TEST_F(MainRulePass, TheFirstSentenceOverTwentyOneWeightedWordsIsTooLong) {
-  {
-    LongSentence s("Remove", 20, 22);  // sentenceLength 21
-    ApplyMainRules(WordList.head);
-    EXPECT_EQ(WordList.head->sentenceLength, 21);
-    EXPECT_EQ(WordList.head->message, 0);
-  }
-  {
-    LongSentence s("Remove", 20, 23);
-    WordList.head->message = 330;
-    ApplyMainRules(WordList.head);
-    EXPECT_EQ(WordList.head->sentenceLength, 22);
-    EXPECT_EQ(WordList.head->message, 328);
-    EXPECT_EQ(WordList.head->message2, 330);
-    EXPECT_EQ(WordList.head->ruleId, 7655);
-    EXPECT_EQ(SentenceState.sentenceWordCount, 24);
-  }
-  {
-    // A phrase entry as first word is cut to its first word.
-    LongSentence s("as follows", 50, 23);
-    WordList.head->entryWords = 2;
-    ApplyMainRules(WordList.head);
-    EXPECT_EQ(WordList.head->written, "as");
-    EXPECT_EQ(WordList.head->text, "as");
-    EXPECT_EQ(WordList.head->length, 2);
-    EXPECT_EQ(WordList.head->lastLetter, 's');
-    EXPECT_EQ(WordList.head->entryWords, 1);
-    EXPECT_EQ(WordList.head->message, 328);
-  }
-  {
-    // No sentence-length finding on a number; the rule id is still set.
-    LongSentence s("12", 49, 30);
-    ApplyMainRules(WordList.head);
-    EXPECT_EQ(WordList.head->message, 0);
-    EXPECT_EQ(WordList.head->ruleId, 7655);
+TEST(MainPassStart, StateSubjectAndSentenceLength) {
+  struct Case {
+    std::string text;
+    const char* state;    // changed fields of a state from an earlier check
+    const char* changes;  // of the words
+  } cases[] = {
+      // The verb memory and the scratch values are kept.
+      {"Remove/20 cover/10{mark=1} ./48",
+       "subjectSeen=-1 subjectNumber=-1 sentenceKind=20 sentenceWordCount=3 skipAgreement=0 clauseState=0",
+       "Remove: sentenceLength=1"},
+      // A text that opens with a noun has its subject, plural by class.
+      {"Valves/11 leak/21 ./48", "sentenceKind=11 sentenceWordCount=3 skipAgreement=0 clauseState=0",
+       "Valves: sentenceLength=1"},
+      {"A/64 valve/10 leaks/21 ./48",
+       "subjectNumber=0 sentenceKind=10 sentenceWordCount=4 skipAgreement=0 clauseState=0", "A: sentenceLength=2"},
+      {"Rods/40{mark=1} bend/20 ./48", "sentenceKind=11 sentenceWordCount=3 skipAgreement=0 clauseState=0",
+       "Rods: wordClass=11 sentenceLength=1"},
+      {"Rod/40{mark=1} bends/21 ./48",
+       "subjectNumber=0 sentenceKind=10 sentenceWordCount=3 skipAgreement=0 clauseState=0",
+       "Rod: wordClass=10 sentenceLength=1"},
+      {"xyz/40 ./48", "subjectSeen=-1 subjectNumber=-1 sentenceKind=40 sentenceWordCount=2 skipAgreement=0 clauseState=0",
+       ""},
+      // 21 weighted words are not too long; 22 are.
+      {Sentence("Remove/20", 22),
+       "subjectSeen=-1 subjectNumber=-1 sentenceKind=20 sentenceWordCount=23 skipAgreement=0 clauseState=0",
+       "Remove: sentenceLength=21"},
+      {Sentence("Remove/20{msg=330}", 23),
+       "subjectSeen=-1 subjectNumber=-1 sentenceKind=20 sentenceWordCount=24 skipAgreement=0 clauseState=0",
+       "Remove: message=328 message2=330 ruleId=7655 sentenceLength=22"},
+      // A phrase entry as first word is cut to its first word.
+      {Sentence("as_follows/50{text=as_follows entry=2}", 23),
+       "subjectSeen=-1 subjectNumber=-1 sentenceKind=50 sentenceWordCount=24 skipAgreement=0 clauseState=0",
+       "as follows: text=\"as\" written=\"as\" message=328 entryWords=1 length=2 ruleId=7655 sentenceLength=22"},
+      // No length finding on a number; the rule id is still set.
+      {Sentence("12/49", 30),
+       "subjectSeen=-1 subjectNumber=-1 sentenceKind=49 sentenceWordCount=31 skipAgreement=0 clauseState=0",
+       "12: ruleId=7655 sentenceLength=29"},
+  };
+  for (const Case& k : cases) {
+    auto words = BuildWords(k.text.c_str());
+    SentenceStateRec s;
+    EarlierCheck(s);
+    const SentenceStateRec before = s;
+    StartMainPass(words->head(), s);
+    EXPECT_EQ(StateChanges(before, s), k.state) << k.text;
+    EXPECT_EQ(words->Changes(), k.changes) << k.text;
   }
 }
 
 TEST_F(MainRulePass, EmptyAndSentinelOnlyListsEndAtOnce) {
+  // Neither runs the start steps: the state keeps its values.
+  SentenceState.subjectNumber = 1;
   EXPECT_EQ(ApplyMainRules(nullptr), 1);
-  EXPECT_EQ(SentenceState.subjectNumber, -1);
   TestWords words;
   EXPECT_EQ(ApplyMainRules(words.head()), 1);
   EXPECT_EQ(words.Changes(), "");
+  EXPECT_EQ(SentenceState.subjectNumber, 1);
+  EXPECT_EQ(SentenceState.sentenceWordCount, 0);
+}
+
+// The whole pass over short texts: the repeated-word rule, the dispatch of
+// the small classes and the walk past the words a rule passes over.
+TEST_F(MainRulePass, WalksEveryWordOfTheText) {
+  struct Case {
+    const char* text;
+    const char* changes;
+  } cases[] = {
+      {"Close/20 the/64 valve/10 and/63 and/63 open/20 ./48",
+       "Close: sentenceLength=5\nand: message=304 ruleId=9125\n.: verbForm=* extraFlag=NUL"},
+      // The second word of a pair is not examined: "and and and" is one finding.
+      {"stop/20 and/63 and/63 and/63 go/20 ./48",
+       "stop: sentenceLength=4\nand: message=304 ruleId=9125\n.: verbForm=* extraFlag=NUL"},
+      // Not repeated: another case, one letter, a marked follower, a token, a number.
+      {"The/64 the/64 valve/10 ./48", "The: sentenceLength=2\n.: verbForm=* extraFlag=NUL"},
+      {"a/64 a/64 b/10 ./48", "a: sentenceLength=2\n.: verbForm=* extraFlag=NUL"},
+      {"go/20 go/20{mark=1} ./48", "go: sentenceLength=1\n.: verbForm=* extraFlag=NUL"},
+      {"go/20{token=9} go/20 ./48", "go: sentenceLength=1\n.: verbForm=* extraFlag=NUL"},
+      {"12/49 12/49 ./48", "12: sentenceLength=1\n.: verbForm=* extraFlag=NUL"},
+      // A word that carries a finding is passed over, also by the repeated-word rule.
+      {"stop/20 and/63{sub=325} and/63 go/20 ./48", "stop: sentenceLength=3\n.: verbForm=* extraFlag=NUL"},
+      // The comma passes over "and", so the pair after it is not compared.
+      {"valve/10 ,/47 and/63 and/63 pump/10 ./48",
+       "valve: sentenceLength=3\n,: message=337 entryWords=2 ruleId=4747\n.: verbForm=* extraFlag=NUL"},
+      {"open/20 ;/42 close/20 ./48", ";: message=337 ruleId=3397 splitKind=7\n.: verbForm=* extraFlag=NUL"},
+      {"set/20 max/45 pressure/10 ./48",
+       "set: sentenceLength=2\nmax: suggestion=\"maximum\" tag=\"<AR>\" wordClass=30 message=311 ruleId=7669\n"
+       ".: verbForm=* extraFlag=NUL"},
+      // Function words of classes that end neutral.
+      {"go/20 there/58 now/72 ./48", "go: sentenceLength=2\nthere: wordClass=40\nnow: wordClass=40\n.: verbForm=* extraFlag=NUL"},
+  };
+  for (const Case& k : cases) {
+    auto words = BuildWords(k.text);
+    EXPECT_EQ(ApplyMainRules(words->head()), 1);
+    EXPECT_EQ(words->Changes(), k.changes) << k.text;
+  }
+}
+
+TEST_F(MainRulePass, TheSentenceEndResetsTheStateForTheNextSentence) {
+  auto words = BuildWords("Valves/11 leak/21 ./48 Close/20 the/64 drain/10 ./48");
+  ApplyMainRules(words->head());
+  EXPECT_EQ(SentenceState.subjectSeen, -1);
+  EXPECT_EQ(SentenceState.subjectNumber, -1);
+  EXPECT_EQ(SentenceState.sentenceWordCount, 1);  // the last mark is before the sentinel
 }
 
 TEST(SentenceStateRec, LoadValuesAndSentenceEnd) {

@@ -146,6 +146,10 @@ TestWords::TestWords(std::initializer_list<const char*> written, bool sentinel) 
   Build(specs.data(), specs.size(), sentinel);
 }
 
+TestWords::TestWords(const std::vector<WordSpec>& specs, bool sentinel) {
+  Build(specs.data(), specs.size(), sentinel);
+}
+
 void TestWords::Build(const WordSpec* specs, std::size_t count, bool sentinel) {
   WordList.Reset();
   int pos = 0;

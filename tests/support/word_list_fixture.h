@@ -36,6 +36,7 @@ class TestWords {
  public:
   TestWords(std::initializer_list<WordSpec> specs, bool sentinel = true);
   TestWords(std::initializer_list<const char*> written, bool sentinel = true);
+  TestWords(const std::vector<WordSpec>& specs, bool sentinel = true);
   // An empty text: the sentinel alone.
   TestWords() : TestWords(std::initializer_list<WordSpec>{}) {}
   ~TestWords();
