@@ -1,11 +1,14 @@
 // `kesta check` with the sample dictionaries of the build, on sentences that
 // the main rule pass judges: the repeated word, inner punctuation, the comma
-// after "is" and "max" before a noun.
+// after "is" and "max" before a noun; then the findings of the rules of
+// "not", adjectives, comparatives and quantifiers, verbs in -ing and "been".
 #include <gtest/gtest.h>
 
 #include <regex>
 
 #include "check_fixture.h"
+#include "tests/cli/run_program.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -42,6 +45,58 @@ TEST_F(MainRulesCheck, FindingsOfTheSmallClasses) {
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(std::regex_search(Body(run.out), std::regex(k.expected))) << k.expected << "\n" << run.out;
   }
+}
+
+class MainRuleBodiesCheck : public ::testing::Test {
+ protected:
+  // The build's default custom folder holds the sample dictionaries.
+  std::string Check(const std::string& paragraphs) {
+    const std::string file = dir_.Write("doc.xml", "<topic><body>" + paragraphs + "</body></topic>");
+    ProgramRun run = RunProgram(KESTA_PROGRAM, {"check", file},
+                                {{"APTCUSTOM", std::nullopt},
+                                 {"KESTA_REGISTRY", (dir_.path() / "registry").string()}});
+    EXPECT_LE(run.status, 1) << run.err;
+    return run.out;
+  }
+  static std::string Marker(const std::string& value, const std::string& colour, const std::string& text) {
+    return "<?Pub _touchup Kesta=\"" + value + "\" HighltBckclr=\"" + colour + "\"?>" + text + "<?Pub /_touchup?>";
+  }
+  TempDir dir_;
+};
+
+TEST_F(MainRuleBodiesCheck, FindingsOfEachPart) {
+  struct Case {
+    const char* paragraph;
+    std::string marker;
+  } cases[] = {
+      // Negation.
+      {"<p>Not all valves are open now.</p>", Marker("3400NONE", "66FFFF", "Not")},
+      {"<p>The pump is not able to turn the valve.</p>", Marker("3402can not", "66FFFF", "not able to")},
+      // Adjectives.
+      {"<p>General procedures apply to the pump.</p>",
+       Marker("1300information about/(Rephrase)", "FF99FF", "General procedures")},
+      // Comparatives, superlatives and quantifiers.
+      {"<p>The voltage is higher then 5 V at the pump.</p>",
+       Marker("0502(Give range or measure.)", "FF6699", "higher") + " " + Marker("1103than", "FF6699", "then")},
+      {"<p>Turn the valve to the lowest pressure.</p>", Marker("0503(Give Range)", "FF6699", "lowest pressure")},
+      {"<p>Clean each.</p>", Marker("2701NONE", "66FFFF", "each")},
+      // Verbs in -ing.
+      {"<p>The fault is taking place in the pump.</p>", Marker("3802occurs/occur", "66CC99", "taking place")},
+      {"<p>Removing the cover is easy.</p>", Marker("3800How to remove/To remove", "66CC99", "Removing")},
+      // "been".
+      {"<p>It has been able to turn the valve.</p>", Marker("3502can", "FF99FF", "been able to")},
+      {"<p>The pump has been around the valve.</p>", Marker("3001(Rephrase)", "66FFFF", "has been around")},
+  };
+  for (const Case& k : cases) {
+    const std::string out = Check(k.paragraph);
+    EXPECT_NE(out.find(k.marker), std::string::npos) << k.paragraph << "\n" << out;
+  }
+}
+
+// A verb in -ed after a form of "be" is read as an adjective: no finding.
+TEST_F(MainRuleBodiesCheck, ParticipleAfterBeIsClean) {
+  const std::string out = Check("<p>The pump has kept off the valve.</p>");
+  EXPECT_EQ(out.find("_touchup"), std::string::npos) << out;
 }
 
 }  // namespace
