@@ -15,6 +15,7 @@ struct CheckState {
   int scratchCount = 0;               // step counter of the stamp removal
   std::string engineErrorText;        // text of the marking's error boxes
   BoundedText<80> markScope;          // set: the marking stays inside this element
+  int markedCount = 0;                // findings the last marking wrote into the document
   void Reset() { *this = CheckState{}; }
 };
 extern CheckState Check;
