@@ -150,7 +150,23 @@ bool MarkCorrectionB(HostChannel& host, MarkWork& w, const MarkInput& in) {
 bool MarkSemicolon(HostChannel& host, MarkWork& w, const MarkInput& in) {
   std::string search = w.S;
   if (!search.empty() && search[0] == '.') search[0] = ';';
-  SearchOrSkip(host, SearchCommand("find -f -e -q -select ", search), w, in);
+  // The blank of the key stands for the white space after the semicolon,
+  // when there is any.
+  std::string close = search;
+  if (close.size() > 1 && close[1] == ' ') close.erase(1, 1);
+  bool found = false;
+  if (close != search) {
+    try {
+      host.Execute(SearchCommand("find -f -e -q -select ", search));
+      found = true;
+    } catch (const _com_error&) {
+      search = close;
+    }
+  }
+  if (found)
+    StayInScope(host);
+  else
+    SearchOrSkip(host, SearchCommand("find -f -e -q -select ", search), w, in);
   Guarded([&] {
     host.Execute("clm;");
     host.Execute("find -b -q -e -select @;@");

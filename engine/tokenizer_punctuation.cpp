@@ -147,6 +147,16 @@ void ScanSemicolon(Scan& s) {
     return;
   }
   Flush(s, 9);
+  // The finding's marker is found again by the semicolon and the next
+  // word's first letters after it. Where markup, a reference or other signs
+  // stand between them, no search could find that marker again: the
+  // semicolon is then plain punctuation, not a finding.
+  const char* q = s.p;
+  while (*q == ' ' || *q == '\t' || *q == '\n' || *q == '\r') ++q;
+  if (!IsLetter(Byte(*q))) {
+    AddLiteral(s, ";", 9);
+    return;
+  }
   TokenState state;
   if (c1 == '\n') {
     for (int i = 0; i < 4; ++i) state.c[i] = '*';

@@ -145,6 +145,19 @@ TEST_F(MarkingTest, SemicolonBecomesAMarker) {
                              "mes \"KESta: One error.\""}));
 }
 
+// Without white space after the semicolon the next word follows it directly.
+TEST_F(MarkingTest, SemicolonBeforeTheNextWordDirectly) {
+  AddFinding(Finding(". th:|00|", "V", 37));
+  host.failPattern = "@; th@";
+  EXPECT_EQ(MarkingEngineWork(host), S_OK);
+  EXPECT_EQ(Work(), (Strings{"find -f -e -q -select @; th@", "find -f -e -q -select @;th@", "clm;",
+                             "find -b -q -e -select @;@",
+                             "insert_string -sgml -pendingdelete @<?Pub _touchup Kesta=\"3700.\" "
+                             "HighltBckclr=\"FF99FF\"?>;</_touchup>@",
+                             "mes \"KESta: One error.\""}));
+  EXPECT_TRUE(ui.Boxes().empty());
+}
+
 TEST_F(MarkingTest, RecordLevelBoxesGoOnWithTheNextRecord) {
   AddFinding(Finding("nocolon", "W", 1, 3, 77));
   AddFinding(Finding(":x", "W", 1));
@@ -218,7 +231,7 @@ TEST_F(MarkingTest, CorrectionsNotFoundCostTheirRecordOnly) {
   // The closing line counts what went into the document.
   EXPECT_EQ(host.Executed().back(), "mes \"KESta: Found 2 errors.\"");
   EXPECT_EQ(Check.markedCount, 2);
-  host.failPattern = "@; th@";
+  host.failPattern = "th@";  // with and without the blank
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
   auto boxes = ui.Boxes();
   ASSERT_EQ(boxes.size(), 2u);

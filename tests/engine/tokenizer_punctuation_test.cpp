@@ -189,6 +189,23 @@ TEST_F(TokenizerTest, Semicolons) {
   EXPECT_EQ(t[2].sentencePos, 2);  // the count runs on
 }
 
+// A semicolon is a finding only where its marker can be found again: by the
+// semicolon and the letters of the word after it.
+TEST_F(TokenizerTest, SemicolonsBeforeOtherThanAWordArePunctuation) {
+  struct Case {
+    const char* text;
+    int message;
+  };
+  for (const Case& c : {Case{"valve; cover", 337}, Case{"valve;cover", 337}, Case{"valve;\n  cover", 337},
+                        Case{"valve; <b>cover</b>", 0}, Case{"valve;\n&amp;cover", 0},
+                        Case{"valve; 10 nuts", 0}, Case{"valve; (cover)", 0}}) {
+    auto t = Tokenize(c.text);
+    ASSERT_GE(t.size(), 2u) << c.text;
+    EXPECT_EQ(t[1].written, std::string(";")) << c.text;
+    EXPECT_EQ(t[1].message, c.message) << c.text;
+  }
+}
+
 // ---- slashes and plus signs -------------------------------------------------
 
 TEST_F(TokenizerTest, SlashesThatStay) {
