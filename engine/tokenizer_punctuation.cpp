@@ -67,11 +67,10 @@ void ScanHyphen(Scan& s) {
   ++s.p;
 }
 
-void ScanSoftHyphen(Scan& s) {
-  const char c1 = Peek(s, 1);
-  if (s.length == 0 || IsLetterOrDigit(Byte(c1))) Append(s, '-');
-  ++s.p;
-}
+// A soft hyphen only says where a line may break: the word is read as the
+// writer sees it ("Re&#xAD;move" is "Remove"), and the editor's search passes
+// over it in the same way.
+void ScanSoftHyphen(Scan& s) { ++s.p; }
 
 // ---- commas, colons and semicolons ------------------------------------------
 
