@@ -2,6 +2,7 @@
 // finding, or a direct correction for the kinds that correct.
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "commands/check_state.h"
 #include "commands/command_work.h"
@@ -150,19 +151,24 @@ bool MarkCorrectionB(HostChannel& host, MarkWork& w, const MarkInput& in) {
 bool MarkSemicolon(HostChannel& host, MarkWork& w, const MarkInput& in) {
   std::string search = w.S;
   if (!search.empty() && search[0] == '.') search[0] = ';';
-  // The blank of the key stands for the white space after the semicolon,
-  // when there is any.
-  std::string close = search;
-  if (close.size() > 1 && close[1] == ' ') close.erase(1, 1);
+  // The key reads "; xx" or "; ... xx" (an article the check left out before
+  // the next word). The blank stands for the white space after the
+  // semicolon, when there is any; and a word that the rules excuse loses
+  // the mark of its article, which the search then allows for.
+  std::vector<std::string> tries = {search};
+  if (search.size() > 1 && search[1] == ' ') {
+    tries.push_back(";" + search.substr(2));
+    if (search.compare(1, 5, " ... ") != 0) tries.push_back("; ... " + search.substr(2));
+  }
   bool found = false;
-  if (close != search) {
+  for (std::size_t i = 0; i + 1 < tries.size() && !found; ++i) {
     try {
-      host.Execute(SearchCommand("find -f -e -q -select ", search));
+      host.Execute(SearchCommand("find -f -e -q -select ", tries[i]));
       found = true;
     } catch (const _com_error&) {
-      search = close;
     }
   }
+  search = tries.back();
   if (found)
     StayInScope(host);
   else

@@ -148,11 +148,22 @@ void ScanSemicolon(Scan& s) {
   Flush(s, 9);
   // The finding's marker is found again by the semicolon and the next
   // word's first letters after it. Where markup, a reference or other signs
-  // stand between them, no search could find that marker again: the
-  // semicolon is then plain punctuation, not a finding.
-  const char* q = s.p;
-  while (*q == ' ' || *q == '\t' || *q == '\n' || *q == '\r') ++q;
-  if (!IsLetter(Byte(*q))) {
+  // stand between them, or the word after it is too long to be read, no
+  // search could find that marker again: the semicolon is then plain
+  // punctuation, not a finding.
+  auto nextWord = [](const char* q, std::size_t* length) {
+    while (*q == ' ' || *q == '\t' || *q == '\n' || *q == '\r') ++q;
+    const char* word = q;
+    while (IsLetterOrDigit(Byte(*q))) ++q;
+    *length = static_cast<std::size_t>(q - word);
+    return word;
+  };
+  std::size_t length = 0;
+  const char* word = nextWord(s.p, &length);
+  // An article before the word is left out of the key ("; ... xx").
+  if (length == 3 && TextStartsWithNoCase(word, "the") && (word[3] == ' ' || word[3] == '\n'))
+    word = nextWord(word + 3, &length);
+  if (!IsLetter(Byte(*word)) || length > kTokenMax) {
     AddLiteral(s, ";", 9);
     return;
   }

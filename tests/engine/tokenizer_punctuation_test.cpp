@@ -195,12 +195,14 @@ TEST_F(TokenizerTest, Semicolons) {
 // semicolon and the letters of the word after it.
 TEST_F(TokenizerTest, SemicolonsBeforeOtherThanAWordArePunctuation) {
   struct Case {
-    const char* text;
+    std::string text;
     int message;
   };
   for (const Case& c : {Case{"valve; cover", 337}, Case{"valve;cover", 337}, Case{"valve;\n  cover", 337},
                         Case{"valve; <b>cover</b>", 0}, Case{"valve;\n&amp;cover", 0},
-                        Case{"valve; 10 nuts", 0}, Case{"valve; (cover)", 0}}) {
+                        Case{"valve; 10 nuts", 0}, Case{"valve; (cover)", 0},
+                        Case{"valve; " + std::string(84, 'x') + " cover", 0},
+                        Case{"valve; the cover", 337}, Case{"valve; the <i>cover</i>", 0}}) {
     auto t = Tokenize(c.text);
     ASSERT_GE(t.size(), 2u) << c.text;
     EXPECT_EQ(t[1].written, std::string(";")) << c.text;
