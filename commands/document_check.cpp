@@ -59,9 +59,11 @@ HRESULT ProcessKestaWork(HostChannel& host, CommandCalls& self) {
   } else {
     if (Check.trackChangesWasOn == 1) host.Execute("set changetracking=off");
     host.Execute(Format("goto_oid('%s');", caret.c_str()));
+    Check.markedCount = 0;
     self.MarkingEngine();
-    int marked = static_cast<int>(FindingCount());
-    if (marked > 0) ClearFindings();
+    // The status counts the findings that are in the document now.
+    if (FindingCount() > 0) ClearFindings();
+    int marked = Check.markedCount;
     host.Execute(Format("goto_oid('%s');", caret.c_str()));
     BoundedText<80> status;
     status.format("mes \"KESta Messages=(%d): F2-View  F6=Show Next\"", marked);

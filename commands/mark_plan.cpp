@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "commands/marker_text.h"
 #include "engine/ascii_text.h"
 #include "engine/message_list.h"
 
@@ -217,7 +218,16 @@ std::string MarkerTextFromF(const MarkWork& w) {
 }
 
 std::string FindText(std::string_view text) {
-  std::string s(text);
+  // A reference in the word as checked ("valg&lowbar;eg.c") is one
+  // character of the document: the entity the editor keeps, or the
+  // character it stands for.
+  std::string s;
+  s.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    std::size_t ref = text[i] == '&' ? ReferenceLength(text.substr(i)) : 0;
+    s += ref ? '.' : text[i];
+    i += ref ? ref : 1;
+  }
   std::ranges::replace(s, '@', '.');
   // A '?' inside a word stands for the apostrophe the checked text had
   // (straight or typographic): it is searched as any character.

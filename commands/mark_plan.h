@@ -64,6 +64,6 @@ void RefineSearch(const MarkInput& in, MarkWork& work);
 std::string MarkerTextFromF(const MarkWork& work);
 
 // A search text inside "@...@": with -e, '.' matches any one character, so a
-// '@' of the text, and a '?' that stands for an apostrophe inside a word,
-// are searched as '.'.
+// '@' of the text, a character or entity reference, and a '?' that stands
+// for an apostrophe inside a word, are searched as '.'.
 std::string FindText(std::string_view text);

@@ -63,6 +63,9 @@ std::string TwoDigits(int n) {
   return s;
 }
 
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+}  // namespace
+
 // Length of a well-formed reference ("&name;", "&#123;", "&#x1F;") at the
 // start of `t`, or 0.
 std::size_t ReferenceLength(std::string_view t) {
@@ -89,8 +92,14 @@ std::size_t ReferenceLength(std::string_view t) {
   return (i < t.size() && t[i] == ';') ? i + 1 : 0;
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-}  // namespace
+std::size_t RenderedLength(std::string_view markup) {
+  std::size_t n = 0;
+  for (std::size_t i = 0; i < markup.size(); ++n) {
+    std::size_t ref = markup[i] == '&' ? ReferenceLength(markup.substr(i)) : 0;
+    i += ref ? ref : 1;
+  }
+  return n;
+}
 
 int CategoryColourIndex(int category) {
   if (category < 0 || category >= kCategoryCount) return 0;

@@ -36,6 +36,15 @@ std::string MarkerMarkup(std::string_view kestaValue, std::string_view colour,
 // The insert command that replaces the selection with `markup`.
 std::string InsertMarkupCommand(std::string_view markup);
 
+// Length of a well-formed reference ("&name;", "&#123;", "&#x1F;") at the
+// start of `t`, or 0.
+std::size_t ReferenceLength(std::string_view t);
+
+// The number of document characters in a text the host rendered as
+// markup: a character or entity reference counts as the one character it
+// stands for.
+std::size_t RenderedLength(std::string_view markup);
+
 // Whether a selection, as the host renders it, is a marker: "<?Pub", white
 // space, "_touchup", white space, and a Kesta attribute before "?>".
 bool IsRenderedMarker(std::string_view selection);

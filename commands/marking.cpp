@@ -2,6 +2,7 @@
 // finding, or a direct correction for the kinds that correct.
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "commands/check_state.h"
 #include "commands/command_work.h"
@@ -89,18 +90,21 @@ void SearchOrSkip(HostChannel& host, const std::string& command, const MarkWork&
   StayInScope(host);
 }
 
-// Length of the text the last search selected, for moving the caret back
-// over it; `fallback` when the host cannot say.
+// Length of the text the last search selected, in the document's
+// characters, for moving the caret back over it; `fallback` when the host
+// cannot say. The host renders the selection as markup: a character or
+// entity reference there is one character of the document.
 int SelectedLength(HostChannel& host, std::size_t fallback) {
   try {
     std::string sel = host.Evaluate("$selection");
-    if (!sel.empty()) return static_cast<int>(sel.size());
+    if (!sel.empty()) return static_cast<int>(RenderedLength(sel));
   } catch (const _com_error&) {
   }
   return static_cast<int>(fallback);
 }
 
-void MarkCorrectionA(HostChannel& host, MarkWork& w, const MarkInput& in) {
+// The corrections answer whether their text went in.
+bool MarkCorrectionA(HostChannel& host, MarkWork& w, const MarkInput& in) {
   if (w.S.find('?') != std::string::npos) {
     ArticleCorrection fix = ArticleFix(w);
     w.S = fix.search;
@@ -122,28 +126,59 @@ void MarkCorrectionA(HostChannel& host, MarkWork& w, const MarkInput& in) {
     host.Execute(InsertMarkupCommand(EscapeContent(w.A)));
   } catch (const _com_error&) {
     ShowEngineError("KESta error(587) report this number.", "KESta Error", MB_OK);
+    return false;
   }
+  return true;
 }
 
-void MarkCorrectionB(HostChannel& host, MarkWork& w, const MarkInput& in) {
+bool MarkCorrectionB(HostChannel& host, MarkWork& w, const MarkInput& in) {
   w.S = DotsForBlanksAndHyphens(w.S);
   SearchOrSkip(host, SearchCommand("clm; find -f -e -q -select ", w.S), w, in);
   try {
     host.Execute(InsertMarkupCommand(EscapeContent(in.altWord + in.suggestion)));
   } catch (const _com_error&) {
     ShowEngineError("KESta error(588) report this number.", "KESta Error", MB_OK);
+    return false;
   }
+  return true;
 }
 
-void MarkSemicolon(HostChannel& host, MarkWork& w, const MarkInput& in) {
-  SearchOrSkip(host, SearchCommand("find -f -e -q -select ", w.S), w, in);
+// Kind "V": S is ". " and the start of the next word, its first character
+// standing for the semicolon. That character is searched as ';' (as '.' it
+// would take the last letter of any earlier word), and the marker then
+// wraps the semicolon just found, reached by a backward search, so that
+// no character is taken out and written again.
+bool MarkSemicolon(HostChannel& host, MarkWork& w, const MarkInput& in) {
+  std::string search = w.S;
+  if (!search.empty() && search[0] == '.') search[0] = ';';
+  // The key reads "; xx" or "; ... xx" (an article the check left out before
+  // the next word). The blank stands for the white space after the
+  // semicolon, when there is any; and a word that the rules excuse loses
+  // the mark of its article, which the search then allows for.
+  std::vector<std::string> tries = {search};
+  if (search.size() > 1 && search[1] == ' ') {
+    tries.push_back(";" + search.substr(2));
+    if (search.compare(1, 5, " ... ") != 0) tries.push_back("; ... " + search.substr(2));
+  }
+  bool found = false;
+  for (std::size_t i = 0; i + 1 < tries.size() && !found; ++i) {
+    try {
+      host.Execute(SearchCommand("find -f -e -q -select ", tries[i]));
+      found = true;
+    } catch (const _com_error&) {
+    }
+  }
+  search = tries.back();
+  if (found)
+    StayInScope(host);
+  else
+    SearchOrSkip(host, SearchCommand("find -f -e -q -select ", search), w, in);
   Guarded([&] {
-    // Back to just after the ';', over what the search found.
-    int length = SelectedLength(host, w.S.size());
     host.Execute("clm;");
-    host.Execute(Format("car edit 0,-%d; dc;", length - 1));
+    host.Execute("find -b -q -e -select @;@");
     host.Execute(InsertMarkupCommand(MarkerMarkup("3700.", "FF99FF", ";")));
   });
+  return true;
 }
 
 // Kind "M": the finding belongs to the sentence's first word, the article
@@ -221,6 +256,7 @@ std::string ClosingStatus(int count) {
 }  // namespace
 
 HRESULT MarkingEngineWork(HostChannel& host) {
+  Check.markedCount = 0;
   try {
     Guarded([&] {
       for (const char* option :
@@ -263,13 +299,13 @@ HRESULT MarkingEngineWork(HostChannel& host) {
               w.kind = "W";
               break;
             }
-            MarkCorrectionA(host, w, in);
+            if (MarkCorrectionA(host, w, in)) ++Check.markedCount;
             return true;
           case 'B':
-            MarkCorrectionB(host, w, in);
+            if (MarkCorrectionB(host, w, in)) ++Check.markedCount;
             return true;
           case 'V':
-            MarkSemicolon(host, w, in);
+            if (MarkSemicolon(host, w, in)) ++Check.markedCount;
             return true;
           default:
             break;
@@ -277,6 +313,7 @@ HRESULT MarkingEngineWork(HostChannel& host) {
         ApplyLeadingKeyChar(in, w);
         if (w.kind == "M") FindSentenceArticle(host, w);
         WriteMarker(host, w, in);
+        ++Check.markedCount;
       } catch (NextRecord) {
         return true;
       }
@@ -293,7 +330,9 @@ HRESULT MarkingEngineWork(HostChannel& host) {
       return true;
     });
     if (!lastMarked) {
-      BoundedText<80> line(ClosingStatus(static_cast<int>(records)));
+      // The count of findings written, not of findings collected: a
+      // finding whose words were not found is not in the document.
+      BoundedText<80> line(ClosingStatus(Check.markedCount));
       Guarded([&] { SendStatus(host, line.str()); });
     }
     return S_OK;

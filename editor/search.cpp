@@ -35,12 +35,18 @@ bool IsSpaceItem(const Item& item) { return item.kind == ItemKind::Char && IsSpa
 
 bool IsWordItem(const Item& item) { return item.kind == ItemKind::Char && IsWordChar(item.value); }
 
+// A soft hyphen marks where a line may break; it is not part of the text
+// searched for, so a search passes over it inside a match.
+bool IsSoftHyphenItem(const Item& item) { return item.kind == ItemKind::Char && item.value == 0xAD; }
+
 // The end of the match that starts at `pos`, or npos.
 std::size_t MatchAt(const Document& doc, std::size_t pos, const std::vector<Unit>& units,
                     const SearchOptions& options) {
   std::size_t p = pos;
   std::size_t size = doc.Size();
   for (const Unit& unit : units) {
+    if (p > pos)
+      while (p < size && IsSoftHyphenItem(doc.At(p))) ++p;
     if (p >= size || !IsTextItem(doc.At(p))) return std::string::npos;
     const Item& item = doc.At(p);
     switch (unit.kind) {

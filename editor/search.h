@@ -2,7 +2,8 @@
 // The editor's searches: text (the find command), tags (find -t / -m) and
 // start markup (fps). Text matches lie in the characters between tags and
 // never hold a tag. A run of white space in the document matches one blank
-// of the search text, or one '.' when '.' stands for any one character.
+// of the search text, or one '.' when '.' stands for any one character. A
+// soft hyphen inside the text matched is passed over.
 #include <cstddef>
 #include <string_view>
 

@@ -28,6 +28,7 @@ enum class EntityAction {
   kEndSentence,             // a "." token ends the sentence
   kAppendAndAddWord,        // `token` is appended and the word added with `kind`
   kDiscardAfterMOrAddWord,  // after 'm' or 'M' the word is discarded; else added with `kind`
+  kAppendAsWritten,         // inside a word the reference itself is appended; else skipped
 };
 
 struct EntityRow {

@@ -23,14 +23,17 @@ char* FindBeforeEnd(char* q, std::string_view needle) {
 }
 
 void Discard(Scan& s) {
+  s.overlong = false;
   s.length = 0;
   s.token[0] = '\0';
   s.tokenStart = nullptr;
 }
 
 bool Append(Scan& s, char c) {
+  if (s.overlong) return false;
   if (s.length >= kTokenMax) {
     Discard(s);
+    s.overlong = true;
     return false;
   }
   if (s.length == 0) s.tokenStart = s.p;
@@ -40,8 +43,10 @@ bool Append(Scan& s, char c) {
 }
 
 bool AppendText(Scan& s, std::string_view t) {
+  if (s.overlong) return false;
   if (s.length + t.size() > kTokenMax) {
     Discard(s);
+    s.overlong = true;
     return false;
   }
   for (char c : t) Append(s, c);
@@ -66,6 +71,7 @@ void AddRecord(Scan& s, char* token, int kind, const TokenState* state) {
 }  // namespace
 
 void Flush(Scan& s, int kind, const TokenState* state) {
+  s.overlong = false;  // the word ends here, whatever it held
   if (s.length == 0) return;
   const bool number = IsNumberText(s.word());
   AddRecord(s, s.token, kind, state);

@@ -18,6 +18,8 @@ void Apply(Scan& s, const EntityRow& row, char after) {
     case EntityAction::kAppend:
       AppendText(s, row.token);
       break;
+    case EntityAction::kAppendAsWritten:
+      break;  // the caller keeps the reference itself
     case EntityAction::kAddWord:
       Flush(s, row.kind);
       break;
@@ -68,22 +70,43 @@ std::size_t DroppedLength(const char* at) {
   return i;
 }
 
+// An entity that the document keeps as a reference, inside a word: the word
+// keeps the reference as written, so that the word is read whole and its
+// finding's search finds it (the reference is one character there).
+bool KeepInWord(Scan& s, std::size_t whole) {
+  if (s.length == 0 && !IsLetterOrDigit(Byte(s.p[whole]))) return false;
+  AppendText(s, std::string_view(s.p, whole));
+  s.p += whole;
+  return true;
+}
+
 }  // namespace
 
 void ScanEntity(Scan& s) {
   const EntityContext context{s.word(), Before(s, s.p)};
   std::size_t consumed = 0;
+  const std::size_t whole = EntityLength(s.p);
   if (const EntityRow* row = MatchEntity(s.p, context, &consumed)) {
+    if (row->action == EntityAction::kAppendAsWritten) {
+      if (!KeepInWord(s, whole)) s.p += whole;
+      return;
+    }
     const char after = s.p[consumed];
     Apply(s, *row, after);
     s.p += consumed;
     return;
   }
-  const std::size_t whole = EntityLength(s.p);
   if (whole > 0 && IsTableEntity(std::string_view(s.p, whole))) {
     // A known entity where none of its rows applies is dropped.
     Flush(s, s.pendingKind);
     s.p += whole;
+    return;
+  }
+  if (whole > 0) {
+    // Any other complete reference stands for one character of the
+    // document: kept inside a word, passed over between words (it holds no
+    // word to check, and its ';' is no semicolon).
+    if (!KeepInWord(s, whole)) s.p += whole;
     return;
   }
   if (IsReadOnGroup(Peek(s, 1))) {

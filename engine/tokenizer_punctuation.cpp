@@ -67,11 +67,10 @@ void ScanHyphen(Scan& s) {
   ++s.p;
 }
 
-void ScanSoftHyphen(Scan& s) {
-  const char c1 = Peek(s, 1);
-  if (s.length == 0 || IsLetterOrDigit(Byte(c1))) Append(s, '-');
-  ++s.p;
-}
+// A soft hyphen only says where a line may break: the word is read as the
+// writer sees it ("Re&#xAD;move" is "Remove"), and the editor's search passes
+// over it in the same way.
+void ScanSoftHyphen(Scan& s) { ++s.p; }
 
 // ---- commas, colons and semicolons ------------------------------------------
 
@@ -147,6 +146,27 @@ void ScanSemicolon(Scan& s) {
     return;
   }
   Flush(s, 9);
+  // The finding's marker is found again by the semicolon and the next
+  // word's first letters after it. Where markup, a reference or other signs
+  // stand between them, or the word after it is too long to be read, no
+  // search could find that marker again: the semicolon is then plain
+  // punctuation, not a finding.
+  auto nextWord = [](const char* q, std::size_t* length) {
+    while (*q == ' ' || *q == '\t' || *q == '\n' || *q == '\r') ++q;
+    const char* word = q;
+    while (IsLetterOrDigit(Byte(*q))) ++q;
+    *length = static_cast<std::size_t>(q - word);
+    return word;
+  };
+  std::size_t length = 0;
+  const char* word = nextWord(s.p, &length);
+  // An article before the word is left out of the key ("; ... xx").
+  if (length == 3 && TextStartsWithNoCase(word, "the") && (word[3] == ' ' || word[3] == '\n'))
+    word = nextWord(word + 3, &length);
+  if (!IsLetter(Byte(*word)) || length > kTokenMax) {
+    AddLiteral(s, ";", 9);
+    return;
+  }
   TokenState state;
   if (c1 == '\n') {
     for (int i = 0; i < 4; ++i) state.c[i] = '*';

@@ -26,6 +26,7 @@ struct Scan {
   bool pendingMark = false;  // "the" stood before the next token
   int pendingKind = 0;
   bool lastWasNumber = false;  // the last token added was a number
+  bool overlong = false;       // the word in progress grew past 83 characters
 
   // Closing tags looked for in vain, with where each search began: a later
   // search for the same tag fails at once, so that text whose elements are
@@ -71,7 +72,8 @@ char* EndOfText(char* q);
 char* FindBeforeEnd(char* q, std::string_view needle);
 
 // Appends to the token. A token that would grow past 83 characters is
-// discarded and the scan goes on with an empty buffer; then false.
+// discarded whole: the rest of that word is not read as a word of its own
+// either (it would be flagged and marked inside the long one). Then false.
 bool Append(Scan& s, char c);
 bool AppendText(Scan& s, std::string_view t);
 void Discard(Scan& s);

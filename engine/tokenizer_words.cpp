@@ -67,6 +67,7 @@ void ScanLetter(Scan& s) {
 void ScanBreak(Scan& s) {
   const unsigned char brk = Byte(*s.p);
   if (s.length == 0) {
+    s.overlong = false;
     ++s.p;
     return;
   }
@@ -105,7 +106,7 @@ void ScanFullStop(Scan& s) {
   const char c1 = Peek(s, 1);
   const char c2 = Peek(s, 2);
   // Decimals (2.5, .5) and dotted abbreviations keep their inner stops.
-  if (s.length > 0 ? IsLetterOrDigit(Byte(c1)) : IsDigit(Byte(c1))) {
+  if (s.length > 0 || s.overlong ? IsLetterOrDigit(Byte(c1)) : IsDigit(Byte(c1))) {
     Append(s, '.');
     ++s.p;
     return;

@@ -82,3 +82,15 @@ TEST(Escaping, MarkupFromWideTextKeepsEveryCharacter) {
 }
 
 }  // namespace
+
+// The host renders a selection as markup; a reference there is one
+// character of the document, so moves over the selection count it once.
+TEST(RenderedLength, ReferencesCountAsOneCharacter) {
+  struct Case {
+    const char* markup;
+    std::size_t length;
+  };
+  for (const Case& c : {Case{"", 0}, Case{"; th", 4}, Case{"&amp;", 1}, Case{"a&lt;b&gt;", 4},
+                        Case{"&prod; is", 4}, Case{"na&#xEF;ve", 5}, Case{"R & D", 5}, Case{"&;", 2}})
+    EXPECT_EQ(RenderedLength(c.markup), c.length) << c.markup;
+}

@@ -115,6 +115,15 @@ TEST_F(MarkingTest, ArticleAndConjunctionCorrections) {
                              "mes \"KESta: Found 3 errors.\""}));
 }
 
+// The move back over what was found counts the document's characters: a
+// reference in the host's rendering is one character.
+TEST_F(MarkingTest, ConjunctionMovesBackOverTheCharactersFound) {
+  AddFinding(Finding("...valve:|00!and", "A", 11));
+  host.answers["$selection"] = "&amp; &prod;valve";
+  EXPECT_EQ(MarkingEngineWork(host), S_OK);
+  EXPECT_EQ(Work()[1], "car edit 0,-8; dc;");
+}
+
 TEST_F(MarkingTest, CorrectionWithoutReplacementIsMarked) {
   AddFinding(Finding("percent:|00|", "A", 11, 10));
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
@@ -125,14 +134,28 @@ TEST_F(MarkingTest, CorrectionWithoutReplacementIsMarked) {
                              "clear_mark all"}));
 }
 
+// The semicolon is searched as itself (as '.' it would match the last
+// letter of any word before "th"), and the marker wraps the one found.
 TEST_F(MarkingTest, SemicolonBecomesAMarker) {
   AddFinding(Finding(". th:|00|", "V", 37));
-  host.answers["$selection"] = ";  th";  // two blanks in the document
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
-  EXPECT_EQ(Work(), (Strings{"find -f -e -q -select @. th@", "clm;", "car edit 0,-4; dc;",
+  EXPECT_EQ(Work(), (Strings{"find -f -e -q -select @; th@", "clm;", "find -b -q -e -select @;@",
                              "insert_string -sgml -pendingdelete @<?Pub _touchup Kesta=\"3700.\" "
                              "HighltBckclr=\"FF99FF\"?>;</_touchup>@",
                              "mes \"KESta: One error.\""}));
+}
+
+// Without white space after the semicolon the next word follows it directly.
+TEST_F(MarkingTest, SemicolonBeforeTheNextWordDirectly) {
+  AddFinding(Finding(". th:|00|", "V", 37));
+  host.failPattern = "@; th@";
+  EXPECT_EQ(MarkingEngineWork(host), S_OK);
+  EXPECT_EQ(Work(), (Strings{"find -f -e -q -select @; th@", "find -f -e -q -select @;th@", "clm;",
+                             "find -b -q -e -select @;@",
+                             "insert_string -sgml -pendingdelete @<?Pub _touchup Kesta=\"3700.\" "
+                             "HighltBckclr=\"FF99FF\"?>;</_touchup>@",
+                             "mes \"KESta: One error.\""}));
+  EXPECT_TRUE(ui.Boxes().empty());
 }
 
 TEST_F(MarkingTest, RecordLevelBoxesGoOnWithTheNextRecord) {
@@ -205,13 +228,16 @@ TEST_F(MarkingTest, CorrectionsNotFoundCostTheirRecordOnly) {
   AddFinding(Finding("a:|00!an", "A", 11));
   host.failPattern = "@gone@";
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
-  host.failPattern = "@. th@";
+  // The closing line counts what went into the document.
+  EXPECT_EQ(host.Executed().back(), "mes \"KESta: Found 2 errors.\"");
+  EXPECT_EQ(Check.markedCount, 2);
+  host.failPattern = "th@";  // with and without the blank
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
   auto boxes = ui.Boxes();
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_EQ(boxes[0].text, "the host failed Report KESta error (86).\n(KESta Search  -gone- Key A55) ");
   EXPECT_EQ(boxes[1].text, "the host failed Report KESta error (86).\n(KESta Search  -. th- Key V56) ");
-  EXPECT_EQ(host.Executed().back(), "mes \"KESta: Found 3 errors.\"");
+  EXPECT_EQ(host.Executed().back(), "mes \"KESta: Found 2 errors.\"");
 }
 
 TEST_F(MarkingTest, OtherHostFailuresShowString108) {

@@ -177,3 +177,22 @@ TEST(FindFirstCharacter, EveryFormOfTheFirstCharacterIsTried) {
   Exec(e, "set wrapscan=on; find -f -select @zed@");
   EXPECT_EQ(found("find -f -select @Zed@"), "Zed");
 }
+
+// A soft hyphen inside the text found is passed over; the selection holds it.
+TEST(FindSoftHyphen, PassedOverInsideAMatch) {
+  Editor e;
+  ScriptedInteraction ui;
+  Load(e, "<doc><p>Re&#xAD;move the fil&#xAD;ter, then &#xAD;move it.</p></doc>");
+  Exec(e, "set wrapscan=off; set case=on");
+  struct Case {
+    const char* command;
+    const char* found;
+  };
+  for (const Case& c : {Case{"find -f -e -select @Remove@", "Re\u00ADmove"},
+                        Case{"find -f -e -select @filter,.then@", "fil\u00ADter, then"},
+                        Case{"find -f -e -select @move@", "move"},
+                        Case{"find -b -e -select @filter@", "fil\u00ADter"}}) {
+    ASSERT_EQ(e.Execute(c.command), S_OK) << c.command;
+    EXPECT_EQ(Eval(e, "$selection"), c.found) << c.command;
+  }
+}

@@ -11,9 +11,11 @@ TEST_F(TokenizerTest, AmpersandBetweenBlanksIsAnd) {
   EXPECT_EQ(t[1].wordClass, 40);
 }
 
+// An accented letter the document keeps as a reference stays in its word as
+// written: the word is found again by it. Between words it is passed over.
 TEST_F(TokenizerTest, EntitiesThatContinueTheWord) {
-  EXPECT_EQ(Written("fa&ccedil;ade caf&eacute; s&atilde;o 3&times;4"),
-            (Words{"facade", "cafe", "sao", "3X4", ".", "@@END"}));
+  EXPECT_EQ(Written("fa&ccedil;ade caf&eacute; s&atilde;o 3&times;4 &eacute; x"),
+            (Words{"fa&ccedil;ade", "caf&eacute;", "s&atilde;o", "3X4", "x", ".", "@@END"}));
 }
 
 TEST_F(TokenizerTest, EntitiesThatEndTheWord) {
@@ -72,11 +74,24 @@ TEST_F(TokenizerTest, RegisteredSigmaAndSuperscripts) {
 }
 
 TEST_F(TokenizerTest, UnknownEntities) {
-  // Groups a-h, l-u and '#' lose the '&' and are read on as text.
-  auto t = Tokenize("a&foo;b z");
-  EXPECT_EQ(WrittenOf(t), (Words{"afoo", ";", "b", "z", ".", "@@END"}));
-  // Other groups are dropped together with the word in progress.
-  EXPECT_EQ(Written("ab&xyz;cd ef"), (Words{"cd", "ef", ".", "@@END"}));
+  // A complete reference the table does not name is one character of the
+  // document: it stays in the word that holds it, written as it is, and
+  // its ';' is no semicolon; between words it is passed over.
+  struct Case {
+    const char* text;
+    Words words;
+  };
+  for (const Case& c : {Case{"a&foo;b z", {"a&foo;b", "z", ".", "@@END"}},
+                        Case{"ab&xyz;cd ef", {"ab&xyz;cd", "ef", ".", "@@END"}},
+                        Case{"valg&lowbar;eg.c", {"valg&lowbar;eg.c", ".", "@@END"}},
+                        Case{"na&iuml;ve design", {"na&iuml;ve", "design", ".", "@@END"}},
+                        Case{"Fuel&prod; the &prod; cover", {"Fuel&prod;", "cover", ".", "@@END"}},
+                        Case{"x &#x263A; y", {"x", "y", ".", "@@END"}}})
+    EXPECT_EQ(Written(c.text), c.words) << c.text;
+  // Without its ';' the rest of the name is read on as text (groups a-h,
+  // l-u and '#'), or dropped with the word in progress.
+  EXPECT_EQ(Written("a&foo b"), (Words{"afoo", "b", ".", "@@END"}));
+  EXPECT_EQ(Written("ab&xyz cd"), (Words{"cd", ".", "@@END"}));
   // A known entity where none of its rows applies is dropped.
   EXPECT_EQ(Written("&rdquo;x"), (Words{"x", ".", "@@END"}));
 }

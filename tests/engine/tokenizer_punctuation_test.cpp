@@ -42,9 +42,11 @@ TEST_F(TokenizerTest, HyphensBeforeACommentEnd) {
   EXPECT_EQ(Written("end--> next"), (Words{"end", "next", ".", "@@END"}));
 }
 
+// The word is read as the writer sees it: the soft hyphen is no character
+// of it (a '-' there would be searched for and not found).
 TEST_F(TokenizerTest, SoftHyphen) {
   EXPECT_EQ(Written("main\xADtenance word\xAD \xAD-x \xADy"),
-            (Words{"main-tenance", "word", "--x", "-y", ".", "@@END"}));
+            (Words{"maintenance", "word", "-x", "y", ".", "@@END"}));
 }
 
 // ---- apostrophes ------------------------------------------------------------
@@ -187,6 +189,25 @@ TEST_F(TokenizerTest, Semicolons) {
   EXPECT_EQ(t[3].tokenKind, 8);
   EXPECT_EQ(t[3].separatorFlag, '8');
   EXPECT_EQ(t[2].sentencePos, 2);  // the count runs on
+}
+
+// A semicolon is a finding only where its marker can be found again: by the
+// semicolon and the letters of the word after it.
+TEST_F(TokenizerTest, SemicolonsBeforeOtherThanAWordArePunctuation) {
+  struct Case {
+    std::string text;
+    int message;
+  };
+  for (const Case& c : {Case{"valve; cover", 337}, Case{"valve;cover", 337}, Case{"valve;\n  cover", 337},
+                        Case{"valve; <b>cover</b>", 0}, Case{"valve;\n&amp;cover", 0},
+                        Case{"valve; 10 nuts", 0}, Case{"valve; (cover)", 0},
+                        Case{"valve; " + std::string(84, 'x') + " cover", 0},
+                        Case{"valve; the cover", 337}, Case{"valve; the <i>cover</i>", 0}}) {
+    auto t = Tokenize(c.text);
+    ASSERT_GE(t.size(), 2u) << c.text;
+    EXPECT_EQ(t[1].written, std::string(";")) << c.text;
+    EXPECT_EQ(t[1].message, c.message) << c.text;
+  }
 }
 
 // ---- slashes and plus signs -------------------------------------------------

@@ -1,0 +1,101 @@
+// `kesta check` then `CloseKesta` on documents whose words are hard to find
+// again: every finding is marked on its own words, no search is lost, and
+// the close gives back the text as it was.
+#include <gtest/gtest.h>
+
+#include "check_fixture.h"
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+// The texts the markers of a saved document wrap, in document order.
+Strings MarkedTexts(const std::string& doc) {
+  Strings texts;
+  const std::string open = "<?Pub _touchup ";
+  const std::string close = "<?Pub /_touchup?>";
+  for (std::size_t p = doc.find(open); p != std::string::npos; p = doc.find(open, p + 1)) {
+    std::size_t begin = doc.find("?>", p);
+    std::size_t end = doc.find(close, p);
+    if (begin == std::string::npos || end == std::string::npos || end < begin) break;
+    texts.push_back(doc.substr(begin + 2, end - begin - 2));
+  }
+  return texts;
+}
+
+class FindingsKept : public CheckFixture {
+ protected:
+  // Checks `path` into `marked`; the run's standard error.
+  std::string CheckInto(const std::string& path, const std::string& marked) {
+    ProgramRun run = Kesta({"check", path, "-o", (dir_.path() / marked).string()});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err.find("Not found"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("[box"), std::string::npos) << run.err;
+    return run.err;
+  }
+  // The document as the editor saves it after a close.
+  std::string Closed(const std::string& name) {
+    ProgramRun run = Kesta({"call", "CloseKesta", (dir_.path() / name).string(), "-o",
+                            (dir_.path() / (name + ".closed")).string()});
+    EXPECT_EQ(run.status, 0) << run.err;
+    return dir_.Read(name + ".closed");
+  }
+};
+
+TEST_F(FindingsKept, MarkersWrapTheirWordsAndTheCloseGivesTheTextBack) {
+  const std::string longWord(90, 'q');
+  struct Case {
+    const char* name;
+    std::string doctype;
+    std::string body;
+    Strings marked;
+  };
+  const Case cases[] = {
+      // The semicolon's marker wraps the semicolon; no letter before it is taken.
+      {"semicolon", "", "<p>Remove the valve; then stop the pump.</p>", {";", "stop"}},
+      // The entity's ';' is no semicolon, and the search for the real one
+      // cannot stop at the reference.
+      {"internal entity", "<!DOCTYPE topic [<!ENTITY prod \"Fuel Pump\">]>",
+       "<p>Remove the &prod; cover; then stop the pump.</p>", {";", "stop"}},
+      // A word that holds a reference is read whole: nothing is marked inside it.
+      {"word with a reference", "<!DOCTYPE topic [<!ENTITY lowbar \"_\">]>",
+       "<p>Remove the valg&lowbar;eg cover and the glorp.</p>", {"glorp"}},
+      // A soft hyphen is no character of the word; the marker holds it.
+      {"soft hyphen", "", "<p>Frob&#xAD;nicate the valve and re&#xAD;move the glorp.</p>",
+       {"Frob\u00ADnicate", "glorp"}},
+      // Escaped markup in a listing: the markers after it stay on their words.
+      {"escaped markup", "",
+       "<p>Remove the valve.</p><codeblock>&lt;!ENTITY appa SYSTEM \"a.xml\"&gt;\n&amp;appa;\n"
+       "&amp;glorp;</codeblock><p>Stop the pump; then glorp the valve.</p>",
+       {"appa", "a.xml", "appa", "glorp", "Stop", ";", "glorp"}},
+      // A word past 83 characters is left out whole, its rest too.
+      {"long token", "", "<p>Remove the " + longWord + " and the glorp.</p>", {"glorp"}},
+      // An accented letter kept as a reference stays inside its word.
+      {"accented entity", "<!DOCTYPE topic [<!ENTITY iuml \"&#xEF;\">]>",
+       "<p>Remove the na&iuml;ve glorp.</p>", {"glorp"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string xml = c.doctype + "<topic id=\"t\"><title>T</title><body>" + c.body + "</body></topic>\n";
+    const std::string path = dir_.Write("doc.xml", xml);
+    CheckInto(path, "marked.xml");
+    EXPECT_EQ(MarkedTexts(dir_.Read("marked.xml")), c.marked) << dir_.Read("marked.xml");
+    EXPECT_EQ(Closed("marked.xml"), Closed("doc.xml"));
+  }
+}
+
+// Checking a document that holds markers already: they are taken out first,
+// and the new markers are the same as the first check's.
+TEST_F(FindingsKept, CheckingAMarkedDocumentAgain) {
+  const std::string path =
+      dir_.Write("doc.xml", "<topic id=\"t\"><title>T</title><body><p>Remove the valve; then stop the truth "
+                            "of it.</p></body></topic>\n");
+  CheckInto(path, "once.xml");
+  CheckInto((dir_.path() / "once.xml").string(), "twice.xml");
+  const Strings marked = {";", "stop", "truth", "of"};
+  EXPECT_EQ(MarkedTexts(dir_.Read("once.xml")), marked);
+  EXPECT_EQ(MarkedTexts(dir_.Read("twice.xml")), marked);
+  EXPECT_EQ(Closed("twice.xml"), Closed("doc.xml"));
+}
+
+}  // namespace
