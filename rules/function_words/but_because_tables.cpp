@@ -85,8 +85,8 @@ constexpr RuleRow kButRows[] = {
 
 }  // namespace
 
-extern const std::span<const RuleRow> kBecause = kBecauseRows;
-extern const std::span<const RuleRow> kSo = kSoRows;
-extern const std::span<const RuleRow> kBut = kButRows;
+const std::span<const RuleRow> kBecause = kBecauseRows;
+const std::span<const RuleRow> kSo = kSoRows;
+const std::span<const RuleRow> kBut = kButRows;
 
 }  // namespace but_because

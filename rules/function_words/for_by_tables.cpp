@@ -279,16 +279,16 @@ constexpr RuleRow kByWordsRows[] = {
 
 }  // namespace
 
-extern const std::span<const RuleRow> kHead = kHeadRows;
-extern const std::span<const RuleRow> kForFirst = kForFirstRows;
-extern const std::span<const RuleRow> kBeforeFor = kBeforeForRows;
-extern const std::span<const RuleRow> kAfterFor = kAfterForRows;
-extern const std::span<const RuleRow> kForWords = kForWordsRows;
-extern const std::span<const RuleRow> kForRest = kForRestRows;
-extern const std::span<const RuleRow> kForTail = kForTailRows;
-extern const std::span<const RuleRow> kByFirst = kByFirstRows;
-extern const std::span<const RuleRow> kBeforeBy = kBeforeByRows;
-extern const std::span<const RuleRow> kAfterBy = kAfterByRows;
-extern const std::span<const RuleRow> kByWords = kByWordsRows;
+const std::span<const RuleRow> kHead = kHeadRows;
+const std::span<const RuleRow> kForFirst = kForFirstRows;
+const std::span<const RuleRow> kBeforeFor = kBeforeForRows;
+const std::span<const RuleRow> kAfterFor = kAfterForRows;
+const std::span<const RuleRow> kForWords = kForWordsRows;
+const std::span<const RuleRow> kForRest = kForRestRows;
+const std::span<const RuleRow> kForTail = kForTailRows;
+const std::span<const RuleRow> kByFirst = kByFirstRows;
+const std::span<const RuleRow> kBeforeBy = kBeforeByRows;
+const std::span<const RuleRow> kAfterBy = kAfterByRows;
+const std::span<const RuleRow> kByWords = kByWordsRows;
 
 }  // namespace for_by

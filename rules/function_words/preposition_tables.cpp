@@ -153,15 +153,15 @@ constexpr RuleRow kWhoRows[] = {
 
 }  // namespace
 
-extern const std::span<const RuleRow> kHead = kHeadRows;
-extern const std::span<const RuleRow> kAcross = kAcrossRows;
-extern const std::span<const RuleRow> kAgainst = kAgainstRows;
-extern const std::span<const RuleRow> kInto = kIntoRows;
-extern const std::span<const RuleRow> kIts = kItsRows;
-extern const std::span<const RuleRow> kSince = kSinceRows;
-extern const std::span<const RuleRow> kThroughVerb = kThroughVerbRows;
-extern const std::span<const RuleRow> kUntil = kUntilRows;
-extern const std::span<const RuleRow> kWhat = kWhatRows;
-extern const std::span<const RuleRow> kWho = kWhoRows;
+const std::span<const RuleRow> kHead = kHeadRows;
+const std::span<const RuleRow> kAcross = kAcrossRows;
+const std::span<const RuleRow> kAgainst = kAgainstRows;
+const std::span<const RuleRow> kInto = kIntoRows;
+const std::span<const RuleRow> kIts = kItsRows;
+const std::span<const RuleRow> kSince = kSinceRows;
+const std::span<const RuleRow> kThroughVerb = kThroughVerbRows;
+const std::span<const RuleRow> kUntil = kUntilRows;
+const std::span<const RuleRow> kWhat = kWhatRows;
+const std::span<const RuleRow> kWho = kWhoRows;
 
 }  // namespace preposition

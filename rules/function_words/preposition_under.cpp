@@ -96,6 +96,6 @@ constexpr RuleRow kUnderRows[] = {
 
 }  // namespace
 
-extern const std::span<const RuleRow> kUnder = kUnderRows;
+const std::span<const RuleRow> kUnder = kUnderRows;
 
 }  // namespace preposition
