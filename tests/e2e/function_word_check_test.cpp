@@ -1,0 +1,110 @@
+// `kesta check` with the sample dictionaries: the findings of the rules of
+// "for" and "by", of the class-60 prepositions and of "but" and "because"
+// come out as markers on the words they cover.
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <string>
+
+#include "tests/cli/run_program.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+class FunctionWordCheck : public ::testing::Test {
+ protected:
+  // The document of one paragraph per sentence, checked; the result document.
+  std::string Check(std::initializer_list<const char*> sentences) {
+    std::string xml = "<topic><body>";
+    for (const char* s : sentences) xml += std::string("<p>") + s + "</p>";
+    xml += "</body></topic>";
+    ProgramRun run = RunProgram(KESTA_PROGRAM, {"check", dir_.Write("doc.xml", xml)},
+                                {{"APTCUSTOM", std::nullopt},  // the bundled sample dictionaries
+                                 {"KESTA_REGISTRY", (dir_.path() / "registry").string()}});
+    EXPECT_LE(run.status, 1) << run.err;
+    return run.out;
+  }
+
+  static std::string Escaped(const std::string& s) {
+    static const std::regex special(R"([.^$|()\[\]{}*+?\\/])");
+    return std::regex_replace(s, special, R"(\$&)");
+  }
+  // A marker of `category` with `advice` ("NONE" for none) round `text`.
+  static bool Marked(const std::string& doc, const char* category, const std::string& advice,
+                     const std::string& text) {
+    const std::regex marker("Kesta=\"" + std::string(category) + "[0-9][0-9]" + Escaped(advice) +
+                            "\" HighltBckclr=\"[0-9A-F]+\"\\?>" + Escaped(text) + "<\\?Pub /_touchup\\?>");
+    return std::regex_search(doc, marker);
+  }
+  static bool Unmarked(const std::string& doc, const std::string& text) {
+    return doc.find("?>" + text + "<?Pub /_touchup?>") == std::string::npos;
+  }
+
+  TempDir dir_;
+};
+
+struct Expected {
+  const char* category;  // message code - 300, two digits
+  const char* advice;
+  const char* text;
+};
+
+TEST_F(FunctionWordCheck, ForAndBy) {
+  const std::string doc = Check({
+      "Make sure that the unit is ready for use.",
+      "Tighten the bolt by hand.",
+      "Install the pumps in a side by side position.",
+      "Clean the filter for a time.",
+      "By turning the valve, stop the flow.",
+  });
+  static const Expected kMarkers[] = {
+      {"31", "available/prepared for", "ready for"},
+      {"24", "manually", "by hand"},
+      {"17", "side-by-side", "side by side"},
+      {"04", "NONE", "for a time"},
+      {"38", "(Use infin. verb on list)", "By turning"},
+  };
+  for (const Expected& m : kMarkers) EXPECT_TRUE(Marked(doc, m.category, m.advice, m.text)) << m.text << "\n" << doc;
+}
+
+TEST_F(FunctionWordCheck, Prepositions) {
+  const std::string doc = Check({
+      "Put the filter into service.",
+      "Keep the pump under temperature.",
+      "Remove the filter under heat.",
+      "The pump has been in operation since the start.",
+      "Under the cover, find the filter.",
+      "Push the valve into position.",
+  });
+  static const Expected kMarkers[] = {
+      {"24", "into operation/operate", "into service"},
+      {"24", "less than/(Give limit)", "under"},
+      {"24", "has a temperature of less than", "under heat"},
+      {"24", "because/time between/after/(Rephrase)", "since"},
+      {"31", "NONE", "Under"},
+  };
+  for (const Expected& m : kMarkers) EXPECT_TRUE(Marked(doc, m.category, m.advice, m.text)) << m.text << "\n" << doc;
+  EXPECT_TRUE(Unmarked(doc, "into")) << doc;
+  EXPECT_TRUE(Unmarked(doc, "position")) << doc;
+}
+
+TEST_F(FunctionWordCheck, ButAndBecause) {
+  const std::string doc = Check({
+      "But the pump stops.",
+      "The pump stops because.",
+      "The pump is ready but the valve is closed.",
+      "Remove the cover, but do not remove the filter.",
+      "The pump stops, because of the heat.",
+  });
+  static const Expected kMarkers[] = {
+      {"02", "NONE", "But"},
+      {"31", "NONE", "because"},
+      {"18", ", but", "but"},
+  };
+  for (const Expected& m : kMarkers) EXPECT_TRUE(Marked(doc, m.category, m.advice, m.text)) << m.text << "\n" << doc;
+  // After a comma and before a modal, and before "of", no finding.
+  EXPECT_NE(doc.find("cover, but do not"), std::string::npos) << doc;
+  EXPECT_NE(doc.find("stops, because of"), std::string::npos) << doc;
+}
+
+}  // namespace
