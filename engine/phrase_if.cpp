@@ -122,7 +122,7 @@ void CheckIfPhrase(WordRec* word) {
   if (TextIsOneOf(n1, {"needed", "commanded", "further", "sooner", "noted", "successful",
                        "unsuccessful"})) {
     GiveFinding(pw, word, Msg::WrongMeaning, 4662,
-                {.covers = 2, .suggestion = FirstIs(n1, 'n') ? "if necessary" : nullptr});
+                {.covers = 2, .suggestion = TextIs(n1, "needed") ? "if necessary" : nullptr});
     return;
   }
   if (word->sentencePos >= 2 && TextIsOneOf(pw.p1, {"later", "also", "so", "even", "noted"})) {

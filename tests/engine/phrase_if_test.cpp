@@ -133,6 +133,10 @@ TEST(CheckIfPhrase, WordsAfterIfInsideTheSentence) {
   EXPECT_EQ(needed.Changes(),
             "If: suggestion=\"if necessary\" message=324 entryWords=2 ruleId=4662\n"
             "needed: wordClass=40");
+  // "noted" begins with the same letter but means no need: no advice.
+  TestWords noted({{"If", 70}, {"noted", 22}, {"x", 40}});
+  CheckIfPhrase(noted["If"]);
+  EXPECT_EQ(noted.Changes(), "If: message=324 entryWords=2 ruleId=4662\nnoted: wordClass=40");
 }
 
 TEST(CheckIfPhrase, FindingsOnTheWordBefore) {
