@@ -1,6 +1,8 @@
 // The whole document check (load, every pass, marking, save) on each corpus
-// document and on generated documents of 100 KB, 1 MB and 4 MB made of
-// corpus text; prints words per second and the peak memory.
+// document, on generated documents of 100 KB, 1 MB and 4 MB made of corpus
+// text, and on one paragraph of 800 KB and 3.2 MB with no sentence end in it
+// (work that grows with the sentence shows there); prints words per second
+// and the peak memory.
 //   bench_check_documents [CORPUS_FOLDER] [--custom FOLDER] [--save FOLDER]
 // --save writes the generated documents there (generated-1024k.xml...), so
 // that a single one can be checked or profiled with `kesta check`.
@@ -110,6 +112,7 @@ std::vector<std::string> CorpusParagraphs(const std::vector<fs::path>& files) {
     if (!ReadFileBytes(file.string(), &bytes)) continue;
     bool inTag = false;
     bool blank = false;
+    bool inEntity = false;
     for (char c : bytes) {
       if (c == '<') inTag = true;
       if (inTag) {
@@ -126,7 +129,10 @@ std::vector<std::string> CorpusParagraphs(const std::vector<fs::path>& files) {
       }
       blank = false;
       cur += c;
-      if (cur.size() > 400 && (c == '.' || cur.size() > 800)) {
+      // A paragraph is never cut inside an entity reference.
+      if (c == '&') inEntity = true;
+      else if (c == ';') inEntity = false;
+      if (!inEntity && cur.size() > 400 && (c == '.' || cur.size() > 800)) {
         paragraphs.push_back(cur);
         cur.clear();
       }
@@ -142,6 +148,37 @@ std::string Generated(const std::vector<std::string>& paragraphs, std::size_t si
     xml += "<p>" + paragraphs[i % paragraphs.size()] + "</p>\n";
   xml += "</body></topic>\n";
   return xml;
+}
+
+// One paragraph that is one sentence: the words of the corpus text that are
+// written in small letters only (numbers, names, entities, markup and
+// punctuation can start a new sentence), and after each corpus paragraph a
+// clause with phrasal verbs, whose merge renumbers the rest of the sentence.
+std::string GeneratedOneSentence(const std::vector<std::string>& paragraphs, std::size_t size) {
+  std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<topic id=\"long\"><title>Long</title><body>\n<p>";
+  for (std::size_t i = 0; xml.size() < size && !paragraphs.empty(); ++i) {
+    const std::string& text = paragraphs[i % paragraphs.size()];
+    std::size_t begin = 0;
+    while (begin < text.size()) {
+      std::size_t end = text.find(' ', begin);
+      if (end == std::string::npos) end = text.size();
+      const std::string word = text.substr(begin, end - begin);
+      begin = end + 1;
+      if (!word.empty() && std::all_of(word.begin(), word.end(), [](char c) { return c >= 'a' && c <= 'z'; }))
+        xml += word + ' ';
+    }
+    xml += "and then carry out the test, set up the pump and shut down the motor ";
+  }
+  xml += "</p>\n</body></topic>\n";
+  return xml;
+}
+
+void SaveGenerated(const fs::path& save, const std::string& name, const std::string& xml) {
+  if (save.empty()) return;
+  fs::path file = save / name;
+  int error = 0;
+  const char* stage = nullptr;
+  if (!ReplaceFileContent(file.string(), xml, &error, &stage)) std::fprintf(stderr, "cannot write %s\n", file.c_str());
 }
 
 SilentInteraction* g_silent = nullptr;
@@ -209,12 +246,7 @@ int main(int argc, char** argv) {
   double oneMegabyteCpu = 0;
   for (std::size_t size : {std::size_t{100} << 10, std::size_t{1} << 20, std::size_t{4} << 20}) {
     std::string xml = Generated(paragraphs, size);
-    if (!save.empty()) {
-      fs::path file = save / ("generated-" + std::to_string(size >> 10) + "k.xml");
-      int error = 0;
-      const char* stage = nullptr;
-      if (!ReplaceFileContent(file.string(), xml, &error, &stage)) std::fprintf(stderr, "cannot write %s\n", file.c_str());
-    }
+    SaveGenerated(save, "generated-" + std::to_string(size >> 10) + "k.xml", xml);
     Result r = CheckText(xml, "generated.xml");
     Print("generated " + std::to_string(size >> 10) + " KB", xml.size(), r);
     if (size == (std::size_t{1} << 20)) {
@@ -224,6 +256,19 @@ int main(int argc, char** argv) {
     if (size == (std::size_t{4} << 20) && oneMegabyte > 0)
       std::printf("4 MB / 1 MB time ratio: %.2f, cpu %.2f (linear: about 4)\n", r.seconds / oneMegabyte,
                   oneMegabyteCpu > 0 ? r.cpuSeconds / oneMegabyteCpu : 0.0);
+  }
+
+  Result shortSentence;
+  for (std::size_t size : {std::size_t{800} << 10, std::size_t{3200} << 10}) {
+    std::string xml = GeneratedOneSentence(paragraphs, size);
+    SaveGenerated(save, "one-sentence-" + std::to_string(size >> 10) + "k.xml", xml);
+    Result r = CheckText(xml, "one-sentence.xml");
+    Print("one sentence " + std::to_string(size >> 10) + " KB", xml.size(), r);
+    if (size == (std::size_t{800} << 10)) shortSentence = r;
+    else if (shortSentence.seconds > 0)
+      std::printf("3.2 MB / 800 KB sentence time ratio: %.2f, cpu %.2f (linear: about 4)\n",
+                  r.seconds / shortSentence.seconds,
+                  shortSentence.cpuSeconds > 0 ? r.cpuSeconds / shortSentence.cpuSeconds : 0.0);
   }
   SetInteraction(nullptr);
   return 0;

@@ -112,8 +112,10 @@ const char* CategoryColour(int category) {
 }
 
 std::string KestaValue(int category, int markerNumber, std::string_view advice) {
-  std::string value = TwoDigits(category) + TwoDigits(markerNumber);
-  if (advice.empty() || markerNumber > 24)
+  // Readers take the advice from the fifth character: a number of three
+  // digits would shift it, so a longer sentence's number is written as 99.
+  std::string value = TwoDigits(category) + TwoDigits(markerNumber > 99 ? 99 : markerNumber);
+  if (advice.empty())
     value += "NONE";
   else
     value += advice;

@@ -12,9 +12,9 @@ int CategoryColourIndex(int category);
 // The six hexadecimal digits of a category's highlight colour.
 const char* CategoryColour(int category);
 
-// Category and marker number as two digits each (blanks written as '0'),
-// then the advice, or "NONE" when there is none or the marker number is
-// above 24.
+// Category and marker number as two digits each (blanks written as '0'; a
+// marker number above 99 as 99), then the advice, or "NONE" when there is
+// none.
 std::string KestaValue(int category, int markerNumber, std::string_view advice);
 
 // Text made safe for an attribute value in double quotes inside an insert

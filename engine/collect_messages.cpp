@@ -87,9 +87,9 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
     ReplaceFirst(s, ' ', ".");
     SetWritten(w, s);
   }
-  // 5: a measurement on a number, corrected in place. It covers the number
-  // alone, so the next word keeps its own finding.
-  if (w->message == Msg::Measurement && IsDigit(T[0])) {
+  // 5: a measurement on a number (".5" too), corrected in place. It covers
+  // the number alone, so the next word keeps its own finding.
+  if (w->message == Msg::Measurement && (IsDigit(T[0]) || (T[0] == '.' && IsDigit(T[1])))) {
     w->entryWords = 1;
     w->written.append('.');
     rec.kind = "A";

@@ -198,9 +198,11 @@ int CheckSlashWord(WordRec* w) {
     SetWordMessage(w, Msg::Punctuation, 5558);
     return kCompoundHandled;
   }
+  // A unit: the class it gets here replaces the lookup's not-found finding.
   if (w->written.startsWith("kg/")) {
     w->wordClass = 17;
     w->classCode = "D***";
+    pass::ClearCodes(w);
     return kCompoundHandled;
   }
   WriteSuggestion(w, "(Use [or] for slash)");
@@ -359,7 +361,11 @@ int CheckCompoundWord(WordRec* word, WordRec* /*head*/) {
 
   for (std::string_view start : {"style", "free", "one", "two", "three", "four"}) {
     if (secondPart.compare(0, start.size(), start) == 0) {
+      // An adjective, no longer a word outside the dictionaries: its code
+      // too, or the sentence pass takes it for one again.
       word->wordClass = 30;
+      word->classCode = "AF**";
+      pass::ClearCodes(word);
       return kCompoundAdjective;
     }
   }

@@ -6,6 +6,7 @@
 
 #include "engine/ascii_text.h"
 #include "engine/entry_match.h"
+#include "engine/lookup_state.h"
 #include "engine/neighbours.h"
 #include "engine/pass_marks.h"
 #include "engine/word_class.h"
@@ -124,6 +125,7 @@ void MergeFollowingWords(WordRec* w) {
       w->text.append(next->text.view());
     }
     w->length = static_cast<int>(w->text.length());
+    RenumberReached(next);  // a deferred walk of an earlier merge passes over it
     DeleteWordRec(next);
   }
   Lookup.MatchExtraWords = -1;

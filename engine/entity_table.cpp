@@ -90,6 +90,13 @@ bool IsEntityNameChar(unsigned char c) { return IsLetterOrDigit(c) || c == '#'; 
 
 char Group(char first) { return AsciiLower(static_cast<unsigned char>(first)); }
 
+// A number before the inch entity: a decimal may be written without its
+// leading zero (".5").
+bool IsNumberBeforeInch(std::string_view word) {
+  if (word.size() > 1 && word[0] == '.') word.remove_prefix(1);
+  return IsNumberText(word);
+}
+
 bool Holds(EntityWhen when, const EntityContext& context, char after) {
   unsigned char a = static_cast<unsigned char>(after);
   switch (when) {
@@ -98,7 +105,7 @@ bool Holds(EntityWhen when, const EntityContext& context, char after) {
     case EntityWhen::kBlankAround:
       return context.before == ' ' && after == ' ';
     case EntityWhen::kAfterNumber:
-      return IsNumberText(context.word);
+      return IsNumberBeforeInch(context.word);
     case EntityWhen::kAfterNumberBeforeLetter:
       return IsNumberText(context.word) && IsLetter(a);
     case EntityWhen::kAfterWord:

@@ -449,6 +449,7 @@ int Matcher::PhrasalVerb() {
 
   for (int i = 0; i < following; ++i) {
     WordRec* n = word->next;
+    RenumberReached(n);  // a deferred walk of an earlier merge passes over it
     if (!word->written.endsWith(".")) word->written.append(' ');
     word->written.append(n->written.view());
     word->text.append(' ');
@@ -462,10 +463,7 @@ int Matcher::PhrasalVerb() {
   // (class 48 comes with the lookup), so the renumbering also ends where the
   // tokenizer began a new sentence (position 0): the sentences after keep
   // their own numbers, and the walk stays within this one sentence.
-  int position = word->sentencePos;
-  for (WordRec* r = word->next; r && r->wordClass != 48 && r->written[0] != '@' && r->sentencePos != 0;
-       r = r->next)
-    r->sentencePos = ++position;
+  RenumberSentenceFrom(word->next, word->sentencePos + 1);
   Lookup.MatchExtraWords = 0;
   return kFound;
 }

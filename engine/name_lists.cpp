@@ -64,8 +64,8 @@ const NameKey kNameContextWords[] = {
     {"Official", Own("Official")},
 
     {"Premier", kWhole}, {"persons", kWhole}, {"people", kWhole}, {"Pilot", Own("Pilot")},
-    {"personnel", kWhole}, {"Physician", 5}, {"Programmer", Own("Programmer")},
-    {"patent", Own("patent")}, {"Park", kWhole}, {"Principle", kWhole},
+    {"personnel", kWhole}, {"Physician", Own("Physician")}, {"Programmer", Own("Programmer")},
+    {"patent", Own("patent")}, {"Park", kWhole}, {"Principal", kWhole},
 
     {"Rd.", kWhole}, {"Rue", kWhole}, {"Regional", kWhole}, {"Road", kWhole},
 
@@ -84,18 +84,19 @@ const NameKey kNameContextWords[] = {
 };
 
 const char* const kStateCodes[] = {
-    "AK", "AL", "AR", "AZ", "CA", "CO", "CT", "DC", "DE", "FL", "GA", "GU", "HI",
-    "IA", "ID", "IL", "IN", "JS", "KS", "LA", "MA", "MI", "MN", "MO", "MS", "MT",
-    "NC", "ND", "NE", "NH", "NJ", "NV", "NY", "OH", "OK", "OR", "PA", "PR", "RI",
-    "SC", "SD", "TN", "TX", "UT", "VA", "VR", "VT", "WA", "WI", "WY", "YS",
+    "AK", "AL", "AR", "AZ", "CA", "CO", "CT", "DC", "DE", "FL", "GA", "GU", "HI", "IA",
+    "ID", "IL", "IN", "KS", "KY", "LA", "MA", "MD", "ME", "MI", "MN", "MO", "MS", "MT",
+    "NC", "ND", "NE", "NH", "NJ", "NM", "NV", "NY", "OH", "OK", "OR", "PA", "PR", "RI",
+    "SC", "SD", "TN", "TX", "UT", "VA", "VR", "VT", "WA", "WI", "WV", "WY", "YS",
 };
 
 // State names, and single words of the two-word names ("North" Carolina,
-// New "Hampshire", "Rhode" Island).
+// New "Hampshire", "Rhode" Island, South "Dakota").
 const char* const kStateNames[] = {
     "Alabama",  "Arkansas",  "Alaska",     "Arizona",       "California", "Colorado",
-    "Carolina", "Connecticut", "Delaware", "Florida",       "Guam",       "Georgia",
-    "Hampshire", "Hawaii",   "Iowa",       "Idaho",         "Indiana",    "Illinois",
+    "Carolina", "Connecticut", "Dakota",   "Delaware",      "Florida",    "Guam",
+    "Georgia",  "Hampshire", "Hawaii",     "Iowa",          "Idaho",      "Indiana",
+    "Illinois",
     "Louisiana", "Michigan", "Maine",      "Mexico",        "Minnesota",  "Mississippi",
     "Missouri", "Maryland",  "Montana",    "Massachusetts", "Nebraska",   "North",
     "Nevada",   "Ohio",      "Oregon",     "Oklahoma",      "Puerto",     "Pennsylvania",

@@ -331,6 +331,13 @@ void RunSentencePass() {
     if (w->tag.startsWith(".?")) w->tag = "< .>";
     CountWeight(w);
     int skip = Dispatch(w, head);
-    for (; skip > 0 && w->next; --skip) w = w->next;
+    // A word the rule has dealt with is not dispatched again, but it still
+    // counts once in its sentence, so the words after it keep their places.
+    for (; skip > 0 && w->next && !AtEnd(w->next); --skip) {
+      w = w->next;
+      if (w->text[0] == ' ') continue;
+      w->sentencePos = counter++;
+      if (IsSentenceEnd(*w)) counter = 0;
+    }
   }
 }

@@ -5,6 +5,7 @@
 #include "engine/compound_words.h"
 #include "engine/dict_lookup.h"
 #include "engine/finish_messages.h"
+#include "engine/lookup_state.h"
 #include "engine/message_list.h"
 #include "engine/neighbours.h"
 #include "engine/pass_marks.h"
@@ -68,7 +69,9 @@ bool IsAmbiguousClass(const WordRec& w) {
 }  // namespace
 
 void ClassifyWords(WordRec* head, CheckScope scope) {
+  const DeferredRenumbering deferred;
   for (WordRec* w = head; !AtEnd(w); w = w->next) {
+    RenumberReached(w);
     const char first = w->written[0];
     if (first == '\0' || first == ' ' || (scope == CheckScope::Document && first == '\n')) continue;
     if (scope == CheckScope::Selection && IsDigit(w->text[0])) {

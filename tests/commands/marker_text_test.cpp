@@ -24,12 +24,15 @@ TEST(CategoryColours, TableAndDefaults) {
 
 TEST(KestaValue, DigitsAdviceAndNone) {
   EXPECT_EQ(KestaValue(1, 3, "use"), "0103use");
-  EXPECT_EQ(KestaValue(1, 25, "use"), "0125NONE");
+  EXPECT_EQ(KestaValue(1, 25, "use"), "0125use");  // advice at every marker number
+  EXPECT_EQ(KestaValue(10, 87, "does not"), "1087does not");
   EXPECT_EQ(KestaValue(1, 3, ""), "0103NONE");
   EXPECT_EQ(KestaValue(1, 24, "x"), "0124x");
   EXPECT_EQ(KestaValue(28, 40, ""), "2840NONE");
   EXPECT_EQ(KestaValue(37, 0, "."), "3700.");
-  EXPECT_EQ(KestaValue(5, 123, "a"), "05123NONE");
+  // The advice stays at the fifth character, where readers take it.
+  EXPECT_EQ(KestaValue(5, 123, "a"), "0599a");
+  EXPECT_EQ(KestaValue(28, 140, ""), "2899NONE");
   EXPECT_EQ(KestaValue(-5, 9, "a"), "-0509a");  // a category below 0 keeps its sign
 }
 

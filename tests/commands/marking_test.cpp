@@ -72,7 +72,7 @@ TEST_F(MarkingTest, MarkerTextFallsBackToTheSearchText) {
   AddFinding(Finding("in.order:|12!to", "W", 1, 30));
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
   EXPECT_EQ(Work()[3],
-            "insert_string -sgml -pendingdelete @<?Pub _touchup Kesta=\"0130NONE\" "
+            "insert_string -sgml -pendingdelete @<?Pub _touchup Kesta=\"0130to\" "
             "HighltBckclr=\"6699FF\"?>in order</_touchup>@");
 }
 

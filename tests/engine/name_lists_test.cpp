@@ -32,7 +32,6 @@ TEST(NameListsTest, NameContextKeysExactAndPrefix) {
   EXPECT_EQ(IsNameContextWord("Contracto"), 1);  // counted on 9 characters
   EXPECT_EQ(IsNameContextWord("expects"), 1);
   EXPECT_EQ(IsNameContextWord("Europa"), 1);   // "Europ" on 5 characters
-  EXPECT_EQ(IsNameContextWord("Physics"), 1);  // "Physi" on 5 characters
   EXPECT_EQ(IsNameContextWord("Ltd."), 1);
   EXPECT_EQ(IsNameContextWord("said"), 1);
   EXPECT_EQ(IsNameContextWord("Said"), -1);
@@ -45,6 +44,13 @@ TEST(NameListsTest, NameContextKeysAreSpelledRight) {
   EXPECT_EQ(IsNameContextWord("Official"), 1);
   EXPECT_EQ(IsNameContextWord("Officials"), 1);
   EXPECT_EQ(IsNameContextWord("Offical"), -1);
+  EXPECT_EQ(IsNameContextWord("Principal"), 1);
+  EXPECT_EQ(IsNameContextWord("Principle"), -1);
+  // "Physician" is a prefix of its own length: other "Physi..." words miss.
+  EXPECT_EQ(IsNameContextWord("Physician"), 1);
+  EXPECT_EQ(IsNameContextWord("Physicians"), 1);
+  EXPECT_EQ(IsNameContextWord("Physical"), -1);
+  EXPECT_EQ(IsNameContextWord("Physics"), -1);
 }
 
 TEST(NameListsTest, StateCodesAndNames) {
@@ -64,6 +70,13 @@ TEST(NameListsTest, StateCodesAndNames) {
   EXPECT_EQ(IsStateName("NY", 2), -1);
   EXPECT_EQ(IsStateName("Vermont", 3), -1);
   EXPECT_EQ(IsStateName(nullptr, 2), -1);
+}
+
+TEST(NameListsTest, EveryStateHasItsCode) {
+  for (const char* code : {"KY", "MD", "ME", "NM", "WV", "ND", "SD", "VT"}) EXPECT_EQ(IsStateName(code, 1), 1) << code;
+  EXPECT_EQ(IsStateName("JS", 1), -1);
+  EXPECT_EQ(IsStateName("Dakota", 2), 1);  // North and South Dakota
+  EXPECT_EQ(IsStateName("Maryland", 2), 1);
 }
 
 TEST(NameListsTest, StateNamesAreSpelledRightAndLaAloneIsNoState) {

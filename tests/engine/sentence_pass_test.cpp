@@ -63,15 +63,17 @@ TEST(SentencePassTest, Whilst) {
   EXPECT_EQ(words["whilst"]->suggestion, "while");
 }
 
+// The noun that the rule gives its article is not dispatched again, but it
+// still counts once: the words after it keep their places.
 TEST(SentencePassTest, ImperativeVerbAndTheArticleOfItsNoun) {
   TestWords words({{"Check", 20, "NMS**", "msg=300 rule=1"}, {"valve", 10, nullptr, "pos=5"},
                    {"now", 50}, {".", 48}});
   RunSentencePass();
   EXPECT_EQ(words.Changes(),
             "Check: classCode=\"V0**\" ruleId=3614\n"
-            "valve: suggestion=\"the valve\" tag=\"<AR>\" message=311 ruleId=4768\n"
-            "now: sentencePos=1\n"
-            ".: sentencePos=2");
+            "valve: suggestion=\"the valve\" tag=\"<AR>\" message=311 sentencePos=1 ruleId=4768\n"
+            "now: sentencePos=2\n"
+            ".: sentencePos=3");
 }
 
 TEST(SentencePassTest, ImperativeAtTheEndOfAListWithoutSentinel) {

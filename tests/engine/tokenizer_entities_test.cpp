@@ -63,6 +63,12 @@ TEST_F(TokenizerTest, QuoteEntities) {
   EXPECT_EQ(inch.wordClass, 49);
   EXPECT_EQ(inch.message, 305);
   EXPECT_EQ(Find(t, "valve").splitKind, '2');
+  // A decimal written without its leading zero is a number too.
+  auto half = Tokenize("a .5&rdquo; pipe and a 5&rdquo; pipe");
+  EXPECT_EQ(WrittenOf(half), (Words{"a", ".5", "pipe", "and", "a", "5", "pipe", ".", "@@END"}));
+  EXPECT_EQ(Find(half, ".5").suggestion, "0.5 inch");
+  EXPECT_EQ(Find(half, ".5").message, 305);
+  EXPECT_EQ(Find(half, "5").suggestion, "5 inch");
   EXPECT_EQ(Find(t, "don?t").message, 310);
   EXPECT_EQ(Find(t, "word").tokenKind, 9);
 }

@@ -123,4 +123,27 @@ TEST_F(EnginePassesTest, EmptyListAndOldFindings) {
   EXPECT_EQ(Check("Remove the valve"), "");  // the findings of the last check go
 }
 
+// A phrasal verb's merge renumbers the rest of its sentence; the loop does
+// that as it reaches each word, so a long sentence is walked once. The
+// numbers are those of a walk at each merge: the word that a later
+// multi-word entry takes in still counts ("plug", so "check" is 6), and the
+// next sentence keeps its own. (The tokenizer leaves the articles out.)
+TEST_F(EnginePassesTest, PhrasalVerbsRenumberTheirSentenceOnce) {
+  Dictionaries.Reset();
+  LoadTestDictionaries("drain+plug$ 1014\ntest$ 1014\nvalve$ 1014\n",
+                       "carr^+out 35 do\nremov^21\nand 63\nthen 73\nit 66\ncheck&20\n", "");
+  std::string text = "Carry out the test and carry out the drain plug check then carry out it. Remove the valve. @@END";
+  std::vector<char> buf(text.begin(), text.end());
+  buf.push_back('\0');
+  WordList.Reset();
+  TokenizeText(buf.data(), 0, 1);
+  ClassifyWords(WordList.head, CheckScope::Document);
+  std::string positions;
+  for (const WordRec* w = WordList.head; w && !w->written.startsWith("@@END"); w = w->next)
+    positions += w->written.str() + ":" + std::to_string(w->sentencePos) + " ";
+  EXPECT_EQ(positions,
+            "Carry out:0 test:1 and:2 carry out:3 drain plug:4 check:6 then:7 carry out:8 it:9 .:10 "
+            "Remove:0 valve:1 .:2 ");
+}
+
 }  // namespace

@@ -1,0 +1,55 @@
+// `kesta check` with the dictionaries the build bundles (data/dictionaries):
+// the findings a writer meets first on correct text.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/cli/run_program.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+class BundledDictionaries : public ::testing::Test {
+ protected:
+  // The body of the checked document `<topic><body><p>TEXT</p></body></topic>`.
+  std::string Checked(const std::string& text) {
+    const std::string file = dir_.Write("doc.xml", "<topic><body><p>" + text + "</p></body></topic>");
+    ProgramRun run = RunProgram(KESTA_PROGRAM, {"check", file},
+                                {{"APTCUSTOM", std::nullopt},
+                                 {"KESTA_REGISTRY", (dir_.path() / "registry").string()}});
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::size_t start = run.out.find("<p>");
+    const std::size_t end = run.out.find("</p>");
+    if (start == std::string::npos || end == std::string::npos) return run.out;
+    return run.out.substr(start + 3, end - start - 3);
+  }
+  TempDir dir_;
+};
+
+TEST_F(BundledDictionaries, CorrectTextKeepsItsWords) {
+  const char* clean[] = {
+      // Units of measure are approved technical words.
+      "Set the pressure to 25 mm, 250 psi, 1500 rpm, 12 volts, 2 hours, 20 degrees and 40 kg and stop.",
+      "Stop for 1 hour or 5 minutes at 1 volt, 1 degree, 5 percent, 2 litres and 40 kPa and 30 Nm.",
+      "Hours are shown on the pump.",
+      // A compound that its form classes needs no dictionary entry.
+      "The lead-free seal is on the pump.",
+      "Set the kg/m value.",
+  };
+  for (const char* text : clean) EXPECT_EQ(Checked(text), text);
+}
+
+TEST_F(BundledDictionaries, CorrectionsInPlace) {
+  const struct {
+    const char* text;
+    const char* corrected;
+  } rows[] = {
+      {"Use a millimetre or 2 metres.", "Use a mm or 2 m."},
+      {"Set 25 MM.", "Set 25 mm."},
+      // A decimal without its leading zero before the inch mark.
+      {"Use a .5&rdquo; and a 5&rdquo; bolt.", "Use a 0.5 inch and a 5 inch bolt."},
+  };
+  for (const auto& row : rows) EXPECT_EQ(Checked(row.text), row.corrected) << row.text;
+}
+
+}  // namespace
