@@ -118,3 +118,44 @@ TEST(XmlFile, LoadSetsNamePathAndCaretAndSaveReplacesTheFileWhole) {
   EXPECT_FALSE(e.Save((dir.path() / "no/such/dir/x.xml").string(), &error));
   EXPECT_NE(error.find("x.xml"), std::string::npos);
 }
+
+// Edits change only what they touch: the rest keeps its text, and what is
+// new is written so that the file stays well formed and in its encoding.
+TEST(XmlFile, EditsKeepTheRestAsWritten) {
+  struct Case {
+    const char* name;
+    std::string document;
+    std::vector<std::string> commands;
+    std::string saved;
+  };
+  const std::string marker = "insert_string -sgml -pendingdelete @<?Pub _touchup Kesta=\"1\"?>word</_touchup>@";
+  const Case cases[] = {
+      {"text into an element written empty", "<doc>\r\n<e a='1' />\r\n</doc>",
+       {"goto_oid('(1,2,0)')", "insert_string @y@"}, "<doc>\r\n<e a='1' >y</e>\r\n</doc>"},
+      {"a marker inside CDATA", "<doc><p><![CDATA[a <word> & b]]></p></doc>",
+       {"find -f -select @word@", marker},
+       "<doc><p><![CDATA[a <]]><?Pub _touchup Kesta=\"1\"?><![CDATA[word]]><?Pub /_touchup?><![CDATA[> & b]]></p></doc>"},
+      {"a marker removed again", "<doc>\r\n<p a='x'>one&#160;word &amp; <![CDATA[<two>]]></p></doc>",
+       {"find -f -select @word@", marker, "find -b -select @word@", "dt"},
+       "<doc>\r\n<p a='x'>one&#160;word &amp; <![CDATA[<two>]]></p></doc>"},
+      {"characters the encoding lacks",
+       "<?xml version='1.0' encoding='ISO-8859-1'?>\n<doc><p>caf\xE9 word</p></doc>",
+       {"find -f -select @word@",
+        "insert_string -sgml -pendingdelete @<?Pub _touchup Kesta=\"don\xE2\x80\x99t\"?>\xC3\xA9\xE2\x89\xA4</_touchup>@"},
+       "<?xml version='1.0' encoding='ISO-8859-1'?>\n<doc><p>caf\xE9 <?Pub _touchup Kesta=\"don?t\"?>\xE9&#8804;<?Pub /_touchup?></p></doc>"},
+      {"no ]]> across a deletion in CDATA", "<doc><p><![CDATA[]]x>]]></p></doc>",
+       {"find -f -select @x@", "delete"}, "<doc><p><![CDATA[]]]]><![CDATA[>]]></p></doc>"},
+      {"no ]]> across a deletion in text", "<doc><p>]]x></p></doc>",
+       {"find -f -select @x@", "delete"}, "<doc><p>]]&gt;</p></doc>"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Editor e;
+    Load(e, c.document);
+    for (const std::string& command : c.commands) Exec(e, command);
+    EXPECT_EQ(e.SaveText(), c.saved);
+    Editor again;
+    std::string error;
+    EXPECT_TRUE(again.LoadText(e.SaveText(), "again.xml", &error)) << error;
+  }
+}
