@@ -78,10 +78,10 @@ bool DecodeSource(std::string_view bytes, const char* declaredEncoding, SourceTe
     source->text.assign(bytes);
     return true;
   }
-  if (source->encoding.compare(0, 6, "UTF-16") == 0) {
-    source->bom.assign(bytes.substr(0, 2));
-    body = bytes.substr(2);
-  }
+  // A byte-order mark stays as it was, before the text in its encoding.
+  std::size_t bom = source->encoding.compare(0, 6, "UTF-16") == 0 ? 2 : bytes.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
+  source->bom.assign(bytes.substr(0, bom));
+  body = bytes.substr(bom);
   if (!Convert("UTF-8", source->encoding, body, &source->text)) return false;
   std::string back;
   return EncodeSource(*source, source->text, &back) && back == bytes;
