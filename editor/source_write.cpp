@@ -53,11 +53,10 @@ class SourceWriter {
       }
       if (neighbours) {
         out_.append(text_.substr(prevEnd_, begin - prevEnd_));
-      } else {
-        // Where an edit joined two pieces of CDATA, the section is closed
-        // and opened again, so that no "]]>" forms across the join.
-        if (inCdata_) out_ += "]]>";
-        if (item.inCdata) out_ += "<![CDATA[";
+      } else if (inCdata_ && !item.inCdata) {
+        out_ += "]]>";
+      } else if (!inCdata_ && item.inCdata) {
+        out_ += "<![CDATA[";
       }
     }
     inCdata_ = item.inCdata;
@@ -82,10 +81,11 @@ class SourceWriter {
       out_ += '>';
       return i;
     }
-    if (item.kind == ItemKind::Char && raw == ">" && !item.inCdata && out_.size() >= 2 &&
+    if (item.kind == ItemKind::Char && raw == ">" && out_.size() >= 2 &&
         out_.compare(out_.size() - 2, 2, "]]") == 0) {
-      // "]]>" may not stand in text; an edit can bring "]]" before a '>'.
-      out_ += "&gt;";
+      // "]]>" may not stand in text, nor inside CDATA, which it would end;
+      // an edit can bring "]]" before a '>'.
+      out_ += item.inCdata ? "]]><![CDATA[>" : "&gt;";
       return i;
     }
     if (item.kind == ItemKind::EndTag && raw.empty()) {
