@@ -43,6 +43,7 @@ struct Item {
   std::uint32_t inCdata : 1;  // read inside a CDATA section
   std::uint32_t sourceLength : 23;
 };
+static_assert(sizeof(Item) == 12, "an item stays small: a document holds one per character");
 
 inline bool IsTextItem(const Item& item) {
   return item.kind == ItemKind::Char || item.kind == ItemKind::EntityRef;
