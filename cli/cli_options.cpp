@@ -170,7 +170,9 @@ Usage:
   kesta --help                            this text
 
 Options:
-  -o OUT         write the resulting document to OUT
+  -o OUT         write the resulting document to OUT (through a temporary file beside
+                 it, renamed over OUT once written in full); "-o -" is standard output,
+                 and a device or FIFO is written to directly
   -i             replace FILE with the resulting document (only once it is written in full)
                  (without -o or -i the document goes to standard output)
   --answer N     answer the next question, message box or menu with N (repeatable, in

@@ -71,7 +71,8 @@ int Register(const CliPaths& paths, bool install) {
 // Writes the document where the options say; false after a message.
 bool WriteDocument(const editor::Editor& doc, const CliOptions& options) {
   std::string error;
-  if (options.inPlace || !options.outFile.empty()) {
+  // "-o -" names standard output, as the shell's tools read it.
+  if (options.inPlace || (!options.outFile.empty() && options.outFile != "-")) {
     const std::string& target = options.inPlace ? options.file : options.outFile;
     if (!doc.Save(target, &error)) {
       Fail(kExitFile, error);

@@ -113,6 +113,11 @@ void Document::Append(const Item& item) {
   ++gapStart_;
 }
 
+void Document::ForgetSource() {
+  for (Item& item : buffer_) item.source = kNoSource;
+  source = SourceText();
+}
+
 void Document::MakePi(NodeIndex n, std::string target, std::string data) {
   Node& node = nodes_[n];
   std::size_t slot = node.startSlot;

@@ -12,6 +12,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "editor/source_text.h"
+
 namespace editor {
 
 enum class ItemKind : std::uint8_t {
@@ -23,10 +25,25 @@ enum class ItemKind : std::uint8_t {
   Markup,     // value: index of raw markup kept verbatim (comments, doctype)
 };
 
+constexpr std::uint32_t kNoSource = 0xFFFFFFFFu;
+// The longest stretch of source text an item can name; a longer item (a
+// huge comment) is written afresh.
+constexpr std::uint32_t kMaxSourceLength = (1u << 23) - 1;
+
 struct Item {
-  ItemKind kind;
-  std::uint32_t value;
+  Item() : kind(ItemKind::Char), inCdata(0), sourceLength(0) {}
+  Item(ItemKind k, std::uint32_t v) : value(v), kind(k), inCdata(0), sourceLength(0) {}
+
+  std::uint32_t value = 0;
+  // Where the item stands in the text the document was read from (see
+  // SourceText), so that what nobody edited is saved as it was written;
+  // kNoSource for an item made since.
+  std::uint32_t source = kNoSource;
+  ItemKind kind : 8;
+  std::uint32_t inCdata : 1;  // read inside a CDATA section
+  std::uint32_t sourceLength : 23;
 };
+static_assert(sizeof(Item) == 12, "an item stays small: a document holds one per character");
 
 inline bool IsTextItem(const Item& item) {
   return item.kind == ItemKind::Char || item.kind == ItemKind::EntityRef;
@@ -70,6 +87,10 @@ class Document {
 
   // The XML declaration's standalone value: 1 yes, 0 no, -1 not given.
   int standalone = -1;
+  // The text the document was read from, while its items can name it.
+  SourceText source;
+  // Every item is written afresh from then on.
+  void ForgetSource();
 
   NodeIndex Root() const { return root_; }
   void SetRoot(NodeIndex root) { root_ = root; }

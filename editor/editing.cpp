@@ -14,6 +14,51 @@ void NoteEdit(EditorState& state) {
     state.trackedChange = IdOf(CaretElement(state));
 }
 
+bool SameNode(const Document& doc, NodeIndex a, NodeIndex b) {
+  const Node& x = doc.NodeAt(a);
+  const Node& y = doc.NodeAt(b);
+  if (x.isPi != y.isPi || x.name != y.name || x.data != y.data || x.attributes.size() != y.attributes.size())
+    return false;
+  for (std::size_t i = 0; i < x.attributes.size(); ++i)
+    if (x.attributes[i].name != y.attributes[i].name || x.attributes[i].value != y.attributes[i].value) return false;
+  return true;
+}
+
+bool SameItem(const Document& doc, const Item& a, const Item& b) {
+  if (a.kind != b.kind) return false;
+  switch (a.kind) {
+    case ItemKind::Char:
+    case ItemKind::EntityRef:
+      return a.value == b.value;
+    case ItemKind::Markup:
+      return doc.MarkupText(a.value) == doc.MarkupText(b.value);
+    default:
+      return SameNode(doc, a.value, b.value);
+  }
+}
+
+// What a replacement puts back as it was (the words a marker wraps) keeps
+// the text it was read from, so that it is saved as it was written. The
+// two runs are walked side by side: an item equal to the next one removed
+// takes its source; a character put in place of another passes both.
+std::vector<Item> KeepSources(const Document& doc, const std::vector<Item>& removed,
+                              const std::vector<Item>& items) {
+  std::vector<Item> out = items;
+  std::size_t j = 0;
+  for (Item& item : out) {
+    if (j >= removed.size()) break;
+    if (SameItem(doc, item, removed[j])) {
+      item.source = removed[j].source;
+      item.sourceLength = removed[j].sourceLength;
+      item.inCdata = removed[j].inCdata;
+      ++j;
+    } else if (IsTextItem(item) && IsTextItem(removed[j])) {
+      ++j;
+    }
+  }
+  return out;
+}
+
 }  // namespace
 
 bool DeleteSelection(EditorState& state, std::string* error) {
@@ -39,13 +84,21 @@ bool InsertAtCaret(EditorState& state, const std::vector<Item>& items, bool repl
     if (error) *error = "no document is open";
     return false;
   }
+  std::vector<Item> removed;
+  if (replaceSelection && state.hasSelection && state.doc.source.kept) {
+    for (std::size_t i = state.selectionBegin; i < state.selectionEnd && i < state.doc.Size(); ++i)
+      removed.push_back(state.doc.At(i));
+  }
   if (replaceSelection) {
     if (!DeleteSelection(state, error)) return false;
   } else {
     ClearSelection(state);
   }
   NoteEdit(state);
-  state.doc.Insert(state.caret, items);
+  if (removed.empty())
+    state.doc.Insert(state.caret, items);
+  else
+    state.doc.Insert(state.caret, KeepSources(state.doc, removed, items));
   state.caret += items.size();
   return true;
 }

@@ -14,6 +14,8 @@
 
 #include "editor/markup_text.h"
 #include "editor/render.h"
+#include "editor/source_scan.h"
+#include "editor/source_write.h"
 #include "editor/text_chars.h"
 
 namespace editor {
@@ -153,7 +155,8 @@ std::string DoctypeText(xmlDtdPtr dtd) {
 
 class TreeReader {
  public:
-  TreeReader(xmlDocPtr xml, Document& doc) : xml_(xml), doc_(doc) {}
+  // With a scanner, every item gets the span of the text it was read from.
+  TreeReader(xmlDocPtr xml, Document& doc, SourceScanner* scan) : xml_(xml), doc_(doc), scan_(scan) {}
 
   void ReadTopLevel() {
     for (xmlNodePtr n = xml_->children; n; n = n->next) {
@@ -171,6 +174,16 @@ class TreeReader {
     NodeIndex node;
     std::string piData;
   };
+
+  // Appends an item; `spanned` says whether the scanner found its text.
+  void Add(Item item, bool spanned, const SourceSpan& span) {
+    if (spanned && span.length <= kMaxSourceLength) {
+      item.source = span.begin;
+      item.sourceLength = span.length;
+      item.inCdata = span.inCdata ? 1 : 0;
+    }
+    doc_.Append(item);
+  }
 
   NodeIndex ReadElement(xmlNodePtr n) {
     std::vector<Attribute> attributes;
@@ -194,7 +207,8 @@ class TreeReader {
       attributes.push_back({QualifiedName(a->name, a->ns), value});
     }
     NodeIndex node = doc_.NewElement(QualifiedName(n->name, n->ns), std::move(attributes));
-    doc_.Append({ItemKind::StartTag, node});
+    SourceSpan span;
+    Add({ItemKind::StartTag, node}, scan_ && scan_->StartTag(doc_.NodeAt(node).name, &span), span);
     std::vector<OpenMarker> open;
     for (xmlNodePtr c = n->children; c; c = c->next) {
       if (c->type == XML_ELEMENT_NODE)
@@ -205,28 +219,33 @@ class TreeReader {
     // An opening without its closing in the same element stays what it
     // was written as: a processing instruction.
     for (auto it = open.rbegin(); it != open.rend(); ++it) doc_.MakePi(it->node, "Pub", it->piData);
-    doc_.Append({ItemKind::EndTag, node});
+    Add({ItemKind::EndTag, node}, scan_ && scan_->EndTag(&span), span);
     return node;
   }
 
   void ReadOther(xmlNodePtr n, std::vector<OpenMarker>* open) {
+    SourceSpan span;
     switch (n->type) {
       case XML_TEXT_NODE:
       case XML_CDATA_SECTION_NODE:
         if (n->content)
-          for (char32_t c : DecodeUtf8(Text(n->content))) doc_.Append({ItemKind::Char, c});
+          for (char32_t c : DecodeUtf8(Text(n->content))) Add({ItemKind::Char, c}, scan_ && scan_->Char(c, &span), span);
         break;
-      case XML_ENTITY_REF_NODE:
-        doc_.Append({ItemKind::EntityRef, doc_.InternEntity(Text(n->name))});
+      case XML_ENTITY_REF_NODE: {
+        std::string name = Text(n->name);
+        Add({ItemKind::EntityRef, doc_.InternEntity(name)}, scan_ && scan_->Entity(name, &span), span);
         break;
+      }
       case XML_COMMENT_NODE:
-        doc_.Append({ItemKind::Markup, doc_.AddMarkup("<!--" + Text(n->content) + "-->")});
+        Add({ItemKind::Markup, doc_.AddMarkup("<!--" + Text(n->content) + "-->")}, scan_ && scan_->Comment(&span),
+            span);
         break;
       case XML_PI_NODE:
         ReadPi(n, open);
         break;
       case XML_DTD_NODE:
-        doc_.Append({ItemKind::Markup, doc_.AddMarkup(DoctypeText(reinterpret_cast<xmlDtdPtr>(n)))});
+        Add({ItemKind::Markup, doc_.AddMarkup(DoctypeText(reinterpret_cast<xmlDtdPtr>(n)))},
+            scan_ && scan_->Doctype(&span), span);
         break;
       default:
         break;
@@ -234,6 +253,8 @@ class TreeReader {
   }
 
   void ReadPi(xmlNodePtr n, std::vector<OpenMarker>* open) {
+    SourceSpan span;
+    const bool spanned = scan_ && scan_->Pi(&span);
     std::string target = Text(n->name);
     std::string data = Text(n->content);
     if (open && target == "Pub") {
@@ -247,22 +268,23 @@ class TreeReader {
         std::vector<Attribute> attributes;
         if (ParsePseudoAttributes(rest.substr(marker.size()), &attributes)) {
           NodeIndex node = doc_.NewElement(kMarkerName, std::move(attributes));
-          doc_.Append({ItemKind::StartTag, node});
+          Add({ItemKind::StartTag, node}, spanned, span);
           open->push_back({node, data});
           return;
         }
       } else if (trimmed == "/_touchup" && !open->empty()) {
-        doc_.Append({ItemKind::EndTag, open->back().node});
+        Add({ItemKind::EndTag, open->back().node}, spanned, span);
         open->pop_back();
         return;
       }
     }
     NodeIndex node = doc_.NewPi(target, data);
-    doc_.Append({ItemKind::Pi, node});
+    Add({ItemKind::Pi, node}, spanned, span);
   }
 
   xmlDocPtr xml_;
   Document& doc_;
+  SourceScanner* scan_;
 };
 
 }  // namespace
@@ -312,7 +334,16 @@ bool ParseXml(std::string_view bytes, const std::string& sourceName, Document* o
   if (ok) {
     Document doc;
     doc.standalone = xml->standalone == 1 ? 1 : xml->standalone == 0 ? 0 : -1;
-    TreeReader(xml, doc).ReadTopLevel();
+    const char* declared = xml->encoding ? reinterpret_cast<const char*>(xml->encoding) : nullptr;
+    const bool keep = DecodeSource(bytes, declared, &doc.source) && doc.source.text.size() < kNoSource;
+    SourceScanner scanner(doc.source);
+    TreeReader(xml, doc, keep ? &scanner : nullptr).ReadTopLevel();
+    // Where the text does not hold what the parser read, the whole document
+    // is written afresh.
+    if (keep && scanner.Finish())
+      doc.source.kept = true;
+    else
+      doc.ForgetSource();
     *out = std::move(doc);
   }
   if (xml) xmlFreeDoc(xml);
@@ -322,6 +353,8 @@ bool ParseXml(std::string_view bytes, const std::string& sourceName, Document* o
 }
 
 std::string WriteXml(const Document& doc) {
+  std::string kept;
+  if (doc.source.kept && WriteFromSource(doc, &kept)) return kept;
   std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"";
   if (doc.standalone == 1) out += " standalone=\"yes\"";
   if (doc.standalone == 0) out += " standalone=\"no\"";

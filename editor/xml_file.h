@@ -15,7 +15,8 @@ namespace editor {
 bool ParseXml(std::string_view bytes, const std::string& sourceName, Document* out,
               std::string* error);
 
-// The document as UTF-8 XML text with its declaration.
+// The document as a file: what nobody edited as it was read (see
+// source_write.h), else as UTF-8 XML text with a declaration of its own.
 std::string WriteXml(const Document& doc);
 
 }  // namespace editor

@@ -23,6 +23,10 @@ constexpr const char* kDocument =
     "<step><cmd>Remove <?Pub _touchup Kesta=\"0103use\" HighltBckclr=\"6699FF\"?>the"
     "<?Pub /_touchup?> pump.</cmd></step></steps>"
     "<table><tgroup cols=\"1\"><row><entry>a &lt; b</entry></row></tgroup></table>"
+    // What the saved file keeps as written: quoting, CDATA, line ends,
+    // references, tags written empty.
+    "<p outputclass='x' >Clean<![CDATA[ the <valve> ]]]]><![CDATA[>]]>now]]&gt;\r\n"
+    "<b a='1' /> &#xAD;x</p>"
     "</taskbody></task>\n";
 
 }  // namespace

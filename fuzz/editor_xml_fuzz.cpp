@@ -1,7 +1,9 @@
 // Arbitrary bytes to the XML loader: no crash, overrun or leak; a refused
-// document says why; an accepted one walks, and saves as XML that reads
-// back the same.
+// document says why; an accepted one saves as the bytes it was read from
+// (when its text could be kept), walks, and saves as XML that reads back
+// the same.
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
@@ -16,6 +18,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!e.LoadText(bytes, "fuzz.xml", &error)) {
     if (error.find("fuzz.xml") == std::string::npos) std::abort();
     return 0;
+  }
+  // Nothing edited: a document whose text was kept saves as the very bytes.
+  if (e.State().doc.source.kept && e.SaveText() != bytes) {
+    std::fprintf(stderr, "saved text differs from the bytes read:\n%s\n", e.SaveText().c_str());
+    std::abort();
   }
   std::string id;
   e.Evaluate("oid_first()", &id);

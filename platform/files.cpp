@@ -1,10 +1,13 @@
 #include "platform/files.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
+#include <random>
 
 std::string NativePath(std::string_view path) {
   std::string out(path);
@@ -45,6 +48,64 @@ void FailNextReplaceForTesting(const char* stage, int error) {
   g_failError = error;
 }
 
+namespace {
+
+// Writes all of `bytes` to `fd`; false with errno set.
+bool WriteAll(int fd, std::string_view bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    if (n == 0) {
+      errno = EIO;
+      return false;
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+// A name beside `native` that nothing has yet; the file is created there
+// without following any link that may stand at that name.
+int CreateTemporaryBeside(const std::string& native, std::string* tmp) {
+  static unsigned counter = 0;
+  std::random_device random;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    char suffix[48];
+    std::snprintf(suffix, sizeof suffix, ".kesta-%ld-%u-%08x", static_cast<long>(::getpid()), ++counter,
+                  static_cast<unsigned>(random()));
+    *tmp = native + suffix;
+    int fd = ::open(tmp->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  errno = EEXIST;
+  return -1;
+}
+
+// Something that is not a regular file (a device, a FIFO) cannot be
+// replaced by renaming over it: it is written to directly.
+bool WriteInPlace(const std::string& native, std::string_view bytes, int* error, const char** stage) {
+  *stage = "open";
+  int fd = ::open(native.c_str(), O_WRONLY | O_CLOEXEC);
+  if (fd < 0) {
+    *error = errno;
+    return false;
+  }
+  *stage = "write";
+  bool ok = WriteAll(fd, bytes);
+  if (!ok) *error = errno;
+  if (::close(fd) != 0 && ok) {
+    ok = false;
+    *error = errno;
+  }
+  return ok;
+}
+
+}  // namespace
+
 bool ReplaceFileContent(const std::string& path, std::string_view bytes, int* error,
                         const char** stage) {
   if (g_failStage) {
@@ -59,25 +120,28 @@ bool ReplaceFileContent(const std::string& path, std::string_view bytes, int* er
     native = real;
     std::free(real);
   }
-  std::string tmp = native + ".kesta-tmp";
   *error = 0;
+  struct stat old;
+  bool exists = ::stat(native.c_str(), &old) == 0;
+  if (exists && !S_ISREG(old.st_mode)) return WriteInPlace(native, bytes, error, stage);
+
   *stage = "open";
-  std::FILE* f = std::fopen(tmp.c_str(), "wb");
-  if (!f) {
+  std::string tmp;
+  int fd = CreateTemporaryBeside(native, &tmp);
+  if (fd < 0) {
     *error = errno;
     return false;
   }
   // The new file takes the permissions of the one it replaces.
-  struct stat old;
-  if (::stat(native.c_str(), &old) == 0) ::fchmod(::fileno(f), old.st_mode & 07777);
+  if (exists) ::fchmod(fd, old.st_mode & 07777);
   *stage = "write";
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  bool ok = WriteAll(fd, bytes);
   if (!ok) *error = errno;
-  if (ok && (std::fflush(f) != 0 || ::fsync(::fileno(f)) != 0)) {
+  if (ok && ::fsync(fd) != 0) {
     ok = false;
     *error = errno;
   }
-  if (std::fclose(f) != 0 && ok) {
+  if (::close(fd) != 0 && ok) {
     ok = false;
     *error = errno;
   }
@@ -85,6 +149,6 @@ bool ReplaceFileContent(const std::string& path, std::string_view bytes, int* er
     ok = false;
     *error = errno;
   }
-  if (!ok) std::remove(tmp.c_str());
+  if (!ok) ::unlink(tmp.c_str());
   return ok;
 }

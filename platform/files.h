@@ -18,8 +18,11 @@ std::FILE* OpenFile(const std::string& path, const char* mode);
 bool ReadFileBytes(const std::string& path, std::string* bytes);
 
 // Replaces the file's content with `bytes` without ever leaving it half
-// written: the text goes to a temporary file beside it, which is renamed over
-// the old file. On failure the old file is untouched; `error` gets the
+// written: the text goes to a new temporary file beside it (a fresh name,
+// created without following links), which is renamed over the old file.
+// Through a symbolic link the file it points to is replaced. A path that
+// names something other than a regular file (a device, a FIFO) is written
+// to directly. On failure the old file is untouched; `error` gets the
 // system's error number and `stage` says what failed ("open" or "write").
 bool ReplaceFileContent(const std::string& path, std::string_view bytes, int* error,
                         const char** stage);

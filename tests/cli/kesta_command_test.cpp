@@ -2,10 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/types.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "editor/editor.h"
 #include "tests/cli/run_program.h"
@@ -138,6 +141,72 @@ TEST_F(KestaCommandTest, WritesToAFileOrInPlace) {
   run = Kesta({"call", "FullTags", link.string(), "-i"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_TRUE(std::filesystem::is_symlink(link));
+}
+
+// Where the document goes besides a regular file: "-" is standard output,
+// a device or FIFO is written to directly (and a full device is an error),
+// and a link standing at an old temporary name is never followed.
+TEST_F(KestaCommandTest, OutputThatIsNotARegularFile) {
+  ProgramRun run = Kesta({"call", "FullTags", kSample, "-o", "-"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, Saved(kSample));
+  EXPECT_FALSE(std::filesystem::exists(dir_.path() / "-"));
+
+  // The devices are made in the test's folder where that is allowed (as
+  // root), so that a fault could only ever replace those; without the right
+  // to make them, the system's own cannot be replaced either.
+  struct Device {
+    const char* name;
+    unsigned minor;
+    int status;
+    const char* error;
+  };
+  for (const Device& d : {Device{"null", 3, 0, ""},
+                          Device{"full", 7, 3, ": cannot write: No space left on device"}}) {
+    std::string path = (dir_.path() / d.name).string();
+    if (::mknod(path.c_str(), S_IFCHR | 0666, makedev(1, d.minor)) != 0) path = std::string("/dev/") + d.name;
+    SCOPED_TRACE(path);
+    run = Kesta({"call", "FullTags", kSample, "-o", path});
+    EXPECT_EQ(run.status, d.status) << run.err;
+    if (d.status != 0) {
+      EXPECT_NE(run.err.find(path + d.error), std::string::npos) << run.err;
+    }
+    struct stat st;
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISCHR(st.st_mode));
+  }
+
+  // A FIFO: a reader takes what is written, and the FIFO stays one.
+  std::string fifo = (dir_.path() / "pipe").string();
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  std::string readBack;
+  std::thread reader([&] {
+    std::ifstream in(fifo, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    readBack = s.str();
+  });
+  run = Kesta({"call", "FullTags", kSample, "-o", fifo});
+  reader.join();
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(readBack, Saved(kSample));
+  struct stat st;
+  ASSERT_EQ(::stat(fifo.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+
+  // The old fixed temporary name as a link to another file: that file
+  // keeps its content, and no temporary is left behind.
+  std::string victim = dir_.Write("victim.txt", "keep me");
+  std::string out = (dir_.path() / "out.xml").string();
+  std::filesystem::create_symlink(victim, out + ".kesta-tmp");
+  run = Kesta({"call", "FullTags", kSample, "-o", out});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(dir_.Read("victim.txt"), "keep me");
+  EXPECT_EQ(dir_.Read("out.xml"), Saved(kSample));
+  int entries = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(dir_.path()))
+    if (entry.path().filename().string().find("out.xml.kesta-") == 0) ++entries;
+  EXPECT_EQ(entries, 1);  // the link, and nothing else
 }
 
 TEST_F(KestaCommandTest, DocumentThatCannotBeReadOrWritten) {

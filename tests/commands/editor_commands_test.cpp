@@ -84,7 +84,7 @@ TEST_F(EditorCommands, RemoveAllMarkersKeepsTheWords) {
        Marker("2503NONE", "FFFF66", "frob") + ".</p><p>" + Marker("2804NONE", "FF6699", "The") +
        " end.</p></doc>");
   EXPECT_EQ(object_->RemoveAllMarkers(), S_OK);
-  EXPECT_EQ(Saved(), "<doc><p>Open utilize the frob.</p><p>The end.</p></doc>\n");
+  EXPECT_EQ(Saved(), "<doc><p>Open utilize the frob.</p><p>The end.</p></doc>");
   EXPECT_EQ(ui_.StatusLines(),
             (Strings{"KESta will delete 3 old messages.", "KESta removed 3 old messages."}));
 }
@@ -93,7 +93,7 @@ TEST_F(EditorCommands, FindKestaAndTheStamp) {
   Load("<doc><?KESSTA STE=green?><p>Plain text.</p></doc>");
   EXPECT_EQ(object_->FindKesta(), S_FALSE);
   EXPECT_EQ(object_->RemoveKestaPi(), S_OK);
-  EXPECT_EQ(Saved(), "<doc><p>Plain text.</p></doc>\n");
+  EXPECT_EQ(Saved(), "<doc><p>Plain text.</p></doc>");
   Load("<doc><p>A " + Marker("0103x", "6699FF", "word") + ".</p></doc>");
   EXPECT_EQ(object_->FindKesta(), S_OK);
 }
@@ -131,7 +131,7 @@ TEST_F(EditorCommands, RemoveMessageAtTheCaret) {
   ASSERT_EQ(Eval("oid_name('" + marker + "')"), "_touchup");
   editor_.PlaceCaretIn(marker);
   EXPECT_EQ(object_->RemoveMessage(), S_OK);
-  EXPECT_EQ(Saved(), "<doc><p>A word and more.</p></doc>\n");
+  EXPECT_EQ(Saved(), "<doc><p>A word and more.</p></doc>");
   EXPECT_EQ(object_->RemoveMessage(), S_OK);
   EXPECT_EQ(ui_.StatusLines().back(), "To delete, put cursor inside a KESta Message.");
 }
@@ -143,7 +143,7 @@ TEST_F(EditorCommands, RemoveKestaMarkersTakesThoseOfTheElementOnly) {
   editor_.PlaceCaretIn("a");
   EXPECT_EQ(object_->RemoveKestaMarkers(), S_OK);
   EXPECT_EQ(Saved(), "<doc><p id=\"a\">First paragraph with word inside it.</p><p id=\"b\">Second " +
-                         Marker("0103y", "6699FF", "kept") + " paragraph.</p></doc>\n");
+                         Marker("0103y", "6699FF", "kept") + " paragraph.</p></doc>");
 }
 
 TEST_F(EditorCommands, MarkersWrapTheTextAsTheDocumentHoldsIt) {
@@ -169,10 +169,10 @@ TEST_F(EditorCommands, MarkersWrapTheTextAsTheDocumentHoldsIt) {
   EXPECT_TRUE(ui_.Boxes().empty()) << ui_.Boxes().front().text;
   EXPECT_EQ(Saved(), "<doc><p>Do it " + Marker("0103to", "6699FF", "in\xC2\xA0order") + "; " +
                          Marker("1005do not", "66FFFF", "don\xE2\x80\x99t") + " use " +
-                         Marker("2507NONE", "FFFF66", "ab\xE2\x89\xA4" "cd") + " here.</p></doc>\n");
+                         Marker("2507NONE", "FFFF66", "ab\xE2\x89\xA4" "cd") + " here.</p></doc>");
   // Removing them gives the text back unchanged.
   EXPECT_EQ(object_->RemoveAllMarkers(), S_OK);
-  EXPECT_EQ(Saved(), "<doc><p>Do it in\xC2\xA0order; don\xE2\x80\x99t use ab\xE2\x89\xA4" "cd here.</p></doc>\n");
+  EXPECT_EQ(Saved(), "<doc><p>Do it in\xC2\xA0order; don\xE2\x80\x99t use ab\xE2\x89\xA4" "cd here.</p></doc>");
 }
 
 }  // namespace

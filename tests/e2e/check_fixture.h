@@ -41,8 +41,9 @@ class CheckFixture : public ::testing::Test {
     return "<?Pub _touchup Kesta=\"" + value + "\" HighltBckclr=\"" + colour + "\"?>" + text +
            "<?Pub /_touchup?>";
   }
-  // The document without its XML declaration line.
+  // The document without its XML declaration line, when it has one.
   static std::string Body(const std::string& out) {
+    if (out.rfind("<?xml ", 0) != 0) return out;
     std::size_t end = out.find("?>\n");
     return end == std::string::npos ? out : out.substr(end + 3);
   }

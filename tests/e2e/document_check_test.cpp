@@ -96,14 +96,14 @@ TEST_F(DocumentCheck, CleanTextIsExcellent) {
   const std::string xml = "<topic><body><p>Remove the valve.</p></body></topic>";
   ProgramRun run = Check(xml);
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(Body(run.out), xml + "\n");
+  EXPECT_EQ(run.out, xml);  // nothing to mark: the document as it was
   EXPECT_EQ(Lines(run.err).back(), "[box KESta Quality] Excellent:  Six sigma no errors.");
 }
 
 TEST_F(DocumentCheck, CorrectionWithoutMarker) {
   ProgramRun run = Check("<topic><body><p>Remove the the cover.</p></body></topic>");
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(Body(run.out), "<topic><body><p>Remove the cover.</p></body></topic>\n");
+  EXPECT_EQ(Body(run.out), "<topic><body><p>Remove the cover.</p></body></topic>");
 }
 
 // Words that stand against characters the check passes over (a backslash,
@@ -130,7 +130,7 @@ TEST_F(DocumentCheck, OldMarkersAndStampGoFirst) {
       " the " + Marker("0103x", "6699FF", "valve") + ". Glorp the pump.</p></body></topic>");
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(Body(run.out), "<topic><body><p>Remove the valve. " + Marker("2500NONE", "FFFF66", "Glorp") +
-                               " the pump.</p></body></topic>\n");
+                               " the pump.</p></body></topic>");
   EXPECT_EQ(Lines(run.err), (Strings{"[status] KESta removed old Quality marker.",
                                      "[status] KESta will delete 2 old messages.",
                                      "[status] KESta removed 2 old messages.",

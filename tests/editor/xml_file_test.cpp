@@ -7,15 +7,26 @@
 using editor::Editor;
 using namespace editor_test;
 
-TEST(XmlFile, SavesEverythingItHolds) {
+constexpr const char* kEverything =
+    "<?xml version='1.0' encoding='ISO-8859-1' standalone='no'?>\n"
+    "<!DOCTYPE doc PUBLIC \"-//X//DTD Doc//EN\" \"doc.dtd\" [\n<!ENTITY co \"Company\">\n]>\n"
+    "<?xml-stylesheet href=\"a.css\"?>\n"
+    "<doc xmlns=\"urn:d\" xmlns:x=\"urn:x\" x:a=\"1 &amp; 2\" b='say \"hi\"'>"
+    "<!-- note --><p>caf\xe9 &co; &trade; &lt;b&gt; <![CDATA[if a<b]]></p><e/><?app go?></doc>\n"
+    "<!-- after -->";
+
+TEST(XmlFile, SavesWhatNobodyEditedAsItWasWritten) {
   Editor e;
-  Load(e,
-       "<?xml version='1.0' encoding='ISO-8859-1' standalone='no'?>\n"
-       "<!DOCTYPE doc PUBLIC \"-//X//DTD Doc//EN\" \"doc.dtd\" [\n<!ENTITY co \"Company\">\n]>\n"
-       "<?xml-stylesheet href=\"a.css\"?>\n"
-       "<doc xmlns=\"urn:d\" xmlns:x=\"urn:x\" x:a=\"1 &amp; 2\" b='say \"hi\"'>"
-       "<!-- note --><p>caf\xe9 &co; &trade; &lt;b&gt; <![CDATA[if a<b]]></p><e/><?app go?></doc>\n"
-       "<!-- after -->");
+  Load(e, kEverything);
+  EXPECT_EQ(e.SaveText(), kEverything);
+}
+
+// A document whose items no longer name the text it was read from is
+// written afresh: UTF-8 with a declaration of its own.
+TEST(XmlFile, WritesAfreshWhatHasNoSource) {
+  Editor e;
+  Load(e, kEverything);
+  e.State().doc.ForgetSource();
   EXPECT_EQ(e.SaveText(),
             "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n"
             "<!DOCTYPE doc PUBLIC \"-//X//DTD Doc//EN\" \"doc.dtd\" [\n<!ENTITY co \"Company\">\n]>\n"
@@ -29,7 +40,7 @@ TEST(XmlFile, KeepsUndeclaredEntityReferencesInTextAndAttributes) {
   Editor e;
   // No DTD at all: references to entities it would declare stay as written.
   Load(e, "<doc a=\"x&nbsp;y\">A&reg; B &mdash;</doc>");
-  EXPECT_EQ(Body(e), "<doc a=\"x&nbsp;y\">A&reg; B &mdash;</doc>\n");
+  EXPECT_EQ(Body(e), "<doc a=\"x&nbsp;y\">A&reg; B &mdash;</doc>");
   EXPECT_EQ(Eval(e, "oid_attr(oid_first(),'a')"), "x&nbsp;y");
   // And the saved text reads back the same.
   Editor again;
@@ -49,16 +60,15 @@ TEST(XmlFile, MarkerPairsBecomeMarkersAndStrayHalvesStayInstructions) {
   EXPECT_EQ(Eval(e, "oid_name('(1,4,0)')"), "_pi");
   EXPECT_EQ(Body(e),
             "<doc><p>a <?Pub _touchup Kesta=\"0103use\" HighltBckclr=\"6699FF\"?>valve<?Pub /_touchup?> b"
-            "<?Pub _touchup Kesta=\"1100NONE\"?>open</p><p>x<?Pub /_touchup?></p></doc>\n");
+            "<?Pub _touchup Kesta=\"1100NONE\"?>open</p><p>x<?Pub /_touchup?></p></doc>");
 }
 
 TEST(XmlFile, NestedMarkerPairsNest) {
   Editor e;
   Load(e, "<doc><?Pub _touchup Kesta=\"1\"?>a<?Pub _touchup Kesta=\"2\"?>b<?Pub /_touchup?>c<?Pub /_touchup?></doc>");
   EXPECT_EQ(Eval(e, "oid_parent('(1,3,0)')"), "(1,2,0)");
-  EXPECT_EQ(e.SaveText(), "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                          "<doc><?Pub _touchup Kesta=\"1\"?>a<?Pub _touchup Kesta=\"2\"?>b<?Pub /_touchup?>c"
-                          "<?Pub /_touchup?></doc>\n");
+  EXPECT_EQ(e.SaveText(), "<doc><?Pub _touchup Kesta=\"1\"?>a<?Pub _touchup Kesta=\"2\"?>b<?Pub /_touchup?>c"
+                          "<?Pub /_touchup?></doc>");
 }
 
 TEST(XmlFile, FetchesNothing) {
@@ -66,7 +76,7 @@ TEST(XmlFile, FetchesNothing) {
   std::string secret = dir.Write("secret.txt", "SECRET");
   Editor e;
   Load(e, "<!DOCTYPE doc [<!ENTITY s SYSTEM \"file://" + secret + "\">]><doc>&s;</doc>");
-  EXPECT_EQ(Body(e), "<doc>&s;</doc>\n");
+  EXPECT_EQ(Body(e), "<doc>&s;</doc>");
   EXPECT_EQ(Eval(e, "$selection"), "");
   Exec(e, "oid_select(oid_first())");
   EXPECT_EQ(Eval(e, "$selection").find("SECRET"), std::string::npos);
@@ -83,7 +93,7 @@ TEST(XmlFile, ABrokenDocumentIsRefusedWithFileAndLineAndNothingChanges) {
   EXPECT_NE(error.find(bad), std::string::npos) << error;
   EXPECT_NE(error.find("line 3"), std::string::npos) << error;
   EXPECT_EQ(e.Name(), "good.xml");
-  EXPECT_EQ(Body(e), "<doc><p>kept</p></doc>\n");
+  EXPECT_EQ(Body(e), "<doc><p>kept</p></doc>");
   EXPECT_EQ(dir.Read("bad.xml"), "<doc>\n<p>one\n</doc>\n");
 
   EXPECT_FALSE(e.Load((dir.path() / "missing.xml").string(), &error));
@@ -104,7 +114,48 @@ TEST(XmlFile, LoadSetsNamePathAndCaretAndSaveReplacesTheFileWhole) {
   EXPECT_EQ(Eval(e, "oid_caret()"), "(1,1,0)");
   Exec(e, "goto_oid('(1,2,0)'); insert_string @y@");
   ASSERT_TRUE(e.Save(path, &error)) << error;
-  EXPECT_EQ(dir.Read("in/doc.xml"), "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<doc><p>yx</p></doc>\n");
+  EXPECT_EQ(dir.Read("in/doc.xml"), "<doc><p>yx</p></doc>");
   EXPECT_FALSE(e.Save((dir.path() / "no/such/dir/x.xml").string(), &error));
   EXPECT_NE(error.find("x.xml"), std::string::npos);
+}
+
+// Edits change only what they touch: the rest keeps its text, and what is
+// new is written so that the file stays well formed and in its encoding.
+TEST(XmlFile, EditsKeepTheRestAsWritten) {
+  struct Case {
+    const char* name;
+    std::string document;
+    std::vector<std::string> commands;
+    std::string saved;
+  };
+  const std::string marker = "insert_string -sgml -pendingdelete @<?Pub _touchup Kesta=\"1\"?>word</_touchup>@";
+  const Case cases[] = {
+      {"text into an element written empty", "<doc>\r\n<e a='1' />\r\n</doc>",
+       {"goto_oid('(1,2,0)')", "insert_string @y@"}, "<doc>\r\n<e a='1' >y</e>\r\n</doc>"},
+      {"a marker inside CDATA", "<doc><p><![CDATA[a <word> & b]]></p></doc>",
+       {"find -f -select @word@", marker},
+       "<doc><p><![CDATA[a <]]><?Pub _touchup Kesta=\"1\"?><![CDATA[word]]><?Pub /_touchup?><![CDATA[> & b]]></p></doc>"},
+      {"a marker removed again", "<doc>\r\n<p a='x'>one&#160;word &amp; <![CDATA[<two>]]></p></doc>",
+       {"find -f -select @word@", marker, "find -b -select @word@", "dt"},
+       "<doc>\r\n<p a='x'>one&#160;word &amp; <![CDATA[<two>]]></p></doc>"},
+      {"characters the encoding lacks",
+       "<?xml version='1.0' encoding='ISO-8859-1'?>\n<doc><p>caf\xE9 word</p></doc>",
+       {"find -f -select @word@",
+        "insert_string -sgml -pendingdelete @<?Pub _touchup Kesta=\"don\xE2\x80\x99t\"?>\xC3\xA9\xE2\x89\xA4</_touchup>@"},
+       "<?xml version='1.0' encoding='ISO-8859-1'?>\n<doc><p>caf\xE9 <?Pub _touchup Kesta=\"don?t\"?>\xE9&#8804;<?Pub /_touchup?></p></doc>"},
+      {"no ]]> across a deletion in CDATA", "<doc><p><![CDATA[]]x>]]></p></doc>",
+       {"find -f -select @x@", "delete"}, "<doc><p><![CDATA[]]]]><![CDATA[>]]></p></doc>"},
+      {"no ]]> across a deletion in text", "<doc><p>]]x></p></doc>",
+       {"find -f -select @x@", "delete"}, "<doc><p>]]&gt;</p></doc>"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Editor e;
+    Load(e, c.document);
+    for (const std::string& command : c.commands) Exec(e, command);
+    EXPECT_EQ(e.SaveText(), c.saved);
+    Editor again;
+    std::string error;
+    EXPECT_TRUE(again.LoadText(e.SaveText(), "again.xml", &error)) << error;
+  }
 }

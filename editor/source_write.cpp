@@ -1,0 +1,148 @@
+#include "editor/source_write.h"
+
+#include <cstdio>
+#include <string_view>
+
+#include "editor/render.h"
+#include "editor/text_chars.h"
+
+namespace editor {
+
+namespace {
+
+constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+
+class SourceWriter {
+ public:
+  explicit SourceWriter(const Document& doc)
+      : doc_(doc), source_(doc.source), text_(doc.source.text), encoding_(doc.source.encoding) {}
+
+  std::string Write() {
+    out_.reserve(text_.size() + text_.size() / 8);
+    out_.append(text_.substr(0, source_.prologEnd));
+    prevEnd_ = source_.prologEnd;
+    const std::size_t size = doc_.Size();
+    for (std::size_t i = 0; i < size; ++i) {
+      const Item& item = doc_.At(i);
+      if (item.source == kNoSource)
+        i = WriteFresh(i);
+      else
+        i = WriteKept(i);
+    }
+    CloseCdata();
+    out_.append(text_.substr(source_.epilogBegin));
+    return std::move(out_);
+  }
+
+ private:
+  void CloseCdata() {
+    if (!inCdata_) return;
+    out_ += "]]>";
+    inCdata_ = false;
+  }
+
+  // What stood between the item written last and this one when they were
+  // neighbours in the file; else only what keeps a CDATA section whole.
+  void Join(const Item& item) {
+    const std::size_t begin = item.source;
+    if (prevEnd_ != begin) {
+      bool neighbours = false;
+      if (prevEnd_ != kNone && prevEnd_ < begin) {
+        auto glue = source_.glue.find(item.source);
+        neighbours = glue != source_.glue.end() && glue->second == begin - prevEnd_;
+      }
+      if (neighbours) {
+        out_.append(text_.substr(prevEnd_, begin - prevEnd_));
+      } else if (inCdata_ && !item.inCdata) {
+        out_ += "]]>";
+      } else if (!inCdata_ && item.inCdata) {
+        out_ += "<![CDATA[";
+      }
+    }
+    inCdata_ = item.inCdata;
+  }
+
+  std::size_t WriteKept(std::size_t i) {
+    const Item& item = doc_.At(i);
+    Join(item);
+    std::string_view raw = text_.substr(item.source, item.sourceLength);
+    prevEnd_ = item.source + item.sourceLength;
+    if (item.kind == ItemKind::StartTag && raw.size() >= 2 && raw.substr(raw.size() - 2) == "/>") {
+      // Written as <name/>: whole while the element is still empty, else
+      // opened with the same attributes as written.
+      if (i + 1 < doc_.Size()) {
+        const Item& next = doc_.At(i + 1);
+        if (next.kind == ItemKind::EndTag && next.value == item.value && next.source == prevEnd_) {
+          out_.append(raw);
+          return i + 1;
+        }
+      }
+      out_.append(raw.substr(0, raw.size() - 2));
+      out_ += '>';
+      return i;
+    }
+    if (item.kind == ItemKind::Char && raw == ">" && out_.size() >= 2 &&
+        out_.compare(out_.size() - 2, 2, "]]") == 0) {
+      // "]]>" may not stand in text, nor inside CDATA, which it would end;
+      // an edit can bring "]]" before a '>'.
+      out_ += item.inCdata ? "]]><![CDATA[>" : "&gt;";
+      return i;
+    }
+    if (item.kind == ItemKind::EndTag && raw.empty()) {
+      // The end of an element written as <name/> that has content now.
+      out_ += EndMarkup(doc_, item.value, MarkupStyle::File);
+      return i;
+    }
+    out_.append(raw);
+    return i;
+  }
+
+  std::size_t WriteFresh(std::size_t i) {
+    CloseCdata();
+    const Item& item = doc_.At(i);
+    std::size_t end = i + 1;
+    if (item.kind == ItemKind::StartTag && end < doc_.Size()) {
+      const Item& next = doc_.At(end);
+      if (next.kind == ItemKind::EndTag && next.value == item.value && next.source == kNoSource) ++end;
+    }
+    prevEnd_ = kNone;
+    if (encoding_.HoldsAll()) {
+      RenderRange(doc_, i, end, MarkupStyle::File, out_);
+      return end - 1;
+    }
+    std::string fresh;
+    RenderRange(doc_, i, end, MarkupStyle::File, fresh);
+    // Characters the file's encoding cannot hold: a reference where markup
+    // reads one, else a question mark (inside instructions and comments).
+    const bool references = item.kind == ItemKind::Char || (item.kind == ItemKind::StartTag && !IsMarker(doc_.NodeAt(item.value)));
+    for (char32_t c : DecodeUtf8(fresh)) {
+      if (encoding_.Holds(c)) {
+        AppendUtf8(out_, c);
+      } else if (references) {
+        char ref[16];
+        std::snprintf(ref, sizeof ref, "&#%u;", static_cast<unsigned>(c));
+        out_ += ref;
+      } else {
+        out_ += '?';
+      }
+    }
+    return end - 1;
+  }
+
+  const Document& doc_;
+  const SourceText& source_;
+  std::string_view text_;
+  EncodingTest encoding_;
+  std::string out_;
+  std::size_t prevEnd_ = 0;  // kNone after an item written afresh
+  bool inCdata_ = false;
+};
+
+}  // namespace
+
+bool WriteFromSource(const Document& doc, std::string* bytes) {
+  std::string utf8 = SourceWriter(doc).Write();
+  return EncodeSource(doc.source, utf8, bytes);
+}
+
+}  // namespace editor
