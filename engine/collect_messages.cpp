@@ -222,8 +222,11 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
       w->tag[2] && w->tag[3] && w->tag[4] == '>') {
     rec.kind = "C";
     rec.category = 18;
+    // The tag holds the blank after the comma and the next word's first
+    // letter; the '.' of the key stands for that blank, so it is not written
+    // twice (",..n" would find ", and" for ", not").
     std::string s = ",.";
-    s += w->tag[2];
+    if (w->tag[2] != ' ') s += w->tag[2];
     s += w->tag[3];
     SetWritten(w, s);
     ClearTag(w);

@@ -164,6 +164,12 @@ void DictionarySpelling(WordRec* w) {
   w->tag.clear();
   ClearCodes(w);
   const auto& W = w->written;
+  // A symbol in other capitals is a unit only after a number: "YYYY-MM-DD"
+  // is a date pattern, not millimetres, and is left as written.
+  const bool caseOnly = W.view().size() == w->suggestion.view().size() &&
+                        TextStartsWithNoCase(W.c_str(), w->suggestion.view());
+  const WordRec& prev = PrevOr(w);
+  if (caseOnly && !(prev.wordClass == 49 || IsNumberText(prev.text.view()))) return;
   if (!(W == w->suggestion) && W[1] != '.' && W[1] != '/') {
     w->tag = "<AR>";
     SetWordMessage(w, Msg::Spelling, 2334);

@@ -106,9 +106,9 @@ TEST_F(EditorCommands, RemoveKestaPiGoesOnAfterAnAcroInstruction) {
     std::string saved;
   } cases[] = {
       {"<doc><?acro a?><p>x</p><?acro b?><?KESSTA STE=green?><p>y</p><?KESSTA old?></doc>",
-       "<doc><p>x</p><p>y</p><?KESSTA old?></doc>\n"},
-      {"<doc><p>x</p><?acro a?></doc>", "<doc><p>x</p><?acro a?></doc>\n"},  // the last: never examined
-      {"<doc><?acro a?><?acro b?><p>x</p></doc>", "<doc><p>x</p></doc>\n"},
+       "<doc><p>x</p><p>y</p><?KESSTA old?></doc>"},
+      {"<doc><p>x</p><?acro a?></doc>", "<doc><p>x</p><?acro a?></doc>"},  // the last: never examined
+      {"<doc><?acro a?><?acro b?><p>x</p></doc>", "<doc><p>x</p></doc>"},
   };
   for (const auto& c : cases) {
     Load(c.xml);

@@ -46,6 +46,8 @@ TEST_F(BundledDictionaries, CorrectionsInPlace) {
   } rows[] = {
       {"Use a millimetre or 2 metres.", "Use a mm or 2 m."},
       {"Set 25 MM.", "Set 25 mm."},
+      // Other capitals are a unit only after a number: a date pattern stays.
+      {"Set the YYYY-MM-DD valve.", "Set the YYYY-MM-DD valve."},
       // A decimal without its leading zero before the inch mark.
       {"Use a .5&rdquo; and a 5&rdquo; bolt.", "Use a 0.5 inch and a 5 inch bolt."},
   };

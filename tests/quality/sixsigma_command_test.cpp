@@ -138,7 +138,7 @@ TEST_F(SixsigmaTest, SigmaReportReplacesTheStampAndMarkers) {
   EXPECT_EQ(Quality.qualityLevel, 2);
   EXPECT_EQ(Saved(),
             "<topic id=\"t\"><?KESSTA STE=red:TWO SIGMA#6:12:2026-14:5-DEF1?><title>Pump</title><body><p>Glorp the "
-            "valve.</p></body></topic>\n");
+            "valve.</p></body></topic>");
 }
 
 TEST_F(SixsigmaTest, ASixSigmaDocumentIsCongratulatedAndNotStamped) {
@@ -152,7 +152,7 @@ TEST_F(SixsigmaTest, ASixSigmaDocumentIsCongratulatedAndNotStamped) {
   ASSERT_EQ(ui_.Boxes().size(), 1u);
   EXPECT_EQ(ui_.Boxes()[0].text, "Congratulations you have a six sigma document");
   EXPECT_EQ(ui_.Boxes()[0].caption, "KESta QA Results");
-  EXPECT_EQ(Saved(), "<topic><title>Pump</title><body><p>Remove the valve.</p></body></topic>\n");
+  EXPECT_EQ(Saved(), "<topic><title>Pump</title><body><p>Remove the valve.</p></body></topic>");
 }
 
 TEST_F(SixsigmaTest, TrafficLightOfTheLevelAndItsStamp) {
@@ -182,7 +182,7 @@ TEST_F(SixsigmaTest, TrafficLightOfTheLevelAndItsStamp) {
     EXPECT_EQ(ui_.Dialogs()[0].opened.id, c.dialog) << c.text << " level " << Quality.qualityLevel;
     // The traffic light's own connection came and went; the score's stayed.
     EXPECT_EQ(Saved(), "<topic><?" + std::string(c.stamp) + "#6:12:2026-14:5-DEF1?><title>T</title><body><p>" +
-                           c.text + "</p></body></topic>\n");
+                           c.text + "</p></body></topic>");
   }
 }
 
