@@ -19,17 +19,6 @@ constexpr std::size_t kLongestTerm = 76;
 constexpr int kMostWords = 4;
 constexpr int kMostAlternatives = 7;
 
-// What the search keeps of the first record before the list is freed.
-struct FoundTerm {
-  std::string written;
-  std::string classCode;
-  std::string suggestion;
-  char extraFlag = ' ';
-  int wordClass = 0;
-  int subClass = 0;
-  int message = 0;
-};
-
 const char* DictionaryName(char extraFlag) {
   switch (extraFlag) {
     case '0': return "TECHNICAL";
@@ -237,14 +226,16 @@ WordFinderAnswer SearchTerm(const std::string& term) {
 
   // Blanks before, after or between the words do not count.
   const std::vector<std::string> words = SplitWords(term);
-  const std::string typed = JoinWords(words);
-  const FoundTerm f = LookUp(words);
+  return {FinderResult(LookUp(words), JoinWords(words)), false};
+}
+
+std::string FinderResult(const FoundTerm& f, const std::string& typed) {
   if (f.written != typed || f.classCode.empty() || f.classCode[0] == 'F')
-    return {"NOT FOUND IN KESta Dictionaries.", false};
+    return "NOT FOUND IN KESta Dictionaries.";
 
   const std::string display = DisplayTerm(f, typed);
   if ((!f.suggestion.empty() && f.subClass != 17) || f.subClass >= 300)
-    return {SuggestionsText(f, display), false};
+    return SuggestionsText(f, display);
 
   // A class without a text of its own is still named as found.
   const char* format = PartOfSpeechFormat(f.wordClass, f.classCode[0]);
@@ -255,7 +246,7 @@ WordFinderAnswer SearchTerm(const std::string& term) {
   else
     text.format(format, display.c_str(), DictionaryName(f.extraFlag));
   text.append(CaseRuleSuffix(f.subClass));
-  return {text.str(), false};
+  return text.str();
 }
 
 std::string DictionariesText() {

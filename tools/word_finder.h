@@ -18,6 +18,21 @@ struct WordFinderAnswer {
 // afterwards) and words the answer.
 WordFinderAnswer SearchTerm(const std::string& term);
 
+// What a search keeps of the first word record before the list is freed.
+struct FoundTerm {
+  std::string written;
+  std::string classCode;
+  std::string suggestion;
+  char extraFlag = ' ';
+  int wordClass = 0;
+  int subClass = 0;
+  int message = 0;
+};
+
+// The result text for a looked-up term (`typed`: its words joined by one
+// blank).
+std::string FinderResult(const FoundTerm& found, const std::string& typed);
+
 // The part-of-speech text of a word class ("letter": the first character of
 // the class code), with "%s" for the term and "%s" for the dictionary, or
 // for class 71 the term alone; null for a class without a text.
