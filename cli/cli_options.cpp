@@ -5,6 +5,13 @@
 #include <cstdlib>
 
 namespace {
+// The writer's tools open their dialogs without a document.
+bool NeedsNoDocument(const std::string& method) {
+  for (const char* tool : {"WordFinder", "VerbSelector", "MetricConverter", "ShowTemp"})
+    if (method == tool) return true;
+  return false;
+}
+
 bool ParseAnswer(const std::string& text, int* out) {
   if (text.empty()) return false;
   char* end = nullptr;
@@ -141,6 +148,19 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions* options, 
       options->file = positional[0];
       return true;
     case Action::Call:
+      if (positional.size() == 1) {
+        options->method = positional[0];
+        if (!NeedsNoDocument(options->method)) {
+          *error = "call " + options->method + " needs a document (only WordFinder, VerbSelector, " +
+                   "MetricConverter and ShowTemp work without one)";
+          return false;
+        }
+        if (options->inPlace || !options->outFile.empty() || !options->caret.empty() || !options->select.empty()) {
+          *error = "-o, -i, --caret and --select need a document";
+          return false;
+        }
+        return true;
+      }
       if (positional.size() < 2 || positional.size() > 3) {
         *error = "call needs a method, maybe its argument, and a document";
         return false;
@@ -164,6 +184,8 @@ Usage:
                                           caret in ID: an id attribute or an element id)
   kesta call METHOD [ARG] FILE [-o|-i]    call any IRunKesta method by name, as the
                                           host would (ARG: the method's number argument)
+  kesta call TOOL [FILE]                  open a writer's tool, with no document needed:
+                                          WordFinder, VerbSelector, MetricConverter, ShowTemp
   kesta register                          register the module (ProgIDs KestaEpic.RunKesta
                                           and KestaEpic.RunKesta.1) in the registry file
   kesta unregister                        remove that registration
@@ -183,6 +205,7 @@ Options:
                    type ID TEXT    replace the text of field ID with TEXT
                    select ID N     select row N (from 1) of list ID, or
                    select ID TEXT  the item with that text; 0 selects none
+                   dblclick ID N   double-click row N of list ID (or ID TEXT)
                    tick ID         tick check box ID (untick ID clears it)
                    close           close the dialog with its close box (Cancel)
                    folder PATH     answer the folder picker (folder alone: Cancel)
@@ -223,6 +246,20 @@ Environment:
                   configuration folder, $XDG_CONFIG_HOME or ~/.config)
   KESTA_PROFILE   the profile folder where report files and Kesta_Clipboard.txt
                   are written (default: $HOME)
+
+Writer's tools (their dialogs; ids as the dialog lists them):
+  WordFinder       type 203 TERM, click 1 (Search): class and dictionary, case rule,
+                   suggestions, or NOT FOUND; Show/Ignore Warnings 208/209 and
+                   click 382 (Change) set the warnings for this run
+  VerbSelector     type 365 LETTERS, click 336 (Search List) or 380 (Move entry);
+                   click 375 (CAPS), 377 (Init/lc), 374 (> Clipboard)
+  MetricConverter  type 260 VALUE, select 262 N (a conversion of metric.txt in the
+                   dictionaries folder), click 370 (Convert): the line in field 261
+  ShowTemp         the temporary dictionary (Word_List_CODE.txt beside the
+                   dictionaries; terms expire after 10 days): type 340 TERM, click a
+                   kind 345..353, click 343 (Add), dblclick 371 N (remove), click 370
+                   (Print), click 341 (Close ..., writes the file); close discards;
+                   358/357 and click 336 record the warning preference
 
 The module is found through the registry by its ProgID, else at the path it
 was built to.

@@ -92,7 +92,9 @@ int RunOnDocument(const CliOptions& options, const CliPaths& paths) {
   editor::Editor doc;
   doc.RecordCalls(false);  // nobody reads the record here
   std::string error;
-  if (!doc.Load(options.file, &error)) return Fail(kExitFile, error);
+  // A writer's tool may be called without a document: the editor stays empty.
+  const bool hasDocument = !options.file.empty();
+  if (hasDocument && !doc.Load(options.file, &error)) return Fail(kExitFile, error);
   if (!options.element.empty() && !doc.PlaceCaretIn(options.element))
     return UsageError("no element '" + options.element + "' in " + options.file);
   if (!options.caret.empty() && !doc.PlaceCaretIn(options.caret))
@@ -138,7 +140,7 @@ int RunOnDocument(const CliOptions& options, const CliPaths& paths) {
   doc.RevokeHostClasses();
   SetInteraction(previous);
   if (code != kExitOk) return code;
-  if (!WriteDocument(doc, options)) return kExitFile;
+  if (hasDocument && !WriteDocument(doc, options)) return kExitFile;
   return hr == S_FALSE ? kExitFalse : kExitOk;
 }
 }  // namespace

@@ -23,6 +23,9 @@ struct AppSettings {
   BoundedText<80> userCodeLabel;
   BoundedText<128> writerSite;
   int showWarnings = 1;
+  // A folder of dictionaries on the network the writer chose; the loader
+  // does not read it.
+  BoundedText<260> altDictDir;
   unsigned char steDictionary = 0;
   BoundedText<260> missingFile;
 };

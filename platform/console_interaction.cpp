@@ -3,6 +3,7 @@
 #include "platform/files.h"
 #include "platform/popup_menu.h"
 #include "platform/profile_folder.h"
+#include "platform/wide_text.h"
 
 #include <spawn.h>
 #include <sys/wait.h>
@@ -134,7 +135,9 @@ int ConsoleInteraction::PopupMenu(const Menu& menu, ScreenPoint /*at*/) {
 }
 
 void ConsoleInteraction::PrintDialog(const DialogState& dialog) {
+  // The module's text is in its code page; the terminal reads UTF-8.
   std::vector<std::string> lines = DescribeDialog(dialog);
+  for (std::string& line : lines) line = AnsiToUtf8(line);
   if (lines == shownDialog_) return;
   for (const std::string& line : lines) {
     // A text of several lines keeps the prefix on each.
@@ -160,7 +163,8 @@ DialogAction ConsoleInteraction::NextDialogAction(const DialogState& dialog) {
     actions_.pop_front();
   } else {
     for (std::string line;
-         AskTerminalLine("action (click ID, type ID TEXT, select ID N, tick ID, untick ID, close):", &line);) {
+         AskTerminalLine("action (click ID, type ID TEXT, select ID N, dblclick ID N, tick ID, untick ID, close):",
+                         &line);) {
       std::string error;
       if (ParseDialogAction(line, &action, &error) && action.kind != DialogAction::Folder) break;
       std::fprintf(out_, "[dialog] %s\n", error.empty() ? "no folder is asked for" : error.c_str());
@@ -169,6 +173,8 @@ DialogAction ConsoleInteraction::NextDialogAction(const DialogState& dialog) {
   }
   std::fprintf(out_, "[dialog] > %s\n", DialogActionText(action).c_str());
   std::fflush(out_);
+  // Typed text arrives in UTF-8 and goes to the module in its code page.
+  action.text = Utf8ToAnsi(action.text);
   return action;
 }
 
@@ -200,7 +206,9 @@ std::optional<std::string> ConsoleInteraction::BrowseForFolder(const std::string
   return folder;
 }
 
-void ConsoleInteraction::SetClipboardText(const std::string& text) {
+void ConsoleInteraction::SetClipboardText(const std::string& ansi) {
+  // The clipboard's plain text is in the code page; printed and kept in UTF-8.
+  const std::string text = AnsiToUtf8(ansi);
   std::fprintf(out_, "[clipboard] %s\n", text.c_str());
   std::fflush(out_);
   std::string folder;

@@ -1,6 +1,7 @@
 #include "platform/dialog.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "platform/interaction.h"
 
@@ -55,6 +56,116 @@ void CButton::SetCheck(int check) {
 int CButton::GetCheck() const {
   const DialogControl* c = Control();
   return c && c->checked ? 1 : 0;
+}
+
+void CEdit::SetLimitText(int limit) {
+  if (DialogControl* c = Control()) c->textLimit = limit > 0 ? limit : 0;
+}
+
+namespace {
+int LowerByte(char c) { return std::tolower(static_cast<unsigned char>(c)); }
+bool LessNoCase(const std::string& a, const std::string& b) {
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                      [](char x, char y) { return LowerByte(x) < LowerByte(y); });
+}
+bool ValidIndex(const DialogControl* c, int index) {
+  return c && index >= 0 && static_cast<std::size_t>(index) < c->rows.size();
+}
+}  // namespace
+
+int CListBox::AddString(const std::string& text) {
+  DialogControl* c = Control();
+  if (!c) return -1;
+  auto at = c->rows.end();
+  if (c->sorted)
+    at = std::upper_bound(c->rows.begin(), c->rows.end(), text,
+                          [](const std::string& t, const std::vector<std::string>& row) {
+                            return LessNoCase(t, row.empty() ? std::string() : row[0]);
+                          });
+  int index = static_cast<int>(at - c->rows.begin());
+  c->rows.insert(at, std::vector<std::string>{text});
+  if (c->selected >= index) ++c->selected;
+  return index;
+}
+
+int CListBox::DeleteString(int index) {
+  DialogControl* c = Control();
+  if (!ValidIndex(c, index)) return -1;
+  c->rows.erase(c->rows.begin() + index);
+  if (c->selected == index)
+    c->selected = -1;
+  else if (c->selected > index)
+    --c->selected;
+  return static_cast<int>(c->rows.size());
+}
+
+void CListBox::ResetContent() {
+  if (DialogControl* c = Control()) {
+    c->rows.clear();
+    c->selected = -1;
+  }
+}
+
+int CListBox::GetCount() const {
+  const DialogControl* c = Control();
+  return c ? static_cast<int>(c->rows.size()) : 0;
+}
+
+std::string CListBox::GetText(int index) const {
+  const DialogControl* c = Control();
+  if (!ValidIndex(c, index) || c->rows[static_cast<std::size_t>(index)].empty()) return {};
+  return c->rows[static_cast<std::size_t>(index)][0];
+}
+
+int CListBox::GetCurSel() const {
+  const DialogControl* c = Control();
+  return c ? c->selected : -1;
+}
+
+void CListBox::SetCurSel(int index) {
+  if (DialogControl* c = Control()) c->selected = ValidIndex(c, index) ? index : -1;
+}
+
+int CComboBox::AddString(const std::string& text) {
+  DialogControl* c = Control();
+  if (!c) return -1;
+  c->rows.push_back(std::vector<std::string>{text});
+  return static_cast<int>(c->rows.size()) - 1;
+}
+
+void CComboBox::ResetContent() {
+  if (DialogControl* c = Control()) {
+    c->rows.clear();
+    c->selected = -1;
+    c->text.clear();
+  }
+}
+
+int CComboBox::GetCount() const {
+  const DialogControl* c = Control();
+  return c ? static_cast<int>(c->rows.size()) : 0;
+}
+
+std::string CComboBox::GetLBText(int index) const {
+  const DialogControl* c = Control();
+  if (!ValidIndex(c, index) || c->rows[static_cast<std::size_t>(index)].empty()) return {};
+  return c->rows[static_cast<std::size_t>(index)][0];
+}
+
+int CComboBox::GetCurSel() const {
+  const DialogControl* c = Control();
+  return c ? c->selected : -1;
+}
+
+void CComboBox::SetCurSel(int index) {
+  DialogControl* c = Control();
+  if (!c) return;
+  if (!ValidIndex(c, index)) {
+    c->selected = -1;
+    return;
+  }
+  c->selected = index;
+  c->text = GetLBText(index);
 }
 
 int CListCtrl::InsertColumn(int column, const std::string& title, int format, int width) {
@@ -250,9 +361,13 @@ bool CDialog::Play(const DialogAction& action, std::string* why) {
         return false;
       }
       c->text = action.text;
+      // The field takes no more than its limit, as an edit control refuses the rest.
+      if (c->textLimit > 0 && c->text.size() > static_cast<std::size_t>(c->textLimit))
+        c->text.resize(static_cast<std::size_t>(c->textLimit));
       OnCommand(id, Notification::Changed);
       return true;
-    case DialogAction::Select: {
+    case DialogAction::Select:
+    case DialogAction::DoubleClick: {
       if (!IsList(c->kind)) {
         *why = "control " + std::to_string(id) + " is not a list";
         return false;
@@ -277,6 +392,7 @@ bool CDialog::Play(const DialogAction& action, std::string* why) {
       c->selected = index;
       if (c->kind == ControlKind::ComboBox && index >= 0) c->text = c->rows[static_cast<std::size_t>(index)][0];
       OnCommand(id, Notification::SelChanged);
+      if (action.kind == DialogAction::DoubleClick) OnCommand(id, Notification::DoubleClicked);
       return true;
     }
     default:

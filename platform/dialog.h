@@ -34,6 +34,7 @@ enum class Notification {
   Clicked,     // a button was pressed, a box ticked or cleared
   Changed,     // an edit field's text changed
   SelChanged,  // a list's selection changed
+  DoubleClicked,  // a list's row or item was double-clicked (and selected)
 };
 
 // One call of DoDataExchange: to the controls (`saveAndValidate` false) or
@@ -84,7 +85,39 @@ class CButton : public CDialogItem {
   int GetCheck() const;
 };
 
-class CEdit : public CDialogItem {};
+class CEdit : public CDialogItem {
+ public:
+  // The most characters the user can type into the field.
+  void SetLimitText(int limit);
+};
+
+// A list box: one text per item; a sorted one (its template says so) puts
+// each new item in alphabetical order, without regard to case.
+class CListBox : public CDialogItem {
+ public:
+  // The index of the new item, -1 on failure.
+  int AddString(const std::string& text);
+  // The number of items left, -1 for a wrong index.
+  int DeleteString(int index);
+  void ResetContent();
+  int GetCount() const;
+  std::string GetText(int index) const;
+  int GetCurSel() const;  // -1 none
+  void SetCurSel(int index);
+};
+
+// A drop-down combo box: an edit part (the window text) and a list that
+// keeps its items in the order they were added.
+class CComboBox : public CDialogItem {
+ public:
+  int AddString(const std::string& text);
+  void ResetContent();
+  int GetCount() const;
+  std::string GetLBText(int index) const;
+  int GetCurSel() const;
+  // Selects item `index` and shows it in the edit part; -1 clears the selection.
+  void SetCurSel(int index);
+};
 
 // A list view in report view (also serves list and combo boxes: one column).
 class CListCtrl : public CDialogItem {

@@ -65,13 +65,15 @@ bool ParseDialogAction(const std::string& text, DialogAction* action, std::strin
     a.kind = DialogAction::Type;
   else if (verb == "select")
     a.kind = DialogAction::Select;
+  else if (verb == "dblclick")
+    a.kind = DialogAction::DoubleClick;
   else if (verb == "tick")
     a.kind = DialogAction::Tick;
   else if (verb == "untick")
     a.kind = DialogAction::Untick;
   else {
     *error = "unknown dialog action '" + verb +
-             "' (click ID, type ID TEXT, select ID N, tick ID, untick ID, close, folder PATH)";
+             "' (click ID, type ID TEXT, select ID N, dblclick ID N, tick ID, untick ID, close, folder PATH)";
     return false;
   }
   std::string idText = TakeWord(&rest);
@@ -83,15 +85,17 @@ bool ParseDialogAction(const std::string& text, DialogAction* action, std::strin
     case DialogAction::Type:
       a.text = rest;
       break;
-    case DialogAction::Select: {
+    case DialogAction::Select:
+    case DialogAction::DoubleClick: {
       if (rest.empty()) {
-        *error = "select needs a row number or an item's text";
+        *error = verb + " needs a row number or an item's text";
         return false;
       }
       int n = 0;
       if (ParseNumber(rest, &n)) {
-        if (n < 0) {
-          *error = "select needs a row number from 1 (0 selects none)";
+        if (n < 0 || (n == 0 && a.kind == DialogAction::DoubleClick)) {
+          *error = a.kind == DialogAction::Select ? "select needs a row number from 1 (0 selects none)"
+                                                  : "dblclick needs a row number from 1";
           return false;
         }
         a.index = n - 1;
@@ -117,6 +121,8 @@ std::string DialogActionText(const DialogAction& a) {
     case DialogAction::Type: return "type " + id + " " + a.text;
     case DialogAction::Select:
       return "select " + id + " " + (a.text.empty() ? std::to_string(a.index + 1) : a.text);
+    case DialogAction::DoubleClick:
+      return "dblclick " + id + " " + (a.text.empty() ? std::to_string(a.index + 1) : a.text);
     case DialogAction::Tick: return "tick " + id;
     case DialogAction::Untick: return "untick " + id;
     case DialogAction::Folder: return "folder " + a.text;

@@ -61,6 +61,8 @@ struct DialogControl {
   ImageHandle image;        // what a picture shows
   COLORREF textColour = kBaseTextColour;  // accepted; the console ignores it
   int group = 0;            // radio buttons of one group share a number
+  bool sorted = false;      // a list box that keeps its items in alphabetical order
+  int textLimit = 0;        // an edit field's most characters the user can type; 0 none
 };
 
 struct DialogTemplate {
@@ -90,6 +92,7 @@ struct DialogAction {
     Tick,    // ticks check box `control`
     Untick,  // clears it
     Close,   // the window's close box: the dialog's Cancel
+    DoubleClick,  // double-clicks row or item `index` of list `control` (selecting it)
     Folder,  // the answer to a folder picker: `text`, empty for Cancel
   };
   Kind kind = Close;
@@ -109,8 +112,8 @@ struct DialogAction {
 
 // Parses "click 1", "type 203 pump valve", "select 248 2" (rows and items
 // count from 1 as the console shows them; "select ID TEXT" selects the item
-// with that text), "tick 5", "untick 5", "close", "folder PATH". False with
-// a message for anything else.
+// with that text), "dblclick 371 2" (or "dblclick ID TEXT"), "tick 5",
+// "untick 5", "close", "folder PATH". False with a message for anything else.
 bool ParseDialogAction(const std::string& text, DialogAction* action, std::string* error);
 // The action written back as text in that form.
 std::string DialogActionText(const DialogAction& action);

@@ -80,6 +80,7 @@ const std::map<unsigned, const char*>& BitmapNames() {
       {IDB_LIGHT_RED, "traffic light, red lamp lit"},
       {IDB_LIGHT_AMBER, "traffic light, amber lamp lit"},
       {IDB_LIGHT_BLUE, "traffic light, blue lamp lit"},
+      {397, "Convert: a ruler and a scale with an arrow between them"},
   };
   return names;
 }

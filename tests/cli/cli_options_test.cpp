@@ -46,6 +46,14 @@ TEST(CliOptions, RefusedLines) {
       {"--help", "check"},
       {"call", "SixsigmaRead", "a.xml", "--do", "press 1"},
       {"call", "SixsigmaRead", "a.xml", "--do"},
+      {"call", "SixsigmaRead", "--do", "dblclick 371 0"},
+      // Only the writer's tools go without a document, and then without
+      // the options that write or place something in it.
+      {"call", "ProcessKesta"},
+      {"call", "FullTags", "--answer", "1"},
+      {"call", "WordFinder", "-i"},
+      {"call", "ShowTemp", "-o", "out.xml"},
+      {"call", "VerbSelector", "--caret", "step-1"},
   };
   for (const auto& line : lines) {
     CliOptions o;
@@ -53,6 +61,22 @@ TEST(CliOptions, RefusedLines) {
     EXPECT_FALSE(ParseCliOptions(line, &o, &error)) << ::testing::PrintToString(line);
     EXPECT_FALSE(error.empty());
   }
+}
+
+TEST(CliOptions, ToolsWithAndWithoutADocument) {
+  for (const char* tool : {"WordFinder", "VerbSelector", "MetricConverter", "ShowTemp"}) {
+    CliOptions o = Parse({"call", tool, "--do", "dblclick 371 2"});
+    EXPECT_EQ(o.method, tool);
+    EXPECT_TRUE(o.file.empty());
+    ASSERT_EQ(o.actions.size(), 1u);
+    EXPECT_EQ(o.actions[0].kind, DialogAction::DoubleClick);
+    EXPECT_EQ(o.actions[0].index, 1);
+    EXPECT_EQ(Parse({"call", tool, "doc.xml"}).file, "doc.xml");
+  }
+  CliOptions o;
+  std::string error;
+  EXPECT_FALSE(ParseCliOptions({"call", "CloseKesta"}, &o, &error));
+  EXPECT_NE(error.find("call CloseKesta needs a document"), std::string::npos) << error;
 }
 
 TEST(CliOptions, DialogActionsKeepTheirOrderApartFromAnswers) {

@@ -97,14 +97,19 @@ TEST_F(KestaCommandTest, WrongCallsOfAMethod) {
   EXPECT_NE(run.err.find("FullTags takes no argument"), std::string::npos) << run.err;
 }
 
-TEST_F(KestaCommandTest, MethodNotBuiltYetSaysSoAndWritesNothing) {
-  std::string out = (dir_.path() / "out.xml").string();
-  ProgramRun run = Kesta({"call", "WordFinder", kSample, "-o", out});
-  EXPECT_EQ(run.status, 2);
-  EXPECT_NE(run.err.find("WordFinder is not available in this build yet"), std::string::npos) << run.err;
-  EXPECT_NE(run.err.find("E_NOTIMPL"), std::string::npos);
+TEST_F(KestaCommandTest, AToolRunsWithoutADocumentAndOthersSayTheyNeedOne) {
+  ProgramRun run = Kesta({"call", "VerbSelector", "--do", "close"});
+  EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_TRUE(run.out.empty());
-  EXPECT_FALSE(std::filesystem::exists(out));
+  EXPECT_NE(run.err.find("[dialog] closed KESta Verb Selector -> 2 (Cancel)"), std::string::npos) << run.err;
+  run = Kesta({"call", "RemoveKestaPi"});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("kesta: call RemoveKestaPi needs a document"), std::string::npos) << run.err;
+  // With a document, a tool leaves it as it was.
+  std::string out = (dir_.path() / "out.xml").string();
+  run = Kesta({"call", "VerbSelector", kSample, "-o", out});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Saved(out), Saved(kSample));
 }
 
 TEST_F(KestaCommandTest, CheckOneElementByItsIdAttribute) {

@@ -112,6 +112,8 @@ TEST(DialogActions, ParseAndWriteBack) {
       {"untick 5", DialogAction::Untick, 5, -1, "", "untick 5"},
       {"close", DialogAction::Close, 0, -1, "", "close"},
       {"folder /tmp/a b", DialogAction::Folder, 0, -1, "/tmp/a b", "folder /tmp/a b"},
+      {"dblclick 371 3", DialogAction::DoubleClick, 371, 2, "", "dblclick 371 3"},
+      {"dblclick 371 pump|1", DialogAction::DoubleClick, 371, -1, "pump|1", "dblclick 371 pump|1"},
   };
   for (const Case& c : cases) {
     DialogAction a;
@@ -124,12 +126,83 @@ TEST(DialogActions, ParseAndWriteBack) {
     EXPECT_EQ(DialogActionText(a), c.back) << c.text;
   }
   for (const char* bad : {"", "press 1", "click", "click x", "click 1 2", "select 3", "select 3 -1",
-                          "close now", "tick 4 5"}) {
+                          "close now", "tick 4 5", "dblclick 3", "dblclick 3 0"}) {
     DialogAction a;
     std::string error;
     EXPECT_FALSE(ParseDialogAction(bad, &a, &error)) << bad;
     EXPECT_FALSE(error.empty()) << bad;
   }
+}
+
+// A sorted list box with double-clicks, a drop-down combo box and an edit
+// field with a limit.
+class ListsDialog : public CDialog {
+ public:
+  static const DialogTemplate& Template() {
+    static const DialogTemplate t = [] {
+      DialogTemplate d;
+      d.id = 901;
+      d.caption = "Lists";
+      auto add = [&](int id, ControlKind kind) {
+        DialogControl c;
+        c.id = id;
+        c.kind = kind;
+        d.controls.push_back(c);
+      };
+      add(371, ControlKind::ListBox);
+      d.controls.back().sorted = true;
+      add(365, ControlKind::ComboBox);
+      add(340, ControlKind::Edit);
+      return d;
+    }();
+    return t;
+  }
+  ListsDialog() : CDialog(Template()) {}
+  void DoDataExchange(CDataExchange* dx) override {
+    DDX_Control(dx, 371, list_);
+    DDX_Control(dx, 365, combo_);
+  }
+  BOOL OnInitDialog() override {
+    CDialog::OnInitDialog();
+    for (const char* s : {"valve", "Bolt", "pump", "bolt"}) list_.AddString(s);
+    for (const char* s : {"valve", "bolt"}) combo_.AddString(s);
+    combo_.SetCurSel(1);
+    edit_.Attach(this, 340);
+    edit_.SetLimitText(4);
+    return TRUE;
+  }
+  bool OnCommand(int id, Notification code) override {
+    if (id == 371 && code == Notification::DoubleClicked) {
+      removed.push_back(list_.GetText(list_.GetCurSel()));
+      list_.DeleteString(list_.GetCurSel());
+      return true;
+    }
+    return CDialog::OnCommand(id, code);
+  }
+  std::vector<std::string> removed;
+
+ private:
+  CListBox list_;
+  CComboBox combo_;
+  CEdit edit_;
+};
+
+TEST(ScriptedDialog, ListBoxesCombosAndLimits) {
+  ScriptedInteraction ui;
+  for (const char* a : {"dblclick 371 pump", "dblclick 371 1", "type 340 gaskets", "select 365 1"})
+    ui.QueueAction(a);
+  ListsDialog dialog;
+  dialog.DoModal();
+  const RecordedDialog& d = ui.Dialogs().at(0);
+  std::vector<std::string> opened;
+  for (const auto& row : d.opened.Find(371)->rows) opened.push_back(row[0]);
+  EXPECT_EQ(opened, (std::vector<std::string>{"Bolt", "bolt", "pump", "valve"}));
+  EXPECT_EQ(d.opened.Find(365)->text, "bolt");
+  EXPECT_EQ(dialog.removed, (std::vector<std::string>{"pump", "Bolt"}));
+  EXPECT_EQ(d.closed.Find(371)->rows.size(), 2u);
+  EXPECT_EQ(d.closed.Find(371)->selected, -1);
+  EXPECT_EQ(d.closed.Find(340)->text, "gask");
+  EXPECT_EQ(d.closed.Find(365)->text, "valve");
 }
 
 TEST(ScriptedDialog, PlaysQueuedActionsAndRecordsTheDialog) {
