@@ -1,0 +1,142 @@
+// The rules of the articles: the gate on the next word, the tables of "a"
+// and "an" at their vowel, 'u' and label edges, and the agreement state.
+#include <gtest/gtest.h>
+
+#include "rules/function_words/article_tables.h"
+#include "rules/function_words/function_word_bodies.h"
+#include "tests/rules/rule_cases.h"
+
+namespace {
+
+void Accepting(SentenceStateRec& s) { s.skipAgreement = 1; }
+
+TEST(ArticleRules, Body) {
+  static const BodyCase kCases[] = {
+      {"Fit/20 a/64", "a", "a: message=320 ruleId=4656", "a"},
+      // Words the articles do not judge; a one-character one is passed over.
+      {"Fit/20 a/64 ./48", "a", "", "."},
+      {"Fit/20 a/64 50/49 bolts/11 ./48", "a", "", "a"},
+      {"Fit/20 a/64 Apple/10 ./48", "a", "", "a"},
+      {"Fit/20 a/64 quick/30 fit/10 ./48", "a", "", "a"},
+      // The vowels and 'u'.
+      {"Fit/20 a/64 apple/10 ./48", "a", "a: suggestion=\"an\" message=311 ruleId=4757", "a"},
+      {"Fit/20 a/64 umbrella/10 ./48", "a", "a: written=\"a \" suggestion=\"an\" message=303 ruleId=4656", "a "},
+      {"Fit/20 a/64 unit/10 ./48", "a", "", "a"},
+      {"Fit/20 a/64 user/10 ./48", "a", "", "a"},
+      {"Fit/20 a/64 valves/11 ./48", "a", "valves: message=303 ruleId=5556", "valves"},
+      {"Fit/20 a/64 B/10 ./48", "a", "a: suggestion=\"a letter B\" message=303 entryWords=2 ruleId=4656", "B"},
+      {"Do/20 it/66 a/64 few/37 times/11 ./48", "a",
+       "a: suggestion=\"(Give quantity, range, time)\" message=305 entryWords=3 ruleId=2651\nfew: wordClass=40\n"
+       "times: wordClass=40", "times"},
+      {"Do/20 it/66 a/64 few/37 ./48", "a",
+       "a: suggestion=\"(Give quantity or range)\" message=305 entryWords=2 ruleId=2651\nfew: wordClass=40", "few"},
+      {"Use/20 a/64 lot/10 ./48", "a",
+       "a: suggestion=\"(Give range or qty.)\" message=302 entryWords=2 ruleId=2653\nlot: wordClass=40", "lot"},
+      {"Wait/20 a/64 while/70 ./48", "a",
+       "a: suggestion=\"(Give time ref.)\" message=305 entryWords=2 ruleId=2652\nwhile: wordClass=40", "while"},
+      // A capital "A" after a label word names an item, also before a vowel.
+      {"See/20 appendix/10{msg=325} A/64{msg=311 code=A*****} includes/21 ./48", "A",
+       "appendix: message=0\nA: classCode=\"D****\" wordClass=40 message=0\nincludes: wordClass=40", "A"},
+      {"Use/20 type/10 A/64 oil/16 ./48", "A", "A: wordClass=40\noil: wordClass=40", "A"},
+      {"Fit/20 pump/10 A/64 oil/16 ./48", "A", "A: suggestion=\"an\" message=311 ruleId=4757", "A"},
+      {"Fit/20 pump/10 A/64 hour/17 ./48", "A", "A: suggestion=\"an\" message=303 ruleId=4656", "A"},
+      {"Fit/20 pump/10 A/64 lot/10 ./48", "A", "", "A"},
+      // A sentence's own "A" is the article.
+      {"A/64 lot/10 is/24 ./48", "A",
+       "A: suggestion=\"(Give range or qty.)\" message=302 entryWords=2 ruleId=2653\nlot: wordClass=40", "lot"},
+      // "an".
+      {"Fit/20 an/64 book/10 ./48", "an", "an: suggestion=\"a\" message=311 ruleId=5651", "an"},
+      {"Fit/20 an/64 oil/16 ./48", "an", "", "an"},
+      {"Wait/20 an/64 hour/17 ./48", "an", "", "an"},
+      {"Fit/20 an/64 NVM/10 ./48", "an", "", "an"},
+      {"Fit/20 an/64{msg=311 msg2=325} eight/10{sub=311} ./48", "an", "an: message=0 message2=0\neight: subClass=0",
+       "an"},
+      {"An/64 information/10 is/24 ./48", "An", "An: suggestion=\"The\" message=326 ruleId=2751", "An"},
+      {"Set/20 it/66 to/68 an/64 even/52 number/10 ./48", "an",
+       "an: suggestion=\"(Give measurement)\" message=305 entryWords=2 ruleId=5651\neven: wordClass=40", "even"},
+      {"Fit/20 the/64 x/10 ./48", "the", "the: suggestion=\"(Sentence fault)\" message=321 ruleId=5651", "the"},
+      {"Fit/20 tha/64 x/10 ./48", "tha", "", "tha"},
+  };
+  RunBodyCases(ApplyArticleRules, kCases);
+}
+
+// An article begins a new subject, unless "and" or "or" joins it to the
+// subject before.
+TEST(ArticleRules, AgreementState) {
+  static const BodyCase kCases[] = {
+      {"A/64 pump/10 and/63 a/64 valve/10 are/25 ./48", "a", "", "a", Accepting, ""},
+      {"Fit/20 a/64 valve/10 ./48", "a", "", "a", Accepting, "skipAgreement=0"},
+      {"Fit/20 it/66 and/63 a/64", "a", "a: message=320 ruleId=4656", "a", Accepting, ""},
+  };
+  RunBodyCases(ApplyArticleRules, kCases);
+}
+
+TEST(ArticleRules, TablesRowByRow) {
+  using namespace article;
+  static const RowCase kACases[] = {
+      {"See/20 appendix/10 A/64 bb/20", "A", 0, nullptr},
+      {"See/20 classes/10 A/64 bb/20", "A", 0, nullptr},
+      {"See/20 door/10 A/64 data/10", "A", 0, nullptr},
+      {"See/20 door/10 A/64 bb/21", "A", 13, nullptr},
+      {"See/20 1/49 A/64 to/68", "A", 0, nullptr},
+      {"See/20 1/49 A/64 bb/10{sub=325}", "A", 0, nullptr},
+      {"See/20 1/49 A/64{mark=1} bb/20", "A", 0, nullptr},
+      {"See/20 1/49 A/64 bb/21", "A", 13, nullptr},
+      {"Fit/20 a/64 unit/10", "a", 1, nullptr},
+      {"Fit/20 a/64 umbrella/10", "a", 2, nullptr},
+      {"Fit/20 a/64 B/10", "a", 3, nullptr},
+      {"Fit/20 a/64 valves/11", "a", 4, nullptr},
+      {"Fit/20 a/64 oil/16", "a", 5, nullptr},
+      {"Fit/20 it/66 with/74 a/64 level/10", "a", 6,
+       "with: suggestion=\"(Try ... to)\" message=324 ruleId=4651"},
+      {"Do/20 it/66 a/64 few/37 times/11", "a", 7, nullptr},
+      {"Do/20 it/66 a/64 few/37", "a", 8, nullptr},
+      {"Do/20 it/66 a/64 set/10 length/10", "a", 9, "set: message=324 ruleId=2651"},
+      {"Fit/20 a/64 max/45", "a", 10, nullptr},
+      {"Fit/20 a/64 fit/20", "a", 11, "fit: wordClass=40"},
+      {"Fit/20 pump/10 A/64 hour/17", "A", 12, nullptr},
+      {"Fit/20 pump/10 A/64 pump/10", "A", 13, nullptr},
+      {"Go/20 a/64 long/30 way/10", "a", 14, nullptr},
+      {"Go/20 a/64 close/30 fit/10", "a", 15, nullptr},
+      // Reached only by an article that is not a letter: a letter after
+      // "a" is taken by the row of "a letter".
+      {"Fit/20 #/64 B/10", "#", 16,
+       "#: suggestion=\"a letter B/a mark B\" message=323 entryWords=2 ruleId=4759 verbForm=X"},
+      {"Set/20 it/66 to/68 a/64 minimum/30", "a", 17,
+       "minimum: suggestion=\"minimum value/minimum range/(Be specific)\" message=305 ruleId=4656"},
+      {"Set/20 it/66 to/68 a/64 maximum/30", "a", 18,
+       "maximum: suggestion=\"maximum value/maximum range/(Be specific)\" message=305 ruleId=4656"},
+      {"Set/20 it/66 to/68 a/64 minimum/10", "a", 19, nullptr},
+      {"Turn/20 half/37 a/64 turn/10", "a", 20,
+       "half: suggestion=\"(Use degrees, scale or range)\" wordClass=40 subClass=305 message=305"},
+      {"Use/20 a/64 group/30", "a", 21, "group: wordClass=10"},
+      {"Use/20 a/64 half/37 turn/10", "a", 22,
+       "half: suggestion=\"(Use degrees, scale or range)\" wordClass=40 subClass=305 message=305"},
+      {"Use/20 a/64 bit/10", "a", 23, nullptr},
+      {"Use/20 a/64 couple/10", "a", 24, "a: suggestion=\"two\" message=302 entryWords=2 ruleId=2653"},
+      {"Use/20 a/64 lot/10", "a", 25, nullptr},
+      {"Use/20 a/64 much/38", "a", 26, "a: message=302 entryWords=2 ruleId=2653"},
+      {"Use/20 a/64 time/10", "a", 27, nullptr},
+      {"Use/20 a/64 way/10", "a", 28, "a: suggestion=\"a method/a procedure\" message=305 entryWords=2 ruleId=2652"},
+      {"Fit/20 a/64{split=4} bb/10{split=4}", "a", 29, nullptr},
+      {"Fit/20 a/64 to/68", "a", 30, nullptr},
+  };
+  RunRowCases(kA, kACases);
+
+  static const RowCase kAnCases[] = {
+      {"An/64 information/10", "An", 0, nullptr},
+      {"Use/20 an/64 data/10", "an", 1, "an: suggestion=\"the\" message=326 ruleId=2751"},
+      {"Use/20 like/60 an/64 oil/16", "an", 2, "like: suggestion=\"for example\" message=301 ruleId=7751"},
+      {"Use/20 an/64 hour/17", "an", 3, nullptr},
+      {"Use/20 an/64 kg/45", "an", 3, nullptr},
+      {"Use/20 an/64 amp/45", "an", -1, nullptr},
+      {"Use/20 an/64 utility/10", "an", 4, "an: suggestion=\"a\" message=303 ruleId=4652"},
+      {"Use/20 an/64 NVM/10", "an", 5, nullptr},
+      {"Use/20 an/64 book/10", "an", 6, nullptr},
+      {"Set/20 it/66 to/68 an/64 odd/30 number/10", "an", 7, nullptr},
+      {"Set/20 to/68 an/64 odd/30 number/10", "an", -1, nullptr},
+  };
+  RunRowCases(kAn, kAnCases);
+}
+
+}  // namespace
