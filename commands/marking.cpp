@@ -1,5 +1,6 @@
 // Writes the findings of the last check into the document: one marker per
 // finding, or a direct correction for the kinds that correct.
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "commands/findings_view.h"
 #include "commands/mark_plan.h"
 #include "commands/marker_text.h"
+#include "engine/ascii_text.h"
 #include "engine/word_rec.h"
 #include "platform/bounded_text.h"
 #include "platform/interaction.h"
@@ -213,7 +215,25 @@ void WriteMarker(HostChannel& host, MarkWork& w, const MarkInput& in) {
   const char* colour = CategoryColour(in.category);
   RefineSearch(in, w);
 
-  SearchOrSkip(host, SearchCommand("clm; find -f -e -select ", w.S), w, in);
+  // Words that a finding covers may run across markup the search does not
+  // cross ("parsing and</secondary></indexterm>If"): then the finding is
+  // marked on its own first word rather than lost.
+  const std::size_t join = w.S.find('.');
+  bool found = false;
+  if ((w.backwardMode == 0 || w.backwardMode == 7) && join != std::string::npos && join >= 2 &&
+      std::all_of(w.S.begin(), w.S.begin() + static_cast<std::ptrdiff_t>(join),
+                  [](char c) { return IsAsciiLetter(static_cast<unsigned char>(c)); })) {
+    try {
+      host.Execute(SearchCommand("clm; find -f -e -q -select ", w.S));
+      found = true;
+    } catch (const _com_error&) {
+      w.S.resize(join);
+      w.F = w.S;
+      w.findF = w.S;
+    }
+    if (found) StayInScope(host);
+  }
+  if (!found) SearchOrSkip(host, SearchCommand("clm; find -f -e -select ", w.S), w, in);
   if (w.backwardMode > 0) {
     Guarded([&] { host.Execute("clear_mark all"); });
     try {

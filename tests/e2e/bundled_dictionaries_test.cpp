@@ -29,8 +29,8 @@ class BundledDictionaries : public ::testing::Test {
 TEST_F(BundledDictionaries, CorrectTextKeepsItsWords) {
   const char* clean[] = {
       // Units of measure are approved technical words.
-      "Set the pressure to 25 mm, 250 psi, 1500 rpm, 12 volts, 2 hours, 20 degrees and 40 kg and stop.",
-      "Stop for 1 hour or 5 minutes at 1 volt, 1 degree, 5 percent, 2 litres and 40 kPa and 30 Nm.",
+      "Set the pressure to 25 mm, 250 psi, 1500 rpm, 12 volts, 2 hours, 20 degrees and 40 kg to the pump.",
+      "Stop for 1 hour or 5 minutes at 1 volt, 1 degree, 5 percent, 2 litres, 40 kPa and 30 Nm.",
       "Hours are shown on the pump.",
       // A compound that its form classes needs no dictionary entry.
       "The lead-free seal is on the pump.",
