@@ -116,9 +116,9 @@ TEST(CheckIfPhrase, Rows) {
         {"Stop/20 if/70 allowed/40 ./48", "if", 9, nullptr},
         {"Stop/20 if/70 altered/40 ./48", "if", 10, nullptr},
         {"Stop/20 if/70 is/24 hot/30 ./48", "if", 11,
-       "if: message=302 entryWords=2 ruleId=1494"},
+         "if: message=302 entryWords=2 ruleId=1494"},
         {"Stop/20 if/70 given/22 it/66 ./48", "if", 12,
-       "if: suggestion=\"if xxx is shown in\" message=302 entryWords=2 ruleId=1494"},
+         "if: suggestion=\"if xxx is shown in\" message=302 entryWords=2 ruleId=1494"},
         {"Stop/20 if/70 greater/40 ./48", "if", 13, nullptr},
         {"Stop/20 if/70 desired/40 ./48", "if", 14, nullptr},
         {"Stop/20 if/70 equipped/40 ./48", "if", 15, nullptr},
@@ -134,18 +134,18 @@ TEST(CheckIfPhrase, Rows) {
   {
     static const RowCase kCases[] = {
         {"Stop/20 even/40 if/70 zz/40 ./48", "if", 0,
-       "even: suggestion=\"if/when/(Rephrase)\" message=300 entryWords=2 ruleId=6494"},
+         "even: suggestion=\"if/when/(Rephrase)\" message=300 entryWords=2 ruleId=6494"},
         {"Check/20 if/70 valve/10{mark=1} opens/21 ./48", "if", 1,
-       "Check: suggestion=\"make sure that/(Rephrase)\" message=300 entryWords=2 ruleId=6494"},
+         "Check: suggestion=\"make sure that/(Rephrase)\" message=300 entryWords=2 ruleId=6494"},
     };
     RunRowCases(CheckIfRows(), kCases);
   }
   {
     static const RowCase kCases[] = {
         {"If/70 needed/22 x/40 ./48", "If", 0,
-       "If: suggestion=\"if necessary\" message=324 entryWords=2 ruleId=4662"},
+         "If: suggestion=\"if necessary\" message=324 entryWords=2 ruleId=4662"},
         {"If/70 noted/22 x/40 ./48", "If", 1,
-       "If: message=324 entryWords=2 ruleId=4662"},
+         "If: message=324 entryWords=2 ruleId=4662"},
         // Only "needed" has the advice; "noted" shares its first letter.
         {"If/70 further/22 x/40 ./48", "If", 1, nullptr},
     };

@@ -43,24 +43,24 @@ TEST(CheckNegativePhrase, Rows) {
   {
     static const RowCase kCases[] = {
         {"Use/20 no/77 more/40 than/40 ./48", "no", 0,
-       "no: suggestion=\"maximum\" message=305 entryWords=3 ruleId=4318"},
+         "no: suggestion=\"maximum\" message=305 entryWords=3 ruleId=4318"},
         {"Use/20 no/77 less/40 than/40 ./48", "no", 1,
-       "no: suggestion=\"minimum\" message=305 entryWords=3 ruleId=8014"},
+         "no: suggestion=\"minimum\" message=305 entryWords=3 ruleId=8014"},
     };
     RunRowCases(NoLimitRows(), kCases);
   }
   {
     static const RowCase kCases[] = {
         {"Use/20 no/77 pushing/40 ./48", "no", 0,
-       "no: suggestion=\"Do Not Push\" message=307 entryWords=2 ruleId=2125"},
+         "no: suggestion=\"Do Not Push\" message=307 entryWords=2 ruleId=2125"},
         {"Use/20 no/77 running/40 ./48", "no", 1,
-       "no: suggestion=\"Do Not Run\" message=307 entryWords=2 ruleId=2125"},
+         "no: suggestion=\"Do Not Run\" message=307 entryWords=2 ruleId=2125"},
         {"Use/20 no/77 reaching/40 ./48", "no", 2,
-       "no: suggestion=\"Do Not reach into ...\" message=307 entryWords=2 ruleId=2125"},
+         "no: suggestion=\"Do Not reach into ...\" message=307 entryWords=2 ruleId=2125"},
         {"Use/20 no/77 stepping/40 ./48", "no", 3,
-       "no: suggestion=\"Do Not Step\" message=307 entryWords=2 ruleId=2125"},
+         "no: suggestion=\"Do Not Step\" message=307 entryWords=2 ruleId=2125"},
         {"Use/20 no/77 entry/40 ./48", "no", 4,
-       "no: suggestion=\"(Use no + infinitive)\" message=307 entryWords=2 ruleId=2125"},
+         "no: suggestion=\"(Use no + infinitive)\" message=307 entryWords=2 ruleId=2125"},
         {"Use/20 no/77 pressing/23 ./48", "no", 0, nullptr},
     };
     RunRowCases(NoSignRows(), kCases);
@@ -68,21 +68,21 @@ TEST(CheckNegativePhrase, Rows) {
   {
     static const RowCase kCases[] = {
         {"It/66 has/40 no/77 zz/40 ./48", "no", 0,
-       "has: suggestion=\"does not have\" message=334 entryWords=2 ruleId=8011"},
+         "has: suggestion=\"does not have\" message=334 entryWords=2 ruleId=8011"},
         {"It/66 have/40 no/77 zz/40 ./48", "no", 1,
-       "have: suggestion=\"do not have\" message=334 entryWords=2 ruleId=8011"},
+         "have: suggestion=\"do not have\" message=334 entryWords=2 ruleId=8011"},
     };
     RunRowCases(HasNoRows(), kCases);
   }
   {
     static const RowCase kCases[] = {
         {"It/66 no/77 longer/34 works/21 ./48", "no", 0,
-       "no: suggestion=\"not now/(Rephrase)\" message=334 entryWords=2 ruleId=4018"},
+         "no: suggestion=\"not now/(Rephrase)\" message=334 entryWords=2 ruleId=4018"},
         {"Use/20 no/77 later/40 than/40 ./48", "no", 1, nullptr},
         {"Use/20 no/77 sooner/40 ./48", "no", 2, nullptr},
         {"Use/20 no/77 need/40 ./48", "no", 3, nullptr},
         {"Find/20 no/77 signs/11 of/67 wear/10 ./48", "no", 4,
-       "no: suggestion=\"no indication of\" message=324 entryWords=3 ruleId=4018"},
+         "no: suggestion=\"no indication of\" message=324 entryWords=3 ruleId=4018"},
         {"Use/20 no/77 effect/40 ./48", "no", 5, nullptr},
         {"Use/20 no/77 problem/40 ./48", "no", 6, nullptr},
         {"Use/20 no/77 purpose/40 ./48", "no", 7, nullptr},
