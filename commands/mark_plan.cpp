@@ -12,8 +12,6 @@ constexpr std::size_t npos = std::string::npos;
 
 // Bounds-checked character read: past the end reads as NUL.
 char At(std::string_view s, std::size_t i) { return i < s.size() ? s[i] : '\0'; }
-
-bool KindIs(const std::string& kind, std::string_view k) { return kind == k; }
 }  // namespace
 
 KeyReading ReadMarkKey(const MarkInput& in, MarkWork& w) {
@@ -41,12 +39,12 @@ KeyReading ReadMarkKey(const MarkInput& in, MarkWork& w) {
   w.keepDots = true;
   w.wordDots = false;
 
-  if (w.F.find('.') != npos && !KindIs(w.kind, "A")) {
+  if (w.F.find('.') != npos && w.kind != FindingKind::Correction) {
     bool dotLast = w.F.find('.') == w.F.size() - 1;
     if (IsDigit(At(w.F, 0))) {
       w.keepDots = false;
       w.hyphenate = true;
-      w.kind = "W";
+      w.kind = FindingKind::Word;
       if (At(w.F, 1) == '.') {
         w.keepDots = true;
         w.wordDots = true;
@@ -59,7 +57,7 @@ KeyReading ReadMarkKey(const MarkInput& in, MarkWork& w) {
       if (dotLast) {
         w.keepDots = true;
         w.wordDots = true;
-        w.kind = "W";
+        w.kind = FindingKind::Word;
       }
     }
   }
@@ -100,7 +98,7 @@ KeyReading ReadMarkKey(const MarkInput& in, MarkWork& w) {
     w.F = w.S;
     w.refineMode = 7;
     w.parenthesised = true;
-    w.kind = "W";
+    w.kind = FindingKind::Word;
     std::string plural = before;
     if (At(w.S, q + 2) == '.') {
       plural += "s";
@@ -142,40 +140,40 @@ void ApplyLeadingKeyChar(const MarkInput& in, MarkWork& w) {
   } else if (At(in.searchKey, 0) == ',') {
     w.F = ",";
     w.refineMode = 7;
-    w.kind = "D";
+    w.kind = FindingKind::OneWord;
   }
 }
 
 void RefineSearch(const MarkInput& in, MarkWork& w) {
   if (in.category == 8 && w.F.size() == 1) w.refineMode = 0;
-  if (KindIs(w.kind, "W") || KindIs(w.kind, "D")) w.refineMode = 7;
-  if (KindIs(w.kind, "Z")) {
+  if (w.kind == FindingKind::Word || w.kind == FindingKind::OneWord) w.refineMode = 7;
+  if (w.kind == FindingKind::Possessive) {
     w.F = w.S.substr(0, w.S.size() >= 2 ? w.S.size() - 2 : 0) + "'s";
     w.refineMode = 0;
   }
-  w.backwardMode = KindIs(w.kind, "S") ? 0 : w.refineMode;
+  w.backwardMode = w.kind == FindingKind::Contraction ? 0 : w.refineMode;
 
   // Where an apostrophe of the document stood as '?' in the key, the
   // backward search keeps '.' (any character), so a typographic apostrophe
   // is found as well as a straight one.
   bool apostrophes = false;
-  if (in.category == 10 && w.F.size() > 2 && !KindIs(w.kind, "Z")) {
+  if (in.category == 10 && w.F.size() > 2 && w.kind != FindingKind::Possessive) {
     std::size_t q = w.S.find('?');
-    if (KindIs(w.kind, "S") && q != npos && q > 1) {
+    if (w.kind == FindingKind::Contraction && q != npos && q > 1) {
       w.F = w.S;
       std::ranges::replace(w.S, '?', '.');
       w.backwardMode = 1;
       apostrophes = true;
     }
-    static constexpr std::string_view kOwnSearch[] = {"S", "I", "V", "D", "W"};
-    bool own = false;
-    for (std::string_view k : kOwnSearch) own = own || w.kind == k;
+    bool own = KindIsOneOf(w.kind, {FindingKind::Contraction, FindingKind::ItIs,
+                                     FindingKind::Semicolon, FindingKind::OneWord,
+                                     FindingKind::Word});
     if (!own && w.backwardMode != 7) {
       w.S += "..";
       w.backwardMode = 7;
     }
   }
-  if (in.category == 28 && !KindIs(w.kind, "M")) {
+  if (in.category == 28 && w.kind != FindingKind::SentenceArticle) {
     std::size_t dot = w.S.find('.');
     if (dot != npos) {
       w.S.resize(dot);
@@ -192,7 +190,7 @@ void RefineSearch(const MarkInput& in, MarkWork& w) {
   w.findF = w.F;
   if (apostrophes) {
     std::ranges::replace(w.findF, '?', '.');
-    std::ranges::replace(w.F, '?', KindIs(w.kind, "I") || in.category == 10 ? '\'' : '-');
+    std::ranges::replace(w.F, '?', w.kind == FindingKind::ItIs || in.category == 10 ? '\'' : '-');
   }
 }
 

@@ -5,13 +5,15 @@
 #include <string>
 #include <string_view>
 
+#include "engine/finding_kind.h"
+
 // The fields of a finding record that the marking reads.
 struct MarkInput {
   int category = 0;
   int markerNumber = 0;
   int ruleId = 0;
   int markMode = 0;
-  std::string kind;
+  FindingKind kind = FindingKind::None;
   std::string searchKey;  // search text, ':' and the rest; advice after the last '!' (ParseSearchKey)
   std::string altWord;
   std::string suggestion;
@@ -23,7 +25,7 @@ struct MarkWork {
   std::string F;          // find text of the backward search and the marker text
   std::string findF;      // F as searched: apostrophe places kept as '.'
   std::string A;          // advice
-  std::string kind;
+  FindingKind kind = FindingKind::None;
   bool keepDots = false;
   bool wordDots = false;
   bool hyphenate = false;
@@ -43,7 +45,7 @@ enum class KeyReading {
 // hyphens, slash, parentheses. Fills `work` from `in`.
 KeyReading ReadMarkKey(const MarkInput& in, MarkWork& work);
 
-// Kind "A" with a '?' in S: the search text and the correction to insert.
+// A correction with a '?' in S: the search text and the correction to insert.
 struct ArticleCorrection {
   std::string search;
   std::string insert;
@@ -54,8 +56,8 @@ ArticleCorrection ArticleFix(const MarkWork& work);
 std::string DotsForBlanksAndHyphens(std::string s);
 
 // For the other kinds: the '?' and ',' keys, then (after the host step of
-// kind "M") the refinements by kind and by category 10 and 28 that settle
-// S, F and the backward mode.
+// the sentence article) the refinements by kind and by category 10 and 28
+// that settle S, F and the backward mode.
 void ApplyLeadingKeyChar(const MarkInput& in, MarkWork& work);
 void RefineSearch(const MarkInput& in, MarkWork& work);
 

@@ -85,7 +85,7 @@ void SearchOrSkip(HostChannel& host, const std::string& command, const MarkWork&
   } catch (const _com_error& e) {
     Guarded([&] { host.Execute("clear_mark all"); });
     ShowEngineError(e.Description() + " Report KESta error (86)." + "\n(KESta Search  -" + w.S +
-                        "- Key " + w.kind + std::to_string(in.ruleId) + ") ",
+                        "- Key " + std::string(KindLetters(w.kind)) + std::to_string(in.ruleId) + ") ",
                     "Report KESta problem", MB_ICONERROR);
     throw NextRecord{};
   }
@@ -145,7 +145,7 @@ bool MarkCorrectionB(HostChannel& host, MarkWork& w, const MarkInput& in) {
   return true;
 }
 
-// Kind "V": S is ". " and the start of the next word, its first character
+// A semicolon: S is ". " and the start of the next word, its first character
 // standing for the semicolon. That character is searched as ';' (as '.' it
 // would take the last letter of any earlier word), and the marker then
 // wraps the semicolon just found, reached by a backward search, so that
@@ -183,7 +183,7 @@ bool MarkSemicolon(HostChannel& host, MarkWork& w, const MarkInput& in) {
   return true;
 }
 
-// Kind "M": the finding belongs to the sentence's first word, the article
+// A sentence article: the finding belongs to the sentence's first word, the article
 // that the check does not keep; mark "The" (or "THE") before the word.
 void FindSentenceArticle(HostChannel& host, MarkWork& w) {
   w.S = w.F;
@@ -198,7 +198,7 @@ void FindSentenceArticle(HostChannel& host, MarkWork& w) {
   });
   w.S = found[1] == 'H' ? "THE" : "The";
   w.F = w.S;
-  w.kind = "W";
+  w.kind = FindingKind::Word;
   Guarded([&] {
     host.Execute("clear_mark all");
     // Back over the article, so that the search for it below finds this one
@@ -311,27 +311,27 @@ HRESULT MarkingEngineWork(HostChannel& host) {
         return true;
       }
       try {
-        switch (w.kind.empty() ? '\0' : w.kind[0]) {
-          case 'A':
+        switch (w.kind) {
+          case FindingKind::Correction:
             // A correction with nothing to put in place of the words found
             // would only delete them: it is marked like any other finding.
             if (w.A.empty() && w.S.find('?') == std::string::npos && w.S.substr(0, 3) != "...") {
-              w.kind = "W";
+              w.kind = FindingKind::Word;
               break;
             }
             if (MarkCorrectionA(host, w, in)) ++Check.markedCount;
             return true;
-          case 'B':
+          case FindingKind::Replacement:
             if (MarkCorrectionB(host, w, in)) ++Check.markedCount;
             return true;
-          case 'V':
+          case FindingKind::Semicolon:
             if (MarkSemicolon(host, w, in)) ++Check.markedCount;
             return true;
           default:
             break;
         }
         ApplyLeadingKeyChar(in, w);
-        if (w.kind == "M") FindSentenceArticle(host, w);
+        if (w.kind == FindingKind::SentenceArticle) FindSentenceArticle(host, w);
         WriteMarker(host, w, in);
         ++Check.markedCount;
       } catch (NextRecord) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/finding_kind.h"
 #include "engine/pass_marks.h"
 #include "engine/pass_text.h"
 #include "engine/message_codes.h"
@@ -15,6 +16,7 @@
 
 using ascii::Contains;
 using pass::ClearCodes;
+using K = FindingKind;
 
 namespace {
 
@@ -35,6 +37,7 @@ struct Work {
   std::string advice;  // A, at most 83 characters
   std::string search;  // S, at most 255
   std::string key;     // at most 255
+  FindingKind kind = FindingKind::Word;  // stored in the record as its letters
   void SetAdvice(std::string_view a) { advice = std::string(a.substr(0, 83)); }
   void SetSearch(std::string_view s) { search = std::string(s.substr(0, kSearchKeyMax)); }
 };
@@ -61,7 +64,7 @@ std::string StandardKey(std::string_view search, int number, std::string_view ad
   return key;
 }
 
-// The one-word correction forms of kinds "A" and "V".
+// The one-word correction forms of the corrections and the semicolon.
 std::string CorrectionKey(std::string_view written, std::string_view advice) {
   std::string key;
   AppendKeyText(key, written, kSearchKeyMax - 5);
@@ -92,7 +95,7 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
   if (w->message == Msg::Measurement && (IsDigit(T[0]) || (T[0] == '.' && IsDigit(T[1])))) {
     w->entryWords = 1;
     w->written.append('.');
-    rec.kind = "A";
+    work.kind = K::Correction;
     rec.word = w->written.str();
     work.SetAdvice(w->suggestion.view());
     w->message = Msg::Spelling;
@@ -108,7 +111,7 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
         rec.altWord = w->written.str();
       }
       w->message = Msg::Spelling;
-      rec.kind = rec.suggestion[0] == '&' ? "B" : "A";
+      work.kind = rec.suggestion[0] == '&' ? K::Replacement : K::Correction;
     } else {
       std::string joined = "...";
       if (next) joined += next->written.view();
@@ -127,7 +130,7 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
   }
   // 8: a repeated article.
   if (w->tag.startsWith("<RP>")) {
-    rec.kind = "A";
+    work.kind = K::Correction;
     w->sentencePos = 1;
     ClearTag(w);
     w->written.set(3, '.');
@@ -136,7 +139,7 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
   }
   // 9
   if (w->tag.startsWith("<ES>")) {
-    rec.kind = "A";
+    work.kind = K::Correction;
     w->sentencePos = 1;
     work.SetAdvice(w->written.view());
     ClearTag(w);
@@ -145,13 +148,13 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
   }
   // 10
   if (w->tag.startsWith("<##>")) {
-    rec.kind = "A";
+    work.kind = K::Correction;
     w->sentencePos = 1;
     ClearTag(w);
   }
   // 11: a semicolon, marked together with the start of the next word.
   if (w->message == Msg::Punctuation && T[0] == ';') {
-    rec.kind = "V";
+    work.kind = K::Semicolon;
     const WordRec& n = NextOr(w);
     if (!IsAsciiLetter(n.written[0]) || !IsAsciiLetter(n.written[1])) return false;
     std::string s = n.markFlag == '1' ? ". ... " : ". ";
@@ -163,7 +166,7 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
   }
   // 12
   if (w->message == Msg::Hyphenation && !w->suggestion.empty()) {
-    rec.kind = "D";
+    work.kind = K::OneWord;
     w->sentencePos = 1;
     std::string a(w->suggestion.view());
     if (a[0] == 'N') a.erase(0, 1);
@@ -177,7 +180,7 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
     rec.markMode = 1;
     if (w->tokenKind != 9) {
       rec.altWord = w->written.str();
-      if (w->sentencePos > 0 && PrevOr(w).tokenKind != 8) rec.kind = "B";
+      if (w->sentencePos > 0 && PrevOr(w).tokenKind != 8) work.kind = K::Replacement;
     }
     ClearTag(w);
   }
@@ -186,7 +189,7 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
   // 15
   if (w->tag[0] == '<' && w->tag[1] == ' ' && IsAsciiLetter(w->tag[2])) {
     const char x = w->tag[2];
-    rec.kind = "D";
+    work.kind = K::OneWord;
     ClearTag(w);
     rec.subKind = "SP";
     rec.word = w->written.str();
@@ -196,13 +199,13 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
   // 16
   if (w->entryWords < 2 && w->tag.startsWith("<+") && IsAsciiLetter(w->tag[2])) {
     const char x = w->tag[2];
-    rec.kind = "W";
+    work.kind = K::Word;
     w->entryWords = 1;
     if (!Contains(w->written, ' ')) {
       rec.word = w->written.str();
       w->written.append('.');
       w->written.append(x);
-      rec.kind = "D";
+      work.kind = K::OneWord;
     } else {
       std::string s(w->written.view());
       ReplaceFirst(s, ' ', ".");
@@ -211,7 +214,7 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
     ClearTag(w);
   }
   // 17
-  if (w->message == Msg::Spelling && !w->suggestion.empty() && rec.kind != "A") {
+  if (w->message == Msg::Spelling && !w->suggestion.empty() && work.kind != K::Correction) {
     rec.subKind = "D";
     w->sentencePos = 1;
     ClearTag(w);
@@ -220,7 +223,7 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
   // 18: the comma tags of the tokenizer.
   if ((w->message == Msg::Comma || T[0] == ',') && w->tag[0] == '<' && w->tag[1] == ',' &&
       w->tag[2] && w->tag[3] && w->tag[4] == '>') {
-    rec.kind = "C";
+    work.kind = K::CommaTag;
     rec.category = 18;
     // The tag holds the blank after the comma and the next word's first
     // letter; the '.' of the key stands for that blank, so it is not written
@@ -244,20 +247,20 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
     rec.word = w->written.str() + ' ' + c;
     w->written.append('.');
     w->written.append(c);
-    rec.kind = "J";
+    work.kind = K::LineEnd;
     ClearTag(w);
   }
   // 21
   if (T[0] == '!') return false;
   // 22
   if (w->message == Msg::NotInDictionary) {
-    rec.kind = w->suggestion.empty() ? "W" : "D";
+    work.kind = w->suggestion.empty() ? K::Word : K::OneWord;
     w->splitKind = '0';
     w->extraFlag = '\0';
   }
   // 23: "it's" where "its" or "it is" is meant.
   if (w->extraFlag == '5' && (w->message == Msg::Apostrophe || w->subClass == Msg::Apostrophe)) {
-    rec.kind = "I";
+    work.kind = K::ItIs;
     w->splitKind = '0';
     w->extraFlag = '\0';
     work.SetAdvice("it is/(Noun ... is)");
@@ -267,13 +270,13 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
     rec.markMode = 1;
     rec.altWord = w->written.str();
     w->written.append("..");
-    rec.kind = "Z";
+    work.kind = K::Possessive;
     rec.word = w->written.str() + "'s";
   }
   // 25, 26
-  if (w->message == Msg::Style && w->separatorFlag == 'r') rec.kind = "(^)";
+  if (w->message == Msg::Style && w->separatorFlag == 'r') work.kind = K::StyleMark;
   if (w->message == Msg::Capitalization && w->verbForm == 'R') {
-    rec.kind = "(#)";
+    work.kind = K::CapitalMark;
     work.SetAdvice(w->suggestion.view());
   }
   // 27
@@ -310,13 +313,13 @@ void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
   WordRec* n2 = Next(w, 2);
   WordRec* n3 = Next(w, 3);
   auto written = [](const WordRec* r) { return r ? std::string(r->written.view()) : std::string(); };
-  const bool keepKind = OneOf(rec.kind, {"A", "B"});
+  const bool keepKind = KindIsOneOf(work.kind, {K::Correction, K::Replacement});
   const auto& sug = w->suggestion;
   if (w->entryWords == 2) {
     if (!sug.empty()) work.SetAdvice(sug.view());
     std::string s = written(w) + (formerTag1 == 'D' ? ".." : " ") + written(n1);
     rec.word = s;
-    if (!keepKind) rec.kind = "W";
+    if (!keepKind) work.kind = K::Word;
     std::ranges::replace(s, ' ', '.');
     work.SetSearch(s);
     ClearCodes(n1);
@@ -327,28 +330,28 @@ void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
     work.SetSearch(s);
     ClearCodes(n1);
     ClearCodes(n2);
-    if (!keepKind) rec.kind = "W";
+    if (!keepKind) work.kind = K::Word;
     if (!sug.empty()) work.SetAdvice(sug.view());
   } else if (w->entryWords >= 4) {
-    if (!OneOf(rec.kind, {"A", "V"})) rec.kind = "W";
+    if (!KindIsOneOf(work.kind, {K::Correction, K::Semicolon})) work.kind = K::Word;
     rec.word = written(w) + ' ' + written(n1) + ' ' + written(n2) + ' ' + written(n3);
     work.SetSearch(written(w) + '.' + written(n1) + '.' + written(n2) + '.' + written(n3));
     if (!sug.empty()) work.SetAdvice(sug.view());
     ClearCodes(n1);
     ClearCodes(n2);
     ClearCodes(n3);
-  } else if (OneOf(rec.kind, {"V", "A"})) {
+  } else if (KindIsOneOf(work.kind, {K::Semicolon, K::Correction})) {
     work.key = CorrectionKey(w->written.view(), work.advice);
-  } else if (OneOf(rec.kind, {"Z", "W"})) {
+  } else if (KindIsOneOf(work.kind, {K::Possessive, K::Word})) {
     work.SetSearch(w->written.view());
     w->sentenceLength = 0;
-  } else if (!work.advice.empty() && OneOf(rec.kind, {"D", "J"})) {
+  } else if (!work.advice.empty() && KindIsOneOf(work.kind, {K::OneWord, K::LineEnd})) {
     std::string s(w->written.view());
     rec.word = s;
     w->sentenceLength = 0;
     std::ranges::replace(s, ' ', '.');
     work.SetSearch(s);
-  } else if (OneOf(rec.kind, {"C", "D", "M"})) {
+  } else if (KindIsOneOf(work.kind, {K::CommaTag, K::OneWord, K::SentenceArticle})) {
     std::string s(w->written.view());
     ReplaceFirst(s, ' ', ".");
     work.SetSearch(s);
@@ -357,11 +360,11 @@ void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
     if (w->tag[0] == '<') {
       s += '.';
       s += w->tag[2];
-      rec.kind = "W";
+      work.kind = K::Word;
     }
     if (s.find(' ') != std::string::npos) {
       ReplaceFirst(s, ' ', ".");
-      rec.kind = "W";
+      work.kind = K::Word;
     }
     work.SetSearch(s);
     if (!sug.empty()) work.SetAdvice(sug.view());
@@ -371,7 +374,7 @@ void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
     w->sentenceLength = 0;
     std::ranges::replace(s, ' ', '.');
     work.SetSearch(s);
-    rec.kind = "D";
+    work.kind = K::OneWord;
   }
 }
 
@@ -395,23 +398,25 @@ int CollectMessages(WordRec* head) {
     rec.markerNumber = w->sentencePos;
     rec.ruleId = w->ruleId;
     rec.word = w->written.str();
-    rec.kind = "W";
     Work work;
     const char formerTag1 = w->tag[1];
     if (!ApplyMarks(w, rec, work)) continue;
     // 30 (the working texts start empty). 31
-    if ((w->caseFlag == '1' || w->caseFlag == '2') && OneOf(rec.kind, {"W", "I", "(^)", "(#)"}) &&
+    if ((w->caseFlag == '1' || w->caseFlag == '2') &&
+        KindIsOneOf(work.kind, {K::Word, K::ItIs, K::StyleMark, K::CapitalMark}) &&
         IsAsciiLower(w->suggestion[0]) && w->length > 1)
       MatchSuggestionCase(w);
     // 32
     if (!w->suggestion.empty() && w->message != Msg::Style && w->message != Msg::Spelling &&
-        w->message != 0 && !OneOf(rec.kind, {"C", "A", "V", "Z"}) && w->tag[0] != '<')
+        w->message != 0 &&
+        !KindIsOneOf(work.kind, {K::CommaTag, K::Correction, K::Semicolon, K::Possessive}) &&
+        w->tag[0] != '<')
       work.SetAdvice(w->suggestion.view());
     // 33: apostrophes and contractions.
     if (w->message == Msg::Apostrophe && w->extraFlag != 'I') {
       w->entryWords = 1;
       if (w->extraFlag == '4') {
-        rec.kind = "S";
+        work.kind = K::Contraction;
         ExpandContraction(w);
         std::string a(w->suggestion.view());
         if (w->sentencePos == 0 && !a.empty()) a[0] = AsciiUpper(a[0]);
@@ -421,10 +426,10 @@ int CollectMessages(WordRec* head) {
     // 34: a long sentence.
     if (w->message == Msg::SentenceLength) {
       rec.markerNumber = w->sentenceLength;
-      rec.kind = "W";
+      work.kind = K::Word;
       w->suggestion.clear();
       if (w->markFlag == '1') {
-        rec.kind = "M";
+        work.kind = K::SentenceArticle;
         w->entryWords = 1;
       }
     }
@@ -436,13 +441,14 @@ int CollectMessages(WordRec* head) {
       work.key = ":" + StandardKey("", n, work.advice, true);
     } else if (w->written[0] == ',' || w->written[0] == '?') {
       work.key = StandardKey(work.search, n, work.advice, true);
-    } else if (OneOf(rec.kind, {"A", "V"})) {
+    } else if (KindIsOneOf(work.kind, {K::Correction, K::Semicolon})) {
       // the key stays as the covered-words step left it
     } else {
       work.key = StandardKey(work.search, n, work.advice, !work.advice.empty());
     }
     // 37
     if (work.key.empty()) continue;
+    rec.kind = KindLetters(work.kind);
     rec.searchKey = work.key;
     rec.ruleId = w->ruleId;
     MessageList.records.push_back(std::move(rec));

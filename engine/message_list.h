@@ -10,7 +10,8 @@
 //
 //   S ":|" N [ "!" A ]        most findings; "!" is written without A for
 //                             the comma, question-mark and colon findings
-//   S ":|00!" A  or  S ":|00|" one-word corrections (kinds "A" and "V")
+//   S ":|00!" A  or  S ":|00|" one-word corrections and semicolons
+//                             (FindingKind::Correction and ::Semicolon)
 //
 // In S a '.' stands for any one character of the document (blanks of the
 // written text are mostly written as '.').
@@ -28,6 +29,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/finding_kind.h"
+
 struct MessageRec {
   std::int32_t markMode = 0;      // 1 tag words and possessives, 6 dotted abbreviations, 999 last
   std::int32_t markerNumber = 0;  // sentence position, or the sentence length of a 328 finding
@@ -35,7 +38,7 @@ struct MessageRec {
   std::int32_t ruleId = 0;
   std::string spareText;          // always empty
   std::string subKind;            // "", "SP", "D" or "J"
-  std::string kind;               // how the marking command searches and marks
+  std::string kind;               // a FindingKind as its letters (KindLetters)
   std::string searchKey;          // see above
   std::string suggestion;         // an article finding's suggestion, else empty
   std::string altWord;            // the word as written for articles, tag words and possessives

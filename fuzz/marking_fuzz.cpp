@@ -3,6 +3,7 @@
 // text. Input: kind selector, category, then the key.
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <string>
 
 #include "commands/body_text.h"
@@ -12,9 +13,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 2) return 0;
-  static const char* const kKinds[] = {"W", "A", "B", "V", "Z", "S", "I", "M", "D", "C", "J", ""};
   MarkInput in;
-  in.kind = kKinds[data[0] % (sizeof kKinds / sizeof kKinds[0])];
+  in.kind = kFindingKindLetters[data[0] % std::size(kFindingKindLetters)].kind;
   in.category = static_cast<int>(data[1]) - 100;
   in.markerNumber = data[0];
   in.searchKey.assign(reinterpret_cast<const char*>(data + 2), size - 2);

@@ -2,6 +2,7 @@
 #include "engine/message_codes.h"
 #include "rules/phrases/phrase_common.h"
 #include "rules/phrases/phrase_rules.h"
+#include "rules/phrases/phrase_tables.h"
 #include "engine/rule_match.h"
 
 namespace {
@@ -36,6 +37,12 @@ constexpr RuleRow kIfWords[] = {
     {.n1 = "fitted", .when = InsideASentence, .suggestion = "is installed/has", .covers = 2, .code = Msg::Awkward, .ruleId = 1494, .outcome = Walk::SkipCovered},
 };
 
+// "check if", "even if": the finding goes on the word before.
+constexpr RuleRow kCheckIf[] = {
+    {.p1 = "even", .suggestion = "if/when/(Rephrase)", .covers = 2, .on = On::P1, .code = Msg::WrongVerb, .ruleId = 6494},
+    {.p1 = "check|verify|clear|test", .suggestion = "make sure that/(Rephrase)", .covers = 2, .on = On::P1, .code = Msg::WrongVerb, .ruleId = 6494},
+};
+
 // Words after "if" with another meaning; only "needed" has advice.
 constexpr RuleRow kIfMeaning[] = {
     {.n1 = "needed", .suggestion = "if necessary", .covers = 2, .code = Msg::WrongMeaning, .ruleId = 4662, .outcome = Walk::SkipCovered},
@@ -44,6 +51,10 @@ constexpr RuleRow kIfMeaning[] = {
 // clang-format on
 
 }  // namespace
+
+std::span<const RuleRow> IfWordRows() { return kIfWords; }
+std::span<const RuleRow> CheckIfRows() { return kCheckIf; }
+std::span<const RuleRow> IfMeaningRows() { return kIfMeaning; }
 
 void CheckIfPhrase(WordRec* word) {
   if (!word || !Next(word)) return;
@@ -109,12 +120,7 @@ void CheckIfPhrase(WordRec* word) {
     GiveFinding(c, word, Msg::Awkward, 2494, {.covers = 3, .suggestion = "if there are indications"});
     return;
   }
-  if (!firstWord && TextIsOneOf(c.p1(), {"check", "verify", "clear", "even", "test"})) {
-    GiveFinding(c, c.P(1), Msg::WrongVerb, 6494,
-                {.covers = 2,
-                 .suggestion = FirstIs(c.p1(), 'e') ? "if/when/(Rephrase)" : "make sure that/(Rephrase)"});
-    return;
-  }
+  if (!firstWord && GiveFirstRow(c, kCheckIf)) return;
   if (n1.tokenKind == 0 && n1.markFlag == '0' &&
       TextIsOneOf(n1, {"greater", "some", "sooner", "they", "more", "less"})) {
     GiveFinding(c, word, Msg::MissingReference, 1494, {.covers = 2});

@@ -5,6 +5,7 @@
 #include "engine/rule_match.h"
 #include "rules/phrases/phrase_common.h"
 #include "rules/phrases/phrase_rules.h"
+#include "rules/phrases/phrase_tables.h"
 
 namespace {
 
@@ -103,6 +104,8 @@ constexpr RuleRow kInRows[] = {
 // clang-format on
 
 }  // namespace
+
+std::span<const RuleRow> InPhraseRows() { return kInRows; }
 
 int CheckInPhrase(WordRec* word) {
   if (!word || !Next(word)) return 0;

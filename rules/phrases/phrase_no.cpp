@@ -4,6 +4,7 @@
 #include "engine/pass_marks.h"
 #include "rules/phrases/phrase_common.h"
 #include "rules/phrases/phrase_rules.h"
+#include "rules/phrases/phrase_tables.h"
 #include "engine/rule_match.h"
 #include "engine/rule_text.h"
 
@@ -13,8 +14,29 @@ namespace {
 // "is" or "are" and P2 is "there".
 int NegativeAfterThere = 0;
 
-// "no" with the word after it: comparatives, "no need", "no sign of" and the like.
 // clang-format off
+// "no more than", "no less than": a limit.
+constexpr RuleRow kNoLimit[] = {
+    {.n1 = "more|greater|higher", .n2 = "than", .suggestion = "maximum", .covers = 3, .code = Msg::Measurement, .ruleId = 4318, .outcome = Walk::SkipCovered},
+    {.n1 = "less|fewer|lower", .n2 = "than", .suggestion = "minimum", .covers = 3, .code = Msg::Measurement, .ruleId = 8014, .outcome = Walk::SkipCovered},
+};
+
+// Warning signs ("no pushing"), written as commands.
+constexpr RuleRow kNoSigns[] = {
+    {.n1 = "pushing|pressing", .suggestion = "Do Not Push", .covers = 2, .code = Msg::ProductLiability, .ruleId = 2125, .outcome = Walk::SkipCovered},
+    {.n1 = "running", .suggestion = "Do Not Run", .covers = 2, .code = Msg::ProductLiability, .ruleId = 2125, .outcome = Walk::SkipCovered},
+    {.n1 = "reaching", .suggestion = "Do Not reach into ...", .covers = 2, .code = Msg::ProductLiability, .ruleId = 2125, .outcome = Walk::SkipCovered},
+    {.n1 = "stepping", .suggestion = "Do Not Step", .covers = 2, .code = Msg::ProductLiability, .ruleId = 2125, .outcome = Walk::SkipCovered},
+    {.n1 = "entry", .suggestion = "(Use no + infinitive)", .covers = 2, .code = Msg::ProductLiability, .ruleId = 2125, .outcome = Walk::SkipCovered},
+};
+
+// "has no", "have no": the finding goes on the verb.
+constexpr RuleRow kHasNo[] = {
+    {.p1 = "has", .suggestion = "does not have", .covers = 2, .on = On::P1, .code = Msg::Negative, .ruleId = 8011},
+    {.p1 = "have", .suggestion = "do not have", .covers = 2, .on = On::P1, .code = Msg::Negative, .ruleId = 8011},
+};
+
+// "no" with the word after it: comparatives, "no need", "no sign of" and the like.
 constexpr RuleRow kNoRows[] = {
     {.n1 = "longer", .suggestion = "not now/(Rephrase)", .covers = 2, .code = Msg::Negative, .ruleId = 4018, .outcome = Walk::SkipCovered},
     {.n1 = "later", .n2 = "than", .suggestion = "(Give time limit)", .covers = 3, .code = Msg::Measurement, .ruleId = 4918, .outcome = Walk::SkipCovered},
@@ -41,11 +63,15 @@ constexpr RuleRow kNoRows[] = {
 
 }  // namespace
 
+std::span<const RuleRow> NoLimitRows() { return kNoLimit; }
+std::span<const RuleRow> NoSignRows() { return kNoSigns; }
+std::span<const RuleRow> HasNoRows() { return kHasNo; }
+std::span<const RuleRow> NoPhraseRows() { return kNoRows; }
+
 void CheckNegativePhrase(WordRec* word) {
   if (!word || !Next(word)) return;
   RuleContext c = PhraseContext(word, SentenceState);
   const WordRec& n1 = c.n1();
-  const WordRec& n2 = c.n2();
   const WordRec& p1 = c.p1();
 
   if (ClassIsOneOf(n1, {37, 38, 39, 45, 48, 64, 76, 78}) || IsMarked(*word) || IsMarked(n1) ||
@@ -54,27 +80,14 @@ void CheckNegativePhrase(WordRec* word) {
   if ((word->written == "No" || word->written == "NO") && n1.wordClass >= 20) return;
   if (IsCaps(*word) && TextIsOneOf(n1, {"key", "label", "position", "button"})) return;
 
-  if (TextIsOneOf(n1, {"more", "greater", "higher", "less", "fewer", "lower"}) && TextIs(n2, "than")) {
-    const bool upper = TextIsOneOf(n1, {"more", "greater", "higher"});
-    GiveFinding(c, word, Msg::Measurement, upper ? 4318 : 8014,
-                {.covers = 3, .suggestion = upper ? "maximum" : "minimum"});
-    return;
-  }
+  if (GiveFirstRow(c, kNoLimit)) return;
   if (TextIsOneOf(n1, {"smoking", "person", "one", "power", "load", "more", "pressure",
                        "responsibility", "action", "fault"})) {
     word->wordClass = 40;
     pass::ClearCodes(word);
     return;
   }
-  if (TextIsOneOf(n1, {"running", "pushing", "pressing", "stepping", "reaching", "entry"})) {
-    const char* s = FirstIs(n1, 'p')         ? "Do Not Push"
-                    : TextStarts(n1, "ru")   ? "Do Not Run"
-                    : FirstIs(n1, 'r')       ? "Do Not reach into ..."
-                    : FirstIs(n1, 's')       ? "Do Not Step"
-                                             : "(Use no + infinitive)";
-    GiveFinding(c, word, Msg::ProductLiability, 2125, {.covers = 2, .suggestion = s});
-    return;
-  }
+  if (GiveFirstRow(c, kNoSigns)) return;
 
   NegativeAfterThere = (TextIsOneOf(p1, {"is", "are"}) && TextIs(c.p2(), "there")) ? 1 : 0;
   if (NegativeAfterThere == 1) {
@@ -90,12 +103,7 @@ void CheckNegativePhrase(WordRec* word) {
     return;
   }
 
-  if (TextIsOneOf(p1, {"has", "have"})) {
-    c.P(1)->entryWords = 2;
-    FormatSuggestion(c.P(1), "%s not %s", TextIs(p1, "has") ? "does" : "do", "have");
-    SetWordMessage(c.P(1), Msg::Negative, 8011);
-    return;
-  }
+  if (GiveFirstRow(c, kHasNo)) return;
   if (TextIsOneOf(p1, {"is", "are", "was", "were"})) {
     c.P(1)->entryWords = 2;
     FormatSuggestion(c.P(1), "%s not", p1.text.c_str());

@@ -3,6 +3,7 @@
 #include "engine/message_codes.h"
 #include "rules/phrases/phrase_particle.h"
 #include "rules/phrases/phrase_rules.h"
+#include "rules/phrases/phrase_tables.h"
 #include "engine/rule_match.h"
 #include "engine/rule_text.h"
 
@@ -13,6 +14,26 @@ constexpr ParticleLabels kOffLabels = {
     .keepAsLabel = "switch|button",
     .suggestion = "OFF position/in the OFF position",
 };
+
+// "off" ends the clause: a full stop or a comma follows.
+bool EndsClause(const RuleContext& c) {
+  return EndsSentence(c.n1()) || c.n1().wordClass == Cls::Comma;
+}
+
+// "off" at the end of a clause after a form of "be" or "have"; the word
+// before that names a light or not.
+// clang-format off
+constexpr RuleRow kAfterBeOrHave[] = {
+    {.p2 = "l*", .p1Class = {Cls::Be, Cls::Have}, .when = EndsClause, .suggestion = "not illuminated", .code = Msg::WrongMeaning, .ruleId = 4475},
+    {.p1Class = {Cls::Be, Cls::Have}, .when = EndsClause, .suggestion = "not in operation/stopped", .code = Msg::WrongMeaning, .ruleId = 4475},
+};
+
+// "was off", "were off": the finding goes on the verb.
+constexpr RuleRow kWasOff[] = {
+    {.p1 = "were", .suggestion = "are not illuminated/are disconnected", .on = On::P1, .code = Msg::NameLabel, .ruleId = 6475},
+    {.p1 = "was", .suggestion = "is not illuminated/is disconnected", .on = On::P1, .code = Msg::NameLabel, .ruleId = 6475},
+};
+// clang-format on
 
 // The particle keeps lower case when P1 takes it.
 void LowerParticle(RuleContext& c, WordRec&) { c.word->caseFlag = '0'; }
@@ -111,6 +132,12 @@ constexpr RuleRow kOffRows[] = {
 
 }  // namespace
 
+std::span<const RuleRow> OffAfterBeOrHaveRows() { return kAfterBeOrHave; }
+std::span<const RuleRow> WasOffRows() { return kWasOff; }
+std::span<const RuleRow> TakesOffRows() { return kTakesOff; }
+std::span<const RuleRow> OffParticleVerbRows() { return kParticleVerbs; }
+std::span<const RuleRow> OffPhraseRows() { return kOffRows; }
+
 void CheckOffPhrase(WordRec* word, SentenceStateRec& state) {
   if (!word || !Next(word)) return;
   RuleContext c = PhraseContext(word, state);
@@ -120,11 +147,7 @@ void CheckOffPhrase(WordRec* word, SentenceStateRec& state) {
   const WordRec& p2 = c.p2();
   const int pos = word->sentencePos;
 
-  if (ClassIsOneOf(p1, {24, 25}) && (EndsSentence(n1) || n1.wordClass == 47)) {
-    GiveFinding(c, word, Msg::WrongMeaning, 4475,
-                {.suggestion = FirstIs(p2, 'l') ? "not illuminated" : "not in operation/stopped"});
-    return;
-  }
+  if (GiveFirstRow(c, kAfterBeOrHave)) return;
   if (pos >= 4 && EndsSentence(n1) && (kIndicators.Has(p1) || kIndicators.Has(p2))) {
     if (p1.text[1] == 'w' || p2.text[1] == 'w') {
       GiveFinding(c, word, Msg::NameLabel, 7261,
@@ -145,12 +168,7 @@ void CheckOffPhrase(WordRec* word, SentenceStateRec& state) {
                 {.suggestion = "not illuminated/disconnected/moved", .verbForm = 'X'});
     return;
   }
-  if (TextIsOneOf(p1, {"were", "was"})) {
-    GiveFinding(c, c.P(1), Msg::NameLabel, 6475,
-                {.suggestion = TextIs(p1, "were") ? "are not illuminated/are disconnected"
-                                                  : "is not illuminated/is disconnected"});
-    return;
-  }
+  if (GiveFirstRow(c, kWasOff)) return;
   if (pos >= 2 && TextStartsOneOf(p2, {"led", "light"})) {
     // The advice names the indicator, not the particle.
     word->entryWords = 1;

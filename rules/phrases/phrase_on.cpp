@@ -7,6 +7,7 @@
 #include "engine/neighbour_tests.h"
 #include "rules/phrases/phrase_particle.h"
 #include "rules/phrases/phrase_rules.h"
+#include "rules/phrases/phrase_tables.h"
 #include "engine/rule_match.h"
 #include "engine/rule_text.h"
 #include "engine/suggestion_builders.h"
@@ -19,8 +20,16 @@ constexpr ParticleLabels kOnLabels = {
     .suggestion = "ON position/in the ON position",
 };
 
-// Words before "on" that make an awkward phrase with it, and their advice.
+// Verbs before "on" that mean something else with it; the particle's own
+// codes go.
 // clang-format off
+constexpr RuleRow kVerbsOn[] = {
+    {.p1 = "turn*", .clear = true, .suggestion = "in the ON position/connected/connect", .covers = 2, .on = On::P1, .code = Msg::WrongVerb, .ruleId = 4475},
+    {.p1 = "focus*", .clear = true, .suggestion = "look at/(Rephrase)", .covers = 2, .on = On::P1, .code = Msg::WrongVerb, .ruleId = 4475},
+    {.p1 = "loop*", .clear = true, .suggestion = "loop condition/(Change the verb.)", .covers = 2, .on = On::P1, .code = Msg::WrongVerb, .ruleId = 4475},
+};
+
+// Words before "on" that make an awkward phrase with it, and their advice.
 constexpr RuleRow kTakesOn[] = {
     {.p1 = "only|operate*", .clear = true, .suggestion = "(Rephrase for clarity)", .covers = 2, .on = On::P1, .code = Msg::Awkward, .ruleId = 7476},
     {.p1 = "place", .clear = true, .suggestion = "are on/put on", .covers = 2, .on = On::P1, .code = Msg::Awkward, .ruleId = 7476},
@@ -46,6 +55,31 @@ constexpr RuleRow kTakesOn[] = {
     {.p1 = "low", .clear = true, .suggestion = "(Give a measure or level)", .covers = 2, .on = On::P1, .code = Msg::Awkward, .ruleId = 7476},
     {.p1 = "flat", .clear = true, .suggestion = "level on/touch", .covers = 2, .on = On::P1, .code = Msg::Awkward, .ruleId = 7476},
     {.p1 = "key switch", .clear = true, .covers = 2, .on = On::P1, .code = Msg::Awkward, .ruleId = 7476},
+};
+
+// clang-format on
+
+// "on" inside a sentence, before a marked side word ("on the right") and a verb.
+bool SideBeforeVerb(const RuleContext& c) {
+  return c.word->sentencePos > 0 && IsMarked(c.n1()) && c.n2().wordClass >= 20;
+}
+// "on" inside a sentence, not before "of".
+bool InsideNotBeforeOf(const RuleContext& c) {
+  return c.word->sentencePos > 0 && !TextIs(c.n2(), "of");
+}
+// The side word is read as a plain word.
+void SideAsNeutral(RuleContext&, WordRec& side) { side.wordClass = Cls::Neutral; }
+
+// A side word after "on" (the finding goes on it), and places and times
+// that take another preposition.
+// clang-format off
+constexpr RuleRow kOnSideOrPlace[] = {
+    {.n1 = "r*", .n1Class = {Cls::LeftRight}, .when = SideBeforeVerb, .suggestion = "right side", .then = SideAsNeutral, .on = On::N1, .code = Msg::MissingReference, .ruleId = 8418},
+    {.n1Class = {Cls::LeftRight}, .when = SideBeforeVerb, .suggestion = "left side", .then = SideAsNeutral, .on = On::N1, .code = Msg::MissingReference, .ruleId = 8418},
+    {.n1 = "end", .when = InsideNotBeforeOf, .suggestion = "on the end/on one end", .covers = 2, .code = Msg::Preposition, .ruleId = 8518, .outcome = Walk::SkipCovered},
+    {.n1 = "battery", .when = InsideNotBeforeOf, .suggestion = "(Rephrase for subj. power)", .covers = 2, .code = Msg::Preposition, .ruleId = 8518, .outcome = Walk::SkipCovered},
+    {.n1 = "flight", .when = InsideNotBeforeOf, .suggestion = "during the flight", .covers = 2, .code = Msg::Preposition, .ruleId = 8518, .outcome = Walk::SkipCovered},
+    {.n1 = "duty", .when = InsideNotBeforeOf, .suggestion = "in position/at xxx/(Rephrase)", .covers = 2, .code = Msg::Preposition, .ruleId = 8518, .outcome = Walk::SkipCovered},
 };
 
 // The other rules of "on": phrasal verbs, position labels and prepositions.
@@ -98,6 +132,11 @@ constexpr RuleRow kOnRows[] = {
 
 }  // namespace
 
+std::span<const RuleRow> VerbsOnRows() { return kVerbsOn; }
+std::span<const RuleRow> TakesOnRows() { return kTakesOn; }
+std::span<const RuleRow> OnSideOrPlaceRows() { return kOnSideOrPlace; }
+std::span<const RuleRow> OnPhraseRows() { return kOnRows; }
+
 void CheckOnPhrase(WordRec* word, SentenceStateRec& state) {
   if (!word || !Next(word)) return;
   RuleContext c = PhraseContext(word, state);
@@ -113,13 +152,7 @@ void CheckOnPhrase(WordRec* word, SentenceStateRec& state) {
     GiveFinding(c, word, Msg::NameLabel, 6466, {.suggestion = "in operation/ON position/(Rephrase)"});
     return;
   }
-  if (TextStartsOneOf(p1, {"turn", "focus", "loop"})) {
-    const char* s = FirstIs(p1, 't')   ? "in the ON position/connected/connect"
-                    : FirstIs(p1, 'f') ? "look at/(Rephrase)"
-                                       : "loop condition/(Change the verb.)";
-    GiveP1Finding(c, Msg::WrongVerb, 4475, {.suggestion = s}, true);
-    return;
-  }
+  if (GiveFirstRow(c, kVerbsOn)) return;
   if (GiveFirstRow(c, kTakesOn)) return;
   if (c.P(1)) {
     if (TextIs(p1, "and") && n1.wordClass >= 20) {
@@ -132,20 +165,7 @@ void CheckOnPhrase(WordRec* word, SentenceStateRec& state) {
                 {.covers = 3, .suggestion = "from ON position to OFF position", .verbForm = 'X'});
     return;
   }
-  if (pos > 0 && n1.wordClass == 43 && IsMarked(n1) && n2.wordClass >= 20) {
-    c.N(1)->wordClass = 40;
-    GiveFinding(c, c.N(1), Msg::MissingReference, 8418,
-                {.suggestion = FirstIs(n1, 'r') ? "right side" : "left side"});
-    return;
-  }
-  if (pos > 0 && TextIsOneOf(n1, {"end", "battery", "flight", "duty"}) && !TextIs(n2, "of")) {
-    const char* s = TextIs(n1, "end")       ? "on the end/on one end"
-                    : TextIs(n1, "battery") ? "(Rephrase for subj. power)"
-                    : TextIs(n1, "flight")  ? "during the flight"
-                                            : "in position/at xxx/(Rephrase)";
-    GiveFinding(c, word, Msg::Preposition, 8518, {.covers = 2, .suggestion = s});
-    return;
-  }
+  if (GiveFirstRow(c, kOnSideOrPlace)) return;
   if (!IsCaps(*word) && TextIsOneOf(n1, {"and", "or"}) &&
       TextIsOneOf(n2, {"around", "about", "after", "before", "near"})) {
     GiveFinding(c, word, Msg::Awkward, 6317, {.covers = 3, .suggestion = "(Give range)"});

@@ -3,6 +3,19 @@
 #include "engine/message_codes.h"
 #include "engine/pass_marks.h"
 #include "engine/rule_match.h"
+#include "rules/phrases/phrase_tables.h"
+
+namespace {
+// "on contact", "on command": what is meant instead.
+// clang-format off
+constexpr RuleRow kOnContact[] = {
+    {.n1 = "contact", .suggestion = "when touch/if touched", .covers = 2, .code = Msg::WrongMeaning, .ruleId = 8466, .outcome = Walk::SkipCovered},
+    {.n1 = "command", .suggestion = "from a command", .covers = 2, .code = Msg::WrongMeaning, .ruleId = 8466, .outcome = Walk::SkipCovered},
+};
+// clang-format on
+}  // namespace
+
+std::span<const RuleRow> OnContactRows() { return kOnContact; }
 
 bool EndsSentence(const WordRec& w) { return w.wordClass == 48; }
 
@@ -30,12 +43,7 @@ bool ParticleFirstSteps(RuleContext& c, const ParticleLabels& labels, bool isOn)
       if (labels.keepAsLabel.Has(n1) && c.N(1)) c.N(1)->wordClass = 40;
       return true;
     }
-    if (isOn && TextIsOneOf(n1, {"contact", "command"})) {
-      GiveFinding(c, w, Msg::WrongMeaning, 8466,
-                  {.covers = 2,
-                   .suggestion = n1.text[2] == 'n' ? "when touch/if touched" : "from a command"});
-      return true;
-    }
+    if (isOn && GiveFirstRow(c, kOnContact)) return true;
     GiveFinding(c, w, Msg::NameLabel, 8466, {.suggestion = labels.suggestion, .verbForm = 'X'});
     return true;
   }

@@ -9,7 +9,7 @@ inline void AddFinding(const MarkInput& in) {
   rec.markerNumber = in.markerNumber;
   rec.ruleId = in.ruleId;
   rec.markMode = in.markMode;
-  rec.kind = in.kind;
+  rec.kind = KindLetters(in.kind);
   rec.searchKey = in.searchKey;
   rec.altWord = in.altWord;
   rec.suggestion = in.suggestion;

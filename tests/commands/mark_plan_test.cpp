@@ -6,10 +6,12 @@
 
 namespace {
 
-MarkInput Finding(std::string key, std::string kind = "W", int category = 25) {
+using K = FindingKind;
+
+MarkInput Finding(std::string key, FindingKind kind = K::Word, int category = 25) {
   MarkInput in;
   in.searchKey = std::move(key);
-  in.kind = std::move(kind);
+  in.kind = kind;
   in.category = category;
   return in;
 }
@@ -64,7 +66,7 @@ TEST(MarkKey, ParenthesisedPlurals) {
   EXPECT_EQ(w.S, "valve.s.");
   EXPECT_EQ(w.A, "valve/valves");
   EXPECT_TRUE(w.parenthesised);
-  EXPECT_EQ(w.kind, "W");
+  EXPECT_EQ(w.kind, K::Word);
   EXPECT_EQ(MarkerTextFromF(w), "valve(s)");
   EXPECT_EQ(Plan(Finding("box(es):| 0")).A, "box/boxes");
   EXPECT_EQ(Plan(Finding("battery(ies):| 0")).A, "battery/batteries");
@@ -79,7 +81,7 @@ TEST(MarkKey, SlashLosesItsAdvice) {
 
 TEST(MarkKey, NumbersWithDots) {
   MarkWork w = Plan(Finding("10.mm:| 0"));
-  EXPECT_EQ(w.kind, "W");
+  EXPECT_EQ(w.kind, K::Word);
   EXPECT_TRUE(w.hyphenate);
   EXPECT_TRUE(w.wordDots);
   EXPECT_FALSE(w.keepDots);
@@ -90,7 +92,7 @@ TEST(MarkKey, NumbersWithDots) {
 }
 
 TEST(MarkKey, Possessive) {
-  MarkWork w = Plan(Finding("pump..:| 0", "Z", 10));
+  MarkWork w = Plan(Finding("pump..:| 0", K::Possessive, 10));
   EXPECT_EQ(w.S, "pump..");
   EXPECT_EQ(w.F, "pump's");
   EXPECT_EQ(w.backwardMode, 0);
@@ -98,7 +100,7 @@ TEST(MarkKey, Possessive) {
 }
 
 TEST(MarkKey, ContractionSearchesAnyApostrophe) {
-  MarkWork w = Plan(Finding("don?t:| 0!do not", "S", 10));
+  MarkWork w = Plan(Finding("don?t:| 0!do not", K::Contraction, 10));
   EXPECT_EQ(w.S, "don.t");
   EXPECT_EQ(w.findF, "don.t");
   EXPECT_EQ(w.F, "don't");
@@ -107,30 +109,30 @@ TEST(MarkKey, ContractionSearchesAnyApostrophe) {
 }
 
 TEST(MarkKey, ApostropheCategoryOtherKindsWidenTheSearch) {
-  MarkWork w = Plan(Finding("ab.cd..e:| 0", "B", 10));
+  MarkWork w = Plan(Finding("ab.cd..e:| 0", K::Replacement, 10));
   EXPECT_EQ(w.S, "ab.cd..e..");
   EXPECT_EQ(w.backwardMode, 7);
   // A kind that already searches forward and back keeps its search.
-  EXPECT_EQ(Plan(Finding("pumps:| 0", "B", 10)).S, "pumps");
+  EXPECT_EQ(Plan(Finding("pumps:| 0", K::Replacement, 10)).S, "pumps");
 }
 
 TEST(MarkKey, SentenceLengthSearchesTheFirstWord) {
-  MarkWork w = Plan(Finding("Remove.all:|31", "W", 28));
+  MarkWork w = Plan(Finding("Remove.all:|31", K::Word, 28));
   EXPECT_EQ(w.S, "Remove");
   EXPECT_EQ(w.F, "Remove");
-  MarkWork c = Plan(Finding("It?s:|31", "W", 28));
+  MarkWork c = Plan(Finding("It?s:|31", K::Word, 28));
   EXPECT_EQ(c.S, "It.s");
   EXPECT_EQ(c.F, "It");
   EXPECT_EQ(c.backwardMode, 1);
 }
 
 TEST(MarkKey, LeadingQuestionMarkAndComma) {
-  MarkWork q = Plan(Finding("?:| 0!", "W"));
+  MarkWork q = Plan(Finding("?:| 0!", K::Word));
   EXPECT_EQ(q.S, "?");
   EXPECT_EQ(q.F, "?");
-  MarkWork c = Plan(Finding(",.wh:| 0!", "C", 18));
+  MarkWork c = Plan(Finding(",.wh:| 0!", K::CommaTag, 18));
   EXPECT_EQ(c.F, ",");
-  EXPECT_EQ(c.kind, "D");
+  EXPECT_EQ(c.kind, K::OneWord);
   EXPECT_EQ(c.S, ",.wh");
 }
 
@@ -169,12 +171,13 @@ TEST(MarkKey, ArbitraryKeysAreSafe) {
     std::string key;
     int n = static_cast<int>(rng() % 12);
     for (int j = 0; j < n; ++j) key += alphabet[rng() % (sizeof alphabet - 1)];
-    for (const char* kind : {"W", "A", "Z", "S", "I", "M", "D"}) {
+    for (FindingKind kind : {K::Word, K::Correction, K::Possessive, K::Contraction, K::ItIs,
+                              K::SentenceArticle, K::OneWord}) {
       for (int category : {8, 10, 28, 1}) {
         MarkInput in = Finding(key, kind, category);
         MarkWork w;
         if (ReadMarkKey(in, w) != KeyReading::Search) continue;
-        if (w.kind == "A") {
+        if (w.kind == K::Correction) {
           ArticleFix(w);
           continue;
         }

@@ -11,7 +11,7 @@
 namespace {
 using Strings = std::vector<std::string>;
 
-MarkInput WordFinding(const char* key, const char* kind = "W") {
+MarkInput WordFinding(const char* key, FindingKind kind = FindingKind::Word) {
   MarkInput in;
   in.searchKey = key;
   in.kind = kind;
@@ -61,13 +61,14 @@ TEST_F(MarkScopeTest, TextFoundInsideTheElementIsMarked) {
 TEST_F(MarkScopeTest, ASearchThatRanPastTheElementEndsTheMarking) {
   // The search leaves the caret in the paragraph after the one checked.
   host.answers["oid_caret()"] = host.Id(after);
-  for (const char* kind : {"W", "A", "B", "V"}) {
-    AddFinding(WordFinding(kind[0] == 'V' ? ";:| 0" : "glorp:| 0!x", kind));
+  for (FindingKind kind : {FindingKind::Word, FindingKind::Correction, FindingKind::Replacement,
+                           FindingKind::Semicolon}) {
+    AddFinding(WordFinding(kind == FindingKind::Semicolon ? ";:| 0" : "glorp:| 0!x", kind));
     AddFinding(WordFinding("frob:| 0"));
-    EXPECT_EQ(MarkingEngineWork(host), S_OK) << kind;
-    EXPECT_EQ(Inserts(), 0) << kind;
-    EXPECT_EQ(host.Executed().back(), "clear_mark all") << kind;
-    EXPECT_TRUE(ui.Boxes().empty()) << kind;
+    EXPECT_EQ(MarkingEngineWork(host), S_OK) << KindLetters(kind);
+    EXPECT_EQ(Inserts(), 0) << KindLetters(kind);
+    EXPECT_EQ(host.Executed().back(), "clear_mark all") << KindLetters(kind);
+    EXPECT_TRUE(ui.Boxes().empty()) << KindLetters(kind);
     host.calls.clear();
     ClearFindings();
   }

@@ -10,12 +10,14 @@
 
 namespace {
 
+using K = FindingKind;
+
 using Strings = std::vector<std::string>;
 
-MarkInput Finding(std::string key, std::string kind, int category, int marker = 3, int rule = 1234) {
+MarkInput Finding(std::string key, FindingKind kind, int category, int marker = 3, int rule = 1234) {
   MarkInput in;
   in.searchKey = std::move(key);
-  in.kind = std::move(kind);
+  in.kind = kind;
   in.category = category;
   in.markerNumber = marker;
   in.ruleId = rule;
@@ -51,7 +53,7 @@ TEST_F(MarkingTest, EmptyListSendsOnlyTheOptions) {
 }
 
 TEST_F(MarkingTest, OneWordMarkerWrapsTheTextFound) {
-  AddFinding(Finding("frobnicate:| 0!use", "W", 1));
+  AddFinding(Finding("frobnicate:| 0!use", K::Word, 1));
   // The document holds the word with a no-break space after it: what was
   // found goes into the marker as it is.
   host.answers["$selection"] = "Frobnicate";
@@ -69,7 +71,7 @@ TEST_F(MarkingTest, OneWordMarkerWrapsTheTextFound) {
 }
 
 TEST_F(MarkingTest, MarkerTextFallsBackToTheSearchText) {
-  AddFinding(Finding("in.order:|12!to", "W", 1, 30));
+  AddFinding(Finding("in.order:|12!to", K::Word, 1, 30));
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
   EXPECT_EQ(Work()[3],
             "insert_string -sgml -pendingdelete @<?Pub _touchup Kesta=\"0130to\" "
@@ -77,7 +79,7 @@ TEST_F(MarkingTest, MarkerTextFallsBackToTheSearchText) {
 }
 
 TEST_F(MarkingTest, AdviceAndTextAreEscaped) {
-  AddFinding(Finding("x:| 0!say \"a@b\" & <c>", "W", 25));
+  AddFinding(Finding("x:| 0!say \"a@b\" & <c>", K::Word, 25));
   host.answers["$selection"] = "x@y";
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
   EXPECT_EQ(Work()[3],
@@ -86,8 +88,8 @@ TEST_F(MarkingTest, AdviceAndTextAreEscaped) {
 }
 
 TEST_F(MarkingTest, CorrectionsWithoutMarkers) {
-  AddFinding(Finding("a:|00!an", "A", 11));
-  MarkInput b = Finding("pump:| 0", "B", 11);
+  AddFinding(Finding("a:|00!an", K::Correction, 11));
+  MarkInput b = Finding("pump:| 0", K::Replacement, 11);
   b.altWord = "pump";
   b.suggestion = "&reg;";
   AddFinding(b);
@@ -102,9 +104,9 @@ TEST_F(MarkingTest, CorrectionsWithoutMarkers) {
 // The article the tokenizer dropped ('?' in the key) goes back after the
 // word; "..." before a word puts "and" back in front of it.
 TEST_F(MarkingTest, ArticleAndConjunctionCorrections) {
-  AddFinding(Finding("Remove?:|00|", "A", 11));
-  AddFinding(Finding("CHECK?:|00|", "A", 11));
-  AddFinding(Finding("...valve:|00!and", "A", 11));
+  AddFinding(Finding("Remove?:|00|", K::Correction, 11));
+  AddFinding(Finding("CHECK?:|00|", K::Correction, 11));
+  AddFinding(Finding("...valve:|00!and", K::Correction, 11));
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
   EXPECT_EQ(Work(), (Strings{"clm; find -f -e -q -select @Remove@",
                              "insert_string -sgml -pendingdelete @Remove the@",
@@ -118,14 +120,14 @@ TEST_F(MarkingTest, ArticleAndConjunctionCorrections) {
 // The move back over what was found counts the document's characters: a
 // reference in the host's rendering is one character.
 TEST_F(MarkingTest, ConjunctionMovesBackOverTheCharactersFound) {
-  AddFinding(Finding("...valve:|00!and", "A", 11));
+  AddFinding(Finding("...valve:|00!and", K::Correction, 11));
   host.answers["$selection"] = "&amp; &prod;valve";
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
   EXPECT_EQ(Work()[1], "car edit 0,-8; dc;");
 }
 
 TEST_F(MarkingTest, CorrectionWithoutReplacementIsMarked) {
-  AddFinding(Finding("percent:|00|", "A", 11, 10));
+  AddFinding(Finding("percent:|00|", K::Correction, 11, 10));
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
   EXPECT_EQ(Work(), (Strings{"clm; find -f -e -select @percent@", "clear_mark all",
                              "find -b -q -e -select @percent@",
@@ -137,7 +139,7 @@ TEST_F(MarkingTest, CorrectionWithoutReplacementIsMarked) {
 // The semicolon is searched as itself (as '.' it would match the last
 // letter of any word before "th"), and the marker wraps the one found.
 TEST_F(MarkingTest, SemicolonBecomesAMarker) {
-  AddFinding(Finding(". th:|00|", "V", 37));
+  AddFinding(Finding(". th:|00|", K::Semicolon, 37));
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
   EXPECT_EQ(Work(), (Strings{"find -f -e -q -select @; th@", "clm;", "find -b -q -e -select @;@",
                              "insert_string -sgml -pendingdelete @<?Pub _touchup Kesta=\"3700.\" "
@@ -147,7 +149,7 @@ TEST_F(MarkingTest, SemicolonBecomesAMarker) {
 
 // Without white space after the semicolon the next word follows it directly.
 TEST_F(MarkingTest, SemicolonBeforeTheNextWordDirectly) {
-  AddFinding(Finding(". th:|00|", "V", 37));
+  AddFinding(Finding(". th:|00|", K::Semicolon, 37));
   host.failPattern = "@; th@";
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
   EXPECT_EQ(Work(), (Strings{"find -f -e -q -select @; th@", "find -f -e -q -select @;th@", "clm;",
@@ -159,9 +161,9 @@ TEST_F(MarkingTest, SemicolonBeforeTheNextWordDirectly) {
 }
 
 TEST_F(MarkingTest, RecordLevelBoxesGoOnWithTheNextRecord) {
-  AddFinding(Finding("nocolon", "W", 1, 3, 77));
-  AddFinding(Finding(":x", "W", 1));
-  AddFinding(Finding("ok:| 0", "W", 1));
+  AddFinding(Finding("nocolon", K::Word, 1, 3, 77));
+  AddFinding(Finding(":x", K::Word, 1));
+  AddFinding(Finding("ok:| 0", K::Word, 1));
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
   auto boxes = ui.Boxes();
   ASSERT_EQ(boxes.size(), 2u);
@@ -173,15 +175,15 @@ TEST_F(MarkingTest, RecordLevelBoxesGoOnWithTheNextRecord) {
 }
 
 TEST_F(MarkingTest, ProgressLinesCarryTheirClosingQuote) {
-  for (int i = 0; i < 45; ++i) AddFinding(Finding("w" + std::to_string(i) + ":| 0", "W", 25));
+  for (int i = 0; i < 45; ++i) AddFinding(Finding("w" + std::to_string(i) + ":| 0", K::Word, 25));
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
   EXPECT_EQ(host.Statuses(), (Strings{"WAIT: KESta processed 20 of 45 errors",
                                       "WAIT: KESta processed 40 of 45 errors"}));
 }
 
 TEST_F(MarkingTest, ForwardSearchFailureSkipsTheRecord) {
-  AddFinding(Finding("gone:| 0", "W", 25, 3, 4321));
-  AddFinding(Finding("here:| 0", "W", 25));
+  AddFinding(Finding("gone:| 0", K::Word, 25, 3, 4321));
+  AddFinding(Finding("here:| 0", K::Word, 25));
   host.failPattern = "@gone@";
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
   auto boxes = ui.Boxes();
@@ -194,8 +196,8 @@ TEST_F(MarkingTest, ForwardSearchFailureSkipsTheRecord) {
 }
 
 TEST_F(MarkingTest, BackwardSearchAndInsertFailuresEndTheMarking) {
-  AddFinding(Finding("gone:| 0", "W", 25, 3, 4321));
-  AddFinding(Finding("here:| 0", "W", 25));
+  AddFinding(Finding("gone:| 0", K::Word, 25, 3, 4321));
+  AddFinding(Finding("here:| 0", K::Word, 25));
   host.failPattern = "find -b -q -e -select @gone@";
   EXPECT_EQ(MarkingEngineWork(host), S_FALSE);
   ASSERT_EQ(ui.Boxes().size(), 1u);
@@ -210,8 +212,8 @@ TEST_F(MarkingTest, BackwardSearchAndInsertFailuresEndTheMarking) {
 }
 
 TEST_F(MarkingTest, CorrectionInsertFailuresGoOn) {
-  AddFinding(Finding("a:|00!an", "A", 11));
-  MarkInput b = Finding("pump:| 0", "B", 11);
+  AddFinding(Finding("a:|00!an", K::Correction, 11));
+  MarkInput b = Finding("pump:| 0", K::Replacement, 11);
   b.altWord = "pump";
   AddFinding(b);
   host.failPattern = "insert_string";
@@ -223,9 +225,9 @@ TEST_F(MarkingTest, CorrectionInsertFailuresGoOn) {
 }
 
 TEST_F(MarkingTest, CorrectionsNotFoundCostTheirRecordOnly) {
-  AddFinding(Finding("gone:|00!an", "A", 11, 3, 55));
-  AddFinding(Finding(". th:|00|", "V", 37, 0, 56));
-  AddFinding(Finding("a:|00!an", "A", 11));
+  AddFinding(Finding("gone:|00!an", K::Correction, 11, 3, 55));
+  AddFinding(Finding(". th:|00|", K::Semicolon, 37, 0, 56));
+  AddFinding(Finding("a:|00!an", K::Correction, 11));
   host.failPattern = "@gone@";
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
   // The closing line counts what went into the document.
@@ -241,7 +243,7 @@ TEST_F(MarkingTest, CorrectionsNotFoundCostTheirRecordOnly) {
 }
 
 TEST_F(MarkingTest, OtherHostFailuresShowString108) {
-  AddFinding(Finding("...x:|00!and", "A", 11));
+  AddFinding(Finding("...x:|00!and", K::Correction, 11));
   host.failPattern = "car edit";
   EXPECT_EQ(MarkingEngineWork(host), S_FALSE);
   ASSERT_EQ(ui.Boxes().size(), 1u);
@@ -250,7 +252,7 @@ TEST_F(MarkingTest, OtherHostFailuresShowString108) {
 }
 
 TEST_F(MarkingTest, SentenceArticle) {
-  AddFinding(Finding("valve:|31", "M", 28, 31));
+  AddFinding(Finding("valve:|31", K::SentenceArticle, 28, 31));
   host.answers["$selection"] = "THE";
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
   EXPECT_EQ(Work()[0], "find -f -q -select @valve@;");

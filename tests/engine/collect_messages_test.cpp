@@ -24,6 +24,17 @@ class CollectMessagesTest : public ::testing::Test {
   }
 };
 
+// The stored letters name one kind each, so the marking reads back the kind
+// the collection chose.
+TEST(FindingKindLetters, ReadBackAsTheirKind) {
+  for (const auto& row : kFindingKindLetters) {
+    EXPECT_EQ(KindOfLetters(KindLetters(row.kind)), row.kind) << row.letters;
+    EXPECT_EQ(KindLetters(row.kind), row.letters);
+  }
+  EXPECT_EQ(KindOfLetters("X"), FindingKind::None);
+  EXPECT_EQ(KindOfLetters("WW"), FindingKind::None);
+}
+
 TEST_F(CollectMessagesTest, EmptyListAndSentinelOnly) {
   EXPECT_EQ(CollectMessages(nullptr), 0);
   TestWords words;

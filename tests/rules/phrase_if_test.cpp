@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "rules/phrases/phrase_rules.h"
+#include "rules/phrases/phrase_tables.h"
+#include "tests/rules/rule_cases.h"
 #include "tests/support/word_list_fixture.h"
 
 namespace {
@@ -97,6 +99,60 @@ TEST(CheckIfPhrase, MultiWordPhrases) {
   EXPECT_EQ(inDoubt["if"]->suggestion, "make sure that/(Delete this phrase)");
 }
 
+// The tables in the order the rule tries them: words after "if" inside a
+// sentence, the word before, words with another meaning.
+TEST(CheckIfPhrase, Rows) {
+  {
+    static const RowCase kCases[] = {
+        {"Stop/20 if/70 using/40 ./48", "if", 0, nullptr},
+        {"Stop/20 if/70 this/40 ./48", "if", 1, nullptr},
+        {"Stop/20 if/70 they/40 ./48", "if", 2, nullptr},
+        {"Stop/20 if/70 some/40 ./48", "if", 3, nullptr},
+        {"Stop/20 if/70 never/40 ./48", "if", 4, nullptr},
+        {"Stop/20 if/70 needed/40 ./48", "if", 5, nullptr},
+        {"Stop/20 if/70 lesser/40 ./48", "if", 6, nullptr},
+        {"Stop/20 if/70 opening/40 ./48", "if", 7, nullptr},
+        {"Stop/20 if/70 only/40 ./48", "if", 8, nullptr},
+        {"Stop/20 if/70 allowed/40 ./48", "if", 9, nullptr},
+        {"Stop/20 if/70 altered/40 ./48", "if", 10, nullptr},
+        {"Stop/20 if/70 is/24 hot/30 ./48", "if", 11,
+         "if: message=302 entryWords=2 ruleId=1494"},
+        {"Stop/20 if/70 given/22 it/66 ./48", "if", 12,
+         "if: suggestion=\"if xxx is shown in\" message=302 entryWords=2 ruleId=1494"},
+        {"Stop/20 if/70 greater/40 ./48", "if", 13, nullptr},
+        {"Stop/20 if/70 desired/40 ./48", "if", 14, nullptr},
+        {"Stop/20 if/70 equipped/40 ./48", "if", 15, nullptr},
+        {"Stop/20 if/70 even/40 ./48", "if", 16, nullptr},
+        {"Stop/20 if/70 flashing/40 ./48", "if", 17, nullptr},
+        {"Stop/20 if/70 fitted/40 ./48", "if", 18, nullptr},
+        // Not for the first word of a sentence, nor after "the".
+        {"If/70 given/22 it/66 ./48", "If", -1, ""},
+        {"Stop/20 if/70 fitted/22{mark=1} ./48", "if", -1, ""},
+    };
+    RunRowCases(IfWordRows(), kCases);
+  }
+  {
+    static const RowCase kCases[] = {
+        {"Stop/20 even/40 if/70 zz/40 ./48", "if", 0,
+         "even: suggestion=\"if/when/(Rephrase)\" message=300 entryWords=2 ruleId=6494"},
+        {"Check/20 if/70 valve/10{mark=1} opens/21 ./48", "if", 1,
+         "Check: suggestion=\"make sure that/(Rephrase)\" message=300 entryWords=2 ruleId=6494"},
+    };
+    RunRowCases(CheckIfRows(), kCases);
+  }
+  {
+    static const RowCase kCases[] = {
+        {"If/70 needed/22 x/40 ./48", "If", 0,
+         "If: suggestion=\"if necessary\" message=324 entryWords=2 ruleId=4662"},
+        {"If/70 noted/22 x/40 ./48", "If", 1,
+         "If: message=324 entryWords=2 ruleId=4662"},
+        // Only "needed" has the advice; "noted" shares its first letter.
+        {"If/70 further/22 x/40 ./48", "If", 1, nullptr},
+    };
+    RunRowCases(IfMeaningRows(), kCases);
+  }
+}
+
 TEST(CheckIfPhrase, WordsAfterIfInsideTheSentence) {
   TestWords using_({{"Stop", 20}, {"if", 70}, {"using", 23, nullptr, "sub=0"}, {"it", 66}});
   CheckIfPhrase(using_["if"]);
@@ -106,17 +162,6 @@ TEST(CheckIfPhrase, WordsAfterIfInsideTheSentence) {
   EXPECT_EQ(given.Changes(),
             "if: suggestion=\"if xxx is shown in\" message=302 entryWords=2 ruleId=1494\n"
             "given: wordClass=40");
-  TestWords is({{"Stop", 20}, {"if", 70}, {"is", 24}, {"hot", 30}});
-  CheckIfPhrase(is["if"]);
-  EXPECT_EQ(is["if"]->suggestion, "");
-  EXPECT_EQ(is["if"]->ruleId, 1494);
-  // Not for the first word of a sentence, nor after "the".
-  TestWords first({{"If", 70}, {"given", 22}, {"it", 66}});
-  CheckIfPhrase(first["If"]);
-  EXPECT_EQ(first.Changes(), "");
-  TestWords marked({{"Stop", 20}, {"if", 70}, {"fitted", 22, nullptr, "mark=1"}});
-  CheckIfPhrase(marked["if"]);
-  EXPECT_EQ(marked.Changes(), "");
 
   TestWords notWord({{"If", 70}, {"not", 29}, {"x", 40}});
   CheckIfPhrase(notWord["If"]);
@@ -127,21 +172,6 @@ TEST(CheckIfPhrase, WordsAfterIfInsideTheSentence) {
   CheckIfPhrase(less["If"]);
   EXPECT_EQ(less["If"]->message, 320);
   EXPECT_EQ(less["If"]->ruleId, 1494);
-
-  // Only "needed" has the advice; "noted" shares its first letter.
-  struct Case {
-    const char* next;
-    const char* changes;
-  } meanings[] = {
-      {"needed", "If: suggestion=\"if necessary\" message=324 entryWords=2 ruleId=4662\nneeded: wordClass=40"},
-      {"noted", "If: message=324 entryWords=2 ruleId=4662\nnoted: wordClass=40"},
-      {"further", "If: message=324 entryWords=2 ruleId=4662\nfurther: wordClass=40"},
-  };
-  for (const Case& k : meanings) {
-    TestWords words({{"If", 70}, {k.next, 22}, {"x", 40}});
-    CheckIfPhrase(words["If"]);
-    EXPECT_EQ(words.Changes(), k.changes) << k.next;
-  }
 }
 
 TEST(CheckIfPhrase, FindingsOnTheWordBefore) {
@@ -150,9 +180,6 @@ TEST(CheckIfPhrase, FindingsOnTheWordBefore) {
   CheckIfPhrase(check["if"]);
   EXPECT_EQ(check.Changes(),
             "Check: suggestion=\"make sure that/(Rephrase)\" message=300 entryWords=2 ruleId=6494");
-  TestWords even({{"Stop", 20}, {"even", 50}, {"if", 70}, {"x", 40}});
-  CheckIfPhrase(even["if"]);
-  EXPECT_EQ(even["even"]->suggestion, "if/when/(Rephrase)");
   TestWords later({{"Stop", 20}, {"it", 66}, {"later", 50}, {"if", 70}, {"x", 40}});
   CheckIfPhrase(later["if"]);
   EXPECT_EQ(later.Changes(), "later: message=302 entryWords=2 ruleId=5494");
