@@ -88,9 +88,12 @@ Walk ApplyMustFamily(RuleContext& c) {
     return Walk::Next;
   }
   if (IsCautionPhrase(c)) {
-    w->entryWords = 4;
-    WriteSuggestion(w, "be careful");
-    SetWordMessage(w, Msg::Translation, 2185);
+    // The finding covers the four words of the phrase from "caution" on, so
+    // that no word after it is taken in.
+    c.word = c.P(1);
+    c.word->entryWords = 4;
+    WriteSuggestion(c.word, "be careful");
+    SetWordMessage(c.word, Msg::Translation, 2185);
     return Walk::SkipCovered;
   }
   return MustBe(c);
