@@ -35,8 +35,9 @@ TEST_F(MainRulesCheck, FindingsOfTheSmallClasses) {
       {"Close the valve and and open the drain.",
        "Close the valve " + marker("04", "NONE", "66CC99", "and") + " and open the drain."},
       {"Open the valve; close the drain.", "Open the valve" + marker("37", "\\.", "FF99FF", ";") + " close the drain."},
-      // A comma after "is" covers the word after it.
-      {"Make sure that the valve is, closed.", "is" + marker("37", "NONE", "FF99FF", ",") + " closed"},
+      // A comma after "is" covers the word after it; "is" itself ends its clause too early.
+      {"Make sure that the valve is, closed.",
+       marker("35", "NONE", "FF99FF", "is") + marker("37", "NONE", "FF99FF", ",") + " closed"},
       // "max" is spelled out: the correction goes into the text.
       {"Set the max pressure.", "Set the maximum pressure."},
   };
