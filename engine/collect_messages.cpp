@@ -29,6 +29,15 @@ void ReplaceFirst(std::string& s, char from, std::string_view to) {
   if (auto p = s.find(from); p != std::string::npos) s.replace(p, 1, to);
 }
 
+// The written form "word?next" of a word that an article rule joined to
+// the next word.
+bool JoinedForArticle(const WordRec& w) {
+  const std::string_view s = w.written.view();
+  const std::size_t q = s.find('?');
+  const WordRec* n = Next(&w);
+  return q != std::string_view::npos && q > 0 && n && s.substr(q + 1) == n->written.view();
+}
+
 // Sets the written form from a longer working text, cut at the field.
 void SetWritten(WordRec* w, std::string_view s) { w->written = s; }
 
@@ -99,6 +108,12 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
     rec.word = w->written.str();
     work.SetAdvice(w->suggestion.view());
     w->message = Msg::Spelling;
+    ClearTag(w);
+  }
+  // A word joined to the next by '?' for a missing article whose finding a
+  // later rule replaced: the finding is its own, found as the text has it.
+  if (w->tag.startsWith("<AR>") && w->message != Msg::Spelling && JoinedForArticle(*w)) {
+    w->written.truncate(w->written.view().find('?'));
     ClearTag(w);
   }
   // 6: an article to add, change or drop. Only "and" joins the next word.
