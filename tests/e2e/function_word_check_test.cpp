@@ -186,13 +186,13 @@ TEST_F(FunctionWordParagraphCheck, AsAs) {
 
 TEST_F(FunctionWordParagraphCheck, AndOr) {
   Expect({
-      {"Remove bolts and nuts and washers.",
-       "Remove bolts and nuts " +
+      {"Remove the bolts and nuts and washers.",
+       "Remove the bolts and nuts " +
            Marker("0204(Repeated word -and-)", "66FFFF", "and") + " washers."},
       // A second clause is no repeat; the same conjunction is still
       // one to rephrase.
-      {"Remove bolts and install nuts and washers.",
-       "Remove bolts and install nuts " + Marker("2105NONE", "6699FF", "and") +
+      {"Remove the bolts and install the nuts and washers.",
+       "Remove the bolts and install the nuts " + Marker("2105NONE", "6699FF", "and") +
            " washers."},
       {"Use a pump or higher.",
        "Use a pump " + Marker("0503or more than", "FF6699", "or higher") + "."},
@@ -211,7 +211,7 @@ TEST_F(FunctionWordParagraphCheck, Articles) {
        "Use " + Marker("0201(Give range or qty.)", "66FFFF", "a lot") +
            " of oil."},
       // A label letter, also before a vowel, and a right article.
-      {"Use type A oil.", "Use type A oil."},
+      {"Use the type A oil.", "Use the type A oil."},
       {"Install a seal.", "Install a seal."},
   });
 }

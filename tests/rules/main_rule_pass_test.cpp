@@ -105,13 +105,20 @@ TEST_F(MainRulePass, WalksEveryWordOfTheText) {
     const char* changes;
   } cases[] = {
       {"Close/20 the/64 valve/10 and/63 and/63 open/20 ./48",
-       "Close: sentenceLength=5\nand: message=304 ruleId=9125\n.: verbForm=* extraFlag=NUL"},
+       "Close: sentenceLength=5\nthe: suggestion=\"(Sentence fault)\" message=321 ruleId=5651\n"
+       "and: message=304 ruleId=9125\n.: verbForm=* extraFlag=NUL"},
       // The second word of a pair is not examined: "and and and" is one finding.
       {"stop/20 and/63 and/63 and/63 go/20 ./48",
-       "stop: sentenceLength=4\nand: message=304 ruleId=9125\n.: verbForm=* extraFlag=NUL"},
-      // Not repeated: another case, one letter, a marked follower, a token, a number.
-      {"The/64 the/64 valve/10 ./48", "The: sentenceLength=2\n.: verbForm=* extraFlag=NUL"},
-      {"a/64 a/64 b/10 ./48", "a: sentenceLength=2\n.: verbForm=* extraFlag=NUL"},
+       "stop: sentenceLength=4\nand: message=304 ruleId=9125\nand: message=318 ruleId=3202\n"
+       ".: verbForm=* extraFlag=NUL"},
+      // Not repeated: another case, one letter, a marked follower, a token, a
+      // number (the findings here are the articles' own).
+      {"The/64 the/64 valve/10 ./48",
+       "The: suggestion=\"(Sentence fault)\" message=321 ruleId=5651 sentenceLength=2\n"
+       "the: suggestion=\"(Sentence fault)\" message=321 ruleId=5651\n.: verbForm=* extraFlag=NUL"},
+      {"a/64 a/64 b/10 ./48",
+       "a: suggestion=\"a letter a\" message=303 entryWords=2 ruleId=4656 sentenceLength=2\n"
+       ".: verbForm=* extraFlag=NUL"},
       {"go/20 go/20{mark=1} ./48", "go: sentenceLength=1\n.: verbForm=* extraFlag=NUL"},
       {"go/20{token=9} go/20 ./48", "go: sentenceLength=1\n.: verbForm=* extraFlag=NUL"},
       {"12/49 12/49 ./48", "12: sentenceLength=1\n.: verbForm=* extraFlag=NUL"},
@@ -119,7 +126,8 @@ TEST_F(MainRulePass, WalksEveryWordOfTheText) {
       {"stop/20 and/63{sub=325} and/63 go/20 ./48", "stop: sentenceLength=3\n.: verbForm=* extraFlag=NUL"},
       // The comma passes over "and", so the pair after it is not compared.
       {"valve/10 ,/47 and/63 and/63 pump/10 ./48",
-       "valve: sentenceLength=3\n,: message=337 entryWords=2 ruleId=4747\n.: verbForm=* extraFlag=NUL"},
+       "valve: sentenceLength=3\n,: message=337 entryWords=2 ruleId=4747\nand: message=318 ruleId=3202\n"
+       ".: verbForm=* extraFlag=NUL"},
       {"open/20 ;/42 close/20 ./48", ";: message=337 ruleId=3397 splitKind=7\n.: verbForm=* extraFlag=NUL"},
       {"set/20 max/45 pressure/10 ./48",
        "set: sentenceLength=2\nmax: suggestion=\"maximum\" tag=\"<AR>\" wordClass=30 message=311 ruleId=7669\n"
