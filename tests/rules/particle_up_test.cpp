@@ -188,6 +188,9 @@ TEST(UpRules, ClosingRows) {
 TEST(UpBody, StepsAndResumeWords) {
   static const BodyCase kCases[] = {
       {"x/10 <ref>/41 up/61 y/10", "up", "", "up"},
+      // "off" goes to its phrase rules, after the gates.
+      {"x/10 off/61 cover/10", "off", "off: wordClass=40", "off"},
+      {"x/10 <ref>/41 off/61 cover/10", "off", "", "off"},
       {"x/10 set/20 up/61{msg=331} the/64 pump/10", "up",
        "set: suggestion=\"prepare/install/align\" message=315 entryWords=2 ruleId=4755\nup: message=0", "up"},
       // After "the", "set up" reaches the second table.
