@@ -1,7 +1,7 @@
 // `kesta check` with the sample dictionaries: the findings of the rules of
 // "for" and "by", of the class-60 prepositions, of "but" and "because", of
-// "as", "as ... as", "and", "or" and the articles come out as markers on the
-// words they cover.
+// the particles "up", "down" and "out", of "as", "as ... as", "and", "or"
+// and the articles come out as markers on the words they cover.
 #include <gtest/gtest.h>
 
 #include <regex>
@@ -119,6 +119,68 @@ TEST_F(FunctionWordCheck, ButAndBecause) {
   EXPECT_NE(doc.find("stops, because of"), std::string::npos) << doc;
 }
 
+TEST_F(FunctionWordCheck, ParticleUp) {
+  const std::string doc = Check({
+      "Then lift up the cover.",
+      "Make sure that the light is up.",
+      "Run the engine up to 2000 rpm.",
+      "Then hold up the cover.",
+  });
+  static const Expected kMarkers[] = {
+      {"15", "lock/close", "lift up"},
+      {"31", "NONE", "up"},
+      {"31", "until/thru/maximum of", "up to"},
+  };
+  for (const Expected &m : kMarkers)
+    EXPECT_TRUE(Marked(doc, m.category, m.advice, m.text)) << m.text << "\n"
+                                                           << doc;
+  EXPECT_NE(doc.find("Then hold up the cover."), std::string::npos) << doc;
+}
+
+TEST_F(FunctionWordCheck, ParticleDown) {
+  const std::string doc = Check({
+      "Then turn down the heat.",
+      "Then let it come down slowly.",
+      "Make sure that the pump is down.",
+      "Push the lever down to 5 mm.",
+      "The arrow points down to the floor.",
+      "Put the valve in the down position.",
+  });
+  static const Expected kMarkers[] = {
+      {"13", "decreased", "turn down"},
+      {"31", "decrease/(Give measurement)", "come down"},
+      {"23", "DOWN position", "down"},
+      {"04", "NONE", "down"},
+      {"04", "toward the bottom", "points down"},
+  };
+  for (const Expected &m : kMarkers)
+    EXPECT_TRUE(Marked(doc, m.category, m.advice, m.text)) << m.text << "\n"
+                                                           << doc;
+  // The label before "position" is written in capitals in place.
+  EXPECT_NE(doc.find("in the DOWN position."), std::string::npos) << doc;
+}
+
+TEST_F(FunctionWordCheck, ParticleOut) {
+  const std::string doc = Check({
+      "The value is out of range.",
+      "Move the cart out of the way.",
+      "The pump is out of service.",
+      "Then take out the filter.",
+  });
+  static const Expected kMarkers[] = {
+      {"05", "(Give range or limits)", "out of range"},
+      {"24", "away from", "way"},
+      {"31", "not in operation", "out of service"},
+      {"15", "remove/removes", "take out"},
+  };
+  for (const Expected &m : kMarkers)
+    EXPECT_TRUE(Marked(doc, m.category, m.advice, m.text)) << m.text << "\n"
+                                                           << doc;
+  // The full stop after "out of the way" still ends its sentence.
+  EXPECT_NE(doc.find("way<?Pub /_touchup?>.</p>"), std::string::npos) << doc;
+  EXPECT_TRUE(Unmarked(doc, "cart")) << doc;
+}
+
 std::string Marker(const std::string &value, const std::string &colour,
                    const std::string &text) {
   return "<?Pub _touchup Kesta=\"" + value + "\" HighltBckclr=\"" + colour +
@@ -192,8 +254,8 @@ TEST_F(FunctionWordParagraphCheck, AndOr) {
       // A second clause is no repeat; the same conjunction is still
       // one to rephrase.
       {"Remove the bolts and install the nuts and washers.",
-       "Remove the bolts and install the nuts " + Marker("2105NONE", "6699FF", "and") +
-           " washers."},
+       "Remove the bolts and install the nuts " +
+           Marker("2105NONE", "6699FF", "and") + " washers."},
       {"Use a pump or higher.",
        "Use a pump " + Marker("0503or more than", "FF6699", "or higher") + "."},
       {"Remove the cover and then the seal.",
