@@ -94,6 +94,36 @@ TEST_F(MainRuleBodiesCheck, FindingsOfEachPart) {
   }
 }
 
+// Units, numbers, "left" and "right" and class 46: markers on the words
+// the rules judge, and the numbers corrected in place.
+TEST_F(MainRuleBodiesCheck, UnitsNumbersSidesAndClass46) {
+  struct Case {
+    const char* paragraph;
+    std::string expected;  // a marker or a corrected text
+  } cases[] = {
+      // Neutral tokens and units.
+      {"<p>Use 10 valves per day.</p>", Marker("2403each day", "FF6699", "per day")},
+      {"<p>Stop at 25C now.</p>", "<p>Stop at 25&deg;C now.</p>"},
+      // Numbers in words before a unit are corrected in place.
+      {"<p>Stop the pump for five minutes.</p>", "for 5 minutes."},
+      {"<p>Stop the pump for twenty minutes.</p>", "for 20 minutes."},
+      {"<p>Stop the pump for ten hours.</p>", "for 10 hours."},
+      // Numbers in digits.
+      {"<p>Install 5 valves.</p>", Marker("0801five", "FF99FF", "5")},
+      {"<p>Set 10mm bolts.</p>", Marker("080110 mm", "FF99FF", "10mm")},
+      // "left" and "right".
+      {"<p>Use the left hand side.</p>", Marker("0101left side", "6699FF", "left hand side")},
+      {"<p>Set right value now.</p>", Marker("2401correct value", "FF6699", "right value")},
+      {"<p>The pump is left open.</p>", Marker("0002in the OPEN position/(Rephrase)", "CCCCCC", "left open")},
+      // Class 46.
+      {"<p>Use it like you would.</p>", Marker("2402want/(You can use verb - want)", "FF6699", "like")},
+  };
+  for (const Case& k : cases) {
+    const std::string out = Check(k.paragraph);
+    EXPECT_NE(out.find(k.expected), std::string::npos) << k.paragraph << "\n" << out;
+  }
+}
+
 // A verb in -ed after a form of "be" is read as an adjective: no finding.
 TEST_F(MainRuleBodiesCheck, ParticipleAfterBeIsClean) {
   const std::string out = Check("<p>The pump has kept off the valve.</p>");
