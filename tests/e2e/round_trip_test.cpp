@@ -83,17 +83,40 @@ std::string Lower(std::string s) {
 
 bool IsArticle(const std::string& w) { return w == "a" || w == "an" || w == "the"; }
 
-// "twenty-five" as 25; -1 for anything else.
+// A number written in words ("five", "twelve", "twenty-five") as its
+// value; -1 for anything else.
 int NumberWords(const std::string& word) {
+  static const std::vector<std::string> small = {"zero",    "one",     "two",       "three",    "four",
+                                                 "five",    "six",     "seven",     "eight",    "nine",
+                                                 "ten",     "eleven",  "twelve",    "thirteen", "fourteen",
+                                                 "fifteen", "sixteen", "seventeen", "eighteen", "nineteen"};
   static const std::vector<std::string> tens = {"twenty", "thirty", "forty", "fifty", "sixty", "seventy", "eighty", "ninety"};
-  static const std::vector<std::string> units = {"one", "two", "three", "four", "five", "six", "seven", "eight", "nine"};
+  auto index = [](const std::vector<std::string>& list, const std::string& w) {
+    auto it = std::find(list.begin(), list.end(), w);
+    return it == list.end() ? -1 : static_cast<int>(it - list.begin());
+  };
   std::string w = Lower(word);
   std::size_t dash = w.find('-');
-  if (dash == std::string::npos) return -1;
-  auto t = std::find(tens.begin(), tens.end(), w.substr(0, dash));
-  auto u = std::find(units.begin(), units.end(), w.substr(dash + 1));
-  if (t == tens.end() || u == units.end()) return -1;
-  return 20 + 10 * static_cast<int>(t - tens.begin()) + 1 + static_cast<int>(u - units.begin());
+  if (dash == std::string::npos) {
+    if (int n = index(small, w); n >= 0) return n;
+    if (int t = index(tens, w); t >= 0) return 20 + 10 * t;
+    return -1;
+  }
+  int t = index(tens, w.substr(0, dash));
+  int u = index(small, w.substr(dash + 1));
+  if (t < 0 || u < 1 || u > 9) return -1;
+  return 20 + 10 * t + u;
+}
+
+// "25C" written as "25&deg;C": the digits and the scale letter.
+bool DegreeSign(const std::string& before, const std::vector<std::string>& after) {
+  if (after.size() != 3 || after[1] != "&deg;" || before.size() < 2) return false;
+  const char scale = before.back();
+  if (scale != 'C' && scale != 'F') return false;
+  const std::string digits = before.substr(0, before.size() - 1);
+  if (!std::all_of(digits.begin(), digits.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); }))
+    return false;
+  return after[0] == digits && after[2] == std::string(1, scale);
 }
 
 // Units the sample dictionary gives a short form ("millimetre 1717%mm").
@@ -133,10 +156,11 @@ bool IsCorrection(const std::vector<std::string>& before, const std::vector<std:
     return IsArticle(Lower(a[0])) || Lower(a[0]) == "and" || (a[0][0] == '&' && a[0].back() == ';');
   // A repeated word or an article taken out.
   if (a.empty() && o.size() == 1) return IsArticle(Lower(o[0])) || Lower(o[0]) == Lower(previous);
+  if (o.size() == 1 && DegreeSign(o[0], a)) return true;  // the degree sign put in
   if (o.size() == 1 && a.size() == 1) {
     if (IsArticle(Lower(o[0])) && IsArticle(Lower(a[0]))) return true;  // an article put right
     int number = NumberWords(o[0]);
-    if (number > 0 && a[0] == std::to_string(number)) return true;  // a number in digits
+    if (number >= 0 && a[0] == std::to_string(number)) return true;  // a number in digits
     auto unit = units.find(Lower(o[0]));
     if (unit != units.end() && a[0] == unit->second) return true;  // a unit's short form
   }
