@@ -10,13 +10,7 @@
 #include "rules/function_words/function_word_bodies.h"
 #include "rules/function_words/to_tables.h"
 
-namespace {
-
-using namespace to_rules;
-
-// *side to side*: one hyphenated word on the first "side", which covers
-// "to" and the second "side"; the walk goes on after them.
-std::optional<Walk> SideToSide(RuleContext& c) {
+std::optional<Walk> to_rules::SideToSide(RuleContext& c) {
   WordRec* prev = c.P(1);
   WordRec* next = c.N(1);
   if (!prev || !next || !TextIs(*prev, "side") || !TextIs(*next, "side")) return std::nullopt;
@@ -26,6 +20,10 @@ std::optional<Walk> SideToSide(RuleContext& c) {
   c.word = SkipCoveredWords(prev);
   return Walk::Next;
 }
+
+namespace {
+
+using namespace to_rules;
 
 // The stages that run only inside a sentence, up to the after-"to" list.
 std::optional<Walk> InsideStages(RuleContext& c) {

@@ -2,6 +2,7 @@
 // The ordered rule tables of "to" (class 68), stage by stage, and the two
 // word lists round it. The body (to_rules.cpp) runs the stages in their
 // order; the steps that scan ahead stay in the body.
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -41,6 +42,10 @@ extern const std::span<const RuleRow> kOpening;
 // "To" opening a sentence of at least six counted words and at most 21,
 // written with a capital, before a word that is not punctuation.
 bool OpeningHolds(const RuleContext& c);
+
+// *side to side*: one hyphenated word on the first "side", covering the
+// two words after it; the current word moves to the last of them.
+std::optional<Walk> SideToSide(RuleContext& c);
 
 // The advice for a word of the before-"to" list, chosen by its letters;
 // null when its letters choose none.
