@@ -110,9 +110,9 @@ TEST(ToStages, StagesJAndK) {
       {"x/10 y/10 it/66 has/24 to/68 go/20", "to", 2, ""},
       {"it/66 is/24 to/68 be/25 z/10", "to", -1, ""},
       {"x/10 to/68 pump/10 as/54 y/10", "to", 3, "pump: message=300 ruleId=4725"},
-      {"x/10 to/68 do/20 so/71", "to", 4, "to: message=304 entryWords=3 ruleId=7815"},
   };
-  RunRowCases(kStageJ, kJ);
+  // *to do so* ends at the fixed phrases before.
+  RunRowCases(kStageJ, kJ, {4});
   static const RowCase kK[] = {
       {"x/10 y/10 found/22 to/68 be/25 z/10", "to", 0, "found: suggestion=\"is/are/(Rephrase)\" message=301 entryWords=3 ruleId=3478"},
       {"x/10 y/10 worked/22 to/68 size/10", "to", 1, "worked: message=304 entryWords=2 ruleId=2448"},
