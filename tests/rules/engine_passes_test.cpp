@@ -67,7 +67,7 @@ TEST_F(EnginePassesTest, NumbersAndTimes) {
   EXPECT_EQ(Check("It is 12:30 pm"), "W|pm:| 0!p.m.|9|3|5637\n");
   // The number rules write "in." out in place and spell a lone digit before a word.
   EXPECT_EQ(Check("Tighten the bolt to 12 in. and remove it at 5 pm"),
-            "A|in.:|00!inch|11|4|7669\n"
+            "W|in.:| 0!inch (xx mm)|8|4|3088\n"
             "D|5.p:| 0!five|8|9|3088\n"
             "W|pm:| 0!p.m.|9|10|5637\n");
 }
