@@ -42,7 +42,8 @@ TEST_F(ModalCheck, FindingsOfModalsAndOpeningForms) {
       {"<p>The pump must be able to turn the valve.</p>", Marker("3001must/can", "66FFFF", "must be able")},
       {"<p>The pump must have been removed.</p>", Marker("3001NONE", "66FFFF", "must have been")},
       {"<p>Caution must be exercised when you open the valve.</p>",
-       Marker("1300Be careful", "FF99FF", "Caution must be exercised") + " when"},
+       Marker("1300Be careful", "FF99FF", "Caution must be exercised") + " " +
+           Marker("0204(Move when to main clause.)", "66FFFF", "when")},
       // "shall", "should", "will" and "would".
       {"<p>The valve should open.</p>", Marker("3501can/must", "FF99FF", "should")},
       {"<p>The valve shall result in a leak.</p>", Marker("3501can cause", "FF99FF", "shall result in")},
