@@ -84,7 +84,6 @@ inline void MakeNoun(RuleContext&, WordRec& w) {
   w.wordClass = Cls::Noun;
   w.subClass = 0;
 }
-inline void MakeNeutral(RuleContext&, WordRec& w) { w.wordClass = Cls::Neutral; }
 
 // Classes the chains test.
 inline constexpr Classes kClauseEnd = {Cls::Comma, Cls::SentenceEnd};
