@@ -1,0 +1,248 @@
+// The adverb chains of the letters l, a and b, row by row.
+#include <gtest/gtest.h>
+
+#include "rules/function_words/adverb_tables.h"
+#include "tests/rules/rule_cases.h"
+
+namespace {
+
+using adverb::ChainRows;
+
+TEST(AdverbChainsL, LightlyAndLater) {
+  static const RowCase kLightly[] = {
+      {"Apply/20 oil/16 lightly/52 grease/20", "lightly", 0,
+       "lightly: suggestion=\"apply a thin layer of grease/small amount of oil\" message=305 entryWords=2 ruleId=1241"},
+      {"Then/52 you/78 x/40 lightly/52 apply/20", "lightly", 1, "lightly: message=302 ruleId=7968"},
+      {"You/78 lightly/52 apply/20", "lightly", -1, ""},
+  };
+  RunRowCases(ChainRows("lightly"), kLightly);
+  static const RowCase kLater[] = {
+      {"Keep/20 it/66 later/52 use/20", "later", 0,
+       "later: suggestion=\"subsequent operation/(Rephrase)\" message=313 entryWords=2 ruleId=1241"},
+      {"Keep/20 it/66 later/52 installing/23", "later", 0, nullptr},
+      {"Do/20 it/66 and/63 later/52 ./48", "later", 1, "later: suggestion=\"higher/(Rephrase)\" message=324 ruleId=1241"},
+      {"Do/20 it/66 then/73 later/52 ,/47", "later", 2, "later: message=302 ruleId=7968"},
+      // The second or third word of the sentence.
+      {"Do/20 later/52 ,/47", "later", -1, ""},
+      {"Do/20 it/66 later/52 ,/47", "later", -1, ""},
+  };
+  RunRowCases(ChainRows("later"), kLater);
+}
+
+TEST(AdverbChainsA, AwayAloneAlwaysAgain) {
+  static const RowCase kAway[] = {
+      {"Move/20 it/66 away/52 from/67", "away", 0, ""},
+      {"Cut/20 away/52 metal/16", "away", 1, "Cut: suggestion=\"remove/cut/removal\" message=315 entryWords=2 ruleId=1845"},
+      {"x/40 falls/21 away/52 y/40", "away", 2, "falls: suggestion=\"fall from/falls from\" message=315 entryWords=2 ruleId=1845"},
+      {"x/40 keep/20 away/52 y/40", "away", 3, nullptr},
+      {"x/40 transported/22 away/52 y/40", "away", 3, nullptr},
+      {"x/40 faces/21 away/52 y/40", "away", 4, "faces: suggestion=\"toward\" message=315 entryWords=2 ruleId=1845"},
+      {"Move/20 it/66 away/52 ./48", "away", 5, "away: message=333 ruleId=1845"},
+      {"Do/20 away/52 with/74", "away", 6, "Do: suggestion=\"with\" message=331 entryWords=2 ruleId=1845"},
+      {"Move/20 it/66 away/52 now/52", "away", 7, "away: suggestion=\"away from\" message=331 ruleId=1845"},
+  };
+  RunRowCases(ChainRows("away"), kAway);
+  static const RowCase kAlone[] = {
+      {"A/40 stand/20 alone/52 unit/10", "alone", 0,
+       "stand: suggestion=\"one/(Give Model)\" message=313 entryWords=2 ruleId=7258"},
+      {"Use/20 it/66 alone/52", "alone", 1, "alone: message=313 ruleId=7648"},
+  };
+  RunRowCases(ChainRows("alone"), kAlone);
+  static const RowCase kAlways[] = {
+      {"Do/20 it/66 always/52 ./48", "always", 0, "always: message=333 ruleId=7958"},
+      {"Do/20 it/66 always/52 ,/47", "always", 0, nullptr},
+      {"By/65 means/10 always/52 x/40", "always", 1, "means: message=313 entryWords=2 ruleId=7958"},
+      {"It/66 always/52 works/21", "always", -1, ""},
+  };
+  RunRowCases(ChainRows("always"), kAlways);
+  static const RowCase kAgain[] = {
+      {"Do/20 it/66 again/52 start/20", "again", 0, "again: message=302 entryWords=2 ruleId=1232"},
+      {"Do/20 it/66 again/52 ,/47", "again", 1, "again: message=304 ruleId=1632"},
+      {"Do/20 (/41 again/52 x/40", "again", 2, nullptr},
+      {"It/66 started/22 again/52 x/40", "again", 3, "started: suggestion=\"restarted\" message=300 ruleId=7232"},
+      {"It/66 set/20 again/52 x/40", "again", 4, "set: suggestion=\"reset\" message=300 ruleId=7232"},
+      // A special token of class 20 is no verb to cover.
+      {"Do/20 it/66 again/52 start/20{token=9}", "again", -1, ""},
+  };
+  RunRowCases(ChainRows("again"), kAgain);
+}
+
+TEST(AdverbChainsA, AlreadyApartApproximately) {
+  static const RowCase kAlready[] = {
+      {"It/66 not/29 already/52", "already", 0, ""},
+      {"It/66 is/24 already/52", "already", 1, "already: message=302 ruleId=4255"},
+  };
+  RunRowCases(ChainRows("already"), kAlready);
+  static const RowCase kApart[] = {
+      {"Keep/20 apart/52 by/65 5/49", "apart", 0, "apart: message=302 ruleId=7648"},
+      {"Keep/20 the/40 parts/11 apart/52 ./48", "apart", 1, "apart: message=333 ruleId=4255"},
+      {"Keep/20 apart/52 ./48", "apart", -1, ""},
+  };
+  RunRowCases(ChainRows("apart"), kApart);
+  static const RowCase kApproximately[] = {
+      {"It/66 not/29 approximately/52", "approximately", 0, ""},
+      {"It/66 weighs/21 approximately/52 5/49", "approximately", 1,
+       "weighs: suggestion=\"(Give a weight range)\" message=300 ruleId=4255"},
+      {"It/66 is/24 approximately/52 5/49", "approximately", -1, ""},
+  };
+  RunRowCases(ChainRows("approximately"), kApproximately);
+}
+
+TEST(AdverbChainsA, AlsoAndOnly) {
+  static const RowCase kCases[] = {
+      {"It/66 also/52 ,/47", "also", 0, "also: message=302 ruleId=4255"},
+      {"It/66 also/52 as/54", "also", 1, "also: suggestion=\"for/(Rephrase)\" message=302 entryWords=2 ruleId=4153"},
+      {"It/66 also/52 be/25", "also", 2, "also: suggestion=\"be\" message=302 entryWords=2 ruleId=4153"},
+      {"It/66 also/52 by/65", "also", 3, "also: suggestion=\"by\" message=302 entryWords=2 ruleId=4153"},
+      {"It/66 only/52 if/70", "only", 4, "only: message=302 entryWords=2 ruleId=4153"},
+      {"It/66 only/52 one/49", "only", 5, "only: suggestion=\"one\" message=302 entryWords=2 ruleId=4153"},
+      {"It/66 only/52 option/10", "only", 5, nullptr},
+      {"It/66 also/52 partly/52", "also", 6, nullptr},
+      {"It/66 also/52 when/70", "also", 7, "also: suggestion=\"when/while\" message=302 entryWords=2 ruleId=4153"},
+      {"You/78 also/52 need/20 to/68", "also", 8, "also: suggestion=\"must\" message=335 entryWords=3 ruleId=5153"},
+      {"It/66 also/52 needs/21 to/68", "also", 8, nullptr},
+      {"It/66 also/52 needs/21", "also", -1, ""},
+      {"It/66 is/24 also/52 x/40", "also", 9, "also: message=304 ruleId=4255"},
+      {"Pump/10 also/52 runs/21{code=V0****}", "also", 10, nullptr},
+      {"Pump/10 also/52 runs/21", "also", -1, nullptr},
+      {"It/66 also/52 is/24", "also", 11, nullptr},
+      {"It/66 also/52 hot/30", "also", 12, "also: message=333 ruleId=9217"},
+      {"It/66 also/52 hot/30{mark=1}", "also", -1, nullptr},
+      {"It/66 also/52 ./48", "also", 13, "also: message=302 ruleId=6255"},
+      {"Valve/10 also/52 ./48", "also", -1, nullptr},
+  };
+  RunRowCases(ChainRows("also"), kCases);
+}
+
+TEST(AdverbChainsB, Back) {
+  static const RowCase kCases[] = {
+      {"x/40 draw/20 back/52 y/40", "back", 0,
+       "draw: suggestion=\"retract/move from ... to\" message=315 entryWords=2 ruleId=2948"},
+      {"x/40 go/20 back/52 y/40", "back", 1, "go: suggestion=\"go to/goes to\" message=315 entryWords=2 ruleId=2948"},
+      {"x/40 switching/23 back/52 y/40", "back", 1, nullptr},
+      {"Remove/20 back/52{mark=1} cover/10", "back", 5, "back: wordClass=10"},
+      {"x/40 back/52{sub=325} of/67", "back", 6, "back: wordClass=10 subClass=0"},
+      {"x/40 back/52 in/75", "back", 6, nullptr},
+      {"a/64 back/52 y/40", "back", 7, nullptr},
+      {"move/20 back/52 ,/47", "back", 8, "back: message=331 ruleId=2948"},
+      {"and/63 back/52 to/68", "back", 9, "back: suggestion=\"go to\" message=300 ruleId=4130"},
+      {"x/40 back/52 and/63 forth/40", "back", 10, "back: suggestion=\"from ... to\" message=305 entryWords=3 ruleId=2948"},
+      {"x/40 back/52 on/40 ./48", "back", 11, nullptr},
+      {"x/40 back/52 on/40 again/52", "back", 12, nullptr},
+      {"this/76 back/52 y/40", "back", 13, "back: wordClass=10"},
+      // The verb before "back", by its letters.
+      {"x/40 push/20 back/52 y/40", "back", 14, "push: suggestion=\"remove\" message=315 entryWords=2 ruleId=4938"},
+      {"x/40 peeled/22 back/52 y/40", "back", 14, nullptr},
+      {"x/40 runs/21 back/52 y/40", "back", 15, "runs: suggestion=\"return/go to\" message=315 entryWords=2 ruleId=4938"},
+      {"x/40 returns/21 back/52 y/40", "back", 16, nullptr},
+      {"x/40 roll/20 back/52 y/40", "back", 17, nullptr},
+      {"x/40 shift/20 back/52 y/40", "back", 18, nullptr},
+      {"x/40 sit/20 back/52 y/40", "back", 18, nullptr},
+      {"x/40 turn/20 back/52 y/40", "back", 19, nullptr},
+      {"x/40 vent/20 back/52 y/40", "back", 20, nullptr},
+      {"x/40 loops/21 back/52 y/40", "back", 21, nullptr},
+      {"x/40 leave/20 back/52 y/40", "back", 22, nullptr},
+      {"x/40 leads/21 back/52 y/40", "back", 23, nullptr},
+      {"x/40 move/20 back/52 y/40", "back", 24, nullptr},
+      {"x/40 bled/22 back/52 y/40", "back", 25, nullptr},
+      {"x/40 bring/20 back/52 y/40", "back", 26, nullptr},
+      {"x/40 check/20 back/52 y/40", "back", 27, nullptr},
+      {"x/40 change/20 back/52 y/40", "back", 28, nullptr},
+      {"x/40 call/20 back/52 y/40", "back", 29, "call: suggestion=\"return call/call\" message=315 entryWords=2 ruleId=4938"},
+      {"x/40 came/22 back/52 y/40", "back", 30, "came: suggestion=\"return/go to\" message=315 entryWords=2 ruleId=4938"},
+      {"x/40 coming/23 back/52 y/40", "back", 30, nullptr},
+      {"x/40 dial/20 back/52 y/40", "back", 31, nullptr},
+      {"x/40 drain/20 back/52 y/40", "back", 32, nullptr},
+      {"x/40 dating/23 back/52 y/40", "back", 33, nullptr},
+      {"x/40 expelled/22 back/52 y/40", "back", 34, nullptr},
+      {"x/40 far/30 back/52 y/40", "back", 35, nullptr},
+      {"x/40 flows/21 back/52 y/40", "back", 36, nullptr},
+      {"x/40 fall/20 back/52 y/40", "back", 37, "fall: suggestion=\"fall/fell/fallen\" message=315 entryWords=2 ruleId=4938"},
+      {"x/40 fell/22 back/52 y/40", "back", 37, nullptr},
+      // A special token before "back" is no verb.
+      {"x/40 push/20{token=9} back/52 y/40", "back", -1, nullptr},
+      // The word after "back".
+      {"x/40 back/52 below/52", "back", 38, "back: suggestion=\"go/move... under\" message=324 entryWords=2 ruleId=9845"},
+      {"x/40 back/52 flushing/23", "back", 39, nullptr},
+      {"x/40 back/52 if/70", "back", 40, "back: suggestion=\"(Rephrase)\" message=324 entryWords=2 ruleId=9845"},
+      {"x/40 back/52 inside/75", "back", 6, nullptr},
+      {"x/40 back/52 inside/40", "back", 41, "back: suggestion=\"into/move to\" message=324 entryWords=2 ruleId=9845"},
+      {"x/40 back/52 over/60", "back", 43, nullptr},
+      {"x/40 back/52 on/40 y/40", "back", 44, nullptr},
+      {"x/40 back/52 pressure/10", "back", 45, nullptr},
+      {"x/40 back/52 side/10", "back", 46, "back: message=324 entryWords=2 ruleId=9845"},
+      {"x/40 back/52 through/60", "back", 47, nullptr},
+      {"x/40 back/52 together/52", "back", 48, nullptr},
+      {"x/40 back/52 under/60", "back", 49, nullptr},
+      {"x/40 back/52 under/60{mark=1}", "back", -1, nullptr},
+      {"x/40 get/20 back/52 to/68{msg=331}", "back", 50,
+       "get: suggestion=\"go to\" message=313 entryWords=3 ruleId=4664\nto: message=0"},
+      {"x/40 not/29 back/52 in/60 service/10", "back", 51,
+       "not: suggestion=\"not available for operation\" message=313 entryWords=4 ruleId=4664"},
+      {"x/40 put/20 back/52 in/60 position/10", "back", 52,
+       "put: suggestion=\"in the correct position\" message=313 entryWords=4 ruleId=4664\nin: wordClass=40\n"
+       "position: wordClass=40"},
+      {"x/40 put/20 back/52 in/60 service/10", "back", 53,
+       "put: suggestion=\"available for operation\" message=313 entryWords=4 ruleId=4664\nin: wordClass=40\n"
+       "service: wordClass=40"},
+      {"x/40 back/52 to/68", "back", 54, "back: message=304 ruleId=1948"},
+      {"x/40 back/52 y/40", "back", -1, ""},
+  };
+  // The particles "off", "down", "up" and "out" end the body at its gate.
+  RunRowCases(ChainRows("back"), kCases, {2, 3, 4, 42});
+}
+
+TEST(AdverbChainsB, BothAndBelow) {
+  static const RowCase kBoth[] = {
+      {"Clean/20 BOTH/52 sides/11", "BOTH", 0, "BOTH: suggestion=\"THE TWO\" message=301 ruleId=2885"},
+      {"Clean/20 both/52 ends/11", "both", 1, "both: suggestion=\"the two\" message=301 ruleId=2885"},
+      {"Clean/20 both/52 x/40", "both", 2, "both: suggestion=\"for/the two\" message=327 ruleId=2896"},
+      {"x/40 in/75 both/52 cases/11{code=NMP***}", "both", 3,
+       "in: suggestion=\"in each/the two\" message=331 entryWords=2 ruleId=5894"},
+      {"x/40 both/52 together/52{code=N*****}", "both", 4, nullptr},
+      {"x/40 both/52 with/74{code=A*****}", "both", 5, nullptr},
+      {"x/40 both/52 fit/20{code=N*****}", "both", 6, nullptr},
+      {"x/40 both/52 valves/11{code=NMP***}", "both", 7, "both: suggestion=\"for/the two\" message=331 ruleId=5894"},
+      {"x/40 both/52 hot/30{code=A*****}", "both", 7, nullptr},
+  };
+  RunRowCases(ChainRows("both"), kBoth);
+  static const RowCase kBelow[] = {
+      {"x/40 Below/52 50/49", "Below", 0, "Below: suggestion=\"Less than\" tag=\"<AR>\" message=311 ruleId=1767"},
+      {"x/40 BELOW/52 5/40", "BELOW", 1, nullptr},
+      {"x/40 below/52 5/40", "below", 2, "below: suggestion=\"less than\" tag=\"<AR>\" message=311 ruleId=1767"},
+      {"x/40 step/20 below/52 y/40", "below", 3, ""},
+      {"x/40 shown/22 below/52 y/40", "below", 3, ""},
+      {"at/75 5/49 below/52 zero/40", "below", 4, ""},
+      {"x/40 see/20 below/52 y/40", "below", 5, "see: suggestion=\"shown below\" message=324 entryWords=2 ruleId=4257"},
+      {"x/40 drops/21 below/52 y/40", "below", 6, "drops: suggestion=\"less than\" message=324 entryWords=2 ruleId=4257"},
+      {"x/40 below/52 normal/30", "below", 7, nullptr},
+      {"x/40 below/52 :/42", "below", 8, "below: message=324 ruleId=3245"},
+      {"x/40 below/52 <ref>/41", "below", 8, nullptr},
+      // A measured word before "below", from the third word on.
+      {"It/66 is/24 lowered/22 below/52 y/40", "below", 10,
+       "lowered: suggestion=\"(Give Range or distance)\" message=324 entryWords=2 ruleId=1246"},
+      {"x/40 y/40 power/10 below/52 z/40", "below", 11, nullptr},
+      {"x/40 y/40 temperature/10 below/52 z/40", "below", 12, nullptr},
+      {"temperature/10 below/52 z/40", "below", -1, nullptr},
+      {"x/40 y/40 stays/21 below/52 stop/20", "below", 13, nullptr},
+      {"x/40 y/40 still/52 below/52 z/40", "below", 14, nullptr},
+      {"x/40 y/40 voltage/10 below/52 z/40", "below", 15, nullptr},
+      {"x/40 y/40 written/22 below/52 z/40", "below", 16, nullptr},
+      {"x/40 y/40 works/21 below/52 z/40", "below", 17, nullptr},
+      {"x/40 y/40 well/52 below/52 z/40", "below", 18, nullptr},
+      {"x/40 y/40 described/22 below/52 z/40", "below", 19, nullptr},
+      {"x/40 y/40 if/70 below/52 z/40", "below", 20, nullptr},
+      {"x/40 y/40 goes/21 below/52 z/40", "below", 21, nullptr},
+      {"x/40 y/40 given/22 below/52 z/40", "below", 21, nullptr},
+      {"x/40 y/40 falls/21 below/52 z/40", "below", 22, nullptr},
+      {"x/40 y/40 falls/21{token=9} below/52 z/40", "below", -1, nullptr},
+      {"x/40 below/52 now/50", "below", 23, nullptr},
+      {"x/40 below/52 limits/11", "below", 24, nullptr},
+      {"x/40 below/52 fit/20", "below", 25, "fit: message=322 ruleId=4234"},
+      {"x/40 below/52 y/40", "below", -1, ""},
+  };
+  // Class 45 after the word ends the body at its gate.
+  RunRowCases(ChainRows("below"), kBelow, {9});
+}
+
+}  // namespace
