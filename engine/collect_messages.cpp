@@ -391,6 +391,18 @@ void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
     work.SetSearch(s);
     work.kind = K::OneWord;
   }
+  // The search finds only words that stand together in the document: where
+  // markup divides the covered words, it looks for those before the markup.
+  if (w->entryWords >= 2 && KindIsOneOf(work.kind, {K::Word})) {
+    const int covers = w->entryWords < 4 ? w->entryWords : 4;
+    int joined = 1;
+    for (const WordRec* r = Next(w); r && joined < covers && !r->markupBefore; r = Next(r)) ++joined;
+    if (joined < covers) {
+      std::string s = written(w);
+      for (int i = 1; i < joined; ++i) s += '.' + written(Next(w, i));
+      work.SetSearch(s);
+    }
+  }
 }
 
 }  // namespace

@@ -64,6 +64,8 @@ const TokenState kNoState;
 
 void AddRecord(Scan& s, char* token, int kind, const TokenState* state) {
   AddWordRec(token, s.pendingMark ? 1 : 0, s.wordNo, kind, (state ? state : &kNoState)->c);
+  if (s.markupSeen && WordList.tail) WordList.tail->markupBefore = true;
+  s.markupSeen = false;
   ++s.wordNo;
   ClearPending(s);
 }

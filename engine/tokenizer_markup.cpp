@@ -171,6 +171,13 @@ void ScanMarkup(Scan& s) {
     ++s.p;
     return;
   }
+  // Whatever the markup becomes, the word after it does not stand next to
+  // the word before it in the document's text. Noted once the road below has
+  // flushed the word in progress, so that only the next word is marked.
+  struct NoteMarkup {
+    Scan& s;
+    ~NoteMarkup() { s.markupSeen = true; }
+  } note{s};
   Markup m;
   ReadMarkup(s, &m);
   // The kinds of markup are tried in this order.

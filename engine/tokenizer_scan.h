@@ -27,6 +27,7 @@ struct Scan {
   int pendingKind = 0;
   bool lastWasNumber = false;  // the last token added was a number
   bool overlong = false;       // the word in progress grew past 83 characters
+  bool markupSeen = false;     // markup was passed over since the last token
 
   // Closing tags looked for in vain, with where each search began: a later
   // search for the same tag fails at once, so that text whose elements are

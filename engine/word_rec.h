@@ -33,6 +33,9 @@ struct WordRec {
   char verbForm = ' ';
   char extraFlag = ' ';
   char pluralMarker = '0';
+  // Markup stood between this word and the one before it in the document;
+  // a search for both words cannot cross it.
+  bool markupBefore = false;
 };
 
 // The sentinel word that ends every text under check.

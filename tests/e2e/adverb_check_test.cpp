@@ -52,14 +52,14 @@ TEST_F(AdverbCheck, FrameStartAndThere) {
 
 TEST_F(AdverbCheck, LettersLAndA) {
   Expect({
-      {"Then you must lightly tighten the bolts.",
-       "Then you must " + Marker("0203NONE", "66FFFF", "lightly") + " tighten the bolts."},
+      {"Now you must lightly tighten the bolts.",
+       "Now you must " + Marker("0203NONE", "66FFFF", "lightly") + " tighten the bolts."},
       {"Make sure that the valve is later installed.",
        "Make sure that the valve is " +
            Marker("1304subsequent operation/(Rephrase)", "FF99FF", "later installed") + "."},
       {"Use the seal only if it is new.", "Use the seal " + Marker("0202NONE", "66FFFF", "only if") + " it is new."},
-      {"Then also need to remove the pump.",
-       "Then " + Marker("3501must", "FF99FF", "also need to") + " remove the pump."},
+      {"Now also need to remove the pump.",
+       "Now " + Marker("3501must", "FF99FF", "also need to") + " remove the pump."},
       {"Keep the pump away from the oil.", "Keep the pump away from the oil."},
   });
 }
@@ -77,8 +77,8 @@ TEST_F(AdverbCheck, LetterB) {
 
 TEST_F(AdverbCheck, LettersDToJ) {
   Expect({
-      {"Then fully tighten the bolts.",
-       "Then " + Marker("0501(Tighten to a torque of xxx N.m)", "FF6699", "fully tighten") + " the bolts."},
+      {"Now fully tighten the bolts.",
+       "Now " + Marker("0501(Tighten to a torque of xxx N.m)", "FF6699", "fully tighten") + " the bolts."},
       {"The switch is in the forward position.",
        "The switch is in the " + Marker("2303the FORWARD position", "66CC99", "forward") + " position."},
   });

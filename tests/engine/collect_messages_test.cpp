@@ -150,11 +150,37 @@ TEST_F(CollectMessagesTest, SemicolonFinding) {
   EXPECT_EQ(MessageList.records[0].searchKey, ". th:|00|");
 }
 
+// Covered words that markup divides in the document: the search looks for
+// the words before the markup, which stand together.
+TEST_F(CollectMessagesTest, CoveredWordsDividedByMarkup) {
+  const struct {
+    int covers;
+    int markupBefore;  // index of the word after the markup
+    const char* key;
+  } cases[] = {
+      {2, 1, "is:| 0!shows how"},
+      {3, 2, "is.how:| 0!shows how"},
+      {3, 0, "is.how.stable:| 0!shows how"},  // markup before the finding's own word
+      {4, 3, "is.how.stable:| 0!shows how"},
+  };
+  for (const auto& k : cases) {
+    std::string spec = "msg=321 sug=shows_how entry=" + std::to_string(k.covers);
+    TestWords words({{"is", 24, nullptr, spec.c_str()}, {"how", 52}, {"stable", 30}, {"now", 52}});
+    WordRec* r = words.head();
+    for (int i = 0; i < k.markupBefore; ++i) r = r->next;
+    r->markupBefore = true;
+    EXPECT_EQ(CollectMessages(words.head()), 1);
+    EXPECT_EQ(MessageList.records[0].searchKey, k.key) << k.covers << " " << k.markupBefore;
+    MessageList.Clear();
+  }
+}
+
 TEST_F(CollectMessagesTest, FourWordsAtTheEndOfAListWithoutSentinel) {
   TestWords words({{"a", 40, nullptr, "msg=330 entry=4 sug=x"}, {"b", 40}}, false);
   EXPECT_EQ(CollectMessages(words.head()), 1);
   EXPECT_EQ(MessageList.records[0].word, "a b  ");
-  EXPECT_EQ(MessageList.records[0].searchKey, "a.b..:| 0!x");
+  // The search holds the words there are, and no blanks for the missing.
+  EXPECT_EQ(MessageList.records[0].searchKey, "a.b:| 0!x");
   TestWords three({{"a", 40, nullptr, "msg=330 entry=3"}}, false);
   MessageList.Clear();
   EXPECT_EQ(CollectMessages(three.head()), 1);

@@ -26,6 +26,7 @@ struct Token {
   char verbForm = ' ';
   char extraFlag = ' ';
   char splitKind = '0';
+  bool markupBefore = false;
 };
 
 class TokenizerTest : public ::testing::Test {
@@ -52,7 +53,7 @@ class TokenizerTest : public ::testing::Test {
       out.push_back(Token{w->text.str(), w->written.str(), w->tag.str(), w->suggestion.str(),
                           w->tokenKind, w->wordClass, w->subClass, w->message, w->sentencePos,
                           w->sentenceLength, w->markFlag, w->separatorFlag, w->verbForm,
-                          w->extraFlag, w->splitKind});
+                          w->extraFlag, w->splitKind, w->markupBefore});
     }
     WordList.Reset();
     return out;

@@ -130,3 +130,13 @@ TEST_F(TokenizerTest, EndTagBufferKeepsItsTextBetweenCalls) {
 }
 
 }  // namespace
+
+// The word after markup is marked so, since a search for it together with
+// the word before cannot cross the markup in the document.
+TEST_F(TokenizerTest, WordAfterMarkupKnowsIt) {
+  auto t = Tokenize("consider is <quote>how stable</quote> it<!-- x --> is");
+  ASSERT_EQ(WrittenOf(t), (Words{"consider", "is", "how", "stable", "it", "is", ".", "@@END"}));
+  std::vector<bool> after;
+  for (const Token& k : t) after.push_back(k.markupBefore);
+  EXPECT_EQ(after, (std::vector<bool>{false, false, true, false, true, true, false, false}));
+}
