@@ -9,6 +9,8 @@ namespace {
 
 void Long(SentenceStateRec& s) { s.sentenceWordCount = 12; }
 void Short(SentenceStateRec& s) { s.sentenceWordCount = 4; }
+void Six(SentenceStateRec& s) { s.sentenceWordCount = 6; }
+void Five(SentenceStateRec& s) { s.sentenceWordCount = 5; }
 
 TEST(IsRules, BeforeThePassive) {
   static const RowCase kCases[] = {
@@ -210,6 +212,9 @@ TEST(IsRules, Body) {
       {"it/66 is/24 being/25 not/29 running/23 a/40 b/40 ./48", "is",
        "is: message=330 entryWords=3 ruleId=4641\nbeing: wordClass=40\nnot: wordClass=40", "not", Long},
       {"it/66 is/24 often/50 been/27 cleaned/31 in/75 oil/16 ./48", "is", "", "is", Short},
+      {"it/66 is/24 being/25 not/29 running/23 a/40 ./48", "is",
+       "is: message=330 entryWords=3 ruleId=4641\nbeing: wordClass=40\nnot: wordClass=40", "not", Six},
+      {"it/66 is/24 being/25 not/29 running/23 a/40 ./48", "is", "", "is", Five},
       // After the passive measure: the guards, the rows, the letters.
       {"it/66 is/24 large/30 ./48", "is", "large: suggestion=\"(Give range or Ref.)\" message=305 ruleId=61270",
        "large"},
