@@ -102,6 +102,10 @@ int CheckAgreement(WordRec* verb, WordRec* stopAt, AgreementState state) {
     if (ClassIsOneOf(prev, {10, 18}) && !singular) return 1;
     return 0;
   }
-  if (singularVerb && TextIsOneOf(prev, {"we", "these", "those"})) return 1;
+  if (!singularVerb) return 0;
+  if (TextIsOneOf(prev, {"we", "these", "those"})) return 1;
+  // A plural noun before "is", "was" or "has", with no singular word in
+  // the subject before it.
+  if (ClassIsOneOf(prev, {11, 19}) && !singular) return 1;
   return 0;
 }

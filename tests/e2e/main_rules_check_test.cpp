@@ -72,7 +72,8 @@ TEST_F(MainRuleBodiesCheck, FindingsOfEachPart) {
   } cases[] = {
       // Negation.
       {"<p>Not all valves are open now.</p>", Marker("3400NONE", "66FFFF", "Not")},
-      {"<p>The pump is not able to turn the valve.</p>", Marker("3402can not", "66FFFF", "not able to")},
+      // (After a form of "be" the form's rules take "not" first.)
+      {"<p>If not able to turn the valve, stop the pump.</p>", Marker("3401can not", "66FFFF", "not able to")},
       // Adjectives.
       {"<p>General procedures apply to the pump.</p>",
        Marker("1300information about/(Rephrase)", "FF99FF", "General procedures")},
@@ -82,7 +83,8 @@ TEST_F(MainRuleBodiesCheck, FindingsOfEachPart) {
       {"<p>Turn the valve to the lowest pressure.</p>", Marker("0503(Give Range)", "FF6699", "lowest pressure")},
       {"<p>Clean each.</p>", Marker("2701NONE", "66FFFF", "each")},
       // Verbs in -ing.
-      {"<p>The fault is taking place in the pump.</p>", Marker("3802occurs/occur", "66CC99", "taking place")},
+      {"<p>A fault taking place in the pump stops the valve.</p>",
+       Marker("3802occurs/occur", "66CC99", "taking place")},
       {"<p>Removing the cover is easy.</p>", Marker("3800How to remove/To remove", "66CC99", "Removing")},
       // "been".
       {"<p>It has been able to turn the valve.</p>", Marker("3502can", "FF99FF", "been able to")},

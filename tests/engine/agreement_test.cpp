@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "tests/support/word_list_fixture.h"
 
 namespace {
@@ -60,6 +62,45 @@ TEST_F(Agreement, SingularVerbAfterPluralPronouns) {
   EXPECT_EQ(CheckAgreement(words["is"], words.head(), state), 0);
   TestWords other({{"Then", 50}, {"it", 66}, {"opens", 21}});
   EXPECT_EQ(CheckAgreement(other["opens"], other.head(), state), 0);  // not a be or have form
+}
+
+// A plural noun before "is", "was" or "has" disagrees when nothing singular
+// stands before it in the sentence; the mirror of "are" after a singular noun.
+TEST_F(Agreement, SingularVerbAfterAPluralNoun) {
+  struct Case {
+    std::vector<WordSpec> words;
+    const char* verb;
+    int expected;
+  };
+  const Case cases[] = {
+      // Plural nouns (classes 11 and 19) right before the verb.
+      {{{"Then", 73}, {"valves", 11}, {"is", 24}, {"open", 30}}, "is", 1},
+      {{{"Then", 73}, {"valves", 11}, {"was", 24}, {"open", 30}}, "was", 1},
+      {{{"Then", 73}, {"specs", 19}, {"has", 24}, {"gone", 22}}, "has", 1},
+      // A singular word before the noun (an article, a singular noun, a comma) is a singular signal.
+      {{{"The", 64}, {"valves", 11}, {"is", 24}, {"open", 30}}, "is", 0},
+      {{{"Then", 73}, {"pump", 10}, {"valves", 11}, {"is", 24}}, "is", 0},
+      {{{"Then", 73}, {",", 47}, {"valves", 11}, {"is", 24}}, "is", 0},
+      // A singular noun: no disagreement for the singular verb.
+      {{{"Then", 73}, {"valve", 10}, {"is", 24}, {"open", 30}}, "is", 0},
+      // Plural pronouns.
+      {{{"Then", 73}, {"we", 66}, {"was", 24}, {"there", 50}}, "was", 1},
+      {{{"Then", 73}, {"these", 76}, {"has", 24}, {"gone", 22}}, "has", 1},
+      // "there" and "it" before the verb excuse it.
+      {{{"Then", 73}, {"valves", 11}, {"there", 50}, {"is", 24}}, "is", 0},
+      {{{"Then", 73}, {"valves", 11}, {"it", 66}, {"is", 24}}, "is", 0},
+      // Words between the subject and the verb: only the word right before the verb is the subject.
+      {{{"Then", 73}, {"valves", 11}, {"also", 50}, {"is", 24}}, "is", 0},
+      {{{"Then", 73}, {"valves", 11}, {"is", 24}, {"not", 29}}, "is", 0},
+      {{{"Then", 73}, {"valves", 11}, {"often", 50}, {"is", 24}}, "is", 0},
+      // The plural verbs keep their own steps.
+      {{{"Then", 73}, {"valves", 11}, {"are", 25}, {"open", 30}}, "are", 0},
+      {{{"Then", 73}, {"valve", 10}, {"are", 25}, {"open", 30}}, "are", 1},
+  };
+  for (const Case& k : cases) {
+    TestWords words(k.words);
+    EXPECT_EQ(CheckAgreement(words[k.verb], words.head(), state), k.expected) << words.Written();
+  }
 }
 
 TEST_F(Agreement, ExcusesByThePreviousWord) {

@@ -176,3 +176,38 @@ TEST(MeasureNounCluster, ArticleTagsEndTheRunUnlessNomenclature) {
 }
 
 }  // namespace
+
+// The passive measure at the edges of the sentence and of the list.
+TEST(MeasurePassiveSpan, EdgesOfTheSentence) {
+  struct Case {
+    std::vector<WordSpec> words;
+    bool sentinel;
+    const char* form;
+    int expected;
+  };
+  const Case cases[] = {
+      // The form is the last word: nothing follows.
+      {{{"It", 66}, {"is", 24}}, true, "is", -1},
+      {{{"It", 66}, {"is", 24}}, false, "is", -1},
+      // The sentence ends right after the participle, or before it.
+      {{{"It", 66}, {"is", 24}, {"often", 50}, {"been", 27}, {"cleaned", 31}, {".", 48}}, true, "is", -1},
+      {{{"It", 66}, {"is", 24}, {"often", 50}, {".", 48}, {"Been", 27}, {"cleaned", 31}}, true, "is", -1},
+      // A list that ends without a sentence end: the span ends at the last word reached.
+      {{{"It", 66}, {"is", 24}, {"often", 50}, {"been", 27}}, false, "is", 3},
+      // One word between the participle and the sentence end.
+      {{{"It", 66}, {"is", 24}, {"often", 50}, {"been", 27}, {"cleaned", 31}, {"in", 75}, {".", 48}}, true, "is", 4},
+      // "been" as the sixth word the walk looks at still counts; as the seventh it does not.
+      {{{"It", 66}, {"is", 24}, {"a", 50}, {"b", 50}, {"c", 50}, {"d", 50}, {"e", 50}, {"been", 27}, {"x", 40},
+        {".", 48}},
+       true, "is", 4},
+      {{{"It", 66}, {"is", 24}, {"a", 50}, {"b", 50}, {"c", 50}, {"d", 50}, {"e", 50}, {"f", 50}, {"been", 27},
+        {"x", 40}, {".", 48}},
+       true, "is", -1},
+      // A form that opens the list.
+      {{{"Is", 24}, {"often", 50}, {"been", 27}, {"cleaned", 31}, {"in", 75}, {".", 48}}, true, "Is", 4},
+  };
+  for (const Case& k : cases) {
+    TestWords words(k.words, k.sentinel);
+    EXPECT_EQ(MeasurePassiveSpan(words[k.form], 20), k.expected) << words.Written();
+  }
+}

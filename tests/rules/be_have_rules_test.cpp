@@ -15,8 +15,9 @@ TEST(BeHaveRules, VerbClassAndClauseEnd) {
       {"it/66 is/24{token=8} b/10 ./48", "is", "is: message=335 ruleId=5813", "is"},
       {"it/66 having/25 the/64 b/10 ./48", "having", "having: message=335 ruleId=5813", "having"},
       {"it/66 having/25 b/10{mark=1} ./48", "having", "having: message=335 ruleId=5813", "having"},
-      // "has" before a noun or an article is a present form; before a participle a past one.
-      {"it/66 has/24 b/10 ./48", "has", "", "has", nullptr, "lastVerbClass=21"},
+      // "has" before a noun or an article is a present form; before a participle a past one. Before a
+      // noun the rules of "has" go on and leave the past form.
+      {"it/66 has/24 b/10 ./48", "has", "", "has", nullptr, "lastVerbClass=22"},
       {"it/66 has/24 the/64 b/10 ./48", "has", "", "has", nullptr, "lastVerbClass=21"},
       {"it/66 has/24 moved/22 ./48", "has", "", "has", nullptr, "lastVerbClass=22"},
       // The next word belongs to what follows: no rule.
@@ -32,7 +33,7 @@ TEST(BeHaveRules, VerbClassAndClauseEnd) {
       {"it/66 is/24 the/64 b/10 ./48", "is", "", "is"},
       {"it/66 is/24 can/28 b/10 ./48", "is", "is: message=335 ruleId=4624", "is"},
       {"it/66 are/25 open/30 ./48", "are", "", "are"},
-      {"it/66 be/25 open/30 ./48", "be", "", "be"},
+      {"it/66 be/25 open/30 ./48", "be", "open: wordClass=22", "be"},
       {"it/66 had/25 open/30 ./48", "had", "", "had"},
       // A negative position passes over the clause end.
       {"it/66 is/24{pos=-1} ./48", "is", "", "is"},

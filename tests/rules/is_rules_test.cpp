@@ -1,0 +1,230 @@
+// The rules of "am", "is", "are", "was" and "were" inside a sentence.
+#include <gtest/gtest.h>
+
+#include "rules/main/be_have_parts.h"
+#include "rules/main/is_tables.h"
+#include "tests/rules/rule_cases.h"
+
+namespace {
+
+void Long(SentenceStateRec& s) { s.sentenceWordCount = 12; }
+void Short(SentenceStateRec& s) { s.sentenceWordCount = 4; }
+void Six(SentenceStateRec& s) { s.sentenceWordCount = 6; }
+void Five(SentenceStateRec& s) { s.sentenceWordCount = 5; }
+
+TEST(IsRules, BeforeThePassive) {
+  static const RowCase kCases[] = {
+      {"it/66 is/24 often/50 opening/23 ./48", "is", 0, "is: message=335 entryWords=3 ruleId=5624"},
+      {"then/73 these/76 is/24 x/40 ./48", "is", 1, "is: message=303 ruleId=1569"},
+      {"then/73 valves/11 was/24 x/40 ./48", "was", 1, nullptr},
+      {"these/76 is/24 x/40 ./48", "is", -1, ""},  // second word: no agreement test
+      {"it/66 is/24 of/67 the/64 b/10 ./48", "is", 2, nullptr},
+      {"it/66 is/24 not/29 having/25 b/10 ./48", "is", 3,
+       "is: suggestion=\"does not have\" message=335 entryWords=3 ruleId=4333"},
+      {"it/66 is/24 been/27 moved/22 ./48", "is", 4, nullptr},
+      {"it/66 is/24 moved/22 by/65 b/10 ./48", "is", 5, "is: message=330 entryWords=3 ruleId=3826"},
+      {"it/66 is/24 to/68 be/25 b/10 ./48", "is", 6, "is: suggestion=\"must be\" message=335 entryWords=3 ruleId=7644"},
+      {"it/66 is/24 having/25 b/10 ./48", "is", 7, nullptr},
+      {"it/66 is/24 not/29 being/25 moved/22 ./48", "is", 8, nullptr},
+      {"they/66 are/25 running/23 ./48", "are", 9,
+       "are: suggestion=\"operates/operate/in operation\" message=335 entryWords=2 ruleId=4562"},
+      {"they/66 are/25 cutting/23 ./48", "are", 10,
+       "are: suggestion=\"(Change to infin.)\" message=338 entryWords=2 ruleId=4562"},
+      // Only an -ing form is a gerund, not any word in "ng".
+      {"it/66 is/24 long/30 ./48", "is", -1, ""},
+      {"it/66 is/24 along/75 it/66 ./48", "is", -1, ""},
+      {"it/66 is/24 strong/30 ./48", "is", -1, ""},
+      {"it/66 is/24 designed/22 to/68 go/20 ./48", "is", 11, nullptr},
+      {"it/66 is/24 included/22 in/75 b/10 ./48", "is", 12, "included: message=304 ruleId=6644"},
+      {"it/66 is/24 angled/31 ./48", "is", 13, nullptr},
+      {"it/66 is/24 blown/31 ./48", "is", 14, nullptr},
+      {"it/66 was/24 emptied/31 ./48", "was", 15, "was: suggestion=\"is empty\" message=300 entryWords=2 ruleId=7813"},
+      {"they/66 were/25 emptied/31 ./48", "were", 16,
+       "were: suggestion=\"are empty\" message=300 entryWords=2 ruleId=7813"},
+      {"it/66 is/24 present/30 ./48", "is", 17, nullptr},
+      {"it/66 is/24 related/31 ./48", "is", 18, nullptr},
+      {"it/66 is/24 square/30 ./48", "is", 19, nullptr},
+      {"it/66 is/24 x/40 ./48", "is", -1, ""},
+  };
+  RunRowCases(IsBeforePassiveRows(), kCases);
+}
+
+TEST(IsRules, AfterThePassive) {
+  static const RowCase kCases[] = {
+      {"the/64 data/16 is/24 large/30 ./48", "is", 0, ""},
+      {"it/66 is/24 x/40{mark=1} ./48", "is", 1, ""},
+      {"it/66 is/24 this/76 ./48", "is", 2, ""},
+      {"it/66 is/24 moved/22 ./48", "is", 2, ""},
+      // The advice, with its closing bracket, and the finding go on the size word.
+      {"it/66 is/24 large/30 ./48", "is", 3,
+       "large: suggestion=\"(Give range or Ref.)\" message=305 ruleId=61270"},
+      {"it/66 is/24 easily/50 moved/22 ./48", "is", 4, "is: message=302 entryWords=2 ruleId=5816"},
+      {"a/40 b/40 usually/50 is/24 x/40 ./48", "is", 5, "usually: message=320 entryWords=2 ruleId=3816"},
+      {"a/40 b/40 usually/50{token=1} is/24 x/40 ./48", "is", -1, ""},
+      {"a/40 not/29 is/24{sub=1} to/68{msg=301} x/40 ./48", "is", 6,
+       "not: message=313 entryWords=3 ruleId=5812\nis: subClass=0\nto: message=0"},
+      {"a/40 not/29 is/24 nix/29 to/68 x/40 ./48", "is", 7, nullptr},
+      {"a/40 b/40 is/24 to/68 do/20 x/40 y/40 ./48", "is", 8,
+       "is: suggestion=\"do\" message=313 entryWords=3 ruleId=5821", Long},
+      {"a/40 b/40 is/24 to/68 do/20 x/40 ./48", "is", -1, ""},  // too near the end
+      {"a/40 was/24 is/24 to/68 be/25 x/40 ./48", "is", 9,
+       "was: suggestion=\"will be\" message=335 entryWords=2 ruleId=6911"},
+      {"a/40 b/40 is/24 to/68 be/25 x/40 ./48", "is", 10, ""},
+      {"it/66 is/24 often/50 moved/22{sub=330} for/65 x/40 ./48", "is", 11, "is: message=330 entryWords=2 ruleId=7886",
+       Long},
+      {"it/66 is/24 often/50 moved/22 by/65 x/40 ./48", "is", 12, "is: message=330 entryWords=3 ruleId=7887", Long},
+      {"it/66 is/24 often/50 moved/22 by/65 x/40 ./48", "is", -1, "", Short},
+      {"it/66 is/24 to/68 not/29 go/20 x/40 ./48", "is", 13,
+       "is: suggestion=\"do not\" message=335 entryWords=3 ruleId=4742", Long},
+      {"it/66 is/24 x/40 ./48", "is", -1, ""},
+  };
+  RunRowCases(IsAfterPassiveRows(), kCases);
+}
+
+TEST(IsRules, ByTheNextWordsFirstLetter) {
+  struct Letter {
+    char first;
+    std::vector<RowCase> cases;
+    std::set<int> unreachable = {};
+  };
+  const Letter kLetters[] = {
+      {'a',
+       {{"it/66 is/24 at/60 fault/10 ./48", "is", 0, nullptr},
+        {"it/66 is/24 apparent/30 ./48", "is", 1, nullptr}}},
+      {'b',
+       {{"it/66 is/24 being/25 moved/22 ./48", "is", 0, nullptr},
+        {"it/66 is/24 being/25 moved/22{sub=1} ./48", "is", -1, nullptr},
+        {"it/66 Is/24 by/65 no/77 means/11 ./48", "Is", 1,
+         "Is: suggestion=\"Is not\" message=302 entryWords=3 ruleId=6583"},
+        {"it/66 is/24 by/65 default/10 ./48", "is", 2, nullptr},
+        {"it/66 was/24 back/50 of/67 b/10 ./48", "was", 3,
+         "was: suggestion=\"was at the rear\" message=302 entryWords=2 ruleId=6884"}}},
+      {'c',
+       {{"it/66 is/24 compatible/30 with/74 b/10 ./48", "is", 0, nullptr},
+        {"it/66 is/24 considered/22 as/54 b/10 ./48", "is", 1, nullptr},
+        {"it/66 is/24 current/30 ./48", "is", 2, nullptr},
+        {"it/66 is/24 composed/22 of/67 b/10 ./48", "is", 3, nullptr},
+        {"it/66 is/24 capable/30 of/67 b/10 ./48", "is", 4, "is: suggestion=\"can\" message=335 entryWords=3 ruleId=7581"}}},
+      {'d',
+       {{"it/66 is/24 designed/22 with/74 b/10 ./48", "is", 0, nullptr},
+        {"it/66 is/24 meant/22 to/68 b/10 ./48", "is", 1, nullptr},
+        {"it/66 is/24 due/30 to/68 b/10 ./48", "is", 2, nullptr},
+        {"it/66 is/24 done/22 by/65 b/10 ./48", "is", 3, nullptr}}},
+      {'e',
+       {{"it/66 is/24 equipped/22 with/74 b/10 ./48", "is", 0,
+         "is: suggestion=\"has/have\" wordClass=20 message=335 entryWords=3 ruleId=6583"},
+        {"it/66 is/24 expected/22 to/68 go/20 ./48", "is", 1, nullptr}}},
+      {'f',
+       {{"it/66 is/24 formed/22 of/67 b/10 ./48", "is", 0, nullptr},
+        {"it/66 is/24 fitted/22 with/74 b/10 ./48", "is", 1, nullptr},
+        {"it/66 is/24 formed/22 by/65 b/10 ./48", "is", 2, nullptr},
+        {"it/66 IS/24 familiar/30 with/74 b/10 ./48", "IS", 3,
+         "IS: suggestion=\"IS known\" message=300 entryWords=3 ruleId=7984"},
+        {"it/66 is/24 free/30 to/68 go/20 ./48", "is", 4, nullptr}}},
+      {'g', {{"it/66 is/24 going/23 to/68 go/20 ./48", "is", 0, nullptr}}},
+      {'i',
+       {{"it/66 is/24 itself/66 ./48", "is", 0, nullptr},
+        {"it/66 is/24 in/75 receipt/10 of/67 b/10 ./48", "is", 1, nullptr},
+        // Each form takes the verb of its own number.
+        {"they/66 were/25 in/75 contact/10 with/74 b/10 ./48", "were", 2,
+         "were: suggestion=\"touch\" message=300 entryWords=4 ruleId=7582"},
+        {"it/66 was/24 in/75 contact/10 with/74 b/10 ./48", "was", 3,
+         "was: suggestion=\"touches\" message=300 entryWords=4 ruleId=7582"},
+        {"it/66 is/24 intended/22 to/68 go/20 ./48", "is", 4, nullptr}}},
+      {'n',
+       {{"it/66 is/24 not/29 designed/22 to/68 ./48", "is", 0, nullptr},
+        {"it/66 is/24 not/29 being/25 moved/22 ./48", "is", 1, nullptr},
+        {"it/66 is/24 not/29 to/68 be/25 b/10 ./48", "is", 2, nullptr},
+        {"it/66 is/24 not/29 moved/22 by/65 b/10 ./48", "is", 3, nullptr},
+        {"they/66 were/25 no/77 longer/34 b/10 ./48", "were", 4,
+         "were: suggestion=\"are not more than/(Give Measure)\" message=302 entryWords=3 ruleId=6111"},
+        {"it/66 was/24 no/77 longer/34 b/10 ./48", "was", 5,
+         "was: suggestion=\"is not more than/(Give Measure)\" message=302 entryWords=3 ruleId=6111"},
+        // "not" is of class 29 in the dictionaries: the rows of class 29 above take these first.
+        {"they/66 were/25 not/52 to/68 be/25 moved/22 ./48", "were", 6,
+         "were: suggestion=\"are not/must not\" message=330 entryWords=4 ruleId=8884"},
+        {"it/66 was/24 not/52 to/68 be/25 moved/22 ./48", "was", 7,
+         "was: suggestion=\"is not/must not\" message=330 entryWords=4 ruleId=8884"},
+        {"it/66 was/24 never/52 moved/22 by/65 b/10 ./48", "was", 8, nullptr},
+        {"it/66 is/24 not/29 used/22 in/75 b/10 ./48", "is", 9, nullptr},
+        {"it/66 is/24 not/29 meant/22 to/68 ./48", "is", 10, nullptr},
+        {"it/66 Was/24 not/29 present/30 ./48", "Was", 11,
+         "Was: suggestion=\"Was not found\" message=301 entryWords=3 ruleId=6884"},
+        {"it/66 is/24 not/29 high/30 ./48", "is", 12, "high: message=305 ruleId=6170"},
+        {"it/66 is/24 not/29 being/25 b/10 ./48", "is", 13, nullptr},
+        {"it/66 is/24 nix/29 taken/22 ./48", "is", 14, nullptr},
+        {"it/66 is/24 not/29 taken/22 ./48", "is", 15, ""}}},
+      {'p',
+       {{"a/40 it/66 is/24 powered/22 by/65 b/10 c/40 ./48", "is", 0, nullptr, Long},
+        {"a/40 it/66 is/24 powered/22 off/61 b/10 c/40 ./48", "is", 1,
+         "is: suggestion=\"electrical power is removed\" message=300 entryWords=3 ruleId=7588", Long},
+        {"a/40 it/66 is/24 powered/22 on/60 b/10 c/40 ./48", "is", 2,
+         "is: suggestion=\"electrical power is applied\" message=300 entryWords=3 ruleId=7588", Long},
+        {"a/40 it/66 is/24 powered/22 on/60 ./48", "is", -1, ""}}},
+      {'s',
+       {{"it/66 is/24 so/71 used/22 ./48", "is", 0, nullptr},
+        {"it/66 is/24 said/22 to/68 go/20 ./48", "is", 1, nullptr},
+        {"it/66 is/24 set/22 ./48", "is", 2, "set: wordClass=31"},
+        {"it/66 Is/24 so/71 b/10 ./48", "Is", 3, "Is: suggestion=\"Is\" message=302 entryWords=2 ruleId=6111"},
+        {"it/66 is/24 such/38 that/69 b/10 ./48", "is", 4, nullptr},
+        {"it/66 is/24 such_that/69 b/10 ./48", "is", 5, nullptr}}},
+      {'t',
+       // The verb after "to not" is a base form: "do not" goes before its own text.
+       {{"it/66 is/24 to/68 not/29 bring/20 ./48", "is", 0,
+         "is: suggestion=\"do not bring\" message=335 entryWords=3 ruleId=4342"},
+        {"it/66 is/24{sub=1} to/68 not/29 bring/20 ./48", "is", -1, ""},
+        {"it/66 is/24 themselves/66 ./48", "is", 1, nullptr}}},
+      {'u',
+       {{"it/66 is/24 used/22 to/68 go/20 ./48", "is", 0, nullptr},
+        {"it/66 is/24 used/22 to/68 b/10 ./48", "is", 1, "is: suggestion=\"use/(Rephrase)\" entryWords=3"},
+        {"it/66 is/24 used/22 in/75 b/10 ./48", "is", 2, nullptr},
+        {"it/66 is/24 used/22 for/65 b/10 ./48", "is", 3, nullptr},
+        {"it/66 is/24 when/70 b/10 ./48", "is", 4, nullptr},
+        {"it/66 is/24 warranted/22 ./48", "is", 5, nullptr},
+        {"it/66 is/24 used/22 when/70 b/10 ./48", "is", 6, nullptr},
+        {"it/66 is/24 usually/50 able/30 ./48", "is", 7, nullptr},
+        {"a/40 it/66 is/24 unable/30 to/68 go/20 b/40 ./48", "is", 8, nullptr, Long},
+        {"a/40 it/66 is/24 used/22 on/60 b/10 c/40 ./48", "is", 9, nullptr, Long}}},
+  };
+  for (const Letter& l : kLetters) {
+    SCOPED_TRACE(testing::Message() << "letter " << l.first);
+    RunRowCases(IsLetterRows(l.first), l.cases, l.unreachable);
+  }
+  EXPECT_EQ(IsLetterRows('m').data(), IsLetterRows('d').data());
+  EXPECT_EQ(IsLetterRows('w').data(), IsLetterRows('u').data());
+  EXPECT_TRUE(IsLetterRows('x').empty());
+}
+
+TEST(IsRules, Body) {
+  static const BodyCase kCases[] = {
+      // The number of the form, for the later words of the sentence.
+      {"they/66 were/25 x/40 ./48", "were", "", "were", nullptr, "subjectNumber=1 lastVerbClass=22"},
+      {"a/40 am/25 x/40 ./48", "am", "", "am", nullptr, "subjectNumber=1 lastVerbClass=22"},
+      {"it/66 was/24 x/40 ./48", "was", "", "was", nullptr, "lastVerbClass=22"},
+      {"it/66 is/24 go/20 ./48", "is", "is: message=313 ruleId=4612", "is"},
+      // Agreement: "is" after a plural subject; "are" and "were" never, their entry makes the number plural.
+      {"then/73 valves/11 is/24 x/40 ./48", "is", "is: message=303 ruleId=1569", "is"},
+      {"then/73 valve/10 are/25 x/40 ./48", "are", "", "are"},
+      // The passive measure: four words and more, three words; not measured near the end.
+      {"it/66 is/24 often/50 been/27 cleaned/31 in/75 oil/16 ./48", "is",
+       "is: message=330 entryWords=4 ruleId=4642\noften: wordClass=40\nbeen: wordClass=40\ncleaned: wordClass=40",
+       "cleaned", Long},
+      {"it/66 is/24 being/25 not/29 running/23 a/40 b/40 ./48", "is",
+       "is: message=330 entryWords=3 ruleId=4641\nbeing: wordClass=40\nnot: wordClass=40", "not", Long},
+      {"it/66 is/24 often/50 been/27 cleaned/31 in/75 oil/16 ./48", "is", "", "is", Short},
+      {"it/66 is/24 being/25 not/29 running/23 a/40 ./48", "is",
+       "is: message=330 entryWords=3 ruleId=4641\nbeing: wordClass=40\nnot: wordClass=40", "not", Six},
+      {"it/66 is/24 being/25 not/29 running/23 a/40 ./48", "is", "", "is", Five},
+      // After the passive measure: the guards, the rows, the letters.
+      {"it/66 is/24 large/30 ./48", "is", "large: suggestion=\"(Give range or Ref.)\" message=305 ruleId=61270",
+       "large"},
+      {"it/66 is/24 also/50 moved/22 ./48", "is", "is: message=302 entryWords=2 ruleId=5816\nalso: wordClass=40",
+       "also"},
+      {"it/66 is/24 not/29 x/40 ./48", "is", "", "not"},
+      {"it/66 is/24 x/40 ./48", "is", "", "is"},
+      {"it/66 is/24", "is", "", "is"},
+  };
+  RunBodyCases(ApplyIsRules, kCases);
+}
+
+}  // namespace
