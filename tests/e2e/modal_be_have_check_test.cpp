@@ -55,7 +55,7 @@ TEST_F(ModalCheck, FindingsOfModalsAndOpeningForms) {
        Marker("0700Make sure/(Rephrase for meaning)", "FF6699", "Be careful")},
       {"<p>Be aware of the pressure.</p>", Marker("2100 Make sure/ Be careful", "6699FF", "Be aware")},
       {"<p>Have you opened the valve?</p>", Marker("2100(Rephrase without a question)", "6699FF", "Have")},
-      {"<p>It is can.</p>", Marker("3501NONE", "FF99FF", "is")},
+      {"<p>The valve is can.</p>", Marker("3501NONE", "FF99FF", "is")},
   };
   for (const Case& k : cases) {
     const std::string out = Check(k.paragraph);
@@ -66,7 +66,7 @@ TEST_F(ModalCheck, FindingsOfModalsAndOpeningForms) {
 // A question that opens with a form of "be" and an article after the form
 // get no finding.
 TEST_F(ModalCheck, QuestionsWithoutFindings) {
-  for (const char* paragraph : {"<p>Is it open?</p>", "<p>Can the valve turn?</p>"}) {
+  for (const char* paragraph : {"<p>Is the valve open?</p>", "<p>Can the valve turn?</p>"}) {
     const std::string out = Check(paragraph);
     EXPECT_EQ(out.find("_touchup"), std::string::npos) << paragraph << "\n" << out;
   }

@@ -64,17 +64,18 @@ TEST_F(EnginePassesTest, WordsOutsideTheDictionaries) {
 TEST_F(EnginePassesTest, NumbersAndTimes) {
   EXPECT_EQ(Check("Remove seventeen bolts"), "W|seventeen:| 0!17|8|1|3088\n");
   EXPECT_EQ(Check("Remove viii bolts"), "D|viii.b:| 0!8|8|1|3088\n");
-  EXPECT_EQ(Check("It is 12:30 pm"), "W|pm:| 0!p.m.|9|3|5637\n");
+  EXPECT_EQ(Check("It is 12:30 pm"), "W|It.is:| 3!(Insert a noun subj.)|2|0|7174\nW|pm:| 0!p.m.|9|3|5637\n");
   // The number rules write "in." out in place and spell a lone digit before a word.
   EXPECT_EQ(Check("Tighten the bolt to 12 in. and remove it at 5 pm"),
             "W|in.:| 0!inch (xx mm)|8|4|3088\n"
+            "D|it.a:| 0!(Insert noun subject)|20|7|1274\n"
             "D|5.p:| 0!five|8|9|3088\n"
             "W|pm:| 0!p.m.|9|10|5637\n");
 }
 
 TEST_F(EnginePassesTest, Contractions) {
   EXPECT_EQ(Check("We don't remove the valve"), "D|don?t:| 0!do not|10|1|4576\n");
-  EXPECT_EQ(Check("It isn't clean"), "D|isn?t:| 0!is not|10|1|4576\n");
+  EXPECT_EQ(Check("It isn't clean"), "D|It.i:| 0!(Insert a noun subj.)|20|0|1274\nD|isn?t:| 0!is not|10|1|4576\n");
 }
 
 TEST_F(EnginePassesTest, LongSentence) {
@@ -91,13 +92,14 @@ TEST_F(EnginePassesTest, LongSentence) {
 
 TEST_F(EnginePassesTest, PronounsAndPrepositions) {
   EXPECT_EQ(Check("They remove the valve"), "D|They.r:| 0!Persons|12|0|0\n");
-  EXPECT_EQ(Check("He removes the valve"), "");
+  EXPECT_EQ(Check("He removes the valve"), "D|He.r:| 0!the person/the operator/the technician|1|0|1834\n");
   EXPECT_EQ(Check("Whilst it is clean, remove the valve"), "D|Whilst.i:| 0!When|31|0|4672\n");
 }
 
 TEST_F(EnginePassesTest, Punctuation) {
   // "then" after the semicolon is an adverb finding of its own.
-  EXPECT_EQ(Check("Remove it;then the pump"), "V|. th:|00||37|2|0\nD|then.t:| 0|33|3|1340\n");
+  EXPECT_EQ(Check("Remove it;then the pump"),
+            "W|it:| 0!(Insert noun subject)|20|1|1274\nV|. th:|00||37|2|0\nD|then.t:| 0|33|3|1340\n");
 }
 
 TEST_F(EnginePassesTest, HyphenatedWordsAndSlashes) {

@@ -1,0 +1,143 @@
+// The rules of the first- and second-person pronouns (class 78), with the
+// subject state they leave for the agreement check.
+#include <gtest/gtest.h>
+
+#include "rules/function_words/first_person_tables.h"
+#include "rules/function_words/function_word_bodies.h"
+#include "tests/rules/rule_cases.h"
+
+namespace {
+
+using namespace first_person;
+
+void LongSentence(SentenceStateRec& s) { s.sentenceWordCount = 10; }
+void SubjectSeen(SentenceStateRec& s) {
+  s.subjectSeen = 1;
+  s.subjectNumber = 1;
+  s.skipAgreement = 1;
+}
+
+TEST(FirstPersonRules, I) {
+  static const RowCase kCases[] = {
+      {"I/78 ,/47", "I", 0, ""},
+      {"Class/10 I/78 ]/42", "I", 1, ""},
+      {"I/78 are/25", "I", 2, "are: suggestion=\"am\" message=303 ruleId=4118"},
+      {"I/78 is/24", "I", 2, "is: suggestion=\"am\" message=303 ruleId=4118"},
+      {"I/78 am/25 able/30 to/68", "I", -1, ""},
+      {"Level/10 I/78 x/40", "I", -1, ""},
+  };
+  // The rows for a next word beginning with ',' or ']' come after the rows
+  // that end the call on such a word.
+  RunRowCases(kI, kCases, {3, 4, 5, 6, 7, 8, 9, 10});
+}
+
+TEST(FirstPersonRules, WeUs) {
+  static const RowCase kWe[] = {
+      {"x/20 we/78 x/40", "we", 0,
+       "we: suggestion=\"manufacturer/(Company name or agency)\" wordClass=11 message=312 ruleId=23519"},
+  };
+  RunRowCases(first_person::kWe, kWe);
+  static const RowCase kUs[] = {
+      {"x/10 us/78 law/10", "us", 0, ""},
+      {"x/10 call/20{msg=330} us/78 ./48", "us", 1,
+       "call: suggestion=\"contact/call (name)\" message=300 entryWords=2 ruleId=2117"},
+      {"x/10 tell/20 us/78 ./48", "us", 2, "tell: message=300 entryWords=2 ruleId=2117"},
+      {"x/10 tell/20{token=9} us/78 ./48", "us", 3,
+       "us: suggestion=\"manufacturer/(Company name)/agency\" message=312 ruleId=23519"},
+      {"Us/78 ./48", "Us", 3, "Us: suggestion=\"manufacturer/(Company name)/agency\" message=312 ruleId=23519"},
+  };
+  RunRowCases(first_person::kUs, kUs);
+}
+
+TEST(FirstPersonRules, HisHer) {
+  static const RowCase kCases[] = {
+      {"x/20 his/78 excellency/10{sub=80 msg=325}", "his", 0,
+       "his: wordClass=39\nexcellency: wordClass=39 subClass=0 message=0"},
+      {"x/20 HIS/78 turn/20", "HIS", 1, ""},
+      {"x/20 HIS/78 pump/10", "HIS", 2, "HIS: message=312 ruleId=5181"},
+      {"x/20 his/78 way/10", "his", 3, "his: message=313 entryWords=2 ruleId=5181"},
+      // The and/or word would have to be a noun.
+      {"x/20 his/78 and/10 her/78 y/10 z/10 ./48", "his", 4, "his: message=326 entryWords=3 ruleId=2281", LongSentence},
+      {"x/20 his/78 and/63 her/78 y/10 z/10 ./48", "his", 5, "his: message=312 ruleId=3519", LongSentence},
+      {"x/20 her/78 pump/10", "her", 5, "her: message=312 ruleId=3519"},
+  };
+  RunRowCases(kHisHer, kCases);
+}
+
+TEST(FirstPersonRules, You) {
+  static const RowCase kCases[] = {
+      {"You/78 must/28", "You", 0, ""},
+      {"You/78 have/25", "You", 0, ""},
+      {"You/78 turn/20", "You", 0, ""},
+      {"You/78 red/30{code=A*****}", "You", 1, "red: message=302 ruleId=4118"},
+      {"You/78 pump/10", "You", 1, "pump: message=302 ruleId=4118"},
+      {"x/20 you/78 wish/20 to/68", "you", 2, "you: message=304 entryWords=3 ruleId=3217"},
+      {"x/20 you/78 wish/20{token=9} to/68", "you", -1, ""},
+      {"x/20 you/78 can/28", "you", 3, ""},
+      {"x/20 you/78 this/76", "you", 3, ""},
+      {"x/20 you/78 does/24", "you", 4, ""},
+      {"x/20 you/78 pump/10{mark=1}", "you", 5, ""},
+      {"x/20 you/78 is/24", "you", 6, "is: suggestion=\"are\" message=303 ruleId=4118"},
+      {"x/20 you/78 was/24", "you", 7, "was: suggestion=\"were\" message=303 ruleId=4118"},
+      {"x/20 you/78 also/50", "you", 8, "also: message=304 ruleId=2117"},
+      {"x/20 you/78 work/20", "you", 9, "work: suggestion=\"you do work\" message=300 ruleId=2117"},
+      {"x/10 you/78 ./48", "you", 10, "you: message=302 ruleId=4118"},
+      {"x/10 you/78 ,/47", "you", 10, "you: message=302 ruleId=4118"},
+      {"x/10 you/78{split=1} y/10", "you", 11, "you: message=321 ruleId=4118"},
+      {"x/10 leads/21 you/78 y/10", "you", 12, "leads: suggestion=\"show you\" message=313 entryWords=2 ruleId=2117"},
+      {"x/10 facing/23 you/78 y/10", "you", 13, "facing: suggestion=\"toward you\" message=313 entryWords=2 ruleId=2117"},
+      {"x/10 faces/21 you/78 y/10", "you", 13, "faces: suggestion=\"toward you\" message=313 entryWords=2 ruleId=2117"},
+      {"x/10 nearest/35 you/78 y/10", "you", 14,
+       "nearest: suggestion=\"(Give Reference)\" message=313 entryWords=2 ruleId=2117"},
+      {"x/10 lets/21 you/78 know/20", "you", 15,
+       "lets: suggestion=\"shows you/show you\" message=313 entryWords=3 ruleId=5117"},
+      {"x/10 enables/21 you/78 to/68", "you", 16,
+       "enables: suggestion=\"let you/lets you\" message=313 entryWords=3 ruleId=5117"},
+      {"x/10 turn/20 you/78 ,/47", "you", 17, "you: message=302 ruleId=5118"},
+      {"x/10 turn/20 you/78 max/45", "you", 17, "you: message=302 ruleId=5118"},
+      // A modal after "you" ends the call before the row of "that you could not".
+      {"x/10 that/69 you/78 could/28 not/29", "you", 3, ""},
+      {"x/10 without/60 you/78 y/10", "you", 19, "without: message=313 entryWords=2 ruleId=2719"},
+      {"x/10 turn/20 you/78 ./48", "you", -1, ""},
+      {"x/10 pump/10 you/78 y/10", "you", -1, ""},
+  };
+  RunRowCases(kYou, kCases, {18});
+}
+
+TEST(FirstPersonRules, Body) {
+  static const BodyCase kCases[] = {
+      // The head: a first subject of the sentence.
+      {"Remove/20 my/78 pump/10 ./48", "my", "my: message=312 ruleId=1788", "my", nullptr,
+       "subjectSeen=1"},
+      {"Remove/20 me/78{sub=80} ./48", "me", "me: subClass=0 message=312 ruleId=1788", "me", SubjectSeen, "skipAgreement=0"},
+      {"I/78 are/25 ./48", "I", "are: suggestion=\"am\" message=303 ruleId=4118", "are", SubjectSeen,
+       "subjectNumber=0"},
+      {"I/78 am/25 ./48", "I", "", "I", SubjectSeen, "subjectNumber=0"},
+      {"We/78 turn/20 ./48", "We",
+       "We: suggestion=\"manufacturer/(Company name or agency)\" wordClass=11 message=312 ruleId=23519", "We",
+       SubjectSeen, "subjectNumber=0 skipAgreement=0"},
+      {"x/10 us/78 law/10 ./48", "us", "", "us", SubjectSeen, "subjectNumber=2 skipAgreement=0"},
+      {"x/10 call/20 us/78{msg=330} ./48", "us",
+       "call: suggestion=\"contact/call (name)\" message=300 entryWords=2 ruleId=2117\nus: message=0", "us"},
+      {"x/20 his/78 pump/10 ./48", "his", "his: wordClass=38 message=312 ruleId=3519", "his", SubjectSeen,
+       "skipAgreement=0"},
+      {"x/20 his/78 way/10 ./48", "his", "his: wordClass=38 message=313 entryWords=2 ruleId=5181\nway: wordClass=40",
+       "way"},
+      {"x/20 her/78 royal/30 highness/10 ./48", "her", "her: wordClass=39\nroyal: wordClass=39", "her"},
+      {"x/10 you/78 wish/20 to/68 stop/20 ./48", "you",
+       "you: message=304 entryWords=3 ruleId=3217\nwish: wordClass=40\nto: wordClass=40", "to", SubjectSeen,
+       "subjectNumber=0"},
+      {"x/10 lets/21 you/78 know/20 ./48", "you",
+       "lets: suggestion=\"shows you/show you\" message=313 entryWords=3 ruleId=5117", "."},
+      {"x/10 enables/21 you/78 to/68 go/20 ./48", "you",
+       "enables: suggestion=\"let you/lets you\" message=313 entryWords=3 ruleId=5117", "to"},
+      {"x/10 facing/23 you/78{msg=312} y/10 ./48", "you",
+       "facing: suggestion=\"toward you\" message=313 entryWords=2 ruleId=2117\nyou: message=0", "you"},
+      {"You/78 must/28 stop/20 ./48", "You", "", "You"},
+      {"You/78 pump/10 ./48", "You", "pump: message=302 ruleId=4118", "pump"},
+      {"x/10 thou/78 ./48", "thou", "", "thou"},
+  };
+  RunBodyCases(ApplyFirstPersonRules, kCases);
+}
+
+}  // namespace
