@@ -52,7 +52,7 @@ struct Expected {
 TEST_F(ToPlaceCheck, To) {
   const std::string doc = Check({
       "The valves need to be clean.",
-      "The pump has to be able to operate.",
+      "Use the key to be able to open the valve.",
       "The unit is ready to operate.",
       "Adjust the pressure to be less than the limit.",
   });
