@@ -156,10 +156,22 @@ void ScanClosingTag(Scan& s, const Markup& m) {
   s.p = m.end;
 }
 
-// Anything else is skipped.
+// Structural markup is skipped.
 void SkipMarkup(Scan& s, const Markup& m) {
   Flush(s, 0);
   ClearPending(s);
+  s.p = m.end;
+}
+
+// Anything else is skipped. An article dropped just before it still stands
+// before the next word ("the <phrase>following</phrase>"): that word keeps
+// its mark, so that no rule asks for the article again and no finding
+// covers words the text does not hold side by side.
+void SkipOtherMarkup(Scan& s, const Markup& m) {
+  const bool mark = s.pendingMark && s.length == 0;
+  Flush(s, 0);
+  ClearPending(s);
+  s.pendingMark = mark;
   s.p = m.end;
 }
 
@@ -226,5 +238,5 @@ void ScanMarkup(Scan& s) {
     ScanClosingTag(s, m);
     return;
   }
-  SkipMarkup(s, m);
+  SkipOtherMarkup(s, m);
 }

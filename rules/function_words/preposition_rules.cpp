@@ -9,6 +9,7 @@
 #include "engine/suggestion_builders.h"
 #include "rules/function_words/function_word_bodies.h"
 #include "rules/function_words/preposition_tables.h"
+#include "rules/function_words/preposition_which_over.h"
 
 namespace {
 
@@ -116,13 +117,11 @@ struct WordChain {
   Walk (*chain)(RuleContext&);  // null: no rules of its own here
 };
 
-// The chains by the word; a class-60 word not listed has none. "over" and
-// "which" pass the class head and the opening steps here and have no chain
-// in this body yet.
+// The chains by the word; a class-60 word not listed has none.
 constexpr WordChain kChains[] = {
     {"across", Across}, {"against", Against}, {"between", Between}, {"into", Into},
-    {"its", Its},       {"over", nullptr},    {"since", Since},     {"through", Through},
-    {"under", Under},   {"until", Until},     {"what", What},       {"which", nullptr},
+    {"its", Its},       {"over", OverRules},    {"since", Since},     {"through", Through},
+    {"under", Under},   {"until", Until},     {"what", What},       {"which", WhichRules},
     {"who", Who},
 };
 

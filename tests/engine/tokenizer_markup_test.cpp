@@ -32,6 +32,15 @@ TEST_F(TokenizerTest, StructuralTagsAreSkippedAndClearTheMark) {
   EXPECT_EQ(t[1].markFlag, '0');
 }
 
+// Markup between the article and its word leaves the word its mark;
+// a word before the tag takes the mark as usual.
+TEST_F(TokenizerTest, OtherMarkupKeepsTheArticleMark) {
+  auto t = Tokenize("one of the <emphasis role=\"x\">following</emphasis> valves");
+  EXPECT_EQ(WrittenOf(t), (Words{"one", "of", "following", "valves", ".", "@@END"}));
+  EXPECT_EQ(t[2].markFlag, '1');
+  EXPECT_EQ(t[3].markFlag, '0');
+}
+
 TEST_F(TokenizerTest, SkippedContentBecomesOnePlaceholder) {
   auto t = Tokenize("See<xref href=\"x\">Figure 1</xref> now");
   EXPECT_EQ(WrittenOf(t), (Words{"See", "<ref>", "now", ".", "@@END"}));

@@ -271,9 +271,10 @@ TEST(PrepositionBody, ChainsAndResumeWords) {
       {"Between/60 a/10 ,/47 b/10 ./48", "Between", "", "Between", LongSentence, "scratchResult=1"},
       {"Since/60 it/66 is/24 hot/30 stop/20 ./48", "Since", "Since: message=318 ruleId=1348", "Since", LongSentence,
        "scratchResult=-1"},
-      // "over", "which" and any class-60 word without a chain.
-      {"x/10 over/60 y/10", "over", "", "over"},
-      {"x/10 which/60 y/10", "which", "", "which"},
+      // "over" and "which" where their chains find nothing, and any
+      // class-60 word without a chain.
+      {"x/10 over/60 y/50", "over", "", "over"},
+      {"x/10 which/60 stops/21", "which", "", "which"},
       {"x/10 upon/60 y/10", "upon", "", "upon"},
       {"x/10 across/60 from/67 y/10", "across",
        "across: suggestion=\"opposite to/opposite\" message=324 entryWords=2 ruleId=5235\nfrom: wordClass=40", "from"},
