@@ -88,7 +88,9 @@ TEST_F(AdverbCheck, LettersNToW) {
   Expect({
       {"The valve is normally closed.",
        "The valve is " + Marker("1702normally-closed", "66CC99", "normally closed") + "."},
-      {"It is too tight.", "It is " + Marker("0502(Give torque value or range)", "FF6699", "too tight") + "."},
+      // (An opening "It is" would take the word after it too.)
+      {"The bolt is too tight.",
+       "The bolt is " + Marker("0502(Give torque value or range)", "FF6699", "too tight") + "."},
       {"Use a tool such as a wrench.", "Use a tool " + Marker("3103for example", "66FFFF", "such as") + " a wrench."},
   });
 }

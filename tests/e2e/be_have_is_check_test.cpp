@@ -54,7 +54,7 @@ TEST_F(BeHaveIsCheck, FindingsOfTheForms) {
       {"<p>The valve was removed by the operator.</p>", Marker("3001NONE", "66FFFF", "was removed by")},
       {"<p>The pumps were in contact with the valve.</p>", Marker("0001touch", "CCCCCC", "were in contact with")},
       {"<p>The pump is large.</p>", Marker("0502(Give range or Ref.)", "FF6699", "large")},
-      {"<p>It is also correct.</p>", Marker("0201NONE", "66FFFF", "is also")},
+      {"<p>The valve is also correct.</p>", Marker("0201NONE", "66FFFF", "is also")},
   };
   for (const Case& k : cases) {
     const std::string out = Check(k.paragraph);

@@ -72,8 +72,10 @@ TEST_F(MainRuleBodiesCheck, FindingsOfEachPart) {
   } cases[] = {
       // Negation.
       {"<p>Not all valves are open now.</p>", Marker("3400NONE", "66FFFF", "Not")},
-      // (After a form of "be" the form's rules take "not" first.)
-      {"<p>If not able to turn the valve, stop the pump.</p>", Marker("3401can not", "66FFFF", "not able to")},
+      // (After a form of "be" the form's rules take "not" first; after an
+      // opening "If" it gets no rules of its own.)
+      {"<p>The operator, not able to turn the valve, stops the pump.</p>",
+       Marker("3402can not", "66FFFF", "not able to")},
       // Adjectives.
       {"<p>General procedures apply to the pump.</p>",
        Marker("1300information about/(Rephrase)", "FF99FF", "General procedures")},

@@ -92,7 +92,7 @@ TEST_F(PronounCheck, NoAndNever) {
       "Never do that.",
       "NEVER DO THAT.",
       "The pump never stops.",
-      "There are no signs of damage.",
+      "Make sure that no signs of damage show.",
   });
   ExpectMarkers(doc, {
                          {"07", " DO NOT SMOKE IN THIS AREA", "No smoking"},
@@ -111,7 +111,7 @@ TEST_F(PronounCheck, FirstAndSecondPerson) {
       "The valve is open, you is ready.",
       "Remove my filter.",
       "We remove the valve.",
-      "Send the pump to us.",
+      "The pump is for us.",
       "Do not touch his tools.",
   });
   ExpectMarkers(doc, {

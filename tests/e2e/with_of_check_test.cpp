@@ -116,7 +116,7 @@ TEST_F(WithOfCheck, Which) {
 TEST_F(WithOfCheck, OfFromTheirSome) {
   const std::string doc = Check({
       "Remove all kinds of filters.",
-      "If their are two filters, remove one.",
+      "Make sure that their are two filters.",
       "Remove the filter from both pumps.",
       "Stop the pump for some period.",
       "From each pump, remove the filter.",
