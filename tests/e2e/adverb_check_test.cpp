@@ -1,46 +1,14 @@
 // `kesta check` with the sample dictionaries: the findings of the adverb
 // rules come out as markers on the words they cover, for every letter
 // group, the sentence start and "there".
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
-#include "tests/cli/run_program.h"
-#include "tests/support/temp_dir.h"
+#include "tests/e2e/sample_check.h"
 
 namespace {
 
-std::string Marker(const std::string& value, const std::string& colour, const std::string& text) {
-  return "<?Pub _touchup Kesta=\"" + value + "\" HighltBckclr=\"" + colour + "\"?>" + text + "<?Pub /_touchup?>";
-}
-
-struct ParagraphCase {
-  const char* text;
-  std::string marked;  // the paragraph with its markers
-};
-
-class AdverbCheck : public ::testing::Test {
- protected:
-  void Expect(const std::vector<ParagraphCase>& cases) {
-    for (const ParagraphCase& k : cases) EXPECT_EQ(CheckParagraph(k.text), k.marked) << k.text;
-  }
-  // The paragraph as the checked document gives it back.
-  std::string CheckParagraph(const std::string& text) {
-    const std::string file = dir_.Write("doc.xml", "<topic><body><p>" + text + "</p></body></topic>");
-    ProgramRun run = RunProgram(KESTA_PROGRAM, {"check", file},
-                                {{"APTCUSTOM", std::nullopt}, {"KESTA_REGISTRY", (dir_.path() / "registry").string()}});
-    EXPECT_LE(run.status, 1) << run.err;
-    const std::size_t open = run.out.find("<p>");
-    const std::size_t close = run.out.rfind("</p>");
-    if (open == std::string::npos || close == std::string::npos) return run.out;
-    return run.out.substr(open + 3, close - open - 3);
-  }
-  TempDir dir_;
-};
+using AdverbCheck = SampleCheck;
 
 TEST_F(AdverbCheck, FrameStartAndThere) {
-  Expect({
+  ExpectParagraphs({
       {"Only use the new seal.", Marker("0400NONE", "66CC99", "Only") + " use the new seal."},
       {"Remove there valve.", "Remove " + Marker("1101their", "FF6699", "there") + " valve."},
       {"There may be oil in the pump.", Marker("3500NONE", "FF99FF", "There may be") + " oil in the pump."},
@@ -51,7 +19,7 @@ TEST_F(AdverbCheck, FrameStartAndThere) {
 }
 
 TEST_F(AdverbCheck, LettersLAndA) {
-  Expect({
+  ExpectParagraphs({
       {"Now you must lightly tighten the bolts.",
        "Now you must " + Marker("0203NONE", "66FFFF", "lightly") + " tighten the bolts."},
       {"Make sure that the valve is later installed.",
@@ -65,7 +33,7 @@ TEST_F(AdverbCheck, LettersLAndA) {
 }
 
 TEST_F(AdverbCheck, LetterB) {
-  Expect({
+  ExpectParagraphs({
       {"Go back to the start.", Marker("1500Go to/Goes to", "66CC99", "Go back") + " to the start."},
       {"Clean both sides of the valve.", "Clean " + Marker("0101the two", "6699FF", "both") + " sides of the valve."},
       // A number after "below": corrected in place.
@@ -76,7 +44,7 @@ TEST_F(AdverbCheck, LetterB) {
 }
 
 TEST_F(AdverbCheck, LettersDToJ) {
-  Expect({
+  ExpectParagraphs({
       {"Now fully tighten the bolts.",
        "Now " + Marker("0501(Tighten to a torque of xxx N.m)", "FF6699", "fully tighten") + " the bolts."},
       {"The switch is in the forward position.",
@@ -85,10 +53,12 @@ TEST_F(AdverbCheck, LettersDToJ) {
 }
 
 TEST_F(AdverbCheck, LettersNToW) {
-  Expect({
+  ExpectParagraphs({
       {"The valve is normally closed.",
        "The valve is " + Marker("1702normally-closed", "66CC99", "normally closed") + "."},
-      {"It is too tight.", "It is " + Marker("0502(Give torque value or range)", "FF6699", "too tight") + "."},
+      // (An opening "It is" would take the word after it too.)
+      {"The bolt is too tight.",
+       "The bolt is " + Marker("0502(Give torque value or range)", "FF6699", "too tight") + "."},
       {"Use a tool such as a wrench.", "Use a tool " + Marker("3103for example", "66FFFF", "such as") + " a wrench."},
   });
 }

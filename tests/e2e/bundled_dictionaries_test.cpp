@@ -1,30 +1,10 @@
 // `kesta check` with the dictionaries the build bundles (data/dictionaries):
 // the findings a writer meets first on correct text.
-#include <gtest/gtest.h>
-
-#include <string>
-
-#include "tests/cli/run_program.h"
-#include "tests/support/temp_dir.h"
+#include "tests/e2e/sample_check.h"
 
 namespace {
 
-class BundledDictionaries : public ::testing::Test {
- protected:
-  // The body of the checked document `<topic><body><p>TEXT</p></body></topic>`.
-  std::string Checked(const std::string& text) {
-    const std::string file = dir_.Write("doc.xml", "<topic><body><p>" + text + "</p></body></topic>");
-    ProgramRun run = RunProgram(KESTA_PROGRAM, {"check", file},
-                                {{"APTCUSTOM", std::nullopt},
-                                 {"KESTA_REGISTRY", (dir_.path() / "registry").string()}});
-    EXPECT_EQ(run.status, 0) << run.err;
-    const std::size_t start = run.out.find("<p>");
-    const std::size_t end = run.out.find("</p>");
-    if (start == std::string::npos || end == std::string::npos) return run.out;
-    return run.out.substr(start + 3, end - start - 3);
-  }
-  TempDir dir_;
-};
+using BundledDictionaries = SampleCheck;
 
 TEST_F(BundledDictionaries, CorrectTextKeepsItsWords) {
   const char* clean[] = {
@@ -36,7 +16,7 @@ TEST_F(BundledDictionaries, CorrectTextKeepsItsWords) {
       "The lead-free seal is on the pump.",
       "Set the kg/m value.",
   };
-  for (const char* text : clean) EXPECT_EQ(Checked(text), text);
+  for (const char* text : clean) EXPECT_EQ(CheckParagraph(text), text);
 }
 
 TEST_F(BundledDictionaries, CorrectionsInPlace) {
@@ -51,7 +31,7 @@ TEST_F(BundledDictionaries, CorrectionsInPlace) {
       // A decimal without its leading zero before the inch mark.
       {"Use a .5&rdquo; and a 5&rdquo; bolt.", "Use a 0.5 inch and a 5 inch bolt."},
   };
-  for (const auto& row : rows) EXPECT_EQ(Checked(row.text), row.corrected) << row.text;
+  for (const auto& row : rows) EXPECT_EQ(CheckParagraph(row.text), row.corrected) << row.text;
 }
 
 }  // namespace

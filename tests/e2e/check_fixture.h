@@ -9,6 +9,7 @@
 
 #include "tests/cli/run_program.h"
 #include "tests/commands/check_words.h"
+#include "tests/e2e/sample_check.h"  // Marker
 #include "tests/support/dict_fixture.h"
 #include "tests/support/temp_dir.h"
 
@@ -21,11 +22,14 @@ class CheckFixture : public ::testing::Test {
     WriteTestDict(dir_, "custom/dictionaries/SYN.cmp", check_words::kSynonym);
   }
 
+  // Report files go to a profile folder of the test's own.
   ProgramRun Kesta(const std::vector<std::string>& args) {
     return RunProgram(KESTA_PROGRAM, args,
                       {{"APTCUSTOM", (dir_.path() / "custom").string()},
-                       {"KESTA_REGISTRY", (dir_.path() / "registry").string()}});
+                       {"KESTA_REGISTRY", (dir_.path() / "registry").string()},
+                       {"KESTA_PROFILE", Profile()}});
   }
+  std::string Profile() const { return (dir_.path() / "profile").string(); }
   // Checks a document written from `xml`; the result document is in out.
   ProgramRun Check(const std::string& xml, const std::string& name = "doc.xml") {
     return Kesta({"check", dir_.Write(name, xml)});
@@ -36,10 +40,6 @@ class CheckFixture : public ::testing::Test {
     std::istringstream in(text);
     for (std::string line; std::getline(in, line);) lines.push_back(line);
     return lines;
-  }
-  static std::string Marker(const std::string& value, const std::string& colour, const std::string& text) {
-    return "<?Pub _touchup Kesta=\"" + value + "\" HighltBckclr=\"" + colour + "\"?>" + text +
-           "<?Pub /_touchup?>";
   }
   // The document without its XML declaration line, when it has one.
   static std::string Body(const std::string& out) {

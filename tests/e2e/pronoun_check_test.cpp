@@ -1,56 +1,11 @@
 // `kesta check` with the sample dictionaries: the findings of the personal
 // pronouns, the demonstratives, "no" and "never", and the first- and
 // second-person pronouns come out as markers on the words they cover.
-#include <gtest/gtest.h>
-
-#include <regex>
-#include <string>
-
-#include "tests/cli/run_program.h"
-#include "tests/support/temp_dir.h"
+#include "tests/e2e/sample_check.h"
 
 namespace {
 
-class PronounCheck : public ::testing::Test {
- public:
-  // The document of one paragraph per sentence, checked; the result document.
-  std::string Check(std::initializer_list<const char*> sentences) {
-    std::string xml = "<topic><body>";
-    for (const char* s : sentences) xml += std::string("<p>") + s + "</p>";
-    xml += "</body></topic>";
-    ProgramRun run = RunProgram(KESTA_PROGRAM, {"check", dir_.Write("doc.xml", xml)},
-                                {{"APTCUSTOM", std::nullopt},  // the bundled sample dictionaries
-                                 {"KESTA_REGISTRY", (dir_.path() / "registry").string()}});
-    EXPECT_LE(run.status, 1) << run.err;
-    return run.out;
-  }
-
-  static std::string Escaped(const std::string& s) {
-    static const std::regex special(R"([.^$|()\[\]{}*+?\\/])");
-    return std::regex_replace(s, special, R"(\$&)");
-  }
-  // A marker of `category` with `advice` ("NONE" for none) round `text`.
-  static bool Marked(const std::string& doc, const char* category, const std::string& advice,
-                     const std::string& text) {
-    const std::regex marker("Kesta=\"" + std::string(category) + "[0-9][0-9]" + Escaped(advice) +
-                            "\" HighltBckclr=\"[0-9A-F]+\"\\?>" + Escaped(text) + "<\\?Pub /_touchup\\?>");
-    return std::regex_search(doc, marker);
-  }
-
- protected:
-  TempDir dir_;
-};
-
-struct Expected {
-  const char* category;  // message code - 300, two digits
-  const char* advice;
-  const char* text;
-};
-
-void ExpectMarkers(const std::string& doc, std::initializer_list<Expected> markers) {
-  for (const Expected& m : markers)
-    EXPECT_TRUE(PronounCheck::Marked(doc, m.category, m.advice, m.text)) << m.text << "\n" << doc;
-}
+using PronounCheck = SampleCheck;
 
 TEST_F(PronounCheck, PersonalPronouns) {
   const std::string doc = Check({
@@ -92,7 +47,7 @@ TEST_F(PronounCheck, NoAndNever) {
       "Never do that.",
       "NEVER DO THAT.",
       "The pump never stops.",
-      "There are no signs of damage.",
+      "Make sure that no signs of damage show.",
   });
   ExpectMarkers(doc, {
                          {"07", " DO NOT SMOKE IN THIS AREA", "No smoking"},
@@ -111,7 +66,7 @@ TEST_F(PronounCheck, FirstAndSecondPerson) {
       "The valve is open, you is ready.",
       "Remove my filter.",
       "We remove the valve.",
-      "Send the pump to us.",
+      "The pump is for us.",
       "Do not touch his tools.",
   });
   ExpectMarkers(doc, {

@@ -13,13 +13,6 @@ namespace {
 
 class QualityCommand : public CheckFixture {
  protected:
-  ProgramRun Run(std::vector<std::string> args) {
-    return RunProgram(KESTA_PROGRAM, args,
-                      {{"APTCUSTOM", (dir_.path() / "custom").string()},
-                       {"KESTA_REGISTRY", (dir_.path() / "registry").string()},
-                       {"KESTA_PROFILE", Profile()}});
-  }
-  std::string Profile() const { return (dir_.path() / "profile").string(); }
   std::string Path(const std::string& name) const { return (dir_.path() / name).string(); }
   static std::string Stamp(const std::string& doc) {
     std::smatch m;
@@ -31,8 +24,8 @@ class QualityCommand : public CheckFixture {
 TEST_F(QualityCommand, SigmaReportWritesItsFilesAndTheStampComesOutAgain) {
   const std::string xml = "<topic><title>Pump</title><body><p>Glorp the valve. Remove the zonk.</p></body></topic>";
   std::string doc = dir_.Write("doc.xml", xml);
-  ProgramRun run = Run({"call", "SixsigmaRead", doc, "--answer", "1", "--do", "click 1", "--do", "click 296",
-                        "-o", Path("scored.xml")});
+  ProgramRun run = Kesta({"call", "SixsigmaRead", doc, "--answer", "1", "--do", "click 1", "--do", "click 296",
+                          "-o", Path("scored.xml")});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.err.find("[response] Select Sigma for full report, or Traffic Light. -> 1\n"), std::string::npos);
   EXPECT_NE(run.err.find("[dialog] KESta Six Sigma-  Quality Report\n"), std::string::npos) << run.err;
@@ -50,7 +43,7 @@ TEST_F(QualityCommand, SigmaReportWritesItsFilesAndTheStampComesOutAgain) {
   EXPECT_TRUE(dir_.Read("profile/Kesta_NotFound_Report.txt")
                   .starts_with("<<<  List of Words or terms Not Found in the Dictionaries  <<<\r\nRef(1)  "));
 
-  run = Run({"call", "RemoveKestaPi", Path("scored.xml")});
+  run = Kesta({"call", "RemoveKestaPi", Path("scored.xml")});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(Body(run.out), xml);
 }
@@ -59,7 +52,7 @@ TEST_F(QualityCommand, TrafficLightOnASampleAndItsReport) {
   std::string sample;
   ASSERT_TRUE(ReadFileBytes(std::string(KESTA_SOURCE_DIR) + "/data/samples/doc_safety_rules.xml", &sample));
   std::string doc = dir_.Write("doc_safety_rules.xml", sample);
-  ProgramRun run = Run({"call", "SixsigmaRead", doc, "--answer", "2", "--do", "click 1", "-i"});
+  ProgramRun run = Kesta({"call", "SixsigmaRead", doc, "--answer", "2", "--do", "click 1", "-i"});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.err.find("[dialog] KESta - Quality Traffic Light\n"), std::string::npos) << run.err;
   EXPECT_NE(run.err.find("[dialog]   text \"(A QA tag added to this document.)\"\n"), std::string::npos);
@@ -73,7 +66,7 @@ TEST_F(QualityCommand, TrafficLightOnASampleAndItsReport) {
 
   // Called alone, the traffic light shows the colour of the last traffic
   // scoring of the module's life: none in a fresh process.
-  run = Run({"call", "TrafficLight", doc});
+  run = Kesta({"call", "TrafficLight", doc});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.err.find("[dialog]"), std::string::npos) << run.err;
 }
@@ -81,15 +74,15 @@ TEST_F(QualityCommand, TrafficLightOnASampleAndItsReport) {
 TEST_F(QualityCommand, ADialogNobodyActsOnClosesAsCancelAndCancelKeepsTheStamp) {
   std::string xml = "<topic><?KESSTA STE=red:ONE SIGMA#1:1:2026-1:1-DEF1?><title>T</title><body><p>Glorp.</p></body></topic>";
   std::string doc = dir_.Write("doc.xml", xml);
-  ProgramRun run = Run({"call", "SixsigmaRead", doc, "--answer", "3"});
+  ProgramRun run = Kesta({"call", "SixsigmaRead", doc, "--answer", "3"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(Body(run.out), xml);
-  run = Run({"call", "SixsigmaRead", doc, "--answer", "1"});
+  run = Kesta({"call", "SixsigmaRead", doc, "--answer", "1"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.err.find("[dialog] > close\n[dialog] closed KESta Six Sigma-  Quality Report -> 2 (Cancel)\n"),
             std::string::npos)
       << run.err;
-  run = Run({"call", "SixsigmaRead", doc, "--answer", "1", "--do", "click 77"});
+  run = Kesta({"call", "SixsigmaRead", doc, "--answer", "1", "--do", "click 77"});
   EXPECT_NE(run.err.find("[dialog] cannot click 77: the dialog has no control 77\n"), std::string::npos) << run.err;
 }
 
@@ -103,12 +96,12 @@ TEST_F(QualityCommand, CorpusDocumentScoredAndUnstamped) {
   std::string bytes;
   ASSERT_TRUE(ReadFileBytes(files.front().string(), &bytes));
   std::string doc = dir_.Write("corpus" + files.front().extension().string(), bytes);
-  ProgramRun plain = Run({"call", "RemoveKestaPi", doc});
+  ProgramRun plain = Kesta({"call", "RemoveKestaPi", doc});
   ASSERT_EQ(plain.status, 0) << plain.err;
-  ProgramRun run = Run({"call", "SixsigmaRead", doc, "--answer", "2", "-o", Path("scored.xml")});
+  ProgramRun run = Kesta({"call", "SixsigmaRead", doc, "--answer", "2", "-o", Path("scored.xml")});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_FALSE(Stamp(dir_.Read("scored.xml")).empty());
-  run = Run({"call", "RemoveKestaPi", Path("scored.xml")});
+  run = Kesta({"call", "RemoveKestaPi", Path("scored.xml")});
   EXPECT_EQ(run.out, plain.out);
 }
 

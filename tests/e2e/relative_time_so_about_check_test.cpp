@@ -1,52 +1,11 @@
 // `kesta check` with the sample dictionaries: the findings of "which",
 // "that" and "who", of the time conjunctions, of "so" and of "about",
 // "above", "around" and "then" come out as markers on the words they cover.
-#include <gtest/gtest.h>
-
-#include <regex>
-#include <string>
-
-#include "tests/cli/run_program.h"
-#include "tests/support/temp_dir.h"
+#include "tests/e2e/sample_check.h"
 
 namespace {
 
-class ClauseWordCheck : public ::testing::Test {
- protected:
-  // The document of one paragraph per sentence, checked; the result document.
-  std::string Check(std::initializer_list<const char*> sentences) {
-    std::string xml = "<topic><body>";
-    for (const char* s : sentences) xml += std::string("<p>") + s + "</p>";
-    xml += "</body></topic>";
-    ProgramRun run = RunProgram(KESTA_PROGRAM, {"check", dir_.Write("doc.xml", xml)},
-                                {{"APTCUSTOM", std::nullopt},  // the bundled sample dictionaries
-                                 {"KESTA_REGISTRY", (dir_.path() / "registry").string()}});
-    EXPECT_LE(run.status, 1) << run.err;
-    return run.out;
-  }
-
-  static std::string Escaped(const std::string& s) {
-    static const std::regex special(R"([.^$|()\[\]{}*+?\\/])");
-    return std::regex_replace(s, special, R"(\$&)");
-  }
-  struct Expected {
-    const char* category;  // message code - 300, two digits
-    const char* advice;    // "NONE" for none
-    const char* text;      // the words the marker covers
-  };
-  static void ExpectMarkers(const std::string& doc, std::initializer_list<Expected> markers) {
-    for (const Expected& m : markers) {
-      const std::regex marker("Kesta=\"" + std::string(m.category) + "[0-9][0-9]" + Escaped(m.advice) +
-                              "\" HighltBckclr=\"[0-9A-F]+\"\\?>" + Escaped(m.text) + "<\\?Pub /_touchup\\?>");
-      EXPECT_TRUE(std::regex_search(doc, marker)) << m.text << "\n" << doc;
-    }
-  }
-  static bool Unmarked(const std::string& doc, const std::string& text) {
-    return doc.find("?>" + text + "<?Pub /_touchup?>") == std::string::npos;
-  }
-
-  TempDir dir_;
-};
+using ClauseWordCheck = SampleCheck;
 
 TEST_F(ClauseWordCheck, WhichThatWho) {
   const std::string doc = Check({

@@ -11,8 +11,7 @@
 #include <set>
 #include <sstream>
 
-#include "tests/cli/run_program.h"
-#include "tests/support/temp_dir.h"
+#include "tests/e2e/sample_check.h"
 
 namespace {
 
@@ -255,12 +254,8 @@ std::string Utf16Le(const std::string& ascii) {
   return out;
 }
 
-class RoundTrip : public ::testing::Test {
+class RoundTrip : public SampleCheck {
  protected:
-  ProgramRun Kesta(const std::vector<std::string>& args) {
-    return RunProgram(KESTA_PROGRAM, args,
-                      {{"APTCUSTOM", std::nullopt}, {"KESTA_REGISTRY", (dir_.path() / "registry").string()}});
-  }
   // Checks `file` and closes the result; the text after both, or a failure.
   std::string CheckThenClose(const std::string& file, std::string* marked = nullptr) {
     std::string markedPath = (dir_.path() / "marked.xml").string();
@@ -275,7 +270,6 @@ class RoundTrip : public ::testing::Test {
     if (marked) *marked = ReadAll(markedPath);
     return ReadAll(backPath);
   }
-  TempDir dir_;
 };
 
 // The parts of a file that a writer keeps as written survive the check and

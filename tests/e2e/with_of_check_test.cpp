@@ -1,55 +1,21 @@
 // `kesta check` with the sample dictionaries: the findings of the rules of
 // "with", of "which" and "over", and of "of", "from", "their" and "some"
 // come out as markers on the words they cover.
-#include <gtest/gtest.h>
-
 #include <fstream>
-#include <regex>
 #include <sstream>
-#include <string>
 
-#include "tests/cli/run_program.h"
+#include "tests/e2e/sample_check.h"
 #include "tests/support/dict_fixture.h"
-#include "tests/support/temp_dir.h"
 
 namespace {
 
-struct Expected {
-  const char* category;  // message code - 300, two digits
-  const char* advice;
-  const char* text;
-};
-
-class WithOfCheck : public ::testing::Test {
+class WithOfCheck : public SampleCheck {
  protected:
-  // The document of one paragraph per sentence, checked with the bundled
-  // custom folder, or with `custom` when given; the result document.
-  std::string Check(std::initializer_list<const char*> sentences, const std::string& custom = "") {
-    std::string xml = "<topic><body>";
-    for (const char* s : sentences) xml += std::string("<p>") + s + "</p>";
-    xml += "</body></topic>";
-    std::optional<std::string> folder;
-    if (!custom.empty()) folder = custom;
-    ProgramRun run = RunProgram(KESTA_PROGRAM, {"check", dir_.Write("doc.xml", xml)},
-                                {{"APTCUSTOM", folder}, {"KESTA_REGISTRY", (dir_.path() / "registry").string()}});
-    EXPECT_LE(run.status, 1) << run.err;
-    EXPECT_EQ(run.err.find("Not found"), std::string::npos) << run.err;
-    return run.out;
-  }
-
-  static std::string Escaped(const std::string& s) {
-    static const std::regex special(R"([.^$|()\[\]{}*+?\\/])");
-    return std::regex_replace(s, special, R"(\$&)");
-  }
-  static void ExpectMarkers(const std::string& doc, std::initializer_list<Expected> markers) {
-    for (const Expected& m : markers) {
-      const std::regex marker("Kesta=\"" + std::string(m.category) + "[0-9][0-9]" + Escaped(m.advice) +
-                              "\" HighltBckclr=\"[0-9A-F]+\"\\?>" + Escaped(m.text) + "<\\?Pub /_touchup\\?>");
-      EXPECT_TRUE(std::regex_search(doc, marker)) << m.text << "\n" << doc;
-    }
-  }
-  static bool Unmarked(const std::string& doc, const std::string& text) {
-    return doc.find("?>" + text + "<?Pub /_touchup?>") == std::string::npos;
+  // Every word of the sentences is in the dictionaries.
+  std::string Check(std::initializer_list<std::string> paragraphs, const std::string& custom = "") {
+    const std::string doc = SampleCheck::Check(paragraphs, custom);
+    EXPECT_EQ(run_.err.find("Not found"), std::string::npos) << run_.err;
+    return doc;
   }
 
   static std::string Source(const char* name) {
@@ -58,8 +24,6 @@ class WithOfCheck : public ::testing::Test {
     s << in.rdbuf();
     return s.str();
   }
-
-  TempDir dir_;
 };
 
 TEST_F(WithOfCheck, With) {
@@ -116,7 +80,7 @@ TEST_F(WithOfCheck, Which) {
 TEST_F(WithOfCheck, OfFromTheirSome) {
   const std::string doc = Check({
       "Remove all kinds of filters.",
-      "If their are two filters, remove one.",
+      "Make sure that their are two filters.",
       "Remove the filter from both pumps.",
       "Stop the pump for some period.",
       "From each pump, remove the filter.",

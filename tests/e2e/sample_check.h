@@ -1,0 +1,63 @@
+#pragma once
+// `kesta check` with the sample dictionaries of the build on paragraphs
+// written in the test, and the tests of the markers in the result.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "tests/cli/run_program.h"
+#include "tests/support/temp_dir.h"
+
+// The marker a saved document holds round `text`.
+std::string Marker(const std::string& value, const std::string& colour, const std::string& text);
+
+// A marker of `category` (message code - 300, two digits) with `advice`
+// ("NONE" for none) round `text`, of any marker number and colour.
+bool Marked(const std::string& doc, const std::string& category, const std::string& advice, const std::string& text);
+// No marker holds exactly `text`.
+bool Unmarked(const std::string& doc, const std::string& text);
+
+struct Expected {
+  const char* category;  // message code - 300, two digits
+  const char* advice;    // "NONE" for none
+  const char* text;      // the words the marker covers
+};
+void ExpectMarkers(const std::string& doc, std::initializer_list<Expected> markers);
+
+// A paragraph and the same paragraph as the check gives it back, markers
+// included.
+struct ParagraphCase {
+  const char* text;
+  std::string marked;
+};
+
+// A paragraph checked in a document of its own, and a part the result
+// document holds (a marker, or a text corrected in place).
+struct FoundCase {
+  const char* text;
+  std::string found;
+};
+
+class SampleCheck : public ::testing::Test {
+ protected:
+  // `kesta` with the build's default custom folder, or `custom` when given.
+  ProgramRun Kesta(const std::vector<std::string>& args, const std::string& custom = "");
+  // The document of one paragraph per text, checked with the build's
+  // default custom folder (or `custom`, when given); the result document.
+  std::string Check(std::initializer_list<std::string> paragraphs, const std::string& custom = "");
+  // One paragraph checked alone; the paragraph's content in the result.
+  std::string CheckParagraph(const std::string& text);
+
+  // Each text checked alone gives back its `marked` paragraph.
+  void ExpectParagraphs(std::initializer_list<ParagraphCase> cases);
+  // Each text checked alone gives a document that holds its `found` part.
+  void ExpectFound(std::span<const FoundCase> cases);
+  // Each text checked alone gets no marker.
+  void ExpectNoMarkers(std::initializer_list<const char*> texts);
+
+  ProgramRun run_;  // the last check
+  TempDir dir_;
+};
