@@ -33,7 +33,7 @@ bool PrevSplit4Only(const RuleContext& c) {
 
 constexpr Words kHighQuantity =
     "drive|power|range|side|resistance|probability|amount*|level*|current*|limit*|temperature*|stress*|voltag*|"
-    "vibration*|volume*";
+    "vibration*|volume*|force*";
 constexpr Words kLowQuantity =
     "oil|probability|maintenance|power|limit*|pressure*|level*|range|side|resistance|temperature*|stress*|"
     "voltag*|vibration*|volume*|drive|amount*|current*|force*";

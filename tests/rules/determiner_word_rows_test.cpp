@@ -1,0 +1,243 @@
+// The rows of the longer determiner tables, one case table per word: each
+// row reached once with the changes it makes. Rows that the class gate
+// closes in a sentence (a number, "and"/"or" or an article next) are still
+// checked here, where no gate runs.
+#include <gtest/gtest.h>
+
+#include "rules/main/determiner_word_tables.h"
+#include "tests/rules/rule_cases.h"
+
+namespace {
+
+TEST(DeterminerWordRows, All) {
+  static const RowCase kCases[] = {
+      {"a/40 all/38 way/10{mark=1} ./48", "all", 0,
+       "all: suggestion=\"fully/completely\" message=324 ruleId=3894\nway: text=\"Xay\" wordClass=40"},
+      {"a/40 all/38{sub=5} most/38 ./48", "all", 1, "all: subClass=0"},
+      {"a/40 all/38{sub=5} y/66{token=9} ./48", "all", 2, "all: subClass=0"},
+      {"a/40 all/38{sub=5} y/66{mark=1} ./48", "all", 3, "all: subClass=0"},
+      {"a/40 all/38{sub=5} @y/66 ./48", "all", 4, "all: subClass=0"},
+      {"a/40 all/38{sub=5} y/66 z/19 ./48", "all", 5, "all: subClass=0"},
+      {"a/40 all/38 in/75 most/38 ./48", "all", 6, "all: message=304 entryWords=3 ruleId=6932"},
+      {"a/40 all/38 is/24 ./48", "all", 7, "all: suggestion=\"(Insert noun subject)\" message=320 ruleId=2188"},
+      {"a/40 all/38 5/49 ./48", "all", 8, "all: message=304 ruleId=6894"},
+      {"a/40 all/38 around/73 ./48", "all", 9, "all: suggestion=\"around\" message=324 entryWords=2 ruleId=7877"},
+      {"a/40 all/38 above/73 ./48", "all", 10,
+       "all: suggestion=\"all xxx shown above\" message=324 entryWords=2 ruleId=7877"},
+      {"a/40 all/38 needs/66 ./48", "all", 11, "all: suggestion=\"(Rephrase)\" message=324 entryWords=2 ruleId=7877"},
+      {"a/40 all/38 other/66 ./48", "all", 12, "all: suggestion=\"all (+noun)\" message=324 entryWords=2 ruleId=7877"},
+      {"a/40 all/38 parties/66 ./48", "all", 13,
+       "all: suggestion=\"all persons/all companies \" message=324 entryWords=2 ruleId=7877"},
+      {"a/40 all/38 traces/66 ./48", "all", 14,
+       "all: suggestion=\"(Give a quality)\" message=324 entryWords=2 ruleId=7877"},
+      {"a/40 all/38 times/66 ./48", "all", 15, "all: suggestion=\"always\" message=324 entryWords=2 ruleId=7877"},
+      {"a/40 all/38 temperatures/66 ./48", "all", 16,
+       "all: suggestion=\"(Give temp. range)\" message=324 entryWords=2 ruleId=7877"},
+      {"a/40 all/38 to/68 ./48", "all", 17, "all: suggestion=\"(Delete)\" message=324 entryWords=2 ruleId=7877"},
+      {"a/40 all/38 in/60 most/38 ./48", "all", 18, "all: message=304 entryWords=3 ruleId=8897"},
+      {"a/40 all/38 too/50 soon/50 ./48", "all", 19, "all: message=304 entryWords=3 ruleId=3894"},
+      {"a/40 all/38 unto/68 soon/50 ./48", "all", 20, "all: message=304 entryWords=3 ruleId=3894"},
+      {"a/40 all/38 you/66 ./48", "all", 21, "all: message=321 entryWords=3 ruleId=8897"},
+      {"a/40 all/38 valves/11 ./48", "all", 22, ""},
+      {"a/40 all/38{weight=2} valve/10 ./48", "all", 23, ""},
+      {"a/40 all/38 ,/47 ./48", "all", 24, ",: message=318 ruleId=3894"},
+      {"a/40 at/60 all/38 ;/42 ./48", "all", 25, "all: message=337 ruleId=4894"},
+      {"a/40 follow/20 all/38 y/66 ./48", "all", 26,
+       "follow: suggestion=\"obey/read/monitor\" message=300 ruleId=5894"},
+      {"a/40 b/40 all/38 may/28 ./48", "all", 27, "all: message=320 ruleId=3894"},
+      {"a/40 b/40 all/38 (/42 ./48", "all", 28, "all: message=320 ruleId=3894"},
+      {"a/40 b/40 all/38 over/73 ./48", "all", 29, "all: suggestion=\"all over\" message=320 entryWords=2 ruleId=6894"},
+      {"a/40 all/38 right/43 ./48", "all", 30,
+       "all: suggestion=\"correct/accurate\" message=324 entryWords=2 ruleId=5894"},
+      {"a/40 all/38 time/66 soon/50 ./48", "all", 32,
+       "all: suggestion=\"(Give Time Limit)\" message=305 entryWords=3 ruleId=8894"},
+      {"a/40 follows/21{msg=302} all/38 y/66 ./48", "all", 33,
+       "follows: suggestion=\"obey all\" message=324 entryWords=2 ruleId=5894"},
+      {"a/40 having/23 all/38 y/66 ./48", "all", 34,
+       "having: suggestion=\"that has all\" message=324 entryWords=2 ruleId=5894"},
+      {"a/40 including/60 all/38 y/66 ./48", "all", 35,
+       "including: suggestion=\"that includes all\" message=324 entryWords=2 ruleId=5894"},
+      {"a/40 taking/23 all/38 y/66 ./48", "all", 36,
+       "taking: suggestion=\"(Rephrase)\" message=324 entryWords=2 ruleId=5894"},
+      {"a/40 all/38 rights/66 reserved/22 ./48", "all", 37, ""},
+      {"a/40 all/38 y/66 ./48", "all", -1, ""},
+  };
+  // Row 31 ("around" unmarked): row 9 takes every "around" first.
+  RunRowCases(AllRows(), kCases, {31});
+}
+
+TEST(DeterminerWordRows, Any) {
+  static const RowCase kCases[] = {
+      {"a/40 any/38 others/66 ./48", "any", 0,
+       "any: suggestion=\"different/other\" message=331 entryWords=2 ruleId=3894"},
+      {"a/40 any/38 less/38 ./48", "any", 1, "any: message=331 entryWords=2 ruleId=3894"},
+      {"a/40 any/38 and/63 y/66 ./48", "any", 2, "any: suggestion=\"all\" message=331 entryWords=3 ruleId=7894"},
+      {"a/40 any/38 y/66 all/38 ./48", "any", 3, "any: suggestion=\"all\" message=331 entryWords=3 ruleId=7894"},
+      {"a/40 any/38 valve/10 ./48", "any", 4, ""},
+      {"a/40 any/38 red/30{code=A****} ./48", "any", 5, ""},
+      {"any/38{pos=-1} y/66 ./48", "any", 6, ""},
+      {"a/40 when/70 any/38 y/66 ./48", "any", 7, "when: message=324 entryWords=2 ruleId=7894"},
+      {"a/40 any/38 doubt/66 ./48", "any", 8, "any: suggestion=\"if you do not know\" entryWords=2"},
+      {"a/40 any/38 further/34 ./48", "any", 9, "any: suggestion=\"(Be specific or give range)\" entryWords=2"},
+      {"a/40 any/38 given/22 ./48", "any", 10, "any: suggestion=\"any/(Be specific)\" entryWords=2"},
+      {"a/40 any/38 how/50 ./48", "any", 11, "any: suggestion=\"(Delete)\" entryWords=2"},
+      {"a/40 any/38 kind/66 ./48", "any", 12, "any: suggestion=\"any type of\" entryWords=2"},
+      {"a/40 any/38 one/66 ./48", "any", 13, "any: suggestion=\"other/person\" entryWords=2"},
+      {"a/40 any/38 rights/66 ./48", "any", 14, "any: suggestion=\"(Avoid legal phrases)\" entryWords=2"},
+      {"a/40 any/38 time/66 ./48", "any", 15, "any: suggestion=\"if/when\" entryWords=2"},
+      {"a/40 any/38 way/66 ./48", "any", 16, "any: entryWords=2"},
+      {"a/40 any/38 longer/34 than/73 ./48", "any", 17,
+       "any: suggestion=\"more than/(Be specific)\" message=305 entryWords=3 ruleId=8994"},
+      {"a/40 any/38 y/66 ./48", "any", -1, ""},
+  };
+  RunRowCases(AnyRows(), kCases);
+}
+
+TEST(DeterminerWordRows, More) {
+  static const RowCase kCases[] = {
+      {"a/40 more/38 ./48", "more", 0, "more: message=320 ruleId=3931"},
+      {"a/40 more/38 (/42 ./48", "more", 1, "more: message=320 ruleId=4932"},
+      {"a/40 more/38{mark=1} y/66 ./48", "more", 2, ""},
+      {"a/40 more/38 y/50 ./48", "more", 3, ""},
+      {"a/40 more/38 then/73 ./48", "more", 4,
+       "more: separatorFlag=s\nthen: suggestion=\"than\" tag=\"<AR>\" message=311 ruleId=3931"},
+      {"a/40 more/38 2x/66 ./48", "more", 5, "more: suggestion=\"more than\" message=311 ruleId=3931"},
+      {"a/40 more/38 better/34 ./48", "more", 6, "more: suggestion=\"easier\" message=327 entryWords=2 ruleId=3931"},
+      {"a/40 more/38 than/73 is/24 necessary/30 ./48", "more", 7,
+       "more: suggestion=\"(Give quantity or measure.)\" message=302 entryWords=4 ruleId=3931"},
+      {"a/40 b/40 nothing/66 more/38 y/66 ./48", "more", 8, "nothing: message=304 entryWords=2 ruleId=3932"},
+      {"a/40 b/40 five/49 more/38 y/66 ./48", "more", 9, "five: message=305 entryWords=2 ruleId=6932"},
+      {"a/40 more/38 information/10 ./48", "more", 10, ""},
+      {"a/40 more/38 than/73 half/30 ./48", "more", 11, "half: suggestion=\"50%\" message=308 ruleId=3932"},
+      {"a/40 more/38 than/73 y/66 ./48", "more", 12, ""},
+      {"a/40 more/38 times/11 ./48", "more", 13, ""},
+      {"a/40 more/38 like/60 ./48", "more", 14,
+       "more: suggestion=\"same type of\" message=313 entryWords=2 ruleId=6932"},
+      {"a/40 more/38 quickly/51 ./48", "more", 15,
+       "more: suggestion=\"(Give time, date or value ref.)\" message=305 entryWords=2 ruleId=6932"},
+      {"a/40 many/38 people/11 ./48", "many", 16,
+       "many: suggestion=\"(Give time, date or value ref.)\" message=313 entryWords=2 ruleId=6932"},
+      {"a/40 more/38 slowly/51 ./48", "more", 17, "more: message=305 entryWords=2 ruleId=4932"},
+      {"a/40 more/38 or/63 less/38 ./48", "more", 18,
+       "more: suggestion=\"(Give a range)\" message=305 entryWords=3 ruleId=4932"},
+      {"a/40 costs/21 more/38 y/66 ./48", "more", 19, "costs: message=300 entryWords=2 ruleId=3932"},
+      {"a/40 more/38 hot/30 ./48", "more", 20, "more: suggestion=\"hotter\" message=327 entryWords=2 ruleId=3932"},
+      {"a/40 much/38 easy/30 ./48", "much", 21, "much: suggestion=\"easier\" message=327 entryWords=2 ruleId=3932"},
+      {"a/40 more/38 about/73 ./48", "more", 22,
+       "more: suggestion=\"more information about\" message=324 entryWords=2 ruleId=3932"},
+      {"more/38{pos=-1} y/66 ./48", "more", 23, ""},
+      {"a/40 far/50 more/38 y/66 ./48", "more", 24,
+       "far: suggestion=\"(Give date, time, version)\" message=305 entryWords=2 ruleId=3931"},
+      {"a/40 onto/75 more/38 y/66 ./48", "more", 25, "onto: message=302 entryWords=2 ruleId=4931"},
+      {"a/40 much/38 better/34 ./48", "much", 26,
+       "much: suggestion=\"(Give date, time, version)\" message=305 entryWords=2 ruleId=3931"},
+      {"a/40 more/38 red/32 ./48", "more", 27,
+       "more: suggestion=\"(Give date, time, version)\" message=305 entryWords=2 ruleId=3931"},
+      {"a/40 b/40 ever/50 more/38 y/66 ./48", "more", 28, "ever: message=304 entryWords=2 ruleId=3932"},
+      {"a/40 more/38 power/66 ./48", "more", 29, "more: message=305 entryWords=2 ruleId=3931"},
+      {"a/40 more/38 data/10 ./48", "more", 30, "more: message=313 ruleId=7932"},
+      {"a/40 more/38 y/66 ./48", "more", -1, ""},
+  };
+  RunRowCases(MoreRows(), kCases);
+}
+
+TEST(DeterminerWordRows, LessFineOther) {
+  static const RowCase kLess[] = {
+      {"a/40 less/38 than/73 half/30 ./48", "less", 0, "less: message=305 entryWords=2 ruleId=6932"},
+      {"a/40 and/63 less/38 y/66 ./48", "less", 1, "less: suggestion=\"maximum of ...\" message=305 ruleId=6732"},
+      {"a/40 less/38 2x/66 ./48", "less", 2, "less: suggestion=\"less than\" message=311 ruleId=3931"},
+      {"a/40 bit/10 less/38 y/66 ./48", "less", 3, "bit: message=305 entryWords=2 ruleId=6932"},
+      {"a/40 less/38 like/60 ./48", "less", 4,
+       "less: suggestion=\"not the same type of\" message=311 entryWords=2 ruleId=6932"},
+      {"a/40 less/38 time/66 ./48", "less", 5,
+       "less: suggestion=\"(Give time, date or value ref.)\" message=311 entryWords=2 ruleId=6932"},
+      {"a/40 less/38 y/66{mark=1} ./48", "less", 6, "less: suggestion=\"without\" message=305 ruleId=6732"},
+      {"a/40 less/38 the/64 ./48", "less", 7, "less: suggestion=\"without\" message=305 ruleId=6732"},
+      {"a/40 less/38 y/66 ./48", "less", 8, ""},
+      {"a/40 less/38 valve/10 ./48", "less", 9, "less: message=313 entryWords=2 ruleId=6932"},
+  };
+  RunRowCases(LessRows(), kLess);
+  static const RowCase kFine[] = {
+      {"a/40 fine/38{mark=1} y/66 ./48", "fine", 0, "fine: classCode=\"NMS*\" wordClass=10 message=324 ruleId=4795"},
+      {"the/64 fine/38 y/66 ./48", "fine", 1, "fine: classCode=\"NMS*\" wordClass=10 message=324 ruleId=4795"},
+      {"may/28 fine/38 y/66 ./48", "fine", 2,
+       "fine: suggestion=\"(Rephrase - Legal)\" classCode=\"V0**\" wordClass=20 message=300 ruleId=3795"},
+      {"a/40 fine/38 tune/20 ./48", "fine", 3,
+       "fine: suggestion=\"adjust/make small adjustments to\" classCode=\"V0**\" wordClass=20 message=302 "
+       "entryWords=2 ruleId=6795"},
+      {"a/40 fine/38 y/66 ./48", "fine", -1, ""},
+  };
+  RunRowCases(FineRows(), kFine);
+  static const RowCase kOther[] = {
+      {"a/40 other/38 ,/47", "other", 0, ""},
+      {"a/40 other/38 used/22 ./48", "other", 1, "used: wordClass=31"},
+      {"a/40 other/38 times/11 ./48", "other", 2, "other: message=321 entryWords=2 ruleId=5824"},
+      {"a/40 other/38 runs/21 ./48", "other", 3, "runs: message=322 ruleId=8661"},
+      {"a/40 other/38{mark=1} y/66{code=A****} ./48", "other", 4, ""},
+      {"a/40 other/38{mark=1} y/66 ./48", "other", 5, "other: message=320 ruleId=5661"},
+      {"a/40 other/38 than/73 ./48", "other", 6,
+       "other: suggestion=\"but not/different from\" message=331 entryWords=2 ruleId=8661"},
+      {"a/40 any/38{msg=302} other/38 y/66 ./48", "other", 8, "any: message=304 entryWords=2 ruleId=5824"},
+      {"a/40 other/38 valve/10 ./48", "other", 9, ""},
+      {"a/40 other/38 red/30 ./48", "other", 10, ""},
+      {"a/40 other/38 y/66 ./48", "other", 11, "other: message=327 ruleId=491"},
+  };
+  // Row 7 (marked, a verb next): rows 4 and 5 take every marked word before
+  // a class above 19.
+  RunRowCases(OtherRows(), kOther, {7});
+}
+
+TEST(DeterminerWordRows, QuickShortYour) {
+  static const RowCase kQuick[] = {
+      {"a/40 quick/38{msg=300} access/20 ./48", "quick", 0, "quick: wordClass=30 message=0\naccess: wordClass=10"},
+      {"a/40 quick/38 ./48", "quick", 1, "quick: suggestion=\"quickly\" message=302 ruleId=3897"},
+      {"a/40 quick/38 valve/10 ./48", "quick", 2,
+       "quick: suggestion=\"(Give time or date ref.)\" message=305 entryWords=2 ruleId=8897"},
+      {"a/40 quick/38 red/30 ./48", "quick", 3,
+       "quick: suggestion=\"(Give time or date ref.)\" message=305 entryWords=2 ruleId=8897"},
+      {"a/40 quick/38 y/66 ./48", "quick", 4, "quick: suggestion=\"quickly/(Rephrase)\" message=301 ruleId=5897"},
+      {"go/20{code=V0****} quick/38 y/66 ./48", "quick", 5, "quick: suggestion=\"quickly\" message=333 ruleId=3897"},
+      {"quick/38{pos=-1} y/66 ./48", "quick", 6, "quick: suggestion=\"quickly/(Rephrase)\" message=301 ruleId=5897"},
+      {"quick/38 y/66 ./48", "quick", -1, ""},
+  };
+  RunRowCases(QuickRows(), kQuick);
+  static const RowCase kShort[] = {
+      {"a/40 short/38 break/10 ./48", "short", 0,
+       "short: suggestion=\"(Give time ref.)\" message=305 entryWords=2 ruleId=8627"},
+      {"a/40 short/38 length/10 ./48", "short", 1,
+       "short: suggestion=\"(Give time ref.)\" message=305 entryWords=2 ruleId=8627"},
+      {"a/40 short/38 output/10 pulse/10 ./48", "short", 2,
+       "short: suggestion=\"(Give time ref.)\" message=305 entryWords=2 ruleId=8627"},
+      {"a/40 short/38 term/10 ./48", "short", 3,
+       "short: suggestion=\"(Give time ref.)\" message=305 entryWords=2 ruleId=8627"},
+      {"a/40 short/38 amount/10{mark=1} of/67 time/10 ./48", "short", 4,
+       "short: suggestion=\"(Give time Ref.)\" message=305 entryWords=4 ruleId=7629"},
+      {"a/40 short/38 to/68 ./48", "short", 5, "short: suggestion=\"short-circuit\" message=314 ruleId=5627"},
+      {"a/40 short/38 over/73 ./48", "short", 6,
+       "short: suggestion=\"short-circuit/cause a short-circuit/disabled circuit\" message=305 entryWords=2 "
+       "ruleId=3629"},
+      {"the/64 short/38 runs/21 ./48", "short", 7,
+       "short: suggestion=\"short-circuit/cause a short-circuit\" message=324 ruleId=3629"},
+      {"a/40 short/38{mark=1} runs/21 ./48", "short", 8,
+       "short: suggestion=\"short-circuit/cause a short-circuit\" message=324 ruleId=3629"},
+      {"a/40 short/38 pipe/10 hose/10 ./48", "short", 9, "short: message=317 entryWords=2 ruleId=3627"},
+      {"a/40 short/38 y/66 ./48", "short", -1, ""},
+  };
+  RunRowCases(ShortRows(), kShort);
+  static const RowCase kYour[] = {
+      {"your/38 y/66 ./48", "your", 0, ""},
+      {"a/40 your/38 testing/23 ./48", "your", 1,
+       "your: classCode=\"A****\" message=302 ruleId=6795\ntesting: wordClass=30"},
+      {"a/40 your/38 gizmo/66{sub=325} ./48", "your", 2,
+       "your: classCode=\"A****\" message=302 ruleId=6795\ngizmo: wordClass=30"},
+      {"a/40 your/38 left/43 ./48", "your", 3, "left: wordClass=10"},
+      {"see/20 your/38 y/66 ./48", "your", 4,
+       "see: suggestion=\"make contact with.../(Give email or URL)\" message=313 entryWords=2 ruleId=2931"},
+      {"a/40 your/38 needs/11 ./48", "your", 5, "your: message=313 entryWords=2 ruleId=2931"},
+      {"a/40 your/38 valve/10{code=N****} ./48", "your", 6, ""},
+      {"a/40 your/38 y/66{code=P****} ./48", "your", 7, "your: message=320 ruleId=2931"},
+  };
+  RunRowCases(YourRows(), kYour);
+}
+
+}  // namespace
