@@ -313,7 +313,7 @@ bool FormAndNameRules(WordRec* w) {
     SetWordMessage(w, Msg::Abbreviation, 325);
     return true;
   }
-  // 14
+  // 14: a form the lookup marked 'L' is a noun with the apostrophe message.
   if (L >= 3 && w->extraFlag == 'L') {
     w->wordClass = 10;
     SetWordMessage(w, Msg::Apostrophe, 7678);
@@ -332,7 +332,7 @@ bool FormAndNameRules(WordRec* w) {
     w->wordClass = w->lastLetter == 's' ? 11 : 30;
     return true;
   }
-  // 16
+  // 16: a word marked 't' or 'r' by the tokenizer is a noun of subclass 15.
   if (w->separatorFlag == 't' || w->separatorFlag == 'r') {
     w->wordClass = 10;
     w->subClass = 15;
@@ -450,14 +450,14 @@ void CheckUnknownWord(WordRec* word, WordRec* /*listHead*/) {
     w->classCode = "D1***";
     return;
   }
-  // 3
+  // 3: tokens that are not words at all are neutral.
   if (IsNotAWord(w)) {
     ClearCodes(w);
     w->wordClass = (w->separatorFlag == 't' || w->separatorFlag == 'r') ? 15 : 40;
     w->classCode = "D****";
     return;
   }
-  // 4
+  // 4: counted compounds, acronyms and flagged words.
   if (LetterWordRules(w)) return;
   // 5: after "the" the word is a noun, or a neutral token when capitalised.
   if (w->markFlag == '1') {
@@ -468,25 +468,25 @@ void CheckUnknownWord(WordRec* word, WordRec* /*listHead*/) {
       pass::NounForm(w);
     return;
   }
-  // 6
+  // 6: a single letter is a neutral token.
   if (w->length == 1) {
     w->classCode = "D1***";
     AcceptNeutral(w);
     return;
   }
-  // 7
+  // 7: the lists of two- and three-letter words.
   if (w->length == 2) {
     ShortResult r = TwoLetterRules(w);
     if (r != ShortResult::Undecided) return;
   } else if (w->length == 3) {
     if (ThreeLetterRules(w)) return;
   }
-  if (DateRules(w)) return;             // 8
-  if (ContractionRules(w)) return;      // 9
-  if (TokenMarkRules(w)) return;        // 10
-  if (FormAndNameRules(w)) return;      // 11 to 23
-  if (ReportingVerbRules(w)) return;    // 24
-  if (NewAbbreviationRules(w)) return;  // 25
-  if (w->length >= 6 && IsAsciiLower(w->written[0]) && EndingRules(w)) return;  // 26
-  FinalTests(w);                        // 27
+  if (DateRules(w)) return;             // 8: month and day names
+  if (ContractionRules(w)) return;      // 9: contractions
+  if (TokenMarkRules(w)) return;        // 10: marks of the tokenizer
+  if (FormAndNameRules(w)) return;      // 11 to 23: word forms and names
+  if (ReportingVerbRules(w)) return;    // 24: reporting verbs
+  if (NewAbbreviationRules(w)) return;  // 25: abbreviations no list knows
+  if (w->length >= 6 && IsAsciiLower(w->written[0]) && EndingRules(w)) return;  // 26: endings
+  FinalTests(w);                        // 27: in no dictionary
 }

@@ -340,13 +340,15 @@ void DecodeWordClass(WordRec* w) {
   }
   // 2. A word the article rule marked.
   if (w->tag == "<AR>") w->message = w->message2 = 311;
-  // 3.
+  // 3. The subclass starts clear; a case flag not yet set is read from
+  // the first two letters.
   w->subClass = 0;
   if (!CharIn(w->caseFlag, "012")) {
     const char c0 = w->written[0], c1 = w->written[1];
     w->caseFlag = IsAsciiUpper(c0) ? (IsAsciiUpper(c1) ? '2' : '1') : '0';
   }
-  // 4.
+  // 4. The code without its variant mark or closing blank (none reads as
+  // 4080); then the plain codes and the message codes are decoded.
   std::string code = w->classCode.str();
   if (!code.empty() && (code.back() == '>' || code.back() == ' ')) code.pop_back();
   if (code.empty()) code = "4080";
@@ -379,7 +381,8 @@ void DecodeWordClass(WordRec* w) {
       }
     if (w->caseFlag == '1' || w->caseFlag == '2') MatchSuggestionCase(w);
   }
-  // 11.
+  // 11. A message code says so in its fourth character (and a class-12
+  // word in its fifth), and the message becomes the subclass.
   if (messageCode) {
     SetChar(code, 3, '3');
     if (w->wordClass == 12) SetChar(code, 4, 'N');

@@ -22,7 +22,7 @@ void ReleaseDictionaries() {
 
 void ShowSettingsFailure(int code) {
   BoundedText<512> message;
-  if (code == -25 || code == -24 || code == -23)
+  if (code == -23)
     message.format(kMissingFileMessage, Settings.app.missingFile.c_str(), kSettingsFilePlace);
   else
     message.format(kSettingsDamagedMessage, kSupportAddress);

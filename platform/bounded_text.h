@@ -34,7 +34,8 @@ class BoundedText {
   BoundedText(std::string_view s) { clear(); assign(s); }  // NOLINT: implicit by design
   BoundedText(const char* s) { clear(); assign(s ? std::string_view(s) : std::string_view()); }  // NOLINT
 
-  // Clears all N bytes, as the original clears its buffers.
+  // Clears all N bytes: the rules read letters at fixed positions, and one
+  // read past the end of a fresh field's text must be a zero.
   void clear() { std::memset(buf_, 0, N); }
 
   bool assign(std::string_view s) { return CopyBounded(buf_, N, s); }

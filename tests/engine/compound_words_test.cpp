@@ -37,81 +37,83 @@ class CompoundWord : public ::testing::Test {
   }
 };
 
-TEST_F(CompoundWord, SpelledNumbers) {
-  std::string changes;
-  EXPECT_EQ(Check("twenty-one", &changes), 1);
-  EXPECT_EQ(changes,
-            "twenty-one: suggestion=\"21\" tag=\"<AR>\" wordClass=49 subClass=0 message=311 message2=0");
-  Check("ninety-nine", &changes);
-  EXPECT_NE(changes.find("suggestion=\"99\""), std::string::npos);
-  // "seven" is the beginning of "seventy-".
-  Check("seven-one", &changes);
-  EXPECT_NE(changes.find("suggestion=\"71\""), std::string::npos);
-  // A tens word without a unit goes on to the later steps.
-  Check("twenty-ten", &changes);
-  EXPECT_EQ(changes.find("suggestion"), std::string::npos);
-}
-
-TEST_F(CompoundWord, Prefixes) {
-  std::string changes;
-  EXPECT_EQ(Check("pre-set", &changes), 1);
-  EXPECT_EQ(changes, "pre-set: classCode=\"AF**\" wordClass=30 subClass=319 message=319 message2=0");
-  Check("an-xyz", &changes);  // the beginning of "anti-"
-  EXPECT_NE(changes.find("message=319"), std::string::npos);
-  Check("hi-fi", &changes);
-  EXPECT_NE(changes.find("message=319"), std::string::npos);
-  // A first part of one character or none is no prefix and no tens word.
-  for (const char* w : {"e-mail", "t-bolt", "-xyz"}) {
-    Check(w, &changes);
-    EXPECT_EQ(changes.find("319"), std::string::npos) << w;
-    EXPECT_EQ(changes.find("wordClass=49"), std::string::npos) << w;
+// One word checked as the only word of a sentence: the result and every
+// field the check changed.
+TEST_F(CompoundWord, SingleWords) {
+  struct Case {
+    const char* word;
+    int result;
+    const char* changes;
+  };
+  const Case cases[] = {
+      // Spelled numbers; "seven" is the beginning of "seventy-", and a tens
+      // word without a unit goes on to the later steps.
+      {"twenty-one", 1,
+       "twenty-one: suggestion=\"21\" tag=\"<AR>\" wordClass=49 subClass=0 message=311 message2=0"},
+      {"ninety-nine", 1,
+       "ninety-nine: suggestion=\"99\" tag=\"<AR>\" wordClass=49 subClass=0 message=311 message2=0"},
+      {"seven-one", 1,
+       "seven-one: suggestion=\"71\" tag=\"<AR>\" wordClass=49 subClass=0 message=311 message2=0"},
+      {"twenty-ten", 1, "twenty-ten: text=\"twenty\" length=6 lastLetter=y"},
+      // Prefixes ("an-" is the beginning of "anti-"); a first part of one
+      // character or none is no prefix and no tens word.
+      {"pre-set", 1, "pre-set: classCode=\"AF**\" wordClass=30 subClass=319 message=319 message2=0"},
+      {"an-xyz", 1, "an-xyz: classCode=\"AF**\" wordClass=30 subClass=319 message=319 message2=0"},
+      {"hi-fi", 1, "hi-fi: classCode=\"AF**\" wordClass=30 subClass=319 message=319 message2=0"},
+      {"e-mail", 1, "e-mail: text=\"e\" written=\"e\" classCode=\"D***\" subClass=0 message=0 message2=0 sentencePos=1 length=1 splitKind=4 lastLetter=e\n"
+       "+mail: text=\"mail\" written=\"mail\" wordClass=0 sentencePos=1 length=4 ruleId=888 splitKind=4 lastLetter=l separatorFlag=- dictMarker=NUL pluralMarker=NUL"},
+      {"t-bolt", 1, "t-bolt: text=\"t\" written=\"t\" classCode=\"D***\" subClass=0 message=0 message2=0 sentencePos=1 length=1 splitKind=4\n"
+       "+bolt: text=\"bolt\" written=\"bolt\" wordClass=0 sentencePos=1 length=4 ruleId=888 splitKind=4 lastLetter=t separatorFlag=- dictMarker=NUL pluralMarker=NUL"},
+      {"-xyz", 1, ""},
+      // Approved words: the rows go top-down ("on-" would give "on/has"), and
+      // one may end in its hyphen.
+      {"non-stick", 1,
+       "non-stick: suggestion=\"not\" classCode=\"DN***\" subClass=314 message=314 message2=0 ruleId=4152 separatorFlag=NUL"},
+      {"run-up", 1,
+       "run-up: suggestion=\"(Decrease or increase - speed or time)\" classCode=\"DN***\" subClass=301 message=301 message2=0 ruleId=4152 separatorFlag=NUL"},
+      {"turn-on", 1,
+       "turn-on: classCode=\"DN***\" subClass=0 message=0 message2=0 ruleId=4152 separatorFlag=NUL"},
+      {"snug-fits", 1,
+       "snug-fits: suggestion=\"hand tighten/tight/(Give torque value)\" classCode=\"DN***\" wordClass=11 subClass=317 message=317 message2=0 ruleId=4152 separatorFlag=NUL"},
+      {"first-in", 1,
+       "first-in: classCode=\"DN***\" wordClass=10 subClass=0 message=0 message2=0 ruleId=4152 separatorFlag=NUL"},
+      {"on-screen", 1,
+       "on-screen: suggestion=\"shown on the screen\" classCode=\"DN***\" subClass=301 message=301 message2=0 ruleId=4152 separatorFlag=NUL"},
+      {"pop-", 1,
+       "pop-: suggestion=\"show/pop-up menu\" classCode=\"DN***\" subClass=301 message=301 message2=0 ruleId=4152 separatorFlag=NUL"},
+      // Left alone, or given a class that replaces the lookup's not-found
+      // finding; a hyphen at the end leaves no second part to split off.
+      {"left-hand-side", 1, ""},
+      {"abcdefghijklmnopqrstu-vwxyz", 1, ""},
+      {"a-b", 4, ""},
+      {"abcd", -1, ""},
+      {"m3-pipe", 1, "m3-pipe: splitKind=4"},
+      {"lead-free", 6, "lead-free: classCode=\"AF**\" wordClass=30 subClass=0 message=0 message2=0"},
+      {"ABC-DEF", 1, ""},
+      {"x-Ray", 1, ""},
+      {"valve-", 1, ""},
+      // Slashes.
+      {"open/close", 1,
+       "open/close: suggestion=\"(Use [or] for slash)\" classCode=\"D**\" subClass=0 message=337 message2=0 ruleId=7558"},
+      {"from/to", 1,
+       "from/to: suggestion=\"(Use [or] for slash)\" subClass=0 message=337 message2=0 ruleId=5558"},
+      {"kg/m", 1, "kg/m: classCode=\"D***\" wordClass=17 subClass=0 message=0 message2=0"},
+      {"AC/DC", 1, "AC/DC: classCode=\"D***\" subClass=0 message=0 message2=0"},
+      {"a/bcd", 4, ""},
+  };
+  for (const Case& c : cases) {
+    std::string changes;
+    EXPECT_EQ(Check(c.word, &changes), c.result) << c.word;
+    EXPECT_EQ(changes, c.changes) << c.word;
   }
 }
 
-TEST_F(CompoundWord, ApprovedWords) {
-  std::string changes;
-  EXPECT_EQ(Check("non-stick", &changes), 1);
-  EXPECT_EQ(changes,
-            "non-stick: suggestion=\"not\" classCode=\"DN***\" subClass=314 message=314 message2=0 "
-            "ruleId=4152 separatorFlag=NUL");
-  Check("run-up", &changes);
-  EXPECT_NE(changes.find("suggestion=\"(Decrease or increase - speed or time)\""), std::string::npos);
-  EXPECT_NE(changes.find("message=301"), std::string::npos);
-  Check("turn-on", &changes);
-  EXPECT_EQ(changes, "turn-on: classCode=\"DN***\" subClass=0 message=0 message2=0 ruleId=4152 "
-                     "separatorFlag=NUL");
-  Check("snug-fits", &changes);
-  EXPECT_NE(changes.find("suggestion=\"hand tighten/tight/(Give torque value)\" classCode=\"DN***\" "
-                         "wordClass=11 subClass=317"),
-            std::string::npos);
-  Check("first-in", &changes);
-  EXPECT_NE(changes.find("wordClass=10 subClass=0 message=0"), std::string::npos);
-  Check("on-screen", &changes);  // "on-" would give "on/has": the rows go top-down
-  EXPECT_NE(changes.find("suggestion=\"shown on the screen\""), std::string::npos);
-  Check("pop-", &changes);  // an approved word ending in its hyphen
-  EXPECT_NE(changes.find("suggestion=\"show/pop-up menu\""), std::string::npos);
-}
-
-TEST_F(CompoundWord, LeftAlone) {
-  std::string changes;
-  EXPECT_EQ(Check("left-hand-side", &changes), 1);
-  EXPECT_EQ(changes, "");
-  EXPECT_EQ(Check("abcdefghijklmnopqrstu-vwxyz", &changes), 1);
-  EXPECT_EQ(changes, "");
-  EXPECT_EQ(Check("a-b", &changes), 4);
-  EXPECT_EQ(Check("abcd", &changes), -1);
-  EXPECT_EQ(Check("m3-pipe", &changes), 1);
-  EXPECT_EQ(changes, "m3-pipe: splitKind=4");
-  EXPECT_EQ(Check("lead-free", &changes), 6);
-  // The class it gets replaces the lookup's not-found finding.
-  EXPECT_EQ(changes, "lead-free: classCode=\"AF**\" wordClass=30 subClass=0 message=0 message2=0");
-  EXPECT_EQ(Check("ABC-DEF", &changes), 1);
-  EXPECT_EQ(changes, "");
-  EXPECT_EQ(Check("x-Ray", &changes), 1);
-  EXPECT_EQ(changes, "");
-  // A hyphen at the end leaves no second part to split off.
-  EXPECT_EQ(Check("valve-", &changes), 1);
-  EXPECT_EQ(changes, "");
+TEST_F(CompoundWord, SlashesLeftToOtherSteps) {
+  TestWords sep({{"x/yz", 40, nullptr, "sep=S"}});
+  EXPECT_EQ(CheckCompoundWord(sep.head(), nullptr), 4);
+  TestWords unit({{"lb/in", 17}});
+  EXPECT_EQ(CheckCompoundWord(unit.head(), nullptr), 4);
+  EXPECT_EQ(CheckCompoundWord(nullptr, nullptr), -1);
 }
 
 TEST_F(CompoundWord, SplitsACompoundOfDictionaryWords) {
@@ -150,26 +152,6 @@ TEST_F(CompoundWord, AFirstPartOutsideTheDictionaries) {
   EXPECT_EQ(CheckCompoundWord(words["xyzzy-seat"], words.head()), 1);
   EXPECT_EQ(words.Changes(), "xyzzy-seat: text=\"xyzzy\" length=5 lastLetter=y");
   EXPECT_EQ(words.Written(), "Open xyzzy-seat now @@END");
-}
-
-TEST_F(CompoundWord, Slashes) {
-  std::string changes;
-  EXPECT_EQ(Check("open/close", &changes), 1);
-  EXPECT_EQ(changes,
-            "open/close: suggestion=\"(Use [or] for slash)\" classCode=\"D**\" subClass=0 message=337 "
-            "message2=0 ruleId=7558");
-  Check("from/to", &changes);
-  EXPECT_NE(changes.find("ruleId=5558"), std::string::npos);
-  Check("kg/m", &changes);
-  EXPECT_EQ(changes, "kg/m: classCode=\"D***\" wordClass=17 subClass=0 message=0 message2=0");
-  Check("AC/DC", &changes);
-  EXPECT_EQ(changes, "AC/DC: classCode=\"D***\" subClass=0 message=0 message2=0");
-  EXPECT_EQ(Check("a/bcd", &changes), 4);
-  TestWords sep({{"x/yz", 40, nullptr, "sep=S"}});
-  EXPECT_EQ(CheckCompoundWord(sep.head(), nullptr), 4);
-  TestWords unit({{"lb/in", 17}});
-  EXPECT_EQ(CheckCompoundWord(unit.head(), nullptr), 4);
-  EXPECT_EQ(CheckCompoundWord(nullptr, nullptr), -1);
 }
 
 // The outcomes of the approved hyphenated words, by their letters.

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/dict_store.h"
 #include "tests/support/dict_fixture.h"
@@ -43,139 +44,140 @@ class LookupWordTest : public ::testing::Test {
   std::optional<TestWords> words;
 };
 
-TEST_F(LookupWordTest, FirstDictionaryThatHoldsTheWordWins) {
-  words.emplace({"valves", "open"});
-  EXPECT_EQ(LookupWord(words->Nth(0), 3, CheckMode, 0), kLookupFound);
-  EXPECT_EQ(words->Nth(0)->extraFlag, '0');
-  EXPECT_EQ(words->Nth(0)->wordClass, 11);
-  EXPECT_EQ(words->Nth(0)->classCode, "NMP***");
+// One word of a list looked up: the result and every field the lookup
+// changed in the list ("word: field=value ...", merged words "-word").
+struct Case {
+  std::vector<const char*> words;
+  int result;
+  const char* changes;
+  std::size_t target = 0;  // which word is looked up
+  int dictCount = 3;
+  int mode = CheckMode;
+  bool sentinel = true;
+  void (*prepare)(TestWords&) = nullptr;  // fields set before the lookup
+};
 
-  words.emplace({"removes"});
-  EXPECT_EQ(LookupWord(words->Nth(0), 3, CheckMode, 0), kLookupFound);
-  EXPECT_EQ(words->Nth(0)->extraFlag, '1');
-  EXPECT_EQ(words->Nth(0)->wordClass, 21);
-  EXPECT_EQ(words->Nth(0)->classCode, "V1****");
-
-  // In TECHNICAL, CORE and SYNONYM: TECHNICAL answers.
-  words.emplace({"pressure"});
-  EXPECT_EQ(LookupWord(words->Nth(0), 3, CheckMode, 0), kLookupFound);
-  EXPECT_EQ(words->Nth(0)->extraFlag, '0');
-  EXPECT_EQ(words->Nth(0)->message, 0);
-  // With only CORE and SYNONYM searched from the second slot on, CORE would
-  // answer; a dictCount of 1 searches TECHNICAL alone.
-  words.emplace({"utilizes"});
-  EXPECT_EQ(LookupWord(words->Nth(0), 1, CheckMode, 0), kLookupNotFound);
-  words.emplace({"utilizes"});
-  EXPECT_EQ(LookupWord(words->Nth(0), 3, CheckMode, 0), kLookupFound);
-  EXPECT_EQ(words->Nth(0)->extraFlag, '2');
-  EXPECT_EQ(words->Nth(0)->message, 300);
-  EXPECT_EQ(words->Nth(0)->suggestion, "uses");
+void RunCases(const std::vector<Case>& cases) {
+  for (const Case& c : cases) {
+    std::vector<WordSpec> specs;
+    for (const char* w : c.words) specs.push_back({.written = w});
+    TestWords words(specs, c.sentinel);
+    if (c.prepare) {
+      c.prepare(words);
+      words.Snapshot();
+    }
+    const char* label = c.words[c.target];
+    EXPECT_EQ(LookupWord(words.Nth(c.target), c.dictCount, c.mode, 0), c.result) << label;
+    EXPECT_EQ(words.Changes(), c.changes) << label;
+  }
 }
 
-TEST_F(LookupWordTest, VariantsTakeTheirSynonym) {
-  words.emplace({"shut", "the", "valve"});
-  EXPECT_EQ(LookupWord(words->Nth(0), 3, CheckMode, 0), kLookupFound);
-  EXPECT_EQ(words->Nth(0)->extraFlag, '0');  // the dictionary of the first match
-  EXPECT_EQ(words->Nth(0)->message, 300);
-  EXPECT_EQ(words->Nth(0)->message2, 301);
-  EXPECT_EQ(words->Nth(0)->suggestion, "close");
-
-  // A short next word such as "is" keeps the search from running.
-  words.emplace({"shut", "is"});
-  EXPECT_EQ(LookupWord(words->Nth(0), 3, CheckMode, 0), kLookupFound);
-  EXPECT_EQ(words->Nth(0)->message, 0);
-  EXPECT_EQ(words->Nth(0)->classCode, "D*****");
-
-  // No synonym for a noun variant: the kept code gives class and subclass.
-  words.emplace({"hose", "clamp"});
-  EXPECT_EQ(LookupWord(words->Nth(0), 3, CheckMode, 0), kLookupFound);
-  EXPECT_EQ(words->Nth(0)->wordClass, 12);
-  EXPECT_EQ(words->Nth(0)->classCode, "N*S***");
-  EXPECT_EQ(words->Nth(0)->message, 0);
-
-  // The word finder's short list has no sentinel after the variant.
-  words.emplace({"shut"}, false);
-  EXPECT_EQ(LookupWord(words->Nth(0), 3, FinderMode, 0), kLookupFound);
-  EXPECT_EQ(words->Nth(0)->suggestion, "close");
-}
-
-TEST_F(LookupWordTest, VerbCodesThatBeginWithX) {
-  words.emplace({"open", "it"});
-  EXPECT_EQ(LookupWord(words->Nth(0), 3, CheckMode, 0), kLookupFound);
-  EXPECT_EQ(words->Nth(0)->classCode, "X1***");
-  EXPECT_EQ(words->Nth(0)->wordClass, 20);
-}
-
-TEST_F(LookupWordTest, MultiWordEntriesMerge) {
-  words.emplace({"Valve", "seat", "ring", "leaks", "."});
-  EXPECT_EQ(LookupWord(words->Nth(0), 3, CheckMode, 0), kLookupFound);
-  EXPECT_EQ(words->Size(), 4u);
-  EXPECT_EQ(words->Nth(0)->written, "Valve seat ring");
-  EXPECT_EQ(words->Nth(0)->text, "valve seat ring");
-  EXPECT_EQ(words->Nth(0)->length, 15);
-  EXPECT_EQ(words->Nth(0)->weight, 1);  // decoded: one word
-  EXPECT_EQ(words->Nth(0)->lastLetter, 'g');
-  EXPECT_EQ(words->Nth(1)->written, "leaks");
+TEST_F(LookupWordTest, Cases) {
+  RunCases({
+      // The first dictionary that holds the word answers: "pressure" is in
+      // all three. A dictCount of 1 searches TECHNICAL alone.
+      {{"valves", "open"}, kLookupFound,
+       "valves: classCode=\"NMP***\" wordClass=11 subClass=14 verbForm== extraFlag=0"},
+      {{"removes"}, kLookupFound,
+       "removes: classCode=\"V1****\" wordClass=21 dictMarker=^ verbForm=1 extraFlag=1 pluralMarker=1"},
+      {{"pressure"}, kLookupFound,
+       "pressure: classCode=\"N*S***\" wordClass=10 subClass=14 verbForm== extraFlag=0"},
+      {{"utilizes"}, kLookupNotFound,
+       "utilizes: classCode=\"FN***\" subClass=325 message=325 message2=325", 0, 1},
+      {{"utilizes"}, kLookupFound,
+       "utilizes: suggestion=\"uses\" classCode=\"V1*3**\" wordClass=21 subClass=300 message=300 message2=300 dictMarker=^ verbForm=1 extraFlag=2 pluralMarker=1"},
+      // Variants take their synonym, with the dictionary of the first match;
+      // a short next word such as "is" keeps the search from running. No
+      // synonym for a noun variant: the kept code gives class and subclass.
+      {{"shut", "the", "valve"}, kLookupFound,
+       "shut: suggestion=\"close\" classCode=\"V0*3**\" wordClass=20 subClass=300 message=300 message2=301 dictMarker=^ verbForm=0 extraFlag=0"},
+      {{"shut", "is"}, kLookupFound,
+       "shut: classCode=\"D*****\" wordClass=0 dictMarker=^ verbForm=0 extraFlag=0"},
+      {{"hose", "clamp"}, kLookupFound, "hose: classCode=\"N*S***\" wordClass=12 verbForm=* extraFlag=0"},
+      // The word finder's short list has no sentinel after the variant.
+      {{"shut"}, kLookupFound,
+       "shut: suggestion=\"close\" classCode=\"V0*3**\" wordClass=20 subClass=300 message=300 message2=301 dictMarker=^ verbForm=0 extraFlag=0", 0, 3, FinderMode, false},
+      {{"open", "it"}, kLookupFound,
+       "open: classCode=\"X1***\" wordClass=20 dictMarker=& verbForm=0 extraFlag=0"},  // a verb code that begins with X
+      // Multi-word entries merge (decoded: one word); a unit entry (subclass
+      // 17) keeps the weight of its words; without the sentinel the merge
+      // stops at the end of the list.
+      {{"Valve", "seat", "ring", "leaks", "."}, kLookupFound,
+       "Valve: text=\"valve seat ring\" written=\"Valve seat ring\" classCode=\"N*S***\" wordClass=10 subClass=14 length=15 lastLetter=g verbForm== extraFlag=0\n-seat\n-ring"},
+      {{"valve", "seat", "."}, kLookupFound,
+       "valve: text=\"valve seat\" written=\"valve seat\" classCode=\"NM*S\" wordClass=17 subClass=17 length=10 weight=2 lastLetter=t verbForm== extraFlag=0\n-seat"},
+      {{"valve", "seat"}, kLookupFound,
+       "valve: text=\"valve seat\" written=\"valve seat\" classCode=\"NM*S\" wordClass=17 subClass=17 length=10 weight=2 lastLetter=t verbForm== extraFlag=0\n-seat", 0, 3, CheckMode, false},
+      {{"carries", "out", "the", "work", "."}, kLookupFound,
+       "carries: text=\"carries out\" written=\"carries out\" suggestion=\"do\" classCode=\"V1*3**\" wordClass=21 subClass=315 message=315 message2=315 length=11 verbForm=1 extraFlag=1 pluralMarker=5\nthe: sentencePos=1\nwork: sentencePos=2\n.: sentencePos=3\n-out"},
+      {{"carries", "loads"}, kLookupFound,
+       "carries: classCode=\"V1****\" wordClass=21 dictMarker=^ verbForm=1 extraFlag=1 pluralMarker=5"},
+      // Words no dictionary holds, and those classed by their form.
+      {{"the", "widgets"}, kLookupNotFound,
+       "widgets: classCode=\"FN***\" wordClass=11 subClass=325 message=325 message2=325", 1, 3, CheckMode, true,
+       [](TestWords& w) { w.Nth(1)->markFlag = '1'; }},
+      {{"A-B"}, kLookupFound, "A-B: classCode=\"NM**\" wordClass=18"},
+      {{"Max", "mux"}, kLookupFound, "Max: classCode=\"DT***\" extraFlag=' '", 0, 3, CheckMode, true,
+       [](TestWords& w) { w.Nth(0)->extraFlag = w.Nth(1)->extraFlag = '3'; }},
+      {{"Max", "mux"}, kLookupFound,
+       "mux: classCode=\"D1****\" wordClass=45 extraFlag=' '", 1, 3, CheckMode, true,
+       [](TestWords& w) { w.Nth(0)->extraFlag = w.Nth(1)->extraFlag = '3'; }},
+  });
+  // A merged entry leaves no words for the caller to skip.
+  TestWords merged({"Valve", "seat", "ring", "leaks", "."});
+  LookupWord(merged.head(), 3, CheckMode, 0);
   EXPECT_EQ(Lookup.MatchExtraWords, -1);
-
-  // A unit entry (subclass 17) keeps the weight of its words.
-  words.emplace({"valve", "seat", "."});
-  EXPECT_EQ(LookupWord(words->Nth(0), 3, CheckMode, 0), kLookupFound);
-  EXPECT_EQ(words->Nth(0)->weight, 2);
-  EXPECT_EQ(words->Nth(0)->classCode, "NM*S");
-
-  // Without the sentinel the merge stops at the end of the list.
-  words.emplace({"valve", "seat"}, false);
-  EXPECT_EQ(LookupWord(words->Nth(0), 3, CheckMode, 0), kLookupFound);
-  EXPECT_EQ(words->Size(), 1u);
-}
-
-TEST_F(LookupWordTest, PhrasalVerbEntries) {
-  words.emplace({"carries", "out", "the", "work", "."});
-  EXPECT_EQ(LookupWord(words->Nth(0), 3, CheckMode, 0), kLookupFound);
-  EXPECT_EQ(words->Nth(0)->written, "carries out");
-  EXPECT_EQ(words->Nth(0)->message, 315);
-  EXPECT_EQ(words->Nth(0)->wordClass, 21);
-  EXPECT_EQ(words->Nth(0)->classCode, "V1*3**");
-  EXPECT_EQ(words->Nth(0)->suggestion, "do");
-  EXPECT_EQ(words->Size(), 5u);
-  words.emplace({"carries", "loads"});
-  EXPECT_EQ(LookupWord(words->Nth(0), 3, CheckMode, 0), kLookupFound);
-  EXPECT_EQ(words->Nth(0)->message, 0);
-  EXPECT_EQ(words->Nth(0)->wordClass, 21);
-}
-
-TEST_F(LookupWordTest, WordsNoDictionaryHolds) {
-  words.emplace({"the", "widgets"});
-  WordRec* w = words->Nth(1);
-  w->markFlag = '1';
-  EXPECT_EQ(LookupWord(w, 3, CheckMode, 0), kLookupNotFound);
-  EXPECT_EQ(w->wordClass, 11);
-  EXPECT_EQ(w->classCode, "FN***");
-  EXPECT_EQ(w->message, 325);
-  EXPECT_EQ(w->subClass, 325);
-  EXPECT_EQ(w->message2, 325);
-
-  words.emplace({"A-B"});
-  EXPECT_EQ(LookupWord(words->Nth(0), 3, CheckMode, 0), kLookupFound);
-  EXPECT_EQ(words->Nth(0)->wordClass, 18);
-  EXPECT_EQ(words->Nth(0)->classCode, "NM**");
-
-  words.emplace({"Max", "mux"});
-  words->Nth(0)->extraFlag = '3';
-  words->Nth(1)->extraFlag = '3';
-  EXPECT_EQ(LookupWord(words->Nth(0), 3, CheckMode, 0), kLookupFound);
-  EXPECT_EQ(words->Nth(0)->wordClass, 40);
-  EXPECT_EQ(words->Nth(0)->classCode, "DT***");
-  EXPECT_EQ(LookupWord(words->Nth(1), 3, CheckMode, 0), kLookupFound);
-  EXPECT_EQ(words->Nth(1)->wordClass, 45);
-  EXPECT_EQ(words->Nth(1)->classCode, "D1****");
-  EXPECT_EQ(words->Nth(1)->extraFlag, ' ');
-
   // An empty store finds nothing and reads nothing.
   Dictionaries.Reset();
-  words.emplace({"valve"});
-  EXPECT_EQ(LookupWord(words->Nth(0), 3, CheckMode, 0), kLookupNotFound);
+  RunCases({{{"valve"}, kLookupNotFound, "valve: classCode=\"FN***\" subClass=325 message=325 message2=325"}});
+}
+
+TEST(ClassifyByForm, MarksAndLetters) {
+  RunCases({
+      // Marks that end a sentence; a full stop the tokenizer marked.
+      {{"go", "!"}, kLookupFound, "!: classCode=\"D!***\" wordClass=48 message=337 sentenceEnd=1", 1},
+      {{"go", "~"}, kLookupFound, "~: classCode=\"D*****\" message=337 sentenceEnd=1", 1},
+      {{"go", "."}, kLookupFound,
+       ".: text=\"-\" written=\"-\" classCode=\"D***\"", 1, 3, CheckMode, true,
+       [](TestWords& w) { w.Nth(1)->extraFlag = 'D'; }},
+      {{"go", "."}, kLookupFound,
+       ".: classCode=\"DXXH*\" wordClass=48 sentenceEnd=1", 1, 3, CheckMode, true,
+       [](TestWords& w) { w.Nth(1)->extraFlag = 'H'; }},
+      // Letters by what stands around them.
+      {{"a", "valve"}, kLookupFound, "a: classCode=\"S00*\" wordClass=64"},
+      {{"a", ","}, kLookupFound, "a: classCode=\"D1**\""},
+      {{"a"}, kLookupFound, "a: classCode=\"D1**\"", 0, 3, CheckMode, false},
+      {{"a"}, kLookupFound,
+       "a: classCode=\"NFS*\" wordClass=10", 0, 3, CheckMode, true,
+       [](TestWords& w) { w.Nth(0)->markFlag = '1'; }},
+      {{"a"}, kLookupFound,
+       "a: classCode=\"NFP*\" wordClass=11", 0, 3, CheckMode, true,
+       [](TestWords& w) { w.Nth(0)->splitKind = '1'; }},
+      {{"I"}, kLookupFound, "I: classCode=\"D***i\" splitKind=I"},
+      {{"o"}, kLookupFound,
+       "o: classCode=\"NFS**\" wordClass=10", 0, 3, CheckMode, true,
+       [](TestWords& w) { w.Nth(0)->markFlag = '1'; }},
+      {{"of", "x"}, kLookupFound, "x: classCode=\"NMSX**\"", 1, 3, CheckMode, true,
+       [](TestWords& w) {
+         w.Nth(0)->classCode = "S06F**";
+         w.Nth(1)->sentencePos = 1;
+       }},
+      {{"x"}, kLookupFound,
+       "x: classCode=\"NMSX**\"", 0, 3, CheckMode, true, [](TestWords& w) { w.Nth(0)->markFlag = '1'; }},
+      {{"b"}, kLookupFound,
+       "b: classCode=\"NFS**\" wordClass=10", 0, 3, CheckMode, true,
+       [](TestWords& w) { w.Nth(0)->markFlag = '1'; }},
+      // The letter rule leaves a word the lookup marked 'L'.
+      {{"pump"}, kLookupFound, "", 0, 3, CheckMode, true,
+       [](TestWords& w) {
+         w.Nth(0)->extraFlag = 'L';
+         w.Nth(0)->wordClass = 33;
+       }},
+  });
+  WordRec empty;
+  LookupWord(&empty, 3, CheckMode, 0);
+  EXPECT_EQ(empty.text, ".");
+  EXPECT_EQ(empty.classCode, "DX**");
 }
 
 struct FormCase {
@@ -202,85 +204,6 @@ TEST(ClassifyByForm, ShortTokensNumbersAndPunctuation) {
     EXPECT_EQ(w->wordClass, c.wordClass) << c.token;
     EXPECT_EQ(w->classCode, c.classCode) << c.token;
   }
-}
-
-TEST(ClassifyByForm, MarksThatEndASentence) {
-  std::optional<TestWords> words;
-  words.emplace({"go", "!"});
-  LookupWord(words->Nth(1), 3, CheckMode, 0);
-  EXPECT_EQ(words->Nth(1)->wordClass, 48);
-  EXPECT_EQ(words->Nth(1)->message, 337);
-  EXPECT_EQ(words->Nth(1)->sentenceEnd, 1);
-  words.emplace({"go", "~"});
-  LookupWord(words->Nth(1), 3, CheckMode, 0);
-  EXPECT_EQ(words->Nth(1)->message, 337);
-  EXPECT_EQ(words->Nth(1)->sentenceEnd, 1);
-  words.emplace({"go", "."});
-  words->Nth(1)->extraFlag = 'D';
-  LookupWord(words->Nth(1), 3, CheckMode, 0);
-  EXPECT_EQ(words->Nth(1)->text, "-");
-  EXPECT_EQ(words->Nth(1)->written, "-");
-  EXPECT_EQ(words->Nth(1)->wordClass, 40);
-  EXPECT_EQ(words->Nth(1)->sentenceEnd, 0);
-  words.emplace({"go", "."});
-  words->Nth(1)->extraFlag = 'H';
-  LookupWord(words->Nth(1), 3, CheckMode, 0);
-  EXPECT_EQ(words->Nth(1)->classCode, "DXXH*");
-  WordRec empty;
-  LookupWord(&empty, 3, CheckMode, 0);
-  EXPECT_EQ(empty.text, ".");
-  EXPECT_EQ(empty.classCode, "DX**");
-}
-
-TEST(ClassifyByForm, LetterRules) {
-  std::optional<TestWords> words;
-  words.emplace({"a", "valve"});
-  LookupWord(words->Nth(0), 3, CheckMode, 0);
-  EXPECT_EQ(words->Nth(0)->wordClass, 64);
-  EXPECT_EQ(words->Nth(0)->classCode, "S00*");
-  words.emplace({"a", ","});
-  LookupWord(words->Nth(0), 3, CheckMode, 0);
-  EXPECT_EQ(words->Nth(0)->wordClass, 40);
-  EXPECT_EQ(words->Nth(0)->classCode, "D1**");
-  words.emplace({"a"}, false);
-  LookupWord(words->Nth(0), 3, CheckMode, 0);
-  EXPECT_EQ(words->Nth(0)->classCode, "D1**");
-  words.emplace({"a"});
-  words->Nth(0)->markFlag = '1';
-  LookupWord(words->Nth(0), 3, CheckMode, 0);
-  EXPECT_EQ(words->Nth(0)->classCode, "NFS*");
-  words.emplace({"a"});
-  words->Nth(0)->splitKind = '1';
-  LookupWord(words->Nth(0), 3, CheckMode, 0);
-  EXPECT_EQ(words->Nth(0)->classCode, "NFP*");
-
-  words.emplace({"I"});
-  LookupWord(words->Nth(0), 3, CheckMode, 0);
-  EXPECT_EQ(words->Nth(0)->splitKind, 'I');
-  words.emplace({"o"});
-  words->Nth(0)->markFlag = '1';
-  LookupWord(words->Nth(0), 3, CheckMode, 0);
-  EXPECT_EQ(words->Nth(0)->classCode, "NFS**");
-
-  words.emplace({"of", "x"});
-  words->Nth(0)->classCode = "S06F**";
-  words->Nth(1)->sentencePos = 1;
-  LookupWord(words->Nth(1), 3, CheckMode, 0);
-  EXPECT_EQ(words->Nth(1)->classCode, "NMSX**");
-  words.emplace({"x"});
-  words->Nth(0)->markFlag = '1';
-  LookupWord(words->Nth(0), 3, CheckMode, 0);
-  EXPECT_EQ(words->Nth(0)->classCode, "NMSX**");
-
-  words.emplace({"b"});
-  words->Nth(0)->markFlag = '1';
-  LookupWord(words->Nth(0), 3, CheckMode, 0);
-  EXPECT_EQ(words->Nth(0)->wordClass, 10);
-  words.emplace({"pump"});
-  words->Nth(0)->extraFlag = 'L';
-  words->Nth(0)->wordClass = 33;
-  LookupWord(words->Nth(0), 3, CheckMode, 0);
-  EXPECT_EQ(words->Nth(0)->wordClass, 33);  // the letter rule leaves it
 }
 
 TEST(ScanDictRun, StopsAtTheEndOfTheText) {
