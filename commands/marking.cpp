@@ -105,8 +105,8 @@ int SelectedLength(HostChannel& host, std::size_t fallback) {
   return static_cast<int>(fallback);
 }
 
-// The corrections answer whether their text went in.
-bool MarkCorrectionA(HostChannel& host, MarkWork& w, const MarkInput& in) {
+// The corrections put their text in place of the words found, without a marker.
+void MarkCorrectionA(HostChannel& host, MarkWork& w, const MarkInput& in) {
   if (w.S.find('?') != std::string::npos) {
     ArticleCorrection fix = ArticleFix(w);
     w.S = fix.search;
@@ -128,21 +128,17 @@ bool MarkCorrectionA(HostChannel& host, MarkWork& w, const MarkInput& in) {
     host.Execute(InsertMarkupCommand(EscapeContent(w.A)));
   } catch (const _com_error&) {
     ShowEngineError("KESta error(587) report this number.", "KESta Error", MB_OK);
-    return false;
   }
-  return true;
 }
 
-bool MarkCorrectionB(HostChannel& host, MarkWork& w, const MarkInput& in) {
+void MarkCorrectionB(HostChannel& host, MarkWork& w, const MarkInput& in) {
   w.S = DotsForBlanksAndHyphens(w.S);
   SearchOrSkip(host, SearchCommand("clm; find -f -e -q -select ", w.S), w, in);
   try {
     host.Execute(InsertMarkupCommand(EscapeContent(in.altWord + in.suggestion)));
   } catch (const _com_error&) {
     ShowEngineError("KESta error(588) report this number.", "KESta Error", MB_OK);
-    return false;
   }
-  return true;
 }
 
 // A semicolon: S is ". " and the start of the next word, its first character
@@ -319,10 +315,12 @@ HRESULT MarkingEngineWork(HostChannel& host) {
               w.kind = FindingKind::Word;
               break;
             }
-            if (MarkCorrectionA(host, w, in)) ++Check.markedCount;
+            // A correction goes in without a marker: the count of
+            // messages is the count of markers the writer can step through.
+            MarkCorrectionA(host, w, in);
             return true;
           case FindingKind::Replacement:
-            if (MarkCorrectionB(host, w, in)) ++Check.markedCount;
+            MarkCorrectionB(host, w, in);
             return true;
           case FindingKind::Semicolon:
             if (MarkSemicolon(host, w, in)) ++Check.markedCount;
@@ -350,8 +348,9 @@ HRESULT MarkingEngineWork(HostChannel& host) {
       return true;
     });
     if (!lastMarked) {
-      // The count of findings written, not of findings collected: a
-      // finding whose words were not found is not in the document.
+      // The count of markers written, not of findings collected: a
+      // finding whose words were not found is not in the document, and a
+      // correction made in place leaves no marker.
       BoundedText<80> line(ClosingStatus(Check.markedCount));
       Guarded([&] { SendStatus(host, line.str()); });
     }

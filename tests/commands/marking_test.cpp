@@ -98,7 +98,8 @@ TEST_F(MarkingTest, CorrectionsWithoutMarkers) {
                              "insert_string -sgml -pendingdelete @an@",
                              "clm; find -f -e -q -select @pump@",
                              "insert_string -sgml -pendingdelete @pump&reg;@",
-                             "mes \"KESta: Found 2 errors.\""}));
+                             // No marker went in: the corrections count for none.
+                             "mes \"KESta: Congratulations: NO ERRORS\""}));
 }
 
 // The article the tokenizer dropped ('?' in the key) goes back after the
@@ -114,7 +115,7 @@ TEST_F(MarkingTest, ArticleAndConjunctionCorrections) {
                              "insert_string -sgml -pendingdelete @CHECK THE@",
                              "clm; find -f -e -q -select @...valve@", "car edit 0,-8; dc;",
                              "insert_string -sgml -pendingdelete @ and@",
-                             "mes \"KESta: Found 3 errors.\""}));
+                             "mes \"KESta: Congratulations: NO ERRORS\""}));
 }
 
 // The move back over what was found counts the document's characters: a
@@ -230,16 +231,17 @@ TEST_F(MarkingTest, CorrectionsNotFoundCostTheirRecordOnly) {
   AddFinding(Finding("a:|00!an", K::Correction, 11));
   host.failPattern = "@gone@";
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
-  // The closing line counts what went into the document.
-  EXPECT_EQ(host.Executed().back(), "mes \"KESta: Found 2 errors.\"");
-  EXPECT_EQ(Check.markedCount, 2);
+  // The closing line counts the markers that went into the document: the
+  // correction made in place has none.
+  EXPECT_EQ(host.Executed().back(), "mes \"KESta: One error.\"");
+  EXPECT_EQ(Check.markedCount, 1);
   host.failPattern = "th@";  // with and without the blank
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
   auto boxes = ui.Boxes();
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_EQ(boxes[0].text, "the host failed Report KESta error (86).\n(KESta Search  -gone- Key A55) ");
   EXPECT_EQ(boxes[1].text, "the host failed Report KESta error (86).\n(KESta Search  -. th- Key V56) ");
-  EXPECT_EQ(host.Executed().back(), "mes \"KESta: Found 2 errors.\"");
+  EXPECT_EQ(host.Executed().back(), "mes \"KESta: Congratulations: NO ERRORS\"");
 }
 
 TEST_F(MarkingTest, OtherHostFailuresShowString108) {
