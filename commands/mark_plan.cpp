@@ -32,9 +32,11 @@ KeyReading ReadMarkKey(const MarkInput& in, MarkWork& w) {
 
   w.S = key.text;
   w.F = w.S;
-  // A full stop before the last character (an abbreviation's) is not searched.
+  // A full stop before the last character (an abbreviation's) is not searched;
+  // the any-character run before a one-letter word ("...B") is no such stop.
   std::size_t lastDot = w.F.rfind('.');
-  if (lastDot != npos && w.F.size() >= 2 && lastDot == w.F.size() - 2) w.F.resize(lastDot);
+  if (lastDot != npos && w.F.size() >= 2 && lastDot == w.F.size() - 2 && w.F.compare(0, 3, "...") != 0)
+    w.F.resize(lastDot);
   w.markModeSix = true;
   w.keepDots = true;
   w.wordDots = false;

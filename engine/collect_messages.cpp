@@ -128,7 +128,11 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
       w->message = Msg::Spelling;
       work.kind = rec.suggestion[0] == '&' ? K::Replacement : K::Correction;
     } else {
+      // "&amp;" read as "and": the sign with the white space around it,
+      // and the article the tokenizer set aside before the next word (any
+      // three letters and a blank: "the", "The", "THE"), then that word.
       std::string joined = "...";
+      if (next && next->markFlag == '1') joined += "....";
       if (next) joined += next->written.view();
       SetWritten(w, joined);
       work.SetAdvice("and");
