@@ -47,6 +47,9 @@ struct Work {
   std::string search;  // S, at most 255
   std::string key;     // at most 255
   FindingKind kind = FindingKind::Word;  // stored in the record as its letters
+  // The record's word was taken before `written` got the start of the next
+  // word for the search ("higher" searched as "higher.t"): it stays so.
+  bool wordTaken = false;
   void SetAdvice(std::string_view a) { advice = std::string(a.substr(0, 83)); }
   void SetSearch(std::string_view s) { search = std::string(s.substr(0, kSearchKeyMax)); }
 };
@@ -212,6 +215,7 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
     ClearTag(w);
     rec.subKind = "SP";
     rec.word = w->written.str();
+    work.wordTaken = true;
     w->written.append(' ');
     w->written.append(x);
   }
@@ -222,6 +226,7 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
     w->entryWords = 1;
     if (!Contains(w->written, ' ')) {
       rec.word = w->written.str();
+      work.wordTaken = true;
       w->written.append('.');
       w->written.append(x);
       work.kind = K::OneWord;
@@ -264,6 +269,7 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
   if (w->entryWords == 1 && w->tag.startsWith("<+") && w->tag[4] == '8') {
     const char c = w->tag[2];
     rec.word = w->written.str() + ' ' + c;
+    work.wordTaken = true;
     w->written.append('.');
     w->written.append(c);
     work.kind = K::LineEnd;
@@ -366,7 +372,7 @@ void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
     w->sentenceLength = 0;
   } else if (!work.advice.empty() && KindIsOneOf(work.kind, {K::OneWord, K::LineEnd})) {
     std::string s(w->written.view());
-    rec.word = s;
+    if (!work.wordTaken) rec.word = s;
     w->sentenceLength = 0;
     std::ranges::replace(s, ' ', '.');
     work.SetSearch(s);
@@ -389,7 +395,7 @@ void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
     if (!sug.empty()) work.SetAdvice(sug.view());
   } else {
     std::string s(w->written.view());
-    rec.word = s;
+    if (!work.wordTaken) rec.word = s;
     w->sentenceLength = 0;
     std::ranges::replace(s, ' ', '.');
     work.SetSearch(s);

@@ -208,13 +208,14 @@ TEST_F(CollectMessagesTest, MarksOfTheRulesThatShapeTheSearch) {
                    {"Press", 20}, {"ENTER", 40, nullptr, "msg=323 tag=<**> entry=2 sug=START"}, {".", 48},
                    {"Use", 20}, {"x", 40, nullptr, "msg=309 tag=<_b>"}, {"b", 40}, {".", 48},
                    {"Use", 20}, {"ab", 40, nullptr, "msg=309 tag=<+c>"}, {"cd", 40}, {".", 48},
+                   {"Use", 20}, {"higher", 34, nullptr, "msg=302 tag=<+t> sug=more"}, {"than", 40}, {".", 48},
                    {"Use", 20}, {"ab", 40, nullptr, "msg=309 tag=<+(>8 sug=abc"}, {"(x)", 40}, {".", 48},
                    {"Use", 20}, {"the", 64}, {"Abc", 10, nullptr, "msg=316 verb=R sug=ABC"}, {".", 48},
                    {"Use", 20}, {"5", 49, nullptr, "msg=308 tag=<5m> sug=5_mm"}, {"m", 17, nullptr, "msg=325"},
                    {".", 48},
                    {"Push", 20}, {"start", 10, nullptr, "msg=323 sep=U tag=<xy> sug=<uicontrol>START</uicontrol>"},
                    {".", 48}});
-  EXPECT_EQ(CollectMessages(words.head()), 8);
+  EXPECT_EQ(CollectMessages(words.head()), 9);
   EXPECT_EQ(Records(),
             // "<ES>": the word as its own advice, three dots after it.
             "A|it...:|00!it|10|2|0|it\n"
@@ -224,7 +225,10 @@ TEST_F(CollectMessagesTest, MarksOfTheRulesThatShapeTheSearch) {
             "D|x.b:| 0|9|1|0|x\n"
             // "<+c>": the same for a word before a line break.
             "D|ab.c:| 0|9|1|0|ab\n"
-            "J|ab.(:| 0!abc|9|1|0|ab.(\n"
+            // The finding's word is the word, without the letter the search
+            // takes from the next one; with advice as without.
+            "D|higher.t:| 0!more|2|1|0|higher\n"
+            "J|ab.(:| 0!abc|9|1|0|ab (\n"
             "D|Abc:| 0!ABC|16|2|0|Abc\n"
             // A number with its unit mark covers the unit; the mark keeps the
             // advice out.
