@@ -130,8 +130,9 @@ ArticleCorrection ArticleFix(const MarkWork& w) {
   std::ranges::replace(t, '-', '.');
   fix.search = DotsForBlanksAndHyphens(t);
   bool capitals = IsAsciiUpper(At(fix.search, 0)) && IsAsciiUpper(At(fix.search, 1));
-  fix.insert = t + (capitals ? " THE" : " the");
-  std::ranges::replace(fix.insert, '.', w.keepDots ? '-' : ' ');
+  // Only the article goes in, after the words found: they stay as the
+  // document has them (a hyphen, a soft hyphen, a reference inside them).
+  fix.insert = capitals ? " THE" : " the";
   return fix;
 }
 

@@ -112,6 +112,7 @@ void MarkCorrectionA(HostChannel& host, MarkWork& w, const MarkInput& in) {
     w.S = fix.search;
     w.A = fix.insert;
     SearchOrSkip(host, SearchCommand("clm; find -f -e -q -select ", w.S), w, in);
+    Guarded([&] { host.Execute("clm;"); });  // the caret stays after the words found
   } else if (w.S.substr(0, 3) == "...") {
     w.A = " and";
     SearchOrSkip(host, SearchCommand("clm; find -f -e -q -select ", w.S), w, in);

@@ -109,10 +109,10 @@ TEST_F(MarkingTest, ArticleAndConjunctionCorrections) {
   AddFinding(Finding("CHECK?:|00|", K::Correction, 11));
   AddFinding(Finding("...valve:|00!and", K::Correction, 11));
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
-  EXPECT_EQ(Work(), (Strings{"clm; find -f -e -q -select @Remove@",
-                             "insert_string -sgml -pendingdelete @Remove the@",
-                             "clm; find -f -e -q -select @CHECK@",
-                             "insert_string -sgml -pendingdelete @CHECK THE@",
+  EXPECT_EQ(Work(), (Strings{"clm; find -f -e -q -select @Remove@", "clm;",
+                             "insert_string -sgml -pendingdelete @ the@",
+                             "clm; find -f -e -q -select @CHECK@", "clm;",
+                             "insert_string -sgml -pendingdelete @ THE@",
                              "clm; find -f -e -q -select @...valve@", "car edit 0,-8; dc;",
                              "insert_string -sgml -pendingdelete @ and@",
                              "mes \"KESta: Congratulations: NO ERRORS\""}));
