@@ -159,6 +159,10 @@ bool MarkSemicolon(HostChannel& host, MarkWork& w, const MarkInput& in) {
     tries.push_back(";" + search.substr(2));
     if (search.compare(1, 5, " ... ") != 0) tries.push_back("; ... " + search.substr(2));
   }
+  // Markup between the semicolon and the next word ("; <ph>glorp"), which
+  // no search crosses, or a reference the check passed over ("; the &prod;
+  // is"): the first semicolon from here is taken.
+  if (search != ";") tries.push_back(";");
   bool found = false;
   for (std::size_t i = 0; i + 1 < tries.size() && !found; ++i) {
     try {

@@ -161,6 +161,21 @@ TEST_F(MarkingTest, SemicolonBeforeTheNextWordDirectly) {
   EXPECT_TRUE(ui.Boxes().empty());
 }
 
+// Markup between the semicolon and the next word, which no search crosses:
+// the first semicolon from the caret is marked.
+TEST_F(MarkingTest, SemicolonBeforeMarkup) {
+  AddFinding(Finding(". th:|00|", K::Semicolon, 37));
+  host.failPattern = "th@";
+  EXPECT_EQ(MarkingEngineWork(host), S_OK);
+  EXPECT_EQ(Work(), (Strings{"find -f -e -q -select @; th@", "find -f -e -q -select @;th@",
+                             "find -f -e -q -select @; ... th@", "find -f -e -q -select @;@", "clm;",
+                             "find -b -q -e -select @;@",
+                             "insert_string -sgml -pendingdelete @<?Pub _touchup Kesta=\"3700.\" "
+                             "HighltBckclr=\"FF99FF\"?>;</_touchup>@",
+                             "mes \"KESta: One error.\""}));
+  EXPECT_TRUE(ui.Boxes().empty());
+}
+
 TEST_F(MarkingTest, RecordLevelBoxesGoOnWithTheNextRecord) {
   AddFinding(Finding("nocolon", K::Word, 1, 3, 77));
   AddFinding(Finding(":x", K::Word, 1));
@@ -235,7 +250,7 @@ TEST_F(MarkingTest, CorrectionsNotFoundCostTheirRecordOnly) {
   // correction made in place has none.
   EXPECT_EQ(host.Executed().back(), "mes \"KESta: One error.\"");
   EXPECT_EQ(Check.markedCount, 1);
-  host.failPattern = "th@";  // with and without the blank
+  host.failPattern = "-select @;";  // no semicolon at all from the caret on
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
   auto boxes = ui.Boxes();
   ASSERT_EQ(boxes.size(), 2u);
