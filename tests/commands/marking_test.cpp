@@ -70,6 +70,18 @@ TEST_F(MarkingTest, OneWordMarkerWrapsTheTextFound) {
   EXPECT_EQ(MessageList.records[0].markMode, 6);
 }
 
+// A comma found with the start of the next word; when that start lies behind
+// markup or an article the key does not hold, the first comma is marked.
+TEST_F(MarkingTest, CommaWithoutTheNextWord) {
+  AddFinding(Finding(",.pump:| 0!NONE", K::OneWord, 37));
+  host.failPattern = "@,.pump@";
+  EXPECT_EQ(MarkingEngineWork(host), S_OK);
+  EXPECT_EQ(Work()[0], "clm; find -f -e -q -select @,.pump@");
+  EXPECT_EQ(Work()[1], "clm; find -f -e -select @,@");
+  EXPECT_EQ(Work()[3], "find -b -q -e -select @,@");
+  EXPECT_TRUE(ui.Boxes().empty());
+}
+
 TEST_F(MarkingTest, MarkerTextFallsBackToTheSearchText) {
   AddFinding(Finding("in.order:|12!to", K::Word, 1, 30));
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
