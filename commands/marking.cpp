@@ -1,6 +1,7 @@
 // Writes the findings of the last check into the document: one marker per
 // finding, or a direct correction for the kinds that correct.
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -92,6 +93,24 @@ void SearchOrSkip(HostChannel& host, const std::string& command, const MarkWork&
   StayInScope(host);
 }
 
+// The search of a correction, which writes into the text it finds: a word
+// is found whole, never as the start or the end of a longer one the check
+// read as another word ("Remove" in "RemoveFilter").
+void SearchWordOrSkip(HostChannel& host, const std::string& search, MarkWork& w, const MarkInput& in) {
+  const std::string text = FindText(search);
+  const bool whole = !text.empty() && std::isalnum(static_cast<unsigned char>(text.front())) &&
+                     std::isalnum(static_cast<unsigned char>(text.back()));
+  if (!whole) return SearchOrSkip(host, SearchCommand("clm; find -f -e -q -select ", search), w, in);
+  Guarded([&] { host.Execute("set wordscan=on"); });
+  try {
+    SearchOrSkip(host, SearchCommand("clm; find -f -e -q -select ", search), w, in);
+  } catch (...) {
+    Guarded([&] { host.Execute("set wordscan=off"); });
+    throw;
+  }
+  Guarded([&] { host.Execute("set wordscan=off"); });
+}
+
 // Length of the text the last search selected, in the document's
 // characters, for moving the caret back over it; `fallback` when the host
 // cannot say. The host renders the selection as markup: a character or
@@ -111,7 +130,7 @@ void MarkCorrectionA(HostChannel& host, MarkWork& w, const MarkInput& in) {
     ArticleCorrection fix = ArticleFix(w);
     w.S = fix.search;
     w.A = fix.insert;
-    SearchOrSkip(host, SearchCommand("clm; find -f -e -q -select ", w.S), w, in);
+    SearchWordOrSkip(host, w.S, w, in);
     Guarded([&] { host.Execute("clm;"); });  // the caret stays after the words found
   } else if (w.S.substr(0, 3) == "...") {
     w.A = " and";
@@ -123,7 +142,7 @@ void MarkCorrectionA(HostChannel& host, MarkWork& w, const MarkInput& in) {
     });
   } else {
     w.S = DotsForBlanksAndHyphens(w.S);
-    SearchOrSkip(host, SearchCommand("clm; find -f -e -q -select ", w.S), w, in);
+    SearchWordOrSkip(host, w.S, w, in);
   }
   try {
     host.Execute(InsertMarkupCommand(EscapeContent(w.A)));
@@ -134,7 +153,7 @@ void MarkCorrectionA(HostChannel& host, MarkWork& w, const MarkInput& in) {
 
 void MarkCorrectionB(HostChannel& host, MarkWork& w, const MarkInput& in) {
   w.S = DotsForBlanksAndHyphens(w.S);
-  SearchOrSkip(host, SearchCommand("clm; find -f -e -q -select ", w.S), w, in);
+  SearchWordOrSkip(host, w.S, w, in);
   try {
     host.Execute(InsertMarkupCommand(EscapeContent(in.altWord + in.suggestion)));
   } catch (const _com_error&) {

@@ -106,9 +106,10 @@ TEST_F(MarkingTest, CorrectionsWithoutMarkers) {
   b.suggestion = "&reg;";
   AddFinding(b);
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
-  EXPECT_EQ(Work(), (Strings{"clm; find -f -e -q -select @a@",
+  // A correction finds its word whole ("a" is not the end of "a" in "data").
+  EXPECT_EQ(Work(), (Strings{"set wordscan=on", "clm; find -f -e -q -select @a@", "set wordscan=off",
                              "insert_string -sgml -pendingdelete @an@",
-                             "clm; find -f -e -q -select @pump@",
+                             "set wordscan=on", "clm; find -f -e -q -select @pump@", "set wordscan=off",
                              "insert_string -sgml -pendingdelete @pump&reg;@",
                              // No marker went in: the corrections count for none.
                              "mes \"KESta: Congratulations: NO ERRORS\""}));
@@ -121,9 +122,9 @@ TEST_F(MarkingTest, ArticleAndConjunctionCorrections) {
   AddFinding(Finding("CHECK?:|00|", K::Correction, 11));
   AddFinding(Finding("...valve:|00!and", K::Correction, 11));
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
-  EXPECT_EQ(Work(), (Strings{"clm; find -f -e -q -select @Remove@", "clm;",
+  EXPECT_EQ(Work(), (Strings{"set wordscan=on", "clm; find -f -e -q -select @Remove@", "set wordscan=off", "clm;",
                              "insert_string -sgml -pendingdelete @ the@",
-                             "clm; find -f -e -q -select @CHECK@", "clm;",
+                             "set wordscan=on", "clm; find -f -e -q -select @CHECK@", "set wordscan=off", "clm;",
                              "insert_string -sgml -pendingdelete @ THE@",
                              "clm; find -f -e -q -select @...valve@", "car edit 0,-8; dc;",
                              "insert_string -sgml -pendingdelete @ and@",

@@ -110,6 +110,9 @@ TEST_F(DocumentCheck, CorrectionWithoutMarker) {
       // The article goes in after the word, which stays as written.
       {"Remove cover slowly.", "Remove the " + cover + " slowly."},
       {"Re&#xAD;move cover slowly.", "Re&#xAD;move the " + cover + " slowly."},
+      // The word is found whole, not as the start of a longer one.
+      {"Turn it RemoveFilter. Remove cover slowly.",
+       Marker("2500NONE", "FFFF66", "Turn") + " it RemoveFilter. Remove the " + cover + " slowly."},
   };
   for (const auto& row : rows) {
     ProgramRun run = Check("<topic><body><p>" + row.text + "</p></body></topic>");
