@@ -109,8 +109,10 @@ std::string BuildDocument(const std::uint8_t* data, std::size_t size) {
     // word; when markup or a reference the check passes over stands between
     // them, or no blank follows the semicolon (";pump"), a later semicolon
     // followed by a blank and the same letters is found first. So the word
-    // after a semicolon (and its article) is plain text after a blank.
-    if (afterSemicolon && (piece[0] == '<' || piece.find('&') != std::string::npos)) continue;
+    // after a semicolon (and its article) is plain text after a blank, and
+    // no word too long to be read (the search would take the word after it).
+    if (afterSemicolon && (piece[0] == '<' || piece.find('&') != std::string::npos || piece.size() > 83))
+      continue;
     // Punctuation is glued to the word before it; a word now and then too
     // ("the;valve", "abc&prod;glorp").
     bool glued = piece == ";" || piece == "." || piece == "," || piece == "?" ||
