@@ -236,14 +236,17 @@ void WriteMarker(HostChannel& host, MarkWork& w, const MarkInput& in) {
   RefineSearch(in, w);
 
   // Words that a finding covers may run across markup the search does not
-  // cross ("parsing and</secondary></indexterm>If"): then the finding is
-  // marked on its own first word rather than lost. So is a comma whose next
+  // cross ("parsing and</secondary></indexterm>If"), or across an article
+  // the check set aside ("pump the Remove"): then the finding is marked on
+  // its own first word rather than lost. So is a comma whose next
   // word lies behind markup or an article the search does not hold (", the
   // &prod;s"): the first comma from the caret is marked.
   const std::size_t join = w.S.find('.');
   const bool firstWord = join != std::string::npos && join >= 2 &&
-                         std::all_of(w.S.begin(), w.S.begin() + static_cast<std::ptrdiff_t>(join),
-                                     [](char c) { return IsAsciiLetter(static_cast<unsigned char>(c)); });
+                         IsAsciiLetter(static_cast<unsigned char>(w.S[0])) &&
+                         std::all_of(w.S.begin(), w.S.begin() + static_cast<std::ptrdiff_t>(join), [](char c) {
+                           return IsAsciiLetter(static_cast<unsigned char>(c)) || IsDigit(static_cast<unsigned char>(c)) || c == '-';
+                         });
   const bool comma = join == 1 && w.S[0] == ',' && w.F == ",";
   bool found = false;
   if ((w.backwardMode == 0 || w.backwardMode == 7) && (firstWord || comma)) {

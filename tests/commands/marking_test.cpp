@@ -82,6 +82,22 @@ TEST_F(MarkingTest, CommaWithoutTheNextWord) {
   EXPECT_TRUE(ui.Boxes().empty());
 }
 
+// Words of a finding that the search cannot hold together (markup or a
+// set-aside article between them): the finding goes on its first word.
+TEST_F(MarkingTest, WordsThatCannotBeFoundTogether) {
+  for (const char* first : {"parsing", "re-use"}) {
+    const std::string search = std::string(first) + ".pump.Remove";
+    AddFinding(Finding(search + ":| 0", K::Word, 1));
+    host.failPattern = "@" + search + "@";
+    EXPECT_EQ(MarkingEngineWork(host), S_OK);
+    EXPECT_EQ(Work()[0], "clm; find -f -e -q -select @" + search + "@");
+    EXPECT_EQ(Work()[1], "clm; find -f -e -select @" + std::string(first) + "@");
+    EXPECT_TRUE(ui.Boxes().empty()) << first;
+    host.calls.clear();
+    ClearFindings();
+  }
+}
+
 TEST_F(MarkingTest, MarkerTextFallsBackToTheSearchText) {
   AddFinding(Finding("in.order:|12!to", K::Word, 1, 30));
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
