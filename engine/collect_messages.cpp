@@ -338,19 +338,23 @@ void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
   WordRec* n2 = Next(w, 2);
   WordRec* n3 = Next(w, 3);
   auto written = [](const WordRec* r) { return r ? std::string(r->written.view()) : std::string(); };
+  // The gap before a covered word in the search: a blank, or a blank, any
+  // three letters and a blank where the tokenizer set an article aside
+  // ("it the Remove" is not found as "it Remove").
+  auto gap = [](const WordRec* r) { return r && r->markFlag == '1' ? std::string(" ... ") : std::string(" "); };
   const bool keepKind = KindIsOneOf(work.kind, {K::Correction, K::Replacement});
   const auto& sug = w->suggestion;
   if (w->entryWords == 2) {
     if (!sug.empty()) work.SetAdvice(sug.view());
-    std::string s = written(w) + (formerTag1 == 'D' ? ".." : " ") + written(n1);
-    rec.word = s;
+    std::string s = written(w) + (formerTag1 == 'D' ? ".." : gap(n1)) + written(n1);
+    rec.word = written(w) + (formerTag1 == 'D' ? ".." : " ") + written(n1);
     if (!keepKind) work.kind = K::Word;
     std::ranges::replace(s, ' ', '.');
     work.SetSearch(s);
     ClearCodes(n1);
   } else if (w->entryWords == 3) {
-    std::string s = written(w) + ' ' + written(n1) + ' ' + written(n2);
-    rec.word = s;
+    std::string s = written(w) + gap(n1) + written(n1) + gap(n2) + written(n2);
+    rec.word = written(w) + ' ' + written(n1) + ' ' + written(n2);
     std::ranges::replace(s, ' ', '.');
     work.SetSearch(s);
     ClearCodes(n1);
@@ -360,7 +364,9 @@ void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
   } else if (w->entryWords >= 4) {
     if (!KindIsOneOf(work.kind, {K::Correction, K::Semicolon})) work.kind = K::Word;
     rec.word = written(w) + ' ' + written(n1) + ' ' + written(n2) + ' ' + written(n3);
-    work.SetSearch(written(w) + '.' + written(n1) + '.' + written(n2) + '.' + written(n3));
+    std::string s = written(w) + gap(n1) + written(n1) + gap(n2) + written(n2) + gap(n3) + written(n3);
+    std::ranges::replace(s, ' ', '.');
+    work.SetSearch(s);
     if (!sug.empty()) work.SetAdvice(sug.view());
     ClearCodes(n1);
     ClearCodes(n2);

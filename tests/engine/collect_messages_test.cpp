@@ -58,6 +58,16 @@ TEST_F(CollectMessagesTest, TwoWordFinding) {
   EXPECT_EQ(words["order"]->message, 0);
 }
 
+// An article the tokenizer set aside between the covered words stands in
+// the search as any three letters between blanks.
+TEST_F(CollectMessagesTest, CoveredWordsAcrossASetAsideArticle) {
+  TestWords words({{"Go", 20}, {"it", 60, nullptr, "msg=322 entry=2 rule=9"}, {"Remove", 20, nullptr, "mark=1"},
+                   {".", 48}, {"Go", 20}, {"in", 60, nullptr, "msg=322 entry=4 rule=9"}, {"a", 10, nullptr, "mark=1"},
+                   {"b", 10}, {"c", 10, nullptr, "mark=1"}, {".", 48}});
+  EXPECT_EQ(CollectMessages(words.head()), 2);
+  EXPECT_EQ(Records(), "W|it.....Remove:| 0|22|1|9|it Remove\nW|in.....a.b.....c:| 0|22|1|9|in a b c\n");
+}
+
 TEST_F(CollectMessagesTest, TwoWordCorrectionYieldsNoRecord) {
   TestWords words({{"Go", 20}, {"in", 60, nullptr, "msg=331 entry=2 sug=to tag=<AR>"},
                    {"order", 10, nullptr, "msg=301"}, {".", 48}});
