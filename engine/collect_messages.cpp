@@ -135,7 +135,7 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
       // and the article the tokenizer set aside before the next word (any
       // three letters and a blank: "the", "The", "THE"), then that word.
       std::string joined = "...";
-      if (next && next->markFlag == '1') joined += "....";
+      if (next && next->articleSetAside) joined += "....";
       if (next) joined += next->written.view();
       SetWritten(w, joined);
       work.SetAdvice("and");
@@ -179,7 +179,7 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
     work.kind = K::Semicolon;
     const WordRec& n = NextOr(w);
     if (!IsAsciiLetter(n.written[0]) || !IsAsciiLetter(n.written[1])) return false;
-    std::string s = n.markFlag == '1' ? ". ... " : ". ";
+    std::string s = n.articleSetAside ? ". ... " : ". ";
     s += n.written[0];
     s += n.written[1];
     SetWritten(w, s);
@@ -341,7 +341,7 @@ void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
   // The gap before a covered word in the search: a blank, or a blank, any
   // three letters and a blank where the tokenizer set an article aside
   // ("it the Remove" is not found as "it Remove").
-  auto gap = [](const WordRec* r) { return r && r->markFlag == '1' ? std::string(" ... ") : std::string(" "); };
+  auto gap = [](const WordRec* r) { return r && r->articleSetAside ? std::string(" ... ") : std::string(" "); };
   const bool keepKind = KindIsOneOf(work.kind, {K::Correction, K::Replacement});
   const auto& sug = w->suggestion;
   if (w->entryWords == 2) {

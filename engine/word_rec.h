@@ -33,6 +33,10 @@ struct WordRec {
   char verbForm = ' ';
   char extraFlag = ' ';
   char pluralMarker = '0';
+  // The tokenizer set "the" aside before this word. Unlike markFlag, which
+  // the rules change, it tells where the text holds an article, for the
+  // searches of the marking.
+  bool articleSetAside = false;
 };
 
 // The sentinel word that ends every text under check.

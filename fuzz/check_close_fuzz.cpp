@@ -106,13 +106,12 @@ std::string BuildDocument(const std::uint8_t* data, std::size_t size) {
     // A repeated word is taken out by the check on purpose.
     if (piece == last) continue;
     // Known gap: the search for a semicolon holds the start of the next
-    // word; when markup or a reference the check passes over stands between
-    // them, or no blank follows the semicolon (";pump"), a later semicolon
-    // followed by a blank and the same letters is found first. So the word
-    // after a semicolon (and its article) is plain text after a blank, and
-    // no word too long to be read (the search would take the word after it).
-    if (afterSemicolon && (piece[0] == '<' || piece.find('&') != std::string::npos || piece.size() > 83))
-      continue;
+    // word; when markup, a reference the check passes over or a word too
+    // long to be read stands between them, or no blank follows the semicolon
+    // (";pump"), a later semicolon followed by a blank and the same letters
+    // is found first. So after a semicolon (and its article) comes a word
+    // the check reads, after a blank.
+    if (afterSemicolon && (piece[0] == '<' || piece == "&prod;" || piece.size() > 83)) continue;
     // Punctuation is glued to the word before it; a word now and then too
     // ("the;valve", "abc&prod;glorp"). Known gap: a run glued into a word too
     // long to be read is left out whole, and a search for a word after it can

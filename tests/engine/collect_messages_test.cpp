@@ -61,9 +61,11 @@ TEST_F(CollectMessagesTest, TwoWordFinding) {
 // An article the tokenizer set aside between the covered words stands in
 // the search as any three letters between blanks.
 TEST_F(CollectMessagesTest, CoveredWordsAcrossASetAsideArticle) {
-  TestWords words({{"Go", 20}, {"it", 60, nullptr, "msg=322 entry=2 rule=9"}, {"Remove", 20, nullptr, "mark=1"},
-                   {".", 48}, {"Go", 20}, {"in", 60, nullptr, "msg=322 entry=4 rule=9"}, {"a", 10, nullptr, "mark=1"},
-                   {"b", 10}, {"c", 10, nullptr, "mark=1"}, {".", 48}});
+  // The rules' mark of the article does not count: "b" has one and no article
+  // before it.
+  TestWords words({{"Go", 20}, {"it", 60, nullptr, "msg=322 entry=2 rule=9"}, {"Remove", 20, nullptr, "aside=1"},
+                   {".", 48}, {"Go", 20}, {"in", 60, nullptr, "msg=322 entry=4 rule=9"}, {"a", 10, nullptr, "aside=1"},
+                   {"b", 10, nullptr, "mark=1"}, {"c", 10, nullptr, "aside=1"}, {".", 48}});
   EXPECT_EQ(CollectMessages(words.head()), 2);
   EXPECT_EQ(Records(), "W|it.....Remove:| 0|22|1|9|it Remove\nW|in.....a.b.....c:| 0|22|1|9|in a b c\n");
 }
@@ -158,6 +160,15 @@ TEST_F(CollectMessagesTest, SemicolonFinding) {
   EXPECT_EQ(CollectMessages(words.head()), 1);
   EXPECT_EQ(MessageList.records[0].kind, "V");
   EXPECT_EQ(MessageList.records[0].searchKey, ". th:|00|");
+}
+
+// The article set aside before the next word stays in the semicolon's
+// search when the rules took the word's article mark away.
+TEST_F(CollectMessagesTest, SemicolonBeforeASetAsideArticle) {
+  TestWords words({{"Stop", 20}, {";", 42, nullptr, "msg=337"}, {"va&lowbar;lve", 40, nullptr, "aside=1"},
+                   {".", 48}});
+  EXPECT_EQ(CollectMessages(words.head()), 1);
+  EXPECT_EQ(MessageList.records[0].searchKey, ". ... va:|00|");
 }
 
 TEST_F(CollectMessagesTest, FourWordsAtTheEndOfAListWithoutSentinel) {
