@@ -16,7 +16,7 @@ struct CheckState {
   int markersRemoved = 0;             // markers the last removal of all took out
   std::string engineErrorText;        // text of the marking's error boxes
   BoundedText<80> markScope;          // set: the marking stays inside this element
-  int markedCount = 0;                // findings the last marking wrote into the document
+  int markedCount = 0;                // markers the last marking wrote into the document
   void Reset() { *this = CheckState{}; }
 };
 extern CheckState Check;

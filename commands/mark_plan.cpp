@@ -32,9 +32,11 @@ KeyReading ReadMarkKey(const MarkInput& in, MarkWork& w) {
 
   w.S = key.text;
   w.F = w.S;
-  // A full stop before the last character (an abbreviation's) is not searched.
+  // A full stop before the last character (an abbreviation's) is not searched;
+  // the any-character run before a one-letter word ("...B") is no such stop.
   std::size_t lastDot = w.F.rfind('.');
-  if (lastDot != npos && w.F.size() >= 2 && lastDot == w.F.size() - 2) w.F.resize(lastDot);
+  if (lastDot != npos && w.F.size() >= 2 && lastDot == w.F.size() - 2 && w.F.compare(0, 3, "...") != 0)
+    w.F.resize(lastDot);
   w.markModeSix = true;
   w.keepDots = true;
   w.wordDots = false;
@@ -128,8 +130,9 @@ ArticleCorrection ArticleFix(const MarkWork& w) {
   std::ranges::replace(t, '-', '.');
   fix.search = DotsForBlanksAndHyphens(t);
   bool capitals = IsAsciiUpper(At(fix.search, 0)) && IsAsciiUpper(At(fix.search, 1));
-  fix.insert = t + (capitals ? " THE" : " the");
-  std::ranges::replace(fix.insert, '.', w.keepDots ? '-' : ' ');
+  // Only the article goes in, after the words found: they stay as the
+  // document has them (a hyphen, a soft hyphen, a reference inside them).
+  fix.insert = capitals ? " THE" : " the";
   return fix;
 }
 

@@ -45,7 +45,8 @@ enum class KeyReading {
 // hyphens, slash, parentheses. Fills `work` from `in`.
 KeyReading ReadMarkKey(const MarkInput& in, MarkWork& work);
 
-// A correction with a '?' in S: the search text and the correction to insert.
+// A correction with a '?' in S: the search text, and the article to insert
+// after the text found.
 struct ArticleCorrection {
   std::string search;
   std::string insert;

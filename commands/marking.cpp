@@ -1,6 +1,7 @@
 // Writes the findings of the last check into the document: one marker per
 // finding, or a direct correction for the kinds that correct.
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -92,6 +93,24 @@ void SearchOrSkip(HostChannel& host, const std::string& command, const MarkWork&
   StayInScope(host);
 }
 
+// The search of a correction, which writes into the text it finds: a word
+// is found whole, never as the start or the end of a longer one the check
+// read as another word ("Remove" in "RemoveFilter").
+void SearchWordOrSkip(HostChannel& host, const std::string& search, MarkWork& w, const MarkInput& in) {
+  const std::string text = FindText(search);
+  const bool whole = !text.empty() && std::isalnum(static_cast<unsigned char>(text.front())) &&
+                     std::isalnum(static_cast<unsigned char>(text.back()));
+  if (!whole) return SearchOrSkip(host, SearchCommand("clm; find -f -e -q -select ", search), w, in);
+  Guarded([&] { host.Execute("set wordscan=on"); });
+  try {
+    SearchOrSkip(host, SearchCommand("clm; find -f -e -q -select ", search), w, in);
+  } catch (...) {
+    Guarded([&] { host.Execute("set wordscan=off"); });
+    throw;
+  }
+  Guarded([&] { host.Execute("set wordscan=off"); });
+}
+
 // Length of the text the last search selected, in the document's
 // characters, for moving the caret back over it; `fallback` when the host
 // cannot say. The host renders the selection as markup: a character or
@@ -105,13 +124,14 @@ int SelectedLength(HostChannel& host, std::size_t fallback) {
   return static_cast<int>(fallback);
 }
 
-// The corrections answer whether their text went in.
-bool MarkCorrectionA(HostChannel& host, MarkWork& w, const MarkInput& in) {
+// The corrections put their text in place of the words found, without a marker.
+void MarkCorrectionA(HostChannel& host, MarkWork& w, const MarkInput& in) {
   if (w.S.find('?') != std::string::npos) {
     ArticleCorrection fix = ArticleFix(w);
     w.S = fix.search;
     w.A = fix.insert;
-    SearchOrSkip(host, SearchCommand("clm; find -f -e -q -select ", w.S), w, in);
+    SearchWordOrSkip(host, w.S, w, in);
+    Guarded([&] { host.Execute("clm;"); });  // the caret stays after the words found
   } else if (w.S.substr(0, 3) == "...") {
     w.A = " and";
     SearchOrSkip(host, SearchCommand("clm; find -f -e -q -select ", w.S), w, in);
@@ -122,27 +142,23 @@ bool MarkCorrectionA(HostChannel& host, MarkWork& w, const MarkInput& in) {
     });
   } else {
     w.S = DotsForBlanksAndHyphens(w.S);
-    SearchOrSkip(host, SearchCommand("clm; find -f -e -q -select ", w.S), w, in);
+    SearchWordOrSkip(host, w.S, w, in);
   }
   try {
     host.Execute(InsertMarkupCommand(EscapeContent(w.A)));
   } catch (const _com_error&) {
     ShowEngineError("KESta error(587) report this number.", "KESta Error", MB_OK);
-    return false;
   }
-  return true;
 }
 
-bool MarkCorrectionB(HostChannel& host, MarkWork& w, const MarkInput& in) {
+void MarkCorrectionB(HostChannel& host, MarkWork& w, const MarkInput& in) {
   w.S = DotsForBlanksAndHyphens(w.S);
-  SearchOrSkip(host, SearchCommand("clm; find -f -e -q -select ", w.S), w, in);
+  SearchWordOrSkip(host, w.S, w, in);
   try {
     host.Execute(InsertMarkupCommand(EscapeContent(in.altWord + in.suggestion)));
   } catch (const _com_error&) {
     ShowEngineError("KESta error(588) report this number.", "KESta Error", MB_OK);
-    return false;
   }
-  return true;
 }
 
 // A semicolon: S is ". " and the start of the next word, its first character
@@ -162,6 +178,10 @@ bool MarkSemicolon(HostChannel& host, MarkWork& w, const MarkInput& in) {
     tries.push_back(";" + search.substr(2));
     if (search.compare(1, 5, " ... ") != 0) tries.push_back("; ... " + search.substr(2));
   }
+  // Markup between the semicolon and the next word ("; <ph>glorp"), which
+  // no search crosses, or a reference the check passed over ("; the &prod;
+  // is"): the first semicolon from here is taken.
+  if (search != ";") tries.push_back(";");
   bool found = false;
   for (std::size_t i = 0; i + 1 < tries.size() && !found; ++i) {
     try {
@@ -216,13 +236,20 @@ void WriteMarker(HostChannel& host, MarkWork& w, const MarkInput& in) {
   RefineSearch(in, w);
 
   // Words that a finding covers may run across markup the search does not
-  // cross ("parsing and</secondary></indexterm>If"): then the finding is
-  // marked on its own first word rather than lost.
+  // cross ("parsing and</secondary></indexterm>If"), or across an article
+  // the check set aside ("pump the Remove"): then the finding is marked on
+  // its own first word rather than lost. So is a comma whose next
+  // word lies behind markup or an article the search does not hold (", the
+  // &prod;s"): the first comma from the caret is marked.
   const std::size_t join = w.S.find('.');
+  const bool firstWord = join != std::string::npos && join >= 2 &&
+                         IsAsciiLetter(static_cast<unsigned char>(w.S[0])) &&
+                         std::all_of(w.S.begin(), w.S.begin() + static_cast<std::ptrdiff_t>(join), [](char c) {
+                           return IsAsciiLetter(static_cast<unsigned char>(c)) || IsDigit(static_cast<unsigned char>(c)) || c == '-';
+                         });
+  const bool comma = join == 1 && w.S[0] == ',' && w.F == ",";
   bool found = false;
-  if ((w.backwardMode == 0 || w.backwardMode == 7) && join != std::string::npos && join >= 2 &&
-      std::all_of(w.S.begin(), w.S.begin() + static_cast<std::ptrdiff_t>(join),
-                  [](char c) { return IsAsciiLetter(static_cast<unsigned char>(c)); })) {
+  if ((w.backwardMode == 0 || w.backwardMode == 7) && (firstWord || comma)) {
     try {
       host.Execute(SearchCommand("clm; find -f -e -q -select ", w.S));
       found = true;
@@ -319,10 +346,12 @@ HRESULT MarkingEngineWork(HostChannel& host) {
               w.kind = FindingKind::Word;
               break;
             }
-            if (MarkCorrectionA(host, w, in)) ++Check.markedCount;
+            // A correction goes in without a marker: the count of
+            // messages is the count of markers the writer can step through.
+            MarkCorrectionA(host, w, in);
             return true;
           case FindingKind::Replacement:
-            if (MarkCorrectionB(host, w, in)) ++Check.markedCount;
+            MarkCorrectionB(host, w, in);
             return true;
           case FindingKind::Semicolon:
             if (MarkSemicolon(host, w, in)) ++Check.markedCount;
@@ -350,8 +379,9 @@ HRESULT MarkingEngineWork(HostChannel& host) {
       return true;
     });
     if (!lastMarked) {
-      // The count of findings written, not of findings collected: a
-      // finding whose words were not found is not in the document.
+      // The count of markers written, not of findings collected: a
+      // finding whose words were not found is not in the document, and a
+      // correction made in place leaves no marker.
       BoundedText<80> line(ClosingStatus(Check.markedCount));
       Guarded([&] { SendStatus(host, line.str()); });
     }

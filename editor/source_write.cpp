@@ -42,17 +42,21 @@ class SourceWriter {
   }
 
   // What stood between the item written last and this one when they were
-  // neighbours in the file; else only what keeps a CDATA section whole.
+  // neighbours in the file. Else the CDATA delimiters that stood right
+  // before this item (an empty section too), when they begin in the state
+  // written so far; else only what keeps a CDATA section whole.
   void Join(const Item& item) {
     const std::size_t begin = item.source;
     if (prevEnd_ != begin) {
+      auto glue = source_.glue.find(item.source);
+      const bool hasGlue = glue != source_.glue.end() && glue->second <= begin;
       bool neighbours = false;
-      if (prevEnd_ != kNone && prevEnd_ < begin) {
-        auto glue = source_.glue.find(item.source);
-        neighbours = glue != source_.glue.end() && glue->second == begin - prevEnd_;
-      }
+      if (prevEnd_ != kNone && prevEnd_ < begin) neighbours = hasGlue && glue->second == begin - prevEnd_;
+      std::string_view before = hasGlue ? text_.substr(begin - glue->second, glue->second) : std::string_view();
       if (neighbours) {
         out_.append(text_.substr(prevEnd_, begin - prevEnd_));
+      } else if ((before.starts_with("]]>") && inCdata_) || (before.starts_with("<![CDATA[") && !inCdata_)) {
+        out_.append(before);
       } else if (inCdata_ && !item.inCdata) {
         out_ += "]]>";
       } else if (!inCdata_ && item.inCdata) {

@@ -47,6 +47,9 @@ struct Work {
   std::string search;  // S, at most 255
   std::string key;     // at most 255
   FindingKind kind = FindingKind::Word;  // stored in the record as its letters
+  // The record's word was taken before `written` got the start of the next
+  // word for the search ("higher" searched as "higher.t"): it stays so.
+  bool wordTaken = false;
   void SetAdvice(std::string_view a) { advice = std::string(a.substr(0, 83)); }
   void SetSearch(std::string_view s) { search = std::string(s.substr(0, kSearchKeyMax)); }
 };
@@ -128,7 +131,11 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
       w->message = Msg::Spelling;
       work.kind = rec.suggestion[0] == '&' ? K::Replacement : K::Correction;
     } else {
+      // "&amp;" read as "and": the sign with the white space around it,
+      // and the article the tokenizer set aside before the next word (any
+      // three letters and a blank: "the", "The", "THE"), then that word.
       std::string joined = "...";
+      if (next && next->articleSetAside) joined += "....";
       if (next) joined += next->written.view();
       SetWritten(w, joined);
       work.SetAdvice("and");
@@ -172,7 +179,7 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
     work.kind = K::Semicolon;
     const WordRec& n = NextOr(w);
     if (!IsAsciiLetter(n.written[0]) || !IsAsciiLetter(n.written[1])) return false;
-    std::string s = n.markFlag == '1' ? ". ... " : ". ";
+    std::string s = n.articleSetAside ? ". ... " : ". ";
     s += n.written[0];
     s += n.written[1];
     SetWritten(w, s);
@@ -208,6 +215,7 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
     ClearTag(w);
     rec.subKind = "SP";
     rec.word = w->written.str();
+    work.wordTaken = true;
     w->written.append(' ');
     w->written.append(x);
   }
@@ -218,6 +226,7 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
     w->entryWords = 1;
     if (!Contains(w->written, ' ')) {
       rec.word = w->written.str();
+      work.wordTaken = true;
       w->written.append('.');
       w->written.append(x);
       work.kind = K::OneWord;
@@ -260,6 +269,7 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
   if (w->entryWords == 1 && w->tag.startsWith("<+") && w->tag[4] == '8') {
     const char c = w->tag[2];
     rec.word = w->written.str() + ' ' + c;
+    work.wordTaken = true;
     w->written.append('.');
     w->written.append(c);
     work.kind = K::LineEnd;
@@ -328,19 +338,23 @@ void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
   WordRec* n2 = Next(w, 2);
   WordRec* n3 = Next(w, 3);
   auto written = [](const WordRec* r) { return r ? std::string(r->written.view()) : std::string(); };
+  // The gap before a covered word in the search: a blank, or a blank, any
+  // three letters and a blank where the tokenizer set an article aside
+  // ("it the Remove" is not found as "it Remove").
+  auto gap = [](const WordRec* r) { return r && r->articleSetAside ? std::string(" ... ") : std::string(" "); };
   const bool keepKind = KindIsOneOf(work.kind, {K::Correction, K::Replacement});
   const auto& sug = w->suggestion;
   if (w->entryWords == 2) {
     if (!sug.empty()) work.SetAdvice(sug.view());
-    std::string s = written(w) + (formerTag1 == 'D' ? ".." : " ") + written(n1);
-    rec.word = s;
+    std::string s = written(w) + (formerTag1 == 'D' ? ".." : gap(n1)) + written(n1);
+    rec.word = written(w) + (formerTag1 == 'D' ? ".." : " ") + written(n1);
     if (!keepKind) work.kind = K::Word;
     std::ranges::replace(s, ' ', '.');
     work.SetSearch(s);
     ClearCodes(n1);
   } else if (w->entryWords == 3) {
-    std::string s = written(w) + ' ' + written(n1) + ' ' + written(n2);
-    rec.word = s;
+    std::string s = written(w) + gap(n1) + written(n1) + gap(n2) + written(n2);
+    rec.word = written(w) + ' ' + written(n1) + ' ' + written(n2);
     std::ranges::replace(s, ' ', '.');
     work.SetSearch(s);
     ClearCodes(n1);
@@ -350,7 +364,9 @@ void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
   } else if (w->entryWords >= 4) {
     if (!KindIsOneOf(work.kind, {K::Correction, K::Semicolon})) work.kind = K::Word;
     rec.word = written(w) + ' ' + written(n1) + ' ' + written(n2) + ' ' + written(n3);
-    work.SetSearch(written(w) + '.' + written(n1) + '.' + written(n2) + '.' + written(n3));
+    std::string s = written(w) + gap(n1) + written(n1) + gap(n2) + written(n2) + gap(n3) + written(n3);
+    std::ranges::replace(s, ' ', '.');
+    work.SetSearch(s);
     if (!sug.empty()) work.SetAdvice(sug.view());
     ClearCodes(n1);
     ClearCodes(n2);
@@ -362,7 +378,7 @@ void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
     w->sentenceLength = 0;
   } else if (!work.advice.empty() && KindIsOneOf(work.kind, {K::OneWord, K::LineEnd})) {
     std::string s(w->written.view());
-    rec.word = s;
+    if (!work.wordTaken) rec.word = s;
     w->sentenceLength = 0;
     std::ranges::replace(s, ' ', '.');
     work.SetSearch(s);
@@ -385,7 +401,7 @@ void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
     if (!sug.empty()) work.SetAdvice(sug.view());
   } else {
     std::string s(w->written.view());
-    rec.word = s;
+    if (!work.wordTaken) rec.word = s;
     w->sentenceLength = 0;
     std::ranges::replace(s, ' ', '.');
     work.SetSearch(s);

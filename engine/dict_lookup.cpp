@@ -284,3 +284,19 @@ int LookupWord(WordRec* word, int dictCount, int mode, int flags) {
   word->classCode = "FN***";
   return kLookupNotFound;
 }
+
+bool IsTechnicalUnit(std::string_view word) {
+  if (word.size() < 2 || word.size() > BoundedText<84>::kMaxLength) return false;
+  WordRec probe;  // stands alone: no neighbour to merge or read
+  probe.written = word;
+  probe.text = word;
+  for (std::size_t i = 0; i < word.size(); ++i)
+    probe.text.set(i, AsciiLower(static_cast<unsigned char>(word[i])));
+  probe.length = static_cast<int>(word.size());
+  probe.lastLetter = probe.text.last();
+  const int keptExtra = Lookup.MatchExtraWords;
+  const bool unit = LookupWord(&probe, kTechnicalDict + 1, CheckMode, 0) == kLookupFound &&
+                    probe.extraFlag == '0' + kTechnicalDict && probe.wordClass == 17;
+  Lookup.MatchExtraWords = keptExtra;
+  return unit;
+}

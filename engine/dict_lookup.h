@@ -2,6 +2,8 @@
 // Giving a word of the list its class: from the three dictionaries (TECHNICAL,
 // CORE, SYNONYM, in that order), from its form for short tokens, numbers and
 // punctuation, or NOT-IN-DICTIONARY.
+#include <string_view>
+
 #include "engine/dict_store.h"
 #include "engine/lookup_state.h"
 #include "engine/word_rec.h"
@@ -25,6 +27,10 @@ int LookupWord(WordRec* word, int dictCount, int mode, int flags);
 // records the slot in extraFlag. 99 or -1.
 int ScanDictRun(const char* run, int mode, WordRec* word, int count, int flags,
                 const DigramNode* node, int slot);
+
+// Whether the TECHNICAL dictionary holds `word` as a unit of measure (class
+// 17). False while no dictionary is loaded. Reads no word list.
+bool IsTechnicalUnit(std::string_view word);
 
 // Classifies a short token, number or punctuation mark by its form.
 void ClassifyByForm(WordRec* word);

@@ -1,5 +1,6 @@
 // The tokenizer's steps for letters and digits, breaks and the article,
 // sentence ends and abbreviations.
+#include "engine/dict_lookup.h"
 #include "engine/tokenizer_scan.h"
 #include "engine/word_rec.h"
 #include "engine/word_tables.h"
@@ -122,7 +123,10 @@ void ScanFullStop(Scan& s) {
     w.copy(probe, w.size());
     probe[w.size()] = '.';
     const int result = IsKnownAbbreviation(probe);
-    if (result == 99 || result == 100) {
+    // A unit symbol the dictionary holds ("40 kg.") is an approved word: the
+    // full stop after it ends the sentence, unless a small word runs on.
+    const bool unitEnd = result == 99 && !(c1 == ' ' && IsAsciiLower(Byte(c2))) && IsTechnicalUnit(w);
+    if ((result == 99 || result == 100) && !unitEnd) {
       Append(s, '.');
       Flush(s, result == 99 ? 114 : 115);
       return;

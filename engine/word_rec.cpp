@@ -276,7 +276,10 @@ void AddWordRec(char* token, unsigned char markFlag, int wordNo, int kind, const
     for (std::size_t i = 0; i < w->text.length(); ++i)
       w->text.set(i, static_cast<char>(std::tolower(static_cast<unsigned char>(w->text[i]))));
   }
-  if (markFlag) w->markFlag = '1';
+  if (markFlag) {
+    w->markFlag = '1';
+    w->articleSetAside = true;
+  }
 
   StateText state(tokenState);
   if (state.c[1] == '?') {

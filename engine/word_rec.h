@@ -36,6 +36,10 @@ struct WordRec {
   // Markup stood between this word and the one before it in the document;
   // a search for both words cannot cross it.
   bool markupBefore = false;
+  // The tokenizer set "the" aside before this word. Unlike markFlag, which
+  // the rules change, it tells where the text holds an article, for the
+  // searches of the marking.
+  bool articleSetAside = false;
 };
 
 // The sentinel word that ends every text under check.

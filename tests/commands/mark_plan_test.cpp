@@ -141,11 +141,13 @@ TEST(MarkKey, ArticleCorrection) {
   w.S = "AN-ITEM?x";
   ArticleCorrection fix = ArticleFix(w);
   EXPECT_EQ(fix.search, "AN.ITEM");
-  EXPECT_EQ(fix.insert, "AN ITEM THE");
+  // Only the article goes in after the words found: "AN-ITEM" keeps its hyphen.
+  EXPECT_EQ(fix.insert, " THE");
   w.S = "a-b?";
   w.keepDots = true;
   fix = ArticleFix(w);
-  EXPECT_EQ(fix.insert, "a-b the");
+  EXPECT_EQ(fix.search, "a.b");
+  EXPECT_EQ(fix.insert, " the");
   EXPECT_EQ(DotsForBlanksAndHyphens("a b-c"), "a.b.c");
 }
 

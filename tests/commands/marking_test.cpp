@@ -70,6 +70,34 @@ TEST_F(MarkingTest, OneWordMarkerWrapsTheTextFound) {
   EXPECT_EQ(MessageList.records[0].markMode, 6);
 }
 
+// A comma found with the start of the next word; when that start lies behind
+// markup or an article the key does not hold, the first comma is marked.
+TEST_F(MarkingTest, CommaWithoutTheNextWord) {
+  AddFinding(Finding(",.pump:| 0!NONE", K::OneWord, 37));
+  host.failPattern = "@,.pump@";
+  EXPECT_EQ(MarkingEngineWork(host), S_OK);
+  EXPECT_EQ(Work()[0], "clm; find -f -e -q -select @,.pump@");
+  EXPECT_EQ(Work()[1], "clm; find -f -e -select @,@");
+  EXPECT_EQ(Work()[3], "find -b -q -e -select @,@");
+  EXPECT_TRUE(ui.Boxes().empty());
+}
+
+// Words of a finding that the search cannot hold together (markup or a
+// set-aside article between them): the finding goes on its first word.
+TEST_F(MarkingTest, WordsThatCannotBeFoundTogether) {
+  for (const char* first : {"parsing", "re-use"}) {
+    const std::string search = std::string(first) + ".pump.Remove";
+    AddFinding(Finding(search + ":| 0", K::Word, 1));
+    host.failPattern = "@" + search + "@";
+    EXPECT_EQ(MarkingEngineWork(host), S_OK);
+    EXPECT_EQ(Work()[0], "clm; find -f -e -q -select @" + search + "@");
+    EXPECT_EQ(Work()[1], "clm; find -f -e -select @" + std::string(first) + "@");
+    EXPECT_TRUE(ui.Boxes().empty()) << first;
+    host.calls.clear();
+    ClearFindings();
+  }
+}
+
 TEST_F(MarkingTest, MarkerTextFallsBackToTheSearchText) {
   AddFinding(Finding("in.order:|12!to", K::Word, 1, 30));
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
@@ -94,11 +122,13 @@ TEST_F(MarkingTest, CorrectionsWithoutMarkers) {
   b.suggestion = "&reg;";
   AddFinding(b);
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
-  EXPECT_EQ(Work(), (Strings{"clm; find -f -e -q -select @a@",
+  // A correction finds its word whole ("a" is not the end of "a" in "data").
+  EXPECT_EQ(Work(), (Strings{"set wordscan=on", "clm; find -f -e -q -select @a@", "set wordscan=off",
                              "insert_string -sgml -pendingdelete @an@",
-                             "clm; find -f -e -q -select @pump@",
+                             "set wordscan=on", "clm; find -f -e -q -select @pump@", "set wordscan=off",
                              "insert_string -sgml -pendingdelete @pump&reg;@",
-                             "mes \"KESta: Found 2 errors.\""}));
+                             // No marker went in: the corrections count for none.
+                             "mes \"KESta: Congratulations: NO ERRORS\""}));
 }
 
 // The article the tokenizer dropped ('?' in the key) goes back after the
@@ -108,13 +138,13 @@ TEST_F(MarkingTest, ArticleAndConjunctionCorrections) {
   AddFinding(Finding("CHECK?:|00|", K::Correction, 11));
   AddFinding(Finding("...valve:|00!and", K::Correction, 11));
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
-  EXPECT_EQ(Work(), (Strings{"clm; find -f -e -q -select @Remove@",
-                             "insert_string -sgml -pendingdelete @Remove the@",
-                             "clm; find -f -e -q -select @CHECK@",
-                             "insert_string -sgml -pendingdelete @CHECK THE@",
+  EXPECT_EQ(Work(), (Strings{"set wordscan=on", "clm; find -f -e -q -select @Remove@", "set wordscan=off", "clm;",
+                             "insert_string -sgml -pendingdelete @ the@",
+                             "set wordscan=on", "clm; find -f -e -q -select @CHECK@", "set wordscan=off", "clm;",
+                             "insert_string -sgml -pendingdelete @ THE@",
                              "clm; find -f -e -q -select @...valve@", "car edit 0,-8; dc;",
                              "insert_string -sgml -pendingdelete @ and@",
-                             "mes \"KESta: Found 3 errors.\""}));
+                             "mes \"KESta: Congratulations: NO ERRORS\""}));
 }
 
 // The move back over what was found counts the document's characters: a
@@ -153,6 +183,21 @@ TEST_F(MarkingTest, SemicolonBeforeTheNextWordDirectly) {
   host.failPattern = "@; th@";
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
   EXPECT_EQ(Work(), (Strings{"find -f -e -q -select @; th@", "find -f -e -q -select @;th@", "clm;",
+                             "find -b -q -e -select @;@",
+                             "insert_string -sgml -pendingdelete @<?Pub _touchup Kesta=\"3700.\" "
+                             "HighltBckclr=\"FF99FF\"?>;</_touchup>@",
+                             "mes \"KESta: One error.\""}));
+  EXPECT_TRUE(ui.Boxes().empty());
+}
+
+// Markup between the semicolon and the next word, which no search crosses:
+// the first semicolon from the caret is marked.
+TEST_F(MarkingTest, SemicolonBeforeMarkup) {
+  AddFinding(Finding(". th:|00|", K::Semicolon, 37));
+  host.failPattern = "th@";
+  EXPECT_EQ(MarkingEngineWork(host), S_OK);
+  EXPECT_EQ(Work(), (Strings{"find -f -e -q -select @; th@", "find -f -e -q -select @;th@",
+                             "find -f -e -q -select @; ... th@", "find -f -e -q -select @;@", "clm;",
                              "find -b -q -e -select @;@",
                              "insert_string -sgml -pendingdelete @<?Pub _touchup Kesta=\"3700.\" "
                              "HighltBckclr=\"FF99FF\"?>;</_touchup>@",
@@ -230,16 +275,17 @@ TEST_F(MarkingTest, CorrectionsNotFoundCostTheirRecordOnly) {
   AddFinding(Finding("a:|00!an", K::Correction, 11));
   host.failPattern = "@gone@";
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
-  // The closing line counts what went into the document.
-  EXPECT_EQ(host.Executed().back(), "mes \"KESta: Found 2 errors.\"");
-  EXPECT_EQ(Check.markedCount, 2);
-  host.failPattern = "th@";  // with and without the blank
+  // The closing line counts the markers that went into the document: the
+  // correction made in place has none.
+  EXPECT_EQ(host.Executed().back(), "mes \"KESta: One error.\"");
+  EXPECT_EQ(Check.markedCount, 1);
+  host.failPattern = "-select @;";  // no semicolon at all from the caret on
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
   auto boxes = ui.Boxes();
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_EQ(boxes[0].text, "the host failed Report KESta error (86).\n(KESta Search  -gone- Key A55) ");
   EXPECT_EQ(boxes[1].text, "the host failed Report KESta error (86).\n(KESta Search  -. th- Key V56) ");
-  EXPECT_EQ(host.Executed().back(), "mes \"KESta: Found 2 errors.\"");
+  EXPECT_EQ(host.Executed().back(), "mes \"KESta: Congratulations: NO ERRORS\"");
 }
 
 TEST_F(MarkingTest, OtherHostFailuresShowString108) {

@@ -11,6 +11,8 @@ TEST_F(BundledDictionaries, CorrectTextKeepsItsWords) {
       // Units of measure are approved technical words.
       "Set the pressure to 25 mm, 250 psi, 1500 rpm, 12 volts, 2 hours, 20 degrees and 40 kg to the pump.",
       "Stop for 1 hour or 5 minutes at 1 volt, 1 degree, 5 percent, 2 litres, 40 kPa and 30 Nm.",
+      // A unit symbol that ends a sentence: its full stop ends the sentence.
+      "Lift the pump of 40 kg. Set the pressure to 5 psi. Cut the hose to 25 mm.",
       "Hours are shown on the pump.",
       // A compound that its form classes needs no dictionary entry.
       "The lead-free seal is on the pump.",
@@ -26,6 +28,7 @@ TEST_F(BundledDictionaries, CorrectionsInPlace) {
   } rows[] = {
       {"Use a millimetre or 2 metres.", "Use a mm or 2 m."},
       {"Set 25 MM.", "Set 25 mm."},
+      {"Set the pressure to 5 PSI. Turn the pump.", "Set the pressure to 5 psi. Turn the pump."},
       // Other capitals are a unit only after a number: a date pattern stays.
       {"Set the YYYY-MM-DD valve.", "Set the YYYY-MM-DD valve."},
       // A decimal without its leading zero before the inch mark.

@@ -101,9 +101,24 @@ TEST_F(DocumentCheck, CleanTextIsExcellent) {
 }
 
 TEST_F(DocumentCheck, CorrectionWithoutMarker) {
-  ProgramRun run = Check("<topic><body><p>Remove the the cover.</p></body></topic>");
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(Body(run.out), "<topic><body><p>Remove the cover.</p></body></topic>");
+  const std::string cover = Marker("2601NONE", "FF99FF", "cover");
+  const struct {
+    std::string text;
+    std::string corrected;
+  } rows[] = {
+      {"Remove the the cover.", "Remove the cover."},
+      // The article goes in after the word, which stays as written.
+      {"Remove cover slowly.", "Remove the " + cover + " slowly."},
+      {"Re&#xAD;move cover slowly.", "Re&#xAD;move the " + cover + " slowly."},
+      // The word is found whole, not as the start of a longer one.
+      {"Turn it RemoveFilter. Remove cover slowly.",
+       Marker("2500NONE", "FFFF66", "Turn") + " it RemoveFilter. Remove the " + cover + " slowly."},
+  };
+  for (const auto& row : rows) {
+    ProgramRun run = Check("<topic><body><p>" + row.text + "</p></body></topic>");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Body(run.out), "<topic><body><p>" + row.corrected + "</p></body></topic>");
+  }
 }
 
 // Words that stand against characters the check passes over (a backslash,

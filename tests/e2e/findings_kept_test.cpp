@@ -73,6 +73,15 @@ TEST_F(FindingsKept, MarkersWrapTheirWordsAndTheCloseGivesTheTextBack) {
       // An accented letter kept as a reference stays inside its word.
       {"accented entity", "<!DOCTYPE topic [<!ENTITY iuml \"&#xEF;\">]>",
        "<p>Remove the na&iuml;ve glorp.</p>", {"glorp"}},
+      // "&amp;" read as "and": its marker holds the sign, the article after
+      // it and the next word; a one-letter word after it is searched whole.
+      // Markup, or a reference the check passes over, between the semicolon
+      // and the next word: the semicolon is marked all the same.
+      {"semicolon before markup", "", "<p>Remove the valve; <ph>glorp</ph> the pump.</p>", {";", "glorp"}},
+      {"semicolon before a reference", "<!DOCTYPE topic [<!ENTITY prod \"Fuel Pump\">]>",
+       "<p>Remove the valve; the &prod; is glorp.</p>", {";", "glorp"}},
+      {"ampersand", "", "<p>Remove the valve &amp; the pump.</p><p>Remove the valve &amp; B.</p>",
+       {" &amp; the pump", " &amp; B"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -268,7 +269,28 @@ class RoundTrip : public SampleCheck {
     EXPECT_EQ(closed.status, 0) << closed.err;
     EXPECT_EQ(closed.err.find("Sanitizer"), std::string::npos) << closed.err;
     if (marked) *marked = ReadAll(markedPath);
+    CountsWhatIsMarked(checked.err, ReadAll(markedPath));
     return ReadAll(backPath);
+  }
+  // The status lines count the markers in the document: no more (a finding
+  // that was not found) and no fewer (a correction made in place has none).
+  static void CountsWhatIsMarked(const std::string& err, const std::string& marked) {
+    int markers = 0;
+    for (const std::string& open : {std::string("_touchup Kesta="), Utf16Le("_touchup Kesta=")})
+      for (std::size_t at = marked.find(open); at != std::string::npos; at = marked.find(open, at + 1))
+        ++markers;
+    const std::string messages = "[status] KESta Messages=(";
+    std::size_t at = err.rfind(messages);
+    int counted = at == std::string::npos ? 0 : std::atoi(err.c_str() + at + messages.size());
+    EXPECT_EQ(counted, markers) << err;
+    const std::string found = "[status] KESta: Found ";
+    at = err.rfind(found);
+    if (at != std::string::npos) {
+      EXPECT_EQ(std::atoi(err.c_str() + at + found.size()), markers) << err;
+    }
+    if (err.find("[status] KESta: One error.") != std::string::npos) {
+      EXPECT_EQ(markers, 1) << err;
+    }
   }
 };
 

@@ -147,6 +147,15 @@ TEST(XmlFile, EditsKeepTheRestAsWritten) {
        {"find -f -select @x@", "delete"}, "<doc><p><![CDATA[]]]]><![CDATA[>]]></p></doc>"},
       {"no ]]> across a deletion in text", "<doc><p>]]x></p></doc>",
        {"find -f -select @x@", "delete"}, "<doc><p>]]&gt;</p></doc>"},
+      // An empty section (or two sections side by side) before a marked
+      // word stays: it is written with the word, after the marker's start.
+      {"an empty CDATA section before a marker", "<doc><p>a <![CDATA[]]>word <![CDATA[b]]><![CDATA[word]]></p></doc>",
+       {"find -f -select @word@", marker, "find -f -select @word@", marker},
+       "<doc><p>a <?Pub _touchup Kesta=\"1\"?><![CDATA[]]>word<?Pub /_touchup?> <![CDATA[b]]><?Pub _touchup "
+       "Kesta=\"1\"?><![CDATA[word]]><?Pub /_touchup?></p></doc>"},
+      {"and after the marker is taken out again",
+       "<doc><p>a <?Pub _touchup Kesta=\"1\"?><![CDATA[]]>word<?Pub /_touchup?> b</p></doc>",
+       {"find -f -select @word@", "dt"}, "<doc><p>a <![CDATA[]]>word b</p></doc>"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -58,6 +58,18 @@ TEST_F(CollectMessagesTest, TwoWordFinding) {
   EXPECT_EQ(words["order"]->message, 0);
 }
 
+// An article the tokenizer set aside between the covered words stands in
+// the search as any three letters between blanks.
+TEST_F(CollectMessagesTest, CoveredWordsAcrossASetAsideArticle) {
+  // The rules' mark of the article does not count: "b" has one and no article
+  // before it.
+  TestWords words({{"Go", 20}, {"it", 60, nullptr, "msg=322 entry=2 rule=9"}, {"Remove", 20, nullptr, "aside=1"},
+                   {".", 48}, {"Go", 20}, {"in", 60, nullptr, "msg=322 entry=4 rule=9"}, {"a", 10, nullptr, "aside=1"},
+                   {"b", 10, nullptr, "mark=1"}, {"c", 10, nullptr, "aside=1"}, {".", 48}});
+  EXPECT_EQ(CollectMessages(words.head()), 2);
+  EXPECT_EQ(Records(), "W|it.....Remove:| 0|22|1|9|it Remove\nW|in.....a.b.....c:| 0|22|1|9|in a b c\n");
+}
+
 TEST_F(CollectMessagesTest, TwoWordCorrectionYieldsNoRecord) {
   TestWords words({{"Go", 20}, {"in", 60, nullptr, "msg=331 entry=2 sug=to tag=<AR>"},
                    {"order", 10, nullptr, "msg=301"}, {".", 48}});
@@ -175,6 +187,15 @@ TEST_F(CollectMessagesTest, CoveredWordsDividedByMarkup) {
   }
 }
 
+// The article set aside before the next word stays in the semicolon's
+// search when the rules took the word's article mark away.
+TEST_F(CollectMessagesTest, SemicolonBeforeASetAsideArticle) {
+  TestWords words({{"Stop", 20}, {";", 42, nullptr, "msg=337"}, {"va&lowbar;lve", 40, nullptr, "aside=1"},
+                   {".", 48}});
+  EXPECT_EQ(CollectMessages(words.head()), 1);
+  EXPECT_EQ(MessageList.records[0].searchKey, ". ... va:|00|");
+}
+
 TEST_F(CollectMessagesTest, FourWordsAtTheEndOfAListWithoutSentinel) {
   TestWords words({{"a", 40, nullptr, "msg=330 entry=4 sug=x"}, {"b", 40}}, false);
   EXPECT_EQ(CollectMessages(words.head()), 1);
@@ -234,13 +255,14 @@ TEST_F(CollectMessagesTest, MarksOfTheRulesThatShapeTheSearch) {
                    {"Press", 20}, {"ENTER", 40, nullptr, "msg=323 tag=<**> entry=2 sug=START"}, {".", 48},
                    {"Use", 20}, {"x", 40, nullptr, "msg=309 tag=<_b>"}, {"b", 40}, {".", 48},
                    {"Use", 20}, {"ab", 40, nullptr, "msg=309 tag=<+c>"}, {"cd", 40}, {".", 48},
+                   {"Use", 20}, {"higher", 34, nullptr, "msg=302 tag=<+t> sug=more"}, {"than", 40}, {".", 48},
                    {"Use", 20}, {"ab", 40, nullptr, "msg=309 tag=<+(>8 sug=abc"}, {"(x)", 40}, {".", 48},
                    {"Use", 20}, {"the", 64}, {"Abc", 10, nullptr, "msg=316 verb=R sug=ABC"}, {".", 48},
                    {"Use", 20}, {"5", 49, nullptr, "msg=308 tag=<5m> sug=5_mm"}, {"m", 17, nullptr, "msg=325"},
                    {".", 48},
                    {"Push", 20}, {"start", 10, nullptr, "msg=323 sep=U tag=<xy> sug=<uicontrol>START</uicontrol>"},
                    {".", 48}});
-  EXPECT_EQ(CollectMessages(words.head()), 8);
+  EXPECT_EQ(CollectMessages(words.head()), 9);
   EXPECT_EQ(Records(),
             // "<ES>": the word as its own advice, three dots after it.
             "A|it...:|00!it|10|2|0|it\n"
@@ -250,7 +272,10 @@ TEST_F(CollectMessagesTest, MarksOfTheRulesThatShapeTheSearch) {
             "D|x.b:| 0|9|1|0|x\n"
             // "<+c>": the same for a word before a line break.
             "D|ab.c:| 0|9|1|0|ab\n"
-            "J|ab.(:| 0!abc|9|1|0|ab.(\n"
+            // The finding's word is the word, without the letter the search
+            // takes from the next one; with advice as without.
+            "D|higher.t:| 0!more|2|1|0|higher\n"
+            "J|ab.(:| 0!abc|9|1|0|ab (\n"
             "D|Abc:| 0!ABC|16|2|0|Abc\n"
             // A number with its unit mark covers the unit; the mark keeps the
             // advice out.

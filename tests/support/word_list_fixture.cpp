@@ -18,6 +18,7 @@ char ToChar(const std::string& v) { return (v.empty() || v == "NUL") ? '\0' : v[
 
 void ApplyFlag(WordRec* w, const std::string& name, const std::string& v) {
   if (name == "mark") w->markFlag = ToChar(v);
+  else if (name == "aside") w->articleSetAside = v == "1";
   else if (name == "case") w->caseFlag = ToChar(v);
   else if (name == "split") w->splitKind = ToChar(v);
   else if (name == "token") w->tokenKind = ToInt(v);

@@ -9,7 +9,7 @@
 // Each record is described by its written form, its class, and optionally its
 // class code and a flags string of "name=value" items separated by blanks:
 //   mark=1 case=2 split=4 token=9 sub=80 msg=325 msg2=330 rule=4152 pos=3
-//   weight=2 end=1 len=5 verb=q extra=* sep=S dict=^ plural=7 last=s
+//   weight=2 end=1 len=5 verb=q extra=* sep=S dict=^ plural=7 last=s aside=1
 //   tag=<AR> sug=text text=lower entry=2 sentlen=4
 // The text is the written form, lower-cased when it begins with a capital,
 // and the case flag follows the written form as the tokenizer sets them.
