@@ -14,6 +14,9 @@
 #                      the build folders and like them not under version control)
 #   KESTA_CORPUS       the corpus folder (default ../shared/corpus)
 #   JOBS               checks run at once (default 4)
+#   APTCUSTOM          the custom folder (settings, dictionaries) that
+#                      `kesta check` reads; the build's own when unset. Keep
+#                      a baseline of its own (KESTA_COMPARE_DIR) for each.
 #
 # The generated documents are written once, when recording, and kept with
 # the baseline, so that a later change to the benchmark does not move them.
