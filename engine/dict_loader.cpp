@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/dict_file.h"
+#include "engine/dict_run_index.h"
 #include "platform/files.h"
 #include "platform/interaction.h"
 
@@ -15,19 +16,13 @@ int CannotOpen(const char* path) {
   return kDictCannotOpen;
 }
 
-DigramNode* FindNode(const char key[3]) {
-  for (DigramNode* node = Dictionaries.DigramIndex; node; node = node->next)
-    if (node->key[0] == key[0] && node->key[1] == key[1]) return node;
-  return nullptr;
-}
-
 // Slot 0 makes one node per line; the others fill the element of the first
 // node with the same key, or append a node of their own.
 int ApplyMap(int slot, const DictImage& image) {
   if (slot == kSynonymDict) Dictionaries.SynonymDictIndex = kSynonymDict;
   for (const DictMapLine& line : image.map) {
     if (slot != kTechnicalDict) {
-      if (DigramNode* node = FindNode(line.key)) {
+      if (DigramNode* node = FindKeyNode(line.key[0], line.key[1])) {
         node->runOffset[slot] = line.runOffset;
         node->entryCount[slot] = line.entryCount;
         node->thirdNumber[slot] = line.thirdNumber;
@@ -76,5 +71,6 @@ int LoadDict(int index, const char* path) {
   Dictionaries.DictTextBlocks[index] = block;
   Dictionaries.blockSize[index] = file.size();
   Dictionaries.textLength[index] = image.textLength;
+  BuildRunIndexes(index);
   return kDictLoaded;
 }

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "engine/ascii_text.h"
+#include "engine/dict_run_index.h"
 #include "engine/entry_match.h"
 #include "engine/lookup_state.h"
 #include "engine/neighbours.h"
@@ -53,14 +54,38 @@ void LetterRule(WordRec* w) {
   SetClass(w, 40, "D***");
 }
 
-bool IsSynonymEntryStart(char c) { return CharIn(c, "!#$&?@^"); }
-bool IsStemEntryStart(char c) { return CharIn(c, "!$&?^"); }
+// Marks that begin the entry of a two-letter stem: tried for every word of
+// the run (the synonym search takes two marks more).
+constexpr const char* kStemMarks = "!$&?^";
+constexpr const char* kSynonymMarks = "!#$&?@^";
 
-// Skips to the entry after the next '|'; null at the end of the text, so a
-// run whose last entry lacks its '|' ends there.
-const char* NextEntry(const char* p) {
-  while (*p != '\0' && *p != '|') ++p;
-  return *p == '|' ? p + 1 : nullptr;
+// Tries the entries of a run that can match `w` in their order (those that
+// begin with its third letter or with one of `marks`, every entry for a
+// two-letter word) until `tryEntry` gives a result above 0, which it returns;
+// -1 when none does. The run's listing is used when it was made for this
+// run; else the run's text is read entry by entry.
+template <typename TryEntry>
+int TryRunEntries(const char* run, int count, const DigramNode* node, int slot, const WordRec* w,
+                  const char* marks, TryEntry tryEntry) {
+  const char third = w->text[2];
+  const bool twoLetters = w->text.length() == 2;
+  if (const RunIndex* index = RunIndexFor(node, slot, run, count)) {
+    RunCandidates candidates(*index, third, twoLetters, marks);
+    while (const char* entry = candidates.Next()) {
+      const int result = tryEntry(entry);
+      if (result > 0) return result;
+    }
+    return kLookupNotFound;
+  }
+  const char* p = run;
+  for (int i = 0; p != nullptr && i < count; ++i, p = NextDictEntry(p)) {
+    if (*p == '\0') break;  // the end of the dictionary text
+    if (*p == third || twoLetters || CharIn(*p, marks)) {
+      const int result = tryEntry(p);
+      if (result > 0) return result;
+    }
+  }
+  return kLookupNotFound;
 }
 
 // Whether a variant's next word keeps the synonym search from running.
@@ -77,19 +102,13 @@ bool NextWordSkipsSynonyms(const WordRec* w) {
 // The variant's preferred word from the SYNONYM run of the same digram.
 bool FindSynonym(WordRec* w, const DigramNode* node) {
   const int slot = Dictionaries.SynonymDictIndex;
-  const int count = RunEntryCount(node, slot);
-  const char* p = DictRun(node, slot);
-  const char third = w->text[2];
-  const bool twoLetters = w->text.length() == 2;
-  for (int i = 0; p != nullptr && i < count; ++i, p = NextEntry(p)) {
-    if (*p == '\0') break;
-    if (*p == third || twoLetters || IsSynonymEntryStart(*p)) {
-      Lookup.MatchExtraWords = 0;
-      w->suggestion.clear();
-      if (MatchInflectedWord(w, p, CheckMode, 0, slot) > 0) return true;
-    }
-  }
-  return false;
+  const char* run = DictRun(node, slot);
+  if (run == nullptr) return false;
+  return TryRunEntries(run, RunEntryCount(node, slot), node, slot, w, kSynonymMarks, [&](const char* entry) {
+           Lookup.MatchExtraWords = 0;
+           w->suggestion.clear();
+           return MatchInflectedWord(w, entry, CheckMode, 0, slot);
+         }) > 0;
 }
 
 int TwoDigits(const std::string& s, std::size_t at) {
@@ -199,18 +218,10 @@ int ScanDictRun(const char* run, int mode, WordRec* word, int count, int flags,
                 const DigramNode* node, int slot) {
   Lookup.MatchExtraWords = 0;
   if (run == nullptr || word == nullptr) return kLookupNotFound;
-  const char third = word->text[2];
-  const bool twoLetters = word->text.length() == 2;
-  int result = kLookupNotFound;
-  const char* p = run;
-  for (int i = 0; p != nullptr && i < count; ++i, p = NextEntry(p)) {
-    if (*p == '\0') break;  // the end of the dictionary text
-    if (*p == third || twoLetters || IsStemEntryStart(*p)) {
-      Lookup.MatchExtraWords = 0;
-      result = MatchInflectedWord(word, p, mode, flags, slot);
-      if (result > 0) break;
-    }
-  }
+  int result = TryRunEntries(run, count, node, slot, word, kStemMarks, [&](const char* entry) {
+    Lookup.MatchExtraWords = 0;
+    return MatchInflectedWord(word, entry, mode, flags, slot);
+  });
   if (result <= 0) return kLookupNotFound;
 
   // 2. The entry's code, kept for a variant that finds no synonym.

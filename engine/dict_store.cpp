@@ -2,11 +2,44 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <new>
+
+#include "engine/dict_run_index.h"
 
 DictionaryStore Dictionaries;
 
 namespace {
 int g_failAllocationAt = 0;
+
+constexpr std::size_t kKeyPlaces = 256 * 256;
+
+std::size_t KeyPlace(char first, char second) {
+  return static_cast<std::size_t>(static_cast<unsigned char>(first)) << 8 | static_cast<unsigned char>(second);
+}
+
+void FreeKeyTable() {
+  Dictionaries.nodeByKey.reset();
+  Dictionaries.nodeByKeyHead = nullptr;
+}
+
+// Enters a new node in the key table unless an earlier node has its key. A
+// table that cannot be had leaves the lookups to walk the list.
+void EnterKey(DigramNode* node) {
+  if (Dictionaries.nodeByKey == nullptr) {
+    if (Dictionaries.DigramIndex != node) return;  // the table was lost earlier in this list
+    Dictionaries.nodeByKey.reset(new (std::nothrow) DigramNode*[kKeyPlaces]());
+    if (Dictionaries.nodeByKey == nullptr) return;
+    Dictionaries.nodeByKeyHead = node;
+  }
+  DigramNode*& place = Dictionaries.nodeByKey[KeyPlace(node->key[0], node->key[1])];
+  if (place == nullptr) place = node;
+}
+
+bool KeyTableValid() {
+  return Dictionaries.nodeByKey != nullptr && Dictionaries.DigramIndex != nullptr &&
+         Dictionaries.nodeByKeyHead == Dictionaries.DigramIndex;
+}
+
 }  // namespace
 
 void* AllocDictMemory(std::size_t size) {
@@ -25,6 +58,7 @@ void DictionaryStore::Reset() {
 
 void FreeDictBlocks() {
   for (int slot = 0; slot < kDictCount; ++slot) {
+    FreeRunIndexes(slot);
     std::free(Dictionaries.DictTextBlocks[slot]);
     Dictionaries.DictTextBlocks[slot] = nullptr;
     Dictionaries.blockSize[slot] = 0;
@@ -41,6 +75,7 @@ void FreeDigramIndex() {
   }
   Dictionaries.DigramIndex = nullptr;
   Dictionaries.indexTail = nullptr;
+  FreeKeyTable();
 }
 
 int AddDigramNode(const char* key, std::uint32_t runOffset, std::uint16_t entryCount, int slot,
@@ -49,6 +84,8 @@ int AddDigramNode(const char* key, std::uint32_t runOffset, std::uint16_t entryC
   if (slot < 0 || slot >= kDictCount) return -1;
   auto* node = static_cast<DigramNode*>(AllocDictMemory(sizeof(DigramNode)));
   if (!node) return -1;
+  // A new list: whatever the table said belonged to one that is gone.
+  if (Dictionaries.DigramIndex == nullptr) FreeKeyTable();
   if (key) {
     node->key[0] = key[0];
     if (key[0]) node->key[1] = key[1];
@@ -67,14 +104,20 @@ int AddDigramNode(const char* key, std::uint32_t runOffset, std::uint16_t entryC
   else
     Dictionaries.DigramIndex = node;
   Dictionaries.indexTail = node;
+  EnterKey(node);
   return 1;
+}
+
+DigramNode* FindKeyNode(char first, char second) {
+  if (KeyTableValid()) return Dictionaries.nodeByKey[KeyPlace(first, second)];
+  for (DigramNode* node = Dictionaries.DigramIndex; node; node = node->next)
+    if (node->key[0] == first && node->key[1] == second) return node;
+  return nullptr;
 }
 
 const DigramNode* FindDigramNode(const char* word) {
   if (!word || !word[0] || !word[1]) return nullptr;
-  for (const DigramNode* node = Dictionaries.DigramIndex; node; node = node->next)
-    if (node->key[0] == word[0] && node->key[1] == word[1]) return node;
-  return nullptr;
+  return FindKeyNode(word[0], word[1]);
 }
 
 const char* DictRun(const DigramNode* node, int slot) {

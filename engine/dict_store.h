@@ -14,6 +14,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <vector>
 
 #include "platform/bounded_text.h"
 
@@ -27,6 +29,8 @@ constexpr int kDictCount = 3;
 constexpr std::uint32_t kAbsentRun = 0xFFFFFFFFu;
 constexpr std::uint16_t kAbsentCount = 0xFFFF;
 
+struct RunIndex;
+
 // One key of the digram index. `next` comes first: the index is a list of
 // separately allocated blocks that each begin with the pointer to the next,
 // so shut-down can free it with FreeBlockList.
@@ -37,6 +41,29 @@ struct DigramNode {
   std::uint32_t runOffset[kDictCount];         // from the start of the slot's text
   std::uint32_t thirdNumber[kDictCount];       // kept, read by nothing
   std::uint16_t entryCount[kDictCount];        // 0xFFFF (-1 as signed) when absent
+  // The slot's run listed at load (dict_run_index.h); null until then, and
+  // for a node made by hand.
+  const RunIndex* runIndex[kDictCount];
+};
+
+// A run's entries, listed once at load so that a lookup goes straight to the
+// entries that can match a word instead of reading the run's text through.
+// It holds for the run it was built from, with the entry count given then.
+struct RunIndex {
+  const char* run = nullptr;
+  int count = 0;
+  std::vector<const char*> entries;  // every entry of the run, in order
+  // Entry numbers grouped by their first character, in run order within
+  // each group; `groups` sorted by that character.
+  struct Group {
+    unsigned char first;
+    std::uint16_t begin;  // into byFirst
+    std::uint16_t end;
+  };
+  std::vector<std::uint16_t> byFirst;
+  std::vector<Group> groups;
+  // The entries that begin with a mark ("!#$&?@^"), in run order.
+  std::vector<std::uint16_t> marked;
 };
 
 struct DictDescriptor {
@@ -56,6 +83,14 @@ struct DictionaryStore {
   std::array<std::size_t, kDictCount> textLength{};
   DigramNode* DigramIndex = nullptr;  // head of the index
   DigramNode* indexTail = nullptr;
+  // The first node of each key, by the key's two bytes (65536 places),
+  // filled as nodes are added; it answers only for the list whose head it
+  // was built with, so a list freed and forgotten elsewhere is never read
+  // through it. Null when it could not be allocated: the list is walked.
+  std::unique_ptr<DigramNode*[]> nodeByKey;
+  const DigramNode* nodeByKeyHead = nullptr;
+  // Per slot, the listed runs the nodes point to (see RunIndex).
+  std::array<std::vector<RunIndex>, kDictCount> runIndexes{};
   std::array<DictDescriptor, kDictCount> DictDescriptors{};
   // 2 once the SYNONYM dictionary is loaded; selects its element of a node.
   int SynonymDictIndex = 0;
@@ -79,13 +114,18 @@ const char* DictRun(const DigramNode* node, int slot);
 // of `word`; null when there is none or `word` is shorter than two.
 const DigramNode* FindDigramNode(const char* word);
 
+// The first node whose stored key is `first`, `second` (the second may be
+// NUL, as in a one-character key); null when there is none.
+DigramNode* FindKeyNode(char first, char second);
+
 // Appends a node for the first two characters of `key` with the three values
 // in element `slot` and absent values in the others. 1; 0 and no node when
 // the key begins "@@"; -1 when no memory is available or the slot is not 0..2.
 int AddDigramNode(const char* key, std::uint32_t runOffset, std::uint16_t entryCount, int slot,
                   std::uint32_t thirdNumber);
 
-// Frees the three text blocks (the nodes stay: shut-down frees them next).
+// Frees the three text blocks and the run indexes over them (the nodes
+// stay: shut-down frees them next).
 void FreeDictBlocks();
 
 // Frees every node of the index and forgets it.

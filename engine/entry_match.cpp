@@ -100,6 +100,9 @@ struct Matcher {
 };
 
 int Matcher::Run() {
+  // The word's text does not change while it is compared: measured once per
+  // word, not once per character.
+  std::string_view text = Text();
   for (;;) {
     const char c = *e;
     if (EndOfEntry(c)) return Fail();  // an entry without its data part
@@ -111,10 +114,11 @@ int Matcher::Run() {
     if (c == '&' || c == '?' || c == '^') return VerbStem();
     if (c == '+') {
       if (!NextWord()) return Fail();
+      text = Text();
       ++e;
       continue;
     }
-    if (pos >= Text().size() || Text()[pos] != c) return Fail();
+    if (pos >= text.size() || text[pos] != c) return Fail();
     ++pos;
     ++e;
   }
