@@ -13,14 +13,6 @@ namespace {
 
 using namespace of_rules;
 
-std::string Finding(const char* word, const char* suggestion, int code, int covers, int rule) {
-  std::string s = std::string(word) + ":";
-  if (suggestion) s += std::string(" suggestion=\"") + suggestion + "\"";
-  s += " message=" + std::to_string(code);
-  if (covers > 1) s += " entryWords=" + std::to_string(covers);
-  return s + " ruleId=" + std::to_string(rule);
-}
-
 // A word before "from" or "of" and the advice it gets.
 struct Before {
   const char* word;

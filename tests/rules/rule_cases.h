@@ -53,6 +53,17 @@ struct BodyCase {
 // The fields of the sentence state that differ, as "field=value" items.
 std::string StateChanges(const SentenceStateRec& before, const SentenceStateRec& after);
 
+// The changes a finding writes on `word`, as the fixture prints them:
+// suggestion (none when null), message, covered words when more than one,
+// rule id.
+inline std::string Finding(const char* word, const char* suggestion, int code, int covers, int rule) {
+  std::string s = std::string(word) + ":";
+  if (suggestion) s += std::string(" suggestion=\"") + suggestion + "\"";
+  s += " message=" + std::to_string(code);
+  if (covers > 1) s += " entryWords=" + std::to_string(covers);
+  return s + " ruleId=" + std::to_string(rule);
+}
+
 // Runs a class body on each case (with a fresh sentence state, then
 // `setup`), applies its outcome as the walk does, and compares.
 using RuleBody = Walk (*)(RuleContext&);
