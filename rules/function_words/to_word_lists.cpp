@@ -162,7 +162,7 @@ const char* AfterToAdvice(std::string_view w) {
     case 'g': return "to the ground terminal";
     case 'l': return c1 == 'i' ? "illuminate" : "to make level";
     case 'm': return "to send an email";
-    case 'p': return "(Give Specification name)";
+    case 'p': return "(Give the standard name)";
     case 's': return c1 == 'p' ? "to move/to return" : "for maintenance";
     case 't': return "to enter";
     default: return nullptr;

@@ -54,7 +54,7 @@ constexpr RuleRow kB[] = {
 };
 
 constexpr RuleRow kC[] = {
-    {.n1 = "compatible", .n2 = "with", .suggestion = "can use with/according to specifications", .covers = 3,
+    {.n1 = "compatible", .n2 = "with", .suggestion = "can use with/according to the requirements", .covers = 3,
      .code = Msg::WrongVerb, .ruleId = 4816, .outcome = Walk::SkipCovered},
     {.n1 = "considered", .n2 = "as", .suggestion = "has/includes/are/is", .covers = 3, .code = Msg::Translation,
      .ruleId = 4216, .outcome = Walk::SkipCovered},

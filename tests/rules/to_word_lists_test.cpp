@@ -54,7 +54,7 @@ TEST(ToWordLists, AfterToLetterRules) {
       {"date", "(Give Date Ref.)"}, {"earth", "to the earth terminal"}, {"email", "to send an email"},
       {"further", "continue"}, {"for", "continue"}, {"ground", "to the ground terminal"},
       {"light", "illuminate"}, {"level", "to make level"}, {"mail", "to send an email"},
-      {"pdf", "(Give Specification name)"}, {"spring", "to move/to return"}, {"such", "for maintenance"},
+      {"pdf", "(Give the standard name)"}, {"spring", "to move/to return"}, {"such", "for maintenance"},
       {"servicing", "for maintenance"}, {"type", "to enter"}, {"another", nullptr}, {"and", nullptr},
   };
   for (const Case& k : kCases) {
