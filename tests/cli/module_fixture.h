@@ -24,7 +24,7 @@ class ModuleFixture : public ::testing::Test {
 
   TempDir dir_;
   ScopedEnv registry_{"KESTA_REGISTRY", (dir_.path() / "registry").c_str()};
-  ScopedEnv custom_{"APTCUSTOM", (std::string(KESTA_BUILD_DIR) + "/custom").c_str()};
+  ScopedEnv custom_{"APTCUSTOM", (std::string(KESTA_BUILD_DIR) + "/test-custom").c_str()};
   ScriptedInteraction ui_;
   editor::Editor doc_;
   ModuleClient client_{KESTA_MODULE_PATH};

@@ -15,7 +15,7 @@
 
 namespace {
 std::string BundledCustomDir() {
-  std::filesystem::path built = std::filesystem::path(KESTA_BUILD_DIR) / "custom";
+  std::filesystem::path built = std::filesystem::path(KESTA_BUILD_DIR) / "test-custom";
   if (std::filesystem::exists(built)) return built.string();
   return (std::filesystem::path(KESTA_SOURCE_DIR) / "data" / "custom").string();
 }

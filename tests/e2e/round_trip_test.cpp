@@ -122,7 +122,7 @@ bool DegreeSign(const std::string& before, const std::vector<std::string>& after
 // Units the sample dictionary gives a short form ("millimetre 1717%mm").
 std::map<std::string, std::string> UnitShortForms() {
   std::map<std::string, std::string> out;
-  std::istringstream in(ReadAll(std::string(KESTA_SOURCE_DIR) + "/data/dictionaries/TEC.txt"));
+  std::istringstream in(ReadAll(std::string(KESTA_SOURCE_DIR) + "/tests/data/dictionaries/TEC.txt"));
   for (std::string line; std::getline(in, line);) {
     std::size_t percent = line.find('%');
     std::size_t blank = line.find(' ');

@@ -1,6 +1,5 @@
 #include "tests/e2e/sample_check.h"
 
-#include <optional>
 #include <regex>
 
 namespace {
@@ -31,8 +30,8 @@ void ExpectMarkers(const std::string& doc, std::initializer_list<Expected> marke
 }
 
 ProgramRun SampleCheck::Kesta(const std::vector<std::string>& args, const std::string& custom) {
-  std::optional<std::string> folder;  // none: `kesta` takes the build's default
-  if (!custom.empty()) folder = custom;
+  // The tests' own fixed dictionaries unless a test names a folder.
+  const std::string folder = custom.empty() ? std::string(KESTA_BUILD_DIR) + "/test-custom" : custom;
   return RunProgram(KESTA_PROGRAM, args,
                     {{"APTCUSTOM", folder}, {"KESTA_REGISTRY", (dir_.path() / "registry").string()}});
 }

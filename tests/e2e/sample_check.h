@@ -1,5 +1,5 @@
 #pragma once
-// `kesta check` with the sample dictionaries of the build on paragraphs
+// `kesta check` with the tests' own dictionaries (tests/data/dictionaries) on paragraphs
 // written in the test, and the tests of the markers in the result.
 #include <gtest/gtest.h>
 
@@ -43,10 +43,10 @@ struct FoundCase {
 
 class SampleCheck : public ::testing::Test {
  protected:
-  // `kesta` with the build's default custom folder, or `custom` when given.
+  // `kesta` with the tests' custom folder, or `custom` when given.
   ProgramRun Kesta(const std::vector<std::string>& args, const std::string& custom = "");
-  // The document of one paragraph per text, checked with the build's
-  // default custom folder (or `custom`, when given); the result document.
+  // The document of one paragraph per text, checked with the
+  // tests' custom folder (or `custom`, when given); the result document.
   std::string Check(std::initializer_list<std::string> paragraphs, const std::string& custom = "");
   // One paragraph checked alone; the paragraph's content in the result.
   std::string CheckParagraph(const std::string& text);

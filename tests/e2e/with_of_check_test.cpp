@@ -19,7 +19,7 @@ class WithOfCheck : public SampleCheck {
   }
 
   static std::string Source(const char* name) {
-    std::ifstream in(std::string(KESTA_SOURCE_DIR) + "/data/dictionaries/" + name);
+    std::ifstream in(std::string(KESTA_SOURCE_DIR) + "/tests/data/dictionaries/" + name);
     std::stringstream s;
     s << in.rdbuf();
     return s.str();

@@ -40,9 +40,9 @@ std::vector<std::filesystem::path> CorpusFiles() {
 class CorpusCheckTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    LoadTestDictionaries(ReadSource("data/dictionaries/TEC.txt"),
-                                    ReadSource("data/dictionaries/STE.txt"),
-                                    ReadSource("data/dictionaries/SYN.txt"));
+    LoadTestDictionaries(ReadSource("tests/data/dictionaries/TEC.txt"),
+                                    ReadSource("tests/data/dictionaries/STE.txt"),
+                                    ReadSource("tests/data/dictionaries/SYN.txt"));
   }
   void TearDown() override {
     WordList.Reset();
