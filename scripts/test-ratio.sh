@@ -71,6 +71,14 @@ for d in "${code_dirs[@]}"; do
   [ -d "$d" ] && existing+=("$d")
 done
 
+# --by-folder: each test folder's count too.
+if [ "${1:-}" = "--by-folder" ]; then
+  for d in tests/*/; do
+    n=$(count "$d")
+    [ "$n" -gt 0 ] && printf '%6d %s\n' "$n" "${d%/}"
+  done | sort -rn
+fi
+
 code=$(count "${existing[@]}")
 tests=$(count tests)
 echo "code lines: $code"
