@@ -94,7 +94,7 @@ TEST(AdjectiveWordRows, FreeFull) {
       {"a/40 free/30 y/66 ./48", "free", -1, ""},
   };
   // Row 12 ("flowing"): row 0 takes every word beginning with "flow".
-  RunRowCases(Free(), kFree, {12});
+  RunRowCases(Free(), kFree);
   static const RowCase kFull[] = {
       {"a/64 full/30 load/20 ./48", "full", 0, "load: wordClass=10"},
       {"a/64 full/30 distance/10 ./48", "full", 1,
@@ -256,7 +256,7 @@ TEST(AdjectiveWordRows, LightLongOpenShort) {
   };
   // Row 7 (a word of class 67 after the next): the measure row 5 takes it,
   // since that word is of a class above 19.
-  RunRowCases(Long(), kLong, {7});
+  RunRowCases(Long(), kLong);
   static const RowCase kOpen[] = {
       {"a/64 open/30 y/66{mark=1} ./48", "open", 0, ""},
       {"a/64 open/30 ./48", "open", 1, ""},
@@ -269,7 +269,7 @@ TEST(AdjectiveWordRows, LightLongOpenShort) {
       {"a/64 opens/30 y/66 ./48", "opens", -1, ""},
   };
   // Row 6 (a noun before, a comma after, further in): row 3 takes it.
-  RunRowCases(Open(), kOpen, {6});
+  RunRowCases(Open(), kOpen);
   static const RowCase kShort[] = {
       {"5/49 short/30 y/66 ./48", "short", 0, ""},
       {"a/40 short/30 ,/47", "short", 1, ""},
@@ -316,7 +316,7 @@ TEST(AdjectiveWordRows, LightLongOpenShort) {
       {"a/40 short/30 y/66 ./48", "short", -1, ""},
   };
   // Row 14 ("pulse"): row 5 takes every word beginning with "pulse".
-  RunRowCases(Short(), kShort, {14});
+  RunRowCases(Short(), kShort);
 }
 
 }  // namespace

@@ -143,7 +143,7 @@ TEST(AdverbChainsH, HowAndJust) {
       {"x/40 just/52 how/52", "just", 6, nullptr},
       {"x/40 just/52 y/40", "just", -1, ""},
   };
-  RunRowCases(ChainRows("just"), kJust, {1});
+  RunRowCases(ChainRows("just"), kJust);
 }
 
 // A joined suggestion that does not fit is cut at its bound.

@@ -70,7 +70,7 @@ TEST(AdverbChainsO, Over) {
       {"go/20 x/40 over/52 and/63 y/40", "over", 20, "over: message=315 ruleId=3236"},
   };
   // A dropped "the" or an article after "over" ends the body at its gate.
-  RunRowCases(ChainRows("over"), kCases, {1, 3, 12});
+  RunRowCases(ChainRows("over"), kCases);
 }
 
 TEST(AdverbChainsS, SingleSuchStill) {
@@ -91,7 +91,7 @@ TEST(AdverbChainsS, SingleSuchStill) {
       {"x/40 such/52 y/40", "such", 7, "such: message=321 ruleId=1237"},
   };
   // The article of *in such a manner* ends the body at its gate.
-  RunRowCases(ChainRows("such"), kSuch, {5});
+  RunRowCases(ChainRows("such"), kSuch);
   static const RowCase kStill[] = {
       {"x/40 still/52 ./48", "still", 0, "still: message=333 ruleId=6232"},
       {"x/40 still/52", "still", 1, nullptr},
@@ -144,7 +144,7 @@ TEST(AdverbChainsT, Than) {
       {"x/40 than/52 that/69", "than", 12, nullptr},
   };
   // Row 0 takes the comma first.
-  RunRowCases(ChainRows("than"), kCases, {11});
+  RunRowCases(ChainRows("than"), kCases);
 }
 
 TEST(AdverbChainsT, TooVeryThusTogether) {

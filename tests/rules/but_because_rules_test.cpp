@@ -70,7 +70,7 @@ TEST(ButRules, EachRow) {
        "but: suggestion=\"but has/but have\" message=302 entryWords=3 ruleId=7154"},
       {"x/10 ,/47 but/62 the/64 valve/10", "but", -1, ""},
   };
-  RunRowCases(kBut, kCases, {10});
+  RunRowCases(kBut, kCases);
 }
 
 // The chain of each word, the resume word past the covered words, and the

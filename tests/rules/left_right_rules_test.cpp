@@ -139,7 +139,7 @@ TEST(LeftRightRules, OtherUsesOfRight) {
   };
   // Rows 8 and 9 repeat the first gate of "right"; the place preposition of
   // row 18 is taken by the rows shared with "left".
-  RunRowCases(RightRows(), kCases, {8, 9, 18});
+  RunRowCases(RightRows(), kCases);
 }
 
 TEST(LeftRightRules, LeftAsAVerbForm) {
@@ -159,7 +159,7 @@ TEST(LeftRightRules, LeftAsAVerbForm) {
       {"is/24 left/43 here/52 ./48", "left", -1, ""},
   };
   // "left in" is taken by the rows shared with "right".
-  RunRowCases(LeftRows(), kCases, {9});
+  RunRowCases(LeftRows(), kCases);
 }
 
 }  // namespace

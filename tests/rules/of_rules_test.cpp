@@ -178,7 +178,7 @@ TEST(OfRules, OfPhrasesAndTheWordsBefore) {
       {"x/10 of/67 y/10", "of", -1, ""},
   };
   // The period with the core dictionary: covered, without a finding.
-  RunRowCases(kOfPhrases, phraseCases, {1});
+  RunRowCases(kOfPhrases, phraseCases);
   struct SteCase {
     const char* text;
     int row;
@@ -265,7 +265,7 @@ TEST(OfRules, OfInsideAndClosing) {
       {"x/10 of/67 y/10", "of", -1, ""},
   };
   // "or" is a conjunction, which the gates take first.
-  RunRowCases(kOfInside, kInsideCases, {2});
+  RunRowCases(kOfInside, kInsideCases);
   static const RowCase kClosingCases[] = {
       {"x/10 of/67 up/61 to/68", "of", 0,
        "of: suggestion=\"to a maximum of\" message=313 entryWords=3 ruleId=3679"},
@@ -280,7 +280,7 @@ TEST(OfRules, OfInsideAndClosing) {
       {"x/10 of/67 y/10", "of", -1, ""},
   };
   // "this" is a demonstrative, which the gates take first.
-  RunRowCases(kOfClosing, kClosingCases, {1});
+  RunRowCases(kOfClosing, kClosingCases);
 }
 
 // Through the body: the gates, the order of the chains and the resume words.

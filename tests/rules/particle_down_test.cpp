@@ -144,7 +144,7 @@ TEST(DownRules, WordsAfterTheParticle) {
       {"x/10 y/10 down/61 z/10", "down", -1, ""},
   };
   // The sentence end and "@" after the particle end the body earlier.
-  RunRowCases(kDownAfter, kAfter, {4, 5});
+  RunRowCases(kDownAfter, kAfter);
   static const RowCase kPhrases[] = {
       {"x/10 y/10 down/61 and/63 away/50", "down", 0, "down: message=302 entryWords=3 ruleId=6113"},
       {"x/10 y/10 down/61 and/63 down/61", "down", 0, nullptr},
@@ -154,7 +154,7 @@ TEST(DownRules, WordsAfterTheParticle) {
       {"x/10 y/20{code=V0****} down/61 on/75 z/10", "down", -1, ""},
   };
   // "over" and "under" are taken by the row before.
-  RunRowCases(kDownPhrases, kPhrases, {1});
+  RunRowCases(kDownPhrases, kPhrases);
 }
 
 TEST(DownRules, ThirdVerbTableAndClosing) {
@@ -177,7 +177,7 @@ TEST(DownRules, ThirdVerbTableAndClosing) {
       {"x/10 y/10 down/61 z/10", "down", -1, "", SevenWords},
   };
   // The sentence end before the particle's closing rows ends the body earlier.
-  RunRowCases(kDownClosing, kClosing, {2});
+  RunRowCases(kDownClosing, kClosing);
 }
 
 TEST(DownBody, StepsAndResumeWords) {

@@ -94,9 +94,7 @@ WordRec* FindWord(const TestWords& words, const char* name) {
   return words.Find(n, nth);
 }
 
-void RunRowCases(std::span<const RuleRow> rows, std::span<const RowCase> cases,
-                 const std::set<int>& unreachable) {
-  std::set<int> hit;
+void RunRowCases(std::span<const RuleRow> rows, std::span<const RowCase> cases) {
   for (std::size_t i = 0; i < cases.size(); ++i) {
     const RowCase& k = cases[i];
     SCOPED_TRACE(testing::Message() << "case " << i << ": \"" << k.text << "\" at " << k.at);
@@ -106,16 +104,11 @@ void RunRowCases(std::span<const RuleRow> rows, std::span<const RowCase> cases,
     RuleContext c{.word = FindWord(*words, k.at), .head = words->head(), .state = state};
     const int row = FirstMatch(c, rows);
     EXPECT_EQ(row, k.row);
-    hit.insert(row);
     if (row >= 0) ApplyRow(c, rows[static_cast<std::size_t>(row)]);
     if (k.changes) {
       EXPECT_EQ(words->Changes(), k.changes);
     }
   }
-  for (int r = 0; r < static_cast<int>(rows.size()); ++r)
-    if (!unreachable.contains(r)) {
-      EXPECT_TRUE(hit.contains(r)) << "no case reaches row " << r;
-    }
 }
 
 std::string StateChanges(const SentenceStateRec& b, const SentenceStateRec& a) {
