@@ -10,28 +10,19 @@ namespace {
 
 TEST(AdjectiveWordRules, FindingsByWord) {
   static const BodyCase kCases[] = {
-      {"a/64 full/30 hour/10 ./48", "full",
-       "full: suggestion=\"60 minutes\" message=305 entryWords=2 ruleId=4831\nhour: wordClass=40", "hour"},
-      {"a/64 full/30 assembly/10 ./48", "full", "full: message=305 entryWords=2 ruleId=4831\nassembly: wordClass=40",
-       "assembly"},
       {"a/64 full/30 distance/10 ./48", "full",
        "full: suggestion=\"(Give a distance ref.)\" message=305 entryWords=2 ruleId=4831\ndistance: wordClass=40",
        "distance"},
-      {"a/64 full-scale/30 x/40 ./48", "full-scale",
-       "full-scale: suggestion=\"(Give measurement for full)\" message=305 ruleId=3627", "full-scale"},
       {"do/20 a/64 dry/30 run/10 ./48", "dry",
        "dry: suggestion=\"do a test\" message=327 entryWords=2 ruleId=5487\nrun: wordClass=40", "run"},
       {"is/24 a/64 little/30 loose/30 ./48", "little",
        "little: suggestion=\"not tight/(Give torque range)\" message=301 entryWords=2 ruleId=6247\n"
        "loose: wordClass=40",
        "loose"},
-      {"a/64 little/30 valve/10 ./48", "little",
-       "little: suggestion=\"small/(Give size range)\" message=302 ruleId=3247", "little"},
       {"x/40 little/30{pos=-1} short/30 ./48", "little",
        "little: suggestion=\"small/(Give size range)\" message=302 ruleId=3247", "little"},
       {"a/64 close/30 tolerance/10 x/40 ./48", "close",
        "close: suggestion=\"(Give a tolerance range)\" message=305 entryWords=2 ruleId=5687", "tolerance"},
-      {"on/75 both/30 sides/11{msg=300} ./48", "both", "sides: message=0", "sides"},
       // The advice goes with the finding on the word before.
       {"in/75 both/30 cases/11{code=N*S***} ./48", "both",
        "in: suggestion=\"in each/the two\" message=331 entryWords=2 ruleId=5894", "both"},
@@ -43,16 +34,11 @@ TEST(AdjectiveWordRules, FindingsByWord) {
        "fault"},
       {"the/64 lamp/10 lights/30 up/61 ./48", "lights",
        "lights: suggestion=\"illuminates\" wordClass=11 message=315 entryWords=2 ruleId=6558\nup: wordClass=40", "up"},
-      {"the/64 switch/10 light/30 off/61 ./48", "light",
-       "light: suggestion=\"put the switch in the OFF position\" message=315 ruleId=6558", "light"},
       {"a/64 light/30 x/40 ./48", "light", "light: classCode=\"N****\" wordClass=10", "light"},
       {"a/64 high/30 pressure/10{code=N*S***} pump/10{code=N*S***} ./48", "high",
        "high: suggestion=\"high-pressure\" message=317 entryWords=2 ruleId=9216\npressure: wordClass=40", "pressure"},
       {"a/64 General/30 Widget/10{msg=325} x/30 ./48", "General", "General: wordClass=39\nWidget: wordClass=39 message=0",
        "General"},
-      {"a/64 long/30 distance/10 is/24 ./48", "long",
-       "long: suggestion=\"(Give measurement)\" message=305 entryWords=2 ruleId=8627\ndistance: wordClass=40",
-       "distance"},
       {"a/64 long/30 distance/10 pump/10 ./48", "long",
        "long: suggestion=\"long-distance\" message=317 entryWords=2 ruleId=4873\ndistance: wordClass=40", "distance"},
       {"a/64 tight/30 x/40 ./48", "tight", "", "tight"},
@@ -64,13 +50,8 @@ TEST(AdjectiveWordRules, RowsOfShortTables) {
   using namespace adjective_rows;
   static const RowCase kLittle[] = {
       {"a/40 little/30 by/65 little/30 ./48", "little", 0, nullptr},
-      {"a/40 little/30 to/68 no/77 ./48", "little", 1, nullptr},
-      {"a/40 little/30 bit/10 ./48", "little", 2, nullptr},
-      {"a/40 little/30 slow/30 ./48", "little", 3, nullptr},
       {"a/40 little/30 short/30 ./48", "little", 4,
        "little: suggestion=\"(Give size or distance)\" message=301 entryWords=2 ruleId=6247"},
-      {"a/40 little/30 long/30 ./48", "little", 5, nullptr},
-      {"a/40 little/30 loose/30 ./48", "little", 6, nullptr},
       {"a/40 little/30 time/10 ./48", "little", 7, nullptr},
       {"a/40 little/30{pos=-1} time/10 ./48", "little", -1, ""},
   };
@@ -97,9 +78,7 @@ TEST(AdjectiveWordRules, RowsOfShortTables) {
       {"a/40 same/30 valve/10 ./48", "same", 0, ""},
       {"a/40 same/30 meant/22 y/40 ./48", "same", 1,
        "same: suggestion=\"same type of\" message=324 entryWords=2 ruleId=6894\nmeant: wordClass=40"},
-      {"a/40 same/30 placing/23 y/40 ./48", "same", 2, nullptr},
       {"a/40 same/30 as/54 ./48", "same", 5, nullptr},
-      {"a/40 same/30 red/30{code=A****} ./48", "same", 6, ""},
       {"a/40 same/30 x/40 ./48", "same", 7, nullptr},
   };
   // A noun has ended the word before "way"; an article never reaches the

@@ -16,9 +16,7 @@ TEST(AdverbChainsD, DoubleDirectlyEither) {
        "double: suggestion=\"double-wall\" message=317 entryWords=2 ruleId=8234"},
       {"x/40 Double/52 Wall/10 thickness/10", "Double", 0, "Double: suggestion=\"Double-Wall\" message=317 entryWords=2 ruleId=8234"},
       {"x/40 double/52 check/20", "double", 1, "double: suggestion=\"two/(Rephrase)\" message=324 ruleId=6654"},
-      {"x/40 double/52 wall/10", "double", 1, nullptr},
       {"x/40 double/52 wall/10{mark=1} thickness/10", "double", 1, nullptr},
-      {"x/40 double/52 wall/10{split=4} thickness/10", "double", 1, nullptr},
   };
   RunRowCases(ChainRows("double"), kDouble);
   static const RowCase kDirectly[] = {
@@ -30,7 +28,6 @@ TEST(AdverbChainsD, DoubleDirectlyEither) {
       {"x/40 either/52 be/25", "either", 0, "either: message=302 entryWords=2 ruleId=2238"},
       {"x/40 either/52 side/10", "either", 1,
        "either: suggestion=\"one side or both sides\" message=324 entryWords=2 ruleId=3238"},
-      {"x/40 either/52 end/10", "either", 2, "either: suggestion=\"one end or both ends\" message=324 entryWords=2 ruleId=3238"},
       {"x/40 either/52 valve/10", "either", 3, "either: suggestion=\"one... of the ...\" message=333 ruleId=3238"},
   };
   RunRowCases(ChainRows("either"), kEither);
@@ -43,29 +40,15 @@ TEST(AdverbChainsF, ForwardAndBackward) {
       {"x/40 forward/52 ,/47", "forward", 0, ""},
       {"x/40 backward/52 facing/23", "backward", 1,
        "backward: suggestion=\"toward the rear\" message=301 entryWords=2 ruleId=2949"},
-      {"x/40 forward/52 facing/23", "forward", 2,
-       "forward: suggestion=\"toward the front\" message=301 entryWords=2 ruleId=2949"},
-      {"x/40 forward/52 and/63 backward/52", "forward", 3, ""},
       {"in/75 backward/52 x/40", "backward", 4,
        "backward: suggestion=\"the BACKWARD position\" message=323 ruleId=5959 verbForm=X"},
       {"in/75 forward/52 x/40", "forward", 5,
        "forward: suggestion=\"the FORWARD position\" message=323 ruleId=5959 verbForm=X"},
       {"can/28 forward/52 x/40", "forward", 6, "forward: suggestion=\"send\" message=300 ruleId=5949"},
-      {"x/40 forward/52 y/40 the/64", "forward", 7, nullptr},
       {"move/20{code=V0****} backward/52 x/40", "backward", 8, ""},
-      {"pump/10{code=NMS***} forward/52 x/40", "forward", 8, ""},
-      {",/47 forward/52 x/40", "forward", 9, ""},
-      {"x/40 forward/52 y/40", "forward", 10, ""},
-      {"x/40 forward/52 to/68", "forward", 10, ""},
-      {"=/40 forward/52 y/30", "forward", 11, ""},
-      {"x/40 forward/52 y/30 reverse/10", "forward", 12, ""},
       {"switch/10 backward/52 y/30", "backward", 13,
        "backward: suggestion=\"switch in the BACKWARD position\" message=323 ruleId=4949 verbForm=X"},
-      {"switch/10 forward/52 y/30", "forward", 14,
-       "forward: suggestion=\"switch in the FORWARD position\" message=323 ruleId=4949 verbForm=X"},
       {"it/66 forward/52{msg=325 sub=325} y/30", "forward", 15, "forward: subClass=0 message=300 ruleId=4949"},
-      {"x/40 forward/52 y/31", "forward", 16, nullptr},
-      {"x/40 forward/52 y/50", "forward", 16, nullptr},
       {"x/40 forward/52 y/30", "forward", 17, "forward: message=333 ruleId=1342"},
   };
   RunRowCases(ChainRows("forward"), kCases);
@@ -75,35 +58,21 @@ TEST(AdverbChainsF, FullyAndFirst) {
   static const RowCase kFully[] = {
       {"x/40 fully/52 extended/22", "fully", 0, ""},
       {"x/40 fully/52 open/30 valve/10", "fully", 1, "fully: message=317 entryWords=2 ruleId=5153"},
-      {"x/40 fully/52 open/30 close/20", "fully", 2, ""},
-      {"x/40 fully/52 closed/31{split=4} valve/10", "fully", 2, ""},
-      {"x/40 fully/52 closed/31{token=9} valve/10", "fully", 2, ""},
       {"x/40 fully/52 free/30", "fully", 3, "fully: message=304 ruleId=6153"},
       {"x/40 fully/52 aware/30", "fully", 4, "fully: suggestion=\"know\" message=305 entryWords=2 ruleId=6153"},
-      {"x/40 fully/52 assembled/22", "fully", 5, nullptr},
-      {"x/40 fully/52 after/70", "fully", 5, nullptr},
-      {"x/40 fully/52 bottomed/22", "fully", 6, nullptr},
-      {"x/40 fully/52 functional/30", "fully", 7, nullptr},
       {"x/40 fully/52 filled/22", "fully", 8,
        "fully: suggestion=\"(Give a level or indicator)\" message=305 entryWords=2 ruleId=6153"},
       {"x/40 fully/52 grease/20", "fully", 9,
        "fully: suggestion=\"apply a thin layer of grease\" message=305 entryWords=2 ruleId=6153"},
-      {"x/40 fully/52 tighten/20", "fully", 10,
-       "fully: suggestion=\"(Tighten to a torque of xxx N.m)\" message=305 entryWords=2 ruleId=6153"},
       {"x/40 fully/52 upright/30", "fully", 11, nullptr},
       {"x/40 fully/52 filled/22{mark=1}", "fully", -1, ""},
   };
   RunRowCases(ChainRows("fully"), kFully);
   static const RowCase kFirst[] = {
       {"x/40 first/52 with/74", "first", 0, "first: message=333 ruleId=5153"},
-      {"x/40 first/52 time/10", "first", 1, nullptr},
       {"x/40 without/75 first/52{msg=333 sub=333} y/40", "first", 2,
        "without: message=302 entryWords=2 ruleId=1321\nfirst: subClass=0 message=0"},
       {"x/40 first/52{mark=1} y/30", "first", 3, ""},
-      {"x/40 first/52 valve/10", "first", 4, ""},
-      {"x/40 first/52 ,/47", "first", 5, ""},
-      {"x/40 first/52 remove/20", "first", 5, ""},
-      {"a/64 first/52 y/30", "first", 6, ""},
       {"do/20{code=V0****} first/52 y/30", "first", 7, ""},
       {"x/40 first/52 y/30", "first", 8, "first: message=333 ruleId=3176"},
   };
@@ -113,23 +82,13 @@ TEST(AdverbChainsF, FullyAndFirst) {
 TEST(AdverbChainsH, HowAndJust) {
   static const RowCase kHow[] = {
       {"x/40 how/52{mark=1} y/40", "how", 0, "how: message=302 ruleId=5153"},
-      {"x/40 how/52 to/68", "how", 1, ""},
       {"x/40 how/52 many/38 valves/10", "how", 2, "valves: suggestion=\"(Check for plural)\""},
-      {"x/40 how/52 many/38 valves/11", "how", 3, ""},
       {"x/40 how/52 much/38", "how", 4, "how: suggestion=\"(Give a quantity)\" message=305 entryWords=2 ruleId=3232"},
-      {"x/40 how/52 can/28", "how", 5, nullptr},
-      {"x/40 how/52 ,/47", "how", 6, "how: message=321 ruleId=3232"},
-      {"x/40 how/52", "how", 7, nullptr},
       {"x/40 how/52 it/66", "how", 8, "how: message=324 entryWords=2 ruleId=1432"},
-      {"x/40 how/52 fast/30", "how", 9, nullptr},
       {"x/40 just/52 how/52 y/40", "how", 10, "just: message=313 entryWords=2 ruleId=3232"},
       {"a/40 b/40 is/24 how/52 y/40", "how", 11, "is: suggestion=\"shows how\" message=321 entryWords=2 ruleId=5153"},
-      {"a/40 b/40 have/25 how/52 y/40", "how", 12, nullptr},
-      {"a/40 b/40 seeing/23 how/52 y/40", "how", 13, "seeing: suggestion=\"show/shows\" message=321 entryWords=2 ruleId=5153"},
       {"a/40 is/24 how/52 y/40", "how", -1, ""},
       {"x/40 how/52 soon/52", "how", 14, "how: suggestion=\"(Give time or distance.)\" message=324 entryWords=2 ruleId=1232"},
-      {"x/40 how/52 long/30", "how", 15, nullptr},
-      {"x/40 how/52 often/52", "how", 16, nullptr},
       {"x/40 how/52 does/24", "how", 17, nullptr},
   };
   RunRowCases(ChainRows("how"), kHow);
@@ -137,10 +96,7 @@ TEST(AdverbChainsH, HowAndJust) {
   static const RowCase kJust[] = {
       {"x/40 just/52 inside/75", "just", 0, nullptr},
       {"x/40 just/52 that/69", "just", 2, "just: message=304 ruleId=7958"},
-      {"x/40 just/52 ./48", "just", 3, "just: message=331 ruleId=7958"},
-      {"x/40 just/52 as/54", "just", 4, nullptr},
       {"x/40 just/52 like/60", "just", 5, "just: suggestion=\"like/equivalent\" message=313 entryWords=2 ruleId=3232"},
-      {"x/40 just/52 how/52", "just", 6, nullptr},
       {"x/40 just/52 y/40", "just", -1, ""},
   };
   RunRowCases(ChainRows("just"), kJust);

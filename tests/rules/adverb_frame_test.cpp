@@ -13,17 +13,14 @@ using namespace adverb;
 
 TEST(AdverbFrame, GatesRoutesAndKeys) {
   static const BodyCase kCases[] = {
-      // Gates: a dropped "the", a particle, an article, a unit, a
-      // first-person word after the adverb.
+      // Gates: a dropped "the", a particle, an article, a first-person word
+      // after the adverb.
       {"Turn/20 back/52 valve/10{mark=1} ./48", "back", "", "back"},
       {"Tighten/20 it/66 fully/52 up/61 ./48", "fully", "", "fully"},
-      {"Back/52 off/61 the/64 nut/10 ./48", "Back", "", "Back"},
       {"Keep/20 it/66 over/52 a/64 year/10 ./48", "over", "", "over"},
-      {"Turn/20 it/66 fully/52 mm/17 ./48", "fully", "", "fully"},
       {"Give/20 it/66 back/52 me/78 ./48", "back", "", "back"},
       // "there" at any place.
       {"There/52 valve/10 is/24 ./48", "There", "There: suggestion=\"their\" message=311 ruleId=3131", "There"},
-      {"Put/20 it/66 there/52 hot/30 ./48", "there", "there: suggestion=\"their\" message=311 ruleId=3131", "there"},
       // The sentence start is not rewritten: "only" gets its own row there.
       {"Only/52 use/20 oil/16 ./48", "Only", "Only: message=304 ruleId=1239", "Only"},
       // Inside the sentence "only", "backward" and "very" take the chains of
@@ -37,14 +34,12 @@ TEST(AdverbFrame, GatesRoutesAndKeys) {
       // A letter without a group, and a word of a group without a chain.
       {"Turn/20 it/66 carefully/52 ./48", "carefully", "", "carefully"},
       {"Turn/20 it/66 almost/52 ./48", "almost", "", "almost"},
-      {"Turn/20 it/66 1x/52 ./48", "1x", "", "1x"},
       // *there may be*: three words covered, then two more passed over.
       {"There/52 may/28 be/25 a/64 leak/10 in/75 it/66 ./48", "There",
        "There: message=335 entryWords=3 ruleId=4136\nmay: wordClass=40\nbe: wordClass=40", "leak"},
       {"There/52 may/28 be/25 ./48", "There", "There: message=335 entryWords=3 ruleId=4136\nmay: wordClass=40\nbe: wordClass=40",
        "@@END"},
       {"There/52 must/28 be/25 a/64 leak/10 ./48", "There", "", "be"},
-      {"There/52 are/25 no/77 leaks/11 ./48", "There", "no: wordClass=40", "are"},
       // *put back in place*: the finding on "put" covers the phrase; the walk
       // goes on after it.
       {"Put/20 back/52 in/60 place/10 ./48", "back",
@@ -65,10 +60,8 @@ TEST(AdverbFrame, LookupKeys) {
     bool hasChain;
   };
   static const KeyCase kCases[] = {
-      {"only", "a-only", true},      {"backward", "f-backward", true}, {"very", "t-very", true},
-      {"also", "also", true},        {"forward", "forward", true},     {"too", "too", true},
-      {"there", "there", false},     {"carefully", "carefully", false}, {"", "", false},
-      {"a-only", "a-only", true},    {"onlyx", "onlyx", false},
+      {"only", "a-only", true}, {"backward", "f-backward", true}, {"very", "t-very", true}, {"also", "also", true},
+      {"there", "there", false}, {"", "", false},        {"onlyx", "onlyx", false},
   };
   for (const KeyCase& k : kCases) {
     SCOPED_TRACE(k.text);
@@ -93,7 +86,6 @@ TEST(AdverbFrame, SteDictionary) {
       {"Turn/20 it/66 just/52 right/43 ./48", 1, "just: message=304 ruleId=8896"},
       {"Do/20 it/66 just/52 as/54 shown/22 ./48", 0,
        "just: suggestion=\"when\" message=313 entryWords=2 ruleId=3232"},
-      {"Do/20 it/66 just/52 as/54 shown/22 ./48", 1, "just: message=304 ruleId=8896"},
       {"Put/20 it/66 just/52 inside/75 ./48", 1,
        "just: suggestion=\"(Give a distance)\" message=305 entryWords=2 ruleId=8896\ninside: wordClass=40"},
   };
@@ -111,19 +103,12 @@ TEST(AdverbFrame, SentenceStartRows) {
   static const RowCase kCases[] = {
       {"First/52 valve/10 ./48", "First", 0, ""},
       {"First/52 ,/47 ./48", "First", 1, "First: message=304 ruleId=1239"},
-      {"Also/52 ,/47", "Also", 1, nullptr},
-      {"Neither/52 x/40", "Neither", 1, nullptr},
       {"listed/22 Below/52{pos=0} are/25", "Below", 2, "listed: suggestion=\"shown\" tag=\"<AR>\""},
       {"Below/52 50/49", "Below", 3, "Below: suggestion=\"Less than\" tag=\"<AR>\""},
       {"BELOW/52 5/40", "BELOW", 4, "BELOW: suggestion=\"LESS THAN\" tag=\"<AR>\""},
-      {"below/52 5/40", "below", 5, "below: suggestion=\"less than\" tag=\"<AR>\""},
-      {"Too/52 much/38 oil/16", "Too", 6, nullptr},
       {"Too/52 hot/30", "Too", 7, "Too: message=304 ruleId=1239"},
       {"Again/52{split=1} x/40", "Again", 10, "Again: message=333 ruleId=3636"},
-      {"Below/52{split=2} x/40", "Below", 10, nullptr},
-      {"Back/52{split=2} x/40", "Back", 10, nullptr},
       {"Again/52 x/40", "Again", -1, ""},
-      {"Below/52 x/40", "Below", -1, ""},
   };
   // The particles after "back" end the body at its gate first.
   RunRowCases(kSentenceStart, kCases);
@@ -133,18 +118,10 @@ TEST(AdverbFrame, ThereRows) {
   static const RowCase kCases[] = {
       {"There/52 must/28 be/25", "There", 0, ""},
       {"There/52 may/28 be/25", "There", 1, "There: message=335 entryWords=3 ruleId=4136"},
-      {"There/52 can/28 be/25", "There", 1, nullptr},
       {"There/52 is/24 no/77 leak/10", "There", 2, "no: wordClass=40"},
-      {"There/52 is/24 not/29 x/10", "There", 10, ""},
-      {"Put/20 it/66 there/52 fitted/22", "there", 3, ""},
       {"Put/20 it/66 there/52 ,/47", "there", 4, "there: message=320 ruleId=3230"},
-      {"Put/20 it/66 there/52", "there", 5, nullptr},
       {"Put/20 it/66 only/52 there/52 first/52", "there", 6, "only: message=304 ruleId=4130"},
-      {"It/66 is/24 there/52 now/52", "there", 7, "there: message=333 ruleId=1435"},
       {"Put/20 valve/10 there/52 now/52", "there", 8, "valve: message=300 ruleId=1735"},
-      {"Put/20 it/66 there/52 remove/20", "there", 9, "there: message=331 ruleId=6438"},
-      {"Put/20 it/66 there/52 now/52", "there", 10, ""},
-      {"There/52 is/24 a/64 leak/10", "There", 10, ""},
       // At the start no row of a clause inside the sentence holds.
       {"There/52 ,/47", "There", 10, ""},
       {"There/52 valve/10", "There", 11, "There: suggestion=\"their\" message=311 ruleId=3131"},

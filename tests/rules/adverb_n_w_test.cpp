@@ -17,7 +17,6 @@ TEST(AdverbChainsN, NormallyNowPastQuietly) {
   static const RowCase kNormally[] = {
       {"It/24 is/24 normally/52 closed/22", "normally", 0,
        "normally: suggestion=\"normally-closed\" message=317 entryWords=2 ruleId=2630"},
-      {"It/24 is/24 NORMALLY/52 OPEN/30", "NORMALLY", 0, "NORMALLY: suggestion=\"NORMALLY-OPEN\" message=317 entryWords=2 ruleId=2630"},
       {"x/40 normally/52 y/40", "normally", 1, "normally: suggestion=\"correctly/(Give range)\" message=324 ruleId=4835"},
   };
   RunRowCases(ChainRows("normally"), kNormally);
@@ -29,9 +28,7 @@ TEST(AdverbChainsN, NormallyNowPastQuietly) {
   RunRowCases(ChainRows("now"), kNow);
   static const RowCase kPast[] = {
       {"x/40 past/52 year/10", "past", 0, "past: suggestion=\"(Give year or year range)\" message=305 ruleId=5129"},
-      {"x/40 past/52 five/49 years/11", "past", 1, nullptr},
       {"x/40 past/52 5/40", "past", 2, ""},
-      {"is/24 past/52 five/49", "past", 2, ""},
       {"is/24 past/52 x/40", "past", 3, "past: message=300 ruleId=5129"},
       {"x/40 past/52 y/40", "past", -1, ""},
   };
@@ -50,19 +47,8 @@ TEST(AdverbChainsO, Over) {
       {"x/40 over/52 heating/23", "over", 18, nullptr},
       {"x/40 well/50 over/52 y/40", "over", 5,
        "well: suggestion=\"(Give range measurement)\" message=305 entryWords=2 ruleId=2246"},
-      {"x/40 hung/22 over/52 y/40", "over", 6, nullptr},
-      {"x/40 costs/21 over/52 y/40", "over", 7, nullptr},
-      {"x/40 cycled/22 over/52 y/40", "over", 8, nullptr},
-      {"x/40 pushed/22 over/52 y/40", "over", 9, nullptr},
-      {"x/40 switch/20 over/52 y/40", "over", 10, nullptr},
       {"x/40 running/23 over/52 y/40", "over", 11, "running: suggestion=\"(Rephrase)\" message=305 entryWords=2 ruleId=2246"},
-      {"x/40 running/23{token=9} over/52 y/40", "over", -1, nullptr, LongSentence},
-      {"a/40 b/40 you/78 over/52 y/40", "over", 13, "you: message=302 entryWords=2 ruleId=5428", LongSentence},
-      {"a/40 go/20{code=V0****} over/52 to/68", "over", 14, "go: message=315 entryWords=2 ruleId=1236"},
       {"x/40 over/52 5/49", "over", 15, "over: suggestion=\"more than\" message=305 ruleId=2237"},
-      {"x/40 over/52 time/10", "over", 16, nullptr},
-      {"a/40 b/40 c/40 over/52 there/52", "over", 17, nullptr},
-      {"x/40 over/52 y/40", "over", 18, ""},
       {"x/40 over/52 y/40", "over", -1, "", LongSentence},
       // Only an "and" of another class than 63 reaches the row of "and above".
       {"x/40 over/52 and/40 above/73", "over", 19, nullptr, LongSentence},
@@ -81,8 +67,6 @@ TEST(AdverbChainsS, SingleSuchStill) {
   RunRowCases(ChainRows("single"), kSingle);
   static const RowCase kSuch[] = {
       {"x/40 such/52 signs/11", "such", 0, "such: suggestion=\"indications\" message=301 entryWords=2 ruleId=1247"},
-      {"x/40 such/52 use/10", "such", 1, nullptr},
-      {"x/40 such/52 tools/11", "such", 2, nullptr},
       {"x/40 such/52 as/54", "such", 3, "such: suggestion=\"for example\" message=331 entryWords=2 ruleId=3247"},
       {"x/40 such/52{sug=these} as/54", "such", 3,
        "such: suggestion=\"these/for example\" message=331 entryWords=2 ruleId=3247"},
@@ -94,17 +78,12 @@ TEST(AdverbChainsS, SingleSuchStill) {
   RunRowCases(ChainRows("such"), kSuch);
   static const RowCase kStill[] = {
       {"x/40 still/52 ./48", "still", 0, "still: message=333 ruleId=6232"},
-      {"x/40 still/52", "still", 1, nullptr},
       {"x/40 is/24 still/52 y/40", "still", 2,
        "is: suggestion=\"continues to .../continue to ...\" message=302 entryWords=2 ruleId=1240"},
-      {"x/40 must/28 still/52 y/40", "still", 3, nullptr},
-      {"x/40 still/52 y/31", "still", 4, nullptr},
       {"x/40 still/52 y/22", "still", 5, "still: message=304 ruleId=1937"},
-      {"x/40 still/52 y/20", "still", 5, nullptr},
       // "being" is class 25 in the dictionary, which row 5 takes first.
       {"x/40 still/52 being/40", "still", 6,
        "still: suggestion=\"continues to/continue to\" message=302 entryWords=2 ruleId=1240"},
-      {"x/40 still/52 y/10{code=V0****}", "still", 7, nullptr},
       {"x/40 still/52 in/75", "still", 8, "still: message=302 entryWords=2 ruleId=4240"},
       {"x/40 still/52 y/10", "still", -1, ""},
   };
@@ -126,21 +105,11 @@ TEST(AdverbChainsT, Than) {
   static const RowCase kCases[] = {
       {"x/40 than/52 ./48", "than", 0, "than: message=321 ruleId=7148"},
       {"x/40 than/52 ,/47", "than", 0, nullptr},
-      {"x/40 than/52", "than", 1, nullptr},
       {"a/40 b/40 different/30 than/52 y/40", "than", 2,
        "different: suggestion=\"different from\" message=305 entryWords=2 ruleId=7948"},
       {"b/40 different/30 than/52 y/40", "than", -1, ""},
-      {"a/40 b/40 fewer/37 than/52 y/40", "than", 3, nullptr},
-      {"a/40 b/40 lesser/34 than/52 y/40", "than", 3, nullptr},
-      {"a/40 b/40 lower/34 than/52 y/40", "than", 3, nullptr},
-      {"a/40 b/40 farther/34 than/52 y/40", "than", 4, nullptr},
-      {"a/40 b/40 greater/34 than/52 y/40", "than", 5, nullptr},
-      {"a/40 b/40 quicker/34 than/52 y/40", "than", 6, nullptr},
-      {"a/40 b/40 slower/34 than/52 y/40", "than", 7, nullptr},
-      {"a/40 b/40 sooner/34 than/52 y/40", "than", 8, nullptr},
       {"a/40 b/40 weaker/34 than/52 y/40", "than", 9, "weaker: suggestion=\"less than/not strong\" message=305 entryWords=2 ruleId=7948"},
       {"a/40 b/40 higher/34 than/52 y/40", "than", -1, ""},
-      {"x/40 than/52 usual/30", "than", 10, nullptr},
       {"x/40 than/52 that/69", "than", 12, nullptr},
   };
   // Row 0 takes the comma first.
@@ -152,30 +121,17 @@ TEST(AdverbChainsT, TooVeryThusTogether) {
       {"x/40 too/52 important/30", "too", 0, nullptr},
       {"x/40 very/52 useful/30", "very", 1,
        "very: suggestion=\"applicable/serviceable\" message=324 entryWords=2 ruleId=1835"},
-      {"x/40 too/52 simple/30", "too", 2, nullptr},
       {"x/40 too/52 remove/20", "too", 3, "too: suggestion=\"to\" message=311 ruleId=5932"},
       {"x/40 too/52 tight/30", "too", 4, "too: suggestion=\"(Give torque value or range)\" message=305 entryWords=2 ruleId=1336"},
-      // The measure words from first to last, stems and near misses.
+      // The measure words: a stem and near misses.
       {"x/40 too/52 close/30", "too", 5, "too: suggestion=\"(Give range or measure)\" message=305 entryWords=2 ruleId=1336"},
-      {"x/40 too/52 big/30", "too", 5, nullptr},
       {"x/40 very/52 far/30 y/40", "very", 5, nullptr},
       {"x/40 very/52 farther/34", "very", -1, nullptr},
-      {"x/40 too/52 high/30", "too", 5, nullptr},
-      {"x/40 too/52 many/38", "too", 5, nullptr},
-      {"x/40 too/52 lightly/52", "too", 5, nullptr},
-      {"x/40 too/52 quickly/52", "too", 5, nullptr},
-      {"x/40 too/52 lower/34", "too", 5, nullptr},
-      {"x/40 too/52 narrow/30", "too", 5, nullptr},
-      {"x/40 too/52 often/52", "too", 5, nullptr},
-      {"x/40 too/52 typical/30", "too", 5, nullptr},
-      {"x/40 too/52 soon/52", "too", 5, nullptr},
       {"x/40 too/52 tiny/30", "too", -1, nullptr},
       {"x/40 too/52 similar/30 to/68", "too", 6,
        "too: suggestion=\"equivalent\" message=313 entryWords=3 ruleId=1235"},
-      {"x/40 too/52 similar/30", "too", -1, nullptr},
       {"x/40 too/52 ./48", "too", 7, "too: message=327 ruleId=4188"},
       {"x/40 too/52 y/40", "too", 8, "too: message=304 ruleId=6188"},
-      {"x/40 too/52 again/50", "too", 8, nullptr},
   };
   RunRowCases(ChainRows("too"), kTooVery);
   static const RowCase kThus[] = {
@@ -187,11 +143,8 @@ TEST(AdverbChainsT, TooVeryThusTogether) {
       {"x/40 together/52 ,/47", "together", 0, "together: message=333 ruleId=3342"},
       {"x/40 added/22 together/52 y/40", "together", 1,
        "added: suggestion=\"add\" message=324 entryWords=2 ruleId=2343"},
-      {"x/40 put/20 together/52 y/40", "together", 2, nullptr},
       {"x/40 bolted/22 together/52 y/40", "together", 3,
        "bolted: suggestion=\"connect/connected/operate together\" message=324 entryWords=2 ruleId=2343"},
-      {"x/40 joins/21 together/52 y/40", "together", 3, nullptr},
-      {"a/40 add/20 y/40 together/52 z/40", "together", 4, "together: message=304 ruleId=2343"},
       {"a/40 b/40 goes/21 together/52 z/40", "together", 5, "together: message=304 ruleId=3343"},
       {"b/40 goes/21 together/52 z/40", "together", -1, ""},
       {"x/40 together/52 ./48", "together", 6, ""},
@@ -204,14 +157,11 @@ TEST(AdverbChainsW, WellWhatWhere) {
   static const RowCase kWell[] = {
       {"x/40 well/52 known/31", "well", 0, "well: message=313 entryWords=2 ruleId=1170"},
       {"x/40 well/52{mark=1} y/40", "well", 1, nullptr},
-      {"x/40 well/52 ./48", "well", 2, nullptr},
-      {"x/40 well/52", "well", 3, nullptr},
       {"x/40 well/52 y/40", "well", -1, ""},
   };
   RunRowCases(ChainRows("well"), kWell);
   static const RowCase kWhat[] = {
       {"x/40 what/52{mark=1} y/40", "what", 0, nullptr},
-      {"x/40 what/52 ./48", "what", 1, nullptr},
       {"x/40 what/52", "what", 2, "what: message=313 ruleId=1170"},
       {"a/40 b/40 what/52 is/24", "what", 3, "what: message=320 entryWords=2 ruleId=170"},
       {"b/40 what/52 is/24", "what", -1, nullptr},
@@ -222,11 +172,9 @@ TEST(AdverbChainsW, WellWhatWhere) {
       {"x/40 where/52 is/24", "where", 0, "where: suggestion=\"were\" message=311 ruleId=4154"},
       {"a/40 valve/10 where/52 pump/10 y/40", "where", 1, nullptr},
       {"valve/10 where/52 pump/10 y/40", "where", -1, nullptr},
-      {"a/40 b/40 where/52 there/52 is/24", "where", 2, "where: message=302 entryWords=3 ruleId=4154"},
       {"x/40 where/52 it/66 runs/21{code=V0****}", "where", 3, "it: message=320 ruleId=4154"},
       {"a/40 b/40 tell/20 where/52 y/40", "where", 4,
        "tell: suggestion=\"find/know/show\" message=324 entryWords=2 ruleId=4154"},
-      {"a/40 b/40 case/10 where/52 y/40", "where", 5, nullptr},
       {"a/40 b/40 way/10 where/52 y/40", "where", 6, nullptr},
       {"b/40 way/10 where/52 y/40", "where", -1, ""},
   };
