@@ -18,15 +18,11 @@ TEST(HasRules, Rows) {
       {"it/66 has/24 to/68 moved/22 ./48", "has", 1, "has: message=302 entryWords=3 ruleId=7644"},
       {"it/66 had/25 moved/22 b/10{mark=1} ./48", "had", 2, nullptr},
       {"it/66 had/25 moved/22 b/10 ./48", "had", -1, ""},
-      {"it/66 has/24 to/68 come/20 on/60 ./48", "has", 3, nullptr},
-      {"it/66 has/24 to/68 come/20 up/61 ./48", "has", 4,
-       "has: suggestion=\"move/increase/(Rephrase)\" message=335 entryWords=4 ruleId=7644"},
       {"it/66 had/25 not/29 x/40 been/27 ./48", "had", 5, nullptr},
   };
   RunRowCases(HasFirstRows(), kFirst);
   static const RowCase kPassive[] = {
       {"it/66 has/24 been/27 replaced/31 ./48", "has", 0, "has: message=330 entryWords=3 ruleId=6849"},
-      {"it/66 has/24 been/27 running/23 ./48", "has", 0, nullptr},
       {"it/66 had/25 been/27 replaced/31 ./48", "had", -1, ""},
       {"it/66 has/24 not/29 been/27 ./48", "has", 1, nullptr},
   };
@@ -37,38 +33,18 @@ TEST(HasRules, LaterRows) {
   static const RowCase kCases[] = {
       {"it/66 had/25 had/25 ./48", "had", 0, "had: message=335 entryWords=2 ruleId=5949"},
       {"it/66 has/24 had/25 x/40 ./48", "has", -1, ""},  // only "had had"
-      {"it/66 had/25 no/77 other/38 ./48", "had", 1, nullptr},
-      {"it/66 had/25 no/77 x/40 ./48", "had", 2, ""},
-      {"it/66 had/25 issues/11 ./48", "had", 3, nullptr},
-      {"it/66 had/25 not/29 been/27 used/22 ./48", "had", 4,
-       "had: suggestion=\"were not used/was not used\" message=330 entryWords=4 ruleId=6333"},
-      {"it/66 had/25 been/27 performed/22 ./48", "had", 5, "had: suggestion=\"were done/was done\" message=330 entryWords=3 ruleId=5333"},
-      {"it/66 had/25 been/27 used/22 ./48", "had", 6, nullptr},
-      {"it/66 had/25 been/27 replaced/31 ./48", "had", 7, "had: message=330 entryWords=3 ruleId=5333"},
       // The past of "be" by the subject before the form.
       {"valves/11 had/25 been/27 to/68 ./48", "had", 8, "had: suggestion=\"were\" message=330 entryWords=3 ruleId=5333"},
-      {"they/66 had/25 been/27 to/68 ./48", "had", 8, nullptr},
       {"valve/10 had/25 been/27 to/68 ./48", "had", 9, "had: suggestion=\"was\" message=330 entryWords=3 ruleId=5333"},
       {"we/78 had/25 not/29 been/27 moved/22 ./48", "had", 10,
        "had: suggestion=\"were not\" message=330 entryWords=4 ruleId=5333"},
       {"it/66 had/25 not/29 been/27 to/68 ./48", "had", 11,
        "had: suggestion=\"was not\" message=330 entryWords=4 ruleId=5333"},
-      {"it/66 had/25 fully/50 been/27 moved/31 ./48", "had", 12, nullptr},
-      {"it/66 had/25 not/29 fully/50 been/27 ./48", "had", 13, nullptr},
-      {"it/66 had/25 not/29 moved/31 ./48", "had", 14, ""},
       {"it/66 by/65 had/25 x/40 ./48", "had", 15, "by: message=335 entryWords=2 ruleId=7625"},
-      {"it/66 by/65{token=1} had/25 x/40 ./48", "had", -1, ""},
-      {"it/66 had/25 to/68 go/20 ./48", "had", 17, nullptr},
-      // A negation other than "not" (the rows of "not" come first).
-      {"it/66 had/25 nix/29 been/27 moved/22 ./48", "had", 18, nullptr},
       {"it/66 had/25 ever/50 ./48", "had", 19, "had: suggestion=\"had\" message=335 entryWords=2 ruleId=8626"},
       {"it/66 had/25 only/50 x/40 ./48", "had", 20, "only: message=304 ruleId=3725"},
-      {"it/66 had/25 went/20 ./48", "had", 21, "had: suggestion=\"went\" message=335 entryWords=2 ruleId=3626"},
       {"it/66 has/24 had/25 x/40 ./48", "had", 22, "has: suggestion=\"had\" message=335 entryWords=2 ruleId=8635"},
-      {"it/66 had/25 time/10 ./48", "had", 23, nullptr},
       {"it/66 ever/50 had/25 x/40 ./48", "had", 24, "ever: message=304 entryWords=2 ruleId=4625"},
-      {"it/66 ever/50 had/25 time/10 ./48", "had", 24, nullptr},
-      {"it/66 ever/50{token=1} had/25 x/40 ./48", "had", -1, ""},
   };
   // Row 16 ("been" before a participle) is taken by the rows of "been" above it: "been" is the only
   // word of its class.
@@ -87,16 +63,12 @@ TEST(HasRules, Body) {
   static const BodyCase kCases[] = {
       // "have" sets a plural number and gets no rule; "had" after "we" neither.
       {"it/66 have/25 to/68 be/25 ./48", "have", "", "have", nullptr, "subjectNumber=1 lastVerbClass=22"},
-      {"we/78 had/25 been/27 moved/22 ./48", "had", "", "had", nullptr, "lastVerbClass=22"},
       // "The valve has been replaced.": the perfect passive over three words.
       {"valve/10{mark=1} has/24 been/27 replaced/31 ./48", "has",
        "has: message=330 entryWords=3 ruleId=6849\nbeen: wordClass=40\nreplaced: wordClass=40", "replaced", SubjectKnown,
        "subjectSeen=-1 subjectNumber=0 lastVerbClass=22"},
-      {"valve/10{mark=1} had/25 been/27 replaced/31 ./48", "had",
-       "had: message=330 entryWords=3 ruleId=5333\nbeen: wordClass=40\nreplaced: wordClass=40", "replaced"},
       // "has" after a plural subject: agreement before anything else of the later rows.
       {"then/73 these/76 has/24 been/27 replaced/31 ./48", "has", "has: message=303 ruleId=5849", "has"},
-      {"then/73 valves/11 has/24 x/40 ./48", "has", "has: message=303 ruleId=5849", "has"},
       {"the/64 valves/11 has/24 x/40 ./48", "has", "", "has"},
       // The rows before the agreement test still come first.
       {"then/73 these/76 has/24 to/68 be/25 x/40 ./48", "has",
@@ -110,7 +82,6 @@ TEST(HasRules, Body) {
        "moved", SubjectKnown, "subjectSeen=-1 subjectNumber=0 lastVerbClass=22"},
       {"it/66 having/25 valve/10 ./48", "having", "having: suggestion=\"that has/that have\" message=335 ruleId=5633",
        "having"},
-      {"it/66 having/25 moved/22 ./48", "having", "", "having"},
   };
   RunBodyCases(ApplyHasRules, kCases);
 }
