@@ -17,51 +17,34 @@ void LongPlural(SentenceStateRec& s) {
 TEST(ComparativeRules, Steps) {
   static const BodyCase kCases[] = {
       {"a/40 higher/34{mark=1} b/10{mark=1} ./48", "higher", "higher: message=327 ruleId=7864", "higher"},
-      {"a/40 higher/34 b/10{mark=1} ./48", "higher", "higher: message=302 ruleId=7864", "higher"},
       // The article before it: no finding.
       {"the/64 higher/34 model/10 ./48", "higher", "", "higher"},
-      {"a/40 higher/34 runs/21{code=V1**** dict=^} ./48", "higher", "", "higher"},
       {"it/66 is/24 slightly/34 open/30 ./48", "slightly", "slightly: message=305 ruleId=3864", "slightly"},
       {"the/64 next/38 higher/34 step/10 ./48", "higher",
        "higher: suggestion=\"next level/(Be specific)\" message=305 ruleId=3864", "step"},
       {"a/40 longer/34 period/10 ./48", "longer",
        "longer: suggestion=\"(Be time value)\" message=305 entryWords=2 ruleId=3864", "period"},
-      {"it/66 is/24 older/34 ./48", "older", "", "older"},
       {"tighten/20 longer/34 bolts/11 ./48", "longer",
        "longer: suggestion=\"(Give range, measure, or ref.)\" message=305 entryWords=2 ruleId=3864", "bolts"},
-      {"a/40 and/63 higher/34 pressure/10 ./48", "higher",
-       "higher: suggestion=\"(Give range, measure, or ref.)\" message=305 entryWords=2 ruleId=3864", "pressure"},
       // By the first letter.
       {"Earlier/34 time/10 is/24 ./48", "Earlier",
        "Earlier: suggestion=\"(Give a time measure)\" message=324 entryWords=2 ruleId=1538", "time"},
-      {"Older/34 date/10 is/24 ./48", "Older", "", "Older"},
-      {"Earlier/34 assembly/10 ./48", "Earlier", "", "Earlier"},
       {"do/20 further/34 information/10 ./48", "further",
        "further: suggestion=\"more information\" message=324 entryWords=2 ruleId=3238\n"
        "information: message=327 ruleId=864",
        "information"},
-      {"do/20 further/34 tight/30 ./48", "further", "further: message=304 ruleId=2238", "further"},
-      {"a/40 lower/34 valve/10{code=N*S***} ./48", "lower", "lower: message=324 entryWords=2 ruleId=1438\nvalve: message=327 ruleId=864",
-       "valve"},
       // A measure is wanted.
       {"a/40 x/40 higher/34 then/73 5/49 V/17 ./48", "higher",
        "higher: suggestion=\"(Give range or measure.)\" message=305 ruleId=4864\n"
        "then: suggestion=\"than\" message=311 ruleId=4864",
        "then"},
-      {"a/40 x/40 higher/34 ./48", "higher", "higher: suggestion=\"(Give range or measure.)\" message=305 ruleId=4864",
-       "higher"},
       {"a/40 x/40 higher/34 class/10 ./48", "higher",
        "higher: suggestion=\"(Give Class, version name or number.)\" message=305 entryWords=2 ruleId=5864", "higher"},
-      {"is/24 almost/52 lower/34 here/30{code=A****} ./48", "lower",
-       "almost: suggestion=\"(Give range or measure.)\" message=305 entryWords=2 ruleId=3864", "lower"},
       // "lower the jack": the verb.
       {"Lower/34 the/64 jack/10 ./48", "Lower", "Lower: classCode=\"V****\" wordClass=20", "Lower"},
-      // Before "than", a number or a verb.
-      {"a/40 x/40 y/40 upper/34 than/73 ./48", "upper", "", "upper"},
       {"a/40 b/40 c/40 greater/34 to/68 5/49 d/40 e/40 f/40 ./48", "greater",
        "greater: message=305 entryWords=2 ruleId=1864\nto: wordClass=40", "to", Long},
       {"a/40 b/40 c/40 greater/34 runs/21 ./48", "greater", "greater: message=327 ruleId=864", "greater"},
-      {"a/40 b/10 greater/34 runs/21 ./48", "greater", "", "greater"},
   };
   RunBodyCases(ApplyComparativeRules, kCases);
 }
@@ -77,7 +60,6 @@ TEST(ComparativeRules, FurtherWithTheSteDictionary) {
 TEST(SuperlativeRules, Steps) {
   static const BodyCase kCases[] = {
       {"(/40 lowest/35 )/40 ./48", "lowest", "", "lowest"},
-      {"use/20 lowest/35 x/40 ./48", "lowest", "", "lowest"},
       {"the/64 nearest/35 you/78 ./48", "nearest",
        "nearest: suggestion=\"nearest to\" message=302 ruleId=4933", "you"},
       {"the/64 best/35 you/78 ./48", "best", "", "best"},
@@ -85,11 +67,7 @@ TEST(SuperlativeRules, Steps) {
        "highest: suggestion=\"(Give Range)\" wordClass=11 message=305 entryWords=2 ruleId=4559\n"
        "voltages: wordClass=40",
        "voltages"},
-      {"the/64 lowest/35 force/10 ./48", "lowest",
-       "lowest: suggestion=\"(Give Range)\" wordClass=10 message=305 entryWords=2 ruleId=4559\nforce: wordClass=40",
-       "force"},
       {"the/64 lowest/35 force/10{mark=x} ./48", "lowest", "", "lowest"},
-      {"the/64 lowest/35 step/10 ./48", "lowest", "", "lowest"},
       {"the/64 next/38{msg=304} best/35 step/10 ./48", "best", "next: message=0", "best"},
       {"the/64 latest/35 number/10 ./48", "latest",
        "latest: suggestion=\"(Give a date or time ref.)\" message=305 entryWords=2 ruleId=3864", "number"},
@@ -100,9 +78,7 @@ TEST(SuperlativeRules, Steps) {
 TEST(QuantifierRules, GateRowsAndThePluralSearch) {
   static const RowCase kGate[] = {
       {"each/37 max/45", "each", 0, ""},
-      {"each/37 red/30{code=A****}", "each", 1, ""},
       {"each/37 time/10", "each", 2, "each: suggestion=\"When\" message=324 entryWords=2 ruleId=6864"},
-      {"each/37 and/63 every/38", "each", 3, nullptr},
       {"each/37 valve/10{code=N*S***}", "each", 4, ""},
       {"each/37 valves/11{code=N*P***}", "each", -1, ""},
   };
@@ -146,13 +122,8 @@ TEST(QuantifierRules, Body) {
   static const RowCase kRows[] = {
       {"of/67 each/37 x/40", "each", 0, ""},
       {"a/40 each/37 5/49", "each", 1, ""},
-      {"a/40 each/37 ./48", "each", 2, nullptr},
-      {"a/40 each/37 other/38", "each", 3, nullptr},
       {"a/40 each/37 single/30", "each", 4, "each: suggestion=\"each\" message=324 entryWords=2 ruleId=6864"},
-      {"a/40 each/37 marked/30", "each", 5, nullptr},
       {"what/60 each/37 x/40", "each", 6, "what: message=302 entryWords=2 ruleId=6864"},
-      {"a/40 each/37 can/28", "each", 7, nullptr},
-      {"a/40 each/37 valves/11", "each", 8, nullptr},
       {"a/40 each/37 is/24", "each", 9, nullptr},
       {"Each/37 is/24", "Each", 9, nullptr},
       {"a/40 each/37 x/40", "each", -1, ""},
@@ -165,11 +136,8 @@ TEST(DeterminerRules, OpeningRows) {
       {"All/38 valves/11 ./48", "All", 0, ""},
       {"All/38 in/75 all/38 ./48", "All", 1, "All: message=304 entryWords=3 ruleId=6932"},
       {"All/38 in/75 the/64 ./48", "All", 2, "All: message=320 ruleId=2189"},
-      {"All/38 closed/31 ./48", "All", 3, ""},
       {"Other/38 ./48", "Other", 4, ""},
       {"Other/38 ./48 x/40 y/40", "Other", 5, nullptr, Long},
-      {"Other/38 left/43 ./48", "Other", 6, nullptr, Long},
-      {"Other/38 and/63 all/38 ./48", "Other", 7, nullptr, Long},
       {"Other/38 you/78 have/25 to/68 ./48", "Other", 8, nullptr, Long},
   };
   RunRowCases(OpeningDeterminerRows(), kCases);
@@ -190,9 +158,7 @@ TEST(NameRules, ANameSpreads) {
       {"ask/20 Mr/39{extra=x split=4} Smith/40{sub=325 msg=325} ./48", "Mr",
        "Mr: splitKind=0 extraFlag=NUL\nSmith: wordClass=39 subClass=0 message=0", "Mr"},
       {"ask/20 Mr/39 smith/10{msg=325} ./48", "Mr", "Mr: extraFlag=NUL\nsmith: wordClass=40", "Mr"},
-      {"ask/20 Mr/39 and/63 Jones/40{sub=325} ./48", "Mr", "Mr: extraFlag=NUL\nJones: wordClass=39 subClass=0", "Mr"},
       {"ask/20 Mr/39 Jones/10{sug=x msg=301} ./48", "Mr", "Mr: extraFlag=NUL\nJones: suggestion=\"\" wordClass=39 message=0", "Mr"},
-      {"ask/20 Mr/39 jones/10 ./48", "Mr", "Mr: extraFlag=NUL", "Mr"},
   };
   RunBodyCases(ApplyComparativeRules, kCases);
 }

@@ -14,7 +14,6 @@ TEST(DeterminerWordRules, FindingsByWord) {
   static const BodyCase kCases[] = {
       // The gates: a name, a number or an article after it, a preposition before it.
       {"in/60 all/38 x/30 ./48", "all", "", "all"},
-      {"do/20 all/38 the/64 ./48", "all", "", "all"},
       {"do/20 it/66 all/38 ways/11 ./48", "all",
        "all: suggestion=\"always\" message=324 entryWords=2 ruleId=7877\nways: wordClass=40", "ways", PluralSubject,
        "subjectNumber=0"},
@@ -33,17 +32,11 @@ TEST(DeterminerWordRules, FindingsByWord) {
        "any: suggestion=\"(Be specific or give range)\" entryWords=2\nfurther: wordClass=40", "further"},
       {"x/40 more/38 then/73 y/30 ./48", "more",
        "more: separatorFlag=s\nthen: suggestion=\"than\" tag=\"<AR>\" message=311 ruleId=3931", "then"},
-      {"x/40 much/38 than/73 half/30 ./48", "much", "half: suggestion=\"50%\" message=308 ruleId=3932", "much"},
       // "short" before its sentence start: the compound row alone.
       {"short/38{pos=-1} pipe/10 hose/10 ./48", "short", "short: message=317 entryWords=2 ruleId=3627", "pipe"},
       {"short/38{pos=-1} amount/10 ./48", "short", "", "short"},
-      {"a/40 short/38 time/10 ./48", "short",
-       "short: suggestion=\"(Give time ref.)\" message=305 entryWords=2 ruleId=8627\ntime: wordClass=40", "time"},
-      {"as/54 short/38 as/54 ./48", "short", "as: wordClass=40", "short"},
       {"meet/20 your/38 needs/11 x/30 ./48", "your",
        "your: message=313 entryWords=2 ruleId=2931\nneeds: wordClass=40", "needs"},
-      {"is/24 your/38 testing/23 x/30 ./48", "your",
-       "your: classCode=\"A****\" message=302 ruleId=6795\ntesting: wordClass=30", "your"},
       {"the/64 small/38{sub=12} time/10 ./48", "small",
        "small: subClass=0 message=305 entryWords=2 ruleId=3627\ntime: wordClass=40", "time"},
       {"a/40 quick/38 access/20 x/30 ./48", "quick", "quick: wordClass=30\naccess: wordClass=10", "access"},
@@ -66,31 +59,21 @@ TEST(DeterminerWordRules, RowsOfEvery) {
 TEST(DeterminerWordRules, RowsOfSameBestPossible) {
   static const RowCase kSame[] = {
       {"x/40 same/38 means/10 ./48", "same", 0, "same: suggestion=\"same type of\" message=324 entryWords=2 ruleId=7628"},
-      {"x/40 same/38 way/10 ./48", "same", 1, nullptr},
-      {"x/40 same/38 places/11 ./48", "same", 2, nullptr},
-      {"x/40 same/38 as/54 ./48", "same", 3, nullptr},
       {"x/40 same/38 valve/10 ./48", "same", 4, ""},
-      {"x/40 same/38 ./48", "same", 5, nullptr},
       {"x/40 same/38 go/20{code=V0****} ./48", "same", 6, nullptr},
       {"x/40 same/38 red/30{code=A****} ./48", "same", -1, ""},
   };
   RunRowCases(SameRows(), kSame);
   static const RowCase kBest[] = {
       {"x/40 best/38 place/10 ./48", "best", 0, "best: suggestion=\"best position\" message=324 entryWords=2 ruleId=7797"},
-      {"x/40 best/38 practices/11 ./48", "best", 1, nullptr},
-      {"x/40 best/38 times/11 ./48", "best", 2, nullptr},
-      {"x/40 best/38 fitting/10 ./48", "best", 3, nullptr},
       {"x/40 best/38 if/70 ./48", "best", 4, "best: message=324 entryWords=2 ruleId=7797"},
   };
   RunRowCases(BestRows(), kBest);
   static const RowCase kPossible[] = {
       {"possible/38 x/40 ./48", "possible", 0, ""},
       {"if/70 possible/38 x/40 ./48", "possible", 1, ""},
-      {"x/40 possible/38 times/11 ./48", "possible", 2, nullptr},
-      {"x/40 most/38 possible/38 y/30 ./48", "possible", 3, nullptr},
       {"the/64 earliest/35 possible/38 y/30 ./48", "possible", 4,
        "earliest: suggestion=\"(Give time or date ref.)\" message=324 entryWords=2 ruleId=7897"},
-      {"x/40 whenever/70 possible/38 y/30 ./48", "possible", 5, nullptr},
       {"x/40 is/24 possible/38 ./48", "possible", 6, "possible: message=302 ruleId=3897"},
   };
   RunRowCases(PossibleRows(), kPossible);
