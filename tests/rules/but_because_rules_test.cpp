@@ -14,7 +14,6 @@ TEST(BecauseRules, EachRow) {
       {"Because/62 it/66 is/24 hot/30 ./48", "Because", 0, "Because: message=302 ruleId=1522"},
       {"stop/20 because/62 of/67 heat/10 ./48", "because", 1, ""},
       {"it/66 stops/21 because/62 ./48", "because", 2, "because: message=331 ruleId=1522"},
-      {"it/66 stops/21 because/62 ,/47 then/73", "because", 2, "because: message=331 ruleId=1522"},
       {"it/66 stops/21 because/62 when/70 hot/30", "because", 3, "because: message=302 entryWords=2 ruleId=3154"},
       {"it/66 stops/21 because/62 it/66 is/24 hot/30", "because", -1, ""},
   };
@@ -29,11 +28,8 @@ TEST(SoRules, EachRow) {
       {"it/66 stops/21 so/62", "so", 2, "so: message=331 ruleId=1522"},
       {"it/66 is/24 even/50 so/62 we/78 stop/20", "so", 3,
        "even: suggestion=\"because/(Rephrase)\" message=331 entryWords=2 ruleId=6154"},
-      {"Even/50 so/62 we/78 stop/20", "so", 3,
-       "Even: suggestion=\"because/(Rephrase)\" message=331 entryWords=2 ruleId=6154"},
       {"stop/20 so/62 we/78 can/28 go/20", "so", 4, "so: suggestion=\"so that\" message=331 entryWords=2 ruleId=3154"},
       {"stop/20 so/62 ;/42 go/20", "so", 5, "so: message=312 ruleId=3154"},
-      {"stop/20 so/62 (/40 go/20", "so", 5, "so: message=312 ruleId=3154"},
       {"stop/20 so/62 it/66 goes/21", "so", 6, "so: message=312 entryWords=2 ruleId=3154"},
   };
   RunRowCases(kSo, kCases);
@@ -43,7 +39,6 @@ TEST(ButRules, EachRow) {
   static const RowCase kCases[] = {
       {"But/62 it/66 stops/21 ./48", "But", 0, "But: message=302 ruleId=3234"},
       {"it/66 stops/21 but/62 ./48", "but", 1, "but: message=331 ruleId=1522"},
-      {"stop/20 but/62 ,/47 go/20", "but", 1, "but: message=331 ruleId=1522"},
       {"stop/20 but/62 @x/40 go/20", "but", 2, "but: message=331 ruleId=1522"},
       {"it/66 is/24 ready/30 but/62 it/66 stops/21", "but", 3, "but: suggestion=\", but\" message=318 ruleId=1652"},
       // The comma coded as a verb moves after the word before it; a comma
@@ -52,20 +47,11 @@ TEST(ButRules, EachRow) {
        ",: suggestion=\",\" message=318 entryWords=2 ruleId=1452"},
       {"it/66 is/24 ready/30 x/47{code=V0****} but/62 it/66 stops/21", "but", 4,
        "x: suggestion=\"x,\" message=318 entryWords=2 ruleId=1452"},
-      {"it/66 is/24 ready/30 ,/47{code=V0**** msg=325} but/62 with/74 oil/16", "but", 5,
-       "but: message=331 entryWords=2 ruleId=1652"},
-      {"it/66 is/24 ready/30 ,/47 but/62 with/74 oil/16", "but", 5, "but: message=331 entryWords=2 ruleId=1652"},
       {"x/10 ,/47 but/62 can/28 be/25 used/22", "but", 6, "but: message=302 entryWords=3 ruleId=2151"},
-      {"x/10 ,/47 but/62 can/28 go/20", "but", 7, ""},
       // "not" is of class 29: "but not limited" ends here.
       {"x/10 ,/47 but/62 not/29 limited/30 to/68", "but", 7, ""},
       {"x/10 ,/47 but/62 using/23 oil/16", "but", 8, "but: message=313 entryWords=2 ruleId=1541"},
-      {"x/10 ,/47 but/62 using/23{mark=1} oil/16", "but", -1, ""},
-      {"x/10 ,/47 but/62 only/50 for/65 oil/16", "but", 9, "only: message=304 ruleId=1542"},
       {"x/10 ,/47 but/62 no/77 oil/16", "but", 11, "no: suggestion=\"not\" message=301 ruleId=1543"},
-      {"x/10 ,/47 but/62 if/70 hot/30", "but", 12, "but: message=302 entryWords=2 ruleId=5154"},
-      {"x/10{token=9} but/62 still/71 hot/30", "but", 12, "but: message=302 entryWords=2 ruleId=5154"},
-      {"x/10 ,/47 but/62 which/69 is/24", "but", 13, "but: message=302 entryWords=2 ruleId=5154"},
       {"x/10 ,/47 but/62 is/24 having/25 y/10", "but", 14,
        "but: suggestion=\"but has/but have\" message=302 entryWords=3 ruleId=7154"},
       {"x/10 ,/47 but/62 the/64 valve/10", "but", -1, ""},
@@ -84,8 +70,6 @@ TEST(ButBecauseBody, ChainsAndResumeWords) {
       // A sentence end after "so" keeps its class: it is not covered.
       {"it/66 stops/21 so/62 ./48 Go/20", "so", "so: message=331 ruleId=1522", "so"},
       {"it/66 stops/21 so/62", "so", "so: message=331 ruleId=1522", "so"},
-      {"it/66 is/24 even/50 so/62 we/78 stop/20", "so",
-       "even: suggestion=\"because/(Rephrase)\" message=331 entryWords=2 ruleId=6154", "so"},
       {"x/10 ,/47 but/62 not/29 limited/30 to/68", "but", "", "but"},
       {"x/10 ,/47 but/62 no/77 oil/16", "but", "no: suggestion=\"not\" message=301 ruleId=1543", "no"},
       {"x/10 ,/47 but/62 is/24 having/25 y/10", "but",
