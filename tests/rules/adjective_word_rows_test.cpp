@@ -14,9 +14,6 @@ TEST(AdjectiveWordRows, BothClearGeneral) {
       {"on/75 both/30 sides/11{msg=300} ./48", "both", 0, "sides: message=0"},
       {"in/75 both/30 cases/11{code=N*S***} ./48", "both", 2,
        "in: suggestion=\"in each/the two\" message=331 entryWords=2 ruleId=5894"},
-      {"a/40 both/30 of/67{code=A****} ./48", "both", 4,
-       "both: suggestion=\"each of\" message=320 entryWords=2 ruleId=5894"},
-      {"a/40 both/30 max/45{code=N****} ./48", "both", 6, ""},
       {"a/40 both/30 valves/11{code=N****} ./48", "both", 7,
        "both: suggestion=\"(the two ...)\" message=331 ruleId=5894"},
   };
@@ -24,11 +21,8 @@ TEST(AdjectiveWordRows, BothClearGeneral) {
   static const RowCase kClear[] = {
       {"a/40 push/20 clear/30 y/66 ./48", "clear", 0,
        "push: suggestion=\"lift xxx above / lift xxx away from\" message=300 entryWords=2 ruleId=6012"},
-      {"a/40 become/20 clear/30 y/66 ./48", "clear", 1, ""},
       {"a/40 clear/30 fault/20 ./48", "clear", 4,
        "clear: suggestion=\"Correct the fault/Reset the ...\" message=300 entryWords=2 ruleId=3612"},
-      {"a/40 clear/30 out/61 ./48", "clear", 6,
-       "clear: suggestion=\"Remove/Removes/visible\" message=300 entryWords=2 ruleId=3612"},
       {"a/40 clear/30{sub=5 msg=301} y/66 ./48", "clear", 7,
        "clear: suggestion=\"(Rephrase)\" subClass=0 message=300 ruleId=5687"},
   };
@@ -39,7 +33,6 @@ TEST(AdjectiveWordRows, BothClearGeneral) {
        "general: suggestion=\"information about/(Rephrase)\" message=313 entryWords=2 ruleId=4627"},
       {"a/64 General/30 Widget/10{msg=325} ./48", "General", 3,
        "General: wordClass=39\nWidget: wordClass=39 message=0"},
-      {"a/64 general/30 y/66 ./48", "general", 5, "general: message=327 ruleId=4627"},
   };
   RunRowCases(General(), kGeneral);
 }
@@ -49,12 +42,8 @@ TEST(AdjectiveWordRows, FreeFull) {
       {"a/40 free/30 airflow/10 ./48", "free", 0, ""},
       {"a/40 free/30 to/68 move/20 ./48", "free", 3,
        "free: suggestion=\"can be\" message=301 entryWords=3 ruleId=2787"},
-      {"a/40 swinging/23 free/30 y/66 ./48", "free", 5,
-       "swinging: suggestion=\"move/release/turn\" message=313 ruleId=2787"},
       {"a/40 b/40 for/65 free/30 y/66 ./48", "free", 18,
        "for: suggestion=\"at no cost\" message=313 entryWords=2 ruleId=2787"},
-      {"a/40 become/20{msg=302} free/30 y/66 ./48", "free", 20,
-       "become: suggestion=\"becomes loose/become loose/is loose\" message=300 entryWords=2 ruleId=2787"},
       {"a/40 free/30 y/66 ./48", "free", -1, ""},
   };
   // Row 12 ("flowing"): row 0 takes every word beginning with "flow".
@@ -67,9 +56,6 @@ TEST(AdjectiveWordRows, FreeFull) {
        "full: suggestion=\"complete description\" message=305 entryWords=2 ruleId=4831"},
       {"a/64 full/30 pressure/10 ./48", "full", 8,
        "full: suggestion=\"(Give a pressure range)\" message=305 entryWords=2 ruleId=4831"},
-      {"a/64 full/30 assembly/10 ./48", "full", 13, "full: message=305 entryWords=2 ruleId=4831"},
-      {"a/64 full/30 attention/10 ./48", "full", 14,
-       "full: suggestion=\"(Give measurement ref.)\" message=305 entryWords=2 ruleId=7627"},
       {"a/64 full-scale/30 y/66 ./48", "full-scale", 15,
        "full-scale: suggestion=\"(Give measurement for full)\" message=305 ruleId=3627"},
       {"a/64 full/30 valve/10 ./48", "full", -1, ""},
@@ -86,11 +72,8 @@ TEST(AdjectiveWordRows, HWords) {
   };
   RunRowCases(HWord(), kH);
   static const RowCase kHot[] = {
-      {"a/40 hot/30 wire/10 ./48", "hot", 0, ""},
       {"a/40 b/40 gets/21 hot/30 y/66 ./48", "hot", 3,
        "gets: suggestion=\"become/becomes/became/is/are\" message=313 entryWords=2 ruleId=5687"},
-      {"a/40 b/40 c/40 hot/30 wire/10 ./48", "hot", 4,
-       "hot: suggestion=\"(Rephrase - heat or electric)\" message=305 entryWords=2 ruleId=5687"},
       {"a/40 b/40 c/40 hot/30 day/10 ./48", "hot", 5,
        "hot: suggestion=\"(Give daily temp. range)\" message=305 entryWords=2 ruleId=5687"},
       {"a/40 b/40 c/40 hot/30 y/66 ./48", "hot", -1, ""},
@@ -100,7 +83,6 @@ TEST(AdjectiveWordRows, HWords) {
       {"a/64 hard/30 hat/10 ./48", "hard", 0,
        "hard: suggestion=\"protective headgear/hard hat symbol\" message=324 entryWords=2 ruleId=6627"},
       {"a/40 b/40 is/24{code=V0****} hard/30 y/66 ./48", "hard", 1, "hard: message=321 ruleId=6558"},
-      {"a/40 b/40 c/40 hard/30 issues/11 ./48", "hard", 2, "hard: message=321 entryWords=2 ruleId=5558"},
       {"a/64 hard/30 y/66 ./48", "hard", 5, "hard: suggestion=\"difficult\" message=324 ruleId=4627"},
   };
   RunRowCases(Hard(), kHard);
@@ -108,26 +90,19 @@ TEST(AdjectiveWordRows, HWords) {
 
 TEST(AdjectiveWordRows, HighLow) {
   static const RowCase kHigh[] = {
-      {"a/64 high/30 y/66{split=4} ./48", "high", 0, ""},
       {"a/40 relatively/50 high/30 y/66 ./48", "high", 1,
        "relatively: suggestion=\"(Give range)\" message=305 entryWords=2 ruleId=5558"},
       {"a/64 high/30 pressure/10 pumps/11 ./48", "high", 4,
        "high: suggestion=\"high-pressure\" message=317 entryWords=2 ruleId=2730"},
       {"a/64 high/30 pressure/10{token=1} pumps/11 ./48", "high", 5,
        "high: suggestion=\"high-pressure\" message=317 ruleId=2730"},
-      {"a/64 high/30 impact/10 ./48", "high", 7, "high: message=321 entryWords=2 ruleId=5558 verbForm=0"},
       {"a/64 high/30 force/10 ./48", "high", 11, "high: suggestion=\"(Give a Range)\" message=305 ruleId=4536"},
-      {"a/64 high/30 current/10 meter/10 ./48", "high", 12,
-       "high: suggestion=\"high-current\" message=317 entryWords=2 ruleId=9216"},
       // Before its sentence start the word goes straight to the quantities.
       {"is/24 high/30{pos=-1} forces/11 ./48", "high", 11, nullptr},
   };
   RunRowCases(High(), kHigh);
   static const RowCase kLow[] = {
       {"a/40 b/40 low-cost/30 valve/10 ./48", "low-cost", 0, ""},
-      {"a/40 b/40 low/30 noise/10 pump/10 ./48", "low", 1,
-       "low: suggestion=\"low-noise\" message=317 entryWords=2 ruleId=2530"},
-      {"a/64 low/30 oil/16 ./48", "low", 9, "low: suggestion=\"(Give a Range)\" message=305 ruleId=4536"},
       {"a/64 low/30 not/29 ./48", "low", 12, "a: suggestion=\"(Give a range)\" message=305 entryWords=2 ruleId=5558"},
       {"valve/10{split=4} low/30 pump/10 ./48", "low", 14, "low: message=317 ruleId=5558"},
       {"a/64 low/30 y/66 ./48", "low", -1, ""},
@@ -139,26 +114,18 @@ TEST(AdjectiveWordRows, LightLongOpenShort) {
   static const RowCase kLight[] = {
       {"the/64 lamp/10 lights/30 up/61 ./48", "lights", 0,
        "lights: suggestion=\"illuminates\" message=315 entryWords=2 ruleId=6558"},
-      {"a/64 light/30 y/66 off/61 ./48", "light", 4,
-       "light: suggestion=\"not illuminated\" message=315 entryWords=2 ruleId=6558"},
       {"the/64 switch/10 light/30 off/61 ./48", "light", 5,
        "light: suggestion=\"put the switch in the OFF position\" message=315 ruleId=6558"},
-      {"a/64 light/30 touch/10 ./48", "light", 6,
-       "light: suggestion=\"(Give measurement or range.)\" message=305 entryWords=2 ruleId=7558"},
       {"a/64 light/30 y/66 ./48", "light", -1, ""},
   };
   RunRowCases(Light(), kLight);
   static const RowCase kLong[] = {
       {"a/64 long/30 periods/11 of/67 time/10 ./48", "long", 0,
        "long: suggestion=\"(Give time ref.)\" message=324 entryWords=4 ruleId=7627"},
-      {"a/64 long/30 distance/10 is/24 ./48", "long", 4,
-       "long: suggestion=\"(Give measurement)\" message=305 entryWords=2 ruleId=8627"},
       {"a/64 long/30 y/66 of/67 ./48", "long", 5,
        "long: suggestion=\"(Give measurement)\" message=305 entryWords=2 ruleId=8627"},
       {"a/64 long/30 distance/10 pump/10 ./48", "long", 6,
        "long: suggestion=\"long-distance\" message=317 entryWords=2 ruleId=4873"},
-      {"a/64 long/30 pipe/10 run/10 ./48", "long", 8,
-       "long: suggestion=\"long-pipe\" message=317 entryWords=2 ruleId=3627"},
       {"a/64 long/30 y/66 ./48", "long", -1, ""},
   };
   // Row 7 (a word of class 67 after the next): the measure row 5 takes it,
@@ -166,28 +133,23 @@ TEST(AdjectiveWordRows, LightLongOpenShort) {
   RunRowCases(Long(), kLong);
   static const RowCase kOpen[] = {
       {"a/64 open/30 y/66{mark=1} ./48", "open", 0, ""},
-      {"a/64 open/30 ./48", "open", 1, ""},
       {"a/64 circuit/10 open/30 y/66 ./48", "open", 2,
        "circuit: suggestion=\"open-circuit\" message=314 entryWords=2 ruleId=4218"},
       {"a/64 valve/10 open/30 ,/47", "open", 3, "open: message=302 ruleId=6479"},
-      {"a/64 open/30 up/61 ./48", "open", 5, "open: message=315 entryWords=2 ruleId=4018"},
       {"a/64 opens/30 y/66 ./48", "opens", -1, ""},
   };
   // Row 6 (a noun before, a comma after, further in): row 3 takes it.
   RunRowCases(Open(), kOpen);
   static const RowCase kShort[] = {
-      {"5/49 short/30 y/66 ./48", "short", 0, ""},
       {"as/54{msg=302 sub=7} short/30 as/54 ./48", "short", 2, "as: subClass=0 message=0\nas: wordClass=40"},
       {"a/40 short/30 circuit/10 ./48", "short", 4,
        "short: suggestion=\"short-circuit\" wordClass=10 message=317 entryWords=2 ruleId=5266"},
       {"a/40 short/30 pulses/11 ./48", "short", 5,
        "short: suggestion=\"(second/millisecond pulses)\" wordClass=10 message=305 entryWords=2 ruleId=5466"},
-      {"a/40 short/30 valve/10 ./48", "short", 19, ""},
       {"the/64 short/30 y/66 ./48", "short", 20,
        "short: suggestion=\"short-circuit/cause a short-circuit\" message=314 ruleId=7629"},
       {"a/40 short/30 amount/40 of/67 time/10 ./48", "short", 22,
        "short: suggestion=\"(Give time Ref.)\" message=305 entryWords=4 ruleId=7629"},
-      {"a/40 short/30 at/60 ./48", "short", 23, "short: suggestion=\"short-circuit\" message=314 ruleId=9327"},
       {"a/40 short/30 y/66 ./48", "short", -1, ""},
   };
   // Row 14 ("pulse"): row 5 takes every word beginning with "pulse".

@@ -19,7 +19,6 @@ TEST(AdverbChainsL, LightlyAndLater) {
   static const RowCase kLater[] = {
       {"Keep/20 it/66 later/52 use/20", "later", 0,
        "later: suggestion=\"subsequent operation/(Rephrase)\" message=313 entryWords=2 ruleId=1241"},
-      {"Do/20 it/66 and/63 later/52 ./48", "later", 1, "later: suggestion=\"higher/(Rephrase)\" message=324 ruleId=1241"},
       {"Do/20 it/66 then/73 later/52 ,/47", "later", 2, "later: message=302 ruleId=7968"},
       // The second or third word of the sentence.
       {"Do/20 later/52 ,/47", "later", -1, ""},
@@ -29,10 +28,8 @@ TEST(AdverbChainsL, LightlyAndLater) {
 
 TEST(AdverbChainsA, AwayAloneAlwaysAgain) {
   static const RowCase kAway[] = {
-      {"Move/20 it/66 away/52 from/67", "away", 0, ""},
       {"Cut/20 away/52 metal/16", "away", 1, "Cut: suggestion=\"remove/cut/removal\" message=315 entryWords=2 ruleId=1845"},
       {"x/40 falls/21 away/52 y/40", "away", 2, "falls: suggestion=\"fall from/falls from\" message=315 entryWords=2 ruleId=1845"},
-      {"Move/20 it/66 away/52 ./48", "away", 5, "away: message=333 ruleId=1845"},
       {"Move/20 it/66 away/52 now/52", "away", 7, "away: suggestion=\"away from\" message=331 ruleId=1845"},
   };
   RunRowCases(ChainRows("away"), kAway);
@@ -44,15 +41,12 @@ TEST(AdverbChainsA, AwayAloneAlwaysAgain) {
   RunRowCases(ChainRows("alone"), kAlone);
   static const RowCase kAlways[] = {
       {"Do/20 it/66 always/52 ./48", "always", 0, "always: message=333 ruleId=7958"},
-      {"By/65 means/10 always/52 x/40", "always", 1, "means: message=313 entryWords=2 ruleId=7958"},
       {"It/66 always/52 works/21", "always", -1, ""},
   };
   RunRowCases(ChainRows("always"), kAlways);
   static const RowCase kAgain[] = {
       {"Do/20 it/66 again/52 start/20", "again", 0, "again: message=302 entryWords=2 ruleId=1232"},
-      {"Do/20 it/66 again/52 ,/47", "again", 1, "again: message=304 ruleId=1632"},
       {"It/66 started/22 again/52 x/40", "again", 3, "started: suggestion=\"restarted\" message=300 ruleId=7232"},
-      {"It/66 set/20 again/52 x/40", "again", 4, "set: suggestion=\"reset\" message=300 ruleId=7232"},
       // A special token of class 20 is no verb to cover.
       {"Do/20 it/66 again/52 start/20{token=9}", "again", -1, ""},
   };
@@ -67,12 +61,10 @@ TEST(AdverbChainsA, AlreadyApartApproximately) {
   RunRowCases(ChainRows("already"), kAlready);
   static const RowCase kApart[] = {
       {"Keep/20 apart/52 by/65 5/49", "apart", 0, "apart: message=302 ruleId=7648"},
-      {"Keep/20 the/40 parts/11 apart/52 ./48", "apart", 1, "apart: message=333 ruleId=4255"},
       {"Keep/20 apart/52 ./48", "apart", -1, ""},
   };
   RunRowCases(ChainRows("apart"), kApart);
   static const RowCase kApproximately[] = {
-      {"It/66 not/29 approximately/52", "approximately", 0, ""},
       {"It/66 weighs/21 approximately/52 5/49", "approximately", 1,
        "weighs: suggestion=\"(Give a weight range)\" message=300 ruleId=4255"},
       {"It/66 is/24 approximately/52 5/49", "approximately", -1, ""},
@@ -83,12 +75,9 @@ TEST(AdverbChainsA, AlreadyApartApproximately) {
 TEST(AdverbChainsA, AlsoAndOnly) {
   static const RowCase kCases[] = {
       {"It/66 also/52 ,/47", "also", 0, "also: message=302 ruleId=4255"},
-      {"It/66 also/52 as/54", "also", 1, "also: suggestion=\"for/(Rephrase)\" message=302 entryWords=2 ruleId=4153"},
       {"It/66 only/52 if/70", "only", 4, "only: message=302 entryWords=2 ruleId=4153"},
       {"You/78 also/52 need/20 to/68", "also", 8, "also: suggestion=\"must\" message=335 entryWords=3 ruleId=5153"},
       {"It/66 also/52 needs/21", "also", -1, ""},
-      {"It/66 is/24 also/52 x/40", "also", 9, "also: message=304 ruleId=4255"},
-      {"It/66 also/52 hot/30", "also", 12, "also: message=333 ruleId=9217"},
       {"It/66 also/52 ./48", "also", 13, "also: message=302 ruleId=6255"},
       {"Valve/10 also/52 ./48", "also", -1, nullptr},
   };
@@ -97,26 +86,19 @@ TEST(AdverbChainsA, AlsoAndOnly) {
 
 TEST(AdverbChainsB, Back) {
   static const RowCase kCases[] = {
-      {"x/40 draw/20 back/52 y/40", "back", 0,
-       "draw: suggestion=\"retract/move from ... to\" message=315 entryWords=2 ruleId=2948"},
       {"Remove/20 back/52{mark=1} cover/10", "back", 5, "back: wordClass=10"},
       {"x/40 back/52{sub=325} of/67", "back", 6, "back: wordClass=10 subClass=0"},
-      {"x/40 back/52 and/63 forth/40", "back", 10, "back: suggestion=\"from ... to\" message=305 entryWords=3 ruleId=2948"},
       // The verb before "back", by its letters.
       {"x/40 push/20 back/52 y/40", "back", 14, "push: suggestion=\"remove\" message=315 entryWords=2 ruleId=4938"},
       {"x/40 came/22 back/52 y/40", "back", 30, "came: suggestion=\"return/go to\" message=315 entryWords=2 ruleId=4938"},
       {"x/40 fall/20 back/52 y/40", "back", 37, "fall: suggestion=\"fall/fell/fallen\" message=315 entryWords=2 ruleId=4938"},
       // A special token before "back" is no verb.
       {"x/40 push/20{token=9} back/52 y/40", "back", -1, nullptr},
-      // The word after "back".
-      {"x/40 back/52 below/52", "back", 38, "back: suggestion=\"go/move... under\" message=324 entryWords=2 ruleId=9845"},
       {"x/40 back/52 if/70", "back", 40, "back: suggestion=\"(Rephrase)\" message=324 entryWords=2 ruleId=9845"},
       {"x/40 back/52 inside/75", "back", 6, nullptr},
       {"x/40 back/52 inside/40", "back", 41, "back: suggestion=\"into/move to\" message=324 entryWords=2 ruleId=9845"},
       {"x/40 get/20 back/52 to/68{msg=331}", "back", 50,
        "get: suggestion=\"go to\" message=313 entryWords=3 ruleId=4664\nto: message=0"},
-      {"x/40 not/29 back/52 in/60 service/10", "back", 51,
-       "not: suggestion=\"not available for operation\" message=313 entryWords=4 ruleId=4664"},
       {"x/40 put/20 back/52 in/60 position/10", "back", 52,
        "put: suggestion=\"in the correct position\" message=313 entryWords=4 ruleId=4664\nin: wordClass=40\n"
        "position: wordClass=40"},
@@ -133,7 +115,6 @@ TEST(AdverbChainsB, Back) {
 TEST(AdverbChainsB, BothAndBelow) {
   static const RowCase kBoth[] = {
       {"Clean/20 BOTH/52 sides/11", "BOTH", 0, "BOTH: suggestion=\"THE TWO\" message=301 ruleId=2885"},
-      {"Clean/20 both/52 ends/11", "both", 1, "both: suggestion=\"the two\" message=301 ruleId=2885"},
       {"Clean/20 both/52 x/40", "both", 2, "both: suggestion=\"for/the two\" message=327 ruleId=2896"},
       {"x/40 in/75 both/52 cases/11{code=NMP***}", "both", 3,
        "in: suggestion=\"in each/the two\" message=331 entryWords=2 ruleId=5894"},
@@ -142,8 +123,6 @@ TEST(AdverbChainsB, BothAndBelow) {
   RunRowCases(ChainRows("both"), kBoth);
   static const RowCase kBelow[] = {
       {"x/40 Below/52 50/49", "Below", 0, "Below: suggestion=\"Less than\" tag=\"<AR>\" message=311 ruleId=1767"},
-      {"x/40 below/52 5/40", "below", 2, "below: suggestion=\"less than\" tag=\"<AR>\" message=311 ruleId=1767"},
-      {"x/40 step/20 below/52 y/40", "below", 3, ""},
       {"x/40 see/20 below/52 y/40", "below", 5, "see: suggestion=\"shown below\" message=324 entryWords=2 ruleId=4257"},
       {"x/40 drops/21 below/52 y/40", "below", 6, "drops: suggestion=\"less than\" message=324 entryWords=2 ruleId=4257"},
       {"x/40 below/52 :/42", "below", 8, "below: message=324 ruleId=3245"},

@@ -28,7 +28,6 @@ TEST(AdverbChainsN, NormallyNowPastQuietly) {
   RunRowCases(ChainRows("now"), kNow);
   static const RowCase kPast[] = {
       {"x/40 past/52 year/10", "past", 0, "past: suggestion=\"(Give year or year range)\" message=305 ruleId=5129"},
-      {"x/40 past/52 5/40", "past", 2, ""},
       {"is/24 past/52 x/40", "past", 3, "past: message=300 ruleId=5129"},
       {"x/40 past/52 y/40", "past", -1, ""},
   };
@@ -42,14 +41,10 @@ TEST(AdverbChainsN, NormallyNowPastQuietly) {
 TEST(AdverbChainsO, Over) {
   static const RowCase kCases[] = {
       {"x/40 over/52{mark=1} y/40", "over", 0, "over: message=302 ruleId=2936"},
-      {"x/40 over/52 and/63 around/73", "over", 2, "over: suggestion=\"around\" message=313 entryWords=3 ruleId=4237"},
       {"x/40 over/52 heating/23", "over", 4, nullptr, LongSentence},
       {"x/40 over/52 heating/23", "over", 18, nullptr},
-      {"x/40 well/50 over/52 y/40", "over", 5,
-       "well: suggestion=\"(Give range measurement)\" message=305 entryWords=2 ruleId=2246"},
       {"x/40 running/23 over/52 y/40", "over", 11, "running: suggestion=\"(Rephrase)\" message=305 entryWords=2 ruleId=2246"},
       {"x/40 over/52 5/49", "over", 15, "over: suggestion=\"more than\" message=305 ruleId=2237"},
-      {"x/40 over/52 y/40", "over", -1, "", LongSentence},
       // Only an "and" of another class than 63 reaches the row of "and above".
       {"x/40 over/52 and/40 above/73", "over", 19, nullptr, LongSentence},
       {"x/40 over/52 and/63 above/73", "over", -1, nullptr, LongSentence},
@@ -66,7 +61,6 @@ TEST(AdverbChainsS, SingleSuchStill) {
   };
   RunRowCases(ChainRows("single"), kSingle);
   static const RowCase kSuch[] = {
-      {"x/40 such/52 signs/11", "such", 0, "such: suggestion=\"indications\" message=301 entryWords=2 ruleId=1247"},
       {"x/40 such/52 as/54", "such", 3, "such: suggestion=\"for example\" message=331 entryWords=2 ruleId=3247"},
       {"x/40 such/52{sug=these} as/54", "such", 3,
        "such: suggestion=\"these/for example\" message=331 entryWords=2 ruleId=3247"},
@@ -77,10 +71,8 @@ TEST(AdverbChainsS, SingleSuchStill) {
   // The article of *in such a manner* ends the body at its gate.
   RunRowCases(ChainRows("such"), kSuch);
   static const RowCase kStill[] = {
-      {"x/40 still/52 ./48", "still", 0, "still: message=333 ruleId=6232"},
       {"x/40 is/24 still/52 y/40", "still", 2,
        "is: suggestion=\"continues to .../continue to ...\" message=302 entryWords=2 ruleId=1240"},
-      {"x/40 still/52 y/22", "still", 5, "still: message=304 ruleId=1937"},
       // "being" is class 25 in the dictionary, which row 5 takes first.
       {"x/40 still/52 being/40", "still", 6,
        "still: suggestion=\"continues to/continue to\" message=302 entryWords=2 ruleId=1240"},
@@ -104,12 +96,10 @@ TEST(AdverbChainsS, SuchAsIsBounded) {
 TEST(AdverbChainsT, Than) {
   static const RowCase kCases[] = {
       {"x/40 than/52 ./48", "than", 0, "than: message=321 ruleId=7148"},
-      {"x/40 than/52 ,/47", "than", 0, nullptr},
       {"a/40 b/40 different/30 than/52 y/40", "than", 2,
        "different: suggestion=\"different from\" message=305 entryWords=2 ruleId=7948"},
       {"b/40 different/30 than/52 y/40", "than", -1, ""},
       {"a/40 b/40 weaker/34 than/52 y/40", "than", 9, "weaker: suggestion=\"less than/not strong\" message=305 entryWords=2 ruleId=7948"},
-      {"a/40 b/40 higher/34 than/52 y/40", "than", -1, ""},
       {"x/40 than/52 that/69", "than", 12, nullptr},
   };
   // Row 0 takes the comma first.
@@ -118,19 +108,15 @@ TEST(AdverbChainsT, Than) {
 
 TEST(AdverbChainsT, TooVeryThusTogether) {
   static const RowCase kTooVery[] = {
-      {"x/40 too/52 important/30", "too", 0, nullptr},
       {"x/40 very/52 useful/30", "very", 1,
        "very: suggestion=\"applicable/serviceable\" message=324 entryWords=2 ruleId=1835"},
       {"x/40 too/52 remove/20", "too", 3, "too: suggestion=\"to\" message=311 ruleId=5932"},
       {"x/40 too/52 tight/30", "too", 4, "too: suggestion=\"(Give torque value or range)\" message=305 entryWords=2 ruleId=1336"},
       // The measure words: a stem and near misses.
       {"x/40 too/52 close/30", "too", 5, "too: suggestion=\"(Give range or measure)\" message=305 entryWords=2 ruleId=1336"},
-      {"x/40 very/52 far/30 y/40", "very", 5, nullptr},
       {"x/40 very/52 farther/34", "very", -1, nullptr},
-      {"x/40 too/52 tiny/30", "too", -1, nullptr},
       {"x/40 too/52 similar/30 to/68", "too", 6,
        "too: suggestion=\"equivalent\" message=313 entryWords=3 ruleId=1235"},
-      {"x/40 too/52 ./48", "too", 7, "too: message=327 ruleId=4188"},
       {"x/40 too/52 y/40", "too", 8, "too: message=304 ruleId=6188"},
   };
   RunRowCases(ChainRows("too"), kTooVery);
@@ -143,11 +129,8 @@ TEST(AdverbChainsT, TooVeryThusTogether) {
       {"x/40 together/52 ,/47", "together", 0, "together: message=333 ruleId=3342"},
       {"x/40 added/22 together/52 y/40", "together", 1,
        "added: suggestion=\"add\" message=324 entryWords=2 ruleId=2343"},
-      {"x/40 bolted/22 together/52 y/40", "together", 3,
-       "bolted: suggestion=\"connect/connected/operate together\" message=324 entryWords=2 ruleId=2343"},
       {"a/40 b/40 goes/21 together/52 z/40", "together", 5, "together: message=304 ruleId=3343"},
       {"b/40 goes/21 together/52 z/40", "together", -1, ""},
-      {"x/40 together/52 ./48", "together", 6, ""},
       {"x/40 fitted/31 together/52 z/40", "together", 7, "together: message=333 ruleId=2342"},
   };
   RunRowCases(ChainRows("together"), kTogether);
@@ -161,7 +144,6 @@ TEST(AdverbChainsW, WellWhatWhere) {
   };
   RunRowCases(ChainRows("well"), kWell);
   static const RowCase kWhat[] = {
-      {"x/40 what/52{mark=1} y/40", "what", 0, nullptr},
       {"x/40 what/52", "what", 2, "what: message=313 ruleId=1170"},
       {"a/40 b/40 what/52 is/24", "what", 3, "what: message=320 entryWords=2 ruleId=170"},
       {"b/40 what/52 is/24", "what", -1, nullptr},
@@ -172,10 +154,8 @@ TEST(AdverbChainsW, WellWhatWhere) {
       {"x/40 where/52 is/24", "where", 0, "where: suggestion=\"were\" message=311 ruleId=4154"},
       {"a/40 valve/10 where/52 pump/10 y/40", "where", 1, nullptr},
       {"valve/10 where/52 pump/10 y/40", "where", -1, nullptr},
-      {"x/40 where/52 it/66 runs/21{code=V0****}", "where", 3, "it: message=320 ruleId=4154"},
       {"a/40 b/40 tell/20 where/52 y/40", "where", 4,
        "tell: suggestion=\"find/know/show\" message=324 entryWords=2 ruleId=4154"},
-      {"a/40 b/40 way/10 where/52 y/40", "where", 6, nullptr},
       {"b/40 way/10 where/52 y/40", "where", -1, ""},
   };
   RunRowCases(ChainRows("where"), kWhere);

@@ -13,13 +13,10 @@ TEST(AsRules, GatesAndSentenceStart) {
   static const BodyCase kCases[] = {
       // The end of the clause or of the text, at any position.
       {"Stop/20 as/54 ,/47 now/50 ./48", "as", "as: message=331 ruleId=7664", "as"},
-      {"Stop/20 as/54", "as", "as: message=331 ruleId=7664", "as"},
-      // *as shown* passes over its word; *as indicated* is rewritten; a
-      // number ends the call.
+      // *as shown* passes over its word; *as indicated* is rewritten.
       {"Fit/20 it/66 as/54 shown/22 ./48", "as", "", "shown"},
       {"Fit/20 it/66 as/54 indicated/22 ./48", "as",
        "as: suggestion=\"as shown\" message=331 entryWords=2 ruleId=8328\nindicated: wordClass=40", "indicated"},
-      {"Fit/20 it/66 as/54 5/49 ./48", "as", "", "as"},
       // *as it is*: "When" at the start, "when" inside.
       {"As/54 it/66 is/24 hot/30 ./48", "As",
        "As: suggestion=\"When\" message=331 entryWords=3 ruleId=8864\nit: wordClass=40\nis: wordClass=40", "is"},
@@ -27,12 +24,9 @@ TEST(AsRules, GatesAndSentenceStart) {
       {"As/54 an/64 alternative/10 ,/47 stop/20 ./48", "As",
        "As: suggestion=\"different/(Rephrase)\" message=331 entryWords=3 ruleId=8164\nan: wordClass=40\n"
        "alternative: wordClass=40", "alternative"},
-      {"As/54 you/66 can/28 see/20 ./48", "As", "As: message=302 entryWords=2 ruleId=5582\nyou: wordClass=40",
-       "you"},
       {"As/54 quickly/50 as/54 possible/30 ,/47 ./48", "As",
        "As: suggestion=\"(Give time Ref.)\" message=305 entryWords=4 ruleId=2679\nquickly: wordClass=40\n"
        "as: wordClass=40\npossible: wordClass=40", "possible"},
-      {"As/54 before/70 ,/47 stop/20 ./48", "As", "As: message=331 ruleId=2679", "As"},
   };
   RunBodyCases(ApplyAsRules, kCases);
 }
@@ -51,7 +45,6 @@ TEST(AsRules, InsideASentence) {
   static const BodyCase kCases[] = {
       // After a dropped "the", unless a participle stands before "as".
       {"Stop/20 as/54 pump/10{mark=1} turns/21 ./48", "as", "", "as"},
-      {"Use/20 rated/31 as/54 result/10{mark=1} ./48", "as", "result: message=302 ruleId=3582", "result"},
       // *X as*: the finding covers both words and sits on X.
       {"Item/10 designated/22 as/54 B/10 ./48", "as",
        "designated: suggestion=\"as shown in/for/description\" message=324 entryWords=2 ruleId=4763", "as"},
@@ -62,13 +55,9 @@ TEST(AsRules, InsideASentence) {
       {"Stop/20 it/66 as/54 soon/50 as/54 you/66 can/28 ./48", "as",
        "as: suggestion=\"(Give length ref.)\" message=302 entryWords=3 ruleId=7664\nsoon: wordClass=40\n"
        "as: wordClass=40", "as#2"},
-      {"Use/20 oil/16 as/54 well/50 as/54 grease/16 ./48", "as",
-       "as: suggestion=\"(Delete phrase)\" message=302 entryWords=3 ruleId=7664\nwell: wordClass=40\n"
-       "as: wordClass=40", "as#2"},
       // *as needed* after a noun is left alone.
       {"Do/20 it/66 as/54 needed/22 ./48", "as", "as: message=320 entryWords=2 ruleId=8864\nneeded: wordClass=40",
        "needed"},
-      {"Add/20 oil/16 as/54 needed/22 ./48", "as", "", "as"},
       // *as quick and as*: passed over up to the second "as".
       {"Do/20 it/66 as/54 quick/30 and/63 as/54 safe/30 ./48", "as", "", "and"},
       {"Do/20 it/66 as/54 opposed/22 to/68 B/10 ./48", "as",
@@ -98,15 +87,10 @@ TEST(AsAsRules, ComparisonsFromTheBody) {
       // *and as*: the conjunction gets the advice, covering both words.
       {"Stop/20 it/66 and/63 as/54 fast/50 as/54 you/66 can/28 ./48", "as",
        "and: suggestion=\"or when\" message=302 entryWords=2 ruleId=4682", "as"},
-      {"Fit/20 it/66 to/68 As/54 <ref>/40 as/54 ./48", "As",
-       "As: suggestion=\"Assembly\" message=302 ruleId=4682", "As"},
       {"Set/20 it/66 as/54 early/50 as/54 six/49 ./48", "as",
        "as: suggestion=\"(Give measurement)\" message=302 entryWords=3 ruleId=3582\nearly: wordClass=40\n"
        "as: wordClass=40", "as#2"},
-      {"Set/20 it/66 as/54 is/24 as/54 six/49 ./48", "as", "as: message=335 entryWords=2 ruleId=9660", "is"},
       {"Set/20 it/66 as/54 hot/30 as/54 oil/16 ./48", "as", "", "as"},
-      // After a participle a dropped "the" reaches the comparison rules.
-      {"Use/20 rated/31 as/54 above/73{mark=1} as/54 six/49 ./48", "as", "as: message=321 ruleId=9563", "as"},
       {"Set/20 it/66 as/54 over/60 as/54 six/49 ./48", "as",
        "as: suggestion=\"more than/because\" message=331 entryWords=2 ruleId=8763\nover: wordClass=40", "over"},
       {"Set/20 it/66 as/54 fast/40 as/54 six/49 ./48", "as", "as: message=331 ruleId=9664", "as"},

@@ -19,11 +19,8 @@ TEST(ComparativeRules, Steps) {
       {"a/40 higher/34{mark=1} b/10{mark=1} ./48", "higher", "higher: message=327 ruleId=7864", "higher"},
       // The article before it: no finding.
       {"the/64 higher/34 model/10 ./48", "higher", "", "higher"},
-      {"it/66 is/24 slightly/34 open/30 ./48", "slightly", "slightly: message=305 ruleId=3864", "slightly"},
       {"the/64 next/38 higher/34 step/10 ./48", "higher",
        "higher: suggestion=\"next level/(Be specific)\" message=305 ruleId=3864", "step"},
-      {"a/40 longer/34 period/10 ./48", "longer",
-       "longer: suggestion=\"(Be time value)\" message=305 entryWords=2 ruleId=3864", "period"},
       {"tighten/20 longer/34 bolts/11 ./48", "longer",
        "longer: suggestion=\"(Give range, measure, or ref.)\" message=305 entryWords=2 ruleId=3864", "bolts"},
       // By the first letter.
@@ -38,13 +35,10 @@ TEST(ComparativeRules, Steps) {
        "higher: suggestion=\"(Give range or measure.)\" message=305 ruleId=4864\n"
        "then: suggestion=\"than\" message=311 ruleId=4864",
        "then"},
-      {"a/40 x/40 higher/34 class/10 ./48", "higher",
-       "higher: suggestion=\"(Give Class, version name or number.)\" message=305 entryWords=2 ruleId=5864", "higher"},
       // "lower the jack": the verb.
       {"Lower/34 the/64 jack/10 ./48", "Lower", "Lower: classCode=\"V****\" wordClass=20", "Lower"},
       {"a/40 b/40 c/40 greater/34 to/68 5/49 d/40 e/40 f/40 ./48", "greater",
        "greater: message=305 entryWords=2 ruleId=1864\nto: wordClass=40", "to", Long},
-      {"a/40 b/40 c/40 greater/34 runs/21 ./48", "greater", "greater: message=327 ruleId=864", "greater"},
   };
   RunBodyCases(ApplyComparativeRules, kCases);
 }
@@ -62,15 +56,12 @@ TEST(SuperlativeRules, Steps) {
       {"(/40 lowest/35 )/40 ./48", "lowest", "", "lowest"},
       {"the/64 nearest/35 you/78 ./48", "nearest",
        "nearest: suggestion=\"nearest to\" message=302 ruleId=4933", "you"},
-      {"the/64 best/35 you/78 ./48", "best", "", "best"},
       {"the/64 highest/35 voltages/11 ./48", "highest",
        "highest: suggestion=\"(Give Range)\" wordClass=11 message=305 entryWords=2 ruleId=4559\n"
        "voltages: wordClass=40",
        "voltages"},
       {"the/64 lowest/35 force/10{mark=x} ./48", "lowest", "", "lowest"},
       {"the/64 next/38{msg=304} best/35 step/10 ./48", "best", "next: message=0", "best"},
-      {"the/64 latest/35 number/10 ./48", "latest",
-       "latest: suggestion=\"(Give a date or time ref.)\" message=305 entryWords=2 ruleId=3864", "number"},
   };
   RunBodyCases(ApplyComparativeRules, kCases);
 }
@@ -121,10 +112,8 @@ TEST(QuantifierRules, Body) {
 
   static const RowCase kRows[] = {
       {"of/67 each/37 x/40", "each", 0, ""},
-      {"a/40 each/37 5/49", "each", 1, ""},
       {"a/40 each/37 single/30", "each", 4, "each: suggestion=\"each\" message=324 entryWords=2 ruleId=6864"},
       {"what/60 each/37 x/40", "each", 6, "what: message=302 entryWords=2 ruleId=6864"},
-      {"a/40 each/37 is/24", "each", 9, nullptr},
       {"Each/37 is/24", "Each", 9, nullptr},
       {"a/40 each/37 x/40", "each", -1, ""},
   };
@@ -135,9 +124,7 @@ TEST(DeterminerRules, OpeningRows) {
   static const RowCase kCases[] = {
       {"All/38 valves/11 ./48", "All", 0, ""},
       {"All/38 in/75 all/38 ./48", "All", 1, "All: message=304 entryWords=3 ruleId=6932"},
-      {"All/38 in/75 the/64 ./48", "All", 2, "All: message=320 ruleId=2189"},
       {"Other/38 ./48", "Other", 4, ""},
-      {"Other/38 ./48 x/40 y/40", "Other", 5, nullptr, Long},
       {"Other/38 you/78 have/25 to/68 ./48", "Other", 8, nullptr, Long},
   };
   RunRowCases(OpeningDeterminerRows(), kCases);
@@ -157,7 +144,6 @@ TEST(NameRules, ANameSpreads) {
       {"Mr/39 Smith/40{sub=325 msg=325} said/22 ./48", "Mr", "", "Mr", LongPlural, "subjectNumber=0"},
       {"ask/20 Mr/39{extra=x split=4} Smith/40{sub=325 msg=325} ./48", "Mr",
        "Mr: splitKind=0 extraFlag=NUL\nSmith: wordClass=39 subClass=0 message=0", "Mr"},
-      {"ask/20 Mr/39 smith/10{msg=325} ./48", "Mr", "Mr: extraFlag=NUL\nsmith: wordClass=40", "Mr"},
       {"ask/20 Mr/39 Jones/10{sug=x msg=301} ./48", "Mr", "Mr: extraFlag=NUL\nJones: suggestion=\"\" wordClass=39 message=0", "Mr"},
   };
   RunBodyCases(ApplyComparativeRules, kCases);

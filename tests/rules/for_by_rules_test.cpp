@@ -19,10 +19,7 @@ void PluralSubject(SentenceStateRec& s) {
 TEST(ForByHead, EachGate) {
   static const RowCase kCases[] = {
       {"use/20 for/65 two/49 hours/11", "for", 0, ""},
-      {"x/10 for/65 <ref>/41", "for", 1, ""},
-      {"x/10 for/65 pump/10{split=6}", "for", 3, ""},
       {"x/10 for/65{pos=-1} ./48", "for", 7, "for: message=331 ruleId=4317"},
-      {"x/10 for/65 ;/42 y/10", "for", 8, "for: message=331 ruleId=4317"},
       {"x/10 per/65 hour/10", "per", 9, ""},
       // Not a gate: ':' after "for", another class-65 word opening a sentence.
       {"x/10 for/65 :/42", "for", -1, ""},
@@ -33,7 +30,6 @@ TEST(ForByHead, EachGate) {
 
 TEST(ForRules, FirstGatesAndTheGerund) {
   static const RowCase kCases[] = {
-      {"x/10 for/65 :/42", "for", 1, ""},
       {"used/22{code=V0****} for/65 ./48", "for", 2, "for: suggestion=\"To ... (verb)\" message=331 ruleId=4679"},
       {"x/10 for/65 cleaning/40 y/10", "for", 6, "cleaning: wordClass=23 message=338 ruleId=4679"},
       // The gerund comes before the word list.
@@ -50,10 +46,7 @@ TEST(ForRules, WordBeforeFor) {
        "check: suggestion=\"examine ... for/make sure\" message=331 entryWords=2 ruleId=2779\nfor: message=0"},
       // After an article at the fourth word, only "due" (second letter 'u') holds.
       {"it/66 is/24 the/64 due/30 for/65 x/10", "for", 4, "due: suggestion=\"prepared for/ready for\" message=331 entryWords=2 ruleId=2779"},
-      {"look/20 at/75 the/64 check/10 for/65 x/10", "for", -1, ""},
       {"a/64 potential/30 for/65 x/10", "for", 10, "potential: suggestion=\"can/possible/(Rephrase)\" message=331 entryWords=2 ruleId=2779"},
-      // Only a, c and d are read as nouns after an article.
-      {"it/66 is/24 the/64 way/10 for/65 x/10", "for", 19, "way: suggestion=\"method for\" message=331 entryWords=2 ruleId=2779"},
       {"it/66 is/24 signed/22 for/65 x/10", "for", -1, ""},
   };
   RunRowCases(kBeforeFor, kCases);
@@ -63,9 +56,7 @@ TEST(ForRules, WordsAfterFor) {
   static const RowCase kCases[] = {
       {"x/10 for/65 a/64 time/10", "for", 0, "for: message=304 entryWords=3 ruleId=1779"},
       {"x/10 for/65 up/61 to/68 ten/49", "for", 1, "for: suggestion=\"to a maximum of/until\" message=323 entryWords=3 ruleId=1779"},
-      {"x/10 for/65 some/67 reasons/11", "for", 5, "for: suggestion=\"Because/(Give Reason)\" message=302 entryWords=3 ruleId=2556"},
       {"x/10 for/65 on/75 ./48", "for", 7, "on: suggestion=\"(to ON position or to OFF position)\" message=323 ruleId=1779 verbForm=X"},
-      {"x/10 for/65 it/66", "for", 10, ""},
       {"x/10 for/65 pump/10", "for", -1, ""},
   };
   RunRowCases(kAfterFor, kCases);
@@ -73,9 +64,7 @@ TEST(ForRules, WordsAfterFor) {
 
 TEST(ForRules, WordList) {
   static const RowCase kCases[] = {
-      {"x/10 for/65 access/10", "for", 0, "for: suggestion=\"to get access/for access to\" message=313 entryWords=2 ruleId=1674"},
       {"x/10 for/65 fear/10", "for", 6, "for: suggestion=\"(Use a better phrase.)\" message=313 entryWords=2 ruleId=1674"},
-      {"x/10 for/65 use/20", "for", 14, "for: suggestion=\"use(v)/for operation\" message=313 entryWords=2 ruleId=1674"},
       {"x/10 for/65 when/70", "for", 16, "for: suggestion=\"when\" message=313 entryWords=2 ruleId=1674"},
       {"x/10 for/65 access/10{mark=1}", "for", -1, ""},
   };
@@ -90,14 +79,12 @@ TEST(ForRules, RemainingRows) {
   };
   RunRowCases(kForRest, kRest);  // ':' ended the chain at its start
   static const RowCase kTail[] = {
-      {"x/10 for/65 y/10 two/49", "for", 0, ""},
       {"see/20 x/10 for/65 more/30 details/11 about/73 the/64 pump/10", "for", 3,
        "for: suggestion=\"for more information\" message=313 entryWords=3 ruleId=1778", LongSentence},
       {"see/20 x/10 for/65 more/30 details/11 about/73", "for", -1, "", ShortSentence},
       {"x/10 for/65 as/54 long/30 as/54 y/10", "for", 5,
        "for: suggestion=\"(Give time measurement)\" message=305 entryWords=4 ruleId=1778"},
       {"x/10 for/65 never/77", "for", 7, "for: suggestion=\"there is no/there are no\" message=334 ruleId=1678"},
-      {"x/10 for/65 sure/30", "for", 11, "for: message=313 entryWords=2 ruleId=1675"},
       {"x/10 for/65 sure/30{mark=1}", "for", -1, ""},
   };
   // Class 78 and numbers after "for" and "signs" end the chain before.
@@ -107,10 +94,7 @@ TEST(ForRules, RemainingRows) {
 TEST(ByRules, FirstRows) {
   static const RowCase kCases[] = {
       {"divided/22 by/65 x/10", "by", 0, ""},
-      {"x/10 by/65 this/30 time/10", "by", 1, "by: message=313 entryWords=3 ruleId=3313"},
-      {"x/10 by/65 doing/23 y/10", "by", 4, "by: message=335 entryWords=2 ruleId=4813"},
       {"x/10 by/65 Acme/40{sub=325 msg=325}", "by", 5, "Acme: wordClass=39 subClass=0 message=0"},
-      {"x/10 by/65 acme/40{sub=325}", "by", -1, ""},
       {"turn/20 step/10 by/65 step/10 y/10", "by", 7,
        "step: suggestion=\"step-by-step\" message=317 entryWords=3 ruleId=3312"},
       {"turn/20 step/10 by/65 step/10 ./48", "by", 8, ""},
@@ -123,10 +107,8 @@ TEST(ByRules, WordBeforeBy) {
   static const RowCase kCases[] = {
       {"x/10 by/65 you/78", "by", 0, ""},
       {"it/66 abides/21 by/65 x/10", "by", 1, "abides: suggestion=\"(Rephrase)\" message=313 entryWords=2 ruleId=3313"},
-      {"it/66 accounted/21 by/65 x/10", "by", -1, ""},
       {"it/66 is/24 backed/40 by/65 x/10", "by", 3, "backed: suggestion=\"has ..\" message=313 entryWords=2 ruleId=3313"},
       {"no/77 need/10 by/65 x/10", "by", 10, "need: message=313 entryWords=2 ruleId=3313"},
-      {"the/64 way/10 by/65 x/10", "by", 16, "way: message=313 entryWords=2 ruleId=3313"},
       {"x/10 by/65 y/10", "by", -1, ""},
   };
   RunRowCases(kBeforeBy, kCases);
@@ -135,7 +117,6 @@ TEST(ByRules, WordBeforeBy) {
 TEST(ByRules, WordsAfterBy) {
   static const RowCase kCases[] = {
       {"x/10 by/65 means/11 of/67 y/10", "by", 0, "by: suggestion=\"with/by/through\" message=313 entryWords=3 ruleId=3313"},
-      {"x/10 by/65 no/77 means/11", "by", 1, "by: message=313 entryWords=3 ruleId=3313"},
       {"x/10 by/65 use/10 of/67 y/10", "by", 3, "by: suggestion=\"with/by\" message=313 entryWords=3 ruleId=3313"},
       {"x/10 by/65 use/10", "by", -1, ""},
   };
@@ -151,7 +132,6 @@ TEST(ByRules, WordList) {
        "by: suggestion=\"when you push (STE)/when you press\" message=338 entryWords=2 ruleId=2315"},
       {"x/10 by/65 turning/40 y/10", "by", 17,
        "by: suggestion=\"when you turn/to enter\" message=338 entryWords=2 ruleId=2315"},
-      {"x/10 by/65 using/40 y/10", "by", 19, "by: suggestion=\"with/(Rephrase)\" message=338 entryWords=2 ruleId=2315"},
       {"x/10 by/65 handle/10", "by", -1, ""},
   };
   RunRowCases(kByWords, kCases);
@@ -164,8 +144,6 @@ TEST(ForByBody, ChainsAndResumeWords) {
       {"x/10 for/65 installing/23 the/64 pump/10", "for", "installing: message=338 ruleId=4679", "installing"},
       {"x/10 for/65 a/64 time/10 ./48", "for",
        "for: message=304 entryWords=3 ruleId=1779\na: wordClass=40\ntime: wordClass=40", "time"},
-      {"x/10 for/65 details/11 ./48", "for",
-       "for: suggestion=\"information about\" message=313 entryWords=2 ruleId=1674\ndetails: wordClass=40", "details"},
       // A short -ing verb: the infinitive from its base form.
       {"x/10 for/65 sing/23{plural=0} y/10", "for",
        "for: suggestion=\"to s\" message=338 entryWords=2 ruleId=2156\nsing: suggestion=\"s\" wordClass=40", "sing",
@@ -178,12 +156,10 @@ TEST(ForByBody, ChainsAndResumeWords) {
        "by: suggestion=\"manually\" message=324 entryWords=2 ruleId=2314\nhand: wordClass=40", "hand", nullptr,
        "scratchResult=-1"},
       {"x/10 by/65 jan/10 2020/49", "by", "", "by", nullptr, "scratchResult=99"},
-      {"divided/22 by/65 x/10 ./48", "by", "", "x"},
       {"turn/20 step/10 by/65 step/10 y/10", "by",
        "step: suggestion=\"step-by-step\" message=317 entryWords=3 ruleId=3312", "by"},
       // A past participle before "by" ends the chain before its table.
       {"it/66 is/24 marked/22 by/65 x/10", "by", "", "by"},
-      {"x/10 by/65 pump/10 ./48", "by", "", "by"},
   };
   RunBodyCases(ApplyForByRules, kCases);
 }
@@ -195,13 +171,11 @@ TEST(ForByBody, OpeningWord) {
        "turning", ShortSentence},
       {"By/65 x/10 ./48", "By", "", "By"},
       {"By/65 the/64 end/10 of/67 day/10 ./48", "By", "By: message=318 ruleId=1766", "By", ShortSentence},
-      {"Per/65 hour/10 ,/47 x/10", "Per", "Per: message=331 ruleId=1779", "Per"},
       {"For/65 cleaning/23 the/64 pump/10 use/20 water/16 ./48", "For",
        "For: suggestion=\"to ... Verb.\" message=331 ruleId=2156", "For"},
       {"For/65 now/52 ,/47 stop/20 the/64 pump/10", "For",
        "For: message=304 entryWords=2 ruleId=1779\nnow: wordClass=40", "now"},
       {"For/65 sing/23 stop/20 ./48", "For", "For: suggestion=\"To\" message=331 ruleId=4586", "For"},
-      {"For/65 safety/10 stop/20 the/64 pump/10 ./48", "For", "For: message=318 ruleId=1666", "For"},
       {"For/65 safety/10 ,/47 stop/20 the/64 pump/10 ./48", "For", "", "For", nullptr, "scratchResult=-1"},
   };
   RunBodyCases(ApplyForByRules, kCases);

@@ -16,12 +16,10 @@ TEST(IsRules, BeforeThePassive) {
       {"it/66 is/24 often/50 opening/23 ./48", "is", 0, "is: message=335 entryWords=3 ruleId=5624"},
       {"then/73 these/76 is/24 x/40 ./48", "is", 1, "is: message=303 ruleId=1569"},
       {"these/76 is/24 x/40 ./48", "is", -1, ""},  // second word: no agreement test
-      {"it/66 is/24 moved/22 by/65 b/10 ./48", "is", 5, "is: message=330 entryWords=3 ruleId=3826"},
       {"they/66 are/25 running/23 ./48", "are", 9,
        "are: suggestion=\"operates/operate/in operation\" message=335 entryWords=2 ruleId=4562"},
       // Only an -ing form is a gerund, not any word in "ng".
       {"it/66 is/24 long/30 ./48", "is", -1, ""},
-      {"it/66 is/24 along/75 it/66 ./48", "is", -1, ""},
       {"it/66 is/24 included/22 in/75 b/10 ./48", "is", 12, "included: message=304 ruleId=6644"},
       {"it/66 was/24 emptied/31 ./48", "was", 15, "was: suggestion=\"is empty\" message=300 entryWords=2 ruleId=7813"},
       {"they/66 were/25 emptied/31 ./48", "were", 16,
@@ -34,7 +32,6 @@ TEST(IsRules, BeforeThePassive) {
 
 TEST(IsRules, AfterThePassive) {
   static const RowCase kCases[] = {
-      {"the/64 data/16 is/24 large/30 ./48", "is", 0, ""},
       // The advice, with its closing bracket, and the finding go on the size word.
       {"it/66 is/24 large/30 ./48", "is", 3,
        "large: suggestion=\"(Give range or Ref.)\" message=305 ruleId=61270"},
@@ -46,8 +43,6 @@ TEST(IsRules, AfterThePassive) {
       {"a/40 b/40 is/24 to/68 do/20 x/40 ./48", "is", -1, ""},  // too near the end
       {"a/40 was/24 is/24 to/68 be/25 x/40 ./48", "is", 9,
        "was: suggestion=\"will be\" message=335 entryWords=2 ruleId=6911"},
-      {"it/66 is/24 to/68 not/29 go/20 x/40 ./48", "is", 13,
-       "is: suggestion=\"do not\" message=335 entryWords=3 ruleId=4742", Long},
       {"it/66 is/24 x/40 ./48", "is", -1, ""},
   };
   RunRowCases(IsAfterPassiveRows(), kCases);
@@ -116,23 +111,18 @@ TEST(IsRules, Body) {
   static const BodyCase kCases[] = {
       // The number of the form, for the later words of the sentence.
       {"they/66 were/25 x/40 ./48", "were", "", "were", nullptr, "subjectNumber=1 lastVerbClass=22"},
-      {"a/40 am/25 x/40 ./48", "am", "", "am", nullptr, "subjectNumber=1 lastVerbClass=22"},
       {"it/66 is/24 go/20 ./48", "is", "is: message=313 ruleId=4612", "is"},
       // Agreement: "is" after a plural subject; "are" and "were" never, their entry makes the number plural.
       {"then/73 valves/11 is/24 x/40 ./48", "is", "is: message=303 ruleId=1569", "is"},
-      {"then/73 valve/10 are/25 x/40 ./48", "are", "", "are"},
       // The passive measure: four words and more, three words; not measured near the end.
       {"it/66 is/24 often/50 been/27 cleaned/31 in/75 oil/16 ./48", "is",
        "is: message=330 entryWords=4 ruleId=4642\noften: wordClass=40\nbeen: wordClass=40\ncleaned: wordClass=40",
        "cleaned", Long},
-      {"it/66 is/24 being/25 not/29 running/23 a/40 b/40 ./48", "is",
-       "is: message=330 entryWords=3 ruleId=4641\nbeing: wordClass=40\nnot: wordClass=40", "not", Long},
       {"it/66 is/24 being/25 not/29 running/23 a/40 ./48", "is",
        "is: message=330 entryWords=3 ruleId=4641\nbeing: wordClass=40\nnot: wordClass=40", "not", Six},
       {"it/66 is/24 being/25 not/29 running/23 a/40 ./48", "is", "", "is", Five},
       {"it/66 is/24 also/50 moved/22 ./48", "is", "is: message=302 entryWords=2 ruleId=5816\nalso: wordClass=40",
        "also"},
-      {"it/66 is/24 not/29 x/40 ./48", "is", "", "not"},
       {"it/66 is/24", "is", "", "is"},
   };
   RunBodyCases(ApplyIsRules, kCases);
