@@ -21,14 +21,10 @@ bool ParseAnswer(const std::string& text, int* out) {
   *out = static_cast<int>(v);
   return true;
 }
-}  // namespace
 
-bool ParseCliOptions(const std::vector<std::string>& args, CliOptions* options, std::string* error) {
-  *options = CliOptions{};
-  if (args.empty()) {
-    *error = "no command given";
-    return false;
-  }
+// The command word: false for one that is not known. --help takes nothing
+// after it.
+bool ParseCommand(const std::vector<std::string>& args, CliOptions* options, std::string* error) {
   const std::string& command = args[0];
   using Action = CliOptions::Action;
   if (command == "--help" || command == "-h" || command == "help") {
@@ -51,87 +47,118 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions* options, 
     *error = "unknown command '" + command + "'";
     return false;
   }
+  return true;
+}
 
-  bool documentCommand = options->action == Action::Check || options->action == Action::Call;
-  std::vector<std::string> positional;
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    auto value = [&](std::string* out) {
-      if (i + 1 >= args.size()) {
-        *error = a + " needs a value";
-        return false;
-      }
-      *out = args[++i];
-      return true;
-    };
-    if (!documentCommand && !a.empty() && a[0] == '-' && a != "-") {
-      *error = command + " takes no options";
+// One option at args[i] (with its value, which moves i on), or one
+// positional argument.
+bool ParseOption(const std::vector<std::string>& args, std::size_t& i, CliOptions* options,
+                 std::vector<std::string>* positional, std::string* error) {
+  using Action = CliOptions::Action;
+  const std::string& a = args[i];
+  auto value = [&](std::string* out) {
+    if (i + 1 >= args.size()) {
+      *error = a + " needs a value";
       return false;
     }
-    if (a == "-o") {
-      if (!value(&options->outFile)) return false;
-      if (options->outFile.empty()) {
-        *error = "-o needs a file name";
-        return false;
-      }
-    } else if (a == "-i") {
-      options->inPlace = true;
-    } else if (a == "--answer") {
-      std::string text;
-      if (!value(&text)) return false;
-      int n = 0;
-      if (!ParseAnswer(text, &n)) {
-        *error = "--answer needs a number, not '" + text + "'";
-        return false;
-      }
-      options->answers.push_back(n);
-    } else if (a == "--do") {
-      std::string text;
-      if (!value(&text)) return false;
-      DialogAction action;
-      std::string why;
-      if (!ParseDialogAction(text, &action, &why)) {
-        *error = "--do '" + text + "': " + why;
-        return false;
-      }
-      options->actions.push_back(action);
-    } else if (a == "--mouse") {
-      std::string text;
-      if (!value(&text)) return false;
-      options->mouse = text;
-    } else if (a == "--element") {
-      if (options->action != Action::Check) {
-        *error = "--element belongs to check";
-        return false;
-      }
-      if (!value(&options->element)) return false;
-      if (options->element.empty()) {
-        *error = "--element needs an element id";
-        return false;
-      }
-    } else if (a == "--caret" || a == "--select") {
-      std::string* target = a == "--caret" ? &options->caret : &options->select;
-      if (!value(target)) return false;
-      if (target->empty()) {
-        *error = a + " needs an element id";
-        return false;
-      }
-    } else if (a.size() > 1 && a[0] == '-') {
-      *error = "unknown option '" + a + "'";
-      return false;
-    } else {
-      positional.push_back(a);
-    }
+    *out = args[++i];
+    return true;
+  };
+  const bool documentCommand = options->action == Action::Check || options->action == Action::Call;
+  if (!documentCommand && !a.empty() && a[0] == '-' && a != "-") {
+    *error = args[0] + " takes no options";
+    return false;
   }
-  if (!options->outFile.empty() && options->inPlace) {
+  if (a == "-o") {
+    if (!value(&options->outFile)) return false;
+    if (options->outFile.empty()) {
+      *error = "-o needs a file name";
+      return false;
+    }
+  } else if (a == "-i") {
+    options->inPlace = true;
+  } else if (a == "--answer") {
+    std::string text;
+    if (!value(&text)) return false;
+    int n = 0;
+    if (!ParseAnswer(text, &n)) {
+      *error = "--answer needs a number, not '" + text + "'";
+      return false;
+    }
+    options->answers.push_back(n);
+  } else if (a == "--do") {
+    std::string text;
+    if (!value(&text)) return false;
+    DialogAction action;
+    std::string why;
+    if (!ParseDialogAction(text, &action, &why)) {
+      *error = "--do '" + text + "': " + why;
+      return false;
+    }
+    options->actions.push_back(action);
+  } else if (a == "--mouse") {
+    std::string text;
+    if (!value(&text)) return false;
+    options->mouse = text;
+  } else if (a == "--element") {
+    if (options->action != Action::Check) {
+      *error = "--element belongs to check";
+      return false;
+    }
+    if (!value(&options->element)) return false;
+    if (options->element.empty()) {
+      *error = "--element needs an element id";
+      return false;
+    }
+  } else if (a == "--caret" || a == "--select") {
+    std::string* target = a == "--caret" ? &options->caret : &options->select;
+    if (!value(target)) return false;
+    if (target->empty()) {
+      *error = a + " needs an element id";
+      return false;
+    }
+  } else if (a.size() > 1 && a[0] == '-') {
+    *error = "unknown option '" + a + "'";
+    return false;
+  } else {
+    positional->push_back(a);
+  }
+  return true;
+}
+
+// Options that exclude each other.
+bool CheckExclusions(const CliOptions& options, std::string* error) {
+  if (!options.outFile.empty() && options.inPlace) {
     *error = "-o and -i exclude each other";
     return false;
   }
-  if ((!options->element.empty()) + (!options->caret.empty()) + (!options->select.empty()) > 1) {
+  if ((!options.element.empty()) + (!options.caret.empty()) + (!options.select.empty()) > 1) {
     *error = "--element, --caret and --select exclude each other";
     return false;
   }
+  return true;
+}
 
+// A call with the method alone: only the writer's tools, and none of the
+// options that need a document.
+bool TakeToolCall(const std::string& method, CliOptions* options, std::string* error) {
+  options->method = method;
+  if (!NeedsNoDocument(options->method)) {
+    *error = "call " + options->method + " needs a document (only WordFinder, VerbSelector, " +
+             "MetricConverter and ShowTemp work without one)";
+    return false;
+  }
+  if (options->inPlace || !options->outFile.empty() || !options->caret.empty() || !options->select.empty()) {
+    *error = "-o, -i, --caret and --select need a document";
+    return false;
+  }
+  return true;
+}
+
+// The positional arguments each command takes.
+bool TakePositionals(const std::string& command, const std::vector<std::string>& positional,
+                     CliOptions* options, std::string* error) {
+  using Action = CliOptions::Action;
   switch (options->action) {
     case Action::Register:
     case Action::Unregister:
@@ -148,19 +175,7 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions* options, 
       options->file = positional[0];
       return true;
     case Action::Call:
-      if (positional.size() == 1) {
-        options->method = positional[0];
-        if (!NeedsNoDocument(options->method)) {
-          *error = "call " + options->method + " needs a document (only WordFinder, VerbSelector, " +
-                   "MetricConverter and ShowTemp work without one)";
-          return false;
-        }
-        if (options->inPlace || !options->outFile.empty() || !options->caret.empty() || !options->select.empty()) {
-          *error = "-o, -i, --caret and --select need a document";
-          return false;
-        }
-        return true;
-      }
+      if (positional.size() == 1) return TakeToolCall(positional[0], options, error);
       if (positional.size() < 2 || positional.size() > 3) {
         *error = "call needs a method, maybe its argument, and a document";
         return false;
@@ -173,6 +188,21 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions* options, 
       break;
   }
   return true;
+}
+}  // namespace
+
+bool ParseCliOptions(const std::vector<std::string>& args, CliOptions* options, std::string* error) {
+  *options = CliOptions{};
+  if (args.empty()) {
+    *error = "no command given";
+    return false;
+  }
+  if (!ParseCommand(args, options, error)) return false;
+  if (options->action == CliOptions::Action::Help) return true;
+  std::vector<std::string> positional;
+  for (std::size_t i = 1; i < args.size(); ++i)
+    if (!ParseOption(args, i, options, &positional, error)) return false;
+  return CheckExclusions(*options, error) && TakePositionals(args[0], positional, options, error);
 }
 
 const char* CliUsage() {

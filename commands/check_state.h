@@ -12,9 +12,7 @@ struct CheckState {
   int checkMode = 0;                  // passed to the dictionary lookup
   int trackChangesWasOn = 0;          // 1 while a check holds change tracking off
   BoundedText<16000> elementText;     // text of the element or selection under check
-  int scratchCount = 0;               // step counter of the stamp removal
   int markersRemoved = 0;             // markers the last removal of all took out
-  std::string engineErrorText;        // text of the marking's error boxes
   BoundedText<80> markScope;          // set: the marking stays inside this element
   int markedCount = 0;                // markers the last marking wrote into the document
   void Reset() { *this = CheckState{}; }

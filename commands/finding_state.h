@@ -15,8 +15,6 @@ struct CurrentFindingState {
   int CurrentMarkerNumber = 0;
   // The menu's first line, composed from the finding.
   BoundedText<256> ContextMenuText;
-  // The flagged text while the first line is composed.
-  std::string MenuWordText;
   void Reset() { *this = CurrentFindingState{}; }
 };
 extern CurrentFindingState Finding;

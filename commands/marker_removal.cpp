@@ -177,11 +177,11 @@ HRESULT RemoveKestaPiWork(HostChannel& host) {
   Oid cursor = EvalOid(host, "oid_first()");
   Oid end = EvalOid(host, "oid_last()");
   host.Execute("goto_oid(oid_first())");
-  Check.scratchCount = 0;
+  int steps = 0;  // the walk stops after about fifty elements
   for (;;) {
     Oid next = EvalOid(host, Format("oid_forward('%s')", cursor.c_str()));
     Name name = NameOf(host, next);
-    if (next == end || Check.scratchCount > 50) break;
+    if (next == end || steps > 50) break;
     // Every element has a name: a nameless step is the null id after the
     // last element, and there is nothing beyond it.
     if (name.empty() && !IsValid(host, next)) break;
@@ -200,7 +200,7 @@ HRESULT RemoveKestaPiWork(HostChannel& host) {
     }
     // The walk goes on from the element before a deleted one.
     if (!deleted) cursor = next;
-    ++Check.scratchCount;
+    ++steps;
   }
   return S_OK;
 }

@@ -36,8 +36,7 @@ std::string SearchCommand(const char* prefix, std::string_view text) {
 }
 
 void ShowEngineError(const std::string& text, const char* caption, unsigned style) {
-  Check.engineErrorText = text;
-  ShowMessageBox(Check.engineErrorText, caption, style);
+  ShowMessageBox(text, caption, style);
 }
 
 // Runs one host call of the marking; any failure other than those the steps

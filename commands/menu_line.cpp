@@ -71,15 +71,13 @@ std::string FormatMenuLine(std::string_view text, std::string_view first, std::s
 }
 
 void LoadMenuLine() {
-  Finding.MenuWordText = Finding.CurrentMarkedWord.str();
+  const std::string word = Finding.CurrentMarkedWord.str();
   Finding.ContextMenuText.clear();
-  Finding.CurrentCategory = RemapMenuCategory(Finding.CurrentCategory, Finding.MenuWordText);
-  unsigned id = MenuLineStringId(Finding.CurrentCategory, Finding.MenuWordText);
+  Finding.CurrentCategory = RemapMenuCategory(Finding.CurrentCategory, word);
+  unsigned id = MenuLineStringId(Finding.CurrentCategory, word);
   const char* text = LoadStringResource(id);
-  std::string line = FormatMenuLine(text ? text : "", Finding.MenuWordText,
-                                    std::to_string(Finding.CurrentMarkerNumber));
+  std::string line = FormatMenuLine(text ? text : "", word, std::to_string(Finding.CurrentMarkerNumber));
   Finding.ContextMenuText.assign(line);  // a longer line is cut at 255 characters
-  Finding.MenuWordText.clear();
 }
 
 std::vector<std::string> SplitSuggestions(std::string_view advice) {

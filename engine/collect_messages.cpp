@@ -20,9 +20,10 @@ using K = FindingKind;
 
 namespace {
 
-// Empties the tag. Only its first character goes, as in the original
-// record: the covered-words step still reads the second character of a
-// former "<DS>" tag.
+// Empties the tag by ending it at its first character. The characters after
+// it stay in the field, and later steps that read a tag's second to fifth
+// character by position still see them; clearing the whole field would
+// change what those steps decide.
 void ClearTag(WordRec* w) { w->tag.set(0, '\0'); }
 
 void ReplaceFirst(std::string& s, char from, std::string_view to) {
@@ -41,7 +42,9 @@ bool JoinedForArticle(const WordRec& w) {
 // Sets the written form from a longer working text, cut at the field.
 void SetWritten(WordRec* w, std::string_view s) { w->written = s; }
 
-// The per-word working texts, cut at the sizes of the original buffers.
+// The per-word working texts, cut at the sizes the marking reads them at:
+// advice up to the 83 characters of a marker's advice, search text and key
+// up to the longest key.
 struct Work {
   std::string advice;  // A, at most 83 characters
   std::string search;  // S, at most 255
@@ -89,12 +92,13 @@ std::string CorrectionKey(std::string_view written, std::string_view advice) {
   return key;
 }
 
-// Steps 4 to 29: the marks that change how the finding is searched. Answers
-// false when the word yields no record.
-bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
+// Words joined for the search or corrected in place: hyphenated pairs,
+// measurements, articles, doubled blanks, repeated articles and the
+// "<ES>" and "<##>" tags.
+void MarkJoinsAndCorrections(WordRec* w, MessageRec& rec, Work& work) {
   WordRec* next = Next(w);
   const auto& T = w->text;
-  // 4: a hyphenated pair written apart.
+  // A hyphenated pair written apart.
   if (w->extraFlag == 'H') {
     ClearTag(w);
     w->message = w->message2 = Msg::Hyphenation;
@@ -102,7 +106,7 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
     ReplaceFirst(s, ' ', ".");
     SetWritten(w, s);
   }
-  // 5: a measurement on a number (".5" too), corrected in place. It covers
+  // A measurement on a number (".5" too), corrected in place. It covers
   // the number alone, so the next word keeps its own finding.
   if (w->message == Msg::Measurement && (IsDigit(T[0]) || (T[0] == '.' && IsDigit(T[1])))) {
     w->entryWords = 1;
@@ -119,7 +123,7 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
     w->written.truncate(w->written.view().find('?'));
     ClearTag(w);
   }
-  // 6: an article to add, change or drop. Only "and" joins the next word.
+  // An article to add, change or drop. Only "and" joins the next word.
   if (w->tag.startsWith("<AR>")) {
     if (!(w->written == "and")) {
       const auto& s = w->suggestion;
@@ -143,14 +147,15 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
     }
     ClearTag(w);
   }
-  // 7
+  // Two words with a doubled blank between them: each blank is searched as
+  // two characters.
   if (w->tag.startsWith("<DS>") && w->entryWords == 2 && Contains(w->written, ' ')) {
     ClearTag(w);
     std::string s;
     for (char c : w->written.view()) s += c == ' ' ? std::string("..") : std::string(1, c);
     SetWritten(w, s);
   }
-  // 8: a repeated article.
+  // A repeated article.
   if (w->tag.startsWith("<RP>")) {
     work.kind = K::Correction;
     w->sentencePos = 1;
@@ -159,7 +164,7 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
     work.SetAdvice(w->suggestion.view().substr(0, 3));
     w->message = Msg::Punctuation;
   }
-  // 9
+  // A word corrected in place together with the three characters after it.
   if (w->tag.startsWith("<ES>")) {
     work.kind = K::Correction;
     w->sentencePos = 1;
@@ -168,14 +173,18 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
     w->written.append("...");
     w->message = Msg::Punctuation;
   }
-  // 10
+  // A cross-reference tag, marked as a correction of itself.
   if (w->tag.startsWith("<##>")) {
     work.kind = K::Correction;
     w->sentencePos = 1;
     ClearTag(w);
   }
-  // 11: a semicolon, marked together with the start of the next word.
-  if (w->message == Msg::Punctuation && T[0] == ';') {
+}
+
+// A semicolon, marked together with the start of the next word. False when
+// that word does not begin with two letters: the semicolon gets no record.
+bool MarkSemicolon(WordRec* w, Work& work) {
+  if (w->message == Msg::Punctuation && w->text[0] == ';') {
     work.kind = K::Semicolon;
     const WordRec& n = NextOr(w);
     if (!IsAsciiLetter(n.written[0]) || !IsAsciiLetter(n.written[1])) return false;
@@ -186,7 +195,15 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
     w->entryWords = 1;
     ClearTag(w);
   }
-  // 12
+  return true;
+}
+
+// Advice on one word and the tags that name what the search adds to the
+// word: hyphenation advice, tag words, the next word's first letter,
+// spelling advice, comma tags, "<*/*" tags and line ends.
+void MarkAdviceAndTags(WordRec* w, MessageRec& rec, Work& work) {
+  const auto& T = w->text;
+  // Hyphenation advice, without a leading 'N', in the word's capitals.
   if (w->message == Msg::Hyphenation && !w->suggestion.empty()) {
     work.kind = K::OneWord;
     w->sentencePos = 1;
@@ -196,7 +213,7 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
     work.SetAdvice(a);
     ClearTag(w);
   }
-  // 13: tag words.
+  // Tag words.
   if (w->tag.startsWith("<**>") || w->tag.startsWith("<*->")) {
     w->entryWords = 1;
     rec.markMode = 1;
@@ -206,9 +223,10 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
     }
     ClearTag(w);
   }
-  // 14
+  // A finding over several words searches the words, not the tag.
   if (w->entryWords > 1) ClearTag(w);
-  // 15
+  // A blank and a letter in the tag: the word is searched with the blank
+  // and the letter that follow it.
   if (w->tag[0] == '<' && w->tag[1] == ' ' && IsAsciiLetter(w->tag[2])) {
     const char x = w->tag[2];
     work.kind = K::OneWord;
@@ -219,7 +237,8 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
     w->written.append(' ');
     w->written.append(x);
   }
-  // 16
+  // "<+" and a letter: the word is searched with the first letter of the
+  // next word (one character between them).
   if (w->entryWords < 2 && w->tag.startsWith("<+") && IsAsciiLetter(w->tag[2])) {
     const char x = w->tag[2];
     work.kind = K::Word;
@@ -237,14 +256,14 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
     }
     ClearTag(w);
   }
-  // 17
+  // Spelling advice, unless the word is corrected in place.
   if (w->message == Msg::Spelling && !w->suggestion.empty() && work.kind != K::Correction) {
     rec.subKind = "D";
     w->sentencePos = 1;
     ClearTag(w);
     work.SetAdvice(w->suggestion.view());
   }
-  // 18: the comma tags of the tokenizer.
+  // The comma tags of the tokenizer.
   if ((w->message == Msg::Comma || T[0] == ',') && w->tag[0] == '<' && w->tag[1] == ',' &&
       w->tag[2] && w->tag[3] && w->tag[4] == '>') {
     work.kind = K::CommaTag;
@@ -259,13 +278,14 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
     ClearTag(w);
     w->entryWords = 1;
   }
-  // 19
+  // A "<*/*" tag marks the word alone.
   if (w->tag.startsWith("<*/*")) {
     w->entryWords = 1;
     rec.subKind = "J";
     ClearTag(w);
   }
-  // 20
+  // A word at a line end: searched with the line break and the next word's
+  // first letter.
   if (w->entryWords == 1 && w->tag.startsWith("<+") && w->tag[4] == '8') {
     const char c = w->tag[2];
     rec.word = w->written.str() + ' ' + c;
@@ -275,22 +295,27 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
     work.kind = K::LineEnd;
     ClearTag(w);
   }
-  // 21
-  if (T[0] == '!') return false;
-  // 22
+}
+
+// The marks that the finding's message code decides: words not in the
+// dictionary, "it's", possessives, style and capital marks, labels,
+// abbreviations, punctuation before a colon and numbers with a unit mark.
+void MarkByMessage(WordRec* w, MessageRec& rec, Work& work) {
+  WordRec* next = Next(w);
+  // A word not in the dictionary: a one-word finding when it has advice.
   if (w->message == Msg::NotInDictionary) {
     work.kind = w->suggestion.empty() ? K::Word : K::OneWord;
     w->splitKind = '0';
     w->extraFlag = '\0';
   }
-  // 23: "it's" where "its" or "it is" is meant.
+  // "it's" where "its" or "it is" is meant.
   if (w->extraFlag == '5' && (w->message == Msg::Apostrophe || w->subClass == Msg::Apostrophe)) {
     work.kind = K::ItIs;
     w->splitKind = '0';
     w->extraFlag = '\0';
     work.SetAdvice("it is/(Noun ... is)");
   }
-  // 24: a possessive.
+  // A possessive.
   if (w->splitKind == '2' && w->message == Msg::Apostrophe) {
     rec.markMode = 1;
     rec.altWord = w->written.str();
@@ -298,27 +323,27 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
     work.kind = K::Possessive;
     rec.word = w->written.str() + "'s";
   }
-  // 25, 26
+  // Style and capital marks.
   if (w->message == Msg::Style && w->separatorFlag == 'r') work.kind = K::StyleMark;
   if (w->message == Msg::Capitalization && w->verbForm == 'R') {
     work.kind = K::CapitalMark;
     work.SetAdvice(w->suggestion.view());
   }
-  // 27
+  // A label keeps no tag; a dotted abbreviation is marked as a whole.
   if (w->message == Msg::NameLabel &&
       (w->separatorFlag == 'R' || w->separatorFlag == 'T' || w->separatorFlag == 'U')) {
     ClearTag(w);
   } else if (w->message == Msg::Abbreviation && Contains(w->written, '.') && w->written[1] == '.') {
     rec.markMode = 6;
   }
-  // 28: punctuation before a colon.
+  // Punctuation before a colon.
   if (w->message == Msg::Punctuation && NextOr(w).text[0] == ':') {
     w->written = ":";
     w->entryWords = 1;
     w->suggestion.set(0, '.');
     ClearCodes(next);
   }
-  // 29: a number written with its unit mark.
+  // A number written with its unit mark.
   if (w->message == Msg::Number && IsDigit(w->tag[1])) {
     std::string s(1, w->written[0]);
     s += '.';
@@ -328,10 +353,21 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
     w->entryWords = 1;
     ClearCodes(next);
   }
+}
+
+// The marks that change how the finding is searched, in their order.
+// Answers false when the word yields no record.
+bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
+  MarkJoinsAndCorrections(w, rec, work);
+  if (!MarkSemicolon(w, work)) return false;
+  MarkAdviceAndTags(w, rec, work);
+  // A word beginning with '!' yields no record.
+  if (w->text[0] == '!') return false;
+  MarkByMessage(w, rec, work);
   return true;
 }
 
-// Step 35: the search text of findings that cover several words, and of
+// The search text of findings that cover several words, and of
 // one-word findings by kind.
 void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
   WordRec* n1 = Next(w);
@@ -421,75 +457,96 @@ void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
   }
 }
 
+// Whether the word has a finding; settles its three codes so that
+// `message` and `subClass` hold the finding's code.
+bool SettleCodes(WordRec* w) {
+  if (w->message < 1 && w->message2 < 1 && w->subClass < 1) return false;
+  if (w->message == 0 && w->message2 > 299) {
+    w->message = w->subClass = w->message2;
+    w->message2 = 0;
+  }
+  if (w->subClass == 0 && w->message > 299) w->subClass = w->message;
+  if (w->message2 >= 1 && w->subClass == 0) w->subClass = w->message = w->message2;
+  return true;
+}
+
+MessageRec NewRecord(const WordRec* w) {
+  MessageRec rec;
+  rec.markMode = 0;
+  rec.category = w->message - 300;
+  rec.markerNumber = w->sentencePos;
+  rec.ruleId = w->ruleId;
+  rec.word = w->written.str();
+  return rec;
+}
+
+// The advice after the marks (the working texts start empty): the
+// suggestion in the word's capitals, taken as advice where the kind shows
+// it; contractions spelt out; a long sentence's length as its number.
+void TakeAdvice(WordRec* w, MessageRec& rec, Work& work) {
+  if ((w->caseFlag == '1' || w->caseFlag == '2') &&
+      KindIsOneOf(work.kind, {K::Word, K::ItIs, K::StyleMark, K::CapitalMark}) &&
+      IsAsciiLower(w->suggestion[0]) && w->length > 1)
+    MatchSuggestionCase(w);
+  if (!w->suggestion.empty() && w->message != Msg::Style && w->message != Msg::Spelling &&
+      w->message != 0 &&
+      !KindIsOneOf(work.kind, {K::CommaTag, K::Correction, K::Semicolon, K::Possessive}) &&
+      w->tag[0] != '<')
+    work.SetAdvice(w->suggestion.view());
+  // Apostrophes and contractions.
+  if (w->message == Msg::Apostrophe && w->extraFlag != 'I') {
+    w->entryWords = 1;
+    if (w->extraFlag == '4') {
+      work.kind = K::Contraction;
+      ExpandContraction(w);
+      std::string a(w->suggestion.view());
+      if (w->sentencePos == 0 && !a.empty()) a[0] = AsciiUpper(a[0]);
+      work.SetAdvice(a);
+    }
+  }
+  // A long sentence.
+  if (w->message == Msg::SentenceLength) {
+    rec.markerNumber = w->sentenceLength;
+    work.kind = K::Word;
+    w->suggestion.clear();
+    if (w->markFlag == '1') {
+      work.kind = K::SentenceArticle;
+      w->entryWords = 1;
+    }
+  }
+}
+
+// The record's key: the colon finding's fixed advice, commas and '?' with
+// their advice always, corrections and semicolons as the covered-words
+// step left it, others with their advice when they have one.
+void MakeKey(const WordRec* w, Work& work) {
+  const int n = w->sentenceLength;
+  if (w->written[0] == ':') {
+    work.advice = "(Check use of colons)/(Use a bulleted list)";
+    work.key = ":" + StandardKey("", n, work.advice, true);
+  } else if (w->written[0] == ',' || w->written[0] == '?') {
+    work.key = StandardKey(work.search, n, work.advice, true);
+  } else if (KindIsOneOf(work.kind, {K::Correction, K::Semicolon})) {
+    // the key stays as the covered-words step left it
+  } else {
+    work.key = StandardKey(work.search, n, work.advice, !work.advice.empty());
+  }
+}
+
 }  // namespace
 
 int CollectMessages(WordRec* head) {
   int count = 0;
   for (WordRec* w = head; !AtEnd(w); w = w->next) {
-    // 2: selection, and the codes settled.
-    if (w->message < 1 && w->message2 < 1 && w->subClass < 1) continue;
-    if (w->message == 0 && w->message2 > 299) {
-      w->message = w->subClass = w->message2;
-      w->message2 = 0;
-    }
-    if (w->subClass == 0 && w->message > 299) w->subClass = w->message;
-    if (w->message2 >= 1 && w->subClass == 0) w->subClass = w->message = w->message2;
-    // 3
-    MessageRec rec;
-    rec.markMode = 0;
-    rec.category = w->message - 300;
-    rec.markerNumber = w->sentencePos;
-    rec.ruleId = w->ruleId;
-    rec.word = w->written.str();
+    if (!SettleCodes(w)) continue;
+    MessageRec rec = NewRecord(w);
     Work work;
     const char formerTag1 = w->tag[1];
     if (!ApplyMarks(w, rec, work)) continue;
-    // 30 (the working texts start empty). 31
-    if ((w->caseFlag == '1' || w->caseFlag == '2') &&
-        KindIsOneOf(work.kind, {K::Word, K::ItIs, K::StyleMark, K::CapitalMark}) &&
-        IsAsciiLower(w->suggestion[0]) && w->length > 1)
-      MatchSuggestionCase(w);
-    // 32
-    if (!w->suggestion.empty() && w->message != Msg::Style && w->message != Msg::Spelling &&
-        w->message != 0 &&
-        !KindIsOneOf(work.kind, {K::CommaTag, K::Correction, K::Semicolon, K::Possessive}) &&
-        w->tag[0] != '<')
-      work.SetAdvice(w->suggestion.view());
-    // 33: apostrophes and contractions.
-    if (w->message == Msg::Apostrophe && w->extraFlag != 'I') {
-      w->entryWords = 1;
-      if (w->extraFlag == '4') {
-        work.kind = K::Contraction;
-        ExpandContraction(w);
-        std::string a(w->suggestion.view());
-        if (w->sentencePos == 0 && !a.empty()) a[0] = AsciiUpper(a[0]);
-        work.SetAdvice(a);
-      }
-    }
-    // 34: a long sentence.
-    if (w->message == Msg::SentenceLength) {
-      rec.markerNumber = w->sentenceLength;
-      work.kind = K::Word;
-      w->suggestion.clear();
-      if (w->markFlag == '1') {
-        work.kind = K::SentenceArticle;
-        w->entryWords = 1;
-      }
-    }
-    CoveredWords(w, rec, work, formerTag1);  // 35
-    // 36: the key.
-    const int n = w->sentenceLength;
-    if (w->written[0] == ':') {
-      work.advice = "(Check use of colons)/(Use a bulleted list)";
-      work.key = ":" + StandardKey("", n, work.advice, true);
-    } else if (w->written[0] == ',' || w->written[0] == '?') {
-      work.key = StandardKey(work.search, n, work.advice, true);
-    } else if (KindIsOneOf(work.kind, {K::Correction, K::Semicolon})) {
-      // the key stays as the covered-words step left it
-    } else {
-      work.key = StandardKey(work.search, n, work.advice, !work.advice.empty());
-    }
-    // 37
+    TakeAdvice(w, rec, work);
+    CoveredWords(w, rec, work, formerTag1);
+    MakeKey(w, work);
+    // An empty key drops the record.
     if (work.key.empty()) continue;
     rec.kind = KindLetters(work.kind);
     rec.searchKey = work.key;

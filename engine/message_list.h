@@ -55,7 +55,7 @@ struct MessageListState {
 };
 extern MessageListState MessageList;
 
-// Longest key the collection writes (the original buffer holds 256 bytes).
+// Longest key the collection writes: a 256-byte field with its terminator.
 inline constexpr std::size_t kSearchKeyMax = 255;
 
 // Appends `text` to `key` with ':', '!' and '\' escaped, stopping before

@@ -31,117 +31,97 @@ class Find : public ::testing::Test {
   ScriptedInteraction ui;
 };
 
-TEST_F(Find, ForwardFromTheCaretWithoutRegardToCase) {
-  EXPECT_EQ(Found("find -f -select @valve@"), "valve");
-  EXPECT_EQ(Found("find -f -select @valve@"), "VALVE");  // from the end of the last match on
-  EXPECT_EQ(Found("find -f -select @valve@"), "valve");
-  EXPECT_EQ(Found("find -f -q -select @valve@"), "");  // nothing more: the call fails
+// Each row loads the text afresh (wrapscan off), runs `setup` and then
+// `find`; the selection's text is `found` ("" when the search fails).
+TEST_F(Find, SearchesAndTheirOptions) {
+  struct Case {
+    const char* setup;
+    const char* find;
+    const char* found;
+  };
+  const Case cases[] = {
+      // forward from the caret, without regard to case, from the end of the last match on
+      {"", "find -f -select @valve@", "valve"},
+      {"find -f -select @valve@", "find -f -select @valve@", "VALVE"},
+      {"find -f -select @valve@; find -f -select @valve@; find -f -select @valve@", "find -f -q -select @valve@",
+       ""},
+      {"set case=on", "find -f -select @VALVE@", "VALVE"},
+      {"set case=on", "find -f -q -select @Valve@", ""},
+      // a '.' matches any one character with -e only
+      {"", "find -f -e -select @o.en@", "open"},
+      {"", "find -f -q -select @o.en@", ""},
+      {"", "find -f -select @open.@", "open."},
+      // a run of white space matches one blank or one dot
+      {"", "find -f -e -select @open..Close.the@", "open.   Close\n  the"},
+      {"", "find -f -select @Close the@", "Close\n  the"},
+      // a match never holds a tag
+      {"", "find -f -q -select @open it@", ""},
+      {"", "find -f -q -select @open. close@", "open.   Close"},
+      {"", "find -f -q -e -select @now..Do@", ""},
+      // backward: the nearest match that ends before the caret
+      {"set case=on; find -f -select @tap; the@; clear_mark all", "find -b -q -e -select @the@", "the"},
+      {"find -f -select @valve@", "find -b -q -e -select @T..@", "The"},
+      // wrapscan goes round the document
+      {"find -f -select @tap@", "find -f -q -select @valve is@", ""},
+      {"find -f -select @tap@; set wrapscan=on", "find -f -q -select @valve is@", "valve is"},
+      {"set wrapscan=on; goto_oid(oid_first())", "find -b -q -select @the tap@", "The tap"},
+      // wordscan matches whole words only
+      {"set wordscan=on", "find -f -select @the@", "The"},
+      {"set wordscan=on; find -f -select @the@", "find -f -select @the@", "the"},
+      {"set wordscan=on", "find -f -q -select @alv@", ""},
+      {"", "find -f -q -select @alv@", "alv"},
+      // tagscan searches start markup too
+      {"", "find -f -q -select @cols@", ""},
+      // a tag search selects the element
+      {"goto_oid(oid_last())", "find -b -t -m -select /<tgroup>/;",
+       "<tgroup cols=\"2\"><row><entry>a</entry><entry>b</entry></row></tgroup>"},
+      {"goto_oid(oid_first())", "find -b -t -m -select /<tgroup>/;", ""},
+      // the marking's search forms
+      {"set case=on; clm", "find -f -e -q -select @the.VALVE@", "the VALVE"},
+  };
+  for (const Case& c : cases) {
+    Editor f;
+    Load(f, kText);
+    Exec(f, std::string("set wrapscan=off; ") + c.setup);
+    std::string found = f.Execute(c.find) == S_OK ? Eval(f, "$selection") : "";
+    EXPECT_EQ(found, c.found) << c.setup << " | " << c.find;
+  }
 }
 
-TEST_F(Find, CaseOnMatchesTheCaseAsWritten) {
-  Exec(e, "set case=on");
-  EXPECT_EQ(Found("find -f -select @VALVE@"), "VALVE");
-  Exec(e, "goto_oid(oid_first())");
-  EXPECT_EQ(Found("find -f -q -select @Valve@"), "");
-}
-
-TEST_F(Find, DotsMatchAnyOneCharacterWithE) {
-  EXPECT_EQ(Found("find -f -e -select @o.en@"), "open");
-  Exec(e, "goto_oid(oid_first())");
-  EXPECT_EQ(Found("find -f -q -select @o.en@"), "");  // without -e a '.' is a '.'
-  EXPECT_EQ(Found("find -f -select @open.@"), "open.");
-}
-
-TEST_F(Find, ARunOfWhiteSpaceMatchesOneBlankOrOneDot) {
-  EXPECT_EQ(Found("find -f -e -select @open..Close.the@"), "open.   Close\n  the");
-  Exec(e, "goto_oid(oid_first())");
-  EXPECT_EQ(Found("find -f -select @Close the@"), "Close\n  the");
-}
-
-TEST_F(Find, AMatchNeverHoldsATag) {
-  EXPECT_EQ(Found("find -f -q -select @open it@"), "");
-  Exec(e, "goto_oid(oid_first())");
-  EXPECT_EQ(Found("find -f -q -select @open. close@"), "open.   Close");  // in one element it may
-  Exec(e, "goto_oid(oid_first())");
-  EXPECT_EQ(Found("find -f -q -e -select @now..Do@"), "");
-}
-
-TEST_F(Find, BackwardFindsTheNearestMatchEndingBeforeTheCaret) {
-  Exec(e, "set case=on; find -f -select @tap; the@");
-  Exec(e, "clear_mark all");
-  EXPECT_EQ(Found("find -b -q -e -select @the@"), "the");  // the one just found, not an earlier one
-  Exec(e, "clear_mark all; find -f -select @valve@");
-  EXPECT_EQ(Found("find -b -q -e -select @T..@"), "The");
-  Exec(e, "insert_string -pendingdelete @THE@");
-  EXPECT_NE(Body(e).find("it. THE tap;"), std::string::npos) << Body(e);
-}
-
-TEST_F(Find, SelectPutsTheCaretAtTheEndAndNoselectOnlyMovesIt) {
-  Exec(e, "find -f -select @valve@");
-  Exec(e, "insert_string -pendingdelete @tap@");
-  EXPECT_NE(Body(e).find("The tap is"), std::string::npos);
-  Exec(e, "clm; find -f -noselect @is@");
-  EXPECT_FALSE(e.HasSelection());
-  Exec(e, "insert_string @n't@");
-  EXPECT_NE(Body(e).find("The tap isn't open"), std::string::npos) << Body(e);
-}
-
-TEST_F(Find, QuietOnlySilencesTheEditor) {
+TEST_F(Find, TagscanQuietAndWhereTheCaretEnds) {
+  Exec(e, "set tagscan=on");
+  EXPECT_EQ(Found("find -f -q -select @cols@").substr(0, 17), "<tgroup cols=\"2\">");
+  Exec(e, "set tagscan=off");
+  // -q only silences the editor
   EXPECT_EQ(e.Execute("find -f -select @pump@"), E_FAIL);
   EXPECT_EQ(ui.StatusLines(), std::vector<std::string>{"Not found: pump"});
   EXPECT_EQ(e.Execute("find -f -q -select @pump@"), E_FAIL);
   EXPECT_EQ(ui.StatusLines().size(), 1u);
   EXPECT_EQ(e.Execute("find -f -q -select @@"), E_FAIL);
-}
-
-TEST_F(Find, WrapscanGoesRoundTheDocument) {
-  Exec(e, "find -f -select @tap@");
-  EXPECT_EQ(Found("find -f -q -select @valve is@"), "");
-  Exec(e, "set wrapscan=on");
-  EXPECT_EQ(Found("find -f -q -select @valve is@"), "valve is");
-  Exec(e, "goto_oid(oid_first())");
-  EXPECT_EQ(Found("find -b -q -select @the tap@"), "The tap");
-}
-
-TEST_F(Find, WordscanMatchesWholeWordsOnly) {
-  Exec(e, "set wordscan=on");
-  EXPECT_EQ(Found("find -f -select @the@"), "The");
-  EXPECT_EQ(Found("find -f -select @the@"), "the");
-  Exec(e, "goto_oid(oid_first())");
-  EXPECT_EQ(Found("find -f -q -select @alv@"), "");
-  Exec(e, "set wordscan=off; goto_oid(oid_first())");
-  EXPECT_EQ(Found("find -f -q -select @alv@"), "alv");
-}
-
-TEST_F(Find, TagscanSearchesStartMarkupToo) {
-  EXPECT_EQ(Found("find -f -q -select @cols@"), "");
-  Exec(e, "set tagscan=on");
-  EXPECT_EQ(Found("find -f -q -select @cols@").substr(0, 17), "<tgroup cols=\"2\">");
-}
-
-TEST_F(Find, TagSearchSelectsTheElement) {
-  Exec(e, "goto_oid(oid_last())");  // the last entry
-  Exec(e, "find -b -t -m -select /<tgroup>/;");
-  EXPECT_EQ(Eval(e, "$selection"),
-            "<tgroup cols=\"2\"><row><entry>a</entry><entry>b</entry></row></tgroup>");
+  Exec(e, "goto_oid(oid_last()); find -b -t -m -select /<tgroup>/;");
   EXPECT_EQ(Eval(e, "oid_name(oid_caret())"), "tgroup");
-  Exec(e, "goto_oid(oid_first())");
-  EXPECT_EQ(e.Execute("find -b -t -m -select /<tgroup>/;"), E_FAIL);  // nothing before the caret
-  Exec(e, "find -f -m -t -select /<p/; clm;");
+  Exec(e, "goto_oid(oid_first()); find -f -m -t -select /<p/; clm;");
   EXPECT_EQ(Eval(e, "oid_name(oid_caret())"), "p");
   EXPECT_FALSE(e.HasSelection());
+  // the long-sentence form: forward, then back to the "The"
+  Exec(e, "goto_oid(oid_first()); find -f -q -select @valve@; find -b -e -q -select @T..@; clm;");
+  EXPECT_FALSE(e.HasSelection());
 }
 
-TEST_F(Find, TheMarkingEnginesSearchForms) {
-  Exec(e, "set case=on; clm; find -f -e -q -select @the.VALVE@");
-  EXPECT_EQ(Eval(e, "$selection"), "the VALVE");
-  // A search of the long-sentence form: forward, then back to the "The".
-  Exec(e, "goto_oid(oid_first())");
-  Exec(e, "find -f -q -select @valve@;");
-  Exec(e, "find -b -e -q -select @T..@; clm;");
+// -select puts the caret at the end of the match, -noselect only moves it;
+// the edits that follow land there.
+TEST_F(Find, EditsAfterAFind) {
+  Exec(e, "find -f -select @valve@; insert_string -pendingdelete @tap@");
+  EXPECT_NE(Body(e).find("The tap is"), std::string::npos);
+  Exec(e, "clm; find -f -noselect @is@");
   EXPECT_FALSE(e.HasSelection());
+  Exec(e, "insert_string @n't@");
+  EXPECT_NE(Body(e).find("The tap isn't open"), std::string::npos) << Body(e);
   Exec(e, "clear_mark all; find -f -q -select @tap@; clm; car edit 0,-0; dc;");
   EXPECT_NE(Body(e).find("The ta; the"), std::string::npos) << Body(e);
+  Exec(e, "set case=on; goto_oid(oid_first()); find -f -select @it. The@; clear_mark all;"
+          "find -b -q -e -select @T..@; insert_string -pendingdelete @THE@");
+  EXPECT_NE(Body(e).find("it. THE ta;"), std::string::npos) << Body(e);
 }
 
 // A forward search tries only the places that hold its first character: every

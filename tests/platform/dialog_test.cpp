@@ -22,24 +22,20 @@ DialogTemplate PumpTemplate() {
   DialogTemplate t;
   t.id = 900;
   t.caption = "Pump Finder";
-  auto add = [&](int id, ControlKind kind, std::string text) {
+  using K = ControlKind;
+  const std::pair<int, K> kinds[] = {{1, K::DefaultButton}, {2, K::PushButton},  {203, K::Edit},
+                                     {204, K::CheckBox},    {205, K::ListView},    {206, K::Picture},
+                                     {207, K::Static},      {IDC_STATIC, K::Static}, {208, K::RadioButton},
+                                     {209, K::RadioButton}, {210, K::PushButton}};
+  const char* texts[] = {"Find", "Close ...", "", "Show Warnings", "", "", "", "Type a word.", "Upper", "Lower",
+                         "Stay open"};
+  for (std::size_t i = 0; i < std::size(kinds); ++i) {
     DialogControl c;
-    c.id = id;
-    c.kind = kind;
-    c.text = std::move(text);
+    c.id = kinds[i].first;
+    c.kind = kinds[i].second;
+    c.text = texts[i];
     t.controls.push_back(std::move(c));
-  };
-  add(1, ControlKind::DefaultButton, "Find");
-  add(2, ControlKind::PushButton, "Close ...");
-  add(203, ControlKind::Edit, "");
-  add(204, ControlKind::CheckBox, "Show Warnings");
-  add(205, ControlKind::ListView, "");
-  add(206, ControlKind::Picture, "");
-  add(207, ControlKind::Static, "");
-  add(IDC_STATIC, ControlKind::Static, "Type a word.");
-  add(208, ControlKind::RadioButton, "Upper");
-  add(209, ControlKind::RadioButton, "Lower");
-  add(210, ControlKind::PushButton, "Stay open");
+  }
   return t;
 }
 

@@ -20,21 +20,14 @@ TEST(ScriptedInteraction, RecordsBoxesAndAnswersFromTheQueue) {
   EXPECT_EQ(boxes[2].caption, "KESta Checker");
   EXPECT_EQ(boxes[2].style, MB_ICONINFORMATION);
   EXPECT_EQ(boxes[0].style & MB_ICONMASK, MB_ICONQUESTION);
-}
-
-TEST(ScriptedInteraction, RestoresThePreviousInteraction) {
-  ScriptedInteraction outer;
   {
-    ScriptedInteraction inner;
+    ScriptedInteraction inner;  // the outer one is restored after it
     AfxMessageBox("inner");
     EXPECT_EQ(inner.Boxes().size(), 1u);
   }
   AfxMessageBox("outer");
-  EXPECT_EQ(outer.Boxes().size(), 1u);
-}
-
-TEST(ScriptedInteraction, QuestionsAreDismissedWithZero) {
-  ScriptedInteraction ui;
+  EXPECT_EQ(ui.Boxes().size(), 4u);
+  // Questions nobody answers are dismissed with 0.
   EXPECT_EQ(CurrentInteraction().Response("Check?", {"ONE", "ALL", "Cancel"}), 0);
   ui.QueueAnswer(2);
   EXPECT_EQ(CurrentInteraction().Response("Check?", {"ONE", "ALL"}), 2);

@@ -130,14 +130,4 @@ TEST(VerbSelector, InitLcAlternates) {
   EXPECT_EQ(CutAnnotation("set (V/N)"), "set ");
 }
 
-TEST(VerbSelector, CloseAndCancel) {
-  ScriptedInteraction ui;
-  ui.QueueAction("click 1");
-  CVerbSelect ok;
-  EXPECT_EQ(ok.DoModal(), 1);
-  ui.QueueAction("click 2");
-  CVerbSelect cancel;
-  EXPECT_EQ(cancel.DoModal(), 2);
-}
-
 }  // namespace
