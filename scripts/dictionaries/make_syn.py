@@ -70,7 +70,7 @@ SENTENCES = {
     37: 'The valve and {} pump.',
     38: 'Examine {} the pumps.',
     60: 'Examine the pump {} the valve.',
-    62: 'The pump is clean {} the valve is dirty.',
+    62: 'The pump is clean {} the valve is warm.',
     65: 'Lift the pump {} a hoist.',
     67: 'Examine the valve and the seal {}.',
     68: 'Push the valve {} open it.',
