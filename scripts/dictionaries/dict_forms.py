@@ -1,0 +1,174 @@
+"""The forms a dictionary source entry stands for, as the checker's lookup
+finds them, with the word class the lookup gives each one.
+
+Shared by the generators of scripts/dictionaries/: they read the bundled
+sources (data/dictionaries/*.txt) to keep a word out of a later dictionary
+that an earlier one would hide, and write the forms they mean to cover into
+data/dictionaries/forms/*.tsv for the lookup test.
+"""
+
+# Endings of a verb stem by its inflection code letter: base, -s, past, -ing.
+# None: the form does not exist. The doubled-letter codes take the stem's last
+# letter again.
+VERB_ENDINGS = {
+    '0': ('', 's', 'ed', 'ing'),
+    '1': ('e', 'es', 'ed', 'ing'),
+    '2': ('', 'es', 'ed', 'ing'),
+    '3': ('', 's', None, 'ing'),
+    '4': ('', 's', None, 'ing'),
+    '5': ('y', 'ies', 'ied', 'ying'),
+    '6': ('', 's', 'n', 'ing'),
+    '7': ('e', 'es', 'en', 'ing'),
+    '8': ('', 'es', None, 'ing'),
+    '9': ('', 's', '+ed', '+ing'),
+    'A': ('', 's', 'd', 'ing'),
+    'B': ('e', 'es', '+en', 'ing'),
+    'C': ('', 's', 't', 'ing'),
+    'D': ('ve', 's', 'd', 'ving'),
+    'E': ('e', 'es', '', 'ing'),
+    'F': ('', 'es', None, 'ing'),
+    'G': ('', 's', None, '+ing'),
+    'H': ('', 's', None, 'ing'),
+    'I': ('e', 'es', None, 'ing'),
+    'J': ('', 's', 'en', 'ing'),
+    'K': ('y', 'ies', None, 'ying'),
+}
+
+MARKS = ' +!$&?^@'
+
+
+def _ending(stem, ending):
+    if ending is None:
+        return None
+    if ending.startswith('+'):
+        return stem + stem[-1] + ending[1:]
+    return stem + ending
+
+
+def verb_forms(stem, letter):
+    """[(form, form index 0..3)] of a verb stem."""
+    out = []
+    for i, ending in enumerate(VERB_ENDINGS.get(letter, ('',) * 4)):
+        form = _ending(stem, ending)
+        if form is not None and len(form) >= 2:
+            out.append((form, i))
+    return out
+
+
+def code_class(code):
+    """The class number a source code gives (CC, CCSS or 3MMCC)."""
+    code = code.rstrip('>')
+    if len(code) == 5 and code[0] == '3':
+        return int(code[3:5])
+    if len(code) >= 2 and code[:2].isdigit():
+        return int(code[:2])
+    return 40
+
+
+def message_verb_class(form, cls):
+    """A verb word that carries a message takes its class from its ending."""
+    if form.endswith('d'):
+        return 22
+    if form.endswith('g'):
+        return 23 if len(form) > 5 and form.endswith('ing') else 20
+    if form.endswith('s'):
+        return 21
+    return cls
+
+
+def split_entry(line):
+    """(words, mark, data) of a source entry line: words as typed (a list),
+    the mark that ends the word part (' ' for a plain entry), and the data."""
+    words = []
+    at = 0
+    while True:
+        end = at
+        while end < len(line) and line[end] not in MARKS:
+            end += 1
+        words.append(line[at:end])
+        if end >= len(line):
+            return words, ' ', ''
+        mark = line[end]
+        if mark == '+':
+            at = end + 1
+            continue
+        if mark in '!^' and line[end + 1:end + 2] == '+':
+            # A plural stem or a phrasal verb that goes on with more words.
+            return words, mark + '+', line[end + 2:]
+        return words, mark, line[end + 1:].lstrip(' ') if mark != ' ' else line[end + 1:]
+
+
+def entry_forms(line):
+    """[(form, class)] of one source entry; a multi-word entry gives its words
+    joined by blanks, in their base forms."""
+    return [(form, 50 if cls in (51, 52, 53, 55, 56, 57, 59) else cls) for form, cls in _entry_forms(line)]
+
+
+def _entry_forms(line):
+    words, mark, data = split_entry(line)
+    code = data.split(' ')[0].split('%')[0]
+    head = ' '.join(words[:-1] + [''])
+    last = words[-1]
+    if mark == ' ':
+        cls = code_class(code)
+        if 20 <= cls <= 23 and code.startswith('3'):
+            cls = message_verb_class(words[-1], cls)
+        elif code.startswith('301') and cls not in (30, 40, 52, 60) and len(last) >= 3 and last.endswith('ly'):
+            cls = 50
+        return [(head + last, cls)]
+    if mark in ('!+', '^+'):
+        return [(' '.join(words), code_class(code))]
+    if mark == '$':
+        cls = code_class(code)
+        return [(head + last, cls), (head + last + 's', cls + 1 if cls in (10, 18) else cls)]
+    if mark == '!':
+        cls = code_class(code)
+        plural = cls + 1 if cls in (10, 18) else cls
+        if last[-1:] in 'hosx' and last:
+            return [(head + last, cls), (head + last + 'es', plural)]
+        return [(head + last + 'y', cls), (head + last + 'ies', plural)]
+    if mark == '@':
+        return [(last, 30), (last + 'er', 34), (last + 'est', 35), (last + 'ly', 50)]
+    # A verb stem: the code letter is the second character of the data, or
+    # the fifth of a five-character code with a message.
+    message = len(data) >= 5 and data[0] == '3' and (len(data) == 5 or data[5] in ' >')
+    letter = data[4] if message else data[1:2]
+    out = []
+    for form, i in verb_forms(last, letter):
+        if mark == '?':
+            cls = 20
+        else:
+            cls = (20, 21, 22, 23)[i]
+        if message:
+            cls = message_verb_class(form, cls)
+        out.append((head + form, cls))
+    return out
+
+
+def read_entries(path):
+    """The entry lines of a source file (comments, header fields and blank
+    lines left out)."""
+    out = []
+    with open(path, encoding='latin-1') as f:
+        for raw in f:
+            line = raw.strip()
+            if not line or line.startswith('#'):
+                continue
+            if line.split(':')[0] in ('name', 'second-name', 'version') and ': ' in line:
+                continue
+            out.append(line)
+    return out
+
+
+def words_of(paths):
+    """Every form (a single word) and every first word of a multi-word entry
+    that the sources at `paths` hold."""
+    out = set()
+    for path in paths:
+        for line in read_entries(path):
+            words, _, _ = split_entry(line)
+            if len(words) > 1:
+                continue
+            for form, _ in entry_forms(line):
+                out.add(form)
+    return out
