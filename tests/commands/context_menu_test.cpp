@@ -9,104 +9,128 @@
 namespace {
 using Strings = std::vector<std::string>;
 
-// The finding as showing it would leave it.
-void SetFinding(int category, const char* word, const char* advice, int markerNumber = 3) {
-  Finding.CurrentCategory = category;
-  Finding.CurrentMarkedWord = word;
-  Finding.CurrentAdvice = advice;
-  Finding.CurrentMarkerNumber = markerNumber;
-}
-
-
-std::vector<std::string> SuggestionTexts(const Menu& popup) {
-  std::vector<std::string> out;
-  for (const MenuItem& item : popup.items[kMenuPosSuggestions].sub.items) out.push_back(item.text);
-  return out;
-}
-
-bool Contains(const Strings& all, const std::string& one) {
-  return std::find(all.begin(), all.end(), one) != all.end();
-}
+bool Contains(const Strings& all, const std::string& one) { return std::find(all.begin(), all.end(), one) != all.end(); }
 
 // The executed commands from the first one equal to `from` on.
-Strings From(const Strings& all, const std::string& from) {
-  auto it = std::find(all.begin(), all.end(), from);
-  return Strings(it, all.end());
+Strings From(const Strings& all, const std::string& from) { return Strings(std::find(all.begin(), all.end(), from), all.end()); }
+
+// The menu on a marker around `word`, with the finding as showing it would
+// leave it, and `answer` chosen (none when 0).
+struct MenuRun {
+  MarkerDocument doc;
+  ScriptedInteraction ui;
+  RecordedFindingCalls self;
+  HRESULT result = S_OK;
+  MenuRun(const char* advice, int answer, const char* word = "utilize", const char* kesta = "0103use/apply",
+          int category = 1, int mode = 0, const std::string& fail = "")
+      : doc(kesta, word) {
+    Finding.CurrentCategory = category;
+    Finding.CurrentMarkedWord = word;
+    Finding.CurrentAdvice = advice;
+    Finding.CurrentMarkerNumber = 3;
+    ui.PlaceCursor({100, 200});
+    if (answer) ui.QueueAnswer(answer);
+    doc.host.failPattern = fail;
+    if (mode == 1) Cursor.CurrentOid = doc.host.Id(doc.marker);
+    result = DisplayCmenuWork(doc.host, self, mode);
+  }
+  Strings Executed() const { return doc.host.Executed(); }
+  Strings SuggestionTexts() const {
+    Strings out;
+    const Menu popup = ui.Menus().at(0).menu;
+    for (const MenuItem& item : popup.items[kMenuPosSuggestions].sub.items) out.push_back(item.text);
+    return out;
+  }
+};
+
+const Strings kClosing = {"set pendingdelete=off", "set inputmode=insert", "clear_mark all"};
+Strings Closed(Strings commands) {
+  commands.insert(commands.end(), kClosing.begin(), kClosing.end());
+  return commands;
 }
 }  // namespace
 
 TEST(ContextMenu, ShowsTheFindingAtTheCaretWithItsSuggestions) {
-  MarkerDocument doc;
-  ScriptedInteraction ui;
-  ui.PlaceCursor({100, 200});
-  SetFinding(1, "utilize", "use/apply");
-  RecordedFindingCalls self;
-
-  EXPECT_EQ(DisplayCmenuWork(doc.host, self, 0), S_OK);
-  std::string id = doc.host.Id(doc.marker);
-  EXPECT_EQ(doc.host.Executed(),
-            (Strings{"set extendselection=off", "set tagscan=off", "set wrapscan=off", "set selectscan=on",
-                     "set messagelocation=statusbar", "goto_oid('" + id + "');",
-                     "oid_select('" + id + "',0,0,1);", "set pendingdelete=off", "set inputmode=insert",
-                     "clear_mark all"}));
-  EXPECT_EQ(self.made, Strings{"CLoadMenu"});
-
-  auto menus = ui.Menus();
+  MenuRun run("use/apply", 0);
+  EXPECT_EQ(run.result, S_OK);
+  const std::string id = run.doc.host.Id(run.doc.marker);
+  EXPECT_EQ(run.Executed(), Closed({"set extendselection=off", "set tagscan=off", "set wrapscan=off",
+                                    "set selectscan=on", "set messagelocation=statusbar", "goto_oid('" + id + "');",
+                                    "oid_select('" + id + "',0,0,1);"}));
+  EXPECT_EQ(run.self.made, Strings{"CLoadMenu"});
+  auto menus = run.ui.Menus();
   ASSERT_EQ(menus.size(), 1u);
   EXPECT_EQ(menus[0].at.x, 100);
   EXPECT_EQ(menus[0].at.y, 208);  // 8 pixels below the cursor
   const Menu& popup = menus[0].menu;
   EXPECT_EQ(popup.items[0].text, "utilize : WRONG CHOICE");
   EXPECT_EQ(popup.items[0].id, ID_KESTA_TERM);
-  EXPECT_EQ(SuggestionTexts(popup), (Strings{"use", "apply"}));
+  EXPECT_EQ(run.SuggestionTexts(), (Strings{"use", "apply"}));
   EXPECT_FALSE(popup.items[kMenuPosSuggestions].grayed);
-  const MenuItem& next = popup.items[5];
-  EXPECT_EQ(next.text, "Next KESta Message");
-  EXPECT_TRUE(next.checked);
-  EXPECT_TRUE(next.isDefault);
+  EXPECT_EQ(popup.items[5].text, "Next KESta Message");
+  EXPECT_TRUE(popup.items[5].checked && popup.items[5].isDefault);
   // The host's window owns the menu and comes to the front.
-  EXPECT_EQ(ui.Events()[0].kind, InteractionEvent::Foreground);
-  EXPECT_EQ(ui.Events()[1].kind, InteractionEvent::Top);
+  EXPECT_EQ(run.ui.Events()[0].kind, InteractionEvent::Foreground);
+  EXPECT_EQ(run.ui.Events()[1].kind, InteractionEvent::Top);
 }
 
-TEST(ContextMenu, AChosenSuggestionReplacesTheFlaggedText) {
-  MarkerDocument doc;
-  ScriptedInteraction ui;
-  SetFinding(1, "utilize", "use/apply");
-  RecordedFindingCalls self;
-  ui.QueueAnswer(ID_KESTA_SYN1 + 1);
-
-  EXPECT_EQ(DisplayCmenuWork(doc.host, self, 0), S_OK);
-  EXPECT_EQ(From(doc.host.Executed(), "dt;"),
-            (Strings{"dt;", "car edit 0,-3;", "find -f -select @utilize@",
-                     "insert_string -pendingdelete @apply@", "car edit 0,-5", "set pendingdelete=off",
-                     "set inputmode=insert", "clear_mark all"}));
+// Each choice and what it sends from its first own command on.
+TEST(ContextMenu, EachChoice) {
+  const std::string select = "oid_select('(1,12,0)',0,0,1);";  // the marker
+  struct Case {
+    const char* name;
+    int answer;
+    const char* word;
+    const char* kesta;
+    int category;
+    std::string advice;
+    std::string from;
+    Strings sent;
+    Strings made;
+  } cases[] = {
+      {"suggestion", ID_KESTA_SYN1 + 1, "utilize", "0103use/apply", 1, "use/apply", "dt;",
+       Closed({"dt;", "car edit 0,-3;", "find -f -select @utilize@", "insert_string -pendingdelete @apply@",
+               "car edit 0,-5"}),
+       {"CLoadMenu"}},
+      {"one message", ID_KESTA_ONE_MESSAGE, "utilize", "0103use/apply", 1, "use", select,
+       Closed({select, "car edit 0,+1; dt;"}), {"CLoadMenu"}},
+      // A DELETE finding: the marker's tags go first; the words are then found
+      // from a mark put right before them, with their blank.
+      {"one delete message", ID_KESTA_ONE_MESSAGE, "actually", "0400NONE", 4, "", select,
+       Closed({select, "car edit 0,+1; dt;", "car edit 0,-1;", "insert_string @#KESta-delete#@", "car edit 0,-14;",
+               "find -f -q -select @#KESta-delete#actually @; delete"}),
+       {"CLoadMenu"}},
+      {"all in document", ID_KESTA_ALL_IN_DOCUMENT, "utilize", "0103use/apply", 1, "use", select,
+       Closed({select}), {"CLoadMenu", "RemoveAllMarkers"}},
+      {"next", ID_KESTA_NEXT_MESSAGE, "utilize", "0103use/apply", 1, "use", select,
+       Closed({select, "set pendingdelete=off", "set inputmode=insert"}), {"CLoadMenu"}},
+      {"the term", ID_KESTA_TERM, "utilize", "0103use/apply", 1, "use", select, Closed({select}), {"CLoadMenu"}},
+      // A hint in parentheses replaces nothing.
+      {"hint", ID_KESTA_SYN1, "must", "0103x", 7, ":| 0", select, Closed({select}), {"CLoadMenu"}},
+      // A suggestion too long for its insert command is not half done.
+      {"long suggestion", ID_KESTA_SYN1, "utilize", "0103x", 1, std::string(240, 'a'), select,
+       Closed({select, "mes \"KESta Message: The suggestion is too long to insert.\""}), {"CLoadMenu"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    MenuRun run(c.advice.c_str(), c.answer, c.word, c.kesta, c.category);
+    EXPECT_EQ(run.result, S_OK);
+    EXPECT_EQ(From(run.Executed(), c.from), c.sent);
+    EXPECT_EQ(run.self.made, c.made);
+  }
+  MenuRun chosen("use/apply", ID_KESTA_SYN1 + 1);
   EXPECT_EQ(Finding.CurrentAdvice.str(), "apply");
   EXPECT_EQ(Finding.CurrentSelectionText.str(), "insert_string -pendingdelete @apply@");
+  MenuRun hint(":| 0", ID_KESTA_SYN1, "must", "0103x", 7);
+  EXPECT_EQ(hint.SuggestionTexts(), Strings{"(Avoid except for safety.)"});
+  EXPECT_EQ(Finding.CurrentAdvice.str(), "(Avoid except for safety.)");
 }
 
 TEST(ContextMenu, CaretStepsBackByTheFlaggedTextsLength) {
   for (auto [word, back] : {std::pair{"ab", 2}, std::pair{"a", 1}, std::pair{"abcde", 2}, std::pair{"abcdef", 3}}) {
-    MarkerDocument doc("0103x", word);
-    ScriptedInteraction ui;
-    SetFinding(1, word, "x");
-    RecordedFindingCalls self;
-    ui.QueueAnswer(ID_KESTA_SYN1);
-    DisplayCmenuWork(doc.host, self, 0);
-    EXPECT_TRUE(Contains(doc.host.Executed(), "car edit 0,-" + std::to_string(back) + ";")) << word;
+    MenuRun run("x", ID_KESTA_SYN1, word, "0103x");
+    EXPECT_TRUE(Contains(run.Executed(), "car edit 0,-" + std::to_string(back) + ";")) << word;
   }
-}
-
-TEST(ContextMenu, HintsInParenthesesReplaceNothing) {
-  MarkerDocument doc;
-  ScriptedInteraction ui;
-  SetFinding(7, "must", ":| 0");
-  RecordedFindingCalls self;
-  ui.QueueAnswer(ID_KESTA_SYN1);
-  EXPECT_EQ(DisplayCmenuWork(doc.host, self, 0), S_OK);
-  EXPECT_EQ(SuggestionTexts(ui.Menus()[0].menu), Strings{"(Avoid except for safety.)"});
-  EXPECT_FALSE(Contains(doc.host.Executed(), "dt;"));
-  EXPECT_EQ(Finding.CurrentAdvice.str(), "(Avoid except for safety.)");
 }
 
 TEST(ContextMenu, SuggestionItemsFollowTheAdvice) {
@@ -122,123 +146,49 @@ TEST(ContextMenu, SuggestionItemsFollowTheAdvice) {
       {"1/2", {"1/2"}, false},
   };
   for (const Case& c : cases) {
-    MarkerDocument doc;
-    ScriptedInteraction ui;
-    SetFinding(1, "utilize", c.advice);
-    RecordedFindingCalls self;
-    DisplayCmenuWork(doc.host, self, 0);
-    const Menu popup = ui.Menus().at(0).menu;
-    EXPECT_EQ(SuggestionTexts(popup), c.texts) << c.advice;
-    EXPECT_EQ(popup.items[kMenuPosSuggestions].grayed, c.greyed) << c.advice;
-    // The advice keeps its own text, slashes and all.
-    EXPECT_EQ(Finding.CurrentAdvice.str(), c.advice);
+    MenuRun run(c.advice, 0);
+    EXPECT_EQ(run.SuggestionTexts(), c.texts) << c.advice;
+    EXPECT_EQ(run.ui.Menus().at(0).menu.items[kMenuPosSuggestions].grayed, c.greyed) << c.advice;
+    EXPECT_EQ(Finding.CurrentAdvice.str(), c.advice);  // the advice keeps its own text
   }
 }
 
-TEST(ContextMenu, RemovingOneMarkerKeepsTheText) {
+TEST(ContextMenu, CloseWithoutACaretElementSaysItWasTheLast) {
   MarkerDocument doc;
+  doc.host.answers["oid_caret()"] = "";
   ScriptedInteraction ui;
-  SetFinding(1, "utilize", "use");
   RecordedFindingCalls self;
-  ui.QueueAnswer(ID_KESTA_ONE_MESSAGE);
-  EXPECT_EQ(DisplayCmenuWork(doc.host, self, 0), S_OK);
-  EXPECT_EQ(From(doc.host.Executed(), "car edit 0,+1; dt;"),
-            (Strings{"car edit 0,+1; dt;", "set pendingdelete=off", "set inputmode=insert", "clear_mark all"}));
-}
-
-TEST(ContextMenu, RemovingADeleteFindingDeletesTheWordAndItsBlank) {
-  MarkerDocument doc("0400NONE", "actually");
-  ScriptedInteraction ui;
-  SetFinding(4, "actually", "");
-  RecordedFindingCalls self;
-  ui.QueueAnswer(ID_KESTA_ONE_MESSAGE);
+  Finding.CurrentMarkedWord = "utilize";
+  ui.QueueAnswer(ID_KESTA_CLOSE);
   DisplayCmenuWork(doc.host, self, 0);
-  // The marker's tags go first; the words are then found from a mark put
-  // right before them.
-  EXPECT_EQ(From(doc.host.Executed(), "car edit 0,+1; dt;"),
-            (Strings{"car edit 0,+1; dt;", "car edit 0,-1;", "insert_string @#KESta-delete#@",
-                     "car edit 0,-14;", "find -f -q -select @#KESta-delete#actually @; delete",
-                     "set pendingdelete=off", "set inputmode=insert", "clear_mark all"}));
+  EXPECT_EQ(doc.host.Statuses(), Strings{"KESta Message: WARNING: Reached last KESta message."});
+  EXPECT_TRUE(Contains(doc.host.Executed(), "car edit 0,+1; dt;"));
 }
 
-TEST(ContextMenu, AllInDocumentCallsTheRemovalOfAllMarkers) {
-  MarkerDocument doc;
-  ScriptedInteraction ui;
-  SetFinding(1, "utilize", "use");
-  RecordedFindingCalls self;
-  ui.QueueAnswer(ID_KESTA_ALL_IN_DOCUMENT);
-  DisplayCmenuWork(doc.host, self, 0);
-  EXPECT_EQ(self.made, (Strings{"CLoadMenu", "RemoveAllMarkers"}));
-  EXPECT_FALSE(Contains(doc.host.Executed(), "dt;"));
-}
+TEST(ContextMenu, ModeOneWorksOnTheSavedElementAndOtherModesShowNothing) {
+  MenuRun run("use", 0, "utilize\nit", "0103use/apply", 1, 1);
+  const std::string id = run.doc.host.Id(run.doc.marker);
+  EXPECT_EQ(From(run.Executed(), "goto_oid('" + id + "');"),
+            Closed({"goto_oid('" + id + "');", "oid_select('" + id + "',0,0,1);", "car edit 0,-2",
+                    "find -f -q -select @utilize it@; car mouse; ", "car edit 0,-1;",
+                    "clm; find -f -noselect @utilize\nit@; car mouse;"}));
+  EXPECT_FALSE(Contains(run.doc.host.Evaluated(), "oid_caret()"));
+  EXPECT_EQ(run.self.made, (Strings{"CaptureHostAndCursor", "CLoadMenu"}));
+  EXPECT_EQ(run.ui.Menus().at(0).at.y, 200);  // at the cursor: no offset in this mode
 
-TEST(ContextMenu, NextAndCloseAndNothing) {
-  {
-    MarkerDocument doc;
-    ScriptedInteraction ui;
-    SetFinding(1, "utilize", "use");
-    RecordedFindingCalls self;
-    ui.QueueAnswer(ID_KESTA_NEXT_MESSAGE);
-    DisplayCmenuWork(doc.host, self, 0);
-    EXPECT_EQ(From(doc.host.Executed(), "oid_select('" + doc.host.Id(doc.marker) + "',0,0,1);").size(), 6u);
-  }
-  {
-    MarkerDocument doc;
-    doc.host.answers["oid_caret()"] = "";  // the caret has no element
-    ScriptedInteraction ui;
-    SetFinding(1, "utilize", "use");
-    RecordedFindingCalls self;
-    ui.QueueAnswer(ID_KESTA_CLOSE);
-    DisplayCmenuWork(doc.host, self, 0);
-    EXPECT_EQ(doc.host.Statuses(), Strings{"KESta Message: WARNING: Reached last KESta message."});
-    EXPECT_TRUE(Contains(doc.host.Executed(), "car edit 0,+1; dt;"));
-  }
-  {
-    MarkerDocument doc;
-    ScriptedInteraction ui;
-    SetFinding(1, "utilize", "use");
-    RecordedFindingCalls self;
-    ui.QueueAnswer(ID_KESTA_TERM);
-    DisplayCmenuWork(doc.host, self, 0);
-    EXPECT_EQ(doc.host.Executed().size(), 10u);  // options, goto, select, closing
-  }
-}
-
-TEST(ContextMenu, ModeOneWorksOnTheSavedElement) {
-  MarkerDocument doc;
-  ScriptedInteraction ui;
-  SetFinding(1, "utilize\nit", "use");
-  Cursor.CurrentOid = doc.host.Id(doc.marker);
-  RecordedFindingCalls self;
-  DisplayCmenuWork(doc.host, self, 1);
-  std::string id = doc.host.Id(doc.marker);
-  EXPECT_EQ(From(doc.host.Executed(), "goto_oid('" + id + "');"),
-            (Strings{"goto_oid('" + id + "');", "oid_select('" + id + "',0,0,1);", "car edit 0,-2",
-                     "find -f -q -select @utilize it@; car mouse; ", "car edit 0,-1;",
-                     "clm; find -f -noselect @utilize\nit@; car mouse;", "set pendingdelete=off",
-                     "set inputmode=insert", "clear_mark all"}));
-  EXPECT_FALSE(Contains(doc.host.Evaluated(), "oid_caret()"));
-  EXPECT_EQ(self.made, (Strings{"CaptureHostAndCursor", "CLoadMenu"}));
-  EXPECT_EQ(ui.Menus().at(0).at.y, 300);  // no offset in this mode
-}
-
-TEST(ContextMenu, OtherModesShowNoMenu) {
-  MarkerDocument doc;
-  ScriptedInteraction ui;
-  SetFinding(1, "utilize", "use");
-  RecordedFindingCalls self;
-  ui.QueueAnswer(ID_KESTA_SYN1);
-  EXPECT_EQ(DisplayCmenuWork(doc.host, self, 2), S_OK);
-  EXPECT_TRUE(ui.Menus().empty());
-  EXPECT_TRUE(ui.Events().empty());  // no window was brought forward
-  EXPECT_FALSE(Contains(doc.host.Executed(), "dt;"));
+  MenuRun other("use", ID_KESTA_SYN1, "utilize", "0103use/apply", 1, 2);
+  EXPECT_EQ(other.result, S_OK);
+  EXPECT_TRUE(other.ui.Menus().empty());
+  EXPECT_TRUE(other.ui.Events().empty());  // no window was brought forward
+  EXPECT_FALSE(Contains(other.Executed(), "dt;"));
 }
 
 TEST(ContextMenu, FailuresEndTheMenuWithoutItsClosing) {
   MarkerDocument doc;
   ScriptedInteraction ui;
-  SetFinding(1, "utilize", "use");
   RecordedFindingCalls self;
+  Finding.CurrentMarkedWord = "utilize";
+  Finding.CurrentAdvice = "use";
   ui.QueueAnswer(ID_KESTA_SYN1);
   doc.host.failPattern = "find -f -select";
   EXPECT_THROW(DisplayCmenuWork(doc.host, self, 0), _com_error);
@@ -246,40 +196,13 @@ TEST(ContextMenu, FailuresEndTheMenuWithoutItsClosing) {
   EXPECT_TRUE(ui.Boxes().empty());
 }
 
-TEST(ContextMenu, TextsThatWouldBreakTheCommandAreHandled) {
-  // A suggestion too long for the insert command is not half done.
-  {
-    MarkerDocument doc;
-    ScriptedInteraction ui;
-    std::string advice(240, 'a');
-    SetFinding(1, "utilize", advice.c_str());
-    RecordedFindingCalls self;
-    ui.QueueAnswer(ID_KESTA_SYN1);
-    EXPECT_EQ(DisplayCmenuWork(doc.host, self, 0), S_OK);
-    EXPECT_FALSE(Contains(doc.host.Executed(), "dt;"));
-    EXPECT_EQ(doc.host.Statuses(), Strings{"KESta Message: The suggestion is too long to insert."});
-  }
-  // A suggestion with an '@' is inserted between slashes.
-  {
-    MarkerDocument doc;
-    ScriptedInteraction ui;
-    SetFinding(1, "utilize", "use@once");
-    RecordedFindingCalls self;
-    ui.QueueAnswer(ID_KESTA_SYN1);
-    EXPECT_EQ(DisplayCmenuWork(doc.host, self, 0), S_OK);
-    EXPECT_TRUE(Contains(doc.host.Executed(), "insert_string -pendingdelete /use@once/"));
-  }
-  // A flagged text with an '@' is searched between slashes.
-  {
-    MarkerDocument doc("2500NONE", "a@b");
-    ScriptedInteraction ui;
-    SetFinding(25, "a@b", "");
-    RecordedFindingCalls self;
-    ui.QueueAnswer(ID_KESTA_ONE_MESSAGE);
-    SetFinding(4, "a@b", "");
-    DisplayCmenuWork(doc.host, self, 0);
-    EXPECT_TRUE(Contains(doc.host.Executed(), "find -f -q -select /#KESta-delete#a@b /; delete"));
-  }
+// Texts with an '@' are put between slashes; a command that would not fit
+// its buffer is refused.
+TEST(ContextMenu, TextsThatWouldBreakTheCommand) {
+  MenuRun at("use@once", ID_KESTA_SYN1);
+  EXPECT_TRUE(Contains(at.Executed(), "insert_string -pendingdelete /use@once/"));
+  MenuRun del("", ID_KESTA_ONE_MESSAGE, "a@b", "2500NONE", 4);
+  EXPECT_TRUE(Contains(del.Executed(), "find -f -q -select /#KESta-delete#a@b /; delete"));
   EXPECT_EQ(FindDelimited("x/y"), "@x/y@");
   EXPECT_THROW(FindDelimited("a@b/c"), _com_error);
   EXPECT_THROW(FitCommand(10, "0123456789"), _com_error);

@@ -54,155 +54,113 @@ TEST_F(MarkingTest, EmptyListSendsOnlyTheOptions) {
 
 TEST_F(MarkingTest, OneWordMarkerWrapsTheTextFound) {
   AddFinding(Finding("frobnicate:| 0!use", K::Word, 1));
-  // The document holds the word with a no-break space after it: what was
-  // found goes into the marker as it is.
-  host.answers["$selection"] = "Frobnicate";
   EXPECT_EQ(MarkingEngineWork(host), S_OK);
   Strings x = host.Executed();
   EXPECT_EQ(Strings(x.begin(), x.begin() + 8), kOptions);
   EXPECT_EQ(x[8], "clm; goto_oid('(1,10,0)');");
-  EXPECT_EQ(Work(), (Strings{"clm; find -f -e -select @frobnicate@", "clear_mark all",
-                             "find -b -q -e -select @frobnicate@",
-                             "insert_string -sgml -pendingdelete @<?Pub _touchup Kesta=\"0103use\" "
-                             "HighltBckclr=\"6699FF\"?>Frobnicate</_touchup>@",
-                             "clear_mark all"}));
   // The last record ends the method right after its marker.
   EXPECT_EQ(MessageList.records[0].markMode, 6);
 }
 
-// A comma found with the start of the next word; when that start lies behind
-// markup or an article the key does not hold, the first comma is marked.
-TEST_F(MarkingTest, CommaWithoutTheNextWord) {
-  AddFinding(Finding(",.pump:| 0!NONE", K::OneWord, 37));
-  host.failPattern = "@,.pump@";
-  EXPECT_EQ(MarkingEngineWork(host), S_OK);
-  EXPECT_EQ(Work()[0], "clm; find -f -e -q -select @,.pump@");
-  EXPECT_EQ(Work()[1], "clm; find -f -e -select @,@");
-  EXPECT_EQ(Work()[3], "find -b -q -e -select @,@");
-  EXPECT_TRUE(ui.Boxes().empty());
+std::string Insert(const std::string& value, const char* colour, const std::string& text) {
+  return "insert_string -sgml -pendingdelete @<?Pub _touchup Kesta=\"" + value + "\" HighltBckclr=\"" + colour +
+         "\"?>" + text + "</_touchup>@";
 }
 
-// Words of a finding that the search cannot hold together (markup or a
-// set-aside article between them): the finding goes on its first word.
-TEST_F(MarkingTest, WordsThatCannotBeFoundTogether) {
-  for (const char* first : {"parsing", "re-use"}) {
-    const std::string search = std::string(first) + ".pump.Remove";
-    AddFinding(Finding(search + ":| 0", K::Word, 1));
-    host.failPattern = "@" + search + "@";
-    EXPECT_EQ(MarkingEngineWork(host), S_OK);
-    EXPECT_EQ(Work()[0], "clm; find -f -e -q -select @" + search + "@");
-    EXPECT_EQ(Work()[1], "clm; find -f -e -select @" + std::string(first) + "@");
-    EXPECT_TRUE(ui.Boxes().empty()) << first;
+// The commands each kind of finding sends after the options and the first
+// goto (the start of them when the list is cut short), and no box.
+TEST_F(MarkingTest, CommandsOfEachKind) {
+  auto replacement = [](const char* suggestion) {
+    MarkInput b = Finding("pump:| 0", K::Replacement, 11);
+    b.altWord = "pump";
+    b.suggestion = suggestion;
+    return b;
+  };
+  struct Case {
+    const char* name;
+    std::vector<MarkInput> findings;
+    std::string fail;       // a search that finds nothing
+    std::string selection;  // what the host's search selects
+    Strings work;
+  } cases[] = {
+      // What was found (with a no-break space, say) goes into the marker as it is.
+      {"one word", {Finding("frobnicate:| 0!use", K::Word, 1)}, "", "Frobnicate",
+       {"clm; find -f -e -select @frobnicate@", "clear_mark all", "find -b -q -e -select @frobnicate@",
+        Insert("0103use", "6699FF", "Frobnicate"), "clear_mark all"}},
+      {"text from the search key", {Finding("in.order:|12!to", K::Word, 1, 30)}, "", "",
+       {"clm; find -f -e -q -select @in.order@", "clear_mark all", "find -b -q -e -select @in.order@",
+        Insert("0130to", "6699FF", "in order")}},
+      {"escaped", {Finding("x:| 0!say \"a@b\" & <c>", K::Word, 25)}, "", "x@y",
+       {"clm; find -f -e -select @x@", "clear_mark all", "find -b -q -e -select @x@",
+        Insert("2503say &quot;a&#64;b&quot; &amp; &lt;c&gt;", "FFFF66", "x&#64;y")}},
+      // A comma found with the start of the next word; when that start lies
+      // behind markup or an article the key does not hold, the first comma.
+      {"comma alone", {Finding(",.pump:| 0!NONE", K::OneWord, 37)}, "@,.pump@", "",
+       {"clm; find -f -e -q -select @,.pump@", "clm; find -f -e -select @,@", "clear_mark all",
+        "find -b -q -e -select @,@"}},
+      // Words the search cannot hold together (markup or a set-aside article
+      // between them): the finding goes on its first word.
+      {"first word", {Finding("parsing.pump.Remove:| 0", K::Word, 1)}, "@parsing.pump.Remove@", "",
+       {"clm; find -f -e -q -select @parsing.pump.Remove@", "clm; find -f -e -select @parsing@"}},
+      {"first hyphenated word", {Finding("re-use.pump.Remove:| 0", K::Word, 1)}, "@re-use.pump.Remove@", "",
+       {"clm; find -f -e -q -select @re-use.pump.Remove@", "clm; find -f -e -select @re-use@"}},
+      // A correction finds its word whole ("a" is not the end of "data"); the
+      // corrections count for no marker.
+      {"corrections", {Finding("a:|00!an", K::Correction, 11), replacement("&reg;")}, "", "",
+       {"set wordscan=on", "clm; find -f -e -q -select @a@", "set wordscan=off",
+        "insert_string -sgml -pendingdelete @an@", "set wordscan=on", "clm; find -f -e -q -select @pump@",
+        "set wordscan=off", "insert_string -sgml -pendingdelete @pump&reg;@",
+        "mes \"KESta: Congratulations: NO ERRORS\""}},
+      // The article the tokenizer dropped ('?' in the key) goes back after the
+      // word; "..." before a word puts "and" back in front of it.
+      {"article and conjunction",
+       {Finding("Remove?:|00|", K::Correction, 11), Finding("CHECK?:|00|", K::Correction, 11),
+        Finding("...valve:|00!and", K::Correction, 11)},
+       "", "",
+       {"set wordscan=on", "clm; find -f -e -q -select @Remove@", "set wordscan=off", "clm;",
+        "insert_string -sgml -pendingdelete @ the@", "set wordscan=on", "clm; find -f -e -q -select @CHECK@",
+        "set wordscan=off", "clm;", "insert_string -sgml -pendingdelete @ THE@",
+        "clm; find -f -e -q -select @...valve@", "car edit 0,-8; dc;", "insert_string -sgml -pendingdelete @ and@",
+        "mes \"KESta: Congratulations: NO ERRORS\""}},
+      // The move back counts the document's characters: a reference is one.
+      {"conjunction after references", {Finding("...valve:|00!and", K::Correction, 11)}, "", "&amp; &prod;valve",
+       {"clm; find -f -e -q -select @...valve@", "car edit 0,-8; dc;"}},
+      {"correction without replacement", {Finding("percent:|00|", K::Correction, 11, 10)}, "", "",
+       {"clm; find -f -e -select @percent@", "clear_mark all", "find -b -q -e -select @percent@",
+        Insert("1110NONE", "FF6699", "percent"), "clear_mark all"}},
+      // The semicolon is searched as itself (as '.' it would match the last
+      // letter of any word before "th"), and the marker wraps the one found.
+      {"semicolon", {Finding(". th:|00|", K::Semicolon, 37)}, "", "",
+       {"find -f -e -q -select @; th@", "clm;", "find -b -q -e -select @;@", Insert("3700.", "FF99FF", ";"),
+        "mes \"KESta: One error.\""}},
+      // Without white space after it the next word follows it directly.
+      {"semicolon before the word", {Finding(". th:|00|", K::Semicolon, 37)}, "@; th@", "",
+       {"find -f -e -q -select @; th@", "find -f -e -q -select @;th@", "clm;", "find -b -q -e -select @;@",
+        Insert("3700.", "FF99FF", ";"), "mes \"KESta: One error.\""}},
+      // Markup, which no search crosses, before the next word: the first
+      // semicolon from the caret.
+      {"semicolon before markup", {Finding(". th:|00|", K::Semicolon, 37)}, "th@", "",
+       {"find -f -e -q -select @; th@", "find -f -e -q -select @;th@", "find -f -e -q -select @; ... th@",
+        "find -f -e -q -select @;@", "clm;", "find -b -q -e -select @;@", Insert("3700.", "FF99FF", ";"),
+        "mes \"KESta: One error.\""}},
+      {"sentence article", {Finding("valve:|31", K::SentenceArticle, 28, 31)}, "", "THE",
+       {"find -f -q -select @valve@;", "find -b -e -q -select @T..@;", "clm;", "clear_mark all", "car edit 0,-3",
+        "clm; find -f -e -select @THE@"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
     host.calls.clear();
+    host.answers.clear();
     ClearFindings();
+    for (const MarkInput& f : c.findings) AddFinding(f);
+    host.failPattern = c.fail;
+    if (!c.selection.empty()) host.answers["$selection"] = c.selection;
+    EXPECT_EQ(MarkingEngineWork(host), S_OK);
+    const Strings work = Work();
+    EXPECT_EQ(Strings(work.begin(), work.begin() + static_cast<std::ptrdiff_t>(std::min(work.size(), c.work.size()))),
+              c.work);
+    EXPECT_TRUE(ui.Boxes().empty());
   }
-}
-
-TEST_F(MarkingTest, MarkerTextFallsBackToTheSearchText) {
-  AddFinding(Finding("in.order:|12!to", K::Word, 1, 30));
-  EXPECT_EQ(MarkingEngineWork(host), S_OK);
-  EXPECT_EQ(Work()[3],
-            "insert_string -sgml -pendingdelete @<?Pub _touchup Kesta=\"0130to\" "
-            "HighltBckclr=\"6699FF\"?>in order</_touchup>@");
-}
-
-TEST_F(MarkingTest, AdviceAndTextAreEscaped) {
-  AddFinding(Finding("x:| 0!say \"a@b\" & <c>", K::Word, 25));
-  host.answers["$selection"] = "x@y";
-  EXPECT_EQ(MarkingEngineWork(host), S_OK);
-  EXPECT_EQ(Work()[3],
-            "insert_string -sgml -pendingdelete @<?Pub _touchup Kesta=\"2503say &quot;a&#64;b&quot; "
-            "&amp; &lt;c&gt;\" HighltBckclr=\"FFFF66\"?>x&#64;y</_touchup>@");
-}
-
-TEST_F(MarkingTest, CorrectionsWithoutMarkers) {
-  AddFinding(Finding("a:|00!an", K::Correction, 11));
-  MarkInput b = Finding("pump:| 0", K::Replacement, 11);
-  b.altWord = "pump";
-  b.suggestion = "&reg;";
-  AddFinding(b);
-  EXPECT_EQ(MarkingEngineWork(host), S_OK);
-  // A correction finds its word whole ("a" is not the end of "a" in "data").
-  EXPECT_EQ(Work(), (Strings{"set wordscan=on", "clm; find -f -e -q -select @a@", "set wordscan=off",
-                             "insert_string -sgml -pendingdelete @an@",
-                             "set wordscan=on", "clm; find -f -e -q -select @pump@", "set wordscan=off",
-                             "insert_string -sgml -pendingdelete @pump&reg;@",
-                             // No marker went in: the corrections count for none.
-                             "mes \"KESta: Congratulations: NO ERRORS\""}));
-}
-
-// The article the tokenizer dropped ('?' in the key) goes back after the
-// word; "..." before a word puts "and" back in front of it.
-TEST_F(MarkingTest, ArticleAndConjunctionCorrections) {
-  AddFinding(Finding("Remove?:|00|", K::Correction, 11));
-  AddFinding(Finding("CHECK?:|00|", K::Correction, 11));
-  AddFinding(Finding("...valve:|00!and", K::Correction, 11));
-  EXPECT_EQ(MarkingEngineWork(host), S_OK);
-  EXPECT_EQ(Work(), (Strings{"set wordscan=on", "clm; find -f -e -q -select @Remove@", "set wordscan=off", "clm;",
-                             "insert_string -sgml -pendingdelete @ the@",
-                             "set wordscan=on", "clm; find -f -e -q -select @CHECK@", "set wordscan=off", "clm;",
-                             "insert_string -sgml -pendingdelete @ THE@",
-                             "clm; find -f -e -q -select @...valve@", "car edit 0,-8; dc;",
-                             "insert_string -sgml -pendingdelete @ and@",
-                             "mes \"KESta: Congratulations: NO ERRORS\""}));
-}
-
-// The move back over what was found counts the document's characters: a
-// reference in the host's rendering is one character.
-TEST_F(MarkingTest, ConjunctionMovesBackOverTheCharactersFound) {
-  AddFinding(Finding("...valve:|00!and", K::Correction, 11));
-  host.answers["$selection"] = "&amp; &prod;valve";
-  EXPECT_EQ(MarkingEngineWork(host), S_OK);
-  EXPECT_EQ(Work()[1], "car edit 0,-8; dc;");
-}
-
-TEST_F(MarkingTest, CorrectionWithoutReplacementIsMarked) {
-  AddFinding(Finding("percent:|00|", K::Correction, 11, 10));
-  EXPECT_EQ(MarkingEngineWork(host), S_OK);
-  EXPECT_EQ(Work(), (Strings{"clm; find -f -e -select @percent@", "clear_mark all",
-                             "find -b -q -e -select @percent@",
-                             "insert_string -sgml -pendingdelete @<?Pub _touchup Kesta=\"1110NONE\" "
-                             "HighltBckclr=\"FF6699\"?>percent</_touchup>@",
-                             "clear_mark all"}));
-}
-
-// The semicolon is searched as itself (as '.' it would match the last
-// letter of any word before "th"), and the marker wraps the one found.
-TEST_F(MarkingTest, SemicolonBecomesAMarker) {
-  AddFinding(Finding(". th:|00|", K::Semicolon, 37));
-  EXPECT_EQ(MarkingEngineWork(host), S_OK);
-  EXPECT_EQ(Work(), (Strings{"find -f -e -q -select @; th@", "clm;", "find -b -q -e -select @;@",
-                             "insert_string -sgml -pendingdelete @<?Pub _touchup Kesta=\"3700.\" "
-                             "HighltBckclr=\"FF99FF\"?>;</_touchup>@",
-                             "mes \"KESta: One error.\""}));
-}
-
-// Without white space after the semicolon the next word follows it directly.
-TEST_F(MarkingTest, SemicolonBeforeTheNextWordDirectly) {
-  AddFinding(Finding(". th:|00|", K::Semicolon, 37));
-  host.failPattern = "@; th@";
-  EXPECT_EQ(MarkingEngineWork(host), S_OK);
-  EXPECT_EQ(Work(), (Strings{"find -f -e -q -select @; th@", "find -f -e -q -select @;th@", "clm;",
-                             "find -b -q -e -select @;@",
-                             "insert_string -sgml -pendingdelete @<?Pub _touchup Kesta=\"3700.\" "
-                             "HighltBckclr=\"FF99FF\"?>;</_touchup>@",
-                             "mes \"KESta: One error.\""}));
-  EXPECT_TRUE(ui.Boxes().empty());
-}
-
-// Markup between the semicolon and the next word, which no search crosses:
-// the first semicolon from the caret is marked.
-TEST_F(MarkingTest, SemicolonBeforeMarkup) {
-  AddFinding(Finding(". th:|00|", K::Semicolon, 37));
-  host.failPattern = "th@";
-  EXPECT_EQ(MarkingEngineWork(host), S_OK);
-  EXPECT_EQ(Work(), (Strings{"find -f -e -q -select @; th@", "find -f -e -q -select @;th@",
-                             "find -f -e -q -select @; ... th@", "find -f -e -q -select @;@", "clm;",
-                             "find -b -q -e -select @;@",
-                             "insert_string -sgml -pendingdelete @<?Pub _touchup Kesta=\"3700.\" "
-                             "HighltBckclr=\"FF99FF\"?>;</_touchup>@",
-                             "mes \"KESta: One error.\""}));
-  EXPECT_TRUE(ui.Boxes().empty());
 }
 
 TEST_F(MarkingTest, RecordLevelBoxesGoOnWithTheNextRecord) {

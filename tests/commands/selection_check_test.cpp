@@ -77,30 +77,6 @@ TEST(SelectionCheck, ALongSelectionIsCheckedAsAParagraph) {
   EXPECT_EQ(Check.documentPath.str(), "/docs/a.xml");
 }
 
-TEST(SelectionCheck, AShortSelectionChecksTheElementAtTheCaret) {
-  SelectionDocument doc;
-  doc.Select("knob");  // 12 characters or fewer
-  EXPECT_EQ(doc.Run(), S_OK);
-  ASSERT_EQ(doc.checked.size(), 1u);
-  EXPECT_EQ(doc.checked[0], "<para>Turn the <emph>red</emph> knob slowly.</para>. @@END");
-  std::string id = doc.host.Id(doc.para);
-  EXPECT_TRUE(doc.Sent("goto_oid('" + id + "')"));
-  EXPECT_TRUE(doc.Sent("select_element('" + id + "')"));
-  // No findings: the line says so and the caret goes back.
-  EXPECT_EQ(doc.host.Statuses().back(), "Excellent: NO KESta Messages.                ");
-  EXPECT_EQ(doc.host.Executed().back(), "goto_oid('" + id + "'); clm;");
-  EXPECT_TRUE(doc.self.made.empty());
-}
-
-TEST(SelectionCheck, ACaretInAnInlineElementChecksItsParent) {
-  SelectionDocument doc;
-  doc.host.caret = doc.emph;
-  doc.Run();
-  EXPECT_EQ(Cursor.CurrentOid.str(), doc.host.Id(doc.para));
-  ASSERT_EQ(doc.checked.size(), 1u);
-  EXPECT_EQ(doc.checked[0].substr(0, 6), "<para>");
-}
-
 TEST(SelectionCheck, OldMarkersAreRecognisedByTheirElementName) {
   {
     // The word "Kesta" in the writer's own text is no marker.
@@ -171,67 +147,34 @@ TEST(SelectionCheck, ASentinelInsideTheTextDoesNotEndIt) {
   EXPECT_EQ(doc.checked[0].find("@@END"), doc.checked[0].find(". @@END</para>") + 2);
 }
 
+// The table question: ONE on a short cell checks its row, on a longer one the
+// cell; ALL the table group; Cancel and a closed question check nothing, stale
+// text least.
 TEST(SelectionCheck, TableQuestion) {
-  auto table = [](const char* answer) {
-    auto doc = std::make_unique<SelectionDocument>();
-    doc->host.answers["mouse_at(0x001)"] = "tabl.entry";
-    doc->host.answers[kTableQuestion] = answer;
-    doc->host.caret = doc->cell;
-    return doc;
+  struct Case {
+    const char* answer;
+    const char* cellText;  // null: the cell's own "Cap"
+    std::string checked;   // "" : nothing checked
+  } cases[] = {
+      {"1", nullptr, "<row><entry>Cap</entry></row> @@END"},
+      {"1", "Remove the cap and the seal.", "<para>Remove the cap and the seal.. @@END</para> @@END"},
+      {"2", nullptr, "<tgroup><row><entry>Remove the cap now please.</entry></row></tgroup>. @@END"},
+      {"3", nullptr, ""},
+      {"0", nullptr, ""},
   };
-  {
-    // ONE on a short cell: checked with its row.
-    auto doc = table("1");
-    EXPECT_EQ(doc->Run(), S_OK);
-    EXPECT_EQ(Cursor.CurrentOid.str(), doc->host.Id(doc->row));
-    ASSERT_EQ(doc->checked.size(), 1u);
-    EXPECT_EQ(doc->checked[0], "<row><entry>Cap</entry></row> @@END");
-    std::string row = doc->host.Id(doc->row);
-    EXPECT_TRUE(doc->Sent("car edit 0,2"));
-    EXPECT_TRUE(doc->Sent("oid_select('" + row + "',0,0,1); clm;"));
-    EXPECT_TRUE(doc->Sent("goto_oid('" + row + "');"));
-  }
-  {
-    // ONE on a cell with enough text: the cell itself.
-    auto doc = table("1");
-    doc->host.elements[static_cast<std::size_t>(doc->cell)].selection = "Remove the cap and the seal.";
-    doc->Run();
-    ASSERT_EQ(doc->checked.size(), 1u);
-    EXPECT_EQ(doc->checked[0], "<para>Remove the cap and the seal.. @@END</para> @@END");
-  }
-  {
-    auto doc = table("2");
-    doc->host.selected = doc->tgroup;  // what the backward find selects
-    doc->Run();
-    EXPECT_TRUE(doc->Sent("find -b -t -m -select /<tgroup>/;"));
-    ASSERT_EQ(doc->checked.size(), 1u);
-    EXPECT_EQ(doc->checked[0], "<tgroup><row><entry>Remove the cap now please.</entry></row></tgroup>. @@END");
-  }
-  {
-    auto doc = table("3");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.answer);
+    SelectionDocument doc;
+    doc.host.answers["mouse_at(0x001)"] = "tabl.entry";
+    doc.host.answers[kTableQuestion] = c.answer;
+    doc.host.caret = doc.cell;
+    if (c.cellText) doc.host.elements[static_cast<std::size_t>(doc.cell)].selection = c.cellText;
+    if (std::string(c.answer) == "2") doc.host.selected = doc.tgroup;  // what the backward find selects
     Check.elementText = "<para>stale text</para>. @@END";
-    EXPECT_EQ(doc->Run(), S_OK);
-    EXPECT_TRUE(doc->checked.empty());
-  }
-  {
-    // A closed question reads nothing and checks nothing, stale text least.
-    auto doc = table("0");
-    Check.elementText = "<para>stale text</para>. @@END";
-    EXPECT_EQ(doc->Run(), S_OK);
-    EXPECT_TRUE(doc->checked.empty());
-    EXPECT_EQ(doc->host.Statuses().back(), "KESta Message:  Nothing checked. Put the caret in the text to check.");
+    EXPECT_EQ(doc.Run(), S_OK);
+    EXPECT_EQ(doc.checked, c.checked.empty() ? Strings{} : Strings{c.checked});
   }
 }
-
-TEST(SelectionCheck, AnUnknownMouseAnswerChecksNothing) {
-  SelectionDocument doc;
-  doc.host.answers["mouse_at(0x001)"] = "graphic";
-  Check.elementText = "<para>stale text</para>. @@END";
-  EXPECT_EQ(doc.Run(), S_OK);
-  EXPECT_TRUE(doc.checked.empty());
-  EXPECT_EQ(doc.host.Statuses().back(), "KESta Message:  Nothing checked. Put the caret in the text to check.");
-}
-
 TEST(SelectionCheck, AnEmptyWordListIsNotChecked) {
   SelectionDocument doc;
   doc.passes = [] { return -1; };

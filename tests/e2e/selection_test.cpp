@@ -162,32 +162,30 @@ TEST_F(FindingMenu, ShowsTheFindingWithItsSuggestions) {
   EXPECT_EQ(run.out.substr(run.out.find("<topic>")), doc_);
 }
 
-TEST_F(FindingMenu, AChosenSuggestionReplacesTheWordAndTheMarker) {
-  ProgramRun run = Menu("ShowMe", "3");
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(Body(run.out), Topic("<p id=\"p1\">We stop the valve and the " + Marker("2502NONE", "FFFF66", "glorp") +
-                                 ".</p>"));
-  run = Menu("ShowContext", "2");
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(Body(run.out), Topic("<p id=\"p1\">We close the valve and the " + Marker("2502NONE", "FFFF66", "glorp") +
-                                 ".</p>"));
-}
-
-TEST_F(FindingMenu, RemovingMarkers) {
-  const std::string kept = "<p id=\"p1\">We shut the valve and the " + Marker("2502NONE", "FFFF66", "glorp") + ".</p>";
-  ProgramRun run = Menu("ShowMe", "4");  // One Message
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(Body(run.out), Topic(kept));
-  run = Menu("ShowMe", "7");  // Close: the marker's tags go too
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(Body(run.out), Topic(kept));
-  run = Menu("ShowMe", "5");  // ALL in Document
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(Body(run.out), Topic("<p id=\"p1\">We shut the valve and the glorp.</p>"));
-  EXPECT_NE(run.err.find("[status] KESta removed 2 old messages."), std::string::npos) << run.err;
-  run = Menu("ShowMe", "6");  // Next: nothing changes
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(Body(run.out), doc_);
+// Each choice and the document it leaves: a suggestion replaces the word and
+// its marker; One Message and Close take the marker's tags; ALL in Document
+// every marker; Next changes nothing.
+TEST_F(FindingMenu, EachChoiceAndTheDocumentItLeaves) {
+  const std::string glorp = Marker("2502NONE", "FFFF66", "glorp");
+  const std::string kept = Topic("<p id=\"p1\">We shut the valve and the " + glorp + ".</p>");
+  const struct {
+    const char* method;
+    const char* answer;
+    std::string after;
+  } cases[] = {
+      {"ShowMe", "3", Topic("<p id=\"p1\">We stop the valve and the " + glorp + ".</p>")},
+      {"ShowContext", "2", Topic("<p id=\"p1\">We close the valve and the " + glorp + ".</p>")},
+      {"ShowMe", "4", kept},
+      {"ShowMe", "7", kept},
+      {"ShowMe", "5", Topic("<p id=\"p1\">We shut the valve and the glorp.</p>")},
+      {"ShowMe", "6", doc_},
+  };
+  for (const auto& c : cases) {
+    ProgramRun run = Menu(c.method, c.answer);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Body(run.out), c.after) << c.method << " " << c.answer;
+  }
+  EXPECT_NE(Menu("ShowMe", "5").err.find("[status] KESta removed 2 old messages."), std::string::npos);
 }
 
 // "One Message" on a DELETE finding deletes the marked words with the blank

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "engine/dict_file.h"
@@ -142,89 +143,67 @@ TEST_F(StartupTest, NoCustomFolderVariable) {
   EXPECT_EQ(boxes[1].rfind("Error(69) ", 0), 0u);
 }
 
-struct DamageCase {
-  const char* dict;
-  std::size_t at;
-  std::string bytes;
-  std::string message;  // %s: the path
-};
-
-// Each damaged file refuses the start with its message, and nothing the
-// start built stays behind, also when the damage is in the last dictionary.
+// Each damaged or missing file refuses the start with its box (only the last
+// failure's text, or the earlier one when the later has none), and nothing
+// the start built stays behind, also when the damage is in the last file.
 TEST_F(StartupTest, DamagedDictionaries) {
-  const DamageCase cases[] = {
-      {"TEC", 0, "+OKX", "Error(14) File %s has wrong signature.\nContact support@kesta-checker.example"},
-      {"SYN", kEntryCountAt, "9       ",
-       "Error(14) File %s has wrong digram map.\nContact support@kesta-checker.example"},
-      {"STE", kMapOffsetAt, "80      ",
-       "Error(14) File %s has wrong digram map.\nContact support@kesta-checker.example"},
+  const std::string contact = "\nContact support@kesta-checker.example";
+  auto unreadable = [&](const char* name) {
+    std::filesystem::remove(dir_.path() / "dictionaries" / (std::string(name) + ".cmp"));
+    std::filesystem::create_directory(dir_.path() / "dictionaries" / (std::string(name) + ".cmp"));
   };
-  for (const DamageCase& c : cases) {
+  const std::string cannotOpen = "Error(1) LoadDict can not open requested file:\n";
+  struct Case {
+    const char* name;
+    std::function<void()> spoil;
+    std::vector<std::string> boxes;
+  } cases[] = {
+      {"signature", [&] { Damage("TEC", 0, "+OKX"); }, {"Error(14) File " + DictPath("TEC") + " has wrong signature." + contact}},
+      {"entry count", [&] { Damage("SYN", kEntryCountAt, "9       "); },
+       {"Error(14) File " + DictPath("SYN") + " has wrong digram map." + contact}},
+      {"map offset", [&] { Damage("STE", kMapOffsetAt, "80      "); },
+       {"Error(14) File " + DictPath("STE") + " has wrong digram map." + contact}},
+      {"short file", [&] { dir_.Write("dictionaries/STE.cmp", BuildTestDict(kCore).substr(0, 999)); },
+       {"Error(13) File " + DictPath("STE") + " checksum is damaged.\nReload from backup."}},
+      {"run outside the text",
+       [&] {
+         std::string file = BuildTestDict(kSynonym);
+         file.replace(file.find("sh 0 1"), 6, "sh 9999 1");
+         dir_.Write("dictionaries/SYN.cmp", file);
+       },
+       {"Error(14) File " + DictPath("SYN") + " has wrong digram map." + contact}},
+      {"two failures",
+       [&] {
+         Damage("TEC", 0, "XXXX");
+         Damage("SYN", kEntryCountAt, "1       ");
+       },
+       {"Error(14) File " + DictPath("SYN") + " has wrong digram map." + contact}},
+      {"unreadable", [&] { unreadable("STE"); }, {cannotOpen + DictPath("STE")}},
+      // two nodes and the block of TEC, then CORE's node
+      {"no memory", [&] { FailDictAllocationForTesting(4); },
+       {"Error(17) File " + DictPath("STE") + " has a damaged digram table." + contact}},
+      {"earlier text kept",
+       [&] {
+         Damage("TEC", 0, "+OKX");
+         unreadable("SYN");
+       },
+       {cannotOpen + DictPath("SYN"), "Error(14) File " + DictPath("TEC") + " has wrong signature." + contact}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
     Settings.Reset();
     Dictionaries.Reset();
     ui_.Clear();
+    std::filesystem::remove_all(dir_.path() / "dictionaries");
     MakeCustomFolder();
-    Damage(c.dict, c.at, c.bytes);
-    EXPECT_EQ(theApp.InitInstance(), 0) << c.dict;
-    std::string expected = c.message;
-    expected.replace(expected.find("%s"), 2, DictPath(c.dict));
-    EXPECT_EQ(BoxTexts(), std::vector<std::string>{expected});
-    EXPECT_EQ(ui_.Boxes()[0].style & MB_ICONMASK, MB_ICONERROR);
-    EXPECT_TRUE(NothingLoaded()) << c.dict;
+    c.spoil();
+    EXPECT_EQ(theApp.InitInstance(), 0);
+    FailDictAllocationForTesting(0);
+    EXPECT_EQ(BoxTexts(), c.boxes);
+    EXPECT_EQ(ui_.Boxes().at(0).style & MB_ICONMASK, MB_ICONERROR);
+    EXPECT_TRUE(NothingLoaded());
     EXPECT_FALSE(KestaComModule.Initialized());
   }
-}
-
-TEST_F(StartupTest, ShortFileAndMapOutsideTheText) {
-  MakeCustomFolder();
-  dir_.Write("dictionaries/STE.cmp", BuildTestDict(kCore).substr(0, 999));
-  EXPECT_EQ(theApp.InitInstance(), 0);
-  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Error(13) File " + DictPath("STE") +
-                                                 " checksum is damaged.\nReload from backup."});
-
-  // A map line whose run lies outside the text.
-  ui_.Clear();
-  Settings.Reset();
-  MakeCustomFolder();
-  std::string file = BuildTestDict(kSynonym);
-  file.replace(file.find("sh 0 1"), 6, "sh 9999 1");
-  dir_.Write("dictionaries/SYN.cmp", file);
-  EXPECT_EQ(theApp.InitInstance(), 0);
-  ASSERT_EQ(ui_.Boxes().size(), 1u);
-  EXPECT_NE(BoxTexts()[0].find("has wrong digram map"), std::string::npos);
-  EXPECT_TRUE(NothingLoaded());
-}
-
-TEST_F(StartupTest, OnlyTheLastMessageOfSeveralFailures) {
-  MakeCustomFolder();
-  Damage("TEC", 0, "XXXX");
-  Damage("SYN", kEntryCountAt, "1       ");
-  EXPECT_EQ(theApp.InitInstance(), 0);
-  std::vector<std::string> boxes = BoxTexts();
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_NE(boxes[0].find(DictPath("SYN")), std::string::npos);
-  EXPECT_NE(boxes[0].find("wrong digram map"), std::string::npos);
-}
-
-TEST_F(StartupTest, FileThatCannotBeReadGivesOnlyTheLoadersBox) {
-  MakeCustomFolder();
-  std::filesystem::remove(dir_.path() / "dictionaries/STE.cmp");
-  std::filesystem::create_directory(dir_.path() / "dictionaries/STE.cmp");
-  EXPECT_EQ(theApp.InitInstance(), 0);
-  std::vector<std::string> boxes = BoxTexts();
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0], "Error(1) LoadDict can not open requested file:\n" + DictPath("STE"));
-  EXPECT_TRUE(NothingLoaded());
-}
-
-TEST_F(StartupTest, NoMemoryForADigramNode) {
-  MakeCustomFolder();
-  FailDictAllocationForTesting(4);  // two nodes and the block of TEC, then CORE's node
-  EXPECT_EQ(theApp.InitInstance(), 0);
-  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Error(17) File " + DictPath("STE") +
-                                                 " has a damaged digram table.\nContact "
-                                                 "support@kesta-checker.example"});
-  EXPECT_TRUE(NothingLoaded());
 }
 
 // Codes the loader returns without a file at hand to damage: their start-up
@@ -232,21 +211,6 @@ TEST_F(StartupTest, NoMemoryForADigramNode) {
 TEST(StartupMessages, TextOfEachLoaderCode) {
   EXPECT_STREQ(DictLoadMessage(kDictNoAccess), "Error(14) File %s is damaged.\nContact %s");
   EXPECT_EQ(DictLoadMessage(kDictCannotOpen), nullptr);
-}
-
-// A file the loader reports itself gives no start-up text: the text of an
-// earlier failure is the one shown.
-TEST_F(StartupTest, EarlierTextStaysWhenTheLaterFailureHasNone) {
-  MakeCustomFolder();
-  Damage("TEC", 0, "+OKX");
-  std::filesystem::remove(dir_.path() / "dictionaries/SYN.cmp");
-  std::filesystem::create_directory(dir_.path() / "dictionaries/SYN.cmp");
-  EXPECT_EQ(theApp.InitInstance(), 0);
-  EXPECT_EQ(BoxTexts(), (std::vector<std::string>{
-                            "Error(1) LoadDict can not open requested file:\n" + DictPath("SYN"),
-                            "Error(14) File " + DictPath("TEC") +
-                                " has wrong signature.\nContact support@kesta-checker.example"}));
-  EXPECT_TRUE(NothingLoaded());
 }
 
 TEST(FreeBlockList, FreesEveryBlockOfTheList) {
