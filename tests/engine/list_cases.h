@@ -3,8 +3,6 @@
 // and the text a run over it answers, by default what the run changed.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -16,18 +14,8 @@ struct ListCase {
   bool sentinel = true;
 };
 
-inline std::string FillEsc(const std::string& s) {
-  std::string o;
-  for (unsigned char c : s) {
-    if (c == '"' || c == '\\') { o += '\\'; o += static_cast<char>(c); }
-    else if (c == '\n') o += "\\n";
-    else if (c < 32 || c > 126) { char b[8]; std::snprintf(b, sizeof b, "\\x%02X\"\"", c); o += b; }
-    else o += static_cast<char>(c);
-  }
-  return o;
-}
+// Compares a run's answer, naming the case when it differs.
 inline void ExpectText(const std::string& actual, const std::string& expected, const std::string& what) {
-  if (expected == "?" && std::getenv("KFILL")) std::fprintf(stderr, "@@DUMP@@%s\n", FillEsc(actual).c_str());
   EXPECT_EQ(actual, expected) << what;
 }
 
