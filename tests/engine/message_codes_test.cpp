@@ -6,14 +6,6 @@
 
 namespace {
 
-WordRec Word(const char* text, int message = 0) {
-  WordRec w;
-  w.text = text;
-  w.written = text;
-  w.message = message;
-  return w;
-}
-
 TEST(MessageClassNames, CodesMapToTheirNames) {
   EXPECT_STREQ(MessageClassName(Msg::WrongVerb), "WRONG VERB");
   EXPECT_STREQ(MessageClassName(Msg::NotInDictionary), "NOT-IN-DICTIONARY");
@@ -26,73 +18,55 @@ TEST(MessageClassNames, CodesMapToTheirNames) {
   for (int i = 0; i < kMessageClassCount; ++i) EXPECT_NE(MessageClassNames[i], nullptr) << i;
 }
 
-TEST(SetWordMessage, ReplacesAndClears) {
-  WordRec w = Word("valve", Msg::WrongChoice);
-  w.subClass = 12;
-  w.message2 = 330;
-  SetWordMessage(&w, Msg::Awkward, 4711);
-  EXPECT_EQ(w.message, 302);
-  EXPECT_EQ(w.message2, 0);
-  EXPECT_EQ(w.subClass, 0);
-  EXPECT_EQ(w.ruleId, 4711);
-
-  // Out of range: clears the fields, sets the rule id, sets no code.
-  w = Word("valve", 301);
-  w.subClass = 5;
-  SetWordMessage(&w, 339, 1234);
-  EXPECT_EQ(w.message, 0);
-  EXPECT_EQ(w.subClass, 0);
-  EXPECT_EQ(w.ruleId, 1234);
-  SetWordMessage(&w, 0, 26031);
-  EXPECT_EQ(w.message, 0);
-  EXPECT_EQ(w.ruleId, 26031);
-}
-
-TEST(SetWordMessage, SentenceLengthKeepsTheEarlierMessage) {
-  WordRec w = Word("open", Msg::PassiveVoice);
-  w.subClass = 7;
-  SetWordMessage(&w, Msg::SentenceLength, 7655);
-  EXPECT_EQ(w.message, 328);
-  EXPECT_EQ(w.message2, 330);
-  EXPECT_EQ(w.subClass, 7);
-  EXPECT_EQ(w.ruleId, 7655);
-
-  // Without a message, message2 keeps what it held.
-  w = Word("open");
-  w.message2 = 315;
-  SetWordMessage(&w, Msg::SentenceLength, 7655);
-  EXPECT_EQ(w.message, 328);
-  EXPECT_EQ(w.message2, 315);
-}
-
-TEST(SetWordMessage, SentenceLengthRefusedOnNumbersAndMarkup) {
-  for (const char* text : {"12", "(see", "a_b", "x=y", "it's", "#1", "50%", "\"q", "[x]", "go!"}) {
-    WordRec w = Word(text, Msg::Style);
-    w.message2 = 0;
-    SetWordMessage(&w, Msg::SentenceLength, 7655);
-    EXPECT_EQ(w.message, Msg::Style) << text;
-    EXPECT_EQ(w.message2, 0) << text;
-    EXPECT_EQ(w.ruleId, 7655) << text;
+// Each case: a word's text and fields before, the message and rule set, and
+// the fields after.
+TEST(SetWordMessage, Cases) {
+  const struct {
+    const char* text;
+    int message, message2, subClass, ruleId;
+    char verbForm;
+    int set, rule;
+    int afterMessage, afterMessage2, afterSubClass, afterRuleId;
+  } cases[] = {
+      // Replaces the message and clears the second message and the subclass.
+      {"valve", Msg::WrongChoice, 330, 12, 0, ' ', Msg::Awkward, 4711, 302, 0, 0, 4711},
+      // Out of range or 0: clears the fields, sets the rule id, sets no code.
+      {"valve", 301, 0, 5, 0, ' ', 339, 1234, 0, 0, 0, 1234},
+      {"valve", 0, 0, 0, 0, ' ', 0, 26031, 0, 0, 0, 26031},
+      // The sentence length keeps the earlier message as the second one;
+      // without a message, the second keeps what it held.
+      {"open", Msg::PassiveVoice, 0, 7, 0, ' ', Msg::SentenceLength, 7655, 328, 330, 7, 7655},
+      {"open", 0, 315, 0, 0, ' ', Msg::SentenceLength, 7655, 328, 315, 0, 7655},
+      // ... and is refused on numbers and markup.
+      {"12", Msg::Style, 0, 0, 0, ' ', Msg::SentenceLength, 7655, Msg::Style, 0, 0, 7655},
+      {"(see", Msg::Style, 0, 0, 0, ' ', Msg::SentenceLength, 7655, Msg::Style, 0, 0, 7655},
+      {"a_b", Msg::Style, 0, 0, 0, ' ', Msg::SentenceLength, 7655, Msg::Style, 0, 0, 7655},
+      {"x=y", Msg::Style, 0, 0, 0, ' ', Msg::SentenceLength, 7655, Msg::Style, 0, 0, 7655},
+      {"it's", Msg::Style, 0, 0, 0, ' ', Msg::SentenceLength, 7655, Msg::Style, 0, 0, 7655},
+      {"#1", Msg::Style, 0, 0, 0, ' ', Msg::SentenceLength, 7655, Msg::Style, 0, 0, 7655},
+      {"50%", Msg::Style, 0, 0, 0, ' ', Msg::SentenceLength, 7655, Msg::Style, 0, 0, 7655},
+      {"\"q", Msg::Style, 0, 0, 0, ' ', Msg::SentenceLength, 7655, Msg::Style, 0, 0, 7655},
+      {"[x]", Msg::Style, 0, 0, 0, ' ', Msg::SentenceLength, 7655, Msg::Style, 0, 0, 7655},
+      {"go!", Msg::Style, 0, 0, 0, ' ', Msg::SentenceLength, 7655, Msg::Style, 0, 0, 7655},
+      // A locked word keeps its rule id.
+      {"valve", Msg::Style, 0, 3, 99, 'q', Msg::WrongVerb, 1000, 0, 0, 0, 99},
+      {"valve", Msg::Style, 0, 0, 99, 'q', Msg::SentenceLength, 7655, Msg::Style, 0, 0, 99},
+  };
+  for (const auto& c : cases) {
+    WordRec w;
+    w.text = c.text;
+    w.written = c.text;
+    w.message = c.message;
+    w.message2 = c.message2;
+    w.subClass = c.subClass;
+    w.ruleId = c.ruleId;
+    w.verbForm = c.verbForm;
+    SetWordMessage(&w, c.set, c.rule);
+    EXPECT_EQ(w.message, c.afterMessage) << c.text << " " << c.set;
+    EXPECT_EQ(w.message2, c.afterMessage2) << c.text << " " << c.set;
+    EXPECT_EQ(w.subClass, c.afterSubClass) << c.text << " " << c.set;
+    EXPECT_EQ(w.ruleId, c.afterRuleId) << c.text << " " << c.set;
   }
-}
-
-TEST(SetWordMessage, LockedWordKeepsItsRuleId) {
-  WordRec w = Word("valve", Msg::Style);
-  w.verbForm = 'q';
-  w.ruleId = 99;
-  w.subClass = 3;
-  SetWordMessage(&w, Msg::WrongVerb, 1000);
-  EXPECT_EQ(w.message, 0);
-  EXPECT_EQ(w.subClass, 0);
-  EXPECT_EQ(w.ruleId, 99);
-
-  w = Word("valve", Msg::Style);
-  w.verbForm = 'q';
-  w.ruleId = 99;
-  SetWordMessage(&w, Msg::SentenceLength, 7655);
-  EXPECT_EQ(w.message, Msg::Style);
-  EXPECT_EQ(w.ruleId, 99);
-
   SetWordMessage(nullptr, Msg::Style, 1);  // no record, no crash
 }
 

@@ -2,115 +2,65 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "engine/word_rec.h"
 
 namespace {
 
-TEST(NameListsTest, MonthsAndDaysArePickedByALowerCaseInitial) {
-  for (const char* s : {"june", "april", "august", "december", "friday", "may", "monday",
-                        "saturday", "sunday", "thursday", "tuesday", "september"})
-    EXPECT_EQ(IsMonthOrDayName(s), 1) << s;
-  EXPECT_EQ(IsMonthOrDayName("juNE"), 1);  // the rest is compared ignoring case
-  EXPECT_EQ(IsMonthOrDayName("JUNE"), -1);
-  EXPECT_EQ(IsMonthOrDayName("June"), -1);
-  EXPECT_EQ(IsMonthOrDayName("wed"), -1);
-  EXPECT_EQ(IsMonthOrDayName("wednesday"), -1);  // no 'w' group
-  EXPECT_EQ(IsMonthOrDayName("jun"), -1);
-  EXPECT_EQ(IsMonthOrDayName(""), -1);
-  EXPECT_EQ(IsMonthOrDayName(nullptr), -1);
-}
+struct Row {
+  const char* text;
+  int expected;
+};
 
-TEST(NameListsTest, NameContextKeysExactAndPrefix) {
-  EXPECT_EQ(IsNameContextWord("Officer"), 1);
-  EXPECT_EQ(IsNameContextWord("Officers"), 1);
-  EXPECT_EQ(IsNameContextWord("Office"), 1);
-  EXPECT_EQ(IsNameContextWord("Offices"), -1);
-  EXPECT_EQ(IsNameContextWord("avenue"), -1);  // case-sensitive key
-  EXPECT_EQ(IsNameContextWord("Avenue"), 1);
-  EXPECT_EQ(IsNameContextWord("Contractors"), 1);
-  EXPECT_EQ(IsNameContextWord("Contractual"), -1);
-  EXPECT_EQ(IsNameContextWord("Contracto"), 1);  // counted on 9 characters
-  EXPECT_EQ(IsNameContextWord("expects"), 1);
-  EXPECT_EQ(IsNameContextWord("Europa"), 1);   // "Europ" on 5 characters
-  EXPECT_EQ(IsNameContextWord("Ltd."), 1);
-  EXPECT_EQ(IsNameContextWord("said"), 1);
-  EXPECT_EQ(IsNameContextWord("Said"), -1);
-  EXPECT_EQ(IsNameContextWord("Italy"), -1);  // the I group is empty
-  EXPECT_EQ(IsNameContextWord("1st"), -1);
-  EXPECT_EQ(IsNameContextWord(nullptr), -1);
-}
-
-TEST(NameListsTest, NameContextKeysAreSpelledRight) {
-  EXPECT_EQ(IsNameContextWord("Official"), 1);
-  EXPECT_EQ(IsNameContextWord("Officials"), 1);
-  EXPECT_EQ(IsNameContextWord("Offical"), -1);
-  EXPECT_EQ(IsNameContextWord("Principal"), 1);
-  EXPECT_EQ(IsNameContextWord("Principle"), -1);
-  // "Physician" is a prefix of its own length: other "Physi..." words miss.
-  EXPECT_EQ(IsNameContextWord("Physician"), 1);
-  EXPECT_EQ(IsNameContextWord("Physicians"), 1);
-  EXPECT_EQ(IsNameContextWord("Physical"), -1);
-  EXPECT_EQ(IsNameContextWord("Physics"), -1);
+TEST(NameListsTest, MonthsDaysAndNameContextWords) {
+  // Months and days are picked by a lower-case initial, the rest compared
+  // ignoring case; there is no 'w' group.
+  for (const Row& r : {Row{"june", 1}, {"april", 1}, {"august", 1}, {"december", 1}, {"friday", 1}, {"may", 1},
+                       {"monday", 1}, {"saturday", 1}, {"sunday", 1}, {"thursday", 1}, {"tuesday", 1},
+                       {"september", 1}, {"juNE", 1}, {"JUNE", -1}, {"June", -1}, {"wed", -1}, {"wednesday", -1},
+                       {"jun", -1}, {"", -1}, {nullptr, -1}})
+    EXPECT_EQ(IsMonthOrDayName(r.text), r.expected) << (r.text ? r.text : "null");
+  // Keys exact and by prefix, case-sensitive; "Contracto" counted on 9
+  // characters, "Europ" on 5; "Physician" a prefix of its own length; the
+  // I group is empty; the keys are spelled right ("Offical" misses).
+  for (const Row& r : {Row{"Officer", 1}, {"Officers", 1}, {"Office", 1}, {"Offices", -1}, {"avenue", -1},
+                       {"Avenue", 1}, {"Contractors", 1}, {"Contractual", -1}, {"Contracto", 1}, {"expects", 1},
+                       {"Europa", 1}, {"Ltd.", 1}, {"said", 1}, {"Said", -1}, {"Italy", -1}, {"1st", -1},
+                       {nullptr, -1}, {"Official", 1}, {"Officials", 1}, {"Offical", -1}, {"Principal", 1},
+                       {"Principle", -1}, {"Physician", 1}, {"Physicians", 1}, {"Physical", -1}, {"Physics", -1}})
+    EXPECT_EQ(IsNameContextWord(r.text), r.expected) << (r.text ? r.text : "null");
 }
 
 TEST(NameListsTest, StateCodesAndNames) {
-  EXPECT_EQ(IsStateName("NY", 1), 1);
-  EXPECT_EQ(IsStateName("LA", 1), 1);
-  EXPECT_EQ(IsStateName("Ny", 1), -1);  // the second character as written
-  EXPECT_EQ(IsStateName("NYC", 1), -1);
-  EXPECT_EQ(IsStateName("ZZ", 1), -1);
-  EXPECT_EQ(IsStateName("Vermont", 2), 1);
-  EXPECT_EQ(IsStateName("VERMONT", 2), 1);
-  EXPECT_EQ(IsStateName("vermont", 2), -1);
-  EXPECT_EQ(IsStateName("York", 2), 1);
-  EXPECT_EQ(IsStateName("Kentucky", 2), 1);
-  EXPECT_EQ(IsStateName("Yersey", 2), -1);
-  EXPECT_EQ(IsStateName("Jersey", 2), 1);
-  EXPECT_EQ(IsStateName("North", 2), 1);
-  EXPECT_EQ(IsStateName("NY", 2), -1);
-  EXPECT_EQ(IsStateName("Vermont", 3), -1);
-  EXPECT_EQ(IsStateName(nullptr, 2), -1);
+  const struct {
+    const char* text;
+    int kind, expected;
+  } rows[] = {
+      // Codes: the second character as written; every state has its code, "JS" is none.
+      {"NY", 1, 1}, {"LA", 1, 1}, {"Ny", 1, -1}, {"NYC", 1, -1}, {"ZZ", 1, -1}, {"KY", 1, 1}, {"MD", 1, 1},
+      {"ME", 1, 1}, {"NM", 1, 1}, {"WV", 1, 1}, {"ND", 1, 1}, {"SD", 1, 1}, {"VT", 1, 1}, {"JS", 1, -1},
+      // Names, spelled right; "La..." alone is no state.
+      {"Vermont", 2, 1}, {"VERMONT", 2, 1}, {"vermont", 2, -1}, {"York", 2, 1}, {"Kentucky", 2, 1},
+      {"Yersey", 2, -1}, {"Jersey", 2, 1}, {"North", 2, 1}, {"NY", 2, -1}, {"Dakota", 2, 1}, {"Maryland", 2, 1},
+      {"Illinois", 2, 1}, {"Tennessee", 2, 1}, {"Louisiana", 2, 1}, {"Illnois", 2, -1}, {"Tennassee", 2, -1},
+      {"Lamp", 2, -1}, {"LAMP", 2, -1}, {"Vermont", 3, -1}, {nullptr, 2, -1},
+  };
+  for (const auto& r : rows)
+    EXPECT_EQ(IsStateName(r.text, r.kind), r.expected) << (r.text ? r.text : "null") << " " << r.kind;
 }
 
-TEST(NameListsTest, EveryStateHasItsCode) {
-  for (const char* code : {"KY", "MD", "ME", "NM", "WV", "ND", "SD", "VT"}) EXPECT_EQ(IsStateName(code, 1), 1) << code;
-  EXPECT_EQ(IsStateName("JS", 1), -1);
-  EXPECT_EQ(IsStateName("Dakota", 2), 1);  // North and South Dakota
-  EXPECT_EQ(IsStateName("Maryland", 2), 1);
-}
-
-TEST(NameListsTest, StateNamesAreSpelledRightAndLaAloneIsNoState) {
-  EXPECT_EQ(IsStateName("Illinois", 2), 1);
-  EXPECT_EQ(IsStateName("Tennessee", 2), 1);
-  EXPECT_EQ(IsStateName("Louisiana", 2), 1);
-  EXPECT_EQ(IsStateName("Illnois", 2), -1);
-  EXPECT_EQ(IsStateName("Tennassee", 2), -1);
-  EXPECT_EQ(IsStateName("Lamp", 2), -1);
-  EXPECT_EQ(IsStateName("LAMP", 2), -1);
-}
-
-class NextControlWordTest : public ::testing::Test {
- protected:
+TEST(NameListsTest, NextControlWordByPrefixAndWholeWordKeys) {
   WordRec first, second;
-  void SetUp() override {
-    first.next = &second;
-    second.prev = &first;
+  first.next = &second;
+  second.prev = &first;
+  for (const Row& r : {Row{"buttons", 1}, {"button", 1}, {"switches", 1}, {"keypad", 1}, {"modes", 1},
+                       {"labels", 1}, {"windows", 1}, {"screen", 1}, {"state", 1}, {"application", 1}, {"link", 1},
+                       {"position", 1}, {"states", 0}, {"links", 0}, {"controls", 0}, {"Button", 0}, {"", 0},
+                       {"valve", 0}}) {
+    second.text = r.text;
+    EXPECT_EQ(NextIsControlWord(&first), r.expected) << r.text;
   }
-};
-
-TEST_F(NextControlWordTest, PrefixAndWholeWordKeys) {
-  for (const char* s : {"buttons", "button", "switches", "keypad", "modes", "labels", "windows",
-                        "screen", "state", "application", "link", "position"}) {
-    second.text = s;
-    EXPECT_EQ(NextIsControlWord(&first), 1) << s;
-  }
-  for (const char* s : {"states", "links", "controls", "Button", "", "valve"}) {
-    second.text = s;
-    EXPECT_EQ(NextIsControlWord(&first), 0) << s;
-  }
-}
-
-TEST_F(NextControlWordTest, NoNextWord) {
   EXPECT_EQ(NextIsControlWord(&second), 0);
   EXPECT_EQ(NextIsControlWord(nullptr), 0);
 }

@@ -1,6 +1,6 @@
+// The tokenizer's tables of tags, abbreviations, prefixes and entities.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 
 #include "engine/entity_table.h"
@@ -9,138 +9,77 @@
 
 namespace {
 
-TEST(BlockEndTagTest, PrefixesWithoutRegardToCase) {
-  EXPECT_EQ(IsBlockEndTag("</para>"), 1);
-  EXPECT_EQ(IsBlockEndTag("</PARA>"), 1);
-  EXPECT_EQ(IsBlockEndTag("</para"), 1);
-  EXPECT_EQ(IsBlockEndTag("</step1>"), 1);
-  EXPECT_EQ(IsBlockEndTag("</title>"), 1);
-  EXPECT_EQ(IsBlockEndTag("</pubtitle>"), 1);
-  // "</p" alone makes every closing tag whose name begins with 'p' a block end.
-  EXPECT_EQ(IsBlockEndTag("</ph>"), 1);
-  EXPECT_EQ(IsBlockEndTag("</pubref>"), 1);
-  EXPECT_EQ(IsBlockEndTag("</emphasis>"), -1);
-  EXPECT_EQ(IsBlockEndTag("</b>"), -1);
-  EXPECT_EQ(IsBlockEndTag("<para>"), -1);
-  EXPECT_EQ(IsBlockEndTag(""), -1);
-  EXPECT_EQ(IsBlockEndTag(nullptr), -1);
+struct Row {
+  const char* text;
+  int expected;
+};
+
+TEST(TokenizerTables, TagsAbbreviationsAndPrefixes) {
+  // "</p" alone makes every closing tag whose name begins with 'p' a block
+  // end; "</sect" is a prefix of "</section>".
+  for (const Row& r : {Row{"</para>", 1}, {"</PARA>", 1}, {"</para", 1}, {"</step1>", 1}, {"</title>", 1},
+                       {"</pubtitle>", 1}, {"</ph>", 1}, {"</pubref>", 1}, {"</section", 1}, {"</section>", 1},
+                       {"</sec>", -1}, {"</emphasis>", -1}, {"</b>", -1}, {"<para>", -1}, {"", -1}, {nullptr, -1}})
+    EXPECT_EQ(IsBlockEndTag(r.text), r.expected) << (r.text ? r.text : "null");
+  // Inline prefixes compared by their length; prose sections that share a
+  // prefix with an inline element are read.
+  for (const Row& r : {Row{"<nomen", 1}, {"<Nomen", 1}, {"<keyword keyref=\"x\"", 1}, {"<indexflag", 1},
+                       {"<ui_string", 1}, {"<year", 1}, {"<jump", -1}, {"<para", -1}, {"<ye", -1}, {"</nomen", -1},
+                       {nullptr, -1}, {"<context", -1}, {"<Context id=\"c1\"", -1}, {"<result", -1},
+                       {"<result outputclass=\"x\"", -1}, {"<conbody", -1}, {"<conbodydiv", -1}, {"<content", -1},
+                       {"<con", 1}, {"<conn", 1}, {"<con id=\"c\"", 1}, {"<contextual", 1}, {"<results", 1},
+                       {"<resultant", 1}})
+    EXPECT_EQ(IsInlineTag(r.text), r.expected) << (r.text ? r.text : "null");
+  for (const Row& r : {Row{"e.g.", 100}, {"E.G.", 100}, {"approx.", 100}, {"max.", 100}, {"fig.", 99}, {"U.S.A.", 99},
+                       {"lbf.in.", 99}, {"Wed.", 99}, {"Feb.", 100}, {"fig", -1}, {"figs.", -1}, {"e.g", -1}, {"", -1},
+                       {nullptr, -1}})
+    EXPECT_EQ(IsKnownAbbreviation(r.text), r.expected) << (r.text ? r.text : "null");
+  // The hyphen is compared too.
+  for (const Row& r : {Row{"pre-", 1}, {"HI-", 1}, {"self-", 1}, {"non-self-", 1}, {"uni-", 1}, {"pre", -1},
+                       {"press-", -1}, {"ultra-", -1}, {nullptr, -1}})
+    EXPECT_EQ(IsKnownPrefix(r.text), r.expected) << (r.text ? r.text : "null");
+  // The second character must be small as written, the rest is compared
+  // without case; or a page-break instruction.
+  for (const Row& r : {Row{"<para>", 1}, {"<PARA>", 0}, {"<pARA>", 1}, {"<step id=\"s1\">", 1},
+                       {"<concept id=\"c\">", 1}, {"<concept>", 0}, {"<?pb 12?>", 1}, {"<?pub x?>", 0}, {"<b>", 0},
+                       {"<", 0}})
+    EXPECT_EQ(IsStructuralTag(r.text), r.expected == 1) << r.text;
 }
 
-TEST(BlockEndTagTest, SectionIsExactButSectStillMatches) {
-  EXPECT_EQ(IsBlockEndTag("</section"), 1);
-  // Not the exact "</section", but "</sect" is a prefix of it.
-  EXPECT_EQ(IsBlockEndTag("</section>"), 1);
-  EXPECT_EQ(IsBlockEndTag("</sec>"), -1);
-}
-
-TEST(InlineTagTest, PrefixesComparedByTheirLength) {
-  EXPECT_EQ(IsInlineTag("<nomen"), 1);
-  EXPECT_EQ(IsInlineTag("<Nomen"), 1);
-  EXPECT_EQ(IsInlineTag("<keyword keyref=\"x\""), 1);  // "<keywor"
-  EXPECT_EQ(IsInlineTag("<indexflag"), 1);            // "<indexfla"
-  EXPECT_EQ(IsInlineTag("<ui_string"), 1);
-  EXPECT_EQ(IsInlineTag("<year"), 1);
-  EXPECT_EQ(IsInlineTag("<jump"), -1);
-  EXPECT_EQ(IsInlineTag("<para"), -1);
-  EXPECT_EQ(IsInlineTag("<ye"), -1);
-  EXPECT_EQ(IsInlineTag("</nomen"), -1);
-  EXPECT_EQ(IsInlineTag(nullptr), -1);
-}
-
-// Prose sections that share a prefix with inline elements are read; the
-// inline elements themselves keep their placeholder.
-TEST(InlineTagTest, ProseSectionsAreNotInline) {
+TEST(TokenizerTables, ClosingTagsOfSkippedAndWarningElements) {
   const struct {
     const char* tag;
-    int expected;
-  } cases[] = {
-      {"<context", -1},        {"<Context id=\"c1\"", -1}, {"<result", -1},
-      {"<result outputclass=\"x\"", -1}, {"<conbody", -1}, {"<conbodydiv", -1},
-      {"<content", -1},        {"<con", 1},                {"<conn", 1},
-      {"<con id=\"c\"", 1},    {"<contextual", 1},         {"<results", 1},
-      {"<resultant", 1},
+    const char* skipped;
+    const char* warning;
+  } rows[] = {
+      {"<xref href=\"a\">", "</xref", ""},
+      {"<sblist>", "</sblist", ""},
+      {"<figure id=\"f\">", "</figure", ""},
+      {"<externalPubRef>", "</externalPubRef", ""},
+      {"<dmref>", "</dmRef", ""},
+      {"<Xref>", "", ""},  // capital second character
+      {"<para>", "", ""},
+      {"<warning>", "", "</warning"},
+      {"<warningAndCautionPara>", "", "</warningAndCautionPara"},
+      {"<WARNING>", "", "</warning"},
+      {"<caution id=\"c1\">", "", "</caution"},
+      {"<danger>", "", "</danger"},
+      {"<poison>", "", "</poison"},
+      {"<note>", "", ""},
   };
-  for (const auto& c : cases) EXPECT_EQ(IsInlineTag(c.tag), c.expected) << c.tag;
+  for (const auto& r : rows) {
+    EXPECT_EQ(SkippedContentClosingTag(r.tag), r.skipped) << r.tag;
+    EXPECT_EQ(WarningClosingTag(r.tag), r.warning) << r.tag;
+  }
 }
 
-TEST(AbbreviationTest, WholeWordsWithTheirStop) {
-  EXPECT_EQ(IsKnownAbbreviation("e.g."), 100);
-  EXPECT_EQ(IsKnownAbbreviation("E.G."), 100);
-  EXPECT_EQ(IsKnownAbbreviation("approx."), 100);
-  EXPECT_EQ(IsKnownAbbreviation("max."), 100);
-  EXPECT_EQ(IsKnownAbbreviation("fig."), 99);
-  EXPECT_EQ(IsKnownAbbreviation("U.S.A."), 99);
-  EXPECT_EQ(IsKnownAbbreviation("lbf.in."), 99);
-  EXPECT_EQ(IsKnownAbbreviation("Wed."), 99);
-  EXPECT_EQ(IsKnownAbbreviation("Feb."), 100);
-  EXPECT_EQ(IsKnownAbbreviation("fig"), -1);
-  EXPECT_EQ(IsKnownAbbreviation("figs."), -1);
-  EXPECT_EQ(IsKnownAbbreviation("e.g"), -1);
-  EXPECT_EQ(IsKnownAbbreviation(""), -1);
-  EXPECT_EQ(IsKnownAbbreviation(nullptr), -1);
-}
-
-TEST(PrefixTest, BeginsWithAPrefixAndItsHyphen) {
-  EXPECT_EQ(IsKnownPrefix("pre-"), 1);
-  EXPECT_EQ(IsKnownPrefix("HI-"), 1);
-  EXPECT_EQ(IsKnownPrefix("self-"), 1);
-  EXPECT_EQ(IsKnownPrefix("non-self-"), 1);
-  EXPECT_EQ(IsKnownPrefix("uni-"), 1);
-  EXPECT_EQ(IsKnownPrefix("pre"), -1);     // the hyphen is compared too
-  EXPECT_EQ(IsKnownPrefix("press-"), -1);
-  EXPECT_EQ(IsKnownPrefix("ultra-"), -1);
-  EXPECT_EQ(IsKnownPrefix(nullptr), -1);
-}
-
-TEST(StructuralTagTest, SmallSecondLetterOrPageBreakInstruction) {
-  EXPECT_TRUE(IsStructuralTag("<para>"));
-  EXPECT_TRUE(IsStructuralTag("<PARA>") == false);  // the second character must be small as written
-  EXPECT_TRUE(IsStructuralTag("<pARA>"));           // ... the rest is compared without case
-  EXPECT_TRUE(IsStructuralTag("<step id=\"s1\">"));
-  EXPECT_TRUE(IsStructuralTag("<concept id=\"c\">"));
-  EXPECT_FALSE(IsStructuralTag("<concept>"));
-  EXPECT_TRUE(IsStructuralTag("<?pb 12?>"));
-  EXPECT_FALSE(IsStructuralTag("<?pub x?>"));
-  EXPECT_FALSE(IsStructuralTag("<b>"));
-  EXPECT_FALSE(IsStructuralTag("<"));
-}
-
-TEST(SkippedContentTagTest, ClosingTagOfTheRow) {
-  EXPECT_EQ(SkippedContentClosingTag("<xref href=\"a\">"), "</xref");
-  EXPECT_EQ(SkippedContentClosingTag("<sblist>"), "</sblist");
-  EXPECT_EQ(SkippedContentClosingTag("<figure id=\"f\">"), "</figure");
-  EXPECT_EQ(SkippedContentClosingTag("<externalPubRef>"), "</externalPubRef");
-  EXPECT_EQ(SkippedContentClosingTag("<dmref>"), "</dmRef");
-  EXPECT_EQ(SkippedContentClosingTag("<Xref>"), "");  // capital second character
-  EXPECT_EQ(SkippedContentClosingTag("<para>"), "");
-}
-
-TEST(WarningTagTest, ClosingTagAndTheNinthCharacter) {
-  EXPECT_EQ(WarningClosingTag("<warning>"), "</warning");
-  EXPECT_EQ(WarningClosingTag("<warningAndCautionPara>"), "</warningAndCautionPara");
-  EXPECT_EQ(WarningClosingTag("<WARNING>"), "</warning");
-  EXPECT_EQ(WarningClosingTag("<caution id=\"c1\">"), "</caution");
-  EXPECT_EQ(WarningClosingTag("<danger>"), "</danger");
-  EXPECT_EQ(WarningClosingTag("<poison>"), "</poison");
-  EXPECT_EQ(WarningClosingTag("<note>"), "");
-}
-
-TEST(EntityTableTest, CompleteEntityLength) {
-  EXPECT_EQ(EntityLength("&amp;x"), 5u);
-  EXPECT_EQ(EntityLength("&#x2022;"), 8u);
-  EXPECT_EQ(EntityLength("& b;"), 0u);
-  EXPECT_EQ(EntityLength("&;"), 0u);
-  EXPECT_EQ(EntityLength("&amp"), 0u);
-  std::string longName = "&" + std::string(40, 'a') + ";";
-  EXPECT_EQ(EntityLength(longName.c_str()), 0u);
-}
-
-TEST(EntityTableTest, KnownNamesAndReadOnGroups) {
-  EXPECT_TRUE(IsTableEntity("&rsquo;"));
-  EXPECT_TRUE(IsTableEntity("&FRAC14;"));  // named by "&frac14;&ndash;in"
-  EXPECT_TRUE(IsTableEntity("&#xa0;"));
-  EXPECT_FALSE(IsTableEntity("&mu;"));
-  EXPECT_FALSE(IsTableEntity("&"));
+TEST(TokenizerTables, Entities) {
+  const std::string longName = "&" + std::string(40, 'a') + ";";
+  for (const Row& r : {Row{"&amp;x", 5}, {"&#x2022;", 8}, {"& b;", 0}, {"&;", 0}, {"&amp", 0}, {longName.c_str(), 0}})
+    EXPECT_EQ(EntityLength(r.text), static_cast<std::size_t>(r.expected)) << r.text;
+  // "&FRAC14;" is named by "&frac14;&ndash;in".
+  for (const Row& r : {Row{"&rsquo;", 1}, {"&FRAC14;", 1}, {"&#xa0;", 1}, {"&mu;", 0}, {"&", 0}})
+    EXPECT_EQ(IsTableEntity(r.text), r.expected == 1) << r.text;
   for (char c : std::string("abcdefghlmnopqrstu#ABH")) EXPECT_TRUE(IsReadOnGroup(c)) << c;
   for (char c : std::string("ijkvwxyz0 ;")) EXPECT_FALSE(IsReadOnGroup(c)) << c;
 }

@@ -2,315 +2,150 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/word_list_fixture.h"
+#include <string>
+
+#include "tests/engine/list_cases.h"
 
 namespace {
 
-WordRec Decoded(const char* text, const char* code, const char* suggestion = "") {
-  WordRec w = LoneWord(text);
-  w.classCode = code;
-  w.suggestion = suggestion;
-  w.weight = 3;
-  DecodeWordClass(&w);
-  return w;
-}
+// One word alone (no neighbours), decoded.
+ListCase One(WordSpec spec, const char* expected) { return {{spec}, expected, false}; }
 
-TEST(DecodeWordClass, NounCodesBySingularAndPlural) {
-  WordRec w = Decoded("valve", "1014");
-  EXPECT_EQ(w.wordClass, 10);
-  EXPECT_EQ(w.subClass, 14);
-  EXPECT_EQ(w.classCode, "N*S***");
-  EXPECT_EQ(w.weight, 1);
-  w = Decoded("valves", "1014");
-  EXPECT_EQ(w.wordClass, 11);
-  EXPECT_EQ(w.classCode, "NMP***");
-  w = Decoded("gas", "1014");
-  EXPECT_EQ(w.wordClass, 10);
-  EXPECT_EQ(w.classCode, "N*S***");
-  w = Decoded("bus", "10");
-  EXPECT_EQ(w.wordClass, 10);
-  EXPECT_EQ(w.classCode, "10");  // an 's' that is no plural ending leaves it
-  w = Decoded("oils", "16");
-  EXPECT_EQ(w.classCode, "N*P***");
-  w = Decoded("oil", "16");
-  EXPECT_EQ(w.classCode, "N*S***");
-
-  // A '$' plural of a material noun becomes a plain plural noun.
-  w = LoneWord("greases");
-  w.classCode = "16";
-  w.pluralMarker = '$';
-  DecodeWordClass(&w);
-  EXPECT_EQ(w.wordClass, 11);
-  w = LoneWord("seals");
-  w.classCode = "10";
-  w.pluralMarker = '$';
-  DecodeWordClass(&w);
-  EXPECT_EQ(w.wordClass, 11);
-  EXPECT_EQ(w.classCode, "NMP***");
-}
-
-TEST(DecodeWordClass, TwoDigitCodesDropTheSuggestionExceptAdverbs) {
-  WordRec w = Decoded("valve", "10", "pipe");
-  EXPECT_EQ(w.suggestion, "");
-  w = Decoded("slowly", "52", "(use a verb)");
-  EXPECT_EQ(w.wordClass, 50);
-  EXPECT_EQ(w.classCode, "B*****");
-  EXPECT_EQ(w.suggestion, "(use a verb)");
-  w = Decoded("as", "54", "x");
-  EXPECT_EQ(w.wordClass, 54);
-  EXPECT_EQ(w.classCode, "S54***");
-  w = LoneWord("fast");
-  w.classCode = "50";
-  w.markFlag = '1';
-  DecodeWordClass(&w);
-  EXPECT_EQ(w.wordClass, 30);
-  EXPECT_EQ(w.classCode, "AF****");
-}
-
-TEST(DecodeWordClass, EmptyAndOddCodes) {
-  WordRec w = Decoded("x", "");
-  EXPECT_EQ(w.wordClass, 40);
-  EXPECT_EQ(w.subClass, 80);
-  EXPECT_EQ(w.classCode, "D1****");
-  w = Decoded("x", "4080>");
-  EXPECT_EQ(w.classCode, "D1****");
-  w = Decoded("x", "99");
-  EXPECT_EQ(w.wordClass, 99);
-  EXPECT_EQ(w.classCode, "99");
-  w = Decoded("x", "301");  // no form of a '3' code: neutral
-  EXPECT_EQ(w.wordClass, 40);
-  EXPECT_EQ(w.classCode, "D*****");
-  w = Decoded("x", "3012");
-  EXPECT_EQ(w.wordClass, 30);
-  EXPECT_EQ(w.subClass, 12);
-  EXPECT_EQ(w.classCode, "AF****");
-}
-
-struct TableRow {
-  const char* text;
-  const char* code;
-  int wordClass;
-  const char* classCode;
-};
-
-TEST(DecodeWordClass, ClassTable) {
-  // clang-format off
-  const TableRow rows[] = {
-      {"is", "24", 24, "H2****"}, {"has", "24", 24, "H1****"},
-      {"have", "25", 25, "H3****"}, {"was", "25", 25, "H2****"}, {"are", "25", 25, "H2****"}, {"be", "25", 25, "H22***"},
-      {"done", "26", 26, "26"}, {"been", "27", 27, "H2****"}, {"can", "28", 28, "H6****"}, {"not", "29", 29, "SN****"},
-      {"red", "32", 32, "AF****"}, {"bent", "31", 31, "AP****"}, {"each", "37", 37, "S*****"}, {"all", "38", 38, "AF****"},
-      {"max", "45", 45, "D1****"}, {"left", "43", 43, "D*****"}, {"one", "49", 49, "S08***"},
-      {"up", "55", 50, "B*****"}, {"in", "60", 60, "SIT***"}, {"off", "61", 61, "S05***"}, {"but", "62", 62, "S*****"},
-      {"and", "63", 63, "DCC***"}, {"an", "64", 64, "S00***"}, {"for", "65", 65, "S*****"},
-      {"it", "66", 66, "H51I"}, {"they", "66", 66, "H52I"}, {"of", "67", 67, "S06***"}, {"to", "68", 68, "S022**"},
-      {"which", "69", 69, "S20T3*"}, {"when", "70", 70, "S*****"}, {"with", "74", 74, "S19W**"},
-      {"this", "76", 76, "S20***"}, {"no", "77", 77, "SNO***"}, {"you", "78", 78, "H51Y"},
-      {"very", "72", 72, "72"}, {"gear", "12", 12, "N*S***"}, {"paris", "15", 15, "N*S***"},
-      {"a-b", "18", 18, "N*S***"}, {"a-bs", "19", 19, "NMP***"},
-      {"x", "80", 80, "D*****"}, {"x", "13", 13, "D*****"}, {"x", "01", 1, "G0****"}, {"x", "06", 6, "JMS***"},
-  };
-  // clang-format on
-  for (const TableRow& r : rows) {
-    WordRec w = Decoded(r.text, r.code);
-    EXPECT_EQ(w.wordClass, r.wordClass) << r.text << " " << r.code;
-    EXPECT_EQ(w.classCode, r.classCode) << r.text << " " << r.code;
-  }
-  // Codes that begin with a letter keep the class the matcher gave.
-  WordRec w = LoneWord("open");
-  w.classCode = "X0";
-  w.wordClass = 20;
-  DecodeWordClass(&w);
-  EXPECT_EQ(w.wordClass, 20);
-  EXPECT_EQ(w.classCode, "X0");
-  w.classCode = "V0";
-  DecodeWordClass(&w);
-  EXPECT_EQ(w.classCode, "V0****");
-  // Units keep their weight and get the unit code.
-  w = Decoded("bar", "1717");
-  EXPECT_EQ(w.classCode, "NM*S");
-  EXPECT_EQ(w.weight, 3);
-}
-
-TEST(DecodeWordClass, MessageCodes) {
-  WordRec w = Decoded("carries", "31521");
-  EXPECT_EQ(w.message, 315);
-  EXPECT_EQ(w.message2, 315);
-  EXPECT_EQ(w.subClass, 315);
-  EXPECT_EQ(w.wordClass, 21);
-  EXPECT_EQ(w.verbForm, '1');
-  EXPECT_EQ(w.classCode, "V1*3**");
-
-  w = Decoded("utilized", "30022", "use");
-  EXPECT_EQ(w.message, 300);
-  EXPECT_EQ(w.wordClass, 22);
-  EXPECT_EQ(w.verbForm, '2');
-  w = Decoded("utilizing", "30023", "use");
-  EXPECT_EQ(w.message, 338);  // class 23 makes it a gerund finding
-  w = Decoded("approximately", "30150", "about");
-  EXPECT_EQ(w.message, 301);
-  EXPECT_EQ(w.wordClass, 50);
-  EXPECT_EQ(w.classCode, "B**3**");
-  EXPECT_EQ(w.subClass, 301);
-  EXPECT_EQ(w.suggestion, "about");
-  w = Decoded("approximately", "30110", "about");
-  EXPECT_EQ(w.wordClass, 50);  // -ly
-  w = Decoded("checkup", "31410", "inspection");
-  EXPECT_EQ(w.separatorFlag, '~');
-  EXPECT_EQ(w.classCode, "N*S3**");
-  w = Decoded("gearbox", "31312", "gear box");
-  EXPECT_EQ(w.classCode, "N*S3N*");
-
-  // A '^' verb and a WRONG CHOICE verb become WRONG VERB.
-  w = LoneWord("ensure");
-  w.classCode = "30120";
-  w.suggestion = "make sure";
-  DecodeWordClass(&w);
-  EXPECT_EQ(w.message, 300);
-  EXPECT_EQ(w.message2, 301);
-  // A WRONG CHOICE word after "the" becomes a noun.
-  w = LoneWord("main");
-  w.classCode = "30130";
-  w.markFlag = '1';
-  DecodeWordClass(&w);
-  EXPECT_EQ(w.message, 301);
-  EXPECT_EQ(w.wordClass, 30);  // class 30 is left alone
-  w = LoneWord("check");
-  w.classCode = "30110";
-  w.markFlag = '1';
-  DecodeWordClass(&w);
-  EXPECT_EQ(w.wordClass, 10);
-  // Adjective stems with another message.
-  w = LoneWord("cleaner");
-  w.classCode = "32640";
-  w.dictMarker = '@';
-  DecodeWordClass(&w);
-  EXPECT_EQ(w.wordClass, 34);
-}
-
-TEST(DecodeWordClass, VerbFormFollowsThePreviousModal) {
-  {
-    TestWords words({"can", "utilized"});
-    words.at(0)->wordClass = 28;
-    words.at(1)->classCode = "30022";
-    DecodeWordClass(words.at(1));
-    EXPECT_EQ(words.at(1)->wordClass, 20);
-  }
-  TestWords words({"utilized"});
-  words.at(0)->classCode = "30022";
-  DecodeWordClass(words.at(0));  // first of its sentence: no previous word is read
-  EXPECT_EQ(words.at(0)->wordClass, 22);
-}
-
-TEST(DecodeWordClass, UnapprovedVerbsAndArticleMarks) {
-  WordRec w = LoneWord("opens");
-  w.classCode = "21";
-  w.verbForm = '8';
-  DecodeWordClass(&w);
-  EXPECT_EQ(w.message, 300);
-  EXPECT_EQ(w.verbForm, '1');
-  w = LoneWord("valve");
-  w.classCode = "10";
-  w.tag = "<AR>";
-  DecodeWordClass(&w);
-  EXPECT_EQ(w.message, 311);
-  EXPECT_EQ(w.message2, 311);
+// Each case: a word with its dictionary code (and weight 3 unless a unit
+// keeps it), and what the decoding changes.
+TEST(DecodeWordClass, Cases) {
+  RunListCases(
+      {
+          // Nouns by singular and plural; an 's' that is no plural ending leaves the code.
+          One({"valve", 40, "1014", "weight=3"}, "valve: classCode=\"N*S***\" wordClass=10 subClass=14 weight=1"),
+          One({"valves", 40, "1014", "weight=3"}, "valves: classCode=\"NMP***\" wordClass=11 subClass=14 weight=1"),
+          One({"gas", 40, "1014", "weight=3"}, "gas: classCode=\"N*S***\" wordClass=10 subClass=14 weight=1"),
+          One({"bus", 40, "10", "weight=3"}, "bus: wordClass=10 weight=1"),
+          One({"oils", 40, "16", "weight=3"}, "oils: classCode=\"N*P***\" wordClass=16 weight=1"),
+          One({"oil", 40, "16", "weight=3"}, "oil: classCode=\"N*S***\" wordClass=16 weight=1"),
+          // A '$' plural of a material noun becomes a plain plural noun.
+          One({"greases", 40, "16", "plural=$"}, "greases: classCode=\"NMP***\" wordClass=11"),
+          One({"seals", 40, "10", "plural=$"}, "seals: classCode=\"NMP***\" wordClass=11"),
+          // Two-digit codes drop the suggestion, except adverbs.
+          One({"valve", 40, "10", "weight=3 sug=pipe"}, "valve: suggestion=\"\" classCode=\"N*S***\" wordClass=10 weight=1"),
+          One({"slowly", 40, "52", "weight=3 sug=(use_a_verb)"}, "slowly: classCode=\"B*****\" wordClass=50 weight=1"),
+          One({"as", 40, "54", "weight=3 sug=x"}, "as: classCode=\"S54***\" wordClass=54 weight=1"),
+          One({"fast", 40, "50", "mark=1"}, "fast: classCode=\"AF****\" wordClass=30"),
+          // Empty and odd codes; a '3' code without its form is neutral.
+          One({"x", 40, "", "weight=3"}, "x: classCode=\"D1****\" subClass=80 weight=1"),
+          One({"x", 40, "4080>", "weight=3"}, "x: classCode=\"D1****\" subClass=80 weight=1"),
+          One({"x", 40, "99", "weight=3"}, "x: wordClass=99 weight=1"),
+          One({"x", 40, "301", "weight=3"}, "x: classCode=\"D*****\" weight=1"),
+          One({"x", 40, "3012", "weight=3"}, "x: classCode=\"AF****\" wordClass=30 subClass=12 weight=1"),
+          // The class table.
+          One({"is", 40, "24"}, "is: classCode=\"H2****\" wordClass=24"), One({"has", 40, "24"}, "has: classCode=\"H1****\" wordClass=24"), One({"have", 40, "25"}, "have: classCode=\"H3****\" wordClass=25"),
+          One({"was", 40, "25"}, "was: classCode=\"H2****\" wordClass=25"), One({"be", 40, "25"}, "be: classCode=\"H22***\" wordClass=25"), One({"done", 40, "26"}, "done: wordClass=26"),
+          One({"been", 40, "27"}, "been: classCode=\"H2****\" wordClass=27"), One({"can", 40, "28"}, "can: classCode=\"H6****\" wordClass=28"), One({"not", 40, "29"}, "not: classCode=\"SN****\" wordClass=29"),
+          One({"red", 40, "32"}, "red: classCode=\"AF****\" wordClass=32"), One({"bent", 40, "31"}, "bent: classCode=\"AP****\" wordClass=31"), One({"each", 40, "37"}, "each: classCode=\"S*****\" wordClass=37"),
+          One({"all", 40, "38"}, "all: classCode=\"AF****\" wordClass=38"), One({"max", 40, "45"}, "max: classCode=\"D1****\" wordClass=45"), One({"left", 40, "43"}, "left: classCode=\"D*****\" wordClass=43"),
+          One({"one", 40, "49"}, "one: classCode=\"S08***\" wordClass=49"), One({"up", 40, "55"}, "up: classCode=\"B*****\" wordClass=50"), One({"in", 40, "60"}, "in: classCode=\"SIT***\" wordClass=60"),
+          One({"off", 40, "61"}, "off: classCode=\"S05***\" wordClass=61"), One({"but", 40, "62"}, "but: classCode=\"S*****\" wordClass=62"), One({"and", 40, "63"}, "and: classCode=\"DCC***\" wordClass=63"),
+          One({"an", 40, "64"}, "an: classCode=\"S00***\" wordClass=64"), One({"for", 40, "65"}, "for: classCode=\"S*****\" wordClass=65"), One({"it", 40, "66"}, "it: classCode=\"H51I\" wordClass=66"),
+          One({"they", 40, "66"}, "they: classCode=\"H52I\" wordClass=66"), One({"of", 40, "67"}, "of: classCode=\"S06***\" wordClass=67"), One({"to", 40, "68"}, "to: classCode=\"S022**\" wordClass=68"),
+          One({"which", 40, "69"}, "which: classCode=\"S20T3*\" wordClass=69"), One({"when", 40, "70"}, "when: classCode=\"S*****\" wordClass=70"), One({"with", 40, "74"}, "with: classCode=\"S19W**\" wordClass=74"),
+          One({"this", 40, "76"}, "this: classCode=\"S20***\" wordClass=76"), One({"no", 40, "77"}, "no: classCode=\"SNO***\" wordClass=77"), One({"you", 40, "78"}, "you: classCode=\"H51Y\" wordClass=78"),
+          One({"very", 40, "72"}, "very: wordClass=72"), One({"gear", 40, "12"}, "gear: classCode=\"N*S***\" wordClass=12"), One({"paris", 40, "15"}, "paris: classCode=\"N*S***\" wordClass=15"),
+          One({"a-b", 40, "18"}, "a-b: classCode=\"N*S***\" wordClass=18"), One({"a-bs", 40, "19"}, "a-bs: classCode=\"NMP***\" wordClass=19"), One({"x", 40, "80"}, "x: classCode=\"D*****\" wordClass=80"),
+          One({"x", 40, "13"}, "x: classCode=\"D*****\" wordClass=13"), One({"x", 40, "01"}, "x: classCode=\"G0****\" wordClass=1"), One({"x", 40, "06"}, "x: classCode=\"JMS***\" wordClass=6"),
+          // Codes that begin with a letter keep the class the matcher gave.
+          One({"open", 20, "X0"}, ""),
+          One({"open", 20, "V0"}, "open: classCode=\"V0****\""),
+          // Units keep their weight and get the unit code.
+          One({"bar", 40, "1717", "weight=3"}, "bar: classCode=\"NM*S\" wordClass=17 subClass=17"),
+          // Message codes; class 23 makes a gerund finding, -ly an adverb.
+          One({"carries", 40, "31521", "weight=3"}, "carries: classCode=\"V1*3**\" wordClass=21 subClass=315 message=315 message2=315 weight=1 verbForm=1"),
+          One({"utilized", 40, "30022", "weight=3 sug=use"}, "utilized: classCode=\"V2*3**\" wordClass=22 subClass=300 message=300 message2=300 weight=1 verbForm=2"),
+          One({"utilizing", 40, "30023", "weight=3 sug=use"}, "utilizing: classCode=\"V3*3**\" wordClass=23 subClass=338 message=338 message2=338 weight=1"),
+          One({"approximately", 40, "30150", "weight=3 sug=about"}, "approximately: classCode=\"B**3**\" wordClass=50 subClass=301 message=301 message2=301 weight=1"),
+          One({"approximately", 40, "30110", "weight=3 sug=about"}, "approximately: classCode=\"B**3**\" wordClass=50 subClass=301 message=301 message2=301 weight=1"),
+          One({"checkup", 40, "31410", "weight=3 sug=inspection"}, "checkup: classCode=\"N*S3**\" wordClass=10 subClass=314 message=314 message2=314 weight=1 separatorFlag=~"),
+          One({"gearbox", 40, "31312", "weight=3 sug=gear_box"}, "gearbox: classCode=\"N*S3N*\" wordClass=12 subClass=313 message=313 message2=313 weight=1 verbForm=0"),
+          // A '^' verb and a WRONG CHOICE verb become WRONG VERB.
+          One({"ensure", 40, "30120", "sug=make_sure"}, "ensure: classCode=\"V0*3**\" wordClass=20 subClass=300 message=300 message2=301 verbForm=0"),
+          // A WRONG CHOICE word after "the" becomes a noun; class 30 is left alone.
+          One({"main", 40, "30130", "mark=1"}, "main: classCode=\"AF*3**\" wordClass=30 subClass=301 message=301 message2=301"),
+          One({"check", 40, "30110", "mark=1"}, "check: classCode=\"N*S3**\" wordClass=10 subClass=301 message=301 message2=301"),
+          // Adjective stems with another message.
+          One({"cleaner", 40, "32640", "dict=@"}, "cleaner: classCode=\"AF*3**\" wordClass=34 subClass=326 message=326 message2=326"),
+          // Unapproved verbs and article marks.
+          One({"opens", 40, "21", "verb=8"}, "opens: classCode=\"V1*3**\" wordClass=21 subClass=300 message=300 message2=300 verbForm=1"),
+          One({"valve", 40, "10", "tag=<AR>"}, "valve: classCode=\"N*S***\" wordClass=10 message=311 message2=311"),
+          // The suggestion gets the written word's capitals; the case flag is
+          // recomputed from the written word.
+          One({"Utilizes", 40, "30021", "case=1 sug=Ause/1employ"}, "Utilizes: suggestion=\"Uses/Employs\" classCode=\"V1*3**\" wordClass=21 subClass=300 message=300 message2=300 verbForm=1"),
+          One({"VAlve", 40, "10", "case=x"}, "VAlve: classCode=\"N*S***\" wordClass=10 caseFlag=2"),
+          // The verb form follows the previous modal; a first word reads no previous word.
+          {{{"can", 28}, {"utilized", 40, "30022"}}, "utilized: classCode=\"V0*3**\" wordClass=20 subClass=300 message=300 message2=300 verbForm=0", false},
+          One({"utilized", 40, "30022"}, "utilized: classCode=\"V2*3**\" wordClass=22 subClass=300 message=300 message2=300 verbForm=2"),
+      },
+      [](TestWords& words) {
+        DecodeWordClass(words.Nth(words.Size() - 1));
+        return words.Changes();
+      });
 }
 
 TEST(ExpandSuggestion, InflectsCodedAlternatives) {
-  WordRec w = LoneWord("removes");
-  w.suggestion = "Aremove/Bdisconnect/take out";
-  ExpandSuggestion(&w);
-  EXPECT_EQ(w.suggestion, "removes/disconnects/take out");
-  w = LoneWord("removed");
-  w.suggestion = "0a/0b/0c/0d/0e/0f/0g";
-  ExpandSuggestion(&w);
-  EXPECT_EQ(w.suggestion, "aed/bed/ced/ded/eed/fed");
-  w = LoneWord("removed");
-  w.suggestion = "12 mm";
-  ExpandSuggestion(&w);
-  EXPECT_EQ(w.suggestion, "12 mm");
-  w = LoneWord("removes");
-  w.suggestion = "//Otake/O-ring//";
-  ExpandSuggestion(&w);
-  EXPECT_EQ(w.suggestion, "Otake/O-ring");  // 'O' is no code letter
-  // The joined text stays under 78 characters from the third alternative on.
-  w = LoneWord("x");
-  std::string s = std::string(40, 'a') + "/" + std::string(40, 'b') + "/c";
-  w.suggestion = s;
-  ExpandSuggestion(&w);
-  EXPECT_EQ(w.suggestion, std::string(40, 'a') + "/" + std::string(40, 'b'));
+  const std::string longest = std::string(40, 'a') + "/" + std::string(40, 'b');
+  const struct {
+    const char* word;
+    std::string suggestion, expected;
+  } cases[] = {
+      {"removes", "Aremove/Bdisconnect/take out", "removes/disconnects/take out"},
+      {"removed", "0a/0b/0c/0d/0e/0f/0g", "aed/bed/ced/ded/eed/fed"},
+      {"removed", "12 mm", "12 mm"},
+      {"removes", "//Otake/O-ring//", "Otake/O-ring"},  // 'O' is no code letter
+      // The joined text stays under 78 characters from the third alternative on.
+      {"x", longest + "/c", longest},
+  };
+  for (const auto& c : cases) {
+    WordRec w = LoneWord(c.word);
+    w.suggestion = c.suggestion;
+    ExpandSuggestion(&w);
+    EXPECT_EQ(w.suggestion, c.expected) << c.suggestion;
+  }
 }
 
 TEST(MatchSuggestionCase, FollowsTheWrittenWord) {
-  WordRec w = LoneWord("valve");
-  w.written = "VALVE";
-  w.caseFlag = '2';
-  w.suggestion = "pipe/tube";
-  MatchSuggestionCase(&w);
-  EXPECT_EQ(w.suggestion, "PIPE/TUBE");
-  w.written = "Valve";
-  w.caseFlag = '1';
-  w.suggestion = "pipe/tube";
-  MatchSuggestionCase(&w);
-  EXPECT_EQ(w.suggestion, "Pipe/Tube");
-  w.suggestion = "(use a verb)";
-  MatchSuggestionCase(&w);
-  EXPECT_EQ(w.suggestion, "(use a verb)");
-
-  auto unchanged = [](WordRec w) {
-    w.suggestion = "pipe";
-    MatchSuggestionCase(&w);
-    return w.suggestion == "pipe";
+  const struct {
+    const char* written;
+    char caseFlag;
+    const char* suggestion;
+    const char* expected;
+    int subClass = 0, message = 0, sentencePos = 3;
+    char markFlag = '0', extraFlag = ' ';
+  } cases[] = {
+      {"VALVE", '2', "pipe/tube", "PIPE/TUBE"},
+      {"Valve", '1', "pipe/tube", "Pipe/Tube"},
+      {"Valve", '1', "(use a verb)", "(use a verb)"},
+      // Left as it is: a subclass, a message, no capitals, a digit or mixed
+      // capitals, the first word after "the", a '~' word in capitals.
+      {"Valve", '1', "pipe", "pipe", 17},
+      {"Valve", '1', "pipe", "pipe", -2},
+      {"Valve", '1', "pipe", "pipe", 0, 323},
+      {"Valve", '0', "pipe", "pipe"},
+      {"4valve", '1', "pipe", "pipe"},
+      {"VAlve", '1', "pipe", "pipe"},
+      {"Valve", '1', "pipe", "pipe", 0, 0, 0, '1'},
+      {"VALVE", '2', "pipe", "pipe", 0, 0, 3, '0', '~'},
   };
-  WordRec base = LoneWord("valve");
-  base.written = "Valve";
-  base.caseFlag = '1';
-  base.sentencePos = 3;
-  EXPECT_FALSE(unchanged(base));
-  WordRec c = base;
-  c.subClass = 17;
-  EXPECT_TRUE(unchanged(c));
-  c = base;
-  c.subClass = -2;
-  EXPECT_TRUE(unchanged(c));
-  c = base;
-  c.message = 323;
-  EXPECT_TRUE(unchanged(c));
-  c = base;
-  c.caseFlag = '0';
-  EXPECT_TRUE(unchanged(c));
-  c = base;
-  c.written = "4valve";
-  EXPECT_TRUE(unchanged(c));
-  c = base;
-  c.written = "VAlve";
-  EXPECT_TRUE(unchanged(c));
-  c = base;
-  c.sentencePos = 0;
-  c.markFlag = '1';
-  EXPECT_TRUE(unchanged(c));
-  c = base;
-  c.caseFlag = '2';
-  c.written = "VALVE";
-  c.extraFlag = '~';
-  EXPECT_TRUE(unchanged(c));
-}
-
-TEST(DecodeWordClass, CapitalisesTheSuggestion) {
-  WordRec w = LoneWord("utilizes");
-  w.written = "Utilizes";
-  w.caseFlag = '1';
-  w.classCode = "30021";
-  w.suggestion = "Ause/1employ";
-  DecodeWordClass(&w);
-  EXPECT_EQ(w.suggestion, "Uses/Employs");
-  w = LoneWord("valve");
-  w.caseFlag = 'x';  // recomputed from the written word
-  w.written = "VAlve";
-  w.classCode = "10";
-  DecodeWordClass(&w);
-  EXPECT_EQ(w.caseFlag, '2');
+  for (const auto& c : cases) {
+    WordRec w = LoneWord("valve");
+    w.written = c.written;
+    w.caseFlag = c.caseFlag;
+    w.suggestion = c.suggestion;
+    w.subClass = c.subClass;
+    w.message = c.message;
+    w.sentencePos = c.sentencePos;
+    w.markFlag = c.markFlag;
+    w.extraFlag = c.extraFlag;
+    MatchSuggestionCase(&w);
+    EXPECT_EQ(w.suggestion, c.expected) << c.written << " " << c.suggestion;
+  }
 }
 
 }  // namespace

@@ -5,72 +5,110 @@
 #include <string>
 #include <vector>
 
+#include "tests/engine/list_cases.h"
+
 namespace {
 
 class WordListTest : public ::testing::Test {
  protected:
-  void SetUp() override { WordList.Reset(); Cursor.Reset(); }
+  void SetUp() override {
+    WordList.Reset();
+    Cursor.Reset();
+  }
   void TearDown() override { WordList.Reset(); }
-  WordRec* Add(std::string token, int kind = 0, const char* state = nullptr, int wordNo = 0,
-               unsigned char mark = 0) {
+  // Adds a token and answers the new last record (null when refused).
+  static WordRec* Add(std::string token, int kind = 0, const char* state = nullptr, int wordNo = 0,
+                      unsigned char mark = 0) {
     token.resize(std::max<std::size_t>(token.size(), 84), '\0');
+    WordRec* before = Last();
     AddWordRec(token.data(), mark, wordNo, kind, state);
+    WordRec* last = Last();
+    return last == before ? nullptr : last;
+  }
+  static WordRec* Last() {
     WordRec* last = WordList.head;
     while (last && last->next) last = last->next;
     return last;
   }
-  std::vector<std::string> Texts() const {
-    std::vector<std::string> out;
-    for (WordRec* w = WordList.head; w; w = w->next) out.push_back(w->text.str());
+  static std::string Texts() {
+    std::string out;
+    for (WordRec* w = WordList.head; w; w = w->next) out += (out.empty() ? "" : " ") + w->text.str();
     return out;
   }
 };
 
-TEST_F(WordListTest, CaseFlagsAndLowerCasing) {
-  WordRec* w = Add("NUT");
-  EXPECT_EQ(w->text, "nut");
-  EXPECT_EQ(w->written, "NUT");
-  EXPECT_EQ(w->caseFlag, '2');
-  EXPECT_EQ(Add("Nut")->caseFlag, '1');
-  w = Add("A");
-  EXPECT_EQ(w->text, "a");
-  EXPECT_EQ(w->caseFlag, '2');
-  w = Add("mmHg");
-  EXPECT_EQ(w->text, "mmHg");
-  EXPECT_EQ(w->caseFlag, '0');
-}
-
-TEST_F(WordListTest, DefaultsOfANewRecord) {
-  WordRec* w = Add("valve", 0, nullptr, 5, 1);
-  EXPECT_EQ(w->wordClass, 40);
-  EXPECT_EQ(w->classCode, "D****");
-  EXPECT_EQ(w->entryWords, 1);
-  EXPECT_EQ(w->sentencePos, 5);
-  EXPECT_EQ(w->length, 5);
-  EXPECT_EQ(w->lastLetter, 'e');
-  EXPECT_EQ(w->markFlag, '1');
-  EXPECT_EQ(w->weight, 1);
-  EXPECT_EQ(w->splitKind, '0');
-  EXPECT_EQ(w->separatorFlag, ' ');
-  EXPECT_EQ(w->verbForm, ' ');
-  EXPECT_EQ(w->pluralMarker, '0');
-  EXPECT_TRUE(w->suggestion.empty());
+// Each case: a token added after "about" (its kind, six bytes of token state,
+// word number and mark) and the new record's fields that differ from a
+// fresh record's.
+TEST_F(WordListTest, NewRecords) {
+  const char eight[7] = {'x', 'y', 'z', 0, '8', 0, 0};
+  const std::string longState(300, 'k');
+  Cursor.CurrentOid = "(1,42,0)";
+  const struct {
+    const char* token;
+    int kind;
+    const char* state;
+    const char* fields;
+    int wordNo = 0;
+    unsigned char mark = 0;
+  } cases[] = {
+      // Case flags and lower-casing.
+      {"NUT", 0, nullptr, "text=\"nut\" written=\"NUT\" classCode=\"D****\" length=3 lastLetter=t caseFlag=2"},
+      {"Nut", 0, nullptr, "text=\"nut\" written=\"Nut\" classCode=\"D****\" length=3 lastLetter=t caseFlag=1"},
+      {"A", 0, nullptr, "text=\"a\" written=\"A\" classCode=\"D****\" length=1 lastLetter=a caseFlag=2"},
+      {"mmHg", 0, nullptr, "text=\"mmHg\" written=\"mmHg\" classCode=\"D****\" length=4 lastLetter=g"},
+      {"valve", 0, nullptr, "text=\"valve\" written=\"valve\" classCode=\"D****\" sentencePos=5 length=5 lastLetter=e markFlag=1", 5, 1},
+      // A plural ending in parentheses is cut.
+      {"valve(s", 108, nullptr, "text=\"valv\" written=\"valve(s\" classCode=\"D****\" wordClass=10 tokenKind=9 length=4 lastLetter=v separatorFlag=8"},
+      {"nut", 108, nullptr, "text=\"nut\" written=\"nut\" classCode=\"D****\" wordClass=10 tokenKind=9 length=3 lastLetter=t separatorFlag=8"},
+      // Inch suggestions.
+      {".5", 117, nullptr, "text=\".5\" written=\".5\" suggestion=\"0.5 inch\" classCode=\"D****\" wordClass=49 message=305 tokenKind=9 length=2 lastLetter=5 separatorFlag=Q verbForm=C extraFlag=5"},
+      {"2", 117, nullptr, "text=\"2\" written=\"2\" suggestion=\"2 inch\" classCode=\"D****\" wordClass=49 message=305 tokenKind=9 length=1 lastLetter=2 separatorFlag=Q verbForm=C extraFlag=5"},
+      {"3", 127, nullptr, "text=\"3\" written=\"3\" suggestion=\"3-inch\" classCode=\"D****\" subClass=305 message=305 message2=305 tokenKind=9 length=1 splitKind=9 lastLetter=3 extraFlag=5"},
+      {"4", 128, nullptr, "text=\"4\" written=\"4\" suggestion=\"4 inch\" classCode=\"D****\" subClass=305 message=305 message2=305 tokenKind=9 length=1 lastLetter=4 separatorFlag=q extraFlag=5"},
+      // Cells driven by the token state, cut to their fields.
+      {",", 104, eight, "text=\",\" written=\",\" tag=\"xyz\" classCode=\"D****\" tokenKind=8 length=1 lastLetter=,"},
+      {"a", 169, eight, "text=\"a\" written=\"a\" tag=\"< z>\" classCode=\"D****\" tokenKind=8 length=1 lastLetter=a"},
+      {"b", 173, eight, "text=\"b\" written=\"b\" tag=\"<,\n\" classCode=\"D****\" length=1 lastLetter=b"},
+      {"b", 173, nullptr, "text=\"b\" written=\"b\" tag=\"<, >\" classCode=\"D****\" length=1 lastLetter=b"},
+      {"c", 176, eight, "text=\"c\" written=\"c\" tag=\"<* >\n\" classCode=\"D****\" length=1 lastLetter=c"},
+      {"c", 178, nullptr, "text=\"c\" written=\"c\" tag=\"<,*>\" classCode=\"D****\" length=1 lastLetter=c"},
+      {"d", 177, "a!\0\0\0\0", "text=\"d\" written=\"d\" tag=\"<^!>\" classCode=\"D****\" length=1 lastLetter=d"},
+      {"e", 209, "QRST\0\0", "text=\"e\" written=\"e\" tag=\"QR\" classCode=\"D****\" length=1 lastLetter=e"},
+      {";", 171, eight, "text=\";\" written=\";\" classCode=\"D****\" subClass=337 message=337 tokenKind=8 length=1 lastLetter=; separatorFlag=8"},
+      {"f", 5, "\0\0\0\0t\0", "text=\"f\" written=\"f\" classCode=\"D****\" length=1 lastLetter=f verbForm=t"},
+      {"<x>", 5, nullptr, "text=\"<x>\" written=\"<x>\" classCode=\"DT***\" length=3 lastLetter=>"},
+      {"g", 0, "s?\0\0\0\0", "text=\"g\" written=\"g\" tag=\"s?\" classCode=\"D****\" length=1 lastLetter=g"},
+      {"a", 121, longState.c_str(), "text=\"a\" written=\"a\" tag=\"kkkkkkk\" classCode=\"D****\" tokenKind=9 length=1 lastLetter=a extraFlag=NUL"},
+      {"b", 14, longState.c_str(), "text=\"b\" written=\"b\" suggestion=\"kkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkk\" classCode=\"D****\" tokenKind=9 length=1 lastLetter=b verbForm=R"},
+      {"c", 54, nullptr, "text=\"c\" written=\"c\" suggestion=\"(1,42,0)\" classCode=\"D****\" tokenKind=9 length=1 lastLetter=c verbForm=A"},
+      // Other kinds.
+      {"It?s", 123, nullptr, "text=\"it?s\" written=\"It?s\" suggestion=\"It is\" classCode=\"D****\" message=309 message2=309 tokenKind=9 length=4 lastLetter=s caseFlag=1 extraFlag=I"},
+      {"it?s", 123, nullptr, "text=\"it?s\" written=\"it?s\" suggestion=\"it is\" classCode=\"D****\" message=309 message2=309 tokenKind=9 length=4 lastLetter=s extraFlag=I"},
+      {"quote", 145, nullptr, "text=\"<quote>\" written=\"quote\" classCode=\"D****\" subClass=80 length=5 lastLetter=e"},
+      {"x", 919, nullptr, "text=\"x\" written=\"x\" classCode=\"S08**\" wordClass=49 subClass=308 message=308 length=1 lastLetter=x"},
+      {"don?t", 113, nullptr, "text=\"don?t\" written=\"don?t\" classCode=\"D****\" subClass=310 message=310 tokenKind=9 length=5 ruleId=7876 lastLetter=t extraFlag=4"},
+      {"pre", 99, nullptr, "text=\"pre\" written=\"pre\" classCode=\"D****\" tokenKind=9 length=3 sentenceLength=2 lastLetter=e"},
+      {"s", 1107, nullptr, "text=\"s\" written=\"s\" classCode=\"D****\" wordClass=10 tokenKind=9 length=1 splitKind=8 lastLetter=s separatorFlag=8 extraFlag=8"},
+  };
+  for (const auto& c : cases) {
+    WordList.Reset();
+    Add("about");
+    WordRec* w = Add(c.token, c.kind, c.state, c.wordNo, c.mark);
+    ASSERT_NE(w, nullptr) << c.token;
+    ExpectText(DiffFields(WordRec{}, *w), c.fields, std::string(c.token) + " kind " + std::to_string(c.kind));
+  }
 }
 
 TEST_F(WordListTest, RefusedTokens) {
-  Add("");
-  Add(" x");
-  Add("\tx");
-  Add(".");
-  Add("<p>");
-  EXPECT_EQ(WordList.head, nullptr);
+  for (const char* token : {"", " x", "\tx", ".", "<p>"}) EXPECT_EQ(Add(token), nullptr) << token;
   Add("word");
   Add("<p>");
   Add(".");
-  Add(".");   // never a full stop behind a full stop
+  Add(".");  // never a full stop behind a full stop
   Add("...");
-  Add(".");   // nor behind a record that begins with one
-  EXPECT_EQ(Texts(), (std::vector<std::string>{"word", "<p>", ".", "..."}));
+  Add(".");  // nor behind a record that begins with one
+  EXPECT_EQ(Texts(), "word <p> . ...");
 }
 
 TEST_F(WordListTest, Kind89BecomesAFullStop) {
@@ -79,120 +117,25 @@ TEST_F(WordListTest, Kind89BecomesAFullStop) {
   token.resize(84);
   AddWordRec(token.data(), 0, 0, 89, nullptr);
   EXPECT_STREQ(token.c_str(), ".");
-  WordRec* w = WordList.head->next;
-  ASSERT_NE(w, nullptr);
-  EXPECT_EQ(w->text, ".");
-  EXPECT_EQ(w->written, ".");
-  EXPECT_EQ(w->length, 1);
-  EXPECT_EQ(w->lastLetter, '.');
-  EXPECT_EQ(w->tokenKind, 9);
+  ASSERT_NE(WordList.head->next, nullptr);
+  ExpectText(DiffFields(WordRec{}, *WordList.head->next), "text=\".\" written=\".\" classCode=\"D****\" tokenKind=9 length=1 lastLetter=.", "kind 89");
 }
 
-TEST_F(WordListTest, PluralEndingInParenthesesIsCut) {
-  WordRec* w = Add("valve(s", 108);
-  EXPECT_EQ(w->text, "valv");
-  EXPECT_EQ(w->length, 4);
-  EXPECT_EQ(w->lastLetter, 'v');
-  EXPECT_EQ(w->written, "valve(s");
-  w = Add("nut", 108);
-  EXPECT_EQ(w->text, "nut");
-  EXPECT_EQ(w->separatorFlag, '8');
-  EXPECT_EQ(w->wordClass, 10);
-}
-
-TEST_F(WordListTest, InchSuggestions) {
-  Add("about");
-  WordRec* w = Add(".5", 117);
-  EXPECT_EQ(w->suggestion, "0.5 inch");
-  EXPECT_EQ(w->message, 305);
-  EXPECT_EQ(w->wordClass, 49);
-  EXPECT_EQ(w->verbForm, 'C');
-  EXPECT_EQ(Add("2", 117)->suggestion, "2 inch");
-  EXPECT_EQ(Add("3", 127)->suggestion, "3-inch");
-  w = Add("4", 128);
-  EXPECT_EQ(w->suggestion, "4 inch");
-  EXPECT_EQ(w->subClass, 305);
-  EXPECT_EQ(w->message2, 305);
-  EXPECT_EQ(w->separatorFlag, 'q');
-}
-
-TEST_F(WordListTest, StateDrivenCells) {
-  const char eight[7] = {'x', 'y', 'z', 0, '8', 0, 0};
-  WordRec* w = Add(",", 104, eight);
-  EXPECT_EQ(w->tokenKind, 8);
-  EXPECT_EQ(w->tag, "xyz");
-  w = Add("a", 169, eight);
-  EXPECT_EQ(w->tokenKind, 8);
-  EXPECT_EQ(w->tag, "< z>");
-  EXPECT_EQ(Add("b", 173, eight)->tag, "<,\n");
-  EXPECT_EQ(Add("b", 173)->tag, "<, >");
-  EXPECT_EQ(Add("c", 176, eight)->tag, "<* >\n");
-  EXPECT_EQ(Add("c", 178)->tag, "<,*>");
-  EXPECT_EQ(Add("d", 177, "a!\0\0\0\0")->tag, "<^!>");
-  EXPECT_EQ(Add("e", 209, "QRST\0\0")->tag, "QR");
-  w = Add(";", 171, eight);
-  EXPECT_EQ(w->tokenKind, 8);
-  EXPECT_EQ(w->separatorFlag, '8');
-  EXPECT_EQ(w->message, 337);
-  w = Add("f", 5, "\0\0\0\0t\0");
-  EXPECT_EQ(w->verbForm, 't');
-  w = Add("<x>", 5);
-  EXPECT_EQ(w->classCode, "DT***");
-  EXPECT_EQ(Add("g", 0, "s?\0\0\0\0")->tag, "s?");
-}
-
-TEST_F(WordListTest, TextFromStateIsCutToItsField) {
-  std::string longState(300, 'k');
-  EXPECT_EQ(Add("a", 121, longState.c_str())->tag.view(), std::string(7, 'k'));
-  EXPECT_EQ(Add("b", 14, longState.c_str())->suggestion.view(), std::string(79, 'k'));
-  Cursor.CurrentOid = "(1,42,0)";
-  EXPECT_EQ(Add("c", 54)->suggestion, "(1,42,0)");
-}
-
-TEST_F(WordListTest, OtherKinds) {
-  WordRec* w = Add("It?s", 123);
-  EXPECT_EQ(w->suggestion, "It is");
-  EXPECT_EQ(w->message, 309);
-  EXPECT_EQ(Add("it?s", 123)->suggestion, "it is");
-  w = Add("quote", 145);
-  EXPECT_EQ(w->text, "<quote>");
-  EXPECT_EQ(w->subClass, 80);
-  w = Add("x", 919);
-  EXPECT_EQ(w->classCode, "S08**");
-  EXPECT_EQ(w->message, 308);
-  w = Add("don?t", 113);
-  EXPECT_EQ(w->ruleId, 7876);
-  EXPECT_EQ(w->message, 310);
-  EXPECT_EQ(Add("pre", 99)->sentenceLength, 2);
-  EXPECT_EQ(Add("s", 1107)->extraFlag, '8');
-}
-
+// Deleting a record, the last one too, leaves the list linked both ways and
+// open at its end, so the next token is appended behind it.
 TEST_F(WordListTest, DeleteAndFree) {
-  Add("a");
-  Add("b");
-  Add("c");
+  for (const char* t : {"a", "b", "c", "d"}) Add(t);
   DeleteWordRec(WordList.head->next);
-  EXPECT_EQ(Texts(), (std::vector<std::string>{"a", "c"}));
+  EXPECT_EQ(Texts(), "a c d");
   EXPECT_EQ(WordList.head->next->prev, WordList.head);
-  Add("d");
-  EXPECT_EQ(Texts(), (std::vector<std::string>{"a", "c", "d"}));
+  DeleteWordRec(Last());
+  EXPECT_EQ(WordList.head->next->next, nullptr);
+  Add("e");
+  EXPECT_EQ(Texts(), "a c e");
+  EXPECT_EQ(WordList.head->next->next->prev, WordList.head->next);
   FreeWordList(nullptr);
   WordList.Reset();
   EXPECT_EQ(WordList.head, nullptr);
-}
-
-// Deleting the last record leaves the list open at its new end, so the next
-// token is appended behind it.
-TEST_F(WordListTest, AppendingAfterTheLastRecordWasDeleted) {
-  Add("a");
-  Add("b");
-  Add("c");
-  WordRec* c = WordList.head->next->next;
-  DeleteWordRec(c);
-  EXPECT_EQ(WordList.head->next->next, nullptr);
-  Add("d");
-  EXPECT_EQ(Texts(), (std::vector<std::string>{"a", "b", "d"}));
-  EXPECT_EQ(WordList.head->next->next->prev, WordList.head->next);
 }
 
 TEST_F(WordListTest, LongTokensNeverOverrunTheFields) {

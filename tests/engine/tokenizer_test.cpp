@@ -1,0 +1,357 @@
+// The tokenizer: each case is a text and the records it gives, shown as
+// their written forms with the fields the case names where they differ from
+// a fresh record's.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <string>
+#include <vector>
+
+#include "engine/tokenizer.h"
+#include "engine/word_rec.h"
+#include "module/app_settings.h"
+
+namespace {
+
+// Field letters: k tokenKind, m markFlag, t tag, p sentencePos, c wordClass,
+// s subClass, g message, x extraFlag, v verbForm, l sentenceLength,
+// f separatorFlag, S splitKind, u suggestion, T text (where it is not the
+// written form in small letters), b markupBefore.
+std::string Field(const WordRec& w, char f) {
+  auto ch = [](char c, char plain) {
+    if (c == plain) return std::string();
+    if (c == '\0') return std::string("\\0");
+    return std::string(1, c);
+  };
+  auto num = [](int n, int plain) { return n == plain ? std::string() : std::to_string(n); };
+  auto text = [](std::string s) {
+    std::string out;
+    for (char c : s) out += c == '\n' ? std::string("\\n") : std::string(1, c);
+    return s.empty() ? s : "\"" + out + "\"";
+  };
+  switch (f) {
+    case 'k': return num(w.tokenKind, 0);
+    case 'm': return ch(w.markFlag, '0');
+    case 't': return text(w.tag.str());
+    case 'p': return num(w.sentencePos, 0);
+    case 'c': return num(w.wordClass, 40);
+    case 's': return num(w.subClass, 0);
+    case 'g': return num(w.message, 0);
+    case 'x': return ch(w.extraFlag, ' ');
+    case 'v': return ch(w.verbForm, ' ');
+    case 'l': return num(w.sentenceLength, 0);
+    case 'f': return ch(w.separatorFlag, ' ');
+    case 'S': return ch(w.splitKind, '0');
+    case 'u': return text(w.suggestion.str());
+    case 'b': return w.markupBefore ? "1" : "";
+    case 'T': {
+      std::string lower = w.written.str();
+      for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+      return w.text.str() == lower ? std::string() : text(w.text.str());
+    }
+  }
+  ADD_FAILURE() << "no field letter " << f;
+  return "";
+}
+
+// Tokenizes `text` ("raw": as given, else with ". @@END" appended, whose
+// sentinel record is then left out of the answer) and shows the records.
+std::string Tokens(const std::string& body, const char* fields, bool raw = false) {
+  std::string text = raw ? body : body + ". @@END";
+  std::vector<char> buf(text.begin(), text.end());
+  buf.push_back('\0');
+  WordList.Reset();
+  TokenizeText(buf.data(), 0, 1);
+  std::string out;
+  const WordRec* prev = nullptr;
+  for (const WordRec* w = WordList.head; w; prev = w, w = w->next) {
+    EXPECT_EQ(w->prev, prev) << body;
+    EXPECT_LE(w->written.str().size(), 83u) << body;
+    if (!raw && !w->next && w->written == "@@END") break;
+    if (!out.empty()) out += ' ';
+    out += w->written.str();
+    std::string shown;
+    for (const char* f = fields; *f; ++f) {
+      std::string v = Field(*w, *f);
+      if (!v.empty()) shown += (shown.empty() ? "" : " ") + std::string(1, *f) + v;
+    }
+    if (!shown.empty()) out += "{" + shown + "}";
+  }
+  WordList.Reset();
+  return out;
+}
+
+class TokenizerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    WordList.Reset();
+    Tokenizer.Reset();
+    Settings.Reset();
+  }
+  void TearDown() override {
+    WordList.Reset();
+    Settings.Reset();
+  }
+};
+
+struct Case {
+  std::string text;
+  const char* fields;
+  std::string records;
+  bool raw = false;
+};
+
+void RunCases(const std::vector<Case>& cases) {
+  for (const Case& c : cases) EXPECT_EQ(Tokens(c.text, c.fields, c.raw), c.records) << c.text;
+}
+
+const std::string x84(84, 'x');
+
+// The sentinel, words, the article, breaks, sentence ends, abbreviations.
+TEST_F(TokenizerTest, WordsArticlesBreaksAndSentenceEnds) {
+  RunCases({
+      {"Remove the cover. @@END", "mkp", "Remove cover{m1 k9 p1} .{k9 p2} @@END{k9 p1}", true},
+      {"", "", "", true},
+      {"  <para> </para>\n <b></b> @@END", "", "@@END", true},
+      {"Open valve. @@END more words", "", "Open valve . @@END", true},
+      // A word glued to the sentinel is kept, and a sentence end goes before it.
+      {"Open valve@@END", "kp", "Open valve{k9 p1} .{k9 p2} @@END{k9 p3}", true},
+      // Only "@@END" is the sentinel; another '@' is passed over (and ends the word).
+      {"a@@b", "", "a b ."},
+      {"Remove cover", "", "Remove cover", true},
+      {"M8 bolt caf\xE9", "", "M8 bolt caf\xE9"" ."},
+      // The 84th letter discards the whole word: its rest is no word of its own.
+      {std::string(83, 'a') + " b", "", "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa b ."},
+      {x84 + "yz ok", "", "ok ."},
+      {x84 + ".yz.com ok", "", "ok ."},
+      {x84 + "-yz, ok", "", ", ok ."},
+      {"a " + x84 + "</p>b", "", "a . b ."},
+      {x84 + "&eacute;z ok", "", "ok ."},
+      {"o Remove o-ring", "", "Remove o-ring ."},
+      {"Remove THE cover and the\nnut", "mp", "Remove cover{m1 p1} and{p2} nut{m1 p3} .{p4}"},
+      {"the the valve", "tkm", "the the{t\"<RP>\" k9} valve{k9} .{k9}"},
+      {"Open The the\nvalve", "", "Open The the valve ."},
+      {"Use the", "", "Use the ."},
+      {"the theory", "m", "theory{m1} ."},
+      {"Open  valve", "tk", "Open{t\"<DS>\" k11} valve{k9} .{k9}"},
+      {"a tool and b (see) c 5", "t", "a{t\"< t>\"} tool{t\"<+a>\"} and{t\"<+b>\"} b{t\"< (>\"} ( see ){t\")?\"} c 5. ."},
+      {"Do it now, go on (x) or\nto 5 as 6", "tf", "Do{t\"<+i>\"} it{t\"<+n>\" fR} now ,{t\"<, g>\"} go{t\"<+o>\" fR} on{t\"<+(>\" fR} ( x ){t\")?\"} or{t\"<+t>8\"} to{t\"<+5>\" fR} 5{t\"< a>\"} as 6. ."},
+      {"Tighten bolt\nnow Carefully check 100 mm", "tk", "Tighten{t\"<+b>\"} bolt{t\"<+n>8\"} now{t\"<+C>\"} Carefully check 100 mm{k9} .{k9}"},
+      {"Open\tvalve", "t", "Open{t\"<+v>8\"} valve ."},
+      // After the change a blank stands before "xy": no word after a line break.
+      {"ab\n\nxy 5", "t", "ab xy 5. ."},
+      {"ab\nxy 5", "t", "ab{t\"<+x>8\"} xy{t\"<+5>\"} 5. ."},
+      {"A pre-set  valve", "tkl", "A{t\"< p>\"} pre-set{k9 l2} valve{k9} .{k9}"},
+      {"Open valve. Close it", "kp", "Open valve{k9 p1} .{k9 p2} Close it{k9 p1} .{k9 p2}"},
+      {"Do step 1. Then step 12. Then 2.5 or .5 mm", "kp", "Do step{p1} 1.{k9 p2} Then step{p1} 12.{k9 p2} .{k9 p3} Then 2.5{p1} or{p2} .5{p3} mm{k9 p4} .{k9 p5}"},
+      {"Use 12. then", "", "Use 12 . then ."},
+      {"Open valve.<b>x</b>", "kp", "Open valve{p1} .{p2} x{k9} .{k9 p1}"},
+      {"Wait... Then", "", "Wait . Then ."},
+      {"Go (now). Then", "p", "Go ({p1} now{p2} ){p3} .{p4} Then .{p1}"},
+      {"Edit config.xml now", "", "Edit config.xml now ."},
+      {"Stop\x97then go", "kp", "Stop .{k9 p1} then go{k9 p1} .{k9 p2}"},
+      {"a bc\fdd e\xA4 ff", "kp", "a bc{p1} .{p2} dd{p3} e{p4} .{p5} ff{k9 p6} .{k9 p7}"},
+      {"Stop! Now ! go", "p", "Stop !{p1} Now{p2} go{p3} .{p4}"},
+      {"Use e.g. a tool, see fig. 3 and E.G. (etc.) now", "cvp", "Use e.g.{c45 vA p1} a{p2} tool{p3} ,{p4} see{p5} fig.{c45 vB p6} 3{p7} and{p8} E.G.{c45 vA p9} ({p10} etc.{c45 vA p11} ){p12} now{p13} .{p14}"},
+      // A tab is not among the characters that may follow an abbreviation.
+      {"See fig.\tNext", "", "See fig . Next ."},
+      {"Misc. items", "", "Misc . items ."},
+      {"Cut 5 in. of wire, push it in. then 2 sq.\tm of 3 ft.\tNow put it in. Then", "uvkcp", "Cut 5{p1} in.{u\"inch\" vR k9 p2} of{p3} wire{p4} ,{k9 p5} push{p6} it{p7} in.{u\"inch\" vR k9 p8} then{p9} 2{p10} sq.{k9 p11} m{p12} of{p13} 3{p14} ft.{k9 p15} Now{p16} put{p17} it{p18} in{k9 p19} .{k9 p20} Then{k9} .{k9 p1}"},
+      {"2 sq. m", "c", "2 sq.{c45} m ."},
+  });
+}
+
+// Hyphens, apostrophes, quotation marks, commas, colons, semicolons.
+TEST_F(TokenizerTest, HyphensApostrophesQuotesCommasColons) {
+  RunCases({
+      {"A pre-set well-known re-use X-ray 10-20 part", "l", "A pre-set{l2} well-known re-use{l2} X-ray 10-20 part ."},
+      {"pre- and post-test", "", "pre- and post-test ."},
+      {"a 10-mm bolt and 2nd-stage", "kSx", "a 10{k9 S4 xH} mm bolt and 2nd{S4} stage{k9} .{k9}"},
+      {"Airbus-Boeing A-Frame", "k", "Airbus Boeing A-Frame{k9} .{k9}"},
+      {"end--> next", "", "end next ."},
+      // The soft hyphen is no character of the word as the writer sees it.
+      {"main\xADtenance word\xAD \xAD-x \xADy", "", "maintenance word -x y ."},
+      {"Don't say it's what's I'm I'd we'll it'll they're we've o'clock DON'T", "gsxk", "Don?t{g310 s310 x4 k9} say it?s{g310 s310 x4 k9} what?s{g310 s310 x4 k9} I?m{g310 s310 x4 k9} I?d{g310 s310 x4 k9} we?ll{g310 s310 x4 k9} it?ll{g310 s310 x4 k9} they?re{g310 s310 x4 k9} we?ve{g310 s310 x4 k9} o{k9} clock DON?T{g310 s310 x4 k9} .{k9}"},
+      {"don\x92t can`t", "", "don?t can?t ."},
+      {"you'd go", "g", "you?d go ."},
+      {"the valves' cover, the valve's cover\nand Al's tool", "csSxm", "valves{c10 S2 x5 m1} cover , valve{c10 s310 S2 m1} cover and Al{c10 S2 x5} tool ."},
+      // The pending kind 101 wins over the mark of the next word.
+      {"'quoted word' and 1'000", "tk", "quoted word{k9} and 1'000{k9} .{k9}"},
+      {"It\x91s there\x91s I\x91m we\x91ll go don\x91t valve\x91s word\x91 x \x91y", "ugxSk", "It?s{u\"It is\" g309 xI k9} there?s{u\"it is\" g309 xI k9} I?m{u\"It is\" g309 xI k9} we{g310 x4 k9} go don?t{g310 x4 k9} valve{x5 S2 k9} word x y{k9} .{k9}"},
+      {"Set \"OFF\" then \x84ON\nNOW\x94 x", "Tcs", "Set \"OFF\"{T\"<\"OFF\">\" s80} then \x84""ON NOW\x94""{T\"<\x84""ON NOW\x94"">\" s80} x ."},
+      // The quotation look-ahead gives up at a small letter, after 17
+      // characters, and at the end of the text.
+      {"\"Open the valve\" now", "", "Open valve now ."},
+      {"\"ABCDEFGHIJKLMNOP\"", "", "\"ABCDEFGHIJKLMNOP\" ."},
+      {"\"ABCDEFGHIJKLMNOPQ\"", "", "ABCDEFGHIJKLMNOPQ ."},
+      {"x \"ABC@@END", "", "x ABC . @@END", true},
+      {"x \"AB", "", "x AB", true},
+      {"See \"(x) and \"<b>y</b>", "cv", "See ({c45 vA} x ) and <ref> y ."},
+      {"1,000 A,B", "", "1,000 A,B ."},
+      {"valve, cover a , 5 b ,\n6 c,7 end", "tk", "valve ,{t\"<, c>\" k9} cover{t\"<+a>\"} a ,{t\"<,*>\"} 5{t\"< b>\"} b ,{t\"<,*>\\n\"} 6{t\"< c>\"} c , 7{t\"< e>\"} end{k9} .{k9}"},
+      {"See http://example.com/a,b now or HTTPS://x.y</para>CAGE:1234 z", "k", "See <ref>{k9} now or <ref>{k9} .{k9} <ref>{k9} z{k9} .{k9}"},
+      {"see http://a.b@@END", "", "see <ref> . @@END", true},
+      // Before two backslashes the colon stays in its word and the sentence goes on.
+      {"Note: do 10:30 C:\\\\dir : x :y", "kp", "Note{k9} :{k9 p1} do 10:30{p1} C:{p2} dir{p3} :{k9 p4} x :y{k9 p1} .{k9 p2}"},
+      {"valve; cover;\nnut ; x", "kgfp", "valve{k9} ;{k9 g337 f\\0 p1} cover{k9 p2} ;{k8 g337 f8 p3} nut{p4} x{k9 p5} .{k9 p6}"},
+      // A semicolon is a finding only where its marker can be found again: by
+      // the semicolon and the letters of the word after it.
+      {"valve; cover", "g", "valve ;{g337} cover ."},
+      {"valve;cover", "g", "valve ;{g337} cover ."},
+      {"valve;\n  cover", "g", "valve ;{g337} cover ."},
+      {"valve; <b>cover</b>", "g", "valve ; <ref> cover ."},
+      {"valve;\n&amp;cover", "g", "valve ; cover ."},
+      {"valve; 10 nuts", "g", "valve ; 10 nuts ."},
+      {"valve; (cover)", "g", "valve ; ( cover ) ."},
+      {"valve; " + x84 + " cover", "g", "valve ; cover ."},
+      {"valve; the cover", "g", "valve ;{g337} cover ."},
+      {"valve; the <i>cover</i>", "g", "valve ; cover ."},
+  });
+}
+
+// Slashes, plus signs, parentheses, code-page and other characters.
+TEST_F(TokenizerTest, SlashesParenthesesAndOtherCharacters) {
+  RunCases({
+      {"1/2 and/or A/C httpserver/2 x<i>/bin/5</i>", "", "1/2 and/or A/C httpserver/2 x /bin/5 ."},
+      {"valve/ cover CAN/ bus valve/2 +5 A+ B CAN+ x C++", "k", "valve cover CAN/ bus valve 2 +5 A B CAN x C .{k9}"},
+      {"See (1) and (12) step(A1) [x] (1234) (A)", "", "See (1) and (12) step(A1) [x] ( 1234 ) ( A ) ."},
+      {"Remove the valve(s) and box(es) and it(s)", "TkcfmSx", "Remove valve(s){T\"valve\" k9 c10 f8 m1} and box(es){k9 c10 f8 S8 x8} and it ( s ){k9} .{k9}"},
+      {"Valve (Item 2) (see it) (<b>x</b>) [note]", "k", "Valve ( Item 2 ) ({k9} see it ) ({k9} <ref>{k9} x{k9} ) [ note ] .{k9}"},
+      // ')' before a blank: tag ")?" (kind 172 after six letters, else 170);
+      // between blanks: 199; before a full stop: punctuation of kind 9.
+      {"(see it) now (remove valves) now a ) b (x).", "tkx", "({k9} see{t\"<+i>\"} it ){t\")?\"} now ({k9} remove{t\"<+v>\"} valves ){t\")?\"} now{t\"<+a>\"} a ){x)} b{t\"< (>\"} ({k9} x ){k9} .{k9}"},
+      {"1\xBD in \xBC \xBE", "k", "#half#{k9} in #quarter#{k9} #3qtr#{k9} .{k9}"},
+      {"20\xB0""C and 30\xB0 x 40\xB0y z\xB0""C", "k", "20C{k9} and 30D{k9} x 40y zC{k9} .{k9}"},
+      {"\xB1""5 a\xB7""b 3\xD7""4 3\xD7 4 10\x96""20 x \xB5m y m\xB2\xB3\xB6\xB9 \x80""5 \xA3""2 \xA5""3 a\xA0""b", "k",
+       "+5 a_b 3x4 3x 4 10.20 x y m \x80""5 \xA3""2 \xA5""3 a b{k9} .{k9}"},
+      {"What? Why ?", "kS", "What{k9} ?{k9} Why ?{S5} .{k9}"},
+      {"a{b}c {ab} a|b a||b a| x] y", "", "a{b}c ab } a|b a||b a x ] y ."},
+      {"$5 50% a_b #5 a\x01""b a\r\nb", "", "$5 50% a_b #5 ab a b ."},
+      // '#' only while the token is shorter than 78 characters.
+      {std::string(77, 'a') + "###", "", "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa# ."},
+      // A character passed over ends the word in progress: every word is text
+      // the document holds, so that its marker can find it.
+      {"a~b a*b=c\\d bin\\ant registry=https x>y action@master m\xB2x a^b", "", "a b a b c d bin ant registry https x y action master m x a b ."},
+      // "<foreign> element" written as markup reaches the scan as "&lt;foreign>".
+      {"see &lt;foreign> element &lt;description>An", "", "see <Ref> foreign element <Ref> description An ."},
+      // No mark of the next word's start is taken over the character.
+      {"Apache\x99 Formatting and Apache Formatting", "tk", "Apache Formatting and{t\"<+A>\"} Apache{t\"<+F>\"} Formatting{k9} .{k9}"},
+      {"=x *y ~z", "", "x y z ."},
+  });
+}
+
+TEST_F(TokenizerTest, Markup) {
+  RunCases({
+      {"a < b and x <= y", "", "a < b and x < y ."},
+      {"Open valve<!-- a > b <para> --> now", "kp", "Open valve{k9 p1} now{k9} .{k9 p1}"},
+      // An unclosed comment runs to the end of the text, not past it.
+      {"Open <!-- a > b", "", "Open ."},
+      // "</pubref" begins with "</p": a block end after the placeholder.
+      {"a <?Pub _bookmark x?>b <?Pub _touchup Kesta=\"0101\"?>c<?Pub /_touchup?> d <?Pubref x?>skipped text</pubref> e",
+       "", "a b c d <ref> . e ."},
+      // Without its closing tag, only the instruction is skipped.
+      {"a <?Pubref x?>b", "", "a <ref> b ."},
+      {"Remove the <para>valve<?pb 3?> cover", "m", "Remove valve cover ."},
+      // Markup between the article and its word leaves the word its mark.
+      {"one of the <emphasis role=\"x\">following</emphasis> valves", "m", "one of following{m1} valves ."},
+      {"a <?sr?>b", "", "a b ."},
+      // An element that closes itself has no content: the text after it is read.
+      {"See <xref href=\"a\"/> and <xref>b</xref> now", "", "See <ref> and <ref> now ."},
+      {"See <xref href=\"" + std::string(300, 'x') + "\"/> now <xref>a</xref>", "", "See <ref> now <ref> ."},
+      // Without its closing tag the element is skipped as far as its own '>'.
+      {"See <xref>text now", "", "See text now ."},
+      {"Mail <xref href=\"mailto:a@b.com\">us</xref> now <ph a=\"x@@y\">z</ph>", "", "Mail <ref> now z ."},
+      {"Set <Term>torque</Term> and <image href=\"a.png\"/> now", "kc", "Set <Ref>{k9} and <Ref>{k9} now{k9} .{k9}"},
+      // Thirty characters or more: an ordinary tag, whose content is read.
+      {"a <term id=\"a-long-identifier-12\">x</term>", "", "a x ."},
+      {"a <term>b c", "", "a b c ."},
+      {"Read. <warning><para>Do not touch.</para></warning> Go", "", "Read . Do not touch . Go ."},
+      {"<b>Note</b> Press <b>START</b> now <U>x</U>", "k", "Note{k9} Press <ref>{k9} START{k9} now <ref>{k9} x{k9} .{k9}"},
+      {"Open valve</para><para>Close it</emphasis> now</ph>", "kp", "Open valve{k9 p1} .{k9} Close{p1} it{k9 p2} now{k9 p3} .{k9}"},
+      // A full stop before the closing tag: only one record for both.
+      {"<para>Open the valve.</para>", "", "Open valve ."},
+      {"See <xref\nhref=\"x\">a</xref> and <para " + std::string(400, 'x') + ">b", "", "See <ref> and b ."},
+      {"a <para x y", "", "a ."},
+      {"a <", "", "a", true},
+      // The word after markup is marked so: a search for it together with the
+      // word before cannot cross the markup in the document.
+      {"consider is <quote>how stable</quote> it<!-- x --> is", "b", "consider is how{b1} stable it{b1} is{b1} ."},
+  });
+}
+
+TEST_F(TokenizerTest, SkippedElementsAndHiddenWarnings) {
+  EXPECT_EQ(Tokens("See<xref href=\"x\">Figure 1</xref> now", "k"), "See{k9} <ref>{k9} now{k9} .{k9}");
+  EXPECT_EQ(Tokenizer.endTag, "</xref");
+  Tokens("plain text", "");  // the closing tag is kept between calls
+  EXPECT_EQ(Tokenizer.endTag, "</xref");
+  Settings.app.showWarnings = 0;
+  RunCases({
+      {"Read. <warning><para>Do not touch.</para></warning> Go", "k", "Read{k9} .{k9} <Ref_[<warning>]> .{k9} Go{k9} .{k9}"},
+      {"a <warningAndCautionPara><warning>x</warning>y</warningAndCautionPara> z", "", "a <Ref_[<warningAndCautionPara>]> . z ."},
+      // The placeholder is cut to its field.
+      {"Read <caution id=\"" + std::string(200, 'c') + "\">x</caution> y", "", "Read <Ref_[<caution id=\"cccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccc . y ."},
+  });
+  EXPECT_EQ(Tokenizer.endTag, "</caution");
+}
+
+TEST_F(TokenizerTest, Entities) {
+  RunCases({
+      // Dropped inside a word, "&amp;" ends the word: "RD" is not in the document.
+      {"a &amp; b R&AMP;D x", "tc", "a and{t\"<AR>\"} b{t\"< R>\"} R D{t\"< x>\"} x ."},
+      // An accented letter kept as a reference stays in its word as written;
+      // between words it is passed over.
+      {"fa&ccedil;ade caf&eacute; s&atilde;o 3&times;4 &eacute; x", "", "fa&ccedil;ade caf&eacute; s&atilde;o 3X4 x ."},
+      {"valve&apos;s cover 20&deg;C 30&deg; 40&#xb0;F Acme&trade; x&nbsp;y 50&percnt; a&#62;b", "k", "valve{k9} cover 20{k9} 30{k9} 40{k9} Acme{k9} x{k9} y 50{k9} a b{k9} .{k9}"},
+      {"10 N&bull;m x&lt;y 5&ohgr; &middot;m 2&#x2022;m now", "k", "10 N.m{k9} <Ref>{k9} y <ref>{k9} N.m{k9} N.m{k9} now{k9} .{k9}"},
+      {"a &frac12;&ndash;in bolt and 3&frac38;&ndash;in nut", "kxg", "a 1/2-inch{k9 xR} bolt and 3/8-inch{k9 xR} nut{k9} .{k9}"},
+      {"1&comma;000 a&comma;b 10&colon;30 10&hyphen;20 a&hyphen;b", "", "1,000 a ,b 10:30 10-20 a b ."},
+      {"10&ndash;mm a&mdash;b stop &ndash; next &ndash;5 &minus;3 &middot;x &micro;s y", "kp", "10{k9} mm{p1} a-b{p2} stop{p3} .{k9 p4} next 5{p1} -3{p2} _x{p3} y{k9 p4} .{k9 p5}"},
+      {"a 2&rdquo; pipe, valve&rsquo;s seat, o&rsquo;Clock, don&rsquo;t, word&rsquo; x &rsquo;y", "ucgSk", "a 2{u\"2 inch\" c49 g305 k9} pipe ,{k9} valve{c10 S2 k9} seat ,{k9} oClock ,{k9} don?t{g310 k9} ,{k9} word{k9} x y{k9} .{k9}"},
+      // A decimal written without its leading zero is a number too.
+      {"a .5&rdquo; pipe and a 5&rdquo; pipe", "ug", "a .5{u\"0.5 inch\" g305} pipe and a 5{u\"5 inch\" g305} pipe ."},
+      {"Acme&reg; pump x&sigma; 20 mm&sup2; 10&sup2; 4&equals;4 why&ques;", "v", "Acme <ref> pump 20 10 4 ={v=} 4 why ? ."},
+      // A complete reference the table does not name is one character of the
+      // document: it stays in its word as written and its ';' is no semicolon.
+      {"a&foo;b z", "", "a&foo;b z ."},
+      {"ab&xyz;cd ef", "", "ab&xyz;cd ef ."},
+      {"valg&lowbar;eg.c", "", "valg&lowbar;eg.c ."},
+      {"na&iuml;ve design", "", "na&iuml;ve design ."},
+      {"Fuel&prod; the &prod; cover", "", "Fuel&prod; cover ."},
+      {"x &#x263A; y", "", "x y ."},
+      // Without its ';' the name is read on as text (groups a-h, l-u, '#') or
+      // dropped with the word in progress.
+      {"a&foo b", "", "afoo b ."},
+      {"ab&xyz cd", "", "cd ."},
+      // A known entity where none of its rows applies is dropped.
+      {"&rdquo;x", "", "x ."},
+      // A lone ampersand takes no text with it, nor the sentinel.
+      {"Salt & pepper; done &", "", "Salt pepper ; done ."},
+      {"Research &x development", "", "Research development ."},
+      {"a &xyz@@END", "", "a . @@END", true},
+  });
+}
+
+// Texts that end in the middle of something the tokenizer looks ahead for,
+// each in a buffer exactly its size, so that a read past the terminator is
+// caught by the address sanitizer.
+TEST_F(TokenizerTest, EveryLookAheadStopsAtTheEndOfTheText) {
+  const char* const endings[] = {
+      "&", "&a", "&amp", "&#", "&#x2", "\"", "\"A", "\"AB CD", "\x84", "\x84Q", "\x94", "'", "'s", "\x92",
+      "\x91", "\x91s", "\xAA", "<", "<!", "<!-", "<!--", "<!-- x -", "<?", "<?Pub", "<?Pub _touchup",
+      "<?Pubref x?>", "<xref", "<xref>", "<xref>x</xr", "<warning>", "<b", "</para", "<term>x",
+      "in", "in.", "sq.", "e.g", "e.g.", "Dr.", "10-", "10-m", "Ab-", "pre-", "anti", "(s", "(", "(1", "(12",
+      "[", "[a", "{", "{a", "a(s", "a(es", "the", "the ", "the the", "The the ", ",", ", ", "1,", ":", "http:",
+      "CAGE:", ";", "a;", "/", "a/", "+", "1+", "\xB0", "1\xB0", "1\xB0" "C", "\xBD", "\xB5", "\xAD", "a\xAD",
+      "\x97", "\xA4", "?", " ?", "!", ".", "..", "a.", "1.", "1. ", "1. A", "o", "o ", "|", "a|", "#",
+      "--", "-->", "\\", "@", "@@", "@@E", "@@EN",
+  };
+  for (const char* e : endings)
+    for (const std::string& text : {std::string(e), "Open " + std::string(e), "Open the " + std::string(e)})
+      for (int warnings : {0, 1}) {
+        Settings.app.showWarnings = warnings;
+        Tokens(text, "", true);
+      }
+  Tokens(std::string(500, 'q') + " " + std::string(200, '#'), "");
+}
+
+}  // namespace
