@@ -22,6 +22,7 @@ void WalkFindings(const std::function<bool(const MarkInput&, int& markMode)>& vi
     in.searchKey = rec.searchKey;
     in.altWord = rec.altWord;
     in.suggestion = rec.suggestion;
+    in.passOver = rec.passOver;
     if (!visit(in, rec.markMode)) return;
   }
 }

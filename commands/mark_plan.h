@@ -17,6 +17,7 @@ struct MarkInput {
   std::string searchKey;  // search text, ':' and the rest; advice after the last '!' (ParseSearchKey)
   std::string altWord;
   std::string suggestion;
+  int passOver = 0;  // earlier matches of the key's search text to pass over first
 };
 
 // Working values of one record (all start afresh for each record).

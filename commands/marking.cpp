@@ -12,6 +12,8 @@
 #include "commands/mark_plan.h"
 #include "commands/marker_text.h"
 #include "engine/ascii_text.h"
+#include "engine/earlier_matches.h"
+#include "engine/message_list.h"
 #include "engine/word_rec.h"
 #include "platform/bounded_text.h"
 #include "platform/interaction.h"
@@ -79,6 +81,22 @@ void StayInScope(HostChannel& host) {
   if (!inside) throw StopMarking{S_OK};
 }
 
+// The same text standing between the previous finding and this one's word
+// (an unflagged "remove" before the flagged one) is passed over first, so
+// that the search below reaches the word the finding names. Only a search
+// of the key's own text is counted; a text that ends before the count is
+// reached leaves the caret at the last one passed.
+void PassOverEarlierMatches(HostChannel& host, const MarkWork& w, const MarkInput& in) {
+  if (in.passOver <= 0 || !PlainSearchText(w.S) || w.S != ParseSearchKey(in.searchKey).text) return;
+  for (int i = 0; i < in.passOver; ++i) {
+    try {
+      host.Execute(SearchCommand("clm; find -f -e -q -noselect ", w.S));
+    } catch (const _com_error&) {
+      return;
+    }
+  }
+}
+
 void SearchOrSkip(HostChannel& host, const std::string& command, const MarkWork& w, const MarkInput& in) {
   try {
     host.Execute(command);
@@ -102,6 +120,7 @@ void SearchWordOrSkip(HostChannel& host, const std::string& search, MarkWork& w,
   if (!whole) return SearchOrSkip(host, SearchCommand("clm; find -f -e -q -select ", search), w, in);
   Guarded([&] { host.Execute("set wordscan=on"); });
   try {
+    PassOverEarlierMatches(host, w, in);
     SearchOrSkip(host, SearchCommand("clm; find -f -e -q -select ", search), w, in);
   } catch (...) {
     Guarded([&] { host.Execute("set wordscan=off"); });
@@ -259,7 +278,10 @@ void WriteMarker(HostChannel& host, MarkWork& w, const MarkInput& in) {
     }
     if (found) StayInScope(host);
   }
-  if (!found) SearchOrSkip(host, SearchCommand("clm; find -f -e -select ", w.S), w, in);
+  if (!found) {
+    PassOverEarlierMatches(host, w, in);
+    SearchOrSkip(host, SearchCommand("clm; find -f -e -select ", w.S), w, in);
+  }
   if (w.backwardMode > 0) {
     Guarded([&] { host.Execute("clear_mark all"); });
     try {

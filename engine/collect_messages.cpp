@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/earlier_matches.h"
 #include "engine/finding_kind.h"
 #include "engine/pass_marks.h"
 #include "engine/pass_text.h"
@@ -537,6 +538,9 @@ void MakeKey(const WordRec* w, Work& work) {
 
 int CollectMessages(WordRec* head) {
   int count = 0;
+  // The first word after the previous finding: where the marking's search
+  // for the next one starts.
+  const WordRec* searchFrom = head;
   for (WordRec* w = head; !AtEnd(w); w = w->next) {
     if (!SettleCodes(w)) continue;
     MessageRec rec = NewRecord(w);
@@ -551,6 +555,9 @@ int CollectMessages(WordRec* head) {
     rec.kind = KindLetters(work.kind);
     rec.searchKey = work.key;
     rec.ruleId = w->ruleId;
+    const bool wholeWord = KindIsOneOf(work.kind, {K::Correction, K::Replacement});
+    rec.passOver = CountEarlierMatches(searchFrom, w, ParseSearchKey(rec.searchKey).text, wholeWord);
+    searchFrom = Next(w, w->entryWords > 1 ? w->entryWords : 1);
     MessageList.records.push_back(std::move(rec));
     ++count;
   }

@@ -43,6 +43,7 @@ struct MessageRec {
   std::string suggestion;         // an article finding's suggestion, else empty
   std::string altWord;            // the word as written for articles, tag words and possessives
   std::string word;               // the flagged word, or the words a finding covers
+  std::int32_t passOver = 0;      // matches of the search text between the previous finding and this one
 };
 
 // Module-wide: the findings of the last check, in document order. The list

@@ -75,12 +75,14 @@ TEST_F(RuleSentences, NounsDeterminersAdjectives) {
 // The verb's checks and openers, and its trigger rows by first letter.
 TEST_F(RuleSentences, Verbs) {
   const SentenceCase cases[] = {
+      // An unflagged "remove" stands between the previous finding and the
+      // flagged one: the marker goes on the flagged word, not the earlier one.
+      {"You need not remove the valve.", {}, Marker("3401NONE", "66FFFF", "need not") + " remove"},
       // The article check joined "remove" to "tension"; the trigger's finding
       // is still marked on the verb as the text holds it.
       {"You must remove tension from the spring.", {}, Marker("0002release", "CCCCCC", "remove") + " "},
       {"Use care when you open the valve.", {}, Marker("0000 Be careful/Make sure that", "CCCCCC", "Use care")},
       {"Break off the cover.", {}, Marker("1500 Break/(Select another verb)", "66CC99", "Break")},
-      {"You need not remove the valve.", {}, Marker("3401NONE", "66FFFF", "need not")},
       {"Each crew must follow instructions.", {}, Marker("0003obey/read", "CCCCCC", "follow") + " instructions"},
       {"You must look at the valve.", {}, Marker("1302examine/examines", "FF99FF", "look at")},
       {"You must make up the difference.", {}, Marker("1502(Rephrase)", "66CC99", "make up")},
