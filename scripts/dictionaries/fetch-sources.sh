@@ -13,7 +13,7 @@ mkdir -p "$dir"
 
 missing=()
 [ -d /usr/share/dict/scowl ] || missing+=(scowl)
-[ -f /usr/share/wordnet/verb.exc ] || missing+=(wordnet-base)
+[ -f /usr/share/wordnet/verb.exc ] && [ -f /usr/share/wordnet/data.noun ] || missing+=(wordnet-base)
 if [ ${#missing[@]} -gt 0 ]; then
   sudo=""
   [ "$(id -u)" -eq 0 ] || sudo="sudo"

@@ -45,8 +45,8 @@ std::string SampleCheck::Check(std::initializer_list<std::string> paragraphs, co
   return run_.out;
 }
 
-std::string SampleCheck::CheckParagraph(const std::string& text) {
-  const std::string out = Check({text});
+std::string SampleCheck::CheckParagraph(const std::string& text, const std::string& custom) {
+  const std::string out = Check({text}, custom);
   const std::size_t open = out.find("<p>");
   const std::size_t close = out.rfind("</p>");
   if (open == std::string::npos || close == std::string::npos) return out;

@@ -48,8 +48,9 @@ class SampleCheck : public ::testing::Test {
   // The document of one paragraph per text, checked with the
   // tests' custom folder (or `custom`, when given); the result document.
   std::string Check(std::initializer_list<std::string> paragraphs, const std::string& custom = "");
-  // One paragraph checked alone; the paragraph's content in the result.
-  std::string CheckParagraph(const std::string& text);
+  // One paragraph checked alone (with `custom`, when given); the
+  // paragraph's content in the result.
+  std::string CheckParagraph(const std::string& text, const std::string& custom = "");
 
   // Each text checked alone gives back its `marked` paragraph.
   void ExpectParagraphs(std::initializer_list<ParagraphCase> cases);
