@@ -69,6 +69,51 @@ ROOTS = [
     ('electrical_phenomenon.n.01', 'quantity'),
     ('energy.n.01', 'quantity'),
     ('force.n.02', 'quantity'),
+    # Documents, their parts and what they hold: writing and its sections,
+    # publications, names and titles, symbols and labels, information and
+    # messages, statements that describe, define or specify, languages.
+    ('written_communication.n.01', 'document'),
+    ('publication.n.01', 'document'),
+    ('language_unit.n.01', 'document'),
+    ('symbol.n.01', 'document'),
+    ('reference_point.n.01', 'document'),
+    ('information.n.01', 'document'),
+    ('information.n.02', 'document'),
+    ('information.n.04', 'document'),
+    ('message.n.02', 'document'),
+    ('description.n.01', 'document'),
+    ('definition.n.01', 'document'),
+    ('explanation.n.01', 'document'),
+    ('declaration.n.01', 'document'),
+    ('specification.n.01', 'document'),
+    ('summary.n.01', 'document'),
+    ('instruction.n.01', 'document'),
+    ('language.n.01', 'document'),
+    ('language.n.06', 'document'),
+    # The abstract objects software is built from and documents describe:
+    # kinds and versions, models and images, properties and features,
+    # classes and sequences, options, procedures and methods, standards,
+    # errors, functions and parameters, modes and styles, structures and
+    # arrangements, environments and settings.
+    ('category.n.01', 'concept'),
+    ('category.n.02', 'concept'),
+    ('representation.n.01', 'concept'),
+    ('property.n.04', 'concept'),
+    ('option.n.02', 'concept'),
+    ('procedure.n.01', 'concept'),
+    ('method.n.01', 'concept'),
+    ('standard.n.01', 'concept'),
+    ('standard.n.02', 'concept'),
+    ('error.n.01', 'concept'),
+    ('error.n.06', 'concept'),
+    ('function.n.01', 'concept'),
+    ('parameter.n.01', 'concept'),
+    ('parameter.n.03', 'concept'),
+    ('variable.n.02', 'concept'),
+    ('manner.n.01', 'concept'),
+    ('structure.n.03', 'concept'),
+    ('arrangement.n.02', 'concept'),
+    ('environment.n.01', 'concept'),
 ]
 
 # Subtrees of no technical field below those roots.
@@ -80,12 +125,25 @@ EXCLUDED = [
     'weapon.n.01', 'alcohol.n.01', 'beverage.n.01', 'plant_product.n.01',
     'animal_product.n.01', 'memorial.n.03', 'housing.n.01', 'establishment.n.04',
     'cheese.n.01', 'dish.n.02', 'baked_goods.n.01', 'sports_equipment.n.01',
+    # Writing of no technical field: literature, scripture, drama, and
+    # the words of feeling and social life.
+    'literary_composition.n.01', 'sacred_text.n.01', 'scripture.n.01', 'scripture.n.02',
+    'dramatic_composition.n.01', 'natural_language.n.01', 'wit.n.01', 'disrespect.n.01', 'falsehood.n.01',
+    'approval.n.04', 'praise.n.01', 'acknowledgment.n.03', 'greeting.n.01', 'farewell.n.01', 'award.n.02',
+    'award.n.03', 'abuse.n.02', 'criticism.n.01', 'compliment.n.01', 'ridicule.n.01', 'persuasion.n.01',
+    'promise.n.01', 'nonsense.n.01', 'disapproval.n.02', 'encouragement.n.01', 'flattery.n.01',
+    'trickery.n.01', 'deception.n.01', 'symptom.n.01', 'symptom.n.02', 'pathological_state.n.01',
+    'medical_procedure.n.01', 'illusion.n.01', 'illusion.n.02', 'knowledge_domain.n.01', 'sphere.n.01',
 ]
 
 # Lexicographer files whose nouns may be technical names; any other (people,
 # feelings, events, acts, groups, places, times...) never is.
-LEXFILES = {6: 'noun.artifact', 7: 'noun.attribute', 9: 'noun.cognition', 10: 'noun.communication', 19: 'noun.phenomenon',
-            23: 'noun.quantity', 27: 'noun.substance'}
+LEXFILES = {4: 'noun.act', 6: 'noun.artifact', 7: 'noun.attribute', 9: 'noun.cognition', 10: 'noun.communication',
+            14: 'noun.group', 19: 'noun.phenomenon', 23: 'noun.quantity', 24: 'noun.relation', 26: 'noun.state',
+            27: 'noun.substance'}
+# Of these, the acts, groups, relations and states count only below a
+# root of their own group: an act is no device whatever lies above it.
+ROOT_ONLY_LEXFILES = {4, 14, 24, 26}
 
 # Senses that WordNet files under a technical topic ("(computer science) a
 # listing of the files..."): technical whatever their lexicographer file,
@@ -108,6 +166,8 @@ CODES = {
     'artifact': ('1014', '1012'),
     'software': ('1014', '1012'),
     'quantity': ('1014', '1012'),
+    'document': ('1014', '1012'),
+    'concept': ('1014', '1012'),
     'material': ('16', '1612'),
     'unit': ('17', '17'),
 }
@@ -117,6 +177,8 @@ GROUP_TITLES = [
     ('unit', 'Units of measurement written out'),
     ('software', 'Software objects, files and documents'),
     ('quantity', 'Physical quantities and properties'),
+    ('document', 'Documents, their parts and contents, names, symbols and languages'),
+    ('concept', 'Kinds, models, properties, options, methods, standards and structures'),
 ]
 
 # US to British spellings tried on each word (SCOWL's British list decides).
@@ -303,8 +365,10 @@ def main():
         if up & excluded:
             return None
         for root, group in roots:
-            if root in up:
+            if root in up and (lexfile not in ROOT_ONLY_LEXFILES or group in ('document', 'concept')):
                 return group
+        if lexfile in ROOT_ONLY_LEXFILES:
+            return None
         # Any other made thing (a ladder, a hangar), and any substance.
         return {6: 'artifact', 27: 'material'}.get(lexfile)
 
@@ -344,10 +408,31 @@ def main():
             continue
         first = next(i for i, g in enumerate(groups) if g)
         group = groups[first]
+        # A word of documents or concepts only by a later sense: only
+        # when that use is at least half of it ("nun", a buoy, is not).
+        if group in ('document', 'concept') and first > 0 and 2 * technical < sum(weights):
+            continue
         # A unit only when that is the word's first sense.
         if group == 'unit' and first > 0:
             group = 'artifact'
         chosen[lemma] = (group, offsets[first])
+
+    # Abbreviations WordNet lists as computing nouns ("HTML", "URL"):
+    # lower case, as the lookup compares, and no plural.
+    software_roots = {wn.sense(name) for name in ('software.n.01', 'program.n.07', 'code.n.03', 'database.n.01',
+                                                  'markup_language.n.01', 'programming_language.n.01',
+                                                  'computer_file.n.01', 'computer.n.01')}
+    abbreviations = set()
+    for offset, (lexfile, lemmas, _) in wn.synsets.items():
+        if lexfile not in (6, 10):
+            continue
+        computing = any(wn.synsets[d][1][0].lower() in ('computer_science', 'computer') for d in wn.domains[offset])
+        if not computing and not wn.ancestors(offset) & software_roots:
+            continue
+        for lemma in lemmas:
+            if re.fullmatch(r'[A-Z]{2,5}', lemma) and lemma.lower() not in chosen:
+                chosen[lemma.lower()] = ('software', offset)
+                abbreviations.add(lemma.lower())
 
     # British and American spellings of the words taken.
     for word in list(chosen):
@@ -366,7 +451,9 @@ def main():
         code = CODES[group][1 if verb_use else 0]
         # A plural that is a word of its own here ("candelabra") stays one.
         plurals = {p for p in wn.plurals.get(word, ()) if scowl.exists(p) and p not in chosen}
-        if not plurals:
+        if word in abbreviations:
+            plurals = set()
+        elif not plurals:
             plurals = {p for p in regular_plurals(word) if scowl.exists(p)}
         lines, forms = entry_lines(word, code, plurals)
         accepted = set(forms)
