@@ -7,6 +7,8 @@ that an earlier one would hide, and write the forms they mean to cover into
 data/dictionaries/forms/*.tsv for the lookup test.
 """
 
+import re
+
 # Endings of a verb stem by its inflection code letter: base, -s, past, -ing.
 # None: the form does not exist. The doubled-letter codes take the stem's last
 # letter again.
@@ -172,3 +174,96 @@ def words_of(paths):
             for form, _ in entry_forms(line):
                 out.add(form)
     return out
+
+
+# The first word of a source line and the forms it is found for, as the
+# technical generator reads the core and synonym sources to keep their words
+# out of its own.
+
+def split_first(line):
+    """(words, mark, data) of a source entry line: the words of the entry
+    (several for a '+' entry), the mark that ends the first word (' ' for a
+    plain word) and the data after it; None for a comment, blank or header."""
+    line = line.strip()
+    if not line or line.startswith('#') or re.match(r'^(name|second-name|version):', line):
+        return None
+    m = re.match(r"^([^ +!$&?^@]+)([ +!$&?^@])(.*)$", line)
+    if not m:
+        return None
+    first, mark, rest = m.groups()
+    words = [first]
+    if mark == '+' or rest.startswith('+'):
+        tail = rest[1:] if rest.startswith('+') else rest
+        more = re.match(r"^([^ !$&?^@]+)", tail)
+        if more:
+            words += more.group(1).split('+')
+        if mark == '+':
+            mark = ' '
+    return words, mark, rest
+
+
+def _verb_form_set(stem, letter):
+    """Every form a verb stem may be found for, a doubling code giving both
+    the doubled and the plain form (used to keep words out, so the wider
+    set is the safe one)."""
+    forms = set()
+    for ending in VERB_ENDINGS.get(letter, ()):
+        if ending is None:
+            continue
+        if ending.startswith('+'):
+            forms.add(stem + stem[-1:] + ending[1:])
+            forms.add(stem + ending[1:])
+        else:
+            forms.add(stem + ending)
+    return forms
+
+
+def first_word_forms(line):
+    """(forms of the entry's first word, whether the entry has more words,
+    a prefix every word beginning with it is taken by, or '')."""
+    parts = split_first(line)
+    if parts is None:
+        return set(), False, ''
+    words, mark, rest = parts
+    stem = words[0]
+    multi = len(words) > 1
+    if mark == ' ':
+        return {stem}, multi, ''
+    if mark == '$':
+        return {stem, stem + 's'}, multi, ''
+    if mark == '!':
+        forms = {stem + 'y', stem + 'ies'}
+        if stem[-1:] in 'hosx':
+            forms |= {stem, stem + 'es'}
+        return forms, multi, ''
+    if mark == '@':
+        return {stem, stem + 'er', stem + 'est', stem + 'ly'}, multi, ''
+    # Verb stems: the code letter is the second data character, or the
+    # fifth of a five-character message code.
+    data = rest[1:] if rest.startswith('+') else rest
+    if rest.startswith('+'):
+        # A phrasal verb: "stem^+particle 2L".
+        m = re.search(r' ([23])([0-9A-Z])', rest)
+        letter = m.group(2) if m else '0'
+        return _verb_form_set(stem, letter), True, ''
+    code = data.split(' ')[0]
+    letter = code[4] if len(code) >= 5 and code[0] == '3' else code[1:2]
+    if letter == 'L':
+        return {stem}, multi, stem
+    return _verb_form_set(stem, letter), multi, ''
+
+
+def source_forms(path):
+    """Every form a source's entries are found for, the first words of its
+    multi-word entries, and the prefixes of its any-ending stems."""
+    forms, firsts, prefixes = set(), set(), set()
+    with open(path, encoding='latin-1') as f:
+        for line in f:
+            found, multi, prefix = first_word_forms(line)
+            if multi:
+                firsts |= found
+            else:
+                forms |= found
+            if prefix:
+                prefixes.add(prefix)
+    return forms, firsts, prefixes

@@ -28,7 +28,7 @@ import re
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-import entry_forms  # noqa: E402
+import dict_forms  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(os.path.dirname(HERE))
@@ -325,7 +325,7 @@ def entry_lines(word, code, plurals):
 def extra_forms(line):
     """Forms an entry line is found for beyond the ones meant (a '!' stem
     also takes -y and -ies)."""
-    found, _, _ = entry_forms.first_word_forms(line)
+    found, _, _ = dict_forms.first_word_forms(line)
     return found
 
 
@@ -344,11 +344,11 @@ def main():
     # What the core and synonym dictionaries hold, and the hand entries.
     taken, firsts, prefixes = set(), set(), set()
     for name in ('STE.txt', 'SYN.txt'):
-        forms, first_words, pre = entry_forms.source_forms(os.path.join(args.dicts, name))
+        forms, first_words, pre = dict_forms.source_forms(os.path.join(args.dicts, name))
         taken |= forms | first_words
         prefixes |= pre
     hand_path = os.path.join(HERE, 'tec_hand.txt')
-    hand_forms, hand_firsts, _ = entry_forms.source_forms(hand_path)
+    hand_forms, hand_firsts, _ = dict_forms.source_forms(hand_path)
     hand_taken = hand_forms | hand_firsts
 
     def blocked(form):
@@ -490,7 +490,7 @@ def main():
 
     # The forms of the hand-written single-word entries with a plain code.
     for line in hand.splitlines():
-        parts = entry_forms.split_entry(line)
+        parts = dict_forms.split_first(line)
         if not parts or len(parts[0]) > 1 or parts[1] not in ' $!':
             continue
         code = parts[2].split()[0] if parts[1] != ' ' else parts[2].split()[0]
