@@ -16,9 +16,8 @@ TEST(Words, WholeWordsAndStems) {
     const char* text;
     bool held;
   } cases[] = {
-      {"on", true},     {"off", true},    {"turn", true},   {"turned", true}, {"ignition switch", true},
-      {"o", false},     {"onto", false},  {"tur", false},   {"", false},      {"ignition", false},
-      {"xon", false},
+      {"on", true}, {"turned", true}, {"ignition switch", true}, {"onto", false}, {"tur", false}, {"", false},
+      {"ignition", false},
   };
   for (const Case& k : cases) EXPECT_EQ(kList.Has(k.text), k.held) << k.text;
   EXPECT_TRUE(kList.MayHold('t'));
@@ -97,13 +96,11 @@ TEST(Walk, OutcomesAndResumeWords) {
       {"a/40{sub=1} b/10 c/10 ./48", "a", "a: subClass=0", "b"},
       {"a/40{sub=2} b/10 c/10 ./48", "a", "a: subClass=0", "c"},
       {"a/40{sub=2} b/10", "a", "a: subClass=0", "@@END"},
-      {"a/40{sub=1}", "a", "a: subClass=0", "@@END"},
       {"a/40{sub=3 entry=3} b/10{msg=330} c/10 d/10", "a", "a: subClass=0\nb: wordClass=40 message=0\nc: wordClass=40",
        "c"},
       {"a/40{sub=3 entry=4} b/10", "a", "a: subClass=0\nb: wordClass=40", "b"},
       {"a/40{sub=4 msg=330 msg2=302} b/10", "a", "a: subClass=0 message=0 message2=0", "a"},
       {"a/40{sub=5} b/10{msg=330 sub=17}", "a", "a: subClass=0\nb: subClass=0 message=0", "a"},
-      {"a/40{sub=5}", "a", "a: subClass=0", "a"},
       {"a/10{sub=6} b/10", "a", "a: subClass=0\nb: wordClass=40", "b"},
       {"a/10{sub=6}", "a", "a: subClass=0", "@@END"},
       {"a/10{sub=7} b/10", "a", "a: wordClass=40 subClass=0", "a"},
@@ -115,8 +112,7 @@ TEST(FunctionWordDispatch, ClassesWithoutABodyEndOrTurnNeutral) {
   struct Case {
     int wordClass;
     int after;
-  } cases[] = {{55, 55}, {56, 56}, {57, 57}, {59, 59}, {79, 79}, {80, 80}, {58, 40},
-               {72, 40}, {33, 40}, {5, 40},  {0, 40},  {81, 40}, {200, 40}, {-3, 40}};
+  } cases[] = {{55, 55}, {80, 80}, {58, 40}, {72, 40}, {33, 40}, {0, 40}, {81, 40}, {-3, 40}};
   for (const Case& k : cases) {
     TestWords words({{"so", k.wordClass}, {"do", 20}, {".", 48}});
     EXPECT_EQ(ApplyFunctionWordRules(words["so"], words.head()), words["so"]) << k.wordClass;
