@@ -27,13 +27,10 @@ TEST(VerbRules, EntryGuards) {
       // processing before its trigger rows ("make a note of", "read 25").
       {"a/40 make/20 a/64 note/10 of/67 ./48", "make", "", "make", Long},
       {"a/40 read/20 25/49 ./48", "read", "", "read", Long},
-      {"a/40 take/20 b/10{mark=1} ./48", "take", "", "take", Long},
-      {"a/40 turn/20 </40 ./48", "turn", "", "turn", Long},
       // A base form in a sentence of one counted word.
       {"a/40 check/20 b/10 ./48", "check", "", "check"},
       // "Start Pump Switch" is a label.
       {"a/40 Start/20 Pump/10 switch/10 ./48", "Start", "Start: classCode=\"N****\" wordClass=40", "Start", Long},
-      {"a/40 turn/20 max/45 ./48", "turn", "", "turn", Long},
       {"a/40 check/20{pos=-1} b/40 ./48", "check", "", "check", Long},
   };
   RunBodyCases(ApplyVerbRules, kCases);
@@ -42,7 +39,6 @@ TEST(VerbRules, EntryGuards) {
 TEST(VerbRules, ChecksInsideTheSentence) {
   static const BodyCase kCases[] = {
       {"a/40 turn/20 closed/31 it/66 ./48", "turn", "closed: message=302 ruleId=3943", "closed", Long},
-      {"a/40 lift/20 of/67 b/10 ./48", "lift", "lift: message=306 ruleId=5612", "lift", Long},
       {"a/40 turn/20 is/24 ./48", "turn", "turn: message=306 ruleId=5612", "turn", Long},
       {"b/30{mark=1} turn/20 c/40 ./48", "turn",
        "b: classCode=\"NM*S\" wordClass=10 message=314 entryWords=2 ruleId=4666", "turn", Long},
@@ -50,7 +46,6 @@ TEST(VerbRules, ChecksInsideTheSentence) {
       // An -ing word after the verb ("continue testing") is a gerund first.
       {"a/40 continue/20 testing/23{code=V3****} b/10 ./48", "continue", "testing: message=338 ruleId=4943",
        "testing", Long},
-      {"a/40 keep/20 testing/23{code=F****} b/10 ./48", "keep", "testing: message=338 ruleId=4012", "testing", Long},
       {"a/40 turn/20 Click/20 b/10 ./48", "turn", "Click: wordClass=40", "turn", Long},
       {"a/40 turn/20{mark=1} lever/10 ./48", "turn", "", "lever", Long},
       // "no" and "not" after the verb ("make no difference", "need not").
@@ -60,7 +55,6 @@ TEST(VerbRules, ChecksInsideTheSentence) {
        "not", Long},
       {"a/40 press/20{mark=1} button/10 ./48", "press", "press: suggestion=\"(Use <uicontrol> tag or BOLD)\"",
        "button", Long},
-      {"a/40 Press/20{mark=1} button/10 ./48", "Press", "", "button", Long},
       // The article check joins the verb to its noun; a trigger row may
       // then replace the verb's finding.
       {"a/40 remove/20 tension/10 from/67 the/64 b/10 ./48", "remove",
@@ -76,29 +70,23 @@ TEST(VerbRules, SentenceOpeners) {
       {"Turn/20 b/10{sep=8} c/40 ./48", "Turn", "", "Turn", Long},
       {"Turn/20 closed/22 b/10 ./48", "Turn", "Turn: message=335 entryWords=2 ruleId=5612\nclosed: wordClass=40",
        "closed", Long},
-      {"Turn/20 opening/23 it/66 ./48", "Turn", "opening: message=335 ruleId=6012", "opening", Long},
       {"Break/20 off/61 b/40 ./48", "Break",
        "Break: suggestion=\" Break/(Select another verb)\" message=315 ruleId=3022", "Break", Long},
       {"Use/20 care/10 when/70 b/40 ./48", "Use",
        "Use: suggestion=\" Be careful/Make sure that\" message=300 entryWords=2 ruleId=3022\ncare: wordClass=40",
        "care", Long},
       {"Turn/20{mark=1} go/20 ./48", "Turn", "Turn: message=324 ruleId=1012", "Turn", Long},
-      {"Re-turn/20{mark=1} go/20 ./48", "Re-turn", "", "Re-turn", Long},
   };
   RunBodyCases(ApplyVerbRules, kCases);
 
   static const RowCase kRows[] = {
       {"Break/20 up/61", "Break", 0, nullptr},
-      {"Breaks/21 b/10", "Breaks", -1, ""},
       {"Energize/20 pump/10", "Energize", 1, nullptr},
       {"Energize/20 circuits/11", "Energize", -1, ""},
-      {"Energize/20 b/30{code=A****}", "Energize", -1, ""},
       {"Keep/20 hands/11", "Keep", 2, "Keep: message=302 ruleId=3022"},
       {"Refer/20 to/68", "Refer", 3, "to: wordClass=40"},
       {"Stop/20{mark=1} b/10", "Stop", 4, "Stop: wordClass=10"},
-      {"Stop/20 b/10", "Stop", 4, ""},
       {"Take/20 care/10", "Take", 5, "Take: suggestion=\" Obey\" message=300 entryWords=2 ruleId=3022"},
-      {"Use/20 care/10", "Use", 6, nullptr},
       {"Use/20 up/61", "Use", 7, "Use: suggestion=\" Use all the\" message=300 entryWords=2 ruleId=3022"},
   };
   RunRowCases(VerbOpenerRows(), kRows);
@@ -121,7 +109,6 @@ TEST(VerbRules, TriggerSteps) {
       {"a/40 close/20 up/61", "close",
        "close: suggestion=\"close/closes/(Rephrase)\" message=315 entryWords=2 ruleId=4566\nup: wordClass=40",
        "@@END", Long},
-      {"a/40 b/40 c/40 follow/20 b/40 ./48", "follow", "", "follow", Long},
       {"a/40 jump/20 b/40 ./48", "jump", "", "jump", Long},
   };
   RunBodyCases(ApplyVerbRules, kCases);
