@@ -63,18 +63,11 @@ TEST(PlaceTables, SteDictionaryTurnsRowsOff) {
 }
 
 TEST(PlaceTables, WordBeforeAt) {
-  auto found = [](const char* word, const char* text) {
-    return std::string(word) + ": suggestion=\"" + text + "\" message=313 entryWords=2 ruleId=3296";
-  };
-  static const std::string k[] = {
-      found("always", "stay at/stays at/is at"), "", "", "", "", "",
-      found("kept", "stay at/is at/are at"), "", "", found("works", "(Rephrase for clarity)"),
-  };
   const RowCase cases[] = {
-      {"x/10 y/10 always/52 at/75 z/10", "at", 0, k[0].c_str()},
+      {"x/10 y/10 always/52 at/75 z/10", "at", 0, KeptFinding("always", "stay at/stays at/is at", 313, 2, 3296)},
       {"x/10 y/10 always/52{mark=1} at/75 z/10", "at", -1, ""},
-      {"x/10 y/10 kept/22 at/75 z/10", "at", 6, k[6].c_str()},
-      {"x/10 y/10 works/21 at/75 z/10", "at", 9, k[9].c_str()},
+      {"x/10 y/10 kept/22 at/75 z/10", "at", 6, KeptFinding("kept", "stay at/is at/are at", 313, 2, 3296)},
+      {"x/10 y/10 works/21 at/75 z/10", "at", 9, KeptFinding("works", "(Rephrase for clarity)", 313, 2, 3296)},
       {"x/10 y/10 works/21 at/75 z/10{mark=1}", "at", -1, ""},
       // Only from the third word of the sentence on.
       {"kept/22 at/75 z/10", "at", -1, ""},

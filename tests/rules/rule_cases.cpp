@@ -111,6 +111,11 @@ void RunRowCases(std::span<const RuleRow> rows, std::span<const RowCase> cases) 
   }
 }
 
+const char* KeptFinding(const char* word, const char* suggestion, int code, int covers, int rule) {
+  static std::deque<std::string> kept;
+  return kept.emplace_back(Finding(word, suggestion, code, covers, rule)).c_str();
+}
+
 std::string StateChanges(const SentenceStateRec& b, const SentenceStateRec& a) {
   std::ostringstream out;
   auto field = [&out](const char* name, int before, int after) {

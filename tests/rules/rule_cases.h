@@ -63,6 +63,9 @@ inline std::string Finding(const char* word, const char* suggestion, int code, i
   return s + " ruleId=" + std::to_string(rule);
 }
 
+// Finding() as text that lives as long as the program, for case tables.
+const char* KeptFinding(const char* word, const char* suggestion, int code, int covers, int rule);
+
 // Runs a class body on each case (with a fresh sentence state, then
 // `setup`), applies its outcome as the walk does, and compares.
 using RuleBody = Walk (*)(RuleContext&);
