@@ -49,8 +49,6 @@ TEST(MainPassStart, StateSubjectAndSentenceLength) {
       // A text that opens with a noun has its subject, plural by class.
       {"Valves/11 leak/21 ./48", "sentenceKind=11 sentenceWordCount=3 skipAgreement=0 clauseState=0",
        "Valves: sentenceLength=1"},
-      {"A/64 valve/10 leaks/21 ./48",
-       "subjectNumber=0 sentenceKind=10 sentenceWordCount=4 skipAgreement=0 clauseState=0", "A: sentenceLength=2"},
       {"Rods/40{mark=1} bend/20 ./48", "sentenceKind=11 sentenceWordCount=3 skipAgreement=0 clauseState=0",
        "Rods: wordClass=11 sentenceLength=1"},
       // 21 weighted words are not too long; 22 are.
@@ -110,9 +108,6 @@ TEST_F(MainRulePass, WalksEveryWordOfTheText) {
       {"The/64 the/64 valve/10 ./48",
        "The: suggestion=\"(Sentence fault)\" message=321 ruleId=5651 sentenceLength=2\n"
        "the: suggestion=\"(Sentence fault)\" message=321 ruleId=5651\n.: verbForm=* extraFlag=NUL"},
-      {"a/64 a/64 b/10 ./48",
-       "a: suggestion=\"a letter a\" message=303 entryWords=2 ruleId=4656 sentenceLength=2\n"
-       ".: verbForm=* extraFlag=NUL"},
       {"go/20 go/20{mark=1} ./48", "go: sentenceLength=1\n.: verbForm=* extraFlag=NUL"},
       // A word that carries a finding is passed over, also by the repeated-word rule.
       {"stop/20 and/63{sub=325} and/63 go/20 ./48", "stop: sentenceLength=3\n.: verbForm=* extraFlag=NUL"},

@@ -22,9 +22,7 @@ TEST(ModalRules, MayMustShallFamilies) {
        "wordClass=40\nbeen: wordClass=40",
        "been"},
       {"a/40 must/28 :a/40 ./48", "must", "", "must"},
-      {"a/40 must/28 b/10{code=B****} ./48", "must", "must: wordClass=20", "must"},
       {"a/40 must/28 and/63 b/10 ./48", "must", "must: wordClass=20 message=335 ruleId=5381", "must"},
-      {"a/40 must/28 check/10 it/66 ./48", "must", "must: wordClass=20\ncheck: wordClass=20", "must"},
       // "must no longer": the advice without a message, nothing passed over.
       {"a/40 must/28 no/77 longer/52 open/20 ./48", "must",
        "must: suggestion=\"must not\" wordClass=20 entryWords=3", "must"},
@@ -47,14 +45,12 @@ TEST(ModalRules, MayMustShallFamilies) {
        "must: suggestion=\"must open\" wordClass=20 message=338 entryWords=3 ruleId=5263\nbe: "
        "wordClass=40\nopening: suggestion=\"open\" wordClass=40",
        "opening"},
-      {"an/64 must/28{pos=-1} open/20 ./48", "must", "must: wordClass=20", "must"},
       {"a/40 should/28 open/20 ./48", "should", "should: suggestion=\"can/must\" wordClass=20 message=335 ruleId=3713",
        "should"},
       {"a/40 shall/28 result/10 in/75 b/10 ./48", "shall",
        "shall: suggestion=\"can cause\" wordClass=20 message=335 entryWords=3 ruleId=5817\nresult: wordClass=40\nin: "
        "wordClass=40",
        "in"},
-      {"a/40 shout/28 b/10 ./48", "shout", "", "shout"},
   };
   RunBodyCases(ApplyModalRules, kCases);
 }
@@ -62,7 +58,6 @@ TEST(ModalRules, MayMustShallFamilies) {
 TEST(ModalRules, MayMustShallPhrases) {
   static const RowCase kMay[] = {
       {"a/40 may/28 lead/10 to/68", "may", 0, nullptr},
-      {"a/40 may/28 result/10 because/62", "may", 3, nullptr},
       {"a/40 may/28 result/10", "may", 4, nullptr},
       {"a/40 may/28 just/52", "may", 36, nullptr},
       {"a/40 may/28 open/20", "may", -1, nullptr},
@@ -70,7 +65,6 @@ TEST(ModalRules, MayMustShallPhrases) {
   RunRowCases(MayPhraseRows(), kMay);
   static const RowCase kMust[] = {
       {"a/40 must/28 have/25 been/27", "must", 0, nullptr},
-      {"a/40 must/28 be/25 done/31", "must", 1, ""},
       {"a/40 must/28 be/25 done/22", "must", 2, nullptr},
       {"a/40 must/28 also/52 be/25", "must", 7, "must: suggestion=\"can be\" message=335 entryWords=3 ruleId=2815"},
       {"a/40 must/28 open/20", "must", -1, nullptr},
@@ -84,13 +78,11 @@ TEST(ModalRules, MayMustShallPhrases) {
       {"a/40 must/28 none/29 be/25 opening/23{sub=5}", "must", -1, nullptr},
       {"a/40 must/28 be/25 fixing/23{plural=2}", "must", 1,
        "must: suggestion=\"must fix\" message=338 entryWords=3 ruleId=5263\nfixing: suggestion=\"fix\""},
-      {"a/40 must/28 not/29 have/25 moved/31", "must", 5, nullptr},
   };
   RunRowCases(MustOffsetRows(), kOffset);
   static const RowCase kShall[] = {
       {"a/40 shall/28 remain/20", "shall", 0, nullptr},
       {"a/40 shall/28 result/10 from/67", "shall", 2, "shall: message=330 entryWords=3 ruleId=5915"},
-      {"a/40 shall/28 not/29 be/25 able/30 to/68", "shall", 8, nullptr},
       {"a/40 shall/28 never/77", "shall", 9, nullptr},
       {"a/40 shall/28 also/52 be/25", "shall", 24, nullptr},
       {"a/40 shall/28 be/25 open/30", "shall", -1, nullptr},
@@ -103,11 +95,8 @@ TEST(ModalRules, WillFamily) {
       {"a/40 will/28 opens/21 ./48", "will", "will: message=335 ruleId=4816", "will"},
       {"a/40 b/40 ,/47 will/28 open/20 ./48", "will", ",: message=318 ruleId=5626", "will"},
       // "want" and "will" as nouns, and the noun after them.
-      {"a/40 want/28 you/78 ./48", "want", "", "want"},
       {"a/40 want/28 valve/10 b/40 ./48", "want", "valve: message=324 ruleId=4315", "valve"},
       {"the/64 will/28 open/20 ./48", "will",
-       "will: suggestion=\"(Legal document or emotion)\" message=324 ruleId=4315", "will"},
-      {"a/40 will/28{mark=1} open/20 ./48", "will",
        "will: suggestion=\"(Legal document or emotion)\" message=324 ruleId=4315", "will"},
       {"a/40 will/28 have/25 b/40 ./48", "will", "", "have"},
       // An adverb before "be".
@@ -115,13 +104,10 @@ TEST(ModalRules, WillFamily) {
        "would: suggestion=\"(Rephrase)\" message=335 entryWords=3 ruleId=4315\nalso: wordClass=40\nbe: "
        "wordClass=40",
        "be"},
-      {"a/40 will/28 not/29 open/20 ./48", "will", "", "will"},
       {"who/69 will/28 open/30 ./48", "will", "who: message=312 entryWords=2 ruleId=3137", "will"},
       // "would" + base form: the real -s form; a verb in 'y' gets none.
       {"valve/10 would/28 fix/20 ./48", "would",
        "would: suggestion=\"fixes\" message=335 entryWords=2 ruleId=4736\nfix: wordClass=40", "fix"},
-      {"valve/10 would/28 pass/20 ./48", "would",
-       "would: suggestion=\"passes\" message=335 entryWords=2 ruleId=4736\npass: wordClass=40", "pass"},
       {"valve/10 would/28 go/20 ./48", "would",
        "would: suggestion=\"goes\" message=335 entryWords=2 ruleId=4736\ngo: wordClass=40", "go"},
       {"valve/10 would/28 carry/20 ./48", "would", "would: message=335 entryWords=2 ruleId=4736\ncarry: wordClass=40",
@@ -139,8 +125,6 @@ TEST(ModalRules, WillPhrases) {
   static const RowCase kCases[] = {
       {"a/40 will/28 test/20", "will", 0, nullptr},
       {"a/40 will/28 still/52 open/20", "will", 2, "will: message=335 entryWords=2 ruleId=7626"},
-      {"a/40 will/28 result/10 if/70", "will", 5, nullptr},
-      {"a/40 will/28 result/10", "will", 6, nullptr},
       {"a/40 will/28 not/29 be/31 it/66", "will", 12, "will: message=330 entryWords=3 ruleId=5726"},
       {"a/40 will/28 have/25 moved/22", "will", 44, "will: suggestion=\"has\" message=335 entryWords=2 ruleId=7626"},
       {"a/40 will/28{pos=-1} have/25 moved/22", "will", -1, nullptr},

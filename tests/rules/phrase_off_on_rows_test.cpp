@@ -12,11 +12,9 @@ TEST(OnPhraseRows, OrderAndFields) {
       {"Turn/20 on/61{msg=331 sub=331} ./48", "on", 0,
        "Turn: suggestion=\"in the ON position/connected/connect\" message=300 entryWords=2 ruleId=4475\n"
        "on: subClass=0 message=0"},
-      {"It/66 loop/40 on/61 zz/40 ./48", "on", 2, nullptr},
   };
   RunRowCases(VerbsOnRows(), kVerbs);
   static const RowCase kTakes[] = {
-      {"It/66 only/40 on/61 zz/40 ./48", "on", 0, nullptr},
       {"Set/20 power/10 on/61 ,/47", "on", 2,
        "power: suggestion=\"power applied/power switch in ON position\" message=302 entryWords=2 ruleId=7476"},
       {"It/66 remains/21 on/61 ,/47", "on", 9,
@@ -29,8 +27,6 @@ TEST(OnPhraseRows, OrderAndFields) {
        "right: suggestion=\"right side\" wordClass=40 message=320 ruleId=8418"},
       {"Stop/20 on/61 end/40 ./48", "on", 2,
        "on: suggestion=\"on the end/on one end\" message=331 entryWords=2 ruleId=8518"},
-      {"Stop/20 on/61 duty/40 ./48", "on", 5,
-       "on: suggestion=\"in position/at xxx/(Rephrase)\" message=331 entryWords=2 ruleId=8518"},
       {"Stop/20 on/61 end/40 of/67 ./48", "on", -1, ""},
       {"on/61 end/40 now/50 ./48", "on", -1, ""},
   };
@@ -40,7 +36,6 @@ TEST(OnPhraseRows, OrderAndFields) {
        "Hold: suggestion=\"hold/continue to hold\" message=315 entryWords=2 ruleId=3716\non: message=0"},
       {"Turn/20 it/66 on/61 ,/47", "on", 15, nullptr},
       {"Use/20 them/66 on/61 ,/47", "on", 16, "on: suggestion=\"(Give the item name)\" message=320 ruleId=7464"},
-      {"Put/20 them/66 on/61 ,/47", "on", 15, nullptr},
       {"Move/20 on/61 to/68 x/40", "on", 37, "on: suggestion=\"onto\" message=311 entryWords=2 ruleId=5464"},
       {"Stop/20 on/61 when/70 ./48", "on", 40, "when: message=313 ruleId=3428"},
   };
@@ -70,22 +65,18 @@ TEST(OffPhraseRows, OrderAndFields) {
   static const RowCase kTakes[] = {
       {"It/66 raise/21 off/61 ./48", "off", 0,
        "raise: suggestion=\"lift above/remove from/lift\" message=302 entryWords=2 ruleId=7318"},
-      {"It/66 just/50 off/61 ./48", "off", 3, "just: message=302 entryWords=2 ruleId=7318"},
       {"It/66 ignition/21 off/61 ./48", "off", 4,
        "ignition: suggestion=\"stop/stopped/in OFF position\" message=302 entryWords=2 ruleId=7318"},
       // "drop" shares the second letter of "dry" but means a fall.
       {"It/66 dries/21 off/61 ./48", "off", 9, "dries: suggestion=\"dry/(Rephrase)\" message=302 entryWords=2 ruleId=7318"},
       {"It/66 drops/21 off/61 ./48", "off", 10,
        "drops: suggestion=\"decrease/(Rephrase)/fall\" message=302 entryWords=2 ruleId=7318"},
-      {"It/66 falls/21 off/61 ./48", "off", 11,
-       "falls: suggestion=\"fall/falls/decrease\" message=302 entryWords=2 ruleId=7318"},
   };
   RunRowCases(TakesOffRows(), kTakes);
   static const RowCase kParticle[] = {
       {"Then/50 you/66 can/28 log/40 off/61 zz/40 ./48", "off", 0, nullptr},
       {"Then/50 you/66 can/28 pull/20 off/61 ,/47", "off", 7,
        "pull: suggestion=\"disconnect/(Rephrase)\" message=315 entryWords=2 ruleId=4415"},
-      {"Then/50 you/66 can/28 peel/20 off/61 zz/40 ./48", "off", 10, nullptr},
       // Early in the sentence, or after a special token: not a phrasal verb here.
       {"Pull/20 off/61 ,/47", "off", -1, ""},
       {"Then/50 you/66 can/28 pull/20{token=9} off/61 ,/47", "off", -1, ""},
@@ -93,7 +84,6 @@ TEST(OffPhraseRows, OrderAndFields) {
   };
   RunRowCases(OffParticleVerbRows(), kParticle);
   static const RowCase kPhrase[] = {
-      {"Stop/20 remove/40 off/61 zz/40 ./48", "off", 0, nullptr},
       {"Pull/20 off/61 ,/47", "off", 6, nullptr},
       {"Set/20 it/66 to/68 off/61 ,/47", "off", 21,
        "off: suggestion=\"OFF position/in the OFF position\" message=323 ruleId=5607 verbForm=X"},

@@ -43,9 +43,7 @@ TEST(OffOnPhrase, SharedFirstStepsMakeAPlainPreposition) {
   static const PhraseCase kCases[] = {
       {Off, "Put/20 it/66 on/61 x/20", "on", "on: wordClass=40"},
       {On, "Put/20 it/66 on/61 x/49", "on", "on: wordClass=40"},
-      {On, "Put/20 it/66 on/61 x/64", "on", "on: wordClass=40"},
       {Off, "Put/20 on/61 cover/10{mark=1}", "on", "on: wordClass=40"},
-      {On, "Put/20 on/61 cover/10", "on", "on: wordClass=40"},
       {On, "Put/20 on/61 x/40{code=AF****}", "on", "on: wordClass=40"},
       {Off, "Put/20 on/61 position/40", "on", "on: wordClass=40"},
       {On, "Put/20 ON/61{token=9} and/63", "ON", "ON: wordClass=40"},
