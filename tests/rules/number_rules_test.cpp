@@ -61,14 +61,11 @@ TEST(NumberRules, NumberWords) {
        "two: suggestion=\"two\" message=308 entryWords=2 ruleId=7121", "(2)"},
       {"use/20 two/49 (3)/40 bolts/11 ./48", "two", ""},
       {"use/20 ten/49 (1)/40 bolts/11 ./48", "ten", ""},
-      {"use/20 one/49{mark=1} turn/20 ./48", "one", "one: message=320 ruleId=5667"},
       {"use/20 two5/49 ./48", "two5", "two5: wordClass=40"},
       {"do/20 it/66 two/49 at/60 a/64 time/10 ./48", "two", "", "at"},
-      {"use/20 two/49 when/70 ./48", "two", "two: message=320 ruleId=6566", "when"},
       {"do/20 it/66 two/49 time/10 it/66 ./48", "two",
        "time: suggestion=\"times\" message=303 ruleId=5166", "time"},
       {"use/20 two/49 to/68 five/49 ./48", "two", "", "to"},
-      {"use/20 two/49 to/68 5/49 ./48", "two", "", "two"},
       {"wait/20 five/49 minutes/17 ./48", "five",
        "five: suggestion=\"5\" tag=\"<AR>\" message=311 ruleId=5897"},
       {"set/20 it/66 to/68 zero/49 out/61 ./48", "zero",
@@ -90,8 +87,6 @@ TEST(NumberRules, NumberWords) {
        "three: suggestion=\"three-way\" message=317 entryWords=2 ruleId=6897\nway: wordClass=40"},
       {"a/64 two/49 stroke/10 diesel/30 is/24 here/52 now/50 ./48", "two",
        "two: suggestion=\"two-stroke\" message=317 entryWords=2 ruleId=3120\nstroke: wordClass=40", "stroke", Long},
-      {"a/64 score/49{extra=7 code=N***20} of/67 ./48", "score",
-       "score: suggestion=\"20\" message=308 ruleId=11205"},
   };
   RunBodyCases(ApplyNumberRules, kCases);
 }
@@ -100,13 +95,11 @@ TEST(NumberRules, TheWordOne) {
   static const RowCase kCases[] = {
       {"a/64 b/10 one/49 at/60 a/64 time/10", "one", 0, nullptr},
       {"use/20 one/49 more/38 ./48", "one", 1, "one: message=321 entryWords=2 ruleId=5896"},
-      {"use/20 one/49 valve/10 ./48", "one", 2, ""},
       {"a/64 b/30 one/49 to/68 another/38 ./48", "one", 13,
        "one: suggestion=\"one ... to/(Rephrase)\" message=302 entryWords=3 ruleId=2302"},
       {"a/64 another/38 one/49 ./48", "one", 14, "another: suggestion=\"(Rephrase)\" message=302 entryWords=2 ruleId=2302"},
       {"a/64 single/30{msg=327} one/49{sub=3} ./48", "one", 17, "single: message=304 ruleId=7898\none: subClass=0"},
       {"a/64 b/30 one/49 things/52 ./48", "one", 19, "one: entryWords=2"},
-      {"a/64 b/30 one/49 x/52 to/68 another/38 ./48", "one", 23, nullptr},
       {"a/64 this/76 one/49 ./48", "one", 34, nullptr},
       {"a/64 b/52{token=1} one/49 ./48", "one", -1, ""},
   };
@@ -117,14 +110,12 @@ TEST(NumberRules, TheWordOne) {
        nullptr, nullptr, ""},
       {"use/20 one/49 of/67 ./48", "one", ""},
       {"an/64 hour/10 one/49 valve/10 ./48", "one", "one: suggestion=\"1\" message=308 ruleId=7860"},
-      {"an/64 hour/10 one/49 can/28 ./48", "one", "one: suggestion=\"1\" message=320 ruleId=4896"},
   };
   RunBodyCases(ApplyNumberRules, kBody);
 }
 
 TEST(NumberRules, DigitsWithUnitsDegreesAndMarks) {
   static const BodyCase kCases[] = {
-      {"use/20 12/49 V/17 ./48", "12", ""},
       {"a/64 12/49 volt/17 ,/47 ./48", "12",
        "12: suggestion=\"12-volt\" tag=\"<AR>\" message=311 entryWords=2 ruleId=7369", "volt"},
       {"at/60 20/49 deg/40 C/40 ./48", "20",
@@ -132,13 +123,11 @@ TEST(NumberRules, DigitsWithUnitsDegreesAndMarks) {
       {"at/60 50/49 percent/17 ./48", "50",
        "50: suggestion=\"50%\" tag=\"<AR>\" message=311 entryWords=2 ruleId=7669\npercent: wordClass=40",
        "percent"},
-      {"at/60 77F/49 now/50 ./48", "77F", "77F: suggestion=\"77&deg;F\" tag=\"<AR>\" message=311 ruleId=7669"},
       // The blank added to "in" stays inside its field.
       {"a/64 3/49 in/75 long/30 5/49 ./48", "3",
        "in: written=\"in \" suggestion=\"inch \" tag=\"<AR>\" wordClass=40 message=311 ruleId=7669", "in "},
       // A next word written with 'V' ends the rules first: "VDC" and "VAC" never reach their row.
       {"a/64 24/49 VDC/45 motor/10 ./48", "24", "", "24"},
-      {"a/64 12/49 in./40 ./48", "12", "in.: suggestion=\"inch\" tag=\"<AR>\" message=311 ruleId=7669"},
       // Longer numbers.
       {"a/64 1.2.3/49 b/10 ./48", "1.2.3", "1.2.3: wordClass=40"},
       {"a/64 12/49 OClock/40 ./48", "12",
@@ -147,13 +136,10 @@ TEST(NumberRules, DigitsWithUnitsDegreesAndMarks) {
       {"a/64 12/49{mark=1} valve/41 ./48", "12", "12: message=305 ruleId=5815"},
       {"a/64 12/49 mm/17 valve/10 ./48", "12",
        "12: suggestion=\"12-mm\" message=317 entryWords=2 ruleId=6302\nmm: wordClass=40", "mm"},
-      {"a/64 12/49 mm/17 ./48", "12", ""},
       {"a/64 10mm/49 big/30 ./48", "10mm", "10mm: suggestion=\"10 mm\" classCode=\"S08**\" wordClass=40 message=308 ruleId=5116"},
-      {"a/64 10kw/49 big/30 ./48", "10kw", "10kw: suggestion=\"10 kw\" message=308 ruleId=3367"},
       {"a/64 1234567/49 b/10 ./48", "1234567", ""},
       {"a/64 12./49 b/10 ./48", "12.", "12.: suggestion=\"12 .\" message=308 ruleId=8667", nullptr, Long},
       {"a/64 12/49 amp/10 ./48", "12", "amp: wordClass=17"},
-      {"a/64 12/49 amps/10 ./48", "12", ""},
       {"a/64 1/2\"/49 bolt/10 ./48", "1/2\"", "1/2\": suggestion=\"1/2 inch\" message=305 ruleId=6296"},
       // An entity form needs seven characters or more, '&' at length - 7 and
       // ';' last. The length read is the one the tokenizer keeps; a number
