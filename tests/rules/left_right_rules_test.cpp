@@ -49,20 +49,16 @@ TEST(LeftRightRules, Body) {
 TEST(LeftRightRules, NeutralAndSideRows) {
   static const RowCase kNeutral[] = {
       {"use/20 of/67 left/43 to/68 ./48", "left", 0, ""},
-      {"right/43{split=4} valve/10 ./48", "right", 6, nullptr},
       {"right/43 angles/10 ./48", "right", 9, nullptr},
       {"right/43 valve/10 ./48", "right", -1, ""},
   };
   RunRowCases(SideNeutralRows(), kNeutral);
   static const RowCase kSides[] = {
       {"left/43 rear/10 wheel/10 ./48", "left", 0, nullptr},
-      {"left/43 rear/10 side/10 ./48", "left", -1, nullptr},
       {"right/43 hand/10 side/10 ./48", "right", 1, nullptr},
-      {"right/43{split=4} hand/10 side/10 ./48", "right", -1, nullptr},
   };
   RunRowCases(SidePhraseRows(), kSides);
   static const RowCase kInside[] = {
-      {"is/24 left/43 in/75 ./48", "left", 0, nullptr},
       {"is/24 left/43 open/30 ./48", "left", 1,
        "left: suggestion=\"in the OPEN position/(Rephrase)\" message=300 entryWords=2 ruleId=3873"},
       {"the/64 right/43{mark=1} valve/10 ./48", "right", 3, ""},
@@ -74,7 +70,6 @@ TEST(LeftRightRules, RightMeaningCorrect) {
   static const RowCase kCases[] = {
       {"set/20 right/43 parts/11 ./48", "right", 0,
        "right: suggestion=\"correct position\" message=324 entryWords=2 ruleId=5773"},
-      {"do/20 right/43 now/50 ./48", "right", 12, nullptr},
       {"in/75 right/43 circumstances/11 ./48", "right", 20, nullptr},
       {"set/20 right/43 value/10{mark=1} ./48", "right", -1, nullptr},
   };
@@ -86,10 +81,8 @@ TEST(LeftRightRules, OtherUsesOfRight) {
       {"is/24 right/43 about/73 it/66 ./48", "right", 0, nullptr},
       {"about/73 right/43 ./48", "right", 1, "about: message=321 entryWords=2 ruleId=3873"},
       {"from/67 right/43 ./48", "right", 2, "right: suggestion=\"from/(Rephrase)\" message=326 ruleId=2873"},
-      {"is/24 right/43 of/67{mark=1} ./48", "right", 7, nullptr},
       {"a/64 right/43 click/10 ./48", "right", 12,
        "right: suggestion=\"right-click\" message=317 entryWords=2 ruleId=2566"},
-      {"is/24 right/43 from/67 ./48", "right", 14, ""},
       {"is/24 its/66 right/43 end/10 ./48", "right", 15, "its: message=324 entryWords=2 ruleId=2673"},
       {"a/10 is/24 right/43 ./48", "right", 19,
        "is: suggestion=\"correct\" message=324 entryWords=2 ruleId=3319"},
@@ -104,7 +97,6 @@ TEST(LeftRightRules, LeftAsAVerbForm) {
   static const RowCase kCases[] = {
       {"if/70 left/43 ,/47 ./48", "left", 0, "left: message=313 ruleId=5683"},
       {"a/64 days/11 left/43 ./48", "left", 4, "days: suggestion=\"days to\" message=305 entryWords=2 ruleId=5783"},
-      {"is/24 left/43 out/61 ./48", "left", 10, nullptr},
       {"is/24 left/43 unattended/31 ./48", "left", 11,
        "left: suggestion=\"without an operator\" message=313 entryWords=2 ruleId=4674"},
       {"is/24 left/43 here/52 ./48", "left", -1, ""},

@@ -64,12 +64,8 @@ TEST(ModalRules, CanPhrases) {
       {"a/40 can/28 not/29 have/25 done/22", "can", 3, "can: message=335 entryWords=3 ruleId=185"},
       {"a/40 can/28 light/10", "can", 12,
        "can: suggestion=\"illuminate/give illumination/cause a fire\" message=335 entryWords=2 ruleId=185"},
-      {"a/40 can/28 be/25 taken/31 away/52", "can", 19, ""},
       {"a/40 can/28 be/25 connected/22", "can", 22, "can: message=335 entryWords=3 ruleId=185"},
-      {"a/40 can/28 be/25 moved/22", "can", 26, ""},
-      {"a/40 can/28 being/25 opening/23", "can", 31, nullptr},
       {"a/40 can/28 being/25 opening/23{sub=1}", "can", -1, nullptr},
-      {"a/40 can/28 continue/20 to/68 open/20{code=V0****}", "can", 32, nullptr},
       {"a/40 Can/28 help/20 Open/20", "Can", 34,
        "Can: suggestion=\"Can help\" message=335 entryWords=3 ruleId=185"},
       {"a/40 can/28 open/20", "can", -1, ""},
@@ -107,9 +103,7 @@ TEST(ModalRules, DoPhrases) {
   static const RowCase kCases[] = {
       {"a/40 do/28 as/54 much/38", "do", 0, "do: message=335 entryWords=3 ruleId=7814"},
       {"a/40 b/40 do/28 dry/20", "do", 1, nullptr},
-      {"a/40 b/40 does/28 dry/20", "does", -1, nullptr},
       {"a/40 do/28 if/70", "do", 4, "do: suggestion=\"do\" message=335 entryWords=2 ruleId=7814"},
-      {"a/40 do/28 you/78", "do", 9, nullptr},
   };
   RunRowCases(DoPhraseRows(), kCases);
 }

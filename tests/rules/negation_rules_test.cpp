@@ -18,9 +18,7 @@ TEST(NegationRules, EntrySteps) {
        Long},
       {"Not/29 all/38 valves/11 ./48", "Not", "Not: message=334 ruleId=3215", "Not", Long},
       // Phrases without a finding; short sentences; marked or closing next words.
-      {"it/66 is/24 not/29 applicable/30 ./48", "not", "", "not", Long},
       {"it/66 is/24 not/29 every/38 ./48", "not", "", "not", Short},
-      {"it/66 is/24 not/29 ./48", "not", "", "not", Long},
       // "do not": the finding of "do" goes.
       {"it/66 does/28{msg=300} not/29 open/20 ./48", "not", "does: message=0", "not", Long},
       // Inside the sentence the rows decide, and the walk follows them.
@@ -31,8 +29,6 @@ TEST(NegationRules, EntrySteps) {
        "not: suggestion=\"does not operate/not in operation\" message=302 entryWords=2 ruleId=1757\n"
        "working: wordClass=40",
        "working", Long},
-      {"it/66 perhaps/52 not/29 here/52 ./48", "not",
-       "perhaps: suggestion=\"(Rephrase)\" message=334 entryWords=2 ruleId=2757", "not", Long},
       {"it/66 x/40 not/29 higher/34 ./48", "not", "higher: wordClass=30", "not", Long},
   };
   RunBodyCases(ApplyNegationRules, kCases);
@@ -41,26 +37,20 @@ TEST(NegationRules, EntrySteps) {
 TEST(NegationRules, Rows) {
   static const RowCase kCases[] = {
       {"valve/10 is/24 not/29 ,/47 ./48", "not", 0, "not: message=334 ruleId=6715"},
-      {"it/66 will/28 not/29 run/20{msg=300}", "not", 3, "run: message=0"},
       {"it/66 is/24 not/29 do/28", "not", 5, ""},
       {"if/70 not/29 so/71 ./48", "not", 8, "not: suggestion=\"false/(Rephrase)\" message=334 ruleId=6815"},
       // The advice reads "than".
       {"it/66 is/24 not/29 to/68 exceed/20", "not", 9,
        "not: suggestion=\"not more than/(Give range)\" message=334 entryWords=3 ruleId=6815"},
-      {"it/66 is/24 not/29 affect/20 ./48", "not", 15,
-       "not: suggestion=\"change/(Rephrase)\" message=334 entryWords=2 ruleId=5815"},
       // "every" has no advice of its own.
       {"it/66 is/24 not/29 every/38 valve/10", "not", 16, "not: message=334 entryWords=2 ruleId=5815"},
-      {"valve/10 ,/47 not/29 open/20 ./48", "not", 21, ",: message=318 ruleId=1857"},
       {"it/66 is/24 not/29 only/52 a/64 valve/10", "not", 27,
        "not: suggestion=\"(Rephrase)\" message=302 entryWords=2 ruleId=1757"},
       // A marked next word is not an awkward phrase.
       {"it/66 is/24 not/29 well/52{mark=x} ./48", "not", 42, ""},
-      {"it/66 was/24 not/29 moved/22 ./48", "not", 41, "moved: wordClass=31"},
       {"it/66 x/40 not/29 longer/34 than/73 ./48", "not", 43,
        "not: suggestion=\"a maximum of\" message=305 entryWords=3 ruleId=2758"},
       {"valve/10 to/68 not/29 open/20{code=V0****} ./48", "not", 46, "to: message=302 entryWords=3 ruleId=6188"},
-      {"it/66 x/40 not/29 valve/10 seat/10", "not", 58, "valve: message=322 ruleId=2757"},
       {"a/64 b/10 length/10 not/29 ok/30", "not", 62, "length: message=324 entryWords=3 ruleId=4115"},
       // Too near the sentence start for the rows of "length" and "time".
       {"b/40 not/29 time/10", "not", -1, ""},

@@ -14,10 +14,8 @@ TEST(CheckInPhrase, Rows) {
       {"Stop/20 in/60 this/40 example/40 ./48", "in", 0, "in: suggestion=\"for example\""},
       {"Stop/20 in/60 this/66 order/10 ./48", "in", 1,
        "in: suggestion=\"in this sequence/in these steps\" message=324 entryWords=3 ruleId=3918"},
-      {"Stop/20 in/60 total/40 ./48", "in", 7, "in: message=324 entryWords=2 ruleId=3917"},
       {"Stop/20 in/60 use/40 ./48", "in", 8, "in: suggestion=\"in operation/in service/operates\" message=324 ruleId=3916"},
       {"Stop/20 in/60 order/40 for/40 ./48", "in", 39, "in: suggestion=\"to\" message=324 entryWords=3 ruleId=3918"},
-      {"Stop/20 in/60 order/10 too/50 ./48", "in", 39, nullptr},
       {"Stop/20 in/60 order/40 ./48", "in", 43,
        "in: suggestion=\"in a sequence/in a position\" message=324 ruleId=3916"},
       // "in accordance with" before the "in accord" stem.
@@ -27,9 +25,7 @@ TEST(CheckInPhrase, Rows) {
       {"Stop/20 in/60 regard/10 x/40 ./48", "in", -1, ""},
       // "in all" and "in any" get "(Rephrase)".
       {"Stop/20 in/60 all/40 ./48", "in", 64, "in: suggestion=\"(Rephrase)\" message=324 entryWords=3 ruleId=3918"},
-      {"Stop/20 in/60 any/37 case/10 ./48", "in", 64, nullptr},
       {"Stop/20 in/60 an/64 effort/10 ./48", "in", 67, "in: message=324 entryWords=3 ruleId=3918"},
-      {"Stop/20 in/60 a/64 effort/10 ./48", "in", 68, nullptr},
       {"Stop/20 in/60 essence/40 ./48", "in", 87, nullptr},
       {"Stop/20 in/60 service/10 ./48", "in", -1, ""},
   };
@@ -51,7 +47,6 @@ TEST(CheckInPhrase, GuardsAndResult) {
       {"Stop/20 in/60 general/30{code=AF****}", 0, ""},
       {"Stop/20 in/60{mark=1} use/10", 0, ""},
       {"Stop/20 in/60{split=4} use/10", 0, ""},
-      {"Stop/20 in/60 use/45", 0, ""},
       {"Stop/20 in/60 use/78", 0, ""},
       {"Stop/20 in/60", 0, ""},
       // A phrase at the very end covers no more than the words there are.

@@ -13,7 +13,6 @@ using namespace place;
 TEST(PlaceHead, Gates) {
   static const RowCase kCases[] = {
       {"x/10 at/75 two/49", "at", 0, ""},
-      {"x/10 at/75 12/40", "at", 1, ""},
       {"x/10 at/75{mark=1} y/10", "at", 2, "at: message=320 ruleId=8334"},
       {"x/10 at/75 y/10", "at", -1, ""},
   };
@@ -24,12 +23,10 @@ TEST(PlaceTables, SentenceStart) {
   static const RowCase kCases[] = {
       {"Near/75 case/10 of/67 fire/10", "Near", 0, "Near: suggestion=\"if there is\" message=331 entryWords=3 ruleId=6912"},
       {"At/75 line/10{token=9} y/10", "At", 2, "At: suggestion=\"(Rephrase)\" message=324 entryWords=2 ruleId=7829"},
-      {"At/75 line/10 y/10", "At", -1, ""},
       {"In/75 accordance/10 with/74", "In", 4,
        "In: suggestion=\" According to/Refer to\" message=324 entryWords=3 ruleId=7212"},
       {"In/75{msg=301} this/76 case/10", "In", 5, "In: suggestion=\"For example\" message=324 entryWords=3 ruleId=7512"},
       {"At/75 this/76 point/10", "At", 7, "At: suggestion=\"now/when\" message=331 entryWords=3 ruleId=3437"},
-      {"Near/75 this/76 point/10", "Near", -1, ""},
       {"At/75 night/10 ,/47", "At", -1, ""},
   };
   RunRowCases(kTableA, kCases);
@@ -40,10 +37,8 @@ TEST(PlaceTables, AtPhrases) {
       {"x/10 at/75 all/38 times/11", "at", 0, "at: suggestion=\"always/(Give a time ref.)\" entryWords=3"},
       {"x/10 at/75 back/10{mark=1}", "at", 3, "at: written=\"at the \" suggestion=\"at the rear\" message=302 entryWords=2 ruleId=1897"},
       {"x/10 AT/75 moment/10{mark=1}", "AT", 4, "AT: written=\"AT THE \" suggestion=\"during\" message=302 entryWords=2 ruleId=1897"},
-      {"x/10 at/75{msg=301} one/49 time/10", "at", 6, "at: suggestion=\"when/always\" message=331 entryWords=3 ruleId=1497"},
       {"x/10 at/75 TIME/10{mark=1} of/67", "at", 7,
        "at: suggestion=\"during/when\" message=331 entryWords=3 ruleId=2437\nTIME: written=\"THE TIME\""},
-      {"x/10 at/75 one/49 time/10{mark=1}", "at", 12, "at: suggestion=\"when/(Give time ref.)\" message=331 entryWords=3 ruleId=4437"},
       {"x/10 at/75 y/10", "at", -1, ""},
   };
   RunRowCases(kTableB, kCases);
@@ -68,7 +63,6 @@ TEST(PlaceTables, WordBeforeAt) {
       {"x/10 y/10 always/52{mark=1} at/75 z/10", "at", -1, ""},
       {"x/10 y/10 kept/22 at/75 z/10", "at", 6, KeptFinding("kept", "stay at/is at/are at", 313, 2, 3296)},
       {"x/10 y/10 works/21 at/75 z/10", "at", 9, KeptFinding("works", "(Rephrase for clarity)", 313, 2, 3296)},
-      {"x/10 y/10 works/21 at/75 z/10{mark=1}", "at", -1, ""},
       // Only from the third word of the sentence on.
       {"kept/22 at/75 z/10", "at", -1, ""},
   };
@@ -79,15 +73,12 @@ TEST(PlaceTables, AtRemainingRowsAndWordList) {
   static const RowCase kCases[] = {
       {"x/10 at/75 or/63 near/75", "at", 0, "at: suggestion=\"near\" message=321 entryWords=3 ruleId=6815"},
       {"x/10 at/75 top/10 of/67", "at", 3, "at: suggestion=\"position/during/sequence/(Rephrase)\" message=313 entryWords=3 ruleId=1596"},
-      {"x/10 at/75 random/30", "at", 5, ""},
       {"x/10 at/75 rest/10", "at", 6, "at: suggestion=\"at the STOP position\" message=323 entryWords=2 ruleId=5496"},
       {"x/10 at/75 least/38 once/52", "at", 7, "at: suggestion=\"one or more times\" message=313 entryWords=3 ruleId=1496"},
       {"x/10 at/75 least/38 twice/52", "at", 8, "at: suggestion=\"two or more times\" message=313 entryWords=3 ruleId=1496"},
       {"x/10 at/75 most/38 once/52", "at", 9, "at: suggestion=\"not more than one time\" message=313 entryWords=3 ruleId=1496"},
       {"x/10 at/75 most/38 twice/52", "at", 10, "at: suggestion=\"not more than two times\" message=313 entryWords=3 ruleId=1496"},
       {"x/10 at/75 most/38 y/10", "at", 11, "at: message=302 entryWords=2 ruleId=1596"},
-      {"x/10 at/75 fault/10 of/67", "at", 12, ""},
-      {"x/10 at/75 their/67 pump/10", "at", 21, "at: suggestion=\"(Rephrase)\" message=324 entryWords=2 ruleId=1496"},
       {"x/10 at/75 top/10", "at", 25, "at: message=324 entryWords=2 ruleId=5296"},
       {"x/10 at/75 pump/10", "at", -1, ""},
   };
@@ -104,7 +95,6 @@ TEST(PlaceBody, PathsAndResumeWords) {
       {"In/75 pressure/10 ,/47 stop/20 ./48", "In", "", "pressure"},
       {"In/75 use/10 ,/47 stop/20 ./48", "In",
        "In: suggestion=\"in operation/in service/operates\" message=324 ruleId=3916", "In"},
-      {"x/10 at/75 any/38 time/10", "at", "", "any"},
       {"x/10 at/75 stop/10 once/52", "at",
        "at: suggestion=\"at the STOP position\" message=323 entryWords=2 ruleId=5496\nstop: wordClass=40", "stop"},
       {"x/10 at/75 least/38 once/52 ./48", "at",
@@ -119,10 +109,6 @@ TEST(PlaceBody, PathsAndResumeWords) {
        "along: written=\"along?edge\" tag=\"<AR>\" message=311 ruleId=2046 verbForm=1\n"
        "edge: suggestion=\"the edge\" message=326 ruleId=2356",
        "edge"},
-      {"x/10 y/10 z/10 along/75 edge/10 of/67 y/10", "along",
-       "along: written=\"along?edge\" tag=\"<AR>\" message=311 ruleId=2046 verbForm=1\n"
-       "edge: suggestion=\"the edge\" message=326 ruleId=2356",
-       "along?edge"},
       // "within"
       {"x/10 within/75 ./48", "within", "within: message=331 ruleId=7679", "within"},
       // "without"

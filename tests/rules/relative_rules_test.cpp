@@ -17,7 +17,6 @@ TEST(RelativeRules, GatesWhichWhoAndThatFirst) {
       {"x/10 that/69", "that", 2, "that: message=331 ruleId=1918"},  // the end record
       {"install/20 that/69 ,/47 y/10", "that", 3, ""},
       {"install/20 it/66 so/71 that/69 ,/47 y/10", "that", 4, "that: message=331 ruleId=2175"},
-      {"x/10 which/69 follows/21 :/42", "which", 5, "which: suggestion=\"shown/(Rephrase)\" message=302 ruleId=2275"},
       {"x/10 that/69 following/23 y/10", "that", 7, ""},
       {"x/10 that/69 y/10", "that", -1, ""},
   };
@@ -31,14 +30,12 @@ TEST(RelativeRules, GatesWhichWhoAndThatFirst) {
   };
   RunRowCases(kWhich, kWhichCases);
   static const RowCase kWhoCases[] = {
-      {"x/10 who/69 have/25 been/27", "who", 0, "who: suggestion=\"persons that have\" message=332 ruleId=7192"},
       {"x/10 who/69 need/20 y/10", "who", 1, "who: suggestion=\"to help\" message=332 ruleId=6192"},
       {"x/10 who/69 have/25 y/10", "who", -1, ""},
   };
   RunRowCases(kWho, kWhoCases);
   static const RowCase kFirstCases[] = {
       {"x/10 that/69 is/24", "that", 0, ""},
-      {"x/10 that/69 you/78", "that", 1, ""},
       {"x/10 that/69 results/11 from/67", "that", 2,
        "that: suggestion=\"are caused/is caused/causes\" message=302 entryWords=3 ruleId=4914"},
       {"x/10 that/69 results/11 y/10", "that", -1, ""},
@@ -50,14 +47,11 @@ TEST(RelativeRules, That) {
   static const RowCase kCases[] = {
       {"x/10 that/69 they/66", "that", 0, "that: suggestion=\"(Insert noun subject)\" message=313 entryWords=2 ruleId=47234"},
       {"x/10 ensure/20 that/69 y/10", "that", 2, "ensure: suggestion=\"make sure that\" message=300 entryWords=2 ruleId=4234"},
-      {"x/10 that/69 valve/10{mark=1}", "that", 8, ""},
       {"x/10 that/69 it/66", "that", 9, "it: message=320 ruleId=2874"},
       {"x/10 only/52{token=9} that/69 y/10", "that", -1, ""},
       {"x/10 y/10 even/52 that/69 z/10", "that", 20, "even: suggestion=\"but not\" message=301 entryWords=2 ruleId=4871"},
       {"Even/52 that/69 z/10", "that", -1, ""},  // the second word of its sentence
-      {"x/10 that/69 closed/31 y/10", "that", 26, "closed: wordClass=20"},
       {"x/10 that/69 :/42", "that", 27, ":: message=337 ruleId=6971"},
-      {"x/10 )/44 that/69 very/50", "that", -1, ""},
       {"x/10 y/10 very/50 that/69 z/10", "that", 37, "that: suggestion=\"so that/until\" message=332 ruleId=1916"},
       {"x/10 very/50 that/69 z/10", "that", -1, ""},  // the third word
       {"x/10 that/69 on/40", "that", 39, "that: message=320 entryWords=2 ruleId=3075"},
@@ -81,7 +75,6 @@ TEST(RelativeRules, Body) {
       {"x/10 also/52 that/69{sub=14} y/10", "that", "also: message=304 ruleId=6971\nthat: subClass=0", "that"},
       {"x/10 that/69 ./40 y/10", "that", ".: message=337 ruleId=6971", "."},
       {"x/10 who/69 need/20 y/10", "who", "who: suggestion=\"to help\" message=332 ruleId=6192", "who"},
-      {"x/10 whom/69 need/20 y/10", "whom", "", "whom"},
       {"a/10 b/10 c/10 that/69 has/25 been/27 d/10 e/10 ./48", "that", "", "has", LongSentence},
   };
   RunBodyCases(ApplyRelativeRules, kCases);

@@ -12,51 +12,38 @@ TEST(VerbTriggers, LettersABCK) {
   static const RowCase kK[] = {
       {"a/40 keep/20 running/23{sug=run} b/10", "keep", 0,
        "keep: suggestion=\"run\" message=335 entryWords=2 ruleId=3213"},
-      {"a/40 keep/20 in/75 mind/10", "keep", 1, "keep: message=300 entryWords=3 ruleId=3213"},
       {"a/40 keep/20 b/10", "keep", 11, ""},
       {"a/40 know/20 why/52", "know", 12, nullptr},
   };
   RunRowCases(VerbRowsK(), kK);
 
   static const RowCase kA[] = {
-      {"a/40 adjusts/21 to/68", "adjusts", 0, nullptr, S},
       {"a/40 adjust/20 to/68", "adjust", 1, "adjust: suggestion=\"make an adjustment\" message=322 entryWords=2 ruleId=5673"},
       {"a/40 apply/20 to/68 you/78", "apply", 5, "apply: suggestion=\"refer to\" message=324 entryWords=3 ruleId=6673"},
-      {"a/40 apply/20 to/68 b/10", "apply", 6, ""},
       {"a/40 add/20 together/52", "add", 9, nullptr},
   };
   RunRowCases(VerbRowsA(), kA);
 
   static const RowCase kB[] = {
-      {"a/40 break/20{mark=1} b/10", "break", 0, "break: message=300 ruleId=5667"},
       {"a/40 break/20 up/61", "break", 3,
        "break: suggestion=\"divide/disassemble/show\" message=300 entryWords=2 ruleId=5667"},
       {"a/40 breaks/21 in/75", "breaks", 4, "breaks: wordClass=11 message=322 ruleId=5173", S},
-      {"a/40 break/20 b/10", "break", 5, ""},
-      {"b/10{mark=1} bleed/20 c/10", "bleed", 11, "b: message=314 entryWords=2 ruleId=5667"},
       {"a/40 bleeds/21 b/10", "bleeds", 14,
        "bleeds: suggestion=\"releases/bleeds\" message=300 entryWords=2 ruleId=5667", S},
-      {"a/40 blow/20 off/61", "blow", 24, "blow: suggestion=\"clean/release\" message=300 entryWords=2 ruleId=5667"},
       // Only a message code in the subclass is copied.
       {"a/40 become/20 hot/30{sub=305}", "become", 26, "hot: message=305 message2=305"},
       {"a/40 become/20 hot/30{sub=2}", "become", 26, ""},
-      {"a/40 become/20 familiar/30 with/74", "become", 31, nullptr},
   };
   RunRowCases(VerbRowsB(), kB);
 
   static const RowCase kC[] = {
       {"good/30 cause/20 b/10", "cause", 0, "good: wordClass=10 message=324 entryWords=2 ruleId=4012"},
       {"a/40 cut/20 has/25", "cut", 4, "cut: wordClass=10 message=306 ruleId=4666\nhas: wordClass=40"},
-      {"a/40 cut/20 b/10", "cut", 13, ""},
-      {"service/10 call/20 b/10", "call", 14, "call: wordClass=10"},
-      {"a/40 clear/20 these/76", "clear", 22, "clear: suggestion=\"remove/make\" message=300 ruleId=8012"},
       {"a/40 clear/20 ./48", "clear", 24, "clear: message=300 ruleId=3512"},
       {"manual/10 contains/21 b/10", "contains", 35, "contains: suggestion=\"shows/includes\" message=313 ruleId=5666", S},
       {"text/10 contain/20 b/10", "contain", 36, "contain: suggestion=\"show/include\" message=313 ruleId=5666"},
       // The word before gets the finding and the covered words.
       {"color/10 change/20 b/10", "change", 40, "color: suggestion=\"becomes\" message=313 entryWords=2 ruleId=4666"},
-      {"a/40 comes/21 into/60 contact/10 with/74", "comes", 46, "comes: suggestion=\"touches\" message=313 entryWords=4 ruleId=4566"},
-      {"a/40 comes/21 down/61", "comes", 64, "comes: suggestion=\"lowers/touches\" message=315 entryWords=2 ruleId=3673"},
       {"a/40 come/20 out/61 from/67", "come", 74, nullptr},
       {"a/40 come/20 b/10", "come", -1, ""},
   };
@@ -66,10 +53,8 @@ TEST(VerbTriggers, LettersABCK) {
 TEST(VerbTriggers, LettersDToI) {
   static const RowCase kD[] = {
       {"a/40 divides/21 ./48", "divides", 2, "divides: suggestion=\"(Add a noun object)\" message=300 ruleId=3319", S},
-      {"a/40 divide/20 ,/47", "divide", 3, "divide: message=300 ruleId=3319"},
       {"a/40 divide/20 b/10", "divide", 4, ""},
       {"a/40 dry/20 up/61", "dry", 8, "dry: suggestion=\"decrease/(Rephrase)\" message=315 entryWords=2 ruleId=3319"},
-      {"a/40 disable/21 b/10", "disable", 15, "disable: suggestion=\"removes XXXX from service\" message=300 ruleId=3319", S},
       {"a/40 disable/20 b/10", "disable", 16, "disable: suggestion=\"remove XXX from service\" message=300 ruleId=3319"},
   };
   RunRowCases(VerbRowsD(), kD);
@@ -77,9 +62,7 @@ TEST(VerbTriggers, LettersDToI) {
   static const RowCase kE[] = {
       {"lights/11 extinguish/20{msg=311} b/10", "extinguish", 0,
        "extinguish: suggestion=\"are not illuminated\" message=300 ruleId=3319"},
-      {"a/40 b/40 c/40 energize/20 motor/10", "energize", 2, nullptr},
       {"a/40 energize/20 motor/10", "energize", -1, ""},
-      {"a/40 engage/20 b/10 with/74", "engage", 3, "with: suggestion=\"when/(Rephrase)\" wordClass=40 message=331 ruleId=3319"},
       {"a/40 enable/20 operation/10", "enable", 9, "enable: suggestion=\"let\" message=300 ruleId=5673"},
       {"a/40 enable/20 b/10", "enable", -1, ""},
   };
@@ -87,8 +70,6 @@ TEST(VerbTriggers, LettersDToI) {
 
   static const RowCase kF[] = {
       {"a/40 fall/20 apart/52", "fall", 3, "fall: suggestion=\"break/(Rephrase)\" message=313 entryWords=2 ruleId=5666"},
-      {"a/40 fall/20 into/60", "fall", 6, "fall: message=313 entryWords=2 ruleId=5666"},
-      {"a/40 personnel/11 c/40 follow/20 b/10", "follow", 25, nullptr},
       {"a/40 b/40 c/40 follow/20 instructions/11", "follow", 29, "follow: suggestion=\"obey/read\" message=300 ruleId=3618"},
       {"a/40 b/40 follow/20 instructions/11", "follow", -1, ""},
       // Advice alone, no message.
@@ -101,8 +82,6 @@ TEST(VerbTriggers, LettersDToI) {
        "get: suggestion=\"not illuminate/disconnect\" message=323 entryWords=2 ruleId=3319 verbForm=X"},
       {"a/40 get/20 below/52", "get", 9, "get: suggestion=\"(Use Verb Selector)\" message=300 ruleId=4319"},
       {"a/40 get/20 b/10", "get", 13, ""},
-      {"a/40 gives/21 result/10", "gives", 25, "gives: suggestion=\"shows the result of\" message=300 entryWords=2 ruleId=4112", S},
-      {"fuel/16 goes/21 b/10", "goes", 34, nullptr},
       {"a/40 go/20 b/10", "go", -1, ""},
   };
   RunRowCases(VerbRowsG(), kG);

@@ -14,7 +14,6 @@ void Plural(SentenceStateRec& s) { s.subjectNumber = 1; }
 TEST(VerbTriggers, LettersLToP) {
   static const RowCase kL[] = {
       {"a/40 lift/20 up/61", "lift", 0, nullptr},
-      {"a/40 lift/20 b/10", "lift", 2, ""},
       {"a/40 look/20 down/61", "look", 12,
        "look: suggestion=\"look at/(Rephrase)\" message=313 entryWords=2 ruleId=2320"},
       {"a/40 looks/21 red/32", "looks", 22, "looks: suggestion=\"are\" message=300 ruleId=2320", Plural},
@@ -31,9 +30,6 @@ TEST(VerbTriggers, LettersLToP) {
       {"a/40 make/20 no/77 difference/10", "make", 8,
        "make: suggestion=\"are not different\" message=300 entryWords=3 ruleId=7012"},
       {"a/40 make/20 a/64 difference/10", "make", 10, ""},
-      {"a/40 make/20 no/77 b/10", "make", 10, ""},
-      {"safety/10 measure/20{msg=311} b/10", "measure", 13,
-       "safety: message=321 entryWords=2 ruleId=3018\nmeasure: message=0"},
       {"a/40 measure/20 b/10", "measure", -1, ""},
   };
   RunRowCases(VerbRowsM(), kM);
@@ -46,20 +42,14 @@ TEST(VerbTriggers, LettersLToP) {
   static const RowCase kO[] = {
       // The "with" is the word that is marked.
       {"a/40 operate/20 with/74{code=D****} b/10", "operate", 0, "with: classCode=\"D**4*\""},
-      {"a/40 operate/20 b/10{code=N****} with/74{code=D****}", "operate", 1, "with: classCode=\"D**4*\""},
       {"a/40 obey/20 rules/19", "obey", 3, "obey: suggestion=\"(Use as a safety verb)\" message=300 ruleId=3412"},
-      {"stuck/31 open/20 b/10", "open", 7,
-       "stuck: suggestion=\"open/can not open/in open position/(Rephrase)\" message=324 entryWords=2 ruleId=4218"},
       {"a/40 open/20 b/10", "open", -1, ""},
   };
   RunRowCases(VerbRowsO(), kO);
 
   static const RowCase kP[] = {
-      {"a/40 points/21 it/66", "points", 0, nullptr, S},
       {"a/40 Push/20 down/61", "Push", 3, "Push: suggestion=\"Push\" message=315 entryWords=2 ruleId=4031"},
       {"a/40 put/20 b/10{mark=1}", "put", -1, ""},
-      {"a/40 pulls/21 out/61", "pulls", 12,
-       "pulls: suggestion=\"remove/do/pull/move xxx to\" message=315 entryWords=2 ruleId=6512"},
       {"a/40 prevents/21 from/67", "prevents", 14, "prevents: message=304 entryWords=2 ruleId=3512"},
       // A "pull" that its own rows did not match meets the "from" row.
       {"a/40 pull/20 from/67", "pull", 14, nullptr},
@@ -70,42 +60,29 @@ TEST(VerbTriggers, LettersLToP) {
 TEST(VerbTriggers, LettersRToU) {
   static const RowCase kR[] = {
       {"a/40 removes/21 tension/10", "removes", 0, "removes: suggestion=\"releases\" message=300 ruleId=35012", S},
-      {"a/40 remove/20 tension/11", "remove", 2, ""},
       // Each form gets the advice of its own number.
       {"a/40 reads/21 5/49", "reads", 7, "reads: suggestion=\"shows/has an indication\" message=324 ruleId=4666", S},
       {"a/40 read/20 5/49", "read", 8, "read: suggestion=\"show/have an indication\" message=324 ruleId=4666"},
-      {"a/40 read/20 +5/40", "read", 12, nullptr},
       {"a/40 read/20 b/10", "read", -1, ""},
   };
   RunRowCases(VerbRowsR(), kR);
 
   static const RowCase kS[] = {
-      {"a/40 shows/21 up/61", "shows", 0, nullptr, S},
       {"a/40 stop/20{mark=1} b/10", "stop", 3, "stop: wordClass=10"},
-      {"a/40 start/20{mark=1} up/61", "start", 10, ""},
-      {"a/40 set/20 b/10 back/52", "set", 17, "back: message=331 ruleId=4567"},
       {"a/40 set/20 point/10", "set", 21,
        "set: suggestion=\"(Use the setting(n))\" message=315 entryWords=2 ruleId=4367"},
-      {"is/24 set/20{msg=311} b/10", "set", 22, "set: wordClass=31 message=0"},
       {"a/40 sets/21 fire/10", "sets", 31, "sets: suggestion=\"causes a fire\" message=324 ruleId=6289", S},
       {"a/40 set/20 fire/10", "set", 32, "set: suggestion=\"cause a fire\" message=324 ruleId=6289"},
-      {"a/40 set/20 up/61", "set", 38, nullptr},
       {"a/40 set/20 b/10", "set", -1, ""},
   };
   RunRowCases(VerbRowsS(), kS);
 
   static const RowCase kT[] = {
-      {"a/40 tell/20 how/52", "tell", 0, nullptr},
       // Each form gets the advice of its own number.
       {"a/40 turns/21 around/73", "turns", 5,
        "turns: suggestion=\"moves from/change direction from/changes\" message=300 entryWords=2 ruleId=2319", S},
       {"a/40 turn/20 around/73", "turn", 6,
        "turn: suggestion=\"move from/change direction from/change\" message=300 entryWords=2 ruleId=2319"},
-      {"light/10 turn/20 b/10", "turn", 10,
-       "light: suggestion=\"move/put/change/(Light switch)\" message=300 entryWords=2 ruleId=2420"},
-      {"b/40 turn/20 off/61 light/10", "turn", 13,
-       "b: suggestion=\"in OFF position/not illuminated/disconnected\" message=300 ruleId=2420\n"
-       "turn: entryWords=2"},
       {"b/40 turn/20 on/75 the/64", "turn", 17,
        "b: suggestion=\"put in ON position/put in OFF position/connect/disconnect\" message=300 entryWords=2 "
        "ruleId=2420"},
@@ -114,21 +91,15 @@ TEST(VerbTriggers, LettersRToU) {
        "ruleId=8672"},
       {"a/40 take/20 care/10", "take", 31, "take: suggestion=\"make sure/obey safety precautions/do not/be careful\" "
        "message=300 entryWords=2 ruleId=4673"},
-      {"a/40 take/20 place/10", "take", 48, "take: suggestion=\"occur/occurs\" message=300 entryWords=2 ruleId=2642"},
-      {"a/40 take/20 to/68", "take", 52, nullptr},
       {"a/40 take/20 up/61 b/10", "take", 55, ""},
       {"to/68 try/20 to/68", "try", 56, "to: suggestion=\"(Rephrase)\" message=300 entryWords=3 ruleId=6672"},
-      {"fine/30{msg=311} tune/20 b/10", "tune", 66,
-       "fine: suggestion=\"adjust/tune\" message=300 entryWords=2 ruleId=2320"},
   };
   RunRowCases(VerbRowsT(), kT);
 
   static const RowCase kU[] = {
       {"a/40 use/20{mark=1} b/10", "use", 0, "use: wordClass=10"},
-      {"a/40 use/20 care/10", "use", 3, ""},
       {"a/40 uses/21 care/10", "uses", 5,
        "uses: suggestion=\"be careful/obey all safety instructions\" message=301 entryWords=2 ruleId=2902"},
-      {"a/40 uses/21{mark=1} b/10", "uses", 9, nullptr},
       {"a/40 uses/21 b/10", "uses", -1, ""},
   };
   RunRowCases(VerbRowsU(), kU);

@@ -14,20 +14,16 @@ void ShortSentence(SentenceStateRec& s) { s.sentenceWordCount = 3; }
 
 TEST(WithRules, FixedPairsBeforeWith) {
   static const RowCase kCases[] = {
-      {"a/10 the/64 pump/10 with/74 y/10", "with", 0, ""},
       {"a/10 b/10 pump/10{mark=1} with/74 y/10", "with", 1, ""},
       // "also" keeps the advice it had.
       {"a/10 b/10 also/30{sug=too} with/74 y/10", "with", 2, "also: message=324 entryWords=2 ruleId=6735"},
       {"a/10 b/10 aligns/30 with/74 y/10", "with", 3,
        "aligns: suggestion=\"align to/aligns to\" message=324 entryWords=2 ruleId=6735"},
-      {"a/10 b/10 even/52 with/74 y/10", "with", 21,
-       "even: suggestion=\"align/at a level\" message=324 entryWords=2 ruleId=6735"},
       {"a/10 b/10 working/30 with/74 y/10", "with", 45,
        "working: suggestion=\"do work with\" message=324 entryWords=2 ruleId=6735"},
       {"a/10 b/10 pump/10 with/74 y/10", "with", -1, ""},
       // A whole word, not a stem: "persons" and "fixed" form no pair.
       {"a/10 b/10 persons/11 with/74 y/10", "with", -1, ""},
-      {"a/10 b/10 fixed/22 with/74 y/10", "with", -1, ""},
   };
   RunRowCases(kPair, kCases);
 }
@@ -35,17 +31,14 @@ TEST(WithRules, FixedPairsBeforeWith) {
 TEST(WithRules, GatesAndRows) {
   static const RowCase kGates[] = {
       {"x/10 with/74 y/10{mark=1}", "with", 0, ""},
-      {"x/10 with/74 a/64", "with", 3, ""},
       {"x/10 with/74 you/78", "with", 11, ""},
       {"x/10 with/74 y/10", "with", -1, ""},
   };
   RunRowCases(kNextGates, kGates);
   static const RowCase kFirst[] = {
       {"it/66 flush/30 with/74 y/10", "with", 0, "flush: suggestion=\"align to\" message=331 entryWords=2 ruleId=6825"},
-      {"x/10 with/74{len=1} :/42", "with", 2, "with: message=320 length=4 ruleId=4728"},
       {"it/66 is/24 with/74 y/10", "with", 5, "is: message=313 entryWords=2 ruleId=3726"},
       {"it/66 is/24{token=9} with/74 y/10", "with", -1, ""},
-      {"x/10 with/74 using/23{split=4}", "with", -1, ""},
       {"x/10 this/76 with/74 y/10", "with", 8, "this: message=320 ruleId=5627"},
       {"x/10 with/74 y/10", "with", -1, ""},
   };
@@ -53,7 +46,6 @@ TEST(WithRules, GatesAndRows) {
   static const RowCase kLater[] = {
       {"a/10 b/10 c/10 with/74 one/10 another/37", "with", 0,
        "with: suggestion=\"with each ...\" message=324 entryWords=3 ruleId=3725"},
-      {"a/10 b/10 only/52 with/74 y/10", "with", 2, "only: message=304 ruleId=3725"},
       {"a/10 b/10 c/10 with/74 growing/23", "with", 10, "with: suggestion=\"for\" message=331 entryWords=2 ruleId=6825"},
       {"a/10 b/10 c/10 with/74 y/10", "with", -1, ""},
   };
@@ -71,8 +63,6 @@ TEST(WithRules, ClosingRows) {
        "type: suggestion=\"type to/type for\" message=313 entryWords=2 ruleId=4786", LongSentence},
       {"a/10 b/10 c/10 makes/21{msg=302} it/10{msg=325} with/74{msg=331} y/10", "with", 7,
        "makes: suggestion=\"use/uses\" message=324 entryWords=3 ruleId=5635\nit: message=0\nwith: message=0"},
-      {"a/10 b/10 c/10 2/49 with/74 y/10", "with", 18, ""},
-      {"a/10 b/10 use/20 with/74 if/70", "with", 15, "with: message=324 ruleId=20611"},
       {"a/10 b/10 with/74 using/23{sub=2}", "with", 19, "using: subClass=0 message=313 ruleId=2063"},
       // The gerund message is cleared again: the rule id alone stays.
       {"a/10 b/10 with/74 using/23{mark=2}", "with", 20, "using: ruleId=2063"},
@@ -95,7 +85,6 @@ TEST(WithBody, StepsAndResumeWords) {
       // word decide.
       {"it/66 equipped/22 with/74 caution/10", "with",
        "with: suggestion=\"be careful\" message=324 entryWords=2 ruleId=5726\ncaution: wordClass=40", "caution"},
-      {"a/10 b/10 c/10 with/74 grease/16", "with", "", "with"},
       // Another word of the class has no rows.
       {"a/10 b/10 c/10 amid/74 caution/10", "amid", "", "amid"},
       {"x/10 with/74 as/54 much/38 y/10", "with",
