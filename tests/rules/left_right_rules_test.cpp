@@ -42,6 +42,7 @@ TEST(LeftRightRules, Body) {
        "left: suggestion=\"on/in the ON position/in operation\" classCode=\"AF**\" wordClass=38 message=323 "
        "entryWords=2 ruleId=3316 verbForm=X\non: wordClass=40",
        "on"},
+      {"it/66 was/24 lefts/43 on/60 ./48", "lefts", "lefts: classCode=\"AF**\" wordClass=38"},
   };
   RunBodyCases(ApplyLeftRightRules, kCases);
 }

@@ -27,6 +27,9 @@ TEST(ModalRules, MayMustShallFamilies) {
       {"a/40 must/28 no/77 longer/52 open/20 ./48", "must",
        "must: suggestion=\"must not\" wordClass=20 entryWords=3", "must"},
       {"a/40 must/28 not/29 open/20 ./48", "must", "must: wordClass=20", "not"},
+      {"a/40 must/28 never/77 open/20 ./48", "must",
+       "must: suggestion=\"must not\" wordClass=20 message=335 entryWords=2 ruleId=2815\nnever: wordClass=40",
+       "never"},
       // "be" and a participle: the walk goes on after the participle.
       {"a/40 must/28 be/25 moved/31 c/40 ./48", "must", "must: wordClass=20", "moved"},
       // Two more words are passed over after the covered ones, up to the end.
@@ -34,6 +37,11 @@ TEST(ModalRules, MayMustShallFamilies) {
        "must: wordClass=20 message=330 entryWords=3 ruleId=2815\nbe: wordClass=40\nkept: wordClass=40", "d"},
       {"a/40 must/28 be/25 kept/22", "must",
        "must: wordClass=20 message=330 entryWords=3 ruleId=2815\nbe: wordClass=40\nkept: wordClass=40", "@@END"},
+      {"you/78 must/28 open/20 ./48", "must", "must: wordClass=20", "must"},
+      {"a/40 must/28 be/25 able/30 to/68 open/20 ./48", "must",
+       "must: suggestion=\"must/can\" wordClass=20 message=330 entryWords=3 ruleId=5825\nbe: wordClass=40\nable: "
+       "wordClass=40",
+       "able"},
       {"an/64 must/28 open/20 ./48", "must", "must: wordClass=20 message=313 ruleId=4281", "must"},
       // The finding covers "caution must be taken", no word after it.
       {"caution/10 must/28 be/25 taken/22 when/70 ./48", "must",
@@ -83,6 +91,7 @@ TEST(ModalRules, MayMustShallPhrases) {
   static const RowCase kShall[] = {
       {"a/40 shall/28 remain/20", "shall", 0, nullptr},
       {"a/40 shall/28 result/10 from/67", "shall", 2, "shall: message=330 entryWords=3 ruleId=5915"},
+      {"a/40 shall/28 not/29 be/25 able/30 to/68", "shall", 8, nullptr},
       {"a/40 shall/28 never/77", "shall", 9, nullptr},
       {"a/40 shall/28 also/52 be/25", "shall", 24, nullptr},
       {"a/40 shall/28 be/25 open/30", "shall", -1, nullptr},
@@ -126,6 +135,9 @@ TEST(ModalRules, WillPhrases) {
       {"a/40 will/28 test/20", "will", 0, nullptr},
       {"a/40 will/28 still/52 open/20", "will", 2, "will: message=335 entryWords=2 ruleId=7626"},
       {"a/40 will/28 not/29 be/31 it/66", "will", 12, "will: message=330 entryWords=3 ruleId=5726"},
+      {"a/40 will/28 not/29 be/25 able/30 to/68", "will", 10, nullptr},
+      {"a/40 will/28 be/25 used/22 to/68", "will", 30, nullptr},
+      {"a/40 will/28 be/25 opening/23", "will", 37, nullptr},
       {"a/40 will/28 have/25 moved/22", "will", 44, "will: suggestion=\"has\" message=335 entryWords=2 ruleId=7626"},
       {"a/40 will/28{pos=-1} have/25 moved/22", "will", -1, nullptr},
       {"a/40 will/28 help/20 to/68", "will", 46, nullptr},

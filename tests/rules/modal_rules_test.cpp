@@ -26,6 +26,8 @@ TEST(ModalRules, Frame) {
       {"Did/28 b/10 ./48", "Did", "Did: suggestion=\"(Avoid question format)\" message=302 ruleId=5212", "Did"},
       {"Did/28 b/10 c/40 ?/48", "Did", "Did: message=302 ruleId=5112\n?: wordClass=40", "Did"},
       {"Doing/28 b/10 ./48", "Doing", "Doing: message=300 ruleId=5112", "Doing"},
+      {"Must/28 b/10 ?/48", "Must", "Must: message=302 ruleId=7112\n?: wordClass=40", "Must"},
+      {"Will/28 not/29 c/40 ./48", "Will", "", "Will"},
       {"Must/28 b/10 ./48", "Must", "Must: message=335 ruleId=4625", "Must"},
   };
   RunBodyCases(ApplyModalRules, kCases);
@@ -66,6 +68,7 @@ TEST(ModalRules, CanPhrases) {
        "can: suggestion=\"illuminate/give illumination/cause a fire\" message=335 entryWords=2 ruleId=185"},
       {"a/40 can/28 be/25 connected/22", "can", 22, "can: message=335 entryWords=3 ruleId=185"},
       {"a/40 can/28 being/25 opening/23{sub=1}", "can", -1, nullptr},
+      {"a/40 can/28 not/29 be/40 moved/22 for/65", "can", 4, nullptr},
       {"a/40 Can/28 help/20 Open/20", "Can", 34,
        "Can: suggestion=\"Can help\" message=335 entryWords=3 ruleId=185"},
       {"a/40 can/28 open/20", "can", -1, ""},

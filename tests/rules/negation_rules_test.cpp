@@ -48,6 +48,7 @@ TEST(NegationRules, Rows) {
        "not: suggestion=\"(Rephrase)\" message=302 entryWords=2 ruleId=1757"},
       // A marked next word is not an awkward phrase.
       {"it/66 is/24 not/29 well/52{mark=x} ./48", "not", 42, ""},
+      {"it/66 was/24 not/29 moved/22 ./48", "not", 41, "moved: wordClass=31"},
       {"it/66 x/40 not/29 longer/34 than/73 ./48", "not", 43,
        "not: suggestion=\"a maximum of\" message=305 entryWords=3 ruleId=2758"},
       {"valve/10 to/68 not/29 open/20{code=V0****} ./48", "not", 46, "to: message=302 entryWords=3 ruleId=6188"},

@@ -43,6 +43,7 @@ TEST(NounRules, Clusters) {
 TEST(NounRules, CommonNouns) {
   static const BodyCase kCases[] = {
       {"the/64 valve/10{sep=8 tag=<AR>} x/30 ./48", "valve", "valve: tag=\"\" message=337 ruleId=3154", "valve"},
+      {"the/64 valve/10{extra=Y} x/30 ./48", "valve", "valve: message=337 ruleId=4154", "valve"},
       {"the/64 valve/10{extra=5} x/30 ./48", "valve", "valve: message=310 ruleId=5156", "valve"},
       // The exits of the entry: the noun is counted and is the subject.
       {"the/64 valves/11 ./48", "valves", "", "valves", nullptr, "subjectSeen=1 subjectNumber=1 clauseState=1"},
@@ -74,6 +75,7 @@ TEST(NounRules, ProperNounsAndUnits) {
       // Units.
       {"set/20 5/49 in./17 long/30 ./48", "in.",
        "in.: suggestion=\"inch\" tag=\"<AR>\" message=311 ruleId=3198", "in."},
+      {"a/64 in./17 x/30 ./48", "in.", "in.: suggestion=\"inch\" tag=\"<AR>\" message=311 ruleId=1808", "in."},
       // "time" after a measure goes, and that ends the word.
       {"for/65 hours/17 time/10 x/30 ./48", "hours", "time: message=304 ruleId=4156", "time"},
       {"the/64 hour/17 the/64 x/30 ./48", "hour", "hour: message=306 ruleId=4156", "hour"},
@@ -94,6 +96,8 @@ TEST(NounRules, OtherNouns) {
       {"the/64 anti-ice/16{msg2=320} x/30 ./48", "anti-ice", "anti-ice: message2=0", "anti-ice"},
       {"the/64 oil/16 pump/10{code=V0****} ./48", "oil", "", "oil"},
       {"the/64 specs/19 docs/19 x/30 ./48", "specs", "specs: message=302 ruleId=8678 verbForm=NUL", "specs"},
+      {"the/64 specs/19{token=1} docs/19 x/30 ./48", "specs", "specs: message=302 ruleId=8678 verbForm=NUL",
+       "specs"},
       {"the/64 oil/16{extra=5 sug=x} x/30 ./48", "oil",
        "oil: suggestion=\"\" message=310 ruleId=3156 verbForm=NUL", "oil"},
       {"the/64 fuel_line/16{weight=4} x/30 ./48", "fuel line",

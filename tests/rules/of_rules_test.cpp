@@ -16,6 +16,7 @@ TEST(OfRules, GatesSomeAndTheir) {
       // Only "their" reads as "they are".
       {"x/10 of/67 not/29", "of", -1, ""},
       {"x/10 some/67 not/29", "some", -1, ""},
+      {"x/10 from/67 ,/47", "from", 6, "from: message=331 ruleId=2683"},
       {"From/67 valves/11", "From", 10, "From: message=331 ruleId=2683"},
       // "Some" and "Their" open a sentence without a preposition finding.
       {"Some/67 valves/11", "Some", -1, ""},

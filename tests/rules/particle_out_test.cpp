@@ -58,6 +58,7 @@ TEST(OutRules, Tables) {
       {"a/10 b/10 c/10{token=9} out/61 d/10{mark=1}", "out", 6, "out: message=331 ruleId=4818"},
       {"a/10 b/10 c/10 out/61 d/10{mark=1}", "out", -1, ""},
       {"a/10 they/66 are/25 out/61 y/10", "out", 8, "out: message=331 ruleId=2609"},
+      {"x/10 out/61 ports/11", "out", 2, "out: suggestion=\"output ports\" message=314 entryWords=2 ruleId=1502"},
       {"x/10 reading/23 out/61 y/10", "out", 10, "reading: message=338 entryWords=2 ruleId=3646"},
       {"x/10 out/61{pos=0} to/68 y/10", "out", -1, ""},
   };

@@ -62,8 +62,8 @@ TEST(UpRules, WordsBeforeAndVerbTables) {
       {"x/10 goes/21 up/61", "up", -1, ""},
   };
   RunRowCases(kUpAfterVerb, kAfterVerb);
-  auto second = VerbCases(texts, "up/61", {{"acts/21", 0}, {"broken/22", 6}, {"dried/22", 13}, {"warms/21", 50},
-                                           {"brokenly/50", -1}, {"dryer/10", -1}});
+  auto second = VerbCases(texts, "up/61", {{"acts/21", 0}, {"booted/22", 3}, {"boots/21", 4}, {"broken/22", 6},
+                                           {"dried/22", 13}, {"warms/21", 50}, {"brokenly/50", -1}, {"dryer/10", -1}});
   second.push_back({"x/10 clean/20{sub=80 msg=325 msg2=330} up/61 y/10", "up", 9,
                     "clean: suggestion=\"clean/cleans\" subClass=0 message=300 message2=0 entryWords=2 ruleId=7323"});
   RunRowCases(kUpMoreVerbs, second);
@@ -123,6 +123,7 @@ TEST(UpBody, StepsAndResumeWords) {
        "at: suggestion=\"go to/show/UP position\" message=300 entryWords=2 ruleId=4502\n"
        "up: suggestion=\"UP\" ruleId=4602 verbForm=X", "up"},
       {"it/66 y/10 UP/61 ,/47 z/10", "UP", "UP: suggestion=\"in the UP position\" message=323 ruleId=5466 verbForm=X", "UP"},
+      {"x/10 hold/20 up/61 ./48", "up", "hold: message=315 entryWords=2 ruleId=4446", "up"},
       {"x/10 up/61 side/10 down/61 y/10", "up",
        "up: suggestion=\"turn the top toward the bottom\" message=302 entryWords=3 ruleId=6673\nside: wordClass=40\n"
        "down: wordClass=40", "down"},

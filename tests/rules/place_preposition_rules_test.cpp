@@ -37,6 +37,8 @@ TEST(PlaceTables, AtPhrases) {
       {"x/10 at/75 all/38 times/11", "at", 0, "at: suggestion=\"always/(Give a time ref.)\" entryWords=3"},
       {"x/10 at/75 back/10{mark=1}", "at", 3, "at: written=\"at the \" suggestion=\"at the rear\" message=302 entryWords=2 ruleId=1897"},
       {"x/10 AT/75 moment/10{mark=1}", "AT", 4, "AT: written=\"AT THE \" suggestion=\"during\" message=302 entryWords=2 ruleId=1897"},
+      {"x/10 at/75{msg=301} one/49 time/10", "at", 6, "at: suggestion=\"when/always\" message=331 entryWords=3 ruleId=1497"},
+      {"x/10 at/75 one/49 time/10{mark=1}", "at", 12, "at: suggestion=\"when/(Give time ref.)\" message=331 entryWords=3 ruleId=4437"},
       {"x/10 at/75 TIME/10{mark=1} of/67", "at", 7,
        "at: suggestion=\"during/when\" message=331 entryWords=3 ruleId=2437\nTIME: written=\"THE TIME\""},
       {"x/10 at/75 y/10", "at", -1, ""},
@@ -73,6 +75,7 @@ TEST(PlaceTables, AtRemainingRowsAndWordList) {
   static const RowCase kCases[] = {
       {"x/10 at/75 or/63 near/75", "at", 0, "at: suggestion=\"near\" message=321 entryWords=3 ruleId=6815"},
       {"x/10 at/75 top/10 of/67", "at", 3, "at: suggestion=\"position/during/sequence/(Rephrase)\" message=313 entryWords=3 ruleId=1596"},
+      {"x/10 at/75 random/30", "at", 5, ""},
       {"x/10 at/75 rest/10", "at", 6, "at: suggestion=\"at the STOP position\" message=323 entryWords=2 ruleId=5496"},
       {"x/10 at/75 least/38 once/52", "at", 7, "at: suggestion=\"one or more times\" message=313 entryWords=3 ruleId=1496"},
       {"x/10 at/75 least/38 twice/52", "at", 8, "at: suggestion=\"two or more times\" message=313 entryWords=3 ruleId=1496"},
@@ -95,6 +98,7 @@ TEST(PlaceBody, PathsAndResumeWords) {
       {"In/75 pressure/10 ,/47 stop/20 ./48", "In", "", "pressure"},
       {"In/75 use/10 ,/47 stop/20 ./48", "In",
        "In: suggestion=\"in operation/in service/operates\" message=324 ruleId=3916", "In"},
+      {"x/10 at/75 any/38 time/10", "at", "", "any"},
       {"x/10 at/75 stop/10 once/52", "at",
        "at: suggestion=\"at the STOP position\" message=323 entryWords=2 ruleId=5496\nstop: wordClass=40", "stop"},
       {"x/10 at/75 least/38 once/52 ./48", "at",
@@ -109,12 +113,17 @@ TEST(PlaceBody, PathsAndResumeWords) {
        "along: written=\"along?edge\" tag=\"<AR>\" message=311 ruleId=2046 verbForm=1\n"
        "edge: suggestion=\"the edge\" message=326 ruleId=2356",
        "edge"},
+      {"x/10 y/10 z/10 along/75 edge/10 of/67 y/10", "along",
+       "along: written=\"along?edge\" tag=\"<AR>\" message=311 ruleId=2046 verbForm=1\n"
+       "edge: suggestion=\"the edge\" message=326 ruleId=2356",
+       "along?edge"},
       // "within"
       {"x/10 within/75 ./48", "within", "within: message=331 ruleId=7679", "within"},
       // "without"
       {"x/10 without/75 being/25 y/10", "without", "without: message=334 entryWords=2 ruleId=7679\nbeing: wordClass=40",
        "being"},
       {"x/10 without/75 removing/23 y/10", "without", "removing: message=338 ruleId=8679", "removing"},
+      {"x/10 only/52 without/75 y/10", "without", "only: message=304 ruleId=3825", "without"},
       {"x/10 without/75 help/10", "without",
        "without: suggestion=\"without aid/help (vb)/help you\" message=324 entryWords=2 ruleId=3825", "help"},
   };

@@ -39,6 +39,8 @@ TEST(OverRules, Rows) {
       // "Previous word of class 31, or next word of class 70" needs the third word or later.
       {"a/10 b/10 fixed/31 over/60 y/50", "over", 47, "over: message=324 ruleId=4237"},
       {"a/10 b/10 c/10 over/60 when/70", "over", 48, "over: message=324 ruleId=4237"},
+      {"a/10 remove/20 it/10 over/60 or/63", "over", 40, "over: message=315 ruleId=3236"},
+      {"a/10 remove/20{code=V0****} over/60 to/68", "over", 55, "remove: message=315 entryWords=2 ruleId=1236"},
       {"x/10 over/60 go/20", "over", 54, KeptFinding("over", "for/for more than/(Give range)", 324, 1, 4237)},
       // A verb in a letter that has its own duration words is none.
       {"x/10 over/60 turn/20", "over", -1, ""},

@@ -75,6 +75,7 @@ TEST(RelativeRules, Body) {
       {"x/10 also/52 that/69{sub=14} y/10", "that", "also: message=304 ruleId=6971\nthat: subClass=0", "that"},
       {"x/10 that/69 ./40 y/10", "that", ".: message=337 ruleId=6971", "."},
       {"x/10 who/69 need/20 y/10", "who", "who: suggestion=\"to help\" message=332 ruleId=6192", "who"},
+      {"x/10 whom/69 need/20 y/10", "whom", "", "whom"},
       {"a/10 b/10 c/10 that/69 has/25 been/27 d/10 e/10 ./48", "that", "", "has", LongSentence},
   };
   RunBodyCases(ApplyRelativeRules, kCases);

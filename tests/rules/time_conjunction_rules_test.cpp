@@ -93,6 +93,7 @@ TEST(TimeConjunctionRules, Body) {
       // "on" goes to the phrase rules of "on".
       {"x/10 on/70 being/25 y/10", "on",
        "on: suggestion=\"when/(Rephrase)\" message=338 entryWords=2 ruleId=6352\nbeing: wordClass=40", "on"},
+      {"x/10 until/70 y/10", "until", "", "until"},
       // *after installing*: the verb form, or the gerund finding alone.
       {"x/10 after/70 installing/23{plural=0} y/10", "after",
        "after: suggestion=\"after you install\" message=338 entryWords=2 ruleId=4211\n"

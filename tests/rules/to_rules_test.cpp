@@ -84,6 +84,7 @@ TEST(ToStages, StagesJToM) {
   RunRowCases(kStageK, kK);
   static const RowCase kL[] = {
       {"it/66 is/24 to/68 be/25 removed/22", "to", 0, "to: message=304 entryWords=2 ruleId=2448"},
+      {"x/10 to/68 try/20 to/68 y/10", "to", 1, "to: suggestion=\"try to\" message=335 entryWords=3 ruleId=5448"},
       {"go/20 to/68 use/20 y/10", "to", 3, "to: suggestion=\"the use of\" message=301 entryWords=2 ruleId=3448"},
       // Only after a plain word and before an unmarked one.
       {"go/20{token=9} to/68 use/20 y/10", "to", -1, ""},
@@ -117,6 +118,7 @@ TEST(ToStages, StagesNToR) {
       {"x/10 to/68 do/20 this/76 y/40", "to", 2, "to: message=302 entryWords=3 ruleId=3181"},
       {"x/10 to/68 off/61 ./48", "to", 5, "to: suggestion=\"in the OFF position\" message=323 entryWords=2 ruleId=4682 verbForm=X"},
       {"x/10 y/10 what/60 to/68{msg=301} do/20", "to", 8, "what: message=313 entryWords=3 ruleId=5582\nto: message=0"},
+      {"x/10 y/10 then/50 to/68 go/20", "to", 12, "then: message=320 entryWords=2 ruleId=1197"},
       {"x/10 to/68 max/45 y/30", "to", 10, "max: message=323 ruleId=1287 verbForm=X"},
       {"x/10{pos=-1} to/68{pos=-1} us/78", "to", -1, ""},
   };
@@ -183,6 +185,7 @@ TEST(ToBody, PathsAndResumeWords) {
       {"To/68{sentlen=8} pumps/11{code=NMS***} ,/47 open/20 the/64 valve/10 ./48", "To",
        "To: message=331 ruleId=2648", "To", LongSentence},
       // Short sentences and lower case pass the opening checks.
+      {"To/68{sentlen=8} access/22{code=V2****} ,/47 open/20 the/64 valve/10 ./48", "To", "", "To", LongSentence},
       {"To/68{sentlen=8} pumps/11{code=NMS***} ,/47 open/20 ./48", "To", "", "To"},
       {"To/68 :/42 open/20 ./48", "To", ":: wordClass=48 message=337 ruleId=6448", ":"},
   };

@@ -16,7 +16,8 @@ TEST(ToWordLists, BeforeToLetterRules) {
     const char* advice;  // null: none
   };
   static const Case kCases[] = {
-      {"able", "can"}, {"ahead", "obey/(Rephrase)"}, {"check", "make a check/inspect/examine"},
+      {"able", "can"}, {"ahead", "obey/(Rephrase)"}, {"check", "make a check/inspect/examine"}, {"closer", "near/(Give distance)"},
+      {"failed", "do not"}, {"prior", "before"}, {"right", "(Rephrase)"}, {"second", "second/next"}, {"ties", "(Give time measure)"},
       {"fallen", "(Give Measurement)"}, {"get", "go to/goes to/(Rephrase)"}, {"ideal", "must/(Rephrase)"},
       {"over", nullptr}, {"payment", "send payment"}, {"proceed", "continue to/go to"}, {"peculiar", nullptr},
       {"stomp", "show/indicate"}, {"wish", "want/(Rephrase)"}, {"zero", nullptr},
@@ -34,7 +35,8 @@ TEST(ToWordLists, AfterToLetterRules) {
   };
   static const Case kCases[] = {
       {"date", "(Give Date Ref.)"}, {"email", "to send an email"}, {"for", "continue"},
-      {"pdf", "(Give the standard name)"}, {"type", "to enter"}, {"another", nullptr}, {"and", nullptr},
+      {"pdf", "(Give the standard name)"}, {"type", "to enter"}, {"ground", "to the ground terminal"}, {"light", "illuminate"},
+      {"level", "to make level"}, {"mail", "to send an email"}, {"spring", "to move/to return"}, {"such", "for maintenance"}, {"another", nullptr}, {"and", nullptr},
   };
   for (const Case& k : kCases) {
     const char* got = AfterToAdvice(k.word);

@@ -18,6 +18,7 @@ TEST(EdRules, Steps) {
       // The end of the text ends the word.
       {"it/66 has/24 moved/22", "moved", "", "moved"},
       {"a/40{split=4} moved/22{split=4} b/10 ./48", "moved", "moved: wordClass=30 message=317 ruleId=4288", "moved"},
+      {"a/40 moved/22{mark=1} b/10 ./48", "moved", "moved: wordClass=30", "moved"},
       {"it/66 moved/22 opening/23 ./48", "moved", "moved: message=335 ruleId=3118", "moved"},
       // Phrasal verbs and time words: the next word is passed over.
       {"it/66 kept/22 off/61 the/64 b/10 ./48", "kept",
@@ -56,6 +57,8 @@ TEST(IngRules, InsideTheSentence) {
       {"a/64 b/10 c/40 is/24 fixing/23{plural=2} it/66 ./48", "fixing",
        "is: message=338 entryWords=2 ruleId=5339\nfixing: suggestion=\"fixes\" message=338 ruleId=3262", "fixing",
        nullptr, "subjectNumber=1 lastVerbClass=23"},
+      {"they/66 are/25 opening/23{plural=0} it/66 ./48", "opening",
+       "are: message=338 entryWords=2 ruleId=5429\nopening: suggestion=\"open\" message=338 ruleId=3262", "opening"},
       // "is not opening": the do-form takes the base form.
       {"a/64 b/10 is/24 not/29 opening/23{plural=0} it/66 ./48", "opening",
        "is: suggestion=\"does not open\" message=338 entryWords=3 ruleId=5339\n"
@@ -105,6 +108,8 @@ TEST(IngRules, WordTable) {
       {"a/40 using/23 b/10", "using", 0, nullptr},
       {"a/40 going/23 back/10", "going", 9,
        "going: suggestion=\"(Rephrase)\" message=335 entryWords=2 ruleId=4327"},
+      {"a/10 filling/23 b/10", "filling", 11, nullptr},
+      {"this/76 cooling/23 b/10", "cooling", -1, ""},
       {"a/40 coming/23 off/10", "coming", 15, nullptr},
       {"a/40 coming/23 b/10", "coming", -1, ""},
       {"a/40 loading/23 b/10", "loading", 23, nullptr},

@@ -46,6 +46,7 @@ TEST(VerbRules, ChecksInsideTheSentence) {
       // An -ing word after the verb ("continue testing") is a gerund first.
       {"a/40 continue/20 testing/23{code=V3****} b/10 ./48", "continue", "testing: message=338 ruleId=4943",
        "testing", Long},
+      {"a/40 keep/20 testing/23{code=F****} b/10 ./48", "keep", "testing: message=338 ruleId=4012", "testing", Long},
       {"a/40 turn/20 Click/20 b/10 ./48", "turn", "Click: wordClass=40", "turn", Long},
       {"a/40 turn/20{mark=1} lever/10 ./48", "turn", "", "lever", Long},
       // "no" and "not" after the verb ("make no difference", "need not").
@@ -70,6 +71,7 @@ TEST(VerbRules, SentenceOpeners) {
       {"Turn/20 b/10{sep=8} c/40 ./48", "Turn", "", "Turn", Long},
       {"Turn/20 closed/22 b/10 ./48", "Turn", "Turn: message=335 entryWords=2 ruleId=5612\nclosed: wordClass=40",
        "closed", Long},
+      {"Turn/20 opening/23 it/66 ./48", "Turn", "opening: message=335 ruleId=6012", "opening", Long},
       {"Break/20 off/61 b/40 ./48", "Break",
        "Break: suggestion=\" Break/(Select another verb)\" message=315 ruleId=3022", "Break", Long},
       {"Use/20 care/10 when/70 b/40 ./48", "Use",

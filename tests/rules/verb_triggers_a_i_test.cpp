@@ -44,6 +44,7 @@ TEST(VerbTriggers, LettersABCK) {
       {"text/10 contain/20 b/10", "contain", 36, "contain: suggestion=\"show/include\" message=313 ruleId=5666"},
       // The word before gets the finding and the covered words.
       {"color/10 change/20 b/10", "change", 40, "color: suggestion=\"becomes\" message=313 entryWords=2 ruleId=4666"},
+      {"oil/16 changes/21 b/10", "changes", 41, nullptr},
       {"a/40 come/20 out/61 from/67", "come", 74, nullptr},
       {"a/40 come/20 b/10", "come", -1, ""},
   };
@@ -62,6 +63,7 @@ TEST(VerbTriggers, LettersDToI) {
   static const RowCase kE[] = {
       {"lights/11 extinguish/20{msg=311} b/10", "extinguish", 0,
        "extinguish: suggestion=\"are not illuminated\" message=300 ruleId=3319"},
+      {"lamp/10 extinguishes/21 b/10", "extinguishes", 1, nullptr},
       {"a/40 energize/20 motor/10", "energize", -1, ""},
       {"a/40 enable/20 operation/10", "enable", 9, "enable: suggestion=\"let\" message=300 ruleId=5673"},
       {"a/40 enable/20 b/10", "enable", -1, ""},
@@ -88,6 +90,7 @@ TEST(VerbTriggers, LettersDToI) {
 
   static const RowCase kHI[] = {
       {"a/40 b/40 helps/21 maintain/20", "helps", 4, nullptr, S},
+      {"a/40 b/40 help/20 maintain/20", "help", 5, nullptr},
       {"a/40 b/40 help/20 Start/20", "help", 7, "help: suggestion=\"help to Start\" message=313 entryWords=2 ruleId=3319"},
       {"a/40 help/20 start/20", "help", -1, ""},
   };

@@ -69,6 +69,12 @@ TEST(VerbTriggers, LettersRToU) {
 
   static const RowCase kS[] = {
       {"a/40 stop/20{mark=1} b/10", "stop", 3, "stop: wordClass=10"},
+      {"a/40 start/20 testing/23{sug=test} b/10", "start", 5,
+       "start: suggestion=\"test\" message=335 entryWords=2 ruleId=3213"},
+      {"a/40 starts/21 up/61", "starts", 6, nullptr, S},
+      {"a/40 start/20 up/61", "start", 7, nullptr},
+      {"a/40 see/20 if/70", "see", 14, nullptr},
+      {"a/40 see/20 table/10", "see", 15, "see: suggestion=\"refer to\" message=315 entryWords=2 ruleId=3674"},
       {"a/40 set/20 point/10", "set", 21,
        "set: suggestion=\"(Use the setting(n))\" message=315 entryWords=2 ruleId=4367"},
       {"a/40 sets/21 fire/10", "sets", 31, "sets: suggestion=\"causes a fire\" message=324 ruleId=6289", S},
@@ -83,6 +89,9 @@ TEST(VerbTriggers, LettersRToU) {
        "turns: suggestion=\"moves from/change direction from/changes\" message=300 entryWords=2 ruleId=2319", S},
       {"a/40 turn/20 around/73", "turn", 6,
        "turn: suggestion=\"move from/change direction from/change\" message=300 entryWords=2 ruleId=2319"},
+      {"b/10 turn/20 off/61{mark=1} c/10", "turn", 12, ""},
+      {"b/40 turn/20 off/61 light/10", "turn", 13,
+       "b: suggestion=\"in OFF position/not illuminated/disconnected\" message=300 ruleId=2420\nturn: entryWords=2"},
       {"b/40 turn/20 on/75 the/64", "turn", 17,
        "b: suggestion=\"put in ON position/put in OFF position/connect/disconnect\" message=300 entryWords=2 "
        "ruleId=2420"},
@@ -91,6 +100,8 @@ TEST(VerbTriggers, LettersRToU) {
        "ruleId=8672"},
       {"a/40 take/20 care/10", "take", 31, "take: suggestion=\"make sure/obey safety precautions/do not/be careful\" "
        "message=300 entryWords=2 ruleId=4673"},
+      {"a/40 takes/21 back/52", "takes", 37, nullptr, S},
+      {"a/40 take/20 back/52", "take", 38, nullptr},
       {"a/40 take/20 up/61 b/10", "take", 55, ""},
       {"to/68 try/20 to/68", "try", 56, "to: suggestion=\"(Rephrase)\" message=300 entryWords=3 ruleId=6672"},
   };
