@@ -53,6 +53,7 @@ TEST(ModalRules, MayMustShallFamilies) {
        "must: suggestion=\"must open\" wordClass=20 message=338 entryWords=3 ruleId=5263\nbe: "
        "wordClass=40\nopening: suggestion=\"open\" wordClass=40",
        "opening"},
+      {"an/64 must/28{pos=-1} open/20 ./48", "must", "must: wordClass=20", "must"},
       {"a/40 should/28 open/20 ./48", "should", "should: suggestion=\"can/must\" wordClass=20 message=335 ruleId=3713",
        "should"},
       {"a/40 shall/28 result/10 in/75 b/10 ./48", "shall",

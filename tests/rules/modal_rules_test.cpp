@@ -19,6 +19,7 @@ TEST(ModalRules, Frame) {
       {"it/66 can/28 b/10{mark=1} ./48", "can", "", "can"},
       // A word of a family's letter that the family does not name.
       {"it/66 mix/28 b/10 ./48", "mix", "", "mix"},
+      {"it/66 ought/28 b/10 ./48", "ought", "", "ought"},
       // At the sentence start: a question unless a '?' follows.
       {"Can/28 b/10 c/40 ./48", "Can", "Can: suggestion=\"(Avoid question format)\" message=302 ruleId=5112", "Can"},
       {"Can/28 b/10 c/40 ?/48 d/40", "Can", "?: wordClass=40", "Can"},

@@ -21,6 +21,7 @@ TEST(OfRules, GatesSomeAndTheir) {
       // "Some" and "Their" open a sentence without a preposition finding.
       {"Some/67 valves/11", "Some", -1, ""},
       {"Their/67 valves/11", "Their", -1, ""},
+      {"it/66 is/24 of/67 ?/48", "of", 13, "of: message=320 ruleId=5878"},
       {"x/10 of/67 it/66", "of", 15, "it: message=320 ruleId=3677"},
       {"x/10 of/67 y/10", "of", -1, ""},
   };

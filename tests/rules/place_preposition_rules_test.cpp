@@ -82,6 +82,7 @@ TEST(PlaceTables, AtRemainingRowsAndWordList) {
       {"x/10 at/75 most/38 once/52", "at", 9, "at: suggestion=\"not more than one time\" message=313 entryWords=3 ruleId=1496"},
       {"x/10 at/75 most/38 twice/52", "at", 10, "at: suggestion=\"not more than two times\" message=313 entryWords=3 ruleId=1496"},
       {"x/10 at/75 most/38 y/10", "at", 11, "at: message=302 entryWords=2 ruleId=1596"},
+      {"x/10 at/75 fault/10 of/67", "at", 12, ""},
       {"x/10 at/75 top/10", "at", 25, "at: message=324 entryWords=2 ruleId=5296"},
       {"x/10 at/75 pump/10", "at", -1, ""},
   };

@@ -51,6 +51,7 @@ TEST(OverRules, Rows) {
       {"x/10 over/60 shooting/40", "over", 33, KeptFinding("over", "a measurement of more than", 305, 2, 3245)},
       {"x/10 over/60 overshoot/40", "over", -1, ""},  // "shoot" must begin the word
       {"x/10 over/60 torque/40", "over", 38, KeptFinding("over", "a torque value of more than", 305, 2, 3245)},
+      {"a/10 b/10 we/78 over/60 y/50", "over", 46, "we: message=302 entryWords=2 ruleId=5428"},
       {"it/66 works/21 over/60 y/50", "over", 61, KeptFinding("works", "do work above", 324, 2, 1236)},
       {"a/10 b/10 c/10 over/60 here/52", "over", 62, "over: message=324 entryWords=2 ruleId=1236"},
       {"x/10 over/60 y/50", "over", -1, ""},
