@@ -57,6 +57,7 @@ TEST(LeftRightRules, NeutralAndSideRows) {
   static const RowCase kSides[] = {
       {"left/43 rear/10 wheel/10 ./48", "left", 0, nullptr},
       {"right/43 hand/10 side/10 ./48", "right", 1, nullptr},
+      {"left/43 rear/10 side/10 ./48", "left", -1, nullptr},
   };
   RunRowCases(SidePhraseRows(), kSides);
   static const RowCase kInside[] = {

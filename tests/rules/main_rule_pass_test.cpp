@@ -103,8 +103,8 @@ TEST_F(MainRulePass, WalksEveryWordOfTheText) {
       {"stop/20 and/63 and/63 and/63 go/20 ./48",
        "stop: sentenceLength=4\nand: message=304 ruleId=9125\nand: message=318 ruleId=3202\n"
        ".: verbForm=* extraFlag=NUL"},
-      // Not repeated: another case, one letter, a marked follower, a token, a
-      // number (the findings here are the articles' own).
+      // Not repeated: another case, a marked follower (the findings here are
+      // the articles' own).
       {"The/64 the/64 valve/10 ./48",
        "The: suggestion=\"(Sentence fault)\" message=321 ruleId=5651 sentenceLength=2\n"
        "the: suggestion=\"(Sentence fault)\" message=321 ruleId=5651\n.: verbForm=* extraFlag=NUL"},

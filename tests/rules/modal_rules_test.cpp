@@ -107,6 +107,7 @@ TEST(ModalRules, DoPhrases) {
   static const RowCase kCases[] = {
       {"a/40 do/28 as/54 much/38", "do", 0, "do: message=335 entryWords=3 ruleId=7814"},
       {"a/40 b/40 do/28 dry/20", "do", 1, nullptr},
+      {"a/40 b/40 does/28 dry/20", "does", -1, nullptr},
       {"a/40 do/28 if/70", "do", 4, "do: suggestion=\"do\" message=335 entryWords=2 ruleId=7814"},
   };
   RunRowCases(DoPhraseRows(), kCases);

@@ -42,8 +42,8 @@ TEST(NegationRules, Rows) {
       // The advice reads "than".
       {"it/66 is/24 not/29 to/68 exceed/20", "not", 9,
        "not: suggestion=\"not more than/(Give range)\" message=334 entryWords=3 ruleId=6815"},
-      // "every" has no advice of its own.
       {"pump/10 and/63 not/29 moved/22 ./48", "not", 12, ""},
+      // "every" has no advice of its own.
       {"it/66 is/24 not/29 every/38 valve/10", "not", 16, "not: message=334 entryWords=2 ruleId=5815"},
       {"it/66 is/24 not/29 only/52 a/64 valve/10", "not", 27,
        "not: suggestion=\"(Rephrase)\" message=302 entryWords=2 ruleId=1757"},

@@ -26,7 +26,6 @@ TEST(NounRules, Clusters) {
        "fuel: suggestion=\"(Suggest <- switch ... for)\" message=336 entryWords=4 ruleId=3939\n"
        "pump: wordClass=40\npressure: wordClass=40\nswitch: wordClass=40",
        "switch"},
-      // At the end of the sentence.
       // A single heavy noun before a marked word ends the word quietly.
       {"the/64 fuel/10 pump/10{weight=4 mark=1 sug=x} seal/10 gasket/10{mark=1} ./48", "pump",
        "pump: suggestion=\"\"", "pump"},

@@ -24,7 +24,6 @@ TEST(PrepositionRules, HeadAcrossAgainstSinceUntil) {
   static const RowCase kAcrossCases[] = {
       {"it/66 comes/21 across/60 y/10", "across", 1, "comes: message=324 entryWords=2 ruleId=7234"},
       {"it/66 comes/21{token=9} across/60 y/10", "across", -1, ""},
-      {"x/10 across/60 its/60 y/10", "across", 2, "its: message=304 ruleId=3379"},
   };
   RunRowCases(kAcross, kAcrossCases);
   static const RowCase kAgainstCases[] = {
@@ -36,7 +35,6 @@ TEST(PrepositionRules, HeadAcrossAgainstSinceUntil) {
   };
   RunRowCases(kAgainst, kAgainstCases);
   static const RowCase kSinceCases[] = {
-      {"x/10 since/60 other/38 y/10", "since", 1, "since: message=313 entryWords=2 ruleId=4316"},
       {"x/10 since/60 y/10", "since", 2,
        "since: suggestion=\"because/time between/after/(Rephrase)\" message=324 ruleId=1316"},
   };
@@ -59,7 +57,6 @@ TEST(PrepositionRules, IntoAndIts) {
   RunRowCases(kInto, kIntoCases);
   static const RowCase kItsCases[] = {
       {"x/10 its/60 own/30", "its", 1, "its: suggestion=\"its\" message=312 entryWords=2 ruleId=1379"},
-      {"x/10 its/60 time/50", "its", 6, "its: message=313 entryWords=2 ruleId=2379"},
       {"go/20 into/60 its/60 y/61", "its", 7, "its: message=304 ruleId=2379"},
       {"x/10 its/60 y/61", "its", -1, ""},
   };
@@ -82,8 +79,6 @@ TEST(PrepositionRules, ThroughWhatWho) {
   };
   RunRowCases(kWhat, kWhatCases);
   static const RowCase kWhoCases[] = {
-      {"a/10 xyz/12{msg=325} who/60 can/28", "who", 1, "xyz: wordClass=10 message=0"},
-      {"x/10 its/60 who/60 c/10", "who", 5, "its: message=304 ruleId=3379"},
       {"x/10 who/60 need/20 y/10", "who", 6, "who: suggestion=\"to help\" message=312 ruleId=4472"},
       {"x/10 who/60 y/10", "who", -1, ""},
   };
@@ -94,7 +89,6 @@ TEST(PrepositionRules, Under) {
   const RowCase cases[] = {
       {"x/10 under/60 no/77 circumstances/11", "under", 0, KeptFinding("under", "do not/(Rephrase)", 304, 3, 5236)},
       {"x/10 under/60 high/30 y/10", "under", 1, KeptFinding("under", "less than/(Give limit)", 324, 1, 5236)},
-      {"x/10 under/60 high/30{mark=1} y/10", "under", 39, ""},
       {"x/10 under/60 covers/11", "under", 6, KeptFinding("under", "(Use a better phrase.)", 324, 2, 3245)},
       {"it/66 dries/21 under/60 y/10", "under", 14, KeptFinding("dries", "is dry/dry/(Rephrase)", 324, 2, 5384)},
       {"is/24 just/52 under/60 y/10", "under", 16, KeptFinding("just", "(Give Measurement)", 324, 2, 5384)},
@@ -104,7 +98,6 @@ TEST(PrepositionRules, Under) {
       {"x/10 under/60 stress/40", "under", 34, KeptFinding("under", "stress applied", 324, 2, 1224)},
       // "section" keeps the advice "under" got first.
       {"x/10 under/60 section/40", "under", 38, KeptFinding("under", nullptr, 324, 2, 1224)},
-      {"x/10 under/60 its/60", "under", 41, "its: message=304 ruleId=3379"},
       {"x/10 under/60 go/20", "under", -1, ""},
   };
   RunRowCases(kUnder, cases);
@@ -119,31 +112,20 @@ TEST(PrepositionBody, ChainsAndResumeWords) {
   const std::string listed =
       "listed: suggestion=\"shown below/shown in ...\" message=324 entryWords=2 ruleId=5384\n" + underFirst;
   const BodyCase cases[] = {
-      {"x/10 into/60 ./48", "into", "", "into"},
       {"Under/60 the/64 cover/10 ./48", "Under", "Under: message=331 ruleId=4934", "Under"},
       {"Since/60 it/66 is/24 hot/30 ,/47 stop/20 ./48", "Since", "Since: message=331 ruleId=4934", "Since",
        LongSentence, "scratchResult=1"},
-      {"Since/60 it/66 is/24 hot/30 stop/20 ./48", "Since", "Since: message=318 ruleId=1348", "Since", LongSentence,
-       "scratchResult=-1"},
-      {"x/10 upon/60 y/10", "upon", "", "upon"},
       {"x/10 across/60 from/67 y/10", "across",
        "across: suggestion=\"opposite to/opposite\" message=324 entryWords=2 ruleId=5235\nfrom: wordClass=40", "from"},
-      {"it/66 comes/21{msg=325} across/60{msg=325} y/10", "across",
-       "comes: message=324 entryWords=2 ruleId=7234\nacross: message=0", "across"},
       {"x/10 against/60 y/10", "against", "", "against", SubjectAndVerb, "subjectSeen=-1 lastVerbClass=-1"},
       {"it/66 will/28 come/20 into/60 contact/10 ./48", "into",
        "come: suggestion=\"touch/touches\" message=300 entryWords=3 ruleId=1389", "contact"},
-      {"x/10 into/60 ,/47", "into", "into: message=331 ruleId=5157", "into"},
       {"x/10 its/60 own/30 y/10", "its", "its: suggestion=\"its\" message=312 entryWords=2 ruleId=1379\nown: wordClass=40",
        "own"},
-      {"a/10 b/10 through/60{split=4} c/10", "through", "through: message=317 ruleId=4934", "through"},
       {"it/66 flows/21 through/60 what/60", "through", "through: message=331 entryWords=2 ruleId=5234\nwhat: wordClass=40",
        "what"},
-      {"it/66 will/28 pass/20 through/60{msg=325} y/20", "through",
-       "pass: suggestion=\"move through/go through\" message=300 entryWords=2 ruleId=5233\nthrough: message=0", "through"},
       {"x/10 what/60 to/68 do/28 y/10", "what", "what: message=321 entryWords=3 ruleId=2356\nto: wordClass=40\ndo: wordClass=40",
        "do"},
-      {"x/10 who/60 help/20 y/10 z/10", "who", "who: suggestion=\"to help\" message=312 ruleId=4472", "y"},
       // "under": the finding it always gets, kept or replaced.
       {"x/10 under/60 pump/10 ./48", "under", underFirst.c_str(), "pump"},
       {"x/10 under/60 heat/10 y/10", "under",

@@ -32,7 +32,7 @@ TEST(PronounRules, ItNextRows) {
       {"so/71 it/66 has/24", "it", 8, "it: suggestion=\"(Use a noun subject.)\" tag=\"<*->\" message=320 ruleId=1274"},
       {"a/64 b/10 c/20 ,/47 it/66 x/40", "it", 9, "it: tag=\"<*->\" message=320 ruleId=2274"},
       {"so/71 it/66 x/40", "it", 10, "it: suggestion=\"(Insert a noun subj.)\" message=320 ruleId=1274"},
-      // A comma too late in the sentence, and an "it" far from its start: no row.
+      // A comma too late in the sentence: no row.
       {"a/64 b/10 c/20 d/10 e/10 f/10 g/10 h/10 ,/47 it/66 x/40", "it", -1, ""},
   };
   RunRowCases(kItNext, kCases);

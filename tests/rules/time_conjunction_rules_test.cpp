@@ -54,6 +54,7 @@ TEST(TimeConjunctionRules, OtherWordsInside) {
       {"x/10 during/70 this/76 time/10", "during", 0,
        "during: suggestion=\"(Give a time ref.)\" message=305 entryWords=3 ruleId=3429"},
       {"x/10 during/70 times/11", "during", 1, "during: suggestion=\"when/(Rephrase)\" message=324 entryWords=2 ruleId=4211"},
+      {"x/10 during/70 this/76 test/10", "during", -1, ""},
   };
   RunRowCases(kLetterD, kD);
   static const RowCase kW[] = {
@@ -77,6 +78,7 @@ TEST(TimeConjunctionRules, AfterAndBeforeWords) {
       {"x/10 also/52{msg=304} after/70 y/10", "after", 5, "also: suggestion=\"before/after\" entryWords=2"},
       {"x/10 between/70 and/63 after/70", "between", 6, ""},
       {"x/10 after/70 some/37 time/10", "after", 7, "after: suggestion=\"(Give a time ref.)\" message=305 entryWords=3 ruleId=3429"},
+      {"x/10 before/70 some/37 time/10", "before", -1, ""},
   };
   RunRowCases(kLetterAB, kCases);
 }
