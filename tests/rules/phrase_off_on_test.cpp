@@ -68,9 +68,12 @@ TEST(OffOnPhrase, Off) {
        "off: suggestion=\"OFF position/in the OFF position\" message=323 ruleId=8466 verbForm=X"},
       {Off, "Set/20 OFF/61 switch/21", "OFF", "OFF: wordClass=40\nswitch: wordClass=40"},
       // Indicators at the sentence end.
+      {Off, "Make/20 sure/30 switch/10 is/40 off/61 ./48", "off",
+       "off: suggestion=\"OFF position/disconnect\" message=323 ruleId=7261 verbForm=X"},
       {Off, "Make/20 sure/30 that/70 lamp/10 off/61 ./48", "off",
        "off: suggestion=\"not illuminated\" message=331 ruleId=7261 verbForm=X"},
       // Words before.
+      {Off, "Put/20 their/66 off/61 and/63", "off", "off: message=331 ruleId=4475"},
       {Off, "It/66 went/21 off/61 and/63", "off",
        "off: suggestion=\"not illuminated/disconnected/moved\" message=323 ruleId=6475 verbForm=X"},
       // The indicator advice names the indicator, bounded.
@@ -104,10 +107,16 @@ TEST(OffOnPhrase, On) {
        "on: suggestion=\"from ON position to OFF position\" message=323 entryWords=3 ruleId=2466 "
        "verbForm=X\nand: wordClass=40\noff: wordClass=40"},
       // Words before.
+      {On, "It/66 is/24 on/61 ./48", "on",
+       "on: suggestion=\"in operation/ON position/(Rephrase)\" message=323 ruleId=6466"},
       {On, "Stop/20 and/63 on/61 ,/47", "on", "and: suggestion=\"do .../(Rephrase)\" message=302 entryWords=2 ruleId=7476"},
+      {On, "It/66 stays/21 on/61 ,/47", "on",
+       "stays: suggestion=\"illuminate/illuminates/hold\" message=315 entryWords=2 ruleId=5494"},
       // -ing words after "on".
       {On, "Stop/20 it/66 on/61 opening/23{plural=0} x/40", "on",
        "on: suggestion=\"when you open/open\" message=302 entryWords=2 ruleId=1675\nopening: suggestion=\"open\" wordClass=40", 9, -1, 1},
+      {On, "Stop/20 on/61 opening/23 x/40", "on",
+       "on: suggestion=\"(To + infinitive)\" extraFlag=W\nopening: message=338 ruleId=5564"},
       {On, "Stop/20 on/61 being/23 told/22 ./48", "on",
        "on: suggestion=\"when/(Rephrase)\" message=338 entryWords=2 ruleId=6352\nbeing: wordClass=40"},
       // Ranges, indicators and positions.
@@ -116,6 +125,13 @@ TEST(OffOnPhrase, On) {
       {On, "Set/20 on/61 or/63 off/61 x/40 y/40 z/40", "on",
        "on: suggestion=\"the ON position and OFF position\" message=323 entryWords=3 ruleId=5464 verbForm=X\n"
        "or: wordClass=40\noff: wordClass=40"},
+      {On, "Make/20 sure/30 lamp/10 x/40 on/61 y/40", "on",
+       "on: suggestion=\"illuminated\" message=324 ruleId=4319"},
+      {On, "Go/20 from/60 on/61 to/68 off/61", "on",
+       "on: suggestion=\"the ON position to OFF position\" message=323 entryWords=3 ruleId=3593 verbForm=X\n"
+       "to: wordClass=40\noff: wordClass=40"},
+      {On, "Set/20 it/66 to/68 ON/61 to/68 x/40 ./48", "ON",
+       "ON: suggestion=\"the ON position\" message=323 ruleId=5468 verbForm=X"},
       // The first word of a sentence.
       {On, "On/61 for/60 x/40", "On",
        "On: suggestion=\"ON position/in the ON position\" message=323 ruleId=2466 verbForm=X"},

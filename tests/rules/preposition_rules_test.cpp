@@ -79,6 +79,7 @@ TEST(PrepositionRules, ThroughWhatWho) {
   };
   RunRowCases(kWhat, kWhatCases);
   static const RowCase kWhoCases[] = {
+      {"a/10 xyz/12{msg=325} who/60 can/28", "who", 1, "xyz: wordClass=10 message=0"},
       {"x/10 who/60 need/20 y/10", "who", 6, "who: suggestion=\"to help\" message=312 ruleId=4472"},
       {"x/10 who/60 y/10", "who", -1, ""},
   };
@@ -122,10 +123,12 @@ TEST(PrepositionBody, ChainsAndResumeWords) {
        "come: suggestion=\"touch/touches\" message=300 entryWords=3 ruleId=1389", "contact"},
       {"x/10 its/60 own/30 y/10", "its", "its: suggestion=\"its\" message=312 entryWords=2 ruleId=1379\nown: wordClass=40",
        "own"},
+      {"a/10 b/10 through/60{split=4} c/10", "through", "through: message=317 ruleId=4934", "through"},
       {"it/66 flows/21 through/60 what/60", "through", "through: message=331 entryWords=2 ruleId=5234\nwhat: wordClass=40",
        "what"},
       {"x/10 what/60 to/68 do/28 y/10", "what", "what: message=321 entryWords=3 ruleId=2356\nto: wordClass=40\ndo: wordClass=40",
        "do"},
+      {"x/10 who/60 help/20 y/10 z/10", "who", "who: suggestion=\"to help\" message=312 ruleId=4472", "y"},
       // "under": the finding it always gets, kept or replaced.
       {"x/10 under/60 pump/10 ./48", "under", underFirst.c_str(), "pump"},
       {"x/10 under/60 heat/10 y/10", "under",

@@ -62,6 +62,7 @@ TEST(WithRules, ClosingRows) {
       {"is/24 Compared/22 with/74 y/10", "with", 6,
        "Compared: suggestion=\"Compared to\" message=324 entryWords=2 ruleId=1232"},
       {"a/10 b/10 c/10 one/49 with/74 y/10", "with", 9, "one: message=320 entryWords=2 ruleId=3064"},
+      {"a/10 b/10 c/10 two/49 with/74 y/10", "with", 10, "two: message=320 entryWords=2 ruleId=3064"},
       {"a/10 b/10 c/10 higher/34 with/74 y/10", "with", 13,
        "higher: suggestion=\"higher than\" message=324 entryWords=2 ruleId=7625"},
       {"a/10 b/10 with/74 using/23{sub=2}", "with", 19, "using: subClass=0 message=313 ruleId=2063"},
