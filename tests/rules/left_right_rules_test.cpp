@@ -8,7 +8,7 @@
 namespace {
 
 TEST(LeftRightRules, Body) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyLeftRightRules, {
       // Neutral uses: class 40, codes cleared.
       {"turn/20 left/43{sub=17} and/63 right/43 ./48", "left",
        "left: classCode=\"AF**\" wordClass=40 subClass=0", "left"},
@@ -43,43 +43,40 @@ TEST(LeftRightRules, Body) {
        "entryWords=2 ruleId=3316 verbForm=X\non: wordClass=40",
        "on"},
       {"it/66 was/24 lefts/43 on/60 ./48", "lefts", "lefts: classCode=\"AF**\" wordClass=38"},
-  };
-  RunBodyCases(ApplyLeftRightRules, kCases);
+  });
 }
 
 TEST(LeftRightRules, NeutralAndSideRows) {
-  static const RowCase kNeutral[] = {
+  RunRowCases(SideNeutralRows(), {
       {"use/20 of/67 left/43 to/68 ./48", "left", 0, ""},
       {"right/43 angles/10 ./48", "right", 9, nullptr},
       {"right/43 valve/10 ./48", "right", -1, ""},
-  };
-  RunRowCases(SideNeutralRows(), kNeutral);
-  static const RowCase kSides[] = {
+  });
+  RunRowCases(SidePhraseRows(), {
       {"left/43 rear/10 wheel/10 ./48", "left", 0, nullptr},
       {"right/43 hand/10 side/10 ./48", "right", 1, nullptr},
       {"left/43 rear/10 side/10 ./48", "left", -1, nullptr},
-  };
-  RunRowCases(SidePhraseRows(), kSides);
-  static const RowCase kInside[] = {
+  });
+  RunRowCases(InsideSideRows(), {
       {"is/24 left/43 open/30 ./48", "left", 1,
        "left: suggestion=\"in the OPEN position/(Rephrase)\" message=300 entryWords=2 ruleId=3873"},
       {"the/64 right/43{mark=1} valve/10 ./48", "right", 3, ""},
-  };
-  RunRowCases(InsideSideRows(), kInside);
+  });
 }
 
 TEST(LeftRightRules, RightMeaningCorrect) {
-  static const RowCase kCases[] = {
+  RunRowCases(RightCorrectRows(), {
       {"set/20 right/43 parts/11 ./48", "right", 0,
        "right: suggestion=\"correct position\" message=324 entryWords=2 ruleId=5773"},
       {"in/75 right/43 circumstances/11 ./48", "right", 20, nullptr},
       {"set/20 right/43 value/10{mark=1} ./48", "right", -1, nullptr},
-  };
-  RunRowCases(RightCorrectRows(), kCases);
+  });
 }
 
 TEST(LeftRightRules, OtherUsesOfRight) {
-  static const RowCase kCases[] = {
+  // Rows 8 and 9 repeat the first gate of "right"; the place preposition of
+  // row 18 is taken by the rows shared with "left".
+  RunRowCases(RightRows(), {
       {"is/24 right/43 about/73 it/66 ./48", "right", 0, nullptr},
       {"about/73 right/43 ./48", "right", 1, "about: message=321 entryWords=2 ruleId=3873"},
       {"from/67 right/43 ./48", "right", 2, "right: suggestion=\"from/(Rephrase)\" message=326 ruleId=2873"},
@@ -89,22 +86,18 @@ TEST(LeftRightRules, OtherUsesOfRight) {
       {"a/10 is/24 right/43 ./48", "right", 19,
        "is: suggestion=\"correct\" message=324 entryWords=2 ruleId=3319"},
       {"it/66 right/43 ./48", "right", -1, ""},
-  };
-  // Rows 8 and 9 repeat the first gate of "right"; the place preposition of
-  // row 18 is taken by the rows shared with "left".
-  RunRowCases(RightRows(), kCases);
+  });
 }
 
 TEST(LeftRightRules, LeftAsAVerbForm) {
-  static const RowCase kCases[] = {
+  // "left in" is taken by the rows shared with "right".
+  RunRowCases(LeftRows(), {
       {"if/70 left/43 ,/47 ./48", "left", 0, "left: message=313 ruleId=5683"},
       {"a/64 days/11 left/43 ./48", "left", 4, "days: suggestion=\"days to\" message=305 entryWords=2 ruleId=5783"},
       {"is/24 left/43 unattended/31 ./48", "left", 11,
        "left: suggestion=\"without an operator\" message=313 entryWords=2 ruleId=4674"},
       {"is/24 left/43 here/52 ./48", "left", -1, ""},
-  };
-  // "left in" is taken by the rows shared with "right".
-  RunRowCases(LeftRows(), kCases);
+  });
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 namespace {
 
 TEST(ModalRules, MayMustShallFamilies) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyModalRules, {
       {"a/40 may/28{sug=old} open/20 ./48", "may",
        "may: suggestion=\"can/possibly/(Rephrase)\" wordClass=20 message=300 ruleId=3713", "may"},
       {"a/40 might/28 be/25 used/22 here/52 ./48", "might",
@@ -56,26 +56,23 @@ TEST(ModalRules, MayMustShallFamilies) {
        "shall: suggestion=\"can cause\" wordClass=20 message=335 entryWords=3 ruleId=5817\nresult: wordClass=40\nin: "
        "wordClass=40",
        "in"},
-  };
-  RunBodyCases(ApplyModalRules, kCases);
+  });
 }
 
 TEST(ModalRules, MayMustShallPhrases) {
-  static const RowCase kMay[] = {
+  RunRowCases(MayPhraseRows(), {
       {"a/40 may/28 lead/10 to/68", "may", 0, nullptr},
       {"a/40 may/28 result/10", "may", 4, nullptr},
       {"a/40 may/28 just/52", "may", 36, nullptr},
       {"a/40 may/28 open/20", "may", -1, nullptr},
-  };
-  RunRowCases(MayPhraseRows(), kMay);
-  static const RowCase kMust[] = {
+  });
+  RunRowCases(MustPhraseRows(), {
       {"a/40 must/28 have/25 been/27", "must", 0, nullptr},
       {"a/40 must/28 be/25 done/22", "must", 2, nullptr},
       {"a/40 must/28 also/52 be/25", "must", 7, "must: suggestion=\"can be\" message=335 entryWords=3 ruleId=2815"},
       {"a/40 must/28 open/20", "must", -1, nullptr},
-  };
-  RunRowCases(MustPhraseRows(), kMust);
-  static const RowCase kOffset[] = {
+  });
+  RunRowCases(MustOffsetRows(), {
       // The base form is built from the -ing word; without one, "must" alone gets the finding.
       {"a/40 must/28 none/29 be/25 opening/23{plural=0}", "must", 0,
        "must: suggestion=\"must not open\" message=338 entryWords=3 ruleId=5262\nopening: suggestion=\"open\""},
@@ -83,21 +80,19 @@ TEST(ModalRules, MayMustShallPhrases) {
       {"a/40 must/28 none/29 be/25 opening/23{sub=5}", "must", -1, nullptr},
       {"a/40 must/28 be/25 fixing/23{plural=2}", "must", 1,
        "must: suggestion=\"must fix\" message=338 entryWords=3 ruleId=5263\nfixing: suggestion=\"fix\""},
-  };
-  RunRowCases(MustOffsetRows(), kOffset);
-  static const RowCase kShall[] = {
+  });
+  RunRowCases(ShallPhraseRows(), {
       {"a/40 shall/28 remain/20", "shall", 0, nullptr},
       {"a/40 shall/28 result/10 from/67", "shall", 2, "shall: message=330 entryWords=3 ruleId=5915"},
       {"a/40 shall/28 not/29 be/25 able/30 to/68", "shall", 8, nullptr},
       {"a/40 shall/28 never/77", "shall", 9, nullptr},
       {"a/40 shall/28 also/52 be/25", "shall", 24, nullptr},
       {"a/40 shall/28 be/25 open/30", "shall", -1, nullptr},
-  };
-  RunRowCases(ShallPhraseRows(), kShall);
+  });
 }
 
 TEST(ModalRules, WillFamily) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyModalRules, {
       {"a/40 will/28 opens/21 ./48", "will", "will: message=335 ruleId=4816", "will"},
       {"a/40 b/40 ,/47 will/28 open/20 ./48", "will", ",: message=318 ruleId=5626", "will"},
       // "want" and "will" as nouns, and the noun after them.
@@ -121,12 +116,11 @@ TEST(ModalRules, WillFamily) {
        "would: suggestion=\"fix\" message=335 entryWords=2 ruleId=4736\nfix: wordClass=40", "fix"},
       {"valve/10 would/28 fix/20{sub=1} ./48", "would", "would: suggestion=\"can/(Rephrase)\" message=300 ruleId=4315",
        "would"},
-  };
-  RunBodyCases(ApplyModalRules, kCases);
+  });
 }
 
 TEST(ModalRules, WillPhrases) {
-  static const RowCase kCases[] = {
+  RunRowCases(WillPhraseRows(), {
       {"a/40 will/28 test/20", "will", 0, nullptr},
       {"a/40 will/28 still/52 open/20", "will", 2, "will: message=335 entryWords=2 ruleId=7626"},
       {"a/40 will/28 not/29 be/31 it/66", "will", 12, "will: message=330 entryWords=3 ruleId=5726"},
@@ -137,8 +131,7 @@ TEST(ModalRules, WillPhrases) {
       {"a/40 will/28{pos=-1} have/25 moved/22", "will", -1, nullptr},
       {"a/40 will/28 help/20 to/68", "will", 46, nullptr},
       {"a/40 will/28 open/20", "will", -1, nullptr},
-  };
-  RunRowCases(WillPhraseRows(), kCases);
+  });
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ namespace {
 void NoSubject(SentenceStateRec& s) { s.subjectNumber = -1; }
 
 TEST(ModalRules, Frame) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyModalRules, {
       // Before a sentence end, a comma, inner punctuation, an -ed word or the end of the text.
       {"it/66 can/28 ./48", "can", "can: message=335 ruleId=5726", "can"},
       {"it/66 must/28 moved/22 b/10 ./48", "must", "must: message=335 ruleId=5726", "must"},
@@ -30,12 +30,11 @@ TEST(ModalRules, Frame) {
       {"Must/28 b/10 ?/48", "Must", "Must: message=302 ruleId=7112\n?: wordClass=40", "Must"},
       {"Will/28 not/29 c/40 ./48", "Will", "", "Will"},
       {"Must/28 b/10 ./48", "Must", "Must: message=335 ruleId=4625", "Must"},
-  };
-  RunBodyCases(ApplyModalRules, kCases);
+  });
 }
 
 TEST(ModalRules, CanFamily) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyModalRules, {
       {"a/40 can/28{mark=1} b/10 ./48", "can", "can: wordClass=10", "can"},
       {"a/40 can/28 not/29 open/20 ./48", "can", "", "can"},
       {"a/40 can/28 bus/10 b/10 ./48", "can", "can: suggestion=\"CANbus\" message=311 entryWords=2 ruleId=4816", "bus"},
@@ -57,12 +56,11 @@ TEST(ModalRules, CanFamily) {
       {"a/40 can/28 open/20 ./48", "can", "", "can"},
       {"a/40 CAN/28 data/10 ./48", "CAN", "", "data"},
       {"a/40 can/28 data/10 ./48", "can", "", "can"},
-  };
-  RunBodyCases(ApplyModalRules, kCases);
+  });
 }
 
 TEST(ModalRules, CanPhrases) {
-  static const RowCase kCases[] = {
+  RunRowCases(CanPhraseRows(), {
       {"a/40 can/28 now/52 be/25", "can", 0, nullptr},
       {"a/40 can/28 not/29 have/25 done/22", "can", 3, "can: message=335 entryWords=3 ruleId=185"},
       {"a/40 can/28 light/10", "can", 12,
@@ -73,12 +71,11 @@ TEST(ModalRules, CanPhrases) {
       {"a/40 Can/28 help/20 Open/20", "Can", 34,
        "Can: suggestion=\"Can help\" message=335 entryWords=3 ruleId=185"},
       {"a/40 can/28 open/20", "can", -1, ""},
-  };
-  RunRowCases(CanPhraseRows(), kCases);
+  });
 }
 
 TEST(ModalRules, DoFamily) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyModalRules, {
       {"a/40 doing/28 so/71 b/10 ./48", "doing", "doing: wordClass=23 message=321 entryWords=2 ruleId=8112\nso: wordClass=40",
        "so"},
       {"a/40 doing/28 it/66 ./48", "doing",
@@ -99,18 +96,16 @@ TEST(ModalRules, DoFamily) {
        "they", nullptr, "subjectNumber=1"},
       {"a/40 what/60 do/28 b/10 ./48", "do", "what: message=313 entryWords=2 ruleId=3483\ndo: wordClass=20", "do"},
       {"a/40 b/40 c/40 done/28 ./48", "done", "done: message=335 ruleId=5726", "done"},
-  };
-  RunBodyCases(ApplyModalRules, kCases);
+  });
 }
 
 TEST(ModalRules, DoPhrases) {
-  static const RowCase kCases[] = {
+  RunRowCases(DoPhraseRows(), {
       {"a/40 do/28 as/54 much/38", "do", 0, "do: message=335 entryWords=3 ruleId=7814"},
       {"a/40 b/40 do/28 dry/20", "do", 1, nullptr},
       {"a/40 b/40 does/28 dry/20", "does", -1, nullptr},
       {"a/40 do/28 if/70", "do", 4, "do: suggestion=\"do\" message=335 entryWords=2 ruleId=7814"},
-  };
-  RunRowCases(DoPhraseRows(), kCases);
+  });
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ void Long(SentenceStateRec& s) { s.sentenceWordCount = 12; }
 void Short(SentenceStateRec& s) { s.sentenceWordCount = 3; }
 
 TEST(NegationRules, EntrySteps) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyNegationRules, {
       // A sentence opened by "Not".
       {"Not/29 required/31 here/52 ./48", "Not", "required: wordClass=40", "Not", Long},
       {"Not/29 more/38 valves/11 ./48", "Not", "Not: message=321 entryWords=2 ruleId=6117\nmore: wordClass=40", "more",
@@ -30,12 +30,11 @@ TEST(NegationRules, EntrySteps) {
        "working: wordClass=40",
        "working", Long},
       {"it/66 x/40 not/29 higher/34 ./48", "not", "higher: wordClass=30", "not", Long},
-  };
-  RunBodyCases(ApplyNegationRules, kCases);
+  });
 }
 
 TEST(NegationRules, Rows) {
-  static const RowCase kCases[] = {
+  RunRowCases(NegationRows(), {
       {"valve/10 is/24 not/29 ,/47 ./48", "not", 0, "not: message=334 ruleId=6715"},
       {"it/66 is/24 not/29 do/28", "not", 5, ""},
       {"if/70 not/29 so/71 ./48", "not", 8, "not: suggestion=\"false/(Rephrase)\" message=334 ruleId=6815"},
@@ -62,8 +61,7 @@ TEST(NegationRules, Rows) {
       {"a/64 b/40 not/29 have/25 x/31 to/68 ./48", "not", -1, nullptr, Short},
       {"a/64 if/70 not/29 here/52", "not", 82, "if: message=320 entryWords=2 ruleId=79"},
       {"a/64 b/40 not/29 here/52", "not", -1, ""},
-  };
-  RunRowCases(NegationRows(), kCases);
+  });
 }
 
 }  // namespace

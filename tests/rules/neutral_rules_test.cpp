@@ -8,7 +8,7 @@
 namespace {
 
 TEST(NeutralRules, Per) {
-  static const RowCase kCases[] = {
+  RunRowCases(PerRows(), {
       {"use/20 per/40 10/49 ./48", "per", 0, ""},
       {"use/20 10/49 per/40 day/10 ./48", "per", 1, ""},
       {"it/66 turns/21 per/40 second/10 ./48", "per", 2, ""},
@@ -16,12 +16,11 @@ TEST(NeutralRules, Per) {
       {"do/20 it/66 per/40 year/10 ./48", "per", 5, "per: suggestion=\"each year\" message=324 entryWords=2 ruleId=3196"},
       {"do/20 it/66 per/40 the/64 manual/10 ./48", "per", 6,
        "per: suggestion=\"for/for each/refer to\" message=301 ruleId=3196"},
-  };
-  RunRowCases(PerRows(), kCases);
+  });
 }
 
 TEST(NeutralRules, StepsInsideTheSentence) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyNeutralRules, {
       // "per" covers the next word.
       {"do/20 it/66 per/40 day/10 ./48", "per",
        "per: suggestion=\"each day\" message=324 entryWords=2 ruleId=3196\nday: wordClass=40", "day"},
@@ -50,12 +49,11 @@ TEST(NeutralRules, StepsInsideTheSentence) {
       {"see/20 #4/40 now/50 ./48", "#4", "#4: suggestion=\"(No. 4)\" tag=\"<AR>\" message=311 ruleId=3149"},
       // Any other token inside a sentence stands as a noun.
       {"the/64 xyz/40 opens/21 ./48", "xyz", "the: wordClass=1\nxyz: classCode=\"N****\" wordClass=10"},
-  };
-  RunBodyCases(ApplyNeutralRules, kCases);
+  });
 }
 
 TEST(NeutralRules, TokensThatOpenASentence) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyNeutralRules, {
       {"@/40 the/64 end/10 ./48", "@", "@: suggestion=\"at\" tag=\"<AR>\" message=311 ruleId=3198"},
       {"(#4)/40 do/20 it/66 ./48", "(#4)", "(#4): suggestion=\"(No. 4)\" tag=\"<AR>\""},
       {"(#1a)/40 do/20 it/66 ./48", "(#1a)", ""},
@@ -72,8 +70,7 @@ TEST(NeutralRules, TokensThatOpenASentence) {
       {"X/40 axis/10 ./48", "X", "", "X"},  // a noun after the token stops first
       {"Y/40 axis/40 ./48", "Y", "Y: suggestion=\"Y-axis\" message=317 entryWords=2 ruleId=1152", "axis"},
       {"Y/40{split=4} axis/40 ./48", "Y", ""},
-  };
-  RunBodyCases(ApplyNeutralRules, kCases);
+  });
 }
 
 }  // namespace

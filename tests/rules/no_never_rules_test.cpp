@@ -11,7 +11,7 @@ namespace {
 using namespace no_never;
 
 TEST(NoNeverRules, No) {
-  static const RowCase kCases[] = {
+  RunRowCases(kNo, {
       {"NO/77 SMOKING/23", "NO", 0, ""},
       {"No/77 SMOKING/23", "No", 6,
        "No: suggestion=\" DO NOT SMOKE IN THIS AREA\" message=307 entryWords=2 ruleId=5118"},
@@ -32,12 +32,11 @@ TEST(NoNeverRules, No) {
       {"x/20 no/77 signs/11 of/67", "no", 11,
        "no: suggestion=\"no indications/(Rephrase)\" message=324 entryWords=3 ruleId=5518"},
       {"x/20 no/77 signs/11 ./48", "no", -1, ""},
-  };
-  RunRowCases(kNo, kCases);
+  });
 }
 
 TEST(NoNeverRules, Never) {
-  static const RowCase kCases[] = {
+  RunRowCases(kNever, {
       // The capitals of "do not" follow those of "never".
       {"NEVER/77{case=2} do/20", "NEVER", 0, "NEVER: suggestion=\" DO NOT\" message=334 entryWords=2 ruleId=4115"},
       {"Never/77 do/20", "Never", 1, "Never: suggestion=\" Do not\" message=334 entryWords=2 ruleId=4115"},
@@ -52,12 +51,11 @@ TEST(NoNeverRules, Never) {
       {"x/10 never/77 less/34", "never", 14,
        "never: suggestion=\"but not less than/but not more than\" message=334 entryWords=2 ruleId=801"},
       {"x/10 never/77 ./48", "never", 15, "never: suggestion=\"do not/not\" message=334 ruleId=1728"},
-  };
-  RunRowCases(kNever, kCases);
+  });
 }
 
 TEST(NoNeverRules, Body) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyNoNeverRules, {
       {"NO/77 SMOKING/23 ./48", "NO", "SMOKING: wordClass=40", "SMOKING"},
       {"No/77 smoking/23 ./48", "No",
        "No: suggestion=\" DO NOT SMOKE IN THIS AREA\" message=307 entryWords=2 ruleId=5118\nsmoking: wordClass=40",
@@ -69,8 +67,7 @@ TEST(NoNeverRules, Body) {
       {"x/10 never/77 stop/20 ./48", "never",
        "never: suggestion=\"do not/does not\" wordClass=20 message=300 ruleId=1729", "never"},
       {"x/10 nevermore/77 ./48", "nevermore", "", "nevermore"},
-  };
-  RunBodyCases(ApplyNoNeverRules, kCases);
+  });
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ namespace {
 void Long(SentenceStateRec& s) { s.sentenceWordCount = 12; }
 
 TEST(NumberRules, EntryChecks) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyNumberRules, {
       {"set/20 5-6/49 ./48", "5-6", "5-6: wordClass=40", nullptr, nullptr, "subjectNumber=1"},
       {"set/20 five/49{extra=H} minutes/17 ./48", "five", ""},
       // The lock of the word holds.
@@ -23,8 +23,7 @@ TEST(NumberRules, EntryChecks) {
       {"use/20 a/64 .5/49 bolt/10 ./48", ".5", ".5: suggestion=\"0.5\" tag=\"<AR>\" message=311 ruleId=4568"},
       {"1./49 Open/20 ./48", "1.", "1.: wordClass=40"},
       {"set/20 five/49 ./48", "five", ""},
-  };
-  RunBodyCases(ApplyNumberRules, kCases);
+  });
 }
 
 // Number words are read whole: the digits before a unit, the percentage up
@@ -53,7 +52,7 @@ TEST(NumberRules, NumberWordsBeforeAUnitAndPercent) {
 }
 
 TEST(NumberRules, NumberWords) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyNumberRules, {
       {"a/64 five/49 micron/18 red/32 ./48", "five",
        "five: suggestion=\"five-micron\" message=317 entryWords=2 ruleId=7304\nmicron: wordClass=40", "micron"},
       // The bracketed digit is compared with the whole word.
@@ -93,12 +92,11 @@ TEST(NumberRules, NumberWords) {
        "three: suggestion=\"three-way\" message=317 entryWords=2 ruleId=6897\nway: wordClass=40"},
       {"a/64 two/49 stroke/10 diesel/30 is/24 here/52 now/50 ./48", "two",
        "two: suggestion=\"two-stroke\" message=317 entryWords=2 ruleId=3120\nstroke: wordClass=40", "stroke", Long},
-  };
-  RunBodyCases(ApplyNumberRules, kCases);
+  });
 }
 
 TEST(NumberRules, TheWordOne) {
-  static const RowCase kCases[] = {
+  RunRowCases(OneRows(), {
       {"a/64 b/10 one/49 at/60 a/64 time/10", "one", 0, nullptr},
       {"use/20 one/49 more/38 ./48", "one", 1, "one: message=321 entryWords=2 ruleId=5896"},
       {"use/20 one/49 valve/10 ./48", "one", 2, ""},
@@ -110,20 +108,18 @@ TEST(NumberRules, TheWordOne) {
       {"a/64 b/30 one/49 things/52 ./48", "one", 19, "one: entryWords=2"},
       {"a/64 this/76 one/49 ./48", "one", 34, nullptr},
       {"a/64 b/52{token=1} one/49 ./48", "one", -1, ""},
-  };
-  RunRowCases(OneRows(), kCases);
+  });
 
-  static const BodyCase kBody[] = {
+  RunBodyCases(ApplyNumberRules, {
       {"use/20 every/38 one/49 ./48", "one", "one: suggestion=\"(Identify a subject)\" message=320 ruleId=4896",
        nullptr, nullptr, ""},
       {"use/20 one/49 of/67 ./48", "one", ""},
       {"an/64 hour/10 one/49 valve/10 ./48", "one", "one: suggestion=\"1\" message=308 ruleId=7860"},
-  };
-  RunBodyCases(ApplyNumberRules, kBody);
+  });
 }
 
 TEST(NumberRules, DigitsWithUnitsDegreesAndMarks) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyNumberRules, {
       {"a/64 12/49 volt/17 ,/47 ./48", "12",
        "12: suggestion=\"12-volt\" tag=\"<AR>\" message=311 entryWords=2 ruleId=7369", "volt"},
       {"at/60 20/49 deg/40 C/40 ./48", "20",
@@ -177,8 +173,7 @@ TEST(NumberRules, DigitsWithUnitsDegreesAndMarks) {
        "allow: suggestion=\"let/(Rephrase)\" message=300 ruleId=5667\n5: suggestion=\"five\" message=308 ruleId=2672"},
       {"use/20 0/49 (/40 ./48", "0", "0: suggestion=\"No/Zero\""},
       {"a/64 ,/47 5/49 valves/11 ./48", "5", ""},
-  };
-  RunBodyCases(ApplyNumberRules, kCases);
+  });
 }
 
 }  // namespace

@@ -12,18 +12,16 @@ using namespace particle;
 void TwoWords(SentenceStateRec& s) { s.sentenceWordCount = 2; }
 
 TEST(OutRules, Tables) {
-  static const RowCase kOpening[] = {
+  RunRowCases(kOutOpening, {
       {"out/61 y/10", "out", 0, "out: message=331 ruleId=7318", TwoWords},
       {"OUT/61 ./48", "OUT", 1, "OUT: message=323 ruleId=3465 verbForm=X"},
       {"OUT/61 y/10", "OUT", -1, "", TwoWords},
-  };
-  RunRowCases(kOutOpening, kOpening);
-  static const RowCase kPhrases[] = {
+  });
+  RunRowCases(kOutPhrases, {
       {"x/10 out/61 from/67 under/60", "out", 0, "out: suggestion=\"... from below\" message=302 entryWords=3 ruleId=5656"},
       {"x/10 run/20 out/61 of/67 y/10", "out", 2, "run: suggestion=\"decrease/go/(Rephrase)\" message=302 entryWords=3 ruleId=5656"},
       {"x/10 ran/22 out/61 of/67 y/10", "out", -1, ""},
-  };
-  RunRowCases(kOutPhrases, kPhrases);
+  });
   std::deque<std::string> texts;
   auto verbs = VerbCases(texts, "out/61", {{"age/10", 0}, {"broken/22", 6}, {"zoom/20", 74}, {"brokenly/50", -1},
                                            {"push_button/10", -1}, {"put/20", -1}});
@@ -31,25 +29,22 @@ TEST(OutRules, Tables) {
   // No advice: the verb keeps its own.
   verbs.push_back({"x/10 checked/22{sug=check} out/61 y/10", "out", 11, "checked: message=315 entryWords=2 ruleId=7656"});
   RunRowCases(kOutVerbs, verbs);
-  static const RowCase kEnd[] = {
+  RunRowCases(kOutBeforeEnd, {
       {"x/10 out/61 <b>/41", "out", 1, "out: message=331 ruleId=7318"},
       {"x/10 out/61 y/10", "out", -1, ""},
-  };
-  RunRowCases(kOutBeforeEnd, kEnd);
-  static const RowCase kOf[] = {
+  });
+  RunRowCases(kOutOf, {
       {"x/10 out/61 of/67 limits/11", "out", 0, "out: suggestion=\"(Give range or limits)\" message=305 entryWords=3 ruleId=5656"},
       {"x/10 out/61 of/67 service/10", "out", 7, "out: suggestion=\"not in operation\" message=331 entryWords=3 ruleId=3465"},
       {"x/10 out/61 of/67 way/10", "out", 11, "out: suggestion=\"away from\" message=302 entryWords=3 ruleId=5656"},
       {"x/10 out/61{token=9} of/67 way/10", "out", -1, ""},
-  };
-  RunRowCases(kOutOf, kOf);
-  static const RowCase kParen[] = {
+  });
+  RunRowCases(kOutParen, {
       {"x/10 out/61{mark=1} (/41", "out", 0,
        "out: suggestion=\"is in the OFF position/is not illuminated\" message=323 ruleId=2607 verbForm=X"},
       {"x/10 out/61 (/41", "out", -1, ""},
-  };
-  RunRowCases(kOutParen, kParen);
-  static const RowCase kRest[] = {
+  });
+  RunRowCases(kOutRest, {
       {"x/10 out/61 through/60 y/10", "out", 0, "out: suggestion=\"through\" message=302 entryWords=2 ruleId=1502"},
       {"a/10 b/10 cut/20{split=4} out/61{split=4} y/10", "out", 4, "out: message=317 ruleId=3464"},
       // "The previous word's class is not 0" reads its token kind.
@@ -58,12 +53,11 @@ TEST(OutRules, Tables) {
       {"a/10 they/66 are/25 out/61 y/10", "out", 8, "out: message=331 ruleId=2609"},
       {"x/10 out/61 ports/11", "out", 2, "out: suggestion=\"output ports\" message=314 entryWords=2 ruleId=1502"},
       {"x/10 out/61{pos=0} to/68 y/10", "out", -1, ""},
-  };
-  RunRowCases(kOutRest, kRest);
+  });
 }
 
 TEST(OutBody, StepsAndResumeWords) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyParticleRules, {
       // "out of the way": the finding on "way"; the full stop after it is left alone.
       {"move/20 cart/10{mark=1} out/61 of/67 way/10{mark=1} ./48", "out",
        "out: suggestion=\"out of the way\" entryWords=3\nof: wordClass=40\n"
@@ -81,8 +75,7 @@ TEST(OutBody, StepsAndResumeWords) {
       // "the" read into the word after "of": the rules of "out of" are skipped.
       {"x/10 value/10 is/24 out/61 of/67 range/10{mark=1} ./48", "out", "out: message=331 ruleId=2609", "out"},
       {"x/10 put/20 out/61 y/10", "out", "", "out"},
-  };
-  RunBodyCases(ApplyParticleRules, kCases);
+  });
 }
 
 }  // namespace

@@ -64,29 +64,26 @@ TEST(CheckIfPhrase, Steps) {
 // The tables in the order the rule tries them: words after "if" inside a
 // sentence, the word before, words with another meaning.
 TEST(CheckIfPhrase, Rows) {
-  static const RowCase kWords[] = {
+  RunRowCases(IfWordRows(), {
       {"Stop/20 if/70 using/40 ./48", "if", 0, nullptr},
       {"Stop/20 if/70 is/24 hot/30 ./48", "if", 11, "if: message=302 entryWords=2 ruleId=1494"},
       {"Stop/20 if/70 fitted/40 ./48", "if", 18, nullptr},
       // Not for the first word of a sentence, nor after "the".
       {"If/70 given/22 it/66 ./48", "If", -1, ""},
       {"Stop/20 if/70 fitted/22{mark=1} ./48", "if", -1, ""},
-  };
-  RunRowCases(IfWordRows(), kWords);
-  static const RowCase kBefore[] = {
+  });
+  RunRowCases(CheckIfRows(), {
       {"Stop/20 even/40 if/70 zz/40 ./48", "if", 0,
        "even: suggestion=\"if/when/(Rephrase)\" message=300 entryWords=2 ruleId=6494"},
       {"Check/20 if/70 valve/10{mark=1} opens/21 ./48", "if", 1,
        "Check: suggestion=\"make sure that/(Rephrase)\" message=300 entryWords=2 ruleId=6494"},
-  };
-  RunRowCases(CheckIfRows(), kBefore);
-  static const RowCase kMeaning[] = {
+  });
+  RunRowCases(IfMeaningRows(), {
       {"If/70 needed/22 x/40 ./48", "If", 0, "If: suggestion=\"if necessary\" message=324 entryWords=2 ruleId=4662"},
       {"If/70 noted/22 x/40 ./48", "If", 1, "If: message=324 entryWords=2 ruleId=4662"},
       // Only "needed" has the advice; "noted" shares its first letter.
       {"If/70 further/22 x/40 ./48", "If", 1, nullptr},
-  };
-  RunRowCases(IfMeaningRows(), kMeaning);
+  });
 }
 
 }  // namespace

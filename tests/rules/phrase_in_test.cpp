@@ -9,7 +9,7 @@
 namespace {
 
 TEST(CheckInPhrase, Rows) {
-  static const RowCase kCases[] = {
+  RunRowCases(InPhraseRows(), {
       // Advice alone.
       {"Stop/20 in/60 this/40 example/40 ./48", "in", 0, "in: suggestion=\"for example\""},
       {"Stop/20 in/60 this/66 order/10 ./48", "in", 1,
@@ -28,8 +28,7 @@ TEST(CheckInPhrase, Rows) {
       {"Stop/20 in/60 an/64 effort/10 ./48", "in", 67, "in: message=324 entryWords=3 ruleId=3918"},
       {"Stop/20 in/60 essence/40 ./48", "in", 87, nullptr},
       {"Stop/20 in/60 service/10 ./48", "in", -1, ""},
-  };
-  RunRowCases(InPhraseRows(), kCases);
+  });
 }
 
 // The result (1: a finding, advice alone included), and the changes.

@@ -46,32 +46,28 @@ TEST(CheckNegativePhrase, GuardsAcceptedPhrasesAndWordsAround) {
 // Each table in the order the rule tries them: limits, warning signs, the
 // verb before "no", the words after it.
 TEST(CheckNegativePhrase, Rows) {
-  static const RowCase kLimits[] = {
+  RunRowCases(NoLimitRows(), {
       {"Use/20 no/77 more/40 than/40 ./48", "no", 0, "no: suggestion=\"maximum\" message=305 entryWords=3 ruleId=4318"},
       {"Use/20 no/77 less/40 than/40 ./48", "no", 1, "no: suggestion=\"minimum\" message=305 entryWords=3 ruleId=8014"},
-  };
-  RunRowCases(NoLimitRows(), kLimits);
-  static const RowCase kSigns[] = {
+  });
+  RunRowCases(NoSignRows(), {
       {"Use/20 no/77 pushing/40 ./48", "no", 0, "no: suggestion=\"Do Not Push\" message=307 entryWords=2 ruleId=2125"},
       {"Use/20 no/77 pressing/23 ./48", "no", 0, nullptr},
       {"Use/20 no/77 entry/40 ./48", "no", 4,
        "no: suggestion=\"(Use no + infinitive)\" message=307 entryWords=2 ruleId=2125"},
-  };
-  RunRowCases(NoSignRows(), kSigns);
-  static const RowCase kHas[] = {
+  });
+  RunRowCases(HasNoRows(), {
       {"It/66 has/40 no/77 zz/40 ./48", "no", 0, "has: suggestion=\"does not have\" message=334 entryWords=2 ruleId=8011"},
       {"It/66 have/40 no/77 zz/40 ./48", "no", 1, "have: suggestion=\"do not have\" message=334 entryWords=2 ruleId=8011"},
-  };
-  RunRowCases(HasNoRows(), kHas);
-  static const RowCase kPhrases[] = {
+  });
+  RunRowCases(NoPhraseRows(), {
       {"It/66 no/77 longer/34 works/21 ./48", "no", 0,
        "no: suggestion=\"not now/(Rephrase)\" message=334 entryWords=2 ruleId=4018"},
       {"Find/20 no/77 signs/11 of/67 wear/10 ./48", "no", 4,
        "no: suggestion=\"no indication of\" message=324 entryWords=3 ruleId=4018"},
       {"Use/20 no/77 un/40 ./48", "no", 19, nullptr},
       {"Use/20 no/77 oil/16 ./48", "no", -1, ""},
-  };
-  RunRowCases(NoPhraseRows(), kPhrases);
+  });
 }
 
 }  // namespace

@@ -11,16 +11,15 @@ namespace {
 using namespace place;
 
 TEST(PlaceHead, Gates) {
-  static const RowCase kCases[] = {
+  RunRowCases(kHead, {
       {"x/10 at/75 two/49", "at", 0, ""},
       {"x/10 at/75{mark=1} y/10", "at", 2, "at: message=320 ruleId=8334"},
       {"x/10 at/75 y/10", "at", -1, ""},
-  };
-  RunRowCases(kHead, kCases);
+  });
 }
 
 TEST(PlaceTables, SentenceStart) {
-  static const RowCase kCases[] = {
+  RunRowCases(kTableA, {
       {"Near/75 case/10 of/67 fire/10", "Near", 0, "Near: suggestion=\"if there is\" message=331 entryWords=3 ruleId=6912"},
       {"At/75 line/10{token=9} y/10", "At", 2, "At: suggestion=\"(Rephrase)\" message=324 entryWords=2 ruleId=7829"},
       {"In/75 accordance/10 with/74", "In", 4,
@@ -28,12 +27,11 @@ TEST(PlaceTables, SentenceStart) {
       {"In/75{msg=301} this/76 case/10", "In", 5, "In: suggestion=\"For example\" message=324 entryWords=3 ruleId=7512"},
       {"At/75 this/76 point/10", "At", 7, "At: suggestion=\"now/when\" message=331 entryWords=3 ruleId=3437"},
       {"At/75 night/10 ,/47", "At", -1, ""},
-  };
-  RunRowCases(kTableA, kCases);
+  });
 }
 
 TEST(PlaceTables, AtPhrases) {
-  static const RowCase kCases[] = {
+  RunRowCases(kTableB, {
       {"x/10 at/75 all/38 times/11", "at", 0, "at: suggestion=\"always/(Give a time ref.)\" entryWords=3"},
       {"x/10 at/75 back/10{mark=1}", "at", 3, "at: written=\"at the \" suggestion=\"at the rear\" message=302 entryWords=2 ruleId=1897"},
       {"x/10 AT/75 moment/10{mark=1}", "AT", 4, "AT: written=\"AT THE \" suggestion=\"during\" message=302 entryWords=2 ruleId=1897"},
@@ -42,8 +40,7 @@ TEST(PlaceTables, AtPhrases) {
       {"x/10 at/75 TIME/10{mark=1} of/67", "at", 7,
        "at: suggestion=\"during/when\" message=331 entryWords=3 ruleId=2437\nTIME: written=\"THE TIME\""},
       {"x/10 at/75 y/10", "at", -1, ""},
-  };
-  RunRowCases(kTableB, kCases);
+  });
 }
 
 // Rows that the STE dictionary turns off fall through to the later tables.
@@ -60,19 +57,20 @@ TEST(PlaceTables, SteDictionaryTurnsRowsOff) {
 }
 
 TEST(PlaceTables, WordBeforeAt) {
-  const RowCase cases[] = {
+  RunRowCases(kTableC, {
       {"x/10 y/10 always/52 at/75 z/10", "at", 0, KeptFinding("always", "stay at/stays at/is at", 313, 2, 3296)},
       {"x/10 y/10 always/52{mark=1} at/75 z/10", "at", -1, ""},
       {"x/10 y/10 kept/22 at/75 z/10", "at", 6, KeptFinding("kept", "stay at/is at/are at", 313, 2, 3296)},
       {"x/10 y/10 works/21 at/75 z/10", "at", 9, KeptFinding("works", "(Rephrase for clarity)", 313, 2, 3296)},
       // Only from the third word of the sentence on.
       {"kept/22 at/75 z/10", "at", -1, ""},
-  };
-  RunRowCases(kTableC, cases);
+  });
 }
 
 TEST(PlaceTables, AtRemainingRowsAndWordList) {
-  static const RowCase kCases[] = {
+  // "at time of" before "of" (class 67) ends at the row of "time"/"top";
+  // "every" and "present" are taken by the word list or end unmarked.
+  RunRowCases(kTableD, {
       {"x/10 at/75 or/63 near/75", "at", 0, "at: suggestion=\"near\" message=321 entryWords=3 ruleId=6815"},
       {"x/10 at/75 top/10 of/67", "at", 3, "at: suggestion=\"position/during/sequence/(Rephrase)\" message=313 entryWords=3 ruleId=1596"},
       {"x/10 at/75 random/30", "at", 5, ""},
@@ -85,14 +83,11 @@ TEST(PlaceTables, AtRemainingRowsAndWordList) {
       {"x/10 at/75 fault/10 of/67", "at", 12, ""},
       {"x/10 at/75 top/10", "at", 25, "at: message=324 entryWords=2 ruleId=5296"},
       {"x/10 at/75 pump/10", "at", -1, ""},
-  };
-  // "at time of" before "of" (class 67) ends at the row of "time"/"top";
-  // "every" and "present" are taken by the word list or end unmarked.
-  RunRowCases(kTableD, kCases);
+  });
 }
 
 TEST(PlaceBody, PathsAndResumeWords) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyPlacePrepositionRules, {
       {"At/75 night/10 the/64 lamp/10 is/24 on/75 ./48", "At", "At: message=318 ruleId=2334", "At"},
       {"At/75 night/10 ,/47 stop/20 ./48", "At", "", "At"},
       {"Near/75 night/10 ,/47 stop/20 ./48", "Near", "Near: message=331 ruleId=2496", "Near"},
@@ -127,8 +122,7 @@ TEST(PlaceBody, PathsAndResumeWords) {
       {"x/10 only/52 without/75 y/10", "without", "only: message=304 ruleId=3825", "without"},
       {"x/10 without/75 help/10", "without",
        "without: suggestion=\"without aid/help (vb)/help you\" message=324 entryWords=2 ruleId=3825", "help"},
-  };
-  RunBodyCases(ApplyPlacePrepositionRules, kCases);
+  });
 }
 
 }  // namespace

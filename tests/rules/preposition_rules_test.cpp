@@ -16,78 +16,68 @@ void SubjectAndVerb(SentenceStateRec& s) {
 }
 
 TEST(PrepositionRules, HeadAcrossAgainstSinceUntil) {
-  static const RowCase kHeadCases[] = {
+  RunRowCases(kHead, {
       {"x/10 into/60 ./48", "into", 1, ""},
       {"x/10 into/60 y/10", "into", -1, ""},
-  };
-  RunRowCases(kHead, kHeadCases);
-  static const RowCase kAcrossCases[] = {
+  });
+  RunRowCases(kAcross, {
       {"it/66 comes/21 across/60 y/10", "across", 1, "comes: message=324 entryWords=2 ruleId=7234"},
       {"it/66 comes/21{token=9} across/60 y/10", "across", -1, ""},
-  };
-  RunRowCases(kAcross, kAcrossCases);
-  static const RowCase kAgainstCases[] = {
+  });
+  RunRowCases(kAgainst, {
       {"a/10 b/10 compare/20 against/60 y/10", "against", 1,
        "compare: suggestion=\"compared to\" message=324 entryWords=2 ruleId=3434"},
       {"a/10 b/10 runs/21 against/60 y/10", "against", 5,
        "runs: suggestion=\"(Rephrase for clarity)\" message=324 entryWords=2 ruleId=3434"},
       {"a/10 b/10 c/10 against/60 y/10", "against", -1, ""},
-  };
-  RunRowCases(kAgainst, kAgainstCases);
-  static const RowCase kSinceCases[] = {
+  });
+  RunRowCases(kSince, {
       {"x/10 since/60 y/10", "since", 2,
        "since: suggestion=\"because/time between/after/(Rephrase)\" message=324 ruleId=1316"},
-  };
-  RunRowCases(kSince, kSinceCases);
-  static const RowCase kUntilCases[] = {
+  });
+  RunRowCases(kUntil, {
       {"x/10 until/60 no/77 y/10", "until", 0, KeptFinding("until", "(Rephrase)", 304, 2, 5236)},
       {"x/10 until/60 y/10", "until", -1, ""},
-  };
-  RunRowCases(kUntil, kUntilCases);
+  });
 }
 
 TEST(PrepositionRules, IntoAndIts) {
-  static const RowCase kIntoCases[] = {
+  RunRowCases(kInto, {
       {"it/66 will/28 come/20 into/60 contact/10 with/74 y/10", "into", 3,
        "come: suggestion=\"touch/touches\" message=300 entryWords=3 ruleId=1389"},
       {"it/66 will/28 come/20 into/60 place/10{mark=1}", "into", -1, ""},
       {"it/66 plugs/21{sug=x} into/60 y/10", "into", 7, "plugs: suggestion=\"\" message=324 entryWords=2 ruleId=3489"},
       {"x/10 into/60 y/10", "into", -1, ""},
-  };
-  RunRowCases(kInto, kIntoCases);
-  static const RowCase kItsCases[] = {
+  });
+  RunRowCases(kIts, {
       {"x/10 its/60 own/30", "its", 1, "its: suggestion=\"its\" message=312 entryWords=2 ruleId=1379"},
       {"go/20 into/60 its/60 y/61", "its", 7, "its: message=304 ruleId=2379"},
       {"x/10 its/60 y/61", "its", -1, ""},
-  };
-  RunRowCases(kIts, kItsCases);
+  });
 }
 
 TEST(PrepositionRules, ThroughWhatWho) {
-  const RowCase throughCases[] = {
+  RunRowCases(kThroughVerb, {
       {"it/66 exits/21 through/60 y/10", "through", 0, KeptFinding("exits", "moves through/goes through", 300, 2, 5233)},
       // "pass" ends in "s" but is no -s form.
       {"to/68 pass/20 through/60 y/10", "through", 1, KeptFinding("pass", "move through/go through", 300, 2, 5233)},
       {"it/66 works/21 through/60 y/10", "through", 9, KeptFinding("works", "do", 300, 2, 5233)},
       {"it/66 flows/21 through/60 y/10", "through", -1, ""},
-  };
-  RunRowCases(kThroughVerb, throughCases);
-  static const RowCase kWhatCases[] = {
+  });
+  RunRowCases(kWhat, {
       {"a/10 b/10 what/60 if/70", "what", 1, "what: message=313 entryWords=2 ruleId=8788"},
       {"x/10 what/60 to/68 do/28", "what", 3, "what: message=321 entryWords=3 ruleId=2356"},
       {"x/10 what/60 y/10", "what", -1, ""},
-  };
-  RunRowCases(kWhat, kWhatCases);
-  static const RowCase kWhoCases[] = {
+  });
+  RunRowCases(kWho, {
       {"a/10 xyz/12{msg=325} who/60 can/28", "who", 1, "xyz: wordClass=10 message=0"},
       {"x/10 who/60 need/20 y/10", "who", 6, "who: suggestion=\"to help\" message=312 ruleId=4472"},
       {"x/10 who/60 y/10", "who", -1, ""},
-  };
-  RunRowCases(kWho, kWhoCases);
+  });
 }
 
 TEST(PrepositionRules, Under) {
-  const RowCase cases[] = {
+  RunRowCases(kUnder, {
       {"x/10 under/60 no/77 circumstances/11", "under", 0, KeptFinding("under", "do not/(Rephrase)", 304, 3, 5236)},
       {"x/10 under/60 high/30 y/10", "under", 1, KeptFinding("under", "less than/(Give limit)", 324, 1, 5236)},
       {"x/10 under/60 covers/11", "under", 6, KeptFinding("under", "(Use a better phrase.)", 324, 2, 3245)},
@@ -100,8 +90,7 @@ TEST(PrepositionRules, Under) {
       // "section" keeps the advice "under" got first.
       {"x/10 under/60 section/40", "under", 38, KeptFinding("under", nullptr, 324, 2, 1224)},
       {"x/10 under/60 go/20", "under", -1, ""},
-  };
-  RunRowCases(kUnder, cases);
+  });
 }
 
 // The class head, the opening steps and each chain through the body; the
@@ -112,7 +101,7 @@ TEST(PrepositionBody, ChainsAndResumeWords) {
       "under: suggestion=\"below/in/less than\" message=324 entryWords=2 tokenKind=9 ruleId=1224\nuse: wordClass=40";
   const std::string listed =
       "listed: suggestion=\"shown below/shown in ...\" message=324 entryWords=2 ruleId=5384\n" + underFirst;
-  const BodyCase cases[] = {
+  RunBodyCases(ApplyPrepositionRules, {
       {"Under/60 the/64 cover/10 ./48", "Under", "Under: message=331 ruleId=4934", "Under"},
       {"Since/60 it/66 is/24 hot/30 ,/47 stop/20 ./48", "Since", "Since: message=331 ruleId=4934", "Since",
        LongSentence, "scratchResult=1"},
@@ -146,8 +135,7 @@ TEST(PrepositionBody, ChainsAndResumeWords) {
        "between: written=\"between?valve\" tag=\"<AR>\" message=311 ruleId=2046 verbForm=1\n"
        "valve: suggestion=\"the valve\" message=326 ruleId=2356",
        "between?valve"},
-  };
-  RunBodyCases(ApplyPrepositionRules, cases);
+  });
 }
 
 }  // namespace

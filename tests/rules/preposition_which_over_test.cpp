@@ -10,7 +10,7 @@ namespace {
 using namespace preposition;
 
 TEST(WhichRules, Rows) {
-  const RowCase cases[] = {
+  RunRowCases(kWhich, {
       {"x/10 which/60 means/21", "which", 0, KeptFinding("which", "that is an indication/(Rephrase)", 302, 2, 5971)},
       {"x/10 Which/60 is/24", "Which", 1, "Which: suggestion=\", Which\" message=318 ruleId=5192"},
       {"it/66 is/24 in/75{msg=331} which/60{msg=302} y/10", "which", 3, "in: message=0\nwhich: message=0"},
@@ -21,12 +21,11 @@ TEST(WhichRules, Rows) {
       {"not/29 yet/52 which/60 y/10", "which", 24, "yet: message=304 ruleId=1327"},
       {"x/10 and/63 which/60 y/10", "which", 27, KeptFinding("which", ", which", 318, 1, 1379)},
       {"it/66 opens/21 which/60 y/10", "which", -1, ""},
-  };
-  RunRowCases(kWhich, cases);
+  });
 }
 
 TEST(OverRules, Rows) {
-  const RowCase cases[] = {
+  RunRowCases(kOver, {
       {"x/10 over/60 one/49", "over", 0, "over: message=305 ruleId=6236"},
       {"x/10 over/60 five/49", "over", -1, ""},
       {"the/64 position/10{msg=325} over/60 y/10", "over", 4, "position: message=0"},
@@ -55,13 +54,12 @@ TEST(OverRules, Rows) {
       {"it/66 works/21 over/60 y/50", "over", 61, KeptFinding("works", "do work above", 324, 2, 1236)},
       {"a/10 b/10 c/10 over/60 here/52", "over", 62, "over: message=324 entryWords=2 ruleId=1236"},
       {"x/10 over/60 y/50", "over", -1, ""},
-  };
-  RunRowCases(kOver, cases);
+  });
 }
 
 // Through the class-60 body: the class head, and the resume words.
 TEST(WhichOverBody, ResumeWords) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyPrepositionRules, {
       {"the/64 valve/10 which/60 no/77 y/10", "which",
        "which: suggestion=\"that there are no/that there is no\" message=331 entryWords=2 ruleId=6912", "no"},
       {"x/10 which/60 means/21 y/10", "which",
@@ -76,8 +74,7 @@ TEST(WhichOverBody, ResumeWords) {
       {"x/10 over/60 <b>/41", "over", "", "over"},
       {"it/66 turns/21{msg=302} over/60{msg=331} y/50", "over",
        "turns: suggestion=\"turn/turns\" message=305 entryWords=2 ruleId=2256\nover: message=0", "over"},
-  };
-  RunBodyCases(ApplyPrepositionRules, kCases);
+  });
 }
 
 }  // namespace

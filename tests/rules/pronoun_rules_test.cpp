@@ -16,17 +16,16 @@ void NoSubjectYet(SentenceStateRec& s) {
 }
 
 TEST(PronounRules, ItFirstRows) {
-  static const RowCase kCases[] = {
+  RunRowCases(kItFirst, {
       {"Remove/20 it/66 ./48", "it", 0, "it: suggestion=\"(Insert noun subject)\" message=320 ruleId=1274"},
       {"It/66 is/24 necessary/30 to/68 close/20", "It", 1,
        "It: suggestion=\"make sure that/you must/(Rephrase)\" message=302 entryWords=4 ruleId=7174"},
       {"It/66 is/24 easy/30 to/68", "It", -1, ""},
-  };
-  RunRowCases(kItFirst, kCases);
+  });
 }
 
 TEST(PronounRules, ItNextRows) {
-  static const RowCase kCases[] = {
+  RunRowCases(kItNext, {
       {"so/71 it/66 have/25", "it", 1, "have: suggestion=\"has\" message=303 ruleId=2274"},
       {"so/71 it/66 turn/20", "it", 4, "it: suggestion=\"(Insert noun object)\" tag=\"<*->\" message=320 ruleId=1274"},
       {"so/71 it/66 has/24", "it", 8, "it: suggestion=\"(Use a noun subject.)\" tag=\"<*->\" message=320 ruleId=1274"},
@@ -34,12 +33,11 @@ TEST(PronounRules, ItNextRows) {
       {"so/71 it/66 x/40", "it", 10, "it: suggestion=\"(Insert a noun subj.)\" message=320 ruleId=1274"},
       // A comma too late in the sentence: no row.
       {"a/64 b/10 c/20 d/10 e/10 f/10 g/10 h/10 ,/47 it/66 x/40", "it", -1, ""},
-  };
-  RunRowCases(kItNext, kCases);
+  });
 }
 
 TEST(PronounRules, ItAfterScanRows) {
-  static const RowCase kCases[] = {
+  RunRowCases(kItAfterScan, {
       {"x/10 it/66 is/24 possible/30", "it", 0, "it: suggestion=\"(Rephrase)/... can\" message=302 entryWords=3 ruleId=5174"},
       {"x/10 it/66 is/24 open/30", "it", 5, ""},
       {"x/10 it/66", "it", 7, "it: message=320 ruleId=7174"},
@@ -50,12 +48,11 @@ TEST(PronounRules, ItAfterScanRows) {
       {"x/10 go/20 through/60{msg=331} it/66 x/40", "it", 10, "through: message=313 entryWords=2 ruleId=2175"},
       {"x/10 it/66 out/61", "it", 14, "it: message=313 entryWords=2 ruleId=1834"},
       {"x/10 it/66 stops/21", "it", -1, ""},
-  };
-  RunRowCases(kItAfterScan, kCases);
+  });
 }
 
 TEST(PronounRules, TheyThemRows) {
-  static const RowCase kCases[] = {
+  RunRowCases(kTheyThem, {
       {"x/10 they/66 have/25", "they", 0, ""},
       {"them/66 have/25", "them", 2, "them: message=303 ruleId=2839"},
       {"x/10 they/66 must/28", "they", 4, "must: suggestion=\"can\" message=300 ruleId=1274"},
@@ -66,12 +63,11 @@ TEST(PronounRules, TheyThemRows) {
       {"x/20 them/66 x/40", "them", -1, ""},
       // "to them" two words into the sentence is not read as an object.
       {"a/20 them/66 to/68", "them", -1, ""},
-  };
-  RunRowCases(kTheyThem, kCases);
+  });
 }
 
 TEST(PronounRules, OtherWordRows) {
-  static const RowCase kCases[] = {
+  RunRowCases(kOtherWords, {
       {"the/64 valve/10 I/66 x/40", "I", 0, ""},
       {"I/66 am/25 x/40", "I", 1, "I: suggestion=\"(Do not use this pronoun)\" message=312 entryWords=2 ruleId=1835"},
       {"x/20 I/66 turn/20", "I", 2, "I: suggestion=\"(Do not use this pronoun)\" message=312 ruleId=1835"},
@@ -80,12 +76,11 @@ TEST(PronounRules, OtherWordRows) {
       {"x/20 our/66 pump/10", "our", 4, "our: suggestion=\"(Give company name.)\" message=312 ruleId=6888"},
       {"x/20 I/66{msg=312 sub=3} am/66", "am", 5, "I: subClass=0 message=0"},
       {"I/66 am/66", "am", 6, "am: suggestion=\"(Give company name.)\" message=312 ruleId=6778"},
-  };
-  RunRowCases(kOtherWords, kCases);
+  });
 }
 
 TEST(PronounRules, Body) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyPronounRules, {
       // Every pronoun before "had": the walk passes over "had".
       {"x/10 it/66{sub=5} had/25 ./48", "it", "it: subClass=0", "had", NoSubjectYet, ""},
       {"He/66 turns/21 x/10", "He",
@@ -107,14 +102,13 @@ TEST(PronounRules, Body) {
        NoSubjectYet, "subjectNumber=1"},
       {"x/20 I/66 am/66", "am", "", "am", NoSubjectYet, "subjectNumber=1"},
       {"x/20 ours/66 ./48", "ours", "", "ours"},
-  };
-  RunBodyCases(ApplyPronounRules, kCases);
+  });
 }
 
 // "it" far into a sentence looks back over its clause for a singular noun.
 TEST(PronounRules, BackwardScan) {
   const char* noFind = "it: suggestion=\"(Insert a sing. subject)\" message=320 ruleId=8174";
-  const BodyCase cases[] = {
+  RunBodyCases(ApplyPronounRules, {
       // Found: a noun of class 10, 16, 17, 18 or 45 within seven words.
       {"Close/20 the/64 valve/10 slowly/50 so/71 it/66 stops/21 ./48", "it", "", "it", NoSubjectYet,
        "subjectNumber=0 clauseState=99 scratchIndex=2"},
@@ -134,8 +128,7 @@ TEST(PronounRules, BackwardScan) {
       {"Valve/10 a/50 b/50 c/50 so/71 it/66 stops/21 ./48", "it", noFind, "it", nullptr, "scratchIndex=4"},
       {"a/50{pos=5} b/50{pos=6} c/50{pos=7} d/50{pos=8} e/50{pos=9} it/66{pos=10} stops/21", "it", noFind, "it",
        nullptr, "scratchIndex=4"},
-  };
-  RunBodyCases(ApplyPronounRules, cases);
+  });
 }
 
 }  // namespace

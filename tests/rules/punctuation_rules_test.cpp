@@ -20,7 +20,7 @@ void InSentence(SentenceStateRec& s) {
 }
 
 TEST(PunctuationClass42, SlashSemicolonAndColon) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyPunctuationRules, {
       // A slash anywhere but after a neutral token.
       {"//42 valve/10 ./48", "/", "/: message=337 ruleId=2407", "/", AgreementSkipped, "skipAgreement=0"},
       {"valve/10 //42 pump/10 ./48", "/", "/: message=337 ruleId=2407"},
@@ -42,21 +42,19 @@ TEST(PunctuationClass42, SlashSemicolonAndColon) {
        nullptr, LongCount, "sentenceWordCount=5 scratchIndex=24"},
       // An opening mark is only reclassed.
       {":/42 valve/10 ./48", ":", ":: wordClass=40"},
-  };
-  RunBodyCases(ApplyPunctuationRules, kCases);
+  });
 }
 
 TEST(InchClass44, TheAdviceAndItsMessageStayTogether) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyInchRules, {
       {"5/49 in/75 x/44 long/30 ./48", "x", "x: suggestion=\"inch\" tag=\"<AR>\" message=311 ruleId=1304"},
       {"5/49 inside/75 x/44 ./48", "x", ""},
       {"x/44 long/30 ./48", "x", ""},
-  };
-  RunBodyCases(ApplyInchRules, kCases);
+  });
 }
 
 TEST(ShortFormClass45, MaxMinSlashAndHyphen) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyShortFormRules, {
       {"max/45 pressure/10 ./48", "max", "max: suggestion=\"maximum\" tag=\"<AR>\" wordClass=30 message=311 ruleId=7669",
        "max", nullptr, "subjectSeen=0"},
       {"the/64 MIN./45 ./48", "MIN.", "MIN.: suggestion=\"minimum\" tag=\"<AR>\" wordClass=30 message=311 ruleId=7669"},
@@ -67,29 +65,26 @@ TEST(ShortFormClass45, MaxMinSlashAndHyphen) {
       {"MAX/MIN/45{sub=2} pressure/10 ./48", "MAX/MIN", ""},
       {"hi/45{split=4} temperature/30 ./48", "hi", "temperature: message=317 ruleId=1942"},
       {"hi/45{split=4} temperature/30{mark=1} ./48", "hi", ""},
-  };
-  RunBodyCases(ApplyShortFormRules, kCases);
+  });
 }
 
 TEST(CommaClass47, BeforeAndOrAfterBeOrHave) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyCommaRules, {
       {"valve/10 ,/47{rule=1234} and/63 pump/10 ./48", ",", ",: message=337 entryWords=2 ruleId=4747", "and",
        AgreementSkipped, "skipAgreement=0"},
       {"it/66 is/24 ,/47 open/30 ./48", ",", ",: message=337 entryWords=2 ruleId=4747", "open"},
       {"valve/10 ,/47{verb=q} and/63 pump/10 ./48", ",", ",: entryWords=2", "and"},  // locked
       {"valve/10 ,/47 pump/10 ./48", ",", "", ","},
-  };
-  RunBodyCases(ApplyCommaRules, kCases);
+  });
 }
 
 TEST(SentenceEndClass48, ResetsTheStateAndRecountsTheNextSentence) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplySentenceEndRules, {
       {"Open/20 it/66 ./48 Close/20 the/64 drain/10 now/50 ./48", ".", ".: sentenceLength=4 verbForm=* extraFlag=NUL",
        ".", InSentence, "subjectSeen=-1 subjectNumber=-1 sentenceKind=0 sentenceWordCount=6 lastVerbClass=-1 skipAgreement=0"},
       {"Open/20 it/66 ./48", ".", ".: verbForm=* extraFlag=NUL", ".", InSentence,
        "subjectSeen=-1 subjectNumber=-1 sentenceKind=0 sentenceWordCount=1 lastVerbClass=-1 skipAgreement=0"},
-  };
-  RunBodyCases(ApplySentenceEndRules, kCases);
+  });
 }
 
 TEST(LabelWords, ListAndSearchIndex) {

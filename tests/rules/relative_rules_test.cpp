@@ -12,39 +12,35 @@ using namespace relative;
 void LongSentence(SentenceStateRec& s) { s.sentenceWordCount = 10; }
 
 TEST(RelativeRules, GatesWhichWhoAndThatFirst) {
-  static const RowCase kGateCases[] = {
+  RunRowCases(kGates, {
       {"Which/69 valve/10 ./48", "Which", 0, "Which: message=331 ruleId=1918"},
       {"x/10 that/69", "that", 2, "that: message=331 ruleId=1918"},  // the end record
       {"install/20 that/69 ,/47 y/10", "that", 3, ""},
       {"install/20 it/66 so/71 that/69 ,/47 y/10", "that", 4, "that: message=331 ruleId=2175"},
       {"x/10 that/69 following/23 y/10", "that", 7, ""},
       {"x/10 that/69 y/10", "that", -1, ""},
-  };
-  RunRowCases(kGates, kGateCases);
-  static const RowCase kWhichCases[] = {
+  });
+  RunRowCases(kWhich, {
       // A person noun of a noun class ends here, before the person row.
       {"person/10 which/69 is/24", "which", 0, ""},
       {"person/40 which/69 is/24", "which", 2, "which: suggestion=\"who\" message=332 ruleId=2075"},
       {"x/40 which/69 has/25", "which", 5, "which: suggestion=\"that\" message=332 ruleId=2075"},
       {"x/40 which/69 y/40", "which", -1, ""},
-  };
-  RunRowCases(kWhich, kWhichCases);
-  static const RowCase kWhoCases[] = {
+  });
+  RunRowCases(kWho, {
       {"x/10 who/69 need/20 y/10", "who", 1, "who: suggestion=\"to help\" message=332 ruleId=6192"},
       {"x/10 who/69 have/25 y/10", "who", -1, ""},
-  };
-  RunRowCases(kWho, kWhoCases);
-  static const RowCase kFirstCases[] = {
+  });
+  RunRowCases(kThatFirst, {
       {"x/10 that/69 is/24", "that", 0, ""},
       {"x/10 that/69 results/11 from/67", "that", 2,
        "that: suggestion=\"are caused/is caused/causes\" message=302 entryWords=3 ruleId=4914"},
       {"x/10 that/69 results/11 y/10", "that", -1, ""},
-  };
-  RunRowCases(kThatFirst, kFirstCases);
+  });
 }
 
 TEST(RelativeRules, That) {
-  static const RowCase kCases[] = {
+  RunRowCases(kThat, {
       {"x/10 that/69 they/66", "that", 0, "that: suggestion=\"(Insert noun subject)\" message=313 entryWords=2 ruleId=47234"},
       {"x/10 ensure/20 that/69 y/10", "that", 2, "ensure: suggestion=\"make sure that\" message=300 entryWords=2 ruleId=4234"},
       {"x/10 that/69 it/66", "that", 9, "it: message=320 ruleId=2874"},
@@ -55,12 +51,11 @@ TEST(RelativeRules, That) {
       {"x/10 y/10 very/50 that/69 z/10", "that", 37, "that: suggestion=\"so that/until\" message=332 ruleId=1916"},
       {"x/10 very/50 that/69 z/10", "that", -1, ""},  // the third word
       {"x/10 that/69 on/40", "that", 39, "that: message=320 entryWords=2 ruleId=3075"},
-  };
-  RunRowCases(kThat, kCases);
+  });
 }
 
 TEST(RelativeRules, Body) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyRelativeRules, {
       {"Which/69 valve/10 ./48", "Which", "Which: message=331 ruleId=1918", "Which"},
       // *ensure that no*: one finding on "ensure" over the three words.
       {"x/10 ensure/20 that/69 no/77 leaks/11 ./48", "that",
@@ -77,8 +72,7 @@ TEST(RelativeRules, Body) {
       {"x/10 who/69 need/20 y/10", "who", "who: suggestion=\"to help\" message=332 ruleId=6192", "who"},
       {"x/10 whom/69 need/20 y/10", "whom", "", "whom"},
       {"a/10 b/10 c/10 that/69 has/25 been/27 d/10 e/10 ./48", "that", "", "has", LongSentence},
-  };
-  RunBodyCases(ApplyRelativeRules, kCases);
+  });
 }
 
 }  // namespace

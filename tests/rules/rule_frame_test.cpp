@@ -54,7 +54,7 @@ constexpr RuleRow kDemo[] = {
 // clang-format on
 
 TEST(RuleRow, FirstMatchAndItsWrites) {
-  static const RowCase kCases[] = {
+  RunRowCases(kDemo, {
       {"Switch/20 on/61 and/63 off/61 ./48", "on", 0,
        "on: suggestion=\"ON/OFF\" message=323 entryWords=3 ruleId=2466"},
       {"Turn/20 on/61 the/64 pump/10 ./48", "on", 1,
@@ -69,8 +69,7 @@ TEST(RuleRow, FirstMatchAndItsWrites) {
       // nothing after the sentinel.
       {"on/61 ./48", "on", -1, ""},
       {"on/61 to/68", "to", -1, ""},
-  };
-  RunRowCases(kDemo, kCases);
+  });
 }
 
 TEST(RuleRow, AFindingOnAMissingWordWritesNothing) {
@@ -91,7 +90,7 @@ Walk Returns(RuleContext& c) {
 
 // Every outcome, its effect and its resume word; none passes the end record.
 TEST(Walk, OutcomesAndResumeWords) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(Returns, {
       {"a/40 b/10{msg=330} c/10 ./48", "a", "", "a"},
       {"a/40{sub=1} b/10 c/10 ./48", "a", "a: subClass=0", "b"},
       {"a/40{sub=2} b/10 c/10 ./48", "a", "a: subClass=0", "c"},
@@ -104,8 +103,7 @@ TEST(Walk, OutcomesAndResumeWords) {
       {"a/10{sub=6} b/10", "a", "a: subClass=0\nb: wordClass=40", "b"},
       {"a/10{sub=6}", "a", "a: subClass=0", "@@END"},
       {"a/10{sub=7} b/10", "a", "a: wordClass=40 subClass=0", "a"},
-  };
-  RunBodyCases(Returns, kCases);
+  });
 }
 
 TEST(FunctionWordDispatch, ClassesWithoutABodyEndOrTurnNeutral) {

@@ -8,7 +8,7 @@
 namespace {
 
 TEST(SoRules, EveryStep) {
-  static const RowCase kCases[] = {
+  RunRowCases(so_rules::kSo, {
       {"So/71 y/10 ./48", "So", 0, "So: message=302 ruleId=2201"},
       {"x/10 so/71 that/69 y/10", "so", 2, ""},
       {"x/10 doing/23 so/71 y/10", "so", 5, "doing: message=321 entryWords=2 ruleId=4155"},
@@ -24,18 +24,16 @@ TEST(SoRules, EveryStep) {
       {"x/10 so/71 theyre/40", "so", 40, "so: message=302 ruleId=2022"},
       {"x/10 so/71 ,/47 y/10", "so", 39, "so: suggestion=\"until/so that\" message=335 ruleId=7022"},
       {"x/10 so/71 y/10", "so", 40, "so: message=302 ruleId=2022"},
-  };
-  RunRowCases(so_rules::kSo, kCases);
+  });
 }
 
 TEST(SoRules, Body) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplySoRules, {
       {"x/10 so/71 that/69 y/10", "so", "", "that"},
       {"x/10 so/71 as/54 to/68 y/10", "so", "so: message=321 entryWords=3 ruleId=3201\nas: wordClass=40\nto: wordClass=40",
        "to"},
       {"x/10 so/71 ,/47 y/10", "so", "so: suggestion=\"until/so that\" message=335 ruleId=7022", ","},
-  };
-  RunBodyCases(ApplySoRules, kCases);
+  });
 }
 
 }  // namespace

@@ -12,63 +12,57 @@ using namespace time_conjunction;
 void PluralSubject(SentenceStateRec& s) { s.subjectNumber = 1; }
 
 TEST(TimeConjunctionRules, ClauseEndsAtOnce) {
-  static const RowCase kCases[] = {
+  RunRowCases(kClauseEnd, {
       {"x/10 before/70 ./48", "before", 0,
        "before: suggestion=\"(Rephrase for time clarity)\" tag=\"<*->\" message=302 ruleId=6734"},
       {"ON/70 ./48", "ON", 1, "ON: tag=\"<*->\""},
       {"x/10 ON/70 ./48", "ON", 2, "ON: suggestion=\"ON position/in operation\" tag=\"<*->\" message=323 ruleId=5334"},
       {"x/10 when/70", "when", 3, "when: tag=\"<*->\""},  // the end record
       {"x/10 when/70 y/10", "when", -1, ""},
-  };
-  RunRowCases(kClauseEnd, kCases);
+  });
 }
 
 TEST(TimeConjunctionRules, FirstWord) {
-  static const RowCase kCases[] = {
+  RunRowCases(kFirstWord, {
       {"When/70{mark=1} y/10", "When", 0, ""},
       {"If/70 you/78 can/28", "If", 2, ""},
       {"If/70 no/77 light/10 ./48", "If", 3,
        "If: suggestion=\" If there is no/ If there are no\" message=302 entryWords=2 ruleId=6334"},
       {"When/70 valve/10{mark=1} opens/21", "When", 4, "When: message=302 ruleId=6334\nvalve: wordClass=1"},
       {"x/10 when/70 y/10", "when", -1, ""},
-  };
-  RunRowCases(kFirstWord, kCases);
+  });
 }
 
 TEST(TimeConjunctionRules, IfWhenBeforeInside) {
-  static const RowCase kCases[] = {
+  RunRowCases(kIfWhenBefore, {
       {"x/10 stop/20{code=V0****} before/70 y/10", "before", 1, ""},
       {"x/10 when/70 not/29 y/10", "when", 2, "when: message=320 entryWords=2 ruleId=4494"},
       {"x/10 when/70 light/10 y/10", "when", 3, "when: suggestion=\"(Move when to main clause.)\" message=302 ruleId=4594"},
-  };
-  RunRowCases(kIfWhenBefore, kCases);
+  });
 }
 
 TEST(TimeConjunctionRules, OtherWordsInside) {
-  static const RowCase kOther[] = {
+  RunRowCases(kOtherWord, {
       {"x/10 After/70 only/52 y/10", "After", 0, "After: suggestion=\"After\" message=302 entryWords=2 ruleId=1494"},
       {"x/10 during/70 y/10", "during", -1, ""},
-  };
-  RunRowCases(kOtherWord, kOther);
-  static const RowCase kD[] = {
+  });
+  RunRowCases(kLetterD, {
       {"x/10 during/70 this/76 time/10", "during", 0,
        "during: suggestion=\"(Give a time ref.)\" message=305 entryWords=3 ruleId=3429"},
       {"x/10 during/70 times/11", "during", 1, "during: suggestion=\"when/(Rephrase)\" message=324 entryWords=2 ruleId=4211"},
       {"x/10 during/70 this/76 test/10", "during", -1, ""},
-  };
-  RunRowCases(kLetterD, kD);
-  static const RowCase kW[] = {
+  });
+  RunRowCases(kLetterW, {
       {"x/10 whether/70 y/10", "whether", 0, "whether: suggestion=\"when/if\" message=324 ruleId=3749"},
       {"x/10 while/70 given/22", "while", 5, "x: suggestion=\"shown when/shown if\" message=302 entryWords=2 ruleId=3451"},
       {"x/10 while/70 going/23 in/75", "while", 6,
        "while: suggestion=\"when you go to/(Rephrase)\" message=300 entryWords=3 ruleId=3451"},
       {"x/10 while/70 going/23 out/61", "while", -1, ""},
-  };
-  RunRowCases(kLetterW, kW);
+  });
 }
 
 TEST(TimeConjunctionRules, AfterAndBeforeWords) {
-  static const RowCase kCases[] = {
+  RunRowCases(kLetterAB, {
       {"x/10 after/70 being/25", "after", 0, "after: message=324 entryWords=2 ruleId=5211"},
       // Advice without a message is not written on a word without a finding.
       {"x/10 soon/52 after/70 y/10", "after", 1, ""},
@@ -79,12 +73,11 @@ TEST(TimeConjunctionRules, AfterAndBeforeWords) {
       {"x/10 between/70 and/63 after/70", "between", 6, ""},
       {"x/10 after/70 some/37 time/10", "after", 7, "after: suggestion=\"(Give a time ref.)\" message=305 entryWords=3 ruleId=3429"},
       {"x/10 before/70 some/37 time/10", "before", -1, ""},
-  };
-  RunRowCases(kLetterAB, kCases);
+  });
 }
 
 TEST(TimeConjunctionRules, Body) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyTimeConjunctionRules, {
       {"Do/20 test/10 before/70 ./48", "before",
        "before: suggestion=\"(Rephrase for time clarity)\" tag=\"<*->\" message=302 ruleId=6734", "before"},
       {"If/70 no/77 light/10 ./48", "If",
@@ -107,8 +100,7 @@ TEST(TimeConjunctionRules, Body) {
       {"x/10 after/70 sing/23{plural=_} y/10", "after", "after: message=338 entryWords=2 ruleId=4211\nsing: wordClass=40",
        "sing", PluralSubject, "subjectNumber=0"},
       {"x/10 after/70 sing/23{sub=14} y/10", "after", "", "after"},
-  };
-  RunBodyCases(ApplyTimeConjunctionRules, kCases);
+  });
 }
 
 }  // namespace

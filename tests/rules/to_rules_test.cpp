@@ -12,17 +12,15 @@ using namespace to_rules;
 void LongSentence(SentenceStateRec& s) { s.sentenceWordCount = 12; }
 
 TEST(ToStages, GatesAndTheSteDictionary) {
-  static const RowCase kGates[] = {
+  RunRowCases(kSkipGates, {
       {"a/10 )/42 to/68 pump/10", "to", 0, ""},
       {"face/10 to/68 face/10", "to", 4, ""},
       {"a/10 )/42 to/68 go/20", "to", -1, ""},
-  };
-  RunRowCases(kSkipGates, kGates);
-  static const RowCase kMarkedCases[] = {
+  });
+  RunRowCases(kMarked, {
       {"x/10 to/68{mark=1} y/10", "to", 0, "to: message=320 ruleId=3449"},
       {"x/10 to/68 y/10", "to", -1, ""},
-  };
-  RunRowCases(kMarked, kMarkedCases);
+  });
   // The rows of *to test* and *to check* hold only with the STE dictionary.
   struct SteCase {
     const char* text;
@@ -49,70 +47,62 @@ TEST(ToStages, GatesAndTheSteDictionary) {
 }
 
 TEST(ToStages, FixedPhrasesAndTheWordBefore) {
-  static const RowCase kFixed[] = {
+  RunRowCases(kFixedPhrases, {
       {"refer/20 to/68 y/10", "to", 0, ""},
       {"x/10 to/68 be/25 able/30 to/68 y/10", "to", 3, "to: suggestion=\"can\" message=335 entryWords=4 ruleId=4582"},
       {"they/66 need/20 to/68{msg=301} be/25 y/10", "to", 7,
        "need: suggestion=\"must be\" message=300 entryWords=3 ruleId=5448\nto: message=0"},
       {"x/10 to/68 be/25 able/30 y/10", "to", -1, ""},
-  };
-  RunRowCases(kFixedPhrases, kFixed);
-  static const RowCase kBefore[] = {
+  });
+  RunRowCases(kWordBefore, {
       {"x/10 to/68 process/22", "to", 0, ""},
       {"x/10 cooling/23 to/68 y/10", "to", 5,
        "cooling: suggestion=\"to become cool/to decrease the temperature\" message=301 entryWords=2 ruleId=3449"},
       {"x/10 refers/21{msg=301} to/68 y/10", "to", 8, "refers: message=0"},
       {"x/10 to/68 pass/22", "to", -1, ""},
-  };
-  RunRowCases(kWordBefore, kBefore);
+  });
 }
 
 TEST(ToStages, StagesJToM) {
-  static const RowCase kJ[] = {
+  RunRowCases(kStageJ, {
       // The previous word covers three words, with no message.
       {"the/64 time/10 to/68 go/20", "to", 0, "time: entryWords=3"},
       {"it/66 is/24 to/68 be/25 z/10", "to", -1, ""},
       {"x/10 to/68 pump/10 as/54 y/10", "to", 3, "pump: message=300 ruleId=4725"},
-  };
-  RunRowCases(kStageJ, kJ);
-  static const RowCase kK[] = {
+  });
+  RunRowCases(kStageK, {
       {"x/10 y/10 found/22 to/68 be/25 z/10", "to", 0, "found: suggestion=\"is/are/(Rephrase)\" message=301 entryWords=3 ruleId=3478"},
       {"x/10 y/10 not/29 to/68 be/25 z/10", "to", 5, "not: message=335 entryWords=3 ruleId=2348"},
       {"x/10 y/10 z/10 to/68 be/25 z/10", "to", -1, ""},
-  };
-  RunRowCases(kStageK, kK);
-  static const RowCase kL[] = {
+  });
+  RunRowCases(kStageL, {
       {"it/66 is/24 to/68 be/25 removed/22", "to", 0, "to: message=304 entryWords=2 ruleId=2448"},
       {"x/10 to/68 try/20 to/68 y/10", "to", 1, "to: suggestion=\"try to\" message=335 entryWords=3 ruleId=5448"},
       {"go/20 to/68 use/20 y/10", "to", 3, "to: suggestion=\"the use of\" message=301 entryWords=2 ruleId=3448"},
       // Only after a plain word and before an unmarked one.
       {"go/20{token=9} to/68 use/20 y/10", "to", -1, ""},
-  };
-  RunRowCases(kStageL, kL);
-  static const RowCase kM[] = {
+  });
+  RunRowCases(kStageM, {
       {"x/10 to/68 ,/47 y/10", "to", 0, "to: message=337 ruleId=7448"},
       {"x/10 to/68 much/38 y/10", "to", 7, "to: suggestion=\"too much/(Give measurement.)\" message=311 entryWords=2 ruleId=2448"},
       {"x/10 to/68 y/10", "to", -1, ""},
-  };
-  RunRowCases(kStageM, kM);
+  });
 }
 
 TEST(ToStages, StagesNToR) {
-  static const RowCase kN[] = {
+  RunRowCases(kStageN, {
       {"x/10 to/68 be/25 less/38", "to", 1, "to: suggestion=\"is less than/are less than\" message=302 entryWords=3 ruleId=2349"},
       {"x/10 to/68 you/78 that/69", "to", 5, "to: message=304 entryWords=3 ruleId=2349"},
       {"x/10 to/68 be/25 ready/30", "to", -1, ""},
-  };
-  RunRowCases(kStageN, kN);
+  });
   // The clause-end rows: punctuation and the end record are coded in 'D'.
-  static const RowCase kO[] = {
+  RunRowCases(kClauseEnd, {
       {"x/10 to/68 y/10{mark=1}", "to", 0, ""},
       {"x/10 to/68 be/25{code=H*****} removed/22", "to", 7, "to: message=330 entryWords=3 ruleId=2281"},
       {"x/10 to/68 be/25{code=H*****} ready/30", "to", 11, ""},
       {"x/10 to/68 pump/10{code=NMS***}", "to", -1, ""},
-  };
-  RunRowCases(kClauseEnd, kO);
-  static const RowCase kP[] = {
+  });
+  RunRowCases(kStageP, {
       {"x/10 to/68 us/78", "to", 1, "us: suggestion=\"U.S.A./(Give company name)\" message=312 ruleId=3682"},
       {"x/10 to/68 do/20 this/76 y/40", "to", 2, "to: message=302 entryWords=3 ruleId=3181"},
       {"x/10 to/68 off/61 ./48", "to", 5, "to: suggestion=\"in the OFF position\" message=323 entryWords=2 ruleId=4682 verbForm=X"},
@@ -120,24 +110,21 @@ TEST(ToStages, StagesNToR) {
       {"x/10 y/10 then/50 to/68 go/20", "to", 12, "then: message=320 entryWords=2 ruleId=1197"},
       {"x/10 to/68 max/45 y/30", "to", 10, "max: message=323 ruleId=1287 verbForm=X"},
       {"x/10{pos=-1} to/68{pos=-1} us/78", "to", -1, ""},
-  };
-  RunRowCases(kStageP, kP);
-  static const RowCase kQ[] = {
+  });
+  RunRowCases(kStageQ, {
       {"x/10 step/10 to/68 stop/10 y/10 z/10", "to", 0, "", LongSentence},
       {"x/10 y/10 z/10 is/24 to/68 go/20 w/10{code=V0****} v/10", "to", 1,
        "is: message=335 entryWords=3 ruleId=1868", LongSentence},
       {"x/10 step/10 to/68 pumps/11", "to", -1, ""},
-  };
-  RunRowCases(kStageQ, kQ);
-  static const RowCase kR[] = {
+  });
+  RunRowCases(kStageR, {
       {"x/10 to/68 access/22", "to", 0, ""},
       {"x/10 to/68 when/70 ./48", "to", 3, "when: message=323 ruleId=1878 verbForm=X"},
       // "to and/or" above position 1, unless the word before begins with 'r'.
       {"x/10 to/68 or/63", "to", 4, "to: message=313 ruleId=18651"},
       {"x/10 y/10 ready/30 to/68 or/63", "to", 5, ""},
       {"x/10 to/68 or/63{mark=1}", "to", -1, ""},
-  };
-  RunRowCases(kStageR, kR);
+  });
 }
 
 // *side to side*: one hyphenated word on the first "side", which covers
@@ -161,7 +148,7 @@ TEST(ToStages, SideToSide) {
 // Each path through the body: the stage order, the resume word, the
 // opening "To".
 TEST(ToBody, PathsAndResumeWords) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyToRules, {
       {"x/10 to/68 ground/10 y/10", "to", "", "ground"},
       // *need to* ends before the before-"to" list.
       // The same word on both sides passes "side to side" at the gates.
@@ -185,8 +172,7 @@ TEST(ToBody, PathsAndResumeWords) {
       // Short sentences and lower case pass the opening checks.
       {"To/68{sentlen=8} access/22{code=V2****} ,/47 open/20 the/64 valve/10 ./48", "To", "", "To", LongSentence},
       {"To/68 :/42 open/20 ./48", "To", ":: wordClass=48 message=337 ruleId=6448", ":"},
-  };
-  RunBodyCases(ApplyToRules, kCases);
+  });
 }
 
 }  // namespace

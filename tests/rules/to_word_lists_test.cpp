@@ -45,7 +45,7 @@ TEST(ToWordLists, AfterToLetterRules) {
 }
 
 TEST(ToWordLists, Membership) {
-  static const RowCase kBefore[] = {
+  RunRowCases(kBeforeList, {
       {"x/10 peculiar/30 to/68 y/10", "to", 0, "peculiar: message=301 entryWords=2 ruleId=3449"},
       {"x/10 check/20 to/68 see/20", "to", 0,
        "check: suggestion=\"make a check/inspect/examine\" message=301 entryWords=2 ruleId=3449"},
@@ -57,15 +57,13 @@ TEST(ToWordLists, Membership) {
       {"x/10 pump/10 to/68 y/10", "to", -1, ""},
       // Only inside a sentence.
       {"x/10{pos=-1} able/30{pos=-1} to/68{pos=-1} y/10", "to", -1, ""},
-  };
-  RunRowCases(kBeforeList, kBefore);
-  static const RowCase kAfter[] = {
+  });
+  RunRowCases(kAfterList, {
       {"x/10 to/68 date/10 pump/10", "to", 0, ""},
       {"x/10 to/68 date/10 go/20", "to", 1, "to: suggestion=\"(Give Date Ref.)\" message=302 entryWords=2 ruleId=2182"},
       {"x/10 to/68 another/37 go/20", "to", 1, "to: message=302 entryWords=2 ruleId=2182"},
       {"x/10 to/68 dates/11 go/20", "to", -1, ""},
-  };
-  RunRowCases(kAfterList, kAfter);
+  });
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ void Long(SentenceStateRec& s) { s.sentenceWordCount = 12; }
 void NoSubject(SentenceStateRec& s) { s.subjectNumber = -1; }
 
 TEST(EdRules, Steps) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyEdRules, {
       {"it/66 is/24 moved/22 ./48", "moved", "moved: wordClass=31", "moved", nullptr, "lastVerbClass=22"},
       // The end of the text ends the word.
       {"a/40{split=4} moved/22{split=4} b/10 ./48", "moved", "moved: wordClass=30 message=317 ruleId=4288", "moved"},
@@ -31,25 +31,22 @@ TEST(EdRules, Steps) {
       {"a/40 b/40 c/40 used/22 do/20 ./48", "used", "used: message=302 ruleId=2672", "used"},
       // A sentence opened by an -ed word.
       {"Used/22 valves/11 are/25 in/75 the/64 box/10 ./48", "Used", "Used: message=320 ruleId=2902", "Used", Long},
-  };
-  RunBodyCases(ApplyEdRules, kCases);
+  });
 }
 
 TEST(EdRules, PhraseRows) {
-  static const RowCase kCases[] = {
+  RunRowCases(EdPhraseRows(), {
       {"a/40 kept/22 away/52", "kept", 0, nullptr},
       {"a/40 tapped/22 b/10", "tapped", -1, ""},
-  };
-  RunRowCases(EdPhraseRows(), kCases);
-  static const RowCase kSecond[] = {
+  });
+  RunRowCases(EdSecondPhraseRows(), {
       {"a/40 done/22 opening/23", "done", 0, nullptr},
       {"a/40 pulled/22 apart/52", "pulled", 1, nullptr},
-  };
-  RunRowCases(EdSecondPhraseRows(), kSecond);
+  });
 }
 
 TEST(IngRules, InsideTheSentence) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyIngRules, {
       {"a/40 b/40 opening/23{plural=0} ./48", "opening", "opening: message=338 ruleId=3262", "opening", nullptr,
        "lastVerbClass=23"},
       // Progressive forms.
@@ -96,14 +93,13 @@ TEST(IngRules, InsideTheSentence) {
        "opening: suggestion=\"that open\" message=338 ruleId=5434", "opening"},
       {"a/66 from/60 opening/23{plural=0} it/66{mark=1} ./48", "opening",
        "from: message=338 entryWords=2 ruleId=4327\nopening: suggestion=\"open\" message=338 ruleId=3262", "opening"},
-  };
-  RunBodyCases(ApplyIngRules, kCases);
+  });
 }
 
 TEST(IngRules, WordTable) {
   // Rows that need a particle after the word pass the gate only when that
   // word is of a noun class.
-  static const RowCase kCases[] = {
+  RunRowCases(IngWordRows(), {
       {"a/40 using/23 b/10", "using", 0, nullptr},
       {"a/40 going/23 back/10", "going", 9,
        "going: suggestion=\"(Rephrase)\" message=335 entryWords=2 ruleId=4327"},
@@ -112,12 +108,11 @@ TEST(IngRules, WordTable) {
       {"a/40 coming/23 off/10", "coming", 15, nullptr},
       {"a/40 coming/23 b/10", "coming", -1, ""},
       {"a/40 loading/23 b/10", "loading", 23, nullptr},
-  };
-  RunRowCases(IngWordRows(), kCases);
+  });
 }
 
 TEST(IngRules, SentenceStart) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyIngRules, {
       {"Opening/23{plural=0} valves/11 is/24 ./48", "Opening",
        "Opening: suggestion=\"How to open the/To open the\" message=338 ruleId=3338", "Opening", NoSubject,
        "subjectSeen=1 subjectNumber=0 lastVerbClass=23"},
@@ -129,8 +124,7 @@ TEST(IngRules, SentenceStart) {
        "Opening?valve"},
       {"Cooling/23{mark=1} b/10 ./48", "Cooling", "Cooling: classCode=\"A****\" wordClass=30", "Cooling", NoSubject,
        "subjectSeen=0 subjectNumber=0"},
-  };
-  RunBodyCases(ApplyIngRules, kCases);
+  });
 }
 
 TEST(IngRules, CleaningWithTheSteDictionary) {
@@ -142,7 +136,7 @@ TEST(IngRules, CleaningWithTheSteDictionary) {
 }
 
 TEST(BeenRules, Rows) {
-  static const RowCase kCases[] = {
+  RunRowCases(BeenRows(), {
       {"Been/27 here/52", "Been", 0, "Been: message=335 ruleId=5911"},
       {"it/66 has/24 been/27 able/30 to/68", "been", 1,
        "been: suggestion=\"can\" message=335 entryWords=3 ruleId=5811"},
@@ -151,16 +145,14 @@ TEST(BeenRules, Rows) {
       {"it/66 had/25 been/27 there/52", "been", 6, "had: message=335 entryWords=2 ruleId=4911"},
       {"it/66 has/24 been/27 not/29", "been", 9, "not: message=334 ruleId=56"},
       {"it/66 has/24 been/27 there/52", "been", -1, ""},
-  };
-  RunRowCases(BeenRows(), kCases);
+  });
 
-  static const BodyCase kBody[] = {
+  RunBodyCases(ApplyBeenRules, {
       {"it/66 has/24 been/27 able/30 to/68 go/20 ./48", "been",
        "been: suggestion=\"can\" message=335 entryWords=3 ruleId=5811\nable: wordClass=40\nto: wordClass=40", "to"},
       {"it/66 had/25 been/27{msg2=330} there/52 ./48", "been",
        "had: message=335 entryWords=2 ruleId=4911\nbeen: message2=0", "been"},
-  };
-  RunBodyCases(ApplyBeenRules, kBody);
+  });
 }
 
 }  // namespace

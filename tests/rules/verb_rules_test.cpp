@@ -16,7 +16,7 @@ void LongNoSubject(SentenceStateRec& s) {
 }
 
 TEST(VerbRules, EntryGuards) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyVerbRules, {
       {"a/40 releases/21 b/40 ./48", "releases", "", "releases", Long, "lastVerbClass=21 verbIsSForm=1"},
       {"a/40 releases/21 b/40 ./48", "releases", "", "releases", LongNoSubject,
        "subjectNumber=1 lastVerbClass=21 verbIsSForm=1 clauseState=1"},
@@ -32,12 +32,11 @@ TEST(VerbRules, EntryGuards) {
       // "Start Pump Switch" is a label.
       {"a/40 Start/20 Pump/10 switch/10 ./48", "Start", "Start: classCode=\"N****\" wordClass=40", "Start", Long},
       {"a/40 check/20{pos=-1} b/40 ./48", "check", "", "check", Long},
-  };
-  RunBodyCases(ApplyVerbRules, kCases);
+  });
 }
 
 TEST(VerbRules, ChecksInsideTheSentence) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyVerbRules, {
       {"a/40 turn/20 closed/31 it/66 ./48", "turn", "closed: message=302 ruleId=3943", "closed", Long},
       {"a/40 turn/20 is/24 ./48", "turn", "turn: message=306 ruleId=5612", "turn", Long},
       {"b/30{mark=1} turn/20 c/40 ./48", "turn",
@@ -62,12 +61,11 @@ TEST(VerbRules, ChecksInsideTheSentence) {
        "remove: written=\"remove?tension\" suggestion=\"release\" tag=\"<AR>\" message=300 ruleId=35012 verbForm=1\n"
        "tension: suggestion=\"the tension\" message=326 ruleId=2356",
        "remove?tension", Long},
-  };
-  RunBodyCases(ApplyVerbRules, kCases);
+  });
 }
 
 TEST(VerbRules, SentenceOpeners) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyVerbRules, {
       {"Turn/20 b/10{sep=8} c/40 ./48", "Turn", "", "Turn", Long},
       {"Turn/20 closed/22 b/10 ./48", "Turn", "Turn: message=335 entryWords=2 ruleId=5612\nclosed: wordClass=40",
        "closed", Long},
@@ -78,10 +76,9 @@ TEST(VerbRules, SentenceOpeners) {
        "Use: suggestion=\" Be careful/Make sure that\" message=300 entryWords=2 ruleId=3022\ncare: wordClass=40",
        "care", Long},
       {"Turn/20{mark=1} go/20 ./48", "Turn", "Turn: message=324 ruleId=1012", "Turn", Long},
-  };
-  RunBodyCases(ApplyVerbRules, kCases);
+  });
 
-  static const RowCase kRows[] = {
+  RunRowCases(VerbOpenerRows(), {
       {"Break/20 up/61", "Break", 0, nullptr},
       {"Energize/20 pump/10", "Energize", 1, nullptr},
       {"Energize/20 circuits/11", "Energize", -1, ""},
@@ -90,12 +87,11 @@ TEST(VerbRules, SentenceOpeners) {
       {"Stop/20{mark=1} b/10", "Stop", 4, "Stop: wordClass=10"},
       {"Take/20 care/10", "Take", 5, "Take: suggestion=\" Obey\" message=300 entryWords=2 ruleId=3022"},
       {"Use/20 up/61", "Use", 7, "Use: suggestion=\" Use all the\" message=300 entryWords=2 ruleId=3022"},
-  };
-  RunRowCases(VerbOpenerRows(), kRows);
+  });
 }
 
 TEST(VerbRules, TriggerSteps) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyVerbRules, {
       // "continue" with an -ing word the entry lets through.
       {"a/40 b/40 continue/20 testing/23{code=F**** sub=1 plural=0} it/66 ./48", "continue",
        "continue: suggestion=\"continue to test\" message=338 ruleId=3022\ntesting: suggestion=\"test\"",
@@ -112,8 +108,7 @@ TEST(VerbRules, TriggerSteps) {
        "close: suggestion=\"close/closes/(Rephrase)\" message=315 entryWords=2 ruleId=4566\nup: wordClass=40",
        "@@END", Long},
       {"a/40 jump/20 b/40 ./48", "jump", "", "jump", Long},
-  };
-  RunBodyCases(ApplyVerbRules, kCases);
+  });
 }
 
 }  // namespace

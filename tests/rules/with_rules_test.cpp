@@ -13,7 +13,7 @@ void LongSentence(SentenceStateRec& s) { s.sentenceWordCount = 12; }
 void ShortSentence(SentenceStateRec& s) { s.sentenceWordCount = 3; }
 
 TEST(WithRules, FixedPairsBeforeWith) {
-  static const RowCase kCases[] = {
+  RunRowCases(kPair, {
       // "also" keeps the advice it had.
       {"a/10 b/10 also/30{sug=too} with/74 y/10", "with", 2, "also: message=324 entryWords=2 ruleId=6735"},
       {"a/10 b/10 aligns/30 with/74 y/10", "with", 3,
@@ -21,36 +21,32 @@ TEST(WithRules, FixedPairsBeforeWith) {
       {"a/10 b/10 pump/10 with/74 y/10", "with", -1, ""},
       // A whole word, not a stem: "persons" and "fixed" form no pair.
       {"a/10 b/10 persons/11 with/74 y/10", "with", -1, ""},
-  };
-  RunRowCases(kPair, kCases);
+  });
 }
 
 TEST(WithRules, GatesAndRows) {
-  static const RowCase kGates[] = {
+  RunRowCases(kNextGates, {
       {"x/10 with/74 y/10{mark=1}", "with", 0, ""},
       {"x/10 with/74 y/10", "with", -1, ""},
-  };
-  RunRowCases(kNextGates, kGates);
-  static const RowCase kFirst[] = {
+  });
+  RunRowCases(kFirstRows, {
       {"it/66 flush/30 with/74 y/10", "with", 0, "flush: suggestion=\"align to\" message=331 entryWords=2 ruleId=6825"},
       {"x/10 with/74{len=1} :/42", "with", 2, "with: message=320 length=4 ruleId=4728"},
       {"it/66 is/24 with/74 y/10", "with", 5, "is: message=313 entryWords=2 ruleId=3726"},
       {"it/66 is/24{token=9} with/74 y/10", "with", -1, ""},
       {"x/10 this/76 with/74 y/10", "with", 8, "this: message=320 ruleId=5627"},
       {"x/10 with/74 y/10", "with", -1, ""},
-  };
-  RunRowCases(kFirstRows, kFirst);
-  static const RowCase kLater[] = {
+  });
+  RunRowCases(kLaterRows, {
       {"a/10 b/10 c/10 with/74 one/10 another/37", "with", 0,
        "with: suggestion=\"with each ...\" message=324 entryWords=3 ruleId=3725"},
       {"a/10 b/10 c/10 with/74 growing/23", "with", 10, "with: suggestion=\"for\" message=331 entryWords=2 ruleId=6825"},
       {"a/10 b/10 c/10 with/74 y/10", "with", -1, ""},
-  };
-  RunRowCases(kLaterRows, kLater);
+  });
 }
 
 TEST(WithRules, ClosingRows) {
-  static const RowCase kCases[] = {
+  RunRowCases(kLastRows, {
       {"x/10 with/74 more/10", "with", 0, "with: message=324 entryWords=2 ruleId=2725"},
       {"x/10 with/74 one/10 another/37", "with", 1,
        "with: suggestion=\"with each ...\" message=324 entryWords=3 ruleId=3725", LongSentence},
@@ -69,12 +65,11 @@ TEST(WithRules, ClosingRows) {
       // The gerund message is cleared again: the rule id alone stays.
       // Only an -ing word split off a compound reaches the last row.
       {"a/10 b/10 with/74 Using/23{split=4}", "with", 21, "Using: suggestion=\"the Using\" message=338 ruleId=2063"},
-  };
-  RunRowCases(kLastRows, kCases);
+  });
 }
 
 TEST(WithBody, StepsAndResumeWords) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyWithRules, {
       // Opening a sentence of four or more words, whatever follows.
       {"With/74 a/64 pump/10 y/10 ./48", "With", "With: suggestion=\"When/(Rephrase)\" message=324 ruleId=1340",
        "With", LongSentence},
@@ -91,8 +86,7 @@ TEST(WithBody, StepsAndResumeWords) {
        "with: message=321 entryWords=3 ruleId=6756\nas: wordClass=40\nmuch: wordClass=40", "much"},
       {"a/10 b/10 with/74 using/23{split=4}", "with",
        "using: suggestion=\"the using\" wordClass=40 message=338 ruleId=2063", "using"},
-  };
-  RunBodyCases(ApplyWithRules, kCases);
+  });
 }
 
 }  // namespace
