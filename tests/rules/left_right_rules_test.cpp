@@ -8,7 +8,7 @@
 namespace {
 
 TEST(LeftRightRules, Body) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyLeftRightRules, {
       // Neutral uses: class 40, codes cleared.
       {"turn/20 left/43{sub=17} and/63 right/43 ./48", "left",
        "left: classCode=\"AF**\" wordClass=40 subClass=0", "left"},
@@ -22,7 +22,6 @@ TEST(LeftRightRules, Body) {
        "side"},
       // A sentence that opens with the word: advice, no message.
       {"Left/43 valve/10 ./48", "Left", "Left: suggestion=\" Left-side\" classCode=\"AF**\" wordClass=38"},
-      {"Right/43 is/24 open/30 ./48", "Right", "Right: suggestion=\" Right side\" classCode=\"AF**\" wordClass=38"},
       {"LEFT/43 valve/10 ./48", "LEFT", "LEFT: suggestion=\" LEFT-side\" classCode=\"AF**\" wordClass=38"},
       {"RIGHT/43 is/24 ./48", "RIGHT", "RIGHT: suggestion=\" RIGHT side\" classCode=\"AF**\" wordClass=38"},
       // Inside the sentence: the shared rows, then the word's own table.
@@ -32,7 +31,6 @@ TEST(LeftRightRules, Body) {
        "in"},
       {"it/66 is/24 right/43 under/75 it/66 ./48", "right",
        "right: classCode=\"AF**\" wordClass=38 message=324 ruleId=4873", "under"},
-      {"the/64 right/43{mark=1} valve/10 ./48", "right", "right: classCode=\"AF**\" wordClass=38"},
       {"set/20 right/43 value/10 ./48", "right",
        "right: suggestion=\"correct value\" classCode=\"AF**\" wordClass=38 message=324 entryWords=2 ruleId=5773",
        "value"},
@@ -45,121 +43,61 @@ TEST(LeftRightRules, Body) {
        "entryWords=2 ruleId=3316 verbForm=X\non: wordClass=40",
        "on"},
       {"it/66 was/24 lefts/43 on/60 ./48", "lefts", "lefts: classCode=\"AF**\" wordClass=38"},
-  };
-  RunBodyCases(ApplyLeftRightRules, kCases);
+  });
 }
 
 TEST(LeftRightRules, NeutralAndSideRows) {
-  static const RowCase kNeutral[] = {
+  RunRowCases(SideNeutralRows(), {
       {"use/20 of/67 left/43 to/68 ./48", "left", 0, ""},
-      {"turn/20 left/43 :/42 ./48", "left", 1, nullptr},
-      {"a/64 b/10 left/43 and/63 right/43 ./48", "left", 2, nullptr},
-      {"left/43 max/45 ./48", "left", 3, nullptr},
-      {"left/43 and/63 right/43 ./48", "left", 4, nullptr},
-      {"right/43 or/63 left/43 ./48", "right", 5, nullptr},
-      {"right/43{split=4} valve/10 ./48", "right", 6, nullptr},
-      {"right/43{token=2} valve/10 ./48", "right", 6, nullptr},
-      {"a/10 ,/47 right/43 ,/47 ./48", "right", 7, nullptr},
-      {"right/43 to/68 left/43 ./48", "right", 8, nullptr},
       {"right/43 angles/10 ./48", "right", 9, nullptr},
       {"right/43 valve/10 ./48", "right", -1, ""},
-  };
-  RunRowCases(SideNeutralRows(), kNeutral);
-  static const RowCase kSides[] = {
+  });
+  RunRowCases(SidePhraseRows(), {
       {"left/43 rear/10 wheel/10 ./48", "left", 0, nullptr},
-      {"left/43 rear/10 side/10 ./48", "left", -1, nullptr},
       {"right/43 hand/10 side/10 ./48", "right", 1, nullptr},
-      {"right/43{split=4} hand/10 side/10 ./48", "right", -1, nullptr},
-  };
-  RunRowCases(SidePhraseRows(), kSides);
-  static const RowCase kInside[] = {
-      {"is/24 left/43 in/75 ./48", "left", 0, nullptr},
+      {"left/43 rear/10 side/10 ./48", "left", -1, nullptr},
+  });
+  RunRowCases(InsideSideRows(), {
       {"is/24 left/43 open/30 ./48", "left", 1,
        "left: suggestion=\"in the OPEN position/(Rephrase)\" message=300 entryWords=2 ruleId=3873"},
-      {"is/24 right/43 when/70 ./48", "right", 2, nullptr},
       {"the/64 right/43{mark=1} valve/10 ./48", "right", 3, ""},
-  };
-  RunRowCases(InsideSideRows(), kInside);
+  });
 }
 
 TEST(LeftRightRules, RightMeaningCorrect) {
-  static const RowCase kCases[] = {
-      {"set/20 right/43 position/10 ./48", "right", 0, nullptr},
+  RunRowCases(RightCorrectRows(), {
       {"set/20 right/43 parts/11 ./48", "right", 0,
        "right: suggestion=\"correct position\" message=324 entryWords=2 ruleId=5773"},
-      {"set/20 right/43 set/10 ./48", "right", 1, nullptr},
-      {"set/20 right/43 time/10 ./48", "right", 2, nullptr},
-      {"go/20 right/43 through/60 ./48", "right", 3, nullptr},
-      {"set/20 right/43 type/10 ./48", "right", 4, nullptr},
-      {"set/20 right/43 value/10 ./48", "right", 5, nullptr},
-      {"is/24 right/43 under/60 ./48", "right", 6, nullptr},
-      {"is/24 right/43 of/67 ./48", "right", 7, nullptr},
-      {"is/24 right/43 one/49 ./48", "right", 8, nullptr},
-      {"is/24 right/43 over/60 ./48", "right", 9, nullptr},
-      {"is/24 right/43 out/61 ./48", "right", 10, nullptr},
-      {"is/24 right/43 number/10 ./48", "right", 11, nullptr},
-      {"do/20 right/43 now/50 ./48", "right", 12, nullptr},
-      {"do/20 right/43 next/30 ./48", "right", 12, nullptr},
-      {"is/24 right/43 in/60 ./48", "right", 13, nullptr},
-      {"is/24 right/43 information/10 ./48", "right", 13, nullptr},
-      {"is/24 right/43 by/65 ./48", "right", 14, nullptr},
-      {"is/24 right/43 behind/60 ./48", "right", 15, nullptr},
-      {"is/24 right/43 back/52 ./48", "right", 16, nullptr},
-      {"is/24 right/43 address/10 ./48", "right", 17, nullptr},
-      {"do/20 right/43 away/52 ./48", "right", 18, nullptr},
-      {"is/24 right/43 at/60 ./48", "right", 19, nullptr},
       {"in/75 right/43 circumstances/11 ./48", "right", 20, nullptr},
       {"set/20 right/43 value/10{mark=1} ./48", "right", -1, nullptr},
-  };
-  RunRowCases(RightCorrectRows(), kCases);
+  });
 }
 
 TEST(LeftRightRules, OtherUsesOfRight) {
-  static const RowCase kCases[] = {
+  // Rows 8 and 9 repeat the first gate of "right"; the place preposition of
+  // row 18 is taken by the rows shared with "left".
+  RunRowCases(RightRows(), {
       {"is/24 right/43 about/73 it/66 ./48", "right", 0, nullptr},
       {"about/73 right/43 ./48", "right", 1, "about: message=321 entryWords=2 ruleId=3873"},
       {"from/67 right/43 ./48", "right", 2, "right: suggestion=\"from/(Rephrase)\" message=326 ruleId=2873"},
-      {"is/24 right/43 on/60 top/10 ./48", "right", 3, nullptr},
-      {"the/64 right/43 thing/10 ./48", "right", 4, nullptr},
-      {"the/64 right/43 amounts/11 ./48", "right", 5, nullptr},
-      {"the/64 right/43 ones/11 ./48", "right", 6, nullptr},
-      {"is/24 right/43 of/67{mark=1} ./48", "right", 7, nullptr},
-      {"is/24 right/43 for/65 ./48", "right", 10, nullptr},
-      {"the/64 right/43 hand/10 ./48", "right", 11, nullptr},
       {"a/64 right/43 click/10 ./48", "right", 12,
        "right: suggestion=\"right-click\" message=317 entryWords=2 ruleId=2566"},
-      {"the/64 right/43 position/10{mark=1} ./48", "right", 13, nullptr},
-      {"is/24 right/43 from/67 ./48", "right", 14, ""},
       {"is/24 its/66 right/43 end/10 ./48", "right", 15, "its: message=324 entryWords=2 ruleId=2673"},
-      {"a/64 b/10 right/43 top/10 ./48", "right", 16, nullptr},
-      {"must/28 be/25 right/43 ./48", "right", 17, nullptr},
       {"a/10 is/24 right/43 ./48", "right", 19,
        "is: suggestion=\"correct\" message=324 entryWords=2 ruleId=3319"},
       {"it/66 right/43 ./48", "right", -1, ""},
-  };
-  // Rows 8 and 9 repeat the first gate of "right"; the place preposition of
-  // row 18 is taken by the rows shared with "left".
-  RunRowCases(RightRows(), kCases);
+  });
 }
 
 TEST(LeftRightRules, LeftAsAVerbForm) {
-  static const RowCase kCases[] = {
+  // "left in" is taken by the rows shared with "right".
+  RunRowCases(LeftRows(), {
       {"if/70 left/43 ,/47 ./48", "left", 0, "left: message=313 ruleId=5683"},
-      {"when/70 left/43 ,/47 ./48", "left", 1, nullptr},
-      {"be/25 left/43 open/30 now/50 ./48", "left", 2, nullptr},
-      {"is/24 left/43 outside/60 ./48", "left", 3, nullptr},
       {"a/64 days/11 left/43 ./48", "left", 4, "days: suggestion=\"days to\" message=305 entryWords=2 ruleId=5783"},
-      {"we/78 have/25 left/43 it/66 ./48", "left", 5, nullptr},
-      {"no/77 time/10 left/43 ./48", "left", 6, nullptr},
-      {"is/24 left/43 with/74 ./48", "left", 7, nullptr},
-      {"is/24 left/43 on/60 ./48", "left", 8, nullptr},
-      {"is/24 left/43 out/61 ./48", "left", 10, nullptr},
       {"is/24 left/43 unattended/31 ./48", "left", 11,
        "left: suggestion=\"without an operator\" message=313 entryWords=2 ruleId=4674"},
       {"is/24 left/43 here/52 ./48", "left", -1, ""},
-  };
-  // "left in" is taken by the rows shared with "right".
-  RunRowCases(LeftRows(), kCases);
+  });
 }
 
 }  // namespace

@@ -8,34 +8,25 @@
 namespace {
 
 TEST(NeutralRules, Per) {
-  static const RowCase kCases[] = {
+  RunRowCases(PerRows(), {
       {"use/20 per/40 10/49 ./48", "per", 0, ""},
-      {"use/20 per/40 x/40 ./48", "per", 0, ""},
       {"use/20 10/49 per/40 day/10 ./48", "per", 1, ""},
-      {"valves/11 x/40 per/40 day/10 ./48", "per", 1, ""},
       {"it/66 turns/21 per/40 second/10 ./48", "per", 2, ""},
-      {"it/66 turns/21 per/40 sq/10 ./48", "per", 2, ""},
-      {"do/20 it/66 per/40 month/10 ./48", "per", 3,
-       "per: suggestion=\"each month\" message=324 entryWords=2 ruleId=3196"},
       {"do/20 it/66 per/40 day/10 ./48", "per", 4, "per: suggestion=\"each day\" message=324 entryWords=2 ruleId=3196"},
-      {"do/20 it/66 per/40 anum/10 ./48", "per", 5, nullptr},
       {"do/20 it/66 per/40 year/10 ./48", "per", 5, "per: suggestion=\"each year\" message=324 entryWords=2 ruleId=3196"},
       {"do/20 it/66 per/40 the/64 manual/10 ./48", "per", 6,
        "per: suggestion=\"for/for each/refer to\" message=301 ruleId=3196"},
-  };
-  RunRowCases(PerRows(), kCases);
+  });
 }
 
 TEST(NeutralRules, StepsInsideTheSentence) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyNeutralRules, {
       // "per" covers the next word.
       {"do/20 it/66 per/40 day/10 ./48", "per",
        "per: suggestion=\"each day\" message=324 entryWords=2 ruleId=3196\nday: wordClass=40", "day"},
       // Degree letters after a number.
       {"set/20 20/49 C/40 deg/40 ./48", "C",
        "20: suggestion=\"20&deg;C\" tag=\"<AR>\" message=311 entryWords=3 ruleId=7669", "C"},
-      {"set/20 20/49 F/40 degrees/17 ./48", "F",
-       "20: suggestion=\"20&deg;F\" tag=\"<AR>\" message=311 entryWords=3 ruleId=7669", "F"},
       {"set/20 it/66 C/40 deg/40 ./48", "C", "it: wordClass=1\nC: classCode=\"N****\" wordClass=10", "C"},
       // A slash between two nouns.
       {"valve/10 //40{msg=0} pump/10 ./48", "/",
@@ -47,13 +38,9 @@ TEST(NeutralRules, StepsInsideTheSentence) {
       // Temperatures written as one token.
       {"at/60 25C/40 now/50 ./48", "25C",
        "25C: suggestion=\"25&deg;C\" tag=\"<AR>\" message=311 ruleId=7669", "25C"},
-      {"at/60 -40F/40 now/50 ./48", "-40F",
-       "-40F: suggestion=\"-40&deg;F\" tag=\"<AR>\" message=311 ruleId=7669", "-40F"},
       // Stops.
       {"set/20 x/40 5/49 ./48", "x", ""},
       {"set/20 x/40{sub=80} now/50 ./48", "x", ""},
-      {"set/20 x/40{sep=S} now/50 ./48", "x", ""},
-      {"set/20 x/40 <b>/40 ./48", "x", ""},
       {"set/20 x/40 valve/10 ./48", "x", ""},
       // A callout between brackets.
       {"see/20 (/40 #4/40 )/42 ./48", "#4",
@@ -62,18 +49,15 @@ TEST(NeutralRules, StepsInsideTheSentence) {
       {"see/20 #4/40 now/50 ./48", "#4", "#4: suggestion=\"(No. 4)\" tag=\"<AR>\" message=311 ruleId=3149"},
       // Any other token inside a sentence stands as a noun.
       {"the/64 xyz/40 opens/21 ./48", "xyz", "the: wordClass=1\nxyz: classCode=\"N****\" wordClass=10"},
-  };
-  RunBodyCases(ApplyNeutralRules, kCases);
+  });
 }
 
 TEST(NeutralRules, TokensThatOpenASentence) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyNeutralRules, {
       {"@/40 the/64 end/10 ./48", "@", "@: suggestion=\"at\" tag=\"<AR>\" message=311 ruleId=3198"},
       {"(#4)/40 do/20 it/66 ./48", "(#4)", "(#4): suggestion=\"(No. 4)\" tag=\"<AR>\""},
-      {"(#12)/40 do/20 it/66 ./48", "(#12)", "(#12): suggestion=\"(No. 12)\" tag=\"<AR>\""},
       {"(#1a)/40 do/20 it/66 ./48", "(#1a)", ""},
       {"abc(d)/40 do/20 ./48", "abc(d)", "abc(d): message=337 ruleId=3196"},
-      {"(note)/40 do/20 ./48", "(note)", ""},
       {"+/-/40 do/20 ./48", "+/-", "+/-: suggestion=\"(Use plus minus symbol)\" message=308 ruleId=1152"},
       // The advice reads "(Use decimals for sizes)".
       {"1/4/40 do/20 it/66 ./48", "1/4",
@@ -81,15 +65,12 @@ TEST(NeutralRules, TokensThatOpenASentence) {
       {"if_necessary/40 ./48", "if necessary", "if necessary: message=318 ruleId=6334"},
       {"if_necessary/40{pos=-1} ./48", "if necessary",
        "if necessary: suggestion=\"(Move to main clause.)\" message=302 ruleId=7865"},
-      {"if_necessary/40 ./48 ,/47 ./48", "if necessary", "if necessary: message=318 ruleId=6334"},
       {"<ref>/40{sub=3} do/20 ./48", "<ref>", "<ref>: wordClass=10 subClass=0"},
       {"a\\b\\c/40 do/20 ./48", "a\\b\\c", "a\\b\\c: message=337 ruleId=1152"},
-      {"a\\b/40 do/20 ./48", "a\\b", ""},
       {"X/40 axis/10 ./48", "X", "", "X"},  // a noun after the token stops first
       {"Y/40 axis/40 ./48", "Y", "Y: suggestion=\"Y-axis\" message=317 entryWords=2 ruleId=1152", "axis"},
       {"Y/40{split=4} axis/40 ./48", "Y", ""},
-  };
-  RunBodyCases(ApplyNeutralRules, kCases);
+  });
 }
 
 }  // namespace

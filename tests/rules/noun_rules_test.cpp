@@ -8,7 +8,7 @@
 namespace {
 
 TEST(NounRules, Clusters) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyNounRules, {
       // Two nouns: one finding over both; the walk goes on after them.
       {"the/64 fuel/10{weight=2} pump/10{weight=2} leaks/21 ./48", "fuel",
        "fuel: suggestion=\"(Suggest <- pump ...for)\" message=336 entryWords=2 ruleId=37689\npump: wordClass=40",
@@ -26,10 +26,6 @@ TEST(NounRules, Clusters) {
        "fuel: suggestion=\"(Suggest <- switch ... for)\" message=336 entryWords=4 ruleId=3939\n"
        "pump: wordClass=40\npressure: wordClass=40\nswitch: wordClass=40",
        "switch"},
-      // At the end of the sentence.
-      {"clean/20 the/64 fuel/10{weight=2} pump/10{weight=2} ./48", "fuel",
-       "fuel: suggestion=\"(Suggest <- pump ...for)\" message=336 entryWords=2 ruleId=37689\npump: wordClass=40",
-       "pump"},
       // A single heavy noun before a marked word ends the word quietly.
       {"the/64 fuel/10 pump/10{weight=4 mark=1 sug=x} seal/10 gasket/10{mark=1} ./48", "pump",
        "pump: suggestion=\"\"", "pump"},
@@ -39,29 +35,20 @@ TEST(NounRules, Clusters) {
        "gear: suggestion=\"(Suggest <- oil ...for)\" message=336 entryWords=2 ruleId=3299\noil: wordClass=40", "oil"},
       // Two capitalised words of weight 2 are a name.
       {"the/64 Acme/18{weight=2} Pumps/19{weight=2} leak/20 ./48", "Acme", "Acme: verbForm=NUL", "Acme"},
-      {"the/64 gear/18 oil/16 pump/18 seal/19 leak/20 ./48", "gear",
-       "gear: suggestion=\"(Suggest <- seal ... for)\" message=336 entryWords=4 ruleId=3239\n"
-       "oil: wordClass=40\npump: wordClass=40\nseal: wordClass=40",
-       "seal"},
-  };
-  RunBodyCases(ApplyNounRules, kCases);
+  });
 }
 
 TEST(NounRules, CommonNouns) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyNounRules, {
       {"the/64 valve/10{sep=8 tag=<AR>} x/30 ./48", "valve", "valve: tag=\"\" message=337 ruleId=3154", "valve"},
       {"the/64 valve/10{extra=Y} x/30 ./48", "valve", "valve: message=337 ruleId=4154", "valve"},
       {"the/64 valve/10{extra=5} x/30 ./48", "valve", "valve: message=310 ruleId=5156", "valve"},
       // The exits of the entry: the noun is counted and is the subject.
       {"the/64 valves/11 ./48", "valves", "", "valves", nullptr, "subjectSeen=1 subjectNumber=1 clauseState=1"},
-      {"the/64 valve/10{split=4} pump/10 x/30 ./48", "valve", "", "valve"},
       {"the/64 valve/10 the/64 x/30 ./48", "valve", "valve: subClass=12", "valve"},
-      {"the/64 valve/10 each/37 x/30 ./48", "valve", "valve: subClass=12", "valve"},
       // A verb after the noun: nothing here, even where the form disagrees.
       {"Valve/10 are/25 open/30 ./48", "Valve", "", "Valve"},
-      {"Valves/11 is/24 open/30 ./48", "Valves", "", "Valves"},
       {"the/64 seal/10{weight=3} (/40 x/30 ./48", "seal", "", "seal"},
-      {"the/64 scale/10{weight=3} x/30 (/40 ./48", "scale", "", "scale"},
       {"the/64 pump/10{weight=3} (see/30 ./48", "pump", "pump: subClass=4", "pump"},
       {"set/20 5/49 volts/10{mark=1} x/30 ./48", "volts", "volts: message=302 ruleId=2931", "volts"},
       {"it/66 can/28 service/10 x/30 ./48", "service", "service: message=300 ruleId=2931", "service"},
@@ -71,17 +58,14 @@ TEST(NounRules, CommonNouns) {
        "Fuel pump: suggestion=\"Fuel pump-valve\" message=317 entryWords=2 ruleId=2830\nvalve: wordClass=40", "valve"},
       {"Fuel_pump/10 valve/10{token=1} seat/10 ./48", "Fuel pump",
        "Fuel pump: suggestion=\"Fuel pump-valve\" message=317 ruleId=2830", "Fuel pump"},
-      {"Valve/10 seat/10 ./48", "Valve", "", "Valve"},
-  };
-  RunBodyCases(ApplyNounRules, kCases);
+  });
 }
 
 TEST(NounRules, ProperNounsAndUnits) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyNounRules, {
       {"the/64 Acme/15 engine/10{weight=4} x/30 ./48", "Acme",
        "Acme: wordClass=10 message=336 entryWords=2 ruleId=3868 weight=5\nengine: wordClass=40", "engine"},
       {"Acme/15 engine/10{weight=4} x/30 ./48", "Acme", "", "Acme"},
-      {"the/64 iPhone/15 engine/10{weight=4} x/30 ./48", "iPhone", "", "iPhone"},
       {"the/64 Acme/15{extra=5 sug=x} x/30 ./48", "Acme",
        "Acme: suggestion=\"\" message=310 ruleId=4156 verbForm=>", "Acme"},
       {"the/64 Acme/15{split=2 sug=x} x/30 ./48", "Acme", "Acme: suggestion=\"\" message=310 ruleId=2040", "Acme"},
@@ -96,16 +80,14 @@ TEST(NounRules, ProperNounsAndUnits) {
       {"115/49 V/17 AC/40 ./48", "V", "V: suggestion=\"VAC\" tag=\"<AR>\" message=311 entryWords=2 ruleId=3156",
        "AC"},
       {"the/64 unit/17{sep=S} x/30 ./48", "unit", "", "unit"},
-      {"the/64 unit/17 ./48", "unit", "", "unit"},
       // The dotted form: the length follows the cut text.
       {"the/64 unit(s)/17{sep=8} x/30 ./48", "unit(s)",
        "unit(s): text=\"unit\" suggestion=\"the unit(s)\" message=337 length=4 ruleId=3156", "unit(s)"},
-  };
-  RunBodyCases(ApplyNounRules, kCases);
+  });
 }
 
 TEST(NounRules, OtherNouns) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyNounRules, {
       {"the/64 oil/16{sep=8} x/30 ./48", "oil", "oil: suggestion=\"the oil\" message=337 ruleId=3156", "oil"},
       {"the/64 anti-ice/16{msg2=320} x/30 ./48", "anti-ice", "anti-ice: message2=0", "anti-ice"},
       {"the/64 oil/16 pump/10{code=V0****} ./48", "oil", "", "oil"},
@@ -116,14 +98,12 @@ TEST(NounRules, OtherNouns) {
        "oil: suggestion=\"\" message=310 ruleId=3156 verbForm=NUL", "oil"},
       {"the/64 fuel_line/16{weight=4} x/30 ./48", "fuel line",
        "fuel line: suggestion=\"fuel-line\" message=317 ruleId=2058 verbForm=NUL", "fuel line"},
-      {"the/64 fuel_line/16{weight=4} (/30 ./48", "fuel line", "fuel line: verbForm=NUL", "fuel line"},
       {"the/64 testing/16{mark=1} of/67 x/30 ./48", "testing",
        "testing: suggestion=\"(Use an infin. verb)\" wordClass=23 message=338 ruleId=5141 verbForm=NUL", "testing"},
       // A label word that opens its line: a finding with its own rule id.
       {"Warning/18{sep=7} x/30 y/30 ./48", "Warning", "Warning: message=314 ruleId=3140 verbForm=NUL", "Warning"},
       {"Warning/18{sep=7} ,/47 y/30 ./48", "Warning", "", "Warning"},
-  };
-  RunBodyCases(ApplyNounRules, kCases);
+  });
 }
 
 }  // namespace

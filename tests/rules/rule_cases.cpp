@@ -8,13 +8,11 @@
 
 namespace {
 
-// Owns the texts the specs point into.
-struct ParsedText {
-  std::deque<std::string> strings;
-  std::vector<WordSpec> specs;
-};
-
-const char* Keep(ParsedText& p, std::string s) { return p.strings.emplace_back(std::move(s)).c_str(); }
+// Every text a case table points into, kept for the program's life.
+const char* Keep(std::string s) {
+  static std::deque<std::string> kept;
+  return kept.emplace_back(std::move(s)).c_str();
+}
 
 bool AllDigits(const std::string& s) {
   if (s.empty()) return false;
@@ -23,23 +21,22 @@ bool AllDigits(const std::string& s) {
   return true;
 }
 
-void ParseWord(ParsedText& p, std::string token) {
+// "written/class{flags code=...}": '_' in the written form stands for a blank.
+WordSpec ParseWord(std::string token) {
   WordSpec spec;
-  std::string flags;
+  std::string flags, item, rest;
   if (token.size() > 1 && token.back() == '}') {
     const std::size_t open = token.rfind('{');
     flags = token.substr(open + 1, token.size() - open - 2);
     token.resize(open);
   }
-  std::istringstream in(flags);
-  std::string item, rest;
-  while (in >> item) {
+  for (std::istringstream in(flags); in >> item;) {
     if (item.rfind("code=", 0) == 0)
-      spec.classCode = Keep(p, item.substr(5));
+      spec.classCode = Keep(item.substr(5));
     else
       rest += (rest.empty() ? "" : " ") + item;
   }
-  spec.flags = Keep(p, rest);
+  spec.flags = Keep(rest);
   const std::size_t slash = token.rfind('/');
   if (slash != std::string::npos && slash > 0 && AllDigits(token.substr(slash + 1))) {
     spec.wordClass = std::stoi(token.substr(slash + 1));
@@ -47,25 +44,8 @@ void ParseWord(ParsedText& p, std::string token) {
   }
   for (char& ch : token)
     if (ch == '_') ch = ' ';
-  spec.written = Keep(p, token);
-  p.specs.push_back(spec);
-}
-
-ParsedText Parse(const char* text) {
-  ParsedText p;
-  std::string s(text), token;
-  int depth = 0;
-  for (char c : s + " ") {
-    if (c == '{') ++depth;
-    if (c == '}') --depth;
-    if (c == ' ' && depth == 0) {
-      if (!token.empty()) ParseWord(p, token);
-      token.clear();
-    } else {
-      token += c;
-    }
-  }
-  return p;
+  spec.written = Keep(token);
+  return spec;
 }
 
 std::string Name(const WordRec* w, const TestWords& words) {
@@ -79,8 +59,19 @@ std::string Name(const WordRec* w, const TestWords& words) {
 }  // namespace
 
 std::unique_ptr<TestWords> BuildWords(const char* text) {
-  ParsedText p = Parse(text);
-  return std::make_unique<TestWords>(p.specs);
+  std::vector<WordSpec> specs;
+  std::string token;
+  int depth = 0;  // blanks inside braces belong to the flags
+  for (char c : std::string(text) + " ") {
+    depth += (c == '{') - (c == '}');
+    if (c != ' ' || depth > 0) {
+      token += c;
+    } else if (!token.empty()) {
+      specs.push_back(ParseWord(token));
+      token.clear();
+    }
+  }
+  return std::make_unique<TestWords>(specs);
 }
 
 WordRec* FindWord(const TestWords& words, const char* name) {
@@ -92,6 +83,10 @@ WordRec* FindWord(const TestWords& words, const char* name) {
     n.resize(hash);
   }
   return words.Find(n, nth);
+}
+
+const char* KeptFinding(const char* word, const char* suggestion, int code, int covers, int rule) {
+  return Keep(Finding(word, suggestion, code, covers, rule));
 }
 
 void RunRowCases(std::span<const RuleRow> rows, std::span<const RowCase> cases) {
@@ -112,21 +107,18 @@ void RunRowCases(std::span<const RuleRow> rows, std::span<const RowCase> cases) 
 }
 
 std::string StateChanges(const SentenceStateRec& b, const SentenceStateRec& a) {
-  std::ostringstream out;
-  auto field = [&out](const char* name, int before, int after) {
-    if (before != after) out << (out.tellp() > 0 ? " " : "") << name << '=' << after;
+  using F = std::int32_t SentenceStateRec::*;
+  static constexpr std::pair<const char*, F> kFields[] = {
+      {"subjectSeen", &SentenceStateRec::subjectSeen},     {"subjectNumber", &SentenceStateRec::subjectNumber},
+      {"sentenceKind", &SentenceStateRec::sentenceKind},   {"sentenceWordCount", &SentenceStateRec::sentenceWordCount},
+      {"lastVerbClass", &SentenceStateRec::lastVerbClass}, {"verbIsSForm", &SentenceStateRec::verbIsSForm},
+      {"skipAgreement", &SentenceStateRec::skipAgreement}, {"clauseState", &SentenceStateRec::clauseState},
+      {"scratchIndex", &SentenceStateRec::scratchIndex},   {"scratchResult", &SentenceStateRec::scratchResult},
   };
-  field("subjectSeen", b.subjectSeen, a.subjectSeen);
-  field("subjectNumber", b.subjectNumber, a.subjectNumber);
-  field("sentenceKind", b.sentenceKind, a.sentenceKind);
-  field("sentenceWordCount", b.sentenceWordCount, a.sentenceWordCount);
-  field("lastVerbClass", b.lastVerbClass, a.lastVerbClass);
-  field("verbIsSForm", b.verbIsSForm, a.verbIsSForm);
-  field("skipAgreement", b.skipAgreement, a.skipAgreement);
-  field("clauseState", b.clauseState, a.clauseState);
-  field("scratchIndex", b.scratchIndex, a.scratchIndex);
-  field("scratchResult", b.scratchResult, a.scratchResult);
-  return out.str();
+  std::string out;
+  for (const auto& [name, field] : kFields)
+    if (b.*field != a.*field) out += (out.empty() ? "" : " ") + std::string(name) + '=' + std::to_string(a.*field);
+  return out;
 }
 
 void RunBodyCases(RuleBody body, std::span<const BodyCase> cases) {
@@ -138,8 +130,7 @@ void RunBodyCases(RuleBody body, std::span<const BodyCase> cases) {
     if (k.setup) k.setup(state);
     const SentenceStateRec before = state;
     RuleContext c{.word = FindWord(*words, k.at), .head = words->head(), .state = state};
-    const Walk outcome = body(c);
-    WordRec* resume = ResumeWord(c, outcome);
+    WordRec* resume = ResumeWord(c, body(c));
     EXPECT_EQ(words->Changes(), k.changes);
     if (k.resume) {
       EXPECT_EQ(Name(resume, *words), k.resume);

@@ -11,6 +11,7 @@
 // from 0 and start again after each word of class 48; the sentinel ends the
 // list. The word a case runs on is named by its written form, "and#2" for
 // the second "and".
+#include <initializer_list>
 #include <memory>
 #include <span>
 #include <string>
@@ -39,6 +40,9 @@ struct RowCase {
 // only the cases that catch a wrong order, a wrong field or a wrong resume
 // word, not one per row.
 void RunRowCases(std::span<const RuleRow> rows, std::span<const RowCase> cases);
+inline void RunRowCases(std::span<const RuleRow> rows, std::initializer_list<RowCase> cases) {
+  RunRowCases(rows, std::span<const RowCase>(cases.begin(), cases.size()));
+}
 
 struct BodyCase {
   const char* text;
@@ -63,7 +67,13 @@ inline std::string Finding(const char* word, const char* suggestion, int code, i
   return s + " ruleId=" + std::to_string(rule);
 }
 
+// Finding() as text that lives as long as the program, for case tables.
+const char* KeptFinding(const char* word, const char* suggestion, int code, int covers, int rule);
+
 // Runs a class body on each case (with a fresh sentence state, then
 // `setup`), applies its outcome as the walk does, and compares.
 using RuleBody = Walk (*)(RuleContext&);
 void RunBodyCases(RuleBody body, std::span<const BodyCase> cases);
+inline void RunBodyCases(RuleBody body, std::initializer_list<BodyCase> cases) {
+  RunBodyCases(body, std::span<const BodyCase>(cases.begin(), cases.size()));
+}

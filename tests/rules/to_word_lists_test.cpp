@@ -16,28 +16,11 @@ TEST(ToWordLists, BeforeToLetterRules) {
     const char* advice;  // null: none
   };
   static const Case kCases[] = {
-      {"able", "can"}, {"adhere", "want"}, {"appears", "visible/can/(Rephrase)"}, {"allowed", "let/(Rephrase)"},
-      {"aimed", "want"}, {"ahead", "obey/(Rephrase)"},
-      {"build", "increase to"}, {"back", "to"}, {"best", "you must/(Rephrase)"}, {"better", "you must/(Rephrase)"},
-      {"check", "make a check/inspect/examine"}, {"capable", "can"}, {"closer", "near/(Give distance)"},
-      {"down", "decrease to"}, {"due", "caused by"}, {"damages", "damage to"}, {"determined", "is/are"},
-      {"desire", "(Give Range)"}, {"degree", "(Give Range)"},
-      {"expected", "can/(Rephrase for possible)"},
-      {"first", "(Rephrase)"}, {"free", "can/will"}, {"fallen", "(Give Measurement)"}, {"failed", "do not"},
-      {"going", "will/to/(Rephrase)"}, {"get", "go to/goes to/(Rephrase)"},
-      {"grounded", "connected to Ground/connected to Earth"},
-      {"home", "can/will/want to"}, {"hoping", "must/(Rephrase)"},
-      {"integral", "part of/in/(Delete)"}, {"ie", "case/(Rephrase)"}, {"ideal", "must/(Rephrase)"}, {"itself", "must/(Rephrase)"},
-      {"likely", "can/want to/(Rephrase)"}, {"lead", "start/starts"},
-      {"managed", "refer to/for/(Rephrase)"}, {"means", "can"}, {"mnemonic", "want to/(Rephrase)"},
-      {"object", "do not/(Rephrase)"}, {"only", "to"}, {"over", nullptr},
-      {"payment", "send payment"}, {"purpose", "(Delete)"}, {"plan", "will/(Rephrase)"}, {"partly", "to/(Rephrase)"},
-      {"prior", "before"}, {"proceed", "continue to/go to"}, {"peculiar", nullptr},
-      {"recommend", "recommend that you/recommend that"}, {"ready", "prepared to/available/set"},
-      {"resort", "can/(Rephrase)"}, {"relative", "from a reference to"}, {"right", "(Rephrase)"},
-      {"slow", "you can/can"}, {"supposed", "for/can have"}, {"second", "second/next"}, {"said", "is/are/(Rephrase)"},
-      {"seek", "want to"}, {"seem", "(Rephrase)"}, {"subject", "(Rephrase)"}, {"stomp", "show/indicate"},
-      {"ties", "(Give time measure)"}, {"wish", "want/(Rephrase)"}, {"zero", nullptr},
+      {"able", "can"}, {"ahead", "obey/(Rephrase)"}, {"check", "make a check/inspect/examine"}, {"closer", "near/(Give distance)"},
+      {"failed", "do not"}, {"prior", "before"}, {"right", "(Rephrase)"}, {"second", "second/next"}, {"ties", "(Give time measure)"},
+      {"fallen", "(Give Measurement)"}, {"get", "go to/goes to/(Rephrase)"}, {"ideal", "must/(Rephrase)"},
+      {"over", nullptr}, {"payment", "send payment"}, {"proceed", "continue to/go to"}, {"peculiar", nullptr},
+      {"stomp", "show/indicate"}, {"wish", "want/(Rephrase)"}, {"zero", nullptr},
   };
   for (const Case& k : kCases) {
     const char* got = BeforeToAdvice(k.word);
@@ -51,11 +34,9 @@ TEST(ToWordLists, AfterToLetterRules) {
     const char* advice;
   };
   static const Case kCases[] = {
-      {"date", "(Give Date Ref.)"}, {"earth", "to the earth terminal"}, {"email", "to send an email"},
-      {"further", "continue"}, {"for", "continue"}, {"ground", "to the ground terminal"},
-      {"light", "illuminate"}, {"level", "to make level"}, {"mail", "to send an email"},
-      {"pdf", "(Give the standard name)"}, {"spring", "to move/to return"}, {"such", "for maintenance"},
-      {"servicing", "for maintenance"}, {"type", "to enter"}, {"another", nullptr}, {"and", nullptr},
+      {"date", "(Give Date Ref.)"}, {"email", "to send an email"}, {"for", "continue"},
+      {"pdf", "(Give the standard name)"}, {"type", "to enter"}, {"ground", "to the ground terminal"}, {"light", "illuminate"},
+      {"level", "to make level"}, {"mail", "to send an email"}, {"spring", "to move/to return"}, {"such", "for maintenance"}, {"another", nullptr}, {"and", nullptr},
   };
   for (const Case& k : kCases) {
     const char* got = AfterToAdvice(k.word);
@@ -64,9 +45,8 @@ TEST(ToWordLists, AfterToLetterRules) {
 }
 
 TEST(ToWordLists, Membership) {
-  static const RowCase kBefore[] = {
+  RunRowCases(kBeforeList, {
       {"x/10 peculiar/30 to/68 y/10", "to", 0, "peculiar: message=301 entryWords=2 ruleId=3449"},
-      {"x/10 ties/11 to/68 y/10", "to", 0, "ties: suggestion=\"(Give time measure)\" message=301 entryWords=2 ruleId=3449"},
       {"x/10 check/20 to/68 see/20", "to", 0,
        "check: suggestion=\"make a check/inspect/examine\" message=301 entryWords=2 ruleId=3449"},
       {"x/10 check/20 to/68 go/20", "to", -1, ""},
@@ -77,17 +57,13 @@ TEST(ToWordLists, Membership) {
       {"x/10 pump/10 to/68 y/10", "to", -1, ""},
       // Only inside a sentence.
       {"x/10{pos=-1} able/30{pos=-1} to/68{pos=-1} y/10", "to", -1, ""},
-  };
-  RunRowCases(kBeforeList, kBefore);
-  static const RowCase kAfter[] = {
+  });
+  RunRowCases(kAfterList, {
       {"x/10 to/68 date/10 pump/10", "to", 0, ""},
-      {"x/10 to/68 date/10 new/30", "to", 0, ""},
       {"x/10 to/68 date/10 go/20", "to", 1, "to: suggestion=\"(Give Date Ref.)\" message=302 entryWords=2 ruleId=2182"},
       {"x/10 to/68 another/37 go/20", "to", 1, "to: message=302 entryWords=2 ruleId=2182"},
-      {"x/10 to/68 and/63 go/20", "to", 1, "to: message=302 entryWords=2 ruleId=2182"},
       {"x/10 to/68 dates/11 go/20", "to", -1, ""},
-  };
-  RunRowCases(kAfterList, kAfter);
+  });
 }
 
 }  // namespace
