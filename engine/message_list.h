@@ -36,7 +36,6 @@ struct MessageRec {
   std::int32_t markerNumber = 0;  // sentence position, or the sentence length of a 328 finding
   std::int32_t category = 0;      // message - 300 when selected; 18 for a comma-tag finding
   std::int32_t ruleId = 0;
-  std::string spareText;          // always empty
   std::string subKind;            // "", "SP", "D" or "J"
   std::string kind;               // a FindingKind as its letters (KindLetters)
   std::string searchKey;          // see above
