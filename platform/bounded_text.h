@@ -59,10 +59,7 @@ class PooledChars {
  public:
   PooledChars() = default;
   PooledChars(const PooledChars& o) { CopyFrom(o); }
-  PooledChars(PooledChars&& o) noexcept : p_(o.p_), cap_(o.cap_) {
-    o.p_ = nullptr;
-    o.cap_ = 0;
-  }
+  PooledChars(PooledChars&& o) noexcept : p_(o.p_) { o.p_ = nullptr; }
   PooledChars& operator=(const PooledChars& o) {
     if (this != &o) {
       Clear();
@@ -74,50 +71,50 @@ class PooledChars {
     if (this != &o) {
       Clear();
       p_ = o.p_;
-      cap_ = o.cap_;
       o.p_ = nullptr;
-      o.cap_ = 0;
     }
     return *this;
   }
   ~PooledChars() { Clear(); }
 
-  std::size_t capacity() const { return cap_; }
+  // The chunk's first byte holds the number of bytes after it that the
+  // field uses, so that the field itself is one pointer.
+  std::size_t capacity() const { return p_ ? static_cast<unsigned char>(p_[-1]) : 0; }
   const char* data() const { return p_ ? p_ : ""; }
   char* data() { return p_; }
   char* Writable(std::size_t bytes) {
     if (bytes > N) bytes = N;
-    if (bytes > cap_) Grow(bytes);
+    if (bytes > capacity()) Grow(bytes);
     return p_;
   }
   void Clear() {
-    TextPool.Give(p_, PoolChunkBytes(cap_));
+    if (p_) TextPool.Give(p_ - 1, PoolChunkBytes(capacity() + 1));
     p_ = nullptr;
-    cap_ = 0;
   }
   bool Holds(const char* p) const {
-    return p_ && std::less_equal<const char*>()(p_, p) && std::less<const char*>()(p, p_ + cap_);
+    return p_ && std::less_equal<const char*>()(p_, p) && std::less<const char*>()(p, p_ + capacity());
   }
 
  private:
   void Grow(std::size_t bytes) {
-    std::size_t chunk = PoolChunkBytes(bytes);
-    std::size_t cap = chunk < N ? chunk : N;
-    char* p = TextPool.Take(chunk);
-    if (cap_) std::memcpy(p, p_, cap_);
-    std::memset(p + cap_, 0, chunk - cap_);
-    TextPool.Give(p_, PoolChunkBytes(cap_));
+    const std::size_t chunk = PoolChunkBytes(bytes + 1);
+    const std::size_t cap = chunk - 1 < N ? chunk - 1 : N;
+    const std::size_t old = capacity();
+    char* p = TextPool.Take(chunk) + 1;
+    p[-1] = static_cast<char>(static_cast<unsigned char>(cap));
+    if (old) std::memcpy(p, p_, old);
+    std::memset(p + old, 0, chunk - 1 - old);
+    Clear();
     p_ = p;
-    cap_ = static_cast<unsigned char>(cap);
   }
   void CopyFrom(const PooledChars& o) {
-    if (!o.cap_) return;
-    Grow(o.cap_);
-    std::memcpy(p_, o.p_, o.cap_);
+    const std::size_t cap = o.capacity();
+    if (!cap) return;
+    Grow(cap);
+    std::memcpy(p_, o.p_, cap);
   }
 
-  char* p_ = nullptr;
-  unsigned char cap_ = 0;  // bytes held; the field's bytes past them are NUL
+  char* p_ = nullptr;  // just past the chunk's first byte; null for an empty field
 };
 
 template <std::size_t N, class Chars = InlineChars<N>>
