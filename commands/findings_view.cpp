@@ -18,7 +18,7 @@ void WalkFindings(const std::function<bool(const MarkInput&, int& markMode)>& vi
     in.markerNumber = rec.markerNumber;
     in.ruleId = rec.ruleId;
     in.markMode = rec.markMode;
-    in.kind = KindOfLetters(rec.kind);
+    in.kind = KindOfLetters(rec.kind.view());
     in.searchKey = rec.searchKey;
     in.altWord = rec.altWord;
     in.suggestion = rec.suggestion;

@@ -7,6 +7,16 @@
 #include "host/acl_bridge.h"
 #include "platform/wide_text.h"
 
+bool HostChannel::TryExecute(const std::string& command, std::string* description) {
+  try {
+    Execute(command);
+    return true;
+  } catch (const _com_error& e) {
+    if (description) *description = e.Description();
+    return false;
+  }
+}
+
 std::string StatusCommand(const std::string& text) { return "mes " + AclString(text); }
 
 void SendStatus(HostChannel& host, const std::string& text) { host.Execute(StatusCommand(text)); }

@@ -20,6 +20,10 @@ class HostChannel {
   // reference, so nothing is lost on the way back.
   virtual std::string EvaluateMarkup(const std::string& expression) = 0;
   virtual void Execute(const std::string& command) = 0;
+  // Executes without raising when the host fails the call (a search that
+  // finds nothing is frequent): false, with the host's description of the
+  // failure in `description` (when given).
+  virtual bool TryExecute(const std::string& command, std::string* description);
 };
 
 // Wide text as narrow markup text (see EvaluateMarkup).

@@ -25,10 +25,6 @@ struct StopMarking {
   HRESULT code;
 };
 
-// A failure of this step shows its box and the marking goes on with the
-// next record.
-struct NextRecord {};
-
 std::string SearchCommand(const char* prefix, std::string_view text) {
   std::string cmd = prefix;
   cmd += '@';
@@ -55,7 +51,7 @@ auto Guarded(Fn&& fn) -> decltype(fn()) {
 
 // The forward search of a record. Text that is not found where the finding
 // said (a search that fails) costs this record only: the box names the
-// search, and the marking goes on with the next record.
+// search, and the marking goes on with the next record (false).
 // A selection check marks only inside the element it checked: a search that
 // ran past that element found text that was not checked. The marking stops
 // there; the findings after it lie further on still.
@@ -88,45 +84,43 @@ void StayInScope(HostChannel& host) {
 // reached leaves the caret at the last one passed.
 void PassOverEarlierMatches(HostChannel& host, const MarkWork& w, const MarkInput& in) {
   if (in.passOver <= 0 || !PlainSearchText(w.S) || w.S != ParseSearchKey(in.searchKey).text) return;
-  for (int i = 0; i < in.passOver; ++i) {
-    try {
-      host.Execute(SearchCommand("clm; find -f -e -q -noselect ", w.S));
-    } catch (const _com_error&) {
-      return;
-    }
-  }
+  const std::string command = SearchCommand("clm; find -f -e -q -noselect ", w.S);
+  for (int i = 0; i < in.passOver; ++i)
+    if (!host.TryExecute(command, nullptr)) return;
 }
 
-void SearchOrSkip(HostChannel& host, const std::string& command, const MarkWork& w, const MarkInput& in) {
-  try {
-    host.Execute(command);
-  } catch (const _com_error& e) {
+bool SearchOrSkip(HostChannel& host, const std::string& command, const MarkWork& w, const MarkInput& in) {
+  std::string failure;
+  if (!host.TryExecute(command, &failure)) {
     Guarded([&] { host.Execute("clear_mark all"); });
-    ShowEngineError(e.Description() + " Report KESta error (86)." + "\n(KESta Search  -" + w.S +
+    ShowEngineError(failure + " Report KESta error (86)." + "\n(KESta Search  -" + w.S +
                         "- Key " + std::string(KindLetters(w.kind)) + std::to_string(in.ruleId) + ") ",
                     "Report KESta problem", MB_ICONERROR);
-    throw NextRecord{};
+    return false;
   }
   StayInScope(host);
+  return true;
 }
 
 // The search of a correction, which writes into the text it finds: a word
 // is found whole, never as the start or the end of a longer one the check
 // read as another word ("Remove" in "RemoveFilter").
-void SearchWordOrSkip(HostChannel& host, const std::string& search, MarkWork& w, const MarkInput& in) {
+bool SearchWordOrSkip(HostChannel& host, const std::string& search, MarkWork& w, const MarkInput& in) {
   const std::string text = FindText(search);
   const bool whole = !text.empty() && std::isalnum(static_cast<unsigned char>(text.front())) &&
                      std::isalnum(static_cast<unsigned char>(text.back()));
   if (!whole) return SearchOrSkip(host, SearchCommand("clm; find -f -e -q -select ", search), w, in);
   Guarded([&] { host.Execute("set wordscan=on"); });
+  bool found = false;
   try {
     PassOverEarlierMatches(host, w, in);
-    SearchOrSkip(host, SearchCommand("clm; find -f -e -q -select ", search), w, in);
+    found = SearchOrSkip(host, SearchCommand("clm; find -f -e -q -select ", search), w, in);
   } catch (...) {
     Guarded([&] { host.Execute("set wordscan=off"); });
     throw;
   }
   Guarded([&] { host.Execute("set wordscan=off"); });
+  return found;
 }
 
 // Length of the text the last search selected, in the document's
@@ -148,11 +142,11 @@ void MarkCorrectionA(HostChannel& host, MarkWork& w, const MarkInput& in) {
     ArticleCorrection fix = ArticleFix(w);
     w.S = fix.search;
     w.A = fix.insert;
-    SearchWordOrSkip(host, w.S, w, in);
+    if (!SearchWordOrSkip(host, w.S, w, in)) return;
     Guarded([&] { host.Execute("clm;"); });  // the caret stays after the words found
   } else if (w.S.substr(0, 3) == "...") {
     w.A = " and";
-    SearchOrSkip(host, SearchCommand("clm; find -f -e -q -select ", w.S), w, in);
+    if (!SearchOrSkip(host, SearchCommand("clm; find -f -e -q -select ", w.S), w, in)) return;
     Guarded([&] {
       // Back over the text found (it may hold more white space than S).
       int length = SelectedLength(host, w.S.size());
@@ -160,7 +154,7 @@ void MarkCorrectionA(HostChannel& host, MarkWork& w, const MarkInput& in) {
     });
   } else {
     w.S = DotsForBlanksAndHyphens(w.S);
-    SearchWordOrSkip(host, w.S, w, in);
+    if (!SearchWordOrSkip(host, w.S, w, in)) return;
   }
   try {
     host.Execute(InsertMarkupCommand(EscapeContent(w.A)));
@@ -171,7 +165,7 @@ void MarkCorrectionA(HostChannel& host, MarkWork& w, const MarkInput& in) {
 
 void MarkCorrectionB(HostChannel& host, MarkWork& w, const MarkInput& in) {
   w.S = DotsForBlanksAndHyphens(w.S);
-  SearchWordOrSkip(host, w.S, w, in);
+  if (!SearchWordOrSkip(host, w.S, w, in)) return;
   try {
     host.Execute(InsertMarkupCommand(EscapeContent(in.altWord + in.suggestion)));
   } catch (const _com_error&) {
@@ -183,7 +177,7 @@ void MarkCorrectionB(HostChannel& host, MarkWork& w, const MarkInput& in) {
 // standing for the semicolon. That character is searched as ';' (as '.' it
 // would take the last letter of any earlier word), and the marker then
 // wraps the semicolon just found, reached by a backward search, so that
-// no character is taken out and written again.
+// no character is taken out and written again. False when nothing was found.
 bool MarkSemicolon(HostChannel& host, MarkWork& w, const MarkInput& in) {
   std::string search = w.S;
   if (!search.empty() && search[0] == '.') search[0] = ';';
@@ -201,18 +195,13 @@ bool MarkSemicolon(HostChannel& host, MarkWork& w, const MarkInput& in) {
   // is"): the first semicolon from here is taken.
   if (search != ";") tries.push_back(";");
   bool found = false;
-  for (std::size_t i = 0; i + 1 < tries.size() && !found; ++i) {
-    try {
-      host.Execute(SearchCommand("find -f -e -q -select ", tries[i]));
-      found = true;
-    } catch (const _com_error&) {
-    }
-  }
+  for (std::size_t i = 0; i + 1 < tries.size() && !found; ++i)
+    found = host.TryExecute(SearchCommand("find -f -e -q -select ", tries[i]), nullptr);
   search = tries.back();
   if (found)
     StayInScope(host);
-  else
-    SearchOrSkip(host, SearchCommand("find -f -e -q -select ", search), w, in);
+  else if (!SearchOrSkip(host, SearchCommand("find -f -e -q -select ", search), w, in))
+    return false;
   Guarded([&] {
     host.Execute("clm;");
     host.Execute("find -b -q -e -select @;@");
@@ -247,8 +236,8 @@ void FindSentenceArticle(HostChannel& host, MarkWork& w) {
 }
 
 // Steps 12 to 16 for one record: search, then replace the found text with
-// its marker.
-void WriteMarker(HostChannel& host, MarkWork& w, const MarkInput& in) {
+// its marker. False when the text was not found.
+bool WriteMarker(HostChannel& host, MarkWork& w, const MarkInput& in) {
   std::string value = KestaValue(in.category, in.markerNumber, w.A);
   const char* colour = CategoryColour(in.category);
   RefineSearch(in, w);
@@ -268,19 +257,18 @@ void WriteMarker(HostChannel& host, MarkWork& w, const MarkInput& in) {
   const bool comma = join == 1 && w.S[0] == ',' && w.F == ",";
   bool found = false;
   if ((w.backwardMode == 0 || w.backwardMode == 7) && (firstWord || comma)) {
-    try {
-      host.Execute(SearchCommand("clm; find -f -e -q -select ", w.S));
-      found = true;
-    } catch (const _com_error&) {
+    found = host.TryExecute(SearchCommand("clm; find -f -e -q -select ", w.S), nullptr);
+    if (found) {
+      StayInScope(host);
+    } else {
       w.S.resize(join);
       w.F = w.S;
       w.findF = w.S;
     }
-    if (found) StayInScope(host);
   }
   if (!found) {
     PassOverEarlierMatches(host, w, in);
-    SearchOrSkip(host, SearchCommand("clm; find -f -e -select ", w.S), w, in);
+    if (!SearchOrSkip(host, SearchCommand("clm; find -f -e -select ", w.S), w, in)) return false;
   }
   if (w.backwardMode > 0) {
     Guarded([&] { host.Execute("clear_mark all"); });
@@ -314,6 +302,7 @@ void WriteMarker(HostChannel& host, MarkWork& w, const MarkInput& in) {
     throw StopMarking{S_FALSE};
   }
   Guarded([&] { host.Execute("clear_mark all"); });
+  return true;
 }
 
 std::string ClosingStatus(int count) {
@@ -358,35 +347,31 @@ HRESULT MarkingEngineWork(HostChannel& host) {
         ShowMessageBox(msg.str(), "REPORT KESta PROBLEM", MB_ICONERROR);
         return true;
       }
-      try {
-        switch (w.kind) {
-          case FindingKind::Correction:
-            // A correction with nothing to put in place of the words found
-            // would only delete them: it is marked like any other finding.
-            if (w.A.empty() && w.S.find('?') == std::string::npos && w.S.substr(0, 3) != "...") {
-              w.kind = FindingKind::Word;
-              break;
-            }
-            // A correction goes in without a marker: the count of
-            // messages is the count of markers the writer can step through.
-            MarkCorrectionA(host, w, in);
-            return true;
-          case FindingKind::Replacement:
-            MarkCorrectionB(host, w, in);
-            return true;
-          case FindingKind::Semicolon:
-            if (MarkSemicolon(host, w, in)) ++Check.markedCount;
-            return true;
-          default:
+      switch (w.kind) {
+        case FindingKind::Correction:
+          // A correction with nothing to put in place of the words found
+          // would only delete them: it is marked like any other finding.
+          if (w.A.empty() && w.S.find('?') == std::string::npos && w.S.substr(0, 3) != "...") {
+            w.kind = FindingKind::Word;
             break;
-        }
-        ApplyLeadingKeyChar(in, w);
-        if (w.kind == FindingKind::SentenceArticle) FindSentenceArticle(host, w);
-        WriteMarker(host, w, in);
-        ++Check.markedCount;
-      } catch (NextRecord) {
-        return true;
+          }
+          // A correction goes in without a marker: the count of
+          // messages is the count of markers the writer can step through.
+          MarkCorrectionA(host, w, in);
+          return true;
+        case FindingKind::Replacement:
+          MarkCorrectionB(host, w, in);
+          return true;
+        case FindingKind::Semicolon:
+          if (MarkSemicolon(host, w, in)) ++Check.markedCount;
+          return true;
+        default:
+          break;
       }
+      ApplyLeadingKeyChar(in, w);
+      if (w.kind == FindingKind::SentenceArticle) FindSentenceArticle(host, w);
+      if (!WriteMarker(host, w, in)) return true;
+      ++Check.markedCount;
       if (keptMarkMode == 999) {
         lastMarked = true;
         return false;

@@ -16,6 +16,10 @@ std::string SessionChannel::EvaluateMarkup(const std::string& expression) {
 
 void SessionChannel::Execute(const std::string& command) { session_.Execute(command.c_str()); }
 
+bool SessionChannel::TryExecute(const std::string& command, std::string* description) {
+  return SUCCEEDED(session_.TryExecute(command.c_str(), description));
+}
+
 HRESULT RunWork(const CommandFrame& frame, HRESULT (*work)(HostChannel&)) {
   return RunCommandFrame(frame, [work](HostSession& session) {
     SessionChannel host(session);

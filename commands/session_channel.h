@@ -12,6 +12,7 @@ class SessionChannel final : public HostChannel {
   std::optional<std::string> EvaluateConverted(const std::string& expression) override;
   std::string EvaluateMarkup(const std::string& expression) override;
   void Execute(const std::string& command) override;
+  bool TryExecute(const std::string& command, std::string* description) override;
 
  private:
   HostSession& session_;

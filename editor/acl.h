@@ -4,7 +4,9 @@
 // trailing ';' allowed) and command lines to execute (one or more commands
 // separated by ';'; a ';' inside @...@, /.../ of a find, quotes or
 // parentheses does not separate). A command that cannot be performed
-// raises AclFailure; it stops the line.
+// raises AclFailure, or answers it (a find that finds nothing, an everyday
+// outcome that is not worth an exception); either stops the line.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,8 +19,11 @@ struct AclFailure {
   std::string message;
 };
 
+// A command's answer: empty when it was performed.
+using AclResult = std::optional<AclFailure>;
+
 std::string EvaluateExpression(EditorState& state, std::string_view text);
-void ExecuteLine(EditorState& state, std::string_view line);
+AclResult ExecuteLine(EditorState& state, std::string_view line);
 
 // Quoted strings: in double quotes a backslash escapes the next character
 // (\n and \t stand for a line feed and a tab); single quotes take their
@@ -42,7 +47,7 @@ struct AclFunction {
 };
 const AclFunction* FindFunction(std::string_view name);
 
-using AclCommandCall = void (*)(EditorState& state, std::string_view args);
+using AclCommandCall = AclResult (*)(EditorState& state, std::string_view args);
 struct AclCommand {
   const char* name;
   AclCommandCall run;

@@ -60,25 +60,28 @@ std::string Unquote(std::string_view s) {
   return std::string(s);
 }
 
-void Set(EditorState& state, std::string_view args) {
+AclResult Set(EditorState& state, std::string_view args) {
   std::size_t eq = args.find('=');
   if (eq == std::string_view::npos) throw AclFailure{"set: NAME=VALUE expected: " + std::string(args)};
   std::string name(Trim(args.substr(0, eq)));
   if (name.empty()) throw AclFailure{"set: the option's name is missing"};
   state.options[name] = Unquote(args.substr(eq + 1));
+  return {};
 }
 
-void ClearMark(EditorState& state, std::string_view args) {
+AclResult ClearMark(EditorState& state, std::string_view args) {
   if (!args.empty() && args != "all") throw AclFailure{"clear_mark: unexpected " + std::string(args)};
   ClearSelection(state);
+  return {};
 }
 
-void Clm(EditorState& state, std::string_view args) {
+AclResult Clm(EditorState& state, std::string_view args) {
   RequireNoArguments("clm", args);
   ClearSelection(state);
+  return {};
 }
 
-void Find(EditorState& state, std::string_view args) {
+AclResult Find(EditorState& state, std::string_view args) {
   std::string_view rest = args;
   SearchOptions options;
   options.matchCase = OptionOn(state, "case");
@@ -107,21 +110,23 @@ void Find(EditorState& state, std::string_view args) {
                     : FindText(state.doc, state.caret, pattern, options, &match);
   if (!found) {
     if (!quiet) CurrentInteraction().StatusLine("Not found: " + text);
-    throw AclFailure{"find: not found: " + text};
+    // Answered, not raised: a search that finds nothing is an everyday outcome.
+    return AclFailure{"find: not found: " + text};
   }
   if (match.element != kNoNode) {
     SelectNode(state, match.element);
     if (!select) ClearSelection(state);
-    return;
+    return {};
   }
   ClearSelection(state);
   if (select) SelectRange(state, match.begin, match.end);
   state.caret = match.end;
+  return {};
 }
 
 // insert_string [-sgml] [-pendingdelete] @text@, and its short form
 // is [-markup] "text".
-void InsertString(EditorState& state, std::string_view args) {
+AclResult InsertString(EditorState& state, std::string_view args) {
   std::string_view rest = args;
   bool markup = false;
   bool replace = OptionOn(state, "pendingdelete");
@@ -135,12 +140,13 @@ void InsertString(EditorState& state, std::string_view args) {
   std::string error;
   bool ok = markup ? MarkupItems(text, state.doc, &items, &error) : PlainTextItems(text, &items, &error);
   if (!ok || !InsertAtCaret(state, items, replace, &error)) throw AclFailure{"insert_string: " + error};
+  return {};
 }
 
 // car edit 0,N moves the caret N characters; car mouse leaves it where the
 // mouse is taken to be: at the caret.
-void Car(EditorState& state, std::string_view args) {
-  if (args == "mouse") return;
+AclResult Car(EditorState& state, std::string_view args) {
+  if (args == "mouse") return {};
   if (args.substr(0, 4) != "edit" || (args.size() > 4 && !IsBlank(args[4])))
     throw AclFailure{"car: unknown form " + std::string(args)};
   std::string_view numbers = Trim(args.substr(4));
@@ -155,51 +161,57 @@ void Car(EditorState& state, std::string_view args) {
   if (chars.empty() || *end || charCount > 1000000000L || charCount < -1000000000L)
     throw AclFailure{"car edit: a number of characters expected: " + chars};
   if (!MoveCaretByChars(state, charCount)) throw AclFailure{"car edit: the document ends before that"};
+  return {};
 }
 
-void Dt(EditorState& state, std::string_view args) {
+AclResult Dt(EditorState& state, std::string_view args) {
   RequireNoArguments("dt", args);
   NodeIndex node = SelectedNode(state);
   if (node == kNoNode) node = CaretElement(state);
   if (node == kNoNode) throw AclFailure{"dt: no element at the caret"};
   std::string error;
   if (!RemoveTags(state, node, &error)) throw AclFailure{"dt: " + error};
+  return {};
 }
 
-void Dc(EditorState& state, std::string_view args) {
+AclResult Dc(EditorState& state, std::string_view args) {
   RequireNoArguments("dc", args);
   if (!DeleteCharBefore(state)) throw AclFailure{"dc: no character before the caret"};
+  return {};
 }
 
-void Delete(EditorState& state, std::string_view args) {
+AclResult Delete(EditorState& state, std::string_view args) {
   RequireNoArguments("delete", args);
   if (state.hasSelection) {
     std::string error;
     if (!DeleteSelection(state, &error)) throw AclFailure{"delete: " + error};
-    return;
+    return {};
   }
   if (!DeleteCharAfter(state)) throw AclFailure{"delete: no character after the caret"};
+  return {};
 }
 
 // Tag display changes only what the writer sees.
-void Td(EditorState&, std::string_view) {}
+AclResult Td(EditorState&, std::string_view) { return {}; }
 
-void Fps(EditorState& state, std::string_view args) {
+AclResult Fps(EditorState& state, std::string_view args) {
   std::string text = Unquote(args);
   if (text.empty()) throw AclFailure{"fps: the text to find is missing"};
   NodeIndex node = FindStartMarkup(state.doc, state.caret, DecodeUtf8(text), OptionOn(state, "case"));
   if (node == kNoNode) throw AclFailure{"fps: no element after the caret has \"" + text + "\" in its start tag"};
   PlaceCaretInside(state, node);
+  return {};
 }
 
 // mes "text": a text without its closing quote runs to the end.
-void Mes(EditorState&, std::string_view args) {
+AclResult Mes(EditorState&, std::string_view args) {
   std::string text(args);
   if (!args.empty() && (args.front() == '"' || args.front() == '\'')) {
     std::size_t close = QuotedEnd(args, 0);
     text = close == std::string_view::npos ? QuotedValue(args, 0, args.size()) : QuotedValue(args, 0, close);
   }
   CurrentInteraction().StatusLine(text);
+  return {};
 }
 
 constexpr AclCommand kCommands[] = {

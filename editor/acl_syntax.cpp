@@ -183,7 +183,7 @@ std::string EvaluateExpression(EditorState& state, std::string_view text) {
   return ExpressionReader(state, text).ReadWhole();
 }
 
-void ExecuteLine(EditorState& state, std::string_view line) {
+AclResult ExecuteLine(EditorState& state, std::string_view line) {
   for (std::string_view piece : SplitCommandViews(line)) {
     std::string_view command = Trim(piece);
     if (command.empty()) continue;
@@ -198,8 +198,9 @@ void ExecuteLine(EditorState& state, std::string_view line) {
     }
     const AclCommand* cmd = FindCommand(name);
     if (!cmd) throw AclFailure{"unknown command " + std::string(name)};
-    cmd->run(state, rest);
+    if (AclResult failed = cmd->run(state, rest)) return failed;
   }
+  return {};
 }
 
 }  // namespace editor

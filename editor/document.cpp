@@ -74,8 +74,19 @@ void Document::MoveGap(std::size_t pos) {
 void Document::EnsureGap(std::size_t n) {
   std::size_t gap = gapEnd_ - gapStart_;
   if (gap >= n) return;
+  Regap(std::max<std::size_t>(n, std::max<std::size_t>(64, buffer_.size() / 2)));
+}
+
+void Document::ReserveGap(std::size_t n) {
+  if (gapEnd_ - gapStart_ < n) Regap(n);
+}
+
+void Document::FitGap(std::size_t n) {
+  if (gapEnd_ - gapStart_ > 2 * n) Regap(n);
+}
+
+void Document::Regap(std::size_t newGap) {
   std::size_t tail = buffer_.size() - gapEnd_;
-  std::size_t newGap = std::max<std::size_t>(n, std::max<std::size_t>(64, buffer_.size() / 2));
   std::vector<Item> grown(gapStart_ + newGap + tail);
   std::copy(buffer_.begin(), buffer_.begin() + static_cast<std::ptrdiff_t>(gapStart_), grown.begin());
   std::copy(buffer_.begin() + static_cast<std::ptrdiff_t>(gapEnd_), buffer_.end(),

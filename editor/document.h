@@ -8,6 +8,7 @@
 // Positions are logical: 0 is before the first item, Size() after the last.
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -118,6 +119,11 @@ class Document {
   void Erase(std::size_t pos, std::size_t count);
   // Appends while building a document.
   void Append(const Item& item);
+  // Room for `n` more items before the buffer grows again (a reading
+  // document sizes it once).
+  void ReserveGap(std::size_t n);
+  // Hands back room beyond `n` free items when there is more than twice that.
+  void FitGap(std::size_t n);
   // Turns the start tag of an element back into a processing instruction
   // (the loader's unmatched marker openings).
   void MakePi(NodeIndex n, std::string target, std::string data);
@@ -129,12 +135,15 @@ class Document {
   }
   void MoveGap(std::size_t pos);
   void EnsureGap(std::size_t n);
+  // Rebuilds the buffer with exactly `newGap` free slots at the gap.
+  void Regap(std::size_t newGap);
   void Place(std::size_t slot);
 
   std::vector<Item> buffer_;
   std::size_t gapStart_ = 0;
   std::size_t gapEnd_ = 0;
-  std::vector<Node> nodes_;
+  // A deque: the table grows without moving (or holding twice) what it has.
+  std::deque<Node> nodes_;
   std::vector<std::string> entities_;
   std::unordered_map<std::string, std::uint32_t> entityIndex_;
   std::vector<std::string> markup_;

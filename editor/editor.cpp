@@ -147,10 +147,12 @@ HRESULT Editor::Run(AclCall::Kind kind, std::string_view text, std::string* resu
     state_->lastError = description;
   } else {
     try {
-      if (kind == AclCall::Evaluated)
+      if (kind == AclCall::Evaluated) {
         value = EvaluateExpression(*state_, text);
-      else
-        ExecuteLine(*state_, text);
+      } else if (AclResult failed = ExecuteLine(*state_, text)) {
+        hr = E_FAIL;
+        state_->lastError = std::move(failed->message);
+      }
     } catch (const AclFailure& failure) {
       hr = E_FAIL;
       state_->lastError = failure.message;

@@ -337,7 +337,12 @@ bool ParseXml(std::string_view bytes, const std::string& sourceName, Document* o
     const char* declared = xml->encoding ? reinterpret_cast<const char*>(xml->encoding) : nullptr;
     const bool keep = DecodeSource(bytes, declared, &doc.source) && doc.source.text.size() < kNoSource;
     SourceScanner scanner(doc.source);
+    // No item is read from less than one byte of the text but for entity
+    // references, which rarely hold much; the room left after reading is
+    // kept for the edits to come (the markers of a check).
+    doc.ReserveGap(bytes.size() + bytes.size() / 8);
     TreeReader(xml, doc, keep ? &scanner : nullptr).ReadTopLevel();
+    doc.FitGap(doc.Size() / 8 + 64);
     // Where the text does not hold what the parser read, the whole document
     // is written afresh.
     if (keep && scanner.Finish())

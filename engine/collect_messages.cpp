@@ -538,6 +538,12 @@ void MakeKey(const WordRec* w, Work& work) {
 
 int CollectMessages(WordRec* head) {
   int count = 0;
+  // The list is sized once, for every word that may yield a record: grown
+  // by doubling it would hold up to three times what it needs at its peak.
+  std::size_t flagged = 0;
+  for (const WordRec* w = head; !AtEnd(w); w = w->next)
+    if (w->message >= 1 || w->message2 >= 1 || w->subClass >= 1) ++flagged;
+  MessageList.records.reserve(MessageList.records.size() + flagged);
   // The first word after the previous finding: where the marking's search
   // for the next one starts.
   const WordRec* searchFrom = head;

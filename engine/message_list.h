@@ -30,15 +30,15 @@
 #include <vector>
 
 #include "engine/finding_kind.h"
+#include "platform/bounded_text.h"
 
 struct MessageRec {
   std::int32_t markMode = 0;      // 1 tag words and possessives, 6 dotted abbreviations, 999 last
   std::int32_t markerNumber = 0;  // sentence position, or the sentence length of a 328 finding
   std::int32_t category = 0;      // message - 300 when selected; 18 for a comma-tag finding
   std::int32_t ruleId = 0;
-  std::string spareText;          // always empty
-  std::string subKind;            // "", "SP", "D" or "J"
-  std::string kind;               // a FindingKind as its letters (KindLetters)
+  BoundedText<4> subKind;         // "", "SP", "D" or "J"
+  BoundedText<4> kind;            // a FindingKind as its letters (KindLetters, at most three)
   std::string searchKey;          // see above
   std::string suggestion;         // an article finding's suggestion, else empty
   std::string altWord;            // the word as written for articles, tag words and possessives

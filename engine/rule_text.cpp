@@ -41,6 +41,16 @@ int FormatShortText(BoundedText<kShortTextSize>& field, const char* format, ...)
   return n;
 }
 
+int FormatShortText(SuggestionText& field, const char* format, ...) {
+  char tmp[kShortTextSize];
+  va_list ap;
+  va_start(ap, format);
+  int n = FormatShortTextV(tmp, format, ap);
+  va_end(ap);
+  field = std::string_view(tmp, strnlen(tmp, kShortTextSize));
+  return n;
+}
+
 void CopyTag(BoundedText<8>& tagField, const char* marker) {
   tagField.clear();
   if (marker) tagField.assign(marker);

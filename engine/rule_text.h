@@ -19,6 +19,7 @@ inline constexpr std::size_t kFormattedSuggestionSize = 80;
 int FormatShortText(char* buffer, const char* format, ...) __attribute__((format(printf, 2, 3)));
 int FormatShortText(BoundedText<kShortTextSize>& field, const char* format, ...)
     __attribute__((format(printf, 2, 3)));
+int FormatShortText(SuggestionText& field, const char* format, ...) __attribute__((format(printf, 2, 3)));
 
 // Copies a marker such as "<AR>" into a tag field (at most 7 characters kept).
 void CopyTag(BoundedText<8>& tagField, const char* marker);

@@ -146,7 +146,7 @@ int FirstWordRule(const Context& x) {
   return 0;
 }
 
-bool IsModalWord(const BoundedText<84>& t) {
+bool IsModalWord(const WordText& t) {
   for (std::string_view k : {"could", "do", "might", "may", "ought", "shall", "would", "should"})
     if (t == k) return true;
   return t.startsWith("take");

@@ -21,16 +21,16 @@ namespace {
 
 // Number words that the endings turn into digits. Only these: other words
 // with the same endings ("velveteen", "healthy", "lengthy") are no numbers.
-bool IsTeenNumberWord(const BoundedText<84>& t) {
+bool IsTeenNumberWord(const WordText& t) {
   return OneOf(t.view(), {"thirteen", "fourteen", "fifteen", "sixteen", "seventeen", "eighteen",
                           "nineteen"});
 }
-bool IsTensNumberWord(const BoundedText<84>& t) {
+bool IsTensNumberWord(const WordText& t) {
   return OneOf(t.view(),
                {"twenty", "thirty", "forty", "fifty", "sixty", "seventy", "eighty", "ninety"});
 }
 
-const char* TeenDigits(const BoundedText<84>& T) {
+const char* TeenDigits(const WordText& T) {
   switch (T[0]) {
     case 't': return "13";
     case 'f': return T[1] == 'i' ? "15" : "14";
@@ -41,7 +41,7 @@ const char* TeenDigits(const BoundedText<84>& T) {
   }
 }
 
-const char* TensDigits(const BoundedText<84>& T) {
+const char* TensDigits(const WordText& T) {
   switch (T[0]) {
     case 'e': return T[1] == 'i' ? "80" : nullptr;
     case 'f': return T[1] == 'u' ? "40" : T[1] == 'i' ? "50" : nullptr;

@@ -10,6 +10,7 @@
 
 WordListState WordList;
 DocumentCursor Cursor;
+WordRecPoolState WordRecPool;
 
 namespace {
 
@@ -244,9 +245,39 @@ void WordListState::Reset() {
   Forget();
 }
 
+// Under the address sanitizer every record is an allocation of its own, so
+// that a read of a destroyed record is still caught.
+#if defined(__SANITIZE_ADDRESS__)
 WordRec* NewWordRec() { return new (std::nothrow) WordRec(); }
 
 void DestroyWordRec(WordRec* w) { delete w; }
+#else
+WordRec* NewWordRec() {
+  using Slot = WordRecPoolState::Slot;
+  Slot* slot = WordRecPool.freeSlots;
+  if (slot) {
+    WordRecPool.freeSlots = slot->nextFree;
+  } else {
+    if (WordRecPool.next == WordRecPool.end) {
+      // Blocks stay with the pool for the module's life.
+      Slot* block = new (std::nothrow) Slot[WordRecPoolState::kBlockRecords];
+      if (!block) return nullptr;
+      WordRecPool.next = block;
+      WordRecPool.end = block + WordRecPoolState::kBlockRecords;
+    }
+    slot = WordRecPool.next++;
+  }
+  return new (slot->room) WordRec();
+}
+
+void DestroyWordRec(WordRec* w) {
+  if (!w) return;
+  w->~WordRec();
+  auto* slot = reinterpret_cast<WordRecPoolState::Slot*>(w);
+  slot->nextFree = WordRecPool.freeSlots;
+  WordRecPool.freeSlots = slot;
+}
+#endif
 
 void AddWordRec(char* token, unsigned char markFlag, int wordNo, int kind, const char* tokenState) {
   if (!token) return;

@@ -1,15 +1,21 @@
 #pragma once
 // One token of the checked text, and the module-wide word list of them.
+#include <cstddef>
 #include <cstdint>
 
 #include "platform/bounded_text.h"
 
+// The longer texts of a record hold only the bytes they use (a record is
+// made for every word of the document); their sizes stay their limits.
+using WordText = BoundedText<84, PooledChars<84>>;
+using SuggestionText = BoundedText<100, PooledChars<100>>;
+
 struct WordRec {
   WordRec* next = nullptr;
   WordRec* prev = nullptr;
-  BoundedText<84> text;        // dictionary key: lower-cased when written with a capital
-  BoundedText<84> written;     // as written; "@@END" in the sentinel
-  BoundedText<100> suggestion; // replacement or advice
+  WordText text;               // dictionary key: lower-cased when written with a capital
+  WordText written;            // as written; "@@END" in the sentinel
+  SuggestionText suggestion;   // replacement or advice
   BoundedText<8> tag;          // short marker text such as "<AR>"
   BoundedText<8> classCode;    // numeric code on input, six-character class code after decoding
   std::int32_t wordClass = 40;
@@ -84,3 +90,18 @@ void DumpWordList(WordRec* head, int mode, const char* text);
 // The one allocator that records are made and destroyed with.
 WordRec* NewWordRec();
 void DestroyWordRec(WordRec* w);
+
+// Module-wide: the room records are made in, taken from the system in
+// blocks; a destroyed record's room goes to the next record made, so a check
+// reuses what the one before it held.
+struct WordRecPoolState {
+  static constexpr std::size_t kBlockRecords = 1024;
+  union Slot {
+    Slot* nextFree;
+    alignas(WordRec) unsigned char room[sizeof(WordRec)];
+  };
+  Slot* freeSlots = nullptr;
+  Slot* next = nullptr;  // the unused rest of the newest block
+  Slot* end = nullptr;
+};
+extern WordRecPoolState WordRecPool;

@@ -61,12 +61,23 @@ AclText EvaluateAcl(const ComPtr<IHostAcl>& acl, const char* expression) {
   return AclText(std::move(out));
 }
 
-HRESULT ExecuteAcl(const ComPtr<IHostAcl>& acl, const char* command) {
+HRESULT TryExecuteAcl(const ComPtr<IHostAcl>& acl, const char* command, std::string* description) {
   Bstr in = Bstr::FromAnsi(command ? command : "");
   IHostAcl* host = acl.operator->();
   DropStaleErrorInfo();
   HRESULT hr = host->ExecuteAcl(in);
-  if (FAILED(hr)) RaiseHostError(hr);
+  if (FAILED(hr)) {
+    std::string text;
+    GetErrorInfo(&text);
+    if (description) *description = std::move(text);
+  }
+  return hr;
+}
+
+HRESULT ExecuteAcl(const ComPtr<IHostAcl>& acl, const char* command) {
+  std::string description;
+  HRESULT hr = TryExecuteAcl(acl, command, &description);
+  if (FAILED(hr)) throw _com_error(hr, std::move(description));
   return hr;
 }
 

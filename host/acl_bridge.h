@@ -37,6 +37,10 @@ AclText EvaluateAcl(const ComPtr<IHostAcl>& acl, const char* expression);
 // Executes an ACL command line; raises as EvaluateAcl does. The result is
 // the host's code, which no caller needs to test.
 HRESULT ExecuteAcl(const ComPtr<IHostAcl>& acl, const char* command);
+// The same without raising on a failed call: answers the host's code and
+// leaves its description in `description` (when given). A call through an
+// empty holder still raises.
+HRESULT TryExecuteAcl(const ComPtr<IHostAcl>& acl, const char* command, std::string* description);
 
 // `text` as an ACL string literal in double quotes, with every '"' and '\'
 // escaped by a backslash, so that document, file and user text cannot end

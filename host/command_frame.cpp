@@ -72,6 +72,10 @@ AclText HostSession::Evaluate(const char* expression) { return EvaluateAcl(acl_,
 
 void HostSession::Execute(const char* command) { ExecuteAcl(acl_, command); }
 
+HRESULT HostSession::TryExecute(const char* command, std::string* description) {
+  return TryExecuteAcl(acl_, command, description);
+}
+
 bool HostSession::Guard(const FrameHandler& handler, const std::function<void()>& region,
                         const std::function<void(const _com_error&)>& onFailure) {
   std::optional<_com_error> failure;

@@ -94,6 +94,9 @@ class HostSession {
   // host supplied no ACL object).
   AclText Evaluate(const char* expression);
   void Execute(const char* command);
+  // Executes without raising on a failed call: the host's code, and its
+  // description in `description`.
+  HRESULT TryExecute(const char* command, std::string* description);
   // Evaluates into a fixed field (cleared first); false when the value was
   // cut at the field's size.
   template <std::size_t N>

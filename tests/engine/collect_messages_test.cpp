@@ -18,7 +18,7 @@ class CollectMessagesTest : public ::testing::Test {
   static std::string Records() {
     std::ostringstream out;
     for (const MessageRec& r : MessageList.records)
-      out << r.kind << '|' << r.searchKey << '|' << r.category << '|' << r.markerNumber << '|'
+      out << r.kind.view() << '|' << r.searchKey << '|' << r.category << '|' << r.markerNumber << '|'
           << r.ruleId << '|' << r.word << '\n';
     return out.str();
   }

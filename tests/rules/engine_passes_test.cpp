@@ -41,7 +41,7 @@ class EnginePassesTest : public ::testing::Test {
     EXPECT_EQ(static_cast<std::size_t>(n), MessageList.Count());
     std::ostringstream out;
     for (const MessageRec& r : MessageList.records)
-      out << r.kind << '|' << r.searchKey << '|' << r.category << '|' << r.markerNumber << '|'
+      out << r.kind.view() << '|' << r.searchKey << '|' << r.category << '|' << r.markerNumber << '|'
           << r.ruleId << '\n';
     return out.str();
   }
