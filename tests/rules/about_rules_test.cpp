@@ -19,7 +19,6 @@ TEST(AboutRules, GatesAndAbout) {
       {"x/10 instructions/11 about/73 5/49", "about", 0, ""},
       {"x/10 wait/20 about/73 5mm/40", "about", 1, "about: suggestion=\"approximately\" message=324 ruleId=6203"},
       {"x/10 about/73 ways/11 to/68", "about", 4, "about: suggestion=\"procedures to\" message=324 entryWords=3 ruleId=4202"},
-      {"x/10 about/73 how/40", "about", 6, "about: message=324 ruleId=6203"},
       {"x/10 weighs/21 about/73 y/10", "about", 11,
        "weighs: suggestion=\"has a weight of approximately\" message=324 entryWords=2 ruleId=3142"},
       {"x/10 about/73 y/10", "about", -1, ""},
@@ -44,14 +43,12 @@ TEST(AboutRules, AboveAroundThen) {
        "listed: suggestion=\"shown in the list above/shown above\" message=324 entryWords=2 ruleId=9257"},
       {"x/10 well/50 above/73 y/10", "above", 10, "well: message=302 entryWords=2 ruleId=3245"},
       {"x/10 y/10 above/73 normal/30", "above", 14, "above: suggestion=\"(Give range)\" message=313 entryWords=2 ruleId=3245"},
-      {"x/10 voltage/10 above/73 y/10", "above", 28, "voltage: message=324 entryWords=2 ruleId=1245"},
       {"x/10 y/10 above/73 z/10", "above", -1, ""},
   };
   RunRowCases(about_rules::kAbove, kAbove);
   static const RowCase kAround[] = {
       {"Around/73 y/10", "Around", 0, "Around: message=324 ruleId=5257"},
       {"x/10 around/73 50/49", "around", 1, "around: suggestion=\"approximately/(Give Range)\" message=305 ruleId=1157"},
-      {"x/10 around/73 about/73", "around", 4, "around: message=313 entryWords=2 ruleId=4341"},
       {"x/10 wind/20 around/73 y/10", "around", 8,
        "wind: suggestion=\"wind xxx around/xxx goes around\" message=313 entryWords=2 ruleId=34245"},
       {"x/10 around/73 y/10", "around", -1, ""},
@@ -62,7 +59,6 @@ TEST(AboutRules, AboveAroundThen) {
       {"Then/73 install/20 y/10", "Then", 1, "Then: message=333 ruleId=1340"},
       {"x/10 then/73 ./48", "then", 7, "then: message=302 ruleId=2340"},
       {"x/10 more/34 then/73 y/30", "then", 9, "then: suggestion=\"than\" message=311 ruleId=2346"},
-      {"x/10 can/28 then/73 y/30", "then", 13, "then: message=304 ruleId=1340"},
       {"x/10 then/73 y/30", "then", -1, ""},
   };
   RunRowCases(about_rules::kThen, kThen);

@@ -21,8 +21,6 @@ TEST(AdjectiveWordRows, BothClearGeneral) {
   static const RowCase kClear[] = {
       {"a/40 push/20 clear/30 y/66 ./48", "clear", 0,
        "push: suggestion=\"lift xxx above / lift xxx away from\" message=300 entryWords=2 ruleId=6012"},
-      {"a/40 clear/30 fault/20 ./48", "clear", 4,
-       "clear: suggestion=\"Correct the fault/Reset the ...\" message=300 entryWords=2 ruleId=3612"},
       {"a/40 clear/30{sub=5 msg=301} y/66 ./48", "clear", 7,
        "clear: suggestion=\"(Rephrase)\" subClass=0 message=300 ruleId=5687"},
   };
@@ -40,8 +38,6 @@ TEST(AdjectiveWordRows, BothClearGeneral) {
 TEST(AdjectiveWordRows, FreeFull) {
   static const RowCase kFree[] = {
       {"a/40 free/30 airflow/10 ./48", "free", 0, ""},
-      {"a/40 free/30 to/68 move/20 ./48", "free", 3,
-       "free: suggestion=\"can be\" message=301 entryWords=3 ruleId=2787"},
       {"a/40 b/40 for/65 free/30 y/66 ./48", "free", 18,
        "for: suggestion=\"at no cost\" message=313 entryWords=2 ruleId=2787"},
       {"a/40 free/30 y/66 ./48", "free", -1, ""},
@@ -92,13 +88,9 @@ TEST(AdjectiveWordRows, HighLow) {
   static const RowCase kHigh[] = {
       {"a/40 relatively/50 high/30 y/66 ./48", "high", 1,
        "relatively: suggestion=\"(Give range)\" message=305 entryWords=2 ruleId=5558"},
-      {"a/64 high/30 pressure/10 pumps/11 ./48", "high", 4,
-       "high: suggestion=\"high-pressure\" message=317 entryWords=2 ruleId=2730"},
       {"a/64 high/30 pressure/10{token=1} pumps/11 ./48", "high", 5,
        "high: suggestion=\"high-pressure\" message=317 ruleId=2730"},
       {"a/64 high/30 force/10 ./48", "high", 11, "high: suggestion=\"(Give a Range)\" message=305 ruleId=4536"},
-      // Before its sentence start the word goes straight to the quantities.
-      {"is/24 high/30{pos=-1} forces/11 ./48", "high", 11, nullptr},
   };
   RunRowCases(High(), kHigh);
   static const RowCase kLow[] = {
@@ -135,15 +127,12 @@ TEST(AdjectiveWordRows, LightLongOpenShort) {
       {"a/64 open/30 y/66{mark=1} ./48", "open", 0, ""},
       {"a/64 circuit/10 open/30 y/66 ./48", "open", 2,
        "circuit: suggestion=\"open-circuit\" message=314 entryWords=2 ruleId=4218"},
-      {"a/64 valve/10 open/30 ,/47", "open", 3, "open: message=302 ruleId=6479"},
       {"a/64 opens/30 y/66 ./48", "opens", -1, ""},
   };
   // Row 6 (a noun before, a comma after, further in): row 3 takes it.
   RunRowCases(Open(), kOpen);
   static const RowCase kShort[] = {
       {"as/54{msg=302 sub=7} short/30 as/54 ./48", "short", 2, "as: subClass=0 message=0\nas: wordClass=40"},
-      {"a/40 short/30 circuit/10 ./48", "short", 4,
-       "short: suggestion=\"short-circuit\" wordClass=10 message=317 entryWords=2 ruleId=5266"},
       {"a/40 short/30 pulses/11 ./48", "short", 5,
        "short: suggestion=\"(second/millisecond pulses)\" wordClass=10 message=305 entryWords=2 ruleId=5466"},
       {"the/64 short/30 y/66 ./48", "short", 20,

@@ -13,14 +13,12 @@ TEST(DeterminerWordRows, All) {
   static const RowCase kCases[] = {
       {"a/40 all/38 way/10{mark=1} ./48", "all", 0,
        "all: suggestion=\"fully/completely\" message=324 ruleId=3894\nway: text=\"Xay\" wordClass=40"},
-      {"a/40 all/38{sub=5} most/38 ./48", "all", 1, "all: subClass=0"},
       {"a/40 all/38 around/73 ./48", "all", 9, "all: suggestion=\"around\" message=324 entryWords=2 ruleId=7877"},
       {"a/40 all/38 parties/66 ./48", "all", 13,
        "all: suggestion=\"all persons/all companies \" message=324 entryWords=2 ruleId=7877"},
       {"a/40 all/38 ,/47 ./48", "all", 24, ",: message=318 ruleId=3894"},
       {"a/40 follow/20 all/38 y/66 ./48", "all", 26,
        "follow: suggestion=\"obey/read/monitor\" message=300 ruleId=5894"},
-      {"a/40 all/38 rights/66 reserved/22 ./48", "all", 37, ""},
       {"a/40 all/38 y/66 ./48", "all", -1, ""},
   };
   // Row 31 ("around" unmarked): row 9 takes every "around" first.
@@ -31,7 +29,6 @@ TEST(DeterminerWordRows, Any) {
   static const RowCase kCases[] = {
       {"a/40 any/38 others/66 ./48", "any", 0,
        "any: suggestion=\"different/other\" message=331 entryWords=2 ruleId=3894"},
-      {"any/38{pos=-1} y/66 ./48", "any", 6, ""},
       {"a/40 when/70 any/38 y/66 ./48", "any", 7, "when: message=324 entryWords=2 ruleId=7894"},
       {"a/40 any/38 rights/66 ./48", "any", 14, "any: suggestion=\"(Avoid legal phrases)\" entryWords=2"},
       {"a/40 any/38 longer/34 than/73 ./48", "any", 17,
@@ -48,9 +45,7 @@ TEST(DeterminerWordRows, More) {
        "more: separatorFlag=s\nthen: suggestion=\"than\" tag=\"<AR>\" message=311 ruleId=3931"},
       {"a/40 more/38 than/73 is/24 necessary/30 ./48", "more", 7,
        "more: suggestion=\"(Give quantity or measure.)\" message=302 entryWords=4 ruleId=3931"},
-      {"a/40 b/40 nothing/66 more/38 y/66 ./48", "more", 8, "nothing: message=304 entryWords=2 ruleId=3932"},
       {"a/40 more/38 than/73 half/30 ./48", "more", 11, "half: suggestion=\"50%\" message=308 ruleId=3932"},
-      {"a/40 more/38 data/10 ./48", "more", 30, "more: message=313 ruleId=7932"},
       {"a/40 more/38 y/66 ./48", "more", -1, ""},
   };
   RunRowCases(MoreRows(), kCases);
@@ -59,7 +54,6 @@ TEST(DeterminerWordRows, More) {
 TEST(DeterminerWordRows, LessFineOther) {
   static const RowCase kLess[] = {
       {"a/40 less/38 than/73 half/30 ./48", "less", 0, "less: message=305 entryWords=2 ruleId=6932"},
-      {"a/40 bit/10 less/38 y/66 ./48", "less", 3, "bit: message=305 entryWords=2 ruleId=6932"},
       {"a/40 less/38 y/66{mark=1} ./48", "less", 6, "less: suggestion=\"without\" message=305 ruleId=6732"},
       {"a/40 less/38 valve/10 ./48", "less", 9, "less: message=313 entryWords=2 ruleId=6932"},
   };
@@ -77,9 +71,7 @@ TEST(DeterminerWordRows, LessFineOther) {
   static const RowCase kOther[] = {
       {"a/40 other/38 ,/47", "other", 0, ""},
       {"a/40 other/38 used/22 ./48", "other", 1, "used: wordClass=31"},
-      {"a/40 other/38{mark=1} y/66{code=A****} ./48", "other", 4, ""},
       {"a/40 other/38{mark=1} y/66 ./48", "other", 5, "other: message=320 ruleId=5661"},
-      {"a/40 any/38{msg=302} other/38 y/66 ./48", "other", 8, "any: message=304 entryWords=2 ruleId=5824"},
       {"a/40 other/38 y/66 ./48", "other", 11, "other: message=327 ruleId=491"},
   };
   // Row 7 (marked, a verb next): rows 4 and 5 take every marked word before
@@ -91,7 +83,6 @@ TEST(DeterminerWordRows, QuickShortYour) {
   static const RowCase kQuick[] = {
       {"a/40 quick/38{msg=300} access/20 ./48", "quick", 0, "quick: wordClass=30 message=0\naccess: wordClass=10"},
       {"a/40 quick/38 ./48", "quick", 1, "quick: suggestion=\"quickly\" message=302 ruleId=3897"},
-      {"go/20{code=V0****} quick/38 y/66 ./48", "quick", 5, "quick: suggestion=\"quickly\" message=333 ruleId=3897"},
       {"quick/38{pos=-1} y/66 ./48", "quick", 6, "quick: suggestion=\"quickly/(Rephrase)\" message=301 ruleId=5897"},
       {"quick/38 y/66 ./48", "quick", -1, ""},
   };
@@ -103,7 +94,6 @@ TEST(DeterminerWordRows, QuickShortYour) {
        "short: suggestion=\"(Give time Ref.)\" message=305 entryWords=4 ruleId=7629"},
       {"the/64 short/38 runs/21 ./48", "short", 7,
        "short: suggestion=\"short-circuit/cause a short-circuit\" message=324 ruleId=3629"},
-      {"a/40 short/38 pipe/10 hose/10 ./48", "short", 9, "short: message=317 entryWords=2 ruleId=3627"},
       {"a/40 short/38 y/66 ./48", "short", -1, ""},
   };
   RunRowCases(ShortRows(), kShort);

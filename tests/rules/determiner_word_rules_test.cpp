@@ -34,12 +34,10 @@ TEST(DeterminerWordRules, FindingsByWord) {
        "more: separatorFlag=s\nthen: suggestion=\"than\" tag=\"<AR>\" message=311 ruleId=3931", "then"},
       // "short" before its sentence start: the compound row alone.
       {"short/38{pos=-1} pipe/10 hose/10 ./48", "short", "short: message=317 entryWords=2 ruleId=3627", "pipe"},
-      {"short/38{pos=-1} amount/10 ./48", "short", "", "short"},
       {"meet/20 your/38 needs/11 x/30 ./48", "your",
        "your: message=313 entryWords=2 ruleId=2931\nneeds: wordClass=40", "needs"},
       {"the/64 small/38{sub=12} time/10 ./48", "small",
        "small: subClass=0 message=305 entryWords=2 ruleId=3627\ntime: wordClass=40", "time"},
-      {"a/40 quick/38 access/20 x/30 ./48", "quick", "quick: wordClass=30\naccess: wordClass=10", "access"},
       {"a/40 zany/38 x/30 ./48", "zany", "", "zany"},
   };
   RunBodyCases(ApplyDeterminerWordRules, kCases);
@@ -49,7 +47,6 @@ TEST(DeterminerWordRules, RowsOfEvery) {
   static const RowCase kCases[] = {
       {"x/40 every/38 one/49 ./48", "every", 0, nullptr},
       {"x/40 every/38 type/10 ./48", "every", 1, "every: suggestion=\"all\" message=324 entryWords=2 ruleId=4795"},
-      {"x/40 every/38 time/10 ./48", "every", 2, nullptr},
       {"x/40 every/38 valve/10 ./48", "every", 4, "every: suggestion=\"all/each\" message=324 ruleId=6797"},
   };
   // Row 3 (a number next) is closed by the gate of the class.
@@ -60,7 +57,6 @@ TEST(DeterminerWordRules, RowsOfSameBestPossible) {
   static const RowCase kSame[] = {
       {"x/40 same/38 means/10 ./48", "same", 0, "same: suggestion=\"same type of\" message=324 entryWords=2 ruleId=7628"},
       {"x/40 same/38 valve/10 ./48", "same", 4, ""},
-      {"x/40 same/38 go/20{code=V0****} ./48", "same", 6, nullptr},
       {"x/40 same/38 red/30{code=A****} ./48", "same", -1, ""},
   };
   RunRowCases(SameRows(), kSame);

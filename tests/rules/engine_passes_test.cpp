@@ -76,7 +76,6 @@ TEST_F(EnginePassesTest, FindingsOfEachPass) {
       // second part is then looked up on its own.
       {"Clean the pump-seal", ""},
       {"Clean the valve-seat", "W|seat:| 0|25|2|325\n"},
-      {"Install a non-stick seal", "W|non-stick:| 0!not|14|2|4152\n"},
       {"Do a run-up", "W|Do.a:| 0|25|0|325\nD|run-up:| 0!(Decrease or increase - speed or time)|17|2|4152\n"},
       {"Remove the pre-set valve", "W|pre-set:| 0|19|1|0\n"},
       {"Remove twenty-one bolts", "A|twenty-one:|00!21|11|1|0\n"},
@@ -84,7 +83,6 @@ TEST_F(EnginePassesTest, FindingsOfEachPass) {
       {"Remove the bolt from/to the pump", "D|from/to.t:| 0!(Use [or] for slash)|37|2|5558\n"},
       // A selection classifies numbers before the lookup.
       {"Remove 3rd bolt", "", CheckScope::Selection},
-      {"Remove the blorf", "W|blorf:| 0|25|1|325\n", CheckScope::Selection},
   };
   for (const Case& k : kCases) EXPECT_EQ(Check(k.text, k.scope), k.findings) << k.text;
 }
