@@ -13,6 +13,40 @@ void VerbSeen(SentenceStateRec& s) {
   s.lastVerbClass = 20;
 }
 
+struct TableCase {
+  std::span<const RuleRow> rows;
+  RowCase c;
+};
+
+TEST(AdjectiveRules, Tables) {
+  static const TableCase kCases[] = {
+      {OpeningAdjectiveRows(), {"Only/30 a/64 b/10 ./48", "Only", 0, ""}},
+      {OpeningAdjectiveRows(), {"Tight/30 the/64 b/10 ./48", "Tight", 1, "Tight: message=327 ruleId=6894"}},
+      {OpeningAdjectiveRows(),
+       {"Best/30 way/10 is/24 ./48", "Best", 3, "way: suggestion=\"method/procedure\" message=324 ruleId=6894"}},
+      {OpeningAdjectiveRows(), {"Main/30 valve/10 is/24 ./48", "Main", 5, ""}},
+      // The nouns after "general" compare whole: "rules" is not "rule".
+      {OpeningAdjectiveRows(), {"General/30 rules/11 apply/20 ./48", "General", -1, ""}},
+      {OpeningAdjectiveRows(),
+       {"General/30 warnings/11 are/25 ./48", "General", 8, "General: message=304 ruleId=4627"}},
+      {OpeningAdjectiveRows(), {"General/30 idea/10 ./48", "General", 6,
+        "General: suggestion=\"information about/(Rephrase)\" message=313 entryWords=2 ruleId=4627"}},
+      {ParticipleRows(), {"a/40 held/31{mark=1} the/64", "held", 0, "held: message=327 ruleId=5367"}},
+      {ParticipleRows(), {"a/40 held/31{mark=1} valve/10{mark=1}", "held", 5, "valve: message=302 ruleId=2866"}},
+      {ParticipleRows(), {"factory/10 assembled/31 unit/10", "assembled", 6,
+                          "factory: suggestion=\"assembled at the factory\" message=313 entryWords=2 ruleId=4831"}},
+      {ParticipleRows(), {"a/64 seal/10 b/40 blown/31 x/40", "blown", 10, nullptr}},
+      {ParticipleRows(), {"a/40 held/31 up/61", "held", 16,
+                          "held: suggestion=\"held in position/set\" message=324 ruleId=4831"}},
+      // A held that fails its row goes on with the rows after the words.
+      {ParticipleRows(), {"is/24 held/31 x/40", "held", 19, ""}},
+      {ParticipleRows(), {"a/40{split=4} held/31{split=4} open/20", "held", 20, "held: message=327 ruleId=1365"}},
+      {ParticipleRows(), {"a/40 held/31 x/41", "held", 22, nullptr}},
+      {ParticipleRows(), {"a/40 held/31 x/40", "held", -1, ""}},
+  };
+  for (const TableCase& k : kCases) RunRowCases(k.rows, {&k.c, 1});
+}
+
 TEST(AdjectiveRules, GuardsOfEveryAdjective) {
   static const BodyCase kCases[] = {
       {"a/64 valve/10 tight/30{msg=300} and/63 clean/30 ./48", "tight", "tight: message=0", "tight"},
@@ -27,21 +61,6 @@ TEST(AdjectiveRules, GuardsOfEveryAdjective) {
   RunBodyCases(ApplyAdjectiveRules, kCases);
 }
 
-TEST(AdjectiveRules, OpeningRows) {
-  static const RowCase kCases[] = {
-      {"Only/30 a/64 b/10 ./48", "Only", 0, ""},
-      {"Tight/30 the/64 b/10 ./48", "Tight", 1, "Tight: message=327 ruleId=6894"},
-      {"Best/30 way/10 is/24 ./48", "Best", 3, "way: suggestion=\"method/procedure\" message=324 ruleId=6894"},
-      {"Main/30 valve/10 is/24 ./48", "Main", 5, ""},
-      // The nouns after "general" compare whole: "rules" is not "rule".
-      {"General/30 rules/11 apply/20 ./48", "General", -1, ""},
-      {"General/30 warnings/11 are/25 ./48", "General", 8, "General: message=304 ruleId=4627"},
-      {"General/30 idea/10 ./48", "General", 6,
-       "General: suggestion=\"information about/(Rephrase)\" message=313 entryWords=2 ruleId=4627"},
-  };
-  RunRowCases(OpeningAdjectiveRows(), kCases);
-}
-
 TEST(AdjectiveRules, ParticipleEntry) {
   static const BodyCase kCases[] = {
       {"it/66 is/24 held/31 5/49 ./48", "held", "", "held", VerbSeen, "subjectSeen=-1 lastVerbClass=-1"},
@@ -54,24 +73,6 @@ TEST(AdjectiveRules, ParticipleEntry) {
        "given: suggestion=\"Torque shown\" message=313 entryWords=2 ruleId=1766\nTorque: wordClass=40", "Torque"},
   };
   RunBodyCases(ApplyAdjectiveRules, kCases);
-}
-
-TEST(AdjectiveRules, ParticipleRows) {
-  static const RowCase kCases[] = {
-      {"a/40 held/31{mark=1} the/64", "held", 0, "held: message=327 ruleId=5367"},
-      {"a/40 held/31{mark=1} valve/10{mark=1}", "held", 5, "valve: message=302 ruleId=2866"},
-      {"factory/10 assembled/31 unit/10", "assembled", 6,
-       "factory: suggestion=\"assembled at the factory\" message=313 entryWords=2 ruleId=4831"},
-      {"a/64 seal/10 b/40 blown/31 x/40", "blown", 10, nullptr},
-      {"a/40 held/31 up/61", "held", 16,
-       "held: suggestion=\"held in position/set\" message=324 ruleId=4831"},
-      // A held that fails its row goes on with the rows after the words.
-      {"is/24 held/31 x/40", "held", 19, ""},
-      {"a/40{split=4} held/31{split=4} open/20", "held", 20, "held: message=327 ruleId=1365"},
-      {"a/40 held/31 x/41", "held", 22, nullptr},
-      {"a/40 held/31 x/40", "held", -1, ""},
-  };
-  RunRowCases(ParticipleRows(), kCases);
 }
 
 TEST(AdjectiveRules, ColourWords) {

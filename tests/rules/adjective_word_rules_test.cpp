@@ -8,6 +8,41 @@
 
 namespace {
 
+struct TableCase {
+  std::span<const RuleRow> rows;
+  RowCase c;
+};
+
+TEST(AdjectiveWordRules, RowsOfShortTables) {
+  using namespace adjective_rows;
+  static const TableCase kCases[] = {
+      {Little(), {"a/40 little/30 by/65 little/30 ./48", "little", 0, nullptr}},
+      {Little(), {"a/40 little/30 short/30 ./48", "little", 4,
+                  "little: suggestion=\"(Give size or distance)\" message=301 entryWords=2 ruleId=6247"}},
+      {Little(), {"a/40 little/30 time/10 ./48", "little", 7, nullptr}},
+      {Little(), {"a/40 little/30{pos=-1} time/10 ./48", "little", -1, ""}},
+      {Together(), {"a/40 together/30 with/74 ./48", "together", 0, nullptr}},
+      {Together(), {"go/20{code=V0****} together/30 ,/47", "together", 1, ""}},
+      {Together(), {"a/40 together/30 ,/47", "together", 2, "together: message=333 ruleId=2787"}},
+      {True(), {"a/40 true/30 north/10 ./48", "true", 0, ""}},
+      {True(), {"a/40 true/30 value/10 ./48", "true", 0, ""}},
+      {True(), {"a/40 true/30 angle/10 ./48", "true", 1, ""}},
+      {True(),
+       {"a/40 true/30 x/40 ./48", "true", 2, "true: suggestion=\"accurate/(Give angle)\" message=302 ruleId=3948"}},
+      {Several(), {"a/40 several/30 hundred/49 ./48", "several", 0, nullptr}},
+      {Several(),
+       {"a/40 several/30 x/40 ./48", "several", 1, "several: suggestion=\"(Give a range)\" message=305 ruleId=5627"}},
+      // A noun has ended the word before "way"; an article never reaches the
+      // word rules.
+      {Same(), {"a/40 same/30 valve/10 ./48", "same", 0, ""}},
+      {Same(), {"a/40 same/30 meant/22 y/40 ./48", "same", 1,
+                "same: suggestion=\"same type of\" message=324 entryWords=2 ruleId=6894\nmeant: wordClass=40"}},
+      {Same(), {"a/40 same/30 as/54 ./48", "same", 5, nullptr}},
+      {Same(), {"a/40 same/30 x/40 ./48", "same", 7, nullptr}},
+  };
+  for (const TableCase& k : kCases) RunRowCases(k.rows, {&k.c, 1});
+}
+
 TEST(AdjectiveWordRules, FindingsByWord) {
   static const BodyCase kCases[] = {
       {"a/64 full/30 distance/10 ./48", "full",
@@ -44,46 +79,6 @@ TEST(AdjectiveWordRules, FindingsByWord) {
       {"a/64 tight/30 x/40 ./48", "tight", "", "tight"},
   };
   RunBodyCases(ApplyAdjectiveWordRules, kCases);
-}
-
-TEST(AdjectiveWordRules, RowsOfShortTables) {
-  using namespace adjective_rows;
-  static const RowCase kLittle[] = {
-      {"a/40 little/30 by/65 little/30 ./48", "little", 0, nullptr},
-      {"a/40 little/30 short/30 ./48", "little", 4,
-       "little: suggestion=\"(Give size or distance)\" message=301 entryWords=2 ruleId=6247"},
-      {"a/40 little/30 time/10 ./48", "little", 7, nullptr},
-      {"a/40 little/30{pos=-1} time/10 ./48", "little", -1, ""},
-  };
-  RunRowCases(Little(), kLittle);
-  static const RowCase kTogether[] = {
-      {"a/40 together/30 with/74 ./48", "together", 0, nullptr},
-      {"go/20{code=V0****} together/30 ,/47", "together", 1, ""},
-      {"a/40 together/30 ,/47", "together", 2, "together: message=333 ruleId=2787"},
-  };
-  RunRowCases(Together(), kTogether);
-  static const RowCase kTrue[] = {
-      {"a/40 true/30 north/10 ./48", "true", 0, ""},
-      {"a/40 true/30 value/10 ./48", "true", 0, ""},
-      {"a/40 true/30 angle/10 ./48", "true", 1, ""},
-      {"a/40 true/30 x/40 ./48", "true", 2, "true: suggestion=\"accurate/(Give angle)\" message=302 ruleId=3948"},
-  };
-  RunRowCases(True(), kTrue);
-  static const RowCase kSeveral[] = {
-      {"a/40 several/30 hundred/49 ./48", "several", 0, nullptr},
-      {"a/40 several/30 x/40 ./48", "several", 1, "several: suggestion=\"(Give a range)\" message=305 ruleId=5627"},
-  };
-  RunRowCases(Several(), kSeveral);
-  static const RowCase kSame[] = {
-      {"a/40 same/30 valve/10 ./48", "same", 0, ""},
-      {"a/40 same/30 meant/22 y/40 ./48", "same", 1,
-       "same: suggestion=\"same type of\" message=324 entryWords=2 ruleId=6894\nmeant: wordClass=40"},
-      {"a/40 same/30 as/54 ./48", "same", 5, nullptr},
-      {"a/40 same/30 x/40 ./48", "same", 7, nullptr},
-  };
-  // A noun has ended the word before "way"; an article never reaches the
-  // word rules.
-  RunRowCases(Same(), kSame);
 }
 
 }  // namespace

@@ -10,6 +10,39 @@ namespace {
 
 void Accepting(SentenceStateRec& s) { s.skipAgreement = 1; }
 
+struct TableCase {
+  std::span<const RuleRow> rows;
+  RowCase c;
+};
+
+TEST(ArticleRules, TablesRowByRow) {
+  using namespace article;
+  static const TableCase kCases[] = {
+      {kA, {"See/20 appendix/10 A/64 bb/20", "A", 0, nullptr}},
+      {kA, {"See/20 door/10 A/64 bb/21", "A", 13, nullptr}},
+      {kA, {"Fit/20 it/66 with/74 a/64 level/10", "a", 6,
+            "with: suggestion=\"(Try ... to)\" message=324 ruleId=4651"}},
+      {kA, {"Fit/20 a/64 fit/20", "a", 11, "fit: wordClass=40"}},
+      // Reached only by an article that is not a letter: a letter after
+      // "a" is taken by the row of "a letter".
+      {kA, {"Fit/20 #/64 B/10", "#", 16,
+            "#: suggestion=\"a letter B/a mark B\" message=323 entryWords=2 ruleId=4759 verbForm=X"}},
+      {kA, {"Set/20 it/66 to/68 a/64 minimum/30", "a", 17,
+            "minimum: suggestion=\"minimum value/minimum range/(Be specific)\" message=305 ruleId=4656"}},
+      {kA, {"Turn/20 half/37 a/64 turn/10", "a", 20,
+            "half: suggestion=\"(Use degrees, scale or range)\" wordClass=40 subClass=305 message=305"}},
+      {kA, {"Use/20 a/64 couple/10", "a", 24, "a: suggestion=\"two\" message=302 entryWords=2 ruleId=2653"}},
+      {kA, {"Fit/20 a/64 to/68", "a", 30, nullptr}},
+      {kAn, {"An/64 information/10", "An", 0, nullptr}},
+      {kAn, {"Use/20 an/64 data/10", "an", 1, "an: suggestion=\"the\" message=326 ruleId=2751"}},
+      {kAn, {"Use/20 like/60 an/64 oil/16", "an", 2, "like: suggestion=\"for example\" message=301 ruleId=7751"}},
+      {kAn, {"Use/20 an/64 amp/45", "an", -1, nullptr}},
+      {kAn, {"Use/20 an/64 utility/10", "an", 4, "an: suggestion=\"a\" message=303 ruleId=4652"}},
+      {kAn, {"Set/20 to/68 an/64 odd/30 number/10", "an", -1, nullptr}},
+  };
+  for (const TableCase& k : kCases) RunRowCases(k.rows, {&k.c, 1});
+}
+
 TEST(ArticleRules, Body) {
   static const BodyCase kCases[] = {
       {"Fit/20 a/64", "a", "a: message=320 ruleId=4656", "a"},
@@ -51,38 +84,6 @@ TEST(ArticleRules, AgreementState) {
       {"Fit/20 it/66 and/63 a/64", "a", "a: message=320 ruleId=4656", "a", Accepting, ""},
   };
   RunBodyCases(ApplyArticleRules, kCases);
-}
-
-TEST(ArticleRules, TablesRowByRow) {
-  using namespace article;
-  static const RowCase kACases[] = {
-      {"See/20 appendix/10 A/64 bb/20", "A", 0, nullptr},
-      {"See/20 door/10 A/64 bb/21", "A", 13, nullptr},
-      {"Fit/20 it/66 with/74 a/64 level/10", "a", 6,
-       "with: suggestion=\"(Try ... to)\" message=324 ruleId=4651"},
-      {"Fit/20 a/64 fit/20", "a", 11, "fit: wordClass=40"},
-      // Reached only by an article that is not a letter: a letter after
-      // "a" is taken by the row of "a letter".
-      {"Fit/20 #/64 B/10", "#", 16,
-       "#: suggestion=\"a letter B/a mark B\" message=323 entryWords=2 ruleId=4759 verbForm=X"},
-      {"Set/20 it/66 to/68 a/64 minimum/30", "a", 17,
-       "minimum: suggestion=\"minimum value/minimum range/(Be specific)\" message=305 ruleId=4656"},
-      {"Turn/20 half/37 a/64 turn/10", "a", 20,
-       "half: suggestion=\"(Use degrees, scale or range)\" wordClass=40 subClass=305 message=305"},
-      {"Use/20 a/64 couple/10", "a", 24, "a: suggestion=\"two\" message=302 entryWords=2 ruleId=2653"},
-      {"Fit/20 a/64 to/68", "a", 30, nullptr},
-  };
-  RunRowCases(kA, kACases);
-
-  static const RowCase kAnCases[] = {
-      {"An/64 information/10", "An", 0, nullptr},
-      {"Use/20 an/64 data/10", "an", 1, "an: suggestion=\"the\" message=326 ruleId=2751"},
-      {"Use/20 like/60 an/64 oil/16", "an", 2, "like: suggestion=\"for example\" message=301 ruleId=7751"},
-      {"Use/20 an/64 amp/45", "an", -1, nullptr},
-      {"Use/20 an/64 utility/10", "an", 4, "an: suggestion=\"a\" message=303 ruleId=4652"},
-      {"Set/20 to/68 an/64 odd/30 number/10", "an", -1, nullptr},
-  };
-  RunRowCases(kAn, kAnCases);
 }
 
 }  // namespace

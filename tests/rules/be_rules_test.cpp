@@ -13,68 +13,55 @@ void SubjectKnown(SentenceStateRec& s) {
   s.subjectSeen = 1;
 }
 
-TEST(BeRules, BothFormsAndBeFirst) {
-  static const RowCase kFirst[] = {
-      {"it/66 to/68 be/25 removed/31 ./48", "be", 0, "to: message=330 entryWords=3 ruleId=5449"},
-      {"you/66 may/28 be/25 b/10 ./48", "be", 2, "may: message=335 entryWords=2 ruleId=5624"},
-      {"it/66 will/28 be/25 set/31 ./48", "be", 4, "set: wordClass=22"},
-      {"it/66 will/28 be/25 careful/30 ./48", "be", 6, ""},
-      {"it/66 will/28 be/25 aware/30 to/68 go/20 ./48", "be", 9,
-       "be: suggestion=\"make sure/(Rephrase for meaning)\" message=321 entryWords=3 ruleId=4635"},
-      {"it/66 will/28 be/25 sure/30 ./48", "be", 11,
-       "be: suggestion=\"make sure/be careful/know/(Rephrase for safety)\" message=321 entryWords=2 ruleId=4634"},
+struct TableCase {
+  std::span<const RuleRow> rows;
+  RowCase c;
+};
+
+TEST(BeRules, Tables) {
+  static const TableCase kCases[] = {
+      {BeFirstRows(), {"it/66 to/68 be/25 removed/31 ./48", "be", 0, "to: message=330 entryWords=3 ruleId=5449"}},
+      {BeFirstRows(), {"you/66 may/28 be/25 b/10 ./48", "be", 2, "may: message=335 entryWords=2 ruleId=5624"}},
+      {BeFirstRows(), {"it/66 will/28 be/25 set/31 ./48", "be", 4, "set: wordClass=22"}},
+      {BeFirstRows(), {"it/66 will/28 be/25 careful/30 ./48", "be", 6, ""}},
+      {BeFirstRows(), {"it/66 will/28 be/25 aware/30 to/68 go/20 ./48", "be", 9,
+                       "be: suggestion=\"make sure/(Rephrase for meaning)\" message=321 entryWords=3 ruleId=4635"}},
+      {BeFirstRows(), {"it/66 will/28 be/25 sure/30 ./48", "be", 11,
+        "be: suggestion=\"make sure/be careful/know/(Rephrase for safety)\" message=321 entryWords=2 ruleId=4634"}},
       // The rules of "be" alone do not take "being".
-      {"it/66 is/24 being/25 careful/30 ./48", "being", -1, ""},
+      {BeFirstRows(), {"it/66 is/24 being/25 careful/30 ./48", "being", -1, ""}},
+      {BeBeingRows(), {"it/66 will/28 be/25 not/29 longer/30 removed/22 ./48", "be", 0,
+                       "be: suggestion=\"is not\" message=335 entryWords=3 ruleId=3826"}},
+      {BeBeingRows(),
+       {"it/66 will/28 be/25 not/29 longer/30 x/40 ./48", "be", 2, "be: message=330 entryWords=3 ruleId=5624"}},
+      {BeBeingRows(), {"it/66 is/24 being/25 able/30 to/68 go/20 ./48", "being", 5,
+                       "being: suggestion=\"can\" message=300 entryWords=3 ruleId=5716"}},
+      {BeBeingRows(), {"it/66 will/28 be/25 based/22 on/60 it/66 ./48", "be", 8,
+                       "be: suggestion=\"has a base/from\" message=300 entryWords=3 ruleId=5876"}},
+      {BeBeingRows(), {"it/66 will/28 be/25 been/27 ./48", "be", 18, "be: message=330 entryWords=2 ruleId=7644"}},
+      {BeBeingRows(), {"it/66 will/28 be/25 x/40 y/40 ./48", "be", -1, ""}},
+      {BeOnlyRows(), {"it/66 will/28 be/25 prepared/31 ./48", "be", 0, ""}},
+      {BeOnlyRows(), {"a/40 b/40 remain/20 to/68 be/25 c/40 ./48", "be", 3,
+                      "remain: suggestion=\"will be\" message=321 entryWords=3 ruleId=5734"}},
+      {BeOnlyRows(), {"remain/20 to/68 be/25 c/40 ./48", "be", -1, ""}},  // too near the start
+      {BeOnlyRows(), {"it/66 then/73 be/25 x/40 ./48", "be", 7, "then: message=330 entryWords=2 ruleId=5884"}},
+      {BeOnlyRows(), {"a/40 b/40 c/40 be/25 on/60 A/40 d/10 e/10 ./48", "be", 12,
+        "be: suggestion=\"(Use name for switch position)\" message=323 entryWords=2 ruleId=588 verbForm=X", Long}},
+      {BeOnlyRows(), {"a/40 b/40 c/40 be/25 on/60 A/40 ./48", "be", -1, ""}},  // no room after the position
+      {BeOnlyRows(), {"it/66 will/28 be/25 kept/31 ./48", "be", 25, "be: message=321 entryWords=2 ruleId=4635"}},
+      {BeOnlyRows(), {"it/66 will/28 be/25 x/40 ./48", "be", -1, ""}},
+      {BeingPassiveRows(),
+       {"it/66 of/67 being/25 moved/22 ./48", "being", 0, "of: message=330 entryWords=3 ruleId=7449"}},
+      {BeingPassiveRows(),
+       {"it/66 is/24 being/25 fully/50 ./48", "being", 1, "being: message=330 entryWords=2 ruleId=6449"}},
+      {BeingRows(), {"it/66 being/25 aware/30 of/67 it/66 ./48", "being", 0, nullptr}},
+      {BeingRows(), {"a/40 b/40 c/40{token=2} being/25 worked/22 d/40 ./48", "being", 11, nullptr}},
+      {BeingRows(), {"a/40 b/40 when/70 being/25 x/40 ./48", "being", 4, "when: message=335 entryWords=2 ruleId=2688"}},
+      {BeingRows(), {"it/66 being/25 red/32 ./48", "being", 6, "being: message=304 ruleId=5882"}},
+      {BeingRows(), {"it/66 being/25 red/32{sug=x} ./48", "being", 7, ""}},
+      {BeingRows(), {"it/66 being/25 x/40 ./48", "being", 11, "being: message=335 ruleId=5624"}},
   };
-  RunRowCases(BeFirstRows(), kFirst);
-}
-
-TEST(BeRules, BothForms) {
-  static const RowCase kCases[] = {
-      {"it/66 will/28 be/25 not/29 longer/30 removed/22 ./48", "be", 0,
-       "be: suggestion=\"is not\" message=335 entryWords=3 ruleId=3826"},
-      {"it/66 will/28 be/25 not/29 longer/30 x/40 ./48", "be", 2, "be: message=330 entryWords=3 ruleId=5624"},
-      {"it/66 is/24 being/25 able/30 to/68 go/20 ./48", "being", 5,
-       "being: suggestion=\"can\" message=300 entryWords=3 ruleId=5716"},
-      {"it/66 will/28 be/25 based/22 on/60 it/66 ./48", "be", 8,
-       "be: suggestion=\"has a base/from\" message=300 entryWords=3 ruleId=5876"},
-      {"it/66 will/28 be/25 been/27 ./48", "be", 18, "be: message=330 entryWords=2 ruleId=7644"},
-      {"it/66 will/28 be/25 x/40 y/40 ./48", "be", -1, ""},
-  };
-  RunRowCases(BeBeingRows(), kCases);
-}
-
-TEST(BeRules, BeAlone) {
-  static const RowCase kCases[] = {
-      {"it/66 will/28 be/25 prepared/31 ./48", "be", 0, ""},
-      {"a/40 b/40 remain/20 to/68 be/25 c/40 ./48", "be", 3,
-       "remain: suggestion=\"will be\" message=321 entryWords=3 ruleId=5734"},
-      {"remain/20 to/68 be/25 c/40 ./48", "be", -1, ""},  // too near the start
-      {"it/66 then/73 be/25 x/40 ./48", "be", 7, "then: message=330 entryWords=2 ruleId=5884"},
-      {"a/40 b/40 c/40 be/25 on/60 A/40 d/10 e/10 ./48", "be", 12,
-       "be: suggestion=\"(Use name for switch position)\" message=323 entryWords=2 ruleId=588 verbForm=X", Long},
-      {"a/40 b/40 c/40 be/25 on/60 A/40 ./48", "be", -1, ""},  // no room after the position
-      {"it/66 will/28 be/25 kept/31 ./48", "be", 25, "be: message=321 entryWords=2 ruleId=4635"},
-      {"it/66 will/28 be/25 x/40 ./48", "be", -1, ""},
-  };
-  RunRowCases(BeOnlyRows(), kCases);
-}
-
-TEST(BeRules, Being) {
-  static const RowCase kPassive[] = {
-      {"it/66 of/67 being/25 moved/22 ./48", "being", 0, "of: message=330 entryWords=3 ruleId=7449"},
-      {"it/66 is/24 being/25 fully/50 ./48", "being", 1, "being: message=330 entryWords=2 ruleId=6449"},
-  };
-  RunRowCases(BeingPassiveRows(), kPassive);
-  static const RowCase kCases[] = {
-      {"it/66 being/25 aware/30 of/67 it/66 ./48", "being", 0, nullptr},
-      {"a/40 b/40 c/40{token=2} being/25 worked/22 d/40 ./48", "being", 11, nullptr},
-      {"a/40 b/40 when/70 being/25 x/40 ./48", "being", 4, "when: message=335 entryWords=2 ruleId=2688"},
-      {"it/66 being/25 red/32 ./48", "being", 6, "being: message=304 ruleId=5882"},
-      {"it/66 being/25 red/32{sug=x} ./48", "being", 7, ""},
-      {"it/66 being/25 x/40 ./48", "being", 11, "being: message=335 ruleId=5624"},
-  };
-  RunRowCases(BeingRows(), kCases);
+  for (const TableCase& k : kCases) RunRowCases(k.rows, {&k.c, 1});
 }
 
 TEST(BeRules, Body) {

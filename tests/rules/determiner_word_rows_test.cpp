@@ -9,103 +9,78 @@
 
 namespace {
 
-TEST(DeterminerWordRows, All) {
-  static const RowCase kCases[] = {
-      {"a/40 all/38 way/10{mark=1} ./48", "all", 0,
-       "all: suggestion=\"fully/completely\" message=324 ruleId=3894\nway: text=\"Xay\" wordClass=40"},
-      {"a/40 all/38 around/73 ./48", "all", 9, "all: suggestion=\"around\" message=324 entryWords=2 ruleId=7877"},
-      {"a/40 all/38 parties/66 ./48", "all", 13,
-       "all: suggestion=\"all persons/all companies \" message=324 entryWords=2 ruleId=7877"},
-      {"a/40 all/38 ,/47 ./48", "all", 24, ",: message=318 ruleId=3894"},
-      {"a/40 follow/20 all/38 y/66 ./48", "all", 26,
-       "follow: suggestion=\"obey/read/monitor\" message=300 ruleId=5894"},
-      {"a/40 all/38 y/66 ./48", "all", -1, ""},
-  };
-  // Row 31 ("around" unmarked): row 9 takes every "around" first.
-  RunRowCases(AllRows(), kCases);
-}
+struct TableCase {
+  std::span<const RuleRow> rows;
+  RowCase c;
+};
 
-TEST(DeterminerWordRows, Any) {
-  static const RowCase kCases[] = {
-      {"a/40 any/38 others/66 ./48", "any", 0,
-       "any: suggestion=\"different/other\" message=331 entryWords=2 ruleId=3894"},
-      {"a/40 when/70 any/38 y/66 ./48", "any", 7, "when: message=324 entryWords=2 ruleId=7894"},
-      {"a/40 any/38 rights/66 ./48", "any", 14, "any: suggestion=\"(Avoid legal phrases)\" entryWords=2"},
-      {"a/40 any/38 longer/34 than/73 ./48", "any", 17,
-       "any: suggestion=\"more than/(Be specific)\" message=305 entryWords=3 ruleId=8994"},
-      {"a/40 any/38 y/66 ./48", "any", -1, ""},
+TEST(DeterminerWordRows, Rows) {
+  static const TableCase kCases[] = {
+      // Row 31 ("around" unmarked): row 9 takes every "around" first.
+      {AllRows(), {"a/40 all/38 way/10{mark=1} ./48", "all", 0,
+                   "all: suggestion=\"fully/completely\" message=324 ruleId=3894\nway: text=\"Xay\" wordClass=40"}},
+      {AllRows(),
+       {"a/40 all/38 around/73 ./48", "all", 9, "all: suggestion=\"around\" message=324 entryWords=2 ruleId=7877"}},
+      {AllRows(), {"a/40 all/38 parties/66 ./48", "all", 13,
+                   "all: suggestion=\"all persons/all companies \" message=324 entryWords=2 ruleId=7877"}},
+      {AllRows(), {"a/40 all/38 ,/47 ./48", "all", 24, ",: message=318 ruleId=3894"}},
+      {AllRows(), {"a/40 follow/20 all/38 y/66 ./48", "all", 26,
+                   "follow: suggestion=\"obey/read/monitor\" message=300 ruleId=5894"}},
+      {AllRows(), {"a/40 all/38 y/66 ./48", "all", -1, ""}},
+      {AnyRows(), {"a/40 any/38 others/66 ./48", "any", 0,
+                   "any: suggestion=\"different/other\" message=331 entryWords=2 ruleId=3894"}},
+      {AnyRows(), {"a/40 when/70 any/38 y/66 ./48", "any", 7, "when: message=324 entryWords=2 ruleId=7894"}},
+      {AnyRows(), {"a/40 any/38 rights/66 ./48", "any", 14, "any: suggestion=\"(Avoid legal phrases)\" entryWords=2"}},
+      {AnyRows(), {"a/40 any/38 longer/34 than/73 ./48", "any", 17,
+                   "any: suggestion=\"more than/(Be specific)\" message=305 entryWords=3 ruleId=8994"}},
+      {AnyRows(), {"a/40 any/38 y/66 ./48", "any", -1, ""}},
+      {MoreRows(), {"a/40 more/38 ./48", "more", 0, "more: message=320 ruleId=3931"}},
+      {MoreRows(), {"a/40 more/38 then/73 ./48", "more", 4,
+                    "more: separatorFlag=s\nthen: suggestion=\"than\" tag=\"<AR>\" message=311 ruleId=3931"}},
+      {MoreRows(), {"a/40 more/38 than/73 is/24 necessary/30 ./48", "more", 7,
+                    "more: suggestion=\"(Give quantity or measure.)\" message=302 entryWords=4 ruleId=3931"}},
+      {MoreRows(),
+       {"a/40 more/38 than/73 half/30 ./48", "more", 11, "half: suggestion=\"50%\" message=308 ruleId=3932"}},
+      {MoreRows(), {"a/40 more/38 y/66 ./48", "more", -1, ""}},
+      {LessRows(), {"a/40 less/38 than/73 half/30 ./48", "less", 0, "less: message=305 entryWords=2 ruleId=6932"}},
+      {LessRows(),
+       {"a/40 less/38 y/66{mark=1} ./48", "less", 6, "less: suggestion=\"without\" message=305 ruleId=6732"}},
+      {LessRows(), {"a/40 less/38 valve/10 ./48", "less", 9, "less: message=313 entryWords=2 ruleId=6932"}},
+      {FineRows(),
+       {"a/40 fine/38{mark=1} y/66 ./48", "fine", 0, "fine: classCode=\"NMS*\" wordClass=10 message=324 ruleId=4795"}},
+      {FineRows(), {"may/28 fine/38 y/66 ./48", "fine", 2,
+                    "fine: suggestion=\"(Rephrase - Legal)\" classCode=\"V0**\" wordClass=20 message=300 ruleId=3795"}},
+      {FineRows(), {"a/40 fine/38 tune/20 ./48", "fine", 3,
+                    "fine: suggestion=\"adjust/make small adjustments to\" classCode=\"V0**\" wordClass=20 message=302 "
+                    "entryWords=2 ruleId=6795"}},
+      {FineRows(), {"a/40 fine/38 y/66 ./48", "fine", -1, ""}},
+      // Row 7 (marked, a verb next): rows 4 and 5 take every marked word before
+      // a class above 19.
+      {OtherRows(), {"a/40 other/38 ,/47", "other", 0, ""}},
+      {OtherRows(), {"a/40 other/38 used/22 ./48", "other", 1, "used: wordClass=31"}},
+      {OtherRows(), {"a/40 other/38{mark=1} y/66 ./48", "other", 5, "other: message=320 ruleId=5661"}},
+      {OtherRows(), {"a/40 other/38 y/66 ./48", "other", 11, "other: message=327 ruleId=491"}},
+      {QuickRows(),
+       {"a/40 quick/38{msg=300} access/20 ./48", "quick", 0, "quick: wordClass=30 message=0\naccess: wordClass=10"}},
+      {QuickRows(), {"a/40 quick/38 ./48", "quick", 1, "quick: suggestion=\"quickly\" message=302 ruleId=3897"}},
+      {QuickRows(),
+       {"quick/38{pos=-1} y/66 ./48", "quick", 6, "quick: suggestion=\"quickly/(Rephrase)\" message=301 ruleId=5897"}},
+      {QuickRows(), {"quick/38 y/66 ./48", "quick", -1, ""}},
+      {ShortRows(), {"a/40 short/38 break/10 ./48", "short", 0,
+                     "short: suggestion=\"(Give time ref.)\" message=305 entryWords=2 ruleId=8627"}},
+      {ShortRows(), {"a/40 short/38 amount/10{mark=1} of/67 time/10 ./48", "short", 4,
+                     "short: suggestion=\"(Give time Ref.)\" message=305 entryWords=4 ruleId=7629"}},
+      {ShortRows(), {"the/64 short/38 runs/21 ./48", "short", 7,
+                     "short: suggestion=\"short-circuit/cause a short-circuit\" message=324 ruleId=3629"}},
+      {ShortRows(), {"a/40 short/38 y/66 ./48", "short", -1, ""}},
+      {YourRows(), {"your/38 y/66 ./48", "your", 0, ""}},
+      {YourRows(), {"a/40 your/38 testing/23 ./48", "your", 1,
+                    "your: classCode=\"A****\" message=302 ruleId=6795\ntesting: wordClass=30"}},
+      {YourRows(), {"see/20 your/38 y/66 ./48", "your", 4,
+        "see: suggestion=\"make contact with.../(Give email or URL)\" message=313 entryWords=2 ruleId=2931"}},
+      {YourRows(), {"a/40 your/38 y/66{code=P****} ./48", "your", 7, "your: message=320 ruleId=2931"}},
   };
-  RunRowCases(AnyRows(), kCases);
-}
-
-TEST(DeterminerWordRows, More) {
-  static const RowCase kCases[] = {
-      {"a/40 more/38 ./48", "more", 0, "more: message=320 ruleId=3931"},
-      {"a/40 more/38 then/73 ./48", "more", 4,
-       "more: separatorFlag=s\nthen: suggestion=\"than\" tag=\"<AR>\" message=311 ruleId=3931"},
-      {"a/40 more/38 than/73 is/24 necessary/30 ./48", "more", 7,
-       "more: suggestion=\"(Give quantity or measure.)\" message=302 entryWords=4 ruleId=3931"},
-      {"a/40 more/38 than/73 half/30 ./48", "more", 11, "half: suggestion=\"50%\" message=308 ruleId=3932"},
-      {"a/40 more/38 y/66 ./48", "more", -1, ""},
-  };
-  RunRowCases(MoreRows(), kCases);
-}
-
-TEST(DeterminerWordRows, LessFineOther) {
-  static const RowCase kLess[] = {
-      {"a/40 less/38 than/73 half/30 ./48", "less", 0, "less: message=305 entryWords=2 ruleId=6932"},
-      {"a/40 less/38 y/66{mark=1} ./48", "less", 6, "less: suggestion=\"without\" message=305 ruleId=6732"},
-      {"a/40 less/38 valve/10 ./48", "less", 9, "less: message=313 entryWords=2 ruleId=6932"},
-  };
-  RunRowCases(LessRows(), kLess);
-  static const RowCase kFine[] = {
-      {"a/40 fine/38{mark=1} y/66 ./48", "fine", 0, "fine: classCode=\"NMS*\" wordClass=10 message=324 ruleId=4795"},
-      {"may/28 fine/38 y/66 ./48", "fine", 2,
-       "fine: suggestion=\"(Rephrase - Legal)\" classCode=\"V0**\" wordClass=20 message=300 ruleId=3795"},
-      {"a/40 fine/38 tune/20 ./48", "fine", 3,
-       "fine: suggestion=\"adjust/make small adjustments to\" classCode=\"V0**\" wordClass=20 message=302 "
-       "entryWords=2 ruleId=6795"},
-      {"a/40 fine/38 y/66 ./48", "fine", -1, ""},
-  };
-  RunRowCases(FineRows(), kFine);
-  static const RowCase kOther[] = {
-      {"a/40 other/38 ,/47", "other", 0, ""},
-      {"a/40 other/38 used/22 ./48", "other", 1, "used: wordClass=31"},
-      {"a/40 other/38{mark=1} y/66 ./48", "other", 5, "other: message=320 ruleId=5661"},
-      {"a/40 other/38 y/66 ./48", "other", 11, "other: message=327 ruleId=491"},
-  };
-  // Row 7 (marked, a verb next): rows 4 and 5 take every marked word before
-  // a class above 19.
-  RunRowCases(OtherRows(), kOther);
-}
-
-TEST(DeterminerWordRows, QuickShortYour) {
-  static const RowCase kQuick[] = {
-      {"a/40 quick/38{msg=300} access/20 ./48", "quick", 0, "quick: wordClass=30 message=0\naccess: wordClass=10"},
-      {"a/40 quick/38 ./48", "quick", 1, "quick: suggestion=\"quickly\" message=302 ruleId=3897"},
-      {"quick/38{pos=-1} y/66 ./48", "quick", 6, "quick: suggestion=\"quickly/(Rephrase)\" message=301 ruleId=5897"},
-      {"quick/38 y/66 ./48", "quick", -1, ""},
-  };
-  RunRowCases(QuickRows(), kQuick);
-  static const RowCase kShort[] = {
-      {"a/40 short/38 break/10 ./48", "short", 0,
-       "short: suggestion=\"(Give time ref.)\" message=305 entryWords=2 ruleId=8627"},
-      {"a/40 short/38 amount/10{mark=1} of/67 time/10 ./48", "short", 4,
-       "short: suggestion=\"(Give time Ref.)\" message=305 entryWords=4 ruleId=7629"},
-      {"the/64 short/38 runs/21 ./48", "short", 7,
-       "short: suggestion=\"short-circuit/cause a short-circuit\" message=324 ruleId=3629"},
-      {"a/40 short/38 y/66 ./48", "short", -1, ""},
-  };
-  RunRowCases(ShortRows(), kShort);
-  static const RowCase kYour[] = {
-      {"your/38 y/66 ./48", "your", 0, ""},
-      {"a/40 your/38 testing/23 ./48", "your", 1,
-       "your: classCode=\"A****\" message=302 ruleId=6795\ntesting: wordClass=30"},
-      {"see/20 your/38 y/66 ./48", "your", 4,
-       "see: suggestion=\"make contact with.../(Give email or URL)\" message=313 entryWords=2 ruleId=2931"},
-      {"a/40 your/38 y/66{code=P****} ./48", "your", 7, "your: message=320 ruleId=2931"},
-  };
-  RunRowCases(YourRows(), kYour);
+  for (const TableCase& k : kCases) RunRowCases(k.rows, {&k.c, 1});
 }
 
 }  // namespace

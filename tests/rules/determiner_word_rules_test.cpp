@@ -10,6 +10,35 @@ namespace {
 
 void PluralSubject(SentenceStateRec& s) { s.subjectNumber = 1; }
 
+struct TableCase {
+  std::span<const RuleRow> rows;
+  RowCase c;
+};
+
+TEST(DeterminerWordRules, RowsOfShortTables) {
+  static const TableCase kCases[] = {
+      // Row 3 (a number next) is closed by the gate of the class.
+      {EveryRows(), {"x/40 every/38 one/49 ./48", "every", 0, nullptr}},
+      {EveryRows(),
+       {"x/40 every/38 type/10 ./48", "every", 1, "every: suggestion=\"all\" message=324 entryWords=2 ruleId=4795"}},
+      {EveryRows(),
+       {"x/40 every/38 valve/10 ./48", "every", 4, "every: suggestion=\"all/each\" message=324 ruleId=6797"}},
+      {SameRows(),
+       {"x/40 same/38 means/10 ./48", "same", 0, "same: suggestion=\"same type of\" message=324 entryWords=2 ruleId=7628"}},
+      {SameRows(), {"x/40 same/38 valve/10 ./48", "same", 4, ""}},
+      {SameRows(), {"x/40 same/38 red/30{code=A****} ./48", "same", -1, ""}},
+      {BestRows(),
+       {"x/40 best/38 place/10 ./48", "best", 0, "best: suggestion=\"best position\" message=324 entryWords=2 ruleId=7797"}},
+      {BestRows(), {"x/40 best/38 if/70 ./48", "best", 4, "best: message=324 entryWords=2 ruleId=7797"}},
+      {PossibleRows(), {"possible/38 x/40 ./48", "possible", 0, ""}},
+      {PossibleRows(), {"if/70 possible/38 x/40 ./48", "possible", 1, ""}},
+      {PossibleRows(), {"the/64 earliest/35 possible/38 y/30 ./48", "possible", 4,
+                        "earliest: suggestion=\"(Give time or date ref.)\" message=324 entryWords=2 ruleId=7897"}},
+      {PossibleRows(), {"x/40 is/24 possible/38 ./48", "possible", 6, "possible: message=302 ruleId=3897"}},
+  };
+  for (const TableCase& k : kCases) RunRowCases(k.rows, {&k.c, 1});
+}
+
 TEST(DeterminerWordRules, FindingsByWord) {
   static const BodyCase kCases[] = {
       // The gates: a name, a number or an article after it, a preposition before it.
@@ -41,38 +70,6 @@ TEST(DeterminerWordRules, FindingsByWord) {
       {"a/40 zany/38 x/30 ./48", "zany", "", "zany"},
   };
   RunBodyCases(ApplyDeterminerWordRules, kCases);
-}
-
-TEST(DeterminerWordRules, RowsOfEvery) {
-  static const RowCase kCases[] = {
-      {"x/40 every/38 one/49 ./48", "every", 0, nullptr},
-      {"x/40 every/38 type/10 ./48", "every", 1, "every: suggestion=\"all\" message=324 entryWords=2 ruleId=4795"},
-      {"x/40 every/38 valve/10 ./48", "every", 4, "every: suggestion=\"all/each\" message=324 ruleId=6797"},
-  };
-  // Row 3 (a number next) is closed by the gate of the class.
-  RunRowCases(EveryRows(), kCases);
-}
-
-TEST(DeterminerWordRules, RowsOfSameBestPossible) {
-  static const RowCase kSame[] = {
-      {"x/40 same/38 means/10 ./48", "same", 0, "same: suggestion=\"same type of\" message=324 entryWords=2 ruleId=7628"},
-      {"x/40 same/38 valve/10 ./48", "same", 4, ""},
-      {"x/40 same/38 red/30{code=A****} ./48", "same", -1, ""},
-  };
-  RunRowCases(SameRows(), kSame);
-  static const RowCase kBest[] = {
-      {"x/40 best/38 place/10 ./48", "best", 0, "best: suggestion=\"best position\" message=324 entryWords=2 ruleId=7797"},
-      {"x/40 best/38 if/70 ./48", "best", 4, "best: message=324 entryWords=2 ruleId=7797"},
-  };
-  RunRowCases(BestRows(), kBest);
-  static const RowCase kPossible[] = {
-      {"possible/38 x/40 ./48", "possible", 0, ""},
-      {"if/70 possible/38 x/40 ./48", "possible", 1, ""},
-      {"the/64 earliest/35 possible/38 y/30 ./48", "possible", 4,
-       "earliest: suggestion=\"(Give time or date ref.)\" message=324 entryWords=2 ruleId=7897"},
-      {"x/40 is/24 possible/38 ./48", "possible", 6, "possible: message=302 ruleId=3897"},
-  };
-  RunRowCases(PossibleRows(), kPossible);
 }
 
 }  // namespace

@@ -11,39 +11,42 @@ void Long(SentenceStateRec& s) { s.sentenceWordCount = 12; }
 void Six(SentenceStateRec& s) { s.sentenceWordCount = 6; }
 void Five(SentenceStateRec& s) { s.sentenceWordCount = 5; }
 
-TEST(IsRules, BeforeThePassive) {
-  static const RowCase kCases[] = {
-      {"it/66 is/24 often/50 opening/23 ./48", "is", 0, "is: message=335 entryWords=3 ruleId=5624"},
-      {"then/73 these/76 is/24 x/40 ./48", "is", 1, "is: message=303 ruleId=1569"},
-      {"these/76 is/24 x/40 ./48", "is", -1, ""},  // second word: no agreement test
-      {"they/66 are/25 running/23 ./48", "are", 9,
-       "are: suggestion=\"operates/operate/in operation\" message=335 entryWords=2 ruleId=4562"},
-      // Only an -ing form is a gerund, not any word in "ng".
-      {"it/66 is/24 long/30 ./48", "is", -1, ""},
-      {"it/66 is/24 included/22 in/75 b/10 ./48", "is", 12, "included: message=304 ruleId=6644"},
-      {"it/66 was/24 emptied/31 ./48", "was", 15, "was: suggestion=\"is empty\" message=300 entryWords=2 ruleId=7813"},
-      {"it/66 is/24 square/30 ./48", "is", 19, nullptr},
-      {"it/66 is/24 x/40 ./48", "is", -1, ""},
-  };
-  RunRowCases(IsBeforePassiveRows(), kCases);
-}
+struct TableCase {
+  std::span<const RuleRow> rows;
+  RowCase c;
+};
 
-TEST(IsRules, AfterThePassive) {
-  static const RowCase kCases[] = {
+TEST(IsRules, Tables) {
+  static const TableCase kCases[] = {
+      {IsBeforePassiveRows(),
+       {"it/66 is/24 often/50 opening/23 ./48", "is", 0, "is: message=335 entryWords=3 ruleId=5624"}},
+      {IsBeforePassiveRows(), {"then/73 these/76 is/24 x/40 ./48", "is", 1, "is: message=303 ruleId=1569"}},
+      {IsBeforePassiveRows(), {"these/76 is/24 x/40 ./48", "is", -1, ""}},  // second word: no agreement test
+      {IsBeforePassiveRows(), {"they/66 are/25 running/23 ./48", "are", 9,
+        "are: suggestion=\"operates/operate/in operation\" message=335 entryWords=2 ruleId=4562"}},
+      // Only an -ing form is a gerund, not any word in "ng".
+      {IsBeforePassiveRows(), {"it/66 is/24 long/30 ./48", "is", -1, ""}},
+      {IsBeforePassiveRows(),
+       {"it/66 is/24 included/22 in/75 b/10 ./48", "is", 12, "included: message=304 ruleId=6644"}},
+      {IsBeforePassiveRows(),
+       {"it/66 was/24 emptied/31 ./48", "was", 15, "was: suggestion=\"is empty\" message=300 entryWords=2 ruleId=7813"}},
+      {IsBeforePassiveRows(), {"it/66 is/24 square/30 ./48", "is", 19, nullptr}},
+      {IsBeforePassiveRows(), {"it/66 is/24 x/40 ./48", "is", -1, ""}},
       // The advice, with its closing bracket, and the finding go on the size word.
-      {"it/66 is/24 large/30 ./48", "is", 3,
-       "large: suggestion=\"(Give range or Ref.)\" message=305 ruleId=61270"},
-      {"it/66 is/24 easily/50 moved/22 ./48", "is", 4, "is: message=302 entryWords=2 ruleId=5816"},
-      {"a/40 not/29 is/24{sub=1} to/68{msg=301} x/40 ./48", "is", 6,
-       "not: message=313 entryWords=3 ruleId=5812\nis: subClass=0\nto: message=0"},
-      {"a/40 b/40 is/24 to/68 do/20 x/40 y/40 ./48", "is", 8,
-       "is: suggestion=\"do\" message=313 entryWords=3 ruleId=5821", Long},
-      {"a/40 b/40 is/24 to/68 do/20 x/40 ./48", "is", -1, ""},  // too near the end
-      {"a/40 was/24 is/24 to/68 be/25 x/40 ./48", "is", 9,
-       "was: suggestion=\"will be\" message=335 entryWords=2 ruleId=6911"},
-      {"it/66 is/24 x/40 ./48", "is", -1, ""},
+      {IsAfterPassiveRows(), {"it/66 is/24 large/30 ./48", "is", 3,
+                              "large: suggestion=\"(Give range or Ref.)\" message=305 ruleId=61270"}},
+      {IsAfterPassiveRows(),
+       {"it/66 is/24 easily/50 moved/22 ./48", "is", 4, "is: message=302 entryWords=2 ruleId=5816"}},
+      {IsAfterPassiveRows(), {"a/40 not/29 is/24{sub=1} to/68{msg=301} x/40 ./48", "is", 6,
+                              "not: message=313 entryWords=3 ruleId=5812\nis: subClass=0\nto: message=0"}},
+      {IsAfterPassiveRows(), {"a/40 b/40 is/24 to/68 do/20 x/40 y/40 ./48", "is", 8,
+                              "is: suggestion=\"do\" message=313 entryWords=3 ruleId=5821", Long}},
+      {IsAfterPassiveRows(), {"a/40 b/40 is/24 to/68 do/20 x/40 ./48", "is", -1, ""}},  // too near the end
+      {IsAfterPassiveRows(), {"a/40 was/24 is/24 to/68 be/25 x/40 ./48", "is", 9,
+                              "was: suggestion=\"will be\" message=335 entryWords=2 ruleId=6911"}},
+      {IsAfterPassiveRows(), {"it/66 is/24 x/40 ./48", "is", -1, ""}},
   };
-  RunRowCases(IsAfterPassiveRows(), kCases);
+  for (const TableCase& k : kCases) RunRowCases(k.rows, {&k.c, 1});
 }
 
 TEST(IsRules, ByTheNextWordsFirstLetter) {
