@@ -3,16 +3,11 @@
 
 #include "rules/function_words/about_tables.h"
 #include "rules/function_words/function_word_bodies.h"
-#include "tests/rules/rule_cases.h"
+#include "tests/rules/table_cases.h"
 
 namespace {
 
 using namespace about_rules;
-
-struct TableCase {
-  std::span<const RuleRow> rows;
-  RowCase c;
-};
 
 TEST(AboutRules, Tables) {
   static const TableCase kCases[] = {
@@ -56,7 +51,7 @@ TEST(AboutRules, Tables) {
       {kThen, {"x/10 more/34 then/73 y/30", "then", 9, "then: suggestion=\"than\" message=311 ruleId=2346"}},
       {kThen, {"x/10 then/73 y/30", "then", -1, ""}},
   };
-  for (const TableCase& k : kCases) RunRowCases(k.rows, {&k.c, 1});
+  RunTableCases(kCases);
 }
 
 TEST(AboutRules, Body) {

@@ -4,7 +4,7 @@
 
 #include "rules/main/adjective_tables.h"
 #include "rules/main/class_bodies.h"
-#include "tests/rules/rule_cases.h"
+#include "tests/rules/table_cases.h"
 
 namespace {
 
@@ -12,11 +12,6 @@ void VerbSeen(SentenceStateRec& s) {
   s.subjectSeen = 1;
   s.lastVerbClass = 20;
 }
-
-struct TableCase {
-  std::span<const RuleRow> rows;
-  RowCase c;
-};
 
 TEST(AdjectiveRules, Tables) {
   static const TableCase kCases[] = {
@@ -44,7 +39,7 @@ TEST(AdjectiveRules, Tables) {
       {ParticipleRows(), {"a/40 held/31 x/41", "held", 22, nullptr}},
       {ParticipleRows(), {"a/40 held/31 x/40", "held", -1, ""}},
   };
-  for (const TableCase& k : kCases) RunRowCases(k.rows, {&k.c, 1});
+  RunTableCases(kCases);
 }
 
 TEST(AdjectiveRules, GuardsOfEveryAdjective) {

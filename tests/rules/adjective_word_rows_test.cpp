@@ -3,16 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "rules/main/adjective_word_tables.h"
-#include "tests/rules/rule_cases.h"
+#include "tests/rules/table_cases.h"
 
 namespace {
 
 using namespace adjective_rows;
-
-struct TableCase {
-  std::span<const RuleRow> rows;
-  RowCase c;
-};
 
 TEST(AdjectiveWordRows, Rows) {
   static const TableCase kCases[] = {
@@ -98,7 +93,7 @@ TEST(AdjectiveWordRows, Rows) {
                  "short: suggestion=\"(Give time Ref.)\" message=305 entryWords=4 ruleId=7629"}},
       {Short(), {"a/40 short/30 y/66 ./48", "short", -1, ""}},
   };
-  for (const TableCase& k : kCases) RunRowCases(k.rows, {&k.c, 1});
+  RunTableCases(kCases);
 }
 
 }  // namespace

@@ -4,14 +4,9 @@
 
 #include "rules/main/adjective_word_rules.h"
 #include "rules/main/adjective_word_tables.h"
-#include "tests/rules/rule_cases.h"
+#include "tests/rules/table_cases.h"
 
 namespace {
-
-struct TableCase {
-  std::span<const RuleRow> rows;
-  RowCase c;
-};
 
 TEST(AdjectiveWordRules, RowsOfShortTables) {
   using namespace adjective_rows;
@@ -40,7 +35,7 @@ TEST(AdjectiveWordRules, RowsOfShortTables) {
       {Same(), {"a/40 same/30 as/54 ./48", "same", 5, nullptr}},
       {Same(), {"a/40 same/30 x/40 ./48", "same", 7, nullptr}},
   };
-  for (const TableCase& k : kCases) RunRowCases(k.rows, {&k.c, 1});
+  RunTableCases(kCases);
 }
 
 TEST(AdjectiveWordRules, FindingsByWord) {

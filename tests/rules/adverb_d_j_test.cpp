@@ -4,80 +4,75 @@
 #include <string>
 
 #include "rules/function_words/adverb_tables.h"
-#include "tests/rules/rule_cases.h"
+#include "tests/rules/table_cases.h"
 
 namespace {
 
 using adverb::ChainRows;
 
-// Each case runs on the chain it names.
-struct ChainCase {
-  const char* chain;
-  RowCase c;
-};
-
 TEST(AdverbChainsDJ, Rows) {
-  static const ChainCase kCases[] = {
-      {"double", {"x/40 Double/52 Wall/10 thickness/10", "Double", 0,
-                  "Double: suggestion=\"Double-Wall\" message=317 entryWords=2 ruleId=8234"}},
-      {"double", {"x/40 double/52 check/20", "double", 1,
-                  "double: suggestion=\"two/(Rephrase)\" message=324 ruleId=6654"}},
-      {"double", {"x/40 double/52 wall/10{mark=1} thickness/10", "double", 1, nullptr}},
-      {"directly", {"x/40 directly/52 above/73", "directly", 0, "directly: message=304 ruleId=6654"}},
-      {"directly", {"x/40 directly/52 to/68", "directly", -1, ""}},
-      {"either", {"x/40 either/52 be/25", "either", 0, "either: message=302 entryWords=2 ruleId=2238"}},
-      {"either", {"x/40 either/52 side/10", "either", 1,
-                  "either: suggestion=\"one side or both sides\" message=324 entryWords=2 ruleId=3238"}},
-      {"either", {"x/40 either/52 valve/10", "either", 3,
-                  "either: suggestion=\"one... of the ...\" message=333 ruleId=3238"}},
+  const auto C = [](const char* chain) { return ChainRows(chain); };
+  const TableCase kCases[] = {
+      {C("double"), {"x/40 Double/52 Wall/10 thickness/10", "Double", 0,
+                     "Double: suggestion=\"Double-Wall\" message=317 entryWords=2 ruleId=8234"}},
+      {C("double"), {"x/40 double/52 check/20", "double", 1,
+                     "double: suggestion=\"two/(Rephrase)\" message=324 ruleId=6654"}},
+      {C("double"), {"x/40 double/52 wall/10{mark=1} thickness/10", "double", 1, nullptr}},
+      {C("directly"), {"x/40 directly/52 above/73", "directly", 0, "directly: message=304 ruleId=6654"}},
+      {C("directly"), {"x/40 directly/52 to/68", "directly", -1, ""}},
+      {C("either"), {"x/40 either/52 be/25", "either", 0, "either: message=302 entryWords=2 ruleId=2238"}},
+      {C("either"), {"x/40 either/52 side/10", "either", 1,
+                     "either: suggestion=\"one side or both sides\" message=324 entryWords=2 ruleId=3238"}},
+      {C("either"), {"x/40 either/52 valve/10", "either", 3,
+                     "either: suggestion=\"one... of the ...\" message=333 ruleId=3238"}},
       // The shared chain of "forward" and "backward": each word is told its own direction.
-      {"forward", {"x/40 forward/52 ,/47", "forward", 0, ""}},
-      {"forward", {"x/40 backward/52 facing/23", "backward", 1,
-                   "backward: suggestion=\"toward the rear\" message=301 entryWords=2 ruleId=2949"}},
-      {"forward", {"in/75 backward/52 x/40", "backward", 4,
-                   "backward: suggestion=\"the BACKWARD position\" message=323 ruleId=5959 verbForm=X"}},
-      {"forward", {"in/75 forward/52 x/40", "forward", 5,
-                   "forward: suggestion=\"the FORWARD position\" message=323 ruleId=5959 verbForm=X"}},
-      {"forward", {"can/28 forward/52 x/40", "forward", 6, "forward: suggestion=\"send\" message=300 ruleId=5949"}},
-      {"forward", {"move/20{code=V0****} backward/52 x/40", "backward", 8, ""}},
-      {"forward", {"switch/10 backward/52 y/30", "backward", 13,
-                   "backward: suggestion=\"switch in the BACKWARD position\" message=323 ruleId=4949 verbForm=X"}},
-      {"forward", {"it/66 forward/52{msg=325 sub=325} y/30", "forward", 15,
-                   "forward: subClass=0 message=300 ruleId=4949"}},
-      {"forward", {"x/40 forward/52 y/30", "forward", 17, "forward: message=333 ruleId=1342"}},
-      {"fully", {"x/40 fully/52 extended/22", "fully", 0, ""}},
-      {"fully", {"x/40 fully/52 open/30 valve/10", "fully", 1, "fully: message=317 entryWords=2 ruleId=5153"}},
-      {"fully", {"x/40 fully/52 free/30", "fully", 3, "fully: message=304 ruleId=6153"}},
-      {"fully", {"x/40 fully/52 filled/22", "fully", 8,
-                 "fully: suggestion=\"(Give a level or indicator)\" message=305 entryWords=2 ruleId=6153"}},
-      {"fully", {"x/40 fully/52 grease/20", "fully", 9,
-                 "fully: suggestion=\"apply a thin layer of grease\" message=305 entryWords=2 ruleId=6153"}},
-      {"fully", {"x/40 fully/52 upright/30", "fully", 11, nullptr}},
-      {"fully", {"x/40 fully/52 filled/22{mark=1}", "fully", -1, ""}},
-      {"first", {"x/40 first/52 with/74", "first", 0, "first: message=333 ruleId=5153"}},
-      {"first", {"x/40 without/75 first/52{msg=333 sub=333} y/40", "first", 2,
-                 "without: message=302 entryWords=2 ruleId=1321\nfirst: subClass=0 message=0"}},
-      {"first", {"x/40 first/52{mark=1} y/30", "first", 3, ""}},
-      {"first", {"do/20{code=V0****} first/52 y/30", "first", 7, ""}},
-      {"first", {"x/40 first/52 y/30", "first", 8, "first: message=333 ruleId=3176"}},
-      {"how", {"x/40 how/52{mark=1} y/40", "how", 0, "how: message=302 ruleId=5153"}},
-      {"how", {"x/40 how/52 many/38 valves/10", "how", 2, "valves: suggestion=\"(Check for plural)\""}},
-      {"how", {"x/40 how/52 much/38", "how", 4,
+      {C("forward"), {"x/40 forward/52 ,/47", "forward", 0, ""}},
+      {C("forward"), {"x/40 backward/52 facing/23", "backward", 1,
+                      "backward: suggestion=\"toward the rear\" message=301 entryWords=2 ruleId=2949"}},
+      {C("forward"), {"in/75 backward/52 x/40", "backward", 4,
+                      "backward: suggestion=\"the BACKWARD position\" message=323 ruleId=5959 verbForm=X"}},
+      {C("forward"), {"in/75 forward/52 x/40", "forward", 5,
+                      "forward: suggestion=\"the FORWARD position\" message=323 ruleId=5959 verbForm=X"}},
+      {C("forward"), {"can/28 forward/52 x/40", "forward", 6, "forward: suggestion=\"send\" message=300 ruleId=5949"}},
+      {C("forward"), {"move/20{code=V0****} backward/52 x/40", "backward", 8, ""}},
+      {C("forward"), {"switch/10 backward/52 y/30", "backward", 13,
+                      "backward: suggestion=\"switch in the BACKWARD position\" message=323 ruleId=4949 verbForm=X"}},
+      {C("forward"), {"it/66 forward/52{msg=325 sub=325} y/30", "forward", 15,
+                      "forward: subClass=0 message=300 ruleId=4949"}},
+      {C("forward"), {"x/40 forward/52 y/30", "forward", 17, "forward: message=333 ruleId=1342"}},
+      {C("fully"), {"x/40 fully/52 extended/22", "fully", 0, ""}},
+      {C("fully"), {"x/40 fully/52 open/30 valve/10", "fully", 1, "fully: message=317 entryWords=2 ruleId=5153"}},
+      {C("fully"), {"x/40 fully/52 free/30", "fully", 3, "fully: message=304 ruleId=6153"}},
+      {C("fully"), {"x/40 fully/52 filled/22", "fully", 8,
+                    "fully: suggestion=\"(Give a level or indicator)\" message=305 entryWords=2 ruleId=6153"}},
+      {C("fully"), {"x/40 fully/52 grease/20", "fully", 9,
+                    "fully: suggestion=\"apply a thin layer of grease\" message=305 entryWords=2 ruleId=6153"}},
+      {C("fully"), {"x/40 fully/52 upright/30", "fully", 11, nullptr}},
+      {C("fully"), {"x/40 fully/52 filled/22{mark=1}", "fully", -1, ""}},
+      {C("first"), {"x/40 first/52 with/74", "first", 0, "first: message=333 ruleId=5153"}},
+      {C("first"), {"x/40 without/75 first/52{msg=333 sub=333} y/40", "first", 2,
+                    "without: message=302 entryWords=2 ruleId=1321\nfirst: subClass=0 message=0"}},
+      {C("first"), {"x/40 first/52{mark=1} y/30", "first", 3, ""}},
+      {C("first"), {"do/20{code=V0****} first/52 y/30", "first", 7, ""}},
+      {C("first"), {"x/40 first/52 y/30", "first", 8, "first: message=333 ruleId=3176"}},
+      {C("how"), {"x/40 how/52{mark=1} y/40", "how", 0, "how: message=302 ruleId=5153"}},
+      {C("how"), {"x/40 how/52 many/38 valves/10", "how", 2, "valves: suggestion=\"(Check for plural)\""}},
+      {C("how"), {"x/40 how/52 much/38", "how", 4,
                "how: suggestion=\"(Give a quantity)\" message=305 entryWords=2 ruleId=3232"}},
-      {"how", {"x/40 how/52 it/66", "how", 8, "how: message=324 entryWords=2 ruleId=1432"}},
-      {"how", {"x/40 just/52 how/52 y/40", "how", 10, "just: message=313 entryWords=2 ruleId=3232"}},
-      {"how", {"a/40 b/40 is/24 how/52 y/40", "how", 11,
+      {C("how"), {"x/40 how/52 it/66", "how", 8, "how: message=324 entryWords=2 ruleId=1432"}},
+      {C("how"), {"x/40 just/52 how/52 y/40", "how", 10, "just: message=313 entryWords=2 ruleId=3232"}},
+      {C("how"), {"a/40 b/40 is/24 how/52 y/40", "how", 11,
                "is: suggestion=\"shows how\" message=321 entryWords=2 ruleId=5153"}},
-      {"how", {"a/40 is/24 how/52 y/40", "how", -1, ""}},
-      {"how", {"x/40 how/52 does/24", "how", 17, nullptr}},
+      {C("how"), {"a/40 is/24 how/52 y/40", "how", -1, ""}},
+      {C("how"), {"x/40 how/52 does/24", "how", 17, nullptr}},
       // Row 1 holds only with the approved dictionary (see AdverbFrame.SteDictionary).
-      {"just", {"x/40 just/52 inside/75", "just", 0, nullptr}},
-      {"just", {"x/40 just/52 that/69", "just", 2, "just: message=304 ruleId=7958"}},
-      {"just", {"x/40 just/52 like/60", "just", 5,
-                "just: suggestion=\"like/equivalent\" message=313 entryWords=2 ruleId=3232"}},
-      {"just", {"x/40 just/52 y/40", "just", -1, ""}},
+      {C("just"), {"x/40 just/52 inside/75", "just", 0, nullptr}},
+      {C("just"), {"x/40 just/52 that/69", "just", 2, "just: message=304 ruleId=7958"}},
+      {C("just"), {"x/40 just/52 like/60", "just", 5,
+                   "just: suggestion=\"like/equivalent\" message=313 entryWords=2 ruleId=3232"}},
+      {C("just"), {"x/40 just/52 y/40", "just", -1, ""}},
   };
-  for (const ChainCase& k : kCases) RunRowCases(ChainRows(k.chain), {&k.c, 1});
+  RunTableCases(kCases);
 }
 
 // A joined suggestion that does not fit is cut at its bound.

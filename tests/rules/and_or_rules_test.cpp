@@ -5,7 +5,7 @@
 
 #include "rules/function_words/and_or_tables.h"
 #include "rules/function_words/function_word_bodies.h"
-#include "tests/rules/rule_cases.h"
+#include "tests/rules/table_cases.h"
 
 namespace {
 
@@ -13,11 +13,6 @@ void SubjectSeen(SentenceStateRec& s) {
   s.subjectSeen = 1;
   s.subjectNumber = 0;
 }
-
-struct TableCase {
-  std::span<const RuleRow> rows;
-  RowCase c;
-};
 
 TEST(AndOrRules, TablesRowByRow) {
   using namespace and_or;
@@ -43,7 +38,7 @@ TEST(AndOrRules, TablesRowByRow) {
       {kAnd, {"Fit/20 x/10 and/63 :x/40", "and", 11, "and: message=302 ruleId=1578"}},
       {kAnd, {"Fit/20 x/20 and/63 :x/10", "and", 10, ":x: wordClass=40"}},
   };
-  for (const TableCase& k : kCases) RunRowCases(k.rows, {&k.c, 1});
+  RunTableCases(kCases);
 }
 
 TEST(AndOrRules, SharedStepsAndState) {

@@ -4,16 +4,11 @@
 
 #include "rules/function_words/article_tables.h"
 #include "rules/function_words/function_word_bodies.h"
-#include "tests/rules/rule_cases.h"
+#include "tests/rules/table_cases.h"
 
 namespace {
 
 void Accepting(SentenceStateRec& s) { s.skipAgreement = 1; }
-
-struct TableCase {
-  std::span<const RuleRow> rows;
-  RowCase c;
-};
 
 TEST(ArticleRules, TablesRowByRow) {
   using namespace article;
@@ -40,7 +35,7 @@ TEST(ArticleRules, TablesRowByRow) {
       {kAn, {"Use/20 an/64 utility/10", "an", 4, "an: suggestion=\"a\" message=303 ruleId=4652"}},
       {kAn, {"Set/20 to/68 an/64 odd/30 number/10", "an", -1, nullptr}},
   };
-  for (const TableCase& k : kCases) RunRowCases(k.rows, {&k.c, 1});
+  RunTableCases(kCases);
 }
 
 TEST(ArticleRules, Body) {

@@ -3,7 +3,7 @@
 
 #include "rules/main/be_have_parts.h"
 #include "rules/main/be_tables.h"
-#include "tests/rules/rule_cases.h"
+#include "tests/rules/table_cases.h"
 
 namespace {
 
@@ -12,11 +12,6 @@ void SubjectKnown(SentenceStateRec& s) {
   s.subjectNumber = 1;
   s.subjectSeen = 1;
 }
-
-struct TableCase {
-  std::span<const RuleRow> rows;
-  RowCase c;
-};
 
 TEST(BeRules, Tables) {
   static const TableCase kCases[] = {
@@ -61,7 +56,7 @@ TEST(BeRules, Tables) {
       {BeingRows(), {"it/66 being/25 red/32{sug=x} ./48", "being", 7, ""}},
       {BeingRows(), {"it/66 being/25 x/40 ./48", "being", 11, "being: message=335 ruleId=5624"}},
   };
-  for (const TableCase& k : kCases) RunRowCases(k.rows, {&k.c, 1});
+  RunTableCases(kCases);
 }
 
 TEST(BeRules, Body) {

@@ -3,16 +3,11 @@
 
 #include "rules/function_words/but_because_tables.h"
 #include "rules/function_words/function_word_bodies.h"
-#include "tests/rules/rule_cases.h"
+#include "tests/rules/table_cases.h"
 
 namespace {
 
 using namespace but_because;
-
-struct TableCase {
-  std::span<const RuleRow> rows;
-  RowCase c;
-};
 
 TEST(ButBecauseRules, Tables) {
   static const TableCase kCases[] = {
@@ -51,7 +46,7 @@ TEST(ButBecauseRules, Tables) {
               "but: suggestion=\"but has/but have\" message=302 entryWords=3 ruleId=7154"}},
       {kBut, {"x/10 ,/47 but/62 the/64 valve/10", "but", -1, ""}},
   };
-  for (const TableCase& k : kCases) RunRowCases(k.rows, {&k.c, 1});
+  RunTableCases(kCases);
 }
 
 // The chain of each word, the resume word past the covered words, and the

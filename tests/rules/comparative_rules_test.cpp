@@ -4,7 +4,7 @@
 
 #include "rules/main/class_bodies.h"
 #include "rules/main/comparative_parts.h"
-#include "tests/rules/rule_cases.h"
+#include "tests/rules/table_cases.h"
 
 namespace {
 
@@ -86,11 +86,6 @@ TEST(ComparativeRules, OtherWordsOfTheBody) {
   RunBodyCases(ApplyComparativeRules, kCases);
 }
 
-struct TableCase {
-  std::span<const RuleRow> rows;
-  RowCase c;
-};
-
 TEST(ComparativeRules, QuantifierAndDeterminerRows) {
   const auto gate = QuantifierGateRows(), each = QuantifierRows(), opening = OpeningDeterminerRows();
   const TableCase kCases[] = {
@@ -108,7 +103,7 @@ TEST(ComparativeRules, QuantifierAndDeterminerRows) {
       {opening, {"Other/38 ./48", "Other", 4, ""}},
       {opening, {"Other/38 you/78 have/25 to/68 ./48", "Other", 8, nullptr, Long}},
   };
-  for (const TableCase& k : kCases) RunRowCases(k.rows, {&k.c, 1});
+  RunTableCases(kCases);
 }
 
 TEST(ComparativeRules, PluralSearch) {

@@ -4,18 +4,13 @@
 
 #include "rules/function_words/demonstrative_tables.h"
 #include "rules/function_words/function_word_bodies.h"
-#include "tests/rules/rule_cases.h"
+#include "tests/rules/table_cases.h"
 
 namespace {
 
 using namespace demonstrative;
 
 void NoSubjectYet(SentenceStateRec& s) { s.subjectNumber = -1; }
-
-struct TableCase {
-  std::span<const RuleRow> rows;
-  RowCase c;
-};
 
 TEST(DemonstrativeRules, Tables) {
   static const TableCase kCases[] = {
@@ -50,7 +45,7 @@ TEST(DemonstrativeRules, Tables) {
        {"This/76 single/30 x/20", "This", 8, "This: suggestion=\"this\" message=302 entryWords=2 ruleId=7274"}},
       {kThisRest, {"This/76 x/40 y/20", "This", -1, ""}},
   };
-  for (const TableCase& k : kCases) RunRowCases(k.rows, {&k.c, 1});
+  RunTableCases(kCases);
 }
 
 TEST(DemonstrativeRules, Body) {

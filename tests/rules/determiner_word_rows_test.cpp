@@ -5,14 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "rules/main/determiner_word_tables.h"
-#include "tests/rules/rule_cases.h"
+#include "tests/rules/table_cases.h"
 
 namespace {
-
-struct TableCase {
-  std::span<const RuleRow> rows;
-  RowCase c;
-};
 
 TEST(DeterminerWordRows, Rows) {
   static const TableCase kCases[] = {
@@ -80,7 +75,7 @@ TEST(DeterminerWordRows, Rows) {
         "see: suggestion=\"make contact with.../(Give email or URL)\" message=313 entryWords=2 ruleId=2931"}},
       {YourRows(), {"a/40 your/38 y/66{code=P****} ./48", "your", 7, "your: message=320 ruleId=2931"}},
   };
-  for (const TableCase& k : kCases) RunRowCases(k.rows, {&k.c, 1});
+  RunTableCases(kCases);
 }
 
 }  // namespace

@@ -4,16 +4,11 @@
 
 #include "rules/main/determiner_word_rules.h"
 #include "rules/main/determiner_word_tables.h"
-#include "tests/rules/rule_cases.h"
+#include "tests/rules/table_cases.h"
 
 namespace {
 
 void PluralSubject(SentenceStateRec& s) { s.subjectNumber = 1; }
-
-struct TableCase {
-  std::span<const RuleRow> rows;
-  RowCase c;
-};
 
 TEST(DeterminerWordRules, RowsOfShortTables) {
   static const TableCase kCases[] = {
@@ -36,7 +31,7 @@ TEST(DeterminerWordRules, RowsOfShortTables) {
                         "earliest: suggestion=\"(Give time or date ref.)\" message=324 entryWords=2 ruleId=7897"}},
       {PossibleRows(), {"x/40 is/24 possible/38 ./48", "possible", 6, "possible: message=302 ruleId=3897"}},
   };
-  for (const TableCase& k : kCases) RunRowCases(k.rows, {&k.c, 1});
+  RunTableCases(kCases);
 }
 
 TEST(DeterminerWordRules, FindingsByWord) {

@@ -4,7 +4,7 @@
 
 #include "rules/function_words/first_person_tables.h"
 #include "rules/function_words/function_word_bodies.h"
-#include "tests/rules/rule_cases.h"
+#include "tests/rules/table_cases.h"
 
 namespace {
 
@@ -16,11 +16,6 @@ void SubjectSeen(SentenceStateRec& s) {
   s.subjectNumber = 1;
   s.skipAgreement = 1;
 }
-
-struct TableCase {
-  std::span<const RuleRow> rows;
-  RowCase c;
-};
 
 TEST(FirstPersonRules, Tables) {
   static const TableCase kCases[] = {
@@ -59,7 +54,7 @@ TEST(FirstPersonRules, Tables) {
       {kYou, {"x/10 without/60 you/78 y/10", "you", 19, "without: message=313 entryWords=2 ruleId=2719"}},
       {kYou, {"x/10 turn/20 you/78 ./48", "you", -1, ""}},
   };
-  for (const TableCase& k : kCases) RunRowCases(k.rows, {&k.c, 1});
+  RunTableCases(kCases);
 }
 
 TEST(FirstPersonRules, Body) {

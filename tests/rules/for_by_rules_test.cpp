@@ -3,7 +3,7 @@
 
 #include "rules/function_words/for_by_tables.h"
 #include "rules/function_words/function_word_bodies.h"
-#include "tests/rules/rule_cases.h"
+#include "tests/rules/table_cases.h"
 
 namespace {
 
@@ -15,11 +15,6 @@ void PluralSubject(SentenceStateRec& s) {
   s.sentenceWordCount = 10;
   s.subjectNumber = 1;
 }
-
-struct TableCase {
-  std::span<const RuleRow> rows;
-  RowCase c;
-};
 
 TEST(ForByRules, Tables) {
   static const TableCase kCases[] = {
@@ -87,7 +82,7 @@ TEST(ForByRules, Tables) {
                   "by: suggestion=\"when you turn/to enter\" message=338 entryWords=2 ruleId=2315"}},
       {kByWords, {"x/10 by/65 handle/10", "by", -1, ""}},
   };
-  for (const TableCase& k : kCases) RunRowCases(k.rows, {&k.c, 1});
+  RunTableCases(kCases);
 }
 
 // Each chain through the body: the resume word past covered words, the

@@ -3,7 +3,7 @@
 
 #include "rules/main/be_have_parts.h"
 #include "rules/main/has_tables.h"
-#include "tests/rules/rule_cases.h"
+#include "tests/rules/table_cases.h"
 
 namespace {
 
@@ -11,11 +11,6 @@ void SubjectKnown(SentenceStateRec& s) {
   s.subjectNumber = 1;
   s.subjectSeen = 1;
 }
-
-struct TableCase {
-  std::span<const RuleRow> rows;
-  RowCase c;
-};
 
 TEST(HasRules, Tables) {
   static const TableCase kCases[] = {
@@ -54,7 +49,7 @@ TEST(HasRules, Tables) {
       {HavingRows(), {"it/66 having/25 had/25 ./48", "having", 2, nullptr}},
       {HavingRows(), {"it/66 having/25 moved/22 ./48", "having", -1, ""}},
   };
-  for (const TableCase& k : kCases) RunRowCases(k.rows, {&k.c, 1});
+  RunTableCases(kCases);
 }
 
 TEST(HasRules, Body) {

@@ -3,16 +3,11 @@
 
 #include "rules/function_words/in_tables.h"
 #include "rules/function_words/place_preposition_tables.h"
-#include "tests/rules/rule_cases.h"
+#include "tests/rules/table_cases.h"
 
 namespace {
 
 using namespace in_rules;
-
-struct TableCase {
-  std::span<const RuleRow> rows;
-  RowCase c;
-};
 
 TEST(InTables, Rows) {
   static const TableCase kCases[] = {
@@ -70,7 +65,7 @@ TEST(InTables, Rows) {
       {kTail, {"x/10 in/75 Acme/10{msg=325}", "in", 3, ""}},
       {kTail, {"x/10 in/75 ACME/10{msg=325}", "in", -1, ""}},
   };
-  for (const TableCase& k : kCases) RunRowCases(k.rows, {&k.c, 1});
+  RunTableCases(kCases);
 }
 
 void PluralSubject(SentenceStateRec& s) { s.subjectNumber = 1; }

@@ -3,18 +3,13 @@
 
 #include "rules/main/be_have_parts.h"
 #include "rules/main/is_tables.h"
-#include "tests/rules/rule_cases.h"
+#include "tests/rules/table_cases.h"
 
 namespace {
 
 void Long(SentenceStateRec& s) { s.sentenceWordCount = 12; }
 void Six(SentenceStateRec& s) { s.sentenceWordCount = 6; }
 void Five(SentenceStateRec& s) { s.sentenceWordCount = 5; }
-
-struct TableCase {
-  std::span<const RuleRow> rows;
-  RowCase c;
-};
 
 // The rows before and after the passive, and the rows picked by the first letter of the next word.
 TEST(IsRules, Tables) {
@@ -76,7 +71,7 @@ TEST(IsRules, Tables) {
       {L('u'), {"it/66 is/24 used/22 to/68 b/10 ./48", "is", 1, "is: suggestion=\"use/(Rephrase)\" entryWords=3"}},
       {L('u'), {"a/40 it/66 is/24 used/22 on/60 b/10 c/40 ./48", "is", 9, nullptr, Long}},
   };
-  for (const TableCase& k : kCases) RunRowCases(k.rows, {&k.c, 1});
+  RunTableCases(kCases);
   EXPECT_EQ(L('m').data(), L('d').data());
   EXPECT_EQ(L('w').data(), L('u').data());
   EXPECT_TRUE(L('x').empty());
