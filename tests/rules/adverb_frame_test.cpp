@@ -110,8 +110,6 @@ TEST(AdverbFrame, ThereRows) {
       {"Put/20 it/66 there/52 ,/47", "there", 4, "there: message=320 ruleId=3230"},
       {"Put/20 it/66 only/52 there/52 first/52", "there", 6, "only: message=304 ruleId=4130"},
       {"Put/20 valve/10 there/52 now/52", "there", 8, "valve: message=300 ruleId=1735"},
-      // At the start no row of a clause inside the sentence holds.
-      {"There/52 ,/47", "There", 10, ""},
       {"There/52 valve/10", "There", 11, "There: suggestion=\"their\" message=311 ruleId=3131"},
       {"There/52 hot/30", "There", 12, nullptr},
   };

@@ -44,7 +44,6 @@ TEST(BeRules, Tables) {
         "be: suggestion=\"(Use name for switch position)\" message=323 entryWords=2 ruleId=588 verbForm=X", Long}},
       {BeOnlyRows(), {"a/40 b/40 c/40 be/25 on/60 A/40 ./48", "be", -1, ""}},  // no room after the position
       {BeOnlyRows(), {"it/66 will/28 be/25 kept/31 ./48", "be", 25, "be: message=321 entryWords=2 ruleId=4635"}},
-      {BeOnlyRows(), {"it/66 will/28 be/25 x/40 ./48", "be", -1, ""}},
       {BeingPassiveRows(),
        {"it/66 of/67 being/25 moved/22 ./48", "being", 0, "of: message=330 entryWords=3 ruleId=7449"}},
       {BeingPassiveRows(),

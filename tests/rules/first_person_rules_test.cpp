@@ -46,7 +46,6 @@ TEST(FirstPersonRules, Tables) {
       {kYou, {"x/20 you/78 wish/20 to/68", "you", 2, "you: message=304 entryWords=3 ruleId=3217"}},
       {kYou, {"x/20 you/78 is/24", "you", 6, "is: suggestion=\"are\" message=303 ruleId=4118"}},
       {kYou, {"x/10 you/78 ./48", "you", 10, "you: message=302 ruleId=4118"}},
-      {kYou, {"x/10 you/78{split=1} y/10", "you", 11, "you: message=321 ruleId=4118"}},
       {kYou, {"x/10 lets/21 you/78 know/20", "you", 15,
               "lets: suggestion=\"shows you/show you\" message=313 entryWords=3 ruleId=5117"}},
       // A modal after "you" ends the call before the row of "that you could not".

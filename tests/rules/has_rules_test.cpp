@@ -37,7 +37,6 @@ TEST(HasRules, Tables) {
                         "had: suggestion=\"were not\" message=330 entryWords=4 ruleId=5333"}},
       {HasLaterRows(), {"it/66 had/25 not/29 been/27 to/68 ./48", "had", 11,
                         "had: suggestion=\"was not\" message=330 entryWords=4 ruleId=5333"}},
-      {HasLaterRows(), {"it/66 by/65 had/25 x/40 ./48", "had", 15, "by: message=335 entryWords=2 ruleId=7625"}},
       {HasLaterRows(),
        {"it/66 had/25 ever/50 ./48", "had", 19, "had: suggestion=\"had\" message=335 entryWords=2 ruleId=8626"}},
       {HasLaterRows(),
