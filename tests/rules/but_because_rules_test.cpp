@@ -12,20 +12,15 @@ using namespace but_because;
 TEST(ButBecauseRules, Tables) {
   static const TableCase kCases[] = {
       {kBecause, {"Because/62 it/66 is/24 hot/30 ./48", "Because", 0, "Because: message=302 ruleId=1522"}},
-      {kBecause, {"stop/20 because/62 of/67 heat/10 ./48", "because", 1, ""}},
       {kBecause, {"it/66 stops/21 because/62 ./48", "because", 2, "because: message=331 ruleId=1522"}},
-      {kBecause,
-       {"it/66 stops/21 because/62 when/70 hot/30", "because", 3, "because: message=302 entryWords=2 ruleId=3154"}},
       {kBecause, {"it/66 stops/21 because/62 it/66 is/24 hot/30", "because", -1, ""}},
       {kSo, {"So/62 it/66 stops/21 ./48", "So", 0, "So: message=302 ruleId=1522"}},
       {kSo, {"it/66 stops/21 so/62 ./48", "so", 1, "so: message=331 ruleId=1522"}},
-      {kSo, {"it/66 stops/21 so/62", "so", 2, "so: message=331 ruleId=1522"}},
       {kSo, {"it/66 is/24 even/50 so/62 we/78 stop/20", "so", 3,
              "even: suggestion=\"because/(Rephrase)\" message=331 entryWords=2 ruleId=6154"}},
       {kSo,
        {"stop/20 so/62 we/78 can/28 go/20", "so", 4, "so: suggestion=\"so that\" message=331 entryWords=2 ruleId=3154"}},
       {kSo, {"stop/20 so/62 ;/42 go/20", "so", 5, "so: message=312 ruleId=3154"}},
-      {kSo, {"stop/20 so/62 it/66 goes/21", "so", 6, "so: message=312 entryWords=2 ruleId=3154"}},
       {kBut, {"But/62 it/66 stops/21 ./48", "But", 0, "But: message=302 ruleId=3234"}},
       {kBut, {"it/66 stops/21 but/62 ./48", "but", 1, "but: message=331 ruleId=1522"}},
       {kBut,
@@ -39,9 +34,6 @@ TEST(ButBecauseRules, Tables) {
       {kBut, {"x/10 ,/47 but/62 can/28 be/25 used/22", "but", 6, "but: message=302 entryWords=3 ruleId=2151"}},
       // "not" is of class 29: "but not limited" ends here.
       {kBut, {"x/10 ,/47 but/62 not/29 limited/30 to/68", "but", 7, ""}},
-      {kBut, {"x/10 ,/47 but/62 no/77 oil/16", "but", 11, "no: suggestion=\"not\" message=301 ruleId=1543"}},
-      {kBut, {"x/10 ,/47 but/62 is/24 having/25 y/10", "but", 14,
-              "but: suggestion=\"but has/but have\" message=302 entryWords=3 ruleId=7154"}},
       {kBut, {"x/10 ,/47 but/62 the/64 valve/10", "but", -1, ""}},
   };
   RunTableCases(kCases);
