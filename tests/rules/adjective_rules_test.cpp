@@ -52,12 +52,6 @@ TEST(AdjectiveRules, GuardsOfEveryAdjective) {
        "General: suggestion=\"information about/(Rephrase)\" message=313 entryWords=2 ruleId=4627\n"
        "procedures: wordClass=40",
        "procedures"},
-  };
-  RunBodyCases(ApplyAdjectiveRules, kCases);
-}
-
-TEST(AdjectiveRules, ParticipleEntry) {
-  static const BodyCase kCases[] = {
       {"it/66 is/24 held/31 5/49 ./48", "held", "", "held", VerbSeen, "subjectSeen=-1 lastVerbClass=-1"},
       {"Closed/31 valves/11 ./48", "Closed", "", "Closed"},
       {"Closed/31 valves/11 leak/20 oil/16 ./48", "Closed", "Closed: message=320 ruleId=966", "Closed", VerbSeen,
@@ -66,12 +60,6 @@ TEST(AdjectiveRules, ParticipleEntry) {
       {"x/40 held/31{pos=-1} up/61 ./48", "held", "", "held"},
       {"the/64 b/10 given/31 Torque/10 ./48", "given",
        "given: suggestion=\"Torque shown\" message=313 entryWords=2 ruleId=1766\nTorque: wordClass=40", "Torque"},
-  };
-  RunBodyCases(ApplyAdjectiveRules, kCases);
-}
-
-TEST(AdjectiveRules, ColourWords) {
-  static const BodyCase kCases[] = {
       {"a/64 red/32 ,/47 b/10 ./48", "red", "", "red"},
       {"a/64 red/32 green/32 ./48", "red",
        "red: suggestion=\"(Define a Pantone color.)\" message=324 entryWords=2 ruleId=2207\ngreen: wordClass=40",

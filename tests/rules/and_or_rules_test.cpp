@@ -66,12 +66,6 @@ TEST(AndOrRules, SharedStepsAndState) {
       {"Fit/20 pump/10 and/63", "and", "", "and"},
       {"Fit/20 pump/10 &/63 valve/10 ./48", "&", "&: suggestion=\"and\" message=337 ruleId=2357", "&",
        SubjectSeen, "skipAgreement=1"},
-  };
-  RunBodyCases(ApplyAndOrRules, kCases);
-}
-
-TEST(AndOrRules, OrAndAndRows) {
-  static const BodyCase kCases[] = {
       // "or" forgets the subject and leaves the agreement check on.
       {"Set/20 20/49 or/63 more/34 than/60 30/49 ./48", "or",
        "or: suggestion=\"(Give a range or Ref. number)\" message=320 entryWords=2 ruleId=7579", "more",

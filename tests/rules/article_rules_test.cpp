@@ -63,14 +63,8 @@ TEST(ArticleRules, Body) {
        "an"},
       {"An/64 information/10 is/24 ./48", "An", "An: suggestion=\"The\" message=326 ruleId=2751", "An"},
       {"Fit/20 the/64 x/10 ./48", "the", "the: suggestion=\"(Sentence fault)\" message=321 ruleId=5651", "the"},
-  };
-  RunBodyCases(ApplyArticleRules, kCases);
-}
-
-// An article begins a new subject, unless "and" or "or" joins it to the
-// subject before.
-TEST(ArticleRules, AgreementState) {
-  static const BodyCase kCases[] = {
+      // An article begins a new subject, unless "and" or "or" joins it to the
+      // subject before.
       {"A/64 pump/10 and/63 a/64 valve/10 are/25 ./48", "a", "", "a", Accepting, ""},
       {"Fit/20 a/64 valve/10 ./48", "a", "", "a", Accepting, "skipAgreement=0"},
       {"Fit/20 it/66 and/63 a/64", "a", "a: message=320 ruleId=4656", "a", Accepting, ""},

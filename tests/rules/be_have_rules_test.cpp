@@ -26,12 +26,6 @@ TEST(BeHaveRules, VerbClassAndClauseEnd) {
       {"it/66 be/25 open/30 ./48", "be", "open: wordClass=22", "be"},
       // A negative position passes over the clause end.
       {"it/66 is/24{pos=-1} ./48", "is", "", "is"},
-  };
-  RunBodyCases(ApplyBeHaveRules, kCases);
-}
-
-TEST(BeHaveRules, SentenceStart) {
-  static const BodyCase kCases[] = {
       {"Be/25 careful/30 when/70 b/10 ./48", "Be",
        "Be: suggestion=\"Make sure/(Rephrase for meaning)\" message=307 entryWords=2 ruleId=8634\ncareful: wordClass=40",
        "careful"},

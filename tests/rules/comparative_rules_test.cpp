@@ -39,21 +39,7 @@ TEST(ComparativeRules, Steps) {
       {"Lower/34 the/64 jack/10 ./48", "Lower", "Lower: classCode=\"V****\" wordClass=20", "Lower"},
       {"a/40 b/40 c/40 greater/34 to/68 5/49 d/40 e/40 f/40 ./48", "greater",
        "greater: message=305 entryWords=2 ruleId=1864\nto: wordClass=40", "to", Long},
-  };
-  RunBodyCases(ApplyComparativeRules, kCases);
-}
-
-TEST(ComparativeRules, FurtherWithTheSteDictionary) {
-  auto words = BuildWords("do/20 further/34 study/10 ./48");
-  SentenceStateRec state;
-  RuleContext c{.word = FindWord(*words, "further"), .head = words->head(), .state = state, .steDictionary = 1};
-  EXPECT_EQ(ApplyComparativeRules(c), Walk::Next);
-  EXPECT_EQ(words->Changes(), "further: suggestion=\"more\" message=324 ruleId=3238");
-}
-
-// Superlatives, quantifiers, opening determiners and names through the body.
-TEST(ComparativeRules, OtherWordsOfTheBody) {
-  static const BodyCase kCases[] = {
+      // Superlatives, quantifiers, opening determiners and names through the body.
       {"(/40 lowest/35 )/40 ./48", "lowest", "", "lowest"},
       {"the/64 nearest/35 you/78 ./48", "nearest", "nearest: suggestion=\"nearest to\" message=302 ruleId=4933", "you"},
       {"the/64 highest/35 voltages/11 ./48", "highest",
@@ -84,6 +70,14 @@ TEST(ComparativeRules, OtherWordsOfTheBody) {
        "Mr: extraFlag=NUL\nJones: suggestion=\"\" wordClass=39 message=0", "Mr"},
   };
   RunBodyCases(ApplyComparativeRules, kCases);
+}
+
+TEST(ComparativeRules, FurtherWithTheSteDictionary) {
+  auto words = BuildWords("do/20 further/34 study/10 ./48");
+  SentenceStateRec state;
+  RuleContext c{.word = FindWord(*words, "further"), .head = words->head(), .state = state, .steDictionary = 1};
+  EXPECT_EQ(ApplyComparativeRules(c), Walk::Next);
+  EXPECT_EQ(words->Changes(), "further: suggestion=\"more\" message=324 ruleId=3238");
 }
 
 TEST(ComparativeRules, QuantifierAndDeterminerRows) {
