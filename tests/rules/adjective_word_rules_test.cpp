@@ -20,7 +20,6 @@ TEST(AdjectiveWordRules, RowsOfShortTables) {
       {Together(), {"go/20{code=V0****} together/30 ,/47", "together", 1, ""}},
       {Together(), {"a/40 together/30 ,/47", "together", 2, "together: message=333 ruleId=2787"}},
       {True(), {"a/40 true/30 north/10 ./48", "true", 0, ""}},
-      {True(), {"a/40 true/30 value/10 ./48", "true", 0, ""}},
       {True(), {"a/40 true/30 angle/10 ./48", "true", 1, ""}},
       {True(),
        {"a/40 true/30 x/40 ./48", "true", 2, "true: suggestion=\"accurate/(Give angle)\" message=302 ruleId=3948"}},

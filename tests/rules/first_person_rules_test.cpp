@@ -25,7 +25,6 @@ TEST(FirstPersonRules, Tables) {
       {kI, {"Class/10 I/78 ]/42", "I", 1, ""}},
       {kI, {"I/78 are/25", "I", 2, "are: suggestion=\"am\" message=303 ruleId=4118"}},
       {kI, {"I/78 am/25 able/30 to/68", "I", -1, ""}},
-      {kI, {"Level/10 I/78 x/40", "I", -1, ""}},
       {first_person::kWe, {"x/20 we/78 x/40", "we", 0,
         "we: suggestion=\"manufacturer/(Company name or agency)\" wordClass=11 message=312 ruleId=23519"}},
       {first_person::kUs, {"x/10 call/20{msg=330} us/78 ./48", "us", 1,

@@ -39,7 +39,6 @@ TEST(InTables, Rows) {
       {kNextWord,
        {"x/10 y/10 in/75 service/10", "in", 0, "in: suggestion=\"in operation/(Rephrase)\" message=331 entryWords=2 ruleId=2824"}},
       {kNextWord, {"x/10 y/10 in/75 series/10", "in", 1, "in: message=331 entryWords=2 ruleId=2814"}},
-      {kNextWord, {"x/10 y/10 in/75 depth/10{mark=1}", "in", -1, ""}},
       {kNextWord, {"x/10 in/75 depth/10", "in", -1, ""}},
       {kVerbBefore,
        {"x/10 y/10 always/52 in/75 y/10", "in", 0, "always: suggestion=\"in\" message=331 entryWords=2 ruleId=2814"}},

@@ -27,7 +27,6 @@ TEST(IsRules, Tables) {
       {pre, {"it/66 was/24 emptied/31 ./48", "was", 15,
              "was: suggestion=\"is empty\" message=300 entryWords=2 ruleId=7813"}},
       {pre, {"it/66 is/24 square/30 ./48", "is", 19, nullptr}},
-      {pre, {"it/66 is/24 x/40 ./48", "is", -1, ""}},
       // The advice, with its closing bracket, and the finding go on the size word.
       {post, {"it/66 is/24 large/30 ./48", "is", 3,
               "large: suggestion=\"(Give range or Ref.)\" message=305 ruleId=61270"}},
