@@ -62,8 +62,7 @@ TEST(AdverbFrame, GatesRoutesAndKeys) {
       // goes on after it.
       {"Put/20 back/52 in/60 place/10 ./48", "back",
        "Put: suggestion=\"in the correct position\" message=313 entryWords=4 ruleId=4664\nin: wordClass=40\n"
-       "place: wordClass=40",
-       "place"},
+       "place: wordClass=40", "place"},
       // The rows that end with "clear": the word's own codes go.
       {"Cut/20 away/52{msg=333 sub=333} metal/10 ./48", "away",
        "Cut: suggestion=\"remove/cut/removal\" message=315 entryWords=2 ruleId=1845\naway: subClass=0 message=0", "away"},
@@ -71,16 +70,6 @@ TEST(AdverbFrame, GatesRoutesAndKeys) {
   RunBodyCases(ApplyAdverbRules, kCases);
 }
 
-// Inside the sentence "only", "backward" and "very" take the chains of "also", "forward" and "too".
-TEST(AdverbFrame, LookupKeys) {
-  static const char* const kKeys[][2] = {
-      {"only", "a-only"}, {"backward", "f-backward"}, {"very", "t-very"}, {"also", "also"}, {"", ""}};
-  for (const auto& k : kKeys) EXPECT_EQ(LookupKey(k[0]), k[1]) << k[0];
-  EXPECT_TRUE(ChainRows("there").empty());
-  EXPECT_TRUE(ChainRows("onlyx").empty());
-}
-
-// "just" is a finding of its own only with the approved dictionary.
 TEST(AdverbFrame, SteDictionary) {
   static const struct {
     const char* text;
@@ -89,8 +78,7 @@ TEST(AdverbFrame, SteDictionary) {
   } kCases[] = {
       {"Turn/20 it/66 just/52 right/43 ./48", 0, ""},
       {"Turn/20 it/66 just/52 right/43 ./48", 1, "just: message=304 ruleId=8896"},
-      {"Do/20 it/66 just/52 as/54 shown/22 ./48", 0,
-       "just: suggestion=\"when\" message=313 entryWords=2 ruleId=3232"},
+      {"Do/20 it/66 just/52 as/54 shown/22 ./48", 0, "just: suggestion=\"when\" message=313 entryWords=2 ruleId=3232"},
       {"Put/20 it/66 just/52 inside/75 ./48", 1,
        "just: suggestion=\"(Give a distance)\" message=305 entryWords=2 ruleId=8896\ninside: wordClass=40"},
   };

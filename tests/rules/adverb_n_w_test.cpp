@@ -90,7 +90,6 @@ TEST(AdverbChainsNW, Rows) {
                    "of: suggestion=\"for which\" message=331 entryWords=2 ruleId=6170"}},
       {C("where"), {"x/40 where/52 is/24", "where", 0, "where: suggestion=\"were\" message=311 ruleId=4154"}},
       {C("where"), {"a/40 valve/10 where/52 pump/10 y/40", "where", 1, nullptr}},
-      {C("where"), {"valve/10 where/52 pump/10 y/40", "where", -1, nullptr}},
       {C("where"), {"a/40 b/40 tell/20 where/52 y/40", "where", 4,
                     "tell: suggestion=\"find/know/show\" message=324 entryWords=2 ruleId=4154"}},
   };

@@ -14,8 +14,7 @@ TEST(ArticleRules, TablesRowByRow) {
   using namespace article;
   static const TableCase kCases[] = {
       {kA, {"See/20 appendix/10 A/64 bb/20", "A", 0, nullptr}},
-      {kA, {"Fit/20 it/66 with/74 a/64 level/10", "a", 6,
-            "with: suggestion=\"(Try ... to)\" message=324 ruleId=4651"}},
+      {kA, {"Fit/20 it/66 with/74 a/64 level/10", "a", 6, "with: suggestion=\"(Try ... to)\" message=324 ruleId=4651"}},
       // Reached only by an article that is not a letter: a letter after
       // "a" is taken by the row of "a letter".
       {kA, {"Fit/20 #/64 B/10", "#", 16,

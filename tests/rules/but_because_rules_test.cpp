@@ -53,8 +53,7 @@ TEST(ButBecauseBody, ChainsAndResumeWords) {
       {"x/10 ,/47 but/62 no/77 oil/16", "but", "no: suggestion=\"not\" message=301 ruleId=1543", "no"},
       {"x/10 ,/47 but/62 is/24 having/25 y/10", "but",
        "but: suggestion=\"but has/but have\" message=302 entryWords=3 ruleId=7154\nis: wordClass=40\n"
-       "having: wordClass=40",
-       "having"},
+       "having: wordClass=40", "having"},
       // A class-62 word other than the three has no rules.
       {"x/10 yet/62 if/70", "yet", "", "yet"},
   };

@@ -19,8 +19,7 @@ TEST(Class46Rules, Rows) {
       {"it/24 looks/21{msg=302} like/46 so/71 ./48", "like", 11, "looks: message=0\nlike: message=313 ruleId=9664"},
       {"it/24 x/10{token=1 split=4} like/46 so/71 ./48", "like", -1, nullptr},
       {"is/24 like/46 to/68 a/64 valve/10 now/50 ./48", "like", 15, nullptr, Long},
-      {"a/64 b/30 c/30 opens/21 like/46 so/71 ./48", "like", 26,
-       "opens: message=313 entryWords=2 ruleId=9664"},
+      {"a/64 b/30 c/30 opens/21 like/46 so/71 ./48", "like", 26, "opens: message=313 entryWords=2 ruleId=9664"},
       {"a/64 b/30 c/30 opens/20 like/46 so/71 ./48", "like", -1, ""},
   };
   // Row 14 and rows 24 and 25 read a split part inside the sentence, which

@@ -43,8 +43,7 @@ TEST(DeterminerWordRules, FindingsByWord) {
        "subjectNumber=0"},
       {"do/20 it/66 several/38 times/11 ./48", "several",
        "several: suggestion=\"(Give reference or quantity)\" message=305 entryWords=2 ruleId=5627\n"
-       "times: wordClass=40",
-       "times"},
+       "times: wordClass=40", "times"},
       {"do/20 it/66 every/38 time/10 ./48", "every",
        "every: suggestion=\"(Give time interval)\" message=324 entryWords=2 ruleId=4795", "every"},
       // The advice and the finding go on "lucky" together.

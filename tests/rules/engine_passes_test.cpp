@@ -20,8 +20,7 @@ class EnginePassesTest : public ::testing::Test {
         "valve$ 1014\npump$ 1014\nbolt$ 1014\nseal&20\n",
         "remov^21\ninstall^20\ntighten^20\nand 63\nis 24\nit 66\nwe 66\nto 68\nof 67\n"
         "with 74\nclean&20\ncheck&20\nthen 73\nthey 31266 persons\nhe 31266\nwhilst 30270 while\n"
-        "are 25\nfor 65\nwhen 70\nat 60\non 60\n",
-        "");
+        "are 25\nfor 65\nwhen 70\nat 60\non 60\n", "");
     MessageList.Clear();
   }
   void TearDown() override {
@@ -120,8 +119,7 @@ TEST_F(EnginePassesTest, PhrasalVerbsRenumberTheirSentenceOnce) {
   std::string positions;
   for (const WordRec* w = WordList.head; w && !w->written.startsWith("@@END"); w = w->next)
     positions += w->written.str() + ":" + std::to_string(w->sentencePos) + " ";
-  EXPECT_EQ(positions,
-            "Carry out:0 test:1 and:2 carry out:3 drain plug:4 check:6 then:7 carry out:8 it:9 .:10 "
+  EXPECT_EQ(positions, "Carry out:0 test:1 and:2 carry out:3 drain plug:4 check:6 then:7 carry out:8 it:9 .:10 "
             "Remove:0 valve:1 .:2 ");
 }
 

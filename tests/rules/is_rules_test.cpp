@@ -40,7 +40,6 @@ TEST(IsRules, Tables) {
               "was: suggestion=\"will be\" message=335 entryWords=2 ruleId=6911"}},
       {L('a'), {"it/66 is/24 at/60 fault/10 ./48", "is", 0, nullptr}},
       {L('b'), {"it/66 is/24 being/25 moved/22 ./48", "is", 0, nullptr}},
-      {L('b'), {"it/66 is/24 being/25 moved/22{sub=1} ./48", "is", -1, nullptr}},
       {L('b'), {"it/66 Is/24 by/65 no/77 means/11 ./48", "Is", 1,
                 "Is: suggestion=\"Is not\" message=302 entryWords=3 ruleId=6583"}},
       {L('c'), {"it/66 is/24 capable/30 of/67 b/10 ./48", "is", 4,
