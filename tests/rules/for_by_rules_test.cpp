@@ -68,8 +68,6 @@ TEST(ForByRules, Tables) {
       {kBeforeBy, {"x/10 by/65 y/10", "by", -1, ""}},
       {kAfterBy, {"x/10 by/65 means/11 of/67 y/10", "by", 0,
                   "by: suggestion=\"with/by/through\" message=313 entryWords=3 ruleId=3313"}},
-      {kAfterBy,
-       {"x/10 by/65 use/10 of/67 y/10", "by", 3, "by: suggestion=\"with/by\" message=313 entryWords=3 ruleId=3313"}},
       {kAfterBy, {"x/10 by/65 use/10", "by", -1, ""}},
       {kByWords, {"x/10 by/65 allowing/40 y/10", "by", 0,
                   "by: suggestion=\"allow/let (STE)\" message=338 entryWords=2 ruleId=2315"}},
