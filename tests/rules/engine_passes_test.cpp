@@ -54,8 +54,8 @@ TEST_F(EnginePassesTest, FindingsOfEachPass) {
     CheckScope scope = CheckScope::Document;
   };
   static const Case kCases[] = {
-      {"Remove the valve", ""},
       {"Remove the blorf", "W|blorf:| 0|25|1|325\n"},
+      {"Remove the valve", ""},  // the findings of the last check go
       // After a word in capitals the tokenizer marks the dropped article in
       // the search text ("Acme t[he]"); the abbreviation is known to it.
       {"Remove the Acme Ltd. valve", "W|Acme.L:| 0|25|1|325\nW|Ltd.:| 0|9|2|5637\n"},
@@ -97,8 +97,6 @@ TEST_F(EnginePassesTest, EmptyListAndOldFindings) {
   WordList.Reset();
   EXPECT_EQ(RunEnginePasses(CheckScope::Document), 0);
   EXPECT_TRUE(MessageList.Empty());
-  Check("Remove the blorf");
-  EXPECT_EQ(Check("Remove the valve"), "");  // the findings of the last check go
 }
 
 // A phrasal verb's merge renumbers the rest of its sentence; the loop does
