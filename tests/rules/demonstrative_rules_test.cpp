@@ -33,8 +33,8 @@ TEST(DemonstrativeRules, Tables) {
       {kThisRest, {"x/10 made/22 this/76 valve/10", "this", 4, ""}},
       {kThisRest, {"for/65 this/76 period/40", "this", 5,
                    "this: suggestion=\"(Give Time Measurement)\" message=324 entryWords=2 ruleId=7314"}},
-      {kThisRest,
-       {"This/76 could/28 x/20", "This", 6, "This: suggestion=\"(Noun ... can)\" message=320 entryWords=2 ruleId=7224"}},
+      {kThisRest, {"This/76 could/28 x/20", "This", 6,
+                   "This: suggestion=\"(Noun ... can)\" message=320 entryWords=2 ruleId=7224"}},
       // A word in 'c', 'm', 'p' or 's' reads only its list.
       {kThisRest, {"This/76 seems/24 x/20", "This", -1, ""}},
       {kThisRest,

@@ -36,8 +36,8 @@ TEST(FirstPersonRules, Tables) {
       {kHisHer, {"x/20 HIS/78 pump/10", "HIS", 2, "HIS: message=312 ruleId=5181"}},
       {kHisHer, {"x/20 his/78 way/10", "his", 3, "his: message=313 entryWords=2 ruleId=5181"}},
       // The and/or word would have to be a noun.
-      {kHisHer,
-       {"x/20 his/78 and/10 her/78 y/10 z/10 ./48", "his", 4, "his: message=326 entryWords=3 ruleId=2281", LongSentence}},
+      {kHisHer, {"x/20 his/78 and/10 her/78 y/10 z/10 ./48", "his", 4,
+                 "his: message=326 entryWords=3 ruleId=2281", LongSentence}},
       {kHisHer, {"x/20 his/78 and/63 her/78 y/10 z/10 ./48", "his", 5, "his: message=312 ruleId=3519", LongSentence}},
       {kYou, {"You/78 must/28", "You", 0, ""}},
       {kYou, {"You/78 red/30{code=A*****}", "You", 1, "red: message=302 ruleId=4118"}},

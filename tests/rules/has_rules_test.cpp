@@ -15,8 +15,8 @@ void SubjectKnown(SentenceStateRec& s) {
 TEST(HasRules, Tables) {
   const auto first = HasFirstRows(), passive = HasPassiveRows(), later = HasLaterRows(), having = HavingRows();
   const TableCase kCases[] = {
-      {first,
-       {"it/66 has/24 to/68 be/25 x/40 ./48", "has", 0, "has: suggestion=\"must be\" message=335 entryWords=3 ruleId=7644"}},
+      {first, {"it/66 has/24 to/68 be/25 x/40 ./48", "has", 0,
+               "has: suggestion=\"must be\" message=335 entryWords=3 ruleId=7644"}},
       {first, {"it/66 has/24 to/68 moved/22 ./48", "has", 1, "has: message=302 entryWords=3 ruleId=7644"}},
       {first, {"it/66 had/25 moved/22 b/10{mark=1} ./48", "had", 2, nullptr}},
       {first, {"it/66 had/25 moved/22 b/10 ./48", "had", -1, ""}},
@@ -27,10 +27,10 @@ TEST(HasRules, Tables) {
       // word of its class.
       {later, {"it/66 has/24 had/25 x/40 ./48", "has", -1, ""}},  // only "had had"
       // The past of "be" by the subject before the form.
-      {later,
-       {"valves/11 had/25 been/27 to/68 ./48", "had", 8, "had: suggestion=\"were\" message=330 entryWords=3 ruleId=5333"}},
-      {later,
-       {"valve/10 had/25 been/27 to/68 ./48", "had", 9, "had: suggestion=\"was\" message=330 entryWords=3 ruleId=5333"}},
+      {later, {"valves/11 had/25 been/27 to/68 ./48", "had", 8,
+               "had: suggestion=\"were\" message=330 entryWords=3 ruleId=5333"}},
+      {later, {"valve/10 had/25 been/27 to/68 ./48", "had", 9,
+               "had: suggestion=\"was\" message=330 entryWords=3 ruleId=5333"}},
       {later, {"we/78 had/25 not/29 been/27 moved/22 ./48", "had", 10,
                "had: suggestion=\"were not\" message=330 entryWords=4 ruleId=5333"}},
       {later, {"it/66 had/25 not/29 been/27 to/68 ./48", "had", 11,
