@@ -28,8 +28,6 @@ TEST(AndOrRules, TablesRowByRow) {
       // *whether or not*: only where "not" is not read as the negation.
       {kOr, {"See/20 whether/70 or/63 not/40", "or", 18,
              "whether: suggestion=\"if/when\" message=334 entryWords=3 ruleId=1579"}},
-      {kOr, {"Fit/20 it/66 x/10 or/63 than/60", "or", 28, nullptr}},
-      {kAnd, {"Fit/20 x/10 and/63 so/71 forth/50", "and", 0, nullptr}},
       // A be form whose letter is one of the openers' letters is not a clause.
       {kAnd, {"Fit/20 x/10 and/63 was/24", "and", -1, nullptr}},
       {kAnd, {"Fit/20 x/10 and/63 ),/40", "and", 9, "),: message=318 ruleId=1579"}},
