@@ -16,6 +16,8 @@ TEST(AboutRules, Tables) {
       {kGates, {"x/10 refer/20 above/73 y/10", "above", 2, ""}},
       {kGates, {"Above/73 y/10", "Above", -1, ""}},
       {kAboutInside, {"x/10 instructions/11 about/73 5/49", "about", 0, ""}},
+      {kAboutInside, {"x/10 wait/20 about/73 5mm/40", "about", 1,
+                      "about: suggestion=\"approximately\" message=324 ruleId=6203"}},
       {kAboutInside, {"x/10 weighs/21 about/73 y/10", "about", 11,
         "weighs: suggestion=\"has a weight of approximately\" message=324 entryWords=2 ruleId=3142"}},
       {kAboutInside, {"x/10 about/73 y/10", "about", -1, ""}},
