@@ -12,7 +12,6 @@ using namespace about_rules;
 TEST(AboutRules, Tables) {
   static const TableCase kCases[] = {
       {kGates, {"x/10 about/73 @x/41", "about", 0, ""}},
-      {kGates, {"x/10 around/73 ;/42", "around", 1, ""}},
       {kGates, {"x/10 refer/20 above/73 y/10", "above", 2, ""}},
       {kGates, {"Above/73 y/10", "Above", -1, ""}},
       {kAboutInside, {"x/10 instructions/11 about/73 5/49", "about", 0, ""}},

@@ -30,6 +30,7 @@ TEST(AdjectiveRules, Tables) {
       {ParticipleRows(), {"a/40 held/31{mark=1} valve/10{mark=1}", "held", 5, "valve: message=302 ruleId=2866"}},
       {ParticipleRows(), {"factory/10 assembled/31 unit/10", "assembled", 6,
                           "factory: suggestion=\"assembled at the factory\" message=313 entryWords=2 ruleId=4831"}},
+      {ParticipleRows(), {"a/64 seal/10 b/40 blown/31 x/40", "blown", 10, nullptr}},
       {ParticipleRows(), {"a/40 held/31 up/61", "held", 16,
                           "held: suggestion=\"held in position/set\" message=324 ruleId=4831"}},
       // A held that fails its row goes on with the rows after the words.

@@ -22,7 +22,6 @@ TEST(AndOrRules, TablesRowByRow) {
       {kBeforeRepeat, {"Fit/20 x/10 and/63 and/63 y/10", "and#2", 1, nullptr}},
       {kBeforeRepeat, {"Fit/20 and/63 and/63 y/10", "and#2", -1, nullptr}},
       {kShared, {"Fit/20 x/10 or/63 all/38 other/38", "or", 0, nullptr}},
-      {kShared, {"Fit/20 x/10 or/63 of/67", "or", 6, nullptr}},
       {kOr, {"Fit/20 it/66 grease/20 or/63 oil/16{sub=12}", "or", 0, "oil: subClass=0 message=300 ruleId=7579"}},
       {kOr, {"Fit/20 it/66 5/49 or/63 bigger/34", "or", 5, "bigger: wordClass=40"}},
       // *whether or not*: only where "not" is not read as the negation.

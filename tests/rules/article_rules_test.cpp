@@ -24,6 +24,7 @@ TEST(ArticleRules, TablesRowByRow) {
       {kA, {"Turn/20 half/37 a/64 turn/10", "a", 20,
             "half: suggestion=\"(Use degrees, scale or range)\" wordClass=40 subClass=305 message=305"}},
       {kA, {"Use/20 a/64 couple/10", "a", 24, "a: suggestion=\"two\" message=302 entryWords=2 ruleId=2653"}},
+      {kA, {"Use/20 a/64 group/30", "a", 21, "group: wordClass=10"}},
       {kA, {"Fit/20 a/64 to/68", "a", 30, nullptr}},
       {kAn, {"Use/20 an/64 data/10", "an", 1, "an: suggestion=\"the\" message=326 ruleId=2751"}},
       {kAn, {"Use/20 like/60 an/64 oil/16", "an", 2, "like: suggestion=\"for example\" message=301 ruleId=7751"}},

@@ -57,6 +57,7 @@ TEST(DeterminerWordRules, Rows) {
       {other, {"a/40 other/38 ,/47", "other", 0, ""}},
       {other, {"a/40 other/38 used/22 ./48", "other", 1, "used: wordClass=31"}},
       {other, {"a/40 other/38{mark=1} y/66 ./48", "other", 5, "other: message=320 ruleId=5661"}},
+      {other, {"a/40 any/38{msg=302} other/38 y/66 ./48", "other", 8, "any: message=304 entryWords=2 ruleId=5824"}},
       {other, {"a/40 other/38 y/66 ./48", "other", 11, "other: message=327 ruleId=491"}},
       {quick,
        {"a/40 quick/38{msg=300} access/20 ./48", "quick", 0, "quick: wordClass=30 message=0\naccess: wordClass=10"}},
@@ -122,6 +123,7 @@ TEST(DeterminerWordRules, FindingsByWord) {
        "more: separatorFlag=s\nthen: suggestion=\"than\" tag=\"<AR>\" message=311 ruleId=3931", "then"},
       // "short" before its sentence start: the compound row alone.
       {"short/38{pos=-1} pipe/10 hose/10 ./48", "short", "short: message=317 entryWords=2 ruleId=3627", "pipe"},
+      {"short/38{pos=-1} amount/10 ./48", "short", "", "short"},
       {"meet/20 your/38 needs/11 x/30 ./48", "your",
        "your: message=313 entryWords=2 ruleId=2931\nneeds: wordClass=40", "needs"},
       {"the/64 small/38{sub=12} time/10 ./48", "small",

@@ -16,11 +16,10 @@ namespace {
 class EnginePassesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    LoadTestDictionaries(
-        "valve$ 1014\npump$ 1014\nbolt$ 1014\nseal&20\n",
-        "remov^21\ninstall^20\ntighten^20\nand 63\nis 24\nit 66\nwe 66\nto 68\nof 67\n"
-        "with 74\nclean&20\ncheck&20\nthen 73\nthey 31266 persons\nhe 31266\nwhilst 30270 while\n"
-        "are 25\nfor 65\nwhen 70\nat 60\non 60\n", "");
+    LoadTestDictionaries("valve$ 1014\npump$ 1014\nbolt$ 1014\nseal&20\n",
+                         "remov^21\ninstall^20\ntighten^20\nand 63\nis 24\nit 66\nwe 66\nto 68\nof 67\nwith 74\n"
+                         "clean&20\ncheck&20\nthen 73\nthey 31266 persons\nhe 31266\nwhilst 30270 while\nare 25\n"
+                         "for 65\nwhen 70\nat 60\non 60\n", "");
     MessageList.Clear();
   }
   void TearDown() override {
@@ -59,7 +58,6 @@ TEST_F(EnginePassesTest, FindingsOfEachPass) {
       // After a word in capitals the tokenizer marks the dropped article in
       // the search text ("Acme t[he]"); the abbreviation is known to it.
       {"Remove the Acme Ltd. valve", "W|Acme.L:| 0|25|1|325\nW|Ltd.:| 0|9|2|5637\n"},
-      {"Remove viii bolts", "D|viii.b:| 0!8|8|1|3088\n"},
       {"It is 12:30 pm", "W|It.is:| 3!(Insert a noun subj.)|2|0|7174\nW|pm:| 0!p.m.|9|3|5637\n"},
       // The number rules write "in." out in place and spell a lone digit before a word.
       {"Tighten the bolt to 12 in. and remove it at 5 pm",

@@ -56,6 +56,7 @@ TEST(FirstPersonRules, Body) {
       // The head: a first subject of the sentence.
       {"Remove/20 my/78 pump/10 ./48", "my", "my: message=312 ruleId=1788", "my", nullptr, "subjectSeen=1"},
       {"Remove/20 me/78{sub=80} ./48", "me", "me: subClass=0 message=312 ruleId=1788", "me", SubjectSeen, "skipAgreement=0"},
+      {"I/78 are/25 ./48", "I", "are: suggestion=\"am\" message=303 ruleId=4118", "are", SubjectSeen, "subjectNumber=0"},
       {"We/78 turn/20 ./48", "We",
        "We: suggestion=\"manufacturer/(Company name or agency)\" wordClass=11 message=312 ruleId=23519", "We",
        SubjectSeen, "subjectNumber=0 skipAgreement=0"},
