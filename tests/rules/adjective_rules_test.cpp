@@ -4,13 +4,41 @@
 
 #include "rules/main/adjective_tables.h"
 #include "rules/main/class_bodies.h"
-#include "tests/rules/rule_cases.h"
+#include "tests/rules/table_cases.h"
 
 namespace {
 
 void VerbSeen(SentenceStateRec& s) {
   s.subjectSeen = 1;
   s.lastVerbClass = 20;
+}
+
+TEST(AdjectiveRules, Tables) {
+  static const TableCase kCases[] = {
+      {OpeningAdjectiveRows(), {"Only/30 a/64 b/10 ./48", "Only", 0, ""}},
+      {OpeningAdjectiveRows(), {"Tight/30 the/64 b/10 ./48", "Tight", 1, "Tight: message=327 ruleId=6894"}},
+      {OpeningAdjectiveRows(),
+       {"Best/30 way/10 is/24 ./48", "Best", 3, "way: suggestion=\"method/procedure\" message=324 ruleId=6894"}},
+      {OpeningAdjectiveRows(), {"Main/30 valve/10 is/24 ./48", "Main", 5, ""}},
+      // The nouns after "general" compare whole: "rules" is not "rule".
+      {OpeningAdjectiveRows(), {"General/30 rules/11 apply/20 ./48", "General", -1, ""}},
+      {OpeningAdjectiveRows(),
+       {"General/30 warnings/11 are/25 ./48", "General", 8, "General: message=304 ruleId=4627"}},
+      {OpeningAdjectiveRows(), {"General/30 idea/10 ./48", "General", 6,
+        "General: suggestion=\"information about/(Rephrase)\" message=313 entryWords=2 ruleId=4627"}},
+      {ParticipleRows(), {"a/40 held/31{mark=1} the/64", "held", 0, "held: message=327 ruleId=5367"}},
+      {ParticipleRows(), {"a/40 held/31{mark=1} valve/10{mark=1}", "held", 5, "valve: message=302 ruleId=2866"}},
+      {ParticipleRows(), {"factory/10 assembled/31 unit/10", "assembled", 6,
+                          "factory: suggestion=\"assembled at the factory\" message=313 entryWords=2 ruleId=4831"}},
+      {ParticipleRows(), {"a/64 seal/10 b/40 blown/31 x/40", "blown", 10, nullptr}},
+      {ParticipleRows(), {"a/40 held/31 up/61", "held", 16,
+                          "held: suggestion=\"held in position/set\" message=324 ruleId=4831"}},
+      // A held that fails its row goes on with the rows after the words.
+      {ParticipleRows(), {"is/24 held/31 x/40", "held", 19, ""}},
+      {ParticipleRows(), {"a/40{split=4} held/31{split=4} open/20", "held", 20, "held: message=327 ruleId=1365"}},
+      {ParticipleRows(), {"a/40 held/31 x/40", "held", -1, ""}},
+  };
+  RunTableCases(kCases);
 }
 
 TEST(AdjectiveRules, GuardsOfEveryAdjective) {
@@ -21,30 +49,7 @@ TEST(AdjectiveRules, GuardsOfEveryAdjective) {
       // At the sentence start: the rows.
       {"General/30 procedures/11 apply/20 ./48", "General",
        "General: suggestion=\"information about/(Rephrase)\" message=313 entryWords=2 ruleId=4627\n"
-       "procedures: wordClass=40",
-       "procedures"},
-  };
-  RunBodyCases(ApplyAdjectiveRules, kCases);
-}
-
-TEST(AdjectiveRules, OpeningRows) {
-  static const RowCase kCases[] = {
-      {"Only/30 a/64 b/10 ./48", "Only", 0, ""},
-      {"Tight/30 the/64 b/10 ./48", "Tight", 1, "Tight: message=327 ruleId=6894"},
-      {"Best/30 way/10 is/24 ./48", "Best", 3, "way: suggestion=\"method/procedure\" message=324 ruleId=6894"},
-      {"Main/30 valve/10 is/24 ./48", "Main", 5, ""},
-      // The nouns after "general" compare whole: "rules" is not "rule".
-      {"General/30 rules/11 apply/20 ./48", "General", -1, ""},
-      {"General/30 information/10 is/24 ./48", "General", 6, nullptr},
-      {"General/30 warnings/11 are/25 ./48", "General", 8, "General: message=304 ruleId=4627"},
-      {"General/30 idea/10 ./48", "General", 6,
-       "General: suggestion=\"information about/(Rephrase)\" message=313 entryWords=2 ruleId=4627"},
-  };
-  RunRowCases(OpeningAdjectiveRows(), kCases);
-}
-
-TEST(AdjectiveRules, ParticipleEntry) {
-  static const BodyCase kCases[] = {
+       "procedures: wordClass=40", "procedures"},
       {"it/66 is/24 held/31 5/49 ./48", "held", "", "held", VerbSeen, "subjectSeen=-1 lastVerbClass=-1"},
       {"Closed/31 valves/11 ./48", "Closed", "", "Closed"},
       {"Closed/31 valves/11 leak/20 oil/16 ./48", "Closed", "Closed: message=320 ruleId=966", "Closed", VerbSeen,
@@ -53,31 +58,6 @@ TEST(AdjectiveRules, ParticipleEntry) {
       {"x/40 held/31{pos=-1} up/61 ./48", "held", "", "held"},
       {"the/64 b/10 given/31 Torque/10 ./48", "given",
        "given: suggestion=\"Torque shown\" message=313 entryWords=2 ruleId=1766\nTorque: wordClass=40", "Torque"},
-  };
-  RunBodyCases(ApplyAdjectiveRules, kCases);
-}
-
-TEST(AdjectiveRules, ParticipleRows) {
-  static const RowCase kCases[] = {
-      {"a/40 held/31{mark=1} the/64", "held", 0, "held: message=327 ruleId=5367"},
-      {"a/40 held/31{mark=1} valve/10{mark=1}", "held", 5, "valve: message=302 ruleId=2866"},
-      {"factory/10 assembled/31 unit/10", "assembled", 6,
-       "factory: suggestion=\"assembled at the factory\" message=313 entryWords=2 ruleId=4831"},
-      {"a/64 seal/10 b/40 blown/31 x/40", "blown", 10, nullptr},
-      {"a/64 seal/10 blown/31 x/40", "blown", -1, ""},
-      {"a/40 held/31 up/61", "held", 16,
-       "held: suggestion=\"held in position/set\" message=324 ruleId=4831"},
-      // A held that fails its row goes on with the rows after the words.
-      {"is/24 held/31 x/40", "held", 19, ""},
-      {"a/40{split=4} held/31{split=4} open/20", "held", 20, "held: message=327 ruleId=1365"},
-      {"a/40 held/31 x/41", "held", 22, nullptr},
-      {"a/40 held/31 x/40", "held", -1, ""},
-  };
-  RunRowCases(ParticipleRows(), kCases);
-}
-
-TEST(AdjectiveRules, ColourWords) {
-  static const BodyCase kCases[] = {
       {"a/64 red/32 ,/47 b/10 ./48", "red", "", "red"},
       {"a/64 red/32 green/32 ./48", "red",
        "red: suggestion=\"(Define a Pantone color.)\" message=324 entryWords=2 ruleId=2207\ngreen: wordClass=40",

@@ -5,11 +5,30 @@
 
 #include "rules/function_words/adverb_tables.h"
 #include "rules/function_words/function_word_bodies.h"
-#include "tests/rules/rule_cases.h"
+#include "tests/rules/table_cases.h"
 
 namespace {
 
 using namespace adverb;
+
+TEST(AdverbFrame, SentenceStartAndThereRows) {
+  static const TableCase kCases[] = {
+      // The particles after "back" end the body at its gate first.
+      {kSentenceStart, {"First/52 valve/10 ./48", "First", 0, ""}},
+      {kSentenceStart, {"First/52 ,/47 ./48", "First", 1, "First: message=304 ruleId=1239"}},
+      {kSentenceStart, {"listed/22 Below/52{pos=0} are/25", "Below", 2, "listed: suggestion=\"shown\" tag=\"<AR>\""}},
+      {kSentenceStart, {"Below/52 50/49", "Below", 3, "Below: suggestion=\"Less than\" tag=\"<AR>\""}},
+      {kSentenceStart, {"BELOW/52 5/40", "BELOW", 4, "BELOW: suggestion=\"LESS THAN\" tag=\"<AR>\""}},
+      {kSentenceStart, {"Again/52{split=1} x/40", "Again", 10, "Again: message=333 ruleId=3636"}},
+      {kSentenceStart, {"Again/52 x/40", "Again", -1, ""}},
+      {kThere, {"There/52 is/24 no/77 leak/10", "There", 2, "no: wordClass=40"}},
+      {kThere, {"Put/20 it/66 there/52 ,/47", "there", 4, "there: message=320 ruleId=3230"}},
+      {kThere, {"Put/20 it/66 only/52 there/52 first/52", "there", 6, "only: message=304 ruleId=4130"}},
+      {kThere, {"Put/20 valve/10 there/52 now/52", "there", 8, "valve: message=300 ruleId=1735"}},
+      {kThere, {"There/52 hot/30", "There", 12, nullptr}},
+  };
+  RunTableCases(kCases);
+}
 
 TEST(AdverbFrame, GatesRoutesAndKeys) {
   static const BodyCase kCases[] = {
@@ -33,7 +52,6 @@ TEST(AdverbFrame, GatesRoutesAndKeys) {
        "very: suggestion=\"applicable/serviceable\" message=324 entryWords=2 ruleId=1835\nuseful: wordClass=40", "useful"},
       // A letter without a group, and a word of a group without a chain.
       {"Turn/20 it/66 carefully/52 ./48", "carefully", "", "carefully"},
-      {"Turn/20 it/66 almost/52 ./48", "almost", "", "almost"},
       // *there may be*: three words covered, then two more passed over.
       {"There/52 may/28 be/25 a/64 leak/10 in/75 it/66 ./48", "There",
        "There: message=335 entryWords=3 ruleId=4136\nmay: wordClass=40\nbe: wordClass=40", "leak"},
@@ -44,8 +62,7 @@ TEST(AdverbFrame, GatesRoutesAndKeys) {
       // goes on after it.
       {"Put/20 back/52 in/60 place/10 ./48", "back",
        "Put: suggestion=\"in the correct position\" message=313 entryWords=4 ruleId=4664\nin: wordClass=40\n"
-       "place: wordClass=40",
-       "place"},
+       "place: wordClass=40", "place"},
       // The rows that end with "clear": the word's own codes go.
       {"Cut/20 away/52{msg=333 sub=333} metal/10 ./48", "away",
        "Cut: suggestion=\"remove/cut/removal\" message=315 entryWords=2 ruleId=1845\naway: subClass=0 message=0", "away"},
@@ -53,43 +70,19 @@ TEST(AdverbFrame, GatesRoutesAndKeys) {
   RunBodyCases(ApplyAdverbRules, kCases);
 }
 
-TEST(AdverbFrame, LookupKeys) {
-  struct KeyCase {
-    const char* text;
-    const char* key;
-    bool hasChain;
-  };
-  static const KeyCase kCases[] = {
-      {"only", "a-only", true}, {"backward", "f-backward", true}, {"very", "t-very", true}, {"also", "also", true},
-      {"there", "there", false}, {"", "", false},        {"onlyx", "onlyx", false},
-  };
-  for (const KeyCase& k : kCases) {
-    SCOPED_TRACE(k.text);
-    EXPECT_EQ(LookupKey(k.text), k.key);
-    EXPECT_EQ(ChainRows(LookupKey(k.text)).empty(), !k.hasChain);
-  }
-  // The shared chains are one table each.
-  EXPECT_EQ(ChainRows(LookupKey("only")).data(), ChainRows("also").data());
-  EXPECT_EQ(ChainRows(LookupKey("backward")).data(), ChainRows("forward").data());
-  EXPECT_EQ(ChainRows(LookupKey("very")).data(), ChainRows("too").data());
-}
-
-// "just" is a finding of its own only with the approved dictionary.
 TEST(AdverbFrame, SteDictionary) {
-  struct SteCase {
+  static const struct {
     const char* text;
     unsigned char ste;
     const char* changes;
-  };
-  static const SteCase kCases[] = {
+  } kCases[] = {
       {"Turn/20 it/66 just/52 right/43 ./48", 0, ""},
       {"Turn/20 it/66 just/52 right/43 ./48", 1, "just: message=304 ruleId=8896"},
-      {"Do/20 it/66 just/52 as/54 shown/22 ./48", 0,
-       "just: suggestion=\"when\" message=313 entryWords=2 ruleId=3232"},
+      {"Do/20 it/66 just/52 as/54 shown/22 ./48", 0, "just: suggestion=\"when\" message=313 entryWords=2 ruleId=3232"},
       {"Put/20 it/66 just/52 inside/75 ./48", 1,
        "just: suggestion=\"(Give a distance)\" message=305 entryWords=2 ruleId=8896\ninside: wordClass=40"},
   };
-  for (const SteCase& k : kCases) {
+  for (const auto& k : kCases) {
     SCOPED_TRACE(testing::Message() << k.text << " ste=" << int{k.ste});
     auto words = BuildWords(k.text);
     SentenceStateRec state;
@@ -97,37 +90,6 @@ TEST(AdverbFrame, SteDictionary) {
     ResumeWord(c, ApplyAdverbRules(c));
     EXPECT_EQ(words->Changes(), k.changes);
   }
-}
-
-TEST(AdverbFrame, SentenceStartRows) {
-  static const RowCase kCases[] = {
-      {"First/52 valve/10 ./48", "First", 0, ""},
-      {"First/52 ,/47 ./48", "First", 1, "First: message=304 ruleId=1239"},
-      {"listed/22 Below/52{pos=0} are/25", "Below", 2, "listed: suggestion=\"shown\" tag=\"<AR>\""},
-      {"Below/52 50/49", "Below", 3, "Below: suggestion=\"Less than\" tag=\"<AR>\""},
-      {"BELOW/52 5/40", "BELOW", 4, "BELOW: suggestion=\"LESS THAN\" tag=\"<AR>\""},
-      {"Too/52 hot/30", "Too", 7, "Too: message=304 ruleId=1239"},
-      {"Again/52{split=1} x/40", "Again", 10, "Again: message=333 ruleId=3636"},
-      {"Again/52 x/40", "Again", -1, ""},
-  };
-  // The particles after "back" end the body at its gate first.
-  RunRowCases(kSentenceStart, kCases);
-}
-
-TEST(AdverbFrame, ThereRows) {
-  static const RowCase kCases[] = {
-      {"There/52 must/28 be/25", "There", 0, ""},
-      {"There/52 may/28 be/25", "There", 1, "There: message=335 entryWords=3 ruleId=4136"},
-      {"There/52 is/24 no/77 leak/10", "There", 2, "no: wordClass=40"},
-      {"Put/20 it/66 there/52 ,/47", "there", 4, "there: message=320 ruleId=3230"},
-      {"Put/20 it/66 only/52 there/52 first/52", "there", 6, "only: message=304 ruleId=4130"},
-      {"Put/20 valve/10 there/52 now/52", "there", 8, "valve: message=300 ruleId=1735"},
-      // At the start no row of a clause inside the sentence holds.
-      {"There/52 ,/47", "There", 10, ""},
-      {"There/52 valve/10", "There", 11, "There: suggestion=\"their\" message=311 ruleId=3131"},
-      {"There/52 hot/30", "There", 12, nullptr},
-  };
-  RunRowCases(kThere, kCases);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include "rules/function_words/and_or_tables.h"
 #include "rules/function_words/function_word_bodies.h"
-#include "tests/rules/rule_cases.h"
+#include "tests/rules/table_cases.h"
 
 namespace {
 
@@ -14,14 +14,35 @@ void SubjectSeen(SentenceStateRec& s) {
   s.subjectNumber = 0;
 }
 
+TEST(AndOrRules, TablesRowByRow) {
+  using namespace and_or;
+  static const TableCase kCases[] = {
+      {kCommaAfter, {"Fit/20 pump/10 and/63 ,,/47 valve/10", "and", 0, ",,: message=318 ruleId=2201"}},
+      {kBeforeRepeat, {"Fit/20 x/40 and/63 and/63 y/10", "and#2", 0, ""}},
+      {kBeforeRepeat, {"Fit/20 x/10 and/63 and/63 y/10", "and#2", 1, nullptr}},
+      {kBeforeRepeat, {"Fit/20 and/63 and/63 y/10", "and#2", -1, nullptr}},
+      {kShared, {"Fit/20 x/10 or/63 all/38 other/38", "or", 0, nullptr}},
+      {kOr, {"Fit/20 it/66 grease/20 or/63 oil/16{sub=12}", "or", 0, "oil: subClass=0 message=300 ruleId=7579"}},
+      {kOr, {"Fit/20 it/66 5/49 or/63 bigger/34", "or", 5, "bigger: wordClass=40"}},
+      // *whether or not*: only where "not" is not read as the negation.
+      {kOr, {"See/20 whether/70 or/63 not/40", "or", 18,
+             "whether: suggestion=\"if/when\" message=334 entryWords=3 ruleId=1579"}},
+      // A be form whose letter is one of the openers' letters is not a clause.
+      {kAnd, {"Fit/20 x/10 and/63 was/24", "and", -1, nullptr}},
+      {kAnd, {"Fit/20 x/10 and/63 ),/40", "and", 9, "),: message=318 ruleId=1579"}},
+      {kAnd, {"Fit/20 x/10 and/63 :x/40", "and", 11, "and: message=302 ruleId=1578"}},
+      {kAnd, {"Fit/20 x/20 and/63 :x/10", "and", 10, ":x: wordClass=40"}},
+  };
+  RunTableCases(kCases);
+}
+
 TEST(AndOrRules, SharedStepsAndState) {
   static const BodyCase kCases[] = {
       // The first word of a sentence.
       {"And/63 then/50 stop/20 ./48", "And", "", "And", SubjectSeen, ""},
       // One clause: the second "and" is the repeat.
       {"Fit/20 pump/10 and/63 valve/10 and/63 seal/10 ./48", "and",
-       "and: suggestion=\"(Repeated word -and-)\" message=302 ruleId=3604", "and", SubjectSeen,
-       "skipAgreement=1"},
+       "and: suggestion=\"(Repeated word -and-)\" message=302 ruleId=3604", "and", SubjectSeen, "skipAgreement=1"},
       // A verb opens a second clause: no repeat, but the same conjunction
       // within six words is still one to rephrase.
       {"Remove/20{code=V0****} bolts/11 and/63 install/20{code=V0****} nuts/11 and/63 washers/11 ./48", "and",
@@ -39,12 +60,6 @@ TEST(AndOrRules, SharedStepsAndState) {
       {"Fit/20 pump/10 and/63", "and", "", "and"},
       {"Fit/20 pump/10 &/63 valve/10 ./48", "&", "&: suggestion=\"and\" message=337 ruleId=2357", "&",
        SubjectSeen, "skipAgreement=1"},
-  };
-  RunBodyCases(ApplyAndOrRules, kCases);
-}
-
-TEST(AndOrRules, OrAndAndRows) {
-  static const BodyCase kCases[] = {
       // "or" forgets the subject and leaves the agreement check on.
       {"Set/20 20/49 or/63 more/34 than/60 30/49 ./48", "or",
        "or: suggestion=\"(Give a range or Ref. number)\" message=320 entryWords=2 ruleId=7579", "more",
@@ -62,51 +77,6 @@ TEST(AndOrRules, OrAndAndRows) {
        "subjectSeen=-1 subjectNumber=-1 skipAgreement=1"},
   };
   RunBodyCases(ApplyAndOrRules, kCases);
-}
-
-TEST(AndOrRules, TablesRowByRow) {
-  using namespace and_or;
-  static const RowCase kComma[] = {
-      {"Fit/20 pump/10 and/63 ,,/47 valve/10", "and", 0, ",,: message=318 ruleId=2201"},
-  };
-  RunRowCases(kCommaAfter, kComma);
-
-  static const RowCase kBefore[] = {
-      {"Fit/20 x/40 and/63 and/63 y/10", "and#2", 0, ""},
-      {"Fit/20 x/10 and/63 and/63 y/10", "and#2", 1, nullptr},
-      {"Fit/20 and/63 and/63 y/10", "and#2", -1, nullptr},
-      {"Fit/20 x/10 and/63 y/50", "and", 8, nullptr},
-  };
-  RunRowCases(kBeforeRepeat, kBefore);
-
-  static const RowCase kSharedCases[] = {
-      {"Fit/20 x/10 or/63 all/38 other/38", "or", 0, nullptr},
-      {"Fit/20 x/10 and/63 ?!/48", "and", 3, nullptr},
-      {"Fit/20 x/10 or/63 of/67", "or", 6, nullptr},
-  };
-  RunRowCases(kShared, kSharedCases);
-
-  static const RowCase kOrCases[] = {
-      {"Fit/20 it/66 grease/20 or/63 oil/16{sub=12}", "or", 0, "oil: subClass=0 message=300 ruleId=7579"},
-      {"Fit/20 it/66 x/10 or/63 <b>/40", "or", 3, nullptr},
-      {"Fit/20 it/66 5/49 or/63 bigger/34", "or", 5, "bigger: wordClass=40"},
-      // *whether or not*: only where "not" is not read as the negation.
-      {"See/20 whether/70 or/63 not/40", "or", 18,
-       "whether: suggestion=\"if/when\" message=334 entryWords=3 ruleId=1579"},
-      {"Fit/20 it/66 x/10 or/63 than/60", "or", 28, nullptr},
-  };
-  RunRowCases(kOr, kOrCases);
-
-  static const RowCase kAndCases[] = {
-      {"Fit/20 x/10 and/63 so/71 forth/50", "and", 0, nullptr},
-      {"Fit/20 x/10 and/63 is/24", "and", 5, nullptr},
-      // A be form whose letter is one of the openers' letters is not a clause.
-      {"Fit/20 x/10 and/63 was/24", "and", -1, nullptr},
-      {"Fit/20 x/10 and/63 ),/40", "and", 9, "),: message=318 ruleId=1579"},
-      {"Fit/20 x/10 and/63 :x/40", "and", 11, "and: message=302 ruleId=1578"},
-      {"Fit/20 x/20 and/63 :x/10", "and", 10, ":x: wordClass=40"},
-  };
-  RunRowCases(kAnd, kAndCases);
 }
 
 }  // namespace

@@ -4,11 +4,35 @@
 
 #include "rules/function_words/article_tables.h"
 #include "rules/function_words/function_word_bodies.h"
-#include "tests/rules/rule_cases.h"
+#include "tests/rules/table_cases.h"
 
 namespace {
 
 void Accepting(SentenceStateRec& s) { s.skipAgreement = 1; }
+
+TEST(ArticleRules, TablesRowByRow) {
+  using namespace article;
+  static const TableCase kCases[] = {
+      {kA, {"See/20 appendix/10 A/64 bb/20", "A", 0, nullptr}},
+      {kA, {"Fit/20 it/66 with/74 a/64 level/10", "a", 6, "with: suggestion=\"(Try ... to)\" message=324 ruleId=4651"}},
+      // Reached only by an article that is not a letter: a letter after
+      // "a" is taken by the row of "a letter".
+      {kA, {"Fit/20 #/64 B/10", "#", 16,
+            "#: suggestion=\"a letter B/a mark B\" message=323 entryWords=2 ruleId=4759 verbForm=X"}},
+      {kA, {"Set/20 it/66 to/68 a/64 minimum/30", "a", 17,
+            "minimum: suggestion=\"minimum value/minimum range/(Be specific)\" message=305 ruleId=4656"}},
+      {kA, {"Turn/20 half/37 a/64 turn/10", "a", 20,
+            "half: suggestion=\"(Use degrees, scale or range)\" wordClass=40 subClass=305 message=305"}},
+      {kA, {"Use/20 a/64 couple/10", "a", 24, "a: suggestion=\"two\" message=302 entryWords=2 ruleId=2653"}},
+      {kA, {"Use/20 a/64 group/30", "a", 21, "group: wordClass=10"}},
+      {kA, {"Fit/20 a/64 to/68", "a", 30, nullptr}},
+      {kAn, {"Use/20 an/64 data/10", "an", 1, "an: suggestion=\"the\" message=326 ruleId=2751"}},
+      {kAn, {"Use/20 like/60 an/64 oil/16", "an", 2, "like: suggestion=\"for example\" message=301 ruleId=7751"}},
+      {kAn, {"Use/20 an/64 utility/10", "an", 4, "an: suggestion=\"a\" message=303 ruleId=4652"}},
+      {kAn, {"Set/20 to/68 an/64 odd/30 number/10", "an", -1, nullptr}},
+  };
+  RunTableCases(kCases);
+}
 
 TEST(ArticleRules, Body) {
   static const BodyCase kCases[] = {
@@ -29,7 +53,6 @@ TEST(ArticleRules, Body) {
       {"See/20 appendix/10{msg=325} A/64{msg=311 code=A*****} includes/21 ./48", "A",
        "appendix: message=0\nA: classCode=\"D****\" wordClass=40 message=0\nincludes: wordClass=40", "A"},
       {"Use/20 type/10 A/64 oil/16 ./48", "A", "A: wordClass=40\noil: wordClass=40", "A"},
-      {"Fit/20 pump/10 A/64 oil/16 ./48", "A", "A: suggestion=\"an\" message=311 ruleId=4757", "A"},
       // A sentence's own "A" is the article.
       {"A/64 lot/10 is/24 ./48", "A",
        "A: suggestion=\"(Give range or qty.)\" message=302 entryWords=2 ruleId=2653\nlot: wordClass=40", "lot"},
@@ -39,52 +62,13 @@ TEST(ArticleRules, Body) {
        "an"},
       {"An/64 information/10 is/24 ./48", "An", "An: suggestion=\"The\" message=326 ruleId=2751", "An"},
       {"Fit/20 the/64 x/10 ./48", "the", "the: suggestion=\"(Sentence fault)\" message=321 ruleId=5651", "the"},
-  };
-  RunBodyCases(ApplyArticleRules, kCases);
-}
-
-// An article begins a new subject, unless "and" or "or" joins it to the
-// subject before.
-TEST(ArticleRules, AgreementState) {
-  static const BodyCase kCases[] = {
+      // An article begins a new subject, unless "and" or "or" joins it to the
+      // subject before.
       {"A/64 pump/10 and/63 a/64 valve/10 are/25 ./48", "a", "", "a", Accepting, ""},
       {"Fit/20 a/64 valve/10 ./48", "a", "", "a", Accepting, "skipAgreement=0"},
       {"Fit/20 it/66 and/63 a/64", "a", "a: message=320 ruleId=4656", "a", Accepting, ""},
   };
   RunBodyCases(ApplyArticleRules, kCases);
-}
-
-TEST(ArticleRules, TablesRowByRow) {
-  using namespace article;
-  static const RowCase kACases[] = {
-      {"See/20 appendix/10 A/64 bb/20", "A", 0, nullptr},
-      {"See/20 door/10 A/64 bb/21", "A", 13, nullptr},
-      {"Fit/20 it/66 with/74 a/64 level/10", "a", 6,
-       "with: suggestion=\"(Try ... to)\" message=324 ruleId=4651"},
-      {"Fit/20 a/64 fit/20", "a", 11, "fit: wordClass=40"},
-      // Reached only by an article that is not a letter: a letter after
-      // "a" is taken by the row of "a letter".
-      {"Fit/20 #/64 B/10", "#", 16,
-       "#: suggestion=\"a letter B/a mark B\" message=323 entryWords=2 ruleId=4759 verbForm=X"},
-      {"Set/20 it/66 to/68 a/64 minimum/30", "a", 17,
-       "minimum: suggestion=\"minimum value/minimum range/(Be specific)\" message=305 ruleId=4656"},
-      {"Turn/20 half/37 a/64 turn/10", "a", 20,
-       "half: suggestion=\"(Use degrees, scale or range)\" wordClass=40 subClass=305 message=305"},
-      {"Use/20 a/64 group/30", "a", 21, "group: wordClass=10"},
-      {"Use/20 a/64 couple/10", "a", 24, "a: suggestion=\"two\" message=302 entryWords=2 ruleId=2653"},
-      {"Fit/20 a/64 to/68", "a", 30, nullptr},
-  };
-  RunRowCases(kA, kACases);
-
-  static const RowCase kAnCases[] = {
-      {"An/64 information/10", "An", 0, nullptr},
-      {"Use/20 an/64 data/10", "an", 1, "an: suggestion=\"the\" message=326 ruleId=2751"},
-      {"Use/20 like/60 an/64 oil/16", "an", 2, "like: suggestion=\"for example\" message=301 ruleId=7751"},
-      {"Use/20 an/64 amp/45", "an", -1, nullptr},
-      {"Use/20 an/64 utility/10", "an", 4, "an: suggestion=\"a\" message=303 ruleId=4652"},
-      {"Set/20 to/68 an/64 odd/30 number/10", "an", -1, nullptr},
-  };
-  RunRowCases(kAn, kAnCases);
 }
 
 }  // namespace

@@ -18,14 +18,8 @@ TEST(Class46Rules, Rows) {
        "like: suggestion=\"want/(You can use verb - want)\" message=324 ruleId=1966"},
       {"it/24 looks/21{msg=302} like/46 so/71 ./48", "like", 11, "looks: message=0\nlike: message=313 ruleId=9664"},
       {"it/24 x/10{token=1 split=4} like/46 so/71 ./48", "like", -1, nullptr},
-      {"is/24 like/46 to/68 do/20{code=V0****} ./48", "like", 12,
-       "like: message=330 entryWords=3 ruleId=4715"},
       {"is/24 like/46 to/68 a/64 valve/10 now/50 ./48", "like", 15, nullptr, Long},
-      {"is/24 like/46 to/60 do/20 ./48", "like", 18, "like: message=300 entryWords=3 ruleId=8664"},
-      {"a/64 valve/10 like/46 so/71 ./48", "like", 19,
-       "valve: message=313 entryWords=2 ruleId=9664"},
-      {"a/64 b/30 c/30 opens/21 like/46 so/71 ./48", "like", 26,
-       "opens: message=313 entryWords=2 ruleId=9664"},
+      {"a/64 b/30 c/30 opens/21 like/46 so/71 ./48", "like", 26, "opens: message=313 entryWords=2 ruleId=9664"},
       {"a/64 b/30 c/30 opens/20 like/46 so/71 ./48", "like", -1, ""},
   };
   // Row 14 and rows 24 and 25 read a split part inside the sentence, which
@@ -38,8 +32,6 @@ TEST(Class46Rules, BodyAndWalk) {
       {"is/24 like/46 to/68 do/20{code=V0****} it/66 ./48", "like",
        "like: message=330 entryWords=3 ruleId=4715\nto: wordClass=40\ndo: wordClass=40", "do"},
       {"it/20 like/46 the/64{msg=304} valve/10 ./48", "like", "the: message=0", "like"},
-      {"it/24 looks/21{msg=302} like/46 so/71 ./48", "like", "looks: message=0\nlike: message=313 ruleId=9664",
-       "like"},
   };
   RunBodyCases(ApplyClass46Rules, kCases);
 }

@@ -4,7 +4,7 @@
 
 #include "rules/main/class_bodies.h"
 #include "rules/main/comparative_parts.h"
-#include "tests/rules/rule_cases.h"
+#include "tests/rules/table_cases.h"
 
 namespace {
 
@@ -28,17 +28,43 @@ TEST(ComparativeRules, Steps) {
        "Earlier: suggestion=\"(Give a time measure)\" message=324 entryWords=2 ruleId=1538", "time"},
       {"do/20 further/34 information/10 ./48", "further",
        "further: suggestion=\"more information\" message=324 entryWords=2 ruleId=3238\n"
-       "information: message=327 ruleId=864",
-       "information"},
+       "information: message=327 ruleId=864", "information"},
       // A measure is wanted.
       {"a/40 x/40 higher/34 then/73 5/49 V/17 ./48", "higher",
        "higher: suggestion=\"(Give range or measure.)\" message=305 ruleId=4864\n"
-       "then: suggestion=\"than\" message=311 ruleId=4864",
-       "then"},
+       "then: suggestion=\"than\" message=311 ruleId=4864", "then"},
       // "lower the jack": the verb.
       {"Lower/34 the/64 jack/10 ./48", "Lower", "Lower: classCode=\"V****\" wordClass=20", "Lower"},
       {"a/40 b/40 c/40 greater/34 to/68 5/49 d/40 e/40 f/40 ./48", "greater",
        "greater: message=305 entryWords=2 ruleId=1864\nto: wordClass=40", "to", Long},
+      // Superlatives, quantifiers, opening determiners and names through the body.
+      {"(/40 lowest/35 )/40 ./48", "lowest", "", "lowest"},
+      {"the/64 nearest/35 you/78 ./48", "nearest", "nearest: suggestion=\"nearest to\" message=302 ruleId=4933", "you"},
+      {"the/64 highest/35 voltages/11 ./48", "highest",
+       "highest: suggestion=\"(Give Range)\" wordClass=11 message=305 entryWords=2 ruleId=4559\n"
+       "voltages: wordClass=40", "voltages"},
+      {"the/64 lowest/35 force/10{mark=x} ./48", "lowest", "", "lowest"},
+      {"the/64 next/38{msg=304} best/35 step/10 ./48", "best", "next: message=0", "best"},
+      {"clean/20 each/37 dirty/30 valves/11 ./48", "each", "each: message=303 ruleId=6864", "each", nullptr,
+       "subjectNumber=1 scratchResult=99"},
+      // An inch word ends the search before it finds the plural.
+      {"clean/20 each/37 in/44 valves/11 ./48", "each", "", "each"},
+      // "Clean each." ends at the sentence end.
+      {"Clean/20 each/37 ./48", "each", "each: message=327 ruleId=5894", "each", nullptr, "subjectNumber=1"},
+      {"Clean/20 each/37", "each", "each: message=327 ruleId=5894", "each"},
+      {"Clean/20 each/37 valve/10{code=N*S***} ./48", "each", "", "each"},
+      {"All/38 in/75 all/38 a/40 ./48", "All",
+       "All: message=304 entryWords=3 ruleId=6932\nin: wordClass=40\nall: wordClass=40", "all", LongPlural,
+       "subjectNumber=0"},
+      // Inside the sentence the rules of the word decide (none yet).
+      {"the/64 other/38 ./48", "other", "", "other"},
+      // A name spreads to the words after it.
+      {"Mr/39 5/49 ./48", "Mr", "5: wordClass=40", "Mr"},
+      {"Mr/39 Smith/40{sub=325 msg=325} said/22 ./48", "Mr", "", "Mr", LongPlural, "subjectNumber=0"},
+      {"ask/20 Mr/39{extra=x split=4} Smith/40{sub=325 msg=325} ./48", "Mr",
+       "Mr: splitKind=0 extraFlag=NUL\nSmith: wordClass=39 subClass=0 message=0", "Mr"},
+      {"ask/20 Mr/39 Jones/10{sug=x msg=301} ./48", "Mr",
+       "Mr: extraFlag=NUL\nJones: suggestion=\"\" wordClass=39 message=0", "Mr"},
   };
   RunBodyCases(ApplyComparativeRules, kCases);
 }
@@ -51,30 +77,25 @@ TEST(ComparativeRules, FurtherWithTheSteDictionary) {
   EXPECT_EQ(words->Changes(), "further: suggestion=\"more\" message=324 ruleId=3238");
 }
 
-TEST(SuperlativeRules, Steps) {
-  static const BodyCase kCases[] = {
-      {"(/40 lowest/35 )/40 ./48", "lowest", "", "lowest"},
-      {"the/64 nearest/35 you/78 ./48", "nearest",
-       "nearest: suggestion=\"nearest to\" message=302 ruleId=4933", "you"},
-      {"the/64 highest/35 voltages/11 ./48", "highest",
-       "highest: suggestion=\"(Give Range)\" wordClass=11 message=305 entryWords=2 ruleId=4559\n"
-       "voltages: wordClass=40",
-       "voltages"},
-      {"the/64 lowest/35 force/10{mark=x} ./48", "lowest", "", "lowest"},
-      {"the/64 next/38{msg=304} best/35 step/10 ./48", "best", "next: message=0", "best"},
+TEST(ComparativeRules, QuantifierAndDeterminerRows) {
+  const auto gate = QuantifierGateRows(), each = QuantifierRows(), opening = OpeningDeterminerRows();
+  const TableCase kCases[] = {
+      {gate, {"each/37 max/45", "each", 0, ""}},
+      {gate, {"each/37 time/10", "each", 2, "each: suggestion=\"When\" message=324 entryWords=2 ruleId=6864"}},
+      {gate, {"each/37 valve/10{code=N*S***}", "each", 4, ""}},
+      {gate, {"each/37 valves/11{code=N*P***}", "each", -1, ""}},
+      {each, {"of/67 each/37 x/40", "each", 0, ""}},
+      {each, {"a/40 each/37 single/30", "each", 4, "each: suggestion=\"each\" message=324 entryWords=2 ruleId=6864"}},
+      {each, {"what/60 each/37 x/40", "each", 6, "what: message=302 entryWords=2 ruleId=6864"}},
+      {each, {"a/40 each/37 x/40", "each", -1, ""}},
+      {opening, {"All/38 valves/11 ./48", "All", 0, ""}},
+      {opening, {"Other/38 ./48", "Other", 4, ""}},
+      {opening, {"Other/38 you/78 have/25 to/68 ./48", "Other", 8, nullptr, Long}},
   };
-  RunBodyCases(ApplyComparativeRules, kCases);
+  RunTableCases(kCases);
 }
 
-TEST(QuantifierRules, GateRowsAndThePluralSearch) {
-  static const RowCase kGate[] = {
-      {"each/37 max/45", "each", 0, ""},
-      {"each/37 time/10", "each", 2, "each: suggestion=\"When\" message=324 entryWords=2 ruleId=6864"},
-      {"each/37 valve/10{code=N*S***}", "each", 4, ""},
-      {"each/37 valves/11{code=N*P***}", "each", -1, ""},
-  };
-  RunRowCases(QuantifierGateRows(), kGate);
-
+TEST(ComparativeRules, PluralSearch) {
   struct Search {
     const char* text;
     int result;
@@ -86,7 +107,6 @@ TEST(QuantifierRules, GateRowsAndThePluralSearch) {
       // The search ends with the sentence and with the list.
       {"each/37 ./48 valves/11", 0},
       {"each/37 a/40 b/40", 2},
-      {"each/37", 0},
   };
   for (const Search& k : searches) {
     auto words = BuildWords(k.text);
@@ -95,58 +115,6 @@ TEST(QuantifierRules, GateRowsAndThePluralSearch) {
   // No sentinel: the search stops where the list ends.
   TestWords bare({{"each", 37}, {"a", 40}}, false);
   EXPECT_EQ(SearchPluralNoun(bare["each"]), 1);
-}
-
-TEST(QuantifierRules, Body) {
-  static const BodyCase kCases[] = {
-      {"clean/20 each/37 dirty/30 valves/11 ./48", "each", "each: message=303 ruleId=6864", "each", nullptr,
-       "subjectNumber=1 scratchResult=99"},
-      // An inch word ends the search before it finds the plural.
-      {"clean/20 each/37 in/44 valves/11 ./48", "each", "", "each"},
-      // "Clean each." ends at the sentence end.
-      {"Clean/20 each/37 ./48", "each", "each: message=327 ruleId=5894", "each", nullptr, "subjectNumber=1"},
-      {"Clean/20 each/37", "each", "each: message=327 ruleId=5894", "each"},
-      {"Clean/20 each/37 valve/10{code=N*S***} ./48", "each", "", "each"},
-  };
-  RunBodyCases(ApplyComparativeRules, kCases);
-
-  static const RowCase kRows[] = {
-      {"of/67 each/37 x/40", "each", 0, ""},
-      {"a/40 each/37 single/30", "each", 4, "each: suggestion=\"each\" message=324 entryWords=2 ruleId=6864"},
-      {"what/60 each/37 x/40", "each", 6, "what: message=302 entryWords=2 ruleId=6864"},
-      {"Each/37 is/24", "Each", 9, nullptr},
-      {"a/40 each/37 x/40", "each", -1, ""},
-  };
-  RunRowCases(QuantifierRows(), kRows);
-}
-
-TEST(DeterminerRules, OpeningRows) {
-  static const RowCase kCases[] = {
-      {"All/38 valves/11 ./48", "All", 0, ""},
-      {"All/38 in/75 all/38 ./48", "All", 1, "All: message=304 entryWords=3 ruleId=6932"},
-      {"Other/38 ./48", "Other", 4, ""},
-      {"Other/38 you/78 have/25 to/68 ./48", "Other", 8, nullptr, Long},
-  };
-  RunRowCases(OpeningDeterminerRows(), kCases);
-
-  static const BodyCase kBody[] = {
-      {"All/38 in/75 all/38 a/40 ./48", "All", "All: message=304 entryWords=3 ruleId=6932\nin: wordClass=40\nall: wordClass=40",
-       "all", LongPlural, "subjectNumber=0"},
-      // Inside the sentence the rules of the word decide (none yet).
-      {"the/64 other/38 ./48", "other", "", "other"},
-  };
-  RunBodyCases(ApplyComparativeRules, kBody);
-}
-
-TEST(NameRules, ANameSpreads) {
-  static const BodyCase kCases[] = {
-      {"Mr/39 5/49 ./48", "Mr", "5: wordClass=40", "Mr"},
-      {"Mr/39 Smith/40{sub=325 msg=325} said/22 ./48", "Mr", "", "Mr", LongPlural, "subjectNumber=0"},
-      {"ask/20 Mr/39{extra=x split=4} Smith/40{sub=325 msg=325} ./48", "Mr",
-       "Mr: splitKind=0 extraFlag=NUL\nSmith: wordClass=39 subClass=0 message=0", "Mr"},
-      {"ask/20 Mr/39 Jones/10{sug=x msg=301} ./48", "Mr", "Mr: extraFlag=NUL\nJones: suggestion=\"\" wordClass=39 message=0", "Mr"},
-  };
-  RunBodyCases(ApplyComparativeRules, kCases);
 }
 
 }  // namespace

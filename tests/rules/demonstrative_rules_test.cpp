@@ -4,7 +4,7 @@
 
 #include "rules/function_words/demonstrative_tables.h"
 #include "rules/function_words/function_word_bodies.h"
-#include "tests/rules/rule_cases.h"
+#include "tests/rules/table_cases.h"
 
 namespace {
 
@@ -12,58 +12,33 @@ using namespace demonstrative;
 
 void NoSubjectYet(SentenceStateRec& s) { s.subjectNumber = -1; }
 
-TEST(DemonstrativeRules, Them) {
-  static const RowCase kCases[] = {
-      {"x/20 them/76 seat/10{sub=80} valves/11", "them", 0, "seat: subClass=0"},
-      {"x/20 them/76 x/10 items/19", "them", 0, ""},
-      {"x/20 them/76 valve/10", "them", 1, "them: message=303 ruleId=5175"},
-      {"x/10 them/76 times/40", "them", 3, "them: message=305 entryWords=2 ruleId=4214"},
-      {"x/10{code=V0****} them/76 ./48", "them", 4, "them: message=320 ruleId=4274"},
-      {"x/10 them/76 have/25", "them", 5, "them: message=320 ruleId=4174"},
-      {"x/10 them/76 ./48", "them", -1, ""},
-  };
-  RunRowCases(kThem, kCases);
-}
-
-TEST(DemonstrativeRules, TheseThose) {
-  static const RowCase kCases[] = {
-      {"x/20 these/76 valves/11", "these", 0, ""},
-      {"x/20 these/76 red/30{code=A*****}", "these", 1, ""},
-      {"x/20 these/76 data/10", "these", 3, ""},
-      {"x/20 these/76 valve/10", "these", 5, "these: message=320 ruleId=7216"},
-      {"x/20 these/76 grommet/40{msg=325} seat/10", "these", 9, "these: message=320 ruleId=8274"},
-      {"x/20 these/76 turned/22 ./48", "these", 7, "these: message=320 ruleId=4215"},
-      {"x/20 those/76 :x/30", "those", 9, "those: message=320 ruleId=8274"},
-  };
-  RunRowCases(kTheseThose, kCases);
-}
-
-TEST(DemonstrativeRules, ThisFirst) {
-  static const RowCase kCases[] = {
-      {"x/20 this/76 information/10", "this", 0, ""},
-      {"x/20 this/76 red/30", "this", 1, ""},
-      {"This/76 has/24 x/10", "This", 2, "This: message=320 ruleId=2214"},
-      {"This/76 on/75 x/10", "This", 4, "This: suggestion=\"(Insert noun subj.)\" message=320 ruleId=7214"},
-      {"This/76 is/24 x/10", "This", -1, ""},
-  };
-  RunRowCases(kThisFirst, kCases);
-}
-
-TEST(DemonstrativeRules, ThisRest) {
-  static const RowCase kCases[] = {
-      {"x/20 this/76 ./48", "this", 0, "this: message=320 ruleId=7275"},
-      {"x/10 made/22 this/76 problem/10", "this", 3, "made: suggestion=\"caused\" message=324 ruleId=2214"},
-      {"x/10 made/22 this/76 valve/10", "this", 4, ""},
-      {"for/65 this/76 period/40", "this", 5,
-       "this: suggestion=\"(Give Time Measurement)\" message=324 entryWords=2 ruleId=7314"},
-      {"This/76 could/28 x/20", "This", 6, "This: suggestion=\"(Noun ... can)\" message=320 entryWords=2 ruleId=7224"},
-      {"This/76 is/24 ./48", "This", 7, "This: message=320 entryWords=2 ruleId=7224"},
+TEST(DemonstrativeRules, Tables) {
+  static const TableCase kCases[] = {
+      {kThem, {"x/20 them/76 seat/10{sub=80} valves/11", "them", 0, "seat: subClass=0"}},
+      {kThem, {"x/20 them/76 valve/10", "them", 1, "them: message=303 ruleId=5175"}},
+      {kThem, {"x/10 them/76 times/40", "them", 3, "them: message=305 entryWords=2 ruleId=4214"}},
+      {kThem, {"x/10{code=V0****} them/76 ./48", "them", 4, "them: message=320 ruleId=4274"}},
+      {kThem, {"x/10 them/76 ./48", "them", -1, ""}},
+      {kTheseThose, {"x/20 these/76 valves/11", "these", 0, ""}},
+      {kTheseThose, {"x/20 these/76 valve/10", "these", 5, "these: message=320 ruleId=7216"}},
+      {kTheseThose, {"x/20 these/76 grommet/40{msg=325} seat/10", "these", 9, "these: message=320 ruleId=8274"}},
+      {kTheseThose, {"x/20 these/76 turned/22 ./48", "these", 7, "these: message=320 ruleId=4215"}},
+      {kThisFirst, {"x/20 this/76 information/10", "this", 0, ""}},
+      {kThisFirst,
+       {"This/76 on/75 x/10", "This", 4, "This: suggestion=\"(Insert noun subj.)\" message=320 ruleId=7214"}},
+      {kThisFirst, {"This/76 is/24 x/10", "This", -1, ""}},
+      {kThisRest, {"x/20 this/76 ./48", "this", 0, "this: message=320 ruleId=7275"}},
+      {kThisRest, {"x/10 made/22 this/76 valve/10", "this", 4, ""}},
+      {kThisRest, {"for/65 this/76 period/40", "this", 5,
+                   "this: suggestion=\"(Give Time Measurement)\" message=324 entryWords=2 ruleId=7314"}},
+      {kThisRest, {"This/76 could/28 x/20", "This", 6,
+                   "This: suggestion=\"(Noun ... can)\" message=320 entryWords=2 ruleId=7224"}},
       // A word in 'c', 'm', 'p' or 's' reads only its list.
-      {"This/76 seems/24 x/20", "This", -1, ""},
-      {"This/76 single/30 x/20", "This", 8, "This: suggestion=\"this\" message=302 entryWords=2 ruleId=7274"},
-      {"This/76 x/40 y/20", "This", -1, ""},
+      {kThisRest, {"This/76 seems/24 x/20", "This", -1, ""}},
+      {kThisRest,
+       {"This/76 single/30 x/20", "This", 8, "This: suggestion=\"this\" message=302 entryWords=2 ruleId=7274"}},
   };
-  RunRowCases(kThisRest, kCases);
+  RunTableCases(kCases);
 }
 
 TEST(DemonstrativeRules, Body) {

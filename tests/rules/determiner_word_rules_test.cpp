@@ -1,14 +1,104 @@
 // The rules of the determiners inside their sentence: the gates of the
-// class, the findings of each word, and the rows of the shorter tables.
+// class, the findings of each word, and the rows of the word tables.
 #include <gtest/gtest.h>
 
 #include "rules/main/determiner_word_rules.h"
 #include "rules/main/determiner_word_tables.h"
-#include "tests/rules/rule_cases.h"
+#include "tests/rules/table_cases.h"
 
 namespace {
 
 void PluralSubject(SentenceStateRec& s) { s.subjectNumber = 1; }
+
+// The rows of the word tables: the rows that pin the order and each output shape. Rows that the class gate
+// closes in a sentence (a number, "and"/"or" or an article next) are still checked here, where no gate runs.
+TEST(DeterminerWordRules, Rows) {
+  const auto all = AllRows(), any = AnyRows(), more = MoreRows(), less = LessRows(), fine = FineRows();
+  const auto other = OtherRows(), quick = QuickRows(), short_ = ShortRows(), your = YourRows();
+  const TableCase kCases[] = {
+      // Row 31 ("around" unmarked): row 9 takes every "around" first.
+      {all, {"a/40 all/38 way/10{mark=1} ./48", "all", 0,
+             "all: suggestion=\"fully/completely\" message=324 ruleId=3894\nway: text=\"Xay\" wordClass=40"}},
+      {all,
+       {"a/40 all/38 around/73 ./48", "all", 9, "all: suggestion=\"around\" message=324 entryWords=2 ruleId=7877"}},
+      {all, {"a/40 all/38 parties/66 ./48", "all", 13,
+             "all: suggestion=\"all persons/all companies \" message=324 entryWords=2 ruleId=7877"}},
+      {all, {"a/40 all/38 ,/47 ./48", "all", 24, ",: message=318 ruleId=3894"}},
+      {all, {"a/40 follow/20 all/38 y/66 ./48", "all", 26,
+             "follow: suggestion=\"obey/read/monitor\" message=300 ruleId=5894"}},
+      {all, {"a/40 all/38 y/66 ./48", "all", -1, ""}},
+      {any, {"a/40 any/38 others/66 ./48", "any", 0,
+             "any: suggestion=\"different/other\" message=331 entryWords=2 ruleId=3894"}},
+      {any, {"a/40 when/70 any/38 y/66 ./48", "any", 7, "when: message=324 entryWords=2 ruleId=7894"}},
+      {any, {"a/40 any/38 rights/66 ./48", "any", 14, "any: suggestion=\"(Avoid legal phrases)\" entryWords=2"}},
+      {any, {"a/40 any/38 longer/34 than/73 ./48", "any", 17,
+             "any: suggestion=\"more than/(Be specific)\" message=305 entryWords=3 ruleId=8994"}},
+      {any, {"a/40 any/38 y/66 ./48", "any", -1, ""}},
+      {more, {"a/40 more/38 ./48", "more", 0, "more: message=320 ruleId=3931"}},
+      {more, {"a/40 more/38 then/73 ./48", "more", 4,
+              "more: separatorFlag=s\nthen: suggestion=\"than\" tag=\"<AR>\" message=311 ruleId=3931"}},
+      {more, {"a/40 more/38 than/73 is/24 necessary/30 ./48", "more", 7,
+              "more: suggestion=\"(Give quantity or measure.)\" message=302 entryWords=4 ruleId=3931"}},
+      {more, {"a/40 more/38 than/73 half/30 ./48", "more", 11, "half: suggestion=\"50%\" message=308 ruleId=3932"}},
+      {more, {"a/40 more/38 y/66 ./48", "more", -1, ""}},
+      {less, {"a/40 less/38 than/73 half/30 ./48", "less", 0, "less: message=305 entryWords=2 ruleId=6932"}},
+      {less, {"a/40 less/38 y/66{mark=1} ./48", "less", 6, "less: suggestion=\"without\" message=305 ruleId=6732"}},
+      {less, {"a/40 less/38 valve/10 ./48", "less", 9, "less: message=313 entryWords=2 ruleId=6932"}},
+      {fine,
+       {"a/40 fine/38{mark=1} y/66 ./48", "fine", 0, "fine: classCode=\"NMS*\" wordClass=10 message=324 ruleId=4795"}},
+      {fine, {"may/28 fine/38 y/66 ./48", "fine", 2,
+              "fine: suggestion=\"(Rephrase - Legal)\" classCode=\"V0**\" wordClass=20 message=300 ruleId=3795"}},
+      {fine, {"a/40 fine/38 tune/20 ./48", "fine", 3,
+              "fine: suggestion=\"adjust/make small adjustments to\" classCode=\"V0**\" wordClass=20 message=302 "
+              "entryWords=2 ruleId=6795"}},
+      {fine, {"a/40 fine/38 y/66 ./48", "fine", -1, ""}},
+      // Row 7 (marked, a verb next): rows 4 and 5 take every marked word before
+      // a class above 19.
+      {other, {"a/40 other/38 ,/47", "other", 0, ""}},
+      {other, {"a/40 other/38 used/22 ./48", "other", 1, "used: wordClass=31"}},
+      {other, {"a/40 other/38{mark=1} y/66 ./48", "other", 5, "other: message=320 ruleId=5661"}},
+      {other, {"a/40 any/38{msg=302} other/38 y/66 ./48", "other", 8, "any: message=304 entryWords=2 ruleId=5824"}},
+      {other, {"a/40 other/38 y/66 ./48", "other", 11, "other: message=327 ruleId=491"}},
+      {quick,
+       {"a/40 quick/38{msg=300} access/20 ./48", "quick", 0, "quick: wordClass=30 message=0\naccess: wordClass=10"}},
+      {quick, {"a/40 quick/38 ./48", "quick", 1, "quick: suggestion=\"quickly\" message=302 ruleId=3897"}},
+      {quick,
+       {"quick/38{pos=-1} y/66 ./48", "quick", 6, "quick: suggestion=\"quickly/(Rephrase)\" message=301 ruleId=5897"}},
+      {quick, {"quick/38 y/66 ./48", "quick", -1, ""}},
+      {short_, {"a/40 short/38 break/10 ./48", "short", 0,
+                "short: suggestion=\"(Give time ref.)\" message=305 entryWords=2 ruleId=8627"}},
+      {short_, {"a/40 short/38 amount/10{mark=1} of/67 time/10 ./48", "short", 4,
+                "short: suggestion=\"(Give time Ref.)\" message=305 entryWords=4 ruleId=7629"}},
+      {short_, {"the/64 short/38 runs/21 ./48", "short", 7,
+                "short: suggestion=\"short-circuit/cause a short-circuit\" message=324 ruleId=3629"}},
+      {short_, {"a/40 short/38 y/66 ./48", "short", -1, ""}},
+      {your, {"your/38 y/66 ./48", "your", 0, ""}},
+      {your, {"a/40 your/38 testing/23 ./48", "your", 1,
+              "your: classCode=\"A****\" message=302 ruleId=6795\ntesting: wordClass=30"}},
+      {your, {"see/20 your/38 y/66 ./48", "your", 4,
+              "see: suggestion=\"make contact with.../(Give email or URL)\" message=313 entryWords=2 ruleId=2931"}},
+      {your, {"a/40 your/38 y/66{code=P****} ./48", "your", 7, "your: message=320 ruleId=2931"}},
+      // Row 3 (a number next) is closed by the gate of the class.
+      {EveryRows(), {"x/40 every/38 one/49 ./48", "every", 0, nullptr}},
+      {EveryRows(),
+       {"x/40 every/38 type/10 ./48", "every", 1, "every: suggestion=\"all\" message=324 entryWords=2 ruleId=4795"}},
+      {EveryRows(),
+       {"x/40 every/38 valve/10 ./48", "every", 4, "every: suggestion=\"all/each\" message=324 ruleId=6797"}},
+      {SameRows(), {"x/40 same/38 means/10 ./48", "same", 0,
+                    "same: suggestion=\"same type of\" message=324 entryWords=2 ruleId=7628"}},
+      {SameRows(), {"x/40 same/38 valve/10 ./48", "same", 4, ""}},
+      {SameRows(), {"x/40 same/38 red/30{code=A****} ./48", "same", -1, ""}},
+      {BestRows(), {"x/40 best/38 place/10 ./48", "best", 0,
+                    "best: suggestion=\"best position\" message=324 entryWords=2 ruleId=7797"}},
+      {BestRows(), {"x/40 best/38 if/70 ./48", "best", 4, "best: message=324 entryWords=2 ruleId=7797"}},
+      {PossibleRows(), {"possible/38 x/40 ./48", "possible", 0, ""}},
+      {PossibleRows(), {"if/70 possible/38 x/40 ./48", "possible", 1, ""}},
+      {PossibleRows(), {"the/64 earliest/35 possible/38 y/30 ./48", "possible", 4,
+                        "earliest: suggestion=\"(Give time or date ref.)\" message=324 entryWords=2 ruleId=7897"}},
+      {PossibleRows(), {"x/40 is/24 possible/38 ./48", "possible", 6, "possible: message=302 ruleId=3897"}},
+  };
+  RunTableCases(kCases);
+}
 
 TEST(DeterminerWordRules, FindingsByWord) {
   static const BodyCase kCases[] = {
@@ -19,8 +109,7 @@ TEST(DeterminerWordRules, FindingsByWord) {
        "subjectNumber=0"},
       {"do/20 it/66 several/38 times/11 ./48", "several",
        "several: suggestion=\"(Give reference or quantity)\" message=305 entryWords=2 ruleId=5627\n"
-       "times: wordClass=40",
-       "times"},
+       "times: wordClass=40", "times"},
       {"do/20 it/66 every/38 time/10 ./48", "every",
        "every: suggestion=\"(Give time interval)\" message=324 entryWords=2 ruleId=4795", "every"},
       // The advice and the finding go on "lucky" together.
@@ -39,44 +128,9 @@ TEST(DeterminerWordRules, FindingsByWord) {
        "your: message=313 entryWords=2 ruleId=2931\nneeds: wordClass=40", "needs"},
       {"the/64 small/38{sub=12} time/10 ./48", "small",
        "small: subClass=0 message=305 entryWords=2 ruleId=3627\ntime: wordClass=40", "time"},
-      {"a/40 quick/38 access/20 x/30 ./48", "quick", "quick: wordClass=30\naccess: wordClass=10", "access"},
       {"a/40 zany/38 x/30 ./48", "zany", "", "zany"},
   };
   RunBodyCases(ApplyDeterminerWordRules, kCases);
-}
-
-TEST(DeterminerWordRules, RowsOfEvery) {
-  static const RowCase kCases[] = {
-      {"x/40 every/38 one/49 ./48", "every", 0, nullptr},
-      {"x/40 every/38 type/10 ./48", "every", 1, "every: suggestion=\"all\" message=324 entryWords=2 ruleId=4795"},
-      {"x/40 every/38 time/10 ./48", "every", 2, nullptr},
-      {"x/40 every/38 valve/10 ./48", "every", 4, "every: suggestion=\"all/each\" message=324 ruleId=6797"},
-  };
-  // Row 3 (a number next) is closed by the gate of the class.
-  RunRowCases(EveryRows(), kCases);
-}
-
-TEST(DeterminerWordRules, RowsOfSameBestPossible) {
-  static const RowCase kSame[] = {
-      {"x/40 same/38 means/10 ./48", "same", 0, "same: suggestion=\"same type of\" message=324 entryWords=2 ruleId=7628"},
-      {"x/40 same/38 valve/10 ./48", "same", 4, ""},
-      {"x/40 same/38 go/20{code=V0****} ./48", "same", 6, nullptr},
-      {"x/40 same/38 red/30{code=A****} ./48", "same", -1, ""},
-  };
-  RunRowCases(SameRows(), kSame);
-  static const RowCase kBest[] = {
-      {"x/40 best/38 place/10 ./48", "best", 0, "best: suggestion=\"best position\" message=324 entryWords=2 ruleId=7797"},
-      {"x/40 best/38 if/70 ./48", "best", 4, "best: message=324 entryWords=2 ruleId=7797"},
-  };
-  RunRowCases(BestRows(), kBest);
-  static const RowCase kPossible[] = {
-      {"possible/38 x/40 ./48", "possible", 0, ""},
-      {"if/70 possible/38 x/40 ./48", "possible", 1, ""},
-      {"the/64 earliest/35 possible/38 y/30 ./48", "possible", 4,
-       "earliest: suggestion=\"(Give time or date ref.)\" message=324 entryWords=2 ruleId=7897"},
-      {"x/40 is/24 possible/38 ./48", "possible", 6, "possible: message=302 ruleId=3897"},
-  };
-  RunRowCases(PossibleRows(), kPossible);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include "rules/function_words/first_person_tables.h"
 #include "rules/function_words/function_word_bodies.h"
-#include "tests/rules/rule_cases.h"
+#include "tests/rules/table_cases.h"
 
 namespace {
 
@@ -17,83 +17,50 @@ void SubjectSeen(SentenceStateRec& s) {
   s.skipAgreement = 1;
 }
 
-TEST(FirstPersonRules, I) {
-  static const RowCase kCases[] = {
-      {"I/78 ,/47", "I", 0, ""},
-      {"Class/10 I/78 ]/42", "I", 1, ""},
-      {"I/78 are/25", "I", 2, "are: suggestion=\"am\" message=303 ruleId=4118"},
-      {"I/78 is/24", "I", 2, "is: suggestion=\"am\" message=303 ruleId=4118"},
-      {"I/78 am/25 able/30 to/68", "I", -1, ""},
-      {"Level/10 I/78 x/40", "I", -1, ""},
-  };
-  // The rows for a next word beginning with ',' or ']' come after the rows
-  // that end the call on such a word.
-  RunRowCases(kI, kCases);
-}
-
-TEST(FirstPersonRules, WeUs) {
-  static const RowCase kWe[] = {
-      {"x/20 we/78 x/40", "we", 0,
-       "we: suggestion=\"manufacturer/(Company name or agency)\" wordClass=11 message=312 ruleId=23519"},
-  };
-  RunRowCases(first_person::kWe, kWe);
-  static const RowCase kUs[] = {
-      {"x/10 us/78 law/10", "us", 0, ""},
-      {"x/10 call/20{msg=330} us/78 ./48", "us", 1,
-       "call: suggestion=\"contact/call (name)\" message=300 entryWords=2 ruleId=2117"},
-      {"x/10 tell/20{token=9} us/78 ./48", "us", 3,
-       "us: suggestion=\"manufacturer/(Company name)/agency\" message=312 ruleId=23519"},
-      {"Us/78 ./48", "Us", 3, "Us: suggestion=\"manufacturer/(Company name)/agency\" message=312 ruleId=23519"},
-  };
-  RunRowCases(first_person::kUs, kUs);
-}
-
-TEST(FirstPersonRules, HisHer) {
-  static const RowCase kCases[] = {
-      {"x/20 his/78 excellency/10{sub=80 msg=325}", "his", 0,
-       "his: wordClass=39\nexcellency: wordClass=39 subClass=0 message=0"},
-      {"x/20 HIS/78 pump/10", "HIS", 2, "HIS: message=312 ruleId=5181"},
-      {"x/20 his/78 way/10", "his", 3, "his: message=313 entryWords=2 ruleId=5181"},
+TEST(FirstPersonRules, Tables) {
+  static const TableCase kCases[] = {
+      // The rows for a next word beginning with ',' or ']' come after the rows
+      // that end the call on such a word.
+      {kI, {"I/78 ,/47", "I", 0, ""}},
+      {kI, {"Class/10 I/78 ]/42", "I", 1, ""}},
+      {kI, {"I/78 are/25", "I", 2, "are: suggestion=\"am\" message=303 ruleId=4118"}},
+      {kI, {"I/78 am/25 able/30 to/68", "I", -1, ""}},
+      {first_person::kWe, {"x/20 we/78 x/40", "we", 0,
+        "we: suggestion=\"manufacturer/(Company name or agency)\" wordClass=11 message=312 ruleId=23519"}},
+      {first_person::kUs, {"x/10 call/20{msg=330} us/78 ./48", "us", 1,
+                           "call: suggestion=\"contact/call (name)\" message=300 entryWords=2 ruleId=2117"}},
+      {first_person::kUs, {"x/10 tell/20{token=9} us/78 ./48", "us", 3,
+                           "us: suggestion=\"manufacturer/(Company name)/agency\" message=312 ruleId=23519"}},
+      {kHisHer, {"x/20 his/78 excellency/10{sub=80 msg=325}", "his", 0,
+                 "his: wordClass=39\nexcellency: wordClass=39 subClass=0 message=0"}},
+      {kHisHer, {"x/20 HIS/78 pump/10", "HIS", 2, "HIS: message=312 ruleId=5181"}},
+      {kHisHer, {"x/20 his/78 way/10", "his", 3, "his: message=313 entryWords=2 ruleId=5181"}},
       // The and/or word would have to be a noun.
-      {"x/20 his/78 and/10 her/78 y/10 z/10 ./48", "his", 4, "his: message=326 entryWords=3 ruleId=2281", LongSentence},
-      {"x/20 his/78 and/63 her/78 y/10 z/10 ./48", "his", 5, "his: message=312 ruleId=3519", LongSentence},
-  };
-  RunRowCases(kHisHer, kCases);
-}
-
-TEST(FirstPersonRules, You) {
-  static const RowCase kCases[] = {
-      {"You/78 must/28", "You", 0, ""},
-      {"You/78 red/30{code=A*****}", "You", 1, "red: message=302 ruleId=4118"},
-      {"x/20 you/78 wish/20 to/68", "you", 2, "you: message=304 entryWords=3 ruleId=3217"},
-      {"x/20 you/78 is/24", "you", 6, "is: suggestion=\"are\" message=303 ruleId=4118"},
-      {"x/10 you/78 ./48", "you", 10, "you: message=302 ruleId=4118"},
-      {"x/10 you/78{split=1} y/10", "you", 11, "you: message=321 ruleId=4118"},
-      {"x/10 leads/21 you/78 y/10", "you", 12, "leads: suggestion=\"show you\" message=313 entryWords=2 ruleId=2117"},
-      {"x/10 lets/21 you/78 know/20", "you", 15,
-       "lets: suggestion=\"shows you/show you\" message=313 entryWords=3 ruleId=5117"},
+      {kHisHer, {"x/20 his/78 and/10 her/78 y/10 z/10 ./48", "his", 4,
+                 "his: message=326 entryWords=3 ruleId=2281", LongSentence}},
+      {kHisHer, {"x/20 his/78 and/63 her/78 y/10 z/10 ./48", "his", 5, "his: message=312 ruleId=3519", LongSentence}},
+      {kYou, {"You/78 must/28", "You", 0, ""}},
+      {kYou, {"You/78 red/30{code=A*****}", "You", 1, "red: message=302 ruleId=4118"}},
+      {kYou, {"x/20 you/78 is/24", "you", 6, "is: suggestion=\"are\" message=303 ruleId=4118"}},
+      {kYou, {"x/10 you/78 ./48", "you", 10, "you: message=302 ruleId=4118"}},
       // A modal after "you" ends the call before the row of "that you could not".
-      {"x/10 that/69 you/78 could/28 not/29", "you", 3, ""},
-      {"x/10 without/60 you/78 y/10", "you", 19, "without: message=313 entryWords=2 ruleId=2719"},
-      {"x/10 turn/20 you/78 ./48", "you", -1, ""},
+      {kYou, {"x/10 that/69 you/78 could/28 not/29", "you", 3, ""}},
+      {kYou, {"x/10 without/60 you/78 y/10", "you", 19, "without: message=313 entryWords=2 ruleId=2719"}},
+      {kYou, {"x/10 turn/20 you/78 ./48", "you", -1, ""}},
   };
-  RunRowCases(kYou, kCases);
+  RunTableCases(kCases);
 }
 
 TEST(FirstPersonRules, Body) {
   static const BodyCase kCases[] = {
       // The head: a first subject of the sentence.
-      {"Remove/20 my/78 pump/10 ./48", "my", "my: message=312 ruleId=1788", "my", nullptr,
-       "subjectSeen=1"},
+      {"Remove/20 my/78 pump/10 ./48", "my", "my: message=312 ruleId=1788", "my", nullptr, "subjectSeen=1"},
       {"Remove/20 me/78{sub=80} ./48", "me", "me: subClass=0 message=312 ruleId=1788", "me", SubjectSeen, "skipAgreement=0"},
-      {"I/78 are/25 ./48", "I", "are: suggestion=\"am\" message=303 ruleId=4118", "are", SubjectSeen,
-       "subjectNumber=0"},
+      {"I/78 are/25 ./48", "I", "are: suggestion=\"am\" message=303 ruleId=4118", "are", SubjectSeen, "subjectNumber=0"},
       {"We/78 turn/20 ./48", "We",
        "We: suggestion=\"manufacturer/(Company name or agency)\" wordClass=11 message=312 ruleId=23519", "We",
        SubjectSeen, "subjectNumber=0 skipAgreement=0"},
       {"x/10 us/78 law/10 ./48", "us", "", "us", SubjectSeen, "subjectNumber=2 skipAgreement=0"},
-      {"x/10 call/20 us/78{msg=330} ./48", "us",
-       "call: suggestion=\"contact/call (name)\" message=300 entryWords=2 ruleId=2117\nus: message=0", "us"},
       {"x/20 his/78 pump/10 ./48", "his", "his: wordClass=38 message=312 ruleId=3519", "his", SubjectSeen,
        "skipAgreement=0"},
       {"x/10 you/78 wish/20 to/68 stop/20 ./48", "you",

@@ -3,7 +3,7 @@
 
 #include "rules/function_words/for_by_tables.h"
 #include "rules/function_words/function_word_bodies.h"
-#include "tests/rules/rule_cases.h"
+#include "tests/rules/table_cases.h"
 
 namespace {
 
@@ -16,132 +16,74 @@ void PluralSubject(SentenceStateRec& s) {
   s.subjectNumber = 1;
 }
 
-TEST(ForByHead, EachGate) {
-  static const RowCase kCases[] = {
-      {"use/20 for/65 two/49 hours/11", "for", 0, ""},
-      {"x/10 for/65{pos=-1} ./48", "for", 7, "for: message=331 ruleId=4317"},
-      {"x/10 per/65 hour/10", "per", 9, ""},
+TEST(ForByRules, Tables) {
+  static const TableCase kCases[] = {
+      {kHead, {"use/20 for/65 two/49 hours/11", "for", 0, ""}},
+      {kHead, {"x/10 for/65{pos=-1} ./48", "for", 7, "for: message=331 ruleId=4317"}},
+      {kHead, {"x/10 per/65 hour/10", "per", 9, ""}},
       // Not a gate: ':' after "for", another class-65 word opening a sentence.
-      {"x/10 for/65 :/42", "for", -1, ""},
-      {"x/10 for/65 pump/10", "for", -1, ""},
-  };
-  RunRowCases(kHead, kCases);
-}
-
-TEST(ForRules, FirstGatesAndTheGerund) {
-  static const RowCase kCases[] = {
-      {"used/22{code=V0****} for/65 ./48", "for", 2, "for: suggestion=\"To ... (verb)\" message=331 ruleId=4679"},
-      {"x/10 for/65 cleaning/40 y/10", "for", 6, "cleaning: wordClass=23 message=338 ruleId=4679"},
+      {kHead, {"x/10 for/65 :/42", "for", -1, ""}},
+      {kForFirst,
+       {"used/22{code=V0****} for/65 ./48", "for", 2, "for: suggestion=\"To ... (verb)\" message=331 ruleId=4679"}},
+      {kForFirst, {"x/10 for/65 cleaning/40 y/10", "for", 6, "cleaning: wordClass=23 message=338 ruleId=4679"}},
       // The gerund comes before the word list.
-      {"x/10 for/65 installing/23 y/10", "for", 6, "installing: message=338 ruleId=4679"},
-      {"x/10 for/65 ring/10", "for", -1, ""},
+      {kForFirst, {"x/10 for/65 installing/23 y/10", "for", 6, "installing: message=338 ruleId=4679"}},
+      {kForFirst, {"x/10 for/65 ring/10", "for", -1, ""}},
+      {kBeforeFor, {"it/66 accounts/21 for/65 x/10", "for", 0,
+                    "accounts: suggestion=\"include/includes\" message=331 entryWords=2 ruleId=2779"}},
+      {kBeforeFor, {"the/64 check/10 for/65{msg=325} x/10", "for", 2,
+        "check: suggestion=\"examine ... for/make sure\" message=331 entryWords=2 ruleId=2779\nfor: message=0"}},
+      {kBeforeFor, {"a/64 potential/30 for/65 x/10", "for", 10,
+                    "potential: suggestion=\"can/possible/(Rephrase)\" message=331 entryWords=2 ruleId=2779"}},
+      {kBeforeFor, {"it/66 is/24 signed/22 for/65 x/10", "for", -1, ""}},
+      {kAfterFor, {"x/10 for/65 up/61 to/68 ten/49", "for", 1,
+                   "for: suggestion=\"to a maximum of/until\" message=323 entryWords=3 ruleId=1779"}},
+      {kAfterFor, {"x/10 for/65 on/75 ./48", "for", 7,
+                   "on: suggestion=\"(to ON position or to OFF position)\" message=323 ruleId=1779 verbForm=X"}},
+      {kAfterFor, {"x/10 for/65 pump/10", "for", -1, ""}},
+      // The words in "-ing" have had their gerund finding already.
+      {kForWords, {"x/10 for/65 fear/10", "for", 6,
+                   "for: suggestion=\"(Use a better phrase.)\" message=313 entryWords=2 ruleId=1674"}},
+      {kForWords, {"x/10 for/65 access/10{mark=1}", "for", -1, ""}},
+      // ':' ended the chain at its start
+      {kForRest, {"x/10 for/65 worn/30{code=AAG***} parts/11", "for", 0, "for: message=338 entryWords=2 ruleId=5978"}},
+      {kForRest, {"x/10 for/65 worn/30 parts/11", "for", -1, ""}},
+      // Class 78 and numbers after "for" and "signs" end the chain before.
+      {kForTail, {"see/20 x/10 for/65 more/30 details/11 about/73 the/64 pump/10", "for", 3,
+                  "for: suggestion=\"for more information\" message=313 entryWords=3 ruleId=1778", LongSentence}},
+      {kForTail, {"see/20 x/10 for/65 more/30 details/11 about/73", "for", -1, "", ShortSentence}},
+      {kForTail, {"x/10 for/65 as/54 long/30 as/54 y/10", "for", 5,
+                  "for: suggestion=\"(Give time measurement)\" message=305 entryWords=4 ruleId=1778"}},
+      {kForTail,
+       {"x/10 for/65 never/77", "for", 7, "for: suggestion=\"there is no/there are no\" message=334 ruleId=1678"}},
+      {kForTail, {"x/10 for/65 sure/30{mark=1}", "for", -1, ""}},
+      {kByFirst, {"divided/22 by/65 x/10", "by", 0, ""}},
+      {kByFirst, {"x/10 by/65 Acme/40{sub=325 msg=325}", "by", 5, "Acme: wordClass=39 subClass=0 message=0"}},
+      {kByFirst, {"turn/20 step/10 by/65 step/10 ./48", "by", 8, ""}},
+      {kByFirst, {"x/10 by/65 pump/10", "by", -1, ""}},
+      {kBeforeBy, {"x/10 by/65 you/78", "by", 0, ""}},
+      {kBeforeBy, {"it/66 is/24 backed/40 by/65 x/10", "by", 3,
+                   "backed: suggestion=\"has ..\" message=313 entryWords=2 ruleId=3313"}},
+      {kBeforeBy, {"no/77 need/10 by/65 x/10", "by", 10, "need: message=313 entryWords=2 ruleId=3313"}},
+      {kBeforeBy, {"x/10 by/65 y/10", "by", -1, ""}},
+      {kAfterBy, {"x/10 by/65 means/11 of/67 y/10", "by", 0,
+                  "by: suggestion=\"with/by/through\" message=313 entryWords=3 ruleId=3313"}},
+      {kAfterBy, {"x/10 by/65 use/10", "by", -1, ""}},
+      {kByWords, {"x/10 by/65 allowing/40 y/10", "by", 0,
+                  "by: suggestion=\"allow/let (STE)\" message=338 entryWords=2 ruleId=2315"}},
+      {kByWords, {"x/10 by/65 being/40 y/10", "by", 1,
+                  "by: suggestion=\"when you/(Rephrase)\" message=324 entryWords=2 ruleId=2314"}},
+      {kByWords, {"x/10 by/65 turning/40 y/10", "by", 17,
+                  "by: suggestion=\"when you turn/to enter\" message=338 entryWords=2 ruleId=2315"}},
+      {kByWords, {"x/10 by/65 handle/10", "by", -1, ""}},
   };
-  RunRowCases(kForFirst, kCases);
-}
-
-TEST(ForRules, WordBeforeFor) {
-  static const RowCase kCases[] = {
-      {"it/66 accounts/21 for/65 x/10", "for", 0, "accounts: suggestion=\"include/includes\" message=331 entryWords=2 ruleId=2779"},
-      {"the/64 check/10 for/65{msg=325} x/10", "for", 2,
-       "check: suggestion=\"examine ... for/make sure\" message=331 entryWords=2 ruleId=2779\nfor: message=0"},
-      // After an article at the fourth word, only "due" (second letter 'u') holds.
-      {"it/66 is/24 the/64 due/30 for/65 x/10", "for", 4, "due: suggestion=\"prepared for/ready for\" message=331 entryWords=2 ruleId=2779"},
-      {"a/64 potential/30 for/65 x/10", "for", 10, "potential: suggestion=\"can/possible/(Rephrase)\" message=331 entryWords=2 ruleId=2779"},
-      {"it/66 is/24 signed/22 for/65 x/10", "for", -1, ""},
-  };
-  RunRowCases(kBeforeFor, kCases);
-}
-
-TEST(ForRules, WordsAfterFor) {
-  static const RowCase kCases[] = {
-      {"x/10 for/65 a/64 time/10", "for", 0, "for: message=304 entryWords=3 ruleId=1779"},
-      {"x/10 for/65 up/61 to/68 ten/49", "for", 1, "for: suggestion=\"to a maximum of/until\" message=323 entryWords=3 ruleId=1779"},
-      {"x/10 for/65 on/75 ./48", "for", 7, "on: suggestion=\"(to ON position or to OFF position)\" message=323 ruleId=1779 verbForm=X"},
-      {"x/10 for/65 pump/10", "for", -1, ""},
-  };
-  RunRowCases(kAfterFor, kCases);
-}
-
-TEST(ForRules, WordList) {
-  static const RowCase kCases[] = {
-      {"x/10 for/65 fear/10", "for", 6, "for: suggestion=\"(Use a better phrase.)\" message=313 entryWords=2 ruleId=1674"},
-      {"x/10 for/65 when/70", "for", 16, "for: suggestion=\"when\" message=313 entryWords=2 ruleId=1674"},
-      {"x/10 for/65 access/10{mark=1}", "for", -1, ""},
-  };
-  // The words in "-ing" have had their gerund finding already.
-  RunRowCases(kForWords, kCases);
-}
-
-TEST(ForRules, RemainingRows) {
-  static const RowCase kRest[] = {
-      {"x/10 for/65 worn/30{code=AAG***} parts/11", "for", 0, "for: message=338 entryWords=2 ruleId=5978"},
-      {"x/10 for/65 worn/30 parts/11", "for", -1, ""},
-  };
-  RunRowCases(kForRest, kRest);  // ':' ended the chain at its start
-  static const RowCase kTail[] = {
-      {"see/20 x/10 for/65 more/30 details/11 about/73 the/64 pump/10", "for", 3,
-       "for: suggestion=\"for more information\" message=313 entryWords=3 ruleId=1778", LongSentence},
-      {"see/20 x/10 for/65 more/30 details/11 about/73", "for", -1, "", ShortSentence},
-      {"x/10 for/65 as/54 long/30 as/54 y/10", "for", 5,
-       "for: suggestion=\"(Give time measurement)\" message=305 entryWords=4 ruleId=1778"},
-      {"x/10 for/65 never/77", "for", 7, "for: suggestion=\"there is no/there are no\" message=334 ruleId=1678"},
-      {"x/10 for/65 sure/30{mark=1}", "for", -1, ""},
-  };
-  // Class 78 and numbers after "for" and "signs" end the chain before.
-  RunRowCases(kForTail, kTail);
-}
-
-TEST(ByRules, FirstRows) {
-  static const RowCase kCases[] = {
-      {"divided/22 by/65 x/10", "by", 0, ""},
-      {"x/10 by/65 Acme/40{sub=325 msg=325}", "by", 5, "Acme: wordClass=39 subClass=0 message=0"},
-      {"turn/20 step/10 by/65 step/10 y/10", "by", 7,
-       "step: suggestion=\"step-by-step\" message=317 entryWords=3 ruleId=3312"},
-      {"turn/20 step/10 by/65 step/10 ./48", "by", 8, ""},
-      {"x/10 by/65 pump/10", "by", -1, ""},
-  };
-  RunRowCases(kByFirst, kCases);
-}
-
-TEST(ByRules, WordBeforeBy) {
-  static const RowCase kCases[] = {
-      {"x/10 by/65 you/78", "by", 0, ""},
-      {"it/66 abides/21 by/65 x/10", "by", 1, "abides: suggestion=\"(Rephrase)\" message=313 entryWords=2 ruleId=3313"},
-      {"it/66 is/24 backed/40 by/65 x/10", "by", 3, "backed: suggestion=\"has ..\" message=313 entryWords=2 ruleId=3313"},
-      {"no/77 need/10 by/65 x/10", "by", 10, "need: message=313 entryWords=2 ruleId=3313"},
-      {"x/10 by/65 y/10", "by", -1, ""},
-  };
-  RunRowCases(kBeforeBy, kCases);
-}
-
-TEST(ByRules, WordsAfterBy) {
-  static const RowCase kCases[] = {
-      {"x/10 by/65 means/11 of/67 y/10", "by", 0, "by: suggestion=\"with/by/through\" message=313 entryWords=3 ruleId=3313"},
-      {"x/10 by/65 use/10 of/67 y/10", "by", 3, "by: suggestion=\"with/by\" message=313 entryWords=3 ruleId=3313"},
-      {"x/10 by/65 use/10", "by", -1, ""},
-  };
-  RunRowCases(kAfterBy, kCases);
-}
-
-TEST(ByRules, WordList) {
-  static const RowCase kCases[] = {
-      {"x/10 by/65 allowing/40 y/10", "by", 0,
-       "by: suggestion=\"allow/let (STE)\" message=338 entryWords=2 ruleId=2315"},
-      {"x/10 by/65 being/40 y/10", "by", 1, "by: suggestion=\"when you/(Rephrase)\" message=324 entryWords=2 ruleId=2314"},
-      {"x/10 by/65 pressing/40 y/10", "by", 11,
-       "by: suggestion=\"when you push (STE)/when you press\" message=338 entryWords=2 ruleId=2315"},
-      {"x/10 by/65 turning/40 y/10", "by", 17,
-       "by: suggestion=\"when you turn/to enter\" message=338 entryWords=2 ruleId=2315"},
-      {"x/10 by/65 handle/10", "by", -1, ""},
-  };
-  RunRowCases(kByWords, kCases);
+  RunTableCases(kCases);
 }
 
 // Each chain through the body: the resume word past covered words, the
 // writes of the look-ahead steps, the chain of a word opening its sentence.
 TEST(ForByBody, ChainsAndResumeWords) {
   static const BodyCase kCases[] = {
-      {"x/10 for/65 installing/23 the/64 pump/10", "for", "installing: message=338 ruleId=4679", "installing"},
       {"x/10 for/65 a/64 time/10 ./48", "for",
        "for: message=304 entryWords=3 ruleId=1779\na: wordClass=40\ntime: wordClass=40", "time"},
       // A short -ing verb: the infinitive from its base form.
@@ -149,9 +91,6 @@ TEST(ForByBody, ChainsAndResumeWords) {
        "for: suggestion=\"to s\" message=338 entryWords=2 ruleId=2156\nsing: suggestion=\"s\" wordClass=40", "sing",
        PluralSubject, "subjectNumber=0"},
       {"x/10 for/65 sing/23{plural=_} y/10", "for", "", "for", PluralSubject, "subjectNumber=0"},
-      {"x/10 by/65 means/11 of/67 y/10", "by",
-       "by: suggestion=\"with/by/through\" message=313 entryWords=3 ruleId=3313\nmeans: wordClass=40\nof: wordClass=40",
-       "of"},
       {"x/10 by/65 hand/10 ./48", "by",
        "by: suggestion=\"manually\" message=324 entryWords=2 ruleId=2314\nhand: wordClass=40", "hand", nullptr,
        "scratchResult=-1"},
@@ -160,12 +99,6 @@ TEST(ForByBody, ChainsAndResumeWords) {
        "step: suggestion=\"step-by-step\" message=317 entryWords=3 ruleId=3312", "by"},
       // A past participle before "by" ends the chain before its table.
       {"it/66 is/24 marked/22 by/65 x/10", "by", "", "by"},
-  };
-  RunBodyCases(ApplyForByRules, kCases);
-}
-
-TEST(ForByBody, OpeningWord) {
-  static const BodyCase kCases[] = {
       {"By/65 turning/23 the/64 valve/10 ./48", "By",
        "By: suggestion=\"(Use infin. verb on list)\" message=338 entryWords=2 ruleId=4556\nturning: wordClass=40",
        "turning", ShortSentence},

