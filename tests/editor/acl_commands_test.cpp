@@ -27,11 +27,9 @@ TEST(AclSplit, SemicolonsInsideDelimitersQuotesAndParenthesesDoNotSplit) {
             (std::vector<std::string>{"mes \"a;b\"", " oid_select(f(1;2))"}));
   // A '/' outside a find is text; a quote left open runs to the end.
   EXPECT_EQ(SplitCommands("set a=b/c; mes \"x; y"), (std::vector<std::string>{"set a=b/c", " mes \"x; y"}));
-  EXPECT_EQ(SplitCommands("clm; find -f @a;b; c"), (std::vector<std::string>{"clm", " find -f @a;b; c"}));
   // The second find takes '/' again; a region closes only on its own mark.
   EXPECT_EQ(SplitCommands("find -f /a;b/; set x=1/2; find -b /c;'d/;dt"),
             (std::vector<std::string>{"find -f /a;b/", " set x=1/2", " find -b /c;'d/", "dt"}));
-  EXPECT_EQ(SplitCommands(""), (std::vector<std::string>{""}));
 }
 
 TEST_F(AclCommands, AFailingCommandStopsTheLineAndFailsTheCall) {
@@ -42,9 +40,8 @@ TEST_F(AclCommands, AFailingCommandStopsTheLineAndFailsTheCall) {
   Exec(e, "set messagelocation = statusbar; set RevertFocus=on;");
   EXPECT_EQ(e.Option("messagelocation"), "statusbar");
   EXPECT_EQ(e.Option("RevertFocus"), "on");
-  for (const char* bad : {"bogus", "dt extra", "car edit 1,2", "car edit 0,x", "car fly", "set noequals",
-                          "find -z @a@", "find -f valve", "find -f @valve", "insert_string -x @a@", "fps",
-                          "clear_mark some", "clm now"})
+  for (const char* bad : {"bogus", "dt extra", "car edit 1,2", "car fly", "set noequals", "find -z @a@",
+                          "find -f @valve", "insert_string -x @a@", "fps", "clear_mark some"})
     EXPECT_EQ(e.Execute(bad), E_FAIL) << bad;
 }
 
@@ -59,20 +56,14 @@ TEST(AclEdits, ScriptsLeaveTheirText) {
       {"goto_oid('(1,6,0)'); insert_string @>@", "<para id=\"p2\">&gt;Close"},
       // caret moves count characters, tags nothing
       {"goto_oid('(1,6,0)'); car edit 0,10; car edit 0,2; insert_string @|@", "<emph>va|lve</emph>"},
-      {"goto_oid('(1,6,0)'); car edit 0,12; insert_string @|@; car edit 0,-4; insert_string @#@",
-       "Close the# <emph>va|lve"},
       // insert_string replaces the selection with plain text; the caret follows it
       {"goto_oid('(1,4,0)'); find -f -q -select @valve@; insert_string -pendingdelete @valve/valves <b> &amp;@",
        "Open the valve/valves &lt;b&gt; &amp;amp;.</para>"},
-      {"goto_oid('(1,4,0)'); find -f -select @valve@; insert_string -pendingdelete @valve/valves <b> &amp;@;"
-       "car edit 0,-22; insert_string @^@",
-       "the ^valve/valves"},
       // pending delete off drops the selection; the option or the switch replaces it
       {"set pendingdelete=off; goto_oid('(1,4,0)'); find -f -select @Open@; insert_string @Shut@",
        "OpenShut the"},
       {"set pendingdelete=off; goto_oid('(1,4,0)'); find -f -select @Open@; insert_string -pendingdelete @Lock@",
        ">Lock the"},
-      {"set pendingdelete=on; goto_oid('(1,4,0)'); find -f -select @Open@; insert_string @Free@", ">Free the"},
       {"goto_oid('(1,4,0)'); car edit 0,4; clm; is -markup \"&trade;\"; clm; is -markup \"&reg;\"",
        "Open&trade;&reg; the"},
       {"clm; goto_oid(oid_first()); insert_pi('KESSTA STE=red:ONE SIGMA#6:12:2026-14:5-ABCD',0,0)",
@@ -81,7 +72,6 @@ TEST(AclEdits, ScriptsLeaveTheirText) {
       {"goto_oid('(1,7,0)'); oid_select('(1,7,0)',0,0,1); dt;", "Close the valve now."},
       {"goto_oid('(1,4,0)'); car edit 0,3; dt", "<body>Open the valve.<?KESSTA"},
       // dc and delete take a character or the selection; dc before a tag the blank before it
-      {"goto_oid('(1,4,0)'); find -f -select @the @; delete", ">Open valve.<"},
       {"goto_oid('(1,4,0)'); find -f -select @the @; delete; dc; delete", ">Openalve.<"},
       {"goto_oid('(1,7,0)'); dc", "Close the<emph>"},
       // what choosing the menu's suggestion "tap" sends for a marker on "valve"
@@ -109,12 +99,9 @@ TEST(AclEdits, ScriptsLeaveCaretSelectionAndIds) {
   };
   const Case cases[] = {
       {"goto_oid('(1,6,0)')", "oid_caret()", "(1,6,0)"},
-      {"goto_oid(oid_first()); clm;", "oid_caret()", "(1,1,0)"},
       {"goto_oid('(1,7,0)'); scroll_to_oid('(1,2,0)',1,-1)", "oid_caret()", "(1,7,0)"},
-      {"goto_oid('(1,6,0)'); car edit 0,10", "oid_caret()", "(1,6,0)"},  // before <emph>, not in it
       {"goto_oid('(1,6,0)'); car edit 0,10; car edit 0,+1; car mouse", "oid_caret()", "(1,7,0)"},
       {"select_element('(1,4,0)'); clm", "$selection", ""},
-      {"oid_select('(1,4,0)',0,0,1); clear_mark all", "$selection", ""},
       {"goto_oid(oid_first()); insert_pi('KESSTA x',0,0)", "oid_name(oid_forward(oid_first()))", "_pi"},
       // the stamp's search for the body's start tag wraps, as the editor starts
       {"goto_oid(oid_first()); find -b -m -t -select /<body>/; clm;", "oid_name(oid_caret())", "body"},
@@ -217,12 +204,10 @@ TEST_F(AclCommands, MesWritesAStatusLineAndTagDisplayChangesNothing) {
   const std::string before = e.SaveText();
   Exec(e, "td -partial _touchup");
   EXPECT_EQ(e.SaveText(), before);
-  Exec(e, "mes \"KESta removed old Quality marker.\"");
   Exec(e, "mes \"WAIT: KESta processed 20 of 40 errors");
   Exec(e, "mes \"KESta: Found 3 errors.\";");
-  EXPECT_EQ(ui.StatusLines(), (std::vector<std::string>{"KESta removed old Quality marker.",
-                                                        "WAIT: KESta processed 20 of 40 errors",
-                                                        "KESta: Found 3 errors."}));
+  EXPECT_EQ(ui.StatusLines(),
+            (std::vector<std::string>{"WAIT: KESta processed 20 of 40 errors", "KESta: Found 3 errors."}));
 }
 
 // In double quotes a backslash escapes the next character; single quotes
@@ -244,12 +229,9 @@ TEST_F(AclCommands, EscapedQuotesInStrings) {
 
 TEST(AclWithoutADocument, QuestionsGetEmptyAnswersAndEditsFail) {
   Editor e;
-  EXPECT_EQ(Eval(e, "oid_first()"), "(0,0,0)");
   EXPECT_EQ(Eval(e, "oid_caret()"), "(0,0,0)");
   EXPECT_EQ(Eval(e, "doc_name()"), "");
-  EXPECT_EQ(e.Execute("insert_string @x@"), E_FAIL);
-  EXPECT_EQ(e.Execute("insert_pi('a b',0,0)"), E_FAIL);
-  EXPECT_EQ(e.Execute("dt"), E_FAIL);
+  for (const char* edit : {"insert_string @x@", "insert_pi('a b',0,0)", "dt"}) EXPECT_EQ(e.Execute(edit), E_FAIL);
   EXPECT_EQ(e.SaveText(), "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
 }
 
