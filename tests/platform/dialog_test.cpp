@@ -186,47 +186,6 @@ TEST(ScriptedDialog, PlaysQueuedActionsAndRecordsTheDialog) {
   EXPECT_TRUE(ui.Dialogs()[1].actions.back().dismissed);
 }
 
-// The console's output for a run of the pump dialog.
-std::string ConsoleRun(const std::vector<std::string>& actions) {
-  std::FILE* out = std::tmpfile();
-  {
-    ConsoleInteraction console(out);
-    for (const std::string& a : actions) {
-      DialogAction action;
-      std::string error;
-      EXPECT_TRUE(ParseDialogAction(a, &action, &error)) << error;
-      console.QueueAction(action);
-    }
-    Interaction* previous = SetInteraction(&console);
-    PumpDialog dialog;
-    dialog.DoModal();
-    SetInteraction(previous);
-  }
-  std::rewind(out);
-  std::string text;
-  char buf[4096];
-  for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, out)) > 0;) text.append(buf, n);
-  std::fclose(out);
-  return text;
-}
-
-TEST(ConsoleDialog, PrintsTheDialogAndEachChange) {
-  std::string text = ConsoleRun({"type 203 pump", "click 1", "click 98"});
-  const std::string expected =
-      "[dialog] Pump Finder\n[dialog]   button 1 \"Find\" (default)\n[dialog]   button 2 \"Close ...\"\n"
-      "[dialog]   edit 203 \"valve\"\n[dialog]   check 204 [x] \"Show Warnings\"\n[dialog]   list 205:\n"
-      "[dialog]       | Word | Class |\n[dialog]     (no rows)\n[dialog]   picture 206: 348 gold star\n"
-      "[dialog]   text 207 \"\"\n[dialog]   text \"Type a word.\"\n[dialog]   radio 208 [ ] \"Upper\"\n";
-  ASSERT_EQ(text.substr(0, expected.size()), expected);
-  // Typing changed the field, so the dialog is printed again; the refused
-  // click changes nothing and is not followed by a new print.
-  for (const char* part : {"[dialog] > type 203 pump\n", "[dialog]   edit 203 \"pump\"\n",
-                           "[dialog]     1  | pump | noun |\n", "[dialog]   text 207 \"Found pump\"\n",
-                           "[dialog] cannot click 98: the dialog has no control 98\n[dialog] > close\n"})
-    EXPECT_NE(text.find(part), std::string::npos) << part;
-  EXPECT_TRUE(text.ends_with("[dialog] closed Pump Finder -> 2 (Cancel)\n")) << text;
-}
-
 // The profile folder: from KESTA_PROFILE (made when missing) or HOME; the
 // console's clipboard is a file in it.
 TEST(ProfileFolder, FromTheVariablesMadeWhenMissing) {

