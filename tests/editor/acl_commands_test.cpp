@@ -156,37 +156,25 @@ TEST_F(AclCommands, InsertStringSgmlTakesTextEntitiesAndElementsAndRefusesBroken
   EXPECT_EQ(Eval(e, "oid_valid('(1,10,0)')"), "0");
 }
 
-TEST_F(AclCommands, FpsMovesIntoTheNextElementWhoseStartMarkupHoldsTheText) {
-  Exec(e, "goto_oid('(1,4,0)'); find -f -select @valve@");
-  Exec(e, "insert_string -sgml @<?Pub _touchup Kesta=\"0103use\" HighltBckclr=\"6699FF\"?>valve</_touchup>@");
-  Exec(e, "goto_oid('(1,6,0)'); find -f -select @now@");
-  Exec(e, "insert_string -sgml @<?Pub _touchup Kesta=\"1100NONE\" HighltBckclr=\"FF6699\"?>now</_touchup>@");
-  Exec(e, "goto_oid('(1,3,0)')");
-  Exec(e, "fps 'Kesta'; dt;");
-  Exec(e, "fps 'Kesta'; dt;");
-  EXPECT_EQ(Body(e).find("_touchup"), std::string::npos) << Body(e);
-  EXPECT_NE(Body(e).find("Open the valve."), std::string::npos);
-  EXPECT_EQ(e.Execute("fps 'Kesta'; dt;"), E_FAIL);
-}
-
+// Markers taken out as the module does (by fps, or by walking the ids) give
+// the words back as they were.
 TEST_F(AclCommands, RemovingEveryMarkerTheWayTheModuleDoesKeepsTheWords) {
   const std::string original = Body(e);
-  for (const char* word : {"Pump", "valve", "Close"}) {
+  for (const char* word : {"Pump", "valve", "now"}) {
     Exec(e, "clm; find -f -e -select @" + std::string(word) + "@");
     Exec(e, "insert_string -sgml -pendingdelete @<?Pub _touchup Kesta=\"2500NONE\" HighltBckclr=\"FFFF66\"?>" +
                 std::string(word) + "</_touchup>@");
     Exec(e, "clear_mark all");
   }
+  Exec(e, "goto_oid('(1,3,0)'); fps 'Kesta'; dt;");  // into the next element whose start markup holds it
   std::vector<std::string> markers;
-  std::string id = Eval(e, "oid_first()");
-  while (true) {
-    id = Eval(e, "oid_forward('" + id + "')");
-    if (Eval(e, "oid_valid('" + id + "')") != "1") break;
+  for (std::string id = Eval(e, "oid_forward(oid_first())"); Eval(e, "oid_valid('" + id + "')") == "1";
+       id = Eval(e, "oid_forward('" + id + "')"))
     if (Eval(e, "oid_name('" + id + "')") == "_touchup") markers.push_back(id);
-  }
-  ASSERT_EQ(markers.size(), 3u);
+  ASSERT_EQ(markers.size(), 2u);
   for (const std::string& m : markers) Exec(e, "goto_oid('" + m + "'); oid_select('" + m + "',0,0,1); dt;");
   EXPECT_EQ(Body(e), original);
+  EXPECT_EQ(e.Execute("fps 'Kesta'; dt;"), E_FAIL);
 }
 
 TEST_F(AclCommands, MesWritesAStatusLineAndTagDisplayChangesNothing) {
