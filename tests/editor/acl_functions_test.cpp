@@ -93,16 +93,6 @@ TEST_F(AclFunctions, AttributesIncludingTheMarkersOwn) {
   EXPECT_EQ(Eval(e, "oid_attr(oid_caret(),\"Kesta\");"), "0103use & check");
 }
 
-TEST_F(AclFunctions, ResponseAsksThroughTheInteraction) {
-  ScriptedInteraction ui;
-  ui.QueueAnswer(2);
-  EXPECT_EQ(Eval(e, "response(\"Select ONE cell (at cursor) or ALL cells.\", '&ONE', '&ALL', '&Cancel')"), "2");
-  EXPECT_EQ(Eval(e, "response('Next?', '&Yes')"), "0");  // nobody answers: dismissed
-  ASSERT_EQ(ui.Events().size(), 2u);
-  EXPECT_EQ(ui.Events()[0].text, "Select ONE cell (at cursor) or ALL cells.");
-  EXPECT_EQ(ui.Events()[0].buttons, (std::vector<std::string>{"&ONE", "&ALL", "&Cancel"}));
-}
-
 TEST_F(AclFunctions, MouseFileSizeAndFailures) {
   e.SetMouseAnswer("tabl.entry");
   EXPECT_EQ(Eval(e, "mouse_at(0,0x001)"), "tabl.entry");
