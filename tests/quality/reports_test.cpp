@@ -122,6 +122,7 @@ TEST_F(ReportTest, SigboxShowsClassesRatingAndNotFoundWordsAndFreesTheList) {
     for (int i = 0; i < 6; ++i) EXPECT_EQ(d.Find(309 + i)->image.id, i < c.marks ? c.mark : 0u) << c.level << i;
     EXPECT_EQ(d.Find(317)->image.id, c.face) << c.level;
     EXPECT_EQ(d.Find(322)->text, "Document has 120 words:  3 Error :  One Not Found Word");
+    EXPECT_EQ(d.Find(322)->textColour, RGB(246, 11, 83));
   }
 }
 
