@@ -14,33 +14,24 @@
 
 namespace {
 
-struct ControlSpec {
-  int id;
-  ControlKind kind;
-  const char* text = "";
-  bool sorted = false;
-};
-
-DialogTemplate MakeTemplate(unsigned id, const char* caption, std::initializer_list<ControlSpec> controls) {
+// Edit 203, static 207, a radio, a button that refuses Cancel, a sorted list
+// box, a combo box and an edit field with a limit.
+const DialogTemplate kPump = [] {
   DialogTemplate t;
-  t.id = id;
-  t.caption = caption;
-  for (const ControlSpec& s : controls) {
+  t.id = 900;
+  t.caption = "Pump Finder";
+  using K = ControlKind;
+  const std::pair<int, K> controls[] = {{1, K::DefaultButton}, {203, K::Edit},    {207, K::Static}, {209, K::RadioButton},
+                                        {210, K::PushButton},  {371, K::ListBox}, {365, K::ComboBox}, {340, K::Edit}};
+  for (const auto& [id, kind] : controls) {
     DialogControl c;
-    c.id = s.id;
-    c.kind = s.kind;
-    c.text = s.text;
-    c.sorted = s.sorted;
+    c.id = id;
+    c.kind = kind;
+    c.sorted = id == 371;
     t.controls.push_back(std::move(c));
   }
   return t;
-}
-
-using K = ControlKind;
-const DialogTemplate kPump = MakeTemplate(900, "Pump Finder",
-                                          {{1, K::DefaultButton, "Find"}, {203, K::Edit}, {207, K::Static},
-                                           {209, K::RadioButton, "Lower"}, {210, K::PushButton, "Stay open"},
-                                           {371, K::ListBox, "", true}, {365, K::ComboBox}, {340, K::Edit}});
+}();
 
 // Copies what is typed into 203 to 207; button 210 keeps the dialog open even
 // on Cancel; a double-click on the sorted list box 371 removes the row.
