@@ -27,6 +27,8 @@ TEST(AclSplit, SemicolonsInsideDelimitersQuotesAndParenthesesDoNotSplit) {
             (std::vector<std::string>{"mes \"a;b\"", " oid_select(f(1;2))"}));
   // A '/' outside a find is text; a quote left open runs to the end.
   EXPECT_EQ(SplitCommands("set a=b/c; mes \"x; y"), (std::vector<std::string>{"set a=b/c", " mes \"x; y"}));
+  EXPECT_EQ(SplitCommands("clm; find -f @a;b; c"), (std::vector<std::string>{"clm", " find -f @a;b; c"}));
+  EXPECT_EQ(SplitCommands(""), (std::vector<std::string>{""}));
   // The second find takes '/' again; a region closes only on its own mark.
   EXPECT_EQ(SplitCommands("find -f /a;b/; set x=1/2; find -b /c;'d/;dt"),
             (std::vector<std::string>{"find -f /a;b/", " set x=1/2", " find -b /c;'d/", "dt"}));
@@ -40,8 +42,9 @@ TEST_F(AclCommands, AFailingCommandStopsTheLineAndFailsTheCall) {
   Exec(e, "set messagelocation = statusbar; set RevertFocus=on;");
   EXPECT_EQ(e.Option("messagelocation"), "statusbar");
   EXPECT_EQ(e.Option("RevertFocus"), "on");
-  for (const char* bad : {"bogus", "dt extra", "car edit 1,2", "car fly", "set noequals", "find -z @a@",
-                          "find -f @valve", "insert_string -x @a@", "fps", "clear_mark some"})
+  for (const char* bad : {"bogus", "dt extra", "car edit 1,2", "car edit 0,x", "car fly", "set noequals",
+                          "find -z @a@", "find -f valve", "find -f @valve", "insert_string -x @a@", "fps",
+                          "clear_mark some"})
     EXPECT_EQ(e.Execute(bad), E_FAIL) << bad;
 }
 

@@ -46,6 +46,7 @@ TEST_F(Find, SearchesAndTheirOptions) {
       {"find -f -select @valve@; find -f -select @valve@; find -f -select @valve@", "find -f -q -select @valve@",
        ""},
       {"set case=on", "find -f -select @VALVE@", "VALVE"},
+      {"set case=on", "find -f -q -select @Valve@", ""},
       // a '.' matches any one character with -e only
       {"", "find -f -e -select @o.en@", "open"},
       {"", "find -f -q -select @o.en@", ""},
@@ -59,11 +60,13 @@ TEST_F(Find, SearchesAndTheirOptions) {
       {"set case=on; find -f -select @tap; the@; clear_mark all", "find -b -q -e -select @the@", "the"},
       {"find -f -select @valve@", "find -b -q -e -select @T..@", "The"},
       // wrapscan goes round the document
+      {"find -f -select @tap@", "find -f -q -select @valve is@", ""},
       {"find -f -select @tap@; set wrapscan=on", "find -f -q -select @valve is@", "valve is"},
       {"set wrapscan=on; goto_oid(oid_first())", "find -b -q -select @the tap@", "The tap"},
       // wordscan matches whole words only
       {"set wordscan=on; find -f -select @the@", "find -f -select @the@", "the"},
       {"set wordscan=on", "find -f -q -select @alv@", ""},
+      {"", "find -f -q -select @alv@", "alv"},
       // tagscan searches start markup too
       {"", "find -f -q -select @cols@", ""},
       // a tag search selects the element

@@ -21,8 +21,9 @@ const DialogTemplate kPump = [] {
   t.id = 900;
   t.caption = "Pump Finder";
   using K = ControlKind;
-  const std::pair<int, K> controls[] = {{1, K::DefaultButton}, {203, K::Edit},    {207, K::Static}, {209, K::RadioButton},
-                                        {210, K::PushButton},  {371, K::ListBox}, {365, K::ComboBox}, {340, K::Edit}};
+  const std::pair<int, K> controls[] = {{1, K::DefaultButton}, {203, K::Edit},    {207, K::Static},
+                                        {209, K::RadioButton},   {210, K::PushButton}, {371, K::ListBox},
+                                        {365, K::ComboBox},      {340, K::Edit}};
   for (const auto& [id, kind] : controls) {
     DialogControl c;
     c.id = id;
