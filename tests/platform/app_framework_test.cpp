@@ -27,12 +27,4 @@ TEST(ComModule, RunsEachClassHookAtInitAndTerm) {
   EXPECT_FALSE(module.Initialized());
 }
 
-TEST(AppFramework, TheApplicationObjectIsTheCurrentOneForItsLifetime) {
-  {
-    CWinApp app;
-    EXPECT_EQ(AfxGetApp(), &app);
-  }
-  EXPECT_EQ(AfxGetApp(), nullptr);
-}
-
 }  // namespace

@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "platform/console_interaction.h"
-#include "platform/files.h"
 #include "platform/scripted_interaction.h"
 #include "tests/support/temp_dir.h"
 
@@ -42,21 +41,4 @@ TEST(ConsoleInteraction, PrintsAndDismissesQuestions) {
             "[box Cap] Sure?\n[box Cap] Sure?\n[box Cap] Go on?\n[box Cap] Again?\n"
             "[response] Which? -> 0\n[open] /opt/custom/editinit/User_guide.pdf\n"
             "[help] /opt/custom/editinit/KestaHelp.chm topic 1001\n");
-}
-
-TEST(Files, WindowsPathsMapToSlashesAndAFailedReplaceKeepsTheOldFile) {
-  TempDir dir;
-  std::string path = dir.Write("a/b.txt", "old");
-  std::string winPath = dir.path().string() + "\\a\\b.txt";
-  EXPECT_TRUE(FileReadable(winPath));
-  EXPECT_FALSE(FileExists(dir.path().string() + "\\a\\none.txt"));
-  int error = 0;
-  const char* stage = nullptr;
-  ASSERT_TRUE(ReplaceFileContent(winPath, "new", &error, &stage));
-  EXPECT_EQ(dir.Read("a/b.txt"), "new");
-  FailNextReplaceForTesting("write", 28);
-  EXPECT_FALSE(ReplaceFileContent(path, "newer", &error, &stage));
-  EXPECT_STREQ(stage, "write");
-  EXPECT_EQ(error, 28);
-  EXPECT_EQ(dir.Read("a/b.txt"), "new");
 }
