@@ -25,11 +25,15 @@ std::string Pad(const std::string& text) { return text + std::string(25 - text.s
 
 class ReportTest : public ::testing::Test {
  protected:
-  void SetUp() override {
+  static void ResetState() {
     Quality.Reset();
     NotFoundList.Reset();
     Check.Reset();
     Settings.Reset();
+    WordList.Reset();
+  }
+  void SetUp() override {
+    ResetState();
     Settings.app.userName = "Dana Lee Smith";
     Settings.app.writerSite = "Hangar 3";
     Settings.app.userCodeLabel = "Dana Lee Smith (DEF1)";
@@ -37,11 +41,7 @@ class ReportTest : public ::testing::Test {
   }
   void TearDown() override {
     ResetClock();
-    Quality.Reset();
-    NotFoundList.Reset();
-    Settings.Reset();
-    Check.Reset();
-    WordList.Reset();
+    ResetState();
   }
   std::string Profile() const { return (dir_.path() / "profile").string(); }
   std::string ReadReport(const std::string& name) const { return dir_.Read("profile/" + name); }

@@ -28,16 +28,19 @@ constexpr const char* kStamped =
 
 class SixsigmaTest : public ::testing::Test {
  protected:
-  void SetUp() override {
+  static void ResetState() {
     Bridge.Reset();
     Cursor.Reset();
     Check.Reset();
-    Check.editTitleSet = true;
     Quality.Reset();
     NotFoundList.Reset();
     MessageList.Clear();
     WordList.Reset();
     Settings.Reset();
+  }
+  void SetUp() override {
+    ResetState();
+    Check.editTitleSet = true;
     Settings.app.wordListCode = "DEF1";
     Settings.app.userName = "Dana Lee";
     LoadTestDictionaries(check_words::kTechnical, check_words::kCore, check_words::kSynonym);
@@ -46,12 +49,8 @@ class SixsigmaTest : public ::testing::Test {
   }
   void TearDown() override {
     object_->Release();
-    Bridge.Reset();
-    WordList.Reset();
-    MessageList.Clear();
+    ResetState();
     Dictionaries.Reset();
-    Settings.Reset();
-    Quality.Reset();
     ResetClock();
   }
   // Loads `xml` from a writable file (or under `path` when given).
