@@ -109,6 +109,8 @@ TEST(DictWriter, RefusesBadLinesWithTheirNumber) {
       {"valve 1014\nbolt 10\nvalve+seat 1014\n", 3, "line 1"},
       {"valve$ 1014\nvalves+seat 1014\n", 2, "could never match"},
       {"remov^21\nremov^+from 2A\n", 2, "could never match"},
+      {"clean@ 30\ncleanly+done 30\n", 2, "could never match"},  // an adjective stem takes its -ly form
+      {"name: T\nvalve 1014\nremov^2\n", 3, "inflection code letter"},
       {"name: A\nname: B\n", 2, "twice"},
       {"name: ABCDEFGHIJKLMNOPQRSTU\n", 1, "longer than 20"},
   };
@@ -125,7 +127,8 @@ TEST(DictWriter, RefusesBadLinesWithTheirNumber) {
 
 TEST(DictWriter, ReportsEveryErrorOfTheSource) {
   // Multi-word entries before their first word are fine; a longer word is no conflict.
-  Built b = Build("valve+seat 1014\nvalve 1014\nvalves+box 10\nvalveseat 10\nremov^+from 2A\nremov^21\n");
+  Built b = Build("valve+seat 1014\nvalve 1014\nvalves+box 10\nvalveseat 10\nremov^+from 2A\nremov^21\n"
+                  "cleanly+done 30\nclean@ 30\n");
   EXPECT_TRUE(b.ok) << FormatBuildErrors("src", b.errors);
   std::string file;
   std::vector<DictBuildError> errors;

@@ -2,11 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
-#include "dictbuild/dict_writer.h"
-
 namespace {
 
 TEST(EntrySyntax, AcceptsEveryEntryKind) {
@@ -22,22 +17,6 @@ TEST(EntrySyntax, RefusesEntriesTheMatcherWouldMisread) {
         "utiliz^30021", "carr^+out 4A", "carr^+out 35do", "carr^+ 35", "carr^+o2t 35", "valve+carr^+out 35",
         "valve++seat 1014"})
     EXPECT_NE(CheckEntrySyntax(entry), "") << entry;
-}
-
-TEST(EntrySyntax, TheWriterRefusesTheLineWithItsNumber) {
-  std::string file;
-  std::vector<DictBuildError> errors;
-  EXPECT_FALSE(BuildDict("name: T\nvalve 1014\nremov^2\n", &file, &errors));
-  ASSERT_EQ(errors.size(), 1u);
-  EXPECT_EQ(errors[0].line, 3);
-  EXPECT_NE(errors[0].message.find("inflection code letter"), std::string::npos);
-}
-
-TEST(EntrySyntax, AnAdjectiveStemShadowsItsLyForm) {
-  std::string file;
-  std::vector<DictBuildError> errors;
-  EXPECT_FALSE(BuildDict("clean@ 30\ncleanly+done 30\n", &file, &errors));
-  EXPECT_TRUE(BuildDict("cleanly+done 30\nclean@ 30\n", &file, &errors));
 }
 
 }  // namespace
