@@ -40,6 +40,9 @@ TEST(AclFunctionTable, Answers) {
       {"goto_oid('(1,7,0)'); car edit 0,5", "oid_caret()", "(1,7,0)"},  // after <emph>'s last character
       {"goto_oid('(1,7,0)'); car edit 0,6", "oid_caret()", "(1,6,0)"},  // over </emph> and the blank
       {"", "oid_attr('(1,4,0)',\"id\");", "p1"},
+      {"goto_oid('(1,4,0)'); find -f -select @valve@; insert_string -sgml -pendingdelete @<?Pub _touchup "
+       "Kesta=\"0103use &amp; check\" HighltBckclr=\"6699FF\"?>valve</_touchup>@; car edit 0,-1",
+       "oid_attr(oid_caret(),\"Kesta\");", "0103use & check"},  // the marker's own attribute
       // selecting as a function; the selection as markup
       {"", "oid_select('(1,6,0)')", "1"},
       {"oid_select('(1,6,0)',0,0,1)", "$selection", "<para id=\"p2\">Close the <emph>valve</emph> now.</para>"},
@@ -75,15 +78,6 @@ TEST_F(AclFunctions, InvalidIdsGiveEmptyAnswers) {
               "0(0,0,0)")
         << id;
   }
-}
-
-TEST_F(AclFunctions, AttributesIncludingTheMarkersOwn) {
-  Exec(e, "goto_oid('(1,4,0)'); find -f -select @valve@");
-  Exec(e, "insert_string -sgml -pendingdelete @<?Pub _touchup Kesta=\"0103use &amp; check\" "
-          "HighltBckclr=\"6699FF\"?>valve</_touchup>@");
-  Exec(e, "car edit 0,-1");
-  EXPECT_EQ(Eval(e, "oid_name(oid_caret())"), "_touchup");
-  EXPECT_EQ(Eval(e, "oid_attr(oid_caret(),\"Kesta\");"), "0103use & check");
 }
 
 TEST_F(AclFunctions, MouseFileSizeAndFailures) {

@@ -15,12 +15,6 @@ constexpr const char* kEverything =
     "<!-- note --><p>caf\xe9 &co; &trade; &lt;b&gt; <![CDATA[if a<b]]></p><e/><?app go?></doc>\n"
     "<!-- after -->";
 
-TEST(XmlFile, SavesWhatNobodyEditedAsItWasWritten) {
-  Editor e;
-  Load(e, kEverything);
-  EXPECT_EQ(e.SaveText(), kEverything);
-}
-
 // A document whose items no longer name the text it was read from is
 // written afresh: UTF-8 with a declaration of its own.
 TEST(XmlFile, WritesAfreshWhatHasNoSource) {
@@ -110,6 +104,7 @@ TEST(XmlFile, EditsKeepTheRestAsWritten) {
   };
   const std::string marker = "insert_string -sgml -pendingdelete @<?Pub _touchup Kesta=\"1\"?>word</_touchup>@";
   const Case cases[] = {
+      {"nothing edited", kEverything, {}, kEverything},
       {"text into an element written empty", "<doc>\r\n<e a='1' />\r\n</doc>",
        {"goto_oid('(1,2,0)')", "insert_string @y@"}, "<doc>\r\n<e a='1' >y</e>\r\n</doc>"},
       {"a marker inside CDATA", "<doc><p><![CDATA[a <word> & b]]></p></doc>",
