@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <cstdio>
 
-#include "platform/console_interaction.h"
 #include "platform/dialog.h"
 #include "platform/files.h"
 #include "platform/profile_folder.h"
@@ -146,8 +144,7 @@ TEST(ScriptedDialog, PlaysQueuedActionsAndRecordsTheDialog) {
   EXPECT_TRUE(ui.Dialogs()[1].actions.back().dismissed);
 }
 
-// The profile folder: from KESTA_PROFILE (made when missing) or HOME; the
-// console's clipboard is a file in it.
+// The profile folder: from KESTA_PROFILE (made when missing) or HOME.
 TEST(ProfileFolder, FromTheVariablesMadeWhenMissing) {
   TempDir dir;
   std::string folder;
@@ -158,10 +155,6 @@ TEST(ProfileFolder, FromTheVariablesMadeWhenMissing) {
     ASSERT_TRUE(GetProfileFolder(&folder, &error));
     EXPECT_EQ(folder, made);
     EXPECT_EQ(ProfilePath(folder, "Kesta_QA_Report.txt"), made + "/Kesta_QA_Report.txt");
-    std::FILE* out = std::tmpfile();
-    ConsoleInteraction(out).SetClipboardText("remove the pump");
-    std::fclose(out);
-    EXPECT_EQ(dir.Read("made/Kesta_Clipboard.txt"), "remove the pump");
   }
   {
     ScopedEnv env("KESTA_PROFILE", (dir.path() / "no" / "such" / "place").c_str());
