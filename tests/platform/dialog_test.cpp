@@ -5,7 +5,6 @@
 #include <cerrno>
 
 #include "platform/dialog.h"
-#include "platform/files.h"
 #include "platform/profile_folder.h"
 #include "platform/scripted_interaction.h"
 #include "tests/support/temp_dir.h"
