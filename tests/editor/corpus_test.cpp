@@ -1,6 +1,6 @@
-// Every real document of the shared corpus loads, walks and saves unchanged:
-// byte for byte, the tree libxml2 reads from the saved text equals the tree
-// it reads from the original, and a second load and save changes nothing.
+// Every real document of the shared corpus loads, walks every element and
+// instruction libxml2 finds in it, and saves unchanged byte for byte; a
+// second load and save changes nothing.
 #include <gtest/gtest.h>
 #include <libxml/parser.h>
 #include <libxml/tree.h>
@@ -24,75 +24,22 @@ std::filesystem::path CorpusDir() {
   return std::filesystem::path(source ? source : ".") / ".." / "shared" / "corpus";
 }
 
-std::string Text(const xmlChar* s) { return s ? reinterpret_cast<const char*>(s) : ""; }
-
-std::string QName(const xmlChar* name, xmlNsPtr ns) {
-  return ns && ns->prefix ? Text(ns->prefix) + ":" + Text(name) : Text(name);
+// Elements and processing instructions inside the root, as libxml2 reads them.
+int CountObjects(xmlNodePtr n) {
+  int count = 0;
+  for (; n; n = n->next)
+    if (n->type == XML_ELEMENT_NODE || n->type == XML_PI_NODE) count += 1 + CountObjects(n->children);
+  return count;
 }
 
-struct Signature {
-  std::string out;
-  std::string pendingText;
-  int objects = 0;  // elements and PIs inside the root
-
-  void Flush() {
-    if (!pendingText.empty()) out += "T[" + pendingText + "]";
-    pendingText.clear();
-  }
-
-  void Walk(xmlNodePtr n, bool inRoot) {
-    for (; n; n = n->next) {
-      if (n->type == XML_TEXT_NODE || n->type == XML_CDATA_SECTION_NODE) {
-        pendingText += Text(n->content);
-        continue;
-      }
-      Flush();
-      switch (n->type) {
-        case XML_ELEMENT_NODE:
-          ++objects;
-          out += "<" + QName(n->name, n->ns);
-          for (xmlNsPtr ns = n->nsDef; ns; ns = ns->next)
-            out += " xmlns:" + Text(ns->prefix) + "=" + Text(ns->href);
-          for (xmlAttrPtr a = n->properties; a; a = a->next) {
-            out += " " + QName(a->name, a->ns) + "=";
-            for (xmlNodePtr c = a->children; c; c = c->next)
-              out += c->type == XML_ENTITY_REF_NODE ? "&" + Text(c->name) + ";" : Text(c->content);
-          }
-          out += ">";
-          Walk(n->children, true);
-          Flush();
-          out += "</>";
-          break;
-        case XML_ENTITY_REF_NODE:
-          out += "&" + Text(n->name) + ";";
-          break;
-        case XML_COMMENT_NODE:
-          out += "C[" + Text(n->content) + "]";
-          break;
-        case XML_PI_NODE:
-          if (inRoot) ++objects;
-          out += "P[" + Text(n->name) + " " + Text(n->content) + "]";
-          break;
-        case XML_DTD_NODE: {
-          auto* dtd = reinterpret_cast<xmlDtdPtr>(n);
-          out += "D[" + Text(dtd->name) + "|" + Text(dtd->ExternalID) + "|" + Text(dtd->SystemID) + "]";
-          break;
-        }
-        default:
-          break;
-      }
-    }
-    Flush();
-  }
-};
-
-bool Sign(const std::string& bytes, Signature* sig) {
+int ObjectsOf(const std::string& bytes) {
   xmlDocPtr doc = xmlReadMemory(bytes.data(), static_cast<int>(bytes.size()), "corpus.xml", nullptr,
                                 XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_NOCDATA);
-  if (!doc) return false;
-  sig->Walk(doc->children, false);
+  if (!doc) return -1;
+  xmlNodePtr root = xmlDocGetRootElement(doc);
+  int count = root ? 1 + CountObjects(root->children) : 0;
   xmlFreeDoc(doc);
-  return true;
+  return count;
 }
 
 }  // namespace
@@ -122,11 +69,7 @@ TEST(Corpus, EveryDocumentLoadsWalksAndSavesUnchanged) {
     std::string saved = e.SaveText();
     // Nothing edited: the file comes back byte for byte.
     EXPECT_TRUE(saved == original) << "saved text differs from the file";
-    Signature before, after;
-    ASSERT_TRUE(Sign(original, &before));
-    ASSERT_TRUE(Sign(saved, &after));
-    EXPECT_EQ(after.out, before.out);
-    EXPECT_EQ(walked, before.objects);
+    EXPECT_EQ(walked, ObjectsOf(original));
 
     Editor again;
     ASSERT_TRUE(again.LoadText(saved, "again.xml", &error)) << error;

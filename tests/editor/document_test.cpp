@@ -46,8 +46,6 @@ TEST(Document, ObjectsKeepTheirPositionsAsTheGapMovesAndGrows) {
   }
   EXPECT_EQ(s.doc.StartOf(s.x), 203u);
   EXPECT_EQ(s.doc.EndOf(s.x), 203u + 200 + 3);
-  EXPECT_EQ(s.doc.At(s.doc.StartOf(s.x)).kind, ItemKind::StartTag);
-  EXPECT_EQ(s.doc.At(s.doc.EndOf(s.x)).kind, ItemKind::EndTag);
   EXPECT_EQ(s.doc.At(s.doc.StartOf(s.p)).value, s.p);
   for (int i = 0; i < 200; ++i) {
     s.doc.Erase(1, 1);
@@ -67,20 +65,6 @@ TEST(Document, ErasingAStartTagKillsTheObjectForGood) {
   EXPECT_EQ(s.Text(), "<r>abcd<?p q?>e</r>");
   NodeIndex y = s.doc.NewElement("y", {});
   EXPECT_NE(y, s.x);  // ids are never reused
-}
-
-TEST(DocumentWalk, WalksObjectsInDocumentOrderWithinTheRoot) {
-  Small s;
-  EXPECT_EQ(NextInOrder(s.doc, s.r), s.x);
-  EXPECT_EQ(NextInOrder(s.doc, s.x), s.p);
-  EXPECT_EQ(NextInOrder(s.doc, s.p), kNoNode);
-  EXPECT_EQ(PrevInOrder(s.doc, s.p), s.x);
-  EXPECT_EQ(PrevInOrder(s.doc, s.x), s.r);
-  EXPECT_EQ(PrevInOrder(s.doc, s.r), kNoNode);
-  EXPECT_EQ(LastInOrder(s.doc), s.p);
-  EXPECT_EQ(ParentOf(s.doc, s.p), s.r);
-  EXPECT_EQ(ParentOf(s.doc, s.x), s.r);
-  EXPECT_EQ(ParentOf(s.doc, s.r), kNoNode);
 }
 
 TEST(DocumentWalk, ThePositionAfterAStartTagIsInsideTheElement) {

@@ -40,10 +40,12 @@ struct FakeHost::State {
 namespace {
 using State = FakeHost::State;
 
+// A reference-counted object answering for IUnknown and its own interface.
+// The interface query fails with the stage's code where `Refusal` says so.
 template <class Base>
 class FakeObject : public Base {
  public:
-  explicit FakeObject(std::shared_ptr<State> state) : state_(std::move(state)) { ++state_->live; }
+  FakeObject(std::shared_ptr<State> state, const IID& own) : state_(std::move(state)), own_(own) { ++state_->live; }
   ~FakeObject() override { --state_->live; }
   ULONG AddRef() override { return ++refs_; }
   ULONG Release() override {
@@ -51,44 +53,41 @@ class FakeObject : public Base {
     if (n == 0) delete this;
     return n;
   }
+  HRESULT QueryInterface(const IID& iid, void** out) override {
+    *out = nullptr;
+    if (iid != IID_IUnknown && iid != own_) return E_NOINTERFACE;
+    if (iid == own_ && FAILED(Refusal())) return Refusal();
+    AddRef();
+    *out = static_cast<Base*>(this);
+    return S_OK;
+  }
 
  protected:
+  virtual HRESULT Refusal() const = 0;
+  // The creation stage refuses the query only with E_NOINTERFACE.
+  HRESULT RefusalOf(FakeHost::Stage stage) const {
+    return state_->StageCode(stage) == E_NOINTERFACE ? E_NOINTERFACE : S_OK;
+  }
   std::shared_ptr<State> state_;
 
  private:
+  const IID& own_;
   std::atomic<ULONG> refs_{1};
 };
 
 class HostObject final : public FakeObject<IUnknown> {
  public:
-  using FakeObject::FakeObject;
-  HRESULT QueryInterface(const IID& iid, void** out) override {
-    *out = nullptr;
-    if (iid == IID_HostDocumentObject && state_->StageFails(FakeHost::Stage::QueryHostObject))
-      return state_->StageCode(FakeHost::Stage::QueryHostObject);
-    if (iid == IID_IUnknown || iid == IID_HostDocumentObject) {
-      AddRef();
-      *out = static_cast<IUnknown*>(this);
-      return S_OK;
-    }
-    return E_NOINTERFACE;
+  explicit HostObject(std::shared_ptr<State> state) : FakeObject(std::move(state), IID_HostDocumentObject) {}
+  HRESULT Refusal() const override {
+    return state_->StageFails(FakeHost::Stage::QueryHostObject) ? state_->StageCode(FakeHost::Stage::QueryHostObject)
+                                                                : S_OK;
   }
 };
 
 class Application final : public FakeObject<IHostApplication> {
  public:
-  using FakeObject::FakeObject;
-  HRESULT QueryInterface(const IID& iid, void** out) override {
-    *out = nullptr;
-    if (iid == IID_IHostApplication && state_->StageCode(FakeHost::Stage::CreateApplication) == E_NOINTERFACE)
-      return E_NOINTERFACE;
-    if (iid == IID_IUnknown || iid == IID_IHostApplication) {
-      AddRef();
-      *out = static_cast<IHostApplication*>(this);
-      return S_OK;
-    }
-    return E_NOINTERFACE;
-  }
+  explicit Application(std::shared_ptr<State> state) : FakeObject(std::move(state), IID_IHostApplication) {}
+  HRESULT Refusal() const override { return RefusalOf(FakeHost::Stage::CreateApplication); }
   HRESULT GetHostObject(IUnknown** out) override {
     *out = nullptr;
     if (state_->StageFails(FakeHost::Stage::GetHostObject)) return state_->StageCode(FakeHost::Stage::GetHostObject);
@@ -101,18 +100,8 @@ class Application final : public FakeObject<IHostApplication> {
 
 class Acl final : public FakeObject<IHostAcl> {
  public:
-  using FakeObject::FakeObject;
-  HRESULT QueryInterface(const IID& iid, void** out) override {
-    *out = nullptr;
-    if (iid == IID_IHostAcl && state_->StageCode(FakeHost::Stage::CreateAcl) == E_NOINTERFACE)
-      return E_NOINTERFACE;
-    if (iid == IID_IUnknown || iid == IID_IHostAcl) {
-      AddRef();
-      *out = static_cast<IHostAcl*>(this);
-      return S_OK;
-    }
-    return E_NOINTERFACE;
-  }
+  explicit Acl(std::shared_ptr<State> state) : FakeObject(std::move(state), IID_IHostAcl) {}
+  HRESULT Refusal() const override { return RefusalOf(FakeHost::Stage::CreateAcl); }
   HRESULT EvaluateAcl(const Bstr& expression, Bstr* result) override {
     std::string text = expression.ToAnsi();
     HRESULT hr = state_->Record(true, text);

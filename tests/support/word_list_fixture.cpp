@@ -16,28 +16,38 @@ int ToInt(const std::string& v) { return static_cast<int>(std::strtol(v.c_str(),
 // A char flag: "" or "NUL" gives '\0', anything else its first character.
 char ToChar(const std::string& v) { return (v.empty() || v == "NUL") ? '\0' : v[0]; }
 
+// The number and letter fields: the flag that sets each (null: none) and
+// its name in a diff, in the order a diff lists them.
+struct IntField {
+  const char* flag;
+  const char* name;
+  std::int32_t WordRec::*member;
+};
+constexpr IntField kIntFields[] = {
+    {nullptr, "wordClass", &WordRec::wordClass},   {"sub", "subClass", &WordRec::subClass},
+    {"msg", "message", &WordRec::message},         {"msg2", "message2", &WordRec::message2},
+    {"entry", "entryWords", &WordRec::entryWords}, {"token", "tokenKind", &WordRec::tokenKind},
+    {"pos", "sentencePos", &WordRec::sentencePos}, {"len", "length", &WordRec::length},
+    {"rule", "ruleId", &WordRec::ruleId},          {"weight", "weight", &WordRec::weight},
+    {"sentlen", "sentenceLength", &WordRec::sentenceLength}, {"end", "sentenceEnd", &WordRec::sentenceEnd}};
+struct CharField {
+  const char* flag;
+  const char* name;
+  char WordRec::*member;
+};
+constexpr CharField kCharFields[] = {
+    {"split", "splitKind", &WordRec::splitKind},      {"last", "lastLetter", &WordRec::lastLetter},
+    {"case", "caseFlag", &WordRec::caseFlag},         {"mark", "markFlag", &WordRec::markFlag},
+    {"sep", "separatorFlag", &WordRec::separatorFlag}, {"dict", "dictMarker", &WordRec::dictMarker},
+    {"verb", "verbForm", &WordRec::verbForm},         {"extra", "extraFlag", &WordRec::extraFlag},
+    {"plural", "pluralMarker", &WordRec::pluralMarker}};
+
 void ApplyFlag(WordRec* w, const std::string& name, const std::string& v) {
-  if (name == "mark") w->markFlag = ToChar(v);
-  else if (name == "aside") w->articleSetAside = v == "1";
-  else if (name == "case") w->caseFlag = ToChar(v);
-  else if (name == "split") w->splitKind = ToChar(v);
-  else if (name == "token") w->tokenKind = ToInt(v);
-  else if (name == "sub") w->subClass = ToInt(v);
-  else if (name == "msg") w->message = ToInt(v);
-  else if (name == "msg2") w->message2 = ToInt(v);
-  else if (name == "rule") w->ruleId = ToInt(v);
-  else if (name == "pos") w->sentencePos = ToInt(v);
-  else if (name == "weight") w->weight = ToInt(v);
-  else if (name == "end") w->sentenceEnd = ToInt(v);
-  else if (name == "len") w->length = ToInt(v);
-  else if (name == "entry") w->entryWords = ToInt(v);
-  else if (name == "sentlen") w->sentenceLength = ToInt(v);
-  else if (name == "verb") w->verbForm = ToChar(v);
-  else if (name == "extra") w->extraFlag = ToChar(v);
-  else if (name == "sep") w->separatorFlag = ToChar(v);
-  else if (name == "dict") w->dictMarker = ToChar(v);
-  else if (name == "plural") w->pluralMarker = ToChar(v);
-  else if (name == "last") w->lastLetter = ToChar(v);
+  for (const IntField& f : kIntFields)
+    if (f.flag && name == f.flag) return void(w->*f.member = ToInt(v));
+  for (const CharField& f : kCharFields)
+    if (name == f.flag) return void(w->*f.member = ToChar(v));
+  if (name == "aside") w->articleSetAside = v == "1";
   else if (name == "tag") w->tag = v;
   else if (name == "sug") w->suggestion = v;
   else if (name == "text") {
@@ -83,20 +93,6 @@ WordRec* MakeRecord(const WordSpec& spec, int pos) {
   return w;
 }
 
-template <typename T>
-void Field(std::ostringstream& out, const char* name, const T& before, const T& after) {
-  if (before == after) return;
-  out << ' ' << name << '=' << after;
-}
-
-void CharField(std::ostringstream& out, const char* name, char before, char after) {
-  if (before == after) return;
-  out << ' ' << name << '=';
-  if (after == '\0') out << "NUL";
-  else if (after == ' ') out << "' '";
-  else out << after;
-}
-
 void TextField(std::ostringstream& out, const char* name, std::string_view before,
                std::string_view after) {
   if (before == after) return;
@@ -112,27 +108,16 @@ std::string DiffFields(const WordRec& b, const WordRec& a) {
   TextField(out, "suggestion", b.suggestion.view(), a.suggestion.view());
   TextField(out, "tag", b.tag.view(), a.tag.view());
   TextField(out, "classCode", b.classCode.view(), a.classCode.view());
-  Field(out, "wordClass", b.wordClass, a.wordClass);
-  Field(out, "subClass", b.subClass, a.subClass);
-  Field(out, "message", b.message, a.message);
-  Field(out, "message2", b.message2, a.message2);
-  Field(out, "entryWords", b.entryWords, a.entryWords);
-  Field(out, "tokenKind", b.tokenKind, a.tokenKind);
-  Field(out, "sentencePos", b.sentencePos, a.sentencePos);
-  Field(out, "length", b.length, a.length);
-  Field(out, "ruleId", b.ruleId, a.ruleId);
-  Field(out, "weight", b.weight, a.weight);
-  Field(out, "sentenceLength", b.sentenceLength, a.sentenceLength);
-  Field(out, "sentenceEnd", b.sentenceEnd, a.sentenceEnd);
-  CharField(out, "splitKind", b.splitKind, a.splitKind);
-  CharField(out, "lastLetter", b.lastLetter, a.lastLetter);
-  CharField(out, "caseFlag", b.caseFlag, a.caseFlag);
-  CharField(out, "markFlag", b.markFlag, a.markFlag);
-  CharField(out, "separatorFlag", b.separatorFlag, a.separatorFlag);
-  CharField(out, "dictMarker", b.dictMarker, a.dictMarker);
-  CharField(out, "verbForm", b.verbForm, a.verbForm);
-  CharField(out, "extraFlag", b.extraFlag, a.extraFlag);
-  CharField(out, "pluralMarker", b.pluralMarker, a.pluralMarker);
+  for (const IntField& f : kIntFields)
+    if (b.*f.member != a.*f.member) out << ' ' << f.name << '=' << a.*f.member;
+  for (const CharField& f : kCharFields) {
+    const char after = a.*f.member;
+    if (b.*f.member == after) continue;
+    out << ' ' << f.name << '=';
+    if (after == '\0') out << "NUL";
+    else if (after == ' ') out << "' '";
+    else out << after;
+  }
   std::string s = out.str();
   return s.empty() ? s : s.substr(1);
 }
