@@ -31,23 +31,31 @@ int FormatShortText(char* buffer, const char* format, ...) {
   return n;
 }
 
-int FormatShortText(BoundedText<kShortTextSize>& field, const char* format, ...) {
+namespace {
+// Formats into a short buffer, then sets the field from it (the field's own
+// limit applies).
+template <class Field>
+int FormatIntoField(Field& field, const char* format, va_list ap) {
   char tmp[kShortTextSize];
+  int n = FormatShortTextV(tmp, format, ap);
+  field = std::string_view(tmp, strnlen(tmp, kShortTextSize));
+  return n;
+}
+}  // namespace
+
+int FormatShortText(BoundedText<kShortTextSize>& field, const char* format, ...) {
   va_list ap;
   va_start(ap, format);
-  int n = FormatShortTextV(tmp, format, ap);
+  int n = FormatIntoField(field, format, ap);
   va_end(ap);
-  field = std::string_view(tmp, strnlen(tmp, kShortTextSize));
   return n;
 }
 
 int FormatShortText(SuggestionText& field, const char* format, ...) {
-  char tmp[kShortTextSize];
   va_list ap;
   va_start(ap, format);
-  int n = FormatShortTextV(tmp, format, ap);
+  int n = FormatIntoField(field, format, ap);
   va_end(ap);
-  field = std::string_view(tmp, strnlen(tmp, kShortTextSize));
   return n;
 }
 

@@ -102,32 +102,29 @@ def read_patterns(sources):
     return patterns
 
 
-def read_review():
+def read_rows(path, columns):
+    """The tab-separated rows of a review file (blank and '#' lines left
+    out), each with its place for messages."""
     rows = []
-    with open(REVIEW, encoding='utf-8') as f:
+    with open(path, encoding='utf-8') as f:
         for number, line in enumerate(f, 1):
             if not line.strip() or line.startswith('#'):
                 continue
             cols = line.rstrip('\n').split('\t')
-            if len(cols) < 5:
-                fail(f'{REVIEW}:{number}: five columns needed, tab-separated')
-            rows.append((f'{REVIEW}:{number}', cols))
+            if len(cols) < columns:
+                fail(f'{path}:{number}: {columns} columns needed, tab-separated')
+            rows.append((f'{path}:{number}', cols))
     return rows
+
+
+def read_review():
+    return read_rows(REVIEW, 5)
 
 
 def read_common():
     """The project's own reviewed pairs of common words: the columns of
     syn_review.tsv without the package's pattern."""
-    rows = []
-    with open(COMMON, encoding='utf-8') as f:
-        for number, line in enumerate(f, 1):
-            if not line.strip() or line.startswith('#'):
-                continue
-            cols = line.rstrip('\n').split('\t')
-            if len(cols) < 4:
-                fail(f'{COMMON}:{number}: four columns needed, tab-separated')
-            rows.append((f'{COMMON}:{number}', [cols[0]] + cols + [''] * (5 - len(cols))))
-    return rows
+    return [(place, [cols[0]] + cols + [''] * (5 - len(cols))) for place, cols in read_rows(COMMON, 4)]
 
 
 def scowl_words():
