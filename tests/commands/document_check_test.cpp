@@ -18,6 +18,8 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
+std::string Topic(const std::string& text) { return "<topic><body><p>" + text + "</p></body></topic>"; }
+
 class DocumentCheckTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -57,6 +59,7 @@ class DocumentCheckTest : public ::testing::Test {
       if (c.text == text) return true;
     return false;
   }
+  bool Marked(const std::string& word) const { return Saved().find(">" + word + "<") != std::string::npos; }
 
   editor::Editor editor_;
   ScriptedInteraction ui_;
@@ -65,7 +68,7 @@ class DocumentCheckTest : public ::testing::Test {
 
 TEST_F(DocumentCheckTest, NoNamedDocument) {
   for (const char* name : {"", "*scratch*", "*scratch2"}) {
-    Load("<topic><body><p>Glorp the valve.</p></body></topic>", name);
+    Load(Topic("Glorp the valve."), name);
     editor_.ClearCalls();
     ui_.Clear();
     EXPECT_EQ(object_->ProcessKesta(), S_FALSE) << name;
@@ -80,128 +83,96 @@ TEST_F(DocumentCheckTest, NoNamedDocument) {
 
 TEST_F(DocumentCheckTest, TitleChangesOnTheFirstCheckOnly) {
   Check.editTitleSet = false;
-  Load("<topic><body><p>Remove the valve.</p></body></topic>");
+  Load(Topic("Remove the valve."));
   EXPECT_EQ(object_->ProcessKesta(), S_OK);
   EXPECT_EQ(object_->ProcessKesta(), S_OK);
   EXPECT_EQ(editor_.WindowTitle().find(" :: KESta - Active"), editor_.WindowTitle().rfind(" :: KESta - Active"));
   EXPECT_NE(editor_.WindowTitle().find(" :: KESta - Active"), std::string::npos);
 }
 
-TEST_F(DocumentCheckTest, FindingsListIsEmptyAfterTheCheck) {
-  Load("<topic><body><p>Glorp the valve.</p></body></topic>");
-  EXPECT_EQ(object_->ProcessKesta(), S_OK);
-  EXPECT_TRUE(MessageList.Empty());
-  EXPECT_NE(WordList.head, nullptr);  // the word list stays until the next reading
-  EXPECT_EQ(ui_.StatusLines().back(), "KESta Messages=(1): F2-View  F6=Show Next");
+// Where the body is read from: the start tags found, a word checked and one
+// left out. An unknown root is read whole whatever came before; cmm and task
+// are read whole; a body beyond the walk is read from the caret's element;
+// the text is cut only at its own end. Rows run in order.
+TEST_F(DocumentCheckTest, BodyReadingRoads) {
+  std::string beyond = "<doc><front>";
+  for (int i = 0; i < 210; ++i) beyond += "<x/>";
+  beyond += "<p>Frobnicate it.</p></front><body><p>Glorp the valve.</p></body></doc>";
+  const struct {
+    std::string xml;
+    const char *startTag, *startTagCopy, *marked, *unmarked;
+  } rows[] = {
+      {"<book><chapter><p>Glorp the valve.</p></chapter></book>", "<chapter>", nullptr, "Glorp", nullptr},
+      {"<manual><intro><p>Frobnicate the pump.</p></intro><chapter><p>Glorp it.</p></chapter></manual>", "", nullptr,
+       "Frobnicate", nullptr},
+      {"<cmm><intro><p>Frobnicate the pump.</p></intro><pgblk><p>Glorp the valve.</p></pgblk></cmm>", "<cmm",
+       "<pgblk>", "Glorp", nullptr},
+      {"<task id=\"t\"><taskbody><p>Glorp the valve.</p></taskbody></task>", "<task", "<task>", "Glorp", nullptr},
+      {beyond, nullptr, nullptr, "Glorp", "Frobnicate"},
+      {Topic("Mail to a@@b then glorp the valve. Write @@END here and frobnicate."), nullptr, nullptr, "glorp",
+       "Frobnicate"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.xml.substr(0, 40));
+    Load(row.xml);
+    EXPECT_EQ(object_->ProcessKesta(), S_OK);
+    if (row.startTag) { EXPECT_EQ(Cursor.StartTag, row.startTag); }
+    if (row.startTagCopy) { EXPECT_EQ(Cursor.StartTagCopy, row.startTagCopy); }
+    EXPECT_TRUE(Marked(row.marked)) << Saved();
+    if (row.unmarked) { EXPECT_FALSE(Marked(row.unmarked)) << Saved(); }
+    EXPECT_TRUE(MessageList.Empty());
+    EXPECT_NE(WordList.head, nullptr);  // the word list stays until the next reading
+  }
+  EXPECT_TRUE(Marked("frobnicate"));
 }
 
-TEST_F(DocumentCheckTest, UnknownRootIsReadWholeWhateverCameBefore) {
-  Load("<book><chapter><p>Glorp the valve.</p></chapter></book>");
-  EXPECT_EQ(object_->ProcessKesta(), S_OK);
-  EXPECT_EQ(Cursor.StartTag, "<chapter>");
-  Load("<manual><intro><p>Frobnicate the pump.</p></intro><chapter><p>Glorp it.</p></chapter></manual>");
-  EXPECT_EQ(object_->ProcessKesta(), S_OK);
-  EXPECT_EQ(Cursor.StartTag, "");
-  EXPECT_NE(Saved().find(">Frobnicate<"), std::string::npos) << Saved();
-}
-
-TEST_F(DocumentCheckTest, TagTableRoads) {
-  Load("<cmm><intro><p>Frobnicate the pump.</p></intro><pgblk><p>Glorp the valve.</p></pgblk></cmm>");
-  EXPECT_EQ(object_->ProcessKesta(), S_OK);
-  EXPECT_EQ(Cursor.StartTag, "<cmm");
-  EXPECT_EQ(Cursor.StartTagCopy, "<pgblk>");
-  EXPECT_NE(Saved().find(">Glorp<"), std::string::npos) << Saved();
-  Load("<task id=\"t\"><taskbody><p>Glorp the valve.</p></taskbody></task>");
-  EXPECT_EQ(object_->ProcessKesta(), S_OK);
-  EXPECT_EQ(Cursor.StartTag, "<task");
-  EXPECT_EQ(Cursor.StartTagCopy, "<task>");
-  EXPECT_NE(Saved().find(">Glorp<"), std::string::npos) << Saved();
-}
-
-TEST_F(DocumentCheckTest, BodyBeyondTheWalkIsReadFromTheCaretsElement) {
-  std::string xml = "<doc><front>";
-  for (int i = 0; i < 210; ++i) xml += "<x/>";
-  xml += "<p>Frobnicate it.</p></front><body><p>Glorp the valve.</p></body></doc>";
-  Load(xml);
-  EXPECT_EQ(object_->ProcessKesta(), S_OK);
-  // The start tag occurs in the text read, which starts there.
-  EXPECT_EQ(Saved().find(">Frobnicate<"), std::string::npos);
-  EXPECT_NE(Saved().find(">Glorp<"), std::string::npos);
-}
-
-TEST_F(DocumentCheckTest, TextIsCutOnlyAtItsOwnEnd) {
-  Load("<topic><body><p>Mail to a@@b then glorp the valve. Write @@END here and frobnicate.</p></body></topic>");
-  EXPECT_EQ(object_->ProcessKesta(), S_OK);
-  EXPECT_NE(Saved().find(">glorp<"), std::string::npos) << Saved();
-  EXPECT_NE(Saved().find(">frobnicate<"), std::string::npos) << Saved();
-}
-
-TEST_F(DocumentCheckTest, NoStartTagWhenTheWalkFails) {
-  Load("<doc><body><p>Glorp the valve.</p></body></doc>");
-  // The stamp removal and the marker search meet the failure first (and
-  // go on as if they found nothing), then the body reading's walk.
-  for (int i = 0; i < 3; ++i) editor_.FailCallMatching("oid_forward");
-  EXPECT_EQ(object_->ProcessKesta(), S_FALSE);
-  ASSERT_FALSE(ui_.Boxes().empty());
-  EXPECT_EQ(ui_.Boxes().back().caption, "KESta File Format");
-  EXPECT_EQ(ui_.Boxes().back().text.rfind("Wrong Tag Selection\nor KESta can not find a Start tag.\nContact ", 0), 0u);
-}
-
-TEST_F(DocumentCheckTest, FailedReadingMarksNothing) {
-  // A check before leaves its word list: the failed reading must not mark it.
-  Load("<topic><body><p>Glorp the valve.</p></body></topic>");
-  EXPECT_EQ(object_->ProcessKesta(), S_OK);
-  Load("<topic><body><p>Frobnicate the pump.</p></body></topic>");
-  ui_.Clear();
-  editor_.ClearCalls();
-  editor_.FailCallMatching("clm;");
-  EXPECT_EQ(object_->ProcessKesta(), S_FALSE);
-  ASSERT_EQ(ui_.Boxes().size(), 1u);
-  EXPECT_EQ(ui_.Boxes()[0].text.rfind("KESta(47) Error: ", 0), 0u);
-  EXPECT_EQ(ui_.Boxes()[0].caption, "KESta Checker");
-  EXPECT_EQ(Saved().find("_touchup"), std::string::npos);
-  EXPECT_FALSE(Sent("set pendingdelete=on"));  // the marking never ran
-}
-
-TEST_F(DocumentCheckTest, FailedClearingOnTheTagTableRoadMarksNothing) {
-  Load("<task id=\"t\"><taskbody><p>Glorp the valve.</p></taskbody></task>");
-  EXPECT_EQ(object_->ProcessKesta(), S_OK);
-  Load("<task id=\"t\"><taskbody><p>Frobnicate the pump.</p></taskbody></task>");
-  ui_.Clear();
-  editor_.ClearCalls();
-  editor_.FailCallMatching("clm;");
-  EXPECT_EQ(object_->ProcessKesta(), S_FALSE);
-  ASSERT_EQ(ui_.Boxes().size(), 1u);
-  EXPECT_EQ(ui_.Boxes()[0].text.rfind("File conversion Error: ", 0), 0u);
-  EXPECT_EQ(ui_.Boxes()[0].caption, "KESta(47) Text Conversion");
-  EXPECT_EQ(ui_.Boxes()[0].style, MB_ICONERROR);
-  EXPECT_EQ(Saved().find("_touchup"), std::string::npos);
-  EXPECT_FALSE(Sent("set pendingdelete=on"));
-}
-
-TEST_F(DocumentCheckTest, FailureInTheCheckItself) {
-  Load("<topic><body><p>Glorp the valve.</p></body></topic>");
-  editor_.FailCallMatching("doc_path()");
-  EXPECT_EQ(object_->ProcessKesta(), S_FALSE);
-  ASSERT_EQ(ui_.Boxes().size(), 1u);
-  EXPECT_EQ(ui_.Boxes()[0].text, "Error(67) Open a file, then use KESta");
-  EXPECT_EQ(ui_.Boxes()[0].caption, "KESta Error");
-  EXPECT_EQ(ui_.Boxes()[0].style, MB_ICONERROR);
-}
-
-TEST_F(DocumentCheckTest, MarkerInsertFailure) {
-  Load("<topic><body><p>Glorp the valve.</p></body></topic>");
-  editor_.FailCallMatching("insert_string");
-  EXPECT_EQ(object_->ProcessKesta(), S_OK);
-  ASSERT_EQ(ui_.Boxes().size(), 1u);
-  EXPECT_EQ(ui_.Boxes()[0].caption, "Text Selection");
-  EXPECT_NE(ui_.Boxes()[0].text.find(" KESta error (89) possible alignment or document is READ ONLY."),
-            std::string::npos);
+// Each failure's box and result. A failed reading after an earlier check
+// must not mark that check's word list (the marking never runs).
+TEST_F(DocumentCheckTest, FailureBoxes) {
+  const std::string task = "<task id=\"t\"><taskbody><p>Glorp the valve.</p></taskbody></task>";
+  const struct {
+    std::string xml;
+    const char* fail;
+    int times;
+    HRESULT result;
+    const char *text, *caption;
+    bool checkedBefore;
+  } rows[] = {
+      // The stamp removal and the marker search meet the failure first (and
+      // go on as if they found nothing), then the body reading's walk.
+      {"<doc><body><p>Glorp the valve.</p></body></doc>", "oid_forward", 3, S_FALSE,
+       "Wrong Tag Selection\nor KESta can not find a Start tag.\nContact ", "KESta File Format", false},
+      {Topic("Frobnicate the pump."), "clm;", 1, S_FALSE, "KESta(47) Error: ", kAppTitle, true},
+      {task, "clm;", 1, S_FALSE, "File conversion Error: ", "KESta(47) Text Conversion", true},
+      {Topic("Glorp the valve."), "doc_path()", 1, S_FALSE, "Error(67) Open a file, then use KESta", "KESta Error",
+       false},
+      {Topic("Glorp the valve."), "insert_string", 1, S_OK,
+       " KESta error (89) possible alignment or document is READ ONLY.", "Text Selection", false},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.fail);
+    if (row.checkedBefore) {
+      Load(row.xml.find("<task") == 0 ? task : Topic("Glorp the valve."));
+      EXPECT_EQ(object_->ProcessKesta(), S_OK);
+    }
+    Load(row.xml);
+    ui_.Clear();
+    editor_.ClearCalls();
+    for (int i = 0; i < row.times; ++i) editor_.FailCallMatching(row.fail);
+    EXPECT_EQ(object_->ProcessKesta(), row.result);
+    ASSERT_FALSE(ui_.Boxes().empty());
+    EXPECT_NE(ui_.Boxes().back().text.find(row.text), std::string::npos) << ui_.Boxes().back().text;
+    EXPECT_EQ(ui_.Boxes().back().caption, row.caption);
+    if (row.checkedBefore) {
+      EXPECT_EQ(ui_.Boxes().size(), 1u);
+      EXPECT_EQ(Saved().find("_touchup"), std::string::npos);
+      EXPECT_FALSE(Sent("set pendingdelete=on"));
+    }
+  }
 }
 
 TEST_F(DocumentCheckTest, SearchThatCannotConnectRemovesNothing) {
-  Load("<topic><body><p>Old <?Pub _touchup Kesta=\"2500NONE\" HighltBckclr=\"FFFF66\"?>glorp<?Pub "
-       "/_touchup?> text.</p></body></topic>");
+  Load(Topic("Old <?Pub _touchup Kesta=\"2500NONE\" HighltBckclr=\"FFFF66\"?>glorp<?Pub /_touchup?> text."));
   // The check's own ACL object, the stamp removal's, then the search's.
   editor_.FailStage(editor::HostStage::CreateAcl, E_FAIL, 3);
   EXPECT_EQ(object_->ProcessKesta(), S_OK);
@@ -209,43 +180,31 @@ TEST_F(DocumentCheckTest, SearchThatCannotConnectRemovesNothing) {
 }
 
 TEST_F(DocumentCheckTest, ChangeTrackingComesBackOn) {
-  for (const char* text : {"Glorp the valve.", "Remove the valve."}) {
-    Load(std::string("<topic><body><p>") + text + "</p></body></topic>");
+  for (const char* text : {"Glorp the valve.", "Remove the valve.", ""}) {
+    Load(Topic(*text ? text : "Glorp the valve."));
     Check.trackChangesWasOn = 1;
-    EXPECT_EQ(object_->ProcessKesta(), S_OK);
+    if (!*text) editor_.FailCallMatching("oid_caret()");
+    EXPECT_EQ(object_->ProcessKesta(), *text ? S_OK : S_FALSE);
     EXPECT_EQ(editor_.Option("changetracking"), "on") << text;
-    EXPECT_EQ(Check.trackChangesWasOn, 0);
   }
-  Load("<topic><body><p>Glorp the valve.</p></body></topic>");
-  Check.trackChangesWasOn = 1;
-  editor_.FailCallMatching("oid_caret()");
-  EXPECT_EQ(object_->ProcessKesta(), S_FALSE);
-  EXPECT_EQ(editor_.Option("changetracking"), "on");
 }
 
+// A failed conversion of the body marks nothing; the tag-table road has its
+// own box.
 TEST(DocStartWork, ConversionFailureMarksNothing) {
-  ElementHost host;
-  int root = host.Add("doc");
-  host.Add("body", root, "<body><p>x</p></body>");
-  host.conversionFails = true;
-  Cursor.Reset();
-  ScriptedInteraction ui;
-  EXPECT_EQ(GetDocStartWork(host), KESTA_E_BODY_UNREAD);
-  ASSERT_EQ(ui.Boxes().size(), 1u);
-  EXPECT_EQ(ui.Boxes()[0].text, "KESta(46) Error: In File conversion");
-  EXPECT_EQ(host.Executed().back(), "clm; goto_oid('" + host.Id(1) + "')");
-}
-
-TEST(DocStartWork, TagTableConversionFailure) {
-  ElementHost host;
-  host.Add("task", -1, "<task/>");
-  host.conversionFails = true;
-  Cursor.Reset();
-  ScriptedInteraction ui;
-  EXPECT_EQ(GetDocStartWork(host), KESTA_E_BODY_UNREAD);
-  ASSERT_EQ(ui.Boxes().size(), 1u);
-  EXPECT_EQ(ui.Boxes()[0].text, "Error: In File conversion");
-  EXPECT_EQ(ui.Boxes()[0].caption, "KESta(56) Text Conversion");
+  for (bool tagTable : {false, true}) {
+    ElementHost host;
+    int root = host.Add(tagTable ? "task" : "doc", -1, tagTable ? "<task/>" : "");
+    if (!tagTable) host.Add("body", root, "<body><p>x</p></body>");
+    host.conversionFails = true;
+    Cursor.Reset();
+    ScriptedInteraction ui;
+    EXPECT_EQ(GetDocStartWork(host), KESTA_E_BODY_UNREAD);
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].text, tagTable ? "Error: In File conversion" : "KESta(46) Error: In File conversion");
+    if (tagTable) { EXPECT_EQ(ui.Boxes()[0].caption, "KESta(56) Text Conversion"); }
+    if (!tagTable) { EXPECT_EQ(host.Executed().back(), "clm; goto_oid('" + host.Id(1) + "')"); }
+  }
 }
 
 }  // namespace
