@@ -126,8 +126,9 @@ TEST_F(DocumentCheckTest, BodyReadingRoads) {
   EXPECT_TRUE(Marked("frobnicate"));
 }
 
-// Each failure's box and result. A failed reading after an earlier check
-// must not mark that check's word list (the marking never runs).
+// Each failure's box and result; the body reading's boxes give the system's
+// words, not the host's. A failed reading after an earlier check must not
+// mark that check's word list (the marking never runs).
 TEST_F(DocumentCheckTest, FailureBoxes) {
   const std::string task = "<task id=\"t\"><taskbody><p>Glorp the valve.</p></taskbody></task>";
   const struct {
@@ -142,8 +143,8 @@ TEST_F(DocumentCheckTest, FailureBoxes) {
       // go on as if they found nothing), then the body reading's walk.
       {"<doc><body><p>Glorp the valve.</p></body></doc>", "oid_forward", 3, S_FALSE,
        "Wrong Tag Selection\nor KESta can not find a Start tag.\nContact ", "KESta File Format", false},
-      {Topic("Frobnicate the pump."), "clm;", 1, S_FALSE, "KESta(47) Error: ", kAppTitle, true},
-      {task, "clm;", 1, S_FALSE, "File conversion Error: ", "KESta(47) Text Conversion", true},
+      {Topic("Frobnicate the pump."), "clm;", 1, S_FALSE, "KESta(47) Error: Unspecified error", kAppTitle, true},
+      {task, "clm;", 1, S_FALSE, "File conversion Error: Unspecified error", "KESta(47) Text Conversion", true},
       {Topic("Glorp the valve."), "doc_path()", 1, S_FALSE, "Error(67) Open a file, then use KESta", "KESta Error",
        false},
       {Topic("Glorp the valve."), "insert_string", 1, S_OK,
@@ -158,7 +159,7 @@ TEST_F(DocumentCheckTest, FailureBoxes) {
     Load(row.xml);
     ui_.Clear();
     editor_.ClearCalls();
-    for (int i = 0; i < row.times; ++i) editor_.FailCallMatching(row.fail);
+    for (int i = 0; i < row.times; ++i) editor_.FailCallMatching(row.fail, E_FAIL, "the mark is held");
     EXPECT_EQ(object_->ProcessKesta(), row.result);
     ASSERT_FALSE(ui_.Boxes().empty());
     EXPECT_NE(ui_.Boxes().back().text.find(row.text), std::string::npos) << ui_.Boxes().back().text;

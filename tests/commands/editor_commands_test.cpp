@@ -54,41 +54,6 @@ class EditorCommands : public ::testing::Test {
   RunKesta* object_ = new RunKesta();
 };
 
-// When the host fails to clear the mark after reading the body, the box
-// names the failure in the system's words.
-TEST_F(EditorCommands, BodyReadingBoxesNameTheFailure) {
-  const struct {
-    const char* xml;
-    const char* text;
-    const char* caption;
-  } cases[] = {
-      {"<topic><body><p>Open the valve.</p></body></topic>", "KESta(47) Error: Unspecified error",
-       "KESta Checker"},
-      {"<task><taskbody><p>Open the valve.</p></taskbody></task>",
-       "File conversion Error: Unspecified error", "KESta(47) Text Conversion"},
-  };
-  for (const auto& c : cases) {
-    Load(c.xml);
-    ui_.Clear();
-    editor_.FailCallMatching("clm;", E_FAIL, "the mark is held");
-    object_->GetDocStart();
-    ASSERT_EQ(ui_.Boxes().size(), 1u) << c.xml;
-    EXPECT_EQ(ui_.Boxes()[0].text, c.text);
-    EXPECT_EQ(ui_.Boxes()[0].caption, c.caption);
-    editor_.ClearFailures();
-  }
-}
-
-TEST_F(EditorCommands, RemoveAllMarkersKeepsTheWords) {
-  Load("<doc><p>Open " + Marker("0103use", "6699FF", "utilize") + " the " +
-       Marker("2503NONE", "FFFF66", "frob") + ".</p><p>" + Marker("2804NONE", "FF6699", "The") +
-       " end.</p></doc>");
-  EXPECT_EQ(object_->RemoveAllMarkers(), S_OK);
-  EXPECT_EQ(Saved(), "<doc><p>Open utilize the frob.</p><p>The end.</p></doc>");
-  EXPECT_EQ(ui_.StatusLines(),
-            (Strings{"KESta will delete 3 old messages.", "KESta removed 3 old messages."}));
-}
-
 TEST_F(EditorCommands, FindKestaAndTheStamp) {
   Load("<doc><?KESSTA STE=green?><p>Plain text.</p></doc>");
   EXPECT_EQ(object_->FindKesta(), S_FALSE);
@@ -148,22 +113,17 @@ TEST_F(EditorCommands, RemoveKestaMarkersTakesThoseOfTheElementOnly) {
 
 TEST_F(EditorCommands, MarkersWrapTheTextAsTheDocumentHoldsIt) {
   Load("<doc><p>Do it in\xC2\xA0order; don\xE2\x80\x99t use ab\xE2\x89\xA4" "cd here.</p></doc>");
-  MarkInput a;
-  a.searchKey = "in.order:|12!to";
-  a.kind = FindingKind::Word;
-  a.category = 1;
-  a.markerNumber = 3;
-  MarkInput b;
-  b.searchKey = "don?t:| 0!do not";
-  b.kind = FindingKind::Contraction;
-  b.category = 10;
-  b.markerNumber = 5;
-  MarkInput c;
-  c.searchKey = "ab.cd:| 0";
-  c.kind = FindingKind::Word;
-  c.category = 25;
-  c.markerNumber = 7;
-  for (const MarkInput& f : {a, b, c}) AddFinding(f);
+  auto add = [](const char* key, FindingKind kind, int category, int number) {
+    MarkInput in;
+    in.searchKey = key;
+    in.kind = kind;
+    in.category = category;
+    in.markerNumber = number;
+    AddFinding(in);
+  };
+  add("in.order:|12!to", FindingKind::Word, 1, 3);
+  add("don?t:| 0!do not", FindingKind::Contraction, 10, 5);
+  add("ab.cd:| 0", FindingKind::Word, 25, 7);
   Cursor.CurrentOid = Eval("oid_first()");
   EXPECT_EQ(object_->MarkingEngine(), S_OK);
   EXPECT_TRUE(ui_.Boxes().empty()) << ui_.Boxes().front().text;
