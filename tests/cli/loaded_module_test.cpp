@@ -1,6 +1,6 @@
 // The loaded module against the stand-in editor, in one process: what the
 // module sends, what each of its failure handlers does when the editor fails
-// a stage, and change tracking around the selection check.
+// a stage.
 #include <gtest/gtest.h>
 
 #include "resources/string_table.h"
@@ -84,54 +84,3 @@ TEST_F(LoadedModuleTest, ToolsShowTheirDialogsAndSendNothing) {
   EXPECT_TRUE(doc_.Calls().empty());
 }
 
-// Change tracking is switched off for the selection check and on again
-// however it ends (findings, clean, a host failure); without a tracked
-// change it is left alone.
-TEST(SelectionModule, TrackingGoesBackOn) {
-  const struct {
-    const char* caret;
-    bool tracked, fail;
-    HRESULT result;
-    const char *firstLine, *beforeLast, *box;
-    bool marked;
-  } rows[] = {
-      {"p1", true, false, S_OK, "KESta Message:  Detected Track Changes ON.", nullptr, nullptr, true},
-      {"p2", true, false, S_OK, nullptr, "Excellent: NO KESta Messages.                ", nullptr, false},
-      {"p1", true, true, S_FALSE, nullptr, nullptr, "Error(67) ACL Error in top block.", false},
-      {"p1", false, false, S_OK, nullptr, nullptr, nullptr, true},
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.caret + std::string(row.tracked ? " tracked" : "") + (row.fail ? " failing" : ""));
-    struct Fixture : ModuleFixture {
-      void TestBody() override {}
-    } f;
-    f.Open("<topic><body><p id=\"p1\">Glorp the valve.</p><p id=\"p2\">Remove the valve.</p></body></topic>",
-           "valve.xml");
-    if (row.tracked) {
-      f.doc_.State().trackedChange = f.doc_.ResolveElement("p1");
-      f.doc_.State().options["changetracking"] = "on";
-    }
-    ASSERT_TRUE(f.doc_.PlaceCaretIn(row.caret));
-    if (row.fail) f.doc_.FailCallMatching("select_element");
-    EXPECT_EQ(f.client_.Call("SelectElement", nullptr), row.result);
-    std::vector<std::string> sent;
-    for (const editor::AclCall& c : f.doc_.Calls())
-      if (c.kind == editor::AclCall::Executed && c.text.rfind("set changetracking", 0) == 0) sent.push_back(c.text);
-    const std::vector<std::string> offThenOn = {"set changetracking=off", "set changetracking=on"};
-    EXPECT_EQ(sent, row.tracked ? offThenOn : std::vector<std::string>());
-    EXPECT_EQ(f.doc_.SaveText().find("_touchup") != std::string::npos, row.marked);
-    auto lines = f.ui_.StatusLines();
-    if (row.tracked && !row.fail) {
-      ASSERT_GE(lines.size(), 2u);
-      EXPECT_EQ(f.doc_.Option("changetracking"), "on");
-      EXPECT_EQ(lines.back(), "KESta Message:  Track Changes is set ON.");
-      if (row.firstLine) { EXPECT_EQ(lines.front(), row.firstLine); }
-      if (row.beforeLast) { EXPECT_EQ(lines[lines.size() - 2], row.beforeLast); }
-    }
-    if (!row.tracked) {
-      for (const std::string& line : lines) EXPECT_EQ(line.find("Track Changes"), std::string::npos);
-    ASSERT_EQ(f.ui_.Boxes().size(), row.box ? 1u : 0u);
-    }
-    if (row.box) { EXPECT_EQ(f.ui_.Boxes()[0].text, row.box); }
-  }
-}

@@ -13,7 +13,7 @@
 #include "tests/support/temp_dir.h"
 
 class ModuleFixture : public ::testing::Test {
- public:
+ protected:
   // Loads `xml` as the document `name` and opens the module on it.
   void Open(std::string_view xml, const std::string& name) {
     std::string error;
