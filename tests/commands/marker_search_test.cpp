@@ -11,38 +11,33 @@ using Strings = std::vector<std::string>;
 
 class SearchTest : public ElementHostTest {};
 
-TEST_F(SearchTest, FindKestaWithoutMarkers) {
-  int root = host.Add("doc");
-  int a = host.Add("para", root);
-  host.Add("para", root);
-  EXPECT_EQ(FindKestaWork(host), S_FALSE);
-  EXPECT_EQ(host.Executed(),
-            (Strings{"mes \"KESta Search complete. No KESta Messages.\"",
-                     "goto_oid('" + host.Id(a) + "')", "mes \"NO KESta Messages to remove.\""}));
-}
-
-TEST_F(SearchTest, FindKestaFindsAMarkerThatIsTheLastElement) {
-  int root = host.Add("_touchup");  // the root's own name is never compared
-  host.Add("para", root);
-  host.Add("_touchup", root);
-  EXPECT_EQ(FindKestaWork(host), S_OK);
-  EXPECT_TRUE(host.Statuses().empty());
-}
-
-TEST_F(SearchTest, FindKestaOnARootWithOneElement) {
-  int root = host.Add("doc");
-  host.Add("para", root);
-  EXPECT_EQ(FindKestaWork(host), S_FALSE);
-  EXPECT_EQ(host.Executed()[1], "goto_oid('" + host.Id(root) + "')");
-}
-
-TEST_F(SearchTest, FindKestaStopsAtAnInvalidId) {
-  int root = host.Add("doc");
-  int a = host.Add("para", root);
-  host.Add("para", root);
-  host.answers["oid_valid('" + host.Id(a) + "')"] = "0";
-  EXPECT_EQ(FindKestaWork(host), S_FALSE);
-  EXPECT_EQ(host.Executed(), (Strings{"mes \"NO KESta Messages to remove.\""}));
+// FindKesta over documents of a root and its children: a marker that is the
+// last element is found (the root's own name is never compared); a root with
+// one element, and an invalid id, end the search.
+TEST_F(SearchTest, FindKesta) {
+  const struct {
+    Strings names;
+    bool invalidFirst;
+    HRESULT result;
+    Strings executed;  // "#N" stands for the id of element N
+  } rows[] = {
+      {{"doc", "para", "para"}, false, S_FALSE,
+       {"mes \"KESta Search complete. No KESta Messages.\"", "goto_oid('#1')", "mes \"NO KESta Messages to remove.\""}},
+      {{"_touchup", "para", "_touchup"}, false, S_OK, {}},
+      {{"doc", "para"}, false, S_FALSE,
+       {"mes \"KESta Search complete. No KESta Messages.\"", "goto_oid('#0')", "mes \"NO KESta Messages to remove.\""}},
+      {{"doc", "para", "para"}, true, S_FALSE, {"mes \"NO KESta Messages to remove.\""}},
+  };
+  for (const auto& row : rows) {
+    ElementHost doc;
+    for (std::size_t i = 0; i < row.names.size(); ++i) doc.Add(row.names[i], i ? 0 : -1);
+    if (row.invalidFirst) doc.answers["oid_valid('" + doc.Id(1) + "')"] = "0";
+    EXPECT_EQ(FindKestaWork(doc), row.result);
+    Strings expected = row.executed;
+    for (std::string& c : expected)
+      if (auto at = c.find('#'); at != std::string::npos) c = c.substr(0, at) + doc.Id(c[at + 1] - '0') + "')";
+    EXPECT_EQ(doc.Executed(), expected);
+  }
 }
 
 TEST_F(SearchTest, FindNextKestaReportsNothingFound) {
