@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "resources/string_table.h"
 #include "tests/commands/finding_fixture.h"
 
 namespace {
@@ -104,30 +103,6 @@ TEST(ShowFinding, LongTextsStayInsideTheirFields) {
   EXPECT_EQ(advice.result, S_OK);
   EXPECT_TRUE(Finding.CurrentMarkedWord.empty());
   EXPECT_EQ(Finding.CurrentAdvice.str(), std::string(251, 'a'));
-}
-
-TEST(ShowFinding, FailuresShowEachMethodsBox) {
-  struct Case {
-    const char* fail;
-    bool context;
-    std::string box, caption;  // "" : no box
-  } cases[] = {
-      {"set selectscan", false, "", ""},
-      {"$selection", false, std::string("KESta can not select the text.\nReport file to ") + kSupportAddress,
-       "Text Selection"},
-      {"oid_attr", true, "Error(67) Can not find the word position", kAppTitle},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.fail);
-    MarkerDocument doc;
-    doc.host.failPattern = c.fail;
-    ScriptedInteraction ui;
-    RecordedFindingCalls self;
-    EXPECT_EQ(c.context ? ShowContextWork(doc.host, self) : ShowMeWork(doc.host, self), S_FALSE);
-    ASSERT_EQ(ui.Boxes().size(), c.box.empty() ? 0u : 1u);
-    for (const InteractionEvent& box : ui.Boxes()) EXPECT_EQ(box.text + "|" + box.caption, c.box + "|" + c.caption);
-    EXPECT_TRUE(self.made.empty());
-  }
 }
 
 TEST(NextFinding, SetsNineOptionsAndSkipsTheRestOnFailure) {
