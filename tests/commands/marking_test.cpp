@@ -229,4 +229,37 @@ TEST_F(MarkingTest, FailuresAndTheirBoxes) {
   EXPECT_EQ(ui.Boxes()[0].caption, "KESta Checker");
 }
 
+// A selection check's marking stays inside the element under check: text
+// found inside it (in an inline element too) is marked; a search that ran
+// past it ends the marking and clears the selection (and a correction's
+// whole-word search); without a scope the marking looks everywhere.
+TEST_F(MarkingTest, MarkingStaysInsideTheCheckedElement) {
+  const int checked = host.Add("para", 0), inner = host.Add("emph", checked), after = host.Add("para", 0);
+  auto run = [&](int caret, std::vector<MarkInput> findings) {
+    host.calls.clear();
+    ClearFindings();
+    for (const MarkInput& f : findings) AddFinding(f);
+    host.answers["oid_caret()"] = host.Id(caret);
+    EXPECT_EQ(MarkingEngineWork(host), S_OK);
+    int inserts = 0;
+    for (const std::string& c : host.Executed()) inserts += c.rfind("insert_string", 0) == 0;
+    return inserts;
+  };
+  Cursor.CurrentOid = host.Id(checked);
+  Check.markScope = host.Id(checked);
+  EXPECT_EQ(run(inner, {Finding("glorp:| 0", K::Word, 25), Finding("frob:| 0", K::Word, 25)}), 2);
+  for (FindingKind kind : {K::Word, K::Correction, K::Replacement, K::Semicolon}) {
+    SCOPED_TRACE(KindLetters(kind));
+    const char* key = kind == K::Semicolon ? ";:| 0" : "glorp:| 0!x";
+    EXPECT_EQ(run(after, {Finding(key, kind, 25), Finding("frob:| 0", K::Word, 25)}), 0);
+    const Strings executed = host.Executed();
+    EXPECT_EQ(executed.back() == "set wordscan=off" ? executed[executed.size() - 2] : executed.back(),
+              "clear_mark all");
+  }
+  Check.markScope.clear();
+  EXPECT_EQ(run(after, {Finding("glorp:| 0", K::Word, 25)}), 1);
+  for (const std::string& e : host.Evaluated()) EXPECT_NE(e, "oid_caret()");
+  EXPECT_TRUE(ui.Boxes().empty());
+}
+
 }  // namespace
