@@ -164,8 +164,6 @@ TEST(ContextMenu, EachChoice) {
        {"CLoadMenu"}},
       {"all in document", ID_KESTA_ALL_IN_DOCUMENT, "utilize", "0103use/apply", 1, "use", select,
        Closed({select}), {"CLoadMenu", "RemoveAllMarkers"}},
-      {"next", ID_KESTA_NEXT_MESSAGE, "utilize", "0103use/apply", 1, "use", select,
-       Closed({select, "set pendingdelete=off", "set inputmode=insert"}), {"CLoadMenu"}},
       {"the term", ID_KESTA_TERM, "utilize", "0103use/apply", 1, "use", select, Closed({select}), {"CLoadMenu"}},
       // A hint in parentheses replaces nothing.
       {"hint", ID_KESTA_SYN1, "must", "0103x", 7, ":| 0", select, Closed({select}), {"CLoadMenu"}},
