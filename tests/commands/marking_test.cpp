@@ -138,12 +138,6 @@ TEST_F(MarkingTest, CommandsOfEachKind) {
       {"semicolon before the word", {Finding(". th:|00|", K::Semicolon, 37)}, "@; th@", "",
        {"find -f -e -q -select @; th@", "find -f -e -q -select @;th@", "clm;", "find -b -q -e -select @;@",
         Insert("3700.", "FF99FF", ";"), "mes \"KESta: One error.\""}},
-      // Markup, which no search crosses, before the next word: the first
-      // semicolon from the caret.
-      {"semicolon before markup", {Finding(". th:|00|", K::Semicolon, 37)}, "th@", "",
-       {"find -f -e -q -select @; th@", "find -f -e -q -select @;th@", "find -f -e -q -select @; ... th@",
-        "find -f -e -q -select @;@", "clm;", "find -b -q -e -select @;@", Insert("3700.", "FF99FF", ";"),
-        "mes \"KESta: One error.\""}},
       {"sentence article", {Finding("valve:|31", K::SentenceArticle, 28, 31)}, "", "THE",
        {"find -f -q -select @valve@;", "find -b -e -q -select @T..@;", "clm;", "clear_mark all", "car edit 0,-3",
         "clm; find -f -e -select @THE@"}},
