@@ -3,13 +3,25 @@
 // a stage.
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "cli/module_client.h"
+#include "editor/editor.h"
+#include "platform/scripted_interaction.h"
 #include "resources/string_table.h"
-#include "tests/cli/module_fixture.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
-class LoadedModuleTest : public ModuleFixture {
+// A document in the editor, its host classes registered, the module opened
+// with a registry of its own.
+class LoadedModuleTest : public ::testing::Test {
  protected:
-  void SetUp() override { Open("<task><title>Fit the cover</title><taskbody/></task>", "cover.xml"); }
+  void SetUp() override {
+    std::string error;
+    ASSERT_TRUE(doc_.LoadText("<task><title>Fit the cover</title><taskbody/></task>", "cover.xml", &error)) << error;
+    doc_.RegisterHostClasses();
+    ASSERT_EQ(client_.Open(&error), ModuleClient::Outcome::Ok) << error;
+  }
 
   std::vector<std::string> Received() const {
     std::vector<std::string> out;
@@ -17,6 +29,13 @@ class LoadedModuleTest : public ModuleFixture {
       out.push_back((c.kind == editor::AclCall::Executed ? "execute " : "evaluate ") + c.text);
     return out;
   }
+
+  TempDir dir_;
+  ScopedEnv registry_{"KESTA_REGISTRY", (dir_.path() / "registry").c_str()};
+  ScopedEnv custom_{"APTCUSTOM", (std::string(KESTA_BUILD_DIR) + "/test-custom").c_str()};
+  ScriptedInteraction ui_;
+  editor::Editor doc_;
+  ModuleClient client_{KESTA_MODULE_PATH};
 };
 }  // namespace
 
