@@ -28,8 +28,11 @@ bool Unmarked(const std::string& doc, const std::string& text) {
 ProgramRun SampleCheck::Kesta(const std::vector<std::string>& args, const std::string& custom) {
   // The tests' own fixed dictionaries unless a test names a folder.
   const std::string folder = custom.empty() ? std::string(KESTA_BUILD_DIR) + "/test-custom" : custom;
+  // Report files go to a profile folder of the test's own.
   return RunProgram(KESTA_PROGRAM, args,
-                    {{"APTCUSTOM", folder}, {"KESTA_REGISTRY", (dir_.path() / "registry").string()}});
+                    {{"APTCUSTOM", folder},
+                     {"KESTA_REGISTRY", (dir_.path() / "registry").string()},
+                     {"KESTA_PROFILE", (dir_.path() / "profile").string()}});
 }
 
 std::string SampleCheck::Check(std::initializer_list<std::string> paragraphs, const std::string& custom) {
