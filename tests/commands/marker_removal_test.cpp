@@ -222,33 +222,28 @@ TEST_F(RemovalTest, FindNextKestaReportsNothingFound) {
   EXPECT_TRUE(host.Statuses().empty());
 }
 
-TEST_F(RemovalTest, TreeWalkerStopsAfter1602Steps) {
-  int root = host.Add("doc");
-  for (int i = 0; i < 2000; ++i) host.Add("para", root);
-  EXPECT_EQ(TreeWalkerWork(host), S_OK);
-  int forward = 0;
-  for (const std::string& e : host.Evaluated()) forward += e.rfind("oid_forward", 0) == 0;
-  EXPECT_EQ(forward, 1602);
-  EXPECT_TRUE(host.Executed().empty());
-}
-
-TEST_F(RemovalTest, TreeWalkerStopsAtALongMarkerValue) {
-  int root = host.Add("doc");
-  host.Add("para", root);
-  int m = host.Add("_touchup", root);
-  host.elements[static_cast<std::size_t>(m)].kesta = "0103use";
-  for (int i = 0; i < 10; ++i) host.Add("para", root);
-  EXPECT_EQ(TreeWalkerWork(host), S_OK);
-  EXPECT_EQ(host.Evaluated().back(), "oid_attr('" + host.Id(m) + "',\"Kesta\");");
-}
-
-TEST_F(RemovalTest, TreeWalkerEndsBeforeTheLastElement) {
-  int root = host.Add("doc");
-  host.Add("para", root);
-  int before = host.Add("para", root);
-  host.Add("para", root);
-  EXPECT_EQ(TreeWalkerWork(host), S_OK);
-  EXPECT_EQ(host.Evaluated().back(), "oid_forward('" + host.Id(before - 1) + "')");
+// The walk stops after 1602 steps, at a marker with a long enough value, and
+// before the last element.
+TEST_F(RemovalTest, TreeWalkerStops) {
+  for (int paras : {2000, 11, 3}) {
+    ElementHost doc;
+    int root = doc.Add("doc");
+    int marker = -1;
+    for (int i = 0; i < paras; ++i) {
+      if (paras == 11 && i == 1) {
+        marker = doc.Add("_touchup", root);
+        doc.elements[static_cast<std::size_t>(marker)].kesta = "0103use";
+      }
+      doc.Add("para", root);
+    }
+    EXPECT_EQ(TreeWalkerWork(doc), S_OK);
+    int forward = 0;
+    for (const std::string& e : doc.Evaluated()) forward += e.rfind("oid_forward", 0) == 0;
+    if (paras == 2000) { EXPECT_EQ(forward, 1602); }
+    if (paras == 11) { EXPECT_EQ(doc.Evaluated().back(), "oid_attr('" + doc.Id(marker) + "',\"Kesta\");"); }
+    if (paras == 3) { EXPECT_EQ(doc.Evaluated().back(), "oid_forward('" + doc.Id(1) + "')"); }
+    EXPECT_TRUE(doc.Executed().empty());
+  }
 }
 
 }  // namespace
