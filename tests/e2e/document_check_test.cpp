@@ -195,8 +195,8 @@ TEST_F(DocumentCheck, EachDocumentTypeChecksItsBody) {
     SCOPED_TRACE(root);
     std::string inside = "<para>Insideword the pump.</para>";
     if (body) inside = std::string("<") + body + ">" + inside + "</" + body + ">";
-    ProgramRun run =
-        Check("<" + root + " id=\"d\"><title>Outsideword the valve.</title>" + inside + "</" + root + ">", root + ".xml");
+    const std::string title = "<title>Outsideword the valve.</title>";
+    ProgramRun run = Check("<" + root + " id=\"d\">" + title + inside + "</" + root + ">", root + ".xml");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find(Marker("2500NONE", "FFFF66", "Insideword")), std::string::npos) << run.out;
     bool wholeDocument = !body || root == "cmm" || root == "task";
