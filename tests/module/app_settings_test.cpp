@@ -42,8 +42,6 @@ TEST_F(SettingsTest, ReadsTheSevenFields) {
   EXPECT_EQ(s.writerSite, "Site");
   EXPECT_EQ(s.customDir, Custom() + "\\");
   EXPECT_EQ(s.iniPath, Custom() + "\\editinit\\KestaArbortext.ini");
-  EXPECT_EQ(s.helpFile, Custom() + "\\editinit\\KestaHelp.chm");
-  EXPECT_EQ(s.userGuideFile, Custom() + "\\editinit\\User_guide.pdf");
   EXPECT_EQ(s.converterFile, Custom() + "\\dictionaries\\metric.txt");
   EXPECT_EQ(s.wordListFile, Custom() + "\\dictionaries\\Word_List_XYZ1.txt");
   EXPECT_TRUE(ui_.Events().empty());
