@@ -205,23 +205,4 @@ TEST_F(FindingMenu, AFindingWithoutAdviceHasNoSuggestions) {
   EXPECT_EQ(Body(run.out), doc_);  // a greyed item cannot be chosen
 }
 
-TEST_F(FindingMenu, CaretOutsideAnyMarker) {
-  ProgramRun run = Menu("ShowMe", "2", "p1");
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(Lines(run.err), (Strings{"[status] KESta Message:  Press F2 on the color to see each KESta message.",
-                                     "[box KESta Selection] Put cursor inside a color."}));
-  EXPECT_EQ(Body(run.out), doc_);
-}
-
-TEST_F(FindingMenu, OtherMenuModesAndTheNextFindingKey) {
-  ProgramRun run = Kesta({"call", "DisplayCmenu", "2", dir_.Write("doc.xml", doc_), "--caret", "(1,4,0)"});
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.err.find("[menu]"), std::string::npos) << run.err;  // no window owns it
-  EXPECT_EQ(Body(run.out), doc_);
-  run = Run(doc_, {"call", "CallNextKesta"});
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_TRUE(run.err.empty()) << run.err;
-  EXPECT_EQ(Body(run.out), doc_);
-}
-
 }  // namespace
