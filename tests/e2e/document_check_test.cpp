@@ -170,18 +170,6 @@ TEST_F(DocumentCheck, FindingMarkersRemovesNothing) {
   }
 }
 
-TEST_F(DocumentCheck, CloseKestaGivesTheDocumentBack) {
-  const std::string xml = "<topic><body><p>Glorp the valve; then frobnicate it.</p></body></topic>\n";
-  ProgramRun checked = Check(xml);
-  ASSERT_EQ(checked.status, 0) << checked.err;
-  ASSERT_NE(checked.out.find("_touchup"), std::string::npos);
-  std::string marked = dir_.Write("marked.xml", checked.out);
-  ProgramRun closed = Kesta({"call", "CloseKesta", marked});
-  EXPECT_EQ(closed.status, 0) << closed.err;
-  EXPECT_EQ(Body(closed.out), xml);
-  EXPECT_EQ(Lines(closed.err).back(), "[status] KESta removed messages. Document not saved.");
-}
-
 // Each document type reads its body from its start tag: a word before the
 // body is not checked, a word inside it is (cmm, task and roots read whole
 // check both). Every sample document gets its markers and no box.

@@ -109,17 +109,6 @@ TEST_F(SelectionCheck, TableCells) {
             std::string::npos)
       << run.out;
   EXPECT_NE(run.out.find("<p>Glorp.</p>"), std::string::npos);
-  // ALL: the whole table group, nothing after it.
-  run = cells("c2", {"2"});
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_NE(run.out.find("<entry id=\"c1\">" + Glorp() + "</entry><entry id=\"c2\">" + Shut()), std::string::npos)
-      << run.out;
-  EXPECT_NE(run.out.find("<p>Glorp.</p>"), std::string::npos);
-  // Cancel: nothing happens.
-  run = cells("c2", {"3"});
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(Lines(run.err), (Strings{kKeys, std::string(kTableQuestion) + "3"}));
-  EXPECT_EQ(Body(run.out), Topic(table));
   // A question nobody answers: nothing is checked, and it is said.
   run = cells("c2", {});
   ASSERT_EQ(run.status, 0) << run.err;
