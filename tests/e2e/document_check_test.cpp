@@ -74,17 +74,6 @@ TEST_F(DocumentCheck, FileNameWithQuotesInTheTitle) {
   }
 }
 
-// The advice is written at every marker number, however far on in its
-// sentence the finding is.
-TEST_F(DocumentCheck, AdviceLateInASentence) {
-  std::string text = "Turn the valve";
-  for (int i = 0; i < 13; ++i) text += " and the pump";
-  ProgramRun run = Check("<topic><body><p>" + text + " and it doesn't stop.</p></body></topic>");
-  ASSERT_EQ(run.status, 0) << run.err;
-  const std::string doc = Body(run.out);
-  EXPECT_NE(doc.find(Marker("1030does not", "66FFFF", "doesn't")), std::string::npos) << doc;
-}
-
 TEST_F(DocumentCheck, StatusLinesInOrder) {
   ProgramRun run = Check("<topic><body><p>Frobnicate the pump. Glorp the valve.</p></body></topic>");
   ASSERT_EQ(run.status, 0) << run.err;
