@@ -1,6 +1,5 @@
 // The loaded module against the stand-in editor, in one process: what the
-// module sends, what each of its failure handlers does when the editor fails
-// a stage.
+// module sends (each command's failure handlers are the command frame tables).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,7 +7,6 @@
 #include "cli/module_client.h"
 #include "editor/editor.h"
 #include "platform/scripted_interaction.h"
-#include "resources/string_table.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -47,44 +45,6 @@ TEST_F(LoadedModuleTest, FullTagsByIdAndByName) {
   EXPECT_EQ(client_.Object()->Invoke(0x35, IID_IRunKesta, DISPATCH_METHOD, {}, nullptr), S_OK);
   EXPECT_EQ(client_.Call("fulltags", nullptr), S_OK);
   EXPECT_EQ(Received().size(), 3u);
-}
-
-TEST_F(LoadedModuleTest, EachStageFailureOfFullTags) {
-  const std::string box108 = LoadStringResource(IDS_ACL_FAILED);
-  struct Row {
-    editor::HostStage stage;
-    HRESULT hr;
-    bool box;
-    HRESULT result;
-  } rows[] = {
-      {editor::HostStage::CreateApplication, E_FAIL, true, S_OK},
-      {editor::HostStage::GetHostObject, E_FAIL, true, S_OK},
-      {editor::HostStage::QueryDocumentObject, E_FAIL, true, S_OK},
-      {editor::HostStage::CreateAcl, E_FAIL, false, S_OK},
-      // An ACL object without its interface fails the first call: S_FALSE.
-      {editor::HostStage::CreateAcl, E_NOINTERFACE, false, S_FALSE},
-      // No application interface: noticed when the host object is fetched.
-      {editor::HostStage::CreateApplication, E_NOINTERFACE, true, S_OK},
-  };
-  for (const Row& row : rows) {
-    ui_.Clear();
-    doc_.ClearCalls();
-    doc_.FailStage(row.stage, row.hr);
-    EXPECT_EQ(client_.Call("FullTags", nullptr), row.result) << static_cast<int>(row.stage);
-    ASSERT_EQ(ui_.Boxes().size(), row.box ? 1u : 0u) << static_cast<int>(row.stage);
-    if (row.box) {
-      EXPECT_EQ(ui_.Boxes()[0].text, box108);
-      EXPECT_EQ(ui_.Boxes()[0].caption, "KESta Checker");
-    }
-    EXPECT_TRUE(doc_.Calls().empty());
-    doc_.ClearFailures();
-  }
-  // The editor refuses the setting itself.
-  ui_.Clear();
-  doc_.FailCallMatching("tagdisplay");
-  EXPECT_EQ(client_.Call("FullTags", nullptr), S_FALSE);
-  EXPECT_TRUE(ui_.Boxes().empty());
-  EXPECT_EQ(doc_.Option("tagdisplay"), "");
 }
 
 TEST_F(LoadedModuleTest, ToolsShowTheirDialogsAndSendNothing) {

@@ -71,6 +71,7 @@ const FrameRow kRows[] = {
     {"DisplayCmenu", [](RunKesta& o) { return o.DisplayCmenu(0); },
      {kSilentFalse, kSilentFalse, kSilentFalse, kSilentFalse}},
     {"CallNextKesta", CALL(CallNextKesta), {kSilentOk, kSilentOk, kSilentOk, kSilentOk}},
+    {"FullTags", CALL(FullTags), {k108Ok, k108Ok, kSilentOk, kSilentFalse}},
 };
 #undef CALL
 
