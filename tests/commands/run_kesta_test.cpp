@@ -97,6 +97,14 @@ TEST_F(RunKestaTest, NamesAreFoundWithoutRegardToCase) {
   }
 }
 
+TEST_F(RunKestaTest, FullTagsByIdAndByName) {
+  FakeHost host;
+  EXPECT_EQ(object_->Invoke(0x35, IID_IRunKesta, DISPATCH_METHOD, {}, nullptr), S_OK);
+  EXPECT_EQ(CallByName(u"fulltags"), S_OK);
+  EXPECT_EQ(object_->FullTags(), S_OK);
+  EXPECT_EQ(host.Executed(), std::vector<std::string>(3, "set tagdisplay=full;"));
+}
+
 TEST_F(RunKestaTest, InvokeChecksTheCall) {
   FakeHost host;
   EXPECT_EQ(object_->Invoke(0x2, IID_IRunKesta, DISPATCH_METHOD, {}, nullptr), DISP_E_MEMBERNOTFOUND);
