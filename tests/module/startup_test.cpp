@@ -87,16 +87,6 @@ TEST_F(StartupTest, GoodStartAndShutDown) {
   EXPECT_EQ(theApp.ExitInstance(), 0);
 }
 
-TEST_F(StartupTest, TheBuildsDefaultCustomFolder) {
-  ScopedEnv custom("APTCUSTOM", KESTA_DEFAULT_CUSTOM_DIR);
-  EXPECT_NE(theApp.InitInstance(), 0);
-  EXPECT_TRUE(ui_.Events().empty());
-  EXPECT_EQ(Dictionaries.DictDescriptors[0].name, "TECHNICAL");
-  EXPECT_EQ(Dictionaries.DictDescriptors[1].name, "CORE");
-  EXPECT_EQ(Dictionaries.DictDescriptors[2].name, "SYNONYM");
-  EXPECT_NE(FindDigramNode("valve"), nullptr);
-}
-
 // A settings failure refuses the start: the settings box, then the start-up
 // box (with no file name when the settings file itself is missing); a
 // missing dictionary has only the start-up box and loads nothing.
