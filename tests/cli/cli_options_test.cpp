@@ -11,28 +11,30 @@ CliOptions Parse(const std::vector<std::string>& args) {
 }
 }  // namespace
 
-TEST(CliOptions, CallWithAndWithoutItsArgument) {
+// Options anywhere, answers and dialog actions each kept in their order.
+TEST(CliOptions, ArgumentsAndOptions) {
   CliOptions o = Parse({"call", "DisplayCmenu", "1", "doc.xml", "-o", "out.xml"});
   EXPECT_EQ(o.action, CliOptions::Action::Call);
   EXPECT_EQ(o.method, "DisplayCmenu");
-  ASSERT_TRUE(o.arg.has_value());
-  EXPECT_EQ(*o.arg, "1");
+  EXPECT_EQ(o.arg, std::optional<std::string>("1"));
   EXPECT_EQ(o.file, "doc.xml");
   EXPECT_EQ(o.outFile, "out.xml");
   o = Parse({"call", "FullTags", "doc.xml"});
   EXPECT_FALSE(o.arg.has_value());
   EXPECT_EQ(o.file, "doc.xml");
-}
-
-TEST(CliOptions, OptionsAnywhereAnswersInOrder) {
-  CliOptions o = Parse({"check", "--answer", "2", "doc.xml", "--mouse", "tag", "--answer", "-1",
-                        "--element", "step-1", "-i"});
+  o = Parse({"check", "--answer", "2", "doc.xml", "--mouse", "tag", "--answer", "-1", "--element", "step-1", "-i"});
   EXPECT_EQ(o.action, CliOptions::Action::Check);
   EXPECT_EQ(o.file, "doc.xml");
   EXPECT_EQ(o.answers, (std::vector<int>{2, -1}));
   EXPECT_EQ(o.mouse, "tag");
   EXPECT_EQ(o.element, "step-1");
   EXPECT_TRUE(o.inPlace);
+  o = Parse({"call", "SixsigmaRead", "doc.xml", "--do", "type 203 pump valve", "--answer", "1", "--do", "click 1"});
+  ASSERT_EQ(o.actions.size(), 2u);
+  EXPECT_EQ(o.actions[0].kind, DialogAction::Type);
+  EXPECT_EQ(o.actions[0].text, "pump valve");
+  EXPECT_EQ(o.actions[1].kind, DialogAction::Click);
+  EXPECT_EQ(o.answers, (std::vector<int>{1}));
 }
 
 TEST(CliOptions, RefusedLines) {
@@ -61,6 +63,10 @@ TEST(CliOptions, RefusedLines) {
     EXPECT_FALSE(ParseCliOptions(line, &o, &error)) << ::testing::PrintToString(line);
     EXPECT_FALSE(error.empty());
   }
+  CliOptions o;
+  std::string error;
+  EXPECT_FALSE(ParseCliOptions({"call", "CloseKesta"}, &o, &error));
+  EXPECT_NE(error.find("call CloseKesta needs a document"), std::string::npos) << error;
 }
 
 TEST(CliOptions, ToolsWithAndWithoutADocument) {
@@ -73,18 +79,4 @@ TEST(CliOptions, ToolsWithAndWithoutADocument) {
     EXPECT_EQ(o.actions[0].index, 1);
     EXPECT_EQ(Parse({"call", tool, "doc.xml"}).file, "doc.xml");
   }
-  CliOptions o;
-  std::string error;
-  EXPECT_FALSE(ParseCliOptions({"call", "CloseKesta"}, &o, &error));
-  EXPECT_NE(error.find("call CloseKesta needs a document"), std::string::npos) << error;
-}
-
-TEST(CliOptions, DialogActionsKeepTheirOrderApartFromAnswers) {
-  CliOptions o = Parse({"call", "SixsigmaRead", "doc.xml", "--do", "type 203 pump valve", "--answer", "1",
-                        "--do", "click 1"});
-  ASSERT_EQ(o.actions.size(), 2u);
-  EXPECT_EQ(o.actions[0].kind, DialogAction::Type);
-  EXPECT_EQ(o.actions[0].text, "pump valve");
-  EXPECT_EQ(o.actions[1].kind, DialogAction::Click);
-  EXPECT_EQ(o.answers, (std::vector<int>{1}));
 }

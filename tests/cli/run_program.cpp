@@ -1,10 +1,9 @@
 #include "tests/cli/run_program.h"
 
 #include <fcntl.h>
+#include <spawn.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -19,53 +18,52 @@ std::string ReadAll(const std::string& path) {
   s << in.rdbuf();
   return s.str();
 }
+
+std::vector<char*> Pointers(std::vector<std::string>& strings) {
+  std::vector<char*> out;
+  for (std::string& s : strings) out.push_back(s.data());
+  out.push_back(nullptr);
+  return out;
+}
 }  // namespace
 
 ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args,
-                      const std::map<std::string, std::optional<std::string>>& env,
-                      const std::string& input) {
+                      const std::map<std::string, std::optional<std::string>>& env, const std::string& input) {
   char tmpl[] = "/tmp/kesta-run-XXXXXX";
-  std::string dir = ::mkdtemp(tmpl);
-  std::string outPath = dir + "/out", errPath = dir + "/err", inPath = dir + "/in";
+  const std::string dir = ::mkdtemp(tmpl);
+  const std::string outPath = dir + "/out", errPath = dir + "/err", inPath = dir + "/in";
   { std::ofstream(inPath, std::ios::binary) << input; }
 
   std::map<std::string, std::string> vars;
-  for (char** e = environ; *e; ++e) {
-    const char* eq = std::strchr(*e, '=');
-    if (eq) vars[std::string(*e, static_cast<std::size_t>(eq - *e))] = eq + 1;
-  }
+  for (char** e = environ; *e; ++e)
+    if (const char* eq = std::strchr(*e, '=')) vars[std::string(*e, static_cast<std::size_t>(eq - *e))] = eq + 1;
   for (const auto& [name, value] : env) {
-    if (value)
+    if (value) {
       vars[name] = *value;
-    else
+    } else {
       vars.erase(name);
+    }
   }
-  std::vector<std::string> envStrings;
+  std::vector<std::string> envStrings, argStrings{program};
   for (const auto& [name, value] : vars) envStrings.push_back(name + "=" + value);
-  std::vector<char*> envp;
-  for (std::string& s : envStrings) envp.push_back(s.data());
-  envp.push_back(nullptr);
-  std::vector<std::string> argStrings{program};
   argStrings.insert(argStrings.end(), args.begin(), args.end());
-  std::vector<char*> argv;
-  for (std::string& s : argStrings) argv.push_back(s.data());
-  argv.push_back(nullptr);
+  std::vector<char*> argv = Pointers(argStrings), envp = Pointers(envStrings);
 
+  posix_spawn_file_actions_t files;
+  posix_spawn_file_actions_init(&files);
+  posix_spawn_file_actions_addopen(&files, 0, inPath.c_str(), O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&files, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  posix_spawn_file_actions_addopen(&files, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
   ProgramRun run;
-  pid_t pid = ::fork();
-  if (pid == 0) {
-    int in = ::open(inPath.c_str(), O_RDONLY);
-    int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    ::dup2(in, 0);
-    ::dup2(out, 1);
-    ::dup2(err, 2);
-    ::execve(program.c_str(), argv.data(), envp.data());
-    ::_exit(127);
-  }
+  pid_t pid = 0;
   int status = 0;
-  ::waitpid(pid, &status, 0);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  if (posix_spawn(&pid, program.c_str(), &files, nullptr, argv.data(), envp.data()) != 0) {
+    run.status = 127;
+  } else {
+    ::waitpid(pid, &status, 0);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+  posix_spawn_file_actions_destroy(&files);
   run.out = ReadAll(outPath);
   run.err = ReadAll(errPath);
   std::error_code ec;

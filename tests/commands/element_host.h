@@ -37,15 +37,11 @@ class ElementHost : public HostChannel {
   bool conversionFails = false;
 
   int Add(std::string name, int parent = -1, std::string selection = {}) {
-    HostElement e;
-    e.id = "(1," + std::to_string(elements.size() + 10) + ",0)";
-    e.name = std::move(name);
-    e.parent = parent;
-    e.selection = std::move(selection);
-    elements.push_back(e);
+    elements.push_back({"(1," + std::to_string(elements.size() + 10) + ",0)", std::move(name), parent, "",
+                        std::move(selection)});
     return static_cast<int>(elements.size()) - 1;
   }
-  const std::string& Id(int i) const { return elements[static_cast<std::size_t>(i)].id; }
+  const std::string& Id(int i) const { return At(i).id; }
 
   std::vector<std::string> Executed() const { return Only('X'); }
   std::vector<std::string> Evaluated() const { return Only('E'); }
@@ -59,32 +55,22 @@ class ElementHost : public HostChannel {
   std::string Evaluate(const std::string& e) override {
     Record('E', e);
     if (auto it = answers.find(e); it != answers.end()) return it->second;
-    std::smatch m;
-    if (e == "oid_first()") return Visible(0);
-    if (e == "oid_last()") return LastId();
+    if (e == "oid_first()") return Next(-1, 1);
+    if (e == "oid_last()") return Next(static_cast<int>(elements.size()), -1);
     if (e == "oid_caret()") return Id(caret);
-    if (std::regex_match(e, m, std::regex(R"(oid_(forward|backward|name|valid|parent)\('([^']*)'\))"))) {
-      int i = Find(m[2]);
-      std::string op = m[1];
-      if (op == "valid") return i >= 0 && !elements[Index(i)].removed ? "1" : "0";
-      if (i < 0) return op == "name" ? "" : "(0,0,0)";
-      if (op == "name") return elements[Index(i)].name;
-      if (op == "parent") return elements[Index(i)].parent < 0 ? "(0,0,0)" : Id(elements[Index(i)].parent);
-      int step = op == "forward" ? 1 : -1;
-      for (int j = i + step; j >= 0 && j < static_cast<int>(elements.size()); j += step)
-        if (!elements[Index(j)].removed) return Id(j);
-      return "(0,0,0)";
-    }
-    if (std::regex_match(e, m, std::regex(R"(oid_attr\('([^']*)',"Kesta"\);)"))) {
-      int i = Find(m[1]);
-      return i < 0 ? "" : elements[Index(i)].kesta;
-    }
-    if (std::regex_match(e, m, std::regex(R"(oid_select\('([^']*)'\))"))) {
-      selected = Find(m[1]);
-      return "";
-    }
-    if (e == "$selection") return selected >= 0 ? elements[Index(selected)].selection : "";
-    return "";
+    if (e == "$selection") return selected >= 0 ? At(selected).selection : "";
+    std::smatch m;
+    static const std::regex call(R"(oid_(forward|backward|name|valid|parent|select|attr)\('([^']*)'(\)|,"Kesta"\);))");
+    if (!std::regex_match(e, m, call)) return "";
+    const std::string op = m[1];
+    const int i = Find(m[2]);
+    if (op == "select") selected = i;
+    if (op == "valid") return i >= 0 && !At(i).removed ? "1" : "0";
+    if (op == "select" || ((op == "name" || op == "attr") && i < 0)) return "";
+    if (op == "name" || op == "attr") return op == "name" ? At(i).name : At(i).kesta;
+    if (i < 0) return "(0,0,0)";
+    if (op == "parent") return At(i).parent < 0 ? "(0,0,0)" : Id(At(i).parent);
+    return Next(i, op == "forward" ? 1 : -1);
   }
 
   std::optional<std::string> EvaluateConverted(const std::string& e) override {
@@ -98,17 +84,15 @@ class ElementHost : public HostChannel {
   void Execute(const std::string& c) override {
     Record('X', c);
     std::smatch m;
-    if (std::regex_search(c, m, std::regex(R"(goto_oid\('([^']*)'\))"))) {
-      int i = Find(m[1]);
-      if (i >= 0) caret = i;
-    }
+    if (std::regex_search(c, m, std::regex(R"(goto_oid\('([^']*)'\))")) && Find(m[1]) >= 0) caret = Find(m[1]);
     if (std::regex_search(c, m, std::regex(R"((oid_select|select_element)\('([^']*)')"))) selected = Find(m[2]);
     if (c == "goto_oid(oid_first())") caret = 0;
-    if (c == "dt;" && selected > 0) elements[Index(selected)].removed = true;
+    if (c == "dt;" && selected > 0) At(selected).removed = true;
   }
 
  private:
-  static std::size_t Index(int i) { return static_cast<std::size_t>(i); }
+  HostElement& At(int i) { return elements[static_cast<std::size_t>(i)]; }
+  const HostElement& At(int i) const { return elements[static_cast<std::size_t>(i)]; }
   void Record(char kind, const std::string& text) {
     calls.push_back(std::string(1, kind) + " " + text);
     if (!failPattern.empty() && text.find(failPattern) != std::string::npos)
@@ -125,14 +109,10 @@ class ElementHost : public HostChannel {
       if (elements[i].id == id) return static_cast<int>(i);
     return -1;
   }
-  std::string Visible(int from) const {
-    for (std::size_t i = static_cast<std::size_t>(from); i < elements.size(); ++i)
-      if (!elements[i].removed) return elements[i].id;
-    return "(0,0,0)";
-  }
-  std::string LastId() const {
-    for (std::size_t i = elements.size(); i-- > 0;)
-      if (!elements[i].removed) return elements[i].id;
+  // The first element not removed from `from` on in the direction `step`.
+  std::string Next(int from, int step) const {
+    for (int j = from + step; j >= 0 && j < static_cast<int>(elements.size()); j += step)
+      if (!At(j).removed) return Id(j);
     return "(0,0,0)";
   }
 };

@@ -33,107 +33,71 @@ TEST(MarkKey, RecordLevelErrors) {
   EXPECT_TRUE(w.A == "x");
 }
 
-TEST(MarkKey, ColonFinding) {
+// The reading of one key: search text S, found text F, advice A, the
+// backward mode and the marker's text (null or -1: not checked).
+TEST(MarkKey, KeyReadings) {
+  const struct {
+    const char* key;
+    FindingKind kind;
+    int category;
+    const char *S, *F, *A;
+    int backward;
+    const char* text;
+  } rows[] = {
+      {"in.order:|12!to", K::Word, 25, "in.order", nullptr, "to", 7, "in order"},
+      {"frobnicate:| 0", K::Word, 25, "frobnicate", nullptr, "", -1, "frobnicate"},
+      {"valve(s):| 0", K::Word, 25, "valve.s.", nullptr, "valve/valves", -1, "valve(s)"},
+      {"box(es):| 0", K::Word, 25, nullptr, nullptr, "box/boxes", -1, nullptr},
+      {"battery(ies):| 0", K::Word, 25, nullptr, nullptr, "battery/batteries", -1, nullptr},
+      {"x(abcd):| 0", K::Word, 25, nullptr, nullptr, "x/x", -1, nullptr},
+      {"/:| 0!or", K::Word, 25, nullptr, "/", "", -1, nullptr},  // a slash loses its advice
+      {"10.mm:| 0", K::Word, 25, nullptr, nullptr, nullptr, -1, "10 mm"},
+      {"1.5.in:| 0", K::Word, 25, nullptr, nullptr, nullptr, -1, "1-5 in"},
+      {"pump..:| 0", K::Possessive, 10, "pump..", "pump's", nullptr, 0, "pump's"},
+      // A contraction searches any apostrophe.
+      {"don?t:| 0!do not", K::Contraction, 10, "don.t", "don't", "do not", 1, nullptr},
+      // Other kinds of the apostrophe category widen the search, unless they
+      // already search forward and back.
+      {"ab.cd..e:| 0", K::Replacement, 10, "ab.cd..e..", nullptr, nullptr, 7, nullptr},
+      {"pumps:| 0", K::Replacement, 10, "pumps", nullptr, nullptr, -1, nullptr},
+      // Sentence length searches the first word.
+      {"Remove.all:|31", K::Word, 28, "Remove", "Remove", nullptr, -1, nullptr},
+      {"It?s:|31", K::Word, 28, "It.s", "It", nullptr, 1, nullptr},
+      {"?:| 0!", K::Word, 25, "?", "?", nullptr, -1, nullptr},
+      {",.wh:| 0!", K::CommaTag, 18, ",.wh", ",", nullptr, -1, nullptr},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.key);
+    MarkWork w = Plan(Finding(row.key, row.kind, row.category));
+    if (row.S) { EXPECT_EQ(w.S, row.S); }
+    if (row.F) { EXPECT_EQ(w.F, row.F); }
+    if (row.A) { EXPECT_EQ(w.A, row.A); }
+    if (row.backward >= 0) { EXPECT_EQ(w.backwardMode, row.backward); }
+    if (row.text) { EXPECT_EQ(MarkerTextFromF(w), row.text); }
+  }
+}
+
+TEST(MarkKey, FlagsOfTheReading) {
   MarkWork w;
-  ASSERT_EQ(ReadMarkKey(Finding("::| 0!(Check use of colons)/(Use a bulleted list)"), w),
-            KeyReading::Search);
+  ASSERT_EQ(ReadMarkKey(Finding("::| 0!(Check use of colons)/(Use a bulleted list)"), w), KeyReading::Search);
   EXPECT_EQ(w.S, ":");
   EXPECT_EQ(w.F, ":");
   EXPECT_EQ(w.A, "(Check use of colons)/(Use a bulleted list)");
   EXPECT_EQ(w.refineMode, 7);
   EXPECT_FALSE(w.markModeSix);
-}
-
-TEST(MarkKey, AdviceAfterTheLastBang) {
-  MarkWork w = Plan(Finding("in.order:|12!to"));
-  EXPECT_EQ(w.S, "in.order");
-  EXPECT_EQ(w.A, "to");
-  EXPECT_EQ(w.backwardMode, 7);
-  EXPECT_EQ(w.findF, "in.order");
-  EXPECT_EQ(MarkerTextFromF(w), "in order");
-  EXPECT_TRUE(w.markModeSix);
-}
-
-TEST(MarkKey, OneWordWithoutAdvice) {
-  MarkWork w = Plan(Finding("frobnicate:| 0"));
-  EXPECT_EQ(w.S, "frobnicate");
-  EXPECT_EQ(w.A, "");
-  EXPECT_EQ(MarkerTextFromF(w), "frobnicate");
-}
-
-TEST(MarkKey, ParenthesisedPlurals) {
-  MarkWork w = Plan(Finding("valve(s):| 0"));
-  EXPECT_EQ(w.S, "valve.s.");
-  EXPECT_EQ(w.A, "valve/valves");
+  EXPECT_TRUE(Plan(Finding("in.order:|12!to")).markModeSix);
+  EXPECT_EQ(Plan(Finding("in.order:|12!to")).findF, "in.order");
+  EXPECT_EQ(Plan(Finding("don?t:| 0!do not", K::Contraction, 10)).findF, "don.t");
+  w = Plan(Finding("valve(s):| 0"));
   EXPECT_TRUE(w.parenthesised);
   EXPECT_EQ(w.kind, K::Word);
-  EXPECT_EQ(MarkerTextFromF(w), "valve(s)");
-  EXPECT_EQ(Plan(Finding("box(es):| 0")).A, "box/boxes");
-  EXPECT_EQ(Plan(Finding("battery(ies):| 0")).A, "battery/batteries");
-  EXPECT_EQ(Plan(Finding("x(abcd):| 0")).A, "x/x");
-}
-
-TEST(MarkKey, SlashLosesItsAdvice) {
-  MarkWork w = Plan(Finding("/:| 0!or"));
-  EXPECT_EQ(w.F, "/");
-  EXPECT_EQ(w.A, "");
-}
-
-TEST(MarkKey, NumbersWithDots) {
-  MarkWork w = Plan(Finding("10.mm:| 0"));
+  w = Plan(Finding("10.mm:| 0"));
   EXPECT_EQ(w.kind, K::Word);
   EXPECT_TRUE(w.hyphenate);
   EXPECT_TRUE(w.wordDots);
   EXPECT_FALSE(w.keepDots);
-  EXPECT_EQ(MarkerTextFromF(w), "10 mm");
-  MarkWork w2 = Plan(Finding("1.5.in:| 0"));
-  EXPECT_TRUE(w2.keepDots);
-  EXPECT_EQ(MarkerTextFromF(w2), "1-5 in");
-}
-
-TEST(MarkKey, Possessive) {
-  MarkWork w = Plan(Finding("pump..:| 0", K::Possessive, 10));
-  EXPECT_EQ(w.S, "pump..");
-  EXPECT_EQ(w.F, "pump's");
-  EXPECT_EQ(w.backwardMode, 0);
-  EXPECT_EQ(MarkerTextFromF(w), "pump's");
-}
-
-TEST(MarkKey, ContractionSearchesAnyApostrophe) {
-  MarkWork w = Plan(Finding("don?t:| 0!do not", K::Contraction, 10));
-  EXPECT_EQ(w.S, "don.t");
-  EXPECT_EQ(w.findF, "don.t");
-  EXPECT_EQ(w.F, "don't");
-  EXPECT_EQ(w.backwardMode, 1);
-  EXPECT_EQ(w.A, "do not");
-}
-
-TEST(MarkKey, ApostropheCategoryOtherKindsWidenTheSearch) {
-  MarkWork w = Plan(Finding("ab.cd..e:| 0", K::Replacement, 10));
-  EXPECT_EQ(w.S, "ab.cd..e..");
-  EXPECT_EQ(w.backwardMode, 7);
-  // A kind that already searches forward and back keeps its search.
-  EXPECT_EQ(Plan(Finding("pumps:| 0", K::Replacement, 10)).S, "pumps");
-}
-
-TEST(MarkKey, SentenceLengthSearchesTheFirstWord) {
-  MarkWork w = Plan(Finding("Remove.all:|31", K::Word, 28));
-  EXPECT_EQ(w.S, "Remove");
-  EXPECT_EQ(w.F, "Remove");
-  MarkWork c = Plan(Finding("It?s:|31", K::Word, 28));
-  EXPECT_EQ(c.S, "It.s");
-  EXPECT_EQ(c.F, "It");
-  EXPECT_EQ(c.backwardMode, 1);
-}
-
-TEST(MarkKey, LeadingQuestionMarkAndComma) {
-  MarkWork q = Plan(Finding("?:| 0!", K::Word));
-  EXPECT_EQ(q.S, "?");
-  EXPECT_EQ(q.F, "?");
-  MarkWork c = Plan(Finding(",.wh:| 0!", K::CommaTag, 18));
-  EXPECT_EQ(c.F, ",");
-  EXPECT_EQ(c.kind, K::OneWord);
-  EXPECT_EQ(c.S, ",.wh");
+  EXPECT_TRUE(Plan(Finding("1.5.in:| 0")).keepDots);
+  EXPECT_EQ(Plan(Finding(",.wh:| 0!", K::CommaTag, 18)).kind, K::OneWord);
 }
 
 TEST(MarkKey, ArticleCorrection) {

@@ -1,3 +1,4 @@
+// The marker search and removal commands against the element host.
 #include <gtest/gtest.h>
 
 #include "commands/check_state.h"
@@ -6,7 +7,6 @@
 #include "engine/word_rec.h"
 #include "element_host.h"
 #include "platform/scripted_interaction.h"
-
 
 namespace {
 
@@ -140,47 +140,29 @@ TEST_F(RemovalTest, RemoveKestaMarkersInATable) {
   EXPECT_EQ(Check.elementText, "<entry>Turn the valve clockwise</entry> @@END");
 }
 
-TEST_F(RemovalTest, RemoveKestaPiRemovesAcroAndTheFirstStamp) {
-  int root = host.Add("doc");
-  int acro = host.Add("_pi", root, "<?acro x?>");
-  int stamp = host.Add("_pi", root, "<?KESSTA 4.2 sigma?>");
-  int second = host.Add("_pi", root, "<?KESSTA old?>");
-  host.Add("para", root);
-  EXPECT_EQ(RemoveKestaPiWork(host), S_OK);
-  EXPECT_TRUE(host.elements[static_cast<std::size_t>(acro)].removed);
-  EXPECT_TRUE(host.elements[static_cast<std::size_t>(stamp)].removed);
-  EXPECT_FALSE(host.elements[static_cast<std::size_t>(second)].removed);
-  EXPECT_TRUE(host.Statuses().empty());
-}
-
-TEST_F(RemovalTest, RemoveKestaPiLooksAt51Elements) {
+// The stamp search looks at 51 elements, and a host whose last id lies
+// beyond the walk ends it at the null id.
+TEST_F(RemovalTest, RemoveKestaPiWalkLimits) {
   int root = host.Add("doc");
   for (int i = 0; i < 51; ++i) host.Add("para", root);
   int stamp = host.Add("_pi", root, "<?KESSTA late?>");
   host.Add("para", root);
   EXPECT_EQ(RemoveKestaPiWork(host), S_OK);
   EXPECT_FALSE(host.elements[static_cast<std::size_t>(stamp)].removed);
-}
 
-// A host whose last id lies beyond the walk: the walk ends at the null id.
-TEST_F(RemovalTest, RemoveKestaPiStopsAtTheNullId) {
-  int root = host.Add("doc");
-  for (int i = 0; i < 3; ++i) host.Add("para", root);
-  host.answers["oid_last()"] = "(9,9,9)";
-  EXPECT_EQ(RemoveKestaPiWork(host), S_OK);
+  ElementHost shortDoc;
+  root = shortDoc.Add("doc");
+  for (int i = 0; i < 3; ++i) shortDoc.Add("para", root);
+  shortDoc.answers["oid_last()"] = "(9,9,9)";
+  EXPECT_EQ(RemoveKestaPiWork(shortDoc), S_OK);
   int forward = 0;
-  for (const std::string& e : host.Evaluated()) forward += e.rfind("oid_forward", 0) == 0;
+  for (const std::string& e : shortDoc.Evaluated()) forward += e.rfind("oid_forward", 0) == 0;
   EXPECT_EQ(forward, 4);
 }
 
-TEST_F(RemovalTest, RemoveMessage) {
-  int root = host.Add("doc");
-  int m = host.Add("_touchup", root, "<?Pub _touchup Kesta=\"0103use\" HighltBckclr=\"6699FF\"?>w</_touchup>");
-  host.caret = m;
-  host.answers["$selection"] = host.elements[static_cast<std::size_t>(m)].selection;
-  EXPECT_EQ(RemoveMessageWork(host), S_OK);
-  EXPECT_EQ(host.Executed().back(), "dt;");
-  host.calls.clear();
+TEST_F(RemovalTest, RemoveMessageOutsideAMarker) {
+  // Text naming "Kesta" is no marker.
+  host.Add("doc");
   host.answers["$selection"] = "<para>plain text with Kesta in it</para>";
   EXPECT_EQ(RemoveMessageWork(host), S_OK);
   EXPECT_EQ(host.Statuses(), (Strings{"To delete, put cursor inside a KESta Message."}));
@@ -196,6 +178,72 @@ TEST_F(RemovalTest, CloseKestaForgetsTheLastCheckFirst) {
   EXPECT_EQ(CloseKestaWork(host, self), S_OK);
   EXPECT_EQ(self.made, (Strings{"RemoveAllMarkers"}));
   EXPECT_EQ(host.Statuses(), (Strings{"KESta removed messages. Document not saved."}));
+}
+
+// FindKesta over documents of a root and its children: a marker that is the
+// last element is found (the root's own name is never compared); a root with
+// one element, and an invalid id, end the search.
+TEST_F(RemovalTest, FindKesta) {
+  const struct {
+    Strings names;
+    bool invalidFirst;
+    HRESULT result;
+    Strings executed;  // "#N" stands for the id of element N
+  } rows[] = {
+      {{"doc", "para", "para"}, false, S_FALSE,
+       {"mes \"KESta Search complete. No KESta Messages.\"", "goto_oid('#1')", "mes \"NO KESta Messages to remove.\""}},
+      {{"_touchup", "para", "_touchup"}, false, S_OK, {}},
+      {{"doc", "para"}, false, S_FALSE,
+       {"mes \"KESta Search complete. No KESta Messages.\"", "goto_oid('#0')", "mes \"NO KESta Messages to remove.\""}},
+      {{"doc", "para", "para"}, true, S_FALSE, {"mes \"NO KESta Messages to remove.\""}},
+  };
+  for (const auto& row : rows) {
+    ElementHost doc;
+    for (std::size_t i = 0; i < row.names.size(); ++i) doc.Add(row.names[i], i ? 0 : -1);
+    if (row.invalidFirst) doc.answers["oid_valid('" + doc.Id(1) + "')"] = "0";
+    EXPECT_EQ(FindKestaWork(doc), row.result);
+    Strings expected = row.executed;
+    for (std::string& c : expected)
+      if (auto at = c.find('#'); at != std::string::npos) c = c.substr(0, at) + doc.Id(c[at + 1] - '0') + "')";
+    EXPECT_EQ(doc.Executed(), expected);
+  }
+}
+
+TEST_F(RemovalTest, FindNextKestaReportsNothingFound) {
+  host.Add("doc");
+  host.answers["oid_current_tag(0)"] = "(1,77,0)";
+  self.results["FindKesta"] = S_FALSE;
+  EXPECT_EQ(FindNextKestaWork(host, self), S_OK);
+  EXPECT_EQ(Cursor.CurrentOid, "(1,77,0)");
+  EXPECT_EQ(host.Statuses(), (Strings{"KESta Search complete. Next Messages not found."}));
+  self.results["FindKesta"] = S_OK;
+  host.calls.clear();
+  EXPECT_EQ(FindNextKestaWork(host, self), S_OK);
+  EXPECT_TRUE(host.Statuses().empty());
+}
+
+// The walk stops after 1602 steps, at a marker with a long enough value, and
+// before the last element.
+TEST_F(RemovalTest, TreeWalkerStops) {
+  for (int paras : {2000, 11, 3}) {
+    ElementHost doc;
+    int root = doc.Add("doc");
+    int marker = -1;
+    for (int i = 0; i < paras; ++i) {
+      if (paras == 11 && i == 1) {
+        marker = doc.Add("_touchup", root);
+        doc.elements[static_cast<std::size_t>(marker)].kesta = "0103use";
+      }
+      doc.Add("para", root);
+    }
+    EXPECT_EQ(TreeWalkerWork(doc), S_OK);
+    int forward = 0;
+    for (const std::string& e : doc.Evaluated()) forward += e.rfind("oid_forward", 0) == 0;
+    if (paras == 2000) { EXPECT_EQ(forward, 1602); }
+    if (paras == 11) { EXPECT_EQ(doc.Evaluated().back(), "oid_attr('" + doc.Id(marker) + "',\"Kesta\");"); }
+    if (paras == 3) { EXPECT_EQ(doc.Evaluated().back(), "oid_forward('" + doc.Id(1) + "')"); }
+    EXPECT_TRUE(doc.Executed().empty());
+  }
 }
 
 }  // namespace

@@ -5,35 +5,25 @@
 
 namespace {
 
+// Rows without a colour (39 to 42) and categories outside the table are yellow.
 TEST(CategoryColours, TableAndDefaults) {
-  EXPECT_STREQ(CategoryColour(0), "CCCCCC");
-  EXPECT_STREQ(CategoryColour(1), "6699FF");
-  EXPECT_STREQ(CategoryColour(2), "66FFFF");
-  EXPECT_STREQ(CategoryColour(5), "FF6699");
-  EXPECT_STREQ(CategoryColour(8), "FF99FF");
-  EXPECT_STREQ(CategoryColour(9), "66CC99");
-  EXPECT_STREQ(CategoryColour(25), "FFFF66");
-  EXPECT_STREQ(CategoryColour(28), "FF6699");
-  EXPECT_STREQ(CategoryColour(37), "FF99FF");
-  EXPECT_STREQ(CategoryColour(38), "66CC99");
-  // Rows without a colour, and categories outside the table.
-  for (int c : {39, 40, 41, 42, -1, -300, 1000}) EXPECT_STREQ(CategoryColour(c), "FFFF66") << c;
+  const std::pair<int, const char*> rows[] = {{0, "CCCCCC"},  {9, "66CC99"},   {38, "66CC99"},  {39, "FFFF66"},
+                                              {42, "FFFF66"}, {-300, "FFFF66"}, {1000, "FFFF66"}};
+  for (const auto& [category, colour] : rows) EXPECT_STREQ(CategoryColour(category), colour) << category;
   EXPECT_EQ(CategoryColourIndex(41), 0);
   EXPECT_EQ(CategoryColourIndex(-5), 0);
 }
 
+// Advice at every marker number and always at the fifth character (numbers
+// above 99 are written 99); a category below 0 keeps its sign.
 TEST(KestaValue, DigitsAdviceAndNone) {
-  EXPECT_EQ(KestaValue(1, 3, "use"), "0103use");
-  EXPECT_EQ(KestaValue(1, 25, "use"), "0125use");  // advice at every marker number
-  EXPECT_EQ(KestaValue(10, 87, "does not"), "1087does not");
-  EXPECT_EQ(KestaValue(1, 3, ""), "0103NONE");
-  EXPECT_EQ(KestaValue(1, 24, "x"), "0124x");
-  EXPECT_EQ(KestaValue(28, 40, ""), "2840NONE");
-  EXPECT_EQ(KestaValue(37, 0, "."), "3700.");
-  // The advice stays at the fifth character, where readers take it.
-  EXPECT_EQ(KestaValue(5, 123, "a"), "0599a");
-  EXPECT_EQ(KestaValue(28, 140, ""), "2899NONE");
-  EXPECT_EQ(KestaValue(-5, 9, "a"), "-0509a");  // a category below 0 keeps its sign
+  const struct {
+    int category, number;
+    const char *advice, *value;
+  } rows[] = {{1, 3, "use", "0103use"},        {1, 25, "use", "0125use"}, {10, 87, "does not", "1087does not"},
+              {1, 3, "", "0103NONE"},          {37, 0, ".", "3700."},     {5, 123, "a", "0599a"},
+              {28, 140, "", "2899NONE"},       {-5, 9, "a", "-0509a"}};
+  for (const auto& row : rows) EXPECT_EQ(KestaValue(row.category, row.number, row.advice), row.value);
 }
 
 TEST(Escaping, AttributeValuesCannotEndEarly) {
@@ -68,13 +58,10 @@ TEST(RenderedMarker, AcceptsTheHostsRenderings) {
 }
 
 TEST(RenderedMarker, RejectsEverythingElse) {
-  EXPECT_FALSE(IsRenderedMarker(""));
-  EXPECT_FALSE(IsRenderedMarker("<para>Kesta</para>"));
-  EXPECT_FALSE(IsRenderedMarker("<?Pub _touchupX Kesta=\"1\"?>"));
-  EXPECT_FALSE(IsRenderedMarker("<?Pub _touchup HighltBckclr=\"6699FF\"?>Kesta=1"));
-  EXPECT_FALSE(IsRenderedMarker("<?Pub _bookmark Kesta=\"1\"?>"));
-  EXPECT_FALSE(IsRenderedMarker("<?Pub _touchup NotKesta=\"1\"?>"));
-  EXPECT_FALSE(IsRenderedMarker("<?Pub_touchup Kesta=\"1\"?>"));
+  for (const char* text : {"", "<para>Kesta</para>", "<?Pub _touchupX Kesta=\"1\"?>",
+                           "<?Pub _touchup HighltBckclr=\"6699FF\"?>Kesta=1", "<?Pub _bookmark Kesta=\"1\"?>",
+                           "<?Pub _touchup NotKesta=\"1\"?>", "<?Pub_touchup Kesta=\"1\"?>"})
+    EXPECT_FALSE(IsRenderedMarker(text)) << text;
 }
 
 TEST(Escaping, MarkupFromWideTextKeepsEveryCharacter) {

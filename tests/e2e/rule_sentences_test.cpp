@@ -30,7 +30,6 @@ TEST_F(RuleSentences, MainPass) {
        Marker("1300information about/(Rephrase)", "FF99FF", "General procedures")},
       {"The voltage is higher then 5 V at the pump.", {},
        Marker("0502(Give range or measure.)", "FF6699", "higher") + " " + Marker("1103than", "FF6699", "then")},
-      {"Turn the valve to the lowest pressure.", {}, Marker("0503(Give Range)", "FF6699", "lowest pressure")},
       {"Clean each.", {}, Marker("2701NONE", "66FFFF", "each")},
       {"A fault taking place in the pump stops the valve.", {}, Marker("3802occurs/occur", "66CC99", "taking place")},
       {"Removing the cover is easy.", {}, Marker("3800How to remove/To remove", "66CC99", "Removing")},
@@ -63,7 +62,6 @@ TEST_F(RuleSentences, NounsDeterminersAdjectives) {
       // Three nouns: one marker over the three, none of their own inside it.
       {"Replace the fuel filter element switch.", {},
        P("Replace the " + Marker("3601(Suggest &lt;- switch ...for)", "CCCCCC", "fuel filter element switch") + ".")},
-      {"Turn the valve all ways.", {}, Marker("2402always", "FF6699", "all ways")},
       {"Do the test several times.", {}, Marker("0502(Give reference or quantity)", "FF6699", "several times")},
       {"Wait one full hour.", {}, Marker("050260 minutes", "FF6699", "full hour")},
       {"The bolt is a little loose.", {}, Marker("0103not tight/(Give torque range)", "6699FF", "little loose")},
@@ -85,7 +83,6 @@ TEST_F(RuleSentences, Verbs) {
       {"Break off the cover.", {}, Marker("1500 Break/(Select another verb)", "66CC99", "Break")},
       {"Each crew must follow instructions.", {}, Marker("0003obey/read", "CCCCCC", "follow") + " instructions"},
       {"You must look at the valve.", {}, Marker("1302examine/examines", "FF99FF", "look at")},
-      {"You must make up the difference.", {}, Marker("1502(Rephrase)", "66CC99", "make up")},
       {"You must need to be careful.", {}, Marker("3502must be", "FF99FF", "need to be")},
       {"You must open up the cover.", {}, Marker("1502open/expand/increase", "66CC99", "open up")},
       {"The parts take place in the box.", {}, Marker("0001occur/occurs", "CCCCCC", "take place")},
@@ -254,7 +251,6 @@ TEST_F(RuleSentences, AsAndOrArticles) {
        P("Install the valve " + Marker("3102(Give time ref.)", "66FFFF", "as soon as possible") + ".")},
       {"As a result, the pump stops.", {},
        P(Marker("3100Because/(Rephrase)", "66FFFF", "As a result") + ", the pump stops.")},
-      {"Install the seal as indicated.", {}, P("Install the seal " + Marker("3102as shown", "66FFFF", "as indicated") + ".")},
       {"Tighten the bolts as well.", {}, P("Tighten the bolts " + Marker("0402NONE", "66CC99", "as well") + ".")},
       {"Remove the cover as shown.", {}, "", "", true},
       {"Install as many as six bolts.", {}, P("Install " + Marker("3101a maximum", "66FFFF", "as many as") + " six bolts.")},
@@ -298,7 +294,6 @@ TEST_F(RuleSentences, Pronouns) {
       {"The pump never stops.", {{"34", "do not/not", "never"}}},
       {"Make sure that no signs of damage show.", {{"24", "no indications/(Rephrase)", "no signs of"}}},
       {"If you wish to stop the pump, close the valve.", {{"04", "NONE", "you wish to"}}},
-      {"The valve is open, you is ready.", {{"03", "are", "is"}}},
       {"Remove my filter.", {{"12", "NONE", "my"}}},
       {"We remove the valve.", {{"12", "manufacturer/(Company name or agency)", "We"}}},
       {"The pump is for us.", {{"12", "manufacturer/(Company name)/agency", "us"}}},
@@ -331,7 +326,6 @@ TEST_F(RuleSentences, ClauseAndTimeWords) {
       {"The pump runs so fast.", {{"05", "NONE", "so fast"}}},
       {"Wait about 5 minutes.", {{"24", "approximately", "about"}}},
       {"Turn the handle around 5 times.", {{"05", "approximately/(Give Range)", "around"}}},
-      {"The temperature is above normal.", {{"13", "(Give range)", "above normal"}}},
       {"Then it stops.", {{"33", "NONE", "Then"}}},
       // After a comparative, "then" is put right in place.
       {"The pressure is more then 5 bar.", {}, "is more than 5"},
@@ -344,15 +338,12 @@ TEST_F(RuleSentences, ClauseAndTimeWords) {
 TEST_F(RuleSentences, ToPlaceIn) {
   const SentenceCase cases[] = {
       {"The valves need to be clean.", {{"35", "must be", "need to be"}}},
-      {"Use the key to be able to open the valve.", {{"35", "can", "to be able to"}}},
-      {"The unit is ready to operate.", {{"01", "prepared to/available/set", "ready to"}}},
       {"Adjust the pressure to be less than the limit.", {{"02", "is less than/are less than", "to be less"}}},
       {"At night the lamp is on.", {{"18", "NONE", "At"}}},
       // With the comma after the phrase, "At" opening a sentence is accepted.
       {"At night, the lamp is on.", {}, "", "At"},
       {"Turn the valve at least once.", {{"13", "one or more times", "at least once"}}},
       {"Turn the valve at most twice.", {{"13", "not more than two times", "at most twice"}}},
-      {"The lamp is located within the panel.", {{"24", "in", "located within"}}},
       {"Clean the filter without removing the seal.", {{"38", "NONE", "removing"}}},
       {"Install the filter in accordance with the procedure.", {{"01", "according to", "in accordance with"}}},
       {"The seal is kept in place.", {{"31", "held in position/stays in position", "kept in"}}},
@@ -363,15 +354,10 @@ TEST_F(RuleSentences, ToPlaceIn) {
 // "with", "over", "of", "from", "their" and "some".
 TEST_F(RuleSentences, WithOverOfFrom) {
   const SentenceCase cases[] = {
-      {"The unit is equipped with a pump.", {{"24", "that have/that has/include/install", "equipped with"}}},
       {"With the valve open, stop the pump.", {{"24", "When/(Rephrase)", "With"}}},
       {"Remove the filter with caution.", {{"24", "be careful", "with caution"}}},
       {"Remove the filter with oil.", {}, "", "with"},
-      {"The pump stops over temperature.", {{"05", "a temperature of more than", "over temperature"}}},
       {"Tighten the bolt over 5 times.", {{"05", "NONE", "over"}}},
-      {"Remove all kinds of filters.", {{"24", "types of", "kinds of"}}},
-      {"Make sure that their are two filters.", {{"01", "there", "their"}}},
-      {"Remove the filter from both pumps.", {{"02", "from the two", "from both"}}},
       {"Stop the pump for some period.", {{"02", "(Give range or measure)", "some period"}}},
       {"From each pump, remove the filter.", {{"31", "NONE", "From"}}},
       {"Some valves are open.", {}, "", "Some"},
@@ -399,7 +385,6 @@ TEST_F(RuleSentences, WhichAsAPreposition) {
   dir_.Write("custom/editinit/KestaArbortext.ini",
              "KESta|TEC(technical),STE(core),SYN(synonym)|wDEF1|Writer|Kesta Project|SHO|end\n");
   const SentenceCase cases[] = {
-      {"Remove the filter which means the pump stops.", {{"02", "that is an indication/(Rephrase)", "which means"}}},
       {"Tell the operator which installs the pump.", {{"12", "who", "which"}}},
   };
   ExpectInOneRun(cases, (dir_.path() / "custom").string());

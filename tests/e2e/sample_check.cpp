@@ -25,15 +25,14 @@ bool Unmarked(const std::string& doc, const std::string& text) {
   return doc.find("?>" + text + "<?Pub /_touchup?>") == std::string::npos;
 }
 
-void ExpectMarkers(const std::string& doc, std::initializer_list<Expected> markers) {
-  for (const Expected& m : markers) EXPECT_TRUE(Marked(doc, m.category, m.advice, m.text)) << m.text << "\n" << doc;
-}
-
 ProgramRun SampleCheck::Kesta(const std::vector<std::string>& args, const std::string& custom) {
   // The tests' own fixed dictionaries unless a test names a folder.
   const std::string folder = custom.empty() ? std::string(KESTA_BUILD_DIR) + "/test-custom" : custom;
+  // Report files go to a profile folder of the test's own.
   return RunProgram(KESTA_PROGRAM, args,
-                    {{"APTCUSTOM", folder}, {"KESTA_REGISTRY", (dir_.path() / "registry").string()}});
+                    {{"APTCUSTOM", folder},
+                     {"KESTA_REGISTRY", (dir_.path() / "registry").string()},
+                     {"KESTA_PROFILE", (dir_.path() / "profile").string()}});
 }
 
 std::string SampleCheck::Check(std::initializer_list<std::string> paragraphs, const std::string& custom) {
@@ -51,22 +50,4 @@ std::string SampleCheck::CheckParagraph(const std::string& text, const std::stri
   const std::size_t close = out.rfind("</p>");
   if (open == std::string::npos || close == std::string::npos) return out;
   return out.substr(open + 3, close - open - 3);
-}
-
-void SampleCheck::ExpectParagraphs(std::initializer_list<ParagraphCase> cases) {
-  for (const ParagraphCase& k : cases) EXPECT_EQ(CheckParagraph(k.text), k.marked) << k.text;
-}
-
-void SampleCheck::ExpectFound(std::span<const FoundCase> cases) {
-  for (const FoundCase& k : cases) {
-    const std::string out = Check({k.text});
-    EXPECT_NE(out.find(k.found), std::string::npos) << k.text << "\n" << out;
-  }
-}
-
-void SampleCheck::ExpectNoMarkers(std::initializer_list<const char*> texts) {
-  for (const char* text : texts) {
-    const std::string out = Check({text});
-    EXPECT_EQ(out.find("_touchup"), std::string::npos) << text << "\n" << out;
-  }
 }

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -25,21 +24,6 @@ struct Expected {
   const char* advice;    // "NONE" for none
   const char* text;      // the words the marker covers
 };
-void ExpectMarkers(const std::string& doc, std::initializer_list<Expected> markers);
-
-// A paragraph and the same paragraph as the check gives it back, markers
-// included.
-struct ParagraphCase {
-  const char* text;
-  std::string marked;
-};
-
-// A paragraph checked in a document of its own, and a part the result
-// document holds (a marker, or a text corrected in place).
-struct FoundCase {
-  const char* text;
-  std::string found;
-};
 
 class SampleCheck : public ::testing::Test {
  protected:
@@ -51,13 +35,6 @@ class SampleCheck : public ::testing::Test {
   // One paragraph checked alone (with `custom`, when given); the
   // paragraph's content in the result.
   std::string CheckParagraph(const std::string& text, const std::string& custom = "");
-
-  // Each text checked alone gives back its `marked` paragraph.
-  void ExpectParagraphs(std::initializer_list<ParagraphCase> cases);
-  // Each text checked alone gives a document that holds its `found` part.
-  void ExpectFound(std::span<const FoundCase> cases);
-  // Each text checked alone gets no marker.
-  void ExpectNoMarkers(std::initializer_list<const char*> texts);
 
   ProgramRun run_;  // the last check
   TempDir dir_;

@@ -28,38 +28,57 @@ class SelectionCheck : public CheckFixture {
 
 const std::string kTwoParagraphs = "<p id=\"p1\">Glorp the valve.</p><p id=\"p2\">Shut the pump slowly.</p>";
 
-TEST_F(SelectionCheck, OneElementIsCheckedAndMarked) {
-  ProgramRun run = Run(Topic(kTwoParagraphs), {"check", "--element", "p2"});
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(Body(run.out), Topic("<p id=\"p1\">Glorp the valve.</p><p id=\"p2\">" + Shut() + " the pump slowly.</p>"));
-  EXPECT_EQ(Lines(run.err), Strings{kKeys});
-
-  run = Run(Topic("<p id=\"p1\">Remove the valve.</p>"), {"check", "--element", "p1"});
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(Lines(run.err), (Strings{kKeys, kExcellent}));
-  EXPECT_EQ(Body(run.out), Topic("<p id=\"p1\">Remove the valve.</p>"));
-}
-
-TEST_F(SelectionCheck, SelectedTextIsChecked) {
-  // Longer than 12 characters: the selection itself.
-  ProgramRun run = Run(Topic(kTwoParagraphs), {"call", "SelectElement", "--select", "p1"});
+// One element, a selection (longer than 12 characters: itself; shorter: the
+// element at the caret), an inline element (its parent when in the inline
+// list), the mouse on something else, old markers, a text too long: what is
+// marked and the status lines (empty: not compared).
+TEST_F(SelectionCheck, WhatIsChecked) {
+  std::string words;
+  while (words.size() < 16100) words += "Turn the valve. ";
+  const std::string tooLong = "[status] KESta Message:  Text too long to check. Select a shorter part.";
+  const struct {
+    std::string xml;
+    std::vector<std::string> args;
+    std::string after;  // the whole body, or a part of it when it starts with '~'
+    Strings lines;
+  } rows[] = {
+      {Topic(kTwoParagraphs), {"check", "--element", "p2"},
+       Topic("<p id=\"p1\">Glorp the valve.</p><p id=\"p2\">" + Shut() + " the pump slowly.</p>"), {kKeys}},
+      {Topic("<p id=\"p1\">Remove the valve.</p>"), {"check", "--element", "p1"},
+       Topic("<p id=\"p1\">Remove the valve.</p>"), {kKeys, kExcellent}},
+      {Topic(kTwoParagraphs), {"call", "SelectElement", "--select", "p1"},
+       Topic("<p id=\"p1\">" + Glorp() + " the valve.</p><p id=\"p2\">Shut the pump slowly.</p>"), {}},
+      {Topic("<p id=\"p1\">Shut it.</p><p>Glorp it.</p>"), {"call", "SelectElement", "--select", "p1"},
+       Topic("<p id=\"p1\">" + Shut() + " it.</p><p>Glorp it.</p>"), {}},
+      {Topic("<p id=\"p1\">Glorp the <xref id=\"x1\">valve</xref> now.</p>"), {"check", "--element", "x1"},
+       "~" + Glorp() + " the <xref id=\"x1\">valve</xref>", {}},
+      {Topic("<p id=\"p1\">Glorp the <b id=\"b1\">valve</b> now.</p>"), {"check", "--element", "b1"},
+       Topic("<p id=\"p1\">Glorp the <b id=\"b1\">valve</b> now.</p>"), {}},
+      {Topic(kTwoParagraphs), {"check", "--element", "p1", "--mouse", "graphic"}, Topic(kTwoParagraphs),
+       {kKeys, kNothing}},
+      {Topic("<p id=\"p1\">" + Marker("0103x", "6699FF", "Glorp") + " the valve.</p>"), {"check", "--element", "p1"},
+       Topic("<p id=\"p1\">" + Glorp() + " the valve.</p>"), {}},
+      {Topic("<p id=\"p1\">" + words + "</p>"), {"check", "--element", "p1"}, Topic("<p id=\"p1\">" + words + "</p>"),
+       {kKeys, tooLong}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.args.back());
+    ProgramRun run = Run(row.xml, row.args);
+    ASSERT_EQ(run.status, 0) << run.err;
+    if (row.after[0] == '~') {
+      EXPECT_NE(run.out.find(row.after.substr(1)), std::string::npos) << run.out;
+    } else {
+      EXPECT_EQ(Body(run.out), row.after);
+    }
+    if (!row.lines.empty()) { EXPECT_EQ(Lines(run.err), row.lines); }
+  }
+  // Checked twice, one marker.
+  ProgramRun run;
+  std::string once = dir_.Write("once.xml", Topic(kTwoParagraphs));
+  ASSERT_EQ(Kesta({"check", once, "--element", "p1", "-i"}).status, 0);
+  run = Kesta({"check", once, "--element", "p1"});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(Body(run.out), Topic("<p id=\"p1\">" + Glorp() + " the valve.</p><p id=\"p2\">Shut the pump slowly.</p>"));
-  // A short selection: the element at the caret.
-  run = Run(Topic("<p id=\"p1\">Shut it.</p><p>Glorp it.</p>"), {"call", "SelectElement", "--select", "p1"});
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(Body(run.out), Topic("<p id=\"p1\">" + Shut() + " it.</p><p>Glorp it.</p>"));
-}
-
-TEST_F(SelectionCheck, ACaretInAnInlineElementChecksItsParent) {
-  ProgramRun run = Run(Topic("<p id=\"p1\">Glorp the <xref id=\"x1\">valve</xref> now.</p>"),
-                       {"check", "--element", "x1"});
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_NE(run.out.find(Glorp() + " the <xref id=\"x1\">valve</xref>"), std::string::npos) << run.out;
-  // An element outside the inline list is checked by itself.
-  run = Run(Topic("<p id=\"p1\">Glorp the <b id=\"b1\">valve</b> now.</p>"), {"check", "--element", "b1"});
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out.find("_touchup"), std::string::npos) << run.out;
 }
 
 TEST_F(SelectionCheck, TableCells) {
@@ -90,52 +109,11 @@ TEST_F(SelectionCheck, TableCells) {
             std::string::npos)
       << run.out;
   EXPECT_NE(run.out.find("<p>Glorp.</p>"), std::string::npos);
-  // ALL: the whole table group, nothing after it.
-  run = cells("c2", {"2"});
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_NE(run.out.find("<entry id=\"c1\">" + Glorp() + "</entry><entry id=\"c2\">" + Shut()), std::string::npos)
-      << run.out;
-  EXPECT_NE(run.out.find("<p>Glorp.</p>"), std::string::npos);
-  // Cancel: nothing happens.
-  run = cells("c2", {"3"});
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(Lines(run.err), (Strings{kKeys, std::string(kTableQuestion) + "3"}));
-  EXPECT_EQ(Body(run.out), Topic(table));
   // A question nobody answers: nothing is checked, and it is said.
   run = cells("c2", {});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(Lines(run.err), (Strings{kKeys, std::string(kTableQuestion) + "0", kNothing}));
   EXPECT_EQ(Body(run.out), Topic(table));
-}
-
-TEST_F(SelectionCheck, SomethingElseUnderTheMouseChecksNothing) {
-  ProgramRun run = Run(Topic(kTwoParagraphs), {"check", "--element", "p1", "--mouse", "graphic"});
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(Lines(run.err), (Strings{kKeys, kNothing}));
-  EXPECT_EQ(Body(run.out), Topic(kTwoParagraphs));
-}
-
-TEST_F(SelectionCheck, MarkersOfAnEarlierCheckAreReplaced) {
-  ProgramRun run = Run(Topic("<p id=\"p1\">" + Marker("0103x", "6699FF", "Glorp") + " the valve.</p>"),
-                       {"check", "--element", "p1"});
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(Body(run.out), Topic("<p id=\"p1\">" + Glorp() + " the valve.</p>"));
-  // Checked twice, one marker.
-  std::string once = dir_.Write("once.xml", Topic(kTwoParagraphs));
-  ASSERT_EQ(Kesta({"check", once, "--element", "p1", "-i"}).status, 0);
-  run = Kesta({"check", once, "--element", "p1"});
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(Body(run.out), Topic("<p id=\"p1\">" + Glorp() + " the valve.</p><p id=\"p2\">Shut the pump slowly.</p>"));
-}
-
-TEST_F(SelectionCheck, TextTooLongToCheckIsSaid) {
-  std::string words;
-  while (words.size() < 16100) words += "Turn the valve. ";
-  ProgramRun run = Run(Topic("<p id=\"p1\">" + words + "</p>"), {"check", "--element", "p1"});
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(Lines(run.err),
-            (Strings{kKeys, "[status] KESta Message:  Text too long to check. Select a shorter part."}));
-  EXPECT_EQ(run.out.find("_touchup"), std::string::npos);
 }
 
 // ShowMe and its menu. In this document the marker is the editor's element
@@ -214,25 +192,6 @@ TEST_F(FindingMenu, AFindingWithoutAdviceHasNoSuggestions) {
   EXPECT_NE(run.err.find("[menu] 1 glorp : NOT-IN-DICTIONARY\n"), std::string::npos) << run.err;
   EXPECT_NE(run.err.find("[menu] Show Suggestions: (greyed)\n[menu]   2 SYN1 (greyed)\n"), std::string::npos);
   EXPECT_EQ(Body(run.out), doc_);  // a greyed item cannot be chosen
-}
-
-TEST_F(FindingMenu, CaretOutsideAnyMarker) {
-  ProgramRun run = Menu("ShowMe", "2", "p1");
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(Lines(run.err), (Strings{"[status] KESta Message:  Press F2 on the color to see each KESta message.",
-                                     "[box KESta Selection] Put cursor inside a color."}));
-  EXPECT_EQ(Body(run.out), doc_);
-}
-
-TEST_F(FindingMenu, OtherMenuModesAndTheNextFindingKey) {
-  ProgramRun run = Kesta({"call", "DisplayCmenu", "2", dir_.Write("doc.xml", doc_), "--caret", "(1,4,0)"});
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.err.find("[menu]"), std::string::npos) << run.err;  // no window owns it
-  EXPECT_EQ(Body(run.out), doc_);
-  run = Run(doc_, {"call", "CallNextKesta"});
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_TRUE(run.err.empty()) << run.err;
-  EXPECT_EQ(Body(run.out), doc_);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "platform/bounded_text.h"
 #include "platform/error_info.h"
 #include "tests/support/fake_host.h"
@@ -30,43 +32,36 @@ TEST(AclBridge, TextCrossesAsWindows1252) {
   EXPECT_EQ(copy.Ansi(), value.Ansi());
 }
 
-TEST(AclBridge, FailedCallRaisesWithCodeAndTheHostsDescription) {
+_com_error Raised(const std::function<void()>& call) {
+  try {
+    call();
+  } catch (const _com_error& e) {
+    return e;
+  }
+  ADD_FAILURE() << "no error raised";
+  return _com_error(S_OK);
+}
+
+// A failed call raises with its code and the host's own description; a
+// description left from an earlier failure is not reused; an empty holder
+// raises E_POINTER.
+TEST(AclBridge, FailedCallsRaise) {
   FakeHost host;
   host.FailCallsMatching("goto_oid", E_FAIL, "no such element");
   ComPtr<IHostAcl> acl = MakeAcl();
-  try {
-    ExecuteAcl(acl, "goto_oid('(1,2,0)')");
-    FAIL() << "no error raised";
-  } catch (const _com_error& e) {
-    EXPECT_EQ(e.Error(), E_FAIL);
-    EXPECT_EQ(e.Description(), "no such element");
-    EXPECT_EQ(e.ErrorMessage(), "Unspecified error");
-  }
+  _com_error e = Raised([&] { ExecuteAcl(acl, "goto_oid('(1,2,0)')"); });
+  EXPECT_EQ(e.Error(), E_FAIL);
+  EXPECT_EQ(e.Description(), "no such element");
+  EXPECT_EQ(e.ErrorMessage(), "Unspecified error");
   EXPECT_EQ(ExecuteAcl(acl, "clm"), S_OK);
-}
 
-TEST(AclBridge, DescriptionLeftOverFromAnEarlierFailureIsNotReused) {
-  FakeHost host;
   SetErrorInfo("stale text");
-  host.FailCall(1, E_FAIL);  // fails without leaving a description
-  ComPtr<IHostAcl> acl = MakeAcl();
-  std::string stale;
-  try {
-    EvaluateAcl(acl, "oid_first()");
-  } catch (const _com_error& e) {
-    EXPECT_EQ(e.Description(), "");
-  }
-}
+  host.FailCall(3, E_FAIL);  // fails without leaving a description
+  EXPECT_EQ(Raised([&] { EvaluateAcl(acl, "oid_first()"); }).Description(), "");
 
-TEST(AclBridge, CallsThroughAnEmptyHolderRaiseEPointer) {
   ComPtr<IHostAcl> empty;
-  try {
-    EvaluateAcl(empty, "oid_first()");
-    FAIL();
-  } catch (const _com_error& e) {
-    EXPECT_EQ(e.Error(), E_POINTER);
-  }
-  EXPECT_THROW(ExecuteAcl(empty, "clm"), _com_error);
+  EXPECT_EQ(Raised([&] { EvaluateAcl(empty, "oid_first()"); }).Error(), E_POINTER);
+  EXPECT_EQ(Raised([&] { ExecuteAcl(empty, "clm"); }).Error(), E_POINTER);
 }
 
 TEST(AclBridge, AclStringEscapesQuotesAndBackslashes) {
@@ -87,14 +82,12 @@ TEST(AclBridge, AclStringEscapesQuotesAndBackslashes) {
 }
 
 TEST(AclBridge, BstrToAnsiGivesAnEmptyStringForEmptyText) {
-  auto fromNull = BstrToAnsi(AclText());
-  ASSERT_NE(fromNull, nullptr);
-  EXPECT_STREQ(fromNull.get(), "");
-  auto fromEmpty = BstrToAnsi(AclText(Bstr(WideString())));
-  ASSERT_NE(fromEmpty, nullptr);
-  EXPECT_STREQ(fromEmpty.get(), "");
-  auto text = BstrToAnsi(AclText(Bstr(u"<p>\u2019s</p>. @@END")));
-  EXPECT_STREQ(text.get(), "<p>\x92s</p>. @@END");
+  for (const AclText& empty : {AclText(), AclText(Bstr(WideString()))}) {
+    auto text = BstrToAnsi(empty);
+    ASSERT_NE(text, nullptr);
+    EXPECT_STREQ(text.get(), "");
+  }
+  EXPECT_STREQ(BstrToAnsi(AclText(Bstr(u"<p>\u2019s</p>. @@END"))).get(), "<p>\x92s</p>. @@END");
 }
 
 TEST(AclBridge, LongResultIsCutAtTheCallersField) {

@@ -87,60 +87,42 @@ TEST_F(StartupTest, GoodStartAndShutDown) {
   EXPECT_EQ(theApp.ExitInstance(), 0);
 }
 
-TEST_F(StartupTest, TheBuildsDefaultCustomFolder) {
-  ScopedEnv custom("APTCUSTOM", KESTA_DEFAULT_CUSTOM_DIR);
-  EXPECT_NE(theApp.InitInstance(), 0);
-  EXPECT_TRUE(ui_.Events().empty());
-  EXPECT_EQ(Dictionaries.DictDescriptors[0].name, "TECHNICAL");
-  EXPECT_EQ(Dictionaries.DictDescriptors[1].name, "CORE");
-  EXPECT_EQ(Dictionaries.DictDescriptors[2].name, "SYNONYM");
-  EXPECT_NE(FindDigramNode("valve"), nullptr);
-}
-
+// A settings failure refuses the start: the settings box, then the start-up
+// box (with no file name when the settings file itself is missing); a
+// missing dictionary has only the start-up box and loads nothing.
 TEST_F(StartupTest, SettingsFailures) {
-  // No settings file: the settings box, then the start-up box with no file name.
-  EXPECT_EQ(theApp.InitInstance(), 0);
-  std::vector<std::string> boxes = BoxTexts();
-  ASSERT_EQ(boxes.size(), 2u);
-  EXPECT_EQ(boxes[0].rfind("Error(67) ", 0), 0u);
-  EXPECT_EQ(boxes[1],
-            "Error(68) File \nin \\PTC\\Arbortext Editor x.x\\custom\\editinit\\KestaArbortext.ini is "
-            "missing, damaged, or has a spelling error.");
-  EXPECT_EQ(ui_.Boxes()[1].style & MB_ICONMASK, MB_ICONERROR);
-  EXPECT_EQ(ui_.Boxes()[1].caption, "KESta Checker");
-  EXPECT_FALSE(KestaComModule.Initialized());
-
-  // Six fields: the settings box, then our own.
-  ui_.Clear();
-  dir_.Write("editinit/KestaArbortext.ini", "KESta|TEC,STE,SYN|wDEF1|Writer|SHO|end");
-  EXPECT_EQ(theApp.InitInstance(), 0);
-  boxes = BoxTexts();
-  ASSERT_EQ(boxes.size(), 2u);
-  EXPECT_EQ(boxes[0].rfind("Error(60) Read 6 fields", 0), 0u);
-  EXPECT_EQ(boxes[1],
-            "Error(69) The settings file KestaArbortext.ini is missing or damaged.\n"
-            "Contact support@kesta-checker.example");
-
-  // A dictionary the settings name but that is not there.
-  ui_.Clear();
-  Settings.Reset();
-  MakeCustomFolder(kTechnical, nullptr, kSynonym);
-  EXPECT_EQ(theApp.InitInstance(), 0);
-  boxes = BoxTexts();
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0], "Error(68) File " + DictPath("STE") +
-                          "\nin \\PTC\\Arbortext Editor x.x\\custom\\editinit\\KestaArbortext.ini is "
-                          "missing, damaged, or has a spelling error.");
-  EXPECT_TRUE(NothingLoaded());
-}
-
-TEST_F(StartupTest, NoCustomFolderVariable) {
-  ScopedEnv unset("APTCUSTOM", nullptr);
-  EXPECT_EQ(theApp.InitInstance(), 0);
-  std::vector<std::string> boxes = BoxTexts();
-  ASSERT_EQ(boxes.size(), 2u);
-  EXPECT_EQ(boxes[0].rfind("STOP: Missing Environment variable APTCUSTOM.", 0), 0u);
-  EXPECT_EQ(boxes[1].rfind("Error(69) ", 0), 0u);
+  const std::string missing = "\nin \\PTC\\Arbortext Editor x.x\\custom\\editinit\\KestaArbortext.ini is "
+                              "missing, damaged, or has a spelling error.";
+  const std::string error69 = "Error(69) The settings file KestaArbortext.ini is missing or damaged.\n"
+                              "Contact support@kesta-checker.example";
+  const struct {
+    const char* name;
+    std::function<void()> setup;
+    std::vector<std::string> boxes;  // the first is a prefix
+  } rows[] = {
+      {"no settings file", [] {}, {"Error(67) ", "Error(68) File " + missing}},
+      {"six fields", [&] { dir_.Write("editinit/KestaArbortext.ini", "KESta|TEC,STE,SYN|wDEF1|Writer|SHO|end"); },
+       {"Error(60) Read 6 fields", error69}},
+      {"no variable", [] { unsetenv("APTCUSTOM"); }, {"STOP: Missing Environment variable APTCUSTOM.", error69}},
+      {"no dictionary", [&] { MakeCustomFolder(kTechnical, nullptr, kSynonym); },
+       {"Error(68) File " + DictPath("STE") + missing}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    ScopedEnv env("APTCUSTOM", dir_.path().c_str());
+    ui_.Clear();
+    Settings.Reset();
+    row.setup();
+    EXPECT_EQ(theApp.InitInstance(), 0);
+    std::vector<std::string> boxes = BoxTexts();
+    ASSERT_EQ(boxes.size(), row.boxes.size());
+    EXPECT_EQ(boxes[0].rfind(row.boxes[0], 0), 0u) << boxes[0];
+    if (boxes.size() > 1) { EXPECT_EQ(boxes[1], row.boxes[1]); }
+    EXPECT_EQ(ui_.Boxes().back().style & MB_ICONMASK, MB_ICONERROR);
+    EXPECT_EQ(ui_.Boxes().back().caption, "KESta Checker");
+    EXPECT_FALSE(KestaComModule.Initialized());
+    EXPECT_TRUE(NothingLoaded());
+  }
 }
 
 // Each damaged or missing file refuses the start with its box (only the last
