@@ -65,93 +65,54 @@ TEST_F(SampleDictionaries, FunctionWordsHaveTheirClasses) {
   }
 }
 
-TEST_F(SampleDictionaries, EveryEntryKind) {
-  // '$' and '!' nouns, singular and plural.
-  // clang-format off
-  const Expect nouns[] = {
-      {"valve", 10, "N*S***", '0'}, {"valves", 11, "NMP***", '0'}, {"battery", 10, "N*S***", '0'},
-      {"batteries", 11, "NMP***", '0'}, {"switches", 11, "NMP***", '0'}, {"glass", 10, "N*S***", '0'},
-      {"oil", 16, "N*S***", '0'}, {"pliers", 11, "NMP***", '0'}, {"gearboxes", 11, "NMP***", '0'},
-  };
-  // clang-format on
-  for (const Expect& e : nouns) {
-    WordRec* w = Look({e.word, "."});
-    EXPECT_EQ(w->wordClass, e.wordClass) << e.word;
-    EXPECT_EQ(w->classCode, e.classCode) << e.word;
-    EXPECT_EQ(w->extraFlag, e.slot) << e.word;
-  }
-  // A unit with its short form.
-  WordRec* w = Look({"millimetre", "."});
-  EXPECT_EQ(w->classCode, "NM*S");
-  EXPECT_EQ(w->suggestion, "mm");
-  // A multi-word term and a multi-word function word.
-  w = Look({"Drain", "plugs", "are"});
-  EXPECT_EQ(w->written, "Drain plugs");
-  EXPECT_EQ(w->wordClass, 11);
-  w = Look({"in", "front", "of", "the"});
-  EXPECT_EQ(w->written, "in front of");
-  EXPECT_EQ(w->wordClass, 50);
-  // Verb stems of each mark, in every form.
-  w = Look({"removes", "the"});
-  EXPECT_EQ(w->classCode, "V1****");
-  w = Look({"removing", "the"});
-  EXPECT_EQ(w->wordClass, 23);
-  w = Look({"stopped", "."});
-  EXPECT_EQ(w->wordClass, 22);
-  w = Look({"applies", "the"});
-  EXPECT_EQ(w->wordClass, 21);
-  w = Look({"uses", "the"});  // the stem of the digram "us"
-  EXPECT_EQ(w->wordClass, 21);
-  w = Look({"us", "."});
-  EXPECT_EQ(w->wordClass, 78);
-  w = Look({"goes", "to"});
-  EXPECT_EQ(w->wordClass, 21);
-  w = Look({"cleans", "the"});  // '&': verb or noun, settled later
-  EXPECT_EQ(w->classCode, "Z1");
-  w = Look({"dries", "."});  // two-letter '&' stem
-  EXPECT_EQ(w->classCode, "Z1");
-  w = Look({"cleaned", "."});
-  EXPECT_EQ(w->classCode, "P2");
-  w = Look({"rotated", "."});  // '?': class 20 in every form
-  EXPECT_EQ(w->wordClass, 20);
-  EXPECT_EQ(w->verbForm, '2');
-  w = Look({"open", "the"});
-  EXPECT_EQ(w->classCode, "X1***");
-  // Adjective stems.
-  w = Look({"tighter", "."});
-  EXPECT_EQ(w->wordClass, 34);
-  w = Look({"quickly", "."});
-  EXPECT_EQ(w->wordClass, 50);
-  // Phrasal verbs: flagged and accepted.
-  w = Look({"carries", "out", "the", "test"});
-  EXPECT_EQ(w->message, 315);
-  EXPECT_EQ(w->suggestion, "does/performs");
-  w = Look({"makes", "sure", "that"});
-  EXPECT_EQ(w->written, "makes sure");
-  EXPECT_EQ(w->message, 315);
-  // A variant and its synonym.
-  w = Look({"shut", "the", "valve"});
-  EXPECT_EQ(w->extraFlag, '1');
-  EXPECT_EQ(w->message, 300);
-  EXPECT_EQ(w->suggestion, "close/stop");
+// The first word of each short sentence looked up: "written class code
+// slot message suggestion" (the verb form too where set).
+std::string Shown(const WordRec& w) {
+  std::string out = w.written.str() + " " + std::to_string(w.wordClass) + " " + w.classCode.str() + " " +
+                    w.extraFlag + " " + std::to_string(w.message) + " " + w.suggestion.str();
+  if (w.verbForm != ' ') out += " v" + std::string(1, w.verbForm);
+  return out;
 }
 
-TEST_F(SampleDictionaries, SynonymsGiveTheApprovedWordInTheCheckedForm) {
-  WordRec* w = Look({"Utilizes", "the"});
-  EXPECT_EQ(w->extraFlag, '2');
-  EXPECT_EQ(w->message, 300);
-  EXPECT_EQ(w->suggestion, "Uses");
-  w = Look({"ensured", "that"});
-  EXPECT_EQ(w->suggestion, "make sure");  // code 'I' has no past form
-  w = Look({"approximately", "10"});
-  EXPECT_EQ(w->message, 301);
-  EXPECT_EQ(w->suggestion, "about");
-  w = Look({"in", "order", "to", "open"});
-  EXPECT_EQ(w->written, "in order to");
-  EXPECT_EQ(w->message, 302);
-  EXPECT_EQ(w->suggestion, "to");
-  w = Look({"widget", "."}, kLookupNotFound);
-  EXPECT_EQ(w->message, 325);
+TEST_F(SampleDictionaries, EveryEntryKindAndSynonyms) {
+  const struct {
+    std::initializer_list<const char*> words;
+    const char* shown;
+    int result = kLookupFound;
+  } cases[] = {
+      // '$' and '!' nouns, singular and plural; a unit with its short form.
+      {{"valve", "."}, "valve 10 N*S*** 0 0  v="}, {{"valves", "."}, "valves 11 NMP*** 0 0  v="},
+      {{"battery", "."}, "battery 10 N*S*** 0 0 "}, {{"batteries", "."}, "batteries 11 NMP*** 0 0 "},
+      {{"switches", "."}, "switches 11 NMP*** 0 0 "}, {{"glass", "."}, "glass 10 N*S*** 0 0 "},
+      {{"oil", "."}, "oil 16 N*S*** 0 0  v="}, {{"pliers", "."}, "pliers 11 NMP*** 0 0  v="},
+      {{"gearboxes", "."}, "gearboxes 11 NMP*** 0 0 "}, {{"millimetre", "."}, "millimetre 17 NM*S 0 0 mm"},
+      // A multi-word term and a multi-word function word.
+      {{"Drain", "plugs", "are"}, "Drain plugs 11 NMP*** 0 0  v="},
+      {{"in", "front", "of", "the"}, "in front of 50 B***** 1 0  v="},
+      // Verb stems of each mark ('^', '&' verb or noun settled later, '?' class 20 in every form), in every
+      // form; "us" is the stem of the digram "us".
+      {{"removes", "the"}, "removes 21 V1**** 1 0  v1"}, {{"removing", "the"}, "removing 23 G3 1 0  v3"},
+      {{"stopped", "."}, "stopped 22 P2 1 0  v2"}, {{"applies", "the"}, "applies 21 V1**** 1 0  v1"},
+      {{"uses", "the"}, "uses 21 V1**** 1 0  v1"}, {{"us", "."}, "us 78 H51Y 1 0  v="},
+      {{"goes", "to"}, "goes 21 V1**** 1 0  v1"}, {{"cleans", "the"}, "cleans 21 Z1 1 0  v1"},
+      {{"dries", "."}, "dries 21 Z1 1 0  v1"}, {{"cleaned", "."}, "cleaned 22 P2 1 0  v2"},
+      {{"rotated", "."}, "rotated 20 V0**** 1 0  v2"}, {{"open", "the"}, "open 20 X1*** 1 0  v0"},
+      // Adjective stems; phrasal verbs flagged and accepted; a variant and its synonym.
+      {{"tighter", "."}, "tighter 34 AF**** 1 0 "}, {{"quickly", "."}, "quickly 50 B***** 1 0 "},
+      {{"carries", "out", "the", "test"}, "carries out 21 V1*3** 1 315 does/performs v1"},
+      {{"makes", "sure", "that"}, "makes sure 21 V1*3** 1 315  v1"},
+      {{"shut", "the", "valve"}, "shut 20 V0*3** 1 300 close/stop v0"},
+      // Synonyms give the approved word in the checked form ("ensure": code 'I' has no past form).
+      {{"Utilizes", "the"}, "Utilizes 21 V1*3** 2 300 Uses v1"},
+      {{"ensured", "that"}, "ensured 22 V2*3** 2 300 make sure v2"},
+      {{"approximately", "10"}, "approximately 50 B**3** 2 301 about v="},
+      {{"in", "order", "to", "open"}, "in order to 68 S023** 1 302 to v="},
+      {{"widget", "."}, "widget 40 FN***   325 ", kLookupNotFound},
+  };
+  for (const auto& c : cases) {
+    WordRec* w = Look(c.words, c.result);
+    EXPECT_EQ(Shown(*w), c.shown) << *c.words.begin();
+  }
 }
 
 }  // namespace
