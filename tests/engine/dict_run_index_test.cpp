@@ -14,6 +14,7 @@
 #include "engine/dict_run_index.h"
 #include "engine/lookup_state.h"
 #include "platform/files.h"
+#include "tests/support/word_list_fixture.h"
 
 namespace {
 
@@ -125,15 +126,7 @@ TEST_F(RunIndexTest, KeyTableAnswersAsTheListWalk) {
 // Every field a lookup writes, for each record of the list.
 std::string Records() {
   std::string out;
-  for (const WordRec* w = WordList.head; w; w = w->next) {
-    out += w->text.str() + "/" + w->written.str() + "/" + w->suggestion.str() + "/" + w->tag.str() + "/" +
-           w->classCode.str();
-    for (int n : {w->wordClass, w->subClass, w->message, w->message2, w->entryWords, w->tokenKind, w->sentencePos,
-                  w->length, w->weight, w->sentenceEnd})
-      out += " " + std::to_string(n);
-    out += std::string{' ', w->splitKind, w->lastLetter, w->caseFlag, w->markFlag, w->separatorFlag,
-                       w->dictMarker, w->verbForm, w->extraFlag, w->pluralMarker, '\n'};
-  }
+  for (const WordRec* w = WordList.head; w; w = w->next) out += DiffFields(WordRec{}, *w) + "\n";
   return out;
 }
 
