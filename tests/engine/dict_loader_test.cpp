@@ -112,6 +112,9 @@ TEST_F(DictLoaderTest, LaterSlotsShareTheNodesOfTheFirst) {
   EXPECT_EQ(Run("valve", 0) + Run("valve", 1) + Run("valve", 2), "lve$ 1014|lt$ 1014|lve 10|lve 10|");
   const DigramNode* sh = FindDigramNode("shut");
   EXPECT_EQ(RunEntryCount(sh, 0) + RunEntryCount(sh, 1), -2);
+  // Loading a slot again gives up its earlier block.
+  ASSERT_EQ(LoadSource(1, "valve 11\n"), kDictLoaded);
+  EXPECT_EQ(Run("valve", 1), "lve 11|");
 }
 
 TEST_F(DictLoaderTest, RepeatedKeys) {
@@ -207,26 +210,22 @@ TEST_F(DictLoaderTest, MapThatDoesNotFitTheText) {
       "va 0 1 0 " + std::string(80, 'x') + "\n",  // a line the line buffer would split
       "va 0 1 0\nbo 20 1 0\n",  // a good line, then one outside: nothing is kept
   };
-  for (const std::string& map : badMaps) {
+  auto refused = [&](const std::string& text, const std::string& map) {
     RawDict raw;
-    raw.text = "lve 10|lve$ 1|";
+    raw.text = text;
     raw.map = map;
     EXPECT_EQ(Load(0, raw.Bytes()), kDictWrongMap) << map;
     EXPECT_EQ(Dictionaries.DigramIndex, nullptr) << map;
     EXPECT_EQ(Dictionaries.DictTextBlocks[0], nullptr) << map;
-  }
+  };
+  for (const std::string& map : badMaps) refused("lve 10|lve$ 1|", map);
+  // Runs end at the first NUL of the text.
+  refused(std::string("lve 10|") + '\0' + "lt 10|", "va 0 1 0\nbo 8 1 0\n");
   // The last entry needs no separator after it; a count of 0 reads nothing.
   RawDict fits;
   fits.text = "lve 10|lve$ 1";
   fits.map = "va 0 2 0\nbo 7 0 0\n";
   EXPECT_EQ(Load(0, fits.Bytes()), kDictLoaded);
-}
-
-TEST_F(DictLoaderTest, RunsEndAtTheFirstNulOfTheText) {
-  RawDict raw;
-  raw.text = std::string("lve 10|") + '\0' + "lt 10|";
-  raw.map = "va 0 1 0\nbo 8 1 0\n";
-  EXPECT_EQ(Load(0, raw.Bytes()), kDictWrongMap);
 }
 
 TEST_F(DictLoaderTest, OutOfMemory) {
@@ -239,12 +238,6 @@ TEST_F(DictLoaderTest, OutOfMemory) {
   EXPECT_EQ(Load(0, file), kDictCannotOpen);
   EXPECT_TRUE(ui_.Events().empty());
   EXPECT_EQ(Dictionaries.DictTextBlocks[0], nullptr);
-}
-
-TEST_F(DictLoaderTest, ReloadingASlotGivesUpTheEarlierBlock) {
-  ASSERT_EQ(LoadSource(1, "valve 10\n"), kDictLoaded);
-  ASSERT_EQ(LoadSource(1, "valve 11\n"), kDictLoaded);
-  EXPECT_EQ(Run("valve", 1), "lve 11|");
 }
 
 TEST_F(DictLoaderTest, UnmaskAndAddNode) {

@@ -22,21 +22,18 @@ struct Case {
   int mode = 2;  // 2: the check's mode
   int flags = 0;
   bool sentinel = true;
-  void (*prepare)(TestWords&) = nullptr;  // fields set before the match
+  const char* flags1 = nullptr;  // "N:flags": the fixture's flags for word N
 };
 
 void RunCases(const char* group, const std::vector<Case>& cases) {
   for (const Case& c : cases) {
     std::vector<WordSpec> specs;
     for (const char* w : c.words) specs.push_back({.written = w});
+    if (c.flags1) specs[c.flags1[0] - '0'].flags = c.flags1 + 2;
     TestWords words(specs, c.sentinel);
-    if (c.prepare) {
-      c.prepare(words);
-      words.Snapshot();
-    }
     std::string label = std::string(group) + ": " + c.words.front() + " / " + c.entry;
     EXPECT_EQ(MatchInflectedWord(WordList.head, c.entry, c.mode, c.flags, 0), c.result) << label;
-        EXPECT_EQ(words.Changes(), c.changes) << label;
+    EXPECT_EQ(words.Changes(), c.changes) << label;
     EXPECT_EQ(Lookup.MatchExtraWords, c.extraWords) << label;
   }
 }
@@ -55,8 +52,7 @@ TEST(EntryMatch, PlainEntries) {
       {{"up"}, "up 52|", 99, "up: classCode=\"52\" verbForm=="},   // a two-letter word is spelt whole
       // Variants and extra data.
       {{"valve"}, "lve 1014>|", 6, "valve: classCode=\"1014\" verbForm=="},
-      {{"valve"}, "lve 1014>|", 99, "valve: classCode=\"1014\" verbForm==", 0, 2, 0, true,
-       [](TestWords& w) { w.at(0)->splitKind = '-'; }},
+      {{"valve"}, "lve 1014>|", 99, "valve: classCode=\"1014\" verbForm==", 0, 2, 0, true, "0:split=-"},
       {{"valve"}, "lve 30127 pipe%%seen in 2019|", 99, "valve: suggestion=\"pipe\" classCode=\"30127 \" verbForm=="},
       // A single '%' after a fourth character '7' brings the suggestion.
       {{"valve"}, "lve 3017%pipe|", 99, "valve: suggestion=\"pipe\" classCode=\"3017\""},
@@ -108,7 +104,7 @@ TEST(EntryMatch, OptionalS) {
       {{"glass"}, "ass$ 16|", 99, "glass: classCode=\"16\" lastLetter=' ' verbForm== pluralMarker=' '"},
       {{"valve"}, "lve$ 1014> pipe|", 6, "valve: suggestion=\"pipe\" classCode=\"1014\" verbForm=*"},
       {{"valve"}, "lve$ 1014> pipe|", 99, "valve: suggestion=\"pipe\" classCode=\"1014\" verbForm==", 0, 2, 0, true,
-       [](TestWords& w) { w.at(0)->splitKind = '4'; }},
+       "0:split=4"},
   });
 }
 
@@ -179,10 +175,8 @@ TEST(EntryMatch, MultiWordEntries) {
       {{"valves", "seat"}, "lve+seat 1014|", -1, "valves: classCode=\"\""},
       {{"valve", "9"}, "lve+seat 1014|", -1, "valve: classCode=\"\""},
       {{"valve"}, "lve+seat 1014|", -1, "valve: classCode=\"\""},  // the sentinel is no word
-      {{"valve", "seat"}, "lve+seat 1014|", -1, "valve: classCode=\"\"", 0, 2, 0, true,
-       [](TestWords& w) { w.at(1)->splitKind = '1'; }},
-      {{"valve", "seat"}, "lve+seat 1014|", -1, "valve: classCode=\"\"", 0, 2, 0, true,
-       [](TestWords& w) { w.at(1)->markFlag = '1'; }},
+      {{"valve", "seat"}, "lve+seat 1014|", -1, "valve: classCode=\"\"", 0, 2, 0, true, "1:split=1"},
+      {{"valve", "seat"}, "lve+seat 1014|", -1, "valve: classCode=\"\"", 0, 2, 0, true, "1:mark=1"},
       // A list without the sentinel (the word finder's) ends the entry.
       {{"valve"}, "lve+seat 1014|", -1, "valve: classCode=\"\"", 0, 2, 0, false},
   });
@@ -196,7 +190,7 @@ TEST(EntryMatch, PhrasalVerbsMergeTheirParticles) {
       {{"carry", "out"}, "rr^+out 35 do|", 99, "carry: text=\"carry out\" written=\"carry out\" suggestion=\"do\" classCode=\"31520\" length=9 weight=2 pluralMarker=5\n-out"},
       // An approved phrasal verb: a verb class and no message.
       {{"setting", "up"}, "t^+up 2G|", 99, "setting: text=\"setting up\" written=\"setting up\" classCode=\"23\" message=0 length=10 weight=2 pluralMarker=G\n-up", 0, 2, 0, true,
-       [](TestWords& w) { w.at(0)->message = 301; }},
+       "0:msg=301"},
       {{"looks", "out", "for", "leaks"}, "ok^+out+for 30 monitor|", 99, "looks: text=\"looks out for\" written=\"looks out for\" suggestion=\"monitor\" classCode=\"31521\" length=13 weight=3\nleaks: sentencePos=1\n-out\n-for"},
       {{"carry", "outside"}, "rr^+out 35 do|", -1, "carry: classCode=\"\""},
       {{"looks", "out", "of"}, "ok^+out+for 30 monitor|", -1, "looks: classCode=\"\""},
