@@ -67,8 +67,7 @@ TEST(CollectMessagesTest, Cases) {
            "in: subClass=322"},
           // A two-word correction yields no record.
           {{{"Go", 20}, {"in", 60, nullptr, "msg=331 entry=2 sug=to tag=<AR>"}, {"order", 10, nullptr, "msg=301"},
-            {".", 48}},
-           "--\nin: tag=\"\" subClass=331 message=311\norder: message=0"},
+            {".", 48}}, "--\nin: tag=\"\" subClass=331 message=311\norder: message=0"},
           {{{"Use", 20}, {"a", 64, nullptr, "msg=311 sug=an tag=<AR>"}, {"hour", 10},
             {"a", 64, nullptr, "msg=326 tag=<##>"}, {".", 48}},
            "A|a:|00!an|11|1|0|a alt=a sug=an\nA|a:|00||26|3|0|a\n--\na: tag=\"\" subClass=311\n"
@@ -80,8 +79,7 @@ TEST(CollectMessagesTest, Cases) {
            "W|blorf:| 0|25|2|325|blorf\n--\nCheck: subClass=300\nvalve: tag=\"\" subClass=311\n"
            "blorf: subClass=325 extraFlag=NUL"},
           {{{"Use", 20}, {"12", 49, nullptr, "msg=305 sug=12_inch entry=2"}, {"blorf", 40, nullptr, "msg=325"},
-            {".", 48}},
-           "A|12.:|00!12 inch|5|1|0|12.\nW|blorf:| 0|25|2|0|blorf\n--\n"
+            {".", 48}}, "A|12.:|00!12 inch|5|1|0|12.\nW|blorf:| 0|25|2|0|blorf\n--\n"
            "12: written=\"12.\" subClass=305 message=311 entryWords=1\nblorf: subClass=325 extraFlag=NUL"},
           {{{"Remove", 20, nullptr, "msg=328 sentlen=25 rule=7655"}, {"it", 66}, {".", 48}},
            "W|Remove:| 0|28|25|7655|Remove\n--\nRemove: subClass=328 sentenceLength=0"},
@@ -102,16 +100,14 @@ TEST(CollectMessagesTest, Cases) {
            "D|blorf:| 0!blurf|25|1|325|blorf\nW|Zorb:| 0|25|2|325|Zorb\n--\nblorf: subClass=325 extraFlag=NUL\n"
            "Zorb: subClass=325 extraFlag=NUL"},
           {{{"Stop", 20}, {";", 42, nullptr, "msg=337"}, {"then", 50}, {"go", 20}, {";", 42, nullptr, "msg=337"},
-            {"1", 49}, {".", 48}},
-           "V|. th:|00||37|1|0|;\n--\n;: written=\". th\" subClass=337\n;: subClass=337"},
+            {"1", 49}, {".", 48}}, "V|. th:|00||37|1|0|;\n--\n;: written=\". th\" subClass=337\n;: subClass=337"},
           // The article set aside before the next word stays in the semicolon's search.
           {{{"Stop", 20}, {";", 42, nullptr, "msg=337"}, {"va&lowbar;lve", 40, nullptr, "aside=1"}, {".", 48}},
            "V|. ... va:|00||37|1|0|;\n--\n;: written=\". ... va\" subClass=337"},
           // Four words at the end of a list without the sentinel: the search holds the words there are.
           {{{"a", 40, nullptr, "msg=330 entry=4 sug=x"}, {"b", 40}},
            "W|a.b:| 0!x|30|0|0|a b  \n--\na: subClass=330", false},
-          {{{"a", 40, nullptr, "msg=330 entry=3"}},
-           "W|a:| 0|30|0|0|a  \n--\na: subClass=330", false},
+          {{{"a", 40, nullptr, "msg=330 entry=3"}}, "W|a:| 0|30|0|0|a  \n--\na: subClass=330", false},
           // Separators inside the word are escaped.
           {{{"Use", 20}, {"a:b!c", 40, nullptr, "msg=325 sug=x!y:z"}, {".", 48}},
            "D|a\\:b\\!c:| 0!x\\!y\\:z|25|1|0|a:b!c\n--\na:b!c: subClass=325 extraFlag=NUL"},

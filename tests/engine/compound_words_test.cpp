@@ -48,12 +48,9 @@ TEST_F(CompoundWord, SingleWords) {
   const Case cases[] = {
       // Spelled numbers; "seven" is the beginning of "seventy-", and a tens
       // word without a unit goes on to the later steps.
-      {"twenty-one", 1,
-       "twenty-one: suggestion=\"21\" tag=\"<AR>\" wordClass=49 subClass=0 message=311 message2=0"},
-      {"ninety-nine", 1,
-       "ninety-nine: suggestion=\"99\" tag=\"<AR>\" wordClass=49 subClass=0 message=311 message2=0"},
-      {"seven-one", 1,
-       "seven-one: suggestion=\"71\" tag=\"<AR>\" wordClass=49 subClass=0 message=311 message2=0"},
+      {"twenty-one", 1, "twenty-one: suggestion=\"21\" tag=\"<AR>\" wordClass=49 subClass=0 message=311 message2=0"},
+      {"ninety-nine", 1, "ninety-nine: suggestion=\"99\" tag=\"<AR>\" wordClass=49 subClass=0 message=311 message2=0"},
+      {"seven-one", 1, "seven-one: suggestion=\"71\" tag=\"<AR>\" wordClass=49 subClass=0 message=311 message2=0"},
       {"twenty-ten", 1, "twenty-ten: text=\"twenty\" length=6 lastLetter=y"},
       // Prefixes ("an-" is the beginning of "anti-"); a first part of one
       // character or none is no prefix and no tens word.
@@ -71,8 +68,7 @@ TEST_F(CompoundWord, SingleWords) {
        "non-stick: suggestion=\"not\" classCode=\"DN***\" subClass=314 message=314 message2=0 ruleId=4152 separatorFlag=NUL"},
       {"run-up", 1,
        "run-up: suggestion=\"(Decrease or increase - speed or time)\" classCode=\"DN***\" subClass=301 message=301 message2=0 ruleId=4152 separatorFlag=NUL"},
-      {"turn-on", 1,
-       "turn-on: classCode=\"DN***\" subClass=0 message=0 message2=0 ruleId=4152 separatorFlag=NUL"},
+      {"turn-on", 1, "turn-on: classCode=\"DN***\" subClass=0 message=0 message2=0 ruleId=4152 separatorFlag=NUL"},
       {"snug-fits", 1,
        "snug-fits: suggestion=\"hand tighten/tight/(Give torque value)\" classCode=\"DN***\" wordClass=11 subClass=317 message=317 message2=0 ruleId=4152 separatorFlag=NUL"},
       {"first-in", 1,
@@ -95,8 +91,7 @@ TEST_F(CompoundWord, SingleWords) {
       // Slashes.
       {"open/close", 1,
        "open/close: suggestion=\"(Use [or] for slash)\" classCode=\"D**\" subClass=0 message=337 message2=0 ruleId=7558"},
-      {"from/to", 1,
-       "from/to: suggestion=\"(Use [or] for slash)\" subClass=0 message=337 message2=0 ruleId=5558"},
+      {"from/to", 1, "from/to: suggestion=\"(Use [or] for slash)\" subClass=0 message=337 message2=0 ruleId=5558"},
       {"kg/m", 1, "kg/m: classCode=\"D***\" wordClass=17 subClass=0 message=0 message2=0"},
       {"AC/DC", 1, "AC/DC: classCode=\"D***\" subClass=0 message=0 message2=0"},
       {"a/bcd", 4, ""},
@@ -129,8 +124,7 @@ TEST_F(CompoundWord, SplitsACompoundOfDictionaryWords) {
   EXPECT_EQ(seat->prev, valve);
   EXPECT_EQ(seat->next, words["now"]);
   EXPECT_EQ(words["now"]->prev, seat);
-  EXPECT_EQ(DiffFields(WordRec{}, *seat),
-            "text=\"seat\" written=\"Seat\" wordClass=0 sentencePos=1 "
+  EXPECT_EQ(DiffFields(WordRec{}, *seat), "text=\"seat\" written=\"Seat\" wordClass=0 sentencePos=1 "
             "length=4 ruleId=888 splitKind=4 lastLetter=t caseFlag=1 separatorFlag=- dictMarker=NUL "
             "pluralMarker=NUL");
 }
@@ -194,8 +188,7 @@ TEST(InsertWordAfter, NewRecordFields) {
   EXPECT_EQ(WordList.tail, w);
   EXPECT_EQ(w->prev, words.head());
   EXPECT_EQ(w->next, nullptr);
-  EXPECT_EQ(DiffFields(WordRec{}, *w),
-            "text=\"or\" written=\"OR\" wordClass=0 sentencePos=3 length=2 ruleId=888 "
+  EXPECT_EQ(DiffFields(WordRec{}, *w), "text=\"or\" written=\"OR\" wordClass=0 sentencePos=3 length=2 ruleId=888 "
             "splitKind=6 lastLetter=r caseFlag=2 separatorFlag=9 dictMarker=NUL pluralMarker=NUL");
   ASSERT_EQ(InsertWordAfter("x", "X", '-', words.head()), 0);
   EXPECT_EQ(words.head()->next->classCode, "D*****");

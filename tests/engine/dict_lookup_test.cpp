@@ -97,10 +97,8 @@ TEST_F(LookupWordTest, Cases) {
        "valves: classCode=\"NMP***\" wordClass=11 subClass=14 verbForm== extraFlag=0"},
       {{"removes"}, kLookupFound,
        "removes: classCode=\"V1****\" wordClass=21 dictMarker=^ verbForm=1 extraFlag=1 pluralMarker=1"},
-      {{"pressure"}, kLookupFound,
-       "pressure: classCode=\"N*S***\" wordClass=10 subClass=14 verbForm== extraFlag=0"},
-      {{"utilizes"}, kLookupNotFound,
-       "utilizes: classCode=\"FN***\" subClass=325 message=325 message2=325", 0, 1},
+      {{"pressure"}, kLookupFound, "pressure: classCode=\"N*S***\" wordClass=10 subClass=14 verbForm== extraFlag=0"},
+      {{"utilizes"}, kLookupNotFound, "utilizes: classCode=\"FN***\" subClass=325 message=325 message2=325", 0, 1},
       {{"utilizes"}, kLookupFound,
        "utilizes: suggestion=\"uses\" classCode=\"V1*3**\" wordClass=21 subClass=300 message=300 message2=300 dictMarker=^ verbForm=1 extraFlag=2 pluralMarker=1"},
       // Variants take their synonym, with the dictionary of the first match;
@@ -108,8 +106,7 @@ TEST_F(LookupWordTest, Cases) {
       // synonym for a noun variant: the kept code gives class and subclass.
       {{"shut", "the", "valve"}, kLookupFound,
        "shut: suggestion=\"close\" classCode=\"V0*3**\" wordClass=20 subClass=300 message=300 message2=301 dictMarker=^ verbForm=0 extraFlag=0"},
-      {{"shut", "is"}, kLookupFound,
-       "shut: classCode=\"D*****\" wordClass=0 dictMarker=^ verbForm=0 extraFlag=0"},
+      {{"shut", "is"}, kLookupFound, "shut: classCode=\"D*****\" wordClass=0 dictMarker=^ verbForm=0 extraFlag=0"},
       {{"hose", "clamp"}, kLookupFound, "hose: classCode=\"N*S***\" wordClass=12 verbForm=* extraFlag=0"},
       // The word finder's short list has no sentinel after the variant.
       {{"shut"}, kLookupFound,
