@@ -49,7 +49,6 @@ TEST_F(CompoundWord, SingleWords) {
       // Spelled numbers; "seven" is the beginning of "seventy-", and a tens
       // word without a unit goes on to the later steps.
       {"twenty-one", 1, "twenty-one: suggestion=\"21\" tag=\"<AR>\" wordClass=49 subClass=0 message=311 message2=0"},
-      {"ninety-nine", 1, "ninety-nine: suggestion=\"99\" tag=\"<AR>\" wordClass=49 subClass=0 message=311 message2=0"},
       {"seven-one", 1, "seven-one: suggestion=\"71\" tag=\"<AR>\" wordClass=49 subClass=0 message=311 message2=0"},
       {"twenty-ten", 1, "twenty-ten: text=\"twenty\" length=6 lastLetter=y"},
       // Prefixes ("an-" is the beginning of "anti-"); a first part of one
