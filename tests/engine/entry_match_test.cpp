@@ -38,7 +38,8 @@ void RunCases(const char* group, const std::vector<Case>& cases) {
   }
 }
 
-TEST(EntryMatch, PlainEntries) {
+// Each group: the entries of one kind.
+TEST(EntryMatch, Entries) {
   RunCases("plain", {
       {{"valve"}, "lve 31521 use this|", 99, "valve: suggestion=\"use this\" classCode=\"31521 \" verbForm=="},
       // A shorter code ends at its blank: the suggestion is not cut into.
@@ -61,9 +62,6 @@ TEST(EntryMatch, PlainEntries) {
       {{"battery"}, "tter! 1234567890 x|", 99, "battery: suggestion=\"x\" classCode=\"1234567\""},
       {{"valve"}, "lve$ 1234567890|", 99, "valve: classCode=\"1234567\" verbForm=="},
   });
-}
-
-TEST(EntryMatch, PluralStems) {
   RunCases("plural", {
       {{"battery"}, "tter! 1014|", 99, "battery: classCode=\"1014\""},
       {{"batteries"}, "tter! 1014|", 99, "batteries: classCode=\"1114\" pluralMarker=$"},
@@ -84,9 +82,6 @@ TEST(EntryMatch, PluralStems) {
       {{"battery", "cover"}, "tter!+cover 1014|", 99, "battery: classCode=\"1014\" verbForm==", 1},
       {{"battery", "cover"}, "tter!+cover 1014|", -1, "battery: classCode=\"\"", 0, 3},
   });
-}
-
-TEST(EntryMatch, OptionalS) {
   RunCases("optional s", {
       {{"valve"}, "lve$ 1014|", 99, "valve: classCode=\"1014\" verbForm=="},
       {{"valves"}, "lve$ 1014|", 99, "valves: classCode=\"1114\" verbForm=="},
@@ -106,9 +101,6 @@ TEST(EntryMatch, OptionalS) {
       {{"valve"}, "lve$ 1014> pipe|", 99, "valve: suggestion=\"pipe\" classCode=\"1014\" verbForm==", 0, 2, 0, true,
        "0:split=4"},
   });
-}
-
-TEST(EntryMatch, AdjectiveStems) {
   RunCases("adjective", {
       {{"clean"}, "ean@ 30|", 99, "clean: classCode=\"30\" dictMarker=@"},
       {{"cleaner"}, "ean@ 30|", 99, "cleaner: classCode=\"34\" dictMarker=@"},
@@ -121,9 +113,6 @@ TEST(EntryMatch, AdjectiveStems) {
       // The form is the ending after the stem: "proper" is no comparative.
       {{"proper"}, "oper@ 30|", 99, "proper: classCode=\"30\" dictMarker=@"},
   });
-}
-
-TEST(EntryMatch, VerbStems) {
   RunCases("verb", {
       {{"open"}, "en&20|", 99, "open: classCode=\"X0\" wordClass=20 dictMarker=& verbForm=0"},
       {{"opens"}, "en&20|", 99, "opens: classCode=\"Z1\" wordClass=21 dictMarker=& verbForm=1"},
@@ -159,9 +148,6 @@ TEST(EntryMatch, VerbStems) {
       {{"goes"}, "^28|", 99, "goes: classCode=\"V1\" wordClass=21 dictMarker=^ verbForm=1 pluralMarker=8"},
       {{"going"}, "^28|", 99, "going: classCode=\"G3\" wordClass=23 dictMarker=^ verbForm=3 pluralMarker=8"},
   });
-}
-
-TEST(EntryMatch, MultiWordEntries) {
   RunCases("multi-word", {
       // The merge is the lookup's: the words stay.
       {{"valve", "seat", "."}, "lve+seat 1014|", 99, "valve: classCode=\"1014\" verbForm==", 1},
@@ -180,9 +166,6 @@ TEST(EntryMatch, MultiWordEntries) {
       // A list without the sentinel (the word finder's) ends the entry.
       {{"valve"}, "lve+seat 1014|", -1, "valve: classCode=\"\"", 0, 2, 0, false},
   });
-}
-
-TEST(EntryMatch, PhrasalVerbsMergeTheirParticles) {
   RunCases("phrasal", {
       {{"carries", "out", "the", "test", "."}, "rr^+out 35 do|", 99, "carries: text=\"carries out\" written=\"carries out\" suggestion=\"do\" classCode=\"31521\" length=11 weight=2 pluralMarker=5\nthe: sentencePos=1\ntest: sentencePos=2\n.: sentencePos=3\n-out"},
       {{"carried", "out"}, "rr^+out 35 do|", 99, "carried: text=\"carried out\" written=\"carried out\" suggestion=\"do\" classCode=\"31522\" length=11 weight=2 pluralMarker=5\n-out"},
