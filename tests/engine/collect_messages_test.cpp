@@ -73,7 +73,8 @@ TEST(CollectMessagesTest, Cases) {
            "A|a:|00!an|11|1|0|a alt=a sug=an\nA|a:|00||26|3|0|a\n--\na: tag=\"\" subClass=311\n"
            "a: tag=\"\" subClass=326 sentencePos=1"},
           // An article or measurement finding leaves the next word its own finding.
-          {{{"Check", 20, nullptr, "msg=300 rule=3614"}, {"valve", 10, nullptr, "msg=311 tag=<AR> sug=the_valve rule=4768"},
+          {{{"Check", 20, nullptr, "msg=300 rule=3614"},
+            {"valve", 10, nullptr, "msg=311 tag=<AR> sug=the_valve rule=4768"},
             {"blorf", 40, nullptr, "msg=325 rule=325"}, {".", 48}},
            "W|Check:| 0|0|0|3614|Check\nA|valve:|00!the valve|11|1|4768|valve alt=valve sug=the valve\n"
            "W|blorf:| 0|25|2|325|blorf\n--\nCheck: subClass=300\nvalve: tag=\"\" subClass=311\n"
@@ -91,12 +92,12 @@ TEST(CollectMessagesTest, Cases) {
           {{{"Use", 20}, {"well-known", 30, nullptr, "msg=301 extra=H"}, {".", 48}},
            "W|well-known:| 0|1|1|0|well-known\n--\nwell-known: subClass=301 message=317 message2=317"},
           // "S" gives way to the plain one-word form.
-          {{{"don?t", 20, nullptr, "msg=310 extra=4 sug=do_not"}, {"open", 20}, {"John", 10, nullptr, "msg=310 split=2"},
-            {"box", 10}, {".", 48}},
+          {{{"don?t", 20, nullptr, "msg=310 extra=4 sug=do_not"}, {"open", 20},
+            {"John", 10, nullptr, "msg=310 split=2"}, {"box", 10}, {".", 48}},
            "D|don?t:| 0!Do not|10|0|0|don?t\nZ|John..:| 0|10|2|0|John..'s alt=John mode=1\n--\n"
            "don?t: subClass=310\nJohn: written=\"John..\" subClass=310"},
-          {{{"Use", 20}, {"blorf", 40, nullptr, "msg=325 sug=blurf rule=325"}, {"Zorb", 40, nullptr, "msg=325 rule=325"},
-            {".", 48}},
+          {{{"Use", 20}, {"blorf", 40, nullptr, "msg=325 sug=blurf rule=325"},
+            {"Zorb", 40, nullptr, "msg=325 rule=325"}, {".", 48}},
            "D|blorf:| 0!blurf|25|1|325|blorf\nW|Zorb:| 0|25|2|325|Zorb\n--\nblorf: subClass=325 extraFlag=NUL\n"
            "Zorb: subClass=325 extraFlag=NUL"},
           {{{"Stop", 20}, {";", 42, nullptr, "msg=337"}, {"then", 50}, {"go", 20}, {";", 42, nullptr, "msg=337"},
