@@ -156,7 +156,6 @@ TEST(ClassifyByForm, MarksAndLetters) {
       {{"a mark=1"}, kLookupFound, "a: classCode=\"NFS*\" wordClass=10"},
       {{"a split=1"}, kLookupFound, "a: classCode=\"NFP*\" wordClass=11"},
       {{"I"}, kLookupFound, "I: classCode=\"D***i\" splitKind=I"},
-      {{"o mark=1"}, kLookupFound, "o: classCode=\"NFS**\" wordClass=10"},
       {{"of code=S06F**", "x pos=1"}, kLookupFound, "x: classCode=\"NMSX**\"", 1},
       {{"x mark=1"}, kLookupFound, "x: classCode=\"NMSX**\""},
       {{"b mark=1"}, kLookupFound, "b: classCode=\"NFS**\" wordClass=10"},
