@@ -105,7 +105,6 @@ TEST(SecondRulesTest, Rules) {
           {{{"Push", 20}, {"Start", 10, nullptr, "sub=54"}, {"now", 50}, {".", 48}},
            "Start: subClass=0 message=323 ruleId=246"},
           {{{"Push", 20}, {"Start", 10, nullptr, "sub=54"}, {"button", 10}, {".", 48}}, ""},
-          {{{"Push", 20}, {"Start", 10, nullptr, "sub=54"}, {"selector", 10}, {".", 48}}, ""},
           {{{"Push", 20}, {"start", 10, nullptr, "sub=54"}, {"now", 50}, {".", 48}}, ""},
           {{{"The", 64}, {"open", 30, nullptr, "sub=60"}, {"is", 24}, {".", 48}},
            "open: subClass=0 message=322 ruleId=247"},
