@@ -32,11 +32,9 @@ TEST(Agreement, Cases) {
       // Far into the sentence the scans decide: "and"; the mode-3 scan goes
       // on with the singular scan and "valve" gives a signal.
       {{{"When", 70}, {"you", 66}, {"turn", 20}, {"it", 66}, {"then", 50}, {"the", 64}, {"small", 30}, {"and", 63},
-        {"the", 64}, {"valve", 10}, {"are", 25}, {"open", 30}},
-       "are", 0},
+        {"the", 64}, {"valve", 10}, {"are", 25}, {"open", 30}}, "are", 0},
       {{{"When", 70}, {"you", 66}, {"turn", 20}, {"it", 66}, {"then", 50}, {"it", 66}, {"small", 30}, {"ok", 30},
-        {"new", 30}, {"valve", 10}, {"are", 25}, {"open", 30}},
-       "are", 0},
+        {"new", 30}, {"valve", 10}, {"are", 25}, {"open", 30}}, "are", 0},
       // Singular verbs after plural pronouns; not a be or have form.
       {{{"Then", 50}, {"we", 66}, {"is", 24}, {"ok", 30}}, "is", 1},
       {{{"Then", 50}, {"these", 66}, {"is", 24}, {"ok", 30}}, "is", 1},

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -45,7 +46,8 @@ class LookupWordTest : public ::testing::Test {
 };
 
 // One word of a list looked up: the result and every field the lookup
-// changed in the list ("word: field=value ...", merged words "-word").
+// changed in the list ("word: field=value ...", merged words "-word"). A word
+// may carry the fixture's flags after a blank, and "class=N" or "code=X".
 struct Case {
   std::vector<const char*> words;
   int result;
@@ -54,19 +56,34 @@ struct Case {
   int dictCount = 3;
   int mode = CheckMode;
   bool sentinel = true;
-  void (*prepare)(TestWords&) = nullptr;  // fields set before the lookup
 };
 
 void RunCases(const std::vector<Case>& cases) {
   for (const Case& c : cases) {
+    std::vector<std::string> texts, flags, codes;
     std::vector<WordSpec> specs;
-    for (const char* w : c.words) specs.push_back({.written = w});
-    TestWords words(specs, c.sentinel);
-    if (c.prepare) {
-      c.prepare(words);
-      words.Snapshot();
+    for (const char* w : c.words) {
+      std::istringstream in(w);
+      std::string item, rest;
+      in >> item;
+      texts.push_back(item);
+      flags.emplace_back();
+      codes.emplace_back();
+      int wordClass = 40;
+      while (in >> item) {
+        if (item.rfind("class=", 0) == 0) wordClass = std::stoi(item.substr(6));
+        else if (item.rfind("code=", 0) == 0) codes.back() = item.substr(5);
+        else flags.back() += item + " ";
+      }
+      specs.push_back({nullptr, wordClass});
     }
-    const char* label = c.words[c.target];
+    for (std::size_t i = 0; i < specs.size(); ++i) {
+      specs[i].written = texts[i].c_str();
+      specs[i].flags = flags[i].c_str();
+      if (!codes[i].empty()) specs[i].classCode = codes[i].c_str();
+    }
+    TestWords words(specs, c.sentinel);
+    const std::string label = texts[c.target];
     EXPECT_EQ(LookupWord(words.Nth(c.target), c.dictCount, c.mode, 0), c.result) << label;
     EXPECT_EQ(words.Changes(), c.changes) << label;
   }
@@ -80,10 +97,8 @@ TEST_F(LookupWordTest, Cases) {
        "valves: classCode=\"NMP***\" wordClass=11 subClass=14 verbForm== extraFlag=0"},
       {{"removes"}, kLookupFound,
        "removes: classCode=\"V1****\" wordClass=21 dictMarker=^ verbForm=1 extraFlag=1 pluralMarker=1"},
-      {{"pressure"}, kLookupFound,
-       "pressure: classCode=\"N*S***\" wordClass=10 subClass=14 verbForm== extraFlag=0"},
-      {{"utilizes"}, kLookupNotFound,
-       "utilizes: classCode=\"FN***\" subClass=325 message=325 message2=325", 0, 1},
+      {{"pressure"}, kLookupFound, "pressure: classCode=\"N*S***\" wordClass=10 subClass=14 verbForm== extraFlag=0"},
+      {{"utilizes"}, kLookupNotFound, "utilizes: classCode=\"FN***\" subClass=325 message=325 message2=325", 0, 1},
       {{"utilizes"}, kLookupFound,
        "utilizes: suggestion=\"uses\" classCode=\"V1*3**\" wordClass=21 subClass=300 message=300 message2=300 dictMarker=^ verbForm=1 extraFlag=2 pluralMarker=1"},
       // Variants take their synonym, with the dictionary of the first match;
@@ -91,8 +106,7 @@ TEST_F(LookupWordTest, Cases) {
       // synonym for a noun variant: the kept code gives class and subclass.
       {{"shut", "the", "valve"}, kLookupFound,
        "shut: suggestion=\"close\" classCode=\"V0*3**\" wordClass=20 subClass=300 message=300 message2=301 dictMarker=^ verbForm=0 extraFlag=0"},
-      {{"shut", "is"}, kLookupFound,
-       "shut: classCode=\"D*****\" wordClass=0 dictMarker=^ verbForm=0 extraFlag=0"},
+      {{"shut", "is"}, kLookupFound, "shut: classCode=\"D*****\" wordClass=0 dictMarker=^ verbForm=0 extraFlag=0"},
       {{"hose", "clamp"}, kLookupFound, "hose: classCode=\"N*S***\" wordClass=12 verbForm=* extraFlag=0"},
       // The word finder's short list has no sentinel after the variant.
       {{"shut"}, kLookupFound,
@@ -113,15 +127,11 @@ TEST_F(LookupWordTest, Cases) {
       {{"carries", "loads"}, kLookupFound,
        "carries: classCode=\"V1****\" wordClass=21 dictMarker=^ verbForm=1 extraFlag=1 pluralMarker=5"},
       // Words no dictionary holds, and those classed by their form.
-      {{"the", "widgets"}, kLookupNotFound,
-       "widgets: classCode=\"FN***\" wordClass=11 subClass=325 message=325 message2=325", 1, 3, CheckMode, true,
-       [](TestWords& w) { w.Nth(1)->markFlag = '1'; }},
+      {{"the", "widgets mark=1"}, kLookupNotFound,
+       "widgets: classCode=\"FN***\" wordClass=11 subClass=325 message=325 message2=325", 1},
       {{"A-B"}, kLookupFound, "A-B: classCode=\"NM**\" wordClass=18"},
-      {{"Max", "mux"}, kLookupFound, "Max: classCode=\"DT***\" extraFlag=' '", 0, 3, CheckMode, true,
-       [](TestWords& w) { w.Nth(0)->extraFlag = w.Nth(1)->extraFlag = '3'; }},
-      {{"Max", "mux"}, kLookupFound,
-       "mux: classCode=\"D1****\" wordClass=45 extraFlag=' '", 1, 3, CheckMode, true,
-       [](TestWords& w) { w.Nth(0)->extraFlag = w.Nth(1)->extraFlag = '3'; }},
+      {{"Max extra=3", "mux extra=3"}, kLookupFound, "Max: classCode=\"DT***\" extraFlag=' '"},
+      {{"Max extra=3", "mux extra=3"}, kLookupFound, "mux: classCode=\"D1****\" wordClass=45 extraFlag=' '", 1},
   });
   // A merged entry leaves no words for the caller to skip.
   TestWords merged({"Valve", "seat", "ring", "leaks", "."});
@@ -137,42 +147,20 @@ TEST(ClassifyByForm, MarksAndLetters) {
       // Marks that end a sentence; a full stop the tokenizer marked.
       {{"go", "!"}, kLookupFound, "!: classCode=\"D!***\" wordClass=48 message=337 sentenceEnd=1", 1},
       {{"go", "~"}, kLookupFound, "~: classCode=\"D*****\" message=337 sentenceEnd=1", 1},
-      {{"go", "."}, kLookupFound,
-       ".: text=\"-\" written=\"-\" classCode=\"D***\"", 1, 3, CheckMode, true,
-       [](TestWords& w) { w.Nth(1)->extraFlag = 'D'; }},
-      {{"go", "."}, kLookupFound,
-       ".: classCode=\"DXXH*\" wordClass=48 sentenceEnd=1", 1, 3, CheckMode, true,
-       [](TestWords& w) { w.Nth(1)->extraFlag = 'H'; }},
+      {{"go", ". extra=D"}, kLookupFound, ".: text=\"-\" written=\"-\" classCode=\"D***\"", 1},
+      {{"go", ". extra=H"}, kLookupFound, ".: classCode=\"DXXH*\" wordClass=48 sentenceEnd=1", 1},
       // Letters by what stands around them.
       {{"a", "valve"}, kLookupFound, "a: classCode=\"S00*\" wordClass=64"},
       {{"a", ","}, kLookupFound, "a: classCode=\"D1**\""},
       {{"a"}, kLookupFound, "a: classCode=\"D1**\"", 0, 3, CheckMode, false},
-      {{"a"}, kLookupFound,
-       "a: classCode=\"NFS*\" wordClass=10", 0, 3, CheckMode, true,
-       [](TestWords& w) { w.Nth(0)->markFlag = '1'; }},
-      {{"a"}, kLookupFound,
-       "a: classCode=\"NFP*\" wordClass=11", 0, 3, CheckMode, true,
-       [](TestWords& w) { w.Nth(0)->splitKind = '1'; }},
+      {{"a mark=1"}, kLookupFound, "a: classCode=\"NFS*\" wordClass=10"},
+      {{"a split=1"}, kLookupFound, "a: classCode=\"NFP*\" wordClass=11"},
       {{"I"}, kLookupFound, "I: classCode=\"D***i\" splitKind=I"},
-      {{"o"}, kLookupFound,
-       "o: classCode=\"NFS**\" wordClass=10", 0, 3, CheckMode, true,
-       [](TestWords& w) { w.Nth(0)->markFlag = '1'; }},
-      {{"of", "x"}, kLookupFound, "x: classCode=\"NMSX**\"", 1, 3, CheckMode, true,
-       [](TestWords& w) {
-         w.Nth(0)->classCode = "S06F**";
-         w.Nth(1)->sentencePos = 1;
-       }},
-      {{"x"}, kLookupFound,
-       "x: classCode=\"NMSX**\"", 0, 3, CheckMode, true, [](TestWords& w) { w.Nth(0)->markFlag = '1'; }},
-      {{"b"}, kLookupFound,
-       "b: classCode=\"NFS**\" wordClass=10", 0, 3, CheckMode, true,
-       [](TestWords& w) { w.Nth(0)->markFlag = '1'; }},
+      {{"of code=S06F**", "x pos=1"}, kLookupFound, "x: classCode=\"NMSX**\"", 1},
+      {{"x mark=1"}, kLookupFound, "x: classCode=\"NMSX**\""},
+      {{"b mark=1"}, kLookupFound, "b: classCode=\"NFS**\" wordClass=10"},
       // The letter rule leaves a word the lookup marked 'L'.
-      {{"pump"}, kLookupFound, "", 0, 3, CheckMode, true,
-       [](TestWords& w) {
-         w.Nth(0)->extraFlag = 'L';
-         w.Nth(0)->wordClass = 33;
-       }},
+      {{"pump extra=L class=33"}, kLookupFound, ""},
   });
   WordRec empty;
   LookupWord(&empty, 3, CheckMode, 0);

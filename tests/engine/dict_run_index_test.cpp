@@ -2,30 +2,20 @@
 // what walking the index and reading the runs' text gives.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "engine/dict_file.h"
-#include "engine/dict_lookup.h"
 #include "engine/dict_run_index.h"
-#include "engine/lookup_state.h"
-#include "platform/files.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 class RunIndexTest : public ::testing::Test {
  protected:
   void SetUp() override { Dictionaries.Reset(); }
-  void TearDown() override {
-    WordList.Reset();
-    Dictionaries.Reset();
-  }
+  void TearDown() override { Dictionaries.Reset(); }
   // Puts `text` in as the slot's entry text, as the loader leaves it.
   static void SetText(int slot, const std::string& text) {
     auto* block = static_cast<char*>(std::calloc(text.size() + 1, 1));
@@ -120,93 +110,6 @@ TEST_F(RunIndexTest, KeyTableAnswersAsTheListWalk) {
   ASSERT_EQ(AddDigramNode("cd", 5, 1, 0, 0), 1);
   EXPECT_EQ(FindDigramNode("ab"), nullptr);
   EXPECT_EQ(FindDigramNode("cd")->runOffset[0], 5u);
-}
-
-// Every field a lookup writes, for each record of the list.
-std::string Records() {
-  std::string out;
-  for (const WordRec* w = WordList.head; w; w = w->next) {
-    out += w->text.str() + "/" + w->written.str() + "/" + w->suggestion.str() + "/" + w->tag.str() + "/" +
-           w->classCode.str();
-    for (int n : {w->wordClass, w->subClass, w->message, w->message2, w->entryWords, w->tokenKind, w->sentencePos,
-                  w->length, w->weight, w->sentenceEnd})
-      out += " " + std::to_string(n);
-    out += std::string{' ', w->splitKind, w->lastLetter, w->caseFlag, w->markFlag, w->separatorFlag,
-                       w->dictMarker, w->verbForm, w->extraFlag, w->pluralMarker, '\n'};
-  }
-  return out;
-}
-
-// The words of a document's text, markup dropped, in sentences of at most
-// 200 words.
-std::vector<std::vector<std::string>> Sentences(const std::string& doc) {
-  std::vector<std::vector<std::string>> out(1);
-  std::string cur;
-  auto flush = [&] {
-    if (!cur.empty()) out.back().push_back(cur.substr(0, 83));
-    cur.clear();
-  };
-  for (std::size_t i = 0; i < doc.size(); ++i) {
-    const unsigned char c = static_cast<unsigned char>(doc[i]);
-    if (c == '<') {
-      flush();
-      const std::size_t end = doc.find('>', i);
-      if (end == std::string::npos) break;
-      i = end;
-    } else if (std::isalnum(c) || c == '-' || c == '\'') {
-      cur += static_cast<char>(c);
-    } else {
-      flush();
-      if (c == '.' || out.back().size() >= 200) {
-        out.back().emplace_back(".");
-        out.emplace_back();
-      }
-    }
-  }
-  flush();
-  return out;
-}
-
-std::string LookUp(const std::vector<std::string>& sentence, int mode) {
-  for (const std::string& word : sentence) {
-    std::string token = word;
-    token.resize(84, '\0');
-    AddWordRec(token.data(), 0, 0, 0, nullptr);
-  }
-  std::string sentinel = kSentinel;
-  AddWordRec(sentinel.data(), 0, 0, 0, nullptr);
-  for (WordRec* w = WordList.head; w && w->written != kSentinel; w = w->next) LookupWord(w, 3, mode, 0);
-  std::string records = Records();
-  WordList.Reset();
-  return records;
-}
-
-TEST_F(RunIndexTest, LookupsGiveTheSameRecordsWithTheListings) {
-  const std::string dir = KESTA_SAMPLE_DICT_DIR;
-  ASSERT_EQ(LoadDict(0, (dir + "/TEC.cmp").c_str()), kDictLoaded);
-  ASSERT_EQ(LoadDict(1, (dir + "/STE.cmp").c_str()), kDictLoaded);
-  ASSERT_EQ(LoadDict(2, (dir + "/SYN.cmp").c_str()), kDictLoaded);
-  std::vector<std::vector<std::string>> sentences;
-  std::error_code ec;
-  for (const char* root : {KESTA_SAMPLE_DOC_DIR, KESTA_CORPUS_DIR}) {
-    int files = 0;
-    for (const auto& entry : fs::recursive_directory_iterator(root, ec)) {
-      std::string doc;
-      if (!entry.is_regular_file() || !ReadFileBytes(entry.path().string(), &doc)) continue;
-      for (auto& s : Sentences(doc)) sentences.push_back(std::move(s));
-      if (++files == 40) break;
-    }
-  }
-  ASSERT_GT(sentences.size(), 100u);
-  for (int mode : {CheckMode, FinderMode}) {
-    std::vector<std::string> listed;
-    for (const auto& s : sentences) listed.push_back(LookUp(s, mode));
-    for (int slot = 0; slot < kDictCount; ++slot) FreeRunIndexes(slot);
-    for (std::size_t i = 0; i < sentences.size(); ++i) {
-      ASSERT_EQ(LookUp(sentences[i], mode), listed[i]) << "sentence " << i << " mode " << mode;
-    }
-    for (int slot = 0; slot < kDictCount; ++slot) BuildRunIndexes(slot);
-  }
 }
 
 }  // namespace

@@ -39,15 +39,13 @@ TEST(FinishMessagesTest, Cases) {
            "Stop: message=0\nnuts: subClass=0 message=0"},
           // Split words; a dictionary subclass is not a key.
           {{{"John's", 10, nullptr, "split=2"}, {"valve", 10, nullptr, "sub=14 msg=301"}, {"side", 10, nullptr, "sub=3"},
-            {".", 48}},
-           "John's: message=310 ruleId=4576\nvalve: subClass=0\nside: subClass=0"},
+            {".", 48}}, "John's: message=310 ruleId=4576\nvalve: subClass=0\nside: subClass=0"},
           // Hyphenation and punctuation.
           {{{"AC", 40}, {"x", 40, nullptr, "msg=317 split=6"}, {"DC", 40}, {"y", 40, nullptr, "msg=317 split=6"},
             {"z", 40}, {"well-made", 30, nullptr, "msg=317"}, {"12", 49, nullptr, "msg=337"}, {".", 48}},
            "x: ruleId=26031\ny: message=337 ruleId=26031\nwell-made: message=0\n12: message=0"},
           {{{"blorf", 40, nullptr, "sub=325 msg=325 msg2=325 rule=9"}, {"viii", 40, nullptr, "msg=308 split=4"},
-            {".", 48}},
-           "blorf: subClass=0 message2=0 ruleId=325\nviii: ruleId=3089"},
+            {".", 48}}, "blorf: subClass=0 message2=0 ruleId=325\nviii: ruleId=3089"},
           {{{"x", 40, nullptr, "msg=325"}}, "x: ruleId=325", false},
           // Wrong choices by class and form.
           {{{"Use", 20}, {"seeing", 23, nullptr, "msg=301 rule=5"}, {"high-end", 30, nullptr, "msg=301 rule=6"},
@@ -64,8 +62,7 @@ TEST(FinishMessagesTest, Cases) {
            "being: message=338\nSTART: subClass=323"},
           // An apostrophe between split words and before a tag.
           {{{"John", 10, nullptr, "msg=310 sep=9 rule=1"}, {"s", 10, nullptr, "msg=310 sug=x"}, {"<ref>", 40},
-            {".", 48}},
-           "John: ruleId=4086\ns: suggestion=\"\" message=0"},
+            {".", 48}}, "John: ruleId=4086\ns: suggestion=\"\" message=0"},
       },
       [](TestWords& words) {
         FinishMessages(words.head());

@@ -33,8 +33,7 @@ TEST(NounOrVerbTest, Cases) {
            "xyz: wordClass=45 subClass=0 message=309 ruleId=3942"},
           // A noun mark; a split word before no noun or modal is unchanged.
           {{{"Use", 20}, {"locks", 20, "NMS**", "sub=301 msg=301 sug=lock(n)"},
-            {"seat", 20, "NMS**", "sub=301 msg=301 split=4"}, {"now", 50}},
-           "locks: wordClass=11 subClass=0 message=0"},
+            {"seat", 20, "NMS**", "sub=301 msg=301 split=4"}, {"now", 50}}, "locks: wordClass=11 subClass=0 message=0"},
           // A code with '3': with a suggestion it confirms, in mid-sentence it is a noun.
           {{{"Use", 20}, {"valve", 10, "NMS3*", "sub=301 sug=tap"}, {"now", 50}}, "valve: message=301 message2=301"},
           {{{"Use", 20}, {"valve", 20, "NMS3*", "sub=301 msg=301"}, {"now", 50}},

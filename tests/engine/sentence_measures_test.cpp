@@ -86,11 +86,9 @@ TEST(MeasurePassiveSpan, Cases) {
       {{{"It", 66}, {"is", 24}, {"often", 50}, {"been", 27}, {"cleaned", 31}, {"in", 75}, {".", 48}}, "is", 20, 4},
       // "been" as the sixth word the walk looks at still counts; as the seventh it does not.
       {{{"It", 66}, {"is", 24}, {"a", 50}, {"b", 50}, {"c", 50}, {"d", 50}, {"e", 50}, {"been", 27}, {"x", 40},
-        {".", 48}},
-       "is", 20, 4},
+        {".", 48}}, "is", 20, 4},
       {{{"It", 66}, {"is", 24}, {"a", 50}, {"b", 50}, {"c", 50}, {"d", 50}, {"e", 50}, {"f", 50}, {"been", 27},
-        {"x", 40}, {".", 48}},
-       "is", 20, -1},
+        {"x", 40}, {".", 48}}, "is", 20, -1},
       // A form that opens the list.
       {{{"Is", 24}, {"often", 50}, {"been", 27}, {"cleaned", 31}, {"in", 75}, {".", 48}}, "Is", 20, 4},
   };

@@ -13,8 +13,7 @@ TEST(SuggestArticleThe, BeforeANounInALongEnoughSentence) {
   RunListCases(
       {
           {{{"Remove", 20, "V0****", "case=1"}, {"cover", 10}, {"from", 67}, {"the", 64}, {"old", 30}, {"pump", 10},
-            {"now", 50}, {".", 48}},
-           "Remove: suggestion=\"The remove\" tag=\"<AR>\" message=311 ruleId=2010"},
+            {"now", 50}, {".", 48}}, "Remove: suggestion=\"The remove\" tag=\"<AR>\" message=311 ruleId=2010"},
           {{{"REMOVE", 20}, {"COVER", 10}, {"a", 64}, {"b", 30}, {"c", 30}, {"d", 30}, {"e", 30}}, "REMOVE: suggestion=\"THE REMOVE\" tag=\"<AR>\" message=311 ruleId=2010"},
           {{{"REMOVE", 20}, {"cover", 10}, {"a", 64}, {"b", 30}, {"c", 30}, {"d", 30}, {"e", 30}}, "REMOVE: suggestion=\"The REMOVE\" tag=\"<AR>\" message=311 ruleId=2010"},
           // Refused: too few words after the noun, a number, a marked word, a

@@ -123,7 +123,6 @@ TEST_F(TokenizerTest, WordsArticlesBreaksAndSentenceEnds) {
       // The 84th letter discards the whole word: its rest is no word of its own.
       {std::string(83, 'a') + " b", "", "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa b ."},
       {x84 + "yz ok", "", "ok ."},
-      {x84 + ".yz.com ok", "", "ok ."},
       {x84 + "-yz, ok", "", ", ok ."},
       {"a " + x84 + "</p>b", "", "a . b ."},
       {x84 + "&eacute;z ok", "", "ok ."},
@@ -137,12 +136,10 @@ TEST_F(TokenizerTest, WordsArticlesBreaksAndSentenceEnds) {
       {"a tool and b (see) c 5", "t", "a{t\"< t>\"} tool{t\"<+a>\"} and{t\"<+b>\"} b{t\"< (>\"} ( see ){t\")?\"} c 5. ."},
       {"Do it now, go on (x) or\nto 5 as 6", "tf", "Do{t\"<+i>\"} it{t\"<+n>\" fR} now ,{t\"<, g>\"} go{t\"<+o>\" fR} on{t\"<+(>\" fR} ( x ){t\")?\"} or{t\"<+t>8\"} to{t\"<+5>\" fR} 5{t\"< a>\"} as 6. ."},
       {"Tighten bolt\nnow Carefully check 100 mm", "tk", "Tighten{t\"<+b>\"} bolt{t\"<+n>8\"} now{t\"<+C>\"} Carefully check 100 mm{k9} .{k9}"},
-      {"Open\tvalve", "t", "Open{t\"<+v>8\"} valve ."},
       // After the change a blank stands before "xy": no word after a line break.
       {"ab\n\nxy 5", "t", "ab xy 5. ."},
       {"ab\nxy 5", "t", "ab{t\"<+x>8\"} xy{t\"<+5>\"} 5. ."},
       {"A pre-set  valve", "tkl", "A{t\"< p>\"} pre-set{k9 l2} valve{k9} .{k9}"},
-      {"Open valve. Close it", "kp", "Open valve{k9 p1} .{k9 p2} Close it{k9 p1} .{k9 p2}"},
       {"Do step 1. Then step 12. Then 2.5 or .5 mm", "kp", "Do step{p1} 1.{k9 p2} Then step{p1} 12.{k9 p2} .{k9 p3} Then 2.5{p1} or{p2} .5{p3} mm{k9 p4} .{k9 p5}"},
       {"Use 12. then", "", "Use 12 . then ."},
       {"Open valve.<b>x</b>", "kp", "Open valve{p1} .{p2} x{k9} .{k9 p1}"},
@@ -157,7 +154,6 @@ TEST_F(TokenizerTest, WordsArticlesBreaksAndSentenceEnds) {
       {"See fig.\tNext", "", "See fig . Next ."},
       {"Misc. items", "", "Misc . items ."},
       {"Cut 5 in. of wire, push it in. then 2 sq.\tm of 3 ft.\tNow put it in. Then", "uvkcp", "Cut 5{p1} in.{u\"inch\" vR k9 p2} of{p3} wire{p4} ,{k9 p5} push{p6} it{p7} in.{u\"inch\" vR k9 p8} then{p9} 2{p10} sq.{k9 p11} m{p12} of{p13} 3{p14} ft.{k9 p15} Now{p16} put{p17} it{p18} in{k9 p19} .{k9 p20} Then{k9} .{k9 p1}"},
-      {"2 sq. m", "c", "2 sq.{c45} m ."},
   });
 }
 
@@ -236,7 +232,6 @@ TEST_F(TokenizerTest, SlashesParenthesesAndOtherCharacters) {
       {"see &lt;foreign> element &lt;description>An", "", "see <Ref> foreign element <Ref> description An ."},
       // No mark of the next word's start is taken over the character.
       {"Apache\x99 Formatting and Apache Formatting", "tk", "Apache Formatting and{t\"<+A>\"} Apache{t\"<+F>\"} Formatting{k9} .{k9}"},
-      {"=x *y ~z", "", "x y z ."},
   });
 }
 

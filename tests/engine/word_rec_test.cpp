@@ -90,6 +90,8 @@ TEST_F(WordListTest, NewRecords) {
       {"don?t", 113, nullptr, "text=\"don?t\" written=\"don?t\" classCode=\"D****\" subClass=310 message=310 tokenKind=9 length=5 ruleId=7876 lastLetter=t extraFlag=4"},
       {"pre", 99, nullptr, "text=\"pre\" written=\"pre\" classCode=\"D****\" tokenKind=9 length=3 sentenceLength=2 lastLetter=e"},
       {"s", 1107, nullptr, "text=\"s\" written=\"s\" classCode=\"D****\" wordClass=10 tokenKind=9 length=1 splitKind=8 lastLetter=s separatorFlag=8 extraFlag=8"},
+      // Kind 89 writes a full stop over the token.
+      {"whatever", 89, nullptr, "text=\".\" written=\".\" classCode=\"D****\" tokenKind=9 length=1 lastLetter=."},
   };
   for (const auto& c : cases) {
     WordList.Reset();
@@ -109,16 +111,6 @@ TEST_F(WordListTest, RefusedTokens) {
   Add("...");
   Add(".");  // nor behind a record that begins with one
   EXPECT_EQ(Texts(), "word <p> . ...");
-}
-
-TEST_F(WordListTest, Kind89BecomesAFullStop) {
-  Add("x");
-  std::string token = "whatever";
-  token.resize(84);
-  AddWordRec(token.data(), 0, 0, 89, nullptr);
-  EXPECT_STREQ(token.c_str(), ".");
-  ASSERT_NE(WordList.head->next, nullptr);
-  ExpectText(DiffFields(WordRec{}, *WordList.head->next), "text=\".\" written=\".\" classCode=\"D****\" tokenKind=9 length=1 lastLetter=.", "kind 89");
 }
 
 // Deleting a record, the last one too, leaves the list linked both ways and
