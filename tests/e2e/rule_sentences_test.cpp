@@ -11,10 +11,10 @@ namespace {
 
 using RuleSentences = ParagraphTable;
 
-// The main pass: the repeated word, inner punctuation, the comma after "is";
-// negation, comparatives, -ing verbs, units, numbers in words and digits.
-TEST_F(RuleSentences, MainPass) {
+// Each rule family's sentences; the comment before a group names its family.
+TEST_F(RuleSentences, EachFamily) {
   const SentenceCase cases[] = {
+      // Family: Main pass: repeated word, punctuation, negation, comparatives, -ing, units, numbers.
       // DELETE on the first of two equal words.
       {"Close the valve and and open the drain.", {{"04", "NONE", "and"}}, "and<?Pub /_touchup?> and open the drain."},
       {"Open the valve; close the drain.", {{"37", ".", ";"}}, "valve<?Pub _touchup"},
@@ -33,13 +33,7 @@ TEST_F(RuleSentences, MainPass) {
       {"Stop the pump for five minutes.", {}, "for 5 minutes."},
       {"Install 5 valves.", {}, Marker("0801five", "FF99FF", "5")},
       {"Use the left hand side.", {}, Marker("0101left side", "6699FF", "left hand side")},
-  };
-  ExpectInOneRun(cases);
-}
-
-// Nouns, determiners and adjectives inside a sentence.
-TEST_F(RuleSentences, NounsDeterminersAdjectives) {
-  const SentenceCase cases[] = {
+      // Family: Nouns, determiners and adjectives.
       // Four nouns (the advice with a blank before "for").
       {"Replace the fuel pump pressure switch.", {},
        Marker("3601(Suggest &lt;- switch ... for)", "CCCCCC", "fuel pump pressure switch")},
@@ -47,13 +41,7 @@ TEST_F(RuleSentences, NounsDeterminersAdjectives) {
       {"Replace the fuel filter element switch.", {},
        P("Replace the " + Marker("3601(Suggest &lt;- switch ...for)", "CCCCCC", "fuel filter element switch") + ".")},
       {"Find a major leak.", {}, Marker("2402(Give Measure or ref.)", "FF6699", "major")},
-  };
-  ExpectInOneRun(cases);
-}
-
-// The verb's checks and openers, and its trigger rows by first letter.
-TEST_F(RuleSentences, Verbs) {
-  const SentenceCase cases[] = {
+      // Family: Verbs: checks, openers and trigger rows.
       // An unflagged "remove" stands between the previous finding and the
       // flagged one: the marker goes on the flagged word, not the earlier one.
       {"You need not remove the valve.", {}, Marker("3401NONE", "66FFFF", "need not") + " remove"},
@@ -63,13 +51,7 @@ TEST_F(RuleSentences, Verbs) {
       {"Use care when you open the valve.", {}, Marker("0000 Be careful/Make sure that", "CCCCCC", "Use care")},
       {"Each crew must follow instructions.", {}, Marker("0003obey/read", "CCCCCC", "follow") + " instructions"},
       {"You must open up the cover.", {}, Marker("1502open/expand/increase", "66CC99", "open up")},
-  };
-  ExpectInOneRun(cases);
-}
-
-// Modal verbs, and "be" and "have" at the start of a sentence.
-TEST_F(RuleSentences, ModalsAndOpeningForms) {
-  const SentenceCase cases[] = {
+      // Family: Modals; "be" and "have" opening a sentence.
       {"The valve can be done now.", {}, Marker("3501you can do", "FF99FF", "can be done")},
       {"Can pumps turn the valve.", {}, Marker("0200(Avoid question format)", "66FFFF", "Can")},
       {"Caution must be exercised when you open the valve.", {},
@@ -83,13 +65,7 @@ TEST_F(RuleSentences, ModalsAndOpeningForms) {
       // A question that opens with a form of "be", and an article after the form.
       {"Is the valve open?", {}, "", "", true},
       {"Can the valve turn?", {}, "", "", true},
-  };
-  ExpectInOneRun(cases);
-}
-
-// "be", "being", "has", "had", "is", "are", "was", "were" in a sentence.
-TEST_F(RuleSentences, BeHaveIs) {
-  const SentenceCase cases[] = {
+      // Family: "be", "has", "had", "is", "are", "was", "were" in a sentence.
       {"The valve can be based on the pump.", {}, Marker("0002has a base/from", "CCCCCC", "be based on")},
       {"The valve has been replaced.", {}, Marker("3001NONE", "66FFFF", "has been replaced")},
       {"The pumps are running.", {}, Marker("3501operates/operate/in operation", "FF99FF", "are running")},
@@ -100,13 +76,7 @@ TEST_F(RuleSentences, BeHaveIs) {
       {"The valves is open.", {}, "", "", true},
       {"The valve are open.", {}, "", "", true},
       {"The cable is long.", {}, "", "", true},
-  };
-  ExpectInOneRun(cases);
-}
-
-// The adverb frame, the sentence start, "there" and the letter groups.
-TEST_F(RuleSentences, Adverbs) {
-  const SentenceCase cases[] = {
+      // Family: Adverbs, the sentence start and "there".
       {"Only use the new seal.", {}, P(Marker("0400NONE", "66CC99", "Only") + " use the new seal.")},
       // "very" takes the chain of "too".
       {"The pump is very useful.", {},
@@ -121,13 +91,7 @@ TEST_F(RuleSentences, Adverbs) {
       // (An opening "It is" would take the word after it too.)
       {"The bolt is too tight.", {},
        P("The bolt is " + Marker("0502(Give torque value or range)", "FF6699", "too tight") + ".")},
-  };
-  ExpectInOneRun(cases);
-}
-
-// "for" and "by", the class-60 prepositions, "but" and "because".
-TEST_F(RuleSentences, ForByPrepositionsBut) {
-  const SentenceCase cases[] = {
+      // Family: "for", "by", place prepositions, "but", "because".
       {"Make sure that the unit is ready for use.", {{"31", "available/prepared for", "ready for"}}},
       {"By turning the valve, stop the flow.", {{"38", "(Use infin. verb on list)", "By turning"}}},
       {"Push the valve into position.", {}, "", "into"},
@@ -135,26 +99,14 @@ TEST_F(RuleSentences, ForByPrepositionsBut) {
       // After a comma and before a modal, and before "of", no finding.
       {"Remove the cover, but do not remove the filter.", {}, "cover, but do not"},
       {"The pump stops, because of the heat.", {}, "stops, because of"},
-  };
-  ExpectInOneRun(cases);
-}
-
-// The particles "up", "down" and "out".
-TEST_F(RuleSentences, Particles) {
-  const SentenceCase cases[] = {
+      // Family: Particles "up", "down", "out".
       {"Then open up the cover.", {{"15", "open/expand/increase", "open up"}}},
       {"Then turn down the heat.", {{"13", "decreased", "turn down"}}},
       // The label before "position" is written in capitals in place.
       {"Put the valve in the down position.", {}, "in the DOWN position."},
       // The full stop after "out of the way" still ends its sentence.
       {"Move the cart out of the way.", {{"24", "away from", "way"}}, "way<?Pub /_touchup?>.</p>", "cart"},
-  };
-  ExpectInOneRun(cases);
-}
-
-// "as", "as ... as", "and", "or" and the articles.
-TEST_F(RuleSentences, AsAndOrArticles) {
-  const SentenceCase cases[] = {
+      // Family: "as", "and", "or", the articles.
       {"Install the valve as soon as possible.", {},
        P("Install the valve " + Marker("3102(Give time ref.)", "66FFFF", "as soon as possible") + ".")},
       {"Remove the cover as shown.", {}, "", "", true},
@@ -168,13 +120,7 @@ TEST_F(RuleSentences, AsAndOrArticles) {
       // A label letter, also before a vowel, and a right article.
       {"Use the type A oil.", {}, "", "", true},
       {"Install a seal.", {}, "", "", true},
-  };
-  ExpectInOneRun(cases);
-}
-
-// Personal pronouns, demonstratives, "no" and "never", first and second person.
-TEST_F(RuleSentences, Pronouns) {
-  const SentenceCase cases[] = {
+      // Family: Pronouns, demonstratives, "no", "never".
       {"It is necessary to close the valve.", {{"02", "make sure that/you must/(Rephrase)", "It is necessary to"}}},
       {"Close it.", {{"20", "(Insert noun subject)", "it"}}},
       {"She turn the valve.", {{"01", "the person/the operator/the technician", "She"}, {"35", "NONE", "turn"}}},
@@ -183,14 +129,7 @@ TEST_F(RuleSentences, Pronouns) {
       {"NO SMOKING.", {}, "<p>NO "},
       {"Never do that.", {{"34", " Do not", "Never do"}}},
       {"Remove my filter.", {{"12", "NONE", "my"}}},
-  };
-  ExpectInOneRun(cases);
-}
-
-// "which", "that" and "who", the time conjunctions, "so", "about", "above",
-// "around" and "then".
-TEST_F(RuleSentences, ClauseAndTimeWords) {
-  const SentenceCase cases[] = {
+      // Family: "which", "that", time conjunctions, "so", "about", "around", "then".
       {"Note that the valve is open.", {{"00", "make sure/(Observe(operational verb))", "Note that"}}},
       {"The part is not to be used which is damaged.", {{"32", "that", "which"}}},
       {"Close the valve after installing the pump.", {{"38", "after you install", "after installing"}}},
@@ -203,26 +142,14 @@ TEST_F(RuleSentences, ClauseAndTimeWords) {
       // After a comparative, "then" is put right in place.
       {"The pressure is more then 5 bar.", {}, "is more than 5"},
       {"Open the valve, then install the pump.", {}, "", "then"},
-  };
-  ExpectInOneRun(cases);
-}
-
-// "to", the place prepositions and "in".
-TEST_F(RuleSentences, ToPlaceIn) {
-  const SentenceCase cases[] = {
+      // Family: "to", the place prepositions, "in".
       {"The valves need to be clean.", {{"35", "must be", "need to be"}}},
       {"At night the lamp is on.", {{"18", "NONE", "At"}}},
       // With the comma after the phrase, "At" opening a sentence is accepted.
       {"At night, the lamp is on.", {}, "", "At"},
       {"Turn the valve at least once.", {{"13", "one or more times", "at least once"}}},
       {"Install the filter in accordance with the procedure.", {{"01", "according to", "in accordance with"}}},
-  };
-  ExpectInOneRun(cases);
-}
-
-// "with", "over", "of", "from", "their" and "some".
-TEST_F(RuleSentences, WithOverOfFrom) {
-  const SentenceCase cases[] = {
+      // Family: "with", "over", "of", "from", "some".
       {"With the valve open, stop the pump.", {{"24", "When/(Rephrase)", "With"}}},
       {"Remove the filter with oil.", {}, "", "with"},
       {"From each pump, remove the filter.", {{"31", "NONE", "From"}}},
