@@ -31,8 +31,6 @@ TEST_F(RuleSentences, EachFamily) {
       {"Stop at 25C now.", {}, P("Stop at 25&deg;C now.")},
       // Numbers in words before a unit are corrected in place.
       {"Stop the pump for five minutes.", {}, "for 5 minutes."},
-      {"Install 5 valves.", {}, Marker("0801five", "FF99FF", "5")},
-      {"Use the left hand side.", {}, Marker("0101left side", "6699FF", "left hand side")},
       // Family: Nouns, determiners and adjectives.
       // Four nouns (the advice with a blank before "for").
       {"Replace the fuel pump pressure switch.", {},
@@ -40,7 +38,6 @@ TEST_F(RuleSentences, EachFamily) {
       // Three nouns: one marker over the three, none of their own inside it.
       {"Replace the fuel filter element switch.", {},
        P("Replace the " + Marker("3601(Suggest &lt;- switch ...for)", "CCCCCC", "fuel filter element switch") + ".")},
-      {"Find a major leak.", {}, Marker("2402(Give Measure or ref.)", "FF6699", "major")},
       // Family: Verbs: checks, openers and trigger rows.
       // An unflagged "remove" stands between the previous finding and the
       // flagged one: the marker goes on the flagged word, not the earlier one.
@@ -48,28 +45,19 @@ TEST_F(RuleSentences, EachFamily) {
       // The article check joined "remove" to "tension"; the trigger's finding
       // is still marked on the verb as the text holds it.
       {"You must remove tension from the spring.", {}, Marker("0002release", "CCCCCC", "remove") + " "},
-      {"Use care when you open the valve.", {}, Marker("0000 Be careful/Make sure that", "CCCCCC", "Use care")},
       {"Each crew must follow instructions.", {}, Marker("0003obey/read", "CCCCCC", "follow") + " instructions"},
-      {"You must open up the cover.", {}, Marker("1502open/expand/increase", "66CC99", "open up")},
       // Family: Modals; "be" and "have" opening a sentence.
-      {"The valve can be done now.", {}, Marker("3501you can do", "FF99FF", "can be done")},
       {"Can pumps turn the valve.", {}, Marker("0200(Avoid question format)", "66FFFF", "Can")},
       {"Caution must be exercised when you open the valve.", {},
        Marker("1300Be careful", "FF99FF", "Caution must be exercised") + " " +
            Marker("0204(Move when to main clause.)", "66FFFF", "when")},
-      {"The pump will be at least 5 mm from the valve.", {},
-       Marker("3501(Give value range)", "FF99FF", "will be at least")},
-      {"Be careful when you open the valve.", {},
-       Marker("0700Make sure/(Rephrase for meaning)", "FF6699", "Be careful")},
       {"Have you opened the valve?", {}, Marker("2100(Rephrase without a question)", "6699FF", "Have")},
       // A question that opens with a form of "be", and an article after the form.
       {"Is the valve open?", {}, "", "", true},
       {"Can the valve turn?", {}, "", "", true},
       // Family: "be", "has", "had", "is", "are", "was", "were" in a sentence.
-      {"The valve can be based on the pump.", {}, Marker("0002has a base/from", "CCCCCC", "be based on")},
       {"The valve has been replaced.", {}, Marker("3001NONE", "66FFFF", "has been replaced")},
       {"The pumps are running.", {}, Marker("3501operates/operate/in operation", "FF99FF", "are running")},
-      {"The tank is emptied.", {}, Marker("0001is empty", "CCCCCC", "is emptied")},
       {"Then these is open.", {}, Marker("0302NONE", "6699FF", "is")},
       // Right after the first word no agreement test (the article is no word
       // of the list); "are" never disagrees; an adjective in "ng" is no gerund.
@@ -77,13 +65,9 @@ TEST_F(RuleSentences, EachFamily) {
       {"The valve are open.", {}, "", "", true},
       {"The cable is long.", {}, "", "", true},
       // Family: Adverbs, the sentence start and "there".
-      {"Only use the new seal.", {}, P(Marker("0400NONE", "66CC99", "Only") + " use the new seal.")},
       // "very" takes the chain of "too".
       {"The pump is very useful.", {},
        P("The pump is " + Marker("2402applicable/serviceable", "FF6699", "very useful") + ".")},
-      {"Now you must lightly tighten the bolts.", {},
-       P("Now you must " + Marker("0203NONE", "66FFFF", "lightly") + " tighten the bolts.")},
-      {"Keep the pump away from the oil.", {}, "", "", true},
       // A number after "below": corrected in place.
       {"The pressure goes below zero.", {}, P("The pressure goes less than zero.")},
       // "on" is a place preposition: "back" is a noun before it.
@@ -93,23 +77,17 @@ TEST_F(RuleSentences, EachFamily) {
        P("The bolt is " + Marker("0502(Give torque value or range)", "FF6699", "too tight") + ".")},
       // Family: "for", "by", place prepositions, "but", "because".
       {"Make sure that the unit is ready for use.", {{"31", "available/prepared for", "ready for"}}},
-      {"By turning the valve, stop the flow.", {{"38", "(Use infin. verb on list)", "By turning"}}},
       {"Push the valve into position.", {}, "", "into"},
-      {"But the pump stops.", {{"02", "NONE", "But"}}},
       // After a comma and before a modal, and before "of", no finding.
       {"Remove the cover, but do not remove the filter.", {}, "cover, but do not"},
       {"The pump stops, because of the heat.", {}, "stops, because of"},
       // Family: Particles "up", "down", "out".
       {"Then open up the cover.", {{"15", "open/expand/increase", "open up"}}},
-      {"Then turn down the heat.", {{"13", "decreased", "turn down"}}},
       // The label before "position" is written in capitals in place.
       {"Put the valve in the down position.", {}, "in the DOWN position."},
       // The full stop after "out of the way" still ends its sentence.
       {"Move the cart out of the way.", {{"24", "away from", "way"}}, "way<?Pub /_touchup?>.</p>", "cart"},
       // Family: "as", "and", "or", the articles.
-      {"Install the valve as soon as possible.", {},
-       P("Install the valve " + Marker("3102(Give time ref.)", "66FFFF", "as soon as possible") + ".")},
-      {"Remove the cover as shown.", {}, "", "", true},
       {"Remove the bolts and nuts and washers.", {},
        P("Remove the bolts and nuts " + Marker("0204(Repeated word -and-)", "66FFFF", "and") + " washers.")},
       // A second clause is no repeat; the same conjunction is still one to rephrase.
@@ -122,23 +100,16 @@ TEST_F(RuleSentences, EachFamily) {
       {"Install a seal.", {}, "", "", true},
       // Family: Pronouns, demonstratives, "no", "never".
       {"It is necessary to close the valve.", {{"02", "make sure that/you must/(Rephrase)", "It is necessary to"}}},
-      {"Close it.", {{"20", "(Insert noun subject)", "it"}}},
       {"She turn the valve.", {{"01", "the person/the operator/the technician", "She"}, {"35", "NONE", "turn"}}},
       {"No smoking.", {{"07", " DO NOT SMOKE IN THIS AREA", "No smoking"}}},
       // A sign in capitals is left as it is written.
       {"NO SMOKING.", {}, "<p>NO "},
-      {"Never do that.", {{"34", " Do not", "Never do"}}},
-      {"Remove my filter.", {{"12", "NONE", "my"}}},
       // Family: "which", "that", time conjunctions, "so", "about", "around", "then".
       {"Note that the valve is open.", {{"00", "make sure/(Observe(operational verb))", "Note that"}}},
       {"The part is not to be used which is damaged.", {{"32", "that", "which"}}},
-      {"Close the valve after installing the pump.", {{"38", "after you install", "after installing"}}},
       {"Open the valve when the light comes on.", {{"02", "(Move when to main clause.)", "when"}}},
       // *soon after*: advice without a finding is not shown.
       {"Stop the pump soon after the test.", {}, "", "", true},
-      {"Turn the handle so as to open the valve.", {{"21", "NONE", "so as to"}}},
-      {"Wait about 5 minutes.", {{"24", "approximately", "about"}}},
-      {"Then it stops.", {{"33", "NONE", "Then"}}},
       // After a comparative, "then" is put right in place.
       {"The pressure is more then 5 bar.", {}, "is more than 5"},
       {"Open the valve, then install the pump.", {}, "", "then"},
@@ -147,13 +118,10 @@ TEST_F(RuleSentences, EachFamily) {
       {"At night the lamp is on.", {{"18", "NONE", "At"}}},
       // With the comma after the phrase, "At" opening a sentence is accepted.
       {"At night, the lamp is on.", {}, "", "At"},
-      {"Turn the valve at least once.", {{"13", "one or more times", "at least once"}}},
-      {"Install the filter in accordance with the procedure.", {{"01", "according to", "in accordance with"}}},
       // Family: "with", "over", "of", "from", "some".
       {"With the valve open, stop the pump.", {{"24", "When/(Rephrase)", "With"}}},
       {"Remove the filter with oil.", {}, "", "with"},
       {"From each pump, remove the filter.", {{"31", "NONE", "From"}}},
-      {"Some valves are open.", {}, "", "Some"},
   };
   ExpectInOneRun(cases);
 }
