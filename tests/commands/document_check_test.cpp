@@ -199,15 +199,6 @@ TEST_F(DocumentCheckTest, ChangeTrackingComesBackOn) {
   }
 }
 
-TEST_F(DocumentCheckTest, FindKestaAndTheStamp) {
-  Load("<doc><?KESSTA STE=green?><p>Plain text.</p></doc>");
-  EXPECT_EQ(object_->FindKesta(), S_FALSE);
-  EXPECT_EQ(object_->RemoveKestaPi(), S_OK);
-  EXPECT_EQ(Saved(), "<doc><p>Plain text.</p></doc>");
-  Load("<doc><p>A " + Marker("0103x", "6699FF", "word") + ".</p></doc>");
-  EXPECT_EQ(object_->FindKesta(), S_OK);
-}
-
 // Instructions of the PDF maker met before the stamp go, and the walk goes
 // on to the stamp; no step goes past the last element.
 TEST_F(DocumentCheckTest, RemoveKestaPiGoesOnAfterAnAcroInstruction) {
@@ -244,16 +235,6 @@ TEST_F(DocumentCheckTest, RemoveMessageAtTheCaret) {
   EXPECT_EQ(Saved(), "<doc><p>A word and more.</p></doc>");
   EXPECT_EQ(object_->RemoveMessage(), S_OK);
   EXPECT_EQ(ui_.StatusLines().back(), "To delete, put cursor inside a KESta Message.");
-}
-
-TEST_F(DocumentCheckTest, RemoveKestaMarkersTakesThoseOfTheElementOnly) {
-  Load("<doc><p id=\"a\">First paragraph with " + Marker("0103x", "6699FF", "word") +
-       " inside it.</p><p id=\"b\">Second " + Marker("0103y", "6699FF", "kept") +
-       " paragraph.</p></doc>");
-  editor_.PlaceCaretIn("a");
-  EXPECT_EQ(object_->RemoveKestaMarkers(), S_OK);
-  EXPECT_EQ(Saved(), "<doc><p id=\"a\">First paragraph with word inside it.</p><p id=\"b\">Second " +
-                         Marker("0103y", "6699FF", "kept") + " paragraph.</p></doc>");
 }
 
 TEST_F(DocumentCheckTest, MarkersWrapTheTextAsTheDocumentHoldsIt) {
