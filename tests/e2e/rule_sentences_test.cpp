@@ -21,7 +21,6 @@ TEST_F(RuleSentences, EachFamily) {
       // A comma after "is" covers the word after it; "is" itself ends its clause too early.
       {"Make sure that the valve is, closed.", {{"35", "NONE", "is"}, {"37", "NONE", ","}},
        "is<?Pub /_touchup?><?Pub _touchup Kesta=\"37"},
-      {"Not all valves are open now.", {}, Marker("3400NONE", "66FFFF", "Not")},
       // (After a form of "be" the form's rules take "not" first.)
       {"The operator, not able to turn the valve, stops the pump.", {}, Marker("3402can not", "66FFFF", "not able to")},
       {"The voltage is higher then 5 V at the pump.", {},
@@ -45,19 +44,15 @@ TEST_F(RuleSentences, EachFamily) {
       // The article check joined "remove" to "tension"; the trigger's finding
       // is still marked on the verb as the text holds it.
       {"You must remove tension from the spring.", {}, Marker("0002release", "CCCCCC", "remove") + " "},
-      {"Each crew must follow instructions.", {}, Marker("0003obey/read", "CCCCCC", "follow") + " instructions"},
       // Family: Modals; "be" and "have" opening a sentence.
-      {"Can pumps turn the valve.", {}, Marker("0200(Avoid question format)", "66FFFF", "Can")},
       {"Caution must be exercised when you open the valve.", {},
        Marker("1300Be careful", "FF99FF", "Caution must be exercised") + " " +
            Marker("0204(Move when to main clause.)", "66FFFF", "when")},
-      {"Have you opened the valve?", {}, Marker("2100(Rephrase without a question)", "6699FF", "Have")},
       // A question that opens with a form of "be", and an article after the form.
       {"Is the valve open?", {}, "", "", true},
       {"Can the valve turn?", {}, "", "", true},
       // Family: "be", "has", "had", "is", "are", "was", "were" in a sentence.
       {"The valve has been replaced.", {}, Marker("3001NONE", "66FFFF", "has been replaced")},
-      {"The pumps are running.", {}, Marker("3501operates/operate/in operation", "FF99FF", "are running")},
       {"Then these is open.", {}, Marker("0302NONE", "6699FF", "is")},
       // Right after the first word no agreement test (the article is no word
       // of the list); "are" never disagrees; an adjective in "ng" is no gerund.
@@ -99,29 +94,24 @@ TEST_F(RuleSentences, EachFamily) {
       {"Use the type A oil.", {}, "", "", true},
       {"Install a seal.", {}, "", "", true},
       // Family: Pronouns, demonstratives, "no", "never".
-      {"It is necessary to close the valve.", {{"02", "make sure that/you must/(Rephrase)", "It is necessary to"}}},
       {"She turn the valve.", {{"01", "the person/the operator/the technician", "She"}, {"35", "NONE", "turn"}}},
       {"No smoking.", {{"07", " DO NOT SMOKE IN THIS AREA", "No smoking"}}},
       // A sign in capitals is left as it is written.
       {"NO SMOKING.", {}, "<p>NO "},
       // Family: "which", "that", time conjunctions, "so", "about", "around", "then".
-      {"Note that the valve is open.", {{"00", "make sure/(Observe(operational verb))", "Note that"}}},
       {"The part is not to be used which is damaged.", {{"32", "that", "which"}}},
-      {"Open the valve when the light comes on.", {{"02", "(Move when to main clause.)", "when"}}},
       // *soon after*: advice without a finding is not shown.
       {"Stop the pump soon after the test.", {}, "", "", true},
       // After a comparative, "then" is put right in place.
       {"The pressure is more then 5 bar.", {}, "is more than 5"},
       {"Open the valve, then install the pump.", {}, "", "then"},
       // Family: "to", the place prepositions, "in".
-      {"The valves need to be clean.", {{"35", "must be", "need to be"}}},
       {"At night the lamp is on.", {{"18", "NONE", "At"}}},
       // With the comma after the phrase, "At" opening a sentence is accepted.
       {"At night, the lamp is on.", {}, "", "At"},
       // Family: "with", "over", "of", "from", "some".
       {"With the valve open, stop the pump.", {{"24", "When/(Rephrase)", "With"}}},
       {"Remove the filter with oil.", {}, "", "with"},
-      {"From each pump, remove the filter.", {{"31", "NONE", "From"}}},
   };
   ExpectInOneRun(cases);
 }
