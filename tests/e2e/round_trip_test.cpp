@@ -217,6 +217,10 @@ class RoundTrip : public SampleCheck {
     EXPECT_LE(checked.status, 1) << checked.err;
     EXPECT_EQ(checked.err.find("Sanitizer"), std::string::npos) << checked.err;
     EXPECT_EQ(checked.err.find("[status] Not found"), std::string::npos) << checked.err;
+    if (file.find("/data/samples/") != std::string::npos) {  // every sample is marked and shows no box
+      EXPECT_EQ(checked.err.find("[box"), std::string::npos) << checked.err;
+      EXPECT_NE(ReadAll(markedPath).find("<?Pub _touchup Kesta="), std::string::npos);
+    }
     ProgramRun closed = Kesta({"call", "CloseKesta", markedPath, "-o", backPath});
     EXPECT_EQ(closed.status, 0) << closed.err;
     EXPECT_EQ(closed.err.find("Sanitizer"), std::string::npos) << closed.err;
