@@ -41,26 +41,20 @@ std::vector<std::string> Documents() {
 // reference; a word (letters, digits, '-' and '\''); a run of blanks; any
 // other character alone.
 std::vector<std::string> Tokens(const std::string& xml) {
+  auto word = [](unsigned char c) { return std::isalnum(c) || c == '-' || c == '\'' || c >= 0x80; };
+  auto blank = [](unsigned char c) { return std::isspace(c) != 0; };
   std::vector<std::string> out;
-  auto wordChar = [](char c) {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '\'' || static_cast<unsigned char>(c) >= 0x80;
-  };
-  for (std::size_t i = 0; i < xml.size();) {
-    std::size_t end = i + 1;
-    char c = xml[i];
+  for (std::size_t i = 0, end = 0; i < xml.size(); i = end) {
+    const unsigned char c = static_cast<unsigned char>(xml[i]);
+    end = i + 1;
     if (c == '<') {
-      end = xml.find('>', i);
-      end = end == std::string::npos ? xml.size() : end + 1;
-    } else if (c == '&') {
-      std::size_t semi = xml.find(';', i);
-      if (semi != std::string::npos && semi - i < 40) end = semi + 1;
-    } else if (wordChar(c)) {
-      while (end < xml.size() && wordChar(xml[end])) ++end;
-    } else if (std::isspace(static_cast<unsigned char>(c))) {
-      while (end < xml.size() && std::isspace(static_cast<unsigned char>(xml[end]))) ++end;
+      end = std::min(xml.find('>', i), xml.size() - 1) + 1;
+    } else if (c == '&' && xml.find(';', i) - i < 40) {
+      end = xml.find(';', i) + 1;
+    } else if (word(c) || blank(c)) {
+      while (end < xml.size() && (word(c) ? word(xml[end]) : blank(xml[end]))) ++end;
     }
     out.push_back(xml.substr(i, end - i));
-    i = end;
   }
   return out;
 }
