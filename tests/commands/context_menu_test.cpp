@@ -66,7 +66,7 @@ struct MenuRun {
   RecordedFindingCalls self;
   HRESULT result = S_OK;
   MenuRun(const char* advice, int answer, const char* word = "utilize", const char* kesta = "0103use/apply",
-          int category = 1, int mode = 0, const std::string& fail = "")
+          int category = 1, int mode = 0)
       : doc(kesta, word) {
     Finding.CurrentCategory = category;
     Finding.CurrentMarkedWord = word;
@@ -74,7 +74,6 @@ struct MenuRun {
     Finding.CurrentMarkerNumber = 3;
     ui.PlaceCursor({100, 200});
     if (answer) ui.QueueAnswer(answer);
-    doc.host.failPattern = fail;
     if (mode == 1) Cursor.CurrentOid = doc.host.Id(doc.marker);
     result = DisplayCmenuWork(doc.host, self, mode);
   }
