@@ -156,14 +156,6 @@ TEST_F(RemovalTest, RemoveKestaPiWalkLimits) {
   EXPECT_EQ(forward, 4);
 }
 
-TEST_F(RemovalTest, RemoveMessageOutsideAMarker) {
-  // Text naming "Kesta" is no marker.
-  host.Add("doc");
-  host.answers["$selection"] = "<para>plain text with Kesta in it</para>";
-  EXPECT_EQ(RemoveMessageWork(host), S_OK);
-  EXPECT_EQ(host.Statuses(), (Strings{"To delete, put cursor inside a KESta Message."}));
-}
-
 TEST_F(RemovalTest, CloseKestaForgetsTheLastCheckFirst) {
   char token[84] = "word";
   AddWordRec(token, 0, 0, 0, nullptr);
