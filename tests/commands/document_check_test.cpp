@@ -3,19 +3,10 @@
 // boxes of each failure, the state it leaves, the markers written and removed.
 #include <gtest/gtest.h>
 
-#include "commands/check_state.h"
 #include "commands/findings_view.h"
 #include "findings_fixture.h"
-#include "commands/run_kesta.h"
-#include "editor/editor.h"
 #include "element_host.h"
-#include "engine/dict_store.h"
-#include "engine/message_list.h"
-#include "engine/word_rec.h"
-#include "host/host_state.h"
-#include "platform/scripted_interaction.h"
-#include "tests/commands/check_words.h"
-#include "tests/support/dict_fixture.h"
+#include "tests/commands/editor_check.h"
 
 namespace {
 
@@ -27,34 +18,15 @@ std::string Marker(const std::string& value, const std::string& colour, const st
   return "<?Pub _touchup Kesta=\"" + value + "\" HighltBckclr=\"" + colour + "\"?>" + text + "<?Pub /_touchup?>";
 }
 
-class DocumentCheckTest : public ::testing::Test {
+class DocumentCheckTest : public EditorCheckTest {
  protected:
   void SetUp() override {
-    Bridge.Reset();
-    Cursor.Reset();
-    Check.Reset();
-    Check.editTitleSet = true;
-    MessageList.Clear();
+    EditorCheckTest::SetUp();
     ClearFindings();
-    WordList.Reset();
-    LoadTestDictionaries(check_words::kTechnical, check_words::kCore, check_words::kSynonym);
-    editor_.RegisterHostClasses();
-  }
-  void TearDown() override {
-    object_->Release();
-    Bridge.Reset();
-    WordList.Reset();
-    MessageList.Clear();
-    Dictionaries.Reset();
   }
   void Load(const std::string& xml, const std::string& name = "manual.xml") {
     std::string error;
     ASSERT_TRUE(editor_.LoadText(xml, name, &error, "/docs/" + name)) << error;
-  }
-  std::string Saved() const {
-    std::string text = editor_.SaveText();
-    std::size_t end = text.find("?>\n");
-    return end == std::string::npos ? text : text.substr(end + 3);
   }
   Strings Executed() const {
     Strings out;
@@ -73,10 +45,6 @@ class DocumentCheckTest : public ::testing::Test {
     return out;
   }
   bool Marked(const std::string& word) const { return Saved().find(">" + word + "<") != std::string::npos; }
-
-  editor::Editor editor_;
-  ScriptedInteraction ui_;
-  RunKesta* object_ = new RunKesta();
 };
 
 TEST_F(DocumentCheckTest, NoNamedDocument) {
@@ -199,15 +167,6 @@ TEST_F(DocumentCheckTest, ChangeTrackingComesBackOn) {
   }
 }
 
-TEST_F(DocumentCheckTest, FindKestaAndTheStamp) {
-  Load("<doc><?KESSTA STE=green?><p>Plain text.</p></doc>");
-  EXPECT_EQ(object_->FindKesta(), S_FALSE);
-  EXPECT_EQ(object_->RemoveKestaPi(), S_OK);
-  EXPECT_EQ(Saved(), "<doc><p>Plain text.</p></doc>");
-  Load("<doc><p>A " + Marker("0103x", "6699FF", "word") + ".</p></doc>");
-  EXPECT_EQ(object_->FindKesta(), S_OK);
-}
-
 // Instructions of the PDF maker met before the stamp go, and the walk goes
 // on to the stamp; no step goes past the last element.
 TEST_F(DocumentCheckTest, RemoveKestaPiGoesOnAfterAnAcroInstruction) {
@@ -244,16 +203,6 @@ TEST_F(DocumentCheckTest, RemoveMessageAtTheCaret) {
   EXPECT_EQ(Saved(), "<doc><p>A word and more.</p></doc>");
   EXPECT_EQ(object_->RemoveMessage(), S_OK);
   EXPECT_EQ(ui_.StatusLines().back(), "To delete, put cursor inside a KESta Message.");
-}
-
-TEST_F(DocumentCheckTest, RemoveKestaMarkersTakesThoseOfTheElementOnly) {
-  Load("<doc><p id=\"a\">First paragraph with " + Marker("0103x", "6699FF", "word") +
-       " inside it.</p><p id=\"b\">Second " + Marker("0103y", "6699FF", "kept") +
-       " paragraph.</p></doc>");
-  editor_.PlaceCaretIn("a");
-  EXPECT_EQ(object_->RemoveKestaMarkers(), S_OK);
-  EXPECT_EQ(Saved(), "<doc><p id=\"a\">First paragraph with word inside it.</p><p id=\"b\">Second " +
-                         Marker("0103y", "6699FF", "kept") + " paragraph.</p></doc>");
 }
 
 TEST_F(DocumentCheckTest, MarkersWrapTheTextAsTheDocumentHoldsIt) {

@@ -88,11 +88,8 @@ TEST(MarkKey, FlagsOfTheReading) {
   EXPECT_TRUE(Plan(Finding("in.order:|12!to")).markModeSix);
   EXPECT_EQ(Plan(Finding("in.order:|12!to")).findF, "in.order");
   EXPECT_EQ(Plan(Finding("don?t:| 0!do not", K::Contraction, 10)).findF, "don.t");
-  w = Plan(Finding("valve(s):| 0"));
-  EXPECT_TRUE(w.parenthesised);
-  EXPECT_EQ(w.kind, K::Word);
+  EXPECT_TRUE(Plan(Finding("valve(s):| 0")).parenthesised);
   w = Plan(Finding("10.mm:| 0"));
-  EXPECT_EQ(w.kind, K::Word);
   EXPECT_TRUE(w.hyphenate);
   EXPECT_TRUE(w.wordDots);
   EXPECT_FALSE(w.keepDots);

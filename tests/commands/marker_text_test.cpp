@@ -49,15 +49,13 @@ TEST(MarkerMarkup, ShapeOfTheInsert) {
             "HighltBckclr=\"FF99FF\"?>;</_touchup>@");
 }
 
-TEST(RenderedMarker, AcceptsTheHostsRenderings) {
-  EXPECT_TRUE(IsRenderedMarker("<?Pub _touchup Kesta=\"0103use\" HighltBckclr=\"6699FF\"?>w</_touchup>"));
-  EXPECT_TRUE(IsRenderedMarker("<?Pub _touchup HighltBckclr=\"6699FF\" Kesta=\"0103use\"?>w"));
-  EXPECT_TRUE(IsRenderedMarker("<?Pub\t_touchup\nKesta = \"0103\"?>"));
-  // Cut before its end: the attribute comes first.
-  EXPECT_TRUE(IsRenderedMarker("<?Pub _touchup Kesta=\"0103a very long advi"));
-}
-
-TEST(RenderedMarker, RejectsEverythingElse) {
+// The host's renderings are markers (cut before its end, the attribute comes
+// first); nothing else is.
+TEST(RenderedMarker, AcceptsTheHostsRenderingsOnly) {
+  for (const char* text : {"<?Pub _touchup Kesta=\"0103use\" HighltBckclr=\"6699FF\"?>w</_touchup>",
+                           "<?Pub _touchup HighltBckclr=\"6699FF\" Kesta=\"0103use\"?>w",
+                           "<?Pub\t_touchup\nKesta = \"0103\"?>", "<?Pub _touchup Kesta=\"0103a very long advi"})
+    EXPECT_TRUE(IsRenderedMarker(text)) << text;
   for (const char* text : {"", "<para>Kesta</para>", "<?Pub _touchupX Kesta=\"1\"?>",
                            "<?Pub _touchup HighltBckclr=\"6699FF\"?>Kesta=1", "<?Pub _bookmark Kesta=\"1\"?>",
                            "<?Pub _touchup NotKesta=\"1\"?>", "<?Pub_touchup Kesta=\"1\"?>"})

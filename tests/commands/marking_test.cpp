@@ -48,28 +48,14 @@ class MarkingTest : public ::testing::Test {
   ScriptedInteraction ui;
 };
 
-TEST_F(MarkingTest, EmptyListSendsOnlyTheOptions) {
-  EXPECT_EQ(MarkingEngineWork(host), S_OK);
-  EXPECT_EQ(host.Executed(), kOptions);
-}
-
-TEST_F(MarkingTest, OneWordMarkerWrapsTheTextFound) {
-  AddFinding(Finding("frobnicate:| 0!use", K::Word, 1));
-  EXPECT_EQ(MarkingEngineWork(host), S_OK);
-  Strings x = host.Executed();
-  EXPECT_EQ(Strings(x.begin(), x.begin() + 8), kOptions);
-  EXPECT_EQ(x[8], "clm; goto_oid('(1,10,0)');");
-  // The last record ends the method right after its marker.
-  EXPECT_EQ(MessageList.records[0].markMode, 6);
-}
-
 std::string Insert(const std::string& value, const char* colour, const std::string& text) {
   return "insert_string -sgml -pendingdelete @<?Pub _touchup Kesta=\"" + value + "\" HighltBckclr=\"" + colour +
          "\"?>" + text + "</_touchup>@";
 }
 
 // The commands each kind of finding sends after the options and the first
-// goto (the start of them when the list is cut short), and no box.
+// goto (the start of them when the list is cut short), and no box; an empty
+// list sends the options alone.
 TEST_F(MarkingTest, CommandsOfEachKind) {
   auto replacement = [](const char* suggestion) {
     MarkInput b = Finding("pump:| 0", K::Replacement, 11);
@@ -155,7 +141,15 @@ TEST_F(MarkingTest, CommandsOfEachKind) {
     EXPECT_EQ(Strings(work.begin(), work.begin() + static_cast<std::ptrdiff_t>(std::min(work.size(), c.work.size()))),
               c.work);
     EXPECT_TRUE(ui.Boxes().empty());
+    const Strings x = host.Executed();
+    EXPECT_EQ(Strings(x.begin(), x.begin() + 8), kOptions);
+    EXPECT_EQ(x[8], "clm; goto_oid('(1,10,0)');");
+    EXPECT_EQ(MessageList.records.back().markMode, 6);  // the last record ends the method after its marker
   }
+  ClearFindings();
+  host.calls.clear();
+  EXPECT_EQ(MarkingEngineWork(host), S_OK);
+  EXPECT_EQ(host.Executed(), kOptions);
 }
 
 TEST_F(MarkingTest, ProgressLinesCarryTheirClosingQuote) {

@@ -132,14 +132,6 @@ TEST(SelectionCheck, TextsTooLongToCheckAreReportedInEveryMode) {
   }
 }
 
-TEST(SelectionCheck, ASentinelInsideTheTextDoesNotEndIt) {
-  SelectionDocument doc;
-  doc.Select("Write @@END here and more.");
-  doc.Run();
-  ASSERT_EQ(doc.checked.size(), 1u);
-  EXPECT_EQ(doc.checked[0].find("@@END"), doc.checked[0].find(". @@END</para>") + 2);
-}
-
 // The table question: ONE on a short cell checks its row, on a longer one the
 // cell; ALL the table group; Cancel and a closed question check nothing, stale
 // text least.

@@ -37,32 +37,24 @@ std::vector<std::string> Documents() {
   return files;
 }
 
-// ---- The corrections the check makes in place -----------------------------
-
 // Tokens of a saved document: a tag, comment or instruction whole; a
 // reference; a word (letters, digits, '-' and '\''); a run of blanks; any
 // other character alone.
 std::vector<std::string> Tokens(const std::string& xml) {
+  auto word = [](unsigned char c) { return std::isalnum(c) || c == '-' || c == '\'' || c >= 0x80; };
+  auto blank = [](unsigned char c) { return std::isspace(c) != 0; };
   std::vector<std::string> out;
-  auto wordChar = [](char c) {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '\'' || static_cast<unsigned char>(c) >= 0x80;
-  };
-  for (std::size_t i = 0; i < xml.size();) {
-    std::size_t end = i + 1;
-    char c = xml[i];
+  for (std::size_t i = 0, end = 0; i < xml.size(); i = end) {
+    const unsigned char c = static_cast<unsigned char>(xml[i]);
+    end = i + 1;
     if (c == '<') {
-      end = xml.find('>', i);
-      end = end == std::string::npos ? xml.size() : end + 1;
-    } else if (c == '&') {
-      std::size_t semi = xml.find(';', i);
-      if (semi != std::string::npos && semi - i < 40) end = semi + 1;
-    } else if (wordChar(c)) {
-      while (end < xml.size() && wordChar(xml[end])) ++end;
-    } else if (std::isspace(static_cast<unsigned char>(c))) {
-      while (end < xml.size() && std::isspace(static_cast<unsigned char>(xml[end]))) ++end;
+      end = std::min(xml.find('>', i), xml.size() - 1) + 1;
+    } else if (c == '&' && xml.find(';', i) - i < 40) {
+      end = xml.find(';', i) + 1;
+    } else if (word(c) || blank(c)) {
+      while (end < xml.size() && (word(c) ? word(xml[end]) : blank(xml[end]))) ++end;
     }
     out.push_back(xml.substr(i, end - i));
-    i = end;
   }
   return out;
 }
@@ -79,26 +71,19 @@ bool IsArticle(const std::string& w) { return w == "a" || w == "an" || w == "the
 // A number written in words ("five", "twelve", "twenty-five") as its
 // value; -1 for anything else.
 int NumberWords(const std::string& word) {
-  static const std::vector<std::string> small = {"zero",    "one",     "two",       "three",    "four",
-                                                 "five",    "six",     "seven",     "eight",    "nine",
-                                                 "ten",     "eleven",  "twelve",    "thirteen", "fourteen",
-                                                 "fifteen", "sixteen", "seventeen", "eighteen", "nineteen"};
-  static const std::vector<std::string> tens = {"twenty", "thirty", "forty", "fifty", "sixty", "seventy", "eighty", "ninety"};
-  auto index = [](const std::vector<std::string>& list, const std::string& w) {
-    auto it = std::find(list.begin(), list.end(), w);
-    return it == list.end() ? -1 : static_cast<int>(it - list.begin());
+  static const std::vector<std::string> names = {
+      "zero", "one", "two", "three", "four", "five", "six", "seven", "eight", "nine", "ten", "eleven", "twelve",
+      "thirteen", "fourteen", "fifteen", "sixteen", "seventeen", "eighteen", "nineteen", "twenty", "thirty",
+      "forty", "fifty", "sixty", "seventy", "eighty", "ninety"};
+  auto value = [](const std::string& w) {
+    const auto at = static_cast<int>(std::find(names.begin(), names.end(), w) - names.begin());
+    return at >= static_cast<int>(names.size()) ? -1 : at < 20 ? at : 20 + 10 * (at - 20);
   };
-  std::string w = Lower(word);
-  std::size_t dash = w.find('-');
-  if (dash == std::string::npos) {
-    if (int n = index(small, w); n >= 0) return n;
-    if (int t = index(tens, w); t >= 0) return 20 + 10 * t;
-    return -1;
-  }
-  int t = index(tens, w.substr(0, dash));
-  int u = index(small, w.substr(dash + 1));
-  if (t < 0 || u < 1 || u > 9) return -1;
-  return 20 + 10 * t + u;
+  const std::string w = Lower(word);
+  const std::size_t dash = w.find('-');
+  if (dash == std::string::npos) return value(w);
+  const int tens = value(w.substr(0, dash)), unit = value(w.substr(dash + 1));
+  return tens >= 20 && tens % 10 == 0 && unit >= 1 && unit <= 9 ? tens + unit : -1;
 }
 
 // "25C" written as "25&deg;C": the digits and the scale letter.
@@ -136,14 +121,11 @@ bool IsCorrection(const std::vector<std::string>& before, const std::vector<std:
                   const std::string& previous) {
   static const std::map<std::string, std::string> units = UnitShortForms();
   std::vector<std::string> o, a;
-  for (const auto& t : before)
-    if (!Blank(t)) o.push_back(t);
-  for (const auto& t : after)
-    if (!Blank(t)) a.push_back(t);
-  for (const auto& t : o)
-    if (t[0] == '<') return false;  // markup never changes
-  for (const auto& t : a)
-    if (t[0] == '<') return false;
+  for (auto [from, to] : {std::pair{&before, &o}, std::pair{&after, &a}})
+    for (const auto& t : *from) {
+      if (t[0] == '<') return false;  // markup never changes
+      if (!Blank(t)) to->push_back(t);
+    }
   // An article or "and" put in, or a sign added to a word ("pump&reg;").
   if (o.empty() && a.size() == 1)
     return IsArticle(Lower(a[0])) || Lower(a[0]) == "and" || (a[0][0] == '&' && a[0].back() == ';');
@@ -158,6 +140,14 @@ bool IsCorrection(const std::vector<std::string>& before, const std::vector<std:
     if (unit != units.end() && a[0] == unit->second) return true;  // a unit's short form
   }
   return false;
+}
+
+std::string Change(const std::vector<std::string>& x, std::size_t i, std::size_t iEnd,
+                   const std::vector<std::string>& y, std::size_t j, std::size_t jEnd, const char* more) {
+  std::string o, a;
+  for (; i < iEnd; ++i) o += x[i];
+  for (; j < jEnd; ++j) a += y[j];
+  return "\"" + o + more + "\" became \"" + a + more + "\"";
 }
 
 // The stretches where `after` differs from `original`; each must be a
@@ -190,23 +180,13 @@ std::string UnexplainedChange(const std::string& original, const std::string& af
         if (i + di > x.size() || j + dj > y.size() || !agree(i + di, j + dj)) continue;
         std::vector<std::string> before(x.begin() + static_cast<long>(i), x.begin() + static_cast<long>(i + di));
         std::vector<std::string> put(y.begin() + static_cast<long>(j), y.begin() + static_cast<long>(j + dj));
-        if (!IsCorrection(before, put, previous)) {
-          std::string o, a;
-          for (const auto& t : before) o += t;
-          for (const auto& t : put) a += t;
-          return "\"" + o + "\" became \"" + a + "\"";
-        }
+        if (!IsCorrection(before, put, previous)) return Change(x, i, i + di, y, j, j + dj, "");
         i += di;
         j += dj;
         synced = true;
       }
     }
-    if (!synced) {
-      std::string o, a;
-      for (std::size_t k = i; k < std::min(x.size(), i + 8); ++k) o += x[k];
-      for (std::size_t k = j; k < std::min(y.size(), j + 8); ++k) a += y[k];
-      return "\"" + o + "...\" became \"" + a + "...\"";
-    }
+    if (!synced) return Change(x, i, std::min(x.size(), i + 8), y, j, std::min(y.size(), j + 8), "...");
   }
   return "";
 }
@@ -231,6 +211,10 @@ class RoundTrip : public SampleCheck {
     EXPECT_LE(checked.status, 1) << checked.err;
     EXPECT_EQ(checked.err.find("Sanitizer"), std::string::npos) << checked.err;
     EXPECT_EQ(checked.err.find("[status] Not found"), std::string::npos) << checked.err;
+    if (file.find("/data/samples/") != std::string::npos) {  // every sample is marked and shows no box
+      EXPECT_EQ(checked.err.find("[box"), std::string::npos) << checked.err;
+      EXPECT_NE(ReadAll(markedPath).find("<?Pub _touchup Kesta="), std::string::npos);
+    }
     ProgramRun closed = Kesta({"call", "CloseKesta", markedPath, "-o", backPath});
     EXPECT_EQ(closed.status, 0) << closed.err;
     EXPECT_EQ(closed.err.find("Sanitizer"), std::string::npos) << closed.err;

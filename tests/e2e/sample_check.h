@@ -29,9 +29,6 @@ class SampleCheck : public ::testing::Test {
  protected:
   // `kesta` with the tests' custom folder, or `custom` when given.
   ProgramRun Kesta(const std::vector<std::string>& args, const std::string& custom = "");
-  // The document of one paragraph per text, checked with the
-  // tests' custom folder (or `custom`, when given); the result document.
-  std::string Check(std::initializer_list<std::string> paragraphs, const std::string& custom = "");
   // One paragraph checked alone (with `custom`, when given); the
   // paragraph's content in the result.
   std::string CheckParagraph(const std::string& text, const std::string& custom = "");

@@ -1,21 +1,8 @@
 // The quality score and the traffic light in process, against the stand-in
 // editor: what each answer does to the document, the dialogs it shows, and
 // the refusals that leave the document as it was.
-#include <gtest/gtest.h>
-
-#include "commands/check_state.h"
-#include "commands/run_kesta.h"
-#include "editor/editor.h"
-#include "engine/dict_store.h"
-#include "engine/message_list.h"
-#include "engine/word_rec.h"
-#include "host/host_state.h"
-#include "module/app_settings.h"
 #include "platform/clock.h"
-#include "platform/scripted_interaction.h"
-#include "quality/quality_stats.h"
-#include "tests/commands/check_words.h"
-#include "tests/support/dict_fixture.h"
+#include "tests/commands/editor_check.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -26,31 +13,16 @@ constexpr const char* kStamped =
     "<p><?Pub _touchup Kesta=\"2501NONE\" HighltBckclr=\"FFFF66\"?>Glorp<?Pub /_touchup?> the valve.</p>"
     "</body></topic>";
 
-class SixsigmaTest : public ::testing::Test {
+class SixsigmaTest : public EditorCheckTest {
  protected:
-  static void ResetState() {
-    Bridge.Reset();
-    Cursor.Reset();
-    Check.Reset();
-    Quality.Reset();
-    NotFoundList.Reset();
-    MessageList.Clear();
-    WordList.Reset();
-    Settings.Reset();
-  }
   void SetUp() override {
-    ResetState();
-    Check.editTitleSet = true;
+    EditorCheckTest::SetUp();
     Settings.app.wordListCode = "DEF1";
     Settings.app.userName = "Dana Lee";
-    LoadTestDictionaries(check_words::kTechnical, check_words::kCore, check_words::kSynonym);
     SetClockForTesting(LocalTime{2026, 12, 6, 14, 5, 0});
-    editor_.RegisterHostClasses();
   }
   void TearDown() override {
-    object_->Release();
-    ResetState();
-    Dictionaries.Reset();
+    EditorCheckTest::TearDown();
     ResetClock();
   }
   // Loads `xml` from a writable file (or under `path` when given).
@@ -59,17 +31,9 @@ class SixsigmaTest : public ::testing::Test {
     std::string error;
     ASSERT_TRUE(editor_.LoadText(xml, name, &error, path)) << error;
   }
-  std::string Saved() const {
-    std::string text = editor_.SaveText();
-    std::size_t end = text.find("?>\n");
-    return end == std::string::npos ? text : text.substr(end + 3);
-  }
 
   TempDir dir_;
   ScopedEnv profile_{"KESTA_PROFILE", (dir_.path() / "profile").c_str()};
-  editor::Editor editor_;
-  ScriptedInteraction ui_;
-  RunKesta* object_ = new RunKesta();
 };
 
 TEST_F(SixsigmaTest, RefusedDocumentsKeepTheirStampAndMarkers) {
