@@ -9,7 +9,6 @@
 struct CheckState {
   bool editTitleSet = false;          // the window title was extended once
   BoundedText<260> documentPath;      // doc_path() of the last check
-  int checkMode = 0;                  // passed to the dictionary lookup
   int trackChangesWasOn = 0;          // 1 while a check holds change tracking off
   BoundedText<16000> elementText;     // text of the element or selection under check
   int markersRemoved = 0;             // markers the last removal of all took out
