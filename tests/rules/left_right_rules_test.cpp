@@ -18,8 +18,7 @@ TEST(LeftRightRules, Body) {
        "left: suggestion=\"left-rear side\" classCode=\"AF**\" wordClass=38 message=317 entryWords=2 ruleId=3973", "rear"},
       {"use/20 the/64 left/43 hand/10 side/10 ./48", "left",
        "left: suggestion=\"left side\" classCode=\"AF**\" wordClass=38 message=301 entryWords=3 ruleId=3973\n"
-       "hand: wordClass=40\nside: wordClass=40",
-       "side"},
+       "hand: wordClass=40\nside: wordClass=40", "side"},
       // A sentence that opens with the word: advice, no message.
       {"Left/43 valve/10 ./48", "Left", "Left: suggestion=\" Left-side\" classCode=\"AF**\" wordClass=38"},
       {"LEFT/43 valve/10 ./48", "LEFT", "LEFT: suggestion=\" LEFT-side\" classCode=\"AF**\" wordClass=38"},
@@ -27,8 +26,7 @@ TEST(LeftRightRules, Body) {
       // Inside the sentence: the shared rows, then the word's own table.
       {"it/66 is/24 left/43 in/75 ./48", "left",
        "left: suggestion=\"stay in/stays in/stay at/stays at\" classCode=\"AF**\" wordClass=38 message=300 "
-       "entryWords=2 ruleId=3873",
-       "in"},
+       "entryWords=2 ruleId=3873", "in"},
       {"it/66 is/24 right/43 under/75 it/66 ./48", "right",
        "right: classCode=\"AF**\" wordClass=38 message=324 ruleId=4873", "under"},
       {"set/20 right/43 value/10 ./48", "right",
@@ -40,8 +38,7 @@ TEST(LeftRightRules, Body) {
        "right: classCode=\"AF**\" wordClass=38 message=321 entryWords=2 ruleId=3873\nabout: wordClass=40", "there"},
       {"it/66 was/24 left/43 on/60 ./48", "left",
        "left: suggestion=\"on/in the ON position/in operation\" classCode=\"AF**\" wordClass=38 message=323 "
-       "entryWords=2 ruleId=3316 verbForm=X\non: wordClass=40",
-       "on"},
+       "entryWords=2 ruleId=3316 verbForm=X\non: wordClass=40", "on"},
       {"it/66 was/24 lefts/43 on/60 ./48", "lefts", "lefts: classCode=\"AF**\" wordClass=38"},
   });
 }
@@ -83,8 +80,7 @@ TEST(LeftRightRules, OtherUsesOfRight) {
       {"a/64 right/43 click/10 ./48", "right", 12,
        "right: suggestion=\"right-click\" message=317 entryWords=2 ruleId=2566"},
       {"is/24 its/66 right/43 end/10 ./48", "right", 15, "its: message=324 entryWords=2 ruleId=2673"},
-      {"a/10 is/24 right/43 ./48", "right", 19,
-       "is: suggestion=\"correct\" message=324 entryWords=2 ruleId=3319"},
+      {"a/10 is/24 right/43 ./48", "right", 19, "is: suggestion=\"correct\" message=324 entryWords=2 ruleId=3319"},
       {"it/66 right/43 ./48", "right", -1, ""},
   });
 }

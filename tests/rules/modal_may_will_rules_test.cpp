@@ -14,20 +14,17 @@ TEST(ModalRules, MayMustShallFamilies) {
        "may: suggestion=\"can/possibly/(Rephrase)\" wordClass=20 message=300 ruleId=3713", "may"},
       {"a/40 might/28 be/25 used/22 here/52 ./48", "might",
        "might: suggestion=\"can be used/is used\" wordClass=20 message=300 entryWords=3 ruleId=3713\nbe: "
-       "wordClass=40\nused: wordClass=40",
-       "used"},
+       "wordClass=40\nused: wordClass=40", "used"},
       // A phrase without advice of its own gets the general one.
       {"a/40 may/28{sug=old} have/25 been/27 open/30 ./48", "may",
        "may: suggestion=\"can/possibly/(Rephrase)\" wordClass=20 message=300 entryWords=3 ruleId=3713\nhave: "
-       "wordClass=40\nbeen: wordClass=40",
-       "been"},
+       "wordClass=40\nbeen: wordClass=40", "been"},
       {"a/40 must/28 and/63 b/10 ./48", "must", "must: wordClass=20 message=335 ruleId=5381", "must"},
       // "must no longer": the advice without a message, nothing passed over.
       {"a/40 must/28 no/77 longer/52 open/20 ./48", "must",
        "must: suggestion=\"must not\" wordClass=20 entryWords=3", "must"},
       {"a/40 must/28 never/77 open/20 ./48", "must",
-       "must: suggestion=\"must not\" wordClass=20 message=335 entryWords=2 ruleId=2815\nnever: wordClass=40",
-       "never"},
+       "must: suggestion=\"must not\" wordClass=20 message=335 entryWords=2 ruleId=2815\nnever: wordClass=40", "never"},
       // "be" and a participle: the walk goes on after the participle.
       {"a/40 must/28 be/25 moved/31 c/40 ./48", "must", "must: wordClass=20", "moved"},
       // Two more words are passed over after the covered ones, up to the end.
@@ -36,26 +33,22 @@ TEST(ModalRules, MayMustShallFamilies) {
       {"you/78 must/28 open/20 ./48", "must", "must: wordClass=20", "must"},
       {"a/40 must/28 be/25 able/30 to/68 open/20 ./48", "must",
        "must: suggestion=\"must/can\" wordClass=20 message=330 entryWords=3 ruleId=5825\nbe: wordClass=40\nable: "
-       "wordClass=40",
-       "able"},
+       "wordClass=40", "able"},
       {"an/64 must/28 open/20 ./48", "must", "must: wordClass=20 message=313 ruleId=4281", "must"},
       // The finding covers "caution must be taken", no word after it.
       {"caution/10 must/28 be/25 taken/22 when/70 ./48", "must",
        "caution: suggestion=\"be careful\" message=313 entryWords=4 ruleId=2185\nmust: "
-       "wordClass=40\nbe: wordClass=40\ntaken: wordClass=40",
-       "taken"},
+       "wordClass=40\nbe: wordClass=40\ntaken: wordClass=40", "taken"},
       // A word with a negative sentence position: the phrases of that position only.
       {"a/40 must/28{pos=-1} be/25 opening/23{plural=0} it/66 ./48", "must",
        "must: suggestion=\"must open\" wordClass=20 message=338 entryWords=3 ruleId=5263\nbe: "
-       "wordClass=40\nopening: suggestion=\"open\" wordClass=40",
-       "opening"},
+       "wordClass=40\nopening: suggestion=\"open\" wordClass=40", "opening"},
       {"an/64 must/28{pos=-1} open/20 ./48", "must", "must: wordClass=20", "must"},
       {"a/40 should/28 open/20 ./48", "should", "should: suggestion=\"can/must\" wordClass=20 message=335 ruleId=3713",
        "should"},
       {"a/40 shall/28 result/10 in/75 b/10 ./48", "shall",
        "shall: suggestion=\"can cause\" wordClass=20 message=335 entryWords=3 ruleId=5817\nresult: wordClass=40\nin: "
-       "wordClass=40",
-       "in"},
+       "wordClass=40", "in"},
   });
 }
 
@@ -101,8 +94,7 @@ TEST(ModalRules, WillFamily) {
        "will: suggestion=\"(Legal document or emotion)\" message=324 ruleId=4315", "will"},
       // An adverb before "be".
       {"a/40 would/28 also/50 be/25 open/30 ./48", "would",
-       "would: suggestion=\"(Rephrase)\" message=335 entryWords=3 ruleId=4315\nalso: wordClass=40\nbe: "
-       "wordClass=40",
+       "would: suggestion=\"(Rephrase)\" message=335 entryWords=3 ruleId=4315\nalso: wordClass=40\nbe: wordClass=40",
        "be"},
       {"who/69 will/28 open/30 ./48", "will", "who: message=312 entryWords=2 ruleId=3137", "will"},
       // "would" + base form: the real -s form; a verb in 'y' gets none.

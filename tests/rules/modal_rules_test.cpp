@@ -68,8 +68,7 @@ TEST(ModalRules, CanPhrases) {
       {"a/40 can/28 be/25 connected/22", "can", 22, "can: message=335 entryWords=3 ruleId=185"},
       {"a/40 can/28 being/25 opening/23{sub=1}", "can", -1, nullptr},
       {"a/40 can/28 not/29 be/40 moved/22 for/65", "can", 4, nullptr},
-      {"a/40 Can/28 help/20 Open/20", "Can", 34,
-       "Can: suggestion=\"Can help\" message=335 entryWords=3 ruleId=185"},
+      {"a/40 Can/28 help/20 Open/20", "Can", 34, "Can: suggestion=\"Can help\" message=335 entryWords=3 ruleId=185"},
       {"a/40 can/28 open/20", "can", -1, ""},
   });
 }
@@ -88,11 +87,9 @@ TEST(ModalRules, DoFamily) {
       {"a/40 b/40 has/24 did/28 c/10 ./48", "did",
        "has: suggestion=\"has/had\" message=335 entryWords=2 ruleId=3811", "did"},
       {"a/40 does/28 not/29 open/20 ./48", "does", "does: wordClass=21", "not", NoSubject, "subjectNumber=1"},
-      {"a/40 do/28 open/20 ./48", "do", "do: wordClass=20 message=304 ruleId=4818", "do", NoSubject,
-       "subjectNumber=0"},
+      {"a/40 do/28 open/20 ./48", "do", "do: wordClass=20 message=304 ruleId=4818", "do", NoSubject, "subjectNumber=0"},
       {"a/40 does/28 they/66 b/10 ./48", "does",
-       "does: suggestion=\"(Remove question)\" wordClass=21 message=335 entryWords=2 ruleId=7814\nthey: "
-       "wordClass=40",
+       "does: suggestion=\"(Remove question)\" wordClass=21 message=335 entryWords=2 ruleId=7814\nthey: wordClass=40",
        "they", nullptr, "subjectNumber=1"},
       {"a/40 what/60 do/28 b/10 ./48", "do", "what: message=313 entryWords=2 ruleId=3483\ndo: wordClass=20", "do"},
       {"a/40 b/40 c/40 done/28 ./48", "done", "done: message=335 ruleId=5726", "done"},

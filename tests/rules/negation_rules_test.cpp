@@ -27,8 +27,7 @@ TEST(NegationRules, EntrySteps) {
       {"it/66 will/28 not/29 run/20{msg=300} ./48", "not", "run: wordClass=40 message=0", "run", Long},
       {"it/66 x/40 not/29 working/30 now/52 ./48", "not",
        "not: suggestion=\"does not operate/not in operation\" message=302 entryWords=2 ruleId=1757\n"
-       "working: wordClass=40",
-       "working", Long},
+       "working: wordClass=40", "working", Long},
       {"it/66 x/40 not/29 higher/34 ./48", "not", "higher: wordClass=30", "not", Long},
   });
 }

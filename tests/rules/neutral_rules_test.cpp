@@ -29,15 +29,13 @@ TEST(NeutralRules, StepsInsideTheSentence) {
        "20: suggestion=\"20&deg;C\" tag=\"<AR>\" message=311 entryWords=3 ruleId=7669", "C"},
       {"set/20 it/66 C/40 deg/40 ./48", "C", "it: wordClass=1\nC: classCode=\"N****\" wordClass=10", "C"},
       // A slash between two nouns.
-      {"valve/10 //40{msg=0} pump/10 ./48", "/",
-       "/: suggestion=\"valve\" tag=\"<*/*>\" message=337 ruleId=3496", "/"},
+      {"valve/10 //40{msg=0} pump/10 ./48", "/", "/: suggestion=\"valve\" tag=\"<*/*>\" message=337 ruleId=3496", "/"},
       // "DC" before two nouns; otherwise nothing.
       {"use/20 DC/40 motor/10 power/10 ./48", "DC",
        "DC: suggestion=\"DC-motor\" tag=\"<AR>\" message=311 entryWords=2 ruleId=7669", "motor"},
       {"use/20 AC/40 motor/10 now/50 ./48", "AC", "", "AC"},
       // Temperatures written as one token.
-      {"at/60 25C/40 now/50 ./48", "25C",
-       "25C: suggestion=\"25&deg;C\" tag=\"<AR>\" message=311 ruleId=7669", "25C"},
+      {"at/60 25C/40 now/50 ./48", "25C", "25C: suggestion=\"25&deg;C\" tag=\"<AR>\" message=311 ruleId=7669", "25C"},
       // Stops.
       {"set/20 x/40 5/49 ./48", "x", ""},
       {"set/20 x/40{sub=80} now/50 ./48", "x", ""},
@@ -60,8 +58,7 @@ TEST(NeutralRules, TokensThatOpenASentence) {
       {"abc(d)/40 do/20 ./48", "abc(d)", "abc(d): message=337 ruleId=3196"},
       {"+/-/40 do/20 ./48", "+/-", "+/-: suggestion=\"(Use plus minus symbol)\" message=308 ruleId=1152"},
       // The advice reads "(Use decimals for sizes)".
-      {"1/4/40 do/20 it/66 ./48", "1/4",
-       "do: suggestion=\"(Use decimals for sizes)\" message=308 ruleId=7865", "do"},
+      {"1/4/40 do/20 it/66 ./48", "1/4", "do: suggestion=\"(Use decimals for sizes)\" message=308 ruleId=7865", "do"},
       {"if_necessary/40 ./48", "if necessary", "if necessary: message=318 ruleId=6334"},
       {"if_necessary/40{pos=-1} ./48", "if necessary",
        "if necessary: suggestion=\"(Move to main clause.)\" message=302 ruleId=7865"},

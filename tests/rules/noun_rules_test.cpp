@@ -24,8 +24,7 @@ TEST(NounRules, Clusters) {
       // Four nouns: the advice with a blank before "for"; after the covered words.
       {"the/64 fuel/10 pump/10 pressure/10 switch/10 leaks/21 ./48", "fuel",
        "fuel: suggestion=\"(Suggest <- switch ... for)\" message=336 entryWords=4 ruleId=3939\n"
-       "pump: wordClass=40\npressure: wordClass=40\nswitch: wordClass=40",
-       "switch"},
+       "pump: wordClass=40\npressure: wordClass=40\nswitch: wordClass=40", "switch"},
       // A single heavy noun before a marked word ends the word quietly.
       {"the/64 fuel/10 pump/10{weight=4 mark=1 sug=x} seal/10 gasket/10{mark=1} ./48", "pump",
        "pump: suggestion=\"\"", "pump"},
@@ -77,8 +76,7 @@ TEST(NounRules, ProperNounsAndUnits) {
       {"for/65 hours/17 time/10 x/30 ./48", "hours", "time: message=304 ruleId=4156", "time"},
       {"the/64 hour/17 the/64 x/30 ./48", "hour", "hour: message=306 ruleId=4156", "hour"},
       {"the/64 volts/17 x/30 ./48", "volts", "volts: wordClass=11", "volts"},
-      {"115/49 V/17 AC/40 ./48", "V", "V: suggestion=\"VAC\" tag=\"<AR>\" message=311 entryWords=2 ruleId=3156",
-       "AC"},
+      {"115/49 V/17 AC/40 ./48", "V", "V: suggestion=\"VAC\" tag=\"<AR>\" message=311 entryWords=2 ruleId=3156", "AC"},
       {"the/64 unit/17{sep=S} x/30 ./48", "unit", "", "unit"},
       // The dotted form: the length follows the cut text.
       {"the/64 unit(s)/17{sep=8} x/30 ./48", "unit(s)",
@@ -92,8 +90,7 @@ TEST(NounRules, OtherNouns) {
       {"the/64 anti-ice/16{msg2=320} x/30 ./48", "anti-ice", "anti-ice: message2=0", "anti-ice"},
       {"the/64 oil/16 pump/10{code=V0****} ./48", "oil", "", "oil"},
       {"the/64 specs/19 docs/19 x/30 ./48", "specs", "specs: message=302 ruleId=8678 verbForm=NUL", "specs"},
-      {"the/64 specs/19{token=1} docs/19 x/30 ./48", "specs", "specs: message=302 ruleId=8678 verbForm=NUL",
-       "specs"},
+      {"the/64 specs/19{token=1} docs/19 x/30 ./48", "specs", "specs: message=302 ruleId=8678 verbForm=NUL", "specs"},
       {"the/64 oil/16{extra=5 sug=x} x/30 ./48", "oil",
        "oil: suggestion=\"\" message=310 ruleId=3156 verbForm=NUL", "oil"},
       {"the/64 fuel_line/16{weight=4} x/30 ./48", "fuel line",

@@ -101,10 +101,8 @@ TEST(OfRules, OfInsideAndClosing) {
       {"x/10 of/67 y/10", "of", -1, ""},
   });
   RunRowCases(kOfClosing, {
-      {"x/10 of/67 up/61 to/68", "of", 0,
-       "of: suggestion=\"to a maximum of\" message=313 entryWords=3 ruleId=3679"},
-      {"a/10 by/65 means/10 of/67 y/10", "of", 3,
-       "by: suggestion=\"by/method\" message=324 entryWords=3 ruleId=1378"},
+      {"x/10 of/67 up/61 to/68", "of", 0, "of: suggestion=\"to a maximum of\" message=313 entryWords=3 ruleId=3679"},
+      {"a/10 by/65 means/10 of/67 y/10", "of", 3, "by: suggestion=\"by/method\" message=324 entryWords=3 ruleId=1378"},
       {"by/65 means/10 of/67 y/10", "of", -1, ""},
       {"x/10 of/67 y/10", "of", -1, ""},
   });
@@ -129,14 +127,12 @@ TEST(OfBody, ChainsAndResumeWords) {
       {"x/10 of/67 interest/10 y/10", "of", "of: message=304 entryWords=2 ruleId=7778\ninterest: wordClass=40",
        "interest"},
       {"it/66 is/24 run/20{msg=302} from/67{msg=331} y/10", "from",
-       "run: suggestion=\"operated by/operated with\" message=324 entryWords=2 ruleId=2877\nfrom: message=0",
-       "from"},
+       "run: suggestion=\"operated by/operated with\" message=324 entryWords=2 ruleId=2877\nfrom: message=0", "from"},
       // The words before "from" are tried from the third word on.
       {"x/10 from/67 not/29 y/10", "from", "from: message=334 entryWords=2 ruleId=2875\nnot: wordClass=40", "not"},
       {"x/10 from/67 valves/19 y/50", "from",
        "from: written=\"from?valves\" tag=\"<AR>\" message=311 ruleId=2046 verbForm=1\n"
-       "valves: suggestion=\"the valves\" message=326 ruleId=2356",
-       "from?valves"},
+       "valves: suggestion=\"the valves\" message=326 ruleId=2356", "from?valves"},
   });
 }
 

@@ -78,8 +78,7 @@ TEST(OffPhraseRows, OrderAndFields) {
       {"Pull/20 off/61 ,/47", "off", 6, nullptr},
       {"Set/20 it/66 to/68 off/61 ,/47", "off", 21,
        "off: suggestion=\"OFF position/in the OFF position\" message=323 ruleId=5607 verbForm=X"},
-      {"Stop/20 off/61 to/68 on/40 ./48", "off", 24,
-       "off: suggestion=\"from the OFF position to the ON position\""
+      {"Stop/20 off/61 to/68 on/40 ./48", "off", 24, "off: suggestion=\"from the OFF position to the ON position\""
        " message=323 entryWords=3 ruleId=1345 separatorFlag=U verbForm=X"},
       {"Put/20 off/61 then/70 on/61 ./48", "off", 26,
        "on: suggestion=\"in the ON position/illuminated\" message=323 ruleId=3607 verbForm=X"},

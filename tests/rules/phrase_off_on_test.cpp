@@ -125,8 +125,7 @@ TEST(OffOnPhrase, On) {
       {On, "Set/20 on/61 or/63 off/61 x/40 y/40 z/40", "on",
        "on: suggestion=\"the ON position and OFF position\" message=323 entryWords=3 ruleId=5464 verbForm=X\n"
        "or: wordClass=40\noff: wordClass=40"},
-      {On, "Make/20 sure/30 lamp/10 x/40 on/61 y/40", "on",
-       "on: suggestion=\"illuminated\" message=324 ruleId=4319"},
+      {On, "Make/20 sure/30 lamp/10 x/40 on/61 y/40", "on", "on: suggestion=\"illuminated\" message=324 ruleId=4319"},
       {On, "Go/20 from/60 on/61 to/68 off/61", "on",
        "on: suggestion=\"the ON position to OFF position\" message=323 entryWords=3 ruleId=3593 verbForm=X\n"
        "to: wordClass=40\noff: wordClass=40"},

@@ -107,12 +107,10 @@ TEST(PlaceBody, PathsAndResumeWords) {
        "set: suggestion=\"put on\" message=324 entryWords=2 ruleId=7612", "along"},
       {"x/10 y/10 z/10 along/75 edge/10{code=NMS3**} of/67 y/10", "along",
        "along: written=\"along?edge\" tag=\"<AR>\" message=311 ruleId=2046 verbForm=1\n"
-       "edge: suggestion=\"the edge\" message=326 ruleId=2356",
-       "edge"},
+       "edge: suggestion=\"the edge\" message=326 ruleId=2356", "edge"},
       {"x/10 y/10 z/10 along/75 edge/10 of/67 y/10", "along",
        "along: written=\"along?edge\" tag=\"<AR>\" message=311 ruleId=2046 verbForm=1\n"
-       "edge: suggestion=\"the edge\" message=326 ruleId=2356",
-       "along?edge"},
+       "edge: suggestion=\"the edge\" message=326 ruleId=2356", "along?edge"},
       // "within"
       {"x/10 within/75 ./48", "within", "within: message=331 ruleId=7679", "within"},
       // "without"

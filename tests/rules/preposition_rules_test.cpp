@@ -122,8 +122,7 @@ TEST(PrepositionBody, ChainsAndResumeWords) {
       {"x/10 under/60 pump/10 ./48", "under", underFirst.c_str(), "pump"},
       {"x/10 under/60 heat/10 y/10", "under",
        "under: suggestion=\"has a temperature of less than\" message=324 entryWords=2 tokenKind=9 ruleId=3245\n"
-       "heat: wordClass=40",
-       "heat"},
+       "heat: wordClass=40", "heat"},
       {"x/10 under/60 use/20 ./48", "under", underUse.c_str(), "use"},
       {"a/10 b/10 ,/47 under/60 y/20", "under",
        ",: suggestion=\",\" message=318 ruleId=1491\nunder: suggestion=\"below/in/less than\" tokenKind=9 ruleId=4236",
@@ -133,8 +132,7 @@ TEST(PrepositionBody, ChainsAndResumeWords) {
       // article function, the two words joined.
       {"pump/10 between/60 valve/10 and/63 y/10", "between",
        "between: written=\"between?valve\" tag=\"<AR>\" message=311 ruleId=2046 verbForm=1\n"
-       "valve: suggestion=\"the valve\" message=326 ruleId=2356",
-       "between?valve"},
+       "valve: suggestion=\"the valve\" message=326 ruleId=2356", "between?valve"},
   });
 }
 

@@ -64,13 +64,11 @@ TEST(WhichOverBody, ResumeWords) {
        "which: suggestion=\"that there are no/that there is no\" message=331 entryWords=2 ruleId=6912", "no"},
       {"x/10 which/60 means/21 y/10", "which",
        "which: suggestion=\"that is an indication/(Rephrase)\" message=302 entryWords=2 ruleId=5971\n"
-       "means: wordClass=40",
-       "means"},
+       "means: wordClass=40", "means"},
       {"x/10 which/60 ./48", "which", "", "which"},
       {"x/10 over/60 temperature/10 y/10", "over",
        "over: suggestion=\"a temperature of more than\" message=305 entryWords=2 ruleId=3245\n"
-       "temperature: wordClass=40",
-       "temperature"},
+       "temperature: wordClass=40", "temperature"},
       {"x/10 over/60 <b>/41", "over", "", "over"},
       {"it/66 turns/21{msg=302} over/60{msg=331} y/50", "over",
        "turns: suggestion=\"turn/turns\" message=305 entryWords=2 ruleId=2256\nover: message=0", "over"},

@@ -88,8 +88,7 @@ TEST(PronounRules, Body) {
        NoSubjectYet, "subjectNumber=0 clauseState=1"},
       {"she/66 turn/20 x/10", "she",
        "she: suggestion=\"the person/the operator/the technician\" wordClass=10 message=301 ruleId=1834\n"
-       "turn: message=335 ruleId=1835",
-       "turn"},
+       "turn: message=335 ruleId=1835", "turn"},
       // "It is" opening the sentence: the walk goes on after the word after "is".
       {"It/66 is/24 open/30 ./48", "It",
        "It: suggestion=\"(Insert a noun subj.)\" message=302 entryWords=2 ruleId=7174\nis: wordClass=40", "open",

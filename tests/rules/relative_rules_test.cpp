@@ -60,12 +60,10 @@ TEST(RelativeRules, Body) {
       // *ensure that no*: one finding on "ensure" over the three words.
       {"x/10 ensure/20 that/69 no/77 leaks/11 ./48", "that",
        "ensure: suggestion=\"make sure that there are no\" message=302 entryWords=3 ruleId=4914\n"
-       "that: wordClass=40\nno: wordClass=40",
-       "no"},
+       "that: wordClass=40\nno: wordClass=40", "no"},
       {"x/10 ensures/21{msg=300 rule=1} that/69 no/77{sub=14} y/10", "that",
        "ensures: suggestion=\"make sure that there are no\" message=302 entryWords=3 ruleId=4914\n"
-       "that: wordClass=40\nno: wordClass=40 subClass=0",
-       "no"},
+       "that: wordClass=40\nno: wordClass=40 subClass=0", "no"},
       {"x/10 that/69 is/24 y/10", "that", "", "is"},
       {"x/10 also/52 that/69{sub=14} y/10", "that", "also: message=304 ruleId=6971\nthat: subClass=0", "that"},
       {"x/10 that/69 ./40 y/10", "that", ".: message=337 ruleId=6971", "."},

@@ -92,8 +92,7 @@ TEST(TimeConjunctionRules, Body) {
       // *after installing*: the verb form, or the gerund finding alone.
       {"x/10 after/70 installing/23{plural=0} y/10", "after",
        "after: suggestion=\"after you install\" message=338 entryWords=2 ruleId=4211\n"
-       "installing: suggestion=\"install\" wordClass=40",
-       "installing", PluralSubject, "subjectNumber=0"},
+       "installing: suggestion=\"install\" wordClass=40", "installing", PluralSubject, "subjectNumber=0"},
       {"x/10 behind/70 sing/23{plural=0} y/10", "behind",
        "behind: suggestion=\"before you s\" message=338 entryWords=2 ruleId=4211\nsing: suggestion=\"s\" wordClass=40",
        "sing"},

@@ -58,22 +58,18 @@ TEST(IngRules, InsideTheSentence) {
       // "is not opening": the do-form takes the base form.
       {"a/64 b/10 is/24 not/29 opening/23{plural=0} it/66 ./48", "opening",
        "is: suggestion=\"does not open\" message=338 entryWords=3 ruleId=5339\n"
-       "opening: suggestion=\"open\" message=338 ruleId=3262",
-       "opening"},
+       "opening: suggestion=\"open\" message=338 ruleId=3262", "opening"},
       {"a/64 b/10 were/25 not/29 fixing/23{plural=2} it/66 ./48", "fixing",
        "were: suggestion=\"did not fix\" message=338 entryWords=3 ruleId=5339\n"
-       "fixing: suggestion=\"fix\" message=338 ruleId=3262",
-       "fixing"},
+       "fixing: suggestion=\"fix\" message=338 ruleId=3262", "fixing"},
       // Two gerunds.
       {"a/40 opening/23{plural=0} and/63 closing/23{plural=1} ./48", "opening",
        "opening: suggestion=\"open\" message=338 ruleId=5642\nclosing: suggestion=\"close\" wordClass=40 message=338 "
-       "ruleId=5642",
-       "opening"},
+       "ruleId=5642", "opening"},
       // After "for": the advice only when a form was built.
       {"a/40 for/65 opening/23{plural=0} it/66 ./48", "opening",
        "for: suggestion=\"to open/open\" message=338 entryWords=2 ruleId=6434\n"
-       "opening: suggestion=\"open\" message=338 ruleId=3262",
-       "opening"},
+       "opening: suggestion=\"open\" message=338 ruleId=3262", "opening"},
       {"a/40 for/65 opening/23{plural=NUL} it/66 ./48", "opening",
        "for: message=338 entryWords=2 ruleId=6434\nopening: message=338 ruleId=3262", "opening"},
       // The word table before a noun.
@@ -101,8 +97,7 @@ TEST(IngRules, WordTable) {
   // word is of a noun class.
   RunRowCases(IngWordRows(), {
       {"a/40 using/23 b/10", "using", 0, nullptr},
-      {"a/40 going/23 back/10", "going", 9,
-       "going: suggestion=\"(Rephrase)\" message=335 entryWords=2 ruleId=4327"},
+      {"a/40 going/23 back/10", "going", 9, "going: suggestion=\"(Rephrase)\" message=335 entryWords=2 ruleId=4327"},
       {"a/10 filling/23 b/10", "filling", 11, nullptr},
       {"this/76 cooling/23 b/10", "cooling", -1, ""},
       {"a/40 coming/23 off/10", "coming", 15, nullptr},
@@ -120,8 +115,7 @@ TEST(IngRules, SentenceStart) {
        "OPENING: suggestion=\"HOW TO OPEN THE/TO OPEN THE\" message=338 ruleId=3338", "OPENING"},
       {"Opening/23{plural=NUL} valve/10 b/40 ./48", "Opening",
        "Opening: written=\"Opening?valve\" tag=\"<AR>\" message=311 ruleId=2046 verbForm=1\n"
-       "valve: suggestion=\"the valve\" message=326 ruleId=2356",
-       "Opening?valve"},
+       "valve: suggestion=\"the valve\" message=326 ruleId=2356", "Opening?valve"},
       {"Cooling/23{mark=1} b/10 ./48", "Cooling", "Cooling: classCode=\"A****\" wordClass=30", "Cooling", NoSubject,
        "subjectSeen=0 subjectNumber=0"},
   });

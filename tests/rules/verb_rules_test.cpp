@@ -59,8 +59,7 @@ TEST(VerbRules, ChecksInsideTheSentence) {
       // then replace the verb's finding.
       {"a/40 remove/20 tension/10 from/67 the/64 b/10 ./48", "remove",
        "remove: written=\"remove?tension\" suggestion=\"release\" tag=\"<AR>\" message=300 ruleId=35012 verbForm=1\n"
-       "tension: suggestion=\"the tension\" message=326 ruleId=2356",
-       "remove?tension", Long},
+       "tension: suggestion=\"the tension\" message=326 ruleId=2356", "remove?tension", Long},
   });
 }
 

@@ -89,8 +89,7 @@ TEST(VerbTriggers, LettersRToU) {
        "b: suggestion=\"put in ON position/put in OFF position/connect/disconnect\" message=300 entryWords=2 "
        "ruleId=2420"},
       {"a/40 take/20 care/10 not/29 to/68", "take", 29,
-       "take: suggestion=\"make sure/obey safety precautions/do not/be careful\" message=300 entryWords=4 "
-       "ruleId=8672"},
+       "take: suggestion=\"make sure/obey safety precautions/do not/be careful\" message=300 entryWords=4 ruleId=8672"},
       {"a/40 take/20 care/10", "take", 31, "take: suggestion=\"make sure/obey safety precautions/do not/be careful\" "
        "message=300 entryWords=2 ruleId=4673"},
       {"a/40 takes/21 back/52", "takes", 37, nullptr, S},
