@@ -3,7 +3,7 @@
 
 #include "rules/function_words/function_word_bodies.h"
 #include "rules/function_words/preposition_tables.h"
-#include "tests/rules/rule_cases.h"
+#include "tests/rules/table_cases.h"
 
 namespace {
 
@@ -16,81 +16,77 @@ void SubjectAndVerb(SentenceStateRec& s) {
 }
 
 TEST(PrepositionRules, HeadAcrossAgainstSinceUntil) {
-  RunRowCases(kHead, {
-      {"x/10 into/60 ./48", "into", 1, ""},
-      {"x/10 into/60 y/10", "into", -1, ""},
-  });
-  RunRowCases(kAcross, {
-      {"it/66 comes/21 across/60 y/10", "across", 1, "comes: message=324 entryWords=2 ruleId=7234"},
-      {"it/66 comes/21{token=9} across/60 y/10", "across", -1, ""},
-  });
-  RunRowCases(kAgainst, {
-      {"a/10 b/10 compare/20 against/60 y/10", "against", 1,
-       "compare: suggestion=\"compared to\" message=324 entryWords=2 ruleId=3434"},
-      {"a/10 b/10 runs/21 against/60 y/10", "against", 5,
-       "runs: suggestion=\"(Rephrase for clarity)\" message=324 entryWords=2 ruleId=3434"},
-      {"a/10 b/10 c/10 against/60 y/10", "against", -1, ""},
-  });
-  RunRowCases(kSince, {
-      {"x/10 since/60 y/10", "since", 2,
-       "since: suggestion=\"because/time between/after/(Rephrase)\" message=324 ruleId=1316"},
-  });
-  RunRowCases(kUntil, {
-      {"x/10 until/60 no/77 y/10", "until", 0, KeptFinding("until", "(Rephrase)", 304, 2, 5236)},
-      {"x/10 until/60 y/10", "until", -1, ""},
-  });
+  static const TableCase kCases[] = {
+      {kHead, {"x/10 into/60 ./48", "into", 1, ""}},
+      {kHead, {"x/10 into/60 y/10", "into", -1, ""}},
+      {kAcross, {"it/66 comes/21 across/60 y/10", "across", 1, "comes: message=324 entryWords=2 ruleId=7234"}},
+      {kAcross, {"it/66 comes/21{token=9} across/60 y/10", "across", -1, ""}},
+      {kAgainst, {"a/10 b/10 compare/20 against/60 y/10", "against", 1,
+       "compare: suggestion=\"compared to\" message=324 entryWords=2 ruleId=3434"}},
+      {kAgainst, {"a/10 b/10 runs/21 against/60 y/10", "against", 5,
+       "runs: suggestion=\"(Rephrase for clarity)\" message=324 entryWords=2 ruleId=3434"}},
+      {kAgainst, {"a/10 b/10 c/10 against/60 y/10", "against", -1, ""}},
+      {kSince, {"x/10 since/60 y/10", "since", 2,
+       "since: suggestion=\"because/time between/after/(Rephrase)\" message=324 ruleId=1316"}},
+      {kUntil, {"x/10 until/60 no/77 y/10", "until", 0, KeptFinding("until", "(Rephrase)", 304, 2, 5236)}},
+      {kUntil, {"x/10 until/60 y/10", "until", -1, ""}},
+  };
+  RunTableCases(kCases);
 }
 
 TEST(PrepositionRules, IntoAndIts) {
-  RunRowCases(kInto, {
-      {"it/66 will/28 come/20 into/60 contact/10 with/74 y/10", "into", 3,
-       "come: suggestion=\"touch/touches\" message=300 entryWords=3 ruleId=1389"},
-      {"it/66 will/28 come/20 into/60 place/10{mark=1}", "into", -1, ""},
-      {"it/66 plugs/21{sug=x} into/60 y/10", "into", 7, "plugs: suggestion=\"\" message=324 entryWords=2 ruleId=3489"},
-      {"x/10 into/60 y/10", "into", -1, ""},
-  });
-  RunRowCases(kIts, {
-      {"x/10 its/60 own/30", "its", 1, "its: suggestion=\"its\" message=312 entryWords=2 ruleId=1379"},
-      {"go/20 into/60 its/60 y/61", "its", 7, "its: message=304 ruleId=2379"},
-      {"x/10 its/60 y/61", "its", -1, ""},
-  });
+  static const TableCase kCases[] = {
+      {kInto, {"it/66 will/28 come/20 into/60 contact/10 with/74 y/10", "into", 3,
+       "come: suggestion=\"touch/touches\" message=300 entryWords=3 ruleId=1389"}},
+      {kInto, {"it/66 will/28 come/20 into/60 place/10{mark=1}", "into", -1, ""}},
+      {kInto, {"it/66 plugs/21{sug=x} into/60 y/10", "into", 7,
+          "plugs: suggestion=\"\" message=324 entryWords=2 ruleId=3489"}},
+      {kInto, {"x/10 into/60 y/10", "into", -1, ""}},
+      {kIts, {"x/10 its/60 own/30", "its", 1, "its: suggestion=\"its\" message=312 entryWords=2 ruleId=1379"}},
+      {kIts, {"go/20 into/60 its/60 y/61", "its", 7, "its: message=304 ruleId=2379"}},
+      {kIts, {"x/10 its/60 y/61", "its", -1, ""}},
+  };
+  RunTableCases(kCases);
 }
 
 TEST(PrepositionRules, ThroughWhatWho) {
-  RunRowCases(kThroughVerb, {
-      {"it/66 exits/21 through/60 y/10", "through", 0, KeptFinding("exits", "moves through/goes through", 300, 2, 5233)},
+  static const TableCase kCases[] = {
+      {kThroughVerb, {"it/66 exits/21 through/60 y/10", "through", 0, KeptFinding("exits",
+          "moves through/goes through", 300, 2, 5233)}},
       // "pass" ends in "s" but is no -s form.
-      {"to/68 pass/20 through/60 y/10", "through", 1, KeptFinding("pass", "move through/go through", 300, 2, 5233)},
-      {"it/66 works/21 through/60 y/10", "through", 9, KeptFinding("works", "do", 300, 2, 5233)},
-      {"it/66 flows/21 through/60 y/10", "through", -1, ""},
-  });
-  RunRowCases(kWhat, {
-      {"a/10 b/10 what/60 if/70", "what", 1, "what: message=313 entryWords=2 ruleId=8788"},
-      {"x/10 what/60 to/68 do/28", "what", 3, "what: message=321 entryWords=3 ruleId=2356"},
-      {"x/10 what/60 y/10", "what", -1, ""},
-  });
-  RunRowCases(kWho, {
-      {"a/10 xyz/12{msg=325} who/60 can/28", "who", 1, "xyz: wordClass=10 message=0"},
-      {"x/10 who/60 need/20 y/10", "who", 6, "who: suggestion=\"to help\" message=312 ruleId=4472"},
-      {"x/10 who/60 y/10", "who", -1, ""},
-  });
+      {kThroughVerb, {"to/68 pass/20 through/60 y/10", "through", 1, KeptFinding("pass",
+          "move through/go through", 300, 2, 5233)}},
+      {kThroughVerb, {"it/66 works/21 through/60 y/10", "through", 9, KeptFinding("works", "do", 300, 2, 5233)}},
+      {kThroughVerb, {"it/66 flows/21 through/60 y/10", "through", -1, ""}},
+      {kWhat, {"a/10 b/10 what/60 if/70", "what", 1, "what: message=313 entryWords=2 ruleId=8788"}},
+      {kWhat, {"x/10 what/60 to/68 do/28", "what", 3, "what: message=321 entryWords=3 ruleId=2356"}},
+      {kWhat, {"x/10 what/60 y/10", "what", -1, ""}},
+      {kWho, {"a/10 xyz/12{msg=325} who/60 can/28", "who", 1, "xyz: wordClass=10 message=0"}},
+      {kWho, {"x/10 who/60 need/20 y/10", "who", 6, "who: suggestion=\"to help\" message=312 ruleId=4472"}},
+      {kWho, {"x/10 who/60 y/10", "who", -1, ""}},
+  };
+  RunTableCases(kCases);
 }
 
 TEST(PrepositionRules, Under) {
-  RunRowCases(kUnder, {
-      {"x/10 under/60 no/77 circumstances/11", "under", 0, KeptFinding("under", "do not/(Rephrase)", 304, 3, 5236)},
-      {"x/10 under/60 high/30 y/10", "under", 1, KeptFinding("under", "less than/(Give limit)", 324, 1, 5236)},
-      {"x/10 under/60 covers/11", "under", 6, KeptFinding("under", "(Use a better phrase.)", 324, 2, 3245)},
-      {"it/66 dries/21 under/60 y/10", "under", 14, KeptFinding("dries", "is dry/dry/(Rephrase)", 324, 2, 5384)},
-      {"is/24 just/52 under/60 y/10", "under", 16, KeptFinding("just", "(Give Measurement)", 324, 2, 5384)},
+  static const TableCase kCases[] = {
+      {kUnder, {"x/10 under/60 no/77 circumstances/11", "under", 0, KeptFinding("under",
+          "do not/(Rephrase)", 304, 3, 5236)}},
+      {kUnder, {"x/10 under/60 high/30 y/10", "under", 1, KeptFinding("under",
+          "less than/(Give limit)", 324, 1, 5236)}},
+      {kUnder, {"x/10 under/60 covers/11", "under", 6, KeptFinding("under", "(Use a better phrase.)", 324, 2, 3245)}},
+      {kUnder, {"it/66 dries/21 under/60 y/10", "under", 14, KeptFinding("dries",
+          "is dry/dry/(Rephrase)", 324, 2, 5384)}},
+      {kUnder, {"is/24 just/52 under/60 y/10", "under", 16, KeptFinding("just", "(Give Measurement)", 324, 2, 5384)}},
       // The comma is advised as itself, never doubled.
-      {"a/10 b/10 ,/47 under/60 y/20", "under", 23, ",: suggestion=\",\" message=318 ruleId=1491"},
-      {"a/10 ,/47 under/60 y/20", "under", -1, ""},
-      {"x/10 under/60 stress/40", "under", 34, KeptFinding("under", "stress applied", 324, 2, 1224)},
+      {kUnder, {"a/10 b/10 ,/47 under/60 y/20", "under", 23, ",: suggestion=\",\" message=318 ruleId=1491"}},
+      {kUnder, {"a/10 ,/47 under/60 y/20", "under", -1, ""}},
+      {kUnder, {"x/10 under/60 stress/40", "under", 34, KeptFinding("under", "stress applied", 324, 2, 1224)}},
       // "section" keeps the advice "under" got first.
-      {"x/10 under/60 section/40", "under", 38, KeptFinding("under", nullptr, 324, 2, 1224)},
-      {"x/10 under/60 go/20", "under", -1, ""},
-  });
+      {kUnder, {"x/10 under/60 section/40", "under", 38, KeptFinding("under", nullptr, 324, 2, 1224)}},
+      {kUnder, {"x/10 under/60 go/20", "under", -1, ""}},
+  };
+  RunTableCases(kCases);
 }
 
 // The class head, the opening steps and each chain through the body; the
