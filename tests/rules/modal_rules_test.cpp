@@ -23,12 +23,10 @@ TEST(ModalRules, Frame) {
       // At the sentence start: a question unless a '?' follows.
       {"Can/28 b/10 c/40 ./48", "Can", "Can: suggestion=\"(Avoid question format)\" message=302 ruleId=5112", "Can"},
       {"Can/28 b/10 c/40 ?/48 d/40", "Can", "?: wordClass=40", "Can"},
-      {"Should/28 you/78 c/40 ./48", "Should", "", "Should"},
       {"Did/28 b/10 ./48", "Did", "Did: suggestion=\"(Avoid question format)\" message=302 ruleId=5212", "Did"},
       {"Did/28 b/10 c/40 ?/48", "Did", "Did: message=302 ruleId=5112\n?: wordClass=40", "Did"},
       {"Doing/28 b/10 ./48", "Doing", "Doing: message=300 ruleId=5112", "Doing"},
       {"Must/28 b/10 ?/48", "Must", "Must: message=302 ruleId=7112\n?: wordClass=40", "Must"},
-      {"Will/28 not/29 c/40 ./48", "Will", "", "Will"},
       {"Must/28 b/10 ./48", "Must", "Must: message=335 ruleId=4625", "Must"},
   });
 }
@@ -38,9 +36,6 @@ TEST(ModalRules, CanFamily) {
       {"a/40 can/28{mark=1} b/10 ./48", "can", "can: wordClass=10", "can"},
       {"a/40 can/28 not/29 open/20 ./48", "can", "", "can"},
       {"a/40 can/28 bus/10 b/10 ./48", "can", "can: suggestion=\"CANbus\" message=311 entryWords=2 ruleId=4816", "bus"},
-      {"a/40 can/28 +5/49 ./48", "can", "", "can"},
-      {"a/40 could/28 do/28 it/66 ./48", "could", "", "could"},
-      {"a/40 cannot/28 open/20{code=V0****} ./48", "cannot", "", "cannot"},
       {"a/40 cannot/28 nothing/29 ./48", "cannot", "cannot: message=334 ruleId=8114", "cannot"},
       // "not" ends the rules of the family before the negative is judged.
       {"a/40 cannot/28 not/29 ./48", "cannot", "", "cannot"},
@@ -53,9 +48,7 @@ TEST(ModalRules, CanFamily) {
        "result"},
       // No phrase: "could" is a wrong verb; "CAN" names a bus before "data".
       {"a/40 could/28 open/20 ./48", "could", "could: suggestion=\"can\" message=300 ruleId=5116", "could"},
-      {"a/40 can/28 open/20 ./48", "can", "", "can"},
       {"a/40 CAN/28 data/10 ./48", "CAN", "", "data"},
-      {"a/40 can/28 data/10 ./48", "can", "", "can"},
   });
 }
 
@@ -69,7 +62,6 @@ TEST(ModalRules, CanPhrases) {
       {"a/40 can/28 being/25 opening/23{sub=1}", "can", -1, nullptr},
       {"a/40 can/28 not/29 be/40 moved/22 for/65", "can", 4, nullptr},
       {"a/40 Can/28 help/20 Open/20", "Can", 34, "Can: suggestion=\"Can help\" message=335 entryWords=3 ruleId=185"},
-      {"a/40 can/28 open/20", "can", -1, ""},
   });
 }
 

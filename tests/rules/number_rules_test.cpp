@@ -19,10 +19,8 @@ TEST(NumberRules, EntryChecks) {
       {"set/20 five/49{extra=H} minutes/17 ./48", "five", ""},
       // The lock of the word holds.
       {"set/20 5/49{sep=q} ./48", "5", "5: message=305 ruleId=980"},
-      {"set/20 5/49{sep=q verb=q} ./48", "5", ""},
       {"use/20 a/64 .5/49 bolt/10 ./48", ".5", ".5: suggestion=\"0.5\" tag=\"<AR>\" message=311 ruleId=4568"},
       {"1./49 Open/20 ./48", "1.", "1.: wordClass=40"},
-      {"set/20 five/49 ./48", "five", ""},
   });
 }
 
@@ -142,7 +140,6 @@ TEST(NumberRules, DigitsWithUnitsDegreesAndMarks) {
        "12: suggestion=\"12-mm\" message=317 entryWords=2 ruleId=6302\nmm: wordClass=40", "mm"},
       {"a/64 10mm/49 big/30 ./48", "10mm", "10mm: suggestion=\"10 mm\" classCode=\"S08**\" wordClass=40 message=308 ruleId=5116"},
       {"a/64 10kw/49 big/30 ./48", "10kw", "10kw: suggestion=\"10 kw\" message=308 ruleId=3367"},
-      {"a/64 1234567/49 b/10 ./48", "1234567", ""},
       {"a/64 12./49 b/10 ./48", "12.", "12.: suggestion=\"12 .\" message=308 ruleId=8667", nullptr, Long},
       {"a/64 1a./49 b/10 ./48", "1a.", "1a.: suggestion=\"1 a.\" message=308 ruleId=2687", nullptr, Long},
       {"a/64 12/49 day/10 ./48", "12", "day: wordClass=17"},
@@ -153,23 +150,15 @@ TEST(NumberRules, DigitsWithUnitsDegreesAndMarks) {
       // longer than six characters ends before the marks are read.
       {"a/64 1/2&rdquo;/49{len=5} bolt/10 ./48", "1/2&rdquo;",
        "1/2&rdquo;: suggestion=\"1/2 inch\" message=305 ruleId=6296"},
-      {"a/64 1/2&rdquo;/49 bolt/10 ./48", "1/2&rdquo;", ""},
-      {"a/64 1/2;/49 bolt/10 ./48", "1/2;", ""},
-      {"a/64 1/2dquo;/49{len=5} bolt/10 ./48", "1/2dquo;", ""},
       {"a/64 12`/49 b/10 ./48", "12`", "12`: suggestion=\"12\""},
       {"a/64 12&rsquo;/49{len=6} b/10 ./48", "12&rsquo;", "12&rsquo;: suggestion=\"12\""},
-      {"a/64 1&rsquo;/49{len=5} b/10 ./48", "1&rsquo;", ""},
-      {"a/64 12s;/49 b/10 ./48", "12s;", ""},
       // One digit.
       {"use/20 5/49 valves/11 ./48", "5", "5: suggestion=\"five\" message=308 ruleId=2672"},
-      {"use/20 5/49 ./48", "5", ""},
       {"use/20 5/49 and/63 6/49 ./48", "5", "", "and"},
-      {"see/20 figure/10 5/49 now/50 ./48", "5", ""},
       {"use/20 5/49 feet/10 ./48", "5", ""},
       {"allow/20 5/49 persons/11 ./48", "5",
        "allow: suggestion=\"let/(Rephrase)\" message=300 ruleId=5667\n5: suggestion=\"five\" message=308 ruleId=2672"},
       {"use/20 0/49 (/40 ./48", "0", "0: suggestion=\"No/Zero\""},
-      {"a/64 ,/47 5/49 valves/11 ./48", "5", ""},
   });
 }
 

@@ -21,7 +21,6 @@ TEST(OfRules, Rows) {
       {kGates, {"Some/67 valves/11", "Some", -1, ""}},
       {kGates, {"it/66 is/24 of/67 ?/48", "of", 13, "of: message=320 ruleId=5878"}},
       {kGates, {"x/10 of/67 it/66", "of", 15, "it: message=320 ruleId=3677"}},
-      {kGates, {"x/10 of/67 y/10", "of", -1, ""}},
       {kSome, {"a/10 not/29 some/67 y/10", "some", 2, "not: message=320 entryWords=2 ruleId=1878"}},
       {kSome, {"a/10 not/29{token=9} some/67 y/10", "some", -1, ""}},
       {kSome, {"x/10 some/67 ;/42", "some", 3, ";: message=337 ruleId=180"}},

@@ -67,7 +67,6 @@ TEST(RuleRow, FirstMatchAndItsWrites) {
       // A missing neighbour fails every column on it: no P1 before the head,
       // nothing after the sentinel.
       {"on/61 ./48", "on", -1, ""},
-      {"on/61 to/68", "to", -1, ""},
   });
 }
 

@@ -98,7 +98,6 @@ TEST(TimeConjunctionRules, Body) {
        "sing"},
       {"x/10 after/70 sing/23{plural=_} y/10", "after", "after: message=338 entryWords=2 ruleId=4211\nsing: wordClass=40",
        "sing", PluralSubject, "subjectNumber=0"},
-      {"x/10 after/70 sing/23{sub=14} y/10", "after", "", "after"},
   });
 }
 

@@ -51,10 +51,8 @@ TEST(ToWordLists, Membership) {
        "check: suggestion=\"make a check/inspect/examine\" message=301 entryWords=2 ruleId=3449"},
       {"x/10 check/20 to/68 go/20", "to", -1, ""},
       {"x/10 down/61 to/68 y/10", "to", 0, "down: suggestion=\"decrease to\" message=301 entryWords=2 ruleId=3449"},
-      {"x/10 down/52 to/68 y/10", "to", -1, ""},
       {"x/10 appearing/23 to/68 y/10", "to", 0,
        "appearing: suggestion=\"visible/can/(Rephrase)\" message=301 entryWords=2 ruleId=3449"},
-      {"x/10 pump/10 to/68 y/10", "to", -1, ""},
       // Only inside a sentence.
       {"x/10{pos=-1} able/30{pos=-1} to/68{pos=-1} y/10", "to", -1, ""},
   });

@@ -101,7 +101,6 @@ TEST(IngRules, WordTable) {
       {"a/10 filling/23 b/10", "filling", 11, nullptr},
       {"this/76 cooling/23 b/10", "cooling", -1, ""},
       {"a/40 coming/23 off/10", "coming", 15, nullptr},
-      {"a/40 coming/23 b/10", "coming", -1, ""},
       {"a/40 loading/23 b/10", "loading", 23, nullptr},
   });
 }

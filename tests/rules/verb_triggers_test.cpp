@@ -55,6 +55,7 @@ TEST(VerbTriggers, Rows) {
       {VerbRowsE(), {"lamp/10 extinguishes/21 b/10", "extinguishes", 1, nullptr}},
       {VerbRowsE(), {"a/40 energize/20 motor/10", "energize", -1, ""}},
       {VerbRowsE(), {"a/40 enable/20 operation/10", "enable", 9, "enable: suggestion=\"let\" message=300 ruleId=5673"}},
+      {VerbRowsE(), {"a/40 enable/20 b/10", "enable", -1, ""}},
       {VerbRowsF(), {"a/40 fall/20 apart/52", "fall", 3,
           "fall: suggestion=\"break/(Rephrase)\" message=313 entryWords=2 ruleId=5666"}},
       {VerbRowsF(), {"a/40 b/40 c/40 follow/20 instructions/11", "follow", 29,

@@ -35,7 +35,6 @@ TEST(WithRules, GatesAndRows) {
       {"it/66 is/24 with/74 y/10", "with", 5, "is: message=313 entryWords=2 ruleId=3726"},
       {"it/66 is/24{token=9} with/74 y/10", "with", -1, ""},
       {"x/10 this/76 with/74 y/10", "with", 8, "this: message=320 ruleId=5627"},
-      {"x/10 with/74 y/10", "with", -1, ""},
   });
   RunRowCases(kLaterRows, {
       {"a/10 b/10 c/10 with/74 one/10 another/37", "with", 0,
