@@ -93,7 +93,6 @@ TEST(NumberRules, NumberWords) {
 
 TEST(NumberRules, TheWordOne) {
   RunRowCases(OneRows(), {
-      {"a/64 b/10 one/49 at/60 a/64 time/10", "one", 0, nullptr},
       {"use/20 one/49 more/38 ./48", "one", 1, "one: message=321 entryWords=2 ruleId=5896"},
       {"use/20 one/49 valve/10 ./48", "one", 2, ""},
       {"a/64 b/30 one/49 to/68 another/38 ./48", "one", 13,
@@ -102,7 +101,6 @@ TEST(NumberRules, TheWordOne) {
       {"a/64 b/30 as/54 one/49 ./48", "one", 25, "as: suggestion=\"(add noun)\" message=320 entryWords=2 ruleId=1194"},
       {"a/64 single/30{msg=327} one/49{sub=3} ./48", "one", 17, "single: message=304 ruleId=7898\none: subClass=0"},
       {"a/64 b/30 one/49 things/52 ./48", "one", 19, "one: entryWords=2"},
-      {"a/64 this/76 one/49 ./48", "one", 34, nullptr},
       {"a/64 b/52{token=1} one/49 ./48", "one", -1, ""},
   });
 

@@ -220,9 +220,7 @@ TEST(PhraseRules, OffAndOn) {
 
 TEST(PhraseRules, Rows) {
   static const TableCase kCases[] = {
-      {IfWordRows(), {"Stop/20 if/70 using/40 ./48", "if", 0, nullptr}},
       {IfWordRows(), {"Stop/20 if/70 is/24 hot/30 ./48", "if", 11, "if: message=302 entryWords=2 ruleId=1494"}},
-      {IfWordRows(), {"Stop/20 if/70 fitted/40 ./48", "if", 18, nullptr}},
       // Not for the first word of a sentence, nor after "the".
       {IfWordRows(), {"If/70 given/22 it/66 ./48", "If", -1, ""}},
       {CheckIfRows(), {"Stop/20 even/40 if/70 zz/40 ./48", "if", 0,
@@ -251,12 +249,10 @@ TEST(PhraseRules, Rows) {
       {InPhraseRows(), {"Stop/20 in/60 all/40 ./48", "in", 64,
           "in: suggestion=\"(Rephrase)\" message=324 entryWords=3 ruleId=3918"}},
       {InPhraseRows(), {"Stop/20 in/60 an/64 effort/10 ./48", "in", 67, "in: message=324 entryWords=3 ruleId=3918"}},
-      {InPhraseRows(), {"Stop/20 in/60 essence/40 ./48", "in", 87, nullptr}},
       {NoLimitRows(), {"Use/20 no/77 less/40 than/40 ./48", "no", 1,
           "no: suggestion=\"minimum\" message=305 entryWords=3 ruleId=8014"}},
       {NoSignRows(), {"Use/20 no/77 pushing/40 ./48", "no", 0,
           "no: suggestion=\"Do Not Push\" message=307 entryWords=2 ruleId=2125"}},
-      {NoSignRows(), {"Use/20 no/77 pressing/23 ./48", "no", 0, nullptr}},
       {NoSignRows(), {"Use/20 no/77 entry/40 ./48", "no", 4,
        "no: suggestion=\"(Use no + infinitive)\" message=307 entryWords=2 ruleId=2125"}},
       {HasNoRows(), {"It/66 has/40 no/77 zz/40 ./48", "no", 0,
@@ -267,7 +263,6 @@ TEST(PhraseRules, Rows) {
        "no: suggestion=\"not now/(Rephrase)\" message=334 entryWords=2 ruleId=4018"}},
       {NoPhraseRows(), {"Find/20 no/77 signs/11 of/67 wear/10 ./48", "no", 4,
        "no: suggestion=\"no indication of\" message=324 entryWords=3 ruleId=4018"}},
-      {NoPhraseRows(), {"Use/20 no/77 un/40 ./48", "no", 19, nullptr}},
       {NoPhraseRows(), {"Use/20 no/77 oil/16 ./48", "no", -1, ""}},
       {VerbsOnRows(), {"Turn/20 on/61{msg=331 sub=331} ./48", "on", 0,
        "Turn: suggestion=\"in the ON position/connected/connect\" message=300 entryWords=2 ruleId=4475\n"
@@ -276,7 +271,6 @@ TEST(PhraseRules, Rows) {
        "power: suggestion=\"power applied/power switch in ON position\" message=302 entryWords=2 ruleId=7476"}},
       {TakesOnRows(), {"It/66 remains/21 on/61 ,/47", "on", 9,
        "remains: suggestion=\"is on/are on/stay on\" message=302 entryWords=2 ruleId=7476"}},
-      {TakesOnRows(), {"It/66 key_switch/40 on/61 zz/40 ./48", "on", 23, nullptr}},
       {OnSideOrPlaceRows(), {"Stop/20 on/61 right/43{mark=1} opens/21 ./48", "on", 0,
        "right: suggestion=\"right side\" wordClass=40 message=320 ruleId=8418"}},
       {OnSideOrPlaceRows(), {"Stop/20 on/61 end/40 ./48", "on", 2,
@@ -284,7 +278,6 @@ TEST(PhraseRules, Rows) {
       {OnSideOrPlaceRows(), {"Stop/20 on/61 end/40 of/67 ./48", "on", -1, ""}},
       {OnPhraseRows(), {"Hold/20 on/61{msg=331} ,/47", "on", 0,
        "Hold: suggestion=\"hold/continue to hold\" message=315 entryWords=2 ruleId=3716\non: message=0"}},
-      {OnPhraseRows(), {"Turn/20 it/66 on/61 ,/47", "on", 15, nullptr}},
       {OnPhraseRows(), {"Use/20 them/66 on/61 ,/47", "on", 16,
           "on: suggestion=\"(Give the item name)\" message=320 ruleId=7464"}},
       {OnPhraseRows(), {"Move/20 on/61 to/68 x/40", "on", 37,
@@ -311,12 +304,10 @@ TEST(PhraseRules, Rows) {
           "dries: suggestion=\"dry/(Rephrase)\" message=302 entryWords=2 ruleId=7318"}},
       {TakesOffRows(), {"It/66 drops/21 off/61 ./48", "off", 10,
        "drops: suggestion=\"decrease/(Rephrase)/fall\" message=302 entryWords=2 ruleId=7318"}},
-      {OffParticleVerbRows(), {"Then/50 you/66 can/28 log/40 off/61 zz/40 ./48", "off", 0, nullptr}},
       {OffParticleVerbRows(), {"Then/50 you/66 can/28 pull/20 off/61 ,/47", "off", 7,
        "pull: suggestion=\"disconnect/(Rephrase)\" message=315 entryWords=2 ruleId=4415"}},
       // Early in the sentence, or after a special token: not a phrasal verb here.
       {OffParticleVerbRows(), {"Pull/20 off/61 ,/47", "off", -1, ""}},
-      {OffPhraseRows(), {"Pull/20 off/61 ,/47", "off", 6, nullptr}},
       {OffPhraseRows(), {"Set/20 it/66 to/68 off/61 ,/47", "off", 21,
        "off: suggestion=\"OFF position/in the OFF position\" message=323 ruleId=5607 verbForm=X"}},
       {OffPhraseRows(), {"Stop/20 off/61 to/68 on/40 ./48", "off", 24,
@@ -324,7 +315,6 @@ TEST(PhraseRules, Rows) {
        " message=323 entryWords=3 ruleId=1345 separatorFlag=U verbForm=X"}},
       {OffPhraseRows(), {"Put/20 off/61 then/70 on/61 ./48", "off", 26,
        "on: suggestion=\"in the ON position/illuminated\" message=323 ruleId=3607 verbForm=X"}},
-      {OffPhraseRows(), {"Stop/20 off/61 by/40 ./48", "off", 35, nullptr}},
   };
   RunTableCases(kCases);
 }

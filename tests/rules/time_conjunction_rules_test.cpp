@@ -36,7 +36,6 @@ TEST(TimeConjunctionRules, FirstWord) {
 TEST(TimeConjunctionRules, IfWhenBeforeInside) {
   RunRowCases(kIfWhenBefore, {
       {"x/10 stop/20{code=V0****} before/70 y/10", "before", 1, ""},
-      {"x/10 when/70 not/29 y/10", "when", 2, "when: message=320 entryWords=2 ruleId=4494"},
       {"x/10 when/70 light/10 y/10", "when", 3, "when: suggestion=\"(Move when to main clause.)\" message=302 ruleId=4594"},
   });
 }

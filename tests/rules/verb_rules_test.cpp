@@ -78,8 +78,6 @@ TEST(VerbRules, SentenceOpeners) {
   });
 
   RunRowCases(VerbOpenerRows(), {
-      {"Break/20 up/61", "Break", 0, nullptr},
-      {"Energize/20 pump/10", "Energize", 1, nullptr},
       {"Energize/20 circuits/11", "Energize", -1, ""},
       {"Keep/20 hands/11", "Keep", 2, "Keep: message=302 ruleId=3022"},
       {"Refer/20 to/68", "Refer", 3, "to: wordClass=40"},
