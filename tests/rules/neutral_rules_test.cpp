@@ -44,11 +44,6 @@ TEST(NeutralRules, StepsInsideTheSentence) {
       {"see/20 #4/40 now/50 ./48", "#4", "#4: suggestion=\"(No. 4)\" tag=\"<AR>\" message=311 ruleId=3149"},
       // Any other token inside a sentence stands as a noun.
       {"the/64 xyz/40 opens/21 ./48", "xyz", "the: wordClass=1\nxyz: classCode=\"N****\" wordClass=10"},
-  });
-}
-
-TEST(NeutralRules, TokensThatOpenASentence) {
-  RunBodyCases(ApplyNeutralRules, {
       {"@/40 the/64 end/10 ./48", "@", "@: suggestion=\"at\" tag=\"<AR>\" message=311 ruleId=3198"},
       {"(#4)/40 do/20 it/66 ./48", "(#4)", "(#4): suggestion=\"(No. 4)\" tag=\"<AR>\""},
       {"(#1a)/40 do/20 it/66 ./48", "(#1a)", ""},

@@ -34,11 +34,6 @@ TEST(NounRules, Clusters) {
        "gear: suggestion=\"(Suggest <- oil ...for)\" message=336 entryWords=2 ruleId=3299\noil: wordClass=40", "oil"},
       // Two capitalised words of weight 2 are a name.
       {"the/64 Acme/18{weight=2} Pumps/19{weight=2} leak/20 ./48", "Acme", "Acme: verbForm=NUL", "Acme"},
-  });
-}
-
-TEST(NounRules, CommonNouns) {
-  RunBodyCases(ApplyNounRules, {
       {"the/64 valve/10{sep=8 tag=<AR>} x/30 ./48", "valve", "valve: tag=\"\" message=337 ruleId=3154", "valve"},
       {"the/64 valve/10{extra=Y} x/30 ./48", "valve", "valve: message=337 ruleId=4154", "valve"},
       {"the/64 valve/10{extra=5} x/30 ./48", "valve", "valve: message=310 ruleId=5156", "valve"},
@@ -56,11 +51,6 @@ TEST(NounRules, CommonNouns) {
        "Fuel pump: suggestion=\"Fuel pump-valve\" message=317 entryWords=2 ruleId=2830\nvalve: wordClass=40", "valve"},
       {"Fuel_pump/10 valve/10{token=1} seat/10 ./48", "Fuel pump",
        "Fuel pump: suggestion=\"Fuel pump-valve\" message=317 ruleId=2830", "Fuel pump"},
-  });
-}
-
-TEST(NounRules, ProperNounsAndUnits) {
-  RunBodyCases(ApplyNounRules, {
       {"the/64 Acme/15 engine/10{weight=4} x/30 ./48", "Acme",
        "Acme: wordClass=10 message=336 entryWords=2 ruleId=3868 weight=5\nengine: wordClass=40", "engine"},
       {"Acme/15 engine/10{weight=4} x/30 ./48", "Acme", "", "Acme"},
@@ -79,11 +69,6 @@ TEST(NounRules, ProperNounsAndUnits) {
       // The dotted form: the length follows the cut text.
       {"the/64 unit(s)/17{sep=8} x/30 ./48", "unit(s)",
        "unit(s): text=\"unit\" suggestion=\"the unit(s)\" message=337 length=4 ruleId=3156", "unit(s)"},
-  });
-}
-
-TEST(NounRules, OtherNouns) {
-  RunBodyCases(ApplyNounRules, {
       {"the/64 oil/16{sep=8} x/30 ./48", "oil", "oil: suggestion=\"the oil\" message=337 ruleId=3156", "oil"},
       {"the/64 anti-ice/16{msg2=320} x/30 ./48", "anti-ice", "anti-ice: message2=0", "anti-ice"},
       {"the/64 oil/16 pump/10{code=V0****} ./48", "oil", "", "oil"},

@@ -21,36 +21,6 @@ TEST(NumberRules, EntryChecks) {
       {"set/20 5/49{sep=q} ./48", "5", "5: message=305 ruleId=980"},
       {"use/20 a/64 .5/49 bolt/10 ./48", ".5", ".5: suggestion=\"0.5\" tag=\"<AR>\" message=311 ruleId=4568"},
       {"1./49 Open/20 ./48", "1.", "1.: wordClass=40"},
-  });
-}
-
-// Number words are read whole: the digits before a unit, the percentage up
-// to ten, advice for longer words.
-TEST(NumberRules, NumberWordsBeforeAUnitAndPercent) {
-  static const struct {
-    const char* word;
-    const char* next;
-    const char* suggestion;
-  } kWords[] = {
-      {"zero", "minutes/17", "0"},   {"seven", "hours/11", "7"},       {"ten", "volts/17", "10"},
-      {"twelve", "minutes/17", "12"}, {"sixty", "hours/11", "60"},    {"hundred", "minutes/17", ""},
-      {"zero", "percent/17", ""},    {"one", "percent/17", "(Use numeral 1)"},
-      {"two", "percent/17", "2%"},   {"ten", "percent/17", "10%"},
-      {"eleven", "percent/17", "(Format numeric eleven%)"}, {"hundred", "percent/17", ""},
-      {"thousand", "percent/17", "(Format numeric thousand%)"},
-  };
-  for (const auto& k : kWords) {
-    const std::string text = std::string("wait/20 ") + k.word + "/49 " + k.next + " ./48";
-    auto words = BuildWords(text.c_str());
-    SentenceStateRec state;
-    RuleContext c{.word = FindWord(*words, k.word), .head = words->head(), .state = state};
-    ApplyNumberRules(c);
-    EXPECT_EQ(c.word->suggestion.str(), k.suggestion) << text;
-  }
-}
-
-TEST(NumberRules, NumberWords) {
-  RunBodyCases(ApplyNumberRules, {
       {"a/64 five/49 micron/18 red/32 ./48", "five",
        "five: suggestion=\"five-micron\" message=317 entryWords=2 ruleId=7304\nmicron: wordClass=40", "micron"},
       // The bracketed digit is compared with the whole word.
@@ -88,32 +58,10 @@ TEST(NumberRules, NumberWords) {
        "three: suggestion=\"three-way\" message=317 entryWords=2 ruleId=6897\nway: wordClass=40"},
       {"a/64 two/49 stroke/10 diesel/30 is/24 here/52 now/50 ./48", "two",
        "two: suggestion=\"two-stroke\" message=317 entryWords=2 ruleId=3120\nstroke: wordClass=40", "stroke", Long},
-  });
-}
-
-TEST(NumberRules, TheWordOne) {
-  RunRowCases(OneRows(), {
-      {"use/20 one/49 more/38 ./48", "one", 1, "one: message=321 entryWords=2 ruleId=5896"},
-      {"use/20 one/49 valve/10 ./48", "one", 2, ""},
-      {"a/64 b/30 one/49 to/68 another/38 ./48", "one", 13,
-       "one: suggestion=\"one ... to/(Rephrase)\" message=302 entryWords=3 ruleId=2302"},
-      {"a/64 another/38 one/49 ./48", "one", 14, "another: suggestion=\"(Rephrase)\" message=302 entryWords=2 ruleId=2302"},
-      {"a/64 b/30 as/54 one/49 ./48", "one", 25, "as: suggestion=\"(add noun)\" message=320 entryWords=2 ruleId=1194"},
-      {"a/64 single/30{msg=327} one/49{sub=3} ./48", "one", 17, "single: message=304 ruleId=7898\none: subClass=0"},
-      {"a/64 b/30 one/49 things/52 ./48", "one", 19, "one: entryWords=2"},
-      {"a/64 b/52{token=1} one/49 ./48", "one", -1, ""},
-  });
-
-  RunBodyCases(ApplyNumberRules, {
       {"use/20 every/38 one/49 ./48", "one", "one: suggestion=\"(Identify a subject)\" message=320 ruleId=4896",
        nullptr, nullptr, ""},
       {"use/20 one/49 of/67 ./48", "one", ""},
       {"an/64 hour/10 one/49 valve/10 ./48", "one", "one: suggestion=\"1\" message=308 ruleId=7860"},
-  });
-}
-
-TEST(NumberRules, DigitsWithUnitsDegreesAndMarks) {
-  RunBodyCases(ApplyNumberRules, {
       {"a/64 12/49 volt/17 ,/47 ./48", "12",
        "12: suggestion=\"12-volt\" tag=\"<AR>\" message=311 entryWords=2 ruleId=7369", "volt"},
       {"at/60 20/49 deg/40 C/40 ./48", "20",
@@ -158,6 +106,46 @@ TEST(NumberRules, DigitsWithUnitsDegreesAndMarks) {
        "allow: suggestion=\"let/(Rephrase)\" message=300 ruleId=5667\n5: suggestion=\"five\" message=308 ruleId=2672"},
       {"use/20 0/49 (/40 ./48", "0", "0: suggestion=\"No/Zero\""},
   });
+}
+
+// Number words are read whole: the digits before a unit, the percentage up
+// to ten, advice for longer words.
+TEST(NumberRules, NumberWordsBeforeAUnitAndPercent) {
+  static const struct {
+    const char* word;
+    const char* next;
+    const char* suggestion;
+  } kWords[] = {
+      {"zero", "minutes/17", "0"},   {"seven", "hours/11", "7"},       {"ten", "volts/17", "10"},
+      {"twelve", "minutes/17", "12"}, {"sixty", "hours/11", "60"},    {"hundred", "minutes/17", ""},
+      {"zero", "percent/17", ""},    {"one", "percent/17", "(Use numeral 1)"},
+      {"two", "percent/17", "2%"},   {"ten", "percent/17", "10%"},
+      {"eleven", "percent/17", "(Format numeric eleven%)"}, {"hundred", "percent/17", ""},
+      {"thousand", "percent/17", "(Format numeric thousand%)"},
+  };
+  for (const auto& k : kWords) {
+    const std::string text = std::string("wait/20 ") + k.word + "/49 " + k.next + " ./48";
+    auto words = BuildWords(text.c_str());
+    SentenceStateRec state;
+    RuleContext c{.word = FindWord(*words, k.word), .head = words->head(), .state = state};
+    ApplyNumberRules(c);
+    EXPECT_EQ(c.word->suggestion.str(), k.suggestion) << text;
+  }
+}
+
+TEST(NumberRules, TheWordOne) {
+  RunRowCases(OneRows(), {
+      {"use/20 one/49 more/38 ./48", "one", 1, "one: message=321 entryWords=2 ruleId=5896"},
+      {"use/20 one/49 valve/10 ./48", "one", 2, ""},
+      {"a/64 b/30 one/49 to/68 another/38 ./48", "one", 13,
+       "one: suggestion=\"one ... to/(Rephrase)\" message=302 entryWords=3 ruleId=2302"},
+      {"a/64 another/38 one/49 ./48", "one", 14, "another: suggestion=\"(Rephrase)\" message=302 entryWords=2 ruleId=2302"},
+      {"a/64 b/30 as/54 one/49 ./48", "one", 25, "as: suggestion=\"(add noun)\" message=320 entryWords=2 ruleId=1194"},
+      {"a/64 single/30{msg=327} one/49{sub=3} ./48", "one", 17, "single: message=304 ruleId=7898\none: subClass=0"},
+      {"a/64 b/30 one/49 things/52 ./48", "one", 19, "one: entryWords=2"},
+      {"a/64 b/52{token=1} one/49 ./48", "one", -1, ""},
+  });
+
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 
 namespace {
 
+const char* const kNoFind = "it: suggestion=\"(Insert a sing. subject)\" message=320 ruleId=8174";
+
 using namespace pronoun;
 
 void NoSubjectYet(SentenceStateRec& s) {
@@ -98,31 +100,25 @@ TEST(PronounRules, Body) {
        NoSubjectYet, "subjectNumber=1"},
       {"x/20 I/66 am/66", "am", "", "am", NoSubjectYet, "subjectNumber=1"},
       {"x/20 ours/66 ./48", "ours", "", "ours"},
-  });
-}
-
-// "it" far into a sentence looks back over its clause for a singular noun.
-TEST(PronounRules, BackwardScan) {
-  const char* noFind = "it: suggestion=\"(Insert a sing. subject)\" message=320 ruleId=8174";
-  RunBodyCases(ApplyPronounRules, {
+      // "it" far into a sentence looks back over its clause for a singular noun.
       // Found: a noun of class 10, 16, 17, 18 or 45 within seven words.
       {"Close/20 the/64 valve/10 slowly/50 so/71 it/66 stops/21 ./48", "it", "", "it", NoSubjectYet,
        "subjectNumber=0 clauseState=99 scratchIndex=2"},
       {"Close/20 the/64 valve/10 a/50 b/50 c/50 d/50 e/50 f/50 it/66 stops/21 ./48", "it", "", "it", nullptr,
        "clauseState=99 scratchIndex=6"},
       // The seventh word back is the last one read.
-      {"Close/20 the/64 valve/10 a/50 b/50 c/50 d/50 e/50 f/50 g/50 it/66 stops/21 ./48", "it", noFind, "it", nullptr,
+      {"Close/20 the/64 valve/10 a/50 b/50 c/50 d/50 e/50 f/50 g/50 it/66 stops/21 ./48", "it", kNoFind, "it", nullptr,
        "scratchIndex=7"},
       // A find lets the later rows run.
       {"Close/20 the/64 valve/10 slowly/50 so/71 it/66 ./48", "it", "it: message=320 ruleId=7174", "it", nullptr,
        "clauseState=99 scratchIndex=2"},
       // Each word between the noun and "it" stops the scan.
-      {"Close/20 the/64 valve/10 and/63 so/71 it/66 stops/21 ./48", "it", noFind, "it", nullptr, "scratchIndex=1"},
-      {"Close/20 the/64 valve/10 ,/47 so/71 it/66 stops/21 ./48", "it", noFind, "it", nullptr, "scratchIndex=1"},
-      {"Close/20 the/64 valve/10 turn/20 so/71 it/66 stops/21 ./48", "it", noFind, "it", nullptr, "scratchIndex=1"},
+      {"Close/20 the/64 valve/10 and/63 so/71 it/66 stops/21 ./48", "it", kNoFind, "it", nullptr, "scratchIndex=1"},
+      {"Close/20 the/64 valve/10 ,/47 so/71 it/66 stops/21 ./48", "it", kNoFind, "it", nullptr, "scratchIndex=1"},
+      {"Close/20 the/64 valve/10 turn/20 so/71 it/66 stops/21 ./48", "it", kNoFind, "it", nullptr, "scratchIndex=1"},
       // The sentence start, then the first record of the text.
-      {"Valve/10 a/50 b/50 c/50 so/71 it/66 stops/21 ./48", "it", noFind, "it", nullptr, "scratchIndex=4"},
-      {"a/50{pos=5} b/50{pos=6} c/50{pos=7} d/50{pos=8} e/50{pos=9} it/66{pos=10} stops/21", "it", noFind, "it",
+      {"Valve/10 a/50 b/50 c/50 so/71 it/66 stops/21 ./48", "it", kNoFind, "it", nullptr, "scratchIndex=4"},
+      {"a/50{pos=5} b/50{pos=6} c/50{pos=7} d/50{pos=8} e/50{pos=9} it/66{pos=10} stops/21", "it", kNoFind, "it",
        nullptr, "scratchIndex=4"},
   });
 }
