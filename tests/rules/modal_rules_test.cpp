@@ -4,7 +4,7 @@
 
 #include "rules/main/class_bodies.h"
 #include "rules/main/modal_families.h"
-#include "tests/rules/rule_cases.h"
+#include "tests/rules/table_cases.h"
 
 namespace {
 
@@ -127,71 +127,56 @@ TEST(ModalRules, Frame) {
 }
 
 TEST(ModalRules, CanPhrases) {
-  RunRowCases(CanPhraseRows(), {
-      {"a/40 can/28 now/52 be/25", "can", 0, nullptr},
-      {"a/40 can/28 not/29 have/25 done/22", "can", 3, "can: message=335 entryWords=3 ruleId=185"},
-      {"a/40 can/28 light/10", "can", 12,
-       "can: suggestion=\"illuminate/give illumination/cause a fire\" message=335 entryWords=2 ruleId=185"},
-      {"a/40 can/28 be/25 connected/22", "can", 22, "can: message=335 entryWords=3 ruleId=185"},
-      {"a/40 can/28 being/25 opening/23{sub=1}", "can", -1, nullptr},
-      {"a/40 can/28 not/29 be/40 moved/22 for/65", "can", 4, nullptr},
-      {"a/40 Can/28 help/20 Open/20", "Can", 34, "Can: suggestion=\"Can help\" message=335 entryWords=3 ruleId=185"},
-  });
-}
-
-TEST(ModalRules, DoPhrases) {
-  RunRowCases(DoPhraseRows(), {
-      {"a/40 do/28 as/54 much/38", "do", 0, "do: message=335 entryWords=3 ruleId=7814"},
-      {"a/40 b/40 do/28 dry/20", "do", 1, nullptr},
-      {"a/40 b/40 does/28 dry/20", "does", -1, nullptr},
-      {"a/40 do/28 if/70", "do", 4, "do: suggestion=\"do\" message=335 entryWords=2 ruleId=7814"},
-  });
-}
-
-TEST(ModalRules, MayMustShallPhrases) {
-  RunRowCases(MayPhraseRows(), {
-      {"a/40 may/28 lead/10 to/68", "may", 0, nullptr},
-      {"a/40 may/28 result/10", "may", 4, nullptr},
-      {"a/40 may/28 just/52", "may", 36, nullptr},
-      {"a/40 may/28 open/20", "may", -1, nullptr},
-  });
-  RunRowCases(MustPhraseRows(), {
-      {"a/40 must/28 have/25 been/27", "must", 0, nullptr},
-      {"a/40 must/28 be/25 done/22", "must", 2, nullptr},
-      {"a/40 must/28 also/52 be/25", "must", 7, "must: suggestion=\"can be\" message=335 entryWords=3 ruleId=2815"},
-      {"a/40 must/28 open/20", "must", -1, nullptr},
-  });
-  RunRowCases(MustOffsetRows(), {
+  static const TableCase kRowCases[] = {
+      {CanPhraseRows(), {"a/40 can/28 now/52 be/25", "can", 0, nullptr}},
+      {CanPhraseRows(), {"a/40 can/28 not/29 have/25 done/22", "can", 3, "can: message=335 entryWords=3 ruleId=185"}},
+      {CanPhraseRows(), {"a/40 can/28 light/10", "can", 12,
+       "can: suggestion=\"illuminate/give illumination/cause a fire\" message=335 entryWords=2 ruleId=185"}},
+      {CanPhraseRows(), {"a/40 can/28 be/25 connected/22", "can", 22, "can: message=335 entryWords=3 ruleId=185"}},
+      {CanPhraseRows(), {"a/40 can/28 being/25 opening/23{sub=1}", "can", -1, nullptr}},
+      {CanPhraseRows(), {"a/40 can/28 not/29 be/40 moved/22 for/65", "can", 4, nullptr}},
+      {CanPhraseRows(), {"a/40 Can/28 help/20 Open/20", "Can", 34,
+          "Can: suggestion=\"Can help\" message=335 entryWords=3 ruleId=185"}},
+      {DoPhraseRows(), {"a/40 do/28 as/54 much/38", "do", 0, "do: message=335 entryWords=3 ruleId=7814"}},
+      {DoPhraseRows(), {"a/40 b/40 do/28 dry/20", "do", 1, nullptr}},
+      {DoPhraseRows(), {"a/40 b/40 does/28 dry/20", "does", -1, nullptr}},
+      {DoPhraseRows(), {"a/40 do/28 if/70", "do", 4, "do: suggestion=\"do\" message=335 entryWords=2 ruleId=7814"}},
+      {MayPhraseRows(), {"a/40 may/28 lead/10 to/68", "may", 0, nullptr}},
+      {MayPhraseRows(), {"a/40 may/28 result/10", "may", 4, nullptr}},
+      {MayPhraseRows(), {"a/40 may/28 just/52", "may", 36, nullptr}},
+      {MayPhraseRows(), {"a/40 may/28 open/20", "may", -1, nullptr}},
+      {MustPhraseRows(), {"a/40 must/28 have/25 been/27", "must", 0, nullptr}},
+      {MustPhraseRows(), {"a/40 must/28 be/25 done/22", "must", 2, nullptr}},
+      {MustPhraseRows(), {"a/40 must/28 also/52 be/25", "must", 7,
+          "must: suggestion=\"can be\" message=335 entryWords=3 ruleId=2815"}},
+      {MustPhraseRows(), {"a/40 must/28 open/20", "must", -1, nullptr}},
       // The base form is built from the -ing word; without one, "must" alone gets the finding.
-      {"a/40 must/28 none/29 be/25 opening/23{plural=0}", "must", 0,
-       "must: suggestion=\"must not open\" message=338 entryWords=3 ruleId=5262\nopening: suggestion=\"open\""},
-      {"a/40 must/28 none/29 be/25 opening/23{plural=NUL}", "must", 0, "must: message=338 ruleId=5262"},
-      {"a/40 must/28 none/29 be/25 opening/23{sub=5}", "must", -1, nullptr},
-      {"a/40 must/28 be/25 fixing/23{plural=2}", "must", 1,
-       "must: suggestion=\"must fix\" message=338 entryWords=3 ruleId=5263\nfixing: suggestion=\"fix\""},
-  });
-  RunRowCases(ShallPhraseRows(), {
-      {"a/40 shall/28 remain/20", "shall", 0, nullptr},
-      {"a/40 shall/28 result/10 from/67", "shall", 2, "shall: message=330 entryWords=3 ruleId=5915"},
-      {"a/40 shall/28 not/29 be/25 able/30 to/68", "shall", 8, nullptr},
-      {"a/40 shall/28 never/77", "shall", 9, nullptr},
-      {"a/40 shall/28 also/52 be/25", "shall", 24, nullptr},
-      {"a/40 shall/28 be/25 open/30", "shall", -1, nullptr},
-  });
-}
-
-TEST(ModalRules, WillPhrases) {
-  RunRowCases(WillPhraseRows(), {
-      {"a/40 will/28 test/20", "will", 0, nullptr},
-      {"a/40 will/28 still/52 open/20", "will", 2, "will: message=335 entryWords=2 ruleId=7626"},
-      {"a/40 will/28 not/29 be/31 it/66", "will", 12, "will: message=330 entryWords=3 ruleId=5726"},
-      {"a/40 will/28 not/29 be/25 able/30 to/68", "will", 10, nullptr},
-      {"a/40 will/28 be/25 used/22 to/68", "will", 30, nullptr},
-      {"a/40 will/28 be/25 opening/23", "will", 37, nullptr},
-      {"a/40 will/28 have/25 moved/22", "will", 44, "will: suggestion=\"has\" message=335 entryWords=2 ruleId=7626"},
-      {"a/40 will/28{pos=-1} have/25 moved/22", "will", -1, nullptr},
-      {"a/40 will/28 help/20 to/68", "will", 46, nullptr},
-  });
+      {MustOffsetRows(), {"a/40 must/28 none/29 be/25 opening/23{plural=0}", "must", 0,
+       "must: suggestion=\"must not open\" message=338 entryWords=3 ruleId=5262\nopening: suggestion=\"open\""}},
+      {MustOffsetRows(), {"a/40 must/28 none/29 be/25 opening/23{plural=NUL}", "must", 0,
+          "must: message=338 ruleId=5262"}},
+      {MustOffsetRows(), {"a/40 must/28 none/29 be/25 opening/23{sub=5}", "must", -1, nullptr}},
+      {MustOffsetRows(), {"a/40 must/28 be/25 fixing/23{plural=2}", "must", 1,
+       "must: suggestion=\"must fix\" message=338 entryWords=3 ruleId=5263\nfixing: suggestion=\"fix\""}},
+      {ShallPhraseRows(), {"a/40 shall/28 remain/20", "shall", 0, nullptr}},
+      {ShallPhraseRows(), {"a/40 shall/28 result/10 from/67", "shall", 2,
+          "shall: message=330 entryWords=3 ruleId=5915"}},
+      {ShallPhraseRows(), {"a/40 shall/28 not/29 be/25 able/30 to/68", "shall", 8, nullptr}},
+      {ShallPhraseRows(), {"a/40 shall/28 never/77", "shall", 9, nullptr}},
+      {ShallPhraseRows(), {"a/40 shall/28 also/52 be/25", "shall", 24, nullptr}},
+      {ShallPhraseRows(), {"a/40 shall/28 be/25 open/30", "shall", -1, nullptr}},
+      {WillPhraseRows(), {"a/40 will/28 test/20", "will", 0, nullptr}},
+      {WillPhraseRows(), {"a/40 will/28 still/52 open/20", "will", 2, "will: message=335 entryWords=2 ruleId=7626"}},
+      {WillPhraseRows(), {"a/40 will/28 not/29 be/31 it/66", "will", 12, "will: message=330 entryWords=3 ruleId=5726"}},
+      {WillPhraseRows(), {"a/40 will/28 not/29 be/25 able/30 to/68", "will", 10, nullptr}},
+      {WillPhraseRows(), {"a/40 will/28 be/25 used/22 to/68", "will", 30, nullptr}},
+      {WillPhraseRows(), {"a/40 will/28 be/25 opening/23", "will", 37, nullptr}},
+      {WillPhraseRows(), {"a/40 will/28 have/25 moved/22", "will", 44,
+          "will: suggestion=\"has\" message=335 entryWords=2 ruleId=7626"}},
+      {WillPhraseRows(), {"a/40 will/28{pos=-1} have/25 moved/22", "will", -1, nullptr}},
+      {WillPhraseRows(), {"a/40 will/28 help/20 to/68", "will", 46, nullptr}},
+  };
+  RunTableCases(kRowCases);
 }
 
 }  // namespace

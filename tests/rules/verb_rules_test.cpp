@@ -8,7 +8,7 @@
 #include "rules/main/ed_tables.h"
 #include "rules/main/ing_tables.h"
 #include "rules/main/verb_rule_tables.h"
-#include "tests/rules/rule_cases.h"
+#include "tests/rules/table_cases.h"
 
 namespace {
 
@@ -89,14 +89,30 @@ TEST(VerbRules, EntryGuards) {
 
 TEST(VerbRules, SentenceOpeners) {
 
-  RunRowCases(VerbOpenerRows(), {
-      {"Energize/20 circuits/11", "Energize", -1, ""},
-      {"Keep/20 hands/11", "Keep", 2, "Keep: message=302 ruleId=3022"},
-      {"Refer/20 to/68", "Refer", 3, "to: wordClass=40"},
-      {"Stop/20{mark=1} b/10", "Stop", 4, "Stop: wordClass=10"},
-      {"Take/20 care/10", "Take", 5, "Take: suggestion=\" Obey\" message=300 entryWords=2 ruleId=3022"},
-      {"Use/20 up/61", "Use", 7, "Use: suggestion=\" Use all the\" message=300 entryWords=2 ruleId=3022"},
-  });
+  static const TableCase kRowCases[] = {
+      {VerbOpenerRows(), {"Energize/20 circuits/11", "Energize", -1, ""}},
+      {VerbOpenerRows(), {"Keep/20 hands/11", "Keep", 2, "Keep: message=302 ruleId=3022"}},
+      {VerbOpenerRows(), {"Refer/20 to/68", "Refer", 3, "to: wordClass=40"}},
+      {VerbOpenerRows(), {"Stop/20{mark=1} b/10", "Stop", 4, "Stop: wordClass=10"}},
+      {VerbOpenerRows(), {"Take/20 care/10", "Take", 5,
+          "Take: suggestion=\" Obey\" message=300 entryWords=2 ruleId=3022"}},
+      {VerbOpenerRows(), {"Use/20 up/61", "Use", 7,
+          "Use: suggestion=\" Use all the\" message=300 entryWords=2 ruleId=3022"}},
+      {EdPhraseRows(), {"a/40 kept/22 away/52", "kept", 0, nullptr}},
+      {EdPhraseRows(), {"a/40 tapped/22 b/10", "tapped", -1, ""}},
+      {EdSecondPhraseRows(), {"a/40 done/22 opening/23", "done", 0, nullptr}},
+      {EdSecondPhraseRows(), {"a/40 pulled/22 apart/52", "pulled", 1, nullptr}},
+      {IngWordRows(), {"a/40 using/23 b/10", "using", 0, nullptr}},
+      {IngWordRows(), {"a/40 going/23 back/10", "going", 9,
+          "going: suggestion=\"(Rephrase)\" message=335 entryWords=2 ruleId=4327"}},
+      {IngWordRows(), {"a/10 filling/23 b/10", "filling", 11, nullptr}},
+      {IngWordRows(), {"this/76 cooling/23 b/10", "cooling", -1, ""}},
+      {IngWordRows(), {"a/40 coming/23 off/10", "coming", 15, nullptr}},
+      {IngWordRows(), {"a/40 loading/23 b/10", "loading", 23, nullptr}},
+  };
+  RunTableCases(kRowCases);
+  // Rows that need a particle after the word pass the gate only when that
+  // word is of a noun class.
 }
 
 void NoSubject(SentenceStateRec& s) { s.subjectNumber = -1; }
@@ -120,17 +136,6 @@ TEST(EdRules, Steps) {
       {"a/40 b/40 c/40 used/22 do/20 ./48", "used", "used: message=302 ruleId=2672", "used"},
       // A sentence opened by an -ed word.
       {"Used/22 valves/11 are/25 in/75 the/64 box/10 ./48", "Used", "Used: message=320 ruleId=2902", "Used", Long},
-  });
-}
-
-TEST(EdRules, PhraseRows) {
-  RunRowCases(EdPhraseRows(), {
-      {"a/40 kept/22 away/52", "kept", 0, nullptr},
-      {"a/40 tapped/22 b/10", "tapped", -1, ""},
-  });
-  RunRowCases(EdSecondPhraseRows(), {
-      {"a/40 done/22 opening/23", "done", 0, nullptr},
-      {"a/40 pulled/22 apart/52", "pulled", 1, nullptr},
   });
 }
 
@@ -191,19 +196,6 @@ TEST(IngRules, InsideTheSentence) {
   });
 }
 
-TEST(IngRules, WordTable) {
-  // Rows that need a particle after the word pass the gate only when that
-  // word is of a noun class.
-  RunRowCases(IngWordRows(), {
-      {"a/40 using/23 b/10", "using", 0, nullptr},
-      {"a/40 going/23 back/10", "going", 9, "going: suggestion=\"(Rephrase)\" message=335 entryWords=2 ruleId=4327"},
-      {"a/10 filling/23 b/10", "filling", 11, nullptr},
-      {"this/76 cooling/23 b/10", "cooling", -1, ""},
-      {"a/40 coming/23 off/10", "coming", 15, nullptr},
-      {"a/40 loading/23 b/10", "loading", 23, nullptr},
-  });
-}
-
 TEST(IngRules, CleaningWithTheSteDictionary) {
   auto words = BuildWords("Cleaning/23{plural=0} filters/11 ./48");
   SentenceStateRec state;
@@ -213,15 +205,16 @@ TEST(IngRules, CleaningWithTheSteDictionary) {
 }
 
 TEST(BeenRules, Rows) {
-  RunRowCases(BeenRows(), {
-      {"Been/27 here/52", "Been", 0, "Been: message=335 ruleId=5911"},
-      {"it/66 has/24 been/27 able/30 to/68", "been", 1,
-       "been: suggestion=\"can\" message=335 entryWords=3 ruleId=5811"},
-      {"they/66 have/25 been/27 around/73", "been", 4,
-       "have: suggestion=\"(Rephrase)\" message=330 entryWords=3 ruleId=5912"},
-      {"it/66 has/24 been/27 not/29", "been", 9, "not: message=334 ruleId=56"},
-      {"it/66 has/24 been/27 there/52", "been", -1, ""},
-  });
+  static const TableCase kRowCases[] = {
+      {BeenRows(), {"Been/27 here/52", "Been", 0, "Been: message=335 ruleId=5911"}},
+      {BeenRows(), {"it/66 has/24 been/27 able/30 to/68", "been", 1,
+       "been: suggestion=\"can\" message=335 entryWords=3 ruleId=5811"}},
+      {BeenRows(), {"they/66 have/25 been/27 around/73", "been", 4,
+       "have: suggestion=\"(Rephrase)\" message=330 entryWords=3 ruleId=5912"}},
+      {BeenRows(), {"it/66 has/24 been/27 not/29", "been", 9, "not: message=334 ruleId=56"}},
+      {BeenRows(), {"it/66 has/24 been/27 there/52", "been", -1, ""}},
+  };
+  RunTableCases(kRowCases);
 
   RunBodyCases(ApplyBeenRules, {
       {"it/66 has/24 been/27 able/30 to/68 go/20 ./48", "been",
