@@ -46,7 +46,6 @@ TEST(PronounRules, ItFirstRows) {
       {kTheyThem, {"x/10 they/66 must/28", "they", 4, "must: suggestion=\"can\" message=300 ruleId=1274"}},
       {kTheyThem, {"a/20 b/64 c/10 them/66 to/68", "them", 6,
           "them: suggestion=\"(Insert a Noun Object)\" message=320 ruleId=1839"}},
-      {kTheyThem, {"x/20 them/66", "them", 8, "them: message=320 ruleId=3270"}},
       {kTheyThem, {"Them/66 x/40", "Them", 9, "Them: suggestion=\"(Insert pl. noun subj.)\" message=320 ruleId=1274"}},
       {kTheyThem, {"x/20 them/66 off/61", "them", 13,
           "them: suggestion=\"(Insert a Noun subject)\" message=320 ruleId=3270"}},

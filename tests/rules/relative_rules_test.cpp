@@ -37,7 +37,6 @@ TEST(RelativeRules, GatesWhichWhoAndThatFirst) {
       {kThat, {"x/10 y/10 even/52 that/69 z/10", "that", 20,
           "even: suggestion=\"but not\" message=301 entryWords=2 ruleId=4871"}},
       {kThat, {"Even/52 that/69 z/10", "that", -1, ""}},  // the second word of its sentence
-      {kThat, {"x/10 that/69 :/42", "that", 27, ":: message=337 ruleId=6971"}},
       {kThat, {"x/10 y/10 very/50 that/69 z/10", "that", 37,
           "that: suggestion=\"so that/until\" message=332 ruleId=1916"}},
       {kThat, {"x/10 very/50 that/69 z/10", "that", -1, ""}},  // the third word

@@ -13,7 +13,6 @@ TEST(SoRules, EveryStep) {
       {"x/10 so/71 that/69 y/10", "so", 2, ""},
       {"x/10 doing/23 so/71 y/10", "so", 5, "doing: message=321 entryWords=2 ruleId=4155"},
       {"x/10 so/71 valve/10{mark=1}", "so", 6, "so: suggestion=\"so that/(Delete)\" message=331 ruleId=7154"},
-      {"x/10 so/71 ./48", "so", 8, "so: message=321 ruleId=4021"},
       // *so as* without "to" takes the degree list.
       {"x/10 so/71 as/54 well/50", "so", 13, "so: suggestion=\"to\" message=313 entryWords=2 ruleId=3201"},
       // *so many* takes the degree list, never the size words.
