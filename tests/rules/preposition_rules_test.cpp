@@ -19,7 +19,7 @@ void SubjectAndVerb(SentenceStateRec& s) {
   s.lastVerbClass = 20;
 }
 
-TEST(PrepositionRules, HeadAcrossAgainstSinceUntil) {
+TEST(PrepositionRules, Rows) {
   static const TableCase kCases[] = {
       {preposition::kHead, {"x/10 into/60 ./48", "into", 1, ""}},
       {preposition::kHead, {"x/10 into/60 y/10", "into", -1, ""}},
@@ -34,12 +34,6 @@ TEST(PrepositionRules, HeadAcrossAgainstSinceUntil) {
        "since: suggestion=\"because/time between/after/(Rephrase)\" message=324 ruleId=1316"}},
       {kUntil, {"x/10 until/60 no/77 y/10", "until", 0, KeptFinding("until", "(Rephrase)", 304, 2, 5236)}},
       {kUntil, {"x/10 until/60 y/10", "until", -1, ""}},
-  };
-  RunTableCases(kCases);
-}
-
-TEST(PrepositionRules, IntoAndIts) {
-  static const TableCase kCases[] = {
       {kInto, {"it/66 will/28 come/20 into/60 contact/10 with/74 y/10", "into", 3,
        "come: suggestion=\"touch/touches\" message=300 entryWords=3 ruleId=1389"}},
       {kInto, {"it/66 will/28 come/20 into/60 place/10{mark=1}", "into", -1, ""}},
@@ -47,12 +41,6 @@ TEST(PrepositionRules, IntoAndIts) {
           "plugs: suggestion=\"\" message=324 entryWords=2 ruleId=3489"}},
       {kIts, {"go/20 into/60 its/60 y/61", "its", 7, "its: message=304 ruleId=2379"}},
       {kIts, {"x/10 its/60 y/61", "its", -1, ""}},
-  };
-  RunTableCases(kCases);
-}
-
-TEST(PrepositionRules, ThroughWhatWho) {
-  static const TableCase kCases[] = {
       {kThroughVerb, {"it/66 exits/21 through/60 y/10", "through", 0, KeptFinding("exits",
           "moves through/goes through", 300, 2, 5233)}},
       // "pass" ends in "s" but is no -s form.
@@ -64,12 +52,6 @@ TEST(PrepositionRules, ThroughWhatWho) {
       {kWhat, {"x/10 what/60 y/10", "what", -1, ""}},
       {kWho, {"a/10 xyz/12{msg=325} who/60 can/28", "who", 1, "xyz: wordClass=10 message=0"}},
       {kWho, {"x/10 who/60 y/10", "who", -1, ""}},
-  };
-  RunTableCases(kCases);
-}
-
-TEST(PrepositionRules, Under) {
-  static const TableCase kCases[] = {
       {kUnder, {"x/10 under/60 no/77 circumstances/11", "under", 0, KeptFinding("under",
           "do not/(Rephrase)", 304, 3, 5236)}},
       {kUnder, {"x/10 under/60 high/30 y/10", "under", 1, KeptFinding("under",
@@ -84,6 +66,102 @@ TEST(PrepositionRules, Under) {
       {kUnder, {"x/10 under/60 stress/40", "under", 34, KeptFinding("under", "stress applied", 324, 2, 1224)}},
       // "section" keeps the advice "under" got first.
       {kUnder, {"x/10 under/60 section/40", "under", 38, KeptFinding("under", nullptr, 324, 2, 1224)}},
+      {kWhich, {"x/10 which/60 means/21", "which", 0, KeptFinding("which",
+          "that is an indication/(Rephrase)", 302, 2, 5971)}},
+      {kWhich, {"x/10 Which/60 is/24", "Which", 1, "Which: suggestion=\", Which\" message=318 ruleId=5192"}},
+      {kWhich, {"it/66 is/24 in/75{msg=331} which/60{msg=302} y/10", "which", 3, "in: message=0\nwhich: message=0"}},
+      {kWhich, {"x/10 under/60 which/60 y/10", "which", 9, KeptFinding("under",
+          "at which/in which/which", 331, 2, 3245)}},
+      {kWhich, {"the/64 driver/10 which/60 y/10", "which", 17, KeptFinding("which", "who", 312, 1, 6971)}},
+      // "driver" is a whole word: "drivers" is any noun.
+      {kWhich, {"the/64 drivers/11 which/60 y/10", "which", 28, KeptFinding("which", ", which", 318, 1, 5192)}},
+      {kWhich, {"not/29 yet/52 which/60 y/10", "which", 24, "yet: message=304 ruleId=1327"}},
+      {kWhich, {"x/10 and/63 which/60 y/10", "which", 27, KeptFinding("which", ", which", 318, 1, 1379)}},
+      {kWhich, {"it/66 opens/21 which/60 y/10", "which", -1, ""}},
+      {kOver, {"x/10 over/60 one/49", "over", 0, "over: message=305 ruleId=6236"}},
+      {kOver, {"x/10 over/60 five/49", "over", -1, ""}},
+      {kOver, {"the/64 position/10{msg=325} over/60 y/10", "over", 4, "position: message=0"}},
+      {kOver, {"the/64 priority/10 over/60 y/10", "over", 6, KeptFinding("priority",
+          "(Give reference)", 324, 2, 7865)}},
+      {kOver, {"x/10 over/60 and/63 around/73", "over", 44, KeptFinding("over", "around", 313, 3, 4236)}},
+      {kOver, {"x/10 over/60 pump/10 y/10", "over", 45,
+       "over: written=\"over?pump\" tag=\"<AR>\" message=311 ruleId=2046 verbForm=1\n"
+       "pump: suggestion=\"the pump\" message=326 ruleId=2356"}},
+      // "Previous word of class 31, or next word of class 70" needs the third word or later.
+      {kOver, {"a/10 b/10 fixed/31 over/60 y/50", "over", 47, "over: message=324 ruleId=4237"}},
+      {kOver, {"a/10 remove/20{code=V0****} over/60 to/68", "over", 55,
+          "remove: message=315 entryWords=2 ruleId=1236"}},
+      {kOver, {"x/10 over/60 go/20", "over", 54, KeptFinding("over", "for/for more than/(Give range)", 324, 1, 4237)}},
+      // A verb in a letter that has its own duration words is none.
+      {kOver, {"x/10 over/60 turn/20", "over", -1, ""}},
+      {kOver, {"it/66 hard/21 over/60 y/50", "over", 18, KeptFinding("hard",
+          "fully/(Give Ref. Position)", 305, 2, 2256)}},
+      {kOver, {"it/66 starts/21 over/60 y/50", "over", 25, KeptFinding("starts",
+          "start again/starts again", 305, 2, 2256)}},
+      {kOver, {"it/66 turns/21 over/60 y/50", "over", 29, KeptFinding("turns", "turn/turns", 305, 2, 2256)}},
+      {kOver, {"x/10 over/60 all/40", "over", 30, KeptFinding("over", "average/(Rephrase)", 305, 2, 3245)}},
+      {kOver, {"x/10 over/60 shooting/40", "over", 33, KeptFinding("over",
+          "a measurement of more than", 305, 2, 3245)}},
+      {kOver, {"x/10 over/60 overshoot/40", "over", -1, ""}},  // "shoot" must begin the word
+      {kOver, {"x/10 over/60 torque/40", "over", 38, KeptFinding("over", "a torque value of more than", 305, 2, 3245)}},
+      {kOver, {"a/10 b/10 we/78 over/60 y/50", "over", 46, "we: message=302 entryWords=2 ruleId=5428"}},
+      {kOver, {"it/66 works/21 over/60 y/50", "over", 61, KeptFinding("works", "do work above", 324, 2, 1236)}},
+      {kOver, {"a/10 b/10 c/10 over/60 here/52", "over", 62, "over: message=324 entryWords=2 ruleId=1236"}},
+      {place::kHead, {"x/10 at/75 two/49", "at", 0, ""}},
+      {place::kHead, {"x/10 at/75{mark=1} y/10", "at", 2, "at: message=320 ruleId=8334"}},
+      {place::kHead, {"x/10 at/75 y/10", "at", -1, ""}},
+      {kTableA, {"Near/75 case/10 of/67 fire/10", "Near", 0,
+          "Near: suggestion=\"if there is\" message=331 entryWords=3 ruleId=6912"}},
+      {kTableA, {"At/75 line/10{token=9} y/10", "At", 2,
+          "At: suggestion=\"(Rephrase)\" message=324 entryWords=2 ruleId=7829"}},
+      {kTableA, {"In/75 accordance/10 with/74", "In", 4,
+       "In: suggestion=\" According to/Refer to\" message=324 entryWords=3 ruleId=7212"}},
+      {kTableA, {"In/75{msg=301} this/76 case/10", "In", 5,
+          "In: suggestion=\"For example\" message=324 entryWords=3 ruleId=7512"}},
+      {kTableA, {"At/75 this/76 point/10", "At", 7,
+          "At: suggestion=\"now/when\" message=331 entryWords=3 ruleId=3437"}},
+      {kTableA, {"At/75 night/10 ,/47", "At", -1, ""}},
+      // The STE dictionary turns these rows off.
+      {kTableB, {"x/10 at/75 this/76 stage/10", "at", -1, "", nullptr, 1}},
+      {kTableB, {"x/10 at/75 this/76 stage/10", "at", 2, nullptr}},
+      {kTableB, {"x/10 at/75 time/10{mark=1} of/67", "at", -1, "", nullptr, 1}},
+      {kTableB, {"x/10 at/75 time/10{mark=1} of/67", "at", 7, nullptr}},
+      {kTableB, {"x/10 at/75 all/38 times/11", "at", 0, "at: suggestion=\"always/(Give a time ref.)\" entryWords=3"}},
+      {kTableB, {"x/10 at/75 back/10{mark=1}", "at", 3,
+          "at: written=\"at the \" suggestion=\"at the rear\" message=302 entryWords=2 ruleId=1897"}},
+      {kTableB, {"x/10 AT/75 moment/10{mark=1}", "AT", 4,
+          "AT: written=\"AT THE \" suggestion=\"during\" message=302 entryWords=2 ruleId=1897"}},
+      {kTableB, {"x/10 at/75{msg=301} one/49 time/10", "at", 6,
+          "at: suggestion=\"when/always\" message=331 entryWords=3 ruleId=1497"}},
+      {kTableB, {"x/10 at/75 one/49 time/10{mark=1}", "at", 12,
+          "at: suggestion=\"when/(Give time ref.)\" message=331 entryWords=3 ruleId=4437"}},
+      {kTableB, {"x/10 at/75 TIME/10{mark=1} of/67", "at", 7,
+       "at: suggestion=\"during/when\" message=331 entryWords=3 ruleId=2437\nTIME: written=\"THE TIME\""}},
+      {kTableB, {"x/10 at/75 y/10", "at", -1, ""}},
+      {kTableC, {"x/10 y/10 always/52 at/75 z/10", "at", 0, KeptFinding("always",
+          "stay at/stays at/is at", 313, 2, 3296)}},
+      {kTableC, {"x/10 y/10 always/52{mark=1} at/75 z/10", "at", -1, ""}},
+      {kTableC, {"x/10 y/10 kept/22 at/75 z/10", "at", 6, KeptFinding("kept", "stay at/is at/are at", 313, 2, 3296)}},
+      {kTableC, {"x/10 y/10 works/21 at/75 z/10", "at", 9, KeptFinding("works",
+          "(Rephrase for clarity)", 313, 2, 3296)}},
+      // Only from the third word of the sentence on.
+      {kTableC, {"kept/22 at/75 z/10", "at", -1, ""}},
+      {kTableD, {"x/10 at/75 or/63 near/75", "at", 0, "at: suggestion=\"near\" message=321 entryWords=3 ruleId=6815"}},
+      {kTableD, {"x/10 at/75 top/10 of/67", "at", 3,
+          "at: suggestion=\"position/during/sequence/(Rephrase)\" message=313 entryWords=3 ruleId=1596"}},
+      {kTableD, {"x/10 at/75 random/30", "at", 5, ""}},
+      {kTableD, {"x/10 at/75 least/38 twice/52", "at", 8,
+          "at: suggestion=\"two or more times\" message=313 entryWords=3 ruleId=1496"}},
+      {kTableD, {"x/10 at/75 most/38 once/52", "at", 9,
+          "at: suggestion=\"not more than one time\" message=313 entryWords=3 ruleId=1496"}},
+      {kTableD, {"x/10 at/75 most/38 twice/52", "at", 10,
+          "at: suggestion=\"not more than two times\" message=313 entryWords=3 ruleId=1496"}},
+      {kTableD, {"x/10 at/75 most/38 y/10", "at", 11, "at: message=302 entryWords=2 ruleId=1596"}},
+      {kTableD, {"x/10 at/75 fault/10 of/67", "at", 12, ""}},
+      {kTableD, {"x/10 at/75 top/10", "at", 25, "at: message=324 entryWords=2 ruleId=5296"}},
+      {kTableD, {"x/10 at/75 pump/10", "at", -1, ""}},
+      // "at time of" before "of" (class 67) ends at the row of "time"/"top";
+      // "every" and "present" are taken by the word list or end unmarked.
   };
   RunTableCases(kCases);
 }
@@ -143,116 +221,7 @@ TEST(PrepositionBody, ChainsAndResumeWords) {
   });
 }
 
-TEST(WhichRules, Rows) {
-  static const TableCase kRowCases[] = {
-      {kWhich, {"x/10 which/60 means/21", "which", 0, KeptFinding("which",
-          "that is an indication/(Rephrase)", 302, 2, 5971)}},
-      {kWhich, {"x/10 Which/60 is/24", "Which", 1, "Which: suggestion=\", Which\" message=318 ruleId=5192"}},
-      {kWhich, {"it/66 is/24 in/75{msg=331} which/60{msg=302} y/10", "which", 3, "in: message=0\nwhich: message=0"}},
-      {kWhich, {"x/10 under/60 which/60 y/10", "which", 9, KeptFinding("under",
-          "at which/in which/which", 331, 2, 3245)}},
-      {kWhich, {"the/64 driver/10 which/60 y/10", "which", 17, KeptFinding("which", "who", 312, 1, 6971)}},
-      // "driver" is a whole word: "drivers" is any noun.
-      {kWhich, {"the/64 drivers/11 which/60 y/10", "which", 28, KeptFinding("which", ", which", 318, 1, 5192)}},
-      {kWhich, {"not/29 yet/52 which/60 y/10", "which", 24, "yet: message=304 ruleId=1327"}},
-      {kWhich, {"x/10 and/63 which/60 y/10", "which", 27, KeptFinding("which", ", which", 318, 1, 1379)}},
-      {kWhich, {"it/66 opens/21 which/60 y/10", "which", -1, ""}},
-      {kOver, {"x/10 over/60 one/49", "over", 0, "over: message=305 ruleId=6236"}},
-      {kOver, {"x/10 over/60 five/49", "over", -1, ""}},
-      {kOver, {"the/64 position/10{msg=325} over/60 y/10", "over", 4, "position: message=0"}},
-      {kOver, {"the/64 priority/10 over/60 y/10", "over", 6, KeptFinding("priority",
-          "(Give reference)", 324, 2, 7865)}},
-      {kOver, {"x/10 over/60 and/63 around/73", "over", 44, KeptFinding("over", "around", 313, 3, 4236)}},
-      {kOver, {"x/10 over/60 pump/10 y/10", "over", 45,
-       "over: written=\"over?pump\" tag=\"<AR>\" message=311 ruleId=2046 verbForm=1\n"
-       "pump: suggestion=\"the pump\" message=326 ruleId=2356"}},
-      // "Previous word of class 31, or next word of class 70" needs the third word or later.
-      {kOver, {"a/10 b/10 fixed/31 over/60 y/50", "over", 47, "over: message=324 ruleId=4237"}},
-      {kOver, {"a/10 remove/20{code=V0****} over/60 to/68", "over", 55,
-          "remove: message=315 entryWords=2 ruleId=1236"}},
-      {kOver, {"x/10 over/60 go/20", "over", 54, KeptFinding("over", "for/for more than/(Give range)", 324, 1, 4237)}},
-      // A verb in a letter that has its own duration words is none.
-      {kOver, {"x/10 over/60 turn/20", "over", -1, ""}},
-      {kOver, {"it/66 hard/21 over/60 y/50", "over", 18, KeptFinding("hard",
-          "fully/(Give Ref. Position)", 305, 2, 2256)}},
-      {kOver, {"it/66 starts/21 over/60 y/50", "over", 25, KeptFinding("starts",
-          "start again/starts again", 305, 2, 2256)}},
-      {kOver, {"it/66 turns/21 over/60 y/50", "over", 29, KeptFinding("turns", "turn/turns", 305, 2, 2256)}},
-      {kOver, {"x/10 over/60 all/40", "over", 30, KeptFinding("over", "average/(Rephrase)", 305, 2, 3245)}},
-      {kOver, {"x/10 over/60 shooting/40", "over", 33, KeptFinding("over",
-          "a measurement of more than", 305, 2, 3245)}},
-      {kOver, {"x/10 over/60 overshoot/40", "over", -1, ""}},  // "shoot" must begin the word
-      {kOver, {"x/10 over/60 torque/40", "over", 38, KeptFinding("over", "a torque value of more than", 305, 2, 3245)}},
-      {kOver, {"a/10 b/10 we/78 over/60 y/50", "over", 46, "we: message=302 entryWords=2 ruleId=5428"}},
-      {kOver, {"it/66 works/21 over/60 y/50", "over", 61, KeptFinding("works", "do work above", 324, 2, 1236)}},
-      {kOver, {"a/10 b/10 c/10 over/60 here/52", "over", 62, "over: message=324 entryWords=2 ruleId=1236"}},
-      {place::kHead, {"x/10 at/75 two/49", "at", 0, ""}},
-      {place::kHead, {"x/10 at/75{mark=1} y/10", "at", 2, "at: message=320 ruleId=8334"}},
-      {place::kHead, {"x/10 at/75 y/10", "at", -1, ""}},
-      {kTableA, {"Near/75 case/10 of/67 fire/10", "Near", 0,
-          "Near: suggestion=\"if there is\" message=331 entryWords=3 ruleId=6912"}},
-      {kTableA, {"At/75 line/10{token=9} y/10", "At", 2,
-          "At: suggestion=\"(Rephrase)\" message=324 entryWords=2 ruleId=7829"}},
-      {kTableA, {"In/75 accordance/10 with/74", "In", 4,
-       "In: suggestion=\" According to/Refer to\" message=324 entryWords=3 ruleId=7212"}},
-      {kTableA, {"In/75{msg=301} this/76 case/10", "In", 5,
-          "In: suggestion=\"For example\" message=324 entryWords=3 ruleId=7512"}},
-      {kTableA, {"At/75 this/76 point/10", "At", 7,
-          "At: suggestion=\"now/when\" message=331 entryWords=3 ruleId=3437"}},
-      {kTableA, {"At/75 night/10 ,/47", "At", -1, ""}},
-      {kTableB, {"x/10 at/75 all/38 times/11", "at", 0, "at: suggestion=\"always/(Give a time ref.)\" entryWords=3"}},
-      {kTableB, {"x/10 at/75 back/10{mark=1}", "at", 3,
-          "at: written=\"at the \" suggestion=\"at the rear\" message=302 entryWords=2 ruleId=1897"}},
-      {kTableB, {"x/10 AT/75 moment/10{mark=1}", "AT", 4,
-          "AT: written=\"AT THE \" suggestion=\"during\" message=302 entryWords=2 ruleId=1897"}},
-      {kTableB, {"x/10 at/75{msg=301} one/49 time/10", "at", 6,
-          "at: suggestion=\"when/always\" message=331 entryWords=3 ruleId=1497"}},
-      {kTableB, {"x/10 at/75 one/49 time/10{mark=1}", "at", 12,
-          "at: suggestion=\"when/(Give time ref.)\" message=331 entryWords=3 ruleId=4437"}},
-      {kTableB, {"x/10 at/75 TIME/10{mark=1} of/67", "at", 7,
-       "at: suggestion=\"during/when\" message=331 entryWords=3 ruleId=2437\nTIME: written=\"THE TIME\""}},
-      {kTableB, {"x/10 at/75 y/10", "at", -1, ""}},
-      {kTableC, {"x/10 y/10 always/52 at/75 z/10", "at", 0, KeptFinding("always",
-          "stay at/stays at/is at", 313, 2, 3296)}},
-      {kTableC, {"x/10 y/10 always/52{mark=1} at/75 z/10", "at", -1, ""}},
-      {kTableC, {"x/10 y/10 kept/22 at/75 z/10", "at", 6, KeptFinding("kept", "stay at/is at/are at", 313, 2, 3296)}},
-      {kTableC, {"x/10 y/10 works/21 at/75 z/10", "at", 9, KeptFinding("works",
-          "(Rephrase for clarity)", 313, 2, 3296)}},
-      // Only from the third word of the sentence on.
-      {kTableC, {"kept/22 at/75 z/10", "at", -1, ""}},
-      {kTableD, {"x/10 at/75 or/63 near/75", "at", 0, "at: suggestion=\"near\" message=321 entryWords=3 ruleId=6815"}},
-      {kTableD, {"x/10 at/75 top/10 of/67", "at", 3,
-          "at: suggestion=\"position/during/sequence/(Rephrase)\" message=313 entryWords=3 ruleId=1596"}},
-      {kTableD, {"x/10 at/75 random/30", "at", 5, ""}},
-      {kTableD, {"x/10 at/75 least/38 twice/52", "at", 8,
-          "at: suggestion=\"two or more times\" message=313 entryWords=3 ruleId=1496"}},
-      {kTableD, {"x/10 at/75 most/38 once/52", "at", 9,
-          "at: suggestion=\"not more than one time\" message=313 entryWords=3 ruleId=1496"}},
-      {kTableD, {"x/10 at/75 most/38 twice/52", "at", 10,
-          "at: suggestion=\"not more than two times\" message=313 entryWords=3 ruleId=1496"}},
-      {kTableD, {"x/10 at/75 most/38 y/10", "at", 11, "at: message=302 entryWords=2 ruleId=1596"}},
-      {kTableD, {"x/10 at/75 fault/10 of/67", "at", 12, ""}},
-      {kTableD, {"x/10 at/75 top/10", "at", 25, "at: message=324 entryWords=2 ruleId=5296"}},
-      {kTableD, {"x/10 at/75 pump/10", "at", -1, ""}},
-  };
-  RunTableCases(kRowCases);
-  // "at time of" before "of" (class 67) ends at the row of "time"/"top";
-  // "every" and "present" are taken by the word list or end unmarked.
-}
-
 // Rows that the STE dictionary turns off fall through to the later tables.
-TEST(PlaceTables, SteDictionaryTurnsRowsOff) {
-  for (const char* text : {"x/10 at/75 this/76 stage/10", "x/10 at/75 time/10{mark=1} of/67"}) {
-    SCOPED_TRACE(text);
-    auto words = BuildWords(text);
-    SentenceStateRec state;
-    RuleContext c{.word = FindWord(*words, "at"), .head = words->head(), .state = state, .steDictionary = 1};
-    EXPECT_EQ(FirstMatch(c, kTableB), -1);
-    c.steDictionary = 0;
-    EXPECT_NE(FirstMatch(c, kTableB), -1);
-  }
-}
-
 TEST(PlaceBody, PathsAndResumeWords) {
   RunBodyCases(ApplyPlacePrepositionRules, {
       {"At/75 night/10 the/64 lamp/10 is/24 on/75 ./48", "At", "At: message=318 ruleId=2334", "At"},

@@ -20,34 +20,16 @@ TEST(ToStages, GatesAndTheSteDictionary) {
       {kSkipGates, {"a/10 )/42 to/68 go/20", "to", -1, ""}},
       {kMarked, {"x/10 to/68{mark=1} y/10", "to", 0, "to: message=320 ruleId=3449"}},
       {kMarked, {"x/10 to/68 y/10", "to", -1, ""}},
+      // The rows of *to test* and *to check* hold only with the STE dictionary.
+      {kNextTo, {"next/38 to/68 y/10", "to", 0, "next: suggestion=\"adjacent to\" message=301 entryWords=2 ruleId=3449"}},
+      {kNextTo, {"press/20{sub=80 msg=301} to/68{sub=80} test/10{msg=301} y/10", "to", 1,
+                 "press: wordClass=40 subClass=0 message=0\nto: subClass=0\ntest: wordClass=40 message=0", nullptr, 1}},
+      {kNextTo, {"x/10 to/68 test/10 y/10", "to", -1, ""}},
   };
   RunTableCases(kRows);
-  // The rows of *to test* and *to check* hold only with the STE dictionary.
-  struct SteCase {
-    const char* text;
-    unsigned char ste;
-    int row;
-    const char* changes;
-  };
-  static const SteCase kCases[] = {
-      {"next/38 to/68 y/10", 0, 0, "next: suggestion=\"adjacent to\" message=301 entryWords=2 ruleId=3449"},
-      {"press/20{sub=80 msg=301} to/68{sub=80} test/10{msg=301} y/10", 1, 1,
-       "press: wordClass=40 subClass=0 message=0\nto: subClass=0\ntest: wordClass=40 message=0"},
-      {"x/10 to/68 test/10 y/10", 0, -1, ""},
-  };
-  for (const SteCase& k : kCases) {
-    SCOPED_TRACE(testing::Message() << k.text << " ste=" << int{k.ste});
-    auto words = BuildWords(k.text);
-    SentenceStateRec state;
-    RuleContext c{.word = FindWord(*words, "to"), .head = words->head(), .state = state, .steDictionary = k.ste};
-    const int row = FirstMatch(c, kNextTo);
-    EXPECT_EQ(row, k.row);
-    if (row >= 0) ApplyRow(c, kNextTo[static_cast<std::size_t>(row)]);
-    EXPECT_EQ(words->Changes(), k.changes);
-  }
 }
 
-TEST(ToStages, FixedPhrasesAndTheWordBefore) {
+TEST(ToStages, Rows) {
   static const TableCase kCases[] = {
       {kFixedPhrases, {"refer/20 to/68 y/10", "to", 0, ""}},
       {kFixedPhrases, {"x/10 to/68 be/25 able/30 to/68 y/10", "to", 3,
@@ -60,12 +42,6 @@ TEST(ToStages, FixedPhrasesAndTheWordBefore) {
        "cooling: suggestion=\"to become cool/to decrease the temperature\" message=301 entryWords=2 ruleId=3449"}},
       {kWordBefore, {"x/10 refers/21{msg=301} to/68 y/10", "to", 8, "refers: message=0"}},
       {kWordBefore, {"x/10 to/68 pass/22", "to", -1, ""}},
-  };
-  RunTableCases(kCases);
-}
-
-TEST(ToStages, StagesJToM) {
-  static const TableCase kCases[] = {
       // The previous word covers three words, with no message.
       {kStageJ, {"the/64 time/10 to/68 go/20", "to", 0, "time: entryWords=3"}},
       {kStageJ, {"it/66 is/24 to/68 be/25 z/10", "to", -1, ""}},
@@ -85,12 +61,6 @@ TEST(ToStages, StagesJToM) {
       {kStageM, {"x/10 to/68 much/38 y/10", "to", 7,
           "to: suggestion=\"too much/(Give measurement.)\" message=311 entryWords=2 ruleId=2448"}},
       {kStageM, {"x/10 to/68 y/10", "to", -1, ""}},
-  };
-  RunTableCases(kCases);
-}
-
-TEST(ToStages, StagesNToR) {
-  static const TableCase kCases[] = {
       {kStageN, {"x/10 to/68 be/25 less/38", "to", 1,
           "to: suggestion=\"is less than/are less than\" message=302 entryWords=3 ruleId=2349"}},
       {kStageN, {"x/10 to/68 you/78 that/69", "to", 5, "to: message=304 entryWords=3 ruleId=2349"}},
@@ -118,9 +88,9 @@ TEST(ToStages, StagesNToR) {
       {kStageR, {"x/10 to/68 or/63", "to", 4, "to: message=313 ruleId=18651"}},
       {kStageR, {"x/10 y/10 ready/30 to/68 or/63", "to", 5, ""}},
       {kStageR, {"x/10 to/68 or/63{mark=1}", "to", -1, ""}},
+      // The clause-end rows: punctuation and the end record are coded in 'D'.
   };
   RunTableCases(kCases);
-  // The clause-end rows: punctuation and the end record are coded in 'D'.
 }
 
 // *side to side*: one hyphenated word on the first "side", which covers

@@ -141,6 +141,7 @@ TEST(EdRules, Steps) {
 
 TEST(IngRules, InsideTheSentence) {
   RunBodyCases(ApplyIngRules, {
+      {"Cleaning/23{plural=0} filters/11 ./48", "Cleaning", "", "Cleaning", nullptr, nullptr, 1},
       {"a/40 b/40 opening/23{plural=0} ./48", "opening", "opening: message=338 ruleId=3262", "opening", nullptr,
        "lastVerbClass=23"},
       // Progressive forms.
@@ -194,14 +195,6 @@ TEST(IngRules, InsideTheSentence) {
       {"Cooling/23{mark=1} b/10 ./48", "Cooling", "Cooling: classCode=\"A****\" wordClass=30", "Cooling", NoSubject,
        "subjectSeen=0 subjectNumber=0"},
   });
-}
-
-TEST(IngRules, CleaningWithTheSteDictionary) {
-  auto words = BuildWords("Cleaning/23{plural=0} filters/11 ./48");
-  SentenceStateRec state;
-  RuleContext c{.word = FindWord(*words, "Cleaning"), .head = words->head(), .state = state, .steDictionary = 1};
-  EXPECT_EQ(ApplyIngRules(c), Walk::Next);
-  EXPECT_EQ(words->Changes(), "");
 }
 
 TEST(BeenRules, Rows) {
