@@ -141,37 +141,29 @@ TEST(ToBody, PathsAndResumeWords) {
   });
 }
 
-TEST(ToWordLists, BeforeToLetterRules) {
-  struct Case {
+// The advice the letters of the word before and after "to" choose; null: none.
+TEST(ToWordLists, AdviceByLetter) {
+  const auto B = BeforeToAdvice;
+  const auto A = AfterToAdvice;
+  static const struct {
+    const char* (*advice)(std::string_view);
     const char* word;
-    const char* advice;  // null: none
+    const char* expected;
+  } kCases[] = {
+      {B, "able", "can"}, {B, "ahead", "obey/(Rephrase)"}, {B, "check", "make a check/inspect/examine"},
+      {B, "closer", "near/(Give distance)"}, {B, "failed", "do not"}, {B, "prior", "before"}, {B, "right", "(Rephrase)"},
+      {B, "second", "second/next"}, {B, "ties", "(Give time measure)"}, {B, "fallen", "(Give Measurement)"},
+      {B, "get", "go to/goes to/(Rephrase)"}, {B, "ideal", "must/(Rephrase)"}, {B, "over", nullptr},
+      {B, "payment", "send payment"}, {B, "proceed", "continue to/go to"}, {B, "peculiar", nullptr},
+      {B, "stomp", "show/indicate"}, {B, "wish", "want/(Rephrase)"}, {B, "zero", nullptr},
+      {A, "date", "(Give Date Ref.)"}, {A, "email", "to send an email"}, {A, "for", "continue"},
+      {A, "pdf", "(Give the standard name)"}, {A, "type", "to enter"}, {A, "ground", "to the ground terminal"},
+      {A, "light", "illuminate"}, {A, "level", "to make level"}, {A, "mail", "to send an email"},
+      {A, "spring", "to move/to return"}, {A, "such", "for maintenance"}, {A, "another", nullptr}, {A, "and", nullptr},
   };
-  static const Case kCases[] = {
-      {"able", "can"}, {"ahead", "obey/(Rephrase)"}, {"check", "make a check/inspect/examine"}, {"closer", "near/(Give distance)"},
-      {"failed", "do not"}, {"prior", "before"}, {"right", "(Rephrase)"}, {"second", "second/next"}, {"ties", "(Give time measure)"},
-      {"fallen", "(Give Measurement)"}, {"get", "go to/goes to/(Rephrase)"}, {"ideal", "must/(Rephrase)"},
-      {"over", nullptr}, {"payment", "send payment"}, {"proceed", "continue to/go to"}, {"peculiar", nullptr},
-      {"stomp", "show/indicate"}, {"wish", "want/(Rephrase)"}, {"zero", nullptr},
-  };
-  for (const Case& k : kCases) {
-    const char* got = BeforeToAdvice(k.word);
-    EXPECT_EQ(std::string(got ? got : "(none)"), std::string(k.advice ? k.advice : "(none)")) << k.word;
-  }
-}
-
-TEST(ToWordLists, AfterToLetterRules) {
-  struct Case {
-    const char* word;
-    const char* advice;
-  };
-  static const Case kCases[] = {
-      {"date", "(Give Date Ref.)"}, {"email", "to send an email"}, {"for", "continue"},
-      {"pdf", "(Give the standard name)"}, {"type", "to enter"}, {"ground", "to the ground terminal"}, {"light", "illuminate"},
-      {"level", "to make level"}, {"mail", "to send an email"}, {"spring", "to move/to return"}, {"such", "for maintenance"}, {"another", nullptr}, {"and", nullptr},
-  };
-  for (const Case& k : kCases) {
-    const char* got = AfterToAdvice(k.word);
-    EXPECT_EQ(std::string(got ? got : "(none)"), std::string(k.advice ? k.advice : "(none)")) << k.word;
+  for (const auto& k : kCases) {
+    const char* got = k.advice(k.word);
+    EXPECT_EQ(std::string(got ? got : "(none)"), std::string(k.expected ? k.expected : "(none)")) << k.word;
   }
 }
 

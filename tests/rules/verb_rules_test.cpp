@@ -13,12 +13,13 @@
 namespace {
 
 void Long(SentenceStateRec& s) { s.sentenceWordCount = 12; }
+void NoSubject(SentenceStateRec& s) { s.subjectNumber = -1; }
 void LongNoSubject(SentenceStateRec& s) {
   s.sentenceWordCount = 12;
   s.subjectNumber = -1;
 }
 
-TEST(VerbRules, EntryGuards) {
+TEST(VerbRules, Bodies) {
   RunBodyCases(ApplyVerbRules, {
       {"a/40 releases/21 b/40 ./48", "releases", "", "releases", Long, "lastVerbClass=21 verbIsSForm=1"},
       {"a/40 releases/21 b/40 ./48", "releases", "", "releases", LongNoSubject,
@@ -85,39 +86,6 @@ TEST(VerbRules, EntryGuards) {
        "@@END", Long},
       {"a/40 jump/20 b/40 ./48", "jump", "", "jump", Long},
   });
-}
-
-TEST(VerbRules, SentenceOpeners) {
-
-  static const TableCase kRowCases[] = {
-      {VerbOpenerRows(), {"Energize/20 circuits/11", "Energize", -1, ""}},
-      {VerbOpenerRows(), {"Keep/20 hands/11", "Keep", 2, "Keep: message=302 ruleId=3022"}},
-      {VerbOpenerRows(), {"Refer/20 to/68", "Refer", 3, "to: wordClass=40"}},
-      {VerbOpenerRows(), {"Stop/20{mark=1} b/10", "Stop", 4, "Stop: wordClass=10"}},
-      {VerbOpenerRows(), {"Take/20 care/10", "Take", 5,
-          "Take: suggestion=\" Obey\" message=300 entryWords=2 ruleId=3022"}},
-      {VerbOpenerRows(), {"Use/20 up/61", "Use", 7,
-          "Use: suggestion=\" Use all the\" message=300 entryWords=2 ruleId=3022"}},
-      {EdPhraseRows(), {"a/40 kept/22 away/52", "kept", 0, nullptr}},
-      {EdPhraseRows(), {"a/40 tapped/22 b/10", "tapped", -1, ""}},
-      {EdSecondPhraseRows(), {"a/40 done/22 opening/23", "done", 0, nullptr}},
-      {EdSecondPhraseRows(), {"a/40 pulled/22 apart/52", "pulled", 1, nullptr}},
-      {IngWordRows(), {"a/40 using/23 b/10", "using", 0, nullptr}},
-      {IngWordRows(), {"a/40 going/23 back/10", "going", 9,
-          "going: suggestion=\"(Rephrase)\" message=335 entryWords=2 ruleId=4327"}},
-      {IngWordRows(), {"a/10 filling/23 b/10", "filling", 11, nullptr}},
-      {IngWordRows(), {"this/76 cooling/23 b/10", "cooling", -1, ""}},
-      {IngWordRows(), {"a/40 coming/23 off/10", "coming", 15, nullptr}},
-      {IngWordRows(), {"a/40 loading/23 b/10", "loading", 23, nullptr}},
-  };
-  RunTableCases(kRowCases);
-  // Rows that need a particle after the word pass the gate only when that
-  // word is of a noun class.
-}
-
-void NoSubject(SentenceStateRec& s) { s.subjectNumber = -1; }
-
-TEST(EdRules, Steps) {
   RunBodyCases(ApplyEdRules, {
       {"it/66 is/24 moved/22 ./48", "moved", "moved: wordClass=31", "moved", nullptr, "lastVerbClass=22"},
       // The end of the text ends the word.
@@ -137,9 +105,6 @@ TEST(EdRules, Steps) {
       // A sentence opened by an -ed word.
       {"Used/22 valves/11 are/25 in/75 the/64 box/10 ./48", "Used", "Used: message=320 ruleId=2902", "Used", Long},
   });
-}
-
-TEST(IngRules, InsideTheSentence) {
   RunBodyCases(ApplyIngRules, {
       {"Cleaning/23{plural=0} filters/11 ./48", "Cleaning", "", "Cleaning", nullptr, nullptr, 1},
       {"a/40 b/40 opening/23{plural=0} ./48", "opening", "opening: message=338 ruleId=3262", "opening", nullptr,
@@ -196,6 +161,35 @@ TEST(IngRules, InsideTheSentence) {
        "subjectSeen=0 subjectNumber=0"},
   });
 }
+
+TEST(VerbRules, SentenceOpeners) {
+
+  static const TableCase kRowCases[] = {
+      {VerbOpenerRows(), {"Energize/20 circuits/11", "Energize", -1, ""}},
+      {VerbOpenerRows(), {"Keep/20 hands/11", "Keep", 2, "Keep: message=302 ruleId=3022"}},
+      {VerbOpenerRows(), {"Refer/20 to/68", "Refer", 3, "to: wordClass=40"}},
+      {VerbOpenerRows(), {"Stop/20{mark=1} b/10", "Stop", 4, "Stop: wordClass=10"}},
+      {VerbOpenerRows(), {"Take/20 care/10", "Take", 5,
+          "Take: suggestion=\" Obey\" message=300 entryWords=2 ruleId=3022"}},
+      {VerbOpenerRows(), {"Use/20 up/61", "Use", 7,
+          "Use: suggestion=\" Use all the\" message=300 entryWords=2 ruleId=3022"}},
+      {EdPhraseRows(), {"a/40 kept/22 away/52", "kept", 0, nullptr}},
+      {EdPhraseRows(), {"a/40 tapped/22 b/10", "tapped", -1, ""}},
+      {EdSecondPhraseRows(), {"a/40 done/22 opening/23", "done", 0, nullptr}},
+      {EdSecondPhraseRows(), {"a/40 pulled/22 apart/52", "pulled", 1, nullptr}},
+      {IngWordRows(), {"a/40 using/23 b/10", "using", 0, nullptr}},
+      {IngWordRows(), {"a/40 going/23 back/10", "going", 9,
+          "going: suggestion=\"(Rephrase)\" message=335 entryWords=2 ruleId=4327"}},
+      {IngWordRows(), {"a/10 filling/23 b/10", "filling", 11, nullptr}},
+      {IngWordRows(), {"this/76 cooling/23 b/10", "cooling", -1, ""}},
+      {IngWordRows(), {"a/40 coming/23 off/10", "coming", 15, nullptr}},
+      {IngWordRows(), {"a/40 loading/23 b/10", "loading", 23, nullptr}},
+  };
+  RunTableCases(kRowCases);
+  // Rows that need a particle after the word pass the gate only when that
+  // word is of a noun class.
+}
+
 
 TEST(BeenRules, Rows) {
   static const TableCase kRowCases[] = {
