@@ -59,7 +59,6 @@ TEST(LeftRightRules, NeutralAndSideRows) {
           "right: suggestion=\"from/(Rephrase)\" message=326 ruleId=2873"}},
       {RightRows(), {"a/64 right/43 click/10 ./48", "right", 12,
        "right: suggestion=\"right-click\" message=317 entryWords=2 ruleId=2566"}},
-      {RightRows(), {"is/24 its/66 right/43 end/10 ./48", "right", 15, "its: message=324 entryWords=2 ruleId=2673"}},
       {RightRows(), {"a/10 is/24 right/43 ./48", "right", 19,
           "is: suggestion=\"correct\" message=324 entryWords=2 ruleId=3319"}},
       {RightRows(), {"it/66 right/43 ./48", "right", -1, ""}},

@@ -10,9 +10,6 @@ namespace {
 TEST(NeutralRules, Per) {
   RunRowCases(PerRows(), {
       {"use/20 per/40 10/49 ./48", "per", 0, ""},
-      {"use/20 10/49 per/40 day/10 ./48", "per", 1, ""},
-      {"it/66 turns/21 per/40 second/10 ./48", "per", 2, ""},
-      {"do/20 it/66 per/40 year/10 ./48", "per", 5, "per: suggestion=\"each year\" message=324 entryWords=2 ruleId=3196"},
       {"do/20 it/66 per/40 the/64 manual/10 ./48", "per", 6,
        "per: suggestion=\"for/for each/refer to\" message=301 ruleId=3196"},
   });

@@ -140,7 +140,6 @@ TEST(ParticleRules, Rows) {
       {kOutParen, {"x/10 out/61 (/41", "out", -1, ""}},
       {kOutRest, {"x/10 out/61 through/60 y/10", "out", 0,
                   "out: suggestion=\"through\" message=302 entryWords=2 ruleId=1502"}},
-      {kOutRest, {"a/10 b/10 cut/20{split=4} out/61{split=4} y/10", "out", 4, "out: message=317 ruleId=3464"}},
       // "The previous word's class is not 0" reads its token kind.
       {kOutRest, {"a/10 b/10 c/10{token=9} out/61 d/10{mark=1}", "out", 6, "out: message=331 ruleId=4818"}},
       {kOutRest, {"a/10 b/10 c/10 out/61 d/10{mark=1}", "out", -1, ""}},

@@ -26,13 +26,11 @@ TEST(PronounRules, ItFirstRows) {
       {kItNext, {"so/71 it/66 have/25", "it", 1, "have: suggestion=\"has\" message=303 ruleId=2274"}},
       {kItNext, {"so/71 it/66 turn/20", "it", 4,
           "it: suggestion=\"(Insert noun object)\" tag=\"<*->\" message=320 ruleId=1274"}},
-      {kItNext, {"a/64 b/10 c/20 ,/47 it/66 x/40", "it", 9, "it: tag=\"<*->\" message=320 ruleId=2274"}},
       {kItNext, {"so/71 it/66 x/40", "it", 10, "it: suggestion=\"(Insert a noun subj.)\" message=320 ruleId=1274"}},
       // A comma too late in the sentence: no row.
       {kItNext, {"a/64 b/10 c/20 d/10 e/10 f/10 g/10 h/10 ,/47 it/66 x/40", "it", -1, ""}},
       {kItAfterScan, {"x/10 it/66 is/24 possible/30", "it", 0,
           "it: suggestion=\"(Rephrase)/... can\" message=302 entryWords=3 ruleId=5174"}},
-      {kItAfterScan, {"x/10 it/66 is/24 open/30", "it", 5, ""}},
       {kItAfterScan, {"x/10 it/66{extra=R} x/40", "it", 8,
           "it: suggestion=\"it is\" message=310 ruleId=3274 extraFlag=0"}},
       {kItAfterScan, {"turn/20{code=V0****} it/66{msg=313} on/75{msg=331}", "it", 9,
@@ -42,8 +40,6 @@ TEST(PronounRules, ItFirstRows) {
           "through: message=313 entryWords=2 ruleId=2175"}},
       {kItAfterScan, {"x/10 it/66 out/61", "it", 14, "it: message=313 entryWords=2 ruleId=1834"}},
       {kTheyThem, {"x/10 they/66 have/25", "they", 0, ""}},
-      {kTheyThem, {"them/66 have/25", "them", 2, "them: message=303 ruleId=2839"}},
-      {kTheyThem, {"x/10 they/66 must/28", "they", 4, "must: suggestion=\"can\" message=300 ruleId=1274"}},
       {kTheyThem, {"a/20 b/64 c/10 them/66 to/68", "them", 6,
           "them: suggestion=\"(Insert a Noun Object)\" message=320 ruleId=1839"}},
       {kTheyThem, {"Them/66 x/40", "Them", 9, "Them: suggestion=\"(Insert pl. noun subj.)\" message=320 ruleId=1274"}},
@@ -58,10 +54,8 @@ TEST(PronounRules, ItFirstRows) {
       {kOtherWords, {"x/20 I/66 turn/20", "I", 2,
           "I: suggestion=\"(Do not use this pronoun)\" message=312 ruleId=1835"}},
       {kOtherWords, {"x/20 i/66 turn/20", "i", -1, ""}},
-      {kOtherWords, {"x/20 we/66 turn/20", "we", 3, ""}},
       {kOtherWords, {"x/20 our/66 pump/10", "our", 4,
           "our: suggestion=\"(Give company name.)\" message=312 ruleId=6888"}},
-      {kOtherWords, {"x/20 I/66{msg=312 sub=3} am/66", "am", 5, "I: subClass=0 message=0"}},
       {kOtherWords, {"I/66 am/66", "am", 6, "am: suggestion=\"(Give company name.)\" message=312 ruleId=6778"}},
   };
   RunTableCases(kRowCases);

@@ -15,7 +15,6 @@ TEST(RelativeRules, GatesWhichWhoAndThatFirst) {
   static const TableCase kRowCases[] = {
       {kGates, {"x/10 that/69", "that", 2, "that: message=331 ruleId=1918"}},  // the end record
       {kGates, {"install/20 that/69 ,/47 y/10", "that", 3, ""}},
-      {kGates, {"install/20 it/66 so/71 that/69 ,/47 y/10", "that", 4, "that: message=331 ruleId=2175"}},
       {kGates, {"x/10 that/69 following/23 y/10", "that", 7, ""}},
       {kGates, {"x/10 that/69 y/10", "that", -1, ""}},
       // A person noun of a noun class ends here, before the person row.
@@ -32,7 +31,6 @@ TEST(RelativeRules, GatesWhichWhoAndThatFirst) {
           "that: suggestion=\"(Insert noun subject)\" message=313 entryWords=2 ruleId=47234"}},
       {kThat, {"x/10 ensure/20 that/69 y/10", "that", 2,
           "ensure: suggestion=\"make sure that\" message=300 entryWords=2 ruleId=4234"}},
-      {kThat, {"x/10 that/69 it/66", "that", 9, "it: message=320 ruleId=2874"}},
       {kThat, {"x/10 only/52{token=9} that/69 y/10", "that", -1, ""}},
       {kThat, {"x/10 y/10 even/52 that/69 z/10", "that", 20,
           "even: suggestion=\"but not\" message=301 entryWords=2 ruleId=4871"}},

@@ -11,7 +11,6 @@ TEST(SoRules, EveryStep) {
   RunRowCases(so_rules::kSo, {
       {"So/71 y/10 ./48", "So", 0, "So: message=302 ruleId=2201"},
       {"x/10 so/71 that/69 y/10", "so", 2, ""},
-      {"x/10 doing/23 so/71 y/10", "so", 5, "doing: message=321 entryWords=2 ruleId=4155"},
       {"x/10 so/71 valve/10{mark=1}", "so", 6, "so: suggestion=\"so that/(Delete)\" message=331 ruleId=7154"},
       // *so as* without "to" takes the degree list.
       {"x/10 so/71 as/54 well/50", "so", 13, "so: suggestion=\"to\" message=313 entryWords=2 ruleId=3201"},

@@ -182,7 +182,6 @@ TEST(VerbRules, SentenceOpeners) {
           "going: suggestion=\"(Rephrase)\" message=335 entryWords=2 ruleId=4327"}},
       {IngWordRows(), {"a/10 filling/23 b/10", "filling", 11, nullptr}},
       {IngWordRows(), {"this/76 cooling/23 b/10", "cooling", -1, ""}},
-      {IngWordRows(), {"a/40 coming/23 off/10", "coming", 15, nullptr}},
       {IngWordRows(), {"a/40 loading/23 b/10", "loading", 23, nullptr}},
   };
   RunTableCases(kRowCases);
