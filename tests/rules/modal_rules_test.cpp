@@ -14,7 +14,6 @@ TEST(ModalRules, Frame) {
   RunBodyCases(ApplyModalRules, {
       // Before a sentence end, a comma, inner punctuation, an -ed word or the end of the text.
       {"it/66 can/28 ./48", "can", "can: message=335 ruleId=5726", "can"},
-      {"it/66 must/28 moved/22 b/10 ./48", "must", "must: message=335 ruleId=5726", "must"},
       {"it/66 can/28 max/45 b/10 ./48", "can", "can: message=335 ruleId=5726\nmax: message=300 ruleId=4015", "can"},
       {"it/66 can/28 b/10{mark=1} ./48", "can", "", "can"},
       // A word of a family's letter that the family does not name.
@@ -27,11 +26,9 @@ TEST(ModalRules, Frame) {
       {"Did/28 b/10 c/40 ?/48", "Did", "Did: message=302 ruleId=5112\n?: wordClass=40", "Did"},
       {"Doing/28 b/10 ./48", "Doing", "Doing: message=300 ruleId=5112", "Doing"},
       {"Must/28 b/10 ?/48", "Must", "Must: message=302 ruleId=7112\n?: wordClass=40", "Must"},
-      {"Must/28 b/10 ./48", "Must", "Must: message=335 ruleId=4625", "Must"},
       {"a/40 can/28{mark=1} b/10 ./48", "can", "can: wordClass=10", "can"},
       {"a/40 can/28 not/29 open/20 ./48", "can", "", "can"},
       {"a/40 can/28 bus/10 b/10 ./48", "can", "can: suggestion=\"CANbus\" message=311 entryWords=2 ruleId=4816", "bus"},
-      {"a/40 cannot/28 nothing/29 ./48", "cannot", "cannot: message=334 ruleId=8114", "cannot"},
       // "not" ends the rules of the family before the negative is judged.
       {"a/40 cannot/28 not/29 ./48", "cannot", "", "cannot"},
       // A phrase: its finding, the covered words passed over.
@@ -82,7 +79,6 @@ TEST(ModalRules, Frame) {
       // Two more words are passed over after the covered ones, up to the end.
       {"a/40 must/28 be/25 kept/22 c/40 d/40 e/40 ./48", "must",
        "must: wordClass=20 message=330 entryWords=3 ruleId=2815\nbe: wordClass=40\nkept: wordClass=40", "d"},
-      {"you/78 must/28 open/20 ./48", "must", "must: wordClass=20", "must"},
       {"a/40 must/28 be/25 able/30 to/68 open/20 ./48", "must",
        "must: suggestion=\"must/can\" wordClass=20 message=330 entryWords=3 ruleId=5825\nbe: wordClass=40\nable: "
        "wordClass=40", "able"},
@@ -102,7 +98,6 @@ TEST(ModalRules, Frame) {
        "shall: suggestion=\"can cause\" wordClass=20 message=335 entryWords=3 ruleId=5817\nresult: wordClass=40\nin: "
        "wordClass=40", "in"},
       {"a/40 will/28 opens/21 ./48", "will", "will: message=335 ruleId=4816", "will"},
-      {"a/40 b/40 ,/47 will/28 open/20 ./48", "will", ",: message=318 ruleId=5626", "will"},
       // "want" and "will" as nouns, and the noun after them.
       {"a/40 want/28 valve/10 b/40 ./48", "want", "valve: message=324 ruleId=4315", "valve"},
       {"the/64 will/28 open/20 ./48", "will",

@@ -64,7 +64,6 @@ TEST(NounRules, Clusters) {
       // "time" after a measure goes, and that ends the word.
       {"for/65 hours/17 time/10 x/30 ./48", "hours", "time: message=304 ruleId=4156", "time"},
       {"the/64 hour/17 the/64 x/30 ./48", "hour", "hour: message=306 ruleId=4156", "hour"},
-      {"the/64 volts/17 x/30 ./48", "volts", "volts: wordClass=11", "volts"},
       {"115/49 V/17 AC/40 ./48", "V", "V: suggestion=\"VAC\" tag=\"<AR>\" message=311 entryWords=2 ruleId=3156", "AC"},
       // The dotted form: the length follows the cut text.
       {"the/64 unit(s)/17{sep=8} x/30 ./48", "unit(s)",

@@ -215,7 +215,6 @@ TEST(PlaceBody, PathsAndResumeWords) {
   RunBodyCases(ApplyPlacePrepositionRules, {
       {"At/75 night/10 the/64 lamp/10 is/24 on/75 ./48", "At", "At: message=318 ruleId=2334", "At"},
       {"At/75 night/10 ,/47 stop/20 ./48", "At", "", "At"},
-      {"Near/75 night/10 ,/47 stop/20 ./48", "Near", "Near: message=331 ruleId=2496", "Near"},
       {"In/75 pressure/10 ,/47 stop/20 ./48", "In", "", "pressure"},
       {"In/75 use/10 ,/47 stop/20 ./48", "In",
        "In: suggestion=\"in operation/in service/operates\" message=324 ruleId=3916", "In"},
