@@ -1,5 +1,6 @@
-// The rules of the modal and auxiliary verbs: the frame every class-28 word
-// passes, and the families of "can" and "do" with their phrase tables.
+// The rules of the modal and auxiliary verbs (class 28): the frame every word
+// passes, the families of "can", "do", "may", "must", "shall" and "will", and
+// their phrase tables.
 #include <gtest/gtest.h>
 
 #include "rules/main/class_bodies.h"
@@ -10,7 +11,7 @@ namespace {
 
 void NoSubject(SentenceStateRec& s) { s.subjectNumber = -1; }
 
-TEST(ModalRules, Frame) {
+TEST(ModalRules, Bodies) {
   RunBodyCases(ApplyModalRules, {
       // Before a sentence end, a comma, inner punctuation, an -ed word or the end of the text.
       {"it/66 can/28 ./48", "can", "can: message=335 ruleId=5726", "can"},
@@ -121,7 +122,7 @@ TEST(ModalRules, Frame) {
   });
 }
 
-TEST(ModalRules, CanPhrases) {
+TEST(ModalRules, Rows) {
   static const TableCase kRowCases[] = {
       {CanPhraseRows(), {"a/40 can/28 now/52 be/25", "can", 0, nullptr}},
       {CanPhraseRows(), {"a/40 can/28 light/10", "can", 12,

@@ -13,8 +13,8 @@ using namespace to_rules;
 
 void LongSentence(SentenceStateRec& s) { s.sentenceWordCount = 12; }
 
-TEST(ToStages, GatesAndTheSteDictionary) {
-  static const TableCase kRows[] = {
+TEST(ToStages, Rows) {
+  static const TableCase kCases[] = {
       {kSkipGates, {"a/10 )/42 to/68 pump/10", "to", 0, ""}},
       {kSkipGates, {"face/10 to/68 face/10", "to", 4, ""}},
       {kSkipGates, {"a/10 )/42 to/68 go/20", "to", -1, ""}},
@@ -25,12 +25,6 @@ TEST(ToStages, GatesAndTheSteDictionary) {
       {kNextTo, {"press/20{sub=80 msg=301} to/68{sub=80} test/10{msg=301} y/10", "to", 1,
                  "press: wordClass=40 subClass=0 message=0\nto: subClass=0\ntest: wordClass=40 message=0", nullptr, 1}},
       {kNextTo, {"x/10 to/68 test/10 y/10", "to", -1, ""}},
-  };
-  RunTableCases(kRows);
-}
-
-TEST(ToStages, Rows) {
-  static const TableCase kCases[] = {
       {kFixedPhrases, {"refer/20 to/68 y/10", "to", 0, ""}},
       {kFixedPhrases, {"x/10 to/68 be/25 able/30 to/68 y/10", "to", 3,
           "to: suggestion=\"can\" message=335 entryWords=4 ruleId=4582"}},
