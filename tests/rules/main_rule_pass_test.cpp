@@ -105,8 +105,7 @@ TEST_F(MainRulePass, WalksEveryWordOfTheText) {
        ".: verbForm=* extraFlag=NUL"},
       // Not repeated: another case, a marked follower (the findings here are
       // the articles' own).
-      {"The/64 the/64 valve/10 ./48",
-       "The: suggestion=\"(Sentence fault)\" message=321 ruleId=5651 sentenceLength=2\n"
+      {"The/64 the/64 valve/10 ./48", "The: suggestion=\"(Sentence fault)\" message=321 ruleId=5651 sentenceLength=2\n"
        "the: suggestion=\"(Sentence fault)\" message=321 ruleId=5651\n.: verbForm=* extraFlag=NUL"},
       {"go/20 go/20{mark=1} ./48", "go: sentenceLength=1\n.: verbForm=* extraFlag=NUL"},
       // A word that carries a finding is passed over, also by the repeated-word rule.

@@ -96,7 +96,8 @@ void RunRowCases(std::span<const RuleRow> rows, std::span<const RowCase> cases) 
     auto words = BuildWords(k.text);
     SentenceStateRec state;
     if (k.setup) k.setup(state);
-    RuleContext c{.word = FindWord(*words, k.at), .head = words->head(), .state = state};
+    RuleContext c{
+        .word = FindWord(*words, k.at), .head = words->head(), .state = state, .steDictionary = k.steDictionary};
     const int row = FirstMatch(c, rows);
     EXPECT_EQ(row, k.row);
     if (row >= 0) ApplyRow(c, rows[static_cast<std::size_t>(row)]);
@@ -129,7 +130,8 @@ void RunBodyCases(RuleBody body, std::span<const BodyCase> cases) {
     SentenceStateRec state;
     if (k.setup) k.setup(state);
     const SentenceStateRec before = state;
-    RuleContext c{.word = FindWord(*words, k.at), .head = words->head(), .state = state};
+    RuleContext c{
+        .word = FindWord(*words, k.at), .head = words->head(), .state = state, .steDictionary = k.steDictionary};
     WordRec* resume = ResumeWord(c, body(c));
     EXPECT_EQ(words->Changes(), k.changes);
     if (k.resume) {

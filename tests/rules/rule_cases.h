@@ -34,6 +34,7 @@ struct RowCase {
   int row;              // index of the row that holds, -1 none
   const char* changes;  // TestWords::Changes() after the row is applied; null: not checked
   StateSetup setup = nullptr;
+  unsigned char steDictionary = 0;  // the context's
 };
 
 // Runs every case over `rows` with a fresh sentence state. A table needs
@@ -51,6 +52,7 @@ struct BodyCase {
   const char* resume = nullptr;  // the resume word's "written[#n]"; null: not checked
   StateSetup setup = nullptr;
   const char* state = nullptr;   // StateChanges() of the sentence state; null: not checked
+  unsigned char steDictionary = 0;
 };
 
 // The fields of the sentence state that differ, as "field=value" items.

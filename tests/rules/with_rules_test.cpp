@@ -3,7 +3,7 @@
 
 #include "rules/function_words/function_word_bodies.h"
 #include "rules/function_words/with_tables.h"
-#include "tests/rules/rule_cases.h"
+#include "tests/rules/table_cases.h"
 
 namespace {
 
@@ -13,59 +13,45 @@ void LongSentence(SentenceStateRec& s) { s.sentenceWordCount = 12; }
 void ShortSentence(SentenceStateRec& s) { s.sentenceWordCount = 3; }
 
 TEST(WithRules, FixedPairsBeforeWith) {
-  RunRowCases(kPair, {
+  static const TableCase kRowCases[] = {
       // "also" keeps the advice it had.
-      {"a/10 b/10 also/30{sug=too} with/74 y/10", "with", 2, "also: message=324 entryWords=2 ruleId=6735"},
-      {"a/10 b/10 aligns/30 with/74 y/10", "with", 3,
-       "aligns: suggestion=\"align to/aligns to\" message=324 entryWords=2 ruleId=6735"},
-      {"a/10 b/10 pump/10 with/74 y/10", "with", -1, ""},
+      {kPair, {"a/10 b/10 also/30{sug=too} with/74 y/10", "with", 2, "also: message=324 entryWords=2 ruleId=6735"}},
+      {kPair, {"a/10 b/10 aligns/30 with/74 y/10", "with", 3,
+       "aligns: suggestion=\"align to/aligns to\" message=324 entryWords=2 ruleId=6735"}},
+      {kPair, {"a/10 b/10 pump/10 with/74 y/10", "with", -1, ""}},
       // A whole word, not a stem: "persons" and "fixed" form no pair.
-      {"a/10 b/10 persons/11 with/74 y/10", "with", -1, ""},
-  });
-}
-
-TEST(WithRules, GatesAndRows) {
-  RunRowCases(kNextGates, {
-      {"x/10 with/74 y/10{mark=1}", "with", 0, ""},
-      {"x/10 with/74 y/10", "with", -1, ""},
-  });
-  RunRowCases(kFirstRows, {
-      {"it/66 flush/30 with/74 y/10", "with", 0, "flush: suggestion=\"align to\" message=331 entryWords=2 ruleId=6825"},
-      {"x/10 with/74{len=1} :/42", "with", 2, "with: message=320 length=4 ruleId=4728"},
-      {"it/66 is/24 with/74 y/10", "with", 5, "is: message=313 entryWords=2 ruleId=3726"},
-      {"it/66 is/24{token=9} with/74 y/10", "with", -1, ""},
-      {"x/10 this/76 with/74 y/10", "with", 8, "this: message=320 ruleId=5627"},
-      {"x/10 with/74 y/10", "with", -1, ""},
-  });
-  RunRowCases(kLaterRows, {
-      {"a/10 b/10 c/10 with/74 one/10 another/37", "with", 0,
-       "with: suggestion=\"with each ...\" message=324 entryWords=3 ruleId=3725"},
-      {"a/10 b/10 c/10 with/74 growing/23", "with", 10, "with: suggestion=\"for\" message=331 entryWords=2 ruleId=6825"},
-      {"a/10 b/10 c/10 with/74 y/10", "with", -1, ""},
-  });
-}
-
-TEST(WithRules, ClosingRows) {
-  RunRowCases(kLastRows, {
-      {"x/10 with/74 more/10", "with", 0, "with: message=324 entryWords=2 ruleId=2725"},
-      {"x/10 with/74 one/10 another/37", "with", 1,
-       "with: suggestion=\"with each ...\" message=324 entryWords=3 ruleId=3725", LongSentence},
+      {kPair, {"a/10 b/10 persons/11 with/74 y/10", "with", -1, ""}},
+      {kNextGates, {"x/10 with/74 y/10{mark=1}", "with", 0, ""}},
+      {kNextGates, {"x/10 with/74 y/10", "with", -1, ""}},
+      {kFirstRows, {"it/66 flush/30 with/74 y/10", "with", 0,
+          "flush: suggestion=\"align to\" message=331 entryWords=2 ruleId=6825"}},
+      {kFirstRows, {"x/10 with/74{len=1} :/42", "with", 2, "with: message=320 length=4 ruleId=4728"}},
+      {kFirstRows, {"it/66 is/24{token=9} with/74 y/10", "with", -1, ""}},
+      {kFirstRows, {"x/10 this/76 with/74 y/10", "with", 8, "this: message=320 ruleId=5627"}},
+      {kLaterRows, {"a/10 b/10 c/10 with/74 one/10 another/37", "with", 0,
+       "with: suggestion=\"with each ...\" message=324 entryWords=3 ruleId=3725"}},
+      {kLaterRows, {"a/10 b/10 c/10 with/74 growing/23", "with", 10,
+          "with: suggestion=\"for\" message=331 entryWords=2 ruleId=6825"}},
+      {kLaterRows, {"a/10 b/10 c/10 with/74 y/10", "with", -1, ""}},
+      {kLastRows, {"x/10 with/74 more/10", "with", 0, "with: message=324 entryWords=2 ruleId=2725"}},
+      {kLastRows, {"x/10 with/74 one/10 another/37", "with", 1,
+       "with: suggestion=\"with each ...\" message=324 entryWords=3 ruleId=3725", LongSentence}},
       // Without room for three more words.
-      {"the/64 type/10 with/74 y/10", "with", 2,
-       "type: suggestion=\"type to/type for\" message=313 entryWords=2 ruleId=4786", LongSentence},
-      {"a/10 b/10 c/10 makes/21{msg=302} it/10{msg=325} with/74{msg=331} y/10", "with", 7,
-       "makes: suggestion=\"use/uses\" message=324 entryWords=3 ruleId=5635\nit: message=0\nwith: message=0"},
-      {"is/24 Compared/22 with/74 y/10", "with", 6,
-       "Compared: suggestion=\"Compared to\" message=324 entryWords=2 ruleId=1232"},
-      {"a/10 b/10 c/10 one/49 with/74 y/10", "with", 9, "one: message=320 entryWords=2 ruleId=3064"},
-      {"a/10 b/10 c/10 two/49 with/74 y/10", "with", 10, "two: message=320 entryWords=2 ruleId=3064"},
-      {"a/10 b/10 c/10 higher/34 with/74 y/10", "with", 13,
-       "higher: suggestion=\"higher than\" message=324 entryWords=2 ruleId=7625"},
-      {"a/10 b/10 with/74 using/23{sub=2}", "with", 19, "using: subClass=0 message=313 ruleId=2063"},
+      {kLastRows, {"the/64 type/10 with/74 y/10", "with", 2,
+       "type: suggestion=\"type to/type for\" message=313 entryWords=2 ruleId=4786", LongSentence}},
+      {kLastRows, {"a/10 b/10 c/10 makes/21{msg=302} it/10{msg=325} with/74{msg=331} y/10", "with", 7,
+       "makes: suggestion=\"use/uses\" message=324 entryWords=3 ruleId=5635\nit: message=0\nwith: message=0"}},
+      {kLastRows, {"is/24 Compared/22 with/74 y/10", "with", 6,
+       "Compared: suggestion=\"Compared to\" message=324 entryWords=2 ruleId=1232"}},
+      {kLastRows, {"a/10 b/10 c/10 two/49 with/74 y/10", "with", 10, "two: message=320 entryWords=2 ruleId=3064"}},
+      {kLastRows, {"a/10 b/10 c/10 higher/34 with/74 y/10", "with", 13,
+       "higher: suggestion=\"higher than\" message=324 entryWords=2 ruleId=7625"}},
       // The gerund message is cleared again: the rule id alone stays.
       // Only an -ing word split off a compound reaches the last row.
-      {"a/10 b/10 with/74 Using/23{split=4}", "with", 21, "Using: suggestion=\"the Using\" message=338 ruleId=2063"},
-  });
+      {kLastRows, {"a/10 b/10 with/74 Using/23{split=4}", "with", 21,
+          "Using: suggestion=\"the Using\" message=338 ruleId=2063"}},
+  };
+  RunTableCases(kRowCases);
 }
 
 TEST(WithBody, StepsAndResumeWords) {
