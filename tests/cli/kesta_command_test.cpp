@@ -182,12 +182,7 @@ TEST_F(KestaCommandTest, OutputThatIsNotARegularFile) {
   std::string fifo = (dir_.path() / "pipe").string();
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   std::string readBack;
-  std::thread reader([&] {
-    std::ifstream in(fifo, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    readBack = s.str();
-  });
+  std::thread reader([&] { readBack = ReadAll(fifo); });
   run = Kesta({"call", "FullTags", kSample, "-o", fifo});
   reader.join();
   EXPECT_EQ(run.status, 0) << run.err;

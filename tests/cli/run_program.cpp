@@ -1,5 +1,7 @@
 #include "tests/cli/run_program.h"
 
+#include "tests/support/temp_dir.h"
+
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -12,12 +14,6 @@
 extern char** environ;
 
 namespace {
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 std::vector<char*> Pointers(std::vector<std::string>& strings) {
   std::vector<char*> out;

@@ -17,13 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 std::vector<std::string> Documents() {
   std::vector<std::string> files;
   for (const std::string& folder :

@@ -1,9 +1,7 @@
 // `kesta check` with the tests' dictionaries on sentences each rule family
 // judges: the findings come out as markers on the words they cover, and the
 // corrections go into the text. The sentences of a table are checked in one run.
-#include <fstream>
 #include <span>
-#include <sstream>
 
 #include "tests/e2e/sample_check.h"
 #include "tests/support/dict_fixture.h"
@@ -153,10 +151,7 @@ TEST_F(RuleSentences, EachFamily) {
 }
 
 std::string Source(const char* name) {
-  std::ifstream in(std::string(KESTA_SOURCE_DIR) + "/tests/data/dictionaries/" + name);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
+  return ReadAll(std::string(KESTA_SOURCE_DIR) + "/tests/data/dictionaries/" + name);
 }
 
 // The tests' dictionaries give "which" the class of the relative words; a

@@ -25,12 +25,14 @@ std::string TempDir::Write(const std::string& relative, const std::string& bytes
   return p.string();
 }
 
-std::string TempDir::Read(const std::string& relative) const {
-  std::ifstream in(path_ / relative, std::ios::binary);
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
   std::ostringstream ss;
   ss << in.rdbuf();
   return ss.str();
 }
+
+std::string TempDir::Read(const std::string& relative) const { return ReadAll((path_ / relative).string()); }
 
 ScopedEnv::ScopedEnv(const char* name, const char* value) : name_(name) {
   const char* old = std::getenv(name);

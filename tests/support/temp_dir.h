@@ -3,6 +3,9 @@
 #include <filesystem>
 #include <string>
 
+// The whole file as bytes; empty when it cannot be read.
+std::string ReadAll(const std::string& path);
+
 class TempDir {
  public:
   TempDir();
