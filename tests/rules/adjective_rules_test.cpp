@@ -36,6 +36,7 @@ TEST(AdjectiveRules, Tables) {
       // A held that fails its row goes on with the rows after the words.
       {ParticipleRows(), {"is/24 held/31 x/40", "held", 19, ""}},
       {ParticipleRows(), {"a/40{split=4} held/31{split=4} open/20", "held", 20, "held: message=327 ruleId=1365"}},
+      {ParticipleRows(), {"a/40 held/31 valve/10 seat/10", "held", 21, ""}},
       {ParticipleRows(), {"a/40 held/31 x/40", "held", -1, ""}},
   };
   RunTableCases(kCases);

@@ -19,6 +19,11 @@ TEST(Class46Rules, Rows) {
       {"it/24 looks/21{msg=302} like/46 so/71 ./48", "like", 11, "looks: message=0\nlike: message=313 ruleId=9664"},
       {"it/24 x/10{token=1 split=4} like/46 so/71 ./48", "like", -1, nullptr},
       {"is/24 like/46 to/68 a/64 valve/10 now/50 ./48", "like", 15, nullptr, Long},
+      {"a/64 b/31 c/31 like/46 valve/10 ./48", "like", 16,
+       "like: suggestion=\"when/for/by/while\" message=331 ruleId=4963"},
+      {"a/64 b/31 c/22 like/46 x/10{mark=2} ./48", "like", 17, "like: message=331 ruleId=5963"},
+      {"it/24 appears/21 like/46 so/71 ./48", "like", 21,
+       "appears: suggestion=\"shows\" message=300 entryWords=2 ruleId=9664"},
       {"a/64 b/30 c/30 opens/21 like/46 so/71 ./48", "like", 26, "opens: message=313 entryWords=2 ruleId=9664"},
       {"a/64 b/30 c/30 opens/20 like/46 so/71 ./48", "like", -1, ""},
   };

@@ -18,11 +18,9 @@ TEST(HasRules, Tables) {
       {first, {"it/66 has/24 to/68 be/25 x/40 ./48", "has", 0,
                "has: suggestion=\"must be\" message=335 entryWords=3 ruleId=7644"}},
       {first, {"it/66 has/24 to/68 moved/22 ./48", "has", 1, "has: message=302 entryWords=3 ruleId=7644"}},
-      {first, {"it/66 had/25 moved/22 b/10{mark=1} ./48", "had", 2, nullptr}},
       {first, {"it/66 had/25 moved/22 b/10 ./48", "had", -1, ""}},
       {passive, {"it/66 has/24 been/27 replaced/31 ./48", "has", 0, "has: message=330 entryWords=3 ruleId=6849"}},
       {passive, {"it/66 had/25 been/27 replaced/31 ./48", "had", -1, ""}},
-      {passive, {"it/66 has/24 not/29 been/27 ./48", "has", 1, nullptr}},
       // Row 16 ("been" before a participle) is taken by the rows of "been" above it: "been" is the only
       // word of its class.
       {later, {"it/66 has/24 had/25 x/40 ./48", "has", -1, ""}},  // only "had had"
@@ -33,15 +31,14 @@ TEST(HasRules, Tables) {
                "had: suggestion=\"was\" message=330 entryWords=3 ruleId=5333"}},
       {later, {"we/78 had/25 not/29 been/27 moved/22 ./48", "had", 10,
                "had: suggestion=\"were not\" message=330 entryWords=4 ruleId=5333"}},
-      {later, {"it/66 had/25 not/29 been/27 to/68 ./48", "had", 11,
-               "had: suggestion=\"was not\" message=330 entryWords=4 ruleId=5333"}},
       {later, {"it/66 had/25 ever/50 ./48", "had", 19, "had: suggestion=\"had\" message=335 entryWords=2 ruleId=8626"}},
       {later,
        {"it/66 has/24 had/25 x/40 ./48", "had", 22, "has: suggestion=\"had\" message=335 entryWords=2 ruleId=8635"}},
+      {later, {"it/66 had/25 went/20 ./48", "had", 21,
+               "had: suggestion=\"went\" message=335 entryWords=2 ruleId=3626"}},
       {later, {"it/66 ever/50 had/25 x/40 ./48", "had", 24, "ever: message=304 entryWords=2 ruleId=4625"}},
       {having, {"it/66 having/25 valves/11 ./48", "having", 1,
                 "having: suggestion=\"that has/that have\" message=335 ruleId=5633"}},
-      {having, {"it/66 having/25 had/25 ./48", "having", 2, nullptr}},
       {having, {"it/66 having/25 moved/22 ./48", "having", -1, ""}},
   };
   RunTableCases(kCases);
