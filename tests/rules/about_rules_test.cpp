@@ -30,8 +30,8 @@ TEST(AboutRules, Tables) {
       {kAbout, {"x/10 turns/21{token=9} about/73 y/10", "about", -1, ""}},
       // "flush", "just", "peak" and "well" before "above" are taken by row 10.
       {kAbove, {"Above/73 y/10", "Above", 0, "Above: message=324 ruleId=3245"}},
-      {kAbove, {"x/10 listed/22 above/73 y/10", "above", 6,
-        "listed: suggestion=\"shown in the list above/shown above\" message=324 entryWords=2 ruleId=9257"}},
+      {kAbove, {"x/10 stays/21 above/73 y/10", "above", 7,
+                "stays: suggestion=\"is above\" message=300 entryWords=2 ruleId=3245"}},
       {kAbove, {"x/10 well/50 above/73 y/10", "above", 10, "well: message=302 entryWords=2 ruleId=3245"}},
       {kAbove, {"x/10 y/10 above/73 normal/30", "above", 14,
                 "above: suggestion=\"(Give range)\" message=313 entryWords=2 ruleId=3245"}},

@@ -21,9 +21,9 @@ TEST(AndOrRules, TablesRowByRow) {
       {kBeforeRepeat, {"Fit/20 x/40 and/63 and/63 y/10", "and#2", 0, ""}},
       {kBeforeRepeat, {"Fit/20 x/10 and/63 and/63 y/10", "and#2", 1, nullptr}},
       {kBeforeRepeat, {"Fit/20 and/63 and/63 y/10", "and#2", -1, nullptr}},
-      {kShared, {"Fit/20 x/10 or/63 all/38 other/38", "or", 0, nullptr}},
       {kOr, {"Fit/20 it/66 grease/20 or/63 oil/16{sub=12}", "or", 0, "oil: subClass=0 message=300 ruleId=7579"}},
       {kOr, {"Fit/20 it/66 5/49 or/63 bigger/34", "or", 5, "bigger: wordClass=40"}},
+      {kOr, {"Fit/20 it/66 x/10 or/63 lower/10", "or", 10, nullptr}},
       // *whether or not*: only where "not" is not read as the negation.
       {kOr, {"See/20 whether/70 or/63 not/40", "or", 18,
              "whether: suggestion=\"if/when\" message=334 entryWords=3 ruleId=1579"}},
