@@ -43,11 +43,11 @@ TEST(CliOptions, RefusedLines) {
       {"check", "a.xml", "--mouse"},
       {"check", "a.xml", "--element", ""},
       {"check", "a.xml", "-o", ""},
+      {"check", "a.xml", "--element", "p1", "--caret", "p2"},
       {"check", "a.xml", "--answer", "99999999999"},
       {"unregister", "-i"},
       {"--help", "check"},
       {"call", "SixsigmaRead", "a.xml", "--do", "press 1"},
-      {"call", "SixsigmaRead", "a.xml", "--do"},
       {"call", "SixsigmaRead", "--do", "dblclick 371 0"},
       // Only the writer's tools go without a document, and then without
       // the options that write or place something in it.

@@ -92,7 +92,6 @@ TEST_F(KestaCommandTest, RefusedCalls) {
        "[box KESta Checker] Error(60) Read 6 fields in KestaArbortext.ini.\nNeed 7 fields. See KestaArbortext.ini "
        "format.\n[box KESta Checker] Error(69)",
        {{"APTCUSTOM", custom.path().string()}}},
-      {{"call", "FullTags", kSample}, 2, "refused to load", {{"APTCUSTOM", custom.path().string()}}},
       {{"register"}, 3, "cannot write the registry file", {{"KESTA_REGISTRY", blocker + "/registry"}}},
   };
   for (const auto& c : cases) {

@@ -163,7 +163,6 @@ TEST(ContextMenu, EachChoice) {
        {"CLoadMenu"}},
       {"all in document", ID_KESTA_ALL_IN_DOCUMENT, "utilize", "0103use/apply", 1, "use", select,
        Closed({select}), {"CLoadMenu", "RemoveAllMarkers"}},
-      {"the term", ID_KESTA_TERM, "utilize", "0103use/apply", 1, "use", select, Closed({select}), {"CLoadMenu"}},
       // A hint in parentheses replaces nothing.
       {"hint", ID_KESTA_SYN1, "must", "0103x", 7, ":| 0", select, Closed({select}), {"CLoadMenu"}},
       // A suggestion too long for its insert command is not half done.

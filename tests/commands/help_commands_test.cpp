@@ -84,8 +84,6 @@ TEST_F(HelpTest, TitleCommand) {
     std::size_t size;
   } rows[] = {
       {"manual.xml", "window_set(\"edit\",\"title\",\"manual.xml :: KESta - Active\");", "", 0},
-      {"manual.xml :: KESta - Active",
-       "window_set(\"edit\",\"title\",\"manual.xml :: KESta - Active :: KESta - Active\");", "", 0},
       {"my \"best\" C:\\manual.xml",
        "window_set(\"edit\",\"title\",\"my \\\"best\\\" C:\\\\manual.xml :: KESta - Active\");", "", 0},
       {std::string(400, '"'), "", "\\\"\");", 254},

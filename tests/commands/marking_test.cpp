@@ -74,7 +74,8 @@ TEST_F(MarkingTest, CommandsOfEachKind) {
       {"one word", {Finding("frobnicate:| 0!use", K::Word, 1)}, "", "Frobnicate",
        {"clm; find -f -e -select @frobnicate@", "clear_mark all", "find -b -q -e -select @frobnicate@",
         Insert("0103use", "6699FF", "Frobnicate"), "clear_mark all"}},
-      {"text from the search key", {Finding("in.order:|12!to", K::Word, 1, 30)}, "", "",
+      // A selection the host cannot give: the text from the search key.
+      {"text from the search key", {Finding("in.order:|12!to", K::Word, 1, 30)}, "$selection", "",
        {"clm; find -f -e -q -select @in.order@", "clear_mark all", "find -b -q -e -select @in.order@",
         Insert("0130to", "6699FF", "in order")}},
       {"escaped", {Finding("x:| 0!say \"a@b\" & <c>", K::Word, 25)}, "", "x@y",
@@ -117,9 +118,10 @@ TEST_F(MarkingTest, CommandsOfEachKind) {
         Insert("1110NONE", "FF6699", "percent"), "clear_mark all"}},
       // The semicolon is searched as itself (as '.' it would match the last
       // letter of any word before "th"), and the marker wraps the one found.
-      {"semicolon", {Finding(". th:|00|", K::Semicolon, 37)}, "", "",
+      {"semicolons", {Finding(". th:|00|", K::Semicolon, 37), Finding(". th:|00|", K::Semicolon, 37)}, "", "",
        {"find -f -e -q -select @; th@", "clm;", "find -b -q -e -select @;@", Insert("3700.", "FF99FF", ";"),
-        "mes \"KESta: One error.\""}},
+        "find -f -e -q -select @; th@", "clm;", "find -b -q -e -select @;@", Insert("3700.", "FF99FF", ";"),
+        "mes \"KESta: Found 2 errors.\""}},
       // Without white space after it the next word follows it directly.
       {"semicolon before the word", {Finding(". th:|00|", K::Semicolon, 37)}, "@; th@", "",
        {"find -f -e -q -select @; th@", "find -f -e -q -select @;th@", "clm;", "find -b -q -e -select @;@",

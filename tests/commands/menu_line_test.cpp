@@ -53,6 +53,7 @@ TEST(MenuLine, FirstLineNamesTheFindingByCategory) {
 TEST(MenuLine, EveryCategoryHasAStringAndPercentSignsOfTheWordStay) {
   for (int category = -2; category < 50; ++category)
     EXPECT_NE(LoadStringResource(MenuLineStringId(category, "x")), nullptr) << category;
+  EXPECT_EQ(LoadStringResource(0), nullptr);  // an id without a string
   EXPECT_EQ(FormatMenuLine("%1 : %2 %3", "50%1", "%2"), "50%1 : %2 %3");
   // A line longer than the field is cut at 255 characters.
   std::string word(127, 'w');

@@ -109,7 +109,9 @@ TEST_F(RunKestaTest, InvokeChecksTheCall) {
   EXPECT_EQ(CallByName(u"DisplayCmenu", {{Variant::Text(u"one")}}), DISP_E_TYPEMISMATCH);
   EXPECT_EQ(CallByName(u"DisplayCmenu", {{Variant::Text(u"1x")}}), DISP_E_TYPEMISMATCH);
   EXPECT_EQ(CallByName(u"DisplayCmenu", {{Variant::Text(u"99999999999")}}), DISP_E_OVERFLOW);
+  EXPECT_EQ(object_->FindStartElement(), E_NOTIMPL);
   EXPECT_TRUE(host.Calls().empty());
+  EXPECT_EQ(CallByName(u"DisplayCmenu", {{Variant::Text(u"2")}}), S_OK);  // a number written as text
 }
 
 TEST_F(RunKestaTest, CaptureHostAndCursorRefreshesTheHostObjectOnly) {

@@ -109,6 +109,7 @@ TEST(DictWriter, RefusesBadLinesWithTheirNumber) {
       {"valve 1014\nbolt 10\nvalve+seat 1014\n", 3, "line 1"},
       {"valve$ 1014\nvalves+seat 1014\n", 2, "could never match"},
       {"remov^21\nremov^+from 2A\n", 2, "could never match"},
+      {"batter! 10\nbatteries+pack 10\n", 2, "could never match"},
       {"clean@ 30\ncleanly+done 30\n", 2, "could never match"},  // an adjective stem takes its -ly form
       {"name: T\nvalve 1014\nremov^2\n", 3, "inflection code letter"},
       {"name: A\nname: B\n", 2, "twice"},

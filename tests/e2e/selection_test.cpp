@@ -133,7 +133,6 @@ TEST_F(FindingMenu, EachChoiceAndTheDocumentItLeaves) {
       {"ShowMe", "3", Topic("<p id=\"p1\">We stop the valve and the " + glorp + ".</p>")},
       {"ShowContext", "2", Topic("<p id=\"p1\">We close the valve and the " + glorp + ".</p>")},
       {"ShowMe", "4", kept},
-      {"ShowMe", "7", kept},
       {"ShowMe", "5", Topic("<p id=\"p1\">We shut the valve and the glorp.</p>")},
       {"ShowMe", "6", doc_},
       {"ShowMe", "0", doc_},

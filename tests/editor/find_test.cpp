@@ -46,7 +46,6 @@ TEST_F(Find, SearchesAndTheirOptions) {
       {"find -f -select @valve@; find -f -select @valve@; find -f -select @valve@", "find -f -q -select @valve@",
        ""},
       {"set case=on", "find -f -select @VALVE@", "VALVE"},
-      {"set case=on", "find -f -q -select @Valve@", ""},
       // a '.' matches any one character with -e only
       {"", "find -f -e -select @o.en@", "open"},
       {"", "find -f -q -select @o.en@", ""},
@@ -59,6 +58,7 @@ TEST_F(Find, SearchesAndTheirOptions) {
       // backward: the nearest match that ends before the caret
       {"set case=on; find -f -select @tap; the@; clear_mark all", "find -b -q -e -select @the@", "the"},
       {"find -f -select @valve@", "find -b -q -e -select @T..@", "The"},
+      {"", "find -b -q -select @valve@", ""},  // nothing before the caret
       // wrapscan goes round the document
       {"find -f -select @tap@", "find -f -q -select @valve is@", ""},
       {"find -f -select @tap@; set wrapscan=on", "find -f -q -select @valve is@", "valve is"},

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
+
 #include "host/host_state.h"
 #include "platform/app_framework.h"
 #include "platform/scripted_interaction.h"
@@ -58,6 +60,8 @@ TEST_F(CommandFrameTest, ConnectsWorksAndReleasesEverything) {
   host_.FailCall(5, E_FAIL, "bad caret");
   EXPECT_EQ(Run(), S_FALSE);
   EXPECT_EQ(host_.Calls().size(), 5u);
+  // A text that cannot be allocated fails the work like a host call.
+  EXPECT_EQ(RunCommandFrame(kFrame, [](HostSession&) -> HRESULT { throw std::bad_alloc(); }), S_FALSE);
   EXPECT_EQ(host_.LiveObjects(), 0);
   EXPECT_EQ(AfxGetModuleState(), nullptr);
 }

@@ -25,6 +25,7 @@ TEST(ComModule, RunsEachClassHookAtInitAndTerm) {
   module.Term();
   EXPECT_EQ(g_hookCalls, (std::vector<bool>{true, false}));
   EXPECT_FALSE(module.Initialized());
+  EXPECT_EQ(AfxGetApp(), nullptr);  // no application object made
 }
 
 }  // namespace

@@ -28,7 +28,7 @@ TEST(PopupMenu, MissingItemsAndSubMenus) {
   EXPECT_FALSE(ModifyMenu(menu, 9, MF_BYPOSITION, 99, "x"));
   EXPECT_EQ(CheckMenuItem(menu, 99, MF_BYCOMMAND | MF_CHECKED), -1);
   EXPECT_TRUE(ModifyMenu(menu, 2, MF_BYPOSITION | MF_STRING, 77, "Other"));
-  EXPECT_EQ(GetSubMenu(menu, 2)->items.size(), 2u);
+  EXPECT_EQ(GetMenuItemCount(*GetSubMenu(menu, 2)), 2u);
   EXPECT_TRUE(SetMenuDefaultItem(menu, 10, false));
   EXPECT_TRUE(SetMenuDefaultItem(menu, 30, false));
   EXPECT_FALSE(menu.items[0].isDefault);

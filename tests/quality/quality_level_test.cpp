@@ -44,8 +44,9 @@ TEST(QualityLevel, ScoreAndLevelAtEachBandEdge) {
 
 TEST(QualityLevel, StampTexts) {
   // Levels out of range read as one sigma; colours out of range have no text.
-  const std::pair<int, const char*> sigma[] = {{0, "KESSTA STE=red:ONE SIGMA"}, {3, "KESSTA STE=amber:THREE SIGMA"},
-                                               {6, "KESSTA STE=green:SIX SIGMA"}, {7, "KESSTA STE=red:ONE SIGMA"}};
+  const std::pair<int, const char*> sigma[] = {{3, "KESSTA STE=amber:THREE SIGMA"}, {4, "KESSTA STE=amber:FOUR SIGMA"},
+                                               {5, "KESSTA STE=green:FIVE SIGMA"}, {6, "KESSTA STE=green:SIX SIGMA"},
+                                               {7, "KESSTA STE=red:ONE SIGMA"}};
   for (const auto& [level, text] : sigma) EXPECT_STREQ(SigmaPiText(level), text) << level;
   const std::pair<int, const char*> traffic[] = {{0, ""}, {4, "KESSTA Traffic Light=BLUE"}, {5, ""}};
   for (const auto& [colour, text] : traffic) EXPECT_STREQ(TrafficPiText(colour), text) << colour;

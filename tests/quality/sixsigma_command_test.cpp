@@ -99,10 +99,11 @@ TEST_F(SixsigmaTest, TrafficLightOfTheLevelAndItsStamp) {
     return t;
   };
   // One finding: in 20 words (the title's included) it scores 5.0, five
-  // sigma and blue; in 35, 2.86, six sigma and green. Two in 3: red.
+  // sigma and blue; in 35, 2.86, six sigma and green; in 17, amber. Two in 3: red.
   const Case cases[] = {
       {text(6), 578, "KESSTA Traffic Light=BLUE"},
       {text(11), 361, "KESSTA Traffic Light=GREEN"},
+      {text(5), 577, "KESSTA Traffic Light=AMBER"},
       {"Glorp zonk.", 579, "KESSTA Traffic Light=RED"},
   };
   for (const Case& c : cases) {
@@ -120,6 +121,7 @@ TEST_F(SixsigmaTest, TrafficLightOfTheLevelAndItsStamp) {
 
 TEST_F(SixsigmaTest, ADocumentWithoutWordsGetsALevelAndAColour) {
   Load("<topic><title></title><body><p></p></body></topic>");
+  EXPECT_EQ(object_->TrafficLight(), S_OK);  // before any traffic scoring: no dialog
   ui_.QueueAnswer(2);
   EXPECT_EQ(object_->SixsigmaRead(), S_OK);
   int counts = 0;

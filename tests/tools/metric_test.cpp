@@ -67,14 +67,12 @@ TEST(MetricTable, Conversions) {
       {"inches to millimetres|25.4|mm|0|C", "2", Conversion::Done, "2 inches (51 mm)", nullptr},
       {"inches to millimetres|25.4|mm|2|C", "10.5", Conversion::Done, "10.5 inches (266,70 mm)", nullptr},
       {"inches to millimetres|25.4|mm|3|S", "1", Conversion::Done, "1 inches (25 400 mm)", nullptr},
-      {"inches to millimetres|25.4|mm|4|P", "1", Conversion::Done, "1 inches (25.4000 mm)", nullptr},
       {"inches to millimetres|25.4|mm|5|P", "1", Conversion::Done, "", nullptr},
       {"millimetres to inches|(/25.4)|in.|3|P", "254", Conversion::Done, "254 millimetres (10.000 in.)", nullptr},
       {"millimetres to inches|(/25.4|in.|2|P", "50.8", Conversion::Done, "50.8 millimetres (2.00 in.)", nullptr},
       // The value: cut at its first blank; first and last characters digits.
       {"inches to millimetres|25.4|mm|1|P", "56 8", Conversion::Done, "56 inches (1422.4 mm)", nullptr},
       {"inches to millimetres|25.4|mm|1|P", "56F", Conversion::BadValue, "", nullptr},
-      {"inches to millimetres|25.4|mm|1|P", "x5", Conversion::BadValue, "", nullptr},
       {"inches to millimetres|25.4|mm|1|P", "1.2.3", Conversion::BadValue, "", nullptr},
       {"inches to millimetres|25.4|mm|1|P", "", Conversion::BadValue, "", nullptr},
       {"Fahrenheit to Celsius|0|C|1|P", "212 \xB0" "F", Conversion::BadValue, "", nullptr},
@@ -82,7 +80,6 @@ TEST(MetricTable, Conversions) {
       {"widgets to gadgets|(/0)|g|1|P", "5", Conversion::ZeroDivisor, "", nullptr},
       {"widgets to gadgets|(/abc)|g|1|P", "5", Conversion::BadFactor, "", nullptr},
       {"widgets to gadgets|lots|g|1|P", "5", Conversion::BadFactor, "", nullptr},
-      {"widgets to gadgets||g|1|P", "5", Conversion::BadFactor, "", nullptr},
       {"widgets to gadgets|1e30|g|1|P", "1e30", Conversion::TooLarge, "", nullptr},
   };
   for (const Case& c : cases) {

@@ -148,9 +148,10 @@ TEST_F(TempDictionaryTest, WarningPreference) {
   EXPECT_EQ(dir_.Read("editinit/KestaArbortext.ini"), "KESta|TEC,STE,SYN|wDEF1|Writer|Site|HID|end\n");
   ASSERT_EQ(ui_.Boxes().size(), 1u);
   EXPECT_EQ(ui_.Boxes()[0].text, "KESta: Set IGNORE text in <warning> tags.");
-  // The radios open on the setting in force.
-  Open({"close"});
+  // The radios open on the setting in force; showing sets it back.
+  Open({"click 358", "click 336"});
   EXPECT_TRUE(Dialog().opened.Find(357)->checked);
+  EXPECT_EQ(Settings.app.showWarnings, 1);
 }
 
 TEST_F(TempDictionaryTest, NetworkFolderIsKeptButSaidToBeUnused) {
