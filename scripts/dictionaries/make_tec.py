@@ -85,7 +85,6 @@ ROOTS = [
     ('definition.n.01', 'document'),
     ('explanation.n.01', 'document'),
     ('declaration.n.01', 'document'),
-    ('specification.n.01', 'document'),
     ('summary.n.01', 'document'),
     ('instruction.n.01', 'document'),
     ('language.n.01', 'document'),
@@ -133,6 +132,9 @@ EXCLUDED = [
     'award.n.03', 'abuse.n.02', 'criticism.n.01', 'compliment.n.01', 'ridicule.n.01', 'persuasion.n.01',
     'promise.n.01', 'nonsense.n.01', 'disapproval.n.02', 'encouragement.n.01', 'flattery.n.01',
     'trickery.n.01', 'deception.n.01', 'symptom.n.01', 'symptom.n.02', 'pathological_state.n.01',
+    # Documents of design criteria: contract words, not names of the
+    # things a writer describes.
+    'spec.n.01',
     'medical_procedure.n.01', 'illusion.n.01', 'illusion.n.02', 'knowledge_domain.n.01', 'sphere.n.01',
 ]
 
