@@ -1,0 +1,146 @@
+#include "bench/paragraphs/whole_paragraphs.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <libxml/parser.h>
+
+namespace {
+
+using bench::Block;
+
+std::vector<Block> Blocks(const std::string& xml, bench::EntityTally* tally = nullptr) {
+  bench::EntityTally own;
+  std::vector<Block> blocks;
+  std::string error;
+  EXPECT_TRUE(bench::LeafBlocks(xml, "test.xml", &blocks, tally ? tally : &own, &error)) << error;
+  return blocks;
+}
+
+std::vector<std::string> Contents(const std::vector<Block>& blocks) {
+  std::vector<std::string> out;
+  for (const Block& b : blocks) out.push_back((b.title ? "T:" : "") + b.content);
+  return out;
+}
+
+// Errors of level error or worse, as `xmllint --noout --nonet` reports them.
+int XmlErrorCount(const std::string& xml) {
+  int errors = 0;
+  xmlSetStructuredErrorFunc(&errors, [](void* data, xmlErrorPtr e) {
+    if (e->level >= XML_ERR_ERROR) ++*static_cast<int*>(data);
+  });
+  xmlDocPtr doc = xmlReadMemory(xml.data(), static_cast<int>(xml.size()), "t.xml", nullptr, XML_PARSE_NONET);
+  xmlSetStructuredErrorFunc(nullptr, nullptr);
+  if (!doc) return errors ? errors : 1;
+  xmlFreeDoc(doc);
+  return errors;
+}
+
+struct LeafCase {
+  const char* what;
+  const char* xml;
+  std::vector<std::string> blocks;
+};
+
+void PrintTo(const LeafCase& c, std::ostream* os) { *os << c.what; }
+
+class LeafBlocksTest : public ::testing::TestWithParam<LeafCase> {};
+
+TEST_P(LeafBlocksTest, TakesWholeLeafBlocksInOrder) {
+  EXPECT_EQ(Contents(Blocks(GetParam().xml)), GetParam().blocks);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Documents, LeafBlocksTest,
+    ::testing::Values(
+        LeafCase{"dita: inline markup kept, a paragraph holding a list gives the list's items",
+                 "<topic id='t'><title>Fit the <ph>pump</ph></title><prolog><p>Meta.</p></prolog>"
+                 "<shortdesc>Short.</shortdesc><body><p>Set <codeph>a&lt;b</codeph> now.</p>"
+                 "<ul><li>One.</li><li><p>Two.</p></li></ul><p>Lead-in<ul><li>Three.</li></ul></p>"
+                 "<p>  <image href='x.png'/>  </p><codeblock>x = 1;</codeblock></body></topic>",
+                 {"T:Fit the <ph>pump</ph>", "Short.", "Set <codeph>a&lt;b</codeph> now.", "One.", "Two.",
+                  "Three."}},
+        LeafCase{"docbook: namespaces dropped, xlink:href kept as href, tables and listings passed over",
+                 "<article xmlns='http://docbook.org/ns/docbook' xmlns:xlink='http://www.w3.org/1999/xlink' "
+                 "xml:id='a'><info><title>Guide</title><author><personname>Ann</personname></author></info>"
+                 "<para>See <link xlink:href='u' href='v'>this</link> and <emphasis xml:id='e' "
+                 "xlink:href='w'>that</emphasis>.</para><informaltable><tr><td><para>Cell.</para></td></tr>"
+                 "</informaltable><para>Code: <programlisting>x</programlisting></para>"
+                 "<variablelist><varlistentry><term>Term</term><listitem><para>Text.</para></listitem>"
+                 "</varlistentry></variablelist><para>Note<footnote><para>Foot.</para></footnote></para></article>",
+                 {"T:Guide", "See <link href=\"v\">this</link> and <emphasis href=\"w\">that</emphasis>.", "Term",
+                  "Text.", "Foot."}},
+        LeafCase{"s1000d: status section passed over, a listing of several lines is no paragraph",
+                 "<dmodule><identAndStatusSection><simplePara>All</simplePara></identAndStatusSection>"
+                 "<content><description><levelledPara><title>Use</title><para>Run <verbatimText>new</verbatimText>."
+                 "</para><para><verbatimText><![CDATA[<a>\n</a>]]></verbatimText></para>"
+                 "<para>Then:<verbatimText>a\nb</verbatimText></para></levelledPara></description></content>"
+                 "</dmodule>",
+                 {"T:Use", "Run <verbatimText>new</verbatimText>."}},
+        LeafCase{"characters outside ASCII stay characters",
+                 "<topic><body><p>It\xE2\x80\x99s 25&#xB0;C.</p></body></topic>", {"It\xE2\x80\x99s 25\xC2\xB0" "C."}}),
+    [](const ::testing::TestParamInfo<LeafCase>& info) { return "Case" + std::to_string(info.index); });
+
+TEST(LeafBlocks, DeclaredEntitiesGiveTheirTextUndeclaredOnesAreDropped) {
+  bench::EntityTally tally;
+  const std::vector<Block> blocks = Blocks(
+      "<!DOCTYPE doc SYSTEM \"doc.dtd\" [<!ENTITY prod \"Widget <b>&ver;</b>\"><!ENTITY ver \"Pro\">]>"
+      "<doc><para>Use &prod; at 25&deg;C &amp; &deg; more.</para></doc>",
+      &tally);
+  EXPECT_EQ(Contents(blocks), std::vector<std::string>{"Use Widget <b>Pro</b> at 25C &amp;  more."});
+  EXPECT_EQ(tally.replaced, 2);
+  EXPECT_EQ(tally.dropped, (std::map<std::string, long>{{"deg", 2}}));
+}
+
+TEST(LeafBlocks, TextThatIsNoXmlIsRefused) {
+  std::vector<Block> blocks;
+  bench::EntityTally tally;
+  std::string error;
+  EXPECT_FALSE(bench::LeafBlocks("<p>open", "broken.xml", &blocks, &tally, &error));
+  EXPECT_NE(error.find("broken.xml"), std::string::npos);
+  EXPECT_TRUE(blocks.empty());
+}
+
+TEST(TopicOfBlocks, TitlesOpenSectionsAndBlocksRepeatUntilTheSize) {
+  const std::vector<Block> blocks = {{false, "Before."}, {true, "Part"}, {false, "In <b>it</b>."}};
+  long count = 0;
+  const std::string xml = bench::TopicOfBlocks(blocks, 300, &count);
+  EXPECT_GE(xml.size(), 300u);
+  EXPECT_EQ(XmlErrorCount(xml), 0) << xml;
+  // A section runs to the next title.
+  EXPECT_NE(xml.find("<body>\n<p>Before.</p>\n<section><title>Part</title>\n<p>In <b>it</b>.</p>\n<p>Before.</p>\n"
+                     "</section>\n<section><title>Part</title>\n"),
+            std::string::npos)
+      << xml;
+  // One block more than fills the size, never a block less.
+  EXPECT_LT(bench::TopicOfBlocks(blocks, 300, nullptr).size() - 300, 60u);
+  EXPECT_GT(count, 3);
+}
+
+// The benchmark's documents are well-formed as a checker of XML reads them.
+TEST(TopicOfBlocks, CorpusTopicIsWellFormed) {
+  const std::filesystem::path corpus = KESTA_CORPUS_DIR;
+  if (!std::filesystem::is_directory(corpus))
+    GTEST_SKIP() << "no corpus at " << corpus << " (the shared corpus beside the repository)";
+  std::vector<std::filesystem::path> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(corpus))
+    if (entry.is_regular_file() && entry.path().extension() != ".md") files.push_back(entry.path());
+  std::vector<Block> blocks;
+  bench::EntityTally tally;
+  for (const auto& file : files) {
+    std::ifstream in(file, std::ios::binary);
+    const std::string xml{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string error;
+    EXPECT_TRUE(bench::LeafBlocks(xml, file.filename().string(), &blocks, &tally, &error)) << error;
+  }
+  ASSERT_GT(blocks.size(), 1000u);
+  EXPECT_EQ(XmlErrorCount(bench::TopicOfBlocks(blocks, std::size_t{1} << 20, nullptr)), 0);
+}
+
+}  // namespace
