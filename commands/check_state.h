@@ -14,6 +14,9 @@ struct CheckState {
   int markersRemoved = 0;             // markers the last removal of all took out
   BoundedText<80> markScope;          // set: the marking stays inside this element
   int markedCount = 0;                // markers the last marking wrote into the document
+  // The host's characters between where the marking starts (the start of
+  // the element it goes to) and the start of the checked text.
+  std::size_t checkedTextLead = 0;
   void Reset() { *this = CheckState{}; }
 };
 extern CheckState Check;

@@ -5,7 +5,9 @@
 
 #include "commands/body_text.h"
 #include "commands/command_work.h"
+#include "commands/check_state.h"
 #include "commands/doc_types.h"
+#include "commands/text_places.h"
 #include "engine/tokenizer.h"
 #include "engine/word_rec.h"
 #include "platform/bounded_text.h"
@@ -19,6 +21,7 @@ using Name = BoundedText<32>;
 constexpr int kWalkLimit = 201;
 
 void BuildWordList(std::string& text, std::size_t offset) {
+  Check.checkedTextLead = 0;
   FreeWordList(WordList.head);
   WordList.Forget();
   TokenizeText(text.data(), static_cast<int>(offset), 1);
@@ -133,6 +136,9 @@ HRESULT GetDocStartWork(HostChannel& host) {
       std::size_t k = BodyStartOffset(*selection, Cursor.StartTag.view());
       std::string text = BodyFrom(*selection, k, Cursor.StartTagName.view());
       BuildWordList(text, k);
+      // The marking starts where the selection does: the text before the
+      // body's start tag lies between.
+      Check.checkedTextLead = TextPlaces(std::string_view(*selection).substr(0, k)).Size();
     }
   }
   BoundedText<80> back;

@@ -12,7 +12,9 @@ void SetLastFindingMarkMode(int markMode) {
 }
 
 void WalkFindings(const std::function<bool(const MarkInput&, int& markMode)>& visit) {
-  for (MessageRec& rec : MessageList.records) {
+  std::vector<MessageRec>& records = MessageList.records;
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    MessageRec& rec = records[i];
     MarkInput in;
     in.category = rec.category;
     in.markerNumber = rec.markerNumber;
@@ -22,7 +24,9 @@ void WalkFindings(const std::function<bool(const MarkInput&, int& markMode)>& vi
     in.searchKey = rec.searchKey;
     in.altWord = rec.altWord;
     in.suggestion = rec.suggestion;
-    in.passOver = rec.passOver;
+    in.place = rec.place;
+    in.nextPlace = rec.nextPlace;
+    if (i + 1 < records.size()) in.followingPlace = records[i + 1].place;
     if (!visit(in, rec.markMode)) return;
   }
 }

@@ -123,6 +123,23 @@ std::string DotsForBlanksAndHyphens(std::string s) {
   return s;
 }
 
+bool IsArticle(std::string_view word) {
+  return EqualsNoCase(word, "a") || EqualsNoCase(word, "an") || EqualsNoCase(word, "the");
+}
+
+ArticleCorrectionKind ArticleCorrectionOf(const MarkWork& w) {
+  if (w.kind != FindingKind::Correction) return ArticleCorrectionKind::None;
+  if (w.S.find('?') != npos) return ArticleCorrectionKind::Insertion;
+  if (w.S.compare(0, 3, "...") == 0) return ArticleCorrectionKind::And;
+  if (IsArticle(w.S) && IsArticle(w.A)) return ArticleCorrectionKind::Change;
+  // An article put before the word: the advice is the article and the word.
+  const std::size_t blank = w.A.find(' ');
+  if (blank != npos && IsArticle(std::string_view(w.A).substr(0, blank)) &&
+      EqualsNoCase(std::string_view(w.A).substr(blank + 1), w.S))
+    return ArticleCorrectionKind::Change;
+  return ArticleCorrectionKind::None;
+}
+
 ArticleCorrection ArticleFix(const MarkWork& w) {
   ArticleCorrection fix;
   std::size_t q = w.S.find('?');

@@ -17,7 +17,9 @@ struct MarkInput {
   std::string searchKey;  // search text, ':' and the rest; advice after the last '!' (ParseSearchKey)
   std::string altWord;
   std::string suggestion;
-  int passOver = 0;  // earlier matches of the key's search text to pass over first
+  int place = -1;      // where the finding's word stands in the checked text (a byte offset), -1 nowhere
+  int nextPlace = -1;  // where the word after it stands
+  int followingPlace = -1;  // where the word of the next finding stands
 };
 
 // Working values of one record (all start afresh for each record).
@@ -56,6 +58,18 @@ ArticleCorrection ArticleFix(const MarkWork& work);
 
 // Every '-' and blank of `s` as '.'.
 std::string DotsForBlanksAndHyphens(std::string s);
+
+// What a correction of the article rules puts in or changes; the writer is
+// shown it as a marker's advice rather than finding it applied unseen.
+enum class ArticleCorrectionKind {
+  None,       // another correction: it goes in as it is
+  Insertion,  // an article the sentence needs after the word ('?' in the key)
+  Change,     // an article changed ("a" for "an") or put before the word ("the plug")
+  And,        // "and" for the sign written ("..." before the next word)
+};
+ArticleCorrectionKind ArticleCorrectionOf(const MarkWork& work);
+// "a", "an" or "the" in any case.
+bool IsArticle(std::string_view word);
 
 // For the other kinds: the '?' and ',' keys, then (after the host step of
 // the sentence article) the refinements by kind and by category 10 and 28

@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cstdio>
+#include <string>
 
 namespace {
 constexpr const char* kColours[] = {kDefaultColour, "CCCCCC", "6699FF", "FFFF66",
@@ -160,6 +161,47 @@ std::string EscapeContent(std::string_view text) {
     } else {
       out += c;
     }
+  }
+  return out;
+}
+
+namespace {
+// The named signs the rules write, and the common ones a text may carry.
+struct NamedSign {
+  const char* name;
+  unsigned code;
+};
+constexpr NamedSign kNamedSigns[] = {
+    {"nbsp", 160},    {"copy", 169},    {"reg", 174},      {"deg", 176},     {"plusmn", 177},
+    {"sup2", 178},    {"sup3", 179},    {"micro", 181},    {"middot", 183},  {"ordm", 186},
+    {"frac14", 188},  {"frac12", 189},  {"frac34", 190},   {"times", 215},   {"divide", 247},
+    {"ndash", 8211},  {"mdash", 8212},  {"lsquo", 8216},   {"rsquo", 8217},  {"ldquo", 8220},
+    {"rdquo", 8221},  {"bull", 8226},   {"hellip", 8230},  {"trade", 8482},  {"minus", 8722},
+    {"le", 8804},     {"ge", 8805},     {"ohm", 8486},     {"hyphen", 8208}, {"percnt", 37},
+    {"plus", 43},     {"equals", 61},   {"lowbar", 95},    {"comma", 44},    {"colon", 58},
+    {"ques", 63},
+};
+
+const NamedSign* FindNamedSign(std::string_view name) {
+  for (const NamedSign& s : kNamedSigns)
+    if (name == s.name) return &s;
+  return nullptr;
+}
+}  // namespace
+
+std::string CorrectionMarkup(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t n = text[i] == '&' ? ReferenceLength(text.substr(i)) : 0;
+    const NamedSign* sign = n > 2 ? FindNamedSign(text.substr(i + 1, n - 2)) : nullptr;
+    if (sign) {
+      out += "&#" + std::to_string(sign->code) + ";";
+    } else {
+      const std::size_t len = n ? n : 1;
+      out += EscapeContent(text.substr(i, len));
+    }
+    i += n ? n : 1;
   }
   return out;
 }

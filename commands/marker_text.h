@@ -25,6 +25,13 @@ std::string EscapeAttribute(std::string_view text);
 // entity and character references stay, any other '&', '<' and '>' become
 // references, and '@' becomes "&#64;".
 std::string EscapeContent(std::string_view text);
+// Text a correction puts into the document, as markup: as EscapeContent,
+// but a sign written as a named reference of the HTML and ISO sets
+// ("&deg;") becomes a numeric character reference, which every document
+// can hold; the host writes the character itself where the document's
+// encoding holds it. The five references XML predefines stay, and so do
+// other names, which only the document's own text brings in.
+std::string CorrectionMarkup(std::string_view text);
 // Markup that is already the host's rendering of a text run: only '@' is
 // rewritten, so the insert command's text is not ended early.
 std::string ProtectAt(std::string_view markup);

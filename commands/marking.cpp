@@ -3,17 +3,19 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "commands/check_state.h"
 #include "commands/command_work.h"
 #include "commands/findings_view.h"
+#include "commands/mark_cursor.h"
 #include "commands/mark_plan.h"
 #include "commands/marker_text.h"
 #include "engine/ascii_text.h"
-#include "engine/earlier_matches.h"
 #include "engine/message_list.h"
+#include "engine/tokenizer.h"
 #include "engine/word_rec.h"
 #include "platform/bounded_text.h"
 #include "platform/interaction.h"
@@ -24,14 +26,6 @@ namespace {
 struct StopMarking {
   HRESULT code;
 };
-
-std::string SearchCommand(const char* prefix, std::string_view text) {
-  std::string cmd = prefix;
-  cmd += '@';
-  cmd += FindText(text);
-  cmd += '@';
-  return cmd;
-}
 
 void ShowEngineError(const std::string& text, const char* caption, unsigned style) {
   ShowMessageBox(text, caption, style);
@@ -49,9 +43,6 @@ auto Guarded(Fn&& fn) -> decltype(fn()) {
   }
 }
 
-// The forward search of a record. Text that is not found where the finding
-// said (a search that fails) costs this record only: the box names the
-// search, and the marking goes on with the next record (false).
 // A selection check marks only inside the element it checked: a search that
 // ran past that element found text that was not checked. The marking stops
 // there; the findings after it lie further on still.
@@ -77,215 +68,47 @@ void StayInScope(HostChannel& host) {
   if (!inside) throw StopMarking{S_OK};
 }
 
-// The same text standing between the previous finding and this one's word
-// (an unflagged "remove" before the flagged one) is passed over first, so
-// that the search below reaches the word the finding names. Only a search
-// of the key's own text is counted; a text that ends before the count is
-// reached leaves the caret at the last one passed.
-void PassOverEarlierMatches(HostChannel& host, const MarkWork& w, const MarkInput& in) {
-  if (in.passOver <= 0 || !PlainSearchText(w.S) || w.S != ParseSearchKey(in.searchKey).text) return;
-  const std::string command = SearchCommand("clm; find -f -e -q -noselect ", w.S);
-  for (int i = 0; i < in.passOver; ++i)
-    if (!host.TryExecute(command, nullptr)) return;
+// A finding whose words do not stand at its place is lost alone: the
+// writer is told which search failed, and the caret stays where the next
+// finding's search begins.
+void ReportNotFound(HostChannel& host, const std::string& description, const MarkWork& w, const MarkInput& in) {
+  Guarded([&] { host.Execute("clear_mark all"); });
+  ShowEngineError(description + " Report KESta error (86)." + "\n(KESta Search  -" + w.S + "- Key " +
+                      std::string(KindLetters(w.kind)) + std::to_string(in.ruleId) + ") ",
+                  "Report KESta problem", MB_ICONERROR);
 }
 
-bool SearchOrSkip(HostChannel& host, const std::string& command, const MarkWork& w, const MarkInput& in) {
+void ReportMissing(HostChannel& host, const std::string& search, const MarkWork& w, const MarkInput& in) {
+  Guarded([&] { SendStatus(host, "Not found: " + search); });
+  ReportNotFound(host, "Not found: " + search, w, in);
+}
+
+// Selects the words in the host; false (and reported) when the host cannot.
+bool SelectOrSkip(HostChannel& host, MarkCursor& cursor, TextRange range, const MarkWork& w, const MarkInput& in) {
   std::string failure;
-  if (!host.TryExecute(command, &failure)) {
-    Guarded([&] { host.Execute("clear_mark all"); });
-    ShowEngineError(failure + " Report KESta error (86)." + "\n(KESta Search  -" + w.S +
-                        "- Key " + std::string(KindLetters(w.kind)) + std::to_string(in.ruleId) + ") ",
-                    "Report KESta problem", MB_ICONERROR);
+  bool selected = Guarded([&] { return cursor.Select(range, &failure); });
+  if (!selected) {
+    ReportNotFound(host, failure, w, in);
     return false;
   }
   StayInScope(host);
   return true;
 }
 
-// The search of a correction, which writes into the text it finds: a word
-// is found whole, never as the start or the end of a longer one the check
-// read as another word ("Remove" in "RemoveFilter").
-bool SearchWordOrSkip(HostChannel& host, const std::string& search, MarkWork& w, const MarkInput& in) {
-  const std::string text = FindText(search);
-  const bool whole = !text.empty() && std::isalnum(static_cast<unsigned char>(text.front())) &&
-                     std::isalnum(static_cast<unsigned char>(text.back()));
-  if (!whole) return SearchOrSkip(host, SearchCommand("clm; find -f -e -q -select ", search), w, in);
-  Guarded([&] { host.Execute("set wordscan=on"); });
-  bool found = false;
-  try {
-    PassOverEarlierMatches(host, w, in);
-    found = SearchOrSkip(host, SearchCommand("clm; find -f -e -q -select ", search), w, in);
-  } catch (...) {
-    Guarded([&] { host.Execute("set wordscan=off"); });
-    throw;
-  }
-  Guarded([&] { host.Execute("set wordscan=off"); });
-  return found;
+// A correction's search finds its word whole, never as the start or the
+// end of a longer one the check read as another word ("Remove" in
+// "RemoveFilter").
+SearchFlags CorrectionSearch(std::string_view pattern) {
+  SearchFlags flags;
+  flags.wholeWord = !pattern.empty() && std::isalnum(static_cast<unsigned char>(pattern.front())) &&
+                    std::isalnum(static_cast<unsigned char>(pattern.back()));
+  return flags;
 }
 
-// Length of the text the last search selected, in the document's
-// characters, for moving the caret back over it; `fallback` when the host
-// cannot say. The host renders the selection as markup: a character or
-// entity reference there is one character of the document.
-int SelectedLength(HostChannel& host, std::size_t fallback) {
-  try {
-    std::string sel = host.Evaluate("$selection");
-    if (!sel.empty()) return static_cast<int>(RenderedLength(sel));
-  } catch (const _com_error&) {
-  }
-  return static_cast<int>(fallback);
-}
-
-// The corrections put their text in place of the words found, without a marker.
-void MarkCorrectionA(HostChannel& host, MarkWork& w, const MarkInput& in) {
-  if (w.S.find('?') != std::string::npos) {
-    ArticleCorrection fix = ArticleFix(w);
-    w.S = fix.search;
-    w.A = fix.insert;
-    if (!SearchWordOrSkip(host, w.S, w, in)) return;
-    Guarded([&] { host.Execute("clm;"); });  // the caret stays after the words found
-  } else if (w.S.substr(0, 3) == "...") {
-    w.A = " and";
-    if (!SearchOrSkip(host, SearchCommand("clm; find -f -e -q -select ", w.S), w, in)) return;
-    Guarded([&] {
-      // Back over the text found (it may hold more white space than S).
-      int length = SelectedLength(host, w.S.size());
-      host.Execute(Format("car edit 0,-%d; dc;", length));
-    });
-  } else {
-    w.S = DotsForBlanksAndHyphens(w.S);
-    if (!SearchWordOrSkip(host, w.S, w, in)) return;
-  }
-  try {
-    host.Execute(InsertMarkupCommand(EscapeContent(w.A)));
-  } catch (const _com_error&) {
-    ShowEngineError("KESta error(587) report this number.", "KESta Error", MB_OK);
-  }
-}
-
-void MarkCorrectionB(HostChannel& host, MarkWork& w, const MarkInput& in) {
-  w.S = DotsForBlanksAndHyphens(w.S);
-  if (!SearchWordOrSkip(host, w.S, w, in)) return;
-  try {
-    host.Execute(InsertMarkupCommand(EscapeContent(in.altWord + in.suggestion)));
-  } catch (const _com_error&) {
-    ShowEngineError("KESta error(588) report this number.", "KESta Error", MB_OK);
-  }
-}
-
-// A semicolon: S is ". " and the start of the next word, its first character
-// standing for the semicolon. That character is searched as ';' (as '.' it
-// would take the last letter of any earlier word), and the marker then
-// wraps the semicolon just found, reached by a backward search, so that
-// no character is taken out and written again. False when nothing was found.
-bool MarkSemicolon(HostChannel& host, MarkWork& w, const MarkInput& in) {
-  std::string search = w.S;
-  if (!search.empty() && search[0] == '.') search[0] = ';';
-  // The key reads "; xx" or "; ... xx" (an article the check left out before
-  // the next word). The blank stands for the white space after the
-  // semicolon, when there is any; and a word that the rules excuse loses
-  // the mark of its article, which the search then allows for.
-  std::vector<std::string> tries = {search};
-  if (search.size() > 1 && search[1] == ' ') {
-    tries.push_back(";" + search.substr(2));
-    if (search.compare(1, 5, " ... ") != 0) tries.push_back("; ... " + search.substr(2));
-  }
-  // Markup between the semicolon and the next word ("; <ph>glorp"), which
-  // no search crosses, or a reference the check passed over ("; the &prod;
-  // is"): the first semicolon from here is taken.
-  if (search != ";") tries.push_back(";");
-  bool found = false;
-  for (std::size_t i = 0; i + 1 < tries.size() && !found; ++i)
-    found = host.TryExecute(SearchCommand("find -f -e -q -select ", tries[i]), nullptr);
-  search = tries.back();
-  if (found)
-    StayInScope(host);
-  else if (!SearchOrSkip(host, SearchCommand("find -f -e -q -select ", search), w, in))
-    return false;
-  Guarded([&] {
-    host.Execute("clm;");
-    host.Execute("find -b -q -e -select @;@");
-    host.Execute(InsertMarkupCommand(MarkerMarkup("3700.", "FF99FF", ";")));
-  });
-  return true;
-}
-
-// A sentence article: the finding belongs to the sentence's first word, the article
-// that the check does not keep; mark "The" (or "THE") before the word.
-void FindSentenceArticle(HostChannel& host, MarkWork& w) {
-  w.S = w.F;
-  BoundedText<16> found;
-  Guarded([&] {
-    host.Execute("find -f -q -select @" + FindText(w.S) + "@;");
-    StayInScope(host);
-    // The article is read while it is still selected.
-    host.Execute("find -b -e -q -select @T..@;");
-    found = host.Evaluate("$selection");
-    host.Execute("clm;");
-  });
-  w.S = found[1] == 'H' ? "THE" : "The";
-  w.F = w.S;
-  w.kind = FindingKind::Word;
-  Guarded([&] {
-    host.Execute("clear_mark all");
-    // Back over the article, so that the search for it below finds this one
-    // and not the next.
-    host.Execute("car edit 0,-3");
-  });
-  w.refineMode = 0;
-}
-
-// Steps 12 to 16 for one record: search, then replace the found text with
-// its marker. False when the text was not found.
-bool WriteMarker(HostChannel& host, MarkWork& w, const MarkInput& in) {
-  std::string value = KestaValue(in.category, in.markerNumber, w.A);
-  const char* colour = CategoryColour(in.category);
-  RefineSearch(in, w);
-
-  // Words that a finding covers may run across markup the search does not
-  // cross ("parsing and</secondary></indexterm>If"), or across an article
-  // the check set aside ("pump the Remove"): then the finding is marked on
-  // its own first word rather than lost. So is a comma whose next
-  // word lies behind markup or an article the search does not hold (", the
-  // &prod;s"): the first comma from the caret is marked.
-  const std::size_t join = w.S.find('.');
-  const bool firstWord = join != std::string::npos && join >= 2 &&
-                         IsAsciiLetter(static_cast<unsigned char>(w.S[0])) &&
-                         std::all_of(w.S.begin(), w.S.begin() + static_cast<std::ptrdiff_t>(join), [](char c) {
-                           return IsAsciiLetter(static_cast<unsigned char>(c)) || IsDigit(static_cast<unsigned char>(c)) || c == '-';
-                         });
-  const bool comma = join == 1 && w.S[0] == ',' && w.F == ",";
-  bool found = false;
-  if ((w.backwardMode == 0 || w.backwardMode == 7) && (firstWord || comma)) {
-    found = host.TryExecute(SearchCommand("clm; find -f -e -q -select ", w.S), nullptr);
-    if (found) {
-      StayInScope(host);
-    } else {
-      w.S.resize(join);
-      w.F = w.S;
-      w.findF = w.S;
-    }
-  }
-  if (!found) {
-    PassOverEarlierMatches(host, w, in);
-    if (!SearchOrSkip(host, SearchCommand("clm; find -f -e -select ", w.S), w, in)) return false;
-  }
-  if (w.backwardMode > 0) {
-    Guarded([&] { host.Execute("clear_mark all"); });
-    try {
-      host.Execute(SearchCommand("find -b -q -e -select ", w.findF));
-    } catch (const _com_error& e) {
-      ShowEngineError(e.Description() + " Report error (87) in KESta Engine." +
-                          "\n(KESta Search key -" + w.F + "-) " + std::to_string(in.ruleId),
-                      "REPORT KESta PROBLEM", MB_ICONERROR);
-      throw StopMarking{S_FALSE};
-    }
-    StayInScope(host);
-  }
-
-  // The marker wraps the text as the document holds it: what the search's
-  // '.' matched (line ends, no-break spaces, typographic apostrophes,
-  // doubled blanks) stays as it was.
+// The marker goes around the selected words: what the search's '.'
+// matched (line ends, no-break spaces, typographic apostrophes, doubled
+// blanks) stays as it was. The count of markers grows by one.
+void PutMarker(HostChannel& host, const std::string& value, const char* colour, const MarkWork& w) {
   std::string text;
   try {
     text = ProtectAt(host.EvaluateMarkup("$selection"));
@@ -293,7 +116,6 @@ bool WriteMarker(HostChannel& host, MarkWork& w, const MarkInput& in) {
     text.clear();
   }
   if (text.empty()) text = EscapeContent(MarkerTextFromF(w));
-
   try {
     host.Execute(InsertMarkupCommand(MarkerMarkup(value, colour, text)));
   } catch (const _com_error& e) {
@@ -302,7 +124,190 @@ bool WriteMarker(HostChannel& host, MarkWork& w, const MarkInput& in) {
     throw StopMarking{S_FALSE};
   }
   Guarded([&] { host.Execute("clear_mark all"); });
+  ++Check.markedCount;
+}
+
+// Marks `range` with the finding's category and number and `advice`.
+bool MarkRange(HostChannel& host, MarkCursor& cursor, TextRange range, const std::string& advice, const MarkWork& w,
+               const MarkInput& in) {
+  if (!SelectOrSkip(host, cursor, range, w, in)) return false;
+  PutMarker(host, KestaValue(in.category, in.markerNumber, advice), CategoryColour(in.category), w);
+  cursor.Replaced(range);
   return true;
+}
+
+// A correction in place: the words found become `markup`.
+void Correct(HostChannel& host, MarkCursor& cursor, TextRange range, const std::string& markup,
+             const char* failure, const MarkWork& w, const MarkInput& in) {
+  if (!SelectOrSkip(host, cursor, range, w, in)) return;
+  try {
+    host.Execute(InsertMarkupCommand(markup));
+  } catch (const _com_error&) {
+    ShowEngineError(failure, "KESta Error", MB_OK);
+  }
+  cursor.Replaced(range);
+}
+
+// The corrections the check makes in place: the found words are replaced
+// by the advice, and nothing else is touched.
+void MarkCorrectionA(HostChannel& host, MarkCursor& cursor, MarkWork& w, const MarkInput& in) {
+  w.S = DotsForBlanksAndHyphens(w.S);
+  const std::string pattern = FindText(w.S);
+  std::optional<TextRange> m = cursor.Aim(in, pattern, CorrectionSearch(pattern));
+  if (!m) return ReportMissing(host, pattern, w, in);
+  Correct(host, cursor, *m, CorrectionMarkup(w.A), "KESta error(587) report this number.", w, in);
+}
+
+// A sign the rules add to a word ("pump" gets "&reg;") goes in after the
+// word, which stays as written.
+void MarkCorrectionB(HostChannel& host, MarkCursor& cursor, MarkWork& w, const MarkInput& in) {
+  w.S = DotsForBlanksAndHyphens(w.S);
+  const std::string pattern = FindText(w.S);
+  std::optional<TextRange> m = cursor.Aim(in, pattern, CorrectionSearch(pattern));
+  if (!m) return ReportMissing(host, pattern, w, in);
+  Guarded([&] {
+    cursor.MoveTo(m->end);
+    host.Execute("clm;");
+  });
+  StayInScope(host);
+  try {
+    host.Execute(InsertMarkupCommand(CorrectionMarkup(in.suggestion)));
+  } catch (const _com_error&) {
+    ShowEngineError("KESta error(588) report this number.", "KESta Error", MB_OK);
+  }
+  cursor.Replaced({m->end, m->end});
+}
+
+// The word that follows a place: its letters, digits, hyphens and
+// apostrophes, up to markup.
+std::optional<TextRange> WordAt(const TextPlaces& text, std::size_t pos) {
+  std::size_t end = pos;
+  while (end < text.Size() && (end == pos || !text.MarkupBefore(end)) &&
+         (text.IsWordAt(end) || text.CodeAt(end) == '-' || text.CodeAt(end) == '\'' || text.CodeAt(end) == 0x92 ||
+          text.CodeAt(end) == 0xAD))
+    ++end;
+  if (end == pos) return std::nullopt;
+  return TextRange{pos, end};
+}
+
+bool IsClosingQuote(unsigned char c) { return c == '"' || c == '\'' || c == 0x94 || c == 0x92; }
+
+// An article the sentence needs after the word found ("Remove cover"): a
+// marker on the word with the word and the article as its advice ("Remove
+// the"), as the correction would have written it. A quotation mark that
+// closes right after the word goes with it, so that the article is never
+// put inside the quotation; where the word ends an element, the article
+// belongs to the next word's element: the marker goes on the next word
+// ("the cover"), unless that word has a finding of its own, which keeps it.
+void MarkArticleInsertion(HostChannel& host, MarkCursor& cursor, MarkWork& w, const MarkInput& in) {
+  const ArticleCorrection fix = ArticleFix(w);
+  const std::string article = fix.insert.substr(1);  // "the" or "THE"
+  const std::string pattern = FindText(fix.search);
+  std::optional<TextRange> found = cursor.Aim(in, pattern, CorrectionSearch(pattern));
+  if (!found) return ReportMissing(host, pattern, w, in);
+  const TextPlaces& text = cursor.Text();
+  TextRange word = *found;
+  while (word.end < text.Size() && !text.MarkupBefore(word.end) && IsClosingQuote(text.CodeAt(word.end))) ++word.end;
+  if (word.end < text.Size() && text.MarkupBefore(word.end)) {
+    const std::size_t next = cursor.NextPlaceOf(in);
+    std::optional<TextRange> second;
+    if (next >= word.end && next < text.Size() && in.followingPlace != in.nextPlace) second = WordAt(text, next);
+    std::optional<std::string> secondText;
+    if (second) secondText = text.PlainText(*second);
+    if (secondText) {
+      w.F = *secondText;
+      MarkRange(host, cursor, *second, article + " " + *secondText, w, in);
+      return;
+    }
+  }
+  std::optional<std::string> written = text.PlainText(word);
+  w.F = written ? *written : fix.search;
+  MarkRange(host, cursor, word, written ? *written + " " + article : std::string(), w, in);
+}
+
+// "and" for the sign written ("&amp;"): a marker on the sign.
+void MarkConjunction(HostChannel& host, MarkCursor& cursor, MarkWork& w, const MarkInput& in) {
+  const std::size_t at = cursor.PlaceOf(in);
+  const TextPlaces& text = cursor.Text();
+  if (at < cursor.Caret() || at >= text.Size() || text.CodeAt(at) != '&')
+    return ReportMissing(host, FindText(w.S), w, in);
+  w.F = "&";
+  MarkRange(host, cursor, {at, at + 1}, "and", w, in);
+}
+
+// A semicolon: the marker wraps the one that stands at the finding's place.
+void MarkSemicolon(HostChannel& host, MarkCursor& cursor, MarkWork& w, const MarkInput& in) {
+  std::optional<TextRange> m = cursor.Aim(in, ";", {});
+  if (!m) return ReportMissing(host, ";", w, in);
+  if (!SelectOrSkip(host, cursor, *m, w, in)) return;
+  Guarded([&] { host.Execute(InsertMarkupCommand(MarkerMarkup("3700.", "FF99FF", ";"))); });
+  ++Check.markedCount;
+  cursor.Replaced(*m);
+}
+
+// A sentence article: the finding belongs to the sentence's first word, the
+// article that the check does not keep; the marker goes on "The" (or
+// "THE") before the word, or on the word when no such article stands
+// there.
+std::optional<TextRange> FindSentenceArticle(HostChannel& host, MarkCursor& cursor, MarkWork& w,
+                                             const MarkInput& in) {
+  w.S = w.F;
+  std::optional<TextRange> m = cursor.Aim(in, FindText(w.S), {.anyDot = false});
+  if (!m) {
+    ReportMissing(host, FindText(w.S), w, in);
+    return std::nullopt;
+  }
+  const TextPlaces& text = cursor.Text();
+  w.kind = FindingKind::Word;
+  w.refineMode = 0;
+  if (auto t = text.Backward(m->begin, cursor.Caret(), "T..", {})) {
+    w.S = text.CodeAt(t->begin + 1) == 'H' ? "THE" : "The";
+    if (text.MatchAt(t->begin, w.S, {.anyDot = false}) == t) {
+      w.F = w.S;
+      return t;
+    }
+  }
+  return m;
+}
+
+// The words of a finding as its search and the backward search of its
+// find text settle them; nothing when they are not at the finding's place.
+std::optional<TextRange> FindingWords(HostChannel& host, MarkCursor& cursor, MarkWork& w, const MarkInput& in) {
+  RefineSearch(in, w);
+  // Words that a finding covers may run across markup the search does not
+  // cross ("parsing and</secondary></indexterm>If"), or across an article
+  // the check set aside ("pump the Remove"): then the finding is marked on
+  // its own first word rather than lost. So is a comma whose next word
+  // lies behind markup or an article the search does not hold (", the
+  // &prod;s"): the comma alone is marked.
+  const std::size_t join = w.S.find('.');
+  const bool firstWord = join != std::string::npos && join >= 2 &&
+                         IsAsciiLetter(static_cast<unsigned char>(w.S[0])) &&
+                         std::all_of(w.S.begin(), w.S.begin() + static_cast<std::ptrdiff_t>(join), [](char c) {
+                           return IsAsciiLetter(static_cast<unsigned char>(c)) || IsDigit(static_cast<unsigned char>(c)) || c == '-';
+                         });
+  const bool comma = join == 1 && w.S[0] == ',' && w.F == ",";
+  std::optional<TextRange> m = cursor.Aim(in, FindText(w.S), {});
+  if (!m && (w.backwardMode == 0 || w.backwardMode == 7) && (firstWord || comma)) {
+    w.S.resize(join);
+    w.F = w.S;
+    w.findF = w.S;
+    m = cursor.Aim(in, FindText(w.S), {});
+  }
+  if (!m) {
+    ReportMissing(host, FindText(w.S), w, in);
+    return std::nullopt;
+  }
+  if (w.backwardMode > 0) {
+    // The find text within the words found: where they begin ("a" of "a
+    // abbrev", not the "a" the search ends on), else the nearest before
+    // their end; where it is not there, the words found are marked, and
+    // the marking goes on.
+    const std::string find = FindText(w.findF);
+    if (auto f = cursor.Text().MatchAt(m->begin, find, {}); f && f->end <= m->end) return f;
+    if (auto f = cursor.Text().Backward(m->end, std::max(cursor.Caret(), m->begin), find, {})) return f;
+  }
+  return m;
 }
 
 std::string ClosingStatus(int count) {
@@ -330,6 +335,7 @@ HRESULT MarkingEngineWork(HostChannel& host) {
 
     int processed = 1;
     bool lastMarked = false;
+    MarkCursor cursor(host, CheckedText.text, Check.checkedTextLead);
     WalkFindings([&](const MarkInput& in, int& markMode) {
       int keptMarkMode = markMode;
       MarkWork w;
@@ -347,31 +353,51 @@ HRESULT MarkingEngineWork(HostChannel& host) {
         ShowMessageBox(msg.str(), "REPORT KESta PROBLEM", MB_ICONERROR);
         return true;
       }
+      // Words the article rules put in or change are shown to the writer
+      // as a marker's advice; a correction with nothing to put in place of
+      // the words found would only delete them: it is marked like any
+      // other finding.
       switch (w.kind) {
         case FindingKind::Correction:
-          // A correction with nothing to put in place of the words found
-          // would only delete them: it is marked like any other finding.
-          if (w.A.empty() && w.S.find('?') == std::string::npos && w.S.substr(0, 3) != "...") {
+          switch (ArticleCorrectionOf(w)) {
+            case ArticleCorrectionKind::Insertion:
+              MarkArticleInsertion(host, cursor, w, in);
+              return true;
+            case ArticleCorrectionKind::And:
+              MarkConjunction(host, cursor, w, in);
+              return true;
+            case ArticleCorrectionKind::Change:
+              w.kind = FindingKind::Word;
+              break;
+            case ArticleCorrectionKind::None:
+              if (w.A.empty()) {
+                w.kind = FindingKind::Word;
+                break;
+              }
+              // A correction goes in without a marker: the count of
+              // messages is the count of markers the writer can step through.
+              MarkCorrectionA(host, cursor, w, in);
+              return true;
+          }
+          break;
+        case FindingKind::Replacement:
+          if (in.suggestion.empty() || in.suggestion[0] != '&') {
             w.kind = FindingKind::Word;
             break;
           }
-          // A correction goes in without a marker: the count of
-          // messages is the count of markers the writer can step through.
-          MarkCorrectionA(host, w, in);
-          return true;
-        case FindingKind::Replacement:
-          MarkCorrectionB(host, w, in);
+          MarkCorrectionB(host, cursor, w, in);
           return true;
         case FindingKind::Semicolon:
-          if (MarkSemicolon(host, w, in)) ++Check.markedCount;
+          MarkSemicolon(host, cursor, w, in);
           return true;
         default:
           break;
       }
       ApplyLeadingKeyChar(in, w);
-      if (w.kind == FindingKind::SentenceArticle) FindSentenceArticle(host, w);
-      if (!WriteMarker(host, w, in)) return true;
-      ++Check.markedCount;
+      std::optional<TextRange> words = w.kind == FindingKind::SentenceArticle
+                                           ? FindSentenceArticle(host, cursor, w, in)
+                                           : FindingWords(host, cursor, w, in);
+      if (!words || !MarkRange(host, cursor, *words, w.A, w, in)) return true;
       if (keptMarkMode == 999) {
         lastMarked = true;
         return false;

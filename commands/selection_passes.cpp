@@ -13,6 +13,7 @@ int RunSelectionPasses() {
   // The scan writes into its text; ElementText stays as it was read.
   std::string text = Check.elementText.str();
   TokenizeText(text.data(), 0, 3);
+  Check.checkedTextLead = 0;  // the marking starts where the text does
   if (!WordList.head) return -1;
   return RunEnginePasses(CheckScope::Selection);
 }

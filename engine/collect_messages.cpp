@@ -5,7 +5,6 @@
 #include <string>
 #include <string_view>
 
-#include "engine/earlier_matches.h"
 #include "engine/finding_kind.h"
 #include "engine/pass_marks.h"
 #include "engine/pass_text.h"
@@ -42,6 +41,39 @@ bool JoinedForArticle(const WordRec& w) {
 
 // Sets the written form from a longer working text, cut at the field.
 void SetWritten(WordRec* w, std::string_view s) { w->written = s; }
+
+// A written form as the search joins it to what follows: one blank between
+// its words and none after the last, whatever blanks a rule wrote into it
+// ("a " for "a"), so that the search never looks for two separators where
+// the document has one.
+std::string OneBlank(std::string_view s) {
+  std::string out;
+  out.reserve(s.size());
+  for (char c : s)
+    if (c != ' ' || (!out.empty() && out.back() != ' ')) out += c;
+  while (!out.empty() && out.back() == ' ') out.pop_back();
+  return out;
+}
+
+// Appends a separator and `tail` to the written form, as the search reads
+// it: blanks the form ends with are not searched twice.
+void AppendAfterWord(WordRec* w, char separator, std::string_view tail) {
+  std::string s = OneBlank(w->written.view());
+  s += separator;
+  s += tail;
+  SetWritten(w, s);
+}
+
+// Whether a written form ends with the article the tokenizer set aside
+// before the next word: a rule wrote it back ("in the" of "in the event
+// that"), so the search must not allow for it a second time.
+bool EndsWithArticle(std::string_view written) {
+  const std::string s = OneBlank(written);
+  if (s.size() < 3) return false;
+  const std::string_view last = std::string_view(s).substr(s.size() - 3);
+  const bool the = EqualsNoCase(last, "the");
+  return the && (s.size() == 3 || s[s.size() - 4] == ' ');
+}
 
 // The per-word working texts, cut at the sizes the marking reads them at:
 // advice up to the 83 characters of a marker's advice, search text and key
@@ -235,8 +267,7 @@ void MarkAdviceAndTags(WordRec* w, MessageRec& rec, Work& work) {
     rec.subKind = "SP";
     rec.word = w->written.str();
     work.wordTaken = true;
-    w->written.append(' ');
-    w->written.append(x);
+    AppendAfterWord(w, ' ', std::string_view(&x, 1));
   }
   // "<+" and a letter: the word is searched with the first letter of the
   // next word (one character between them).
@@ -244,14 +275,13 @@ void MarkAdviceAndTags(WordRec* w, MessageRec& rec, Work& work) {
     const char x = w->tag[2];
     work.kind = K::Word;
     w->entryWords = 1;
-    if (!Contains(w->written, ' ')) {
+    if (OneBlank(w->written.view()).find(' ') == std::string::npos) {
       rec.word = w->written.str();
       work.wordTaken = true;
-      w->written.append('.');
-      w->written.append(x);
+      AppendAfterWord(w, '.', std::string_view(&x, 1));
       work.kind = K::OneWord;
     } else {
-      std::string s(w->written.view());
+      std::string s = OneBlank(w->written.view());
       ReplaceFirst(s, ' ', ".");
       SetWritten(w, s);
     }
@@ -289,10 +319,9 @@ void MarkAdviceAndTags(WordRec* w, MessageRec& rec, Work& work) {
   // first letter.
   if (w->entryWords == 1 && w->tag.startsWith("<+") && w->tag[4] == '8') {
     const char c = w->tag[2];
-    rec.word = w->written.str() + ' ' + c;
+    rec.word = OneBlank(w->written.view()) + ' ' + c;
     work.wordTaken = true;
-    w->written.append('.');
-    w->written.append(c);
+    AppendAfterWord(w, '.', std::string_view(&c, 1));
     work.kind = K::LineEnd;
     ClearTag(w);
   }
@@ -374,11 +403,22 @@ void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
   WordRec* n1 = Next(w);
   WordRec* n2 = Next(w, 2);
   WordRec* n3 = Next(w, 3);
-  auto written = [](const WordRec* r) { return r ? std::string(r->written.view()) : std::string(); };
+  // A covered word joined to its next word for a missing article
+  // ("change?bars") is searched as itself: the next word is not covered.
+  auto written = [](const WordRec* r) {
+    if (!r) return std::string();
+    std::string_view s = r->written.view();
+    if (JoinedForArticle(*r)) s = s.substr(0, s.find('?'));
+    return OneBlank(s);
+  };
   // The gap before a covered word in the search: a blank, or a blank, any
   // three letters and a blank where the tokenizer set an article aside
-  // ("it the Remove" is not found as "it Remove").
-  auto gap = [](const WordRec* r) { return r && r->articleSetAside ? std::string(" ... ") : std::string(" "); };
+  // ("it the Remove" is not found as "it Remove") and the word before does
+  // not hold it again.
+  auto gap = [](const WordRec* r) {
+    const bool aside = r && r->articleSetAside && !(r->prev && EndsWithArticle(r->prev->written.view()));
+    return aside ? std::string(" ... ") : std::string(" ");
+  };
   const bool keepKind = KindIsOneOf(work.kind, {K::Correction, K::Replacement});
   const auto& sug = w->suggestion;
   if (w->entryWords == 2) {
@@ -411,20 +451,20 @@ void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
   } else if (KindIsOneOf(work.kind, {K::Semicolon, K::Correction})) {
     work.key = CorrectionKey(w->written.view(), work.advice);
   } else if (KindIsOneOf(work.kind, {K::Possessive, K::Word})) {
-    work.SetSearch(w->written.view());
+    work.SetSearch(OneBlank(w->written.view()));
     w->sentenceLength = 0;
   } else if (!work.advice.empty() && KindIsOneOf(work.kind, {K::OneWord, K::LineEnd})) {
-    std::string s(w->written.view());
+    std::string s = OneBlank(w->written.view());
     if (!work.wordTaken) rec.word = s;
     w->sentenceLength = 0;
     std::ranges::replace(s, ' ', '.');
     work.SetSearch(s);
   } else if (KindIsOneOf(work.kind, {K::CommaTag, K::OneWord, K::SentenceArticle})) {
-    std::string s(w->written.view());
+    std::string s = OneBlank(w->written.view());
     ReplaceFirst(s, ' ', ".");
     work.SetSearch(s);
   } else if (!work.advice.empty() && w->message != Msg::Style && !w->tag.empty()) {
-    std::string s(w->written.view());
+    std::string s = OneBlank(w->written.view());
     if (w->tag[0] == '<') {
       s += '.';
       s += w->tag[2];
@@ -437,7 +477,7 @@ void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
     work.SetSearch(s);
     if (!sug.empty()) work.SetAdvice(sug.view());
   } else {
-    std::string s(w->written.view());
+    std::string s = OneBlank(w->written.view());
     if (!work.wordTaken) rec.word = s;
     w->sentenceLength = 0;
     std::ranges::replace(s, ' ', '.');
@@ -544,9 +584,6 @@ int CollectMessages(WordRec* head) {
   for (const WordRec* w = head; !AtEnd(w); w = w->next)
     if (w->message >= 1 || w->message2 >= 1 || w->subClass >= 1) ++flagged;
   MessageList.records.reserve(MessageList.records.size() + flagged);
-  // The first word after the previous finding: where the marking's search
-  // for the next one starts.
-  const WordRec* searchFrom = head;
   for (WordRec* w = head; !AtEnd(w); w = w->next) {
     if (!SettleCodes(w)) continue;
     MessageRec rec = NewRecord(w);
@@ -561,9 +598,8 @@ int CollectMessages(WordRec* head) {
     rec.kind = KindLetters(work.kind);
     rec.searchKey = work.key;
     rec.ruleId = w->ruleId;
-    const bool wholeWord = KindIsOneOf(work.kind, {K::Correction, K::Replacement});
-    rec.passOver = CountEarlierMatches(searchFrom, w, ParseSearchKey(rec.searchKey).text, wholeWord);
-    searchFrom = Next(w, w->entryWords > 1 ? w->entryWords : 1);
+    rec.place = w->place;
+    if (const WordRec* n = Next(w)) rec.nextPlace = n->place;
     MessageList.records.push_back(std::move(rec));
     ++count;
   }

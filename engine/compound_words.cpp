@@ -300,6 +300,8 @@ int InsertWordAfter(const char* text, const char* written, char separator, WordR
   else
     w->classCode.clear();
   w->sentencePos = after->sentencePos;
+  // The second part stands after the first and its separator.
+  if (after->place >= 0) w->place = after->place + static_cast<std::int32_t>(after->written.length()) + 1;
 
   w->prev = after;
   w->next = after->next;

@@ -43,7 +43,12 @@ struct MessageRec {
   std::string suggestion;         // an article finding's suggestion, else empty
   std::string altWord;            // the word as written for articles, tag words and possessives
   std::string word;               // the flagged word, or the words a finding covers
-  std::int32_t passOver = 0;      // matches of the search text between the previous finding and this one
+  // Where the finding's word stands in the checked text (WordRec::place),
+  // and where the word after it begins: the search text is looked for
+  // there, ending after the word's start and beginning before the next
+  // word's. -1 where the word stands nowhere.
+  std::int32_t place = -1;
+  std::int32_t nextPlace = -1;
 };
 
 // Module-wide: the findings of the last check, in document order. The list

@@ -5,6 +5,7 @@
 #include "engine/word_rec.h"
 
 TokenizerState Tokenizer;
+CheckedTextState CheckedText;
 
 // ---- primitives ----------------------------------------------------------
 
@@ -62,8 +63,11 @@ namespace {
 
 const TokenState kNoState;
 
-void AddRecord(Scan& s, char* token, int kind, const TokenState* state) {
+// `at`: where the token stands in the text.
+void AddRecord(Scan& s, char* token, int kind, const TokenState* state, const char* at) {
+  const WordRec* last = WordList.tail;
   AddWordRec(token, s.pendingMark ? 1 : 0, s.wordNo, kind, (state ? state : &kNoState)->c);
+  if (at && WordList.tail && WordList.tail != last) WordList.tail->place = static_cast<std::int32_t>(at - s.text);
   if (s.markupSeen && WordList.tail) WordList.tail->markupBefore = true;
   s.markupSeen = false;
   ++s.wordNo;
@@ -76,7 +80,7 @@ void Flush(Scan& s, int kind, const TokenState* state) {
   s.overlong = false;  // the word ends here, whatever it held
   if (s.length == 0) return;
   const bool number = IsNumberText(s.word());
-  AddRecord(s, s.token, kind, state);
+  AddRecord(s, s.token, kind, state, s.tokenStart ? s.tokenStart : s.step);
   s.lastWasNumber = number;
   Discard(s);
 }
@@ -85,7 +89,8 @@ void AddLiteral(Scan& s, std::string_view text, int kind, const TokenState* stat
   char buf[kTokenMax + 1] = {};
   const std::size_t n = text.size() < kTokenMax ? text.size() : kTokenMax;
   text.copy(buf, n);
-  AddRecord(s, buf, kind, state);
+  // A literal stands for the character the scan's step began at.
+  AddRecord(s, buf, kind, state, s.step);
   s.lastWasNumber = false;
 }
 
@@ -126,11 +131,14 @@ void ScanCharacter(Scan& s) {
 
 void TokenizeText(char* text, int /*offset*/, int /*mode*/) {
   WordList.Forget();
+  CheckedText.Reset();
   if (!text) return;
+  CheckedText.text = text;
   Scan s;
   s.text = text;
   s.p = text;
   while (*s.p) {
+    s.step = s.p;
     if (AtSentinel(s.p)) {
       ScanSentinel(s);
       return;

@@ -2,6 +2,8 @@
 // The tokenizer: turns the text under check (narrow text with its markup,
 // processing instructions, comments and entities written out, ending with
 // ". @@END") into the module-wide word list.
+#include <string>
+
 #include "platform/bounded_text.h"
 
 // Module-wide: what the tokenizer keeps between calls.
@@ -10,6 +12,14 @@ struct TokenizerState {
   void Reset() { *this = TokenizerState{}; }
 };
 extern TokenizerState Tokenizer;
+
+// Module-wide: the text the tokenizer read last, as it was handed over.
+// The places of the words (WordRec::place) are offsets into it.
+struct CheckedTextState {
+  std::string text;
+  void Reset() { text = std::string(); }
+};
+extern CheckedTextState CheckedText;
 
 // Builds WordList from `text`, which the scan may write to (line feeds in
 // markup become blanks). The list it finds on entry is forgotten, not freed:

@@ -22,6 +22,7 @@ struct Scan {
   char token[kTokenMax + 1] = {};
   std::size_t length = 0;
   const char* tokenStart = nullptr;  // where the token's first character stood
+  const char* step = nullptr;        // the character the current step of the scan began at
   int wordNo = 0;
   bool pendingMark = false;  // "the" stood before the next token
   int pendingKind = 0;

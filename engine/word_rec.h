@@ -46,6 +46,10 @@ struct WordRec {
   // the rules change, it tells where the text holds an article, for the
   // searches of the marking.
   bool articleSetAside = false;
+  // Where the word stands: the offset of its first character in the text
+  // the tokenizer read (CheckedText), -1 where it stands nowhere. The
+  // marking looks for a finding's words there.
+  std::int32_t place = -1;
 };
 
 // The sentinel word that ends every text under check.

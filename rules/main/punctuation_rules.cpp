@@ -86,6 +86,9 @@ Walk ApplyPunctuationRules(RuleContext& c) {
 Walk ApplyInchRules(RuleContext& c) {
   WordRec* w = c.word;
   if (c.First() || !TextIs(c.p1(), "in")) return Walk::Next;
+  // A closing bracket after "in" closes the bracket ("Plug-in)"): no
+  // inch sign, and nothing to put in its place.
+  if (CharIn(w->text.first(), ")]}")) return Walk::Next;
   // The advice and its message go on the same word, so the marker shows it.
   CopyTag(w, "<AR>");
   WriteSuggestion(w, "inch");

@@ -207,17 +207,19 @@ TEST_F(DocumentCheckTest, RemoveMessageAtTheCaret) {
 
 TEST_F(DocumentCheckTest, MarkersWrapTheTextAsTheDocumentHoldsIt) {
   Load("<doc><p>Do it in\xC2\xA0order; don\xE2\x80\x99t use ab\xE2\x89\xA4" "cd here.</p></doc>");
-  auto add = [](const char* key, FindingKind kind, int category, int number) {
+  // The text as the check reads it, in the code page.
+  SetCheckedText("<p>Do it in\xA0order; don\x92t use ab?cd here.</p>");
+  auto add = [](const char* key, FindingKind kind, int category, int number, const char* word) {
     MarkInput in;
     in.searchKey = key;
     in.kind = kind;
     in.category = category;
     in.markerNumber = number;
-    AddFinding(in);
+    AddFindingAt(in, word);
   };
-  add("in.order:|12!to", FindingKind::Word, 1, 3);
-  add("don?t:| 0!do not", FindingKind::Contraction, 10, 5);
-  add("ab.cd:| 0", FindingKind::Word, 25, 7);
+  add("in.order:|12!to", FindingKind::Word, 1, 3, "in");
+  add("don?t:| 0!do not", FindingKind::Contraction, 10, 5, "don");
+  add("ab.cd:| 0", FindingKind::Word, 25, 7, "ab");
   Cursor.CurrentOid = Eval("oid_first()");
   EXPECT_EQ(object_->MarkingEngine(), S_OK);
   EXPECT_TRUE(ui_.Boxes().empty()) << ui_.Boxes().front().text;

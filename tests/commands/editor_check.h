@@ -8,6 +8,7 @@
 #include "editor/editor.h"
 #include "engine/dict_store.h"
 #include "engine/message_list.h"
+#include "engine/tokenizer.h"
 #include "engine/word_rec.h"
 #include "host/host_state.h"
 #include "module/app_settings.h"
@@ -26,6 +27,7 @@ class EditorCheckTest : public ::testing::Test {
     NotFoundList.Reset();
     MessageList.Clear();
     WordList.Reset();
+    CheckedText.Reset();
     Settings.Reset();
   }
   void SetUp() override {

@@ -82,6 +82,9 @@ TEST_F(DocumentCheck, CleanTextIsExcellent) {
   EXPECT_EQ(Lines(run.err).back(), "[box KESta Quality] Excellent:  Six sigma no errors.");
 }
 
+// A repeated article goes without a marker; an article the sentence needs
+// is shown as a marker whose advice puts it in, and the text stays as
+// written.
 TEST_F(DocumentCheck, CorrectionWithoutMarker) {
   const std::string cover = Marker("2601NONE", "FF99FF", "cover");
   const struct {
@@ -89,12 +92,13 @@ TEST_F(DocumentCheck, CorrectionWithoutMarker) {
     std::string corrected;
   } rows[] = {
       {"Remove the the cover.", "Remove the cover."},
-      // The article goes in after the word, which stays as written.
-      {"Remove cover slowly.", "Remove the " + cover + " slowly."},
-      {"Re&#xAD;move cover slowly.", "Re&#xAD;move the " + cover + " slowly."},
+      {"Remove cover slowly.", Marker("1100Remove the", "FF6699", "Remove") + " " + cover + " slowly."},
+      {"Re&#xAD;move cover slowly.",
+       Marker("1100Re\xC2\xADmove the", "FF6699", "Re&#xAD;move") + " " + cover + " slowly."},
       // The word is found whole, not as the start of a longer one.
       {"Turn it RemoveFilter. Remove cover slowly.",
-       Marker("2500NONE", "FFFF66", "Turn") + " it RemoveFilter. Remove the " + cover + " slowly."},
+       Marker("2500NONE", "FFFF66", "Turn") + " it RemoveFilter. " + Marker("1100Remove the", "FF6699", "Remove") +
+           " " + cover + " slowly."},
   };
   for (const auto& row : rows) {
     ProgramRun run = Check("<topic><body><p>" + row.text + "</p></body></topic>");

@@ -79,15 +79,33 @@ int NumberWords(const std::string& word) {
   return tens >= 20 && tens % 10 == 0 && unit >= 1 && unit <= 9 ? tens + unit : -1;
 }
 
-// "25C" written as "25&deg;C": the digits and the scale letter.
+// A sign as the document's encoding holds it: the character itself, or a
+// character reference.
+bool IsSign(const std::string& s, const char* utf8, unsigned code) {
+  return s == utf8 || s == std::string(1, static_cast<char>(code)) || s == "&#" + std::to_string(code) + ";";
+}
+
+// "25C" written as "25°C": the digits, the degree sign and the scale letter.
 bool DegreeSign(const std::string& before, const std::vector<std::string>& after) {
-  if (after.size() != 3 || after[1] != "&deg;" || before.size() < 2) return false;
+  std::string a;
+  for (const std::string& t : after) a += t;
+  if (before.size() < 2 || a.size() <= before.size()) return false;
   const char scale = before.back();
   if (scale != 'C' && scale != 'F') return false;
   const std::string digits = before.substr(0, before.size() - 1);
   if (!std::all_of(digits.begin(), digits.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); }))
     return false;
-  return after[0] == digits && after[2] == std::string(1, scale);
+  return a.compare(0, digits.size(), digits) == 0 && a.back() == scale &&
+         IsSign(a.substr(digits.size(), a.size() - digits.size() - 1), "\xC2\xB0", 176);
+}
+
+// A sign added to a word ("pump®").
+bool SignAdded(const std::string& before, const std::vector<std::string>& after) {
+  std::string a;
+  for (const std::string& t : after) a += t;
+  if (a.compare(0, before.size(), before) != 0) return false;
+  const std::string sign = a.substr(before.size());
+  return IsSign(sign, "\xC2\xAE", 174) || IsSign(sign, "\xE2\x84\xA2", 8482);
 }
 
 // Units the sample dictionary gives a short form ("millimetre 1717%mm").
@@ -119,14 +137,11 @@ bool IsCorrection(const std::vector<std::string>& before, const std::vector<std:
       if (t[0] == '<') return false;  // markup never changes
       if (!Blank(t)) to->push_back(t);
     }
-  // An article or "and" put in, or a sign added to a word ("pump&reg;").
-  if (o.empty() && a.size() == 1)
-    return IsArticle(Lower(a[0])) || Lower(a[0]) == "and" || (a[0][0] == '&' && a[0].back() == ';');
-  // A repeated word or an article taken out.
-  if (a.empty() && o.size() == 1) return IsArticle(Lower(o[0])) || Lower(o[0]) == Lower(previous);
-  if (o.size() == 1 && DegreeSign(o[0], a)) return true;  // the degree sign put in
+  // Articles and "and" are never put in or changed unseen: they are
+  // markers' advice. A repeated article is taken out.
+  if (a.empty() && o.size() == 1) return IsArticle(Lower(o[0])) && Lower(o[0]) == Lower(previous);
+  if (o.size() == 1 && (DegreeSign(o[0], a) || SignAdded(o[0], a))) return true;
   if (o.size() == 1 && a.size() == 1) {
-    if (IsArticle(Lower(o[0])) && IsArticle(Lower(a[0]))) return true;  // an article put right
     int number = NumberWords(o[0]);
     if (number >= 0 && a[0] == std::to_string(number)) return true;  // a number in digits
     auto unit = units.find(Lower(o[0]));

@@ -61,7 +61,7 @@ TEST_F(RuleSentences, EachFamily) {
        Marker("0502(Give range or measure.)", "FF6699", "higher") + " " + Marker("1103than", "FF6699", "then")},
       // A verb in -ed after a form of "be" is read as an adjective.
       {"The pump has kept off the valve.", {}, "", "", true},
-      {"Stop at 25C now.", {}, P("Stop at 25&deg;C now.")},
+      {"Stop at 25C now.", {}, P("Stop at 25\xC2\xB0" "C now.")},
       // Numbers in words before a unit are corrected in place.
       {"Stop the pump for five minutes.", {}, "for 5 minutes."},
       // Family: Nouns, determiners and adjectives.

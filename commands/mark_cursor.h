@@ -1,0 +1,50 @@
+#pragma once
+// The marking's hold on the host's caret. The checked text is read as the
+// host holds it (TextPlaces); the caret is followed there as the marking
+// moves it. A finding's words are looked for only at the place its word
+// came from, and then selected in the host by moving the caret to them and
+// searching for their shape from there: a search that cannot find them
+// there is never sent, so none runs on to the words of later findings.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "commands/host_channel.h"
+#include "commands/mark_plan.h"
+#include "commands/text_places.h"
+
+class MarkCursor {
+ public:
+  // The host's caret stands `lead` characters before where the checked
+  // text begins.
+  MarkCursor(HostChannel& host, std::string_view checkedText, std::size_t lead = 0)
+      : host_(host), text_(checkedText), lead_(lead) {}
+
+  const TextPlaces& Text() const { return text_; }
+  std::size_t Caret() const { return caret_; }
+  // The character a finding's word begins at, and the one its next word
+  // begins at; Text().Size() where the finding names no place.
+  std::size_t PlaceOf(const MarkInput& in) const { return text_.CharAt(in.place); }
+  std::size_t NextPlaceOf(const MarkInput& in) const;
+
+  // The words of a finding: the first match of `pattern` from the caret
+  // that ends after the finding's word begins and begins no later than
+  // the word after it. Nothing when the words do not stand there.
+  std::optional<TextRange> Aim(const MarkInput& in, std::string_view pattern, SearchFlags flags) const;
+
+  // Moves the host's caret to `pos` (forward only).
+  void MoveTo(std::size_t pos);
+  // Selects `range` in the host. False, with the host's description of the
+  // failure, when the host's search fails; the caret then stands at the
+  // range's beginning.
+  bool Select(TextRange range, std::string* failure);
+  // The selection was replaced, or text went in at the caret: the text
+  // after `range` is as the check read it, and the caret stands before it.
+  void Replaced(TextRange range) { caret_ = range.end; }
+
+ private:
+  HostChannel& host_;
+  TextPlaces text_;
+  std::size_t caret_ = 0;
+  std::size_t lead_ = 0;  // still to pass before the checked text
+};
