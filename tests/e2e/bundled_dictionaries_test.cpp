@@ -27,6 +27,16 @@ TEST_F(BundledDictionaries, CorrectTextKeepsItsWords) {
       "Put the funnel and the anvil on the pallet in the hangar.",
       "Put the template file in the folder.",
       "Apply kerosene to the drill and the sockets.",
+      // The core's general words of size, condition, temperature, position
+      // and people, in their plain sense.
+      "The technician must examine the area around the pump.",
+      "Use a small brush on the dirty filter.",
+      "The filter is wet and the pump is hot.",
+      "Use a different tool.",
+      "Examine the inner and outer seals for corrosion.",
+      "Measure the depth of the groove at the end of the tube.",
+      "Discard unserviceable parts.",
+      "Two persons must lift the heavy pump.",
   };
   for (const char* text : clean) EXPECT_EQ(CheckBundled(text), text);
 }
