@@ -12,17 +12,20 @@
 #include <sstream>
 
 #include "tests/e2e/sample_check.h"
+#include "tests/support/corpus.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
+// The documents; a corpus folder that is missing stands in the list itself,
+// so that its test skips and says so instead of passing unseen.
 std::vector<std::string> Documents() {
   std::vector<std::string> files;
-  for (const std::string& folder :
-       {std::string(KESTA_CORPUS_DIR) + "/dita", std::string(KESTA_CORPUS_DIR) + "/s1000d",
-        std::string(KESTA_CORPUS_DIR) + "/docbook", std::string(KESTA_SOURCE_DIR) + "/data/samples"}) {
+  for (const fs::path& folder : {CorpusDir() / "dita", CorpusDir() / "s1000d", CorpusDir() / "docbook",
+                                 fs::path(KESTA_SOURCE_DIR) / "data" / "samples"}) {
     std::error_code ec;
+    if (!fs::is_directory(folder, ec)) files.push_back(folder.string());
     for (const auto& entry : fs::directory_iterator(folder, ec))
       if (entry.is_regular_file()) files.push_back(entry.path().string());
   }
@@ -278,6 +281,7 @@ class CorpusRoundTrip : public RoundTrip, public ::testing::WithParamInterface<s
 
 TEST_P(CorpusRoundTrip, CheckThenClose) {
   const std::string file = GetParam();
+  if (!fs::is_regular_file(file)) GTEST_SKIP() << CorpusMissing(file);
   const std::string original = ReadAll(file);
   const std::string after = CheckThenClose(file);
   EXPECT_EQ(after.find("_touchup"), std::string::npos);
@@ -290,6 +294,7 @@ TEST_P(CorpusRoundTrip, CheckThenClose) {
 INSTANTIATE_TEST_SUITE_P(Documents, CorpusRoundTrip, ::testing::ValuesIn(Documents()),
                          [](const auto& info) {
                            std::string name = fs::path(info.param).stem().string();
+                           if (!fs::is_regular_file(info.param)) name = "missing_" + name;
                            for (char& c : name)
                              if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
                            return name + "_" + std::to_string(info.index);
