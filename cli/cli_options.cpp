@@ -233,9 +233,9 @@ Usage:
   kesta --version                         the version of kesta
 
 Options:
-  -o OUT         write the resulting document to OUT (through a temporary file beside
-                 it, renamed over OUT once written in full); "-o -" is standard output,
-                 and a device or FIFO is written to directly
+  -o OUT         write the resulting document to OUT (through a temporary file in its
+                 folder, renamed over OUT once written in full); "-o -" is standard
+                 output, and a device or FIFO is written to directly
   -i             replace FILE with the resulting document (only once it is written in full)
                  (without -o or -i the document goes to standard output)
   --answer N     answer the next question, message box or menu with N (repeatable, in
