@@ -22,15 +22,17 @@ bool ParseAnswer(const std::string& text, int* out) {
   return true;
 }
 
-// The command word: false for one that is not known. --help takes nothing
-// after it.
+bool IsHelp(const std::string& arg) { return arg == "--help" || arg == "-h"; }
+
+// The command word: false for one that is not known. --help and --version
+// in its place take nothing after them.
 bool ParseCommand(const std::vector<std::string>& args, CliOptions* options, std::string* error) {
   const std::string& command = args[0];
   using Action = CliOptions::Action;
-  if (command == "--help" || command == "-h" || command == "help") {
-    options->action = Action::Help;
+  if (IsHelp(command) || command == "help" || command == "--version") {
+    options->action = command == "--version" ? Action::Version : Action::Help;
     if (args.size() > 1) {
-      *error = "--help takes nothing else";
+      *error = command + " takes nothing else";
       return false;
     }
     return true;
@@ -185,6 +187,7 @@ bool TakePositionals(const std::string& command, const std::vector<std::string>&
       options->file = positional.back();
       return true;
     case Action::Help:
+    case Action::Version:
       break;
   }
   return true;
@@ -198,10 +201,17 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions* options, 
     return false;
   }
   if (!ParseCommand(args, options, error)) return false;
-  if (options->action == CliOptions::Action::Help) return true;
+  if (options->action == CliOptions::Action::Help || options->action == CliOptions::Action::Version) return true;
   std::vector<std::string> positional;
-  for (std::size_t i = 1; i < args.size(); ++i)
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    // Every command takes --help where an option may stand: the usage, and
+    // nothing is run.
+    if (IsHelp(args[i])) {
+      *options = CliOptions{};
+      return true;
+    }
     if (!ParseOption(args, i, options, &positional, error)) return false;
+  }
   return CheckExclusions(*options, error) && TakePositionals(args[0], positional, options, error);
 }
 
@@ -219,12 +229,13 @@ Usage:
   kesta register                          register the module (ProgIDs KestaEpic.RunKesta
                                           and KestaEpic.RunKesta.1) in the registry file
   kesta unregister                        remove that registration
-  kesta --help                            this text
+  kesta --help, kesta COMMAND --help      this text
+  kesta --version                         the version of kesta
 
 Options:
-  -o OUT         write the resulting document to OUT (through a temporary file beside
-                 it, renamed over OUT once written in full); "-o -" is standard output,
-                 and a device or FIFO is written to directly
+  -o OUT         write the resulting document to OUT (through a temporary file in its
+                 folder, renamed over OUT once written in full); "-o -" is standard
+                 output, and a device or FIFO is written to directly
   -i             replace FILE with the resulting document (only once it is written in full)
                  (without -o or -i the document goes to standard output)
   --answer N     answer the next question, message box or menu with N (repeatable, in

@@ -7,7 +7,7 @@
 #include "platform/dialog_data.h"
 
 struct CliOptions {
-  enum class Action { Help, Check, Call, Register, Unregister };
+  enum class Action { Help, Version, Check, Call, Register, Unregister };
   Action action = Action::Help;
   std::string method;               // call: the method's name
   std::optional<std::string> arg;   // call: its argument

@@ -153,6 +153,10 @@ int RunKestaCli(const std::vector<std::string>& args, const CliPaths& paths) {
     std::fputs(CliUsage(), stdout);
     return kExitOk;
   }
+  if (options.action == CliOptions::Action::Version) {
+    std::printf("kesta %s\n", KESTA_VERSION);
+    return kExitOk;
+  }
   DefaultCustomFolder(paths);
   switch (options.action) {
     case CliOptions::Action::Register:

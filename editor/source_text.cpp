@@ -63,15 +63,23 @@ bool Convert(const std::string& to, const std::string& from, std::string_view in
 bool DecodeSource(std::string_view bytes, const char* declaredEncoding, SourceText* source) {
   source->encoding.clear();
   source->bom.clear();
-  std::string_view body = bytes;
-  if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
-      static_cast<unsigned char>(bytes[1]) == 0xFE) {
+  using namespace std::string_view_literals;
+  std::size_t bom = 0;
+  if (bytes.starts_with("\xFF\xFE"sv)) {
     source->encoding = "UTF-16LE";
-  } else if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFE &&
-             static_cast<unsigned char>(bytes[1]) == 0xFF) {
+    bom = 2;
+  } else if (bytes.starts_with("\xFE\xFF"sv)) {
+    source->encoding = "UTF-16BE";
+    bom = 2;
+  } else if (bytes.starts_with("<\0?\0"sv)) {
+    // UTF-16 without a byte-order mark, known by the declaration's "<?"
+    // as XML's own detection of the encoding reads it; it stays without.
+    source->encoding = "UTF-16LE";
+  } else if (bytes.starts_with("\0<\0?"sv)) {
     source->encoding = "UTF-16BE";
   } else if (declaredEncoding && !IsUtf8Name(declaredEncoding)) {
     source->encoding = declaredEncoding;
+    if (bytes.starts_with("\xEF\xBB\xBF"sv)) bom = 3;
   }
   if (source->encoding.empty()) {
     if (!IsWellFormedUtf8(bytes)) return false;
@@ -79,9 +87,8 @@ bool DecodeSource(std::string_view bytes, const char* declaredEncoding, SourceTe
     return true;
   }
   // A byte-order mark stays as it was, before the text in its encoding.
-  std::size_t bom = source->encoding.compare(0, 6, "UTF-16") == 0 ? 2 : bytes.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
   source->bom.assign(bytes.substr(0, bom));
-  body = bytes.substr(bom);
+  std::string_view body = bytes.substr(bom);
   if (!Convert("UTF-8", source->encoding, body, &source->text)) return false;
   std::string back;
   return EncodeSource(*source, source->text, &back) && back == bytes;

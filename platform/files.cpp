@@ -41,12 +41,15 @@ bool ReadFileBytes(const std::string& path, std::string* bytes) {
 namespace {
 const char* g_failStage = nullptr;
 int g_failError = 0;
+bool g_refuseUnnamed = false;
 }  // namespace
 
 void FailNextReplaceForTesting(const char* stage, int error) {
   g_failStage = stage;
   g_failError = error;
 }
+
+void RefuseUnnamedTemporaryForTesting(bool refuse) { g_refuseUnnamed = refuse; }
 
 namespace {
 
@@ -68,9 +71,10 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-// A name beside `native` that nothing has yet; the file is created there
-// without following any link that may stand at that name.
-int CreateTemporaryBeside(const std::string& native, std::string* tmp) {
+// Tries `make` with fresh names beside `native` until one is free: the
+// result of the first try that does not fail with EEXIST.
+template <typename Make>
+int WithFreshNameBeside(const std::string& native, std::string* tmp, Make make) {
   static unsigned counter = 0;
   std::random_device random;
   for (int attempt = 0; attempt < 100; ++attempt) {
@@ -78,11 +82,104 @@ int CreateTemporaryBeside(const std::string& native, std::string* tmp) {
     std::snprintf(suffix, sizeof suffix, ".kesta-%ld-%u-%08x", static_cast<long>(::getpid()), ++counter,
                   static_cast<unsigned>(random()));
     *tmp = native + suffix;
-    int fd = ::open(tmp->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
+    int result = make(tmp->c_str());
+    if (result >= 0 || errno != EEXIST) return result;
   }
   errno = EEXIST;
   return -1;
+}
+
+std::string FolderOf(const std::string& native) {
+  std::size_t slash = native.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : native.substr(0, slash);
+}
+
+// Gives the unnamed file `fd` a fresh name beside `native`: through its
+// /proc/self/fd entry, or else by the descriptor itself (which needs the
+// right to read any file). False with errno set.
+bool LinkBeside(int fd, const std::string& native, std::string* tmp) {
+  char proc[64];
+  std::snprintf(proc, sizeof proc, "/proc/self/fd/%d", fd);
+  return WithFreshNameBeside(native, tmp, [&](const char* name) {
+           if (::linkat(AT_FDCWD, proc, AT_FDCWD, name, AT_SYMLINK_FOLLOW) == 0) return 0;
+           if (errno == EEXIST) return -1;
+           return ::linkat(fd, "", AT_FDCWD, name, AT_EMPTY_PATH);
+         }) == 0;
+}
+
+// The new file takes the permissions of the one it replaces.
+void TakePermissions(int fd, const struct stat* old) {
+  if (old) ::fchmod(fd, old->st_mode & 07777);
+}
+
+enum class Outcome { Done, Failed, NotOffered };
+
+// Where the file system offers it, the text goes to a file without a name
+// in the folder (O_TMPFILE), which gets a name only once it is whole and is
+// then renamed over the old file: a run killed while writing leaves nothing
+// behind.
+Outcome ReplaceThroughUnnamed(const std::string& native, std::string_view bytes, const struct stat* old,
+                              int* error, const char** stage) {
+  *stage = "open";
+  int fd = -1;
+  if (g_refuseUnnamed)
+    errno = EOPNOTSUPP;
+  else
+    fd = ::open(FolderOf(native).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+  if (fd < 0) {
+    if (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL) return Outcome::NotOffered;
+    *error = errno;
+    return Outcome::Failed;
+  }
+  TakePermissions(fd, old);
+  *stage = "write";
+  std::string tmp;
+  bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  if (!ok) *error = errno;
+  const bool named = ok && LinkBeside(fd, native, &tmp);
+  if (::close(fd) != 0 && ok) {
+    ok = false;
+    *error = errno;
+  }
+  // Neither way to name it is open here: the named temporary will do.
+  if (ok && !named) return Outcome::NotOffered;
+  if (ok && std::rename(tmp.c_str(), native.c_str()) != 0) {
+    ok = false;
+    *error = errno;
+  }
+  if (!ok && named) ::unlink(tmp.c_str());
+  return ok ? Outcome::Done : Outcome::Failed;
+}
+
+// Elsewhere a new file with a fresh name beside the old one (created
+// without following any link that may stand at that name), renamed over it
+// once written.
+bool ReplaceThroughNamed(const std::string& native, std::string_view bytes, const struct stat* old, int* error,
+                         const char** stage) {
+  *stage = "open";
+  std::string tmp;
+  int fd = WithFreshNameBeside(native, &tmp, [](const char* name) {
+    return ::open(name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+  });
+  if (fd < 0) {
+    *error = errno;
+    return false;
+  }
+  TakePermissions(fd, old);
+  *stage = "write";
+  bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  if (!ok) *error = errno;
+  if (::close(fd) != 0 && ok) {
+    ok = false;
+    *error = errno;
+  }
+  if (ok && std::rename(tmp.c_str(), native.c_str()) != 0) {
+    ok = false;
+    *error = errno;
+  }
+  if (!ok) ::unlink(tmp.c_str());
+  return ok;
 }
 
 // Something that is not a regular file (a device, a FIFO) cannot be
@@ -124,31 +221,12 @@ bool ReplaceFileContent(const std::string& path, std::string_view bytes, int* er
   struct stat old;
   bool exists = ::stat(native.c_str(), &old) == 0;
   if (exists && !S_ISREG(old.st_mode)) return WriteInPlace(native, bytes, error, stage);
-
-  *stage = "open";
-  std::string tmp;
-  int fd = CreateTemporaryBeside(native, &tmp);
-  if (fd < 0) {
-    *error = errno;
-    return false;
+  const struct stat* kept = exists ? &old : nullptr;
+  switch (ReplaceThroughUnnamed(native, bytes, kept, error, stage)) {
+    case Outcome::Done: return true;
+    case Outcome::Failed: return false;
+    case Outcome::NotOffered: break;
   }
-  // The new file takes the permissions of the one it replaces.
-  if (exists) ::fchmod(fd, old.st_mode & 07777);
-  *stage = "write";
-  bool ok = WriteAll(fd, bytes);
-  if (!ok) *error = errno;
-  if (ok && ::fsync(fd) != 0) {
-    ok = false;
-    *error = errno;
-  }
-  if (::close(fd) != 0 && ok) {
-    ok = false;
-    *error = errno;
-  }
-  if (ok && std::rename(tmp.c_str(), native.c_str()) != 0) {
-    ok = false;
-    *error = errno;
-  }
-  if (!ok) ::unlink(tmp.c_str());
-  return ok;
+  *error = 0;
+  return ReplaceThroughNamed(native, bytes, kept, error, stage);
 }

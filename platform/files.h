@@ -18,15 +18,23 @@ std::FILE* OpenFile(const std::string& path, const char* mode);
 bool ReadFileBytes(const std::string& path, std::string* bytes);
 
 // Replaces the file's content with `bytes` without ever leaving it half
-// written: the text goes to a new temporary file beside it (a fresh name,
-// created without following links), which is renamed over the old file.
-// Through a symbolic link the file it points to is replaced. A path that
-// names something other than a regular file (a device, a FIFO) is written
-// to directly. On failure the old file is untouched; `error` gets the
-// system's error number and `stage` says what failed ("open" or "write").
+// written: the text goes to a file without a name in the same folder
+// (O_TMPFILE), which gets a fresh name beside the file once it is whole and
+// is renamed over the old file, so that a run killed while writing leaves
+// nothing behind. Where the file system refuses unnamed files, the text goes
+// to a new temporary file beside it (a fresh name, created without
+// following links) instead. Through a symbolic link the file it points to
+// is replaced. A path that names something other than a regular file (a
+// device, a FIFO) is written to directly. On failure the old file is
+// untouched; `error` gets the system's error number and `stage` says what
+// failed ("open" or "write").
 bool ReplaceFileContent(const std::string& path, std::string_view bytes, int* error,
                         const char** stage);
 
 // Makes the next ReplaceFileContent fail at `stage` ("open" or "write") with
 // `error`, for tests of what callers do then (root ignores permissions).
 void FailNextReplaceForTesting(const char* stage, int error);
+
+// Makes ReplaceFileContent act as on a file system that refuses unnamed
+// files (until called with false), for tests of the named temporary.
+void RefuseUnnamedTemporaryForTesting(bool refuse);

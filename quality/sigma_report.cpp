@@ -9,7 +9,8 @@ constexpr std::size_t kBlockSize = 1024;
 
 std::string SigmaReportBytes() {
   std::string text;
-  for (int category = 0; category <= Msg::Last - Msg::First; ++category) {
+  // Readers take the lines by position: category 1 is the first line.
+  for (int category = 1; category <= Msg::Last - Msg::First; ++category) {
     text += MessageClassNames[category];
     text += '\t';
     text += std::to_string(Quality.messageClassCounters[category][0]);

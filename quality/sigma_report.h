@@ -4,6 +4,7 @@
 #include <string>
 
 // The bytes of "Kesta_6Sigma_Report.xls" from Quality.messageClassCounters:
-// every category the dialog counts (codes 300 to 338), counts of 0 included.
-// The 39 lines fit in the block whatever the counts.
+// exactly 38 lines, categories 1 to 38 (codes 301 to 338) in order, counts of
+// 0 included. Category 0 (WRONG VERB) is shown in the dialog only. The lines
+// fit in the block whatever the counts.
 std::string SigmaReportBytes();

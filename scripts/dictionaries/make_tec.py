@@ -539,7 +539,7 @@ HEADER = """\
 #   the copyright notice and the license appear in all copies.
 #   SCOWL (Spell Checker Oriented Word Lists), Kevin Atkinson (Debian
 #   package scowl): which spellings are common (size level {size} or below)
-#   and which plurals exist. Copyright 2000-2020 by Kevin Atkinson; used
+#   and which plurals exist. Copyright 2000-2018 by Kevin Atkinson; used
 #   under its permissive license (see NOTICE).
 #
 """

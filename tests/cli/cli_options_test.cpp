@@ -80,3 +80,35 @@ TEST(CliOptions, ToolsWithAndWithoutADocument) {
     EXPECT_EQ(Parse({"call", tool, "doc.xml"}).file, "doc.xml");
   }
 }
+
+// Every command takes --help where an option may stand; an option's value is
+// no --help.
+TEST(CliOptions, HelpAfterAnyCommandAndVersion) {
+  using Action = CliOptions::Action;
+  const struct {
+    std::vector<std::string> args;
+    Action action;
+  } cases[] = {
+      {{"--help"}, Action::Help},
+      {{"check", "--help"}, Action::Help},
+      {{"check", "doc.xml", "-o", "out.xml", "-h"}, Action::Help},
+      {{"call", "--help"}, Action::Help},
+      {{"call", "ProcessKesta", "--help"}, Action::Help},
+      {{"register", "--help"}, Action::Help},
+      {{"unregister", "-h"}, Action::Help},
+      {{"--version"}, Action::Version},
+      {{"check", "doc.xml", "-o", "--help"}, Action::Check},
+      {{"call", "WordFinder", "--do", "type 203 --help"}, Action::Call},
+  };
+  for (const auto& c : cases) {
+    CliOptions o = Parse(c.args);
+    EXPECT_EQ(o.action, c.action) << ::testing::PrintToString(c.args);
+    if (c.action == Action::Help) {
+      EXPECT_TRUE(o.file.empty() && o.outFile.empty());
+    }
+  }
+  CliOptions o;
+  std::string error;
+  EXPECT_FALSE(ParseCliOptions({"--version", "check"}, &o, &error));
+  EXPECT_EQ(error, "--version takes nothing else");
+}

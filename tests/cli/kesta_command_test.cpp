@@ -46,6 +46,20 @@ TEST_F(KestaCommandTest, HelpListsEveryCommandAndExitStatus) {
     EXPECT_NE(run.out.find(text), std::string::npos) << text;
 }
 
+// The usage on standard output from every command, and the build's version.
+TEST_F(KestaCommandTest, HelpFromEveryCommandAndTheVersion) {
+  for (const std::vector<std::string>& line : std::vector<std::vector<std::string>>{
+           {"check", "--help"}, {"call", "--help"}, {"register", "--help"}, {"unregister", "--help"}}) {
+    ProgramRun run = Kesta(line);
+    EXPECT_EQ(run.status, 0) << line[0] << run.err;
+    EXPECT_NE(run.out.find("kesta check FILE"), std::string::npos) << line[0];
+    EXPECT_TRUE(run.err.empty()) << line[0] << run.err;
+  }
+  ProgramRun run = Kesta({"--version"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, std::string("kesta ") + KESTA_VERSION + "\n");
+}
+
 TEST_F(KestaCommandTest, UsageErrors) {
   const std::vector<std::vector<std::string>> lines = {
       {},

@@ -8,6 +8,7 @@
 #include "platform/files.h"
 
 #include "tests/e2e/check_fixture.h"
+#include "tests/support/corpus.h"
 
 namespace {
 
@@ -59,8 +60,8 @@ TEST_F(QualityCommand, ADialogNobodyActsOnClosesAsCancelAndCancelKeepsTheStamp) 
 }
 
 TEST_F(QualityCommand, CorpusDocumentScoredAndUnstamped) {
-  const std::filesystem::path corpus = std::string(KESTA_CORPUS_DIR) + "/dita";
-  if (!std::filesystem::is_directory(corpus)) GTEST_SKIP() << "no corpus at " << corpus;
+  const std::filesystem::path corpus = CorpusDir() / "dita";
+  if (!std::filesystem::is_directory(corpus)) GTEST_SKIP() << CorpusMissing(corpus);
   std::vector<std::filesystem::path> files;
   for (const auto& entry : std::filesystem::directory_iterator(corpus)) files.push_back(entry.path());
   std::sort(files.begin(), files.end());

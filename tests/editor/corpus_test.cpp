@@ -5,7 +5,6 @@
 #include <libxml/parser.h>
 #include <libxml/tree.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -13,16 +12,12 @@
 #include "editor/editor.h"
 #include "platform/files.h"
 #include "tests/editor/editor_fixture.h"
+#include "tests/support/corpus.h"
 
 using editor::Editor;
 using editor_test::Eval;
 
 namespace {
-
-std::filesystem::path CorpusDir() {
-  const char* source = std::getenv("KESTA_SOURCE_DIR");
-  return std::filesystem::path(source ? source : ".") / ".." / "shared" / "corpus";
-}
 
 // Elements and processing instructions inside the root, as libxml2 reads them.
 int CountObjects(xmlNodePtr n) {
@@ -46,7 +41,7 @@ int ObjectsOf(const std::string& bytes) {
 
 TEST(Corpus, EveryDocumentLoadsWalksAndSavesUnchanged) {
   std::filesystem::path dir = CorpusDir();
-  if (!std::filesystem::is_directory(dir)) GTEST_SKIP() << "no corpus at " << dir;
+  if (!std::filesystem::is_directory(dir)) GTEST_SKIP() << CorpusMissing();
   std::vector<std::filesystem::path> files;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(dir)) {
     std::string ext = entry.path().extension().string();

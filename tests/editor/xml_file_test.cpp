@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/editor.h"
+#include "editor/text_chars.h"
 #include "tests/editor/editor_fixture.h"
 #include "tests/support/temp_dir.h"
 
@@ -141,5 +142,37 @@ TEST(XmlFile, EditsKeepTheRestAsWritten) {
     Editor again;
     std::string error;
     EXPECT_TRUE(again.LoadText(e.SaveText(), "again.xml", &error)) << error;
+  }
+}
+
+namespace {
+// UTF-8 text (characters below U+10000) as UTF-16 without a byte-order mark.
+std::string Utf16(std::string_view utf8, bool bigEndian) {
+  std::string out;
+  for (char32_t c : editor::DecodeUtf8(utf8)) {
+    const char high = static_cast<char>(c >> 8), low = static_cast<char>(c & 0xFF);
+    out += bigEndian ? high : low;
+    out += bigEndian ? low : high;
+  }
+  return out;
+}
+}  // namespace
+
+// UTF-16 known only by the declaration's first bytes stays UTF-16 of the
+// same byte order, without a byte-order mark, edited or not.
+TEST(XmlFile, Utf16WithoutByteOrderMarkStaysAsWritten) {
+  const std::string document =
+      "<?xml version='1.0' encoding='UTF-16'?>\r\n<doc><p>caf\xC3\xA9 word</p></doc>\r\n";
+  const std::string marked =
+      "<?xml version='1.0' encoding='UTF-16'?>\r\n<doc><p>caf\xC3\xA9 <?Pub _touchup Kesta=\"1\"?>word"
+      "<?Pub /_touchup?></p></doc>\r\n";
+  for (bool bigEndian : {false, true}) {
+    SCOPED_TRACE(bigEndian ? "big end first" : "little end first");
+    Editor e;
+    Load(e, Utf16(document, bigEndian));
+    EXPECT_TRUE(e.SaveText() == Utf16(document, bigEndian));
+    Exec(e, "find -f -select @word@");
+    Exec(e, "insert_string -sgml -pendingdelete @<?Pub _touchup Kesta=\"1\"?>word</_touchup>@");
+    EXPECT_TRUE(e.SaveText() == Utf16(marked, bigEndian));
   }
 }

@@ -11,6 +11,7 @@
 #include "engine/dict_file.h"
 #include "engine/dict_lookup.h"
 #include "platform/files.h"
+#include "tests/support/corpus.h"
 
 namespace {
 
@@ -129,7 +130,7 @@ TEST_F(CorpusLookup, SampleDocuments) {
 
 TEST_F(CorpusLookup, SharedCorpus) {
   Counts counts;
-  if (!LookUpTree(KESTA_CORPUS_DIR, &counts)) GTEST_SKIP() << "no corpus";
+  if (!LookUpTree(CorpusDir(), &counts)) GTEST_SKIP() << CorpusMissing();
   EXPECT_GT(counts.words, 10000);
   EXPECT_GT(counts.found, 0);
 }

@@ -14,6 +14,7 @@
 #include "platform/files.h"
 #include "platform/wide_text.h"
 #include "rules/engine_passes.h"
+#include "tests/support/corpus.h"
 #include "tests/support/dict_fixture.h"
 
 namespace {
@@ -28,7 +29,7 @@ std::string ReadSource(const std::string& relative) {
 
 std::vector<std::filesystem::path> CorpusFiles() {
   std::vector<std::filesystem::path> files;
-  const std::filesystem::path dir = std::filesystem::path(SourceDir()) / ".." / "shared" / "corpus";
+  const std::filesystem::path dir = CorpusDir();
   std::error_code ec;
   if (!std::filesystem::is_directory(dir, ec)) return files;
   for (const auto& e : std::filesystem::recursive_directory_iterator(dir, ec))
@@ -65,7 +66,7 @@ void ExpectWellFormed(const MessageRec& r, const std::string& file) {
 
 TEST_F(CorpusCheckTest, EveryDocumentOfTheCorpus) {
   const std::vector<std::filesystem::path> files = CorpusFiles();
-  if (files.empty()) GTEST_SKIP() << "no corpus beside the repository";
+  if (files.empty()) GTEST_SKIP() << CorpusMissing();
   std::size_t findings = 0;
   for (CheckScope scope : {CheckScope::Document, CheckScope::Selection}) {
     for (const auto& path : files) {

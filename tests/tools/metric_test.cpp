@@ -2,6 +2,9 @@
 // conversion with its decimals and styles, and the dialog.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <string>
 #include <tuple>
 
 #include "module/app_settings.h"
@@ -134,10 +137,30 @@ TEST_F(MetricDialogTest, TheBundledTableConvertsEachKind) {
   ASSERT_TRUE(ReadFileBytes(std::string(KESTA_SOURCE_DIR) + "/data/custom/dictionaries/metric.txt", &bytes));
   std::vector<MetricRow> rows = ReadMetricTable(bytes);
   ASSERT_GE(rows.size(), 20u);
+  auto endsWith = [](const std::string& text, const std::string& tail) {
+    return text.size() >= tail.size() &&
+           std::equal(tail.rbegin(), tail.rend(), text.rbegin(),
+                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) ==
+                                                  std::tolower(static_cast<unsigned char>(b)); });
+  };
   for (const MetricRow& row : rows) {
     Conversion c = Convert(row, "10");
     EXPECT_EQ(c.outcome, Conversion::Done) << row.name.str();
-    EXPECT_FALSE(c.result.empty()) << row.name.str();
+    // Each row gives the unit it names, also the rows with rules of their own.
+    const std::string unit = row.toUnit.str();
+    EXPECT_TRUE(endsWith(c.result, " " + unit + ")") || endsWith(c.result, "&deg;" + unit))
+        << row.name.str() << ": " << c.result;
+  }
+  struct Case {
+    const char* name;
+    const char* value;
+    const char* result;
+  };
+  for (const Case& k : {Case{"psi to bar", "262", "262 psi (18.1 Bar)"},
+                        Case{"pounds per square inch to kilopascals", "100", "100 pounds per square inch (689.5 kPa)"}}) {
+    auto row = std::find_if(rows.begin(), rows.end(), [&](const MetricRow& r) { return r.name.str() == k.name; });
+    ASSERT_NE(row, rows.end()) << k.name;
+    EXPECT_EQ(Convert(*row, k.value).result, k.result);
   }
 }
 

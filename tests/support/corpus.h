@@ -1,0 +1,11 @@
+#pragma once
+// The shared corpus of real documents beside the repository. A clone on its
+// own has none: the tests that read it skip and say so with CorpusMissing().
+#include <filesystem>
+#include <string>
+
+// The corpus folder the build was configured with (KESTA_CORPUS_DIR).
+std::filesystem::path CorpusDir();
+
+// The reason a test gives when it skips: "shared corpus not found at DIR".
+std::string CorpusMissing(const std::filesystem::path& dir = CorpusDir());
