@@ -8,14 +8,13 @@
 #include "module/app_settings.h"
 #include "rules/common/rule_context.h"
 #include "rules/main_pass/class_dispatch.h"
+#include "rules/main_pass/sentence_length.h"
 #include "rules/main_pass/sentence_state.h"
 
 namespace {
 
 // Rule id of the repeated-word finding.
 constexpr int kRepeatedWordRule = 9125;
-// Rule id of the length finding on the text's first word.
-constexpr int kSentenceLengthRule = 7655;
 
 // The class of the text's first word, as the sentence kind reads it; a
 // marked neutral first word becomes a noun.
@@ -39,17 +38,6 @@ int NormalisedSentenceKind(WordRec* head) {
   }
 }
 
-// A first word written as a phrase ("as follows") carries the finding on
-// its first word only.
-void CutAtFirstBlank(WordRec* head) {
-  std::size_t blank = head->written.view().find(' ');
-  if (blank == std::string_view::npos) return;
-  head->written.truncate(blank);
-  head->length = static_cast<std::int32_t>(blank);
-  head->text.truncate(blank);
-  head->lastLetter = head->text.last();
-}
-
 bool HasFinding(const WordRec& w) { return w.message > 299 || w.message2 > 299 || w.subClass > 299; }
 
 }  // namespace
@@ -61,11 +49,7 @@ void StartMainPass(WordRec* head, SentenceStateRec& s) {
   head->sentenceEnd = 0;
   head->sentenceLength = 0;
   s.sentenceWordCount = CountSentenceWords(head, 0);
-  if (head->sentenceLength > 21) {
-    head->entryWords = 1;
-    CutAtFirstBlank(head);
-    SetWordMessage(head, Msg::SentenceLength, kSentenceLengthRule);
-  }
+  GiveSentenceLength(head);
   if (kind < 20) {
     s.subjectNumber = (kind == 11 || kind == 19) ? 1 : 0;
     s.subjectSeen = 1;

@@ -2,7 +2,8 @@
 #include "engine/word_rec.h"
 
 // The main rule pass of a check: resets the sentence state, judges the
-// length of the first sentence, then walks the list from `head` to the
+// length of the first sentence (the sentence-end rules judge each later
+// one), then walks the list from `head` to the
 // sentinel and gives each word that carries no finding to the rules of its
 // class (rules/main_pass/class_dispatch.h). Returns 1 in every case; a null
 // head, or a head that is the end record, changes nothing.

@@ -150,6 +150,28 @@ TEST_F(RuleSentences, EachFamily) {
   ExpectInOneRun(cases);
 }
 
+// Every sentence over 21 weighted words gets SENTENCE LENGTH on its first
+// word, not only the first sentence of the document.
+TEST_F(RuleSentences, EveryLongSentence) {
+  // 33 words (28 weighted: the tokenizer sets "the" aside).
+  const std::string step =
+      " the four bolts and the washers from the cover of the pump housing and put them in a clean container so that "
+      "you can install them again after you install the seal.";
+  const std::string afterShort = "Stop the pump. Remove" + step;
+  // Several long sentences, a short one between them.
+  const std::string several = "Put" + step + " Close the valve. Install" + step + " Remove" + step;
+  // The marker of an opening article holds the article alone, and the next
+  // word keeps its own ("placeholder" is in no dictionary of the tests).
+  const std::string article = "Stop the pump. A placeholder" + step;
+  const SentenceCase cases[] = {
+      {"Stop the pump.", {}, "", "", true},
+      {afterShort.c_str(), {{"28", "NONE", "Remove"}}, "", "Stop"},
+      {article.c_str(), {{"28", "NONE", "A"}, {"25", "NONE", "placeholder"}}},
+      {several.c_str(), {{"28", "NONE", "Put"}, {"28", "NONE", "Install"}, {"28", "NONE", "Remove"}}, "", "Close"},
+  };
+  ExpectInOneRun(cases);
+}
+
 std::string Source(const char* name) {
   return ReadAll(std::string(KESTA_SOURCE_DIR) + "/tests/data/dictionaries/" + name);
 }

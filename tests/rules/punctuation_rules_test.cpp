@@ -1,6 +1,8 @@
 // The small classes of the main rules: 42, 44, 45, 47 and 48.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "rules/main/class_bodies.h"
 #include "rules/main/label_words.h"
 #include "tests/rules/rule_cases.h"
@@ -69,6 +71,58 @@ TEST(SmallClasses, Bodies) {
        ".", InSentence, "subjectSeen=-1 subjectNumber=-1 sentenceKind=0 sentenceWordCount=6 lastVerbClass=-1 skipAgreement=0"},
       {"Open/20 it/66 ./48", ".", ".: verbForm=* extraFlag=NUL", ".", InSentence,
        "subjectSeen=-1 subjectNumber=-1 sentenceKind=0 sentenceWordCount=1 lastVerbClass=-1 skipAgreement=0"},
+  });
+}
+
+// "Open it." and a following sentence of `words` words that opens with
+// `first` (the fillers get no rule of their own).
+std::string AfterShortSentence(const char* first, int words) {
+  std::string s = std::string("Open/20 it/66 ./48 ") + first;
+  for (int i = 1; i < words; ++i) s += " word/36";
+  return s + " ./48";
+}
+
+// Every sentence after the first is judged for its length at the sentence
+// end before it, as the first one is at the start of the pass: 22 weighted
+// words are too long, 21 are not (and leave the first word as it was).
+TEST(SmallClasses, SentenceEndJudgesTheLengthOfTheNextSentence) {
+  static const std::string texts[] = {
+      AfterShortSentence("Remove/20", 23),
+      AfterShortSentence("Remove/20", 22),
+      AfterShortSentence("Remove/20{msg=325}", 30),
+      AfterShortSentence("as_follows/50{text=as_follows entry=2}", 23),
+      AfterShortSentence("12/49", 23),
+      AfterShortSentence("<Ref>/40", 23),
+      AfterShortSentence("Tool/10{mark=1}", 23),
+      AfterShortSentence("tool/10{mark=1}", 23),
+      AfterShortSentence("A/64{tag=<_p>}", 23),
+      // The full stop of a closing element after a colon.
+      std::string("Do/20 this/76 :/48 ./48 Remove/20") +
+          AfterShortSentence("", 23).substr(std::string("Open/20 it/66 ./48 ").size()),
+  };
+  RunBodyCases(ApplySentenceEndRules, {
+      {texts[0].c_str(), ".", ".: sentenceLength=23 verbForm=* extraFlag=NUL\n"
+                              "Remove: message=328 ruleId=7655 sentenceLength=22"},
+      {texts[1].c_str(), ".", ".: sentenceLength=22 verbForm=* extraFlag=NUL"},
+      // An earlier finding is kept behind the length finding.
+      {texts[2].c_str(), ".", ".: sentenceLength=30 verbForm=* extraFlag=NUL\n"
+                              "Remove: message=328 message2=325 ruleId=7655 sentenceLength=29"},
+      {texts[3].c_str(), ".", ".: sentenceLength=23 verbForm=* extraFlag=NUL\n"
+                              "as follows: text=\"as\" written=\"as\" message=328 entryWords=1 length=2 "
+                              "ruleId=7655 sentenceLength=22"},
+      // No length finding on a number.
+      {texts[4].c_str(), ".", ".: sentenceLength=23 verbForm=* extraFlag=NUL\n12: ruleId=7655 sentenceLength=22"},
+      // Nor on a markup token, nor on a word after the set-aside "The" that
+      // the marking cannot tell from the article.
+      {texts[5].c_str(), ".", ".: sentenceLength=23 verbForm=* extraFlag=NUL"},
+      {texts[6].c_str(), ".", ".: sentenceLength=23 verbForm=* extraFlag=NUL"},
+      {texts[7].c_str(), ".", ".: sentenceLength=23 verbForm=* extraFlag=NUL\n"
+                              "tool: message=328 ruleId=7655 sentenceLength=22"},
+      // The article's letter of the next word is no part of its finding.
+      {texts[8].c_str(), ".", ".: sentenceLength=23 verbForm=* extraFlag=NUL\n"
+                              "A: tag=\"\" message=328 ruleId=7655 sentenceLength=22"},
+      {texts[9].c_str(), ":",
+       ":: verbForm=* extraFlag=NUL\nRemove: message=328 ruleId=7655 sentenceLength=22"},
   });
 }
 
