@@ -92,8 +92,10 @@ KeyReading ReadMarkKey(const MarkInput& in, MarkWork& w) {
     w.A.clear();
   }
 
+  // A plural in parentheses ("valve(s)") follows its word directly; a
+  // parenthesis after a blank ("two (2)") is text of the words found.
   std::size_t q = w.S.find('(');
-  if (q != npos) {
+  if (q != npos && q > 0 && IsAsciiLetter(static_cast<unsigned char>(w.S[q - 1]))) {
     std::string before = w.S.substr(0, q);
     std::ranges::replace(w.S, '(', '.');
     std::ranges::replace(w.S, ')', '.');

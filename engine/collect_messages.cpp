@@ -167,6 +167,9 @@ void MarkJoinsAndCorrections(WordRec* w, MessageRec& rec, Work& work) {
       }
       w->message = Msg::Spelling;
       work.kind = rec.suggestion[0] == '&' ? K::Replacement : K::Correction;
+      // A hint in parentheses ("(No. 4)" for "#4") is no text to put in:
+      // the finding is marked, with the hint as its advice.
+      if (!s.empty() && s[0] == '(') work.kind = K::Word;
     } else {
       // "&amp;" read as "and": the sign with the white space around it,
       // and the article the tokenizer set aside before the next word (any
@@ -451,7 +454,13 @@ void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
   } else if (KindIsOneOf(work.kind, {K::Semicolon, K::Correction})) {
     work.key = CorrectionKey(w->written.view(), work.advice);
   } else if (KindIsOneOf(work.kind, {K::Possessive, K::Word})) {
-    work.SetSearch(OneBlank(w->written.view()));
+    // A word whose written form got a blank and the next word's first
+    // letter for a one-word search, and that then became a finding of its
+    // own (a long sentence's "A p" of "A placeholder"), is searched as
+    // itself: a blank is no wildcard, and the letter belongs to the next
+    // word and its findings.
+    const bool letterAfterBlank = work.wordTaken && work.kind == K::Word && Contains(w->written, ' ');
+    work.SetSearch(OneBlank(letterAfterBlank ? std::string_view(rec.word) : w->written.view()));
     w->sentenceLength = 0;
   } else if (!work.advice.empty() && KindIsOneOf(work.kind, {K::OneWord, K::LineEnd})) {
     std::string s = OneBlank(w->written.view());

@@ -36,11 +36,6 @@ bool GiveSentenceLength(WordRec* first) {
   first->entryWords = 1;
   CutAtFirstBlank(first);
   SetWordMessage(first, Msg::SentenceLength, kSentenceLengthRule);
-  // An article keeps the next word's first letter in its tag ("< p") for
-  // the article rules. A word with this finding gets no further rule, and
-  // the marking would take the letter into the marked text ("A p|laceholder")
-  // and so lose the next word's own finding.
-  if (first->message == Msg::SentenceLength && first->tag[0] == '<' && first->tag[1] == ' ') first->tag.clear();
   return true;
 }
 
@@ -54,11 +49,6 @@ void JudgeLaterSentence(WordRec* mark) {
   // "<Ref>") gets no length finding, as one that opens with a number gets
   // none: the token is no text that the marking can find.
   if (first->text.first() == '<') return;
-  // The marking finds the article that the tokenizer set aside ("The") by
-  // a search back from the word for "T..", which a word written with a
-  // capital T answers itself: the marker would be lost, and with it the
-  // place of the findings after it.
-  if (IsMarked(*first) && first->written.first() == 'T') return;
   // The collection writes a word's length field into the key of any
   // finding it carries: a sentence within the limit leaves it as it was.
   const std::int32_t before = first->sentenceLength;

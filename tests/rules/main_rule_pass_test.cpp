@@ -62,10 +62,6 @@ TEST(MainPassStart, StateSubjectAndSentenceLength) {
       {Sentence("as_follows/50{text=as_follows entry=2}", 23),
        "subjectSeen=-1 subjectNumber=-1 sentenceKind=50 sentenceWordCount=24 skipAgreement=0 clauseState=0",
        "as follows: text=\"as\" written=\"as\" message=328 entryWords=1 length=2 ruleId=7655 sentenceLength=22"},
-      // An article's letter of the next word is no part of the finding.
-      {Sentence("A/64{tag=<_p>}", 23),
-       "subjectNumber=0 sentenceKind=10 sentenceWordCount=24 skipAgreement=0 clauseState=0",
-       "A: tag=\"\" message=328 ruleId=7655 sentenceLength=22"},
       // No length finding on a number; the rule id is still set.
       {Sentence("12/49", 30),
        "subjectSeen=-1 subjectNumber=-1 sentenceKind=49 sentenceWordCount=31 skipAgreement=0 clauseState=0",
