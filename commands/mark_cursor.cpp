@@ -10,7 +10,11 @@ std::optional<TextRange> MarkCursor::Aim(const MarkInput& in, std::string_view p
   const std::size_t place = PlaceOf(in);
   if (place >= text_.Size() || pattern.empty()) return std::nullopt;
   const std::size_t from = std::max(caret_, text_.ReachBack(place, caret_, pattern));
-  const std::size_t lastBegin = std::max(place, NextPlaceOf(in));
+  // The words begin within the finding's word (a mark the scan read with
+  // the character before it is placed there), before the word after it;
+  // only the colon finding's mark stands after it, as the word that follows.
+  const std::size_t next = NextPlaceOf(in);
+  const std::size_t lastBegin = pattern == ":" ? std::max(place, next) : next > place ? next - 1 : place;
   for (std::size_t i = from; i <= lastBegin && i < text_.Size(); ++i) {
     std::optional<TextRange> m = text_.MatchAt(i, pattern, flags);
     if (m && m->end > place) return m;

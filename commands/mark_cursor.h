@@ -28,8 +28,9 @@ class MarkCursor {
   std::size_t NextPlaceOf(const MarkInput& in) const;
 
   // The words of a finding: the first match of `pattern` from the caret
-  // that ends after the finding's word begins and begins no later than
-  // the word after it. Nothing when the words do not stand there.
+  // that ends after the finding's word begins and begins before the word
+  // after it (the colon finding: at that word). Nothing when the words do
+  // not stand there.
   std::optional<TextRange> Aim(const MarkInput& in, std::string_view pattern, SearchFlags flags) const;
 
   // Moves the host's caret to `pos` (forward only).

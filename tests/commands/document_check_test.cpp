@@ -3,7 +3,9 @@
 // boxes of each failure, the state it leaves, the markers written and removed.
 #include <gtest/gtest.h>
 
+#include "commands/document_passes.h"
 #include "commands/findings_view.h"
+#include "engine/message_list.h"
 #include "findings_fixture.h"
 #include "element_host.h"
 #include "tests/commands/editor_check.h"
@@ -247,6 +249,29 @@ TEST(DocStartWork, ConversionFailureMarksNothing) {
     if (tagTable) { EXPECT_EQ(ui.Boxes()[0].caption, "KESta(56) Text Conversion"); }
     if (!tagTable) { EXPECT_EQ(host.Executed().back(), "clm; goto_oid('" + host.Id(1) + "')"); }
   }
+}
+
+// A finding whose words cannot be found costs itself alone: over two
+// hundred paragraphs of the same words, one search that finds nothing at
+// its place leaves every later finding its marker, on its own paragraph.
+TEST_F(DocumentCheckTest, AnUnfindableFindingLosesOnlyItself) {
+  std::string xml = "<topic><body>";
+  for (int i = 0; i < 200; ++i) xml += "<p>Glorp the pump " + std::to_string(i) + ".</p>";
+  Load(xml + "</body></topic>");
+  ASSERT_EQ(object_->GetDocStart(), S_OK);
+  ASSERT_EQ(RunDocumentPasses(), 200);
+  // The 100th finding searches for words that stand fifty paragraphs on,
+  // not at its place.
+  MessageList.records[99].searchKey = "pump.150:| 0";
+  EXPECT_EQ(object_->MarkingEngine(), S_OK);
+  EXPECT_EQ(Check.markedCount, 199);
+  ASSERT_EQ(ui_.Boxes().size(), 1u);
+  EXPECT_NE(ui_.Boxes()[0].text.find("Report KESta error (86)"), std::string::npos);
+  const std::string saved = Saved();
+  const std::string marked = Marker("2500NONE", "FFFF66", "Glorp");
+  EXPECT_NE(saved.find("<p>Glorp the pump 99.</p>"), std::string::npos);
+  for (int i : {0, 98, 100, 199})
+    EXPECT_NE(saved.find("<p>" + marked + " the pump " + std::to_string(i) + ".</p>"), std::string::npos) << i;
 }
 
 }  // namespace

@@ -21,6 +21,7 @@ std::string Records() {
     if (!r.suggestion.empty()) out << " sug=" << r.suggestion;
     if (r.markMode) out << " mode=" << r.markMode;
     if (!r.subKind.empty()) out << " sub=" << r.subKind.view();
+    if (r.place >= 0) out << " at=" << r.place << '>' << r.nextPlace;
     out << '\n';
   }
   return out.str();
@@ -176,6 +177,34 @@ TEST(CollectMessagesTest, CoveredWordsDividedByMarkup) {
     EXPECT_EQ(MessageList.records[0].searchKey, k.key) << k.covers << " " << k.markupBefore;
     MessageList.Clear();
   }
+}
+
+// A search key holds one separator between two words whatever blanks the
+// written form holds, allows once for an article that the written form
+// holds again, and covers no word beyond the finding's; each record keeps
+// where its word and the next stand.
+TEST(CollectMessagesTest, KeysAndPlaces) {
+  RunListCases(
+      {
+          // "a " with the next word's first letter: "a.u", not "a..u".
+          {{{"Install", 20}, {"a", 64, nullptr, "msg=303 rule=4656 sug=an tag=<_u> written=a_ place=8"},
+            {"update", 10, nullptr, "place=10"}, {".", 48, nullptr, "place=16"}},
+           "D|a.u:| 0!an|3|1|4656|a  sub=SP at=8>10\n--\na : written=\"a u\" tag=\"\" subClass=303"},
+          // The rule wrote the set-aside "the" back: it is searched once.
+          {{{"Stop", 20}, {"in", 60, nullptr, "msg=301 entry=3 rule=7992 sug=if/when written=in_the_"},
+            {"event", 10, nullptr, "aside=1"}, {"that", 69}, {"it", 66}, {".", 48}},
+           "W|in.the.event.that:| 0!if/when|1|1|7992|in the event that\n--\nin the : subClass=301"},
+          // A covered word joined to its next word for an article: the next
+          // word keeps its own finding.
+          {{{"color", 10, nullptr, "msg=301 entry=2 rule=4666 sug=becomes"},
+            {"change", 10, nullptr, "written=change?bars"}, {"bars", 10, nullptr, "msg=325 rule=325"}, {".", 48}},
+           "W|color.change:| 0!becomes|1|0|4666|color change\nW|bars:| 0|25|2|325|bars\n--\n"
+           "color: subClass=301\nbars: subClass=325 extraFlag=NUL"},
+          // A hint in parentheses is the advice of a marker.
+          {{{"Use", 20}, {"#4", 40, nullptr, "msg=311 tag=<AR> sug=(No._4) rule=3149"}, {".", 48}},
+           "W|#4:| 0!(No. 4)|11|1|3149|#4 sub=D\n--\n#4: tag=\"\" subClass=311"},
+      },
+      Collect);
 }
 
 TEST(CollectMessagesTest, ExpandContraction) {

@@ -29,7 +29,8 @@ constexpr IntField kIntFields[] = {
     {"entry", "entryWords", &WordRec::entryWords}, {"token", "tokenKind", &WordRec::tokenKind},
     {"pos", "sentencePos", &WordRec::sentencePos}, {"len", "length", &WordRec::length},
     {"rule", "ruleId", &WordRec::ruleId},          {"weight", "weight", &WordRec::weight},
-    {"sentlen", "sentenceLength", &WordRec::sentenceLength}, {"end", "sentenceEnd", &WordRec::sentenceEnd}};
+    {"sentlen", "sentenceLength", &WordRec::sentenceLength}, {"end", "sentenceEnd", &WordRec::sentenceEnd},
+    {"place", "place", &WordRec::place}};
 struct CharField {
   const char* flag;
   const char* name;
@@ -50,6 +51,7 @@ void ApplyFlag(WordRec* w, const std::string& name, const std::string& v) {
   if (name == "aside") w->articleSetAside = v == "1";
   else if (name == "tag") w->tag = v;
   else if (name == "sug") w->suggestion = v;
+  else if (name == "written") w->written = v;
   else if (name == "text") {
     w->text = v;
     w->length = static_cast<std::int32_t>(w->text.length());

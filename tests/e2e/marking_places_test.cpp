@@ -1,0 +1,108 @@
+// `kesta check` then `kesta call CloseKesta` with the bundled dictionaries on
+// the shapes that once lost findings or damaged text: each finding is
+// marked on the words it names, in their own element, a search that cannot
+// be made loses nothing after it, the text comes back as it was but for
+// the corrections, and every result is well-formed.
+#include <libxml/parser.h>
+
+#include "tests/e2e/sample_check.h"
+
+namespace {
+
+bool WellFormed(const std::string& xml) {
+  xmlDocPtr doc = xmlReadMemory(xml.data(), static_cast<int>(xml.size()), "doc.xml", nullptr,
+                                XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
+  if (!doc) return false;
+  xmlFreeDoc(doc);
+  return true;
+}
+
+class MarkingPlaces : public SampleCheck {
+ protected:
+  // Checks `body` (a topic's content) with the bundled dictionaries and
+  // closes the result; the marked document's body.
+  std::string CheckAndClose(const std::string& body) {
+    const std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<topic id=\"t\">" + body + "</topic>\n";
+    const std::string custom = std::string(KESTA_BUILD_DIR) + "/custom";
+    const std::string marked = dir_.path() / "marked.xml", back = dir_.path() / "back.xml";
+    run_ = Kesta({"check", dir_.Write("doc.xml", xml), "-o", marked}, custom);
+    EXPECT_EQ(run_.status, 0) << run_.err;
+    ProgramRun closed = Kesta({"call", "CloseKesta", marked, "-o", back}, custom);
+    EXPECT_EQ(closed.status, 0) << closed.err;
+    const std::string markedText = ReadAll(marked);
+    EXPECT_TRUE(WellFormed(markedText)) << markedText;
+    EXPECT_TRUE(WellFormed(ReadAll(back))) << ReadAll(back);
+    closed_ = ReadAll(back);
+    return markedText;
+  }
+  std::string closed_;  // the document after the close
+};
+
+// The reproducers: each finding arrives where its words are, and
+// no search is lost.
+TEST_F(MarkingPlaces, FindingsArriveWhereTheirWordsAre) {
+  const struct {
+    const char* name;
+    std::string body;
+    std::vector<Expected> markers;
+    std::vector<std::string> parts;  // in the marked document
+  } cases[] = {
+      // "a" before "URL" was searched as "a..U": the article and its advice.
+      {"article before a capital",
+       "<title>Terms</title><body><p>URL URI is the umbrella term for URNs, URLs, and all other Uniform Resource "
+       "Identifiers.</p><p>Uniform Resource Locator, a name and address for an existing object accessible over the "
+       "Internet. http://www.docbook.org is an example of a URL (see RFC 1738).</p></body>",
+       {{"03", "an", "a"}},
+       {}},
+      {"article before a u-word", "<body><p>Install a update now.</p><p>A update is necessary.</p></body>",
+       {{"03", "an", "a"}, {"03", "an", "A"}},
+       {}},
+      // A rule wrote the set-aside "the" back: the marker holds all the words.
+      {"article written back",
+       "<body><p>Stop the pump in the event that it leaks.</p><p>Put the tool at the back of the shelf.</p>"
+       "<p>Record the value at the time of the test.</p></body>",
+       {{"01", "if/when", "in the event that"}, {"02", "at the rear", "at the back"}},
+       {}},
+      // The title's words are not the body's.
+      {"title before a body",
+       "<title>Inspection of the brake wear indicator</title><body><p>The brake wear indicator pins must be "
+       "inspected at each daily check.</p></body>",
+       {},
+       {"<title>Inspection of the brake wear indicator</title>"}},
+      {"two (2)", "<body><p>Install two (2) bolts.</p></body>", {{"08", "two", "two (2)"}}, {}},
+      {"hint in parentheses", "<body><p>Use tool #4 on the nut.</p></body>", {{"11", "(No. 4)", "#4"}}, {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string marked = CheckAndClose(c.body);
+    EXPECT_EQ(run_.err.find("Not found"), std::string::npos) << run_.err;
+    EXPECT_EQ(run_.err.find("[box"), std::string::npos) << run_.err;
+    for (const Expected& m : c.markers) EXPECT_TRUE(Marked(marked, m.category, m.advice, m.text)) << m.text << marked;
+    for (const std::string& part : c.parts) EXPECT_NE(marked.find(part), std::string::npos) << part << marked;
+    EXPECT_NE(closed_.find(c.body), std::string::npos) << closed_;
+  }
+}
+
+// Corrections replace only the characters of the words they correct; signs
+// go in as characters; articles are advice, not text put in unseen.
+TEST_F(MarkingPlaces, CorrectionsTouchOnlyTheirWords) {
+  const struct {
+    const char* name;
+    std::string text;
+    std::string closed;  // the paragraph after the close
+  } cases[] = {
+      {"bracket after in", "Use the Plug-in) and the cable.", "Use the Plug-in) and the cable."},
+      {"temperature", "Set the 258C code.", "Set the 258\xC2\xB0" "C code."},
+      {"quotation", "Click \xE2\x80\x9Cpush\xE2\x80\x9D button.", "Click \xE2\x80\x9Cpush\xE2\x80\x9D button."},
+      {"article needed", "Remove cover now.", "Remove cover now."},
+      {"repeated article", "Remove the the cover.", "Remove the cover."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    CheckAndClose("<body><p>" + c.text + "</p></body>");
+    EXPECT_NE(closed_.find("<p>" + c.closed + "</p>"), std::string::npos) << closed_;
+    EXPECT_EQ(run_.err.find("Not found"), std::string::npos) << run_.err;
+  }
+}
+
+}  // namespace
