@@ -50,6 +50,8 @@ TEST(MarkKey, KeyReadings) {
       {"box(es):| 0", K::Word, 25, nullptr, nullptr, "box/boxes", -1, nullptr},
       {"battery(ies):| 0", K::Word, 25, nullptr, nullptr, "battery/batteries", -1, nullptr},
       {"x(abcd):| 0", K::Word, 25, nullptr, nullptr, "x/x", -1, nullptr},
+      // A parenthesis after a blank is text: the words keep their advice.
+      {"two.(2):| 0!two", K::Word, 8, "two.(2)", nullptr, "two", 7, "two (2)"},
       {"/:| 0!or", K::Word, 25, nullptr, "/", "", -1, nullptr},  // a slash loses its advice
       {"10.mm:| 0", K::Word, 25, nullptr, nullptr, nullptr, -1, "10 mm"},
       {"1.5.in:| 0", K::Word, 25, nullptr, nullptr, nullptr, -1, "1-5 in"},
@@ -110,6 +112,39 @@ TEST(MarkKey, ArticleCorrection) {
   EXPECT_EQ(fix.search, "a.b");
   EXPECT_EQ(fix.insert, " the");
   EXPECT_EQ(DotsForBlanksAndHyphens("a b-c"), "a.b.c");
+}
+
+// Which corrections of the article rules become markers: an article put
+// in after the word ('?'), "and" for a sign ("..."), an article changed or
+// put before the word; any other correction goes in as it is.
+TEST(MarkKey, ArticleCorrectionKinds) {
+  const struct {
+    const char* S;
+    const char* A;
+    ArticleCorrectionKind kind;
+  } rows[] = {
+      {"Remove?cover", "", ArticleCorrectionKind::Insertion},
+      {"...valve", "and", ArticleCorrectionKind::And},
+      {"a", "an", ArticleCorrectionKind::Change},
+      {"An", "a", ArticleCorrectionKind::Change},
+      {"plug", "the plug", ArticleCorrectionKind::Change},
+      {"Metadata", "The metadata", ArticleCorrectionKind::Change},
+      {"five", "5", ArticleCorrectionKind::None},
+      {"the", "then", ArticleCorrectionKind::None},
+      {"plug", "the plugs", ArticleCorrectionKind::None},
+  };
+  for (const auto& row : rows) {
+    MarkWork w;
+    w.kind = K::Correction;
+    w.S = row.S;
+    w.A = row.A;
+    EXPECT_EQ(ArticleCorrectionOf(w), row.kind) << row.S << " " << row.A;
+  }
+  MarkWork word;
+  word.kind = K::Word;
+  word.S = "a";
+  word.A = "an";
+  EXPECT_EQ(ArticleCorrectionOf(word), ArticleCorrectionKind::None);
 }
 
 TEST(MarkKey, FindText) {

@@ -41,6 +41,17 @@ TEST(Escaping, ContentKeepsReferences) {
   EXPECT_EQ(ProtectAt("<b>x@y</b>"), "<b>x&#64;y</b>");
 }
 
+// A correction writes the signs the rules name as character references;
+// the predefined references and names only the document brings stay.
+TEST(Escaping, CorrectionsWriteSignsAsCharacters) {
+  EXPECT_EQ(CorrectionMarkup("258&deg;C"), "258&#176;C");
+  EXPECT_EQ(CorrectionMarkup("&reg;"), "&#174;");
+  EXPECT_EQ(CorrectionMarkup("&trade;&rdquo;&ndash;"), "&#8482;&#8221;&#8211;");
+  EXPECT_EQ(CorrectionMarkup("a &amp; b &lt; c"), "a &amp; b &lt; c");
+  EXPECT_EQ(CorrectionMarkup("valg&lowbar;eg &prod;"), "valg&#95;eg &prod;");
+  EXPECT_EQ(CorrectionMarkup("R&D <x> @"), "R&amp;D &lt;x&gt; &#64;");
+}
+
 TEST(MarkerMarkup, ShapeOfTheInsert) {
   std::string m = MarkerMarkup(KestaValue(1, 3, "use \"x\""), CategoryColour(1), "utilize");
   EXPECT_EQ(m, "<?Pub _touchup Kesta=\"0103use &quot;x&quot;\" HighltBckclr=\"6699FF\"?>utilize</_touchup>");
