@@ -7,6 +7,8 @@ that an earlier one would hide, and write the forms they mean to cover into
 data/dictionaries/forms/*.tsv for the lookup test.
 """
 
+import glob
+import os
 import re
 
 # Endings of a verb stem by its inflection code letter: base, -s, past, -ing.
@@ -267,3 +269,14 @@ def source_forms(path):
             if prefix:
                 prefixes.add(prefix)
     return forms, firsts, prefixes
+
+
+def scowl_words():
+    """Every spelling of SCOWL's English word lists up to size 70 (the
+    Debian package scowl), or an empty set when SCOWL is not installed."""
+    words = set()
+    for path in glob.glob('/usr/share/dict/scowl/*-words.*'):
+        kind, size = os.path.basename(path).rsplit('.', 1)
+        if kind.split('-')[0] in ('english', 'american', 'british', 'british_z', 'canadian') and int(size) <= 70:
+            words.update(w.strip() for w in open(path, encoding='latin-1'))
+    return words

@@ -21,7 +21,6 @@ wins). SCOWL (Debian package scowl; fetch-sources.sh installs it) is read
 only to refuse a misspelt form. Standard library only.
 """
 import argparse
-import glob
 import os
 import sys
 
@@ -47,11 +46,7 @@ def fail(message):
 
 
 def scowl_words():
-    words = set()
-    for path in glob.glob('/usr/share/dict/scowl/*-words.*'):
-        kind, size = os.path.basename(path).rsplit('.', 1)
-        if kind.split('-')[0] in ('english', 'american', 'british', 'british_z', 'canadian') and int(size) <= 70:
-            words.update(w.strip() for w in open(path, encoding='latin-1'))
+    words = dict_forms.scowl_words()
     if not words:
         fail('SCOWL is missing (Debian package scowl): run scripts/dictionaries/fetch-sources.sh')
     return words

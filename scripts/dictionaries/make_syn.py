@@ -26,7 +26,6 @@ What it writes:
 Runs offline on what fetch-sources.sh downloaded; standard library only.
 """
 import argparse
-import glob
 import os
 import re
 import sys
@@ -128,11 +127,7 @@ def read_common():
 
 
 def scowl_words():
-    words = set()
-    for path in glob.glob('/usr/share/dict/scowl/*-words.*'):
-        kind, size = os.path.basename(path).rsplit('.', 1)
-        if kind.split('-')[0] in ('english', 'american', 'british', 'british_z', 'canadian') and int(size) <= 70:
-            words.update(w.strip() for w in open(path, encoding='latin-1'))
+    words = dict_forms.scowl_words()
     if not words:
         fail('SCOWL is missing (Debian package scowl)')
     return words
