@@ -22,6 +22,32 @@ std::optional<TextRange> MarkCursor::Aim(const MarkInput& in, std::string_view p
   return std::nullopt;
 }
 
+bool MarkCursor::Anchor() {
+  // The first words: up to markup, at most 40 characters, searched as
+  // written ('.' for what a search cannot name: references, characters the
+  // code page could not hold, '@').
+  constexpr std::size_t kAnchorLength = 40;
+  std::size_t begin = 0;
+  while (begin < text_.Size() && text_.IsSpaceAt(begin)) ++begin;
+  if (begin >= text_.Size()) return false;
+  std::size_t end = begin + 1;
+  while (end < text_.Size() && end - begin < kAnchorLength && !text_.MarkupBefore(end)) ++end;
+  while (end > begin + 1 && text_.IsSpaceAt(end - 1)) --end;
+  std::string pattern;
+  for (std::size_t i = begin; i < end; ++i) {
+    const unsigned char c = text_.CodeAt(i);
+    const bool plain = text_.PlainText({i, i + 1}).has_value() && c != '@';
+    pattern += text_.IsSpaceAt(i) ? ' ' : plain ? static_cast<char>(c) : '.';
+  }
+  if (!host_.TryExecute("clm; find -f -e -q -noselect @" + pattern + "@", nullptr)) return false;
+  // Back to where the words begin: the first findings may lie among them.
+  const std::size_t found = text_.MatchAt(begin, pattern, {})->end;
+  host_.Execute(Format("car edit 0,-%zu", found - begin));
+  caret_ = begin;
+  lead_ = 0;
+  return true;
+}
+
 void MarkCursor::MoveTo(std::size_t pos) {
   if (pos < caret_ || (pos == caret_ && lead_ == 0)) return;
   host_.Execute(Format("car edit 0,%zu", pos - caret_ + lead_));

@@ -33,6 +33,12 @@ class MarkCursor {
   // not stand there.
   std::optional<TextRange> Aim(const MarkInput& in, std::string_view pattern, SearchFlags flags) const;
 
+  // Finds in the host the first words of the checked text, from the
+  // caret, and moves the caret back to where they begin: for a text that
+  // may begin after the start of the element the marking starts at (a
+  // selection the writer made). False when the host does not find them;
+  // the caret then stays taken as the text's start.
+  bool Anchor();
   // Moves the host's caret to `pos` (forward only).
   void MoveTo(std::size_t pos);
   // Selects `range` in the host. False, with the host's description of the

@@ -336,6 +336,9 @@ HRESULT MarkingEngineWork(HostChannel& host) {
     int processed = 1;
     bool lastMarked = false;
     MarkCursor cursor(host, CheckedText.text, Check.checkedTextLead);
+    // A selection check's text may begin inside the element the marking
+    // starts at: its first words tell where.
+    if (!Check.markScope.empty()) cursor.Anchor();
     WalkFindings([&](const MarkInput& in, int& markMode) {
       int keptMarkMode = markMode;
       MarkWork w;

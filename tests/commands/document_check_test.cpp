@@ -274,4 +274,18 @@ TEST_F(DocumentCheckTest, AnUnfindableFindingLosesOnlyItself) {
     EXPECT_NE(saved.find("<p>" + marked + " the pump " + std::to_string(i) + ".</p>"), std::string::npos) << i;
 }
 
+// A selection the writer made inside a paragraph: the marking starts at the
+// paragraph and finds where the selected text begins, so each marker goes
+// on the words of the selection it names.
+TEST_F(DocumentCheckTest, ASelectionInsideAParagraphIsMarkedWhereItStands) {
+  Load(Topic("Glorp the pump. Frob the valve and glorp it."));
+  editor_.SetMouseAnswer("text");
+  ASSERT_EQ(editor_.Execute("goto_oid('(1,3,0)')"), S_OK);
+  ASSERT_EQ(editor_.Execute("find -f -select @Frob the valve and glorp it.@"), S_OK);
+  EXPECT_EQ(object_->SelectElement(), S_OK);
+  EXPECT_TRUE(ui_.Boxes().empty());
+  EXPECT_EQ(Saved(), Topic("Glorp the pump. " + Marker("2500NONE", "FFFF66", "Frob") + " the valve and " +
+                           Marker("2503NONE", "FFFF66", "glorp") + " it."));
+}
+
 }  // namespace
