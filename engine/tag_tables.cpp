@@ -48,6 +48,18 @@ constexpr std::string_view kInlineTags[] = {
 };
 static_assert(std::size(kInlineTags) == 108);
 
+// Elements of the document types the checker knows that hold code or
+// literal computer text: skipped like inline elements, whatever they hold,
+// as a listing or a command line is no prose. Compared by the whole name, so
+// that "screen" leaves "screenshot" and "screeninfo" to be read.
+constexpr std::string_view kCodeElements[] = {
+    // DITA
+    "codeblock", "codeph", "filepath", "cmdname", "varname", "systemoutput", "userinput",
+    // DocBook
+    "programlisting", "screen", "literal", "code", "command", "filename", "computeroutput",
+    "userinput", "option", "replaceable", "varname", "function",
+};
+
 // Prose sections of the document types the checker knows whose names begin
 // like an inline prefix ("<con", "<result"): they hold the text to check,
 // so they are read, whatever prefix they share. Compared by the whole name.
@@ -154,6 +166,14 @@ int IsInlineTag(const char* tag) {
   for (std::string_view e : kInlineTags)
     if (SameGroup(e, t, 1) && StartsWithNoCase(t, e)) return 1;
   return -1;
+}
+
+bool IsCodeElement(std::string_view tag) {
+  if (tag.size() < 2 || tag[1] == '/') return false;
+  const std::string_view name = OpeningTagName(tag);
+  for (std::string_view e : kCodeElements)
+    if (EqualsNoCase(name, e)) return true;
+  return false;
 }
 
 bool IsStructuralTag(std::string_view tag) {

@@ -1,6 +1,7 @@
 #pragma once
 // The markup the tokenizer knows by name: tags that end a sentence, elements
-// whose content is not checked, structural tags and warning elements.
+// whose content is not checked (code among them), structural tags and
+// warning elements.
 // Names are compared without regard to case, each entry by its own length.
 #include <string_view>
 
@@ -9,10 +10,16 @@
 int IsBlockEndTag(const char* tag);
 
 // 1 when `tag`, an opening tag without its '>', is an inline element whose
-// content is replaced by one placeholder; else -1. Prose sections whose
-// names share an inline prefix (context, result, conbody, conbodydiv,
-// content) are not inline.
+// content is replaced by one placeholder (the tokenizer reads one that holds
+// a paragraph as text); else -1. Prose sections whose names share an inline
+// prefix (context, result, conbody, conbodydiv, content) are not inline.
 int IsInlineTag(const char* tag);
+
+// True when `tag`, an opening tag, opens an element that holds code or
+// literal computer text (its name compared whole): its content is replaced
+// by one placeholder, as an inline element's, even where it holds a
+// paragraph.
+bool IsCodeElement(std::string_view tag);
 
 // True for a structural tag: the tag is skipped and its content is read.
 bool IsStructuralTag(std::string_view tag);

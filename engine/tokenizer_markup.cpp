@@ -2,6 +2,7 @@
 // are skipped, some elements become placeholder tokens, and the closing
 // tags of block elements end the sentence.
 #include <iterator>
+#include <type_traits>
 
 #include "engine/tag_tables.h"
 #include "engine/tokenizer.h"
@@ -50,31 +51,82 @@ void ReadMarkup(Scan& s, Markup* m) {
   m->end = q;
 }
 
-// The end tag in the end-tag buffer at or after `from`, or null.
-char* FindEndTag(Scan& s, char* from) {
+// The end tag in the end-tag buffer at or after `from`, or null. With `to`,
+// only an end tag that begins no later than `to` is found.
+char* FindEndTag(Scan& s, char* from, const char* to = nullptr) {
   const std::string_view tag = Tokenizer.endTag.view();
-  for (std::size_t i = 0; i < s.missedCount && i < std::size(s.missed); ++i)
-    if (s.missed[i].from <= from && EqualsNoCase(s.missed[i].tag, tag)) return nullptr;
-  char* at = FindBeforeEnd(from, tag);
+  Scan::MissedTag* const list = to ? s.missedBefore : s.missed;
+  std::size_t& count = to ? s.missedBeforeCount : s.missedCount;
+  constexpr std::size_t kSize = std::extent_v<decltype(Scan::missed)>;
+  for (std::size_t i = 0; i < count && i < kSize; ++i)
+    if (list[i].from <= from && (!list[i].to || (to && to <= list[i].to)) && EqualsNoCase(list[i].tag, tag))
+      return nullptr;
+  char* at = nullptr;
+  if (!to) {
+    at = FindBeforeEnd(from, tag);
+  } else {
+    for (char* q = from; q <= to && *q && !AtSentinel(q) && !at; ++q)
+      if (TextStartsWithNoCase(q, tag)) at = q;
+  }
   if (!at) {
-    Scan::MissedTag& miss = s.missed[s.missedCount++ % std::size(s.missed)];
+    Scan::MissedTag& miss = list[count++ % kSize];
     CopyBounded(miss.tag, sizeof miss.tag, tag);
     miss.from = from;
+    miss.to = to;
   }
   return at;
 }
 
+// True when the closing tag at `q` closes a paragraph: it ends a sentence
+// (judged on what the closing-tag step reads of it) and is no code
+// element's, since code is inline.
+bool ClosesParagraph(const char* q) {
+  char head[36] = {};
+  std::size_t n = 0;
+  while (n + 1 < sizeof head && *q && !AtSentinel(q)) {
+    head[n++] = *q == '\n' ? ' ' : *q;
+    if (*q++ == '>') break;
+  }
+  if (IsBlockEndTag(head) != 1) return false;
+  head[1] = '<';  // "</name" read as "<name"
+  return !IsCodeElement(head + 1);
+}
+
+// The first closing tag of a paragraph at or after `from`, or null. The
+// cursor only moves on, and the answer holds for every later start up to
+// it, so each search begins past the last answer: the text is read once for
+// all of them.
+char* NextParagraphEnd(Scan& s, char* from) {
+  if (s.paragraphEndFrom && s.paragraphEndFrom <= from && (!s.paragraphEnd || from <= s.paragraphEnd))
+    return s.paragraphEnd;
+  char* q = from;
+  while (*q && !AtSentinel(q) && !(q[0] == '<' && q[1] == '/' && ClosesParagraph(q))) ++q;
+  s.paragraphEndFrom = from;
+  s.paragraphEnd = (*q && !AtSentinel(q)) ? q : nullptr;
+  return s.paragraphEnd;
+}
+
+// An inline element's closing tag, or null when its content is to be read:
+// the closing tag never comes, or a paragraph closes first. The first
+// closing tag of the name is the one the skip moves to, nested or not, so
+// the content up to it is judged; the element's own closing tag may end a
+// sentence itself. The search for it stops at that paragraph end.
+char* InlineClosingTag(Scan& s, char* from) {
+  return FindEndTag(s, from, NextParagraphEnd(s, from));
+}
+
 // Moves past an element whose content is not checked: to the closing tag in
 // the end-tag buffer, after a placeholder token. An element that closes
-// itself has no content; one whose closing tag never comes is skipped only
-// as far as its own '>'.
-void SkipElement(Scan& s, const Markup& m, std::string_view placeholder) {
+// itself has no content; one whose closing tag never comes (or, for an
+// inline element, one that holds a paragraph) is skipped only as far as its
+// own '>'.
+void SkipElement(Scan& s, const Markup& m, std::string_view placeholder, bool inlineElement = false) {
   if (m.closesItself()) {
     AddLiteral(s, placeholder, 9);
     s.p = m.end;
     return;
   }
-  char* closing = FindEndTag(s, m.end);
+  char* closing = inlineElement ? InlineClosingTag(s, m.end) : FindEndTag(s, m.end);
   if (!closing) {
     s.p = m.end;
     return;
@@ -106,7 +158,31 @@ void ScanPubInstruction(Scan& s, const Markup& m) {
   s.p = m.end;
 }
 
-// An inline element's closing tag: "</" and the name up to a blank or '>'.
+// The element name of an opening tag: after '<', up to a blank, '/' or '>'.
+std::string_view ElementName(std::string_view tag) {
+  std::string_view name = tag.substr(1);
+  return name.substr(0, name.find_first_of(" \t/>"));
+}
+
+// The closing tag of an element skipped by its name: "</" and the name.
+void LookForClosingTag(std::string_view tag) {
+  Tokenizer.endTag = "</";
+  Tokenizer.endTag.append(ElementName(tag));
+}
+
+// Code and literal computer text: one placeholder, whatever the element holds.
+bool TryCodeElement(Scan& s, const Markup& m) {
+  if (!IsCodeElement(m.view())) return false;
+  Flush(s, 0);
+  ClearPending(s);
+  LookForClosingTag(m.view());
+  SkipElement(s, m, "<Ref>");
+  return true;
+}
+
+// An inline element: one placeholder for its content, unless that holds a
+// paragraph (inline elements hold names, codes and labels, so such an
+// element is read as text).
 bool TryInlineElement(Scan& s, const Markup& m) {
   std::string_view tag = m.view();
   if (!IsOpeningTag(tag) || tag.size() >= 30) return false;
@@ -116,12 +192,8 @@ bool TryInlineElement(Scan& s, const Markup& m) {
   if (IsInlineTag(bare) != 1) return false;
   Flush(s, 0);
   ClearPending(s);
-  std::string_view name = tag.substr(1);
-  const std::size_t stop = name.find_first_of(" \t/>");
-  if (stop != std::string_view::npos) name = name.substr(0, stop);
-  Tokenizer.endTag = "</";
-  Tokenizer.endTag.append(name);
-  SkipElement(s, m, "<Ref>");
+  LookForClosingTag(tag);
+  SkipElement(s, m, "<Ref>", true);
   return true;
 }
 
@@ -223,6 +295,7 @@ void ScanMarkup(Scan& s) {
       s.p = m.end;
       return;
     }
+    if (TryCodeElement(s, m)) return;
     if (TryInlineElement(s, m)) return;
   }
   if (TryHiddenWarning(s, m)) return;

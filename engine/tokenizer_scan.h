@@ -30,15 +30,25 @@ struct Scan {
   bool overlong = false;       // the word in progress grew past 83 characters
   bool markupSeen = false;     // markup was passed over since the last token
 
-  // Closing tags looked for in vain, with where each search began: a later
-  // search for the same tag fails at once, so that text whose elements are
-  // not closed is still read in one pass.
+  // Closing tags looked for in vain, with where each search began and where
+  // it stopped (null: at the end of the text): a later search for the same
+  // tag within those bounds fails at once, so that text whose elements are
+  // not closed is still read in one pass. Searches that stop at a
+  // paragraph's end keep their own list.
   struct MissedTag {
     char tag[36];
     const char* from;
+    const char* to;
   };
   MissedTag missed[8] = {};
   std::size_t missedCount = 0;
+  MissedTag missedBefore[8] = {};
+  std::size_t missedBeforeCount = 0;
+
+  // The first closing tag of a paragraph at or after `paragraphEndFrom`, as
+  // last found (null: none before the end of the text).
+  char* paragraphEndFrom = nullptr;
+  char* paragraphEnd = nullptr;
 
   std::string_view word() const { return {token, length}; }
   char last() const { return length ? token[length - 1] : '\0'; }

@@ -176,4 +176,29 @@ TEST_F(DocumentCheck, EachDocumentTypeChecksItsBody) {
   }
 }
 
+// A list item or definition that holds a paragraph is checked, though its
+// name begins like an inline element's; a listing or a command is not. With
+// the tests' own dictionaries, where "utilize", "commence" and "terminate"
+// have preferred verbs; the three are told apart, as a marker goes on the
+// first text that matches.
+TEST_F(DocumentCheck, ParagraphsInListsAreCheckedAndCodeIsNot) {
+  const std::string docs[] = {
+      "<article xmlns=\"http://docbook.org/ns/docbook\" version=\"5.0\"><title>Wrench</title>"
+      "<itemizedlist><listitem><para>Utilize a torque wrench.</para></listitem></itemizedlist>"
+      "<programlisting>Commence the test.</programlisting>"
+      "<para>Run <command>terminate</command> then stop the pump.</para></article>",
+      "<topic id=\"t\"><title>Wrench</title><body><dl><dlentry><dt>Wrench</dt><dd><p>Utilize a torque wrench.</p>"
+      "</dd></dlentry></dl><codeblock>Commence the test.</codeblock>"
+      "<p>Run <cmdname>terminate</cmdname> then stop the pump.</p></body></topic>",
+  };
+  for (const std::string& xml : docs) {
+    ProgramRun run = SampleCheck::Kesta({"check", dir_.Write("doc.xml", xml)});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string doc = Body(run.out);
+    EXPECT_TRUE(Marked(doc, "00", "Use", "Utilize")) << doc;
+    EXPECT_NE(doc.find(">Commence the test.</"), std::string::npos) << doc;
+    EXPECT_NE(doc.find(">terminate</"), std::string::npos) << doc;
+  }
+}
+
 }  // namespace

@@ -30,6 +30,12 @@ TEST(TokenizerTables, TagsAbbreviationsAndPrefixes) {
                        {"<con", 1}, {"<conn", 1}, {"<con id=\"c\"", 1}, {"<contextual", 1}, {"<results", 1},
                        {"<resultant", 1}})
     EXPECT_EQ(IsInlineTag(r.text), r.expected) << (r.text ? r.text : "null");
+  // Code elements by their whole name: "screen" is not "screenshot".
+  for (const Row& r : {Row{"<codeblock>", 1}, {"<codeph outputclass=\"x\">", 1}, {"<CMDNAME>", 1}, {"<code/>", 1},
+                       {"<programlisting language=\"c\" xml:space=\"preserve\">", 1}, {"<screen>", 1},
+                       {"<option", 1}, {"<function>", 1}, {"<screenshot>", -1}, {"<screeninfo>", -1},
+                       {"<codes>", -1}, {"<cod>", -1}, {"</code>", -1}, {"<?code?>", -1}, {"<", -1}, {"", -1}})
+    EXPECT_EQ(IsCodeElement(r.text), r.expected == 1) << r.text;
   for (const Row& r : {Row{"e.g.", 100}, {"E.G.", 100}, {"approx.", 100}, {"max.", 100}, {"fig.", 99}, {"U.S.A.", 99},
                        {"lbf.in.", 99}, {"Wed.", 99}, {"Feb.", 100}, {"fig", -1}, {"figs.", -1}, {"e.g", -1}, {"", -1},
                        {nullptr, -1}})

@@ -289,6 +289,45 @@ TEST_F(TokenizerTest, SkippedElementsAndHiddenWarnings) {
   EXPECT_EQ(Tokenizer.endTag, "</caution");
 }
 
+// Inline elements hold names, codes and labels: one that holds a paragraph
+// (a closing tag that ends a sentence before its own) is read as text.
+// Elements of code are skipped whatever they hold.
+TEST_F(TokenizerTest, InlineElementsThatHoldParagraphsAndCode) {
+  RunCases({
+      {"<listitem><para>Utilize a torque wrench.</para></listitem> Go", "", "Utilize a torque wrench . Go ."},
+      {"<dl><dlentry><dt>Wrench</dt><dd><p>Use a wrench.</p></dd></dlentry></dl>", "", "Wrench Use a wrench ."},
+      // Without a paragraph inside, as before: the element's own closing tag
+      // may end the sentence.
+      {"A <dd>torque wrench</dd> now", "", "A <Ref> now ."},
+      {"A <listitem>torque wrench</listitem> now", "", "A <Ref> . now ."},
+      // Any element whose closing tag ends a sentence counts, but code, which
+      // is inline itself.
+      {"A <dd>x <ph>y</ph> z</dd> w", "", "A x y . z w ."},
+      {"A <keywords><indexterm><cmdname>dita</cmdname> command</indexterm></keywords> w", "", "A <Ref> w ."},
+      // Only what lies before the element's closing tag counts.
+      {"A <term>torque</term> now.</para> Go", "", "A <Ref> now . Go ."},
+      // Nested: the skip would go to the first closing tag of the name, so
+      // the content up to it is judged.
+      {"<listitem><para>A</para><list><listitem><para>B</para></listitem></list></listitem>", "", "A . B ."},
+      {"A <term>a <term>b</term> c</term> d", "", "A <Ref> c d ."},
+      // A paragraph tag that closes itself holds no text.
+      {"A <listitem/> x <listitem><para>Words</para></listitem> <dd>y <p/> z</dd> w", "", "A <Ref> x Words . <Ref> w ."},
+      // One element read, the next skipped: each is judged on its own
+      // content, an element inside one that is read too.
+      {"<dd><p>a</p></dd> <dd>b</dd> <p>c</p>", "", "a . <Ref> c ."},
+      {"<dd>A <term>x</term> <p>a</p></dd>", "", "A <Ref> a ."},
+      // Without its closing tag, read as before.
+      {"<dd>a <p>b</p>", "", "a b ."},
+      // Code, by its whole name in any case, with or without attributes.
+      {"Run <codeblock>make all; rm -rf x</codeblock> now", "k", "Run <Ref>{k9} now{k9} .{k9}"},
+      {"Type <Codeph>ls</Codeph> or <option>-v</option> or <code/> now", "", "Type <Ref> or <Ref> or <Ref> now ."},
+      {"A <programlisting language=\"c\" xml:space=\"preserve\">int x;</programlisting> now", "", "A <Ref> . now ."},
+      {"A <screen><prompt>$</prompt> <userinput>ls</userinput></screen> now", "", "A <Ref> now ."},
+      {"<screenshot><para>Words</para></screenshot> <codeblocks>Go</codeblocks>", "", "Words . Go ."},
+      {"<codeblock>unclosed text", "", "unclosed text ."},
+  });
+}
+
 TEST_F(TokenizerTest, Entities) {
   RunCases({
       // Dropped inside a word, "&amp;" ends the word: "RD" is not in the document.
@@ -334,6 +373,7 @@ TEST_F(TokenizerTest, EveryLookAheadStopsAtTheEndOfTheText) {
       "&", "&a", "&amp", "&#", "&#x2", "\"", "\"A", "\"AB CD", "\x84", "\x84Q", "\x94", "'", "'s", "\x92",
       "\x91", "\x91s", "\xAA", "<", "<!", "<!-", "<!--", "<!-- x -", "<?", "<?Pub", "<?Pub _touchup",
       "<?Pubref x?>", "<xref", "<xref>", "<xref>x</xr", "<warning>", "<b", "</para", "<term>x",
+      "<dd>", "<dd></", "<dd>x</p", "<dd><p>x</p>", "<dd>x</cmdname", "<codeblock>", "<code>x</co",
       "in", "in.", "sq.", "e.g", "e.g.", "Dr.", "10-", "10-m", "Ab-", "pre-", "anti", "(s", "(", "(1", "(12",
       "[", "[a", "{", "{a", "a(s", "a(es", "the", "the ", "the the", "The the ", ",", ", ", "1,", ":", "http:",
       "CAGE:", ";", "a;", "/", "a/", "+", "1+", "\xB0", "1\xB0", "1\xB0" "C", "\xBD", "\xB5", "\xAD", "a\xAD",
