@@ -280,3 +280,23 @@ def scowl_words():
         if kind.split('-')[0] in ('english', 'american', 'british', 'british_z', 'canadian') and int(size) <= 70:
             words.update(w.strip() for w in open(path, encoding='latin-1'))
     return words
+
+
+def write_outputs(outputs, check, root):
+    """Writes each generated file of `outputs` (path -> text) that differs
+    from the file there and prints its path (relative to `root`); with
+    `check`, writes nothing. Returns the paths that differ."""
+    changed = []
+    for path, text in outputs.items():
+        old = open(path, encoding='latin-1').read() if os.path.exists(path) else None
+        if old == text:
+            continue
+        changed.append(os.path.relpath(path, root))
+        if not check:
+            os.makedirs(os.path.dirname(path), exist_ok=True)
+            with open(path, 'w', encoding='latin-1', newline='\n') as f:
+                f.write(text)
+    if not check:
+        for path in changed:
+            print('wrote ' + path)
+    return changed

@@ -206,19 +206,9 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.split('\n')[0])
     parser.add_argument('--check', action='store_true')
     args = parser.parse_args()
-    changed = []
-    for path, text in build().items():
-        old = open(path, encoding='latin-1').read() if os.path.exists(path) else None
-        if old == text:
-            continue
-        changed.append(os.path.relpath(path, ROOT))
-        if not args.check:
-            with open(path, 'w', encoding='latin-1', newline='\n') as f:
-                f.write(text)
+    changed = dict_forms.write_outputs(build(), args.check, ROOT)
     if args.check and changed:
         fail('out of date: ' + ', '.join(changed))
-    for path in changed:
-        print(('would change ' if args.check else 'wrote ') + path)
 
 
 if __name__ == '__main__':

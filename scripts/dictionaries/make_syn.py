@@ -414,20 +414,9 @@ def main():
     parser.add_argument('--check', action='store_true')
     args = parser.parse_args()
     outputs = build(args.sources)
-    changed = []
-    for path, text in outputs.items():
-        old = open(path, encoding='latin-1').read() if os.path.exists(path) else None
-        if old == text:
-            continue
-        changed.append(os.path.relpath(path, ROOT))
-        if not args.check:
-            os.makedirs(os.path.dirname(path), exist_ok=True)
-            with open(path, 'w', encoding='latin-1') as f:
-                f.write(text)
+    changed = dict_forms.write_outputs(outputs, args.check, ROOT)
     if args.check and changed:
         fail('out of date: ' + ', '.join(changed))
-    for path in changed:
-        print(('would change ' if args.check else 'wrote ') + path)
 
 
 if __name__ == '__main__':
