@@ -390,3 +390,17 @@ TEST_F(TokenizerTest, EveryLookAheadStopsAtTheEndOfTheText) {
 }
 
 }  // namespace
+
+// Each word knows where it stands in the text read, and the text is kept:
+// a word at its first character, a mark or placeholder the scan adds at the
+// character its step began at.
+TEST_F(TokenizerTest, WordsKnowWhereTheyStand) {
+  std::string text = "Do <b>it</b> &amp; the pump, (now) pre-set. @@END";
+  TokenizeText(text.data());
+  EXPECT_EQ(CheckedText.text, "Do <b>it</b> &amp; the pump, (now) pre-set. @@END");
+  std::string places;
+  for (const WordRec* w = WordList.head; w && !(w->written == kSentinel); w = w->next)
+    places += std::string(w->written.view()) + "@" + std::to_string(w->place) + " ";
+  EXPECT_EQ(places, "Do@0 <ref>@3 it@6 and@13 pump@23 ,@27 (@29 now@30 )@33 pre-set@35 .@42 ");
+  CheckedText.Reset();
+}
