@@ -1,11 +1,14 @@
-// A whole check and the close, through the stand-in editor, on a small
-// document built from the input: words, entity references, semicolons,
-// hyphens, soft hyphens, inline elements and overlong words. Fails (aborts)
-// when a finding's search is lost (a "Not found" status line or any error
-// box) or when the text after the close is not the text before the check.
-// The vocabulary holds no number written in words, no unit and no repeated
-// word; of what the check corrects in place only articles and "and" can
-// come, and the comparison passes over those words.
+// A whole check and the close, through the stand-in editor, on a document
+// built from the input: a topic whose title and paragraphs hold words,
+// entity references, signs, temperatures, units, numbers in words,
+// quotation marks, semicolons, hyphens, soft hyphens, inline elements and
+// overlong words, in one of three encodings, its paragraphs repeated up to
+// more than a hundred times. Fails (aborts) when a finding's search is lost
+// (a "Not found" status line or any error box), when the marked or the
+// closed document is not well-formed XML, or when the closed document is
+// not the document before the check byte for byte but for the corrections
+// the check makes in place (see Align).
+#include <libxml/parser.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,6 +17,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "commands/run_kesta.h"
@@ -26,11 +31,17 @@
 
 namespace {
 
+// Small dictionaries, with the codes of the bundled ones, so that the
+// corrections in place can come: temperatures, units, numbers in words,
+// "max" and "min", "then" after a comparative.
 constexpr const char* kTechnical =
-    "name: TECHNICAL\nsecond-name: tec\nversion: 1.0\n\nvalve$ 1014\npump$ 1014\ncover$ 1014\n";
+    "name: TECHNICAL\nsecond-name: tec\nversion: 1.0\n\n"
+    "valve$ 1014\npump$ 1014\ncover$ 1014\nupdate$ 1014\nunit$ 1014\n"
+    "millimetre 1717%mm\nmm 1717%mm\nminute$ 17\ndegree$ 17\npercent 17\ninch! 17\n";
 constexpr const char* kCore =
     "name: CORE\nsecond-name: ste\nversion: 1.0\n\n"
-    "remov^21\nclos^21\nturn^21\nstop^21\nslowly 60\nthen 60\nit 50\nis 10\n";
+    "remov^21\ninstall^20\nclos^21\nturn^21\nstop^21\nslowly 60\nthen 73\nthan 52\nmore 38\nless 38\n"
+    "max 45\nmin 45\nmaximum 30\nminimum 30\nfive 49\nten 49\nit 50\nis 10\nat 75\nfor 65\nto 68\nand 63\nan 64\n";
 constexpr const char* kSynonym = "name: SYNONYM\nsecond-name: syn\nversion: 1.0\n\nshut 30120 close\n";
 constexpr const char* kSettingsLine =
     "KESta|TEC(technical),STE(core),SYN(synonym)|wDEF1|Writer|Kesta Project|SHO|end\n";
@@ -80,93 +91,385 @@ bool SetUpOnce() {
   return true;
 }
 
-// Pieces of text; each input byte chooses one.
-const char* const kPieces[] = {
-    "Remove", "the", "valve", "pump", "cover", "slowly", "then", "it", "is", "glorp", "frobs", "housing",
-    "Filter", "quux",
-    // references: declared in the document's own subset, and a character reference
-    "&prod;", "valg&lowbar;eg", "na&iuml;ve", "caf&eacute;", "&prod;s",
-    // semicolons and hyphens
-    ";", "valve-seat", "pre-set", "re-use", "Re&#xAD;move", "frob&#xAD;nicate", "glo&#xAD;rp",
-    // inline elements, one whose content is skipped
-    "<b>valve</b>", "<ph>glorp</ph>", "<uicontrol>Save</uicontrol>", "<i>frobs</i>;",
-    // an overlong word, and one that is just short enough
-    "abcdefghijabcdefghijabcdefghijabcdefghijabcdefghijabcdefghijabcdefghijabcdefghijabcdefghij",
-    "abcdefghijabcdefghijabcdefghijabcdefghijabcdefghijabcdefghijabcdefghijabcdefghijabc",
-    // sentence and paragraph ends
-    ".", ",", "</p><p>", "?"};
+// --- The document ---
+
+enum class PieceKind {
+  kWord,       // a blank before it, or glued to a word before it now and then
+  kCorrected,  // may be corrected in place: a blank before it, never glued
+  kPunct,      // glued to what stands before it
+  kParagraph,  // the paragraph ends, the next begins
+  kSection,    // a section begins, with a title of the words that follow
+};
+
+struct Piece {
+  const char* text;
+  PieceKind kind;
+};
+
+constexpr const char kLong90[] =
+    "abcdefghijabcdefghijabcdefghijabcdefghijabcdefghijabcdefghijabcdefghijabcdefghijabcdefghij";
+constexpr const char kLong83[] =
+    "abcdefghijabcdefghijabcdefghijabcdefghijabcdefghijabcdefghijabcdefghijabcdefghijabc";
+
+// Pieces of text (UTF-8); each input byte chooses one. The words come
+// first (see BuildBlocks); new pieces go at the end of their group.
+constexpr Piece kPieces[] = {
+    // words, articles before capitals and u-words ("a update", "A update")
+    {"Remove", PieceKind::kWord}, {"the", PieceKind::kWord}, {"valve", PieceKind::kWord},
+    {"pump", PieceKind::kWord}, {"cover", PieceKind::kWord}, {"slowly", PieceKind::kWord},
+    {"then", PieceKind::kWord}, {"it", PieceKind::kWord}, {"is", PieceKind::kWord}, {"glorp", PieceKind::kWord},
+    {"frobs", PieceKind::kWord}, {"housing", PieceKind::kWord}, {"Filter", PieceKind::kWord},
+    {"quux", PieceKind::kWord}, {"The", PieceKind::kWord}, {"a", PieceKind::kWord}, {"A", PieceKind::kWord},
+    {"an", PieceKind::kWord}, {"and", PieceKind::kWord}, {"update", PieceKind::kWord},
+    {"Update", PieceKind::kWord}, {"unit", PieceKind::kWord}, {"Install", PieceKind::kWord},
+    {"Inspection", PieceKind::kWord}, {"of", PieceKind::kWord}, {"Stop", PieceKind::kWord},
+    {"Turn", PieceKind::kWord}, {"for", PieceKind::kWord}, {"to", PieceKind::kWord}, {"now", PieceKind::kWord},
+    {"valves", PieceKind::kWord}, {"It", PieceKind::kWord},
+    // references declared in the document's own subset, and character references
+    {"&prod;", PieceKind::kWord}, {"valg&lowbar;eg", PieceKind::kWord}, {"na&iuml;ve", PieceKind::kWord},
+    {"caf&eacute;", PieceKind::kWord}, {"&prod;s", PieceKind::kWord}, {"Acme&reg;", PieceKind::kWord},
+    {"&reg;", PieceKind::kWord}, {"30&#176;F", PieceKind::kWord},
+    // semicolons, hyphens and soft hyphens
+    {";", PieceKind::kPunct}, {"valve-seat", PieceKind::kWord}, {"pre-set", PieceKind::kWord},
+    {"re-use", PieceKind::kWord}, {"Re&#xAD;move", PieceKind::kWord}, {"frob&#xAD;nicate", PieceKind::kWord},
+    {"glo&#xAD;rp", PieceKind::kWord},
+    // inline elements, one whose content is skipped, one holding an article
+    {"<b>valve</b>", PieceKind::kWord}, {"<ph>glorp</ph>", PieceKind::kWord},
+    {"<uicontrol>Save</uicontrol>", PieceKind::kWord}, {"<i>frobs</i>;", PieceKind::kWord},
+    {"<b>the</b>", PieceKind::kWord},
+    // quotation marks, straight and typographic, around words and alone
+    {"\"pump\"", PieceKind::kWord}, {"'valve'", PieceKind::kWord}, {"\xE2\x80\x9Cpush\xE2\x80\x9D", PieceKind::kWord},
+    {"\xE2\x80\x98the cover\xE2\x80\x99", PieceKind::kWord}, {"\xE2\x80\x9C", PieceKind::kWord},
+    {"\xE2\x80\x9D", PieceKind::kPunct}, {"\"", PieceKind::kWord},
+    // overlong words, and one that is just short enough
+    {kLong90, PieceKind::kWord}, {kLong83, PieceKind::kWord},
+    // what the check corrects in place, and "&amp;" read as "and"
+    {"25C", PieceKind::kCorrected}, {"-40F", PieceKind::kCorrected}, {"90 degrees", PieceKind::kCorrected},
+    {"10 percent", PieceKind::kCorrected}, {"25 deg C", PieceKind::kCorrected},
+    {"10 millimetre", PieceKind::kCorrected}, {"10 MM", PieceKind::kCorrected}, {"5 mm", PieceKind::kCorrected},
+    {"five", PieceKind::kCorrected}, {"ten", PieceKind::kCorrected}, {"max", PieceKind::kCorrected},
+    {"min", PieceKind::kCorrected}, {"Max", PieceKind::kCorrected}, {"more then 5", PieceKind::kCorrected},
+    {"0.5 in.", PieceKind::kCorrected}, {"3 in 5 mm", PieceKind::kCorrected}, {"(5 in)", PieceKind::kCorrected},
+    {"&amp;", PieceKind::kCorrected},
+    // sentence, paragraph and section ends
+    {".", PieceKind::kPunct}, {",", PieceKind::kPunct}, {"?", PieceKind::kPunct},
+    {"", PieceKind::kParagraph}, {"", PieceKind::kSection}};
 constexpr std::size_t kPieceCount = sizeof kPieces / sizeof kPieces[0];
 
-std::string BuildDocument(const std::uint8_t* data, std::size_t size) {
-  std::string body;
-  std::string last;
-  bool afterSemicolon = false;
-  for (std::size_t i = 0; i < size && i < 200; ++i) {
-    std::string piece = kPieces[data[i] % kPieceCount];
-    // A repeated word is taken out by the check on purpose.
-    if (piece == last) continue;
-    // Known gap: the search for a semicolon holds the start of the next
-    // word; when markup, a reference the check passes over or a word too
-    // long to be read stands between them, or no blank follows the semicolon
-    // (";pump"), a later semicolon followed by a blank and the same letters
-    // is found first. So after a semicolon (and its article) comes a word
-    // the check reads, after a blank.
-    if (afterSemicolon && (piece[0] == '<' || piece == "&prod;" || piece.size() > 83)) continue;
-    // Punctuation is glued to the word before it; a word now and then too
-    // ("the;valve", "abc&prod;glorp"). Known gap: a run glued into a word too
-    // long to be read is left out whole, and a search for a word after it can
-    // be found in a later run instead; the long words stay apart.
-    bool glued = piece == ";" || piece == "." || piece == "," || piece == "?" ||
-                 ((data[i] >> 6) == 3 && !afterSemicolon && piece.size() < 40 && last.size() < 40);
-    if (piece == ";" || piece == "<i>frobs</i>;") {
-      afterSemicolon = true;
-    } else if (piece != "the") {
-      afterSemicolon = false;
-    }
-    if (!body.empty() && !glued) body += ' ';
-    body += piece;
-    last = piece;
+constexpr bool WordsFirst() {
+  for (std::size_t i = 64; i < kPieceCount; ++i)
+    if (kPieces[i].kind == PieceKind::kWord) return false;
+  return true;
+}
+static_assert(WordsFirst(), "a glued byte reaches the first 64 pieces only");
+
+enum class Encoding { kUtf8, kLatin1, kAscii };
+
+struct Block {
+  bool sectionTitle = false;
+  std::string text;
+};
+
+struct Shape {
+  Encoding encoding = Encoding::kUtf8;
+  const char* declared = nullptr;  // the declaration's encoding name
+  bool titleFromInput = false;     // the topic's title: the first block
+  int copies = 1;                  // how many times the body's blocks come
+  int paragraphs = 0;              // else: how many blocks the body holds
+};
+
+// The first two bytes: the encoding and the title (byte 0), and how often
+// the paragraphs come (byte 1: one to eight times, or a body of a hundred
+// to 131 paragraphs).
+Shape ReadShape(const std::uint8_t* data, std::size_t size) {
+  Shape s;
+  if (size < 2) return s;
+  switch (data[0] & 3) {
+    case 1: s.encoding = Encoding::kLatin1, s.declared = "ISO-8859-1"; break;
+    case 2: s.encoding = Encoding::kAscii, s.declared = "US-ASCII"; break;
+    case 3: s.declared = "UTF-8"; break;
+    default: break;
   }
-  return "<?xml version=\"1.0\"?>\n"
-         "<!DOCTYPE topic [<!ENTITY prod \"Fuel Pump\"><!ENTITY lowbar \"_\"><!ENTITY iuml \"&#xEF;\">"
-         "<!ENTITY eacute \"&#xE9;\">]>\n"
-         "<topic id=\"t\"><title>Fuzz</title><body><p>" +
-         body + "</p></body></topic>\n";
+  s.titleFromInput = (data[0] & 4) != 0;
+  if (data[1] < 224)
+    s.copies = 1 + data[1] % 8;
+  else
+    s.paragraphs = 100 + data[1] % 32;
+  return s;
 }
 
-// The text without the articles and "and" that the check puts in, changes
-// or takes out ("Remove cover" becomes "Remove the cover"), each with the
-// blank before it (or, at the start of a text, after it).
-std::string WithoutArticles(const std::string& text) {
-  auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
-  auto lower = [](std::string w) {
-    for (char& c : w) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    return w;
-  };
+// The blocks the pieces make (at most 200 pieces); a block ends after
+// `blockPieces` pieces.
+std::vector<Block> BuildBlocks(const std::uint8_t* data, std::size_t size, std::size_t blockPieces) {
+  std::vector<Block> blocks(1);
+  PieceKind lastKind = PieceKind::kParagraph;
+  std::size_t inBlock = 0;
+  for (std::size_t i = 0; i < size && i < 200; ++i) {
+    // A byte from 192 up glues a word (one of the first 64 pieces) to the
+    // word before it.
+    const bool glue = data[i] >= 192;
+    const Piece& piece = kPieces[(glue ? data[i] - 192u : data[i]) % kPieceCount];
+    if (piece.kind == PieceKind::kParagraph || piece.kind == PieceKind::kSection || inBlock == blockPieces) {
+      blocks.push_back({piece.kind == PieceKind::kSection, ""});
+      lastKind = PieceKind::kParagraph;
+      inBlock = 0;
+      if (piece.kind == PieceKind::kParagraph || piece.kind == PieceKind::kSection) continue;
+    }
+    std::string& text = blocks.back().text;
+    // Punctuation is glued to what stands before it; a word now and then
+    // too ("the;valve", "abc&prod;glorp").
+    const bool glued = piece.kind == PieceKind::kPunct ||
+                       (piece.kind == PieceKind::kWord && lastKind == PieceKind::kWord && glue);
+    if (!text.empty() && !glued) text += ' ';
+    text += piece.text;
+    lastKind = piece.kind;
+    ++inBlock;
+  }
+  return blocks;
+}
+
+// UTF-8 text in the document's encoding: a character the encoding cannot
+// hold becomes a character reference.
+std::string Encode(const std::string& text, Encoding encoding) {
+  if (encoding == Encoding::kUtf8) return text;
   std::string out;
   for (std::size_t i = 0; i < text.size();) {
-    if (!letter(text[i])) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    if (c < 0x80) {
       out += text[i++];
       continue;
     }
-    std::size_t end = i;
-    while (end < text.size() && letter(text[end])) ++end;
-    const std::string word = lower(text.substr(i, end - i));
-    const char before = i > 0 ? text[i - 1] : '\0';
-    const bool article = word == "a" || word == "an" || word == "the" || word == "and";
-    const bool standsAlone = before != '&' && before != '#' && (end == text.size() || !(text[end] >= '0' && text[end] <= '9'));
-    if (article && standsAlone) {
-      if (!out.empty() && out.back() == ' ') {
-        out.pop_back();
-      } else if (end < text.size() && text[end] == ' ') {
-        ++end;
-      }
-    } else {
-      out.append(text, i, end - i);
-    }
-    i = end;
+    const int length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
+    unsigned code = c & (length == 2 ? 0x1F : length == 3 ? 0x0F : 0x07);
+    for (int k = 1; k < length && i + k < text.size(); ++k) code = (code << 6) | (text[i + k] & 0x3F);
+    i += length;
+    if (encoding == Encoding::kLatin1 && code <= 0xFF)
+      out += static_cast<char>(code);
+    else
+      out += "&#" + std::to_string(code) + ";";
   }
   return out;
+}
+
+std::string BuildDocument(const std::uint8_t* data, std::size_t size) {
+  const Shape shape = ReadShape(data, size);
+  const std::size_t pieces = size >= 2 ? size - 2 : 0;
+  // The paragraphs of a long body are short, so that each input runs fast.
+  std::vector<Block> blocks =
+      BuildBlocks(data + (size - pieces), pieces, shape.paragraphs ? 12 : std::size_t(-1));
+  std::string title = "Fuzz";
+  if (shape.titleFromInput) {
+    title = blocks.front().text;
+    blocks.erase(blocks.begin());
+  }
+  const std::size_t total = shape.paragraphs ? static_cast<std::size_t>(shape.paragraphs)
+                                             : blocks.size() * static_cast<std::size_t>(shape.copies);
+  std::string body;
+  bool inSection = false;
+  for (std::size_t k = 0; k < total && !blocks.empty(); ++k) {
+    // Each round of the blocks starts one block further on: the same words
+    // stand in many paragraphs, next to other ones.
+    const std::size_t round = k / blocks.size();
+    const Block& b = blocks[(k + round) % blocks.size()];
+    if (b.sectionTitle) {
+      if (inSection) body += "</section>";
+      body += "<section><title>" + b.text + "</title>";
+      inSection = true;
+    } else {
+      body += "<p>" + b.text + "</p>";
+    }
+  }
+  if (inSection) body += "</section>";
+  std::string declaration = "<?xml version=\"1.0\"";
+  if (shape.declared) declaration += std::string(" encoding=\"") + shape.declared + "\"";
+  return Encode(declaration +
+                    "?>\n"
+                    "<!DOCTYPE topic [<!ENTITY prod \"Fuel Pump\"><!ENTITY lowbar \"_\"><!ENTITY iuml \"&#xEF;\">"
+                    "<!ENTITY eacute \"&#xE9;\"><!ENTITY reg \"&#174;\">]>\n"
+                    "<topic id=\"t\"><title>" +
+                    title + "</title><body>" + body + "</body></topic>\n",
+                shape.encoding);
+}
+
+// --- Well-formed XML ---
+
+// Empty when libxml2 reads `xml` as well-formed (no network, no external
+// DTD), else its first error.
+std::string NotWellFormed(const std::string& xml) {
+  xmlParserCtxtPtr ctxt = xmlNewParserCtxt();
+  if (!ctxt) return "no parser context";
+  xmlDocPtr doc = xmlCtxtReadMemory(ctxt, xml.data(), static_cast<int>(xml.size()), "fuzz.xml", nullptr,
+                                    XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
+  std::string error;
+  if (!doc || !ctxt->wellFormed) {
+    const xmlError* e = xmlCtxtGetLastError(ctxt);
+    error = e && e->message ? std::to_string(e->line) + ": " + e->message : "not well-formed";
+  }
+  if (doc) xmlFreeDoc(doc);
+  xmlFreeParserCtxt(ctxt);
+  return error;
+}
+
+// --- The corrections in place ---
+
+bool Letter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool Digit(char c) { return c >= '0' && c <= '9'; }
+bool WordByte(char c) { return Letter(c) || Digit(c) || c == '-'; }
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool SameNoCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (Lower(a[i]) != Lower(b[i])) return false;
+  return true;
+}
+
+using Step = std::pair<std::size_t, std::size_t>;  // after the correction: in the text before, and after
+
+// The word (letters) at `i`, or empty.
+std::string_view WordAt(std::string_view t, std::size_t i) {
+  std::size_t end = i;
+  while (end < t.size() && Letter(t[end])) ++end;
+  return t.substr(i, end - i);
+}
+
+// The number ("-40", "25", "0.5") at `i`: its length, or 0.
+std::size_t NumberAt(std::string_view t, std::size_t i) {
+  std::size_t end = i;
+  if (end < t.size() && t[end] == '-') ++end;
+  const std::size_t digits = end;
+  while (end < t.size() && (Digit(t[end]) || (t[end] == '.' && end > digits))) ++end;
+  return end > digits && Digit(t[end - 1]) ? end - i : 0;
+}
+
+bool Starts(std::string_view t, std::size_t i, std::string_view s) { return t.substr(i, s.size()) == s; }
+
+// The degree sign as the document's encoding holds it: the character
+// itself, else a character reference.
+std::size_t DegreeSignAt(std::string_view t, std::size_t i, Encoding encoding) {
+  switch (encoding) {
+    case Encoding::kUtf8: return Starts(t, i, "\xC2\xB0") ? 2 : 0;
+    case Encoding::kLatin1: return Starts(t, i, "\xB0") ? 1 : 0;
+    case Encoding::kAscii:
+      for (std::string_view ref : {"&#176;", "&#xB0;", "&#xb0;"})
+        if (Starts(t, i, ref)) return ref.size();
+      return 0;
+  }
+  return 0;
+}
+
+// A word ending at `end` ends there: no letter or digit follows.
+bool Ends(std::string_view t, std::size_t end) { return end >= t.size() || !(Letter(t[end]) || Digit(t[end])); }
+
+// `to` in the case of `word`: in capitals, with a capital, or as it is.
+std::string InCaseOf(std::string_view word, std::string to) {
+  const bool capital = !word.empty() && word[0] >= 'A' && word[0] <= 'Z';
+  const bool capitals = capital && word.size() > 1 && word[1] >= 'A' && word[1] <= 'Z';
+  for (std::size_t k = 0; k < to.size() && capital; ++k) {
+    if (to[k] >= 'a' && to[k] <= 'z') to[k] = static_cast<char>(to[k] - 'a' + 'A');
+    if (!capitals) break;
+  }
+  return to;
+}
+
+// Whether the full stop at `dot` belongs to an abbreviation: a word in
+// small letters or a number follows in the same sentence. A full stop that
+// ends the sentence (before a capital, or at the end of the text's
+// element) is no part of the word before it.
+bool AbbreviationDot(std::string_view t, std::size_t dot) {
+  std::size_t k = dot + 1;
+  if (k >= t.size() || t[k] != ' ') return false;
+  while (k < t.size() && t[k] == ' ') ++k;
+  return k < t.size() && ((t[k] >= 'a' && t[k] <= 'z') || Digit(t[k]));
+}
+
+// The corrections the check may make at a word that starts at `i` in the
+// text before and at `j` in the text after: temperatures and degrees get
+// the degree sign, "percent" the sign '%', a unit its short form, a number
+// written in words its digits, "max" and "min" their whole words in the
+// word's case, "then" becomes "than", and a repeated article is taken out
+// (as the README lists them); "in." or "in" after a number becomes "inch".
+// Each gives where the texts go on.
+std::vector<Step> Corrections(std::string_view b, std::size_t i, std::string_view a, std::size_t j,
+                              Encoding encoding) {
+  std::vector<Step> steps;
+  if (i > 0 && (Letter(b[i - 1]) || Digit(b[i - 1]))) return steps;
+  const std::size_t number = NumberAt(b, i);
+  if (number && b.substr(i, number) == a.substr(j, number)) {
+    const std::size_t n = i + number, m = j + number;
+    const std::size_t sign = DegreeSignAt(a, m, encoding);
+    // "25C" and "25 deg C" become "25°C"; "90 degrees" becomes "90°".
+    for (std::string_view between : {"", " deg "}) {
+      const std::size_t at = n + between.size();
+      if (sign && Starts(b, n, between) && at < b.size() && (b[at] == 'C' || b[at] == 'F') && Ends(b, at + 1) &&
+          m + sign < a.size() && a[m + sign] == b[at])
+        steps.push_back({at + 1, m + sign + 1});
+    }
+    if (sign && Starts(b, n, " degrees") && Ends(b, n + 8)) steps.push_back({n + 8, m + sign});
+    if (Starts(b, n, " percent") && Ends(b, n + 8) && Starts(a, m, "%")) steps.push_back({n + 8, m + 1});
+  }
+  const std::string_view word = WordAt(b, i);
+  if (word.empty()) return steps;
+  const std::size_t end = i + word.size();
+  auto becomes = [&](std::string_view to, std::size_t from) {
+    if (Starts(a, j, to) && Ends(a, j + to.size())) steps.push_back({from, j + to.size()});
+  };
+  // A number before the word: "10 MM", "3 in 5 mm".
+  std::size_t before = i;
+  while (before > 0 && b[before - 1] == ' ') --before;
+  const bool afterNumber = before < i && before > 0 && Digit(b[before - 1]);
+  if (SameNoCase(word, "millimetre") || (word == "MM" && afterNumber)) becomes("mm", end);
+  if (SameNoCase(word, "five")) becomes("5", end);
+  if (SameNoCase(word, "ten")) becomes("10", end);
+  for (auto [shortForm, whole] : {std::pair{"max", "maximum"}, std::pair{"min", "minimum"}}) {
+    if (!SameNoCase(word, shortForm)) continue;
+    becomes(InCaseOf(word, whole), end);
+    if (end < b.size() && b[end] == '.' && AbbreviationDot(b, end)) becomes(InCaseOf(word, whole), end + 1);
+  }
+  if (SameNoCase(word, "then")) becomes(InCaseOf(word, "than"), end);
+  if (word == "in" && afterNumber) {
+    becomes("inch", end);
+    if (end < b.size() && b[end] == '.' && AbbreviationDot(b, end)) becomes("inch", end + 1);
+  }
+  // A repeated article: this one or the one before goes, with a blank.
+  const bool article = SameNoCase(word, "a") || SameNoCase(word, "an") || SameNoCase(word, "the");
+  if (article && Ends(b, end)) {
+    std::size_t p = i;
+    while (p > 0 && b[p - 1] == ' ') --p;
+    std::size_t q = p;
+    while (q > 0 && Letter(b[q - 1])) --q;
+    const bool repeatsPrevious = p < i && SameNoCase(b.substr(q, p - q), word) && (q == 0 || !Digit(b[q - 1]));
+    std::size_t n = end;
+    while (n < b.size() && b[n] == ' ') ++n;
+    const bool repeatedNext = n > end && SameNoCase(WordAt(b, n), word) && Ends(b, n + word.size());
+    if ((repeatsPrevious || repeatedNext) && end < b.size() && b[end] == ' ') steps.push_back({end + 1, j});
+  }
+  return steps;
+}
+
+// Whether the text after the close (`a`) is the text before the check
+// (`b`), byte for byte, but for the corrections in place. Where the texts
+// part, the corrections of the word there are tried in turn; `failedAt` is
+// the furthest place (in both texts) where none fits.
+bool Align(std::string_view b, std::size_t i, std::string_view a, std::size_t j, Encoding encoding, int& budget,
+           Step& failedAt) {
+  for (;;) {
+    while (i < b.size() && j < a.size() && b[i] == a[j]) ++i, ++j;
+    if (i == b.size() && j == a.size()) return true;
+    if (i >= failedAt.first) failedAt = {i, j};
+    if (--budget < 0) return false;
+    // The same bytes stand before in both: the correction starts where the word does.
+    std::size_t back = 0;
+    while (back < i && back < j && WordByte(b[i - back - 1])) ++back;
+    std::vector<Step> steps;
+    for (std::size_t k = 0; k <= back && steps.empty(); ++k)
+      steps = Corrections(b, i - back + k, a, j - back + k, encoding);
+    if (steps.empty()) return false;
+    for (std::size_t s = 0; s + 1 < steps.size(); ++s)
+      if (Align(b, steps[s].first, a, steps[s].second, encoding, budget, failedAt)) return true;
+    i = steps.back().first;
+    j = steps.back().second;
+  }
 }
 
 [[noreturn]] void Fail(const char* what, const std::string& xml, const std::string& detail) {
@@ -183,6 +486,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::abort();
   }
   const std::string xml = BuildDocument(data, size);
+  const Encoding encoding = ReadShape(data, size).encoding;
+  if (std::string e = NotWellFormed(xml); !e.empty()) Fail("the generated document is not well-formed", xml, e);
   editor::Editor doc;
   doc.RecordCalls(false);
   std::string error;
@@ -202,7 +507,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string problems;
   for (const std::string& p : watch.problems) problems += p + "\n";
   if (!problems.empty()) Fail("a search was lost", xml, problems + marked);
+  if (std::string e = NotWellFormed(marked); !e.empty())
+    Fail("the marked document is not well-formed", xml, e + "\n" + marked);
   const std::string after = doc.SaveText();
-  if (after != before && WithoutArticles(after) != WithoutArticles(before)) Fail("the close did not give the text back", xml, before + "---\n" + marked + "---\n" + after);
+  if (std::string e = NotWellFormed(after); !e.empty())
+    Fail("the closed document is not well-formed", xml, e + "\n" + after);
+  int budget = 10000;
+  Step failedAt{0, 0};
+  if (!Align(before, 0, after, 0, encoding, budget, failedAt)) {
+    auto around = [](const std::string& t, std::size_t at) { return t.substr(at > 80 ? at - 80 : 0, 160); };
+    Fail("the close did not give the text back", xml,
+         "before: ..." + around(before, failedAt.first) + "\nafter:  ..." + around(after, failedAt.second) +
+             "\n---\n" + marked + "---\n" + after);
+  }
   return 0;
 }

@@ -71,6 +71,11 @@ TEST_F(FindingsKept, MarkersWrapTheirWordsAndTheCloseGivesTheTextBack) {
        {"appa", "a.xml", "appa", "glorp", "Stop", ";", "glorp"}},
       // A word past 83 characters is left out whole, its rest too.
       {"long token", "", "<p>Remove the " + longWord + " and the glorp.</p>", {"glorp"}},
+      // Long words between the same words: each finding is marked where it
+      // stands, none on a later "pre-set".
+      {"repeated words between long tokens", "",
+       "<p>The pre-set " + longWord + " Re&#xAD;move pre-set " + longWord + " pre-set Re&#xAD;move the.</p>",
+       {"pre-set", "pre-set", "pre-set", "the"}},
       // An accented letter kept as a reference stays inside its word.
       {"accented entity", "<!DOCTYPE topic [<!ENTITY iuml \"&#xEF;\">]>",
        "<p>Remove the na&iuml;ve glorp.</p>", {"glorp"}},
