@@ -130,9 +130,12 @@ bool IsArticle(std::string_view word) {
 }
 
 ArticleCorrectionKind ArticleCorrectionOf(const MarkWork& w) {
+  // "and" for the sign comes of any kind: its search is the sign and the
+  // next word.
+  if (w.S.compare(0, 3, "...") == 0 && (w.kind == FindingKind::Correction || w.A == "and"))
+    return ArticleCorrectionKind::And;
   if (w.kind != FindingKind::Correction) return ArticleCorrectionKind::None;
   if (w.S.find('?') != npos) return ArticleCorrectionKind::Insertion;
-  if (w.S.compare(0, 3, "...") == 0) return ArticleCorrectionKind::And;
   if (IsArticle(w.S) && IsArticle(w.A)) return ArticleCorrectionKind::Change;
   // An article put before the word: the advice is the article and the word.
   const std::size_t blank = w.A.find(' ');
@@ -241,17 +244,18 @@ std::string FindText(std::string_view text) {
   // A reference in the word as checked ("valg&lowbar;eg.c") is one
   // character of the document: the entity the editor keeps, or the
   // character it stands for.
+  // A '?' inside a word (after a letter, a digit or a reference) stands for
+  // the apostrophe the checked text had (straight or typographic): it is
+  // searched as any character.
   std::string s;
   s.reserve(text.size());
+  bool inWord = false;
   for (std::size_t i = 0; i < text.size();) {
-    std::size_t ref = text[i] == '&' ? ReferenceLength(text.substr(i)) : 0;
-    s += ref ? '.' : text[i];
+    const std::size_t ref = text[i] == '&' ? ReferenceLength(text.substr(i)) : 0;
+    const char c = text[i];
+    s += ref || c == '@' || (c == '?' && inWord) ? '.' : c;
+    inWord = ref || std::isalnum(static_cast<unsigned char>(c));
     i += ref ? ref : 1;
   }
-  std::ranges::replace(s, '@', '.');
-  // A '?' inside a word stands for the apostrophe the checked text had
-  // (straight or typographic): it is searched as any character.
-  for (std::size_t i = 1; i < s.size(); ++i)
-    if (s[i] == '?' && std::isalnum(static_cast<unsigned char>(s[i - 1]))) s[i] = '.';
   return s;
 }

@@ -206,6 +206,21 @@ std::string CorrectionMarkup(std::string_view text) {
   return out;
 }
 
+std::string PlainAdvice(std::string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t n = text[i] == '&' ? ReferenceLength(text.substr(i)) : 0;
+    const NamedSign* sign = n > 2 ? FindNamedSign(text.substr(i + 1, n - 2)) : nullptr;
+    if (sign && (sign->code < 0x80 || (sign->code >= 0xA0 && sign->code <= 0xFF))) {
+      out += static_cast<char>(sign->code);
+      i += n;
+    } else {
+      out += text[i++];
+    }
+  }
+  return out;
+}
+
 std::string ProtectAt(std::string_view markup) {
   std::string out;
   out.reserve(markup.size());

@@ -148,13 +148,34 @@ void Correct(HostChannel& host, MarkCursor& cursor, TextRange range, const std::
   cursor.Replaced(range);
 }
 
+// Whether the full stop before `pos` ends a sentence: nothing, markup or a
+// capital follows it.
+bool EndsSentence(const TextPlaces& text, std::size_t pos) {
+  while (pos < text.Size() && !text.MarkupBefore(pos) && text.IsSpaceAt(pos)) ++pos;
+  if (pos >= text.Size() || text.MarkupBefore(pos)) return true;
+  const unsigned char c = text.CodeAt(pos);
+  return c >= 'A' && c <= 'Z';
+}
+
 // The corrections the check makes in place: the found words are replaced
-// by the advice, and nothing else is touched.
+// by the advice, and nothing else is touched. The full stop of a short
+// form that also ends its sentence ("5 max. Remove") stays.
 void MarkCorrectionA(HostChannel& host, MarkCursor& cursor, MarkWork& w, const MarkInput& in) {
   w.S = DotsForBlanksAndHyphens(w.S);
   const std::string pattern = FindText(w.S);
   std::optional<TextRange> m = cursor.Aim(in, pattern, CorrectionSearch(pattern));
-  if (!m) return ReportMissing(host, pattern, w, in);
+  const TextPlaces& text = cursor.Text();
+  if (!m) {
+    // Words that already read as the correction ("30°F") need none.
+    const std::size_t place = cursor.PlaceOf(in);
+    const std::string corrected = PlainAdvice(w.A);
+    if (place < text.Size() && text.PlainText({place, std::min(text.Size(), place + corrected.size())}) == corrected)
+      return;
+    return ReportMissing(host, pattern, w, in);
+  }
+  if (m->end - m->begin > 1 && text.CodeAt(m->end - 1) == '.' && (w.A.empty() || w.A.back() != '.') &&
+      EndsSentence(text, m->end))
+    --m->end;
   Correct(host, cursor, *m, CorrectionMarkup(w.A), "KESta error(587) report this number.", w, in);
 }
 
@@ -252,7 +273,7 @@ void MarkSemicolon(HostChannel& host, MarkCursor& cursor, MarkWork& w, const Mar
 std::optional<TextRange> FindSentenceArticle(HostChannel& host, MarkCursor& cursor, MarkWork& w,
                                              const MarkInput& in) {
   w.S = w.F;
-  std::optional<TextRange> m = cursor.Aim(in, FindText(w.S), {.anyDot = false});
+  std::optional<TextRange> m = cursor.Aim(in, FindText(w.S), {});
   if (!m) {
     ReportMissing(host, FindText(w.S), w, in);
     return std::nullopt;
@@ -360,15 +381,18 @@ HRESULT MarkingEngineWork(HostChannel& host) {
       // as a marker's advice; a correction with nothing to put in place of
       // the words found would only delete them: it is marked like any
       // other finding.
+      const ArticleCorrectionKind article = ArticleCorrectionOf(w);
+      if (article == ArticleCorrectionKind::And) {
+        MarkConjunction(host, cursor, w, in);
+        return true;
+      }
       switch (w.kind) {
         case FindingKind::Correction:
-          switch (ArticleCorrectionOf(w)) {
+          switch (article) {
             case ArticleCorrectionKind::Insertion:
               MarkArticleInsertion(host, cursor, w, in);
               return true;
             case ArticleCorrectionKind::And:
-              MarkConjunction(host, cursor, w, in);
-              return true;
             case ArticleCorrectionKind::Change:
               w.kind = FindingKind::Word;
               break;

@@ -1,6 +1,7 @@
 #include "engine/finish_messages.h"
 
 #include "engine/pass_text.h"
+#include "engine/rule_text.h"
 #include "engine/message_codes.h"
 #include "engine/neighbours.h"
 #include "engine/pass_marks.h"
@@ -53,6 +54,8 @@ void Abbreviation(WordRec* w) {
     w->entryWords = 1;
     w->wordClass = 45;
     w->suggestion = T[1] == 'a' ? "maximum" : "minimum";
+    // The word put in place of the short form keeps its case ("Max").
+    SuggestionInWordCase(w);
     w->tag = "<AR>";
     SetWordMessage(w, Msg::Spelling, 7669);
   } else if (w->length >= 4 && T[3] == '/') {

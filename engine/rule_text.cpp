@@ -1,5 +1,6 @@
 #include "engine/rule_text.h"
 
+#include <cctype>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -80,4 +81,11 @@ void FormatSuggestion(WordRec* w, const char* format, ...) {
   if (n < 0) tmp[0] = '\0';
   w->suggestion.clear();
   w->suggestion.assign(std::string_view(tmp, strnlen(tmp, sizeof tmp)));
+}
+
+void SuggestionInWordCase(WordRec* w) {
+  for (std::size_t i = 0; i < w->suggestion.length(); ++i) {
+    if (w->caseFlag == '2' || (w->caseFlag == '1' && i == 0))
+      w->suggestion.set(i, static_cast<char>(std::toupper(static_cast<unsigned char>(w->suggestion[i]))));
+  }
 }

@@ -29,5 +29,8 @@ inline void CopyTag(WordRec* w, const char* marker) {
 
 // A literal suggestion, cut at the field's size.
 void WriteSuggestion(WordRec* w, std::string_view text);
+// The suggestion in the word's own case: all capitals after a word in
+// capitals, a first capital after a capitalised word.
+void SuggestionInWordCase(WordRec* w);
 // A formatted suggestion, cut at kFormattedSuggestionSize.
 void FormatSuggestion(WordRec* w, const char* format, ...) __attribute__((format(printf, 2, 3)));

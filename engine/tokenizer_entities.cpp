@@ -97,16 +97,23 @@ void ScanEntity(Scan& s) {
     return;
   }
   if (whole > 0 && IsTableEntity(std::string_view(s.p, whole))) {
-    // A known entity where none of its rows applies is dropped.
+    // A known entity where none of its rows applies is dropped. The words
+    // on either side of it do not stand together in the text: a search for
+    // both would not find them.
     Flush(s, s.pendingKind);
     s.p += whole;
+    s.markupSeen = true;
     return;
   }
   if (whole > 0) {
     // Any other complete reference stands for one character of the
     // document: kept inside a word, passed over between words (it holds no
-    // word to check, and its ';' is no semicolon).
-    if (!KeepInWord(s, whole)) s.p += whole;
+    // word to check, and its ';' is no semicolon), and then the words on
+    // either side of it do not stand together.
+    if (!KeepInWord(s, whole)) {
+      s.p += whole;
+      s.markupSeen = true;
+    }
     return;
   }
   if (IsReadOnGroup(Peek(s, 1))) {

@@ -20,7 +20,11 @@ namespace {
 // the id of an earlier finding on the same word.
 constexpr int kCommaRule = 4747;
 
-void MakeAdjective(RuleContext&, WordRec& w) { w.wordClass = Cls::Adjective; }
+// The word put in place of the short form keeps its case ("Max", "MAX").
+void MakeAdjective(RuleContext&, WordRec& w) {
+  w.wordClass = Cls::Adjective;
+  SuggestionInWordCase(&w);
+}
 
 // clang-format off
 constexpr RuleRow kMaxMin[] = {

@@ -13,10 +13,11 @@ constexpr int kLongestSentence = 21;
 constexpr int kSentenceLengthRule = 7655;
 
 // A first word written as a phrase ("as follows") carries the finding on
-// its first word only.
+// its first word only. A repeated article ("the the") is no phrase: its
+// correction takes out one of the two words it holds.
 void CutAtFirstBlank(WordRec* w) {
   std::size_t blank = w->written.view().find(' ');
-  if (blank == std::string_view::npos) return;
+  if (blank == std::string_view::npos || w->tag.startsWith("<RP>")) return;
   w->written.truncate(blank);
   w->length = static_cast<std::int32_t>(blank);
   w->text.truncate(blank);

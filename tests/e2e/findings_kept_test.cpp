@@ -87,7 +87,7 @@ TEST_F(FindingsKept, MarkersWrapTheirWordsAndTheCloseGivesTheTextBack) {
       {"semicolon before a reference", "<!DOCTYPE topic [<!ENTITY prod \"Fuel Pump\">]>",
        "<p>Remove the valve; the &prod; is glorp.</p>", {";", "glorp"}},
       {"ampersand", "", "<p>Remove the valve &amp; the pump.</p><p>Remove the valve &amp; B.</p>",
-       {" &amp; the pump", " &amp; B"}},
+       {"&amp;", "&amp;"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

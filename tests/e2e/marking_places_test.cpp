@@ -17,12 +17,20 @@ bool WellFormed(const std::string& xml) {
   return true;
 }
 
+std::string Repeat(const std::string& s, int n) {
+  std::string out;
+  for (int i = 0; i < n; ++i) out += s;
+  return out;
+}
+
 class MarkingPlaces : public SampleCheck {
  protected:
   // Checks `body` (a topic's content) with the bundled dictionaries and
   // closes the result; the marked document's body.
   std::string CheckAndClose(const std::string& body) {
-    const std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<topic id=\"t\">" + body + "</topic>\n";
+    const std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                            "<!DOCTYPE topic [<!ENTITY prod \"Fuel Pump\">]>\n<topic id=\"t\">" +
+                            body + "</topic>\n";
     const std::string custom = std::string(KESTA_BUILD_DIR) + "/custom";
     const std::string marked = dir_.path() / "marked.xml", back = dir_.path() / "back.xml";
     run_ = Kesta({"check", dir_.Write("doc.xml", xml), "-o", marked}, custom);
@@ -71,6 +79,19 @@ TEST_F(MarkingPlaces, FindingsArriveWhereTheirWordsAre) {
        {"<title>Inspection of the brake wear indicator</title>"}},
       {"two (2)", "<body><p>Install two (2) bolts.</p></body>", {{"08", "two", "two (2)"}}, {}},
       {"hint in parentheses", "<body><p>Use tool #4 on the nut.</p></body>", {{"11", "(No. 4)", "#4"}}, {}},
+      // Found by the property fuzzer: "and" for the sign before other
+      // findings, words on either side of a reference the check passes
+      // over, an apostrophe after a reference, a sentence article in lower
+      // case.
+      {"and before other findings",
+       "<body><p>Stop &amp; Remove valve housing</p><p>Remove &amp; <b>valve</b></p></body>",
+       {{"11", "and", "&amp;"}}, {}},
+      {"words beside a reference",
+       "<body><p>a &prod; a valve</p><p>an &prod;s &prod; more then 5</p><p>re-use&prod;\xE2\x80\x98the cover"
+       "\xE2\x80\x99</p></body>",
+       {}, {}},
+      {"sentence article in lower case", "<body><p>the pre-set\xE2\x80\x98the cover\xE2\x80\x99" + Repeat(" valve", 21) + "</p></body>",
+       {}, {}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -96,6 +117,13 @@ TEST_F(MarkingPlaces, CorrectionsTouchOnlyTheirWords) {
       {"quotation", "Click \xE2\x80\x9Cpush\xE2\x80\x9D button.", "Click \xE2\x80\x9Cpush\xE2\x80\x9D button."},
       {"article needed", "Remove cover now.", "Remove cover now."},
       {"repeated article", "Remove the the cover.", "Remove the cover."},
+      // Found by the property fuzzer: a sign already written, a repeated
+      // article that opens a long sentence, a short form's full stop that
+      // ends its sentence, the case of the long form.
+      {"sign already written", "Remove 30\xC2\xB0" "F the valve.", "Remove 30\xC2\xB0" "F the valve."},
+      {"repeated article before a long sentence", "the the" + Repeat(" valve", 22), "the" + Repeat(" valve", 22)},
+      {"short form ending its sentence", "The pump is min. Use 5 max. bolts.", "The pump is minimum. Use 5 maximum bolts."},
+      {"short form in capitals", "Max pump is it. MAX PUMP IS IT.", "Maximum pump is it. MAXIMUM PUMP IS IT."},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

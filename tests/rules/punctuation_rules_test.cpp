@@ -52,7 +52,8 @@ TEST(SmallClasses, Bodies) {
   RunBodyCases(ApplyShortFormRules, {
       {"max/45 pressure/10 ./48", "max", "max: suggestion=\"maximum\" tag=\"<AR>\" wordClass=30 message=311 ruleId=7669",
        "max", nullptr, "subjectSeen=0"},
-      {"the/64 MIN./45 ./48", "MIN.", "MIN.: suggestion=\"minimum\" tag=\"<AR>\" wordClass=30 message=311 ruleId=7669"},
+      // The long form keeps the short form's capitals.
+      {"the/64 MIN./45 ./48", "MIN.", "MIN.: suggestion=\"MINIMUM\" tag=\"<AR>\" wordClass=30 message=311 ruleId=7669"},
       {"lbs/45 valve/10 ./48", "lbs", "", nullptr, nullptr, "subjectSeen=0 subjectNumber=1"},
       {"max/min/45 pressure/10 ./48", "max/min",
        "max/min: written=\"/\" tag=\"/m\" message=337 length=1 ruleId=6764 splitKind=6"},
