@@ -130,10 +130,9 @@ bool IsArticle(std::string_view word) {
 }
 
 ArticleCorrectionKind ArticleCorrectionOf(const MarkWork& w) {
-  // "and" for the sign comes of any kind: its search is the sign and the
-  // next word.
-  if (w.S.compare(0, 3, "...") == 0 && (w.kind == FindingKind::Correction || w.A == "and"))
-    return ArticleCorrectionKind::And;
+  // "and" for the sign, and any finding the rules give that sign, comes of
+  // any kind: its search is the sign and the next word.
+  if (w.S.compare(0, 3, "...") == 0) return ArticleCorrectionKind::And;
   if (w.kind != FindingKind::Correction) return ArticleCorrectionKind::None;
   if (w.S.find('?') != npos) return ArticleCorrectionKind::Insertion;
   if (IsArticle(w.S) && IsArticle(w.A)) return ArticleCorrectionKind::Change;

@@ -246,14 +246,18 @@ void MarkArticleInsertion(HostChannel& host, MarkCursor& cursor, MarkWork& w, co
   MarkRange(host, cursor, word, written ? *written + " " + article : std::string(), w, in);
 }
 
-// "and" for the sign written ("&amp;"): a marker on the sign.
+// "and" for the sign written ("&amp;"): a marker on the sign, with "and"
+// or the finding's own advice ("(Repeated word -and-)").
 void MarkConjunction(HostChannel& host, MarkCursor& cursor, MarkWork& w, const MarkInput& in) {
   const std::size_t at = cursor.PlaceOf(in);
   const TextPlaces& text = cursor.Text();
-  if (at < cursor.Caret() || at >= text.Size() || text.CodeAt(at) != '&')
+  if (at < cursor.Caret() || at >= text.Size() || text.CodeAt(at) != '&') {
+    // The word there is "and" already: nothing to advise.
+    if (at < text.Size() && text.PlainText({at, std::min(text.Size(), at + 3)}) == "and") return;
     return ReportMissing(host, FindText(w.S), w, in);
+  }
   w.F = "&";
-  MarkRange(host, cursor, {at, at + 1}, "and", w, in);
+  MarkRange(host, cursor, {at, at + 1}, w.A.empty() ? "and" : w.A, w, in);
 }
 
 // A semicolon: the marker wraps the one that stands at the finding's place.
@@ -296,24 +300,30 @@ std::optional<TextRange> FindSentenceArticle(HostChannel& host, MarkCursor& curs
 std::optional<TextRange> FindingWords(HostChannel& host, MarkCursor& cursor, MarkWork& w, const MarkInput& in) {
   RefineSearch(in, w);
   // Words that a finding covers may run across markup the search does not
-  // cross ("parsing and</secondary></indexterm>If"), or across an article
-  // the check set aside ("pump the Remove"): then the finding is marked on
-  // its own first word rather than lost. So is a comma whose next word
-  // lies behind markup or an article the search does not hold (", the
-  // &prod;s"): the comma alone is marked.
+  // cross ("parsing and</secondary></indexterm>If"), across an article the
+  // check set aside ("pump the Remove") or across a character it passed
+  // over (a quotation mark): then the finding is marked on as many of its
+  // first words as stand together, rather than lost. So is a comma whose
+  // next word lies behind markup or an article the search does not hold
+  // (", the &prod;s"): the comma alone is marked.
   const std::size_t join = w.S.find('.');
-  const bool firstWord = join != std::string::npos && join >= 2 &&
-                         IsAsciiLetter(static_cast<unsigned char>(w.S[0])) &&
-                         std::all_of(w.S.begin(), w.S.begin() + static_cast<std::ptrdiff_t>(join), [](char c) {
-                           return IsAsciiLetter(static_cast<unsigned char>(c)) || IsDigit(static_cast<unsigned char>(c)) || c == '-';
-                         });
+  auto wordChar = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == ';'; };
+  const bool words = join != std::string::npos && join >= 1 && (IsAsciiLetter(static_cast<unsigned char>(w.S[0])) || w.S[0] == '&') &&
+                     std::all_of(w.S.begin(), w.S.begin() + static_cast<std::ptrdiff_t>(join), [&](char c) {
+                       return wordChar(c) || c == '&' || c == '#';
+                     });
   const bool comma = join == 1 && w.S[0] == ',' && w.F == ",";
   std::optional<TextRange> m = cursor.Aim(in, FindText(w.S), {});
-  if (!m && (w.backwardMode == 0 || w.backwardMode == 7) && (firstWord || comma)) {
-    w.S.resize(join);
-    w.F = w.S;
-    w.findF = w.S;
-    m = cursor.Aim(in, FindText(w.S), {});
+  if (!m && (w.backwardMode == 0 || w.backwardMode == 7) && (words || comma)) {
+    // The longest run of the first words that stands at the place.
+    for (std::size_t cut = w.S.rfind('.'); !m && cut != std::string::npos && cut >= join; cut = w.S.rfind('.', cut - 1)) {
+      if (cut == join || wordChar(w.S[cut - 1])) {
+        std::string first = w.S.substr(0, cut);
+        m = cursor.Aim(in, FindText(first), {});
+        if (m) w.S = w.F = w.findF = first;
+      }
+      if (cut == join) break;
+    }
   }
   if (!m) {
     ReportMissing(host, FindText(w.S), w, in);

@@ -372,15 +372,13 @@ std::string InCaseOf(std::string_view word, std::string to) {
   return to;
 }
 
-// Whether the full stop at `dot` belongs to an abbreviation: a word in
-// small letters or a number follows in the same sentence. A full stop that
-// ends the sentence (before a capital, or at the end of the text's
-// element) is no part of the word before it.
+// Whether the full stop at `dot` belongs to an abbreviation: it does not
+// end the sentence, as one does before the end of the text, before markup
+// or before a capital.
 bool AbbreviationDot(std::string_view t, std::size_t dot) {
   std::size_t k = dot + 1;
-  if (k >= t.size() || t[k] != ' ') return false;
-  while (k < t.size() && t[k] == ' ') ++k;
-  return k < t.size() && ((t[k] >= 'a' && t[k] <= 'z') || Digit(t[k]));
+  while (k < t.size() && (t[k] == ' ' || t[k] == '\n')) ++k;
+  return k < t.size() && t[k] != '<' && !(t[k] >= 'A' && t[k] <= 'Z');
 }
 
 // The corrections the check may make at a word that starts at `i` in the

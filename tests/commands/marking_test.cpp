@@ -111,6 +111,14 @@ TEST_F(MarkingTest, CommandsOfEachKind) {
        "", "", {"car edit 0,4", Select(7)}},
       {"first hyphenated word", "re-use <b>pump</b> Remove it", {{Finding("re-use.pump.Remove:| 0", K::Word, 1), "re-use"}},
        "", "", {Select(6)}},
+      // A character the check passed over (a quotation mark) divides them
+      // too: the marker holds as many of the first words as stand together.
+      {"first words that stand together", "the a pump is \"pump\" now",
+       {{Finding("a.pump.is.pump:| 0", K::Word, 1), "a pump"}}, "", "", {"car edit 0,4", Select(9)}},
+      // Another finding on the sign read as "and" goes on the sign.
+      {"a finding on the sign", "Turn &amp; &amp; valve",
+       {{Finding("...and:| 0!(Repeated word -and-)", K::Word, 4), "&amp; &amp;"}}, "", "",
+       {"car edit 0,5", Select(1), Insert("0403(Repeated word -and-)", "66CC99", "&amp;")}},
       // Corrections replace the words found and write a sign as a
       // character reference; they count for no marker.
       {"corrections", "Wait five minutes for the pump now.",
