@@ -95,14 +95,17 @@ bool SelectOrSkip(HostChannel& host, MarkCursor& cursor, TextRange range, const 
   return true;
 }
 
-// A correction's search finds its word whole, never as the start or the
-// end of a longer one the check read as another word ("Remove" in
-// "RemoveFilter").
-SearchFlags CorrectionSearch(std::string_view pattern) {
+// A correction's words: found whole, never as the start or the end of a
+// longer one the check read as another word ("Remove" in "RemoveFilter");
+// or, where the check read them apart from a word they touch ("30°FRemove"),
+// exactly at their place.
+std::optional<TextRange> AimCorrection(const MarkCursor& cursor, const MarkInput& in, std::string_view pattern) {
   SearchFlags flags;
   flags.wholeWord = !pattern.empty() && std::isalnum(static_cast<unsigned char>(pattern.front())) &&
                     std::isalnum(static_cast<unsigned char>(pattern.back()));
-  return flags;
+  if (std::optional<TextRange> m = cursor.Aim(in, pattern, flags)) return m;
+  if (!flags.wholeWord || cursor.PlaceOf(in) < cursor.Caret()) return std::nullopt;
+  return cursor.Text().MatchAt(cursor.PlaceOf(in), pattern, {});
 }
 
 // The marker goes around the selected words: what the search's '.'
@@ -163,7 +166,7 @@ bool EndsSentence(const TextPlaces& text, std::size_t pos) {
 void MarkCorrectionA(HostChannel& host, MarkCursor& cursor, MarkWork& w, const MarkInput& in) {
   w.S = DotsForBlanksAndHyphens(w.S);
   const std::string pattern = FindText(w.S);
-  std::optional<TextRange> m = cursor.Aim(in, pattern, CorrectionSearch(pattern));
+  std::optional<TextRange> m = AimCorrection(cursor, in, pattern);
   const TextPlaces& text = cursor.Text();
   if (!m) {
     // Words that already read as the correction ("30°F") need none.
@@ -184,7 +187,7 @@ void MarkCorrectionA(HostChannel& host, MarkCursor& cursor, MarkWork& w, const M
 void MarkCorrectionB(HostChannel& host, MarkCursor& cursor, MarkWork& w, const MarkInput& in) {
   w.S = DotsForBlanksAndHyphens(w.S);
   const std::string pattern = FindText(w.S);
-  std::optional<TextRange> m = cursor.Aim(in, pattern, CorrectionSearch(pattern));
+  std::optional<TextRange> m = AimCorrection(cursor, in, pattern);
   if (!m) return ReportMissing(host, pattern, w, in);
   Guarded([&] {
     cursor.MoveTo(m->end);
@@ -224,7 +227,7 @@ void MarkArticleInsertion(HostChannel& host, MarkCursor& cursor, MarkWork& w, co
   const ArticleCorrection fix = ArticleFix(w);
   const std::string article = fix.insert.substr(1);  // "the" or "THE"
   const std::string pattern = FindText(fix.search);
-  std::optional<TextRange> found = cursor.Aim(in, pattern, CorrectionSearch(pattern));
+  std::optional<TextRange> found = AimCorrection(cursor, in, pattern);
   if (!found) return ReportMissing(host, pattern, w, in);
   const TextPlaces& text = cursor.Text();
   TextRange word = *found;

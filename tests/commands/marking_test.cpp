@@ -137,6 +137,10 @@ TEST_F(MarkingTest, CommandsOfEachKind) {
         Insert("1103CHECK THE", "FF6699", "CHECK"), "clear_mark all", "car edit 0,13", Select(1),
         Insert("1103and", "FF6699", "&amp;"), "clear_mark all", "car edit 0,16", Select(1),
         Insert("0303an", "6699FF", "a")}},
+      // A word the check read apart from the word it touches is taken at
+      // its place.
+      {"word touching another", "Set 30\xB0" "FRemove cover.", {{Finding("Remove?:|00|", K::Correction, 11), "Remove"}},
+       "", "", {"car edit 0,8", Select(6), Insert("1103Remove the", "FF6699", "Remove")}},
       // A quotation mark that closes after the word goes with it; where the
       // word ends its element, the article goes before the next word.
       {"article beside quotation and markup", "Click \"push\" button. Set <b>value</b> pump.",
