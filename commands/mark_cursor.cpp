@@ -15,11 +15,7 @@ std::optional<TextRange> MarkCursor::Aim(const MarkInput& in, std::string_view p
   // only the colon finding's mark stands after it, as the word that follows.
   const std::size_t next = NextPlaceOf(in);
   const std::size_t lastBegin = pattern == ":" ? std::max(place, next) : next > place ? next - 1 : place;
-  for (std::size_t i = from; i <= lastBegin && i < text_.Size(); ++i) {
-    std::optional<TextRange> m = text_.MatchAt(i, pattern, flags);
-    if (m && m->end > place) return m;
-  }
-  return std::nullopt;
+  return text_.Forward(from, lastBegin, pattern, flags, place);
 }
 
 bool MarkCursor::Anchor() {

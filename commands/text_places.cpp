@@ -186,10 +186,12 @@ std::optional<TextRange> TextPlaces::MatchAt(std::size_t pos, std::string_view p
 }
 
 std::optional<TextRange> TextPlaces::Forward(std::size_t from, std::size_t lastBegin, std::string_view pattern,
-                                             SearchFlags flags) const {
+                                             SearchFlags flags, std::size_t endsAfter) const {
   const std::vector<Unit> units = Compile(pattern, flags.anyDot);
-  for (std::size_t i = from; i <= lastBegin && i < Size(); ++i)
-    if (auto m = MatchUnits(i, units, flags.wholeWord)) return m;
+  for (std::size_t i = from; i <= lastBegin && i < Size(); ++i) {
+    auto m = MatchUnits(i, units, flags.wholeWord);
+    if (m && m->end > endsAfter) return m;
+  }
   return std::nullopt;
 }
 

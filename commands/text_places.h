@@ -44,9 +44,10 @@ class TextPlaces {
   // The match of `pattern` that begins at `pos`, as the host's search would
   // take it there.
   std::optional<TextRange> MatchAt(std::size_t pos, std::string_view pattern, SearchFlags flags) const;
-  // The first match beginning in [from, lastBegin].
+  // The first match beginning in [from, lastBegin] that ends after
+  // `endsAfter` (any match, when 0).
   std::optional<TextRange> Forward(std::size_t from, std::size_t lastBegin, std::string_view pattern,
-                                   SearchFlags flags) const;
+                                   SearchFlags flags, std::size_t endsAfter = 0) const;
   // The nearest match that begins at or after `floor` and before `from`,
   // and ends at or before `from`.
   std::optional<TextRange> Backward(std::size_t from, std::size_t floor, std::string_view pattern,
