@@ -141,9 +141,9 @@ TEST(BundledForms, EveryAdvisedWordIsApproved) {
         const std::string alternative = advice.substr(from, slash - from);
         from = slash + 1;
         ++advices;
-        for (const std::string& text : AdviceTexts(alternative)) {
+        for (const std::string& form : AdviceTexts(alternative)) {
           std::vector<std::string> parts;
-          std::istringstream split(text);
+          std::istringstream split(form);
           for (std::string part; split >> part;) {
             // A hint in parentheses ("(Rephrase)") and the "..." that stands
             // for the writer's own words are no words to look up.
@@ -160,11 +160,12 @@ TEST(BundledForms, EveryAdvisedWordIsApproved) {
             // An advised word must be approved too: not a synonym entry, nor
             // a phrasal verb the check flags. "make sure" is the one such
             // phrase the check then accepts.
-            const bool flagged = found && w->message != 0 && !w->text.view().starts_with("make");
+            const std::string_view text = w->text.view();
+            const bool flagged = found && w->message != 0 && text != "make sure" && text != "makes sure";
             if (found && !flagged) continue;
             // Once for each word: the entries that advise it are one fault.
             if (!missing.insert(w->written.str()).second) continue;
-            ADD_FAILURE() << name << ".txt:" << entry.line << ": " << entry.typed << ": the advice \"" << text
+            ADD_FAILURE() << name << ".txt:" << entry.line << ": " << entry.typed << ": the advice \"" << form
                           << "\" holds \"" << w->written.c_str() << "\", which "
                           << (found ? "is flagged (message " + std::to_string(w->message) + ")"
                                     : std::string("no dictionary holds"));
