@@ -41,10 +41,17 @@ VERB_ENDINGS = {
 MARKS = ' +!$&?^@'
 
 
+# The letters after which the lookup takes a doubled "-ing" ("stopping",
+# "running"); the doubled past takes any letter ("referred").
+DOUBLED_ING = 'nmtfsp'
+
+
 def _ending(stem, ending):
     if ending is None:
         return None
     if ending.startswith('+'):
+        if ending == '+ing' and stem[-1:] not in DOUBLED_ING:
+            return None
         return stem + stem[-1] + ending[1:]
     return stem + ending
 

@@ -457,6 +457,10 @@ def main():
             plurals = set()
         elif not plurals:
             plurals = {p for p in regular_plurals(word) if scowl.exists(p)}
+        # A plural that another dictionary holds stays there ("equipments"
+        # has a synonym entry); the singular is taken without it.
+        if not blocked(word):
+            plurals = {p for p in plurals if not blocked(p)}
         lines, forms = entry_lines(word, code, plurals)
         accepted = set(forms)
         for line in lines:
