@@ -22,8 +22,10 @@ constexpr TagPrefix kBlockEndTags[] = {
     {"</task"},    {"</tech"},    {"</title"},   {"</warning"},     {"</list"},
     {"</level"},   {"</mad"},     {"</name"},    {"</note"},        {"</p"},
     {"</para"},    {"</par"},     {"</prcitem"}, {"</prolog"},      {"</pubtitle"},
+    // DocBook's paragraph without blocks inside, as in a compact list.
+    {"</simpara"},
 };
-static_assert(std::size(kBlockEndTags) == 40);
+static_assert(std::size(kBlockEndTags) == 41);
 
 // Opening tags of inline elements, each compared by its own length.
 constexpr std::string_view kInlineTags[] = {

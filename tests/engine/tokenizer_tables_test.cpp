@@ -19,7 +19,7 @@ TEST(TokenizerTables, TagsAbbreviationsAndPrefixes) {
   // end; "</sect" is a prefix of "</section>".
   for (const Row& r : {Row{"</para>", 1}, {"</PARA>", 1}, {"</para", 1}, {"</step1>", 1}, {"</title>", 1},
                        {"</pubtitle>", 1}, {"</ph>", 1}, {"</pubref>", 1}, {"</section", 1}, {"</section>", 1},
-                       {"</sec>", -1}, {"</emphasis>", -1}, {"</b>", -1}, {"<para>", -1}, {"", -1}, {nullptr, -1}})
+                       {"</simpara>", 1}, {"</sec>", -1}, {"</emphasis>", -1}, {"</b>", -1}, {"<para>", -1}, {"", -1}, {nullptr, -1}})
     EXPECT_EQ(IsBlockEndTag(r.text), r.expected) << (r.text ? r.text : "null");
   // Inline prefixes compared by their length; prose sections that share a
   // prefix with an inline element are read.
