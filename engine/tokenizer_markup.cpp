@@ -228,6 +228,26 @@ void ScanClosingTag(Scan& s, const Markup& m) {
   s.p = m.end;
 }
 
+}  // namespace
+
+void PassOverStretch(Scan& s) {
+  Flush(s, 9);
+  ClearPending(s);
+  s.wordNo = 0;
+  AddLiteral(s, ".", 9);
+  s.wordNo = 1;
+  // A step may have read on into the stretch; the scan never goes back.
+  while (s.passOver != s.passOverEnd && s.At(s.passOver->begin) <= s.p) {
+    char* end = s.At(s.passOver->end);
+    if (end > s.p) s.p = end;
+    ++s.passOver;
+  }
+  s.nextPassOver = s.passOver != s.passOverEnd ? s.At(s.passOver->begin) : nullptr;
+  s.markupSeen = true;
+}
+
+namespace {
+
 // Structural markup is skipped.
 void SkipMarkup(Scan& s, const Markup& m) {
   Flush(s, 0);
