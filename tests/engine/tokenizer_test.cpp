@@ -327,6 +327,27 @@ TEST_F(TokenizerTest, InlineElementsThatHoldParagraphsAndCode) {
       {"A <screen><prompt>$</prompt> <userinput>ls</userinput></screen> now", "", "A <Ref> now ."},
       {"<screenshot><para>Words</para></screenshot> <codeblocks>Go</codeblocks>", "", "Words . Go ."},
       {"<codeblock>unclosed text", "", "unclosed text ."},
+      // Names of markup and parameters are code too; "<parmname" is known by
+      // its whole name before the structural "<par" (its closing tag, as
+      // every one whose name begins with 'p', still ends the sentence).
+      {"Set <xmlatt>id</xmlatt> or <parmname>args.input</parmname> or <tag class=\"attribute\">id</tag> now", "",
+       "Set <Ref> or <Ref> . or <Ref> now ."},
+  });
+}
+
+// Index entries and notes to writers stand aside from the text: skipped
+// whole, nested ones too, and no word stands for them; the word after one
+// keeps the article before it.
+TEST_F(TokenizerTest, AsideElementsLeaveNoWord) {
+  RunCases({
+      {"<indexterm>parsing<indexterm>xml</indexterm> more</indexterm>Remove the cover", "bm", "Remove{b1} cover{m1} ."},
+      {"Remove the <indexterm>glorp<index-see>zonk</index-see></indexterm>cover now", "bm", "Remove cover{b1 m1} now ."},
+      {"<para>Parse<indexterm><primary>parsing</primary><secondary>xml</secondary></indexterm> files.</para>", "",
+       "Parse files ."},
+      {"Stop. <draft-comment><p>Glorp this.</p></draft-comment>Go <REMARK>fix</REMARK> now <indexterm "
+       "class=\"endofrange\" startref=\"x\"/>here <required-cleanup>x</required-cleanup>.",
+       "", "Stop . Go now here ."},
+      {"a <indexterm>unclosed b", "", "a unclosed b ."},
   });
 }
 
