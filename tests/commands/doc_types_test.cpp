@@ -70,19 +70,6 @@ TEST(BodyRun, BodiesAndWhatStandsBetween) {
   EXPECT_FALSE(FindBodyRun("<c><title>conbody</title><conbodyx/></c>", "conbody", LaterBodies::TopicBodies));
 }
 
-// The text read begins after the first body's start tag; the stretches are
-// places in it.
-TEST(BodyRun, TextOfEveryBody) {
-  const std::string root = "<c><conbody id=\"a\"><p>a</p></conbody><c><title>T</title><refbody><p>b</p></refbody></c></c>";
-  std::optional<BodyRun> run = FindBodyRun(root, "conbody", LaterBodies::TopicBodies);
-  ASSERT_TRUE(run.has_value());
-  std::vector<TextStretch> passOver;
-  const std::string text = BodyRunText(root, *run, "conbody", &passOver);
-  EXPECT_EQ(text, "<p>a</p></conbody><c><title>T</title><refbody><p>b</p></refbody>. @@END");
-  ASSERT_EQ(passOver.size(), 1u);
-  EXPECT_EQ(text.substr(passOver[0].begin, passOver[0].end - passOver[0].begin), "<c><title>T</title><refbody>");
-}
-
 TEST(BodyText, StartOffset) {
   EXPECT_EQ(BodyStartOffset("<topic><body><p>x</p></body></topic>", "<body>"), 7u);
   EXPECT_EQ(BodyStartOffset("<topic><p>x</p></topic>", "<body>"), 0u);
