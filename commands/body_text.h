@@ -3,6 +3,9 @@
 // with the sentinel that the reading appends.
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "commands/body_run.h"
 
 // What the reading appends to the text it takes from the host.
 inline constexpr std::string_view kTextEnd = ". @@END";
@@ -20,3 +23,10 @@ std::string WithSentinel(std::string_view text);
 // text there begins with the body's own start tag (`<name>` or `<name ...>`
 // for `startTagName`), that tag is left out: it holds no words.
 std::string BodyFrom(std::string_view text, std::size_t offset, std::string_view startTagName = {});
+
+// The text of every body of `run` in `text`, as BodyFrom reads the first
+// one (from its start tag on, without it), up to the last body's end; the
+// stretches between the bodies are appended to `passOver` as offsets into
+// the text returned.
+std::string BodyRunText(std::string_view text, const BodyRun& run, std::string_view startTagName,
+                        std::vector<TextStretch>* passOver);

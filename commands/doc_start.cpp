@@ -1,8 +1,11 @@
 // Finds where the checkable body of the document begins, reads it and
 // builds a fresh word list from it.
 #include <cstdlib>
+#include <span>
 #include <string>
+#include <vector>
 
+#include "commands/body_run.h"
 #include "commands/body_text.h"
 #include "commands/command_work.h"
 #include "commands/check_state.h"
@@ -20,11 +23,11 @@ using Name = BoundedText<32>;
 // How many elements after the caret's element the body start may lie.
 constexpr int kWalkLimit = 201;
 
-void BuildWordList(std::string& text, std::size_t offset) {
+void BuildWordList(std::string& text, std::size_t offset, std::span<const TextStretch> passOver = {}) {
   Check.checkedTextLead = 0;
   FreeWordList(WordList.head);
   WordList.Forget();
-  TokenizeText(text.data(), static_cast<int>(offset), 1);
+  TokenizeText(text.data(), static_cast<int>(offset), 1, passOver);
 }
 
 // Walks forward from the walk cursor to the element named as the body
@@ -52,6 +55,51 @@ bool WalkToStartTag(HostChannel& host) {
 std::optional<std::string> ReadSelection(HostChannel& host) {
   return host.EvaluateConverted("$selection");
 }
+
+// Selects the element `oid` and reads its text. No value when it cannot be
+// read: `*result` then tells so, after the box that says why.
+std::optional<std::string> ReadElement(HostChannel& host, const char* oid, HRESULT* result) {
+  BoundedText<78> select;
+  select.format("oid_select('%s')", oid);
+  host.Execute(select.str());
+  std::optional<std::string> selection = ReadSelection(host);
+  if (!selection) {
+    AfxMessageBox("KESta(46) Error: In File conversion", MB_OK);
+    *result = KESTA_E_BODY_UNREAD;
+    return std::nullopt;
+  }
+  try {
+    host.Execute("clm;");
+  } catch (const _com_error& e) {
+    BoundedText<80> msg;
+    msg.format("KESta(47) Error: %s", e.ErrorMessage().c_str());
+    AfxMessageBox(msg.str(), MB_OK);
+    *result = KESTA_E_BODY_UNREAD;
+    return std::nullopt;
+  }
+  return selection;
+}
+
+// The body in an element's text, from the body's start tag on.
+void ReadBodyFrom(const std::string& selection) {
+  std::size_t k = BodyStartOffset(selection, Cursor.StartTag.view());
+  std::string text = BodyFrom(selection, k, Cursor.StartTagName.view());
+  BuildWordList(text, k);
+  // The marking starts where the selection does: the text before the
+  // body's start tag lies between.
+  Check.checkedTextLead = TextPlaces(std::string_view(selection).substr(0, k)).Size();
+}
+
+// Every body in the root's text, as one run from the first body's start
+// tag on; false when the first body is not in it.
+bool ReadBodies(const std::string& rootText, LaterBodies rule) {
+  std::optional<BodyRun> run = FindBodyRun(rootText, Cursor.StartTagName.view(), rule);
+  if (!run) return false;
+  std::vector<TextStretch> passOver;
+  std::string text = BodyRunText(rootText, *run, Cursor.StartTagName.view(), &passOver);
+  BuildWordList(text, 0, passOver);
+  return true;
+}
 }  // namespace
 
 HRESULT GetDocStartWork(HostChannel& host) {
@@ -78,7 +126,7 @@ HRESULT GetDocStartWork(HostChannel& host) {
     Cursor.StartTagName = tag.substr(1, tag.size() - 2);
   }
   bool rootIsBody = row && Cursor.StartTagName == root;
-  if (row && !rootIsBody) WalkToStartTag(host);
+  const bool found = row && !rootIsBody && WalkToStartTag(host);
 
   if (UsesTagTableRoad(root.view())) {
     // These documents are read whole from their root, whose tag ("<cmm",
@@ -113,33 +161,18 @@ HRESULT GetDocStartWork(HostChannel& host) {
     return S_OK;
   }
 
-  BoundedText<78> select;
-  select.format("oid_select('%s')", Cursor.CurrentOid.c_str());
-  host.Execute(select.str());
-  std::optional<std::string> selection = ReadSelection(host);
+  // Where the walk found the body, the root is read: the bodies after the
+  // first are read with it, as one run of the document's text. A body the
+  // root's text does not show by its name is read alone.
   HRESULT result = S_OK;
-  if (!selection) {
-    AfxMessageBox("KESta(46) Error: In File conversion", MB_OK);
-    result = KESTA_E_BODY_UNREAD;
-  } else {
-    bool cleared = true;
-    try {
-      host.Execute("clm;");
-    } catch (const _com_error& e) {
-      BoundedText<80> msg;
-      msg.format("KESta(47) Error: %s", e.ErrorMessage().c_str());
-      AfxMessageBox(msg.str(), MB_OK);
-      cleared = false;
-      result = KESTA_E_BODY_UNREAD;
-    }
-    if (cleared) {
-      std::size_t k = BodyStartOffset(*selection, Cursor.StartTag.view());
-      std::string text = BodyFrom(*selection, k, Cursor.StartTagName.view());
-      BuildWordList(text, k);
-      // The marking starts where the selection does: the text before the
-      // body's start tag lies between.
-      Check.checkedTextLead = TextPlaces(std::string_view(*selection).substr(0, k)).Size();
-    }
+  bool read = false;
+  if (found) {
+    std::optional<std::string> rootText = ReadElement(host, caret.c_str(), &result);
+    read = !rootText || ReadBodies(*rootText, row->laterBodies);
+  }
+  if (!read) {
+    std::optional<std::string> selection = ReadElement(host, Cursor.CurrentOid.c_str(), &result);
+    if (selection) ReadBodyFrom(*selection);
   }
   BoundedText<80> back;
   back.format("clm; goto_oid('%s')", Cursor.CurrentOid.c_str());

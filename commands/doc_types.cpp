@@ -1,5 +1,7 @@
 #include "commands/doc_types.h"
 
+#include "engine/ascii_text.h"
+
 namespace {
 // Rows 9, 10 and 14 repeat earlier rows and never decide; they are kept so
 // the table stays as the document types were catalogued.
@@ -10,9 +12,9 @@ constexpr DocTypeEntry kDocTypes[] = {
     {.docType = "dmodule", .startTag = "<content>"},
     {.docType = "concept", .startTag = "<conbody>"},
     {.docType = "sb", .startTag = "<body>"},
-    {.docType = "book", .startTag = "<chapter>"},
+    {.docType = "book", .startTag = "<chapter>", .laterBodies = LaterBodies::AllThatFollow},
     {.docType = "reference", .startTag = "<refbody>"},
-    {.docType = "book", .startTag = "<chapter>"},
+    {.docType = "book", .startTag = "<chapter>", .laterBodies = LaterBodies::AllThatFollow},
     {.docType = "reference", .startTag = "<refbody>"},
     {.docType = "doc", .startTag = "<body>"},
     {.docType = "task", .startTag = "<task>"},
@@ -33,4 +35,14 @@ const DocTypeEntry* FindDocType(std::string_view rootName) {
 
 bool UsesTagTableRoad(std::string_view rootName) {
   return rootName.substr(0, 3) == "cmm" || rootName.substr(0, 4) == "task";
+}
+
+bool IsLaterBody(LaterBodies rule, std::string_view name, std::string_view firstBody) {
+  if (rule == LaterBodies::AllThatFollow) return true;
+  // A topic's body is named "body" or ends so ("conbody", "glossBody"); a
+  // table's body ("tbody") is no topic's.
+  constexpr std::string_view kBody = "body";
+  if (name == firstBody) return true;
+  return name.size() >= kBody.size() && EqualsNoCase(name.substr(name.size() - kBody.size()), kBody) &&
+         !EqualsNoCase(name, "tbody");
 }

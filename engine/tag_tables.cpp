@@ -1,6 +1,7 @@
 #include "engine/tag_tables.h"
 
 #include <iterator>
+#include <span>
 
 #include "engine/ascii_text.h"
 
@@ -22,8 +23,10 @@ constexpr TagPrefix kBlockEndTags[] = {
     {"</task"},    {"</tech"},    {"</title"},   {"</warning"},     {"</list"},
     {"</level"},   {"</mad"},     {"</name"},    {"</note"},        {"</p"},
     {"</para"},    {"</par"},     {"</prcitem"}, {"</prolog"},      {"</pubtitle"},
+    // DocBook's paragraph without blocks inside, as in a compact list.
+    {"</simpara"},
 };
-static_assert(std::size(kBlockEndTags) == 40);
+static_assert(std::size(kBlockEndTags) == 41);
 
 // Opening tags of inline elements, each compared by its own length.
 constexpr std::string_view kInlineTags[] = {
@@ -55,9 +58,23 @@ static_assert(std::size(kInlineTags) == 108);
 constexpr std::string_view kCodeElements[] = {
     // DITA
     "codeblock", "codeph", "filepath", "cmdname", "varname", "systemoutput", "userinput",
+    // DITA: names of markup and parameters
+    "xmlelement", "xmlatt", "xmlnsname", "xmlpi", "parmname",
     // DocBook
     "programlisting", "screen", "literal", "code", "command", "filename", "computeroutput",
     "userinput", "option", "replaceable", "varname", "function",
+    // DocBook: names of markup
+    "tag", "sgmltag", "markup",
+};
+
+// Elements that stand aside from the text: index entries and the notes of
+// writers and reviewers. They are no part of any sentence, so they are
+// skipped whole and leave no word. Compared by the whole name.
+constexpr std::string_view kAsideElements[] = {
+    // DITA
+    "indexterm", "index-see", "index-see-also", "index-sort-as", "draft-comment", "required-cleanup",
+    // DocBook ("indexterm" as well)
+    "remark",
 };
 
 // Prose sections of the document types the checker knows whose names begin
@@ -149,6 +166,15 @@ bool SameGroup(std::string_view entry, std::string_view tag, std::size_t at) {
 
 std::string_view View(const char* s) { return s ? std::string_view(s) : std::string_view(); }
 
+// True when `tag` opens an element whose whole name is one of `names`.
+bool NameIn(std::string_view tag, std::span<const std::string_view> names) {
+  if (tag.size() < 2 || tag[1] == '/') return false;
+  const std::string_view name = OpeningTagName(tag);
+  for (std::string_view e : names)
+    if (EqualsNoCase(name, e)) return true;
+  return false;
+}
+
 }  // namespace
 
 int IsBlockEndTag(const char* tag) {
@@ -168,13 +194,9 @@ int IsInlineTag(const char* tag) {
   return -1;
 }
 
-bool IsCodeElement(std::string_view tag) {
-  if (tag.size() < 2 || tag[1] == '/') return false;
-  const std::string_view name = OpeningTagName(tag);
-  for (std::string_view e : kCodeElements)
-    if (EqualsNoCase(name, e)) return true;
-  return false;
-}
+bool IsCodeElement(std::string_view tag) { return NameIn(tag, kCodeElements); }
+
+bool IsAsideElement(std::string_view tag) { return NameIn(tag, kAsideElements); }
 
 bool IsStructuralTag(std::string_view tag) {
   if (tag.size() < 2) return false;

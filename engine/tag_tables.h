@@ -21,6 +21,11 @@ int IsInlineTag(const char* tag);
 // paragraph.
 bool IsCodeElement(std::string_view tag);
 
+// True when `tag`, an opening tag, opens an element that stands aside from
+// the text (an index entry, a writer's or reviewer's note; its name
+// compared whole): it is skipped whole and leaves no word.
+bool IsAsideElement(std::string_view tag);
+
 // True for a structural tag: the tag is skipped and its content is read.
 bool IsStructuralTag(std::string_view tag);
 

@@ -129,7 +129,7 @@ void ScanCharacter(Scan& s) {
 
 }  // namespace
 
-void TokenizeText(char* text, int /*offset*/, int /*mode*/) {
+void TokenizeText(char* text, int /*offset*/, int /*mode*/, std::span<const TextStretch> passOver) {
   WordList.Forget();
   CheckedText.Reset();
   if (!text) return;
@@ -137,8 +137,16 @@ void TokenizeText(char* text, int /*offset*/, int /*mode*/) {
   Scan s;
   s.text = text;
   s.p = text;
+  s.passOver = passOver.data();
+  s.passOverEnd = passOver.data() + passOver.size();
+  s.textLength = CheckedText.text.size();
+  if (!passOver.empty()) s.nextPassOver = s.At(passOver.front().begin);
   while (*s.p) {
     s.step = s.p;
+    if (s.nextPassOver && s.p >= s.nextPassOver) {
+      PassOverStretch(s);
+      continue;
+    }
     if (AtSentinel(s.p)) {
       ScanSentinel(s);
       return;

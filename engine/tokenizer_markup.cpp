@@ -161,7 +161,7 @@ void ScanPubInstruction(Scan& s, const Markup& m) {
 // The element name of an opening tag: after '<', up to a blank, '/' or '>'.
 std::string_view ElementName(std::string_view tag) {
   std::string_view name = tag.substr(1);
-  return name.substr(0, name.find_first_of(" \t/>"));
+  return name.substr(0, name.find_first_of(" \t\r\n/>"));
 }
 
 // The closing tag of an element skipped by its name: "</" and the name.
@@ -177,6 +177,48 @@ bool TryCodeElement(Scan& s, const Markup& m) {
   ClearPending(s);
   LookForClosingTag(m.view());
   SkipElement(s, m, "<Ref>");
+  return true;
+}
+
+// Where the element opened by `name` at `from` closes: its own closing tag,
+// past the elements of the same name nested in it; null when it never
+// comes.
+char* MatchingClosingTag(char* from, std::string_view name) {
+  auto endsName = [](char c) { return c == '>' || c == '/' || c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
+  int depth = 0;
+  for (char* q = from; *q && !AtSentinel(q); ++q) {
+    if (*q != '<') continue;
+    const bool closing = q[1] == '/';
+    char* at = q + (closing ? 2 : 1);
+    if (!TextStartsWithNoCase(at, name) || !endsName(at[name.size()])) continue;
+    if (closing) {
+      if (depth-- == 0) return q;
+      continue;
+    }
+    char* gt = q;
+    while (*gt && *gt != '>' && !AtSentinel(gt)) ++gt;
+    if (*gt == '>' && gt[-1] != '/') ++depth;
+  }
+  return nullptr;
+}
+
+// Index entries and notes to writers: skipped whole, closing tag included,
+// and no word stands for them. An article before one still stands before
+// the next word.
+bool TryAsideElement(Scan& s, const Markup& m) {
+  if (!IsAsideElement(m.view())) return false;
+  const bool mark = s.pendingMark && s.length == 0;
+  Flush(s, 0);
+  ClearPending(s);
+  s.pendingMark = mark;
+  s.p = m.end;
+  if (m.closesItself()) return true;
+  if (char* closing = MatchingClosingTag(m.end, ElementName(m.view()))) {
+    Markup end;
+    s.p = closing;
+    ReadMarkup(s, &end);
+    s.p = end.end;
+  }
   return true;
 }
 
@@ -228,6 +270,26 @@ void ScanClosingTag(Scan& s, const Markup& m) {
   s.p = m.end;
 }
 
+}  // namespace
+
+void PassOverStretch(Scan& s) {
+  Flush(s, 9);
+  ClearPending(s);
+  s.wordNo = 0;
+  AddLiteral(s, ".", 9);
+  s.wordNo = 1;
+  // A step may have read on into the stretch; the scan never goes back.
+  while (s.passOver != s.passOverEnd && s.At(s.passOver->begin) <= s.p) {
+    char* end = s.At(s.passOver->end);
+    if (end > s.p) s.p = end;
+    ++s.passOver;
+  }
+  s.nextPassOver = s.passOver != s.passOverEnd ? s.At(s.passOver->begin) : nullptr;
+  s.markupSeen = true;
+}
+
+namespace {
+
 // Structural markup is skipped.
 void SkipMarkup(Scan& s, const Markup& m) {
   Flush(s, 0);
@@ -275,6 +337,10 @@ void ScanMarkup(Scan& s) {
     ScanPubInstruction(s, m);
     return;
   }
+  // Known by their whole names, before any prefix ("<parmname" begins
+  // like the structural "<par").
+  if (TryAsideElement(s, m)) return;
+  if (TryCodeElement(s, m)) return;
   if (IsStructuralTag(tag)) {
     SkipMarkup(s, m);
     return;
@@ -295,7 +361,6 @@ void ScanMarkup(Scan& s) {
       s.p = m.end;
       return;
     }
-    if (TryCodeElement(s, m)) return;
     if (TryInlineElement(s, m)) return;
   }
   if (TryHiddenWarning(s, m)) return;

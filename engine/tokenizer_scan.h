@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "engine/ascii_text.h"
+#include "engine/tokenizer.h"
 
 // A token holds at most 83 characters; markup is examined by its first 251.
 inline constexpr std::size_t kTokenMax = 83;
@@ -29,6 +30,15 @@ struct Scan {
   bool lastWasNumber = false;  // the last token added was a number
   bool overlong = false;       // the word in progress grew past 83 characters
   bool markupSeen = false;     // markup was passed over since the last token
+
+  // The stretches still to pass over, and where the next one begins (null:
+  // none is left).
+  const TextStretch* passOver = nullptr;
+  const TextStretch* passOverEnd = nullptr;
+  const char* nextPassOver = nullptr;
+  std::size_t textLength = 0;
+  // The text at a byte offset, its end for an offset past it.
+  char* At(std::size_t offset) const { return text + (offset < textLength ? offset : textLength); }
 
   // Closing tags looked for in vain, with where each search began and where
   // it stopped (null: at the end of the text): a later search for the same
@@ -106,6 +116,9 @@ void ScanExclamation(Scan& s);
 void ScanPageBreak(Scan& s);
 void ScanEmDash(Scan& s);
 void ScanSentinel(Scan& s);
+// At or past the beginning of the next stretch to pass over: the sentence
+// ends and the scan goes on after the stretch.
+void PassOverStretch(Scan& s);
 void ScanHyphen(Scan& s);
 void ScanSoftHyphen(Scan& s);
 void ScanApostrophe(Scan& s);

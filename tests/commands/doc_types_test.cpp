@@ -1,7 +1,12 @@
+#include "commands/body_run.h"
 #include "commands/body_text.h"
 #include "commands/doc_types.h"
 
 #include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -16,6 +21,53 @@ TEST(DocTypes, FirstMatchExactNames) {
   for (const char* name : {"Topic", "topics", ""}) EXPECT_EQ(FindDocType(name), nullptr) << name;
   for (const char* name : {"cmm", "cmmx", "task"}) EXPECT_TRUE(UsesTagTableRoad(name)) << name;
   for (const char* name : {"cm", "topic"}) EXPECT_FALSE(UsesTagTableRoad(name)) << name;
+  EXPECT_EQ(FindDocType("book")->laterBodies, LaterBodies::AllThatFollow);
+  EXPECT_EQ(FindDocType("concept")->laterBodies, LaterBodies::TopicBodies);
+  // After a topic's body, the bodies of nested topics of any type; no
+  // table's body.
+  for (const char* name : {"conbody", "refbody", "taskbody", "glossBody", "body"})
+    EXPECT_TRUE(IsLaterBody(LaterBodies::TopicBodies, name, "conbody")) << name;
+  for (const char* name : {"tbody", "TBODY", "title", "prolog", "bodydiv", "conbodydiv"})
+    EXPECT_FALSE(IsLaterBody(LaterBodies::TopicBodies, name, "conbody")) << name;
+  EXPECT_TRUE(IsLaterBody(LaterBodies::TopicBodies, "texte", "texte"));
+  EXPECT_TRUE(IsLaterBody(LaterBodies::AllThatFollow, "glossary", "chapter"));
+}
+
+// The bodies in the text of a root: where the run begins and ends, and the
+// stretches between them, as text; markup of no element (comments, CDATA,
+// instructions, '>' inside an attribute value) opens no body.
+TEST(BodyRun, BodiesAndWhatStandsBetween) {
+  const struct {
+    std::string text;
+    LaterBodies rule;
+    std::string run;
+    std::vector<std::string> between;
+  } rows[] = {
+      {"<c><title>T</title><conbody><p>a</p></conbody></c>", LaterBodies::TopicBodies, "<conbody><p>a</p></conbody>",
+       {}},
+      {"<c><conbody><p>a</p></conbody><c><title>T</title><prolog/><conbody a=\"x>y\"><p>b</p></conbody>"
+       "<related-links/></c></c>",
+       LaterBodies::TopicBodies, "<conbody><p>a</p></conbody><c><title>T</title><prolog/><conbody a=\"x>y\"><p>b</p></conbody>",
+       {"<c><title>T</title><prolog/><conbody a=\"x>y\">"}},
+      {"<c><conbody><conbody/></conbody><!-- <refbody> --><![CDATA[<refbody>]]><?x <refbody>?>"
+       "<t><taskbody/><refbody>z</refbody></t></c>",
+       LaterBodies::TopicBodies, "<conbody><conbody/></conbody><!-- <refbody> --><![CDATA[<refbody>]]><?x <refbody>?><t><taskbody/><refbody>z</refbody>",
+       {"<!-- <refbody> --><![CDATA[<refbody>]]><?x <refbody>?><t><taskbody/>", "<refbody>"}},
+      {"<book><info>i</info><part><chapter>a</chapter>\n<chapter>b</chapter></part><appendix>c</appendix></book>",
+       LaterBodies::AllThatFollow, "<chapter>a</chapter>\n<chapter>b</chapter></part><appendix>c</appendix>",
+       {"\n<chapter>", "</part><appendix>"}},
+      {"<c><conbody><p>open", LaterBodies::TopicBodies, "<conbody><p>open", {}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.text);
+    std::optional<BodyRun> run = FindBodyRun(row.text, row.text.starts_with("<book") ? "chapter" : "conbody", row.rule);
+    ASSERT_TRUE(run.has_value());
+    EXPECT_EQ(row.text.substr(run->begin, run->end - run->begin), row.run);
+    std::vector<std::string> between;
+    for (const TextStretch& s : run->between) between.push_back(row.text.substr(s.begin, s.end - s.begin));
+    EXPECT_EQ(between, row.between);
+  }
+  EXPECT_FALSE(FindBodyRun("<c><title>conbody</title><conbodyx/></c>", "conbody", LaterBodies::TopicBodies));
 }
 
 TEST(BodyText, StartOffset) {

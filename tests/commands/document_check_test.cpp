@@ -73,24 +73,49 @@ TEST_F(DocumentCheckTest, TitleChangesOnTheFirstCheckOnly) {
   EXPECT_NE(editor_.WindowTitle().find(" :: KESta - Active"), std::string::npos);
 }
 
-// Where the body is read from: the start tags found, a word checked and one
-// left out. An unknown root is read whole whatever came before; task takes
-// the tag-table road (cmm too: see the end-to-end types); a body beyond the
-// walk is read from the caret's element (the cut at the sentinel is the
-// body text's own test). Rows run in order.
+// Where the body is read from: the start tags found, the words checked and
+// those left out. An unknown root is read whole whatever came before; task
+// takes the tag-table road (cmm too: see the end-to-end types); a body
+// beyond the walk is read from the caret's element (the cut at the sentinel
+// is the body text's own test). Every body is read, in document order: the
+// bodies of nested topics without their titles and prologs, a book from its
+// first chapter to its end without its info. Rows run in order.
 TEST_F(DocumentCheckTest, BodyReadingRoads) {
   std::string beyond = "<doc><front>";
   for (int i = 0; i < 210; ++i) beyond += "<x/>";
   beyond += "<p>Frobnicate it.</p></front><body><p>Glorp the valve.</p></body></doc>";
   const struct {
     std::string xml;
-    const char *startTag, *startTagCopy, *marked, *unmarked;
+    const char *startTag, *startTagCopy;
+    Strings marked, unmarked;
   } rows[] = {
-      {"<book><chapter><p>Glorp the valve.</p></chapter></book>", "<chapter>", nullptr, "Glorp", nullptr},
+      {"<book><chapter><p>Glorp the valve.</p></chapter></book>", "<chapter>", nullptr, {"Glorp"}, {}},
       {"<manual><intro><p>Frobnicate the pump.</p></intro><chapter><p>Glorp it.</p></chapter></manual>", "", nullptr,
-       "Frobnicate", nullptr},
-      {"<task id=\"t\"><taskbody><p>Glorp the valve.</p></taskbody></task>", "<task", "<task>", "Glorp", nullptr},
-      {beyond, nullptr, nullptr, "Glorp", "Frobnicate"},
+       {"Frobnicate"}, {}},
+      {"<task id=\"t\"><taskbody><p>Glorp the valve.</p></taskbody></task>", "<task", "<task>", {"Glorp"}, {}},
+      {beyond, nullptr, nullptr, {"Glorp"}, {"Frobnicate"}},
+      {"<concept id=\"c\"><title>Zorkle here</title><conbody><p>Glorp it.</p></conbody>"
+       "<concept id=\"c2\"><title>Quaxle here</title><prolog><author>Prologword here</author></prolog>"
+       "<conbody><p>Frobnicate it.</p></conbody><related-links><link><linktext>Linkword here</linktext></link>"
+       "</related-links></concept></concept>",
+       "<conbody>", "<conbody>", {"Glorp", "Frobnicate"}, {"Zorkle", "Quaxle", "Prologword", "Linkword"}},
+      {"<reference id=\"r\"><title>T</title><refbody><p>Glorp it.</p></refbody><task id=\"t\"><title>Quaxle here</title>"
+       "<taskbody><steps><step><cmd>Frobnicate it.</cmd></step></steps></taskbody><concept id=\"c\"><title>T</title>"
+       "<conbody><p>Wibble it.</p></conbody></concept></task><topic id=\"x\"><title>T</title><body><p>Zonk it.</p>"
+       "</body></topic></reference>",
+       "<refbody>", "<refbody>", {"Glorp", "Frobnicate", "Wibble", "Zonk"}, {"Quaxle"}},
+      {"<task id=\"t\"><title>T</title><taskbody><p>Glorp it.</p></taskbody><concept id=\"c\"><title>T</title>"
+       "<conbody><p>Frobnicate it.</p></conbody></concept></task>",
+       "<task", "<task>", {"Glorp", "Frobnicate"}, {}},
+      {"<book><info><title>Infoword here</title></info><chapter><title>One</title><p>Glorp it.</p></chapter>"
+       "<chapter><p>Frobnicate it.</p></chapter><appendix><p>Wibble it.</p></appendix></book>",
+       "<chapter>", "<chapter>", {"Glorp", "Frobnicate", "Wibble"}, {"Infoword"}},
+      {"<dmodule><identAndStatusSection><dmAddress><dmTitle><techName>Identword here</techName></dmTitle></dmAddress>"
+       "</identAndStatusSection><content><description><para>Glorp it.</para></description></content></dmodule>",
+       "<content>", "<content>", {"Glorp"}, {"Identword"}},
+      {"<article><para>Remove the valve.</para><itemizedlist><listitem><simpara>Glorp it.</simpara></listitem>"
+       "</itemizedlist></article>",
+       "<article>", nullptr, {"Glorp"}, {}},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.xml.substr(0, 40));
@@ -98,10 +123,12 @@ TEST_F(DocumentCheckTest, BodyReadingRoads) {
     EXPECT_EQ(object_->ProcessKesta(), S_OK);
     if (row.startTag) { EXPECT_EQ(Cursor.StartTag, row.startTag); }
     if (row.startTagCopy) { EXPECT_EQ(Cursor.StartTagCopy, row.startTagCopy); }
-    EXPECT_TRUE(Marked(row.marked)) << Saved();
-    if (row.unmarked) { EXPECT_FALSE(Marked(row.unmarked)) << Saved(); }
+    for (const std::string& word : row.marked) EXPECT_TRUE(Marked(word)) << word << "\n" << Saved();
+    for (const std::string& word : row.unmarked) EXPECT_EQ(Saved().find(word + "<?Pub"), std::string::npos) << word;
+    EXPECT_EQ(ui_.Boxes().size(), 0u);  // no finding lost
     EXPECT_TRUE(MessageList.Empty());
     EXPECT_NE(WordList.head, nullptr);  // the word list stays until the next reading
+    ui_.Clear();
   }
 }
 

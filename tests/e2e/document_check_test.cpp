@@ -154,6 +154,23 @@ TEST_F(DocumentCheck, FindingMarkersRemovesNothing) {
   }
 }
 
+// A marker in a later body is found and shown like any other: the second
+// chapter of a book, the editor's element (1,8,0).
+TEST_F(DocumentCheck, MarkersOfEveryBodyAreReached) {
+  ProgramRun run = Check("<book><info><title>Frobnicate</title></info><chapter><para>Remove the valve.</para>"
+                         "</chapter><chapter><para>Glorp the pump.</para></chapter></book>");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("<chapter><para>" + Marker("2500NONE", "FFFF66", "Glorp") + " the pump."), std::string::npos)
+      << run.out;
+  const std::string marked = dir_.Write("marked.xml", run.out);
+  run = Kesta({"call", "FindNextKesta", marked});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err.find("not found"), std::string::npos) << run.err;
+  run = Kesta({"call", "ShowMe", marked, "--caret", "(1,8,0)", "--answer", "0"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.err.find("[menu] 1 Glorp : NOT-IN-DICTIONARY\n"), std::string::npos) << run.err;
+}
+
 // Each document type reads its body from its start tag: a word before the
 // body is not checked, a word inside it is (cmm, task and roots read whole
 // check both). The samples are the round trip's.

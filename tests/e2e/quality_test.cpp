@@ -46,6 +46,19 @@ TEST_F(QualityCommand, SigmaReportWritesItsFilesAndTheStampComesOutAgain) {
   EXPECT_EQ(Body(run.out), xml);
 }
 
+// The score counts the findings of every body: both chapters of a book, not
+// its info.
+TEST_F(QualityCommand, EveryBodyIsScored) {
+  const std::string xml = "<book><info><title>Frobnicate</title></info><chapter><para>Glorp the valve.</para>"
+                          "</chapter><chapter><para>Remove the zonk.</para></chapter></book>";
+  ProgramRun run = Kesta({"call", "SixsigmaRead", dir_.Write("doc.xml", xml), "--answer", "1"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.err.find("| Remove                    | zonk "), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("[dialog]   text 322 \"Document has 7 words:  2 Errors :  2 Not Found Words\"\n"),
+            std::string::npos)
+      << run.err;
+}
+
 TEST_F(QualityCommand, ADialogNobodyActsOnClosesAsCancelAndCancelKeepsTheStamp) {
   std::string xml = "<topic><?KESSTA STE=red:ONE SIGMA#1:1:2026-1:1-DEF1?><title>T</title><body><p>Glorp.</p></body></topic>";
   std::string doc = dir_.Write("doc.xml", xml);

@@ -163,11 +163,14 @@ TEST_F(RuleSentences, EveryLongSentence) {
   // The marker of an opening article holds the article alone, and the next
   // word keeps its own ("placeholder" is in no dictionary of the tests).
   const std::string article = "Stop the pump. A placeholder" + step;
+  // An index entry before the sentence is no part of it.
+  const std::string indexed = "<indexterm>glorp<indexterm>seal</indexterm></indexterm>Remove" + step;
   const SentenceCase cases[] = {
       {"Stop the pump.", {}, "", "", true},
       {afterShort.c_str(), {{"28", "NONE", "Remove"}}, "", "Stop"},
       {article.c_str(), {{"28", "NONE", "A"}, {"25", "NONE", "placeholder"}}},
       {several.c_str(), {{"28", "NONE", "Put"}, {"28", "NONE", "Install"}, {"28", "NONE", "Remove"}}, "", "Close"},
+      {indexed.c_str(), {{"28", "NONE", "Remove"}}, "<indexterm>glorp<indexterm>seal</indexterm></indexterm>", "glorp"},
   };
   ExpectInOneRun(cases);
 }

@@ -19,7 +19,7 @@ TEST(TokenizerTables, TagsAbbreviationsAndPrefixes) {
   // end; "</sect" is a prefix of "</section>".
   for (const Row& r : {Row{"</para>", 1}, {"</PARA>", 1}, {"</para", 1}, {"</step1>", 1}, {"</title>", 1},
                        {"</pubtitle>", 1}, {"</ph>", 1}, {"</pubref>", 1}, {"</section", 1}, {"</section>", 1},
-                       {"</sec>", -1}, {"</emphasis>", -1}, {"</b>", -1}, {"<para>", -1}, {"", -1}, {nullptr, -1}})
+                       {"</simpara>", 1}, {"</sec>", -1}, {"</emphasis>", -1}, {"</b>", -1}, {"<para>", -1}, {"", -1}, {nullptr, -1}})
     EXPECT_EQ(IsBlockEndTag(r.text), r.expected) << (r.text ? r.text : "null");
   // Inline prefixes compared by their length; prose sections that share a
   // prefix with an inline element are read.
@@ -34,8 +34,15 @@ TEST(TokenizerTables, TagsAbbreviationsAndPrefixes) {
   for (const Row& r : {Row{"<codeblock>", 1}, {"<codeph outputclass=\"x\">", 1}, {"<CMDNAME>", 1}, {"<code/>", 1},
                        {"<programlisting language=\"c\" xml:space=\"preserve\">", 1}, {"<screen>", 1},
                        {"<option", 1}, {"<function>", 1}, {"<screenshot>", -1}, {"<screeninfo>", -1},
-                       {"<codes>", -1}, {"<cod>", -1}, {"</code>", -1}, {"<?code?>", -1}, {"<", -1}, {"", -1}})
+                       {"<codes>", -1}, {"<cod>", -1}, {"</code>", -1}, {"<?code?>", -1}, {"<", -1}, {"", -1},
+                       {"<xmlatt>", 1}, {"<parmname>", 1}, {"<tag class=\"element\">", 1}, {"<markup>", 1},
+                       {"<tagline>", -1}, {"<indexterm>", -1}})
     EXPECT_EQ(IsCodeElement(r.text), r.expected == 1) << r.text;
+  // Index entries and notes to writers, by their whole names.
+  for (const Row& r : {Row{"<indexterm>", 1}, {"<INDEXTERM id=\"i\">", 1}, {"<index-see-also>", 1},
+                       {"<draft-comment author=\"x\">", 1}, {"<remark/>", 1}, {"<indexterms>", -1},
+                       {"</indexterm>", -1}, {"<index>", -1}, {"<xmlatt>", -1}})
+    EXPECT_EQ(IsAsideElement(r.text), r.expected == 1) << r.text;
   for (const Row& r : {Row{"e.g.", 100}, {"E.G.", 100}, {"approx.", 100}, {"max.", 100}, {"fig.", 99}, {"U.S.A.", 99},
                        {"lbf.in.", 99}, {"Wed.", 99}, {"Feb.", 100}, {"fig", -1}, {"figs.", -1}, {"e.g", -1}, {"", -1},
                        {nullptr, -1}})

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -56,12 +57,13 @@ std::string Field(const WordRec& w, char f) {
 
 // Tokenizes `text` ("raw": as given, else with ". @@END" appended, whose
 // sentinel record is then left out of the answer) and shows the records.
-std::string Tokens(const std::string& body, const char* fields, bool raw = false) {
+std::string Tokens(const std::string& body, const char* fields, bool raw = false,
+                   std::span<const TextStretch> passOver = {}) {
   std::string text = raw ? body : body + ". @@END";
   std::vector<char> buf(text.begin(), text.end());
   buf.push_back('\0');
   WordList.Reset();
-  TokenizeText(buf.data(), 0, 1);
+  TokenizeText(buf.data(), 0, 1, passOver);
   std::string out;
   const WordRec* prev = nullptr;
   for (const WordRec* w = WordList.head; w; prev = w, w = w->next) {
@@ -325,7 +327,44 @@ TEST_F(TokenizerTest, InlineElementsThatHoldParagraphsAndCode) {
       {"A <screen><prompt>$</prompt> <userinput>ls</userinput></screen> now", "", "A <Ref> now ."},
       {"<screenshot><para>Words</para></screenshot> <codeblocks>Go</codeblocks>", "", "Words . Go ."},
       {"<codeblock>unclosed text", "", "unclosed text ."},
+      // Names of markup and parameters are code too; "<parmname" is known by
+      // its whole name before the structural "<par" (its closing tag, as
+      // every one whose name begins with 'p', still ends the sentence).
+      {"Set <xmlatt>id</xmlatt> or <parmname>args.input</parmname> or <tag class=\"attribute\">id</tag> now", "",
+       "Set <Ref> or <Ref> . or <Ref> now ."},
   });
+}
+
+// Index entries and notes to writers stand aside from the text: skipped
+// whole, nested ones too, and no word stands for them; the word after one
+// keeps the article before it.
+TEST_F(TokenizerTest, AsideElementsLeaveNoWord) {
+  RunCases({
+      {"<indexterm>parsing<indexterm>xml</indexterm> more</indexterm>Remove the cover", "bm", "Remove{b1} cover{m1} ."},
+      {"Remove the <indexterm>glorp<index-see>zonk</index-see></indexterm>cover now", "bm", "Remove cover{b1 m1} now ."},
+      {"<para>Parse<indexterm><primary>parsing</primary><secondary>xml</secondary></indexterm> files.</para>", "",
+       "Parse files ."},
+      {"Stop. <draft-comment><p>Glorp this.</p></draft-comment>Go <REMARK>fix</REMARK> now <indexterm "
+       "class=\"endofrange\" startref=\"x\"/>here <required-cleanup>x</required-cleanup>.",
+       "", "Stop . Go now here ."},
+      {"a <indexterm>unclosed b", "", "a unclosed b ."},
+  });
+}
+
+// What stands between two bodies is passed over whole, and the sentence
+// ends there; where a step read on into a stretch, from where it stopped.
+TEST_F(TokenizerTest, StretchesPassedOver) {
+  auto stretch = [](const std::string& text, const std::string& from, const std::string& to) {
+    return TextStretch{text.find(from), text.find(to) + to.size()};
+  };
+  std::string text = "Open it<title>Title words</title><b>Close the pump</b>";
+  TextStretch one[] = {stretch(text, "<title>", "<b>")};
+  EXPECT_EQ(Tokens(text, "pbm", false, one), "Open it{p1} . Close{p1 b1} pump{p2 m1} .{p3 b1}");
+  text = "a <xref>b c</xref> d e <t>f</t> g";
+  TextStretch two[] = {stretch(text, "c<", " d"), stretch(text, "<t>", "</t>")};
+  EXPECT_EQ(Tokens(text, "", false, two), "a <ref> . e . g .");
+  TextStretch past[] = {{text.size() + 20, text.size() + 30}};
+  EXPECT_EQ(Tokens(text, "", false, past), "a <ref> d e f g .");
 }
 
 TEST_F(TokenizerTest, Entities) {
