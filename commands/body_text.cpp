@@ -29,11 +29,12 @@ std::string BodyFrom(std::string_view text, std::size_t offset, std::string_view
 }
 
 std::string BodyRunText(std::string_view text, const BodyRun& run, std::string_view startTagName,
-                        std::vector<TextStretch>* passOver) {
+                        std::vector<TextStretch>* passOver, std::size_t* begin) {
   const std::string_view bodies = text.substr(run.begin, run.end - run.begin);
   std::string out = BodyFrom(bodies, 0, startTagName);
   // Where the text returned begins in `text`: after the start tag left out.
   const std::size_t from = run.end - (out.size() - kTextEnd.size());
   for (const TextStretch& s : run.between) passOver->push_back({s.begin - from, s.end - from});
+  if (begin) *begin = from;
   return out;
 }

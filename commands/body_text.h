@@ -27,6 +27,7 @@ std::string BodyFrom(std::string_view text, std::size_t offset, std::string_view
 // The text of every body of `run` in `text`, as BodyFrom reads the first
 // one (from its start tag on, without it), up to the last body's end; the
 // stretches between the bodies are appended to `passOver` as offsets into
-// the text returned.
+// the text returned, and where that text begins in `text` goes to `begin`
+// (when given).
 std::string BodyRunText(std::string_view text, const BodyRun& run, std::string_view startTagName,
-                        std::vector<TextStretch>* passOver);
+                        std::vector<TextStretch>* passOver, std::size_t* begin = nullptr);

@@ -91,13 +91,17 @@ void ReadBodyFrom(const std::string& selection) {
 }
 
 // Every body in the root's text, as one run from the first body's start
-// tag on; false when the first body is not in it.
-bool ReadBodies(const std::string& rootText, LaterBodies rule) {
+// tag on; false when the first body is not in it. `fromRoot`: the marking
+// starts at the root, not at the first body, so what stands before that
+// body lies between.
+bool ReadBodies(const std::string& rootText, LaterBodies rule, bool fromRoot) {
   std::optional<BodyRun> run = FindBodyRun(rootText, Cursor.StartTagName.view(), rule);
   if (!run) return false;
   std::vector<TextStretch> passOver;
-  std::string text = BodyRunText(rootText, *run, Cursor.StartTagName.view(), &passOver);
+  std::size_t begin = 0;
+  std::string text = BodyRunText(rootText, *run, Cursor.StartTagName.view(), &passOver, &begin);
   BuildWordList(text, 0, passOver);
+  if (fromRoot) Check.checkedTextLead = TextPlaces(std::string_view(rootText).substr(0, begin)).Size();
   return true;
 }
 }  // namespace
@@ -161,18 +165,22 @@ HRESULT GetDocStartWork(HostChannel& host) {
     return S_OK;
   }
 
-  // Where the walk found the body, the root is read: the bodies after the
-  // first are read with it, as one run of the document's text. A body the
-  // root's text does not show by its name is read alone.
+  // The root is read: the bodies after the first are read with it, as one
+  // run of the document's text. Where the walk did not reach the first body
+  // (it lies too far on), it is looked for in the root's text all the same,
+  // so that the front matter before it stays unread. A body the root's text
+  // does not show by its name is read alone; a document without one is read
+  // from the caret's element.
   HRESULT result = S_OK;
   bool read = false;
-  if (found) {
-    std::optional<std::string> rootText = ReadElement(host, caret.c_str(), &result);
-    read = !rootText || ReadBodies(*rootText, row->laterBodies);
+  std::optional<std::string> rootText;
+  if (row && !rootIsBody) {
+    rootText = ReadElement(host, caret.c_str(), &result);
+    read = !rootText || ReadBodies(*rootText, row->laterBodies, !found);
   }
   if (!read) {
-    std::optional<std::string> selection = ReadElement(host, Cursor.CurrentOid.c_str(), &result);
-    if (selection) ReadBodyFrom(*selection);
+    if (!rootText || Cursor.CurrentOid != caret) rootText = ReadElement(host, Cursor.CurrentOid.c_str(), &result);
+    if (rootText) ReadBodyFrom(*rootText);
   }
   BoundedText<80> back;
   back.format("clm; goto_oid('%s')", Cursor.CurrentOid.c_str());

@@ -76,14 +76,17 @@ TEST_F(DocumentCheckTest, TitleChangesOnTheFirstCheckOnly) {
 // Where the body is read from: the start tags found, the words checked and
 // those left out. An unknown root is read whole whatever came before; task
 // takes the tag-table road (cmm too: see the end-to-end types); a body
-// beyond the walk is read from the caret's element (the cut at the sentinel
-// is the body text's own test). Every body is read, in document order: the
+// beyond the walk is read from the caret's element, from the body on (the
+// cut at the sentinel is the body text's own test). Every body is read, in document order: the
 // bodies of nested topics without their titles and prologs, a book from its
 // first chapter to its end without its info. Rows run in order.
 TEST_F(DocumentCheckTest, BodyReadingRoads) {
   std::string beyond = "<doc><front>";
   for (int i = 0; i < 210; ++i) beyond += "<x/>";
   beyond += "<p>Frobnicate it.</p></front><body><p>Glorp the valve.</p></body></doc>";
+  std::string bookBeyond = "<book><info><title>Infoword here</title>";
+  for (int i = 0; i < 210; ++i) bookBeyond += "<x/>";
+  bookBeyond += "</info><chapter xml:id=\"c1\"><p>Glorp it.</p></chapter><chapter><p>Frobnicate it.</p></chapter></book>";
   const struct {
     std::string xml;
     const char *startTag, *startTagCopy;
@@ -94,6 +97,7 @@ TEST_F(DocumentCheckTest, BodyReadingRoads) {
        {"Frobnicate"}, {}},
       {"<task id=\"t\"><taskbody><p>Glorp the valve.</p></taskbody></task>", "<task", "<task>", {"Glorp"}, {}},
       {beyond, nullptr, nullptr, {"Glorp"}, {"Frobnicate"}},
+      {bookBeyond, "<chapter>", nullptr, {"Glorp", "Frobnicate"}, {"Infoword"}},
       {"<concept id=\"c\"><title>Zorkle here</title><conbody><p>Glorp it.</p></conbody>"
        "<concept id=\"c2\"><title>Quaxle here</title><prolog><author>Prologword here</author></prolog>"
        "<conbody><p>Frobnicate it.</p></conbody><related-links><link><linktext>Linkword here</linktext></link>"
