@@ -116,11 +116,6 @@ TEST_F(MarkingTest, CommandsOfEachKind) {
       {"phrase across markup", "Stop the pump <b>in</b> order to drain.",
        {{Finding("in order to:| 0!to", K::Word, 2), "in"}}, "", "",
        {"car edit 0,14", Select(2), Insert("0203to", "66FFFF", "in")}},
-      // An article put in before a plural in parentheses: the marker goes
-      // on the word before it, the advice puts the article in.
-      {"article before a plural in parentheses", "Remove the pump and turn valve(s) to the left.",
-       {{Finding("turn?valve(s):|00|", K::Correction, 11), "turn"}}, "", "",
-       {"car edit 0,20", Select(4), Insert("1103turn the", "FF6699", "turn")}},
       // A character the check passed over (a quotation mark) divides them
       // too: the marker holds as many of the first words as stand together.
       {"first words that stand together", "the a pump is \"pump\" now",
