@@ -93,9 +93,12 @@ KeyReading ReadMarkKey(const MarkInput& in, MarkWork& w) {
   }
 
   // A plural in parentheses ("valve(s)") follows its word directly; a
-  // parenthesis after a blank ("two (2)") is text of the words found.
+  // parenthesis after a blank ("two (2)") is text of the words found. The
+  // next word of an article to put in ("turn?valve(s)") is no word of its
+  // search.
   std::size_t q = w.S.find('(');
-  if (q != npos && q > 0 && IsAsciiLetter(static_cast<unsigned char>(w.S[q - 1]))) {
+  const bool articleBefore = w.kind == FindingKind::Correction && w.S.find('?') < q;
+  if (q != npos && q > 0 && IsAsciiLetter(static_cast<unsigned char>(w.S[q - 1])) && !articleBefore) {
     std::string before = w.S.substr(0, q);
     std::ranges::replace(w.S, '(', '.');
     std::ranges::replace(w.S, ')', '.');

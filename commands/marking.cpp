@@ -306,10 +306,13 @@ std::optional<TextRange> FindingWords(HostChannel& host, MarkCursor& cursor, Mar
   // cross ("parsing and</secondary></indexterm>If"), across an article the
   // check set aside ("pump the Remove") or across a character it passed
   // over (a quotation mark): then the finding is marked on as many of its
-  // first words as stand together, rather than lost. So is a comma whose
-  // next word lies behind markup or an article the search does not hold
-  // (", the &prod;s"): the comma alone is marked.
-  const std::size_t join = w.S.find('.');
+  // first words as stand together, rather than lost. So are the words of
+  // a phrase the dictionary holds ("in order to"), which the check reads
+  // as one word across the markup of its first ("<b>in</b> order to").
+  // So is a comma whose next word lies behind markup or an article the
+  // search does not hold (", the &prod;s"): the comma alone is marked.
+  constexpr const char* kBetweenWords = ". ";
+  const std::size_t join = w.S.find_first_of(kBetweenWords);
   auto wordChar = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == ';'; };
   const bool words = join != std::string::npos && join >= 1 && (IsAsciiLetter(static_cast<unsigned char>(w.S[0])) || w.S[0] == '&') &&
                      std::all_of(w.S.begin(), w.S.begin() + static_cast<std::ptrdiff_t>(join), [&](char c) {
@@ -319,7 +322,8 @@ std::optional<TextRange> FindingWords(HostChannel& host, MarkCursor& cursor, Mar
   std::optional<TextRange> m = cursor.Aim(in, FindText(w.S), {});
   if (!m && (w.backwardMode == 0 || w.backwardMode == 7) && (words || comma)) {
     // The longest run of the first words that stands at the place.
-    for (std::size_t cut = w.S.rfind('.'); !m && cut != std::string::npos && cut >= join; cut = w.S.rfind('.', cut - 1)) {
+    for (std::size_t cut = w.S.find_last_of(kBetweenWords); !m && cut != std::string::npos && cut >= join;
+         cut = w.S.find_last_of(kBetweenWords, cut - 1)) {
       if (cut == join || wordChar(w.S[cut - 1])) {
         std::string first = w.S.substr(0, cut);
         m = cursor.Aim(in, FindText(first), {});

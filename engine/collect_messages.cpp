@@ -159,6 +159,11 @@ void MarkJoinsAndCorrections(WordRec* w, MessageRec& rec, Work& work) {
   // An article to add, change or drop. Only "and" joins the next word.
   if (w->tag.startsWith("<AR>")) {
     if (!(w->written == "and")) {
+      // An article the next word needs ("Remove?cover") is this finding's
+      // advice; the next word's own finding for it ("the cover", with no
+      // advice shown) would mark the same want twice. A next word that
+      // the finding does not join keeps its findings.
+      if (JoinedForArticle(*w)) ClearCodes(next);
       const auto& s = w->suggestion;
       if (!s.empty() && s[0] != '(') {
         work.SetAdvice(s.view());
@@ -400,28 +405,40 @@ bool ApplyMarks(WordRec* w, MessageRec& rec, Work& work) {
   return true;
 }
 
+// A covered word joined to its next word for a missing article
+// ("change?bars") is searched as itself: the next word is not covered.
+std::string CoveredWritten(const WordRec* r) {
+  if (!r) return std::string();
+  std::string_view s = r->written.view();
+  if (JoinedForArticle(*r)) s = s.substr(0, s.find('?'));
+  return OneBlank(s);
+}
+
+// Whether a written form begins with the article the tokenizer set aside
+// before it: a rule wrote it back in front ("the time" of "at the time
+// of").
+bool BeginsWithArticle(std::string_view written) {
+  return written.size() > 4 && EqualsNoCase(written.substr(0, 3), "the") && written[3] == ' ';
+}
+
+// The gap before a covered word in the search: a blank, or a blank, any
+// three letters and a blank where the tokenizer set an article aside
+// ("it the Remove" is not found as "it Remove") and neither the word
+// before nor the word itself holds it again.
+std::string GapBefore(const WordRec* r) {
+  const bool aside = r && r->articleSetAside && !(r->prev && EndsWithArticle(r->prev->written.view())) &&
+                     !BeginsWithArticle(r->written.view());
+  return aside ? std::string(" ... ") : std::string(" ");
+}
+
 // The search text of findings that cover several words, and of
 // one-word findings by kind.
 void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
   WordRec* n1 = Next(w);
   WordRec* n2 = Next(w, 2);
   WordRec* n3 = Next(w, 3);
-  // A covered word joined to its next word for a missing article
-  // ("change?bars") is searched as itself: the next word is not covered.
-  auto written = [](const WordRec* r) {
-    if (!r) return std::string();
-    std::string_view s = r->written.view();
-    if (JoinedForArticle(*r)) s = s.substr(0, s.find('?'));
-    return OneBlank(s);
-  };
-  // The gap before a covered word in the search: a blank, or a blank, any
-  // three letters and a blank where the tokenizer set an article aside
-  // ("it the Remove" is not found as "it Remove") and the word before does
-  // not hold it again.
-  auto gap = [](const WordRec* r) {
-    const bool aside = r && r->articleSetAside && !(r->prev && EndsWithArticle(r->prev->written.view()));
-    return aside ? std::string(" ... ") : std::string(" ");
-  };
+  const auto written = CoveredWritten;
+  const auto gap = GapBefore;
   const bool keepKind = KindIsOneOf(work.kind, {K::Correction, K::Replacement});
   const auto& sug = w->suggestion;
   if (w->entryWords == 2) {
@@ -505,6 +522,74 @@ void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
       work.SetSearch(s);
     }
   }
+}
+
+// A word the tokenizer put in for markup whose content it does not check
+// (an inline element, a cross reference, a figure, a hidden warning): no
+// text of the document reads as it.
+bool IsPlaceholder(const WordRec& w) {
+  return w.written == "<ref>" || w.written == "<Ref>" || w.written.startsWith("<Ref_[");
+}
+
+bool HasCodes(const WordRec& w) { return w.message >= 1 || w.message2 >= 1 || w.subClass >= 1; }
+
+// A word of the text that a marker can hold.
+bool IsTextWord(const WordRec& w) {
+  const auto c = static_cast<unsigned char>(w.written[0]);
+  return !IsPlaceholder(w) && (IsAsciiLetter(c) || IsDigit(c));
+}
+
+// The nearest word of the sentence on one side of `w` that no finding
+// holds: past punctuation and placeholders, never past a word with a
+// finding of its own, nor back to `taken` (the last word a finding before
+// holds), so that the findings stay in the order of their words.
+const WordRec* NearestFreeWord(const WordRec* w, bool forward, const WordRec* taken) {
+  for (const WordRec* at = w;;) {
+    if (!forward && at->sentencePos == 0) return nullptr;  // the sentence's first word
+    const WordRec* n = forward ? Next(at) : at->prev;
+    if (AtEnd(n) || (forward && n->sentencePos == 0)) return nullptr;
+    if (HasCodes(*n) || n == taken) return nullptr;
+    if (IsTextWord(*n)) return n;
+    at = n;
+  }
+}
+
+// The words that carry the finding of a placeholder: the words it covers
+// after it, else the nearest word of its sentence (the following one where
+// the placeholder opens the sentence, else the one before it). The search
+// and the words of the record become theirs; the advice stays the
+// finding's own. Where no such word stands free, all stays as it was.
+void MoveToNearestWords(const WordRec* w, const WordRec* taken, MessageRec& rec, Work& work,
+                        const WordRec** first, const WordRec** last) {
+  const WordRec* from = nullptr;
+  const WordRec* to = nullptr;
+  const int covers = std::min(w->entryWords, 4);
+  for (int i = 1; i < covers; ++i) {
+    const WordRec* n = Next(w, i);
+    if (!n || !IsTextWord(*n)) continue;
+    if (!from) from = n;
+    to = n;
+  }
+  if (!from) {
+    const bool opens = w->sentencePos == 0;
+    from = NearestFreeWord(w, opens, taken);
+    if (!from) from = NearestFreeWord(w, !opens, taken);
+    to = from;
+  }
+  if (!from) return;
+  std::string words = CoveredWritten(from);
+  std::string search = words;
+  for (const WordRec* r = from; r != to;) {
+    r = Next(r);
+    words += ' ' + CoveredWritten(r);
+    search += GapBefore(r) + CoveredWritten(r);
+  }
+  std::ranges::replace(search, ' ', '.');
+  work.SetSearch(search);
+  rec.word = words;
+  work.kind = K::Word;
+  *first = from;
+  *last = to;
 }
 
 // Whether the word has a finding; settles its three codes so that
@@ -593,6 +678,7 @@ int CollectMessages(WordRec* head) {
   for (const WordRec* w = head; !AtEnd(w); w = w->next)
     if (w->message >= 1 || w->message2 >= 1 || w->subClass >= 1) ++flagged;
   MessageList.records.reserve(MessageList.records.size() + flagged);
+  const WordRec* taken = nullptr;  // the last word the records so far hold
   for (WordRec* w = head; !AtEnd(w); w = w->next) {
     if (!SettleCodes(w)) continue;
     MessageRec rec = NewRecord(w);
@@ -601,15 +687,22 @@ int CollectMessages(WordRec* head) {
     if (!ApplyMarks(w, rec, work)) continue;
     TakeAdvice(w, rec, work);
     CoveredWords(w, rec, work, formerTag1);
+    // The finding's words: the word and those it covers; a placeholder's
+    // finding goes to the words next to it.
+    const WordRec* first = w;
+    const WordRec* last = Next(w, std::clamp(w->entryWords, 1, 4) - 1);
+    if (IsPlaceholder(*w) && !KindIsOneOf(work.kind, {K::Correction, K::Replacement, K::Semicolon}))
+      MoveToNearestWords(w, taken, rec, work, &first, &last);
     MakeKey(w, work);
     // An empty key drops the record.
     if (work.key.empty()) continue;
     rec.kind = KindLetters(work.kind);
     rec.searchKey = work.key;
     rec.ruleId = w->ruleId;
-    rec.place = w->place;
-    if (const WordRec* n = Next(w)) rec.nextPlace = n->place;
+    rec.place = first->place;
+    if (const WordRec* n = Next(first)) rec.nextPlace = n->place;
     MessageList.records.push_back(std::move(rec));
+    taken = last ? last : first;
     ++count;
   }
   return count;

@@ -123,6 +123,26 @@ TEST(TopicOfBlocks, TitlesOpenSectionsAndBlocksRepeatUntilTheSize) {
   EXPECT_GT(count, 3);
 }
 
+// Bold on every 5th word, italic on every 7th, a cross reference before
+// every 4th sentence, counted on through the blocks; closing punctuation,
+// an entity's ';' and the markup already there are kept apart.
+TEST(WithInlineMarkup, MarksWordsAndSentencesByTheirCount) {
+  const struct {
+    const char* content;
+    const char* marked;
+  } rows[] = {
+      {"One two three four five six seven.", "One two three four <b>five</b> six <i>seven</i>."},
+      {"A. B! C? D f&amp;; <ph>g h</ph>", "A. B! C? <xref href=\"x.dita\"/> D <b>f&amp;</b>; <ph>g <i>h</i></ph>"},
+      {"<![CDATA[a b c d e]]> <!-- f g --> x", "<![CDATA[a b c d e]]> <!-- f g --> x"},
+  };
+  for (const auto& row : rows) {
+    bench::MarkupRhythm rhythm;
+    EXPECT_EQ(bench::WithInlineMarkup(row.content, &rhythm), row.marked);
+  }
+  bench::MarkupRhythm rhythm{.words = 34, .sentences = 3};
+  EXPECT_EQ(bench::WithInlineMarkup("word word.", &rhythm), "<xref href=\"x.dita\"/> <b><i>word</i></b> word.");
+}
+
 // The benchmark's documents are well-formed as a checker of XML reads them.
 TEST(TopicOfBlocks, CorpusTopicIsWellFormed) {
   const std::filesystem::path corpus = KESTA_CORPUS_DIR;
@@ -141,6 +161,7 @@ TEST(TopicOfBlocks, CorpusTopicIsWellFormed) {
   }
   ASSERT_GT(blocks.size(), 1000u);
   EXPECT_EQ(XmlErrorCount(bench::TopicOfBlocks(blocks, std::size_t{1} << 20, nullptr)), 0);
+  EXPECT_EQ(XmlErrorCount(bench::TopicOfBlocks(blocks, std::size_t{1} << 20, nullptr, true)), 0);
 }
 
 }  // namespace

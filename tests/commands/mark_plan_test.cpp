@@ -52,6 +52,8 @@ TEST(MarkKey, KeyReadings) {
       {"x(abcd):| 0", K::Word, 25, nullptr, nullptr, "x/x", -1, nullptr},
       // A parenthesis after a blank is text: the words keep their advice.
       {"two.(2):| 0!two", K::Word, 8, "two.(2)", nullptr, "two", 7, "two (2)"},
+      // The word after an article to put in is no word of the search.
+      {"turn?valve(s):|00|", K::Correction, 11, "turn?valve(s)", nullptr, "", -1, nullptr},
       {"/:| 0!or", K::Word, 25, nullptr, "/", "", -1, nullptr},  // a slash loses its advice
       {"10.mm:| 0", K::Word, 25, nullptr, nullptr, nullptr, -1, "10 mm"},
       {"1.5.in:| 0", K::Word, 25, nullptr, nullptr, nullptr, -1, "1-5 in"},

@@ -84,9 +84,9 @@ TEST_F(DocumentCheck, CleanTextIsExcellent) {
 
 // A repeated article goes without a marker; an article the sentence needs
 // is shown as a marker whose advice puts it in, and the text stays as
-// written.
+// written. The noun gets no second marker for the same article.
 TEST_F(DocumentCheck, CorrectionWithoutMarker) {
-  const std::string cover = Marker("2601NONE", "FF99FF", "cover");
+  const std::string cover = "cover";
   const struct {
     std::string text;
     std::string corrected;

@@ -28,9 +28,12 @@ class MarkingPlaces : public SampleCheck {
   // Checks `body` (a topic's content) with the bundled dictionaries and
   // closes the result; the marked document's body.
   std::string CheckAndClose(const std::string& body) {
-    const std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                            "<!DOCTYPE topic [<!ENTITY prod \"Fuel Pump\">]>\n<topic id=\"t\">" +
-                            body + "</topic>\n";
+    return CheckAndCloseDocument("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                 "<!DOCTYPE topic [<!ENTITY prod \"Fuel Pump\">]>\n<topic id=\"t\">" +
+                                 body + "</topic>\n");
+  }
+  // The same for a whole document.
+  std::string CheckAndCloseDocument(const std::string& xml) {
     const std::string custom = std::string(KESTA_BUILD_DIR) + "/custom";
     const std::string marked = dir_.path() / "marked.xml", back = dir_.path() / "back.xml";
     run_ = Kesta({"check", dir_.Write("doc.xml", xml), "-o", marked}, custom);
@@ -92,6 +95,28 @@ TEST_F(MarkingPlaces, FindingsArriveWhereTheirWordsAre) {
        {}, {}},
       {"sentence article in lower case", "<body><p>the pre-set\xE2\x80\x98the cover\xE2\x80\x99" + Repeat(" valve", 21) + "</p></body>",
        {}, {}},
+      // A finding on the placeholder of markup (an inline element, a cross
+      // reference, an interface control, code) goes on the nearest word of
+      // its sentence: after it where it opens the sentence, else before it.
+      {"placeholders", "<body><p>Set the pump <b>turn</b> on and open.</p><p><xref href=\"x.dita\"/> There is a stand.</p>"
+       "<p>Set the bolt<xref href=\"x.dita\"/>turn on and open.</p><p>Set the cap <uicontrol>Start</uicontrol> turn on "
+       "and open.</p><p>Set the lid <codeph>b</codeph> turn on and open.</p></body>",
+       {{"00", "in ON position/illuminated/connected", "pump"}, {"00", "NONE", "There"},
+        {"00", "in ON position/illuminated/connected", "bolt"}, {"00", "in ON position/illuminated/connected", "cap"},
+        {"00", "in ON position/illuminated/connected", "lid"}},
+       {}},
+      // A phrase whose first word alone is in markup: the marker holds
+      // the words that stand together, inside the markup.
+      {"phrase with its first word in markup", "<body><p>Stop the pump <b>in</b> order to drain the oil.</p>"
+       "<p>Remove <emphasis>all</emphasis> of the bolts.</p><p>Do this <i>prior</i> to the test.</p></body>",
+       {{"02", "to", "in"}, {"01", "all", "all"}, {"01", "before", "prior"}},
+       {}},
+      // An article put in: the marker on the word before it, or on the next
+      // word where the word ends its element; the noun gets no second marker.
+      {"article before a plural in parentheses", "<body><p>Remove the pump and turn valve(s) to the left.</p></body>",
+       {{"11", "turn the", "turn"}}, {"turn<?Pub /_touchup?> valve(s) to the left."}},
+      {"article after an element", "<body><p><i>Remove</i> cover from the pump.</p></body>",
+       {{"11", "the cover", "cover"}}, {"<p><i>Remove</i> <?Pub _touchup"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -102,6 +127,19 @@ TEST_F(MarkingPlaces, FindingsArriveWhereTheirWordsAre) {
     for (const std::string& part : c.parts) EXPECT_NE(marked.find(part), std::string::npos) << part << marked;
     EXPECT_NE(closed_.find(c.body), std::string::npos) << closed_;
   }
+}
+
+// A figure's graphic opens the sentence of the paragraph after it: its
+// finding goes on the paragraph's first word.
+TEST_F(MarkingPlaces, FigureBeforeAParagraph) {
+  const std::string xml =
+      "<dmodule id=\"d\"><content><description><levelledPara><title>Installing the pump on the stand</title>"
+      "<figure><title /><graphic infoEntityIdent=\"ICN-1\"/></figure><para>There is a stand.</para>"
+      "</levelledPara></description></content></dmodule>\n";
+  const std::string marked = CheckAndCloseDocument(xml);
+  EXPECT_EQ(run_.err.find("Not found"), std::string::npos) << run_.err;
+  EXPECT_TRUE(Marked(marked, "00", "NONE", "There")) << marked;
+  EXPECT_EQ(closed_, xml);
 }
 
 // Corrections replace only the characters of the words they correct; signs

@@ -203,6 +203,42 @@ TEST(CollectMessagesTest, KeysAndPlaces) {
           // A hint in parentheses is the advice of a marker.
           {{{"Use", 20}, {"#4", 40, nullptr, "msg=311 tag=<AR> sug=(No._4) rule=3149"}, {".", 48}},
            "W|#4:| 0!(No. 4)|11|1|3149|#4 sub=D\n--\n#4: tag=\"\" subClass=311"},
+          // The rule wrote the set-aside "the" back before the next word.
+          {{{"Record", 20}, {"at", 75, nullptr, "msg=331 entry=3 rule=2437 sug=during/when"},
+            {"time", 10, nullptr, "aside=1 written=the_time"}, {"of", 67}, {"test", 10, nullptr, "aside=1"}, {".", 48}},
+           "W|at.the.time.of:| 0!during/when|31|1|2437|at the time of\n--\nat: subClass=331"},
+          // An article put in before the next word: the next word's own
+          // finding for the same article is not marked again.
+          {{{"Remove", 20, nullptr, "msg=311 tag=<AR> written=Remove?cover rule=2046 place=3"},
+            {"cover", 10, nullptr, "msg=326 sug=the_cover rule=2356 place=10"}, {".", 48, nullptr, "place=15"}},
+           "A|Remove?cover:|00||11|0|2046|Remove?cover at=3>10\n--\n"
+           "Remove?cover: tag=\"\" subClass=311\ncover: message=0"},
+      },
+      Collect);
+}
+
+// A finding on a placeholder (markup the check read as one word) goes to
+// the nearest word of its sentence: the one after it where it opens the
+// sentence, else the one before it; a word with a finding of its own is
+// not taken; words it covers after it carry it.
+TEST(CollectMessagesTest, PlaceholderFindingsGoToTheWordsBesideThem) {
+  RunListCases(
+      {
+          {{{"Set", 20, nullptr, "place=0"}, {"pump", 10, nullptr, "place=4"},
+            {"<ref>", 10, nullptr, "msg=300 rule=6596 sug=in_ON_position place=9"},
+            {"turn", 20, nullptr, "place=12"}, {"on", 75, nullptr, "place=17"}, {".", 48, nullptr, "place=19"}},
+           "W|pump:| 0!in ON position|0|2|6596|pump at=4>9\n--\n<ref>: subClass=300"},
+          {{{"<ref>", 10, nullptr, "msg=300 rule=6596 place=0"}, {"There", 50, nullptr, "place=8"},
+            {"is", 24, nullptr, "place=14"}, {".", 48, nullptr, "place=16"}},
+           "W|There:| 0|0|0|6596|There at=8>14\n--\n<ref>: subClass=300"},
+          {{{"Set", 20, nullptr, "place=0"}, {"pump", 10, nullptr, "msg=325 rule=325 place=4"},
+            {"<Ref>", 10, nullptr, "msg=300 rule=6596 place=9"}, {",", 47, nullptr, "place=12"},
+            {"turn", 20, nullptr, "place=14"}, {".", 48, nullptr, "place=18"}},
+           "W|pump:| 0|25|1|325|pump at=4>9\nW|turn:| 0|0|2|6596|turn at=14>18\n--\n"
+           "pump: subClass=325 extraFlag=NUL\n<Ref>: subClass=300"},
+          {{{"Set", 20, nullptr, "place=0"}, {"<ref>", 10, nullptr, "msg=331 entry=2 rule=8718 sug=at place=4"},
+            {"on", 75, nullptr, "place=9"}, {"it", 66, nullptr, "place=12"}, {".", 48, nullptr, "place=14"}},
+           "W|on:| 0!at|31|1|8718|on at=9>12\n--\n<ref>: subClass=331"},
       },
       Collect);
 }
