@@ -257,7 +257,8 @@ Usage:
   kesta register                          register the module (ProgIDs KestaEpic.RunKesta
                                           and KestaEpic.RunKesta.1) in the registry file
   kesta unregister                        remove that registration
-  kesta --help, kesta COMMAND --help      this text
+  kesta --help                            this text
+  kesta COMMAND --help                    the command's usage, then this text
   kesta --version                         the version of kesta
 
 Options:
