@@ -208,11 +208,39 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions* options, 
     // nothing is run.
     if (IsHelp(args[i])) {
       *options = CliOptions{};
+      options->helpFor = args[0];
       return true;
     }
     if (!ParseOption(args, i, options, &positional, error)) return false;
   }
   return CheckExclusions(*options, error) && TakePositionals(args[0], positional, options, error);
+}
+
+const char* CommandUsage(const std::string& command) {
+  static const struct {
+    const char* command;
+    const char* usage;
+  } kUsages[] = {
+      {"check",
+       "Usage: kesta check FILE [--element ID] [-o OUT | -i] [--answer N]...\n"
+       "Checks the whole document (ProcessKesta), or with --element the element ID\n"
+       "(SelectElement with the caret in it), and writes it with its markers.\n"},
+      {"call",
+       "Usage: kesta call METHOD [ARG] FILE [-o OUT | -i] [--caret ID | --select ID]\n"
+       "                  [--answer N]... [--do ACTION]... [--mouse VALUE]\n"
+       "       kesta call TOOL [FILE] [--do ACTION]...\n"
+       "Calls one IRunKesta method on the document as the host would, or opens a\n"
+       "writer's tool (WordFinder, VerbSelector, MetricConverter, ShowTemp).\n"},
+      {"register",
+       "Usage: kesta register\n"
+       "Registers the module (KestaEpic.RunKesta) in the registry file.\n"},
+      {"unregister",
+       "Usage: kesta unregister\n"
+       "Removes the module's registration from the registry file.\n"},
+  };
+  for (const auto& row : kUsages)
+    if (command == row.command) return row.usage;
+  return "";
 }
 
 const char* CliUsage() {
@@ -229,7 +257,8 @@ Usage:
   kesta register                          register the module (ProgIDs KestaEpic.RunKesta
                                           and KestaEpic.RunKesta.1) in the registry file
   kesta unregister                        remove that registration
-  kesta --help, kesta COMMAND --help      this text
+  kesta --help                            this text
+  kesta COMMAND --help                    the command's usage, then this text
   kesta --version                         the version of kesta
 
 Options:

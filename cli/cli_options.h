@@ -20,6 +20,7 @@ struct CliOptions {
   std::vector<int> answers;         // --answer, in order
   std::vector<DialogAction> actions; // --do, in order
   std::optional<std::string> mouse; // --mouse
+  std::string helpFor;              // help: the command it was asked after, if any
 };
 
 // False with a message for a command line that is not valid.
@@ -27,3 +28,7 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions* options, 
 
 // The text of `kesta --help`.
 const char* CliUsage();
+
+// The usage of one command (`kesta COMMAND --help` prints it before the
+// general text); empty for a word that is no command.
+const char* CommandUsage(const std::string& command);

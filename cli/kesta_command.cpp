@@ -1,5 +1,6 @@
 #include "cli/kesta_command.h"
 
+#include <strings.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -7,6 +8,7 @@
 
 #include "cli/cli_options.h"
 #include "cli/module_client.h"
+#include "cli/write_permission.h"
 #include "editor/caret.h"
 #include "editor/editor.h"
 #include "editor/element_ids.h"
@@ -45,6 +47,9 @@ bool SelectContent(editor::Editor& doc, const std::string& ref) {
   return true;
 }
 
+// Method names are matched without regard to case, as the module does.
+bool SameMethod(const std::string& a, const char* b) { return ::strcasecmp(a.c_str(), b) == 0; }
+
 std::string LoadFailure(ModuleClient::Outcome outcome, const std::string& error) {
   if (outcome == ModuleClient::Outcome::Refused) return "the module refused to load (see the messages above)";
   return error;
@@ -68,12 +73,28 @@ int Register(const CliPaths& paths, bool install) {
   return kExitOk;
 }
 
+// The file -i or -o replaces; empty for standard output ("-o -" names it,
+// as the shell's tools read it).
+std::string TargetFile(const CliOptions& options) {
+  if (options.inPlace) return options.file;
+  if (!options.outFile.empty() && options.outFile != "-") return options.outFile;
+  return "";
+}
+
+// True after the message that the file to replace is read-only: asked
+// before the run, so that nothing is done for it, and again before the write.
+bool RefuseReadOnly(const CliOptions& options) {
+  const std::string target = TargetFile(options);
+  if (target.empty() || !ReadOnlyForUser(NativePath(target))) return false;
+  Fail(kExitFile, target + ": read-only, left as it was");
+  return true;
+}
+
 // Writes the document where the options say; false after a message.
 bool WriteDocument(const editor::Editor& doc, const CliOptions& options) {
   std::string error;
-  // "-o -" names standard output, as the shell's tools read it.
-  if (options.inPlace || (!options.outFile.empty() && options.outFile != "-")) {
-    const std::string& target = options.inPlace ? options.file : options.outFile;
+  if (RefuseReadOnly(options)) return false;
+  if (const std::string target = TargetFile(options); !target.empty()) {
     if (!doc.Save(target, &error)) {
       Fail(kExitFile, error);
       return false;
@@ -94,6 +115,7 @@ int RunOnDocument(const CliOptions& options, const CliPaths& paths) {
   std::string error;
   // A writer's tool may be called without a document: the editor stays empty.
   const bool hasDocument = !options.file.empty();
+  if (RefuseReadOnly(options)) return kExitFile;
   if (hasDocument && !doc.Load(options.file, &error)) return Fail(kExitFile, error);
   if (!options.element.empty() && !doc.PlaceCaretIn(options.element))
     return UsageError("no element '" + options.element + "' in " + options.file);
@@ -134,6 +156,11 @@ int RunOnDocument(const CliOptions& options, const CliPaths& paths) {
         code = Fail(kExitUsage, method + " is not available in this build yet: the module answers E_NOTIMPL (not implemented). The document was not changed.");
       else if (FAILED(hr))
         code = Fail(kExitUsage, method + " failed: " + SystemErrorText(hr));
+      else if (SameMethod(method, "TrafficLight"))
+        std::fprintf(stderr,
+                     "kesta: no traffic light to show: TrafficLight shows the last traffic scoring of the same "
+                     "module run, and every kesta run loads the module anew ('kesta call SixsigmaRead FILE "
+                     "--answer 2' scores the document and shows its light)\n");
     }
     // The module unloads (and its shut-down runs) while the editor is there.
   }
@@ -150,6 +177,7 @@ int RunKestaCli(const std::vector<std::string>& args, const CliPaths& paths) {
   std::string error;
   if (!ParseCliOptions(args, &options, &error)) return UsageError(error);
   if (options.action == CliOptions::Action::Help) {
+    if (const char* usage = CommandUsage(options.helpFor); *usage) std::printf("%s\n", usage);
     std::fputs(CliUsage(), stdout);
     return kExitOk;
   }

@@ -7,6 +7,7 @@
 
 #include "platform/files.h"
 #include "platform/interaction.h"
+#include "platform/sanitizer.h"
 
 WordListState WordList;
 DocumentCursor Cursor;
@@ -247,7 +248,7 @@ void WordListState::Reset() {
 
 // Under the address sanitizer every record is an allocation of its own, so
 // that a read of a destroyed record is still caught.
-#if defined(__SANITIZE_ADDRESS__)
+#if KESTA_ADDRESS_SANITIZER
 WordRec* NewWordRec() { return new (std::nothrow) WordRec(); }
 
 void DestroyWordRec(WordRec* w) { delete w; }

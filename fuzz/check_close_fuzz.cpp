@@ -16,8 +16,10 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -68,11 +70,30 @@ bool WriteFile(const std::string& path, const std::string& bytes) {
   return std::fclose(f) == 0 && ok;
 }
 
+// The custom folder of this process: removed when the process ends, and
+// before a failure aborts it (a crash the sanitizer or libFuzzer ends
+// leaves it, since nothing may run in the dying process).
+struct CustomFolder {
+  std::string path;
+  ~CustomFolder() { Remove(); }
+  void Remove() {
+    std::error_code ignored;
+    if (!path.empty()) std::filesystem::remove_all(path, ignored);
+    path.clear();
+  }
+};
+
+CustomFolder& Folder() {
+  static CustomFolder folder;
+  return folder;
+}
+
 // The settings and three small dictionaries in a folder of their own, loaded once.
 bool SetUpOnce() {
   char folder[] = "/tmp/kesta-fuzz-XXXXXX";
   if (!mkdtemp(folder)) return false;
   const std::string root = folder;
+  Folder().path = root;
   if (mkdir((root + "/editinit").c_str(), 0700) != 0 || mkdir((root + "/dictionaries").c_str(), 0700) != 0)
     return false;
   if (!WriteFile(root + "/editinit/KestaArbortext.ini", kSettingsLine)) return false;
@@ -472,6 +493,7 @@ bool Align(std::string_view b, std::size_t i, std::string_view a, std::size_t j,
 
 [[noreturn]] void Fail(const char* what, const std::string& xml, const std::string& detail) {
   std::fprintf(stderr, "%s\n--- document:\n%s\n--- detail:\n%s\n", what, xml.c_str(), detail.c_str());
+  Folder().Remove();
   std::abort();
 }
 
@@ -481,6 +503,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const bool ready = SetUpOnce();
   if (!ready) {
     std::fprintf(stderr, "cannot set up the custom folder\n");
+    Folder().Remove();
     std::abort();
   }
   const std::string xml = BuildDocument(data, size);

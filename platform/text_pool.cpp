@@ -4,6 +4,8 @@
 #include <cstring>
 #include <new>
 
+#include "platform/sanitizer.h"
+
 // No destructor: texts in records that outlive everything else may still
 // give their chunks back at the very end.
 TextPoolState TextPool;
@@ -11,11 +13,7 @@ TextPoolState TextPool;
 namespace {
 // Under the address sanitizer every chunk is an allocation of its own, so
 // that a read past a text or of a text given back is still caught.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kOwnAllocations = true;
-#else
-constexpr bool kOwnAllocations = false;
-#endif
+constexpr bool kOwnAllocations = KESTA_ADDRESS_SANITIZER;
 
 std::size_t ClassOf(std::size_t bytes) { return bytes / TextPoolState::kStep - 1; }
 }  // namespace

@@ -12,7 +12,7 @@ if [ ${#sources[@]} -eq 0 ]; then
   exit 0
 fi
 seconds="${FUZZ_SECONDS:-20}"
-CXX=clang++ cmake -S . -B build-fuzz -DKESTA_FUZZ=ON -DKESTA_SANITIZE=ON -DKESTA_TESTS=OFF \
+CXX=clang++ cmake -S . -B build-fuzz -DKESTA_FUZZ=ON -DKESTA_SANITIZE=ON -DKESTA_WERROR=ON -DKESTA_TESTS=OFF \
   -DKESTA_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-fuzz -j "$(nproc)"
 for src in "${sources[@]}"; do

@@ -88,14 +88,15 @@ TEST(CliOptions, HelpAfterAnyCommandAndVersion) {
   const struct {
     std::vector<std::string> args;
     Action action;
+    std::string helpFor = "";  // the command whose usage comes first
   } cases[] = {
       {{"--help"}, Action::Help},
-      {{"check", "--help"}, Action::Help},
-      {{"check", "doc.xml", "-o", "out.xml", "-h"}, Action::Help},
-      {{"call", "--help"}, Action::Help},
-      {{"call", "ProcessKesta", "--help"}, Action::Help},
-      {{"register", "--help"}, Action::Help},
-      {{"unregister", "-h"}, Action::Help},
+      {{"check", "--help"}, Action::Help, "check"},
+      {{"check", "doc.xml", "-o", "out.xml", "-h"}, Action::Help, "check"},
+      {{"call", "--help"}, Action::Help, "call"},
+      {{"call", "ProcessKesta", "--help"}, Action::Help, "call"},
+      {{"register", "--help"}, Action::Help, "register"},
+      {{"unregister", "-h"}, Action::Help, "unregister"},
       {{"--version"}, Action::Version},
       {{"check", "doc.xml", "-o", "--help"}, Action::Check},
       {{"call", "WordFinder", "--do", "type 203 --help"}, Action::Call},
@@ -103,6 +104,7 @@ TEST(CliOptions, HelpAfterAnyCommandAndVersion) {
   for (const auto& c : cases) {
     CliOptions o = Parse(c.args);
     EXPECT_EQ(o.action, c.action) << ::testing::PrintToString(c.args);
+    EXPECT_EQ(o.helpFor, c.helpFor) << ::testing::PrintToString(c.args);
     if (c.action == Action::Help) {
       EXPECT_TRUE(o.file.empty() && o.outFile.empty());
     }

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/types.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -46,14 +47,25 @@ TEST_F(KestaCommandTest, HelpListsEveryCommandAndExitStatus) {
     EXPECT_NE(run.out.find(text), std::string::npos) << text;
 }
 
-// The usage on standard output from every command, and the build's version.
+// The usage on standard output from every command, its own line first and
+// then the general text, and the build's version.
 TEST_F(KestaCommandTest, HelpFromEveryCommandAndTheVersion) {
-  for (const std::vector<std::string>& line : std::vector<std::vector<std::string>>{
-           {"check", "--help"}, {"call", "--help"}, {"register", "--help"}, {"unregister", "--help"}}) {
-    ProgramRun run = Kesta(line);
-    EXPECT_EQ(run.status, 0) << line[0] << run.err;
-    EXPECT_NE(run.out.find("kesta check FILE"), std::string::npos) << line[0];
-    EXPECT_TRUE(run.err.empty()) << line[0] << run.err;
+  const struct {
+    std::vector<std::string> line;
+    std::string first;
+  } cases[] = {
+      {{"check", "--help"}, "Usage: kesta check FILE [--element ID] [-o OUT | -i]"},
+      {{"call", "ShowMe", "--help"}, "Usage: kesta call METHOD [ARG] FILE [-o OUT | -i]"},
+      {{"register", "--help"}, "Usage: kesta register\n"},
+      {{"unregister", "-h"}, "Usage: kesta unregister\n"},
+      {{"--help"}, "kesta - check a document"},
+  };
+  for (const auto& c : cases) {
+    ProgramRun run = Kesta(c.line);
+    EXPECT_EQ(run.status, 0) << c.first << run.err;
+    EXPECT_EQ(run.out.rfind(c.first, 0), 0u) << run.out;
+    EXPECT_NE(run.out.find("kesta - check a document with the KESta checker\n"), std::string::npos);
+    EXPECT_TRUE(run.err.empty()) << c.first << run.err;
   }
   ProgramRun run = Kesta({"--version"});
   EXPECT_EQ(run.status, 0);
@@ -155,6 +167,66 @@ TEST_F(KestaCommandTest, WritesToAFileOrInPlace) {
   run = Kesta({"call", "FullTags", link.string(), "-i"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_TRUE(std::filesystem::is_symlink(link));
+}
+
+// -i, and -o onto an existing file, leave a file alone whose mode gives
+// this user no write permission (root too): the owner's bits when it owns
+// the file, else the group's in its group, else the others'. The rows with
+// another owner need the right to give files away (root); without it they
+// are passed over.
+TEST_F(KestaCommandTest, ReadOnlyFilesAreLeftAsTheyWere) {
+  const std::string original = "<doc><body><p>Frobnicate the pump.</p></body></doc>";
+  const uid_t me = ::geteuid(), other = me == 0 ? 65534 : 0;
+  gid_t ourGroup = ::getegid(), otherGroup = 65534;
+  while (otherGroup > 1 && ::group_member(otherGroup)) --otherGroup;
+  enum Target { kInPlace, kOut, kInPlaceThroughLink, kNewOut };
+  const struct {
+    const char* name;
+    mode_t mode;
+    uid_t owner;
+    gid_t group;
+    Target target;
+    bool refused;
+  } rows[] = {
+      {"444 in place", 0444, me, ourGroup, kInPlace, true},
+      {"444 written over", 0444, me, ourGroup, kOut, true},
+      {"644", 0644, me, ourGroup, kInPlace, false},
+      {"464, our own file of another group", 0464, me, otherGroup, kInPlace, true},
+      {"464, another's file of our group", 0464, other, ourGroup, kInPlace, false},
+      {"644, another's file of another group", 0644, other, otherGroup, kOut, true},
+      {"646, another's file of another group", 0646, other, otherGroup, kInPlace, false},
+      {"through a link to a 444 file", 0444, me, ourGroup, kInPlaceThroughLink, true},
+      {"a new file", 0444, me, ourGroup, kNewOut, false},
+  };
+  int n = 0;
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    const std::string doc = dir_.Write("doc" + std::to_string(++n) + ".xml", original);
+    if (::chown(doc.c_str(), row.owner, row.group) != 0) continue;
+    ASSERT_EQ(::chmod(doc.c_str(), row.mode), 0);
+    std::string target = doc;
+    if (row.target == kInPlaceThroughLink) {
+      target = doc + ".link";
+      std::filesystem::create_symlink(doc, target);
+    }
+    if (row.target == kNewOut) target = (dir_.path() / ("new" + std::to_string(n) + ".xml")).string();
+    ProgramRun run = row.target == kOut || row.target == kNewOut
+                         ? Kesta({"check", row.target == kOut ? kSample : doc, "-o", target})
+                         : Kesta({"check", target, "-i"});
+    const std::string written = ReadAll(target);
+    if (row.refused) {
+      EXPECT_EQ(run.status, 3);
+      EXPECT_EQ(run.err, "kesta: " + target + ": read-only, left as it was\n");
+      EXPECT_EQ(written, original);
+    } else {
+      EXPECT_EQ(run.status, 0) << run.err;
+      EXPECT_NE(written.find("<?Pub _touchup"), std::string::npos) << written;
+    }
+    struct stat st;
+    ASSERT_EQ(::stat(doc.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, row.mode);
+    EXPECT_TRUE(row.target != kInPlaceThroughLink || std::filesystem::is_symlink(target));
+  }
 }
 
 // Where the document goes besides a regular file: "-" is standard output,

@@ -124,6 +124,7 @@ TEST(MarkKey, ArticleCorrectionKinds) {
     const char* S;
     const char* A;
     ArticleCorrectionKind kind;
+    FindingKind findingKind = K::Correction;
   } rows[] = {
       {"Remove?cover", "", ArticleCorrectionKind::Insertion},
       {"...valve", "and", ArticleCorrectionKind::And},
@@ -134,19 +135,16 @@ TEST(MarkKey, ArticleCorrectionKinds) {
       {"five", "5", ArticleCorrectionKind::None},
       {"the", "then", ArticleCorrectionKind::None},
       {"plug", "the plugs", ArticleCorrectionKind::None},
+      // Only a correction changes an article; a marker finding does not.
+      {"a", "an", ArticleCorrectionKind::None, K::Word},
   };
   for (const auto& row : rows) {
     MarkWork w;
-    w.kind = K::Correction;
+    w.kind = row.findingKind;
     w.S = row.S;
     w.A = row.A;
     EXPECT_EQ(ArticleCorrectionOf(w), row.kind) << row.S << " " << row.A;
   }
-  MarkWork word;
-  word.kind = K::Word;
-  word.S = "a";
-  word.A = "an";
-  EXPECT_EQ(ArticleCorrectionOf(word), ArticleCorrectionKind::None);
 }
 
 TEST(MarkKey, FindText) {

@@ -19,6 +19,7 @@ TEST_F(DocumentCheck, MarkerOfEachKind) {
       "<p>Turn the valve; then stop the pump.</p>"
       "<p>It's the pump.</p>"
       "<p>Don't turn the valve.</p>"
+      "<p>Stop the glorp. Stop an zonk, then stop it.</p>"
       "</body></topic>");
   ASSERT_EQ(run.status, 0) << run.err;
   const std::string doc = Body(run.out);
@@ -26,10 +27,14 @@ TEST_F(DocumentCheck, MarkerOfEachKind) {
   // (NOT-IN-DICTIONARY, yellow), the semicolon (PUNCTUATION), two
   // contractions (APOSTROPHE), and a long sentence whose marker goes on its
   // article (SENTENCE LENGTH, with the sentence's length as its number).
+  // The number of the others is the word's place in its sentence, from 00,
+  // where "the" is read with the next word and a comma counts ("stop" after
+  // "Stop an zonk,").
   for (const std::string& marker :
        {Marker("0000Close", "CCCCCC", "Shut"), Marker("2500NONE", "FFFF66", "Frobnicate"),
         Marker("3700.", "FF99FF", ";"), Marker("1000it is/(Noun ... is)", "66FFFF", "It's"),
-        Marker("1000Do not", "66FFFF", "Don't")})
+        Marker("1000Do not", "66FFFF", "Don't"), Marker("2501NONE", "FFFF66", "glorp"),
+        Marker("2502NONE", "FFFF66", "zonk"), Marker("2505NONE", "FFFF66", "stop")})
     EXPECT_NE(doc.find(marker), std::string::npos) << marker << "\n" << doc;
 
   run = Check(
@@ -65,13 +70,34 @@ TEST_F(DocumentCheck, FileNameWithQuotesInTheTitle) {
   }
 }
 
+// The closing count counts markers. The marking's own closing line comes
+// before it only when the last finding was not marked the common way (a
+// correction in place, a semicolon, "&" read as "and").
 TEST_F(DocumentCheck, StatusLinesInOrder) {
-  ProgramRun run = Check("<topic><body><p>Frobnicate the pump. Glorp the valve.</p></body></topic>");
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(Lines(run.err), (Strings{"[status] KESta removed old Quality marker.",
-                                     "[status] KESta Search complete. No KESta Messages.",
-                                     "[status] NO KESta Messages to remove.",
-                                     "[status] KESta Messages=(2): F2-View  F6=Show Next"}));
+  const struct {
+    const char* text;
+    Strings last;
+  } rows[] = {
+      {"Frobnicate the pump. Glorp the valve.", {"[status] KESta Messages=(2): F2-View  F6=Show Next"}},
+      {"Frobnicate the pump. Remove the the cover.",
+       {"[status] KESta: One error.", "[status] KESta Messages=(1): F2-View  F6=Show Next"}},
+      {"Frobnicate the pump. Glorp the valve. Remove the the cover.",
+       {"[status] KESta: Found 2 errors.", "[status] KESta Messages=(2): F2-View  F6=Show Next"}},
+      {"Remove the the cover.",
+       {"[status] KESta: Congratulations: NO ERRORS", "[status] KESta Messages=(0): F2-View  F6=Show Next"}},
+      {"Frobnicate the pump; remove the valve.",
+       {"[status] KESta: Found 2 errors.", "[status] KESta Messages=(2): F2-View  F6=Show Next"}},
+      {"Glorp the pump &amp; the valve.",
+       {"[status] KESta: Found 2 errors.", "[status] KESta Messages=(2): F2-View  F6=Show Next"}},
+  };
+  for (const auto& row : rows) {
+    ProgramRun run = Check(std::string("<topic><body><p>") + row.text + "</p></body></topic>");
+    ASSERT_EQ(run.status, 0) << run.err;
+    Strings expected = {"[status] KESta removed old Quality marker.",
+                        "[status] KESta Search complete. No KESta Messages.", "[status] NO KESta Messages to remove."};
+    expected.insert(expected.end(), row.last.begin(), row.last.end());
+    EXPECT_EQ(Lines(run.err), expected) << row.text;
+  }
 }
 
 TEST_F(DocumentCheck, CleanTextIsExcellent) {

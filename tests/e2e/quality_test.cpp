@@ -72,6 +72,23 @@ TEST_F(QualityCommand, ADialogNobodyActsOnClosesAsCancelAndCancelKeepsTheStamp) 
       << run.err;
 }
 
+// Every kesta run is a module run of its own, so TrafficLight called alone
+// has no scoring to show: kesta says so, and the document stays as it was.
+TEST_F(QualityCommand, TrafficLightAloneSaysWhyItShowsNothing) {
+  const std::string xml = "<topic><title>T</title><body><p>Glorp the valve.</p></body></topic>";
+  std::string doc = dir_.Write("doc.xml", xml);
+  for (const char* method : {"TrafficLight", "trafficlight"}) {
+    ProgramRun run = Kesta({"call", method, doc});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Body(run.out), xml);
+    EXPECT_EQ(run.err.find("[dialog]"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("kesta: no traffic light to show: TrafficLight shows the last traffic scoring of the "
+                           "same module run"),
+              std::string::npos)
+        << run.err;
+  }
+}
+
 TEST_F(QualityCommand, CorpusDocumentScoredAndUnstamped) {
   const std::filesystem::path corpus = CorpusDir() / "dita";
   if (!std::filesystem::is_directory(corpus)) GTEST_SKIP() << CorpusMissing(corpus);

@@ -165,6 +165,30 @@ TEST_F(FindingMenu, RemovingADeleteFindingDeletesItsWords) {
   }
 }
 
+// The element ids the caret takes count the elements and processing
+// instructions in file order from 1, those before the root too; a marker
+// counts once (its closing instruction does not), a comment not at all.
+TEST_F(FindingMenu, ElementIdsCountEachMarkerOnce) {
+  const std::string doc =
+      "<?xml version=\"1.0\"?>\n<?xml-stylesheet href=\"s.css\"?>\n<!DOCTYPE topic>\n"
+      "<topic><?KESSTA STE=red:ONE SIGMA#1:1:2026-1:1-DEF1?><title>Pump</title><!-- note --><body><p>" +
+      Marker("2500NONE", "FFFF66", "Glorp") + " the " + Marker("2502NONE", "FFFF66", "zonk") + ".</p><p>Stop the " +
+      Marker("2501NONE", "FFFF66", "frob") + ".</p></body></topic>\n";
+  const struct {
+    const char* caret;
+    const char* shown;
+  } rows[] = {
+      {"(1,7,0)", "[menu] 1 Glorp : NOT-IN-DICTIONARY\n"},
+      {"(1,8,0)", "[menu] 1 zonk : NOT-IN-DICTIONARY\n"},
+      {"(1,9,0)", "[box KESta Selection] Put cursor inside a color.\n"},  // the second p
+      {"(1,10,0)", "[menu] 1 frob : NOT-IN-DICTIONARY\n"},
+  };
+  for (const auto& row : rows) {
+    ProgramRun run = Run(doc, {"call", "ShowMe", "--caret", row.caret});
+    EXPECT_NE(run.err.find(row.shown), std::string::npos) << row.caret << "\n" << run.err;
+  }
+}
+
 TEST_F(FindingMenu, AFindingWithoutAdviceHasNoSuggestions) {
   ProgramRun run = Menu("ShowMe", "2", "(1,5,0)");
   ASSERT_EQ(run.status, 0) << run.err;

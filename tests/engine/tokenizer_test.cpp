@@ -415,7 +415,7 @@ TEST_F(TokenizerTest, EveryLookAheadStopsAtTheEndOfTheText) {
       "<dd>", "<dd></", "<dd>x</p", "<dd><p>x</p>", "<dd>x</cmdname", "<codeblock>", "<code>x</co",
       "in", "in.", "sq.", "e.g", "e.g.", "Dr.", "10-", "10-m", "Ab-", "pre-", "anti", "(s", "(", "(1", "(12",
       "[", "[a", "{", "{a", "a(s", "a(es", "the", "the ", "the the", "The the ", ",", ", ", "1,", ":", "http:",
-      "CAGE:", ";", "a;", "/", "a/", "+", "1+", "\xB0", "1\xB0", "1\xB0" "C", "\xBD", "\xB5", "\xAD", "a\xAD",
+      "CAGE:", ";", "a;", "/", "a/", "+", "1+", "\xB0", "1\xB0", ("1\xB0" "C"), "\xBD", "\xB5", "\xAD", "a\xAD",
       "\x97", "\xA4", "?", " ?", "!", ".", "..", "a.", "1.", "1. ", "1. A", "o", "o ", "|", "a|", "#",
       "--", "-->", "\\", "@", "@@", "@@E", "@@EN",
   };
