@@ -7,6 +7,7 @@
 // True for an existing regular file (through a symbolic link, the file it
 // points to) whose mode gives the effective user no write permission: the
 // owner's bits when the user owns it, else the group's bits when the user
-// is in its group, else the others' bits. Something that is not there yet,
-// or is no regular file (a device, a FIFO), is not read-only here.
+// is in its group, else the others' bits; for root, no write bit at all.
+// Something that is not there yet, or is no regular file (a device, a
+// FIFO), is not read-only here.
 bool ReadOnlyForUser(const std::string& path);
