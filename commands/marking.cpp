@@ -109,10 +109,10 @@ std::optional<TextRange> AimCorrection(const MarkCursor& cursor, const MarkInput
   return cursor.Text().MatchAt(cursor.PlaceOf(in), pattern, {});
 }
 
-// The selected words as the marker holds them: what the search's '.'
+// The marker goes around the selected words: what the search's '.'
 // matched (line ends, no-break spaces, typographic apostrophes, doubled
-// blanks) stays as it was.
-std::string SelectedMarkup(HostChannel& host, const MarkWork& w) {
+// blanks) stays as it was. The count of markers grows by one.
+void PutMarker(HostChannel& host, const std::string& value, const char* colour, const MarkWork& w) {
   std::string text;
   try {
     text = ProtectAt(host.EvaluateMarkup("$selection"));
@@ -120,12 +120,6 @@ std::string SelectedMarkup(HostChannel& host, const MarkWork& w) {
     text.clear();
   }
   if (text.empty()) text = EscapeContent(MarkerTextFromF(w));
-  return text;
-}
-
-// The marker goes around the selected words, `text` as SelectedMarkup
-// gives them. The count of markers grows by one.
-void InsertMarker(HostChannel& host, const std::string& value, const char* colour, const std::string& text) {
   try {
     host.Execute(InsertMarkupCommand(MarkerMarkup(value, colour, text)));
   } catch (const _com_error& e) {
@@ -135,10 +129,6 @@ void InsertMarker(HostChannel& host, const std::string& value, const char* colou
   }
   Guarded([&] { host.Execute("clear_mark all"); });
   ++Check.markedCount;
-}
-
-void PutMarker(HostChannel& host, const std::string& value, const char* colour, const MarkWork& w) {
-  InsertMarker(host, value, colour, SelectedMarkup(host, w));
 }
 
 // Marks `range` with the finding's category and number and `advice`.
@@ -191,17 +181,11 @@ bool DividedByMarkup(const TextPlaces& text, TextRange range) {
 // the code page shows it), which the menu puts in place of the words. Where
 // putting it in would not give the corrected text, the advice is a hint:
 // the words are only a part of what the correction replaces (`partOnly`),
-// a part of a word that markup divides, or they lie in a CDATA section,
-// which an insert in their place would not keep.
+// or a part of a compound that markup divides.
 bool MarkCorrectionRange(HostChannel& host, MarkCursor& cursor, TextRange range, std::string advice, bool partOnly,
                          const MarkWork& w, const MarkInput& in) {
-  if (!SelectOrSkip(host, cursor, range, w, in)) return false;
-  const std::string text = SelectedMarkup(host, w);
-  if (partOnly || DividedByMarkup(cursor.Text(), range) || text.find("<![CDATA[") != std::string::npos)
-    advice = AsHints(advice);
-  InsertMarker(host, KestaValue(in.category, in.markerNumber, advice), CategoryColour(in.category), text);
-  cursor.Replaced(range);
-  return true;
+  if (partOnly || DividedByMarkup(cursor.Text(), range)) advice = AsHints(advice);
+  return MarkRange(host, cursor, range, advice, w, in);
 }
 
 // A correction of the rules: a marker on the words it corrects. The full
