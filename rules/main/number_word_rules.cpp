@@ -48,22 +48,21 @@ int TensValue(const WordRec& w) {
 // "five minutes": the digits, corrected in place. After a tens word the
 // digits are of the whole number: "twenty five" (or "Twenty-Five", which
 // is read as two words) gets "25" on both words; where markup divides the
-// number ("twenty-<b>five</b>") it stays on this word, which alone can be
-// marked.
+// number ("twenty-<b>five</b>") this word, which alone can be marked, gets
+// them as a hint, which is not put in its place.
 Walk BeforeUnit(RuleContext& c) {
   WordRec* w = c.word;
-  int v = NumberWordValue(w->text.view());
+  const int v = NumberWordValue(w->text.view());
   WordRec* p = c.First() ? nullptr : c.P(1);
   if (p && p->text.first() == '<' && p->sentencePos > 0) p = c.P(2);  // a placeholder of the markup
   if (p && v >= 1 && v <= 9 && p->message == 0 && TensValue(*p) > 0) {
-    v += TensValue(*p);
-    if (p->text.last() != '-' && p == c.P(1)) {
-      FormatSuggestion(p, "%d", v);
-      p->entryWords = 2;
-      CopyTag(p, "<AR>");
-      SetWordMessage(p, Msg::Spelling, 5897);
-      return Walk::Next;
-    }
+    const bool together = p->text.last() != '-' && p == c.P(1);
+    WordRec* target = together ? p : w;
+    FormatSuggestion(target, together ? "%d" : "(%d)", v + TensValue(*p));
+    if (together) target->entryWords = 2;
+    CopyTag(target, "<AR>");
+    SetWordMessage(target, Msg::Spelling, 5897);
+    return Walk::Next;
   }
   if (v >= 0) FormatSuggestion(w, "%d", v);
   CopyTag(w, "<AR>");

@@ -33,11 +33,13 @@ TEST(NumberRules, EntryChecks) {
       {"use/20 two/49 to/68 five/49 ./48", "two", "", "to"},
       {"wait/20 five/49 minutes/17 ./48", "five", "five: suggestion=\"5\" tag=\"<AR>\" message=311 ruleId=5897"},
       // After a tens word the digits are the whole number's: on both words,
-      // or, where markup divides them (a placeholder between), on this one.
+      // or, where markup divides them, as a hint on this one.
       {"wait/20 twenty/49 five/49 minutes/17 ./48", "five",
        "twenty: suggestion=\"25\" tag=\"<AR>\" message=311 entryWords=2 ruleId=5897"},
-      {"wait/20 twenty-/40 <ref>/40 five/49 minutes/17 ./48", "five",
-       "five: suggestion=\"25\" tag=\"<AR>\" message=311 ruleId=5897"},
+      {"wait/20 twenty-/40 five/49 minutes/17 ./48", "five",
+       "five: suggestion=\"(25)\" tag=\"<AR>\" message=311 ruleId=5897"},
+      {"wait/20 twenty/49 <ref>/40 five/49 minutes/17 ./48", "five",
+       "five: suggestion=\"(25)\" tag=\"<AR>\" message=311 ruleId=5897"},
       // A unit begins the next word: "section" is none.
       {"forming/23 one/49 section/10 entitled/22 ./48", "one", ""},
       {"set/20 it/66 to/68 zero/49 out/61 ./48", "zero",
