@@ -8,6 +8,7 @@
 
 #include "commands/finding_state.h"
 #include "commands/finding_work.h"
+#include "commands/marker_text.h"
 #include "commands/menu_line.h"
 #include "engine/word_rec.h"
 #include "platform/bounded_text.h"
@@ -55,12 +56,24 @@ std::unique_ptr<Menu> BuildMenu() {
   return bar;
 }
 
+// The insert command that puts the chosen suggestion in. A suggestion that
+// names a sign by its reference ("&deg;", "&#8804;": one the code page
+// cannot show) goes in as markup, so that the document gets the character,
+// which it keeps as itself or as a character reference, as its encoding
+// allows; never the reference's letters as text.
+std::string InsertChosenCommand(const std::string& chosen) {
+  for (std::size_t at = chosen.find('&'); at != std::string::npos; at = chosen.find('&', at + 1))
+    if (ReferenceLength(std::string_view(chosen).substr(at)) > 0)
+      return "insert_string -sgml -pendingdelete " + FindDelimited(CorrectionMarkup(chosen));
+  return "insert_string -pendingdelete " + FindDelimited(chosen);
+}
+
 // The flagged text replaced by the suggestion: the marker's tags go, the
 // caret steps back into the text, the text is found and overwritten.
 void ReplaceFlaggedText(HostChannel& host, const std::string& word, const std::string& chosen) {
   // The insert command must fit its buffer whole, or the marker would be
   // gone and the text left unreplaced.
-  std::string insert = "insert_string -pendingdelete " + FindDelimited(chosen);
+  std::string insert = InsertChosenCommand(chosen);
   if (insert.size() > kInsertSize - 1) {
     SendStatus(host, "KESta Message: The suggestion is too long to insert.");
     return;
@@ -79,7 +92,7 @@ void ReplaceFlaggedText(HostChannel& host, const std::string& word, const std::s
   Finding.CurrentSelectionText.clear();
   Finding.CurrentSelectionText.assign(insert);
   host.Execute(Finding.CurrentSelectionText.str());
-  host.Execute(FitCommand(kCommandSize, Format("car edit 0,-%zu", chosen.size())));
+  host.Execute(FitCommand(kCommandSize, Format("car edit 0,-%zu", RenderedLength(chosen))));
 }
 
 // The words of a DELETE finding go with the blank after them. The marker's

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/wide_text.h"
+
 namespace {
 constexpr const char* kColours[] = {kDefaultColour, "CCCCCC", "6699FF", "FFFF66",
                                     "FF6699",       "66FFFF", "66CC99", "FF99FF"};
@@ -206,13 +208,32 @@ std::string CorrectionMarkup(std::string_view text) {
   return out;
 }
 
+namespace {
+// The code point a reference's name stands for ("deg", "#176", "#xB0"), or
+// 0 for a name that is no sign of the table.
+unsigned ReferenceCodePoint(std::string_view name) {
+  if (const NamedSign* sign = FindNamedSign(name)) return sign->code;
+  if (name.size() < 2 || name[0] != '#') return 0;
+  const bool hex = name[1] == 'x' || name[1] == 'X';
+  unsigned code = 0;
+  for (char c : name.substr(hex ? 2 : 1)) {
+    const int digit = std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : (c | 0x20) - 'a' + 10;
+    code = code * (hex ? 16 : 10) + static_cast<unsigned>(digit);
+    if (code > 0xFFFF) return 0;
+  }
+  return code;
+}
+}  // namespace
+
 std::string PlainAdvice(std::string_view text) {
   std::string out;
   for (std::size_t i = 0; i < text.size();) {
     const std::size_t n = text[i] == '&' ? ReferenceLength(text.substr(i)) : 0;
-    const NamedSign* sign = n > 2 ? FindNamedSign(text.substr(i + 1, n - 2)) : nullptr;
-    if (sign && (sign->code < 0x80 || (sign->code >= 0xA0 && sign->code <= 0xFF))) {
-      out += static_cast<char>(sign->code);
+    const unsigned code = n > 2 ? ReferenceCodePoint(text.substr(i + 1, n - 2)) : 0;
+    // The character where the code page holds it; else the reference stays.
+    const std::string character = code >= 0x20 ? WideToAnsi(std::u16string(1, static_cast<char16_t>(code))) : "";
+    if (character.size() == 1 && (character != "?" || code == '?')) {
+      out += character;
       i += n;
     } else {
       out += text[i++];

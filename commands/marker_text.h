@@ -32,9 +32,9 @@ std::string EscapeContent(std::string_view text);
 // encoding holds it. The five references XML predefines stay, and so do
 // other names, which only the document's own text brings in.
 std::string CorrectionMarkup(std::string_view text);
-// A correction's text as the characters it puts in, in the code page: the
-// references of CorrectionMarkup read as the characters they stand for
-// where the code page holds them.
+// A correction's text as a marker shows it, in the code page: a sign the
+// rules name ("&deg;") or a character reference reads as the character it
+// stands for where the code page holds it; other references stay.
 std::string PlainAdvice(std::string_view text);
 // Markup that is already the host's rendering of a text run: only '@' is
 // rewritten, so the insert command's text is not ended early.

@@ -1,5 +1,6 @@
 // Writes the findings of the last check into the document: one marker per
-// finding, or a direct correction for the kinds that correct.
+// finding. A correction the rules make is a marker too, with the corrected
+// text as its advice: the check changes no character of the document.
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
@@ -139,18 +140,6 @@ bool MarkRange(HostChannel& host, MarkCursor& cursor, TextRange range, const std
   return true;
 }
 
-// A correction in place: the words found become `markup`.
-void Correct(HostChannel& host, MarkCursor& cursor, TextRange range, const std::string& markup,
-             const char* failure, const MarkWork& w, const MarkInput& in) {
-  if (!SelectOrSkip(host, cursor, range, w, in)) return;
-  try {
-    host.Execute(InsertMarkupCommand(markup));
-  } catch (const _com_error&) {
-    ShowEngineError(failure, "KESta Error", MB_OK);
-  }
-  cursor.Replaced(range);
-}
-
 // Whether the full stop before `pos` ends a sentence: nothing, markup or a
 // capital follows it.
 bool EndsSentence(const TextPlaces& text, std::size_t pos) {
@@ -160,46 +149,95 @@ bool EndsSentence(const TextPlaces& text, std::size_t pos) {
   return c >= 'A' && c <= 'Z';
 }
 
-// The corrections the check makes in place: the found words are replaced
-// by the advice, and nothing else is touched. The full stop of a short
-// form that also ends its sentence ("5 max. Remove") stays.
-void MarkCorrectionA(HostChannel& host, MarkCursor& cursor, MarkWork& w, const MarkInput& in) {
+// Advice as hints in parentheses, which the finding's menu shows and does
+// not put in: each suggestion of it.
+std::string AsHints(std::string_view advice) {
+  std::string hints;
+  for (std::size_t begin = 0; begin <= advice.size();) {
+    std::size_t end = std::min(advice.find('/', begin), advice.size());
+    std::string_view piece = advice.substr(begin, end - begin);
+    if (!piece.empty()) {
+      if (!hints.empty()) hints += '/';
+      hints += piece.front() == '(' ? std::string(piece) : "(" + std::string(piece) + ")";
+    }
+    begin = end + 1;
+  }
+  return hints;
+}
+
+// Whether `range` is a part of a compound that markup divides: at either
+// end of it, markup stands between a hyphen and a letter or digit
+// ("twenty-<b>five</b>").
+bool DividedByMarkup(const TextPlaces& text, TextRange range) {
+  auto joined = [&](std::size_t after) {
+    if (after == 0 || after >= text.Size() || !text.MarkupBefore(after)) return false;
+    const bool hyphenBefore = text.CodeAt(after - 1) == '-', hyphenAfter = text.CodeAt(after) == '-';
+    return (hyphenBefore && (text.IsWordAt(after) || hyphenAfter)) || (hyphenAfter && text.IsWordAt(after - 1));
+  };
+  return range.begin < range.end && range.end <= text.Size() && (joined(range.begin) || joined(range.end));
+}
+
+// A correction's marker on `range`: its advice is the corrected text (as
+// the code page shows it), which the menu puts in place of the words. Where
+// putting it in would not give the corrected text, the advice is a hint:
+// the words are only a part of what the correction replaces (`partOnly`),
+// or a part of a compound that markup divides.
+bool MarkCorrectionRange(HostChannel& host, MarkCursor& cursor, TextRange range, std::string advice, bool partOnly,
+                         const MarkWork& w, const MarkInput& in) {
+  if (partOnly || DividedByMarkup(cursor.Text(), range)) advice = AsHints(advice);
+  return MarkRange(host, cursor, range, advice, w, in);
+}
+
+// A correction of the rules: a marker on the words it corrects. The full
+// stop of a short form that also ends its sentence ("5 max. Remove") stays
+// outside the marker, so that the corrected text keeps it.
+bool MarkCorrection(HostChannel& host, MarkCursor& cursor, MarkWork& w, const MarkInput& in) {
   w.S = DotsForBlanksAndHyphens(w.S);
   const std::string pattern = FindText(w.S);
   std::optional<TextRange> m = AimCorrection(cursor, in, pattern);
   const TextPlaces& text = cursor.Text();
+  bool partOnly = false;
   if (!m) {
     // Words that already read as the correction ("30°F") need none.
     const std::size_t place = cursor.PlaceOf(in);
     const std::string corrected = PlainAdvice(w.A);
     if (place < text.Size() && text.PlainText({place, std::min(text.Size(), place + corrected.size())}) == corrected)
-      return;
-    return ReportMissing(host, pattern, w, in);
+      return false;
+    // Words that markup divides: as many of the first words as stand
+    // together carry the finding.
+    for (std::size_t cut = pattern.rfind('.'); !m && cut != std::string::npos && cut > 0;
+         cut = pattern.rfind('.', cut - 1)) {
+      m = AimCorrection(cursor, in, pattern.substr(0, cut));
+      partOnly = true;
+    }
+    if (!m) {
+      ReportMissing(host, pattern, w, in);
+      return false;
+    }
+    if (std::optional<std::string> words = text.PlainText(*m)) w.F = *words;
   }
   if (m->end - m->begin > 1 && text.CodeAt(m->end - 1) == '.' && (w.A.empty() || w.A.back() != '.') &&
       EndsSentence(text, m->end))
     --m->end;
-  Correct(host, cursor, *m, CorrectionMarkup(w.A), "KESta error(587) report this number.", w, in);
+  return MarkCorrectionRange(host, cursor, *m, PlainAdvice(w.A), partOnly, w, in);
 }
 
-// A sign the rules add to a word ("pump" gets "&reg;") goes in after the
-// word, which stays as written.
-void MarkCorrectionB(HostChannel& host, MarkCursor& cursor, MarkWork& w, const MarkInput& in) {
+// A sign the rules add to a word ("pump" gets "&reg;"): a marker on the
+// word, with the word and the sign as its advice ("pump®"). A word the sign
+// already follows needs none.
+bool MarkSignAdded(HostChannel& host, MarkCursor& cursor, MarkWork& w, const MarkInput& in) {
   w.S = DotsForBlanksAndHyphens(w.S);
   const std::string pattern = FindText(w.S);
   std::optional<TextRange> m = AimCorrection(cursor, in, pattern);
-  if (!m) return ReportMissing(host, pattern, w, in);
-  Guarded([&] {
-    cursor.MoveTo(m->end);
-    host.Execute("clm;");
-  });
-  StayInScope(host);
-  try {
-    host.Execute(InsertMarkupCommand(CorrectionMarkup(in.suggestion)));
-  } catch (const _com_error&) {
-    ShowEngineError("KESta error(588) report this number.", "KESta Error", MB_OK);
+  if (!m) {
+    ReportMissing(host, pattern, w, in);
+    return false;
   }
-  cursor.Replaced({m->end, m->end});
+  const TextPlaces& text = cursor.Text();
+  const std::string sign = PlainAdvice(in.suggestion);
+  if (text.PlainText({m->end, std::min(text.Size(), m->end + sign.size())}) == sign) return false;
+  const std::optional<std::string> written = text.PlainText(*m);
+  return MarkCorrectionRange(host, cursor, *m, (written ? *written : in.altWord) + sign, false, w, in);
 }
 
 // The word that follows a place: its letters, digits, hyphens and
@@ -394,8 +432,9 @@ HRESULT MarkingEngineWork(HostChannel& host) {
         ShowMessageBox(msg.str(), "REPORT KESta PROBLEM", MB_ICONERROR);
         return true;
       }
-      // Words the article rules put in or change are shown to the writer
-      // as a marker's advice; a correction with nothing to put in place of
+      // Every correction of the rules is shown to the writer as a marker
+      // whose advice is the corrected text, which the writer takes through
+      // the finding's menu; a correction with nothing to put in place of
       // the words found would only delete them: it is marked like any
       // other finding.
       const ArticleCorrectionKind article = ArticleCorrectionOf(w);
@@ -403,6 +442,7 @@ HRESULT MarkingEngineWork(HostChannel& host) {
         MarkConjunction(host, cursor, w, in);
         return true;
       }
+      std::optional<bool> correctionMarked;
       switch (w.kind) {
         case FindingKind::Correction:
           switch (article) {
@@ -418,10 +458,8 @@ HRESULT MarkingEngineWork(HostChannel& host) {
                 w.kind = FindingKind::Word;
                 break;
               }
-              // A correction goes in without a marker: the count of
-              // messages is the count of markers the writer can step through.
-              MarkCorrectionA(host, cursor, w, in);
-              return true;
+              correctionMarked = MarkCorrection(host, cursor, w, in);
+              break;
           }
           break;
         case FindingKind::Replacement:
@@ -429,19 +467,23 @@ HRESULT MarkingEngineWork(HostChannel& host) {
             w.kind = FindingKind::Word;
             break;
           }
-          MarkCorrectionB(host, cursor, w, in);
-          return true;
+          correctionMarked = MarkSignAdded(host, cursor, w, in);
+          break;
         case FindingKind::Semicolon:
           MarkSemicolon(host, cursor, w, in);
           return true;
         default:
           break;
       }
-      ApplyLeadingKeyChar(in, w);
-      std::optional<TextRange> words = w.kind == FindingKind::SentenceArticle
-                                           ? FindSentenceArticle(host, cursor, w, in)
-                                           : FindingWords(host, cursor, w, in);
-      if (!words || !MarkRange(host, cursor, *words, w.A, w, in)) return true;
+      if (correctionMarked) {
+        if (!*correctionMarked) return true;
+      } else {
+        ApplyLeadingKeyChar(in, w);
+        std::optional<TextRange> words = w.kind == FindingKind::SentenceArticle
+                                             ? FindSentenceArticle(host, cursor, w, in)
+                                             : FindingWords(host, cursor, w, in);
+        if (!words || !MarkRange(host, cursor, *words, w.A, w, in)) return true;
+      }
       if (keptMarkMode == 999) {
         lastMarked = true;
         return false;
@@ -456,8 +498,7 @@ HRESULT MarkingEngineWork(HostChannel& host) {
     });
     if (!lastMarked) {
       // The count of markers written, not of findings collected: a
-      // finding whose words were not found is not in the document, and a
-      // correction made in place leaves no marker.
+      // finding whose words were not found is not in the document.
       BoundedText<80> line(ClosingStatus(Check.markedCount));
       Guarded([&] { SendStatus(host, line.str()); });
     }

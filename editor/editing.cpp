@@ -40,19 +40,29 @@ bool SameItem(const Document& doc, const Item& a, const Item& b) {
 // What a replacement puts back as it was (the words a marker wraps) keeps
 // the text it was read from, so that it is saved as it was written. The
 // two runs are walked side by side: an item equal to the next one removed
-// takes its source; a character put in place of another passes both.
+// takes its source; a character put in place of another passes both. Text
+// put in place of text of a CDATA section stays in the section, as typing
+// there would: a character in place of one of it, and the characters after
+// the last one replaced.
 std::vector<Item> KeepSources(const Document& doc, const std::vector<Item>& removed,
                               const std::vector<Item>& items) {
   std::vector<Item> out = items;
   std::size_t j = 0;
+  bool inCdata = false;  // the last text replaced was in a CDATA section
   for (Item& item : out) {
-    if (j >= removed.size()) break;
+    if (j >= removed.size()) {
+      if (IsTextItem(item)) item.inCdata = inCdata;
+      continue;
+    }
     if (SameItem(doc, item, removed[j])) {
       item.source = removed[j].source;
       item.sourceLength = removed[j].sourceLength;
       item.inCdata = removed[j].inCdata;
+      if (IsTextItem(item)) inCdata = item.inCdata;
       ++j;
     } else if (IsTextItem(item) && IsTextItem(removed[j])) {
+      item.inCdata = removed[j].inCdata;
+      inCdata = item.inCdata;
       ++j;
     }
   }

@@ -101,9 +101,33 @@ class SourceWriter {
     return i;
   }
 
+  // A character put into a CDATA section in place of its text: written
+  // there as itself; one the encoding cannot hold stands between two
+  // sections as a character reference.
+  void WriteFreshInCdata(const Item& item) {
+    const char32_t c = item.value;
+    if (!encoding_.Holds(c)) {
+      CloseCdata();
+      char ref[16];
+      std::snprintf(ref, sizeof ref, "&#%u;", static_cast<unsigned>(c));
+      out_ += ref;
+      return;
+    }
+    if (!inCdata_) out_ += "<![CDATA[";
+    inCdata_ = true;
+    // "]]>" would end the section early.
+    if (c == '>' && out_.size() >= 2 && out_.compare(out_.size() - 2, 2, "]]") == 0) out_ += "]]><![CDATA[";
+    AppendUtf8(out_, c);
+  }
+
   std::size_t WriteFresh(std::size_t i) {
-    CloseCdata();
     const Item& item = doc_.At(i);
+    if (item.kind == ItemKind::Char && item.inCdata) {
+      prevEnd_ = kNone;
+      WriteFreshInCdata(item);
+      return i;
+    }
+    CloseCdata();
     std::size_t end = i + 1;
     if (item.kind == ItemKind::StartTag && end < doc_.Size()) {
       const Item& next = doc_.At(end);

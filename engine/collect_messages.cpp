@@ -662,7 +662,11 @@ void MakeKey(const WordRec* w, Work& work) {
   } else if (w->written[0] == ',' || w->written[0] == '?') {
     work.key = StandardKey(work.search, n, work.advice, true);
   } else if (KindIsOneOf(work.kind, {K::Correction, K::Semicolon})) {
-    // the key stays as the covered-words step left it
+    // The key stays as the covered-words step left it; a correction of
+    // several words, which that step gives only its search, is keyed as
+    // any finding of several words, so that it is marked too.
+    if (work.key.empty() && work.kind == K::Correction && !work.search.empty())
+      work.key = StandardKey(work.search, n, work.advice, !work.advice.empty());
   } else {
     work.key = StandardKey(work.search, n, work.advice, !work.advice.empty());
   }

@@ -342,10 +342,14 @@ int CheckCompoundWord(WordRec* word, WordRec* /*head*/) {
     word->message = Msg::PrefixSuffix;
     return kCompoundHandled;
   }
-  const int tens = FindByFirstPart(firstPart, TensWordList);
+  // A number in words in any case ("Twenty-Five", "TWENTY-FIVE") is one
+  // number, not a tens word and a digit.
+  std::string lowerFirst = firstPart;
+  for (char& ch : lowerFirst) ch = AsciiLower(static_cast<unsigned char>(ch));
+  const int tens = FindByFirstPart(lowerFirst, TensWordList);
   if (tens >= 0) {
     for (std::size_t unit = 0; unit < std::size(UnitWordList); ++unit) {
-      if (secondPart != UnitWordList[unit]) continue;
+      if (!EqualsNoCase(secondPart, UnitWordList[unit])) continue;
       WriteCompoundNumber(word, tens, static_cast<int>(unit));
       CopyTag(word, "<AR>");
       word->wordClass = 49;

@@ -51,6 +51,12 @@ void Abbreviation(WordRec* w) {
       return;
   }
   if (T == "max" || T == "min" || T.startsWith("max.") || T.startsWith("min.")) {
+    // After a number the short form is its unit ("10 min"): no finding.
+    const WordRec& prev = PrevOr(w);
+    if (w->sentencePos > 0 && (prev.wordClass == 49 || IsNumberText(prev.text.view()))) {
+      ClearCodes(w);
+      return;
+    }
     w->entryWords = 1;
     w->wordClass = 45;
     w->suggestion = T[1] == 'a' ? "maximum" : "minimum";

@@ -170,6 +170,9 @@ void DictionarySpelling(WordRec* w) {
                         TextStartsWithNoCase(W.c_str(), w->suggestion.view());
   const WordRec& prev = PrevOr(w);
   if (caseOnly && !(prev.wordClass == 49 || IsNumberText(prev.text.view()))) return;
+  // A unit of two words ("newton metres") is never half shortened: its
+  // other word keeps the form the short one would have to go with.
+  if ((w->sentencePos > 0 && prev.wordClass == 17) || NextOr(w).wordClass == 17) return;
   if (!(W == w->suggestion) && W[1] != '.' && W[1] != '/') {
     w->tag = "<AR>";
     SetWordMessage(w, Msg::Spelling, 2334);

@@ -12,6 +12,7 @@
 #include "rules/common/rule_row.h"
 #include "rules/main/class_bodies.h"
 #include "rules/main/neutral_rows.h"
+#include "rules/main/number_rules.h"
 
 namespace {
 
@@ -55,7 +56,9 @@ bool DegreeLetter(RuleContext& c) {
 bool TemperatureToken(WordRec* w) {
   const char first = w->text.first();
   const char last = w->written.last();
-  if (!(IsDigit(static_cast<unsigned char>(first)) || first == '-') || (last != 'C' && last != 'F')) return false;
+  if (!(IsDigit(static_cast<unsigned char>(first)) || first == '-') || (last != 'C' && last != 'F') ||
+      InCodeSeries(*w))
+    return false;
   BoundedText<kShortTextSize> number = w->text.view().substr(0, w->text.length() - 1);
   FormatSuggestion(w, "%s&deg;%c", number.c_str(), last == 'C' ? 'C' : 'F');
   w->entryWords = 1;

@@ -238,18 +238,34 @@ Walk OneDigit(RuleContext& c) {
 
 }  // namespace
 
+bool InCodeSeries(const WordRec& w) {
+  const std::string_view t = w.written.view();
+  if (t.size() < 2) return false;
+  const std::string_view number = t.substr(0, t.size() - 1);
+  auto sibling = [&](const WordRec& o) {
+    const std::string_view s = o.written.view();
+    return s.size() == t.size() && s.substr(0, number.size()) == number && IsAsciiLetter(s.back()) &&
+           !CharIn(s.back(), "CFcf");
+  };
+  for (const WordRec* o = w.prev; o && !IsSentinel(o); o = o->prev) {
+    if (sibling(*o)) return true;
+    if (o->sentencePos <= 0) break;
+  }
+  for (const WordRec* o = w.next; !AtEnd(o) && o->sentencePos > 0; o = o->next)
+    if (sibling(*o)) return true;
+  return false;
+}
+
 Walk DigitNumberRules(RuleContext& c) {
   WordRec* w = c.word;
   WordRec* next = c.N(1);
   const WordRec& n1 = c.n1();
   const WordRec& n2 = c.n2();
   if (CharIn(n1.text.first(), ",.<&") || n1.written.first() == 'V') return Walk::Next;
-  if (next && n1.wordClass == Cls::Unit && !Split(*w) && !Split(n1) && c.N(2) && n2.wordClass == Cls::Comma) {
-    w->entryWords = 2;
-    FormatSuggestion(w, "%s-%s", w->text.c_str(), n1.written.c_str());
-    Correct(w, Msg::Spelling, 7369);
+  // A number and its unit before a comma ("250 psi, 1500 rpm") are written
+  // as they should be: a hyphen between them would make them a compound.
+  if (next && n1.wordClass == Cls::Unit && !Split(*w) && !Split(n1) && c.N(2) && n2.wordClass == Cls::Comma)
     return Walk::PassNext;
-  }
   if (TextStarts(n1, "deg") && (n2.written.first() == 'F' || n2.written.first() == 'C')) {
     FormatSuggestion(w, "%s&deg;%c", w->text.c_str(), n2.written.first());
     w->entryWords = 3;
@@ -263,16 +279,17 @@ Walk DigitNumberRules(RuleContext& c) {
     return Walk::SkipCovered;
   }
   const char last = w->written.last();
-  if (last == 'F' || last == 'C') {
+  if ((last == 'F' || last == 'C') && !InCodeSeries(*w)) {
     BoundedText<kShortTextSize> number = w->text.view().substr(0, w->text.length() - 1);
     FormatSuggestion(w, "%s&deg;%c", number.c_str(), last);
     w->entryWords = 1;
     Correct(w, Msg::Spelling, kUnitRule);
     return Walk::Next;
   }
-  if (next && !IsSentinel(next) && n1.wordClass == Cls::PlacePreposition && c.N(2) && !FirstIs(n2, '(') &&
-      c.N(3) && c.n3().wordClass == Cls::Number) {
-    // "3 in 5 mm": the blank stays inside the written form's field.
+  if (next && !IsSentinel(next) && n1.wordClass == Cls::PlacePreposition && TextIs(n1, "in") && c.N(2) &&
+      !FirstIs(n2, '(') && c.N(3) && c.n3().wordClass == Cls::Number) {
+    // "3 in 5 mm": the blank stays inside the written form's field. Only
+    // "in" is the inch sign: "on" and "at" after a number are what they say.
     next->written.append(' ');
     WriteSuggestion(next, "inch ");
     next->wordClass = Cls::Neutral;

@@ -34,3 +34,8 @@ const char* PercentAdvice(std::string_view word);
 
 // The word for a digit: "No/Zero", "one" ... "nine".
 const char* DigitWord(char digit);
+
+// Whether a number with a letter after it ("258C") is one code of a series
+// that its sentence lists ("258A", "258B"), not a temperature: a word of
+// the sentence is the same digits with another letter than 'C' or 'F'.
+bool InCodeSeries(const WordRec& w);

@@ -23,7 +23,10 @@ bool BracketRepeats(const WordRec& w, const WordRec& next) {
   return NumberWordValue(w.text.view()) == t[1] - '0';
 }
 
-constexpr Words kUnitStems = "gal*|hour*|mile*|inch*|pound*|minute*|sec*|week*|byte*|bit*|day*";
+// A unit begins the next word: "sec" is not "section" or "secure", "gal"
+// not "galvanized", "bit" not "bitmap".
+constexpr Words kUnitStems =
+    "gallon*|gal|gal.|hour*|mile*|inch*|pound*|minute*|second*|sec|sec.|secs|week*|byte*|bit|bits|day*";
 // Next words that make a compound with a number word before a noun.
 constexpr Words kCompoundNext =
     "amp|pin|bit|bps|byte|week|year|hour|minute|position|part|vdc|vac|phase|rated|frequency|way|day|milli*|ton*";
@@ -33,9 +36,34 @@ bool IsUnitAfterNumber(const WordRec& n) {
   return !CharIn(n.text.first(), "bdghimpsw") && n.wordClass == Cls::Unit;
 }
 
-// "five minutes": the digits, corrected in place.
-Walk BeforeUnit(WordRec* w) {
+// The value of a tens word ("twenty", or "twenty-" where markup divides
+// the number), or -1.
+int TensValue(const WordRec& w) {
+  std::string_view t = w.text.view();
+  if (!t.empty() && t.back() == '-') t.remove_suffix(1);
+  const int v = NumberWordValue(t);
+  return v >= 20 && v % 10 == 0 ? v : -1;
+}
+
+// "five minutes": the digits, corrected in place. After a tens word the
+// digits are of the whole number: "twenty five" (or "Twenty-Five", which
+// is read as two words) gets "25" on both words; where markup divides the
+// number ("twenty-<b>five</b>") this word, which alone can be marked, gets
+// them as a hint, which is not put in its place.
+Walk BeforeUnit(RuleContext& c) {
+  WordRec* w = c.word;
   const int v = NumberWordValue(w->text.view());
+  WordRec* p = c.First() ? nullptr : c.P(1);
+  if (p && p->text.first() == '<' && p->sentencePos > 0) p = c.P(2);  // a placeholder of the markup
+  if (p && v >= 1 && v <= 9 && p->message == 0 && TensValue(*p) > 0) {
+    const bool together = p->text.last() != '-' && p == c.P(1);
+    WordRec* target = together ? p : w;
+    FormatSuggestion(target, together ? "%d" : "(%d)", v + TensValue(*p));
+    if (together) target->entryWords = 2;
+    CopyTag(target, "<AR>");
+    SetWordMessage(target, Msg::Spelling, 5897);
+    return Walk::Next;
+  }
   if (v >= 0) FormatSuggestion(w, "%d", v);
   CopyTag(w, "<AR>");
   SetWordMessage(w, Msg::Spelling, 5897);
@@ -161,7 +189,7 @@ Walk InsideWordRules(RuleContext& c) {
   if (IsDigit(static_cast<unsigned char>(n1.text.first())) || Split(*w) || Split(n1)) return Walk::Next;
   if (next && n1.wordClass == Cls::To && c.N(2) && n2.wordClass == Cls::Number)
     return IsAsciiLetter(static_cast<unsigned char>(n2.text.first())) ? Walk::PassNext : Walk::Next;
-  if (next && IsUnitAfterNumber(n1)) return BeforeUnit(w);
+  if (next && IsUnitAfterNumber(n1)) return BeforeUnit(c);
   if (TextIs(*w, "zero")) {
     if (!TextIs(n1, "out")) return Walk::Next;
     w->entryWords = 2;

@@ -26,8 +26,14 @@ void MakeAdjective(RuleContext&, WordRec& w) {
   SuggestionInWordCase(&w);
 }
 
+// After a number the short form is its unit ("10 min"), no word to spell out.
+bool AfterNumber(const RuleContext& c) {
+  return !c.First() && (c.p1().wordClass == Cls::Number || IsNumberText(c.p1().text.view()));
+}
+
 // clang-format off
 constexpr RuleRow kMaxMin[] = {
+    {.word = "max|max.|min|min.", .when = AfterNumber},
     {.word = "max|max.", .suggestion = "maximum", .tag = "<AR>", .then = MakeAdjective,
      .code = Msg::Spelling, .ruleId = 7669},
     {.word = "min|min.", .suggestion = "minimum", .tag = "<AR>", .then = MakeAdjective,

@@ -16,6 +16,7 @@ bool NextMarkedOrArticle(const RuleContext& c) {
   return IsMarked(c.n1()) || c.n1().wordClass == Cls::Article;
 }
 bool PrevCodeAdjective(const RuleContext& c) { return CodeStarts(c.p1(), 'A'); }
+bool PrevFlagged(const RuleContext& c) { return !c.First() && c.p1().message > 0; }
 
 // The words after "take" that its phrase table knows; the advice is then
 // chosen by the word's letters.
@@ -59,6 +60,24 @@ constexpr RuleRow kT[] = {
             .covers = 2, .on = On::P1, .code = Msg::WrongVerb, .ruleId = 2420},
     /*11*/ {.word = "turn*", .n1 = "engine", .suggestion = "(Put ...)", .code = Msg::WrongVerb, .ruleId = 2420},
     /*12*/ {.word = "turn*", .p1Class = {Cls::Noun, Cls::Nomenclature}, .n1 = "off|on", .when = NextMarkedOrArticle},
+    // The word before the verb has a finding of its own ("Set max turn on"):
+    // the verb's finding goes on the verb and its particle, and neither
+    // writes over the other.
+    /*12a*/ {.word = "turn*", .n1 = "off", .n2 = "light|switch", .when = PrevFlagged,
+             .suggestion = "in OFF position/not illuminated/disconnected", .covers = 2, .code = Msg::WrongVerb,
+             .ruleId = 2420, .outcome = kCovered},
+    /*12b*/ {.word = "turn*", .n1 = "off", .n2Class = {Cls::AndOr}, .when = PrevFlagged,
+             .suggestion = "in OFF position/not illuminated/disconnected", .covers = 2, .code = Msg::WrongVerb,
+             .ruleId = 2420, .outcome = kCovered},
+    /*12c*/ {.word = "turn*", .n1 = "on", .n2 = "light|switch", .when = PrevFlagged,
+             .suggestion = "in ON position/illuminated/connected", .covers = 2, .code = Msg::WrongVerb, .ruleId = 2420,
+             .outcome = kCovered},
+    /*12d*/ {.word = "turn*", .n1 = "on", .n2Class = {Cls::AndOr}, .when = PrevFlagged,
+             .suggestion = "in ON position/illuminated/connected", .covers = 2, .code = Msg::WrongVerb, .ruleId = 2420,
+             .outcome = kCovered},
+    /*12e*/ {.word = "turn*", .n1 = "off|on", .when = PrevFlagged,
+             .suggestion = "put in ON position/put in OFF position/connect/disconnect", .covers = 2,
+             .code = Msg::WrongVerb, .ruleId = 2420, .outcome = kCovered},
     // "turn off the light": the word before the verb says what is turned.
     /*13*/ {.word = "turn*", .n1 = "off", .n2 = "light|switch", .suggestion = "in OFF position/not illuminated/disconnected",
             .then = VerbCoversTwo, .on = On::P1, .code = Msg::WrongVerb, .ruleId = 2420, .outcome = kPass1},

@@ -153,6 +153,17 @@ TEST(ContextMenu, EachChoice) {
        Closed({"dt;", "car edit 0,-3;", "find -f -select @utilize@", "insert_string -pendingdelete @apply@",
                "car edit 0,-5"}),
        {"CLoadMenu"}},
+      // A sign goes in as the character: as the code page holds it, or, for
+      // one the advice names by its reference, as markup; never the
+      // reference's letters as text.
+      {"sign", ID_KESTA_SYN1, "25C", "110225\xB0" "C", 11, "25\xB0" "C", "dt;",
+       Closed({"dt;", "car edit 0,-1;", "find -f -select @25C@", "insert_string -pendingdelete @25\xB0" "C@",
+               "car edit 0,-4"}),
+       {"CLoadMenu"}},
+      {"sign by its reference", ID_KESTA_SYN1, "le", "1102&le; &amp; &#x2265;", 11, "&le; &amp; &#x2265;", "dt;",
+       Closed({"dt;", "car edit 0,-2;", "find -f -select @le@",
+               "insert_string -sgml -pendingdelete @&#8804; &amp; &#x2265;@", "car edit 0,-5"}),
+       {"CLoadMenu"}},
       {"one message", ID_KESTA_ONE_MESSAGE, "utilize", "0103use/apply", 1, "use", select,
        Closed({select, "car edit 0,+1; dt;"}), {"CLoadMenu"}},
       // A DELETE finding: the marker's tags go first; the words are then found

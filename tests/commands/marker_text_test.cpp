@@ -52,6 +52,15 @@ TEST(Escaping, CorrectionsWriteSignsAsCharacters) {
   EXPECT_EQ(CorrectionMarkup("R&D <x> @"), "R&amp;D &lt;x&gt; &#64;");
 }
 
+// A correction's advice as a marker shows it: a sign as the character of
+// the code page (Windows-1252 too: the trade mark sign), by its name or
+// its number; a sign the code page lacks and other names stay references.
+TEST(Escaping, AdviceShowsSignsAsCharacters) {
+  EXPECT_EQ(PlainAdvice("258&deg;C"), "258\xB0" "C");
+  EXPECT_EQ(PlainAdvice("pump&reg; &#174; &#xAE; &trade;"), "pump\xAE \xAE \xAE \x99");
+  EXPECT_EQ(PlainAdvice("&le; &#8804; &prod; &#1; a & b"), "&le; &#8804; &prod; &#1; a & b");
+}
+
 TEST(MarkerMarkup, ShapeOfTheInsert) {
   std::string m = MarkerMarkup(KestaValue(1, 3, "use \"x\""), CategoryColour(1), "utilize");
   EXPECT_EQ(m, "<?Pub _touchup Kesta=\"0103use &quot;x&quot;\" HighltBckclr=\"6699FF\"?>utilize</_touchup>");

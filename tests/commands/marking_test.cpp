@@ -73,8 +73,8 @@ void AddAll(const std::string& text, const std::vector<Placed>& findings) {
 
 // The commands each kind of finding sends after the options and the first
 // goto: the caret moves to the words where the check read them, one search
-// of their shape selects them, and the marker or the correction replaces
-// them. An empty list sends the options alone.
+// of their shape selects them, and the marker replaces them. An empty list
+// sends the options alone.
 TEST_F(MarkingTest, CommandsOfEachKind) {
   MarkInput pump = Finding("pump:| 0", K::Replacement, 11);
   pump.altWord = "pump";
@@ -124,12 +124,24 @@ TEST_F(MarkingTest, CommandsOfEachKind) {
       {"a finding on the sign", "Turn &amp; &amp; valve",
        {{Finding("...and:| 0!(Repeated word -and-)", K::Word, 4), "&amp; &amp;"}}, "", "",
        {"car edit 0,5", Select(1), Insert("0403(Repeated word -and-)", "66CC99", "&amp;")}},
-      // Corrections replace the words found and write a sign as a
-      // character reference; they count for no marker.
+      // Corrections are markers whose advice is the corrected text, a sign
+      // as its character; the last one ends the marking like any marker.
       {"corrections", "Wait five minutes for the pump now.",
        {{Finding("five:|00!5", K::Correction, 11), "five"}, {pump, "pump"}}, "", "",
-       {"car edit 0,5", Select(4), "insert_string -sgml -pendingdelete @5@", "car edit 0,21", "clm;",
-        "insert_string -sgml -pendingdelete @&#174;@", "mes \"KESta: Congratulations: NO ERRORS\""}},
+       {"car edit 0,5", Select(4), Insert("11035", "FF6699", "five"), "clear_mark all", "car edit 0,17", Select(4),
+        Insert("1103pump\xAE", "FF6699", "pump"), "clear_mark all"}},
+      // Where markup divides a correction's words, the advice is a hint:
+      // on the part of a compound ("twenty-<b>five</b>"), on the first words
+      // that stand together.
+      {"corrections divided by markup", "Wait twenty-<b>five</b> or 20 <b>degrees</b> now.",
+       {{Finding("five:|00!25", K::Correction, 11), "five"},
+        {Finding("20.degrees:| 0!20&deg;", K::Correction, 11), "20"}},
+       "", "",
+       {"car edit 0,12", Select(4), Insert("1103(25)", "FF6699", "five"), "clear_mark all", "car edit 0,4", Select(2),
+        Insert("1103(20\xB0)", "FF6699", "20")}},
+      // A sign that already follows its word wants no marker.
+      {"sign already there", "Use the pump&#174; now.", {{pump, "pump"}}, "", "",
+       {"mes \"KESta: Congratulations: NO ERRORS\""}},
       // Articles and "and" that the rules put in or change are shown as
       // markers with the words corrected as their advice.
       {"article and conjunction", "Remove cover. CHECK cover. Turn &amp; valve. Install a update.",
@@ -218,9 +230,8 @@ TEST_F(MarkingTest, ProgressLinesCarryTheirClosingQuote) {
 
 // Failures: the boxes shown, the result, and the command that follows. A
 // record-level box, words not at their place or a search the host fails
-// cost that record only; a failed marker insert ends the marking; a
-// correction's failed insert goes on, and the closing line counts only
-// markers written.
+// cost that record only; a failed marker insert ends the marking, a
+// correction's as any other.
 TEST_F(MarkingTest, FailuresAndTheirBoxes) {
   MarkInput pump = Finding("pump:| 0", K::Replacement, 11);
   pump.altWord = "pump";
@@ -244,16 +255,16 @@ TEST_F(MarkingTest, FailuresAndTheirBoxes) {
        S_OK, {"the host failed Report KESta error (86).\n(KESta Search  -gone- Key W4321) "}, "clear_mark all"},
       {"marker insert", "gone", {{Finding("gone:| 0", K::Word, 25), "gone"}}, "insert_string", S_FALSE,
        {"the host failed KESta error (89) possible alignment or document is READ ONLY."}, nullptr},
-      {"correction insert", "five pump", {{Finding("five:|00!5", K::Correction, 11), "five"}, {pump, "pump"}},
-       "insert_string", S_OK, {"KESta error(587) report this number.", "KESta error(588) report this number."},
-       "mes \"KESta: Congratulations: NO ERRORS\""},
+      {"correction's marker insert", "five pump", {{Finding("five:|00!5", K::Correction, 11), "five"}, {pump, "pump"}},
+       "insert_string", S_FALSE, {"the host failed KESta error (89) possible alignment or document is READ ONLY."},
+       nullptr},
       {"not at their place", "Stop; the five valves.",
        {{Finding("gone:|00!an", K::Correction, 11, 3, 55), "Stop"}, {Finding(". th:|00|", K::Semicolon, 37, 0, 56), "the"},
         {Finding("five:|00!5", K::Correction, 11), "five"}},
        "", S_OK,
        {"Not found: gone Report KESta error (86).\n(KESta Search  -gone- Key A55) ",
         "Not found: ; Report KESta error (86).\n(KESta Search  -. th- Key V56) "},
-       "mes \"KESta: Congratulations: NO ERRORS\""},
+       "clear_mark all"},
       {"other host failure", "Stop it.", {{Finding("it:| 0", K::Word, 11), "it"}}, "car edit", S_FALSE,
        {LoadStringResource(IDS_ACL_FAILED)}, nullptr},
   };

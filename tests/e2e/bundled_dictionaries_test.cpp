@@ -15,7 +15,7 @@ class BundledDictionaries : public SampleCheck {
 TEST_F(BundledDictionaries, CorrectTextKeepsItsWords) {
   const char* clean[] = {
       // Units of measure are approved technical words.
-      "Set the pressure to 25 mm, 250 psi, 1500 rpm, 12 volts, 2 hours, 20 degrees and 40 kg to the pump.",
+      "Set the pressure to 25 mm, 250 psi, 1500 rpm, 12 volts, 2 hours and 40 kg to the pump.",
       "Stop for 1 hour or 5 minutes at 1 volt, 1 degree, 5 percent, 2 litres, 40 kPa and 30 Nm.",
       // A unit symbol that ends a sentence: its full stop ends the sentence.
       "Lift the pump of 40 kg. Set the pressure to 5 psi. Cut the hose to 25 mm.",
@@ -41,20 +41,31 @@ TEST_F(BundledDictionaries, CorrectTextKeepsItsWords) {
   for (const char* text : clean) EXPECT_EQ(CheckBundled(text), text);
 }
 
-TEST_F(BundledDictionaries, CorrectionsInPlace) {
+// A unit's short form is advice on the unit's word; the text stays as
+// written.
+TEST_F(BundledDictionaries, CorrectionsAsAdvice) {
   const struct {
     const char* text;
-    const char* corrected;
+    std::vector<Expected> markers;
   } rows[] = {
-      {"Use a millimetre or 2 metres.", "Use a mm or 2 m."},
-      {"Set 25 MM.", "Set 25 mm."},
-      {"Set the pressure to 5 PSI. Turn the pump.", "Set the pressure to 5 psi. Turn the pump."},
+      {"Use a millimetre or 2 metres.", {{"11", "mm", "millimetre"}, {"11", "m", "metres"}}},
+      {"Set 25 MM.", {{"11", "mm", "MM"}}},
+      {"Set the pressure to 5 PSI. Turn the pump.", {{"11", "psi", "PSI"}}},
       // Other capitals are a unit only after a number: a date pattern stays.
-      {"Set the YYYY-MM-DD valve.", "Set the YYYY-MM-DD valve."},
+      {"Set the YYYY-MM-DD valve.", {}},
       // A decimal without its leading zero before the inch mark.
-      {"Use a .5&rdquo; and a 5&rdquo; bolt.", "Use a 0.5 inch and a 5 inch bolt."},
+      {"Use a .5&rdquo; and a 5&rdquo; bolt.", {{"05", "0.5 inch", ".5&rdquo;"}, {"05", "5 inch", "5&rdquo;"}}},
+      // A unit of two words is never half shortened.
+      {"Tighten the bolt to 20 newton metres.", {}},
+      // Numbers in words in any case; degrees of several words.
+      {"WAIT TWENTY-FIVE MINUTES.", {{"11", "25", "TWENTY-FIVE"}}},
+      {"Turn the knob 90 degrees now.", {{"11", "90\xC2\xB0", "90 degrees"}}},
   };
-  for (const auto& row : rows) EXPECT_EQ(CheckBundled(row.text), row.corrected) << row.text;
+  for (const auto& row : rows) {
+    const std::string marked = CheckBundled(row.text);
+    for (const Expected& m : row.markers) EXPECT_TRUE(Marked(marked, m.category, m.advice, m.text)) << m.text << marked;
+    EXPECT_EQ(marked.find("_touchup") == std::string::npos, row.markers.empty()) << marked;
+  }
 }
 
 }  // namespace

@@ -108,16 +108,17 @@ TEST_F(DocumentCheck, CleanTextIsExcellent) {
   EXPECT_EQ(Lines(run.err).back(), "[box KESta Quality] Excellent:  Six sigma no errors.");
 }
 
-// A repeated article goes without a marker; an article the sentence needs
-// is shown as a marker whose advice puts it in, and the text stays as
-// written. The noun gets no second marker for the same article.
-TEST_F(DocumentCheck, CorrectionWithoutMarker) {
+// A repeated article is shown as a marker whose advice is the one article;
+// an article the sentence needs as a marker whose advice puts it in; the
+// text stays as written. The noun gets no second marker for the same
+// article.
+TEST_F(DocumentCheck, CorrectionsAreMarkers) {
   const std::string cover = "cover";
   const struct {
     std::string text;
     std::string corrected;
   } rows[] = {
-      {"Remove the the cover.", "Remove the cover."},
+      {"Remove the the cover.", "Remove " + Marker("0401the", "66CC99", "the the") + " cover."},
       {"Remove cover slowly.", Marker("1100Remove the", "FF6699", "Remove") + " " + cover + " slowly."},
       {"Re&#xAD;move cover slowly.",
        Marker("1100Re\xC2\xADmove the", "FF6699", "Re&#xAD;move") + " " + cover + " slowly."},

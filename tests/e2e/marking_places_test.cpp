@@ -1,9 +1,11 @@
 // `kesta check` then `kesta call CloseKesta` with the bundled dictionaries on
 // the shapes that once lost findings or damaged text: each finding is
 // marked on the words it names, in their own element, a search that cannot
-// be made loses nothing after it, the text comes back as it was but for
-// the corrections, and every result is well-formed.
+// be made loses nothing after it, the text comes back as it was, byte for
+// byte, and every result is well-formed.
 #include <libxml/parser.h>
+
+#include <regex>
 
 #include "tests/e2e/sample_check.h"
 
@@ -27,8 +29,8 @@ class MarkingPlaces : public SampleCheck {
  protected:
   // Checks `body` (a topic's content) with the bundled dictionaries and
   // closes the result; the marked document's body.
-  std::string CheckAndClose(const std::string& body) {
-    return CheckAndCloseDocument("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+  std::string CheckAndClose(const std::string& body, const std::string& encoding = "UTF-8") {
+    return CheckAndCloseDocument("<?xml version=\"1.0\" encoding=\"" + encoding + "\"?>\n"
                                  "<!DOCTYPE topic [<!ENTITY prod \"Fuel Pump\">]>\n<topic id=\"t\">" +
                                  body + "</topic>\n");
   }
@@ -44,7 +46,20 @@ class MarkingPlaces : public SampleCheck {
     EXPECT_TRUE(WellFormed(markedText)) << markedText;
     EXPECT_TRUE(WellFormed(ReadAll(back))) << ReadAll(back);
     closed_ = ReadAll(back);
+    EXPECT_EQ(closed_, xml);
     return markedText;
+  }
+  // The marked document after the writer took the first suggestion of the
+  // finding whose marker is element ID.
+  std::string TakeAdvice(const std::string& id) {
+    const std::string custom = std::string(KESTA_BUILD_DIR) + "/custom";
+    const std::string taken = dir_.path() / "taken.xml";
+    ProgramRun shown =
+        Kesta({"call", "ShowMe", dir_.path() / "marked.xml", "--caret", id, "--answer", "2", "-o", taken}, custom);
+    EXPECT_EQ(shown.status, 0) << shown.err;
+    const std::string text = ReadAll(taken);
+    EXPECT_TRUE(WellFormed(text)) << text;
+    return text;
   }
   std::string closed_;  // the document after the close
 };
@@ -142,32 +157,85 @@ TEST_F(MarkingPlaces, FigureBeforeAParagraph) {
   EXPECT_EQ(closed_, xml);
 }
 
-// Corrections replace only the characters of the words they correct; signs
-// go in as characters; articles are advice, not text put in unseen.
-TEST_F(MarkingPlaces, CorrectionsTouchOnlyTheirWords) {
+// A correction is a marker whose advice is the corrected text, a sign as
+// its character; the text stays as written. Where the corrected text would
+// be wrong, no such advice is given; where markup divides a correction's
+// words, the advice is a hint in parentheses, which the menu does not put
+// in.
+TEST_F(MarkingPlaces, CorrectionsAreAdvice) {
   const struct {
     const char* name;
     std::string text;
-    std::string closed;  // the paragraph after the close
+    std::vector<Expected> markers;
+    std::vector<std::string> notAdvice;  // advice no marker holds
   } cases[] = {
-      {"bracket after in", "Use the Plug-in) and the cable.", "Use the Plug-in) and the cable."},
-      {"temperature", "Set the 258C code.", "Set the 258\xC2\xB0" "C code."},
-      {"quotation", "Click \xE2\x80\x9Cpush\xE2\x80\x9D button.", "Click \xE2\x80\x9Cpush\xE2\x80\x9D button."},
-      {"article needed", "Remove cover now.", "Remove cover now."},
-      {"repeated article", "Remove the the cover.", "Remove the cover."},
+      {"bracket after in", "Use the Plug-in) and the cable.", {}, {"inch"}},
+      {"temperature", "Set the 258C code.", {{"11", "258\xC2\xB0" "C", "258C"}}, {}},
+      {"quotation", "Click \xE2\x80\x9Cpush\xE2\x80\x9D button.", {}, {}},
+      {"article needed", "Remove cover now.", {}, {}},
+      {"repeated article", "Remove the the cover.", {{"04", "the", "the the"}}, {}},
       // Found by the property fuzzer: a sign already written, a repeated
       // article that opens a long sentence, a short form's full stop that
       // ends its sentence, the case of the long form.
-      {"sign already written", "Remove 30\xC2\xB0" "F the valve.", "Remove 30\xC2\xB0" "F the valve."},
-      {"repeated article before a long sentence", "the the" + Repeat(" valve", 22), "the" + Repeat(" valve", 22)},
-      {"short form ending its sentence", "The pump is min. Use 5 max. bolts.", "The pump is minimum. Use 5 maximum bolts."},
-      {"short form in capitals", "Max pump is it. MAX PUMP IS IT.", "Maximum pump is it. MAXIMUM PUMP IS IT."},
+      {"sign already written", "Remove 30\xC2\xB0" "F the valve.", {}, {"30\xC2\xB0" "F"}},
+      {"repeated article before a long sentence", "the the" + Repeat(" valve", 22), {{"28", "the", "the the"}}, {}},
+      {"short form ending its sentence", "The pump is min. Use max. bolts.",
+       {{"11", "minimum", "min"}, {"11", "maximum", "max."}}, {}},
+      {"short form in capitals", "Max pump is it. MAX PUMP IS IT.", {{"11", "Maximum", "Max"}, {"11", "MAXIMUM", "MAX"}},
+       {}},
+      // What rules could not see: units after a number, a unit of two
+      // words, codes of a series, a word that begins like a unit, "on" and
+      // "at" after a number, a finding before "turn on".
+      {"unit of two words", "Tighten the bolt to 20 newton metres.", {}, {"m"}},
+      {"min after a number", "Wait 10 min at 20C. Use 5 max. bolts.", {}, {"minimum", "maximum"}},
+      {"codes of a series",
+       "For example, if 258A means \"Other procedure\", 258B could mean \"Clean with water\" and 258C could mean "
+       "\"Clean with air\".",
+       {}, {"258\xC2\xB0" "C"}},
+      {"a word that begins like a unit", "The documents, forming one section, are here.", {}, {"1"}},
+      {"on and at after a number", "Set 5&#xa0;on&#8220;then&#8221;25 pumps. Put 2 at \"A\" 4 pumps.",
+       {{"11", "than", "then"}}, {"inch", "inch "}},
+      {"max before turn on", "Set max turn on and open the valve.",
+       {{"11", "maximum", "max"}, {"01", "in ON position/illuminated/connected", "turn on"}}, {}},
+      // Numbers in words: whole in any case; divided by markup, a hint.
+      {"number in capitals", "WAIT TWENTY-FIVE MINUTES.", {{"11", "25", "TWENTY-FIVE"}}, {"5"}},
+      {"number with capitals", "Wait Twenty-Five minutes.", {{"11", "25", "Twenty-Five"}}, {"5"}},
+      {"number divided by markup", "Wait twenty-<b>five</b> minutes.", {{"11", "(25)", "five"}}, {"5", "25"}},
+      {"number in CDATA", "Install <![CDATA[twenty-five]]> bolts.", {{"11", "25", "<![CDATA[twenty-five]]>"}}, {}},
+      {"unit in CDATA", "Install <![CDATA[10 millimetre]]> bolts.", {}, {}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    CheckAndClose("<body><p>" + c.text + "</p></body>");
-    EXPECT_NE(closed_.find("<p>" + c.closed + "</p>"), std::string::npos) << closed_;
+    const std::string marked = CheckAndClose("<body><p>" + c.text + "</p></body>");
+    for (const Expected& m : c.markers) EXPECT_TRUE(Marked(marked, m.category, m.advice, m.text)) << m.text << marked;
+    for (const std::string& advice : c.notAdvice)
+      EXPECT_EQ(std::regex_search(marked, std::regex("Kesta=\"[0-9]{4}" + advice + "\"")), false) << advice << marked;
     EXPECT_EQ(run_.err.find("Not found"), std::string::npos) << run_.err;
+    EXPECT_EQ(run_.err.find("[box Report"), std::string::npos) << run_.err;
+  }
+}
+
+// Taking a correction's advice through the menu puts the corrected text in:
+// a sign as its character, in the document's encoding; text of a CDATA
+// section stays in it; a hint puts nothing in.
+TEST_F(MarkingPlaces, TakingTheAdvice) {
+  const struct {
+    const char* name;
+    std::string encoding;
+    std::string text;
+    std::string taken;  // the paragraph after the suggestion was taken
+  } cases[] = {
+      {"sign", "UTF-8", "Set the 258C code.", "Set the 258\xC2\xB0" "C code."},
+      {"sign in Latin-1", "ISO-8859-1", "Set the 258C code.", "Set the 258\xB0" "C code."},
+      {"number in CDATA", "UTF-8", "Install <![CDATA[twenty-five]]> bolts.", "Install <![CDATA[25]]> bolts."},
+      {"hint", "UTF-8", "Wait twenty-<b>five</b> minutes.",
+       "twenty-<b><?Pub _touchup Kesta=\"1103(25)\" HighltBckclr=\"FF6699\"?>five<?Pub /_touchup?></b> minutes."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    CheckAndClose("<p>" + c.text + "</p>", c.encoding);
+    const std::string taken = TakeAdvice("(1,3,0)");
+    EXPECT_NE(taken.find(c.taken), std::string::npos) << taken;
   }
 }
 

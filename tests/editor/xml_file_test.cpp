@@ -121,6 +121,14 @@ TEST(XmlFile, EditsKeepTheRestAsWritten) {
        "<?xml version='1.0' encoding='ISO-8859-1'?>\n<doc><p>caf\xE9 <?Pub _touchup Kesta=\"don?t\"?>\xE9&#8804;<?Pub /_touchup?></p></doc>"},
       {"no ]]> across a deletion in CDATA", "<doc><p><![CDATA[]]x>]]></p></doc>",
        {"find -f -select @x@", "delete"}, "<doc><p><![CDATA[]]]]><![CDATA[>]]></p></doc>"},
+      // Text put in place of text of a CDATA section stays in it.
+      {"a suggestion in CDATA", "<doc><p><![CDATA[a max b]]> <![CDATA[max]]></p></doc>",
+       {"find -f -select @max@", "insert_string -pendingdelete @maximum@", "find -f -select @max@",
+        "insert_string -pendingdelete @mm@"},
+       "<doc><p><![CDATA[a maximum b]]> <![CDATA[mm]]></p></doc>"},
+      {"a character the encoding lacks in CDATA", "<?xml version='1.0' encoding='ISO-8859-1'?>\n<doc><![CDATA[a le b]]></doc>",
+       {"find -f -select @le@", "insert_string -pendingdelete @\xE2\x89\xA4]]>@"},
+       "<?xml version='1.0' encoding='ISO-8859-1'?>\n<doc><![CDATA[a ]]>&#8804;<![CDATA[]]]]><![CDATA[> b]]></doc>"},
       {"no ]]> across a deletion in text", "<doc><p>]]x></p></doc>",
        {"find -f -select @x@", "delete"}, "<doc><p>]]&gt;</p></doc>"},
       // An empty section (or two sections side by side) before a marked

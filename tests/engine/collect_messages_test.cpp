@@ -66,9 +66,11 @@ TEST(CollectMessagesTest, Cases) {
             {"b", 10, nullptr, "mark=1"}, {"c", 10, nullptr, "aside=1"}, {".", 48}},
            "W|it.....Remove:| 0|22|1|9|it Remove\nW|in.....a.b.....c:| 0|22|1|9|in a b c\n--\nit: subClass=322\n"
            "in: subClass=322"},
-          // A two-word correction yields no record.
+          // A two-word correction is keyed as any finding of two words, so
+          // that it is marked with its corrected text as the advice.
           {{{"Go", 20}, {"in", 60, nullptr, "msg=331 entry=2 sug=to tag=<AR>"}, {"order", 10, nullptr, "msg=301"},
-            {".", 48}}, "--\nin: tag=\"\" subClass=331 message=311\norder: message=0"},
+            {".", 48}}, "A|in.order:| 0!to|31|1|0|in order alt=in sug=to\n--\nin: tag=\"\" subClass=331 message=311\n"
+           "order: message=0"},
           {{{"Use", 20}, {"a", 64, nullptr, "msg=311 sug=an tag=<AR>"}, {"hour", 10},
             {"a", 64, nullptr, "msg=326 tag=<##>"}, {".", 48}},
            "A|a:|00!an|11|1|0|a alt=a sug=an\nA|a:|00||26|3|0|a\n--\na: tag=\"\" subClass=311\n"

@@ -51,6 +51,8 @@ TEST_F(CompoundWord, SingleWords) {
       {"twenty-one", 1, "twenty-one: suggestion=\"21\" tag=\"<AR>\" wordClass=49 subClass=0 message=311 message2=0"},
       {"seven-one", 1, "seven-one: suggestion=\"71\" tag=\"<AR>\" wordClass=49 subClass=0 message=311 message2=0"},
       {"twenty-ten", 1, "twenty-ten: text=\"twenty\" length=6 lastLetter=y"},
+      // In any case the words are one number.
+      {"Twenty-Nine", 1, "Twenty-Nine: suggestion=\"29\" tag=\"<AR>\" wordClass=49 subClass=0 message=311 message2=0"},
       // Prefixes ("an-" is the beginning of "anti-"); a first part of one
       // character or none is no prefix and no tens word.
       {"pre-set", 1, "pre-set: classCode=\"AF**\" wordClass=30 subClass=319 message=319 message2=0"},

@@ -16,6 +16,9 @@ TEST(FinishMessagesTest, Cases) {
           {{{"Set", 20}, {"max.", 40, nullptr, "msg=309 entry=2"}, {"psi", 45, nullptr, "msg=309"}, {".", 48}},
            "max.: suggestion=\"maximum\" tag=\"<AR>\" wordClass=45 message=311 entryWords=1 ruleId=7669\n"
            "psi: subClass=309"},
+          // After a number "min" is the unit of time: no finding.
+          {{{"Wait", 20}, {"10", 49}, {"min", 40, nullptr, "msg=309 sub=309"}, {".", 48}},
+           "min: subClass=0 message=0"},
           // Abbreviations and slashes; after "=" a word is left alone.
           {{{"Use", 20}, {"abcd", 40, nullptr, "msg=309"}, {"abc/d", 40, nullptr, "msg=309"}, {"=", 40},
             {"xyz", 40, nullptr, "msg=309"}, {".", 48}},

@@ -86,6 +86,8 @@ TEST(SecondRulesTest, Rules) {
             {"colour", 10, nullptr, "sub=17 msg=301 tag=<x> sug=color"}, {"Gray", 10, nullptr, "sub=17 sug=Gray"},
             {".", 48}}, "NOTE: suggestion=\"SEE BELOW\" tag=\"<AR>\"\nNote: suggestion=\"See below\" tag=\"<AR>\"\n"
            "colour: tag=\"<AR>\" subClass=0 message=311 ruleId=2334\nGray: subClass=0 caseFlag=0"},
+          // A unit of two words is never half shortened.
+          {{{"In", 60}, {"newton", 17}, {"metres", 17, nullptr, "sub=17 sug=m"}, {".", 48}}, "metres: subClass=0"},
           // Reference words: the third letter tells "for" ('r') from "same" ('m').
           {{{"Look", 20}, {"for", 65, nullptr, "sub=18"}, {"above", 30, "A***"}, {".", 48}},
            "for: suggestion=\"Give reference.\" subClass=0 message=324 ruleId=4418"},

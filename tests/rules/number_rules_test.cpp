@@ -32,6 +32,16 @@ TEST(NumberRules, EntryChecks) {
       {"do/20 it/66 two/49 time/10 it/66 ./48", "two", "time: suggestion=\"times\" message=303 ruleId=5166", "time"},
       {"use/20 two/49 to/68 five/49 ./48", "two", "", "to"},
       {"wait/20 five/49 minutes/17 ./48", "five", "five: suggestion=\"5\" tag=\"<AR>\" message=311 ruleId=5897"},
+      // After a tens word the digits are the whole number's: on both words,
+      // or, where markup divides them, as a hint on this one.
+      {"wait/20 twenty/49 five/49 minutes/17 ./48", "five",
+       "twenty: suggestion=\"25\" tag=\"<AR>\" message=311 entryWords=2 ruleId=5897"},
+      {"wait/20 twenty-/40 five/49 minutes/17 ./48", "five",
+       "five: suggestion=\"(25)\" tag=\"<AR>\" message=311 ruleId=5897"},
+      {"wait/20 twenty/49 <ref>/40 five/49 minutes/17 ./48", "five",
+       "five: suggestion=\"(25)\" tag=\"<AR>\" message=311 ruleId=5897"},
+      // A unit begins the next word: "section" is none.
+      {"forming/23 one/49 section/10 entitled/22 ./48", "one", ""},
       {"set/20 it/66 to/68 zero/49 out/61 ./48", "zero",
        "zero: suggestion=\"reset to zero/resets to zero\" message=300 entryWords=2 ruleId=5666\nout: wordClass=40",
        "out"},
@@ -61,15 +71,21 @@ TEST(NumberRules, EntryChecks) {
        nullptr, nullptr, ""},
       {"use/20 one/49 of/67 ./48", "one", ""},
       {"an/64 hour/10 one/49 valve/10 ./48", "one", "one: suggestion=\"1\" message=308 ruleId=7860"},
-      {"a/64 12/49 volt/17 ,/47 ./48", "12",
-       "12: suggestion=\"12-volt\" tag=\"<AR>\" message=311 entryWords=2 ruleId=7369", "volt"},
+      // A number and its unit before a comma are written as they should be.
+      {"a/64 12/49 volt/17 ,/47 ./48", "12", "", "volt"},
       {"at/60 20/49 deg/40 C/40 ./48", "20",
        "20: suggestion=\"20&deg;C\" tag=\"<AR>\" message=311 entryWords=3 ruleId=7669", "C"},
+      // A code of a series the sentence lists is no temperature.
+      {"if/70 258A/49 means/21 ,/47 258C/49 means/21 ./48", "258C", "258C: wordClass=40"},
+      {"set/20 the/64 258C/49 code/10 ./48", "258C",
+       "258C: suggestion=\"258&deg;C\" tag=\"<AR>\" message=311 ruleId=7669"},
       {"at/60 50/49 percent/17 ./48", "50",
        "50: suggestion=\"50%\" tag=\"<AR>\" message=311 entryWords=2 ruleId=7669\npercent: wordClass=40", "percent"},
-      // The blank added to "in" stays inside its field.
+      // The blank added to "in" stays inside its field. Only "in" is the
+      // inch sign: "on" and "at" are what they say.
       {"a/64 3/49 in/75 long/30 5/49 ./48", "3",
        "in: written=\"in \" suggestion=\"inch \" tag=\"<AR>\" wordClass=40 message=311 ruleId=7669", "in "},
+      {"put/20 2/49 at/75 a/40 4/49 ./48", "2", "2: suggestion=\"two\" message=308 ruleId=2672"},
       // A next word written with 'V' ends the rules first: "VDC" and "VAC" never reach their row.
       {"a/64 24/49 VDC/45 motor/10 ./48", "24", "", "24"},
       {"a/64 24/49 kva/45 motor/10 ./48", "24", "", "24"},

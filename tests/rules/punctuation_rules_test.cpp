@@ -54,6 +54,9 @@ TEST(SmallClasses, Bodies) {
        "max", nullptr, "subjectSeen=0"},
       // The long form keeps the short form's capitals.
       {"the/64 MIN./45 ./48", "MIN.", "MIN.: suggestion=\"MINIMUM\" tag=\"<AR>\" wordClass=30 message=311 ruleId=7669"},
+      // After a number the short form is its unit: nothing to spell out.
+      {"wait/20 10/40 min/45 at/75 ./48", "min", ""},
+      {"use/20 5/49 max./45 bolts/11 ./48", "max.", ""},
       {"lbs/45 valve/10 ./48", "lbs", "", nullptr, nullptr, "subjectSeen=0 subjectNumber=1"},
       {"max/min/45 pressure/10 ./48", "max/min",
        "max/min: written=\"/\" tag=\"/m\" message=337 length=1 ruleId=6764 splitKind=6"},
