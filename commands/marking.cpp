@@ -349,6 +349,9 @@ std::optional<TextRange> FindingWords(HostChannel& host, MarkCursor& cursor, Mar
   // as one word across the markup of its first ("<b>in</b> order to").
   // So is a comma whose next word lies behind markup or an article the
   // search does not hold (", the &prod;s"): the comma alone is marked.
+  // The advice is for all the words, so on a part of them it is a hint:
+  // put in, it would leave the other words standing ("to order to"). A
+  // comma's next word only tells where the comma is.
   constexpr const char* kBetweenWords = ". ";
   const std::size_t join = w.S.find_first_of(kBetweenWords);
   auto wordChar = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == ';'; };
@@ -365,7 +368,10 @@ std::optional<TextRange> FindingWords(HostChannel& host, MarkCursor& cursor, Mar
       if (cut == join || wordChar(w.S[cut - 1])) {
         std::string first = w.S.substr(0, cut);
         m = cursor.Aim(in, FindText(first), {});
-        if (m) w.S = w.F = w.findF = first;
+        if (m) {
+          w.S = w.F = w.findF = first;
+          if (words && w.A != "NONE") w.A = AsHints(w.A);
+        }
       }
       if (cut == join) break;
     }

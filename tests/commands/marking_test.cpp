@@ -112,10 +112,11 @@ TEST_F(MarkingTest, CommandsOfEachKind) {
       {"first hyphenated word", "re-use <b>pump</b> Remove it", {{Finding("re-use.pump.Remove:| 0", K::Word, 1), "re-use"}},
        "", "", {Select(6)}},
       // A phrase the dictionary holds, read as one word across the markup
-      // round its first word: the marker holds the first word.
+      // round its first word: the marker holds the first word, and the
+      // advice for the whole phrase is a hint there.
       {"phrase across markup", "Stop the pump <b>in</b> order to drain.",
        {{Finding("in order to:| 0!to", K::Word, 2), "in"}}, "", "",
-       {"car edit 0,14", Select(2), Insert("0203to", "66FFFF", "in")}},
+       {"car edit 0,14", Select(2), Insert("0203(to)", "66FFFF", "in")}},
       // A character the check passed over (a quotation mark) divides them
       // too: the marker holds as many of the first words as stand together.
       {"first words that stand together", "the a pump is \"pump\" now",

@@ -124,7 +124,8 @@ TEST_F(MarkingPlaces, FindingsArriveWhereTheirWordsAre) {
       // the words that stand together, inside the markup.
       {"phrase with its first word in markup", "<body><p>Stop the pump <b>in</b> order to drain the oil.</p>"
        "<p>Remove <emphasis>all</emphasis> of the bolts.</p><p>Do this <i>prior</i> to the test.</p></body>",
-       {{"02", "to", "in"}, {"01", "all", "all"}, {"01", "before", "prior"}},
+       // The advice is for the whole phrase: on its first word, a hint.
+       {{"02", "(to)", "in"}, {"01", "(all)", "all"}, {"01", "(before)", "prior"}},
        {}},
       // An article put in: the marker on the word before it, or on the next
       // word where the word ends its element; the noun gets no second marker.
