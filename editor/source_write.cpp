@@ -141,8 +141,10 @@ class SourceWriter {
     std::string fresh;
     RenderRange(doc_, i, end, MarkupStyle::File, fresh);
     // Characters the file's encoding cannot hold: a reference where markup
-    // reads one, else a question mark (inside instructions and comments).
-    const bool references = item.kind == ItemKind::Char || (item.kind == ItemKind::StartTag && !IsMarker(doc_.NodeAt(item.value)));
+    // reads one, else a question mark (inside instructions and comments). A
+    // marker's attributes are read back as attributes, references and all,
+    // so that its advice keeps its signs.
+    const bool references = item.kind == ItemKind::Char || item.kind == ItemKind::StartTag;
     for (char32_t c : DecodeUtf8(fresh)) {
       if (encoding_.Holds(c)) {
         AppendUtf8(out_, c);

@@ -42,7 +42,9 @@ bool ConsoleInteraction::AskTerminalLine(const std::string& question, std::strin
 
 int ConsoleInteraction::MessageBox(const std::string& text, const std::string& caption,
                                    unsigned style) {
-  std::fprintf(out_, "[box %s] %s\n", caption.c_str(), text.c_str());
+  // Boxes and menus come from the module, in its code page; the terminal
+  // reads UTF-8.
+  std::fprintf(out_, "[box %s] %s\n", AnsiToUtf8(caption).c_str(), AnsiToUtf8(text).c_str());
   std::fflush(out_);
   int answer = 0;
   if ((style & MB_TYPEMASK) == MB_OK) {
@@ -122,7 +124,7 @@ int ConsoleInteraction::PopupMenu(const Menu& menu, ScreenPoint /*at*/) {
       if (!line.choosable) marks += marks.empty() ? "greyed" : ", greyed";
       if (!marks.empty()) text += " (" + marks + ")";
     }
-    std::fprintf(out_, "[menu] %s\n", text.c_str());
+    std::fprintf(out_, "[menu] %s\n", AnsiToUtf8(text).c_str());
   }
   int answer = 0;
   if (!NextAnswer(&answer) && !AskTerminal("choose a number (0 closes the menu):", &answer)) answer = 0;

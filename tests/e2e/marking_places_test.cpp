@@ -64,8 +64,7 @@ class MarkingPlaces : public SampleCheck {
   std::string closed_;  // the document after the close
 };
 
-// The reproducers: each finding arrives where its words are, and
-// no search is lost.
+// Each finding arrives where its words are, and no search is lost.
 TEST_F(MarkingPlaces, FindingsArriveWhereTheirWordsAre) {
   const struct {
     const char* name;
@@ -228,6 +227,8 @@ TEST_F(MarkingPlaces, TakingTheAdvice) {
   } cases[] = {
       {"sign", "UTF-8", "Set the 258C code.", "Set the 258\xC2\xB0" "C code."},
       {"sign in Latin-1", "ISO-8859-1", "Set the 258C code.", "Set the 258\xB0" "C code."},
+      // The marker keeps the sign of its advice through a file that cannot hold it.
+      {"sign in ASCII", "US-ASCII", "Set the 258C code.", "Set the 258&#176;C code."},
       {"number in CDATA", "UTF-8", "Install <![CDATA[twenty-five]]> bolts.", "Install <![CDATA[25]]> bolts."},
       {"hint", "UTF-8", "Wait twenty-<b>five</b> minutes.",
        "twenty-<b><?Pub _touchup Kesta=\"1103(25)\" HighltBckclr=\"FF6699\"?>five<?Pub /_touchup?></b> minutes."},

@@ -118,7 +118,7 @@ TEST(XmlFile, EditsKeepTheRestAsWritten) {
        "<?xml version='1.0' encoding='ISO-8859-1'?>\n<doc><p>caf\xE9 word</p></doc>",
        {"find -f -select @word@",
         "insert_string -sgml -pendingdelete @<?Pub _touchup Kesta=\"don\xE2\x80\x99t\"?>\xC3\xA9\xE2\x89\xA4</_touchup>@"},
-       "<?xml version='1.0' encoding='ISO-8859-1'?>\n<doc><p>caf\xE9 <?Pub _touchup Kesta=\"don?t\"?>\xE9&#8804;<?Pub /_touchup?></p></doc>"},
+       "<?xml version='1.0' encoding='ISO-8859-1'?>\n<doc><p>caf\xE9 <?Pub _touchup Kesta=\"don&#8217;t\"?>\xE9&#8804;<?Pub /_touchup?></p></doc>"},
       {"no ]]> across a deletion in CDATA", "<doc><p><![CDATA[]]x>]]></p></doc>",
        {"find -f -select @x@", "delete"}, "<doc><p><![CDATA[]]]]><![CDATA[>]]></p></doc>"},
       // Text put in place of text of a CDATA section stays in it.
