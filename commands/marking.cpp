@@ -355,7 +355,15 @@ std::optional<TextRange> FindingWords(HostChannel& host, MarkCursor& cursor, Mar
   constexpr const char* kBetweenWords = ". ";
   const std::size_t join = w.S.find_first_of(kBetweenWords);
   auto wordChar = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == ';'; };
-  const bool words = join != std::string::npos && join >= 1 && (IsAsciiLetter(static_cast<unsigned char>(w.S[0])) || w.S[0] == '&') &&
+  // A number is a first word too ("20" of "20 newton", a quotation mark
+  // between them), where a word follows it: the figures of a decimal
+  // ("0.5") are no words of their own.
+  auto isDigit = [](char c) { return IsDigit(static_cast<unsigned char>(c)); };
+  const bool number = join != std::string::npos && join >= 1 && join + 1 < w.S.size() &&
+                      std::all_of(w.S.begin(), w.S.begin() + static_cast<std::ptrdiff_t>(join), isDigit) &&
+                      IsAsciiLetter(static_cast<unsigned char>(w.S[join + 1]));
+  const bool words = join != std::string::npos && join >= 1 &&
+                     (IsAsciiLetter(static_cast<unsigned char>(w.S[0])) || w.S[0] == '&' || number) &&
                      std::all_of(w.S.begin(), w.S.begin() + static_cast<std::ptrdiff_t>(join), [&](char c) {
                        return wordChar(c) || c == '&' || c == '#';
                      });

@@ -140,8 +140,9 @@ enum class PieceKind {
 // word of three is the second), or the whole piece.
 enum class Target { kFirst, kMiddle, kLast, kAll };
 // The whole word, its first or last part (at its last hyphen, else near its
-// middle), or markup without content just before or after it.
-enum class Part { kWhole, kHead, kTail, kBefore, kAfter };
+// middle), markup without content just before or after it, or in place of
+// the blank after it (before it, for the last word).
+enum class Part { kWhole, kHead, kTail, kBefore, kAfter, kJoin };
 
 struct Wrap {
   const char* open = nullptr;
@@ -241,6 +242,16 @@ constexpr Piece kPieces[] = {
     {"", PieceKind::kWrap, {"<?pi x?>", "", Target::kLast, Part::kBefore}},
     {"", PieceKind::kWrap, {kEmptyXref, "", Target::kLast, Part::kBefore}},
     {"", PieceKind::kWrap, {"<ph/>", "", Target::kMiddle, Part::kBefore}},
+    {"", PieceKind::kWrap, {"&#xa0;", "", Target::kFirst, Part::kJoin}},
+    {"", PieceKind::kWrap, {"\xC2\xA0", "", Target::kLast, Part::kJoin}},
+    {"", PieceKind::kWrap, {"<!-- c -->", "", Target::kFirst, Part::kJoin}},
+    {"", PieceKind::kWrap, {"<?pi x?>", "", Target::kMiddle, Part::kJoin}},
+    {"", PieceKind::kWrap, {kEmptyXref, "", Target::kFirst, Part::kJoin}},
+    {"", PieceKind::kWrap, {"<![CDATA[]]>", "", Target::kLast, Part::kJoin}},
+    {"", PieceKind::kWrap, {"&#8220;", "&#8221;", Target::kLast, Part::kWhole}},
+    {"", PieceKind::kWrap, {"\"", "\"", Target::kFirst, Part::kWhole}},
+    {"", PieceKind::kWrap, {"\xE2\x80\x98", "\xE2\x80\x99", Target::kMiddle, Part::kWhole}},
+    {"", PieceKind::kWrap, {"\xE2\x80\x9C", "\xE2\x80\x9D", Target::kAll, Part::kWhole}},
     // phrases the rules read together, numbers in words, capitals and title
     // case, numbers before "in", "at", "on", "min", "max" and units
     {"in order to", PieceKind::kCorrected}, {"In order to", PieceKind::kCorrected},
@@ -255,7 +266,9 @@ constexpr Piece kPieces[] = {
     {"5 max", PieceKind::kCorrected}, {"5 max.", PieceKind::kCorrected}, {"5 MAX", PieceKind::kCorrected},
     {"20 newton metres", PieceKind::kCorrected}, {"20 Newton Metres", PieceKind::kCorrected},
     {"2 millimetre", PieceKind::kCorrected}, {"12 in. bolts", PieceKind::kCorrected},
-    {"15 minutes", PieceKind::kCorrected},
+    {"15 minutes", PieceKind::kCorrected}, {"10 Min", PieceKind::kCorrected}, {"5 Max.", PieceKind::kCorrected},
+    {"In Order To", PieceKind::kCorrected}, {"Prior To", PieceKind::kCorrected}, {"Turn On", PieceKind::kCorrected},
+    {"There Is", PieceKind::kCorrected}, {"ALL OF", PieceKind::kCorrected},
     // CDATA sections holding words
     {"<![CDATA[twenty-five]]>", PieceKind::kCorrected}, {"<![CDATA[in order to]]>", PieceKind::kCorrected},
     {"<![CDATA[5 in]]>", PieceKind::kCorrected},
@@ -391,6 +404,13 @@ void ApplyWrap(const Wrap& wrap, std::vector<std::string>& words) {
   }
   if (wrap.part == Part::kAfter) {
     word += wrap.open;
+    return;
+  }
+  if (wrap.part == Part::kJoin) {
+    if (words.size() < 2) return;
+    const std::size_t first = k + 1 < words.size() ? k : k - 1;
+    words[first] += wrap.open + words[first + 1];
+    words.erase(words.begin() + static_cast<std::ptrdiff_t>(first) + 1);
     return;
   }
   // The part: after the last hyphen that stands open, else at the open

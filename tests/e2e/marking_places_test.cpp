@@ -133,6 +133,10 @@ TEST_F(MarkingPlaces, FindingsArriveWhereTheirWordsAre) {
        {{"11", "turn the", "turn"}}, {"turn<?Pub /_touchup?> valve(s) to the left."}},
       {"article after an element", "<body><p><i>Remove</i> cover from the pump.</p></body>",
        {{"11", "the cover", "cover"}}, {"<p><i>Remove</i> <?Pub _touchup"}},
+      // Found by the property fuzzer: a number and the word joined to it
+      // with a quotation mark between them, marked on the number.
+      {"number apart from the word joined to it", "<body><p>Set \"20\" newton metres.</p></body>",
+       {{"17", "(20-newton)", "20"}}, {}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -204,6 +208,10 @@ TEST_F(MarkingPlaces, CorrectionsAreAdvice) {
       {"number divided by markup", "Wait twenty-<b>five</b> minutes.", {{"11", "(25)", "five"}}, {"5", "25"}},
       {"number in CDATA", "Install <![CDATA[twenty-five]]> bolts.", {{"11", "25", "<![CDATA[twenty-five]]>"}}, {}},
       {"unit in CDATA", "Install <![CDATA[10 millimetre]]> bolts.", {}, {}},
+      // Found by the property fuzzer: a word that begins like a scale
+      // letter is no scale.
+      {"word that begins like a scale", "90 degrees &prod; Filter&#8216;the cover&#8217;",
+       {{"11", "90\xC2\xB0", "90 degrees"}}, {"90\xC2\xB0" "F"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
