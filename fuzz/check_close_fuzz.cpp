@@ -14,7 +14,8 @@
 // its corrections are markers too), or when a probe word is not marked
 // where it should be: every paragraph the check reads begins with one,
 // which must get its own marker, and one in front matter, in a nested
-// topic's title or prolog or in an index term must get none.
+// topic's title, prolog or related links or in an index term must get
+// none.
 #include <libxml/parser.h>
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -252,6 +253,9 @@ constexpr Piece kPieces[] = {
     {"", PieceKind::kWrap, {"\"", "\"", Target::kFirst, Part::kWhole}},
     {"", PieceKind::kWrap, {"\xE2\x80\x98", "\xE2\x80\x99", Target::kMiddle, Part::kWhole}},
     {"", PieceKind::kWrap, {"\xE2\x80\x9C", "\xE2\x80\x9D", Target::kAll, Part::kWhole}},
+    {"", PieceKind::kWrap, {"<indexterm>\x02 valve</indexterm>", "", Target::kFirst, Part::kAfter}},
+    {"", PieceKind::kWrap, {"<draft-comment>\x02</draft-comment>", "", Target::kMiddle, Part::kJoin}},
+    {"", PieceKind::kWrap, {"<remark>\x02</remark>", "", Target::kLast, Part::kBefore}},
     // phrases the rules read together, numbers in words, capitals and title
     // case, numbers before "in", "at", "on", "min", "max" and units
     {"in order to", PieceKind::kCorrected}, {"In order to", PieceKind::kCorrected},
@@ -609,9 +613,16 @@ class Layout {
     section_ = false;
   }
 
+  // A topic's related links follow its body; in a concept or a reference
+  // they are not read.
   void CloseBody() {
     CloseSection();
-    if (!body_.empty()) out_ += "</" + body_ + ">";
+    if (!body_.empty()) {
+      out_ += "</" + body_ + ">";
+      if (root_ != Root::kTopic)
+        out_ += "<related-links><link href=\"x.dita\"><linktext>" + Probed("valve", false) +
+                "</linktext></link></related-links>";
+    }
     body_.clear();
   }
 
