@@ -336,10 +336,30 @@ std::optional<TextRange> FindSentenceArticle(HostChannel& host, MarkCursor& curs
   return m;
 }
 
+// A possessive: its word and the apostrophe, and the "s" after it where one
+// ends the word ("pump's", "glass's"). A plural's ("valves'") has none: the
+// character after its apostrophe (a blank, the next word) is no part of it.
+std::optional<TextRange> PossessiveWords(HostChannel& host, MarkCursor& cursor, MarkWork& w, const MarkInput& in) {
+  const std::string pattern = FindText(w.S.substr(0, w.S.size() - 1));
+  std::optional<TextRange> m = cursor.Aim(in, pattern, {});
+  if (!m) {
+    ReportMissing(host, FindText(w.S), w, in);
+    return std::nullopt;
+  }
+  const TextPlaces& text = cursor.Text();
+  const std::size_t s = m->end;
+  if (s < text.Size() && !text.MarkupBefore(s) && (text.CodeAt(s) == 's' || text.CodeAt(s) == 'S') &&
+      (s + 1 >= text.Size() || text.MarkupBefore(s + 1) || !text.IsWordAt(s + 1)))
+    ++m->end;
+  if (std::optional<std::string> written = text.PlainText(*m)) w.F = *written;
+  return m;
+}
+
 // The words of a finding as its search and the backward search of its
 // find text settle them; nothing when they are not at the finding's place.
 std::optional<TextRange> FindingWords(HostChannel& host, MarkCursor& cursor, MarkWork& w, const MarkInput& in) {
   RefineSearch(in, w);
+  if (w.kind == FindingKind::Possessive && w.S.ends_with("..")) return PossessiveWords(host, cursor, w, in);
   // Words that a finding covers may run across markup the search does not
   // cross ("parsing and</secondary></indexterm>If"), across an article the
   // check set aside ("pump the Remove") or across a character it passed

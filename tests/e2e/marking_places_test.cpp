@@ -137,6 +137,10 @@ TEST_F(MarkingPlaces, FindingsArriveWhereTheirWordsAre) {
       // with a quotation mark between them, marked on the number.
       {"number apart from the word joined to it", "<body><p>Set \"20\" newton metres.</p></body>",
        {{"17", "(20-newton)", "20"}}, {}},
+      // A plural's possessive ends at its apostrophe: the marker leaves the
+      // next word whole.
+      {"plural possessive", "<body><p>Set &#8216;valves&#8217;frobs now.</p><p>Set the valves' covers.</p></body>",
+       {{"10", "NONE", "valves&#8217;"}, {"25", "NONE", "frobs"}, {"10", "NONE", "valves'"}}, {}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
