@@ -141,6 +141,11 @@ TEST_F(MarkingPlaces, FindingsArriveWhereTheirWordsAre) {
       // next word whole.
       {"plural possessive", "<body><p>Set &#8216;valves&#8217;frobs now.</p><p>Set the valves' covers.</p></body>",
        {{"10", "NONE", "valves&#8217;"}, {"25", "NONE", "frobs"}, {"10", "NONE", "valves'"}}, {}},
+      // The word read for the sign is no word of the text, and the sign's
+      // own finding leaves the reference after it its finding.
+      {"sign before a reference", "<body><p>Remove the pump &amp; &amp; <xref href=\"x.dita\"/>There is a valve.</p>"
+       "<p>Remove the pump &amp; <xref href=\"x.dita\"/>There is a valve.</p></body>",
+       {{"11", "and", "&amp;"}, {"00", "NONE", "There"}}, {"&amp;<?Pub /_touchup?> <xref href=\"x.dita\"/><?Pub _touchup"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
