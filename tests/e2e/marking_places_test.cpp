@@ -146,6 +146,10 @@ TEST_F(MarkingPlaces, FindingsArriveWhereTheirWordsAre) {
       {"sign before a reference", "<body><p>Remove the pump &amp; &amp; <xref href=\"x.dita\"/>There is a valve.</p>"
        "<p>Remove the pump &amp; <xref href=\"x.dita\"/>There is a valve.</p></body>",
        {{"11", "and", "&amp;"}, {"00", "NONE", "There"}}, {"&amp;<?Pub /_touchup?> <xref href=\"x.dita\"/><?Pub _touchup"}},
+      // A word read shorter than the text holds it (the degree sign after a
+      // reference): the word at the finding's place.
+      {"word read shorter than its text", "<body><p>Install the pump &prod;30&#176;F and the &prod;30&#176;F.</p></body>",
+       {{"21", "NONE", "&prod;30&#176;F"}}, {}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
