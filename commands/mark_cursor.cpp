@@ -18,6 +18,27 @@ std::optional<TextRange> MarkCursor::Aim(const MarkInput& in, std::string_view p
   return text_.Forward(from, lastBegin, pattern, flags, place);
 }
 
+std::optional<TextRange> MarkCursor::WordAt(const MarkInput& in, std::string_view pattern) const {
+  constexpr std::string_view kEnds = ".,;:!?)\"'";
+  auto ends = [&](std::size_t i) { return kEnds.find(static_cast<char>(text_.CodeAt(i))) != std::string_view::npos; };
+  const std::size_t place = PlaceOf(in);
+  if (place >= text_.Size() || place < caret_ || text_.IsSpaceAt(place) || ends(place)) return std::nullopt;
+  std::size_t end = place + 1;
+  while (end < text_.Size() && !text_.IsSpaceAt(end) && !text_.MarkupBefore(end)) ++end;
+  while (end > place + 1 && ends(end - 1)) --end;
+  // The pattern's first character at the place, the others in order after.
+  std::size_t at = place;
+  for (std::size_t i = 0; i < pattern.size(); ++i, ++at) {
+    auto holds = [&](std::size_t j) {
+      return pattern[i] == '.' || text_.CodeAt(j) == static_cast<unsigned char>(pattern[i]);
+    };
+    if (i > 0)
+      while (at < end && !holds(at)) ++at;
+    if (at >= end || !holds(at)) return std::nullopt;
+  }
+  return TextRange{place, end};
+}
+
 bool MarkCursor::Anchor() {
   // The first words: up to markup, at most 40 characters, searched as
   // written ('.' for what a search cannot name: references, characters the

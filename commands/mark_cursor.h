@@ -32,6 +32,11 @@ class MarkCursor {
   // after it (the colon finding: at that word). Nothing when the words do
   // not stand there.
   std::optional<TextRange> Aim(const MarkInput& in, std::string_view pattern, SearchFlags flags) const;
+  // The word that stands at a finding's place, up to white space, markup
+  // or the punctuation that ends it, where it holds the characters of
+  // `pattern` in their order from its first ('.' any one); nothing where
+  // the place is behind the caret or holds no such word.
+  std::optional<TextRange> WordAt(const MarkInput& in, std::string_view pattern) const;
 
   // Finds in the host the first words of the checked text, from the
   // caret, and moves the caret back to where they begin: for a text that

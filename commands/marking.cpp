@@ -336,10 +336,30 @@ std::optional<TextRange> FindSentenceArticle(HostChannel& host, MarkCursor& curs
   return m;
 }
 
+// A possessive: its word and the apostrophe, and the "s" after it where one
+// ends the word ("pump's", "glass's"). A plural's ("valves'") has none: the
+// character after its apostrophe (a blank, the next word) is no part of it.
+std::optional<TextRange> PossessiveWords(HostChannel& host, MarkCursor& cursor, MarkWork& w, const MarkInput& in) {
+  const std::string pattern = FindText(w.S.substr(0, w.S.size() - 1));
+  std::optional<TextRange> m = cursor.Aim(in, pattern, {});
+  if (!m) {
+    ReportMissing(host, FindText(w.S), w, in);
+    return std::nullopt;
+  }
+  const TextPlaces& text = cursor.Text();
+  const std::size_t s = m->end;
+  if (s < text.Size() && !text.MarkupBefore(s) && (text.CodeAt(s) == 's' || text.CodeAt(s) == 'S') &&
+      (s + 1 >= text.Size() || text.MarkupBefore(s + 1) || !text.IsWordAt(s + 1)))
+    ++m->end;
+  if (std::optional<std::string> written = text.PlainText(*m)) w.F = *written;
+  return m;
+}
+
 // The words of a finding as its search and the backward search of its
 // find text settle them; nothing when they are not at the finding's place.
 std::optional<TextRange> FindingWords(HostChannel& host, MarkCursor& cursor, MarkWork& w, const MarkInput& in) {
   RefineSearch(in, w);
+  if (w.kind == FindingKind::Possessive && w.S.ends_with("..")) return PossessiveWords(host, cursor, w, in);
   // Words that a finding covers may run across markup the search does not
   // cross ("parsing and</secondary></indexterm>If"), across an article the
   // check set aside ("pump the Remove") or across a character it passed
@@ -355,7 +375,15 @@ std::optional<TextRange> FindingWords(HostChannel& host, MarkCursor& cursor, Mar
   constexpr const char* kBetweenWords = ". ";
   const std::size_t join = w.S.find_first_of(kBetweenWords);
   auto wordChar = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == ';'; };
-  const bool words = join != std::string::npos && join >= 1 && (IsAsciiLetter(static_cast<unsigned char>(w.S[0])) || w.S[0] == '&') &&
+  // A number is a first word too ("20" of "20 newton", a quotation mark
+  // between them), where a word follows it: the figures of a decimal
+  // ("0.5") are no words of their own.
+  auto isDigit = [](char c) { return IsDigit(static_cast<unsigned char>(c)); };
+  const bool number = join != std::string::npos && join >= 1 && join + 1 < w.S.size() &&
+                      std::all_of(w.S.begin(), w.S.begin() + static_cast<std::ptrdiff_t>(join), isDigit) &&
+                      IsAsciiLetter(static_cast<unsigned char>(w.S[join + 1]));
+  const bool words = join != std::string::npos && join >= 1 &&
+                     (IsAsciiLetter(static_cast<unsigned char>(w.S[0])) || w.S[0] == '&' || number) &&
                      std::all_of(w.S.begin(), w.S.begin() + static_cast<std::ptrdiff_t>(join), [&](char c) {
                        return wordChar(c) || c == '&' || c == '#';
                      });
@@ -375,6 +403,12 @@ std::optional<TextRange> FindingWords(HostChannel& host, MarkCursor& cursor, Mar
       }
       if (cut == join) break;
     }
+  }
+  // One word that the check read shorter than the text holds it (the
+  // degree sign of "&prod;30°F" dropped): the word at the finding's place.
+  if (!m && join == std::string::npos) {
+    m = cursor.WordAt(in, FindText(w.S));
+    if (m) w.S = w.F = w.findF = cursor.Text().PlainText(*m).value_or(w.F);
   }
   if (!m) {
     ReportMissing(host, FindText(w.S), w, in);

@@ -12,6 +12,7 @@
 #include "engine/message_list.h"
 #include "engine/neighbours.h"
 #include "engine/rule_match.h"
+#include "engine/tokenizer.h"
 #include "engine/word_class.h"
 
 using ascii::Contains;
@@ -25,6 +26,13 @@ namespace {
 // character by position still see them; clearing the whole field would
 // change what those steps decide.
 void ClearTag(WordRec* w) { w->tag.set(0, '\0'); }
+
+// A word the tokenizer put in for markup whose content it does not check
+// (an inline element, a cross reference, a figure, a hidden warning): no
+// text of the document reads as it.
+bool IsPlaceholder(const WordRec& w) {
+  return w.written == "<ref>" || w.written == "<Ref>" || w.written.startsWith("<Ref_[");
+}
 
 void ReplaceFirst(std::string& s, char from, std::string_view to) {
   if (auto p = s.find(from); p != std::string::npos) s.replace(p, 1, to);
@@ -184,7 +192,8 @@ void MarkJoinsAndCorrections(WordRec* w, MessageRec& rec, Work& work) {
       if (next) joined += next->written.view();
       SetWritten(w, joined);
       work.SetAdvice("and");
-      ClearCodes(next);
+      // Markup after the sign keeps its finding, for the words near it.
+      if (next && !IsPlaceholder(*next)) ClearCodes(next);
     }
     ClearTag(w);
   }
@@ -524,19 +533,16 @@ void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
   }
 }
 
-// A word the tokenizer put in for markup whose content it does not check
-// (an inline element, a cross reference, a figure, a hidden warning): no
-// text of the document reads as it.
-bool IsPlaceholder(const WordRec& w) {
-  return w.written == "<ref>" || w.written == "<Ref>" || w.written.startsWith("<Ref_[");
-}
-
 bool HasCodes(const WordRec& w) { return w.message >= 1 || w.message2 >= 1 || w.subClass >= 1; }
 
-// A word of the text that a marker can hold.
+// A word of the text that a marker can hold: one the text holds as it is
+// written, not a word the tokenizer read for a sign ("and" for "&amp;").
 bool IsTextWord(const WordRec& w) {
   const auto c = static_cast<unsigned char>(w.written[0]);
-  return !IsPlaceholder(w) && (IsAsciiLetter(c) || IsDigit(c));
+  if (IsPlaceholder(w) || !(IsAsciiLetter(c) || IsDigit(c))) return false;
+  const std::string& text = CheckedText.text;
+  return w.place < 0 || static_cast<std::size_t>(w.place) >= text.size() ||
+         text[static_cast<std::size_t>(w.place)] == w.written[0];
 }
 
 // The nearest word of the sentence on one side of `w` that no finding

@@ -1,13 +1,21 @@
 // A whole check and the close, through the stand-in editor, on a document
-// built from the input: a topic whose title and paragraphs hold words,
-// entity references, signs, temperatures, units, numbers in words,
-// quotation marks, semicolons, hyphens, soft hyphens, inline elements and
-// overlong words, in one of three encodings, its paragraphs repeated up to
-// more than a hundred times. Fails (aborts) when a finding's search is lost
-// (a "Not found" status line or any error box), when the marked or the
-// closed document is not well-formed XML, or when the closed document is
-// not the document before the check byte for byte: the check changes no
-// character, its corrections are markers too.
+// built from the input: a DITA topic, a concept or reference with nested
+// topics, or a DocBook book of chapters and appendices, whose titles,
+// paragraphs and lists hold words, phrases, entity references, signs,
+// temperatures, numbers with units, numbers in words, capitals, quotation
+// marks, no-break spaces, semicolons, hyphens, soft hyphens, overlong
+// words, inline elements round words or parts of words, empty elements,
+// CDATA sections, comments, processing instructions and index terms, in
+// one of three encodings, its paragraphs repeated up to more than a
+// hundred times. Fails (aborts) when a finding's search is lost (a "Not
+// found" status line or any error box), when the marked or the closed
+// document is not well-formed XML, when the closed document is not the
+// document before the check byte for byte (the check changes no character,
+// its corrections are markers too), or when a probe word is not marked
+// where it should be: every paragraph the check reads begins with one,
+// which must get its own marker, and one in front matter, in a nested
+// topic's title, prolog or related links or in an index term must get
+// none.
 #include <libxml/parser.h>
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -33,17 +41,21 @@
 namespace {
 
 // Small dictionaries, with the codes of the bundled ones, so that the
-// corrections can come: temperatures, units, numbers in words, "max" and
-// "min", "then" after a comparative.
+// corrections can come: temperatures, units (one of two words), numbers in
+// words, "max" and "min", "then" after a comparative; and the phrases the
+// rules read together ("in order to", "prior to", "all of").
 constexpr const char* kTechnical =
     "name: TECHNICAL\nsecond-name: tec\nversion: 1.0\n\n"
     "valve$ 1014\npump$ 1014\ncover$ 1014\nupdate$ 1014\nunit$ 1014\n"
-    "millimetre 1717%mm\nmm 1717%mm\nminute$ 17\ndegree$ 17\npercent 17\ninch! 17\n";
+    "millimetre 1717%mm\nmm 1717%mm\nminute$ 17\ndegree$ 17\npercent 17\ninch! 17\n"
+    "newton$ 17\nmetre 1717%m\nmetres 1717%m\n";
 constexpr const char* kCore =
     "name: CORE\nsecond-name: ste\nversion: 1.0\n\n"
     "remov^21\ninstall^20\nclos^21\nturn^21\nstop^21\nslowly 60\nthen 73\nthan 52\nmore 38\nless 38\n"
-    "max 45\nmin 45\nmaximum 30\nminimum 30\nfive 49\nten 49\nit 50\nis 10\nat 75\nfor 65\nto 68\nand 63\nan 64\n";
-constexpr const char* kSynonym = "name: SYNONYM\nsecond-name: syn\nversion: 1.0\n\nshut 30120 close\n";
+    "max 45\nmin 45\nmaximum 30\nminimum 30\nfive 49\nten 49\nit 50\nis 10\nat 75\nfor 65\nto 68\nand 63\nan 64\n"
+    "all+of 30138 all\nin+order+to 30268 to\ntwenty 49\nin 75\non 75\nof 67\nall 38\nthere 52\n";
+constexpr const char* kSynonym =
+    "name: SYNONYM\nsecond-name: syn\nversion: 1.0\n\nshut 30120 close\nprior+to 30160 before\n";
 constexpr const char* kSettingsLine =
     "KESta|TEC(technical),STE(core),SYN(synonym)|wDEF1|Writer|Kesta Project|SHO|end\n";
 
@@ -115,21 +127,56 @@ bool SetUpOnce() {
 
 enum class PieceKind {
   kWord,       // a blank before it, or glued to a word before it now and then
-  kCorrected,  // what the rules correct: a blank before it, never glued
+  kCorrected,  // what the rules correct or read together: a blank before it, never glued
   kPunct,      // glued to what stands before it
   kParagraph,  // the paragraph ends, the next begins
   kSection,    // a section begins, with a title of the words that follow
+  kTopic,      // a nested topic (in a book, a chapter or an appendix) begins, titled by the words that follow
+  kWrap,       // no text: markup round a word, or part of a word, of the next word piece
+  kOpening,    // a blank before it; the next piece touches it
+  kJoining,    // touches what stands before it and what follows
+};
+
+// Which word of the next word piece the markup goes round (the middle
+// word of three is the second), or the whole piece.
+enum class Target { kFirst, kMiddle, kLast, kAll };
+// The whole word, its first or last part (at its last hyphen, else near its
+// middle), markup without content just before or after it, or in place of
+// the blank after it (before it, for the last word).
+enum class Part { kWhole, kHead, kTail, kBefore, kAfter, kJoin };
+
+struct Wrap {
+  const char* open = nullptr;
+  const char* close = "";
+  Target target = Target::kFirst;
+  Part part = Part::kWhole;
 };
 
 struct Piece {
   const char* text;
   PieceKind kind;
+  Wrap wrap = {};
 };
 
 constexpr const char kLong90[] =
     "abcdefghijabcdefghijabcdefghijabcdefghijabcdefghijabcdefghijabcdefghijabcdefghijabcdefghij";
 constexpr const char kLong83[] =
     "abcdefghijabcdefghijabcdefghijabcdefghijabcdefghijabcdefghijabcdefghijabcdefghijabc";
+
+// The probe word, which no dictionary holds: every paragraph the check
+// reads begins with it, and it stands in places the check does not read.
+// A full stop after it makes it a sentence of its own, so that no rule reads
+// it with the words beside it (a word before a placeholder of markup is a
+// label, "zorb <codeph>x</codeph>") and the paragraph's words begin a
+// sentence as they would without it. The generator writes it as one of
+// these two bytes, which tell whether it must get a marker.
+constexpr std::string_view kProbe = "zorb";
+constexpr char kReadProbe = '\x01';
+constexpr char kUnreadProbe = '\x02';
+
+constexpr const char kCdata[] = "<![CDATA[";
+constexpr const char kCdataEnd[] = "]]>";
+constexpr const char kEmptyXref[] = "<xref href=\"x.dita\"/>";
 
 // Pieces of text (UTF-8); each input byte chooses one. The words come
 // first (see BuildBlocks); new pieces go at the end of their group.
@@ -171,9 +218,80 @@ constexpr Piece kPieces[] = {
     {"min", PieceKind::kCorrected}, {"Max", PieceKind::kCorrected}, {"more then 5", PieceKind::kCorrected},
     {"0.5 in.", PieceKind::kCorrected}, {"3 in 5 mm", PieceKind::kCorrected}, {"(5 in)", PieceKind::kCorrected},
     {"&amp;", PieceKind::kCorrected},
-    // sentence, paragraph and section ends
+    // sentence, paragraph, section and topic ends
     {".", PieceKind::kPunct}, {",", PieceKind::kPunct}, {"?", PieceKind::kPunct},
-    {"", PieceKind::kParagraph}, {"", PieceKind::kSection}};
+    {"", PieceKind::kParagraph}, {"", PieceKind::kSection}, {"", PieceKind::kTopic},
+    // inline elements round a word or part of one of the next piece, empty
+    // elements, comments and processing instructions beside one, CDATA
+    // sections round one or round the whole piece
+    {"", PieceKind::kWrap, {"<b>", "</b>", Target::kFirst, Part::kWhole}},
+    {"", PieceKind::kWrap, {"<i>", "</i>", Target::kLast, Part::kWhole}},
+    {"", PieceKind::kWrap, {"<ph>", "</ph>", Target::kMiddle, Part::kWhole}},
+    {"", PieceKind::kWrap, {"<uicontrol>", "</uicontrol>", Target::kFirst, Part::kWhole}},
+    {"", PieceKind::kWrap, {"<xref href=\"x.dita\">", "</xref>", Target::kLast, Part::kWhole}},
+    {"", PieceKind::kWrap, {"<codeph>", "</codeph>", Target::kMiddle, Part::kWhole}},
+    {"", PieceKind::kWrap, {"<emphasis>", "</emphasis>", Target::kFirst, Part::kWhole}},
+    {"", PieceKind::kWrap, {"<b>", "</b>", Target::kLast, Part::kTail}},
+    {"", PieceKind::kWrap, {"<i>", "</i>", Target::kFirst, Part::kHead}},
+    {"", PieceKind::kWrap, {"<ph>", "</ph>", Target::kMiddle, Part::kTail}},
+    {"", PieceKind::kWrap, {"<emphasis>", "</emphasis>", Target::kLast, Part::kHead}},
+    {"", PieceKind::kWrap, {"<ph>", "</ph>", Target::kAll, Part::kWhole}},
+    {"", PieceKind::kWrap, {kCdata, kCdataEnd, Target::kAll, Part::kWhole}},
+    {"", PieceKind::kWrap, {kCdata, kCdataEnd, Target::kLast, Part::kWhole}},
+    {"", PieceKind::kWrap, {kCdata, kCdataEnd, Target::kFirst, Part::kHead}},
+    {"", PieceKind::kWrap, {"<!-- c -->", "", Target::kFirst, Part::kAfter}},
+    {"", PieceKind::kWrap, {"<?pi x?>", "", Target::kLast, Part::kBefore}},
+    {"", PieceKind::kWrap, {kEmptyXref, "", Target::kLast, Part::kBefore}},
+    {"", PieceKind::kWrap, {"<ph/>", "", Target::kMiddle, Part::kBefore}},
+    {"", PieceKind::kWrap, {"&#xa0;", "", Target::kFirst, Part::kJoin}},
+    {"", PieceKind::kWrap, {"\xC2\xA0", "", Target::kLast, Part::kJoin}},
+    {"", PieceKind::kWrap, {"<!-- c -->", "", Target::kFirst, Part::kJoin}},
+    {"", PieceKind::kWrap, {"<?pi x?>", "", Target::kMiddle, Part::kJoin}},
+    {"", PieceKind::kWrap, {kEmptyXref, "", Target::kFirst, Part::kJoin}},
+    {"", PieceKind::kWrap, {"<![CDATA[]]>", "", Target::kLast, Part::kJoin}},
+    {"", PieceKind::kWrap, {"&#8220;", "&#8221;", Target::kLast, Part::kWhole}},
+    {"", PieceKind::kWrap, {"\"", "\"", Target::kFirst, Part::kWhole}},
+    {"", PieceKind::kWrap, {"\xE2\x80\x98", "\xE2\x80\x99", Target::kMiddle, Part::kWhole}},
+    {"", PieceKind::kWrap, {"\xE2\x80\x9C", "\xE2\x80\x9D", Target::kAll, Part::kWhole}},
+    {"", PieceKind::kWrap, {"<indexterm>\x02 valve</indexterm>", "", Target::kFirst, Part::kAfter}},
+    {"", PieceKind::kWrap, {"<draft-comment>\x02</draft-comment>", "", Target::kMiddle, Part::kJoin}},
+    {"", PieceKind::kWrap, {"<remark>\x02</remark>", "", Target::kLast, Part::kBefore}},
+    // phrases the rules read together, numbers in words, capitals and title
+    // case, numbers before "in", "at", "on", "min", "max" and units
+    {"in order to", PieceKind::kCorrected}, {"In order to", PieceKind::kCorrected},
+    {"prior to", PieceKind::kCorrected}, {"Prior to", PieceKind::kCorrected}, {"all of", PieceKind::kCorrected},
+    {"turn on", PieceKind::kCorrected}, {"there is", PieceKind::kCorrected}, {"There is", PieceKind::kCorrected},
+    {"twenty-five", PieceKind::kCorrected}, {"Twenty-Five", PieceKind::kCorrected},
+    {"TWENTY-FIVE", PieceKind::kCorrected}, {"twenty five", PieceKind::kCorrected},
+    {"REMOVE THE COVER", PieceKind::kCorrected}, {"Remove The Pump Cover", PieceKind::kCorrected},
+    {"TURN ON THE PUMP", PieceKind::kCorrected}, {"IN ORDER TO", PieceKind::kCorrected},
+    {"5 in", PieceKind::kCorrected}, {"5 at", PieceKind::kCorrected}, {"5 on", PieceKind::kCorrected},
+    {"5 IN", PieceKind::kCorrected}, {"10 min", PieceKind::kCorrected}, {"10 min.", PieceKind::kCorrected},
+    {"5 max", PieceKind::kCorrected}, {"5 max.", PieceKind::kCorrected}, {"5 MAX", PieceKind::kCorrected},
+    {"20 newton metres", PieceKind::kCorrected}, {"20 Newton Metres", PieceKind::kCorrected},
+    {"2 millimetre", PieceKind::kCorrected}, {"12 in. bolts", PieceKind::kCorrected},
+    {"15 minutes", PieceKind::kCorrected}, {"10 Min", PieceKind::kCorrected}, {"5 Max.", PieceKind::kCorrected},
+    {"In Order To", PieceKind::kCorrected}, {"Prior To", PieceKind::kCorrected}, {"Turn On", PieceKind::kCorrected},
+    {"There Is", PieceKind::kCorrected}, {"ALL OF", PieceKind::kCorrected},
+    // CDATA sections holding words
+    {"<![CDATA[twenty-five]]>", PieceKind::kCorrected}, {"<![CDATA[in order to]]>", PieceKind::kCorrected},
+    {"<![CDATA[5 in]]>", PieceKind::kCorrected},
+    // quotation marks, no-break spaces, empty elements, comments and
+    // processing instructions touching the words beside them
+    {"&#8220;", PieceKind::kOpening}, {"\xE2\x80\x98", PieceKind::kOpening}, {"&#xa0;", PieceKind::kOpening},
+    {kEmptyXref, PieceKind::kOpening}, {"<ph/>", PieceKind::kOpening}, {"<!-- c -->", PieceKind::kOpening},
+    {"<?pi x?>", PieceKind::kOpening},
+    {"&#xa0;", PieceKind::kJoining}, {"\xC2\xA0", PieceKind::kJoining}, {kEmptyXref, PieceKind::kJoining},
+    {"<!-- c -->", PieceKind::kJoining}, {"<?pi x?>", PieceKind::kJoining}, {"<![CDATA[]]>", PieceKind::kJoining},
+    {"&#8221;", PieceKind::kPunct}, {"\xE2\x80\x99", PieceKind::kPunct}, {"\xC2\xA0", PieceKind::kPunct},
+    // what the check does not read: index terms, notes to writers,
+    // comments and processing instructions holding the probe
+    {"<indexterm>\x02 valve</indexterm>", PieceKind::kCorrected},
+    {"<indexterm>\x02<indexterm>pump</indexterm></indexterm>", PieceKind::kCorrected},
+    {"<draft-comment>\x02 glorp</draft-comment>", PieceKind::kCorrected},
+    {"<remark>\x02 later</remark>", PieceKind::kCorrected}, {"<!-- \x02 -->", PieceKind::kCorrected},
+    {"<?pi \x02?>", PieceKind::kCorrected},
+};
 constexpr std::size_t kPieceCount = sizeof kPieces / sizeof kPieces[0];
 
 constexpr bool WordsFirst() {
@@ -182,25 +300,34 @@ constexpr bool WordsFirst() {
   return true;
 }
 static_assert(WordsFirst(), "a glued byte reaches the first 64 pieces only");
+static_assert(kPieceCount <= 192, "a byte below 192 reaches every piece");
 
 enum class Encoding { kUtf8, kLatin1, kAscii };
 
+// A DITA topic read from its root; a concept or a reference whose nested
+// topics hold their own title, short description, prolog and body; a
+// DocBook book with its info, chapters and appendices, its info holding
+// more than two hundred elements in the last kind.
+enum class Root { kTopic, kConcept, kReference, kBook, kLongBook };
+
 struct Block {
-  bool sectionTitle = false;
+  PieceKind kind = PieceKind::kParagraph;  // kParagraph, or the title of a kSection or kTopic
   std::string text;
 };
 
 struct Shape {
   Encoding encoding = Encoding::kUtf8;
   const char* declared = nullptr;  // the declaration's encoding name
-  bool titleFromInput = false;     // the topic's title: the first block
+  bool titleFromInput = false;     // the root's title: the first block
+  Root root = Root::kTopic;
   int copies = 1;                  // how many times the body's blocks come
   int paragraphs = 0;              // else: how many blocks the body holds
 };
 
-// The first two bytes: the encoding and the title (byte 0), and how often
-// the paragraphs come (byte 1: one to eight times, or a body of a hundred
-// to 131 paragraphs).
+// The first two bytes: the encoding, the title and the root (byte 0: a
+// topic unless bit 5 is set, then bits 3 and 4 choose), and how often the
+// paragraphs come (byte 1: one to eight times, or a body of a hundred to
+// 131 paragraphs).
 Shape ReadShape(const std::uint8_t* data, std::size_t size) {
   Shape s;
   if (size < 2) return s;
@@ -211,11 +338,112 @@ Shape ReadShape(const std::uint8_t* data, std::size_t size) {
     default: break;
   }
   s.titleFromInput = (data[0] & 4) != 0;
+  if (data[0] & 0x20) {
+    constexpr Root kRoots[] = {Root::kConcept, Root::kReference, Root::kBook, Root::kLongBook};
+    s.root = kRoots[(data[0] >> 3) & 3];
+  }
   if (data[1] < 224)
     s.copies = 1 + data[1] % 8;
   else
     s.paragraphs = 100 + data[1] % 32;
   return s;
+}
+
+// Where markup in `word` stands no deeper than the word itself, so that
+// markup may go round what lies on either side: false inside a tag, a
+// reference, a CDATA section, an element or a character's UTF-8 bytes.
+std::vector<bool> OpenPlaces(std::string_view word) {
+  std::vector<bool> open(word.size() + 1, false);
+  int depth = 0;
+  for (std::size_t i = 0; i <= word.size();) {
+    open[i] = depth == 0 && (i == word.size() || (static_cast<unsigned char>(word[i]) & 0xC0) != 0x80);
+    if (i == word.size()) break;
+    if (word.substr(i).starts_with(kCdata)) {
+      const std::size_t end = word.find(kCdataEnd, i);
+      if (end == std::string_view::npos) return {};
+      i = end + 3;
+    } else if (word[i] == '<') {
+      const std::size_t end = word.find('>', i);
+      if (end == std::string_view::npos) return {};
+      const char kind = word[i + 1];
+      if (kind == '/') --depth;
+      else if (kind != '?' && kind != '!' && word[end - 1] != '/') ++depth;
+      if (depth < 0) return {};
+      i = end + 1;
+    } else if (word[i] == '>') {
+      return {};  // the end of markup that began in another word
+    } else if (word[i] == '&') {
+      const std::size_t end = word.find(';', i);
+      i = end == std::string_view::npos ? i + 1 : end + 1;
+    } else {
+      ++i;
+    }
+  }
+  if (depth != 0) return {};
+  return open;
+}
+
+// Puts the markup of `wrap` round (or beside) a word, or part of one, of
+// `words`. Leaves them as they are where it cannot go: a CDATA section
+// round markup, a word whose markup does not close within it.
+void ApplyWrap(const Wrap& wrap, std::vector<std::string>& words) {
+  if (words.empty()) return;
+  const bool cdata = std::string_view(wrap.open) == kCdata;
+  if (wrap.target == Target::kAll) {
+    std::string all;
+    for (const std::string& w : words) all += (all.empty() ? "" : " ") + w;
+    for (const std::string& w : words)
+      if (OpenPlaces(w).empty() || (cdata && w.find('<') != std::string::npos)) return;
+    words.assign(1, wrap.open + all + wrap.close);
+    return;
+  }
+  const std::size_t k = wrap.target == Target::kFirst ? 0 : wrap.target == Target::kLast ? words.size() - 1
+                                                                                           : words.size() / 2;
+  std::string& word = words[k];
+  const std::vector<bool> open = OpenPlaces(word);
+  if (open.empty()) return;
+  if (wrap.part == Part::kBefore) {
+    word = wrap.open + word;
+    return;
+  }
+  if (wrap.part == Part::kAfter) {
+    word += wrap.open;
+    return;
+  }
+  if (wrap.part == Part::kJoin) {
+    if (words.size() < 2) return;
+    const std::size_t first = k + 1 < words.size() ? k : k - 1;
+    words[first] += wrap.open + words[first + 1];
+    words.erase(words.begin() + static_cast<std::ptrdiff_t>(first) + 1);
+    return;
+  }
+  // The part: after the last hyphen that stands open, else at the open
+  // place nearest the middle; the whole word where there is none.
+  std::size_t from = 0, to = word.size();
+  if (wrap.part != Part::kWhole) {
+    std::size_t cut = 0;
+    for (std::size_t i = 1; i < word.size(); ++i)
+      if (open[i] && word[i - 1] == '-') cut = i;
+    const std::size_t middle = word.size() / 2;
+    auto distance = [middle](std::size_t i) { return i > middle ? i - middle : middle - i; };
+    for (std::size_t i = 1; i < word.size() && !(cut != 0 && word[cut - 1] == '-'); ++i)
+      if (open[i] && (cut == 0 || distance(i) < distance(cut))) cut = i;
+    if (cut != 0) (wrap.part == Part::kHead ? to : from) = cut;
+  }
+  const std::string inner = word.substr(from, to - from);
+  if (cdata && inner.find('<') != std::string::npos) return;
+  word = word.substr(0, from) + wrap.open + inner + wrap.close + word.substr(to);
+}
+
+std::vector<std::string> SplitWords(std::string_view text) {
+  std::vector<std::string> words;
+  for (std::size_t at = 0; at <= text.size();) {
+    std::size_t blank = text.find(' ', at);
+    if (blank == std::string_view::npos) blank = text.size();
+    words.emplace_back(text.substr(at, blank - at));
+    at = blank + 1;
+  }
+  return words;
 }
 
 // The blocks the pieces make (at most 200 pieces); a block ends after
@@ -224,26 +452,48 @@ std::vector<Block> BuildBlocks(const std::uint8_t* data, std::size_t size, std::
   std::vector<Block> blocks(1);
   PieceKind lastKind = PieceKind::kParagraph;
   std::size_t inBlock = 0;
+  std::vector<Wrap> wraps;  // for the next word piece
   for (std::size_t i = 0; i < size && i < 200; ++i) {
     // A byte from 192 up glues a word (one of the first 64 pieces) to the
     // word before it.
     const bool glue = data[i] >= 192;
     const Piece& piece = kPieces[(glue ? data[i] - 192u : data[i]) % kPieceCount];
-    if (piece.kind == PieceKind::kParagraph || piece.kind == PieceKind::kSection || inBlock == blockPieces) {
-      blocks.push_back({piece.kind == PieceKind::kSection, ""});
+    const bool ends = piece.kind == PieceKind::kParagraph || piece.kind == PieceKind::kSection ||
+                      piece.kind == PieceKind::kTopic;
+    if (ends || inBlock == blockPieces) {
+      blocks.push_back({ends ? piece.kind : PieceKind::kParagraph, ""});
       lastKind = PieceKind::kParagraph;
       inBlock = 0;
-      if (piece.kind == PieceKind::kParagraph || piece.kind == PieceKind::kSection) continue;
+      wraps.clear();
+      if (ends) continue;
     }
-    std::string& text = blocks.back().text;
-    // Punctuation is glued to what stands before it; a word now and then
-    // too ("the;valve", "abc&prod;glorp").
-    const bool glued = piece.kind == PieceKind::kPunct ||
-                       (piece.kind == PieceKind::kWord && lastKind == PieceKind::kWord && glue);
-    if (!text.empty() && !glued) text += ' ';
-    text += piece.text;
-    lastKind = piece.kind;
     ++inBlock;
+    if (piece.kind == PieceKind::kWrap) {
+      if (wraps.size() < 3) wraps.push_back(piece.wrap);
+      continue;
+    }
+    std::string text = piece.text;
+    if (piece.kind == PieceKind::kWord || piece.kind == PieceKind::kCorrected) {
+      std::vector<std::string> words = SplitWords(text);
+      // No markup goes into markup that holds a blank ("<!-- c -->").
+      bool whole = true;
+      for (const std::string& w : words) whole = whole && !OpenPlaces(w).empty();
+      for (const Wrap& w : wraps)
+        if (whole) ApplyWrap(w, words);
+      wraps.clear();
+      text.clear();
+      for (const std::string& w : words) text += (text.empty() ? "" : " ") + w;
+    }
+    std::string& block = blocks.back().text;
+    // Punctuation is glued to what stands before it; a word now and then
+    // too ("the;valve", "abc&prod;glorp"); whatever follows an opening
+    // touches it.
+    const bool glued = piece.kind == PieceKind::kPunct || piece.kind == PieceKind::kJoining ||
+                       lastKind == PieceKind::kOpening || lastKind == PieceKind::kJoining ||
+                       (piece.kind == PieceKind::kWord && lastKind == PieceKind::kWord && glue);
+    if (!block.empty() && !glued) block += ' ';
+    block += text;
+    lastKind = piece.kind;
   }
   return blocks;
 }
@@ -271,7 +521,160 @@ std::string Encode(const std::string& text, Encoding encoding) {
   return out;
 }
 
-std::string BuildDocument(const std::uint8_t* data, std::size_t size) {
+// Text that begins with the probe, which the check reads (`read`) or not.
+std::string Probed(const std::string& text, bool read = true) {
+  return std::string(1, read ? kReadProbe : kUnreadProbe) + ". " + text;
+}
+
+// Lays the blocks out in the document's root: paragraphs, section titles
+// and nested topics (chapters and appendices in a book).
+class Layout {
+ public:
+  Layout(Root root, const std::string& title) : root_(root) {
+    switch (root) {
+      case Root::kTopic:
+        out_ = "<topic id=\"t\"><title>" + Probed(title) + "</title>";
+        OpenBody("body");
+        break;
+      case Root::kConcept:
+      case Root::kReference:
+        out_ = root == Root::kConcept ? "<concept id=\"c\">" : "<reference id=\"r\">";
+        FrontMatter(title);
+        OpenBody(root == Root::kConcept ? "conbody" : "refbody");
+        break;
+      case Root::kBook:
+      case Root::kLongBook:
+        out_ = "<book xmlns=\"http://docbook.org/ns/docbook\" version=\"5.0\"><info><title>" + Probed(title, false) +
+               "</title><author><personname>" + Probed("Writer", false) + "</personname></author><abstract><para>" +
+               Probed("The pump.", false) + "</para></abstract>";
+        if (root == Root::kLongBook) {
+          out_ += "<keywordset>";
+          for (int k = 0; k < 210; ++k) out_ += "<keyword>" + Probed("valve", false) + "</keyword>";
+          out_ += "</keywordset>";
+        }
+        out_ += "</info><chapter xml:id=\"ch0\"><title>" + Probed("Fuzz") + "</title>";
+        break;
+    }
+  }
+
+  void Add(const Block& b) {
+    if (b.kind == PieceKind::kTopic) {
+      NewTopic(b.text);
+    } else if (b.kind == PieceKind::kSection) {
+      CloseSection();
+      out_ += "<section><title>" + Probed(b.text) + "</title>";
+      section_ = true;
+    } else if (!Book()) {
+      out_ += "<p>" + Probed(b.text) + "</p>";
+    } else if (++paragraphs_ % 3 == 0) {
+      out_ += "<itemizedlist spacing=\"compact\"><listitem><simpara>" + Probed(b.text) +
+              "</simpara></listitem><listitem><simpara>" + Probed("The valve.") +
+              "</simpara></listitem></itemizedlist>";
+    } else {
+      out_ += "<para>" + Probed(b.text) + "</para>";
+    }
+  }
+
+  std::string Finish() {
+    if (Book()) {
+      CloseSection();
+      out_ += std::string("</") + (appendix_ ? "appendix" : "chapter") + "></book>";
+    } else {
+      CloseBody();
+      while (!topics_.empty()) {
+        out_ += "</" + topics_.back() + ">";
+        topics_.pop_back();
+      }
+      out_ += root_ == Root::kTopic ? "</topic>" : root_ == Root::kConcept ? "</concept>" : "</reference>";
+    }
+    return out_;
+  }
+
+ private:
+  bool Book() const { return root_ == Root::kBook || root_ == Root::kLongBook; }
+
+  // A title, short description and prolog, which the check does not read.
+  void FrontMatter(const std::string& title) {
+    out_ += "<title>" + Probed(title, false) + "</title><shortdesc>" + Probed("The pump.", false) +
+            "</shortdesc><prolog><author>" + Probed("Writer", false) + "</author><metadata><keywords><indexterm>" +
+            Probed("valve", false) + "</indexterm></keywords></metadata></prolog>";
+  }
+
+  void OpenBody(const std::string& name) {
+    body_ = name;
+    out_ += "<" + name + ">";
+    // A reference's body holds sections.
+    if (name == "refbody") out_ += "<section>";
+    section_ = name == "refbody";
+  }
+
+  void CloseSection() {
+    if (section_) out_ += "</section>";
+    section_ = false;
+  }
+
+  // A topic's related links follow its body; in a concept or a reference
+  // they are not read.
+  void CloseBody() {
+    CloseSection();
+    if (!body_.empty()) {
+      out_ += "</" + body_ + ">";
+      if (root_ != Root::kTopic)
+        out_ += "<related-links><link href=\"x.dita\"><linktext>" + Probed("valve", false) +
+                "</linktext></link></related-links>";
+    }
+    body_.clear();
+  }
+
+  // Every third topic in a book is an appendix, the others chapters. In
+  // DITA, every third topic nests in the one before, the others in the
+  // root; they are concepts, references and topics in turn. A topic's
+  // nested topics are read whole, with their titles; other roots read
+  // their nested topics' bodies only.
+  void NewTopic(const std::string& title) {
+    ++topicCount_;
+    if (Book()) {
+      CloseSection();
+      out_ += std::string("</") + (appendix_ ? "appendix" : "chapter") + ">";
+      appendix_ = topicCount_ % 3 == 0;
+      out_ += std::string("<") + (appendix_ ? "appendix" : "chapter") + " xml:id=\"ch" +
+              std::to_string(topicCount_) + "\"><title>" + Probed(title) + "</title>";
+      return;
+    }
+    CloseBody();
+    const std::size_t depth = topicCount_ % 3 == 2 && topics_.size() < 3 ? topics_.size() + 1 : 1;
+    while (topics_.size() >= depth) {
+      out_ += "</" + topics_.back() + ">";
+      topics_.pop_back();
+    }
+    static constexpr const char* kNames[] = {"concept", "reference", "topic"};
+    static constexpr const char* kBodies[] = {"conbody", "refbody", "body"};
+    const std::size_t kind = topicCount_ % 3;
+    topics_.push_back(kNames[kind]);
+    out_ += std::string("<") + kNames[kind] + " id=\"n" + std::to_string(topicCount_) + "\">";
+    if (root_ == Root::kTopic)
+      out_ += "<title>" + Probed(title) + "</title>";
+    else
+      FrontMatter(title);
+    OpenBody(kBodies[kind]);
+  }
+
+  Root root_;
+  std::string out_;
+  std::string body_;                 // the body open now, if any
+  bool section_ = false;             // a section is open in it
+  bool appendix_ = false;            // the book's last part is an appendix
+  int topicCount_ = 0;
+  int paragraphs_ = 0;
+  std::vector<std::string> topics_;  // the nested topics open now
+};
+
+struct Document {
+  std::string xml;
+  std::vector<bool> probes;  // in document order: whether the check reads each probe
+};
+
+Document BuildDocument(const std::uint8_t* data, std::size_t size) {
   const Shape shape = ReadShape(data, size);
   const std::size_t pieces = size >= 2 ? size - 2 : 0;
   // The paragraphs of a long body are short, so that each input runs fast.
@@ -284,31 +687,73 @@ std::string BuildDocument(const std::uint8_t* data, std::size_t size) {
   }
   const std::size_t total = shape.paragraphs ? static_cast<std::size_t>(shape.paragraphs)
                                              : blocks.size() * static_cast<std::size_t>(shape.copies);
-  std::string body;
-  bool inSection = false;
+  Layout layout(shape.root, title);
   for (std::size_t k = 0; k < total && !blocks.empty(); ++k) {
     // Each round of the blocks starts one block further on: the same words
     // stand in many paragraphs, next to other ones.
     const std::size_t round = k / blocks.size();
-    const Block& b = blocks[(k + round) % blocks.size()];
-    if (b.sectionTitle) {
-      if (inSection) body += "</section>";
-      body += "<section><title>" + b.text + "</title>";
-      inSection = true;
-    } else {
-      body += "<p>" + b.text + "</p>";
-    }
+    layout.Add(blocks[(k + round) % blocks.size()]);
   }
-  if (inSection) body += "</section>";
+  const char* rootName = shape.root == Root::kTopic       ? "topic"
+                         : shape.root == Root::kConcept   ? "concept"
+                         : shape.root == Root::kReference ? "reference"
+                                                          : "book";
   std::string declaration = "<?xml version=\"1.0\"";
   if (shape.declared) declaration += std::string(" encoding=\"") + shape.declared + "\"";
-  return Encode(declaration +
-                    "?>\n"
-                    "<!DOCTYPE topic [<!ENTITY prod \"Fuel Pump\"><!ENTITY lowbar \"_\"><!ENTITY iuml \"&#xEF;\">"
-                    "<!ENTITY eacute \"&#xE9;\"><!ENTITY reg \"&#174;\">]>\n"
-                    "<topic id=\"t\"><title>" +
-                    title + "</title><body>" + body + "</body></topic>\n",
-                shape.encoding);
+  Document doc;
+  doc.xml = declaration + "?>\n<!DOCTYPE " + rootName +
+            " [<!ENTITY prod \"Fuel Pump\"><!ENTITY lowbar \"_\"><!ENTITY iuml \"&#xEF;\">"
+            "<!ENTITY eacute \"&#xE9;\"><!ENTITY reg \"&#174;\">]>\n" +
+            layout.Finish() + "\n";
+  std::string xml;
+  for (char c : doc.xml) {
+    if (c == kReadProbe || c == kUnreadProbe) {
+      doc.probes.push_back(c == kReadProbe);
+      xml += kProbe;
+    } else {
+      xml += c;
+    }
+  }
+  doc.xml = Encode(xml, shape.encoding);
+  return doc;
+}
+
+// Empty when every probe the check reads has a marker of its own, its
+// NOT-IN-DICTIONARY finding, and no other probe stands in a marker; else
+// what is wrong.
+std::string ProbeProblem(const std::string& marked, const std::vector<bool>& probes) {
+  constexpr std::string_view kOpen = "<?Pub _touchup", kClose = "<?Pub /_touchup?>";
+  std::size_t k = 0;
+  int depth = 0;
+  std::size_t openEnd = std::string::npos;  // after the last marker's opening
+  std::string category;                     // its category
+  for (std::size_t i = 0; i < marked.size();) {
+    const std::string_view rest = std::string_view(marked).substr(i);
+    if (rest.starts_with(kOpen)) {
+      const std::size_t end = marked.find("?>", i);
+      if (end == std::string::npos) return "a marker does not end";
+      const std::size_t value = marked.find("Kesta=\"", i);
+      category = value < end ? marked.substr(value + 7, 2) : "";
+      ++depth;
+      i = openEnd = end + 2;
+    } else if (rest.starts_with(kClose)) {
+      --depth;
+      i += kClose.size();
+    } else if (rest.starts_with(kProbe)) {
+      const std::string which = "probe " + std::to_string(k + 1) + " of " + std::to_string(probes.size());
+      if (k == probes.size()) return "more probes than were put in";
+      const bool own = openEnd == i && category == "25" &&
+                       rest.substr(kProbe.size()).starts_with(kClose);
+      if (probes[k] && !own) return which + ", which the check reads, has no marker of its own";
+      if (!probes[k] && depth > 0) return which + ", which the check does not read, is marked";
+      ++k;
+      i += kProbe.size();
+    } else {
+      ++i;
+    }
+  }
+  if (k != probes.size()) return "fewer probes than were put in";
+  return {};
 }
 
 // --- Well-formed XML ---
@@ -353,7 +798,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Folder().Remove();
     std::abort();
   }
-  const std::string xml = BuildDocument(data, size);
+  const Document document = BuildDocument(data, size);
+  const std::string& xml = document.xml;
   if (std::string e = NotWellFormed(xml); !e.empty()) Fail("the generated document is not well-formed", xml, e);
   editor::Editor doc;
   doc.RecordCalls(false);
@@ -382,5 +828,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (after != before)
     Fail("the close did not give the text back", xml,
          FirstDifference(before, after) + "\n---\n" + marked + "---\n" + after);
+  if (std::string e = ProbeProblem(marked, document.probes); !e.empty())
+    Fail("a probe word is not marked as it should be", xml, e + "\n" + marked);
   return 0;
 }

@@ -266,8 +266,12 @@ Walk DigitNumberRules(RuleContext& c) {
   // as they should be: a hyphen between them would make them a compound.
   if (next && n1.wordClass == Cls::Unit && !Split(*w) && !Split(n1) && c.N(2) && n2.wordClass == Cls::Comma)
     return Walk::PassNext;
-  if (TextStarts(n1, "deg") && (n2.written.first() == 'F' || n2.written.first() == 'C')) {
-    FormatSuggestion(w, "%s&deg;%c", w->text.c_str(), n2.written.first());
+  // The scale is a word of its own ("25 deg C", "90 degrees Fahrenheit"),
+  // not any word that begins with its letter ("90 degrees Filter").
+  const char scale = n2.written.first();
+  if (TextStarts(n1, "deg") && (scale == 'F' || scale == 'C') &&
+      (n2.written.length() == 1 || TextIsOneOf(n2, {"fahrenheit", "celsius", "centigrade"}))) {
+    FormatSuggestion(w, "%s&deg;%c", w->text.c_str(), scale);
     w->entryWords = 3;
     Correct(w, Msg::Spelling, kUnitRule);
     return Walk::SkipCovered;

@@ -121,6 +121,16 @@ TEST_F(MarkingTest, CommandsOfEachKind) {
       // too: the marker holds as many of the first words as stand together.
       {"first words that stand together", "the a pump is \"pump\" now",
        {{Finding("a.pump.is.pump:| 0", K::Word, 1), "a pump"}}, "", "", {"car edit 0,4", Select(9)}},
+      // A possessive holds its "s" where one ends the word; a plural's
+      // apostrophe is the last character it holds.
+      {"possessives", "Set the valves'covers and the pump's cover.",
+       {{Finding("valves..:| 0", K::Possessive, 10), "valves"}, {Finding("pump..:| 0", K::Possessive, 10), "pump"}},
+       "", "",
+       {"car edit 0,8", Select(7), Insert("1003NONE", "66FFFF", "valves'"), "clear_mark all", "car edit 0,15",
+        Select(6), Insert("1003NONE", "66FFFF", "pump's")}},
+      {"a number that stands apart", "Set \"20\" newton metres.",
+       {{Finding("20.newton:| 1!20-newton", K::Word, 17), "20"}}, "", "",
+       {"car edit 0,5", Select(2), Insert("1703(20-newton)", "66CC99", "20")}},
       // Another finding on the sign read as "and" goes on the sign.
       {"a finding on the sign", "Turn &amp; &amp; valve",
        {{Finding("...and:| 0!(Repeated word -and-)", K::Word, 4), "&amp; &amp;"}}, "", "",

@@ -132,6 +132,23 @@ TEST_F(MarkingPlaces, FindingsArriveWhereTheirWordsAre) {
        {{"11", "turn the", "turn"}}, {"turn<?Pub /_touchup?> valve(s) to the left."}},
       {"article after an element", "<body><p><i>Remove</i> cover from the pump.</p></body>",
        {{"11", "the cover", "cover"}}, {"<p><i>Remove</i> <?Pub _touchup"}},
+      // Found by the property fuzzer: a number and the word joined to it
+      // with a quotation mark between them, marked on the number.
+      {"number apart from the word joined to it", "<body><p>Set \"20\" newton metres.</p></body>",
+       {{"17", "(20-newton)", "20"}}, {}},
+      // A plural's possessive ends at its apostrophe: the marker leaves the
+      // next word whole.
+      {"plural possessive", "<body><p>Set &#8216;valves&#8217;frobs now.</p><p>Set the valves' covers.</p></body>",
+       {{"10", "NONE", "valves&#8217;"}, {"25", "NONE", "frobs"}, {"10", "NONE", "valves'"}}, {}},
+      // The word read for the sign is no word of the text, and the sign's
+      // own finding leaves the reference after it its finding.
+      {"sign before a reference", "<body><p>Remove the pump &amp; &amp; <xref href=\"x.dita\"/>There is a valve.</p>"
+       "<p>Remove the pump &amp; <xref href=\"x.dita\"/>There is a valve.</p></body>",
+       {{"11", "and", "&amp;"}, {"00", "NONE", "There"}}, {"&amp;<?Pub /_touchup?> <xref href=\"x.dita\"/><?Pub _touchup"}},
+      // A word read shorter than the text holds it (the degree sign after a
+      // reference): the word at the finding's place.
+      {"word read shorter than its text", "<body><p>Install the pump &prod;30&#176;F and the &prod;30&#176;F.</p></body>",
+       {{"21", "NONE", "&prod;30&#176;F"}}, {}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -203,6 +220,10 @@ TEST_F(MarkingPlaces, CorrectionsAreAdvice) {
       {"number divided by markup", "Wait twenty-<b>five</b> minutes.", {{"11", "(25)", "five"}}, {"5", "25"}},
       {"number in CDATA", "Install <![CDATA[twenty-five]]> bolts.", {{"11", "25", "<![CDATA[twenty-five]]>"}}, {}},
       {"unit in CDATA", "Install <![CDATA[10 millimetre]]> bolts.", {}, {}},
+      // Found by the property fuzzer: a word that begins like a scale
+      // letter is no scale.
+      {"word that begins like a scale", "90 degrees &prod; Filter&#8216;the cover&#8217;",
+       {{"11", "90\xC2\xB0", "90 degrees"}}, {"90\xC2\xB0" "F"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

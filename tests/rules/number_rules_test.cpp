@@ -75,6 +75,11 @@ TEST(NumberRules, EntryChecks) {
       {"a/64 12/49 volt/17 ,/47 ./48", "12", "", "volt"},
       {"at/60 20/49 deg/40 C/40 ./48", "20",
        "20: suggestion=\"20&deg;C\" tag=\"<AR>\" message=311 entryWords=3 ruleId=7669", "C"},
+      // The scale is a word of its own, not a word that begins like it.
+      {"at/60 20/49 degrees/40 Celsius/40 ./48", "20",
+       "20: suggestion=\"20&deg;C\" tag=\"<AR>\" message=311 entryWords=3 ruleId=7669", "Celsius"},
+      {"at/60 90/49 degrees/40 Filter/40 ./48", "90",
+       "90: suggestion=\"90&deg;\" tag=\"<AR>\" message=311 entryWords=2 ruleId=7669", "degrees"},
       // A code of a series the sentence lists is no temperature.
       {"if/70 258A/49 means/21 ,/47 258C/49 means/21 ./48", "258C", "258C: wordClass=40"},
       {"set/20 the/64 258C/49 code/10 ./48", "258C",
