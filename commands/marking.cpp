@@ -274,6 +274,13 @@ void MarkArticleInsertion(HostChannel& host, MarkCursor& cursor, MarkWork& w, co
     const std::size_t next = cursor.NextPlaceOf(in);
     std::optional<TextRange> second;
     if (next >= word.end && next < text.Size() && in.followingPlace != in.nextPlace) second = WordAt(text, next);
+    // The next finding's word stays whole for its own marker, with the
+    // quotation mark that closes before it ("'valve'valves").
+    if (const std::size_t following = text.CharAt(in.followingPlace);
+        second && in.followingPlace >= 0 && following > second->begin && following < second->end) {
+      second->end = following;
+      while (second->end > second->begin + 1 && IsClosingQuote(text.CodeAt(second->end - 1))) --second->end;
+    }
     std::optional<std::string> secondText;
     if (second) secondText = text.PlainText(*second);
     if (secondText) {
@@ -379,9 +386,13 @@ std::optional<TextRange> FindingWords(HostChannel& host, MarkCursor& cursor, Mar
   // between them), where a word follows it: the figures of a decimal
   // ("0.5") are no words of their own.
   auto isDigit = [](char c) { return IsDigit(static_cast<unsigned char>(c)); };
-  const bool number = join != std::string::npos && join >= 1 && join + 1 < w.S.size() &&
-                      std::all_of(w.S.begin(), w.S.begin() + static_cast<std::ptrdiff_t>(join), isDigit) &&
-                      IsAsciiLetter(static_cast<unsigned char>(w.S[join + 1]));
+  // So is a number with its unit joined to it ("90degrees"), where markup
+  // stands between them in the document.
+  auto isLetter = [](char c) { return IsAsciiLetter(static_cast<unsigned char>(c)); };
+  const auto firstEnd = w.S.begin() + static_cast<std::ptrdiff_t>(join == std::string::npos ? 0 : join);
+  const bool number = join != std::string::npos && join >= 1 && isDigit(w.S[0]) &&
+                      (std::any_of(w.S.begin(), firstEnd, isLetter) ||
+                       (std::all_of(w.S.begin(), firstEnd, isDigit) && join + 1 < w.S.size() && isLetter(w.S[join + 1])));
   const bool words = join != std::string::npos && join >= 1 &&
                      (IsAsciiLetter(static_cast<unsigned char>(w.S[0])) || w.S[0] == '&' || number) &&
                      std::all_of(w.S.begin(), w.S.begin() + static_cast<std::ptrdiff_t>(join), [&](char c) {

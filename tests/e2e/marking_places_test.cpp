@@ -149,6 +149,15 @@ TEST_F(MarkingPlaces, FindingsArriveWhereTheirWordsAre) {
       // reference): the word at the finding's place.
       {"word read shorter than its text", "<body><p>Install the pump &prod;30&#176;F and the &prod;30&#176;F.</p></body>",
        {{"21", "NONE", "&prod;30&#176;F"}}, {}},
+      // A number and its unit read as one word across markup: the marker
+      // holds them, without the blank after them.
+      {"number joined to its unit across markup", "<body><p>Remove the 90degrees<b/> 90 degrees.</p>"
+       "<p>Set the <i>90<![CDATA[]]>degrees</i> 90 degrees.</p></body>",
+       {{"05", "NONE", "90degrees"}, {"05", "NONE", "90<![CDATA[]]>degrees"}}, {}},
+      // An article after an element goes on the next word, never over the
+      // word of the finding after it.
+      {"article before a word that touches the next", "<body><p>Stop <i>Remove</i> 'valve'frobs</p></body>",
+       {{"11", "the valve", "valve"}, {"25", "NONE", "frobs"}}, {"valve<?Pub /_touchup?>'<?Pub"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
