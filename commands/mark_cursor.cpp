@@ -18,7 +18,7 @@ std::optional<TextRange> MarkCursor::Aim(const MarkInput& in, std::string_view p
   return text_.Forward(from, lastBegin, pattern, flags, place);
 }
 
-std::optional<TextRange> MarkCursor::WordAt(const MarkInput& in, std::string_view pattern) const {
+std::optional<TextRange> MarkCursor::WordAtPlace(const MarkInput& in, std::string_view pattern) const {
   constexpr std::string_view kEnds = ".,;:!?)\"'";
   auto ends = [&](std::size_t i) { return kEnds.find(static_cast<char>(text_.CodeAt(i))) != std::string_view::npos; };
   const std::size_t place = PlaceOf(in);

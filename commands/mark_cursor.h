@@ -36,7 +36,7 @@ class MarkCursor {
   // or the punctuation that ends it, where it holds the characters of
   // `pattern` in their order from its first ('.' any one); nothing where
   // the place is behind the caret or holds no such word.
-  std::optional<TextRange> WordAt(const MarkInput& in, std::string_view pattern) const;
+  std::optional<TextRange> WordAtPlace(const MarkInput& in, std::string_view pattern) const;
 
   // Finds in the host the first words of the checked text, from the
   // caret, and moves the caret back to where they begin: for a text that

@@ -418,7 +418,7 @@ std::optional<TextRange> FindingWords(HostChannel& host, MarkCursor& cursor, Mar
   // One word that the check read shorter than the text holds it (the
   // degree sign of "&prod;30°F" dropped): the word at the finding's place.
   if (!m && join == std::string::npos) {
-    m = cursor.WordAt(in, FindText(w.S));
+    m = cursor.WordAtPlace(in, FindText(w.S));
     if (m) w.S = w.F = w.findF = cursor.Text().PlainText(*m).value_or(w.F);
   }
   if (!m) {
