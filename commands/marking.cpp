@@ -415,11 +415,17 @@ std::optional<TextRange> FindingWords(HostChannel& host, MarkCursor& cursor, Mar
       if (cut == join) break;
     }
   }
-  // One word that the check read shorter than the text holds it (the
-  // degree sign of "&prod;30°F" dropped): the word at the finding's place.
-  if (!m && join == std::string::npos) {
-    m = cursor.WordAtPlace(in, FindText(w.S));
-    if (m) w.S = w.F = w.findF = cursor.Text().PlainText(*m).value_or(w.F);
+  // A word that the check read shorter than the text holds it (the degree
+  // sign of "&prod;30°F" dropped): the word at the finding's place. Where
+  // the finding has more words, that first word is marked as above.
+  const bool firstOnly = join != std::string::npos && words && (w.backwardMode == 0 || w.backwardMode == 7);
+  if (!m && (join == std::string::npos || firstOnly)) {
+    const std::string first = w.S.substr(0, join);
+    m = cursor.WordAtPlace(in, FindText(first));
+    if (m) {
+      w.S = w.F = w.findF = cursor.Text().PlainText(*m).value_or(firstOnly ? first : w.F);
+      if (firstOnly && w.A != "NONE") w.A = AsHints(w.A);
+    }
   }
   if (!m) {
     ReportMissing(host, FindText(w.S), w, in);

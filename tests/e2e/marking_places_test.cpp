@@ -147,8 +147,9 @@ TEST_F(MarkingPlaces, FindingsArriveWhereTheirWordsAre) {
        {{"11", "and", "&amp;"}, {"00", "NONE", "There"}}, {"&amp;<?Pub /_touchup?> <xref href=\"x.dita\"/><?Pub _touchup"}},
       // A word read shorter than the text holds it (the degree sign after a
       // reference): the word at the finding's place.
-      {"word read shorter than its text", "<body><p>Install the pump &prod;30&#176;F and the &prod;30&#176;F.</p></body>",
-       {{"21", "NONE", "&prod;30&#176;F"}}, {}},
+      {"word read shorter than its text", "<body><p>Install the pump &prod;30&#176;F and the &prod;30&#176;F.</p>"
+       "<p>Set the valve \"&prod;snow30&#176;F of for&prod;s it for.</p></body>",
+       {{"21", "NONE", "&prod;30&#176;F"}, {"02", "(Rephrase)", "&prod;snow30&#176;F"}}, {}},
       // A number and its unit read as one word across markup: the marker
       // holds them, without the blank after them.
       {"number joined to its unit across markup", "<body><p>Remove the 90degrees<b/> 90 degrees.</p>"
