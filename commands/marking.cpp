@@ -431,6 +431,11 @@ std::optional<TextRange> FindingWords(HostChannel& host, MarkCursor& cursor, Mar
     ReportMissing(host, FindText(w.S), w, in);
     return std::nullopt;
   }
+  // The character after the word that the search ends on ("90degrees."),
+  // where it is a semicolon, comma or colon, is left for its own finding.
+  if (w.S.ends_with('.') && m->end - m->begin > 1 && !cursor.Text().MarkupBefore(m->end - 1) &&
+      std::string_view(";,:").find(static_cast<char>(cursor.Text().CodeAt(m->end - 1))) != std::string_view::npos)
+    --m->end;
   if (w.backwardMode > 0) {
     // The find text within the words found: where they begin ("a" of "a
     // abbrev", not the "a" the search ends on), else the nearest before

@@ -155,6 +155,9 @@ TEST_F(MarkingPlaces, FindingsArriveWhereTheirWordsAre) {
       {"number joined to its unit across markup", "<body><p>Remove the 90degrees<b/> 90 degrees.</p>"
        "<p>Set the <i>90<![CDATA[]]>degrees</i> 90 degrees.</p></body>",
        {{"05", "NONE", "90degrees"}, {"05", "NONE", "90<![CDATA[]]>degrees"}}, {}},
+      // The semicolon after it keeps its own marker.
+      {"number joined to its unit before a semicolon", "<body><p>Set the 90degrees; valve now.</p></body>",
+       {{"05", "NONE", "90degrees"}, {"37", ".", ";"}}, {}},
       // An article after an element goes on the next word, never over the
       // word of the finding after it.
       {"article before a word that touches the next", "<body><p>Stop <i>Remove</i> 'valve'frobs</p></body>",
