@@ -386,18 +386,16 @@ std::optional<TextRange> FindingWords(HostChannel& host, MarkCursor& cursor, Mar
   // between them), where a word follows it: the figures of a decimal
   // ("0.5") are no words of their own.
   auto isDigit = [](char c) { return IsDigit(static_cast<unsigned char>(c)); };
+  auto isLetter = [](char c) { return IsAsciiLetter(static_cast<unsigned char>(c)); };
+  const std::string first = w.S.substr(0, join);  // the whole search where it is one word
+  const bool several = join != std::string::npos && join >= 1;
   // So is a number with its unit joined to it ("90degrees"), where markup
   // stands between them in the document.
-  auto isLetter = [](char c) { return IsAsciiLetter(static_cast<unsigned char>(c)); };
-  const auto firstEnd = w.S.begin() + static_cast<std::ptrdiff_t>(join == std::string::npos ? 0 : join);
-  const bool number = join != std::string::npos && join >= 1 && isDigit(w.S[0]) &&
-                      (std::any_of(w.S.begin(), firstEnd, isLetter) ||
-                       (std::all_of(w.S.begin(), firstEnd, isDigit) && join + 1 < w.S.size() && isLetter(w.S[join + 1])));
-  const bool words = join != std::string::npos && join >= 1 &&
-                     (IsAsciiLetter(static_cast<unsigned char>(w.S[0])) || w.S[0] == '&' || number) &&
-                     std::all_of(w.S.begin(), w.S.begin() + static_cast<std::ptrdiff_t>(join), [&](char c) {
-                       return wordChar(c) || c == '&' || c == '#';
-                     });
+  const bool number = several && isDigit(first[0]) &&
+                      (std::ranges::any_of(first, isLetter) ||
+                       (std::ranges::all_of(first, isDigit) && join + 1 < w.S.size() && isLetter(w.S[join + 1])));
+  const bool words = several && (isLetter(first[0]) || first[0] == '&' || number) &&
+                     std::ranges::all_of(first, [&](char c) { return wordChar(c) || c == '&' || c == '#'; });
   const bool comma = join == 1 && w.S[0] == ',' && w.F == ",";
   std::optional<TextRange> m = cursor.Aim(in, FindText(w.S), {});
   if (!m && (w.backwardMode == 0 || w.backwardMode == 7) && (words || comma)) {
@@ -405,10 +403,10 @@ std::optional<TextRange> FindingWords(HostChannel& host, MarkCursor& cursor, Mar
     for (std::size_t cut = w.S.find_last_of(kBetweenWords); !m && cut != std::string::npos && cut >= join;
          cut = w.S.find_last_of(kBetweenWords, cut - 1)) {
       if (cut == join || wordChar(w.S[cut - 1])) {
-        std::string first = w.S.substr(0, cut);
-        m = cursor.Aim(in, FindText(first), {});
+        std::string run = w.S.substr(0, cut);
+        m = cursor.Aim(in, FindText(run), {});
         if (m) {
-          w.S = w.F = w.findF = first;
+          w.S = w.F = w.findF = run;
           if (words && w.A != "NONE") w.A = AsHints(w.A);
         }
       }
@@ -420,7 +418,6 @@ std::optional<TextRange> FindingWords(HostChannel& host, MarkCursor& cursor, Mar
   // the finding has more words, that first word is marked as above.
   const bool firstOnly = join != std::string::npos && words && (w.backwardMode == 0 || w.backwardMode == 7);
   if (!m && (join == std::string::npos || firstOnly)) {
-    const std::string first = w.S.substr(0, join);
     m = cursor.WordAtPlace(in, FindText(first));
     if (m) {
       w.S = w.F = w.findF = cursor.Text().PlainText(*m).value_or(firstOnly ? first : w.F);
