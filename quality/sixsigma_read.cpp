@@ -143,6 +143,9 @@ HRESULT SixsigmaReadWork(HostChannel& host, CommandCalls& self, const std::funct
   WordList.Forget();
   host.Execute("clm; goto_oid(oid_first())");
   host.Execute(Format("insert_pi('%s%s',0,0)", Quality.qualityPiText.c_str(), dateStamp.c_str()));
+  // The search runs back from the document's start round to its body: it
+  // needs the wrap that removing the old markers turned off.
+  host.Execute("set wrapscan=on");
   host.Execute(Format("find -b -m -t -select /%s/; clm;", Cursor.StartTag.c_str()));
   return S_OK;
 }

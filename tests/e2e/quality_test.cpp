@@ -59,6 +59,30 @@ TEST_F(QualityCommand, EveryBodyIsScored) {
       << run.err;
 }
 
+// Check, then score: the score takes the markers out, finds the body and
+// stamps the document as it does an unchecked one, with either report.
+TEST_F(QualityCommand, CheckedSamplesAreScored) {
+  std::vector<std::filesystem::path> samples;
+  for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(KESTA_SOURCE_DIR) / "data/samples"))
+    samples.push_back(entry.path());
+  std::sort(samples.begin(), samples.end());
+  ASSERT_EQ(samples.size(), 14u);
+  for (const std::filesystem::path& sample : samples) {
+    SCOPED_TRACE(sample.filename().string());
+    ProgramRun checked = Kesta({"check", sample.string(), "-o", Path("marked.xml")});
+    ASSERT_LE(checked.status, 1) << checked.err;
+    for (const char* answer : {"1", "2"}) {
+      ProgramRun run = Kesta({"call", "SixsigmaRead", Path("marked.xml"), "--answer", answer, "-o", Path("scored.xml")});
+      EXPECT_EQ(run.status, 0) << run.err;
+      EXPECT_EQ(run.err.find("[box"), std::string::npos) << run.err;
+      EXPECT_EQ(run.err.find("Not found"), std::string::npos) << run.err;
+      const std::string scored = dir_.Read("scored.xml");
+      EXPECT_FALSE(Stamp(scored).empty()) << answer;
+      EXPECT_EQ(scored.find("_touchup"), std::string::npos);
+    }
+  }
+}
+
 TEST_F(QualityCommand, ADialogNobodyActsOnClosesAsCancelAndCancelKeepsTheStamp) {
   std::string xml = "<topic><?KESSTA STE=red:ONE SIGMA#1:1:2026-1:1-DEF1?><title>T</title><body><p>Glorp.</p></body></topic>";
   std::string doc = dir_.Write("doc.xml", xml);
