@@ -1,5 +1,9 @@
 #include "commands/body_run.h"
 
+#include <algorithm>
+
+#include "engine/markup_end.h"
+
 namespace {
 
 struct Tag {
@@ -35,39 +39,19 @@ class TagReader {
   }
 
  private:
-  std::size_t After(std::size_t at, std::string_view close) const {
-    const std::size_t e = text_.find(close, at);
-    return e == std::string_view::npos ? text_.size() : e + close.size();
-  }
-
   Tag Read(std::size_t at) const {
+    const std::size_t end = MarkupEnd(text_, at);
     const std::string_view rest = text_.substr(at);
-    if (rest.starts_with("<!--")) return {Tag::Other, {}, at, After(at + 4, "-->")};
-    if (rest.starts_with("<![CDATA[")) return {Tag::Other, {}, at, After(at + 9, "]]>")};
-    if (rest.starts_with("<?")) return {Tag::Other, {}, at, After(at + 2, "?>")};
-    if (rest.starts_with("<!")) return {Tag::Other, {}, at, After(at + 2, ">")};
+    if (rest.starts_with("<!") || rest.starts_with("<?")) return {Tag::Other, {}, at, end};
     const bool closing = rest.starts_with("</");
     const std::size_t nameBegin = at + (closing ? 2 : 1);
-    std::size_t nameEnd = text_.find_first_of(" \t\r\n/>", nameBegin);
-    if (nameEnd == std::string_view::npos) nameEnd = text_.size();
-    // The tag ends at the first '>' outside a quoted attribute value.
-    char quote = 0;
-    std::size_t q = nameEnd;
-    for (; q < text_.size(); ++q) {
-      const char c = text_[q];
-      if (quote) {
-        if (c == quote) quote = 0;
-      } else if (c == '"' || c == '\'') {
-        quote = c;
-      } else if (c == '>') {
-        break;
-      }
-    }
+    std::size_t nameEnd = std::min(text_.find_first_of(" \t\r\n/>", nameBegin), end);
     Tag tag;
     tag.name = text_.substr(nameBegin, nameEnd - nameBegin);
     tag.begin = at;
-    tag.end = q < text_.size() ? q + 1 : text_.size();
-    tag.kind = closing ? Tag::Close : (q < text_.size() && text_[q - 1] == '/') ? Tag::Empty : Tag::Open;
+    tag.end = end;
+    const bool closed = end - at >= 2 && text_[end - 1] == '>';
+    tag.kind = closing ? Tag::Close : (closed && text_[end - 2] == '/') ? Tag::Empty : Tag::Open;
     return tag;
   }
 

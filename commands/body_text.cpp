@@ -1,5 +1,7 @@
 #include "commands/body_text.h"
 
+#include "engine/markup_end.h"
+
 std::size_t BodyStartOffset(std::string_view text, std::string_view startTag) {
   if (startTag.empty()) return 0;
   std::size_t k = text.find(startTag);
@@ -20,10 +22,9 @@ std::string BodyFrom(std::string_view text, std::size_t offset, std::string_view
   if (!startTagName.empty() && body.size() > startTagName.size() + 1 && body[0] == '<' &&
       body.substr(1, startTagName.size()) == startTagName) {
     char after = body[startTagName.size() + 1];
-    std::size_t close = body.find('>');
-    if ((after == '>' || after == ' ' || after == '\t' || after == '\n' || after == '\r') &&
-        close != std::string_view::npos)
-      body.remove_prefix(close + 1);
+    const std::size_t close = MarkupEnd(body, 0);
+    if ((after == '>' || after == ' ' || after == '\t' || after == '\n' || after == '\r') && body[close - 1] == '>')
+      body.remove_prefix(close);
   }
   return WithSentinel(body);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "commands/marker_text.h"
+#include "engine/markup_end.h"
 
 namespace {
 
@@ -22,29 +23,6 @@ bool IsWordCode(unsigned char c) {
     default:
       return false;
   }
-}
-
-// The end of the markup that begins at `i` (a '<'): a comment to its "-->",
-// a processing instruction to its "?>", a tag to its '>' outside quoted
-// attribute values.
-std::size_t MarkupEnd(std::string_view t, std::size_t i) {
-  auto after = [&](std::string_view close, std::size_t from) {
-    std::size_t k = t.find(close, from);
-    return k == std::string_view::npos ? t.size() : k + close.size();
-  };
-  if (t.compare(i, 4, "<!--") == 0) return after("-->", i + 4);
-  if (t.compare(i, 9, "<![CDATA[") == 0) return after("]]>", i + 9);
-  if (t.compare(i, 2, "<?") == 0) return after("?>", i + 2);
-  for (std::size_t k = i + 1; k < t.size(); ++k) {
-    if (t[k] == '"' || t[k] == '\'') {
-      std::size_t close = t.find(t[k], k + 1);
-      if (close == std::string_view::npos) return t.size();
-      k = close;
-    } else if (t[k] == '>') {
-      return k + 1;
-    }
-  }
-  return t.size();
 }
 
 // The character a reference stands for, or 0 for one the host keeps as an

@@ -4,6 +4,7 @@
 #include <iterator>
 #include <type_traits>
 
+#include "engine/markup_end.h"
 #include "engine/tag_tables.h"
 #include "engine/tokenizer.h"
 #include "engine/tokenizer_scan.h"
@@ -39,16 +40,16 @@ struct Markup {
   bool closesItself() const { return end - start >= 3 && end[-1] == '>' && end[-2] == '/'; }
 };
 
+bool AtTextEnd(const char* q) { return *q == '\0' || AtSentinel(q); }
+
 void ReadMarkup(Scan& s, Markup* m) {
-  char* q = s.p;
   m->start = s.p;
-  while (*q && !AtSentinel(q)) {
+  m->end = MarkupEnd(s.p, AtTextEnd);
+  for (char* q = s.p; q < m->end; ++q) {
     if (*q == '\n') *q = ' ';
     if (m->length < kTagMax) m->text[m->length++] = *q;
-    if (*q++ == '>') break;
   }
   m->text[m->length] = '\0';
-  m->end = q;
 }
 
 // The end tag in the end-tag buffer at or after `from`, or null. With `to`,
@@ -136,11 +137,10 @@ void SkipElement(Scan& s, const Markup& m, std::string_view placeholder, bool in
 }
 
 // A comment is skipped to its "-->" and ends the sentence's numbering.
-void SkipComment(Scan& s) {
+void SkipComment(Scan& s, const Markup& m) {
   Flush(s, 9);
   ClearPending(s);
-  char* close = FindBeforeEnd(s.p + 4, "-->");
-  s.p = close ? close + 3 : EndOfText(s.p);
+  s.p = m.end;
   s.wordNo = 0;
 }
 
@@ -195,9 +195,8 @@ char* MatchingClosingTag(char* from, std::string_view name) {
       if (depth-- == 0) return q;
       continue;
     }
-    char* gt = q;
-    while (*gt && *gt != '>' && !AtSentinel(gt)) ++gt;
-    if (*gt == '>' && gt[-1] != '/') ++depth;
+    const char* gt = MarkupEnd(q, AtTextEnd);
+    if (gt - q >= 2 && gt[-1] == '>' && gt[-2] != '/') ++depth;
   }
   return nullptr;
 }
@@ -330,7 +329,7 @@ void ScanMarkup(Scan& s) {
   const std::string_view tag = m.view();
 
   if (StartsWithNoCase(tag, "<!--")) {
-    SkipComment(s);
+    SkipComment(s, m);
     return;
   }
   if (StartsWithNoCase(tag, "<?Pub")) {

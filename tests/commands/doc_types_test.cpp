@@ -79,6 +79,7 @@ TEST(BodyText, StartOffset) {
 TEST(BodyText, TheBodysOwnStartTagIsLeftOut) {
   EXPECT_EQ(BodyFrom("<conbody><p>x</p></conbody>", 0, "conbody"), "<p>x</p></conbody>. @@END");
   EXPECT_EQ(BodyFrom("<conbody id=\"c\"><p>x</p>", 0, "conbody"), "<p>x</p>. @@END");
+  EXPECT_EQ(BodyFrom("<conbody a=\"x>y\"><p>x</p>", 0, "conbody"), "<p>x</p>. @@END");
   EXPECT_EQ(BodyFrom("<conbodyx><p>x</p>", 0, "conbody"), "<conbodyx><p>x</p>. @@END");
   EXPECT_EQ(BodyFrom("<topic><body>", 7, "body"), ". @@END");
   EXPECT_EQ(BodyFrom("<conbody", 0, "conbody"), "<conbody. @@END");

@@ -273,6 +273,14 @@ TEST_F(TokenizerTest, Markup) {
       // The word after markup is marked so: a search for it together with the
       // word before cannot cross the markup in the document.
       {"consider is <quote>how stable</quote> it<!-- x --> is", "b", "consider is how{b1} stable it{b1} is{b1} ."},
+      // A '>' inside an attribute value, an instruction or a comment ends
+      // nothing: the markup ends where XML says it does.
+      {"Remove the <b outputclass=\"a>glorp\">tool</b>. Use", "", "Remove tool . Use ."},
+      {"a <emph x='b>c' y=\"'>'\">d</emph> e", "", "a d e ."},
+      {"tool.<?oxy_comment_start author=\"r\" comment=\"a > b\"?> Use it.<?oxy_comment_end?>", "", "tool . Use it ."},
+      {"a <?pb x=\">\"?>b <!-- x > y --> c", "", "a b c ."},
+      {"a <indexterm a=\"x>y\">b<indexterm>c</indexterm></indexterm> d", "", "a d ."},
+      {"a <xref href=\"x>y\">b</xref> c <ph q=\"x>y", "", "a <ref> c ."},
   });
 }
 
