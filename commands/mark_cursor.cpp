@@ -15,17 +15,36 @@ std::optional<TextRange> MarkCursor::Aim(const MarkInput& in, std::string_view p
   // only the colon finding's mark stands after it, as the word that follows.
   const std::size_t next = NextPlaceOf(in);
   const std::size_t lastBegin = pattern == ":" ? std::max(place, next) : next > place ? next - 1 : place;
+  if (auto m = text_.Forward(from, lastBegin, pattern, flags, place)) return m;
+  // The words as the check read them: marks between them it passed over,
+  // a sign it read as a letter.
+  flags.asRead = true;
   return text_.Forward(from, lastBegin, pattern, flags, place);
 }
 
-std::optional<TextRange> MarkCursor::WordAtPlace(const MarkInput& in, std::string_view pattern) const {
-  constexpr std::string_view kEnds = ".,;:!?)\"'";
-  auto ends = [&](std::size_t i) { return kEnds.find(static_cast<char>(text_.CodeAt(i))) != std::string_view::npos; };
+namespace {
+constexpr std::string_view kWordEnds = ".,;:!?)\"'";
+bool EndsWord(const TextPlaces& text, std::size_t i) {
+  return kWordEnds.find(static_cast<char>(text.CodeAt(i))) != std::string_view::npos;
+}
+}  // namespace
+
+std::optional<TextRange> MarkCursor::WordThere(const MarkInput& in) const {
   const std::size_t place = PlaceOf(in);
-  if (place >= text_.Size() || place < caret_ || text_.IsSpaceAt(place) || ends(place)) return std::nullopt;
+  if (place >= text_.Size() || place < caret_ || text_.IsSpaceAt(place)) return std::nullopt;
   std::size_t end = place + 1;
-  while (end < text_.Size() && !text_.IsSpaceAt(end) && !text_.MarkupBefore(end)) ++end;
-  while (end > place + 1 && ends(end - 1)) --end;
+  // Up to the next word where the check read that apart ("30°Fpre-set").
+  const std::size_t next = NextPlaceOf(in);
+  const std::size_t limit = next > place ? std::min(next, text_.Size()) : text_.Size();
+  while (end < limit && !text_.IsSpaceAt(end) && !text_.MarkupBefore(end)) ++end;
+  while (end > place + 1 && EndsWord(text_, end - 1)) --end;
+  return TextRange{place, end};
+}
+
+std::optional<TextRange> MarkCursor::WordAtPlace(const MarkInput& in, std::string_view pattern) const {
+  std::optional<TextRange> word = WordThere(in);
+  if (!word || EndsWord(text_, word->begin)) return std::nullopt;
+  const std::size_t place = word->begin, end = word->end;
   // The pattern's first character at the place, the others in order after.
   std::size_t at = place;
   for (std::size_t i = 0; i < pattern.size(); ++i, ++at) {
@@ -36,7 +55,19 @@ std::optional<TextRange> MarkCursor::WordAtPlace(const MarkInput& in, std::strin
       while (at < end && !holds(at)) ++at;
     if (at >= end || !holds(at)) return std::nullopt;
   }
-  return TextRange{place, end};
+  return word;
+}
+
+std::optional<TextRange> MarkCursor::WordAsWritten(const MarkInput& in) const {
+  std::optional<TextRange> word = WordThere(in);
+  if (!word) return std::nullopt;
+  // A word of plain letters and digits is read as it stands: where the
+  // finding's words are not there, that word is another word, no finding's.
+  for (std::size_t i = word->begin; i < word->end; ++i) {
+    const unsigned char c = text_.CodeAt(i);
+    if (!text_.IsWordAt(i) || c >= 0x80) return word;
+  }
+  return std::nullopt;
 }
 
 bool MarkCursor::Anchor() {

@@ -37,6 +37,14 @@ class MarkCursor {
   // `pattern` in their order from its first ('.' any one); nothing where
   // the place is behind the caret or holds no such word.
   std::optional<TextRange> WordAtPlace(const MarkInput& in, std::string_view pattern) const;
+  // The last resort for a word the check read otherwise than the text holds
+  // it ("#half#" for "½", a reference it read as a letter): the word at the
+  // finding's place as the text holds it, up to white space, markup, the
+  // punctuation that ends it or the next word's place (a mark that stands
+  // there alone is the word). Nothing where the place is behind the caret
+  // or is white space, and where the word holds only letters and digits of
+  // ASCII, which the check reads as they stand.
+  std::optional<TextRange> WordAsWritten(const MarkInput& in) const;
 
   // Finds in the host the first words of the checked text, from the
   // caret, and moves the caret back to where they begin: for a text that
@@ -55,6 +63,9 @@ class MarkCursor {
   void Replaced(TextRange range) { caret_ = range.end; }
 
  private:
+  // The word at a finding's place, whatever it holds.
+  std::optional<TextRange> WordThere(const MarkInput& in) const;
+
   HostChannel& host_;
   TextPlaces text_;
   std::size_t caret_ = 0;

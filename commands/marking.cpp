@@ -131,6 +131,15 @@ void PutMarker(HostChannel& host, const std::string& value, const char* colour, 
   ++Check.markedCount;
 }
 
+// Whether the words were found only as the check read them: with a
+// quotation mark or a semicolon among them, or a sign read as a letter
+// ("10×10" as "10x10"). Advice for the words as read, put in, would take
+// those characters away: it is then a hint.
+bool FoundAsRead(const TextPlaces& text, TextRange m, std::string_view pattern) {
+  const std::optional<TextRange> exact = text.MatchAt(m.begin, pattern, {});
+  return !exact || exact->end != m.end;
+}
+
 // Marks `range` with the finding's category and number and `advice`.
 bool MarkRange(HostChannel& host, MarkCursor& cursor, TextRange range, const std::string& advice, const MarkWork& w,
                const MarkInput& in) {
@@ -210,11 +219,19 @@ bool MarkCorrection(HostChannel& host, MarkCursor& cursor, MarkWork& w, const Ma
       m = AimCorrection(cursor, in, pattern.substr(0, cut));
       partOnly = true;
     }
+    // Words the check read otherwise than the text holds them: the word at
+    // the place, which the corrected text may not replace whole.
+    if (!m) {
+      m = cursor.WordAsWritten(in);
+      partOnly = true;
+    }
     if (!m) {
       ReportMissing(host, pattern, w, in);
       return false;
     }
     if (std::optional<std::string> words = text.PlainText(*m)) w.F = *words;
+  } else if (FoundAsRead(text, *m, pattern)) {
+    partOnly = true;
   }
   if (m->end - m->begin > 1 && text.CodeAt(m->end - 1) == '.' && (w.A.empty() || w.A.back() != '.') &&
       EndsSentence(text, m->end))
@@ -229,6 +246,7 @@ bool MarkSignAdded(HostChannel& host, MarkCursor& cursor, MarkWork& w, const Mar
   w.S = DotsForBlanksAndHyphens(w.S);
   const std::string pattern = FindText(w.S);
   std::optional<TextRange> m = AimCorrection(cursor, in, pattern);
+  if (!m) m = cursor.WordAsWritten(in);
   if (!m) {
     ReportMissing(host, pattern, w, in);
     return false;
@@ -266,6 +284,7 @@ void MarkArticleInsertion(HostChannel& host, MarkCursor& cursor, MarkWork& w, co
   const std::string article = fix.insert.substr(1);  // "the" or "THE"
   const std::string pattern = FindText(fix.search);
   std::optional<TextRange> found = AimCorrection(cursor, in, pattern);
+  if (!found) found = cursor.WordAsWritten(in);
   if (!found) return ReportMissing(host, pattern, w, in);
   const TextPlaces& text = cursor.Text();
   TextRange word = *found;
@@ -326,6 +345,7 @@ std::optional<TextRange> FindSentenceArticle(HostChannel& host, MarkCursor& curs
                                              const MarkInput& in) {
   w.S = w.F;
   std::optional<TextRange> m = cursor.Aim(in, FindText(w.S), {});
+  if (!m) m = cursor.WordAsWritten(in);
   if (!m) {
     ReportMissing(host, FindText(w.S), w, in);
     return std::nullopt;
@@ -349,6 +369,7 @@ std::optional<TextRange> FindSentenceArticle(HostChannel& host, MarkCursor& curs
 std::optional<TextRange> PossessiveWords(HostChannel& host, MarkCursor& cursor, MarkWork& w, const MarkInput& in) {
   const std::string pattern = FindText(w.S.substr(0, w.S.size() - 1));
   std::optional<TextRange> m = cursor.Aim(in, pattern, {});
+  if (!m) m = cursor.WordAsWritten(in);
   if (!m) {
     ReportMissing(host, FindText(w.S), w, in);
     return std::nullopt;
@@ -398,6 +419,7 @@ std::optional<TextRange> FindingWords(HostChannel& host, MarkCursor& cursor, Mar
                      std::ranges::all_of(first, [&](char c) { return wordChar(c) || c == '&' || c == '#'; });
   const bool comma = join == 1 && w.S[0] == ',' && w.F == ",";
   std::optional<TextRange> m = cursor.Aim(in, FindText(w.S), {});
+  if (m && w.A != "NONE" && FoundAsRead(cursor.Text(), *m, FindText(w.S))) w.A = AsHints(w.A);
   if (!m && (w.backwardMode == 0 || w.backwardMode == 7) && (words || comma)) {
     // The longest run of the first words that stands at the place.
     for (std::size_t cut = w.S.find_last_of(kBetweenWords); !m && cut != std::string::npos && cut >= join;
@@ -423,6 +445,13 @@ std::optional<TextRange> FindingWords(HostChannel& host, MarkCursor& cursor, Mar
       w.S = w.F = w.findF = cursor.Text().PlainText(*m).value_or(firstOnly ? first : w.F);
       if (firstOnly && w.A != "NONE") w.A = AsHints(w.A);
     }
+  }
+  // The last resort: the word at the place as the text holds it, where the
+  // check read it otherwise ("#half#" for "½"). The advice is a hint where
+  // the finding names more words than this one.
+  if (!m && (m = cursor.WordAsWritten(in))) {
+    w.S = w.F = w.findF = cursor.Text().PlainText(*m).value_or(w.F);
+    if (several && w.A != "NONE") w.A = AsHints(w.A);
   }
   if (!m) {
     ReportMissing(host, FindText(w.S), w, in);

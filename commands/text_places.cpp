@@ -4,6 +4,7 @@
 
 #include "commands/marker_text.h"
 #include "engine/markup_end.h"
+#include "platform/wide_text.h"
 
 namespace {
 
@@ -42,8 +43,9 @@ unsigned char ReferenceCode(std::string_view ref) {
     value = value * (hex ? 16 : 10) + static_cast<unsigned long>(digit);
     if (value > 0x10FFFF) break;
   }
-  // What the code page cannot hold reads as the conversion writes it.
-  return (value >= 0x20 && value < 0x80) || (value >= 0xA0 && value <= 0xFF) ? static_cast<unsigned char>(value) : '?';
+  // What the code page cannot hold reads as the reading's conversion writes it.
+  return (value >= 0x20 && value < 0x80) || (value >= 0xA0 && value <= 0xFF) ? static_cast<unsigned char>(value)
+                                                                            : static_cast<unsigned char>(kSubstituteChar);
 }
 
 // The text the reading appended ("... @@END") is not the host's.
@@ -115,6 +117,23 @@ bool TextPlaces::IsWordAt(std::size_t i) const {
   return (chars_[i].flags & kEntity) == 0 && IsWordCode(chars_[i].code);
 }
 
+bool TextPlaces::IsGapAt(std::size_t i) const {
+  if ((chars_[i].flags & kEntity) != 0) return false;
+  switch (chars_[i].code) {
+    case ' ': case '\t': case '\n': case '\r': case 0xA0:
+    case '"': case '\'': case '`': case ';':
+    case 0x84: case 0x8B: case 0x91: case 0x92: case 0x93: case 0x94: case 0x9B: case 0xAB: case 0xBB:
+      return true;
+    default:
+      return chars_[i].code == static_cast<unsigned char>(kSubstituteChar);
+  }
+}
+
+std::size_t TextPlaces::PassGap(std::size_t p) const {
+  while (p < Size() && !MarkupBefore(p) && IsGapAt(p)) ++p;
+  return p;
+}
+
 bool TextPlaces::IsSoftHyphenAt(std::size_t i) const {
   return (chars_[i].flags & kEntity) == 0 && chars_[i].code == kSoftHyphen;
 }
@@ -131,8 +150,22 @@ std::size_t TextPlaces::PassSoftHyphens(std::size_t p) const {
   return p;
 }
 
+namespace {
+// The character the tokenizer reads in place of a sign of the code page.
+unsigned char ReadAs(unsigned char c) {
+  switch (c) {
+    case 0xD7: return 'x';  // multiplication sign
+    case 0xB1: return '+';  // plus-minus
+    case 0xB7: return '_';  // middle dot
+    case 0x96: return '.';  // en dash
+    default: return c;
+  }
+}
+}  // namespace
+
 std::optional<TextRange> TextPlaces::MatchUnits(std::size_t pos, const std::vector<Unit>& units,
-                                                bool wholeWord) const {
+                                                SearchFlags flags) const {
+  const bool wholeWord = flags.wholeWord;
   if (units.empty() || pos >= Size()) return std::nullopt;
   std::size_t p = pos;
   for (const Unit& unit : units) {
@@ -140,14 +173,23 @@ std::optional<TextRange> TextPlaces::MatchUnits(std::size_t pos, const std::vect
     if (p >= Size() || (p > pos && MarkupBefore(p))) return std::nullopt;
     switch (unit.kind) {
       case UnitKind::Space:
+        if (flags.asRead && IsGapAt(p)) {
+          p = PassGap(p);
+          break;
+        }
         if (!IsSpaceAt(p)) return std::nullopt;
         p = StepEnd(p);
         break;
-      case UnitKind::Any:
+      case UnitKind::Any: {
+        const bool gap = IsGapAt(p);
         p = StepEnd(p);
+        if (flags.asRead && gap) p = PassGap(p);
         break;
+      }
       case UnitKind::Literal:
-        if ((chars_[p].flags & kEntity) != 0 || chars_[p].code != unit.code) return std::nullopt;
+        if ((chars_[p].flags & kEntity) != 0 ||
+            (chars_[p].code != unit.code && !(flags.asRead && ReadAs(chars_[p].code) == unit.code)))
+          return std::nullopt;
         ++p;
         break;
     }
@@ -160,14 +202,14 @@ std::optional<TextRange> TextPlaces::MatchUnits(std::size_t pos, const std::vect
 }
 
 std::optional<TextRange> TextPlaces::MatchAt(std::size_t pos, std::string_view pattern, SearchFlags flags) const {
-  return MatchUnits(pos, Compile(pattern, flags.anyDot), flags.wholeWord);
+  return MatchUnits(pos, Compile(pattern, flags.anyDot), flags);
 }
 
 std::optional<TextRange> TextPlaces::Forward(std::size_t from, std::size_t lastBegin, std::string_view pattern,
                                              SearchFlags flags, std::size_t endsAfter) const {
   const std::vector<Unit> units = Compile(pattern, flags.anyDot);
   for (std::size_t i = from; i <= lastBegin && i < Size(); ++i) {
-    auto m = MatchUnits(i, units, flags.wholeWord);
+    auto m = MatchUnits(i, units, flags);
     if (m && m->end > endsAfter) return m;
   }
   return std::nullopt;
@@ -177,7 +219,7 @@ std::optional<TextRange> TextPlaces::Backward(std::size_t from, std::size_t floo
                                               SearchFlags flags) const {
   const std::vector<Unit> units = Compile(pattern, flags.anyDot);
   for (std::size_t i = std::min(from, Size()); i-- > floor;) {
-    auto m = MatchUnits(i, units, flags.wholeWord);
+    auto m = MatchUnits(i, units, flags);
     if (m && m->end <= from) return m;
   }
   return std::nullopt;
@@ -211,7 +253,9 @@ std::string TextPlaces::Shape(TextRange range) const {
 std::optional<std::string> TextPlaces::PlainText(TextRange range) const {
   std::string text;
   for (std::size_t p = range.begin; p < range.end && p < Size(); ++p) {
-    if ((chars_[p].flags & kEntity) != 0 || chars_[p].code == '?') return std::nullopt;
+    if ((chars_[p].flags & kEntity) != 0 || chars_[p].code == '?' ||
+        chars_[p].code == static_cast<unsigned char>(kSubstituteChar))
+      return std::nullopt;
     if (IsSpaceAt(p)) {
       if (text.empty() || text.back() != ' ') text += ' ';
     } else {

@@ -27,6 +27,12 @@ struct TextRange {
 struct SearchFlags {
   bool anyDot = true;      // -e: '.' matches any one character
   bool wholeWord = false;  // wordscan: the match neither begins nor ends inside a word
+  // The text as the check read it: a '.' or blank of the pattern also takes
+  // the quotation and inch marks, semicolons and unheld characters round
+  // the white space between two words ("0.5” turn", "; “turn"), and a
+  // character the check read as another matches that one ("×" as "x").
+  // The host is then sent the shape of what matched.
+  bool asRead = false;
 };
 
 class TextPlaces {
@@ -78,7 +84,12 @@ class TextPlaces {
     unsigned char code;
   };
   static std::vector<Unit> Compile(std::string_view pattern, bool anyDot);
-  std::optional<TextRange> MatchUnits(std::size_t pos, const std::vector<Unit>& units, bool wholeWord) const;
+  std::optional<TextRange> MatchUnits(std::size_t pos, const std::vector<Unit>& units, SearchFlags flags) const;
+  // A quotation or inch mark, a semicolon, white space or an unheld
+  // character: what may stand between two words as the check read them.
+  bool IsGapAt(std::size_t i) const;
+  // After `p`, the run of such characters, up to markup.
+  std::size_t PassGap(std::size_t p) const;
 
   static constexpr unsigned char kMarkupBefore = 1;
   static constexpr unsigned char kEntity = 2;  // a reference the host keeps as itself

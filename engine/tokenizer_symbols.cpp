@@ -1,6 +1,7 @@
 // The tokenizer's steps for the Windows-1252 characters of its table and the
 // remaining characters.
 #include "engine/tokenizer_scan.h"
+#include "platform/wide_text.h"
 
 namespace {
 
@@ -107,7 +108,10 @@ void ScanSymbol(Scan& s) {
       // word joined across them (bin\ant, registry=https) or a mark of the
       // next word's start taken over them (a trade mark sign before a blank)
       // would name text the document does not hold, which no marker finds.
-      if (c >= 0x20 && c != 0x7F) Flush(s, s.pendingKind);
+      // So does a character the code page cannot hold (the substitute the
+      // reading wrote for it): a letter of a Greek word or a sign such as
+      // the ohm sign is no part of an English word.
+      if ((c >= 0x20 && c != 0x7F) || c == Byte(kSubstituteChar)) Flush(s, s.pendingKind);
       ++s.p;
       return;
   }

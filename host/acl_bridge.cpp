@@ -96,10 +96,11 @@ std::string AclString(std::string_view text, std::size_t limit) {
 }
 
 std::unique_ptr<char[]> BstrToAnsi(const AclText& text) {
-  const char* ansi = text.Ansi();
-  std::size_t size = std::strlen(ansi) + 1;
+  const std::string ansi = WideToAnsi(text.Wide(), kSubstituteChar);
+  // The text ends at its first NUL, as the array's reader takes it.
+  const std::size_t size = std::strlen(ansi.c_str()) + 1;
   auto out = std::make_unique<char[]>(size);
-  std::memcpy(out.get(), ansi, size);
+  std::memcpy(out.get(), ansi.c_str(), size);
   return out;
 }
 

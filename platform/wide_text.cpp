@@ -16,11 +16,11 @@ char16_t ByteToWide(unsigned char b) {
   return b;
 }
 
-char WideToByte(char16_t c) {
+char WideToByte(char16_t c, char defaultChar) {
   if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
   for (std::size_t i = 0; i < kHigh.size(); ++i)
     if (kHigh[i] == c) return static_cast<char>(0x80 + i);
-  return '?';
+  return defaultChar;
 }
 
 }  // namespace
@@ -82,7 +82,7 @@ WideString AnsiToWide(std::string_view ansi) {
   return out;
 }
 
-std::string WideToAnsi(std::u16string_view wide) {
+std::string WideToAnsi(std::u16string_view wide, char defaultChar) {
   std::string out(wide.size(), '\0');
   std::size_t n = 0;
   for (std::size_t i = 0; i < wide.size(); ++i) {
@@ -94,10 +94,10 @@ std::string WideToAnsi(std::u16string_view wide) {
     if (c >= 0xD800 && c <= 0xDBFF && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 &&
         wide[i + 1] <= 0xDFFF) {
       ++i;  // a surrogate pair is one character outside the code page
-      out[n++] = '?';
+      out[n++] = defaultChar;
       continue;
     }
-    out[n++] = WideToByte(c);
+    out[n++] = WideToByte(c, defaultChar);
   }
   out.resize(n);
   return out;

@@ -10,8 +10,15 @@ using WideString = std::u16string;
 // Windows-1252 bytes to wide text. The five bytes that code page leaves
 // undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the same code points.
 WideString AnsiToWide(std::string_view ansi);
-// Wide text to Windows-1252; characters outside the code page become '?'.
-std::string WideToAnsi(std::u16string_view wide);
+// Wide text to Windows-1252; characters outside the code page become
+// `defaultChar`, '?' unless the caller names another, as the system
+// conversion lets it.
+std::string WideToAnsi(std::u16string_view wide, char defaultChar = '?');
+
+// The substitute control character: the default character of a conversion
+// whose reader must tell a character the code page cannot hold from a
+// question mark of the text. XML text never holds it.
+inline constexpr char kSubstituteChar = '\x1A';
 
 // UTF-8 <-> wide text; malformed UTF-8 yields U+FFFD.
 WideString Utf8ToWide(std::string_view utf8);

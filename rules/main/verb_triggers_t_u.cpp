@@ -1,4 +1,7 @@
 // Trigger rows of the verbs that begin with 't' and 'u'.
+#include <algorithm>
+
+#include "engine/ascii_text.h"
 #include "engine/class_numbers.h"
 #include "engine/rule_match.h"
 #include "rules/main/verb_rule_tables.h"
@@ -16,7 +19,15 @@ bool NextMarkedOrArticle(const RuleContext& c) {
   return IsMarked(c.n1()) || c.n1().wordClass == Cls::Article;
 }
 bool PrevCodeAdjective(const RuleContext& c) { return CodeStarts(c.p1(), 'A'); }
-bool PrevFlagged(const RuleContext& c) { return !c.First() && c.p1().message > 0; }
+// The word before the verb has a finding of its own, or is a mark (a
+// semicolon, a bracket) that gets its own and says nothing of what is
+// turned: the verb's finding must not write over it.
+bool PrevFlagged(const RuleContext& c) {
+  if (c.First()) return false;
+  const WordRec& p = c.p1();
+  return p.message > 0 ||
+         std::ranges::none_of(p.written.view(), [](char ch) { return IsLetterOrDigit(static_cast<unsigned char>(ch)); });
+}
 
 // The words after "take" that its phrase table knows; the advice is then
 // chosen by the word's letters.

@@ -120,7 +120,7 @@ TEST_F(MarkingTest, CommandsOfEachKind) {
       // A character the check passed over (a quotation mark) divides them
       // too: the marker holds as many of the first words as stand together.
       {"first words that stand together", "the a pump is \"pump\" now",
-       {{Finding("a.pump.is.pump:| 0", K::Word, 1), "a pump"}}, "", "", {"car edit 0,4", Select(9)}},
+       {{Finding("a.pump.is.pump:| 0", K::Word, 1), "a pump"}}, "", "", {"car edit 0,4", Select(15)}},
       // A possessive holds its "s" where one ends the word; a plural's
       // apostrophe is the last character it holds.
       {"possessives", "Set the valves'covers and the pump's cover.",
@@ -130,7 +130,7 @@ TEST_F(MarkingTest, CommandsOfEachKind) {
         Select(6), Insert("1003NONE", "66FFFF", "pump's")}},
       {"a number that stands apart", "Set \"20\" newton metres.",
        {{Finding("20.newton:| 1!20-newton", K::Word, 17), "20"}}, "", "",
-       {"car edit 0,5", Select(2), Insert("1703(20-newton)", "66CC99", "20")}},
+       {"car edit 0,5", Select(10), Insert("1703(20-newton)", "66CC99", "20 newton")}},
       // Another finding on the sign read as "and" goes on the sign.
       {"a finding on the sign", "Turn &amp; &amp; valve",
        {{Finding("...and:| 0!(Repeated word -and-)", K::Word, 4), "&amp; &amp;"}}, "", "",

@@ -108,4 +108,34 @@ TEST(TextPlaces, PlacesShapesAndText) {
   EXPECT_EQ(text.ReachBack(7, 5, "e the"), 5u);
 }
 
+// The words as the check read them: a sign it read as a letter, the marks
+// it passed over between two words; the host is sent the shape of what
+// matched. A character the code page cannot hold is no text to write back.
+TEST(TextPlaces, WordsAsTheCheckReadThem) {
+  const TextPlaces text("<p>a 10\xD7" "10 mm .5\x94 turn; \x93turn on\x94 x&#937;y</p>. @@END");
+  const SearchFlags asRead{.asRead = true};
+  const struct {
+    const char* pattern;
+    std::size_t begin, end;  // the range found as the check read it
+  } rows[] = {
+      {"10x10.mm", 2, 10},   // the multiplication sign read as "x"
+      {".5.turn", 11, 19},   // an inch mark and a blank between the words
+      {"5 turn", 12, 19},    // a blank of the pattern takes them too
+      {";.turn", 19, 26},    // a semicolon, a blank and a quotation mark
+      {"on.x", 27, 32},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.pattern);
+    EXPECT_FALSE(text.Forward(0, text.Size(), row.pattern, {}).has_value());
+    const std::optional<TextRange> m = text.Forward(0, text.Size(), row.pattern, asRead);
+    ASSERT_TRUE(m.has_value());
+    EXPECT_EQ(*m, (TextRange{row.begin, row.end}));
+    EXPECT_EQ(text.MatchAt(m->begin, text.Shape(*m), {}), m);  // the host finds it by its shape
+  }
+  // The gap between two words is never nothing.
+  EXPECT_FALSE(text.Forward(0, text.Size(), "turnon", asRead).has_value());
+  EXPECT_EQ(text.CodeAt(32), static_cast<unsigned char>(kSubstituteChar));
+  EXPECT_FALSE(text.PlainText({31, 34}).has_value());
+}
+
 }  // namespace

@@ -135,7 +135,7 @@ TEST_F(MarkingPlaces, FindingsArriveWhereTheirWordsAre) {
       // Found by the property fuzzer: a number and the word joined to it
       // with a quotation mark between them, marked on the number.
       {"number apart from the word joined to it", "<body><p>Set \"20\" newton metres.</p></body>",
-       {{"17", "(20-newton)", "20"}}, {}},
+       {{"17", "(20-newton)", "20\" newton"}}, {}},
       // A plural's possessive ends at its apostrophe: the marker leaves the
       // next word whole.
       {"plural possessive", "<body><p>Set &#8216;valves&#8217;frobs now.</p><p>Set the valves' covers.</p></body>",
@@ -158,6 +158,32 @@ TEST_F(MarkingPlaces, FindingsArriveWhereTheirWordsAre) {
       // The semicolon after it keeps its own marker.
       {"number joined to its unit before a semicolon", "<body><p>Set the 90degrees; valve now.</p></body>",
        {{"05", "NONE", "90degrees"}, {"37", ".", ";"}}, {}},
+      // Signs the check reads as other text, and marks it passes over
+      // between words: each finding is marked on its words as the text
+      // holds them, a correction's advice a hint where it would take a
+      // sign away.
+      {"multiplication sign", "<body><p>Use a 10\xC3\x97" "10 mm plate. Utilize the tool.</p></body>",
+       {{"17", "(10x10-mm)", "10\xC3\x97" "10 mm"}, {"00", "Use", "Utilize"}}, {}},
+      {"fractions", "<body><p>Use a (\xC2\xBC) bolt and utilize the tool.</p><p>Use a (1\xC2\xBD) bolt.</p></body>",
+       {{"08", "(Callout - (99) or circles)", "\xC2\xBC"}, {"01", "use", "utilize"},
+        {"08", "(Callout - (99) or circles)", "\xC2\xBD"}}, {}},
+      {"inch marks and quotation marks", "<body><p>Set the gap to .5&#8221; turn on the pump.</p>"
+       "<p>Set the gap to 3/4&#8221; turn on the pump.</p><p>Wait; &#8220;turn on&#8221; the pump.</p></body>",
+       {{"01", "(put in ON position)/(put in OFF position)/(connect)/(disconnect)", ".5&#8221; turn"},
+        {"00", "(put in ON position)/(put in OFF position)/(connect)/(disconnect)", "3/4&#8221; turn"},
+        {"00", "put in ON position/put in OFF position/connect/disconnect", "turn on"}}, {}},
+      {"word after a temperature after a reference", "<body><p>Use &prod;30&#176;F and &prod;30&#176;Fpre-set then "
+       "stop.</p><p>Set &prod;30\xC2\xB0" "F &prod;30\xC2\xB0" "Fglorp.</p></body>",
+       {{"19", "NONE", "pre-set"}, {"25", "NONE", "glorp"}}, {}},
+      // A '>' in an attribute value or an instruction ends no tag; a letter
+      // the code page cannot hold hides nothing.
+      {"'>' inside markup", "<body><p>Remove the <b outputclass=\"a>glorp\">tool</b>. Utilize the pump.</p>"
+       "<p>Remove the tool.<?oxy_comment_start author=\"r\" comment=\"a > b\"?> Utilize the pump.<?oxy_comment_end?>"
+       "</p></body>",
+       {{"00", "Use", "Utilize"}}, {"a>glorp\">tool</b>"}},
+      {"letters outside the code page", "<body><p>Utilize the \xCE\xA9 meter.</p><p>Utilize the \xD0\xBC\xD0\xB5"
+       "\xD1\x80\xD0\xBA\xD0\xB0 \xC4\x80 meter.</p></body>",
+       {{"00", "Use", "Utilize"}}, {"Utilize<?Pub /_touchup?> the \xCE\xA9 meter.</p>"}},
       // An article after an element goes on the next word, never over the
       // word of the finding after it.
       {"article before a word that touches the next", "<body><p>Stop <i>Remove</i> 'valve'frobs</p></body>",

@@ -88,6 +88,8 @@ TEST(AclBridge, BstrToAnsiGivesAnEmptyStringForEmptyText) {
     EXPECT_STREQ(text.get(), "");
   }
   EXPECT_STREQ(BstrToAnsi(AclText(Bstr(u"<p>\u2019s</p>. @@END"))).get(), "<p>\x92s</p>. @@END");
+  // The document text: a character the code page cannot hold is no question mark.
+  EXPECT_STREQ(BstrToAnsi(AclText(Bstr(u"Use the \u03A9 meter?"))).get(), "Use the \x1A meter?");
 }
 
 TEST(AclBridge, LongResultIsCutAtTheCallersField) {

@@ -9,6 +9,8 @@ TEST(WideText, Windows1252RoundTripsAndOtherCharactersBecomeQuestionMarks) {
   EXPECT_EQ(WideToAnsi(u"\u2019\u201C\u201D\u2013\u20AC"), "\x92\x93\x94\x96\x80");
   EXPECT_EQ(WideToAnsi(u"a\u4E2Db"), "a?b");
   EXPECT_EQ(WideToAnsi(u"x\U0001F600y"), "x?y");  // a surrogate pair is one character
+  // The caller may name the default character, as the system conversion lets it.
+  EXPECT_EQ(WideToAnsi(u"\u03A9?\U0001F600\u00E9", kSubstituteChar), "\x1A?\x1A\xE9");
   EXPECT_EQ(Utf8ToAnsi("caf\xC3\xA9 \xE2\x80\x99"), "caf\xE9 \x92");
   EXPECT_EQ(AnsiToUtf8("caf\xE9"), "caf\xC3\xA9");
   EXPECT_EQ(Bstr::FromAnsi("abc\xE9").ToUtf8(), "abc\xC3\xA9");

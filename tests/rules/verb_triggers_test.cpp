@@ -143,6 +143,9 @@ TEST(VerbTriggers, Rows) {
       {VerbRowsT(), {"b/30{msg=311} turn/20 off/61 the/64", "turn", 17,
        "turn: suggestion=\"put in ON position/put in OFF position/connect/disconnect\" message=300 entryWords=2 "
        "ruleId=2420"}},
+      {VerbRowsT(), {";/40 turn/20 on/75 the/64", "turn", 17,
+       "turn: suggestion=\"put in ON position/put in OFF position/connect/disconnect\" message=300 entryWords=2 "
+       "ruleId=2420"}},
       {VerbRowsT(), {"b/40 turn/20 on/75 the/64", "turn", 22,
        "b: suggestion=\"put in ON position/put in OFF position/connect/disconnect\" message=300 entryWords=2 "
        "ruleId=2420"}},
