@@ -58,15 +58,17 @@ std::optional<TextRange> MarkCursor::WordAtPlace(const MarkInput& in, std::strin
   return word;
 }
 
-std::optional<TextRange> MarkCursor::WordAsWritten(const MarkInput& in) const {
+std::optional<TextRange> MarkCursor::WordAsWritten(const MarkInput& in, std::string_view pattern) const {
   std::optional<TextRange> word = WordThere(in);
   if (!word) return std::nullopt;
-  // A word of plain letters and digits is read as it stands: where the
-  // finding's words are not there, that word is another word, no finding's.
-  for (std::size_t i = word->begin; i < word->end; ++i) {
-    const unsigned char c = text_.CodeAt(i);
-    if (!text_.IsWordAt(i) || c >= 0x80) return word;
-  }
+  // A word of plain letters and digits is read as it stands: where it does
+  // not even begin as the finding's words do, it is another word.
+  auto fold = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
+  if (pattern.empty() || pattern[0] == '.' ||
+      fold(text_.CodeAt(word->begin)) == fold(static_cast<unsigned char>(pattern[0])))
+    return word;
+  for (std::size_t i = word->begin; i < word->end; ++i)
+    if (!text_.IsWordAt(i) || text_.CodeAt(i) >= 0x80) return word;
   return std::nullopt;
 }
 

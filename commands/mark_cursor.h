@@ -43,8 +43,9 @@ class MarkCursor {
   // punctuation that ends it or the next word's place (a mark that stands
   // there alone is the word). Nothing where the place is behind the caret
   // or is white space, and where the word holds only letters and digits of
-  // ASCII, which the check reads as they stand.
-  std::optional<TextRange> WordAsWritten(const MarkInput& in) const;
+  // ASCII, which the check reads as they stand, and does not begin as
+  // `pattern` (the finding's search) does.
+  std::optional<TextRange> WordAsWritten(const MarkInput& in, std::string_view pattern) const;
 
   // Finds in the host the first words of the checked text, from the
   // caret, and moves the caret back to where they begin: for a text that

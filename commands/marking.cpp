@@ -140,24 +140,6 @@ bool FoundAsRead(const TextPlaces& text, TextRange m, std::string_view pattern) 
   return !exact || exact->end != m.end;
 }
 
-// Marks `range` with the finding's category and number and `advice`.
-bool MarkRange(HostChannel& host, MarkCursor& cursor, TextRange range, const std::string& advice, const MarkWork& w,
-               const MarkInput& in) {
-  if (!SelectOrSkip(host, cursor, range, w, in)) return false;
-  PutMarker(host, KestaValue(in.category, in.markerNumber, advice), CategoryColour(in.category), w);
-  cursor.Replaced(range);
-  return true;
-}
-
-// Whether the full stop before `pos` ends a sentence: nothing, markup or a
-// capital follows it.
-bool EndsSentence(const TextPlaces& text, std::size_t pos) {
-  while (pos < text.Size() && !text.MarkupBefore(pos) && text.IsSpaceAt(pos)) ++pos;
-  if (pos >= text.Size() || text.MarkupBefore(pos)) return true;
-  const unsigned char c = text.CodeAt(pos);
-  return c >= 'A' && c <= 'Z';
-}
-
 // Advice as hints in parentheses, which the finding's menu shows and does
 // not put in: each suggestion of it.
 std::string AsHints(std::string_view advice) {
@@ -172,6 +154,34 @@ std::string AsHints(std::string_view advice) {
     begin = end + 1;
   }
   return hints;
+}
+
+// Marks `range` with the finding's category and number and `advice`. The
+// word of the next finding stays outside, for that finding's own marker
+// ("formats’s like": the possessive's "s" begins the next finding): the
+// advice, which is for all the words, is then a hint.
+bool MarkRange(HostChannel& host, MarkCursor& cursor, TextRange range, std::string advice, const MarkWork& w,
+               const MarkInput& in) {
+  const TextPlaces& text = cursor.Text();
+  if (const std::size_t following = text.CharAt(in.followingPlace);
+      in.followingPlace >= 0 && following > range.begin && following < range.end) {
+    range.end = following;
+    while (range.end > range.begin + 1 && text.IsSpaceAt(range.end - 1)) --range.end;
+    if (!advice.empty() && advice != "NONE") advice = AsHints(advice);
+  }
+  if (!SelectOrSkip(host, cursor, range, w, in)) return false;
+  PutMarker(host, KestaValue(in.category, in.markerNumber, advice), CategoryColour(in.category), w);
+  cursor.Replaced(range);
+  return true;
+}
+
+// Whether the full stop before `pos` ends a sentence: nothing, markup or a
+// capital follows it.
+bool EndsSentence(const TextPlaces& text, std::size_t pos) {
+  while (pos < text.Size() && !text.MarkupBefore(pos) && text.IsSpaceAt(pos)) ++pos;
+  if (pos >= text.Size() || text.MarkupBefore(pos)) return true;
+  const unsigned char c = text.CodeAt(pos);
+  return c >= 'A' && c <= 'Z';
 }
 
 // Whether `range` is a part of a compound that markup divides: at either
@@ -222,7 +232,7 @@ bool MarkCorrection(HostChannel& host, MarkCursor& cursor, MarkWork& w, const Ma
     // Words the check read otherwise than the text holds them: the word at
     // the place, which the corrected text may not replace whole.
     if (!m) {
-      m = cursor.WordAsWritten(in);
+      m = cursor.WordAsWritten(in, pattern);
       partOnly = true;
     }
     if (!m) {
@@ -246,7 +256,7 @@ bool MarkSignAdded(HostChannel& host, MarkCursor& cursor, MarkWork& w, const Mar
   w.S = DotsForBlanksAndHyphens(w.S);
   const std::string pattern = FindText(w.S);
   std::optional<TextRange> m = AimCorrection(cursor, in, pattern);
-  if (!m) m = cursor.WordAsWritten(in);
+  if (!m) m = cursor.WordAsWritten(in, pattern);
   if (!m) {
     ReportMissing(host, pattern, w, in);
     return false;
@@ -284,7 +294,7 @@ void MarkArticleInsertion(HostChannel& host, MarkCursor& cursor, MarkWork& w, co
   const std::string article = fix.insert.substr(1);  // "the" or "THE"
   const std::string pattern = FindText(fix.search);
   std::optional<TextRange> found = AimCorrection(cursor, in, pattern);
-  if (!found) found = cursor.WordAsWritten(in);
+  if (!found) found = cursor.WordAsWritten(in, pattern);
   if (!found) return ReportMissing(host, pattern, w, in);
   const TextPlaces& text = cursor.Text();
   TextRange word = *found;
@@ -345,7 +355,7 @@ std::optional<TextRange> FindSentenceArticle(HostChannel& host, MarkCursor& curs
                                              const MarkInput& in) {
   w.S = w.F;
   std::optional<TextRange> m = cursor.Aim(in, FindText(w.S), {});
-  if (!m) m = cursor.WordAsWritten(in);
+  if (!m) m = cursor.WordAsWritten(in, FindText(w.S));
   if (!m) {
     ReportMissing(host, FindText(w.S), w, in);
     return std::nullopt;
@@ -369,7 +379,7 @@ std::optional<TextRange> FindSentenceArticle(HostChannel& host, MarkCursor& curs
 std::optional<TextRange> PossessiveWords(HostChannel& host, MarkCursor& cursor, MarkWork& w, const MarkInput& in) {
   const std::string pattern = FindText(w.S.substr(0, w.S.size() - 1));
   std::optional<TextRange> m = cursor.Aim(in, pattern, {});
-  if (!m) m = cursor.WordAsWritten(in);
+  if (!m) m = cursor.WordAsWritten(in, pattern);
   if (!m) {
     ReportMissing(host, FindText(w.S), w, in);
     return std::nullopt;
@@ -449,7 +459,7 @@ std::optional<TextRange> FindingWords(HostChannel& host, MarkCursor& cursor, Mar
   // The last resort: the word at the place as the text holds it, where the
   // check read it otherwise ("#half#" for "½"). The advice is a hint where
   // the finding names more words than this one.
-  if (!m && (m = cursor.WordAsWritten(in))) {
+  if (!m && (m = cursor.WordAsWritten(in, FindText(first)))) {
     w.S = w.F = w.findF = cursor.Text().PlainText(*m).value_or(w.F);
     if (several && w.A != "NONE") w.A = AsHints(w.A);
   }
