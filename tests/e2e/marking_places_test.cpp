@@ -175,6 +175,10 @@ TEST_F(MarkingPlaces, FindingsArriveWhereTheirWordsAre) {
       {"word after a temperature after a reference", "<body><p>Use &prod;30&#176;F and &prod;30&#176;Fpre-set then "
        "stop.</p><p>Set &prod;30\xC2\xB0" "F &prod;30\xC2\xB0" "Fglorp.</p></body>",
        {{"19", "NONE", "pre-set"}, {"25", "NONE", "glorp"}}, {}},
+      // A marker ends where the next finding's word begins: the "s" after
+      // a plural's apostrophe begins a finding of its own.
+      {"possessive of a plural with its s", "<body><p>Put it into output formats\xE2\x80\x99s like HTML.</p></body>",
+       {{"10", "NONE", "formats\xE2\x80\x99"}, {"13", "NONE", "s like"}}, {}},
       // A '>' in an attribute value or an instruction ends no tag; a letter
       // the code page cannot hold hides nothing.
       {"'>' inside markup", "<body><p>Remove the <b outputclass=\"a>glorp\">tool</b>. Utilize the pump.</p>"
