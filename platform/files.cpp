@@ -110,15 +110,13 @@ bool LinkBeside(int fd, const std::string& native, std::string* tmp) {
 
 // The new file takes the owner, group and permissions of the one it
 // replaces, as far as this process may give them: root any owner and group,
-// another user only a group of its own (the caller compares the result to
-// tell the writer). A set-id bit goes only with the owner or group it was
-// set for.
+// another user only a group it is in. What was refused stays this process's
+// own (a caller that compares owners before and after can tell the user).
+// A set-id bit goes only with the owner or group it was set for.
 void TakeOwnerAndPermissions(int fd, const struct stat* old) {
   if (!old) return;
-  if (::fchown(fd, old->st_uid, old->st_gid) != 0 && ::fchown(fd, static_cast<uid_t>(-1), old->st_gid) != 0) {
-    // Neither owner nor group could be given: the new file keeps this
-    // process's own.
-  }
+  [[maybe_unused]] const bool given =
+      ::fchown(fd, old->st_uid, old->st_gid) == 0 || ::fchown(fd, static_cast<uid_t>(-1), old->st_gid) == 0;
   mode_t mode = old->st_mode & 07777;
   struct stat now;
   if (::fstat(fd, &now) == 0) {
