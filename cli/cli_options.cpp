@@ -263,10 +263,12 @@ Usage:
 
 Options:
   -o OUT         write the resulting document to OUT (through a temporary file in its
-                 folder, renamed over OUT once written in full); "-o -" is standard
-                 output, and a device or FIFO is written to directly
+                 folder, renamed over OUT once written in full, with OUT's mode, owner
+                 and group); "-o -" is standard output, and a device or FIFO is
+                 written to directly
   -i             replace FILE with the resulting document (only once it is written in full)
-                 (without -o or -i the document goes to standard output)
+                 (without -o or -i the document goes to standard output; with them,
+                 "kesta: wrote OUT" on standard error names the file written)
   --answer N     answer the next question, message box or menu with N (repeatable, in
                  order); question buttons count from 1, box buttons are 1 OK, 2 Cancel,
                  6 Yes, 7 No; menu choices are numbered from 1, 0 closes the menu
@@ -311,7 +313,8 @@ Exit status:
 
 Environment:
   APTCUSTOM       the custom folder (settings, dictionaries); when unset, the
-                  default custom folder bundled with the build
+                  default custom folder bundled with the build, or installed
+                  with kesta
   KESTA_REGISTRY  the registry file (default: kesta/registry in the user's
                   configuration folder, $XDG_CONFIG_HOME or ~/.config)
   KESTA_PROFILE   the profile folder where report files and Kesta_Clipboard.txt
@@ -331,7 +334,7 @@ Writer's tools (their dialogs; ids as the dialog lists them):
                    (Print), click 341 (Close ..., writes the file); close discards;
                    358/357 and click 336 record the warning preference
 
-The module is found through the registry by its ProgID, else at the path it
-was built to.
+The module is found through the registry by its ProgID, else where the install
+step put it beside kesta, else at the path it was built to.
 )";
 }

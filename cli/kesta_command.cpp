@@ -5,8 +5,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 #include "cli/cli_options.h"
+#include "cli/file_owner.h"
 #include "cli/module_client.h"
 #include "cli/write_permission.h"
 #include "editor/caret.h"
@@ -95,10 +97,17 @@ bool WriteDocument(const editor::Editor& doc, const CliOptions& options) {
   std::string error;
   if (RefuseReadOnly(options)) return false;
   if (const std::string target = TargetFile(options); !target.empty()) {
+    const std::optional<FileOwner> old = RegularFileOwner(NativePath(target));
     if (!doc.Save(target, &error)) {
       Fail(kExitFile, error);
       return false;
     }
+    // After whatever the module said ("Document not saved." is the host's
+    // own save it speaks of), which file holds the document now.
+    std::fprintf(stderr, "kesta: wrote %s\n", target.c_str());
+    if (const std::optional<FileOwner> now = RegularFileOwner(NativePath(target)); old && now)
+      for (const std::string& line : OwnershipNotKept(target, *old, *now))
+        std::fprintf(stderr, "kesta: %s\n", line.c_str());
     return true;
   }
   std::string text = doc.SaveText();

@@ -108,9 +108,22 @@ bool LinkBeside(int fd, const std::string& native, std::string* tmp) {
          }) == 0;
 }
 
-// The new file takes the permissions of the one it replaces.
-void TakePermissions(int fd, const struct stat* old) {
-  if (old) ::fchmod(fd, old->st_mode & 07777);
+// The new file takes the owner, group and permissions of the one it
+// replaces, as far as this process may give them: root any owner and group,
+// another user only a group it is in. What was refused stays this process's
+// own (a caller that compares owners before and after can tell the user).
+// A set-id bit goes only with the owner or group it was set for.
+void TakeOwnerAndPermissions(int fd, const struct stat* old) {
+  if (!old) return;
+  [[maybe_unused]] const bool given =
+      ::fchown(fd, old->st_uid, old->st_gid) == 0 || ::fchown(fd, static_cast<uid_t>(-1), old->st_gid) == 0;
+  mode_t mode = old->st_mode & 07777;
+  struct stat now;
+  if (::fstat(fd, &now) == 0) {
+    if (now.st_uid != old->st_uid) mode &= ~static_cast<mode_t>(S_ISUID);
+    if (now.st_gid != old->st_gid) mode &= ~static_cast<mode_t>(S_ISGID);
+  }
+  ::fchmod(fd, mode);
 }
 
 enum class Outcome { Done, Failed, NotOffered };
@@ -132,7 +145,7 @@ Outcome ReplaceThroughUnnamed(const std::string& native, std::string_view bytes,
     *error = errno;
     return Outcome::Failed;
   }
-  TakePermissions(fd, old);
+  TakeOwnerAndPermissions(fd, old);
   *stage = "write";
   std::string tmp;
   bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
@@ -166,7 +179,7 @@ bool ReplaceThroughNamed(const std::string& native, std::string_view bytes, cons
     *error = errno;
     return false;
   }
-  TakePermissions(fd, old);
+  TakeOwnerAndPermissions(fd, old);
   *stage = "write";
   bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
   if (!ok) *error = errno;
@@ -180,6 +193,28 @@ bool ReplaceThroughNamed(const std::string& native, std::string_view bytes, cons
   }
   if (!ok) ::unlink(tmp.c_str());
   return ok;
+}
+
+// Follows the symbolic links that `native` names, one after another, to
+// the path where none stands (a file that is not there yet, in a folder
+// that may not be there either). False with errno set for a loop.
+bool FollowLinks(std::string* native) {
+  constexpr int kMostLinks = 40;  // as the system counts before ELOOP
+  for (int hop = 0; hop < kMostLinks; ++hop) {
+    struct stat st;
+    if (::lstat(native->c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
+    std::string target(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 4095) + 1, '\0');
+    ssize_t n = ::readlink(native->c_str(), target.data(), target.size());
+    if (n < 0) return false;
+    if (n == 0 || static_cast<std::size_t>(n) >= target.size()) {  // changed while read
+      errno = ENOENT;
+      return false;
+    }
+    target.resize(static_cast<std::size_t>(n));
+    *native = target.front() == '/' ? target : FolderOf(*native) + "/" + target;
+  }
+  errno = ELOOP;
+  return false;
 }
 
 // Something that is not a regular file (a device, a FIFO) cannot be
@@ -212,10 +247,15 @@ bool ReplaceFileContent(const std::string& path, std::string_view bytes, int* er
     return false;
   }
   std::string native = NativePath(path);
-  // Through a symbolic link the file it points to is replaced, not the link.
+  // Through a symbolic link the file it points to is replaced, not the link;
+  // a link whose file is not there yet gets that file.
   if (char* real = ::realpath(native.c_str(), nullptr)) {
     native = real;
     std::free(real);
+  } else if (!FollowLinks(&native)) {
+    *stage = "open";
+    *error = errno;
+    return false;
   }
   *error = 0;
   struct stat old;

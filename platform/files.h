@@ -23,11 +23,14 @@ bool ReadFileBytes(const std::string& path, std::string* bytes);
 // is renamed over the old file, so that a run killed while writing leaves
 // nothing behind. Where the file system refuses unnamed files, the text goes
 // to a new temporary file beside it (a fresh name, created without
-// following links) instead. Through a symbolic link the file it points to
-// is replaced. A path that names something other than a regular file (a
-// device, a FIFO) is written to directly. On failure the old file is
-// untouched; `error` gets the system's error number and `stage` says what
-// failed ("open" or "write").
+// following links) instead. The new file gets the old one's permissions,
+// and its owner and group where this process may give them (root: both;
+// another user: a group it is in). Through a symbolic link the file it
+// points to is replaced, or made where it is not there yet; the link stays.
+// A path that names something other than a regular file (a device, a FIFO)
+// is written to directly. On failure the old file is untouched; `error`
+// gets the system's error number and `stage` says what failed ("open" or
+// "write").
 bool ReplaceFileContent(const std::string& path, std::string_view bytes, int* error,
                         const char** stage);
 

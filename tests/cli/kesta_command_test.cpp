@@ -11,12 +11,14 @@
 #include <sstream>
 #include <thread>
 
+#include "cli/file_owner.h"
 #include "editor/editor.h"
 #include "tests/cli/run_program.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
 const std::string kSample = std::string(KESTA_SOURCE_DIR) + "/data/samples/filter_task.xml";
+const std::string kMarked = "<?Pub _touchup Kesta=\"2500NONE\" HighltBckclr=\"FFFF66\"?>Glorp<?Pub /_touchup?>";
 
 class KestaCommandTest : public ::testing::Test {
  protected:
@@ -148,12 +150,14 @@ TEST_F(KestaCommandTest, WritesToAFileOrInPlace) {
   ProgramRun run = Kesta({"call", "FullTags", kSample, "-o", out});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_TRUE(run.out.empty());
+  EXPECT_EQ(run.err, "kesta: wrote " + out + "\n");
   EXPECT_EQ(dir_.Read("out.xml"), Saved(kSample));
 
   std::string doc = dir_.Write("doc.xml", "<doc><body><p>Turn the valve.</p><!-- keep --></body></doc>");
   ::chmod(doc.c_str(), 0640);
   run = Kesta({"call", "FullTags", doc, "-i"});
   EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "kesta: wrote " + doc + "\n");
   EXPECT_NE(dir_.Read("doc.xml").find("<!-- keep -->"), std::string::npos);
   struct stat st;
   ASSERT_EQ(::stat(doc.c_str(), &st), 0);
@@ -167,6 +171,90 @@ TEST_F(KestaCommandTest, WritesToAFileOrInPlace) {
   run = Kesta({"call", "FullTags", link.string(), "-i"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_TRUE(std::filesystem::is_symlink(link));
+
+  // The module's own line on the host's save comes first, then which file
+  // holds the document.
+  const std::string marked = dir_.Write("marked.xml", "<doc><body><p>" + kMarked + " the valve.</p></body></doc>");
+  const std::string back = (dir_.path() / "back.xml").string();
+  run = Kesta({"call", "CloseKesta", marked, "-o", back});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(run.err.ends_with("[status] KESta removed messages. Document not saved.\nkesta: wrote " + back + "\n"))
+      << run.err;
+  EXPECT_EQ(dir_.Read("back.xml"), "<doc><body><p>Glorp the valve.</p></body></doc>");
+}
+
+// -o onto a symbolic link whose file is not there yet makes that file, as
+// the link says, through a chain of links too; the links stay. A loop of
+// links is an error.
+TEST_F(KestaCommandTest, LinkToAFileNotThereYet) {
+  std::filesystem::create_directory(dir_.path() / "sub");
+  const std::filesystem::path link = dir_.path() / "link.xml", chain = dir_.path() / "chain.xml";
+  std::filesystem::create_symlink("sub/new.xml", link);
+  std::filesystem::create_symlink("link.xml", chain);
+  for (const std::filesystem::path& target : {link, chain}) {
+    SCOPED_TRACE(target);
+    std::filesystem::remove(dir_.path() / "sub" / "new.xml");
+    ProgramRun run = Kesta({"call", "FullTags", kSample, "-o", target.string()});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "kesta: wrote " + target.string() + "\n");
+    EXPECT_TRUE(std::filesystem::is_symlink(target));
+    EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(dir_.path() / "sub" / "new.xml")));
+    EXPECT_EQ(dir_.Read("sub/new.xml"), Saved(kSample));
+  }
+  std::filesystem::create_symlink("loop-b", dir_.path() / "loop-a");
+  std::filesystem::create_symlink("loop-a", dir_.path() / "loop-b");
+  const std::string loop = (dir_.path() / "loop-a").string();
+  ProgramRun run = Kesta({"call", "FullTags", kSample, "-o", loop});
+  EXPECT_EQ(run.status, 3);
+  EXPECT_EQ(run.err, "kesta: " + loop + ": cannot open: Too many levels of symbolic links\n");
+}
+
+// -i, and -o onto a file that exists, keep the file's owner and group with
+// its mode where the user may give them: root both, user 1000 (run through
+// setpriv) only a group it is in; kesta names what it could not keep. Root
+// alone may give files away, so the test is skipped for other users.
+TEST_F(KestaCommandTest, OwnerAndGroupAreKeptWhereTheUserMay) {
+  const char* setpriv = "/usr/bin/setpriv";
+  if (::geteuid() != 0 || ::access(setpriv, X_OK) != 0) GTEST_SKIP() << "needs root and " << setpriv;
+  ASSERT_EQ(::chmod(dir_.path().c_str(), 0777), 0);  // for user 1000 too
+  const struct {
+    const char* name;
+    const char* groups;  // user 1000's, or null to run as root
+    std::vector<std::string> args;  // the file's path in place of "FILE"
+    FileOwner after;
+  } rows[] = {
+      {"check in place", nullptr, {"check", "FILE", "-i"}, {65534, 100}},
+      {"close in place", nullptr, {"call", "CloseKesta", "FILE", "-i"}, {65534, 100}},
+      {"written over", nullptr, {"check", kSample, "-o", "FILE"}, {65534, 100}},
+      {"a user in the group", "--groups=100", {"check", "FILE", "-i"}, {1000, 100}},
+      {"a user outside it", "--clear-groups", {"check", "FILE", "-i"}, {1000, 1000}},
+  };
+  int n = 0;
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    const std::string doc = dir_.Write("owned" + std::to_string(++n) + ".xml", "<doc><body><p>Glorp.</p></body></doc>");
+    ASSERT_EQ(::chown(doc.c_str(), 65534, 100), 0);
+    ASSERT_EQ(::chmod(doc.c_str(), 0666), 0);
+    std::vector<std::string> args = row.args;
+    for (std::string& arg : args)
+      if (arg == "FILE") arg = doc;
+    if (row.groups) args.insert(args.begin(), {"--reuid=1000", "--regid=1000", row.groups, KESTA_PROGRAM});
+    ProgramRun run = row.groups ? RunProgram(setpriv, args,
+                                             {{"HOME", dir_.path().string()},
+                                              {"KESTA_REGISTRY", (dir_.path() / "registry").string()},
+                                              {"KESTA_PROFILE", dir_.path().string()},
+                                              {"APTCUSTOM", std::nullopt}})
+                                : Kesta(args);
+    EXPECT_EQ(run.status, 0) << run.err;
+    std::string said = "kesta: wrote " + doc + "\n";
+    for (const std::string& line : OwnershipNotKept(doc, {65534, 100}, row.after)) said += "kesta: " + line + "\n";
+    EXPECT_TRUE(run.err.ends_with(said)) << run.err;
+    struct stat st;
+    ASSERT_EQ(::stat(doc.c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, row.after.uid);
+    EXPECT_EQ(st.st_gid, row.after.gid);
+    EXPECT_EQ(st.st_mode & 07777, 0666u);
+  }
 }
 
 // -i, and -o onto an existing file, leave a file alone whose mode gives

@@ -60,6 +60,17 @@ TEST_F(BundledDictionaries, CorrectionsAsAdvice) {
       // Numbers in words in any case; degrees of several words.
       {"WAIT TWENTY-FIVE MINUTES.", {{"11", "25", "TWENTY-FIVE"}}},
       {"Turn the knob 90 degrees now.", {{"11", "90\xC2\xB0", "90 degrees"}}},
+      // A temperature with its scale letter, but not where the number ends
+      // its sentence or stands before a comma, nor after "to".
+      {"Keep the oil at 25C during the test.", {{"11", "25\xC2\xB0" "C", "25C"}}},
+      {"Keep the oil at 25C.", {}},
+      {"Keep the oil at 25C, then stop.", {}},
+      {"Heat the oil to 25C now.", {}},
+      // The article a noun after a verb needs, where a word follows the
+      // noun and the noun is read as one ("cover slowly" reads as a verb).
+      {"Remove valve from the pump.", {{"11", "Remove the", "Remove"}}},
+      {"Remove valve.", {}},
+      {"Remove cover slowly.", {}},
   };
   for (const auto& row : rows) {
     const std::string marked = CheckBundled(row.text);

@@ -131,6 +131,21 @@ TEST_F(DocumentCheck, CorrectionsAreMarkers) {
   }
 }
 
+// A dictionary entry that spells a word otherwise, a sign included: the
+// advice is the word with its sign, and taking it writes the sign.
+TEST_F(DocumentCheck, ASignFromTheDictionaryEntry) {
+  WriteTestDict(dir_, "custom/dictionaries/TEC.cmp",
+                "name: TECHNICAL\nsecond-name: tec\nversion: 1.0\n\nvalve$ 1014\npump 1017 pump&reg;\n");
+  ProgramRun run = Check("<topic><body><p>Remove the pump slowly.</p></body></topic>");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Body(run.out), "<topic><body><p>Remove the " +
+                               Marker("1101pump\xC2\xAE", "FF6699", "pump") + " slowly.</p></body></topic>");
+  const std::string marked = dir_.Write("marked.xml", run.out);
+  run = Kesta({"call", "ShowMe", marked, "--caret", "(1,4,0)", "--answer", "2"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Body(run.out), "<topic><body><p>Remove the pump\xC2\xAE slowly.</p></body></topic>");
+}
+
 // Words that stand against characters the check passes over (a backslash,
 // '=', '>' written in the text, a trade mark sign) are marked where they
 // stand; no search fails.
