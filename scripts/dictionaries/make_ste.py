@@ -60,13 +60,21 @@ def scowl_words():
 
 def read_list():
     """[(place, [forms], class, reason)] and the section titles before each
-    row ('# --- Size' lines)."""
+    row ('# --- Size' lines), and {word: place} of the words refused on
+    review ('#- word<TAB>reason' lines)."""
     rows = []
+    refused = {}
     title = None
     with open(LIST, encoding='utf-8') as f:
         for number, line in enumerate(f, 1):
             line = line.rstrip('\n')
             place = f'{os.path.relpath(LIST, ROOT)}:{number}'
+            if line.startswith('#- '):
+                word, _, reason = line[3:].partition('\t')
+                if not reason.strip():
+                    fail(f'{place}: a refused word needs its reason after a tab')
+                refused[word] = place
+                continue
             if line.startswith('# --- '):
                 title = line[len('# --- '):]
                 continue
@@ -84,7 +92,7 @@ def read_list():
             forms = cols[0].split('/')
             rows.append((place, forms, cls, title))
             title = None
-    return rows
+    return rows, refused
 
 
 def noun_lines(base, plurals):
@@ -183,7 +191,7 @@ def form_faults(place, form, seen, known, syn_forms, tec_forms, tec_firsts, pref
 
 def build():
     known = scowl_words()
-    rows = read_list()
+    rows, refused = read_list()
     ste_path = os.path.join(DICTS, 'STE.txt')
     ste_text = open(ste_path, encoding='latin-1').read()
     if BLOCK in ste_text:
@@ -249,6 +257,8 @@ def build():
         lines.extend(entry)
         forms.extend(found)
     for form in sorted(seen):
+        if form in refused:
+            errors.append(f'{seen[form]}: "{form}" is refused in {refused[form]}')
         if form in syn_firsts:
             print(f'make_ste.py: "{form}" begins a synonym phrase: make_syn.py moves it into STE.txt',
                   file=sys.stderr)
