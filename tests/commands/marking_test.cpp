@@ -117,6 +117,16 @@ TEST_F(MarkingTest, CommandsOfEachKind) {
       {"phrase across markup", "Stop the pump <b>in</b> order to drain.",
        {{Finding("in order to:| 0!to", K::Word, 2), "in"}}, "", "",
        {"car edit 0,14", Select(2), Insert("0203(to)", "66FFFF", "in")}},
+      // Words whose search holds only the first of them, the last beyond
+      // markup: the advice, for all of them, is a hint.
+      {"key of the first words only", "Stop the pump in order <i>to</i> drain.",
+       {{[] {
+          MarkInput in = Finding("in.order:| 0!to", K::Word, 2);
+          in.lastPlace = 26;  // "to"
+          return in;
+        }(),
+         "in"}},
+       "", "", {"car edit 0,14", Select(8), Insert("0203(to)", "66FFFF", "in order")}},
       // A character the check passed over (a quotation mark) divides them
       // too: the marker holds as many of the first words as stand together.
       {"first words that stand together", "the a pump is \"pump\" now",

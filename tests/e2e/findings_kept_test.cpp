@@ -113,4 +113,27 @@ TEST_F(FindingsKept, CheckingAMarkedDocumentAgain) {
   EXPECT_EQ(Closed("twice.xml"), Closed("doc.xml"));
 }
 
+// A phrase whose last word markup sets apart: its marker holds the first
+// words, and the advice, for the whole phrase, is a hint there, whichever
+// dictionary holds the phrase.
+TEST_F(FindingsKept, APhraseDividedByMarkupGetsAHintFromEveryDictionary) {
+  const std::string path = dir_.Write("doc.xml", "<topic id=\"t\"><title>T</title><body><p>Stop the pump in order "
+                                                 "<i>to</i> drain the oil.</p></body></topic>\n");
+  const struct {
+    const char* file;
+    const char* name;
+  } slots[] = {{"TEC", "TECHNICAL"}, {"STE", "CORE"}, {"SYN", "SYNONYM"}};
+  for (const auto& holder : slots) {
+    SCOPED_TRACE(holder.name);
+    for (const auto& slot : slots) {
+      std::string source = std::string("name: ") + slot.name + "\nsecond-name: x\nversion: 1.0\n\n";
+      source += &slot == &holder ? "in+order+to 30268 to\n" : "zzz 10\n";
+      WriteTestDict(dir_, std::string("custom/dictionaries/") + slot.file + ".cmp", source);
+    }
+    CheckInto(path, "marked.xml");
+    const std::string marked = dir_.Read("marked.xml");
+    EXPECT_TRUE(Marked(marked, "02", "(to)", "in order")) << marked;
+  }
+}
+
 }  // namespace
