@@ -216,7 +216,9 @@ def inflect(alternative, letter, form):
             first = first[:-1]
         first = 'having' if letter == 'D' else first + 'ing'
     elif form == S_FORM:
-        if letter in '2F8':
+        if letter == 'D':
+            first = 'has'
+        elif letter in '2F8':
             first += 'es'
         elif letter in '5K':
             first = first[:-1] + 'ies'
