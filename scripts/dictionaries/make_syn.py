@@ -20,7 +20,9 @@ What it writes:
                                    before every single word of the core
   data/dictionaries/forms/SYN.tsv  every form meant to be found, and its class
   data/dictionaries/forms/SYN_sentences.tsv
-                                   a sentence for every entry, with the
+                                   a sentence for every entry (and for the
+                                   past, participle and -ing forms of a verb
+                                   whose advice is inflected), with the
                                    marker the check must give
 --check writes nothing and fails when a file would change.
 Runs offline on what fetch-sources.sh downloaded; standard library only.
