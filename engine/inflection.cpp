@@ -5,6 +5,9 @@
 #include <string_view>
 
 #include "engine/ascii_text.h"
+#include "engine/class_numbers.h"
+#include "engine/irregular_verbs.h"
+#include "engine/neighbours.h"
 
 namespace {
 
@@ -109,9 +112,45 @@ int StripInflection(const WordRec* word, char code, const char* ending) {
 
 namespace {
 
-// The -s and past forms of a word by its code letter; false where the code
-// has no such form (the word is then left as it was).
+// The -ing form of a verb's base form by its code letter: the doubling codes
+// double the last letter ("stop": "stopping"); a final silent 'e' goes
+// ("make": "making", but "see": "seeing"), "ie" becomes "y" ("tie": "tying").
+void AddIng(std::string& w, char code) {
+  const std::size_t n = w.size();
+  if (n == 0) return;
+  if (code == '9' || code == 'G') {
+    w += w.back();
+  } else if (n >= 3 && w.compare(n - 2, 2, "ie") == 0) {
+    w.resize(n - 2);
+    w += 'y';
+  } else if (n >= 3 && w.back() == 'e' && !CharIn(w[n - 2], "eoy")) {
+    w.pop_back();
+  }
+  w += "ing";
+}
+
+// The past or participle of a verb of the irregular list, or its -ing form
+// where the list names one; false for any other verb or form.
+bool InflectIrregular(std::string& w, int form) {
+  const IrregularVerb* verb = FindIrregularVerb(w);
+  if (verb == nullptr) return false;
+  if (form == kFormPast) w = verb->past;
+  else if (form == kFormParticiple) w = verb->participle;
+  else if (form == kFormIng && !verb->ing.empty()) w = verb->ing;
+  else return false;
+  return true;
+}
+
+// A word in `form` by its code letter; false where the code has no such
+// form (the word is then left as it was). A participle is the past but
+// for the irregular verbs.
 bool InflectWord(std::string& w, char code, int form) {
+  if (InflectIrregular(w, form)) return true;
+  if (form == kFormIng) {
+    if (code == 'D') w = "having";
+    else AddIng(w, code);
+    return true;
+  }
   auto dropLast = [&w]() { if (!w.empty()) w.pop_back(); };
   const std::size_t n = w.size();
   const bool s = form == kFormS;
@@ -135,7 +174,7 @@ bool InflectWord(std::string& w, char code, int form) {
       else if (n >= 5) { w.back() = w[n - 2]; w += "en"; }
       return true;
     case 'C': w += s ? "s" : "t"; return true;
-    case 'D': w = s ? "has" : "has/have"; return true;
+    case 'D': w = s ? "has" : "had"; return true;
     case 'E':
       if (s) w += "s";
       else if (n >= 5) { if (w[n - 2] == 'k') w[n - 2] = 'd'; else dropLast(); }
@@ -146,6 +185,37 @@ bool InflectWord(std::string& w, char code, int form) {
       return true;
     default: return false;
   }
+}
+
+// The words that put a past or a base-looking verb after them into the
+// participle: the forms of "be" and "have", and "been".
+bool IsBeOrHave(const WordRec& w) {
+  return w.wordClass == Cls::Be || w.wordClass == Cls::Have || w.wordClass == Cls::Been;
+}
+
+// What may stand between a verb and the word that decides its form: "not",
+// "never", "then" and adverbs ("is not done", "it then did").
+bool MayStandBetween(const WordRec& w) {
+  return w.wordClass == Cls::Negation || w.wordClass == Cls::NoNever || w.wordClass == Cls::About ||
+         (w.wordClass >= Cls::Adverb && w.wordClass <= Cls::Class59);
+}
+
+// The nearest word before `w` in its sentence that is no negation or
+// adverb, or null.
+const WordRec* WordBefore(const WordRec* w) {
+  for (const WordRec* p = w; p->sentencePos >= 1;) {
+    p = Prev(p);
+    if (p == nullptr) return nullptr;
+    if (!MayStandBetween(*p)) return p;
+  }
+  return nullptr;
+}
+
+// A word that can be the subject of a past ("the pump", "it", a name).
+bool MayBeSubject(const WordRec& w) {
+  return w.wordClass < Cls::FirstNonNoun || w.wordClass == Cls::ProperName || w.wordClass == Cls::Neutral ||
+         w.wordClass == Cls::Pronoun || w.wordClass == Cls::FirstPerson || w.wordClass == Cls::Relative ||
+         w.wordClass == Cls::Demonstrative;
 }
 
 // The plural of a noun alternative: its last word takes the plural ending.
@@ -168,43 +238,66 @@ void PluralizeNoun(std::string& alt) {
 
 }  // namespace
 
-int InflectByCode(Alternative& alternative, WordRec* word, char code, char caseFlag) {
-  if (word == nullptr) return -1;
-  const std::string original = alternative.str();
+int AdviceForm(const WordRec* word) {
+  if (word == nullptr) return kFormBase;
+  int form = kFormBase;
+  switch (word->wordClass) {
+    case Cls::Verb: break;
+    case Cls::VerbS: return kFormS;
+    case Cls::VerbEd: form = kFormPast; break;
+    case Cls::VerbIng: return kFormIng;
+    default:
+      // No verb class: the last letter, not the text's end, as after a
+      // merge the text ends with the particle or the last word of a phrase.
+      return word->lastLetter == 's' ? kFormS : word->lastLetter == 'd' ? kFormPast : kFormBase;
+  }
+  // After "be" or "have" a verb is the participle, whatever its ending; a
+  // past stands after its subject, and elsewhere ("the performed test",
+  // "Performed by ...") is the participle.
+  const WordRec* before = WordBefore(word);
+  if (before != nullptr && IsBeOrHave(*before)) return kFormParticiple;
+  if (form == kFormPast && (before == nullptr || !MayBeSubject(*before))) return kFormParticiple;
+  return form;
+}
+
+bool InflectAlternative(Alternative& alternative, char code, int form) {
   // Only the first word takes the ending; the rest of a phrase follows it.
-  std::string first = original;
+  std::string first = alternative.str();
   std::string rest;
   const std::size_t blank = first.find(' ');
   if (blank != std::string::npos) {
     rest = first.substr(blank + 1, 63);
     first.resize(blank);
   }
+  if (code == 'N' || !IsInflectionCode(code)) return false;
+  if (form != kFormBase && !InflectWord(first, code, form)) return false;
+  if (blank != std::string::npos) first += ' ' + rest;
+  alternative = first;
+  return true;
+}
 
-  int form = kFormBase;
-  // lastLetter, not the text's end: after a merge the text ends with the
-  // particle or the last word of the phrase.
-  const char last = word->lastLetter;
-  if (last == 's') form = kFormS;
-  else if (last == 'd') form = kFormPast;
-  word->verbForm = form == kFormS ? '1' : form == kFormPast ? '2' : '0';
+int InflectByCode(Alternative& alternative, WordRec* word, char code, char caseFlag) {
+  if (word == nullptr) return -1;
+  const int form = AdviceForm(word);
+  static constexpr char kVerbForm[] = {'0', '1', '2', '2', '3'};
+  word->verbForm = kVerbForm[form];
 
-  std::string result;
+  Alternative result = alternative;
   if (code == 'N') {
-    result = original;
-    if (word->pluralMarker == '$') PluralizeNoun(result);
-  } else {
-    if (!IsInflectionCode(code)) return -1;
-    if (form != kFormBase && !InflectWord(first, code, form)) return -1;
-    result = first;
-    if (blank != std::string::npos) result += ' ' + rest;
+    std::string noun = result.str();
+    if (word->pluralMarker == '$') PluralizeNoun(noun);
+    result = noun;
+  } else if (!InflectAlternative(result, code, form)) {
+    return -1;
   }
 
-  if (caseFlag == '1' && !result.empty()) {
-    result[0] = AsciiUpper(result[0]);
+  std::string text = result.str();
+  if (caseFlag == '1' && !text.empty()) {
+    text[0] = AsciiUpper(text[0]);
   } else if (caseFlag == '2') {
-    for (char& c : result) c = AsciiUpper(c);
+    for (char& c : text) c = AsciiUpper(c);
   }
-  alternative = result;
+  alternative = text;
   word->suggestion = alternative.view();
   return 1;
 }

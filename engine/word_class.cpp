@@ -373,7 +373,9 @@ void DecodeWordClass(WordRec* w) {
   // 10. The suggestion in the word's form and case.
   w->classCode = code;
   if (!w->suggestion.empty() && w->message != 308 && w->message != 337) {
-    static constexpr int kInflected[] = {300, 301, 311, 314, 315, 319, 322};
+    // GERUND (338) is the -ing form of a verb entry of those messages: its
+    // advice takes the -ing form too.
+    static constexpr int kInflected[] = {300, 301, 311, 314, 315, 319, 322, 338};
     for (int m : kInflected)
       if (w->message == m && HasInflectionCode(w->suggestion.view())) {
         ExpandSuggestion(w);

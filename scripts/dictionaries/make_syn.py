@@ -20,7 +20,9 @@ What it writes:
                                    before every single word of the core
   data/dictionaries/forms/SYN.tsv  every form meant to be found, and its class
   data/dictionaries/forms/SYN_sentences.tsv
-                                   a sentence for every entry, with the
+                                   a sentence for every entry (and for the
+                                   past, participle and -ing forms of a verb
+                                   whose advice is inflected), with the
                                    marker the check must give
 --check writes nothing and fails when a file would change.
 Runs offline on what fetch-sources.sh downloaded; standard library only.
@@ -171,20 +173,60 @@ def noun_entry(base, known):
     return (base + '$') if base + 's' in known else base
 
 
-def inflect(alternative, letter, word):
-    """The advice alternative as the check gives it for `word`: its form
-    from the word's last letter (an '-s' word the -s form, a '-d' word the
-    past), the first word of the alternative inflected."""
+# The verbs of the advice whose past and participle no code letter gives, as
+# the check writes them: past, participle and, where the last letter
+# doubles, the -ing form (the check's own list: engine/irregular_verbs.cpp;
+# the sentences test holds the two together).
+IRREGULAR = {
+    'bend': ('bent', 'bent', None), 'bleed': ('bled', 'bled', None),
+    'break': ('broke', 'broken', None), 'come': ('came', 'come', None),
+    'cut': ('cut', 'cut', 'cutting'), 'do': ('did', 'done', None),
+    'feel': ('felt', 'felt', None), 'find': ('found', 'found', None),
+    'get': ('got', 'got', 'getting'), 'give': ('gave', 'given', None),
+    'go': ('went', 'gone', None), 'have': ('had', 'had', None),
+    'hold': ('held', 'held', None), 'keep': ('kept', 'kept', None),
+    'leave': ('left', 'left', None), 'let': ('let', 'let', 'letting'),
+    'make': ('made', 'made', None), 'put': ('put', 'put', 'putting'),
+    'read': ('read', 'read', None), 'run': ('ran', 'run', 'running'),
+    'see': ('saw', 'seen', None), 'send': ('sent', 'sent', None),
+    'set': ('set', 'set', 'setting'), 'show': ('showed', 'shown', None),
+    'shut': ('shut', 'shut', 'shutting'), 'take': ('took', 'taken', None),
+    'tell': ('told', 'told', None), 'wear': ('wore', 'worn', None),
+    'write': ('wrote', 'written', None),
+}
+
+# The forms an advice takes, by the class the check gives the word it is
+# for (20 base, 21 -s, 22 past, 23 -ing); the participle is the past after
+# "be" or "have".
+BASE, S_FORM, PAST, PARTICIPLE, ING = 'base', 's', 'past', 'participle', 'ing'
+FORM_OF_CLASS = {20: BASE, 21: S_FORM, 22: PAST, 23: ING}
+
+
+def inflect(alternative, letter, form):
+    """The advice alternative as the check gives it in `form`, the first
+    word of the alternative inflected by its code letter."""
     first, _, rest = alternative.partition(' ')
-    form = 1 if word.endswith('s') else 2 if word.endswith('d') else 0
-    if form == 1:
-        if letter in '2F8':
+    if form in (PAST, PARTICIPLE, ING) and first in IRREGULAR and \
+            (form != ING or IRREGULAR[first][2]):
+        first = IRREGULAR[first][(PAST, PARTICIPLE, ING).index(form)]
+    elif form == ING and letter != 'N':
+        if letter in '9G':
+            first += first[-1]
+        elif len(first) >= 3 and first.endswith('ie'):
+            first = first[:-2] + 'y'
+        elif len(first) >= 3 and first.endswith('e') and first[-2] not in 'eoy':
+            first = first[:-1]
+        first = 'having' if letter == 'D' else first + 'ing'
+    elif form == S_FORM:
+        if letter == 'D':
+            first = 'has'
+        elif letter in '2F8':
             first += 'es'
         elif letter in '5K':
             first = first[:-1] + 'ies'
         elif letter != 'N':
             first += 's'
-    elif form == 2:
+    elif form in (PAST, PARTICIPLE):
         if letter in '02':
             first += 'ed'
         elif letter in '1A':
@@ -198,14 +240,37 @@ def inflect(alternative, letter, word):
     return (first + ' ' + rest) if rest else first
 
 
-def expected_advice(advice, word):
+def expected_advice(advice, form):
     out = []
     for alt in advice.split('/'):
         if alt[:1] and (alt[0].isdigit() or alt[0] in 'ABCDEFGHIJKN'):
-            out.append(inflect(alt[1:], alt[0], word))
+            out.append(inflect(alt[1:], alt[0], form))
         else:
             out.append(alt)
     return '/'.join(out)
+
+
+def form_of_word(word):
+    """The form of a word with no verb class, by its last letter."""
+    return S_FORM if word.endswith('s') else PAST if word.endswith('d') else BASE
+
+
+# Sentences for the other forms of a verb whose advice the check inflects:
+# the past after its subject, the participle after "be", the -ing form;
+# (class of the form, form of the advice, sentence, marker category).
+FORM_SENTENCES = [
+    (22, PAST, 'The technician {} the pump.', '00'),
+    (22, PARTICIPLE, 'The pump was {}.', '01'),
+    (23, ING, 'You can start {} the pump.', '38'),
+]
+
+
+def form_sentences(entry_forms, advice):
+    if not re.search(r'(^|/)[0-9A-KN]', advice):
+        return []
+    return [(template.replace('{}', text), text, category, expected_advice(advice, form))
+            for cls, form, template, category in FORM_SENTENCES
+            for text, form_cls in entry_forms if form_cls == cls]
 
 
 def build(sources):
@@ -341,9 +406,13 @@ def build(sources):
         # that reads as an inflected one ("possess") stays a wrong verb.
         if cls == 20:
             category = '15' if len(words) > 1 else '00' if entry_forms[0][1] == 21 else '01'
+            form = FORM_OF_CLASS[entry_forms[0][1]]
         else:
             category = '01'
-        sentences.append((template.replace('{}', base), base, category, expected_advice(advice, base)))
+            form = form_of_word(base)
+        sentences.append((template.replace('{}', base), base, category, expected_advice(advice, form)))
+        if cls == 20 and len(words) == 1:
+            sentences.extend(form_sentences(entry_forms, advice))
 
     # The hand-written entries get their sentences too, but for those an
     # earlier dictionary hides and those with no advice.
@@ -360,11 +429,15 @@ def build(sources):
             continue
         if verb:
             category = '15' if mark == '^+' else '00' if cls == 21 else '01'
+            form = FORM_OF_CLASS[cls]
         else:
             # The sentence pass takes "whilst" for a time conjunction, whose
             # rules give the finding.
             category = '31' if base == 'whilst' else code[1:3]
-        sentences.append((template.replace('{}', base), base, category, expected_advice(advice, base)))
+            form = form_of_word(base)
+        sentences.append((template.replace('{}', base), base, category, expected_advice(advice, form)))
+        if verb and mark != '^+':
+            sentences.extend(form_sentences(dict_forms.entry_forms(line), advice))
 
     # A phrase whose first word is a single-word synonym entry is written
     # before it (the first entry that matches wins).

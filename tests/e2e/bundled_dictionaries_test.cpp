@@ -79,4 +79,31 @@ TEST_F(BundledDictionaries, CorrectionsAsAdvice) {
   }
 }
 
+// Advice is in the form of the word it is for: the -ing form, the past after
+// a subject, the participle after "be" or "have", irregular verbs included;
+// never with the dictionaries' code letters.
+TEST_F(BundledDictionaries, AdviceInTheFormOfTheWord) {
+  const struct {
+    const char* text;
+    Expected marker;
+  } rows[] = {
+      {"Setting up the pump is easy.", {"38", "Preparing/Installing", "Setting up"}},
+      {"Installing and setting up the catalog is easy.", {"38", "preparing/installing", "setting up"}},
+      {"The technician sets up the pump.", {"15", "prepares/installs", "sets up"}},
+      {"The pump was set up.", {"15", "prepared/installed", "set up"}},
+      {"Carrying out the test is easy.", {"38", "Doing", "Carrying out"}},
+      {"The result was established during the test.", {"00", "made", "established"}},
+      {"The file is created as a sub-element.", {"00", "made", "created"}},
+      {"Validation is performed on the document.", {"00", "done", "performed"}},
+      {"The size cannot be obtained.", {"01", "got", "obtained"}},
+      {"The technician performed the test.", {"00", "did", "performed"}},
+      {"The technician began the test.", {"00", "started", "began"}},
+      {"This creates the file.", {"00", "makes", "creates"}},
+  };
+  for (const auto& row : rows) {
+    const std::string marked = CheckBundled(row.text);
+    EXPECT_TRUE(Marked(marked, row.marker.category, row.marker.advice, row.marker.text)) << marked;
+  }
+}
+
 }  // namespace

@@ -14,11 +14,11 @@
 #include <string>
 #include <vector>
 
-#include "dictbuild/dict_writer.h"
 #include "engine/dict_file.h"
 #include "engine/dict_lookup.h"
 #include "engine/inflection.h"
 #include "tests/engine/bundled_lookup.h"
+#include "tests/support/source_advice.h"
 #include "tests/support/word_list_fixture.h"
 
 namespace {
@@ -77,40 +77,28 @@ TEST(BundledForms, EveryListedFormHasItsClass) {
   Dictionaries.Reset();
 }
 
-// The advice of a source entry as typed: what follows the entry's code (a
-// phrasal verb's particle and code), up to the extra data after "%%".
-std::string AdviceOf(const std::string& typed) {
-  std::size_t at = typed.find_first_of(" !$&?^@");
-  while (at != std::string::npos && typed[at] != ' ' && at + 1 < typed.size() && typed[at + 1] == '+')
-    at = typed.find_first_of(" !$&?^@", at + 2);
-  if (at == std::string::npos) return {};
-  std::string data = typed.substr(at + 1);
-  data.resize(std::min(data.size(), data.find("%%")));
-  const std::size_t from = data.find_first_not_of(' ');
-  if (from == std::string::npos) return {};
-  data.erase(0, from);
-  // Fields before the advice: the code, and a phrasal verb's particle first.
-  const int fields = typed[at] == '^' && typed[at + 1] == '+' ? 2 : 1;
-  for (int i = 0; i < fields; ++i) {
-    const std::size_t blank = data.find(' ');
-    if (blank == std::string::npos) return {};
-    data.erase(0, blank + 1);
-  }
-  return data;
-}
-
 // The words of one alternative as the check may write it: its base form and,
-// after a code letter, the -s and past forms that agree with the word checked.
+// after a code letter, every form it takes to agree with the word checked
+// (-s, past, participle, -ing; a noun's plural).
 std::vector<std::string> AdviceTexts(const std::string& alternative) {
   if (alternative.empty() || !IsInflectionCode(alternative[0])) return {alternative};
+  const char code = alternative[0];
   const std::string base = alternative.substr(1);
   std::vector<std::string> out = {base};
-  for (const char last : {'s', 'd'}) {
+  auto add = [&](const Alternative& a) {
+    if (a.str() != base) out.push_back(a.str());
+  };
+  if (code == 'N') {
     WordRec checked;
-    checked.lastLetter = last;
+    checked.lastLetter = 's';
     checked.pluralMarker = '$';
     Alternative a(base);
-    if (InflectByCode(a, &checked, alternative[0], '0') == 1 && a.str() != base) out.push_back(a.str());
+    if (InflectByCode(a, &checked, code, '0') == 1) add(a);
+    return out;
+  }
+  for (const int form : {kFormS, kFormPast, kFormParticiple, kFormIng}) {
+    Alternative a(base);
+    if (InflectAlternative(a, code, form)) add(a);
   }
   return out;
 }
@@ -121,18 +109,8 @@ TEST(BundledForms, EveryAdvisedWordIsApproved) {
   std::set<std::string> missing;
   for (const char* name : {"TEC", "STE", "SYN"}) {
     const fs::path path = fs::path(KESTA_SOURCE_DIR) / "data" / "dictionaries" / (std::string(name) + ".txt");
-    std::ifstream in(path, std::ios::binary);
-    const std::string source((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    DictSource parsed;
-    std::vector<DictBuildError> errors;
-    ASSERT_TRUE(ParseDictSource(source, &parsed, &errors)) << FormatBuildErrors(path.string(), errors);
-    for (const DictSourceEntry& entry : parsed.entries) {
-      const std::string advice = AdviceOf(entry.typed);
-      std::size_t from = 0;
-      while (from < advice.size()) {
-        const std::size_t slash = std::min(advice.find('/', from), advice.size());
-        const std::string alternative = advice.substr(from, slash - from);
-        from = slash + 1;
+    for (const SourceAdvice& entry : SourceAdviceOf(path.string())) {
+      for (const std::string& alternative : AdviceAlternatives(entry.advice)) {
         ++advices;
         for (const std::string& form : AdviceTexts(alternative)) {
           std::vector<std::string> parts;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/support/word_list_fixture.h"
 
@@ -78,21 +79,28 @@ TEST(InflectByCode, EveryCodeLetterForTheSAndPastForms) {
       {"remove", '1', "opens", "removes", 1}, {"remove", '1', "opened", "removed", 1},
       {"remove", 'A', "opened", "removed", 1},
       {"push", '2', "opens", "pushes", 1}, {"push", '2', "opened", "pushed", 1},
-      {"hold", '3', "opens", "holds", 1}, {"hold", '3', "opened", "hold", -1},
-      {"keep", '4', "opened", "keep", 1}, {"keep", 'G', "opens", "keeps", 1},
+      {"hold", '3', "opens", "holds", 1}, {"lend", '3', "opened", "lend", -1},
+      {"sleep", '4', "opened", "sleep", 1}, {"keep", 'G', "opens", "keeps", 1},
       {"apply", '5', "opens", "applies", 1}, {"apply", '5', "opened", "applied", 1}, {"apply", '5', "open", "apply", 1},
       {"go", '5', "opens", "go", 1},
-      {"show", '6', "opened", "shown", 1}, {"take", '7', "opened", "taken", 1},
+      {"sew", '6', "opened", "sewn", 1}, {"shake", '7', "opened", "shaken", 1},
       {"fix", '8', "opens", "fixes", 1}, {"fix", '8', "opened", "fix", -1},
       {"stop", '9', "opens", "stops", 1}, {"stop", '9', "opened", "stopped", 1},
-      {"write", 'B', "opened", "written", 1}, {"bite", 'B', "opened", "bite", 1},
+      {"rewrite", 'B', "opened", "rewritten", 1}, {"bite", 'B', "opened", "bite", 1},
       {"burn", 'C', "opened", "burnt", 1},
-      {"have", 'D', "opens", "has", 1}, {"have", 'D', "opened", "has/have", 1},
+      {"have", 'D', "opens", "has", 1}, {"have", 'D', "opened", "had", 1},
       {"close", 'E', "opened", "clos", 1}, {"shake", 'E', "opened", "shade", 1}, {"cut", 'E', "opened", "cut", 1},
       {"fix", 'F', "opens", "fixes", 1}, {"fix", 'F', "opened", "fix", 1},
       {"copy", 'K', "opens", "copies", 1}, {"copy", 'K', "opened", "copy", 1},
-      {"take out", '7', "opened", "taken out", 1},
-      {"hold on", '3', "opened", "hold on", -1},
+      {"shake out", '7', "opened", "shaken out", 1},
+      {"lend out", '3', "opened", "lend out", -1},
+      // Verbs whose past no code letter gives, and those whose past it
+      // would give wrong, take their own.
+      {"hold", '3', "opened", "held", 1}, {"keep", '4', "opened", "kept", 1},
+      {"show", '6', "opened", "showed", 1}, {"take", '7', "opened", "took", 1},
+      {"write", 'B', "opened", "wrote", 1}, {"make", 'I', "opened", "made", 1},
+      {"do", '8', "opened", "did", 1}, {"get", 'G', "opened", "got", 1},
+      {"take out", '7', "opened", "took out", 1}, {"hold on", '3', "opened", "held on", 1},
       {"open", 'Z', "opens", "open", -1},
   };
   // clang-format on
@@ -104,6 +112,79 @@ TEST(InflectByCode, EveryCodeLetterForTheSAndPastForms) {
     if (c.returned == 1) {
       EXPECT_EQ(w.suggestion, c.result);
     }
+  }
+}
+
+// The -ing form of an alternative by its code letter, the past and the
+// participle of the verbs whose forms differ.
+TEST(InflectAlternative, IngPastAndParticipleForms) {
+  const struct {
+    const char* alternative;
+    char code;
+    int form;
+    const char* result;
+  } rows[] = {
+      {"install", '0', kFormIng, "installing"}, {"prepare", 'A', kFormIng, "preparing"},
+      {"use", 'A', kFormIng, "using"},          {"stop", '9', kFormIng, "stopping"},
+      {"get", 'G', kFormIng, "getting"},        {"let", 'I', kFormIng, "letting"},
+      {"see", 'I', kFormIng, "seeing"},         {"tie", '0', kFormIng, "tying"},
+      {"apply", '5', kFormIng, "applying"},     {"do", '8', kFormIng, "doing"},
+      {"have", 'D', kFormIng, "having"},        {"make sure", 'I', kFormIng, "making sure"},
+      {"be", '0', kFormIng, "being"},
+      {"do", '8', kFormPast, "did"},            {"do", '8', kFormParticiple, "done"},
+      {"show", '0', kFormPast, "showed"},       {"show", '0', kFormParticiple, "shown"},
+      {"get", 'G', kFormParticiple, "got"},     {"take part", 'I', kFormParticiple, "taken part"},
+      {"install", '0', kFormParticiple, "installed"}, {"prepare", 'A', kFormBase, "prepare"},
+  };
+  for (const auto& r : rows) {
+    Alternative alt(r.alternative);
+    EXPECT_TRUE(InflectAlternative(alt, r.code, r.form)) << r.alternative;
+    EXPECT_EQ(alt, r.result) << r.alternative << " code " << r.code << " form " << r.form;
+  }
+  Alternative noun("valve");
+  EXPECT_FALSE(InflectAlternative(noun, 'N', kFormS));
+  EXPECT_FALSE(InflectAlternative(noun, 'Z', kFormBase));
+  EXPECT_EQ(noun, "valve");
+}
+
+// The form comes from the class the lookup gave the checked word, and from
+// the words before it: "be" or "have" make a participle, a past stands
+// after its subject. The checked word is the last of each row.
+TEST(InflectByCode, FormOfTheCheckedWordInItsSentence) {
+  const struct {
+    std::vector<WordSpec> words;
+    const char* alternative;
+    char code;
+    const char* result;
+    char verbForm;
+  } rows[] = {
+      {{{"setting", 23}}, "prepare", 'A', "preparing", '3'},
+      {{{"Installing", 23}, {"and", 63}, {"setting", 23}}, "install", '0', "installing", '3'},
+      {{{"sets", 21}}, "prepare", 'A', "prepares", '1'},
+      {{{"began", 22}}, "start", '0', "started", '2'},
+      {{{"the", 64}, {"pump", 10}, {"was", 24}, {"set", 20}}, "prepare", 'A', "prepared", '2'},
+      {{{"you", 78}, {"set", 20}}, "prepare", 'A', "prepare", '0'},
+      {{{"is", 24}, {"to", 68}, {"set", 20}}, "prepare", 'A', "prepare", '0'},
+      {{{"validation", 10}, {"is", 24}, {"performed", 22}}, "do", '8', "done", '2'},
+      {{{"it", 66}, {"performed", 22}}, "do", '8', "did", '2'},
+      {{{"it", 66}, {"then", 73}, {"performed", 22}}, "do", '8', "did", '2'},
+      {{{"the", 64}, {"performed", 22}}, "do", '8', "done", '2'},
+      {{{"performed", 22}}, "do", '8', "done", '2'},
+      {{{"is", 24}, {"not", 29}, {"performed", 22}}, "do", '8', "done", '2'},
+      {{{"has", 24}, {"been", 27}, {"obtained", 22}}, "get", 'G', "got", '2'},
+      {{{"was", 24}, {"established", 22}}, "make", 'I', "made", '2'},
+      // A sentence ends between "be" and the verb.
+      {{{"is", 24}, {".", 48}, {"it", 66}, {"performed", 22}}, "do", '8', "did", '2'},
+      // No verb class: the last letter.
+      {{{"opened"}}, "do", '8', "did", '2'},
+  };
+  for (const auto& r : rows) {
+    TestWords words(r.words);
+    WordRec* w = words.at(r.words.size() - 1);
+    Alternative alt(r.alternative);
+    EXPECT_EQ(InflectByCode(alt, w, r.code, '0'), 1);
+    EXPECT_EQ(alt, r.result) << words.Written();
+    EXPECT_EQ(w->verbForm, r.verbForm) << words.Written();
   }
 }
 

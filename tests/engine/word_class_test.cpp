@@ -55,6 +55,11 @@ TEST(DecodeWordClass, Cases) {
           One({"carries", 40, "31521", "weight=3"}, "carries: classCode=\"V1*3**\" wordClass=21 subClass=315 message=315 message2=315 weight=1 verbForm=1"),
           One({"utilized", 40, "30022", "weight=3 sug=use"}, "utilized: classCode=\"V2*3**\" wordClass=22 subClass=300 message=300 message2=300 weight=1 verbForm=2"),
           One({"utilizing", 40, "30023", "weight=3 sug=use"}, "utilizing: classCode=\"V3*3**\" wordClass=23 subClass=338 message=338 message2=338 weight=1"),
+          // The gerund of a coded entry takes its advice in the -ing form.
+          One({"utilizing", 40, "30023", "sug=Ause"},
+              "utilizing: suggestion=\"using\" classCode=\"V3*3**\" wordClass=23 subClass=338 message=338 message2=338 verbForm=3"),
+          One({"setting up", 40, "31523", "sug=Aprepare/0install"},
+              "setting up: suggestion=\"preparing/installing\" classCode=\"V3*3**\" wordClass=23 subClass=338 message=338 message2=338 verbForm=3"),
           One({"approximately", 40, "30150", "weight=3 sug=about"}, "approximately: classCode=\"B**3**\" wordClass=50 subClass=301 message=301 message2=301 weight=1"),
           One({"approximately", 40, "30110", "weight=3 sug=about"}, "approximately: classCode=\"B**3**\" wordClass=50 subClass=301 message=301 message2=301 weight=1"),
           One({"checkup", 40, "31410", "weight=3 sug=inspection"}, "checkup: classCode=\"N*S3**\" wordClass=10 subClass=314 message=314 message2=314 weight=1 separatorFlag=~"),
