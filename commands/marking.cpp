@@ -20,6 +20,7 @@
 #include "engine/word_rec.h"
 #include "platform/bounded_text.h"
 #include "platform/interaction.h"
+#include "platform/wide_text.h"
 #include "resources/string_table.h"
 
 namespace {
@@ -168,6 +169,13 @@ bool MarkRange(HostChannel& host, MarkCursor& cursor, TextRange range, std::stri
     range.end = following;
     while (range.end > range.begin + 1 && text.IsSpaceAt(range.end - 1)) --range.end;
     if (!advice.empty() && advice != "NONE") advice = AsHints(advice);
+  }
+  // Advice made of a word that holds a letter the code page cannot hold
+  // names that letter as the system shows it, and as a hint: put in, it
+  // would write another letter.
+  if (advice.find(kSubstituteChar) != std::string::npos) {
+    std::replace(advice.begin(), advice.end(), kSubstituteChar, '?');
+    if (advice != "NONE") advice = AsHints(advice);
   }
   if (!SelectOrSkip(host, cursor, range, w, in)) return false;
   PutMarker(host, KestaValue(in.category, in.markerNumber, advice), CategoryColour(in.category), w);

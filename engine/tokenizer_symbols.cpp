@@ -102,16 +102,18 @@ void ScanSymbol(Scan& s) {
     case 0x96: AppendAndMove(s, '.'); return;
     case 0xB5: case 0xBA: ScanMicro(s); return;
     case 0x80: case 0xA3: case 0xA5: AppendAndMove(s, static_cast<char>(c)); return;
+    // A letter the code page cannot hold (the substitute the reading wrote
+    // for it: a Greek or Cyrillic letter, the ohm sign) is a letter of its
+    // word, which is then at most an unknown word: the sentence round it
+    // keeps its shape and its findings.
+    case static_cast<unsigned char>(kSubstituteChar): AppendAndMove(s, kSubstituteChar); return;
     default:
       // Control characters are passed over. '~', superscripts and punctuation
       // not named elsewhere are too, but they end the word in progress: a
       // word joined across them (bin\ant, registry=https) or a mark of the
       // next word's start taken over them (a trade mark sign before a blank)
       // would name text the document does not hold, which no marker finds.
-      // So does a character the code page cannot hold (the substitute the
-      // reading wrote for it): a letter of a Greek word or a sign such as
-      // the ohm sign is no part of an English word.
-      if ((c >= 0x20 && c != 0x7F) || c == Byte(kSubstituteChar)) Flush(s, s.pendingKind);
+      if (c >= 0x20 && c != 0x7F) Flush(s, s.pendingKind);
       ++s.p;
       return;
   }

@@ -8,6 +8,7 @@
 #include "platform/files.h"
 #include "platform/interaction.h"
 #include "platform/sanitizer.h"
+#include "platform/wide_text.h"
 
 WordListState WordList;
 DocumentCursor Cursor;
@@ -283,7 +284,11 @@ void DestroyWordRec(WordRec* w) {
 void AddWordRec(char* token, unsigned char markFlag, int wordNo, int kind, const char* tokenState) {
   if (!token) return;
   unsigned char first = static_cast<unsigned char>(token[0]);
-  if (first == '\0' || first < 0x20 || first == 0x7F || first == ' ') return;
+  // A control character begins no word; the substitute of a letter the
+  // code page cannot hold does (a Greek or Cyrillic word, the ohm sign).
+  if (first == '\0' || (first < 0x20 && first != static_cast<unsigned char>(kSubstituteChar)) || first == 0x7F ||
+      first == ' ')
+    return;
   if ((first == '.' || first == '<') && !WordList.head) return;
 
   WordRec* w = NewWordRec();  // its text fields come cleared

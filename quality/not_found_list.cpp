@@ -1,19 +1,23 @@
 #include "quality/not_found_list.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "engine/ascii_text.h"
 #include "engine/message_codes.h"
 #include "engine/neighbours.h"
 #include "platform/bounded_text.h"
+#include "platform/wide_text.h"
 #include "quality/quality_stats.h"
 
 namespace {
 constexpr std::size_t kFieldWidth = 25;
 
-// At most 24 characters, padded with blanks to 25.
+// At most 24 characters, padded with blanks to 25. A letter the code page
+// could not hold shows as the system's conversion shows it.
 std::string Field(std::string_view text) {
   std::string out(text.substr(0, kFieldWidth - 1));
+  std::replace(out.begin(), out.end(), kSubstituteChar, '?');
   out.resize(kFieldWidth, ' ');
   return out;
 }

@@ -127,6 +127,10 @@ TEST_F(MarkingTest, CommandsOfEachKind) {
         }(),
          "in"}},
        "", "", {"car edit 0,14", Select(8), Insert("0203(to)", "66FFFF", "in order")}},
+      // Advice made of a word with a letter the code page could not hold
+      // names it as '?', as a hint.
+      {"advice with an unheld letter", "Set 10\x1A" "5mm now", {{Finding("10\x1A" "5mm:| 0!10\x1A" "5 mm", K::Word, 8), "10"}},
+       "", "", {"car edit 0,4", Select(6), Insert("0803(10?5 mm)", "FF99FF", "10\x1A" "5mm")}},
       // A character the check passed over (a quotation mark) divides them
       // too: the marker holds as many of the first words as stand together.
       {"first words that stand together", "the a pump is \"pump\" now",

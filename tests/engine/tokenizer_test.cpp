@@ -230,9 +230,9 @@ TEST_F(TokenizerTest, SlashesParenthesesAndOtherCharacters) {
       // A character passed over ends the word in progress: every word is text
       // the document holds, so that its marker can find it.
       {"a~b a*b=c\\d bin\\ant registry=https x>y action@master m\xB2x a^b", "", "a b a b c d bin ant registry https x y action master m x a b ."},
-      // What the code page could not hold (an ohm sign, a Greek word) ends
-      // the word and is passed over: no question mark ends the sentence.
-      {"Use the \x1A meter n\x1A" "de \x1A\x1A\x1A", "m", "Use meter{m1} n de ."},
+      // What the code page could not hold (an ohm sign, a Greek word) is a
+      // letter of its word: no question mark ends the sentence.
+      {"Use the \x1A meter n\x1A" "de \x1A\x1A\x1A.", "m", "Use \x1A{m1} meter n\x1A" "de \x1A\x1A\x1A ."},
       // "<foreign> element" written as markup reaches the scan as "&lt;foreign>".
       {"see &lt;foreign> element &lt;description>An", "", "see <Ref> foreign element <Ref> description An ."},
       // No mark of the next word's start is taken over the character.

@@ -102,15 +102,17 @@ TEST_F(ReportTest, NotFoundWordsWithTheirContextOnce) {
                    {"zonk", 40, nullptr, "msg=325"},            // after punctuation: no left context
                    {"averyveryverylongunknownwordindeed", 40, nullptr, "msg=325"},
                    {"at", 60},
+                   {"\x1A" "bar", 40, nullptr, "msg=325"},     // a letter the code page cannot hold
                    {"blip", 40, nullptr, "msg=325"}});          // before the sentinel: no right context
   std::vector<NotFoundRow> rows = CollectNotFoundWords(words.head());
-  ASSERT_EQ(rows.size(), 4u);
+  ASSERT_EQ(rows.size(), 5u);
   EXPECT_EQ(NotFoundList.entries,
             (std::vector<std::string>{
                 "Ref(1)  " + Pad("the") + "\t" + Pad("glorp") + "\t" + Pad("housing") + "\r\n",
                 "Ref(2)  " + Pad("") + "\t" + Pad("zonk") + "\t" + Pad("averyveryverylongunknown") + "\r\n",
                 "Ref(3)  " + Pad("zonk") + "\t" + Pad("averyveryverylongunknown") + "\t" + Pad("") + "\r\n",
-                "Ref(4)  " + Pad("at") + "\t" + Pad("blip") + "\t" + Pad("") + "\r\n",
+                "Ref(4)  " + Pad("at") + "\t" + Pad("?bar") + "\t" + Pad("blip") + "\r\n",
+                "Ref(5)  " + Pad("?bar") + "\t" + Pad("blip") + "\t" + Pad("") + "\r\n",
             }));
   EXPECT_EQ(rows[1].right, "averyveryverylongunknown ");
 }
