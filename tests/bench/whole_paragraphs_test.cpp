@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 #include <libxml/parser.h>
 
+#include "tests/support/corpus.h"
+
 namespace {
 
 using bench::Block;
@@ -145,9 +147,8 @@ TEST(WithInlineMarkup, MarksWordsAndSentencesByTheirCount) {
 
 // The benchmark's documents are well-formed as a checker of XML reads them.
 TEST(TopicOfBlocks, CorpusTopicIsWellFormed) {
-  const std::filesystem::path corpus = KESTA_CORPUS_DIR;
-  if (!std::filesystem::is_directory(corpus))
-    GTEST_SKIP() << "no corpus at " << corpus << " (the shared corpus beside the repository)";
+  const std::filesystem::path corpus = CorpusDir();
+  if (!std::filesystem::is_directory(corpus)) GTEST_SKIP() << CorpusMissing(corpus);
   std::vector<std::filesystem::path> files;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(corpus))
     if (entry.is_regular_file() && entry.path().extension() != ".md") files.push_back(entry.path());
