@@ -1005,11 +1005,13 @@ std::string FirstDifference(const std::string& before, const std::string& after)
   return "before: ..." + before.substr(from, 160) + "\nafter:  ..." + after.substr(from, 160);
 }
 
-// The property that failed comes first and last: the smoke run shows the
-// end of the output, the document and the marked text may be long.
+// The property that failed comes first, and last with the first line of
+// the detail: the smoke run shows the end of the output, and the document
+// and the marked text before it may be long.
 [[noreturn]] void Fail(const char* what, const std::string& xml, const std::string& detail) {
-  std::fprintf(stderr, "%s\n--- document:\n%s\n--- detail:\n%s\n--- failed: %s\n", what, xml.c_str(),
-               detail.c_str(), what);
+  const std::string first = detail.substr(0, detail.find('\n'));
+  std::fprintf(stderr, "%s\n--- document:\n%s\n--- detail:\n%s\n--- failed: %s: %s\n", what, xml.c_str(),
+               detail.c_str(), what, first.c_str());
   Folder().Remove();
   std::abort();
 }
