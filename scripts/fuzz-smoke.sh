@@ -52,13 +52,14 @@ runs_for() {
   esac
 }
 
-# The fuzzer's output from its first report line on (a sanitizer's or
-# libFuzzer's "==PID==ERROR" and what follows), with the few lines the
-# target printed before it; the last lines where there is no such line.
+# The fuzzer's output from its first report line on (UBSan's "runtime
+# error", a sanitizer's or libFuzzer's "==PID==ERROR", and what follows),
+# with the few lines the target printed before it; the last lines where
+# there is no such line.
 # Long lines (documents, input bytes) are cut.
 reason() {
   local log="$1" first
-  first=$(grep -n -m1 -E '^==[0-9]+== ?(ERROR|WARNING)|^ERROR: libFuzzer' "$log" | cut -d: -f1 || true)
+  first=$(grep -n -m1 -E 'runtime error:|^==[0-9]+== ?(ERROR|WARNING)|^ERROR: libFuzzer' "$log" | cut -d: -f1 || true)
   if [ -n "$first" ]; then
     tail -n "+$((first > 3 ? first - 3 : 1))" "$log"
   else
@@ -69,7 +70,7 @@ reason() {
 # The same addresses in every run, where the system allows it.
 fixed=(setarch "$(uname -m)" -R)
 fixed_options=()
-if ! "${fixed[@]}" true 2>/dev/null; then
+if [ -z "${FUZZ_SECONDS:-}" ] && ! "${fixed[@]}" true 2>/dev/null; then
   fixed=()
   fixed_options=(-use_cmp=0)
   echo "fuzz: address space randomization stays on here; compared values are left out of the fuzzing"
