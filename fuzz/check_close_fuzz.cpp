@@ -5,7 +5,12 @@
 // temperatures, numbers with units, numbers in words, capitals, quotation
 // marks, no-break spaces, semicolons, hyphens, soft hyphens, overlong
 // words, inline elements round words or parts of words, empty elements,
-// CDATA sections, comments, processing instructions and index terms, in
+// CDATA sections, comments, processing instructions and index terms; and
+// the characters of typeset technical text: multiplication, division and
+// plus-minus signs, fractions, inch and foot marks, curly quotation marks
+// and possessives, letters outside Latin-1 (Greek, Cyrillic, Hebrew, CJK),
+// declared entities touching numbers and temperatures, and attribute
+// values, instructions and comments that hold '>' and quotation marks; in
 // one of three encodings, its paragraphs repeated up to more than a
 // hundred times. Fails (aborts) when a finding's search is lost (a "Not
 // found" status line or any error box), when the marked or the closed
@@ -15,12 +20,16 @@
 // where it should be: every paragraph the check reads begins with one,
 // which must get its own marker, and one in front matter, in a nested
 // topic's title, prolog or related links or in an index term must get
-// none.
+// none; a second probe, a verb the rules replace, stands in the sentences
+// of letters outside the code page and of markup holding '>' and must get
+// its own marker too. With CHECK_CLOSE_FUZZ_PRINT set in the environment,
+// the document each input builds is printed on standard output.
 #include <libxml/parser.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -43,19 +52,21 @@ namespace {
 // Small dictionaries, with the codes of the bundled ones, so that the
 // corrections can come: temperatures, units (one of two words), numbers in
 // words, "max" and "min", "then" after a comparative; and the phrases the
-// rules read together ("in order to", "prior to", "all of").
+// rules read together ("in order to", "prior to", "all of", "turn on"); a
+// verb the rules replace ("utilize"); nouns after a dimension ("plate").
 constexpr const char* kTechnical =
     "name: TECHNICAL\nsecond-name: tec\nversion: 1.0\n\n"
     "valve$ 1014\npump$ 1014\ncover$ 1014\nupdate$ 1014\nunit$ 1014\n"
     "millimetre 1717%mm\nmm 1717%mm\nminute$ 17\ndegree$ 17\npercent 17\ninch! 17\n"
-    "newton$ 17\nmetre 1717%m\nmetres 1717%m\n";
+    "newton$ 17\nmetre 1717%m\nmetres 1717%m\nplate$ 1014\ntool$ 1014\nbolt$ 1014\ngap$ 1014\nvalue$ 1014\n";
 constexpr const char* kCore =
     "name: CORE\nsecond-name: ste\nversion: 1.0\n\n"
-    "remov^21\ninstall^20\nclos^21\nturn^21\nstop^21\nslowly 60\nthen 73\nthan 52\nmore 38\nless 38\n"
+    "remov^21\ninstall^20\nclos^21\nturn^20\nset^2G\nstop^21\nslowly 60\nthen 73\nthan 52\nmore 38\nless 38\n"
     "max 45\nmin 45\nmaximum 30\nminimum 30\nfive 49\nten 49\nit 50\nis 10\nat 75\nfor 65\nto 68\nand 63\nan 64\n"
     "all+of 30138 all\nin+order+to 30268 to\ntwenty 49\nin 75\non 75\nof 67\nall 38\nthere 52\n";
 constexpr const char* kSynonym =
-    "name: SYNONYM\nsecond-name: syn\nversion: 1.0\n\nshut 30120 close\nprior+to 30160 before\n";
+    "name: SYNONYM\nsecond-name: syn\nversion: 1.0\n\nshut 30120 close\nprior+to 30160 before\n"
+    "utiliz^30021 Ause\nutilis^30021 Ause\n";
 constexpr const char* kSettingsLine =
     "KESta|TEC(technical),STE(core),SYN(synonym)|wDEF1|Writer|Kesta Project|SHO|end\n";
 
@@ -173,13 +184,41 @@ constexpr const char kLong83[] =
 constexpr std::string_view kProbe = "zorb";
 constexpr char kReadProbe = '\x01';
 constexpr char kUnreadProbe = '\x02';
+// A second probe, a verb the rules replace (advice "use"), written as the
+// third byte (the fourth where the check does not read it). It stands in sentences whose rule findings a word could take
+// with it (a letter the module's code page cannot hold after it, markup
+// before it), where the probe above keeps its marker all the same.
+constexpr std::string_view kVerbProbe = "Utilise";
+constexpr char kReadVerbProbe = '\x03';
+constexpr char kUnreadVerbProbe = '\x04';
+
+// The probe a byte stands for: whether it must get a marker of its own, and
+// that marker's category or advice (the NOT-IN-DICTIONARY category; the
+// verb's advice "use", whose category the words before it may change);
+// nullptr for any other byte.
+struct ProbeWord {
+  std::string_view text;
+  bool read;
+  std::string_view category;  // empty: any
+  std::string_view advice;    // in small letters; empty: any
+};
+const ProbeWord* ProbeFor(char c) {
+  static constexpr ProbeWord kRead{kProbe, true, "25", ""}, kUnread{kProbe, false, "", ""},
+      kVerb{kVerbProbe, true, "", "use"}, kUnreadVerb{kVerbProbe, false, "", ""};
+  return c == kReadProbe         ? &kRead
+         : c == kUnreadProbe     ? &kUnread
+         : c == kReadVerbProbe   ? &kVerb
+         : c == kUnreadVerbProbe ? &kUnreadVerb
+                                 : nullptr;
+}
 
 constexpr const char kCdata[] = "<![CDATA[";
 constexpr const char kCdataEnd[] = "]]>";
 constexpr const char kEmptyXref[] = "<xref href=\"x.dita\"/>";
 
 // Pieces of text (UTF-8); each input byte chooses one. The words come
-// first (see BuildBlocks); new pieces go at the end of their group.
+// first (see BuildBlocks); the bytes after the last piece choose a shape of
+// kShapes below, where new pieces go, so that the seeds keep their meaning.
 constexpr Piece kPieces[] = {
     // words, articles before capitals and u-words ("a update", "A update")
     {"Remove", PieceKind::kWord}, {"the", PieceKind::kWord}, {"valve", PieceKind::kWord},
@@ -300,7 +339,134 @@ constexpr bool WordsFirst() {
   return true;
 }
 static_assert(WordsFirst(), "a glued byte reaches the first 64 pieces only");
-static_assert(kPieceCount <= 192, "a byte below 192 reaches every piece");
+static_assert(kPieceCount < 192, "a byte below 192 reaches every piece, and one more chooses a shape");
+
+// The characters of typeset technical text (10×10, 5±1, 4÷2; ¼ ½ ¾ and
+// their references; .5” 3/4″ 6' 2′; “turn on”, ‘there is’, pump’s; Ω µ Ā,
+// Greek, Cyrillic, Hebrew and CJK words; &prod;30°Fglorp), and markup that
+// holds '>' and quotation marks (outputclass="a>glorp", an editor's review
+// comment <?oxy_comment_start comment="a > b"?>, <!-- a > b "c" -->).
+// The byte after an escape byte chooses one. The verb probe stands
+// before the letters and after the markup, in the sentence whose findings
+// they could take with them.
+constexpr Piece kShapes[] = {
+    // × ÷ ± between and after numbers, as characters and references
+    {"10\xC3\x97" "10", PieceKind::kWord}, {"5\xC2\xB1" "1", PieceKind::kWord}, {"4\xC3\xB7" "2", PieceKind::kWord},
+    {"10\xC3\x97", PieceKind::kWord}, {"\xC2\xB1" "5", PieceKind::kWord}, {"\xC3\x97", PieceKind::kWord},
+    {"\xC3\xB7", PieceKind::kWord}, {"\xC2\xB1", PieceKind::kWord}, {"10&times;10", PieceKind::kWord},
+    {"5&plusmn;1", PieceKind::kWord}, {"10&#215;10", PieceKind::kWord}, {"4&#247;2", PieceKind::kWord},
+    {"&#177;0.5", PieceKind::kWord}, {"10\xC3\x97" "10 mm", PieceKind::kCorrected},
+    {"2 \xC3\x97 3 mm", PieceKind::kCorrected}, {"5 \xC2\xB1 1 mm", PieceKind::kCorrected},
+    {"20&times;20 mm", PieceKind::kCorrected}, {"\xC2\xB1" "0.5 mm", PieceKind::kCorrected},
+    {"\xC3\x97", PieceKind::kPunct}, {"\xC2\xB1", PieceKind::kPunct}, {"&#215;", PieceKind::kPunct},
+    {"\xC3\x97", PieceKind::kJoining}, {"\xC3\xB7", PieceKind::kJoining}, {"&#177;", PieceKind::kJoining},
+    // numbers for the signs and marks to touch
+    {"10", PieceKind::kWord}, {".5", PieceKind::kWord}, {"0.5", PieceKind::kWord}, {"3/4", PieceKind::kWord},
+    {"1", PieceKind::kWord}, {"2.5", PieceKind::kWord},
+    // fractions ¼ ½ ¾ as characters and as references, alone, in parentheses and after digits
+    {"\xC2\xBC", PieceKind::kWord}, {"\xC2\xBD", PieceKind::kWord}, {"\xC2\xBE", PieceKind::kWord},
+    {"(\xC2\xBC)", PieceKind::kWord}, {"(\xC2\xBD)", PieceKind::kWord}, {"(1\xC2\xBD)", PieceKind::kWord},
+    {"(1\xC2\xBC)", PieceKind::kWord}, {"1\xC2\xBC", PieceKind::kWord}, {"2\xC2\xBD", PieceKind::kWord},
+    {"&frac14;", PieceKind::kWord}, {"&frac12;", PieceKind::kWord}, {"&frac34;", PieceKind::kWord},
+    {"(&frac14;)", PieceKind::kWord}, {"(1&frac12;)", PieceKind::kWord}, {"1&frac34;", PieceKind::kWord},
+    {"&#188;", PieceKind::kWord}, {"(&#189;)", PieceKind::kWord}, {"3&#190;", PieceKind::kWord},
+    {"&frac12;&ndash;in", PieceKind::kWord}, {"1\xC2\xBD in.", PieceKind::kCorrected},
+    {"\xC2\xBD", PieceKind::kPunct}, {"&frac14;", PieceKind::kPunct}, {"(", PieceKind::kOpening},
+    {")", PieceKind::kPunct},
+    // inch and foot marks (" ″ ′ ' and references) after numbers, before the words the rules read together
+    {"\"", PieceKind::kPunct}, {"\xE2\x80\xB3", PieceKind::kPunct}, {"\xE2\x80\xB2", PieceKind::kPunct},
+    {"'", PieceKind::kPunct}, {"&#8243;", PieceKind::kPunct}, {"&#8242;", PieceKind::kPunct},
+    {".5\xE2\x80\x9D turn on", PieceKind::kCorrected}, {"0.5&#8221; turn on", PieceKind::kCorrected},
+    {"3/4\xE2\x80\xB3 turn on", PieceKind::kCorrected}, {"6' there is", PieceKind::kCorrected},
+    {"2\xE2\x80\xB2 turn on", PieceKind::kCorrected}, {"5&#8243; there is", PieceKind::kCorrected},
+    {".5\" turn on", PieceKind::kCorrected}, {"3/4&#8221; turn on", PieceKind::kCorrected},
+    {"1\xC2\xBD\xE2\x80\xB3 There is", PieceKind::kCorrected}, {"3&#8242; turn on", PieceKind::kCorrected},
+    // curly quotation marks “ ” ‘ ’ round words and phrases, possessives
+    {"Wait; \xE2\x80\x9Cturn on\xE2\x80\x9D the pump", PieceKind::kCorrected},
+    {"\xE2\x80\x9Cturn on\xE2\x80\x9D the pump", PieceKind::kCorrected},
+    {"\xE2\x80\x98there is\xE2\x80\x99", PieceKind::kCorrected},
+    {"Wait; &#8216;there is&#8217;", PieceKind::kCorrected}, {"pump\xE2\x80\x99s", PieceKind::kWord},
+    {"valves\xE2\x80\x99", PieceKind::kWord}, {"Filter&#8217;s", PieceKind::kWord},
+    {"\xE2\x80\x9CUtilize\xE2\x80\x9D", PieceKind::kWord}, {"\xE2\x80\x9C", PieceKind::kOpening},
+    {"\xE2\x80\x9D.", PieceKind::kPunct},
+    // letters the module's code page cannot hold (Ω Ā λ, Greek, Cyrillic, CJK, Hebrew; µ, which it can), alone
+    // and early in a sentence, some after the verb probe
+    {"\xCE\xA9", PieceKind::kWord}, {"\xC2\xB5", PieceKind::kWord}, {"\xC4\x80", PieceKind::kWord},
+    {"\xC4\x81", PieceKind::kWord}, {"\xCE\xBB", PieceKind::kWord},
+    {"\xCE\x95\xCE\xBB\xCE\xBB\xCE\xB7\xCE\xBD\xCE\xB9\xCE\xBA\xCE\xAC", PieceKind::kWord},
+    {"\xD0\xBD\xD0\xB0\xD0\xBF\xD1\x80\xD1\x8F\xD0\xB6\xD0\xB5\xD0\xBD\xD0\xB8\xD0\xB5", PieceKind::kWord},
+    {"\xE9\x9B\xBB\xE5\x9C\xA7", PieceKind::kWord}, {"\xD7\x9E\xD7\x99\xD7\x9D", PieceKind::kWord},
+    {"&#937;", PieceKind::kWord}, {"&#181;m", PieceKind::kWord}, {"k\xCE\xA9", PieceKind::kWord},
+    {"\xC2\xB5s", PieceKind::kWord}, {"5 k\xCE\xA9", PieceKind::kCorrected},
+    {"10 \xC2\xB5m", PieceKind::kCorrected}, {"Utilize the \xCE\xA9 meter", PieceKind::kCorrected},
+    {"\x03 the \xCE\xA9 meter", PieceKind::kCorrected}, {"\x03 the \xC2\xB5 meter", PieceKind::kCorrected},
+    {"\x03 the \xCE\xBB value", PieceKind::kCorrected}, {"\x03 the \xC4\x80 pump", PieceKind::kCorrected},
+    {"The \xC4\x80 \x03 the pump", PieceKind::kCorrected},
+    {"\x03 the"
+     " \xD0\xBD\xD0\xB0\xD0\xBF\xD1\x80\xD1\x8F\xD0\xB6\xD0\xB5\xD0\xBD\xD0\xB8\xD0\xB5",
+     PieceKind::kCorrected},
+    {"\x03 the \xE9\x9B\xBB\xE5\x9C\xA7 scale", PieceKind::kCorrected},
+    {"\x03 the \xCE\x95\xCE\xBB\xCE\xBB\xCE\xB7\xCE\xBD\xCE\xB9\xCE\xBA\xCE\xAC unit", PieceKind::kCorrected},
+    {"\x03 the &#937; meter", PieceKind::kCorrected},
+    {"\x03 the \xD7\x9E\xD7\x99\xD7\x9D valve", PieceKind::kCorrected}, {"Utilize", PieceKind::kWord},
+    {"utilize", PieceKind::kWord},
+    // a declared entity before numbers and temperatures, touching the next word
+    {"&prod;30&#176;Fpre-set", PieceKind::kWord}, {"&prod;30\xC2\xB0" "Fglorp", PieceKind::kWord},
+    {"&prod;30\xC2\xB0" "F", PieceKind::kWord}, {"&prod;5", PieceKind::kWord},
+    {"&prod;10\xC3\x97" "10", PieceKind::kWord}, {"&prod;\xC2\xBD", PieceKind::kWord},
+    {"&prod;30&#176;C", PieceKind::kWord}, {"&prod;.5\xE2\x80\x9D", PieceKind::kWord},
+    {"&prod;(\xC2\xBC)", PieceKind::kWord},
+    // markup holding '>' and quotation marks: attribute values, instructions, comments
+    {"<b outputclass=\"a>glorp\">tool</b>", PieceKind::kWord},
+    {"<ph outputclass='x\"y>z'>pump</ph>", PieceKind::kWord},
+    {"<xref href=\"x.dita\" scope=\"a>b\"/>", PieceKind::kWord},
+    {"<?oxy_comment_start author=\"r\" comment=\"a > b\"?>", PieceKind::kOpening},
+    {"<!-- a > b \"c\" -->", PieceKind::kOpening}, {"<?oxy_comment_end?>", PieceKind::kJoining},
+    {"<?pi a=\"x>y\"?>", PieceKind::kJoining}, {"<!-- a > b \"c\" -->", PieceKind::kJoining},
+    {"<ph outputclass=\"a>b\"/>", PieceKind::kJoining},
+    {"<?oxy_comment_start author=\"r\" comment=\"\x02 > b\"?>", PieceKind::kCorrected},
+    {"<!-- \x02 > \"c\" -->", PieceKind::kCorrected},
+    {"<ph outputclass=\"\x02>\">valve</ph>", PieceKind::kCorrected},
+    // markup round (or beside) a word of the next piece: quotation and inch marks, parentheses, possessives,
+    // '>' in markup
+    {"", PieceKind::kWrap, {"\xE2\x80\x9C", "\xE2\x80\x9D", Target::kFirst, Part::kWhole}},
+    {"", PieceKind::kWrap, {"\xE2\x80\x98", "\xE2\x80\x99", Target::kLast, Part::kWhole}},
+    {"", PieceKind::kWrap, {"(", ")", Target::kFirst, Part::kWhole}},
+    {"", PieceKind::kWrap, {"(", ")", Target::kAll, Part::kWhole}},
+    {"", PieceKind::kWrap, {"", "\xE2\x80\x9D", Target::kFirst, Part::kWhole}},
+    {"", PieceKind::kWrap, {"", "\xE2\x80\xB3", Target::kLast, Part::kWhole}},
+    {"", PieceKind::kWrap, {"", "&#8243;", Target::kFirst, Part::kWhole}},
+    {"", PieceKind::kWrap, {"", "\xE2\x80\x99s", Target::kLast, Part::kWhole}},
+    {"", PieceKind::kWrap, {"", "&#8217;s", Target::kFirst, Part::kWhole}},
+    {"", PieceKind::kWrap, {"<b outputclass=\"a>glorp\">", "</b>", Target::kFirst, Part::kWhole}},
+    {"", PieceKind::kWrap, {"<ph outputclass='x\"y>z'>", "</ph>", Target::kLast, Part::kHead}},
+    {"", PieceKind::kWrap,
+     {"<?oxy_comment_start author=\"r\" comment=\"a > b\"?>", "", Target::kFirst, Part::kBefore}},
+    {"", PieceKind::kWrap, {"<?oxy_comment_end?>", "", Target::kLast, Part::kAfter}},
+    {"", PieceKind::kWrap, {"<!-- a > b \"c\" -->", "", Target::kMiddle, Part::kJoin}},
+    {"", PieceKind::kWrap, {"<xref href=\"x.dita\" scope=\"a>b\"/>", "", Target::kFirst, Part::kJoin}},
+    {"", PieceKind::kWrap, {"<?pi a=\"x>y\"?>", "", Target::kLast, Part::kJoin}},
+    // the shapes that lost findings, whole; a sentence of the verb probe after a word outside the code page,
+    // and after markup holding '>'
+    {"Use a 10\xC3\x97" "10 mm plate. Utilize the tool.", PieceKind::kCorrected},
+    {"Use a (\xC2\xBC) bolt and utilize the tool.", PieceKind::kCorrected},
+    {"Set the gap to .5&#8221; turn on the pump.", PieceKind::kCorrected},
+    {"Wait; &#8220;turn on&#8221; the pump.", PieceKind::kCorrected},
+    {"Use &prod;30&#176;F and &prod;30&#176;Fpre-set then stop.", PieceKind::kCorrected},
+    {"Set &prod;30\xC2\xB0" "F &prod;30\xC2\xB0" "Fglorp.", PieceKind::kCorrected},
+    {"Remove the <b outputclass=\"a>glorp\">tool</b>. Utilize the pump.", PieceKind::kCorrected},
+    {"Remove the tool.<?oxy_comment_start author=\"r\" comment=\"a > b\"?>"
+     " Utilize the pump.<?oxy_comment_end?>",
+     PieceKind::kCorrected},
+    {". \x03 the \xCE\xA9 meter.", PieceKind::kPunct},
+    {". \x03 the \xE9\x9B\xBB\xE5\x9C\xA7 scale.", PieceKind::kPunct},
+    {". The \xC4\x80 \x03 the pump.", PieceKind::kPunct},
+    {"Remove the <b outputclass=\"a>glorp\">tool</b>. \x03 the pump.", PieceKind::kCorrected},
+    {"Remove the tool.<?oxy_comment_start author=\"r\" comment=\"a > b\"?>"
+     " \x03 the pump.<?oxy_comment_end?>",
+     PieceKind::kCorrected},
+};
+constexpr std::size_t kShapeCount = sizeof kShapes / sizeof kShapes[0];
 
 enum class Encoding { kUtf8, kLatin1, kAscii };
 
@@ -349,6 +515,32 @@ Shape ReadShape(const std::uint8_t* data, std::size_t size) {
   return s;
 }
 
+// Just after the markup that begins at text[at] ('<'), where XML ends it:
+// a CDATA section at "]]>", a comment at "-->", an instruction at "?>", a
+// tag at the first '>' outside a quoted value; npos where it does not end.
+std::size_t MarkupEnd(std::string_view text, std::size_t at) {
+  const std::string_view rest = text.substr(at);
+  std::string_view end;
+  if (rest.starts_with(kCdata)) end = kCdataEnd;
+  else if (rest.starts_with("<!--")) end = "-->";
+  else if (rest.starts_with("<?")) end = "?>";
+  if (!end.empty()) {
+    const std::size_t found = text.find(end, at + 2);
+    return found == std::string_view::npos ? found : found + end.size();
+  }
+  char quote = 0;
+  for (std::size_t i = at + 1; i < text.size(); ++i) {
+    if (quote) {
+      if (text[i] == quote) quote = 0;
+    } else if (text[i] == '"' || text[i] == '\'') {
+      quote = text[i];
+    } else if (text[i] == '>') {
+      return i + 1;
+    }
+  }
+  return std::string_view::npos;
+}
+
 // Where markup in `word` stands no deeper than the word itself, so that
 // markup may go round what lies on either side: false inside a tag, a
 // reference, a CDATA section, an element or a character's UTF-8 bytes.
@@ -358,18 +550,14 @@ std::vector<bool> OpenPlaces(std::string_view word) {
   for (std::size_t i = 0; i <= word.size();) {
     open[i] = depth == 0 && (i == word.size() || (static_cast<unsigned char>(word[i]) & 0xC0) != 0x80);
     if (i == word.size()) break;
-    if (word.substr(i).starts_with(kCdata)) {
-      const std::size_t end = word.find(kCdataEnd, i);
-      if (end == std::string_view::npos) return {};
-      i = end + 3;
-    } else if (word[i] == '<') {
-      const std::size_t end = word.find('>', i);
+    if (word[i] == '<') {
+      const std::size_t end = MarkupEnd(word, i);
       if (end == std::string_view::npos) return {};
       const char kind = word[i + 1];
       if (kind == '/') --depth;
-      else if (kind != '?' && kind != '!' && word[end - 1] != '/') ++depth;
+      else if (kind != '?' && kind != '!' && word[end - 2] != '/') ++depth;
       if (depth < 0) return {};
-      i = end + 1;
+      i = end;
     } else if (word[i] == '>') {
       return {};  // the end of markup that began in another word
     } else if (word[i] == '&') {
@@ -455,9 +643,14 @@ std::vector<Block> BuildBlocks(const std::uint8_t* data, std::size_t size, std::
   std::vector<Wrap> wraps;  // for the next word piece
   for (std::size_t i = 0; i < size && i < 200; ++i) {
     // A byte from 192 up glues a word (one of the first 64 pieces) to the
-    // word before it.
-    const bool glue = data[i] >= 192;
-    const Piece& piece = kPieces[(glue ? data[i] - 192u : data[i]) % kPieceCount];
+    // word before it. One from kPieceCount up to 191 is an escape: the next
+    // byte chooses a shape, whose words an odd escape glues to the word
+    // before them.
+    const bool escape = data[i] >= kPieceCount && data[i] < 192;
+    const bool glue = escape ? (data[i] - kPieceCount) % 2 == 1 : data[i] >= 192;
+    const Piece& piece = !escape ? kPieces[(glue ? data[i] - 192u : data[i]) % kPieceCount]
+                         : ++i < size ? kShapes[data[i] % kShapeCount]
+                                      : kShapes[0];
     const bool ends = piece.kind == PieceKind::kParagraph || piece.kind == PieceKind::kSection ||
                       piece.kind == PieceKind::kTopic;
     if (ends || inBlock == blockPieces) {
@@ -475,8 +668,9 @@ std::vector<Block> BuildBlocks(const std::uint8_t* data, std::size_t size, std::
     std::string text = piece.text;
     if (piece.kind == PieceKind::kWord || piece.kind == PieceKind::kCorrected) {
       std::vector<std::string> words = SplitWords(text);
-      // No markup goes into markup that holds a blank ("<!-- c -->").
-      bool whole = true;
+      // No markup goes into markup that holds a blank ("<!-- c -->"), nor
+      // round a probe the check reads, whose marker must stand round it alone.
+      bool whole = text.find(kReadProbe) == std::string::npos && text.find(kReadVerbProbe) == std::string::npos;
       for (const std::string& w : words) whole = whole && !OpenPlaces(w).empty();
       for (const Wrap& w : wraps)
         if (whole) ApplyWrap(w, words);
@@ -487,9 +681,10 @@ std::vector<Block> BuildBlocks(const std::uint8_t* data, std::size_t size, std::
     std::string& block = blocks.back().text;
     // Punctuation is glued to what stands before it; a word now and then
     // too ("the;valve", "abc&prod;glorp"); whatever follows an opening
-    // touches it.
+    // touches it, but for a probe the check reads, which stays a word.
+    const bool probeFirst = text[0] == kReadProbe || text[0] == kReadVerbProbe;
     const bool glued = piece.kind == PieceKind::kPunct || piece.kind == PieceKind::kJoining ||
-                       lastKind == PieceKind::kOpening || lastKind == PieceKind::kJoining ||
+                       (!probeFirst && (lastKind == PieceKind::kOpening || lastKind == PieceKind::kJoining)) ||
                        (piece.kind == PieceKind::kWord && lastKind == PieceKind::kWord && glue);
     if (!block.empty() && !glued) block += ' ';
     block += text;
@@ -521,9 +716,13 @@ std::string Encode(const std::string& text, Encoding encoding) {
   return out;
 }
 
-// Text that begins with the probe, which the check reads (`read`) or not.
+// Text that begins with the probe, which the check reads (`read`) or not;
+// where it does not, neither does it read the probes the text holds.
 std::string Probed(const std::string& text, bool read = true) {
-  return std::string(1, read ? kReadProbe : kUnreadProbe) + ". " + text;
+  std::string probed = std::string(1, read ? kReadProbe : kUnreadProbe) + ". " + text;
+  if (!read)
+    for (char& c : probed) c = c == kReadProbe ? kUnreadProbe : c == kReadVerbProbe ? kUnreadVerbProbe : c;
+  return probed;
 }
 
 // Lays the blocks out in the document's root: paragraphs, section titles
@@ -669,9 +868,23 @@ class Layout {
   std::vector<std::string> topics_;  // the nested topics open now
 };
 
+// The declarations of the typesetting entities `body` refers to (the
+// shapes write fractions, signs and dashes by name too).
+std::string TypesetEntities(const std::string& body) {
+  static constexpr const char* kEntities[][2] = {
+      {"frac14", "&#188;"}, {"frac12", "&#189;"}, {"frac34", "&#190;"},
+      {"ndash", "&#8211;"}, {"times", "&#215;"},  {"plusmn", "&#177;"},
+  };
+  std::string declarations;
+  for (const auto& [name, text] : kEntities)
+    if (body.find(std::string("&") + name + ";") != std::string::npos)
+      declarations += std::string("<!ENTITY ") + name + " \"" + text + "\">";
+  return declarations;
+}
+
 struct Document {
   std::string xml;
-  std::vector<bool> probes;  // in document order: whether the check reads each probe
+  std::vector<ProbeWord> probes;  // in document order
 };
 
 Document BuildDocument(const std::uint8_t* data, std::size_t size) {
@@ -700,16 +913,17 @@ Document BuildDocument(const std::uint8_t* data, std::size_t size) {
                                                           : "book";
   std::string declaration = "<?xml version=\"1.0\"";
   if (shape.declared) declaration += std::string(" encoding=\"") + shape.declared + "\"";
+  const std::string body = layout.Finish();
   Document doc;
   doc.xml = declaration + "?>\n<!DOCTYPE " + rootName +
             " [<!ENTITY prod \"Fuel Pump\"><!ENTITY lowbar \"_\"><!ENTITY iuml \"&#xEF;\">"
-            "<!ENTITY eacute \"&#xE9;\"><!ENTITY reg \"&#174;\">]>\n" +
-            layout.Finish() + "\n";
+            "<!ENTITY eacute \"&#xE9;\"><!ENTITY reg \"&#174;\">" +
+            TypesetEntities(body) + "]>\n" + body + "\n";
   std::string xml;
   for (char c : doc.xml) {
-    if (c == kReadProbe || c == kUnreadProbe) {
-      doc.probes.push_back(c == kReadProbe);
-      xml += kProbe;
+    if (const ProbeWord* probe = ProbeFor(c)) {
+      doc.probes.push_back(*probe);
+      xml += probe->text;
     } else {
       xml += c;
     }
@@ -718,36 +932,44 @@ Document BuildDocument(const std::uint8_t* data, std::size_t size) {
   return doc;
 }
 
-// Empty when every probe the check reads has a marker of its own, its
-// NOT-IN-DICTIONARY finding, and no other probe stands in a marker; else
-// what is wrong.
-std::string ProbeProblem(const std::string& marked, const std::vector<bool>& probes) {
+// Empty when every probe the check reads has a marker of its own, of its
+// finding's category (NOT IN DICTIONARY, or the verb's replacement), and no
+// other probe stands in a marker; else what is wrong.
+std::string ProbeProblem(const std::string& marked, const std::vector<ProbeWord>& probes) {
   constexpr std::string_view kOpen = "<?Pub _touchup", kClose = "<?Pub /_touchup?>";
   std::size_t k = 0;
   int depth = 0;
   std::size_t openEnd = std::string::npos;  // after the last marker's opening
-  std::string category;                     // its category
+  std::string category, advice;             // its category and advice, in small letters
   for (std::size_t i = 0; i < marked.size();) {
     const std::string_view rest = std::string_view(marked).substr(i);
     if (rest.starts_with(kOpen)) {
       const std::size_t end = marked.find("?>", i);
       if (end == std::string::npos) return "a marker does not end";
+      // Kesta="CCNNadvice": the category, the finding's number, the advice.
       const std::size_t value = marked.find("Kesta=\"", i);
-      category = value < end ? marked.substr(value + 7, 2) : "";
+      const std::string kesta = value < end ? marked.substr(value + 7, marked.find('"', value + 7) - value - 7) : "";
+      category = kesta.substr(0, 2);
+      advice = kesta.size() > 4 ? kesta.substr(4) : "";
+      for (char& c : advice) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
       ++depth;
       i = openEnd = end + 2;
     } else if (rest.starts_with(kClose)) {
       --depth;
       i += kClose.size();
-    } else if (rest.starts_with(kProbe)) {
+    } else if (rest.starts_with(kProbe) || rest.starts_with(kVerbProbe)) {
       const std::string which = "probe " + std::to_string(k + 1) + " of " + std::to_string(probes.size());
       if (k == probes.size()) return "more probes than were put in";
-      const bool own = openEnd == i && category == "25" &&
-                       rest.substr(kProbe.size()).starts_with(kClose);
-      if (probes[k] && !own) return which + ", which the check reads, has no marker of its own";
-      if (!probes[k] && depth > 0) return which + ", which the check does not read, is marked";
+      const ProbeWord& probe = probes[k];
+      if (!rest.starts_with(probe.text)) return which + " is not the word put in";
+      const bool own = openEnd == i && rest.substr(probe.text.size()).starts_with(kClose) &&
+                       (probe.category.empty() || category == probe.category) &&
+                       (probe.advice.empty() || advice == probe.advice);
+      if (probe.read && !own)
+        return which + " (\"" + std::string(probe.text) + "\"), which the check reads, has no marker of its own";
+      if (!probe.read && depth > 0) return which + ", which the check does not read, is marked";
       ++k;
-      i += kProbe.size();
+      i += probe.text.size();
     } else {
       ++i;
     }
@@ -783,8 +1005,13 @@ std::string FirstDifference(const std::string& before, const std::string& after)
   return "before: ..." + before.substr(from, 160) + "\nafter:  ..." + after.substr(from, 160);
 }
 
+// The property that failed comes first, and last with the first line of
+// the detail: the smoke run shows the end of the output, and the document
+// and the marked text before it may be long.
 [[noreturn]] void Fail(const char* what, const std::string& xml, const std::string& detail) {
-  std::fprintf(stderr, "%s\n--- document:\n%s\n--- detail:\n%s\n", what, xml.c_str(), detail.c_str());
+  const std::string first = detail.substr(0, detail.find('\n'));
+  std::fprintf(stderr, "%s\n--- document:\n%s\n--- detail:\n%s\n--- failed: %s: %s\n", what, xml.c_str(),
+               detail.c_str(), what, first.c_str());
   Folder().Remove();
   std::abort();
 }
@@ -800,6 +1027,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   const Document document = BuildDocument(data, size);
   const std::string& xml = document.xml;
+  static const bool print = std::getenv("CHECK_CLOSE_FUZZ_PRINT") != nullptr;
+  if (print) {
+    std::fputs(xml.c_str(), stdout);
+    std::fflush(stdout);  // before a failure aborts the process
+  }
   if (std::string e = NotWellFormed(xml); !e.empty()) Fail("the generated document is not well-formed", xml, e);
   editor::Editor doc;
   doc.RecordCalls(false);

@@ -25,10 +25,15 @@
 
 namespace {
 
-// One scratch file per process, removed at exit.
+// One scratch file per process, removed at exit. Its name has the same
+// length whatever the process number, so that a run with a fixed seed
+// takes the same paths as the one before.
 struct ScratchFile {
-  std::string path = "/tmp/kesta-dictload-fuzz-" + std::to_string(getpid()) + ".cmp";
+  std::string path = "/tmp/kesta-dictload-fuzz-" + Padded(std::to_string(getpid())) + ".cmp";
   ~ScratchFile() { std::remove(path.c_str()); }
+  static std::string Padded(const std::string& digits) {
+    return std::string(10 - std::min<std::size_t>(10, digits.size()), '0') + digits;
+  }
 };
 
 const std::string& FilePath() {

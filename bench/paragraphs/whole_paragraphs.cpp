@@ -10,6 +10,9 @@
 #include <libxml/tree.h>
 #include <libxml/xmlsave.h>
 
+#include "bench/paragraphs/content_parts.h"
+#include "bench/paragraphs/typography.h"
+
 namespace bench {
 namespace {
 
@@ -199,65 +202,32 @@ bool LeafBlocks(const std::string& xml, const std::string& name, std::vector<Blo
 }
 
 std::string WithInlineMarkup(const std::string& content, MarkupRhythm* rhythm) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-  const auto closing = [](char c) { return c == '.' || c == ',' || c == ';' || c == ':' || c == '!' || c == '?'; };
   std::string out;
   out.reserve(content.size() + content.size() / 4);
   bool sentenceStarts = true;  // a block begins a sentence
-  std::size_t p = 0;
-  while (p < content.size()) {
-    if (content[p] == '<') {
-      // Markup as it stands: a tag, a comment, a CDATA section or an
-      // instruction, up to its own end.
-      std::string_view end = ">";
-      if (content.compare(p, 4, "<!--") == 0) end = "-->";
-      else if (content.compare(p, 9, "<![CDATA[") == 0) end = "]]>";
-      else if (content.compare(p, 2, "<?") == 0) end = "?>";
-      std::size_t stop = content.find(end, p + 1);
-      stop = stop == std::string::npos ? content.size() : stop + end.size();
-      out.append(content, p, stop - p);
-      p = stop;
-      continue;
-    }
-    if (blank(content[p])) {
-      out += content[p++];
-      continue;
-    }
-    std::size_t end = p;
-    while (end < content.size() && content[end] != '<' && !blank(content[end])) ++end;
-    std::size_t wordEnd = end;
-    // The ';' of an entity reference ("&amp;") belongs to the word.
-    const auto endsReference = [&](std::size_t at) {
-      if (content[at - 1] != ';') return false;
-      const std::size_t amp = content.rfind('&', at - 1);
-      return amp != std::string::npos && amp >= p && content.find(';', amp) == at - 1;
-    };
-    while (wordEnd > p && closing(content[wordEnd - 1]) && !endsReference(wordEnd)) --wordEnd;
-    if (wordEnd == p) {
-      out.append(content, p, end - p);
-      p = end;
+  for (const ContentPart& part : ContentParts(content)) {
+    if (part.kind != ContentPart::Kind::kWord) {
+      out += part.text;
       continue;
     }
     if (sentenceStarts && ++rhythm->sentences % 4 == 0) out += "<xref href=\"x.dita\"/> ";
-    sentenceStarts = false;
     ++rhythm->words;
     const bool bold = rhythm->words % 5 == 0;
     const bool italic = rhythm->words % 7 == 0;
     if (bold) out += "<b>";
     if (italic) out += "<i>";
-    out.append(content, p, wordEnd - p);
+    out += part.text;
     if (italic) out += "</i>";
     if (bold) out += "</b>";
-    out.append(content, wordEnd, end - wordEnd);
-    const char last = content[end - 1];
-    sentenceStarts = last == '.' || last == '!' || last == '?';
-    p = end;
+    out += part.closing;
+    sentenceStarts = EndsSentence(part);
   }
   return out;
 }
 
-std::string TopicOfBlocks(const std::vector<Block>& blocks, std::size_t size, long* paragraphs, bool inlineMarkup) {
-  MarkupRhythm rhythm;
+std::string TopicOfBlocks(const std::vector<Block>& blocks, std::size_t size, long* paragraphs, Overlay overlay) {
+  MarkupRhythm markup;
+  TypographyRhythm typography;
   std::string xml =
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
       "<topic id=\"whole-paragraphs\"><title>Whole paragraphs of the corpus</title><body>\n";
@@ -265,7 +235,9 @@ std::string TopicOfBlocks(const std::vector<Block>& blocks, std::size_t size, lo
   long count = 0;
   for (std::size_t i = 0; xml.size() < size && !blocks.empty(); ++i) {
     const Block& block = blocks[i % blocks.size()];
-    const std::string content = inlineMarkup ? WithInlineMarkup(block.content, &rhythm) : block.content;
+    const std::string content = overlay == Overlay::kInlineMarkup ? WithInlineMarkup(block.content, &markup)
+                                : overlay == Overlay::kTypography   ? WithTypography(block.content, &typography)
+                                                                    : block.content;
     if (block.title) {
       if (inSection) xml += "</section>\n";
       xml += "<section><title>" + content + "</title>\n";

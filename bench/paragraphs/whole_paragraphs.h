@@ -46,11 +46,14 @@ struct MarkupRhythm {
 };
 std::string WithInlineMarkup(const std::string& content, MarkupRhythm* rhythm);
 
+// What is laid over the words of each block: nothing, the markup of
+// WithInlineMarkup or the characters of WithTypography (typography.h).
+enum class Overlay { kNone, kInlineMarkup, kTypography };
+
 // A DITA topic of at least `size` bytes (one block more than fills it):
 // the blocks in order, over and over; a paragraph becomes a <p>, a title a
 // <section><title>, so that titles without a full stop stand before text.
-// With `inlineMarkup`, each block gets the markup of WithInlineMarkup.
 std::string TopicOfBlocks(const std::vector<Block>& blocks, std::size_t size, long* paragraphs,
-                          bool inlineMarkup = false);
+                          Overlay overlay = Overlay::kNone);
 
 }  // namespace bench

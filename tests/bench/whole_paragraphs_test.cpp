@@ -11,6 +11,9 @@
 #include <gtest/gtest.h>
 #include <libxml/parser.h>
 
+#include "bench/paragraphs/typography.h"
+#include "tests/support/corpus.h"
+
 namespace {
 
 using bench::Block;
@@ -143,11 +146,53 @@ TEST(WithInlineMarkup, MarksWordsAndSentencesByTheirCount) {
   EXPECT_EQ(bench::WithInlineMarkup("word word.", &rhythm), "<xref href=\"x.dita\"/> <b><i>word</i></b> word.");
 }
 
+// Signs after every 6th number and closing marks after every 6th from the
+// 3rd; fractions, quotation marks and possessives on other words; '>' in an
+// attribute of every 3rd start tag and in the instructions round every 5th
+// sentence: each row starts its counts where its case falls.
+TEST(WithTypography, LaysCharactersAndMarkupByTheirCount) {
+  const struct {
+    bench::TypographyRhythm start;
+    const char* content;
+    const char* typeset;
+  } rows[] = {
+      {{.numbers = 5}, "Cut 10 mm.", "Cut 10\xC3\x97" "10 mm."},
+      {{.numbers = 2}, "Gap 3.5, then.", "Gap 3.5\xE2\x80\x9D, then."},
+      {{.numbers = 8}, "Gap 2 in.", "Gap 2\xE2\x80\xB3 in."},
+      {{.numbers = 14}, "Gap 2 in.", "Gap 2&#8221; in."},
+      {{.numbers = 5}, "Page 1.2.3 or 12a.", "Page 1.2.3 or 12a."},
+      {{.words = 10}, "Use a bolt.", "(\xC2\xBD) Use a \xE2\x80\x9C" "bolt\xE2\x80\x9D."},
+      {{.words = 16}, "pump cover", "pump\xE2\x80\x99s cover"},
+      {{.words = 16}, "&amp; x", "&amp; x"},
+      {{.words = 12}, "( - ) ok", "( - ) \xE2\x80\x9Cok\xE2\x80\x9D"},
+      {{.tags = 1}, "<b>x</b><xref href=\"a\"/>", "<b>x</b><xref href=\"a\" outputclass=\"a>b\"/>"},
+      {{.tags = 2}, "<ph outputclass=\"k\">x</ph>", "<ph outputclass=\"k\">x</ph>"},
+      {{.numbers = 5, .tags = 2}, "<!-- 1 2 --> <![CDATA[3 4]]> <?pi 5?>", "<!-- 1 2 --> <![CDATA[3 4]]> <?pi 5?>"},
+      {{.sentences = 4}, "One two. Three.",
+       "<?oxy_comment_start author=\"kesta\" comment=\"a > b\"?>One two.<?oxy_comment_end?> Three."},
+      {{.sentences = 4}, "One <b>two</b>",
+       "<?oxy_comment_start author=\"kesta\" comment=\"a > b\"?>One <b>two</b><?oxy_comment_end?>"},
+  };
+  for (const auto& row : rows) {
+    bench::TypographyRhythm rhythm = row.start;
+    EXPECT_EQ(bench::WithTypography(row.content, &rhythm), row.typeset) << row.content;
+  }
+}
+
+TEST(TopicOfBlocks, TypesetTopicIsWellFormed) {
+  const std::vector<Block> blocks = {{true, "Size <ph>10</ph>"},
+                                     {false, "Set 1 2 3 4 5 6 to <b>25</b> mm. Use <xref href=\"x\"/> it&apos;s."},
+                                     {false, "A <i>b</i> c; d e f g h i j k l m n o p q r s t. U v."}};
+  const std::string xml = bench::TopicOfBlocks(blocks, 4000, nullptr, bench::Overlay::kTypography);
+  EXPECT_EQ(XmlErrorCount(xml), 0) << xml;
+  for (const char* shape : {"\xC3\x97", "\xE2\x80\x9C", "outputclass=\"a>b\"", "<?oxy_comment_end?>"})
+    EXPECT_NE(xml.find(shape), std::string::npos) << shape;
+}
+
 // The benchmark's documents are well-formed as a checker of XML reads them.
 TEST(TopicOfBlocks, CorpusTopicIsWellFormed) {
-  const std::filesystem::path corpus = KESTA_CORPUS_DIR;
-  if (!std::filesystem::is_directory(corpus))
-    GTEST_SKIP() << "no corpus at " << corpus << " (the shared corpus beside the repository)";
+  const std::filesystem::path corpus = CorpusDir();
+  if (!std::filesystem::is_directory(corpus)) GTEST_SKIP() << CorpusMissing(corpus);
   std::vector<std::filesystem::path> files;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(corpus))
     if (entry.is_regular_file() && entry.path().extension() != ".md") files.push_back(entry.path());
@@ -161,7 +206,8 @@ TEST(TopicOfBlocks, CorpusTopicIsWellFormed) {
   }
   ASSERT_GT(blocks.size(), 1000u);
   EXPECT_EQ(XmlErrorCount(bench::TopicOfBlocks(blocks, std::size_t{1} << 20, nullptr)), 0);
-  EXPECT_EQ(XmlErrorCount(bench::TopicOfBlocks(blocks, std::size_t{1} << 20, nullptr, true)), 0);
+  EXPECT_EQ(XmlErrorCount(bench::TopicOfBlocks(blocks, std::size_t{1} << 20, nullptr, bench::Overlay::kInlineMarkup)), 0);
+  EXPECT_EQ(XmlErrorCount(bench::TopicOfBlocks(blocks, std::size_t{1} << 20, nullptr, bench::Overlay::kTypography)), 0);
 }
 
 }  // namespace
