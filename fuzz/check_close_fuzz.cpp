@@ -187,7 +187,9 @@ constexpr char kUnreadProbe = '\x02';
 // A second probe, a verb the rules replace (advice "use"), written as the
 // third byte (the fourth where the check does not read it). It stands in sentences whose rule findings a word could take
 // with it (a letter the module's code page cannot hold after it, markup
-// before it), where the probe above keeps its marker all the same.
+// before it), where the probe above keeps its marker all the same. It
+// opens its sentence: inside one the words before it decide whether the
+// rules read it as a verb at all ("mm &amp; Utilise the meter").
 constexpr std::string_view kVerbProbe = "Utilise";
 constexpr char kReadVerbProbe = '\x03';
 constexpr char kUnreadVerbProbe = '\x04';
@@ -399,16 +401,16 @@ constexpr Piece kShapes[] = {
     {"&#937;", PieceKind::kWord}, {"&#181;m", PieceKind::kWord}, {"k\xCE\xA9", PieceKind::kWord},
     {"\xC2\xB5s", PieceKind::kWord}, {"5 k\xCE\xA9", PieceKind::kCorrected},
     {"10 \xC2\xB5m", PieceKind::kCorrected}, {"Utilize the \xCE\xA9 meter", PieceKind::kCorrected},
-    {"\x03 the \xCE\xA9 meter", PieceKind::kCorrected}, {"\x03 the \xC2\xB5 meter", PieceKind::kCorrected},
-    {"\x03 the \xCE\xBB value", PieceKind::kCorrected}, {"\x03 the \xC4\x80 pump", PieceKind::kCorrected},
-    {"The \xC4\x80 \x03 the pump", PieceKind::kCorrected},
-    {"\x03 the"
-     " \xD0\xBD\xD0\xB0\xD0\xBF\xD1\x80\xD1\x8F\xD0\xB6\xD0\xB5\xD0\xBD\xD0\xB8\xD0\xB5",
-     PieceKind::kCorrected},
-    {"\x03 the \xE9\x9B\xBB\xE5\x9C\xA7 scale", PieceKind::kCorrected},
-    {"\x03 the \xCE\x95\xCE\xBB\xCE\xBB\xCE\xB7\xCE\xBD\xCE\xB9\xCE\xBA\xCE\xAC unit", PieceKind::kCorrected},
-    {"\x03 the &#937; meter", PieceKind::kCorrected},
-    {"\x03 the \xD7\x9E\xD7\x99\xD7\x9D valve", PieceKind::kCorrected}, {"Utilize", PieceKind::kWord},
+    {". \x03 the \xCE\xA9 meter.", PieceKind::kPunct}, {". \x03 the \xC2\xB5 meter.", PieceKind::kPunct},
+    {". \x03 the \xCE\xBB value.", PieceKind::kPunct}, {". \x03 the \xC4\x80 pump.", PieceKind::kPunct},
+    {". The \xC4\x80 \x03 the pump.", PieceKind::kPunct},
+    {". \x03 the"
+     " \xD0\xBD\xD0\xB0\xD0\xBF\xD1\x80\xD1\x8F\xD0\xB6\xD0\xB5\xD0\xBD\xD0\xB8\xD0\xB5.",
+     PieceKind::kPunct},
+    {". \x03 the \xE9\x9B\xBB\xE5\x9C\xA7 scale.", PieceKind::kPunct},
+    {". \x03 the \xCE\x95\xCE\xBB\xCE\xBB\xCE\xB7\xCE\xBD\xCE\xB9\xCE\xBA\xCE\xAC unit.", PieceKind::kPunct},
+    {". \x03 the &#937; meter.", PieceKind::kPunct},
+    {". \x03 the \xD7\x9E\xD7\x99\xD7\x9D valve.", PieceKind::kPunct}, {"Utilize", PieceKind::kWord},
     {"utilize", PieceKind::kWord},
     // a declared entity before numbers and temperatures, touching the next word
     {"&prod;30&#176;Fpre-set", PieceKind::kWord}, {"&prod;30\xC2\xB0" "Fglorp", PieceKind::kWord},
