@@ -75,11 +75,10 @@ std::vector<TextPlaces::Unit> TextPlaces::Compile(std::string_view pattern, bool
   return units;
 }
 
-namespace {
-// Calls `visit(offset, length)` for each character of the host's text:
-// markup is none, a reference one.
-template <class Visit>
-void ForEachCharacter(std::string_view t, Visit&& visit) {
+TextPlaces::TextPlaces(std::string_view t) {
+  t = t.substr(0, HostTextEnd(t));
+  chars_.reserve(t.size());
+  byteOf_.reserve(t.size());
   bool markup = false;
   for (std::size_t i = 0; i < t.size();) {
     if (t[i] == '<') {
@@ -87,32 +86,20 @@ void ForEachCharacter(std::string_view t, Visit&& visit) {
       markup = true;
       continue;
     }
-    std::size_t length = t[i] == '&' ? ReferenceLength(t.substr(i)) : 0;
-    if (length == 0) length = 1;
-    visit(i, length, markup);
-    markup = false;
-    i += length;
-  }
-}
-}  // namespace
-
-TextPlaces::TextPlaces(std::string_view t) {
-  t = t.substr(0, HostTextEnd(t));
-  // Counted first: the lists are as long as the text has characters, and a
-  // long document holds much markup, which is none.
-  std::size_t count = 0;
-  ForEachCharacter(t, [&](std::size_t, std::size_t, bool) { ++count; });
-  chars_.reserve(count);
-  byteOf_.reserve(count);
-  ForEachCharacter(t, [&](std::size_t i, std::size_t length, bool markup) {
     Char c{static_cast<unsigned char>(t[i]), static_cast<unsigned char>(markup ? kMarkupBefore : 0)};
-    if (length > 1) {
-      c.code = ReferenceCode(t.substr(i, length));
-      if (c.code == 0) c.flags |= kEntity;
+    std::size_t length = 1;
+    if (t[i] == '&') {
+      if (std::size_t ref = ReferenceLength(t.substr(i)); ref > 0) {
+        length = ref;
+        c.code = ReferenceCode(t.substr(i, ref));
+        if (c.code == 0) c.flags |= kEntity;
+      }
     }
     chars_.push_back(c);
     byteOf_.push_back(static_cast<std::uint32_t>(i));
-  });
+    markup = false;
+    i += length;
+  }
 }
 
 std::size_t TextPlaces::CharAt(std::int64_t byteOffset) const {
