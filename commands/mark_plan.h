@@ -20,7 +20,6 @@ struct MarkInput {
   int place = -1;      // where the finding's word stands in the checked text (a byte offset), -1 nowhere
   int nextPlace = -1;  // where the word after it stands
   int followingPlace = -1;  // where the word of the next finding stands
-  int lastPlace = -1;       // where the last word the finding covers stands
 };
 
 // Working values of one record (all start afresh for each record).

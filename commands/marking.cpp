@@ -192,15 +192,6 @@ bool EndsSentence(const TextPlaces& text, std::size_t pos) {
   return c >= 'A' && c <= 'Z';
 }
 
-// Whether the words found end before the last word the finding covers
-// stands (markup divides them, whichever dictionary or rule made the
-// finding): the advice, which is for all of them, is then a hint.
-bool EndsBeforeItsLastWord(const TextPlaces& text, TextRange m, const MarkInput& in) {
-  if (in.lastPlace < 0 || in.lastPlace == in.place) return false;
-  const std::size_t last = text.CharAt(in.lastPlace);
-  return last < text.Size() && last >= m.end;
-}
-
 // Whether `range` is a part of a compound that markup divides: at either
 // end of it, markup stands between a hyphen and a letter or digit
 // ("twenty-<b>five</b>").
@@ -260,7 +251,6 @@ bool MarkCorrection(HostChannel& host, MarkCursor& cursor, MarkWork& w, const Ma
   } else if (FoundAsRead(text, *m, pattern)) {
     partOnly = true;
   }
-  if (EndsBeforeItsLastWord(text, *m, in)) partOnly = true;
   if (m->end - m->begin > 1 && text.CodeAt(m->end - 1) == '.' && (w.A.empty() || w.A.back() != '.') &&
       EndsSentence(text, m->end))
     --m->end;
@@ -487,7 +477,6 @@ std::optional<TextRange> FindingWords(HostChannel& host, MarkCursor& cursor, Mar
   }
   // The character after the word that the search ends on ("90degrees."),
   // where it is a semicolon, comma or colon, is left for its own finding.
-  if (w.A != "NONE" && EndsBeforeItsLastWord(cursor.Text(), *m, in)) w.A = AsHints(w.A);
   if (w.S.ends_with('.') && m->end - m->begin > 1 && !cursor.Text().MarkupBefore(m->end - 1) &&
       std::string_view(";,:").find(static_cast<char>(cursor.Text().CodeAt(m->end - 1))) != std::string_view::npos)
     --m->end;

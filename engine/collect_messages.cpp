@@ -711,7 +711,6 @@ int CollectMessages(WordRec* head) {
     rec.ruleId = w->ruleId;
     rec.place = first->place;
     if (const WordRec* n = Next(first)) rec.nextPlace = n->place;
-    rec.lastPlace = (last ? last : first)->place;
     MessageList.records.push_back(std::move(rec));
     taken = last ? last : first;
     ++count;

@@ -49,9 +49,6 @@ struct MessageRec {
   // word's. -1 where the word stands nowhere.
   std::int32_t place = -1;
   std::int32_t nextPlace = -1;
-  // Where the last word the finding covers stands (its first word's place
-  // for a finding of one word).
-  std::int32_t lastPlace = -1;
 };
 
 // Module-wide: the findings of the last check, in document order. The list

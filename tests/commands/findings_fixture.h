@@ -20,7 +20,6 @@ inline void AddFinding(const MarkInput& in) {
   rec.suggestion = in.suggestion;
   rec.place = in.place;
   rec.nextPlace = in.nextPlace;
-  rec.lastPlace = in.lastPlace;
   MessageList.records.push_back(rec);
 }
 

@@ -117,16 +117,6 @@ TEST_F(MarkingTest, CommandsOfEachKind) {
       {"phrase across markup", "Stop the pump <b>in</b> order to drain.",
        {{Finding("in order to:| 0!to", K::Word, 2), "in"}}, "", "",
        {"car edit 0,14", Select(2), Insert("0203(to)", "66FFFF", "in")}},
-      // Words whose search holds only the first of them, the last beyond
-      // markup: the advice, for all of them, is a hint.
-      {"key of the first words only", "Stop the pump in order <i>to</i> drain.",
-       {{[] {
-          MarkInput in = Finding("in.order:| 0!to", K::Word, 2);
-          in.lastPlace = 26;  // "to"
-          return in;
-        }(),
-         "in"}},
-       "", "", {"car edit 0,14", Select(8), Insert("0203(to)", "66FFFF", "in order")}},
       // Advice made of a word with a letter the code page could not hold
       // names it as '?', as a hint.
       {"advice with an unheld letter", "Set 10\x1A" "5mm now", {{Finding("10\x1A" "5mm:| 0!10\x1A" "5 mm", K::Word, 8), "10"}},
