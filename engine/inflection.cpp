@@ -253,10 +253,14 @@ int AdviceForm(const WordRec* word) {
   }
   // After "be" or "have" a verb is the participle, whatever its ending; a
   // past stands after its subject, and elsewhere ("the performed test",
-  // "Performed by ...") is the participle.
+  // "Performed by ...") is the participle, as it is before its agent ("the
+  // check performed by the tool").
   const WordRec* before = WordBefore(word);
   if (before != nullptr && IsBeOrHave(*before)) return kFormParticiple;
   if (form == kFormPast && (before == nullptr || !MayBeSubject(*before))) return kFormParticiple;
+  const WordRec* after = Next(word);
+  if (form == kFormPast && after != nullptr && after->sentencePos > word->sentencePos && after->text == "by")
+    return kFormParticiple;
   return form;
 }
 

@@ -149,7 +149,8 @@ TEST(InflectAlternative, IngPastAndParticipleForms) {
 
 // The form comes from the class the lookup gave the checked word, and from
 // the words before it: "be" or "have" make a participle, a past stands
-// after its subject. The checked word is the last of each row.
+// after its subject. The checked word is the last of each row but the
+// words after it that a row names.
 TEST(InflectByCode, FormOfTheCheckedWordInItsSentence) {
   const struct {
     std::vector<WordSpec> words;
@@ -157,6 +158,7 @@ TEST(InflectByCode, FormOfTheCheckedWordInItsSentence) {
     char code;
     const char* result;
     char verbForm;
+    std::size_t wordsAfter = 0;  // words after the checked one
   } rows[] = {
       {{{"setting", 23}}, "prepare", 'A', "preparing", '3'},
       {{{"Installing", 23}, {"and", 63}, {"setting", 23}}, "install", '0', "installing", '3'},
@@ -168,6 +170,9 @@ TEST(InflectByCode, FormOfTheCheckedWordInItsSentence) {
       {{{"validation", 10}, {"is", 24}, {"performed", 22}}, "do", '8', "done", '2'},
       {{{"it", 66}, {"performed", 22}}, "do", '8', "did", '2'},
       {{{"it", 66}, {"then", 73}, {"performed", 22}}, "do", '8', "did", '2'},
+      // Before its agent a past is the participle, even after a noun.
+      {{{"validation", 10}, {"performed", 22}, {"by", 60}}, "do", '8', "done", '2', 1},
+      {{{"it", 66}, {"performed", 22}, {".", 48}, {"by", 60}}, "do", '8', "did", '2', 2},
       {{{"the", 64}, {"performed", 22}}, "do", '8', "done", '2'},
       {{{"performed", 22}}, "do", '8', "done", '2'},
       {{{"is", 24}, {"not", 29}, {"performed", 22}}, "do", '8', "done", '2'},
@@ -180,7 +185,7 @@ TEST(InflectByCode, FormOfTheCheckedWordInItsSentence) {
   };
   for (const auto& r : rows) {
     TestWords words(r.words);
-    WordRec* w = words.at(r.words.size() - 1);
+    WordRec* w = words.at(r.words.size() - 1 - r.wordsAfter);
     Alternative alt(r.alternative);
     EXPECT_EQ(InflectByCode(alt, w, r.code, '0'), 1);
     EXPECT_EQ(alt, r.result) << words.Written();
