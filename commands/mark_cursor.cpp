@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "engine/ascii_text.h"
+
 std::size_t MarkCursor::NextPlaceOf(const MarkInput& in) const {
   return in.nextPlace < 0 ? text_.Size() : text_.CharAt(in.nextPlace);
 }
@@ -63,9 +65,7 @@ std::optional<TextRange> MarkCursor::WordAsWritten(const MarkInput& in, std::str
   if (!word) return std::nullopt;
   // A word of plain letters and digits is read as it stands: where it does
   // not even begin as the finding's words do, it is another word.
-  auto fold = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
-  if (pattern.empty() || pattern[0] == '.' ||
-      fold(text_.CodeAt(word->begin)) == fold(static_cast<unsigned char>(pattern[0])))
+  if (pattern.empty() || pattern[0] == '.' || AsciiLower(text_.CodeAt(word->begin)) == AsciiLower(pattern[0]))
     return word;
   for (std::size_t i = word->begin; i < word->end; ++i)
     if (!text_.IsWordAt(i) || text_.CodeAt(i) >= 0x80) return word;

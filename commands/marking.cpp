@@ -174,7 +174,7 @@ bool MarkRange(HostChannel& host, MarkCursor& cursor, TextRange range, std::stri
   // names that letter as the system shows it, and as a hint: put in, it
   // would write another letter.
   if (advice.find(kSubstituteChar) != std::string::npos) {
-    std::replace(advice.begin(), advice.end(), kSubstituteChar, '?');
+    ShowSubstitutes(advice);
     if (advice != "NONE") advice = AsHints(advice);
   }
   if (!SelectOrSkip(host, cursor, range, w, in)) return false;

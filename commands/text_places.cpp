@@ -4,6 +4,7 @@
 
 #include "commands/marker_text.h"
 #include "engine/markup_end.h"
+#include "engine/signs_read_as.h"
 #include "platform/wide_text.h"
 
 namespace {
@@ -150,19 +151,6 @@ std::size_t TextPlaces::PassSoftHyphens(std::size_t p) const {
   return p;
 }
 
-namespace {
-// The character the tokenizer reads in place of a sign of the code page.
-unsigned char ReadAs(unsigned char c) {
-  switch (c) {
-    case 0xD7: return 'x';  // multiplication sign
-    case 0xB1: return '+';  // plus-minus
-    case 0xB7: return '_';  // middle dot
-    case 0x96: return '.';  // en dash
-    default: return c;
-  }
-}
-}  // namespace
-
 std::optional<TextRange> TextPlaces::MatchUnits(std::size_t pos, const std::vector<Unit>& units,
                                                 SearchFlags flags) const {
   const bool wholeWord = flags.wholeWord;
@@ -188,7 +176,8 @@ std::optional<TextRange> TextPlaces::MatchUnits(std::size_t pos, const std::vect
       }
       case UnitKind::Literal:
         if ((chars_[p].flags & kEntity) != 0 ||
-            (chars_[p].code != unit.code && !(flags.asRead && ReadAs(chars_[p].code) == unit.code)))
+            (chars_[p].code != unit.code &&
+             !(flags.asRead && static_cast<unsigned char>(SignReadAs(chars_[p].code)) == unit.code)))
           return std::nullopt;
         ++p;
         break;

@@ -1,5 +1,6 @@
 // The tokenizer's steps for the Windows-1252 characters of its table and the
 // remaining characters.
+#include "engine/signs_read_as.h"
 #include "engine/tokenizer_scan.h"
 #include "platform/wide_text.h"
 
@@ -29,7 +30,7 @@ void ScanDegree(Scan& s) {
 
 void ScanTimes(Scan& s) {
   const char c1 = Peek(s, 1);
-  Append(s, 'x');
+  Append(s, SignReadAs(0xD7));
   ++s.p;
   if (IsSpace(c1)) Flush(s, 0);
 }
@@ -96,10 +97,8 @@ void ScanSymbol(Scan& s) {
     case 0xBD: ScanFraction(s, "#half#"); return;
     case 0xBE: ScanFraction(s, "#3qtr#"); return;
     case 0xB0: ScanDegree(s); return;
-    case 0xB1: AppendAndMove(s, '+'); return;
-    case 0xB7: AppendAndMove(s, '_'); return;
+    case 0xB1: case 0xB7: case 0x96: AppendAndMove(s, SignReadAs(c)); return;
     case 0xD7: ScanTimes(s); return;
-    case 0x96: AppendAndMove(s, '.'); return;
     case 0xB5: case 0xBA: ScanMicro(s); return;
     case 0x80: case 0xA3: case 0xA5: AppendAndMove(s, static_cast<char>(c)); return;
     // A letter the code page cannot hold (the substitute the reading wrote

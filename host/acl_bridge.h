@@ -52,8 +52,8 @@ std::string AclString(std::string_view text, std::size_t limit = std::string_vie
 // empty or null value); null only when the text cannot be converted. It
 // reads the document text the check takes apart: a character the code
 // page cannot hold (a Greek or Cyrillic letter, an ohm sign) becomes the
-// substitute character, which the tokenizer passes over, never '?', which
-// it would read as a question mark that ends the sentence.
+// substitute character, which the tokenizer reads as a letter of its word,
+// never '?', which it would read as a question mark that ends the sentence.
 std::unique_ptr<char[]> BstrToAnsi(const AclText& text);
 
 // Create the host's objects into a holder: the holder is emptied first; the

@@ -2,6 +2,7 @@
 // Wide text as it crosses the COM boundary (the BSTR of the home platform),
 // and the conversions the system does between it and the ANSI code page,
 // Windows-1252, and UTF-8.
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,10 @@ std::string WideToAnsi(std::u16string_view wide, char defaultChar = '?');
 // whose reader must tell a character the code page cannot hold from a
 // question mark of the text. XML text never holds it.
 inline constexpr char kSubstituteChar = '\x1A';
+
+// `text` with each substitute shown as the system conversion shows a
+// character it cannot hold: '?'.
+inline void ShowSubstitutes(std::string& text) { std::replace(text.begin(), text.end(), kSubstituteChar, '?'); }
 
 // UTF-8 <-> wide text; malformed UTF-8 yields U+FFFD.
 WideString Utf8ToWide(std::string_view utf8);

@@ -17,7 +17,7 @@ constexpr std::size_t kFieldWidth = 25;
 // could not hold shows as the system's conversion shows it.
 std::string Field(std::string_view text) {
   std::string out(text.substr(0, kFieldWidth - 1));
-  std::replace(out.begin(), out.end(), kSubstituteChar, '?');
+  ShowSubstitutes(out);
   out.resize(kFieldWidth, ' ');
   return out;
 }

@@ -1,21 +1,12 @@
 #include "bench/paragraphs/content_parts.h"
 
+#include "engine/markup_end.h"
+
 namespace bench {
 namespace {
 
 bool Blank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool Closing(char c) { return c == '.' || c == ',' || c == ';' || c == ':' || c == '!' || c == '?'; }
-
-// Where the markup at content[p] ends: a tag at its '>', a comment, a CDATA
-// section or an instruction at its own end; the content's end where none.
-std::size_t MarkupEnd(std::string_view content, std::size_t p) {
-  std::string_view end = ">";
-  if (content.compare(p, 4, "<!--") == 0) end = "-->";
-  else if (content.compare(p, 9, "<![CDATA[") == 0) end = "]]>";
-  else if (content.compare(p, 2, "<?") == 0) end = "?>";
-  const std::size_t stop = content.find(end, p + 1);
-  return stop == std::string_view::npos ? content.size() : stop + end.size();
-}
 
 }  // namespace
 

@@ -17,11 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Lower(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
-
 // Every alternative of the bundled sources that opens with a code letter
 // before its word, in lower case.
 std::set<std::string> CodedAlternatives() {
@@ -36,13 +31,10 @@ std::set<std::string> CodedAlternatives() {
   return out;
 }
 
-// The regular files below `folder`, in order.
+// The documents below `folder`: its files but a README.
 std::vector<fs::path> FilesIn(const fs::path& folder) {
-  std::vector<fs::path> files;
-  std::error_code ec;
-  for (const auto& entry : fs::recursive_directory_iterator(folder, ec))
-    if (entry.is_regular_file() && entry.path().filename() != "README.md") files.push_back(entry.path());
-  std::sort(files.begin(), files.end());
+  std::vector<fs::path> files = FilesBelow(folder);
+  std::erase_if(files, [](const fs::path& f) { return f.filename() == "README.md"; });
   return files;
 }
 

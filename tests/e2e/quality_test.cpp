@@ -64,10 +64,7 @@ TEST_F(QualityCommand, EveryBodyIsScored) {
 // Check, then score: the score takes the markers out, finds the body and
 // stamps the document as it does an unchecked one, with either report.
 TEST_F(QualityCommand, CheckedSamplesAreScored) {
-  std::vector<std::filesystem::path> samples;
-  for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(KESTA_SOURCE_DIR) / "data/samples"))
-    samples.push_back(entry.path());
-  std::sort(samples.begin(), samples.end());
+  const std::vector<std::filesystem::path> samples = FilesBelow(std::filesystem::path(KESTA_SOURCE_DIR) / "data/samples");
   ASSERT_EQ(samples.size(), 14u);
   for (const std::filesystem::path& sample : samples) {
     SCOPED_TRACE(sample.filename().string());

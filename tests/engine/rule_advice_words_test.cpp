@@ -18,6 +18,8 @@
 #include "engine/dict_file.h"
 #include "tests/engine/advice_scan.h"
 #include "tests/engine/bundled_lookup.h"
+#include "tests/support/corpus.h"
+#include "tests/support/source_advice.h"
 
 namespace {
 
@@ -25,11 +27,6 @@ namespace fs = std::filesystem;
 
 bool HasLetter(const std::string& s) {
   return std::any_of(s.begin(), s.end(), [](unsigned char c) { return std::isalpha(c); });
-}
-
-std::string Lower(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
 }
 
 // A piece of advice the check takes as written, never as a word of the
@@ -121,8 +118,7 @@ std::vector<SourceFile> RuleSources() {
   std::vector<SourceFile> files;
   const fs::path root(KESTA_SOURCE_DIR);
   for (const char* folder : {"rules", "engine"}) {
-    for (const auto& entry : fs::recursive_directory_iterator(root / folder)) {
-      const fs::path& p = entry.path();
+    for (const fs::path& p : FilesBelow(root / folder)) {
       if (p.extension() != ".cpp" && p.extension() != ".h") continue;
       std::ifstream in(p, std::ios::binary);
       files.push_back({fs::relative(p, root).generic_string(),

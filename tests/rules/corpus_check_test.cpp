@@ -27,17 +27,6 @@ std::string ReadSource(const std::string& relative) {
   return bytes;
 }
 
-std::vector<std::filesystem::path> CorpusFiles() {
-  std::vector<std::filesystem::path> files;
-  const std::filesystem::path dir = CorpusDir();
-  std::error_code ec;
-  if (!std::filesystem::is_directory(dir, ec)) return files;
-  for (const auto& e : std::filesystem::recursive_directory_iterator(dir, ec))
-    if (e.is_regular_file()) files.push_back(e.path());
-  std::sort(files.begin(), files.end());
-  return files;
-}
-
 class CorpusCheckTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -65,7 +54,7 @@ void ExpectWellFormed(const MessageRec& r, const std::string& file) {
 }
 
 TEST_F(CorpusCheckTest, EveryDocumentOfTheCorpus) {
-  const std::vector<std::filesystem::path> files = CorpusFiles();
+  const std::vector<std::filesystem::path> files = FilesBelow(CorpusDir());
   if (files.empty()) GTEST_SKIP() << CorpusMissing();
   std::size_t findings = 0;
   for (CheckScope scope : {CheckScope::Document, CheckScope::Selection}) {

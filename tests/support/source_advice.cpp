@@ -3,10 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <fstream>
 #include <iterator>
 
 #include "dictbuild/dict_writer.h"
+
+std::string Lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
 
 std::string AdviceOf(const std::string& typed) {
   std::size_t at = typed.find_first_of(" !$&?^@");

@@ -8,6 +8,9 @@
 // phrasal verb's particle and code), up to the extra data after "%%".
 std::string AdviceOf(const std::string& typed);
 
+// `text` in small letters, as advised words are compared.
+std::string Lower(std::string text);
+
 // The alternatives of an advice, '/' between them (empty ones left out).
 std::vector<std::string> AdviceAlternatives(const std::string& advice);
 
