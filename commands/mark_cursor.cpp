@@ -51,7 +51,8 @@ std::optional<TextRange> MarkCursor::WordAtPlace(const MarkInput& in, std::strin
   std::size_t at = place;
   for (std::size_t i = 0; i < pattern.size(); ++i, ++at) {
     auto holds = [&](std::size_t j) {
-      return pattern[i] == '.' || text_.CodeAt(j) == static_cast<unsigned char>(pattern[i]);
+      return pattern[i] == '.' || pattern[i] == kWordCharWildcard ||
+             text_.CodeAt(j) == static_cast<unsigned char>(pattern[i]);
     };
     if (i > 0)
       while (at < end && !holds(at)) ++at;
@@ -65,7 +66,7 @@ std::optional<TextRange> MarkCursor::WordAsWritten(const MarkInput& in, std::str
   if (!word) return std::nullopt;
   // A word of plain letters and digits is read as it stands: where it does
   // not even begin as the finding's words do, it is another word.
-  if (pattern.empty() || pattern[0] == '.' || AsciiLower(text_.CodeAt(word->begin)) == AsciiLower(pattern[0]))
+  if (pattern.empty() || pattern[0] == '.' || pattern[0] == kWordCharWildcard || AsciiLower(text_.CodeAt(word->begin)) == AsciiLower(pattern[0]))
     return word;
   for (std::size_t i = word->begin; i < word->end; ++i)
     if (!text_.IsWordAt(i) || text_.CodeAt(i) >= 0x80) return word;

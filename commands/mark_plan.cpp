@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "commands/marker_text.h"
+#include "commands/text_places.h"
 #include "engine/ascii_text.h"
 #include "engine/message_list.h"
 
@@ -255,7 +256,7 @@ std::string FindText(std::string_view text) {
   for (std::size_t i = 0; i < text.size();) {
     const std::size_t ref = text[i] == '&' ? ReferenceLength(text.substr(i)) : 0;
     const char c = text[i];
-    s += ref || c == '@' || (c == '?' && inWord) ? '.' : c;
+    s += ref || c == '@' || (c == '?' && inWord) ? kWordCharWildcard : c;
     inWord = ref || std::isalnum(static_cast<unsigned char>(c));
     i += ref ? ref : 1;
   }

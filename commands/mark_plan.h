@@ -81,7 +81,8 @@ void RefineSearch(const MarkInput& in, MarkWork& work);
 // it found.
 std::string MarkerTextFromF(const MarkWork& work);
 
-// A search text inside "@...@": with -e, '.' matches any one character, so a
-// '@' of the text, a character or entity reference, and a '?' that stands
-// for an apostrophe inside a word, are searched as '.'.
+// The text searched for the words of a finding: a '@' of the text, a
+// character or entity reference, and a '?' that stands for an apostrophe
+// inside a word, are each one character of the word, searched as
+// kWordCharWildcard.
 std::string FindText(std::string_view text);

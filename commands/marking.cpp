@@ -80,7 +80,8 @@ void ReportNotFound(HostChannel& host, const std::string& description, const Mar
                   "Report KESta problem", MB_ICONERROR);
 }
 
-void ReportMissing(HostChannel& host, const std::string& search, const MarkWork& w, const MarkInput& in) {
+void ReportMissing(HostChannel& host, std::string search, const MarkWork& w, const MarkInput& in) {
+  std::ranges::replace(search, kWordCharWildcard, '.');
   Guarded([&] { SendStatus(host, "Not found: " + search); });
   ReportNotFound(host, "Not found: " + search, w, in);
 }
@@ -485,9 +486,13 @@ std::optional<TextRange> FindingWords(HostChannel& host, MarkCursor& cursor, Mar
     // abbrev", not the "a" the search ends on), else the nearest before
     // their end; where it is not there, the words found are marked, and
     // the marking goes on.
+    // The words as the check read them ("×pump" as "xpump") are looked
+    // for as the search found them, so that the marker ends with them.
     const std::string find = FindText(w.findF);
-    if (auto f = cursor.Text().MatchAt(m->begin, find, {}); f && f->end <= m->end) return f;
-    if (auto f = cursor.Text().Backward(m->end, std::max(cursor.Caret(), m->begin), find, {})) return f;
+    for (const SearchFlags flags : {SearchFlags{}, SearchFlags{.asRead = true}}) {
+      if (auto f = cursor.Text().MatchAt(m->begin, find, flags); f && f->end <= m->end) return f;
+      if (auto f = cursor.Text().Backward(m->end, std::max(cursor.Caret(), m->begin), find, flags)) return f;
+    }
   }
   return m;
 }

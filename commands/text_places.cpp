@@ -69,6 +69,8 @@ std::vector<TextPlaces::Unit> TextPlaces::Compile(std::string_view pattern, bool
       if (units.empty() || units.back().kind != UnitKind::Space) units.push_back({UnitKind::Space, 0});
     } else if (anyDot && c == '.') {
       units.push_back({UnitKind::Any, 0});
+    } else if (ch == kWordCharWildcard) {
+      units.push_back({UnitKind::WordChar, 0});
     } else {
       units.push_back({UnitKind::Literal, c});
     }
@@ -174,6 +176,10 @@ std::optional<TextRange> TextPlaces::MatchUnits(std::size_t pos, const std::vect
         if (flags.asRead && gap) p = PassGap(p);
         break;
       }
+      case UnitKind::WordChar:
+        if (IsSpaceAt(p)) return std::nullopt;
+        ++p;
+        break;
       case UnitKind::Literal:
         if ((chars_[p].flags & kEntity) != 0 ||
             (chars_[p].code != unit.code &&

@@ -18,6 +18,10 @@
 #include <string_view>
 #include <vector>
 
+// In a pattern: one character of a word, whatever it is (a reference, an
+// apostrophe the check read as '?'), but never white space.
+inline constexpr char kWordCharWildcard = '\x01';
+
 struct TextRange {
   std::size_t begin = 0;
   std::size_t end = 0;
@@ -78,7 +82,7 @@ class TextPlaces {
   bool IsWordAt(std::size_t i) const;
 
  private:
-  enum class UnitKind : unsigned char { Space, Any, Literal };
+  enum class UnitKind : unsigned char { Space, Any, WordChar, Literal };
   struct Unit {
     UnitKind kind;
     unsigned char code;

@@ -237,10 +237,12 @@ bool MarkSemicolon(WordRec* w, Work& work) {
   if (w->message == Msg::Punctuation && w->text[0] == ';') {
     work.kind = K::Semicolon;
     const WordRec& n = NextOr(w);
-    if (!IsAsciiLetter(n.written[0]) || !IsAsciiLetter(n.written[1])) return false;
+    // A name written as a reference ("&prod;") begins with its name's letters.
+    const WordText& next = n.written[0] == '&' ? n.text : n.written;
+    if (!IsAsciiLetter(next[0]) || !IsAsciiLetter(next[1])) return false;
     std::string s = n.articleSetAside ? ". ... " : ". ";
-    s += n.written[0];
-    s += n.written[1];
+    s += next[0];
+    s += next[1];
     SetWritten(w, s);
     w->entryWords = 1;
     ClearTag(w);

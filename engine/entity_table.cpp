@@ -84,9 +84,16 @@ constexpr EntityRow kEntities[] = {
 // clang-format on
 
 // Entity names longer than this are not taken for entities.
-constexpr std::size_t kMaxEntityName = 32;
+// As long as a word may be: a name no word could hold is no reference the
+// tokenizer reads.
+constexpr std::size_t kMaxEntityName = 81;
 
-bool IsEntityNameChar(unsigned char c) { return IsLetterOrDigit(c) || c == '#'; }
+// The characters of an XML name as documents write entity names
+// ("&masq-gw;", "&booth.conf;", "&linux_qdisc;", "&db:x;"), and the '#' of
+// a character reference.
+bool IsEntityNameChar(unsigned char c) {
+  return IsLetterOrDigit(c) || c == '#' || c == '-' || c == '.' || c == '_' || c == ':';
+}
 
 char Group(char first) { return AsciiLower(static_cast<unsigned char>(first)); }
 

@@ -49,7 +49,7 @@ void InitialCapital(WordRec* w) {
     ClearCodes(w);
     return;
   }
-  if (Contains(w->text, '&')) return;
+  if (Contains(w->written, '&')) return;
   std::string s(W.view());
   if (!s.empty()) s[0] = AsciiUpper(s[0]);
   if (W[0] == 'n') s.insert(0, " ");

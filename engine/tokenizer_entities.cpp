@@ -105,10 +105,18 @@ void ScanEntity(Scan& s) {
     s.markupSeen = true;
     return;
   }
+  if (whole > 0 && s.p[1] != '#') {
+    // Any other entity reference is a name the document declares elsewhere
+    // (a product, a host, a file): it is read as a word, or as part of the
+    // word it stands in, written as the reference, so that its finding is
+    // marked on the whole reference. Its ';' is part of it.
+    AppendText(s, std::string_view(s.p, whole));
+    s.p += whole;
+    return;
+  }
   if (whole > 0) {
-    // Any other complete reference stands for one character of the
-    // document: kept inside a word, passed over between words (it holds no
-    // word to check, and its ';' is no semicolon), and then the words on
+    // A character reference stands for one character of the document:
+    // kept inside a word, passed over between words, and then the words on
     // either side of it do not stand together.
     if (!KeepInWord(s, whole)) {
       s.p += whole;

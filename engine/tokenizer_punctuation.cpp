@@ -1,5 +1,6 @@
 // The tokenizer's steps for hyphens, commas, colons, semicolons, slashes,
 // plus signs, parentheses and brackets.
+#include "engine/entity_table.h"
 #include "engine/tokenizer_scan.h"
 #include "engine/word_tables.h"
 
@@ -136,12 +137,16 @@ void ScanSemicolon(Scan& s) {
   ++s.p;
   if (s.length == 0) return;
   const std::string_view w = s.word();
-  if (w.find('&') != std::string_view::npos) {
+  // A '&' the word holds opens a reference that this ';' closes; after a
+  // whole reference ("&Pump;;") the ';' is a semicolon of its own.
+  const std::size_t amp = w.rfind('&');
+  const bool closesReference = amp != std::string_view::npos && EntityLength(s.token + amp) == 0;
+  if (closesReference) {
     Append(s, ';');
     Flush(s, 9);
     return;
   }
-  if (w[0] == '&') {
+  if (closesReference && w[0] == '&') {
     Discard(s);
     return;
   }

@@ -4,7 +4,9 @@
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <string>
 
+#include "engine/entity_table.h"
 #include "platform/files.h"
 #include "platform/interaction.h"
 #include "platform/sanitizer.h"
@@ -281,6 +283,26 @@ void DestroyWordRec(WordRec* w) {
 }
 #endif
 
+namespace {
+// The word as the check reads it: an entity reference the table does not
+// know is read by its name ("&masq-gw;s" as "masq-gws"); the word keeps the
+// reference as written, where the marking finds it.
+std::string ReadNames(std::string_view token) {
+  std::string read;
+  read.reserve(token.size());
+  for (std::size_t i = 0; i < token.size();) {
+    const std::size_t whole = token[i] == '&' ? EntityLength(token.data() + i) : 0;
+    if (whole > 2 && token[i + 1] != '#' && !IsTableEntity(token.substr(i, whole))) {
+      read.append(token.substr(i + 1, whole - 2));
+      i += whole;
+    } else {
+      read += token[i++];
+    }
+  }
+  return read;
+}
+}  // namespace
+
 void AddWordRec(char* token, unsigned char markFlag, int wordNo, int kind, const char* tokenState) {
   if (!token) return;
   unsigned char first = static_cast<unsigned char>(token[0]);
@@ -301,13 +323,13 @@ void AddWordRec(char* token, unsigned char markFlag, int wordNo, int kind, const
   }
 
   std::string_view tok(token, strnlen(token, BoundedText<84>::kMaxLength));
-  w->text = tok;
+  w->text = ReadNames(tok);
   w->written = tok;
   w->length = static_cast<std::int32_t>(w->text.length());
 
-  if (std::isupper(static_cast<unsigned char>(w->written.first()))) {
-    w->caseFlag = std::isupper(static_cast<unsigned char>(w->written[1])) ? '2' : '1';
-    if (w->written.length() == 1) w->caseFlag = '2';
+  if (std::isupper(static_cast<unsigned char>(w->text.first()))) {
+    w->caseFlag = std::isupper(static_cast<unsigned char>(w->text[1])) ? '2' : '1';
+    if (w->text.length() == 1) w->caseFlag = '2';
   }
   if (w->caseFlag != '0') {
     for (std::size_t i = 0; i < w->text.length(); ++i)

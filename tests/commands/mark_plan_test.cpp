@@ -1,4 +1,5 @@
 #include "commands/mark_plan.h"
+#include "commands/text_places.h"
 
 #include <gtest/gtest.h>
 
@@ -148,8 +149,11 @@ TEST(MarkKey, ArticleCorrectionKinds) {
 }
 
 TEST(MarkKey, FindText) {
-  EXPECT_EQ(FindText("a@b"), "a.b");
-  EXPECT_EQ(FindText("Don?t"), "Don.t");
+  // One character of the word each: never a blank ("the &valve;'s").
+  const std::string one(1, kWordCharWildcard);
+  EXPECT_EQ(FindText("a@b"), "a" + one + "b");
+  EXPECT_EQ(FindText("Don?t"), "Don" + one + "t");
+  EXPECT_EQ(FindText("&masq-gw;s pump"), one + "s pump");
   EXPECT_EQ(FindText("?"), "?");
   EXPECT_EQ(FindText("why.?"), "why.?");
 }

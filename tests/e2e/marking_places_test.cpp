@@ -31,7 +31,10 @@ class MarkingPlaces : public SampleCheck {
   // closes the result; the marked document's body.
   std::string CheckAndClose(const std::string& body, const std::string& encoding = "UTF-8") {
     return CheckAndCloseDocument("<?xml version=\"1.0\" encoding=\"" + encoding + "\"?>\n"
-                                 "<!DOCTYPE topic [<!ENTITY prod \"Fuel Pump\">]>\n<topic id=\"t\">" +
+                                 "<!DOCTYPE topic [<!ENTITY prod \"Fuel Pump\"><!ENTITY masq-gw \"gateway\">"
+                                 "<!ENTITY booth.conf \"booth.conf\"><!ENTITY linux-qdisc \"qdisc\">"
+                                 "<!ENTITY linux_qdisc \"qdisc\"><!ENTITY param-rate \"rate\">"
+                                 "<!ENTITY param-ceil \"ceil\">]>\n<topic id=\"t\">" +
                                  body + "</topic>\n");
   }
   // The same for a whole document.
@@ -145,11 +148,19 @@ TEST_F(MarkingPlaces, FindingsArriveWhereTheirWordsAre) {
       {"sign before a reference", "<body><p>Remove the pump &amp; &amp; <xref href=\"x.dita\"/>There is a valve.</p>"
        "<p>Remove the pump &amp; <xref href=\"x.dita\"/>There is a valve.</p></body>",
        {{"11", "and", "&amp;"}, {"00", "NONE", "There"}}, {"&amp;<?Pub /_touchup?> <xref href=\"x.dita\"/><?Pub _touchup"}},
-      // A word read shorter than the text holds it (the degree sign after a
-      // reference): the word at the finding's place.
-      {"word read shorter than its text", "<body><p>Install the pump &prod;30&#176;F and the &prod;30&#176;F.</p>"
-       "<p>Set the valve \"&prod;snow30&#176;F of for&prod;s it for.</p></body>",
-       {{"21", "NONE", "&prod;30&#176;F"}, {"02", "(Rephrase)", "&prod;snow30&#176;F"}}, {}},
+      // A name written as a reference is read by its name, as a word of its
+      // own or a part of the word it stands in, and its ';' is no
+      // semicolon: the words round it keep their findings, no marker lands
+      // on a parenthesis or a comma beside it, and a finding on the word
+      // that holds it is marked on the whole word.
+      {"names written as references", "<body><p>Install the pump &prod;30&#176;F and the &prod;30&#176;F.</p>"
+       "<p>Set the &masq-gw; and utilize the pump.</p><p>Edit &booth.conf; on each site; utilize the pump.</p>"
+       "<p>Utilize the &linux-qdisc;s and the pump.</p><p>Utilize the pump (&linux_qdisc;).</p>"
+       "<p>Use the &param-rate;, the &param-ceil; and the pump; utilize it.</p>"
+       "<p>Do not utilize the &prod;'s cover.</p></body>",
+       {{"01", "use", "utilize"}, {"00", "Use", "Utilize"}, {"37", ".", ";"}, {"10", "NONE", "&prod;'s"}},
+       {"<p>Install the pump &prod;30&#176;F and the &prod;30&#176;F.</p>", "the pump (&linux_qdisc;).</p>",
+        "<p>Use the &param-rate;, the &param-ceil; and the pump<?Pub"}},
       // A number and its unit read as one word across markup: the marker
       // holds them, without the blank after them.
       {"number joined to its unit across markup", "<body><p>Remove the 90degrees<b/> 90 degrees.</p>"

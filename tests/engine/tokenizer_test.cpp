@@ -394,13 +394,18 @@ TEST_F(TokenizerTest, Entities) {
       // A decimal written without its leading zero is a number too.
       {"a .5&rdquo; pipe and a 5&rdquo; pipe", "ug", "a .5{u\"0.5 inch\" g305} pipe and a 5{u\"5 inch\" g305} pipe ."},
       {"Acme&reg; pump x&sigma; 20 mm&sup2; 10&sup2; 4&equals;4 why&ques;", "v", "Acme <ref> pump 20 10 4 ={v=} 4 why ? ."},
-      // A complete reference the table does not name is one character of the
-      // document: it stays in its word as written and its ';' is no semicolon.
-      {"a&foo;b z", "", "a&foo;b z ."},
+      // A complete reference the table does not name is a name the document
+      // declares: a word, or a part of its word, kept as written and read by
+      // its name, whatever the name holds; its ';' is no semicolon. A
+      // character reference between words is passed over.
+      {"a&foo;b z", "T", "a&foo;b{T\"afoob\"} z ."},
       {"ab&xyz;cd ef", "", "ab&xyz;cd ef ."},
       {"valg&lowbar;eg.c", "", "valg&lowbar;eg.c ."},
       {"na&iuml;ve design", "", "na&iuml;ve design ."},
-      {"Fuel&prod; the &prod; cover", "", "Fuel&prod; cover ."},
+      {"Fuel&prod; the &prod; cover", "mT", "Fuel&prod;{T\"fuelprod\"} &prod;{m1 T\"prod\"} cover ."},
+      {"Set &masq-gw;, &booth.conf; (&linux_qdisc;) &db:x;s &Pump;; end", "T",
+       "Set &masq-gw;{T\"masq-gw\"} , &booth.conf;{T\"booth.conf\"} ( &linux_qdisc;{T\"linux_qdisc\"} ) "
+       "&db:x;s{T\"db:xs\"} &Pump;{T\"pump\"} ; end ."},
       {"x &#x263A; y", "", "x y ."},
       // Without its ';' the name is read on as text (groups a-h, l-u, '#') or
       // dropped with the word in progress.
