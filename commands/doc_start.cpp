@@ -83,6 +83,7 @@ std::optional<std::string> ReadElement(HostChannel& host, const char* oid, HRESU
 // The body in an element's text, from the body's start tag on.
 void ReadBodyFrom(const std::string& selection) {
   std::size_t k = BodyStartOffset(selection, Cursor.StartTag.view());
+  Cursor.StartTagFound = !Cursor.StartTag.empty() && selection.find(Cursor.StartTag.view()) != std::string::npos;
   std::string text = BodyFrom(selection, k, Cursor.StartTagName.view());
   BuildWordList(text, k);
   // The marking starts where the selection does: the text before the
@@ -131,6 +132,7 @@ HRESULT GetDocStartWork(HostChannel& host) {
   }
   bool rootIsBody = row && Cursor.StartTagName == root;
   const bool found = row && !rootIsBody && WalkToStartTag(host);
+  Cursor.StartTagFound = rootIsBody || found;
 
   if (UsesTagTableRoad(root.view())) {
     // These documents are read whole from their root, whose tag ("<cmm",
@@ -162,6 +164,7 @@ HRESULT GetDocStartWork(HostChannel& host) {
       Cursor.StartTagCopy = "<task>";
     }
     BuildWordList(text, 0);
+    Cursor.StartTagFound = true;
     return S_OK;
   }
 
@@ -177,6 +180,7 @@ HRESULT GetDocStartWork(HostChannel& host) {
   if (row && !rootIsBody) {
     rootText = ReadElement(host, caret.c_str(), &result);
     read = !rootText || ReadBodies(*rootText, row->laterBodies, !found);
+    if (rootText && read) Cursor.StartTagFound = true;
   }
   if (!read) {
     if (!rootText || Cursor.CurrentOid != caret) rootText = ReadElement(host, Cursor.CurrentOid.c_str(), &result);

@@ -10,6 +10,7 @@
 #include "editor/element_ids.h"
 #include "editor/markup_parser.h"
 #include "editor/markup_text.h"
+#include "editor/render.h"
 #include "editor/text_chars.h"
 #include "platform/files.h"
 #include "platform/interaction.h"
@@ -37,12 +38,16 @@ std::string DocName(EditorState& s, const Args&) { return s.name; }
 std::string DocPath(EditorState& s, const Args&) { return s.path; }
 
 // Words: runs of characters between white space and tags that hold a
-// letter or a digit (or an entity reference).
+// letter or a digit (or an entity reference). A marker's tags are no break:
+// they only highlight the words, so a checked document counts as the same
+// document unchecked.
 std::string DocWordCount(EditorState& s, const Args&) {
   long words = 0;
   bool counted = false;  // the current run has been counted
   for (std::size_t i = 0; i < s.doc.Size(); ++i) {
     const Item& item = s.doc.At(i);
+    if ((item.kind == ItemKind::StartTag || item.kind == ItemKind::EndTag) && IsMarker(s.doc.NodeAt(item.value)))
+      continue;
     if (!IsTextItem(item) || (item.kind == ItemKind::Char && IsSpace(item.value))) {
       counted = false;
       continue;

@@ -73,6 +73,9 @@ struct DocumentCursor {
   BoundedText<16> StartTag;     // body start of the current document type
   BoundedText<16> StartTagName;
   BoundedText<16> StartTagCopy;
+  // The last reading began at the body's start tag, which the document
+  // holds; otherwise it began at the element CurrentOid names.
+  bool StartTagFound = false;
   void Reset() { *this = DocumentCursor{}; }
 };
 extern DocumentCursor Cursor;

@@ -143,6 +143,13 @@ HRESULT SixsigmaReadWork(HostChannel& host, CommandCalls& self, const std::funct
   WordList.Forget();
   host.Execute("clm; goto_oid(oid_first())");
   host.Execute(Format("insert_pi('%s%s',0,0)", Quality.qualityPiText.c_str(), dateStamp.c_str()));
+  if (!Cursor.StartTagFound) {
+    // The body was read from an element, not from a start tag the document
+    // holds (a root the table does not know, a body element missing): the
+    // caret goes back there.
+    host.Execute(Format("goto_oid('%s'); clm;", Cursor.CurrentOid.c_str()));
+    return S_OK;
+  }
   // The search runs back from the document's start round to its body: it
   // needs the wrap that removing the old markers turned off.
   host.Execute("set wrapscan=on");

@@ -142,13 +142,20 @@ TEST_F(RoundTrip, EveryPartOfTheFileAsWritten) {
 
 class CorpusRoundTrip : public RoundTrip, public ::testing::WithParamInterface<std::string> {};
 
-TEST_P(CorpusRoundTrip, CheckThenClose) {
+// Every document comes back as it was, and is scored, checked or not, with
+// the same figures and no box.
+TEST_P(CorpusRoundTrip, CheckThenCloseAndScore) {
   const std::string file = GetParam();
   if (!fs::is_regular_file(file)) GTEST_SKIP() << CorpusMissing(file);
   const std::string original = ReadAll(file);
-  const std::string after = CheckThenClose(file);
+  std::string marked;
+  const std::string after = CheckThenClose(file, &marked);
   EXPECT_EQ(after.find("_touchup"), std::string::npos);
   EXPECT_TRUE(after == original) << FirstDifference(original, after);
+  for (const char* answer : {"1", "2"}) {
+    SCOPED_TRACE(answer);
+    EXPECT_EQ(ScoreFigures(marked, answer), ScoreFigures(original, answer));
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Documents, CorpusRoundTrip, ::testing::ValuesIn(Documents()),

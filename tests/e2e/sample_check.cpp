@@ -44,3 +44,27 @@ std::string SampleCheck::CheckParagraph(const std::string& text, const std::stri
   if (open == std::string::npos || close == std::string::npos) return out;
   return out.substr(open + 3, close - open - 3);
 }
+
+std::string SampleCheck::ScoreFigures(const std::string& bytes, const char* answer, const std::string& custom) {
+  const std::string path = dir_.Write("scored.xml", bytes);
+  ProgramRun run = Kesta({"call", "SixsigmaRead", path, "--answer", answer, "-i"}, custom);
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err.find("Not found"), std::string::npos) << run.err;
+  // Only a document without findings has a box: the sigma report's praise.
+  const std::string boxes =
+      std::regex_replace(run.err, std::regex("\\[box KESta QA Results\\] Congratulations[^\n]*"), "");
+  EXPECT_EQ(boxes.find("[box"), std::string::npos) << run.err;
+  std::string figures;
+  const std::string scored = dir_.Read("scored.xml");
+  EXPECT_EQ(scored.find("_touchup"), std::string::npos);
+  using Source = std::pair<const std::string*, const char*>;
+  for (const auto& [text, pattern] :
+       {Source{&run.err, "KESta processes \\d+ words"}, Source{&scored, "<\\?KESSTA [^#]*"},
+        Source{&run.err, "Document has [^\"]*|KESta found [^.]* words\\.\\s*(\\[dialog\\]\\s*)?Average sentence "
+                         "length: \\d+"}}) {
+    std::smatch m;
+    if (std::regex_search(*text, m, std::regex(pattern))) figures += m.str() + "|";
+  }
+  EXPECT_NE(figures.find("processes"), std::string::npos) << run.err;
+  return figures;
+}

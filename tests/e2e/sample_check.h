@@ -32,6 +32,11 @@ class SampleCheck : public ::testing::Test {
   // One paragraph checked alone (with `custom`, when given); the
   // paragraph's content in the result.
   std::string CheckParagraph(const std::string& text, const std::string& custom = "");
+  // Scores a copy of `bytes` (with `custom`, when given) with the answer
+  // given, expecting no box and no lost search; the score's figures: the
+  // words counted, the level stamped (none where the sigma report finds no
+  // fault) and the counts the report shows.
+  std::string ScoreFigures(const std::string& bytes, const char* answer, const std::string& custom = "");
 
   ProgramRun run_;  // the last check
   TempDir dir_;
