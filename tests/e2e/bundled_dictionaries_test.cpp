@@ -99,11 +99,21 @@ TEST_F(BundledDictionaries, AdviceInTheFormOfTheWord) {
       {"The technician performed the test.", {"00", "did", "performed"}},
       {"The technician began the test.", {"00", "started", "began"}},
       {"This creates the file.", {"00", "makes", "creates"}},
+      {"The validation performed by the tool is good.", {"00", "done", "performed"}},
+      {"The zqxa furnished by the maker is correct.", {"00", "given/supplied", "furnished"}},
+      {"The data disclosed by the test is correct.", {"00", "shown", "disclosed"}},
   };
+  std::string together;
   for (const auto& row : rows) {
     const std::string marked = CheckBundled(row.text);
     EXPECT_TRUE(Marked(marked, row.marker.category, row.marker.advice, row.marker.text)) << marked;
+    together += std::string(together.empty() ? "" : "</p><p>") + row.text;
   }
+  // Each paragraph the same after the others: nothing of a sentence before
+  // decides the advice.
+  const std::string marked = CheckBundled(together);
+  for (const auto& row : rows)
+    EXPECT_TRUE(Marked(marked, row.marker.category, row.marker.advice, row.marker.text)) << row.text << marked;
 }
 
 }  // namespace

@@ -170,15 +170,18 @@ TEST(EntryMatch, Entries) {
 }
 
 // The words after the merged ones move up within their sentence only: the
-// next sentence (which the tokenizer numbered from 0) keeps its numbers,
-// though its full stop is not yet of class 48.
+// next sentence keeps its numbers, though its full stop is not yet of class
+// 48, whether the tokenizer numbered it from 0 or, after a paragraph's end,
+// from 1.
 TEST(EntryMatch, PhrasalMergeRenumbersItsOwnSentence) {
-  TestWords words({"carry", "out", "the", "test", ".", "open", "the", "valve", "."});
-  for (int i = 5; i <= 8; ++i) words.Nth(i)->sentencePos = i - 5;  // as the tokenizer numbers a new sentence
-  EXPECT_EQ(MatchInflectedWord(WordList.head, "rr^+out 35 do|", 2, 0, 0), 99);
-  ASSERT_EQ(words.Nth(4)->written, "open");
-  const int expected[] = {0, 1, 2, 3, 0, 1, 2, 3};
-  for (int i = 1; i < 8; ++i) EXPECT_EQ(words.Nth(i)->sentencePos, expected[i]) << i;
+  for (const int first : {0, 1}) {
+    TestWords words({"carry", "out", "the", "test", ".", "open", "the", "valve", "."});
+    for (int i = 5; i <= 8; ++i) words.Nth(i)->sentencePos = i - 5 + first;  // as the tokenizer numbers it
+    EXPECT_EQ(MatchInflectedWord(WordList.head, "rr^+out 35 do|", 2, 0, 0), 99);
+    ASSERT_EQ(words.Nth(4)->written, "open");
+    const int expected[] = {0, 1, 2, 3, 0, 1, 2, 3};
+    for (int i = 1; i < 8; ++i) EXPECT_EQ(words.Nth(i)->sentencePos, expected[i] + (i >= 4 ? first : 0)) << i;
+  }
 }
 
 TEST(EntryMatch, PhrasalMergeStaysInItsFields) {
