@@ -191,11 +191,8 @@ TEST(TopicOfBlocks, TypesetTopicIsWellFormed) {
 
 // The benchmark's documents are well-formed as a checker of XML reads them.
 TEST(TopicOfBlocks, CorpusTopicIsWellFormed) {
-  const std::filesystem::path corpus = CorpusDir();
-  if (!std::filesystem::is_directory(corpus)) GTEST_SKIP() << CorpusMissing(corpus);
-  std::vector<std::filesystem::path> files;
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(corpus))
-    if (entry.is_regular_file() && entry.path().extension() != ".md") files.push_back(entry.path());
+  const std::vector<std::filesystem::path> files = CorpusDocuments();
+  if (files.empty()) GTEST_SKIP() << CorpusMissing();
   std::vector<Block> blocks;
   bench::EntityTally tally;
   for (const auto& file : files) {

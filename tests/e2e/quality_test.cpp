@@ -126,11 +126,8 @@ TEST_F(QualityCommand, TrafficLightAloneSaysWhyItShowsNothing) {
 
 TEST_F(QualityCommand, CorpusDocumentScoredAndUnstamped) {
   const std::filesystem::path corpus = CorpusDir() / "dita";
-  if (!std::filesystem::is_directory(corpus)) GTEST_SKIP() << CorpusMissing(corpus);
-  std::vector<std::filesystem::path> files;
-  for (const auto& entry : std::filesystem::directory_iterator(corpus)) files.push_back(entry.path());
-  std::sort(files.begin(), files.end());
-  ASSERT_FALSE(files.empty());
+  const std::vector<std::filesystem::path> files = CorpusDocuments(corpus);
+  if (files.empty()) GTEST_SKIP() << CorpusMissing(corpus);
   std::string bytes;
   ASSERT_TRUE(ReadFileBytes(files.front().string(), &bytes));
   std::string doc = dir_.Write("corpus" + files.front().extension().string(), bytes);

@@ -54,7 +54,7 @@ void ExpectWellFormed(const MessageRec& r, const std::string& file) {
 }
 
 TEST_F(CorpusCheckTest, EveryDocumentOfTheCorpus) {
-  const std::vector<std::filesystem::path> files = FilesBelow(CorpusDir());
+  const std::vector<std::filesystem::path> files = CorpusDocuments();
   if (files.empty()) GTEST_SKIP() << CorpusMissing();
   std::size_t findings = 0;
   for (CheckScope scope : {CheckScope::Document, CheckScope::Selection}) {

@@ -17,3 +17,9 @@ std::vector<std::filesystem::path> FilesBelow(const std::filesystem::path& folde
   std::sort(files.begin(), files.end());
   return files;
 }
+
+std::vector<std::filesystem::path> CorpusDocuments(const std::filesystem::path& folder) {
+  std::vector<std::filesystem::path> files = FilesBelow(folder);
+  std::erase_if(files, [](const std::filesystem::path& f) { return f.extension() == ".md"; });
+  return files;
+}

@@ -13,3 +13,8 @@ std::string CorpusMissing(const std::filesystem::path& dir = CorpusDir());
 
 // The regular files below `folder`, sorted; none where it is not there.
 std::vector<std::filesystem::path> FilesBelow(const std::filesystem::path& folder);
+
+// The documents below `folder`: its files but notes (*.md). A corpus test
+// that gets none skips with CorpusMissing(), as without the corpus: an
+// empty folder must not pass for a checked one.
+std::vector<std::filesystem::path> CorpusDocuments(const std::filesystem::path& folder = CorpusDir());
