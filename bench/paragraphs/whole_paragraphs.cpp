@@ -11,6 +11,7 @@
 #include <libxml/xmlsave.h>
 
 #include "bench/paragraphs/content_parts.h"
+#include "bench/paragraphs/entity_names.h"
 #include "bench/paragraphs/typography.h"
 
 namespace bench {
@@ -228,15 +229,17 @@ std::string WithInlineMarkup(const std::string& content, MarkupRhythm* rhythm) {
 std::string TopicOfBlocks(const std::vector<Block>& blocks, std::size_t size, long* paragraphs, Overlay overlay) {
   MarkupRhythm markup;
   TypographyRhythm typography;
-  std::string xml =
-      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-      "<topic id=\"whole-paragraphs\"><title>Whole paragraphs of the corpus</title><body>\n";
+  EntityNameRhythm entityNames;
+  std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+  if (overlay == Overlay::kEntityNames) xml += EntityNamesDoctype();
+  xml += "<topic id=\"whole-paragraphs\"><title>Whole paragraphs of the corpus</title><body>\n";
   bool inSection = false;
   long count = 0;
   for (std::size_t i = 0; xml.size() < size && !blocks.empty(); ++i) {
     const Block& block = blocks[i % blocks.size()];
     const std::string content = overlay == Overlay::kInlineMarkup ? WithInlineMarkup(block.content, &markup)
                                 : overlay == Overlay::kTypography   ? WithTypography(block.content, &typography)
+                                : overlay == Overlay::kEntityNames  ? WithEntityNames(block.content, &entityNames)
                                                                     : block.content;
     if (block.title) {
       if (inSection) xml += "</section>\n";

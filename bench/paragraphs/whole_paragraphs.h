@@ -47,8 +47,10 @@ struct MarkupRhythm {
 std::string WithInlineMarkup(const std::string& content, MarkupRhythm* rhythm);
 
 // What is laid over the words of each block: nothing, the markup of
-// WithInlineMarkup or the characters of WithTypography (typography.h).
-enum class Overlay { kNone, kInlineMarkup, kTypography };
+// WithInlineMarkup, the characters of WithTypography (typography.h) or the
+// references of WithEntityNames (entity_names.h), which also gives the
+// topic a document type declaration with some of them declared.
+enum class Overlay { kNone, kInlineMarkup, kTypography, kEntityNames };
 
 // A DITA topic of at least `size` bytes (one block more than fills it):
 // the blocks in order, over and over; a paragraph becomes a <p>, a title a
