@@ -69,8 +69,13 @@ std::string InsertChosenCommand(const std::string& chosen) {
 }
 
 // The flagged text replaced by the suggestion: the marker's tags go, the
-// caret steps back into the text, the text is found and overwritten.
-void ReplaceFlaggedText(HostChannel& host, const std::string& word, const std::string& chosen) {
+// caret steps back into the text, the text is found and overwritten. The
+// blanks some advice begins with (" Obey") do not go in: the marked words
+// stand between blanks of their own already.
+void ReplaceFlaggedText(HostChannel& host, const std::string& word, std::string chosen) {
+  chosen.erase(0, std::min(chosen.size(), chosen.find_first_not_of(' ')));
+  chosen.erase(chosen.find_last_not_of(' ') + 1);
+  if (chosen.empty()) return;
   // The insert command must fit its buffer whole, or the marker would be
   // gone and the text left unreplaced.
   std::string insert = InsertChosenCommand(chosen);

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/advice_forms.h"
 #include "engine/finding_kind.h"
 #include "engine/pass_marks.h"
 #include "engine/pass_text.h"
@@ -362,7 +363,10 @@ void MarkByMessage(WordRec* w, MessageRec& rec, Work& work) {
     work.kind = K::ItIs;
     w->splitKind = '0';
     w->extraFlag = '\0';
-    work.SetAdvice("it is/(Noun ... is)");
+    // "it is" stands in for "it's" alone, in its case; after any other word
+    // ("Stayton's") only the hint fits.
+    const bool it = w->text.startsWith("it") && w->text.length() == 4;
+    work.SetAdvice(!it ? "(Noun ... is)" : w->caseFlag != '0' ? "It is/(Noun ... is)" : "it is/(Noun ... is)");
   }
   // A possessive.
   if (w->splitKind == '2' && w->message == Msg::Apostrophe) {
@@ -634,8 +638,10 @@ void TakeAdvice(WordRec* w, MessageRec& rec, Work& work) {
   if (!w->suggestion.empty() && w->message != Msg::Style && w->message != Msg::Spelling &&
       w->message != 0 &&
       !KindIsOneOf(work.kind, {K::CommaTag, K::Correction, K::Semicolon, K::Possessive}) &&
-      w->tag[0] != '<')
+      w->tag[0] != '<') {
+    FitAdviceToForm(w);
     work.SetAdvice(w->suggestion.view());
+  }
   // Apostrophes and contractions.
   if (w->message == Msg::Apostrophe && w->extraFlag != 'I') {
     w->entryWords = 1;

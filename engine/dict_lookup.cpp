@@ -296,18 +296,23 @@ int LookupWord(WordRec* word, int dictCount, int mode, int flags) {
   return kLookupNotFound;
 }
 
-bool IsTechnicalUnit(std::string_view word) {
-  if (word.size() < 2 || word.size() > BoundedText<84>::kMaxLength) return false;
-  WordRec probe;  // stands alone: no neighbour to merge or read
-  probe.written = word;
-  probe.text = word;
+int LookUpAlone(std::string_view word, int dictCount, WordRec* probe) {
+  if (word.size() < 2 || word.size() > BoundedText<84>::kMaxLength) return kLookupNotFound;
+  *probe = WordRec{};  // stands alone: no neighbour to merge or read
+  probe->written = word;
+  probe->text = word;
   for (std::size_t i = 0; i < word.size(); ++i)
-    probe.text.set(i, AsciiLower(static_cast<unsigned char>(word[i])));
-  probe.length = static_cast<int>(word.size());
-  probe.lastLetter = probe.text.last();
+    probe->text.set(i, AsciiLower(static_cast<unsigned char>(word[i])));
+  probe->length = static_cast<int>(word.size());
+  probe->lastLetter = probe->text.last();
   const int keptExtra = Lookup.MatchExtraWords;
-  const bool unit = LookupWord(&probe, kTechnicalDict + 1, CheckMode, 0) == kLookupFound &&
-                    probe.extraFlag == '0' + kTechnicalDict && probe.wordClass == 17;
+  const int result = LookupWord(probe, dictCount, CheckMode, 0);
   Lookup.MatchExtraWords = keptExtra;
-  return unit;
+  return result;
+}
+
+bool IsTechnicalUnit(std::string_view word) {
+  WordRec probe;
+  return LookUpAlone(word, kTechnicalDict + 1, &probe) == kLookupFound && probe.extraFlag == '0' + kTechnicalDict &&
+         probe.wordClass == 17;
 }

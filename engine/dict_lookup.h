@@ -28,6 +28,11 @@ int LookupWord(WordRec* word, int dictCount, int mode, int flags);
 int ScanDictRun(const char* run, int mode, WordRec* word, int count, int flags,
                 const DigramNode* node, int slot);
 
+// Looks `word` up in the first `dictCount` dictionaries as a word standing
+// alone, into `probe`: no list is read or changed. The result as LookupWord
+// gives it (-1 for a word too short or too long to look up).
+int LookUpAlone(std::string_view word, int dictCount, WordRec* probe);
+
 // Whether the TECHNICAL dictionary holds `word` as a unit of measure (class
 // 17). False while no dictionary is loaded. Reads no word list.
 bool IsTechnicalUnit(std::string_view word);

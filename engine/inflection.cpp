@@ -244,7 +244,8 @@ int AdviceForm(const WordRec* word) {
   switch (word->wordClass) {
     case Cls::Verb: break;
     case Cls::VerbS: return kFormS;
-    case Cls::VerbEd: form = kFormPast; break;
+    case Cls::VerbEd:
+    case Cls::Participle: form = kFormPast; break;
     case Cls::VerbIng: return kFormIng;
     default:
       // No verb class: the last letter, not the text's end, as after a

@@ -47,6 +47,14 @@ constexpr RuleRow VerbIn(Words previous, const char* text, RuleTest when = PastF
   return {.p1 = previous, .when = when, .suggestion = text, .covers = 2, .on = On::P1, .code = Msg::Preposition,
           .ruleId = 2814};
 }
+// "X in Y": the advice replaces the three words, and the walk passes over
+// the third.
+constexpr RuleRow VerbInWord(Words previous, const char* text, RuleTest when) {
+  RuleRow row = VerbIn(previous, text, when);
+  row.covers = 3;
+  row.outcome = PassNext;
+  return row;
+}
 constexpr RuleRow Phrase(Words next, Words second, const char* text, RuleTest when = nullptr,
                          Classes secondClass = {}) {
   return {.n1 = next, .n2 = second, .n2Class = secondClass, .when = when, .suggestion = text, .covers = 3,
@@ -67,7 +75,8 @@ constexpr RuleRow kWordBeforeRows[] = {
     /*0*/ Before("breath*", "breath/(Rephrase)"),
     /*1*/ Before("collect*", "stay in/stays in"),
     /*2*/ Before("outlined", "shown in"),
-    /*3*/ Before("place*", "in position"),
+    // "in position" stands for "placed in position", not for "placed in": a hint.
+    /*3*/ Before("place*", "(in position)"),
     /*4*/ Before("result*", "can cause"),
     /*5*/ Before("suck*", "pull xxx into"),
 };
@@ -131,9 +140,9 @@ constexpr RuleRow kVerbBeforeRows[] = {
     /*28*/ VerbIn("involved", "included in"),
     /*29*/ VerbIn("interest", "know about"),
     /*30*/ VerbIn("join*", "connect/is in"),
-    /*31*/ VerbIn("kept", "held in position/stays in position", NextPlace),
-    /*32*/ VerbIn("keep", "touch/stay in contact", NextContact),
-    /*33*/ VerbIn("keep*", "know/see", NextMind),
+    /*31*/ VerbInWord("kept", "held in position/stays in position", NextPlace),
+    /*32*/ VerbInWord("keep", "touch/stay in contact", NextContact),
+    /*33*/ VerbInWord("keep*", "know/see", NextMind),
     /*34*/ VerbIn("kick*|key*", "starts/start/started"),
     /*35*/ VerbIn("late*", "(Give Measurement or rephrase)"),
     /*36*/ VerbIn("lodg*", nullptr),

@@ -117,7 +117,9 @@ constexpr Words kAfterWords = "another|date|and|email|earth|further|light|level|
 
 // clang-format off
 constexpr RuleRow kBeforeListRows[] = {
-    /*0*/ {.when = BeforeListed, .then = WriteBeforeAdvice, .covers = 2, .on = On::P1, .code = Msg::WrongChoice, .ruleId = 3449},
+    // "is expected to" is what "can" replaces: the marker holds all three words.
+    /*0*/ {.p2 = "is|are|am", .p1 = "expected", .suggestion = "can/(Rephrase for possible)", .covers = 3, .on = On::P2, .code = Msg::WrongChoice, .ruleId = 3449},
+    /*1*/ {.when = BeforeListed, .then = WriteBeforeAdvice, .covers = 2, .on = On::P1, .code = Msg::WrongChoice, .ruleId = 3449},
 };
 
 constexpr RuleRow kAfterListRows[] = {

@@ -32,7 +32,7 @@ TEST_F(DocumentCheck, MarkerOfEachKind) {
   // "Stop an zonk,").
   for (const std::string& marker :
        {Marker("0000Close", "CCCCCC", "Shut"), Marker("2500NONE", "FFFF66", "Frobnicate"),
-        Marker("3700.", "FF99FF", ";"), Marker("1000it is/(Noun ... is)", "66FFFF", "It's"),
+        Marker("3700.", "FF99FF", ";"), Marker("1000It is/(Noun ... is)", "66FFFF", "It's"),
         Marker("1000Do not", "66FFFF", "Don't"), Marker("2501NONE", "FFFF66", "glorp"),
         Marker("2502NONE", "FFFF66", "zonk"), Marker("2505NONE", "FFFF66", "stop")})
     EXPECT_NE(doc.find(marker), std::string::npos) << marker << "\n" << doc;

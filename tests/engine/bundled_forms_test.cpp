@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/advice_forms.h"
 #include "engine/dict_file.h"
 #include "engine/dict_lookup.h"
 #include "engine/inflection.h"
@@ -133,6 +134,37 @@ TEST(BundledForms, EveryAdvisedWordIsApproved) {
   }
   EXPECT_GT(advices, 100);
   EXPECT_TRUE(missing.empty()) << missing.size() << " words, in " << advices << " alternatives";
+  Dictionaries.Reset();
+}
+
+// The rules' advice in the form of the verb it is for: the verb that begins
+// an alternative takes the form, one in another form is not offered, one
+// that cannot take it is a hint; an alternative that names no verb stays.
+TEST(BundledForms, AdviceFitsTheFormOfItsVerb) {
+  ASSERT_NO_FATAL_FAILURE(LoadBundled());
+  const struct {
+    const char* advice;
+    int form;
+    bool afterBe;
+    const char* fitted;
+  } rows[] = {
+      {"remove/clean", kFormS, false, "removes/cleans"},
+      {"clean/remove", kFormPast, false, "cleaned/removed"},
+      {"align to/aligns to", kFormParticiple, true, "aligned to"},
+      {"held in position/stays in position", kFormParticiple, true, "held in position"},
+      {"prepares/installs", kFormS, false, "prepares/installs"},
+      {"Remove/(Rephrase)", kFormIng, false, "Removing/(Rephrase)"},
+      // A modal stands for any subject, not after "be"; "want" has no -s form.
+      {"can/(Rephrase for possible)", kFormS, false, "can/(Rephrase for possible)"},
+      {"can/(Rephrase for possible)", kFormParticiple, true, "(can)/(Rephrase for possible)"},
+      {"want", kFormS, false, "(want)"},
+      {"did/made", kFormPast, false, "did/made"},
+      // After "is" the text holds the "is": "is in" becomes "in".
+      {"is/is in/are in", kFormParticiple, true, "in"},
+      {"in position/(Give position ref.)", kFormParticiple, true, "in position/(Give position ref.)"},
+      {"show/shows/indication", kFormS, false, "shows/indication"},
+  };
+  for (const auto& r : rows) EXPECT_EQ(FitAdvice(r.advice, r.form, r.afterBe), r.fitted) << r.advice;
   Dictionaries.Reset();
 }
 

@@ -42,9 +42,9 @@ TEST(InTables, Rows) {
       {kVerbBefore, {"x/10 y/10 bottoms/21 in/75 y/10", "in", 7,
                      "bottoms: suggestion=\"reaches the bottom of\" message=331 entryWords=2 ruleId=2814"}},
       {kVerbBefore, {"x/10 y/10 keep/20 in/75 contact/10", "in", 32,
-                     "keep: suggestion=\"touch/stay in contact\" message=331 entryWords=2 ruleId=2814"}},
+                     "keep: suggestion=\"touch/stay in contact\" message=331 entryWords=3 ruleId=2814"}},
       {kVerbBefore, {"x/10 y/10 keeps/21 in/75 mind/10", "in", 33,
-                     "keeps: suggestion=\"know/see\" message=331 entryWords=2 ruleId=2814"}},
+                     "keeps: suggestion=\"know/see\" message=331 entryWords=3 ruleId=2814"}},
       {kVerbBefore, {"x/10 y/10 lodged/22 in/75 y/10", "in", 36, "lodged: message=331 entryWords=2 ruleId=2814"}},
       {kVerbBefore, {"x/10 y/10 shifted/22 in/75 y/10", "in", 52,
                      "shifted: suggestion=\"change position/move\" message=331 entryWords=2 ruleId=2814"}},
@@ -70,8 +70,10 @@ TEST(InBody, PathsAndResumeWords) {
       {"x/10 in/75 such/38 a/64 way/10 that/69 y/10", "in",
        "in: message=304 entryWords=4 ruleId=1912\nsuch: wordClass=40\na: wordClass=40\nway: wordClass=40", "way"},
       {"x/10 in/75 between/60 y/10", "in", "between: message=304 ruleId=7912", "between"},
+      // "kept in place" is what the advice replaces: the three words, and the
+      // walk goes on after them.
       {"x/10 y/10 kept/22 in/75 place/10 ./48", "in",
-       "kept: suggestion=\"held in position/stays in position\" message=331 entryWords=2 ruleId=2814", "in"},
+       "kept: suggestion=\"held in position/stays in position\" message=331 entryWords=3 ruleId=2814", "place"},
       // "in" + an -ing verb: the base form, when it can be built.
       {"x/10 in/75 sing/23{plural=0} y/10", "in",
        "in: suggestion=\"s/to s\" message=338 entryWords=2 ruleId=7389\nsing: suggestion=\"s\" wordClass=40", "sing",
@@ -79,8 +81,9 @@ TEST(InBody, PathsAndResumeWords) {
       {"x/10 in/75 sing/23{plural=_} y/10", "in", "in: message=338 entryWords=2 ruleId=7389\nsing: wordClass=40", "sing",
        PluralSubject, "subjectNumber=0"},
       // The second word of a sentence skips the words before and after "in".
+      // "in place": the two words its advice replaces.
       {"kept/22 in/75 place/10 y/10 ./48", "in",
-       "in: suggestion=\"in position/(Give position ref.)\" message=324 entryWords=3 ruleId=3918\nplace: wordClass=40\ny: wordClass=40",
+       "in: suggestion=\"in position/(Give position ref.)\" message=324 entryWords=2 ruleId=3917\nplace: wordClass=40",
        "in"},
       {"x/10 in/75 ,/47 y/10", "in", ",: message=318 ruleId=4782", ","},
       {"x/10 in/75 pump/10", "in", "", "in"},

@@ -160,12 +160,17 @@ TEST(ToWordLists, AdviceByLetter) {
 
 TEST(ToWordLists, Membership) {
   RunRowCases(kBeforeList, {
-      {"x/10 peculiar/30 to/68 y/10", "to", 0, "peculiar: message=301 entryWords=2 ruleId=3449"},
-      {"x/10 check/20 to/68 see/20", "to", 0,
+      // "can" in place of "is expected to": the three words.
+      {"x/10 is/24 expected/31 to/68 y/10", "to", 0,
+       "is: suggestion=\"can/(Rephrase for possible)\" message=301 entryWords=3 ruleId=3449"},
+      {"x/10 was/24 expected/31 to/68 y/10", "to", 1,
+       "expected: suggestion=\"can/(Rephrase for possible)\" message=301 entryWords=2 ruleId=3449"},
+      {"x/10 peculiar/30 to/68 y/10", "to", 1, "peculiar: message=301 entryWords=2 ruleId=3449"},
+      {"x/10 check/20 to/68 see/20", "to", 1,
        "check: suggestion=\"make a check/inspect/examine\" message=301 entryWords=2 ruleId=3449"},
       {"x/10 check/20 to/68 go/20", "to", -1, ""},
-      {"x/10 down/61 to/68 y/10", "to", 0, "down: suggestion=\"decrease to\" message=301 entryWords=2 ruleId=3449"},
-      {"x/10 appearing/23 to/68 y/10", "to", 0,
+      {"x/10 down/61 to/68 y/10", "to", 1, "down: suggestion=\"decrease to\" message=301 entryWords=2 ruleId=3449"},
+      {"x/10 appearing/23 to/68 y/10", "to", 1,
        "appearing: suggestion=\"visible/can/(Rephrase)\" message=301 entryWords=2 ruleId=3449"},
       // Only inside a sentence.
       {"x/10{pos=-1} able/30{pos=-1} to/68{pos=-1} y/10", "to", -1, ""},
