@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <string>
 
+#include "engine/ascii_text.h"
+#include "engine/entity_table.h"
 #include "platform/wide_text.h"
 
 namespace {
@@ -84,13 +86,9 @@ std::size_t ReferenceLength(std::string_view t) {
       ++i;
     if (i == start) return 0;
   } else {
-    unsigned char c = static_cast<unsigned char>(t[i]);
-    if (!(std::isalpha(c) || c == '_')) return 0;
-    while (i < t.size()) {
-      c = static_cast<unsigned char>(t[i]);
-      if (!(std::isalnum(c) || c == '_' || c == '-' || c == '.')) break;
-      ++i;
-    }
+    const unsigned char c = static_cast<unsigned char>(t[i]);
+    if (!IsEntityNameChar(c) || IsDigit(c) || c == '-' || c == '.') return 0;
+    while (i < t.size() && IsEntityNameChar(static_cast<unsigned char>(t[i]))) ++i;
   }
   return (i < t.size() && t[i] == ';') ? i + 1 : 0;
 }

@@ -1,6 +1,7 @@
 #include "engine/entity_table.h"
 
 #include "engine/ascii_text.h"
+#include "platform/wide_text.h"
 
 namespace {
 
@@ -88,12 +89,6 @@ constexpr EntityRow kEntities[] = {
 // tokenizer reads.
 constexpr std::size_t kMaxEntityName = 81;
 
-// The characters of an XML name as documents write entity names
-// ("&masq-gw;", "&booth.conf;", "&linux_qdisc;", "&db:x;"), and the '#' of
-// a character reference.
-bool IsEntityNameChar(unsigned char c) {
-  return IsLetterOrDigit(c) || c == '#' || c == '-' || c == '.' || c == '_' || c == ':';
-}
 
 char Group(char first) { return AsciiLower(static_cast<unsigned char>(first)); }
 
@@ -133,10 +128,15 @@ std::string_view NamePart(std::string_view text) {
 
 }  // namespace
 
+bool IsEntityNameChar(unsigned char c) {
+  return IsLetterOrDigit(c) || c == '-' || c == '.' || c == '_' || c == ':' || c == 0xB7 ||
+         c == static_cast<unsigned char>(kSubstituteChar);
+}
+
 std::size_t EntityLength(const char* at) {
   if (!at || at[0] != '&') return 0;
   std::size_t i = 1;
-  while (i <= kMaxEntityName && IsEntityNameChar(static_cast<unsigned char>(at[i]))) ++i;
+  while (i <= kMaxEntityName && (IsEntityNameChar(static_cast<unsigned char>(at[i])) || at[i] == '#')) ++i;
   return (i > 1 && at[i] == ';') ? i + 1 : 0;
 }
 

@@ -47,6 +47,11 @@ struct EntityContext {
   char before = '\0';
 };
 
+// A character of an entity's name as the text holds it: the characters of
+// an XML name ("&masq-gw;", "&booth.conf;", "&linux_qdisc;", "&db:x;") in
+// the code page, and the substitute of one it cannot hold.
+bool IsEntityNameChar(unsigned char c);
+
 // Length of the complete entity at `at` ('&', name, ';'), or 0 when no ';'
 // closes a name there.
 std::size_t EntityLength(const char* at);

@@ -99,6 +99,7 @@ TEST(RenderedLength, ReferencesCountAsOneCharacter) {
     std::size_t length;
   };
   for (const Case& c : {Case{"", 0}, Case{"; th", 4}, Case{"&amp;", 1}, Case{"a&lt;b&gt;", 4},
-                        Case{"&prod; is", 4}, Case{"na&#xEF;ve", 5}, Case{"R & D", 5}, Case{"&;", 2}})
+                        Case{"&prod; is", 4}, Case{"na&#xEF;ve", 5}, Case{"R & D", 5}, Case{"&;", 2},
+                        Case{"&db:x;s", 2}, Case{"&masq-gw;", 1}, Case{"&caf\xE9;", 1}, Case{"&-x;", 4}})
     EXPECT_EQ(RenderedLength(c.markup), c.length) << c.markup;
 }

@@ -34,7 +34,8 @@ class MarkingPlaces : public SampleCheck {
                                  "<!DOCTYPE topic [<!ENTITY prod \"Fuel Pump\"><!ENTITY masq-gw \"gateway\">"
                                  "<!ENTITY booth.conf \"booth.conf\"><!ENTITY linux-qdisc \"qdisc\">"
                                  "<!ENTITY linux_qdisc \"qdisc\"><!ENTITY param-rate \"rate\">"
-                                 "<!ENTITY param-ceil \"ceil\">]>\n<topic id=\"t\">" +
+                                 "<!ENTITY param-ceil \"ceil\"><!ENTITY db:x \"x\">]>\n"
+                                 "<topic id=\"t\">" +
                                  body + "</topic>\n");
   }
   // The same for a whole document.
@@ -157,7 +158,7 @@ TEST_F(MarkingPlaces, FindingsArriveWhereTheirWordsAre) {
        "<p>Set the &masq-gw; and utilize the pump.</p><p>Edit &booth.conf; on each site; utilize the pump.</p>"
        "<p>Utilize the &linux-qdisc;s and the pump.</p><p>Utilize the pump (&linux_qdisc;).</p>"
        "<p>Use the &param-rate;, the &param-ceil; and the pump; utilize it.</p>"
-       "<p>Do not utilize the &prod;'s cover.</p></body>",
+       "<p>Do not utilize the &prod;'s cover.</p><p>Set the &db:x; and &db:x;s, then utilize the pump.</p></body>",
        {{"01", "use", "utilize"}, {"00", "Use", "Utilize"}, {"37", ".", ";"}, {"10", "NONE", "&prod;'s"}},
        {"<p>Install the pump &prod;30&#176;F and the &prod;30&#176;F.</p>", "the pump (&linux_qdisc;).</p>",
         "<p>Use the &param-rate;, the &param-ceil; and the pump<?Pub"}},

@@ -79,7 +79,7 @@ TEST(TokenizerTables, ClosingTagsOfSkippedAndWarningElements) {
 TEST(TokenizerTables, Entities) {
   const std::string longName = "&" + std::string(90, 'a') + ";";
   for (const Row& r : {Row{"&amp;x", 5}, {"&#x2022;", 8}, {"& b;", 0}, {"&;", 0}, {"&amp", 0}, {longName.c_str(), 0},
-                       {"&masq-gw;", 9}, {"&booth.conf;,", 12}, {"&linux_qdisc;", 13}, {"&db:x;", 6}, {"&a b;", 0}})
+                       {"&masq-gw;", 9}, {"&booth.conf;,", 12}, {"&linux_qdisc;", 13}, {"&db:x;", 6}, {"&caf\xE9;", 6}, {"&\x1Ax;", 4}, {"&a b;", 0}})
     EXPECT_EQ(EntityLength(r.text), static_cast<std::size_t>(r.expected)) << r.text;
   // "&FRAC14;" is named by "&frac14;&ndash;in".
   for (const Row& r : {Row{"&rsquo;", 1}, {"&FRAC14;", 1}, {"&#xa0;", 1}, {"&mu;", 0}, {"&", 0}})
