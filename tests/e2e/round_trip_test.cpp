@@ -4,38 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 
+#include "tests/e2e/documents.h"
 #include "tests/e2e/sample_check.h"
 #include "tests/support/corpus.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// The documents as the build found them (round_trip_documents.inc, see
-// CMakeLists.txt), so that the names CTest holds stay the program's own when
-// the corpus is moved away: their tests skip. A folder that gave none stands
-// in the list itself, so that its test skips and says so instead of passing
-// unseen.
-const std::vector<std::string> kFound = {
-#include "round_trip_documents.inc"
-};
-
-std::vector<std::string> Documents() {
-  std::vector<std::string> files;
-  for (const fs::path& folder : {CorpusDir() / "dita", CorpusDir() / "s1000d", CorpusDir() / "docbook",
-                                 fs::path(KESTA_SOURCE_DIR) / "data" / "samples"}) {
-    const std::size_t before = files.size();
-    for (const std::string& file : kFound)
-      if (fs::path(file).parent_path().lexically_normal() == folder.lexically_normal()) files.push_back(file);
-    if (files.size() == before) files.push_back(folder.string());
-  }
-  std::sort(files.begin(), files.end());
-  return files;
-}
 
 // Where two texts part: the bytes around the first difference in each.
 std::string FirstDifference(const std::string& original, const std::string& after) {
@@ -166,13 +144,6 @@ TEST_P(CorpusRoundTrip, CheckThenCloseAndScore) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Documents, CorpusRoundTrip, ::testing::ValuesIn(Documents()),
-                         [](const auto& info) {
-                           std::string name = fs::path(info.param).stem().string();
-                           if (std::find(kFound.begin(), kFound.end(), info.param) == kFound.end())
-                             name = "missing_" + name;
-                           for (char& c : name)
-                             if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-                           return name + "_" + std::to_string(info.index);
-                         });
+                         [](const auto& info) { return DocumentTestName(info.param, info.index); });
 
 }  // namespace
