@@ -1,0 +1,541 @@
+// Every plain suggestion taken as a writer takes it through the finding's
+// menu, over the samples, the shared corpus and a table of paragraphs,
+// checked with the bundled dictionaries: the sentence that results doubles
+// no word, opens with no blank, gets no second blank, holds no word of the
+// suggestion that the check does not know, and keeps every word round the
+// marker.
+//
+// Running the menu once a suggestion would take hours over the corpus, so
+// the replacement is simulated in the marked text; the menu's own runs in
+// marking_places_test.cpp (TakingTheAdvice) tie the two together. Like the
+// menu (commands/context_menu.cpp, show_finding.cpp), the simulation reads
+// the advice from at most 255 characters of the marker's value and 251 of
+// advice, splits it as the menu does (six items at most, a hint in
+// parentheses never put in), takes no suggestion from a marker whose words
+// open with '/' or ';', searches for the marker's text up to its first
+// markup (of the 380 bytes the menu keeps of the marker as the host shows
+// it, at most 127) with blanks matching any run of blanks and letters in
+// any case, and puts the suggestion in as written but for the blanks round
+// it, its references as the characters they stand for. It leaves out:
+// where the search starts (it is taken to find the marker's own words,
+// which an earlier place could only overlap), other markers' tags in the
+// way of a search, named references other than XML's own (kept as
+// written), case folding beyond ASCII, and the exact length of an insert
+// command that carries markup.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <filesystem>
+#include <iostream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string_view>
+
+#include "tests/e2e/documents.h"
+#include "tests/e2e/sample_check.h"
+#include "tests/support/corpus.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void AppendUtf8(std::string& out, unsigned long c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+// XML's own references and character references as the characters they
+// stand for; other references stay as written.
+std::string Decoded(std::string_view s) {
+  static const std::map<std::string, char, std::less<>> kNamed = {
+      {"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''}};
+  std::string out;
+  for (std::size_t i = 0; i < s.size();) {
+    const std::size_t semi = s[i] == '&' ? s.find(';', i) : std::string_view::npos;
+    if (semi != std::string_view::npos && semi - i <= 10) {
+      const std::string_view name = s.substr(i + 1, semi - i - 1);
+      if (auto named = kNamed.find(name); named != kNamed.end()) {
+        out += named->second;
+        i = semi + 1;
+        continue;
+      }
+      if (name.size() > 1 && name[0] == '#') {
+        const bool hex = name[1] == 'x';
+        const std::string digits(name.substr(hex ? 2 : 1));
+        if (!digits.empty() && digits.find_first_not_of(hex ? "0123456789abcdefABCDEF" : "0123456789") ==
+                                   std::string::npos) {
+          AppendUtf8(out, std::stoul(digits, nullptr, hex ? 16 : 10));
+          i = semi + 1;
+          continue;
+        }
+      }
+    }
+    out += s[i++];
+  }
+  return out;
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+std::string Lower(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
+
+// The character at `at` and its length in bytes.
+unsigned long CharAt(const std::string& s, std::size_t at, std::size_t* length) {
+  const auto b = static_cast<unsigned char>(s[at]);
+  std::size_t n = b < 0x80 ? 1 : b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+  if (at + n > s.size()) n = 1;
+  unsigned long c = n == 1 ? b : b & (0x3F >> (n - 1));
+  for (std::size_t k = 1; k < n; ++k) c = (c << 6) | (static_cast<unsigned char>(s[at + k]) & 0x3F);
+  *length = n;
+  return c;
+}
+
+bool IsLetter(unsigned long c) {
+  if (c < 0x80) return std::isalnum(static_cast<int>(c)) != 0;
+  return c >= 0xC0 && c != 0xD7 && c != 0xF7 && !(c >= 0x2000 && c <= 0x2BFF) && !(c >= 0x3000 && c <= 0x303F) &&
+         c != 0xFEFF && c != 0xFFFD;
+}
+
+struct Word {
+  std::size_t begin, end;
+  std::string lower;
+};
+
+// The words of a text: letters and digits, with an apostrophe or a hyphen
+// between two of them.
+std::vector<Word> Words(const std::string& s) {
+  std::vector<Word> words;
+  std::size_t i = 0;
+  while (i < s.size()) {
+    std::size_t n = 0;
+    if (!IsLetter(CharAt(s, i, &n))) {
+      i += n;
+      continue;
+    }
+    const std::size_t begin = i;
+    i += n;
+    while (i < s.size()) {
+      if (IsLetter(CharAt(s, i, &n))) {
+        i += n;
+        continue;
+      }
+      const unsigned long c = CharAt(s, i, &n);
+      std::size_t next = 0;
+      if ((c == '\'' || c == '-' || c == 0x2019) && i + n < s.size() && IsLetter(CharAt(s, i + n, &next))) {
+        i += n + next;
+        continue;
+      }
+      break;
+    }
+    words.push_back({begin, i, Lower(s.substr(begin, i - begin))});
+  }
+  return words;
+}
+
+// The words written twice in a row, blanks alone between them.
+std::multiset<std::string> Doubled(const std::string& s) {
+  std::multiset<std::string> doubled;
+  const std::vector<Word> words = Words(s);
+  for (std::size_t k = 1; k < words.size(); ++k) {
+    const std::string gap = s.substr(words[k - 1].end, words[k].begin - words[k - 1].end);
+    if (words[k].lower == words[k - 1].lower && std::all_of(gap.begin(), gap.end(), IsBlank))
+      doubled.insert(words[k].lower);
+  }
+  return doubled;
+}
+
+struct Marker {
+  std::size_t begin = 0, end = 0;  // in the run's text
+  std::string value;               // the Kesta value, decoded
+  std::string colour;
+  std::string words;  // as the file holds them
+};
+
+// The text between two pieces of markup other than markers, decoded; the
+// markers' tags are dropped and their places kept. A CDATA section is text.
+struct TextRun {
+  std::string text;
+  bool opensElement = false;  // the markup before it is a start tag
+  std::vector<Marker> markers;
+};
+
+std::string Attribute(std::string_view tag, std::string_view name) {
+  const std::size_t at = tag.find(std::string(name) + "=\"");
+  if (at == std::string_view::npos) return "";
+  const std::size_t from = at + name.size() + 2;
+  return std::string(tag.substr(from, tag.find('"', from) - from));
+}
+
+std::vector<TextRun> TextRuns(const std::string& doc) {
+  std::vector<TextRun> runs;
+  TextRun run;
+  run.opensElement = true;
+  // The marker open: its run (runs.size() for the current one) and place.
+  std::size_t openRun = std::string::npos, openMarker = 0, openAt = 0;
+  auto endRun = [&](bool opensElement) {
+    if (openRun == runs.size()) run.markers[openMarker].end = run.text.size();
+    runs.push_back(std::move(run));
+    run = TextRun{};
+    run.opensElement = opensElement;
+  };
+  auto skipTo = [&](std::size_t from, std::string_view end) {
+    const std::size_t at = doc.find(end, from);
+    return at == std::string::npos ? doc.size() : at + end.size();
+  };
+  std::size_t i = 0;
+  while (i < doc.size()) {
+    if (doc[i] != '<') {
+      const std::size_t next = std::min(doc.find('<', i), doc.size());
+      run.text += Decoded(std::string_view(doc).substr(i, next - i));
+      i = next;
+    } else if (doc.compare(i, 15, "<?Pub _touchup ") == 0) {
+      const std::size_t end = skipTo(i, "?>");
+      const std::string_view tag = std::string_view(doc).substr(i, end - i);
+      run.markers.push_back({run.text.size(), run.text.size(), Decoded(Attribute(tag, "Kesta")),
+                             Attribute(tag, "HighltBckclr"), ""});
+      openRun = runs.size(), openMarker = run.markers.size() - 1, openAt = end;
+      i = end;
+    } else if (doc.compare(i, 17, "<?Pub /_touchup?>") == 0) {
+      if (openRun == runs.size()) run.markers[openMarker].end = run.text.size();
+      if (openRun <= runs.size())
+        (openRun == runs.size() ? run : runs[openRun]).markers[openMarker].words = doc.substr(openAt, i - openAt);
+      openRun = std::string::npos;
+      i += 17;
+    } else if (doc.compare(i, 9, "<![CDATA[") == 0) {
+      const std::size_t end = skipTo(i, "]]>");
+      run.text += doc.substr(i + 9, end - i - 12);
+      i = end;
+    } else if (doc.compare(i, 4, "<!--") == 0) {
+      endRun(false);
+      i = skipTo(i, "-->");
+    } else if (doc.compare(i, 2, "<?") == 0) {
+      endRun(false);
+      i = skipTo(i, "?>");
+    } else {  // a tag or the document type, its quoted values and internal subset passed over
+      const bool start = doc.compare(i, 2, "</") != 0 && doc.compare(i, 2, "<!") != 0;
+      char quote = 0;
+      int subset = 0;
+      std::size_t j = i + 1;
+      for (; j < doc.size(); ++j) {
+        const char c = doc[j];
+        if (quote) {
+          if (c == quote) quote = 0;
+        } else if (c == '"' || c == '\'') {
+          quote = c;
+        } else if (c == '[') {
+          ++subset;
+        } else if (c == ']') {
+          --subset;
+        } else if (subset > 0 && doc.compare(j, 4, "<!--") == 0) {
+          j = skipTo(j, "-->") - 1;
+        } else if (c == '>' && subset <= 0) {
+          break;
+        }
+      }
+      endRun(start && j < doc.size() && doc[j - 1] != '/');
+      i = j + 1;
+    }
+  }
+  endRun(false);
+  return runs;
+}
+
+// The advice's suggestions as the menu splits them: pieces between '/',
+// the first '/' kept in an advice that begins with a digit (a fraction).
+std::vector<std::string> Suggestions(std::string advice) {
+  const bool fraction = !advice.empty() && std::isdigit(static_cast<unsigned char>(advice[0])) &&
+                        advice.find('/') != std::string::npos;
+  if (fraction) advice[advice.find('/')] = '~';
+  std::vector<std::string> pieces;
+  std::istringstream in(advice);
+  for (std::string piece; std::getline(in, piece, '/');)
+    if (!piece.empty()) pieces.push_back(piece);
+  if (fraction && !pieces.empty()) std::replace(pieces.front().begin(), pieces.front().end(), '~', '/');
+  if (pieces.size() > 6) pieces.resize(6);
+  return pieces;
+}
+
+// The text the menu searches for: of the marker as the host shows it (the
+// value's '>' as "&gt;", the text's '&' and '<' as references) 380 bytes
+// are kept, and of those the text after the opening up to the next markup,
+// at most 127 bytes.
+std::string MenuWord(const Marker& m, const std::string& text) {
+  std::string value;
+  for (char c : m.value) value += c == '>' ? std::string("&gt;") : std::string(1, c);
+  const std::size_t opening = 22 + value.size() + 16 + m.colour.size() + 3;
+  std::size_t room = opening < 380 ? 380 - opening : 0, k = 0;
+  for (; k < text.size(); ++k) {
+    const std::size_t shown = text[k] == '&' ? 5 : text[k] == '<' ? 4 : 1;
+    if (shown > room) break;
+    room -= shown;
+  }
+  return text.substr(0, std::min<std::size_t>(k, 127));
+}
+
+// Where the search for `word` that starts at `at` ends, or npos: a run of
+// blanks matches a run of blanks, letters match in any case, a soft hyphen
+// inside is passed over.
+std::size_t SearchEnd(const std::string& text, std::size_t at, const std::string& word) {
+  std::size_t p = at;
+  for (std::size_t w = 0; w < word.size();) {
+    if (p > at)
+      while (text.compare(p, 2, "\xC2\xAD") == 0) p += 2;
+    if (p >= text.size()) return std::string::npos;
+    if (IsBlank(word[w])) {
+      if (!IsBlank(text[p])) return std::string::npos;
+      while (w < word.size() && IsBlank(word[w])) ++w;
+      while (p < text.size() && IsBlank(text[p])) ++p;
+    } else {
+      if (std::tolower(static_cast<unsigned char>(text[p])) != std::tolower(static_cast<unsigned char>(word[w])))
+        return std::string::npos;
+      ++p, ++w;
+    }
+  }
+  return p;
+}
+
+// The sentence round [from, to) of a run's text: from after the last full
+// stop, '!' or '?' before a blank ahead of it (or the run's start) to the
+// next one after it (or the run's end); whether a sentence opens there.
+struct Sentence {
+  std::size_t begin, end;
+  bool opens;
+  bool cutBefore = false, cutAfter = false;  // markup cuts it at the run's start, at its end
+};
+Sentence SentenceAround(const TextRun& run, const std::string& text, std::size_t from, std::size_t to) {
+  Sentence s{0, text.size(), run.opensElement, true, true};
+  for (std::size_t j = from; j-- > 0;)
+    if (j + 1 < from && std::strchr(".!?", text[j]) && IsBlank(text[j + 1])) {
+      s.begin = j + 1, s.opens = true, s.cutBefore = false;
+      break;
+    }
+  // The blanks that open a sentence cut by markup stay: the markup may
+  // stand right before them.
+  std::size_t lead = s.begin;
+  while (lead < from && IsBlank(text[lead])) ++lead;
+  s.opens = s.opens && lead == from;
+  if (!s.cutBefore) s.begin = lead;
+  for (std::size_t j = to; j < text.size(); ++j)
+    if (std::strchr(".!?", text[j]) && (j + 1 == text.size() || IsBlank(text[j + 1]))) {
+      s.end = j + 1, s.cutAfter = false;
+      break;
+    }
+  return s;
+}
+
+// Adjacent blanks that hold at least one character of [from, to) or touch it.
+int BlankPairs(const std::string& text, std::size_t from, std::size_t to) {
+  int pairs = 0;
+  for (std::size_t i = from > 0 ? from - 1 : 0; i < to && i + 1 < text.size(); ++i)
+    pairs += IsBlank(text[i]) && IsBlank(text[i + 1]);
+  return pairs;
+}
+
+std::vector<std::string> WordsOutside(const std::string& text, std::size_t from, std::size_t to, bool before) {
+  std::vector<std::string> out;
+  for (const Word& w : Words(text))
+    if (before ? w.end < from : w.begin > to) out.push_back(w.lower);
+  return out;
+}
+
+// One suggestion taken.
+struct Taken {
+  std::string document, advice, words, alternative;
+  std::string before, after;          // the sentence
+  std::size_t inserted = 0, end = 0;  // the suggestion's place in `after`
+  std::string replaced;               // the text the suggestion replaced
+  bool cutBefore = false, cutAfter = false;
+  std::string Describe() const {
+    return document + "\n  advice:      \"" + advice + "\"\n  words:       \"" + words +
+           "\"\n  alternative: \"" + alternative + "\"\n  before:      \"" + before + "\"\n  after:       \"" +
+           after + "\"";
+  }
+};
+
+std::string Escaped(const std::string& s) {
+  std::string out;
+  for (char c : s) out += c == '&' ? std::string("&amp;") : c == '<' ? "&lt;" : c == '>' ? "&gt;" : std::string(1, c);
+  return out;
+}
+
+class AdviceTaken : public SampleCheck {
+ protected:
+  ProgramRun Check(const std::string& xml) {
+    ProgramRun run = Kesta({"check", dir_.Write("doc.xml", xml)}, std::string(KESTA_BUILD_DIR) + "/custom");
+    EXPECT_LE(run.status, 1) << run.err;
+    EXPECT_EQ(run.err.find("Sanitizer"), std::string::npos) << run.err;
+    return run;
+  }
+
+  // Takes every plain suggestion of the marked document `marked` in turn,
+  // each on the document as checked; fails where a sentence is spoiled.
+  std::vector<Taken> TakeAll(const std::string& document, const std::string& marked) {
+    std::vector<Taken> taken;
+    for (const TextRun& run : TextRuns(marked)) {
+      for (const Marker& m : run.markers) {
+        const std::string value = m.value.substr(0, 255);
+        std::string advice = value.substr(std::min<std::size_t>(4, value.size()), 251);
+        const std::string text = run.text.substr(m.begin, m.end - m.begin);
+        if (value.empty() || !std::isdigit(static_cast<unsigned char>(value[0])) || advice == "NONE" ||
+            advice == ":| 0" || text.starts_with("/") || text.starts_with(";"))
+          continue;
+        const std::string word = MenuWord(m, text);
+        for (const std::string& piece : Suggestions(advice)) {
+          if (piece[0] == '(') continue;
+          // The menu puts the suggestion in without the blanks round it; an
+          // empty one or one too long to insert changes nothing.
+          const std::size_t first = piece.find_first_not_of(' ');
+          if (first == std::string::npos) continue;
+          const std::string plain = piece.substr(first, piece.find_last_not_of(' ') + 1 - first);
+          const bool markup = Decoded(plain) != plain;
+          if ((markup ? 35 : 29) + plain.size() + 2 > 255) continue;
+          Taken t{document, advice, m.words, piece, "", "", 0, 0, ""};
+          const std::size_t end = SearchEnd(run.text, m.begin, word);
+          if (word.empty() || end == std::string::npos) {
+            ADD_FAILURE() << "the menu's search misses the marker's words \"" << word << "\": " << t.Describe();
+            continue;
+          }
+          const std::string chosen = markup ? Decoded(plain) : plain;
+          const std::string after = run.text.substr(0, m.begin) + chosen + run.text.substr(end);
+          const std::size_t putEnd = m.begin + chosen.size();
+          const Sentence was = SentenceAround(run, run.text, m.begin, end);
+          const Sentence is = SentenceAround(run, after, m.begin, putEnd);
+          t.before = run.text.substr(was.begin, was.end - was.begin);
+          t.after = after.substr(is.begin, is.end - is.begin);
+          t.inserted = m.begin - is.begin, t.end = putEnd - is.begin;
+          t.replaced = run.text.substr(m.begin, end - m.begin);
+          t.cutBefore = is.cutBefore, t.cutAfter = is.cutAfter;
+          taken.push_back(t);
+
+          std::multiset<std::string> doubledBefore = Doubled(run.text), doubledAfter = Doubled(after);
+          for (const std::string& w : doubledBefore)
+            if (auto at = doubledAfter.find(w); at != doubledAfter.end()) doubledAfter.erase(at);
+          for (const std::string& w : doubledAfter) ADD_FAILURE() << "\"" << w << "\" twice in a row: " << t.Describe();
+          if (is.opens && IsBlank(after[m.begin]))
+            ADD_FAILURE() << "a blank opens the sentence: " << t.Describe();
+          if (BlankPairs(after, m.begin, putEnd) > BlankPairs(run.text, m.begin, end))
+            ADD_FAILURE() << "two blanks where there were none: " << t.Describe();
+          // The marker's words the menu left (none where the search took
+          // the blanks after them too) lie before the rest of the run.
+          const std::size_t markerEnd = putEnd + (m.end > end ? m.end - end : 0);
+          EXPECT_EQ(WordsOutside(after, m.begin, markerEnd, true), WordsOutside(run.text, m.begin, m.end, true))
+              << "a word before the marker changed: " << t.Describe();
+          EXPECT_EQ(WordsOutside(after, m.begin, markerEnd, false),
+                    WordsOutside(run.text, m.begin, std::max(m.end, end), false))
+              << "a word after the marker changed: " << t.Describe();
+        }
+      }
+    }
+    return taken;
+  }
+
+  // Checks every resulting sentence, a paragraph each, in one document:
+  // a NOT IN DICTIONARY marker on a word the suggestion brought fails. An
+  // empty element stands for the markup that cuts a sentence, so that its
+  // last word is not read as the paragraph's.
+  void CheckWords(const std::vector<Taken>& taken) {
+    if (taken.empty()) return;
+    std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<topic id=\"taken\"><body>\n";
+    for (const Taken& t : taken)
+      xml += "<p>" + std::string(t.cutBefore ? "<b/>" : "") + Escaped(t.after) + (t.cutAfter ? "<b/>" : "") + "</p>\n";
+    const std::string out = Check(xml + "</body></topic>\n").out;
+    std::size_t at = out.find("<body>");
+    for (const Taken& t : taken) {
+      const std::size_t open = out.find("<p>", at), close = out.find("</p>", open);
+      if (open == std::string::npos || close == std::string::npos) {
+        ADD_FAILURE() << "the check of the sentences lost a paragraph: " << t.Describe() << "\n" << out;
+        return;
+      }
+      at = close;
+      const std::vector<TextRun> runs = TextRuns(out.substr(open + 3, close - open - 3));
+      const std::size_t index = t.cutBefore ? 1 : 0;
+      if (runs.size() <= index || runs[index].text != t.after) {
+        ADD_FAILURE() << "the check of the sentences changed one: " << t.Describe() << "\n"
+                      << out.substr(open, close - open);
+        continue;
+      }
+      const TextRun& sentence = runs[index];
+      std::set<std::string> replaced;
+      for (const Word& w : Words(t.replaced)) replaced.insert(w.lower);
+      for (const Marker& m : sentence.markers) {
+        if (!m.value.starts_with("25") || m.end <= t.inserted || m.begin >= t.end) continue;
+        for (const Word& w : Words(t.after))
+          if (w.begin < std::min(m.end, t.end) && w.end > std::max(m.begin, t.inserted) && !replaced.count(w.lower))
+            ADD_FAILURE() << "\"" << t.after.substr(w.begin, w.end - w.begin)
+                          << "\" of the suggestion NOT IN DICTIONARY: " << t.Describe();
+      }
+    }
+  }
+};
+
+class AdviceTakenInDocument : public AdviceTaken, public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(AdviceTakenInDocument, EveryPlainSuggestion) {
+  const fs::path file = GetParam();
+  if (!fs::is_regular_file(file)) GTEST_SKIP() << CorpusMissing(file);
+  const std::string name = (file.parent_path().filename() / file.filename()).string();
+  const std::vector<Taken> taken = TakeAll(name, Check(ReadAll(file)).out);
+  CheckWords(taken);
+  std::cout << "[ taken    ] " << name << ": " << taken.size() << " suggestions" << std::endl;
+}
+
+INSTANTIATE_TEST_SUITE_P(Documents, AdviceTakenInDocument, ::testing::ValuesIn(Documents()),
+                         [](const auto& info) { return DocumentTestName(info.param, info.index); });
+
+TEST_F(AdviceTaken, GeneratedParagraphs) {
+  const char* const kParagraphs[] = {
+      "Keeping the pump in place is easy.",
+      "Hold the pump in place with the clamp.",
+      "The pump was kept in place.",
+      "Read Bob Stayton\xE2\x80\x99s guide.",
+      "Read Bob Stayton's guide.",
+      "Take care when you remove the pump.",
+      "Type the name in the box.",
+      "Stop the pump. Take care with the valve.",
+      "The tool is expected to start.",
+      "The part is aligned with the hole.",
+      "The pump is placed in the box.",
+      "The tool cleans up the files.",
+      "The tool cleaned up the files.",
+      "The operator desires a new value.",
+      "The pump may stop.",
+      "The validation performed by the tool is good.",
+      // Corrections (an article, a sign, a number, a repeated word), a
+      // phrase and a word of the synonym dictionary.
+      "Install a update now.",
+      "Set the 258C code.",
+      "Wait twenty-five minutes.",
+      "Remove the the cover.",
+      "Stop the pump in the event that it leaks.",
+      "Utilize the tool.",
+  };
+  std::vector<Taken> all;
+  for (const char* paragraph : kParagraphs) {
+    const std::string xml = "<topic><body><p>" + Escaped(paragraph) + "</p></body></topic>";
+    for (const Taken& t : TakeAll("paragraph \"" + std::string(paragraph) + "\"", Check(xml).out)) all.push_back(t);
+  }
+  CheckWords(all);
+  std::cout << "[ taken    ] generated paragraphs: " << all.size() << " suggestions" << std::endl;
+  EXPECT_GT(all.size(), 0u);
+}
+
+}  // namespace
