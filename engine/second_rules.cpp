@@ -257,7 +257,7 @@ void WhoWhom(WordRec* w) {
       return;
     const int after = NextOr(x).wordClass;
     if (C == 69 && x->text[0] == 't' && after >= 20 && after <= 29) {
-      w->suggestion = w->wordClass == 11 ? "whom" : "who";
+      w->suggestion = w->wordClass == 11 ? "(Rephrase)" : "who";
       SetWordMessage(x, Msg::ThatWhich, 245);
       return;
     }

@@ -132,7 +132,7 @@ void Pronoun(WordRec* w) {
   } else if (w->wordClass != 10) {
     if (T == "we") {
       w->wordClass = 40;
-      w->suggestion = "company/(Be specific)";
+      w->suggestion = "(Be specific)";
       SetFamily(w, 'D');
       SetWordMessage(w, Msg::Pronoun, 3772);
     }

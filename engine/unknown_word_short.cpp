@@ -56,7 +56,7 @@ bool TwoLetterList(WordRec* w) {
       w->suggestion = "you/(Rephrase)";
       SetCodes(w, Msg::WrongChoice);
     } else {
-      w->suggestion = "United States/U.S.A./(Rephrase)";
+      w->suggestion = "U.S.A./(Rephrase)";
       SetCodes(w, Msg::Abbreviation);
     }
     w->wordClass = 40;

@@ -56,7 +56,7 @@ constexpr RuleRow kAboutInsideRows[] = {
     /*7*/  ClearedOnPrev("ask|nothing", "(Rephrase)", Msg::WrongMeaning, 3142),
     /*8*/  ClearedOnPrev("came|come*", "occur/occurs", Msg::WrongMeaning, 3142),
     /*9*/  ClearedOnPrev("just", "(Give measurement)", Msg::WrongMeaning, 3142),
-    /*10*/ ClearedOnPrev("thought", "think/know", Msg::WrongMeaning, 3142),
+    /*10*/ ClearedOnPrev("thought", "know", Msg::WrongMeaning, 3142),
     /*11*/ ClearedOnPrev("weigh*", "has a weight of approximately", Msg::WrongMeaning, 3142),
 };
 
@@ -115,7 +115,7 @@ constexpr RuleRow kAroundRows[] = {
     /*5*/ ClearedOnPrev("just", "near/(Give range)", Msg::Translation, 34245),
     /*6*/ ClearedOnPrev("pack*", "around/(Rephrase)", Msg::Translation, 34245),
     /*7*/ ClearedOnPrev("work*", "maintenance procedure", Msg::Translation, 34245),
-    /*8*/ ClearedOnPrev("wrap*|wind*", "wind xxx around/xxx goes around", Msg::Translation, 34245),
+    /*8*/ ClearedOnPrev("wrap*|wind*", "xxx goes around", Msg::Translation, 34245),
 };
 
 constexpr RuleRow kThenRows[] = {

@@ -17,13 +17,13 @@ bool AfterAnyClassFrom20(const RuleContext& c) {
 
 // clang-format off
 constexpr RuleRow kLightly[] = {
-    /*0*/ {.n1 = "grease|oil", .suggestion = "apply a thin layer of grease/small amount of oil", .covers = 2,
+    /*0*/ {.n1 = "grease|oil", .suggestion = "apply a thin layer of grease", .covers = 2,
            .code = Msg::Measurement, .ruleId = 1241, .outcome = SkipCovered},
     /*1*/ {.n1Class = {Cls::Verb}, .when = PastThird, .code = Msg::Awkward, .ruleId = 7968},
 };
 
 constexpr RuleRow kLater[] = {
-    /*0*/ {.n1 = "use|install*", .suggestion = "subsequent operation/(Rephrase)", .covers = 2,
+    /*0*/ {.n1 = "use|install*", .suggestion = "(Rephrase)", .covers = 2,
            .code = Msg::Translation, .ruleId = 1241, .outcome = PassNext},
     /*1*/ {.p1Class = {Cls::AndOr}, .when = LaterPhrase, .suggestion = "higher/(Rephrase)",
            .code = Msg::WrongMeaning, .ruleId = 1241},
@@ -62,7 +62,7 @@ constexpr RuleRow kAgain[] = {
            .outcome = SkipCovered},
     /*1*/ {.n1Class = {Cls::Comma}, .code = Msg::Delete, .ruleId = 1632},
     /*2*/ {.p1Class = {Cls::Class41}, .code = Msg::Adverb, .ruleId = 1232},
-    /*3*/ {.p1 = "started", .suggestion = "restarted", .on = On::P1, .code = Msg::WrongVerb, .ruleId = 7232},
+    /*3*/ {.p1 = "started", .suggestion = "(started again)", .on = On::P1, .code = Msg::WrongVerb, .ruleId = 7232},
     /*4*/ {.p1 = "set", .suggestion = "reset", .on = On::P1, .code = Msg::WrongVerb, .ruleId = 7232},
 };
 

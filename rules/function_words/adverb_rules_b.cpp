@@ -108,11 +108,11 @@ constexpr RuleRow kBack[] = {
     /*49*/ BackBefore("under", "move ... under"),
     /*50*/ {.p1 = "get", .n1 = "to", .when = PrevOrdinary, .clear = true, .suggestion = "go to", .then = ClearNextCodes,
             .covers = 3, .on = On::P1, .code = Msg::Translation, .ruleId = 4664, .outcome = PassNext},
-    /*51*/ {.p1 = "not", .n1 = "in", .n2 = "service", .when = PrevOrdinary, .suggestion = "not available for operation",
+    /*51*/ {.p1 = "not", .n1 = "in", .n2 = "service", .when = PrevOrdinary, .suggestion = "(Rephrase)",
             .covers = 4, .on = On::P1, .code = Msg::Translation, .ruleId = 4664},
     /*52*/ {.n1 = "in", .n2 = "place|position", .when = PrevOrdinary, .suggestion = "in the correct position",
             .then = CoverTwoAfter, .covers = 4, .on = On::P1, .code = Msg::Translation, .ruleId = 4664, .outcome = PassTwo},
-    /*53*/ {.n1 = "in", .n2 = "service", .when = PrevOrdinary, .suggestion = "available for operation",
+    /*53*/ {.n1 = "in", .n2 = "service", .when = PrevOrdinary, .suggestion = "(Rephrase)",
             .then = CoverTwoAfter, .covers = 4, .on = On::P1, .code = Msg::Translation, .ruleId = 4664, .outcome = PassTwo},
     /*54*/ {.n1Class = {Cls::To}, .code = Msg::Delete, .ruleId = 1948},
 };

@@ -68,7 +68,7 @@ constexpr RuleRow kComparisonRows[] = {
 
 #define CLOSING .covers = 2, .code = Msg::Preposition, .ruleId = 8763, .outcome = SkipCovered
 constexpr RuleRow kClosingRows[] = {
-    /*0*/ {.n1 = "agreed", .suggestion = "according to", CLOSING},
+    /*0*/ {.n1 = "agreed", .suggestion = "(as given in)/(refer to)", CLOSING},
     /*1*/ {.n1 = "appropriate", .suggestion = "as necessary", CLOSING},
     /*2*/ {.n1 = "at", .suggestion = "(Rephrase)", CLOSING},
     /*3*/ {.n1 = "among", CLOSING},

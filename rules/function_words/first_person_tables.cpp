@@ -88,7 +88,7 @@ constexpr RuleRow kUsRows[] = {
            .covers = 2, .on = On::P1, .code = Msg::WrongVerb, .ruleId = 2117, .outcome = Clear},
     /*2*/ {.p1Class = {Cls::Verb}, .when = PlainVerbBefore, .covers = 2, .on = On::P1, .code = Msg::WrongVerb,
            .ruleId = 2117, .outcome = Clear},
-    /*3*/ {.suggestion = "manufacturer/(Company name)/agency", .code = Msg::Pronoun, .ruleId = 23519},
+    /*3*/ {.suggestion = "manufacturer/(Company name)", .code = Msg::Pronoun, .ruleId = 23519},
 };
 
 constexpr RuleRow kHisHerRows[] = {

@@ -136,8 +136,8 @@ constexpr RuleRow kForFirstRows[] = {
 };
 
 constexpr RuleRow kBeforeForRows[] = {
-    /*0*/  BeforeFor("account*", "include/includes"),
-    /*1*/  BeforeFor("call*", "requirement/necessary/(Rephrase)"),
+    /*0*/  BeforeFor("account*", "(contain)/(contains)"),
+    /*1*/  BeforeFor("call*", "necessary/(Rephrase)"),
     /*2*/  BeforeFor("check*", "examine ... for/make sure"),
     /*3*/  BeforeFor("design*", "are for/is for"),
     /*4*/  BeforeFor("due", "prepared for/ready for"),
@@ -148,8 +148,8 @@ constexpr RuleRow kBeforeForRows[] = {
     /*9*/  BeforeFor("need", "necessary for"),
     /*10*/ BeforeFor("potential", "can/possible/(Rephrase)"),
     /*11*/ BeforeFor("powered", "supplies power to/operates"),
-    /*12*/ BeforeFor("provid*|provision", "for/available"),
-    /*13*/ BeforeFor("ready", "available/prepared for"),
+    /*12*/ BeforeFor("provid*|provision", "for"),
+    /*13*/ BeforeFor("ready", "prepared for"),
     /*14*/ BeforeFor("room", "space for/distance for"),
     /*15*/ BeforeFor("shielded|stand*", "show/shows"),
     /*16*/ BeforeFor("sign", "an indication that"),
@@ -184,7 +184,7 @@ constexpr RuleRow kForWordsRows[] = {
     /*8*/  ForWord("installing", "to install/installation", Msg::Gerund),
     /*9*/  ForWord("instance", "to install/installation", Msg::Translation),
     /*10*/ ForWord("lifting", "to lift", Msg::Gerund),
-    /*11*/ ForWord("now", "at this time", Msg::Translation),
+    /*11*/ ForWord("now", "(now)", Msg::Translation),
     /*12*/ {.n1 = "sign*", .when = ForListGerund, .suggestion = "for an indication of", .covers = 2, .code = Msg::Gerund, .ruleId = 1674, .outcome = SkipCovered},
     /*13*/ ForWord("sign*", "for an indication of", Msg::Translation),
     /*14*/ ForWord("use", "use(v)/for operation", Msg::Translation),
@@ -235,13 +235,13 @@ constexpr RuleRow kBeforeByRows[] = {
     /*5*/  BeforeBy("driven|dictated|due", "controlled by/operated by/(Rephrase)"),
     /*6*/  BeforeBy("except|easy|even", nullptr),
     /*7*/  BeforeBy("followed", "the next ..."),
-    /*8*/  BeforeBy("given", "shown by/indicated by"),
+    /*8*/  BeforeBy("given", "shown by"),
     /*9*/  BeforeBy("held*", "held in position by"),
     /*10*/ BeforeBy("leave*|low|need|powered|provid*|provision", nullptr),
     /*11*/ BeforeBy("marked", "identified by"),
     /*12*/ BeforeBy("signed|shielded|stand*", "has a signature"),
     /*13*/ BeforeBy("suited|supported", "held by a support/support(n)"),
-    /*14*/ BeforeBy("trained", "get training from"),
+    /*14*/ BeforeBy("trained", "(qualified)"),
     /*15*/ BeforeBy("taken|time", "controlled by/(Rephrase)"),
     /*16*/ BeforeBy("ready|room|way", nullptr),
 };
@@ -254,7 +254,7 @@ constexpr RuleRow kAfterByRows[] = {
 };
 
 constexpr RuleRow kByWordsRows[] = {
-    /*0*/  ByIng("allowing", "allow/let (STE)"),
+    /*0*/  ByIng("allowing", "let (STE)"),
     /*1*/  ByNoun("being", "when you/(Rephrase)"),
     /*2*/  ByNoun("chance", "when/accidentally/(Rephrase)"),
     /*3*/  ByNoun("default", "(Rephrase)"),
@@ -265,7 +265,7 @@ constexpr RuleRow kByWordsRows[] = {
     /*8*/  ByIng("moving", "when you move"),
     /*9*/  ByIng("opening", "when you open/to open"),
     /*10*/ ByIng("placing", "put/put in position/position(n)"),
-    /*11*/ ByIng("pressing|pulling|pushing", "when you push (STE)/when you press"),
+    /*11*/ ByIng("pressing|pulling|pushing", "when you push (STE)"),
     /*12*/ ByIng("reading", "when you read/read"),
     /*13*/ ByNoun("reason", "for the reason"),
     /*14*/ ByNoun("reference", "refer/has a reference"),

@@ -119,7 +119,7 @@ constexpr RuleRow kFromPhraseRows[] = {
 
 constexpr RuleRow kBeforeFromRows[] = {
     /*0*/  BeforeFrom("as", "from/(Rephrase)"),
-    /*1*/  BeforeFrom("bled|backing", "assistance from/(Rephrase)"),
+    /*1*/  BeforeFrom("bled|backing", "(Rephrase)"),
     /*2*/  BeforeFrom("clea*|coming", "away from"),
     /*3*/  BeforeFrom("differ", "different from"),
     /*4*/  BeforeFrom("drop*", "fall/decrease from"),
@@ -144,7 +144,7 @@ constexpr RuleRow kFromRestRows[] = {
     /*3*/  {.n1 = "one", .n2Class = kNounClasses},
     /*4*/  {.n1 = "one", .on = On::N1, .code = Msg::MissingReference, .ruleId = 6278, .outcome = PassNext},
     /*5*/  {.n1 = "which|our", .outcome = PassNext},
-    /*6*/  {.n1 = "service", .when = AfterFirstPrevPlainNextUnmarked, .suggestion = "from operation/after servicing", .covers = 2, .code = Msg::Translation, .ruleId = 2876, .outcome = SkipCovered},
+    /*6*/  {.n1 = "service", .when = AfterFirstPrevPlainNextUnmarked, .suggestion = "from operation", .covers = 2, .code = Msg::Translation, .ruleId = 2876, .outcome = SkipCovered},
     /*7*/  {.n1 = "at|underneath|under|within", .when = AfterFirstPrevPlainNextUnmarked, .suggestion = "from below", .covers = 2, .code = Msg::Translation, .ruleId = 2876, .outcome = SkipCovered},
 };
 
@@ -192,7 +192,7 @@ constexpr RuleRow kBeforeOfRows[] = {
     /*21*/ BeforeOf("drop", "(Give quantity)", NotOil),
     /*22*/ BeforeOf("hazard", "risk of"),
     /*23*/ BeforeOf("instruction", "about"),
-    /*24*/ BeforeOf("independant|independent", "does not depend on/operates independently"),
+    /*24*/ BeforeOf("independant|independent", "(operates without)"),
     /*25*/ BeforeOf("kind*", "types of", PrevPlural),  // "kind" itself took the phrase rows
     /*26*/ BeforeOf("kind*", "type of"),
     /*27*/ BeforeOf("lack", "(Rephrase)"),
@@ -201,7 +201,7 @@ constexpr RuleRow kBeforeOfRows[] = {
     // *must of* is "must have" misspelt; *much of* is a quantity to give.
     /*30*/ BeforeOf("must", "must have"),
     /*31*/ BeforeOf("much", "(Give quantity)"),
-    /*32*/ BeforeOf("need*", "requirements for/(Rephrase)"),
+    /*32*/ BeforeOf("need*", "(Rephrase)"),
     /*33*/ BeforeOf("outside", "from/other than/external side of/outer side"),
     /*34*/ BeforeOf("purpose", "(Rephrase)"),
     /*35*/ BeforeOf("piece", "part of"),

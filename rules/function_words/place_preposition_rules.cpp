@@ -127,7 +127,7 @@ Walk Without(RuleContext& c) {
   }
   if (TextIs(*next, "help")) {
     c.word->entryWords = 2;
-    WriteSuggestion(c.word, "without aid/help (vb)/help you");
+    WriteSuggestion(c.word, "help (vb)/help you");
     SetWordMessage(c.word, Msg::WrongMeaning, 3825);
     return Walk::PassNext;
   }

@@ -125,7 +125,7 @@ constexpr RuleRow kThroughVerbRows[] = {
     /*5*/ BeforeThrough("power*", "electrical power from"),
     /*6*/ BeforeThrough("run*", "complete an operation/do"),
     /*7*/ BeforeThrough("travel*", "go through/goes through/move through/flow"),
-    /*8*/ BeforeThrough("toggle*", "scroll/select/make a selection/move through"),
+    /*8*/ BeforeThrough("toggle*", "scroll/select/move through"),
     /*9*/ BeforeThrough("work*", "do"),
 };
 

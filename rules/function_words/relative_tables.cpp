@@ -101,7 +101,7 @@ constexpr RuleRow kThatRows[] = {
     /*20*/ OnPrev("even", "but not", Msg::WrongChoice, 4871, PastSecond),
     /*21*/ OnPrev("just", "(Rephrase)", Msg::WrongChoice, 4871, PastSecond),
     /*22*/ OnPrev("ones", "(Delete or Rephrase)", Msg::WrongChoice, 4871, PastSecond),
-    /*23*/ OnPrev("state*", "said that", Msg::WrongChoice, 4871, PastSecond),
+    /*23*/ OnPrev("state*", "(shows that)", Msg::WrongChoice, 4871, PastSecond),
     /*24*/ {.n1Class = {Cls::TimeConjunction}, .code = Msg::MissingReference, .ruleId = 4871},
     /*25*/ {.n1Class = {Cls::Demonstrative}, .code = Msg::MissingReference, .ruleId = 4871},  // a demonstrative is passed over first
     /*26*/ {.n1Class = {Cls::Participle}, .then = MakeVerb, .on = On::N1},

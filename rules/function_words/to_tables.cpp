@@ -114,7 +114,7 @@ constexpr RuleRow kMarkedRows[] = {
 };
 
 constexpr RuleRow kNextToRows[] = {
-    /*0*/ {.p1 = "next", .suggestion = "adjacent to", .covers = 2, .on = On::P1, .code = Msg::WrongChoice, .ruleId = 3449},
+    /*0*/ {.p1 = "next", .suggestion = "(near)", .covers = 2, .on = On::P1, .code = Msg::WrongChoice, .ruleId = 3449},
     /*1*/ {.p1 = "press|push", .n1 = "test|check", .when = Ste, .then = PlainPressTest, .on = On::P1},
     /*2*/ {.n1 = "test|check", .when = SteNextMarked},
     /*3*/ {.n1 = "check", .when = Ste, .suggestion = "make a check", .covers = 2, .code = Msg::WrongVerb, .ruleId = 3449, .outcome = SkipCovered},
@@ -140,7 +140,7 @@ constexpr RuleRow kWordBeforeRows[] = {
     /*3*/ {.p1 = "intend*", .n1Class = {Cls::Verb}, .suggestion = "want do/must/necessary", .covers = 2, .on = On::P1, .code = Msg::WrongVerb, .ruleId = 5448},
     /*4*/ {.p1 = "less*|more*", .covers = 2, .on = On::P1, .code = Msg::Measurement, .ruleId = 5448},
     /*5*/ {.p1 = "cool*", .suggestion = "to become cool/to decrease the temperature", .covers = 2, .on = On::P1, .code = Msg::WrongChoice, .ruleId = 3449},
-    /*6*/ {.p1 = "common", .suggestion = "same type,size,color/usual/standard", .covers = 2, .on = On::P1, .code = Msg::WrongChoice, .ruleId = 3449},
+    /*6*/ {.p1 = "common", .suggestion = "same type,size,color/standard", .covers = 2, .on = On::P1, .code = Msg::WrongChoice, .ruleId = 3449},
     /*7*/ {.p1 = "shor*", .suggestion = "short-circuit on the ...", .covers = 2, .on = On::P1, .code = Msg::WrongChoice, .ruleId = 3449},
     /*8*/ {.p1 = "refer*|equal|write*|applicable", .then = ClearTarget, .on = On::P1},
     /*9*/ {.n1Class = {Cls::Verb}, .n2Class = {Cls::To}, .then = ClearTarget, .on = On::P1},

@@ -50,7 +50,7 @@ const char* BeforeF(std::string_view w) {
 }
 
 const char* BeforeP(char c1, char c2) {
-  if (c2 == 'y') return "send payment";
+  if (c2 == 'y') return "(Rephrase)";
   if (c1 == 'u') return "(Delete)";
   if (c1 == 'l') return "will/(Rephrase)";
   if (c2 == 'r') return "to/(Rephrase)";
@@ -65,7 +65,7 @@ const char* BeforeP(char c1, char c2) {
 
 const char* BeforeR(char c1, char c2) {
   if (c2 == 'c') return "recommend that you/recommend that";
-  if (c2 == 'a') return "prepared to/available/set";
+  if (c2 == 'a') return "prepared to/set";
   if (c1 == 'e') return c2 == 's' ? "can/(Rephrase)" : "from a reference to";
   return "(Rephrase)";
 }
@@ -77,7 +77,7 @@ const char* BeforeS(char c1, char c2, char c3) {
   if (c2 == 'e') return c3 == 'k' ? "want to" : "(Rephrase)";
   if (c2 == 'b') return "(Rephrase)";
   if (c1 == 'u') return "for/can have";
-  if (c3 == 'm') return "show/indicate";
+  if (c3 == 'm') return "show";
   if (c1 == 'e') return "second/next";
   return nullptr;
 }
@@ -140,9 +140,9 @@ const char* BeforeToAdvice(std::string_view w) {
     case 'e': return "can/(Rephrase for possible)";
     case 'f': return BeforeF(w);
     case 'g': return c1 == 'o' ? "will/to/(Rephrase)" : c1 == 'e' ? "go to/goes to/(Rephrase)"
-                                                      : "connected to Ground/connected to Earth";
+                                                      : "connected to Ground";
     case 'h': return c2 == 'p' ? "must/(Rephrase)" : c1 == 'o' ? "can/will/want to" : nullptr;
-    case 'i': return c1 == 'e' ? "case/(Rephrase)" : c1 == 'n' ? "part of/in/(Delete)" : "must/(Rephrase)";
+    case 'i': return c1 == 'e' ? "(Rephrase)" : c1 == 'n' ? "part of/in/(Delete)" : "must/(Rephrase)";
     case 'l': return c1 == 'i' ? "can/want to/(Rephrase)" : "start/starts";
     case 'm': return c1 == 'n' ? "want to/(Rephrase)" : c1 == 'a' ? "refer to/for/(Rephrase)" : "can";
     case 'o': return c1 == 'b' ? "do not/(Rephrase)" : c1 == 'n' ? "to" : nullptr;
@@ -159,7 +159,7 @@ const char* AfterToAdvice(std::string_view w) {
   const char c1 = At(w, 1);
   switch (At(w, 0)) {
     case 'd': return "(Give Date Ref.)";
-    case 'e': return c1 == 'a' ? "to the earth terminal" : "to send an email";
+    case 'e': return c1 == 'a' ? "(to the ground terminal)" : "to send an email";
     case 'f': return "continue";
     case 'g': return "to the ground terminal";
     case 'l': return c1 == 'i' ? "illuminate" : "to make level";

@@ -113,7 +113,7 @@ constexpr RuleRow kEnough[] = {
     /*1*/ {.p1 = "loose|tight|close|high|low|hot|cold|large", .when = Inside,
            .suggestion = "(Give range or measurement)", .covers = 2, .on = On::P1, .code = Msg::Measurement,
            .ruleId = 3787},
-    /*2*/ {.suggestion = "sufficient", .code = Msg::WrongMeaning, .ruleId = 2787},
+    /*2*/ {.suggestion = "(Rephrase)", .code = Msg::WrongMeaning, .ruleId = 2787},
 };
 
 constexpr RuleRow kEven[] = {
@@ -195,7 +195,7 @@ constexpr RuleRow kFree[] = {
     /*16*/ {.p1Class = {Cls::Be, Cls::Have, Cls::To}, .when = Inside, .suggestion = "loosen/(Rephrase)",
             .code = Msg::WrongVerb, .ruleId = 2787},
     /*17*/ {.n1Class = kNounClasses, .when = Inside, .code = Msg::WrongMeaning, .ruleId = 2787},
-    /*18*/ {.p1Class = {Cls::ForBy}, .when = NoCostCase, .suggestion = "at no cost", .covers = 2, .on = On::P1,
+    /*18*/ {.p1Class = {Cls::ForBy}, .when = NoCostCase, .suggestion = "(Rephrase)", .covers = 2, .on = On::P1,
             .code = Msg::Translation, .ruleId = 2787, .outcome = kClear},
     /*19*/ {.p1 = "stay*", .when = PrevToken0, .suggestion = "has free movement/not tight", .covers = 2, .on = On::P1,
             .code = Msg::WrongVerb, .ruleId = 2787, .outcome = kClear},

@@ -154,7 +154,7 @@ constexpr RuleRow kOld[] = {
     /*0*/ {.when = OldEnds},
     /*1*/ {.p1 = "month*|week*|hour*|day*|year*", .covers = 2, .on = On::P1, .code = Msg::Measurement, .ruleId = 7675,
            .outcome = kClear},
-    /*2*/ {.n1 = "part|solvent", .suggestion = "remaining/used/expired", .code = Msg::WrongMeaning, .ruleId = 479},
+    /*2*/ {.n1 = "part|solvent", .suggestion = "remaining/used", .code = Msg::WrongMeaning, .ruleId = 479},
 };
 
 constexpr RuleRow kSingle[] = {
@@ -276,7 +276,7 @@ constexpr RuleRow kThickThin[] = {
 constexpr RuleRow kTrue[] = {
     /*0*/ {.n1 = "north|value"},
     /*1*/ {.n1Class = kNounClasses},
-    /*2*/ {.suggestion = "accurate/(Give angle)", .code = Msg::Awkward, .ruleId = 3948},
+    /*2*/ {.suggestion = "(Give angle)", .code = Msg::Awkward, .ruleId = 3948},
 };
 
 constexpr RuleRow kTogether[] = {

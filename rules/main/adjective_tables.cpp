@@ -57,9 +57,9 @@ constexpr RuleRow kParticiple[] = {
     // Participles with a fixed reading.
     /*6*/ {.word = "assembled", .p1 = "factory", .suggestion = "assembled at the factory", .covers = 2,
            .on = On::P1, .code = Msg::Translation, .ruleId = 4831},
-    /*7*/ {.word = "assembled", .p1 = "shop", .suggestion = "assembled at the work site", .covers = 2,
+    /*7*/ {.word = "assembled", .p1 = "shop", .suggestion = "(assembled at the work area)", .covers = 2,
            .on = On::P1, .code = Msg::Translation, .ruleId = 4831},
-    /*8*/ {.word = "addressed", .suggestion = "completed/managed (TCOM)", .code = Msg::WrongVerb, .ruleId = 4831},
+    /*8*/ {.word = "addressed", .suggestion = "completed", .code = Msg::WrongVerb, .ruleId = 4831},
     /*9*/ {.word = "blown", .n1 = "fuse|dry", .code = Msg::Translation, .ruleId = 4831},
     /*10*/ {.word = "blown", .p2 = "seal", .when = PosAbove2, .code = Msg::Translation, .ruleId = 4831},
     /*11*/ {.word = "closed", .n1 = "up|down|over", .suggestion = "closed", .code = Msg::PhrasalVerb, .ruleId = 4831},

@@ -66,7 +66,7 @@ constexpr RuleRow kBeBeing[] = {
            .outcome = Walk::SkipCovered},
     /*3*/ {.n1 = "inside", .suggestion = "on the inner side/inner/in", .on = On::N1, .code = Msg::WrongChoice,
            .ruleId = 5716, .outcome = Walk::PassNext},
-    /*4*/ {.n1 = "outside", .suggestion = "on the outer side/exterior/on", .on = On::N1, .code = Msg::WrongChoice,
+    /*4*/ {.n1 = "outside", .suggestion = "on the outer side/on", .on = On::N1, .code = Msg::WrongChoice,
            .ruleId = 5716, .outcome = Walk::PassNext},
     /*5*/ {.n1 = "able|needed|allowed", .n2 = "to", .suggestion = "can", .covers = 3, .code = Msg::WrongVerb,
            .ruleId = 5716, .outcome = Walk::SkipCovered},

@@ -124,7 +124,7 @@ constexpr RuleRow kShort[] = {
     /*4*/ {.n1 = "amount|period*", .n2Class = {Cls::Of}, .n3 = "time", .suggestion = "(Give time Ref.)", .covers = 4,
            .code = Msg::Measurement, .ruleId = 7629, .outcome = kSkip},
     /*5*/ {.n1 = "to|in|at", .suggestion = "short-circuit", .code = Msg::Terminology, .ruleId = 5627},
-    /*6*/ {.n1 = "circuit*|over|out", .suggestion = "short-circuit/cause a short-circuit/disabled circuit",
+    /*6*/ {.n1 = "circuit*|over|out", .suggestion = "short-circuit/cause a short-circuit",
            .covers = 2, .code = Msg::Measurement, .ruleId = 3629, .outcome = kSkip},
     /*7*/ {.p1Class = {Cls::Article}, .n1Class = kAbove20, .suggestion = "short-circuit/cause a short-circuit",
            .code = Msg::WrongMeaning, .ruleId = 3629},

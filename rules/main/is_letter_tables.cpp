@@ -38,7 +38,7 @@ void WriteDoNotVerb(RuleContext& c, WordRec& t) { WriteSuggestion(&t, "do not " 
 
 // clang-format off
 constexpr RuleRow kA[] = {
-    {.n1 = "at", .n2 = "fault", .suggestion = "includes/has/include/have", .covers = 3, .code = Msg::WrongVerb,
+    {.n1 = "at", .n2 = "fault", .suggestion = "has/have", .covers = 3, .code = Msg::WrongVerb,
      .ruleId = 4213, .outcome = Walk::SkipCovered},
     {.n1 = "approaching|apparent", .covers = 2, .code = Msg::Awkward, .ruleId = 7582, .outcome = Walk::SkipCovered},
 };
@@ -54,9 +54,9 @@ constexpr RuleRow kB[] = {
 };
 
 constexpr RuleRow kC[] = {
-    {.n1 = "compatible", .n2 = "with", .suggestion = "can use with/according to the requirements", .covers = 3,
+    {.n1 = "compatible", .n2 = "with", .suggestion = "can use with", .covers = 3,
      .code = Msg::WrongVerb, .ruleId = 4816, .outcome = Walk::SkipCovered},
-    {.n1 = "considered", .n2 = "as", .suggestion = "has/includes/are/is", .covers = 3, .code = Msg::Translation,
+    {.n1 = "considered", .n2 = "as", .suggestion = "has/are/is", .covers = 3, .code = Msg::Translation,
      .ruleId = 4216, .outcome = Walk::SkipCovered},
     {.n1 = "current", .suggestion = "(Give date ref.)", .covers = 2, .code = Msg::VerbTense, .ruleId = 7481,
      .outcome = Walk::SkipCovered},

@@ -75,7 +75,7 @@ constexpr RuleRow kBeforePassive[] = {
     // Participles that an adjective or a verb replaces.
     /*13*/ {.n1 = "angled", .suggestion = "(Give angle degrees)", .covers = 2, .code = Msg::WrongVerb, .ruleId = 7813,
             .outcome = Walk::SkipCovered},
-    /*14*/ {.n1 = "blown", .suggestion = "has damage/has burnt fuse", .covers = 2, .code = Msg::WrongVerb,
+    /*14*/ {.n1 = "blown", .suggestion = "has damage", .covers = 2, .code = Msg::WrongVerb,
             .ruleId = 7813, .outcome = Walk::SkipCovered},
     /*15*/ {.n1 = "emptied", .when = SingularForm, .suggestion = "is empty", .covers = 2, .code = Msg::WrongVerb,
             .ruleId = 7813, .outcome = Walk::SkipCovered},

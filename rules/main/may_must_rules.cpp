@@ -43,7 +43,7 @@ Walk ApplyMayFamily(RuleContext& c) {
   w->suggestion.clear();
   const auto rows = MayPhraseRows();
   if (const int i = MatchPhrase(c, rows); i >= 0) return ApplyPhrase(c, rows[static_cast<std::size_t>(i)]);
-  WriteSuggestion(w, "can/possibly/(Rephrase)");
+  WriteSuggestion(w, "can/(Rephrase)");
   SetWordMessage(w, Msg::WrongVerb, 3713);
   return Walk::Next;
 }

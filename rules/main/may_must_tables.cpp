@@ -18,7 +18,7 @@ bool ThirdIsPlainIng(const RuleContext& c) { return c.N(3) && c.n3().subClass ==
 
 // A phrase that names no advice of its own gets the general one.
 void GeneralAdvice(RuleContext&, WordRec& t) {
-  if (t.suggestion.empty()) WriteSuggestion(&t, "can/possibly/(Rephrase)");
+  if (t.suggestion.empty()) WriteSuggestion(&t, "can/(Rephrase)");
 }
 
 // "must (not) be opening": the base form of the -ing word, when it has one,
@@ -67,9 +67,9 @@ constexpr RuleRow kMayRows[] = {
             .code = kWrongVerb, .ruleId = kMayRule, .outcome = kSkip},
     /*12*/ {.n1 = "l*|n*", .n1Class = {Cls::Negation}, .n2 = "be", .suggestion = "(Rephrase for clarity)",
             .then = GeneralAdvice, .covers = 3, .code = kWrongVerb, .ruleId = kMayRule, .outcome = kSkip},
-    /*13*/ {.n1 = "need", .n2 = "to", .n3 = "be", .suggestion = "can be/will be/possibly be/(Rephrase)",
+    /*13*/ {.n1 = "need", .n2 = "to", .n3 = "be", .suggestion = "can be/will be/(Rephrase)",
             .then = GeneralAdvice, .covers = 4, .code = kWrongVerb, .ruleId = kMayRule, .outcome = kSkip},
-    /*14*/ {.n1 = "need", .n2 = "to", .suggestion = "possibly/(Rephrase)", .then = GeneralAdvice, .covers = 3,
+    /*14*/ {.n1 = "need", .n2 = "to", .suggestion = "(Rephrase)", .then = GeneralAdvice, .covers = 3,
             .code = kWrongVerb, .ruleId = kMayRule, .outcome = kSkip},
     /*15*/ {.n1 = "not", .n2Class = {Cls::Verb}, .suggestion = "will not/do not/does not/can not",
             .then = GeneralAdvice, .covers = 3, .code = kWrongVerb, .ruleId = kMayRule, .outcome = kSkip},

@@ -50,7 +50,7 @@ constexpr RuleRow kD[] = {
     /*11*/ {.word = "drill*", .n1 = "under|out", .when = BaseForm, .suggestion = "drill", .covers = 2,
             .code = Msg::WrongVerb, .ruleId = 3319, .outcome = kCovered},
     /*12*/ {.word = "drill*"},
-    /*13*/ {.word = "disable", .when = VerbMarked, .suggestion = "disabled", .code = Msg::Adjective, .ruleId = 3319},
+    /*13*/ {.word = "disable", .when = VerbMarked, .suggestion = "(not in operation)", .code = Msg::Adjective, .ruleId = 3319},
     /*14*/ {.word = "disable", .n1 = "circuit*"},
     /*15*/ {.word = "disable", .when = SForm, .suggestion = "removes XXXX from service", .code = Msg::WrongVerb,
             .ruleId = 3319},
@@ -68,10 +68,10 @@ constexpr RuleRow kE[] = {
     /*3*/ {.word = "engage*", .n2 = "with", .suggestion = "when/(Rephrase)", .then = MakeNeutral, .on = On::N2,
            .code = Msg::Preposition, .ruleId = 3319},
     /*4*/ {.word = "engage*"},
-    /*5*/ {.word = "enable*", .when = VerbMarked, .suggestion = "enabled", .code = Msg::Adjective, .ruleId = 3319},
-    /*6*/ {.word = "enable*", .n1Class = {Cls::Article}, .suggestion = "let/allow/let xxx flow to",
+    /*5*/ {.word = "enable*", .when = VerbMarked, .suggestion = "(let)", .code = Msg::Adjective, .ruleId = 3319},
+    /*6*/ {.word = "enable*", .n1Class = {Cls::Article}, .suggestion = "let/let xxx flow to",
            .code = Msg::WrongVerb, .ruleId = 3319},
-    /*7*/ {.word = "enable*", .n1 = "flow", .suggestion = "let/allow/let xxx flow to", .code = Msg::WrongVerb,
+    /*7*/ {.word = "enable*", .n1 = "flow", .suggestion = "let/let xxx flow to", .code = Msg::WrongVerb,
            .ruleId = 3319},
     /*8*/ {.word = "enable*", .n1 = "operator*|operatio*|technician*|user*|driver*", .when = SForm,
            .suggestion = "lets", .code = Msg::WrongVerb, .ruleId = 5673},
@@ -87,7 +87,7 @@ constexpr RuleRow kE[] = {
 };
 
 constexpr RuleRow kF[] = {
-    /*0*/ {.word = "feed*", .n1 = "off|on", .suggestion = "receive xxx from", .covers = 2, .code = Msg::PhrasalVerb,
+    /*0*/ {.word = "feed*", .n1 = "off|on", .suggestion = "(get xxx from)", .covers = 2, .code = Msg::PhrasalVerb,
            .ruleId = 5666, .outcome = kPass1},
     /*1*/ {.word = "feed*"},
     /*2*/ {.word = "fall*", .n1 = "off|out|outside", .suggestion = "falls from/fall from", .covers = 2,

@@ -60,7 +60,7 @@ constexpr RuleRow kG[] = {
     /*15*/ {.word = "ground*", .n1 = "start|stop|strap", .suggestion = "static wrist strap", .covers = 2,
             .code = Msg::WrongChoice, .ruleId = 3112, .outcome = kCovered},
     /*16*/ {.word = "ground*"},
-    /*17*/ {.word = "give*", .n1 = "you", .suggestion = "show you/shows you/indicate/indicates", .covers = 2,
+    /*17*/ {.word = "give*", .n1 = "you", .suggestion = "show you/shows you", .covers = 2,
             .code = Msg::WrongVerb, .ruleId = 3112, .outcome = kCovered},
     /*18*/ {.word = "give*", .when = PrevNamesAPageS, .suggestion = "shows", .code = Msg::WrongVerb, .ruleId = 3112},
     /*19*/ {.word = "give*", .when = PrevNamesAPageBase, .suggestion = "show", .code = Msg::WrongVerb, .ruleId = 3112},

@@ -64,9 +64,9 @@ constexpr RuleRow kR[] = {
 };
 
 constexpr RuleRow kS[] = {
-    /*0*/ {.word = "show*", .n1 = "up", .when = SForm, .suggestion = "shows/indicates", .covers = 2,
+    /*0*/ {.word = "show*", .n1 = "up", .when = SForm, .suggestion = "shows", .covers = 2,
            .code = Msg::PhrasalVerb, .ruleId = 5289, .outcome = kCovered},
-    /*1*/ {.word = "show*", .n1 = "up", .when = BaseForm, .suggestion = "show/indicate", .covers = 2,
+    /*1*/ {.word = "show*", .n1 = "up", .when = BaseForm, .suggestion = "show", .covers = 2,
            .code = Msg::PhrasalVerb, .ruleId = 5289, .outcome = kCovered},
     /*2*/ {.word = "show*"},
     /*3*/ {.word = "stop", .when = VerbMarked, .then = MakeNoun},
@@ -94,7 +94,7 @@ constexpr RuleRow kS[] = {
     /*16*/ {.word = "see*"},
     /*17*/ {.word = "set*", .n2 = "back", .on = On::N2, .code = Msg::Preposition, .ruleId = 4567},
     /*18*/ {.word = "set*", .n2 = "down", .suggestion = "put", .code = Msg::PhrasalVerb, .ruleId = 4567},
-    /*19*/ {.word = "set*", .p1 = "factory", .suggestion = "calibrated at the factory", .covers = 2, .on = On::P1,
+    /*19*/ {.word = "set*", .p1 = "factory", .suggestion = "(adjusted at the factory)", .covers = 2, .on = On::P1,
             .code = Msg::WrongMeaning, .ruleId = 4567},
     /*20*/ {.word = "set*", .n1 = "forth", .n2 = "in", .suggestion = "shown in", .covers = 3,
             .code = Msg::PhrasalVerb, .ruleId = 4567, .outcome = kCovered},

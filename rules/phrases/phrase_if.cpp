@@ -25,7 +25,7 @@ constexpr RuleRow kIfWords[] = {
     {.n1 = "lesser", .when = InsideASentence, .suggestion = "if less than", .covers = 2, .code = Msg::Awkward, .ruleId = 1494, .outcome = Walk::SkipCovered},
     {.n1 = "opening", .when = InsideASentence, .suggestion = "when you open/if you open", .covers = 2, .code = Msg::Awkward, .ruleId = 1494, .outcome = Walk::SkipCovered},
     {.n1 = "only", .when = InsideASentence, .suggestion = "if", .covers = 2, .code = Msg::Awkward, .ruleId = 1494, .outcome = Walk::SkipCovered},
-    {.n1 = "allowed", .when = InsideASentence, .suggestion = "if you can/if you have permission to", .covers = 2, .code = Msg::Awkward, .ruleId = 1494, .outcome = Walk::SkipCovered},
+    {.n1 = "allowed", .when = InsideASentence, .suggestion = "if you can", .covers = 2, .code = Msg::Awkward, .ruleId = 1494, .outcome = Walk::SkipCovered},
     {.n1 = "altered", .when = InsideASentence, .suggestion = "if changed", .covers = 2, .code = Msg::Awkward, .ruleId = 1494, .outcome = Walk::SkipCovered},
     {.n1 = "is", .when = InsideASentence, .covers = 2, .code = Msg::Awkward, .ruleId = 1494, .outcome = Walk::SkipCovered},
     {.n1 = "given", .when = InsideASentence, .suggestion = "if xxx is shown in", .covers = 2, .code = Msg::Awkward, .ruleId = 1494, .outcome = Walk::SkipCovered},
@@ -91,7 +91,7 @@ void CheckIfPhrase(WordRec* word) {
   }
   if (TextIs(n1, "not") && TextIs(n2, "part") && TextIs(n3, "of")) {
     GiveFinding(c, word, Msg::Punctuation, 6642,
-                {.covers = 3, .suggestion = "if not included/(Rephrase)"});
+                {.covers = 3, .suggestion = "(Rephrase)"});
     return;
   }
   if (TextIs(n1, "it") && TextIs(n2, "is")) {

@@ -94,7 +94,7 @@ constexpr RuleRow kOffRows[] = {
     {.p1 = "measur*", .suggestion = "measure/calculate", .covers = 2, .on = On::P1, .code = Msg::Measurement, .ruleId = 2607},
     {.p1 = "bleed*|bled", .suggestion = "bleed/remove", .covers = 2, .on = On::P1, .code = Msg::PhrasalVerb, .ruleId = 1508},
     {.p1 = "click*", .suggestion = "click xxx button", .covers = 2, .on = On::P1, .code = Msg::PhrasalVerb, .ruleId = 1509},
-    {.p1 = "hold*", .suggestion = "wait/delay", .covers = 2, .on = On::P1, .code = Msg::PhrasalVerb, .ruleId = 2607},
+    {.p1 = "hold*", .suggestion = "wait", .covers = 2, .on = On::P1, .code = Msg::PhrasalVerb, .ruleId = 2607},
     {.p1 = "keep*", .suggestion = "keep away from", .covers = 2, .on = On::P1, .code = Msg::PhrasalVerb, .ruleId = 2607},
     {.p1 = "push*|pull*|peel*", .suggestion = "remove", .covers = 2, .on = On::P1, .code = Msg::PhrasalVerb, .ruleId = 7463},
     {.p1 = "wash*|dust*", .suggestion = "remove/clean", .covers = 2, .on = On::P1, .code = Msg::Hyphenation, .ruleId = 146},
@@ -103,7 +103,7 @@ constexpr RuleRow kOffRows[] = {
     {.p1 = "flash*", .suggestion = "flashes/not illuminated", .covers = 2, .on = On::P1, .code = Msg::NameLabel, .ruleId = 3566},
     {.p1 = "on", .suggestion = "ON/OFF", .covers = 2, .on = On::P1, .code = Msg::NameLabel, .ruleId = 5318},
     {.p1 = "come*|came|coming", .suggestion = "become loose/disconnect", .covers = 2, .on = On::P1, .code = Msg::WrongMeaning, .ruleId = 1475},
-    {.p1 = "sign*", .suggestion = "approve/sign", .covers = 2, .on = On::P1, .code = Msg::WrongMeaning, .ruleId = 3566},
+    {.p1 = "sign*", .suggestion = "sign", .covers = 2, .on = On::P1, .code = Msg::WrongMeaning, .ruleId = 3566},
     {.p1 = "goes", .suggestion = "stops/is not illuminated", .code = Msg::WrongVerb, .ruleId = 5134},
     {.p1 = "set|sets", .suggestion = "start/cause", .code = Msg::WrongMeaning, .ruleId = 5134},
     {.p1 = "round*", .suggestion = "tolerance for/(Give measurement)", .code = Msg::Measurement, .ruleId = 2607},
@@ -155,7 +155,7 @@ void CheckOffPhrase(WordRec* word, SentenceStateRec& state) {
     } else {
       const bool alarm = FirstIs(p1, 'a') || FirstIs(p2, 'a');
       GiveFinding(c, word, Msg::Preposition, 7261,
-                  {.suggestion = alarm ? "not activated" : "not illuminated", .verbForm = 'X'});
+                  {.suggestion = alarm ? "(not operating)" : "not illuminated", .verbForm = 'X'});
     }
     return;
   }

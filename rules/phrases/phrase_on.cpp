@@ -98,7 +98,7 @@ constexpr RuleRow kOnRows[] = {
     {.p1 = "schedule*", .suggestion = "(Give date range)", .code = Msg::Measurement, .ruleId = 6319},
     {.p1 = "call*", .suggestion = "(Rephrase)", .code = Msg::Translation, .ruleId = 3514},
     {.p1 = "issue*|file", .suggestion = "problem with/about", .code = Msg::Translation, .ruleId = 7318},
-    {.p1 = "spot", .suggestion = "accurate", .code = Msg::PrefixSuffix, .ruleId = 2414},
+    {.p1 = "spot", .suggestion = "(correct)", .code = Msg::PrefixSuffix, .ruleId = 2414},
     {.p1 = "volume*", .suggestion = "(Give a reference)", .code = Msg::MissingReference, .ruleId = 5463},
     {.p2 = "turn*|switch*|put*", .p1 = "it|them", .suggestion = "to the ON position", .verbForm = 'X', .code = Msg::NameLabel, .ruleId = 7607},
     {.p1 = "it|them|its|their", .suggestion = "(Give the item name)", .code = Msg::MissingReference, .ruleId = 7464},

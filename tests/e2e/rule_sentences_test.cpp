@@ -106,7 +106,7 @@ TEST_F(RuleSentences, EachFamily) {
       {"The bolt is too tight.", {},
        P("The bolt is " + Marker("0502(Give torque value or range)", "FF6699", "too tight") + ".")},
       // Family: "for", "by", place prepositions, "but", "because".
-      {"Make sure that the unit is ready for use.", {{"31", "available/prepared for", "ready for"}}},
+      {"Make sure that the unit is ready for use.", {{"31", "prepared for", "ready for"}}},
       {"Push the valve into position.", {}, "", "into"},
       // After a comma and before a modal, and before "of", no finding.
       {"Remove the cover, but do not remove the filter.", {}, "cover, but do not"},

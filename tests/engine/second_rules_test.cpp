@@ -62,7 +62,7 @@ TEST(SecondRulesTest, Rules) {
           // Nothing to change: the suggestion is emptied, the codes stay.
           {{{"See", 20}, {"X.Y Z", 10, nullptr, "sub=5 sug=old"}, {".", 48}}, "X.Y Z: suggestion=\"\""},
           {{{"Ask", 20}, {"who", 11, nullptr, "sub=56"}, {"the", 64}, {"man", 10}, {"that", 69}, {"is", 24},
-            {".", 48}}, "who: suggestion=\"whom\"\nthat: message=332 ruleId=245"},
+            {".", 48}}, "who: suggestion=\"(Rephrase)\"\nthat: message=332 ruleId=245"},
           // A missing reference, not before a figure.
           {{{"See", 20}, {"above", 50, nullptr, "sub=52"}, {".", 48}, {"See", 20}, {"above", 50, nullptr, "sub=52"},
             {"figure", 10}, {".", 48}}, "above: subClass=0 message=320 ruleId=2661"},

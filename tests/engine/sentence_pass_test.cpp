@@ -47,7 +47,7 @@ TEST(SentencePassTest, Rows) {
            "case: suggestion=\"housing\" tag=\"<AR>\" classCode=\"NMS*\" wordClass=18 subClass=311 message=311 message2=311\nunder: wordClass=60 message=0"},
           {{{"We", 66, nullptr, "msg=312"}, {"cm", 40, "FN***", "sub=325 msg=325 msg2=325"}, {"long", 30},
             {"valve", 10, nullptr, "sep=8"}, {".", 48}},
-           "We: suggestion=\"company/(Be specific)\" wordClass=40 ruleId=3772\ncm: classCode=\"D***\" wordClass=17 subClass=0 message=0 message2=0\nvalve: suggestion=\"valve/valves\" subClass=337 message=337"},
+           "We: suggestion=\"(Be specific)\" wordClass=40 ruleId=3772\ncm: classCode=\"D***\" wordClass=17 subClass=0 message=0 message2=0\nvalve: suggestion=\"valve/valves\" subClass=337 message=337"},
           // A word found only as a synonym is an abbreviation.
           {{{"Use", 20}, {"approx", 40, "D***", "extra=2"}, {".", 48}},
            "approx: wordClass=45 subClass=309 message=309 message2=325"},

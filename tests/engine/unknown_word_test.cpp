@@ -89,7 +89,7 @@ TEST(UnknownWordTest, Cases) {
         {".", 48}, {"Made", 22}, {"in", 60}, {"US", 40, kOut, k325}, {".", 48}},
        {{"CW", "CW: suggestion=\"to the right/(Use bold)\" classCode=\"D1***\" wordClass=45 subClass=309 message=309 message2=309"},
         {"US", "US: suggestion=\"you/(Rephrase)\" classCode=\"D1**\" subClass=301 message=301 message2=301"},
-        {"US", "US: suggestion=\"United States/U.S.A./(Rephrase)\" classCode=\"D1**\" subClass=309 message=309 message2=309", 1}}},
+        {"US", "US: suggestion=\"U.S.A./(Rephrase)\" classCode=\"D1**\" subClass=309 message=309 message2=309", 1}}},
       {"roman numerals, not after \"part\"",
        {{"See", 20}, {"viii", 40, kOut, k325}, {"part", 10}, {"viii", 40, kOut, k325},
         {"vii", 40, kOut, k325}, {"iv", 40, kOut, k325}},

@@ -25,7 +25,7 @@ TEST(AdjectiveWordRules, Rows) {
       // Row 12 ("flowing"): row 0 takes every word beginning with "flow".
       {Free(), {"a/40 free/30 airflow/10 ./48", "free", 0, ""}},
       {Free(), {"a/40 b/40 for/65 free/30 y/66 ./48", "free", 18,
-                "for: suggestion=\"at no cost\" message=313 entryWords=2 ruleId=2787"}},
+                "for: suggestion=\"(Rephrase)\" message=313 entryWords=2 ruleId=2787"}},
       {Free(), {"a/40 swinging/23 free/30 y/66 ./48", "free", 5,
                 "swinging: suggestion=\"move/release/turn\" message=313 ruleId=2787"}},
       {Free(), {"a/40 free/30 y/66 ./48", "free", -1, ""}},
@@ -99,7 +99,7 @@ TEST(AdjectiveWordRules, Rows) {
       {True(), {"a/40 true/30 north/10 ./48", "true", 0, ""}},
       {True(), {"a/40 true/30 angle/10 ./48", "true", 1, ""}},
       {True(),
-       {"a/40 true/30 x/40 ./48", "true", 2, "true: suggestion=\"accurate/(Give angle)\" message=302 ruleId=3948"}},
+       {"a/40 true/30 x/40 ./48", "true", 2, "true: suggestion=\"(Give angle)\" message=302 ruleId=3948"}},
       {Several(), {"a/40 several/30 hundred/49 ./48", "several", 0, nullptr}},
       {Several(),
        {"a/40 several/30 x/40 ./48", "several", 1, "several: suggestion=\"(Give a range)\" message=305 ruleId=5627"}},

@@ -30,7 +30,7 @@ TEST(FirstPersonRules, Tables) {
       {first_person::kUs, {"x/10 call/20{msg=330} us/78 ./48", "us", 1,
                            "call: suggestion=\"contact/call (name)\" message=300 entryWords=2 ruleId=2117"}},
       {first_person::kUs, {"x/10 tell/20{token=9} us/78 ./48", "us", 3,
-                           "us: suggestion=\"manufacturer/(Company name)/agency\" message=312 ruleId=23519"}},
+                           "us: suggestion=\"manufacturer/(Company name)\" message=312 ruleId=23519"}},
       {kHisHer, {"x/20 his/78 excellency/10{sub=80 msg=325}", "his", 0,
                  "his: wordClass=39\nexcellency: wordClass=39 subClass=0 message=0"}},
       {kHisHer, {"x/20 HIS/78 pump/10", "HIS", 2, "HIS: message=312 ruleId=5181"}},

@@ -29,7 +29,7 @@ TEST(InTables, Rows) {
       {kPhrases, {"x/10 in/75 whole/30 or/63 in/75 part/10", "in", 1, "in: message=304 entryWords=4 ruleId=1912"}},
       {kPhrases, {"x/10 in/75 whole/30 or/63 in/75 y/10", "in", -1, ""}},
       {kPhrases, {"x/10 in/75 accordance/10 with/74", "in", 2,
-                  "in: suggestion=\"according to\" message=301 entryWords=3 ruleId=6912"}},
+                  "in: suggestion=\"(as given in)/(refer to)\" message=301 entryWords=3 ruleId=6912"}},
       {kPhrases, {"x/10 in/75 engine/10 maintenance/10", "in", 7,
                   "in: suggestion=\"for/during/(Rephrase)\" message=331 ruleId=6912"}},
       {kPhrases, {"x/10 in/75 orders/11 to/68", "in", 8, "in: suggestion=\"to\" message=335 entryWords=3 ruleId=6912"}},

@@ -52,7 +52,7 @@ TEST(NegationRules, Bodies) {
 TEST(NegationRules, Rows) {
   RunRowCases(NegationRows(), {
       {"valve/10 is/24 not/29 ,/47 ./48", "not", 0, "not: message=334 ruleId=6715"},
-      {"if/70 not/29 so/71 ./48", "not", 8, "not: suggestion=\"false/(Rephrase)\" message=334 ruleId=6815"},
+      {"if/70 not/29 so/71 ./48", "not", 8, "not: suggestion=\"(Rephrase)\" message=334 ruleId=6815"},
       // The advice reads "than".
       {"it/66 is/24 not/29 to/68 exceed/20", "not", 9,
        "not: suggestion=\"not more than/(Give range)\" message=334 entryWords=3 ruleId=6815"},

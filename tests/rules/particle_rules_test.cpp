@@ -85,7 +85,7 @@ TEST(ParticleRules, Rows) {
       {kDownClosing, {"x/10 y/10 down/61 z/10", "down", -1, "", SevenWords}},
       {kUpOpening, {"x/10 up/61 arrow/10", "up", 0, "up: suggestion=\"UP\" tag=\"<AR>\" message=323 ruleId=5402"}},
       {kUpOpening, {"x/10 up/61 to/68 and/63 then/73", "up", 4,
-                    "up: suggestion=\"until/thru/maximum of\" message=331 entryWords=2 ruleId=2648"}},
+                    "up: suggestion=\"until/maximum of\" message=331 entryWords=2 ruleId=2648"}},
       // Only "up" itself is the arrow label.
       {kUpOpening, {"x/10 upward/61 arrow/10", "upward", -1, ""}},
       {kUpLabel, {"x/10 upward/61 position/10", "upward", 0,
@@ -159,7 +159,7 @@ TEST(ParticleRules, Body) {
        "set: suggestion=\"prepare/install/align\" message=315 entryWords=2 ruleId=4755\nup: message=0", "up"},
       // Opening its sentence, the particle skips every rule on the previous word.
       {"go/20 ./48 up/61 to/68 and/63 including/23 ten/49", "up",
-       "up: suggestion=\"... thru ...\" message=321 entryWords=4 ruleId=4648\nto: wordClass=40\nand: wordClass=40\n"
+       "up: suggestion=\"(... through ...)\" message=321 entryWords=4 ruleId=4648\nto: wordClass=40\nand: wordClass=40\n"
        "including: wordClass=40", "including"},
       // The label goes on; a later finding on the previous word clears it.
       {"x/10 at/75 up/61 lever/10", "up",

@@ -108,7 +108,7 @@ TEST(PrepositionRules, Rows) {
       {kTableA, {"At/75 line/10{token=9} y/10", "At", 2,
           "At: suggestion=\"(Rephrase)\" message=324 entryWords=2 ruleId=7829"}},
       {kTableA, {"In/75 accordance/10 with/74", "In", 4,
-       "In: suggestion=\" According to/Refer to\" message=324 entryWords=3 ruleId=7212"}},
+       "In: suggestion=\"Refer to\" message=324 entryWords=3 ruleId=7212"}},
       {kTableA, {"In/75{msg=301} this/76 case/10", "In", 5,
           "In: suggestion=\"For example\" message=324 entryWords=3 ruleId=7512"}},
       {kTableA, {"At/75 this/76 point/10", "At", 7,
@@ -243,7 +243,7 @@ TEST(PlaceBody, PathsAndResumeWords) {
       {"x/10 without/75 removing/23 y/10", "without", "removing: message=338 ruleId=8679", "removing"},
       {"x/10 only/52 without/75 y/10", "without", "only: message=304 ruleId=3825", "without"},
       {"x/10 without/75 help/10", "without",
-       "without: suggestion=\"without aid/help (vb)/help you\" message=324 entryWords=2 ruleId=3825", "help"},
+       "without: suggestion=\"help (vb)/help you\" message=324 entryWords=2 ruleId=3825", "help"},
   });
 }
 

@@ -34,9 +34,9 @@ TEST(VerbTriggers, Rows) {
       {VerbRowsC(), {"a/40 cut/20 has/25", "cut", 4, "cut: wordClass=10 message=306 ruleId=4666\nhas: wordClass=40"}},
       {VerbRowsC(), {"a/40 clear/20 ./48", "clear", 24, "clear: message=300 ruleId=3512"}},
       {VerbRowsC(), {"manual/10 contains/21 b/10", "contains", 35,
-          "contains: suggestion=\"shows/includes\" message=313 ruleId=5666", S}},
+          "contains: suggestion=\"shows\" message=313 ruleId=5666", S}},
       {VerbRowsC(), {"text/10 contain/20 b/10", "contain", 36,
-          "contain: suggestion=\"show/include\" message=313 ruleId=5666"}},
+          "contain: suggestion=\"show\" message=313 ruleId=5666"}},
       // The word before gets the finding and the covered words.
       {VerbRowsC(), {"color/10 change/20 b/10", "change", 40,
           "color: suggestion=\"becomes\" message=313 entryWords=2 ruleId=4666"}},

@@ -62,7 +62,7 @@ TEST(WithBody, StepsAndResumeWords) {
       {"With/74 a/64 pump/10", "With", "", "With", ShortSentence},
       // The pair finding leaves "with" as it was and covers nothing.
       {"the/64 unit/10 is/24 equipped/22 with/74 a/64 pump/10", "with",
-       "equipped: suggestion=\"that have/that has/include/install\" message=324 entryWords=2 ruleId=6735", "with"},
+       "equipped: suggestion=\"that have/that has/install\" message=324 entryWords=2 ruleId=6735", "with"},
       // At the second or third word there is no pair: the rows on the next
       // word decide.
       {"it/66 equipped/22 with/74 caution/10", "with",
