@@ -32,11 +32,19 @@ int UsageError(const std::string& message) {
 
 // The module's custom folder: $APTCUSTOM, else the folder bundled with the
 // build, so that a check works out of the box.
-void DefaultCustomFolder(const CliPaths& paths) {
-  if (GetEnvVar("APTCUSTOM", nullptr)) return;
-  const std::string& dir =
+struct CustomFolder {
+  std::string path;
+  bool bundled = false;  // set by kesta, APTCUSTOM being unset
+};
+
+CustomFolder DefaultCustomFolder(const CliPaths& paths) {
+  CustomFolder folder;
+  if (GetEnvVar("APTCUSTOM", &folder.path)) return folder;
+  folder.path =
       FileExists(paths.builtCustomDir + "/editinit/KestaArbortext.ini") ? paths.builtCustomDir : paths.sourceCustomDir;
-  ::setenv("APTCUSTOM", dir.c_str(), 1);
+  folder.bundled = true;
+  ::setenv("APTCUSTOM", folder.path.c_str(), 1);
+  return folder;
 }
 
 // The writer's selection: the content of an element, the caret inside it.
@@ -52,16 +60,32 @@ bool SelectContent(editor::Editor& doc, const std::string& ref) {
 // Method names are matched without regard to case, as the module does.
 bool SameMethod(const std::string& a, const char* b) { return ::strcasecmp(a.c_str(), b) == 0; }
 
-std::string LoadFailure(ModuleClient::Outcome outcome, const std::string& error) {
-  if (outcome == ModuleClient::Outcome::Refused) return "the module refused to load (see the messages above)";
-  return error;
+// A module that would not load. A refused start follows the module's own
+// boxes, which name its files the Windows way; so kesta says which custom
+// folder the module was given and how to give it another.
+int LoadFailed(ModuleClient::Outcome outcome, const std::string& error, const CustomFolder& folder) {
+  if (outcome != ModuleClient::Outcome::Refused) return Fail(kExitUsage, error);
+  Fail(kExitUsage, "the module refused to load (see the messages above)");
+  const std::string fix =
+      "set APTCUSTOM to a folder that holds editinit/KestaArbortext.ini and the dictionaries it names";
+  if (folder.bundled)
+    return Fail(kExitUsage, "the module read the bundled custom folder " + folder.path +
+                                ", as APTCUSTOM is not set: " + fix);
+  const std::string read = folder.path.empty() ? "APTCUSTOM is empty, so the module read no custom folder"
+                                               : "the module read the custom folder " + folder.path + " from APTCUSTOM";
+  return Fail(kExitUsage, read + ": " + fix + ", or unset it to use the bundled one");
 }
 
-int Register(const CliPaths& paths, bool install) {
-  HMODULE module = nullptr;
+int Register(const CliPaths& paths, const CustomFolder& folder, bool install) {
+  // What the registry file held before, to tell whether unregistering took
+  // anything out of it.
+  const bool existed = FileExists(RegistryPath());
+  std::vector<RegistryValue> before, after;
   std::string error;
+  if (!ReadRegistry(&before, &error)) return Fail(kExitFile, error);
+  HMODULE module = nullptr;
   ModuleClient::Outcome outcome = ModuleClient::LoadForRegistration(paths.modulePath, &module, &error);
-  if (outcome != ModuleClient::Outcome::Ok) return Fail(kExitUsage, LoadFailure(outcome, error));
+  if (outcome != ModuleClient::Outcome::Ok) return LoadFailed(outcome, error, folder);
   const char* entry = install ? "DllRegisterServer" : "DllUnregisterServer";
   auto proc = reinterpret_cast<DllRegisterServerProc>(GetProcAddress(module, entry));
   HRESULT hr = proc ? proc() : CO_E_ERRORINDLL;
@@ -70,6 +94,10 @@ int Register(const CliPaths& paths, bool install) {
   if (FAILED(hr)) return Fail(kExitFile, std::string("cannot write the registry file ") + RegistryPath());
   if (install)
     std::fprintf(stderr, "kesta: registered KestaEpic.RunKesta (%s) in %s\n", path.c_str(), RegistryPath().c_str());
+  else if (!existed)
+    std::fprintf(stderr, "kesta: nothing to remove: %s does not exist\n", RegistryPath().c_str());
+  else if (ReadRegistry(&after, &error) && after.size() == before.size())
+    std::fprintf(stderr, "kesta: nothing to remove: %s holds no KestaEpic.RunKesta entry\n", RegistryPath().c_str());
   else
     std::fprintf(stderr, "kesta: removed KestaEpic.RunKesta from %s\n", RegistryPath().c_str());
   return kExitOk;
@@ -118,7 +146,7 @@ bool WriteDocument(const editor::Editor& doc, const CliOptions& options) {
   return true;
 }
 
-int RunOnDocument(const CliOptions& options, const CliPaths& paths) {
+int RunOnDocument(const CliOptions& options, const CliPaths& paths, const CustomFolder& folder) {
   editor::Editor doc;
   doc.RecordCalls(false);  // nobody reads the record here
   std::string error;
@@ -152,7 +180,7 @@ int RunOnDocument(const CliOptions& options, const CliPaths& paths) {
     ModuleClient client(paths.modulePath);
     ModuleClient::Outcome outcome = client.Open(&error);
     if (outcome != ModuleClient::Outcome::Ok) {
-      code = Fail(kExitUsage, LoadFailure(outcome, error));
+      code = LoadFailed(outcome, error, folder);
     } else {
       hr = client.Call(method, arg);
       if (hr == DISP_E_UNKNOWNNAME)
@@ -194,13 +222,13 @@ int RunKestaCli(const std::vector<std::string>& args, const CliPaths& paths) {
     std::printf("kesta %s\n", KESTA_VERSION);
     return kExitOk;
   }
-  DefaultCustomFolder(paths);
+  const CustomFolder folder = DefaultCustomFolder(paths);
   switch (options.action) {
     case CliOptions::Action::Register:
-      return Register(paths, true);
+      return Register(paths, folder, true);
     case CliOptions::Action::Unregister:
-      return Register(paths, false);
+      return Register(paths, folder, false);
     default:
-      return RunOnDocument(options, paths);
+      return RunOnDocument(options, paths, folder);
   }
 }

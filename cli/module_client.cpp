@@ -1,10 +1,34 @@
 #include "cli/module_client.h"
 
+#include <cstdio>
+
 #include "platform/registry.h"
+
+namespace {
+// Why the registered class could not be served: for a module path, the
+// loader's own words, from the load that failed, tried once more.
+std::string WhyPassedOver(const CLSID& clsid) {
+  std::string path, why = "its class " + clsid.ToString() + " names no module";
+  if (!RegistryGetValue("CLSID\\" + clsid.ToString() + "\\InprocServer32", "", &path) || path.empty()) return why;
+  if (HMODULE module = LoadLibrary(path, &why)) {
+    FreeLibrary(module);
+    why = path + " does not serve RunKesta";
+  }
+  return why;
+}
+}  // namespace
 
 ModuleClient::Outcome ModuleClient::Open(std::string* error) {
   CLSID clsid;
-  if (SUCCEEDED(CLSIDFromProgID(kRunKestaVersionIndependentProgId, &clsid))) {
+  const HRESULT registered = CLSIDFromProgID(kRunKestaVersionIndependentProgId, &clsid);
+  // A registration that leads nowhere is passed over for the built module,
+  // and said, so that a stale entry does not go unnoticed.
+  auto passOver = [&](const std::string& why) {
+    std::fprintf(stderr, "kesta: passed over %s in %s: %s; using %s\n", kRunKestaVersionIndependentProgId,
+                 RegistryPath().c_str(), why.c_str(), builtPath_.c_str());
+  };
+  if (registered == CO_E_CLASSSTRING) passOver("its CLSID entry is not a class id");
+  if (SUCCEEDED(registered)) {
     void* out = nullptr;
     HRESULT hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IRunKesta, &out);
     if (SUCCEEDED(hr)) {
@@ -19,11 +43,11 @@ ModuleClient::Outcome ModuleClient::Open(std::string* error) {
       *error = "the module refused to load";
       return Outcome::Refused;
     }
-    // A registration that leads nowhere: the built module stands in.
     if (hr != CO_E_DLLNOTFOUND && hr != CLASS_E_CLASSNOTAVAILABLE) {
       *error = "the registered module cannot serve RunKesta: " + SystemErrorText(hr);
       return Outcome::Failed;
     }
+    passOver(WhyPassedOver(clsid));
   }
 
   bool refused = false;

@@ -96,12 +96,19 @@ TEST_F(KestaCommandTest, UsageErrors) {
   }
 }
 
-// Calls refused with their status and the error that names why.
+// Calls refused with their status and the error that names why. A refused
+// start shows the module's own boxes as they are, then which custom folder
+// kesta gave the module and what to do.
 TEST_F(KestaCommandTest, RefusedCalls) {
   const std::string missing = (dir_.path() / "missing.xml").string();
   TempDir custom;
   custom.Write("editinit/KestaArbortext.ini", "a|b|c|d|e|SHO");
   const std::string blocker = dir_.Write("file", "x");
+  const std::string garbled = dir_.Write("garbled", "KestaEpic.RunKesta\n");
+  const std::string nowhere = (dir_.path() / "nowhere").string();
+  const std::string fix =
+      ": set APTCUSTOM to a folder that holds editinit/KestaArbortext.ini and the dictionaries it names, or unset "
+      "it to use the bundled one\n";
   const struct {
     std::vector<std::string> args;
     int status;
@@ -120,7 +127,17 @@ TEST_F(KestaCommandTest, RefusedCalls) {
        "[box KESta Checker] Error(60) Read 6 fields in KestaArbortext.ini.\nNeed 7 fields. See KestaArbortext.ini "
        "format.\n[box KESta Checker] Error(69)",
        {{"APTCUSTOM", custom.path().string()}}},
+      {{"call", "FullTags", kSample}, 2,
+       "kesta: the module refused to load (see the messages above)\nkesta: the module read the custom folder " +
+           custom.path().string() + " from APTCUSTOM" + fix,
+       {{"APTCUSTOM", custom.path().string()}}},
+      {{"check", kSample}, 2, "kesta: APTCUSTOM is empty, so the module read no custom folder" + fix,
+       {{"APTCUSTOM", ""}}},
+      {{"unregister"}, 2, "kesta: the module read the custom folder " + nowhere + " from APTCUSTOM" + fix,
+       {{"APTCUSTOM", nowhere}}},
       {{"register"}, 3, "cannot write the registry file", {{"KESTA_REGISTRY", blocker + "/registry"}}},
+      {{"unregister"}, 3, "kesta: " + garbled + ":1: not a registry value: KestaEpic.RunKesta\n",
+       {{"KESTA_REGISTRY", garbled}}},
   };
   for (const auto& c : cases) {
     ProgramRun run = Kesta(c.args, c.env);
@@ -397,8 +414,15 @@ TEST_F(KestaCommandTest, DocumentThatCannotBeReadOrWritten) {
   EXPECT_TRUE(run.out.empty());
 }
 
+// Unregistering says whether it took anything out: not from a registry
+// file that is not there (and makes none), nor from one without the entry.
 TEST_F(KestaCommandTest, RegisterAndUnregister) {
-  ProgramRun run = Kesta({"register"});
+  const std::string path = (dir_.path() / "registry").string();
+  ProgramRun run = Kesta({"unregister"});
+  EXPECT_EQ(run.err, "kesta: nothing to remove: " + path + " does not exist\n");
+  EXPECT_FALSE(std::filesystem::exists(path));
+
+  run = Kesta({"register"});
   EXPECT_EQ(run.status, 0) << run.err;
   std::string registry = dir_.Read("registry");
   EXPECT_NE(registry.find("KestaEpic.RunKesta.1\\CLSID = {38F4D00F-9ACD-4079-A6D9-6D5C90847BB1}"),
@@ -411,16 +435,46 @@ TEST_F(KestaCommandTest, RegisterAndUnregister) {
   // The registered module serves the call.
   run = Kesta({"call", "FullTags", kSample});
   EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
 
   run = Kesta({"unregister"});
-  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "kesta: removed KestaEpic.RunKesta from " + path + "\n");
   EXPECT_EQ(dir_.Read("registry").find("KestaEpic"), std::string::npos);
+  run = Kesta({"unregister"});
+  EXPECT_EQ(run.err, "kesta: nothing to remove: " + path + " holds no KestaEpic.RunKesta entry\n");
 }
 
+// A registration that leads nowhere is passed over for the built module,
+// with a line that says which and why.
 TEST_F(KestaCommandTest, RegistrationThatLeadsNowhereFallsBackToTheBuiltModule) {
-  dir_.Write("registry",
-             "KestaEpic.RunKesta\\CLSID = {38F4D00F-9ACD-4079-A6D9-6D5C90847BB1}\n"
-             "CLSID\\{38F4D00F-9ACD-4079-A6D9-6D5C90847BB1}\\InprocServer32 = /nowhere/libkestaepic.so\n");
-  ProgramRun run = Kesta({"call", "FullTags", kSample});
-  EXPECT_EQ(run.status, 0) << run.err;
+  const std::string server = "KestaEpic.RunKesta\\CLSID = {38F4D00F-9ACD-4079-A6D9-6D5C90847BB1}\n"
+                             "CLSID\\{38F4D00F-9ACD-4079-A6D9-6D5C90847BB1}\\InprocServer32 = ";
+  const std::string text = dir_.Write("notes.txt", "not a module");
+  using Row = std::pair<std::string, std::string>;  // the module's path, why it is passed over
+  for (const auto& [module, why] : {Row{"/nowhere/k.so", "module not found: /nowhere/k.so"},
+                                    Row{text, "cannot load " + std::filesystem::canonical(text).string() + ": "}}) {
+    const std::string registry = dir_.Write("registry", server + module + "\n");
+    ProgramRun run = Kesta({"call", "FullTags", kSample});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err.rfind("kesta: passed over KestaEpic.RunKesta in " + registry + ": " + why, 0), 0u) << run.err;
+    EXPECT_TRUE(run.err.ends_with("; using " + std::string(KESTA_MODULE_PATH) + "\n")) << run.err;
+  }
+}
+
+// An installed kesta whose bundled custom folder is gone: after the
+// module's refusal, the folder kesta gave it.
+TEST_F(KestaCommandTest, RefusedStartNamesTheBundledCustomFolder) {
+  const std::filesystem::path bin = dir_.path() / "bin", module = (bin / KESTA_INSTALLED_MODULE).lexically_normal();
+  std::filesystem::create_directories(module.parent_path());
+  std::filesystem::create_directories(bin);
+  std::filesystem::copy_file(KESTA_PROGRAM, bin / "kesta");
+  std::filesystem::create_symlink(KESTA_MODULE_PATH, module);
+  ProgramRun run = RunProgram((bin / "kesta").string(), {"check", kSample},
+                              {{"KESTA_REGISTRY", (dir_.path() / "registry").string()}, {"APTCUSTOM", std::nullopt}});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_TRUE(run.err.ends_with("kesta: the module read the bundled custom folder " +
+                                (bin / KESTA_INSTALLED_CUSTOM_DIR).lexically_normal().string() +
+                                ", as APTCUSTOM is not set: set APTCUSTOM to a folder that holds "
+                                "editinit/KestaArbortext.ini and the dictionaries it names\n"))
+      << run.err;
 }
