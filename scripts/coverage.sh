@@ -4,6 +4,8 @@
 # test, and prints the share of the code's executable lines that ran at
 # least once. Only the code folders count (not tests/, not the system's
 # headers); a line in a header counts once however many files include it.
+# A failed test is named and the figure still printed, but the script then
+# ends with a failure status.
 #   scripts/coverage.sh            build, test, print the figure
 #   scripts/coverage.sh --report   as above, then the figure of each file
 set -euo pipefail
@@ -24,7 +26,11 @@ cmake --build "$build" -j "$jobs" >/dev/null
 
 # Counters from an earlier run would add to this one's.
 find "$build" -name '*.gcda' -delete
+# A failed test still leaves its counters, so the figure is printed; the
+# script then ends with a failure status.
+failed=0
 ctest --test-dir "$build" -j "$jobs" >"$build/coverage-ctest.log" 2>&1 || {
+  failed=1
   echo "coverage: some tests failed (see $build/coverage-ctest.log)" >&2
   tail -20 "$build/coverage-ctest.log" >&2
 }
@@ -67,3 +73,4 @@ find "$build" -name '*.gcda' -print0 | (cd "$build" && xargs -0 gcov -t 2>/dev/n
       }
       printf "line coverage: %.1f%% (%d of %d lines)\n", (total ? 100 * ran / total : 0), ran, total
     }'
+exit "$failed"
