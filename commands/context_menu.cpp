@@ -69,12 +69,12 @@ std::string InsertChosenCommand(const std::string& chosen) {
 }
 
 // The flagged text replaced by the suggestion: the marker's tags go, the
-// caret steps back into the text, the text is found and overwritten. The
-// blanks some advice begins with (" Obey") do not go in: the marked words
-// stand between blanks of their own already.
+// caret steps back into the text, the text is found and overwritten. What
+// the advice says only to the writer does not go in: the blanks some advice
+// begins with (" Obey"; the marked words stand between blanks of their own
+// already) and the word class after a word ("specified(adj)", "let (STE)").
 void ReplaceFlaggedText(HostChannel& host, const std::string& word, std::string chosen) {
-  chosen.erase(0, std::min(chosen.size(), chosen.find_first_not_of(' ')));
-  chosen.erase(chosen.find_last_not_of(' ') + 1);
+  chosen = SuggestionToPutIn(chosen);
   if (chosen.empty()) return;
   // The insert command must fit its buffer whole, or the marker would be
   // gone and the text left unreplaced.
@@ -131,6 +131,20 @@ void RightClickAt(int x, int y) {
   SetCursorPos(x, y);
   mouse_event(MOUSEEVENTF_RIGHTDOWN, x, y);
   mouse_event(MOUSEEVENTF_RIGHTUP, x, y);
+}
+
+std::string SuggestionToPutIn(std::string_view chosen) {
+  static constexpr std::string_view kNotes[] = {"(n)",    "(v)",        "(vb)",      "(adj)",
+                                                "(noun)", "(STE)",      "(comp.)",   "(computer)",
+                                                "(name)", "(display)",  "(operational verb)"};
+  auto trim = [](std::string_view s) {
+    const std::size_t b = s.find_first_not_of(' ');
+    return b == std::string_view::npos ? std::string_view() : s.substr(b, s.find_last_not_of(' ') - b + 1);
+  };
+  std::string_view text = trim(chosen);
+  for (std::string_view note : kNotes)
+    if (text.size() > note.size() && text.ends_with(note)) text = trim(text.substr(0, text.size() - note.size()));
+  return std::string(text);
 }
 
 std::string FindDelimited(std::string_view text) {

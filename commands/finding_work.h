@@ -35,6 +35,11 @@ HRESULT CallNextKestaWork(HostChannel& host);
 // there (press, then release).
 void RightClickAt(int x, int y);
 
+// What the menu puts in for the suggestion `chosen`: without the blanks
+// round it and without a word class the advice names after a word
+// ("specified(adj)" puts in "specified").
+std::string SuggestionToPutIn(std::string_view chosen);
+
 // `text` between the delimiters of a find command: '@', or '/' when the
 // text holds an '@' (which would end it early).
 std::string FindDelimited(std::string_view text);

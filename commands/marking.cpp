@@ -15,6 +15,7 @@
 #include "commands/mark_plan.h"
 #include "commands/marker_text.h"
 #include "engine/ascii_text.h"
+#include "engine/dict_lookup.h"
 #include "engine/message_list.h"
 #include "engine/tokenizer.h"
 #include "engine/word_rec.h"
@@ -530,6 +531,12 @@ HRESULT MarkingEngineWork(HostChannel& host) {
       int keptMarkMode = markMode;
       MarkWork w;
       KeyReading reading = ReadMarkKey(in, w);
+      // A word written with its plural in parentheses ("valve(s)") is
+      // advised as the word and its plural; a plural the dictionaries do not
+      // take would be flagged once put in: it is a hint.
+      if (const std::size_t slash = w.A.find('/');
+          w.parenthesised && slash != std::string::npos && !IsApprovedWord(std::string_view(w.A).substr(slash + 1)))
+        w.A = w.A.substr(0, slash + 1) + "(" + w.A.substr(slash + 1) + ")";
       if (w.markModeSix) markMode = 6;
       if (reading == KeyReading::LeadingColon) {
         BoundedText<80> msg;

@@ -1,10 +1,12 @@
 #include "engine/advice_forms.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "engine/ascii_text.h"
 #include "engine/class_numbers.h"
 #include "engine/dict_lookup.h"
+#include "engine/message_codes.h"
 #include "engine/inflection.h"
 #include "engine/neighbours.h"
 
@@ -70,12 +72,6 @@ bool FormsAgree(int have, int want) {
   return have == want || (have == kFormPast && want == kFormParticiple);
 }
 
-// Whether the dictionaries take the word as it stands, with no finding.
-bool Approved(std::string_view word) {
-  WordRec found;
-  return LookUpAlone(word, kDictCount, &found) == kLookupFound && found.message == 0;
-}
-
 enum class Fit { Keep, Drop, Hint };
 
 struct Piece {
@@ -108,7 +104,7 @@ Fit FitAlternative(std::string& alt, int form, bool afterBe) {
   if (have != kFormBase) return FormsAgree(have, form) ? Fit::Keep : Fit::Drop;
   if (form == kFormBase) return Fit::Keep;
   Alternative inflected(lower);
-  if (!InflectAlternative(inflected, found.pluralMarker, form) || !Approved(inflected.view())) return Fit::Hint;
+  if (!InflectAlternative(inflected, found.pluralMarker, form) || !IsApprovedWord(inflected.view())) return Fit::Hint;
   std::string word = inflected.str();
   if (IsAsciiUpper(static_cast<unsigned char>(first[0]))) word[0] = AsciiUpper(static_cast<unsigned char>(word[0]));
   alt = alt.substr(0, lead) + word + alt.substr(end);
@@ -122,9 +118,12 @@ bool SameText(const std::string& a, const std::string& b) {
   return true;
 }
 
-}  // namespace
-
-std::string FitAdvice(std::string_view advice, int form, bool afterBe) {
+// The advice with each plain alternative judged by `fit`, which may
+// rewrite it: what does not fit is not offered; where nothing fits, it is
+// shown as a hint, which the menu does not put in. The same alternative
+// twice is offered once.
+template <class FitFn>
+std::string Filter(std::string_view advice, FitFn fit) {
   std::vector<Piece> pieces;
   bool anyFits = false;
   for (std::size_t from = 0; from <= advice.size();) {
@@ -136,7 +135,7 @@ std::string FitAdvice(std::string_view advice, int form, bool afterBe) {
     p.hint = p.text.front() == '(';
     if (!p.hint) {
       const std::string original = p.text;
-      p.fit = FitAlternative(p.text, form, afterBe);
+      p.fit = fit(p.text);
       if (p.fit != Fit::Keep) p.text = original;
       for (const Piece& before : pieces)
         if (p.fit == Fit::Keep && !before.hint && before.fit == Fit::Keep && SameText(before.text, p.text))
@@ -145,8 +144,6 @@ std::string FitAdvice(std::string_view advice, int form, bool afterBe) {
     }
     pieces.push_back(std::move(p));
   }
-  // What does not fit is not offered; where nothing fits, it is shown as
-  // a hint, which the menu does not put in.
   std::string out;
   for (const Piece& p : pieces) {
     std::string text = p.text;
@@ -161,14 +158,53 @@ std::string FitAdvice(std::string_view advice, int form, bool afterBe) {
   return out;
 }
 
-void FitAdviceToForm(WordRec* w) {
-  if (w == nullptr || w->suggestion.empty()) return;
-  const int cls = w->wordClass;
-  if (!(cls >= Cls::Verb && cls <= Cls::VerbIng) && cls != Cls::Participle) return;
-  const int form = AdviceForm(w);
-  const WordRec* before = w->sentencePos > 0 ? Prev(w) : nullptr;
-  const bool afterBe = before != nullptr && IsBeWord(before->text.view());
-  if (form == kFormBase && !afterBe) return;
-  const std::string fitted = FitAdvice(w->suggestion.view(), form, afterBe);
-  w->suggestion = fitted;
+// The first or the last word of an alternative.
+std::string_view EdgeWord(std::string_view alt, bool last) {
+  const std::size_t b = alt.find_first_not_of(' '), e = alt.find_last_not_of(' ');
+  if (b == std::string_view::npos) return {};
+  alt = alt.substr(b, e - b + 1);
+  const std::size_t blank = last ? alt.rfind(' ') : alt.find(' ');
+  if (blank == std::string_view::npos) return alt;
+  return last ? alt.substr(blank + 1) : alt.substr(0, blank);
+}
+
+bool SameWord(std::string_view a, std::string_view b) { return !a.empty() && SameText(std::string(a), std::string(b)); }
+
+// The word of the text on one side of the words a finding covers (the
+// words' text: the collection writes search marks into the written forms of
+// the words before): the article the tokenizer set aside counts as the word
+// before its word.
+std::string_view WordBeside(const WordRec* w, bool after) {
+  if (!after) {
+    if (w->articleSetAside) return "the";
+    return w->sentencePos > 0 ? EdgeWord(PrevOr(w).text.view(), true) : std::string_view();
+  }
+  const WordRec* n = Next(w, std::max(w->entryWords, 1));
+  if (n == nullptr || n->sentencePos == 0 || AtEnd(n)) return {};
+  return n->articleSetAside ? std::string_view("the") : EdgeWord(n->text.view(), false);
+}
+
+}  // namespace
+
+std::string FitAdvice(std::string_view advice, int form, bool afterBe) {
+  return Filter(advice, [&](std::string& alt) { return FitAlternative(alt, form, afterBe); });
+}
+
+std::string DropRepeats(std::string_view advice, std::string_view before, std::string_view after) {
+  return Filter(advice, [&](std::string& alt) {
+    return SameWord(EdgeWord(alt, false), before) || SameWord(EdgeWord(alt, true), after) ? Fit::Drop : Fit::Keep;
+  });
+}
+
+std::string AdviceInPlace(const WordRec& w, std::string_view advice) {
+  std::string out(advice);
+  const int cls = w.wordClass;
+  // A gerund's advice is there to take the -ing form away ("use" for "using").
+  if (((cls >= Cls::Verb && cls <= Cls::VerbIng) || cls == Cls::Participle) && w.message != Msg::Gerund) {
+    const int form = AdviceForm(&w);
+    const WordRec* before = w.sentencePos > 0 ? Prev(&w) : nullptr;
+    const bool afterBe = before != nullptr && IsBeWord(before->text.view());
+    if (form != kFormBase || afterBe) out = FitAdvice(out, form, afterBe);
+  }
+  return DropRepeats(out, WordBeside(&w, false), WordBeside(&w, true));
 }

@@ -1,22 +1,29 @@
 #pragma once
-// Advice for a verb in the form of its place. The rules write their advice
-// in the base form ("remove/clean"); put in place of "cleans up" or after
-// "is", it would not read. The verb that begins an alternative takes the
-// form of the flagged verb ("removes", "aligned to"); an alternative in
-// another form than that is not offered; one that cannot take the form (a
-// modal after "is", a verb the dictionaries give no such form) is a hint.
+// Advice a writer can take as given. The rules write their advice in the
+// base form ("remove/clean"); put in place of "cleans up" or after "is", it
+// would not read. The verb that begins an alternative takes the form of the
+// flagged verb ("removes", "aligned to"); an alternative in another form is
+// not offered; one that cannot take the form (a modal after "is", a verb the
+// dictionaries give no such form) is a hint. Nor is an alternative offered
+// that would stand beside the same word it begins or ends with.
 #include <string>
 #include <string_view>
 
 #include "engine/word_rec.h"
 
-// The advice of `w`, a verb of the classes 20 to 23 or a participle (31),
-// fitted to its form: the suggestion is rewritten in place. Nothing changes
-// for a word of another class, for a verb in its base form and for advice
-// that names no verb.
-void FitAdviceToForm(WordRec* w);
+// `advice`, the advice of the finding on `w`, as a writer can take it in
+// place of the words: where `w` is a verb of the classes 20 to 23 or a
+// participle (31), fitted to its form (not for a gerund's finding, whose
+// advice takes the -ing form away); and without an alternative that would
+// stand beside the same word ("more" after "more", "left side" before
+// "side"), against the words on either side of the words `w` covers.
+std::string AdviceInPlace(const WordRec& w, std::string_view advice);
 
-// The same on an advice text for a verb in `form` (kForm... of
-// inflection.h), `afterBe` when a form of "be" stands right before the
-// verb: the fitted advice.
+// The fitting to a verb's form alone: `advice` for a verb in `form`
+// (kForm... of inflection.h), `afterBe` when a form of "be" stands right
+// before the verb.
 std::string FitAdvice(std::string_view advice, int form, bool afterBe);
+
+// The dropping of repeated words alone: `advice` between the words
+// `before` and `after` of the text.
+std::string DropRepeats(std::string_view advice, std::string_view before, std::string_view after);

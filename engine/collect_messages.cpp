@@ -639,7 +639,6 @@ void TakeAdvice(WordRec* w, MessageRec& rec, Work& work) {
       w->message != 0 &&
       !KindIsOneOf(work.kind, {K::CommaTag, K::Correction, K::Semicolon, K::Possessive}) &&
       w->tag[0] != '<') {
-    FitAdviceToForm(w);
     work.SetAdvice(w->suggestion.view());
   }
   // Apostrophes and contractions.
@@ -705,6 +704,8 @@ int CollectMessages(WordRec* head) {
     if (!ApplyMarks(w, rec, work)) continue;
     TakeAdvice(w, rec, work);
     CoveredWords(w, rec, work, formerTag1);
+    if (!work.advice.empty() && !KindIsOneOf(work.kind, {K::Correction, K::Replacement, K::Semicolon, K::CommaTag}))
+      work.SetAdvice(AdviceInPlace(*w, work.advice));
     // The finding's words: the word and those it covers; a placeholder's
     // finding goes to the words next to it.
     const WordRec* first = w;

@@ -311,6 +311,11 @@ int LookUpAlone(std::string_view word, int dictCount, WordRec* probe) {
   return result;
 }
 
+bool IsApprovedWord(std::string_view word) {
+  WordRec probe;
+  return LookUpAlone(word, kDictCount, &probe) == kLookupFound && probe.message == 0;
+}
+
 bool IsTechnicalUnit(std::string_view word) {
   WordRec probe;
   return LookUpAlone(word, kTechnicalDict + 1, &probe) == kLookupFound && probe.extraFlag == '0' + kTechnicalDict &&

@@ -33,6 +33,10 @@ int ScanDictRun(const char* run, int mode, WordRec* word, int count, int flags,
 // gives it (-1 for a word too short or too long to look up).
 int LookUpAlone(std::string_view word, int dictCount, WordRec* probe);
 
+// Whether the dictionaries take `word`, standing alone, as it is: found, and
+// with no finding of its own (a synonym entry's word is flagged).
+bool IsApprovedWord(std::string_view word);
+
 // Whether the TECHNICAL dictionary holds `word` as a unit of measure (class
 // 17). False while no dictionary is loaded. Reads no word list.
 bool IsTechnicalUnit(std::string_view word);

@@ -184,7 +184,8 @@ void ClusterNoun(WordRec* w) {
   const int N = next.wordClass;
   ClearCodes(w);
   const bool type = T.startsWith("type");
-  if (type && N == 67) return;
+  // "type of" and "type for" are what the advice would make of it already.
+  if (type && (N == 67 || next.text == "for")) return;
   if (!type) {
     if (next.markFlag == '1' || In(N, {76, 64, 48}) || w->sentencePos < 1 || P >= 20 || P == 15 ||
         next.classCode[0] != 'V' || prev.classCode[0] == 'A')

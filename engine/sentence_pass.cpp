@@ -81,9 +81,10 @@ void WordWithoutCode(WordRec* w, WordRec* head) {
     }
     return;
   }
-  // A word whose plural ending the tokenizer cut off ("valve(s)").
+  // A word whose plural ending the tokenizer cut off ("valve(s)"). The
+  // plural of a word no dictionary holds is a hint: it would be flagged.
   BoundedText<81> both;
-  both.format("%s/%ss", w->text.c_str(), w->text.c_str());
+  both.format(w->message == Msg::NotInDictionary ? "%s/(%ss)" : "%s/%ss", w->text.c_str(), w->text.c_str());
   if (w->caseFlag == '2') ascii::ToUpperAll(both);
   w->suggestion = both.view();
   w->subClass = w->message = Msg::Punctuation;

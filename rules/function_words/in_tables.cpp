@@ -15,6 +15,8 @@ bool NextMarked(const RuleContext& c) { return IsMarked(c.n1()); }
 bool NextUnmarked(const RuleContext& c) { return c.n1().markFlag == '0'; }
 bool FourthIsPart(const RuleContext& c) { return c.N(4) && TextIs(*c.N(4), "part"); }
 bool PastFirst(const RuleContext& c) { return c.word->sentencePos > 1; }
+// The compound check split a hyphenated word and this is its second part.
+bool SecondPartOfCompound(const RuleContext& c) { return c.word->separatorFlag == '-'; }
 bool PastFirstNextUnmarked(const RuleContext& c) { return PastFirst(c) && NextUnmarked(c); }
 bool PrevEndsS(const RuleContext& c) { return PastFirst(c) && c.p1().text.last() == 's'; }
 bool NextPlace(const RuleContext& c) {
@@ -65,10 +67,12 @@ constexpr Classes kOfOrTime = {Cls::Of, Cls::TimeConjunction};
 
 // clang-format off
 constexpr RuleRow kHeadRows[] = {
-    /*0*/ {.p1Class = {Cls::Be, Cls::Have}},
-    /*1*/ {.n1 = "<*"},
-    /*2*/ {.n1Class = {Cls::ProperName}},
-    /*3*/ {.when = BothSplit, .code = Msg::Hyphenation, .ruleId = 1441},
+    // The "in" of a hyphenated word ("plug-in", "built-in") is no preposition.
+    /*0*/ {.when = SecondPartOfCompound},
+    /*1*/ {.p1Class = {Cls::Be, Cls::Have}},
+    /*2*/ {.n1 = "<*"},
+    /*3*/ {.n1Class = {Cls::ProperName}},
+    /*4*/ {.when = BothSplit, .code = Msg::Hyphenation, .ruleId = 1441},
 };
 
 constexpr RuleRow kWordBeforeRows[] = {

@@ -57,6 +57,10 @@ Walk VerbBeforeEnd(RuleContext& c) {
     w->suggestion.clear();
   } else if (c.P(1) && ClassIsOneOf(c.p1(), {Cls::NounPlural, Cls::NomenclaturePlural})) {
     WriteSuggestion(w, verb.written.view());
+  } else if (verb.extraFlag < '0' || verb.extraFlag > '2') {
+    // The -s form of a verb no dictionary holds (no slot of one is recorded
+    // on it) is no word to put in either.
+    WriteSuggestion(w, "(" + SForm(verb.written.view()).str() + ")");
   } else {
     WriteSuggestion(w, SForm(verb.written.view()).view());
   }

@@ -15,8 +15,8 @@
 // open with '/' or ';', searches for the marker's text up to its first
 // markup (of the 380 bytes the menu keeps of the marker as the host shows
 // it, at most 127) with blanks matching any run of blanks and letters in
-// any case, and puts the suggestion in as written but for the blanks round
-// it, its references as the characters they stand for. It leaves out:
+// any case, and puts the suggestion in as the menu's own SuggestionToPutIn
+// gives it, its references as the characters they stand for. It leaves out:
 // where the search starts (it is taken to find the marker's own words,
 // which an earlier place could only overlap), other markers' tags in the
 // way of a search, named references other than XML's own (kept as
@@ -34,6 +34,7 @@
 #include <sstream>
 #include <string_view>
 
+#include "commands/finding_work.h"
 #include "tests/e2e/documents.h"
 #include "tests/e2e/sample_check.h"
 #include "tests/support/corpus.h"
@@ -401,11 +402,10 @@ class AdviceTaken : public SampleCheck {
         const std::string word = MenuWord(m, text);
         for (const std::string& piece : Suggestions(advice)) {
           if (piece[0] == '(') continue;
-          // The menu puts the suggestion in without the blanks round it; an
-          // empty one or one too long to insert changes nothing.
-          const std::size_t first = piece.find_first_not_of(' ');
-          if (first == std::string::npos) continue;
-          const std::string plain = piece.substr(first, piece.find_last_not_of(' ') + 1 - first);
+          // What the menu puts in for the suggestion; an empty one or one
+          // too long to insert changes nothing.
+          const std::string plain = SuggestionToPutIn(piece);
+          if (plain.empty()) continue;
           const bool markup = Decoded(plain) != plain;
           if ((markup ? 35 : 29) + plain.size() + 2 > 255) continue;
           Taken t{document, advice, m.words, piece, "", "", 0, 0, ""};

@@ -11,9 +11,10 @@ using namespace in_rules;
 
 TEST(InTables, Rows) {
   static const TableCase kCases[] = {
-      {kHead, {"it/66 is/24 in/75 y/10", "in", 0, ""}},
-      {kHead, {"x/10 in/75 <ref>/41", "in", 1, ""}},
-      {kHead, {"x/10 in/75{split=4} line/10{split=4}", "in", 3, "in: message=317 ruleId=1441"}},
+      {kHead, {"x/10 plug/10{split=4} in/75{split=4 sep=-} to/68", "in", 0, ""}},
+      {kHead, {"it/66 is/24 in/75 y/10", "in", 1, ""}},
+      {kHead, {"x/10 in/75 <ref>/41", "in", 2, ""}},
+      {kHead, {"x/10 in/75{split=4} line/10{split=4}", "in", 4, "in: message=317 ruleId=1441"}},
       {kHead, {"x/10 in/75{split=4} line/10", "in", -1, ""}},
       {kWordBefore, {"x/10 breathing/23 in/75 y/10", "in", 0,
                      "breathing: suggestion=\"breath/(Rephrase)\" message=324 entryWords=2 ruleId=7112"}},

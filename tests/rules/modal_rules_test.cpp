@@ -108,11 +108,14 @@ TEST(ModalRules, Bodies) {
        "would: suggestion=\"(Rephrase)\" message=335 entryWords=3 ruleId=4315\nalso: wordClass=40\nbe: wordClass=40",
        "be"},
       {"who/69 will/28 open/30 ./48", "will", "who: message=312 entryWords=2 ruleId=3137", "will"},
-      // "would" + base form: the real -s form; a verb in 'y' gets none.
-      {"valve/10 would/28 fix/20 ./48", "would",
+      // "would" + base form: the real -s form; a verb in 'y' gets none; a
+      // verb no dictionary holds gets its -s form as a hint.
+      {"valve/10 would/28 fix/20{extra=1} ./48", "would",
        "would: suggestion=\"fixes\" message=335 entryWords=2 ruleId=4736\nfix: wordClass=40", "fix"},
-      {"valve/10 would/28 go/20 ./48", "would",
+      {"valve/10 would/28 go/20{extra=1} ./48", "would",
        "would: suggestion=\"goes\" message=335 entryWords=2 ruleId=4736\ngo: wordClass=40", "go"},
+      {"valve/10 would/28 go/20 ./48", "would",
+       "would: suggestion=\"(goes)\" message=335 entryWords=2 ruleId=4736\ngo: wordClass=40", "go"},
       {"valve/10 would/28 carry/20 ./48", "would", "would: message=335 entryWords=2 ruleId=4736\ncarry: wordClass=40",
        "carry"},
       {"valves/11 would/28 fix/20 ./48", "would",
