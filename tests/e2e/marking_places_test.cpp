@@ -308,6 +308,12 @@ TEST_F(MarkingPlaces, TakingTheAdvice) {
       {"number in CDATA", "UTF-8", "Install <![CDATA[twenty-five]]> bolts.", "Install <![CDATA[25]]> bolts."},
       {"hint", "UTF-8", "Wait twenty-<b>five</b> minutes.",
        "twenty-<b><?Pub _touchup Kesta=\"1103(25)\" HighltBckclr=\"FF6699\"?>five<?Pub /_touchup?></b> minutes."},
+      // Advice in the form of its place, and a marker that holds what it replaces.
+      {"-s form", "UTF-8", "The tool cleans up the files.", "<p>The tool removes the files.</p>"},
+      {"modal for three words", "UTF-8", "The tool is expected to start.", "<p>The tool can start.</p>"},
+      {"it is", "UTF-8", "It's a good pump.", "<p>It is a good pump.</p>"},
+      // No blank opens the sentence.
+      {"advice with a blank before it", "UTF-8", "Stop the pump. Take care with the valve.", "pump. Obey with"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
