@@ -1,6 +1,10 @@
-// A whole check and the close, through the stand-in editor, on a document
-// built from the input: a DITA topic, a concept or reference with nested
-// topics, or a DocBook book of chapters and appendices, whose titles,
+// A whole check and the close, and the quality score, through the stand-in
+// editor, on a document built from the input: a DITA topic, a concept or
+// reference with nested topics, or a DocBook book of chapters and
+// appendices; or one read whole from its root, as the document-type table
+// does not know the root or the document lacks its body: a DocBook chapter,
+// section, appendix or reference entry, a DITA map, a glossary entry, a
+// concept without its body, a book without a chapter. Their titles,
 // paragraphs and lists hold words, phrases, entity references, signs,
 // temperatures, numbers with units, numbers in words, capitals, quotation
 // marks, no-break spaces, semicolons, hyphens, soft hyphens, overlong
@@ -10,20 +14,33 @@
 // plus-minus signs, fractions, inch and foot marks, curly quotation marks
 // and possessives, letters outside Latin-1 (Greek, Cyrillic, Hebrew, CJK),
 // declared entities touching numbers and temperatures, and attribute
-// values, instructions and comments that hold '>' and quotation marks; in
-// one of three encodings, its paragraphs repeated up to more than a
-// hundred times. Fails (aborts) when a finding's search is lost (a "Not
-// found" status line or any error box), when the marked or the closed
-// document is not well-formed XML, when the closed document is not the
+// values, instructions and comments that hold '>' and quotation marks;
+// references to entities the tokenizer does not know, by names of every
+// kind ("&masq-gw;", "&booth.conf;", "&linux_qdisc;", "&db:x;"), declared
+// in the document or not, alone, before "s", in parentheses, before
+// punctuation and stuck to words; in one of three encodings, its
+// paragraphs repeated up to more than a hundred times. Fails (aborts) when
+// a finding's search is lost (a "Not found" status line or any error box),
+// when the marked or the closed document is less well-formed XML than the
+// document was (a reference to an entity the document does not declare is
+// read as one its DTD declares), when the closed document is not the
 // document before the check byte for byte (the check changes no character,
 // its corrections are markers too), or when a probe word is not marked
 // where it should be: every paragraph the check reads begins with one,
 // which must get its own marker, and one in front matter, in a nested
 // topic's title, prolog or related links or in an index term must get
 // none; a second probe, a verb the rules replace, stands in the sentences
-// of letters outside the code page and of markup holding '>' and must get
-// its own marker too. With CHECK_CLOSE_FUZZ_PRINT set in the environment,
-// the document each input builds is printed on standard output.
+// of letters outside the code page, of markup holding '>' and of entity
+// references and must get its own marker too. The document is then scored
+// unchecked and checked, with the traffic light (the sigma report for an
+// input of odd length), its dialog closed as nobody answers it; fails when
+// a score does not end with S_OK, loses a search or shows a box (but the
+// sigma report's praise of a document without findings), writes no stamp
+// where it should (everywhere but with that praise), changes more than its
+// stamp, or when the checked document scores otherwise than the unchecked
+// one (the words the editor counts, the stamp's level, the praise). With
+// CHECK_CLOSE_FUZZ_PRINT set in the environment, the document each input
+// builds is printed on standard output.
 #include <libxml/parser.h>
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -70,19 +87,37 @@ constexpr const char* kSynonym =
 constexpr const char* kSettingsLine =
     "KESta|TEC(technical),STE(core),SYN(synonym)|wDEF1|Writer|Kesta Project|SHO|end\n";
 
-// Every box and every "Not found" line is a lost search.
+// The score's question: the sigma report or the traffic light.
+constexpr int kSigma = 1, kTraffic = 2;
+
+// Every box and every "Not found" line is a lost search. A score answers
+// its question with `answer`; its dialogs close as nobody acts on them.
 class Watch : public Interaction {
  public:
+  explicit Watch(int answer = 0) : answer_(answer) {}
   int MessageBox(const std::string& text, const std::string& caption, unsigned style) override {
-    // The check of a text without findings says so in a box of its own.
-    if (caption != "KESta Quality") problems.push_back("[box " + caption + "] " + text);
+    // The check of a text without findings says so in a box of its own, and
+    // so does the sigma report.
+    const bool praise =
+        answer_ == 0 ? caption == "KESta Quality"
+                     : answer_ == kSigma && caption == "KESta QA Results" &&
+                           text.starts_with("Congratulations you have a six sigma document");
+    if (praise) ++praises;
+    else problems.push_back("[box " + caption + "] " + text);
     return DismissedAnswer(style);
   }
   void StatusLine(const std::string& text) override {
+    constexpr std::string_view kWords = "WAIT: KESta processes ";
     if (text.rfind("Not found", 0) == 0) problems.push_back("[status] " + text);
+    if (text.starts_with(kWords)) words = text.substr(kWords.size());
   }
-  int Response(const std::string&, const std::vector<std::string>&) override { return 0; }
+  int Response(const std::string&, const std::vector<std::string>&) override { return answer_; }
   std::vector<std::string> problems;
+  int praises = 0;
+  std::string words;  // "N words", as the score's first status line counts them
+
+ private:
+  int answer_;
 };
 
 bool WriteFile(const std::string& path, const std::string& bytes) {
@@ -119,6 +154,8 @@ bool SetUpOnce() {
   if (mkdir((root + "/editinit").c_str(), 0700) != 0 || mkdir((root + "/dictionaries").c_str(), 0700) != 0)
     return false;
   if (!WriteFile(root + "/editinit/KestaArbortext.ini", kSettingsLine)) return false;
+  // The score refuses a document whose file the writer may not write.
+  if (!WriteFile(root + "/fuzz.xml", "")) return false;
   const char* sources[] = {kTechnical, kCore, kSynonym};
   const char* names[] = {"TEC", "STE", "SYN"};
   for (int i = 0; i < 3; ++i) {
@@ -185,11 +222,14 @@ constexpr std::string_view kProbe = "zorb";
 constexpr char kReadProbe = '\x01';
 constexpr char kUnreadProbe = '\x02';
 // A second probe, a verb the rules replace (advice "use"), written as the
-// third byte (the fourth where the check does not read it). It stands in sentences whose rule findings a word could take
-// with it (a letter the module's code page cannot hold after it, markup
-// before it), where the probe above keeps its marker all the same. It
-// opens its sentence: inside one the words before it decide whether the
-// rules read it as a verb at all ("mm &amp; Utilise the meter").
+// third byte (the fourth where the check does not read it). It stands in
+// sentences whose rule findings a word could take with it (a letter the
+// module's code page cannot hold after it, markup before it, an entity
+// reference), where the probe above keeps its marker all the same. It
+// opens its sentence, or follows the fixed words of its own piece ("Set
+// the &masq-gw; and Utilise the pump."): after any other words, those
+// decide whether the rules read it as a verb at all ("mm &amp; Utilise
+// the meter").
 constexpr std::string_view kVerbProbe = "Utilise";
 constexpr char kReadVerbProbe = '\x03';
 constexpr char kUnreadVerbProbe = '\x04';
@@ -350,7 +390,8 @@ static_assert(kPieceCount < 192, "a byte below 192 reaches every piece, and one 
 // comment <?oxy_comment_start comment="a > b"?>, <!-- a > b "c" -->).
 // The byte after an escape byte chooses one. The verb probe stands
 // before the letters and after the markup, in the sentence whose findings
-// they could take with them.
+// they could take with them. New shapes go at the end: a byte below the
+// count keeps its shape.
 constexpr Piece kShapes[] = {
     // × ÷ ± between and after numbers, as characters and references
     {"10\xC3\x97" "10", PieceKind::kWord}, {"5\xC2\xB1" "1", PieceKind::kWord}, {"4\xC3\xB7" "2", PieceKind::kWord},
@@ -467,16 +508,61 @@ constexpr Piece kShapes[] = {
     {"Remove the tool.<?oxy_comment_start author=\"r\" comment=\"a > b\"?>"
      " \x03 the pump.<?oxy_comment_end?>",
      PieceKind::kCorrected},
+    // references to entities the tokenizer does not know, by names of every kind (letters, digits, '-', '.', '_',
+    // ':'), the first seven declared in the document, the others not (see kEntityNames): alone, before "s", in
+    // parentheses, before punctuation, stuck to words and numbers on either side, beside a word of the next piece
+    {"&masq-gw;", PieceKind::kWord}, {"&booth.conf;", PieceKind::kWord}, {"&linux_qdisc;", PieceKind::kWord},
+    {"&param-rate;", PieceKind::kWord}, {"&db:x;", PieceKind::kWord}, {"&eth0;", PieceKind::kWord},
+    {"&Pump-X2;", PieceKind::kWord}, {"&linux-qdisc;", PieceKind::kWord}, {"&nfs.mount;", PieceKind::kWord},
+    {"&sys_v2;", PieceKind::kWord}, {"&db:y;", PieceKind::kWord}, {"&x86-64.ko;", PieceKind::kWord},
+    {"&_tmp;", PieceKind::kWord}, {"&Masq.GW;", PieceKind::kWord},
+    {"&linux-qdisc;s", PieceKind::kWord}, {"&param-rate;s", PieceKind::kWord}, {"&db:x;s", PieceKind::kWord},
+    {"&_tmp;s", PieceKind::kWord},
+    {"(&linux-qdisc;)", PieceKind::kWord}, {"(&booth.conf;)", PieceKind::kWord}, {"(&db:y;)", PieceKind::kWord},
+    {"(&eth0;)", PieceKind::kWord},
+    {"&nfs.mount;,", PieceKind::kWord}, {"&sys_v2;;", PieceKind::kWord}, {"&x86-64.ko;.", PieceKind::kWord},
+    {"&db:x;;", PieceKind::kWord}, {"&masq-gw;.", PieceKind::kWord}, {"&Masq.GW;,", PieceKind::kWord},
+    {"&db:y;,", PieceKind::kPunct}, {"&linux_qdisc;;", PieceKind::kPunct},
+    {"pump&masq-gw;", PieceKind::kWord}, {"&masq-gw;pump", PieceKind::kWord}, {"valve&db:x;", PieceKind::kWord},
+    {"&nfs.mount;valve", PieceKind::kWord}, {"glorp&linux_qdisc;glorp", PieceKind::kWord},
+    {"Remove&_tmp;", PieceKind::kWord}, {"5&masq-gw;", PieceKind::kWord}, {"&eth0;10", PieceKind::kWord},
+    {"", PieceKind::kWrap, {"&masq-gw;", "", Target::kFirst, Part::kBefore}},
+    {"", PieceKind::kWrap, {"&db:y;", "", Target::kLast, Part::kAfter}},
+    {"", PieceKind::kWrap, {"&linux-qdisc;", "", Target::kMiddle, Part::kJoin}},
+    {"", PieceKind::kWrap, {"&Pump-X2;", "", Target::kFirst, Part::kAfter}},
+    {"", PieceKind::kWrap, {"&x86-64.ko;", "", Target::kLast, Part::kBefore}},
+    {"", PieceKind::kWrap, {"&booth.conf;", "", Target::kFirst, Part::kJoin}},
+    // sentences of the verb probe beside such references, and the verb the rules replace among them
+    {". Set the &masq-gw; and \x03 the pump.", PieceKind::kPunct},
+    {". \x03 the &linux-qdisc;s.", PieceKind::kPunct}, {". \x03 the (&booth.conf;) valve.", PieceKind::kPunct},
+    {". \x03 the pump&db:x; and the valve.", PieceKind::kPunct},
+    {". \x03 &nfs.mount;pump, then stop.", PieceKind::kPunct}, {". The &db:y; \x03 the pump.", PieceKind::kPunct},
+    {". \x03 the &x86-64.ko;; stop the &_tmp;.", PieceKind::kPunct},
+    {". \x03 the &eth0; &Masq.GW;.", PieceKind::kPunct},
+    {". Stop &param-rate;s and \x03 the &linux_qdisc;.", PieceKind::kPunct},
+    {". &Pump-X2; \x03 the valve.", PieceKind::kPunct},
+    {". \x03 the &sys_v2;, the &booth.conf; and the pump.", PieceKind::kPunct},
+    {"Set the &masq-gw; and utilize the pump.", PieceKind::kCorrected},
+    {"Utilize the &db:x; pump.", PieceKind::kCorrected},
 };
 constexpr std::size_t kShapeCount = sizeof kShapes / sizeof kShapes[0];
+static_assert(kShapeCount <= 256, "the byte after an escape reaches every shape");
 
 enum class Encoding { kUtf8, kLatin1, kAscii };
 
 // A DITA topic read from its root; a concept or a reference whose nested
 // topics hold their own title, short description, prolog and body; a
 // DocBook book with its info, chapters and appendices, its info holding
-// more than two hundred elements in the last kind.
-enum class Root { kTopic, kConcept, kReference, kBook, kLongBook };
+// more than two hundred elements in the last kind. Then the documents read
+// whole from their root, front matter and all: roots the document-type
+// table does not know (a DocBook chapter, section, appendix or reference
+// entry; a DITA map and glossary entry), and roots it knows without the
+// body it looks for (a concept of a title and a short description, a book
+// of prefaces and appendices without a chapter).
+enum class Root {
+  kTopic, kConcept, kReference, kBook, kLongBook,
+  kChapter, kSection, kAppendix, kRefEntry, kMap, kGlossEntry, kBareConcept, kBareBook,
+};
 
 struct Block {
   PieceKind kind = PieceKind::kParagraph;  // kParagraph, or the title of a kSection or kTopic
@@ -493,9 +579,10 @@ struct Shape {
 };
 
 // The first two bytes: the encoding, the title and the root (byte 0: a
-// topic unless bit 5 is set, then bits 3 and 4 choose), and how often the
-// paragraphs come (byte 1: one to eight times, or a body of a hundred to
-// 131 paragraphs).
+// topic unless bit 5 is set, then bits 3 and 4 choose; or, with bit 5
+// clear and one of bits 6 and 7 set, bits 3, 4 and 7 choose a root read
+// whole), and how often the paragraphs come (byte 1: one to eight times,
+// or a body of a hundred to 131 paragraphs).
 Shape ReadShape(const std::uint8_t* data, std::size_t size) {
   Shape s;
   if (size < 2) return s;
@@ -509,6 +596,10 @@ Shape ReadShape(const std::uint8_t* data, std::size_t size) {
   if (data[0] & 0x20) {
     constexpr Root kRoots[] = {Root::kConcept, Root::kReference, Root::kBook, Root::kLongBook};
     s.root = kRoots[(data[0] >> 3) & 3];
+  } else if ((data[0] & 0xC0) == 0x40 || (data[0] & 0xC0) == 0x80) {
+    constexpr Root kWhole[] = {Root::kChapter, Root::kSection,    Root::kAppendix,    Root::kRefEntry,
+                               Root::kMap,     Root::kGlossEntry, Root::kBareConcept, Root::kBareBook};
+    s.root = kWhole[((data[0] >> 3) & 3) | (data[0] & 0x80 ? 4 : 0)];
   }
   if (data[1] < 224)
     s.copies = 1 + data[1] % 8;
@@ -727,8 +818,42 @@ std::string Probed(const std::string& text, bool read = true) {
   return probed;
 }
 
+// The root's name, as the document type names it.
+const char* RootName(Root root) {
+  switch (root) {
+    case Root::kTopic: return "topic";
+    case Root::kConcept:
+    case Root::kBareConcept: return "concept";
+    case Root::kReference: return "reference";
+    case Root::kChapter: return "chapter";
+    case Root::kSection: return "section";
+    case Root::kAppendix: return "appendix";
+    case Root::kRefEntry: return "refentry";
+    case Root::kMap: return "map";
+    case Root::kGlossEntry: return "glossentry";
+    default: return "book";
+  }
+}
+
+// Text that ends its sentence, for an element whose end ends none (a map's
+// navigation title, a glossary term, a reference entry's name, a short
+// description of many blocks): the probe after it opens a sentence, which
+// the words before it would else share.
+std::string Sentence(std::string text) {
+  if (text.empty() || text.back() != '.') text += '.';
+  return text;
+}
+
+constexpr const char kDocBookRoot[] = " xmlns=\"http://docbook.org/ns/docbook\" version=\"5.0\">";
+
 // Lays the blocks out in the document's root: paragraphs, section titles
-// and nested topics (chapters and appendices in a book).
+// and nested topics (chapters and appendices in a book). In a root read
+// whole, a section title opens a section beside the one open and a topic's
+// title one inside it (a map's topic heads and topic references, whose
+// paragraphs are topic references); a glossary entry's first block is its
+// definition, the others notes and synonyms; a concept without a body holds
+// its blocks in its short description; a book without a chapter has a
+// preface and appendices.
 class Layout {
  public:
   Layout(Root root, const std::string& title) : root_(root) {
@@ -755,11 +880,38 @@ class Layout {
         }
         out_ += "</info><chapter xml:id=\"ch0\"><title>" + Probed("Fuzz") + "</title>";
         break;
+      case Root::kChapter:
+      case Root::kSection:
+      case Root::kAppendix:
+        out_ = std::string("<") + RootName(root) + kDocBookRoot + "<title>" + Probed(title) + "</title>";
+        break;
+      case Root::kRefEntry:
+        out_ = std::string("<refentry") + kDocBookRoot + "<refnamediv><refname>" + Sentence(Probed(title)) +
+               "</refname><refpurpose>" + Probed("The pump.") + "</refpurpose></refnamediv>";
+        OpenPart(PieceKind::kSection, "<refsection>", "</refsection>", "<title>" + Probed("Fuzz") + "</title>");
+        break;
+      case Root::kMap:
+        out_ = "<map id=\"m\"><title>" + Probed(title) + "</title>";
+        break;
+      case Root::kGlossEntry:
+        out_ = "<glossentry id=\"g\"><glossterm>" + Sentence(Probed(title)) + "</glossterm>";
+        break;
+      case Root::kBareConcept:
+        out_ = "<concept id=\"c\"><title>" + Probed(title) + "</title><shortdesc>";
+        break;
+      case Root::kBareBook:
+        out_ = std::string("<book") + kDocBookRoot + "<info><title>" + Probed(title) +
+               "</title><abstract><para>" + Probed("The pump.") + "</para></abstract></info><preface><title>" +
+               Probed("Fuzz") + "</title>";
+        part_ = "preface";
+        break;
     }
   }
 
   void Add(const Block& b) {
-    if (b.kind == PieceKind::kTopic) {
+    if (Whole()) {
+      AddWhole(b);
+    } else if (b.kind == PieceKind::kTopic) {
       NewTopic(b.text);
     } else if (b.kind == PieceKind::kSection) {
       CloseSection();
@@ -767,17 +919,15 @@ class Layout {
       section_ = true;
     } else if (!Book()) {
       out_ += "<p>" + Probed(b.text) + "</p>";
-    } else if (++paragraphs_ % 3 == 0) {
-      out_ += "<itemizedlist spacing=\"compact\"><listitem><simpara>" + Probed(b.text) +
-              "</simpara></listitem><listitem><simpara>" + Probed("The valve.") +
-              "</simpara></listitem></itemizedlist>";
     } else {
-      out_ += "<para>" + Probed(b.text) + "</para>";
+      DocBookParagraph(b.text);
     }
   }
 
   std::string Finish() {
-    if (Book()) {
+    if (Whole()) {
+      FinishWhole();
+    } else if (Book()) {
       CloseSection();
       out_ += std::string("</") + (appendix_ ? "appendix" : "chapter") + "></book>";
     } else {
@@ -793,6 +943,89 @@ class Layout {
 
  private:
   bool Book() const { return root_ == Root::kBook || root_ == Root::kLongBook; }
+  bool Whole() const { return root_ >= Root::kChapter; }
+
+  void DocBookParagraph(const std::string& text) {
+    if (++paragraphs_ % 3 == 0)
+      out_ += "<itemizedlist spacing=\"compact\"><listitem><simpara>" + Probed(text) +
+              "</simpara></listitem><listitem><simpara>" + Probed("The valve.") +
+              "</simpara></listitem></itemizedlist>";
+    else
+      out_ += "<para>" + Probed(text) + "</para>";
+  }
+
+  // In a root read whole: a section beside the one open, or (for a topic's
+  // title) inside it, up to three deep.
+  void OpenPart(PieceKind kind, const std::string& open, const std::string& close, const std::string& titled) {
+    if ((kind != PieceKind::kTopic || parts_.size() >= 3) && !parts_.empty()) {
+      out_ += parts_.back();
+      parts_.pop_back();
+    }
+    out_ += open + titled;
+    parts_.push_back(close);
+  }
+
+  void CloseParts() {
+    for (; !parts_.empty(); parts_.pop_back()) out_ += parts_.back();
+  }
+
+  static std::string NavTitle(const std::string& text) {
+    return "<topicmeta><navtitle>" + Sentence(Probed(text)) + "</navtitle></topicmeta>";
+  }
+
+  void AddWhole(const Block& b) {
+    const bool paragraph = b.kind == PieceKind::kParagraph;
+    switch (root_) {
+      case Root::kMap:
+        if (paragraph)
+          out_ += "<topicref href=\"t" + std::to_string(++paragraphs_) + ".dita\">" + NavTitle(b.text) +
+                  "</topicref>";
+        else if (b.kind == PieceKind::kSection)
+          OpenPart(b.kind, "<topichead>", "</topichead>", NavTitle(b.text));
+        else
+          OpenPart(b.kind, "<topicref href=\"n" + std::to_string(++topicCount_) + ".dita\">", "</topicref>",
+                   NavTitle(b.text));
+        break;
+      case Root::kGlossEntry:
+        if (!glossBody_) {
+          out_ += "<glossdef>" + Sentence(Probed(b.text)) + "</glossdef><glossBody>";
+          glossBody_ = true;
+        } else if (paragraph) {
+          out_ += "<note>" + Probed(b.text) + "</note>";
+        } else {
+          out_ += "<glossAlt><glossSynonym>" + Sentence(Probed(b.text)) + "</glossSynonym></glossAlt>";
+        }
+        break;
+      case Root::kBareConcept:
+        if (paragraphs_++ > 0) out_ += ' ';
+        out_ += Sentence(Probed(b.text));
+        break;
+      default:
+        if (paragraph) {
+          DocBookParagraph(b.text);
+        } else if (root_ == Root::kBareBook && b.kind == PieceKind::kTopic) {
+          CloseParts();
+          out_ += "</" + part_ + "><appendix><title>" + Probed(b.text) + "</title>";
+          part_ = "appendix";
+        } else {
+          const bool ref = root_ == Root::kRefEntry;
+          OpenPart(b.kind, ref ? "<refsection>" : "<section>", ref ? "</refsection>" : "</section>",
+                   "<title>" + Probed(b.text) + "</title>");
+        }
+        break;
+    }
+  }
+
+  void FinishWhole() {
+    CloseParts();
+    switch (root_) {
+      case Root::kMap: out_ += "</map>"; break;
+      case Root::kGlossEntry: out_ += glossBody_ ? "</glossBody></glossentry>" : "</glossentry>"; break;
+      case Root::kBareConcept: out_ += "</shortdesc></concept>"; break;
+      case Root::kBareBook: out_ += "</" + part_ + "></book>"; break;
+      default: out_ += std::string("</") + RootName(root_) + ">"; break;
+    }
+  }
 
   // A title, short description and prolog, which the check does not read.
   void FrontMatter(const std::string& title) {
@@ -868,6 +1101,9 @@ class Layout {
   int topicCount_ = 0;
   int paragraphs_ = 0;
   std::vector<std::string> topics_;  // the nested topics open now
+  std::vector<std::string> parts_;   // in a root read whole: the end tags of the sections open now
+  std::string part_;                 // a book without a chapter: its last part, a preface or an appendix
+  bool glossBody_ = false;           // a glossary entry's definition is written, its body open
 };
 
 // The declarations of the typesetting entities `body` refers to (the
@@ -880,6 +1116,28 @@ std::string TypesetEntities(const std::string& body) {
   std::string declarations;
   for (const auto& [name, text] : kEntities)
     if (body.find(std::string("&") + name + ";") != std::string::npos)
+      declarations += std::string("<!ENTITY ") + name + " \"" + text + "\">";
+  return declarations;
+}
+
+// The names the shapes write as references that the tokenizer's table does
+// not know; the declared ones are declared where `body` refers to them, the
+// others are left to a DTD the document does not name or have.
+struct NamedEntity {
+  const char* name;
+  const char* text;  // nullptr: not declared
+};
+constexpr NamedEntity kEntityNames[] = {
+    {"masq-gw", "masquerading gateway"}, {"booth.conf", "booth.conf"}, {"linux_qdisc", "qdisc"},
+    {"param-rate", "rate"}, {"db:x", "x"}, {"eth0", "eth0"}, {"Pump-X2", "Pump X2"},
+    {"linux-qdisc", nullptr}, {"nfs.mount", nullptr}, {"sys_v2", nullptr}, {"db:y", nullptr},
+    {"x86-64.ko", nullptr}, {"_tmp", nullptr}, {"Masq.GW", nullptr},
+};
+
+std::string NameEntities(const std::string& body) {
+  std::string declarations;
+  for (const auto& [name, text] : kEntityNames)
+    if (text && body.find(std::string("&") + name + ";") != std::string::npos)
       declarations += std::string("<!ENTITY ") + name + " \"" + text + "\">";
   return declarations;
 }
@@ -909,18 +1167,21 @@ Document BuildDocument(const std::uint8_t* data, std::size_t size) {
     const std::size_t round = k / blocks.size();
     layout.Add(blocks[(k + round) % blocks.size()]);
   }
-  const char* rootName = shape.root == Root::kTopic       ? "topic"
-                         : shape.root == Root::kConcept   ? "concept"
-                         : shape.root == Root::kReference ? "reference"
-                                                          : "book";
+  // DITA's document types come with their public identifiers, as editors
+  // write them (the DTD is not at hand).
+  const Root root = shape.root;
+  const char* externalId = root == Root::kMap          ? " PUBLIC \"-//OASIS//DTD DITA Map//EN\" \"map.dtd\""
+                           : root == Root::kGlossEntry ? " PUBLIC \"-//OASIS//DTD DITA Glossary//EN\" \"glossary.dtd\""
+                           : root == Root::kBareConcept ? " PUBLIC \"-//OASIS//DTD DITA Concept//EN\" \"concept.dtd\""
+                                                        : "";
   std::string declaration = "<?xml version=\"1.0\"";
   if (shape.declared) declaration += std::string(" encoding=\"") + shape.declared + "\"";
   const std::string body = layout.Finish();
   Document doc;
-  doc.xml = declaration + "?>\n<!DOCTYPE " + rootName +
+  doc.xml = declaration + "?>\n<!DOCTYPE " + RootName(root) + externalId +
             " [<!ENTITY prod \"Fuel Pump\"><!ENTITY lowbar \"_\"><!ENTITY iuml \"&#xEF;\">"
             "<!ENTITY eacute \"&#xE9;\"><!ENTITY reg \"&#174;\">" +
-            TypesetEntities(body) + "]>\n" + body + "\n";
+            TypesetEntities(body) + NameEntities(body) + "]>\n" + body + "\n";
   std::string xml;
   for (char c : doc.xml) {
     if (const ProbeWord* probe = ProbeFor(c)) {
@@ -983,11 +1244,20 @@ std::string ProbeProblem(const std::string& marked, const std::vector<ProbeWord>
 // --- Well-formed XML ---
 
 // Empty when libxml2 reads `xml` as well-formed (no network, no external
-// DTD), else its first error.
+// DTD), else its first error. A document type declaration without an
+// external subset gets one named, so that a reference to an entity the
+// document does not declare is one its DTD may declare, as in a document
+// whose DTD is not at hand: every document is read so, the one built and
+// the ones the check and the close give back.
 std::string NotWellFormed(const std::string& xml) {
+  std::string read = xml;
+  if (const std::size_t doctype = read.find("<!DOCTYPE "); doctype != std::string::npos) {
+    const std::size_t end = read.find_first_of(" [>", doctype + 10);
+    if (end != std::string::npos && read.compare(end, 2, " [") == 0) read.insert(end, " SYSTEM \"fuzz.dtd\"");
+  }
   xmlParserCtxtPtr ctxt = xmlNewParserCtxt();
   if (!ctxt) return "no parser context";
-  xmlDocPtr doc = xmlCtxtReadMemory(ctxt, xml.data(), static_cast<int>(xml.size()), "fuzz.xml", nullptr,
+  xmlDocPtr doc = xmlCtxtReadMemory(ctxt, read.data(), static_cast<int>(read.size()), "fuzz.xml", nullptr,
                                     XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
   std::string error;
   if (!doc || !ctxt->wellFormed) {
@@ -1016,6 +1286,55 @@ std::string FirstDifference(const std::string& before, const std::string& after)
                detail.c_str(), what, first.c_str());
   Folder().Remove();
   std::abort();
+}
+
+// --- The score ---
+
+// What a score showed and left.
+struct Scored {
+  std::string problems;  // a failed call, lost searches, boxes, a stamp missing or too many
+  std::string words;     // the words the editor counted, from the first status line
+  std::string level;     // the stamp up to its date ('#'); empty without one
+  int praises = 0;       // the sigma report's boxes for a document without findings
+  std::string text;      // the document after the score, without its stamp
+};
+
+// Scores `xml`, loaded into the editor, answering the question with `answer`.
+Scored Score(editor::Editor& doc, const std::string& xml, int answer) {
+  Scored s;
+  std::string error;
+  if (!doc.LoadText(xml, "fuzz.xml", &error, Folder().path + "/fuzz.xml")) {
+    s.problems = "the document does not load: " + error + "\n";
+    return s;
+  }
+  Watch watch(answer);
+  SetInteraction(&watch);
+  RunKesta* object = new RunKesta();
+  const HRESULT result = object->SixsigmaRead();
+  object->Release();
+  SetInteraction(nullptr);
+  for (const std::string& p : watch.problems) s.problems += p + "\n";
+  if (result != S_OK) s.problems += "SixsigmaRead returned " + std::to_string(result) + "\n";
+  if (watch.words.empty()) s.problems += "no status line counts the words\n";
+  s.words = watch.words;
+  s.praises = watch.praises;
+  s.text = doc.SaveText();
+  constexpr std::string_view kStamp = "<?KESSTA ";
+  if (const std::size_t at = s.text.find(kStamp); at != std::string::npos) {
+    const std::size_t end = s.text.find("?>", at);
+    if (end == std::string::npos) {
+      s.problems += "the stamp does not end\n";
+      return s;
+    }
+    const std::string stamp = s.text.substr(at, end + 2 - at);
+    s.level = stamp.substr(0, stamp.find('#'));
+    s.text.erase(at, stamp.size());
+    if (s.text.find(kStamp) != std::string::npos) s.problems += "more than one stamp\n";
+  }
+  // Only the sigma report of a document without findings, which praises it, writes none.
+  const bool praised = answer == kSigma && s.praises > 0;
+  if (s.level.empty() != praised) s.problems += praised ? "a stamp beside the praise\n" : "no stamp\n";
+  return s;
 }
 
 }  // namespace
@@ -1064,5 +1383,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
          FirstDifference(before, after) + "\n---\n" + marked + "---\n" + after);
   if (std::string e = ProbeProblem(marked, document.probes); !e.empty())
     Fail("a probe word is not marked as it should be", xml, e + "\n" + marked);
+
+  // The score of the document unchecked and checked: the score takes the
+  // markers out, so both count the same words and reach the same level, and
+  // each leaves the document as it was but for the stamp. An input of even
+  // length is scored with the traffic light, an odd one with the sigma
+  // report: both would take a third more time again.
+  const int answer = size % 2 == 0 ? kTraffic : kSigma;
+  const char* report = answer == kSigma ? "sigma report" : "traffic light";
+  const Scored unchecked = Score(doc, xml, answer);
+  const Scored checked = Score(doc, marked, answer);
+  for (const Scored* s : {&unchecked, &checked}) {
+    const std::string which = std::string(s == &checked ? "the checked" : "the unchecked") + " document, " + report;
+    if (!s->problems.empty()) Fail("the score failed", xml, which + ": " + s->problems + s->text);
+    if (s->text != before)
+      Fail("the score changed more than its stamp", xml, which + "\n" + FirstDifference(before, s->text));
+  }
+  if (checked.words != unchecked.words || checked.level != unchecked.level || checked.praises != unchecked.praises)
+    Fail("the checked document scores otherwise than the unchecked one", xml,
+         std::string(report) + ": checked " + checked.words + ", " + checked.level + ", " +
+             std::to_string(checked.praises) + " praise; unchecked " + unchecked.words + ", " + unchecked.level + ", " +
+             std::to_string(unchecked.praises) + " praise\n" + marked);
   return 0;
 }
