@@ -11,6 +11,9 @@ namespace editor {
 namespace {
 
 constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+constexpr std::string_view kSectionStart = "<![CDATA[";
+constexpr std::string_view kSectionEnd = "]]>";
+constexpr std::string_view kBoundary = "<![CDATA[]]><![CDATA[";
 
 class SourceWriter {
  public:
@@ -57,6 +60,16 @@ class SourceWriter {
         out_.append(text_.substr(prevEnd_, begin - prevEnd_));
       } else if ((before.starts_with("]]>") && inCdata_) || (before.starts_with("<![CDATA[") && !inCdata_)) {
         out_.append(before);
+      } else if (!inCdata_ && item.inCdata && before.starts_with(kSectionEnd) &&
+                 before.substr(kSectionEnd.size()).starts_with(kSectionStart)) {
+        // Markup put between two sections of the file ("<![CDATA[a]]>
+        // <![CDATA[b]]>") opens the second with an empty one before it,
+        // which tells, once that markup is gone, that they were two: a
+        // section that markup only divides is one again.
+        out_ += kBoundary;
+      } else if (inCdata_ && item.inCdata && before.starts_with(kBoundary)) {
+        out_ += kSectionEnd;
+        out_ += kSectionStart;
       } else if (inCdata_ && !item.inCdata) {
         out_ += "]]>";
       } else if (!inCdata_ && item.inCdata) {

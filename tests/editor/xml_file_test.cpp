@@ -131,15 +131,22 @@ TEST(XmlFile, EditsKeepTheRestAsWritten) {
        "<?xml version='1.0' encoding='ISO-8859-1'?>\n<doc><![CDATA[a ]]>&#8804;<![CDATA[]]]]><![CDATA[> b]]></doc>"},
       {"no ]]> across a deletion in text", "<doc><p>]]x></p></doc>",
        {"find -f -select @x@", "delete"}, "<doc><p>]]&gt;</p></doc>"},
-      // An empty section (or two sections side by side) before a marked
-      // word stays: it is written with the word, after the marker's start.
+      // An empty section before a marked word stays: it is written with the
+      // word, after the marker's start. Two sections side by side stay two:
+      // an empty one after the marker's start says so, for when the marker
+      // is taken out again; a section the marker divides is one again then.
       {"an empty CDATA section before a marker", "<doc><p>a <![CDATA[]]>word <![CDATA[b]]><![CDATA[word]]></p></doc>",
        {"find -f -select @word@", marker, "find -f -select @word@", marker},
        "<doc><p>a <?Pub _touchup Kesta=\"1\"?><![CDATA[]]>word<?Pub /_touchup?> <![CDATA[b]]><?Pub _touchup "
-       "Kesta=\"1\"?><![CDATA[word]]><?Pub /_touchup?></p></doc>"},
+       "Kesta=\"1\"?><![CDATA[]]><![CDATA[word]]><?Pub /_touchup?></p></doc>"},
       {"and after the marker is taken out again",
        "<doc><p>a <?Pub _touchup Kesta=\"1\"?><![CDATA[]]>word<?Pub /_touchup?> b</p></doc>",
        {"find -f -select @word@", "dt"}, "<doc><p>a <![CDATA[]]>word b</p></doc>"},
+      {"two sections after their marker is taken out",
+       "<doc><p><![CDATA[b]]><?Pub _touchup Kesta=\"1\"?><![CDATA[]]><![CDATA[word]]><?Pub /_touchup?> "
+       "<![CDATA[c]]><?Pub _touchup Kesta=\"1\"?><![CDATA[word]]><?Pub /_touchup?></p></doc>",
+       {"find -f -select @word@", "dt", "find -f -select @word@", "dt"},
+       "<doc><p><![CDATA[b]]><![CDATA[word]]> <![CDATA[cword]]></p></doc>"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
