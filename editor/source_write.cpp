@@ -13,7 +13,7 @@ namespace {
 constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 constexpr std::string_view kSectionStart = "<![CDATA[";
 constexpr std::string_view kSectionEnd = "]]>";
-constexpr std::string_view kBoundary = "<![CDATA[]]><![CDATA[";
+constexpr std::string_view kEmptySection = "<![CDATA[]]>";
 
 class SourceWriter {
  public:
@@ -46,7 +46,7 @@ class SourceWriter {
 
   // What stood between the item written last and this one when they were
   // neighbours in the file. Else the CDATA delimiters that stood right
-  // before this item (an empty section too), when they begin in the state
+  // before this item (empty sections too), as far as they fit the state
   // written so far; else only what keeps a CDATA section whole.
   void Join(const Item& item) {
     const std::size_t begin = item.source;
@@ -56,24 +56,28 @@ class SourceWriter {
       bool neighbours = false;
       if (prevEnd_ != kNone && prevEnd_ < begin) neighbours = hasGlue && glue->second == begin - prevEnd_;
       std::string_view before = hasGlue ? text_.substr(begin - glue->second, glue->second) : std::string_view();
+      const bool closes = before.starts_with(kSectionEnd), opens = before.starts_with(kSectionStart);
       if (neighbours) {
         out_.append(text_.substr(prevEnd_, begin - prevEnd_));
-      } else if ((before.starts_with("]]>") && inCdata_) || (before.starts_with("<![CDATA[") && !inCdata_)) {
+      } else if ((closes && inCdata_) || (opens && !inCdata_)) {
         out_.append(before);
-      } else if (!inCdata_ && item.inCdata && before.starts_with(kSectionEnd) &&
-                 before.substr(kSectionEnd.size()).starts_with(kSectionStart)) {
-        // Markup put between two sections of the file ("<![CDATA[a]]>
-        // <![CDATA[b]]>") opens the second with an empty one before it,
-        // which tells, once that markup is gone, that they were two: a
-        // section that markup only divides is one again.
-        out_ += kBoundary;
-      } else if (inCdata_ && item.inCdata && before.starts_with(kBoundary)) {
+      } else if (closes) {
+        // Markup written afresh closed the section already: the empty
+        // sections after its end stay. Markup put between two sections of
+        // the file ("<![CDATA[a]]><![CDATA[b]]>") opens the second with an
+        // empty one more, which tells, once that markup is gone, that they
+        // were two: a section that markup only divides is one again.
+        if (item.inCdata) out_ += kEmptySection;
+        out_.append(before.substr(kSectionEnd.size()));
+      } else if (inCdata_ && item.inCdata && before.starts_with(kEmptySection) &&
+                 before.substr(kEmptySection.size()).starts_with(kSectionStart)) {
         out_ += kSectionEnd;
-        out_ += kSectionStart;
+        out_.append(before.substr(kEmptySection.size()));
       } else if (inCdata_ && !item.inCdata) {
-        out_ += "]]>";
+        out_ += kSectionEnd;
+        if (opens) out_.append(before);  // empty sections after a divided one
       } else if (!inCdata_ && item.inCdata) {
-        out_ += "<![CDATA[";
+        out_ += kSectionStart;
       }
     }
     inCdata_ = item.inCdata;

@@ -142,6 +142,10 @@ TEST(XmlFile, EditsKeepTheRestAsWritten) {
       {"and after the marker is taken out again",
        "<doc><p>a <?Pub _touchup Kesta=\"1\"?><![CDATA[]]>word<?Pub /_touchup?> b</p></doc>",
        {"find -f -select @word@", "dt"}, "<doc><p>a <![CDATA[]]>word b</p></doc>"},
+      // Empty sections after a marked section stay after the marker's end.
+      {"empty CDATA sections after a marker", "<doc><p><![CDATA[word]]><![CDATA[]]><![CDATA[]]><i>x</i></p></doc>",
+       {"find -f -select @word@", marker},
+       "<doc><p><?Pub _touchup Kesta=\"1\"?><![CDATA[word]]><?Pub /_touchup?><![CDATA[]]><![CDATA[]]><i>x</i></p></doc>"},
       {"two sections after their marker is taken out",
        "<doc><p><![CDATA[b]]><?Pub _touchup Kesta=\"1\"?><![CDATA[]]><![CDATA[word]]><?Pub /_touchup?> "
        "<![CDATA[c]]><?Pub _touchup Kesta=\"1\"?><![CDATA[word]]><?Pub /_touchup?></p></doc>",
