@@ -111,19 +111,15 @@ Fit FitAlternative(std::string& alt, int form, bool afterBe) {
   return Fit::Keep;
 }
 
-bool SameText(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (AsciiLower(static_cast<unsigned char>(a[i])) != AsciiLower(static_cast<unsigned char>(b[i]))) return false;
-  return true;
-}
-
 // The advice with each plain alternative judged by `fit`, which may
 // rewrite it: what does not fit is not offered; where nothing fits, it is
 // shown as a hint, which the menu does not put in. The same alternative
 // twice is offered once.
 template <class FitFn>
 std::string Filter(std::string_view advice, FitFn fit) {
+  // A fraction ("1/4 inch") is one suggestion, whose '/' divides nothing.
+  if (!advice.empty() && IsDigit(static_cast<unsigned char>(advice[0])) && advice.find('/') != std::string_view::npos)
+    return std::string(advice);
   std::vector<Piece> pieces;
   bool anyFits = false;
   for (std::size_t from = 0; from <= advice.size();) {
@@ -138,7 +134,7 @@ std::string Filter(std::string_view advice, FitFn fit) {
       p.fit = fit(p.text);
       if (p.fit != Fit::Keep) p.text = original;
       for (const Piece& before : pieces)
-        if (p.fit == Fit::Keep && !before.hint && before.fit == Fit::Keep && SameText(before.text, p.text))
+        if (p.fit == Fit::Keep && !before.hint && before.fit == Fit::Keep && EqualsNoCase(before.text, p.text))
           p.fit = Fit::Drop;
       anyFits = anyFits || p.fit == Fit::Keep;
     }
@@ -168,7 +164,7 @@ std::string_view EdgeWord(std::string_view alt, bool last) {
   return last ? alt.substr(blank + 1) : alt.substr(0, blank);
 }
 
-bool SameWord(std::string_view a, std::string_view b) { return !a.empty() && SameText(std::string(a), std::string(b)); }
+bool SameWord(std::string_view a, std::string_view b) { return !a.empty() && EqualsNoCase(a, b); }
 
 // The word of the text on one side of the words a finding covers (the
 // words' text: the collection writes search marks into the written forms of

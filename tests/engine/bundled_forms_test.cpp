@@ -165,6 +165,11 @@ TEST(BundledForms, AdviceFitsTheFormOfItsVerb) {
       {"show/shows/indication", kFormS, false, "shows/indication"},
   };
   for (const auto& r : rows) EXPECT_EQ(FitAdvice(r.advice, r.form, r.afterBe), r.fitted) << r.advice;
+  // No alternative beside the same word; a fraction is one suggestion.
+  EXPECT_EQ(DropRepeats("more/other", "more", "information"), "other");
+  EXPECT_EQ(DropRepeats("left/left side", "the", "side"), "left");
+  EXPECT_EQ(DropRepeats("for", "For", "of"), "(for)");
+  EXPECT_EQ(DropRepeats("1/4 inch", "1", ""), "1/4 inch");
   Dictionaries.Reset();
 }
 
