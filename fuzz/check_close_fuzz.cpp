@@ -536,7 +536,10 @@ constexpr Piece kShapes[] = {
     {". Set the &masq-gw; and \x03 the pump.", PieceKind::kPunct},
     {". \x03 the &linux-qdisc;s.", PieceKind::kPunct}, {". \x03 the (&booth.conf;) valve.", PieceKind::kPunct},
     {". \x03 the pump&db:x; and the valve.", PieceKind::kPunct},
-    {". \x03 &nfs.mount;pump, then stop.", PieceKind::kPunct}, {". The &db:y; \x03 the pump.", PieceKind::kPunct},
+    // An article after the probe: right before a word the check reads as a
+    // name, the probe is a verb only where its sentence opens, and a piece
+    // before it ending in "in" or "min" makes its ". " an abbreviation's.
+    {". \x03 the &nfs.mount;pump, then stop.", PieceKind::kPunct}, {". The &db:y; \x03 the pump.", PieceKind::kPunct},
     {". \x03 the &x86-64.ko;; stop the &_tmp;.", PieceKind::kPunct},
     {". \x03 the &eth0; &Masq.GW;.", PieceKind::kPunct},
     {". Stop &param-rate;s and \x03 the &linux_qdisc;.", PieceKind::kPunct},
