@@ -140,6 +140,12 @@ std::size_t EntityLength(const char* at) {
   return (i > 1 && at[i] == ';') ? i + 1 : 0;
 }
 
+std::size_t NameReferenceLength(const char* at) {
+  const std::size_t whole = EntityLength(at);
+  if (whole <= 2 || at[1] == '#' || IsTableEntity(std::string_view(at, whole))) return 0;
+  return whole;
+}
+
 const EntityRow* MatchEntity(const char* at, const EntityContext& context, std::size_t* consumed) {
   if (!at || at[0] != '&' || at[1] == '\0') return nullptr;
   const char group = Group(at[1]);

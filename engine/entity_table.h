@@ -56,6 +56,11 @@ bool IsEntityNameChar(unsigned char c);
 // closes a name there.
 std::size_t EntityLength(const char* at);
 
+// Length of a name written as a reference at `at` ("&masq-gw;"): a complete
+// entity that the table does not name and that is no character reference;
+// 0 otherwise. Such a reference is read as one word by its name.
+std::size_t NameReferenceLength(const char* at);
+
 // The first row of the entity's group that matches the text at `at` (which
 // begins with '&') and whose condition holds, or null. `consumed` gets the
 // number of characters the row covers.

@@ -291,8 +291,8 @@ std::string ReadNames(std::string_view token) {
   std::string read;
   read.reserve(token.size());
   for (std::size_t i = 0; i < token.size();) {
-    const std::size_t whole = token[i] == '&' ? EntityLength(token.data() + i) : 0;
-    if (whole > 2 && token[i + 1] != '#' && !IsTableEntity(token.substr(i, whole))) {
+    const std::size_t whole = token[i] == '&' ? NameReferenceLength(token.data() + i) : 0;
+    if (whole > 0) {
       read.append(token.substr(i + 1, whole - 2));
       i += whole;
     } else {

@@ -4,6 +4,7 @@
 #include "engine/collect_messages.h"
 #include "engine/compound_words.h"
 #include "engine/dict_lookup.h"
+#include "engine/entity_table.h"
 #include "engine/finish_messages.h"
 #include "engine/lookup_state.h"
 #include "engine/message_list.h"
@@ -18,8 +19,19 @@ using pass::Reclass;
 
 namespace {
 
+// A slash or hyphen the word writes itself. One inside a name written as a
+// reference ("&masq-gw;") joins no words: the name is one word, and no
+// piece of it is looked up or split off.
 bool HasSlashOrHyphen(const WordRec& w) {
-  return w.written.view().find_first_of("/-") != std::string_view::npos;
+  for (const char* q = w.written.c_str(); *q;) {
+    if (const std::size_t name = *q == '&' ? NameReferenceLength(q) : 0) {
+      q += name;
+      continue;
+    }
+    if (*q == '/' || *q == '-') return true;
+    ++q;
+  }
+  return false;
 }
 
 // A word of the document check that no dictionary holds.

@@ -44,6 +44,13 @@ class FindingsKept : public CheckFixture {
 
 TEST_F(FindingsKept, MarkersWrapTheirWordsAndTheCloseGivesTheTextBack) {
   const std::string longWord(90, 'q');
+  const std::string kJoinedNames =
+      "<p>A packet as a &elements-shaping; mechanism does. Utilize the pump.</p><p>&tools-edit; Edit the file. "
+      "The &tools-edit;. &booth-arbitrator; Add an entry for each arbitrator you use in your &geo; cluster.</p>"
+      "<p>Set the &link-tc;, the &elements-classifying;s and (&sle;&#160;&product-ga;) then stop the glorp.</p>";
+  const Strings kJoinedNamesMarked = {"packet", "as",  "mechanism", "does",  "Utilize", "Edit", "file",
+                                      "entry",  "for", "each",      "arbitrator", "you", "use",  "in",
+                                      "your",   "cluster", "Set",   "stop",  "glorp"};
   struct Case {
     const char* name;
     std::string doctype;
@@ -88,6 +95,16 @@ TEST_F(FindingsKept, MarkersWrapTheirWordsAndTheCloseGivesTheTextBack) {
        "<p>Remove the valve; the &prod; is glorp.</p>", {";", "glorp"}},
       {"ampersand", "", "<p>Remove the valve &amp; the pump.</p><p>Remove the valve &amp; B.</p>",
        {"&amp;", "&amp;"}},
+      // A name that joins a dictionary word and another with '-' is one
+      // word, declared or not: no piece of it is searched for, no marker
+      // lands on the punctuation after it, and the words after it keep
+      // their findings.
+      {"names joining words, undeclared", "", kJoinedNames, kJoinedNamesMarked},
+      {"names joining words, declared",
+       "<!DOCTYPE topic [<!ENTITY elements-shaping \"x\"><!ENTITY tools-edit \"e\"><!ENTITY booth-arbitrator \"b\">"
+       "<!ENTITY geo \"g\"><!ENTITY link-tc \"l\"><!ENTITY elements-classifying \"c\"><!ENTITY sle \"s\">"
+       "<!ENTITY product-ga \"p\">]>",
+       kJoinedNames, kJoinedNamesMarked},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -34,7 +34,8 @@ class MarkingPlaces : public SampleCheck {
                                  "<!DOCTYPE topic [<!ENTITY prod \"Fuel Pump\"><!ENTITY masq-gw \"gateway\">"
                                  "<!ENTITY booth.conf \"booth.conf\"><!ENTITY linux-qdisc \"qdisc\">"
                                  "<!ENTITY linux_qdisc \"qdisc\"><!ENTITY param-rate \"rate\">"
-                                 "<!ENTITY param-ceil \"ceil\"><!ENTITY db:x \"x\">]>\n"
+                                 "<!ENTITY param-ceil \"ceil\"><!ENTITY db:x \"x\"><!ENTITY elements-shaping \"x\">"
+                                 "<!ENTITY tools-edit \"e\"><!ENTITY booth-arbitrator \"b\"><!ENTITY geo \"g\">]>\n"
                                  "<topic id=\"t\">" +
                                  body + "</topic>\n");
   }
@@ -162,6 +163,14 @@ TEST_F(MarkingPlaces, FindingsArriveWhereTheirWordsAre) {
        {{"01", "use", "utilize"}, {"00", "Use", "Utilize"}, {"37", ".", ";"}, {"10", "NONE", "&prod;'s"}},
        {"<p>Install the pump &prod;30&#176;F and the &prod;30&#176;F.</p>", "the pump (&linux_qdisc;).</p>",
         "<p>Use the &param-rate;, the &param-ceil; and the pump<?Pub"}},
+      // So is a name that joins a dictionary word and another with '-': no
+      // piece of it is searched for, and no marker lands on the punctuation
+      // after it.
+      {"names joining words", "<body><p>A packet as a &elements-shaping; mechanism does. Utilize the pump.</p>"
+       "<p>The &tools-edit;. &booth-arbitrator; Add an entry for each arbitrator you use in your &geo; cluster.</p>"
+       "<p>Utilize the &tools-edit;, the &tools-edit;s and (&tools-edit;) now.</p></body>",
+       {{"25", "NONE", "mechanism"}, {"00", "Use", "Utilize"}, {"25", "NONE", "arbitrator"}, {"25", "NONE", "cluster"}},
+       {"<p>The &tools-edit;. &booth-arbitrator; Add an entry", "the &tools-edit;, the &tools-edit;s and (&tools-edit;) now."}},
       // A number and its unit read as one word across markup: the marker
       // holds them, without the blank after them.
       {"number joined to its unit across markup", "<body><p>Remove the 90degrees<b/> 90 degrees.</p>"

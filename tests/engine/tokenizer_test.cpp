@@ -406,6 +406,10 @@ TEST_F(TokenizerTest, Entities) {
       {"Set &masq-gw;, &booth.conf; (&linux_qdisc;) &db:x;s &Pump;; end", "T",
        "Set &masq-gw;{T\"masq-gw\"} , &booth.conf;{T\"booth.conf\"} ( &linux_qdisc;{T\"linux_qdisc\"} ) "
        "&db:x;s{T\"db:xs\"} &Pump;{T\"pump\"} ; end ."},
+      // A name that joins words with '-' is one word too, whatever words.
+      {"&tools-edit; Edit. The &tools-edit;. (&link-tc;), &elements-shaping;s &sle;&#160;&product-ga; x", "T",
+       "&tools-edit;{T\"tools-edit\"} Edit . &tools-edit;{T\"tools-edit\"} . ( &link-tc;{T\"link-tc\"} ) , "
+       "&elements-shaping;s{T\"elements-shapings\"} &sle;&#160;&product-ga;{T\"sle&#160;product-ga\"} x ."},
       {"x &#x263A; y", "", "x y ."},
       // Without its ';' the name is read on as text (groups a-h, l-u, '#') or
       // dropped with the word in progress.

@@ -70,6 +70,11 @@ TEST_F(EnginePassesTest, FindingsOfEachPass) {
       {"Remove it;then the pump", "W|it:| 0!(Insert noun subject)|20|1|1274\nV|. th:|00||37|2|0\nD|then.t:| 0|33|3|1340\n"},
       // Split at the hyphen when the first part is a dictionary word; the second part is looked up on its own.
       {"Clean the valve-seat", "W|seat:| 0|25|2|325\n"},
+      // A name written as a reference is one word, whatever words its '-'
+      // joins; a hyphen the text writes after it still splits.
+      {"Clean the &valve-seat; and the &pump-bolt;. Clean the &valve-seat;s, (&pump-bolt;)", ""},
+      {"Clean the &valve-seat;", "", CheckScope::Selection},
+      {"Clean the &valve;-seat", "W|seat:| 0|25|2|325\n"},
       {"Do a run-up", "W|Do.a:| 0|25|0|325\nD|run-up:| 0!(Decrease or increase - speed or time)|17|2|4152\n"},
       {"Remove the bolt from/to the pump", "D|from/to.t:| 0!(Use [or] for slash)|37|2|5558\n"},
       // A selection classifies numbers before the lookup.
