@@ -65,6 +65,9 @@ constexpr std::string_view kCodeElements[] = {
     "userinput", "option", "replaceable", "varname", "function",
     // DocBook: names of markup
     "tag", "sgmltag", "markup",
+    // DocBook: addresses, identifiers, keys and the other computer text
+    "email", "uri", "paramdef", "parameter", "package", "systemitem", "keycap", "keycombo", "buildtarget",
+    "methodname", "classname", "envar", "errorname", "prompt",
 };
 
 // Elements that stand aside from the text: index entries and the notes of
@@ -166,13 +169,16 @@ bool SameGroup(std::string_view entry, std::string_view tag, std::size_t at) {
 
 std::string_view View(const char* s) { return s ? std::string_view(s) : std::string_view(); }
 
-// True when `tag` opens an element whose whole name is one of `names`.
-bool NameIn(std::string_view tag, std::span<const std::string_view> names) {
-  if (tag.size() < 2 || tag[1] == '/') return false;
-  const std::string_view name = OpeningTagName(tag);
+bool Listed(std::string_view name, std::span<const std::string_view> names) {
   for (std::string_view e : names)
     if (EqualsNoCase(name, e)) return true;
   return false;
+}
+
+// True when `tag` opens an element whose whole name is one of `names`.
+bool NameIn(std::string_view tag, std::span<const std::string_view> names) {
+  if (tag.size() < 2 || tag[1] == '/') return false;
+  return Listed(OpeningTagName(tag), names);
 }
 
 }  // namespace
@@ -195,6 +201,12 @@ int IsInlineTag(const char* tag) {
 }
 
 bool IsCodeElement(std::string_view tag) { return NameIn(tag, kCodeElements); }
+
+bool ClosesCodeElement(std::string_view tag) {
+  if (tag.size() < 3 || tag[0] != '<' || tag[1] != '/') return false;
+  tag.remove_prefix(2);
+  return Listed(tag.substr(0, tag.find_first_of(" \t\r\n>")), kCodeElements);
+}
 
 bool IsAsideElement(std::string_view tag) { return NameIn(tag, kAsideElements); }
 

@@ -21,6 +21,11 @@ int IsInlineTag(const char* tag);
 // paragraph.
 bool IsCodeElement(std::string_view tag);
 
+// True when `tag`, a closing tag ("</code>" or "</code"), closes such an
+// element. Code is inline: its end ends no sentence, whatever its name
+// begins like.
+bool ClosesCodeElement(std::string_view tag);
+
 // True when `tag`, an opening tag, opens an element that stands aside from
 // the text (an index entry, a writer's or reviewer's note; its name
 // compared whole): it is skipped whole and leaves no word.

@@ -88,9 +88,7 @@ bool ClosesParagraph(const char* q) {
     head[n++] = *q == '\n' ? ' ' : *q;
     if (*q++ == '>') break;
   }
-  if (IsBlockEndTag(head) != 1) return false;
-  head[1] = '<';  // "</name" read as "<name"
-  return !IsCodeElement(head + 1);
+  return IsBlockEndTag(head) == 1 && !ClosesCodeElement(head);
 }
 
 // The first closing tag of a paragraph at or after `from`, or null. The
@@ -255,13 +253,14 @@ bool TryHiddenWarning(Scan& s, const Markup& m) {
   return true;
 }
 
-// A closing tag; block elements end the sentence.
+// A closing tag; block elements end the sentence, code elements, which
+// are inline, do not ("</parameter>" is no "</p...>" block end).
 void ScanClosingTag(Scan& s, const Markup& m) {
   Flush(s, 9);
   ClearPending(s);
   char head[36];
   CopyBounded(head, sizeof head, m.view());
-  if (IsBlockEndTag(head) == 1) {
+  if (IsBlockEndTag(head) == 1 && !ClosesCodeElement(head)) {
     s.wordNo = 0;
     AddLiteral(s, ".", 9);
     s.wordNo = 1;

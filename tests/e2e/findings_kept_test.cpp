@@ -100,6 +100,14 @@ TEST_F(FindingsKept, MarkersWrapTheirWordsAndTheCloseGivesTheTextBack) {
       // lands on the punctuation after it, and the words after it keep
       // their findings.
       {"names joining words, undeclared", "", kJoinedNames, kJoinedNamesMarked},
+      // DocBook's computer text is one word whatever it holds: no word of it
+      // is marked, nor is its slash; its closing tag ends no sentence.
+      {"computer text", "",
+       "<p>Remove the <email>core@example.org</email> and the <package>security/openssh-portable</package>.</p>"
+       "<p>Remove the <paramdef>struct conf *<parameter>conf</parameter></paramdef> and the "
+       "<systemitem>glorpd</systemitem>, then the <keycombo><keycap>Ctrl</keycap><keycap>Q</keycap></keycombo>, "
+       "the <buildtarget>make glorp</buildtarget> and the <methodname>glorp</methodname> glorp.</p>",
+       {"glorp"}},
       {"names joining words, declared",
        "<!DOCTYPE topic [<!ENTITY elements-shaping \"x\"><!ENTITY tools-edit \"e\"><!ENTITY booth-arbitrator \"b\">"
        "<!ENTITY geo \"g\"><!ENTITY link-tc \"l\"><!ENTITY elements-classifying \"c\"><!ENTITY sle \"s\">"

@@ -36,8 +36,16 @@ TEST(TokenizerTables, TagsAbbreviationsAndPrefixes) {
                        {"<option", 1}, {"<function>", 1}, {"<screenshot>", -1}, {"<screeninfo>", -1},
                        {"<codes>", -1}, {"<cod>", -1}, {"</code>", -1}, {"<?code?>", -1}, {"<", -1}, {"", -1},
                        {"<xmlatt>", 1}, {"<parmname>", 1}, {"<tag class=\"element\">", 1}, {"<markup>", 1},
-                       {"<tagline>", -1}, {"<indexterm>", -1}})
+                       {"<tagline>", -1}, {"<indexterm>", -1}, {"<email>", 1}, {"<paramdef>", 1},
+                       {"<parameter class=\"function\">", 1}, {"<package>", 1}, {"<systemitem class=\"username\">", 1},
+                       {"<keycap function=\"enter\">", 1}, {"<keycombo>", 1}, {"<buildtarget>", 1},
+                       {"<methodname>", 1}, {"<uri>", 1}, {"<envar>", 1}, {"<errorname>", 1}, {"<classname>", 1},
+                       {"<prompt>", 1}, {"<emailaddress>", -1}, {"<packages>", -1}, {"<param>", -1}})
     EXPECT_EQ(IsCodeElement(r.text), r.expected == 1) << r.text;
+  // Their closing tags, which end no sentence.
+  for (const Row& r : {Row{"</parameter>", 1}, {"</PACKAGE>", 1}, {"</programlisting", 1}, {"</code >", 1},
+                       {"</para>", -1}, {"</parameters>", -1}, {"<parameter>", -1}, {"</", -1}, {"", -1}})
+    EXPECT_EQ(ClosesCodeElement(r.text), r.expected == 1) << r.text;
   // Index entries and notes to writers, by their whole names.
   for (const Row& r : {Row{"<indexterm>", 1}, {"<INDEXTERM id=\"i\">", 1}, {"<index-see-also>", 1},
                        {"<draft-comment author=\"x\">", 1}, {"<remark/>", 1}, {"<indexterms>", -1},

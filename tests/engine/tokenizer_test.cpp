@@ -334,15 +334,28 @@ TEST_F(TokenizerTest, InlineElementsThatHoldParagraphsAndCode) {
       // Code, by its whole name in any case, with or without attributes.
       {"Run <codeblock>make all; rm -rf x</codeblock> now", "k", "Run <Ref>{k9} now{k9} .{k9}"},
       {"Type <Codeph>ls</Codeph> or <option>-v</option> or <code/> now", "", "Type <Ref> or <Ref> or <Ref> now ."},
-      {"A <programlisting language=\"c\" xml:space=\"preserve\">int x;</programlisting> now", "", "A <Ref> . now ."},
+      {"A <programlisting language=\"c\" xml:space=\"preserve\">int x;</programlisting> now", "", "A <Ref> now ."},
       {"A <screen><prompt>$</prompt> <userinput>ls</userinput></screen> now", "", "A <Ref> now ."},
       {"<screenshot><para>Words</para></screenshot> <codeblocks>Go</codeblocks>", "", "Words . Go ."},
       {"<codeblock>unclosed text", "", "unclosed text ."},
       // Names of markup and parameters are code too; "<parmname" is known by
-      // its whole name before the structural "<par" (its closing tag, as
-      // every one whose name begins with 'p', still ends the sentence).
+      // its whole name before the structural "<par". Code is inline: no
+      // closing tag of it ends the sentence, though a name begins with 'p'.
       {"Set <xmlatt>id</xmlatt> or <parmname>args.input</parmname> or <tag class=\"attribute\">id</tag> now", "",
-       "Set <Ref> or <Ref> . or <Ref> now ."},
+       "Set <Ref> or <Ref> or <Ref> now ."},
+      // DocBook's addresses, identifiers and keys, whatever words they hold.
+      {"Mail <email>core@example.org</email> or <package>security/openssh-portable</package> now", "",
+       "Mail <Ref> or <Ref> now ."},
+      {"Call <paramdef>struct conf *<parameter>conf</parameter></paramdef>, <methodname>getGlorp</methodname> "
+       "or <buildtarget>make all</buildtarget> now", "", "Call <Ref> , <Ref> or <Ref> now ."},
+      {"Push <keycombo><keycap>Ctrl</keycap><keycap>Alt</keycap></keycombo> as <systemitem class=\"username\">"
+       "root</systemitem> at the <prompt>$</prompt> now", "", "Push <Ref> as <Ref> at <Ref> now ."},
+      {"Set <envar>PATH</envar>, <uri>http://x.org/a</uri>, <errorname>EIO</errorname> and <classname>Glorp"
+       "</classname> now", "", "Set <Ref> , <Ref> , <Ref> and <Ref> now ."},
+      // Known by their whole names: other names are read, and "</packages>"
+      // ends the sentence as any closing tag whose name begins with 'p'.
+      {"<emailaddress>glorp</emailaddress> <packages>glorp</packages> <keycaps>glorp</keycaps>", "",
+       "glorp glorp . glorp ."},
   });
 }
 
