@@ -18,7 +18,10 @@
 // references to entities the tokenizer does not know, by names of every
 // kind ("&masq-gw;", "&booth.conf;", "&linux_qdisc;", "&db:x;"), declared
 // in the document or not, alone, before "s", in parentheses, before
-// punctuation and stuck to words; in one of three encodings, its
+// punctuation and stuck to words, and names that join a dictionary word
+// and another with '-' ("&tool-utilize;"), side by side too; DocBook's
+// computer text (email, package, parameter, keycap and the like) holding
+// words that would draw findings; in one of three encodings, its
 // paragraphs repeated up to more than a hundred times. Fails (aborts) when
 // a finding's search is lost (a "Not found" status line or any error box),
 // when the marked or the closed document is less well-formed XML than the
@@ -547,6 +550,30 @@ constexpr Piece kShapes[] = {
     {". \x03 the &sys_v2;, the &booth.conf; and the pump.", PieceKind::kPunct},
     {"Set the &masq-gw; and utilize the pump.", PieceKind::kCorrected},
     {"Utilize the &db:x; pump.", PieceKind::kCorrected},
+    // names that join a dictionary word and another with '-' (see kEntityNames), whose second part alone would
+    // draw a finding but for "&pump-valve;": alone, before "s", ".", "," and ")", side by side, opening a
+    // sentence, and the verb probe after them
+    {"&pump-valve;", PieceKind::kWord}, {"&tool-utilize;", PieceKind::kWord}, {"&valve-shut;s", PieceKind::kWord},
+    {"&unit-glorp;s", PieceKind::kWord}, {"&pump-valve;.", PieceKind::kWord}, {"&tool-utilize;,", PieceKind::kWord},
+    {"(&valve-shut;)", PieceKind::kWord}, {"(&unit-glorp;),", PieceKind::kWord},
+    {"&prod;&#160;&pump-valve;", PieceKind::kWord}, {"&tool-utilize;&#160;&unit-glorp;", PieceKind::kWord},
+    {"&valve-shut;&pump-valve;", PieceKind::kWord},
+    {". &tool-utilize; \x03 the pump.", PieceKind::kPunct}, {". The &unit-glorp;. \x03 the valve.", PieceKind::kPunct},
+    {". &valve-shut; Remove the glorp. \x03 the &unit-glorp;, the &tool-utilize;s and (&pump-valve;).",
+     PieceKind::kPunct},
+    // DocBook's computer text, one word whatever it holds: words that would draw findings, and probes that must
+    // get no marker
+    {"<email>glorp@example.org</email>", PieceKind::kWord}, {"<uri>http://x.org/glorp</uri>", PieceKind::kWord},
+    {"<package>glorp/\x02</package>", PieceKind::kWord},
+    {"<paramdef>struct glorp *<parameter>\x02</parameter></paramdef>", PieceKind::kWord},
+    {"<parameter>\x04</parameter>", PieceKind::kWord},
+    {"<systemitem class=\"username\">\x02</systemitem>", PieceKind::kWord},
+    {"<keycombo><keycap>Glorp</keycap><keycap>\x02</keycap></keycombo>", PieceKind::kWord},
+    {"<buildtarget>make \x04</buildtarget>", PieceKind::kWord}, {"<methodname>\x04</methodname>", PieceKind::kWord},
+    {"<classname>Glorp</classname>", PieceKind::kWord}, {"<envar>\x02</envar>", PieceKind::kWord},
+    {"<errorname>\x02</errorname>", PieceKind::kWord}, {"<prompt>\x02$</prompt>", PieceKind::kWord},
+    {". Set the <parameter>glorp</parameter> and \x03 the pump.", PieceKind::kPunct},
+    {". The <package>frobs</package> is on the valve. \x03 the pump.", PieceKind::kPunct},
 };
 constexpr std::size_t kShapeCount = sizeof kShapes / sizeof kShapes[0];
 static_assert(kShapeCount <= 256, "the byte after an escape reaches every shape");
@@ -1135,6 +1162,8 @@ constexpr NamedEntity kEntityNames[] = {
     {"param-rate", "rate"}, {"db:x", "x"}, {"eth0", "eth0"}, {"Pump-X2", "Pump X2"},
     {"linux-qdisc", nullptr}, {"nfs.mount", nullptr}, {"sys_v2", nullptr}, {"db:y", nullptr},
     {"x86-64.ko", nullptr}, {"_tmp", nullptr}, {"Masq.GW", nullptr},
+    // a dictionary word joined by '-' to another: a plain one, one the rules replace, one no dictionary holds
+    {"pump-valve", "pump valve"}, {"valve-shut", "valve shut"}, {"tool-utilize", nullptr}, {"unit-glorp", nullptr},
 };
 
 std::string NameEntities(const std::string& body) {
