@@ -145,6 +145,43 @@ TEST_F(FindingMenu, EachChoiceAndTheDocumentItLeaves) {
   EXPECT_NE(Menu("ShowMe", "5").err.find("[status] KESta removed 2 old messages."), std::string::npos);
 }
 
+// A suggestion over words that hold a reference, or whose own text holds
+// one, goes in with its references as written; where the words cannot be
+// found inside the marker, the marker stays, the status line says why and
+// kesta ends with S_FALSE's status. The marker is the editor's element
+// (1,4,0).
+TEST_F(FindingMenu, ASuggestionOverAReference) {
+  const std::string dtd = "<!DOCTYPE topic [<!ENTITY os \"ZetaOS\"><!ENTITY prod \"Pumpy\">]>\n";
+  const std::string notFound = "[status] KESta Message: The marked words were not found. The suggestion was not inserted.";
+  const struct {
+    std::string marked;  // the marker's words, as markup
+    std::string advice;  // as the marker's Kesta value holds it
+    std::string after;   // the paragraph's text after the suggestion
+    int status;
+  } rows[] = {
+      {"small &os;", "small-&amp;os;", "A series of small-&os; books.", 0},
+      {"&prod;", "the &amp;prod;", "A series of the &prod; books.", 0},
+      {"non-&os;", "not", "A series of not books.", 0},
+      {"35&#8209;mm", "35-mm", "A series of 35-mm books.", 0},
+      {"R&amp;D", "research", "A series of research books.", 0},
+      {"<b>small</b>", "big", "", 1},
+      {"", "big", "", 1},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.marked);
+    const std::string xml = dtd + Topic("<p>A series of " + Marker("1701" + row.advice, "66CC99", row.marked) + " books.</p>");
+    ProgramRun run = Run(xml, {"call", "ShowMe", "--caret", "(1,4,0)", "--answer", "2"});
+    EXPECT_EQ(run.status, row.status) << run.err;
+    EXPECT_EQ(run.err.find("Not found"), std::string::npos) << run.err;
+    if (row.status == 0) {
+      EXPECT_EQ(Body(run.out), dtd + Topic("<p>" + row.after + "</p>"));
+    } else {
+      EXPECT_EQ(Body(run.out), xml);
+      EXPECT_NE(run.err.find(notFound), std::string::npos) << run.err;
+    }
+  }
+}
+
 // "One Message" on a DELETE finding deletes the marked words with the blank
 // after them, and only there. The marker is the editor's element (1,4,0).
 TEST_F(FindingMenu, RemovingADeleteFindingDeletesItsWords) {
