@@ -95,7 +95,8 @@ constexpr const char* kTechnical =
     "name: TECHNICAL\nsecond-name: tec\nversion: 1.0\n\n"
     "valve$ 1014\npump$ 1014\ncover$ 1014\nupdate$ 1014\nunit$ 1014\n"
     "millimetre 1717%mm\nmm 1717%mm\nminute$ 17\ndegree$ 17\npercent 17\ninch! 17\n"
-    "newton$ 17\nmetre 1717%m\nmetres 1717%m\nplate$ 1014\ntool$ 1014\nbolt$ 1014\ngap$ 1014\nvalue$ 1014\nprod$ 1014\n";
+    "newton$ 17\nmetre 1717%m\nmetres 1717%m\nplate$ 1014\ntool$ 1014\nbolt$ 1014\ngap$ 1014\nvalue$ 1014\n"
+    "prod$ 1014\n";
 constexpr const char* kCore =
     "name: CORE\nsecond-name: ste\nversion: 1.0\n\n"
     "remov^21\ninstall^20\nclos^21\nturn^20\nset^2G\nstop^21\nslowly 60\nthen 73\nthan 52\nmore 38\nless 38\n"
@@ -1477,7 +1478,8 @@ std::string InsertedMarkup(const std::string& inserted) {
 std::string TakeSuggestionsOverReferences(editor::Editor& doc, const std::string& marked) {
   constexpr std::string_view kOpen = "<?Pub _touchup", kClose = "<?Pub /_touchup?>";
   std::string error;
-  if (!doc.LoadText(marked, "fuzz.xml", &error, Folder().path + "/fuzz.xml")) return "the marked document does not load";
+  if (!doc.LoadText(marked, "fuzz.xml", &error, Folder().path + "/fuzz.xml"))
+    return "the marked document does not load";
   // The markers in document order, as the host shows them.
   std::vector<std::string> ids;
   std::string id;

@@ -107,39 +107,19 @@ TEST_F(QualityCommand, ADialogNobodyActsOnClosesAsCancelAndCancelKeepsTheStamp) 
       << run.err;
 }
 
-// Scored again and again, a file holds one stamp, which RemoveKestaPi takes
-// out to give the file back byte for byte; a document without findings gets
-// one verdict, whatever its body lacks.
-TEST_F(QualityCommand, ScoredAgainAFileHoldsOneStampAndOneVerdict) {
-  const std::string words = "The pump moves the oil through the valve and the filter to the tank";
-  const struct {
-    std::string xml;
-    const char* verdict;  // in the traffic light's dialog
-  } rows[] = {
-      {"<para>Stop the pump before you open the valve.</para>\n", nullptr},
-      {"<chapter>Utilize the pump.</chapter>\n", nullptr},
-      {"<concept id=\"c\"><title>" + words + "</title><shortdesc>" + words +
-           "</shortdesc><conbody><p/></conbody></concept>\n",
-       "GREEN LIGHT"},
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.xml);
-    const std::string xml = "<?xml version=\"1.0\"?>\n" + row.xml;
+// Scored again and again, a root of text holds one stamp, whose removal
+// gives the file back byte for byte.
+TEST_F(QualityCommand, ScoredAgainAFileHoldsOneStamp) {
+  for (const char* root :
+       {"<para>Stop the pump before you open the valve.</para>\n", "<chapter>Utilize the pump.</chapter>\n"}) {
+    const std::string xml = std::string("<?xml version=\"1.0\"?>\n") + root;
     const std::string doc = dir_.Write("doc.xml", xml);
     for (const char* answer : {"2", "1", "2"}) {
-      ProgramRun run = Kesta({"call", "SixsigmaRead", doc, "--answer", answer, "-i"});
-      ASSERT_EQ(run.status, 0) << run.err;
-      if (row.verdict && *answer == '2') {
-        EXPECT_NE(run.err.find(row.verdict), std::string::npos) << run.err;
-      }
+      ASSERT_EQ(Kesta({"call", "SixsigmaRead", doc, "--answer", answer, "-i"}).status, 0);
       const std::string scored = dir_.Read("doc.xml");
-      const std::size_t first = scored.find("<?KESSTA");
-      // The sigma report's praise of a document without findings stamps nothing.
-      EXPECT_EQ(first != std::string::npos, *answer == '2' || !row.verdict) << scored;
-      EXPECT_TRUE(first == std::string::npos || scored.find("<?KESSTA", first + 1) == std::string::npos) << scored;
+      EXPECT_EQ(scored.find("<?KESSTA", scored.find("<?KESSTA") + 1), std::string::npos) << scored;
     }
-    ProgramRun run = Kesta({"call", "RemoveKestaPi", doc, "-i"});
-    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(Kesta({"call", "RemoveKestaPi", doc, "-i"}).status, 0);
     EXPECT_EQ(dir_.Read("doc.xml"), xml);
   }
 }

@@ -76,18 +76,15 @@ TEST_F(SixsigmaTest, SigmaReportReplacesTheStampAndMarkers) {
             "valve.</p></body></topic>");
 }
 
-// One verdict: the report's rating agrees with the praise, also where the
-// words lie outside a body without a sentence end (no average to weigh).
+// One verdict: the report's rating agrees with the praise, and the traffic
+// light too, also where the words lie outside a body without a sentence end.
 TEST_F(SixsigmaTest, ASixSigmaDocumentIsCongratulatedAndNotStamped) {
   const std::string words = "The pump moves the oil through the valve and the filter to the tank";
-  const std::pair<std::string, std::string> documents[] = {
-      {std::string("<topic>") + kOldStamp + "<title>Pump</title><body><p>Remove the valve.</p></body></topic>",
-       "<topic><title>Pump</title><body><p>Remove the valve.</p></body></topic>"},
-      {"<concept id=\"c\"><title>" + words + "</title><shortdesc>" + words + "</shortdesc><conbody><p/></conbody></concept>",
-       "<concept id=\"c\"><title>" + words + "</title><shortdesc>" + words + "</shortdesc><conbody><p/></conbody></concept>"},
-  };
-  for (const auto& [xml, saved] : documents) {
-    SCOPED_TRACE(xml);
+  const std::string empty = "<concept id=\"c\"><title>" + words + "</title><shortdesc>" + words +
+                            "</shortdesc><conbody><p/></conbody></concept>";
+  const std::string removeTheValve = "<title>Pump</title><body><p>Remove the valve.</p></body></topic>";
+  const std::string stamped = "<topic>" + std::string(kOldStamp) + removeTheValve;
+  for (const auto& [xml, saved] : {std::pair{stamped, "<topic>" + removeTheValve}, std::pair{empty, empty}}) {
     Load(xml);
     ui_.Clear();
     ui_.QueueAnswer(1);
@@ -97,37 +94,9 @@ TEST_F(SixsigmaTest, ASixSigmaDocumentIsCongratulatedAndNotStamped) {
     ASSERT_EQ(ui_.Boxes().size(), 1u);
     EXPECT_EQ(ui_.Boxes()[0].text, "Congratulations you have a six sigma document");
     EXPECT_EQ(Saved(), saved);
-    // The traffic light gives the same verdict.
-    ui_.Clear();
     ui_.QueueAnswer(2);
     EXPECT_EQ(object_->SixsigmaRead(), S_OK);
-    ASSERT_EQ(ui_.Dialogs().size(), 1u);
-    EXPECT_EQ(ui_.Dialogs()[0].opened.id, 361u);  // green
-  }
-}
-
-// However often a document is scored, it holds one stamp, which
-// RemoveKestaPi takes out: also where the stamp is the root's last element
-// (a root of text, or of nothing).
-TEST_F(SixsigmaTest, ScoredTwiceHoldsOneStamp) {
-  for (const char* xml : {"<para>Stop the pump before you open the valve.</para>", "<chapter>Utilize the pump.</chapter>",
-                          "<index/>", "<topic><title>T</title><body><p>Glorp.</p></body></topic>"}) {
-    for (int answer : {1, 2}) {
-      SCOPED_TRACE(std::string(xml) + " answer " + std::to_string(answer));
-      Load(xml);
-      for (int run = 0; run < 3; ++run) {
-        ui_.Clear();
-        ui_.QueueAnswer(run == 1 ? 3 - answer : answer);
-        EXPECT_EQ(object_->SixsigmaRead(), S_OK);
-        const std::string saved = Saved();
-        std::size_t stamps = 0;
-        for (std::size_t at = saved.find("<?KESSTA"); at != std::string::npos; at = saved.find("<?KESSTA", at + 1))
-          ++stamps;
-        EXPECT_LE(stamps, 1u) << saved;
-      }
-      EXPECT_EQ(object_->RemoveKestaPi(), S_OK);
-      EXPECT_EQ(Saved(), xml);
-    }
+    EXPECT_EQ(ui_.Dialogs().back().opened.id, 361u);  // green
   }
 }
 
