@@ -8,6 +8,7 @@
 
 #include "commands/finding_state.h"
 #include "commands/finding_work.h"
+#include "commands/marked_words.h"
 #include "commands/marker_text.h"
 #include "commands/menu_line.h"
 #include "engine/word_rec.h"
@@ -68,36 +69,40 @@ std::string InsertChosenCommand(const std::string& chosen) {
   return "insert_string -pendingdelete " + FindDelimited(chosen);
 }
 
-// The flagged text replaced by the suggestion: the marker's tags go, the
-// caret steps back into the text, the text is found and overwritten. What
-// the advice says only to the writer does not go in: the blanks some advice
-// begins with (" Obey"; the marked words stand between blanks of their own
-// already) and the word class after a word ("specified(adj)", "let (STE)").
-void ReplaceFlaggedText(HostChannel& host, const std::string& word, std::string chosen) {
+// The flagged text replaced by the suggestion. What the advice says only to
+// the writer does not go in: the blanks some advice begins with (" Obey";
+// the marked words stand between blanks of their own already) and the word
+// class after a word ("specified(adj)", "let (STE)"). The words are found
+// inside the marker, from the start of its content, and replaced there
+// before its tags go, so that a search that misses them changes nothing:
+// the marker stays, the status line says why, and the answer is false.
+bool ReplaceFlaggedText(HostChannel& host, const BoundedText<16>& element, std::string chosen) {
   chosen = SuggestionToPutIn(chosen);
-  if (chosen.empty()) return;
-  // The insert command must fit its buffer whole, or the marker would be
-  // gone and the text left unreplaced.
+  if (chosen.empty()) return true;
+  // The insert command must fit its buffer whole.
   std::string insert = InsertChosenCommand(chosen);
   if (insert.size() > kInsertSize - 1) {
     SendStatus(host, "KESta Message: The suggestion is too long to insert.");
-    return;
+    return false;
   }
   Finding.CurrentAdvice = chosen;
-  host.Execute("dt;");
-  std::size_t length = word.size();
-  std::size_t back = length <= 2 ? length : length / 2;
-  try {
-    host.Execute(Format("car edit 0,-%zu;", back));
-  } catch (const _com_error&) {
-    // Near the start of the text there is less to step back over; the
-    // search goes on from where the caret is.
+  host.Execute(FitCommand(kCommandSize, Format("oid_select('%s',0,0,1);", element.c_str())));
+  const std::string find = FindMarkedWordsCommand(host.EvaluateMarkup("$selection"));
+  const std::string backToMarker = FitCommand(kCommandSize, Format("goto_oid('%s');", element.c_str()));
+  host.Execute(backToMarker);
+  if (find.empty() || !host.TryExecute(find, nullptr) || host.Evaluate("oid_caret()") != element.view()) {
+    host.Execute(backToMarker);
+    SendStatus(host, "KESta Message: The marked words were not found. The suggestion was not inserted.");
+    return false;
   }
-  host.Execute("find -f -select " + FindDelimited(word));
   Finding.CurrentSelectionText.clear();
   Finding.CurrentSelectionText.assign(insert);
   host.Execute(Finding.CurrentSelectionText.str());
+  // Back to the start of the text put in, still inside the marker, whose
+  // tags then go.
   host.Execute(FitCommand(kCommandSize, Format("car edit 0,-%zu", RenderedLength(chosen))));
+  host.Execute("dt;");
+  return true;
 }
 
 // The words of a DELETE finding go with the blank after them. The marker's
@@ -224,12 +229,12 @@ HRESULT DisplayCmenuWork(HostChannel& host, FindingCalls& self, int menuMode) {
   }
 
   // Hints in parentheses are advice, not replacements.
-  if (!chosenText.empty() && chosenText[0] != '(' && !oneMessage)
-    ReplaceFlaggedText(host, word, chosenText);
+  bool done = true;
+  if (!chosenText.empty() && chosenText[0] != '(' && !oneMessage) done = ReplaceFlaggedText(host, element, chosenText);
 
   DestroyMenu(bar);
   host.Execute("set pendingdelete=off");
   host.Execute("set inputmode=insert");
   host.Execute("clear_mark all");
-  return S_OK;
+  return done ? S_OK : S_FALSE;
 }

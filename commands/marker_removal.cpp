@@ -181,7 +181,7 @@ HRESULT RemoveKestaPiWork(HostChannel& host) {
   for (;;) {
     Oid next = EvalOid(host, Format("oid_forward('%s')", cursor.c_str()));
     Name name = NameOf(host, next);
-    if (next == end || steps > 50) break;
+    if (steps > 50) break;
     // Every element has a name: a nameless step is the null id after the
     // last element, and there is nothing beyond it.
     if (name.empty() && !IsValid(host, next)) break;
@@ -189,15 +189,16 @@ HRESULT RemoveKestaPiWork(HostChannel& host) {
     if (name.startsWith("_pi")) {
       host.Execute(Format("oid_select('%s',0,0,1);", next.c_str()));
       BoundedText<336> text(host.Evaluate("$selection"));
-      if (text.startsWith("<?KESSTA")) {
-        host.Execute("dt;");
-        break;
-      }
-      if (text.startsWith("<?acro")) {
+      // Every stamp goes, not only the first: a document that an earlier
+      // run left with two comes back with none.
+      if (text.startsWith("<?KESSTA") || text.startsWith("<?acro")) {
         host.Execute("dt;");
         deleted = true;
       }
     }
+    // The last element is looked at too: in a root that holds text or no
+    // other element, the stamp is the last.
+    if (next == end) break;
     // The walk goes on from the element before a deleted one.
     if (!deleted) cursor = next;
     ++steps;

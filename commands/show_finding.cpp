@@ -105,10 +105,11 @@ Reading ReadFindingAtCaret(HostChannel& host, Reader reader) {
   return Reading::Finding;
 }
 
-void OpenMenu(FindingCalls& self) {
-  // Both answers are the called methods' own business.
+// The menu's answer is the command's: a suggestion it could not put in is
+// not reported as done.
+HRESULT OpenMenu(FindingCalls& self) {
   self.CaptureHostAndCursor();
-  self.DisplayCmenu(0);
+  return self.DisplayCmenu(0) == S_OK ? S_OK : S_FALSE;
 }
 }  // namespace
 
@@ -128,8 +129,7 @@ HRESULT ShowMeWork(HostChannel& host, FindingCalls& self) {
                    "Text Selection", MB_ICONERROR);
     return S_FALSE;
   }
-  OpenMenu(self);
-  return S_OK;
+  return OpenMenu(self);
 }
 
 HRESULT ShowContextWork(HostChannel& host, FindingCalls& self) {
@@ -139,6 +139,5 @@ HRESULT ShowContextWork(HostChannel& host, FindingCalls& self) {
     AfxMessageBox("Error(67) Can not find the word position", MB_ICONERROR);
     return S_FALSE;
   }
-  OpenMenu(self);
-  return S_OK;
+  return OpenMenu(self);
 }

@@ -42,9 +42,13 @@ Editor::~Editor() {
 
 bool Editor::Load(const std::string& path, std::string* error) {
   std::string bytes;
+  std::string notRegular;
   errno = 0;
-  if (!ReadFileBytes(path, &bytes)) {
-    if (error) *error = path + ": " + (errno ? std::strerror(errno) : "cannot be read");
+  if (!ReadFileBytes(path, &bytes, &notRegular)) {
+    if (error)
+      *error = path + ": " +
+               (!notRegular.empty() ? "cannot read: not a regular file (" + notRegular + ")"
+                                    : errno ? std::strerror(errno) : "cannot be read");
     return false;
   }
   std::error_code ec;

@@ -29,7 +29,9 @@ class Editor {
 
   // --- The document ---
   // Loads a file; on failure `error` names the file (and the line for text
-  // that is not well-formed XML) and the open document stays as it was.
+  // that is not well-formed XML) and the open document stays as it was. A
+  // path that names no regular file (a device, a named pipe, a folder) is
+  // refused before anything is read.
   bool Load(const std::string& path, std::string* error);
   // Loads XML text under a name (doc_name; "" or "*scratch*" for none) and
   // a path (doc_path).

@@ -26,15 +26,59 @@ std::FILE* OpenFile(const std::string& path, const char* mode) {
   return std::fopen(NativePath(path).c_str(), mode);
 }
 
-bool ReadFileBytes(const std::string& path, std::string* bytes) {
-  std::FILE* f = OpenFile(path, "rb");
-  if (!f) return false;
+namespace {
+const char* FileKindOf(mode_t mode) {
+  if (S_ISCHR(mode)) return "a character device";
+  if (S_ISBLK(mode)) return "a block device";
+  if (S_ISFIFO(mode)) return "a named pipe";
+  if (S_ISDIR(mode)) return "a folder";
+  if (S_ISSOCK(mode)) return "a socket";
+  return "not a file";
+}
+}  // namespace
+
+bool ReadFileBytes(const std::string& path, std::string* bytes, std::string* notRegular) {
+  const std::string native = NativePath(path);
+  // Looked at before it is opened, so that opening a device has no effect;
+  // and again once open, in case something else took the name meanwhile.
+  // Without O_NONBLOCK a named pipe nobody writes to would hold the open.
+  struct stat st;
+  auto refuse = [&](mode_t mode) {
+    if (notRegular) *notRegular = FileKindOf(mode);
+    errno = S_ISDIR(mode) ? EISDIR : EINVAL;
+    return false;
+  };
+  if (::stat(native.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return refuse(st.st_mode);
+  const int fd = ::open(native.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  if (::fstat(fd, &st) != 0) {
+    const int saved = errno;
+    ::close(fd);
+    errno = saved;
+    return false;
+  }
+  if (!S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return refuse(st.st_mode);
+  }
   bytes->clear();
+  if (st.st_size > 0) bytes->reserve(static_cast<std::size_t>(st.st_size));
   char buf[65536];
-  std::size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes->append(buf, n);
-  bool ok = !std::ferror(f);
-  std::fclose(f);
+  bool ok = true;
+  for (;;) {
+    const ssize_t n = ::read(fd, buf, sizeof buf);
+    if (n > 0) {
+      bytes->append(buf, static_cast<std::size_t>(n));
+    } else if (n == 0) {
+      break;
+    } else if (errno != EINTR) {
+      ok = false;
+      break;
+    }
+  }
+  const int saved = errno;
+  ::close(fd);
+  errno = saved;
   return ok;
 }
 

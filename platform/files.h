@@ -14,8 +14,12 @@ bool FileWritable(const std::string& path);  // the `_access(path, 2)` test
 // fopen with the path mapped; null on failure (errno tells why).
 std::FILE* OpenFile(const std::string& path, const char* mode);
 
-// Reads the whole file as bytes; false when it cannot be read.
-bool ReadFileBytes(const std::string& path, std::string* bytes);
+// Reads the whole file as bytes; false when it cannot be read (errno says
+// why). A path that names something other than a regular file (a device, a
+// named pipe, a folder, a socket) is refused before a byte is read, since
+// such a source may never end: false, and `notRegular` (when given) names
+// what it is, such as "a character device".
+bool ReadFileBytes(const std::string& path, std::string* bytes, std::string* notRegular = nullptr);
 
 // Replaces the file's content with `bytes` without ever leaving it half
 // written: the text goes to a file without a name in the same folder

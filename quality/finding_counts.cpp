@@ -24,5 +24,5 @@ FindingCounts CountFindings(WordRec* head) {
 }
 
 int AverageSentenceLength(int wordCount, int sentences) {
-  return sentences > 0 ? wordCount / sentences : wordCount;
+  return sentences > 0 ? wordCount / sentences : 0;
 }

@@ -13,5 +13,6 @@ struct FindingCounts {
 // Quality.messageClassCounters, whose counts it zeroes first.
 FindingCounts CountFindings(WordRec* head);
 
-// Words per sentence; a text without a sentence end is one sentence.
+// Words per sentence; 0 for a text without a sentence end, which has no
+// sentences to measure.
 int AverageSentenceLength(int wordCount, int sentences);

@@ -4,7 +4,9 @@
 
 float QualityScore(int errorCount, int wordCount, int averageSentenceLength) {
   // No words: nothing to find fault with, rather than a division by zero.
-  double score = wordCount > 0 ? static_cast<double>(errorCount) / wordCount * 100.0 : 0.0;
+  // No findings: six sigma, as the report's praise says.
+  if (wordCount <= 0 || errorCount <= 0) return 0.0f;
+  double score = static_cast<double>(errorCount) / wordCount * 100.0;
   float kept = static_cast<float>(score);
   if (averageSentenceLength > 21) kept += 12;
   return kept;

@@ -6,7 +6,9 @@
 #include "platform/clock.h"
 
 // Findings per hundred words, 12 more when sentences average over 21
-// words; kept in single precision. A document without words scores 0.
+// words; kept in single precision. A document without words or without
+// findings scores 0: long sentences only weigh on findings, so that a
+// document without findings is never rated below one with findings.
 float QualityScore(int errorCount, int wordCount, int averageSentenceLength);
 
 // The sigma level of a score: 6 below 3.0, 5 up to 5.0, 4 up to 7.0, 3 up to

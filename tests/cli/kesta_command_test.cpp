@@ -418,6 +418,22 @@ TEST_F(KestaCommandTest, DocumentThatCannotBeReadOrWritten) {
   run = Kesta({"call", "FullTags", kSample, "-o", (dir_.path() / "no" / "such" / "dir.xml").string()});
   EXPECT_EQ(run.status, 3);
   EXPECT_TRUE(run.out.empty());
+
+  // A source that is not a regular file may never end (a device, a pipe
+  // nobody writes to): refused before a byte is read, and nothing written.
+  const std::string fifo = (dir_.path() / "pipe").string(), folder = dir_.path().string();
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  for (const auto& [args, refused] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+           {{"check", "/dev/zero"}, "/dev/zero: cannot read: not a regular file (a character device)"},
+           {{"check", "/dev/full", "-i"}, "/dev/full: cannot read: not a regular file (a character device)"},
+           {{"call", "SixsigmaRead", "/dev/zero", "--answer", "1", "-o", out}, "/dev/zero: cannot read"},
+           {{"call", "CloseKesta", fifo, "-o", out}, fifo + ": cannot read: not a regular file (a named pipe)"},
+           {{"check", folder}, folder + ": cannot read: not a regular file (a folder)"}}) {
+    run = Kesta(args);
+    EXPECT_EQ(run.status, 3);
+    EXPECT_EQ(run.err.rfind("kesta: " + refused, 0), 0u) << run.err;
+    EXPECT_TRUE(run.out.empty() && !std::filesystem::exists(out));
+  }
 }
 
 // Unregistering says whether it took anything out: not from a registry

@@ -201,16 +201,21 @@ TEST_F(DocumentCheckTest, ChangeTrackingComesBackOn) {
 }
 
 // Instructions of the PDF maker met before the stamp go, and the walk goes
-// on to the stamp; no step goes past the last element.
+// on to the stamp and past it, taking every stamp; the last element is
+// looked at too, and no step goes past it.
 TEST_F(DocumentCheckTest, RemoveKestaPiGoesOnAfterAnAcroInstruction) {
   const struct {
     std::string xml;
     std::string saved;
   } cases[] = {
       {"<doc><?acro a?><p>x</p><?acro b?><?KESSTA STE=green?><p>y</p><?KESSTA old?></doc>",
-       "<doc><p>x</p><p>y</p><?KESSTA old?></doc>"},
-      {"<doc><p>x</p><?acro a?></doc>", "<doc><p>x</p><?acro a?></doc>"},  // the last: never examined
+       "<doc><p>x</p><p>y</p></doc>"},
+      {"<doc><p>x</p><?acro a?></doc>", "<doc><p>x</p></doc>"},
       {"<doc><?acro a?><?acro b?><p>x</p></doc>", "<doc><p>x</p></doc>"},
+      // A root that holds text, or nothing, has its stamp as its last element.
+      {"<para><?KESSTA STE=red:TWO SIGMA#1?>Stop the pump.</para>", "<para>Stop the pump.</para>"},
+      {"<para><?KESSTA new?><?KESSTA old?>Stop the pump.</para>", "<para>Stop the pump.</para>"},
+      {"<index><?KESSTA STE=green:SIX SIGMA#1?></index>", "<index></index>"},
   };
   for (const auto& c : cases) {
     Load(c.xml);

@@ -107,6 +107,23 @@ TEST_F(QualityCommand, ADialogNobodyActsOnClosesAsCancelAndCancelKeepsTheStamp) 
       << run.err;
 }
 
+// Scored again and again, a root of text holds one stamp, whose removal
+// gives the file back byte for byte.
+TEST_F(QualityCommand, ScoredAgainAFileHoldsOneStamp) {
+  for (const char* root :
+       {"<para>Stop the pump before you open the valve.</para>\n", "<chapter>Utilize the pump.</chapter>\n"}) {
+    const std::string xml = std::string("<?xml version=\"1.0\"?>\n") + root;
+    const std::string doc = dir_.Write("doc.xml", xml);
+    for (const char* answer : {"2", "1", "2"}) {
+      ASSERT_EQ(Kesta({"call", "SixsigmaRead", doc, "--answer", answer, "-i"}).status, 0);
+      const std::string scored = dir_.Read("doc.xml");
+      EXPECT_EQ(scored.find("<?KESSTA", scored.find("<?KESSTA") + 1), std::string::npos) << scored;
+    }
+    ASSERT_EQ(Kesta({"call", "RemoveKestaPi", doc, "-i"}).status, 0);
+    EXPECT_EQ(dir_.Read("doc.xml"), xml);
+  }
+}
+
 // Every kesta run is a module run of its own, so TrafficLight called alone
 // has no scoring to show: kesta says so, and the document stays as it was.
 TEST_F(QualityCommand, TrafficLightAloneSaysWhyItShowsNothing) {

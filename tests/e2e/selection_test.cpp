@@ -145,6 +145,29 @@ TEST_F(FindingMenu, EachChoiceAndTheDocumentItLeaves) {
   EXPECT_NE(Menu("ShowMe", "5").err.find("[status] KESta removed 2 old messages."), std::string::npos);
 }
 
+// A suggestion over words that hold a reference, or whose own text holds
+// one, goes in with its references as written; words not found inside the
+// marker leave it, with a status line and S_FALSE's exit status. The marker
+// is the editor's element (1,4,0).
+TEST_F(FindingMenu, ASuggestionOverAReference) {
+  const std::string dtd = "<!DOCTYPE topic [<!ENTITY os \"ZetaOS\"><!ENTITY prod \"Pumpy\">]>\n";
+  const struct {
+    std::string marked, advice, after;  // the words as markup, the Kesta value's advice, what replaces them
+  } rows[] = {
+      {"small &os;", "small-&amp;os;", "small-&os;"}, {"&prod;", "the &amp;prod;", "the &prod;"},
+      {"non-&os;", "not", "not"}, {"35&#8209;mm", "35-mm", "35-mm"}, {"R&amp;D", "research", "research"},
+      {"<b>small</b>", "big", ""}, {"", "big", ""},
+  };
+  for (const auto& row : rows) {
+    const std::string xml = dtd + Topic("<p>A " + Marker("1701" + row.advice, "66CC99", row.marked) + " book.</p>");
+    ProgramRun run = Run(xml, {"call", "ShowMe", "--caret", "(1,4,0)", "--answer", "2"});
+    EXPECT_EQ(run.status, row.after.empty() ? 1 : 0) << row.marked;
+    EXPECT_EQ(Body(run.out), row.after.empty() ? xml : dtd + Topic("<p>A " + row.after + " book.</p>")) << row.marked;
+    const char* said = row.after.empty() ? "[status] KESta Message: The marked words were not found." : "[menu] -> 2";
+    EXPECT_NE(run.err.find(said), std::string::npos) << run.err;
+  }
+}
+
 // "One Message" on a DELETE finding deletes the marked words with the blank
 // after them, and only there. The marker is the editor's element (1,4,0).
 TEST_F(FindingMenu, RemovingADeleteFindingDeletesItsWords) {

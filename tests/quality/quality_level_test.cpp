@@ -33,6 +33,9 @@ TEST(QualityLevel, ScoreAndLevelAtEachBandEdge) {
       {251, 1000, 10, 25.1f, 1, 3},
       {0, 0, 0, 0.0f, 6, 1},           // no words: no division by zero
       {3, 0, 0, 0.0f, 6, 1},
+      {0, 1000, 22, 0.0f, 6, 1},       // no findings: long sentences add nothing
+      {0, 26, 26, 0.0f, 6, 1},
+      {1, 26, 26, 15.846154f, 2, 3},
   };
   for (const Case& c : cases) {
     float score = QualityScore(c.errors, c.words, c.average);
@@ -84,7 +87,7 @@ TEST(FindingCounts, CountsNormalisesAndTallies) {
 
 TEST(FindingCounts, AverageSentenceLengthWithoutASentenceEnd) {
   EXPECT_EQ(AverageSentenceLength(125, 12), 10);
-  EXPECT_EQ(AverageSentenceLength(40, 0), 40);
+  EXPECT_EQ(AverageSentenceLength(40, 0), 0);  // no sentence to divide by
   EXPECT_EQ(AverageSentenceLength(0, 0), 0);
 }
 

@@ -76,15 +76,28 @@ TEST_F(SixsigmaTest, SigmaReportReplacesTheStampAndMarkers) {
             "valve.</p></body></topic>");
 }
 
+// One verdict: the report's rating agrees with the praise, and the traffic
+// light too, also where the words lie outside a body without a sentence end.
 TEST_F(SixsigmaTest, ASixSigmaDocumentIsCongratulatedAndNotStamped) {
-  Load(std::string("<topic>") + kOldStamp + "<title>Pump</title><body><p>Remove the valve.</p></body></topic>");
-  ui_.QueueAnswer(1);
-  EXPECT_EQ(object_->SixsigmaRead(), S_OK);
-  ASSERT_EQ(ui_.Dialogs().size(), 1u);
-  EXPECT_EQ(ui_.Dialogs()[0].opened.Find(271)->text, "EXCELLENT");
-  ASSERT_EQ(ui_.Boxes().size(), 1u);
-  EXPECT_EQ(ui_.Boxes()[0].text, "Congratulations you have a six sigma document");
-  EXPECT_EQ(Saved(), "<topic><title>Pump</title><body><p>Remove the valve.</p></body></topic>");
+  const std::string words = "The pump moves the oil through the valve and the filter to the tank";
+  const std::string empty = "<concept id=\"c\"><title>" + words + "</title><shortdesc>" + words +
+                            "</shortdesc><conbody><p/></conbody></concept>";
+  const std::string removeTheValve = "<title>Pump</title><body><p>Remove the valve.</p></body></topic>";
+  const std::string stamped = "<topic>" + std::string(kOldStamp) + removeTheValve;
+  for (const auto& [xml, saved] : {std::pair{stamped, "<topic>" + removeTheValve}, std::pair{empty, empty}}) {
+    Load(xml);
+    ui_.Clear();
+    ui_.QueueAnswer(1);
+    EXPECT_EQ(object_->SixsigmaRead(), S_OK);
+    ASSERT_EQ(ui_.Dialogs().size(), 1u);
+    EXPECT_EQ(ui_.Dialogs()[0].opened.Find(271)->text, "EXCELLENT");
+    ASSERT_EQ(ui_.Boxes().size(), 1u);
+    EXPECT_EQ(ui_.Boxes()[0].text, "Congratulations you have a six sigma document");
+    EXPECT_EQ(Saved(), saved);
+    ui_.QueueAnswer(2);
+    EXPECT_EQ(object_->SixsigmaRead(), S_OK);
+    EXPECT_EQ(ui_.Dialogs().back().opened.id, 361u);  // green
+  }
 }
 
 TEST_F(SixsigmaTest, TrafficLightOfTheLevelAndItsStamp) {
