@@ -84,7 +84,7 @@ TEST_F(MarkingPlaces, FindingsArriveWhereTheirWordsAre) {
        {{"03", "an", "a"}},
        {}},
       {"article before a u-word", "<body><p>Install a update now.</p><p>A update is necessary.</p></body>",
-       {{"03", "an", "a"}, {"03", "an", "A"}},
+       {{"03", "an", "a"}, {"03", "An", "A"}},
        {}},
       // A rule wrote the set-aside "the" back: the marker holds all the words.
       {"article written back",

@@ -144,27 +144,26 @@ TEST(BundledForms, AdviceFitsTheFormOfItsVerb) {
   ASSERT_NO_FATAL_FAILURE(LoadBundled());
   const struct {
     const char* advice;
-    int form;
-    bool afterBe;
+    AdviceSlot slot;
     const char* fitted;
   } rows[] = {
-      {"remove/clean", kFormS, false, "removes/cleans"},
-      {"clean/remove", kFormPast, false, "cleaned/removed"},
-      {"align to/aligns to", kFormParticiple, true, "aligned to"},
-      {"held in position/stays in position", kFormParticiple, true, "held in position"},
-      {"prepares/installs", kFormS, false, "prepares/installs"},
-      {"Remove/(Rephrase)", kFormIng, false, "Removing/(Rephrase)"},
+      {"remove/clean", {.form = kFormS}, "removes/cleans"},
+      {"clean/remove", {.form = kFormPast}, "cleaned/removed"},
+      {"align to/aligns to", {.form = kFormParticiple, .afterBe = true}, "aligned to"},
+      {"held in position/stays in position", {.form = kFormParticiple, .afterBe = true}, "held in position"},
+      {"prepares/installs", {.form = kFormS}, "prepares/installs"},
+      {"Remove/(Rephrase)", {.form = kFormIng}, "Removing/(Rephrase)"},
       // A modal stands for any subject, not after "be"; "want" has no -s form.
-      {"can/(Rephrase for possible)", kFormS, false, "can/(Rephrase for possible)"},
-      {"can/(Rephrase for possible)", kFormParticiple, true, "(can)/(Rephrase for possible)"},
-      {"want", kFormS, false, "(want)"},
-      {"did/made", kFormPast, false, "did/made"},
+      {"can/(Rephrase for possible)", {.form = kFormS}, "can/(Rephrase for possible)"},
+      {"can/(Rephrase for possible)", {.form = kFormParticiple, .afterBe = true}, "(can)/(Rephrase for possible)"},
+      {"want", {.form = kFormS}, "(want)"},
+      {"did/made", {.form = kFormPast}, "did/made"},
       // After "is" the text holds the "is": "is in" becomes "in".
-      {"is/is in/are in", kFormParticiple, true, "in"},
-      {"in position/(Give position ref.)", kFormParticiple, true, "in position/(Give position ref.)"},
-      {"show/shows/indication", kFormS, false, "shows/indication"},
+      {"is/is in/are in", {.form = kFormParticiple, .afterBe = true}, "in"},
+      {"in position/(Give position ref.)", {.form = kFormParticiple, .afterBe = true}, "in position/(Give position ref.)"},
+      {"show/shows/indication", {.form = kFormS}, "shows/indication"},
   };
-  for (const auto& r : rows) EXPECT_EQ(FitAdvice(r.advice, r.form, r.afterBe), r.fitted) << r.advice;
+  for (const auto& r : rows) EXPECT_EQ(FitAdvice(r.advice, r.slot), r.fitted) << r.advice;
   // No alternative beside the same word; a fraction is one suggestion.
   EXPECT_EQ(DropRepeats("more/other", "more", "information"), "other");
   EXPECT_EQ(DropRepeats("left/left side", "the", "side"), "left");
