@@ -166,6 +166,10 @@ Fit FitAlternative(std::string& alt, const AdviceSlot& slot) {
       }
     } else if (slot.afterBe || (slot.afterModal && lower != "have")) {
       return Fit::Drop;  // "is has", "can has"; "can have" reads
+    } else if (lower == "have" && slot.verb && (slot.form == kFormS || slot.form == kFormPast)) {
+      std::string word = slot.form == kFormS ? "has" : "had";  // "have" for "possesses"
+      if (IsAsciiUpper(static_cast<unsigned char>(first[0]))) word[0] = 'H';
+      alt = alt.substr(0, lead) + word + alt.substr(end);
     } else if (slot.form >= 0 && !FormsAgree(finiteForm, slot.form)) {
       return Fit::Drop;
     }
@@ -318,5 +322,6 @@ std::string AdviceInPlace(const WordRec& w, std::string_view advice) {
   const bool placed = slot.form >= 0 || slot.verb || slot.afterBe || slot.afterModal || slot.replacesBe ||
                       slot.beforeBareVerb || slot.capital;
   const std::string out = placed ? FitAdvice(advice, slot) : std::string(advice);
+  if (slot.partOfWord) return AsHints(out);
   return DropRepeats(out, WordBeside(&w, false), WordBeside(&w, true));
 }

@@ -19,9 +19,10 @@
 // `advice`, the advice of the finding on `w`, as a writer can take it in
 // place of the words: fitted to the slot of the words `w` covers (a verb's
 // form, not for a gerund's finding, whose advice takes the -ing form away;
-// the "be" or modal before them); placeholders as hints; and without an
-// alternative that would stand beside the same word ("more" after "more",
-// "left side" before "side"), against the words on either side.
+// the "be" or modal before them); placeholders as hints; all hints on a
+// part of a hyphenated word; and without an alternative that would stand
+// beside the same word ("more" after "more", "left side" before "side"),
+// against the words on either side.
 std::string AdviceInPlace(const WordRec& w, std::string_view advice);
 
 // The fitting alone: `advice` put into `slot`.

@@ -111,6 +111,8 @@ AdviceSlot SlotOf(const WordRec& w, std::string_view advice) {
   // After a modal a verb is in its base form, whatever its ending.
   if (slot.afterModal && slot.verb && slot.form >= 0) slot.form = kFormBase;
   slot.beforeBareVerb = EndsBeforeBareVerb(w);
+  const WordRec* last = Next(&w, std::max(w.entryWords, 1) - 1);
+  slot.partOfWord = w.separatorFlag == '-' || (last != nullptr && last->next != nullptr && last->next->separatorFlag == '-');
   slot.capital = w.sentencePos == 0 && !w.articleSetAside && IsAsciiUpper(static_cast<unsigned char>(w.written[0]));
   return slot;
 }

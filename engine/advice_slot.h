@@ -30,6 +30,10 @@ struct AdviceSlot {
   // The words replaced open the sentence with a capital: so does the
   // alternative.
   bool capital = false;
+  // The words replaced begin or end inside a hyphenated word that the
+  // check split ("backward" of "backward-compatible"): an alternative put
+  // in would leave the rest of the word beside it, so it is a hint.
+  bool partOfWord = false;
 };
 
 // The slot of the finding on `w` (the first word it covers), whose advice

@@ -168,6 +168,7 @@ TEST(BundledForms, AdviceFitsTheFormOfItsVerb) {
       {"can/(Rephrase for possible)", {.form = kFormBase, .verb = true, .afterModal = true},
        "(can)/(Rephrase for possible)"},
       {"have/contain/do/want", {.form = kFormBase, .verb = true, .afterModal = true}, "have/contain/do/want"},
+      {"have/contain", {.form = kFormS, .verb = true}, "has/contains"},
       {"do not/not/does not", {.afterModal = true}, "not"},
       // After "be" ("’re going to"): no modal.
       {"will/to/(Rephrase)", {.afterBe = true}, "to/(Rephrase)"},
