@@ -152,7 +152,6 @@ Fit FitAlternative(std::string& alt, const AdviceSlot& slot) {
     return Fit::Keep;
   };
   int finiteForm = 0, finiteNumber = 0;
-  Fit fit = Fit::Keep;
   WordRec found;
   const bool known = LookUpAlone(lower, kDictCount, &found) == kLookupFound;
   if (FiniteForm(lower, &finiteForm, &finiteNumber)) {
@@ -182,7 +181,8 @@ Fit FitAlternative(std::string& alt, const AdviceSlot& slot) {
     const Aux aux = AuxOf(lower);
     const std::size_t next = alt.find_first_not_of(' ', end);
     const bool helper = aux != Aux::Base || (lower == "do" && next != std::string::npos &&
-                                             alt.compare(next, 3, "not") == 0);
+                                             alt.compare(next, 3, "not") == 0 &&
+                                             (next + 3 == alt.size() || alt[next + 3] == ' '));
     if (slot.afterBe || (helper && slot.afterModal)) return Fit::Hint;
     if (slot.form >= 0 && !AuxFits(aux, slot.form)) return Fit::Hint;
   } else {
@@ -214,8 +214,8 @@ Fit FitAlternative(std::string& alt, const AdviceSlot& slot) {
       alt = alt.substr(0, lead) + word + alt.substr(end);
     }
   }
-  if (fit == Fit::Keep && slot.beforeBareVerb && !TakesBareVerb(alt)) return Fit::Hint;
-  return fit;
+  if (slot.beforeBareVerb && !TakesBareVerb(alt)) return Fit::Hint;
+  return Fit::Keep;
 }
 
 // An alternative put in where the sentence opens begins with a capital.
