@@ -14,6 +14,7 @@
 #include "commands/mark_cursor.h"
 #include "commands/mark_plan.h"
 #include "commands/marker_text.h"
+#include "engine/advice_hints.h"
 #include "engine/ascii_text.h"
 #include "engine/dict_lookup.h"
 #include "engine/message_list.h"
@@ -141,22 +142,6 @@ void PutMarker(HostChannel& host, const std::string& value, const char* colour, 
 bool FoundAsRead(const TextPlaces& text, TextRange m, std::string_view pattern) {
   const std::optional<TextRange> exact = text.MatchAt(m.begin, pattern, {});
   return !exact || exact->end != m.end;
-}
-
-// Advice as hints in parentheses, which the finding's menu shows and does
-// not put in: each suggestion of it.
-std::string AsHints(std::string_view advice) {
-  std::string hints;
-  for (std::size_t begin = 0; begin <= advice.size();) {
-    std::size_t end = std::min(advice.find('/', begin), advice.size());
-    std::string_view piece = advice.substr(begin, end - begin);
-    if (!piece.empty()) {
-      if (!hints.empty()) hints += '/';
-      hints += piece.front() == '(' ? std::string(piece) : "(" + std::string(piece) + ")";
-    }
-    begin = end + 1;
-  }
-  return hints;
 }
 
 // Marks `range` with the finding's category and number and `advice`. The

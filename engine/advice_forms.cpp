@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "engine/advice_hints.h"
+#include "engine/advice_slot.h"
 #include "engine/ascii_text.h"
 #include "engine/class_numbers.h"
 #include "engine/dict_lookup.h"
@@ -42,11 +44,6 @@ bool AuxFits(Aux stands, int form) {
   return false;
 }
 
-bool IsBeWord(std::string_view word) {
-  return word == "is" || word == "are" || word == "was" || word == "were" || word == "am" || word == "be" ||
-         word == "been" || word == "being";
-}
-
 // The form a word the lookup found stands in as a verb; -1 for no verb. A
 // plural noun in -s where a verb is wanted is the verb's -s form ("stays").
 int VerbFormOf(const WordRec& found) {
@@ -80,35 +77,151 @@ struct Piece {
   bool hint = false;  // written in parentheses
 };
 
-// One plain alternative in `form`: rewritten in place, and whether it fits.
-Fit FitAlternative(std::string& alt, int form, bool afterBe) {
+// The note a suggestion ends with, which says what the word is ("log
+// on(v)", "logon(n)", "let (STE)"): its place in `alt`, or npos.
+std::size_t NoteAt(std::string_view alt) {
+  const std::size_t e = alt.find_last_not_of(' ');
+  if (e == std::string_view::npos || alt[e] != ')') return std::string_view::npos;
+  const std::size_t open = alt.rfind('(', e);
+  return open == std::string_view::npos || alt.find_first_not_of(' ') == open ? std::string_view::npos : open;
+}
+
+bool NoteIs(std::string_view alt, std::initializer_list<std::string_view> notes) {
+  const std::size_t at = NoteAt(alt);
+  if (at == std::string_view::npos) return false;
+  const std::string_view note = alt.substr(at, alt.find_last_not_of(' ') + 1 - at);
+  for (std::string_view n : notes)
+    if (note == n) return true;
+  return false;
+}
+
+std::string Lower(std::string_view s) {
+  std::string out(s);
+  for (char& c : out) c = AsciiLower(static_cast<unsigned char>(c));
+  return out;
+}
+
+// The last word of an alternative, without its note.
+std::string LastWord(std::string_view alt) {
+  if (const std::size_t note = NoteAt(alt); note != std::string_view::npos) alt = alt.substr(0, note);
+  const std::size_t e = alt.find_last_not_of(' ');
+  if (e == std::string_view::npos) return {};
+  alt = alt.substr(0, e + 1);
+  const std::size_t blank = alt.rfind(' ');
+  return Lower(blank == std::string_view::npos ? alt : alt.substr(blank + 1));
+}
+
+// Whether a verb's base form can follow the alternative: it ends with
+// "to", "not", a modal or the object of "let you"; not with another verb
+// ("let" wants its object first, "want" its "to"), nor a preposition.
+bool TakesBareVerb(std::string_view alt) {
+  static constexpr std::string_view kEnds[] = {"to", "not", "you", "it", "them", "us", "him", "her", "me"};
+  const std::string last = LastWord(alt);
+  for (std::string_view e : kEnds)
+    if (last == e) return true;
+  WordRec found;
+  return LookUpAlone(last, kDictCount, &found) == kLookupFound && found.wordClass == Cls::Modal &&
+         (AuxOf(last) != Aux::Base || last == "do");
+}
+
+// One plain alternative put into `slot`: rewritten in place, and whether
+// it fits.
+Fit FitAlternative(std::string& alt, const AdviceSlot& slot) {
   const std::size_t lead = alt.find_first_not_of(' ');
   if (lead == std::string::npos) return Fit::Drop;
-  std::size_t end = alt.find(' ', lead);
-  if (end == std::string::npos) end = alt.size();
+  std::size_t end = alt.find_first_of(" (", lead);
+  if (end == std::string::npos || end == lead) end = alt.size();
   std::string first = alt.substr(lead, end - lead);
-  std::string lower = first;
-  for (char& c : lower) c = AsciiLower(static_cast<unsigned char>(c));
+  const std::string lower = Lower(first);
+  const bool nounNote = NoteIs(alt, {"(n)", "(noun)"});
+  const bool verbNote = NoteIs(alt, {"(v)", "(vb)", "(operational verb)", "(computer verb)"});
+  if (slot.verb && nounNote) return Fit::Drop;
   // "is in" after "is": the text has the "is" already.
-  if (afterBe && IsBeWord(lower)) {
+  if (slot.afterBe && IsBeWord(lower)) {
     const std::size_t next = alt.find_first_not_of(' ', end);
     if (next == std::string::npos) return Fit::Drop;
     alt = alt.substr(0, lead) + alt.substr(next);
-    return FitAlternative(alt, form, false);
+    AdviceSlot rest = slot;
+    rest.afterBe = false;
+    return FitAlternative(alt, rest);
   }
+  // What replaces "are running" is for the subject of "are", and a verb:
+  // one that stands after "be" keeps the "be" ("is caused by").
+  const auto keepBe = [&] {
+    alt = alt.substr(0, lead) + std::string(slot.be) + " " + alt.substr(lead);
+    return Fit::Keep;
+  };
+  int finiteForm = 0, finiteNumber = 0;
   WordRec found;
-  if (LookUpAlone(lower, kDictCount, &found) != kLookupFound) return Fit::Keep;
-  if (found.wordClass == Cls::Modal) return AuxFits(AuxOf(lower), form) ? Fit::Keep : Fit::Hint;
-  const int have = VerbFormOf(found);
-  if (have < 0) return Fit::Keep;
-  if (have != kFormBase) return FormsAgree(have, form) ? Fit::Keep : Fit::Drop;
-  if (form == kFormBase) return Fit::Keep;
-  Alternative inflected(lower);
-  if (!InflectAlternative(inflected, found.pluralMarker, form) || !IsApprovedWord(inflected.view())) return Fit::Hint;
-  std::string word = inflected.str();
-  if (IsAsciiUpper(static_cast<unsigned char>(first[0]))) word[0] = AsciiUpper(static_cast<unsigned char>(word[0]));
-  alt = alt.substr(0, lead) + word + alt.substr(end);
+  const bool known = LookUpAlone(lower, kDictCount, &found) == kLookupFound;
+  if (FiniteForm(lower, &finiteForm, &finiteNumber)) {
+    if (slot.replacesBe) {
+      if (finiteNumber != 0 && finiteNumber != slot.number) return Fit::Drop;
+      // "is at" for "was kept at": the tense of the text stays.
+      if (IsBeWord(lower)) {
+        std::string be(slot.be);
+        if (IsAsciiUpper(static_cast<unsigned char>(first[0]))) be[0] = AsciiUpper(static_cast<unsigned char>(be[0]));
+        alt = alt.substr(0, lead) + be + alt.substr(end);
+      }
+    } else if (slot.afterBe || (slot.afterModal && lower != "have")) {
+      return Fit::Drop;  // "is has", "can has"; "can have" reads
+    } else if (lower == "have" && slot.verb && (slot.form == kFormS || slot.form == kFormPast)) {
+      std::string word = slot.form == kFormS ? "has" : "had";  // "have" for "possesses"
+      if (IsAsciiUpper(static_cast<unsigned char>(first[0]))) word[0] = 'H';
+      alt = alt.substr(0, lead) + word + alt.substr(end);
+    } else if (slot.form >= 0 && !FormsAgree(finiteForm, slot.form)) {
+      return Fit::Drop;
+    }
+  } else if (IsBeWord(lower)) {
+    if (slot.replacesBe) return Fit::Drop;
+  } else if (known && found.wordClass == Cls::Modal) {
+    // A modal after "be" or after a modal ("is can", "cannot can") does
+    // not read; it stands for any subject, never as an -ing form. "want",
+    // and "do" but in "do not", are verbs of their own ("can do the test").
+    const Aux aux = AuxOf(lower);
+    const std::size_t next = alt.find_first_not_of(' ', end);
+    const bool helper = aux != Aux::Base || (lower == "do" && next != std::string::npos &&
+                                             alt.compare(next, 3, "not") == 0 &&
+                                             (next + 3 == alt.size() || alt[next + 3] == ' '));
+    if (slot.afterBe || (helper && slot.afterModal)) return Fit::Hint;
+    if (slot.form >= 0 && !AuxFits(aux, slot.form)) return Fit::Hint;
+  } else {
+    int have = known ? VerbFormOf(found) : -1;
+    char code = found.pluralMarker;
+    // A verb the dictionaries know as a noun only, as its note says.
+    if (have < 0 && verbNote) {
+      have = kFormBase;
+      code = '0';
+    }
+    if (have < 0) {
+      // A noun (or a verb's base form the dictionaries take for one) or a
+      // pronoun does not stand for "be" and its words ("is kept at": "stay
+      // at"; "is best to": "you must").
+      const bool subject = known && (found.wordClass < Cls::FirstNonNoun || found.wordClass == Cls::Pronoun ||
+                                     found.wordClass == Cls::FirstPerson);
+      if (slot.replacesBe && known) return subject ? Fit::Drop : keepBe();
+    } else if (slot.form < 0) {
+      // No form wanted: the alternative stays as it is.
+    } else if (slot.replacesBe && have != kFormBase && have != kFormS) {
+      return keepBe();  // a past after "was" is rather its participle
+    } else if (have != kFormBase) {
+      if (!FormsAgree(have, slot.form)) return Fit::Drop;
+    } else if (slot.form != kFormBase) {
+      Alternative inflected(lower);
+      if (!InflectAlternative(inflected, code, slot.form) || !IsApprovedWord(inflected.view())) return Fit::Hint;
+      std::string word = inflected.str();
+      if (IsAsciiUpper(static_cast<unsigned char>(first[0]))) word[0] = AsciiUpper(static_cast<unsigned char>(word[0]));
+      alt = alt.substr(0, lead) + word + alt.substr(end);
+    }
+  }
+  if (slot.beforeBareVerb && !TakesBareVerb(alt)) return Fit::Hint;
   return Fit::Keep;
+}
+
+// An alternative put in where the sentence opens begins with a capital.
+void Capitalise(std::string& alt) {
+  const std::size_t lead = alt.find_first_not_of(' ');
+  if (lead != std::string::npos) alt[lead] = AsciiUpper(static_cast<unsigned char>(alt[lead]));
 }
 
 // The advice with each plain alternative judged by `fit`, which may
@@ -129,6 +242,12 @@ std::string Filter(std::string_view advice, FitFn fit) {
     from = slash + 1;
     if (p.text.empty()) continue;
     p.hint = p.text.front() == '(';
+    // Words the writer must supply: a hint, its text kept.
+    if (!p.hint && HoldsPlaceholder(p.text)) {
+      const std::size_t lead = p.text.find_first_not_of(' ');
+      p.text = "(" + p.text.substr(lead == std::string::npos ? 0 : lead) + ")";
+      p.hint = true;
+    }
     if (!p.hint) {
       const std::string original = p.text;
       p.fit = fit(p.text);
@@ -182,8 +301,12 @@ std::string_view WordBeside(const WordRec* w, bool after) {
 
 }  // namespace
 
-std::string FitAdvice(std::string_view advice, int form, bool afterBe) {
-  return Filter(advice, [&](std::string& alt) { return FitAlternative(alt, form, afterBe); });
+std::string FitAdvice(std::string_view advice, const AdviceSlot& slot) {
+  return Filter(advice, [&](std::string& alt) {
+    const Fit fit = FitAlternative(alt, slot);
+    if (fit == Fit::Keep && slot.capital) Capitalise(alt);
+    return fit;
+  });
 }
 
 std::string DropRepeats(std::string_view advice, std::string_view before, std::string_view after) {
@@ -193,14 +316,12 @@ std::string DropRepeats(std::string_view advice, std::string_view before, std::s
 }
 
 std::string AdviceInPlace(const WordRec& w, std::string_view advice) {
-  std::string out(advice);
-  const int cls = w.wordClass;
-  // A gerund's advice is there to take the -ing form away ("use" for "using").
-  if (((cls >= Cls::Verb && cls <= Cls::VerbIng) || cls == Cls::Participle) && w.message != Msg::Gerund) {
-    const int form = AdviceForm(&w);
-    const WordRec* before = w.sentencePos > 0 ? Prev(&w) : nullptr;
-    const bool afterBe = before != nullptr && IsBeWord(before->text.view());
-    if (form != kFormBase || afterBe) out = FitAdvice(out, form, afterBe);
-  }
+  const AdviceSlot slot = SlotOf(w, advice);
+  // Most findings stand where no form is wanted: their alternatives are
+  // not looked up.
+  const bool placed = slot.form >= 0 || slot.verb || slot.afterBe || slot.afterModal || slot.replacesBe ||
+                      slot.beforeBareVerb || slot.capital;
+  const std::string out = placed ? FitAdvice(advice, slot) : std::string(advice);
+  if (slot.partOfWord) return AsHints(out);
   return DropRepeats(out, WordBeside(&w, false), WordBeside(&w, true));
 }

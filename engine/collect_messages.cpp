@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "engine/advice_forms.h"
+#include "engine/advice_hints.h"
 #include "engine/finding_kind.h"
 #include "engine/pass_marks.h"
 #include "engine/pass_text.h"
@@ -84,18 +85,22 @@ bool EndsWithArticle(std::string_view written) {
   return the && (s.size() == 3 || s[s.size() - 4] == ' ');
 }
 
+constexpr std::size_t kAdviceMax = 83;
+
 // The per-word working texts, cut at the sizes the marking reads them at:
 // advice up to the 83 characters of a marker's advice, search text and key
 // up to the longest key.
 struct Work {
-  std::string advice;  // A, at most 83 characters
+  std::string advice;  // A, at most kAdviceMax characters
   std::string search;  // S, at most 255
   std::string key;     // at most 255
   FindingKind kind = FindingKind::Word;  // stored in the record as its letters
   // The record's word was taken before `written` got the start of the next
   // word for the search ("higher" searched as "higher.t"): it stays so.
   bool wordTaken = false;
-  void SetAdvice(std::string_view a) { advice = std::string(a.substr(0, 83)); }
+  // The search holds only the first of the words the finding covers.
+  bool partOnly = false;
+  void SetAdvice(std::string_view a) { advice = std::string(a.substr(0, kAdviceMax)); }
   void SetSearch(std::string_view s) { search = std::string(s.substr(0, kSearchKeyMax)); }
 };
 
@@ -527,14 +532,18 @@ void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
   }
   // The search finds only words that stand together in the document: where
   // markup divides the covered words, it looks for those before the markup.
+  // The advice is for all the words: on a part of them it is a hint, which
+  // put in would leave the other words standing ("to <i>to</i>").
   if (w->entryWords >= 2 && KindIsOneOf(work.kind, {K::Word})) {
     const int covers = w->entryWords < 4 ? w->entryWords : 4;
     int joined = 1;
-    for (const WordRec* r = Next(w); r && joined < covers && !r->markupBefore; r = Next(r)) ++joined;
+    const WordRec* r = Next(w);
+    for (; r && joined < covers && !r->markupBefore; r = Next(r)) ++joined;
     if (joined < covers) {
       std::string s = written(w);
       for (int i = 1; i < joined; ++i) s += '.' + written(Next(w, i));
       work.SetSearch(s);
+      work.partOnly = r != nullptr;
     }
   }
 }
@@ -704,8 +713,10 @@ int CollectMessages(WordRec* head) {
     if (!ApplyMarks(w, rec, work)) continue;
     TakeAdvice(w, rec, work);
     CoveredWords(w, rec, work, formerTag1);
-    if (!work.advice.empty() && !KindIsOneOf(work.kind, {K::Correction, K::Replacement, K::Semicolon, K::CommaTag}))
-      work.SetAdvice(AdviceInPlace(*w, work.advice));
+    if (!work.advice.empty() && !KindIsOneOf(work.kind, {K::Correction, K::Replacement, K::Semicolon, K::CommaTag})) {
+      const std::string fitted = AdviceInPlace(*w, work.advice);
+      work.SetAdvice(WholeAlternatives(work.partOnly ? AsHints(fitted) : fitted, kAdviceMax));
+    }
     // The finding's words: the word and those it covers; a placeholder's
     // finding goes to the words next to it.
     const WordRec* first = w;

@@ -137,15 +137,19 @@ ApprovedOutcome OutcomeOf(const WordRec& w) {
       if (c1 == 'e' && c2 == 'a') return {40, "first/(Rephrase)", 301};
       if (c1 == 'b') return {40, "in.-lb", 301};
       return {40, nullptr, 301};
+    // Advice for the prefix alone ("not" for "non-", "on/has" for "on-")
+    // would drop the rest of the word when put in its place: a hint.
     case 'n':
       if (c2 == 'w') return {40, "N.m", 314};
-      if (c2 == 'n') return {40, "not", 314};
+      if (c2 == 'n') return {40, "(not)", 314};
       if (c2 == '-') return {40, "(Rephrase)", 314};
       return {40, nullptr, 314};
     case 'o':
       if (c3 == 's') return {40, "shown on the screen", 301};
-      if (c1 == 'n') return {40, "on/has", 301};
-      if (c1 == 'f') return {40, "not on/does not have", 301};
+      // "one-" ("one-time") is no "on-": approved without advice.
+      if (c1 == 'n' && c2 == 'e') return {40, nullptr, 0};
+      if (c1 == 'n') return {40, "(on)/(has)", 301};
+      if (c1 == 'f') return {40, "(not on)/(does not have)", 301};
       return {kUnchanged, nullptr, 0};
     case 'p':
       return {40, "show/pop-up menu", 301};

@@ -241,16 +241,21 @@ void PluralizeNoun(std::string& alt) {
 int AdviceForm(const WordRec* word) {
   if (word == nullptr) return kFormBase;
   int form = kFormBase;
+  // No -s form ends in "ss": "depress", "possess" are base forms, whatever
+  // class the lookup read off their last letter.
+  const std::string_view text = word->text.view();
+  const std::string_view own = text.substr(0, text.find(' '));  // not a particle merged after it
+  const bool doubleS = own.ends_with("ss");
   switch (word->wordClass) {
     case Cls::Verb: break;
-    case Cls::VerbS: return kFormS;
+    case Cls::VerbS: return doubleS ? kFormBase : kFormS;
     case Cls::VerbEd:
     case Cls::Participle: form = kFormPast; break;
     case Cls::VerbIng: return kFormIng;
     default:
       // No verb class: the last letter, not the text's end, as after a
       // merge the text ends with the particle or the last word of a phrase.
-      return word->lastLetter == 's' ? kFormS : word->lastLetter == 'd' ? kFormPast : kFormBase;
+      return word->lastLetter == 's' && !doubleS ? kFormS : word->lastLetter == 'd' ? kFormPast : kFormBase;
   }
   // After "be" or "have" a verb is the participle, whatever its ending; a
   // past stands after its subject, and elsewhere ("the performed test",

@@ -36,3 +36,10 @@ inline const WordRec& PrevOr(const WordRec* w, int k = 1) {
   const WordRec* p = Prev(w, k);
   return p ? *p : NoWord();
 }
+
+// A part of a hyphenated word that the compound check split ("plug" and
+// "in" of "plug-in"; the second part follows the hyphen): no word of its
+// own to the rules that compare a word with its neighbours.
+inline bool IsCompoundPart(const WordRec* w) {
+  return w && (w->separatorFlag == '-' || (w->next && w->next->separatorFlag == '-'));
+}

@@ -127,7 +127,8 @@ constexpr RuleRow kYouRows[] = {
             .code = Msg::Translation, .ruleId = 2117, .outcome = Clear},
     /*15*/ {.p1 = "let*", .n1 = "know", .suggestion = "shows you/show you", .covers = 3, .on = On::P1,
             .code = Msg::Translation, .ruleId = 5117, .outcome = PassTwo},
-    /*16*/ {.p1 = "enable*", .n1Class = {Cls::To}, .suggestion = "let you/lets you", .covers = 3, .on = On::P1,
+    // "allow you to" as "enable you to": "let" alone would leave the "to" ("let you to publish").
+    /*16*/ {.p1 = "enable*|allow*", .n1Class = {Cls::To}, .suggestion = "let you/lets you", .covers = 3, .on = On::P1,
             .code = Msg::Translation, .ruleId = 5117, .outcome = PassNext},
     /*17*/ {.n1Class = {Cls::Comma, Cls::ShortForm}, .code = Msg::Awkward, .ruleId = 5118},
     /*18*/ {.p1Class = {Cls::Relative}, .n1Class = {Cls::Modal}, .n2Class = {Cls::Negation}, .when = Unsplit,

@@ -24,7 +24,8 @@ void MakeVerb(RuleContext&, WordRec& w) { w.wordClass = Cls::Verb; }
 // clang-format off
 constexpr RuleRow kNoRows[] = {
     /*0*/ {.when = SignInCapitals, .outcome = NeutralNext},
-    /*1*/ {.n1Class = {Cls::Verb, Cls::VerbS}, .suggestion = "(There are/is no xxx)", .covers = 2,
+    // Two hints: a '/' inside one would divide it, and the menu would put in "is no xxx)".
+    /*1*/ {.n1Class = {Cls::Verb, Cls::VerbS}, .suggestion = "(There are no xxx)/(There is no xxx)", .covers = 2,
            .code = Msg::WrongMeaning, .ruleId = 5118, .outcome = SkipCovered},
     // "part no", "serial no": the abbreviation of "number".
     /*2*/ {.p1 = "part|serial", .when = Inside},

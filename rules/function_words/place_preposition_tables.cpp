@@ -118,10 +118,12 @@ constexpr RuleRow kTableCRows[] = {
     /*3*/ AfterVerb("even", "at", PastFirstPrevUnmarked),
     /*4*/ AfterVerb("exit*", "goes from/flows from/flow from/go from", PastFirstPrevUnmarked),
     /*5*/ AfterVerb("grounded", "ground connection at"),
-    /*6*/ AfterVerb("held|kept", "stay at/is at/are at"),
-    /*7*/ AfterVerb("look*", "refer to/examine/read"),
-    /*8*/ AfterVerb("still", "is in/are in"),
-    /*9*/ AfterVerb("work*", "(Rephrase for clarity)", PastFirstNextUnmarked),
+    // "is kept at" is what "is at" replaces: the marker holds the "is" too.
+    /*6*/ {.p2 = "is|are|am|was|were", .p1 = "held|kept", .when = PastFirst, .suggestion = "stay at/is at/are at", .then = ClearTarget, .covers = 3, .on = On::P2, .code = Msg::Translation, .ruleId = 3296, .outcome = Clear},
+    /*7*/ AfterVerb("held|kept", "stay at/is at/are at"),
+    /*8*/ AfterVerb("look*", "refer to/examine/read"),
+    /*9*/ AfterVerb("still", "is in/are in"),
+    /*10*/ AfterVerb("work*", "(Rephrase for clarity)", PastFirstNextUnmarked),
 };
 
 constexpr RuleRow kTableDRows[] = {

@@ -103,6 +103,11 @@ void WriteBeforeAdvice(RuleContext&, WordRec& prev) {
   if (const char* advice = BeforeToAdvice(prev.text.view())) WriteSuggestion(&prev, advice);
 }
 
+// The advice of the listed word, on the "be" before it.
+void WriteListedAdvice(RuleContext& c, WordRec& be) {
+  if (const char* advice = BeforeToAdvice(c.p1().text.view())) WriteSuggestion(&be, advice);
+}
+
 // A word of the after-"to" list before a noun or an adjective is accepted.
 bool AfterListedBeforeNoun(const RuleContext& c) {
   const int n2 = c.n2().wordClass;
@@ -117,8 +122,9 @@ constexpr Words kAfterWords = "another|date|and|email|earth|further|light|level|
 
 // clang-format off
 constexpr RuleRow kBeforeListRows[] = {
-    // "is expected to" is what "can" replaces: the marker holds all three words.
-    /*0*/ {.p2 = "is|are|am", .p1 = "expected", .suggestion = "can/(Rephrase for possible)", .covers = 3, .on = On::P2, .code = Msg::WrongChoice, .ruleId = 3449},
+    // "is expected to", "are able to": what "can" replaces. The marker holds
+    // all three words, and the advice is fitted to the subject of "is".
+    /*0*/ {.p2 = "is|are|am", .when = BeforeListed, .then = WriteListedAdvice, .covers = 3, .on = On::P2, .code = Msg::WrongChoice, .ruleId = 3449},
     /*1*/ {.when = BeforeListed, .then = WriteBeforeAdvice, .covers = 2, .on = On::P1, .code = Msg::WrongChoice, .ruleId = 3449},
 };
 

@@ -224,7 +224,8 @@ constexpr RuleRow kShort[] = {
            .ruleId = 5816, .outcome = kSkip},
     /*4*/ {.n1 = "circuit*", .suggestion = "short-circuit", .then = MakeNoun, .covers = 2, .code = Msg::Hyphenation,
            .ruleId = 5266, .outcome = kSkip},
-    /*5*/ {.n1 = "pulse*", .suggestion = "(second/millisecond pulses)", .then = MakeNoun, .covers = 2,
+    // Two hints: a '/' inside one would divide it into pieces the menu puts in.
+    /*5*/ {.n1 = "pulse*", .suggestion = "(second pulses)/(millisecond pulses)", .then = MakeNoun, .covers = 2,
            .code = Msg::Measurement, .ruleId = 5466, .outcome = kSkip},
     /*6*/ {.n2 = "pulse*", .suggestion = "(Give time ref.)", .code = Msg::Measurement, .ruleId = 5266},
     /*7*/ {.p1 = "to", .suggestion = "electrical short-circuit/(Rephrase)", .code = Msg::WrongVerb, .ruleId = 9147},

@@ -60,6 +60,8 @@ bool CheckRepeatedWord(WordRec* w) {
   const WordRec* n = Next(w);
   if (!n || w->length <= 1 || w->tokenKind != 0 || n->markFlag != '0') return false;
   if (!IsAsciiLetter(w->written.first()) || w->written.view() != n->written.view()) return false;
+  // "plug-in in", "in in-line": the word is not written twice.
+  if (IsCompoundPart(w) || IsCompoundPart(n)) return false;
   SetWordMessage(w, Msg::Delete, kRepeatedWordRule);
   return true;
 }

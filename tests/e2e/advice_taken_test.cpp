@@ -482,6 +482,28 @@ TEST_F(AdviceTaken, GeneratedParagraphs) {
       "Remove the the cover.",
       "Stop the pump in the event that it leaks.",
       "Utilize the tool.",
+      // Placeholders are hints; the form fits its subject, modal or "be";
+      // a compound's advice replaces the part it names.
+      "Make the change so it is no longer necessary to stop the pump.",
+      "You can either stop or start the pump.",
+      "Stop the pump unless the valve is open.",
+      "The bearings may fall out.",
+      "If you are running Linux, stop the pump.",
+      "You cannot expect to get good results.",
+      "We\xE2\x80\x99re going to assume that the pump is on.",
+      "The formatters are able to start.",
+      "The pump is likely to stop.",
+      "The pump is allowed to start.",
+      "The tank is kept at room temperature.",
+      "The user logs in to the system.",
+      "Pull out the old element.",
+      "The tools allow you to publish the file.",
+      "Type the part number.",
+      "You can depress the pump.",
+      "Use a one-time password.",
+      "The cards have no on-board memory.",
+      "Use a non-metallic tool.",
+      "Install the plug-in in the folder.",
   };
   std::string xml = "<topic><body>";
   for (const char* paragraph : kParagraphs) xml += "<p>" + Escaped(paragraph) + "</p>";

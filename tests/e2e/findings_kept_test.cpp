@@ -128,26 +128,46 @@ TEST_F(FindingsKept, CheckingAMarkedDocumentAgain) {
   EXPECT_EQ(Closed("twice.xml"), Closed("doc.xml"));
 }
 
-// A phrase whose last word markup sets apart: its marker holds the first
-// words, and the advice, for the whole phrase, is a hint there, whichever
-// dictionary holds the phrase.
+// A phrase whose last word (or first) markup sets apart: its marker holds
+// the words before the markup, and the advice, for the whole phrase, is a
+// hint there, whichever dictionary holds the phrase, and where none holds
+// it and the rule of "in order to" marks it (a core of its own words).
 TEST_F(FindingsKept, APhraseDividedByMarkupGetsAHintFromEveryDictionary) {
-  const std::string path = dir_.Write("doc.xml", "<topic id=\"t\"><title>T</title><body><p>Stop the pump in order "
-                                                 "<i>to</i> drain the oil.</p></body></topic>\n");
+  const char* const kLastApart = "Stop the pump in order <i>to</i> drain the oil.";
+  const char* const kFirstApart = "Stop the pump <b>in</b> order to drain the oil.";
+  const char* const kPhrase = "in+order+to 30268 to\n";
+  const char* const kWords = "in 75\nto 68\nthe 64\nstop^20\npump 10\ndrain^20\noil 10\norder 10\n";
   const struct {
-    const char* file;
     const char* name;
-  } slots[] = {{"TEC", "TECHNICAL"}, {"STE", "CORE"}, {"SYN", "SYNONYM"}};
-  for (const auto& holder : slots) {
-    SCOPED_TRACE(holder.name);
-    for (const auto& slot : slots) {
-      std::string source = std::string("name: ") + slot.name + "\nsecond-name: x\nversion: 1.0\n\n";
-      source += &slot == &holder ? "in+order+to 30268 to\n" : "zzz 10\n";
-      WriteTestDict(dir_, std::string("custom/dictionaries/") + slot.file + ".cmp", source);
-    }
+    const char* paragraph;
+    const char* tec;
+    const char* ste;
+    const char* syn;
+    const char* category;
+    const char* marked;
+  } rows[] = {
+      {"TECHNICAL", kLastApart, kPhrase, "zzz 10\n", "zzz 10\n", "02", "in order"},
+      {"CORE", kLastApart, "zzz 10\n", kPhrase, "zzz 10\n", "02", "in order"},
+      {"SYNONYM", kLastApart, "zzz 10\n", "zzz 10\n", kPhrase, "02", "in order"},
+      {"CORE, first word apart", kFirstApart, "zzz 10\n", kPhrase, "zzz 10\n", "02", "in"},
+      {"no phrase", kLastApart, "zzz 10\n", kWords, "zzz 10\n", "35", "in order"},
+      {"no phrase, first word apart", kFirstApart, "zzz 10\n", kWords, "zzz 10\n", "35", "in"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    const std::string path = dir_.Write("doc.xml", std::string("<topic id=\"t\"><title>T</title><body><p>") +
+                                                      row.paragraph + "</p></body></topic>\n");
+    const struct {
+      const char* file;
+      const char* name;
+      const char* lines;
+    } slots[] = {{"TEC", "TECHNICAL", row.tec}, {"STE", "CORE", row.ste}, {"SYN", "SYNONYM", row.syn}};
+    for (const auto& slot : slots)
+      WriteTestDict(dir_, std::string("custom/dictionaries/") + slot.file + ".cmp",
+                    std::string("name: ") + slot.name + "\nsecond-name: x\nversion: 1.0\n\n" + slot.lines);
     CheckInto(path, "marked.xml");
     const std::string marked = dir_.Read("marked.xml");
-    EXPECT_TRUE(Marked(marked, "02", "(to)", "in order")) << marked;
+    EXPECT_TRUE(Marked(marked, row.category, "(to)", row.marked)) << marked;
   }
 }
 

@@ -85,7 +85,7 @@ TEST_F(MarkingPlaces, FindingsArriveWhereTheirWordsAre) {
        {{"03", "an", "a"}},
        {}},
       {"article before a u-word", "<body><p>Install a update now.</p><p>A update is necessary.</p></body>",
-       {{"03", "an", "a"}, {"03", "an", "A"}},
+       {{"03", "an", "a"}, {"03", "An", "A"}},
        {}},
       // A rule wrote the set-aside "the" back: the marker holds all the words.
       {"article written back",
@@ -309,6 +309,7 @@ TEST_F(MarkingPlaces, TakingTheAdvice) {
     std::string encoding;
     std::string text;
     std::string taken;  // the paragraph after the suggestion was taken
+    const char* marker = "(1,3,0)";  // the element id of the marker whose advice is taken
   } cases[] = {
       {"sign", "UTF-8", "Set the 258C code.", "Set the 258\xC2\xB0" "C code."},
       {"sign in Latin-1", "ISO-8859-1", "Set the 258C code.", "Set the 258\xB0" "C code."},
@@ -321,13 +322,23 @@ TEST_F(MarkingPlaces, TakingTheAdvice) {
       {"-s form", "UTF-8", "The tool cleans up the files.", "<p>The tool removes the files.</p>"},
       {"modal for three words", "UTF-8", "The tool is expected to start.", "<p>The tool can start.</p>"},
       {"it is", "UTF-8", "It's a good pump.", "<p>It is a good pump.</p>"},
+      {"after a modal", "UTF-8", "The bearings may fall out.", " fall from.</p>", "(1,4,0)"},
+      {"for the subject of the be", "UTF-8", "If you are running the pump, stop it.", "<p>If you operate the pump"},
+      {"be and its words", "UTF-8", "The tank is kept at room temperature.", "<p>The tank is at room"},
+      {"modal for the be", "UTF-8", "The pumps are able to start.", "<p>The pumps can start.</p>"},
+      {"verb noted", "UTF-8", "The user logs in to the system.", "<p>The user logs on to the system.</p>"},
+      {"the to it replaces", "UTF-8", "The tools allow you to publish the file.", "<p>The tools let you "},
+      {"capital", "UTF-8", "Type the part number.", "<p>Enter the part number.</p>"},
+      // A hint is not put in: the marker stays.
+      {"placeholder", "UTF-8", "Stop the pump unless the valve is open.", "Kesta=\"0102(if ... not)\""},
+      {"prefix", "UTF-8", "Use a non-metallic tool.", "Kesta=\"1402(not)\""},
       // No blank opens the sentence.
       {"advice with a blank before it", "UTF-8", "Stop the pump. Take care with the valve.", "pump. Obey with"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     CheckAndClose("<p>" + c.text + "</p>", c.encoding);
-    const std::string taken = TakeAdvice("(1,3,0)");
+    const std::string taken = TakeAdvice(c.marker);
     EXPECT_NE(taken.find(c.taken), std::string::npos) << taken;
   }
 }

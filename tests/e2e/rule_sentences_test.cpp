@@ -129,7 +129,7 @@ TEST_F(RuleSentences, EachFamily) {
       {"Use the type A oil.", {}, "", "", true},
       {"Install a seal.", {}, "", "", true},
       // Family: Pronouns, demonstratives, "no", "never".
-      {"She turn the valve.", {{"01", "the person/the operator/the technician", "She"}, {"35", "NONE", "turn"}}},
+      {"She turn the valve.", {{"01", "The person/The operator/The technician", "She"}, {"35", "NONE", "turn"}}},
       {"No smoking.", {{"07", " DO NOT SMOKE IN THIS AREA", "No smoking"}}},
       // A sign in capitals is left as it is written.
       {"NO SMOKING.", {}, "<p>NO "},

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "engine/advice_forms.h"
+#include "engine/advice_hints.h"
 #include "engine/dict_file.h"
 #include "engine/dict_lookup.h"
 #include "engine/inflection.h"
@@ -144,32 +145,73 @@ TEST(BundledForms, AdviceFitsTheFormOfItsVerb) {
   ASSERT_NO_FATAL_FAILURE(LoadBundled());
   const struct {
     const char* advice;
-    int form;
-    bool afterBe;
+    AdviceSlot slot;
     const char* fitted;
   } rows[] = {
-      {"remove/clean", kFormS, false, "removes/cleans"},
-      {"clean/remove", kFormPast, false, "cleaned/removed"},
-      {"align to/aligns to", kFormParticiple, true, "aligned to"},
-      {"held in position/stays in position", kFormParticiple, true, "held in position"},
-      {"prepares/installs", kFormS, false, "prepares/installs"},
-      {"Remove/(Rephrase)", kFormIng, false, "Removing/(Rephrase)"},
+      {"remove/clean", {.form = kFormS}, "removes/cleans"},
+      {"clean/remove", {.form = kFormPast}, "cleaned/removed"},
+      {"align to/aligns to", {.form = kFormParticiple, .afterBe = true}, "aligned to"},
+      {"held in position/stays in position", {.form = kFormParticiple, .afterBe = true}, "held in position"},
+      {"prepares/installs", {.form = kFormS}, "prepares/installs"},
+      {"Remove/(Rephrase)", {.form = kFormIng}, "Removing/(Rephrase)"},
       // A modal stands for any subject, not after "be"; "want" has no -s form.
-      {"can/(Rephrase for possible)", kFormS, false, "can/(Rephrase for possible)"},
-      {"can/(Rephrase for possible)", kFormParticiple, true, "(can)/(Rephrase for possible)"},
-      {"want", kFormS, false, "(want)"},
-      {"did/made", kFormPast, false, "did/made"},
+      {"can/(Rephrase for possible)", {.form = kFormS}, "can/(Rephrase for possible)"},
+      {"can/(Rephrase for possible)", {.form = kFormParticiple, .afterBe = true}, "(can)/(Rephrase for possible)"},
+      {"want", {.form = kFormS}, "(want)"},
+      {"did/made", {.form = kFormPast}, "did/made"},
       // After "is" the text holds the "is": "is in" becomes "in".
-      {"is/is in/are in", kFormParticiple, true, "in"},
-      {"in position/(Give position ref.)", kFormParticiple, true, "in position/(Give position ref.)"},
-      {"show/shows/indication", kFormS, false, "shows/indication"},
+      {"is/is in/are in", {.form = kFormParticiple, .afterBe = true}, "in"},
+      {"in position/(Give position ref.)", {.form = kFormParticiple, .afterBe = true}, "in position/(Give position ref.)"},
+      {"show/shows/indication", {.form = kFormS}, "shows/indication"},
+      // After a modal: the base form ("may fall out"), no modal ("cannot expect to"); "have", "do", "want" are verbs there.
+      {"falls from/fall from", {.form = kFormBase, .verb = true, .afterModal = true}, "fall from"},
+      {"can/(Rephrase for possible)", {.form = kFormBase, .verb = true, .afterModal = true},
+       "(can)/(Rephrase for possible)"},
+      {"have/contain/do/want", {.form = kFormBase, .verb = true, .afterModal = true}, "have/contain/do/want"},
+      {"have/contain", {.form = kFormS, .verb = true}, "has/contains"},
+      {"do not/not/does not", {.afterModal = true}, "not"},
+      // After "be" ("’re going to"): no modal.
+      {"will/to/(Rephrase)", {.afterBe = true}, "to/(Rephrase)"},
+      // In place of a finite "be": the form of its subject, "be" kept before what stands after it, no noun or pronoun.
+      {"operates/operate/in operation", {.form = kFormBase, .replacesBe = true, .number = 2, .be = "are"},
+       "operate/are in operation"},
+      {"stay at/is at/are at", {.form = kFormPast, .replacesBe = true, .number = 1, .be = "was"}, "was at"},
+      {"are for/is for/caused by", {.form = kFormS, .replacesBe = true, .number = 1, .be = "is"}, "is for/is caused by"},
+      {"has damage", {.form = kFormBase, .replacesBe = true, .number = 2, .be = "are"}, "(has damage)"},
+      // Before the verb that "to" stood before: what takes it ("is able to start": "can start").
+      {"can/want to/(Rephrase)", {.form = kFormS, .replacesBe = true, .number = 1, .be = "is", .beforeBareVerb = true},
+       "can/(Rephrase)"},
+      {"let/(Rephrase)", {.form = kFormS, .replacesBe = true, .number = 1, .be = "is", .beforeBareVerb = true},
+       "(let)/(Rephrase)"},
+      {"you must/(Rephrase)", {.form = kFormS, .replacesBe = true, .number = 1, .be = "is", .beforeBareVerb = true},
+       "(you must)/(Rephrase)"},
+      {"let you/lets you", {.form = kFormS, .verb = true, .beforeBareVerb = true}, "lets you"},
+      // A verb's note: "(v)" takes the form, "(n)" does not replace a verb.
+      {"log on(v)/logon(n)", {.form = kFormS, .verb = true}, "logs on(v)"},
+      {"make sure that/check(n)/examine", {.form = kFormBase, .verb = true}, "make sure that/examine"},
+      // Opening the sentence: a capital, after the blank too.
+      {"remove/removed", {.form = kFormBase, .verb = true, .capital = true}, "Remove"},
+      {" enter", {.capital = true}, " Enter"},
+      // A placeholder: a hint, whatever the slot.
+      {"so that the xxx", {}, "(so that the xxx)"},
+      {"(Simplify the verb tense)/use ... to", {.form = kFormBase, .verb = true}, "(Simplify the verb tense)/(use ... to)"},
+      {"continues to .../continue to ...", {.form = kFormS, .verb = true}, "(continues to ...)/(continue to ...)"},
+      {"used again/use xxx again", {}, "used again/(use xxx again)"},
   };
-  for (const auto& r : rows) EXPECT_EQ(FitAdvice(r.advice, r.form, r.afterBe), r.fitted) << r.advice;
+  for (const auto& r : rows) EXPECT_EQ(FitAdvice(r.advice, r.slot), r.fitted) << r.advice;
   // No alternative beside the same word; a fraction is one suggestion.
   EXPECT_EQ(DropRepeats("more/other", "more", "information"), "other");
   EXPECT_EQ(DropRepeats("left/left side", "the", "side"), "left");
   EXPECT_EQ(DropRepeats("for", "For", "of"), "(for)");
   EXPECT_EQ(DropRepeats("1/4 inch", "1", ""), "1/4 inch");
+  // Hints: every plain alternative in parentheses, a fraction whole; no alternative cut at the advice's limit.
+  EXPECT_EQ(AsHints("to/(Rephrase)/ Obey"), "(to)/(Rephrase)/(Obey)");
+  EXPECT_EQ(AsHints("1/4 inch/6 mm"), "(1/4 inch)/(6 mm)");
+  EXPECT_EQ(WholeAlternatives("(can)/(Rephrase for possible)", 20), "(can)");
+  EXPECT_EQ(WholeAlternatives("1/4 inch/6 mm", 9), "1/4 inch");
+  EXPECT_EQ(WholeAlternatives("abcdefgh", 5), "abcde");
+  for (const char* text : {"xx mm", "XXXX", "one... of", "from xxx to yyy", "wait\x85"}) EXPECT_TRUE(HoldsPlaceholder(text)) << text;
+  for (const char* text : {"x", "exit box", "maxx", "use a 3.5 mm key"}) EXPECT_FALSE(HoldsPlaceholder(text)) << text;
   Dictionaries.Reset();
 }
 

@@ -104,6 +104,10 @@ TEST(CollectMessagesTest, Cases) {
           // The article set aside before the next word stays in the semicolon's search.
           {{{"Stop", 20}, {";", 42, nullptr, "msg=337"}, {"va&lowbar;lve", 40, nullptr, "aside=1"}, {".", 48}},
            "V|. ... va:|00||37|1|0|;\n--\n;: written=\". ... va\" subClass=337"},
+          // A part of a hyphenated word the check split: the advice, put in, would keep the rest beside it.
+          {{{"Use", 20}, {"per", 60, nullptr, "msg=327 sug=for/(Rephrase)"}, {"topic", 10, nullptr, "sep=-"},
+            {".", 48}},
+           "W|per:| 0!(for)/(Rephrase)|27|1|0|per\n--\nper: subClass=327"},
           // Four words at the end of a list without the sentinel: the search holds the words there are.
           {{{"a", 40, nullptr, "msg=330 entry=4 sug=x"}, {"b", 40}},
            "W|a.b:| 0!x|30|0|0|a b  \n--\na: subClass=330", false},
@@ -157,17 +161,18 @@ TEST(CollectMessagesTest, LongWordsLeaveRoomForTheSeparator) {
 }
 
 // Covered words that markup divides in the document: the search looks for
-// the words before the markup, which stand together.
+// the words before the markup, which stand together, and the advice, for
+// all the words, is a hint there.
 TEST(CollectMessagesTest, CoveredWordsDividedByMarkup) {
   const struct {
     int covers;
     int markupBefore;  // index of the word after the markup
     const char* key;
   } cases[] = {
-      {2, 1, "is:| 0!shows how"},
-      {3, 2, "is.how:| 0!shows how"},
+      {2, 1, "is:| 0!(shows how)"},
+      {3, 2, "is.how:| 0!(shows how)"},
       {3, 0, "is.how.stable:| 0!shows how"},  // markup before the finding's own word
-      {4, 3, "is.how.stable:| 0!shows how"},
+      {4, 3, "is.how.stable:| 0!(shows how)"},
   };
   for (const auto& k : cases) {
     std::string spec = "msg=321 sug=shows_how entry=" + std::to_string(k.covers);

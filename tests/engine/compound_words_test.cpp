@@ -66,7 +66,7 @@ TEST_F(CompoundWord, SingleWords) {
       // Approved words: the rows go top-down ("on-" would give "on/has"), and
       // one may end in its hyphen.
       {"non-stick", 1,
-       "non-stick: suggestion=\"not\" classCode=\"DN***\" subClass=314 message=314 message2=0 ruleId=4152 separatorFlag=NUL"},
+       "non-stick: suggestion=\"(not)\" classCode=\"DN***\" subClass=314 message=314 message2=0 ruleId=4152 separatorFlag=NUL"},
       {"run-up", 1,
        "run-up: suggestion=\"(Decrease or increase - speed or time)\" classCode=\"DN***\" subClass=301 message=301 message2=0 ruleId=4152 separatorFlag=NUL"},
       {"turn-on", 1, "turn-on: classCode=\"DN***\" subClass=0 message=0 message2=0 ruleId=4152 separatorFlag=NUL"},
@@ -164,7 +164,9 @@ TEST_F(CompoundWord, ApprovedWordOutcomes) {
       {"in-range", 30, "(Give range or limit)", 305}, {"log-out", 40, "login", 301},
       {"left-right", 40, "left/left side", 301}, {"lead-in", 40, "first/(Rephrase)", 301},
       {"lb-in", 40, "in.-lb", 301}, {"newton-meter", 40, "N.m", 314}, {"no-go", 40, "(Rephrase)", 314},
-      {"on-board", 40, "on/has", 301}, {"off-road", 40, "not on/does not have", 301}, {"roll-out", 40, "move", 301},
+      // Advice for the prefix alone is a hint: put in, it would drop the rest of the word.
+      {"on-board", 40, "(on)/(has)", 301}, {"off-road", 40, "(not on)/(does not have)", 301},
+      {"non-metallic", 40, "(not)", 314}, {"one-time", 40, "", 0}, {"roll-out", 40, "move", 301},
       {"re-used", 40, "used again/can be used again/use xxx again", 301}, {"right-hand", 40, "", 301},
       {"shut-off", 40, "", 317}, {"sub-zero", 40, "", 317}, {"turn-off", 40, "", 0},
   };

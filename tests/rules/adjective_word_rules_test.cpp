@@ -83,7 +83,7 @@ TEST(AdjectiveWordRules, Rows) {
       // Row 14 ("pulse"): row 5 takes every word beginning with "pulse".
       {Short(), {"as/54{msg=302 sub=7} short/30 as/54 ./48", "short", 2, "as: subClass=0 message=0\nas: wordClass=40"}},
       {Short(), {"a/40 short/30 pulses/11 ./48", "short", 5,
-        "short: suggestion=\"(second/millisecond pulses)\" wordClass=10 message=305 entryWords=2 ruleId=5466"}},
+        "short: suggestion=\"(second pulses)/(millisecond pulses)\" wordClass=10 message=305 entryWords=2 ruleId=5466"}},
       {Short(), {"the/64 short/30 y/66 ./48", "short", 20,
                  "short: suggestion=\"short-circuit/cause a short-circuit\" message=314 ruleId=7629"}},
       {Short(), {"a/40 short/30 amount/40 of/67 time/10 ./48", "short", 22,

@@ -61,7 +61,7 @@ TEST_F(EnginePassesTest, FindingsOfEachPass) {
       {"It is 12:30 pm", "W|It.is:| 3!(Insert a noun subj.)|2|0|7174\nW|pm:| 0!p.m.|9|3|5637\n"},
       // The number rules write "in." out in place and spell a lone digit before a word.
       {"Tighten the bolt to 12 in. and remove it at 5 pm",
-       "W|in.:| 0!inch (xx mm)|8|4|3088\nD|it.a:| 0!(Insert noun subject)|20|7|1274\nD|5.p:| 0!five|8|9|3088\n"
+       "W|in.:| 0!(inch (xx mm))|8|4|3088\nD|it.a:| 0!(Insert noun subject)|20|7|1274\nD|5.p:| 0!five|8|9|3088\n"
        "W|pm:| 0!p.m.|9|10|5637\n"},
       {"It isn't clean", "D|It.i:| 0!(Insert a noun subj.)|20|0|1274\nD|isn?t:| 0!is not|10|1|4576\n"},
       {"They remove the valve", "D|They.r:| 0!Persons|12|0|0\n"},

@@ -47,6 +47,9 @@ TEST(FirstPersonRules, Tables) {
       {kYou, {"x/10 that/69 you/78 could/28 not/29", "you", 3, ""}},
       {kYou, {"x/10 without/60 you/78 y/10", "you", 19, "without: message=313 entryWords=2 ruleId=2719"}},
       {kYou, {"x/10 turn/20 you/78 ./48", "you", -1, ""}},
+      // "allow you to" as "enable you to": the marker holds the "to" that "let you" replaces.
+      {kYou, {"x/10 allows/21 you/78 to/68 y/20", "you", 16,
+              "allows: suggestion=\"let you/lets you\" message=313 entryWords=3 ruleId=5117"}},
   };
   RunTableCases(kCases);
 }

@@ -108,6 +108,11 @@ TEST_F(MainRulePass, WalksEveryWordOfTheText) {
       {"The/64 the/64 valve/10 ./48", "The: suggestion=\"(Sentence fault)\" message=321 ruleId=5651 sentenceLength=2\n"
        "the: suggestion=\"(Sentence fault)\" message=321 ruleId=5651\n.: verbForm=* extraFlag=NUL"},
       {"go/20 go/20{mark=1} ./48", "go: sentenceLength=1\n.: verbForm=* extraFlag=NUL"},
+      // A part of a split hyphenated word is no word of its own: "plug-in in", "in in-line".
+      {"plug/10 in/75{sep=-} in/75 it/66 ./48",
+       "plug: sentenceLength=3\nit: message=320 ruleId=7174\n.: verbForm=* extraFlag=NUL"},
+      {"go/20 in/75 in/75 line/10{sep=-} ./48",
+       "go: sentenceLength=3\nin: suggestion=\"align/aligned/correct\" message=324 ruleId=3916\n.: verbForm=* extraFlag=NUL"},
       // A word that carries a finding is passed over, also by the repeated-word rule.
       {"stop/20 and/63{sub=325} and/63 go/20 ./48", "stop: sentenceLength=3\n.: verbForm=* extraFlag=NUL"},
       // The comma passes over "and", so the pair after it is not compared.

@@ -81,7 +81,7 @@ TEST(NoNeverRules, Rows) {
       {"NO/77 SMOKING/23", "NO", 0, ""},
       {"No/77 SMOKING/23", "No", 6,
        "No: suggestion=\" DO NOT SMOKE IN THIS AREA\" message=307 entryWords=2 ruleId=5118"},
-      {"x/20 no/77 turn/20", "no", 1, "no: suggestion=\"(There are/is no xxx)\" message=324 entryWords=2 ruleId=5118"},
+      {"x/20 no/77 turn/20", "no", 1, "no: suggestion=\"(There are no xxx)/(There is no xxx)\" message=324 entryWords=2 ruleId=5118"},
       {"x/20 part/10 no/77 12/49", "no", 2, ""},
       {"No/77 reach/23", "No", 5,
        "No: suggestion=\" DO NOT REACH INTO THIS AREA\" message=307 entryWords=2 ruleId=5118"},

@@ -163,6 +163,10 @@ TEST(ToWordLists, Membership) {
       // "can" in place of "is expected to": the three words.
       {"x/10 is/24 expected/31 to/68 y/10", "to", 0,
        "is: suggestion=\"can/(Rephrase for possible)\" message=301 entryWords=3 ruleId=3449"},
+      // So for the other words of the list: the advice is fitted to the subject of the "be" later.
+      {"x/10 are/25 able/30 to/68 y/10", "to", 0, "are: suggestion=\"can\" message=301 entryWords=3 ruleId=3449"},
+      {"x/10 is/24 allowed/22 to/68 y/10", "to", 0,
+       "is: suggestion=\"let/(Rephrase)\" message=301 entryWords=3 ruleId=3449"},
       {"x/10 was/24 expected/31 to/68 y/10", "to", 1,
        "expected: suggestion=\"can/(Rephrase for possible)\" message=301 entryWords=2 ruleId=3449"},
       {"x/10 peculiar/30 to/68 y/10", "to", 1, "peculiar: message=301 entryWords=2 ruleId=3449"},

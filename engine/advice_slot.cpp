@@ -1,0 +1,118 @@
+#include "engine/advice_slot.h"
+
+#include <algorithm>
+
+#include "engine/ascii_text.h"
+#include "engine/class_numbers.h"
+#include "engine/inflection.h"
+#include "engine/message_codes.h"
+#include "engine/neighbours.h"
+
+namespace {
+
+struct FiniteWord {
+  std::string_view word;
+  int form;
+  int number;
+};
+constexpr FiniteWord kFiniteWords[] = {
+    {"is", kFormS, 1},      {"was", kFormPast, 1}, {"are", kFormBase, 2}, {"were", kFormPast, 2},
+    {"am", kFormBase, 3},   {"has", kFormS, 1},    {"have", kFormBase, 2}, {"had", kFormPast, 0},
+};
+
+constexpr std::string_view kModals[] = {"can",   "cannot", "could",  "may", "might", "must", "shall",
+                                        "should", "will",  "would", "do",  "does",  "did"};
+
+bool IsModal(std::string_view lower) {
+  for (std::string_view m : kModals)
+    if (m == lower) return true;
+  return false;
+}
+
+// "we’re", "you're", "I'm": the tokenizer reads either apostrophe as '?'.
+bool EndsWithBeContraction(std::string_view lower) {
+  const auto apostrophe = [](char c) { return c == '?' || c == '\'' || c == '\x92'; };
+  return (lower.size() > 3 && lower.ends_with("re") && apostrophe(lower[lower.size() - 3])) ||
+         (lower.size() > 2 && lower.ends_with('m') && apostrophe(lower[lower.size() - 2]));
+}
+
+// The advice names a verb by its note ("log on(v)"): the word it is for,
+// whatever class the lookup gave it, is a verb.
+bool NotesAVerb(std::string_view advice) {
+  return advice.find("(v)") != std::string_view::npos || advice.find("(vb)") != std::string_view::npos;
+}
+
+// The words replaced end with "to" (a word of its own, or the last of a
+// phrase the dictionary holds) and a verb's base form follows them.
+bool EndsBeforeBareVerb(const WordRec& w) {
+  const WordRec* last = Next(&w, std::max(w.entryWords, 1) - 1);
+  if (last == nullptr) return false;
+  const std::string_view text = last->text.view();
+  if (text != "to" && !text.ends_with(" to")) return false;
+  const WordRec* after = Next(last);
+  // A word that is a noun or a verb keeps the base form it was found in
+  // ("start", class 10 after "to").
+  return after != nullptr && !AtEnd(after) && after->sentencePos > last->sentencePos &&
+         (after->wordClass == Cls::Verb || after->verbForm == '0');
+}
+
+}  // namespace
+
+bool IsBeWord(std::string_view lower) {
+  return lower == "is" || lower == "are" || lower == "was" || lower == "were" || lower == "am" || lower == "be" ||
+         lower == "been" || lower == "being";
+}
+
+bool FiniteForm(std::string_view lower, int* form, int* number) {
+  for (const FiniteWord& f : kFiniteWords)
+    if (f.word == lower) {
+      *form = f.form;
+      *number = f.number;
+      return true;
+    }
+  return false;
+}
+
+AdviceSlot SlotOf(const WordRec& w, std::string_view advice) {
+  AdviceSlot slot;
+  // The word before, unless an article the tokenizer set aside stands
+  // between.
+  const WordRec* before = w.sentencePos > 0 && !w.articleSetAside ? Prev(&w) : nullptr;
+  if (before != nullptr) {
+    const std::string_view b = before->text.view();
+    slot.afterBe = IsBeWord(b) || EndsWithBeContraction(b);
+    const WordRec* beforeNot = before->sentencePos > 0 ? Prev(before) : nullptr;
+    slot.afterModal = IsModal(b) || (b == "not" && beforeNot != nullptr && IsModal(beforeNot->text.view()));
+  }
+  const int cls = w.wordClass;
+  int form = 0, number = 0;
+  const std::string_view text = w.text.view();
+  // "is running" in one finding: what takes its place is for the subject
+  // of "is". An agreement finding on the form alone names the right form.
+  if (w.entryWords >= 2 && w.message != Msg::Agreement && IsBeWord(text) && FiniteForm(text, &form, &number)) {
+    slot.replacesBe = true;
+    slot.form = form;
+    slot.number = number;
+    slot.be = text;
+  } else if (w.message != Msg::Gerund) {
+    // A gerund's advice is there to take the -ing form away ("use" for
+    // "using"): it keeps its own form.
+    // A modal the rules read as a verb ("may appear") stands for any subject.
+    if (IsModal(text)) {
+      slot.verb = true;
+    } else if ((cls >= Cls::Verb && cls <= Cls::VerbIng) || cls == Cls::Participle) {
+      slot.verb = true;
+      slot.form = AdviceForm(&w);
+    } else if (cls == Cls::NounPlural && w.lastLetter == 's' && NotesAVerb(advice)) {
+      slot.verb = true;
+      slot.form = kFormS;  // "logs in": a verb's -s form the lookup read as a plural
+    }
+  }
+  // After a modal a verb is in its base form, whatever its ending.
+  if (slot.afterModal && slot.verb && slot.form >= 0) slot.form = kFormBase;
+  slot.beforeBareVerb = EndsBeforeBareVerb(w);
+  const WordRec* last = Next(&w, std::max(w.entryWords, 1) - 1);
+  slot.partOfWord = w.separatorFlag == '-' || (last != nullptr && last->next != nullptr && last->next->separatorFlag == '-');
+  slot.capital = w.sentencePos == 0 && !w.articleSetAside && IsAsciiUpper(static_cast<unsigned char>(w.written[0]));
+  return slot;
+}
