@@ -72,7 +72,8 @@ bool FormsAgree(int have, int want) {
   return have == want || (have == kFormPast && want == kFormParticiple);
 }
 
-enum class Fit { Keep, Drop, Hint };
+// Rewritten: not offered, but shown as a hint as the fitting rewrote it.
+enum class Fit { Keep, Drop, Hint, Rewritten };
 
 struct Piece {
   std::string text;
@@ -132,7 +133,7 @@ std::string Filter(std::string_view advice, FitFn fit) {
     if (!p.hint) {
       const std::string original = p.text;
       p.fit = fit(p.text);
-      if (p.fit != Fit::Keep) p.text = original;
+      if (p.fit != Fit::Keep && p.fit != Fit::Rewritten) p.text = original;
       for (const Piece& before : pieces)
         if (p.fit == Fit::Keep && !before.hint && before.fit == Fit::Keep && EqualsNoCase(before.text, p.text))
           p.fit = Fit::Drop;
@@ -152,6 +153,42 @@ std::string Filter(std::string_view advice, FitFn fit) {
     out += text;
   }
   return out;
+}
+
+// The base form of an -ing form, a word the dictionaries hold whose -ing
+// form it is ("making": "make", "letting": "let", "having": "have"), or
+// empty.
+std::string BaseOfIng(std::string_view ing) {
+  if (ing.size() < 5 || !ing.ends_with("ing")) return {};
+  const std::string stem(ing.substr(0, ing.size() - 3));
+  const std::string shorter = stem.substr(0, stem.size() - 1);
+  for (const std::string& base : {stem + "e", stem, shorter, shorter + "ie"}) {
+    WordRec found;
+    // A verb, or a noun that is one too ("use"); not "us" for "using".
+    if (LookUpAlone(base, kDictCount, &found) != kLookupFound || found.wordClass >= Cls::Adjective) continue;
+    Alternative inflected(base);
+    if (InflectAlternative(inflected, found.pluralMarker, kFormIng) && inflected.view() == ing) return base;
+  }
+  return {};
+}
+
+// An alternative of a gerund's finding that is an -ing form itself: the
+// check would flag it as it flags the writer's word. It is shown as a hint
+// in its base form ("(make)" for "creating"), which names the verb without
+// the -ing that the writer is to take away.
+Fit AwayFromIng(std::string& alt) {
+  const std::size_t lead = alt.find_first_not_of(' ');
+  if (lead == std::string::npos) return Fit::Keep;
+  std::size_t end = alt.find(' ', lead);
+  if (end == std::string::npos) end = alt.size();
+  const std::string first = alt.substr(lead, end - lead);
+  std::string lower = first;
+  for (char& c : lower) c = AsciiLower(static_cast<unsigned char>(c));
+  std::string base = BaseOfIng(lower);
+  if (base.empty()) return Fit::Keep;
+  if (IsAsciiUpper(static_cast<unsigned char>(first[0]))) base[0] = AsciiUpper(static_cast<unsigned char>(base[0]));
+  alt = base + alt.substr(end);
+  return Fit::Rewritten;
 }
 
 // The first or the last word of an alternative.
@@ -196,7 +233,8 @@ std::string AdviceInPlace(const WordRec& w, std::string_view advice) {
   std::string out(advice);
   const int cls = w.wordClass;
   // A gerund's advice is there to take the -ing form away ("use" for "using").
-  if (((cls >= Cls::Verb && cls <= Cls::VerbIng) || cls == Cls::Participle) && w.message != Msg::Gerund) {
+  if (w.message == Msg::Gerund) out = Filter(out, AwayFromIng);
+  else if ((cls >= Cls::Verb && cls <= Cls::VerbIng) || cls == Cls::Participle) {
     const int form = AdviceForm(&w);
     const WordRec* before = w.sentencePos > 0 ? Prev(&w) : nullptr;
     const bool afterBe = before != nullptr && IsBeWord(before->text.view());

@@ -13,8 +13,9 @@
 
 // `advice`, the advice of the finding on `w`, as a writer can take it in
 // place of the words: where `w` is a verb of the classes 20 to 23 or a
-// participle (31), fitted to its form (not for a gerund's finding, whose
-// advice takes the -ing form away); and without an alternative that would
+// participle (31), fitted to its form; for a gerund's finding, whose advice
+// is there to take the -ing form away, an -ing alternative is a hint in its
+// base form ("(make)" for "creating"); and without an alternative that would
 // stand beside the same word ("more" after "more", "left side" before
 // "side"), against the words on either side of the words `w` covers.
 std::string AdviceInPlace(const WordRec& w, std::string_view advice);

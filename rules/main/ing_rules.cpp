@@ -92,7 +92,7 @@ Walk LaterSteps(RuleContext& c) {
   }
   if (IsMarked(*w) || n.wordClass == Cls::Of) {
     if (BuildForm(w, kFormBase, verb)) {
-      FormatSuggestion(w, "that %s", verb.c_str());
+      FormatSuggestion(w, w->articleSetAside ? "(that %s)" : "that %s", verb.c_str());
       SetWordMessage(w, Msg::Gerund, 5434);
       return Walk::Next;
     }
@@ -188,15 +188,16 @@ void ToUpper(VerbText& t) {
   for (std::size_t i = 0; i < t.length(); ++i) t.set(i, static_cast<char>(AsciiUpper(t[i])));
 }
 
-// "How to %s/To %s" (or in capitals) of the verb, at the sentence start's bound.
+// "How to %s/To %s" (or in capitals) of the verb, at the sentence start's
+// bound; as hints after "the", which they cannot follow ("The following").
 void HowTo(WordRec* w, VerbText& verb, bool capitals) {
   StartSuggestion text;
+  const char* format = w->articleSetAside ? "(How to %s)/(To %s)" : "How to %s/To %s";
   if (capitals) {
     ToUpper(verb);
-    text.format("HOW TO %s/TO %s", verb.c_str(), verb.c_str());
-  } else {
-    text.format("How to %s/To %s", verb.c_str(), verb.c_str());
+    format = w->articleSetAside ? "(HOW TO %s)/(TO %s)" : "HOW TO %s/TO %s";
   }
+  text.format(format, verb.c_str(), verb.c_str());
   WriteSuggestion(w, text.view());
 }
 

@@ -54,7 +54,7 @@ constexpr RuleRow kL[] = {
             .ruleId = 2320, .outcome = kCovered},
     /*13*/ {.word = "look*", .n1 = "left", .suggestion = "look to the left side", .covers = 2,
             .code = Msg::Translation, .ruleId = 2320, .outcome = kCovered},
-    /*14*/ {.word = "look*", .n1 = "like", .suggestion = "match/(Rephrase)", .covers = 2,
+    /*14*/ {.word = "look*", .n1 = "like", .suggestion = "(match)/(Rephrase)", .covers = 2,
             .code = Msg::Translation, .ruleId = 2320, .outcome = kCovered},
     /*15*/ {.word = "look*", .n1 = "ok", .suggestion = "is correct/are correct", .covers = 2, .code = Msg::Translation,
             .ruleId = 2320, .outcome = kCovered},

@@ -75,7 +75,7 @@ constexpr RuleRow kInRows[] = {
     {.n1 = "accord*|agreem*", .n2 = "with|to", .suggestion = "refer to/as shown/agree", .covers = 3, .code = Msg::WrongMeaning, .ruleId = 3918, .outcome = Walk::SkipCovered},
     {.n1 = "accord*|agreem*", .n2Class = {Cls::To}, .suggestion = "refer to/as shown/agree", .covers = 3, .code = Msg::WrongMeaning, .ruleId = 3918, .outcome = Walk::SkipCovered},
     {.n1 = "and", .n2 = "out", .suggestion = "(Clarify the movement)/in-and-out", .covers = 3, .code = Msg::WrongMeaning, .ruleId = 3918, .outcome = Walk::SkipCovered},
-    {.n1 = "additi*", .n2Class = {Cls::To}, .suggestion = "also", .covers = 3, .code = Msg::WrongMeaning, .ruleId = 3918, .outcome = Walk::SkipCovered},
+    {.n1 = "additi*", .n2Class = {Cls::To}, .suggestion = "(also)", .covers = 3, .code = Msg::WrongMeaning, .ruleId = 3918, .outcome = Walk::SkipCovered},
     {.n1 = "an", .n2 = "emergency", .suggestion = "during an emergency/if there is an emergency", .covers = 3, .code = Msg::WrongMeaning, .ruleId = 3918, .outcome = Walk::SkipCovered},
     {.n1 = "all|any", .suggestion = "(Rephrase)", .covers = 3, .code = Msg::WrongMeaning, .ruleId = 3918, .outcome = Walk::SkipCovered},
     {.n1 = "a*", .n2 = "way", .suggestion = "(Rephrase)", .covers = 3, .code = Msg::WrongMeaning, .ruleId = 3918, .outcome = Walk::SkipCovered},

@@ -240,14 +240,20 @@ def inflect(alternative, letter, form):
     return (first + ' ' + rest) if rest else first
 
 
+def coded(alt):
+    return bool(alt[:1]) and (alt[0].isdigit() or alt[0] in 'ABCDEFGHIJKN')
+
+
 def expected_advice(advice, form):
-    out = []
-    for alt in advice.split('/'):
-        if alt[:1] and (alt[0].isdigit() or alt[0] in 'ABCDEFGHIJKN'):
-            out.append(inflect(alt[1:], alt[0], form))
-        else:
-            out.append(alt)
-    return '/'.join(out)
+    alts = advice.split('/')
+    if form == ING:
+        # A gerund's finding offers no -ing form, which the check would flag
+        # too: a verb alternative is a hint in its base form, shown only
+        # where no other alternative is offered.
+        offered = any(not coded(a) and not a.startswith('(') for a in alts)
+        return '/'.join(a if not coded(a) or a[0] == 'N' else '(' + a[1:] + ')'
+                        for a in alts if not (offered and coded(a) and a[0] != 'N'))
+    return '/'.join(inflect(a[1:], a[0], form) if coded(a) else a for a in alts)
 
 
 def form_of_word(word):

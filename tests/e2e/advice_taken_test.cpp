@@ -7,11 +7,16 @@
 //
 // A finding counts against the suggestion when its marker begins on a word
 // the suggestion put in (one that was not among the words it replaced), or,
-// for NOT IN DICTIONARY, covers one. Left out: SENTENCE LENGTH, which
-// concerns the sentence; a marker that begins on a word of the writer's own
-// before it (the rule is keyed on that word); and a finding whose advice
-// begins with the suggestion's words as put in ("makes the" for "makes"),
-// which keeps them and asks for more round them.
+// for NOT IN DICTIONARY, covers one. Left out, as findings on what the
+// writer built round the words: SENTENCE LENGTH; PASSIVE VOICE and VERB
+// TENSE, whose verb group the suggestion keeps in the writer's form ("made"
+// for "generated" after "is"); the order of the clauses ("(Move if to main
+// clause.)" for "if" in place of "in the event that"); a word the replaced
+// words held round an apostrophe ("it" of "it is" for "it's"); a marker
+// that begins on a word of the writer's own before it (the rule is keyed on
+// that word); and a finding whose advice begins with the suggestion's words
+// as put in ("makes the" for "makes"), which keeps them and asks for more
+// round them.
 //
 // Running the menu once a suggestion would take hours over the corpus, so
 // the replacement is simulated in the marked text; the menu's own runs in
@@ -451,8 +456,22 @@ class AdviceTaken : public SampleCheck {
       }
       ++checked;
       const TextRun& sentence = runs[index];
+      // The words replaced, and their parts round an apostrophe: "it is"
+      // for "it's" keeps the writer's "it".
       std::set<std::string> replaced;
-      for (const Word& w : Words(t.replaced)) replaced.insert(w.lower);
+      for (const Word& w : Words(t.replaced)) {
+        replaced.insert(w.lower);
+        std::string part;
+        for (std::size_t i = 0; i <= w.lower.size(); ++i) {
+          if (i == w.lower.size() || w.lower[i] == '\'' || w.lower.compare(i, 3, "\xE2\x80\x99") == 0) {
+            replaced.insert(part);
+            part.clear();
+            if (i < w.lower.size() && w.lower[i] != '\'') i += 2;
+          } else {
+            part += w.lower[i];
+          }
+        }
+      }
       const std::vector<Word> words = Words(t.after);
       auto putIn = [&](const Word& w) {
         return w.begin < t.end && w.end > t.inserted && !replaced.count(w.lower);
@@ -466,12 +485,13 @@ class AdviceTaken : public SampleCheck {
                             << "\" of the suggestion NOT IN DICTIONARY: " << t.Describe();
           continue;
         }
-        if (m.value.starts_with("28")) continue;
+        if (m.value.starts_with("28") || m.value.starts_with("30") || m.value.starts_with("35")) continue;
         const auto first = std::find_if(words.begin(), words.end(), [&](const Word& w) { return w.end > m.begin; });
         if (first == words.end() || first->begin >= m.end || !putIn(*first)) continue;
         const std::string put = t.after.substr(t.inserted, t.end - t.inserted);
         const std::string markerAdvice = m.value.substr(std::min<std::size_t>(4, m.value.size()));
         if (Lower(markerAdvice).starts_with(Lower(put))) continue;
+        if (markerAdvice.starts_with("(Move ") && markerAdvice.find(" to main clause") != std::string::npos) continue;
         ADD_FAILURE() << "the check flags \"" << t.after.substr(m.begin, m.end - m.begin) << "\" ("
                       << m.value << ") where the suggestion put it in: " << t.Describe();
       }
@@ -529,6 +549,17 @@ TEST_F(AdviceTaken, GeneratedParagraphs) {
       "The tool makes many forms, including HTML.",
       "Initially, the difference was small.",
       "The stem is held in place by the bolts.",
+      "Therefore, stop the pump.",
+      "Although the pump is on, the valve is closed.",
+      "The pump usually stops.",
+      "Additionally, remove the cover.",
+      "In addition, remove the cover.",
+      "If the pump has previously failed, replace it.",
+      "The following list is short.",
+      "Remove the following cover.",
+      "With the valve open, stop the pump.",
+      "As a rule, stop the pump.",
+      "It looks like a valve.",
   };
   std::string xml = "<topic><body>";
   for (const char* paragraph : kParagraphs) xml += "<p>" + Escaped(paragraph) + "</p>";

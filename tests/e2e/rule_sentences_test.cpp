@@ -145,7 +145,7 @@ TEST_F(RuleSentences, EachFamily) {
       // With the comma after the phrase, "At" opening a sentence is accepted.
       {"At night, the lamp is on.", {}, "", "At"},
       // Family: "with", "over", "of", "from", "some".
-      {"With the valve open, stop the pump.", {{"24", "When/(Rephrase)", "With"}}},
+      {"With the valve open, stop the pump.", {{"24", "(When)/(Rephrase)", "With"}}},
       {"Remove the filter with oil.", {}, "", "with"},
   };
   ExpectInOneRun(cases);
