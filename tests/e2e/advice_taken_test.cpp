@@ -14,9 +14,8 @@
 // clause.)" for "if" in place of "in the event that"); a word the replaced
 // words held round an apostrophe ("it" of "it is" for "it's"); a marker
 // that begins on a word of the writer's own before it (the rule is keyed on
-// that word); and a finding whose advice begins with the suggestion's words
-// as put in ("makes the" for "makes"), which keeps them and asks for more
-// round them.
+// that word); and a finding whose advice begins with the words it marks
+// ("makes the" for "makes"), which keeps them and asks for more round them.
 //
 // Running the menu once a suggestion would take hours over the corpus, so
 // the replacement is simulated in the marked text; the menu's own runs in
@@ -488,11 +487,11 @@ class AdviceTaken : public SampleCheck {
         if (m.value.starts_with("28") || m.value.starts_with("30") || m.value.starts_with("35")) continue;
         const auto first = std::find_if(words.begin(), words.end(), [&](const Word& w) { return w.end > m.begin; });
         if (first == words.end() || first->begin >= m.end || !putIn(*first)) continue;
-        const std::string put = t.after.substr(t.inserted, t.end - t.inserted);
+        const std::string marked = t.after.substr(m.begin, m.end - m.begin);
         const std::string markerAdvice = m.value.substr(std::min<std::size_t>(4, m.value.size()));
-        if (Lower(markerAdvice).starts_with(Lower(put))) continue;
+        if (Lower(markerAdvice).starts_with(Lower(marked) + " ")) continue;
         if (markerAdvice.starts_with("(Move ") && markerAdvice.find(" to main clause") != std::string::npos) continue;
-        ADD_FAILURE() << "the check flags \"" << t.after.substr(m.begin, m.end - m.begin) << "\" ("
+        ADD_FAILURE() << "the check flags \"" << marked << "\" ("
                       << m.value << ") where the suggestion put it in: " << t.Describe();
       }
     }
