@@ -40,7 +40,7 @@ const ApprovedVerb kApprovedVerbs[] = {
     {"screw", "use a screw to .../turn"},
     {"slide", "Push/Put/Move"},
     {"stall", "stop/stops/not in operation"},
-    {"stand", "hold/held in position"},
+    {"stand", "hold/(held in position)"},
     {"support", "hold/use a support"},
     {"switch", "Push/Put/Move"},
     {"test", "make a test"},

@@ -144,7 +144,7 @@ constexpr RuleRow kVerbBeforeRows[] = {
     /*28*/ VerbIn("involved", "(contained in)"),
     /*29*/ VerbIn("interest", "know about"),
     /*30*/ VerbIn("join*", "connect/is in"),
-    /*31*/ VerbInWord("kept", "held in position/stays in position", NextPlace),
+    /*31*/ VerbInWord("kept", "(held in position)/(stays in position)", NextPlace),
     /*32*/ VerbInWord("keep", "touch/stay in contact", NextContact),
     /*33*/ VerbInWord("keep*", "know/see", NextMind),
     /*34*/ VerbIn("kick*|key*", "starts/start/started"),

@@ -49,7 +49,7 @@ constexpr RuleRow kInRows[] = {
     {.n1 = "progress", .suggestion = "in operation/during", .code = Msg::WrongMeaning, .ruleId = 3916},
     {.n1 = "parallel", .suggestion = "occurs at the same time", .code = Msg::WrongMeaning, .ruleId = 3916},
     // "in place" alone is what its advice replaces: two words, not the word after them too.
-    {.n1 = "place", .suggestion = "in position/(Give position ref.)", .covers = 2, .code = Msg::WrongMeaning, .ruleId = 3917, .outcome = Walk::SkipCovered},
+    {.n1 = "place", .suggestion = "(in position)/(Give position ref.)", .covers = 2, .code = Msg::WrongMeaning, .ruleId = 3917, .outcome = Walk::SkipCovered},
     {.n1 = "or", .n2 = "around", .suggestion = "near/during ...", .covers = 3, .code = Msg::WrongMeaning, .ruleId = 3918, .outcome = Walk::SkipCovered},
     {.n1 = "order", .n2 = "for|that|to|too", .suggestion = "to", .covers = 3, .code = Msg::WrongMeaning, .ruleId = 3918, .outcome = Walk::SkipCovered},
     {.n1 = "order", .n2Class = {Cls::To}, .suggestion = "to", .covers = 3, .code = Msg::WrongMeaning, .ruleId = 3918, .outcome = Walk::SkipCovered},

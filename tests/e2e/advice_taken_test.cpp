@@ -5,9 +5,10 @@
 // blank, gets no second blank, keeps every word round the marker, and,
 // checked again, gets no finding on the words the suggestion put in.
 //
-// A finding counts against the suggestion when its marker begins on a word
-// the suggestion put in (one that was not among the words it replaced), or,
-// for NOT IN DICTIONARY, covers one. Left out, as findings on what the
+// A finding counts against the suggestion when its marker begins among the
+// words the suggestion put in and covers one that was not among the words
+// it replaced ("in position" for "in place"), or, for NOT IN DICTIONARY,
+// covers one. Left out, as findings on what the
 // writer built round the words: SENTENCE LENGTH; PASSIVE VOICE and VERB
 // TENSE, whose verb group the suggestion keeps in the writer's form ("made"
 // for "generated" after "is"); the order of the clauses ("(Move if to main
@@ -485,8 +486,11 @@ class AdviceTaken : public SampleCheck {
           continue;
         }
         if (m.value.starts_with("28") || m.value.starts_with("30") || m.value.starts_with("35")) continue;
-        const auto first = std::find_if(words.begin(), words.end(), [&](const Word& w) { return w.end > m.begin; });
-        if (first == words.end() || first->begin >= m.end || !putIn(*first)) continue;
+        // It begins among the words put in and covers one that is new.
+        if (m.begin < t.inserted) continue;
+        if (std::none_of(words.begin(), words.end(),
+                         [&](const Word& w) { return w.begin < m.end && w.end > m.begin && putIn(w); }))
+          continue;
         const std::string marked = t.after.substr(m.begin, m.end - m.begin);
         const std::string markerAdvice = m.value.substr(std::min<std::size_t>(4, m.value.size()));
         if (Lower(markerAdvice).starts_with(Lower(marked) + " ")) continue;
