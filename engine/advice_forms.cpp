@@ -191,6 +191,31 @@ Fit AwayFromIng(std::string& alt) {
   return Fit::Rewritten;
 }
 
+// Whether the check flags `first` where it opens a sentence, `next` the
+// word after it: "but", "because", "so" and "with" there, a time
+// conjunction but before a pronoun ("If you", "When it"), and a
+// preposition of class 60 but one in "b" ("Below the cover, ...").
+bool FlaggedOpening(std::string_view first, std::string_view next) {
+  std::string lower(first);
+  for (char& c : lower) c = AsciiLower(static_cast<unsigned char>(c));
+  WordRec found;
+  if (LookUpAlone(lower, kDictCount, &found) != kLookupFound) return false;
+  switch (found.wordClass) {
+    case Cls::ButBecause:
+    case Cls::So:
+    case Cls::With: return true;
+    case Cls::Preposition: return lower[0] != 'b';
+    case Cls::TimeConjunction: {
+      std::string after(next);
+      for (char& c : after) c = AsciiLower(static_cast<unsigned char>(c));
+      WordRec n;
+      return after.empty() || LookUpAlone(after, kDictCount, &n) != kLookupFound ||
+             (n.wordClass != Cls::Pronoun && n.wordClass != Cls::FirstPerson);
+    }
+    default: return false;
+  }
+}
+
 // The first or the last word of an alternative.
 std::string_view EdgeWord(std::string_view alt, bool last) {
   const std::size_t b = alt.find_first_not_of(' '), e = alt.find_last_not_of(' ');
@@ -240,5 +265,16 @@ std::string AdviceInPlace(const WordRec& w, std::string_view advice) {
     const bool afterBe = before != nullptr && IsBeWord(before->text.view());
     if (form != kFormBase || afterBe) out = FitAdvice(out, form, afterBe);
   }
-  return DropRepeats(out, WordBeside(&w, false), WordBeside(&w, true));
+  // The check reads an -ing verb it approves as a gerund, so an -ing form
+  // in place of the writer's ("Letting" for "Enabling") is flagged in turn.
+  if (w.message != Msg::Gerund && w.text.view().ends_with("ing")) out = Filter(out, AwayFromIng);
+  const std::string_view after = WordBeside(&w, true);
+  if (w.sentencePos == 0 && !w.articleSetAside)
+    out = Filter(out, [&](std::string& alt) {
+      const std::string_view first = EdgeWord(alt, false);
+      const std::size_t rest = alt.find(first) + first.size();
+      const std::string_view second = EdgeWord(std::string_view(alt).substr(rest), false);
+      return FlaggedOpening(first, second.empty() ? after : second) ? Fit::Hint : Fit::Keep;
+    });
+  return DropRepeats(out, WordBeside(&w, false), after);
 }
