@@ -278,3 +278,7 @@ std::string AdviceInPlace(const WordRec& w, std::string_view advice) {
     });
   return DropRepeats(out, WordBeside(&w, false), after);
 }
+
+std::string AdviceAsHints(std::string_view advice) {
+  return Filter(advice, [](std::string&) { return Fit::Hint; });
+}

@@ -28,3 +28,7 @@ std::string FitAdvice(std::string_view advice, int form, bool afterBe);
 // The dropping of repeated words alone: `advice` between the words
 // `before` and `after` of the text.
 std::string DropRepeats(std::string_view advice, std::string_view before, std::string_view after);
+
+// `advice` with every plain alternative shown as a hint, for a marker that
+// no longer holds all the words the advice replaces.
+std::string AdviceAsHints(std::string_view advice);

@@ -657,6 +657,9 @@ void TakeAdvice(WordRec* w, MessageRec& rec, Work& work) {
     rec.markerNumber = w->sentenceLength;
     work.kind = K::Word;
     w->suggestion.clear();
+    // Its marker holds the word up to the apostrophe of "it's", which the
+    // advice of the finding it pushed aside replaces whole.
+    if (w->message2 == Msg::Apostrophe && !work.advice.empty()) work.SetAdvice(AdviceAsHints(work.advice));
     if (w->markFlag == '1') {
       work.kind = K::SentenceArticle;
       w->entryWords = 1;

@@ -131,7 +131,7 @@ constexpr RuleRow kVerbBeforeRows[] = {
     /*15*/ VerbIn("detailed", "shown in"),
     /*16*/ VerbIn("drop*", "decrease"),
     /*17*/ VerbIn("double", "increase"),
-    /*18*/ VerbIn("design*", "design for"),
+    /*18*/ VerbIn("design*", "(design for)"),
     /*19*/ VerbIn("deal", "(Rephrase)"),
     /*20*/ VerbIn("even", "when/(Give Measurement)"),
     /*21*/ VerbIn("exist*", "is in/are in"),

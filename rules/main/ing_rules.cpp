@@ -161,7 +161,7 @@ Walk InsideRules(RuleContext& c) {
     s.subjectNumber = 0;
     p->entryWords = 2;
     // Without a built form there is nothing to put in the advice.
-    if (BuildForm(w, kFormBase, verb)) FormatSuggestion(p, "to %s/%s", verb.c_str(), verb.c_str());
+    if (BuildForm(w, kFormBase, verb)) FormatSuggestion(p, "to %s/(%s)", verb.c_str(), verb.c_str());
     SetWordMessage(p, Msg::Gerund, 6434);
     return Walk::Next;
   }
@@ -189,13 +189,17 @@ void ToUpper(VerbText& t) {
 }
 
 // "How to %s/To %s" (or in capitals) of the verb, at the sentence start's
-// bound; as hints after "the", which they cannot follow ("The following").
-void HowTo(WordRec* w, VerbText& verb, bool capitals) {
+// bound; as hints after "the", which they cannot follow ("The following"),
+// and for "test" and "check", which the rules of "to" make "make a test"
+// and "make a check" with the approved dictionary.
+void HowTo(const RuleContext& c, WordRec* w, VerbText& verb, bool capitals) {
+  const std::string_view bare = verb.view().substr(0, verb.view().find(' '));
+  const bool hints = w->articleSetAside || (c.steDictionary == 1 && (bare == "test" || bare == "check"));
   StartSuggestion text;
-  const char* format = w->articleSetAside ? "(How to %s)/(To %s)" : "How to %s/To %s";
+  const char* format = hints ? "(How to %s)/(To %s)" : "How to %s/To %s";
   if (capitals) {
     ToUpper(verb);
-    format = w->articleSetAside ? "(HOW TO %s)/(TO %s)" : "HOW TO %s/TO %s";
+    format = hints ? "(HOW TO %s)/(TO %s)" : "HOW TO %s/TO %s";
   }
   text.format(format, verb.c_str(), verb.c_str());
   WriteSuggestion(w, text.view());
@@ -217,7 +221,7 @@ Walk OpeningRules(RuleContext& c) {
       pass::SetFamily(w, 'A');
       return Walk::Next;
     }
-    if (BuildForm(w, kFormBase, verb)) HowTo(w, verb, false);
+    if (BuildForm(w, kFormBase, verb)) HowTo(c, w, verb, false);
     SetWordMessage(w, Msg::Gerund, 3338);
     return Walk::Next;
   }
@@ -233,7 +237,7 @@ Walk OpeningRules(RuleContext& c) {
     return Walk::Next;
   }
   if (plainNoun) verb.append(IsCaps(*w) ? " THE" : " the");
-  HowTo(w, verb, IsCaps(*w));
+  HowTo(c, w, verb, IsCaps(*w));
   SetWordMessage(w, Msg::Gerund, 3338);
   pass::ClearCodes(n);
   return Walk::Next;

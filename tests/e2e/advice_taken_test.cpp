@@ -8,15 +8,30 @@
 // A finding counts against the suggestion when its marker begins among the
 // words the suggestion put in and covers one that was not among the words
 // it replaced ("in position" for "in place"), or, for NOT IN DICTIONARY,
-// covers one. Left out, as findings on what the
-// writer built round the words: SENTENCE LENGTH; PASSIVE VOICE and VERB
-// TENSE, whose verb group the suggestion keeps in the writer's form ("made"
-// for "generated" after "is"); the order of the clauses ("(Move if to main
-// clause.)" for "if" in place of "in the event that"); a word the replaced
-// words held round an apostrophe ("it" of "it is" for "it's"); a marker
-// that begins on a word of the writer's own before it (the rule is keyed on
-// that word); and a finding whose advice begins with the words it marks
-// ("makes the" for "makes"), which keeps them and asks for more round them.
+// covers one. Left out, as findings on what the writer built round the
+// words:
+// - SENTENCE LENGTH, which concerns the sentence;
+// - a marker that begins on a word of the writer's own before the words
+//   (the rule is keyed on that word);
+// - a finding whose advice begins with the words it marks ("makes the" for
+//   "makes"), which keeps them and asks for more round them, and the order
+//   of the clauses ("(Move if to main clause.)" for "if" in place of "in
+//   the event that");
+// - a GERUND finding where the words put in hold no -ing word: it concerns
+//   the writer's -ing word next to them ("contains the following");
+// - VERB TENSE, PASSIVE VOICE and MISSING REFERENCE on a verb that keeps
+//   the writer's form, a modal for a lone modal ("must" for "should") or a
+//   past for a past ("made" for "generated"): the tense, the voice and the
+//   subject are the writer's; a verb in another form counts ("Want" for
+//   "Adhering to", "want" for "desired");
+// - a word that a contraction the suggestion replaced stood for ("it is"
+//   for "it's");
+// - a finding the check gives the words as the opening of their sentence
+//   where, in the document, it read them further on (the marker's number
+//   is the place of its first word): the sentence checked again starts at
+//   markup that cut it.
+// A sentence that an inline element cuts after the suggestion is checked
+// with that element's words after it, as the document has them.
 //
 // Running the menu once a suggestion would take hours over the corpus, so
 // the replacement is simulated in the marked text; the menu's own runs in
@@ -333,6 +348,7 @@ struct Taken {
   std::size_t inserted = 0, end = 0;  // the suggestion's place in `after`
   std::string replaced;               // the text the suggestion replaced
   bool cutBefore = false, cutAfter = false;
+  std::string goesOn;  // the sentence's words inside the element that cuts it after the suggestion
   int place = 0;  // the marker's number: its first word's place in the sentence as the check read it
   std::string Describe() const {
     return document + "\n  advice:      \"" + advice + "\"\n  words:       \"" + words +
@@ -340,6 +356,16 @@ struct Taken {
            after + "\"";
   }
 };
+
+// The words of an element's text up to the end of its first sentence: the
+// words that follow where an inline element cuts a sentence; empty where
+// the element holds none.
+std::string Continuation(const std::string& text) {
+  if (std::all_of(text.begin(), text.end(), IsBlank)) return {};
+  for (std::size_t j = 0; j < text.size(); ++j)
+    if (std::strchr(".!?", text[j]) && (j + 1 == text.size() || IsBlank(text[j + 1]))) return text.substr(0, j + 1);
+  return text;
+}
 
 std::string Escaped(const std::string& s) {
   std::string out;
@@ -430,7 +456,9 @@ class AdviceTaken : public SampleCheck {
   // each on the document as checked; fails where a sentence is spoiled.
   std::vector<Taken> TakeAll(const std::string& document, const std::string& marked) {
     std::vector<Taken> taken;
-    for (const TextRun& run : TextRuns(marked)) {
+    const std::vector<TextRun> runs = TextRuns(marked);
+    for (std::size_t k = 0; k < runs.size(); ++k) {
+      const TextRun& run = runs[k];
       for (const Marker& m : run.markers) {
         const std::string value = m.value.substr(0, 255);
         std::string advice = value.substr(std::min<std::size_t>(4, value.size()), 251);
@@ -447,7 +475,7 @@ class AdviceTaken : public SampleCheck {
           if (plain.empty()) continue;
           const bool markup = Decoded(plain) != plain;
           if ((markup ? 35 : 29) + plain.size() + 2 > 255) continue;
-          Taken t{document, advice, m.words, piece, "", "", 0, 0, ""};
+          Taken t{document, advice, m.words, piece, "", "", 0, 0, "", false, false, "", 0};
           if (HoldsPlaceholder(plain)) {
             ADD_FAILURE() << "the suggestion holds a placeholder: " << t.Describe();
             continue;
@@ -467,6 +495,7 @@ class AdviceTaken : public SampleCheck {
           t.inserted = m.begin - is.begin, t.end = putEnd - is.begin;
           t.replaced = run.text.substr(m.begin, end - m.begin);
           t.cutBefore = is.cutBefore, t.cutAfter = is.cutAfter;
+          if (is.cutAfter && k + 1 < runs.size() && runs[k + 1].opensElement) t.goesOn = Continuation(runs[k + 1].text);
           t.place = m.value.starts_with("28") ? 0 : PlaceOf(m);  // a long sentence's number is its length
           taken.push_back(t);
 
@@ -495,13 +524,16 @@ class AdviceTaken : public SampleCheck {
   // Checks every resulting sentence, a paragraph each, in one document,
   // and fails where a finding lands on the words the suggestion put in (as
   // the file's head says). An empty element stands for the markup that cuts
-  // a sentence, so that its last word is not read as the paragraph's.
+  // a sentence, so that its last word is not read as the paragraph's; where
+  // an inline element cuts it after the suggestion, that element's words
+  // follow in one.
   // Returns how many sentences were checked again.
   std::size_t CheckWords(const std::vector<Taken>& taken) {
     if (taken.empty()) return 0;
     std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<topic id=\"taken\"><body>\n";
     for (const Taken& t : taken)
-      xml += "<p>" + std::string(t.cutBefore ? "<b/>" : "") + Escaped(t.after) + (t.cutAfter ? "<b/>" : "") + "</p>\n";
+      xml += "<p>" + std::string(t.cutBefore ? "<b/>" : "") + Escaped(t.after) +
+             (t.goesOn.empty() ? t.cutAfter ? "<b/>" : "" : "<ph>" + Escaped(t.goesOn) + "</ph>") + "</p>\n";
     const std::string out = Check(xml + "</body></topic>\n").out;
     std::size_t at = out.find("<body>"), checked = 0;
     for (const Taken& t : taken) {
@@ -626,6 +658,24 @@ TEST_F(AdviceTaken, GeneratedParagraphs) {
       "With the valve open, stop the pump.",
       "As a rule, stop the pump.",
       "It looks like a valve.",
+      // An -ing form for the writer's -ing word, advice that opens a
+      // sentence where the check flags its first word, a rule's
+      // alternative that needs the words round it changed, and a long
+      // sentence's marker, which holds the first word alone.
+      "Enabling the valve will stop the pump.",
+      "Prior to the test, open the valve.",
+      "In case of a leak, stop the pump.",
+      "Just as the valve opens, the pump stops.",
+      "Checking the version",
+      "The two parts are the same, except that one is red.",
+      "Use a catalog other than the one supplied.",
+      "The pump can be installed on the frame.",
+      "The valve can be opened by turning the handle.",
+      "In the script that sets the transformation type, give the name.",
+      "Properties specified as arguments are shown.",
+      "Identifiers should begin with the name.",
+      "In order to apply a custom index definition to the publishing outputs, edit the catalog file and remove the "
+      "comment marks round the entry in the index section of the file.",
   };
   std::string xml = "<topic><body>";
   for (const char* paragraph : kParagraphs) xml += "<p>" + Escaped(paragraph) + "</p>";

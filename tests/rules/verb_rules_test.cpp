@@ -128,7 +128,7 @@ TEST(VerbRules, Bodies) {
        "ruleId=5642", "opening"},
       // After "for": the advice only when a form was built.
       {"a/40 for/65 opening/23{plural=0} it/66 ./48", "opening",
-       "for: suggestion=\"to open/open\" message=338 entryWords=2 ruleId=6434\n"
+       "for: suggestion=\"to open/(open)\" message=338 entryWords=2 ruleId=6434\n"
        "opening: suggestion=\"open\" message=338 ruleId=3262", "opening"},
       {"a/40 for/65 opening/23{plural=NUL} it/66 ./48", "opening",
        "for: message=338 entryWords=2 ruleId=6434\nopening: message=338 ruleId=3262", "opening"},
