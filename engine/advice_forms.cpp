@@ -1,6 +1,7 @@
 #include "engine/advice_forms.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <vector>
 
 #include "engine/ascii_text.h"
@@ -228,6 +229,51 @@ std::string_view EdgeWord(std::string_view alt, bool last) {
 
 bool SameWord(std::string_view a, std::string_view b) { return !a.empty() && EqualsNoCase(a, b); }
 
+bool OneOf(std::string_view word, std::initializer_list<std::string_view> words) {
+  for (std::string_view w : words)
+    if (SameWord(word, w)) return true;
+  return false;
+}
+
+char LowerFirst(std::string_view word) {
+  return word.empty() ? '\0' : static_cast<char>(AsciiLower(static_cast<unsigned char>(word[0])));
+}
+
+// The class the lookup gives `word`, or -1.
+int ClassOf(std::string_view word) {
+  std::string lower(word);
+  for (char& c : lower) c = AsciiLower(static_cast<unsigned char>(c));
+  WordRec found;
+  return LookUpAlone(lower, kDictCount, &found) == kLookupFound ? found.wordClass : -1;
+}
+
+bool IsMark(std::string_view word) { return !word.empty() && std::string_view(".,;:!?").find(word[0]) != std::string_view::npos; }
+
+// Whether the rules refuse the alternative whose first word is `first` and
+// last word `last` between the words `before` and `after`: a second
+// determiner ("the this", "any these") or a plural after "a" or "each";
+// "a" before a vowel and "an" before a consonant (but a name spelled out:
+// "an NVM"); "may", "might" or "must" after "they", which the rules of
+// "they" make "can"; a quantity without its noun ("more," or "many and");
+// "other" before an -ing word; and a preposition that ends the sentence.
+bool RefusedBeside(std::string_view first, std::string_view last, std::string_view before, std::string_view after) {
+  if (OneOf(before, {"a", "an", "the", "this", "that", "these", "those", "any", "each", "every", "no", "some"}) &&
+      OneOf(first, {"a", "an", "the", "this", "that", "these", "those"}))
+    return true;
+  const std::string_view vowels = "aeiouh";
+  if (SameWord(last, "a") && !after.empty() && vowels.substr(0, 4).find(LowerFirst(after)) != std::string_view::npos)
+    return true;
+  const bool spelledOut = after.size() > 1 && std::string_view("nvpNVP").find(after[1]) != std::string_view::npos;
+  if (SameWord(last, "an") && !after.empty() && vowels.find(LowerFirst(after)) == std::string_view::npos && !spelledOut)
+    return true;
+  if (SameWord(before, "they") && OneOf(first, {"may", "might", "must"})) return true;
+  if (OneOf(before, {"a", "an", "each", "every", "one"}) && ClassOf(first) == Cls::NounPlural) return true;
+  if (OneOf(last, {"more", "many", "one"}) && (IsMark(after) || OneOf(after, {"and", "or"}))) return true;
+  if (SameWord(last, "other") && after.ends_with("ing") && ClassOf(after) >= Cls::Verb && ClassOf(after) <= Cls::VerbIng)
+    return true;
+  return OneOf(last, {"from", "into", "of", "at", "with", "by", "for", "to"}) && IsMark(after) && after[0] != ',';
+}
+
 // The word of the text on one side of the words a finding covers (the
 // words' text: the collection writes search marks into the written forms of
 // the words before): the article the tokenizer set aside counts as the word
@@ -250,7 +296,9 @@ std::string FitAdvice(std::string_view advice, int form, bool afterBe) {
 
 std::string DropRepeats(std::string_view advice, std::string_view before, std::string_view after) {
   return Filter(advice, [&](std::string& alt) {
-    return SameWord(EdgeWord(alt, false), before) || SameWord(EdgeWord(alt, true), after) ? Fit::Drop : Fit::Keep;
+    const std::string_view first = EdgeWord(alt, false), last = EdgeWord(alt, true);
+    return SameWord(first, before) || SameWord(last, after) || RefusedBeside(first, last, before, after) ? Fit::Drop
+                                                                                                         : Fit::Keep;
   });
 }
 
@@ -259,11 +307,12 @@ std::string AdviceInPlace(const WordRec& w, std::string_view advice) {
   const int cls = w.wordClass;
   // A gerund's advice is there to take the -ing form away ("use" for "using").
   if (w.message == Msg::Gerund) out = Filter(out, AwayFromIng);
-  else if ((cls >= Cls::Verb && cls <= Cls::VerbIng) || cls == Cls::Participle) {
+  else if ((cls >= Cls::Verb && cls <= Cls::VerbIng) || cls == Cls::Participle || w.message == Msg::PhrasalVerb) {
     const int form = AdviceForm(&w);
     const WordRec* before = w.sentencePos > 0 ? Prev(&w) : nullptr;
     const bool afterBe = before != nullptr && IsBeWord(before->text.view());
-    if (form != kFormBase || afterBe) out = FitAdvice(out, form, afterBe);
+    // A phrasal verb's rule gives its forms side by side ("remove/removed").
+    if (form != kFormBase || afterBe || w.message == Msg::PhrasalVerb) out = FitAdvice(out, form, afterBe);
   }
   // The check reads an -ing verb it approves as a gerund, so an -ing form
   // in place of the writer's ("Letting" for "Enabling") is flagged in turn.

@@ -5,7 +5,8 @@
 // flagged verb ("removes", "aligned to"); an alternative in another form is
 // not offered; one that cannot take the form (a modal after "is", a verb the
 // dictionaries give no such form) is a hint. Nor is an alternative offered
-// that would stand beside the same word it begins or ends with.
+// that would stand beside the same word it begins or ends with, or that the
+// check would flag where it stands.
 #include <string>
 #include <string_view>
 
@@ -15,9 +16,12 @@
 // place of the words: where `w` is a verb of the classes 20 to 23 or a
 // participle (31), fitted to its form; for a gerund's finding, whose advice
 // is there to take the -ing form away, an -ing alternative is a hint in its
-// base form ("(make)" for "creating"); and without an alternative that would
-// stand beside the same word ("more" after "more", "left side" before
-// "side"), against the words on either side of the words `w` covers.
+// base form ("(make)" for "creating"), as for any -ing word; at a
+// sentence's opening, an alternative whose first word the rules flag there
+// ("Before" for "Prior to") is a hint; and without an alternative that
+// would stand beside the same word ("more" after "more", "left side" before
+// "side") or that the rules refuse beside the words round it ("the this"),
+// against the words on either side of the words `w` covers.
 std::string AdviceInPlace(const WordRec& w, std::string_view advice);
 
 // The fitting to a verb's form alone: `advice` for a verb in `form`
@@ -26,7 +30,9 @@ std::string AdviceInPlace(const WordRec& w, std::string_view advice);
 std::string FitAdvice(std::string_view advice, int form, bool afterBe);
 
 // The dropping of repeated words alone: `advice` between the words
-// `before` and `after` of the text.
+// `before` and `after` of the text; with them, the alternatives the rules
+// refuse beside those words ("the this", "an" before "reference", "must"
+// after "they").
 std::string DropRepeats(std::string_view advice, std::string_view before, std::string_view after);
 
 // `advice` with every plain alternative shown as a hint, for a marker that

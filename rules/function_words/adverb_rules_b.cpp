@@ -124,7 +124,7 @@ constexpr RuleRow kBoth[] = {
            .ruleId = 2885, .outcome = PassNext},
     /*1*/ {.n1 = "sides|halves|ends", .suggestion = "the two", .code = Msg::WrongChoice, .ruleId = 2885,
            .outcome = PassNext},
-    /*2*/ {.when = NextNotNounOrAdjectiveCode, .suggestion = "for/the two", .code = Msg::Adjective, .ruleId = 2896},
+    /*2*/ {.when = NextNotNounOrAdjectiveCode, .suggestion = "(for)/the two", .code = Msg::Adjective, .ruleId = 2896},
     /*3*/ {.p1 = "in", .suggestion = "in each/the two", .covers = 2, .on = On::P1, .code = Msg::Preposition,
            .ruleId = 5894},
     /*4*/ {.n1 = "together", .suggestion = "together", .covers = 2, .code = Msg::Awkward, .ruleId = 5894,
@@ -132,7 +132,7 @@ constexpr RuleRow kBoth[] = {
     /*5*/ {.n1 = "with|of", .suggestion = "each of", .covers = 2, .code = Msg::MissingReference, .ruleId = 5894,
            .outcome = SkipCovered},
     /*6*/ {.n1Class = {Cls::Verb}, .code = Msg::MissingReference, .ruleId = 5894},
-    /*7*/ {.suggestion = "for/the two", .code = Msg::Preposition, .ruleId = 5894},
+    /*7*/ {.suggestion = "(for)/the two", .code = Msg::Preposition, .ruleId = 5894},
 };
 
 #define LESS_THAN .tag = "<AR>", .code = Msg::Spelling, .ruleId = 1767

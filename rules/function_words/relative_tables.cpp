@@ -59,7 +59,12 @@ constexpr RuleRow kWhichRows[] = {
     /*2*/ {.p1 = "person*|individual*", .when = PrevShort, .suggestion = "who", .code = Msg::ThatWhich, .ruleId = 2075},
     /*3*/ {.p1 = "person*|individual*"},
     /*4*/ {.p1Class = {Cls::Nomenclature, Cls::NomenclaturePlural}, .suggestion = "that", .code = Msg::ThatWhich, .ruleId = 2075},
-    /*5*/ {.n1Class = {Cls::Nomenclature, Cls::NomenclaturePlural, Cls::Be, Cls::Have, Cls::Pronoun},
+    // "that" cannot follow a preposition ("on which they"): the writer moves it.
+    /*5*/ {.p1Class = {Cls::Preposition, Cls::ForBy, Cls::Of, Cls::To, Cls::TimeConjunction, Cls::About, Cls::With,
+                       Cls::PlacePreposition},
+           .n1Class = {Cls::Nomenclature, Cls::NomenclaturePlural, Cls::Be, Cls::Have, Cls::Pronoun},
+           .suggestion = "(that)", .code = Msg::ThatWhich, .ruleId = 2075},
+    /*6*/ {.n1Class = {Cls::Nomenclature, Cls::NomenclaturePlural, Cls::Be, Cls::Have, Cls::Pronoun},
            .suggestion = "that", .code = Msg::ThatWhich, .ruleId = 2075},
 };
 

@@ -6,6 +6,7 @@
 #include "engine/ascii_text.h"
 #include "engine/class_numbers.h"
 #include "engine/message_codes.h"
+#include "engine/neighbour_tests.h"
 #include "engine/pass_marks.h"
 #include "engine/rule_match.h"
 #include "engine/rule_text.h"
@@ -84,7 +85,8 @@ Walk LaterSteps(RuleContext& c) {
       s.subjectNumber = 0;
       if (BuildForm(w, kFormBase, verb)) {
         p->weight = 2;
-        FormatSuggestion(w, " to %s", verb.c_str());
+        // Not after "the" ("of the following"), which "to" cannot follow.
+        FormatSuggestion(w, w->articleSetAside ? "(to %s)" : " to %s", verb.c_str());
         SetWordMessage(p, Msg::Gerund, 2339);
         return Walk::Next;
       }
@@ -191,16 +193,19 @@ void ToUpper(VerbText& t) {
 // "How to %s/To %s" (or in capitals) of the verb, at the sentence start's
 // bound; as hints after "the", which they cannot follow ("The following"),
 // and for "test" and "check", which the rules of "to" make "make a test"
-// and "make a check" with the approved dictionary.
+// and "make a check" with the approved dictionary. "To %s" is a hint too
+// where no comma follows in the sentence, which the rules of "to" then ask
+// for ("To add the plug-ins" as a title).
 void HowTo(const RuleContext& c, WordRec* w, VerbText& verb, bool capitals) {
   const std::string_view bare = verb.view().substr(0, verb.view().find(' '));
   const bool hints = w->articleSetAside || (c.steDictionary == 1 && (bare == "test" || bare == "check"));
+  const bool toHint = hints || ScanAheadForClass47(w) == -1;
+  static constexpr const char* kFormats[2][2][2] = {
+      {{"How to %s/To %s", "How to %s/(To %s)"}, {"(How to %s)/(To %s)", "(How to %s)/(To %s)"}},
+      {{"HOW TO %s/TO %s", "HOW TO %s/(TO %s)"}, {"(HOW TO %s)/(TO %s)", "(HOW TO %s)/(TO %s)"}}};
   StartSuggestion text;
-  const char* format = hints ? "(How to %s)/(To %s)" : "How to %s/To %s";
-  if (capitals) {
-    ToUpper(verb);
-    format = hints ? "(HOW TO %s)/(TO %s)" : "HOW TO %s/TO %s";
-  }
+  const char* format = kFormats[capitals][hints][toHint];
+  if (capitals) ToUpper(verb);
   text.format(format, verb.c_str(), verb.c_str());
   WriteSuggestion(w, text.view());
 }

@@ -84,7 +84,9 @@ constexpr RuleRow kInRows[] = {
     {.n1 = "a*", .n2 = "effort", .covers = 3, .code = Msg::WrongMeaning, .ruleId = 3918, .outcome = Walk::SkipCovered},
     {.n1 = "a*", .n1Class = {Cls::Article}, .n2 = "manner", .suggestion = "(Rephrase for clarity)", .covers = 3, .code = Msg::WrongMeaning, .ruleId = 3918, .outcome = Walk::SkipCovered},
     {.n1 = "addition", .suggestion = "(Delete)/for example", .covers = 2, .code = Msg::WrongMeaning, .ruleId = 3917, .outcome = Walk::SkipCovered},
-    {.n1 = "advance", .suggestion = "before/prepare for", .covers = 2, .code = Msg::WrongMeaning, .ruleId = 3917, .outcome = Walk::SkipCovered},
+    // "before" takes the place of "of" too; "in advance" alone wants a time.
+    {.n1 = "advance", .n2 = "of", .suggestion = "before", .covers = 3, .code = Msg::WrongMeaning, .ruleId = 3917, .outcome = Walk::SkipCovered},
+    {.n1 = "advance", .suggestion = "(before)/(prepare for)", .covers = 2, .code = Msg::WrongMeaning, .ruleId = 3917, .outcome = Walk::SkipCovered},
     {.n1 = "back", .n2Class = {Cls::Of}, .suggestion = "behind", .covers = 3, .code = Msg::WrongMeaning, .ruleId = 3918, .outcome = Walk::SkipCovered},
     {.n1 = "both", .n2 = "cases", .suggestion = "for each ...", .covers = 3, .code = Msg::WrongMeaning, .ruleId = 3918, .outcome = Walk::SkipCovered},
     {.n1 = "contrast", .n2Class = {Cls::To}, .suggestion = "compare to/opposite to", .covers = 3, .code = Msg::WrongMeaning, .ruleId = 3918, .outcome = Walk::SkipCovered},

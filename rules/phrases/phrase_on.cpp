@@ -25,7 +25,7 @@ constexpr ParticleLabels kOnLabels = {
 // clang-format off
 constexpr RuleRow kVerbsOn[] = {
     {.p1 = "turn*", .clear = true, .suggestion = "in the ON position/connected/connect", .covers = 2, .on = On::P1, .code = Msg::WrongVerb, .ruleId = 4475},
-    {.p1 = "focus*", .clear = true, .suggestion = "look at/(Rephrase)", .covers = 2, .on = On::P1, .code = Msg::WrongVerb, .ruleId = 4475},
+    {.p1 = "focus*", .clear = true, .suggestion = "(look at)/(Rephrase)", .covers = 2, .on = On::P1, .code = Msg::WrongVerb, .ruleId = 4475},
     {.p1 = "loop*", .clear = true, .suggestion = "loop condition/(Change the verb.)", .covers = 2, .on = On::P1, .code = Msg::WrongVerb, .ruleId = 4475},
 };
 

@@ -256,6 +256,23 @@ def expected_advice(advice, form):
     return '/'.join(inflect(a[1:], a[0], form) if coded(a) else a for a in alts)
 
 
+# An alternative that ends with one of these before the full stop is not
+# offered (a hint where nothing else is): the preposition wants its object.
+FINAL_PREPOSITIONS = {'from', 'into', 'of', 'at', 'with', 'by', 'for', 'to'}
+
+
+def at_sentence_end(advice):
+    alts = advice.split('/')
+    refused = [not a.startswith('(') and a.split(' ')[-1] in FINAL_PREPOSITIONS for a in alts]
+    offered = any(not a.startswith('(') and not r for a, r in zip(alts, refused))
+    return '/'.join(('(' + a + ')' if r else a) for a, r in zip(alts, refused) if not (r and offered))
+
+
+def expected_in(template, advice, form):
+    expected = expected_advice(advice, form)
+    return at_sentence_end(expected) if '{}.' in template else expected
+
+
 def form_of_word(word):
     """The form of a word with no verb class, by its last letter."""
     return S_FORM if word.endswith('s') else PAST if word.endswith('d') else BASE
@@ -274,7 +291,7 @@ FORM_SENTENCES = [
 def form_sentences(entry_forms, advice):
     if not re.search(r'(^|/)[0-9A-KN]', advice):
         return []
-    return [(template.replace('{}', text), text, category, expected_advice(advice, form))
+    return [(template.replace('{}', text), text, category, expected_in(template, advice, form))
             for cls, form, template, category in FORM_SENTENCES
             for text, form_cls in entry_forms if form_cls == cls]
 
@@ -416,7 +433,7 @@ def build(sources):
         else:
             category = '01'
             form = form_of_word(base)
-        sentences.append((template.replace('{}', base), base, category, expected_advice(advice, form)))
+        sentences.append((template.replace('{}', base), base, category, expected_in(template, advice, form)))
         if cls == 20 and len(words) == 1:
             sentences.extend(form_sentences(entry_forms, advice))
 
@@ -441,7 +458,7 @@ def build(sources):
             # rules give the finding.
             category = '31' if base == 'whilst' else code[1:3]
             form = form_of_word(base)
-        sentences.append((template.replace('{}', base), base, category, expected_advice(advice, form)))
+        sentences.append((template.replace('{}', base), base, category, expected_in(template, advice, form)))
         if verb and mark != '^+':
             sentences.extend(form_sentences(dict_forms.entry_forms(line), advice))
 

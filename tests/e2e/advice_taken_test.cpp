@@ -350,6 +350,7 @@ struct Taken {
   bool cutBefore = false, cutAfter = false;
   std::string goesOn;  // the sentence's words inside the element that cuts it after the suggestion
   int place = 0;  // the marker's number: its first word's place in the sentence as the check read it
+  bool nextFlagged = false;  // the writer's word after the words replaced has a finding of its own
   std::string Describe() const {
     return document + "\n  advice:      \"" + advice + "\"\n  words:       \"" + words +
            "\"\n  alternative: \"" + alternative + "\"\n  before:      \"" + before + "\"\n  after:       \"" +
@@ -419,12 +420,24 @@ bool IsPastForm(const std::string& w) {
   return false;
 }
 
+// Where the first word after `at` begins, or npos.
+std::size_t WordAfter(const std::string& text, std::size_t at) {
+  for (const Word& w : Words(text.substr(at)))
+    return at + w.begin;
+  return std::string::npos;
+}
+
+bool FindingAt(const std::vector<Marker>& markers, std::size_t at) {
+  return at != std::string::npos &&
+         std::any_of(markers.begin(), markers.end(), [&](const Marker& m) { return m.begin == at; });
+}
+
 // Whether the finding of marker `m`, which begins among the words the
 // suggestion put in and covers the new ones `added`, concerns what the
 // writer built round them rather than the words put in (the file's head
 // lists each case).
-bool OnTheWritersWords(const Taken& t, const Marker& m, const std::set<std::string>& replaced,
-                       const std::vector<std::string>& added) {
+bool OnTheWritersWords(const Taken& t, const Marker& m, const std::vector<Marker>& markers,
+                       const std::set<std::string>& replaced, const std::vector<std::string>& added) {
   const std::string category = m.value.substr(0, 2);
   const std::string marked = Lower(t.after.substr(m.begin, m.end - m.begin));
   const std::string advice = m.value.substr(std::min<std::size_t>(4, m.value.size()));
@@ -433,6 +446,17 @@ bool OnTheWritersWords(const Taken& t, const Marker& m, const std::set<std::stri
   if (category == "38")
     return std::none_of(added.begin(), added.end(), [](const std::string& w) { return w.ends_with("ing"); });
   if (PlaceOf(m) == 0 && t.place > 0) return true;
+  // No advice, on the words put in alone, before the writer's word that has
+  // a finding of its own in both sentences: the rules read the words by
+  // that word ("other" before the gerund "processing").
+  if (advice == "NONE" && m.end <= t.end && t.nextFlagged && FindingAt(markers, WordAfter(t.after, t.end)))
+    return true;
+  // A pair of the last word put in and the writer's word after it, which a
+  // rule of that word refuses ("start with", "made to", "calculate what").
+  if (m.end > t.end) {
+    const std::vector<Word> after = Words(t.after.substr(t.end, m.end - t.end));
+    if (after.size() == 1 && Words(t.after.substr(m.begin, t.end - m.begin)).size() == 1) return true;
+  }
   if (category == "20" || category == "30" || category == "35") {
     const std::vector<Word> was = Words(t.replaced), is = Words(t.after.substr(t.inserted, t.end - t.inserted));
     if (was.size() != 1 || is.empty()) return false;
@@ -475,7 +499,7 @@ class AdviceTaken : public SampleCheck {
           if (plain.empty()) continue;
           const bool markup = Decoded(plain) != plain;
           if ((markup ? 35 : 29) + plain.size() + 2 > 255) continue;
-          Taken t{document, advice, m.words, piece, "", "", 0, 0, "", false, false, "", 0};
+          Taken t{document, advice, m.words, piece, "", "", 0, 0, "", false, false, "", 0, false};
           if (HoldsPlaceholder(plain)) {
             ADD_FAILURE() << "the suggestion holds a placeholder: " << t.Describe();
             continue;
@@ -497,6 +521,7 @@ class AdviceTaken : public SampleCheck {
           t.cutBefore = is.cutBefore, t.cutAfter = is.cutAfter;
           if (is.cutAfter && k + 1 < runs.size() && runs[k + 1].opensElement) t.goesOn = Continuation(runs[k + 1].text);
           t.place = m.value.starts_with("28") ? 0 : PlaceOf(m);  // a long sentence's number is its length
+          t.nextFlagged = FindingAt(run.markers, WordAfter(run.text, end));
           taken.push_back(t);
 
           std::multiset<std::string> doubledBefore = Doubled(run.text), doubledAfter = Doubled(after);
@@ -589,7 +614,7 @@ class AdviceTaken : public SampleCheck {
         std::vector<std::string> newWords;
         for (const Word& w : words)
           if (w.begin < m.end && w.end > m.begin && putIn(w)) newWords.push_back(w.lower);
-        if (newWords.empty() || OnTheWritersWords(t, m, replaced, newWords)) continue;
+        if (newWords.empty() || OnTheWritersWords(t, m, sentence.markers, replaced, newWords)) continue;
         ADD_FAILURE() << "the check flags \"" << t.after.substr(m.begin, m.end - m.begin) << "\" (" << m.value
                       << ") where the suggestion put it in: " << t.Describe();
       }
