@@ -255,7 +255,7 @@ bool IsMark(std::string_view word) { return !word.empty() && std::string_view(".
 // "a" before a vowel and "an" before a consonant (but a name spelled out:
 // "an NVM"); "may", "might" or "must" after "they", which the rules of
 // "they" make "can"; a quantity without its noun ("more," or "many and");
-// "other" before an -ing word; and a preposition that ends the sentence.
+// and a preposition that ends the sentence.
 bool RefusedBeside(std::string_view first, std::string_view last, std::string_view before, std::string_view after) {
   if (OneOf(before, {"a", "an", "the", "this", "that", "these", "those", "any", "each", "every", "no", "some"}) &&
       OneOf(first, {"a", "an", "the", "this", "that", "these", "those"}))
@@ -269,8 +269,6 @@ bool RefusedBeside(std::string_view first, std::string_view last, std::string_vi
   if (SameWord(before, "they") && OneOf(first, {"may", "might", "must"})) return true;
   if (OneOf(before, {"a", "an", "each", "every", "one"}) && ClassOf(first) == Cls::NounPlural) return true;
   if (OneOf(last, {"more", "many", "one"}) && (IsMark(after) || OneOf(after, {"and", "or"}))) return true;
-  if (SameWord(last, "other") && after.ends_with("ing") && ClassOf(after) >= Cls::Verb && ClassOf(after) <= Cls::VerbIng)
-    return true;
   return OneOf(last, {"from", "into", "of", "at", "with", "by", "for", "to"}) && IsMark(after) && after[0] != ',';
 }
 
@@ -307,7 +305,10 @@ std::string AdviceInPlace(const WordRec& w, std::string_view advice) {
   const int cls = w.wordClass;
   // A gerund's advice is there to take the -ing form away ("use" for "using").
   if (w.message == Msg::Gerund) out = Filter(out, AwayFromIng);
-  else if ((cls >= Cls::Verb && cls <= Cls::VerbIng) || cls == Cls::Participle || w.message == Msg::PhrasalVerb) {
+  // A verb's past that the rules read as another class ("any depth desired")
+  // keeps its form too.
+  else if ((cls >= Cls::Verb && cls <= Cls::VerbIng) || cls == Cls::Participle || w.message == Msg::PhrasalVerb ||
+           (w.text.view().ends_with("ed") && AdviceForm(&w) == kFormPast)) {
     const int form = AdviceForm(&w);
     const WordRec* before = w.sentencePos > 0 ? Prev(&w) : nullptr;
     const bool afterBe = before != nullptr && IsBeWord(before->text.view());

@@ -526,15 +526,18 @@ void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
     work.kind = K::OneWord;
   }
   // The search finds only words that stand together in the document: where
-  // markup divides the covered words, it looks for those before the markup.
+  // markup divides the covered words, it looks for those before the markup,
+  // and the advice, which takes the place of them all, is left as a hint.
   if (w->entryWords >= 2 && KindIsOneOf(work.kind, {K::Word})) {
     const int covers = w->entryWords < 4 ? w->entryWords : 4;
     int joined = 1;
-    for (const WordRec* r = Next(w); r && joined < covers && !r->markupBefore; r = Next(r)) ++joined;
+    const WordRec* r = Next(w);
+    for (; r && joined < covers && !r->markupBefore; r = Next(r)) ++joined;
     if (joined < covers) {
       std::string s = written(w);
       for (int i = 1; i < joined; ++i) s += '.' + written(Next(w, i));
       work.SetSearch(s);
+      if (r && r->markupBefore && !work.advice.empty()) work.SetAdvice(AdviceAsHints(work.advice));
     }
   }
 }

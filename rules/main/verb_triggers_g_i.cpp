@@ -120,7 +120,9 @@ constexpr RuleRow kI[] = {
     // The noun asks for the words round it changed: a hint.
     /*0*/ {.word = "install*", .n1Class = {Cls::Comma, Cls::SentenceEnd}, .suggestion = "(installation of)",
            .code = Msg::ChangeToNoun, .ruleId = 2320},
-    /*1*/ {.word = "install*", .p1Class = kNounClasses20, .suggestion = "(installation of)", .code = Msg::ChangeToNoun,
+    // "install" after a noun reads as the noun ("the pump install"); its other
+    // forms there are the verb of that noun ("The key installs the pages").
+    /*1*/ {.word = "install", .p1Class = kNounClasses20, .suggestion = "(installation of)", .code = Msg::ChangeToNoun,
            .ruleId = 2320},
 };
 // clang-format on

@@ -19,11 +19,12 @@
 //   the event that");
 // - a GERUND finding where the words put in hold no -ing word: it concerns
 //   the writer's -ing word next to them ("contains the following");
-// - VERB TENSE, PASSIVE VOICE and MISSING REFERENCE on a verb that keeps
-//   the writer's form, a modal for a lone modal ("must" for "should") or a
-//   past for a past ("made" for "generated"): the tense, the voice and the
-//   subject are the writer's; a verb in another form counts ("Want" for
-//   "Adhering to", "want" for "desired");
+// - VERB TENSE, PASSIVE VOICE, MISSING REFERENCE and CHANGE TO VERB on a
+//   verb that keeps the writer's form, a modal for a lone modal ("must" for
+//   "should"), a past for a past ("made" for "generated") or an infinitive
+//   after "to" ("all you want to give is"): the tense, the voice, the
+//   subject and the sentence's build are the writer's; a verb in another
+//   form counts ("Want" for "Adhering to", "want" for "desired");
 // - a word that a contraction the suggestion replaced stood for ("it is"
 //   for "it's");
 // - a finding the check gives the words as the opening of their sentence
@@ -159,6 +160,7 @@ struct Marker {
 struct TextRun {
   std::string text;
   bool opensElement = false;  // the markup before it is a start tag
+  bool afterEmpty = false;    // the markup before it is an empty element
   std::vector<Marker> markers;
 };
 
@@ -175,11 +177,12 @@ std::vector<TextRun> TextRuns(const std::string& doc) {
   run.opensElement = true;
   // The marker open: its run (runs.size() for the current one) and place.
   std::size_t openRun = std::string::npos, openMarker = 0, openAt = 0;
-  auto endRun = [&](bool opensElement) {
+  auto endRun = [&](bool opensElement, bool afterEmpty = false) {
     if (openRun == runs.size()) run.markers[openMarker].end = run.text.size();
     runs.push_back(std::move(run));
     run = TextRun{};
     run.opensElement = opensElement;
+    run.afterEmpty = afterEmpty;
   };
   auto skipTo = [&](std::size_t from, std::string_view end) {
     const std::size_t at = doc.find(end, from);
@@ -235,7 +238,8 @@ std::vector<TextRun> TextRuns(const std::string& doc) {
           break;
         }
       }
-      endRun(start && j < doc.size() && doc[j - 1] != '/');
+      const bool empty = start && j < doc.size() && doc[j - 1] == '/';
+      endRun(start && j < doc.size() && !empty, empty);
       i = j + 1;
     }
   }
@@ -348,7 +352,7 @@ struct Taken {
   std::size_t inserted = 0, end = 0;  // the suggestion's place in `after`
   std::string replaced;               // the text the suggestion replaced
   bool cutBefore = false, cutAfter = false;
-  std::string goesOn;  // the sentence's words inside the element that cuts it after the suggestion
+  std::string goesOn;  // the markup and words that follow where an inline element cuts the sentence
   int place = 0;  // the marker's number: its first word's place in the sentence as the check read it
   bool nextFlagged = false;  // the writer's word after the words replaced has a finding of its own
   std::string Describe() const {
@@ -446,10 +450,13 @@ bool OnTheWritersWords(const Taken& t, const Marker& m, const std::vector<Marker
   if (category == "38")
     return std::none_of(added.begin(), added.end(), [](const std::string& w) { return w.ends_with("ing"); });
   if (PlaceOf(m) == 0 && t.place > 0) return true;
-  // No advice, on the words put in alone, before the writer's word that has
-  // a finding of its own in both sentences: the rules read the words by
-  // that word ("other" before the gerund "processing").
-  if (advice == "NONE" && m.end <= t.end && t.nextFlagged && FindingAt(markers, WordAfter(t.after, t.end)))
+  // No plain advice, on the words put in alone, before the writer's word
+  // that has a finding of its own in both sentences: the rules read the
+  // words by that word ("other" before the gerund "processing").
+  const std::vector<std::string> offered = advice == "NONE" ? std::vector<std::string>() : Suggestions(advice);
+  const bool plainAdvice =
+      std::any_of(offered.begin(), offered.end(), [](const std::string& s) { return s[0] != '('; });
+  if (!plainAdvice && m.end <= t.end && t.nextFlagged && FindingAt(markers, WordAfter(t.after, t.end)))
     return true;
   // A pair of the last word put in and the writer's word after it, which a
   // rule of that word refuses ("start with", "made to", "calculate what").
@@ -457,12 +464,15 @@ bool OnTheWritersWords(const Taken& t, const Marker& m, const std::vector<Marker
     const std::vector<Word> after = Words(t.after.substr(t.end, m.end - t.end));
     if (after.size() == 1 && Words(t.after.substr(m.begin, t.end - m.begin)).size() == 1) return true;
   }
-  if (category == "20" || category == "30" || category == "35") {
+  if (category == "06" || category == "20" || category == "30" || category == "35") {
     const std::vector<Word> was = Words(t.replaced), is = Words(t.after.substr(t.inserted, t.end - t.inserted));
     if (was.size() != 1 || is.empty()) return false;
     const std::string& writers = was[0].lower;
     const std::string& put = is[0].lower;
-    return (IsModal(writers) && IsModal(put)) || (IsPastForm(writers) && IsPastForm(put) && !replaced.count(put));
+    const std::vector<Word> before = Words(t.after.substr(0, t.inserted));
+    const bool infinitive = !before.empty() && before.back().lower == "to" && is.size() == 1;
+    return (IsModal(writers) && IsModal(put)) || (IsPastForm(writers) && IsPastForm(put) && !replaced.count(put)) ||
+           infinitive;
   }
   return false;
 }
@@ -519,7 +529,11 @@ class AdviceTaken : public SampleCheck {
           t.inserted = m.begin - is.begin, t.end = putEnd - is.begin;
           t.replaced = run.text.substr(m.begin, end - m.begin);
           t.cutBefore = is.cutBefore, t.cutAfter = is.cutAfter;
-          if (is.cutAfter && k + 1 < runs.size() && runs[k + 1].opensElement) t.goesOn = Continuation(runs[k + 1].text);
+          if (is.cutAfter && k + 1 < runs.size() && !Continuation(runs[k + 1].text).empty()) {
+            const std::string words = Escaped(Continuation(runs[k + 1].text));
+            if (runs[k + 1].opensElement) t.goesOn = "<ph>" + words + "</ph>";
+            if (runs[k + 1].afterEmpty) t.goesOn = "<b/>" + words;
+          }
           t.place = m.value.starts_with("28") ? 0 : PlaceOf(m);  // a long sentence's number is its length
           t.nextFlagged = FindingAt(run.markers, WordAfter(run.text, end));
           taken.push_back(t);
@@ -551,14 +565,14 @@ class AdviceTaken : public SampleCheck {
   // the file's head says). An empty element stands for the markup that cuts
   // a sentence, so that its last word is not read as the paragraph's; where
   // an inline element cuts it after the suggestion, that element's words
-  // follow in one.
+  // follow in one, and where an empty element does, the words after it.
   // Returns how many sentences were checked again.
   std::size_t CheckWords(const std::vector<Taken>& taken) {
     if (taken.empty()) return 0;
     std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<topic id=\"taken\"><body>\n";
     for (const Taken& t : taken)
       xml += "<p>" + std::string(t.cutBefore ? "<b/>" : "") + Escaped(t.after) +
-             (t.goesOn.empty() ? t.cutAfter ? "<b/>" : "" : "<ph>" + Escaped(t.goesOn) + "</ph>") + "</p>\n";
+             (t.goesOn.empty() ? t.cutAfter ? "<b/>" : "" : t.goesOn) + "</p>\n";
     const std::string out = Check(xml + "</body></topic>\n").out;
     std::size_t at = out.find("<body>"), checked = 0;
     for (const Taken& t : taken) {

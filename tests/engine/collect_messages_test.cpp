@@ -157,17 +157,18 @@ TEST(CollectMessagesTest, LongWordsLeaveRoomForTheSeparator) {
 }
 
 // Covered words that markup divides in the document: the search looks for
-// the words before the markup, which stand together.
+// the words before the markup, which stand together, and the advice for
+// them all is a hint.
 TEST(CollectMessagesTest, CoveredWordsDividedByMarkup) {
   const struct {
     int covers;
     int markupBefore;  // index of the word after the markup
     const char* key;
   } cases[] = {
-      {2, 1, "is:| 0!shows how"},
-      {3, 2, "is.how:| 0!shows how"},
+      {2, 1, "is:| 0!(shows how)"},
+      {3, 2, "is.how:| 0!(shows how)"},
       {3, 0, "is.how.stable:| 0!shows how"},  // markup before the finding's own word
-      {4, 3, "is.how.stable:| 0!shows how"},
+      {4, 3, "is.how.stable:| 0!(shows how)"},
   };
   for (const auto& k : cases) {
     std::string spec = "msg=321 sug=shows_how entry=" + std::to_string(k.covers);
