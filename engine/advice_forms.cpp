@@ -192,31 +192,6 @@ Fit AwayFromIng(std::string& alt) {
   return Fit::Rewritten;
 }
 
-// Whether the check flags `first` where it opens a sentence, `next` the
-// word after it: "but", "because", "so" and "with" there, a time
-// conjunction but before a pronoun ("If you", "When it"), and a
-// preposition of class 60 but one in "b" ("Below the cover, ...").
-bool FlaggedOpening(std::string_view first, std::string_view next) {
-  std::string lower(first);
-  for (char& c : lower) c = AsciiLower(static_cast<unsigned char>(c));
-  WordRec found;
-  if (LookUpAlone(lower, kDictCount, &found) != kLookupFound) return false;
-  switch (found.wordClass) {
-    case Cls::ButBecause:
-    case Cls::So:
-    case Cls::With: return true;
-    case Cls::Preposition: return lower[0] != 'b';
-    case Cls::TimeConjunction: {
-      std::string after(next);
-      for (char& c : after) c = AsciiLower(static_cast<unsigned char>(c));
-      WordRec n;
-      return after.empty() || LookUpAlone(after, kDictCount, &n) != kLookupFound ||
-             (n.wordClass != Cls::Pronoun && n.wordClass != Cls::FirstPerson);
-    }
-    default: return false;
-  }
-}
-
 // The first or the last word of an alternative.
 std::string_view EdgeWord(std::string_view alt, bool last) {
   const std::size_t b = alt.find_first_not_of(' '), e = alt.find_last_not_of(' ');
@@ -247,7 +222,27 @@ int ClassOf(std::string_view word) {
   return LookUpAlone(lower, kDictCount, &found) == kLookupFound ? found.wordClass : -1;
 }
 
-bool IsMark(std::string_view word) { return !word.empty() && std::string_view(".,;:!?").find(word[0]) != std::string_view::npos; }
+bool IsMark(std::string_view word) {
+  return !word.empty() && std::string_view(".,;:!?").find(word[0]) != std::string_view::npos;
+}
+
+// Whether the check flags `first` where it opens a sentence, `next` the
+// word after it: "but", "because", "so" and "with" there, a time
+// conjunction but before a pronoun ("If you", "When it"), and a
+// preposition of class 60 but one in "b" ("Below the cover, ...").
+bool FlaggedOpening(std::string_view first, std::string_view next) {
+  switch (ClassOf(first)) {
+    case Cls::ButBecause:
+    case Cls::So:
+    case Cls::With: return true;
+    case Cls::Preposition: return LowerFirst(first) != 'b';
+    case Cls::TimeConjunction: {
+      const int after = ClassOf(next);
+      return after != Cls::Pronoun && after != Cls::FirstPerson;
+    }
+    default: return false;
+  }
+}
 
 // Whether the rules refuse the alternative whose first word is `first` and
 // last word `last` between the words `before` and `after`: a second
@@ -264,7 +259,8 @@ bool RefusedBeside(std::string_view first, std::string_view last, std::string_vi
   if (SameWord(last, "a") && !after.empty() && vowels.substr(0, 4).find(LowerFirst(after)) != std::string_view::npos)
     return true;
   const bool spelledOut = after.size() > 1 && std::string_view("nvpNVP").find(after[1]) != std::string_view::npos;
-  if (SameWord(last, "an") && !after.empty() && vowels.find(LowerFirst(after)) == std::string_view::npos && !spelledOut)
+  if (SameWord(last, "an") && !after.empty() && IsAsciiLetter(static_cast<unsigned char>(after[0])) &&
+      vowels.find(LowerFirst(after)) == std::string_view::npos && !spelledOut)
     return true;
   if (SameWord(before, "they") && OneOf(first, {"may", "might", "must"})) return true;
   if (OneOf(before, {"a", "an", "each", "every", "one"}) && ClassOf(first) == Cls::NounPlural) return true;

@@ -12,13 +12,19 @@
 // words:
 // - SENTENCE LENGTH, which concerns the sentence;
 // - a marker that begins on a word of the writer's own before the words
-//   (the rule is keyed on that word);
+//   (the rule is keyed on that word), and one that marks the last word put
+//   in with the writer's word after it, a pair that a rule of that word
+//   refuses ("start with", "made to", "calculate what");
 // - a finding whose advice begins with the words it marks ("makes the" for
 //   "makes"), which keeps them and asks for more round them, and the order
 //   of the clauses ("(Move if to main clause.)" for "if" in place of "in
 //   the event that");
 // - a GERUND finding where the words put in hold no -ing word: it concerns
 //   the writer's -ing word next to them ("contains the following");
+// - a finding with no plain advice on the words put in alone, before the
+//   writer's word that has a finding of its own in both sentences: the
+//   rules read the words by that word ("other" before the gerund
+//   "processing");
 // - VERB TENSE, PASSIVE VOICE, MISSING REFERENCE and CHANGE TO VERB on a
 //   verb that keeps the writer's form, a modal for a lone modal ("must" for
 //   "should"), a past for a past ("made" for "generated") or an infinitive
@@ -32,7 +38,8 @@
 //   is the place of its first word): the sentence checked again starts at
 //   markup that cut it.
 // A sentence that an inline element cuts after the suggestion is checked
-// with that element's words after it, as the document has them.
+// with that element's words after it, and one that an empty element cuts,
+// with the words after that, as the document has them.
 //
 // Running the menu once a suggestion would take hours over the corpus, so
 // the replacement is simulated in the marked text; the menu's own runs in
@@ -401,9 +408,8 @@ const Contraction kContractions[] = {
 // first word in its sentence, 0 opening it (a long sentence's length).
 int PlaceOf(const Marker& m) {
   const std::string& v = m.value;
-  return v.size() >= 4 && std::isdigit(static_cast<unsigned char>(v[2])) && std::isdigit(static_cast<unsigned char>(v[3]))
-             ? (v[2] - '0') * 10 + (v[3] - '0')
-             : -1;
+  const auto digit = [&](std::size_t i) { return std::isdigit(static_cast<unsigned char>(v[i])) != 0; };
+  return v.size() >= 4 && digit(2) && digit(3) ? (v[2] - '0') * 10 + (v[3] - '0') : -1;
 }
 
 bool IsModal(const std::string& w) {
@@ -715,9 +721,34 @@ TEST_F(AdviceTaken, GeneratedParagraphs) {
       "Identifiers should begin with the name.",
       "In order to apply a custom index definition to the publishing outputs, edit the catalog file and remove the "
       "comment marks round the entry in the index section of the file.",
+      // Advice that the rules refuse beside the words round it, a phrasal
+      // verb's forms, and rows that leave a word behind or need more words
+      // changed round them.
+      "It illustrates one possible reference page.",
+      "It depends on the aforementioned styles.",
+      "Replace any such references with the name.",
+      "Then they would need to be updated.",
+      "It may include additional, literal information.",
+      "Pull out the old element.",
+      "Let the fuel flow out.",
+      "You can get rid of the cover.",
+      "The element on which they appear is red.",
+      "Feel free to ask.",
+      "The change is announced six months in advance.",
+      "Put it under a company name prefix.",
+      "It is one of the following letters:",
+      "You need to install.",
+      "The issue may have originated here.",
+      "You can nest it to any depth desired.",
+      "The parts below include oil.",
+      "The key sets up the pages.",
+      "It wraps one part (but not both).",
+      "One question to consider is <quote>how stable is the tool?</quote>",
   };
   std::string xml = "<topic><body>";
-  for (const char* paragraph : kParagraphs) xml += "<p>" + Escaped(paragraph) + "</p>";
+  for (const char* paragraph : kParagraphs)
+    xml += "<p>" + (std::string_view(paragraph).find('<') != std::string_view::npos ? paragraph : Escaped(paragraph)) +
+           "</p>";
   const std::vector<Taken> all = TakeAll("generated paragraphs", Check(xml + "</body></topic>").out);
   const std::size_t checked = CheckWords(all);
   std::cout << "[ taken    ] generated paragraphs: took " << all.size() << " suggestions, checked " << checked
