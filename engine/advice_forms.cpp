@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/advice_hints.h"
+#include "engine/advice_refusals.h"
 #include "engine/advice_slot.h"
 #include "engine/ascii_text.h"
 #include "engine/class_numbers.h"
@@ -69,7 +70,8 @@ bool FormsAgree(int have, int want) {
   return have == want || (have == kFormPast && want == kFormParticiple);
 }
 
-enum class Fit { Keep, Drop, Hint };
+// Rewritten: not offered, but shown as a hint as the fitting rewrote it.
+enum class Fit { Keep, Drop, Hint, Rewritten };
 
 struct Piece {
   std::string text;
@@ -251,7 +253,7 @@ std::string Filter(std::string_view advice, FitFn fit) {
     if (!p.hint) {
       const std::string original = p.text;
       p.fit = fit(p.text);
-      if (p.fit != Fit::Keep) p.text = original;
+      if (p.fit != Fit::Keep && p.fit != Fit::Rewritten) p.text = original;
       for (const Piece& before : pieces)
         if (p.fit == Fit::Keep && !before.hint && before.fit == Fit::Keep && EqualsNoCase(before.text, p.text))
           p.fit = Fit::Drop;
@@ -273,45 +275,61 @@ std::string Filter(std::string_view advice, FitFn fit) {
   return out;
 }
 
-// The first or the last word of an alternative.
-std::string_view EdgeWord(std::string_view alt, bool last) {
-  const std::size_t b = alt.find_first_not_of(' '), e = alt.find_last_not_of(' ');
-  if (b == std::string_view::npos) return {};
-  alt = alt.substr(b, e - b + 1);
-  const std::size_t blank = last ? alt.rfind(' ') : alt.find(' ');
-  if (blank == std::string_view::npos) return alt;
-  return last ? alt.substr(blank + 1) : alt.substr(0, blank);
+// The base form of an -ing form, a word the dictionaries hold whose -ing
+// form it is ("making": "make", "letting": "let", "having": "have"), or
+// empty.
+std::string BaseOfIng(std::string_view ing) {
+  if (ing.size() < 5 || !ing.ends_with("ing")) return {};
+  const std::string stem(ing.substr(0, ing.size() - 3));
+  const std::string shorter = stem.substr(0, stem.size() - 1);
+  for (const std::string& base : {stem + "e", stem, shorter, shorter + "ie"}) {
+    WordRec found;
+    // A verb, or a noun that is one too ("use"); not "us" for "using".
+    if (LookUpAlone(base, kDictCount, &found) != kLookupFound || found.wordClass >= Cls::Adjective) continue;
+    Alternative inflected(base);
+    if (InflectAlternative(inflected, found.pluralMarker, kFormIng) && inflected.view() == ing) return base;
+  }
+  return {};
+}
+
+// An alternative of a gerund's finding that is an -ing form itself: the
+// check would flag it as it flags the writer's word. It is shown as a hint
+// in its base form ("(make)" for "creating"), which names the verb without
+// the -ing that the writer is to take away.
+Fit AwayFromIng(std::string& alt) {
+  const std::size_t lead = alt.find_first_not_of(' ');
+  if (lead == std::string::npos) return Fit::Keep;
+  std::size_t end = alt.find(' ', lead);
+  if (end == std::string::npos) end = alt.size();
+  const std::string first = alt.substr(lead, end - lead);
+  std::string lower = first;
+  for (char& c : lower) c = AsciiLower(static_cast<unsigned char>(c));
+  std::string base = BaseOfIng(lower);
+  if (base.empty()) return Fit::Keep;
+  if (IsAsciiUpper(static_cast<unsigned char>(first[0]))) base[0] = AsciiUpper(static_cast<unsigned char>(base[0]));
+  alt = base + alt.substr(end);
+  return Fit::Rewritten;
 }
 
 bool SameWord(std::string_view a, std::string_view b) { return !a.empty() && EqualsNoCase(a, b); }
-
-// The word of the text on one side of the words a finding covers (the
-// words' text: the collection writes search marks into the written forms of
-// the words before): the article the tokenizer set aside counts as the word
-// before its word.
-std::string_view WordBeside(const WordRec* w, bool after) {
-  if (!after) {
-    if (w->articleSetAside) return "the";
-    return w->sentencePos > 0 ? EdgeWord(PrevOr(w).text.view(), true) : std::string_view();
-  }
-  const WordRec* n = Next(w, std::max(w->entryWords, 1));
-  if (n == nullptr || n->sentencePos == 0 || AtEnd(n)) return {};
-  return n->articleSetAside ? std::string_view("the") : EdgeWord(n->text.view(), false);
-}
 
 }  // namespace
 
 std::string FitAdvice(std::string_view advice, const AdviceSlot& slot) {
   return Filter(advice, [&](std::string& alt) {
     const Fit fit = FitAlternative(alt, slot);
-    if (fit == Fit::Keep && slot.capital) Capitalise(alt);
-    return fit;
+    if (fit != Fit::Keep) return fit;
+    if (slot.opening && FlaggedOpening(alt, slot.after)) return Fit::Hint;
+    if (slot.capital) Capitalise(alt);
+    return Fit::Keep;
   });
 }
 
 std::string DropRepeats(std::string_view advice, std::string_view before, std::string_view after) {
   return Filter(advice, [&](std::string& alt) {
-    return SameWord(EdgeWord(alt, false), before) || SameWord(EdgeWord(alt, true), after) ? Fit::Drop : Fit::Keep;
+    const std::string_view first = EdgeWord(alt, false), last = EdgeWord(alt, true);
+    return SameWord(first, before) || SameWord(last, after) || RefusedBeside(first, last, before, after) ? Fit::Drop
+                                                                                                         : Fit::Keep;
   });
 }
 
@@ -320,8 +338,12 @@ std::string AdviceInPlace(const WordRec& w, std::string_view advice) {
   // Most findings stand where no form is wanted: their alternatives are
   // not looked up.
   const bool placed = slot.form >= 0 || slot.verb || slot.afterBe || slot.afterModal || slot.replacesBe ||
-                      slot.beforeBareVerb || slot.capital;
-  const std::string out = placed ? FitAdvice(advice, slot) : std::string(advice);
+                      slot.beforeBareVerb || slot.opening || slot.capital;
+  std::string out = placed ? FitAdvice(advice, slot) : std::string(advice);
+  // A gerund's advice is there to take the -ing form away; and the check
+  // reads an -ing verb it approves as a gerund, so an -ing form in place of
+  // the writer's ("Letting" for "Enabling") is flagged in turn.
+  if (w.message == Msg::Gerund || w.text.view().ends_with("ing")) out = Filter(out, AwayFromIng);
   if (slot.partOfWord) return AsHints(out);
-  return DropRepeats(out, WordBeside(&w, false), WordBeside(&w, true));
+  return DropRepeats(out, slot.before, slot.after);
 }

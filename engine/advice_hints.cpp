@@ -40,6 +40,15 @@ bool HoldsPlaceholder(std::string_view alternative) {
   return false;
 }
 
+std::string_view EdgeWord(std::string_view alt, bool last) {
+  const std::size_t b = alt.find_first_not_of(' '), e = alt.find_last_not_of(' ');
+  if (b == std::string_view::npos) return {};
+  alt = alt.substr(b, e - b + 1);
+  const std::size_t blank = last ? alt.rfind(' ') : alt.find(' ');
+  if (blank == std::string_view::npos) return alt;
+  return last ? alt.substr(blank + 1) : alt.substr(0, blank);
+}
+
 std::string AsHints(std::string_view advice) {
   std::string hints;
   for (std::size_t begin = 0; begin < advice.size();) {

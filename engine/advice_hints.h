@@ -11,6 +11,9 @@
 // ellipsis), or a word of x's ("xx", "xxx", "XXXX") or "yyy".
 bool HoldsPlaceholder(std::string_view alternative);
 
+// The first or the last word of an alternative (or of a word's text).
+std::string_view EdgeWord(std::string_view alternative, bool last);
+
 // Every plain alternative of `advice` in parentheses; hints stay as they
 // are. A fraction's '/' ("1/4 inch") divides nothing.
 std::string AsHints(std::string_view advice);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/advice_hints.h"
 #include "engine/ascii_text.h"
 #include "engine/class_numbers.h"
 #include "engine/inflection.h"
@@ -56,6 +57,20 @@ bool EndsBeforeBareVerb(const WordRec& w) {
          (after->wordClass == Cls::Verb || after->verbForm == '0');
 }
 
+// The word of the text on one side of the words `w` covers (the words'
+// text: the collection writes search marks into the written forms of the
+// words before): the article the tokenizer set aside counts as the word
+// before its word.
+std::string_view WordBeside(const WordRec& w, bool after) {
+  if (!after) {
+    if (w.articleSetAside) return "the";
+    return w.sentencePos > 0 ? EdgeWord(PrevOr(&w).text.view(), true) : std::string_view();
+  }
+  const WordRec* n = Next(&w, std::max(w.entryWords, 1));
+  if (n == nullptr || n->sentencePos == 0 || AtEnd(n)) return {};
+  return n->articleSetAside ? std::string_view("the") : EdgeWord(n->text.view(), false);
+}
+
 }  // namespace
 
 bool IsBeWord(std::string_view lower) {
@@ -106,6 +121,12 @@ AdviceSlot SlotOf(const WordRec& w, std::string_view advice) {
     } else if (cls == Cls::NounPlural && w.lastLetter == 's' && NotesAVerb(advice)) {
       slot.verb = true;
       slot.form = kFormS;  // "logs in": a verb's -s form the lookup read as a plural
+    } else if (w.message == Msg::PhrasalVerb || (text.ends_with("ed") && AdviceForm(&w) == kFormPast)) {
+      // A phrasal verb's rule gives its forms side by side ("remove/removed");
+      // a verb's past that the rules read as another class ("any depth
+      // desired") keeps its form too.
+      slot.verb = true;
+      slot.form = AdviceForm(&w);
     }
   }
   // After a modal a verb is in its base form, whatever its ending.
@@ -113,6 +134,9 @@ AdviceSlot SlotOf(const WordRec& w, std::string_view advice) {
   slot.beforeBareVerb = EndsBeforeBareVerb(w);
   const WordRec* last = Next(&w, std::max(w.entryWords, 1) - 1);
   slot.partOfWord = w.separatorFlag == '-' || (last != nullptr && last->next != nullptr && last->next->separatorFlag == '-');
-  slot.capital = w.sentencePos == 0 && !w.articleSetAside && IsAsciiUpper(static_cast<unsigned char>(w.written[0]));
+  slot.opening = w.sentencePos == 0 && !w.articleSetAside;
+  slot.capital = slot.opening && IsAsciiUpper(static_cast<unsigned char>(w.written[0]));
+  slot.before = WordBeside(w, false);
+  slot.after = WordBeside(w, true);
   return slot;
 }

@@ -27,9 +27,16 @@ struct AdviceSlot {
   // The words replaced end with "to" before a verb's base form ("allowed
   // to start"): an alternative must end so that the verb can follow it.
   bool beforeBareVerb = false;
-  // The words replaced open the sentence with a capital: so does the
+  // The words replaced open the sentence: an alternative the rules flag
+  // there is a hint. Where they open it with a capital, so does the
   // alternative.
+  bool opening = false;
   bool capital = false;
+  // The words of the text on either side of the words replaced (the
+  // article the tokenizer set aside counts as the word before its word);
+  // empty at the sentence's edge.
+  std::string_view before = {};
+  std::string_view after = {};
   // The words replaced begin or end inside a hyphenated word that the
   // check split ("backward" of "backward-compatible"): an alternative put
   // in would leave the rest of the word beside it, so it is a hint.

@@ -98,7 +98,9 @@ struct Work {
   // The record's word was taken before `written` got the start of the next
   // word for the search ("higher" searched as "higher.t"): it stays so.
   bool wordTaken = false;
-  // The search holds only the first of the words the finding covers.
+  // The marker holds only a part of the words the advice replaces (the
+  // search stops at markup that divides them; a long sentence's marker
+  // stops at the apostrophe of "it's"): the advice is a hint.
   bool partOnly = false;
   void SetAdvice(std::string_view a) { advice = std::string(a.substr(0, kAdviceMax)); }
   void SetSearch(std::string_view s) { search = std::string(s.substr(0, kSearchKeyMax)); }
@@ -543,7 +545,7 @@ void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
       std::string s = written(w);
       for (int i = 1; i < joined; ++i) s += '.' + written(Next(w, i));
       work.SetSearch(s);
-      work.partOnly = r != nullptr;
+      if (r != nullptr) work.partOnly = true;
     }
   }
 }
@@ -666,6 +668,9 @@ void TakeAdvice(WordRec* w, MessageRec& rec, Work& work) {
     rec.markerNumber = w->sentenceLength;
     work.kind = K::Word;
     w->suggestion.clear();
+    // Its marker holds the word up to the apostrophe of "it's", which the
+    // advice of the finding it pushed aside replaces whole.
+    if (w->message2 == Msg::Apostrophe) work.partOnly = true;
     if (w->markFlag == '1') {
       work.kind = K::SentenceArticle;
       w->entryWords = 1;

@@ -40,7 +40,7 @@ const ApprovedVerb kApprovedVerbs[] = {
     {"screw", "use a screw to .../turn"},
     {"slide", "Push/Put/Move"},
     {"stall", "stop/stops/not in operation"},
-    {"stand", "hold/held in position"},
+    {"stand", "hold/(held in position)"},
     {"support", "hold/use a support"},
     {"switch", "Push/Put/Move"},
     {"test", "make a test"},
@@ -193,7 +193,7 @@ void ClusterNoun(WordRec* w) {
     if (T.startsWith("pressure") || T.startsWith("installation") || T.startsWith("connection") ||
         T.startsWith("temperature") || T == "table" || T == "tension" || T == "removal") {
       BoundedText<85> both;
-      both.format("%s of/%s for", w->written.c_str(), w->written.c_str());
+      both.format("(%s of)/(%s for)", w->written.c_str(), w->written.c_str());
       w->suggestion = both.view();
       SetWordMessage(w, Msg::Translation, 2552);
     }
@@ -209,7 +209,7 @@ void ClusterNoun(WordRec* w) {
     return;
   if (w->splitKind != '4' && prev.splitKind != '4' && prev.text[0] != '<' && P >= 20 && P != 68)
     return;
-  w->suggestion = "type of/type for";
+  w->suggestion = "(type of)/(type for)";
   w->wordClass = 10;
   SetWordMessage(w, Msg::WrongMeaning, 4288);
 }

@@ -14,6 +14,9 @@ bool NextNotNounOrAdjectiveCode(const RuleContext& c) {
   return n && !CodeStarts(*n, 'N') && !CodeStarts(*n, 'A');
 }
 bool SelfCaps(const RuleContext& c) { return IsCaps(*c.word); }
+// "The parts below contain oil": after a noun, "below" ends the subject and
+// the verb after it is the sentence's own.
+bool VerbNotAfterNounBelow(const RuleContext& c) { return !(c.P(1) && c.p1().wordClass < Cls::FirstNonNoun); }
 bool MeasuredBefore(const RuleContext& c) { return PastSecond(c) && PrevOrdinary(c); }
 bool MeasuredBeforeStill(const RuleContext& c) { return MeasuredBefore(c) && c.n1().text[1] == 't'; }
 
@@ -124,7 +127,7 @@ constexpr RuleRow kBoth[] = {
            .ruleId = 2885, .outcome = PassNext},
     /*1*/ {.n1 = "sides|halves|ends", .suggestion = "the two", .code = Msg::WrongChoice, .ruleId = 2885,
            .outcome = PassNext},
-    /*2*/ {.when = NextNotNounOrAdjectiveCode, .suggestion = "for/the two", .code = Msg::Adjective, .ruleId = 2896},
+    /*2*/ {.when = NextNotNounOrAdjectiveCode, .suggestion = "(for)/the two", .code = Msg::Adjective, .ruleId = 2896},
     /*3*/ {.p1 = "in", .suggestion = "in each/the two", .covers = 2, .on = On::P1, .code = Msg::Preposition,
            .ruleId = 5894},
     /*4*/ {.n1 = "together", .suggestion = "together", .covers = 2, .code = Msg::Awkward, .ruleId = 5894,
@@ -132,7 +135,7 @@ constexpr RuleRow kBoth[] = {
     /*5*/ {.n1 = "with|of", .suggestion = "each of", .covers = 2, .code = Msg::MissingReference, .ruleId = 5894,
            .outcome = SkipCovered},
     /*6*/ {.n1Class = {Cls::Verb}, .code = Msg::MissingReference, .ruleId = 5894},
-    /*7*/ {.suggestion = "for/the two", .code = Msg::Preposition, .ruleId = 5894},
+    /*7*/ {.suggestion = "(for)/the two", .code = Msg::Preposition, .ruleId = 5894},
 };
 
 #define LESS_THAN .tag = "<AR>", .code = Msg::Spelling, .ruleId = 1767
@@ -166,7 +169,8 @@ constexpr RuleRow kBelow[] = {
     /*22*/ BelowMeasure("just|fall*", "(Give Range)"),
     /*23*/ {.n1Class = {Cls::Adverb}, .code = Msg::Adverb, .ruleId = 2334},
     /*24*/ {.n1 = "limit*", .suggestion = "less than", .code = Msg::WrongMeaning, .ruleId = 1857},
-    /*25*/ {.n1Class = {Cls::Verb}, .on = On::N1, .code = Msg::ChangeToNoun, .ruleId = 4234, .outcome = PassNext},
+    /*25*/ {.n1Class = {Cls::Verb}, .when = VerbNotAfterNounBelow, .on = On::N1, .code = Msg::ChangeToNoun,
+            .ruleId = 4234, .outcome = PassNext},
 };
 #undef LESS_THAN
 // clang-format on

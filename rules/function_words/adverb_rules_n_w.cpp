@@ -130,7 +130,8 @@ constexpr RuleRow kSuch[] = {
            .code = Msg::Preposition, .ruleId = 3247, .outcome = Clear},
     /*5*/ {.p1 = "in", .n1Class = {Cls::Article}, .n2 = "manner", .covers = 3, .code = Msg::Delete, .ruleId = 3247,
            .outcome = SkipCovered},  // the gate takes the article first
-    /*6*/ {.n1Class = {Cls::NounPlural, Cls::NomenclaturePlural}, .suggestion = "these/(Delete)", .covers = 2,
+    // "these" and the deletion replace "such" alone: the noun stays.
+    /*6*/ {.n1Class = {Cls::NounPlural, Cls::NomenclaturePlural}, .suggestion = "these/(Delete)",
            .code = Msg::Translation, .ruleId = 1248, .outcome = SkipCovered},
     /*7*/ {.code = Msg::Rephrase, .ruleId = 1237},
 };

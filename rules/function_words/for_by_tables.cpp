@@ -236,7 +236,7 @@ constexpr RuleRow kBeforeByRows[] = {
     /*6*/  BeforeBy("except|easy|even", nullptr),
     /*7*/  BeforeBy("followed", "the next ..."),
     /*8*/  BeforeBy("given", "shown by"),
-    /*9*/  BeforeBy("held*", "held in position by"),
+    /*9*/  BeforeBy("held*", "(held in position by)"),
     /*10*/ BeforeBy("leave*|low|need|powered|provid*|provision", nullptr),
     /*11*/ BeforeBy("marked", "identified by"),
     /*12*/ BeforeBy("signed|shielded|stand*", "has a signature"),

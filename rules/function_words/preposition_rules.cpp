@@ -107,7 +107,8 @@ Walk Until(RuleContext& c) {
 // "under" always gets a finding first; the table may replace it.
 Walk Under(RuleContext& c) {
   c.word->tokenKind = 9;
-  WriteSuggestion(c.word, c.n1().wordClass == Cls::Number ? "less than" : "below/in/less than");
+  // "less than" asks for a quantity after it.
+  WriteSuggestion(c.word, c.n1().wordClass == Cls::Number ? "less than" : "below/in/(less than)");
   SetWordMessage(c.word, Msg::Preposition, 4236);
   return Table(c, kUnder);
 }

@@ -59,7 +59,12 @@ constexpr RuleRow kWhichRows[] = {
     /*2*/ {.p1 = "person*|individual*", .when = PrevShort, .suggestion = "who", .code = Msg::ThatWhich, .ruleId = 2075},
     /*3*/ {.p1 = "person*|individual*"},
     /*4*/ {.p1Class = {Cls::Nomenclature, Cls::NomenclaturePlural}, .suggestion = "that", .code = Msg::ThatWhich, .ruleId = 2075},
-    /*5*/ {.n1Class = {Cls::Nomenclature, Cls::NomenclaturePlural, Cls::Be, Cls::Have, Cls::Pronoun},
+    // "that" cannot follow a preposition ("on which they"): the writer moves it.
+    /*5*/ {.p1Class = {Cls::Preposition, Cls::ForBy, Cls::Of, Cls::To, Cls::TimeConjunction, Cls::About, Cls::With,
+                       Cls::PlacePreposition},
+           .n1Class = {Cls::Nomenclature, Cls::NomenclaturePlural, Cls::Be, Cls::Have, Cls::Pronoun},
+           .suggestion = "(that)", .code = Msg::ThatWhich, .ruleId = 2075},
+    /*6*/ {.n1Class = {Cls::Nomenclature, Cls::NomenclaturePlural, Cls::Be, Cls::Have, Cls::Pronoun},
            .suggestion = "that", .code = Msg::ThatWhich, .ruleId = 2075},
 };
 
@@ -80,7 +85,7 @@ constexpr RuleRow kThatRows[] = {
     // Verbs before "that", by the previous word's first letter.
     /*1*/  OnPrev("notice|note", "make sure/(Observe(operational verb))", Msg::WrongVerb, 7236),
     /*2*/  OnPrev("ensure*|insure*|assure*", "make sure that", Msg::WrongVerb, 4234),
-    /*3*/  OnPrev("type*", "because/type of/type for/(Rephrase)", Msg::Awkward, 7235),
+    /*3*/  OnPrev("type*", "(because)/(type of)/(type for)/(Rephrase)", Msg::Awkward, 7235),
     /*4*/  OnPrev("mean*|sign*", "are an indication that/is an indication that", Msg::WrongMeaning, 4234),
     /*5*/  OnPrev("check*|certain*|verif*", "Make sure that", Msg::Translation, 4724, PrevCapitalised),
     /*6*/  OnPrev("check*|certain*|verif*", "make sure that", Msg::Translation, 4724),
@@ -93,7 +98,7 @@ constexpr RuleRow kThatRows[] = {
     /*12*/ OnPrev("thing*", "items that", Msg::Pronoun, 6971),
     /*13*/ OnPrev("person*|personnel|driver|operator|manager|technician", "who", Msg::Pronoun, 6971),
     /*14*/ OnPrev("consider*", "make sure/(Rephrase)", Msg::WrongMeaning, 2175),
-    /*15*/ OnPrev("except", "because/(Rephrase)", Msg::WrongMeaning, 2175),
+    /*15*/ OnPrev("except", "(but)/(Rephrase)", Msg::WrongMeaning, 2175),
     /*16*/ OnPrev("effect", "result of/(Rephrase)", Msg::WrongMeaning, 2175),
     /*17*/ OnPrev("note*", "make sure/(Rephrase)/NOTE:", Msg::WrongMeaning, 2175),
     /*18*/ OnPrev("now", "because", Msg::WrongMeaning, 2175),

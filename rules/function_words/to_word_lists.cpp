@@ -14,6 +14,8 @@ char At(std::string_view w, std::size_t i) { return i < w.size() ? w[i] : '\0'; 
 const char* BeforeA(char c1) {
   switch (c1) {
     case 'b': return "can";
+    case 'd': return "obey/(Rephrase)";  // "adhere to"
+    case 'i': return "want to";           // "aim to": the marker holds "to" too
     case 'h': return "obey/(Rephrase)";
     case 'l': return "let/(Rephrase)";
     case 'p': return "visible/can/(Rephrase)";
@@ -43,7 +45,7 @@ const char* BeforeD(char c1, char c2) {
 
 const char* BeforeF(std::string_view w) {
   if (w == "first") return "(Rephrase)";
-  if (w == "free") return "can/will";
+  if (w == "free") return "(can)/(will)";  // "feel free to", "are free to": the verb goes too
   if (w == "fallen") return "(Give Measurement)";
   if (w.starts_with("fail")) return "do not";
   return nullptr;

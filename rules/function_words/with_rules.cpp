@@ -16,7 +16,7 @@ Walk Table(RuleContext& c, std::span<const RuleRow> rows) {
 // "With" opening a sentence of four or more words reads as a condition.
 Walk Opening(RuleContext& c) {
   if (c.state.sentenceWordCount >= 4) {
-    WriteSuggestion(c.word, "When/(Rephrase)");
+    WriteSuggestion(c.word, "(When)/(Rephrase)");
     SetWordMessage(c.word, Msg::WrongMeaning, 1340);
   }
   return Walk::Next;

@@ -45,7 +45,7 @@ constexpr Classes kVerbForms = {Cls::Verb, Cls::VerbS, Cls::VerbEd, Cls::VerbIng
 // clang-format off
 constexpr RuleRow kBoth[] = {
     /*0*/ {.n1 = "sides|halves|faces|ends", .then = ClearNext, .outcome = kOverN},
-    /*1*/ {.when = NextNotNounAdjectiveArticle, .suggestion = "for/the two", .code = Msg::Adjective, .ruleId = 2874},
+    /*1*/ {.when = NextNotNounAdjectiveArticle, .suggestion = "(for)/the two", .code = Msg::Adjective, .ruleId = 2874},
     // The advice goes with the finding on "in".
     /*2*/ {.p1 = "in", .when = Inside, .suggestion = "in each/the two", .covers = 2, .on = On::P1,
            .code = Msg::Preposition, .ruleId = 5894},

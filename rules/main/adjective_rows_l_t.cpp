@@ -222,8 +222,9 @@ constexpr RuleRow kShort[] = {
     /*2*/ {.p1Class = {Cls::As}, .n1Class = {Cls::As}, .when = Inside, .then = ShortAsAs, .outcome = kOverN},
     /*3*/ {.n1 = "for", .suggestion = "an indication for/abbreviation for", .covers = 2, .code = Msg::Awkward,
            .ruleId = 5816, .outcome = kSkip},
-    /*4*/ {.n1 = "circuit*", .suggestion = "short-circuit", .then = MakeNoun, .covers = 2, .code = Msg::Hyphenation,
-           .ruleId = 5266, .outcome = kSkip},
+    // Not "short-circuit" itself, the form the advice asks for.
+    /*4*/ {.n1 = "circuit*", .when = WordNotSplit4, .suggestion = "short-circuit", .then = MakeNoun, .covers = 2,
+           .code = Msg::Hyphenation, .ruleId = 5266, .outcome = kSkip},
     // Two hints: a '/' inside one would divide it into pieces the menu puts in.
     /*5*/ {.n1 = "pulse*", .suggestion = "(second pulses)/(millisecond pulses)", .then = MakeNoun, .covers = 2,
            .code = Msg::Measurement, .ruleId = 5466, .outcome = kSkip},

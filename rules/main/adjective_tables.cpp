@@ -71,7 +71,7 @@ constexpr RuleRow kParticiple[] = {
             .ruleId = 4831},
     /*15*/ {.word = "given", .n1Class = kNounClasses, .then = NounShown, .covers = 2, .code = Msg::Translation,
             .ruleId = 1766, .outcome = Walk::SkipCovered},
-    /*16*/ {.word = "held", .n1 = "up|at|down|under|constant|over", .suggestion = "held in position/set",
+    /*16*/ {.word = "held", .n1 = "up|at|down|under|constant|over", .suggestion = "(held in position)/set",
             .code = Msg::WrongMeaning, .ruleId = 4831},
     /*17*/ {.word = "kept", .n1 = "up|at|down|under|to|over", .code = Msg::WrongMeaning, .ruleId = 4831},
     /*18*/ {.word = "made", .p1Class = kBeHave, .n1 = "available", .code = Msg::Delete, .ruleId = 4831},

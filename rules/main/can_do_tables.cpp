@@ -67,7 +67,7 @@ constexpr RuleRow kCanRows[] = {
     /*18*/ {.n1 = "be", .n2 = "taken", .n3 = "up", .suggestion = "is compressed/is controlled", .covers = 3,
             .code = Msg::Rephrase, .ruleId = kCanBeRule, .outcome = kSkip},
     /*19*/ {.n1 = "be", .n2 = "taken"},  // ends the table
-    /*20*/ {.n1 = "be", .n2 = "started", .n2Class = kPastForms, .suggestion = "start", .covers = 3, .code = kTense,
+    /*20*/ {.n1 = "be", .n2 = "started", .n2Class = kPastForms, .suggestion = "(start)", .covers = 3, .code = kTense,
             .ruleId = kCanRule, .outcome = kSkip},
     /*21*/ {.n1 = "be", .n2 = "sent", .n2Class = kPastForms, .suggestion = "(send again)", .covers = 3, .code = kTense,
             .ruleId = kCanRule, .outcome = kSkip},
@@ -75,7 +75,7 @@ constexpr RuleRow kCanRows[] = {
             .outcome = kSkip},
     /*23*/ {.n1 = "be", .n2 = "charged", .n2Class = kPastForms, .suggestion = "(connect again)", .covers = 3,
             .code = kTense, .ruleId = kCanRule, .outcome = kSkip},
-    /*24*/ {.n1 = "be", .n2 = "installed", .n2Class = kPastForms, .suggestion = "install/you can install",
+    /*24*/ {.n1 = "be", .n2 = "installed", .n2Class = kPastForms, .suggestion = "(install)/(you can install)",
             .covers = 3, .code = kTense, .ruleId = kCanRule, .outcome = kSkip},
     /*25*/ {.n1 = "be", .n2 = "purchased", .n2Class = kPastForms, .suggestion = "(can get)",
             .covers = 3, .code = kTense, .ruleId = kCanRule, .outcome = kSkip},

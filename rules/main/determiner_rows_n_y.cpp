@@ -48,7 +48,7 @@ constexpr RuleRow kOther[] = {
            .outcome = kOverN},
     /*4*/ {.n1Class = kAbove19, .when = InsideMarkedNextA},
     /*5*/ {.n1Class = kAbove19, .when = InsideMarked, .code = Msg::MissingReference, .ruleId = 5661},
-    /*6*/ {.n1 = "than", .when = Inside, .suggestion = "but not/different from", .covers = 2,
+    /*6*/ {.n1 = "than", .when = Inside, .suggestion = "(but not)/different from", .covers = 2,
            .code = Msg::Preposition, .ruleId = 8661, .outcome = kSkip},
     /*7*/ {.n1Class = {Cls::Be, Cls::Have, Cls::Verb, Cls::VerbS, Cls::Negation, Cls::Modal}, .when = InsideMarked,
            .code = Msg::MissingReference, .ruleId = 6661},

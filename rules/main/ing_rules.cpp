@@ -6,6 +6,7 @@
 #include "engine/ascii_text.h"
 #include "engine/class_numbers.h"
 #include "engine/message_codes.h"
+#include "engine/neighbour_tests.h"
 #include "engine/pass_marks.h"
 #include "engine/rule_match.h"
 #include "engine/rule_text.h"
@@ -84,7 +85,8 @@ Walk LaterSteps(RuleContext& c) {
       s.subjectNumber = 0;
       if (BuildForm(w, kFormBase, verb)) {
         p->weight = 2;
-        FormatSuggestion(w, " to %s", verb.c_str());
+        // Not after "the" ("of the following"), which "to" cannot follow.
+        FormatSuggestion(w, w->articleSetAside ? "(to %s)" : " to %s", verb.c_str());
         SetWordMessage(p, Msg::Gerund, 2339);
         return Walk::Next;
       }
@@ -92,7 +94,7 @@ Walk LaterSteps(RuleContext& c) {
   }
   if (IsMarked(*w) || n.wordClass == Cls::Of) {
     if (BuildForm(w, kFormBase, verb)) {
-      FormatSuggestion(w, "that %s", verb.c_str());
+      FormatSuggestion(w, w->articleSetAside ? "(that %s)" : "that %s", verb.c_str());
       SetWordMessage(w, Msg::Gerund, 5434);
       return Walk::Next;
     }
@@ -161,7 +163,7 @@ Walk InsideRules(RuleContext& c) {
     s.subjectNumber = 0;
     p->entryWords = 2;
     // Without a built form there is nothing to put in the advice.
-    if (BuildForm(w, kFormBase, verb)) FormatSuggestion(p, "to %s/%s", verb.c_str(), verb.c_str());
+    if (BuildForm(w, kFormBase, verb)) FormatSuggestion(p, "to %s/(%s)", verb.c_str(), verb.c_str());
     SetWordMessage(p, Msg::Gerund, 6434);
     return Walk::Next;
   }
@@ -188,15 +190,23 @@ void ToUpper(VerbText& t) {
   for (std::size_t i = 0; i < t.length(); ++i) t.set(i, static_cast<char>(AsciiUpper(t[i])));
 }
 
-// "How to %s/To %s" (or in capitals) of the verb, at the sentence start's bound.
-void HowTo(WordRec* w, VerbText& verb, bool capitals) {
+// "How to %s/To %s" (or in capitals) of the verb, at the sentence start's
+// bound; as hints after "the", which they cannot follow ("The following"),
+// and for "test" and "check", which the rules of "to" make "make a test"
+// and "make a check" with the approved dictionary. "To %s" is a hint too
+// where no comma follows in the sentence, which the rules of "to" then ask
+// for ("To add the plug-ins" as a title).
+void HowTo(const RuleContext& c, WordRec* w, VerbText& verb, bool capitals) {
+  const std::string_view bare = verb.view().substr(0, verb.view().find(' '));
+  const bool hints = w->articleSetAside || (c.steDictionary == 1 && (bare == "test" || bare == "check"));
+  const bool toHint = hints || ScanAheadForClass47(w) == -1;
+  static constexpr const char* kFormats[2][2][2] = {
+      {{"How to %s/To %s", "How to %s/(To %s)"}, {"(How to %s)/(To %s)", "(How to %s)/(To %s)"}},
+      {{"HOW TO %s/TO %s", "HOW TO %s/(TO %s)"}, {"(HOW TO %s)/(TO %s)", "(HOW TO %s)/(TO %s)"}}};
   StartSuggestion text;
-  if (capitals) {
-    ToUpper(verb);
-    text.format("HOW TO %s/TO %s", verb.c_str(), verb.c_str());
-  } else {
-    text.format("How to %s/To %s", verb.c_str(), verb.c_str());
-  }
+  const char* format = kFormats[capitals][hints][toHint];
+  if (capitals) ToUpper(verb);
+  text.format(format, verb.c_str(), verb.c_str());
   WriteSuggestion(w, text.view());
 }
 
@@ -216,7 +226,7 @@ Walk OpeningRules(RuleContext& c) {
       pass::SetFamily(w, 'A');
       return Walk::Next;
     }
-    if (BuildForm(w, kFormBase, verb)) HowTo(w, verb, false);
+    if (BuildForm(w, kFormBase, verb)) HowTo(c, w, verb, false);
     SetWordMessage(w, Msg::Gerund, 3338);
     return Walk::Next;
   }
@@ -232,7 +242,7 @@ Walk OpeningRules(RuleContext& c) {
     return Walk::Next;
   }
   if (plainNoun) verb.append(IsCaps(*w) ? " THE" : " the");
-  HowTo(w, verb, IsCaps(*w));
+  HowTo(c, w, verb, IsCaps(*w));
   SetWordMessage(w, Msg::Gerund, 3338);
   pass::ClearCodes(n);
   return Walk::Next;

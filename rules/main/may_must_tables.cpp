@@ -103,7 +103,9 @@ constexpr RuleRow kMayRows[] = {
             .code = kWrongVerb, .ruleId = kMayRule, .outcome = kSkip},
     /*30*/ {.n1 = "have", .n2 = "to", .n3 = "be", .suggestion = "must be", .then = GeneralAdvice, .covers = 4,
             .code = kWrongVerb, .ruleId = kMayRule, .outcome = kSkip},
-    /*31*/ {.n1 = "have", .n2Class = {Cls::Participle}, .then = GeneralAdvice, .covers = 3, .code = kWrongVerb,
+    // "can" would take the place of the participle too ("may have failed").
+    /*31*/ {.n1 = "have", .n2Class = {Cls::Participle}, .suggestion = "(can)/(Rephrase)", .then = GeneralAdvice,
+            .covers = 3, .code = kWrongVerb,
             .ruleId = kMayRule, .outcome = kSkip},
     /*32*/ {.n1 = "have", .n2 = "been", .then = GeneralAdvice, .covers = 3, .code = kWrongVerb, .ruleId = kMayRule,
             .outcome = kSkip},

@@ -1,5 +1,6 @@
 #include "rules/main_pass/sentence_length.h"
 
+#include "engine/advice_hints.h"
 #include "engine/message_codes.h"
 #include "engine/neighbours.h"
 #include "engine/rule_match.h"
@@ -13,11 +14,13 @@ constexpr int kLongestSentence = 21;
 constexpr int kSentenceLengthRule = 7655;
 
 // A first word written as a phrase ("as follows") carries the finding on
-// its first word only. A repeated article ("the the") is no phrase: its
+// its first word only, so the phrase's advice, which replaces every word of
+// it, is left as a hint. A repeated article ("the the") is no phrase: its
 // correction takes out one of the two words it holds.
 void CutAtFirstBlank(WordRec* w) {
   std::size_t blank = w->written.view().find(' ');
   if (blank == std::string_view::npos || w->tag.startsWith("<RP>")) return;
+  if (!w->suggestion.empty()) w->suggestion = AsHints(w->suggestion.view());
   w->written.truncate(blank);
   w->length = static_cast<std::int32_t>(blank);
   w->text.truncate(blank);

@@ -49,7 +49,7 @@ constexpr RuleRow kInRows[] = {
     {.n1 = "progress", .suggestion = "in operation/during", .code = Msg::WrongMeaning, .ruleId = 3916},
     {.n1 = "parallel", .suggestion = "occurs at the same time", .code = Msg::WrongMeaning, .ruleId = 3916},
     // "in place" alone is what its advice replaces: two words, not the word after them too.
-    {.n1 = "place", .suggestion = "in position/(Give position ref.)", .covers = 2, .code = Msg::WrongMeaning, .ruleId = 3917, .outcome = Walk::SkipCovered},
+    {.n1 = "place", .suggestion = "(in position)/(Give position ref.)", .covers = 2, .code = Msg::WrongMeaning, .ruleId = 3917, .outcome = Walk::SkipCovered},
     {.n1 = "or", .n2 = "around", .suggestion = "near/during ...", .covers = 3, .code = Msg::WrongMeaning, .ruleId = 3918, .outcome = Walk::SkipCovered},
     {.n1 = "order", .n2 = "for|that|to|too", .suggestion = "to", .covers = 3, .code = Msg::WrongMeaning, .ruleId = 3918, .outcome = Walk::SkipCovered},
     {.n1 = "order", .n2Class = {Cls::To}, .suggestion = "to", .covers = 3, .code = Msg::WrongMeaning, .ruleId = 3918, .outcome = Walk::SkipCovered},
@@ -75,7 +75,7 @@ constexpr RuleRow kInRows[] = {
     {.n1 = "accord*|agreem*", .n2 = "with|to", .suggestion = "refer to/as shown/agree", .covers = 3, .code = Msg::WrongMeaning, .ruleId = 3918, .outcome = Walk::SkipCovered},
     {.n1 = "accord*|agreem*", .n2Class = {Cls::To}, .suggestion = "refer to/as shown/agree", .covers = 3, .code = Msg::WrongMeaning, .ruleId = 3918, .outcome = Walk::SkipCovered},
     {.n1 = "and", .n2 = "out", .suggestion = "(Clarify the movement)/in-and-out", .covers = 3, .code = Msg::WrongMeaning, .ruleId = 3918, .outcome = Walk::SkipCovered},
-    {.n1 = "additi*", .n2Class = {Cls::To}, .suggestion = "also", .covers = 3, .code = Msg::WrongMeaning, .ruleId = 3918, .outcome = Walk::SkipCovered},
+    {.n1 = "additi*", .n2Class = {Cls::To}, .suggestion = "(also)", .covers = 3, .code = Msg::WrongMeaning, .ruleId = 3918, .outcome = Walk::SkipCovered},
     {.n1 = "an", .n2 = "emergency", .suggestion = "during an emergency/if there is an emergency", .covers = 3, .code = Msg::WrongMeaning, .ruleId = 3918, .outcome = Walk::SkipCovered},
     {.n1 = "all|any", .suggestion = "(Rephrase)", .covers = 3, .code = Msg::WrongMeaning, .ruleId = 3918, .outcome = Walk::SkipCovered},
     {.n1 = "a*", .n2 = "way", .suggestion = "(Rephrase)", .covers = 3, .code = Msg::WrongMeaning, .ruleId = 3918, .outcome = Walk::SkipCovered},
@@ -84,7 +84,9 @@ constexpr RuleRow kInRows[] = {
     {.n1 = "a*", .n2 = "effort", .covers = 3, .code = Msg::WrongMeaning, .ruleId = 3918, .outcome = Walk::SkipCovered},
     {.n1 = "a*", .n1Class = {Cls::Article}, .n2 = "manner", .suggestion = "(Rephrase for clarity)", .covers = 3, .code = Msg::WrongMeaning, .ruleId = 3918, .outcome = Walk::SkipCovered},
     {.n1 = "addition", .suggestion = "(Delete)/for example", .covers = 2, .code = Msg::WrongMeaning, .ruleId = 3917, .outcome = Walk::SkipCovered},
-    {.n1 = "advance", .suggestion = "before/prepare for", .covers = 2, .code = Msg::WrongMeaning, .ruleId = 3917, .outcome = Walk::SkipCovered},
+    // "before" takes the place of "of" too; "in advance" alone wants a time.
+    {.n1 = "advance", .n2 = "of", .suggestion = "before", .covers = 3, .code = Msg::WrongMeaning, .ruleId = 3917, .outcome = Walk::SkipCovered},
+    {.n1 = "advance", .suggestion = "(before)/(prepare for)", .covers = 2, .code = Msg::WrongMeaning, .ruleId = 3917, .outcome = Walk::SkipCovered},
     {.n1 = "back", .n2Class = {Cls::Of}, .suggestion = "behind", .covers = 3, .code = Msg::WrongMeaning, .ruleId = 3918, .outcome = Walk::SkipCovered},
     {.n1 = "both", .n2 = "cases", .suggestion = "for each ...", .covers = 3, .code = Msg::WrongMeaning, .ruleId = 3918, .outcome = Walk::SkipCovered},
     {.n1 = "contrast", .n2Class = {Cls::To}, .suggestion = "compare to/opposite to", .covers = 3, .code = Msg::WrongMeaning, .ruleId = 3918, .outcome = Walk::SkipCovered},

@@ -25,7 +25,7 @@ constexpr ParticleLabels kOnLabels = {
 // clang-format off
 constexpr RuleRow kVerbsOn[] = {
     {.p1 = "turn*", .clear = true, .suggestion = "in the ON position/connected/connect", .covers = 2, .on = On::P1, .code = Msg::WrongVerb, .ruleId = 4475},
-    {.p1 = "focus*", .clear = true, .suggestion = "look at/(Rephrase)", .covers = 2, .on = On::P1, .code = Msg::WrongVerb, .ruleId = 4475},
+    {.p1 = "focus*", .clear = true, .suggestion = "(look at)/(Rephrase)", .covers = 2, .on = On::P1, .code = Msg::WrongVerb, .ruleId = 4475},
     {.p1 = "loop*", .clear = true, .suggestion = "loop condition/(Change the verb.)", .covers = 2, .on = On::P1, .code = Msg::WrongVerb, .ruleId = 4475},
 };
 
@@ -79,7 +79,7 @@ constexpr RuleRow kOnSideOrPlace[] = {
     {.n1 = "end", .when = InsideNotBeforeOf, .suggestion = "on the end/on one end", .covers = 2, .code = Msg::Preposition, .ruleId = 8518, .outcome = Walk::SkipCovered},
     {.n1 = "battery", .when = InsideNotBeforeOf, .suggestion = "(Rephrase for subj. power)", .covers = 2, .code = Msg::Preposition, .ruleId = 8518, .outcome = Walk::SkipCovered},
     {.n1 = "flight", .when = InsideNotBeforeOf, .suggestion = "during the flight", .covers = 2, .code = Msg::Preposition, .ruleId = 8518, .outcome = Walk::SkipCovered},
-    {.n1 = "duty", .when = InsideNotBeforeOf, .suggestion = "in position/at xxx/(Rephrase)", .covers = 2, .code = Msg::Preposition, .ruleId = 8518, .outcome = Walk::SkipCovered},
+    {.n1 = "duty", .when = InsideNotBeforeOf, .suggestion = "(in position)/at xxx/(Rephrase)", .covers = 2, .code = Msg::Preposition, .ruleId = 8518, .outcome = Walk::SkipCovered},
 };
 
 // The other rules of "on": phrasal verbs, position labels and prepositions.

@@ -240,19 +240,62 @@ def inflect(alternative, letter, form):
     return (first + ' ' + rest) if rest else first
 
 
+def coded(alt):
+    return bool(alt[:1]) and (alt[0].isdigit() or alt[0] in 'ABCDEFGHIJKN')
+
+
+def holds_placeholder(alt):
+    return '...' in alt or any(len(w) >= 2 and set(w) <= {'x', 'X'} for w in re.findall(r'[A-Za-z]+', alt))
+
+
 def expected_advice(advice, form):
-    out = []
-    for alt in advice.split('/'):
-        if alt[:1] and (alt[0].isdigit() or alt[0] in 'ABCDEFGHIJKN'):
-            out.append(inflect(alt[1:], alt[0], form))
-        else:
-            out.append(alt)
+    # Words the writer must supply ("if ... not") are a hint, as written.
+    alts = ['(' + a + ')' if not a.startswith('(') and holds_placeholder(a) else a for a in advice.split('/')]
+    if form == ING:
+        # A gerund's finding offers no -ing form, which the check would flag
+        # too: a verb alternative is a hint in its base form, shown only
+        # where no other alternative is offered.
+        offered = any(not coded(a) and not a.startswith('(') for a in alts)
+        return '/'.join(a if not coded(a) or a[0] == 'N' else '(' + a[1:] + ')'
+                        for a in alts if not (offered and coded(a) and a[0] != 'N'))
+    out = [inflect(a[1:], a[0], form) if coded(a) else a for a in alts]
+    if form == PARTICIPLE:
+        # After "be" a form of "have" does not read ("was had"): not offered,
+        # a hint where nothing else is.
+        refused = [a.split(' ')[0] in ('have', 'has', 'had') for a in out]
+        offered = any(not a.startswith('(') and not r for a, r in zip(out, refused))
+        out = [('(' + a + ')' if r else a) for a, r in zip(out, refused) if not (r and offered)]
     return '/'.join(out)
 
 
+# An alternative that ends with one of these before the full stop is not
+# offered (a hint where nothing else is): the preposition wants its object.
+FINAL_PREPOSITIONS = {'from', 'into', 'of', 'at', 'with', 'by', 'for', 'to'}
+
+
+def at_sentence_end(advice):
+    alts = advice.split('/')
+    refused = [not a.startswith('(') and a.split(' ')[-1] in FINAL_PREPOSITIONS for a in alts]
+    offered = any(not a.startswith('(') and not r for a, r in zip(alts, refused))
+    return '/'.join(('(' + a + ')' if r else a) for a, r in zip(alts, refused) if not (r and offered))
+
+
+def expected_in(template, advice, form):
+    expected = expected_advice(advice, form)
+    return at_sentence_end(expected) if '{}.' in template else expected
+
+
 def form_of_word(word):
-    """The form of a word with no verb class, by its last letter."""
-    return S_FORM if word.endswith('s') else PAST if word.endswith('d') else BASE
+    """The form of a word with no verb class, by its last letter; no -s
+    form ends in "ss" ("possess")."""
+    return S_FORM if word.endswith('s') and not word.endswith('ss') else PAST if word.endswith('d') else BASE
+
+
+def form_of_verb(word, cls):
+    """The form of a verb of class `cls` as the check fits advice to it: a
+    verb in "ss" ("depress") is a base form, whatever class its last letter
+    gives it."""
+    return BASE if cls == 21 and word.endswith('ss') else FORM_OF_CLASS[cls]
 
 
 # Sentences for the other forms of a verb whose advice the check inflects:
@@ -268,7 +311,7 @@ FORM_SENTENCES = [
 def form_sentences(entry_forms, advice):
     if not re.search(r'(^|/)[0-9A-KN]', advice):
         return []
-    return [(template.replace('{}', text), text, category, expected_advice(advice, form))
+    return [(template.replace('{}', text), text, category, expected_in(template, advice, form))
             for cls, form, template, category in FORM_SENTENCES
             for text, form_cls in entry_forms if form_cls == cls]
 
@@ -406,11 +449,11 @@ def build(sources):
         # that reads as an inflected one ("possess") stays a wrong verb.
         if cls == 20:
             category = '15' if len(words) > 1 else '00' if entry_forms[0][1] == 21 else '01'
-            form = FORM_OF_CLASS[entry_forms[0][1]]
+            form = form_of_verb(base, entry_forms[0][1])
         else:
             category = '01'
             form = form_of_word(base)
-        sentences.append((template.replace('{}', base), base, category, expected_advice(advice, form)))
+        sentences.append((template.replace('{}', base), base, category, expected_in(template, advice, form)))
         if cls == 20 and len(words) == 1:
             sentences.extend(form_sentences(entry_forms, advice))
 
@@ -429,13 +472,13 @@ def build(sources):
             continue
         if verb:
             category = '15' if mark == '^+' else '00' if cls == 21 else '01'
-            form = FORM_OF_CLASS[cls]
+            form = form_of_verb(base, cls)
         else:
             # The sentence pass takes "whilst" for a time conjunction, whose
             # rules give the finding.
             category = '31' if base == 'whilst' else code[1:3]
             form = form_of_word(base)
-        sentences.append((template.replace('{}', base), base, category, expected_advice(advice, form)))
+        sentences.append((template.replace('{}', base), base, category, expected_in(template, advice, form)))
         if verb and mark != '^+':
             sentences.extend(form_sentences(dict_forms.entry_forms(line), advice))
 

@@ -79,19 +79,20 @@ TEST_F(BundledDictionaries, CorrectionsAsAdvice) {
   }
 }
 
-// Advice is in the form of the word it is for: the -ing form, the past after
-// a subject, the participle after "be" or "have", irregular verbs included;
-// never with the dictionaries' code letters.
+// Advice is in the form of the word it is for: the past after a subject,
+// the participle after "be" or "have", irregular verbs included; a gerund's
+// advice names the verb in its base form as a hint, since the check flags
+// the -ing form too; never with the dictionaries' code letters.
 TEST_F(BundledDictionaries, AdviceInTheFormOfTheWord) {
   const struct {
     const char* text;
     Expected marker;
   } rows[] = {
-      {"Setting up the pump is easy.", {"38", "Preparing/Installing", "Setting up"}},
-      {"Installing and setting up the catalog is easy.", {"38", "preparing/installing", "setting up"}},
+      {"Setting up the pump is easy.", {"38", "(Prepare)/(Install)", "Setting up"}},
+      {"Installing and setting up the catalog is easy.", {"38", "(prepare)/(install)", "setting up"}},
       {"The technician sets up the pump.", {"15", "prepares/installs", "sets up"}},
       {"The pump was set up.", {"15", "prepared/installed", "set up"}},
-      {"Carrying out the test is easy.", {"38", "Doing", "Carrying out"}},
+      {"Carrying out the test is easy.", {"38", "(Do)", "Carrying out"}},
       {"The result was established during the test.", {"00", "made", "established"}},
       {"The file is created as a sub-element.", {"00", "made", "created"}},
       {"Validation is performed on the document.", {"00", "done", "performed"}},

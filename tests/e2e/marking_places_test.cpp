@@ -322,7 +322,7 @@ TEST_F(MarkingPlaces, TakingTheAdvice) {
       {"-s form", "UTF-8", "The tool cleans up the files.", "<p>The tool removes the files.</p>"},
       {"modal for three words", "UTF-8", "The tool is expected to start.", "<p>The tool can start.</p>"},
       {"it is", "UTF-8", "It's a good pump.", "<p>It is a good pump.</p>"},
-      {"after a modal", "UTF-8", "The bearings may fall out.", " fall from.</p>", "(1,4,0)"},
+      {"after a modal", "UTF-8", "The tool may clean up the files.", "?>may<?Pub /_touchup?> remove the files.</p>", "(1,4,0)"},
       {"for the subject of the be", "UTF-8", "If you are running the pump, stop it.", "<p>If you operate the pump"},
       {"be and its words", "UTF-8", "The tank is kept at room temperature.", "<p>The tank is at room"},
       {"modal for the be", "UTF-8", "The pumps are able to start.", "<p>The pumps can start.</p>"},

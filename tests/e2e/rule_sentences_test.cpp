@@ -116,7 +116,7 @@ TEST_F(RuleSentences, EachFamily) {
       // The label before "position" is written in capitals in place.
       {"Put the valve in the down position.", {{"23", "DOWN", "down"}}},
       // The full stop after "out of the way" still ends its sentence.
-      {"Move the cart out of the way.", {{"24", "away from", "way"}}, "way<?Pub /_touchup?>.</p>", "cart"},
+      {"Move the cart out of the way.", {{"24", "(away from)", "way"}}, "way<?Pub /_touchup?>.</p>", "cart"},
       // Family: "as", "and", "or", the articles.
       {"Remove the bolts and nuts and washers.", {},
        P("Remove the bolts and nuts " + Marker("0204(Repeated word -and-)", "66FFFF", "and") + " washers.")},
@@ -145,7 +145,7 @@ TEST_F(RuleSentences, EachFamily) {
       // With the comma after the phrase, "At" opening a sentence is accepted.
       {"At night, the lamp is on.", {}, "", "At"},
       // Family: "with", "over", "of", "from", "some".
-      {"With the valve open, stop the pump.", {{"24", "When/(Rephrase)", "With"}}},
+      {"With the valve open, stop the pump.", {{"24", "(When)/(Rephrase)", "With"}}},
       {"Remove the filter with oil.", {}, "", "with"},
   };
   ExpectInOneRun(cases);

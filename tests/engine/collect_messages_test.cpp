@@ -116,7 +116,7 @@ TEST(CollectMessagesTest, Cases) {
            "D|a\\:b\\!c:| 0!x\\!y\\:z|25|1|0|a:b!c\n--\na:b!c: subClass=325 extraFlag=NUL"},
           // Two blanks in and after the word are each searched as two characters.
           {{{"Go", 20}, {"in  order", 60, nullptr, "msg=331 entry=2 tag=<DS> sug=to"}, {"now", 10}, {".", 48}},
-           "W|in....order..now:| 0!to|31|1|0|in....order..now\n--\n"
+           "W|in....order..now:| 0!(to)|31|1|0|in....order..now\n--\n"
            "in  order: written=\"in....order\" tag=\"\" subClass=331"},
           {{{"Use", 20}, {"/", 40, nullptr, "msg=337 tag=<*/*> sug=valve"}, {".", 48}},
            "W|/:| 0!valve|37|1|0|/ sub=J\n--\n/: tag=\"\" subClass=337"},

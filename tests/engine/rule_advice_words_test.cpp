@@ -133,7 +133,6 @@ struct WritersOwnWord {
 };
 constexpr WritersOwnWord kWritersOwnWords[] = {
     {"rules/function_words/as_tables.cpp", "bank(n)/at a bank angle of", "bank"},        // "banked as"
-    {"rules/function_words/in_tables.cpp", "design for", "design"},                      // "designed in"
     {"rules/function_words/in_tables.cpp", "wrong value", "wrong"},                      // "wrong in"
     {"rules/function_words/particle_out_tables.cpp", "(Give age ref.)/at age", "age"},   // "aged out"
     {"rules/function_words/preposition_tables.cpp", "available from", "available"},      // "available through"

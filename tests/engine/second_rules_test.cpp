@@ -29,9 +29,9 @@ TEST(SecondRulesTest, Rules) {
            "start: suggestion=\"<uicontrol>START</uicontrol>\" message=323 ruleId=3235 separatorFlag=U"},
           {{{"The", 64}, {"type", 10, "NMS**", "sub=14"}, {"of", 67}, {"pump", 10}, {"type", 10, "NMS**", "sub=14"},
             {"valve", 10}, {".", 48}},
-           "type: subClass=0\ntype: suggestion=\"type of/type for\" subClass=0 message=324 ruleId=4288"},
+           "type: subClass=0\ntype: suggestion=\"(type of)/(type for)\" subClass=0 message=324 ruleId=4288"},
           {{{"Type", 10, "NMS**", "sub=14"}, {"a", 64}, {"code", 10}, {".", 48}}, "Type: suggestion=\" enter\" subClass=0 message=300 ruleId=4288"},
-          {{{"Oil", 10}, {"pressure", 10, "NMS**", "sub=14"}, {"increases", 21, "V1**"}, {".", 48}}, "pressure: suggestion=\"pressure of/pressure for\" subClass=0 message=313 ruleId=2552"},
+          {{{"Oil", 10}, {"pressure", 10, "NMS**", "sub=14"}, {"increases", 21, "V1**"}, {".", 48}}, "pressure: suggestion=\"(pressure of)/(pressure for)\" subClass=0 message=313 ruleId=2552"},
           // Names and abbreviations in capitals, and their guards.
           {{{"Use", 20}, {"ab.cd", 10, nullptr, "sub=2"}, {"boeing", 10, nullptr, "sub=1"}, {"and", 63},
             {"AC", 10, nullptr, "sub=2 msg=301"}, {".", 48}},

@@ -32,7 +32,7 @@ TEST(AdjectiveRules, Tables) {
                           "factory: suggestion=\"assembled at the factory\" message=313 entryWords=2 ruleId=4831"}},
       {ParticipleRows(), {"a/64 seal/10 b/40 blown/31 x/40", "blown", 10, nullptr}},
       {ParticipleRows(), {"a/40 held/31 up/61", "held", 16,
-                          "held: suggestion=\"held in position/set\" message=324 ruleId=4831"}},
+                          "held: suggestion=\"(held in position)/set\" message=324 ruleId=4831"}},
       // A held that fails its row goes on with the rows after the words.
       {ParticipleRows(), {"is/24 held/31 x/40", "held", 19, ""}},
       {ParticipleRows(), {"a/40{split=4} held/31{split=4} open/20", "held", 20, "held: message=327 ruleId=1365"}},

@@ -81,11 +81,11 @@ TEST(AdverbChains, Rows) {
       {C("back"), {"x/40 back/52 to/68", "back", 54, "back: message=304 ruleId=1948"}},
       {C("back"), {"x/40 back/52 y/40", "back", -1, ""}},
       {C("both"), {"Clean/20 BOTH/52 sides/11", "BOTH", 0, "BOTH: suggestion=\"THE TWO\" message=301 ruleId=2885"}},
-      {C("both"), {"Clean/20 both/52 x/40", "both", 2, "both: suggestion=\"for/the two\" message=327 ruleId=2896"}},
+      {C("both"), {"Clean/20 both/52 x/40", "both", 2, "both: suggestion=\"(for)/the two\" message=327 ruleId=2896"}},
       {C("both"), {"x/40 in/75 both/52 cases/11{code=NMP***}", "both", 3,
                    "in: suggestion=\"in each/the two\" message=331 entryWords=2 ruleId=5894"}},
       {C("both"), {"x/40 both/52 valves/11{code=NMP***}", "both", 7,
-                   "both: suggestion=\"for/the two\" message=331 ruleId=5894"}},
+                   "both: suggestion=\"(for)/the two\" message=331 ruleId=5894"}},
       // Class 45 after the word ends the body at its gate.
       {C("below"), {"x/40 Below/52 50/49", "Below", 0,
                     "Below: suggestion=\"Less than\" tag=\"<AR>\" message=311 ruleId=1767"}},

@@ -74,7 +74,7 @@ TEST(InBody, PathsAndResumeWords) {
       // "kept in place" is what the advice replaces: the three words, and the
       // walk goes on after them.
       {"x/10 y/10 kept/22 in/75 place/10 ./48", "in",
-       "kept: suggestion=\"held in position/stays in position\" message=331 entryWords=3 ruleId=2814", "place"},
+       "kept: suggestion=\"(held in position)/(stays in position)\" message=331 entryWords=3 ruleId=2814", "place"},
       // "in" + an -ing verb: the base form, when it can be built.
       {"x/10 in/75 sing/23{plural=0} y/10", "in",
        "in: suggestion=\"s/to s\" message=338 entryWords=2 ruleId=7389\nsing: suggestion=\"s\" wordClass=40", "sing",
@@ -84,7 +84,7 @@ TEST(InBody, PathsAndResumeWords) {
       // The second word of a sentence skips the words before and after "in".
       // "in place": the two words its advice replaces.
       {"kept/22 in/75 place/10 y/10 ./48", "in",
-       "in: suggestion=\"in position/(Give position ref.)\" message=324 entryWords=2 ruleId=3917\nplace: wordClass=40",
+       "in: suggestion=\"(in position)/(Give position ref.)\" message=324 entryWords=2 ruleId=3917\nplace: wordClass=40",
        "in"},
       {"x/10 in/75 ,/47 y/10", "in", ",: message=318 ruleId=4782", ","},
       {"x/10 in/75 pump/10", "in", "", "in"},

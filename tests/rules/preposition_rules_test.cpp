@@ -163,9 +163,9 @@ TEST(PrepositionRules, Rows) {
 // The class head, the opening steps and each chain through the body; the
 // resume word past covered words and the article steps.
 TEST(PrepositionBody, ChainsAndResumeWords) {
-  const std::string underFirst = "under: suggestion=\"below/in/less than\" message=331 tokenKind=9 ruleId=4236";
+  const std::string underFirst = "under: suggestion=\"below/in/(less than)\" message=331 tokenKind=9 ruleId=4236";
   const std::string underUse =
-      "under: suggestion=\"below/in/less than\" message=324 entryWords=2 tokenKind=9 ruleId=1224\nuse: wordClass=40";
+      "under: suggestion=\"below/in/(less than)\" message=324 entryWords=2 tokenKind=9 ruleId=1224\nuse: wordClass=40";
   const std::string listed =
       "listed: suggestion=\"shown below/shown in ...\" message=324 entryWords=2 ruleId=5384\n" + underFirst;
   RunBodyCases(ApplyPrepositionRules, {
@@ -192,7 +192,7 @@ TEST(PrepositionBody, ChainsAndResumeWords) {
        "heat: wordClass=40", "heat"},
       {"x/10 under/60 use/20 ./48", "under", underUse.c_str(), "use"},
       {"a/10 b/10 ,/47 under/60 y/20", "under",
-       ",: suggestion=\",\" message=318 ruleId=1491\nunder: suggestion=\"below/in/less than\" tokenKind=9 ruleId=4236",
+       ",: suggestion=\",\" message=318 ruleId=1491\nunder: suggestion=\"below/in/(less than)\" tokenKind=9 ruleId=4236",
        "under"},
       {"it/66 is/24 listed/22 under/60 y/20", "under", listed.c_str(), "under"},
       // The article step writes "the" before the noun through the engine's

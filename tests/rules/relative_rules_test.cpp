@@ -20,7 +20,8 @@ TEST(RelativeRules, GatesWhichWhoAndThatFirst) {
       // A person noun of a noun class ends here, before the person row.
       {kWhich, {"person/10 which/69 is/24", "which", 0, ""}},
       {kWhich, {"person/40 which/69 is/24", "which", 2, "which: suggestion=\"who\" message=332 ruleId=2075"}},
-      {kWhich, {"x/40 which/69 has/25", "which", 5, "which: suggestion=\"that\" message=332 ruleId=2075"}},
+      {kWhich, {"on/75 which/69 they/66", "which", 5, "which: suggestion=\"(that)\" message=332 ruleId=2075"}},
+      {kWhich, {"x/40 which/69 has/25", "which", 6, "which: suggestion=\"that\" message=332 ruleId=2075"}},
       {kWhich, {"x/40 which/69 y/40", "which", -1, ""}},
       {kWho, {"x/10 who/69 have/25 y/10", "who", -1, ""}},
       {kThatFirst, {"x/10 that/69 is/24", "that", 0, ""}},

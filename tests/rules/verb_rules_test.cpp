@@ -128,7 +128,7 @@ TEST(VerbRules, Bodies) {
        "ruleId=5642", "opening"},
       // After "for": the advice only when a form was built.
       {"a/40 for/65 opening/23{plural=0} it/66 ./48", "opening",
-       "for: suggestion=\"to open/open\" message=338 entryWords=2 ruleId=6434\n"
+       "for: suggestion=\"to open/(open)\" message=338 entryWords=2 ruleId=6434\n"
        "opening: suggestion=\"open\" message=338 ruleId=3262", "opening"},
       {"a/40 for/65 opening/23{plural=NUL} it/66 ./48", "opening",
        "for: message=338 entryWords=2 ruleId=6434\nopening: message=338 ruleId=3262", "opening"},
@@ -150,10 +150,12 @@ TEST(VerbRules, Bodies) {
       {"a/66 from/60 opening/23{plural=0} it/66{mark=1} ./48", "opening",
        "from: message=338 entryWords=2 ruleId=4327\nopening: suggestion=\"open\" message=338 ruleId=3262", "opening"},
       {"Opening/23{plural=0} valves/11 is/24 ./48", "Opening",
-       "Opening: suggestion=\"How to open the/To open the\" message=338 ruleId=3338", "Opening", NoSubject,
+       "Opening: suggestion=\"How to open the/(To open the)\" message=338 ruleId=3338", "Opening", NoSubject,
        "subjectSeen=1 subjectNumber=0 lastVerbClass=23"},
+      {"Opening/23{plural=0} valves/11 ,/47 stop/20 ./48", "Opening",
+       "Opening: suggestion=\"How to open the/To open the\" message=338 ruleId=3338", "Opening"},
       {"OPENING/23{plural=0} VALVES/11 ./48", "OPENING",
-       "OPENING: suggestion=\"HOW TO OPEN THE/TO OPEN THE\" message=338 ruleId=3338", "OPENING"},
+       "OPENING: suggestion=\"HOW TO OPEN THE/(TO OPEN THE)\" message=338 ruleId=3338", "OPENING"},
       {"Opening/23{plural=NUL} valve/10 b/40 ./48", "Opening",
        "Opening: written=\"Opening?valve\" tag=\"<AR>\" message=311 ruleId=2046 verbForm=1\n"
        "valve: suggestion=\"the valve\" message=326 ruleId=2356", "Opening?valve"},

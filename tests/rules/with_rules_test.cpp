@@ -57,7 +57,7 @@ TEST(WithRules, FixedPairsBeforeWith) {
 TEST(WithBody, StepsAndResumeWords) {
   RunBodyCases(ApplyWithRules, {
       // Opening a sentence of four or more words, whatever follows.
-      {"With/74 a/64 pump/10 y/10 ./48", "With", "With: suggestion=\"When/(Rephrase)\" message=324 ruleId=1340",
+      {"With/74 a/64 pump/10 y/10 ./48", "With", "With: suggestion=\"(When)/(Rephrase)\" message=324 ruleId=1340",
        "With", LongSentence},
       {"With/74 a/64 pump/10", "With", "", "With", ShortSentence},
       // The pair finding leaves "with" as it was and covers nothing.
