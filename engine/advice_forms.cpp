@@ -325,11 +325,11 @@ std::string FitAdvice(std::string_view advice, const AdviceSlot& slot) {
   });
 }
 
-std::string DropRepeats(std::string_view advice, std::string_view before, std::string_view after) {
+std::string DropRepeats(std::string_view advice, std::string_view before, std::string_view after,
+                        std::string_view twoBefore) {
   return Filter(advice, [&](std::string& alt) {
-    const std::string_view first = EdgeWord(alt, false), last = EdgeWord(alt, true);
-    return SameWord(first, before) || SameWord(last, after) || RefusedBeside(first, last, before, after) ? Fit::Drop
-                                                                                                         : Fit::Keep;
+    const bool repeated = SameWord(EdgeWord(alt, false), before) || SameWord(EdgeWord(alt, true), after);
+    return repeated || RefusedBeside(alt, before, after, twoBefore) ? Fit::Drop : Fit::Keep;
   });
 }
 
@@ -345,5 +345,5 @@ std::string AdviceInPlace(const WordRec& w, std::string_view advice) {
   // the writer's ("Letting" for "Enabling") is flagged in turn.
   if (w.message == Msg::Gerund || w.text.view().ends_with("ing")) out = Filter(out, AwayFromIng);
   if (slot.partOfWord) return AsHints(out);
-  return DropRepeats(out, slot.before, slot.after);
+  return DropRepeats(out, slot.before, slot.after, slot.twoBefore);
 }

@@ -38,4 +38,5 @@ std::string FitAdvice(std::string_view advice, const AdviceSlot& slot);
 // `before` and `after` of the text; with them, the alternatives the rules
 // refuse beside those words ("the this", "an" before "reference", "must"
 // after "they").
-std::string DropRepeats(std::string_view advice, std::string_view before, std::string_view after);
+std::string DropRepeats(std::string_view advice, std::string_view before, std::string_view after,
+                        std::string_view twoBefore = {});

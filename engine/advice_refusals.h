@@ -11,11 +11,15 @@
 // and a preposition of class 60 but one in "b" ("Below the cover, ...").
 bool FlaggedOpening(std::string_view alt, std::string_view next);
 
-// Whether the rules refuse the alternative whose first word is `first` and
-// last word `last` between the words `before` and `after`: a second
+// Whether the rules refuse the alternative `alt` between the words
+// `before` and `after` (`twoBefore` the word before `before`): a second
 // determiner ("the this", "any these") or a plural after "a" or "each";
 // "a" before a vowel and "an" before a consonant (but a name spelled out:
 // "an NVM"); "may", "might" or "must" after "they", which the rules of
 // "they" make "can"; a quantity without its noun ("more," or "many and");
-// and a preposition that ends the sentence.
-bool RefusedBeside(std::string_view first, std::string_view last, std::string_view before, std::string_view after);
+// "again" before a comma, which the rules delete; "be" with "of" or "from"
+// and "a" ("are from a"); a pair that a rule flags wherever it stands ("any
+// other", "to check", "start with"); and a preposition that ends the
+// sentence.
+bool RefusedBeside(std::string_view alt, std::string_view before, std::string_view after,
+                   std::string_view twoBefore = {});

@@ -137,6 +137,10 @@ AdviceSlot SlotOf(const WordRec& w, std::string_view advice) {
   slot.opening = w.sentencePos == 0 && !w.articleSetAside;
   slot.capital = slot.opening && IsAsciiUpper(static_cast<unsigned char>(w.written[0]));
   slot.before = WordBeside(w, false);
+  if (w.articleSetAside && w.sentencePos > 0)
+    slot.twoBefore = EdgeWord(PrevOr(&w).text.view(), true);
+  else if (!w.articleSetAside && w.sentencePos > 1)
+    slot.twoBefore = EdgeWord(PrevOr(&w, 2).text.view(), true);
   slot.after = WordBeside(w, true);
   return slot;
 }

@@ -37,6 +37,8 @@ struct AdviceSlot {
   // empty at the sentence's edge.
   std::string_view before = {};
   std::string_view after = {};
+  // The word before `before`, empty where there is none.
+  std::string_view twoBefore = {};
   // The words replaced begin or end inside a hyphenated word that the
   // check split ("backward" of "backward-compatible"): an alternative put
   // in would leave the rest of the word beside it, so it is a hint.

@@ -144,7 +144,8 @@ constexpr RuleRow kLeft[] = {
     // "left in" was taken by the inside rows.
     /*9*/ {.n1 = "in", .suggestion = "in/stay", .covers = 2, .code = Msg::WrongMeaning, .ruleId = 1494,
            .outcome = Walk::SkipCovered},
-    /*10*/ {.n1 = "out", .when = NextNotSplit, .suggestion = "not installed", .covers = 2,
+    // A hint: put in, "not" can land in a question, which the negation rules flag.
+    /*10*/ {.n1 = "out", .when = NextNotSplit, .suggestion = "(not installed)", .covers = 2,
             .code = Msg::WrongMeaning, .ruleId = 1494, .outcome = Walk::SkipCovered},
     /*11*/ {.n1 = "unattended", .suggestion = "without an operator", .covers = 2, .code = Msg::Translation,
             .ruleId = 4674},

@@ -362,6 +362,9 @@ struct Taken {
   std::string goesOn;  // the markup and words that follow where an inline element cuts the sentence
   int place = 0;  // the marker's number: its first word's place in the sentence as the check read it
   bool nextFlagged = false;  // the writer's word after the words replaced has a finding of its own
+  // Where the findings on the writer's words before the words replaced
+  // begin in the sentence, as the document has them.
+  std::vector<std::size_t> findingsBefore;
   std::string Describe() const {
     return document + "\n  advice:      \"" + advice + "\"\n  words:       \"" + words +
            "\"\n  alternative: \"" + alternative + "\"\n  before:      \"" + before + "\"\n  after:       \"" +
@@ -430,6 +433,13 @@ bool IsPastForm(const std::string& w) {
   return false;
 }
 
+// The form a word's ending shows: -ing, a past, -s, or none.
+char FormOf(const std::string& w) {
+  if (w.size() > 4 && w.ends_with("ing")) return 'g';
+  if (IsPastForm(w)) return 'd';
+  return w.size() > 2 && w.ends_with('s') && !w.ends_with("ss") ? 's' : '0';
+}
+
 // Where the first word after `at` begins, or npos.
 std::size_t WordAfter(const std::string& text, std::size_t at) {
   for (const Word& w : Words(text.substr(at)))
@@ -469,6 +479,13 @@ bool OnTheWritersWords(const Taken& t, const Marker& m, const std::vector<Marker
   if (m.end > t.end) {
     const std::vector<Word> after = Words(t.after.substr(t.end, m.end - t.end));
     if (after.size() == 1 && Words(t.after.substr(m.begin, t.end - m.begin)).size() == 1) return true;
+  }
+  // A tense or a voice that begins on the writer's words before ("were
+  // ... used by", "will ... stop"): the writer's, where the word put in
+  // keeps the form of the word it replaced.
+  if (m.begin < t.inserted && (category == "30" || category == "35")) {
+    const std::vector<Word> was = Words(t.replaced), is = Words(t.after.substr(t.inserted, t.end - t.inserted));
+    if (!was.empty() && !is.empty() && FormOf(was[0].lower) == FormOf(is[0].lower)) return true;
   }
   if (category == "06" || category == "20" || category == "30" || category == "35") {
     const std::vector<Word> was = Words(t.replaced), is = Words(t.after.substr(t.inserted, t.end - t.inserted));
@@ -515,7 +532,7 @@ class AdviceTaken : public SampleCheck {
           if (plain.empty()) continue;
           const bool markup = Decoded(plain) != plain;
           if ((markup ? 35 : 29) + plain.size() + 2 > 255) continue;
-          Taken t{document, advice, m.words, piece, "", "", 0, 0, "", false, false, "", 0, false};
+          Taken t{document, advice, m.words, piece, "", "", 0, 0, "", false, false, "", 0, false, {}};
           if (HoldsPlaceholder(plain)) {
             ADD_FAILURE() << "the suggestion holds a placeholder: " << t.Describe();
             continue;
@@ -542,6 +559,8 @@ class AdviceTaken : public SampleCheck {
           }
           t.place = m.value.starts_with("28") ? 0 : PlaceOf(m);  // a long sentence's number is its length
           t.nextFlagged = FindingAt(run.markers, WordAfter(run.text, end));
+          for (const Marker& o : run.markers)
+            if (o.begin >= is.begin && o.begin < m.begin) t.findingsBefore.push_back(o.begin - is.begin);
           taken.push_back(t);
 
           std::multiset<std::string> doubledBefore = Doubled(run.text), doubledAfter = Doubled(after);
@@ -629,8 +648,9 @@ class AdviceTaken : public SampleCheck {
                             << "\" of the suggestion NOT IN DICTIONARY: " << t.Describe();
           continue;
         }
-        // It begins among the words put in and covers one that is new.
-        if (m.begin < t.inserted) continue;
+        // It covers a word that is new, and begins among the words put in
+        // or on a writer's word that had no finding of its own.
+        if (m.begin < t.inserted && std::ranges::find(t.findingsBefore, m.begin) != t.findingsBefore.end()) continue;
         std::vector<std::string> newWords;
         for (const Word& w : words)
           if (w.begin < m.end && w.end > m.begin && putIn(w)) newWords.push_back(w.lower);

@@ -199,11 +199,30 @@ TEST(BundledForms, AdviceFitsTheFormOfItsVerb) {
       {"used again/use xxx again", {}, "used again/(use xxx again)"},
   };
   for (const auto& r : rows) EXPECT_EQ(FitAdvice(r.advice, r.slot), r.fitted) << r.advice;
-  // No alternative beside the same word; a fraction is one suggestion.
-  EXPECT_EQ(DropRepeats("more/other", "more", "information"), "other");
-  EXPECT_EQ(DropRepeats("left/left side", "the", "side"), "left");
-  EXPECT_EQ(DropRepeats("for", "For", "of"), "(for)");
-  EXPECT_EQ(DropRepeats("1/4 inch", "1", ""), "1/4 inch");
+  // No alternative beside the same word, nor one the rules refuse beside
+  // the words round it; a fraction is one suggestion.
+  const struct {
+    const char *advice, *before, *after, *twoBefore, *kept;
+  } beside[] = {
+      {"stop/remove", "stop", "the", "", "remove"},
+      {"more/other", "more", "information", "", "(more)/(other)"},  // "more other": a second quantity word
+      {"left/left side", "the", "side", "", "left"},
+      {"for", "For", "of", "", "(for)"},
+      {"1/4 inch", "1", "", "", "1/4 inch"},
+      {"used again/(use xxx again)", "be", ",", "", "(used again)/(use xxx again)"},  // "again," is deleted
+      {"from a reference to", "are", "the", "", "(from a reference to)"},  // "are from a"
+      {"are from a reference to", "references", "the", "", "(are from a reference to)"},
+      {"other/more", "any", "tool", "", "(other)/(more)"},
+      {"thus", "and", "cannot", "", "(thus)"},
+      {"if/when", "even", "the", "", "(if)/(when)"},
+      {"examine/check", "to", "the", "", "examine"},
+      {"applicable/serviceable", "be", ",", "can", "serviceable"},
+      {"applicable/serviceable", "be", ",", "will", "applicable/serviceable"},
+      {"start/go", "must", "with", "", "go"},
+      {"made/done", "be", "to", "", "done"},
+      {"see/find", "you", "that", "", "find"},
+  };
+  for (const auto& r : beside) EXPECT_EQ(DropRepeats(r.advice, r.before, r.after, r.twoBefore), r.kept) << r.advice;
   // Hints: every plain alternative in parentheses, a fraction whole; no alternative cut at the advice's limit.
   EXPECT_EQ(AsHints("to/(Rephrase)/ Obey"), "(to)/(Rephrase)/(Obey)");
   EXPECT_EQ(AsHints("1/4 inch/6 mm"), "(1/4 inch)/(6 mm)");
