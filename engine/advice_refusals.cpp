@@ -91,6 +91,8 @@ constexpr RefusedPair kRefusedBeforeWord[] = {
     {"", "enough", "to"},                 // "enough to": a range or measure
     {"", "can", "then"},                  // "can then": "can"
     {"", "makes", "to"},
+    {"", "given", "in"},                  // "given in": "shown in"
+    {"", "for", "certain"},
 };
 
 // Whether `word` is one of the words `list` holds.

@@ -12,9 +12,10 @@
 // words:
 // - SENTENCE LENGTH, which concerns the sentence;
 // - a marker that begins on a word of the writer's own before the words
-//   (the rule is keyed on that word), and one that marks the last word put
-//   in with the writer's word after it, a pair that a rule of that word
-//   refuses ("start with", "made to", "calculate what");
+//   where that word had a finding in the document too (the rule is keyed
+//   on it, and fires whatever stands after it); a pair that the words put
+//   in make with the writer's word on either side counts ("any other",
+//   "start with");
 // - a finding whose advice begins with the words it marks ("makes the" for
 //   "makes"), which keeps them and asks for more round them, and the order
 //   of the clauses ("(Move if to main clause.)" for "if" in place of "in
@@ -28,9 +29,12 @@
 // - VERB TENSE, PASSIVE VOICE, MISSING REFERENCE and CHANGE TO VERB on a
 //   verb that keeps the writer's form, a modal for a lone modal ("must" for
 //   "should"), a past for a past ("made" for "generated") or an infinitive
-//   after "to" ("all you want to give is"): the tense, the voice, the
-//   subject and the sentence's build are the writer's; a verb in another
-//   form counts ("Want" for "Adhering to", "want" for "desired");
+//   after "to" ("all you want to give is"), and a tense or a voice that
+//   begins on the writer's words before where the word put in has the
+//   ending of the word it replaced ("were not used by" for "were never used
+//   by"): the tense, the voice, the subject and the sentence's build are
+//   the writer's; a verb in another form counts ("Want" for "Adhering to",
+//   "want" for "desired");
 // - a word that a contraction the suggestion replaced stood for ("it is"
 //   for "it's");
 // - a finding the check gives the words as the opening of their sentence
@@ -474,12 +478,6 @@ bool OnTheWritersWords(const Taken& t, const Marker& m, const std::vector<Marker
       std::any_of(offered.begin(), offered.end(), [](const std::string& s) { return s[0] != '('; });
   if (!plainAdvice && m.end <= t.end && t.nextFlagged && FindingAt(markers, WordAfter(t.after, t.end)))
     return true;
-  // A pair of the last word put in and the writer's word after it, which a
-  // rule of that word refuses ("start with", "made to", "calculate what").
-  if (m.end > t.end) {
-    const std::vector<Word> after = Words(t.after.substr(t.end, m.end - t.end));
-    if (after.size() == 1 && Words(t.after.substr(m.begin, t.end - m.begin)).size() == 1) return true;
-  }
   // A tense or a voice that begins on the writer's words before ("were
   // ... used by", "will ... stop"): the writer's, where the word put in
   // keeps the form of the word it replaced.
@@ -785,6 +783,14 @@ TEST_F(AdviceTaken, GeneratedParagraphs) {
       "The key sets up the pages.",
       "It wraps one part (but not both).",
       "One question to consider is <quote>how stable is the tool?</quote>",
+      // Pairs that the words put in make with the writer's word beside
+      // them, which a rule flags wherever they stand.
+      "It is called without any additional options.",
+      "It prints considerably more additional information.",
+      "The tool will use it to evaluate the paths.",
+      "The instances can be re-used, which saves time.",
+      "The references are relative to the location.",
+      "Extensions can be very useful, but use them with care.",
   };
   std::string xml = "<topic><body>";
   for (const char* paragraph : kParagraphs)
