@@ -97,12 +97,6 @@ bool NoteIs(std::string_view alt, std::initializer_list<std::string_view> notes)
   return false;
 }
 
-std::string Lower(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) c = AsciiLower(static_cast<unsigned char>(c));
-  return out;
-}
-
 // The last word of an alternative, without its note.
 std::string LastWord(std::string_view alt) {
   if (const std::size_t note = NoteAt(alt); note != std::string_view::npos) alt = alt.substr(0, note);
@@ -110,7 +104,7 @@ std::string LastWord(std::string_view alt) {
   if (e == std::string_view::npos) return {};
   alt = alt.substr(0, e + 1);
   const std::size_t blank = alt.rfind(' ');
-  return Lower(blank == std::string_view::npos ? alt : alt.substr(blank + 1));
+  return AsciiLowerCopy(blank == std::string_view::npos ? alt : alt.substr(blank + 1));
 }
 
 // Whether a verb's base form can follow the alternative: it ends with
@@ -134,7 +128,7 @@ Fit FitAlternative(std::string& alt, const AdviceSlot& slot) {
   std::size_t end = alt.find_first_of(" (", lead);
   if (end == std::string::npos || end == lead) end = alt.size();
   std::string first = alt.substr(lead, end - lead);
-  const std::string lower = Lower(first);
+  const std::string lower = AsciiLowerCopy(first);
   const bool nounNote = NoteIs(alt, {"(n)", "(noun)"});
   const bool verbNote = NoteIs(alt, {"(v)", "(vb)", "(operational verb)", "(computer verb)"});
   if (slot.verb && nounNote) return Fit::Drop;
@@ -302,9 +296,7 @@ Fit AwayFromIng(std::string& alt) {
   std::size_t end = alt.find(' ', lead);
   if (end == std::string::npos) end = alt.size();
   const std::string first = alt.substr(lead, end - lead);
-  std::string lower = first;
-  for (char& c : lower) c = AsciiLower(static_cast<unsigned char>(c));
-  std::string base = BaseOfIng(lower);
+  std::string base = BaseOfIng(AsciiLowerCopy(first));
   if (base.empty()) return Fit::Keep;
   if (IsAsciiUpper(static_cast<unsigned char>(first[0]))) base[0] = AsciiUpper(static_cast<unsigned char>(base[0]));
   alt = base + alt.substr(end);

@@ -25,16 +25,10 @@ char LowerFirst(std::string_view word) {
   return word.empty() ? '\0' : static_cast<char>(AsciiLower(static_cast<unsigned char>(word[0])));
 }
 
-std::string Lower(std::string_view word) {
-  std::string lower(word);
-  for (char& c : lower) c = AsciiLower(static_cast<unsigned char>(c));
-  return lower;
-}
-
 // The class the lookup gives `word`, or -1.
 int ClassOf(std::string_view word) {
   WordRec found;
-  return LookUpAlone(Lower(word), kDictCount, &found) == kLookupFound ? found.wordClass : -1;
+  return LookUpAlone(AsciiLowerCopy(word), kDictCount, &found) == kLookupFound ? found.wordClass : -1;
 }
 
 bool IsMark(std::string_view word) {
@@ -55,7 +49,7 @@ bool BeOfArticle(std::string_view alt, std::string_view before, std::string_view
   }
   words.push_back(after);
   for (std::size_t i = 0; i + 2 < words.size(); ++i)
-    if (IsBeWord(Lower(words[i])) && OneOf(words[i + 2], {"a", "an"}) && ClassOf(words[i + 1]) == Cls::Of)
+    if (IsBeWord(AsciiLowerCopy(words[i])) && OneOf(words[i + 2], {"a", "an"}) && ClassOf(words[i + 1]) == Cls::Of)
       return true;
   return false;
 }
@@ -101,7 +95,7 @@ bool Listed(std::string_view list, std::string_view word) {
   for (std::size_t from = 0; from <= list.size();) {
     const std::size_t bar = std::min(list.find('|', from), list.size());
     const std::string_view item = list.substr(from, bar - from);
-    if (item.ends_with('*') ? Lower(word).starts_with(item.substr(0, item.size() - 1)) : SameWord(word, item))
+    if (item.ends_with('*') ? AsciiLowerCopy(word).starts_with(item.substr(0, item.size() - 1)) : SameWord(word, item))
       return true;
     from = bar + 1;
   }

@@ -2,6 +2,7 @@
 // Character tests and case-blind comparisons on narrow (Windows-1252) text.
 // Case folding touches the ASCII letters only, as the word tables are ASCII.
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 inline bool IsAsciiUpper(unsigned char c) { return c >= 'A' && c <= 'Z'; }
@@ -15,6 +16,12 @@ inline char AsciiLower(unsigned char c) {
 }
 inline char AsciiUpper(unsigned char c) {
   return static_cast<char>(IsAsciiLower(c) ? c - 'a' + 'A' : c);
+}
+// `text` with its ASCII letters in lower case.
+inline std::string AsciiLowerCopy(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) c = AsciiLower(static_cast<unsigned char>(c));
+  return lower;
 }
 
 // A letter of the code page, as the tokenizer reads words: the ASCII
