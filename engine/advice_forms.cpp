@@ -15,25 +15,6 @@
 
 namespace {
 
-// Verbs of class 28 with the forms they stand for. A modal stands for any
-// subject and tense, never after "be" nor as an -ing form.
-enum class Aux { Modal, Base, S, Past, Ing };
-struct AuxWord {
-  std::string_view word;
-  Aux stands;
-};
-constexpr AuxWord kAuxWords[] = {
-    {"can", Aux::Modal},   {"cannot", Aux::Modal}, {"could", Aux::Modal}, {"may", Aux::Modal},
-    {"might", Aux::Modal}, {"must", Aux::Modal},   {"shall", Aux::Modal}, {"should", Aux::Modal},
-    {"will", Aux::Modal},  {"would", Aux::Modal},  {"does", Aux::S},      {"did", Aux::Past},  {"doing", Aux::Ing},
-};
-
-Aux AuxOf(std::string_view word) {
-  for (const AuxWord& a : kAuxWords)
-    if (a.word == word) return a.stands;
-  return Aux::Base;  // "do", "want": no form of their own but the base
-}
-
 bool AuxFits(Aux stands, int form) {
   switch (stands) {
     case Aux::Modal: return form != kFormParticiple && form != kFormIng;

@@ -21,13 +21,21 @@ constexpr FiniteWord kFiniteWords[] = {
     {"am", kFormBase, 3},   {"has", kFormS, 1},    {"have", kFormBase, 2}, {"had", kFormPast, 0},
 };
 
-constexpr std::string_view kModals[] = {"can",   "cannot", "could",  "may", "might", "must", "shall",
-                                        "should", "will",  "would", "do",  "does",  "did"};
+struct AuxWord {
+  std::string_view word;
+  Aux stands;
+};
+constexpr AuxWord kAuxWords[] = {
+    {"can", Aux::Modal},   {"cannot", Aux::Modal}, {"could", Aux::Modal}, {"may", Aux::Modal},
+    {"might", Aux::Modal}, {"must", Aux::Modal},   {"shall", Aux::Modal}, {"should", Aux::Modal},
+    {"will", Aux::Modal},  {"would", Aux::Modal},  {"does", Aux::S},      {"did", Aux::Past},  {"doing", Aux::Ing},
+};
 
+// A word after which a verb is in its base form: a modal, or a form of
+// "do" that is not "doing".
 bool IsModal(std::string_view lower) {
-  for (std::string_view m : kModals)
-    if (m == lower) return true;
-  return false;
+  const Aux aux = AuxOf(lower);
+  return lower == "do" || (aux != Aux::Base && aux != Aux::Ing);
 }
 
 // "we’re", "you're", "I'm": the tokenizer reads either apostrophe as '?'.
@@ -72,6 +80,12 @@ std::string_view WordBeside(const WordRec& w, bool after) {
 }
 
 }  // namespace
+
+Aux AuxOf(std::string_view lower) {
+  for (const AuxWord& a : kAuxWords)
+    if (a.word == lower) return a.stands;
+  return Aux::Base;  // "do", "want": no form of their own but the base
+}
 
 bool IsBeWord(std::string_view lower) {
   return lower == "is" || lower == "are" || lower == "was" || lower == "were" || lower == "am" || lower == "be" ||
@@ -133,7 +147,7 @@ AdviceSlot SlotOf(const WordRec& w, std::string_view advice) {
   if (slot.afterModal && slot.verb && slot.form >= 0) slot.form = kFormBase;
   slot.beforeBareVerb = EndsBeforeBareVerb(w);
   const WordRec* last = Next(&w, std::max(w.entryWords, 1) - 1);
-  slot.partOfWord = w.separatorFlag == '-' || (last != nullptr && last->next != nullptr && last->next->separatorFlag == '-');
+  slot.partOfWord = w.separatorFlag == '-' || (last != nullptr && Next(last) != nullptr && Next(last)->separatorFlag == '-');
   slot.opening = w.sentencePos == 0 && !w.articleSetAside;
   slot.capital = slot.opening && IsAsciiUpper(static_cast<unsigned char>(w.written[0]));
   slot.before = WordBeside(w, false);

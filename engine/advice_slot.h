@@ -49,6 +49,12 @@ struct AdviceSlot {
 // is `advice`.
 AdviceSlot SlotOf(const WordRec& w, std::string_view advice);
 
+// Verbs of class 28 with the forms they stand for. A modal stands for any
+// subject and tense, never after "be" nor as an -ing form.
+enum class Aux { Modal, Base, S, Past, Ing };
+// What `lower` stands for; Base for "do", "want" and any other word.
+Aux AuxOf(std::string_view lower);
+
 // "is", "are", "am", "was", "were", "be", "been", "being".
 bool IsBeWord(std::string_view lower);
 
