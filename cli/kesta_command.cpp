@@ -174,6 +174,12 @@ int RunOnDocument(const CliOptions& options, const CliPaths& paths, const Custom
   if (options.action == CliOptions::Action::Check)
     method = options.element.empty() ? "ProcessKesta" : "SelectElement";
 
+  // A call that answers S_FALSE and leaves the document as it was did
+  // nothing to it: its file is not written, so that no "wrote" line tells
+  // otherwise.
+  const std::string target = TargetFile(options);
+  const std::string before = hasDocument && !target.empty() ? doc.SaveText() : std::string();
+
   int code = kExitOk;
   HRESULT hr = S_OK;
   {
@@ -204,6 +210,11 @@ int RunOnDocument(const CliOptions& options, const CliPaths& paths, const Custom
   doc.RevokeHostClasses();
   SetInteraction(previous);
   if (code != kExitOk) return code;
+  if (hr == S_FALSE && hasDocument && !target.empty() && doc.SaveText() == before) {
+    std::fprintf(stderr, "kesta: %s not written: %s answered S_FALSE and changed nothing\n", target.c_str(),
+                 method.c_str());
+    return kExitFalse;
+  }
   if (hasDocument && !WriteDocument(doc, options)) return kExitFile;
   return hr == S_FALSE ? kExitFalse : kExitOk;
 }

@@ -2,9 +2,20 @@
 
 #include "engine/markup_end.h"
 
+std::size_t FindStartTag(std::string_view text, std::string_view startTag) {
+  if (startTag.empty()) return std::string_view::npos;
+  for (std::size_t at = text.find('<'); at != std::string_view::npos;) {
+    if (text.substr(at).starts_with(startTag)) return at;
+    // A comment, an instruction or a CDATA section may show a tag that
+    // starts nothing.
+    const std::string_view markup = text.substr(at, 2);
+    at = text.find('<', markup == "<!" || markup == "<?" ? MarkupEnd(text, at) : at + 1);
+  }
+  return std::string_view::npos;
+}
+
 std::size_t BodyStartOffset(std::string_view text, std::string_view startTag) {
-  if (startTag.empty()) return 0;
-  std::size_t k = text.find(startTag);
+  const std::size_t k = FindStartTag(text, startTag);
   return k == std::string_view::npos ? 0 : k;
 }
 

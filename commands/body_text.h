@@ -10,8 +10,12 @@
 // What the reading appends to the text it takes from the host.
 inline constexpr std::string_view kTextEnd = ". @@END";
 
-// Offset of the first `startTag` in `text`; 0 when it does not occur or
-// when `startTag` is empty.
+// Offset of the first `startTag` in the markup of `text`, passing over what
+// comments, processing instructions and CDATA sections hold; npos when it
+// does not occur there or when `startTag` is empty.
+std::size_t FindStartTag(std::string_view text, std::string_view startTag);
+
+// The same, but 0 where FindStartTag gives npos.
 std::size_t BodyStartOffset(std::string_view text, std::string_view startTag);
 
 // `text` with kTextEnd appended. A "@@END" inside the text itself is broken

@@ -83,7 +83,7 @@ std::optional<std::string> ReadElement(HostChannel& host, const char* oid, HRESU
 // The body in an element's text, from the body's start tag on.
 void ReadBodyFrom(const std::string& selection) {
   std::size_t k = BodyStartOffset(selection, Cursor.StartTag.view());
-  Cursor.StartTagFound = !Cursor.StartTag.empty() && selection.find(Cursor.StartTag.view()) != std::string::npos;
+  Cursor.StartTagFound = FindStartTag(selection, Cursor.StartTag.view()) != std::string::npos;
   std::string text = BodyFrom(selection, k, Cursor.StartTagName.view());
   BuildWordList(text, k);
   // The marking starts where the selection does: the text before the

@@ -44,11 +44,13 @@ bool Editor::Load(const std::string& path, std::string* error) {
   std::string bytes;
   std::string notRegular;
   errno = 0;
-  if (!ReadFileBytes(path, &bytes, &notRegular)) {
+  if (!ReadFileBytes(path, &bytes, &notRegular, kMostXmlBytes)) {
     if (error)
       *error = path + ": " +
                (!notRegular.empty() ? "cannot read: not a regular file (" + notRegular + ")"
-                                    : errno ? std::strerror(errno) : "cannot be read");
+                : errno == EFBIG    ? "file too large"
+                : errno             ? std::strerror(errno)
+                                    : "cannot be read");
     return false;
   }
   std::error_code ec;

@@ -291,7 +291,7 @@ class TreeReader {
 
 bool ParseXml(std::string_view bytes, const std::string& sourceName, Document* out,
               std::string* error) {
-  if (bytes.size() > static_cast<std::size_t>(INT32_MAX)) {
+  if (bytes.size() > kMostXmlBytes) {
     if (error) *error = sourceName + ": file too large";
     return false;
   }

@@ -3,12 +3,17 @@
 // fetches anything: no DTD, no external entity, no network; an entity
 // reference it cannot resolve stays an entity reference. Markers saved as
 // pairs of processing instructions become `_touchup` elements again.
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "editor/document.h"
 
 namespace editor {
+
+// The largest document the parser takes.
+inline constexpr std::size_t kMostXmlBytes = INT32_MAX;
 
 // Parses `bytes` into `out` (replaced only on success). On failure `error`
 // names `sourceName` and the line: "FILE, line N: what is wrong".

@@ -9,13 +9,6 @@
 #include <cstdlib>
 #include <random>
 
-std::string NativePath(std::string_view path) {
-  std::string out(path);
-  for (char& c : out)
-    if (c == '\\') c = '/';
-  return out;
-}
-
 bool FileExists(const std::string& path) { return ::access(NativePath(path).c_str(), F_OK) == 0; }
 
 bool FileReadable(const std::string& path) { return ::access(NativePath(path).c_str(), R_OK) == 0; }
@@ -37,8 +30,9 @@ const char* FileKindOf(mode_t mode) {
 }
 }  // namespace
 
-bool ReadFileBytes(const std::string& path, std::string* bytes, std::string* notRegular) {
+bool ReadFileBytes(const std::string& path, std::string* bytes, std::string* notRegular, std::size_t mostBytes) {
   const std::string native = NativePath(path);
+  bytes->clear();
   // Looked at before it is opened, so that opening a device has no effect;
   // and again once open, in case something else took the name meanwhile.
   // Without O_NONBLOCK a named pipe nobody writes to would hold the open.
@@ -48,7 +42,16 @@ bool ReadFileBytes(const std::string& path, std::string* bytes, std::string* not
     errno = S_ISDIR(mode) ? EISDIR : EINVAL;
     return false;
   };
-  if (::stat(native.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return refuse(st.st_mode);
+  // A file too large to take is refused before it costs the time and the
+  // memory of reading it.
+  auto tooLarge = [&](std::uintmax_t size) { return size > mostBytes; };
+  if (::stat(native.c_str(), &st) == 0) {
+    if (!S_ISREG(st.st_mode)) return refuse(st.st_mode);
+    if (tooLarge(static_cast<std::uintmax_t>(st.st_size))) {
+      errno = EFBIG;
+      return false;
+    }
+  }
   const int fd = ::open(native.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return false;
   if (::fstat(fd, &st) != 0) {
@@ -61,13 +64,16 @@ bool ReadFileBytes(const std::string& path, std::string* bytes, std::string* not
     ::close(fd);
     return refuse(st.st_mode);
   }
-  bytes->clear();
-  if (st.st_size > 0) bytes->reserve(static_cast<std::size_t>(st.st_size));
+  bool ok = !tooLarge(static_cast<std::uintmax_t>(st.st_size));
+  if (!ok) errno = EFBIG;
+  if (ok && st.st_size > 0) bytes->reserve(static_cast<std::size_t>(st.st_size));
   char buf[65536];
-  bool ok = true;
-  for (;;) {
+  while (ok) {
     const ssize_t n = ::read(fd, buf, sizeof buf);
-    if (n > 0) {
+    if (n > 0 && tooLarge(bytes->size() + static_cast<std::size_t>(n))) {
+      errno = EFBIG;
+      ok = false;
+    } else if (n > 0) {
       bytes->append(buf, static_cast<std::size_t>(n));
     } else if (n == 0) {
       break;
@@ -78,6 +84,7 @@ bool ReadFileBytes(const std::string& path, std::string* bytes, std::string* not
   }
   const int saved = errno;
   ::close(fd);
+  if (!ok) std::string().swap(*bytes);
   errno = saved;
   return ok;
 }

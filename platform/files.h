@@ -1,10 +1,15 @@
 #pragma once
 // Files and paths. The module builds Windows paths with '\'; every call here
 // takes them as they are and maps '\' to '/'.
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <string_view>
 
+// The file system's name of a path the module names: '\' becomes '/', and
+// a part in the ANSI code page, or holding a '?' for a letter the code page
+// could not hold, is found as the file system names it. A path in UTF-8 (from
+// the environment or the command line) is taken as it is.
 std::string NativePath(std::string_view path);
 
 bool FileExists(const std::string& path);    // the `_access(path, 0)` test
@@ -18,8 +23,11 @@ std::FILE* OpenFile(const std::string& path, const char* mode);
 // why). A path that names something other than a regular file (a device, a
 // named pipe, a folder, a socket) is refused before a byte is read, since
 // such a source may never end: false, and `notRegular` (when given) names
-// what it is, such as "a character device".
-bool ReadFileBytes(const std::string& path, std::string* bytes, std::string* notRegular = nullptr);
+// what it is, such as "a character device". A file larger than `mostBytes`
+// is refused as well (errno EFBIG): by the size its status gives, before a
+// byte is read, or as soon as it grows past it while it is read.
+bool ReadFileBytes(const std::string& path, std::string* bytes, std::string* notRegular = nullptr,
+                   std::size_t mostBytes = SIZE_MAX);
 
 // Replaces the file's content with `bytes` without ever leaving it half
 // written: the text goes to a file without a name in the same folder

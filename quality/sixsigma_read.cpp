@@ -65,7 +65,8 @@ bool Refused(HostChannel& host, HRESULT* result) {
                                "\nContact ") +
                        kSupportAddress + ".",
                    "KESta File Format", MB_ICONERROR);
-    *result = S_OK;
+    // Refused, not scored: the caller must not take it for a score.
+    *result = S_FALSE;
     return true;
   }
   return false;

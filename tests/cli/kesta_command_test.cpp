@@ -421,14 +421,20 @@ TEST_F(KestaCommandTest, DocumentThatCannotBeReadOrWritten) {
 
   // A source that is not a regular file may never end (a device, a pipe
   // nobody writes to): refused before a byte is read, and nothing written.
+  // A file over the parser's limit is refused by its size, before it is read
+  // (a sparse file: it takes no room).
   const std::string fifo = (dir_.path() / "pipe").string(), folder = dir_.path().string();
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::string big = (dir_.path() / "big.xml").string();
+  ASSERT_EQ(::truncate(dir_.Write("big.xml", "<doc/>").c_str(), off_t{3} << 30), 0);
   for (const auto& [args, refused] : std::vector<std::pair<std::vector<std::string>, std::string>>{
            {{"check", "/dev/zero"}, "/dev/zero: cannot read: not a regular file (a character device)"},
            {{"check", "/dev/full", "-i"}, "/dev/full: cannot read: not a regular file (a character device)"},
            {{"call", "SixsigmaRead", "/dev/zero", "--answer", "1", "-o", out}, "/dev/zero: cannot read"},
            {{"call", "CloseKesta", fifo, "-o", out}, fifo + ": cannot read: not a regular file (a named pipe)"},
-           {{"check", folder}, folder + ": cannot read: not a regular file (a folder)"}}) {
+           {{"check", folder}, folder + ": cannot read: not a regular file (a folder)"},
+           {{"check", big, "-o", out}, big + ": file too large"},
+           {{"call", "SixsigmaRead", big, "--answer", "2", "-i"}, big + ": file too large"}}) {
     run = Kesta(args);
     EXPECT_EQ(run.status, 3);
     EXPECT_EQ(run.err.rfind("kesta: " + refused, 0), 0u) << run.err;

@@ -74,6 +74,14 @@ TEST(BodyText, StartOffset) {
   EXPECT_EQ(BodyStartOffset("<topic><body><p>x</p></body></topic>", "<body>"), 7u);
   EXPECT_EQ(BodyStartOffset("<topic><p>x</p></topic>", "<body>"), 0u);
   EXPECT_EQ(BodyStartOffset("<topic/>", ""), 0u);
+  // What a comment, an instruction or a CDATA section holds starts no body.
+  EXPECT_EQ(BodyStartOffset("<c><!--<conbody>--><?x <conbody>?><conbody>", "<conbody>"), 34u);
+  EXPECT_EQ(BodyStartOffset("<c><!-- a > b <conbody> --><p/><conbody>", "<conbody>"), 31u);
+  for (const char* aside : {"<c><!--<conbody><p>x</p></conbody>--></c>", "<c><?pi <conbody>?></c>",
+                            "<c><![CDATA[<conbody>]]></c>", "<c><!--<conbody>"}) {
+    EXPECT_EQ(FindStartTag(aside, "<conbody>"), std::string_view::npos) << aside;
+    EXPECT_EQ(BodyStartOffset(aside, "<conbody>"), 0u) << aside;
+  }
 }
 
 TEST(BodyText, TheBodysOwnStartTagIsLeftOut) {

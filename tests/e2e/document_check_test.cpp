@@ -232,6 +232,30 @@ TEST_F(DocumentCheck, EachDocumentTypeChecksItsBody) {
   }
 }
 
+// A body's start tag inside a comment or an instruction starts nothing: the
+// document is checked and scored as the same document without it.
+TEST_F(DocumentCheck, ABodyNamedOnlyInACommentStartsNothing) {
+  const std::pair<std::string, std::string> types[] = {{"concept", "conbody"}, {"book", "chapter"}, {"dmodule", "content"}};
+  for (const auto& [root, body] : types) {
+    for (const auto& [open, close] : {std::pair{"<!--", "-->"}, std::pair{"<?old ", "?>"}}) {
+      const std::string aside = open + ("<" + body + "><para>Old glorp.</para></" + body + ">") + close;
+      const std::string head = "<" + root + " id=\"d\"><title>Utilize the pump</title>";
+      const std::string tail = "<para>Glorp the valve.</para></" + root + ">";
+      SCOPED_TRACE(head + aside);
+      ProgramRun plain = Check(head + tail), commented = Check(head + aside + tail);
+      EXPECT_EQ(commented.status, plain.status) << commented.err;
+      EXPECT_EQ(commented.err, plain.err);
+      std::string out = commented.out;
+      ASSERT_NE(out.find(aside), std::string::npos) << out;
+      EXPECT_EQ(out.erase(out.find(aside), aside.size()), plain.out);
+      ProgramRun scored = Kesta({"call", "SixsigmaRead", dir_.Write("doc.xml", head + aside + tail), "--answer", "2"});
+      EXPECT_EQ(scored.status, 0) << scored.err;
+      EXPECT_EQ(scored.err.find("Not found"), std::string::npos) << scored.err;
+      EXPECT_EQ(scored.err.find("[box"), std::string::npos) << scored.err;
+    }
+  }
+}
+
 // A list item or definition that holds a paragraph is checked, though its
 // name begins like an inline element's; a listing or a command is not. With
 // the tests' own dictionaries, where "utilize", "commence" and "terminate"

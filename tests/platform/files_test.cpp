@@ -130,3 +130,17 @@ TEST(ReplaceFileKilled, LeavesNothingBeside) {
   EXPECT_EQ(dir.Read("doc.xml"), "old");
   EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"doc.xml"});
 }
+
+// The size limit holds at its byte: a file of the limit is read, one byte
+// more is refused and leaves nothing read.
+TEST(ReadFileBytes, RefusesAFileOverItsLimit) {
+  TempDir dir;
+  const std::string path = dir.Write("six.xml", "<a/>\n\n");
+  std::string bytes = "old";
+  EXPECT_TRUE(ReadFileBytes(path, &bytes, nullptr, 6));
+  EXPECT_EQ(bytes, "<a/>\n\n");
+  errno = 0;
+  EXPECT_FALSE(ReadFileBytes(path, &bytes, nullptr, 5));
+  EXPECT_EQ(errno, EFBIG);
+  EXPECT_TRUE(bytes.empty());
+}

@@ -45,7 +45,7 @@ TEST_F(SixsigmaTest, RefusedDocumentsKeepTheirStampAndMarkers) {
   };
   const Case cases[] = {
       {"*scratch*", nullptr, S_FALSE, "KESta(56) This document the wrong type for QA, damaged or empty."},
-      {"manual.xml", "/no/such/folder/manual.xml", S_OK,
+      {"manual.xml", "/no/such/folder/manual.xml", S_FALSE,
        "WARNING: This file does not have WRITE permission. \nChange to FULL CONTROL or \nContact "
        "support@kesta-checker.example."},
   };
@@ -59,6 +59,21 @@ TEST_F(SixsigmaTest, RefusedDocumentsKeepTheirStampAndMarkers) {
     ASSERT_EQ(ui_.Boxes().size(), 1u) << c.box;
     EXPECT_EQ(ui_.Boxes()[0].text, c.box);
     EXPECT_TRUE(ui_.Dialogs().empty());
+  }
+}
+
+// A path is the file system's, whatever its letters: in the code page
+// ("é", "–"), outside it (Cyrillic, Greek: '?' to the module) or with a '?'
+// of its own; the document is scored and stamped.
+TEST_F(SixsigmaTest, ScoredUnderAPathOfAnyLetters) {
+  for (const char* folder : {"d\u00e9pose", "a\u2013b", "\u0440\u0435\u043c\u043e\u043d\u0442", "x?y/\u00e9\u03b1"}) {
+    Load(kStamped, "manual.xml", dir_.Write(std::string(folder) + "/manual.xml", kStamped));
+    ui_.Clear();
+    ui_.QueueAnswer(2);
+    EXPECT_EQ(object_->SixsigmaRead(), S_OK) << folder;
+    EXPECT_TRUE(ui_.Boxes().empty()) << folder;
+    EXPECT_EQ(Saved().find(kOldStamp), std::string::npos) << folder;
+    EXPECT_NE(Saved().find("<?KESSTA Traffic Light="), std::string::npos) << folder;
   }
 }
 
