@@ -39,7 +39,7 @@ struct CustomFolder {
 
 CustomFolder DefaultCustomFolder(const CliPaths& paths) {
   CustomFolder folder;
-  if (GetEnvVar("APTCUSTOM", &folder.path)) return folder;
+  if (GetNativeEnvVar("APTCUSTOM", &folder.path)) return folder;
   folder.path =
       FileExists(paths.builtCustomDir + "/editinit/KestaArbortext.ini") ? paths.builtCustomDir : paths.sourceCustomDir;
   folder.bundled = true;

@@ -92,15 +92,15 @@ bool DesktopOpen(const std::string& path) {
 }  // namespace
 
 void ConsoleInteraction::ShellOpen(const std::string& path) {
-  std::fprintf(out_, "[open] %s\n", path.c_str());
+  std::fprintf(out_, "[open] %s\n", AnsiToUtf8(path).c_str());
   std::fflush(out_);
-  DesktopOpen(path);
+  DesktopOpen(NativePath(path));
 }
 
 void ConsoleInteraction::ShowHelp(const std::string& helpFile, unsigned topic) {
-  std::fprintf(out_, "[help] %s topic %u\n", helpFile.c_str(), topic);
+  std::fprintf(out_, "[help] %s topic %u\n", AnsiToUtf8(helpFile).c_str(), topic);
   std::fflush(out_);
-  DesktopOpen(helpFile);
+  DesktopOpen(NativePath(helpFile));
 }
 
 int ConsoleInteraction::PopupMenu(const Menu& menu, ScreenPoint /*at*/) {
@@ -195,15 +195,16 @@ void ConsoleInteraction::DialogClosed(const DialogState& dialog, int result) {
 std::optional<std::string> ConsoleInteraction::BrowseForFolder(const std::string& title) {
   std::fprintf(out_, "[folder] %s\n", title.c_str());
   std::optional<std::string> folder;
+  // A folder arrives in UTF-8 and goes to the module in its code page.
   if (!actions_.empty() && actions_.front().kind == DialogAction::Folder) {
-    folder = actions_.front().text;
+    folder = Utf8ToAnsi(actions_.front().text);
     actions_.pop_front();
   } else {
     std::string line;
-    if (AskTerminalLine("folder (empty for Cancel):", &line)) folder = line;
+    if (AskTerminalLine("folder (empty for Cancel):", &line)) folder = Utf8ToAnsi(line);
   }
   if (folder && folder->empty()) folder.reset();
-  std::fprintf(out_, "[folder] -> %s\n", folder ? folder->c_str() : "Cancel");
+  std::fprintf(out_, "[folder] -> %s\n", folder ? AnsiToUtf8(*folder).c_str() : "Cancel");
   std::fflush(out_);
   return folder;
 }

@@ -5,10 +5,11 @@
 #include <cerrno>
 
 #include "platform/environment.h"
+#include "platform/wide_text.h"
 
 bool GetProfileFolder(std::string* folder, int* error) {
   std::string dir;
-  if ((!GetEnvVar("KESTA_PROFILE", &dir) || dir.empty()) && (!GetEnvVar("HOME", &dir) || dir.empty())) {
+  if ((!GetNativeEnvVar("KESTA_PROFILE", &dir) || dir.empty()) && (!GetNativeEnvVar("HOME", &dir) || dir.empty())) {
     *error = ENOENT;
     return false;
   }
@@ -23,7 +24,8 @@ bool GetProfileFolder(std::string* folder, int* error) {
     *error = ENOTDIR;
     return false;
   }
-  *folder = dir;
+  // The module names it in its code page, as it names every path.
+  *folder = Utf8ToAnsi(dir);
   return true;
 }
 

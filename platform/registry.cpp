@@ -117,9 +117,9 @@ HRESULT WriteLines(const std::vector<Line>& lines, std::string* error) {
 
 std::string RegistryPath() {
   std::string value;
-  if (GetEnvVar("KESTA_REGISTRY", &value) && !value.empty()) return value;
-  if (GetEnvVar("XDG_CONFIG_HOME", &value) && !value.empty()) return value + "/kesta/registry";
-  if (GetEnvVar("HOME", &value) && !value.empty()) return value + "/.config/kesta/registry";
+  if (GetNativeEnvVar("KESTA_REGISTRY", &value) && !value.empty()) return value;
+  if (GetNativeEnvVar("XDG_CONFIG_HOME", &value) && !value.empty()) return value + "/kesta/registry";
+  if (GetNativeEnvVar("HOME", &value) && !value.empty()) return value + "/.config/kesta/registry";
   return ".kesta-registry";
 }
 

@@ -1,8 +1,10 @@
 // The file system's names of the paths the module gives in its code page.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
+#include "platform/environment.h"
 #include "platform/files.h"
 #include "platform/wide_text.h"
 #include "tests/support/temp_dir.h"
@@ -40,6 +42,17 @@ TEST(NativePath, FindsEachPartAsTheFileSystemNamesIt) {
   }
   EXPECT_EQ(NativePath("C:\\plain\\path.xml"), "C:/plain/path.xml");
   EXPECT_TRUE(FileWritable(Utf8ToAnsi(root + "\u0440\u0435\u043c\u043e\u043d\u0442\\b.xml")));
+
+  // A folder from the environment reaches the module in its code page, and
+  // its files are found all the same.
+  const std::string folder = root + "\u0440\u0435\u043c\u043e\u043d\u0442";
+  ::setenv("KESTA_TEST_FOLDER", folder.c_str(), 1);
+  std::string ansi, native;
+  ASSERT_TRUE(GetEnvVar("KESTA_TEST_FOLDER", &ansi) && GetNativeEnvVar("KESTA_TEST_FOLDER", &native));
+  ::unsetenv("KESTA_TEST_FOLDER");
+  EXPECT_EQ(ansi, root + "??????");
+  EXPECT_EQ(native, folder);
+  EXPECT_TRUE(FileExists(ansi + "\\b.xml"));
 }
 
 }  // namespace
