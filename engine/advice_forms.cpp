@@ -298,6 +298,22 @@ std::string FitAdvice(std::string_view advice, const AdviceSlot& slot) {
   });
 }
 
+std::string AdviceAfterKeptBe(const WordRec& be, int covers, std::string_view advice) {
+  const std::string fitted = FitAdvice(advice, SlotOfFinding(be, covers, Msg::None, advice));
+  return Filter(fitted, [&](std::string& alt) {
+    const std::size_t lead = alt.find_first_not_of(' ');
+    const std::size_t end = lead == std::string::npos ? lead : alt.find(' ', lead);
+    const std::size_t rest = end == std::string::npos ? end : alt.find_first_not_of(' ', end);
+    // What stands after the "be" ("is at", "is caused by") stays, and the
+    // text has its "be"; what takes the "be"'s place ("can", "you must")
+    // does not read after it.
+    if (rest == std::string::npos || !EqualsNoCase(std::string_view(alt).substr(lead, end - lead), be.text.view()))
+      return Fit::Hint;
+    alt = alt.substr(rest);
+    return Fit::Keep;
+  });
+}
+
 std::string DropRepeats(std::string_view advice, std::string_view before, std::string_view after,
                         std::string_view twoBefore) {
   return Filter(advice, [&](std::string& alt) {

@@ -34,6 +34,15 @@ std::string AdviceInPlace(const WordRec& w, std::string_view advice);
 // the rules flag where they open the sentence as hints.
 std::string FitAdvice(std::string_view advice, const AdviceSlot& slot);
 
+// `advice`, which a rule wrote for a finding that would take in the finite
+// "be" `be` and the words after it (`covers` words in all: "can" for "is
+// able to", "is at" for "is kept at"), put over the words after the "be"
+// alone, where the "be" stays (a finding of its own holds it): an
+// alternative that keeps the "be" is offered without it ("at"); one that
+// would take its place ("can", "you must") does not read after it, and is
+// at most a hint.
+std::string AdviceAfterKeptBe(const WordRec& be, int covers, std::string_view advice);
+
 // The dropping of repeated words alone: `advice` between the words
 // `before` and `after` of the text; with them, the alternatives the rules
 // refuse beside those words ("the this", "an" before "reference", "must"

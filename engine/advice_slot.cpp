@@ -51,10 +51,10 @@ bool NotesAVerb(std::string_view advice) {
   return advice.find("(v)") != std::string_view::npos || advice.find("(vb)") != std::string_view::npos;
 }
 
-// The words replaced end with "to" (a word of its own, or the last of a
-// phrase the dictionary holds) and a verb's base form follows them.
-bool EndsBeforeBareVerb(const WordRec& w) {
-  const WordRec* last = Next(&w, std::max(w.entryWords, 1) - 1);
+// The `covers` words replaced end with "to" (a word of its own, or the
+// last of a phrase the dictionary holds) and a verb's base form follows them.
+bool EndsBeforeBareVerb(const WordRec& w, int covers) {
+  const WordRec* last = Next(&w, std::max(covers, 1) - 1);
   if (last == nullptr) return false;
   const std::string_view text = last->text.view();
   if (text != "to" && !text.ends_with(" to")) return false;
@@ -65,16 +65,16 @@ bool EndsBeforeBareVerb(const WordRec& w) {
          (after->wordClass == Cls::Verb || after->verbForm == '0');
 }
 
-// The word of the text on one side of the words `w` covers (the words'
-// text: the collection writes search marks into the written forms of the
-// words before): the article the tokenizer set aside counts as the word
-// before its word.
-std::string_view WordBeside(const WordRec& w, bool after) {
+// The word of the text on one side of the `covers` words from `w` on (the
+// words' text: the collection writes search marks into the written forms
+// of the words before): the article the tokenizer set aside counts as the
+// word before its word.
+std::string_view WordBeside(const WordRec& w, int covers, bool after) {
   if (!after) {
     if (w.articleSetAside) return "the";
     return w.sentencePos > 0 ? EdgeWord(PrevOr(&w).text.view(), true) : std::string_view();
   }
-  const WordRec* n = Next(&w, std::max(w.entryWords, 1));
+  const WordRec* n = Next(&w, std::max(covers, 1));
   if (n == nullptr || n->sentencePos == 0 || AtEnd(n)) return {};
   return n->articleSetAside ? std::string_view("the") : EdgeWord(n->text.view(), false);
 }
@@ -103,6 +103,10 @@ bool FiniteForm(std::string_view lower, int* form, int* number) {
 }
 
 AdviceSlot SlotOf(const WordRec& w, std::string_view advice) {
+  return SlotOfFinding(w, w.entryWords, w.message, advice);
+}
+
+AdviceSlot SlotOfFinding(const WordRec& w, int covers, int message, std::string_view advice) {
   AdviceSlot slot;
   // The word before, unless an article the tokenizer set aside stands
   // between.
@@ -118,12 +122,12 @@ AdviceSlot SlotOf(const WordRec& w, std::string_view advice) {
   const std::string_view text = w.text.view();
   // "is running" in one finding: what takes its place is for the subject
   // of "is". An agreement finding on the form alone names the right form.
-  if (w.entryWords >= 2 && w.message != Msg::Agreement && IsBeWord(text) && FiniteForm(text, &form, &number)) {
+  if (covers >= 2 && message != Msg::Agreement && IsBeWord(text) && FiniteForm(text, &form, &number)) {
     slot.replacesBe = true;
     slot.form = form;
     slot.number = number;
     slot.be = text;
-  } else if (w.message != Msg::Gerund) {
+  } else if (message != Msg::Gerund) {
     // A gerund's advice is there to take the -ing form away ("use" for
     // "using"): it keeps its own form.
     // A modal the rules read as a verb ("may appear") stands for any subject.
@@ -135,7 +139,7 @@ AdviceSlot SlotOf(const WordRec& w, std::string_view advice) {
     } else if (cls == Cls::NounPlural && w.lastLetter == 's' && NotesAVerb(advice)) {
       slot.verb = true;
       slot.form = kFormS;  // "logs in": a verb's -s form the lookup read as a plural
-    } else if (w.message == Msg::PhrasalVerb || (text.ends_with("ed") && AdviceForm(&w) == kFormPast)) {
+    } else if (message == Msg::PhrasalVerb || (text.ends_with("ed") && AdviceForm(&w) == kFormPast)) {
       // A phrasal verb's rule gives its forms side by side ("remove/removed");
       // a verb's past that the rules read as another class ("any depth
       // desired") keeps its form too.
@@ -145,16 +149,16 @@ AdviceSlot SlotOf(const WordRec& w, std::string_view advice) {
   }
   // After a modal a verb is in its base form, whatever its ending.
   if (slot.afterModal && slot.verb && slot.form >= 0) slot.form = kFormBase;
-  slot.beforeBareVerb = EndsBeforeBareVerb(w);
-  const WordRec* last = Next(&w, std::max(w.entryWords, 1) - 1);
+  slot.beforeBareVerb = EndsBeforeBareVerb(w, covers);
+  const WordRec* last = Next(&w, std::max(covers, 1) - 1);
   slot.partOfWord = w.separatorFlag == '-' || (last != nullptr && Next(last) != nullptr && Next(last)->separatorFlag == '-');
   slot.opening = w.sentencePos == 0 && !w.articleSetAside;
   slot.capital = slot.opening && IsAsciiUpper(static_cast<unsigned char>(w.written[0]));
-  slot.before = WordBeside(w, false);
+  slot.before = WordBeside(w, covers, false);
   if (w.articleSetAside && w.sentencePos > 0)
     slot.twoBefore = EdgeWord(PrevOr(&w).text.view(), true);
   else if (!w.articleSetAside && w.sentencePos > 1)
     slot.twoBefore = EdgeWord(PrevOr(&w, 2).text.view(), true);
-  slot.after = WordBeside(w, true);
+  slot.after = WordBeside(w, covers, true);
   return slot;
 }

@@ -48,6 +48,9 @@ struct AdviceSlot {
 // The slot of the finding on `w` (the first word it covers), whose advice
 // is `advice`.
 AdviceSlot SlotOf(const WordRec& w, std::string_view advice);
+// The same for a finding with `message` that would cover `covers` words
+// from `w` on, whatever finding `w` holds now.
+AdviceSlot SlotOfFinding(const WordRec& w, int covers, int message, std::string_view advice);
 
 // Verbs of class 28 with the forms they stand for. A modal stands for any
 // subject and tense, never after "be" nor as an -ing form.

@@ -21,3 +21,22 @@ WordRec* SkipCoveredWords(WordRec* word) {
   }
   return last;
 }
+
+namespace {
+
+bool HasCodes(const WordRec& w) { return w.message >= 1 || w.message2 >= 1 || w.subClass >= 1; }
+
+}  // namespace
+
+bool HeldByFinding(const WordRec* w) {
+  if (!w) return false;
+  if (HasCodes(*w)) return true;
+  // A finding covers at most four words: the three before `w` can reach it.
+  const WordRec* at = w;
+  for (int k = 1; k <= 3 && at->sentencePos > 0; ++k) {
+    at = Prev(at);
+    if (!at) return false;
+    if (HasCodes(*at) && at->entryWords > k) return true;
+  }
+  return false;
+}

@@ -7,3 +7,8 @@
 // entryWords to 1. Any other count, or no covered word, gives `word`. The
 // sentinel is never covered.
 WordRec* SkipCoveredWords(WordRec* word);
+
+// Whether a finding holds `w` already: its own, or that of a word before it
+// in its sentence whose finding covers it. A rule whose marker would take
+// in such a word would lose one of the two findings.
+bool HeldByFinding(const WordRec* w);

@@ -7,6 +7,7 @@
 #include "engine/pass_marks.h"
 #include "engine/rule_match.h"
 #include "engine/rule_text.h"
+#include "rules/common/held_be.h"
 
 namespace place {
 namespace {
@@ -30,6 +31,9 @@ bool NextMarkedNotSte(const RuleContext& c) { return NextMarked(c) && NotSte(c);
 bool PastFirst(const RuleContext& c) { return Pos(c) > 1; }
 bool PastFirstPrevUnmarked(const RuleContext& c) { return PastFirst(c) && !IsMarked(c.p1()); }
 bool PastFirstNextUnmarked(const RuleContext& c) { return PastFirst(c) && NextUnmarked(c); }
+// After a "be" that a finding holds, or not.
+bool PastFirstAfterHeldBe(const RuleContext& c) { return PastFirst(c) && BeHeld(c); }
+bool PastFirstAfterFreeBe(const RuleContext& c) { return PastFirst(c) && !BeHeld(c); }
 
 // After "at" these end the class without a finding.
 bool NextTakesNothing(const RuleContext& c) {
@@ -49,6 +53,10 @@ void NextWithThe(RuleContext& c, WordRec&) {
   if (next) next->written.format(IsCaps(*next) ? "THE %s" : "the %s", next->written.c_str());
 }
 void ClearTarget(RuleContext&, WordRec& w) { pass::ClearCodes(&w); }
+void ClearTargetAfterHeldBe(RuleContext& c, WordRec& w) {
+  ClearTarget(c, w);
+  FitAfterHeldBe(c, w);
+}
 
 constexpr Words kAtList = "fault|far|every|issue|high pressure|ground|present|risk|their";
 
@@ -119,11 +127,14 @@ constexpr RuleRow kTableCRows[] = {
     /*4*/ AfterVerb("exit*", "goes from/flows from/flow from/go from", PastFirstPrevUnmarked),
     /*5*/ AfterVerb("grounded", "ground connection at"),
     // "is kept at" is what "is at" replaces: the marker holds the "is" too.
-    /*6*/ {.p2 = "is|are|am|was|were", .p1 = "held|kept", .when = PastFirst, .suggestion = "stay at/is at/are at", .then = ClearTarget, .covers = 3, .on = On::P2, .code = Msg::Translation, .ruleId = 3296, .outcome = Clear},
-    /*7*/ AfterVerb("held|kept", "stay at/is at/are at"),
-    /*8*/ AfterVerb("look*", "refer to/examine/read"),
-    /*9*/ AfterVerb("still", "is in/are in"),
-    /*10*/ AfterVerb("work*", "(Rephrase for clarity)", PastFirstNextUnmarked),
+    /*6*/ {.p2 = "is|are|am|was|were", .p1 = "held|kept", .when = PastFirstAfterFreeBe, .suggestion = "stay at/is at/are at", .then = ClearTarget, .covers = 3, .on = On::P2, .code = Msg::Translation, .ruleId = 3296, .outcome = Clear},
+    // A finding holds the "be" ("It is kept at"): the verb keeps its marker,
+    // with the advice that reads after the "be".
+    /*7*/ {.p2 = "is|are|am|was|were", .p1 = "held|kept", .when = PastFirstAfterHeldBe, .suggestion = "stay at/is at/are at", .then = ClearTargetAfterHeldBe, .covers = 2, .on = On::P1, .code = Msg::Translation, .ruleId = 3296, .outcome = Clear},
+    /*8*/ AfterVerb("held|kept", "stay at/is at/are at"),
+    /*9*/ AfterVerb("look*", "refer to/examine/read"),
+    /*10*/ AfterVerb("still", "is in/are in"),
+    /*11*/ AfterVerb("work*", "(Rephrase for clarity)", PastFirstNextUnmarked),
 };
 
 constexpr RuleRow kTableDRows[] = {

@@ -4,6 +4,7 @@
 // so a word added to a list takes the advice its spelling selects.
 #include "engine/class_numbers.h"
 #include "engine/rule_text.h"
+#include "rules/common/held_be.h"
 #include "rules/function_words/to_tables.h"
 
 namespace to_rules {
@@ -101,8 +102,17 @@ bool BeforeListed(const RuleContext& c) {
   return false;
 }
 
+// A listed word after a "be" that a finding holds, or not.
+bool BeforeListedAfterHeldBe(const RuleContext& c) { return BeforeListed(c) && BeHeld(c); }
+bool BeforeListedAfterFreeBe(const RuleContext& c) { return BeforeListed(c) && !BeHeld(c); }
+
 void WriteBeforeAdvice(RuleContext&, WordRec& prev) {
   if (const char* advice = BeforeToAdvice(prev.text.view())) WriteSuggestion(&prev, advice);
+}
+
+void WriteBeforeAdviceAfterHeldBe(RuleContext& c, WordRec& prev) {
+  WriteBeforeAdvice(c, prev);
+  FitAfterHeldBe(c, prev);
 }
 
 // The advice of the listed word, on the "be" before it.
@@ -126,8 +136,11 @@ constexpr Words kAfterWords = "another|date|and|email|earth|further|light|level|
 constexpr RuleRow kBeforeListRows[] = {
     // "is expected to", "are able to": what "can" replaces. The marker holds
     // all three words, and the advice is fitted to the subject of "is".
-    /*0*/ {.p2 = "is|are|am", .when = BeforeListed, .then = WriteListedAdvice, .covers = 3, .on = On::P2, .code = Msg::WrongChoice, .ruleId = 3449},
-    /*1*/ {.when = BeforeListed, .then = WriteBeforeAdvice, .covers = 2, .on = On::P1, .code = Msg::WrongChoice, .ruleId = 3449},
+    /*0*/ {.p2 = "is|are|am", .when = BeforeListedAfterFreeBe, .then = WriteListedAdvice, .covers = 3, .on = On::P2, .code = Msg::WrongChoice, .ruleId = 3449},
+    // A finding holds the "be" ("It is best to"): the listed word keeps its
+    // marker, with the advice that reads after the "be".
+    /*1*/ {.p2 = "is|are|am", .when = BeforeListedAfterHeldBe, .then = WriteBeforeAdviceAfterHeldBe, .covers = 2, .on = On::P1, .code = Msg::WrongChoice, .ruleId = 3449},
+    /*2*/ {.when = BeforeListed, .then = WriteBeforeAdvice, .covers = 2, .on = On::P1, .code = Msg::WrongChoice, .ruleId = 3449},
 };
 
 constexpr RuleRow kAfterListRows[] = {

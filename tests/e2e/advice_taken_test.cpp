@@ -715,6 +715,7 @@ TEST_F(AdviceTaken, GeneratedParagraphs) {
       "The pump is likely to stop.",
       "The pump is allowed to start.",
       "The tank is kept at room temperature.",
+      "It is kept at room temperature. It is ready to start the pump. It is best to stop the pump.",
       "The user logs in to the system.",
       "Pull out the old element.",
       "The tools allow you to publish the file.",

@@ -93,6 +93,14 @@ TEST_F(MarkingPlaces, FindingsArriveWhereTheirWordsAre) {
        "<p>Record the value at the time of the test.</p></body>",
        {{"01", "if/when", "in the event that"}, {"02", "at the rear", "at the back"}},
        {}},
+      // A finding holds the "be" a row's marker would take in: the row's
+      // words keep their marker, with the advice that reads after the "be".
+      {"be held by a finding",
+       "<body><p>It is best to stop the pump.</p><p>Do it as it is best to do.</p><p>It is kept at room "
+       "temperature.</p><p>Then valves is able to start.</p></body>",
+       {{"02", "(Insert a noun subj.)", "It is"}, {"01", "(you must)/(Rephrase)", "best to"},
+        {"31", "when", "as it is"}, {"13", "at", "kept at"}, {"03", "NONE", "is"}, {"01", "(can)", "able to"}},
+       {"as it is<?Pub /_touchup?> <?Pub _touchup Kesta=\"0105(you must)/(Rephrase)\""}},
       // The title's words are not the body's.
       {"title before a body",
        "<title>Inspection of the brake wear indicator</title><body><p>The brake wear indicator pins must be "
@@ -327,6 +335,10 @@ TEST_F(MarkingPlaces, TakingTheAdvice) {
       {"be and its words", "UTF-8", "The tank is kept at room temperature.", "<p>The tank is at room"},
       {"modal for the be", "UTF-8", "The pumps are able to start.", "<p>The pumps can start.</p>"},
       {"verb noted", "UTF-8", "The user logs in to the system.", "<p>The user logs on to the system.</p>"},
+      {"after a be a finding holds", "UTF-8", "It is kept at room temperature.", "It is<?Pub /_touchup?> at room",
+       "(1,4,0)"},
+      {"after a be a finding holds, kept", "UTF-8", "It is ready to start.",
+       "It is<?Pub /_touchup?> prepared to start", "(1,4,0)"},
       {"the to it replaces", "UTF-8", "The tools allow you to publish the file.", "<p>The tools let you "},
       {"capital", "UTF-8", "Type the part number.", "<p>Enter the part number.</p>"},
       // A hint is not put in: the marker stays.

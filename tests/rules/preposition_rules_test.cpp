@@ -133,13 +133,18 @@ TEST(PrepositionRules, Rows) {
       {kTableC, {"x/10 y/10 always/52 at/75 z/10", "at", 0, KeptFinding("always",
           "stay at/stays at/is at", 313, 2, 3296)}},
       {kTableC, {"x/10 y/10 always/52{mark=1} at/75 z/10", "at", -1, ""}},
-      {kTableC, {"x/10 y/10 works/21 at/75 z/10", "at", 10, KeptFinding("works",
+      {kTableC, {"x/10 y/10 works/21 at/75 z/10", "at", 11, KeptFinding("works",
           "(Rephrase for clarity)", 313, 2, 3296)}},
       // "is kept at": the finding holds the "is" that "is at" replaces.
       {kTableC, {"x/10 tank/10 was/24 kept/22 at/75 z/10", "at", 6, KeptFinding("was",
           "stay at/is at/are at", 313, 3, 3296)}},
-      {kTableC, {"x/10 tank/10 kept/22 at/75 z/10", "at", 7, KeptFinding("kept",
+      {kTableC, {"x/10 tank/10 kept/22 at/75 z/10", "at", 8, KeptFinding("kept",
           "stay at/is at/are at", 313, 2, 3296)}},
+      // A finding holds the "be": "kept at" keeps its marker, and "is at" is "at" after the "is".
+      {kTableC, {"x/10 It/66{msg=302 entry=2} is/24 kept/22 at/75 z/10", "at", 7,
+          KeptFinding("kept", "at", 313, 2, 3296)}},
+      {kTableC, {"x/10 tank/10 were/25{msg=303} held/22 at/75 z/10", "at", 7,
+          KeptFinding("held", "at", 313, 2, 3296)}},
       // Only from the third word of the sentence on.
       {kTableC, {"kept/22 at/75 z/10", "at", -1, ""}},
       {kTableD, {"x/10 at/75 or/63 near/75", "at", 0, "at: suggestion=\"near\" message=321 entryWords=3 ruleId=6815"}},
