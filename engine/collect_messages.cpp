@@ -7,6 +7,7 @@
 
 #include "engine/advice_forms.h"
 #include "engine/advice_hints.h"
+#include "engine/covered_words.h"
 #include "engine/finding_kind.h"
 #include "engine/pass_marks.h"
 #include "engine/pass_text.h"
@@ -549,8 +550,6 @@ void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
     }
   }
 }
-
-bool HasCodes(const WordRec& w) { return w.message >= 1 || w.message2 >= 1 || w.subClass >= 1; }
 
 // A word of the text that a marker can hold: one the text holds as it is
 // written, not a word the tokenizer read for a sign ("and" for "&amp;").

@@ -22,11 +22,7 @@ WordRec* SkipCoveredWords(WordRec* word) {
   return last;
 }
 
-namespace {
-
 bool HasCodes(const WordRec& w) { return w.message >= 1 || w.message2 >= 1 || w.subClass >= 1; }
-
-}  // namespace
 
 bool HeldByFinding(const WordRec* w) {
   if (!w) return false;

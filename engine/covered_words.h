@@ -8,6 +8,9 @@
 // sentinel is never covered.
 WordRec* SkipCoveredWords(WordRec* word);
 
+// Whether `w` carries a message code of any kind.
+bool HasCodes(const WordRec& w);
+
 // Whether a finding holds `w` already: its own, or that of a word before it
 // in its sentence whose finding covers it. A rule whose marker would take
 // in such a word would lose one of the two findings.
