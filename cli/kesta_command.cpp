@@ -204,6 +204,10 @@ int RunOnDocument(const CliOptions& options, const CliPaths& paths, const Custom
   doc.RevokeHostClasses();
   SetInteraction(previous);
   if (code != kExitOk) return code;
+  // The module saw a refused answer as a menu dismissed; the writer learns
+  // that nothing was chosen, and the document is left as it was.
+  if (const std::string& refused = console.RefusedAnswer(); !refused.empty())
+    return Fail(kExitUsage, refused + (hasDocument ? "; the document was not written" : ""));
   if (hasDocument && !WriteDocument(doc, options)) return kExitFile;
   return hr == S_FALSE ? kExitFalse : kExitOk;
 }
