@@ -271,7 +271,9 @@ Options:
                  "kesta: wrote OUT" on standard error names the file written)
   --answer N     answer the next question, message box or menu with N (repeatable, in
                  order); question buttons count from 1, box buttons are 1 OK, 2 Cancel,
-                 6 Yes, 7 No; menu choices are numbered from 1, 0 closes the menu
+                 6 Yes, 7 No; menu choices are numbered from 1, 0 closes the menu, and
+                 a greyed choice or a number the menu lacks is refused (exit status 2,
+                 the document not written)
   --do ACTION    act on the next dialog (repeatable, in order):
                    click ID        press button ID (a check box toggles)
                    type ID TEXT    replace the text of field ID with TEXT
@@ -307,8 +309,8 @@ Methods of IRunKesta:
 
 Exit status:
   0  the method answered S_OK            1  it answered S_FALSE
-  2  usage error, a module that refused to load or was not found, or a
-     method that failed or is not available yet
+  2  usage error (a refused menu answer too), a module that refused to load
+     or was not found, or a method that failed or is not available yet
   3  the document (or the registry file) could not be read or written
 
 Environment:

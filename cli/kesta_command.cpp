@@ -210,6 +210,10 @@ int RunOnDocument(const CliOptions& options, const CliPaths& paths, const Custom
   doc.RevokeHostClasses();
   SetInteraction(previous);
   if (code != kExitOk) return code;
+  // The module saw a refused answer as a menu dismissed; the writer learns
+  // that nothing was chosen, and the document is left as it was.
+  if (const std::string& refused = console.RefusedAnswer(); !refused.empty())
+    return Fail(kExitUsage, refused + (hasDocument ? "; the document was not written" : ""));
   if (hr == S_FALSE && hasDocument && !target.empty() && doc.SaveText() == before) {
     std::fprintf(stderr, "kesta: %s not written: %s answered S_FALSE and changed nothing\n", target.c_str(),
                  method.c_str());

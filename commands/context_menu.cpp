@@ -3,6 +3,7 @@
 // flagged text by the suggestion chosen.
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -105,17 +106,32 @@ bool ReplaceFlaggedText(HostChannel& host, const BoundedText<16>& element, std::
   return true;
 }
 
+// A word written twice keeps its first copy: the mark goes first, then,
+// from where it stood, the search passes over the first copy and takes the
+// copies after it with the white space before each. The blank after them
+// stays before the next word.
+void DeleteRepetition(HostChannel& host, std::string_view mark, const Repetition& repeated) {
+  host.Execute("find -f -q -select " + FindDelimited(mark) + "; delete");
+  host.Execute("find -f -q -noselect " + FindDelimited(repeated.first));
+  host.Execute("find -f -q -select " + FindDelimited(repeated.rest) + "; delete");
+}
+
 // The words of a DELETE finding go with the blank after them. The marker's
 // tags are gone by now, so the search can take the blank after its end. A
 // search for the words alone could take another place of the same words
 // where this one has no blank after it (before a full stop or a closing
 // tag), so the search starts from a mark put right before them, which no
-// other place holds; the mark goes with them.
+// other place holds; the mark goes with them. A repeated word that the
+// finding holds twice ("the the") loses its repetition only.
 void DeleteFlaggedText(HostChannel& host, const std::string& word) {
   constexpr std::string_view kMark = "#KESta-delete#";
   host.Execute("car edit 0,-1;");  // from inside the words to their start
   host.Execute("insert_string " + FindDelimited(kMark));
   host.Execute(Format("car edit 0,-%zu;", kMark.size()));
+  if (const std::optional<Repetition> repeated = RepeatedWord(word)) {
+    DeleteRepetition(host, kMark, *repeated);
+    return;
+  }
   const std::string marked = std::string(kMark) + word;
   try {
     host.Execute("find -f -q -select " + FindDelimited(marked + " ") + "; delete");

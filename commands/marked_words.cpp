@@ -1,16 +1,22 @@
 #include "commands/marked_words.h"
 
+#include <algorithm>
+
 #include "commands/finding_work.h"
 #include "commands/marker_text.h"
 #include "commands/text_places.h"
+#include "engine/ascii_text.h"
 
 std::string FindMarkedWordsCommand(std::string_view selection) {
   constexpr unsigned char kSoftHyphen = 0xAD;
   if (!IsRenderedMarker(selection)) return {};
   const TextPlaces text(selection);
   if (text.Size() == 0) return {};
-  std::size_t end = 1;
-  while (end < text.Size() && !text.MarkupBefore(end)) ++end;
+  // A suggestion goes in over all of the words or not at all: where the
+  // writer put markup inside them, no search can select them whole.
+  for (std::size_t i = 1; i < text.Size(); ++i)
+    if (text.MarkupBefore(i)) return {};
+  const std::size_t end = text.Size();
   std::string pattern;
   bool anyChar = false;
   for (std::size_t i = 0; i < end; ++i) {
@@ -28,4 +34,22 @@ std::string FindMarkedWordsCommand(std::string_view selection) {
     }
   }
   return std::string("find -f ") + (anyChar ? "-e " : "") + "-q -select " + FindDelimited(pattern);
+}
+
+std::optional<Repetition> RepeatedWord(std::string_view flagged) {
+  constexpr std::string_view kSpace = " \t\r\n";
+  Repetition out;
+  int copies = 0;
+  for (std::size_t at = flagged.find_first_not_of(kSpace); at != std::string_view::npos;
+       at = flagged.find_first_not_of(kSpace, at)) {
+    const std::size_t end = std::min(flagged.find_first_of(kSpace, at), flagged.size());
+    const std::string_view word = flagged.substr(at, end - at);
+    if (copies == 0) out.first = word;
+    else if (!EqualsNoCase(word, out.first)) return std::nullopt;
+    else out.rest += " " + std::string(word);
+    ++copies;
+    at = end;
+  }
+  if (copies < 2) return std::nullopt;
+  return out;
 }

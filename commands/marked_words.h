@@ -1,6 +1,7 @@
 #pragma once
 // The words a marker holds, as the host's search is given them to select
 // them again.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -8,9 +9,21 @@
 // of a marker when it is run from the start of the marker's content.
 // `selection` is the marker as the host renders it selected: references as
 // written, a character the code page cannot hold as a character reference.
-// The words are its text up to any markup inside it. A character a search
-// can name is searched as itself; a reference the host keeps as an entity
-// ("&os;"), a character the code page could not hold, and '@' are searched
-// as any one character (-e), which from the start of the words can only be
-// theirs. Empty when the selection is no marker or holds no text.
+// The words are all of its text. A character a search can name is searched
+// as itself; a reference the host keeps as an entity ("&os;"), a character
+// the code page could not hold, and '@' are searched as any one character
+// (-e), which from the start of the words can only be theirs. Empty when the
+// selection is no marker, holds no text, or holds markup between two of its
+// characters (the words are then no one run of text a search could select).
 std::string FindMarkedWordsCommand(std::string_view selection);
+
+// A flagged text that is one word written more than once ("the the", "The
+// the"), as a DELETE finding holds a repeated word: the first copy, which
+// the writer keeps, and the copies after it, each after one blank (" the"),
+// as a search from the end of the first copy selects them with the white
+// space before each. Nothing for any other text.
+struct Repetition {
+  std::string first;
+  std::string rest;
+};
+std::optional<Repetition> RepeatedWord(std::string_view flagged);

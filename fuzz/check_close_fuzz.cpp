@@ -41,10 +41,17 @@
 // through ShowMe and its menu, on a fresh copy of the marked document
 // each; fails when one is neither put in where its marker stood, its
 // references as written, nor refused with the document as it was, a status
-// line that says why and an answer other than S_OK. The document is then
-// scored unchecked, and checked twice over, with the traffic light (the
-// sigma report for an input of odd length), its dialog closed as nobody
-// answers it, and RemoveKestaPi takes the stamp out; fails when a score
+// line that says why and an answer other than S_OK. So is the first
+// suggestion of up to three markers whose words the fuzzer edits as a
+// writer might, the second half of them put into a <b> element: fails when
+// one is neither put in over all of the words nor refused so. "One
+// Message" is answered on up to three DELETE markers of a repeated word,
+// one that holds it twice ("the the") or once before the next copy ("to
+// to"); fails unless the document keeps one copy, the rest as it was. The
+// document is then scored unchecked, and checked twice over, with the
+// traffic light (the sigma report for an input of odd length), its dialog
+// closed as nobody answers it, and RemoveKestaPi takes the stamp out;
+// fails when a score
 // does not end with S_OK, loses a search or shows a box (but the sigma
 // report's praise of a document without findings), writes no stamp where
 // it should (everywhere but with that praise) or more than one, rates a
@@ -61,22 +68,26 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
 #include <vector>
 
 #include "commands/finding_work.h"
+#include "commands/marked_words.h"
 #include "commands/marker_text.h"
 #include "commands/run_kesta.h"
 #include "dictbuild/dict_writer.h"
 #include "editor/editor.h"
 #include "editor/element_ids.h"
+#include "engine/ascii_text.h"
 #include "engine/dict_file.h"
 #include "module/app_settings.h"
 #include "platform/files.h"
@@ -1563,6 +1574,169 @@ std::string TakeSuggestionsOverReferences(editor::Editor& doc, const std::string
   return problems;
 }
 
+// --- Markup inside a marker's words, and "One Message" on a repeated word ---
+
+// A marker of the marked text: its id in the editor, where its opening
+// begins, where its words begin and end, and its Kesta value.
+struct MarkerAt {
+  std::string id;
+  std::size_t at = 0, open = 0, close = 0;
+  std::string kesta;
+};
+
+// The markers of `marked`, loaded into the editor, in document order; empty
+// after a message in `problem`.
+std::vector<MarkerAt> MarkersOf(editor::Editor& doc, const std::string& marked, std::string* problem) {
+  constexpr std::string_view kOpen = "<?Pub _touchup", kClose = "<?Pub /_touchup?>";
+  std::string error;
+  if (!doc.LoadText(marked, "fuzz.xml", &error, Folder().path + "/fuzz.xml")) {
+    *problem = "the marked document does not load";
+    return {};
+  }
+  std::vector<MarkerAt> markers;
+  std::string id;
+  doc.Evaluate("oid_first()", &id);
+  for (int steps = 0; steps < 100000 && !id.empty() && id != editor::kNullId; ++steps) {
+    std::string name;
+    doc.Evaluate("oid_name('" + id + "')", &name);
+    if (name == "_touchup") markers.push_back(MarkerAt{.id = id});
+    doc.Evaluate("oid_forward('" + id + "')", &id);
+  }
+  std::size_t at = 0;
+  for (MarkerAt& m : markers) {
+    at = marked.find(kOpen, at);
+    m.open = at == std::string::npos ? std::string::npos : marked.find("?>", at);
+    m.close = at == std::string::npos ? std::string::npos : marked.find(kClose, at);
+    if (m.open == std::string::npos || m.close == std::string::npos || m.close < m.open + 2) {
+      *problem = "a marker does not end, or the text holds fewer markers than the editor";
+      return {};
+    }
+    m.at = at;
+    m.open += 2;
+    at = m.close + kClose.size();
+    doc.Evaluate("oid_attr('" + m.id + "',\"Kesta\")", &m.kesta);
+  }
+  return markers;
+}
+
+// Words as the check marks them, ASCII letters and blanks only, so that the
+// file's bytes are the characters the menu searches for.
+bool PlainAsciiWords(std::string_view words) {
+  if (words.empty()) return false;
+  for (char c : words)
+    if (!std::isalpha(static_cast<unsigned char>(c)) && c != ' ' && c != '-' && c != '\'') return false;
+  return true;
+}
+
+// Opens ShowMe's menu on the marker `id` of `text`, answering with `watch`.
+HRESULT ShowMenuOn(editor::Editor& doc, const std::string& text, const std::string& id, Watch& watch) {
+  std::string error;
+  if (!doc.LoadText(text, "fuzz.xml", &error, Folder().path + "/fuzz.xml") || !doc.PlaceCaretIn(id)) return E_FAIL;
+  SetInteraction(&watch);
+  RunKesta* object = new RunKesta();
+  const HRESULT result = object->ShowMe();
+  object->Release();
+  SetInteraction(nullptr);
+  return result;
+}
+
+// As a writer might edit a marked document: the second part of a marker's
+// words (of up to three markers with advice) put into a <b> element,
+// then its first suggestion taken through ShowMe and its menu. Empty when
+// each suggestion went in over all of the words, or left the document as it
+// was with a status line that says why and an answer that is not S_OK;
+// else what went wrong.
+std::string TakeSuggestionsOverEditedWords(editor::Editor& doc, const std::string& marked,
+                                           const std::vector<MarkerAt>& markers) {
+  constexpr std::string_view kClose = "<?Pub /_touchup?>";
+  std::string problems;
+  int tried = 0;
+  for (const MarkerAt& m : markers) {
+    if (tried >= 3) break;
+    const std::string words = marked.substr(m.open, m.close - m.open);
+    const std::string_view advice = std::string_view(m.kesta).substr(std::min<std::size_t>(4, m.kesta.size()));
+    if (words.size() < 2 || !PlainAsciiWords(words) || advice.empty() || advice == "NONE" || advice[0] == '(')
+      continue;
+    ++tried;
+    const std::size_t half = words.size() / 2;
+    const std::string edited = marked.substr(0, m.open) + words.substr(0, half) + "<b>" + words.substr(half) +
+                               "</b>" + marked.substr(m.close);
+    MenuWatch watch;
+    const HRESULT result = ShowMenuOn(doc, edited, m.id, watch);
+    if (result == E_FAIL) return "the marker " + m.id + " cannot be reached in the edited document";
+    if (watch.suggestion.empty() || watch.suggestion[0] == '(') continue;  // no suggestion to take
+    const std::string after = doc.SaveText();
+    const std::string which = "the suggestion \"" + watch.suggestion + "\" over the edited marker " + m.id + " (" +
+                              words.substr(0, half) + "<b>" + words.substr(half) + "</b>): ";
+    for (const std::string& p : watch.problems) problems += which + p + "\n";
+    if (result == S_OK) {
+      // Over all of the words: the marker and the <b> element are gone, and
+      // the suggestion stands where they stood (as written, where that can
+      // be told without the document's encoding).
+      const std::string markup = InsertedMarkup(SuggestionToPutIn(watch.suggestion));
+      const std::string before = marked.substr(0, m.at), rest = marked.substr(m.close + kClose.size());
+      const std::string expected = before + markup + rest;
+      const bool whole = markup.empty() ? after.size() >= before.size() + rest.size() && after.starts_with(before) &&
+                                              after.ends_with(rest) &&
+                                              after.find('<', before.size()) >= after.size() - rest.size()
+                                        : after == expected;
+      if (!whole)
+        problems += which + "S_OK, but not put in over all of the words\n" + FirstDifference(expected, after) + "\n";
+    } else {
+      if (after != edited)
+        problems += which + "not put in, yet the document changed\n" + FirstDifference(edited, after) + "\n";
+      if (watch.lines.empty() || !watch.lines.back().starts_with("KESta Message: The "))
+        problems += which + "not put in, and no status line says why\n";
+    }
+  }
+  return problems;
+}
+
+// Answers a finding's menu with "One Message".
+class OneMessageWatch : public Watch {
+ public:
+  int PopupMenu(const Menu&, ScreenPoint) override { return ID_KESTA_ONE_MESSAGE; }
+};
+
+// "One Message" on the DELETE markers of a repeated word (up to three),
+// each on a fresh copy of the marked document: a marker that holds the
+// word twice ("the the") keeps its first copy, one that holds it once
+// before the next copy ("to to") goes with the blank after it. Empty when
+// the document keeps one copy each time and the rest as it was; else what
+// went wrong.
+std::string RemoveRepeatedWords(editor::Editor& doc, const std::string& marked, const std::vector<MarkerAt>& markers) {
+  constexpr std::string_view kClose = "<?Pub /_touchup?>", kBlanks = " \t\r\n";
+  std::string problems;
+  int taken = 0;
+  for (const MarkerAt& m : markers) {
+    if (taken >= 3) break;
+    const std::string words = marked.substr(m.open, m.close - m.open);
+    if (!m.kesta.starts_with("04") || !PlainAsciiWords(words)) continue;
+    const std::size_t closeEnd = m.close + kClose.size();
+    std::string expected;
+    if (const std::optional<Repetition> twice = RepeatedWord(words)) {
+      expected = marked.substr(0, m.at) + twice->first + marked.substr(closeEnd);
+    } else {
+      const std::size_t next = std::min(marked.find_first_not_of(kBlanks, closeEnd), marked.size());
+      const std::string_view after = std::string_view(marked).substr(next);
+      const bool copy = next > closeEnd && after.size() >= words.size() &&
+                        EqualsNoCase(after.substr(0, words.size()), words) &&
+                        (after.size() == words.size() || !std::isalnum(static_cast<unsigned char>(after[words.size()])));
+      if (!copy) continue;
+      expected = marked.substr(0, m.at) + marked.substr(next);
+    }
+    ++taken;
+    OneMessageWatch watch;
+    const HRESULT result = ShowMenuOn(doc, marked, m.id, watch);
+    const std::string after = doc.SaveText();
+    const std::string which = "\"One Message\" on the marker " + m.id + " (" + words + "): ";
+    for (const std::string& p : watch.problems) problems += which + p + "\n";
+    if (result != S_OK) problems += which + "answered " + std::to_string(result) + "\n";
+    if (after != expected) problems += which + "not one copy kept\n" + FirstDifference(expected, after) + "\n";
+  }
+  return problems;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -1612,6 +1786,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   if (std::string e = TakeSuggestionsOverReferences(doc, marked); !e.empty())
     Fail("a suggestion over a reference was lost", xml, e + "\n" + marked);
+  std::string markerProblem;
+  const std::vector<MarkerAt> markers = MarkersOf(doc, marked, &markerProblem);
+  if (!markerProblem.empty()) Fail("the markers cannot be read back", xml, markerProblem + "\n" + marked);
+  if (std::string e = TakeSuggestionsOverEditedWords(doc, marked, markers); !e.empty())
+    Fail("a suggestion over words the writer put markup into went in partly", xml, e + "\n" + marked);
+  if (std::string e = RemoveRepeatedWords(doc, marked, markers); !e.empty())
+    Fail("\"One Message\" on a repeated word kept no copy, or more", xml, e + "\n" + marked);
 
   // The score of the document unchecked and checked: the score takes the
   // markers out, so both count the same words and reach the same level, and

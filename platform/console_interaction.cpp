@@ -106,7 +106,7 @@ void ConsoleInteraction::ShowHelp(const std::string& helpFile, unsigned topic) {
 int ConsoleInteraction::PopupMenu(const Menu& menu, ScreenPoint /*at*/) {
   // Every command item gets its number, also a greyed one, so that the
   // numbers stay put while items change state.
-  std::vector<const MenuItem*> numbered;
+  std::vector<MenuLine> numbered;
   for (const MenuLine& line : MenuLines(menu)) {
     const MenuItem& item = *line.item;
     std::string indent(static_cast<std::size_t>(line.depth) * 2, ' ');
@@ -116,7 +116,7 @@ int ConsoleInteraction::PopupMenu(const Menu& menu, ScreenPoint /*at*/) {
     } else if (item.popup) {
       text = indent + item.text + ":" + (item.grayed ? " (greyed)" : "");
     } else {
-      numbered.push_back(&item);
+      numbered.push_back(line);
       text = indent + std::to_string(numbered.size()) + " " + item.text;
       std::string marks;
       if (item.checked) marks += "checked";
@@ -128,12 +128,28 @@ int ConsoleInteraction::PopupMenu(const Menu& menu, ScreenPoint /*at*/) {
   }
   int answer = 0;
   if (!NextAnswer(&answer) && !AskTerminal("choose a number (0 closes the menu):", &answer)) answer = 0;
+  // An answer that names no row to choose dismisses the menu, as the module
+  // knows menus; the command learns why from RefusedAnswer.
   int id = 0;
-  if (answer >= 1 && static_cast<std::size_t>(answer) <= numbered.size())
-    id = static_cast<int>(numbered[static_cast<std::size_t>(answer) - 1]->id);
-  std::fprintf(out_, "[menu] -> %d\n", answer >= 1 && id != 0 ? answer : 0);
+  const std::string refused = "answer " + std::to_string(answer) + " refused: ";
+  if (answer >= 1 && static_cast<std::size_t>(answer) <= numbered.size()) {
+    const MenuLine& row = numbered[static_cast<std::size_t>(answer) - 1];
+    if (row.choosable)
+      id = static_cast<int>(row.item->id);
+    else
+      Refuse(refused + "row " + std::to_string(answer) + " of the menu (" + AnsiToUtf8(row.item->text) +
+             ") is greyed, so it cannot be chosen");
+  } else if (answer != 0) {
+    Refuse(refused + "the menu has no row " + std::to_string(answer) +
+           (numbered.empty() ? " (it has none)" : " (its rows are 1 to " + std::to_string(numbered.size()) + ")"));
+  }
+  std::fprintf(out_, "[menu] -> %d\n", id != 0 ? answer : 0);
   std::fflush(out_);
   return id;
+}
+
+void ConsoleInteraction::Refuse(const std::string& why) {
+  if (refusedAnswer_.empty()) refusedAnswer_ = why;
 }
 
 void ConsoleInteraction::PrintDialog(const DialogState& dialog) {

@@ -3,7 +3,8 @@
 // and menu goes to standard error; answers come from a queue given on the
 // command line, then from the terminal when there is one, else a question
 // or menu is dismissed. A menu is printed with its choices numbered from 1;
-// the answer is the number of the choice. A dialog is printed as text each
+// the answer is the number of the choice, 0 closes the menu, and one that
+// names a greyed row or no row is refused. A dialog is printed as text each
 // time it changes; the user's actions on it ("click 1", "type 203 pump")
 // come from their own queue, then from the terminal; a dialog nobody acts
 // on closes as Cancel. Text put on the clipboard is printed and written to
@@ -21,6 +22,10 @@ class ConsoleInteraction : public Interaction {
   void QueueAnswer(int answer) { answers_.push_back(answer); }
   void QueueAction(const DialogAction& action) { actions_.push_back(action); }
   void SetTerminalAnswers(bool enabled) { terminal_ = enabled; }
+  // Why an answer to a menu was refused (it named a greyed row, or no row,
+  // and the menu was dismissed for it); empty while none was. The first
+  // refusal is kept.
+  const std::string& RefusedAnswer() const { return refusedAnswer_; }
 
   int MessageBox(const std::string& text, const std::string& caption, unsigned style) override;
   void StatusLine(const std::string& text) override;
@@ -42,10 +47,12 @@ class ConsoleInteraction : public Interaction {
   bool AskTerminal(const std::string& question, int* answer);
   bool AskTerminalLine(const std::string& question, std::string* line);
   void PrintDialog(const DialogState& dialog);
+  void Refuse(const std::string& why);
 
   std::FILE* out_;
   std::deque<int> answers_;
   std::deque<DialogAction> actions_;
   std::vector<std::string> shownDialog_;  // the dialog as last printed
   bool terminal_ = false;
+  std::string refusedAnswer_;
 };

@@ -106,6 +106,13 @@ TEST_F(KestaCommandTest, RefusedCalls) {
   const std::string blocker = dir_.Write("file", "x");
   const std::string garbled = dir_.Write("garbled", "KestaEpic.RunKesta\n");
   const std::string nowhere = (dir_.path() / "nowhere").string();
+  // A marker without advice, whose suggestions are greyed, and one the
+  // writer put markup into; the marker is element (1,4,0) of each.
+  const std::string marked = dir_.Write("marked.xml", "<doc><body><p>" + kMarked + " the valve.</p></body></doc>");
+  const std::string edited =
+      dir_.Write("edited.xml", "<doc><body><p>Please <?Pub _touchup Kesta=\"0000Use\" HighltBckclr=\"CCCCCC\"?>Uti"
+                               "<b>lize</b><?Pub /_touchup?> the pump.</p></body></doc>");
+  const std::string markedBefore = dir_.Read("marked.xml"), editedBefore = dir_.Read("edited.xml");
   const std::string fix =
       ": set APTCUSTOM to a folder that holds editinit/KestaArbortext.ini and the dictionaries it names, or unset "
       "it to use the bundled one\n";
@@ -121,6 +128,16 @@ TEST_F(KestaCommandTest, RefusedCalls) {
       {{"call", "FullTags", "1", kSample}, 2, "FullTags takes no argument"},
       {{"call", "RemoveKestaPi"}, 2, "kesta: call RemoveKestaPi needs a document"},
       {{"check", kSample, "--element", "no-such-step"}, 2, "no element 'no-such-step'"},
+      // A menu answer that names no choice is no choice: nothing is written.
+      {{"call", "ShowMe", marked, "--caret", "(1,4,0)", "--answer", "2", "-i"}, 2,
+       "[menu] -> 0\nkesta: answer 2 refused: row 2 of the menu (SYN1) is greyed, so it cannot be chosen; the "
+       "document was not written\n"},
+      {{"call", "ShowMe", marked, "--caret", "(1,4,0)", "--answer", "12"}, 2,
+       "kesta: answer 12 refused: the menu has no row 12 (its rows are 1 to 11); the document was not written\n"},
+      // A suggestion over words the writer put markup into: the document as it was.
+      {{"call", "ShowMe", edited, "--caret", "(1,4,0)", "--answer", "2", "-i"}, 1,
+       "[status] KESta Message: The marked words were not found. The suggestion was not inserted.\nkesta: " +
+           edited + " not written: ShowMe answered S_FALSE and changed nothing\n"},
       {{"call", "FullTags", missing}, 3, "missing.xml"},
       // A refused start: the settings box, then the start-up box.
       {{"call", "FullTags", kSample}, 2,
@@ -145,6 +162,8 @@ TEST_F(KestaCommandTest, RefusedCalls) {
     EXPECT_NE(run.err.find(c.error), std::string::npos) << run.err;
     EXPECT_TRUE(run.out.empty()) << c.error;
   }
+  EXPECT_EQ(dir_.Read("marked.xml"), markedBefore);
+  EXPECT_EQ(dir_.Read("edited.xml"), editedBefore);
 }
 
 // With a document, a tool leaves it as it was (without one: the tools' own tests).

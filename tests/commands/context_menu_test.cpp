@@ -6,6 +6,7 @@
 
 #include "commands/finding_state.h"
 #include "commands/finding_work.h"
+#include "commands/marked_words.h"
 #include "commands/menu_line.h"
 #include "engine/word_rec.h"
 #include "platform/scripted_interaction.h"
@@ -184,6 +185,12 @@ TEST(ContextMenu, EachChoice) {
       // Nothing to find: the marker stays, and the answer says so.
       {"no words", ID_KESTA_SYN1, "", "0103use", 1, "use", select,
        Closed({select, select, toMarker, toMarker, notFound}), {"CLoadMenu"}, S_FALSE},
+      // Markup the writer put inside the words: not the words before it
+      // alone, but nothing.
+      {"markup inside a word", ID_KESTA_SYN1, "Uti<b>lize</b>", "0000Use", 0, "Use", select,
+       Closed({select, select, toMarker, toMarker, notFound}), {"CLoadMenu"}, S_FALSE},
+      {"markup after the first word", ID_KESTA_SYN1, "prior <emphasis>to</emphasis>", "3101after", 31, "after",
+       select, Closed({select, select, toMarker, toMarker, notFound}), {"CLoadMenu"}, S_FALSE},
       {"one message", ID_KESTA_ONE_MESSAGE, "utilize", "0103use/apply", 1, "use", select,
        Closed({select, "car edit 0,+1; dt;"}), {"CLoadMenu"}, S_OK},
       // A DELETE finding: the marker's tags go first; the words are then found
@@ -191,6 +198,19 @@ TEST(ContextMenu, EachChoice) {
       {"one delete message", ID_KESTA_ONE_MESSAGE, "actually", "0400NONE", 4, "", select,
        Closed({select, "car edit 0,+1; dt;", "car edit 0,-1;", "insert_string @#KESta-delete#@", "car edit 0,-14;",
                "find -f -q -select @#KESta-delete#actually @; delete"}),
+       {"CLoadMenu"}, S_OK},
+      // A word the finding holds twice keeps its first copy, as written:
+      // the mark goes, and from there the search passes over that copy and
+      // takes the next with the white space before it.
+      {"one delete message on a repeated word", ID_KESTA_ONE_MESSAGE, "The the", "0402the", 4, "the", select,
+       Closed({select, "car edit 0,+1; dt;", "car edit 0,-1;", "insert_string @#KESta-delete#@", "car edit 0,-14;",
+               "find -f -q -select @#KESta-delete#@; delete", "find -f -q -noselect @The@",
+               "find -f -q -select @ the@; delete"}),
+       {"CLoadMenu"}, S_OK},
+      // Two words that are not one word twice go whole.
+      {"one delete message on two words", ID_KESTA_ONE_MESSAGE, "in fact", "0400NONE", 4, "", select,
+       Closed({select, "car edit 0,+1; dt;", "car edit 0,-1;", "insert_string @#KESta-delete#@", "car edit 0,-14;",
+               "find -f -q -select @#KESta-delete#in fact @; delete"}),
        {"CLoadMenu"}, S_OK},
       {"all in document", ID_KESTA_ALL_IN_DOCUMENT, "utilize", "0103use/apply", 1, "use", select,
        Closed({select}), {"CLoadMenu", "RemoveAllMarkers"}, S_OK},
@@ -214,6 +234,26 @@ TEST(ContextMenu, EachChoice) {
   MenuRun hint(":| 0", ID_KESTA_SYN1, "must", "0103x", 7);
   EXPECT_EQ(hint.SuggestionTexts(), Strings{"(Avoid except for safety.)"});
   EXPECT_EQ(Finding.CurrentAdvice.str(), "(Avoid except for safety.)");
+}
+
+// What "One Message" keeps of a DELETE finding's words: the first copy of
+// a word written more than once, whatever the case and the white space.
+TEST(ContextMenu, RepeatedWordsKeepTheirFirstCopy) {
+  const struct {
+    const char* flagged;
+    const char* first;  // null: no repeated word
+    const char* rest;
+  } rows[] = {
+      {"the the", "the", " the"}, {"The\nthe", "The", " the"}, {" to  TO to", "to", " TO to"},
+      {"the", nullptr, ""}, {"in fact", nullptr, ""}, {"the the valve", nullptr, ""}, {"", nullptr, ""},
+  };
+  for (const auto& row : rows) {
+    const std::optional<Repetition> repeated = RepeatedWord(row.flagged);
+    ASSERT_EQ(repeated.has_value(), row.first != nullptr) << row.flagged;
+    if (repeated) {
+      EXPECT_EQ(repeated->first + "|" + repeated->rest, std::string(row.first) + "|" + row.rest);
+    }
+  }
 }
 
 // The search starts where the marker's content does, whatever the flagged

@@ -157,6 +157,8 @@ TEST_F(FindingMenu, ASuggestionOverAReference) {
       {"small &os;", "small-&amp;os;", "small-&os;"}, {"&prod;", "the &amp;prod;", "the &prod;"},
       {"non-&os;", "not", "not"}, {"35&#8209;mm", "35-mm", "35-mm"}, {"R&amp;D", "research", "research"},
       {"<b>small</b>", "big", ""}, {"", "big", ""},
+      // Markup the writer put inside the words: all of them or nothing.
+      {"Uti<b>lize</b>", "Use", ""}, {"prior <emphasis>to</emphasis>", "after", ""},
   };
   for (const auto& row : rows) {
     const std::string xml = dtd + Topic("<p>A " + Marker("1701" + row.advice, "66CC99", row.marked) + " book.</p>");
@@ -169,21 +171,39 @@ TEST_F(FindingMenu, ASuggestionOverAReference) {
 }
 
 // "One Message" on a DELETE finding deletes the marked words with the blank
-// after them, and only there. The marker is the editor's element (1,4,0).
+// after them, and only there; of a word the marker holds twice, as the check
+// marks a repeated "the", it deletes the repetition. The marker is the
+// editor's element (1,4,0) unless the row names another.
 TEST_F(FindingMenu, RemovingADeleteFindingDeletesItsWords) {
   const std::string del = Marker("0401NONE", "FF6699", "very");
+  const std::string twice = Marker("0401the", "66CC99", "the the"), again = Marker("0404the", "66CC99", "the the");
   const struct {
     std::string body;
     std::string after;
+    const char* flagged = "very";
+    const char* answer = "8";  // "One Message" of a finding without advice
+    const char* caret = "(1,4,0)";
   } cases[] = {
       {"<p>Open " + del + " the valve.</p>", "<p>Open the valve.</p>"},
       {"<p>Open the valve " + del + ".</p><p>It is very hot.</p>", "<p>Open the valve .</p><p>It is very hot.</p>"},
       {"<p>Stop " + del + "</p><p>The very end.</p>", "<p>Stop </p><p>The very end.</p>"},
+      {"<p>Make sure that " + twice + " discharge valve is closed.</p>",
+       "<p>Make sure that the discharge valve is closed.</p>", "the the", "3"},
+      {"<p>Turn " + twice + " valve and " + again + " cover.</p>", "<p>Turn the valve and " + again + " cover.</p>",
+       "the the", "3"},
+      {"<p>Turn " + twice + " valve and " + again + " cover.</p>", "<p>Turn " + twice + " valve and the cover.</p>",
+       "the the", "3", "(1,5,0)"},
+      {"<p>" + Marker("0400the", "66CC99", "The the") + " valve is closed.</p>", "<p>The valve is closed.</p>",
+       "The the", "3"},
+      {"<p>Open " + twice + "</p>", "<p>Open the</p>", "the the", "3"},
+      // A repeated word the marker holds once goes with its blank.
+      {"<p>Close the valve " + Marker("0402NONE", "66CC99", "to") + " to stop the flow.</p>",
+       "<p>Close the valve to stop the flow.</p>", "to"},
   };
   for (const auto& c : cases) {
-    ProgramRun run = Run(Topic(c.body), {"call", "ShowMe", "--caret", "(1,4,0)", "--answer", "8"});
+    ProgramRun run = Run(Topic(c.body), {"call", "ShowMe", "--caret", c.caret, "--answer", c.answer});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.err.find("[menu] 1 very : DELETE"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("[menu] 1 " + std::string(c.flagged) + " : DELETE"), std::string::npos) << run.err;
     EXPECT_EQ(Body(run.out), Topic(c.after)) << c.body;
   }
 }
@@ -212,12 +232,17 @@ TEST_F(FindingMenu, ElementIdsCountEachMarkerOnce) {
   }
 }
 
+// A greyed item cannot be chosen: the answer is refused, and no document
+// is written.
 TEST_F(FindingMenu, AFindingWithoutAdviceHasNoSuggestions) {
   ProgramRun run = Menu("ShowMe", "2", "(1,5,0)");
-  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.status, 2) << run.err;
   EXPECT_NE(run.err.find("[menu] 1 glorp : NOT-IN-DICTIONARY\n"), std::string::npos) << run.err;
   EXPECT_NE(run.err.find("[menu] Show Suggestions: (greyed)\n[menu]   2 SYN1 (greyed)\n"), std::string::npos);
-  EXPECT_EQ(Body(run.out), doc_);  // a greyed item cannot be chosen
+  EXPECT_TRUE(run.err.ends_with("[menu] -> 0\nkesta: answer 2 refused: row 2 of the menu (SYN1) is greyed, so it "
+                                "cannot be chosen; the document was not written\n"))
+      << run.err;
+  EXPECT_EQ(run.out, "");
 }
 
 }  // namespace

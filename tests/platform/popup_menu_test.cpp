@@ -74,4 +74,30 @@ TEST(ConsoleInteraction, MenusAreNumberedAndAnsweredByNumber) {
             std::string::npos)
       << text;
   EXPECT_NE(text.find("[menu] -> 0\n"), std::string::npos);
+
+  // A greyed row or a number the menu lacks is refused: the menu is
+  // dismissed, and the console keeps why (the first refusal only).
+  const struct {
+    std::vector<int> answers;
+    int chosen;  // the last menu's
+    const char* refused;
+  } rows[] = {
+      {{0}, 0, ""},
+      {{2}, 0, "answer 2 refused: row 2 of the menu (A) is greyed, so it cannot be chosen"},
+      {{9, 4}, 30, "answer 9 refused: the menu has no row 9 (its rows are 1 to 4)"},
+  };
+  std::FILE* sink = std::fopen((dir.path() / "rows.txt").c_str(), "w");
+  ASSERT_NE(sink, nullptr);
+  for (const auto& row : rows) {
+    ConsoleInteraction console(sink);
+    int chosen = -1;
+    for (int answer : row.answers) {
+      console.QueueAnswer(answer);
+      chosen = console.PopupMenu(menu, {});
+    }
+    EXPECT_EQ(chosen, row.chosen) << row.refused;
+    EXPECT_EQ(console.RefusedAnswer(), row.refused);
+  }
+  std::fclose(sink);
+  EXPECT_EQ(dir.Read("rows.txt").find("[menu] -> 2\n"), std::string::npos);  // a refused answer is no choice
 }
