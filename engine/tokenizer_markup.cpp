@@ -78,17 +78,16 @@ char* FindEndTag(Scan& s, char* from, const char* to = nullptr) {
   return at;
 }
 
-// True when the closing tag at `q` closes a paragraph: it ends a sentence
-// (judged on what the closing-tag step reads of it) and is no code
-// element's, since code is inline.
+// True when the closing tag at `q` closes a paragraph, or any block: it
+// ends a sentence (judged on what the closing-tag step reads of it).
 bool ClosesParagraph(const char* q) {
-  char head[36] = {};
+  char head[kTagMax + 1] = {};
   std::size_t n = 0;
-  while (n + 1 < sizeof head && *q && !AtSentinel(q)) {
+  while (n < kTagMax && *q && !AtSentinel(q)) {
     head[n++] = *q == '\n' ? ' ' : *q;
     if (*q++ == '>') break;
   }
-  return IsBlockEndTag(head) == 1 && !ClosesCodeElement(head);
+  return EndsSentence({head, n});
 }
 
 // The first closing tag of a paragraph at or after `from`, or null. The
@@ -253,14 +252,12 @@ bool TryHiddenWarning(Scan& s, const Markup& m) {
   return true;
 }
 
-// A closing tag; block elements end the sentence, code elements, which
-// are inline, do not ("</parameter>" is no "</p...>" block end).
+// A closing tag; block elements end the sentence, code blocks among them,
+// inline code does not ("</parameter>" is no "</p...>" block end).
 void ScanClosingTag(Scan& s, const Markup& m) {
   Flush(s, 9);
   ClearPending(s);
-  char head[36];
-  CopyBounded(head, sizeof head, m.view());
-  if (IsBlockEndTag(head) == 1 && !ClosesCodeElement(head)) {
+  if (EndsSentence(m.view())) {
     s.wordNo = 0;
     AddLiteral(s, ".", 9);
     s.wordNo = 1;
