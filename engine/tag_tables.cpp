@@ -248,6 +248,10 @@ bool ClosesBlockElement(std::string_view tag) {
   return !name.empty() && Listed(name, kBlockElements);
 }
 
+bool OpensBlockElement(std::string_view tag) {
+  return !tag.ends_with("/>") && NameIn(tag, kBlockElements);
+}
+
 bool EndsSentence(std::string_view closingTag) {
   if (ClosesBlockElement(closingTag)) return true;
   char head[36];

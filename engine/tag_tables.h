@@ -31,6 +31,10 @@ bool ClosesCodeElement(std::string_view tag);
 // division, code or verbatim block) in any of the document types.
 bool ClosesBlockElement(std::string_view tag);
 
+// True when `tag` opens such a block element (an opening tag, not one that
+// closes itself).
+bool OpensBlockElement(std::string_view tag);
+
 // True when `closingTag`, a closing tag as written, ends a sentence: a block
 // element's, or one that IsBlockEndTag accepts (by its first 35 characters)
 // and closes no inline code.

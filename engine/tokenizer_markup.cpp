@@ -8,6 +8,7 @@
 #include "engine/tag_tables.h"
 #include "engine/tokenizer.h"
 #include "engine/tokenizer_scan.h"
+#include "engine/word_rec.h"
 #include "module/app_settings.h"
 #include "platform/bounded_text.h"
 
@@ -252,6 +253,23 @@ bool TryHiddenWarning(Scan& s, const Markup& m) {
   return true;
 }
 
+// Text right before a block's start tag ends its sentence, as at the
+// block's end: the block's words are no part of it ("<li>Stop the
+// pump<ul><li>..."). Where nothing was read since the last sentence end
+// (a full stop, a colon...), nothing is added.
+void EndSentenceBeforeBlock(Scan& s, const Markup& m) {
+  if (!IsOpeningTag(m.view()) || !OpensBlockElement(m.view())) return;
+  const WordRec* last = WordList.tail;
+  const bool ended = !last || (last->written.view().size() == 1 &&
+                               std::string_view(".:;!?").find(last->written.first()) != std::string_view::npos);
+  if (s.length == 0 && ended) return;
+  Flush(s, 9);
+  ClearPending(s);
+  s.wordNo = 0;
+  AddLiteral(s, ".", 9);
+  s.wordNo = 1;
+}
+
 // A closing tag; block elements end the sentence, code blocks among them,
 // inline code does not ("</parameter>" is no "</p...>" block end).
 void ScanClosingTag(Scan& s, const Markup& m) {
@@ -332,6 +350,7 @@ void ScanMarkup(Scan& s) {
     ScanPubInstruction(s, m);
     return;
   }
+  EndSentenceBeforeBlock(s, m);
   // Known by their whole names, before any prefix ("<parmname" begins
   // like the structural "<par").
   if (TryAsideElement(s, m)) return;

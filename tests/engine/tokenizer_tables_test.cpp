@@ -58,6 +58,11 @@ TEST(TokenizerTables, TagsAbbreviationsAndPrefixes) {
                        {"</term>", -1}, {"</member>", -1}, {"</verbatimText>", -1}, {"<li>", -1}, {"<codeblock>", -1},
                        {"</", -1}, {"", -1}})
     EXPECT_EQ(EndsSentence(r.text), r.expected == 1) << r.text;
+  // Their start tags, by the whole name; one that closes itself holds nothing.
+  for (const Row& r : {Row{"<programlisting language=\"c\">", 1}, {"<LI>", 1}, {"<ul>", -1}, {"<p>", 1},
+                       {"<para id=\"a\">", 1}, {"<glossdef>", 1}, {"<p/>", -1}, {"<image href=\"a\"/>", -1},
+                       {"<image href=\"a\">", 1}, {"</p>", -1}, {"<ph>", -1}, {"<term>", -1}, {"<", -1}})
+    EXPECT_EQ(OpensBlockElement(r.text), r.expected == 1) << r.text;
   // Index entries and notes to writers, by their whole names.
   for (const Row& r : {Row{"<indexterm>", 1}, {"<INDEXTERM id=\"i\">", 1}, {"<index-see-also>", 1},
                        {"<draft-comment author=\"x\">", 1}, {"<remark/>", 1}, {"<indexterms>", -1},
