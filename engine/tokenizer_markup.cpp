@@ -256,9 +256,10 @@ bool TryHiddenWarning(Scan& s, const Markup& m) {
 // Text right before a block's start tag ends its sentence, as at the
 // block's end: the block's words are no part of it ("<li>Stop the
 // pump<ul><li>..."). Where nothing was read since the last sentence end
-// (a full stop, a colon...), nothing is added.
+// (a full stop, a colon...), nothing is added; a block that closes itself
+// holds no text and divides none.
 void EndSentenceBeforeBlock(Scan& s, const Markup& m) {
-  if (!IsOpeningTag(m.view()) || !OpensBlockElement(m.view())) return;
+  if (!IsOpeningTag(m.view()) || m.closesItself() || !OpensBlockElement(m.view())) return;
   const WordRec* last = WordList.tail;
   const bool ended = !last || (last->written.view().size() == 1 &&
                                std::string_view(".:;!?").find(last->written.first()) != std::string_view::npos);

@@ -287,8 +287,8 @@ TEST_F(TokenizerTest, Markup) {
       {"<li>Stop the pump<ul><li>Open the <p>valve</p></li></ul></li><entry>Text<para>More</para></entry>", "m",
        "Stop pump{m1} . Open . valve . Text . More ."},
       {"Go. <term>Foo</term><listitem><para>Bar</para></listitem><glossterm>entity</glossterm><glossdef><para>A name"
-       "</para></glossdef>Run this:<codeblock>x</codeblock>a <p/> b <image href=\"x.png\"/> c", "",
-       "Go . <Ref> . Bar . entity . A name . Run this : <Ref> . a b <Ref> c ."},
+       "</para></glossdef>Run this:<codeblock>x</codeblock>a <p/> b <image href=\"" + x84 + x84 + x84 + "\"/> c", "",
+       "Go . <Ref> . Bar . entity . A name . Run this : <Ref> . a b c ."},
       // One sentence end where a full stop stands already; inline elements
       // and inline code end none.
       {"<li>Stop the pump.</li><li>Go.</li>", "", "Stop pump . Go ."},
