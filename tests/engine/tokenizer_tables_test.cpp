@@ -46,22 +46,16 @@ TEST(TokenizerTables, TagsAbbreviationsAndPrefixes) {
   for (const Row& r : {Row{"</parameter>", 1}, {"</PACKAGE>", 1}, {"</programlisting", 1}, {"</code >", 1},
                        {"</para>", -1}, {"</parameters>", -1}, {"<parameter>", -1}, {"</", -1}, {"", -1}})
     EXPECT_EQ(ClosesCodeElement(r.text), r.expected == 1) << r.text;
-  // A sentence ends at the end of a block of any family, a code block's
-  // too, known by its whole name; at no inline code's, whatever its name
-  // begins like, nor at a name a family uses inline.
-  for (const Row& r : {Row{"</programlisting>", 1}, {"</screen >", 1}, {"</literallayout>", 1}, {"</synopsis>", 1},
-                       {"</address>", 1}, {"</codeblock>", 1}, {"</msgblock>", 1}, {"</lines>", 1}, {"</LI>", 1},
-                       {"</dd>", 1}, {"</dt>", 1}, {"</fig>", 1}, {"</image>", 1}, {"</div>", 1}, {"</stentry>", 1},
-                       {"</td>", 1}, {"</figure>", 1}, {"</graphic>", 1}, {"</l1item>", 1}, {"</para>", 1},
-                       {"</pubtitle>", 1}, {"</section>", 1}, {"</parameter>", -1}, {"</package>", -1},
-                       {"</parmname>", -1}, {"</codeph>", -1}, {"</link>", -1}, {"</lineup>", -1}, {"</divs>", -1},
-                       {"</term>", -1}, {"</member>", -1}, {"</verbatimText>", -1}, {"<li>", -1}, {"<codeblock>", -1},
-                       {"</", -1}, {"", -1}})
+  // A sentence ends at the end of a block, a code block's too, known by its
+  // whole name; at no inline code's, whatever its name begins like, nor at
+  // a name a family uses inline. Start tags the same, but one that closes
+  // itself.
+  for (const Row& r : {Row{"</programlisting>", 1}, {"</screen >", 1}, {"</LI>", 1}, {"</dd>", 1}, {"</figure>", 1},
+                       {"</pubtitle>", 1}, {"</parameter>", -1}, {"</codeph>", -1}, {"</lineup>", -1},
+                       {"</term>", -1}, {"</member>", -1}, {"</verbatimText>", -1}, {"<li>", -1}, {"</", -1}})
     EXPECT_EQ(EndsSentence(r.text), r.expected == 1) << r.text;
-  // Their start tags, by the whole name; one that closes itself holds nothing.
-  for (const Row& r : {Row{"<programlisting language=\"c\">", 1}, {"<LI>", 1}, {"<ul>", -1}, {"<p>", 1},
-                       {"<para id=\"a\">", 1}, {"<glossdef>", 1}, {"<p/>", -1}, {"<image href=\"a\"/>", -1},
-                       {"<image href=\"a\">", 1}, {"</p>", -1}, {"<ph>", -1}, {"<term>", -1}, {"<", -1}})
+  for (const Row& r : {Row{"<programlisting language=\"c\">", 1}, {"<LI>", 1}, {"<p>", 1}, {"<ul>", -1},
+                       {"<p/>", -1}, {"<image href=\"a\"/>", -1}, {"</p>", -1}, {"<term>", -1}})
     EXPECT_EQ(OpensBlockElement(r.text), r.expected == 1) << r.text;
   // Index entries and notes to writers, by their whole names.
   for (const Row& r : {Row{"<indexterm>", 1}, {"<INDEXTERM id=\"i\">", 1}, {"<index-see-also>", 1},
