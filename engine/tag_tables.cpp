@@ -4,6 +4,7 @@
 #include <span>
 
 #include "engine/ascii_text.h"
+#include "platform/bounded_text.h"
 
 namespace {
 
@@ -68,6 +69,33 @@ constexpr std::string_view kCodeElements[] = {
     // DocBook: addresses, identifiers, keys and the other computer text
     "email", "uri", "paramdef", "parameter", "package", "systemitem", "keycap", "keycombo", "buildtarget",
     "methodname", "classname", "envar", "errorname", "prompt",
+};
+
+// Block elements of the document types the checker knows, by their whole
+// names: their end ends the sentence, whatever the prefixes above say, so
+// that no sentence runs from one block into the next (a code block's end
+// too, though its content is one placeholder). Names that a family also
+// uses inline are left out: DITA's "term", DocBook's "member" of an inline
+// list, S1000D's "verbatimText".
+constexpr std::string_view kBlockElements[] = {
+    // DITA: paragraphs, list items, terms and definitions, table cells,
+    // figures, images, divisions, code and verbatim blocks
+    "p", "shortdesc", "abstract", "lq", "note", "example", "section", "li", "sli", "dt", "dd", "dthd", "ddhd",
+    "pt", "pd", "entry", "stentry", "choption", "chdesc", "choptionhd", "chdeschd", "fig", "figgroup", "image",
+    "div", "bodydiv", "sectiondiv", "codeblock", "msgblock", "screen", "lines", "pre",
+    // DITA tasks
+    "context", "prereq", "postreq", "result", "cmd", "info", "stepxmp", "stepresult", "tutorialinfo",
+    "steptroubleshooting", "tasktroubleshooting", "choice",
+    // DocBook
+    "para", "simpara", "formalpara", "blockquote", "epigraph", "sidebar", "tip", "important", "bridgehead",
+    "listitem", "callout", "glossdef", "td", "th", "figure", "informalfigure", "mediaobject", "caption",
+    "programlisting", "screen", "literallayout", "synopsis", "cmdsynopsis", "funcsynopsis", "address",
+    "programlistingco", "screenco",
+    // S1000D
+    "simplePara", "notePara", "warningAndCautionPara", "listItem", "listItemTerm", "listItemDefinition",
+    "graphic",
+    // ATA (maintenance manuals and service bulletins)
+    "l1item", "l2item", "l3item", "l4item", "l5item", "l6item", "l7item", "numlitem", "unlitem", "sheet",
 };
 
 // Elements that stand aside from the text: index entries and the notes of
@@ -202,10 +230,33 @@ int IsInlineTag(const char* tag) {
 
 bool IsCodeElement(std::string_view tag) { return NameIn(tag, kCodeElements); }
 
-bool ClosesCodeElement(std::string_view tag) {
-  if (tag.size() < 3 || tag[0] != '<' || tag[1] != '/') return false;
+// The element name of a closing tag: after "</", up to a blank or '>';
+// empty for any other tag.
+std::string_view ClosingTagName(std::string_view tag) {
+  if (tag.size() < 3 || tag[0] != '<' || tag[1] != '/') return {};
   tag.remove_prefix(2);
-  return Listed(tag.substr(0, tag.find_first_of(" \t\r\n>")), kCodeElements);
+  return tag.substr(0, tag.find_first_of(" \t\r\n>"));
+}
+
+bool ClosesCodeElement(std::string_view tag) {
+  const std::string_view name = ClosingTagName(tag);
+  return !name.empty() && Listed(name, kCodeElements);
+}
+
+bool ClosesBlockElement(std::string_view tag) {
+  const std::string_view name = ClosingTagName(tag);
+  return !name.empty() && Listed(name, kBlockElements);
+}
+
+bool OpensBlockElement(std::string_view tag) {
+  return !tag.ends_with("/>") && NameIn(tag, kBlockElements);
+}
+
+bool EndsSentence(std::string_view closingTag) {
+  if (ClosesBlockElement(closingTag)) return true;
+  char head[36];
+  CopyBounded(head, sizeof head, closingTag);
+  return IsBlockEndTag(head) == 1 && !ClosesCodeElement(closingTag);
 }
 
 bool IsAsideElement(std::string_view tag) { return NameIn(tag, kAsideElements); }

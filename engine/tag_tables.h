@@ -22,9 +22,23 @@ int IsInlineTag(const char* tag);
 bool IsCodeElement(std::string_view tag);
 
 // True when `tag`, a closing tag ("</code>" or "</code"), closes such an
-// element. Code is inline: its end ends no sentence, whatever its name
-// begins like.
+// element. Inline code's end ends no sentence, whatever its name begins
+// like; a code block's does (see EndsSentence).
 bool ClosesCodeElement(std::string_view tag);
+
+// True when `tag`, a closing tag, closes a block element known by its whole
+// name (a paragraph, list item, definition, table cell, figure, image,
+// division, code or verbatim block) in any of the document types.
+bool ClosesBlockElement(std::string_view tag);
+
+// True when `tag` opens such a block element (an opening tag, not one that
+// closes itself).
+bool OpensBlockElement(std::string_view tag);
+
+// True when `closingTag`, a closing tag as written, ends a sentence: a block
+// element's, or one that IsBlockEndTag accepts (by its first 35 characters)
+// and closes no inline code.
+bool EndsSentence(std::string_view closingTag);
 
 // True when `tag`, an opening tag, opens an element that stands aside from
 // the text (an index entry, a writer's or reviewer's note; its name

@@ -8,6 +8,7 @@
 #include "engine/tag_tables.h"
 #include "engine/tokenizer.h"
 #include "engine/tokenizer_scan.h"
+#include "engine/word_rec.h"
 #include "module/app_settings.h"
 #include "platform/bounded_text.h"
 
@@ -78,17 +79,16 @@ char* FindEndTag(Scan& s, char* from, const char* to = nullptr) {
   return at;
 }
 
-// True when the closing tag at `q` closes a paragraph: it ends a sentence
-// (judged on what the closing-tag step reads of it) and is no code
-// element's, since code is inline.
+// True when the closing tag at `q` closes a paragraph, or any block: it
+// ends a sentence (judged on what the closing-tag step reads of it).
 bool ClosesParagraph(const char* q) {
-  char head[36] = {};
+  char head[kTagMax + 1] = {};
   std::size_t n = 0;
-  while (n + 1 < sizeof head && *q && !AtSentinel(q)) {
+  while (n < kTagMax && *q && !AtSentinel(q)) {
     head[n++] = *q == '\n' ? ' ' : *q;
     if (*q++ == '>') break;
   }
-  return IsBlockEndTag(head) == 1 && !ClosesCodeElement(head);
+  return EndsSentence({head, n});
 }
 
 // The first closing tag of a paragraph at or after `from`, or null. The
@@ -253,14 +253,30 @@ bool TryHiddenWarning(Scan& s, const Markup& m) {
   return true;
 }
 
-// A closing tag; block elements end the sentence, code elements, which
-// are inline, do not ("</parameter>" is no "</p...>" block end).
+// Text right before a block's start tag ends its sentence, as at the
+// block's end: the block's words are no part of it ("<li>Stop the
+// pump<ul><li>..."). Where nothing was read since the last sentence end
+// (a full stop, a colon...), nothing is added; a block that closes itself
+// holds no text and divides none.
+void EndSentenceBeforeBlock(Scan& s, const Markup& m) {
+  if (!IsOpeningTag(m.view()) || m.closesItself() || !OpensBlockElement(m.view())) return;
+  const WordRec* last = WordList.tail;
+  const bool ended = !last || (last->written.view().size() == 1 &&
+                               std::string_view(".:;!?").find(last->written.first()) != std::string_view::npos);
+  if (s.length == 0 && ended) return;
+  Flush(s, 9);
+  ClearPending(s);
+  s.wordNo = 0;
+  AddLiteral(s, ".", 9);
+  s.wordNo = 1;
+}
+
+// A closing tag; block elements end the sentence, code blocks among them,
+// inline code does not ("</parameter>" is no "</p...>" block end).
 void ScanClosingTag(Scan& s, const Markup& m) {
   Flush(s, 9);
   ClearPending(s);
-  char head[36];
-  CopyBounded(head, sizeof head, m.view());
-  if (IsBlockEndTag(head) == 1 && !ClosesCodeElement(head)) {
+  if (EndsSentence(m.view())) {
     s.wordNo = 0;
     AddLiteral(s, ".", 9);
     s.wordNo = 1;
@@ -335,6 +351,7 @@ void ScanMarkup(Scan& s) {
     ScanPubInstruction(s, m);
     return;
   }
+  EndSentenceBeforeBlock(s, m);
   // Known by their whole names, before any prefix ("<parmname" begins
   // like the structural "<par").
   if (TryAsideElement(s, m)) return;

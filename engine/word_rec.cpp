@@ -6,6 +6,7 @@
 #include <new>
 #include <string>
 
+#include "engine/ascii_text.h"
 #include "engine/entity_table.h"
 #include "platform/files.h"
 #include "platform/interaction.h"
@@ -368,7 +369,10 @@ void AddWordRec(char* token, unsigned char markFlag, int wordNo, int kind, const
   }
   WordRec* last = WordList.tail ? WordList.tail : WordList.head;
   while (last->next) last = last->next;
-  if (last->text.first() == '.' && tok == ".") {
+  // A full stop behind a full stop (or a record that begins with one, "...")
+  // ends no second sentence; a number written with its point first (".5")
+  // is none, and the full stop after it ends its sentence.
+  if (last->text.first() == '.' && !IsDigit(static_cast<unsigned char>(last->text[1])) && tok == ".") {
     DestroyWordRec(w);
     WordList.tail = last;
     return;

@@ -6,7 +6,12 @@
 // section, appendix or reference entry, a DITA map, a glossary entry, a
 // concept without its body, a book without a chapter; or a root that holds
 // text right after its start tag (a paragraph, a chapter) or nothing (an
-// index), or a concept whose body holds no sentence. Their titles,
+// index), or a concept whose body holds no sentence. Between their
+// paragraphs stand block elements: code and verbatim blocks (DITA's
+// codeblock, msgblock, screen and lines; DocBook's programlisting, screen,
+// literallayout, synopsis and address), lists whose items hold no
+// paragraph, nested too, terms and definitions, figures and divisions,
+// whose text begins with a probe where the check reads it. Their titles,
 // paragraphs and lists hold words, phrases, entity references, signs,
 // temperatures, numbers with units, numbers in words, capitals, quotation
 // marks, no-break spaces, semicolons, hyphens, soft hyphens, overlong
@@ -222,6 +227,7 @@ enum class PieceKind {
   kWrap,       // no text: markup round a word, or part of a word, of the next word piece
   kOpening,    // a blank before it; the next piece touches it
   kJoining,    // touches what stands before it and what follows
+  kBlock,      // a block element between paragraphs (DITA's markup before the '|', DocBook's after it)
 };
 
 // Which word of the next word piece the markup goes round (the middle
@@ -610,6 +616,28 @@ constexpr Piece kShapes[] = {
     {"<errorname>\x02</errorname>", PieceKind::kWord}, {"<prompt>\x02$</prompt>", PieceKind::kWord},
     {". Set the <parameter>glorp</parameter> and \x03 the pump.", PieceKind::kPunct},
     {". The <package>frobs</package> is on the valve. \x03 the pump.", PieceKind::kPunct},
+    // block elements between paragraphs, whose text (where the check reads it) begins with a probe: code and
+    // verbatim blocks, lists whose items hold no paragraph (nested too), terms and definitions, figures,
+    // divisions; code and placeholders hold probes that must get no marker. The verb probe after a block opens
+    // its sentence, which the words before the block would else share.
+    {"<codeblock>\x02 --stop &lt;valve/&gt;</codeblock><p>\x03 the pump.</p>|<programlisting>&lt;valve "
+     "state=\"open\"/&gt; \x02</programlisting><para>\x03 the pump.</para>", PieceKind::kBlock},
+    {"<msgblock>\x01. Stop the pump</msgblock><p>\x03 the valve.</p>|<screen>pump --stop \x02</screen><para>\x03 "
+     "the valve.</para>", PieceKind::kBlock},
+    {"<screen>\x02 --stop</screen>|<literallayout>\x01. Stop the pump\nRemove the valve</literallayout><para>\x03 "
+     "the pump.</para>", PieceKind::kBlock},
+    {"<lines>\x02 valve\npump</lines>|<synopsis>\x01. glorp --stop</synopsis>", PieceKind::kBlock},
+    {"<ul><li>\x01. Stop the pump</li><li>\x03 the valve.</li></ul>|<address>\x02 Main Street</address>",
+     PieceKind::kBlock},
+    {"<ol><li>\x01. Stop the pump<ul><li>\x03 the valve.</li></ul></li></ol>|<variablelist><varlistentry><term>"
+     "\x02 pump</term><listitem><para>\x03 the pump.</para></listitem></varlistentry></variablelist>",
+     PieceKind::kBlock},
+    {"<fig><title>\x01. The pump</title><image href=\"a.png\" placement=\"break\"/></fig>|<figure><title>\x02 pump"
+     "</title><mediaobject><imageobject><imagedata fileref=\"a.png\"/></imageobject></mediaobject></figure>",
+     PieceKind::kBlock},
+    {"<div>\x01. Stop the pump</div><dl><dlentry><dt>\x01. Pump</dt><dd>\x02 valve</dd></dlentry></dl>|"
+     "<informalfigure><mediaobject><imageobject><imagedata fileref=\"a.png\"/></imageobject></mediaobject>"
+     "</informalfigure>", PieceKind::kBlock},
 };
 constexpr std::size_t kShapeCount = sizeof kShapes / sizeof kShapes[0];
 static_assert(kShapeCount <= 256, "the byte after an escape reaches every shape");
@@ -636,7 +664,7 @@ enum class Root {
 };
 
 struct Block {
-  PieceKind kind = PieceKind::kParagraph;  // kParagraph, or the title of a kSection or kTopic
+  PieceKind kind = PieceKind::kParagraph;  // kParagraph, the title of a kSection or kTopic, or a kBlock's markup
   std::string text;
 };
 
@@ -822,6 +850,15 @@ std::vector<Block> BuildBlocks(const std::uint8_t* data, std::size_t size, std::
     const Piece& piece = !escape ? kPieces[(glue ? data[i] - 192u : data[i]) % kPieceCount]
                          : ++i < size ? kShapes[data[i] % kShapeCount]
                                       : kShapes[0];
+    if (piece.kind == PieceKind::kBlock) {
+      // The paragraph ends, the block element stands, the next paragraph begins.
+      blocks.push_back({PieceKind::kBlock, piece.text});
+      blocks.push_back({PieceKind::kParagraph, ""});
+      lastKind = PieceKind::kParagraph;
+      inBlock = 0;
+      wraps.clear();
+      continue;
+    }
     const bool ends = piece.kind == PieceKind::kParagraph || piece.kind == PieceKind::kSection ||
                       piece.kind == PieceKind::kTopic;
     if (ends || inBlock == blockPieces) {
@@ -1001,7 +1038,9 @@ class Layout {
   }
 
   void Add(const Block& b) {
-    if (Whole()) {
+    if (b.kind == PieceKind::kBlock) {
+      AddBlockElement(b.text);
+    } else if (Whole()) {
       AddWhole(b);
     } else if (b.kind == PieceKind::kTopic) {
       NewTopic(b.text);
@@ -1036,6 +1075,17 @@ class Layout {
  private:
   bool Book() const { return root_ == Root::kBook || root_ == Root::kLongBook; }
   bool Whole() const { return root_ >= Root::kChapter; }
+
+  // A block element between paragraphs, in the markup of the root's family
+  // (`both`: DITA's, '|', DocBook's); the other roots hold none.
+  void AddBlockElement(const std::string& both) {
+    const std::size_t bar = both.find('|');
+    if (Book() || root_ == Root::kChapter || root_ == Root::kSection || root_ == Root::kAppendix ||
+        root_ == Root::kRefEntry || root_ == Root::kBareBook)
+      out_ += both.substr(bar + 1);
+    else if (!Whole())
+      out_ += both.substr(0, bar);
+  }
 
   void DocBookParagraph(const std::string& text) {
     if (++paragraphs_ % 3 == 0)

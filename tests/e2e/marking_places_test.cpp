@@ -217,6 +217,13 @@ TEST_F(MarkingPlaces, FindingsArriveWhereTheirWordsAre) {
       {"letters outside the code page", "<body><p>Utilize the \xCE\xA9 meter.</p><p>Utilize the \xD0\xBC\xD0\xB5"
        "\xD1\x80\xD0\xBA\xD0\xB0 \xC4\x80 meter.</p></body>",
        {{"00", "Use", "Utilize"}}, {"Utilize<?Pub /_touchup?> the \xCE\xA9 meter.</p>"}},
+      // No sentence runs across the end of a block: the paragraph after a
+      // code block, and a list item without a paragraph, open their own.
+      {"sentences end with their blocks", "<body><p>Here is an example:</p><codeblock>&lt;valve state=\"open\"/&gt;"
+       "</codeblock><p>In this example, the valve is open.</p><screen>pump --stop</screen><p>If the valve is open, "
+       "the pump stops.</p><ul><li>Stop the pump</li><li>In this example, the valve is open</li></ul></body>",
+       {{"24", "For example", "In this example"}, {"02", "NONE", "If"}},
+       {"<p><?Pub _touchup Kesta=\"24", "<li><?Pub _touchup Kesta=\"24"}},
       // An article after an element goes on the next word, never over the
       // word of the finding after it.
       {"article before a word that touches the next", "<body><p>Stop <i>Remove</i> 'valve'frobs</p></body>",
@@ -233,16 +240,19 @@ TEST_F(MarkingPlaces, FindingsArriveWhereTheirWordsAre) {
   }
 }
 
-// A figure's graphic opens the sentence of the paragraph after it: its
-// finding goes on the paragraph's first word.
+// A figure ends its sentence: the paragraph after it opens a sentence of
+// its own, as it would alone ("There" gets none of the findings that a
+// placeholder before it in its sentence would give it).
 TEST_F(MarkingPlaces, FigureBeforeAParagraph) {
   const std::string xml =
       "<dmodule id=\"d\"><content><description><levelledPara><title>Installing the pump on the stand</title>"
       "<figure><title /><graphic infoEntityIdent=\"ICN-1\"/></figure><para>There is a stand.</para>"
+      "<figure><graphic infoEntityIdent=\"ICN-2\"/></figure><para>In this example, the stand is open.</para>"
       "</levelledPara></description></content></dmodule>\n";
   const std::string marked = CheckAndCloseDocument(xml);
   EXPECT_EQ(run_.err.find("Not found"), std::string::npos) << run_.err;
-  EXPECT_TRUE(Marked(marked, "00", "NONE", "There")) << marked;
+  EXPECT_NE(marked.find("<para>There is a stand.</para>"), std::string::npos) << marked;
+  EXPECT_TRUE(Marked(marked, "24", "For example", "In this example")) << marked;
   EXPECT_EQ(closed_, xml);
 }
 

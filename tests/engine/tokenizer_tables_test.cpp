@@ -46,6 +46,17 @@ TEST(TokenizerTables, TagsAbbreviationsAndPrefixes) {
   for (const Row& r : {Row{"</parameter>", 1}, {"</PACKAGE>", 1}, {"</programlisting", 1}, {"</code >", 1},
                        {"</para>", -1}, {"</parameters>", -1}, {"<parameter>", -1}, {"</", -1}, {"", -1}})
     EXPECT_EQ(ClosesCodeElement(r.text), r.expected == 1) << r.text;
+  // A sentence ends at the end of a block, a code block's too, known by its
+  // whole name; at no inline code's, whatever its name begins like, nor at
+  // a name a family uses inline. Start tags the same, but one that closes
+  // itself.
+  for (const Row& r : {Row{"</programlisting>", 1}, {"</screen >", 1}, {"</LI>", 1}, {"</dd>", 1}, {"</figure>", 1},
+                       {"</pubtitle>", 1}, {"</parameter>", -1}, {"</codeph>", -1}, {"</lineup>", -1},
+                       {"</term>", -1}, {"</member>", -1}, {"</verbatimText>", -1}, {"<li>", -1}, {"</", -1}})
+    EXPECT_EQ(EndsSentence(r.text), r.expected == 1) << r.text;
+  for (const Row& r : {Row{"<programlisting language=\"c\">", 1}, {"<LI>", 1}, {"<p>", 1}, {"<ul>", -1},
+                       {"<p/>", -1}, {"<image href=\"a\"/>", -1}, {"</p>", -1}, {"<term>", -1}})
+    EXPECT_EQ(OpensBlockElement(r.text), r.expected == 1) << r.text;
   // Index entries and notes to writers, by their whole names.
   for (const Row& r : {Row{"<indexterm>", 1}, {"<INDEXTERM id=\"i\">", 1}, {"<index-see-also>", 1},
                        {"<draft-comment author=\"x\">", 1}, {"<remark/>", 1}, {"<indexterms>", -1},

@@ -251,7 +251,7 @@ TEST_F(TokenizerTest, Markup) {
        "", "a b c d <ref> . e ."},
       // Without its closing tag, only the instruction is skipped.
       {"a <?Pubref x?>b", "", "a <ref> b ."},
-      {"Remove the <para>valve<?pb 3?> cover", "m", "Remove valve cover ."},
+      {"Remove the <para>valve<?pb 3?> cover", "m", "Remove . valve cover ."},
       // Markup between the article and its word leaves the word its mark.
       {"one of the <emphasis role=\"x\">following</emphasis> valves", "m", "one of following{m1} valves ."},
       {"a <?sr?>b", "", "a b ."},
@@ -268,9 +268,38 @@ TEST_F(TokenizerTest, Markup) {
       {"Read. <warning><para>Do not touch.</para></warning> Go", "", "Read . Do not touch . Go ."},
       {"<b>Note</b> Press <b>START</b> now <U>x</U>", "k", "Note{k9} Press <ref>{k9} START{k9} now <ref>{k9} x{k9} .{k9}"},
       {"Open valve</para><para>Close it</emphasis> now</ph>", "kp", "Open valve{k9 p1} .{k9} Close{p1} it{k9 p2} now{k9 p3} .{k9}"},
+      // No sentence runs across the end of a block, in any family: code and
+      // verbatim blocks (one placeholder each), list items and definitions
+      // without a paragraph, table cells, figures, images and divisions.
+      {"Here is an example:</para><programlisting>&lt;valve/&gt;</programlisting><para>In this example</para>"
+       "<screen>pump --stop</screen><para>If open</para><literallayout>a b</literallayout>c <synopsis>d</synopsis>e "
+       "<address>f</address>g", "",
+       "Here is an example : . <Ref> . In this example . <Ref> . If open . a b . c . d . e . <Ref> . g ."},
+      {"<ul><li>Stop the pump</li><li>In this example</li></ul><codeblock>x</codeblock>a <msgblock>b</msgblock>c "
+       "<screen>d</screen>e <lines>f g</lines>h <fig><image href=\"a.png\"><alt>i</alt></image></fig>j <div>k</div>l",
+       "", "Stop pump . In this example . <Ref> . a . b . c . <Ref> . e . <Ref> . h . <Ref> . j . k . l ."},
+      {"<dt>Term</dt><dd>Text</dd>a <stentry>b</stentry>c <td>d</td>e <figure><graphic/></figure>f "
+       "<l1item>g</l1item>h <LI >i</LI>j", "",
+       "Term . <Ref> . a . b . c . d . e . <ref> . f . g . h . i . j ."},
+      // Nor across the start of one: text before a nested block ends its
+      // sentence, unless the sentence has ended (a colon); a block that
+      // closes itself holds no text and divides none.
+      {"<li>Stop the pump<ul><li>Open the <p>valve</p></li></ul></li><entry>Text<para>More</para></entry>", "m",
+       "Stop pump{m1} . Open . valve . Text . More ."},
+      {"Go. <term>Foo</term><listitem><para>Bar</para></listitem><glossterm>entity</glossterm><glossdef><para>A name"
+       "</para></glossdef>Run this:<codeblock>x</codeblock>a <p/> b <image href=\"" + x84 + x84 + x84 + "\"/> c", "",
+       "Go . <Ref> . Bar . entity . A name . Run this : <Ref> . a b c ."},
+      // One sentence end where a full stop stands already; inline elements
+      // and inline code end none.
+      {"<li>Stop the pump.</li><li>Go.</li>", "", "Stop pump . Go ."},
+      // A number written with its point first is no full stop.
+      {"<li>Set it to .5</li><li>Go</li>Set .25. Go", "", "Set it to .5 . Go . Set .25 . Go ."},
+      {"Type <codeph>a</codeph>, <filepath>b</filepath>, <literal>c</literal>, <keycap>d</keycap>, <term>e</term>, "
+       "<member>f</member> or <verbatimText>g</verbatimText> now", "",
+       "Type <Ref> , <Ref> , <Ref> , <Ref> , <Ref> , f or <ref> now ."},
       // A full stop before the closing tag: only one record for both.
       {"<para>Open the valve.</para>", "", "Open valve ."},
-      {"See <xref\nhref=\"x\">a</xref> and <para " + std::string(400, 'x') + ">b", "", "See <ref> and b ."},
+      {"See <xref\nhref=\"x\">a</xref> and <para " + std::string(400, 'x') + ">b", "", "See <ref> and . b ."},
       {"a <para x y", "", "a ."},
       {"a <", "", "a", true},
       // The word after markup is marked so: a search for it together with the
@@ -295,7 +324,7 @@ TEST_F(TokenizerTest, SkippedElementsAndHiddenWarnings) {
   Settings.app.showWarnings = 0;
   RunCases({
       {"Read. <warning><para>Do not touch.</para></warning> Go", "k", "Read{k9} .{k9} <Ref_[<warning>]> .{k9} Go{k9} .{k9}"},
-      {"a <warningAndCautionPara><warning>x</warning>y</warningAndCautionPara> z", "", "a <Ref_[<warningAndCautionPara>]> . z ."},
+      {"a <warningAndCautionPara><warning>x</warning>y</warningAndCautionPara> z", "", "a . <Ref_[<warningAndCautionPara>]> . z ."},
       // The placeholder is cut to its field.
       {"Read <caution id=\"" + std::string(200, 'c') + "\">x</caution> y", "", "Read <Ref_[<caution id=\"cccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccc . y ."},
   });
@@ -308,14 +337,14 @@ TEST_F(TokenizerTest, SkippedElementsAndHiddenWarnings) {
 TEST_F(TokenizerTest, InlineElementsThatHoldParagraphsAndCode) {
   RunCases({
       {"<listitem><para>Utilize a torque wrench.</para></listitem> Go", "", "Utilize a torque wrench . Go ."},
-      {"<dl><dlentry><dt>Wrench</dt><dd><p>Use a wrench.</p></dd></dlentry></dl>", "", "Wrench Use a wrench ."},
+      {"<dl><dlentry><dt>Wrench</dt><dd><p>Use a wrench.</p></dd></dlentry></dl>", "", "Wrench . Use a wrench ."},
       // Without a paragraph inside, as before: the element's own closing tag
       // may end the sentence.
-      {"A <dd>torque wrench</dd> now", "", "A <Ref> now ."},
-      {"A <listitem>torque wrench</listitem> now", "", "A <Ref> . now ."},
+      {"A <dd>torque wrench</dd> now", "", "A . <Ref> . now ."},
+      {"A <listitem>torque wrench</listitem> now", "", "A . <Ref> . now ."},
       // Any element whose closing tag ends a sentence counts, but code, which
       // is inline itself.
-      {"A <dd>x <ph>y</ph> z</dd> w", "", "A x y . z w ."},
+      {"A <dd>x <ph>y</ph> z</dd> w", "", "A . x y . z . w ."},
       {"A <keywords><indexterm><cmdname>dita</cmdname> command</indexterm></keywords> w", "", "A <Ref> w ."},
       // Only what lies before the element's closing tag counts.
       {"A <term>torque</term> now.</para> Go", "", "A <Ref> now . Go ."},
@@ -324,22 +353,23 @@ TEST_F(TokenizerTest, InlineElementsThatHoldParagraphsAndCode) {
       {"<listitem><para>A</para><list><listitem><para>B</para></listitem></list></listitem>", "", "A . B ."},
       {"A <term>a <term>b</term> c</term> d", "", "A <Ref> c d ."},
       // A paragraph tag that closes itself holds no text.
-      {"A <listitem/> x <listitem><para>Words</para></listitem> <dd>y <p/> z</dd> w", "", "A <Ref> x Words . <Ref> w ."},
+      {"A <listitem/> x <listitem><para>Words</para></listitem> <dd>y <p/> z</dd> w", "", "A <Ref> x . Words . <Ref> . w ."},
       // One element read, the next skipped: each is judged on its own
       // content, an element inside one that is read too.
-      {"<dd><p>a</p></dd> <dd>b</dd> <p>c</p>", "", "a . <Ref> c ."},
-      {"<dd>A <term>x</term> <p>a</p></dd>", "", "A <Ref> a ."},
+      {"<dd><p>a</p></dd> <dd>b</dd> <p>c</p>", "", "a . <Ref> . c ."},
+      {"<dd>A <term>x</term> <p>a</p></dd>", "", "A <Ref> . a ."},
       // Without its closing tag, read as before.
-      {"<dd>a <p>b</p>", "", "a b ."},
-      // Code, by its whole name in any case, with or without attributes.
-      {"Run <codeblock>make all; rm -rf x</codeblock> now", "k", "Run <Ref>{k9} now{k9} .{k9}"},
+      {"<dd>a <p>b</p>", "", "a . b ."},
+      // Code, by its whole name in any case, with or without attributes; a
+      // code block ends the sentence, inline code does not.
+      {"Run <codeblock>make all; rm -rf x</codeblock> now", "k", "Run .{k9} <Ref>{k9} .{k9} now{k9} .{k9}"},
       {"Type <Codeph>ls</Codeph> or <option>-v</option> or <code/> now", "", "Type <Ref> or <Ref> or <Ref> now ."},
-      {"A <programlisting language=\"c\" xml:space=\"preserve\">int x;</programlisting> now", "", "A <Ref> now ."},
-      {"A <screen><prompt>$</prompt> <userinput>ls</userinput></screen> now", "", "A <Ref> now ."},
+      {"A <programlisting language=\"c\" xml:space=\"preserve\">int x;</programlisting> now", "", "A . <Ref> . now ."},
+      {"A <screen><prompt>$</prompt> <userinput>ls</userinput></screen> now", "", "A . <Ref> . now ."},
       {"<screenshot><para>Words</para></screenshot> <codeblocks>Go</codeblocks>", "", "Words . Go ."},
       {"<codeblock>unclosed text", "", "unclosed text ."},
       // Names of markup and parameters are code too; "<parmname" is known by
-      // its whole name before the structural "<par". Code is inline: no
+      // its whole name before the structural "<par". Inline code: no
       // closing tag of it ends the sentence, though a name begins with 'p'.
       {"Set <xmlatt>id</xmlatt> or <parmname>args.input</parmname> or <tag class=\"attribute\">id</tag> now", "",
        "Set <Ref> or <Ref> or <Ref> now ."},

@@ -111,7 +111,9 @@ TEST_F(WordListTest, RefusedTokens) {
   Add(".");  // never a full stop behind a full stop
   Add("...");
   Add(".");  // nor behind a record that begins with one
-  EXPECT_EQ(Texts(), "word <p> . ...");
+  Add(".5");
+  Add(".");  // but behind a number written with its point first
+  EXPECT_EQ(Texts(), "word <p> . ... .5 .");
 }
 
 // Deleting a record, the last one too, leaves the list linked both ways and
