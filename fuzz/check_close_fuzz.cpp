@@ -6,7 +6,9 @@
 // section, appendix or reference entry, a DITA map, a glossary entry, a
 // concept without its body, a book without a chapter; or a root that holds
 // text right after its start tag (a paragraph, a chapter) or nothing (an
-// index), or a concept whose body holds no sentence. Between their
+// index), or a concept whose body holds no sentence; a concept or book
+// without its body may name the body's start tag in a comment or an
+// instruction, where it starts nothing. Between their
 // paragraphs stand block elements: code and verbatim blocks (DITA's
 // codeblock, msgblock, screen and lines; DocBook's programlisting, screen,
 // literallayout, synopsis and address), lists whose items hold no
@@ -675,6 +677,7 @@ struct Shape {
   Root root = Root::kTopic;
   int copies = 1;                  // how many times the body's blocks come
   int paragraphs = 0;              // else: how many blocks the body holds
+  bool bodyAside = false;          // a root without its body names it in a comment or instruction
 };
 
 // The first two bytes: the encoding, the title and the root (byte 0: a
@@ -703,8 +706,9 @@ Shape ReadShape(const std::uint8_t* data, std::size_t size) {
     s.root = kWhole[((data[0] >> 3) & 3) | (data[0] & 0x80 ? 4 : 0)];
   } else if ((data[0] & 0xC0) == 0xC0) {
     constexpr Root kBare[] = {Root::kTopic,      Root::kTextPara,     Root::kTextChapter, Root::kEmptyIndex,
-                              Root::kEmptyBodyConcept, Root::kTextPara, Root::kTextChapter, Root::kEmptyBodyConcept};
+                              Root::kEmptyBodyConcept, Root::kBareConcept, Root::kTextChapter, Root::kBareBook};
     s.root = kBare[(data[0] >> 2) & 7];
+    s.bodyAside = s.root == Root::kBareConcept || s.root == Root::kBareBook;
     if (s.root != Root::kTopic) s.titleFromInput = false;
   }
   if (data[1] < 224)
@@ -975,7 +979,9 @@ constexpr const char kDocBookRoot[] = " xmlns=\"http://docbook.org/ns/docbook\" 
 // preface and appendices.
 class Layout {
  public:
-  Layout(Root root, const std::string& title) : root_(root) {
+  // `bodyAside`: a root without its body names the body's start tag where
+  // it starts nothing, in a comment (a concept) or an instruction (a book).
+  Layout(Root root, const std::string& title, bool bodyAside = false) : root_(root) {
     switch (root) {
       case Root::kTopic:
         out_ = "<topic id=\"t\"><title>" + Probed(title) + "</title>";
@@ -1016,11 +1022,15 @@ class Layout {
         out_ = "<glossentry id=\"g\"><glossterm>" + Sentence(Probed(title)) + "</glossterm>";
         break;
       case Root::kBareConcept:
-        out_ = "<concept id=\"c\"><title>" + Probed(title) + "</title><shortdesc>";
+        out_ = "<concept id=\"c\"><title>" + Probed(title) + "</title>" +
+               (bodyAside ? "<!--<conbody><p>" + Probed("Utilize the pump.", false) + "</p></conbody>-->" : "") +
+               "<shortdesc>";
         break;
       case Root::kBareBook:
         out_ = std::string("<book") + kDocBookRoot + "<info><title>" + Probed(title) +
-               "</title><abstract><para>" + Probed("The pump.") + "</para></abstract></info><preface><title>" +
+               "</title><abstract><para>" + Probed("The pump.") + "</para></abstract></info>" +
+               (bodyAside ? "<?old <chapter><para>" + Probed("Utilize the pump.", false) + "</para></chapter>?>" : "") +
+               "<preface><title>" +
                Probed("Fuzz") + "</title>";
         part_ = "preface";
         break;
@@ -1319,7 +1329,7 @@ Document BuildDocument(const std::uint8_t* data, std::size_t size) {
   }
   const std::size_t total = shape.paragraphs ? static_cast<std::size_t>(shape.paragraphs)
                                              : blocks.size() * static_cast<std::size_t>(shape.copies);
-  Layout layout(shape.root, title);
+  Layout layout(shape.root, title, shape.bodyAside);
   for (std::size_t k = 0; k < total && !blocks.empty(); ++k) {
     // Each round of the blocks starts one block further on: the same words
     // stand in many paragraphs, next to other ones.
