@@ -1543,6 +1543,18 @@ class MenuWatch : public Watch {
   std::vector<std::string> lines;
 };
 
+// What is wrong with a suggestion the menu did not put in: the document
+// must be as it was, and a status line must say why.
+std::string RefusalProblems(const std::string& which, const MenuWatch& watch, const std::string& before,
+                            const std::string& after) {
+  std::string problems;
+  if (after != before)
+    problems += which + "not put in, yet the document changed\n" + FirstDifference(before, after) + "\n";
+  if (watch.lines.empty() || !watch.lines.back().starts_with("KESta Message: The "))
+    problems += which + "not put in, and no status line says why\n";
+  return problems;
+}
+
 // Whether markup text holds a reference to an entity by its name.
 bool HoldsNamedReference(std::string_view text) {
   for (std::size_t at = text.find('&'); at != std::string_view::npos; at = text.find('&', at + 1))
@@ -1625,10 +1637,7 @@ std::string TakeSuggestionsOverReferences(editor::Editor& doc, const std::string
       else if (!markup.empty() && after != expected)
         problems += which + "not put in as written\n" + FirstDifference(expected, after) + "\n";
     } else {
-      if (after != marked)
-        problems += which + "not put in, yet the document changed\n" + FirstDifference(marked, after) + "\n";
-      if (watch.lines.empty() || !watch.lines.back().starts_with("KESta Message: The "))
-        problems += which + "not put in, and no status line says why\n";
+      problems += RefusalProblems(which, watch, marked, after);
     }
   }
   return problems;
@@ -1743,10 +1752,7 @@ std::string TakeSuggestionsOverEditedWords(editor::Editor& doc, const std::strin
       if (!whole)
         problems += which + "S_OK, but not put in over all of the words\n" + FirstDifference(expected, after) + "\n";
     } else {
-      if (after != edited)
-        problems += which + "not put in, yet the document changed\n" + FirstDifference(edited, after) + "\n";
-      if (watch.lines.empty() || !watch.lines.back().starts_with("KESta Message: The "))
-        problems += which + "not put in, and no status line says why\n";
+      problems += RefusalProblems(which, watch, edited, after);
     }
   }
   return problems;
