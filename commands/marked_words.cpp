@@ -16,10 +16,9 @@ std::string FindMarkedWordsCommand(std::string_view selection) {
   // writer put markup inside them, no search can select them whole.
   for (std::size_t i = 1; i < text.Size(); ++i)
     if (text.MarkupBefore(i)) return {};
-  const std::size_t end = text.Size();
   std::string pattern;
   bool anyChar = false;
-  for (std::size_t i = 0; i < end; ++i) {
+  for (std::size_t i = 0; i < text.Size(); ++i) {
     const unsigned char c = text.CodeAt(i);
     const bool plain = text.PlainText({i, i + 1}).has_value();
     if (plain && text.IsSpaceAt(i)) {

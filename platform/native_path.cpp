@@ -91,8 +91,9 @@ bool Resolve(const std::string& folder, const std::vector<std::string_view>& par
   // gives are not.
   std::string first;
   auto below = [&](const std::string& name) {
-    if (!Exists(Joined(folder, name))) return false;
-    if (Resolve(Joined(folder, name), parts, i + 1, out)) return true;
+    const std::string path = Joined(folder, name);
+    if (!Exists(path)) return false;
+    if (Resolve(path, parts, i + 1, out)) return true;
     if (first.empty()) first = *out;
     return false;
   };
