@@ -24,9 +24,10 @@ WordRec* SkipCoveredWords(WordRec* word) {
 
 bool HasCodes(const WordRec& w) { return w.message >= 1 || w.message2 >= 1 || w.subClass >= 1; }
 
-bool HeldByFinding(const WordRec* w) {
+bool HeldByFinding(const WordRec* w) { return w && (HasCodes(*w) || CoveredByEarlierFinding(w)); }
+
+bool CoveredByEarlierFinding(const WordRec* w) {
   if (!w) return false;
-  if (HasCodes(*w)) return true;
   // A finding covers at most four words: the three before `w` can reach it.
   const WordRec* at = w;
   for (int k = 1; k <= 3 && at->sentencePos > 0; ++k) {

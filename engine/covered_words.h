@@ -15,3 +15,6 @@ bool HasCodes(const WordRec& w);
 // in its sentence whose finding covers it. A rule whose marker would take
 // in such a word would lose one of the two findings.
 bool HeldByFinding(const WordRec* w);
+
+// Whether the finding of a word before `w` in its sentence covers `w`.
+bool CoveredByEarlierFinding(const WordRec* w);

@@ -6,7 +6,14 @@
 #include "engine/covered_words.h"
 #include "engine/rule_text.h"
 
-bool BeHeld(const RuleContext& c) { return HeldByFinding(c.P(2)); }
+bool BeHeld(const RuleContext& c) {
+  const WordRec* be = c.P(2);
+  if (!be) return false;
+  // The "be"'s own finding over the listed word too ("is going" of "is going
+  // to") says less of the same words: the row's marker takes its place.
+  if (HasCodes(*be) && be->entryWords >= 2) return CoveredByEarlierFinding(be);
+  return HeldByFinding(be);
+}
 
 void FitAfterHeldBe(RuleContext& c, WordRec& target) {
   const WordRec* be = c.P(2);

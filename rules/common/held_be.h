@@ -8,7 +8,9 @@
 #include "rules/common/rule_context.h"
 
 // Whether a finding holds the word two before the current one: the "be"
-// before the word before it.
+// before the word before it. The "be"'s own finding over the word after it
+// ("is going" of "is going to") does not count: the row's marker holds
+// the same words and more, and takes its place.
 bool BeHeld(const RuleContext& c);
 
 // The advice the row wrote on `target`, the word after the "be", for the

@@ -145,6 +145,8 @@ TEST(PrepositionRules, Rows) {
           KeptFinding("kept", "at", 313, 2, 3296)}},
       {kTableC, {"x/10 tank/10 were/25{msg=303} held/22 at/75 z/10", "at", 7,
           KeptFinding("held", "at", 313, 2, 3296)}},
+      {kTableC, {"x/10 tank/10 is/24{msg=330 entry=2} kept/22 at/75 z/10", "at", 6, KeptFinding("is",
+          "stay at/is at/are at", 313, 3, 3296)}},
       // Only from the third word of the sentence on.
       {kTableC, {"kept/22 at/75 z/10", "at", -1, ""}},
       {kTableD, {"x/10 at/75 or/63 near/75", "at", 0, "at: suggestion=\"near\" message=321 entryWords=3 ruleId=6815"}},

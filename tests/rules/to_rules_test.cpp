@@ -175,6 +175,9 @@ TEST(ToWordLists, Membership) {
        "best: suggestion=\"(you must)/(Rephrase)\" message=301 entryWords=2 ruleId=3449"},
       {"as/54{msg=331 entry=2} it/66 is/24 able/30 to/68 y/10", "to", 0,
        "is: suggestion=\"can\" message=301 entryWords=3 ruleId=3449"},
+      // The "be"'s own finding over the listed word ("is going") is one the wider marker replaces.
+      {"x/10 is/24{msg=338 entry=2} going/23 to/68 y/10", "to", 0,
+       "is: suggestion=\"will/to/(Rephrase)\" message=301 entryWords=3 ruleId=3449"},
       {"x/10 was/24 expected/31 to/68 y/10", "to", 2,
        "expected: suggestion=\"can/(Rephrase for possible)\" message=301 entryWords=2 ruleId=3449"},
       {"x/10 peculiar/30 to/68 y/10", "to", 2, "peculiar: message=301 entryWords=2 ruleId=3449"},
