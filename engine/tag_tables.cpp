@@ -75,13 +75,14 @@ constexpr std::string_view kCodeElements[] = {
 // names: their end ends the sentence, whatever the prefixes above say, so
 // that no sentence runs from one block into the next (a code block's end
 // too, though its content is one placeholder). Names that a family also
-// uses inline are left out: DITA's "term", DocBook's "member" of an inline
-// list, S1000D's "verbatimText".
+// uses inline are left out: DITA's "term" and "image" (a block only where
+// its placement says so), DocBook's "member" of an inline list, S1000D's
+// "verbatimText".
 constexpr std::string_view kBlockElements[] = {
     // DITA: paragraphs, list items, terms and definitions, table cells,
     // figures, images, divisions, code and verbatim blocks
     "p", "shortdesc", "abstract", "lq", "note", "example", "section", "li", "sli", "dt", "dd", "dthd", "ddhd",
-    "pt", "pd", "entry", "stentry", "choption", "chdesc", "choptionhd", "chdeschd", "fig", "figgroup", "image",
+    "pt", "pd", "entry", "stentry", "choption", "chdesc", "choptionhd", "chdeschd", "fig", "figgroup",
     "div", "bodydiv", "sectiondiv", "codeblock", "msgblock", "screen", "lines", "pre",
     // DITA tasks
     "context", "prereq", "postreq", "result", "cmd", "info", "stepxmp", "stepresult", "tutorialinfo",
@@ -96,6 +97,19 @@ constexpr std::string_view kBlockElements[] = {
     "graphic",
     // ATA (maintenance manuals and service bulletins)
     "l1item", "l2item", "l3item", "l4item", "l5item", "l6item", "l7item", "numlitem", "unlitem", "sheet",
+};
+
+// Inline elements whose names begin like a block end above ("</p" of
+// "</ph>", "</dmref" of a cross-reference): they stand inside a sentence,
+// so their end ends none. Compared by the whole name.
+constexpr std::string_view kInlineElements[] = {
+    // DITA
+    "ph", "parameterentity",
+    // DocBook
+    "phrase", "productname", "productnumber", "property", "personname",
+    // S1000D: references to a data module or a publication, and the parts
+    // of the latter that are read
+    "dmRef", "pmRef", "pmRefIdent", "pmRefAddressItems", "pmTitle",
 };
 
 // Elements that stand aside from the text: index entries and the notes of
@@ -197,6 +211,25 @@ bool SameGroup(std::string_view entry, std::string_view tag, std::size_t at) {
 
 std::string_view View(const char* s) { return s ? std::string_view(s) : std::string_view(); }
 
+// The value of the attribute `name` in an opening tag, without its quotes;
+// empty where the tag has none.
+std::string_view AttributeValue(std::string_view tag, std::string_view name) {
+  auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+  for (std::size_t at = tag.find_first_of(" \t\r\n"); at < tag.size(); ++at) {
+    if (!blank(tag[at - 1]) || !StartsWithNoCase(tag.substr(at), name)) continue;
+    std::size_t q = at + name.size();
+    while (q < tag.size() && blank(tag[q])) ++q;
+    if (q >= tag.size() || tag[q] != '=') continue;
+    ++q;
+    while (q < tag.size() && blank(tag[q])) ++q;
+    if (q >= tag.size() || (tag[q] != '"' && tag[q] != '\'')) continue;
+    const std::size_t close = tag.find(tag[q], q + 1);
+    if (close == std::string_view::npos) return {};
+    return tag.substr(q + 1, close - q - 1);
+  }
+  return {};
+}
+
 bool Listed(std::string_view name, std::span<const std::string_view> names) {
   for (std::string_view e : names)
     if (EqualsNoCase(name, e)) return true;
@@ -248,15 +281,22 @@ bool ClosesBlockElement(std::string_view tag) {
   return !name.empty() && Listed(name, kBlockElements);
 }
 
+bool OpensBreakImage(std::string_view tag) {
+  return !tag.ends_with("/>") && EqualsNoCase(OpeningTagName(tag), "image") &&
+         EqualsNoCase(AttributeValue(tag, "placement"), "break");
+}
+
 bool OpensBlockElement(std::string_view tag) {
-  return !tag.ends_with("/>") && NameIn(tag, kBlockElements);
+  return !tag.ends_with("/>") && (NameIn(tag, kBlockElements) || OpensBreakImage(tag));
 }
 
 bool EndsSentence(std::string_view closingTag) {
   if (ClosesBlockElement(closingTag)) return true;
+  const std::string_view name = ClosingTagName(closingTag);
+  if (Listed(name, kCodeElements) || Listed(name, kInlineElements)) return false;
   char head[36];
   CopyBounded(head, sizeof head, closingTag);
-  return IsBlockEndTag(head) == 1 && !ClosesCodeElement(closingTag);
+  return IsBlockEndTag(head) == 1;
 }
 
 bool IsAsideElement(std::string_view tag) { return NameIn(tag, kAsideElements); }

@@ -27,17 +27,24 @@ bool IsCodeElement(std::string_view tag);
 bool ClosesCodeElement(std::string_view tag);
 
 // True when `tag`, a closing tag, closes a block element known by its whole
-// name (a paragraph, list item, definition, table cell, figure, image,
-// division, code or verbatim block) in any of the document types.
+// name (a paragraph, list item, definition, table cell, figure, division,
+// code or verbatim block) in any of the document types.
 bool ClosesBlockElement(std::string_view tag);
 
-// True when `tag` opens such a block element (an opening tag, not one that
-// closes itself).
+// True when `tag` opens a DITA image placed as a block of its own
+// (placement="break"), not one that closes itself. An image is inline
+// otherwise.
+bool OpensBreakImage(std::string_view tag);
+
+// True when `tag` opens such a block element or such an image (an opening
+// tag, not one that closes itself).
 bool OpensBlockElement(std::string_view tag);
 
 // True when `closingTag`, a closing tag as written, ends a sentence: a block
 // element's, or one that IsBlockEndTag accepts (by its first 35 characters)
-// and closes no inline code.
+// and closes neither inline code nor an inline element known by its whole
+// name ("</ph>", "</phrase>", "</dmRef>"). A break image's end is known only
+// from its start tag: the tokenizer ends the sentence there.
 bool EndsSentence(std::string_view closingTag);
 
 // True when `tag`, an opening tag, opens an element that stands aside from

@@ -260,6 +260,9 @@ bool TryHiddenWarning(Scan& s, const Markup& m) {
 // holds no text and divides none.
 void EndSentenceBeforeBlock(Scan& s, const Markup& m) {
   if (!IsOpeningTag(m.view()) || m.closesItself() || !OpensBlockElement(m.view())) return;
+  // Its end tag names no placement: where it stands is kept for the
+  // closing-tag step.
+  if (OpensBreakImage(m.view())) s.breakImageEnd = MatchingClosingTag(m.end, ElementName(m.view()));
   const WordRec* last = WordList.tail;
   const bool ended = !last || (last->written.view().size() == 1 &&
                                std::string_view(".:;!?").find(last->written.first()) != std::string_view::npos);
@@ -276,7 +279,7 @@ void EndSentenceBeforeBlock(Scan& s, const Markup& m) {
 void ScanClosingTag(Scan& s, const Markup& m) {
   Flush(s, 9);
   ClearPending(s);
-  if (EndsSentence(m.view())) {
+  if (EndsSentence(m.view()) || (s.breakImageEnd && m.start == s.breakImageEnd)) {
     s.wordNo = 0;
     AddLiteral(s, ".", 9);
     s.wordNo = 1;

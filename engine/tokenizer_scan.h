@@ -60,6 +60,10 @@ struct Scan {
   char* paragraphEndFrom = nullptr;
   char* paragraphEnd = nullptr;
 
+  // The end tag of the last image placed as a block of its own, which ends
+  // its sentence (null: none).
+  const char* breakImageEnd = nullptr;
+
   std::string_view word() const { return {token, length}; }
   char last() const { return length ? token[length - 1] : '\0'; }
 };

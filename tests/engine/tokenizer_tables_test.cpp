@@ -52,10 +52,17 @@ TEST(TokenizerTables, TagsAbbreviationsAndPrefixes) {
   // itself.
   for (const Row& r : {Row{"</programlisting>", 1}, {"</screen >", 1}, {"</LI>", 1}, {"</dd>", 1}, {"</figure>", 1},
                        {"</pubtitle>", 1}, {"</parameter>", -1}, {"</codeph>", -1}, {"</lineup>", -1},
-                       {"</term>", -1}, {"</member>", -1}, {"</verbatimText>", -1}, {"<li>", -1}, {"</", -1}})
+                       {"</term>", -1}, {"</member>", -1}, {"</verbatimText>", -1}, {"<li>", -1}, {"</", -1},
+                       // Inline elements whose names begin like a block end's prefix.
+                       {"</ph>", -1}, {"</PHRASE>", -1}, {"</productname>", -1}, {"</dmRef>", -1},
+                       {"</image>", -1}, {"</prereq>", 1}, {"</pd>", 1}, {"</part>", 1}})
     EXPECT_EQ(EndsSentence(r.text), r.expected == 1) << r.text;
   for (const Row& r : {Row{"<programlisting language=\"c\">", 1}, {"<LI>", 1}, {"<p>", 1}, {"<ul>", -1},
-                       {"<p/>", -1}, {"<image href=\"a\"/>", -1}, {"</p>", -1}, {"<term>", -1}})
+                       {"<p/>", -1}, {"<image href=\"a\"/>", -1}, {"</p>", -1}, {"<term>", -1},
+                       // An image is a block only where its placement says so.
+                       {"<image href=\"a\">", -1}, {"<image href=\"a\" placement=\"break\">", 1},
+                       {"<IMAGE placement = 'BREAK'>", 1}, {"<image placement=\"inline\">", -1},
+                       {"<image data-placement=\"break\">", -1}, {"<image placement=\"break\"/>", -1}})
     EXPECT_EQ(OpensBlockElement(r.text), r.expected == 1) << r.text;
   // Index entries and notes to writers, by their whole names.
   for (const Row& r : {Row{"<indexterm>", 1}, {"<INDEXTERM id=\"i\">", 1}, {"<index-see-also>", 1},

@@ -267,7 +267,7 @@ TEST_F(TokenizerTest, Markup) {
       {"a <term>b c", "", "a b c ."},
       {"Read. <warning><para>Do not touch.</para></warning> Go", "", "Read . Do not touch . Go ."},
       {"<b>Note</b> Press <b>START</b> now <U>x</U>", "k", "Note{k9} Press <ref>{k9} START{k9} now <ref>{k9} x{k9} .{k9}"},
-      {"Open valve</para><para>Close it</emphasis> now</ph>", "kp", "Open valve{k9 p1} .{k9} Close{p1} it{k9 p2} now{k9 p3} .{k9}"},
+      {"Open valve</para><para>Close it</emphasis> now</ph>", "kp", "Open valve{k9 p1} .{k9} Close{p1} it{k9 p2} now{k9 p3} .{k9 p4}"},
       // No sentence runs across the end of a block, in any family: code and
       // verbatim blocks (one placeholder each), list items and definitions
       // without a paragraph, table cells, figures, images and divisions.
@@ -289,6 +289,11 @@ TEST_F(TokenizerTest, Markup) {
       {"Go. <term>Foo</term><listitem><para>Bar</para></listitem><glossterm>entity</glossterm><glossdef><para>A name"
        "</para></glossdef>Run this:<codeblock>x</codeblock>a <p/> b <image href=\"" + x84 + x84 + x84 + "\"/> c", "",
        "Go . <Ref> . Bar . entity . A name . Run this : <Ref> . a b c ."},
+      // Inline elements whose names begin like a paragraph's end none; an
+      // image ends its sentence only where it is placed as a block.
+      {"Turn the <ph>valve</ph> to <phrase>open</phrase> and <productname>x</productname> now "
+       "<image href=\"a.png\"><alt>i</alt></image> y <image placement=\"break\" href=\"a.png\"><alt>j</alt></image> z", "",
+       "Turn valve to open and <Ref> now <Ref> y . <Ref> . z ."},
       // One sentence end where a full stop stands already; inline elements
       // and inline code end none.
       {"<li>Stop the pump.</li><li>Go.</li>", "", "Stop pump . Go ."},
@@ -344,7 +349,8 @@ TEST_F(TokenizerTest, InlineElementsThatHoldParagraphsAndCode) {
       {"A <listitem>torque wrench</listitem> now", "", "A . <Ref> . now ."},
       // Any element whose closing tag ends a sentence counts, but code, which
       // is inline itself.
-      {"A <dd>x <ph>y</ph> z</dd> w", "", "A . x y . z . w ."},
+      {"A <dd>x <title>y</title> z</dd> w", "", "A . x y . z . w ."},
+      {"A <dd>x <ph>y</ph> z</dd> w", "", "A . <Ref> . w ."},
       {"A <keywords><indexterm><cmdname>dita</cmdname> command</indexterm></keywords> w", "", "A <Ref> w ."},
       // Only what lies before the element's closing tag counts.
       {"A <term>torque</term> now.</para> Go", "", "A <Ref> now . Go ."},
