@@ -106,6 +106,19 @@ bool ReplaceFlaggedText(HostChannel& host, const BoundedText<16>& element, std::
   return true;
 }
 
+// The marker that `at` is or lies in, climbing the few elements the writer
+// may have put among its words; empty where there is none.
+BoundedText<16> EnclosingMarker(HostChannel& host, BoundedText<16> at) {
+  constexpr int kMostLevels = 64;
+  for (int level = 0; level < kMostLevels && !at.empty(); ++level) {
+    if (host.Evaluate(Format("oid_name('%s')", at.c_str())) == "_touchup") return at;
+    const BoundedText<16> parent = ElementId(host.Evaluate(Format("oid_parent('%s')", at.c_str())));
+    if (parent == at) break;
+    at = parent;
+  }
+  return {};
+}
+
 // A word written twice keeps its first copy: the mark goes first, then,
 // from where it stood, the search passes over the first copy and takes the
 // copies after it with the white space before each. The blank after them
@@ -145,6 +158,34 @@ void DeleteFlaggedText(HostChannel& host, const std::string& word) {
     host.Execute("find -f -select " + FindDelimited(kMark) + "; delete");
     throw;
   }
+}
+
+// The marker's tags go and its words stay ("Close", "One Message"); of a
+// DELETE finding the words go too. The marker is the element the menu
+// works on or the one it lies in, so that markup the writer put among the
+// words (the element the caret steps into) keeps its tags. Where markup
+// stands among a DELETE finding's words, no search can take them whole:
+// nothing is deleted, the marker stays and the status line says so.
+bool TakeMarkerAway(HostChannel& host, const BoundedText<16>& element, bool deleteWords, const std::string& word) {
+  const BoundedText<16> start = element.empty() ? ElementId(host.Evaluate("oid_caret()")) : element;
+  const BoundedText<16> marker = EnclosingMarker(host, start);
+  if (marker.empty()) {
+    SendStatus(host, "To delete, put cursor inside a KESta Message.");
+    return false;
+  }
+  host.Execute(FitCommand(kCommandSize, Format("oid_select('%s',0,0,1);", marker.c_str())));
+  if (!MarkedWordsHoldMarkup(host.EvaluateMarkup("$selection"))) {
+    host.Execute("car edit 0,+1; dt;");
+    if (deleteWords) DeleteFlaggedText(host, word);
+    return true;
+  }
+  if (deleteWords) {
+    host.Execute(FitCommand(kCommandSize, Format("goto_oid('%s');", marker.c_str())));
+    SendStatus(host, "KESta Message: The marked words were not found. The words were not deleted.");
+    return false;
+  }
+  host.Execute("dt;");  // the marker is selected
+  return true;
 }
 }  // namespace
 
@@ -226,26 +267,25 @@ HRESULT DisplayCmenuWork(HostChannel& host, FindingCalls& self, int menuMode) {
 
   std::string chosenText;
   bool oneMessage = false;
+  bool done = true;
   unsigned id = static_cast<unsigned>(chosen);
   if (id >= ID_KESTA_SYN1 && id <= ID_KESTA_SYN6) {
     chosenText = GetMenuString(*popup, id, MF_BYCOMMAND);
   } else if (id == ID_KESTA_CLOSE) {
     if (element.empty()) SendStatus(host, "KESta Message: WARNING: Reached last KESta message.");
-    host.Execute("car edit 0,+1; dt;");
+    done = TakeMarkerAway(host, element, false, word);
   } else if (id == ID_KESTA_NEXT_MESSAGE) {
     host.Execute("set pendingdelete=off");
     host.Execute("set inputmode=insert");
   } else if (id == ID_KESTA_ONE_MESSAGE) {
     oneMessage = true;
-    host.Execute("car edit 0,+1; dt;");
     constexpr int kDeleteCategory = 4;
-    if (Finding.CurrentCategory == kDeleteCategory) DeleteFlaggedText(host, word);
+    done = TakeMarkerAway(host, element, Finding.CurrentCategory == kDeleteCategory, word);
   } else if (id == ID_KESTA_ALL_IN_DOCUMENT) {
     self.RemoveAllMarkers();
   }
 
   // Hints in parentheses are advice, not replacements.
-  bool done = true;
   if (!chosenText.empty() && chosenText[0] != '(' && !oneMessage) done = ReplaceFlaggedText(host, element, chosenText);
 
   DestroyMenu(bar);

@@ -35,6 +35,16 @@ std::string FindMarkedWordsCommand(std::string_view selection) {
   return std::string("find -f ") + (anyChar ? "-e " : "") + "-q -select " + FindDelimited(pattern);
 }
 
+bool MarkedWordsHoldMarkup(std::string_view selection) {
+  if (!IsRenderedMarker(selection)) return false;
+  const std::size_t open = selection.find("?>");
+  if (open == std::string_view::npos) return false;
+  std::string_view words = selection.substr(open + 2);
+  // The marker's own end, as a selection shows it.
+  if (words.ends_with("</_touchup>")) words.remove_suffix(std::string_view("</_touchup>").size());
+  return words.find('<') != std::string_view::npos;
+}
+
 std::optional<Repetition> RepeatedWord(std::string_view flagged) {
   constexpr std::string_view kSpace = " \t\r\n";
   Repetition out;

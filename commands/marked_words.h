@@ -17,6 +17,12 @@
 // characters (the words are then no one run of text a search could select).
 std::string FindMarkedWordsCommand(std::string_view selection);
 
+// Whether the writer put markup among the words of `selection`, a marker
+// as the host renders it selected: inside them, or opening or closing them
+// ("<b>also</b>", "al<b>so</b>"). A text of the words written as markup
+// would hold no '<' of its own.
+bool MarkedWordsHoldMarkup(std::string_view selection);
+
 // A flagged text that is one word written more than once ("the the", "The
 // the"), as a DELETE finding holds a repeated word: the first copy, which
 // the writer keeps, and the copies after it, each after one blank (" the"),

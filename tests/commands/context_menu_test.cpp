@@ -192,24 +192,32 @@ TEST(ContextMenu, EachChoice) {
       {"markup after the first word", ID_KESTA_SYN1, "prior <emphasis>to</emphasis>", "3101after", 31, "after",
        select, Closed({select, select, toMarker, toMarker, notFound}), {"CLoadMenu"}, S_FALSE},
       {"one message", ID_KESTA_ONE_MESSAGE, "utilize", "0103use/apply", 1, "use", select,
-       Closed({select, "car edit 0,+1; dt;"}), {"CLoadMenu"}, S_OK},
+       Closed({select, select, "car edit 0,+1; dt;"}), {"CLoadMenu"}, S_OK},
+      // Markup the writer put among the words keeps its tags: the marker's go.
+      {"one message over markup", ID_KESTA_ONE_MESSAGE, "<b>utilize</b>", "0103use/apply", 1, "use", select,
+       Closed({select, select, "dt;"}), {"CLoadMenu"}, S_OK},
+      // Of a DELETE finding no word goes where markup stands among them.
+      {"one delete message over markup", ID_KESTA_ONE_MESSAGE, "al<b>so</b>", "0400NONE", 4, "", select,
+       Closed({select, select, toMarker,
+               "mes \"KESta Message: The marked words were not found. The words were not deleted.\""}),
+       {"CLoadMenu"}, S_FALSE},
       // A DELETE finding: the marker's tags go first; the words are then found
       // from a mark put right before them, with their blank.
       {"one delete message", ID_KESTA_ONE_MESSAGE, "actually", "0400NONE", 4, "", select,
-       Closed({select, "car edit 0,+1; dt;", "car edit 0,-1;", "insert_string @#KESta-delete#@", "car edit 0,-14;",
+       Closed({select, select, "car edit 0,+1; dt;", "car edit 0,-1;", "insert_string @#KESta-delete#@", "car edit 0,-14;",
                "find -f -q -select @#KESta-delete#actually @; delete"}),
        {"CLoadMenu"}, S_OK},
       // A word the finding holds twice keeps its first copy, as written:
       // the mark goes, and from there the search passes over that copy and
       // takes the next with the white space before it.
       {"one delete message on a repeated word", ID_KESTA_ONE_MESSAGE, "The the", "0402the", 4, "the", select,
-       Closed({select, "car edit 0,+1; dt;", "car edit 0,-1;", "insert_string @#KESta-delete#@", "car edit 0,-14;",
+       Closed({select, select, "car edit 0,+1; dt;", "car edit 0,-1;", "insert_string @#KESta-delete#@", "car edit 0,-14;",
                "find -f -q -select @#KESta-delete#@; delete", "find -f -q -noselect @The@",
                "find -f -q -select @ the@; delete"}),
        {"CLoadMenu"}, S_OK},
       // Two words that are not one word twice go whole.
       {"one delete message on two words", ID_KESTA_ONE_MESSAGE, "in fact", "0400NONE", 4, "", select,
-       Closed({select, "car edit 0,+1; dt;", "car edit 0,-1;", "insert_string @#KESta-delete#@", "car edit 0,-14;",
+       Closed({select, select, "car edit 0,+1; dt;", "car edit 0,-1;", "insert_string @#KESta-delete#@", "car edit 0,-14;",
                "find -f -q -select @#KESta-delete#in fact @; delete"}),
        {"CLoadMenu"}, S_OK},
       {"all in document", ID_KESTA_ALL_IN_DOCUMENT, "utilize", "0103use/apply", 1, "use", select,
@@ -292,8 +300,26 @@ TEST(ContextMenu, CloseWithoutACaretElementSaysItWasTheLast) {
   Finding.CurrentMarkedWord = "utilize";
   ui.QueueAnswer(ID_KESTA_CLOSE);
   DisplayCmenuWork(doc.host, self, 0);
-  EXPECT_EQ(doc.host.Statuses(), Strings{"KESta Message: WARNING: Reached last KESta message."});
-  EXPECT_TRUE(Contains(doc.host.Executed(), "car edit 0,+1; dt;"));
+  // No marker is named: no element loses its tags.
+  EXPECT_EQ(doc.host.Statuses(), (Strings{"KESta Message: WARNING: Reached last KESta message.",
+                                          "To delete, put cursor inside a KESta Message."}));
+  EXPECT_FALSE(Contains(doc.host.Executed(), "car edit 0,+1; dt;"));
+}
+
+// The caret in an element the writer put among the marker's words: the
+// marker's tags go, that element's stay.
+TEST(ContextMenu, CloseInsideTheWritersMarkupTakesTheMarkerAway) {
+  MarkerDocument doc("0103use/apply", "<b>utilize</b>");
+  const int bold = doc.host.Add("b", doc.marker, "<b>utilize</b>");
+  doc.host.caret = bold;
+  ScriptedInteraction ui;
+  RecordedFindingCalls self;
+  Finding.CurrentMarkedWord = "utilize";
+  ui.QueueAnswer(ID_KESTA_CLOSE);
+  EXPECT_EQ(DisplayCmenuWork(doc.host, self, 0), S_OK);
+  const std::string marker = doc.host.Id(doc.marker);
+  EXPECT_EQ(From(doc.host.Executed(), "oid_select('" + marker + "',0,0,1);"),
+            Closed({"oid_select('" + marker + "',0,0,1);", "dt;"}));
 }
 
 TEST(ContextMenu, ModeOneWorksOnTheSavedElementAndOtherModesShowNothing) {
