@@ -311,7 +311,8 @@ Exit status:
   0  the method answered S_OK            1  it answered S_FALSE
   2  usage error (a refused menu answer too), a module that refused to load
      or was not found, or a method that failed or is not available yet
-  3  the document (or the registry file) could not be read or written
+  3  the document (or the registry file) could not be read or written, or
+     memory ran out
 
 Environment:
   APTCUSTOM       the custom folder (settings, dictionaries); when unset, the

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <new>
 #include <optional>
 
 #include "cli/cli_options.h"
@@ -238,12 +239,19 @@ int RunKestaCli(const std::vector<std::string>& args, const CliPaths& paths) {
     return kExitOk;
   }
   const CustomFolder folder = DefaultCustomFolder(paths);
-  switch (options.action) {
-    case CliOptions::Action::Register:
-      return Register(paths, folder, true);
-    case CliOptions::Action::Unregister:
-      return Register(paths, folder, false);
-    default:
-      return RunOnDocument(options, paths, folder);
+  try {
+    switch (options.action) {
+      case CliOptions::Action::Register:
+        return Register(paths, folder, true);
+      case CliOptions::Action::Unregister:
+        return Register(paths, folder, false);
+      default:
+        return RunOnDocument(options, paths, folder);
+    }
+  } catch (const std::bad_alloc&) {
+    // Whatever ran out, the document is written only after the whole run:
+    // nothing was written, and the source is as it was.
+    const std::string what = options.file.empty() ? std::string() : options.file + ": ";
+    return Fail(kExitFile, what + "out of memory; nothing was written");
   }
 }

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <new>
 #include <random>
 
 bool FileExists(const std::string& path) { return ::access(NativePath(path).c_str(), F_OK) == 0; }
@@ -66,21 +67,29 @@ bool ReadFileBytes(const std::string& path, std::string* bytes, std::string* not
   }
   bool ok = !tooLarge(static_cast<std::uintmax_t>(st.st_size));
   if (!ok) errno = EFBIG;
-  if (ok && st.st_size > 0) bytes->reserve(static_cast<std::size_t>(st.st_size));
-  char buf[65536];
-  while (ok) {
-    const ssize_t n = ::read(fd, buf, sizeof buf);
-    if (n > 0 && tooLarge(bytes->size() + static_cast<std::size_t>(n))) {
-      errno = EFBIG;
-      ok = false;
-    } else if (n > 0) {
-      bytes->append(buf, static_cast<std::size_t>(n));
-    } else if (n == 0) {
-      break;
-    } else if (errno != EINTR) {
-      ok = false;
-      break;
+  try {
+    if (ok && st.st_size > 0) bytes->reserve(static_cast<std::size_t>(st.st_size));
+    char buf[65536];
+    while (ok) {
+      const ssize_t n = ::read(fd, buf, sizeof buf);
+      if (n > 0 && tooLarge(bytes->size() + static_cast<std::size_t>(n))) {
+        errno = EFBIG;
+        ok = false;
+      } else if (n > 0) {
+        bytes->append(buf, static_cast<std::size_t>(n));
+      } else if (n == 0) {
+        break;
+      } else if (errno != EINTR) {
+        ok = false;
+        break;
+      }
     }
+  } catch (const std::bad_alloc&) {
+    // Memory ran out below the size limit: the caller says so; the file
+    // is closed and what was read is freed on the way.
+    ::close(fd);
+    std::string().swap(*bytes);
+    throw;
   }
   const int saved = errno;
   ::close(fd);
