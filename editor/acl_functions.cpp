@@ -35,7 +35,11 @@ NodeIndex RequireObject(const EditorState& state, const std::string& id) {
 }
 
 std::string DocName(EditorState& s, const Args&) { return s.name; }
-std::string DocPath(EditorState& s, const Args&) { return s.path; }
+std::string DocPath(EditorState& s, const Args&) {
+  // The module takes it in its code page: its letters are found again.
+  NoteGivenPath(s.path);
+  return s.path;
+}
 
 // Words: runs of characters between white space and tags that hold a
 // letter or a digit (or an entity reference). A marker's tags are no break:

@@ -213,13 +213,17 @@ std::optional<std::string> ConsoleInteraction::BrowseForFolder(const std::string
   std::optional<std::string> folder;
   // A folder arrives in UTF-8 and goes to the module in its code page.
   if (!actions_.empty() && actions_.front().kind == DialogAction::Folder) {
-    folder = Utf8ToAnsi(actions_.front().text);
+    folder = actions_.front().text;
     actions_.pop_front();
   } else {
     std::string line;
-    if (AskTerminalLine("folder (empty for Cancel):", &line)) folder = Utf8ToAnsi(line);
+    if (AskTerminalLine("folder (empty for Cancel):", &line)) folder = line;
   }
   if (folder && folder->empty()) folder.reset();
+  if (folder) {
+    NoteGivenPath(*folder);
+    folder = Utf8ToAnsi(*folder);
+  }
   std::fprintf(out_, "[folder] -> %s\n", folder ? AnsiToUtf8(*folder).c_str() : "Cancel");
   std::fflush(out_);
   return folder;

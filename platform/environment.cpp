@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "platform/files.h"
 #include "platform/wide_text.h"
 
 bool GetNativeEnvVar(const char* name, std::string* value) {
@@ -13,6 +14,11 @@ bool GetNativeEnvVar(const char* name, std::string* value) {
 
 bool GetEnvVar(const char* name, std::string* value) {
   if (!GetNativeEnvVar(name, value)) return false;
-  if (value) *value = Utf8ToAnsi(*value);
+  if (value) {
+    // The module's environment names folders (APTCUSTOM): its paths below
+    // them are found again.
+    NoteGivenPath(*value);
+    *value = Utf8ToAnsi(*value);
+  }
   return true;
 }

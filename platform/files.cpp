@@ -10,14 +10,29 @@
 #include <new>
 #include <random>
 
-bool FileExists(const std::string& path) { return ::access(NativePath(path).c_str(), F_OK) == 0; }
+namespace {
+// The file system's name of `path`; false where it cannot be told which
+// file the path names (errno says so, as NativePath left it).
+bool Native(const std::string& path, std::string* native) {
+  *native = NativePath(path);
+  return !native->empty() || path.empty();
+}
 
-bool FileReadable(const std::string& path) { return ::access(NativePath(path).c_str(), R_OK) == 0; }
+bool Access(const std::string& path, int mode) {
+  std::string native;
+  return Native(path, &native) && ::access(native.c_str(), mode) == 0;
+}
+}  // namespace
 
-bool FileWritable(const std::string& path) { return ::access(NativePath(path).c_str(), W_OK) == 0; }
+bool FileExists(const std::string& path) { return Access(path, F_OK); }
+
+bool FileReadable(const std::string& path) { return Access(path, R_OK); }
+
+bool FileWritable(const std::string& path) { return Access(path, W_OK); }
 
 std::FILE* OpenFile(const std::string& path, const char* mode) {
-  return std::fopen(NativePath(path).c_str(), mode);
+  std::string native;
+  return Native(path, &native) ? std::fopen(native.c_str(), mode) : nullptr;
 }
 
 namespace {
@@ -32,8 +47,9 @@ const char* FileKindOf(mode_t mode) {
 }  // namespace
 
 bool ReadFileBytes(const std::string& path, std::string* bytes, std::string* notRegular, std::size_t mostBytes) {
-  const std::string native = NativePath(path);
   bytes->clear();
+  std::string native;
+  if (!Native(path, &native)) return false;
   // Looked at before it is opened, so that opening a device has no effect;
   // and again once open, in case something else took the name meanwhile.
   // Without O_NONBLOCK a named pipe nobody writes to would hold the open.
@@ -306,7 +322,12 @@ bool ReplaceFileContent(const std::string& path, std::string_view bytes, int* er
     g_failStage = nullptr;
     return false;
   }
-  std::string native = NativePath(path);
+  std::string native;
+  if (!Native(path, &native)) {
+    *stage = "open";
+    *error = errno;
+    return false;
+  }
   // Through a symbolic link the file it points to is replaced, not the link;
   // a link whose file is not there yet gets that file.
   if (char* real = ::realpath(native.c_str(), nullptr)) {

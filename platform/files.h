@@ -6,11 +6,25 @@
 #include <string>
 #include <string_view>
 
-// The file system's name of a path the module names: '\' becomes '/', and
-// a part in the ANSI code page, or holding a '?' for a letter the code page
-// could not hold, is found as the file system names it. A path in UTF-8 (from
-// the environment or the command line) is taken as it is.
+// The file system's name of a path the module names: '\' becomes '/'. A
+// path the module was given (see NoteGivenPath), or one below it, names
+// that very file or folder. Any other part in the ANSI code page is found as
+// the file system names it, and a path in UTF-8 (from the environment or the
+// command line) is taken as it is. Empty, with errno EILSEQ, where the path
+// cannot be told apart from another: paths given alike in the code page,
+// or a '?' that may stand for the lost letters of names its folder holds.
+// The file calls below then fail with that errno.
 std::string NativePath(std::string_view path);
+
+// Notes that the module is given `native`, a path as the file system names
+// it, in its code page (the document, a folder from the environment or the
+// folder picker): NativePath takes the code page's form of it, and every
+// path below it, back to this very file or folder, whatever else the code
+// page shows alike. A path the code page holds whole needs no note.
+void NoteGivenPath(std::string_view native);
+
+// Forgets every path noted, for tests.
+void ForgetGivenPathsForTesting();
 
 bool FileExists(const std::string& path);    // the `_access(path, 0)` test
 bool FileReadable(const std::string& path);  // the `_access(path, 4)` test

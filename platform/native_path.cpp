@@ -2,15 +2,19 @@
 // between folders, and letters in the ANSI code page (the path the host
 // gives, converted like all of its text). The file system names them in
 // UTF-8, and a letter the code page cannot hold reached the module as '?',
-// which no file name there may hold. Each part of such a path is found as
-// the file system names it: as it is where it is there (text from the
-// environment or the command line is UTF-8 already), as the code page reads
-// it, or as the one entry of its folder whose name the code page shows as
-// this part.
+// which tells nothing of the letter it stood for. So the paths the module
+// is given (the document, the folders of the environment and the folder
+// picker) are noted as the file system names them: a path the module names
+// is taken back to the very file or folder it was given, or one below it.
+// Any other part is found as it is (text from the environment or the
+// command line is UTF-8 already) or as the code page reads it; a part whose
+// '?' may stand for lost letters of names its folder holds is refused, as
+// no one of them can be told for certain.
 #include <dirent.h>
 #include <sys/stat.h>
 
-#include <algorithm>
+#include <cerrno>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,22 +50,70 @@ std::string Joined(const std::string& folder, std::string_view name) {
   return folder.back() == '/' ? folder + std::string(name) : folder + "/" + std::string(name);
 }
 
+std::string WithSlashes(std::string_view path) {
+  std::string out(path);
+  for (char& c : out)
+    if (c == '\\') c = '/';
+  return out;
+}
+
 // A part that is not there yet is made under its UTF-8 name, or under the
 // name the code page reads.
 std::string MadeName(std::string_view part) { return WellFormedUtf8(part) ? std::string(part) : AnsiToUtf8(part); }
 
-// The entries of `folder` whose names the code page shows as `ansi`.
-std::vector<std::string> EntriesShownAs(const std::string& folder, std::string_view ansi) {
-  std::vector<std::string> found;
+// Whether `folder` holds an entry other than `part` itself whose name the
+// code page shows as `part`: its '?' may then stand for that entry's letters.
+bool HoldsLookAlike(const std::string& folder, std::string_view part) {
   DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
-  if (!dir) return found;
+  if (!dir) return false;
+  bool found = false;
   while (const dirent* entry = ::readdir(dir)) {
     const std::string_view name = entry->d_name;
-    if (name.size() >= ansi.size() && Utf8ToAnsi(name) == ansi) found.emplace_back(name);
+    if (name != part && name.size() >= part.size() && Utf8ToAnsi(name) == part) found = true;
   }
   ::closedir(dir);
-  std::sort(found.begin(), found.end());
   return found;
+}
+
+// The paths the module was given: the code page's form of each, and the
+// file system's.
+struct GivenPath {
+  std::string ansi;
+  std::string native;
+};
+struct GivenPaths {
+  std::mutex lock;
+  std::vector<GivenPath> paths;
+};
+GivenPaths& Given() {
+  static GivenPaths given;
+  return given;
+}
+
+enum class Match { None, One, Several };
+
+// The longest path given that `path` is or lies below, and where in `path`
+// the rest begins. Several of one length the code page shows alike, with
+// other names in the file system, cannot be told apart.
+Match GivenPrefix(const std::string& path, std::string* native, std::size_t* rest) {
+  GivenPaths& given = Given();
+  std::lock_guard<std::mutex> hold(given.lock);
+  Match match = Match::None;
+  std::size_t best = 0;
+  for (const GivenPath& p : given.paths) {
+    const std::string& a = p.ansi;
+    if (!path.starts_with(a) || (path.size() > a.size() && path[a.size()] != '/')) continue;
+    if (match != Match::None && a.size() < best) continue;
+    if (match != Match::None && a.size() == best) {
+      if (p.native != *native) match = Match::Several;
+      continue;
+    }
+    match = Match::One;
+    best = a.size();
+    *native = p.native;
+  }
+  *rest = best;
+  return match;
 }
 
 // The parts of `path` between its '/'s.
@@ -75,51 +127,76 @@ std::vector<std::string_view> Parts(std::string_view path) {
   }
 }
 
-// `parts` from `i` on, named below `folder` as the file system names them;
-// true when the whole path is there. Else the parts from the first that is
-// not there on get the names they would be made under.
-bool Resolve(const std::string& folder, const std::vector<std::string_view>& parts, std::size_t i,
-             std::string* out) {
-  if (i == parts.size()) {
-    *out = folder;
-    return true;
+// `rest`'s parts named below `folder` as the file system names them; from
+// the first that is not there on, as they would be made. False where a
+// part cannot be told apart from names of its folder.
+bool Resolve(std::string folder, std::string_view rest, std::string* out) {
+  const std::vector<std::string_view> parts = Parts(rest);
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    const std::string_view part = parts[i];
+    if (WellFormedUtf8(part) && Exists(Joined(folder, part))) {
+      folder = Joined(folder, part);
+      continue;
+    }
+    if (!PlainAscii(part) && Exists(Joined(folder, AnsiToUtf8(part)))) {
+      folder = Joined(folder, AnsiToUtf8(part));
+      continue;
+    }
+    if (part.find('?') != std::string_view::npos && HoldsLookAlike(folder, part)) return false;
+    for (std::size_t k = i; k < parts.size(); ++k) folder = Joined(folder, MadeName(parts[k]));
+    break;
   }
-  const std::string_view part = parts[i];
-  if (part.empty()) return Resolve(Joined(folder, part), parts, i + 1, out);
-  // Of several names the code page shows alike, the one the rest of the
-  // path is below; the folder is read only when the names the part itself
-  // gives are not.
-  std::string first;
-  auto below = [&](const std::string& name) {
-    const std::string path = Joined(folder, name);
-    if (!Exists(path)) return false;
-    if (Resolve(path, parts, i + 1, out)) return true;
-    if (first.empty()) first = *out;
-    return false;
-  };
-  if (WellFormedUtf8(part) && below(std::string(part))) return true;
-  if (!PlainAscii(part)) {
-    if (below(AnsiToUtf8(part))) return true;
-    for (const std::string& entry : EntriesShownAs(folder, part))
-      if (below(entry)) return true;
-  }
-  if (first.empty()) {
-    first = folder;
-    for (std::size_t k = i; k < parts.size(); ++k) first = Joined(first, MadeName(parts[k]));
-  }
-  *out = first;
-  return false;
+  *out = folder;
+  return true;
 }
 
 }  // namespace
 
+void NoteGivenPath(std::string_view native) {
+  if (native.empty()) return;
+  GivenPath p{WithSlashes(Utf8ToAnsi(native)), WithSlashes(native)};
+  // "a/b/" names what "a/b" names.
+  for (std::string* s : {&p.ansi, &p.native})
+    while (s->size() > 1 && s->back() == '/') s->pop_back();
+  // A path the code page holds whole is found as it is.
+  if (p.ansi == p.native) return;
+  GivenPaths& given = Given();
+  std::lock_guard<std::mutex> hold(given.lock);
+  for (const GivenPath& q : given.paths)
+    if (q.ansi == p.ansi && q.native == p.native) return;
+  given.paths.push_back(std::move(p));
+}
+
+void ForgetGivenPathsForTesting() {
+  GivenPaths& given = Given();
+  std::lock_guard<std::mutex> hold(given.lock);
+  given.paths.clear();
+}
+
 std::string NativePath(std::string_view path) {
-  std::string out(path);
-  for (char& c : out)
-    if (c == '\\') c = '/';
-  if (PlainAscii(out) || (WellFormedUtf8(out) && Exists(out))) return out;
-  const bool absolute = out.front() == '/';
+  std::string out = WithSlashes(path);
+  if (PlainAscii(out)) return out;
   std::string native;
-  Resolve(absolute ? "/" : "", Parts(std::string_view(out).substr(absolute ? 1 : 0)), 0, &native);
-  return native;
+  std::size_t rest = 0;
+  const Match match = GivenPrefix(out, &native, &rest);
+  if (match == Match::Several) {
+    errno = EILSEQ;
+    return {};
+  }
+  std::string found;
+  if (match == Match::One) {
+    if (rest >= out.size()) return native;
+    if (!Resolve(native, std::string_view(out).substr(rest + (out[rest] == '/' ? 1 : 0)), &found)) {
+      errno = EILSEQ;
+      return {};
+    }
+    return found;
+  }
+  if (WellFormedUtf8(out) && Exists(out)) return out;
+  const bool absolute = out.front() == '/';
+  if (!Resolve(absolute ? "/" : "", std::string_view(out).substr(absolute ? 1 : 0), &found)) {
+    errno = EILSEQ;
+    return {};
+  }
+  return found;
 }

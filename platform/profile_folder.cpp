@@ -5,6 +5,7 @@
 #include <cerrno>
 
 #include "platform/environment.h"
+#include "platform/files.h"
 #include "platform/wide_text.h"
 
 bool GetProfileFolder(std::string* folder, int* error) {
@@ -25,6 +26,7 @@ bool GetProfileFolder(std::string* folder, int* error) {
     return false;
   }
   // The module names it in its code page, as it names every path.
+  NoteGivenPath(dir);
   *folder = Utf8ToAnsi(dir);
   return true;
 }
