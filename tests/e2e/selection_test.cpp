@@ -208,6 +208,32 @@ TEST_F(FindingMenu, RemovingADeleteFindingDeletesItsWords) {
   }
 }
 
+// Markup the writer put among a marker's words keeps its tags: One Message
+// and Close take the marker's; a DELETE finding whose words hold markup
+// deletes nothing, says so and answers S_FALSE, and no file is written.
+TEST_F(FindingMenu, TheWritersMarkupAmongTheWordsStays) {
+  const struct {
+    std::string code, marked, answer;
+    std::string after;  // empty: refused, the document as it was
+  } rows[] = {
+      {"0000Use", "<b>Utilize</b>", "3", "<b>Utilize</b>"},
+      {"0000Use", "Uti<b>lize</b>", "3", "Uti<b>lize</b>"},
+      {"0000Use", "<b>Utilize</b>", "6", "<b>Utilize</b>"},
+      {"0401NONE", "al<b>so</b>", "8", ""},
+      {"0401NONE", "<b>also</b>", "8", ""},
+  };
+  for (const auto& row : rows) {
+    const std::string xml = Topic("<p>You can " + Marker(row.code, "FF6699", row.marked) + " stop the pump.</p>");
+    ProgramRun run = Run(xml, {"call", "ShowMe", "--caret", "(1,4,0)", "--answer", row.answer});
+    EXPECT_EQ(run.status, row.after.empty() ? 1 : 0) << row.marked << run.err;
+    EXPECT_EQ(Body(run.out), row.after.empty() ? xml : Topic("<p>You can " + row.after + " stop the pump.</p>"))
+        << row.marked;
+    const bool said = run.err.find("[status] KESta Message: The marked words were not found. The words were not "
+                                   "deleted.") != std::string::npos;
+    EXPECT_EQ(said, row.after.empty()) << run.err;
+  }
+}
+
 // The element ids the caret takes count the elements and processing
 // instructions in file order from 1, those before the root too; a marker
 // counts once (its closing instruction does not), a comment not at all.
