@@ -101,14 +101,6 @@ TEST_F(MarkingPlaces, FindingsArriveWhereTheirWordsAre) {
        {{"02", "(Insert a noun subj.)", "It is"}, {"01", "(you must)/(Rephrase)", "best to"},
         {"31", "when", "as it is"}, {"13", "at", "kept at"}, {"03", "NONE", "is"}, {"01", "(can)", "able to"}},
        {"as it is<?Pub /_touchup?> <?Pub _touchup Kesta=\"0105(you must)/(Rephrase)\""}},
-      // An inline element ends no sentence, an image placed as a block does:
-      // the long sentence keeps its length finding, and "into" after "</ph>"
-      // is no sentence's first word.
-      {"inline elements inside a sentence",
-       "<body><p>When the pump is on and the valve is open and the tank is full of the fluid, push the <image "
-       "href=\"stop.png\"><alt>stop</alt></image> button and close the valve on the left side of the unit.</p>"
-       "<p>It takes <ph>indentation</ph> into account.</p></body>",
-       {{"28", "NONE", "When"}}, {"</ph> into account."}},
       // The "be"'s own finding over the word after it is one the wider
       // marker takes the place of.
       {"be whose own finding takes in the next word",
