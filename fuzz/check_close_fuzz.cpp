@@ -63,8 +63,14 @@
 // one is neither put in over all of the words nor refused so. "One
 // Message" is answered on up to three DELETE markers of a repeated word,
 // one that holds it twice ("the the") or once before the next copy ("to
-// to"); fails unless the document keeps one copy, the rest as it was. The
-// document is then scored unchecked, and checked twice over, with the
+// to"); fails unless the document keeps one copy, the rest as it was. So
+// are "One Message" and "Close . . ." on up to two DELETE markers and two
+// others whose words the fuzzer puts into a <b> element, all of them or
+// their second half: fails unless the marker's two instructions alone
+// went, the writer's element and words staying, or, for "One Message" on
+// a DELETE marker, whose words no search can take across the markup,
+// unless nothing went, a status line says why and the answer is not S_OK.
+// The document is then scored unchecked, and checked twice over, with the
 // traffic light (the sigma report for an input of odd length), its dialog
 // closed as nobody answers it, and RemoveKestaPi takes the stamp out;
 // fails when a score
@@ -1641,15 +1647,16 @@ class MenuWatch : public Watch {
   std::vector<std::string> lines;
 };
 
-// What is wrong with a suggestion the menu did not put in: the document
-// must be as it was, and a status line must say why.
+// What is wrong with a choice the menu refused (a suggestion it did not
+// put in, words it did not delete): the document must be as it was, and a
+// status line must say why.
 std::string RefusalProblems(const std::string& which, const MenuWatch& watch, const std::string& before,
                             const std::string& after) {
   std::string problems;
   if (after != before)
-    problems += which + "not put in, yet the document changed\n" + FirstDifference(before, after) + "\n";
+    problems += which + "refused, yet the document changed\n" + FirstDifference(before, after) + "\n";
   if (watch.lines.empty() || !watch.lines.back().starts_with("KESta Message: The "))
-    problems += which + "not put in, and no status line says why\n";
+    problems += which + "refused, and no status line says why\n";
   return problems;
 }
 
@@ -1856,10 +1863,15 @@ std::string TakeSuggestionsOverEditedWords(editor::Editor& doc, const std::strin
   return problems;
 }
 
-// Answers a finding's menu with "One Message".
-class OneMessageWatch : public Watch {
+// Answers a finding's menu with one of its items ("One Message", "Close
+// . . ."), and keeps the status lines.
+class ItemWatch : public MenuWatch {
  public:
-  int PopupMenu(const Menu&, ScreenPoint) override { return ID_KESTA_ONE_MESSAGE; }
+  explicit ItemWatch(unsigned item) : item_(item) {}
+  int PopupMenu(const Menu&, ScreenPoint) override { return static_cast<int>(item_); }
+
+ private:
+  unsigned item_;
 };
 
 // "One Message" on the DELETE markers of a repeated word (up to three),
@@ -1890,13 +1902,62 @@ std::string RemoveRepeatedWords(editor::Editor& doc, const std::string& marked, 
       expected = marked.substr(0, m.at) + marked.substr(next);
     }
     ++taken;
-    OneMessageWatch watch;
+    ItemWatch watch(ID_KESTA_ONE_MESSAGE);
     const HRESULT result = ShowMenuOn(doc, marked, m.id, watch);
     const std::string after = doc.SaveText();
     const std::string which = "\"One Message\" on the marker " + m.id + " (" + words + "): ";
     for (const std::string& p : watch.problems) problems += which + p + "\n";
     if (result != S_OK) problems += which + "answered " + std::to_string(result) + "\n";
     if (after != expected) problems += which + "not one copy kept\n" + FirstDifference(expected, after) + "\n";
+  }
+  return problems;
+}
+
+// As a writer might edit a marked document, then take a marker away
+// through its menu: all of the marker's words put into a <b> element, or
+// their second part ("<b>Utilize</b>", "Uti<b>lize</b>"), then "One
+// Message" or "Close . . ." answered on it; on up to two DELETE markers and
+// two others, each on a fresh copy of the marked document. `variant`
+// chooses the marker to start from (the first ones are mostly probes in a
+// title), and the edit and the item for the first marker of each kind,
+// the next variant for the second. Empty when the marker's two
+// instructions went and all else stayed, the writer's element and the
+// words too; or, for "One Message" on a DELETE finding, whose words no
+// search can take whole across the markup, when nothing went, the marker
+// too, a status line said why and the answer was not S_OK; else what went
+// wrong.
+std::string TakeEditedMarkersAway(editor::Editor& doc, const std::string& marked, const std::vector<MarkerAt>& markers,
+                                  std::size_t variant) {
+  constexpr std::string_view kClose = "<?Pub /_touchup?>";
+  std::string problems;
+  std::size_t deletes = 0, others = 0;
+  for (std::size_t k = 0; k < markers.size(); ++k) {
+    const MarkerAt& m = markers[(k + variant / 4) % markers.size()];
+    const std::string words = marked.substr(m.open, m.close - m.open);
+    const bool deleting = m.kesta.starts_with("04");
+    std::size_t& taken = deleting ? deletes : others;
+    if (taken >= 2 || words.size() < 2 || !PlainAsciiWords(words)) continue;
+    const std::size_t chosen = variant + taken++;
+    const bool oneMessage = chosen / 2 % 2 == 0;
+    const std::size_t half = chosen % 2 == 0 ? 0 : words.size() / 2;
+    const std::string edited = words.substr(0, half) + "<b>" + words.substr(half) + "</b>";
+    const std::string text = marked.substr(0, m.open) + edited + marked.substr(m.close);
+    ItemWatch watch(oneMessage ? ID_KESTA_ONE_MESSAGE : ID_KESTA_CLOSE);
+    const HRESULT result = ShowMenuOn(doc, text, m.id, watch);
+    if (result == E_FAIL) return "the marker " + m.id + " cannot be reached in the edited document";
+    const std::string after = doc.SaveText();
+    const std::string which = std::string(oneMessage ? "\"One Message\"" : "\"Close\"") + " on the edited marker " +
+                              m.id + " (" + m.kesta + ": " + edited + "): ";
+    for (const std::string& p : watch.problems) problems += which + p + "\n";
+    if (deleting && oneMessage) {
+      if (result == S_OK) problems += which + "answered S_OK, but nothing may be deleted\n";
+      problems += RefusalProblems(which, watch, text, after);
+    } else {
+      const std::string expected = marked.substr(0, m.at) + edited + marked.substr(m.close + kClose.size());
+      if (result != S_OK) problems += which + "answered " + std::to_string(result) + "\n";
+      if (after != expected)
+        problems += which + "not the marker alone taken away\n" + FirstDifference(expected, after) + "\n";
+    }
   }
   return problems;
 }
@@ -1957,6 +2018,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Fail("a suggestion over words the writer put markup into went in partly", xml, e + "\n" + marked);
   if (std::string e = RemoveRepeatedWords(doc, marked, markers); !e.empty())
     Fail("\"One Message\" on a repeated word kept no copy, or more", xml, e + "\n" + marked);
+  if (std::string e = TakeEditedMarkersAway(doc, marked, markers, size); !e.empty())
+    Fail("a marker over words the writer put markup into was not taken away alone", xml, e + "\n" + marked);
 
   // The score of the document unchecked and checked: the score takes the
   // markers out, so both count the same words and reach the same level, and
