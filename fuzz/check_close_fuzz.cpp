@@ -13,15 +13,21 @@
 // codeblock, msgblock, screen and lines; DocBook's programlisting, screen,
 // literallayout, synopsis and address), lists whose items hold no
 // paragraph, nested too, terms and definitions, figures and divisions,
-// whose text begins with a probe where the check reads it. Their titles,
-// paragraphs and lists hold words, phrases, entity references, signs,
-// temperatures, numbers with units, numbers in words, capitals, quotation
-// marks, no-break spaces, semicolons, hyphens, soft hyphens, overlong
-// words, inline elements round words or parts of words, empty elements,
-// CDATA sections, comments, processing instructions and index terms; and
-// the characters of typeset technical text: multiplication, division and
-// plus-minus signs, fractions, inch and foot marks, curly quotation marks
-// and possessives, letters outside Latin-1 (Greek, Cyrillic, Hebrew, CJK),
+// whose text begins with a probe where the check reads it; and paragraphs
+// of a long sentence with inline elements in it, whose closing tags begin
+// like a paragraph's (DITA's ph and parameterentity, DocBook's phrase,
+// productname, productnumber, property and personname) or that are DITA
+// images with their alternative text or closing themselves, or cut in two
+// by a block (a DITA image placed as a block, a DocBook media object).
+// Their titles, paragraphs and lists hold words, phrases, entity
+// references, signs, temperatures, numbers with units, numbers in words,
+// capitals, quotation marks, no-break spaces, semicolons, hyphens, soft
+// hyphens, overlong words, inline elements round words or parts of words,
+// empty elements, CDATA sections, comments, processing instructions and
+// index terms; and the characters of typeset technical text:
+// multiplication, division and plus-minus signs, fractions, inch and foot
+// marks, curly quotation marks and possessives, letters outside Latin-1
+// (Greek, Cyrillic, Hebrew, CJK),
 // declared entities touching numbers and temperatures, and attribute
 // values, instructions and comments that hold '>' and quotation marks;
 // references to entities the tokenizer does not know, by names of every
@@ -43,7 +49,10 @@
 // topic's title, prolog or related links or in an index term must get
 // none; a second probe, a verb the rules replace, stands in the sentences
 // of letters outside the code page, of markup holding '>' and of entity
-// references and must get its own marker too. The first suggestion of
+// references and must get its own marker too; a third opens each long
+// sentence with elements in it, and each part of one that a block cuts
+// off: it must get a SENTENCE LENGTH marker of its own where its sentence
+// is too long, and none where it is not. The first suggestion of
 // markers whose words or advice hold a reference to an entity is taken
 // through ShowMe and its menu, on a fresh copy of the marked document
 // each; fails when one is neither put in where its marker stood, its
@@ -54,8 +63,14 @@
 // one is neither put in over all of the words nor refused so. "One
 // Message" is answered on up to three DELETE markers of a repeated word,
 // one that holds it twice ("the the") or once before the next copy ("to
-// to"); fails unless the document keeps one copy, the rest as it was. The
-// document is then scored unchecked, and checked twice over, with the
+// to"); fails unless the document keeps one copy, the rest as it was. So
+// are "One Message" and "Close . . ." on up to two DELETE markers and two
+// others whose words the fuzzer puts into a <b> element, all of them or
+// their second half: fails unless the marker's two instructions alone
+// went, the writer's element and words staying, or, for "One Message" on
+// a DELETE marker, whose words no search can take across the markup,
+// unless nothing went, a status line says why and the answer is not S_OK.
+// The document is then scored unchecked, and checked twice over, with the
 // traffic light (the sigma report for an input of odd length), its dialog
 // closed as nobody answers it, and RemoveKestaPi takes the stamp out;
 // fails when a score
@@ -81,6 +96,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -230,6 +246,7 @@ enum class PieceKind {
   kOpening,    // a blank before it; the next piece touches it
   kJoining,    // touches what stands before it and what follows
   kBlock,      // a block element between paragraphs (DITA's markup before the '|', DocBook's after it)
+  kCut,        // a paragraph of a sentence cut by elements that the next byte chooses (see CutParagraphs)
 };
 
 // Which word of the next word piece the markup goes round (the middle
@@ -280,11 +297,20 @@ constexpr char kUnreadProbe = '\x02';
 constexpr std::string_view kVerbProbe = "Utilise";
 constexpr char kReadVerbProbe = '\x03';
 constexpr char kUnreadVerbProbe = '\x04';
+// A third probe opens a sentence written longer than the SENTENCE LENGTH
+// limit (the fifth byte: it must get that finding's marker) or within it
+// (the sixth: no marker), whose halves an element stands between: where
+// the sentence ends decides, as no other probe's marker depends on it. A
+// word of the dictionaries that draws no finding of its own before an
+// article, and that no piece writes.
+constexpr std::string_view kLengthProbe = "Close";
+constexpr char kLongSentenceProbe = '\x05';
+constexpr char kShortSentenceProbe = '\x06';
 
 // The probe a byte stands for: whether it must get a marker of its own, and
 // that marker's category or advice (the NOT-IN-DICTIONARY category; the
-// verb's advice "use", whose category the words before it may change);
-// nullptr for any other byte.
+// verb's advice "use", whose category the words before it may change; the
+// SENTENCE LENGTH category); nullptr for any other byte.
 struct ProbeWord {
   std::string_view text;
   bool read;
@@ -293,12 +319,15 @@ struct ProbeWord {
 };
 const ProbeWord* ProbeFor(char c) {
   static constexpr ProbeWord kRead{kProbe, true, "25", ""}, kUnread{kProbe, false, "", ""},
-      kVerb{kVerbProbe, true, "", "use"}, kUnreadVerb{kVerbProbe, false, "", ""};
-  return c == kReadProbe         ? &kRead
-         : c == kUnreadProbe     ? &kUnread
-         : c == kReadVerbProbe   ? &kVerb
-         : c == kUnreadVerbProbe ? &kUnreadVerb
-                                 : nullptr;
+      kVerb{kVerbProbe, true, "", "use"}, kUnreadVerb{kVerbProbe, false, "", ""},
+      kLong{kLengthProbe, true, "28", ""}, kShort{kLengthProbe, false, "", ""};
+  return c == kReadProbe            ? &kRead
+         : c == kUnreadProbe        ? &kUnread
+         : c == kReadVerbProbe      ? &kVerb
+         : c == kUnreadVerbProbe    ? &kUnreadVerb
+         : c == kLongSentenceProbe  ? &kLong
+         : c == kShortSentenceProbe ? &kShort
+                                    : nullptr;
 }
 
 constexpr const char kCdata[] = "<![CDATA[";
@@ -640,9 +669,82 @@ constexpr Piece kShapes[] = {
     {"<div>\x01. Stop the pump</div><dl><dlentry><dt>\x01. Pump</dt><dd>\x02 valve</dd></dlentry></dl>|"
      "<informalfigure><mediaobject><imageobject><imagedata fileref=\"a.png\"/></imageobject></mediaobject>"
      "</informalfigure>", PieceKind::kBlock},
+    // a paragraph of a long sentence with elements inside it (see CutParagraphs)
+    {"", PieceKind::kCut},
 };
 constexpr std::size_t kShapeCount = sizeof kShapes / sizeof kShapes[0];
 static_assert(kShapeCount <= 256, "the byte after an escape reaches every shape");
+
+// Elements that stand inside a sentence: inline ones, whose closing tags
+// begin like a paragraph's ("</ph>", "</phrase>", "</productname>"), with
+// words inside, with attributes, nested; DITA's images, inline with their
+// alternative text (read as one placeholder), or closing themselves
+// whatever their placement; and a block in its place, which ends the
+// sentence before and after it (a DITA image placed as a block, a DocBook
+// media object).
+struct Cut {
+  const char* markup;
+  bool divides;  // a block: it ends its sentence
+};
+constexpr Cut kDitaCuts[] = {
+    {"<ph>turn the valve</ph>", false},
+    {"<ph outputclass=\"step\" xml:lang=\"en\">set the pump</ph>", false},
+    {"<ph><ph>the</ph> pump</ph>", false},
+    {"<parameterentity>pump</parameterentity>", false},
+    {"<image href=\"stop.png\"><alt>stop</alt></image>", false},
+    {"<image href=\"stop.png\" placement=\"inline\" height=\"12\"><alt>stop the pump</alt></image>", false},
+    {"<image href=\"a.png\"/>", false},
+    {"<image placement=\"break\" href=\"a.png\"/>", false},
+    {"<image href=\"stop.png\" placement=\"break\"><alt>stop</alt></image>", true},
+    {"<image placement = 'break' href=\"stop.png\" align=\"left\"><alt>stop</alt></image>", true},
+};
+constexpr Cut kDocBookCuts[] = {
+    {"<phrase>turn the valve</phrase>", false},
+    {"<phrase role=\"step\" xml:lang=\"en\">set the pump</phrase>", false},
+    {"<phrase><emphasis>the</emphasis> pump</phrase>", false},
+    {"<productname>Acme Pump</productname>", false},
+    {"<productname class=\"trade\">Glorp</productname>", false},
+    {"<productnumber>12</productnumber>", false},
+    {"<property>valve state</property>", false},
+    {"<personname>Anna Smith</personname>", false},
+    {"<personname><firstname>Anna</firstname> <surname>Smith</surname></personname>", false},
+    {"<mediaobject><imageobject><imagedata fileref=\"stop.png\"/></imageobject></mediaobject>", true},
+};
+
+// The two halves of the sentence an element cuts. The first, before a
+// block, is as long as the SENTENCE LENGTH limit allows (22 words as the
+// check counts them: "the" is none, a comma neither), so that one word
+// more, a placeholder before a block that does not end it there, is too
+// many; before an inline element it lacks its last five words, so that the
+// element's words keep it within the limit where the element's end would
+// end it. The second is too long alone, and its head and tail take a second
+// element between them.
+constexpr const char kFirstHalf[] =
+    "the valve and the pump, then turn the cover slowly to the tool and set the plate and the bolt to the gap";
+constexpr const char kFirstHalfEnd[] = " and remove the unit and the valve";
+constexpr const char kSecondHead[] = "the pump and the cover, then turn the valve slowly to the unit";
+constexpr const char kSecondTail[] =
+    "and set the bolt and the plate to the tool and remove the gap and the pump and turn the unit slowly.";
+
+// A paragraph (`open`, `close`) of the probe, then the sentence, `cut`
+// between its halves and `extra`, where inline, in its second half. The
+// length probe opens each sentence: the first half's is too long unless a
+// block cuts it off, the second half's opens one only after a block.
+std::string CutParagraph(const char* open, const char* close, const Cut& cut, const Cut& extra) {
+  return std::string(open) + kReadProbe + ". " + (cut.divides ? kShortSentenceProbe : kLongSentenceProbe) + ' ' +
+         kFirstHalf + (cut.divides ? kFirstHalfEnd : "") + ' ' + cut.markup + ' ' +
+         (cut.divides ? std::string(1, kLongSentenceProbe) + ' ' : "") + kSecondHead + ' ' +
+         (extra.divides ? "" : std::string(extra.markup) + ' ') + kSecondTail + close;
+}
+
+// The paragraphs of a cut sentence in both families (DITA's, '|',
+// DocBook's), the elements in each chosen by `choice`.
+std::string CutParagraphs(std::uint8_t choice) {
+  constexpr std::size_t kDita = std::size(kDitaCuts), kDocBook = std::size(kDocBookCuts);
+  return CutParagraph("<p>", "</p>", kDitaCuts[choice % kDita], kDitaCuts[choice / kDita % kDita]) + '|' +
+         CutParagraph("<para>", "</para>", kDocBookCuts[choice % kDocBook],
+                      kDocBookCuts[choice / kDocBook % kDocBook]);
+}
 
 enum class Encoding { kUtf8, kLatin1, kAscii };
 
@@ -854,9 +956,10 @@ std::vector<Block> BuildBlocks(const std::uint8_t* data, std::size_t size, std::
     const Piece& piece = !escape ? kPieces[(glue ? data[i] - 192u : data[i]) % kPieceCount]
                          : ++i < size ? kShapes[data[i] % kShapeCount]
                                       : kShapes[0];
-    if (piece.kind == PieceKind::kBlock) {
+    if (piece.kind == PieceKind::kBlock || piece.kind == PieceKind::kCut) {
       // The paragraph ends, the block element stands, the next paragraph begins.
-      blocks.push_back({PieceKind::kBlock, piece.text});
+      const std::uint8_t choice = piece.kind == PieceKind::kCut && ++i < size ? data[i] : 0;
+      blocks.push_back({PieceKind::kBlock, piece.kind == PieceKind::kCut ? CutParagraphs(choice) : piece.text});
       blocks.push_back({PieceKind::kParagraph, ""});
       lastKind = PieceKind::kParagraph;
       inBlock = 0;
@@ -1390,7 +1493,7 @@ std::string ProbeProblem(const std::string& marked, const std::vector<ProbeWord>
     } else if (rest.starts_with(kClose)) {
       --depth;
       i += kClose.size();
-    } else if (rest.starts_with(kProbe) || rest.starts_with(kVerbProbe)) {
+    } else if (rest.starts_with(kProbe) || rest.starts_with(kVerbProbe) || rest.starts_with(kLengthProbe)) {
       const std::string which = "probe " + std::to_string(k + 1) + " of " + std::to_string(probes.size());
       if (k == probes.size()) return "more probes than were put in";
       const ProbeWord& probe = probes[k];
@@ -1400,7 +1503,8 @@ std::string ProbeProblem(const std::string& marked, const std::vector<ProbeWord>
                        (probe.advice.empty() || advice == probe.advice);
       if (probe.read && !own)
         return which + " (\"" + std::string(probe.text) + "\"), which the check reads, has no marker of its own";
-      if (!probe.read && depth > 0) return which + ", which the check does not read, is marked";
+      if (!probe.read && depth > 0)
+        return which + " (\"" + std::string(probe.text) + "\"), which must get no marker, is marked";
       ++k;
       i += probe.text.size();
     } else {
@@ -1543,15 +1647,16 @@ class MenuWatch : public Watch {
   std::vector<std::string> lines;
 };
 
-// What is wrong with a suggestion the menu did not put in: the document
-// must be as it was, and a status line must say why.
+// What is wrong with a choice the menu refused (a suggestion it did not
+// put in, words it did not delete): the document must be as it was, and a
+// status line must say why.
 std::string RefusalProblems(const std::string& which, const MenuWatch& watch, const std::string& before,
                             const std::string& after) {
   std::string problems;
   if (after != before)
-    problems += which + "not put in, yet the document changed\n" + FirstDifference(before, after) + "\n";
+    problems += which + "refused, yet the document changed\n" + FirstDifference(before, after) + "\n";
   if (watch.lines.empty() || !watch.lines.back().starts_with("KESta Message: The "))
-    problems += which + "not put in, and no status line says why\n";
+    problems += which + "refused, and no status line says why\n";
   return problems;
 }
 
@@ -1758,10 +1863,15 @@ std::string TakeSuggestionsOverEditedWords(editor::Editor& doc, const std::strin
   return problems;
 }
 
-// Answers a finding's menu with "One Message".
-class OneMessageWatch : public Watch {
+// Answers a finding's menu with one of its items ("One Message", "Close
+// . . ."), and keeps the status lines.
+class ItemWatch : public MenuWatch {
  public:
-  int PopupMenu(const Menu&, ScreenPoint) override { return ID_KESTA_ONE_MESSAGE; }
+  explicit ItemWatch(unsigned item) : item_(item) {}
+  int PopupMenu(const Menu&, ScreenPoint) override { return static_cast<int>(item_); }
+
+ private:
+  unsigned item_;
 };
 
 // "One Message" on the DELETE markers of a repeated word (up to three),
@@ -1792,13 +1902,62 @@ std::string RemoveRepeatedWords(editor::Editor& doc, const std::string& marked, 
       expected = marked.substr(0, m.at) + marked.substr(next);
     }
     ++taken;
-    OneMessageWatch watch;
+    ItemWatch watch(ID_KESTA_ONE_MESSAGE);
     const HRESULT result = ShowMenuOn(doc, marked, m.id, watch);
     const std::string after = doc.SaveText();
     const std::string which = "\"One Message\" on the marker " + m.id + " (" + words + "): ";
     for (const std::string& p : watch.problems) problems += which + p + "\n";
     if (result != S_OK) problems += which + "answered " + std::to_string(result) + "\n";
     if (after != expected) problems += which + "not one copy kept\n" + FirstDifference(expected, after) + "\n";
+  }
+  return problems;
+}
+
+// As a writer might edit a marked document, then take a marker away
+// through its menu: all of the marker's words put into a <b> element, or
+// their second part ("<b>Utilize</b>", "Uti<b>lize</b>"), then "One
+// Message" or "Close . . ." answered on it; on up to two DELETE markers and
+// two others, each on a fresh copy of the marked document. `variant`
+// chooses the marker to start from (the first ones are mostly probes in a
+// title), and the edit and the item for the first marker of each kind,
+// the next variant for the second. Empty when the marker's two
+// instructions went and all else stayed, the writer's element and the
+// words too; or, for "One Message" on a DELETE finding, whose words no
+// search can take whole across the markup, when nothing went, the marker
+// too, a status line said why and the answer was not S_OK; else what went
+// wrong.
+std::string TakeEditedMarkersAway(editor::Editor& doc, const std::string& marked, const std::vector<MarkerAt>& markers,
+                                  std::size_t variant) {
+  constexpr std::string_view kClose = "<?Pub /_touchup?>";
+  std::string problems;
+  std::size_t deletes = 0, others = 0;
+  for (std::size_t k = 0; k < markers.size(); ++k) {
+    const MarkerAt& m = markers[(k + variant / 4) % markers.size()];
+    const std::string words = marked.substr(m.open, m.close - m.open);
+    const bool deleting = m.kesta.starts_with("04");
+    std::size_t& taken = deleting ? deletes : others;
+    if (taken >= 2 || words.size() < 2 || !PlainAsciiWords(words)) continue;
+    const std::size_t chosen = variant + taken++;
+    const bool oneMessage = chosen / 2 % 2 == 0;
+    const std::size_t half = chosen % 2 == 0 ? 0 : words.size() / 2;
+    const std::string edited = words.substr(0, half) + "<b>" + words.substr(half) + "</b>";
+    const std::string text = marked.substr(0, m.open) + edited + marked.substr(m.close);
+    ItemWatch watch(oneMessage ? ID_KESTA_ONE_MESSAGE : ID_KESTA_CLOSE);
+    const HRESULT result = ShowMenuOn(doc, text, m.id, watch);
+    if (result == E_FAIL) return "the marker " + m.id + " cannot be reached in the edited document";
+    const std::string after = doc.SaveText();
+    const std::string which = std::string(oneMessage ? "\"One Message\"" : "\"Close\"") + " on the edited marker " +
+                              m.id + " (" + m.kesta + ": " + edited + "): ";
+    for (const std::string& p : watch.problems) problems += which + p + "\n";
+    if (deleting && oneMessage) {
+      if (result == S_OK) problems += which + "answered S_OK, but nothing may be deleted\n";
+      problems += RefusalProblems(which, watch, text, after);
+    } else {
+      const std::string expected = marked.substr(0, m.at) + edited + marked.substr(m.close + kClose.size());
+      if (result != S_OK) problems += which + "answered " + std::to_string(result) + "\n";
+      if (after != expected)
+        problems += which + "not the marker alone taken away\n" + FirstDifference(expected, after) + "\n";
+    }
   }
   return problems;
 }
@@ -1859,6 +2018,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Fail("a suggestion over words the writer put markup into went in partly", xml, e + "\n" + marked);
   if (std::string e = RemoveRepeatedWords(doc, marked, markers); !e.empty())
     Fail("\"One Message\" on a repeated word kept no copy, or more", xml, e + "\n" + marked);
+  if (std::string e = TakeEditedMarkersAway(doc, marked, markers, size); !e.empty())
+    Fail("a marker over words the writer put markup into was not taken away alone", xml, e + "\n" + marked);
 
   // The score of the document unchecked and checked: the score takes the
   // markers out, so both count the same words and reach the same level, and
