@@ -274,8 +274,9 @@ void EndSentenceBeforeBlock(Scan& s, const Markup& m) {
   s.wordNo = 1;
 }
 
-// A closing tag; block elements end the sentence, code blocks among them,
-// inline code does not ("</parameter>" is no "</p...>" block end).
+// A closing tag; block elements end the sentence, code blocks and images
+// placed as blocks among them; inline code and inline elements do not
+// ("</parameter>", "</ph>" are no "</p...>" block end).
 void ScanClosingTag(Scan& s, const Markup& m) {
   Flush(s, 9);
   ClearPending(s);
