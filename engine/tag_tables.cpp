@@ -292,8 +292,7 @@ bool OpensBlockElement(std::string_view tag) {
 
 bool EndsSentence(std::string_view closingTag) {
   if (ClosesBlockElement(closingTag)) return true;
-  const std::string_view name = ClosingTagName(closingTag);
-  if (Listed(name, kCodeElements) || Listed(name, kInlineElements)) return false;
+  if (ClosesCodeElement(closingTag) || Listed(ClosingTagName(closingTag), kInlineElements)) return false;
   char head[36];
   CopyBounded(head, sizeof head, closingTag);
   return IsBlockEndTag(head) == 1;
