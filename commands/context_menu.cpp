@@ -165,7 +165,9 @@ void DeleteFlaggedText(HostChannel& host, const std::string& word) {
 // works on or the one it lies in, so that markup the writer put among the
 // words (the element the caret steps into) keeps its tags. Where markup
 // stands among a DELETE finding's words, no search can take them whole:
-// nothing is deleted, the marker stays and the status line says so.
+// nothing is deleted, the marker stays and the status line says so. A
+// marker whose words the writer deleted holds nothing the caret could step
+// into (it would land in the element round the marker): its tags alone go.
 bool TakeMarkerAway(HostChannel& host, const BoundedText<16>& element, bool deleteWords, const std::string& word) {
   const BoundedText<16> start = element.empty() ? ElementId(host.Evaluate("oid_caret()")) : element;
   const BoundedText<16> marker = EnclosingMarker(host, start);
@@ -174,12 +176,13 @@ bool TakeMarkerAway(HostChannel& host, const BoundedText<16>& element, bool dele
     return false;
   }
   host.Execute(FitCommand(kCommandSize, Format("oid_select('%s',0,0,1);", marker.c_str())));
-  if (!MarkedWordsHoldMarkup(host.EvaluateMarkup("$selection"))) {
+  const MarkedWords words = ReadMarkedWords(host.EvaluateMarkup("$selection"));
+  if (words == MarkedWords::Plain) {
     host.Execute("car edit 0,+1; dt;");
     if (deleteWords) DeleteFlaggedText(host, word);
     return true;
   }
-  if (deleteWords) {
+  if (words == MarkedWords::WithMarkup && deleteWords) {
     host.Execute(FitCommand(kCommandSize, Format("goto_oid('%s');", marker.c_str())));
     SendStatus(host, "KESta Message: The marked words were not found. The words were not deleted.");
     return false;

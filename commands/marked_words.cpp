@@ -35,14 +35,16 @@ std::string FindMarkedWordsCommand(std::string_view selection) {
   return std::string("find -f ") + (anyChar ? "-e " : "") + "-q -select " + FindDelimited(pattern);
 }
 
-bool MarkedWordsHoldMarkup(std::string_view selection) {
-  if (!IsRenderedMarker(selection)) return false;
+MarkedWords ReadMarkedWords(std::string_view selection) {
+  if (!IsRenderedMarker(selection)) return MarkedWords::Plain;
   const std::size_t open = selection.find("?>");
-  if (open == std::string_view::npos) return false;
+  if (open == std::string_view::npos) return MarkedWords::Plain;
   std::string_view words = selection.substr(open + 2);
   // The marker's own end, as a selection shows it.
   if (words.ends_with("</_touchup>")) words.remove_suffix(std::string_view("</_touchup>").size());
-  return words.find('<') != std::string_view::npos;
+  if (words.find('<') != std::string_view::npos) return MarkedWords::WithMarkup;
+  if (words.find_first_not_of(" \t\r\n") == std::string_view::npos) return MarkedWords::None;
+  return MarkedWords::Plain;
 }
 
 std::optional<Repetition> RepeatedWord(std::string_view flagged) {

@@ -17,11 +17,14 @@
 // characters (the words are then no one run of text a search could select).
 std::string FindMarkedWordsCommand(std::string_view selection);
 
-// Whether the writer put markup among the words of `selection`, a marker
-// as the host renders it selected: inside them, or opening or closing them
-// ("<b>also</b>", "al<b>so</b>"). A text of the words written as markup
-// would hold no '<' of its own.
-bool MarkedWordsHoldMarkup(std::string_view selection);
+// What the writer left of the words of `selection`, a marker as the host
+// renders it selected: plain words; words with markup among them, inside
+// them, or opening or closing them ("<b>also</b>", "al<b>so</b>"; a text of
+// the words written as markup would hold no '<' of its own); or no words,
+// as where the writer deleted them and left the marker's two instructions
+// side by side (white space alone is no word).
+enum class MarkedWords { Plain, WithMarkup, None };
+MarkedWords ReadMarkedWords(std::string_view selection);
 
 // A flagged text that is one word written more than once ("the the", "The
 // the"), as a DELETE finding holds a repeated word: the first copy, which

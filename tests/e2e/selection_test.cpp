@@ -212,17 +212,23 @@ TEST_F(FindingMenu, RemovingADeleteFindingDeletesItsWords) {
 
 // Markup the writer put among a marker's words keeps its tags: One Message
 // and Close take the marker's; a DELETE finding whose words hold markup
-// deletes nothing, says so and answers S_FALSE, and no file is written.
+// deletes nothing, says so and answers S_FALSE, and no file is written. A
+// marker whose words the writer deleted loses its two instructions, and
+// nothing else goes, a DELETE finding's blank after it neither.
 TEST_F(FindingMenu, TheWritersMarkupAmongTheWordsStays) {
   const char* const refused = "[status] KESta Message: The marked words were not found. The words were not deleted.";
   for (const auto& [code, marked, answer, after] : {std::array<std::string, 4>{"0000Use", "<b>Utilize</b>", "3", "<b>Utilize</b>"},
                                                      {"0000Use", "Uti<b>lize</b>", "6", "Uti<b>lize</b>"},
-                                                     {"0401NONE", "al<b>so</b>", "8", ""}}) {
+                                                     {"0401NONE", "al<b>so</b>", "8", ""},
+                                                     {"0000Use", "", "3", ""}, {"0000Use", "", "6", ""},
+                                                     {"0401NONE", "", "8", ""}, {"0401NONE", "", "11", ""},
+                                                     {"0401NONE", " ", "8", " "}}) {
     const std::string xml = Topic("<p>You can " + Marker(code, "FF6699", marked) + " stop the pump.</p>");
     ProgramRun run = Run(xml, {"call", "ShowMe", "--caret", "(1,4,0)", "--answer", answer});
-    EXPECT_EQ(run.status, after.empty() ? 1 : 0) << marked << run.err;
-    EXPECT_EQ(Body(run.out), after.empty() ? xml : Topic("<p>You can " + after + " stop the pump.</p>")) << marked;
-    EXPECT_EQ(run.err.find(refused) != std::string::npos, after.empty()) << run.err;
+    const bool refuse = after.empty() && !marked.empty();
+    EXPECT_EQ(run.status, refuse ? 1 : 0) << marked << run.err;
+    EXPECT_EQ(Body(run.out), refuse ? xml : Topic("<p>You can " + after + " stop the pump.</p>")) << marked << answer;
+    EXPECT_EQ(run.err.find(refused) != std::string::npos, refuse) << run.err;
   }
 }
 
