@@ -95,6 +95,8 @@ constexpr std::string_view kBlockElements[] = {
     // S1000D
     "simplePara", "notePara", "warningAndCautionPara", "listItem", "listItemTerm", "listItemDefinition",
     "graphic",
+    // DITA hazard statements and troubleshooting
+    "hazardstatement", "messagepanel", "typeofhazard", "consequence", "howtoavoid", "condition",
     // ATA (maintenance manuals and service bulletins)
     "l1item", "l2item", "l3item", "l4item", "l5item", "l6item", "l7item", "numlitem", "unlitem", "sheet",
 };
@@ -122,11 +124,18 @@ constexpr std::string_view kAsideElements[] = {
     "remark",
 };
 
-// Prose sections of the document types the checker knows whose names begin
-// like an inline prefix ("<con", "<result"): they hold the text to check,
-// so they are read, whatever prefix they share. Compared by the whole name.
+// Elements of the document types the checker knows that hold a writer's
+// sentences, but whose names begin like an inline prefix ("<con", "<dd",
+// "<lines", "<tutorial", "<hazard", "<term"): they are read as a
+// paragraph is, whatever they hold. Compared by the whole name.
 constexpr std::string_view kProseSections[] = {
+    // prose sections
     "conbody", "conbodydiv", "content", "context", "result",
+    // DITA: definitions, line-by-line text, a step's tutorial text, hazard
+    // statements and their consequence, a trouble's condition
+    "dd", "lines", "tutorialinfo", "hazardstatement", "consequence", "condition",
+    // DocBook: a term defined inline, in a sentence of its own
+    "termdef",
 };
 
 // The element name of an opening tag: after '<', up to a blank, '/' or '>'.
@@ -306,6 +315,13 @@ bool IsStructuralTag(std::string_view tag) {
   for (std::string_view e : kStructuralTags)
     if (SameGroup(e, tag, 1) && StartsWithNoCase(tag, e)) return true;
   return false;
+}
+
+bool IsReferenceElement(std::string_view tag) {
+  if (tag.size() < 2 || !IsAsciiLower(static_cast<unsigned char>(tag[1]))) return false;
+  const std::string_view name = OpeningTagName(tag);
+  return name.size() > 3 && name.ends_with("Ref") &&
+         IsAsciiLower(static_cast<unsigned char>(name[name.size() - 4]));
 }
 
 std::string_view SkippedContentClosingTag(std::string_view tag) {

@@ -55,6 +55,11 @@ bool IsAsideElement(std::string_view tag);
 // True for a structural tag: the tag is skipped and its content is read.
 bool IsStructuralTag(std::string_view tag);
 
+// True when `tag` opens a reference of S1000D (dmRef, pmRef, externalPubRef,
+// functionalItemRef and the others, named in camel case ending in "Ref"):
+// its content is skipped to its own closing tag, as the table's below.
+bool IsReferenceElement(std::string_view tag);
+
 // For a tag whose content is skipped, the closing tag to look for; else empty.
 std::string_view SkippedContentClosingTag(std::string_view tag);
 

@@ -11,6 +11,9 @@
 // Module-wide: what the tokenizer keeps between calls.
 struct TokenizerState {
   BoundedText<36> endTag;  // the closing tag the scan last looked for
+  // The element's name did not fit: a closing tag that begins with what the
+  // buffer holds is taken, however its name runs on.
+  bool endTagCut = false;
   void Reset() { *this = TokenizerState{}; }
 };
 extern TokenizerState Tokenizer;

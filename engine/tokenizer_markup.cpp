@@ -2,6 +2,7 @@
 // are skipped, some elements become placeholder tokens, and the closing
 // tags of block elements end the sentence.
 #include <iterator>
+#include <string>
 #include <type_traits>
 
 #include "engine/markup_end.h"
@@ -53,6 +54,19 @@ void ReadMarkup(Scan& s, Markup* m) {
   m->text[m->length] = '\0';
 }
 
+// The closing tag to look for next.
+void LookFor(std::string_view closing) {
+  Tokenizer.endTagCut = !Tokenizer.endTag.assign(closing);
+}
+
+// True where the end tag in the buffer, found at `at`, is the element's own:
+// its name ends there ("</dmRef>", not "</dmRefIdent>").
+bool EndTagEndsAt(const char* at) {
+  const unsigned char c = Byte(at[Tokenizer.endTag.view().size()]);
+  const bool nameGoesOn = IsLetterOrDigit(c) || c >= 0x80 || CharIn(static_cast<char>(c), "-_.:");
+  return Tokenizer.endTagCut || !nameGoesOn;
+}
+
 // The end tag in the end-tag buffer at or after `from`, or null. With `to`,
 // only an end tag that begins no later than `to` is found.
 char* FindEndTag(Scan& s, char* from, const char* to = nullptr) {
@@ -61,18 +75,21 @@ char* FindEndTag(Scan& s, char* from, const char* to = nullptr) {
   std::size_t& count = to ? s.missedBeforeCount : s.missedCount;
   constexpr std::size_t kSize = std::extent_v<decltype(Scan::missed)>;
   for (std::size_t i = 0; i < count && i < kSize; ++i)
-    if (list[i].from <= from && (!list[i].to || (to && to <= list[i].to)) && EqualsNoCase(list[i].tag, tag))
+    if (list[i].from <= from && (!list[i].to || (to && to <= list[i].to)) && EqualsNoCase(list[i].tag, tag) &&
+        list[i].cut == Tokenizer.endTagCut)
       return nullptr;
   char* at = nullptr;
   if (!to) {
     at = FindBeforeEnd(from, tag);
+    while (at && !EndTagEndsAt(at)) at = FindBeforeEnd(at + 1, tag);
   } else {
     for (char* q = from; q <= to && *q && !AtSentinel(q) && !at; ++q)
-      if (TextStartsWithNoCase(q, tag)) at = q;
+      if (TextStartsWithNoCase(q, tag) && EndTagEndsAt(q)) at = q;
   }
   if (!at) {
     Scan::MissedTag& miss = list[count++ % kSize];
     CopyBounded(miss.tag, sizeof miss.tag, tag);
+    miss.cut = Tokenizer.endTagCut;
     miss.from = from;
     miss.to = to;
   }
@@ -148,7 +165,7 @@ void ScanPubInstruction(Scan& s, const Markup& m) {
   ClearPending(s);
   if (!StartsWithNoCase(m.view(), "<?Pub _bookmark") && StartsWithNoCase(m.view(), "<?Pubref")) {
     AddLiteral(s, "<ref>", 9);
-    Tokenizer.endTag = "</pubref";
+    LookFor("</pubref");
     char* closing = FindEndTag(s, m.end);
     s.p = closing ? closing : m.end;
     return;
@@ -164,8 +181,17 @@ std::string_view ElementName(std::string_view tag) {
 
 // The closing tag of an element skipped by its name: "</" and the name.
 void LookForClosingTag(std::string_view tag) {
-  Tokenizer.endTag = "</";
-  Tokenizer.endTag.append(ElementName(tag));
+  LookFor("</" + std::string(ElementName(tag)));
+}
+
+// The closing tag of an element whose content is skipped: the table's, or
+// the element's own where its name runs on past the table's ("<graphicco>"
+// opened by "<graphic"); a reference's own.
+void LookForSkippedClosingTag(std::string_view tag, std::string_view closing) {
+  if (!closing.empty() && ElementName(tag).size() + 2 <= closing.size())
+    LookFor(closing);
+  else
+    LookForClosingTag(tag);
 }
 
 // Code and literal computer text: one placeholder, whatever the element holds.
@@ -247,7 +273,7 @@ bool TryHiddenWarning(Scan& s, const Markup& m) {
   char placeholder[kTokenMax + 1];
   FormatBounded(placeholder, sizeof placeholder, "<Ref_[%s]>", m.text);
   AddLiteral(s, placeholder, 0);
-  Tokenizer.endTag = closing;
+  LookFor(closing);
   char* at = FindEndTag(s, m.end);
   s.p = at ? at : m.end;
   return true;
@@ -366,11 +392,13 @@ void ScanMarkup(Scan& s) {
   }
   // Markup shorter than four characters is neither skipped content nor inline.
   if (tag.size() >= 4) {
+    // A reference stands in its sentence as one placeholder, whatever
+    // parts of it are written out.
     const std::string_view closing = SkippedContentClosingTag(tag);
-    if (!closing.empty()) {
+    if (!closing.empty() || IsReferenceElement(tag)) {
       Flush(s, 9);
       ClearPending(s);
-      Tokenizer.endTag = closing;
+      LookForSkippedClosingTag(tag, closing);
       SkipElement(s, m, "<ref>");
       return;
     }

@@ -47,6 +47,7 @@ struct Scan {
   // paragraph's end keep their own list.
   struct MissedTag {
     char tag[36];
+    bool cut;  // found by what the tag holds, however its name runs on
     const char* from;
     const char* to;
   };

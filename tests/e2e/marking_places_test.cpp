@@ -107,6 +107,20 @@ TEST_F(MarkingPlaces, FindingsArriveWhereTheirWordsAre) {
        "<body><p>The pump is going to stop.</p><p>It warns about passwords that are going to expire.</p></body>",
        {{"01", "will/is to/(Rephrase)", "is going to"}, {"01", "will/are to/(Rephrase)", "are going to"}},
        {}},
+      // Definitions and lines are read as paragraphs are, whatever they
+      // hold; a reference with its parts is one placeholder in its sentence.
+      {"definitions and lines",
+       "<body><dl><dlentry><dt>Pump D</dt><dd>Utilize the <ph>main</ph> pump to commence the flow.</dd></dlentry>"
+       "</dl><lines>The pump is on.\nUtilize it.</lines></body>",
+       {{"00", "Use", "Utilize"}, {"00", "start", "commence"}, {"00", "Use", "Utilize"}},
+       {"<dd><?Pub _touchup", "\n<?Pub _touchup"}},
+      {"reference with its parts",
+       "<body><p>When the pump is on and the main valve is open, refer to <dmRef><dmRefIdent><dmCode "
+       "modelIdentCode=\"ZQ\" infoCode=\"520\"/></dmRefIdent><dmRefAddressItems><dmTitle><techName>Pump</techName>"
+       "</dmTitle></dmRefAddressItems></dmRef> and then close the valve slowly until the pressure gauge shows the "
+       "correct value for the system.</p></body>",
+       {{"28", "NONE", "When"}, {"02", ", then", "and then"}},
+       {}},
       // The title's words are not the body's.
       {"title before a body",
        "<title>Inspection of the brake wear indicator</title><body><p>The brake wear indicator pins must be "

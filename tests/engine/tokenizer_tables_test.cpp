@@ -28,7 +28,9 @@ TEST(TokenizerTables, TagsAbbreviationsAndPrefixes) {
                        {nullptr, -1}, {"<context", -1}, {"<Context id=\"c1\"", -1}, {"<result", -1},
                        {"<result outputclass=\"x\"", -1}, {"<conbody", -1}, {"<conbodydiv", -1}, {"<content", -1},
                        {"<con", 1}, {"<conn", 1}, {"<con id=\"c\"", 1}, {"<contextual", 1}, {"<results", 1},
-                       {"<resultant", 1}})
+                       {"<resultant", 1}, {"<dd", -1}, {"<DD compact=\"yes\"", -1}, {"<ddhd", 1}, {"<lines", -1},
+                       {"<lineset", 1}, {"<consequence", -1}, {"<tutorialinfo", -1}, {"<tutorial", 1},
+                       {"<hazardstatement", -1}, {"<hazardsymbol", 1}, {"<condition", -1}, {"<termdef", -1}})
     EXPECT_EQ(IsInlineTag(r.text), r.expected) << (r.text ? r.text : "null");
   // Code elements by their whole name: "screen" is not "screenshot".
   for (const Row& r : {Row{"<codeblock>", 1}, {"<codeph outputclass=\"x\">", 1}, {"<CMDNAME>", 1}, {"<code/>", 1},
@@ -55,7 +57,8 @@ TEST(TokenizerTables, TagsAbbreviationsAndPrefixes) {
                        {"</term>", -1}, {"</member>", -1}, {"</verbatimText>", -1}, {"<li>", -1}, {"</", -1},
                        // Inline elements whose names begin like a block end's prefix.
                        {"</ph>", -1}, {"</PHRASE>", -1}, {"</productname>", -1}, {"</dmRef>", -1},
-                       {"</image>", -1}, {"</prereq>", 1}, {"</pd>", 1}, {"</part>", 1}})
+                       {"</image>", -1}, {"</prereq>", 1}, {"</pd>", 1}, {"</part>", 1}, {"</consequence>", 1},
+                       {"</typeofhazard>", 1}, {"</termdef>", -1}})
     EXPECT_EQ(EndsSentence(r.text), r.expected == 1) << r.text;
   for (const Row& r : {Row{"<programlisting language=\"c\">", 1}, {"<LI>", 1}, {"<p>", 1}, {"<ul>", -1},
                        {"<p/>", -1}, {"<image href=\"a\"/>", -1}, {"</p>", -1}, {"<term>", -1},
@@ -69,6 +72,11 @@ TEST(TokenizerTables, TagsAbbreviationsAndPrefixes) {
                        {"<draft-comment author=\"x\">", 1}, {"<remark/>", 1}, {"<indexterms>", -1},
                        {"</indexterm>", -1}, {"<index>", -1}, {"<xmlatt>", -1}})
     EXPECT_EQ(IsAsideElement(r.text), r.expected == 1) << r.text;
+  // S1000D's references, named in camel case ending in "Ref".
+  for (const Row& r : {Row{"<dmRef>", 1}, {"<pmRef xlink:href=\"x\"/>", 1}, {"<functionalItemRef id=\"f\">", 1},
+                       {"<externalPubRef>", 1}, {"<dmRefIdent>", -1}, {"<xref>", -1}, {"<Ref>", -1},
+                       {"<DmRef>", -1}, {"<biblioref>", -1}, {"</dmRef>", -1}, {"<", -1}})
+    EXPECT_EQ(IsReferenceElement(r.text), r.expected == 1) << r.text;
   for (const Row& r : {Row{"e.g.", 100}, {"E.G.", 100}, {"approx.", 100}, {"max.", 100}, {"fig.", 99}, {"U.S.A.", 99},
                        {"lbf.in.", 99}, {"Wed.", 99}, {"Feb.", 100}, {"fig", -1}, {"figs.", -1}, {"e.g", -1}, {"", -1},
                        {nullptr, -1}})

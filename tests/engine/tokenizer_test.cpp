@@ -277,10 +277,10 @@ TEST_F(TokenizerTest, Markup) {
        "Here is an example : . <Ref> . In this example . <Ref> . If open . a b . c . d . e . <Ref> . g ."},
       {"<ul><li>Stop the pump</li><li>In this example</li></ul><codeblock>x</codeblock>a <msgblock>b</msgblock>c "
        "<screen>d</screen>e <lines>f g</lines>h <fig><image href=\"a.png\"><alt>i</alt></image></fig>j <div>k</div>l",
-       "", "Stop pump . In this example . <Ref> . a . b . c . <Ref> . e . <Ref> . h . <Ref> . j . k . l ."},
+       "", "Stop pump . In this example . <Ref> . a . b . c . <Ref> . e . f g . h . <Ref> . j . k . l ."},
       {"<dt>Term</dt><dd>Text</dd>a <stentry>b</stentry>c <td>d</td>e <figure><graphic/></figure>f "
        "<l1item>g</l1item>h <LI >i</LI>j", "",
-       "Term . <Ref> . a . b . c . d . e . <ref> . f . g . h . i . j ."},
+       "Term . Text . a . b . c . d . e . <ref> . f . g . h . i . j ."},
       // Nor across the start of one: text before a nested block ends its
       // sentence, unless the sentence has ended (a colon); a block that
       // closes itself holds no text and divides none.
@@ -334,6 +334,27 @@ TEST_F(TokenizerTest, SkippedElementsAndHiddenWarnings) {
       {"Read <caution id=\"" + std::string(200, 'c') + "\">x</caution> y", "", "Read <Ref_[<caution id=\"cccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccc . y ."},
   });
   EXPECT_EQ(Tokenizer.endTag, "</caution");
+  Settings.app.showWarnings = 1;
+  RunCases({
+      // A reference of S1000D is one placeholder in its sentence, whatever
+      // parts of it are written out: the skip goes to its own closing tag,
+      // not to one whose name begins like it.
+      {"Refer to <dmRef><dmRefIdent>x</dmRefIdent></dmRef> and utilize it", "p",
+       "Refer to{p1} <ref>{p2} and{p3} utilize{p4} it{p5} .{p6}"},
+      {"See <dmRef><dmRefIdent><dmCode a=\"1\"/></dmRefIdent><dmRefAddressItems><dmTitle><techName>Pump</techName>"
+       "<infoName>Use it</infoName></dmTitle></dmRefAddressItems></dmRef> now", "", "See <ref> now ."},
+      {"See <pmRef><pmRefIdent><pmCode/></pmRefIdent><pmRefAddressItems><pmTitle>Pump manual</pmTitle>"
+       "</pmRefAddressItems></pmRef>, <externalPubRef><externalPubRefIdent><externalPubTitle>Guide</externalPubTitle>"
+       "</externalPubRefIdent></externalPubRef> or <functionalItemRef functionalItemNumber=\"1\"><name>Fuel pump</name>"
+       "</functionalItemRef> now", "", "See <ref> , <ref> or <ref> now ."},
+      {"See <zoneRef zoneNumber=\"1\"/> now <anExceptionallyLongCamelCaseElementNameRef>b"
+       "</anExceptionallyLongCamelCaseElementNameRef> c", "", "See <ref> now <ref> c ."},
+      // The element's own closing tag, where its name runs on past the
+      // table's, and an inline element's own.
+      {"a <graphicco><graphic fileref=\"a\"/><calloutlist><callout><para>Words</para></callout></calloutlist>"
+       "</graphicco> z", "", "a <ref> z ."},
+      {"A <term>x <terms>y</terms> z</term> w", "", "A <Ref> w ."},
+  });
 }
 
 // Inline elements hold names, codes and labels: one that holds a paragraph
@@ -345,12 +366,24 @@ TEST_F(TokenizerTest, InlineElementsThatHoldParagraphsAndCode) {
       {"<dl><dlentry><dt>Wrench</dt><dd><p>Use a wrench.</p></dd></dlentry></dl>", "", "Wrench . Use a wrench ."},
       // Without a paragraph inside, as before: the element's own closing tag
       // may end the sentence.
-      {"A <dd>torque wrench</dd> now", "", "A . <Ref> . now ."},
       {"A <listitem>torque wrench</listitem> now", "", "A . <Ref> . now ."},
       // Any element whose closing tag ends a sentence counts, but code, which
-      // is inline itself.
-      {"A <dd>x <title>y</title> z</dd> w", "", "A . x y . z . w ."},
-      {"A <dd>x <ph>y</ph> z</dd> w", "", "A . <Ref> . w ."},
+      // is inline itself, and inline elements.
+      {"A <listitem>x <title>y</title> z</listitem> w", "", "A . x y . z . w ."},
+      {"A <listitem>x <ph>y</ph> z</listitem> w", "", "A . <Ref> . w ."},
+      // Elements that hold a writer's sentences are read as a paragraph is,
+      // whatever they hold, though their names begin like inline ones; their
+      // end ends the sentence, and the names and terms in them stay
+      // placeholders.
+      {"A <dd>Utilize the <ph>main</ph> pump</dd> now <dd>The window dimensions</dd>", "m",
+       "A . Utilize main{m1} pump . now . window{m1} dimensions ."},
+      {"<lines>Utilize the <ph>main</ph> pump</lines><tutorialinfo>Go <keyword>x</keyword> on</tutorialinfo>", "",
+       "Utilize main pump . Go <Ref> on ."},
+      {"<hazardstatement><messagepanel><typeofhazard>Hot</typeofhazard><consequence>Burns <term>x</term>"
+       "</consequence><howtoavoid>Wait</howtoavoid></messagepanel><hazardsymbol href=\"a\"><alt>b</alt>"
+       "</hazardsymbol></hazardstatement><condition>No flow</condition>c <termdef>A <firstterm>d</firstterm> e</termdef>",
+       "", "Hot . Burns <Ref> . Wait . <Ref> . No flow . c A d e ."},
+      {"x <ddhd>Meaning</ddhd> <consequences>x</consequences> <lineset>y</lineset>", "", "x . <Ref> . <Ref> <Ref> ."},
       {"A <keywords><indexterm><cmdname>dita</cmdname> command</indexterm></keywords> w", "", "A <Ref> w ."},
       // Only what lies before the element's closing tag counts.
       {"A <term>torque</term> now.</para> Go", "", "A <Ref> now . Go ."},
@@ -359,13 +392,14 @@ TEST_F(TokenizerTest, InlineElementsThatHoldParagraphsAndCode) {
       {"<listitem><para>A</para><list><listitem><para>B</para></listitem></list></listitem>", "", "A . B ."},
       {"A <term>a <term>b</term> c</term> d", "", "A <Ref> c d ."},
       // A paragraph tag that closes itself holds no text.
-      {"A <listitem/> x <listitem><para>Words</para></listitem> <dd>y <p/> z</dd> w", "", "A <Ref> x . Words . <Ref> . w ."},
+      {"A <listitem/> x <listitem><para>Words</para></listitem> <listitem>y <p/> z</listitem> w", "",
+       "A <Ref> x . Words . <Ref> . w ."},
       // One element read, the next skipped: each is judged on its own
       // content, an element inside one that is read too.
-      {"<dd><p>a</p></dd> <dd>b</dd> <p>c</p>", "", "a . <Ref> . c ."},
-      {"<dd>A <term>x</term> <p>a</p></dd>", "", "A <Ref> . a ."},
+      {"<listitem><p>a</p></listitem> <listitem>b</listitem> <p>c</p>", "", "a . <Ref> . c ."},
+      {"<listitem>A <term>x</term> <p>a</p></listitem>", "", "A <Ref> . a ."},
       // Without its closing tag, read as before.
-      {"<dd>a <p>b</p>", "", "a . b ."},
+      {"<listitem>a <p>b</p>", "", "a . b ."},
       // Code, by its whole name in any case, with or without attributes; a
       // code block ends the sentence, inline code does not.
       {"Run <codeblock>make all; rm -rf x</codeblock> now", "k", "Run .{k9} <Ref>{k9} .{k9} now{k9} .{k9}"},
