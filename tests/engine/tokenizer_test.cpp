@@ -330,6 +330,9 @@ TEST_F(TokenizerTest, SkippedElementsAndHiddenWarnings) {
   RunCases({
       {"Read. <warning><para>Do not touch.</para></warning> Go", "k", "Read{k9} .{k9} <Ref_[<warning>]> .{k9} Go{k9} .{k9}"},
       {"a <warningAndCautionPara><warning>x</warning>y</warningAndCautionPara> z", "", "a . <Ref_[<warningAndCautionPara>]> . z ."},
+      // To the warning's own end, past the ends of its paragraphs.
+      {"a <warning><warningAndCautionPara>x</warningAndCautionPara><warningAndCautionPara>y</warningAndCautionPara>"
+       "</warning> z", "", "a <Ref_[<warning>]> . z ."},
       // The placeholder is cut to its field.
       {"Read <caution id=\"" + std::string(200, 'c') + "\">x</caution> y", "", "Read <Ref_[<caution id=\"cccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccc . y ."},
   });
