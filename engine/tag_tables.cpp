@@ -109,8 +109,9 @@ constexpr std::string_view kInlineElements[] = {
     "ph", "parameterentity",
     // DocBook
     "phrase", "productname", "productnumber", "property", "personname",
-    // S1000D: references to a data module or a publication, and the parts
-    // of the latter that are read
+    // S1000D: references to a data module or a publication and the parts
+    // of the latter (a reference is skipped whole, to its own end, so these
+    // ends come only where the skip could not reach it)
     "dmRef", "pmRef", "pmRefIdent", "pmRefAddressItems", "pmTitle",
 };
 
