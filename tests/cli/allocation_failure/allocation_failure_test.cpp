@@ -130,6 +130,8 @@ class AllocationFailure : public ::testing::Test {
     ASSERT_NE(held_, nullptr) << error;
   }
 
+  // Its shut-down runs too. (A leak the sanitizer reports then shows the
+  // module's frames unnamed: leave the module loaded to see them.)
   void TearDown() override {
     if (held_) FreeLibrary(held_);
   }
