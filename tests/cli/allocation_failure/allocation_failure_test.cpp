@@ -14,6 +14,7 @@
 
 #include "cli/cli_options.h"
 #include "cli/kesta_command.h"
+#include "platform/files.h"
 #include "platform/library_loader.h"
 #include "tests/cli/allocation_failure/failing_allocator.h"
 #include "tests/support/temp_dir.h"
@@ -149,6 +150,10 @@ TEST_F(AllocationFailure, Check) {
   Sweep({{"check", "SOURCE", "-o", "OUT"}, kBook, true});
   Sweep({{"check", "SOURCE", "-i"}});
   Sweep({{"check", "SOURCE"}});
+  // Where the file system makes no unnamed files, the named temporary.
+  RefuseUnnamedTemporaryForTesting(true);
+  Sweep({{"check", "SOURCE", "-o", "OUT"}, kBook, true});
+  RefuseUnnamedTemporaryForTesting(false);
 }
 
 // Scoring, and the light of the last traffic scoring, which the module
