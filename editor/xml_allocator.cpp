@@ -11,9 +11,11 @@ namespace editor {
 
 namespace {
 
-// Each block keeps its size in front of what libxml2 gets, for realloc;
-// the front keeps what follows aligned as malloc would.
-constexpr std::size_t kFront = alignof(std::max_align_t);
+// Each block keeps its size in front of what libxml2 gets, for realloc.
+// What follows is aligned for a double, as libxml2's own debugging
+// allocator aligns it: libxml2 keeps nothing that needs more.
+constexpr std::size_t kFront = alignof(double);
+static_assert(sizeof(std::size_t) <= kFront);
 
 std::atomic<unsigned long> g_refused{0};
 
