@@ -18,12 +18,20 @@
 #include "platform/console_interaction.h"
 #include "platform/environment.h"
 #include "platform/files.h"
+#include "platform/memory_note.h"
 #include "platform/registry.h"
 
 namespace {
 int Fail(int code, const std::string& message) {
   std::fprintf(stderr, "kesta: %s\n", message.c_str());
   return code;
+}
+
+// Memory that ran out anywhere in the run, even where a handler of the
+// module or the editor caught it and went on, ends the run: what the run
+// did cannot be taken for the whole of its work.
+void EndIfMemoryRanOut() {
+  if (MemoryRanOut()) throw std::bad_alloc();
 }
 
 int UsageError(const std::string& message) {
@@ -65,6 +73,7 @@ bool SameMethod(const std::string& a, const char* b) { return ::strcasecmp(a.c_s
 // boxes, which name its files the Windows way; so kesta says which custom
 // folder the module was given and how to give it another.
 int LoadFailed(ModuleClient::Outcome outcome, const std::string& error, const CustomFolder& folder) {
+  EndIfMemoryRanOut();  // a start that ran out of memory is no refusal
   if (outcome != ModuleClient::Outcome::Refused) return Fail(kExitUsage, error);
   Fail(kExitUsage, "the module refused to load (see the messages above)");
   const std::string fix =
@@ -92,6 +101,7 @@ int Register(const CliPaths& paths, const CustomFolder& folder, bool install) {
   HRESULT hr = proc ? proc() : CO_E_ERRORINDLL;
   std::string path = GetModuleFileName(module);
   FreeLibrary(module);
+  EndIfMemoryRanOut();
   if (FAILED(hr)) return Fail(kExitFile, std::string("cannot write the registry file ") + RegistryPath());
   if (install)
     std::fprintf(stderr, "kesta: registered KestaEpic.RunKesta (%s) in %s\n", path.c_str(), RegistryPath().c_str());
@@ -123,10 +133,12 @@ bool RefuseReadOnly(const CliOptions& options) {
 
 // Writes the document where the options say; false after a message.
 bool WriteDocument(const editor::Editor& doc, const CliOptions& options) {
+  EndIfMemoryRanOut();
   std::string error;
   if (RefuseReadOnly(options)) return false;
   if (const std::string target = TargetFile(options); !target.empty()) {
-    const std::optional<FileOwner> old = RegularFileOwner(NativePath(target));
+    const std::string native = NativePath(target);
+    const std::optional<FileOwner> old = RegularFileOwner(native);
     if (!doc.Save(target, &error)) {
       Fail(kExitFile, error);
       return false;
@@ -134,7 +146,7 @@ bool WriteDocument(const editor::Editor& doc, const CliOptions& options) {
     // After whatever the module said ("Document not saved." is the host's
     // own save it speaks of), which file holds the document now.
     std::fprintf(stderr, "kesta: wrote %s\n", target.c_str());
-    if (const std::optional<FileOwner> now = RegularFileOwner(NativePath(target)); old && now)
+    if (const std::optional<FileOwner> now = RegularFileOwner(native); old && now)
       for (const std::string& line : OwnershipNotKept(target, *old, *now))
         std::fprintf(stderr, "kesta: %s\n", line.c_str());
     return true;
@@ -147,6 +159,37 @@ bool WriteDocument(const editor::Editor& doc, const CliOptions& options) {
   return true;
 }
 
+// The console answers for the host while it lives; the one before is back
+// however the run ends.
+class InteractionScope {
+ public:
+  explicit InteractionScope(Interaction* interaction) : previous_(SetInteraction(interaction)) {}
+  ~InteractionScope() { SetInteraction(previous_); }
+  InteractionScope(const InteractionScope&) = delete;
+  InteractionScope& operator=(const InteractionScope&) = delete;
+
+ private:
+  Interaction* previous_;
+};
+
+// What the module made of the call: the load's outcome, and the method's
+// answer once loaded.
+struct ModuleRun {
+  ModuleClient::Outcome outcome = ModuleClient::Outcome::Ok;
+  std::string error;
+  HRESULT hr = S_OK;
+};
+
+// Loads the module, calls the method and unloads it (its shut-down runs
+// while the editor is there), saying nothing: the run's end tells.
+ModuleRun CallModule(const CliPaths& paths, const std::string& method, const std::string* arg) {
+  ModuleRun run;
+  ModuleClient client(paths.modulePath);
+  run.outcome = client.Open(&run.error);
+  if (run.outcome == ModuleClient::Outcome::Ok) run.hr = client.Call(method, arg);
+  return run;
+}
+
 int RunOnDocument(const CliOptions& options, const CliPaths& paths, const CustomFolder& folder) {
   editor::Editor doc;
   doc.RecordCalls(false);  // nobody reads the record here
@@ -154,7 +197,10 @@ int RunOnDocument(const CliOptions& options, const CliPaths& paths, const Custom
   // A writer's tool may be called without a document: the editor stays empty.
   const bool hasDocument = !options.file.empty();
   if (RefuseReadOnly(options)) return kExitFile;
-  if (hasDocument && !doc.Load(options.file, &error)) return Fail(kExitFile, error);
+  if (hasDocument && !doc.Load(options.file, &error)) {
+    EndIfMemoryRanOut();
+    return Fail(kExitFile, error);
+  }
   if (!options.element.empty() && !doc.PlaceCaretIn(options.element))
     return UsageError("no element '" + options.element + "' in " + options.file);
   if (!options.caret.empty() && !doc.PlaceCaretIn(options.caret))
@@ -167,8 +213,6 @@ int RunOnDocument(const CliOptions& options, const CliPaths& paths, const Custom
   for (int answer : options.answers) console.QueueAnswer(answer);
   for (const DialogAction& action : options.actions) console.QueueAction(action);
   console.SetTerminalAnswers(::isatty(STDIN_FILENO) && ::isatty(STDERR_FILENO));
-  Interaction* previous = SetInteraction(&console);
-  doc.RegisterHostClasses();
 
   std::string method = options.method;
   const std::string* arg = options.arg ? &*options.arg : nullptr;
@@ -181,36 +225,28 @@ int RunOnDocument(const CliOptions& options, const CliPaths& paths, const Custom
   const std::string target = TargetFile(options);
   const std::string before = hasDocument && !target.empty() ? doc.SaveText() : std::string();
 
-  int code = kExitOk;
-  HRESULT hr = S_OK;
+  ModuleRun run;
   {
-    ModuleClient client(paths.modulePath);
-    ModuleClient::Outcome outcome = client.Open(&error);
-    if (outcome != ModuleClient::Outcome::Ok) {
-      code = LoadFailed(outcome, error, folder);
-    } else {
-      hr = client.Call(method, arg);
-      if (hr == DISP_E_UNKNOWNNAME)
-        code = UsageError("the module has no method '" + method + "'");
-      else if (hr == DISP_E_BADPARAMCOUNT)
-        code = UsageError(method + (arg ? " takes no argument" : " needs an argument"));
-      else if (hr == DISP_E_TYPEMISMATCH || hr == DISP_E_OVERFLOW)
-        code = UsageError(method + " needs a whole number as its argument, not '" + (arg ? *arg : "") + "'");
-      else if (hr == E_NOTIMPL)
-        code = Fail(kExitUsage, method + " is not available in this build yet: the module answers E_NOTIMPL (not implemented). The document was not changed.");
-      else if (FAILED(hr))
-        code = Fail(kExitUsage, method + " failed: " + SystemErrorText(hr));
-      else if (SameMethod(method, "TrafficLight"))
-        std::fprintf(stderr,
-                     "kesta: no traffic light to show: TrafficLight shows the last traffic scoring of the same "
-                     "module run, and every kesta run loads the module anew ('kesta call SixsigmaRead FILE "
-                     "--answer 2' scores the document and shows its light)\n");
-    }
-    // The module unloads (and its shut-down runs) while the editor is there.
+    InteractionScope answers(&console);
+    doc.RegisterHostClasses();
+    run = CallModule(paths, method, arg);
+    doc.RevokeHostClasses();
   }
-  doc.RevokeHostClasses();
-  SetInteraction(previous);
-  if (code != kExitOk) return code;
+  EndIfMemoryRanOut();
+  const HRESULT hr = run.hr;
+  if (run.outcome != ModuleClient::Outcome::Ok) return LoadFailed(run.outcome, run.error, folder);
+  if (hr == DISP_E_UNKNOWNNAME) return UsageError("the module has no method '" + method + "'");
+  if (hr == DISP_E_BADPARAMCOUNT) return UsageError(method + (arg ? " takes no argument" : " needs an argument"));
+  if (hr == DISP_E_TYPEMISMATCH || hr == DISP_E_OVERFLOW)
+    return UsageError(method + " needs a whole number as its argument, not '" + (arg ? *arg : "") + "'");
+  if (hr == E_NOTIMPL)
+    return Fail(kExitUsage, method + " is not available in this build yet: the module answers E_NOTIMPL (not implemented). The document was not changed.");
+  if (FAILED(hr)) return Fail(kExitUsage, method + " failed: " + SystemErrorText(hr));
+  if (SameMethod(method, "TrafficLight"))
+    std::fprintf(stderr,
+                 "kesta: no traffic light to show: TrafficLight shows the last traffic scoring of the same "
+                 "module run, and every kesta run loads the module anew ('kesta call SixsigmaRead FILE "
+                 "--answer 2' scores the document and shows its light)\n");
   // The module saw a refused answer as a menu dismissed; the writer learns
   // that nothing was chosen, and the document is left as it was.
   if (const std::string& refused = console.RefusedAnswer(); !refused.empty())
@@ -223,10 +259,10 @@ int RunOnDocument(const CliOptions& options, const CliPaths& paths, const Custom
   if (hasDocument && !WriteDocument(doc, options)) return kExitFile;
   return hr == S_FALSE ? kExitFalse : kExitOk;
 }
-}  // namespace
 
-int RunKestaCli(const std::vector<std::string>& args, const CliPaths& paths) {
-  CliOptions options;
+// The command the line asks for; `options` as far as they were read, for
+// the caller's message when memory runs out.
+int RunCommand(const std::vector<std::string>& args, const CliPaths& paths, CliOptions& options) {
   std::string error;
   if (!ParseCliOptions(args, &options, &error)) return UsageError(error);
   if (options.action == CliOptions::Action::Help) {
@@ -239,19 +275,28 @@ int RunKestaCli(const std::vector<std::string>& args, const CliPaths& paths) {
     return kExitOk;
   }
   const CustomFolder folder = DefaultCustomFolder(paths);
+  switch (options.action) {
+    case CliOptions::Action::Register:
+      return Register(paths, folder, true);
+    case CliOptions::Action::Unregister:
+      return Register(paths, folder, false);
+    default:
+      return RunOnDocument(options, paths, folder);
+  }
+}
+}  // namespace
+
+int RunKestaCli(const std::vector<std::string>& args, const CliPaths& paths) {
+  const MemoryWatch watch;
+  CliOptions options;
   try {
-    switch (options.action) {
-      case CliOptions::Action::Register:
-        return Register(paths, folder, true);
-      case CliOptions::Action::Unregister:
-        return Register(paths, folder, false);
-      default:
-        return RunOnDocument(options, paths, folder);
-    }
+    return RunCommand(args, paths, options);
   } catch (const std::bad_alloc&) {
-    // Whatever ran out, the document is written only after the whole run:
-    // nothing was written, and the source is as it was.
-    const std::string what = options.file.empty() ? std::string() : options.file + ": ";
-    return Fail(kExitFile, what + "out of memory; nothing was written");
+    // Whatever ran out, and wherever it was caught first, the document is
+    // written only after the whole run and a look at the note: nothing was
+    // written, and the source is as it was. Said without allocating.
+    const char* file = options.file.c_str();
+    std::fprintf(stderr, "kesta: %s%sout of memory; nothing was written\n", file, *file ? ": " : "");
+    return kExitFile;
   }
 }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "platform/com_object.h"
 #include "platform/registry.h"
 
 namespace {
@@ -55,13 +56,10 @@ ModuleClient::Outcome ModuleClient::Open(std::string* error) {
   if (!module_) return refused ? Outcome::Refused : Outcome::NotFound;
   source_ = builtPath_;
   auto getClassObject = reinterpret_cast<DllGetClassObjectProc>(GetProcAddress(module_, "DllGetClassObject"));
-  IClassFactory* factory = nullptr;
-  HRESULT hr = getClassObject ? getClassObject(CLSID_RunKesta, IID_IClassFactory, reinterpret_cast<void**>(&factory))
-                              : CO_E_ERRORINDLL;
-  if (SUCCEEDED(hr)) {
-    hr = factory->CreateInstance(nullptr, IID_IRunKesta, reinterpret_cast<void**>(&object_));
-    factory->Release();
-  }
+  // Released however the object's creation ends, memory that runs out included.
+  ComPtr<IClassFactory> factory;
+  HRESULT hr = getClassObject ? getClassObject(CLSID_RunKesta, IID_IClassFactory, factory.OutVoid()) : CO_E_ERRORINDLL;
+  if (SUCCEEDED(hr)) hr = factory->CreateInstance(nullptr, IID_IRunKesta, reinterpret_cast<void**>(&object_));
   if (FAILED(hr)) {
     *error = builtPath_ + " does not serve RunKesta: " + SystemErrorText(hr);
     Close();

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <memory>
+#include <new>
 #include <utility>
 #include <vector>
 
@@ -17,10 +18,15 @@
 #include "editor/source_scan.h"
 #include "editor/source_write.h"
 #include "editor/text_chars.h"
+#include "editor/xml_allocator.h"
+#include "platform/memory_note.h"
 
 namespace editor {
 
 namespace {
+
+// libxml2 gets the editor's allocator before anything can use it.
+[[maybe_unused]] const bool g_xmlAllocator = (UseXmlAllocator(), true);
 
 // What one parse keeps beside libxml2's own context.
 struct ParseSession {
@@ -32,6 +38,8 @@ struct ParseSession {
   bool haveError = false;
   int errorLine = 0;
   std::string errorMessage;
+  // The parser could not allocate: no fault of the document's.
+  bool outOfMemory = false;
 };
 
 // The parse in progress on this thread (libxml2 calls back without it).
@@ -56,12 +64,19 @@ void QuietChannel(void* /*ctx*/, const char* /*format*/, ...) {}
 
 void OnError(void* ctx, xmlErrorPtr error) {
   ParseSession* session = SessionOf(ctx);
-  if (!session || !error || session->haveError || error->level < XML_ERR_FATAL) return;
+  if (!session || !error) return;
+  if (error->code == XML_ERR_NO_MEMORY) session->outOfMemory = true;
+  if (session->haveError || error->level < XML_ERR_FATAL) return;
   session->haveError = true;
   session->errorLine = error->line;
-  std::string message = error->message ? error->message : "not well-formed";
-  while (!message.empty() && (message.back() == '\n' || message.back() == ' ')) message.pop_back();
-  session->errorMessage = message;
+  // Called from the parser's C code, which no exception may cross.
+  try {
+    std::string message = error->message ? error->message : "not well-formed";
+    while (!message.empty() && (message.back() == '\n' || message.back() == ' ')) message.pop_back();
+    session->errorMessage = message;
+  } catch (const std::bad_alloc&) {
+    session->outOfMemory = true;
+  }
 }
 
 std::string Text(const xmlChar* s) { return s ? reinterpret_cast<const char*>(s) : ""; }
@@ -123,11 +138,15 @@ std::string ExternalIds(const xmlChar* publicId, const xmlChar* systemId) {
   return out;
 }
 
+// Gets nothing but room made beforehand, as no exception may cross the
+// parser's C code that calls it.
 void CollectNotation(void* payload, void* data, const xmlChar* /*name*/) {
-  auto* notation = static_cast<xmlNotationPtr>(payload);
-  static_cast<std::vector<std::string>*>(data)->push_back(
-      "<!NOTATION " + Text(notation->name) + ExternalIds(notation->PublicID, notation->SystemID) + ">\n");
+  static_cast<std::vector<xmlNotationPtr>*>(data)->push_back(static_cast<xmlNotationPtr>(payload));
 }
+
+struct FreeXmlBuffer {
+  void operator()(xmlBufferPtr buffer) const { xmlBufferFree(buffer); }
+};
 
 // The document type declaration with its internal subset. Declarations are
 // written in the order read; notations, which the parser keeps apart and
@@ -135,21 +154,28 @@ void CollectNotation(void* payload, void* data, const xmlChar* /*name*/) {
 std::string DoctypeText(xmlDtdPtr dtd) {
   std::string out = "<!DOCTYPE " + Text(dtd->name) + ExternalIds(dtd->ExternalID, dtd->SystemID);
   std::vector<std::string> notations;
-  if (dtd->notations) xmlHashScan(static_cast<xmlHashTablePtr>(dtd->notations), CollectNotation, &notations);
+  if (auto* table = static_cast<xmlHashTablePtr>(dtd->notations)) {
+    std::vector<xmlNotationPtr> found;
+    found.reserve(static_cast<std::size_t>(std::max(xmlHashSize(table), 0)));
+    xmlHashScan(table, CollectNotation, &found);
+    for (xmlNotationPtr n : found)
+      notations.push_back("<!NOTATION " + Text(n->name) + ExternalIds(n->PublicID, n->SystemID) + ">\n");
+  }
   std::sort(notations.begin(), notations.end());
   if (!dtd->children && notations.empty()) return out + ">";
   out += " [\n";
   for (const std::string& n : notations) out += n;
-  xmlBufferPtr buffer = xmlBufferCreate();
+  std::unique_ptr<xmlBuffer, FreeXmlBuffer> buffer(xmlBufferCreate());
+  if (!buffer) throw std::bad_alloc();
   for (xmlNodePtr c = dtd->children; c; c = c->next) {
-    xmlBufferEmpty(buffer);
-    xmlNodeDump(buffer, dtd->doc, c, 0, 0);
-    std::string decl = Text(xmlBufferContent(buffer));
+    xmlBufferEmpty(buffer.get());
+    // Fails only where it cannot allocate: a declaration is never dropped.
+    if (xmlNodeDump(buffer.get(), dtd->doc, c, 0, 0) < 0) throw std::bad_alloc();
+    std::string decl = Text(xmlBufferContent(buffer.get()));
     if (decl.empty()) continue;
     if (decl.back() != '\n') decl += '\n';
     out += decl;
   }
-  xmlBufferFree(buffer);
   return out + "]>";
 }
 
@@ -289,40 +315,76 @@ class TreeReader {
 
 }  // namespace
 
+namespace {
+struct FreeXmlDoc {
+  void operator()(xmlDocPtr doc) const { xmlFreeDoc(doc); }
+};
+struct FreeParserCtxt {
+  void operator()(xmlParserCtxtPtr ctxt) const { xmlFreeParserCtxt(ctxt); }
+};
+using XmlDoc = std::unique_ptr<xmlDoc, FreeXmlDoc>;
+
+// The parse in progress, for libxml2's callbacks, and its quiet channel:
+// both are put back however the parse ends.
+class ParseScope {
+ public:
+  explicit ParseScope(ParseSession* session)
+      : oldChannel_(xmlGenericError), oldChannelData_(xmlGenericErrorContext) {
+    g_session = session;
+    // The parser's encoding layer reports through the library-wide channel;
+    // what matters reaches the session, so that channel stays quiet here.
+    xmlSetGenericErrorFunc(nullptr, QuietChannel);
+  }
+  ~ParseScope() {
+    xmlSetGenericErrorFunc(oldChannelData_, oldChannel_);
+    g_session = nullptr;
+  }
+  ParseScope(const ParseScope&) = delete;
+  ParseScope& operator=(const ParseScope&) = delete;
+
+ private:
+  xmlGenericErrorFunc oldChannel_;
+  void* oldChannelData_;
+};
+
+// Memory the parser could not have is no fault of the document's: the
+// caller hears of it as of any other allocation that failed.
+void RefuseForMemory() {
+  NoteOutOfMemory();
+  throw std::bad_alloc();
+}
+}  // namespace
+
 bool ParseXml(std::string_view bytes, const std::string& sourceName, Document* out,
               std::string* error) {
   if (bytes.size() > kMostXmlBytes) {
     if (error) *error = sourceName + ": file too large";
     return false;
   }
+  const unsigned long refusedBefore = XmlAllocationsRefused();
   ParseSession session;
-  session.standIns = xmlNewDoc(BAD_CAST "1.0");
-  xmlCreateIntSubset(session.standIns, BAD_CAST "standins", nullptr, nullptr);
-  xmlParserCtxtPtr ctxt = xmlNewParserCtxt();
-  if (!ctxt) {
-    xmlFreeDoc(session.standIns);
-    if (error) *error = sourceName + ": out of memory";
-    return false;
-  }
+  XmlDoc standIns(xmlNewDoc(BAD_CAST "1.0"));
+  if (!standIns || !xmlCreateIntSubset(standIns.get(), BAD_CAST "standins", nullptr, nullptr)) RefuseForMemory();
+  session.standIns = standIns.get();
+  std::unique_ptr<xmlParserCtxt, FreeParserCtxt> ctxt(xmlNewParserCtxt());
+  if (!ctxt) RefuseForMemory();
   ctxt->sax->getEntity = GetEntity;
   ctxt->sax->serror = OnError;
   const int options = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_NOCDATA;
-  g_session = &session;
-  // The parser's encoding layer reports through the library-wide channel;
-  // what matters reaches the session, so that channel stays quiet here.
-  xmlGenericErrorFunc oldChannel = xmlGenericError;
-  void* oldChannelData = xmlGenericErrorContext;
-  xmlSetGenericErrorFunc(nullptr, QuietChannel);
-  xmlDocPtr xml = xmlCtxtReadMemory(ctxt, bytes.data(), static_cast<int>(bytes.size()),
-                                    sourceName.c_str(), nullptr, options);
-  xmlSetGenericErrorFunc(oldChannelData, oldChannel);
-  g_session = nullptr;
-  bool ok = xml && ctxt->wellFormed && xmlDocGetRootElement(xml);
+  XmlDoc xml;
+  {
+    ParseScope scope(&session);
+    xml.reset(xmlCtxtReadMemory(ctxt.get(), bytes.data(), static_cast<int>(bytes.size()), sourceName.c_str(),
+                                nullptr, options));
+  }
+  if (session.outOfMemory || ctxt->errNo == XML_ERR_NO_MEMORY || XmlAllocationsRefused() != refusedBefore)
+    RefuseForMemory();
+  bool ok = xml && ctxt->wellFormed && xmlDocGetRootElement(xml.get());
   if (!ok && error) {
     int line = session.haveError ? session.errorLine : ctxt->input ? ctxt->input->line : 0;
     std::string message = session.haveError ? session.errorMessage : "no root element";
     if (!session.haveError) {
-      xmlErrorPtr last = xmlCtxtGetLastError(ctxt);
+      xmlErrorPtr last = xmlCtxtGetLastError(ctxt.get());
       if (last && last->code != XML_ERR_OK && last->message) {
         message = last->message;
         line = last->line;
@@ -341,7 +403,7 @@ bool ParseXml(std::string_view bytes, const std::string& sourceName, Document* o
     // references, which rarely hold much; the room left after reading is
     // kept for the edits to come (the markers of a check).
     doc.ReserveGap(bytes.size() + bytes.size() / 8);
-    TreeReader(xml, doc, keep ? &scanner : nullptr).ReadTopLevel();
+    TreeReader(xml.get(), doc, keep ? &scanner : nullptr).ReadTopLevel();
     doc.FitGap(doc.Size() / 8 + 64);
     // Where the text does not hold what the parser read, the whole document
     // is written afresh.
@@ -351,9 +413,6 @@ bool ParseXml(std::string_view bytes, const std::string& sourceName, Document* o
       doc.ForgetSource();
     *out = std::move(doc);
   }
-  if (xml) xmlFreeDoc(xml);
-  xmlFreeParserCtxt(ctxt);
-  xmlFreeDoc(session.standIns);
   return ok;
 }
 

@@ -1,5 +1,6 @@
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "engine/dict_file.h"
@@ -8,6 +9,11 @@
 #include "platform/interaction.h"
 
 namespace {
+
+// Closes the file however the read ends, memory that runs out included.
+struct CloseFile {
+  void operator()(std::FILE* f) const { std::fclose(f); }
+};
 
 int CannotOpen(const char* path) {
   BoundedText<256> message;
@@ -39,14 +45,14 @@ int ApplyMap(int slot, const DictImage& image) {
 
 int LoadDict(int index, const char* path) {
   if (!path) path = "";
-  std::FILE* f = OpenFile(path, "rb");
+  std::unique_ptr<std::FILE, CloseFile> f(OpenFile(path, "rb"));
   if (!f) return CannotOpen(path);
   std::string file;
   char buf[65536];
   std::size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) file.append(buf, n);
-  bool readFailed = std::ferror(f) != 0;
-  std::fclose(f);
+  while ((n = std::fread(buf, 1, sizeof buf, f.get())) > 0) file.append(buf, n);
+  bool readFailed = std::ferror(f.get()) != 0;
+  f.reset();
   // A path that opens but cannot be read (a folder) is a file that cannot be opened.
   if (readFailed) return CannotOpen(path);
 
@@ -67,7 +73,7 @@ int LoadDict(int index, const char* path) {
   if (!block) return kDictCannotOpen;
   std::memcpy(block, image.text.data(), image.text.size());
   // A slot loaded a second time gives up its earlier block.
-  std::free(Dictionaries.DictTextBlocks[index]);
+  FreeDictMemory(Dictionaries.DictTextBlocks[index]);
   Dictionaries.DictTextBlocks[index] = block;
   Dictionaries.blockSize[index] = file.size();
   Dictionaries.textLength[index] = image.textLength;

@@ -1,6 +1,5 @@
 #include "engine/dict_store.h"
 
-#include <cstdlib>
 #include <cstring>
 #include <new>
 
@@ -44,8 +43,14 @@ bool KeyTableValid() {
 
 void* AllocDictMemory(std::size_t size) {
   if (g_failAllocationAt > 0 && --g_failAllocationAt == 0) return nullptr;
-  return std::calloc(1, size);
+  // Through operator new, as every other allocation, so that a refusal here
+  // goes where every other one goes; zeroed, as the store's blocks are.
+  void* block = ::operator new(size, std::nothrow);
+  if (block) std::memset(block, 0, size);
+  return block;
 }
+
+void FreeDictMemory(void* block) { ::operator delete(block); }
 
 void FailDictAllocationForTesting(int n) { g_failAllocationAt = n > 0 ? n : 0; }
 
@@ -59,7 +64,7 @@ void DictionaryStore::Reset() {
 void FreeDictBlocks() {
   for (int slot = 0; slot < kDictCount; ++slot) {
     FreeRunIndexes(slot);
-    std::free(Dictionaries.DictTextBlocks[slot]);
+    FreeDictMemory(Dictionaries.DictTextBlocks[slot]);
     Dictionaries.DictTextBlocks[slot] = nullptr;
     Dictionaries.blockSize[slot] = 0;
     Dictionaries.textLength[slot] = 0;
@@ -70,7 +75,7 @@ void FreeDigramIndex() {
   DigramNode* node = Dictionaries.DigramIndex;
   while (node) {
     DigramNode* next = node->next;
-    std::free(node);
+    FreeDictMemory(node);
     node = next;
   }
   Dictionaries.DigramIndex = nullptr;

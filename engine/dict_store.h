@@ -131,7 +131,8 @@ void FreeDictBlocks();
 // Frees every node of the index and forgets it.
 void FreeDigramIndex();
 
-// The store's allocations; tests make the `n`th next one fail (1 = the very
-// next, 0 = none).
+// The store's allocations, zeroed, and their release (null does nothing);
+// tests make the `n`th next one fail (1 = the very next, 0 = none).
 void* AllocDictMemory(std::size_t size);
+void FreeDictMemory(void* block);
 void FailDictAllocationForTesting(int n);

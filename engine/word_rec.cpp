@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <string>
 
@@ -314,8 +315,11 @@ void AddWordRec(char* token, unsigned char markFlag, int wordNo, int kind, const
     return;
   if ((first == '.' || first == '<') && !WordList.head) return;
 
-  WordRec* w = NewWordRec();  // its text fields come cleared
-  if (!w) return;
+  // Until it is in the list, the record goes with whatever ends this early,
+  // memory that runs out included.
+  std::unique_ptr<WordRec, DestroyWordRecDeleter> held(NewWordRec());  // its text fields come cleared
+  if (!held) return;
+  WordRec* w = held.get();
 
   if (kind == 89) {
     token[0] = '.';
@@ -364,7 +368,7 @@ void AddWordRec(char* token, unsigned char markFlag, int wordNo, int kind, const
   }
 
   if (!WordList.head) {
-    WordList.head = WordList.tail = w;
+    WordList.head = WordList.tail = held.release();
     return;
   }
   WordRec* last = WordList.tail ? WordList.tail : WordList.head;
@@ -373,11 +377,10 @@ void AddWordRec(char* token, unsigned char markFlag, int wordNo, int kind, const
   // ends no second sentence; a number written with its point first (".5")
   // is none, and the full stop after it ends its sentence.
   if (last->text.first() == '.' && !IsDigit(static_cast<unsigned char>(last->text[1])) && tok == ".") {
-    DestroyWordRec(w);
     WordList.tail = last;
     return;
   }
-  last->next = w;
+  last->next = held.release();
   w->prev = last;
   WordList.tail = w;
 }

@@ -98,6 +98,11 @@ void DumpWordList(WordRec* head, int mode, const char* text);
 WordRec* NewWordRec();
 void DestroyWordRec(WordRec* w);
 
+// Destroys a record held while it is made, before any list has it.
+struct DestroyWordRecDeleter {
+  void operator()(WordRec* w) const { DestroyWordRec(w); }
+};
+
 // Module-wide: the room records are made in, taken from the system in
 // blocks; a destroyed record's room goes to the next record made, so a check
 // reuses what the one before it held.

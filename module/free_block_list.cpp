@@ -1,6 +1,6 @@
-#include <cstdlib>
 #include <cstring>
 
+#include "engine/dict_store.h"
 #include "module/kesta_app.h"
 
 void FreeBlockList(void* first) {
@@ -8,7 +8,7 @@ void FreeBlockList(void* first) {
   while (block) {
     void* next;
     std::memcpy(&next, block, sizeof next);
-    std::free(block);
+    FreeDictMemory(block);
     block = next;
   }
 }

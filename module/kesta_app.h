@@ -23,5 +23,6 @@ extern ComModule KestaComModule;
 extern const ObjectMapEntry KestaObjectMap[];
 
 // Frees every block of a list whose blocks hold the pointer to the next block
-// in their first word (blocks of the C allocator); a null list does nothing.
+// in their first word (blocks of the dictionary store's allocator); a null
+// list does nothing.
 void FreeBlockList(void* first);

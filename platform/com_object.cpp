@@ -163,14 +163,13 @@ HRESULT CoCreateInstance(const CLSID& clsid, IUnknown* outer, unsigned context, 
       if (entry.first == clsid) maker = entry.second;
   }
   if (maker) return maker(iid, out);
-  IClassFactory* factory = nullptr;
-  HRESULT hr = CoGetClassObject(clsid, context, IID_IClassFactory, reinterpret_cast<void**>(&factory));
+  // Released however the creation ends, memory that runs out included.
+  ComPtr<IClassFactory> factory;
+  HRESULT hr = CoGetClassObject(clsid, context, IID_IClassFactory, factory.OutVoid());
   if (hr == REGDB_E_CLASSNOTREG) return CLASS_E_CLASSNOTAVAILABLE;
   if (FAILED(hr)) return hr;
   if (!factory) return E_POINTER;
-  hr = factory->CreateInstance(nullptr, iid, out);
-  factory->Release();
-  return hr;
+  return factory->CreateInstance(nullptr, iid, out);
 }
 
 HRESULT OleRun(IUnknown* object) { return object ? S_OK : E_POINTER; }

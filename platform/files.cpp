@@ -226,7 +226,14 @@ Outcome ReplaceThroughUnnamed(const std::string& native, std::string_view bytes,
   std::string tmp;
   bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
   if (!ok) *error = errno;
-  const bool named = ok && LinkBeside(fd, native, &tmp);
+  bool named = false;
+  try {
+    named = ok && LinkBeside(fd, native, &tmp);
+  } catch (const std::bad_alloc&) {
+    // No name was made: the unnamed file goes with its descriptor.
+    ::close(fd);
+    throw;
+  }
   if (::close(fd) != 0 && ok) {
     ok = false;
     *error = errno;

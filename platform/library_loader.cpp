@@ -3,6 +3,7 @@
 #include <dlfcn.h>
 #include <stdlib.h>
 
+#include <memory>
 #include <mutex>
 #include <vector>
 
@@ -25,11 +26,10 @@ LoadedTable& Loaded() {
 }
 
 std::string FullPath(const std::string& path) {
-  char* real = ::realpath(NativePath(path).c_str(), nullptr);
-  if (!real) return NativePath(path);
-  std::string out(real);
-  ::free(real);
-  return out;
+  const std::string native = NativePath(path);
+  // Freed however the copy ends, memory that runs out included.
+  std::unique_ptr<char, void (*)(void*)> real(::realpath(native.c_str(), nullptr), ::free);
+  return real ? std::string(real.get()) : native;
 }
 }  // namespace
 

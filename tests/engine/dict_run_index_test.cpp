@@ -2,7 +2,6 @@
 // what walking the index and reading the runs' text gives.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -18,9 +17,9 @@ class RunIndexTest : public ::testing::Test {
   void TearDown() override { Dictionaries.Reset(); }
   // Puts `text` in as the slot's entry text, as the loader leaves it.
   static void SetText(int slot, const std::string& text) {
-    auto* block = static_cast<char*>(std::calloc(text.size() + 1, 1));
+    auto* block = static_cast<char*>(AllocDictMemory(text.size() + 1));
     std::memcpy(block, text.data(), text.size());
-    std::free(Dictionaries.DictTextBlocks[slot]);
+    FreeDictMemory(Dictionaries.DictTextBlocks[slot]);
     Dictionaries.DictTextBlocks[slot] = block;
     Dictionaries.blockSize[slot] = text.size() + 1;
     Dictionaries.textLength[slot] = text.size();
@@ -102,7 +101,7 @@ TEST_F(RunIndexTest, KeyTableAnswersAsTheListWalk) {
   // answers no more, and a new list has a table of its own.
   for (DigramNode* n = Dictionaries.DigramIndex; n;) {
     DigramNode* next = n->next;
-    std::free(n);
+    FreeDictMemory(n);
     n = next;
   }
   Dictionaries.DigramIndex = Dictionaries.indexTail = nullptr;
