@@ -8,17 +8,29 @@
 // text right after its start tag (a paragraph, a chapter) or nothing (an
 // index), or a concept whose body holds no sentence; a concept or book
 // without its body may name the body's start tag in a comment or an
-// instruction, where it starts nothing. Between their
+// instruction, where it starts nothing; or an S1000D data module, its
+// identification and status unread, its content's levelled paragraphs
+// nested. Between their
 // paragraphs stand block elements: code and verbatim blocks (DITA's
-// codeblock, msgblock, screen and lines; DocBook's programlisting, screen,
+// codeblock, msgblock and screen; DocBook's programlisting, screen,
 // literallayout, synopsis and address), lists whose items hold no
 // paragraph, nested too, terms and definitions, figures and divisions,
-// whose text begins with a probe where the check reads it; and paragraphs
+// whose text begins with a probe where the check reads it; paragraphs
 // of a long sentence with inline elements in it, whose closing tags begin
 // like a paragraph's (DITA's ph and parameterentity, DocBook's phrase,
 // productname, productnumber, property and personname) or that are DITA
 // images with their alternative text or closing themselves, or cut in two
-// by a block (a DITA image placed as a block, a DocBook media object).
+// by a block (a DITA image placed as a block, a DocBook media object);
+// DITA's elements read as a paragraph is whatever they hold (a definition,
+// line-by-line text, a step's tutorial text after its command, a hazard
+// statement's type, consequence and way to avoid it beside its symbol, a
+// trouble's condition; DocBook's term defined inline), holding plain
+// words, inline elements with code and terms, paragraphs, or such a long
+// sentence; and paragraphs of S1000D references (a data module's with all
+// its parts, some of them or closing itself, a publication's, an external
+// publication's, a functional item's with its name, an empty zone's) in a
+// sentence too long, in one just within the limit and before a verb.
+// Every fourth paragraph of a DITA body stands in one of those elements.
 // Their titles, paragraphs and lists hold words, phrases, entity
 // references, signs, temperatures, numbers with units, numbers in words,
 // capitals, quotation marks, no-break spaces, semicolons, hyphens, soft
@@ -50,9 +62,13 @@
 // none; a second probe, a verb the rules replace, stands in the sentences
 // of letters outside the code page, of markup holding '>' and of entity
 // references and must get its own marker too; a third opens each long
-// sentence with elements in it, and each part of one that a block cuts
-// off: it must get a SENTENCE LENGTH marker of its own where its sentence
-// is too long, and none where it is not. The first suggestion of
+// sentence with elements or references in it, and each part of one that a
+// block cuts off: it must get a SENTENCE LENGTH marker of its own where
+// its sentence is too long, and none where it is not; a fourth, the verb in
+// small letters after a reference, must get the advice "use" as written
+// and its place in the sentence as the marker's number; and probes in
+// code, terms, a hazard symbol and a reference's parts must get none, as
+// they are placeholders. The first suggestion of
 // markers whose words or advice hold a reference to an entity is taken
 // through ShowMe and its menu, on a fresh copy of the marked document
 // each; fails when one is neither put in where its marker stood, its
@@ -70,6 +86,11 @@
 // went, the writer's element and words staying, or, for "One Message" on
 // a DELETE marker, whose words no search can take across the markup,
 // unless nothing went, a status line says why and the answer is not S_OK.
+// So are they on up to two markers whose words the fuzzer deletes (a
+// DELETE marker first where there is one), leaving the marker's two
+// instructions side by side, with nothing or white space between: fails
+// unless the two instructions alone went, no element's tags nor any blank
+// with them, and the answer is S_OK.
 // The document is then scored unchecked, and checked twice over, with the
 // traffic light (the sigma report for an input of odd length), its dialog
 // closed as nobody answers it, and RemoveKestaPi takes the stamp out;
@@ -245,8 +266,11 @@ enum class PieceKind {
   kWrap,       // no text: markup round a word, or part of a word, of the next word piece
   kOpening,    // a blank before it; the next piece touches it
   kJoining,    // touches what stands before it and what follows
+  // the kinds that stand between paragraphs
   kBlock,      // a block element between paragraphs (DITA's markup before the '|', DocBook's after it)
   kCut,        // a paragraph of a sentence cut by elements that the next byte chooses (see CutParagraphs)
+  kProse,      // elements read as paragraphs are, the next two bytes choosing them (see ProseElements)
+  kReferences, // a paragraph of S1000D references that the next two bytes choose (see ReferenceParagraphs)
 };
 
 // Which word of the next word piece the markup goes round (the middle
@@ -306,6 +330,14 @@ constexpr char kUnreadVerbProbe = '\x04';
 constexpr std::string_view kLengthProbe = "Close";
 constexpr char kLongSentenceProbe = '\x05';
 constexpr char kShortSentenceProbe = '\x06';
+// A fourth, the verb probe in small letters (the seventh byte), stands
+// inside a sentence after a reference, as its fourth word as the check
+// counts ("Set the <dmRef/> and utilise the pump."): its marker must carry
+// the advice "use" as written and the number 03, where "Use", or another
+// number, would tell that the reference ended the sentence before it or
+// that its parts were read as words.
+constexpr std::string_view kInnerVerbProbe = "utilise";
+constexpr char kInnerVerbProbeByte = '\x07';
 
 // The probe a byte stands for: whether it must get a marker of its own, and
 // that marker's category or advice (the NOT-IN-DICTIONARY category; the
@@ -316,17 +348,21 @@ struct ProbeWord {
   bool read;
   std::string_view category;  // empty: any
   std::string_view advice;    // in small letters; empty: any
+  bool asWritten = false;     // the advice must be written so, in small letters
+  std::string_view number = {};  // the marker's number (its word's place in its sentence); empty: any
 };
 const ProbeWord* ProbeFor(char c) {
   static constexpr ProbeWord kRead{kProbe, true, "25", ""}, kUnread{kProbe, false, "", ""},
       kVerb{kVerbProbe, true, "", "use"}, kUnreadVerb{kVerbProbe, false, "", ""},
-      kLong{kLengthProbe, true, "28", ""}, kShort{kLengthProbe, false, "", ""};
+      kLong{kLengthProbe, true, "28", ""}, kShort{kLengthProbe, false, "", ""},
+      kInnerVerb{kInnerVerbProbe, true, "", "use", true, "03"};
   return c == kReadProbe            ? &kRead
          : c == kUnreadProbe        ? &kUnread
          : c == kReadVerbProbe      ? &kVerb
          : c == kUnreadVerbProbe    ? &kUnreadVerb
          : c == kLongSentenceProbe  ? &kLong
          : c == kShortSentenceProbe ? &kShort
+         : c == kInnerVerbProbeByte ? &kInnerVerb
                                     : nullptr;
 }
 
@@ -657,7 +693,7 @@ constexpr Piece kShapes[] = {
      "the valve.</para>", PieceKind::kBlock},
     {"<screen>\x02 --stop</screen>|<literallayout>\x01. Stop the pump\nRemove the valve</literallayout><para>\x03 "
      "the pump.</para>", PieceKind::kBlock},
-    {"<lines>\x02 valve\npump</lines>|<synopsis>\x01. glorp --stop</synopsis>", PieceKind::kBlock},
+    {"<lines>\x01. valve\npump</lines>|<synopsis>\x01. glorp --stop</synopsis>", PieceKind::kBlock},
     {"<ul><li>\x01. Stop the pump</li><li>\x03 the valve.</li></ul>|<address>\x02 Main Street</address>",
      PieceKind::kBlock},
     {"<ol><li>\x01. Stop the pump<ul><li>\x03 the valve.</li></ul></li></ol>|<variablelist><varlistentry><term>"
@@ -666,11 +702,14 @@ constexpr Piece kShapes[] = {
     {"<fig><title>\x01. The pump</title><image href=\"a.png\" placement=\"break\"/></fig>|<figure><title>\x02 pump"
      "</title><mediaobject><imageobject><imagedata fileref=\"a.png\"/></imageobject></mediaobject></figure>",
      PieceKind::kBlock},
-    {"<div>\x01. Stop the pump</div><dl><dlentry><dt>\x01. Pump</dt><dd>\x02 valve</dd></dlentry></dl>|"
+    {"<div>\x01. Stop the pump</div><dl><dlentry><dt>\x01. Pump</dt><dd>\x01. valve</dd></dlentry></dl>|"
      "<informalfigure><mediaobject><imageobject><imagedata fileref=\"a.png\"/></imageobject></mediaobject>"
      "</informalfigure>", PieceKind::kBlock},
     // a paragraph of a long sentence with elements inside it (see CutParagraphs)
     {"", PieceKind::kCut},
+    // elements read as paragraphs are, holding words, inline elements and code, paragraphs or a long sentence
+    // (see ProseElements); a paragraph of S1000D references (see ReferenceParagraphs)
+    {"", PieceKind::kProse}, {"", PieceKind::kReferences},
 };
 constexpr std::size_t kShapeCount = sizeof kShapes / sizeof kShapes[0];
 static_assert(kShapeCount <= 256, "the byte after an escape reaches every shape");
@@ -726,24 +765,120 @@ constexpr const char kSecondHead[] = "the pump and the cover, then turn the valv
 constexpr const char kSecondTail[] =
     "and set the bolt and the plate to the tool and remove the gap and the pump and turn the unit slowly.";
 
-// A paragraph (`open`, `close`) of the probe, then the sentence, `cut`
-// between its halves and `extra`, where inline, in its second half. The
-// length probe opens each sentence: the first half's is too long unless a
-// block cuts it off, the second half's opens one only after a block.
-std::string CutParagraph(const char* open, const char* close, const Cut& cut, const Cut& extra) {
-  return std::string(open) + kReadProbe + ". " + (cut.divides ? kShortSentenceProbe : kLongSentenceProbe) + ' ' +
+// An element's start and end tags round the text it holds (with what else
+// it holds before and after that text).
+struct Container {
+  const char* open;
+  const char* close;
+};
+constexpr Container kDitaParagraph{"<p>", "</p>"}, kDocBookParagraph{"<para>", "</para>"};
+
+// A paragraph (`c`) of the probe, then the sentence, `cut` between its
+// halves and `extra`, where inline, in its second half. The length probe
+// opens each sentence: the first half's is too long unless a block cuts it
+// off, the second half's opens one only after a block.
+std::string CutParagraph(const Container& c, const Cut& cut, const Cut& extra) {
+  return std::string(c.open) + kReadProbe + ". " + (cut.divides ? kShortSentenceProbe : kLongSentenceProbe) + ' ' +
          kFirstHalf + (cut.divides ? kFirstHalfEnd : "") + ' ' + cut.markup + ' ' +
          (cut.divides ? std::string(1, kLongSentenceProbe) + ' ' : "") + kSecondHead + ' ' +
-         (extra.divides ? "" : std::string(extra.markup) + ' ') + kSecondTail + close;
+         (extra.divides ? "" : std::string(extra.markup) + ' ') + kSecondTail + c.close;
 }
 
 // The paragraphs of a cut sentence in both families (DITA's, '|',
 // DocBook's), the elements in each chosen by `choice`.
-std::string CutParagraphs(std::uint8_t choice) {
+std::string CutParagraphs(std::uint8_t choice, const Container& dita = kDitaParagraph,
+                          const Container& docBook = kDocBookParagraph) {
   constexpr std::size_t kDita = std::size(kDitaCuts), kDocBook = std::size(kDocBookCuts);
-  return CutParagraph("<p>", "</p>", kDitaCuts[choice % kDita], kDitaCuts[choice / kDita % kDita]) + '|' +
-         CutParagraph("<para>", "</para>", kDocBookCuts[choice % kDocBook],
-                      kDocBookCuts[choice / kDocBook % kDocBook]);
+  return CutParagraph(dita, kDitaCuts[choice % kDita], kDitaCuts[choice / kDita % kDita]) + '|' +
+         CutParagraph(docBook, kDocBookCuts[choice % kDocBook], kDocBookCuts[choice / kDocBook % kDocBook]);
+}
+
+// DITA's elements that are read as a paragraph is, whatever they hold: a
+// definition, line-by-line text, a step's tutorial text, a hazard
+// statement's parts, a trouble's condition; bare, or round paragraphs. The
+// elements beside them begin with a probe too, but for a hazard symbol's
+// alternative text, a placeholder. In DocBook, a term defined inline.
+constexpr Container kDitaProse[] = {
+    {"<dl><dlentry><dt>\x01. Pump</dt><dd>", "</dd></dlentry></dl>"},
+    {"<dl><dlentry><dt>\x01. Valve</dt><dd><p>\x01. Stop the pump.</p><p>", "</p></dd></dlentry></dl>"},
+    {"<lines>", "\nStop the pump</lines>"},
+    {"<steps><step><cmd>\x01. Stop the pump.</cmd><tutorialinfo>", "</tutorialinfo></step></steps>"},
+    {"<steps><step><cmd>\x01. Turn the valve.</cmd><tutorialinfo><p>", "</p></tutorialinfo></step></steps>"},
+    {"<hazardstatement type=\"caution\"><messagepanel><typeofhazard>",
+     "</typeofhazard><consequence>\x01. The pump stops.</consequence><howtoavoid>\x01. Stop the valve.</howtoavoid>"
+     "</messagepanel><hazardsymbol href=\"x.png\"><alt>\x02</alt></hazardsymbol></hazardstatement>"},
+    {"<hazardstatement><messagepanel><typeofhazard>\x01. Hot oil</typeofhazard><consequence>",
+     "</consequence></messagepanel></hazardstatement>"},
+    {"<hazardstatement type=\"warning\"><messagepanel><typeofhazard>\x01. Hot oil</typeofhazard><howtoavoid><p>",
+     "</p></howtoavoid></messagepanel></hazardstatement>"},
+    {"<condition>", "</condition>"},
+    {"<condition><p>\x01. The pump stops.</p><p>", "</p></condition>"},
+};
+constexpr Container kDocBookProse{"<para><termdef>", "</termdef></para>"};
+
+// What they hold (DITA's, DocBook's), from their probe on: words; inline
+// elements, code and terms, whose content (a probe) stays a placeholder.
+constexpr const char* kProseTexts[][2] = {
+    {"\x01. Stop the pump and turn the valve slowly. \x03 the cover.",
+     "\x01. Stop the pump and turn the valve slowly. \x03 the cover."},
+    {"\x01. \x03 the pump. Stop the <ph>main</ph> pump and the <b>valve</b>. Set the <codeph>\x02</codeph> and the "
+     "<keyword>\x02</keyword> to the <term>\x02</term>.",
+     "\x01. \x03 the pump. Stop the <phrase>main</phrase> pump and the <emphasis>valve</emphasis>. Set the <code>"
+     "\x02</code> and the <literal>\x02</literal> to the <option>\x02</option>."},
+};
+
+// The element `element` chooses, holding words, inline elements, or a long
+// sentence whose elements `cut` chooses (see CutParagraph), in both
+// families.
+std::string ProseElements(std::uint8_t element, std::uint8_t cut) {
+  constexpr std::size_t kCount = std::size(kDitaProse);
+  const Container& dita = kDitaProse[element % kCount];
+  const std::size_t held = element / kCount % 3;
+  if (held == std::size(kProseTexts)) return CutParagraphs(cut, dita, kDocBookProse);
+  return std::string(dita.open) + kProseTexts[held][0] + dita.close + '|' + kDocBookProse.open +
+         kProseTexts[held][1] + kDocBookProse.close;
+}
+
+// A data module's code, as its identification and a reference to it write it.
+const std::string kDmCode =
+    "<dmCode modelIdentCode=\"ZQ\" systemDiffCode=\"A\" systemCode=\"D00\" subSystemCode=\"0\" subSubSystemCode=\"0\" "
+    "assyCode=\"00\" disassyCode=\"00\" disassyCodeVariant=\"A\" infoCode=\"520\" infoCodeVariant=\"A\" "
+    "itemLocationCode=\"A\"/>";
+
+// S1000D references, each one placeholder in its sentence whatever parts
+// it holds: a data module's with all its parts, with some of them, or
+// closing itself with its address; a publication's, an external
+// publication's, a functional item's with its name, and an empty zone's.
+// The parts hold probes that must get no marker.
+const std::string kReferences[] = {
+    "<dmRef><dmRefIdent>" + kDmCode + "<issueInfo issueNumber=\"001\" inWork=\"00\"/><language languageIsoCode=\"en\" "
+    "countryIsoCode=\"US\"/></dmRefIdent><dmRefAddressItems><dmTitle><techName>\x02 pump</techName><infoName>"
+    "Removal</infoName></dmTitle></dmRefAddressItems></dmRef>",
+    "<dmRef><dmRefIdent>" + kDmCode + "</dmRefIdent></dmRef>",
+    "<dmRef referredFragment=\"par-0001\"><dmRefAddressItems><dmTitle><techName>\x02 valve</techName></dmTitle>"
+    "</dmRefAddressItems></dmRef>",
+    "<dmRef xmlns:xlink=\"http://www.w3.org/1999/xlink\" xlink:href=\"URN:S1000D:DMC-ZQ-A-D00-00-00-00A-520A-A\"/>",
+    "<pmRef><pmRefIdent><pmCode modelIdentCode=\"ZQ\" pmIssuer=\"12345\" pmNumber=\"00001\" pmVolume=\"00\"/>"
+    "</pmRefIdent><pmRefAddressItems><pmTitle>\x02 manual</pmTitle></pmRefAddressItems></pmRef>",
+    "<externalPubRef><externalPubRefIdent><externalPubCode>ABC-12</externalPubCode><externalPubTitle>\x02 guide"
+    "</externalPubTitle></externalPubRefIdent></externalPubRef>",
+    "<functionalItemRef functionalItemNumber=\"P1\"><name>\x02 pump</name></functionalItemRef>",
+    "<zoneRef zoneNumber=\"100\"/>",
+};
+
+// A paragraph of four references that `first` and `second` choose, in both
+// families: two in a sentence too long, cut where a reference would end
+// it; one in a sentence just within the limit, where the reference's parts
+// read as words would make it too long; one before the inner verb probe.
+std::string ReferenceParagraphs(std::uint8_t first, std::uint8_t second) {
+  constexpr std::size_t kCount = std::size(kReferences);
+  const std::string text = std::string(1, kReadProbe) + ". " + kLongSentenceProbe + ' ' + kFirstHalf + ' ' +
+                           kReferences[first % kCount] + ' ' + kSecondHead + ' ' + kReferences[first / kCount % kCount] +
+                           ' ' + kSecondTail + ' ' + kShortSentenceProbe + ' ' + kFirstHalf + ' ' +
+                           kReferences[second % kCount] + " and remove the valve slowly. Set the " +
+                           kReferences[second / kCount % kCount] + " and " + kInnerVerbProbeByte + " the pump.";
+  return kDitaParagraph.open + text + kDitaParagraph.close + '|' + kDocBookParagraph.open + text +
+         kDocBookParagraph.close;
 }
 
 enum class Encoding { kUtf8, kLatin1, kAscii };
@@ -760,11 +895,13 @@ enum class Encoding { kUtf8, kLatin1, kAscii };
 // right after their start tag (a paragraph, a chapter) or nothing at all
 // (an index), whose stamp is their last element, and a concept whose body
 // holds an empty paragraph, the words in its title and short description:
-// a body without a sentence end.
+// a body without a sentence end. And an S1000D data module, whose
+// identification and status the check does not read, its content's
+// levelled paragraphs nesting as a root's sections do.
 enum class Root {
   kTopic, kConcept, kReference, kBook, kLongBook,
   kChapter, kSection, kAppendix, kRefEntry, kMap, kGlossEntry, kBareConcept, kBareBook,
-  kTextPara, kTextChapter, kEmptyIndex, kEmptyBodyConcept,
+  kTextPara, kTextChapter, kEmptyIndex, kEmptyBodyConcept, kDataModule,
 };
 
 struct Block {
@@ -786,7 +923,8 @@ struct Shape {
 // topic unless bit 5 is set, then bits 3 and 4 choose; or, with bit 5
 // clear and one of bits 6 and 7 set, bits 3, 4 and 7 choose a root read
 // whole; or, with bit 5 clear and both set, bits 2 to 4 choose a topic or
-// a root of text or of nothing, without a title of the input), and how
+// a root of text or of nothing, without a title of the input; with bits 5
+// to 7 clear, bits 3 and 4 at 2 choose a data module), and how
 // often the paragraphs come (byte 1: one to eight times, or a body of a
 // hundred to 131 paragraphs).
 Shape ReadShape(const std::uint8_t* data, std::size_t size) {
@@ -812,6 +950,8 @@ Shape ReadShape(const std::uint8_t* data, std::size_t size) {
     s.root = kBare[(data[0] >> 2) & 7];
     s.bodyAside = s.root == Root::kBareConcept || s.root == Root::kBareBook;
     if (s.root != Root::kTopic) s.titleFromInput = false;
+  } else if (((data[0] >> 3) & 3) == 2) {
+    s.root = Root::kDataModule;
   }
   if (data[1] < 224)
     s.copies = 1 + data[1] % 8;
@@ -939,6 +1079,20 @@ std::vector<std::string> SplitWords(std::string_view text) {
   return words;
 }
 
+// The markup of a block piece, whose parts the bytes after data[i] may
+// choose (`i` moves past them).
+std::string BlockMarkup(const Piece& piece, const std::uint8_t* data, std::size_t size, std::size_t& i) {
+  std::uint8_t choice[2] = {};
+  const int bytes = piece.kind == PieceKind::kBlock ? 0 : piece.kind == PieceKind::kCut ? 1 : 2;
+  for (int k = 0; k < bytes; ++k) choice[k] = ++i < size ? data[i] : 0;
+  switch (piece.kind) {
+    case PieceKind::kCut: return CutParagraphs(choice[0]);
+    case PieceKind::kProse: return ProseElements(choice[0], choice[1]);
+    case PieceKind::kReferences: return ReferenceParagraphs(choice[0], choice[1]);
+    default: return piece.text;
+  }
+}
+
 // The blocks the pieces make (at most 200 pieces); a block ends after
 // `blockPieces` pieces.
 std::vector<Block> BuildBlocks(const std::uint8_t* data, std::size_t size, std::size_t blockPieces) {
@@ -956,10 +1110,9 @@ std::vector<Block> BuildBlocks(const std::uint8_t* data, std::size_t size, std::
     const Piece& piece = !escape ? kPieces[(glue ? data[i] - 192u : data[i]) % kPieceCount]
                          : ++i < size ? kShapes[data[i] % kShapeCount]
                                       : kShapes[0];
-    if (piece.kind == PieceKind::kBlock || piece.kind == PieceKind::kCut) {
+    if (piece.kind >= PieceKind::kBlock) {
       // The paragraph ends, the block element stands, the next paragraph begins.
-      const std::uint8_t choice = piece.kind == PieceKind::kCut && ++i < size ? data[i] : 0;
-      blocks.push_back({PieceKind::kBlock, piece.kind == PieceKind::kCut ? CutParagraphs(choice) : piece.text});
+      blocks.push_back({PieceKind::kBlock, BlockMarkup(piece, data, size, i)});
       blocks.push_back({PieceKind::kParagraph, ""});
       lastKind = PieceKind::kParagraph;
       inBlock = 0;
@@ -1057,6 +1210,7 @@ const char* RootName(Root root) {
     case Root::kRefEntry: return "refentry";
     case Root::kMap: return "map";
     case Root::kGlossEntry: return "glossentry";
+    case Root::kDataModule: return "dmodule";
     default: return "book";
   }
 }
@@ -1079,7 +1233,9 @@ constexpr const char kDocBookRoot[] = " xmlns=\"http://docbook.org/ns/docbook\" 
 // paragraphs are topic references); a glossary entry's first block is its
 // definition, the others notes and synonyms; a concept without a body holds
 // its blocks in its short description; a book without a chapter has a
-// preface and appendices.
+// preface and appendices; a data module's sections are levelled
+// paragraphs. Every fourth paragraph of a DITA body stands in one of the
+// elements read as paragraphs are, in turn (see kDitaProse).
 class Layout {
  public:
   // `bodyAside`: a root without its body names the body's start tag where
@@ -1147,6 +1303,18 @@ class Layout {
       case Root::kEmptyBodyConcept:
         out_ = "<concept id=\"c\"><title>" + Probed(title, false) + "</title><shortdesc>";
         break;
+      case Root::kDataModule:
+        out_ = "<dmodule><identAndStatusSection><dmAddress><dmIdent>" + kDmCode +
+               "<language languageIsoCode=\"en\" countryIsoCode=\"US\"/><issueInfo issueNumber=\"001\" "
+               "inWork=\"00\"/></dmIdent><dmAddressItems><issueDate year=\"2024\" month=\"01\" "
+               "day=\"01\"/><dmTitle><techName>" + Probed(title, false) + "</techName><infoName>" +
+               Probed("Description", false) + "</infoName></dmTitle></dmAddressItems></dmAddress><dmStatus "
+               "issueType=\"new\"><security securityClassification=\"01\"/><responsiblePartnerCompany><enterpriseName>" +
+               Probed("Acme", false) + "</enterpriseName></responsiblePartnerCompany><applic><displayText><simplePara>" +
+               Probed("All", false) + "</simplePara></displayText></applic><qualityAssurance><unverified/>"
+               "</qualityAssurance></dmStatus></identAndStatusSection><content><description>";
+        OpenPart(PieceKind::kSection, "<levelledPara>", "</levelledPara>", "<title>" + Probed(title) + "</title>");
+        break;
     }
   }
 
@@ -1162,7 +1330,9 @@ class Layout {
       out_ += "<section><title>" + Probed(b.text) + "</title>";
       section_ = true;
     } else if (!Book()) {
-      out_ += "<p>" + Probed(b.text) + "</p>";
+      const Container& c = ++paragraphs_ % 4 == 0 ? kDitaProse[paragraphs_ / 4 % std::size(kDitaProse)]
+                                                  : kDitaParagraph;
+      out_ += c.open + Probed(b.text) + c.close;
     } else {
       DocBookParagraph(b.text);
     }
@@ -1194,17 +1364,20 @@ class Layout {
   void AddBlockElement(const std::string& both) {
     const std::size_t bar = both.find('|');
     if (Book() || root_ == Root::kChapter || root_ == Root::kSection || root_ == Root::kAppendix ||
-        root_ == Root::kRefEntry || root_ == Root::kBareBook)
+        root_ == Root::kRefEntry || root_ == Root::kBareBook || root_ == Root::kDataModule)
       out_ += both.substr(bar + 1);
     else if (!Whole())
       out_ += both.substr(0, bar);
   }
 
+  // Every third paragraph an item of a list (S1000D's in a data module).
   void DocBookParagraph(const std::string& text) {
+    const bool s1000d = root_ == Root::kDataModule;
+    const std::string item = s1000d ? "<listItem><para>" : "<listitem><simpara>",
+                      end = s1000d ? "</para></listItem>" : "</simpara></listitem>";
     if (++paragraphs_ % 3 == 0)
-      out_ += "<itemizedlist spacing=\"compact\"><listitem><simpara>" + Probed(text) +
-              "</simpara></listitem><listitem><simpara>" + Probed("The valve.") +
-              "</simpara></listitem></itemizedlist>";
+      out_ += (s1000d ? "<randomList>" : "<itemizedlist spacing=\"compact\">") + item + Probed(text) + end + item +
+              Probed("The valve.") + end + (s1000d ? "</randomList>" : "</itemizedlist>");
     else
       out_ += "<para>" + Probed(text) + "</para>";
   }
@@ -1273,9 +1446,10 @@ class Layout {
           out_ += "</" + part_ + "><appendix><title>" + Probed(b.text) + "</title>";
           part_ = "appendix";
         } else {
-          const bool ref = root_ == Root::kRefEntry;
-          OpenPart(b.kind, ref ? "<refsection>" : "<section>", ref ? "</refsection>" : "</section>",
-                   "<title>" + Probed(b.text) + "</title>");
+          const std::string part = root_ == Root::kRefEntry     ? "refsection"
+                                   : root_ == Root::kDataModule ? "levelledPara"
+                                                                : "section";
+          OpenPart(b.kind, "<" + part + ">", "</" + part + ">", "<title>" + Probed(b.text) + "</title>");
         }
         break;
     }
@@ -1292,6 +1466,7 @@ class Layout {
       case Root::kEmptyBodyConcept: out_ += pending_ + "</shortdesc><conbody><p/></conbody></concept>"; break;
       case Root::kTextPara:
       case Root::kTextChapter: out_ += pending_ + "</" + RootName(root_) + ">"; break;
+      case Root::kDataModule: out_ += "</description></content></dmodule>"; break;
       default: out_ += std::string("</") + RootName(root_) + ">"; break;
     }
   }
@@ -1476,7 +1651,7 @@ std::string ProbeProblem(const std::string& marked, const std::vector<ProbeWord>
   std::size_t k = 0;
   int depth = 0;
   std::size_t openEnd = std::string::npos;  // after the last marker's opening
-  std::string category, advice;             // its category and advice, in small letters
+  std::string category, number, advice, written;  // its category, number, advice in small letters and as written
   for (std::size_t i = 0; i < marked.size();) {
     const std::string_view rest = std::string_view(marked).substr(i);
     if (rest.starts_with(kOpen)) {
@@ -1486,23 +1661,27 @@ std::string ProbeProblem(const std::string& marked, const std::vector<ProbeWord>
       const std::size_t value = marked.find("Kesta=\"", i);
       const std::string kesta = value < end ? marked.substr(value + 7, marked.find('"', value + 7) - value - 7) : "";
       category = kesta.substr(0, 2);
-      advice = kesta.size() > 4 ? kesta.substr(4) : "";
+      number = kesta.substr(std::min<std::size_t>(2, kesta.size()), 2);
+      advice = written = kesta.size() > 4 ? kesta.substr(4) : "";
       for (char& c : advice) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
       ++depth;
       i = openEnd = end + 2;
     } else if (rest.starts_with(kClose)) {
       --depth;
       i += kClose.size();
-    } else if (rest.starts_with(kProbe) || rest.starts_with(kVerbProbe) || rest.starts_with(kLengthProbe)) {
+    } else if (rest.starts_with(kProbe) || rest.starts_with(kVerbProbe) || rest.starts_with(kLengthProbe) ||
+               rest.starts_with(kInnerVerbProbe)) {
       const std::string which = "probe " + std::to_string(k + 1) + " of " + std::to_string(probes.size());
       if (k == probes.size()) return "more probes than were put in";
       const ProbeWord& probe = probes[k];
       if (!rest.starts_with(probe.text)) return which + " is not the word put in";
       const bool own = openEnd == i && rest.substr(probe.text.size()).starts_with(kClose) &&
                        (probe.category.empty() || category == probe.category) &&
-                       (probe.advice.empty() || advice == probe.advice);
+                       (probe.advice.empty() || (probe.asWritten ? written : advice) == probe.advice) &&
+                       (probe.number.empty() || number == probe.number);
       if (probe.read && !own)
-        return which + " (\"" + std::string(probe.text) + "\"), which the check reads, has no marker of its own";
+        return which + " (\"" + std::string(probe.text) + "\"), which the check reads, has no marker of its own" +
+               (openEnd == i ? " (its marker: " + category + number + written + ")" : "");
       if (!probe.read && depth > 0)
         return which + " (\"" + std::string(probe.text) + "\"), which must get no marker, is marked";
       ++k;
@@ -1962,6 +2141,54 @@ std::string TakeEditedMarkersAway(editor::Editor& doc, const std::string& marked
   return problems;
 }
 
+// As a writer might edit a marked document, then take a marker away
+// through its menu: the marker's words deleted, its two instructions left
+// side by side, with nothing or white space between, then "One Message" or
+// "Close . . ." answered on it; on up to two markers whose words hold no
+// markup, a DELETE marker first where there is one, each on a fresh copy
+// of the marked document. `variant` chooses the markers, what stays
+// between the instructions and the item. Empty when the marker's two
+// instructions alone went, all else staying, and the answer was S_OK; else
+// what went wrong.
+std::string TakeMarkersOfDeletedWordsAway(editor::Editor& doc, const std::string& marked,
+                                          const std::vector<MarkerAt>& markers, std::size_t variant) {
+  constexpr std::string_view kClose = "<?Pub /_touchup?>", kBlanks = " \t\r\n";
+  // Nothing, most often, or white space.
+  constexpr const char* kLeft[] = {"", " ", "", "\n  "};
+  std::vector<const MarkerAt*> chosen;
+  for (int pass = 0; pass < 2; ++pass) {
+    for (std::size_t k = 0; k < markers.size() && chosen.size() < 2; ++k) {
+      const MarkerAt& m = markers[(k + variant / 8) % markers.size()];
+      const std::string_view words = std::string_view(marked).substr(m.open, m.close - m.open);
+      if ((pass == 0 && (!chosen.empty() || !m.kesta.starts_with("04"))) ||
+          std::find(chosen.begin(), chosen.end(), &m) != chosen.end() || words.find('<') != std::string_view::npos ||
+          words.find_first_not_of(kBlanks) == std::string_view::npos)
+        continue;
+      chosen.push_back(&m);
+    }
+  }
+  std::string problems;
+  for (std::size_t n = 0; n < chosen.size(); ++n) {
+    const MarkerAt& m = *chosen[n];
+    const std::string left = kLeft[(variant + n) % std::size(kLeft)];
+    const bool oneMessage = (variant / 4 + n) % 2 == 0;
+    const std::string text = marked.substr(0, m.open) + left + marked.substr(m.close);
+    ItemWatch watch(oneMessage ? ID_KESTA_ONE_MESSAGE : ID_KESTA_CLOSE);
+    const HRESULT result = ShowMenuOn(doc, text, m.id, watch);
+    if (result == E_FAIL) return "the marker " + m.id + " cannot be reached in the edited document";
+    const std::string after = doc.SaveText();
+    const std::string which = std::string(oneMessage ? "\"One Message\"" : "\"Close\"") + " on the marker " + m.id +
+                              " (" + m.kesta + ") whose words (" + marked.substr(m.open, m.close - m.open) +
+                              ") were deleted: ";
+    for (const std::string& p : watch.problems) problems += which + p + "\n";
+    if (result != S_OK) problems += which + "answered " + std::to_string(result) + "\n";
+    const std::string expected = marked.substr(0, m.at) + left + marked.substr(m.close + kClose.size());
+    if (after != expected)
+      problems += which + "not the marker alone taken away\n" + FirstDifference(expected, after) + "\n";
+  }
+  return problems;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -2020,6 +2247,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Fail("\"One Message\" on a repeated word kept no copy, or more", xml, e + "\n" + marked);
   if (std::string e = TakeEditedMarkersAway(doc, marked, markers, size); !e.empty())
     Fail("a marker over words the writer put markup into was not taken away alone", xml, e + "\n" + marked);
+  if (std::string e = TakeMarkersOfDeletedWordsAway(doc, marked, markers, size); !e.empty())
+    Fail("a marker whose words the writer deleted was not taken away alone", xml, e + "\n" + marked);
 
   // The score of the document unchecked and checked: the score takes the
   // markers out, so both count the same words and reach the same level, and

@@ -39,7 +39,7 @@ fi
 # 10 s) on one core of the machine they were set on.
 runs_for() {
   case "$1" in
-    check_close_fuzz) echo 160 ;;
+    check_close_fuzz) echo 130 ;;
     dictload_fuzz) echo 20000 ;;
     editor_acl_fuzz) echo 18000 ;;
     editor_xml_fuzz) echo 120000 ;;
