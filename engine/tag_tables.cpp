@@ -139,12 +139,15 @@ constexpr std::string_view kProseSections[] = {
     "termdef",
 };
 
-// The element name of an opening tag: after '<', up to a blank, '/' or '>'.
+}  // namespace
+
 std::string_view OpeningTagName(std::string_view tag) {
   if (tag.empty() || tag[0] != '<') return {};
   tag.remove_prefix(1);
   return tag.substr(0, tag.find_first_of(" \t\r\n/>"));
 }
+
+namespace {
 
 bool IsProseSection(std::string_view tag) {
   const std::string_view name = OpeningTagName(tag);

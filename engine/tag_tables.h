@@ -5,6 +5,9 @@
 // Names are compared without regard to case, each entry by its own length.
 #include <string_view>
 
+// The element name of an opening tag: after '<', up to a blank, '/' or '>'.
+std::string_view OpeningTagName(std::string_view tag);
+
 // 1 when `tag`, a closing tag as written ("</para>" or "</para"), ends a
 // sentence; else -1.
 int IsBlockEndTag(const char* tag);

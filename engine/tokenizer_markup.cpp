@@ -59,12 +59,16 @@ void LookFor(std::string_view closing) {
   Tokenizer.endTagCut = !Tokenizer.endTag.assign(closing);
 }
 
-// True where the end tag in the buffer, found at `at`, is the element's own:
-// its name ends there ("</dmRef>", not "</dmRefIdent>").
+// True where a tag's name, read up to `c`, ends: `c` is no character of an
+// XML name ("</dmRef>", not "</dmRefIdent>").
+bool NameEndsAt(char c) {
+  const unsigned char b = Byte(c);
+  return !(IsLetterOrDigit(b) || b >= 0x80 || CharIn(c, "-_.:"));
+}
+
+// True where the end tag in the buffer, found at `at`, is the element's own.
 bool EndTagEndsAt(const char* at) {
-  const unsigned char c = Byte(at[Tokenizer.endTag.view().size()]);
-  const bool nameGoesOn = IsLetterOrDigit(c) || c >= 0x80 || CharIn(static_cast<char>(c), "-_.:");
-  return Tokenizer.endTagCut || !nameGoesOn;
+  return Tokenizer.endTagCut || NameEndsAt(at[Tokenizer.endTag.view().size()]);
 }
 
 // The end tag in the end-tag buffer at or after `from`, or null. With `to`,
@@ -173,22 +177,16 @@ void ScanPubInstruction(Scan& s, const Markup& m) {
   s.p = m.end;
 }
 
-// The element name of an opening tag: after '<', up to a blank, '/' or '>'.
-std::string_view ElementName(std::string_view tag) {
-  std::string_view name = tag.substr(1);
-  return name.substr(0, name.find_first_of(" \t\r\n/>"));
-}
-
 // The closing tag of an element skipped by its name: "</" and the name.
 void LookForClosingTag(std::string_view tag) {
-  LookFor("</" + std::string(ElementName(tag)));
+  LookFor("</" + std::string(OpeningTagName(tag)));
 }
 
 // The closing tag of an element whose content is skipped: the table's, or
 // the element's own where its name runs on past the table's ("<graphicco>"
 // opened by "<graphic"); a reference's own.
 void LookForSkippedClosingTag(std::string_view tag, std::string_view closing) {
-  if (!closing.empty() && ElementName(tag).size() + 2 <= closing.size())
+  if (!closing.empty() && OpeningTagName(tag).size() + 2 <= closing.size())
     LookFor(closing);
   else
     LookForClosingTag(tag);
@@ -208,13 +206,12 @@ bool TryCodeElement(Scan& s, const Markup& m) {
 // past the elements of the same name nested in it; null when it never
 // comes.
 char* MatchingClosingTag(char* from, std::string_view name) {
-  auto endsName = [](char c) { return c == '>' || c == '/' || c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
   int depth = 0;
   for (char* q = from; *q && !AtSentinel(q); ++q) {
     if (*q != '<') continue;
     const bool closing = q[1] == '/';
     char* at = q + (closing ? 2 : 1);
-    if (!TextStartsWithNoCase(at, name) || !endsName(at[name.size()])) continue;
+    if (!TextStartsWithNoCase(at, name) || !NameEndsAt(at[name.size()])) continue;
     if (closing) {
       if (depth-- == 0) return q;
       continue;
@@ -236,7 +233,7 @@ bool TryAsideElement(Scan& s, const Markup& m) {
   s.pendingMark = mark;
   s.p = m.end;
   if (m.closesItself()) return true;
-  if (char* closing = MatchingClosingTag(m.end, ElementName(m.view()))) {
+  if (char* closing = MatchingClosingTag(m.end, OpeningTagName(m.view()))) {
     Markup end;
     s.p = closing;
     ReadMarkup(s, &end);
@@ -288,7 +285,7 @@ void EndSentenceBeforeBlock(Scan& s, const Markup& m) {
   if (!IsOpeningTag(m.view()) || m.closesItself() || !OpensBlockElement(m.view())) return;
   // Its end tag names no placement: where it stands is kept for the
   // closing-tag step.
-  if (OpensBreakImage(m.view())) s.breakImageEnd = MatchingClosingTag(m.end, ElementName(m.view()));
+  if (OpensBreakImage(m.view())) s.breakImageEnd = MatchingClosingTag(m.end, OpeningTagName(m.view()));
   const WordRec* last = WordList.tail;
   const bool ended = !last || (last->written.view().size() == 1 &&
                                std::string_view(".:;!?").find(last->written.first()) != std::string_view::npos);
