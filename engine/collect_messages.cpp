@@ -30,13 +30,6 @@ namespace {
 // change what those steps decide.
 void ClearTag(WordRec* w) { w->tag.set(0, '\0'); }
 
-// A word the tokenizer put in for markup whose content it does not check
-// (an inline element, a cross reference, a figure, a hidden warning): no
-// text of the document reads as it.
-bool IsPlaceholder(const WordRec& w) {
-  return w.written == "<ref>" || w.written == "<Ref>" || w.written.startsWith("<Ref_[");
-}
-
 void ReplaceFirst(std::string& s, char from, std::string_view to) {
   if (auto p = s.find(from); p != std::string::npos) s.replace(p, 1, to);
 }

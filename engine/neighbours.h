@@ -43,3 +43,10 @@ inline const WordRec& PrevOr(const WordRec* w, int k = 1) {
 inline bool IsCompoundPart(const WordRec* w) {
   return w && (w->separatorFlag == '-' || (w->next && w->next->separatorFlag == '-'));
 }
+
+// A word the tokenizer put in for markup whose content it does not check
+// (an inline element, a cross reference, a figure, a hidden warning): no
+// text of the document reads as it.
+inline bool IsPlaceholder(const WordRec& w) {
+  return w.written == "<ref>" || w.written == "<Ref>" || w.written.startsWith("<Ref_[");
+}

@@ -94,7 +94,7 @@ constexpr std::string_view kBlockElements[] = {
     "programlistingco", "screenco",
     // S1000D
     "simplePara", "notePara", "warningAndCautionPara", "listItem", "listItemTerm", "listItemDefinition",
-    "graphic",
+    "graphic", "action",
     // DITA hazard statements and troubleshooting
     "hazardstatement", "messagepanel", "typeofhazard", "consequence", "howtoavoid", "condition",
     // ATA (maintenance manuals and service bulletins)
@@ -115,6 +115,17 @@ constexpr std::string_view kInlineElements[] = {
     "dmRef", "pmRef", "pmRefIdent", "pmRefAddressItems", "pmTitle",
 };
 
+// S1000D's references that a writer puts inside a sentence: each is one
+// placeholder there, whatever parts of it are written out. Compared by the
+// whole name as the schema writes it, case included ("footnoteref" is
+// DocBook's): other names that end in "Ref" are no such reference
+// ("reqCondNoRef" holds a required condition) or stand outside sentences
+// (a repository's "functionalPhysicalAreaRef").
+constexpr std::string_view kReferenceElements[] = {
+    "dmRef", "pmRef", "externalPubRef", "internalRef", "functionalItemRef", "zoneRef", "circuitBreakerRef",
+    "accessPointRef", "controlIndicatorRef", "catalogSeqNumberRef", "terminologyRef", "brDecisionRef",
+};
+
 // Elements that stand aside from the text: index entries and the notes of
 // writers and reviewers. They are no part of any sentence, so they are
 // skipped whole and leave no word. Compared by the whole name.
@@ -127,11 +138,14 @@ constexpr std::string_view kAsideElements[] = {
 
 // Elements of the document types the checker knows that hold a writer's
 // sentences, but whose names begin like an inline prefix ("<con", "<dd",
-// "<lines", "<tutorial", "<hazard", "<term"): they are read as a
+// "<lines", "<tutorial", "<hazard", "<term", "<action"): they are read as a
 // paragraph is, whatever they hold. Compared by the whole name.
 constexpr std::string_view kProseSections[] = {
     // prose sections
     "conbody", "conbodydiv", "content", "context", "result",
+    // S1000D: the rules of a business rules module (4.x "contextRules", 2.x
+    // "contextrules"), a fault isolation step's action
+    "contextRules", "action",
     // DITA: definitions, line-by-line text, a step's tutorial text, hazard
     // statements and their consequence, a trouble's condition
     "dd", "lines", "tutorialinfo", "hazardstatement", "consequence", "condition",
@@ -322,10 +336,11 @@ bool IsStructuralTag(std::string_view tag) {
 }
 
 bool IsReferenceElement(std::string_view tag) {
-  if (tag.size() < 2 || !IsAsciiLower(static_cast<unsigned char>(tag[1]))) return false;
+  if (tag.size() < 2 || tag[1] == '/') return false;
   const std::string_view name = OpeningTagName(tag);
-  return name.size() > 3 && name.ends_with("Ref") &&
-         IsAsciiLower(static_cast<unsigned char>(name[name.size() - 4]));
+  for (std::string_view e : kReferenceElements)
+    if (name == e) return true;
+  return false;
 }
 
 std::string_view SkippedContentClosingTag(std::string_view tag) {

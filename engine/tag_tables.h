@@ -15,7 +15,8 @@ int IsBlockEndTag(const char* tag);
 // 1 when `tag`, an opening tag without its '>', is an inline element whose
 // content is replaced by one placeholder (the tokenizer reads one that holds
 // a paragraph as text); else -1. Prose sections whose names share an inline
-// prefix (context, result, conbody, conbodydiv, content) are not inline.
+// prefix (context, result, conbody, conbodydiv, content, S1000D's business
+// rules and others, by their whole names) are not inline.
 int IsInlineTag(const char* tag);
 
 // True when `tag`, an opening tag, opens an element that holds code or
@@ -58,9 +59,10 @@ bool IsAsideElement(std::string_view tag);
 // True for a structural tag: the tag is skipped and its content is read.
 bool IsStructuralTag(std::string_view tag);
 
-// True when `tag` opens a reference of S1000D (dmRef, pmRef, externalPubRef,
-// functionalItemRef and the others, named in camel case ending in "Ref"):
-// its content is skipped to its own closing tag, as the table's below.
+// True when `tag` opens one of S1000D's references that stand inside a
+// sentence (dmRef, pmRef, externalPubRef, zoneRef and the others, known by
+// their whole names, case included): its content is skipped to its own
+// closing tag, as the table's below.
 bool IsReferenceElement(std::string_view tag);
 
 // For a tag whose content is skipped, the closing tag to look for; else empty.

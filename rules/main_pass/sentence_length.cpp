@@ -33,13 +33,31 @@ bool EndsSentence(const WordRec& w) {
   return w.wordClass == 48 || c == '.' || c == '!' || c == '?' || c == ':' || c == ';';
 }
 
+// A word that joins names into a list: "a, b or c".
+bool JoinsList(const WordRec& w) { return w.text == "," || w.text == "and" || w.text == "or"; }
+
+// The word that carries the length finding of the sentence `first` opens:
+// `first`, or the first word past the placeholders that open it and the
+// words that join them into a list ("<Ref>, <Ref> and"), on which a
+// finding of the comma before could lie; null where the sentence holds
+// nothing else.
+WordRec* LengthFindingWord(WordRec* first) {
+  if (!IsPlaceholder(*first)) return first;
+  WordRec* w = Next(first);
+  while (!AtEnd(w) && (IsPlaceholder(*w) || JoinsList(*w))) w = Next(w);
+  return AtEnd(w) || EndsSentence(*w) ? nullptr : w;
+}
+
 }  // namespace
 
 bool GiveSentenceLength(WordRec* first) {
   if (first->sentenceLength <= kLongestSentence) return false;
-  first->entryWords = 1;
-  CutAtFirstBlank(first);
-  SetWordMessage(first, Msg::SentenceLength, kSentenceLengthRule);
+  WordRec* w = LengthFindingWord(first);
+  if (!w) return false;
+  if (w != first) w->sentenceLength = first->sentenceLength;
+  w->entryWords = 1;
+  CutAtFirstBlank(w);
+  SetWordMessage(w, Msg::SentenceLength, kSentenceLengthRule);
   return true;
 }
 
@@ -48,14 +66,16 @@ void JudgeLaterSentence(WordRec* mark) {
   // sentence; the words after the last of them are the next sentence.
   WordRec* first = Next(mark);
   while (!AtEnd(first) && EndsSentence(*first)) first = Next(first);
-  if (AtEnd(first) || first->message == Msg::SentenceLength) return;
-  // A sentence that opens with an inline element (one markup token such as
-  // "<Ref>") gets no length finding, as one that opens with a number gets
-  // none: the token is no text that the marking can find.
-  if (first->text.first() == '<') return;
+  // A quotation read as one token ("<"Stop">") opens no sentence judged
+  // here: its marks are signs the finding refuses, and its rule id stays.
+  if (AtEnd(first) || (first->text.first() == '<' && !IsPlaceholder(*first))) return;
+  const WordRec* carrier = LengthFindingWord(first);
+  if (!carrier || carrier->message == Msg::SentenceLength) return;
   // The collection writes a word's length field into the key of any
-  // finding it carries: a sentence within the limit leaves it as it was.
+  // finding it carries: a sentence within the limit leaves it as it was,
+  // and so does the placeholder that opens a sentence too long.
   const std::int32_t before = first->sentenceLength;
   CountSentenceWords(first, 1);
-  if (!GiveSentenceLength(first)) first->sentenceLength = before;
+  const bool tooLong = GiveSentenceLength(first);
+  if (!tooLong || carrier != first) first->sentenceLength = before;
 }

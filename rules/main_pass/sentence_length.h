@@ -3,8 +3,12 @@
 // the sentence holds more than 21 weighted words.
 #include "engine/word_rec.h"
 
-// Gives `first` the length finding when its stored `sentenceLength` is over
-// the limit. A first word written as a phrase ("as follows") is cut to its
+// Gives the sentence that `first` opens the length finding when the stored
+// `sentenceLength` of `first` is over the limit. It goes on `first`, or,
+// where the sentence opens with placeholders for markup (an inline name,
+// code, a reference; commas between them), on the first word after them,
+// which takes that length as its marker number: a marker needs words the
+// document holds. A word written as a phrase ("as follows") is cut to its
 // first word, which alone carries the finding. True when over the limit.
 bool GiveSentenceLength(WordRec* first);
 

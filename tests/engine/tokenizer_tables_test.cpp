@@ -30,7 +30,11 @@ TEST(TokenizerTables, TagsAbbreviationsAndPrefixes) {
                        {"<con", 1}, {"<conn", 1}, {"<con id=\"c\"", 1}, {"<contextual", 1}, {"<results", 1},
                        {"<resultant", 1}, {"<dd", -1}, {"<DD compact=\"yes\"", -1}, {"<ddhd", 1}, {"<lines", -1},
                        {"<lineset", 1}, {"<consequence", -1}, {"<tutorialinfo", -1}, {"<tutorial", 1},
-                       {"<hazardstatement", -1}, {"<hazardsymbol", 1}, {"<condition", -1}, {"<termdef", -1}})
+                       {"<hazardstatement", -1}, {"<hazardsymbol", 1}, {"<condition", -1}, {"<termdef", -1},
+                       // S1000D's business rules and a fault isolation step's action, short
+                       // start tags too; the repositories' names and parts stay inline.
+                       {"<contextRules", -1}, {"<contextrules", -1}, {"<contextRules a=\"1\"", -1}, {"<action", -1},
+                       {"<actions", 1}, {"<terminologyDefinition", 1}, {"<partRef", 1}, {"<supplyDescr", 1}})
     EXPECT_EQ(IsInlineTag(r.text), r.expected) << (r.text ? r.text : "null");
   // Code elements by their whole name: "screen" is not "screenshot".
   for (const Row& r : {Row{"<codeblock>", 1}, {"<codeph outputclass=\"x\">", 1}, {"<CMDNAME>", 1}, {"<code/>", 1},
@@ -72,10 +76,14 @@ TEST(TokenizerTables, TagsAbbreviationsAndPrefixes) {
                        {"<draft-comment author=\"x\">", 1}, {"<remark/>", 1}, {"<indexterms>", -1},
                        {"</indexterm>", -1}, {"<index>", -1}, {"<xmlatt>", -1}})
     EXPECT_EQ(IsAsideElement(r.text), r.expected == 1) << r.text;
-  // S1000D's references, named in camel case ending in "Ref".
+  // S1000D's references that stand in sentences, by their whole names as
+  // the schema writes them: not every name that ends in "Ref".
   for (const Row& r : {Row{"<dmRef>", 1}, {"<pmRef xlink:href=\"x\"/>", 1}, {"<functionalItemRef id=\"f\">", 1},
-                       {"<externalPubRef>", 1}, {"<dmRefIdent>", -1}, {"<xref>", -1}, {"<Ref>", -1},
-                       {"<DmRef>", -1}, {"<biblioref>", -1}, {"</dmRef>", -1}, {"<", -1}})
+                       {"<externalPubRef>", 1}, {"<zoneRef zoneNumber=\"100\"/>", 1}, {"<brDecisionRef/>", 1},
+                       {"<terminologyRef\nterminologyIdentNumber=\"t\"/>", 1}, {"<dmRefIdent>", -1}, {"<xref>", -1},
+                       {"<Ref>", -1}, {"<DmRef>", -1}, {"<ZONEREF/>", -1}, {"<biblioref>", -1}, {"<footnoteref/>", -1},
+                       {"</dmRef>", -1}, {"<", -1}, {"<reqCondNoRef>", -1}, {"<descrFunctionalItemRef>", -1},
+                       {"<sectionRef>", -1}, {"<functionalPhysicalAreaRef/>", -1}, {"<brexDmRef>", -1}})
     EXPECT_EQ(IsReferenceElement(r.text), r.expected == 1) << r.text;
   for (const Row& r : {Row{"e.g.", 100}, {"E.G.", 100}, {"approx.", 100}, {"max.", 100}, {"fig.", 99}, {"U.S.A.", 99},
                        {"lbf.in.", 99}, {"Wed.", 99}, {"Feb.", 100}, {"fig", -1}, {"figs.", -1}, {"e.g", -1}, {"", -1},

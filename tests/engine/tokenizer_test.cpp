@@ -350,8 +350,16 @@ TEST_F(TokenizerTest, SkippedElementsAndHiddenWarnings) {
        "</pmRefAddressItems></pmRef>, <externalPubRef><externalPubRefIdent><externalPubTitle>Guide</externalPubTitle>"
        "</externalPubRefIdent></externalPubRef> or <functionalItemRef functionalItemNumber=\"1\"><name>Fuel pump</name>"
        "</functionalItemRef> now", "", "See <ref> , <ref> or <ref> now ."},
-      {"See <zoneRef zoneNumber=\"1\"/> now <anExceptionallyLongCamelCaseElementNameRef>b"
-       "</anExceptionallyLongCamelCaseElementNameRef> c", "", "See <ref> now <ref> c ."},
+      {"See <zoneRef zoneNumber=\"1\"/> now <brDecisionRef brDecisionIdentNumber=\"b\"/> or <catalogSeqNumberRef "
+       "figureNumber=\"01\" item=\"004\"/> c", "", "See <ref> now <ref> or <ref> c ."},
+      // Other names that end in "Ref" are no such reference: the sentences
+      // they hold are read, and a repository's reference outside a
+      // sentence adds no word to the text before it.
+      {"<reqCondNoRef><reqCond>Utilize the pump</reqCond></reqCondNoRef><descrFunctionalItemRef><fieldName>Ident"
+       "</fieldName><descr>Utilize it.</descr></descrFunctionalItemRef><sectionRef><para>Go on</para></sectionRef>"
+       "<shortName>Handlebar - General</shortName><functionalPhysicalAreaRefGroup><functionalPhysicalAreaRef "
+       "functionalPhysicalAreaNumber=\"f\"/></functionalPhysicalAreaRefGroup>", "",
+       "Utilize pump . Ident Utilize it . Go on . Handlebar - General ."},
       // The element's own closing tag, where its name runs on past the
       // table's, and an inline element's own.
       {"a <graphicco><graphic fileref=\"a\"/><calloutlist><callout><para>Words</para></callout></calloutlist>"
@@ -387,6 +395,14 @@ TEST_F(TokenizerTest, InlineElementsThatHoldParagraphsAndCode) {
        "</hazardsymbol></hazardstatement><condition>No flow</condition>c <termdef>A <firstterm>d</firstterm> e</termdef>",
        "", "Hot . Burns <Ref> . Wait . <Ref> . No flow . c A d e ."},
       {"x <ddhd>Meaning</ddhd> <consequences>x</consequences> <lineset>y</lineset>", "", "x . <Ref> . <Ref> <Ref> ."},
+      // S1000D's business rules, whatever their start tag holds, and a
+      // fault isolation step's action; an empty rules element adds no word.
+      {"Rules <contextRules><structureObjectRule><brDecisionRef brDecisionIdentNumber=\"b\"/><objectPath "
+       "allowedObjectFlag=\"2\">//a</objectPath><objectUse>Utilize the pump.</objectUse></structureObjectRule>"
+       "</contextRules><contextrules><objuse>Go on</objuse></contextrules>General <contextRules/>", "",
+       "Rules <ref> //a Utilize pump . Go on General ."},
+      {"<isolationStep><action>Utilize the pump</action>"
+       "<isolationStepQuestion>Is it on?</isolationStepQuestion></isolationStep>", "", "Utilize pump . Is it on ? ."},
       {"A <keywords><indexterm><cmdname>dita</cmdname> command</indexterm></keywords> w", "", "A <Ref> w ."},
       // Only what lies before the element's closing tag counts.
       {"A <term>torque</term> now.</para> Go", "", "A <Ref> now . Go ."},

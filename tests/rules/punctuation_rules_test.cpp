@@ -86,6 +86,14 @@ std::string AfterShortSentence(const char* first, int words) {
   return s + " ./48";
 }
 
+// "Open it." and a sentence of `n` placeholders for markup and the commas
+// between them.
+std::string PlaceholderList(int n) {
+  std::string s = "Open/20 it/66 ./48 <Ref>/40";
+  for (int i = 1; i < n; ++i) s += " ,/47 <Ref>/40";
+  return s + " ./48";
+}
+
 // Every sentence after the first is judged for its length at the sentence
 // end before it, as the first one is at the start of the pass: 22 weighted
 // words are too long, 21 are not (and leave the first word as it was).
@@ -101,6 +109,10 @@ TEST(SmallClasses, SentenceEndJudgesTheLengthOfTheNextSentence) {
       // The full stop of a closing element after a colon.
       std::string("Do/20 this/76 :/48 ./48 Remove/20") +
           AfterShortSentence("", 23).substr(std::string("Open/20 it/66 ./48 ").size()),
+      AfterShortSentence("<ref>/40 ,/47 <Ref>/40 and/63 <Ref>/40 Tool/10{mark=1}", 19),
+      AfterShortSentence("<Ref>/40 12/49", 22),
+      AfterShortSentence("<Ref>/40 ,/47 <Ref>/40", 20),
+      PlaceholderList(23),
   };
   RunBodyCases(ApplySentenceEndRules, {
       {texts[0].c_str(), ".", ".: sentenceLength=23 verbForm=* extraFlag=NUL\n"
@@ -114,12 +126,22 @@ TEST(SmallClasses, SentenceEndJudgesTheLengthOfTheNextSentence) {
                               "ruleId=7655 sentenceLength=22"},
       // No length finding on a number.
       {texts[4].c_str(), ".", ".: sentenceLength=23 verbForm=* extraFlag=NUL\n12: ruleId=7655 sentenceLength=22"},
-      // Nor on a markup token; a word after the set-aside "The" gets it.
-      {texts[5].c_str(), ".", ".: sentenceLength=23 verbForm=* extraFlag=NUL"},
+      // Where placeholders for markup open the sentence, the first word
+      // after them gets it, with the sentence's length; so does a word
+      // after the set-aside "The".
+      {texts[5].c_str(), ".", ".: sentenceLength=23 verbForm=* extraFlag=NUL\n"
+                              "word: message=328 ruleId=7655 sentenceLength=22"},
       {texts[6].c_str(), ".", ".: sentenceLength=23 verbForm=* extraFlag=NUL\n"
                               "Tool: message=328 ruleId=7655 sentenceLength=22"},
       {texts[7].c_str(), ":",
        ":: verbForm=* extraFlag=NUL\nRemove: message=328 ruleId=7655 sentenceLength=22"},
+      // Past the words that join placeholders into a list; none on a number
+      // after them, nor where nothing follows them, nor on a short sentence.
+      {texts[8].c_str(), ".", ".: sentenceLength=23 verbForm=* extraFlag=NUL\n"
+                              "Tool: message=328 ruleId=7655 sentenceLength=22"},
+      {texts[9].c_str(), ".", ".: sentenceLength=23 verbForm=* extraFlag=NUL\n12: ruleId=7655 sentenceLength=22"},
+      {texts[10].c_str(), ".", ".: sentenceLength=21 verbForm=* extraFlag=NUL"},
+      {texts[11].c_str(), ".", ".: sentenceLength=23 verbForm=* extraFlag=NUL"},
   });
 }
 
