@@ -128,6 +128,13 @@ TEST_F(MarkingPlaces, FindingsArriveWhereTheirWordsAre) {
        "<p><xref href=\"x\"/>, <cmdname>a</cmdname> and utilize gives the steps that you must do when the pump is on and the main valve is open and the pressure gauge shows a value that is more than the correct value for the system.</p><p><keyword>pumpctl</keyword> gives the steps that you must do when the pump is on and the main valve is open and the pressure gauge shows a value that is more than the correct value for the system.</p></body>",
        {{"28", "NONE", "gives"}, {"28", "NONE", "pump"}, {"28", "use", "utilize"}},
        {"</codeph> <?Pub _touchup Kesta=\"2829", "</keyword> <?Pub _touchup Kesta=\"2829"}},
+      // S1000D: names that only end like a reference, and business rules
+      // under a bare start tag, hold sentences that are read.
+      {"sentences beside references",
+       "<body><reqCondNoRef><reqCond>Utilize the pump.</reqCond></reqCondNoRef><contextRules><objectUse>Commence "
+       "the flow.</objectUse></contextRules><p><zoneRef zoneNumber=\"100\"/> gives the steps that you must do when the pump is on and the main valve is open and the pressure gauge shows a value that is more than the correct value for the system.</p></body>",
+       {{"00", "Use", "Utilize"}, {"00", "Start", "Commence"}, {"28", "NONE", "gives"}},
+       {}},
       // The title's words are not the body's.
       {"title before a body",
        "<title>Inspection of the brake wear indicator</title><body><p>The brake wear indicator pins must be "
@@ -265,32 +272,6 @@ TEST_F(MarkingPlaces, FindingsArriveWhereTheirWordsAre) {
     for (const std::string& part : c.parts) EXPECT_NE(marked.find(part), std::string::npos) << part << marked;
     EXPECT_NE(closed_.find(c.body), std::string::npos) << closed_;
   }
-}
-
-// In a data module, elements whose names only end like a reference hold
-// sentences that are read, and so do a business rules module's rules under
-// a bare start tag; a sentence that opens with a reference gets its length
-// finding, and a repository's reference adds no word to a name before it.
-TEST_F(MarkingPlaces, DataModuleSentencesBesideReferences) {
-  const std::string marked = CheckAndCloseDocument(
-      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<dmodule><content><procedure><closeRqmts><reqCondGroup>"
-      "<reqCondNoRef><reqCond>Utilize the pump.</reqCond></reqCondNoRef></reqCondGroup></closeRqmts></procedure>"
-      "<description><descrWire><descrFunctionalItemRef><fieldName>Pump</fieldName><descr>Commence the flow."
-      "</descr></descrFunctionalItemRef></descrWire><para>Open the valve.</para><para><zoneRef zoneNumber=\"100\"/> "
-      "gives the steps that you must do when the pump is on and the main valve is open and the pressure gauge "
-      "shows a value that is more than the correct value for the system.</para></description><brex><contextRules>"
-      "<structureObjectRuleGroup><structureObjectRule><objectPath allowedObjectFlag=\"2\">//a</objectPath>"
-      "<objectUse>Utilize the pump.</objectUse></structureObjectRule></structureObjectRuleGroup></contextRules>"
-      "</brex><commonRepository><shortName>Handlebar - General</shortName><functionalPhysicalAreaRefGroup>"
-      "<functionalPhysicalAreaRef functionalPhysicalAreaNumber=\"f\"/></functionalPhysicalAreaRefGroup>"
-      "</commonRepository></content></dmodule>\n");
-  EXPECT_EQ(run_.err.find("Not found"), std::string::npos) << run_.err;
-  for (const Expected& m : std::vector<Expected>{{"00", "Use", "Utilize"}, {"00", "Start", "Commence"},
-                                                 {"28", "NONE", "gives"}, {"01", "Use", "Utilize"}})
-    EXPECT_TRUE(Marked(marked, m.category, m.advice, m.text)) << m.text << marked;
-  EXPECT_NE(marked.find("<reqCond><?Pub _touchup"), std::string::npos) << marked;
-  EXPECT_NE(marked.find("<objectUse><?Pub _touchup"), std::string::npos) << marked;
-  EXPECT_NE(marked.find("Handlebar - General</shortName>"), std::string::npos) << marked;
 }
 
 // A figure ends its sentence: the paragraph after it opens a sentence of
