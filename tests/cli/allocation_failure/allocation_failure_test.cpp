@@ -2,12 +2,20 @@
 // program's allocator refuses the kth request of the run, for every k of
 // each command on a small document (the module started once before, outside
 // the count), and for a spread of k over runs that start the module and
-// over a check of a larger document. Each run must give exactly what the
-// run without a refusal gives, or end as out of memory: exit status 3, the
-// line that says so last, nothing on standard output, the source and an
-// existing -o file as they were and no other file beside them.
+// over a check of a larger document; and every request of kesta's main
+// before the run's watch begins, where the end may not need an exception.
+// Each run must give exactly what the run without a refusal gives, or end
+// as out of memory: exit status 3, the line that says so last, nothing on
+// standard output, the source and an existing -o file as they were and no
+// other file beside them.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
 #include <filesystem>
 #include <regex>
 #include <set>
@@ -16,8 +24,12 @@
 #include "cli/kesta_command.h"
 #include "platform/files.h"
 #include "platform/library_loader.h"
+#include "platform/memory_note.h"
 #include "tests/cli/allocation_failure/failing_allocator.h"
 #include "tests/support/temp_dir.h"
+
+// kesta's own main, built into this program under this name.
+int KestaMain(int argc, char** argv);
 
 namespace {
 
@@ -56,6 +68,20 @@ std::string Timeless(const std::string& text) {
   return std::regex_replace(text, dateAndTime, "TIME");
 }
 
+// A command line as kesta's main is given it.
+struct MainLine {
+  explicit MainLine(std::vector<std::string> line) : args(std::move(line)) {
+    args.insert(args.begin(), "kesta");
+    for (std::string& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+  }
+  MainLine(const MainLine&) = delete;
+  MainLine& operator=(const MainLine&) = delete;
+  int Run() { return KestaMain(static_cast<int>(args.size()), argv.data()); }
+  std::vector<std::string> args;
+  std::vector<char*> argv;
+};
+
 class AllocationFailure : public ::testing::Test {
  protected:
   std::string Source() const { return (dir_.path() / "doc.xml").string(); }
@@ -66,12 +92,24 @@ class AllocationFailure : public ::testing::Test {
     return args;
   }
 
+  // The files of `line` as they are before its run.
+  void Prepare(const Line& line) {
+    dir_.Write("doc.xml", line.source);
+    std::filesystem::remove(Out());
+    if (line.outExists) dir_.Write("out.xml", kOld);
+  }
+
+  // The files as the run left them.
+  void Collect(Outcome& o) const {
+    o.source = Timeless(ReadAll(Source()));
+    o.target = std::filesystem::exists(Out()) ? Timeless(ReadAll(Out())) : "";
+    for (const auto& entry : std::filesystem::directory_iterator(dir_.path()))
+      o.files.insert(entry.path().filename().string());
+  }
+
   // Runs `line` on fresh files, the `refuse`th request refused (0: none).
   Outcome Run(const Line& line, long refuse, long* count = nullptr) {
-    const std::string source = dir_.Write("doc.xml", line.source);
-    const std::string out = Out();
-    std::filesystem::remove(out);
-    if (line.outExists) dir_.Write("out.xml", kOld);
+    Prepare(line);
     const std::vector<std::string> args = Args(line);
     const CliPaths paths{KESTA_MODULE_PATH, custom_, custom_};
     Outcome o;
@@ -83,10 +121,55 @@ class AllocationFailure : public ::testing::Test {
     if (count) *count = made;
     o.out = Timeless(testing::internal::GetCapturedStdout());
     o.err = Timeless(testing::internal::GetCapturedStderr());
-    o.source = Timeless(ReadAll(source));
-    o.target = std::filesystem::exists(out) ? Timeless(ReadAll(out)) : "";
-    for (const auto& entry : std::filesystem::directory_iterator(dir_.path()))
-      o.files.insert(entry.path().filename().string());
+    Collect(o);
+    return o;
+  }
+
+  // Runs kesta's main on `line` here, saying nothing; the number of
+  // requests it made.
+  long MainRequests(const Line& line) {
+    Prepare(line);
+    MainLine command(Args(line));
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    failing_allocator::Open(0);
+    command.Run();
+    const long made = failing_allocator::Close();
+    testing::internal::GetCapturedStdout();
+    testing::internal::GetCapturedStderr();
+    return made;
+  }
+
+  // Runs kesta's main on `line` in a child process, the `refuse`th request
+  // refused, and then one request more, as may come after the run. The
+  // status of a child killed by a signal is 128 and the signal's number.
+  Outcome RunMain(const Line& line, long refuse, bool exceptions) {
+    Prepare(line);
+    MainLine command(Args(line));
+    const std::string out = (streams_.path() / "out").string(), err = (streams_.path() / "err").string();
+    std::fflush(nullptr);
+    const pid_t child = ::fork();
+    if (child == 0) {
+      const rlimit noCore{0, 0};
+      ::setrlimit(RLIMIT_CORE, &noCore);
+      ::dup2(::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDOUT_FILENO);
+      ::dup2(::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDERR_FILENO);
+      failing_allocator::Open(refuse, exceptions);
+      const int status = command.Run();
+      try {
+        delete new char;
+      } catch (const std::bad_alloc&) {
+      }
+      std::fflush(nullptr);
+      ::_exit(status);
+    }
+    Outcome o;
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child) return o;
+    o.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    o.out = ReadAll(out);
+    o.err = ReadAll(err);
+    Collect(o);
     return o;
   }
 
@@ -138,6 +221,7 @@ class AllocationFailure : public ::testing::Test {
   }
 
   TempDir dir_;
+  TempDir streams_;  // the child's standard output and error
   const std::string custom_ = std::string(KESTA_BUILD_DIR) + "/custom";
   ScopedEnv registry_{"KESTA_REGISTRY", (dir_.path() / "registry").c_str()};
   ScopedEnv aptcustom_{"APTCUSTOM", custom_.c_str()};
@@ -183,6 +267,37 @@ TEST_F(AllocationFailure, StartUp) { Sweep({{"check", "SOURCE", "-o", "OUT"}, kB
 TEST_F(AllocationFailure, LargerDocument) {
   HoldModule();
   Sweep({{"check", "SOURCE", "-o", "OUT"}, Book(40), true}, 1, 97);
+}
+
+// Memory that runs out in main, before the run's watch begins, ends the run
+// with the line that names no file even where no exception can be made. A
+// request refused after the run leaves what the run said as it was.
+TEST_F(AllocationFailure, BeforeTheRun) {
+  const std::new_handler watch = [] {
+    const MemoryWatch w;
+    return std::get_new_handler();
+  }();
+  const Line version{{"--version"}};
+  for (const Line& line : {version, Line{{"check", "SOURCE", "-o", "OUT"}, kBook, true}}) {
+    MainRequests(line);  // what a first run sets up once is left out of the count
+    MainRequests(line);
+    const long before = failing_allocator::RequestsBefore(watch);
+    ASSERT_GT(before, 0) << line.args[0];
+    for (long k = 1; k <= before; ++k) {
+      const Outcome o = RunMain(line, k, false);
+      ASSERT_EQ(o.status, kExitFile) << line.args[0] << " request " << k << " of " << before << "\n" << o.err;
+      ASSERT_EQ(o.err, "kesta: out of memory; nothing was written\n") << k;
+      ASSERT_EQ(o.out, "") << k;
+      ASSERT_EQ(o.source, line.source) << k;
+      ASSERT_EQ(o.target, line.outExists ? kOld : "") << k;
+      ASSERT_EQ(o.files.size(), line.outExists ? 2u : 1u) << k;
+    }
+  }
+  const long count = MainRequests(version);
+  const Outcome whole = RunMain(version, 0, true), late = RunMain(version, count + 1, true);
+  EXPECT_EQ(late.status, whole.status);
+  EXPECT_EQ(late.out, whole.out);
+  EXPECT_EQ(late.err, whole.err);
 }
 
 }  // namespace
