@@ -29,8 +29,23 @@
 // sentence; and paragraphs of S1000D references (a data module's with all
 // its parts, some of them or closing itself, a publication's, an external
 // publication's, a functional item's with its name, an empty zone's) in a
-// sentence too long, in one just within the limit and before a verb.
-// Every fourth paragraph of a DITA body stands in one of those elements.
+// sentence too long, in one just within the limit and before a verb;
+// paragraphs of sentences that open with markup the check reads as a
+// placeholder (DITA's inline code, names, terms and cross references,
+// closing themselves or holding text; DocBook's functions, commands,
+// literals, options, product names and cross references; S1000D's
+// references, in a data module), one alone, after "The" or a list of them
+// ("<x>, <y> and <z>", "<x> or <y>"), too long as the placeholders count or
+// within the limit, after another sentence in their paragraph and first in
+// a paragraph after another; and, in a data module, S1000D elements whose
+// names end in "Ref" but that are no references (a required condition in
+// close-up requirements, a wire's functional item described after its
+// field name, a block of a project's own schema holding paragraphs), and
+// business rules under a bare start tag, one with a short attribute or a
+// long context, or the earlier schema's, their structure rules holding a
+// path and a use, a decision's reference opening the first. Every
+// fourth paragraph of a DITA body stands in one of DITA's elements read
+// as a paragraph is.
 // Their titles, paragraphs and lists hold words, phrases, entity
 // references, signs, temperatures, numbers with units, numbers in words,
 // capitals, quotation marks, no-break spaces, semicolons, hyphens, soft
@@ -57,23 +72,28 @@
 // document before the check byte for byte (the check changes no character,
 // its corrections are markers too), or when a probe word is not marked
 // where it should be: every paragraph the check reads begins with one,
-// which must get its own marker, and one in front matter, in a nested
+// which must get its own marker (so does the text of an element named like
+// a reference and a business rule's use; a paragraph whose first sentence
+// opens with a placeholder does not), and one in front matter, in a nested
 // topic's title, prolog or related links or in an index term must get
 // none; a second probe, a verb the rules replace, stands in the sentences
 // of letters outside the code page, of markup holding '>' and of entity
 // references and must get its own marker too; a third opens each long
 // sentence with elements or references in it, and each part of one that a
-// block cuts off: it must get a SENTENCE LENGTH marker of its own where
-// its sentence is too long, and none where it is not; a fourth, the verb in
-// small letters after a reference, must get the advice "use" as written
-// and its place in the sentence as the marker's number; and probes in
-// code, terms, a hazard symbol and a reference's parts must get none, as
-// they are placeholders. The first suggestion of
-// markers whose words or advice hold a reference to an entity is taken
-// through ShowMe and its menu, on a fresh copy of the marked document
-// each; fails when one is neither put in where its marker stood, its
-// references as written, nor refused with the document as it was, a status
-// line that says why and an answer other than S_OK. So is the first
+// block cuts off, or is the first of the writer's words after the
+// placeholders that open a sentence: it must get a SENTENCE LENGTH marker
+// of its own, its number over the limit, where its sentence is too long,
+// and where it is not none, nor may one stand anywhere from the probe
+// before it to the one after it; a fourth, the verb in small letters after
+// a reference, must get the advice "use" as written and its place in the
+// sentence as the marker's number; and probes in code, terms, keywords, a
+// cross reference's text, a hazard symbol and a reference's parts must get
+// none, as they are placeholders. The first suggestion of markers whose
+// words or advice hold a reference to an entity is taken through ShowMe
+// and its menu, on a fresh copy of the marked document each; fails when
+// one is neither put in where its marker stood, its references as written,
+// nor refused with the document as it was, a status line that says why
+// and an answer other than S_OK. So is the first
 // suggestion of up to three markers whose words the fuzzer edits as a
 // writer might, the second half of them put into a <b> element: fails when
 // one is neither put in over all of the words nor refused so. "One
@@ -122,6 +142,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "commands/finding_work.h"
@@ -266,11 +287,15 @@ enum class PieceKind {
   kWrap,       // no text: markup round a word, or part of a word, of the next word piece
   kOpening,    // a blank before it; the next piece touches it
   kJoining,    // touches what stands before it and what follows
+  kMore,       // no text: the next byte chooses a shape of kMoreShapes, as kShapes is full
   // the kinds that stand between paragraphs
-  kBlock,      // a block element between paragraphs (DITA's markup before the '|', DocBook's after it)
+  kBlock,      // a block element between paragraphs (DITA's markup before the '|', DocBook's after it, and
+               // a data module's after a second '|' where it has markup of its own)
   kCut,        // a paragraph of a sentence cut by elements that the next byte chooses (see CutParagraphs)
   kProse,      // elements read as paragraphs are, the next two bytes choosing them (see ProseElements)
   kReferences, // a paragraph of S1000D references that the next two bytes choose (see ReferenceParagraphs)
+  kOpenings,   // paragraphs of sentences that open with placeholders the next two bytes choose (see OpeningParagraphs)
+  kRules,      // S1000D business rules whose start tag and rules the next byte chooses (see BusinessRules)
 };
 
 // Which word of the next word piece the markup goes round (the middle
@@ -300,7 +325,9 @@ constexpr const char kLong83[] =
     "abcdefghijabcdefghijabcdefghijabcdefghijabcdefghijabcdefghijabcdefghijabcdefghijabc";
 
 // The probe word, which no dictionary holds: every paragraph the check
-// reads begins with it, and it stands in places the check does not read.
+// reads begins with it (but one whose first sentence opens with markup read
+// as a placeholder, see OpeningParagraphs), and it stands in places the
+// check does not read.
 // A full stop after it makes it a sentence of its own, so that no rule reads
 // it with the words beside it (a word before a placeholder of markup is a
 // label, "zorb <codeph>x</codeph>") and the paragraph's words begin a
@@ -322,9 +349,12 @@ constexpr std::string_view kVerbProbe = "Utilise";
 constexpr char kReadVerbProbe = '\x03';
 constexpr char kUnreadVerbProbe = '\x04';
 // A third probe opens a sentence written longer than the SENTENCE LENGTH
-// limit (the fifth byte: it must get that finding's marker) or within it
-// (the sixth: no marker), whose halves an element stands between: where
-// the sentence ends decides, as no other probe's marker depends on it. A
+// limit (the fifth byte: it must get that finding's marker, its number the
+// sentence's length) or within it (the sixth: no marker, nor may that
+// finding's stand anywhere in its sentence), whose halves an element stands
+// between: where the sentence ends decides, as no other probe's marker
+// depends on it. It is also the first of the writer's words after the
+// placeholders for markup that open a sentence, where the finding goes. A
 // word of the dictionaries that draws no finding of its own before an
 // article, and that no piece writes.
 constexpr std::string_view kLengthProbe = "Close";
@@ -342,7 +372,10 @@ constexpr char kInnerVerbProbeByte = '\x07';
 // The probe a byte stands for: whether it must get a marker of its own, and
 // that marker's category or advice (the NOT-IN-DICTIONARY category; the
 // verb's advice "use", whose category the words before it may change; the
-// SENTENCE LENGTH category); nullptr for any other byte.
+// SENTENCE LENGTH category, whose number is the sentence's length, over the
+// limit); or, for a probe that must get none, a category that no marker in
+// its sentence may have (SENTENCE LENGTH, in a sentence within the limit);
+// nullptr for any other byte.
 struct ProbeWord {
   std::string_view text;
   bool read;
@@ -350,11 +383,15 @@ struct ProbeWord {
   std::string_view advice;    // in small letters; empty: any
   bool asWritten = false;     // the advice must be written so, in small letters
   std::string_view number = {};  // the marker's number (its word's place in its sentence); empty: any
+  std::string_view least = {};   // the least number the marker may carry, of two digits; empty: any
+  // A category no marker may have from the probe before this one to the one
+  // after it (that one's own marker aside); empty: any.
+  std::string_view noneInSentence = {};
 };
 const ProbeWord* ProbeFor(char c) {
   static constexpr ProbeWord kRead{kProbe, true, "25", ""}, kUnread{kProbe, false, "", ""},
       kVerb{kVerbProbe, true, "", "use"}, kUnreadVerb{kVerbProbe, false, "", ""},
-      kLong{kLengthProbe, true, "28", ""}, kShort{kLengthProbe, false, "", ""},
+      kLong{kLengthProbe, true, "28", "", false, {}, "22"}, kShort{kLengthProbe, false, "", "", false, {}, {}, "28"},
       kInnerVerb{kInnerVerbProbe, true, "", "use", true, "03"};
   return c == kReadProbe            ? &kRead
          : c == kUnreadProbe        ? &kUnread
@@ -372,7 +409,8 @@ constexpr const char kEmptyXref[] = "<xref href=\"x.dita\"/>";
 
 // Pieces of text (UTF-8); each input byte chooses one. The words come
 // first (see BuildBlocks); the bytes after the last piece choose a shape of
-// kShapes below, where new pieces go, so that the seeds keep their meaning.
+// kShapes below (or of kMoreShapes, where new pieces go), so that the seeds
+// keep their meaning.
 constexpr Piece kPieces[] = {
     // words, articles before capitals and u-words ("a update", "A update")
     {"Remove", PieceKind::kWord}, {"the", PieceKind::kWord}, {"valve", PieceKind::kWord},
@@ -502,8 +540,8 @@ static_assert(kPieceCount < 192, "a byte below 192 reaches every piece, and one 
 // comment <?oxy_comment_start comment="a > b"?>, <!-- a > b "c" -->).
 // The byte after an escape byte chooses one. The verb probe stands
 // before the letters and after the markup, in the sentence whose findings
-// they could take with them. New shapes go at the end: a byte below the
-// count keeps its shape.
+// they could take with them. A byte below the count keeps its shape; the
+// table is full, and its last shape opens kMoreShapes, where new ones go.
 constexpr Piece kShapes[] = {
     // × ÷ ± between and after numbers, as characters and references
     {"10\xC3\x97" "10", PieceKind::kWord}, {"5\xC2\xB1" "1", PieceKind::kWord}, {"4\xC3\xB7" "2", PieceKind::kWord},
@@ -710,9 +748,32 @@ constexpr Piece kShapes[] = {
     // elements read as paragraphs are, holding words, inline elements and code, paragraphs or a long sentence
     // (see ProseElements); a paragraph of S1000D references (see ReferenceParagraphs)
     {"", PieceKind::kProse}, {"", PieceKind::kReferences},
+    // the last one the byte after an escape reaches: the byte after it chooses one of kMoreShapes
+    {"", PieceKind::kMore},
 };
 constexpr std::size_t kShapeCount = sizeof kShapes / sizeof kShapes[0];
-static_assert(kShapeCount <= 256, "the byte after an escape reaches every shape");
+static_assert(kShapeCount == 256 && kShapes[255].kind == PieceKind::kMore,
+              "the byte after an escape reaches every shape, the last opening the shapes below");
+
+// The shapes after the first 256, each chosen by the byte after the last
+// of those. New shapes go at the end here too.
+constexpr Piece kMoreShapes[] = {
+    // paragraphs of sentences that open with placeholders for markup (see OpeningParagraphs)
+    {"", PieceKind::kOpenings},
+    // S1000D elements whose names end in "Ref" but that are no references, in a data module: a required
+    // condition in a procedure's close-up requirements, a wire's functional item described after its field
+    // name, a block of a project's own schema that holds paragraphs. The check reads what they hold.
+    {"||<closeRqmts><reqCondGroup><reqCondNoRef><reqCond>\x01. Stop the pump and turn the valve slowly. \x03 the "
+     "cover.</reqCond></reqCondNoRef></reqCondGroup></closeRqmts>", PieceKind::kBlock},
+    {"||<descrWire><descrFunctionalItemRef><fieldName>\x01. Ident</fieldName><descr>\x01. Stop the pump and turn "
+     "the valve slowly. \x03 the cover.</descr></descrFunctionalItemRef></descrWire>", PieceKind::kBlock},
+    {"||<sectionRef><para>\x01. Stop the pump.</para><para>\x01. Turn the valve slowly. \x03 the cover.</para>"
+     "</sectionRef>", PieceKind::kBlock},
+    // S1000D business rules (see BusinessRules)
+    {"", PieceKind::kRules},
+};
+constexpr std::size_t kMoreShapeCount = std::size(kMoreShapes);
+static_assert(kMoreShapeCount <= 256, "the byte after the last shape reaches every one of these");
 
 // Elements that stand inside a sentence: inline ones, whose closing tags
 // begin like a paragraph's ("</ph>", "</phrase>", "</productname>"), with
@@ -879,6 +940,95 @@ std::string ReferenceParagraphs(std::uint8_t first, std::uint8_t second) {
                            kReferences[second / kCount % kCount] + " and " + kInnerVerbProbeByte + " the pump.";
   return kDitaParagraph.open + text + kDitaParagraph.close + '|' + kDocBookParagraph.open + text +
          kDocBookParagraph.close;
+}
+
+// Markup that the check reads as a placeholder, one word of its sentence
+// whatever it holds, in each family: DITA's inline code, names, terms and
+// cross references (closing themselves or holding text); DocBook's
+// functions, commands, literals, options, product names and cross
+// references; S1000D's references (those above, and others that close
+// themselves). The probes they hold must get no marker.
+const std::vector<std::string> kDitaPlaceholders = {
+    "<codeph>\x02</codeph>", "<uicontrol>Save</uicontrol>", "<keyword>\x02</keyword>", "<term>\x02 valve</term>",
+    kEmptyXref, "<xref href=\"x.dita\">\x02 valve</xref>", "<cmdname>glorp</cmdname>",
+};
+const std::vector<std::string> kDocBookPlaceholders = {
+    "<function>\x02</function>", "<command>glorp</command>", "<literal>\x02</literal>", "<xref linkend=\"s1\"/>",
+    "<option>\x02</option>", "<productname>Acme</productname>",
+};
+const std::vector<std::string> kS1000DPlaceholders = [] {
+  std::vector<std::string> marks(std::begin(kReferences), std::end(kReferences));
+  for (const char* more : {"<internalRef internalRefId=\"fig-0001\" internalRefTargetType=\"irtt01\"/>",
+                           "<brDecisionRef brDecisionIdentNumber=\"BRDP-S1-00001\"/>",
+                           "<circuitBreakerRef circuitBreakerNumber=\"CB1\"/>",
+                           "<catalogSeqNumberRef figureNumber=\"01\" item=\"004\"/>"})
+    marks.emplace_back(more);
+  return marks;
+}();
+
+// The placeholders that open a sentence, as `choice` chooses them from
+// `marks`: one alone, "The" before one, or a list of them ("<x>, <y> and
+// <z>", "<x> or <y>"). The writer's words follow them.
+std::string Opening(std::uint8_t choice, const std::vector<std::string>& marks) {
+  const std::size_t n = marks.size(), k = choice % n;
+  switch (choice / n % 4) {
+    case 0: return marks[k];
+    case 1: return "The " + marks[k];
+    case 2: return marks[k] + ", " + marks[(k + 1) % n] + " and " + marks[(k + 2) % n];
+    default: return marks[k] + " or " + marks[(k + 1) % n];
+  }
+}
+
+// Paragraphs (`c`) of sentences that open with `first` or `second`, the
+// length probe the first of the writer's words after them: after the
+// probe's sentence in a paragraph, and first in a paragraph after another.
+// Each is the first half of a cut sentence with its end, too long as the
+// placeholders count, or without it, within the limit with a list too.
+std::string OpeningParagraph(const Container& c, const std::string& first, const std::string& second) {
+  const std::string tooLong = std::string(1, kLongSentenceProbe) + ' ' + kFirstHalf + kFirstHalfEnd + '.',
+                    within = std::string(1, kShortSentenceProbe) + ' ' + kFirstHalf + '.';
+  return c.open + std::string(1, kReadProbe) + ". " + first + ' ' + tooLong + ' ' + second + ' ' + within + c.close +
+         c.open + second + ' ' + tooLong + c.close + c.open + first + ' ' + within + c.close;
+}
+
+// Such paragraphs in each family (DITA's, '|', DocBook's, '|', a data
+// module's), the placeholders of each sentence chosen by `first` and
+// `second`.
+std::string OpeningParagraphs(std::uint8_t first, std::uint8_t second) {
+  auto family = [&](const Container& c, const std::vector<std::string>& marks) {
+    return OpeningParagraph(c, Opening(first, marks), Opening(second, marks));
+  };
+  return family(kDitaParagraph, kDitaPlaceholders) + '|' + family(kDocBookParagraph, kDocBookPlaceholders) + '|' +
+         family(kDocBookParagraph, kS1000DPlaceholders);
+}
+
+// S1000D business rules, in a data module only: structure rules under the
+// start tag `choice` chooses, bare, with a short attribute or a long
+// context (4.x), or 2.x's; one rule or two, a reference to a decision
+// opening the first or not (4.x). The check reads what each rule's use
+// says, and the path before it.
+std::string BusinessRules(std::uint8_t choice) {
+  static constexpr const char* kStarts[] = {
+      "<contextRules>", "<contextRules id=\"cr1\">",
+      "<contextRules rulesContext=\"http://www.s1000d.org/S1000D_4-1/xml_schema_flat/descript.xsd\">",
+      "<contextrules>"};
+  static constexpr const char* kUses[] = {"\x01. Stop the pump and turn the valve slowly. \x03 the cover.",
+                                          "\x01. Set the valve. \x03 the pump."};
+  const bool earlier = choice % 4 == 3;
+  const int rules = 1 + choice / 4 % 2;
+  std::string markup = std::string("||") + kStarts[choice % 4] + (earlier ? "<structrules>" : "<structureObjectRuleGroup>");
+  for (int k = 0; k < rules; ++k) {
+    if (earlier) {
+      markup += std::string("<objrule><objpath objappl=\"2\">//para</objpath><objuse>") + kUses[k] +
+                "</objuse></objrule>";
+    } else {
+      markup += "<structureObjectRule>";
+      if (k == 0 && choice / 8 % 2) markup += "<brDecisionRef brDecisionIdentNumber=\"BRDP-S1-00001\"/>";
+      markup += std::string("<objectPath allowedObjectFlag=\"2\">//para</objectPath><objectUse>") + kUses[k] +
+                "</objectUse></structureObjectRule>";
+    }
+  }
+  return markup + (earlier ? "</structrules></contextrules>" : "</structureObjectRuleGroup></contextRules>");
 }
 
 enum class Encoding { kUtf8, kLatin1, kAscii };
@@ -1083,12 +1233,16 @@ std::vector<std::string> SplitWords(std::string_view text) {
 // choose (`i` moves past them).
 std::string BlockMarkup(const Piece& piece, const std::uint8_t* data, std::size_t size, std::size_t& i) {
   std::uint8_t choice[2] = {};
-  const int bytes = piece.kind == PieceKind::kBlock ? 0 : piece.kind == PieceKind::kCut ? 1 : 2;
+  const int bytes = piece.kind == PieceKind::kBlock                                     ? 0
+                    : piece.kind == PieceKind::kCut || piece.kind == PieceKind::kRules ? 1
+                                                                                       : 2;
   for (int k = 0; k < bytes; ++k) choice[k] = ++i < size ? data[i] : 0;
   switch (piece.kind) {
     case PieceKind::kCut: return CutParagraphs(choice[0]);
     case PieceKind::kProse: return ProseElements(choice[0], choice[1]);
     case PieceKind::kReferences: return ReferenceParagraphs(choice[0], choice[1]);
+    case PieceKind::kOpenings: return OpeningParagraphs(choice[0], choice[1]);
+    case PieceKind::kRules: return BusinessRules(choice[0]);
     default: return piece.text;
   }
 }
@@ -1107,9 +1261,11 @@ std::vector<Block> BuildBlocks(const std::uint8_t* data, std::size_t size, std::
     // before them.
     const bool escape = data[i] >= kPieceCount && data[i] < 192;
     const bool glue = escape ? (data[i] - kPieceCount) % 2 == 1 : data[i] >= 192;
-    const Piece& piece = !escape ? kPieces[(glue ? data[i] - 192u : data[i]) % kPieceCount]
-                         : ++i < size ? kShapes[data[i] % kShapeCount]
-                                      : kShapes[0];
+    const Piece* shape = !escape ? &kPieces[(glue ? data[i] - 192u : data[i]) % kPieceCount]
+                         : ++i < size ? &kShapes[data[i] % kShapeCount]
+                                      : &kShapes[0];
+    if (shape->kind == PieceKind::kMore) shape = &kMoreShapes[++i < size ? data[i] % kMoreShapeCount : 0];
+    const Piece& piece = *shape;
     if (piece.kind >= PieceKind::kBlock) {
       // The paragraph ends, the block element stands, the next paragraph begins.
       blocks.push_back({PieceKind::kBlock, BlockMarkup(piece, data, size, i)});
@@ -1360,14 +1516,17 @@ class Layout {
   bool Whole() const { return root_ >= Root::kChapter; }
 
   // A block element between paragraphs, in the markup of the root's family
-  // (`both`: DITA's, '|', DocBook's); the other roots hold none.
-  void AddBlockElement(const std::string& both) {
-    const std::size_t bar = both.find('|');
-    if (Book() || root_ == Root::kChapter || root_ == Root::kSection || root_ == Root::kAppendix ||
-        root_ == Root::kRefEntry || root_ == Root::kBareBook || root_ == Root::kDataModule)
-      out_ += both.substr(bar + 1);
+  // (`markup`: DITA's, '|', DocBook's, and where a data module's is its
+  // own, '|' and that); the other roots hold none.
+  void AddBlockElement(const std::string& markup) {
+    const std::size_t bar = markup.find('|'), second = markup.find('|', bar + 1);
+    if (root_ == Root::kDataModule)
+      out_ += markup.substr((second == std::string::npos ? bar : second) + 1);
+    else if (Book() || root_ == Root::kChapter || root_ == Root::kSection || root_ == Root::kAppendix ||
+             root_ == Root::kRefEntry || root_ == Root::kBareBook)
+      out_ += markup.substr(bar + 1, second - bar - 1);
     else if (!Whole())
-      out_ += both.substr(0, bar);
+      out_ += markup.substr(0, bar);
   }
 
   // Every third paragraph an item of a list (S1000D's in a data module).
@@ -1644,14 +1803,18 @@ Document BuildDocument(const std::uint8_t* data, std::size_t size) {
 }
 
 // Empty when every probe the check reads has a marker of its own, of its
-// finding's category (NOT IN DICTIONARY, or the verb's replacement), and no
-// other probe stands in a marker; else what is wrong.
+// finding's category (NOT IN DICTIONARY, or the verb's replacement), no
+// other probe stands in a marker, and no marker stands between the probes
+// beside one whose sentence must not hold its category (SENTENCE LENGTH,
+// within the limit); else what is wrong.
 std::string ProbeProblem(const std::string& marked, const std::vector<ProbeWord>& probes) {
   constexpr std::string_view kOpen = "<?Pub _touchup", kClose = "<?Pub /_touchup?>";
   std::size_t k = 0;
   int depth = 0;
-  std::size_t openEnd = std::string::npos;  // after the last marker's opening
+  std::size_t openAt = std::string::npos, openEnd = std::string::npos;  // the last marker's opening
   std::string category, number, advice, written;  // its category, number, advice in small letters and as written
+  std::vector<std::pair<std::size_t, std::string>> openings;  // each marker's opening and category
+  std::vector<std::pair<std::size_t, std::size_t>> spans;     // each probe's, from its own marker to its end
   for (std::size_t i = 0; i < marked.size();) {
     const std::string_view rest = std::string_view(marked).substr(i);
     if (rest.starts_with(kOpen)) {
@@ -1664,7 +1827,9 @@ std::string ProbeProblem(const std::string& marked, const std::vector<ProbeWord>
       number = kesta.substr(std::min<std::size_t>(2, kesta.size()), 2);
       advice = written = kesta.size() > 4 ? kesta.substr(4) : "";
       for (char& c : advice) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+      openings.emplace_back(i, category);
       ++depth;
+      openAt = i;
       i = openEnd = end + 2;
     } else if (rest.starts_with(kClose)) {
       --depth;
@@ -1678,12 +1843,14 @@ std::string ProbeProblem(const std::string& marked, const std::vector<ProbeWord>
       const bool own = openEnd == i && rest.substr(probe.text.size()).starts_with(kClose) &&
                        (probe.category.empty() || category == probe.category) &&
                        (probe.advice.empty() || (probe.asWritten ? written : advice) == probe.advice) &&
-                       (probe.number.empty() || number == probe.number);
+                       (probe.number.empty() || number == probe.number) &&
+                       (probe.least.empty() || (number.size() == 2 && number >= probe.least));
       if (probe.read && !own)
         return which + " (\"" + std::string(probe.text) + "\"), which the check reads, has no marker of its own" +
                (openEnd == i ? " (its marker: " + category + number + written + ")" : "");
       if (!probe.read && depth > 0)
         return which + " (\"" + std::string(probe.text) + "\"), which must get no marker, is marked";
+      spans.emplace_back(openEnd == i ? openAt : i, i + probe.text.size());
       ++k;
       i += probe.text.size();
     } else {
@@ -1691,6 +1858,14 @@ std::string ProbeProblem(const std::string& marked, const std::vector<ProbeWord>
     }
   }
   if (k != probes.size()) return "fewer probes than were put in";
+  for (std::size_t n = 0; n < probes.size(); ++n) {
+    if (probes[n].noneInSentence.empty()) continue;
+    const std::size_t from = n == 0 ? 0 : spans[n - 1].second, to = n + 1 == k ? marked.size() : spans[n + 1].first;
+    for (const auto& [at, c] : openings)
+      if (at >= from && at < to && c == probes[n].noneInSentence)
+        return "probe " + std::to_string(n + 1) + " of " + std::to_string(k) + " (\"" + std::string(probes[n].text) +
+               "\") has a marker of category " + c + " in its sentence: " + marked.substr(at, 80);
+  }
   return {};
 }
 
