@@ -163,13 +163,6 @@ std::string_view OpeningTagName(std::string_view tag) {
 
 namespace {
 
-bool IsProseSection(std::string_view tag) {
-  const std::string_view name = OpeningTagName(tag);
-  for (std::string_view e : kProseSections)
-    if (EqualsNoCase(name, e)) return true;
-  return false;
-}
-
 // Tags that are skipped while their content is read; tried only when the
 // tag's second character is a small letter.
 constexpr std::string_view kStructuralTags[] = {
@@ -282,7 +275,7 @@ int IsBlockEndTag(const char* tag) {
 
 int IsInlineTag(const char* tag) {
   std::string_view t = View(tag);
-  if (IsProseSection(t)) return -1;
+  if (NameIn(t, kProseSections)) return -1;
   for (std::string_view e : kInlineTags)
     if (SameGroup(e, t, 1) && StartsWithNoCase(t, e)) return 1;
   return -1;

@@ -48,18 +48,20 @@ WordRec* LengthFindingWord(WordRec* first) {
   return AtEnd(w) || EndsSentence(*w) ? nullptr : w;
 }
 
-}  // namespace
-
-bool GiveSentenceLength(WordRec* first) {
-  if (first->sentenceLength <= kLongestSentence) return false;
-  WordRec* w = LengthFindingWord(first);
-  if (!w) return false;
+// Gives the length finding to `w`, the word LengthFindingWord found for the
+// sentence `first` opens, when that sentence is too long.
+bool GiveLengthTo(WordRec* first, WordRec* w) {
+  if (first->sentenceLength <= kLongestSentence || !w) return false;
   if (w != first) w->sentenceLength = first->sentenceLength;
   w->entryWords = 1;
   CutAtFirstBlank(w);
   SetWordMessage(w, Msg::SentenceLength, kSentenceLengthRule);
   return true;
 }
+
+}  // namespace
+
+bool GiveSentenceLength(WordRec* first) { return GiveLengthTo(first, LengthFindingWord(first)); }
 
 void JudgeLaterSentence(WordRec* mark) {
   // Marks in a row (":" and the full stop of a closing element) end one
@@ -69,13 +71,12 @@ void JudgeLaterSentence(WordRec* mark) {
   // A quotation read as one token ("<"Stop">") opens no sentence judged
   // here: its marks are signs the finding refuses, and its rule id stays.
   if (AtEnd(first) || (first->text.first() == '<' && !IsPlaceholder(*first))) return;
-  const WordRec* carrier = LengthFindingWord(first);
+  WordRec* carrier = LengthFindingWord(first);
   if (!carrier || carrier->message == Msg::SentenceLength) return;
   // The collection writes a word's length field into the key of any
   // finding it carries: a sentence within the limit leaves it as it was,
   // and so does the placeholder that opens a sentence too long.
   const std::int32_t before = first->sentenceLength;
   CountSentenceWords(first, 1);
-  const bool tooLong = GiveSentenceLength(first);
-  if (!tooLong || carrier != first) first->sentenceLength = before;
+  if (!GiveLengthTo(first, carrier) || carrier != first) first->sentenceLength = before;
 }
