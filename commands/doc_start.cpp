@@ -11,6 +11,7 @@
 #include "commands/check_state.h"
 #include "commands/doc_types.h"
 #include "commands/text_places.h"
+#include "engine/tag_tables.h"
 #include "engine/tokenizer.h"
 #include "engine/word_rec.h"
 #include "platform/bounded_text.h"
@@ -120,6 +121,7 @@ HRESULT GetDocStartWork(HostChannel& host) {
   BoundedText<78> nameCommand;
   nameCommand.format("oid_name('%s')", caret.c_str());
   Name root(host.Evaluate(nameCommand.str()));
+  DocumentKind.dataModule = IsDataModule(root.view());
 
   // A root the table does not know is read whole from the caret's element,
   // whatever document was checked before.

@@ -33,6 +33,8 @@ const DocTypeEntry* FindDocType(std::string_view rootName) {
   return nullptr;
 }
 
+bool IsDataModule(std::string_view rootName) { return rootName == "dmodule"; }
+
 bool UsesTagTableRoad(std::string_view rootName) {
   return rootName.substr(0, 3) == "cmm" || rootName.substr(0, 4) == "task";
 }

@@ -28,6 +28,10 @@ std::span<const DocTypeEntry> DocTypeTable();
 // The row for a root element name (exact comparison), or null.
 const DocTypeEntry* FindDocType(std::string_view rootName);
 
+// Whether a document whose root element has that name is an S1000D data
+// module.
+bool IsDataModule(std::string_view rootName);
+
 // Documents whose body is read whole from one element: the root name begins
 // "cmm" or "task".
 bool UsesTagTableRoad(std::string_view rootName);

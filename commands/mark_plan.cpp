@@ -203,7 +203,7 @@ void RefineSearch(const MarkInput& in, MarkWork& w) {
   }
   if (in.category == 28 && w.kind != FindingKind::SentenceArticle) {
     std::size_t dot = w.S.find('.');
-    if (dot != npos) {
+    if (dot != npos && !in.keepsWords) {
       w.S.resize(dot);
       w.F = w.S;
     }

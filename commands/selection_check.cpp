@@ -7,8 +7,10 @@
 
 #include "commands/body_text.h"
 #include "commands/check_state.h"
+#include "commands/doc_types.h"
 #include "commands/finding_work.h"
 #include "commands/tracking_restore.h"
+#include "engine/tag_tables.h"
 #include "engine/word_rec.h"
 #include "platform/bounded_text.h"
 
@@ -231,6 +233,8 @@ HRESULT SelectElementWork(HostChannel& host, CommandCalls& self, const Selection
       return S_OK;
   }
 
+  // The document's type decides what a name two types share means.
+  DocumentKind.dataModule = IsDataModule(Name(host.Evaluate("oid_name(oid_first())")).view());
   int findings = passes();
   if (findings < 0) {
     SendStatus(host, "KESta Message:  Nothing checked. Put the caret in the text to check.");

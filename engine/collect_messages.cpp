@@ -544,16 +544,6 @@ void CoveredWords(WordRec* w, MessageRec& rec, Work& work, char formerTag1) {
   }
 }
 
-// A word of the text that a marker can hold: one the text holds as it is
-// written, not a word the tokenizer read for a sign ("and" for "&amp;").
-bool IsTextWord(const WordRec& w) {
-  const auto c = static_cast<unsigned char>(w.written[0]);
-  if (IsPlaceholder(w) || !(IsAsciiLetter(c) || IsDigit(c))) return false;
-  const std::string& text = CheckedText.text;
-  return w.place < 0 || static_cast<std::size_t>(w.place) >= text.size() ||
-         text[static_cast<std::size_t>(w.place)] == w.written[0];
-}
-
 // The nearest word of the sentence on one side of `w` that no finding
 // holds: past punctuation and placeholders, never past a word with a
 // finding of its own, nor back to `taken` (the last word a finding before
@@ -658,6 +648,9 @@ void TakeAdvice(WordRec* w, MessageRec& rec, Work& work) {
   // A long sentence.
   if (w->message == Msg::SentenceLength) {
     rec.markerNumber = w->sentenceLength;
+    // Over a finding of several words, which the word carried before: a
+    // phrase written as one word, or the words its finding covers.
+    rec.keepsWords = w->entryWords >= 2 || (Contains(w->written, ' ') && !w->tag.startsWith("<RP>"));
     work.kind = K::Word;
     w->suggestion.clear();
     // Its marker holds the word up to the apostrophe of "it's", which the

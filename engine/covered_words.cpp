@@ -26,14 +26,16 @@ bool HasCodes(const WordRec& w) { return w.message >= 1 || w.message2 >= 1 || w.
 
 bool HeldByFinding(const WordRec* w) { return w && (HasCodes(*w) || CoveredByEarlierFinding(w)); }
 
-bool CoveredByEarlierFinding(const WordRec* w) {
-  if (!w) return false;
+bool CoveredByEarlierFinding(const WordRec* w) { return EarlierFindingOver(w) != nullptr; }
+
+WordRec* EarlierFindingOver(const WordRec* w) {
+  if (!w) return nullptr;
   // A finding covers at most four words: the three before `w` can reach it.
-  const WordRec* at = w;
+  WordRec* at = const_cast<WordRec*>(w);
   for (int k = 1; k <= 3 && at->sentencePos > 0; ++k) {
     at = Prev(at);
-    if (!at) return false;
-    if (HasCodes(*at) && at->entryWords > k) return true;
+    if (!at) return nullptr;
+    if (HasCodes(*at) && at->entryWords > k) return at;
   }
-  return false;
+  return nullptr;
 }

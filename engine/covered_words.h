@@ -18,3 +18,6 @@ bool HeldByFinding(const WordRec* w);
 
 // Whether the finding of a word before `w` in its sentence covers `w`.
 bool CoveredByEarlierFinding(const WordRec* w);
+
+// The word before `w` in its sentence whose finding covers `w`, or null.
+WordRec* EarlierFindingOver(const WordRec* w);

@@ -21,8 +21,6 @@ const char* MessageClassName(MessageCode code) {
   return MessageClassNames[code - Msg::First];
 }
 
-namespace {
-
 // A sentence-length finding is not hung on numbers, references or markup.
 bool RefusesSentenceLength(const WordRec& word) {
   static constexpr const char* kRefused = "$0123456789:+{}[]()=%_\"';^#!";
@@ -30,8 +28,6 @@ bool RefusesSentenceLength(const WordRec& word) {
     if (std::strchr(kRefused, c) != nullptr) return true;
   return false;
 }
-
-}  // namespace
 
 void SetWordMessage(WordRec* word, int code, int ruleId) {
   if (word == nullptr) return;

@@ -67,3 +67,7 @@ const char* MessageClassName(MessageCode code);
 // earlier message into message2 and is refused on words holding digits or
 // markup characters. A code outside 300..338 only clears and sets ruleId.
 void SetWordMessage(WordRec* word, int code, int ruleId);
+
+// Whether SetWordMessage refuses SENTENCE LENGTH on `word`: its text holds
+// a digit or one of the markup characters.
+bool RefusesSentenceLength(const WordRec& word);

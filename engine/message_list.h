@@ -49,6 +49,9 @@ struct MessageRec {
   // word's. -1 where the word stands nowhere.
   std::int32_t place = -1;
   std::int32_t nextPlace = -1;
+  // A SENTENCE LENGTH finding that took the marker of a finding of several
+  // words: the marker keeps those words, as the advice replaces them all.
+  bool keepsWords = false;
 };
 
 // Module-wide: the findings of the last check, in document order. The list

@@ -47,6 +47,16 @@ inline bool IsCompoundPart(const WordRec* w) {
 // A word the tokenizer put in for markup whose content it does not check
 // (an inline element, a cross reference, a figure, a hidden warning): no
 // text of the document reads as it.
-inline bool IsPlaceholder(const WordRec& w) {
-  return w.written == "<ref>" || w.written == "<Ref>" || w.written.startsWith("<Ref_[");
-}
+inline bool IsPlaceholder(const WordRec& w) { return IsPlaceholderText(w.written.view()); }
+
+// A word of the text that a marker can hold: one the text holds as it is
+// written, not a word the tokenizer read for a sign ("and" for "&amp;"),
+// nor a placeholder or a sign.
+bool IsTextWord(const WordRec& w);
+
+// Whether `w` begins a word of its own in the text: a blank or a start tag
+// stands right before it. Not so the rest of a word that an element, a
+// reference or a sign began ("s" of "<tag>row</tag>s", "name" of
+// "&lt;name&gt;", "DOMAIN" of "[DOMAIN]"). A word that stands nowhere
+// counts as apart.
+bool StandsApart(const WordRec& w);

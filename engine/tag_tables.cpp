@@ -69,6 +69,9 @@ constexpr std::string_view kCodeElements[] = {
     // DocBook: addresses, identifiers, keys and the other computer text
     "email", "uri", "paramdef", "parameter", "package", "systemitem", "keycap", "keycombo", "buildtarget",
     "methodname", "classname", "envar", "errorname", "prompt",
+    // S1000D business rules: the XPath a rule applies to (4.x, 2.x), a
+    // notation's name, a code of the SNS
+    "objectPath", "objpath", "notationName", "snsCode",
 };
 
 // Block elements of the document types the checker knows, by their whole
@@ -94,7 +97,12 @@ constexpr std::string_view kBlockElements[] = {
     "programlistingco", "screenco",
     // S1000D
     "simplePara", "notePara", "warningAndCautionPara", "listItem", "listItemTerm", "listItemDefinition",
-    "graphic", "action",
+    "graphic",
+    // S1000D business rules: each rule, its description and each allowed
+    // value's label (4.x, and 2.x's short names); a notation rule; an SNS
+    // title. The code fields beside them (below) are blocks too.
+    "structureObjectRule", "objectUse", "objectValue", "objrule", "objuse", "objval", "notationRule",
+    "snsTitle", "objectPath", "objpath", "notationName", "snsCode",
     // DITA hazard statements and troubleshooting
     "hazardstatement", "messagepanel", "typeofhazard", "consequence", "howtoavoid", "condition",
     // ATA (maintenance manuals and service bulletins)
@@ -138,14 +146,14 @@ constexpr std::string_view kAsideElements[] = {
 
 // Elements of the document types the checker knows that hold a writer's
 // sentences, but whose names begin like an inline prefix ("<con", "<dd",
-// "<lines", "<tutorial", "<hazard", "<term", "<action"): they are read as a
+// "<lines", "<tutorial", "<hazard", "<term"): they are read as a
 // paragraph is, whatever they hold. Compared by the whole name.
 constexpr std::string_view kProseSections[] = {
     // prose sections
     "conbody", "conbodydiv", "content", "context", "result",
     // S1000D: the rules of a business rules module (4.x "contextRules", 2.x
-    // "contextrules"), a fault isolation step's action
-    "contextRules", "action",
+    // "contextrules")
+    "contextRules",
     // DITA: definitions, line-by-line text, a step's tutorial text, hazard
     // statements and their consequence, a trouble's condition
     "dd", "lines", "tutorialinfo", "hazardstatement", "consequence", "condition",
@@ -153,7 +161,16 @@ constexpr std::string_view kProseSections[] = {
     "termdef",
 };
 
+// Names that S1000D's data modules give a block of a writer's sentences
+// and DocBook an inline element: a fault isolation step's "action" is read
+// as a paragraph is; DocBook's, a response to a user event written inside a
+// sentence, is one placeholder there, as the inline prefix says. The
+// document decides which.
+constexpr std::string_view kDataModuleBlocks[] = {"action"};
+
 }  // namespace
+
+DocumentKindState DocumentKind;
 
 std::string_view OpeningTagName(std::string_view tag) {
   if (tag.empty() || tag[0] != '<') return {};
@@ -262,6 +279,12 @@ bool NameIn(std::string_view tag, std::span<const std::string_view> names) {
   return Listed(OpeningTagName(tag), names);
 }
 
+// The blocks of a data module's own, where the text under check is one.
+std::span<const std::string_view> DataModuleBlocks() {
+  if (!DocumentKind.dataModule) return {};
+  return kDataModuleBlocks;
+}
+
 }  // namespace
 
 int IsBlockEndTag(const char* tag) {
@@ -275,7 +298,7 @@ int IsBlockEndTag(const char* tag) {
 
 int IsInlineTag(const char* tag) {
   std::string_view t = View(tag);
-  if (NameIn(t, kProseSections)) return -1;
+  if (NameIn(t, kProseSections) || NameIn(t, DataModuleBlocks())) return -1;
   for (std::string_view e : kInlineTags)
     if (SameGroup(e, t, 1) && StartsWithNoCase(t, e)) return 1;
   return -1;
@@ -298,7 +321,7 @@ bool ClosesCodeElement(std::string_view tag) {
 
 bool ClosesBlockElement(std::string_view tag) {
   const std::string_view name = ClosingTagName(tag);
-  return !name.empty() && Listed(name, kBlockElements);
+  return !name.empty() && (Listed(name, kBlockElements) || Listed(name, DataModuleBlocks()));
 }
 
 bool OpensBreakImage(std::string_view tag) {
@@ -307,7 +330,8 @@ bool OpensBreakImage(std::string_view tag) {
 }
 
 bool OpensBlockElement(std::string_view tag) {
-  return !tag.ends_with("/>") && (NameIn(tag, kBlockElements) || OpensBreakImage(tag));
+  return !tag.ends_with("/>") &&
+         (NameIn(tag, kBlockElements) || NameIn(tag, DataModuleBlocks()) || OpensBreakImage(tag));
 }
 
 bool EndsSentence(std::string_view closingTag) {

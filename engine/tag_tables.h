@@ -5,6 +5,16 @@
 // Names are compared without regard to case, each entry by its own length.
 #include <string_view>
 
+// Module-wide: the kind of document the text under check comes from, for
+// the names that two document types use in two ways (S1000D's block
+// "action", DocBook's inline one). The commands set it from the document's
+// root element before each check; tables that ask it know the name whole.
+struct DocumentKindState {
+  bool dataModule = false;  // an S1000D data module
+  void Reset() { *this = DocumentKindState{}; }
+};
+extern DocumentKindState DocumentKind;
+
 // The element name of an opening tag: after '<', up to a blank, '/' or '>'.
 std::string_view OpeningTagName(std::string_view tag);
 
@@ -16,7 +26,8 @@ int IsBlockEndTag(const char* tag);
 // content is replaced by one placeholder (the tokenizer reads one that holds
 // a paragraph as text); else -1. Prose sections whose names share an inline
 // prefix (context, result, conbody, conbodydiv, content, S1000D's business
-// rules and others, by their whole names) are not inline.
+// rules and others, by their whole names; a data module's action) are not
+// inline.
 int IsInlineTag(const char* tag);
 
 // True when `tag`, an opening tag, opens an element that holds code or

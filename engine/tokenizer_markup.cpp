@@ -411,7 +411,9 @@ void ScanMarkup(Scan& s) {
   if (IsBoldOrUnderline(tag)) {
     Flush(s, 0);
     ClearPending(s);
-    if (s.wordNo > 0) AddLiteral(s, "<ref>", 9);
+    // Where the sentence has a word; the count after a block end that
+    // opens the text says so, but no word stands before it there.
+    if (s.wordNo > 0 && WordList.head) AddLiteral(s, "<ref>", 9);
     ClearPending(s);
     s.p = m.end;
     return;

@@ -313,7 +313,9 @@ void AddWordRec(char* token, unsigned char markFlag, int wordNo, int kind, const
   if (first == '\0' || (first < 0x20 && first != static_cast<unsigned char>(kSubstituteChar)) || first == 0x7F ||
       first == ' ')
     return;
-  if ((first == '.' || first == '<') && !WordList.head) return;
+  // Nothing opens the list with a sentence end or a sign; a placeholder is
+  // a word of its sentence there as anywhere.
+  if ((first == '.' || first == '<') && !WordList.head && !IsPlaceholderText(token)) return;
 
   // Until it is in the list, the record goes with whatever ends this early,
   // memory that runs out included.

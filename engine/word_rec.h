@@ -2,6 +2,7 @@
 // One token of the checked text, and the module-wide word list of them.
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 #include "platform/bounded_text.h"
 
@@ -50,10 +51,20 @@ struct WordRec {
   // the tokenizer read (CheckedText), -1 where it stands nowhere. The
   // marking looks for a finding's words there.
   std::int32_t place = -1;
+  // The length of the sentence whose SENTENCE LENGTH finding this word
+  // carries for markup that opens the sentence, held until the rules have
+  // judged the word as written; 0 for none.
+  std::int32_t heldLength = 0;
 };
 
 // The sentinel word that ends every text under check.
 inline constexpr const char* kSentinel = "@@END";
+
+// A token the tokenizer puts in for markup whose content it does not check
+// (an inline element, a cross reference, a figure, a hidden warning).
+inline bool IsPlaceholderText(std::string_view token) {
+  return token == "<ref>" || token == "<Ref>" || token.starts_with("<Ref_[");
+}
 
 // Module-wide: the word list of the last check.
 struct WordListState {

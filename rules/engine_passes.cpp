@@ -14,6 +14,7 @@
 #include "engine/sentence_pass.h"
 #include "engine/word_class_resolution.h"
 #include "rules/main_pass/main_rule_pass.h"
+#include "rules/main_pass/sentence_length.h"
 
 using pass::Reclass;
 
@@ -110,6 +111,7 @@ void RunRulePasses(CheckScope scope) {
   ApplyMainRules(head);
   ApplySecondRules(head);
   FinishMessages(head);
+  GiveHeldSentenceLengths(head);
 }
 
 int RunEnginePasses(CheckScope scope) {

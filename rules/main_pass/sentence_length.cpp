@@ -1,6 +1,9 @@
 #include "rules/main_pass/sentence_length.h"
 
+#include <utility>
+
 #include "engine/advice_hints.h"
+#include "engine/covered_words.h"
 #include "engine/message_codes.h"
 #include "engine/neighbours.h"
 #include "engine/rule_match.h"
@@ -37,29 +40,73 @@ bool EndsSentence(const WordRec& w) {
 bool JoinsList(const WordRec& w) { return w.text == "," || w.text == "and" || w.text == "or"; }
 
 // The word that carries the length finding of the sentence `first` opens:
-// `first`, or the first word past the placeholders that open it and the
-// words that join them into a list ("<Ref>, <Ref> and"), on which a
-// finding of the comma before could lie; null where the sentence holds
-// nothing else.
+// `first`, or, where placeholders open it, the first of the writer's words
+// after them: past the words that join the placeholders into a list
+// ("<Ref>, <Ref> and"), on which a finding of the comma before could lie,
+// and past a sign or the rest of a word right after markup ("-", "s" of
+// "<tag>row</tag>s"). Null where the sentence holds no such word: signs
+// and pieces of words one after another are code (a command's synopsis),
+// not the writer's sentence.
 WordRec* LengthFindingWord(WordRec* first) {
   if (!IsPlaceholder(*first)) return first;
-  WordRec* w = Next(first);
-  while (!AtEnd(w) && (IsPlaceholder(*w) || JoinsList(*w))) w = Next(w);
-  return AtEnd(w) || EndsSentence(*w) ? nullptr : w;
+  bool afterMarkup = true;
+  for (WordRec* w = Next(first); !AtEnd(w) && !EndsSentence(*w); w = Next(w)) {
+    if (IsPlaceholder(*w)) {
+      afterMarkup = true;
+    } else if (!JoinsList(*w)) {
+      if (IsTextWord(*w) && StandsApart(*w)) return w;
+      if (!afterMarkup) return nullptr;
+      afterMarkup = false;
+    }
+  }
+  return nullptr;
 }
 
+bool HasFinding(const WordRec& w) { return w.message > 299 || w.message2 > 299 || w.subClass > 299; }
+
 // Gives the length finding to `w`, the word LengthFindingWord found for the
-// sentence `first` opens, when that sentence is too long.
+// sentence `first` opens, when that sentence is too long. A word after
+// markup only holds it: the rules judge that word first, as they judge the
+// same word after a plain one.
 bool GiveLengthTo(WordRec* first, WordRec* w) {
   if (first->sentenceLength <= kLongestSentence || !w) return false;
-  if (w != first) w->sentenceLength = first->sentenceLength;
+  if (w != first) {
+    w->heldLength = first->sentenceLength;
+    return true;
+  }
   w->entryWords = 1;
   CutAtFirstBlank(w);
   SetWordMessage(w, Msg::SentenceLength, kSentenceLengthRule);
   return true;
 }
 
+// Gives a held length finding of `length` to the word that holds it, now
+// that the rules have judged it. A finding the word carries goes behind
+// the length finding with its advice; one that covers several words (or a
+// finding of an earlier word that covers this one) gives its marker, whose
+// words and advice stay.
+void GiveHeldLength(WordRec* w, std::int32_t length) {
+  WordRec* at = EarlierFindingOver(w);
+  if (!at) at = w;
+  if (RefusesSentenceLength(*at)) return;
+  if (!HasFinding(*at)) {
+    at->entryWords = 1;
+    CutAtFirstBlank(at);
+  } else if (at->subClass == 0) {
+    // The finding's code stays where the collection reads the marks it
+    // decides ("it's" and its advice).
+    at->subClass = at->message;
+  }
+  at->sentenceLength = length;
+  SetWordMessage(at, Msg::SentenceLength, kSentenceLengthRule);
+}
+
 }  // namespace
+
+void GiveHeldSentenceLengths(WordRec* head) {
+  for (WordRec* w = head; !AtEnd(w); w = w->next)
+    if (w->heldLength > 0) GiveHeldLength(w, std::exchange(w->heldLength, 0));
+}
 
 bool GiveSentenceLength(WordRec* first) { return GiveLengthTo(first, LengthFindingWord(first)); }
 
@@ -72,7 +119,7 @@ void JudgeLaterSentence(WordRec* mark) {
   // here: its marks are signs the finding refuses, and its rule id stays.
   if (AtEnd(first) || (first->text.first() == '<' && !IsPlaceholder(*first))) return;
   WordRec* carrier = LengthFindingWord(first);
-  if (!carrier || carrier->message == Msg::SentenceLength) return;
+  if (!carrier || carrier->message == Msg::SentenceLength || carrier->heldLength > 0) return;
   // The collection writes a word's length field into the key of any
   // finding it carries: a sentence within the limit leaves it as it was,
   // and so does the placeholder that opens a sentence too long.

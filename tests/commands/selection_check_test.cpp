@@ -4,6 +4,7 @@
 
 #include "commands/check_state.h"
 #include "commands/finding_work.h"
+#include "engine/tag_tables.h"
 #include "engine/word_rec.h"
 #include "platform/scripted_interaction.h"
 #include "tests/commands/element_host.h"
@@ -189,4 +190,25 @@ TEST(SelectionCheck, ChangeTrackingGoesBackOnHoweverTheCheckEnds) {
     EXPECT_EQ(Check.trackChangesWasOn, 0);
     if (way == 0) { EXPECT_EQ(doc.host.Statuses()[0], "KESta Message:  Detected Track Changes ON."); }
   }
+}
+
+// The document's root tells the engine which use of a name two document
+// types share it reads: a data module's "action" holds sentences.
+TEST(SelectionCheck, TheRootTellsTheKindOfDocument) {
+  for (const char* root : {"dmodule", "book", ""}) {
+    SCOPED_TRACE(root);
+    SelectionDocument doc;
+    doc.host.elements[0].name = root;
+    doc.host.answers["oid_name(oid_first())"] = root;
+    bool dataModule = false;
+    doc.passes = [&] {
+      dataModule = DocumentKind.dataModule;
+      return 0;
+    };
+    DocumentKind.dataModule = std::string_view(root) != "dmodule";  // what an earlier check left
+    doc.Select("Turn the red knob.");
+    EXPECT_EQ(doc.Run(), S_OK);
+    EXPECT_EQ(dataModule, std::string_view(root) == "dmodule");
+  }
+  DocumentKind.Reset();
 }

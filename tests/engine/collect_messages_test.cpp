@@ -22,6 +22,7 @@ std::string Records() {
     if (r.markMode) out << " mode=" << r.markMode;
     if (!r.subKind.empty()) out << " sub=" << r.subKind.view();
     if (r.place >= 0) out << " at=" << r.place << '>' << r.nextPlace;
+    if (r.keepsWords) out << " keeps";
     out << '\n';
   }
   return out.str();
@@ -87,6 +88,11 @@ TEST(CollectMessagesTest, Cases) {
            "12: written=\"12.\" subClass=305 message=311 entryWords=1\nblorf: subClass=325 extraFlag=NUL"},
           {{{"Remove", 20, nullptr, "msg=328 sentlen=25 rule=7655"}, {"it", 66}, {".", 48}},
            "W|Remove:| 0|28|25|7655|Remove\n--\nRemove: subClass=328 sentenceLength=0"},
+          // Over a finding of several words it took the marker of: the
+          // marker keeps them all, and their advice.
+          {{{"<Ref>", 40}, {"may", 28, nullptr, "msg=328 msg2=300 sub=300 entry=3 sentlen=24 rule=7655 sug=can_be_used"},
+            {"be", 24}, {"used", 22}, {".", 48}},
+           "W|may.be.used:|24!can be used|28|24|7655|may be used keeps\n--\nmay: suggestion=\"\""},
           {{{"Parts", 11}, {":", 48, nullptr, "msg=337"}, {"a", 64}, {".", 48}, {"Then", 50},
             {",", 47, nullptr, "msg=318 tag=<,ab>"}, {"go", 20}, {".", 48}},
            "W|::| 0!(Check use of colons)/(Use a bulleted list)|37|1|0|:\nC|,.ab:| 0!|18|1|0|,\n--\n"

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/tag_tables.h"
 #include "engine/tokenizer.h"
 #include "engine/word_rec.h"
 #include "module/app_settings.h"
@@ -89,10 +90,12 @@ class TokenizerTest : public ::testing::Test {
     WordList.Reset();
     Tokenizer.Reset();
     Settings.Reset();
+    DocumentKind.Reset();
   }
   void TearDown() override {
     WordList.Reset();
     Settings.Reset();
+    DocumentKind.Reset();
   }
 };
 
@@ -395,14 +398,24 @@ TEST_F(TokenizerTest, InlineElementsThatHoldParagraphsAndCode) {
        "</hazardsymbol></hazardstatement><condition>No flow</condition>c <termdef>A <firstterm>d</firstterm> e</termdef>",
        "", "Hot . Burns <Ref> . Wait . <Ref> . No flow . c A d e ."},
       {"x <ddhd>Meaning</ddhd> <consequences>x</consequences> <lineset>y</lineset>", "", "x . <Ref> . <Ref> <Ref> ."},
-      // S1000D's business rules, whatever their start tag holds, and a
-      // fault isolation step's action; an empty rules element adds no word.
+      // S1000D's business rules, whatever their start tag holds: the XPath
+      // a rule applies to is code, and each rule, its description and each
+      // value's label is a sentence of its own; an empty rules element adds
+      // no word.
       {"Rules <contextRules><structureObjectRule><brDecisionRef brDecisionIdentNumber=\"b\"/><objectPath "
-       "allowedObjectFlag=\"2\">//a</objectPath><objectUse>Utilize the pump.</objectUse></structureObjectRule>"
-       "</contextRules><contextrules><objuse>Go on</objuse></contextrules>General <contextRules/>", "",
-       "Rules <ref> //a Utilize pump . Go on General ."},
-      {"<isolationStep><action>Utilize the pump</action>"
-       "<isolationStepQuestion>Is it on?</isolationStepQuestion></isolationStep>", "", "Utilize pump . Is it on ? ."},
+       "allowedObjectFlag=\"2\">//a</objectPath><objectUse>Utilize the pump</objectUse><objectValue "
+       "valueAllowed=\"a\">A door</objectValue><objectValue valueAllowed=\"b\"/><objectValue>A hatch</objectValue>"
+       "</structureObjectRule><structureObjectRule><objectPath>//b</objectPath><objectUse>Go</objectUse>"
+       "</structureObjectRule></contextRules><contextrules><structrules><objrule><objpath objappl=\"0\">//c</objpath>"
+       "<objuse>Go on</objuse><objval val1=\"x\">X</objval></objrule></structrules></contextrules>General "
+       "<contextRules/>", "",
+       "Rules . <ref> . <Ref> . Utilize pump . A door . A hatch . <Ref> . Go . <Ref> . Go on . X . General ."},
+      // Notation and SNS rules: a notation's name and an SNS code are code,
+      // each title and description a sentence.
+      {"<notationRule><notationName>cgm</notationName><objectUse>Computer graphics</objectUse></notationRule>"
+       "<snsSystem><snsCode>A0</snsCode><snsTitle>Propulsion, General</snsTitle><snsSubSystem><snsCode>1</snsCode>"
+       "<snsTitle>Fuel</snsTitle></snsSubSystem></snsSystem>", "",
+       "<Ref> . Computer graphics . <Ref> . Propulsion , General . <Ref> . Fuel ."},
       {"A <keywords><indexterm><cmdname>dita</cmdname> command</indexterm></keywords> w", "", "A <Ref> w ."},
       // Only what lies before the element's closing tag counts.
       {"A <term>torque</term> now.</para> Go", "", "A <Ref> now . Go ."},
@@ -446,6 +459,29 @@ TEST_F(TokenizerTest, InlineElementsThatHoldParagraphsAndCode) {
 // Index entries and notes to writers stand aside from the text: skipped
 // whole, nested ones too, and no word stands for them; the word after one
 // keeps the article before it.
+// DocBook's action stands in its sentence as one placeholder; a data
+// module's holds sentences of its own.
+TEST_F(TokenizerTest, ActionByDocumentKind) {
+  const std::string docbook =
+      "This command <action>starts a new document</action> in the window. To <action>deselect</action> it, go.";
+  const std::string isolation = "<isolationStep><action id=\"a\">Utilize the pump</action><isolationStepQuestion>"
+                                "Is it on?</isolationStepQuestion></isolationStep>";
+  RunCases({{docbook, "", "This command <Ref> in window . To <Ref> it , go ."}, {isolation, "", "<Ref> Is it on ? ."}});
+  DocumentKind.dataModule = true;
+  RunCases({{docbook, "", "This command . starts a new document . in window . To . deselect . it , go ."},
+            {isolation, "", "Utilize pump . Is it on ? ."}});
+}
+
+// A placeholder is a word of its sentence at the start of the text too; a
+// sentence end or a bold mark there adds nothing.
+TEST_F(TokenizerTest, PlaceholderOpensTheText) {
+  RunCases({{"<codeph>pumpctl</codeph> gives it", "p", "<Ref> gives{p1} it{p2} .{p3}"},
+            {"The <xref href=\"a\"/>, <keyword>b</keyword> go", "p", "<ref> ,{p1} <Ref>{p2} go{p3} .{p4}"},
+            {"</p><b>Stop</b> it", "p", "Stop{p1} it{p2} .{p3}"}});
+  Settings.app.showWarnings = 0;
+  RunCases({{"<warning>x</warning> go", "p", "<Ref_[<warning>]> . go{p1} .{p2}"}});
+}
+
 TEST_F(TokenizerTest, AsideElementsLeaveNoWord) {
   RunCases({
       {"<indexterm>parsing<indexterm>xml</indexterm> more</indexterm>Remove the cover", "bm", "Remove{b1} cover{m1} ."},

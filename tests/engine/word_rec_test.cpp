@@ -114,6 +114,11 @@ TEST_F(WordListTest, RefusedTokens) {
   Add(".5");
   Add(".");  // but behind a number written with its point first
   EXPECT_EQ(Texts(), "word <p> . ... .5 .");
+  // A placeholder for markup is a word of its sentence, first in the text too.
+  for (const char* token : {"<Ref>", "<ref>", "<Ref_[<warning>]>"}) {
+    WordList.Reset();
+    EXPECT_NE(Add(token), nullptr) << token;
+  }
 }
 
 // Deleting a record, the last one too, leaves the list linked both ways and

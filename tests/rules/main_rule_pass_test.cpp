@@ -63,10 +63,11 @@ TEST(MainPassStart, StateSubjectAndSentenceLength) {
        "subjectSeen=-1 subjectNumber=-1 sentenceKind=50 sentenceWordCount=24 skipAgreement=0 clauseState=0",
        "as follows: text=\"as\" written=\"as\" message=328 entryWords=1 length=2 ruleId=7655 sentenceLength=22"},
       // Where a placeholder for markup opens the text, the first word after
-      // it gets the finding, with the sentence's length.
+      // it holds the finding, with the sentence's length, till the rules
+      // have judged it.
       {Sentence("<Ref>/40", 23),
        "subjectSeen=-1 subjectNumber=-1 sentenceKind=40 sentenceWordCount=24 skipAgreement=0 clauseState=0",
-       "<Ref>: sentenceLength=22\nword: message=328 ruleId=7655 sentenceLength=22"},
+       "<Ref>: sentenceLength=22\nword: heldLength=22"},
       // No length finding on a number; the rule id is still set.
       {Sentence("12/49", 30),
        "subjectSeen=-1 subjectNumber=-1 sentenceKind=49 sentenceWordCount=31 skipAgreement=0 clauseState=0",

@@ -113,6 +113,9 @@ TEST(SmallClasses, SentenceEndJudgesTheLengthOfTheNextSentence) {
       AfterShortSentence("<Ref>/40 12/49", 22),
       AfterShortSentence("<Ref>/40 ,/47 <Ref>/40", 20),
       PlaceholderList(23),
+      // A sign right after markup; signs one after another.
+      AfterShortSentence("<Ref>/40 -/40 <Ref>/40 -/40 Tool/10", 22),
+      AfterShortSentence("<Ref>/40 --all/40 ,/47 [/40 Tool/10", 22),
   };
   RunBodyCases(ApplySentenceEndRules, {
       {texts[0].c_str(), ".", ".: sentenceLength=23 verbForm=* extraFlag=NUL\n"
@@ -127,21 +130,24 @@ TEST(SmallClasses, SentenceEndJudgesTheLengthOfTheNextSentence) {
       // No length finding on a number.
       {texts[4].c_str(), ".", ".: sentenceLength=23 verbForm=* extraFlag=NUL\n12: ruleId=7655 sentenceLength=22"},
       // Where placeholders for markup open the sentence, the first word
-      // after them gets it, with the sentence's length; so does a word
-      // after the set-aside "The".
-      {texts[5].c_str(), ".", ".: sentenceLength=23 verbForm=* extraFlag=NUL\n"
-                              "word: message=328 ruleId=7655 sentenceLength=22"},
+      // after them holds it, with the sentence's length, till the rules have
+      // judged it; a word after the set-aside "The" gets it.
+      {texts[5].c_str(), ".", ".: sentenceLength=23 verbForm=* extraFlag=NUL\nword: heldLength=22"},
       {texts[6].c_str(), ".", ".: sentenceLength=23 verbForm=* extraFlag=NUL\n"
                               "Tool: message=328 ruleId=7655 sentenceLength=22"},
       {texts[7].c_str(), ":",
        ":: verbForm=* extraFlag=NUL\nRemove: message=328 ruleId=7655 sentenceLength=22"},
-      // Past the words that join placeholders into a list; none on a number
-      // after them, nor where nothing follows them, nor on a short sentence.
-      {texts[8].c_str(), ".", ".: sentenceLength=23 verbForm=* extraFlag=NUL\n"
-                              "Tool: message=328 ruleId=7655 sentenceLength=22"},
-      {texts[9].c_str(), ".", ".: sentenceLength=23 verbForm=* extraFlag=NUL\n12: ruleId=7655 sentenceLength=22"},
+      // Past the words that join placeholders into a list (a number after
+      // them refuses it when given); none where nothing follows them, nor
+      // on a short sentence.
+      {texts[8].c_str(), ".", ".: sentenceLength=23 verbForm=* extraFlag=NUL\nTool: heldLength=22"},
+      {texts[9].c_str(), ".", ".: sentenceLength=23 verbForm=* extraFlag=NUL\n12: heldLength=22"},
       {texts[10].c_str(), ".", ".: sentenceLength=21 verbForm=* extraFlag=NUL"},
       {texts[11].c_str(), ".", ".: sentenceLength=23 verbForm=* extraFlag=NUL"},
+      // Past a sign right after markup, to the writer's word; none where
+      // signs follow one another, as in a command's synopsis.
+      {texts[12].c_str(), ".", ".: sentenceLength=24 verbForm=* extraFlag=NUL\nTool: heldLength=23"},
+      {texts[13].c_str(), ".", ".: sentenceLength=24 verbForm=* extraFlag=NUL"},
   });
 }
 

@@ -30,7 +30,7 @@ constexpr IntField kIntFields[] = {
     {"pos", "sentencePos", &WordRec::sentencePos}, {"len", "length", &WordRec::length},
     {"rule", "ruleId", &WordRec::ruleId},          {"weight", "weight", &WordRec::weight},
     {"sentlen", "sentenceLength", &WordRec::sentenceLength}, {"end", "sentenceEnd", &WordRec::sentenceEnd},
-    {"place", "place", &WordRec::place}};
+    {"place", "place", &WordRec::place}, {"held", "heldLength", &WordRec::heldLength}};
 struct CharField {
   const char* flag;
   const char* name;
