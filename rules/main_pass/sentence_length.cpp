@@ -80,13 +80,25 @@ bool GiveLengthTo(WordRec* first, WordRec* w) {
   return true;
 }
 
+// A placeholder of the markup before `w` whose finding the marking puts on
+// `w`, the first word of the writer's that stands free after it; or null.
+WordRec* PlaceholderFindingBefore(const WordRec* w) {
+  for (WordRec* p = Prev(w); p && !IsTextWord(*p); p = Prev(p)) {
+    if (IsPlaceholder(*p) && HasFinding(*p)) return p;
+    if (p->sentencePos == 0) break;
+  }
+  return nullptr;
+}
+
 // Gives a held length finding of `length` to the word that holds it, now
 // that the rules have judged it. A finding the word carries goes behind
 // the length finding with its advice; one that covers several words (or a
-// finding of an earlier word that covers this one) gives its marker, whose
-// words and advice stay.
+// finding of an earlier word that covers this one, or one of the markup
+// before it that the marking puts on it) gives its marker, whose words and
+// advice stay.
 void GiveHeldLength(WordRec* w, std::int32_t length) {
   WordRec* at = EarlierFindingOver(w);
+  if (!at && !HasFinding(*w)) at = PlaceholderFindingBefore(w);
   if (!at) at = w;
   if (RefusesSentenceLength(*at)) return;
   if (!HasFinding(*at)) {

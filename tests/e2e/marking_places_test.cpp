@@ -128,6 +128,18 @@ TEST_F(MarkingPlaces, FindingsArriveWhereTheirWordsAre) {
        "<p><xref href=\"x\"/>, <cmdname>a</cmdname> and utilize gives the steps that you must do when the pump is on and the main valve is open and the pressure gauge shows a value that is more than the correct value for the system.</p><p><keyword>pumpctl</keyword> gives the steps that you must do when the pump is on and the main valve is open and the pressure gauge shows a value that is more than the correct value for the system.</p></body>",
        {{"28", "NONE", "gives"}, {"28", "NONE", "pump"}, {"28", "use", "utilize"}},
        {"</codeph> <?Pub _touchup Kesta=\"2829", "</keyword> <?Pub _touchup Kesta=\"2829"}},
+      // The words after it are judged as after a plain word: a finding of
+      // several words gives the length finding its marker, words and
+      // advice; signs and the rest of a word are passed over; markup first
+      // in the body is a word of the sentence.
+      {"words after markup judged as written",
+       "<body><p><codeph>pumpctl</codeph> gives the steps that you must do when the pump is on and the main valve is open and the pressure gauge shows a value that.</p>"
+       "<p><codeph>mod_rewrite</codeph> may be used to allow any arbitrary file to be displayed as source code, without having to rename or copy it to another file in the folder of the server.</p>"
+       "<p><codeph>a</codeph> - the <xmlelement>b</xmlelement>s give the steps that you must do when the pump is on and the main valve is open and the pressure gauge shows a value.</p>"
+       "<p><xref href=\"x\"/> It&#8217;s a list of the documents that you must read when the pump is on and the main valve is open and the gauge shows a high value.</p></body>",
+       {{"28", "NONE", "gives"}, {"28", "can be used/is used", "may be used"}, {"28", "NONE", "give"},
+        {"28", "(It is)/(Noun ... is)", "It"}},
+       {"</codeph> <?Pub _touchup Kesta=\"2822"}},
       // S1000D: names that only end like a reference, and business rules
       // under a bare start tag, hold sentences that are read.
       {"sentences beside references",
@@ -272,6 +284,44 @@ TEST_F(MarkingPlaces, FindingsArriveWhereTheirWordsAre) {
     for (const std::string& part : c.parts) EXPECT_NE(marked.find(part), std::string::npos) << part << marked;
     EXPECT_NE(closed_.find(c.body), std::string::npos) << closed_;
   }
+}
+
+// One name, two uses: DocBook's inline action stands in its sentence as one
+// placeholder, a data module's fault isolation action holds sentences. In
+// a business rules module each rule's description and each value's label
+// is a sentence, and the XPath is code.
+TEST_F(MarkingPlaces, DocumentKindsAndRulesModules) {
+  const std::string book =
+      "<book><chapter><title>Edit</title><para>This command <action>starts a new document</action> in the "
+      "editing window.</para><para>This command <action>saves all modified open files</action>.</para><para>When "
+      "you push the button, the editor <action moreinfo=\"none\">closes the document</action> and then removes "
+      "the temporary files that the editor made in the folder of the server when the pump and the main valve were on.</para>"
+      "</chapter></book>\n";
+  std::string marked = CheckAndCloseDocument(book);
+  EXPECT_TRUE(Marked(marked, "28", "NONE", "When")) << marked;
+  EXPECT_TRUE(Marked(marked, "02", ", then", "and then")) << marked;
+  for (const char* part : {"</action> in the editing window.", "<action>saves all modified open files</action>."})
+    EXPECT_NE(marked.find(part), std::string::npos) << part << marked;
+  EXPECT_EQ(run_.err.find("Not found"), std::string::npos) << run_.err;
+
+  const std::string module =
+      "<dmodule><content><faultIsolation><isolationProcedure><isolationMainProcedure><isolationStep>"
+      "<action>Utilize the pump.</action><isolationStepQuestion>Is it on?</isolationStepQuestion></isolationStep>"
+      "</isolationMainProcedure></isolationProcedure></faultIsolation><brex><contextRules><structureObjectRuleGroup>"
+      "<structureObjectRule><objectPath allowedObjectFlag=\"2\">//@accessPointTypeValue</objectPath><objectUse>"
+      "Attribute accessPointTypeValue - Access point</objectUse><objectValue valueForm=\"single\" "
+      "valueAllowed=\"accpnl01\">Access is a door</objectValue><objectValue valueForm=\"single\" "
+      "valueAllowed=\"accpnl04\">Access is a hatch</objectValue></structureObjectRule><structureObjectRule>"
+      "<objectPath allowedObjectFlag=\"0\">//@caveat</objectPath><objectUse>Utilize the warning element in place "
+      "of this attribute</objectUse></structureObjectRule></structureObjectRuleGroup></contextRules></brex>"
+      "</content></dmodule>\n";
+  marked = CheckAndCloseDocument(module);
+  EXPECT_TRUE(Marked(marked, "00", "Use", "Utilize")) << marked;
+  EXPECT_NE(marked.find("<objectUse><?Pub _touchup Kesta=\"0000Use\""), std::string::npos) << marked;
+  for (const char* part : {"\">//@accessPointTypeValue</objectPath>", "\">//@caveat</objectPath>"})
+    EXPECT_NE(marked.find(part), std::string::npos) << part << marked;
+  EXPECT_EQ(marked.find("Kesta=\"28"), std::string::npos) << marked;
+  EXPECT_EQ(run_.err.find("Not found"), std::string::npos) << run_.err;
 }
 
 // A figure ends its sentence: the paragraph after it opens a sentence of

@@ -26,6 +26,12 @@ TEST(HeldSentenceLength, GivenBesideTheWordsOwnFindings) {
       // So does a finding of an earlier word that covers it.
       {"<Ref>/40 ,/47{msg=337 entry=3} and/63 go/20{held=23} ./48",
        ",: subClass=337 message=328 message2=337 ruleId=7655 sentenceLength=23\ngo: heldLength=0"},
+      // So does the finding of the markup before it, which the marking puts
+      // on it; not where it has a finding of its own.
+      {"<Ref>/40{msg=300} ,/47 <Ref>/40 There/58{held=25} are/24 ./48",
+       "<Ref>: subClass=300 message=328 message2=300 ruleId=7655 sentenceLength=25\nThere: heldLength=0"},
+      {"<Ref>/40{msg=300} There/58{held=25 msg=325} are/24 ./48",
+       "There: subClass=325 message=328 message2=325 ruleId=7655 sentenceLength=25 heldLength=0"},
       // A phrase without a finding carries it on its first word.
       {"<Ref>/40 as_follows/50{text=as_follows sug=x held=23} ./48",
        "as follows: text=\"as\" written=\"as\" suggestion=\"(x)\" message=328 length=2 ruleId=7655 "
