@@ -117,13 +117,6 @@ TEST_F(DocumentCheckTest, BodyReadingRoads) {
       {"<dmodule><identAndStatusSection><dmAddress><dmTitle><techName>Identword here</techName></dmTitle></dmAddress>"
        "</identAndStatusSection><content><description><para>Glorp it.</para></description></content></dmodule>",
        "<content>", "<content>", {"Glorp"}, {"Identword"}},
-      // A fault isolation step's action is read; DocBook's stands in its
-      // sentence as one placeholder.
-      {"<dmodule><content><faultIsolation><isolationProcedure><isolationStep><action>Glorp it.</action>"
-       "</isolationStep></isolationProcedure></faultIsolation></content></dmodule>",
-       "<content>", "<content>", {"Glorp"}, {}},
-      {"<book><chapter><para>Press <action>Glorp</action> to frobnicate it.</para></chapter></book>", "<chapter>",
-       nullptr, {"frobnicate"}, {"Glorp"}},
       {"<article><para>Remove the valve.</para><itemizedlist><listitem><simpara>Glorp it.</simpara></listitem>"
        "</itemizedlist></article>",
        "<article>", nullptr, {"Glorp"}, {}},

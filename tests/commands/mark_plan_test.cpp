@@ -82,18 +82,6 @@ TEST(MarkKey, KeyReadings) {
   }
 }
 
-// A length finding that took the marker of a finding of several words
-// searches them all.
-TEST(MarkKey, LengthOverSeveralWords) {
-  MarkInput in = Finding("may.be.used:|24!can be used", K::Word, 28);
-  EXPECT_EQ(Plan(in).S, "may");
-  in.keepsWords = true;
-  const MarkWork w = Plan(in);
-  EXPECT_EQ(w.S, "may.be.used");
-  EXPECT_EQ(MarkerTextFromF(w), "may be used");
-  EXPECT_EQ(w.A, "can be used");
-}
-
 TEST(MarkKey, FlagsOfTheReading) {
   MarkWork w;
   ASSERT_EQ(ReadMarkKey(Finding("::| 0!(Check use of colons)/(Use a bulleted list)"), w), KeyReading::Search);

@@ -73,13 +73,10 @@ TEST(TokenizerTables, TagsAbbreviationsAndPrefixes) {
     EXPECT_EQ(OpensBlockElement(r.text), r.expected == 1) << r.text;
   // The code fields of S1000D's business rules are code blocks; the rules,
   // their descriptions and their values' labels end their sentences.
-  for (const Row& r : {Row{"<objectPath allowedObjectFlag=\"2\">", 1}, {"<objpath objappl =\"0\">", 1},
-                       {"<notationName>", 1}, {"<snsCode>", 1}, {"<objectPaths>", -1}, {"<objectUse>", -1}})
+  // Known by their whole names.
+  for (const Row& r : {Row{"<objectPath allowedObjectFlag=\"2\">", 1}, {"<objectPaths>", -1}})
     EXPECT_EQ(IsCodeElement(r.text), r.expected == 1) << r.text;
-  for (const Row& r : {Row{"</objectPath>", 1}, {"</objectUse>", 1}, {"</objectValue>", 1}, {"</objval>", 1},
-                       {"</objuse>", 1}, {"</structureObjectRule>", 1}, {"</objrule>", 1}, {"</notationRule>", 1},
-                       {"</snsTitle>", 1}, {"</snsCode>", 1}, {"</structureObjectRuleGroup>", -1},
-                       {"</snsSystem>", -1}})
+  for (const Row& r : {Row{"</objectValue>", 1}, {"</structureObjectRuleGroup>", -1}, {"</snsSystem>", -1}})
     EXPECT_EQ(EndsSentence(r.text), r.expected == 1) << r.text;
   // Index entries and notes to writers, by their whole names.
   for (const Row& r : {Row{"<indexterm>", 1}, {"<INDEXTERM id=\"i\">", 1}, {"<index-see-also>", 1},
@@ -109,25 +106,6 @@ TEST(TokenizerTables, TagsAbbreviationsAndPrefixes) {
                        {"<concept id=\"c\">", 1}, {"<concept>", 0}, {"<?pb 12?>", 1}, {"<?pub x?>", 0}, {"<b>", 0},
                        {"<", 0}})
     EXPECT_EQ(IsStructuralTag(r.text), r.expected == 1) << r.text;
-}
-
-// One name, two uses: a data module's "action" holds a writer's sentences,
-// DocBook's stands inside one. The kind of document decides, and only for
-// the name whole.
-TEST(TokenizerTables, ActionByDocumentKind) {
-  for (const bool dataModule : {false, true}) {
-    DocumentKind.dataModule = dataModule;
-    SCOPED_TRACE(dataModule ? "data module" : "other");
-    EXPECT_EQ(IsInlineTag("<action"), dataModule ? -1 : 1);
-    EXPECT_EQ(IsInlineTag("<Action id=\"a\""), dataModule ? -1 : 1);
-    EXPECT_EQ(EndsSentence("</action>"), dataModule);
-    EXPECT_EQ(OpensBlockElement("<action>"), dataModule);
-    EXPECT_FALSE(OpensBlockElement("<action/>"));
-    EXPECT_EQ(IsInlineTag("<actions"), 1);
-    EXPECT_FALSE(EndsSentence("</actions>"));
-    EXPECT_FALSE(OpensBlockElement("<actionlist>"));
-  }
-  DocumentKind.Reset();
 }
 
 TEST(TokenizerTables, ClosingTagsOfSkippedAndWarningElements) {

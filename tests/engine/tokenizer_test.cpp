@@ -466,7 +466,8 @@ TEST_F(TokenizerTest, ActionByDocumentKind) {
       "This command <action>starts a new document</action> in the window. To <action>deselect</action> it, go.";
   const std::string isolation = "<isolationStep><action id=\"a\">Utilize the pump</action><isolationStepQuestion>"
                                 "Is it on?</isolationStepQuestion></isolationStep>";
-  RunCases({{docbook, "", "This command <Ref> in window . To <Ref> it , go ."}, {isolation, "", "<Ref> Is it on ? ."}});
+  RunCases({{docbook, "", "This command <Ref> in window . To <Ref> it , go ."}, {isolation, "", "<Ref> Is it on ? ."},
+            {"A <actions>b</actions> c", "", "A <Ref> c ."}});
   DocumentKind.dataModule = true;
   RunCases({{docbook, "", "This command . starts a new document . in window . To . deselect . it , go ."},
             {isolation, "", "Utilize pump . Is it on ? ."}});
