@@ -37,15 +37,24 @@
 // references, in a data module), one alone, after "The" or a list of them
 // ("<x>, <y> and <z>", "<x> or <y>"), too long as the placeholders count or
 // within the limit, after another sentence in their paragraph and first in
-// a paragraph after another; and, in a data module, S1000D elements whose
+// a paragraph after another; or such placeholders and then a sign ("-",
+// arrows, "/", "=") or the rest of a word the markup began ("s", "'s"), or
+// a command's options ("[-v]", "-F, --fixed"), or whose first word after
+// them draws a finding of its own (a verb, a phrase the rules replace);
+// in DocBook, actions (words, probes, inline elements, with attributes or
+// without) inside a long sentence, in one within the limit and opening
+// sentences; and, in a data module, S1000D elements whose
 // names end in "Ref" but that are no references (a required condition in
 // close-up requirements, a wire's functional item described after its
-// field name, a block of a project's own schema holding paragraphs), and
+// field name, a block of a project's own schema holding paragraphs),
 // business rules under a bare start tag, one with a short attribute or a
 // long context, or the earlier schema's, their structure rules holding a
-// path and a use, a decision's reference opening the first. Every
+// path and a use, a decision's reference opening the first, the path an
+// XPath holding a probe, the rules their values' labels, with notation
+// rules and SNS rules beside them; and a fault isolation's steps and end,
+// whose actions the check reads. Every
 // fourth paragraph of a DITA body stands in one of DITA's elements read
-// as a paragraph is.
+// as a paragraph is, and a DITA body may open with placeholders.
 // Their titles, paragraphs and lists hold words, phrases, entity
 // references, signs, temperatures, numbers with units, numbers in words,
 // capitals, quotation marks, no-break spaces, semicolons, hyphens, soft
@@ -73,7 +82,8 @@
 // its corrections are markers too), or when a probe word is not marked
 // where it should be: every paragraph the check reads begins with one,
 // which must get its own marker (so does the text of an element named like
-// a reference and a business rule's use; a paragraph whose first sentence
+// a reference, a business rule's use or value label, an SNS title and a
+// data module's action; a paragraph whose first sentence
 // opens with a placeholder does not), and one in front matter, in a nested
 // topic's title, prolog or related links or in an index term must get
 // none; a second probe, a verb the rules replace, stands in the sentences
@@ -81,13 +91,23 @@
 // references and must get its own marker too; a third opens each long
 // sentence with elements or references in it, and each part of one that a
 // block cuts off, or is the first of the writer's words after the
-// placeholders that open a sentence: it must get a SENTENCE LENGTH marker
+// placeholders that open a sentence (and after a sign or the rest of a
+// word there): it must get a SENTENCE LENGTH marker
 // of its own, its number over the limit, where its sentence is too long,
-// and where it is not none, nor may one stand anywhere from the probe
-// before it to the one after it; a fourth, the verb in small letters after
+// and where it is not (or a command's options follow the placeholders)
+// none, nor may one stand anywhere from the probe
+// before it to the one after it, so that a business rule's path or label,
+// a notation's name, an SNS code or a data module's action that ended no
+// sentence, or a DocBook action that ended one, fails; where that first
+// word is the verb in small letters or the phrase, the marker must be
+// the SENTENCE LENGTH finding's with the advice "use" or "about" over all
+// of it; the length probes of the sentence that opens a DITA body and of
+// its copy at the body's end must carry one number; a fourth, the verb in
+// small letters after
 // a reference, must get the advice "use" as written and its place in the
 // sentence as the marker's number; and probes in code, terms, keywords, a
-// cross reference's text, a hazard symbol and a reference's parts must get
+// cross reference's text, a hazard symbol, a reference's parts, a DocBook
+// action, an XPath, a notation's name and an SNS code must get
 // none, as they are placeholders. The first suggestion of markers whose
 // words or advice hold a reference to an entity is taken through ShowMe
 // and its menu, on a fresh copy of the marked document each; fails when
@@ -169,7 +189,8 @@ namespace {
 // rules read together ("in order to", "prior to", "all of", "turn on"); a
 // verb the rules replace ("utilize"); nouns after a dimension ("plate");
 // and the name "&prod;" stands for as a noun, whose missing article gives a
-// suggestion over a reference ("the &prod;").
+// suggestion over a reference ("the &prod;"); a phrase the rules replace
+// that no piece writes ("pertaining to", see kPhraseProbe).
 constexpr const char* kTechnical =
     "name: TECHNICAL\nsecond-name: tec\nversion: 1.0\n\n"
     "valve$ 1014\npump$ 1014\ncover$ 1014\nupdate$ 1014\nunit$ 1014\n"
@@ -183,7 +204,7 @@ constexpr const char* kCore =
     "all+of 30138 all\nin+order+to 30268 to\ntwenty 49\nin 75\non 75\nof 67\nall 38\nthere 52\n";
 constexpr const char* kSynonym =
     "name: SYNONYM\nsecond-name: syn\nversion: 1.0\n\nshut 30120 close\nprior+to 30160 before\n"
-    "utiliz^30021 Ause\nutilis^30021 Ause\n";
+    "utiliz^30021 Ause\nutilis^30021 Ause\npertaining+to 30160 about\n";
 constexpr const char* kSettingsLine =
     "KESta|TEC(technical),STE(core),SYN(synonym)|wDEF1|Writer|Kesta Project|SHO|end\n";
 
@@ -296,6 +317,10 @@ enum class PieceKind {
   kReferences, // a paragraph of S1000D references that the next two bytes choose (see ReferenceParagraphs)
   kOpenings,   // paragraphs of sentences that open with placeholders the next two bytes choose (see OpeningParagraphs)
   kRules,      // S1000D business rules whose start tag and rules the next byte chooses (see BusinessRules)
+  kActions,    // DocBook's inline actions, a data module's fault isolation actions, as the next two bytes choose
+               // (see ActionParagraphs)
+  kSigned,     // paragraphs of sentences that open with placeholders and a sign or the rest of a word, or whose
+               // first word after them has a finding of its own, the next two bytes choosing (see SignedParagraphs)
 };
 
 // Which word of the next word piece the markup goes round (the middle
@@ -354,7 +379,9 @@ constexpr char kUnreadVerbProbe = '\x04';
 // finding's stand anywhere in its sentence), whose halves an element stands
 // between: where the sentence ends decides, as no other probe's marker
 // depends on it. It is also the first of the writer's words after the
-// placeholders for markup that open a sentence, where the finding goes. A
+// placeholders for markup that open a sentence, where the finding goes
+// (where a command's options follow them, the sixth byte: that sentence
+// gets the finding nowhere, however long). A
 // word of the dictionaries that draws no finding of its own before an
 // article, and that no piece writes.
 constexpr std::string_view kLengthProbe = "Close";
@@ -368,6 +395,22 @@ constexpr char kShortSentenceProbe = '\x06';
 // that its parts were read as words.
 constexpr std::string_view kInnerVerbProbe = "utilise";
 constexpr char kInnerVerbProbeByte = '\x07';
+// The length finding's word after markup that opens a sentence too long
+// is judged first as it would be after a plain word: where the rules find
+// something in it, the marker is the SENTENCE LENGTH finding's all the
+// same, its number over the limit, and keeps that finding's advice; where
+// the finding covers several words, their marker. So the verb probe in
+// small letters (the eighth byte: advice "use") and a phrase the rules
+// replace, which no piece writes (the twelfth: advice "about"), stand
+// there too.
+constexpr std::string_view kPhraseProbe = "pertaining to";
+constexpr char kLongVerbProbe = '\x08';
+constexpr char kLongPhraseProbe = '\x0C';
+// The length probe of the sentence that opens a DITA body with markup
+// (the eleventh byte), and of the same sentence again at the body's end:
+// each must get the finding, all of them with one number, as the markup
+// first in the text is a word of its sentence as it is anywhere else.
+constexpr char kTwinLengthProbe = '\x0B';
 
 // The probe a byte stands for: whether it must get a marker of its own, and
 // that marker's category or advice (the NOT-IN-DICTIONARY category; the
@@ -387,12 +430,16 @@ struct ProbeWord {
   // A category no marker may have from the probe before this one to the one
   // after it (that one's own marker aside); empty: any.
   std::string_view noneInSentence = {};
+  bool twin = false;  // its marker's number is that of every other twin probe of the document
 };
 const ProbeWord* ProbeFor(char c) {
   static constexpr ProbeWord kRead{kProbe, true, "25", ""}, kUnread{kProbe, false, "", ""},
       kVerb{kVerbProbe, true, "", "use"}, kUnreadVerb{kVerbProbe, false, "", ""},
       kLong{kLengthProbe, true, "28", "", false, {}, "22"}, kShort{kLengthProbe, false, "", "", false, {}, {}, "28"},
-      kInnerVerb{kInnerVerbProbe, true, "", "use", true, "03"};
+      kInnerVerb{kInnerVerbProbe, true, "", "use", true, "03"},
+      kLongVerb{kInnerVerbProbe, true, "28", "use", true, {}, "22"},
+      kLongPhrase{kPhraseProbe, true, "28", "about", true, {}, "22"},
+      kTwin{kLengthProbe, true, "28", "", false, {}, "22", {}, true};
   return c == kReadProbe            ? &kRead
          : c == kUnreadProbe        ? &kUnread
          : c == kReadVerbProbe      ? &kVerb
@@ -400,6 +447,9 @@ const ProbeWord* ProbeFor(char c) {
          : c == kLongSentenceProbe  ? &kLong
          : c == kShortSentenceProbe ? &kShort
          : c == kInnerVerbProbeByte ? &kInnerVerb
+         : c == kLongVerbProbe      ? &kLongVerb
+         : c == kLongPhraseProbe    ? &kLongPhrase
+         : c == kTwinLengthProbe    ? &kTwin
                                     : nullptr;
 }
 
@@ -771,6 +821,11 @@ constexpr Piece kMoreShapes[] = {
      "</sectionRef>", PieceKind::kBlock},
     // S1000D business rules (see BusinessRules)
     {"", PieceKind::kRules},
+    // DocBook's action inside sentences, a data module's fault isolation action (see ActionParagraphs)
+    {"", PieceKind::kActions},
+    // sentences that open with placeholders and a sign or the rest of a word, or whose first word after them has a
+    // finding of its own (see SignedParagraphs)
+    {"", PieceKind::kSigned},
 };
 constexpr std::size_t kMoreShapeCount = std::size(kMoreShapes);
 static_assert(kMoreShapeCount <= 256, "the byte after the last shape reaches every one of these");
@@ -1002,11 +1057,25 @@ std::string OpeningParagraphs(std::uint8_t first, std::uint8_t second) {
          family(kDocBookParagraph, kS1000DPlaceholders);
 }
 
+// A sentence of the length probe just within the SENTENCE LENGTH limit,
+// without its end: the element's end must end it, as one word more, a
+// placeholder of the code before it or the read probe of the text after
+// it, would make it too long.
+const std::string kAtTheLimit = std::string(1, kShortSentenceProbe) + ' ' + kFirstHalf + kFirstHalfEnd;
+
 // S1000D business rules, in a data module only: structure rules under the
 // start tag `choice` chooses, bare, with a short attribute or a long
 // context (4.x), or 2.x's; one rule or two, a reference to a decision
 // opening the first or not (4.x). The check reads what each rule's use
-// says, and the path before it.
+// says; the path before it is code. Each of the four high bits adds a
+// part, and where none is set the rules are only that: the path holds
+// an unread probe ("//zorb[@id]") and the use a sentence at the limit
+// (see kAtTheLimit); the rule's allowed values, each labelled with the
+// read probe and a sentence at the limit, a value without a label between
+// them; notation rules (4.x), a notation's name (code, an unread probe)
+// before its use; SNS rules (4.x), after the business rules, a system's
+// code (an unread probe, or a code) before its title, a subsystem and its
+// own subsystem nested.
 std::string BusinessRules(std::uint8_t choice) {
   static constexpr const char* kStarts[] = {
       "<contextRules>", "<contextRules id=\"cr1\">",
@@ -1014,21 +1083,157 @@ std::string BusinessRules(std::uint8_t choice) {
       "<contextrules>"};
   static constexpr const char* kUses[] = {"\x01. Stop the pump and turn the valve slowly. \x03 the cover.",
                                           "\x01. Set the valve. \x03 the pump."};
-  const bool earlier = choice % 4 == 3;
+  static constexpr const char* kPaths[] = {"//\x02[@id]", "//levelledPara/\x02", "//para[@\x02='1']"};
+  const bool earlier = choice % 4 == 3, probedPath = choice & 0x10, values = choice & 0x20;
+  const bool notations = !earlier && (choice & 0x40), sns = !earlier && (choice & 0x80);
   const int rules = 1 + choice / 4 % 2;
+  const std::string label = std::string(1, kReadProbe) + ". " + kAtTheLimit;
   std::string markup = std::string("||") + kStarts[choice % 4] + (earlier ? "<structrules>" : "<structureObjectRuleGroup>");
   for (int k = 0; k < rules; ++k) {
+    const std::string path = probedPath ? kPaths[(choice / 4 + k) % std::size(kPaths)] : "//para";
+    const std::string use = probedPath ? kAtTheLimit : kUses[k];
     if (earlier) {
-      markup += std::string("<objrule><objpath objappl=\"2\">//para</objpath><objuse>") + kUses[k] +
-                "</objuse></objrule>";
+      markup += "<objrule><objpath objappl=\"2\">" + path + "</objpath><objuse>" + use + "</objuse>";
+      if (values)
+        markup += "<objval val1=\"accpnl01\" valtype=\"single\">" + label + "</objval><objval val1=\"1~9\" "
+                  "valtype=\"range\">" + label + "</objval>";
+      markup += "</objrule>";
     } else {
       markup += "<structureObjectRule>";
       if (k == 0 && choice / 8 % 2) markup += "<brDecisionRef brDecisionIdentNumber=\"BRDP-S1-00001\"/>";
-      markup += std::string("<objectPath allowedObjectFlag=\"2\">//para</objectPath><objectUse>") + kUses[k] +
-                "</objectUse></structureObjectRule>";
+      markup += "<objectPath allowedObjectFlag=\"2\">" + path + "</objectPath><objectUse>" + use + "</objectUse>";
+      if (values)
+        markup += "<objectValue valueForm=\"single\" valueAllowed=\"accpnl01\">" + label + "</objectValue>"
+                  "<objectValue valueForm=\"single\" valueAllowed=\"accpnl02\"/><objectValue valueForm=\"range\" "
+                  "valueAllowed=\"1~9\">" + label + "</objectValue>";
+      markup += "</structureObjectRule>";
     }
   }
-  return markup + (earlier ? "</structrules></contextrules>" : "</structureObjectRuleGroup></contextRules>");
+  markup += earlier ? "</structrules>" : "</structureObjectRuleGroup>";
+  if (notations)
+    markup += "<notationRuleList><notationRule><notationName allowedNotationFlag=\"1\">\x02</notationName><objectUse>" +
+              kAtTheLimit + "</objectUse></notationRule><notationRule><notationName allowedNotationFlag=\"0\">cgm"
+              "</notationName><objectUse>" + label + "</objectUse></notationRule></notationRuleList>";
+  markup += earlier ? "</contextrules>" : "</contextRules>";
+  if (sns)
+    markup += "<snsRules><snsDescr><snsSystem><snsCode>\x02</snsCode><snsTitle>" + kAtTheLimit +
+              "</snsTitle><snsSubSystem><snsCode>1</snsCode><snsTitle>" + label +
+              "</snsTitle><snsSubSubSystem><snsCode>0</snsCode><snsTitle>\x01. Fuel</snsTitle></snsSubSubSystem>"
+              "</snsSubSystem></snsSystem><snsSystem><snsCode>A1</snsCode><snsTitle>\x01. Propulsion, General"
+              "</snsTitle></snsSystem></snsDescr></snsRules>";
+  return markup;
+}
+
+// DocBook's action, a response to a user's event written inside a
+// sentence: one placeholder there, whatever it holds (words, inline
+// elements, probes that must get no marker), with attributes or without.
+const std::vector<std::string> kDocBookActions = {
+    "<action>starts a new document</action>",
+    "<action moreinfo=\"none\">closes the \x02 and the valve</action>",
+    "<action>\x02</action>",
+    "<action><guibutton>\x02</guibutton></action>",
+    "<action moreinfo=\"none\">pushes <guibutton>Save</guibutton> and \x04 the pump</action>",
+    "<action role=\"x\"><keycap>Enter</keycap> \x02</action>",
+};
+
+// What a data module's fault isolation action holds, read as a paragraph
+// is: sentences of the read and the verb probe; a sentence at the limit
+// without its end (see kAtTheLimit), before the step's question; a
+// reference before the inner verb probe; a long sentence with a reference
+// inside it.
+const std::string kIsolationActions[] = {
+    "\x01. Stop the pump and turn the valve slowly. \x03 the cover.",
+    std::string(1, kReadProbe) + ". " + kAtTheLimit,
+    "\x01. Set the <circuitBreakerRef circuitBreakerNumber=\"CB1\"/> and \x07 the pump.",
+    std::string(1, kReadProbe) + ". " + kLongSentenceProbe + ' ' + kFirstHalf + " <zoneRef zoneNumber=\"100\"/> " +
+        kSecondHead + ' ' + kSecondTail,
+};
+
+// A data module's fault isolation: two steps, each an action and a
+// question, and the procedure's end, an action; `first` and `second`
+// choose what the actions hold.
+std::string FaultIsolation(std::uint8_t first, std::uint8_t second) {
+  constexpr std::size_t kCount = std::size(kIsolationActions);
+  const std::string question = "<isolationStepQuestion>\x01. Is the valve open?</isolationStepQuestion>";
+  auto answer = [](const char* yes, const char* no) {
+    return std::string("<isolationStepAnswer><yesNoAnswer><yesAnswer nextActionRefId=\"") + yes +
+           "\"/><noAnswer nextActionRefId=\"" + no + "\"/></yesNoAnswer></isolationStepAnswer>";
+  };
+  return "<isolationProcedure><isolationMainProcedure><isolationStep id=\"stp-0001\"><action>" +
+         kIsolationActions[first % kCount] + "</action>" + question + answer("stp-0002", "end-0001") +
+         "</isolationStep><isolationStep id=\"stp-0002\"><action id=\"act-0002\">" +
+         kIsolationActions[second % kCount] + "</action>" + question + answer("end-0001", "end-0001") +
+         "</isolationStep><isolationProcedureEnd id=\"end-0001\"><action>" +
+         kIsolationActions[(first / kCount + second / kCount) % kCount] +
+         "</action></isolationProcedureEnd></isolationMainProcedure></isolationProcedure>";
+}
+
+// One name, two uses, the document's root deciding (DocBook's, '|', a data
+// module's; none in DITA): in DocBook, paragraphs of actions that `first`
+// and `second` choose inside a long sentence, whose length probe before
+// them must still get the finding (an action's tags end no sentence); in
+// a sentence just within the limit, where the action's words read as
+// words would make it too long; and opening sentences (see
+// OpeningParagraph), first in a paragraph too. In a data module, the fault
+// isolation above.
+std::string ActionParagraphs(std::uint8_t first, std::uint8_t second) {
+  const std::size_t n = kDocBookActions.size();
+  const std::string &a = kDocBookActions[first % n], &b = kDocBookActions[second % n];
+  const Container& c = kDocBookParagraph;
+  return '|' + CutParagraph(c, Cut{a.c_str(), false}, Cut{b.c_str(), false}) + c.open + kReadProbe + ". " +
+         kShortSentenceProbe + ' ' + kFirstHalf + ' ' + b + " and remove the valve slowly." + c.close +
+         OpeningParagraph(c, Opening(first, kDocBookActions), Opening(second, kDocBookActions)) + '|' +
+         FaultIsolation(first, second);
+}
+
+// What the SENTENCE LENGTH finding passes over, right after the markup
+// that opens a sentence, to reach the writer's first word: a sign ("-",
+// arrows, "/", "="), the rest of a word the markup began
+// ("<codeph>x</codeph>s", "'s"), or a word between "&lt;" and "&gt;".
+constexpr const char* kPassedOver[] = {
+    " -", " &#8594;", " \xE2\x86\x92", " /", " =", " ->", " &#8658;", "s", "es", "'s", "&#8217;s", " &lt;file&gt;",
+};
+// Signs and pieces of words one after another there: a command's options,
+// after which the sentence is no writer's, and gets no such finding
+// however long it is.
+constexpr const char* kOptions[] = {" [-v]", " [options]", " -F, --fixed", " -s, -t"};
+
+// The placeholders that open a sentence, as `choice` chooses them from
+// `marks`, then what the finding passes over, as `sign` chooses it (see
+// kPassedOver): after one, after "The" and one, or between two, as a menu
+// path writes it ("<uicontrol>File</uicontrol> &#8594;
+// <uicontrol>Save</uicontrol>").
+std::string SignedOpening(std::uint8_t choice, std::uint8_t sign, const std::vector<std::string>& marks) {
+  const std::size_t n = marks.size(), k = choice % n;
+  const std::string after = kPassedOver[sign % std::size(kPassedOver)];
+  switch (choice / n % 3) {
+    case 0: return marks[k] + after;
+    case 1: return "The " + marks[k] + after;
+    default: return marks[k] + after + ' ' + marks[(k + 1) % n];
+  }
+}
+
+// Paragraphs of sentences that open with such placeholders and signs, in
+// each family (DITA's, '|', DocBook's, '|', a data module's; see
+// OpeningParagraph), `first` and `second` choosing them; of sentences
+// too long whose first word after the placeholders has a finding of its
+// own, the verb probe in small letters first in a paragraph, and the
+// phrase probe after a sign; and of a sentence too long whose placeholders
+// a command's options follow, with the length probe that must get no
+// marker, nor any word of the options one.
+std::string SignedParagraphs(std::uint8_t first, std::uint8_t second) {
+  const std::string tooLong = std::string(kFirstHalf) + kFirstHalfEnd, probe = std::string(1, kReadProbe) + ". ";
+  auto family = [&](const Container& c, const std::vector<std::string>& marks) {
+    const std::string verb = Opening(second, marks) + ' ' + kLongVerbProbe + ' ' + tooLong + '.',
+                      phrase = probe + SignedOpening(first, second, marks) + ' ' + kLongPhraseProbe + ' ' + tooLong +
+                               '.',
+                      options = probe + Opening(first, marks) + kOptions[second % std::size(kOptions)] + ' ' +
+                                kShortSentenceProbe + ' ' + tooLong + " and the pump.";
+    return OpeningParagraph(c, SignedOpening(first, second, marks), SignedOpening(second, first, marks)) + c.open +
+           verb + c.close + c.open + phrase + c.close + c.open + options + c.close;
+  };
+  return family(kDitaParagraph, kDitaPlaceholders) + '|' + family(kDocBookParagraph, kDocBookPlaceholders) + '|' +
+         family(kDocBookParagraph, kS1000DPlaceholders);
 }
 
 enum class Encoding { kUtf8, kLatin1, kAscii };
@@ -1067,6 +1272,7 @@ struct Shape {
   int copies = 1;                  // how many times the body's blocks come
   int paragraphs = 0;              // else: how many blocks the body holds
   bool bodyAside = false;          // a root without its body names it in a comment or instruction
+  std::string bodyOpening;         // placeholders that open each DITA body (see Layout::OpenBody), or none
 };
 
 // The first two bytes: the encoding, the title and the root (byte 0: a
@@ -1076,7 +1282,8 @@ struct Shape {
 // a root of text or of nothing, without a title of the input; with bits 5
 // to 7 clear, bits 3 and 4 at 2 choose a data module), and how
 // often the paragraphs come (byte 1: one to eight times, or a body of a
-// hundred to 131 paragraphs).
+// hundred to 131 paragraphs; from 128 to 223, each DITA body opens with
+// placeholders that bits 3 to 6 choose, one or a list of them).
 Shape ReadShape(const std::uint8_t* data, std::size_t size) {
   Shape s;
   if (size < 2) return s;
@@ -1107,6 +1314,10 @@ Shape ReadShape(const std::uint8_t* data, std::size_t size) {
     s.copies = 1 + data[1] % 8;
   else
     s.paragraphs = 100 + data[1] % 32;
+  if (data[1] >= 128 && data[1] < 224) {
+    const std::size_t n = kDitaPlaceholders.size(), choice = (data[1] >> 3) & 15;
+    s.bodyOpening = Opening(static_cast<std::uint8_t>(choice % n + (choice / n % 2 ? 2 * n : 0)), kDitaPlaceholders);
+  }
   return s;
 }
 
@@ -1243,6 +1454,8 @@ std::string BlockMarkup(const Piece& piece, const std::uint8_t* data, std::size_
     case PieceKind::kReferences: return ReferenceParagraphs(choice[0], choice[1]);
     case PieceKind::kOpenings: return OpeningParagraphs(choice[0], choice[1]);
     case PieceKind::kRules: return BusinessRules(choice[0]);
+    case PieceKind::kActions: return ActionParagraphs(choice[0], choice[1]);
+    case PieceKind::kSigned: return SignedParagraphs(choice[0], choice[1]);
     default: return piece.text;
   }
 }
@@ -1396,7 +1609,9 @@ class Layout {
  public:
   // `bodyAside`: a root without its body names the body's start tag where
   // it starts nothing, in a comment (a concept) or an instruction (a book).
-  Layout(Root root, const std::string& title, bool bodyAside = false) : root_(root) {
+  // `bodyOpening`: the placeholders that open each DITA body, if any.
+  Layout(Root root, const std::string& title, bool bodyAside = false, std::string bodyOpening = {})
+      : root_(root), bodyOpening_(std::move(bodyOpening)) {
     switch (root) {
       case Root::kTopic:
         out_ = "<topic id=\"t\"><title>" + Probed(title) + "</title>";
@@ -1637,12 +1852,21 @@ class Layout {
             Probed("valve", false) + "</indexterm></keywords></metadata></prolog>";
   }
 
+  // A body whose text opens with placeholders (a concept's or a
+  // reference's is the first of the text the check reads) opens with a
+  // sentence too long only as they count as its words, and ends with it
+  // again (see kTwinLengthProbe).
   void OpenBody(const std::string& name) {
     body_ = name;
     out_ += "<" + name + ">";
     // A reference's body holds sections.
     if (name == "refbody") out_ += "<section>";
     section_ = name == "refbody";
+    if (!bodyOpening_.empty()) out_ += "<p>" + OpeningSentence() + "</p>";
+  }
+
+  std::string OpeningSentence() const {
+    return bodyOpening_ + ' ' + kTwinLengthProbe + ' ' + kFirstHalf + kFirstHalfEnd + '.';
   }
 
   void CloseSection() {
@@ -1653,6 +1877,7 @@ class Layout {
   // A topic's related links follow its body; in a concept or a reference
   // they are not read.
   void CloseBody() {
+    if (!body_.empty() && !bodyOpening_.empty()) out_ += "<p>" + Probed(OpeningSentence()) + "</p>";
     CloseSection();
     if (!body_.empty()) {
       out_ += "</" + body_ + ">";
@@ -1697,6 +1922,7 @@ class Layout {
   }
 
   Root root_;
+  std::string bodyOpening_;          // the placeholders that open each DITA body, if any
   std::string out_;
   std::string body_;                 // the body open now, if any
   bool section_ = false;             // a section is open in it
@@ -1766,7 +1992,7 @@ Document BuildDocument(const std::uint8_t* data, std::size_t size) {
   }
   const std::size_t total = shape.paragraphs ? static_cast<std::size_t>(shape.paragraphs)
                                              : blocks.size() * static_cast<std::size_t>(shape.copies);
-  Layout layout(shape.root, title, shape.bodyAside);
+  Layout layout(shape.root, title, shape.bodyAside, shape.bodyOpening);
   for (std::size_t k = 0; k < total && !blocks.empty(); ++k) {
     // Each round of the blocks starts one block further on: the same words
     // stand in many paragraphs, next to other ones.
@@ -1806,7 +2032,8 @@ Document BuildDocument(const std::uint8_t* data, std::size_t size) {
 // finding's category (NOT IN DICTIONARY, or the verb's replacement), no
 // other probe stands in a marker, and no marker stands between the probes
 // beside one whose sentence must not hold its category (SENTENCE LENGTH,
-// within the limit); else what is wrong.
+// within the limit), and the twin probes' markers carry one number; else
+// what is wrong.
 std::string ProbeProblem(const std::string& marked, const std::vector<ProbeWord>& probes) {
   constexpr std::string_view kOpen = "<?Pub _touchup", kClose = "<?Pub /_touchup?>";
   std::size_t k = 0;
@@ -1815,6 +2042,7 @@ std::string ProbeProblem(const std::string& marked, const std::vector<ProbeWord>
   std::string category, number, advice, written;  // its category, number, advice in small letters and as written
   std::vector<std::pair<std::size_t, std::string>> openings;  // each marker's opening and category
   std::vector<std::pair<std::size_t, std::size_t>> spans;     // each probe's, from its own marker to its end
+  std::string twinNumber;  // the number of the first twin probe's marker
   for (std::size_t i = 0; i < marked.size();) {
     const std::string_view rest = std::string_view(marked).substr(i);
     if (rest.starts_with(kOpen)) {
@@ -1835,7 +2063,7 @@ std::string ProbeProblem(const std::string& marked, const std::vector<ProbeWord>
       --depth;
       i += kClose.size();
     } else if (rest.starts_with(kProbe) || rest.starts_with(kVerbProbe) || rest.starts_with(kLengthProbe) ||
-               rest.starts_with(kInnerVerbProbe)) {
+               rest.starts_with(kInnerVerbProbe) || rest.starts_with(kPhraseProbe)) {
       const std::string which = "probe " + std::to_string(k + 1) + " of " + std::to_string(probes.size());
       if (k == probes.size()) return "more probes than were put in";
       const ProbeWord& probe = probes[k];
@@ -1850,6 +2078,10 @@ std::string ProbeProblem(const std::string& marked, const std::vector<ProbeWord>
                (openEnd == i ? " (its marker: " + category + number + written + ")" : "");
       if (!probe.read && depth > 0)
         return which + " (\"" + std::string(probe.text) + "\"), which must get no marker, is marked";
+      if (probe.twin && twinNumber.empty()) twinNumber = number;
+      if (probe.twin && number != twinNumber)
+        return which + " (\"" + std::string(probe.text) + "\") carries the number " + number + ", its twin before it " +
+               twinNumber;
       spans.emplace_back(openEnd == i ? openAt : i, i + probe.text.size());
       ++k;
       i += probe.text.size();
