@@ -24,6 +24,8 @@ WordRec* SkipCoveredWords(WordRec* word) {
 
 bool HasCodes(const WordRec& w) { return w.message >= 1 || w.message2 >= 1 || w.subClass >= 1; }
 
+bool HasFinding(const WordRec& w) { return w.message > 299 || w.message2 > 299 || w.subClass > 299; }
+
 bool HeldByFinding(const WordRec* w) { return w && (HasCodes(*w) || CoveredByEarlierFinding(w)); }
 
 bool CoveredByEarlierFinding(const WordRec* w) { return EarlierFindingOver(w) != nullptr; }

@@ -11,6 +11,10 @@ WordRec* SkipCoveredWords(WordRec* word);
 // Whether `w` carries a message code of any kind.
 bool HasCodes(const WordRec& w);
 
+// Whether `w` carries a finding: a message code of 300 or above in any of
+// its three fields. The rule passes leave such a word as it is.
+bool HasFinding(const WordRec& w);
+
 // Whether a finding holds `w` already: its own, or that of a word before it
 // in its sentence whose finding covers it. A rule whose marker would take
 // in such a word would lose one of the two findings.

@@ -1,6 +1,7 @@
 #include "rules/main_pass/main_rule_pass.h"
 
 #include "engine/ascii_text.h"
+#include "engine/covered_words.h"
 #include "engine/message_codes.h"
 #include "engine/neighbours.h"
 #include "engine/rule_match.h"
@@ -37,8 +38,6 @@ int NormalisedSentenceKind(WordRec* head) {
       return head->wordClass;
   }
 }
-
-bool HasFinding(const WordRec& w) { return w.message > 299 || w.message2 > 299 || w.subClass > 299; }
 
 }  // namespace
 

@@ -62,8 +62,6 @@ WordRec* LengthFindingWord(WordRec* first) {
   return nullptr;
 }
 
-bool HasFinding(const WordRec& w) { return w.message > 299 || w.message2 > 299 || w.subClass > 299; }
-
 // Gives the length finding to `w`, the word LengthFindingWord found for the
 // sentence `first` opens, when that sentence is too long. A word after
 // markup only holds it: the rules judge that word first, as they judge the
