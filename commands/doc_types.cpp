@@ -1,6 +1,7 @@
 #include "commands/doc_types.h"
 
 #include "engine/ascii_text.h"
+#include "engine/tag_tables.h"
 
 namespace {
 // Rows 9, 10 and 14 repeat earlier rows and never decide; they are kept so
@@ -33,7 +34,7 @@ const DocTypeEntry* FindDocType(std::string_view rootName) {
   return nullptr;
 }
 
-bool IsDataModule(std::string_view rootName) { return rootName == "dmodule"; }
+bool IsDataModule(std::string_view name) { return name == kDataModuleElement; }
 
 bool UsesTagTableRoad(std::string_view rootName) {
   return rootName.substr(0, 3) == "cmm" || rootName.substr(0, 4) == "task";

@@ -28,9 +28,9 @@ std::span<const DocTypeEntry> DocTypeTable();
 // The row for a root element name (exact comparison), or null.
 const DocTypeEntry* FindDocType(std::string_view rootName);
 
-// Whether a document whose root element has that name is an S1000D data
-// module.
-bool IsDataModule(std::string_view rootName);
+// Whether an element of that name is an S1000D data module (the root of
+// one, or a module a publication holds).
+bool IsDataModule(std::string_view name);
 
 // Documents whose body is read whole from one element: the root name begins
 // "cmm" or "task".

@@ -211,14 +211,17 @@ void RefineSearch(const MarkInput& in, MarkWork& w) {
       w.F = w.S;
       w.backwardMode = 1;
       std::ranges::replace(w.S, '?', '.');
-      if (w.S.size() >= 2 && w.S[w.S.size() - 2] == '.') w.F = w.S.substr(0, w.S.size() - 2);
+      // Up to the apostrophe, unless the finding's advice replaces the
+      // contraction whole ("It's" for "It is").
+      if (w.S.size() >= 2 && w.S[w.S.size() - 2] == '.' && !in.keepsWords) w.F = w.S.substr(0, w.S.size() - 2);
       apostrophes = true;
     }
   }
   w.findF = w.F;
   if (apostrophes) {
     std::ranges::replace(w.findF, '?', '.');
-    std::ranges::replace(w.F, '?', w.kind == FindingKind::ItIs || in.category == 10 ? '\'' : '-');
+    const bool apostrophe = w.kind == FindingKind::ItIs || in.category == 10 || (in.category == 28 && in.keepsWords);
+    std::ranges::replace(w.F, '?', apostrophe ? '\'' : '-');
   }
 }
 

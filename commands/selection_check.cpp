@@ -96,6 +96,24 @@ bool HoldsMarkers(std::string_view text) {
   return false;
 }
 
+// Whether the element `oid` stands in a data module: it is one, or one
+// holds it (a publication module holds the modules it publishes). The
+// climb ends at the root, above which no element has a name, and stops
+// short of a host that would lead it round for ever.
+bool StandsInDataModule(HostChannel& host, std::string_view oid) {
+  constexpr int kDeepestNesting = 256;
+  BoundedText<80> at(oid);
+  for (int level = 0; level < kDeepestNesting; ++level) {
+    const Name name = NameOf(host, at.view());
+    if (name.empty()) return false;
+    if (IsDataModule(name.view())) return true;
+    const BoundedText<80> parent(host.Evaluate(WithOid("oid_parent('%s')", at.c_str())));
+    if (parent == at) return false;
+    at = parent;
+  }
+  return false;
+}
+
 // Text without a leading tag is checked as one paragraph.
 bool WrapAsParagraph() {
   if (Check.elementText.first() == '<') return true;
@@ -233,8 +251,9 @@ HRESULT SelectElementWork(HostChannel& host, CommandCalls& self, const Selection
       return S_OK;
   }
 
-  // The document's type decides what a name two types share means.
-  DocumentKind.dataModule = IsDataModule(Name(host.Evaluate("oid_name(oid_first())")).view());
+  // Whether a data module holds the text decides what a name that two
+  // document types share means.
+  DocumentKind.dataModule = StandsInDataModule(host, Cursor.CurrentOid.view());
   int findings = passes();
   if (findings < 0) {
     SendStatus(host, "KESta Message:  Nothing checked. Put the caret in the text to check.");

@@ -634,11 +634,14 @@ void TakeAdvice(WordRec* w, MessageRec& rec, Work& work) {
       w->tag[0] != '<') {
     work.SetAdvice(w->suggestion.view());
   }
-  // Apostrophes and contractions.
-  if (w->message == Msg::Apostrophe && w->extraFlag != 'I') {
+  // Apostrophes and contractions; a long sentence's finding over a
+  // contraction keeps the contraction spelt out as its advice.
+  const bool contraction = w->extraFlag == '4' && Contains(w->written, '?');
+  if ((w->message == Msg::Apostrophe && w->extraFlag != 'I') ||
+      (w->message == Msg::SentenceLength && w->message2 == Msg::Apostrophe && contraction)) {
     w->entryWords = 1;
     if (w->extraFlag == '4') {
-      work.kind = K::Contraction;
+      if (w->message == Msg::Apostrophe) work.kind = K::Contraction;
       ExpandContraction(w);
       std::string a(w->suggestion.view());
       if (w->sentencePos == 0 && !a.empty()) a[0] = AsciiUpper(a[0]);
@@ -649,13 +652,12 @@ void TakeAdvice(WordRec* w, MessageRec& rec, Work& work) {
   if (w->message == Msg::SentenceLength) {
     rec.markerNumber = w->sentenceLength;
     // Over a finding of several words, which the word carried before: a
-    // phrase written as one word, or the words its finding covers.
-    rec.keepsWords = w->entryWords >= 2 || (Contains(w->written, ' ') && !w->tag.startsWith("<RP>"));
+    // phrase written as one word, or the words its finding covers; over
+    // a contraction ("it's", "don't"), which the advice replaces whole.
+    rec.keepsWords = w->entryWords >= 2 || (Contains(w->written, ' ') && !w->tag.startsWith("<RP>")) ||
+                     (w->message2 == Msg::Apostrophe && Contains(w->written, '?') && !work.advice.empty());
     work.kind = K::Word;
     w->suggestion.clear();
-    // Its marker holds the word up to the apostrophe of "it's", which the
-    // advice of the finding it pushed aside replaces whole.
-    if (w->message2 == Msg::Apostrophe) work.partOnly = true;
     if (w->markFlag == '1') {
       work.kind = K::SentenceArticle;
       w->entryWords = 1;

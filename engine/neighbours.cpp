@@ -1,6 +1,10 @@
 #include "engine/neighbours.h"
 
+#include <string>
+#include <string_view>
+
 #include "engine/ascii_text.h"
+#include "engine/tag_tables.h"
 #include "engine/tokenizer.h"
 
 namespace {
@@ -43,15 +47,86 @@ bool IsTextWord(const WordRec& w) {
   return at == '\0' || at == w.written[0];
 }
 
-bool StandsApart(const WordRec& w) {
-  if (w.place <= 0) return true;
-  const char before = TextAt(w.place - 1);
-  if (before == ' ' || before == '\t' || before == '\n' || before == '\r' || before == '\xA0') return true;
-  if (before != '>') return false;
-  // A start tag opens around the word ("<b>Stop</b>"); an element's end
-  // or an element that closes itself went before it.
-  if (TextAt(w.place - 2) == '/') return false;
-  const std::string_view text(CheckedText.text.data(), static_cast<std::size_t>(w.place - 1));
-  const std::size_t open = text.rfind('<');
-  return open == std::string_view::npos || open + 1 >= text.size() || text[open + 1] != '/';
+namespace {
+bool IsWhiteSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\xA0'; }
+
+// Brackets and quotation marks that open before a word.
+bool Opens(char c) {
+  return c == '(' || c == '[' || c == '{' || c == '"' || c == '\'' || c == '\x91' || c == '\x93' || c == '\xAB';
 }
+
+// References to quotation marks that open before a word.
+constexpr std::string_view kOpeningReferences[] = {
+    "ldquo", "lsquo", "laquo", "quot", "apos", "#8220", "#8216", "#171", "#34", "#39",
+    "#x201C", "#x201c", "#x2018", "#xAB", "#xab", "#x22", "#x27",
+};
+
+bool StandsApartAt(std::int32_t place, bool afterReferences = true);
+
+// Whether the text before `place` ends with a reference to an opening
+// quotation mark that stands apart itself.
+bool AfterOpeningReference(std::int32_t place) {
+  const std::string_view text(CheckedText.text.data(), static_cast<std::size_t>(place));
+  const std::size_t amp = text.rfind('&');
+  if (amp == std::string_view::npos || text.size() - amp > 8 || text.back() != ';') return false;
+  const std::string_view name = text.substr(amp + 1, text.size() - amp - 2);
+  for (std::string_view r : kOpeningReferences)
+    if (name == r) return StandsApartAt(static_cast<std::int32_t>(amp), false);
+  return false;
+}
+
+// Where the element ended by the end tag at `endTag` begins: its start
+// tag, past elements of the same name nested in it; -1 where none.
+std::int32_t StartOfElement(std::string_view text, std::size_t endTag, std::string_view name) {
+  int depth = 0;
+  for (std::size_t at = endTag; at-- > 0;) {
+    if (text[at] != '<') continue;
+    const bool closing = text.substr(at + 1, 1) == "/";
+    const std::string_view rest = text.substr(at + (closing ? 2 : 1));
+    if (!rest.starts_with(name) || rest.size() == name.size() ||
+        std::string_view(" \t\r\n/>").find(rest[name.size()]) == std::string_view::npos)
+      continue;
+    if (closing) {
+      ++depth;
+    } else if (text.substr(at, text.find('>', at) - at).ends_with("/")) {
+      continue;
+    } else if (depth-- == 0) {
+      return static_cast<std::int32_t>(at);
+    }
+  }
+  return -1;
+}
+
+// Whether what stands at `place` in the checked text begins a word of its
+// own (see StandsApart); after a reference to a quotation mark only where
+// `afterReferences` (one such reference is looked behind, not a row).
+bool StandsApartAt(std::int32_t place, bool afterReferences) {
+  const std::string_view text = CheckedText.text;
+  for (;;) {
+    char before = TextAt(place - 1);
+    // Brackets and quotation marks open a word where they stand apart
+    // themselves, the first of a row of them ('"(word'); not where they
+    // stand inside a word ("--user=[DOMAIN", "<tag>x</tag>'s").
+    while (place > 0 && Opens(before)) before = TextAt(--place - 1);
+    if (place <= 0 || IsWhiteSpace(before)) return true;
+    if (before == ';') return afterReferences && AfterOpeningReference(place);
+    if (before != '>') return false;
+    const std::size_t open = text.rfind('<', static_cast<std::size_t>(place - 1));
+    if (open == std::string_view::npos) return true;
+    const std::string_view tag = text.substr(open, static_cast<std::size_t>(place) - open);
+    const bool closing = tag.starts_with("</");
+    // A start tag opens around the word ("<b>Stop</b>"), as an instruction
+    // or a comment stands apart from it.
+    if (!closing && !tag.ends_with("/>")) return true;
+    // An index entry or a note to writers leaves no word: what stands
+    // before it decides. Any other element's end, or an element that
+    // closes itself, began the word ("<tag>row</tag>s").
+    const std::string_view name = closing ? tag.substr(2, tag.find_first_of(" \t\r\n>") - 2) : OpeningTagName(tag);
+    if (!IsAsideElement("<" + std::string(name) + ">")) return false;
+    place = closing ? StartOfElement(text, open, name) : static_cast<std::int32_t>(open);
+    if (place < 0) return false;
+  }
+}
+}  // namespace
+
+bool StandsApart(const WordRec& w) { return StandsApartAt(w.place); }

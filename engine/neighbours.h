@@ -54,9 +54,10 @@ inline bool IsPlaceholder(const WordRec& w) { return IsPlaceholderText(w.written
 // nor a placeholder or a sign.
 bool IsTextWord(const WordRec& w);
 
-// Whether `w` begins a word of its own in the text: a blank or a start tag
-// stands right before it. Not so the rest of a word that an element, a
-// reference or a sign began ("s" of "<tag>row</tag>s", "name" of
-// "&lt;name&gt;", "DOMAIN" of "[DOMAIN]"). A word that stands nowhere
-// counts as apart.
+// Whether `w` begins a word of its own in the text: a blank, a start tag,
+// an opening bracket or an opening quotation mark stands right before it
+// ("verbose" of "(verbose)", "default" of "&quot;default&quot;"). Not so
+// the rest of a word that an element, a reference or another sign began
+// ("s" of "<tag>row</tag>s", "name" of "&lt;name&gt;", "F" of "-F"). A
+// word that stands nowhere counts as apart.
 bool StandsApart(const WordRec& w);

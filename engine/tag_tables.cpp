@@ -66,9 +66,10 @@ constexpr std::string_view kCodeElements[] = {
     "userinput", "option", "replaceable", "varname", "function",
     // DocBook: names of markup
     "tag", "sgmltag", "markup",
-    // DocBook: addresses, identifiers, keys and the other computer text
+    // DocBook: addresses, identifiers, keys and the other computer text;
+    // an argument of a command's synopsis
     "email", "uri", "paramdef", "parameter", "package", "systemitem", "keycap", "keycombo", "buildtarget",
-    "methodname", "classname", "envar", "errorname", "prompt",
+    "methodname", "classname", "envar", "errorname", "prompt", "arg",
     // S1000D business rules: the XPath a rule applies to (4.x, 2.x), a
     // notation's name, a code of the SNS
     "objectPath", "objpath", "notationName", "snsCode",
@@ -103,6 +104,12 @@ constexpr std::string_view kBlockElements[] = {
     // title. The code fields beside them (below) are blocks too.
     "structureObjectRule", "objectUse", "objectValue", "objrule", "objuse", "objval", "notationRule",
     "snsTitle", "objectPath", "objpath", "notationName", "snsCode",
+    // S1000D: the identification and status section (4.x, 2.x) and the
+    // applicability annotations, which stand before a module's text
+    "identAndStatusSection", "idstatus", "referencedApplicGroup",
+    // DITA maps: a key definition, whatever its metadata holds, is no part
+    // of the titles after it
+    "keydef",
     // DITA hazard statements and troubleshooting
     "hazardstatement", "messagepanel", "typeofhazard", "consequence", "howtoavoid", "condition",
     // ATA (maintenance manuals and service bulletins)
@@ -134,14 +141,21 @@ constexpr std::string_view kReferenceElements[] = {
     "accessPointRef", "controlIndicatorRef", "catalogSeqNumberRef", "terminologyRef", "brDecisionRef",
 };
 
-// Elements that stand aside from the text: index entries and the notes of
-// writers and reviewers. They are no part of any sentence, so they are
-// skipped whole and leave no word. Compared by the whole name.
+// Elements that stand aside from the text: index entries, the notes of
+// writers and reviewers, and lists of references and keywords that stand
+// before the text (a data module's references, metadata). They are no part
+// of any sentence, so they are skipped whole and leave no word. Compared by
+// the whole name.
 constexpr std::string_view kAsideElements[] = {
-    // DITA
+    // DITA; a topic's or a map's keywords (metadata only: the inline
+    // "keyword" is a word of its sentence)
     "indexterm", "index-see", "index-see-also", "index-sort-as", "draft-comment", "required-cleanup",
-    // DocBook ("indexterm" as well)
-    "remark",
+    "keywords",
+    // DocBook ("indexterm" as well); an info section's keywords
+    "remark", "keywordset",
+    // S1000D: the references of a data module's content, and the reference
+    // to its applicability annotations
+    "refs", "referencedApplicGroupRef",
 };
 
 // Elements of the document types the checker knows that hold a writer's
@@ -281,7 +295,7 @@ bool NameIn(std::string_view tag, std::span<const std::string_view> names) {
 
 // The blocks of a data module's own, where the text under check is one.
 std::span<const std::string_view> DataModuleBlocks() {
-  if (!DocumentKind.dataModule) return {};
+  if (!DocumentKind.InDataModule()) return {};
   return kDataModuleBlocks;
 }
 

@@ -5,15 +5,24 @@
 // Names are compared without regard to case, each entry by its own length.
 #include <string_view>
 
-// Module-wide: the kind of document the text under check comes from, for
-// the names that two document types use in two ways (S1000D's block
-// "action", DocBook's inline one). The commands set it from the document's
-// root element before each check; tables that ask it know the name whole.
+// Module-wide: whether the text under check stands in an S1000D data
+// module, for the names that two document types use in two ways (S1000D's
+// block "action", DocBook's inline one); tables that ask it know the name
+// whole. A data module may stand inside another document (a publication
+// module holds the modules it publishes): the commands say whether the
+// text begins inside one, and the tokenizer counts the modules that open
+// and close in the text as it reads on.
 struct DocumentKindState {
-  bool dataModule = false;  // an S1000D data module
+  bool dataModule = false;     // the text begins inside a data module
+  int dataModulesOpen = 0;     // opened in the text and not yet closed
+  bool InDataModule() const { return dataModule || dataModulesOpen > 0; }
   void Reset() { *this = DocumentKindState{}; }
 };
 extern DocumentKindState DocumentKind;
+
+// The name of the element that holds a data module's text, as S1000D
+// writes it.
+inline constexpr std::string_view kDataModuleElement = "dmodule";
 
 // The element name of an opening tag: after '<', up to a blank, '/' or '>'.
 std::string_view OpeningTagName(std::string_view tag);
@@ -63,8 +72,9 @@ bool OpensBlockElement(std::string_view tag);
 bool EndsSentence(std::string_view closingTag);
 
 // True when `tag`, an opening tag, opens an element that stands aside from
-// the text (an index entry, a writer's or reviewer's note; its name
-// compared whole): it is skipped whole and leaves no word.
+// the text (an index entry, a writer's or reviewer's note, a list of
+// references or keywords before the text; its name compared whole): it is
+// skipped whole and leaves no word.
 bool IsAsideElement(std::string_view tag);
 
 // True for a structural tag: the tag is skipped and its content is read.

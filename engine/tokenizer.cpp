@@ -1,6 +1,7 @@
 // The scan loop and the primitives its steps share.
 #include "engine/tokenizer.h"
 
+#include "engine/tag_tables.h"
 #include "engine/tokenizer_scan.h"
 #include "engine/word_rec.h"
 
@@ -134,6 +135,7 @@ void TokenizeText(char* text, int /*offset*/, int /*mode*/, std::span<const Text
   CheckedText.Reset();
   if (!text) return;
   CheckedText.text = text;
+  DocumentKind.dataModulesOpen = 0;
   Scan s;
   s.text = text;
   s.p = text;

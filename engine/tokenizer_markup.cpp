@@ -350,6 +350,18 @@ void SkipOtherMarkup(Scan& s, const Markup& m) {
   s.p = m.end;
 }
 
+// A data module opens or closes: the names that S1000D and DocBook use in
+// two ways are read as S1000D's inside it.
+void NoteDataModule(const Markup& m) {
+  const std::string_view tag = m.view();
+  if (IsOpeningTag(tag) && !m.closesItself() && OpeningTagName(tag) == kDataModuleElement) {
+    ++DocumentKind.dataModulesOpen;
+  } else if (tag.starts_with("</") && DocumentKind.dataModulesOpen > 0 &&
+             tag.substr(2, tag.find_first_of(" \t\r\n>") - 2) == kDataModuleElement) {
+    --DocumentKind.dataModulesOpen;
+  }
+}
+
 }  // namespace
 
 void ScanMarkup(Scan& s) {
@@ -369,6 +381,7 @@ void ScanMarkup(Scan& s) {
   ReadMarkup(s, &m);
   // The kinds of markup are tried in this order.
   const std::string_view tag = m.view();
+  NoteDataModule(m);
 
   if (StartsWithNoCase(tag, "<!--")) {
     SkipComment(s, m);

@@ -1,7 +1,6 @@
 // Rules of the small classes of the main rules: inner punctuation (42), the
 // word after "in" read as an inch unit (44), "max" and "min" (45), the comma
-// (47) and the sentence end (48), which judges the length of the sentence
-// that follows it.
+// (47) and the sentence end (48), which counts the sentence that follows it.
 #include "engine/ascii_text.h"
 #include "engine/class_numbers.h"
 #include "engine/message_codes.h"
@@ -12,7 +11,6 @@
 #include "rules/common/rule_row.h"
 #include "rules/main/class_bodies.h"
 #include "rules/main/label_words.h"
-#include "rules/main_pass/sentence_length.h"
 
 namespace {
 
@@ -160,9 +158,6 @@ Walk ApplySentenceEndRules(RuleContext& c) {
   const char first = w->text.first();
   if (!c.First() && !AtEnd(next) && (first == '!' || first == '?' || first == '.' || first == ':' || first == ';')) {
     c.state.sentenceWordCount = CountSentenceWords(w, 1);
-    // Every sentence is judged for its length, as the first one is at the
-    // start of the pass.
-    JudgeLaterSentence(w);
   }
   return Walk::Next;
 }

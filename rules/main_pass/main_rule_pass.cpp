@@ -48,7 +48,7 @@ void StartMainPass(WordRec* head, SentenceStateRec& s) {
   head->sentenceEnd = 0;
   head->sentenceLength = 0;
   s.sentenceWordCount = CountSentenceWords(head, 0);
-  GiveSentenceLength(head);
+  HoldSentenceLengths(head);
   if (kind < 20) {
     s.subjectNumber = (kind == 11 || kind == 19) ? 1 : 0;
     s.subjectSeen = 1;

@@ -4,6 +4,7 @@
 
 #include "engine/advice_hints.h"
 #include "engine/covered_words.h"
+#include "engine/entity_table.h"
 #include "engine/message_codes.h"
 #include "engine/neighbours.h"
 #include "engine/rule_match.h"
@@ -39,42 +40,52 @@ bool EndsSentence(const WordRec& w) {
 // A word that joins names into a list: "a, b or c".
 bool JoinsList(const WordRec& w) { return w.text == "," || w.text == "and" || w.text == "or"; }
 
+// How a word may carry a length finding.
+enum class Carrier {
+  None,     // markup's placeholder, a sign, an option, a number...
+  Name,     // a reference to an entity the check reads by its name
+  Word,     // a word of the writer's
+};
+
+// Whether `w` can carry a length finding: not markup's placeholder, a sign
+// or a command's option ("-F"), not a number nor a word that holds a digit
+// or a sign ("HTML5"), and, after the sentence's first word, not the rest
+// of a word that markup or a sign began ("s" of "<tag>row</tag>s").
+Carrier CarrierKind(const WordRec& w, const WordRec* first) {
+  if (RefusesSentenceLength(w) || (&w != first && !StandsApart(w))) return Carrier::None;
+  if (IsTextWord(w)) return Carrier::Word;
+  if (w.written.first() == '&' && NameReferenceLength(w.written.c_str()) > 0) return Carrier::Name;
+  return Carrier::None;
+}
+
 // The word that carries the length finding of the sentence `first` opens:
-// `first`, or, where placeholders open it, the first of the writer's words
-// after them: past the words that join the placeholders into a list
-// ("<Ref>, <Ref> and"), on which a finding of the comma before could lie,
-// and past a sign or the rest of a word right after markup ("-", "s" of
-// "<tag>row</tag>s"). Null where the sentence holds no such word: signs
-// and pieces of words one after another are code (a command's synopsis),
-// not the writer's sentence.
+// the first of the writer's words that can carry it, past what cannot and
+// past the words that join such items into a list ("<Ref>, <Ref> and",
+// "HTML5 and"), on which a finding of the comma before could lie. A
+// reference the check reads by its name ("&product; gives") carries it as
+// the writer's word it stands for, where the sentence holds words too.
+// Null where the sentence holds no such word (a command's synopsis, a list
+// of names).
 WordRec* LengthFindingWord(WordRec* first) {
-  if (!IsPlaceholder(*first)) return first;
-  bool afterMarkup = true;
-  for (WordRec* w = Next(first); !AtEnd(w) && !EndsSentence(*w); w = Next(w)) {
-    if (IsPlaceholder(*w)) {
-      afterMarkup = true;
-    } else if (!JoinsList(*w)) {
-      if (IsTextWord(*w) && StandsApart(*w)) return w;
-      if (!afterMarkup) return nullptr;
-      afterMarkup = false;
-    }
+  bool passedOver = false;
+  WordRec* name = nullptr;
+  for (WordRec* w = first; !AtEnd(w) && (w == first || !EndsSentence(*w)); w = Next(w)) {
+    if (passedOver && JoinsList(*w)) continue;
+    const Carrier kind = CarrierKind(*w, first);
+    if (kind == Carrier::Word) return name ? name : w;
+    if (kind == Carrier::Name && !name) name = w;
+    passedOver = true;
   }
   return nullptr;
 }
 
 // Gives the length finding to `w`, the word LengthFindingWord found for the
-// sentence `first` opens, when that sentence is too long. A word after
-// markup only holds it: the rules judge that word first, as they judge the
-// same word after a plain one.
+// sentence `first` opens, when that sentence is too long. The word only
+// holds it: the rules judge it first, as they judge the same word inside a
+// sentence.
 bool GiveLengthTo(WordRec* first, WordRec* w) {
   if (first->sentenceLength <= kLongestSentence || !w) return false;
-  if (w != first) {
-    w->heldLength = first->sentenceLength;
-    return true;
-  }
-  w->entryWords = 1;
-  CutAtFirstBlank(w);
-  SetWordMessage(w, Msg::SentenceLength, kSentenceLengthRule);
+  w->heldLength = first->sentenceLength;
   return true;
 }
 
@@ -118,22 +129,44 @@ void GiveHeldSentenceLengths(WordRec* head) {
     if (w->heldLength > 0) GiveHeldLength(w, std::exchange(w->heldLength, 0));
 }
 
-bool GiveSentenceLength(WordRec* first) { return GiveLengthTo(first, LengthFindingWord(first)); }
+namespace {
 
-void JudgeLaterSentence(WordRec* mark) {
+// The length finding of the sentence after the end mark `mark`: counted
+// from its first word as the sentence-end rules count it, held where it is
+// too long. A sentence within the limit leaves its first word as it was.
+void HoldLaterSentenceLength(WordRec* mark) {
   // Marks in a row (":" and the full stop of a closing element) end one
   // sentence; the words after the last of them are the next sentence.
   WordRec* first = Next(mark);
   while (!AtEnd(first) && EndsSentence(*first)) first = Next(first);
   // A quotation read as one token ("<"Stop">") opens no sentence judged
-  // here: its marks are signs the finding refuses, and its rule id stays.
-  if (AtEnd(first) || (first->text.first() == '<' && !IsPlaceholder(*first))) return;
+  // here: its marks are signs the finding refuses. Nor does a word the
+  // tokenizer counts on from the mark before it: that mark ended no
+  // sentence ("e.g<b>.</b>,").
+  if (AtEnd(first) || (first->text.first() == '<' && !IsPlaceholder(*first)) || first->sentencePos != 0) return;
   WordRec* carrier = LengthFindingWord(first);
-  if (!carrier || carrier->message == Msg::SentenceLength || carrier->heldLength > 0) return;
+  if (!carrier || carrier->heldLength > 0) return;
   // The collection writes a word's length field into the key of any
   // finding it carries: a sentence within the limit leaves it as it was,
-  // and so does the placeholder that opens a sentence too long.
+  // and so does a first word that does not carry the finding.
   const std::int32_t before = first->sentenceLength;
   CountSentenceWords(first, 1);
   if (!GiveLengthTo(first, carrier) || carrier != first) first->sentenceLength = before;
+}
+
+// A mark after which the sentence-end rules judge the next sentence: a full
+// stop, a question or exclamation mark, a colon or a semicolon read as a
+// sentence's end, not the first word of its sentence.
+bool ClosesJudgedSentence(const WordRec& w) {
+  const char c = w.text.first();
+  return w.wordClass == 48 && w.sentencePos > 0 && (c == '!' || c == '?' || c == '.' || c == ':' || c == ';');
+}
+
+}  // namespace
+
+void HoldSentenceLengths(WordRec* head) {
+  if (AtEnd(head)) return;
+  GiveLengthTo(head, LengthFindingWord(head));
+  for (WordRec* w = Next(head); !AtEnd(w); w = Next(w))
+    if (ClosesJudgedSentence(*w) && !AtEnd(Next(w))) HoldLaterSentenceLength(w);
 }

@@ -3,22 +3,16 @@
 // the sentence holds more than 21 weighted words.
 #include "engine/word_rec.h"
 
-// Gives the sentence that `first` opens the length finding when the stored
-// `sentenceLength` of `first` is over the limit. It goes on `first`, or,
-// where the sentence opens with placeholders for markup (an inline name,
-// code, a reference; commas between them), on the first of the writer's
-// words after them, which takes that length as its marker number: a marker
-// needs words the document holds. That word holds the finding until
-// GiveHeldSentenceLengths. A word written as a phrase ("as follows") is cut
-// to its first word, which alone carries the finding. True when over the
-// limit.
-bool GiveSentenceLength(WordRec* first);
-
-// The same judgement for the sentence after the end mark `mark`: counts it
-// from its first word as the sentence-end rules count it and gives the
-// finding when it is too long. A sentence within the limit leaves its first
-// word as it was.
-void JudgeLaterSentence(WordRec* mark);
+// Before the rules: every sentence of the list from `head` whose weighted
+// length is over the limit gets its length finding held on the first of
+// the writer's words in it (placeholders for markup, signs, options,
+// numbers and words that hold a digit or a sign are passed over, with the
+// commas and "and"/"or" that join them into a list). The first sentence
+// is measured by the pass's start (`head`'s `sentenceLength`), each later
+// one from the mark that ends the sentence before it, as the sentence-end
+// rules count it. The word only holds the finding, so that the rules judge
+// it as they judge it inside a sentence.
+void HoldSentenceLengths(WordRec* head);
 
 // After the rule passes: every word that holds a length finding gets it. A
 // finding of its own goes behind the length finding, its advice kept; a

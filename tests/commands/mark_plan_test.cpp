@@ -80,6 +80,14 @@ TEST(MarkKey, KeyReadings) {
     if (row.backward >= 0) { EXPECT_EQ(w.backwardMode, row.backward); }
     if (row.text) { EXPECT_EQ(MarkerTextFromF(w), row.text); }
   }
+  // A length finding that took a contraction's marker holds it whole.
+  MarkInput its = Finding("It?s:|23!It is", K::Word, 28);
+  its.keepsWords = true;
+  const MarkWork w = Plan(its);
+  EXPECT_EQ(w.S, "It.s");
+  EXPECT_EQ(w.findF, "It.s");
+  EXPECT_EQ(MarkerTextFromF(w), "It's");
+  EXPECT_EQ(w.backwardMode, 1);
 }
 
 TEST(MarkKey, FlagsOfTheReading) {

@@ -192,23 +192,32 @@ TEST(SelectionCheck, ChangeTrackingGoesBackOnHoweverTheCheckEnds) {
   }
 }
 
-// The document's root tells the engine which use of a name two document
-// types share it reads: a data module's "action" holds sentences.
-TEST(SelectionCheck, TheRootTellsTheKindOfDocument) {
-  for (const char* root : {"dmodule", "book", ""}) {
-    SCOPED_TRACE(root);
+// Whether a data module holds the text tells the engine which use of a
+// name two document types share it reads: a data module's "action" holds
+// sentences. The module may be the root or stand inside another document.
+TEST(SelectionCheck, AnEnclosingDataModuleTellsTheKindOfDocument) {
+  const struct {
+    const char* root;
+    const char* section;  // the element between the root and the paragraph
+    bool dataModule;
+  } cases[] = {
+      {"dmodule", "section", true}, {"pm", "dmodule", true}, {"book", "section", false}, {"", "section", false},
+      {"pm", "dmoduleRef", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.root) + "/" + c.section);
     SelectionDocument doc;
-    doc.host.elements[0].name = root;
-    doc.host.answers["oid_name(oid_first())"] = root;
-    bool dataModule = false;
+    doc.host.elements[0].name = c.root;
+    doc.host.elements[static_cast<std::size_t>(doc.section)].name = c.section;
+    bool dataModule = !c.dataModule;
     doc.passes = [&] {
       dataModule = DocumentKind.dataModule;
       return 0;
     };
-    DocumentKind.dataModule = std::string_view(root) != "dmodule";  // what an earlier check left
+    DocumentKind.dataModule = !c.dataModule;  // what an earlier check left
     doc.Select("Turn the red knob.");
     EXPECT_EQ(doc.Run(), S_OK);
-    EXPECT_EQ(dataModule, std::string_view(root) == "dmodule");
+    EXPECT_EQ(dataModule, c.dataModule);
   }
   DocumentKind.Reset();
 }

@@ -69,6 +69,11 @@ class MarkingPlaces : public SampleCheck {
   std::string closed_;  // the document after the close
 };
 
+// The rest of a sentence too long with any opening.
+const std::string kLong =
+    " the steps that you must do when the pump is on and the main valve is open and the pressure gauge shows a value "
+    "that is more than the limit.";
+
 // Each finding arrives where its words are, and no search is lost.
 TEST_F(MarkingPlaces, FindingsArriveWhereTheirWordsAre) {
   const struct {
@@ -138,8 +143,20 @@ TEST_F(MarkingPlaces, FindingsArriveWhereTheirWordsAre) {
        "<p><codeph>a</codeph> - the <xmlelement>b</xmlelement>s give the steps that you must do when the pump is on and the main valve is open and the pressure gauge shows a value.</p>"
        "<p><xref href=\"x\"/> It&#8217;s a list of the documents that you must read when the pump is on and the main valve is open and the gauge shows a high value.</p></body>",
        {{"28", "NONE", "gives"}, {"28", "can be used/is used", "may be used"}, {"28", "NONE", "give"},
-        {"28", "(It is)/(Noun ... is)", "It"}},
+        {"28", "It is/(Noun ... is)", "It&#8217;s"}},
        {"</codeph> <?Pub _touchup Kesta=\"2822"}},
+      // Every long sentence has its length finding on the first of the
+      // writer's words: in brackets or quotation marks, past options, a
+      // word with a digit and the list words after it; a phrase's finding
+      // gives it its marker.
+      {"length finding past signs, options and digits",
+       "<body><p><cmdname>ls</cmdname> (verbose)" + kLong + "</p><p><filepath>agent.conf</filepath> [optional]" +
+           kLong + "</p><p><codeph>open()</codeph> \"(default)\"" + kLong + "</p><p><cmdname>pumpctl</cmdname> -F, "
+           "--fixed-password gives" + kLong + "</p><p>Subject to the rules of the unit," + kLong + "</p><p>HTML5 and "
+           "XHTML output give" + kLong + "</p><p>In order to see it," + kLong + "</p></body>",
+       {{"28", "NONE", "verbose"}, {"28", "NONE", "optional"}, {"28", "NONE", "default"}, {"28", "NONE", "gives"},
+        {"28", "(Rephrase)", "Subject to"}, {"28", "NONE", "XHTML"}, {"28", "To", "In order to"}},
+       {"--fixed-password <?Pub _touchup Kesta=\"28"}},
       // S1000D: names that only end like a reference, and business rules
       // under a bare start tag, hold sentences that are read.
       {"sentences beside references",
@@ -324,6 +341,56 @@ TEST_F(MarkingPlaces, DocumentKindsAndRulesModules) {
   EXPECT_EQ(run_.err.find("Not found"), std::string::npos) << run_.err;
 }
 
+std::string Repeat(const char* s, int n) { return Repeat(std::string(s), n); }
+
+// References and keywords that stand before the text are no words of the
+// first sentence after them: it is numbered as without them.
+TEST_F(MarkingPlaces, ReferencesBeforeTheText) {
+  const std::string dmRef = "<dmRef><dmRefIdent><dmCode modelIdentCode=\"X\" infoCode=\"041\"/></dmRefIdent></dmRef>";
+  for (int refs : {1, 3, 25}) {
+    SCOPED_TRACE(refs);
+    const std::string marked = CheckAndCloseDocument(
+        "<dmodule><content><refs>" + Repeat(dmRef, refs) + "</refs><description><levelledPara><title>Utilize the "
+        "pump</title><para>General.</para></levelledPara></description></content></dmodule>\n");
+    EXPECT_NE(marked.find("<title><?Pub _touchup Kesta=\"0000Use\""), std::string::npos) << marked;
+    EXPECT_EQ(marked.find("Kesta=\"28"), std::string::npos) << marked;
+  }
+  const std::string keydef =
+      "<keydef keys=\"k\"><topicmeta><keywords><keyword>Acme</keyword></keywords></topicmeta></keydef>";
+  const std::string marked = CheckAndCloseDocument(
+      "<map><title>Pumps</title>" + Repeat(keydef, 25) +
+      "<topicref href=\"a.dita\"><topicmeta><navtitle>Utilize the pump</navtitle></topicmeta></topicref></map>\n");
+  EXPECT_NE(marked.find("<navtitle><?Pub _touchup Kesta=\"0000Use\""), std::string::npos) << marked;
+  EXPECT_EQ(marked.find("Kesta=\"28"), std::string::npos) << marked;
+}
+
+// A data module's actions are read wherever the module stands: as the
+// root, inside a publication module, in its content wrapper, and in the
+// check of one of its elements.
+TEST_F(MarkingPlaces, DataModuleInsideAPublication) {
+  const std::string module =
+      "<dmodule><identAndStatusSection><dmStatus><brexDmRef><dmRef/></brexDmRef></dmStatus>"
+      "</identAndStatusSection><content><faultIsolation><isolationProcedure><isolationMainProcedure>"
+      "<isolationStep id=\"s1\"><action>Utilize a pressure gauge on the test port.</action><isolationStepQuestion>"
+      "Is the pressure correct?</isolationStepQuestion></isolationStep><isolationProcedureEnd id=\"e1\"><action>"
+      "Replace the pump, because a pump that cannot make pressure when the switch is ON and the reservoir is full "
+      "has a worn gear set that the workshop must repair.</action></isolationProcedureEnd></isolationMainProcedure>"
+      "</isolationProcedure></faultIsolation></content></dmodule>";
+  for (const std::string& xml :
+       {module + "\n", "<pm><content><pmEntry><pmEntryTitle>Faults</pmEntryTitle>" + module + "</pmEntry></content></pm>\n",
+        "<pm><content><pmEntry><dmContent>" + module + "</dmContent></pmEntry></content></pm>\n"}) {
+    const std::string marked = CheckAndCloseDocument(xml);
+    EXPECT_NE(marked.find("<action><?Pub _touchup Kesta=\"0000Use\""), std::string::npos) << marked;
+    EXPECT_TRUE(Marked(marked, "28", "NONE", "Replace")) << marked;
+    EXPECT_TRUE(Marked(marked, "02", "(Move when to main clause.)", "when")) << marked;
+  }
+  const std::string custom = std::string(KESTA_BUILD_DIR) + "/custom";
+  const std::string doc = dir_.Write("pm.xml", "<pm><content><pmEntry>" + module + "</pmEntry></content></pm>\n");
+  ProgramRun step = Kesta({"check", doc, "--element", "s1"}, custom);
+  EXPECT_EQ(step.status, 0) << step.err;
+  EXPECT_NE(step.out.find("<action><?Pub _touchup Kesta=\"0000Use\""), std::string::npos) << step.out;
+}
+
 // A figure ends its sentence: the paragraph after it opens a sentence of
 // its own, as it would alone ("There" gets none of the findings that a
 // placeholder before it in its sentence would give it).
@@ -424,6 +491,9 @@ TEST_F(MarkingPlaces, TakingTheAdvice) {
       {"-s form", "UTF-8", "The tool cleans up the files.", "<p>The tool removes the files.</p>"},
       {"modal for three words", "UTF-8", "The tool is expected to start.", "<p>The tool can start.</p>"},
       {"it is", "UTF-8", "It's a good pump.", "<p>It is a good pump.</p>"},
+      // The length finding over a contraction or a phrase it took the marker of.
+      {"it is in a long sentence", "UTF-8", "It's" + kLong, "<p>It is the steps"},
+      {"phrase in a long sentence", "UTF-8", "In order to see it," + kLong, "<p>To see "},
       {"after a modal", "UTF-8", "The tool may clean up the files.", "?>may<?Pub /_touchup?> remove the files.</p>", "(1,4,0)"},
       {"for the subject of the be", "UTF-8", "If you are running the pump, stop it.", "<p>If you operate the pump"},
       {"be and its words", "UTF-8", "The tank is kept at room temperature.", "<p>The tank is at room"},

@@ -416,7 +416,7 @@ TEST_F(TokenizerTest, InlineElementsThatHoldParagraphsAndCode) {
        "<snsSystem><snsCode>A0</snsCode><snsTitle>Propulsion, General</snsTitle><snsSubSystem><snsCode>1</snsCode>"
        "<snsTitle>Fuel</snsTitle></snsSubSystem></snsSystem>", "",
        "<Ref> . Computer graphics . <Ref> . Propulsion , General . <Ref> . Fuel ."},
-      {"A <keywords><indexterm><cmdname>dita</cmdname> command</indexterm></keywords> w", "", "A <Ref> w ."},
+      {"A <keyword><indexterm><cmdname>dita</cmdname> command</indexterm></keyword> w", "", "A <Ref> w ."},
       // Only what lies before the element's closing tag counts.
       {"A <term>torque</term> now.</para> Go", "", "A <Ref> now . Go ."},
       // Nested: the skip would go to the first closing tag of the name, so
@@ -467,7 +467,15 @@ TEST_F(TokenizerTest, ActionByDocumentKind) {
   const std::string isolation = "<isolationStep><action id=\"a\">Utilize the pump</action><isolationStepQuestion>"
                                 "Is it on?</isolationStepQuestion></isolationStep>";
   RunCases({{docbook, "", "This command <Ref> in window . To <Ref> it , go ."}, {isolation, "", "<Ref> Is it on ? ."},
-            {"A <actions>b</actions> c", "", "A <Ref> c ."}});
+            {"A <actions>b</actions> c", "", "A <Ref> c ."},
+            // A data module inside another document holds its own actions,
+            // nested in a wrapper or not; the text after it is not one.
+            {"<pmEntry><pmEntryTitle>Faults</pmEntryTitle><dmodule><identAndStatusSection><dmStatus><brexDmRef>"
+             "<dmRef/></brexDmRef></dmStatus></identAndStatusSection><content>" + isolation +
+                 "</content></dmodule><dmodule/></pmEntry><para>To <action>deselect</action> it.</para>",
+             "", "Faults . <ref> . Utilize pump . Is it on ? . To <Ref> it ."},
+            {"<dmContent><dmodule><dmodule>" + isolation + "</dmodule>" + isolation + "</dmodule></dmContent>" +
+                 isolation, "", "Utilize pump . Is it on ? Utilize pump . Is it on ? <Ref> Is it on ? ."}});
   DocumentKind.dataModule = true;
   RunCases({{docbook, "", "This command . starts a new document . in window . To . deselect . it , go ."},
             {isolation, "", "Utilize pump . Is it on ? ."}});
@@ -493,6 +501,14 @@ TEST_F(TokenizerTest, AsideElementsLeaveNoWord) {
        "class=\"endofrange\" startref=\"x\"/>here <required-cleanup>x</required-cleanup>.",
        "", "Stop . Go now here ."},
       {"a <indexterm>unclosed b", "", "a unclosed b ."},
+      // Lists of references and keywords before the text: a data module's
+      // references (and its applicability's), a topic's or a map's keywords,
+      // an info section's; DITA's inline keyword is a word of its sentence.
+      {"<refs><dmRef><dmRefIdent><dmCode/></dmRefIdent></dmRef><pmRef/><externalPubRef>E</externalPubRef></refs>"
+       "<referencedApplicGroupRef><dmRef/></referencedApplicGroupRef><title>Utilize it</title>", "", "Utilize it ."},
+      {"<keydef keys=\"k\"><topicmeta><keywords><keyword>Acme</keyword></keywords></topicmeta></keydef>"
+       "<keywordset><keyword>x</keyword></keywordset><navtitle>Use <keyword>Acme</keyword></navtitle>", "",
+       "Use <Ref> ."},
   });
 }
 

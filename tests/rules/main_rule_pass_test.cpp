@@ -51,27 +51,25 @@ TEST(MainPassStart, StateSubjectAndSentenceLength) {
        "Valves: sentenceLength=1"},
       {"Rods/40{mark=1} bend/20 ./48", "sentenceKind=11 sentenceWordCount=3 skipAgreement=0 clauseState=0",
        "Rods: wordClass=11 sentenceLength=1"},
-      // 21 weighted words are not too long; 22 are.
+      // 21 weighted words are not too long; 22 are. The first word holds
+      // the finding till the rules have judged it, as written.
       {Sentence("Remove/20", 22),
        "subjectSeen=-1 subjectNumber=-1 sentenceKind=20 sentenceWordCount=23 skipAgreement=0 clauseState=0",
        "Remove: sentenceLength=21"},
       {Sentence("Remove/20{msg=330}", 23),
        "subjectSeen=-1 subjectNumber=-1 sentenceKind=20 sentenceWordCount=24 skipAgreement=0 clauseState=0",
-       "Remove: message=328 message2=330 ruleId=7655 sentenceLength=22"},
-      // A phrase entry as first word is cut to its first word.
+       "Remove: sentenceLength=22 heldLength=22"},
       {Sentence("as_follows/50{text=as_follows entry=2}", 23),
        "subjectSeen=-1 subjectNumber=-1 sentenceKind=50 sentenceWordCount=24 skipAgreement=0 clauseState=0",
-       "as follows: text=\"as\" written=\"as\" message=328 entryWords=1 length=2 ruleId=7655 sentenceLength=22"},
-      // Where a placeholder for markup opens the text, the first word after
-      // it holds the finding, with the sentence's length, till the rules
-      // have judged it.
+       "as follows: sentenceLength=22 heldLength=22"},
+      // Where a placeholder for markup or a number opens the text, the
+      // first word after it holds it, with the sentence's length.
       {Sentence("<Ref>/40", 23),
        "subjectSeen=-1 subjectNumber=-1 sentenceKind=40 sentenceWordCount=24 skipAgreement=0 clauseState=0",
        "<Ref>: sentenceLength=22\nword: heldLength=22"},
-      // No length finding on a number; the rule id is still set.
       {Sentence("12/49", 30),
        "subjectSeen=-1 subjectNumber=-1 sentenceKind=49 sentenceWordCount=31 skipAgreement=0 clauseState=0",
-       "12: ruleId=7655 sentenceLength=29"},
+       "12: sentenceLength=29\nword: heldLength=29"},
   };
   for (const Case& k : cases) {
     auto words = BuildWords(k.text.c_str());

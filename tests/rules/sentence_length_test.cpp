@@ -2,9 +2,83 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/sentence_measures.h"
 #include "tests/rules/rule_cases.h"
 
 namespace {
+
+// "Open it." and a following sentence of `words` words that opens with
+// `first` (the fillers get no rule of their own).
+std::string AfterShortSentence(const char* first, int words) {
+  std::string s = std::string("Open/20 it/66 ./48 ") + first;
+  for (int i = 1; i < words; ++i) s += " word/36";
+  return s + " ./48";
+}
+
+// "Open it." and a sentence of `n` placeholders for markup and the commas
+// between them.
+std::string PlaceholderList(int n) {
+  std::string s = "Open/20 it/66 ./48 <Ref>/40";
+  for (int i = 1; i < n; ++i) s += " ,/47 <Ref>/40";
+  return s + " ./48";
+}
+
+// "Open it." and a sentence of `n` references read by their names.
+std::string NameList(int n) {
+  std::string s = "Open/20 it/66 ./48";
+  for (int i = 0; i < n; ++i) s += " &n" + std::to_string(i) + ";/40{text=n" + std::to_string(i) + "}";
+  return s + " ./48";
+}
+
+// Before the rules every sentence is measured, wherever the walk of the
+// rules goes: 22 weighted words are too long, 21 are not. The first of the
+// writer's words holds the finding: past placeholders, signs, options,
+// numbers and the words that join them into a list.
+TEST(HeldSentenceLength, HeldByTheFirstWordThatCanCarryIt) {
+  const struct {
+    std::string text;
+    const char* changes;
+  } cases[] = {
+      {AfterShortSentence("Remove/20", 23), "Remove: sentenceLength=22 heldLength=22"},
+      {AfterShortSentence("Remove/20", 22), ""},
+      {AfterShortSentence("Remove/20{msg=325}", 30), "Remove: sentenceLength=29 heldLength=29"},
+      {AfterShortSentence("12/49", 23), "word: heldLength=22"},
+      {AfterShortSentence("<Ref>/40", 23), "word: heldLength=22"},
+      {AfterShortSentence("Tool/10{mark=1}", 23), "Tool: sentenceLength=22 heldLength=22"},
+      // The first sentence, as the pass's start measured it.
+      {"Remove/20" + AfterShortSentence("", 23).substr(19), "Remove: heldLength=22"},
+      // The full stop of a closing element after a colon.
+      {std::string("Do/20 this/76 :/48 ./48 Remove/20") + AfterShortSentence("", 23).substr(19),
+       "Remove: sentenceLength=22 heldLength=22"},
+      // Past the words that join names into a list, and a number after them.
+      {AfterShortSentence("<ref>/40 ,/47 <Ref>/40 and/63 <Ref>/40 Tool/10{mark=1}", 19),
+       "Tool: heldLength=22"},
+      {AfterShortSentence("HTML5/40 and/63 XHTML/40", 21), "XHTML: heldLength=22"},
+      {AfterShortSentence("<Ref>/40 12/49", 22), "word: heldLength=22"},
+      // "And" that opens a sentence is a word of it.
+      {AfterShortSentence("And/63", 23), "And: sentenceLength=22 heldLength=22"},
+      // Signs, options and brackets are passed over; none where nothing
+      // else follows, nor on a short sentence.
+      {AfterShortSentence("<Ref>/40 -/40 <Ref>/40 -/40 Tool/10", 22), "Tool: heldLength=23"},
+      {AfterShortSentence("<Ref>/40 --all/40 ,/47 [/40 Tool/10", 22), "Tool: heldLength=23"},
+      {AfterShortSentence("<Ref>/40 ,/47 <Ref>/40", 20), ""},
+      {PlaceholderList(23), ""},
+      // A reference read by its name carries it where words follow; a list
+      // of such names alone gets none.
+      {AfterShortSentence("&prod;/40{text=prod}", 23), "&prod;: sentenceLength=22 heldLength=22"},
+      {NameList(23), ""},
+      // A mark the tokenizer counts on from ends no sentence ("e.g<b>.</b>,").
+      {std::string("Open/20 it/66 ./48 ,/47{pos=4}") + AfterShortSentence("", 23).substr(19),
+       ""},
+  };
+  for (const auto& c : cases) {
+    auto words = BuildWords(c.text.c_str());
+    CountSentenceWords(words->head(), 0);
+    words->Snapshot();
+    HoldSentenceLengths(words->head());
+    EXPECT_EQ(words->Changes(), c.changes) << c.text;
+  }
+}
 
 // The length finding a word holds for markup that opens its sentence is
 // given once the rules have judged the word: beside a finding of its own,
