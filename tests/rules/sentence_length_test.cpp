@@ -7,27 +7,27 @@
 
 namespace {
 
-// "Open it." and a following sentence of `words` words that opens with
-// `first` (the fillers get no rule of their own).
-std::string AfterShortSentence(const char* first, int words) {
-  std::string s = std::string("Open/20 it/66 ./48 ") + first;
-  for (int i = 1; i < words; ++i) s += " word/36";
-  return s + " ./48";
-}
-
-// "Open it." and a sentence of `n` placeholders for markup and the commas
-// between them.
-std::string PlaceholderList(int n) {
-  std::string s = "Open/20 it/66 ./48 <Ref>/40";
-  for (int i = 1; i < n; ++i) s += " ,/47 <Ref>/40";
-  return s + " ./48";
-}
-
-// "Open it." and a sentence of `n` references read by their names.
-std::string NameList(int n) {
+// "Open it." and a sentence of `n` words, the i-th of them `word(i)`.
+template <typename Word>
+std::string AfterOpenIt(int n, Word word) {
   std::string s = "Open/20 it/66 ./48";
-  for (int i = 0; i < n; ++i) s += " &n" + std::to_string(i) + ";/40{text=n" + std::to_string(i) + "}";
+  for (int i = 0; i < n; ++i) s += " " + std::string(word(i));
   return s + " ./48";
+}
+
+// ... that opens with `first`, then fillers that get no rule of their own.
+std::string AfterShortSentence(const char* first, int words) {
+  return AfterOpenIt(words, [first](int i) { return i == 0 ? first : "word/36"; });
+}
+
+// ... of `n` placeholders for markup and the commas between them.
+std::string PlaceholderList(int n) {
+  return AfterOpenIt(2 * n - 1, [](int i) { return i % 2 ? ",/47" : "<Ref>/40"; });
+}
+
+// ... of `n` references read by their names.
+std::string NameList(int n) {
+  return AfterOpenIt(n, [](int i) { return "&n" + std::to_string(i) + ";/40{text=n" + std::to_string(i) + "}"; });
 }
 
 // Before the rules every sentence is measured, wherever the walk of the
