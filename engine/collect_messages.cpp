@@ -160,6 +160,21 @@ void MarkJoinsAndCorrections(WordRec* w, MessageRec& rec, Work& work) {
     w->message = Msg::Spelling;
     ClearTag(w);
   }
+  // A long sentence's finding on a word that wants an article keeps the
+  // article's advice behind it, on the word alone: where the advice takes
+  // in the next word too, as a hint; the next word's own finding for the
+  // same article goes, as it does beside the article's marker.
+  if (w->tag.startsWith("<AR>") && w->message == Msg::SentenceLength) {
+    const bool joined = JoinedForArticle(*w);
+    if (joined) {
+      ClearCodes(next);
+      w->written.truncate(w->written.view().find('?'));
+      rec.word = w->written.str();
+    }
+    if (!w->suggestion.empty()) work.SetAdvice(joined ? AsHints(w->suggestion.view()) : w->suggestion.view());
+    w->suggestion.clear();
+    ClearTag(w);
+  }
   // A word joined to the next by '?' for a missing article whose finding a
   // later rule replaced: the finding is its own, found as the text has it.
   if (w->tag.startsWith("<AR>") && w->message != Msg::Spelling && JoinedForArticle(*w)) {

@@ -100,6 +100,14 @@ TEST(CollectMessagesTest, Cases) {
           {{{"<Ref>", 40}, {"It?s", 66, nullptr, "msg=328 msg2=310 sub=310 sug=it_is sentlen=23 rule=7655"},
             {"on", 75}, {".", 48}},
            "W|It?s:| 0!It is|28|23|7655|It?s keeps\n--\nIt?s: suggestion=\"\" sentenceLength=0"},
+          // Over an article the word wants: its advice, on the word alone.
+          {{{"Data", 16, nullptr, "msg=328 msg2=311 sub=311 tag=<AR> sug=The_data sentlen=26 rule=7655"},
+            {"modules", 11}, {".", 48}},
+           "W|Data:| 0!The data|28|26|7655|Data\n--\nData: suggestion=\"\" tag=\"\" sentenceLength=0"},
+          {{{"Remove?cover", 20, nullptr, "msg=328 msg2=311 sub=311 tag=<AR> sentlen=23 rule=7655"},
+            {"cover", 10, nullptr, "msg=326 sug=the_cover"}, {"now", 50}, {".", 48}},
+           "W|Remove:| 0|28|23|7655|Remove\n--\nRemove?cover: written=\"Remove\" tag=\"\" sentenceLength=0\n"
+           "cover: message=0"},
           {{{"Parts", 11}, {":", 48, nullptr, "msg=337"}, {"a", 64}, {".", 48}, {"Then", 50},
             {",", 47, nullptr, "msg=318 tag=<,ab>"}, {"go", 20}, {".", 48}},
            "W|::| 0!(Check use of colons)/(Use a bulleted list)|37|1|0|:\nC|,.ab:| 0!|18|1|0|,\n--\n"
