@@ -10,7 +10,17 @@
 // without its body may name the body's start tag in a comment or an
 // instruction, where it starts nothing; or an S1000D data module, its
 // identification and status unread, its content's levelled paragraphs
-// nested. Between their
+// nested, or a fault isolation's steps, faults reported or a procedure's
+// steps, whose content may open with refs of no, one, three or 25
+// references (dmRef, pmRef, externalPubRef), as the module's root or
+// inside a publication module's entry (pm/content/pmEntry/dmodule, as
+// s1kd-flatten makes it, or in the entry's dmContent), read whole; and a
+// DITA map may open with key definitions of keywords, as many, before its
+// topic references. The sentence after those lists is a title, a fault's
+// description or a navigation title opening with a probe, or one just
+// within the limit before it, or one that opens with a placeholder, too
+// long (its twin closes the content or the map) or within the limit.
+// Between their
 // paragraphs stand block elements: code and verbatim blocks (DITA's
 // codeblock, msgblock and screen; DocBook's programlisting, screen,
 // literallayout, synopsis and address), lists whose items hold no
@@ -52,7 +62,13 @@
 // path and a use, a decision's reference opening the first, the path an
 // XPath holding a probe, the rules their values' labels, with notation
 // rules and SNS rules beside them; and a fault isolation's steps and end,
-// whose actions the check reads. Every
+// whose actions the check reads. And sentences whose length finding must
+// find the writer's first word: after placeholders, a word in brackets or
+// quotation marks ("(verbose)"), "It's", or a command's options and then
+// words, too long and within the limit; plain sentences that open with
+// "In order to", "It's" or a name holding a digit ("HTML5"); and too long
+// ones without a word of the writer's, a list of placeholders or of names
+// with digits. Every
 // fourth paragraph of a DITA body stands in one of DITA's elements read
 // as a paragraph is, and a DITA body may open with placeholders.
 // Their titles, paragraphs and lists hold words, phrases, entity
@@ -91,18 +107,22 @@
 // references and must get its own marker too; a third opens each long
 // sentence with elements or references in it, and each part of one that a
 // block cuts off, or is the first of the writer's words after the
-// placeholders that open a sentence (and after a sign or the rest of a
-// word there): it must get a SENTENCE LENGTH marker
-// of its own, its number over the limit, where its sentence is too long,
-// and where it is not (or a command's options follow the placeholders)
-// none, nor may one stand anywhere from the probe
-// before it to the one after it, so that a business rule's path or label,
-// a notation's name, an SNS code or a data module's action that ended no
-// sentence, or a DocBook action that ended one, fails; where that first
-// word is the verb in small letters or the phrase, the marker must be
-// the SENTENCE LENGTH finding's with the advice "use" or "about" over all
-// of it; the length probes of the sentence that opens a DITA body and of
-// its copy at the body's end must carry one number; a fourth, the verb in
+// placeholders that open a sentence (and after a sign, the rest of a
+// word, a command's options, a number or a name with a digit there, or
+// inside brackets or quotation marks): it must get a SENTENCE LENGTH
+// marker of its own, its number over the limit, where its sentence is too
+// long, and where it is not none, nor may one stand anywhere from the
+// probe before it to the one after it, so that a business rule's path or
+// label, a notation's name, an SNS code or a data module's action that
+// ended no sentence, a DocBook action that ended one, or a list of
+// references or key definitions read as words of the sentence after it,
+// fails; none either in a sentence without a word of the writer's; where
+// that first word is the verb in small letters, the phrase, "It's" or "In
+// order to", the marker must be the SENTENCE LENGTH finding's over all of
+// it with the advice "use", "about", the one every "It's" gets ("It
+// is...") or "To"; the length probes of the sentence that opens a DITA
+// body, or that follows a data module's refs or a map's key definitions,
+// and of its copy at the end must carry one number; a fourth, the verb in
 // small letters after
 // a reference, must get the advice "use" as written and its place in the
 // sentence as the marker's number; and probes in code, terms, keywords, a
@@ -143,7 +163,11 @@
 // in is not six sigma (the praise, the green light) or one it finds
 // something in is praised, or when the checked document scores otherwise
 // than the unchecked one (the words the editor counts, the stamp's level,
-// the praise). With
+// the praise). A document whose data module or map opens with a list is
+// built and checked again without the list, and one whose data module
+// stands in a publication module again with the module alone: fails when
+// the markers after the list, or inside the module's content, are not the
+// same (category, number, advice, words) in both. With
 // CHECK_CLOSE_FUZZ_PRINT set in the environment, the document each input
 // builds is printed on standard output.
 #include <libxml/parser.h>
@@ -321,6 +345,8 @@ enum class PieceKind {
                // (see ActionParagraphs)
   kSigned,     // paragraphs of sentences that open with placeholders and a sign or the rest of a word, or whose
                // first word after them has a finding of its own, the next two bytes choosing (see SignedParagraphs)
+  kWritten,    // paragraphs of sentences whose length finding must find the writer's first word, the next two
+               // bytes choosing (see WrittenParagraphs)
 };
 
 // Which word of the next word piece the markup goes round (the middle
@@ -411,6 +437,24 @@ constexpr char kLongPhraseProbe = '\x0C';
 // each must get the finding, all of them with one number, as the markup
 // first in the text is a word of its sentence as it is anywhere else.
 constexpr char kTwinLengthProbe = '\x0B';
+// "It's" first of the writer's words in a sentence too long (the
+// fourteenth byte), after markup or first in it, draws a finding of its
+// own ("It is", with a hint for a noun's "'s" where the dictionaries hold
+// "it") and holds the length finding's marker whole, its advice kept: the
+// advice of every "It's" probe is one; within the limit (the fifteenth) it
+// keeps that finding, and no SENTENCE LENGTH marker stands in its sentence.
+constexpr std::string_view kItsProbe = "It's";
+constexpr char kLongItsProbe = '\x0E';
+constexpr char kShortItsProbe = '\x0F';
+// "In order to" opening a plain sentence too long (the sixteenth byte): the
+// length finding takes the phrase's marker, its words and its advice
+// ("To"); within the limit (the seventeenth) the phrase keeps its own
+// marker and its sentence holds no SENTENCE LENGTH marker. Pieces write
+// the phrase too, so a probe is known by how many copies stand before it
+// (see ProbeWord::copiesBefore).
+constexpr std::string_view kPhraseFirstProbe = "In order to";
+constexpr char kLongPhraseFirstProbe = '\x10';
+constexpr char kShortPhraseFirstProbe = '\x11';
 
 // The probe a byte stands for: whether it must get a marker of its own, and
 // that marker's category or advice (the NOT-IN-DICTIONARY category; the
@@ -431,6 +475,12 @@ struct ProbeWord {
   // after it (that one's own marker aside); empty: any.
   std::string_view noneInSentence = {};
   bool twin = false;  // its marker's number is that of every other twin probe of the document
+  bool prefix = false;       // `advice` begins the marker's advice
+  bool sameAdvice = false;   // its marker's advice is that of every other such probe of the document
+  // Pieces write its text too: it is the copy with `copiesBefore` copies
+  // before it in the document (markers aside).
+  bool shared = false;
+  std::size_t copiesBefore = 0;
 };
 const ProbeWord* ProbeFor(char c) {
   static constexpr ProbeWord kRead{kProbe, true, "25", ""}, kUnread{kProbe, false, "", ""},
@@ -439,7 +489,11 @@ const ProbeWord* ProbeFor(char c) {
       kInnerVerb{kInnerVerbProbe, true, "", "use", true, "03"},
       kLongVerb{kInnerVerbProbe, true, "28", "use", true, {}, "22"},
       kLongPhrase{kPhraseProbe, true, "28", "about", true, {}, "22"},
-      kTwin{kLengthProbe, true, "28", "", false, {}, "22", {}, true};
+      kTwin{kLengthProbe, true, "28", "", false, {}, "22", {}, true},
+      kLongIts{kItsProbe, true, "", "It is", true, {}, {}, {}, false, true, true},
+      kShortIts{kItsProbe, true, "", "It is", true, {}, {}, "28", false, true, true},
+      kLongPhraseFirst{kPhraseFirstProbe, true, "28", "To", true, {}, "22", {}, false, false, false, true},
+      kShortPhraseFirst{kPhraseFirstProbe, true, "", "to", false, {}, {}, "28", false, false, false, true};
   return c == kReadProbe            ? &kRead
          : c == kUnreadProbe        ? &kUnread
          : c == kReadVerbProbe      ? &kVerb
@@ -450,6 +504,10 @@ const ProbeWord* ProbeFor(char c) {
          : c == kLongVerbProbe      ? &kLongVerb
          : c == kLongPhraseProbe    ? &kLongPhrase
          : c == kTwinLengthProbe    ? &kTwin
+         : c == kLongItsProbe       ? &kLongIts
+         : c == kShortItsProbe      ? &kShortIts
+         : c == kLongPhraseFirstProbe  ? &kLongPhraseFirst
+         : c == kShortPhraseFirstProbe ? &kShortPhraseFirst
                                     : nullptr;
 }
 
@@ -826,6 +884,9 @@ constexpr Piece kMoreShapes[] = {
     // sentences that open with placeholders and a sign or the rest of a word, or whose first word after them has a
     // finding of its own (see SignedParagraphs)
     {"", PieceKind::kSigned},
+    // sentences whose length finding passes over brackets, quotation marks, options, numbers and names with
+    // digits to the writer's first word, or finds none (see WrittenParagraphs)
+    {"", PieceKind::kWritten},
 };
 constexpr std::size_t kMoreShapeCount = std::size(kMoreShapes);
 static_assert(kMoreShapeCount <= 256, "the byte after the last shape reaches every one of these");
@@ -1194,9 +1255,8 @@ constexpr const char* kPassedOver[] = {
     " -", " &#8594;", " \xE2\x86\x92", " /", " =", " ->", " &#8658;", "s", "es", "'s", "&#8217;s", " &lt;file&gt;",
 };
 // Signs and pieces of words one after another there: a command's options,
-// after which the sentence is no writer's, and gets no such finding
-// however long it is.
-constexpr const char* kOptions[] = {" [-v]", " [options]", " -F, --fixed", " -s, -t"};
+// which the finding passes over to the writer's first word after them.
+constexpr const char* kOptions[] = {" [-v]", " --fixed-password", " -F, --fixed", " -s, -t"};
 
 // The placeholders that open a sentence, as `choice` chooses them from
 // `marks`, then what the finding passes over, as `sign` chooses it (see
@@ -1219,8 +1279,7 @@ std::string SignedOpening(std::uint8_t choice, std::uint8_t sign, const std::vec
 // too long whose first word after the placeholders has a finding of its
 // own, the verb probe in small letters first in a paragraph, and the
 // phrase probe after a sign; and of a sentence too long whose placeholders
-// a command's options follow, with the length probe that must get no
-// marker, nor any word of the options one.
+// a command's options follow, the length probe the first word after them.
 std::string SignedParagraphs(std::uint8_t first, std::uint8_t second) {
   const std::string tooLong = std::string(kFirstHalf) + kFirstHalfEnd, probe = std::string(1, kReadProbe) + ". ";
   auto family = [&](const Container& c, const std::vector<std::string>& marks) {
@@ -1228,12 +1287,75 @@ std::string SignedParagraphs(std::uint8_t first, std::uint8_t second) {
                       phrase = probe + SignedOpening(first, second, marks) + ' ' + kLongPhraseProbe + ' ' + tooLong +
                                '.',
                       options = probe + Opening(first, marks) + kOptions[second % std::size(kOptions)] + ' ' +
-                                kShortSentenceProbe + ' ' + tooLong + " and the pump.";
+                                kLongSentenceProbe + ' ' + tooLong + " and the pump.";
     return OpeningParagraph(c, SignedOpening(first, second, marks), SignedOpening(second, first, marks)) + c.open +
            verb + c.close + c.open + phrase + c.close + c.open + options + c.close;
   };
   return family(kDitaParagraph, kDitaPlaceholders) + '|' + family(kDocBookParagraph, kDocBookPlaceholders) + '|' +
          family(kDocBookParagraph, kS1000DPlaceholders);
+}
+
+// Brackets and quotation marks round the first of the writer's words
+// after markup that opens a sentence ("<codeph>x</codeph> (verbose)"): the
+// length finding passes the sign over, not the word glued to it.
+constexpr const char* kRound[][2] = {
+    {"(", ")"}, {"[", "]"}, {"\"", "\""}, {"&quot;", "&quot;"}, {"'", "'"},
+    {"\xE2\x80\x9C", "\xE2\x80\x9D"}, {"&#8220;", "&#8221;"},
+};
+// Numbers and names that hold a digit, which the length finding passes
+// over too, first in a plain sentence or one after another in a list.
+constexpr const char* kDigitNames[] = {"HTML5", "10", "A320", "2.5", "MS21", "x86"};
+
+// `count` of `items`, from the `from`th on, as a sentence lists them
+// ("a, b and c").
+template <typename Items>
+std::string Listed(const Items& items, std::size_t from, std::size_t count) {
+  std::string list;
+  for (std::size_t j = 0; j < count; ++j)
+    list += std::string(j == 0 ? "" : j + 1 == count ? " and " : ", ") + items[(from + j) % std::size(items)];
+  return list;
+}
+
+// Paragraphs where the SENTENCE LENGTH finding must find the writer's
+// first word, in each family (DITA's, '|', DocBook's, '|', a data
+// module's), `first` and `second` choosing the placeholders (see Opening)
+// and what follows them: a word in brackets or quotation marks, "It's"
+// (first in a paragraph too), a command's options before the words, each
+// in a sentence too long and in one within the limit; sentences too long
+// without a word of the writer's, a list of placeholders (the first one
+// holding the length probe, which must get no marker, as code) and a list
+// of names with digits; and plain sentences that open with "In order to"
+// or with a name holding a digit, too long and within the limit.
+std::string WrittenParagraphs(std::uint8_t first, std::uint8_t second) {
+  const std::string tooLong = std::string(kFirstHalf) + kFirstHalfEnd, probe = std::string(1, kReadProbe) + ". ";
+  auto round = [](std::uint8_t choice, char length) {
+    const auto& r = kRound[choice % std::size(kRound)];
+    return r[0] + std::string(1, length) + r[1];
+  };
+  auto family = [&](const Container& c, const std::vector<std::string>& marks, const std::string& holder) {
+    const std::string a = Opening(first, marks), b = Opening(second, marks), open = c.open, close = c.close;
+    const std::string lead = kDigitNames[first % std::size(kDigitNames)],
+                      other = kDigitNames[second % std::size(kDigitNames)];
+    return open + probe + a + ' ' + round(second, kLongSentenceProbe) + ' ' + tooLong + ". " + b + ' ' +
+           round(first, kShortSentenceProbe) + ' ' + kSecondHead + '.' + close +
+           open + b + ' ' + kLongItsProbe + ' ' + tooLong + '.' + close +
+           open + probe + a + ' ' + kShortItsProbe + ' ' + kSecondHead + '.' + close +
+           open + probe + b + kOptions[first % std::size(kOptions)] + ' ' + kLongSentenceProbe + ' ' + tooLong + ". " +
+           a + kOptions[second % std::size(kOptions)] + ' ' + kShortSentenceProbe + ' ' + kSecondHead + '.' + close +
+           open + probe + holder + ", " + Listed(marks, first, 24) + '.' + close +
+           open + probe + Listed(kDigitNames, second, 25) + ". " + kShortSentenceProbe + " the valve." + close +
+           open + probe + kLongPhraseFirstProbe + " stop " + tooLong + ". " + kShortPhraseFirstProbe + " stop " +
+           kSecondHead + '.' + close +
+           open + probe + kLongItsProbe + ' ' + tooLong + ". " + kShortItsProbe + ' ' + kSecondHead + '.' + close +
+           open + probe + lead + ' ' + kLongSentenceProbe + ' ' + tooLong + ". " + other + ' ' + kShortSentenceProbe +
+           ' ' + kSecondHead + '.' + close;
+  };
+  const std::string length(1, kShortSentenceProbe);
+  return family(kDitaParagraph, kDitaPlaceholders, "<codeph>" + length + "</codeph>") + '|' +
+         family(kDocBookParagraph, kDocBookPlaceholders, "<literal>" + length + "</literal>") + '|' +
+         family(kDocBookParagraph, kS1000DPlaceholders,
+                "<externalPubRef><externalPubRefIdent><externalPubCode>" + length +
+                    "</externalPubCode></externalPubRefIdent></externalPubRef>");
 }
 
 enum class Encoding { kUtf8, kLatin1, kAscii };
@@ -1264,7 +1386,16 @@ struct Block {
   std::string text;
 };
 
+// What a data module's content holds (see Layout): levelled paragraphs
+// describing, a fault isolation's steps, faults reported with their
+// descriptions, or a procedure's steps.
+enum class ModuleKind { kDescription, kFaultIsolation, kFaultReport, kProcedure };
+// Where a data module stands: as the root, or in a publication module's
+// entry, whole as s1kd-flatten puts it there, or in the entry's dmContent.
+enum class Wrapper { kNone, kPmEntry, kDmContent };
+
 struct Shape {
+  std::size_t bytes = 2;           // the bytes that choose the shape, the pieces after them
   Encoding encoding = Encoding::kUtf8;
   const char* declared = nullptr;  // the declaration's encoding name
   bool titleFromInput = false;     // the root's title: the first block
@@ -1273,6 +1404,15 @@ struct Shape {
   int paragraphs = 0;              // else: how many blocks the body holds
   bool bodyAside = false;          // a root without its body names it in a comment or instruction
   std::string bodyOpening;         // placeholders that open each DITA body (see Layout::OpenBody), or none
+  // A data module's content that opens with refs, or a map whose key
+  // definitions come first: how many references or definitions (-1: no
+  // such list), which comes first, and the sentence right after them (see
+  // Layout::Listing).
+  int listed = -1;
+  std::uint8_t listChoice = 0;
+  int opening = 0;
+  ModuleKind module = ModuleKind::kDescription;
+  Wrapper wrapper = Wrapper::kNone;
 };
 
 // The first two bytes: the encoding, the title and the root (byte 0: a
@@ -1283,7 +1423,13 @@ struct Shape {
 // to 7 clear, bits 3 and 4 at 2 choose a data module), and how
 // often the paragraphs come (byte 1: one to eight times, or a body of a
 // hundred to 131 paragraphs; from 128 to 223, each DITA body opens with
-// placeholders that bits 3 to 6 choose, one or a list of them).
+// placeholders that bits 3 to 6 choose, one or a list of them; a data
+// module's content opens with refs instead, what it holds and where it
+// stands chosen by bits 3 to 6, and a map's key definitions come first).
+// Such a data module or map reads a third byte: how many references or
+// definitions (bits 0 and 1: none, one, three or 25), the sentence after
+// them (bits 2 and 3, see Layout::Listing) and which comes first (bits 4
+// to 7).
 Shape ReadShape(const std::uint8_t* data, std::size_t size) {
   Shape s;
   if (size < 2) return s;
@@ -1317,6 +1463,16 @@ Shape ReadShape(const std::uint8_t* data, std::size_t size) {
   if (data[1] >= 128 && data[1] < 224) {
     const std::size_t n = kDitaPlaceholders.size(), choice = (data[1] >> 3) & 15;
     s.bodyOpening = Opening(static_cast<std::uint8_t>(choice % n + (choice / n % 2 ? 2 * n : 0)), kDitaPlaceholders);
+    if (s.root == Root::kDataModule || s.root == Root::kMap) {
+      constexpr int kCounts[] = {0, 1, 3, 25};
+      const std::uint8_t third = size > 2 ? data[2] : 0;
+      s.bytes = 3;
+      s.module = static_cast<ModuleKind>(choice % 4);
+      s.wrapper = s.root == Root::kDataModule ? static_cast<Wrapper>(choice / 4 % 3) : Wrapper::kNone;
+      s.listed = kCounts[third % 4];
+      s.opening = third / 4 % 4;
+      s.listChoice = static_cast<std::uint8_t>(third / 16);
+    }
   }
   return s;
 }
@@ -1456,6 +1612,7 @@ std::string BlockMarkup(const Piece& piece, const std::uint8_t* data, std::size_
     case PieceKind::kRules: return BusinessRules(choice[0]);
     case PieceKind::kActions: return ActionParagraphs(choice[0], choice[1]);
     case PieceKind::kSigned: return SignedParagraphs(choice[0], choice[1]);
+    case PieceKind::kWritten: return WrittenParagraphs(choice[0], choice[1]);
     default: return piece.text;
   }
 }
@@ -1593,6 +1750,14 @@ std::string Sentence(std::string text) {
   return text;
 }
 
+// Places that a comparison of two checks needs, written as bytes no piece
+// holds and taken out of the document (see Document::anchors): right after
+// the list that opens a data module's content or a map (or where it would
+// stand), and where a data module's content begins and ends.
+constexpr char kAfterListAnchor = '\x1C', kContentAnchor = '\x1D', kContentEndAnchor = '\x1E';
+// The sentence right after that list (see Layout::Listing).
+constexpr int kNoOpening = 0, kAtLimitOpening = 1, kTwinOpening = 2;
+
 constexpr const char kDocBookRoot[] = " xmlns=\"http://docbook.org/ns/docbook\" version=\"5.0\">";
 
 // Lays the blocks out in the document's root: paragraphs, section titles
@@ -1603,15 +1768,22 @@ constexpr const char kDocBookRoot[] = " xmlns=\"http://docbook.org/ns/docbook\" 
 // definition, the others notes and synonyms; a concept without a body holds
 // its blocks in its short description; a book without a chapter has a
 // preface and appendices; a data module's sections are levelled
-// paragraphs. Every fourth paragraph of a DITA body stands in one of the
-// elements read as paragraphs are, in turn (see kDitaProse).
+// paragraphs or a procedure's steps, or faults reported, each titled by
+// its description, and in a fault isolation each section and paragraph is
+// a step's action, before the step's question. Every fourth paragraph of
+// a DITA body stands in one of the elements read as paragraphs are, in
+// turn (see kDitaProse).
 class Layout {
  public:
-  // `bodyAside`: a root without its body names the body's start tag where
-  // it starts nothing, in a comment (a concept) or an instruction (a book).
-  // `bodyOpening`: the placeholders that open each DITA body, if any.
-  Layout(Root root, const std::string& title, bool bodyAside = false, std::string bodyOpening = {})
-      : root_(root), bodyOpening_(std::move(bodyOpening)) {
+  // From `shape`: the root; whether a root without its body names the
+  // body's start tag where it starts nothing, in a comment (a concept) or
+  // an instruction (a book); the placeholders that open each DITA body, if
+  // any; what a data module's content holds, and where the module stands;
+  // the list that opens a data module's content or a map (see Listing).
+  Layout(const Shape& shape, const std::string& title)
+      : root_(shape.root), bodyOpening_(shape.bodyOpening), shape_(shape) {
+    const Root root = shape.root;
+    const bool bodyAside = shape.bodyAside;
     switch (root) {
       case Root::kTopic:
         out_ = "<topic id=\"t\"><title>" + Probed(title) + "</title>";
@@ -1646,7 +1818,7 @@ class Layout {
         OpenPart(PieceKind::kSection, "<refsection>", "</refsection>", "<title>" + Probed("Fuzz") + "</title>");
         break;
       case Root::kMap:
-        out_ = "<map id=\"m\"><title>" + Probed(title) + "</title>";
+        out_ = "<map id=\"m\"><title>" + Probed(title) + "</title>" + Listing();
         break;
       case Root::kGlossEntry:
         out_ = "<glossentry id=\"g\"><glossterm>" + Sentence(Probed(title)) + "</glossterm>";
@@ -1674,18 +1846,43 @@ class Layout {
       case Root::kEmptyBodyConcept:
         out_ = "<concept id=\"c\"><title>" + Probed(title, false) + "</title><shortdesc>";
         break;
-      case Root::kDataModule:
+      case Root::kDataModule: {
+        // Inside a publication module the check reads the module whole,
+        // its identification too, whose text holds no probe then.
+        const bool wrapped = shape.wrapper != Wrapper::kNone;
+        auto ident = [wrapped](const std::string& text) { return wrapped ? text : Probed(text, false); };
         out_ = "<dmodule><identAndStatusSection><dmAddress><dmIdent>" + kDmCode +
                "<language languageIsoCode=\"en\" countryIsoCode=\"US\"/><issueInfo issueNumber=\"001\" "
                "inWork=\"00\"/></dmIdent><dmAddressItems><issueDate year=\"2024\" month=\"01\" "
-               "day=\"01\"/><dmTitle><techName>" + Probed(title, false) + "</techName><infoName>" +
-               Probed("Description", false) + "</infoName></dmTitle></dmAddressItems></dmAddress><dmStatus "
+               "day=\"01\"/><dmTitle><techName>" + ident(wrapped ? "Fuel pump" : title) + "</techName><infoName>" +
+               ident("Description") + "</infoName></dmTitle></dmAddressItems></dmAddress><dmStatus "
                "issueType=\"new\"><security securityClassification=\"01\"/><responsiblePartnerCompany><enterpriseName>" +
-               Probed("Acme", false) + "</enterpriseName></responsiblePartnerCompany><applic><displayText><simplePara>" +
-               Probed("All", false) + "</simplePara></displayText></applic><qualityAssurance><unverified/>"
-               "</qualityAssurance></dmStatus></identAndStatusSection><content><description>";
-        OpenPart(PieceKind::kSection, "<levelledPara>", "</levelledPara>", "<title>" + Probed(title) + "</title>");
+               ident("Acme") + "</enterpriseName></responsiblePartnerCompany><applic><displayText><simplePara>" +
+               ident("All") + "</simplePara></displayText></applic><qualityAssurance><unverified/>"
+               "</qualityAssurance></dmStatus></identAndStatusSection><content>" + kContentAnchor + Listing();
+        const std::string first = ListingSentence(true) + Probed(title);
+        switch (shape.module) {
+          case ModuleKind::kDescription:
+            out_ += "<description>";
+            OpenPart(PieceKind::kSection, "<levelledPara>", "</levelledPara>", "<title>" + first + "</title>");
+            break;
+          case ModuleKind::kProcedure:
+            // The preliminary requirements are not read.
+            out_ += "<procedure><preliminaryRqmts><reqCondGroup><reqCondNoRef><reqCond>\x02 valve</reqCond>"
+                    "</reqCondNoRef></reqCondGroup></preliminaryRqmts><mainProcedure>";
+            OpenPart(PieceKind::kSection, "<proceduralStep>", "</proceduralStep>", "<title>" + first + "</title>");
+            break;
+          case ModuleKind::kFaultReport:
+            out_ += "<faultReporting>";
+            OpenPart(PieceKind::kSection, Fault(), "</fault>", FaultDescription(first));
+            break;
+          case ModuleKind::kFaultIsolation:
+            out_ += "<faultIsolation><faultIsolationProcedure>" + FaultDescription(first) +
+                    "<isolationProcedure><isolationMainProcedure>";
+            break;
+        }
         break;
+      }
     }
   }
 
@@ -1813,16 +2010,22 @@ class Layout {
       case Root::kEmptyIndex:
         break;
       default:
-        if (paragraph) {
+        if (root_ == Root::kDataModule && shape_.module == ModuleKind::kFaultIsolation) {
+          // A section's title, then a sentence at the limit that the action's end must end.
+          IsolationStep(paragraph ? Probed(b.text) : Sentence(Probed(b.text)) + ' ' + Probed(kAtTheLimit));
+        } else if (root_ == Root::kDataModule && shape_.module == ModuleKind::kFaultReport && !paragraph) {
+          OpenPart(PieceKind::kSection, Fault(), "</fault>", FaultDescription(Probed(b.text)));
+        } else if (paragraph) {
           DocBookParagraph(b.text);
         } else if (root_ == Root::kBareBook && b.kind == PieceKind::kTopic) {
           CloseParts();
           out_ += "</" + part_ + "><appendix><title>" + Probed(b.text) + "</title>";
           part_ = "appendix";
         } else {
-          const std::string part = root_ == Root::kRefEntry     ? "refsection"
-                                   : root_ == Root::kDataModule ? "levelledPara"
-                                                                : "section";
+          const std::string part = root_ == Root::kRefEntry ? "refsection"
+                                   : root_ != Root::kDataModule ? "section"
+                                   : shape_.module == ModuleKind::kProcedure ? "proceduralStep"
+                                                                             : "levelledPara";
           OpenPart(b.kind, "<" + part + ">", "</" + part + ">", "<title>" + Probed(b.text) + "</title>");
         }
         break;
@@ -1832,7 +2035,10 @@ class Layout {
   void FinishWhole() {
     CloseParts();
     switch (root_) {
-      case Root::kMap: out_ += "</map>"; break;
+      case Root::kMap:
+        if (shape_.opening == kTwinOpening) out_ += MapEntry(Sentence(Probed(ListingSentence(false))));
+        out_ += "</map>";
+        break;
       case Root::kGlossEntry: out_ += glossBody_ ? "</glossBody></glossentry>" : "</glossentry>"; break;
       case Root::kBareConcept: out_ += "</shortdesc></concept>"; break;
       case Root::kBareBook: out_ += "</" + part_ + "></book>"; break;
@@ -1840,9 +2046,88 @@ class Layout {
       case Root::kEmptyBodyConcept: out_ += pending_ + "</shortdesc><conbody><p/></conbody></concept>"; break;
       case Root::kTextPara:
       case Root::kTextChapter: out_ += pending_ + "</" + RootName(root_) + ">"; break;
-      case Root::kDataModule: out_ += "</description></content></dmodule>"; break;
+      case Root::kDataModule:
+        switch (shape_.module) {
+          case ModuleKind::kDescription: out_ += "</description>"; break;
+          case ModuleKind::kProcedure: out_ += "</mainProcedure></procedure>"; break;
+          case ModuleKind::kFaultReport: out_ += "</faultReporting>"; break;
+          case ModuleKind::kFaultIsolation:
+            out_ += "<isolationProcedureEnd id=\"end-0001\"><action>\x01. Stop the pump.</action>"
+                    "</isolationProcedureEnd></isolationMainProcedure></isolationProcedure>"
+                    "</faultIsolationProcedure></faultIsolation>";
+            break;
+        }
+        if (shape_.opening == kTwinOpening) out_ += "<para>" + Probed(ListingSentence(false)) + "</para>";
+        out_ += kContentEndAnchor + std::string("</content></dmodule>");
+        break;
       default: out_ += std::string("</") + RootName(root_) + ">"; break;
     }
+  }
+
+  // The list that opens a data module's content (refs of dmRef, pmRef and
+  // externalPubRef references; none: an empty one) or comes first in a map
+  // (key definitions of keywords; none: one that defines a file), or
+  // nothing; then the anchor after it, where it stands or would stand, and
+  // in a map the entry whose navigation title holds the sentence after it
+  // (see ListingSentence). Its references and definitions hold probes that
+  // must get no marker.
+  std::string Listing() const {
+    static const std::string kKeyDefinitions[] = {
+        "<keydef keys=\"prod\"><topicmeta><keywords><keyword>\x02 pump</keyword></keywords></topicmeta></keydef>",
+        "<keydef keys=\"tool\" processing-role=\"resource-only\"><topicmeta><keywords><keyword>\x02</keyword>"
+        "<keyword>Glorp</keyword></keywords></topicmeta></keydef>",
+        "<keydef keys=\"site\" href=\"https://example.org\" scope=\"external\" format=\"html\"><topicmeta>"
+        "<keywords><keyword>\x02 site</keyword></keywords></topicmeta></keydef>",
+    };
+    const bool map = root_ == Root::kMap;
+    std::string list;
+    if (shape_.listed == 0) list = map ? "<keydef keys=\"img\" href=\"a.png\" format=\"png\"/>" : "<refs/>";
+    for (int k = 0; k < shape_.listed; ++k) {
+      const std::size_t at = shape_.listChoice + static_cast<std::size_t>(k);
+      list += map ? kKeyDefinitions[at % std::size(kKeyDefinitions)] : kReferences[at % 6];
+    }
+    if (shape_.listed > 0 && !map) list = "<refs>" + list + "</refs>";
+    const std::string sentence = ListingSentence(true);
+    // A probe the check does not read stands first, so that no other
+    // sentence lies between the probe before the sentence and its own.
+    return (sentence.empty() ? "" : "<!-- \x02 -->") + list + kAfterListAnchor +
+           (map && !sentence.empty() ? MapEntry(sentence) : "");
+  }
+
+  // The sentence right after that list that the shape chooses, with a blank
+  // after it (`first`), or its twin: none (the probe of the first title,
+  // description or navigation title opens the text after the list); one
+  // just within the limit, which one word more makes too long; one that
+  // opens with a placeholder, too long, whose twin closes the content or
+  // the map (a paragraph or an entry of its own, first in it), or within the
+  // limit. In a data module it opens the first title or description, whose
+  // start ends no sentence, as a paragraph's does.
+  std::string ListingSentence(bool first) const {
+    if (first && shape_.opening == kNoOpening) return {};
+    if (first && shape_.opening == kAtLimitOpening) return kAtTheLimit + ". ";
+    const std::vector<std::string>& marks = root_ == Root::kMap ? kDitaPlaceholders : kS1000DPlaceholders;
+    const std::string& mark = marks[shape_.listChoice % marks.size()];
+    return shape_.opening == kTwinOpening
+               ? mark + ' ' + kTwinLengthProbe + ' ' + kFirstHalf + kFirstHalfEnd + (first ? ". " : ".")
+               : mark + ' ' + kShortSentenceProbe + ' ' + kFirstHalf + ". ";
+  }
+
+  static std::string MapEntry(const std::string& sentence) {
+    return "<topicref href=\"o.dita\"><topicmeta><navtitle>" + sentence + "</navtitle></topicmeta></topicref>";
+  }
+
+  // A fault reported, and its description (whose end ends no sentence).
+  std::string Fault() { return "<fault faultCode=\"ZQ-" + std::to_string(++faults_) + "\">"; }
+  static std::string FaultDescription(const std::string& text) {
+    return "<faultDescr><descr>" + Sentence(text) + "</descr></faultDescr>";
+  }
+
+  // A fault isolation step whose action holds `text`, which its end ends.
+  void IsolationStep(const std::string& text) {
+    out_ += "<isolationStep id=\"stp-" + std::to_string(++steps_) + "\"><action>" + text +
+            "</action><isolationStepQuestion>\x01. Is the valve open?</isolationStepQuestion><isolationStepAnswer>"
+            "<yesNoAnswer><yesAnswer nextActionRefId=\"end-0001\"/><noAnswer nextActionRefId=\"end-0001\"/>"
+            "</yesNoAnswer></isolationStepAnswer></isolationStep>";
   }
 
   // A title, short description and prolog, which the check does not read.
@@ -1934,6 +2219,9 @@ class Layout {
   std::string part_;                 // a book without a chapter: its last part, a preface or an appendix
   bool glossBody_ = false;           // a glossary entry's definition is written, its body open
   std::string pending_;              // a root of text: its last sentence, written without its end
+  const Shape& shape_;               // what the document holds, and where
+  int faults_ = 0;                   // a data module's faults reported
+  int steps_ = 0;                    // a data module's fault isolation steps
 };
 
 // The declarations of the typesetting entities `body` refers to (the
@@ -1977,11 +2265,37 @@ std::string NameEntities(const std::string& body) {
 struct Document {
   std::string xml;
   std::vector<ProbeWord> probes;  // in document order
+  Shape shape;
+  // Where kAfterListAnchor, kContentAnchor and kContentEndAnchor stood in
+  // `xml`; npos where they did not.
+  std::size_t anchors[3] = {std::string::npos, std::string::npos, std::string::npos};
 };
 
-Document BuildDocument(const std::uint8_t* data, std::size_t size) {
-  const Shape shape = ReadShape(data, size);
-  const std::size_t pieces = size >= 2 ? size - 2 : 0;
+// A publication module whose entry holds `module`, a data module, whole or
+// in its dmContent.
+std::string InPublicationModule(const std::string& module, Wrapper wrapper) {
+  const std::string held = wrapper == Wrapper::kDmContent ? "<dmContent>" + module + "</dmContent>" : module;
+  return "<pm><identAndStatusSection><pmAddress><pmIdent><pmCode modelIdentCode=\"ZQ\" pmIssuer=\"12345\" "
+         "pmNumber=\"00001\" pmVolume=\"00\"/><language languageIsoCode=\"en\" countryIsoCode=\"US\"/><issueInfo "
+         "issueNumber=\"001\" inWork=\"00\"/></pmIdent><pmAddressItems><issueDate year=\"2024\" month=\"01\" "
+         "day=\"01\"/><pmTitle>Fuel pump manual.</pmTitle></pmAddressItems></pmAddress><pmStatus issueType=\"new\">"
+         "<security securityClassification=\"01\"/><responsiblePartnerCompany><enterpriseName>Acme</enterpriseName>"
+         "</responsiblePartnerCompany><qualityAssurance><unverified/></qualityAssurance></pmStatus>"
+         "</identAndStatusSection><content><pmEntry><pmEntryTitle>Fuel pump.</pmEntryTitle>" + held +
+         "</pmEntry></content></pm>";
+}
+
+// The document as the input shapes it, or as a comparison needs it: the
+// list that opens its data module's content or its map left out, or its
+// data module alone, its root.
+enum class DocumentVariant { kAsShaped, kWithoutList, kAlone };
+
+Document BuildDocument(const std::uint8_t* data, std::size_t size,
+                       DocumentVariant variant = DocumentVariant::kAsShaped) {
+  Shape shape = ReadShape(data, size);
+  if (variant == DocumentVariant::kWithoutList) shape.listed = -1;
+  if (variant == DocumentVariant::kAlone) shape.wrapper = Wrapper::kNone;
+  const std::size_t pieces = size >= shape.bytes ? size - shape.bytes : 0;
   // The paragraphs of a long body are short, so that each input runs fast.
   std::vector<Block> blocks =
       BuildBlocks(data + (size - pieces), pieces, shape.paragraphs ? 12 : std::size_t(-1));
@@ -1992,7 +2306,7 @@ Document BuildDocument(const std::uint8_t* data, std::size_t size) {
   }
   const std::size_t total = shape.paragraphs ? static_cast<std::size_t>(shape.paragraphs)
                                              : blocks.size() * static_cast<std::size_t>(shape.copies);
-  Layout layout(shape.root, title, shape.bodyAside, shape.bodyOpening);
+  Layout layout(shape, title);
   for (std::size_t k = 0; k < total && !blocks.empty(); ++k) {
     // Each round of the blocks starts one block further on: the same words
     // stand in many paragraphs, next to other ones.
@@ -2009,9 +2323,11 @@ Document BuildDocument(const std::uint8_t* data, std::size_t size) {
                                : "";
   std::string declaration = "<?xml version=\"1.0\"";
   if (shape.declared) declaration += std::string(" encoding=\"") + shape.declared + "\"";
-  const std::string body = layout.Finish();
+  const bool wrapped = shape.wrapper != Wrapper::kNone;
+  const std::string body = wrapped ? InPublicationModule(layout.Finish(), shape.wrapper) : layout.Finish();
   Document doc;
-  doc.xml = declaration + "?>\n<!DOCTYPE " + RootName(root) + externalId +
+  doc.shape = shape;
+  doc.xml = declaration + "?>\n<!DOCTYPE " + (wrapped ? "pm" : RootName(root)) + externalId +
             " [<!ENTITY prod \"Fuel Pump\"><!ENTITY lowbar \"_\"><!ENTITY iuml \"&#xEF;\">"
             "<!ENTITY eacute \"&#xE9;\"><!ENTITY reg \"&#174;\">" +
             TypesetEntities(body) + NameEntities(body) + "]>\n" + body + "\n";
@@ -2019,7 +2335,13 @@ Document BuildDocument(const std::uint8_t* data, std::size_t size) {
   for (char c : doc.xml) {
     if (const ProbeWord* probe = ProbeFor(c)) {
       doc.probes.push_back(*probe);
+      for (std::size_t at = xml.find(probe->text); probe->shared && at != std::string::npos;
+           at = xml.find(probe->text, at + probe->text.size()))
+        ++doc.probes.back().copiesBefore;
       xml += probe->text;
+    } else if (c == kAfterListAnchor || c == kContentAnchor || c == kContentEndAnchor) {
+      // Its place once the text is in the document's encoding.
+      doc.anchors[c - kAfterListAnchor] = Encode(xml, shape.encoding).size();
     } else {
       xml += c;
     }
@@ -2028,12 +2350,31 @@ Document BuildDocument(const std::uint8_t* data, std::size_t size) {
   return doc;
 }
 
+// Whether `text` stands at marked[at], the instructions of markers inside
+// it passed over.
+bool StandsPastMarkers(std::string_view marked, std::size_t at, std::string_view text) {
+  for (std::size_t n = 0; n < text.size();) {
+    const std::string_view rest = marked.substr(std::min(at, marked.size()));
+    if (n > 0 && (rest.starts_with("<?Pub _touchup") || rest.starts_with("<?Pub /_touchup?>"))) {
+      at = marked.find("?>", at);
+      if (at == std::string_view::npos) return false;
+      at += 2;
+    } else if (!rest.empty() && rest[0] == text[n]) {
+      ++at, ++n;
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
 // Empty when every probe the check reads has a marker of its own, of its
 // finding's category (NOT IN DICTIONARY, or the verb's replacement), no
 // other probe stands in a marker, and no marker stands between the probes
 // beside one whose sentence must not hold its category (SENTENCE LENGTH,
-// within the limit), and the twin probes' markers carry one number; else
-// what is wrong.
+// within the limit), the twin probes' markers carry one number and those
+// of probes that share their advice ("It's") one advice; else what is
+// wrong. A copy of "In order to" that a piece wrote is passed over.
 std::string ProbeProblem(const std::string& marked, const std::vector<ProbeWord>& probes) {
   constexpr std::string_view kOpen = "<?Pub _touchup", kClose = "<?Pub /_touchup?>";
   std::size_t k = 0;
@@ -2043,6 +2384,8 @@ std::string ProbeProblem(const std::string& marked, const std::vector<ProbeWord>
   std::vector<std::pair<std::size_t, std::string>> openings;  // each marker's opening and category
   std::vector<std::pair<std::size_t, std::size_t>> spans;     // each probe's, from its own marker to its end
   std::string twinNumber;  // the number of the first twin probe's marker
+  std::optional<std::string> sameAdvice;  // the advice of the first marker of a probe whose advice all share
+  std::size_t copies = 0;  // the copies of the shared probe text passed
   for (std::size_t i = 0; i < marked.size();) {
     const std::string_view rest = std::string_view(marked).substr(i);
     if (rest.starts_with(kOpen)) {
@@ -2062,15 +2405,25 @@ std::string ProbeProblem(const std::string& marked, const std::vector<ProbeWord>
     } else if (rest.starts_with(kClose)) {
       --depth;
       i += kClose.size();
-    } else if (rest.starts_with(kProbe) || rest.starts_with(kVerbProbe) || rest.starts_with(kLengthProbe) ||
-               rest.starts_with(kInnerVerbProbe) || rest.starts_with(kPhraseProbe)) {
+    } else if (const bool copy = StandsPastMarkers(marked, i, kPhraseFirstProbe);
+               copy || rest.starts_with(kProbe) || rest.starts_with(kVerbProbe) || rest.starts_with(kLengthProbe) ||
+               rest.starts_with(kInnerVerbProbe) || rest.starts_with(kPhraseProbe) || rest.starts_with(kItsProbe)) {
+      if (copy && !(k < probes.size() && probes[k].shared && probes[k].copiesBefore == copies)) {
+        ++copies, ++i;  // a piece's copy
+        continue;
+      }
+      if (copy) ++copies;
       const std::string which = "probe " + std::to_string(k + 1) + " of " + std::to_string(probes.size());
       if (k == probes.size()) return "more probes than were put in";
       const ProbeWord& probe = probes[k];
+      if (copy && !rest.starts_with(probe.text))
+        return which + " (\"" + std::string(probe.text) + "\") is cut by a marker: " + marked.substr(i, 80);
       if (!rest.starts_with(probe.text)) return which + " is not the word put in";
+      const std::string& given = probe.asWritten ? written : advice;
       const bool own = openEnd == i && rest.substr(probe.text.size()).starts_with(kClose) &&
                        (probe.category.empty() || category == probe.category) &&
-                       (probe.advice.empty() || (probe.asWritten ? written : advice) == probe.advice) &&
+                       (probe.advice.empty() ||
+                        (probe.prefix ? given.starts_with(probe.advice) : given == probe.advice)) &&
                        (probe.number.empty() || number == probe.number) &&
                        (probe.least.empty() || (number.size() == 2 && number >= probe.least));
       if (probe.read && !own)
@@ -2078,6 +2431,10 @@ std::string ProbeProblem(const std::string& marked, const std::vector<ProbeWord>
                (openEnd == i ? " (its marker: " + category + number + written + ")" : "");
       if (!probe.read && depth > 0)
         return which + " (\"" + std::string(probe.text) + "\"), which must get no marker, is marked";
+      if (probe.sameAdvice && !sameAdvice) sameAdvice = written;
+      if (probe.sameAdvice && written != *sameAdvice)
+        return which + " (\"" + std::string(probe.text) + "\") carries the advice " + written + ", one before it " +
+               *sameAdvice;
       if (probe.twin && twinNumber.empty()) twinNumber = number;
       if (probe.twin && number != twinNumber)
         return which + " (\"" + std::string(probe.text) + "\") carries the number " + number + ", its twin before it " +
@@ -2596,6 +2953,97 @@ std::string TakeMarkersOfDeletedWordsAway(editor::Editor& doc, const std::string
   return problems;
 }
 
+// --- The same markers in two checks ---
+
+// Checks `xml` again on `doc`, for a comparison: the marked text; the lost
+// searches go to `problems`.
+std::string CheckAgain(editor::Editor& doc, const std::string& xml, std::string* problems) {
+  std::string error;
+  if (!doc.LoadText(xml, "fuzz.xml", &error, "/fuzz/fuzz.xml")) {
+    *problems += "the document does not load: " + error + "\n";
+    return {};
+  }
+  Watch watch;
+  SetInteraction(&watch);
+  RunKesta* object = new RunKesta();
+  object->ProcessKesta();
+  const std::string marked = doc.SaveText();
+  object->CloseKesta();
+  object->Release();
+  SetInteraction(nullptr);
+  for (const std::string& p : watch.problems) *problems += p + "\n";
+  return marked;
+}
+
+// Takes the ends and starts of CDATA sections that stand side by side
+// ("]]><![CDATA[") out of `text`, as the marking splits a section round a
+// marker inside it, and moves each of `offsets` with the text.
+void JoinSections(std::string& text, const std::vector<std::size_t*>& offsets) {
+  constexpr std::string_view kSeam = "]]><![CDATA[";
+  for (std::size_t at = text.find(kSeam); at != std::string::npos; at = text.find(kSeam, at)) {
+    text.erase(at, kSeam.size());
+    for (std::size_t* o : offsets)
+      if (*o != std::string::npos && *o > at) *o = *o >= at + kSeam.size() ? *o - kSeam.size() : at;
+  }
+}
+
+// The markers of `marked`, each instruction with the words it holds, and
+// where each opens in the text without the markers' instructions, which
+// goes to `unmarked`.
+std::vector<std::pair<std::size_t, std::string>> MarkersOfText(std::string_view marked, std::string* unmarked) {
+  constexpr std::string_view kOpen = "<?Pub _touchup", kClose = "<?Pub /_touchup?>";
+  std::vector<std::pair<std::size_t, std::string>> markers;
+  for (std::size_t i = 0; i < marked.size();) {
+    const std::string_view rest = marked.substr(i);
+    if (rest.starts_with(kClose)) {
+      i += kClose.size();
+    } else if (rest.starts_with(kOpen)) {
+      const std::size_t end = std::min(marked.find("?>", i), marked.size()), close = marked.find(kClose, end);
+      markers.emplace_back(unmarked->size(), marked.substr(i, close - i));
+      i = end + 2;
+    } else {
+      *unmarked += marked[i++];
+    }
+  }
+  return markers;
+}
+
+// The markers of `marked` (of `xml`) that open from `from` up to `to`, the
+// offsets in `xml`, in order; empty, with `problem`, where the text
+// without the markers is not `xml`.
+std::vector<std::string> MarkersIn(const std::string& marked, std::string xml, std::size_t from, std::size_t to,
+                                   std::string* problem) {
+  std::string unmarked;
+  auto markers = MarkersOfText(marked, &unmarked);
+  std::vector<std::size_t*> places;
+  for (auto& m : markers) places.push_back(&m.first);
+  JoinSections(unmarked, places);
+  JoinSections(xml, {&from, &to});
+  // The offsets hold where the check changed no character.
+  if (unmarked != xml) *problem = "a marked text is not its document with markers\n" + FirstDifference(xml, unmarked);
+  std::vector<std::string> in;
+  for (const auto& [at, text] : markers)
+    if (at >= from && at < to) in.push_back(text);
+  return in;
+}
+
+// Empty when the markers of `marked` (of `xml`) from `from` up to `to` are
+// those of `otherMarked` (of `otherXml`) from `otherFrom` up to `otherTo`,
+// the offsets in the documents; else the first that differ.
+std::string SameMarkers(const std::string& marked, const std::string& xml, std::size_t from, std::size_t to,
+                        const std::string& otherMarked, const std::string& otherXml, std::size_t otherFrom,
+                        std::size_t otherTo) {
+  std::string problem;
+  const std::vector<std::string> markers = MarkersIn(marked, xml, from, to, &problem),
+                                 others = MarkersIn(otherMarked, otherXml, otherFrom, otherTo, &problem);
+  if (!problem.empty()) return problem;
+  for (std::size_t k = 0; k < std::max(markers.size(), others.size()); ++k)
+    if (k >= markers.size() || k >= others.size() || markers[k] != others[k])
+      return "marker " + std::to_string(k + 1) + ": " + (k < markers.size() ? markers[k] : "(none)") +
+             "\n  compared: " + (k < others.size() ? others[k] : "(none)");
+  return {};
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -2689,5 +3137,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
          std::string(report) + ": checked " + checked.words + ", " + checked.level + ", " +
              std::to_string(checked.praises) + " praise; unchecked " + unchecked.words + ", " + unchecked.level + ", " +
              std::to_string(unchecked.praises) + " praise\n" + marked);
+
+  // The list that opens a data module's content or a map stands in no
+  // sentence: what follows it is marked as it is without the list. A data
+  // module in a publication module is marked inside its content as it is
+  // alone.
+  const std::size_t* anchors = document.anchors;
+  if (document.shape.listed >= 0) {
+    const Document without = BuildDocument(data, size, DocumentVariant::kWithoutList);
+    std::string lost;
+    const std::string other = CheckAgain(doc, without.xml, &lost);
+    if (std::string e = SameMarkers(marked, xml, anchors[0], anchors[2], other, without.xml, without.anchors[0],
+                                    without.anchors[2]);
+        !e.empty())
+      Fail("the text after a list of references or key definitions is marked otherwise than without the list", xml,
+           e + "\n" + lost + marked + "\n--- without the list:\n" + other);
+  }
+  if (document.shape.wrapper != Wrapper::kNone) {
+    const Document alone = BuildDocument(data, size, DocumentVariant::kAlone);
+    std::string lost;
+    const std::string other = CheckAgain(doc, alone.xml, &lost);
+    if (std::string e = SameMarkers(marked, xml, anchors[1], anchors[2], other, alone.xml, alone.anchors[1],
+                                    alone.anchors[2]);
+        !e.empty())
+      Fail("a data module in a publication module is marked otherwise than alone", xml,
+           e + "\n" + lost + marked + "\n--- alone:\n" + other);
+  }
   return 0;
 }
