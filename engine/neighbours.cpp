@@ -121,7 +121,7 @@ bool StandsApartAt(std::int32_t place, bool afterReferences) {
     // An index entry or a note to writers leaves no word: what stands
     // before it decides. Any other element's end, or an element that
     // closes itself, began the word ("<tag>row</tag>s").
-    const std::string_view name = closing ? tag.substr(2, tag.find_first_of(" \t\r\n>") - 2) : OpeningTagName(tag);
+    const std::string_view name = closing ? ClosingTagName(tag) : OpeningTagName(tag);
     if (!IsAsideElement("<" + std::string(name) + ">")) return false;
     place = closing ? StartOfElement(text, open, name) : static_cast<std::int32_t>(open);
     if (place < 0) return false;

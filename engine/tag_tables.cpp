@@ -320,8 +320,6 @@ int IsInlineTag(const char* tag) {
 
 bool IsCodeElement(std::string_view tag) { return NameIn(tag, kCodeElements); }
 
-// The element name of a closing tag: after "</", up to a blank or '>';
-// empty for any other tag.
 std::string_view ClosingTagName(std::string_view tag) {
   if (tag.size() < 3 || tag[0] != '<' || tag[1] != '/') return {};
   tag.remove_prefix(2);

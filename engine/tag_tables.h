@@ -27,6 +27,10 @@ inline constexpr std::string_view kDataModuleElement = "dmodule";
 // The element name of an opening tag: after '<', up to a blank, '/' or '>'.
 std::string_view OpeningTagName(std::string_view tag);
 
+// The element name of a closing tag: after "</", up to a blank or '>';
+// empty for any other tag.
+std::string_view ClosingTagName(std::string_view tag);
+
 // 1 when `tag`, a closing tag as written ("</para>" or "</para"), ends a
 // sentence; else -1.
 int IsBlockEndTag(const char* tag);

@@ -356,8 +356,7 @@ void NoteDataModule(const Markup& m) {
   const std::string_view tag = m.view();
   if (IsOpeningTag(tag) && !m.closesItself() && OpeningTagName(tag) == kDataModuleElement) {
     ++DocumentKind.dataModulesOpen;
-  } else if (tag.starts_with("</") && DocumentKind.dataModulesOpen > 0 &&
-             tag.substr(2, tag.find_first_of(" \t\r\n>") - 2) == kDataModuleElement) {
+  } else if (DocumentKind.dataModulesOpen > 0 && ClosingTagName(tag) == kDataModuleElement) {
     --DocumentKind.dataModulesOpen;
   }
 }
