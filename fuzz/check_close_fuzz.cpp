@@ -405,9 +405,8 @@ constexpr char kUnreadVerbProbe = '\x04';
 // finding's stand anywhere in its sentence), whose halves an element stands
 // between: where the sentence ends decides, as no other probe's marker
 // depends on it. It is also the first of the writer's words after the
-// placeholders for markup that open a sentence, where the finding goes
-// (where a command's options follow them, the sixth byte: that sentence
-// gets the finding nowhere, however long). A
+// placeholders for markup that open a sentence, where the finding goes,
+// past a command's options after them too. A
 // word of the dictionaries that draws no finding of its own before an
 // article, and that no piece writes.
 constexpr std::string_view kLengthProbe = "Close";
