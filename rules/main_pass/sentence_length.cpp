@@ -122,15 +122,6 @@ void GiveHeldLength(WordRec* w, std::int32_t length) {
   SetWordMessage(at, Msg::SentenceLength, kSentenceLengthRule);
 }
 
-}  // namespace
-
-void GiveHeldSentenceLengths(WordRec* head) {
-  for (WordRec* w = head; !AtEnd(w); w = w->next)
-    if (w->heldLength > 0) GiveHeldLength(w, std::exchange(w->heldLength, 0));
-}
-
-namespace {
-
 // The length finding of the sentence after the end mark `mark`: counted
 // from its first word as the sentence-end rules count it, held where it is
 // too long. A sentence within the limit leaves its first word as it was.
@@ -154,7 +145,7 @@ void HoldLaterSentenceLength(WordRec* mark) {
   if (!GiveLengthTo(first, carrier) || carrier != first) first->sentenceLength = before;
 }
 
-// A mark after which the sentence-end rules judge the next sentence: a full
+// A mark that ends a sentence as the sentence-end rules read one: a full
 // stop, a question or exclamation mark, a colon or a semicolon read as a
 // sentence's end, not the first word of its sentence.
 bool ClosesJudgedSentence(const WordRec& w) {
@@ -163,6 +154,11 @@ bool ClosesJudgedSentence(const WordRec& w) {
 }
 
 }  // namespace
+
+void GiveHeldSentenceLengths(WordRec* head) {
+  for (WordRec* w = head; !AtEnd(w); w = w->next)
+    if (w->heldLength > 0) GiveHeldLength(w, std::exchange(w->heldLength, 0));
+}
 
 void HoldSentenceLengths(WordRec* head) {
   if (AtEnd(head)) return;
