@@ -66,9 +66,13 @@ bool StandsApartAt(std::int32_t place, bool afterReferences = true);
 // Whether the text before `place` ends with a reference to an opening
 // quotation mark that stands apart itself.
 bool AfterOpeningReference(std::int32_t place) {
-  const std::string_view text(CheckedText.text.data(), static_cast<std::size_t>(place));
-  const std::size_t amp = text.rfind('&');
-  if (amp == std::string_view::npos || text.size() - amp > 8 || text.back() != ';') return false;
+  // The longest of those references is eight characters: no further back
+  // is looked, however long the text before it.
+  const std::size_t end = static_cast<std::size_t>(place), from = end > 8 ? end - 8 : 0;
+  const std::string_view text(CheckedText.text.data(), end);
+  const std::size_t near = text.substr(from).rfind('&');
+  if (near == std::string_view::npos || text.back() != ';') return false;
+  const std::size_t amp = from + near;
   const std::string_view name = text.substr(amp + 1, text.size() - amp - 2);
   for (std::string_view r : kOpeningReferences)
     if (name == r) return StandsApartAt(static_cast<std::int32_t>(amp), false);

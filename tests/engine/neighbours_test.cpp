@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/tokenizer.h"
 #include "tests/support/word_list_fixture.h"
 
 namespace {
@@ -20,6 +21,31 @@ TEST(Neighbours, StopAtTheEndsOfTheList) {
   EXPECT_EQ(PrevOr(first).wordClass, 0);
   EXPECT_EQ(PrevOr(Next(first), 1).text, "open");
   EXPECT_EQ(Next(nullptr), nullptr);
+}
+
+// A word begins apart after white space, a start tag, or a bracket or
+// quotation mark that stands apart itself, and after an index entry that
+// does; not as the rest of a word that markup or a sign began. The word is
+// the one at '|' in the checked text.
+TEST(Neighbours, StandsApart) {
+  const struct {
+    const char* text;
+    bool apart;
+  } cases[] = {
+      {"Use (|verbose) now", true},  {"a \"(|default)\"", true},    {"&ldquo;|Stop&rdquo;", true},
+      {"<b>|Stop</b>", true},        {"x <indexterm>i</indexterm>|gives", true},
+      {"--user=[|DOMAIN", false},    {"<tag>x</tag>'|s", false},   {"x&quot;|word", false},
+      {"<tag>row</tag>|s", false},   {"x<indexterm>i</indexterm>|gives", false},
+  };
+  for (const auto& c : cases) {
+    const std::string text = c.text;
+    const std::size_t at = text.find('|');
+    CheckedText.text = text.substr(0, at) + text.substr(at + 1);
+    WordRec w;
+    w.place = static_cast<std::int32_t>(at);
+    EXPECT_EQ(StandsApart(w), c.apart) << c.text;
+  }
+  CheckedText.Reset();
 }
 
 }  // namespace
