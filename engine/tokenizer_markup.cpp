@@ -5,6 +5,7 @@
 #include <string>
 #include <type_traits>
 
+#include "engine/data_module_head.h"
 #include "engine/markup_end.h"
 #include "engine/tag_tables.h"
 #include "engine/tokenizer.h"
@@ -238,6 +239,7 @@ bool TryAsideElement(Scan& s, const Markup& m) {
     s.p = closing;
     ReadMarkup(s, &end);
     s.p = end.end;
+    s.elementEnd = end.end;
   }
   return true;
 }
@@ -276,16 +278,9 @@ bool TryHiddenWarning(Scan& s, const Markup& m) {
   return true;
 }
 
-// Text right before a block's start tag ends its sentence, as at the
-// block's end: the block's words are no part of it ("<li>Stop the
-// pump<ul><li>..."). Where nothing was read since the last sentence end
-// (a full stop, a colon...), nothing is added; a block that closes itself
-// holds no text and divides none.
-void EndSentenceBeforeBlock(Scan& s, const Markup& m) {
-  if (!IsOpeningTag(m.view()) || m.closesItself() || !OpensBlockElement(m.view())) return;
-  // Its end tag names no placement: where it stands is kept for the
-  // closing-tag step.
-  if (OpensBreakImage(m.view())) s.breakImageEnd = MatchingClosingTag(m.end, OpeningTagName(m.view()));
+// Ends the sentence in progress. Where nothing was read since the last
+// sentence end (a full stop, a colon...), nothing is added.
+void EndSentenceHere(Scan& s) {
   const WordRec* last = WordList.tail;
   const bool ended = !last || (last->written.view().size() == 1 &&
                                std::string_view(".:;!?").find(last->written.first()) != std::string_view::npos);
@@ -295,6 +290,18 @@ void EndSentenceBeforeBlock(Scan& s, const Markup& m) {
   s.wordNo = 0;
   AddLiteral(s, ".", 9);
   s.wordNo = 1;
+}
+
+// Text right before a block's start tag ends its sentence, as at the
+// block's end: the block's words are no part of it ("<li>Stop the
+// pump<ul><li>..."). A block that closes itself holds no text and divides
+// none.
+void EndSentenceBeforeBlock(Scan& s, const Markup& m) {
+  if (!IsOpeningTag(m.view()) || m.closesItself() || !OpensBlockElement(m.view())) return;
+  // Its end tag names no placement: where it stands is kept for the
+  // closing-tag step.
+  if (OpensBreakImage(m.view())) s.breakImageEnd = MatchingClosingTag(m.end, OpeningTagName(m.view()));
+  EndSentenceHere(s);
 }
 
 // A closing tag; block elements end the sentence, code blocks and images
@@ -361,6 +368,32 @@ void NoteDataModule(const Markup& m) {
   }
 }
 
+// Only blanks stand before `at` in the text.
+bool OpensTheText(const Scan& s, const char* at) {
+  for (const char* q = s.text; q < at; ++q)
+    if (!IsSpace(*q) && *q != '\r') return false;
+  return true;
+}
+
+// A data module inside the text is read as one checked alone: from its
+// content on, so that its identification and status draw no finding and
+// its content's first sentence starts as the module's own. The module that
+// opens the text is the element under check, which is read whole; so is a
+// module without content, as one alone is.
+bool TrySkipDataModuleHead(Scan& s, const Markup& m) {
+  const std::string_view tag = m.view();
+  if (!IsOpeningTag(tag) || m.closesItself() || OpeningTagName(tag) != kDataModuleElement ||
+      OpensTheText(s, m.start))
+    return false;
+  char* text = DataModuleTextStart(m.end, AtTextEnd);
+  if (!text) return false;
+  EndSentenceHere(s);
+  Flush(s, 0);
+  ClearPending(s);
+  s.p = text;
+  return true;
+}
+
 }  // namespace
 
 void ScanMarkup(Scan& s) {
@@ -378,9 +411,21 @@ void ScanMarkup(Scan& s) {
   } note{s};
   Markup m;
   ReadMarkup(s, &m);
+  // Where the scan goes on right after an element's end, a sign there
+  // follows the element.
+  struct NoteElementEnd {
+    Scan& s;
+    const Markup& m;
+    ~NoteElementEnd() {
+      const std::string_view tag = m.view();
+      const bool element = tag.size() > 1 && tag[1] != '!' && tag[1] != '?';
+      if (element && s.p == m.end && (tag[1] == '/' || m.closesItself())) s.elementEnd = m.end;
+    }
+  } elementEnd{s, m};
   // The kinds of markup are tried in this order.
   const std::string_view tag = m.view();
   NoteDataModule(m);
+  if (TrySkipDataModuleHead(s, m)) return;
 
   if (StartsWithNoCase(tag, "<!--")) {
     SkipComment(s, m);

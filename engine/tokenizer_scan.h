@@ -30,6 +30,9 @@ struct Scan {
   bool lastWasNumber = false;  // the last token added was a number
   bool overlong = false;       // the word in progress grew past 83 characters
   bool markupSeen = false;     // markup was passed over since the last token
+  // Right after the last element's end the scan passed: its closing tag, or
+  // a tag that closes itself (null: none yet).
+  const char* elementEnd = nullptr;
 
   // The stretches still to pass over, and where the next one begins (null:
   // none is left).

@@ -165,9 +165,29 @@ void ScanFullStop(Scan& s) {
   EndSentence(s, 9);
 }
 
+namespace {
+
+// A '!' with no word in progress ends the sentence where it follows an
+// element's end ("Run <filename>setup</filename>!"), as it does after a
+// word, and as '.' and '?' do there: the element stands for its words. A
+// sentence already ended there, an operator ("</varname>!=") and a '!'
+// that begins a word ("</b>!important") are no such end.
+bool EndsAfterElement(const Scan& s) {
+  if (s.length != 0 || s.overlong || !s.elementEnd || s.p != s.elementEnd) return false;
+  const char next = Peek(s, 1);
+  if (IsLetterOrDigit(Byte(next)) || next == '=') return false;
+  const WordRec* last = WordList.tail;
+  if (!last) return false;
+  const std::string_view written = last->written.view();
+  return !(written.size() == 1 && std::string_view(".:;!?").find(written[0]) != std::string_view::npos);
+}
+
+}  // namespace
+
 void ScanExclamation(Scan& s) {
+  const bool afterElement = EndsAfterElement(s);
   ++s.p;
-  if (s.length == 0) return;
+  if (s.length == 0 && !afterElement) return;
   const int kind = s.pendingKind;
   Flush(s, kind);
   AddLiteral(s, "!", kind);
