@@ -9,12 +9,13 @@
 // index), or a concept whose body holds no sentence; a concept or book
 // without its body may name the body's start tag in a comment or an
 // instruction, where it starts nothing; or an S1000D data module, its
-// identification and status unread, its content's levelled paragraphs
-// nested, or a fault isolation's steps, faults reported or a procedure's
-// steps, whose content may open with refs of no, one, three or 25
+// description, identification and status unread wherever the module
+// stands (words there that would draw findings too), its content's
+// levelled paragraphs nested, or a fault isolation's steps, faults
+// reported or a procedure's steps, whose content may open with refs of no, one, three or 25
 // references (dmRef, pmRef, externalPubRef), as the module's root or
 // inside a publication module's entry (pm/content/pmEntry/dmodule, as
-// s1kd-flatten makes it, or in the entry's dmContent), read whole; and a
+// s1kd-flatten makes it, or in the entry's dmContent); and a
 // DITA map may open with key definitions of keywords, as many, before its
 // topic references. The sentence after those lists is a title, a fault's
 // description or a navigation title opening with a probe, or one just
@@ -1846,19 +1847,23 @@ class Layout {
         out_ = "<concept id=\"c\"><title>" + Probed(title, false) + "</title><shortdesc>";
         break;
       case Root::kDataModule: {
-        // Inside a publication module the check reads the module whole,
-        // its identification too, whose text holds no probe then.
-        const bool wrapped = shape.wrapper != Wrapper::kNone;
-        auto ident = [wrapped](const std::string& text) { return wrapped ? text : Probed(text, false); };
-        out_ = "<dmodule><identAndStatusSection><dmAddress><dmIdent>" + kDmCode +
+        // The description, identification and status are unread, the
+        // module's root or inside a publication module: their probes and
+        // the words that would draw findings ("text/xml", "Utilize") get
+        // no marker.
+        auto ident = [](const std::string& text) { return Probed(text, false); };
+        out_ = "<dmodule xmlns:dc=\"http://purl.org/dc/elements/1.1/\" xmlns:rdf=\"http://www.w3.org/1999/02/"
+               "22-rdf-syntax-ns#\"><rdf:Description><dc:format>" + ident("text/xml") + "</dc:format>"
+               "</rdf:Description><identAndStatusSection><dmAddress><dmIdent>" + kDmCode +
                "<language languageIsoCode=\"en\" countryIsoCode=\"US\"/><issueInfo issueNumber=\"001\" "
                "inWork=\"00\"/></dmIdent><dmAddressItems><issueDate year=\"2024\" month=\"01\" "
-               "day=\"01\"/><dmTitle><techName>" + ident(wrapped ? "Fuel pump" : title) + "</techName><infoName>" +
+               "day=\"01\"/><dmTitle><techName>" + ident(title) + "</techName><infoName>" +
                ident("Description") + "</infoName></dmTitle></dmAddressItems></dmAddress><dmStatus "
                "issueType=\"new\"><security securityClassification=\"01\"/><responsiblePartnerCompany><enterpriseName>" +
                ident("Acme") + "</enterpriseName></responsiblePartnerCompany><applic><displayText><simplePara>" +
                ident("All") + "</simplePara></displayText></applic><qualityAssurance><unverified/>"
-               "</qualityAssurance></dmStatus></identAndStatusSection><content>" + kContentAnchor + Listing();
+               "</qualityAssurance><reasonForUpdate><simplePara>" + ident("Utilize the new data.") +
+               "</simplePara></reasonForUpdate></dmStatus></identAndStatusSection><content>" + kContentAnchor + Listing();
         const std::string first = ListingSentence(true) + Probed(title);
         switch (shape.module) {
           case ModuleKind::kDescription:

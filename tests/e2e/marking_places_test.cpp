@@ -5,6 +5,7 @@
 // byte, and every result is well-formed.
 #include <libxml/parser.h>
 
+#include <map>
 #include <regex>
 
 #include "tests/e2e/sample_check.h"
@@ -364,31 +365,67 @@ TEST_F(MarkingPlaces, ReferencesBeforeTheText) {
   EXPECT_EQ(marked.find("Kesta=\"28"), std::string::npos) << marked;
 }
 
-// A data module's actions are read wherever the module stands: as the
-// root, inside a publication module, in its content wrapper, and in the
-// check of one of its elements.
+// A data module is read as the root is, wherever it stands: inside a
+// publication module, bare or in its content wrapper, its description,
+// identification and status draw no finding, and its content gets the
+// markers of the module alone, its actions among them. An element checked
+// on purpose is read whole, as in the module alone.
 TEST_F(MarkingPlaces, DataModuleInsideAPublication) {
   const std::string module =
-      "<dmodule><identAndStatusSection><dmStatus><brexDmRef><dmRef/></brexDmRef></dmStatus>"
-      "</identAndStatusSection><content><faultIsolation><isolationProcedure><isolationMainProcedure>"
+      "<dmodule id=\"dm\" xmlns:dc=\"http://purl.org/dc/elements/1.1/\" xmlns:rdf=\"http://www.w3.org/1999/02/"
+      "22-rdf-syntax-ns#\"><rdf:Description><dc:format>text/xml</dc:format><dc:language>en-US</dc:language>"
+      "</rdf:Description><identAndStatusSection><dmAddress><dmAddressItems><dmTitle><techName id=\"tn\">Cooling fan "
+      "unit</techName></dmTitle></dmAddressItems></dmAddress><dmStatus><copyright><copyrightPara>This material is "
+      "provided as is and neither the maker nor any person who has contributed to the creation of this material "
+      "makes any promise of merchantability.</copyrightPara></copyright><brexDmRef><dmRef/></brexDmRef>"
+      "<reasonForUpdate><simplePara>Utilize the new data.</simplePara></reasonForUpdate></dmStatus>"
+      "</identAndStatusSection><content id=\"dc\"><faultIsolation><isolationProcedure><isolationMainProcedure>"
       "<isolationStep id=\"s1\"><action>Utilize a pressure gauge on the test port.</action><isolationStepQuestion>"
       "Is the pressure correct?</isolationStepQuestion></isolationStep><isolationProcedureEnd id=\"e1\"><action>"
       "Replace the pump, because a pump that cannot make pressure when the switch is ON and the reservoir is full "
       "has a worn gear set that the workshop must repair.</action></isolationProcedureEnd></isolationMainProcedure>"
       "</isolationProcedure></faultIsolation></content></dmodule>";
+  auto moduleOf = [](const std::string& marked) {
+    const std::size_t from = marked.find("<dmodule");
+    return marked.substr(from, marked.find("</dmodule>") - from);
+  };
+  const std::string custom = std::string(KESTA_BUILD_DIR) + "/custom";
+  auto errorsScored = [&](const std::string& doc) {
+    const std::string err = Kesta({"call", "SixsigmaRead", doc, "--answer", "2"}, custom).err;
+    const std::size_t at = err.find("KESta found ");
+    return at == std::string::npos ? err : err.substr(at, err.find(" in ", at) - at);
+  };
+  std::string alone, aloneScore;
+  std::map<std::string, std::string> aloneElements;
   for (const std::string& xml :
-       {module + "\n", "<pm><content><pmEntry><pmEntryTitle>Faults</pmEntryTitle>" + module + "</pmEntry></content></pm>\n",
-        "<pm><content><pmEntry><dmContent>" + module + "</dmContent></pmEntry></content></pm>\n"}) {
+       {module + "\n", "<pm><content id=\"pc\"><pmEntry><pmEntryTitle>Faults</pmEntryTitle>" + module +
+                           "</pmEntry></content></pm>\n",
+        "<pm><content id=\"pc\"><pmEntry><dmContent>" + module + "</dmContent></pmEntry></content></pm>\n"}) {
     const std::string marked = CheckAndCloseDocument(xml);
     EXPECT_NE(marked.find("<action><?Pub _touchup Kesta=\"0000Use\""), std::string::npos) << marked;
     EXPECT_TRUE(Marked(marked, "28", "NONE", "Replace")) << marked;
     EXPECT_TRUE(Marked(marked, "02", "(Move when to main clause.)", "when")) << marked;
+    EXPECT_GT(marked.find("Kesta="), marked.find("<content id=\"dc\">")) << marked;
+    const std::string doc = dir_.Write("doc.xml", xml);
+    if (alone.empty()) {
+      alone = moduleOf(marked);
+      aloneScore = errorsScored(doc);
+    } else {
+      EXPECT_EQ(moduleOf(marked), alone);
+      EXPECT_EQ(errorsScored(doc), aloneScore);
+      ProgramRun whole = Kesta({"check", doc, "--element", "pc"}, custom);
+      EXPECT_EQ(moduleOf(whole.out), alone) << whole.err;
+    }
+    for (const char* id : {"dm", "dc", "tn", "s1"}) {
+      ProgramRun element = Kesta({"check", doc, "--element", id}, custom);
+      EXPECT_EQ(element.status, 0) << element.err;
+      std::string& first = aloneElements[id];
+      if (first.empty()) first = moduleOf(element.out);
+      EXPECT_EQ(moduleOf(element.out), first) << id;
+    }
   }
-  const std::string custom = std::string(KESTA_BUILD_DIR) + "/custom";
-  const std::string doc = dir_.Write("pm.xml", "<pm><content><pmEntry>" + module + "</pmEntry></content></pm>\n");
-  ProgramRun step = Kesta({"check", doc, "--element", "s1"}, custom);
-  EXPECT_EQ(step.status, 0) << step.err;
-  EXPECT_NE(step.out.find("<action><?Pub _touchup Kesta=\"0000Use\""), std::string::npos) << step.out;
+  EXPECT_NE(aloneElements["tn"].find("Kesta=\"3800"), std::string::npos) << aloneElements["tn"];
+  EXPECT_NE(aloneElements["s1"].find("<action><?Pub _touchup Kesta=\"0000Use\""), std::string::npos);
 }
 
 // A figure ends its sentence: the paragraph after it opens a sentence of

@@ -154,6 +154,14 @@ TEST_F(TokenizerTest, WordsArticlesBreaksAndSentenceEnds) {
       {"Stop\x97then go", "kp", "Stop .{k9 p1} then go{k9 p1} .{k9 p2}"},
       {"a bc\fdd e\xA4 ff", "kp", "a bc{p1} .{p2} dd{p3} e{p4} .{p5} ff{k9 p6} .{k9 p7}"},
       {"Stop! Now ! go", "p", "Stop !{p1} Now{p2} go{p3} .{p4}"},
+      // After an element's end '!' ends the sentence as after a word, and as
+      // '.' and '?' do there; not after a blank, a sentence end or an
+      // opening tag, nor as an operator or a word's first letter.
+      {"Run <filename>setup</filename>! Use <b>it</b>! Then <ph>go on</ph>!", "", "Run <Ref> ! Use <ref> it ! Then go on ! ."},
+      {"See <xref href=\"a\"/>! Go<indexterm>x</indexterm>! Stop <uicontrol>OK</uicontrol>!\"", "p",
+       "See <ref>{p1} !{p2} Go{p3} !{p4} Stop{p5} <ref>{p6} !{p7} .{p8}"},
+      {"<p>Stop.</p>! Go <b>now</b> ! <emphasis>!</emphasis> <code>a</code>!=<code>b</code>, <b>x</b>!important", "",
+       "Stop . Go <ref> now <Ref> <Ref> , <ref> x important ."},
       {"Use e.g. a tool, see fig. 3 and E.G. (etc.) now", "cvp", "Use e.g.{c45 vA p1} a{p2} tool{p3} ,{p4} see{p5} fig.{c45 vB p6} 3{p7} and{p8} E.G.{c45 vA p9} ({p10} etc.{c45 vA p11} ){p12} now{p13} .{p14}"},
       // A tab is not among the characters that may follow an abbreviation.
       {"See fig.\tNext", "", "See fig . Next ."},
@@ -473,12 +481,55 @@ TEST_F(TokenizerTest, ActionByDocumentKind) {
             {"<pmEntry><pmEntryTitle>Faults</pmEntryTitle><dmodule><identAndStatusSection><dmStatus><brexDmRef>"
              "<dmRef/></brexDmRef></dmStatus></identAndStatusSection><content>" + isolation +
                  "</content></dmodule><dmodule/></pmEntry><para>To <action>deselect</action> it.</para>",
-             "", "Faults . <ref> . Utilize pump . Is it on ? . To <Ref> it ."},
+             "", "Faults . Utilize pump . Is it on ? . To <Ref> it ."},
             {"<dmContent><dmodule><dmodule>" + isolation + "</dmodule>" + isolation + "</dmodule></dmContent>" +
                  isolation, "", "Utilize pump . Is it on ? Utilize pump . Is it on ? <Ref> Is it on ? ."}});
   DocumentKind.dataModule = true;
   RunCases({{docbook, "", "This command . starts a new document . in window . To . deselect . it , go ."},
             {isolation, "", "Utilize pump . Is it on ? ."}});
+}
+
+// A data module inside the text is read from its content, as one checked
+// alone: its description, identification and status are no words, and its
+// content starts a sentence. The module that opens the text (the element
+// under check) and one without content are read whole.
+TEST_F(TokenizerTest, DataModuleReadFromItsContent) {
+  const std::string head =
+      "<rdf:Description><dc:format>text/xml</dc:format></rdf:Description><identAndStatusSection><dmAddress>"
+      "<dmTitle><techName>Cooling fan unit</techName></dmTitle></dmAddress><dmStatus><reasonForUpdate>"
+      "<simplePara>Utilize the data.</simplePara></reasonForUpdate></dmStatus></identAndStatusSection>";
+  const std::string text = "<description><para>Utilize the pump.</para></description>";
+  const std::string module = "<dmodule xmlns:dc=\"http://purl.org/dc/elements/1.1/\">" + head + "<content>" + text +
+                             "</content></dmodule>";
+  const std::string longHead = "<idstatus>" + std::string(40000, 'x') + "<dmaddres><dmc>Code</dmc></dmaddres>" +
+                               std::string(300, ' ') + "</idstatus>";
+  RunCases({
+      {"<pmEntry><pmEntryTitle>Brake</pmEntryTitle>" + module + "</pmEntry>", "p",
+       "Brake . Utilize{p1} pump{p2} .{p3}"},
+      {"<pmEntry><dmContent>" + module + module + "</dmContent></pmEntry><para>Go on.</para>", "",
+       "Utilize pump . Utilize pump . Go on ."},
+      // A word before the module ends its sentence; 2.x, content with
+      // attributes, a long identification.
+      {"<para>Brake<dmodule>" + longHead + "<content id=\"c\">Utilize it.</content></dmodule>", "p",
+       "Brake . Utilize{p1} it{p2} .{p3}"},
+      // What a comment, an instruction or a CDATA section holds is no tag,
+      // and the names are known whole.
+      {"<pm><dmodule>" + head + "<!-- <content> --><?pi <content>?><![CDATA[<content>]]><contents>Words</contents>"
+       "<contentx/><content>Utilize it.</content></dmodule>", "", "Utilize it ."},
+      {"<pm><dmodule>" + head + "<content/></dmodule><para>Go.</para></pm>", "", "Go ."},
+      // A module nested in another's content is read from its own.
+      {"<pm><dmodule>" + head + "<content><para>Stop.</para>" + module + "<para>Go.</para></content></dmodule></pm>",
+       "", "Stop . Utilize pump . Go ."},
+      // No content: read whole, as one alone is; a module that closes itself
+      // holds nothing.
+      {"<pm><dmodule><idstatus><para>Read it.</para></idstatus></dmodule><dmodule/><para>Go.</para></pm>", "",
+       "Read it . Go ."},
+      {"<pm><dmodule><idstatus><para>Read it.</para></idstatus><dmodule><content>Go.</content></dmodule>", "",
+       "Read it . Go ."},
+      {"<pm><dmodule><idstatus><para>Read <content", "", "Read ."},
+      {module, "", "text/xml . Cooling fan unit . Utilize data . Utilize pump ."},
+      {"\n " + module, "", "text/xml . Cooling fan unit . Utilize data . Utilize pump ."},
+  });
 }
 
 // A placeholder is a word of its sentence at the start of the text too; a
@@ -587,7 +638,8 @@ TEST_F(TokenizerTest, EveryLookAheadStopsAtTheEndOfTheText) {
       "[", "[a", "{", "{a", "a(s", "a(es", "the", "the ", "the the", "The the ", ",", ", ", "1,", ":", "http:",
       "CAGE:", ";", "a;", "/", "a/", "+", "1+", "\xB0", "1\xB0", ("1\xB0" "C"), "\xBD", "\xB5", "\xAD", "a\xAD",
       "\x97", "\xA4", "?", " ?", "!", ".", "..", "a.", "1.", "1. ", "1. A", "o", "o ", "|", "a|", "#",
-      "--", "-->", "\\", "@", "@@", "@@E", "@@EN",
+      "--", "-->", "\\", "@", "@@", "@@E", "@@EN", "<dmodule", "<dmodule>", "<dmodule><idstatus>x",
+      "<dmodule><content", "<dmodule><!-- <content>", "<dmodule><content>", "<b>x</b>!", "<xref/>!",
   };
   for (const char* e : endings)
     for (const std::string& text : {std::string(e), "Open " + std::string(e), "Open the " + std::string(e)})
