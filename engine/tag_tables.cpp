@@ -126,15 +126,16 @@ constexpr std::string_view kBlockElements[] = {
     // of the titles after it
     "keydef",
     // Titles, each a sentence of its own, and the metadata that holds them,
-    // which ends its sentence before the text after it. Any document
-    // type's title, subtitle and abbreviated title (a title is never
-    // inline); DITA's alternative titles (1.x "titlealts" with its
-    // "navtitle" and "searchtitle", 2.0 "titlealt" and its kinds), a map's
-    // link text and its "topicmeta", a bookmap's titles and "bookmeta", a
-    // publication map's main title (DITA for Publishers); a DITA glossary
-    // entry, whose term is its title (DocBook's entry is a block too; its
-    // "glossterm" also stands inside sentences, so the entry ends it)
-    "title", "subtitle", "titleabbrev", "titlealts", "navtitle", "searchtitle", "titlealt", "linktitle", "titlehint",
+    // which ends its sentence before the text after it. A subtitle and an
+    // abbreviated title ("title" ends its sentence by the prefix above, at
+    // its end only: some documents write one inside a paragraph); DITA's
+    // alternative titles (1.x "titlealts" with its "navtitle" and
+    // "searchtitle", 2.0 "titlealt" and its kinds), a map's link text and
+    // its "topicmeta", a bookmap's titles and "bookmeta", a publication
+    // map's main title (DITA for Publishers); a DITA glossary entry, whose
+    // term is its title (DocBook's entry is a block too; its "glossterm"
+    // also stands inside sentences, so the entry ends it)
+    "subtitle", "titleabbrev", "titlealts", "navtitle", "searchtitle", "titlealt", "linktitle", "titlehint",
     "linktext", "topicmeta", "booktitle", "mainbooktitle", "booktitlealt", "booklibrary", "bookmeta", "mainpubtitle",
     "glossentry",
     // DocBook 4's info sections, each named for what it describes; a
@@ -148,6 +149,15 @@ constexpr std::string_view kBlockElements[] = {
     "hazardstatement", "messagepanel", "typeofhazard", "consequence", "howtoavoid", "condition",
     // ATA (maintenance manuals and service bulletins)
     "l1item", "l2item", "l3item", "l4item", "l5item", "l6item", "l7item", "numlitem", "unlitem", "sheet",
+};
+
+// Lists that may stand inside a paragraph's sentence, so that their start
+// ends none; their end does, so that no title after them joins what they
+// hold where their entries are no blocks (references to entities that
+// stand for them). Compared by the whole name.
+constexpr std::string_view kListsEndingSentences[] = {
+    // DocBook: a list of terms
+    "variablelist",
 };
 
 // Inline elements whose names begin like a block end above ("</p" of
@@ -374,7 +384,8 @@ bool ClosesCodeElement(std::string_view tag) {
 
 bool ClosesBlockElement(std::string_view tag) {
   const std::string_view name = ClosingTagName(tag);
-  return !name.empty() && (Listed(name, kBlockElements) || Listed(name, DataModuleBlocks()));
+  return !name.empty() && (Listed(name, kBlockElements) || Listed(name, kListsEndingSentences) ||
+                            Listed(name, DataModuleBlocks()));
 }
 
 bool OpensBreakImage(std::string_view tag) {
