@@ -75,6 +75,21 @@ constexpr std::string_view kCodeElements[] = {
     "objectPath", "objpath", "notationName", "snsCode",
 };
 
+// The fields of records that hold a value, not a writer's sentence: a date,
+// a number, a person's initials, a company's name. Each is one
+// placeholder, as code is, wherever it stands (DocBook 5 also writes a date
+// inside a sentence). Compared by the whole name: "dateFormat" or
+// "revnumbers" are no such field.
+constexpr std::string_view kFieldElements[] = {
+    // DocBook: dates (a date in a revision, an info section or a sentence;
+    // the publication date), a revision's number and its author's
+    // initials, a release's and an edition's name (DITA's bookmap writes
+    // "edition" too); a reference page's names
+    "date", "pubdate", "revnumber", "authorinitials", "releaseinfo", "edition", "refname", "refdescriptor",
+    // S1000D: a company's name, in a repository or a record
+    "enterpriseName",
+};
+
 // Block elements of the document types the checker knows, by their whole
 // names: their end ends the sentence, whatever the prefixes above say, so
 // that no sentence runs from one block into the next (a code block's end
@@ -110,10 +125,39 @@ constexpr std::string_view kBlockElements[] = {
     // DITA maps: a key definition, whatever its metadata holds, is no part
     // of the titles after it
     "keydef",
+    // Titles, each a sentence of its own, and the metadata that holds them,
+    // which ends its sentence before the text after it. A subtitle and an
+    // abbreviated title ("title" ends its sentence by the prefix above, at
+    // its end only: some documents write one inside a paragraph); DITA's
+    // alternative titles (1.x "titlealts" with its "navtitle" and
+    // "searchtitle", 2.0 "titlealt" and its kinds), a map's link text and
+    // its "topicmeta", a bookmap's titles and "bookmeta", a publication
+    // map's main title (DITA for Publishers); a DITA glossary entry, whose
+    // term is its title (DocBook's entry is a block too; its "glossterm"
+    // also stands inside sentences, so the entry ends it)
+    "subtitle", "titleabbrev", "titlealts", "navtitle", "searchtitle", "titlealt", "linktitle", "titlehint",
+    "linktext", "topicmeta", "booktitle", "mainbooktitle", "booktitlealt", "booklibrary", "bookmeta", "mainpubtitle",
+    "glossentry",
+    // DocBook 4's info sections, each named for what it describes; a
+    // reference page's names and purpose (the purpose a sentence of its
+    // own); a revision history, each revision and the writer's remark on it
+    "articleinfo", "bookinfo", "chapterinfo", "appendixinfo", "prefaceinfo", "sectioninfo", "sect1info", "sect2info",
+    "sect3info", "sect4info", "sect5info", "refsectioninfo", "refsect1info", "refsect2info", "refsect3info",
+    "refsynopsisdivinfo", "glossaryinfo", "bibliographyinfo", "indexinfo", "setinfo", "setindexinfo", "referenceinfo",
+    "sidebarinfo", "refnamediv", "refpurpose", "revhistory", "revision", "revremark", "revdescription",
     // DITA hazard statements and troubleshooting
     "hazardstatement", "messagepanel", "typeofhazard", "consequence", "howtoavoid", "condition",
     // ATA (maintenance manuals and service bulletins)
     "l1item", "l2item", "l3item", "l4item", "l5item", "l6item", "l7item", "numlitem", "unlitem", "sheet",
+};
+
+// Lists that may stand inside a paragraph's sentence, so that their start
+// ends none; their end does, so that no title after them joins what they
+// hold where their entries are no blocks (references to entities that
+// stand for them). Compared by the whole name.
+constexpr std::string_view kListsEndingSentences[] = {
+    // DocBook: a list of terms
+    "variablelist",
 };
 
 // Inline elements whose names begin like a block end above ("</p" of
@@ -156,6 +200,13 @@ constexpr std::string_view kAsideElements[] = {
     // S1000D: the references of a data module's content, and the reference
     // to its applicability annotations
     "refs", "referencedApplicGroupRef",
+    // DocBook: a reference page's metadata before its text (its authors,
+    // dates and product; its title, volume and the names of its manual),
+    // which a reader of the page does not read as text
+    "refentryinfo", "refmeta",
+    // S1000D wiring data: each wire's and each harness's record (numbers,
+    // contacts, type, gauge, colour, length, maker), values all
+    "wire", "harness",
 };
 
 // Elements of the document types the checker knows that hold a writer's
@@ -318,7 +369,7 @@ int IsInlineTag(const char* tag) {
   return -1;
 }
 
-bool IsCodeElement(std::string_view tag) { return NameIn(tag, kCodeElements); }
+bool IsCodeElement(std::string_view tag) { return NameIn(tag, kCodeElements) || NameIn(tag, kFieldElements); }
 
 std::string_view ClosingTagName(std::string_view tag) {
   if (tag.size() < 3 || tag[0] != '<' || tag[1] != '/') return {};
@@ -328,12 +379,13 @@ std::string_view ClosingTagName(std::string_view tag) {
 
 bool ClosesCodeElement(std::string_view tag) {
   const std::string_view name = ClosingTagName(tag);
-  return !name.empty() && Listed(name, kCodeElements);
+  return !name.empty() && (Listed(name, kCodeElements) || Listed(name, kFieldElements));
 }
 
 bool ClosesBlockElement(std::string_view tag) {
   const std::string_view name = ClosingTagName(tag);
-  return !name.empty() && (Listed(name, kBlockElements) || Listed(name, DataModuleBlocks()));
+  return !name.empty() && (Listed(name, kBlockElements) || Listed(name, kListsEndingSentences) ||
+                            Listed(name, DataModuleBlocks()));
 }
 
 bool OpensBreakImage(std::string_view tag) {

@@ -44,8 +44,9 @@ int IsBlockEndTag(const char* tag);
 int IsInlineTag(const char* tag);
 
 // True when `tag`, an opening tag, opens an element that holds code or
-// literal computer text (its name compared whole): its content is replaced
-// by one placeholder, as an inline element's, even where it holds a
+// literal computer text, or a record's field that holds a value (a date, a
+// revision's number; its name compared whole): its content is replaced by
+// one placeholder, as an inline element's, even where it holds a
 // paragraph.
 bool IsCodeElement(std::string_view tag);
 
@@ -77,8 +78,9 @@ bool EndsSentence(std::string_view closingTag);
 
 // True when `tag`, an opening tag, opens an element that stands aside from
 // the text (an index entry, a writer's or reviewer's note, a list of
-// references or keywords before the text; its name compared whole): it is
-// skipped whole and leaves no word.
+// references or keywords before the text, metadata or a record that holds
+// no text; its name compared whole): it is skipped whole and leaves no
+// word.
 bool IsAsideElement(std::string_view tag);
 
 // True for a structural tag: the tag is skipped and its content is read.

@@ -365,6 +365,89 @@ TEST_F(MarkingPlaces, ReferencesBeforeTheText) {
   EXPECT_EQ(marked.find("Kesta=\"28"), std::string::npos) << marked;
 }
 
+// Each title is a sentence of its own, and the metadata before a title ends
+// its sentence: the title gets the findings and numbers it gets alone.
+TEST_F(MarkingPlaces, TitlesAndMetadataBeforeTheText) {
+  const char* kTitles[] = {"Features Overview", "Smart Navigation", "Quick Start", "System Requirements",
+                           "Data Backup"};
+  for (const char* element : {"navtitle", "linktext"}) {
+    SCOPED_TRACE(element);
+    std::string refs;
+    for (int i = 0; i < 24; ++i)
+      refs += std::string("<topicref href=\"t.dita\"><topicmeta><") + element + ">" + kTitles[i % 5] + "</" +
+              element + "></topicmeta></topicref>";
+    const std::string last = std::string("<topicref href=\"u.dita\"><topicmeta><") + element +
+                             ">Utilize the pump</" + element + "></topicmeta></topicref>";
+    for (const std::string& map :
+         {"<map><title>User Guide</title>" + refs + last + "</map>\n",
+          "<map><topicmeta><navtitle>Pump Guide</navtitle><linktext>Pump care</linktext><keywords><keyword>pump"
+          "</keyword></keywords></topicmeta>" + last + "</map>\n"}) {
+      const std::string marked = CheckAndCloseDocument(map);
+      EXPECT_NE(marked.find("<" + std::string(element) + "><?Pub _touchup Kesta=\"0000Use\""), std::string::npos)
+          << marked;
+      EXPECT_EQ(marked.find("Kesta=\"28"), std::string::npos) << marked;
+    }
+  }
+  // A bookmap's one-word title and a long chapter title: the length finding
+  // stands on the chapter title's first word.
+  std::string marked = CheckAndCloseDocument(
+      "<bookmap><booktitle><mainbooktitle>Pump</mainbooktitle></booktitle><chapter href=\"c.dita\"><topicmeta>"
+      "<navtitle>Installation of the pump on the frame of the machine when the frame is level and the operator has "
+      "removed the old pump and cleaned the mounting surface with a dry cloth</navtitle></topicmeta></chapter>"
+      "</bookmap>\n");
+  EXPECT_TRUE(Marked(marked, "28", "NONE", "Installation")) << marked;
+  EXPECT_FALSE(Marked(marked, "28", "NONE", "Pump")) << marked;
+  // A reference page's purpose, with and without the page's metadata
+  // before it.
+  const std::string meta = "<refmeta><refentrytitle>pumpctl</refentrytitle><manvolnum>8</manvolnum><refmiscinfo "
+                           "class=\"sectdesc\">System Management Commands</refmiscinfo></refmeta>";
+  const std::string name = "<refnamediv><refname>pumpctl</refname><refpurpose>Utilize the pump from the command "
+                           "line</refpurpose></refnamediv>";
+  for (const std::string& info :
+       {std::string(), std::string("<refentryinfo><author><firstname>Julianne Frances</firstname><surname>Haugh"
+                                   "</surname><contrib>Creation, 1989</contrib></author><copyright><year>2021"
+                                   "</year><holder>Acme</holder></copyright><date>01 May 2019</date>"
+                                   "</refentryinfo>")}) {
+    marked = CheckAndCloseDocument("<refentry id=\"p\">" + info + meta + name + "</refentry>\n");
+    EXPECT_NE(marked.find("<refpurpose><?Pub _touchup Kesta=\"0000Use\""), std::string::npos) << marked;
+    EXPECT_EQ(marked.find("Kesta=\"28"), std::string::npos) << marked;
+    EXPECT_EQ(marked.find("Kesta=\"25"), std::string::npos) << marked;
+  }
+}
+
+// The fields of records are no writer's words: a revision's number, date
+// and initials and a wire's fields get no finding, and a run of them no
+// length finding; a revision's remark is read as a sentence of its own.
+TEST_F(MarkingPlaces, RecordFieldsAreNoWords) {
+  const std::string revision = "<revision><revnumber>1.2</revnumber><date>04 April 2021</date><authorinitials>FPL"
+                               "</authorinitials><revremark>Utilize the new pump figures</revremark></revision>";
+  const std::string older = "<revision><revnumber>1.1</revnumber><date>01 May 2019</date><authorinitials>esr"
+                            "</authorinitials><revremark>Added the various notes on the seal</revremark></revision>";
+  for (const std::string& xml :
+       {"<article><articleinfo><title>Pump notes</title><revhistory>" + revision + older + Repeat(older, 3) +
+            "</revhistory></articleinfo><para>The pump of <date>01 May 2019</date> has a new seal.</para></article>\n",
+        "<article xmlns=\"http://docbook.org/ns/docbook\"><info><title>Pump notes</title><revhistory>" + revision +
+            older + "</revhistory></info><section><title>Changes</title><revhistory>" + revision +
+            "</revhistory></section></article>\n"}) {
+    const std::string marked = CheckAndCloseDocument(xml);
+    for (const char* field : {"April", "May", "FPL", "esr", "2021", "1.2"})
+      EXPECT_EQ(marked.find(std::string("?>") + field), std::string::npos) << field << marked;
+    EXPECT_NE(marked.find("<revremark><?Pub _touchup Kesta=\"0000Use\""), std::string::npos) << marked;
+    EXPECT_TRUE(Marked(marked, "01", "many", "various")) << marked;
+    EXPECT_EQ(marked.find("Kesta=\"28"), std::string::npos) << marked;
+  }
+  const std::string wire = "<wire id=\"w1\" itemOriginator=\"orig01\"><wireNumber>W101</wireNumber><wireType>AP"
+                           "</wireType><wireGauge>22</wireGauge><wireColor>red</wireColor><length lengthUnit=\"mm\">"
+                           "1250</length><fromEquip><equipNumber>P1</equipNumber><contactNumber>12</contactNumber>"
+                           "</fromEquip><groupingValue>May</groupingValue><enterpriseName>Acme Brake Systems"
+                           "</enterpriseName></wire>";
+  const std::string marked = CheckAndCloseDocument(
+      "<dmodule><content><wiringData><wireData>" + Repeat(wire, 3) + "<wireAlts>" + Repeat(wire, 2) +
+      "</wireAlts></wireData><harnessData><harness><name>Main brake harness</name><enterpriseName>Acme"
+      "</enterpriseName></harness></harnessData></wiringData></content></dmodule>\n");
+  EXPECT_EQ(marked.find("<?Pub _touchup"), std::string::npos) << marked;
+}
+
 // A data module is read as the root is, wherever it stands: inside a
 // publication module, bare or in its content wrapper, its description,
 // identification and status draw no finding, and its content gets the

@@ -78,10 +78,42 @@ TEST(TokenizerTables, TagsAbbreviationsAndPrefixes) {
     EXPECT_EQ(IsCodeElement(r.text), r.expected == 1) << r.text;
   for (const Row& r : {Row{"</objectValue>", 1}, {"</structureObjectRuleGroup>", -1}, {"</snsSystem>", -1}})
     EXPECT_EQ(EndsSentence(r.text), r.expected == 1) << r.text;
+  // Titles of every kind and the metadata that holds them end their
+  // sentences at both ends, by their whole names; a reference page's title
+  // and volume also stand inside sentences (in "citerefentry"), as a
+  // DocBook glossary term does: their ends end none.
+  for (const Row& r : {Row{"</navtitle>", 1}, {"</linktext>", 1}, {"</topicmeta>", 1}, {"</mainbooktitle>", 1},
+                       {"</booktitlealt>", 1}, {"</bookmeta>", 1}, {"</subtitle>", 1}, {"</titlealt>", 1},
+                       {"</glossentry>", 1}, {"</refpurpose>", 1}, {"</refnamediv>", 1}, {"</chapterinfo>", 1},
+                       {"</revremark>", 1}, {"</revision>", 1}, {"</variablelist>", 1}, {"</navtitles>", -1},
+                       {"</refentrytitle>", -1},
+                       {"</manvolnum>", -1}, {"</glossterm>", -1}, {"</booktitlealts>", -1}})
+    EXPECT_EQ(EndsSentence(r.text), r.expected == 1) << r.text;
+  // A title's start ends no sentence: some documents write one inside a
+  // paragraph; nor does a list's, which may stand inside a sentence.
+  for (const Row& r : {Row{"<subtitle>", 1}, {"<navtitle>", 1}, {"<linktext>", 1}, {"<topicmeta>", 1},
+                       {"<booktitle>", 1}, {"<refnamediv id=\"name\">", 1}, {"<revhistory>", 1},
+                       {"<titlealts>", 1}, {"<title>", -1}, {"<variablelist>", -1}, {"<refentrytitle>", -1},
+                       {"<topicref>", -1}})
+    EXPECT_EQ(OpensBlockElement(r.text), r.expected == 1) << r.text;
+  // A record's fields are one placeholder each, wherever they stand; a
+  // date's end ends no sentence, the publication date's no longer either.
+  for (const Row& r : {Row{"<date>", 1}, {"<pubdate>", 1}, {"<revnumber>", 1}, {"<authorinitials>", 1},
+                       {"<releaseinfo>", 1}, {"<edition>", 1}, {"<refname>", 1}, {"<enterpriseName>", 1},
+                       {"<dates>", -1}, {"<dateFormat>", -1}, {"<revremark>", -1}, {"<refnamediv>", -1},
+                       {"<enterpriseIdent manufacturerCodeValue=\"1\"/>", -1}})
+    EXPECT_EQ(IsCodeElement(r.text), r.expected == 1) << r.text;
+  for (const Row& r : {Row{"</date>", -1}, {"</pubdate>", -1}, {"</refname>", -1}, {"</enterpriseName>", -1}})
+    EXPECT_EQ(EndsSentence(r.text), r.expected == 1) << r.text;
   // Index entries and notes to writers, by their whole names.
   for (const Row& r : {Row{"<indexterm>", 1}, {"<INDEXTERM id=\"i\">", 1}, {"<index-see-also>", 1},
                        {"<draft-comment author=\"x\">", 1}, {"<remark/>", 1}, {"<indexterms>", -1},
-                       {"</indexterm>", -1}, {"<index>", -1}, {"<xmlatt>", -1}})
+                       {"</indexterm>", -1}, {"<index>", -1}, {"<xmlatt>", -1},
+                       // A reference page's metadata; S1000D's wires and
+                       // harnesses, not their groups.
+                       {"<refentryinfo>", 1}, {"<refmeta>", 1}, {"<wire id=\"w1\" itemOriginator=\"orig01\">", 1},
+                       {"<harness>", 1}, {"<refmiscinfo>", -1}, {"<wireAlts>", -1}, {"<wireData>", -1},
+                       {"<harnessData>", -1}, {"<wires>", -1}})
     EXPECT_EQ(IsAsideElement(r.text), r.expected == 1) << r.text;
   // S1000D's references that stand in sentences, by their whole names as
   // the schema writes them: not every name that ends in "Ref".

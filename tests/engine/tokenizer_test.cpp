@@ -563,6 +563,48 @@ TEST_F(TokenizerTest, AsideElementsLeaveNoWord) {
   });
 }
 
+// Each title is a sentence of its own, and metadata before the text ends
+// its sentence or leaves no word; the fields of records are one placeholder
+// each, the remarks on them sentences of their own. "p" shows each word's
+// place in its sentence: after a sentence end the title opens at 1, as
+// after a full stop.
+TEST_F(TokenizerTest, TitlesMetadataAndRecordFields) {
+  RunCases({
+      // A map's titles and link texts, its own metadata, a bookmap's titles.
+      {"<map><title>Guide</title><topicmeta><navtitle>Pump Guide</navtitle><linktext>Pump care</linktext>"
+       "<author>Acme</author></topicmeta><topicref><topicmeta><navtitle>Quick Start</navtitle></topicmeta>"
+       "</topicref><topicref><topicmeta><linktext>Utilize it</linktext></topicmeta></topicref></map>",
+       "p", "Guide . Pump{p1} Guide{p2} . Pump{p1} care{p2} . Acme{p1} . Quick{p1} Start{p2} . Utilize{p1} it{p2} ."},
+      {"<bookmap><booktitle><booklibrary>Library</booklibrary><mainbooktitle>Pump</mainbooktitle></booktitle>"
+       "<chapter><topicmeta><navtitle>Utilize it</navtitle></topicmeta></chapter></bookmap>",
+       "p", "Library . Pump{p1} . Utilize{p1} it{p2} ."},
+      {"<titlealts><navtitle>Short</navtitle><searchtitle>Find it</searchtitle></titlealts><glossentry><glossterm>"
+       "base</glossterm></glossentry><glossentry><glossterm>Utilize it</glossterm></glossentry>",
+       "p", "Short . Find{p1} it{p2} . base{p1} . Utilize{p1} it{p2} ."},
+      // A reference page: its metadata leaves no word, its names are
+      // placeholders, its purpose and a title after a list stand alone; a
+      // reference to another page stays inside its sentence.
+      {"<refentry><refentryinfo><author><firstname>Jo</firstname></author><date>01 May 2019</date></refentryinfo>"
+       "<refmeta><refentrytitle>pumpctl</refentrytitle><manvolnum>8</manvolnum><refmiscinfo>Tools</refmiscinfo>"
+       "</refmeta><refnamediv><refname>pumpctl</refname>, <refname>pumpd</refname><refpurpose>Utilize it"
+       "</refpurpose></refnamediv><variablelist>&UMASK;</variablelist><title>FILES</title><para>See <citerefentry>"
+       "<refentrytitle>login</refentrytitle><manvolnum>1</manvolnum></citerefentry> now.</para></refentry>",
+       "p", "<Ref> ,{p1} <Ref>{p2} . Utilize{p1} it{p2} . &UMASK;{p1} . FILES{p1} . See{p1} login{p2} 1{p3} now{p4} "
+            ".{p5}"},
+      // A revision history: number, date and initials are placeholders, the
+      // remark a sentence; a date inside a sentence is one placeholder.
+      {"<revhistory><revision><revnumber>1.2</revnumber><date>04 April 2021</date><authorinitials>FPL"
+       "</authorinitials><revremark>Utilize it</revremark></revision></revhistory><para>The pump of <date>01 May "
+       "2019</date> is new.</para>",
+       "p", "<Ref> <Ref>{p1} <Ref>{p2} . Utilize{p1} it{p2} . pump{p1} of{p2} <Ref>{p3} is{p4} new{p5} .{p6}"},
+      // S1000D wiring data: each wire's and harness's record leaves no word.
+      {"<wiringData><wireData><wire id=\"w1\"><wireType>AP</wireType><wireColor>red</wireColor></wire><wireAlts>"
+       "<wire><wireColor>May</wireColor></wire></wireAlts></wireData><harnessData><harness><name>Main</name>"
+       "</harness></harnessData></wiringData><enterpriseName>Acme Ltd</enterpriseName>",
+       "p", "<Ref> .{p1}"},
+  });
+}
+
 // What stands between two bodies is passed over whole, and the sentence
 // ends there; where a step read on into a stretch, from where it stopped.
 TEST_F(TokenizerTest, StretchesPassedOver) {
