@@ -26,7 +26,7 @@ void WalkFindings(const std::function<bool(const MarkInput&, int& markMode)>& vi
     in.suggestion = rec.suggestion;
     in.place = rec.place;
     in.nextPlace = rec.nextPlace;
-    in.keepsWords = rec.keepsWords;
+    in.sentenceLength = rec.sentenceLength;
     if (i + 1 < records.size()) in.followingPlace = records[i + 1].place;
     if (!visit(in, rec.markMode)) return;
   }

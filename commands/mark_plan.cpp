@@ -201,9 +201,12 @@ void RefineSearch(const MarkInput& in, MarkWork& w) {
       w.backwardMode = 7;
     }
   }
+  // The length finding of a word without a finding of its own: the word
+  // alone, without the next word's letter the search ends on; a
+  // contraction ("They'll") whole.
   if (in.category == 28 && w.kind != FindingKind::SentenceArticle) {
     std::size_t dot = w.S.find('.');
-    if (dot != npos && !in.keepsWords) {
+    if (dot != npos) {
       w.S.resize(dot);
       w.F = w.S;
     }
@@ -211,16 +214,13 @@ void RefineSearch(const MarkInput& in, MarkWork& w) {
       w.F = w.S;
       w.backwardMode = 1;
       std::ranges::replace(w.S, '?', '.');
-      // Up to the apostrophe, unless the finding's advice replaces the
-      // contraction whole ("It's" for "It is").
-      if (w.S.size() >= 2 && w.S[w.S.size() - 2] == '.' && !in.keepsWords) w.F = w.S.substr(0, w.S.size() - 2);
       apostrophes = true;
     }
   }
   w.findF = w.F;
   if (apostrophes) {
     std::ranges::replace(w.findF, '?', '.');
-    const bool apostrophe = w.kind == FindingKind::ItIs || in.category == 10 || (in.category == 28 && in.keepsWords);
+    const bool apostrophe = w.kind == FindingKind::ItIs || in.category == 10 || in.category == 28;
     std::ranges::replace(w.F, '?', apostrophe ? '\'' : '-');
   }
 }

@@ -20,7 +20,7 @@ struct MarkInput {
   int place = -1;      // where the finding's word stands in the checked text (a byte offset), -1 nowhere
   int nextPlace = -1;  // where the word after it stands
   int followingPlace = -1;  // where the word of the next finding stands
-  bool keepsWords = false;  // a length finding over the words of a finding it took the marker of
+  int sentenceLength = 0;  // >0: the marker shows the sentence's length finding (MessageRec::sentenceLength)
 };
 
 // Working values of one record (all start afresh for each record).

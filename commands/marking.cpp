@@ -17,6 +17,7 @@
 #include "engine/advice_hints.h"
 #include "engine/ascii_text.h"
 #include "engine/dict_lookup.h"
+#include "engine/message_codes.h"
 #include "engine/message_list.h"
 #include "engine/tokenizer.h"
 #include "engine/word_rec.h"
@@ -144,13 +145,41 @@ bool FoundAsRead(const TextPlaces& text, TextRange m, std::string_view pattern) 
   return !exact || exact->end != m.end;
 }
 
+// The end of the word that `end` stands inside of: past an apostrophe or
+// a hyphen with letters or digits after it ("THERE" of "THERE'S"), where
+// no markup divides them; `end` where the word ends there.
+std::size_t WordEnd(const TextPlaces& text, std::size_t end) {
+  auto joins = [&](std::size_t i) {
+    const unsigned char c = text.CodeAt(i);
+    return c == '\'' || c == 0x92 || c == '-';
+  };
+  while (end > 0 && end + 1 < text.Size() && text.IsWordAt(end - 1) && !text.MarkupBefore(end) &&
+         !text.MarkupBefore(end + 1) && joins(end) && text.IsWordAt(end + 1)) {
+    for (++end; end < text.Size() && !text.MarkupBefore(end) && text.IsWordAt(end);) ++end;
+  }
+  return end;
+}
+
 // Marks `range` with the finding's category and number and `advice`. The
 // word of the next finding stays outside, for that finding's own marker
 // ("formats’s like": the possessive's "s" begins the next finding): the
-// advice, which is for all the words, is then a hint.
-bool MarkRange(HostChannel& host, MarkCursor& cursor, TextRange range, std::string advice, const MarkWork& w,
+// advice, which is for all the words, is then a hint. A length finding
+// holds whole words: over a piece of one, it takes in the rest, and the
+// advice, which is for the piece, is a hint.
+bool MarkRange(HostChannel& host, MarkCursor& cursor, TextRange range, std::string advice, const MarkWork& found,
                const MarkInput& in) {
   const TextPlaces& text = cursor.Text();
+  MarkWork w = found;
+  const bool length = in.sentenceLength > 0 || in.category == Msg::SentenceLength - Msg::First;
+  if (const std::size_t end = WordEnd(text, range.end); length && end != range.end) {
+    range.end = end;
+    if (!advice.empty() && advice != "NONE") advice = AsHints(advice);
+    // The marker's text, where the host cannot show it, is the whole word.
+    if (std::optional<std::string> whole = text.PlainText(range)) {
+      w.F = *whole;
+      w.parenthesised = w.wordDots = false;
+    }
+  }
   if (const std::size_t following = text.CharAt(in.followingPlace);
       in.followingPlace >= 0 && following > range.begin && following < range.end) {
     range.end = following;
@@ -165,7 +194,11 @@ bool MarkRange(HostChannel& host, MarkCursor& cursor, TextRange range, std::stri
     if (advice != "NONE") advice = AsHints(advice);
   }
   if (!SelectOrSkip(host, cursor, range, w, in)) return false;
-  PutMarker(host, KestaValue(in.category, in.markerNumber, advice), CategoryColour(in.category), w);
+  // A finding whose word also carries its sentence's length finding is
+  // shown as that finding, over the same words, with the same advice.
+  const int category = length ? Msg::SentenceLength - Msg::First : in.category;
+  const int number = in.sentenceLength > 0 ? in.sentenceLength : in.markerNumber;
+  PutMarker(host, KestaValue(category, number, advice), CategoryColour(category), w);
   cursor.Replaced(range);
   return true;
 }

@@ -160,21 +160,6 @@ void MarkJoinsAndCorrections(WordRec* w, MessageRec& rec, Work& work) {
     w->message = Msg::Spelling;
     ClearTag(w);
   }
-  // A long sentence's finding on a word that wants an article keeps the
-  // article's advice behind it, on the word alone: where the advice takes
-  // in the next word too, as a hint; the next word's own finding for the
-  // same article goes, as it does beside the article's marker.
-  if (w->tag.startsWith("<AR>") && w->message == Msg::SentenceLength) {
-    const bool joined = JoinedForArticle(*w);
-    if (joined) {
-      ClearCodes(next);
-      w->written.truncate(w->written.view().find('?'));
-      rec.word = w->written.str();
-    }
-    if (!w->suggestion.empty()) work.SetAdvice(joined ? AsHints(w->suggestion.view()) : w->suggestion.view());
-    w->suggestion.clear();
-    ClearTag(w);
-  }
   // A word joined to the next by '?' for a missing article whose finding a
   // later rule replaced: the finding is its own, found as the text has it.
   if (w->tag.startsWith("<AR>") && w->message != Msg::Spelling && JoinedForArticle(*w)) {
@@ -625,6 +610,21 @@ bool SettleCodes(WordRec* w) {
   return true;
 }
 
+// A long sentence's finding over a finding of the word's own (or of the
+// words it opens): the word's codes go back to that finding, so that its
+// record is made as in a sentence within the limit, its words and advice
+// unchanged; the answer is the sentence's length, which the record's
+// marker shows, or 0 where the word carries no such pair.
+std::int32_t TakeCarriedFinding(WordRec* w) {
+  if (w->message != Msg::SentenceLength || w->message2 < 300 || w->message2 == Msg::SentenceLength) return 0;
+  const std::int32_t length = w->sentenceLength;
+  w->message = w->message2;
+  w->message2 = 0;
+  if (w->subClass == Msg::SentenceLength) w->subClass = w->message;
+  w->sentenceLength = 0;
+  return length;
+}
+
 MessageRec NewRecord(const WordRec* w) {
   MessageRec rec;
   rec.markMode = 0;
@@ -649,11 +649,8 @@ void TakeAdvice(WordRec* w, MessageRec& rec, Work& work) {
       w->tag[0] != '<') {
     work.SetAdvice(w->suggestion.view());
   }
-  // Apostrophes and contractions; a long sentence's finding over a
-  // contraction keeps the contraction spelt out as its advice.
-  const bool contraction = w->extraFlag == '4' && Contains(w->written, '?');
-  if ((w->message == Msg::Apostrophe && w->extraFlag != 'I') ||
-      (w->message == Msg::SentenceLength && w->message2 == Msg::Apostrophe && contraction)) {
+  // Apostrophes and contractions.
+  if (w->message == Msg::Apostrophe && w->extraFlag != 'I') {
     w->entryWords = 1;
     if (w->extraFlag == '4') {
       if (w->message == Msg::Apostrophe) work.kind = K::Contraction;
@@ -663,14 +660,9 @@ void TakeAdvice(WordRec* w, MessageRec& rec, Work& work) {
       work.SetAdvice(a);
     }
   }
-  // A long sentence.
+  // A long sentence whose word has no finding of its own.
   if (w->message == Msg::SentenceLength) {
     rec.markerNumber = w->sentenceLength;
-    // Over a finding of several words, which the word carried before: a
-    // phrase written as one word, or the words its finding covers; over
-    // a contraction ("it's", "don't"), which the advice replaces whole.
-    rec.keepsWords = w->entryWords >= 2 || (Contains(w->written, ' ') && !w->tag.startsWith("<RP>")) ||
-                     (w->message2 == Msg::Apostrophe && Contains(w->written, '?') && !work.advice.empty());
     work.kind = K::Word;
     w->suggestion.clear();
     if (w->markFlag == '1') {
@@ -714,7 +706,9 @@ int CollectMessages(WordRec* head) {
   const WordRec* taken = nullptr;  // the last word the records so far hold
   for (WordRec* w = head; !AtEnd(w); w = w->next) {
     if (!SettleCodes(w)) continue;
+    const std::int32_t carriedLength = TakeCarriedFinding(w);
     MessageRec rec = NewRecord(w);
+    rec.sentenceLength = carriedLength;
     Work work;
     const char formerTag1 = w->tag[1];
     if (!ApplyMarks(w, rec, work)) continue;

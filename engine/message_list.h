@@ -49,9 +49,11 @@ struct MessageRec {
   // word's. -1 where the word stands nowhere.
   std::int32_t place = -1;
   std::int32_t nextPlace = -1;
-  // A SENTENCE LENGTH finding that took the marker of a finding of several
-  // words: the marker keeps those words, as the advice replaces them all.
-  bool keepsWords = false;
+  // The length of its sentence, where the finding's word also carries the
+  // sentence's SENTENCE LENGTH finding: the marker, made over the words
+  // and with the advice of this finding, shows that finding's category
+  // and this number. 0 for none.
+  std::int32_t sentenceLength = 0;
 };
 
 // Module-wide: the findings of the last check, in document order. The list

@@ -134,3 +134,16 @@ bool StandsApartAt(std::int32_t place, bool afterReferences) {
 }  // namespace
 
 bool StandsApart(const WordRec& w) { return StandsApartAt(w.place); }
+
+std::string_view RestOfWordAfter(const WordRec& w) {
+  if (w.place < 0 || !IsTextWord(w)) return {};
+  const std::string_view text = CheckedText.text;
+  const std::size_t at = static_cast<std::size_t>(w.place) + w.written.length();
+  if (at >= text.size() || (text[at] != '\'' && text[at] != '\x92' && text[at] != '-')) return {};
+  std::size_t end = at + 1;
+  auto wordChar = [](char c) {
+    return IsAsciiLetter(static_cast<unsigned char>(c)) || IsDigit(static_cast<unsigned char>(c));
+  };
+  while (end < text.size() && wordChar(text[end])) ++end;
+  return end > at + 1 ? text.substr(at, end - at) : std::string_view();
+}

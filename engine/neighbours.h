@@ -61,3 +61,10 @@ bool IsTextWord(const WordRec& w);
 // ("s" of "<tag>row</tag>s", "name" of "&lt;name&gt;", "F" of "-F"). A
 // word that stands nowhere counts as apart.
 bool StandsApart(const WordRec& w);
+
+// The rest of a word that goes on right after `w`'s written form in the
+// checked text, past an apostrophe or a hyphen: the mark and the letters
+// and digits after it ("'ll" of "They'll", "'s" of "That's", "-IN" of
+// "PLUG-IN"); empty where `w` ends its word there, or is no word the
+// text holds as written (a placeholder).
+std::string_view RestOfWordAfter(const WordRec& w);

@@ -1,5 +1,7 @@
 #include "rules/main_pass/sentence_length.h"
 
+#include <algorithm>
+#include <string>
 #include <utility>
 
 #include "engine/advice_hints.h"
@@ -20,9 +22,11 @@ constexpr int kSentenceLengthRule = 7655;
 // A first word written as a phrase ("as follows") carries the finding on
 // its first word only, so the phrase's advice, which replaces every word of
 // it, is left as a hint. A repeated article ("the the") is no phrase: its
-// correction takes out one of the two words it holds.
+// correction takes out one of the two words it holds. A single word has
+// no advice: a suggestion the rules left on it without a finding is none.
 void CutAtFirstBlank(WordRec* w) {
   std::size_t blank = w->written.view().find(' ');
+  if (blank == std::string_view::npos) w->suggestion.clear();
   if (blank == std::string_view::npos || w->tag.startsWith("<RP>")) return;
   if (!w->suggestion.empty()) w->suggestion = AsHints(w->suggestion.view());
   w->written.truncate(blank);
@@ -58,18 +62,17 @@ Carrier CarrierKind(const WordRec& w, const WordRec* first) {
   return Carrier::None;
 }
 
-// The word that carries the length finding of the sentence `first` opens:
-// the first of the writer's words that can carry it, past what cannot and
-// past the words that join such items into a list ("<Ref>, <Ref> and",
-// "HTML5 and"), on which a finding of the comma before could lie. A
-// reference the check reads by its name ("&product; gives") carries it as
-// the writer's word it stands for, where the sentence holds words too.
-// Null where the sentence holds no such word (a command's synopsis, a list
-// of names).
-WordRec* LengthFindingWord(WordRec* first) {
-  bool passedOver = false;
+// The first word from `from` on, within its sentence, that can carry the
+// length finding: past what cannot and past the words that join such items
+// into a list ("<Ref>, <Ref> and", "HTML5 and"), on which a finding of the
+// comma before could lie. A reference the check reads by its name
+// ("&product; gives") carries it as the writer's word it stands for, where
+// the sentence holds words too. `first` is the sentence's first word, or
+// null where `from` follows words passed over.
+WordRec* CarrierFrom(WordRec* from, const WordRec* first) {
+  bool passedOver = first == nullptr;
   WordRec* name = nullptr;
-  for (WordRec* w = first; !AtEnd(w) && (w == first || !EndsSentence(*w)); w = Next(w)) {
+  for (WordRec* w = from; !AtEnd(w) && (w == first || !EndsSentence(*w)); w = Next(w)) {
     if (passedOver && JoinsList(*w)) continue;
     const Carrier kind = CarrierKind(*w, first);
     if (kind == Carrier::Word) return name ? name : w;
@@ -78,6 +81,11 @@ WordRec* LengthFindingWord(WordRec* first) {
   }
   return nullptr;
 }
+
+// The word that carries the length finding of the sentence `first` opens:
+// the first of the writer's words that can carry it. Null where the
+// sentence holds no such word (a command's synopsis, a list of names).
+WordRec* LengthFindingWord(WordRec* first) { return CarrierFrom(first, first); }
 
 // Gives the length finding to `w`, the word LengthFindingWord found for the
 // sentence `first` opens, when that sentence is too long. The word only
@@ -99,20 +107,81 @@ WordRec* PlaceholderFindingBefore(const WordRec* w) {
   return nullptr;
 }
 
+// The last word a finding on `at` holds: the words it covers, or `at`.
+WordRec* LastHeldWord(WordRec* at) {
+  WordRec* last = at;
+  for (int i = 1; i < std::min(at->entryWords, 4) && !AtEnd(Next(last)); ++i) last = Next(last);
+  return last;
+}
+
+// The record of the rest of the word that `last` ends inside of: the
+// second part of a hyphenated word the compound check split ("in" of
+// "plug-in"), or the letters the tokenizer read apart after an apostrophe
+// or a hyphen ("ll" of "They'll"); null where `last` ends its word or the
+// rest has no record of its own ("s" of "That's").
+WordRec* RestOfWord(WordRec* last) {
+  WordRec* next = Next(last);
+  if (AtEnd(next)) return nullptr;
+  if (next->separatorFlag == '-') return next;
+  const std::int32_t after = last->place + static_cast<std::int32_t>(last->written.length());
+  return !RestOfWordAfter(*last).empty() && next->place == after + 1 ? next : nullptr;
+}
+
+// Whether the length finding must leave `at` and its finding to themselves:
+// a number keeps its finding ("10 mm"); a finding whose words end inside a
+// word ("Thay" of "Thay'll", "plug" of "plug-in") keeps its marker there,
+// but the length finding holds whole words; a possessive's marker holds its
+// "'s". A word without a finding leaves it where the rest of its word has
+// one.
+bool LeavesToItsOwn(WordRec* at) {
+  if (RefusesSentenceLength(*at)) return true;
+  if (!HasFinding(*at)) {
+    const WordRec* rest = RestOfWord(at);
+    return rest && HasFinding(*rest);
+  }
+  WordRec* last = LastHeldWord(at);
+  const bool possessive = last == at && at->splitKind == '2' && at->message == Msg::Apostrophe;
+  return !possessive && (RestOfWord(last) || !RestOfWordAfter(*last).empty());
+}
+
+// A word without a finding of its own holds the length finding whole: with
+// the rest of the word after a hyphen ("plug-in") or an apostrophe
+// ("They'll", "That's"), which the search reads as any character.
+void HoldWholeWord(WordRec* at) {
+  const WordRec* part = Next(at);
+  std::string whole = at->written.str();
+  if (part && part->separatorFlag == '-') {
+    whole += '-' + part->written.str();
+  } else if (const std::string_view rest = RestOfWordAfter(*at); !rest.empty()) {
+    whole += rest[0] == '-' ? '-' : '?';
+    whole += rest.substr(1);
+  }
+  at->written = whole;
+}
+
 // Gives a held length finding of `length` to the word that holds it, now
-// that the rules have judged it. A finding the word carries goes behind
-// the length finding with its advice; one that covers several words (or a
-// finding of an earlier word that covers this one, or one of the markup
-// before it that the marking puts on it) gives its marker, whose words and
-// advice stay.
+// that the rules have judged it. A finding the word carries (or a finding
+// of an earlier word that covers it, or one of the markup before it that
+// the marking puts on it) keeps its marker, words and advice, which the
+// collection shows as the length finding. Where that finding keeps a
+// marker the length finding cannot hold (on a number, on a piece of a
+// word), the next word after its words that can carry the length finding
+// holds it. A word without a finding holds it alone, and whole.
 void GiveHeldLength(WordRec* w, std::int32_t length) {
   WordRec* at = EarlierFindingOver(w);
   if (!at && !HasFinding(*w)) at = PlaceholderFindingBefore(w);
   if (!at) at = w;
-  if (RefusesSentenceLength(*at)) return;
+  if (LeavesToItsOwn(at)) {
+    // After the finding's words, and never back to `w` (markup before it).
+    WordRec* last = at == w || EarlierFindingOver(w) == at ? LastHeldWord(at) : w;
+    WordRec* next = CarrierFrom(Next(last), nullptr);
+    if (next && next->heldLength == 0) next->heldLength = length;
+    return;
+  }
   if (!HasFinding(*at)) {
     at->entryWords = 1;
     CutAtFirstBlank(at);
+    HoldWholeWord(at);
   } else if (at->subClass == 0) {
     // The finding's code stays where the collection reads the marks it
     // decides ("it's" and its advice).

@@ -15,8 +15,9 @@
 void HoldSentenceLengths(WordRec* head);
 
 // After the rule passes: every word that holds a length finding gets it. A
-// finding of its own goes behind the length finding, its advice kept; a
-// finding of several words that begins on it (or covers it) takes the
-// length finding on its first word, whose marker keeps its words and
-// advice.
+// finding of its own, or one of several words that covers it, keeps its
+// marker, words and advice, which show the length finding; where that
+// marker is one the length finding cannot hold (a number's, one on a
+// piece of a word), the next word that can carry it does. A word without
+// a finding holds it whole ("plug-in", "They'll").
 void GiveHeldSentenceLengths(WordRec* head);

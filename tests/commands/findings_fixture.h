@@ -20,6 +20,7 @@ inline void AddFinding(const MarkInput& in) {
   rec.suggestion = in.suggestion;
   rec.place = in.place;
   rec.nextPlace = in.nextPlace;
+  rec.sentenceLength = in.sentenceLength;
   MessageList.records.push_back(rec);
 }
 

@@ -58,6 +58,12 @@ std::string Insert(const std::string& value, const char* colour, const std::stri
          "\"?>" + text + "</_touchup>@";
 }
 
+// `in`, whose word also carries the length finding of a sentence of `length`.
+MarkInput Long(MarkInput in, int length) {
+  in.sentenceLength = length;
+  return in;
+}
+
 std::string Select(std::size_t units) { return "clm; find -f -e -q -select @" + std::string(units, '.') + "@"; }
 
 struct Placed {
@@ -188,6 +194,21 @@ TEST_F(MarkingTest, CommandsOfEachKind) {
       // The article before a long sentence carries its finding.
       {"sentence article", "THE valve is long.", {{Finding("valve:|31", K::SentenceArticle, 28, 31), "valve"}}, "",
        "THE", {Select(3), Insert("2831NONE", "FF6699", "THE")}},
+      // A finding whose word carries its sentence's length finding: marked
+      // as it is, shown as the length finding.
+      {"length finding over a finding", "The kind of pump. Remove cover now.",
+       {{Long(Finding("kind.of:| 0!type of/each of the", K::Word, 13), 24), "kind"},
+        {Long(Finding("Remove?:|00|", K::Correction, 11), 26), "Remove"}},
+       "", "",
+       {"car edit 0,4", Select(7), Insert("2824type of/each of the", "FF6699", "kind of"), "clear_mark all",
+        "car edit 0,7", Select(6), Insert("2826Remove the", "FF6699", "Remove")}},
+      // The length finding holds whole words: over a piece of one, it takes
+      // in the rest, and advice for the piece is a hint.
+      {"length finding over a piece", "Go. THERE'S A PUMP. SET-UP IS.",
+       {{Finding("THERE:| 0", K::Word, 28, 28), "THERE"}, {Long(Finding("SET:| 0!PREPARE", K::Word, 15), 26), "SET"}},
+       "", "",
+       {"car edit 0,4", Select(7), Insert("2828NONE", "FF6699", "THERE'S"), "clear_mark all", "car edit 0,9",
+        Select(6), Insert("2826(PREPARE)", "FF6699", "SET-UP")}},
       // Words that do not stand at the finding's place are not searched for
       // anywhere else: the finding alone is lost.
       {"not at its place", "Stop the pump. Remove the valve.",

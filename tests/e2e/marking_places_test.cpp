@@ -5,6 +5,8 @@
 // byte, and every result is well-formed.
 #include <libxml/parser.h>
 
+#include <algorithm>
+#include <cctype>
 #include <map>
 #include <regex>
 
@@ -158,6 +160,17 @@ TEST_F(MarkingPlaces, FindingsArriveWhereTheirWordsAre) {
        {{"28", "NONE", "verbose"}, {"28", "NONE", "optional"}, {"28", "NONE", "default"}, {"28", "NONE", "gives"},
         {"28", "(Rephrase)", "Subject to"}, {"28", "NONE", "XHTML"}, {"28", "To", "In order to"}},
        {"--fixed-password <?Pub _touchup Kesta=\"28"}},
+      // The findings of a long sentence's first words stay, with their
+      // words and advice, in the length finding's marker or beside it; the
+      // length finding holds whole words.
+      {"first words of long sentences",
+       "<body><p>10 mm bolts hold" + kLong + "</p><p>The kind of problem is" + kLong + "</p><p>The previous command " +
+           "gives" + kLong + "</p><p>Remove pump and install" + kLong + "</p><p>Won't" + kLong + "</p><p>That's" +
+           kLong + "</p><p>They'll see" + kLong + "</p><p>The HTML5 plug-in gives" + kLong + "</p></body>",
+       {{"17", "10-mm", "10 mm"}, {"28", "NONE", "bolts"}, {"28", "type of/each of the", "kind of"},
+        {"28", "last", "previous"}, {"28", "Remove the", "Remove"}, {"28", "NONE", "Won't"}, {"28", "NONE", "That's"},
+        {"28", "NONE", "They'll"}, {"28", "NONE", "plug-in"}},
+       {"<p>The <?Pub _touchup Kesta=\"2828type of"}},
       // S1000D: names that only end like a reference, and business rules
       // under a bare start tag, hold sentences that are read.
       {"sentences beside references",
@@ -614,6 +627,9 @@ TEST_F(MarkingPlaces, TakingTheAdvice) {
       // The length finding over a contraction or a phrase it took the marker of.
       {"it is in a long sentence", "UTF-8", "It's" + kLong, "<p>It is the steps"},
       {"phrase in a long sentence", "UTF-8", "In order to see it," + kLong, "<p>To see "},
+      {"phrase after an article in a long sentence", "UTF-8", "The kind of problem is" + kLong, "<p>The type of problem"},
+      {"word after an article in a long sentence", "UTF-8", "The previous command gives" + kLong, "<p>The last command"},
+      {"article put in in a long sentence", "UTF-8", "Remove pump and install" + kLong, "<p>Remove the pump and"},
       {"after a modal", "UTF-8", "The tool may clean up the files.", "?>may<?Pub /_touchup?> remove the files.</p>", "(1,4,0)"},
       {"for the subject of the be", "UTF-8", "If you are running the pump, stop it.", "<p>If you operate the pump"},
       {"be and its words", "UTF-8", "The tank is kept at room temperature.", "<p>The tank is at room"},
@@ -636,6 +652,109 @@ TEST_F(MarkingPlaces, TakingTheAdvice) {
     CheckAndClose("<p>" + c.text + "</p>", c.encoding);
     const std::string taken = TakeAdvice(c.marker);
     EXPECT_NE(taken.find(c.taken), std::string::npos) << taken;
+  }
+}
+
+// A marker of a marked paragraph: where it begins and ends in the
+// paragraph's text (markup read as one character) and its value.
+struct Span {
+  std::size_t begin, end;
+  std::string value;
+  bool operator==(const Span&) const = default;
+};
+
+// The text of a paragraph's content (markup as '\x01') and its markers.
+std::pair<std::string, std::vector<Span>> Read(const std::string& content) {
+  static const std::regex token("<\\?Pub _touchup Kesta=\"([^\"]*)\"[^?]*\\?>|<\\?Pub /_touchup\\?>|<[^>]*>|[^<]+");
+  std::string text;
+  std::vector<Span> spans;
+  for (std::sregex_iterator t(content.begin(), content.end(), token), end; t != end; ++t) {
+    const std::string s = t->str();
+    if ((*t)[1].matched)
+      spans.push_back({text.size(), 0, (*t)[1].str()});
+    else if (s == "<?Pub /_touchup?>")
+      spans.back().end = text.size();
+    else
+      text += s[0] == '<' ? std::string("\x01") : s;
+  }
+  return {text, spans};
+}
+
+// A sentence too long keeps every finding its first words get in a
+// sentence within the limit that opens as it does, with its words and
+// advice, as a marker of its own or as the length finding's marker; it has
+// one length finding, on whole words; no other marker stands among its
+// first words. So after an article, a placeholder, a bracket, a quotation
+// mark, an option or a word with a digit, and in a sentence after another.
+TEST_F(MarkingPlaces, LongSentencesKeepTheFindingsOfTheirFirstWords) {
+  const char* const openings[] = {
+      "10 mm bolts hold", "25 kg weights hold", "kind of problem is usually shown", "previous command", "note that",
+      "various parts", "final step", "additional steps", "remove pump and install", "install cover and",
+      "won't the pump", "can't the pump", "it's a pump", "that's the pump", "there's a pump", "let's remove",
+      "I'm sure", "they'll remove", "you'd see", "pump's cover is", "valves' covers are", "plug-in units have",
+      "HTML5 plug-in has been updated", "non-metallic tools are", "set-up is", "PLUG-IN UNITS HAVE",
+      "in order to see it", "in many cases", "subject to the rules", "may be used", "prior to the test",
+      "utilize the pump", "the the valve", "twenty-five bolts hold", "turn on the pump", "advise on"};
+  const char* const leads[] = {"", "The ", "<codeph>pumpctl</codeph> ", "(", "\xE2\x80\x9C", "-F, ", "HTML5 ",
+                               "<xref href=\"x.dita\"/> "};
+  const char* const befores[] = {"", "<b>Stop</b>. "};
+  const std::string shortTail = " and the pump stays in its place.";
+  const std::string longTail = shortTail.substr(0, shortTail.size() - 1) +
+                               " when the engine runs at a high speed and the valve must stay open for the test of the unit in the shop.";
+  std::vector<std::string> cases;  // each paragraph's words before its tail
+  std::string body = "<body>";
+  for (const char* before : befores)
+    for (const char* lead : leads)
+      for (std::string opening : openings) {
+        const std::string_view l = lead;
+        if (l.empty() || l == "(" || l.starts_with("\xE2")) opening[0] = static_cast<char>(std::toupper(opening[0]));
+        const std::string words = before + std::string(lead) + opening;
+        const std::string n = std::to_string(cases.size());
+        body += "<p id=\"s" + n + "\">" + words + shortTail + "</p><p id=\"l" + n + "\">" + words + longTail + "</p>";
+        cases.push_back(words);
+      }
+  const std::string marked = CheckAndClose(body + "</body>");
+  EXPECT_EQ(run_.err.find("Not found"), std::string::npos) << run_.err;
+  EXPECT_EQ(run_.err.find("[box"), std::string::npos) << run_.err;
+  auto paragraph = [&](const std::string& id) {
+    const std::size_t open = marked.find("<p id=\"" + id + "\">");
+    const std::size_t from = marked.find('>', open) + 1;
+    return Read(marked.substr(from, marked.find("</p>", from) - from));
+  };
+  auto isLength = [](const Span& m) { return m.value.starts_with("28"); };
+  auto inWord = [](const std::string& t, std::size_t i) {
+    auto alnum = [&](std::size_t k) { return k < t.size() && std::isalnum(static_cast<unsigned char>(t[k])); };
+    return alnum(i) || (i > 0 && alnum(i - 1) && alnum(i + 1) && (t[i] == '-' || t[i] == '\''));
+  };
+  for (std::size_t i = 0; i < cases.size(); ++i) {
+    SCOPED_TRACE(cases[i]);
+    const auto [shortText, shortMarkers] = paragraph("s" + std::to_string(i));
+    const auto [longText, longMarkers] = paragraph("l" + std::to_string(i));
+    const std::size_t first = Read(cases[i]).first.size();  // the first words end here
+    std::vector<Span> lengths, kept;
+    for (const Span& m : longMarkers) (isLength(m) ? lengths : kept).push_back(m);
+    EXPECT_EQ(std::ranges::count_if(shortMarkers, isLength), 0);
+    ASSERT_EQ(lengths.size(), 1u) << longText;
+    const Span& length = lengths[0];
+    EXPECT_FALSE(length.begin > 0 && inWord(longText, length.begin - 1) && inWord(longText, length.begin)) << longText;
+    EXPECT_FALSE(inWord(longText, length.end) && inWord(longText, length.end - 1)) << longText;
+    // The length finding carries advice only as the finding it holds.
+    bool held = false;
+    for (const Span& m : shortMarkers) {
+      if (m.begin >= first) continue;
+      const bool own = std::ranges::find(kept, m) != kept.end();
+      const bool inLength = m.begin == length.begin && m.end == length.end && m.value.substr(4) == length.value.substr(4);
+      EXPECT_TRUE(own || inLength) << m.value << " on " << shortText.substr(m.begin, m.end - m.begin) << " / " << longText;
+      held = held || (inLength && !own);
+    }
+    for (const Span& m : kept) {
+      if (m.begin < first) {
+        EXPECT_NE(std::ranges::find(shortMarkers, m), shortMarkers.end()) << m.value << " / " << longText;
+      }
+    }
+    if (!held) {
+      EXPECT_TRUE(length.value.substr(4) == "NONE" || length.value[4] == '(') << length.value << longText;
+    }
   }
 }
 

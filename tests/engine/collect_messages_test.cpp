@@ -22,7 +22,7 @@ std::string Records() {
     if (r.markMode) out << " mode=" << r.markMode;
     if (!r.subKind.empty()) out << " sub=" << r.subKind.view();
     if (r.place >= 0) out << " at=" << r.place << '>' << r.nextPlace;
-    if (r.keepsWords) out << " keeps";
+    if (r.sentenceLength) out << " length=" << r.sentenceLength;
     out << '\n';
   }
   return out.str();
@@ -88,26 +88,43 @@ TEST(CollectMessagesTest, Cases) {
            "12: written=\"12.\" subClass=305 message=311 entryWords=1\nblorf: subClass=325 extraFlag=NUL"},
           {{{"Remove", 20, nullptr, "msg=328 sentlen=25 rule=7655"}, {"it", 66}, {".", 48}},
            "W|Remove:| 0|28|25|7655|Remove\n--\nRemove: subClass=328 sentenceLength=0"},
-          // Over a finding of several words it took the marker of: the
-          // marker keeps them all, and their advice.
+          // Over a finding of the word's own, or of the words it opens: the
+          // record is that finding's, as in a sentence within the limit, its
+          // words and advice kept; the marker shows the sentence's length.
           {{{"<Ref>", 40}, {"may", 28, nullptr, "msg=328 msg2=300 sub=300 entry=3 sentlen=24 rule=7655 sug=can_be_used"},
             {"be", 24}, {"used", 22}, {".", 48}},
-           "W|may.be.used:|24!can be used|28|24|7655|may be used keeps\n--\nmay: suggestion=\"\""},
-          // Over a contraction, whose own finding it pushed aside: the
-          // marker holds it whole, spelt out as the advice.
+           "W|may.be.used:| 0!can be used|0|1|7655|may be used length=24\n--\n"
+           "may: message=300 message2=0 sentenceLength=0"},
+          // So over the word after an article set aside, which the length
+          // finding of a word without a finding of its own marks.
+          {{{"kind", 10, nullptr, "msg=328 msg2=313 sub=313 entry=2 mark=1 sug=type_of/each_of_the sentlen=24 rule=7655"},
+            {"of", 67}, {"it", 66}, {".", 48}},
+           "W|kind.of:| 0!type of/each of the|13|0|7655|kind of length=24\n--\n"
+           "kind: message=313 message2=0 sentenceLength=0"},
+          // A contraction whole, spelt out or not; a possessive with its "'s".
           {{{"Don?t", 20, nullptr, "msg=328 msg2=310 sub=310 extra=4 sentlen=26 rule=7655"}, {"go", 20}, {".", 48}},
-           "W|Don?t:| 0!Do not|28|26|7655|Don?t keeps\n--\nDon?t: sentenceLength=0"},
+           "D|Don?t:| 0!Do not|10|0|7655|Don?t length=26\n--\n"
+           "Don?t: suggestion=\"do not\" message=310 message2=0 sentenceLength=0"},
           {{{"<Ref>", 40}, {"It?s", 66, nullptr, "msg=328 msg2=310 sub=310 sug=it_is sentlen=23 rule=7655"},
             {"on", 75}, {".", 48}},
-           "W|It?s:| 0!It is|28|23|7655|It?s keeps\n--\nIt?s: suggestion=\"\" sentenceLength=0"},
-          // Over an article the word wants: its advice, on the word alone.
+           "W|It?s:| 0!It is|10|1|7655|It?s length=23\n--\nIt?s: suggestion=\"It is\" message=310 message2=0 "
+           "sentenceLength=0"},
+          {{{"Won?t", 45, nullptr, "msg=328 msg2=309 sub=309 extra=4 sentlen=24 rule=7655"}, {"go", 20}, {".", 48}},
+           "W|Won?t:| 0|9|0|7655|Won?t length=24\n--\nWon?t: message=309 message2=0 sentenceLength=0"},
+          {{{"That", 10, nullptr, "msg=328 msg2=310 sub=310 split=2 sentlen=23 rule=7655"}, {"pump", 10}, {".", 48}},
+           "Z|That..:| 0|10|0|7655|That..'s alt=That mode=1 length=23\n--\n"
+           "That: written=\"That..\" message=310 message2=0 sentenceLength=0"},
+          // An article the word wants, put before it or after it, as the
+          // article's correction; the next word's finding for the same
+          // article goes, as beside that correction.
           {{{"Data", 16, nullptr, "msg=328 msg2=311 sub=311 tag=<AR> sug=The_data sentlen=26 rule=7655"},
             {"modules", 11}, {".", 48}},
-           "W|Data:| 0!The data|28|26|7655|Data\n--\nData: suggestion=\"\" tag=\"\" sentenceLength=0"},
+           "A|Data:|00!The data|11|0|7655|Data alt=Data sug=The data length=26\n--\n"
+           "Data: tag=\"\" message=311 message2=0 sentenceLength=0"},
           {{{"Remove?cover", 20, nullptr, "msg=328 msg2=311 sub=311 tag=<AR> sentlen=23 rule=7655"},
             {"cover", 10, nullptr, "msg=326 sug=the_cover"}, {"now", 50}, {".", 48}},
-           "W|Remove:| 0|28|23|7655|Remove\n--\nRemove?cover: written=\"Remove\" tag=\"\" sentenceLength=0\n"
-           "cover: message=0"},
+           "A|Remove?cover:|00||11|0|7655|Remove?cover length=23\n--\n"
+           "Remove?cover: tag=\"\" message=311 message2=0 sentenceLength=0\ncover: message=0"},
           {{{"Parts", 11}, {":", 48, nullptr, "msg=337"}, {"a", 64}, {".", 48}, {"Then", 50},
             {",", 47, nullptr, "msg=318 tag=<,ab>"}, {"go", 20}, {".", 48}},
            "W|::| 0!(Check use of colons)/(Use a bulleted list)|37|1|0|:\nC|,.ab:| 0!|18|1|0|,\n--\n"

@@ -48,4 +48,33 @@ TEST(Neighbours, StandsApart) {
   CheckedText.Reset();
 }
 
+// The rest of a word the tokenizer or the compound check cut right after
+// the word at '|', whose written form is the text up to '^'.
+TEST(Neighbours, RestOfWordAfter) {
+  const struct {
+    const char* text;
+    const char* rest;
+  } cases[] = {
+      {"|They^'ll go", "'ll"},  {"|That^'s it", "'s"},     {"|O^\x92Reilly", "\x92Reilly"},
+      {"|PLUG^-IN units", "-IN"}, {"|valves^' caps", ""},  {"|pump^ now", ""},
+      {"a |pump^-", ""},         {"|it^", ""},
+  };
+  for (const auto& c : cases) {
+    std::string text = c.text;
+    const std::size_t at = text.find('|');
+    text.erase(at, 1);
+    const std::size_t end = text.find('^');
+    text.erase(end, 1);
+    CheckedText.text = text;
+    WordRec w;
+    w.place = static_cast<std::int32_t>(at);
+    w.written = text.substr(at, end - at);
+    EXPECT_EQ(RestOfWordAfter(w), c.rest) << c.text;
+  }
+  WordRec nowhere;
+  nowhere.written = "They";
+  EXPECT_EQ(RestOfWordAfter(nowhere), "");
+  CheckedText.Reset();
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/sentence_measures.h"
+#include "engine/tokenizer.h"
 #include "tests/rules/rule_cases.h"
 
 namespace {
@@ -112,12 +113,60 @@ TEST(HeldSentenceLength, GivenBesideTheWordsOwnFindings) {
        "sentenceLength=23 heldLength=0"},
       // Refused on a number, which keeps what it had.
       {"<Ref>/40 12/49{held=23 msg=308 entry=2} volts/10 ./48", "12: heldLength=0"},
+      // A single word has no advice where it has no finding.
+      {"Advise/20{held=23 sug=recommend} on/75 ./48",
+       "Advise: suggestion=\"\" message=328 ruleId=7655 sentenceLength=23 heldLength=0"},
   };
   for (const auto& c : cases) {
     auto words = BuildWords(c.text);
     GiveHeldSentenceLengths(words->head());
     EXPECT_EQ(words->Changes(), c.changes) << c.text;
   }
+}
+
+// The length finding holds whole words. Where the finding of the words
+// that hold it keeps a marker of its own (a number's, one on a piece of a
+// word), the next word that can carry it after them holds it; a word the
+// check split at a hyphen or an apostrophe holds it with the rest of the
+// word, where the rest has no finding of its own.
+TEST(HeldSentenceLength, GivenToWholeWords) {
+  const struct {
+    const char* checked;  // the text the words stand in
+    const char* text;
+    const char* changes;
+  } cases[] = {
+      {"10 mm bolts hold it.", "10/49{held=24 msg=317 entry=2 place=0} mm/40{place=3} bolts/11{place=6} hold/20 ./48",
+       "10: heldLength=0\nbolts: message=328 ruleId=7655 sentenceLength=24"},
+      {"Plug-in units go.", "Plug/10{held=24 place=0} in/75{sep=- place=5} units/11{place=8} ./48",
+       "Plug: written=\"Plug-in\" message=328 ruleId=7655 sentenceLength=24 heldLength=0"},
+      {"PLUG-IN UNITS GO.", "PLUG/10{held=24 place=0} IN/75{place=5} UNITS/11{place=8} ./48",
+       "PLUG: written=\"PLUG-IN\" message=328 ruleId=7655 sentenceLength=24 heldLength=0"},
+      {"They'll go.", "They/66{held=24 place=0} ll/40{place=5} go/20{place=8} ./48",
+       "They: written=\"They?ll\" message=328 ruleId=7655 sentenceLength=24 heldLength=0"},
+      {"That's it.", "That/76{held=24 place=0} it/66{place=7} ./48",
+       "That: written=\"That?s\" message=328 ruleId=7655 sentenceLength=24 heldLength=0"},
+      // The rest of the word has a finding of its own, or the finding is
+      // on a piece of the word: the next word holds it.
+      {"Plug-ins can go.", "Plug/10{held=24 place=0} ins/40{sep=- msg=325 place=5} can/28{place=9} go/20 ./48",
+       "Plug: heldLength=0\ncan: message=328 ruleId=7655 sentenceLength=24"},
+      {"Thay'll go.", "Thay/40{held=24 msg=325 place=0} ll/40{place=5} go/20{place=8} ./48",
+       "Thay: heldLength=0\ngo: message=328 ruleId=7655 sentenceLength=24"},
+      {"Thay's go.", "Thay/40{held=24 msg=325 place=0} go/20{place=7} ./48",
+       "Thay: heldLength=0\ngo: message=328 ruleId=7655 sentenceLength=24"},
+      // A possessive's finding holds its "'s"; a plural's apostrophe ends
+      // its word.
+      {"That's it.", "That/76{held=24 msg=310 split=2 place=0} it/66{place=7} ./48",
+       "That: subClass=310 message=328 message2=310 ruleId=7655 sentenceLength=24 heldLength=0"},
+      {"Valves' caps go.", "Valves/11{held=24 place=0} caps/10{place=8} go/20 ./48",
+       "Valves: message=328 ruleId=7655 sentenceLength=24 heldLength=0"},
+  };
+  for (const auto& c : cases) {
+    CheckedText.text = c.checked;
+    auto words = BuildWords(c.text);
+    GiveHeldSentenceLengths(words->head());
+    EXPECT_EQ(words->Changes(), c.changes) << c.text;
+  }
+  CheckedText.Reset();
 }
 
 }  // namespace
