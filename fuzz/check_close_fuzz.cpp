@@ -1607,11 +1607,11 @@ struct Shape {
 // The first two bytes: the encoding, the title and the root (byte 0: a
 // topic unless bit 5 is set, then bits 3 and 4 choose; or, with bit 5
 // clear and one of bits 6 and 7 set, bits 3, 4 and 7 choose a root read
-// whole; or, with bit 5 clear and both set, bits 2 to 4 choose a topic or
-// a root of text or of nothing, without a title of the input; with bits 5
-// to 7 clear, bits 3 and 4 at 2 choose a data module), and how
-// often the paragraphs come (byte 1: one to eight times, or a body of a
-// hundred to 131 paragraphs; from 128 to 223, each DITA body opens with
+// whole; or, with bit 5 clear and both set, bits 2 to 4 choose a topic, a
+// root of text or of nothing, or a map of titles, without a title of the
+// input; with bits 5 to 7 clear, bits 3 and 4 at 2 choose a data module),
+// and how often the paragraphs come (byte 1: one to eight times, or a body
+// of a hundred to 131 paragraphs; from 128 to 223, each DITA body opens with
 // placeholders that bits 3 to 6 choose, one or a list of them; a data
 // module's content opens with refs instead, what it holds and where it
 // stands chosen by bits 3 to 6, and a map's key definitions come first).
@@ -3827,11 +3827,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (after != before)
     Fail("the close did not give the text back", xml,
          FirstDifference(before, after) + "\n---\n" + marked + "---\n" + after);
+  // A field's marker stands in the sentence of a probe beside the record
+  // too: the field comes first.
+  if (std::string e = FieldProblem(marked, document); !e.empty())
+    Fail("a record's field value is marked", xml, e + "\n" + marked);
   if (std::string e = ProbeProblem(marked, document.probes); !e.empty())
     Fail("a probe word is not marked as it should be", xml, e + "\n" + marked);
   if (const Failed f = FirstWordsProblem(marked, document); f.property) Fail(f.property, xml, f.detail + "\n" + marked);
-  if (std::string e = FieldProblem(marked, document); !e.empty())
-    Fail("a record's field value is marked", xml, e + "\n" + marked);
   if (std::string e = TitleProblem(doc, marked, document); !e.empty())
     Fail("a title is marked otherwise than alone", xml, e + "\n" + marked);
 
