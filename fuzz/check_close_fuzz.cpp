@@ -69,7 +69,29 @@
 // words, too long and within the limit; plain sentences that open with
 // "In order to", "It's" or a name holding a digit ("HTML5"); and too long
 // ones without a word of the writer's, a list of placeholders or of names
-// with digits. Every
+// with digits. And sentences whose first words draw findings of their own,
+// each too long and again within the limit after the same first words: a
+// number and its unit ("10 mm bolts"), "The" before a word or phrase the
+// rules flag ("The kind of", "The previous", "The note that"), a verb that
+// wants an article ("Remove pump and install"), contractions, straight and
+// curly ("Won't", "That's", "They'll", "It's"), a hyphenated word after a
+// name holding a digit or a number ("The HTML5 plug-in"); "!" right after
+// an inline element's end ("<filename>setup</filename>!", DITA's codeph,
+// uicontrol and b too) and another sentence; in a data module, S1000D
+// wiring data, wires whose type, gauge, colour, length and maker are a
+// record's fields. A DITA map or bookmap of 25 to 40 short titles without
+// full stops (navigation titles, link texts, both, or link texts of
+// entries inside), after the map's title and its own topicmeta or a
+// bookmap's main title and bookmeta. DocBook roots (a chapter, section,
+// appendix or reference entry, DocBook 4's or 5's) whose metadata stands
+// before their text: an author, a copyright and a date, and a revision
+// history whose numbers, dates ("04 April 2021", "01 May 2019") and
+// initials are a record's fields and whose remarks have no full stop, or
+// have one; a reference entry's name and purpose after them. A data
+// module's identification and status (a Dublin Core description, a
+// technical name, a copyright paragraph too long, a reason for update
+// that holds a verb the rules replace) hold words, which draw findings,
+// where the module stands in a publication module. Every
 // fourth paragraph of a DITA body stands in one of DITA's elements read
 // as a paragraph is, and a DITA body may open with placeholders.
 // Their titles, paragraphs and lists hold words, phrases, entity
@@ -165,10 +187,27 @@
 // something in is praised, or when the checked document scores otherwise
 // than the unchecked one (the words the editor counts, the stamp's level,
 // the praise). A document whose data module or map opens with a list is
-// built and checked again without the list, and one whose data module
-// stands in a publication module again with the module alone: fails when
-// the markers after the list, or inside the module's content, are not the
-// same (category, number, advice, words) in both. With
+// built and checked again without the list, a DocBook root's with
+// metadata without it, and one whose data module stands in a publication
+// module again with the module alone: fails when the markers after the
+// list or the metadata, or inside the module from its start tag on (its
+// identification and status too), are not the same (category, number,
+// advice, words) in both. Fails, too, when a long sentence of first words
+// that draw findings does not hold one SENTENCE LENGTH marker, its number
+// over the limit and its words whole words (not "Won" of "Won't", "plug"
+// of "plug-in"), or its short twin holds one; when the first suggestion
+// of a marker on the long one's first words is not one that a marker of
+// the short one's gives over the same words ("each of the" over "The" of
+// "The kind of"), or, taken through ShowMe and its menu (on up to two
+// such markers), is not put in over its marker's words alone; when a
+// marker of the short one's first words does not stand on the long one's
+// with its words and advice, and its category and number but where it is
+// the SENTENCE LENGTH marker, or the long one's first words hold another
+// marker but that one; when a marker's words reach into a record's field
+// value; and when a title of a map of titles is not marked as it is in a
+// map (or bookmap) of it alone, in the same place (a map's title or
+// topicmeta, an entry's navigation title or link text). The verb probe
+// right after such a "!" must get the number 00. With
 // CHECK_CLOSE_FUZZ_PRINT set in the environment, the document each input
 // builds is printed on standard output.
 #include <libxml/parser.h>
@@ -183,6 +222,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iterator>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -193,6 +233,7 @@
 #include "commands/finding_work.h"
 #include "commands/marked_words.h"
 #include "commands/marker_text.h"
+#include "commands/menu_line.h"
 #include "commands/run_kesta.h"
 #include "dictbuild/dict_writer.h"
 #include "editor/editor.h"
@@ -215,21 +256,27 @@ namespace {
 // verb the rules replace ("utilize"); nouns after a dimension ("plate");
 // and the name "&prod;" stands for as a noun, whose missing article gives a
 // suggestion over a reference ("the &prod;"); a phrase the rules replace
-// that no piece writes ("pertaining to", see kPhraseProbe).
+// that no piece writes ("pertaining to", see kPhraseProbe); and what the
+// first words of a long sentence draw (see kFirstWords): a unit after a
+// number ("25 kg"), nouns after "The" ("kind of", "note that", "command"),
+// words the rules replace after it ("previous", "final"), the words that
+// contractions spell out ("they", "let"), and "may", which a date holds.
 constexpr const char* kTechnical =
     "name: TECHNICAL\nsecond-name: tec\nversion: 1.0\n\n"
     "valve$ 1014\npump$ 1014\ncover$ 1014\nupdate$ 1014\nunit$ 1014\n"
     "millimetre 1717%mm\nmm 1717%mm\nminute$ 17\ndegree$ 17\npercent 17\ninch! 17\n"
     "newton$ 17\nmetre 1717%m\nmetres 1717%m\nplate$ 1014\ntool$ 1014\nbolt$ 1014\ngap$ 1014\nvalue$ 1014\n"
-    "prod$ 1014\n";
+    "prod$ 1014\nkg 1717%kg\nweight$ 1014\nkind$ 1014\nproblem$ 1014\nnote$ 1014\ncommand$ 1014\nplug$ 1014\n";
 constexpr const char* kCore =
     "name: CORE\nsecond-name: ste\nversion: 1.0\n\n"
     "remov^21\ninstall^20\nclos^21\nturn^20\nset^2G\nstop^21\nslowly 60\nthen 73\nthan 52\nmore 38\nless 38\n"
     "max 45\nmin 45\nmaximum 30\nminimum 30\nfive 49\nten 49\nit 50\nis 10\nat 75\nfor 65\nto 68\nand 63\nan 64\n"
-    "all+of 30138 all\nin+order+to 30268 to\ntwenty 49\nin 75\non 75\nof 67\nall 38\nthere 52\n";
+    "all+of 30138 all\nin+order+to 30268 to\ntwenty 49\nin 75\non 75\nof 67\nall 38\nthere 52\n"
+    "that 69\nthey 66\nlet^2G\nmay 28\n";
 constexpr const char* kSynonym =
     "name: SYNONYM\nsecond-name: syn\nversion: 1.0\n\nshut 30120 close\nprior+to 30160 before\n"
-    "utiliz^30021 Ause\nutilis^30021 Ause\npertaining+to 30160 about\n";
+    "utiliz^30021 Ause\nutilis^30021 Ause\npertaining+to 30160 about\n"
+    "previous 30130 last\nvarious 30130 many\nfinal 30130 last\nadditional 30130 more/other\n";
 constexpr const char* kSettingsLine =
     "KESta|TEC(technical),STE(core),SYN(synonym)|wDEF1|Writer|Kesta Project|SHO|end\n";
 
@@ -348,6 +395,10 @@ enum class PieceKind {
                // first word after them has a finding of its own, the next two bytes choosing (see SignedParagraphs)
   kWritten,    // paragraphs of sentences whose length finding must find the writer's first word, the next two
                // bytes choosing (see WrittenParagraphs)
+  kFirstWords, // paragraphs of sentences whose first words draw findings, too long and within the limit, the next
+               // two bytes choosing (see FirstWordParagraphs)
+  kExclaimed,  // paragraphs where "!" after an element ends a sentence, the next byte choosing (see ExclaimedParagraphs)
+  kWiring,     // S1000D wiring data, in a data module, the next byte choosing (see WiringData)
 };
 
 // Which word of the next word piece the markup goes round (the middle
@@ -455,6 +506,10 @@ constexpr char kShortItsProbe = '\x0F';
 constexpr std::string_view kPhraseFirstProbe = "In order to";
 constexpr char kLongPhraseFirstProbe = '\x10';
 constexpr char kShortPhraseFirstProbe = '\x11';
+// The verb probe opening the sentence after one that an element's end and
+// "!" end ("Run the <filename>setup</filename>! Utilise the pump."; the
+// eighteenth byte): its marker's number must be 00, as after "." or "?".
+constexpr char kFirstVerbProbe = '\x12';
 
 // The probe a byte stands for: whether it must get a marker of its own, and
 // that marker's category or advice (the NOT-IN-DICTIONARY category; the
@@ -493,7 +548,8 @@ const ProbeWord* ProbeFor(char c) {
       kLongIts{kItsProbe, true, "", "It is", true, {}, {}, {}, false, true, true},
       kShortIts{kItsProbe, true, "", "It is", true, {}, {}, "28", false, true, true},
       kLongPhraseFirst{kPhraseFirstProbe, true, "28", "To", true, {}, "22", {}, false, false, false, true},
-      kShortPhraseFirst{kPhraseFirstProbe, true, "", "to", false, {}, {}, "28", false, false, false, true};
+      kShortPhraseFirst{kPhraseFirstProbe, true, "", "to", false, {}, {}, "28", false, false, false, true},
+      kFirstVerb{kVerbProbe, true, "", "use", false, "00"};
   return c == kReadProbe            ? &kRead
          : c == kUnreadProbe        ? &kUnread
          : c == kReadVerbProbe      ? &kVerb
@@ -508,6 +564,7 @@ const ProbeWord* ProbeFor(char c) {
          : c == kShortItsProbe      ? &kShortIts
          : c == kLongPhraseFirstProbe  ? &kLongPhraseFirst
          : c == kShortPhraseFirstProbe ? &kShortPhraseFirst
+         : c == kFirstVerbProbe     ? &kFirstVerb
                                     : nullptr;
 }
 
@@ -887,6 +944,13 @@ constexpr Piece kMoreShapes[] = {
     // sentences whose length finding passes over brackets, quotation marks, options, numbers and names with
     // digits to the writer's first word, or finds none (see WrittenParagraphs)
     {"", PieceKind::kWritten},
+    // sentences whose first words draw findings of their own, too long and within the limit (see
+    // FirstWordParagraphs)
+    {"", PieceKind::kFirstWords},
+    // "!" after an element's end (see ExclaimedParagraphs)
+    {"", PieceKind::kExclaimed},
+    // wiring data, whose fields hold no writer's words (see WiringData)
+    {"", PieceKind::kWiring},
 };
 constexpr std::size_t kMoreShapeCount = std::size(kMoreShapes);
 static_assert(kMoreShapeCount <= 256, "the byte after the last shape reaches every one of these");
@@ -1358,6 +1422,112 @@ std::string WrittenParagraphs(std::uint8_t first, std::uint8_t second) {
                     "</externalPubCode></externalPubRefIdent></externalPubRef>");
 }
 
+// Places in the document that a property needs, written as bytes no piece
+// holds and taken out of the document (see Document): a record's field
+// value; a sentence, from its first word (where the words its first words
+// are compared by end) to just after its full stop; a title.
+constexpr char kFieldStart = '\x13', kFieldEnd = '\x14';
+constexpr char kSentenceStart = '\x15', kOpeningEnd = '\x16', kSentenceEnd = '\x17';
+constexpr char kTitleStart = '\x18', kTitleEnd = '\x19';
+
+// The first words of sentences that FirstWordParagraphs writes too long
+// and within the limit: a number and its unit, "The" before a word or
+// phrase with a finding of its own, a verb that wants an article after it,
+// contractions (straight and curly; "It's" as its probes, see
+// kLongItsProbe), a hyphenated word after a name holding a digit or a
+// number. No piece writes them, and none holds a probe's text.
+constexpr const char* kFirstWords[] = {
+    "10 mm bolts stop", "25 kg weights stop", "The kind of problem stops", "The previous command stops",
+    "The note that", "The various problems stop", "The final command stops", "The additional weight stops",
+    "Remove pump and install", "Won't stop", "That's", "There's", "Let's stop", "I'm at", "They'll stop",
+    "\x0E", "Don't stop", "The HTML5 plug-in stops", "10 valve-seat plates stop", "The A320 pre-set stops",
+    "Won\xE2\x80\x99t stop", "They\xE2\x80\x99ll stop", "That\xE2\x80\x99s",
+};
+
+// A sentence of the first words `k` chooses, too long or within the limit,
+// between its places (see kSentenceStart). Both tails open with the same
+// words, up to the comma and past it, so that the rules read the first
+// words alike in both; the long one is too long after any first words (the
+// length probe's sentence at the limit is one word and kFirstHalf with its
+// end), the short one within the limit after any.
+std::string FirstWordSentence(std::size_t k, bool tooLong) {
+  std::string opening = kFirstWords[k % std::size(kFirstWords)];
+  if (!tooLong) std::replace(opening.begin(), opening.end(), kLongItsProbe, kShortItsProbe);
+  const std::string tail = tooLong ? std::string(kFirstHalf) + kFirstHalfEnd + " and the pump and the cover."
+                                   : std::string("the valve and the pump, then turn the cover slowly.");
+  return kSentenceStart + opening + kOpeningEnd + ' ' + tail + kSentenceEnd;
+}
+
+// Paragraphs of such sentences in each family (DITA's, '|', DocBook's, '|',
+// a data module's): the first words `first` chooses too long and within the
+// limit, each first in a paragraph; those `second` chooses the same in one
+// paragraph. A long sentence and its short twin always stand one after the
+// other.
+std::string FirstWordParagraphs(std::uint8_t first, std::uint8_t second) {
+  const std::string probe = std::string(1, kReadProbe) + ". ";
+  auto family = [&](const Container& c) {
+    const std::string open = c.open, close = c.close;
+    return open + probe + FirstWordSentence(first, true) + close + open + probe + FirstWordSentence(first, false) +
+           close + open + probe + FirstWordSentence(second, true) + ' ' + FirstWordSentence(second, false) + close;
+  };
+  return family(kDitaParagraph) + '|' + family(kDocBookParagraph) + '|' + family(kDocBookParagraph);
+}
+
+// Inline elements that "!" follows, in each family, as a writer ends a
+// sentence on a file name or a button: DITA's code, interface controls,
+// bold text, file paths and commands; DocBook's file names, commands,
+// literals, emphasis and user input; S1000D's emphasis and verbatim text.
+const std::vector<std::string> kExclaimedDita = {"<codeph>setup</codeph>", "<uicontrol>Save</uicontrol>",
+                                                 "<b>valve</b>", "<filepath>php.exe</filepath>",
+                                                 "<cmdname>glorp</cmdname>"};
+const std::vector<std::string> kExclaimedDocBook = {"<filename>setup</filename>", "<command>glorp</command>",
+                                                    "<literal>stop</literal>", "<emphasis>valve</emphasis>",
+                                                    "<userinput>stop</userinput>"};
+const std::vector<std::string> kExclaimedS1000D = {"<emphasis>valve</emphasis>",
+                                                   "<verbatimText>php.exe</verbatimText>"};
+
+// Paragraphs where "!" right after an element's end ends a sentence, in
+// each family, the elements chosen by `choice`: the verb probe after it
+// opens its sentence (number 00); two sentences of the length probe within
+// the limit each, one too long if the "!" ended none.
+std::string ExclaimedParagraphs(std::uint8_t choice) {
+  const std::string probe = std::string(1, kReadProbe) + ". ";
+  auto family = [&](const Container& c, const std::vector<std::string>& elements) {
+    const std::size_t n = elements.size();
+    const std::string &e = elements[choice % n], &f = elements[choice / n % n], open = c.open, close = c.close;
+    return open + probe + "Stop the " + e + "! " + kFirstVerbProbe + " the pump." + close + open + probe +
+           kShortSentenceProbe + ' ' + kFirstHalf + ' ' + f + "! " + kShortSentenceProbe + ' ' + kSecondHead + '.' +
+           close;
+  };
+  return family(kDitaParagraph, kExclaimedDita) + '|' + family(kDocBookParagraph, kExclaimedDocBook) + '|' +
+         family(kDocBookParagraph, kExclaimedS1000D);
+}
+
+// A record's field value, between its places.
+std::string Field(const std::string& value) { return kFieldStart + value + kFieldEnd; }
+
+// S1000D wiring data, in a data module only: one, 5, 12 or 30 wires, as
+// `choice` chooses, each a run of fields (its type, gauge, colour, length
+// and maker), whose values are no writer's words.
+std::string WiringData(std::uint8_t choice) {
+  static constexpr const char* kTypes[] = {"AP", "MIL-W-22759/16", "RG58"};
+  static constexpr const char* kGauges[] = {"22", "20", "AWG 24"};
+  static constexpr const char* kColors[] = {"red", "WH", "blue/white", "Red"};
+  static constexpr const char* kLengths[] = {"1200", "12.5 m", "0.5 in."};
+  static constexpr const char* kMakers[] = {"Acme Cables", "Wires Inc.", "Acme"};
+  static constexpr int kCounts[] = {1, 5, 12, 30};
+  std::string markup = "||<wiringData><wireAlpha>";
+  for (int k = 0; k < kCounts[choice % 4]; ++k) {
+    const std::size_t at = static_cast<std::size_t>(k) + choice / 4;
+    const std::string id = std::to_string(1001 + k).substr(1);
+    markup += "<wire id=\"wire-" + id + "\"><wireType>" + Field(kTypes[at % 3]) + "</wireType><wireGauge>" +
+              Field(kGauges[at % 3]) + "</wireGauge><wireColor>" + Field(kColors[at % 4]) + "</wireColor><length>" +
+              Field(kLengths[at % 3]) + "</length><enterpriseName>" + Field(kMakers[at % 3]) +
+              "</enterpriseName></wire>";
+  }
+  return markup + "</wireAlpha></wiringData>";
+}
+
 enum class Encoding { kUtf8, kLatin1, kAscii };
 
 // A DITA topic read from its root; a concept or a reference whose nested
@@ -1374,11 +1544,13 @@ enum class Encoding { kUtf8, kLatin1, kAscii };
 // holds an empty paragraph, the words in its title and short description:
 // a body without a sentence end. And an S1000D data module, whose
 // identification and status the check does not read, its content's
-// levelled paragraphs nesting as a root's sections do.
+// levelled paragraphs nesting as a root's sections do. Last, a DITA map or
+// bookmap of many short titles, navigation titles and link texts (see
+// Layout::TitleEntries).
 enum class Root {
   kTopic, kConcept, kReference, kBook, kLongBook,
   kChapter, kSection, kAppendix, kRefEntry, kMap, kGlossEntry, kBareConcept, kBareBook,
-  kTextPara, kTextChapter, kEmptyIndex, kEmptyBodyConcept, kDataModule,
+  kTextPara, kTextChapter, kEmptyIndex, kEmptyBodyConcept, kDataModule, kTitleMap,
 };
 
 struct Block {
@@ -1413,23 +1585,46 @@ struct Shape {
   int opening = 0;
   ModuleKind module = ModuleKind::kDescription;
   Wrapper wrapper = Wrapper::kNone;
+  // The data module stands in a publication module as the input shapes it:
+  // its identification and status then hold words (in the module alone
+  // too, which the comparison builds), not probes.
+  bool wrappedAsRead = false;
+  // A map of short titles (Root::kTitleMap): a bookmap or a map, with the
+  // map's own topicmeta (a bookmap's bookmeta) or not; its entries' titles
+  // (navigation titles, link texts, both, or a link text in an entry of
+  // its own inside); how many entries; where the titles' table starts.
+  bool bookmap = false;
+  bool mapMeta = false;
+  int titleForm = 0;
+  int entries = 0;
+  std::uint8_t titleChoice = 0;
+  // A DocBook root read whole whose metadata stands before its text
+  // (authors, a revision history; see Layout::Metadata): the byte that
+  // chooses it, or -1; left out in the comparison without it.
+  int meta = -1;
+  bool metaLeftOut = false;
 };
 
 // The first two bytes: the encoding, the title and the root (byte 0: a
 // topic unless bit 5 is set, then bits 3 and 4 choose; or, with bit 5
 // clear and one of bits 6 and 7 set, bits 3, 4 and 7 choose a root read
-// whole; or, with bit 5 clear and both set, bits 2 to 4 choose a topic or
-// a root of text or of nothing, without a title of the input; with bits 5
-// to 7 clear, bits 3 and 4 at 2 choose a data module), and how
-// often the paragraphs come (byte 1: one to eight times, or a body of a
-// hundred to 131 paragraphs; from 128 to 223, each DITA body opens with
+// whole; or, with bit 5 clear and both set, bits 2 to 4 choose a topic, a
+// root of text or of nothing, or a map of titles, without a title of the
+// input; with bits 5 to 7 clear, bits 3 and 4 at 2 choose a data module),
+// and how often the paragraphs come (byte 1: one to eight times, or a body
+// of a hundred to 131 paragraphs; from 128 to 223, each DITA body opens with
 // placeholders that bits 3 to 6 choose, one or a list of them; a data
 // module's content opens with refs instead, what it holds and where it
 // stands chosen by bits 3 to 6, and a map's key definitions come first).
 // Such a data module or map reads a third byte: how many references or
 // definitions (bits 0 and 1: none, one, three or 25), the sentence after
 // them (bits 2 and 3, see Layout::Listing) and which comes first (bits 4
-// to 7).
+// to 7). So does a DocBook chapter, section, appendix or reference entry
+// with byte 1 from 128 to 223: its metadata (see Layout::Metadata). A map
+// of short titles (bits 2 to 4 of byte 0 at 6 with bits 6 and 7 set) reads
+// byte 1 as its form (bit 0 a bookmap, bit 1 the map's own topicmeta, bits
+// 2 and 3 the entries' titles, bits 4 to 7 25 entries and as many more)
+// and byte 2 as where its titles start, its paragraphs coming once.
 Shape ReadShape(const std::uint8_t* data, std::size_t size) {
   Shape s;
   if (size < 2) return s;
@@ -1449,7 +1644,7 @@ Shape ReadShape(const std::uint8_t* data, std::size_t size) {
     s.root = kWhole[((data[0] >> 3) & 3) | (data[0] & 0x80 ? 4 : 0)];
   } else if ((data[0] & 0xC0) == 0xC0) {
     constexpr Root kBare[] = {Root::kTopic,      Root::kTextPara,     Root::kTextChapter, Root::kEmptyIndex,
-                              Root::kEmptyBodyConcept, Root::kBareConcept, Root::kTextChapter, Root::kBareBook};
+                              Root::kEmptyBodyConcept, Root::kBareConcept, Root::kTitleMap, Root::kBareBook};
     s.root = kBare[(data[0] >> 2) & 7];
     s.bodyAside = s.root == Root::kBareConcept || s.root == Root::kBareBook;
     if (s.root != Root::kTopic) s.titleFromInput = false;
@@ -1473,6 +1668,23 @@ Shape ReadShape(const std::uint8_t* data, std::size_t size) {
       s.opening = third / 4 % 4;
       s.listChoice = static_cast<std::uint8_t>(third / 16);
     }
+    s.wrappedAsRead = s.wrapper != Wrapper::kNone;
+    if (s.root == Root::kChapter || s.root == Root::kSection || s.root == Root::kAppendix ||
+        s.root == Root::kRefEntry) {
+      s.bytes = 3;
+      s.meta = size > 2 ? data[2] : 0;
+    }
+  }
+  if (s.root == Root::kTitleMap) {
+    s.copies = 1;
+    s.paragraphs = 0;
+    s.bodyOpening.clear();
+    s.bookmap = data[1] & 1;
+    s.mapMeta = data[1] & 2;
+    s.titleForm = data[1] >> 2 & 3;
+    s.entries = 25 + (data[1] >> 4);
+    s.bytes = 3;
+    s.titleChoice = size > 2 ? data[2] : 0;
   }
   return s;
 }
@@ -1600,9 +1812,11 @@ std::vector<std::string> SplitWords(std::string_view text) {
 // choose (`i` moves past them).
 std::string BlockMarkup(const Piece& piece, const std::uint8_t* data, std::size_t size, std::size_t& i) {
   std::uint8_t choice[2] = {};
-  const int bytes = piece.kind == PieceKind::kBlock                                     ? 0
-                    : piece.kind == PieceKind::kCut || piece.kind == PieceKind::kRules ? 1
-                                                                                       : 2;
+  const int bytes = piece.kind == PieceKind::kBlock ? 0
+                    : piece.kind == PieceKind::kCut || piece.kind == PieceKind::kRules ||
+                            piece.kind == PieceKind::kExclaimed || piece.kind == PieceKind::kWiring
+                        ? 1
+                        : 2;
   for (int k = 0; k < bytes; ++k) choice[k] = ++i < size ? data[i] : 0;
   switch (piece.kind) {
     case PieceKind::kCut: return CutParagraphs(choice[0]);
@@ -1613,6 +1827,9 @@ std::string BlockMarkup(const Piece& piece, const std::uint8_t* data, std::size_
     case PieceKind::kActions: return ActionParagraphs(choice[0], choice[1]);
     case PieceKind::kSigned: return SignedParagraphs(choice[0], choice[1]);
     case PieceKind::kWritten: return WrittenParagraphs(choice[0], choice[1]);
+    case PieceKind::kFirstWords: return FirstWordParagraphs(choice[0], choice[1]);
+    case PieceKind::kExclaimed: return ExclaimedParagraphs(choice[0]);
+    case PieceKind::kWiring: return WiringData(choice[0]);
     default: return piece.text;
   }
 }
@@ -1737,6 +1954,7 @@ const char* RootName(Root root) {
     case Root::kMap: return "map";
     case Root::kGlossEntry: return "glossentry";
     case Root::kDataModule: return "dmodule";
+    case Root::kTitleMap: return "map";
     default: return "book";
   }
 }
@@ -1752,9 +1970,33 @@ std::string Sentence(std::string text) {
 
 // Places that a comparison of two checks needs, written as bytes no piece
 // holds and taken out of the document (see Document::anchors): right after
-// the list that opens a data module's content or a map (or where it would
-// stand), and where a data module's content begins and ends.
-constexpr char kAfterListAnchor = '\x1C', kContentAnchor = '\x1D', kContentEndAnchor = '\x1E';
+// the list that opens a data module's content or a map, or the metadata
+// before a DocBook root's text (or where it would stand); where a data
+// module's content begins and ends (a DocBook root's text with metadata
+// ends there too), and where the data module begins.
+constexpr char kAfterListAnchor = '\x1C', kContentAnchor = '\x1D', kContentEndAnchor = '\x1E',
+               kModuleAnchor = '\x1F';
+
+// The short titles of a map of titles (see Layout::TitleEntries), as real
+// maps write them, without a full stop: plain words, a verb and a phrase
+// the rules replace, a verb that wants an article, a unit, "max", a
+// contraction, "The" before a phrase, and one too long. Eleven, so that
+// any step through them reaches each.
+constexpr const char* kMapTitles[] = {
+    "Features overview", "Smart navigation", "Utilize the pump", "Remove valve from the pump",
+    "Prior to the test", "10 MM bolts", "Max pressure", "Don't stop the pump", "The kind of problem",
+    "Turn on the valve",
+    ("Remove the valve and the pump, then turn the cover slowly to the tool and set the plate and the bolt to the gap "
+     "and remove the unit and the valve and the pump"),
+};
+
+// Where a title of such a map stands, for the document of it alone (see
+// Layout::TitleAlone): a map's title, navigation title or link text in its
+// own topicmeta; a topic reference's navigation title or link text; a
+// bookmap's main title, a chapter's navigation title or link text.
+enum class TitleKind {
+  kMapTitle, kMapNavtitle, kMapLinktext, kNavtitle, kLinktext, kBookTitle, kChapterNavtitle, kChapterLinktext,
+};
 // The sentence right after that list (see Layout::Listing).
 constexpr int kNoOpening = 0, kAtLimitOpening = 1, kTwinOpening = 2;
 
@@ -1809,13 +2051,37 @@ class Layout {
         break;
       case Root::kChapter:
       case Root::kSection:
-      case Root::kAppendix:
-        out_ = std::string("<") + RootName(root) + kDocBookRoot + "<title>" + Probed(title) + "</title>";
+      case Root::kAppendix: {
+        // With metadata: DocBook 5's in the info after the title, or
+        // DocBook 4's own element (chapterinfo) before it.
+        const std::string name = RootName(root), titled = "<title>" + Probed(title) + "</title>";
+        if (shape.meta < 0)
+          out_ = "<" + name + kDocBookRoot + titled;
+        else if (shape.meta & 4)
+          out_ = "<" + name + kDocBookRoot + "<info>" + titled + Metadata("") + "</info>" + kAfterListAnchor;
+        else
+          out_ = "<" + name + ">" + Metadata(name + "info") + kAfterListAnchor + titled;
         break;
+      }
       case Root::kRefEntry:
-        out_ = std::string("<refentry") + kDocBookRoot + "<refnamediv><refname>" + Sentence(Probed(title)) +
-               "</refname><refpurpose>" + Probed("The pump.") + "</refpurpose></refnamediv>";
+        if (shape.meta < 0) {
+          out_ = std::string("<refentry") + kDocBookRoot + "<refnamediv><refname>" + Sentence(Probed(title)) +
+                 "</refname><refpurpose>" + Probed("The pump.") + "</refpurpose></refnamediv>";
+        } else {
+          // A manual page as written: its metadata (DocBook 4's refentryinfo
+          // or 5's info), the entry's title and section or not, its name and
+          // its purpose without a full stop.
+          const bool five = shape.meta & 4;
+          out_ = std::string("<refentry") + (five ? kDocBookRoot : ">") + Metadata(five ? "info" : "refentryinfo") +
+                 kAfterListAnchor +
+                 (shape.meta & 0x10 ? "<refmeta><refentrytitle>glorp</refentrytitle><manvolnum>8</manvolnum></refmeta>"
+                                    : "") +
+                 "<refnamediv><refname>glorp</refname><refpurpose>Utilize the valve</refpurpose></refnamediv>";
+        }
         OpenPart(PieceKind::kSection, "<refsection>", "</refsection>", "<title>" + Probed("Fuzz") + "</title>");
+        break;
+      case Root::kTitleMap:
+        out_ = TitleEntries();
         break;
       case Root::kMap:
         out_ = "<map id=\"m\"><title>" + Probed(title) + "</title>" + Listing();
@@ -1847,23 +2113,8 @@ class Layout {
         out_ = "<concept id=\"c\"><title>" + Probed(title, false) + "</title><shortdesc>";
         break;
       case Root::kDataModule: {
-        // The description, identification and status are unread, the
-        // module's root or inside a publication module: their probes and
-        // the words that would draw findings ("text/xml", "Utilize") get
-        // no marker.
-        auto ident = [](const std::string& text) { return Probed(text, false); };
-        out_ = "<dmodule xmlns:dc=\"http://purl.org/dc/elements/1.1/\" xmlns:rdf=\"http://www.w3.org/1999/02/"
-               "22-rdf-syntax-ns#\"><rdf:Description><dc:format>" + ident("text/xml") + "</dc:format>"
-               "</rdf:Description><identAndStatusSection><dmAddress><dmIdent>" + kDmCode +
-               "<language languageIsoCode=\"en\" countryIsoCode=\"US\"/><issueInfo issueNumber=\"001\" "
-               "inWork=\"00\"/></dmIdent><dmAddressItems><issueDate year=\"2024\" month=\"01\" "
-               "day=\"01\"/><dmTitle><techName>" + ident(title) + "</techName><infoName>" +
-               ident("Description") + "</infoName></dmTitle></dmAddressItems></dmAddress><dmStatus "
-               "issueType=\"new\"><security securityClassification=\"01\"/><responsiblePartnerCompany><enterpriseName>" +
-               ident("Acme") + "</enterpriseName></responsiblePartnerCompany><applic><displayText><simplePara>" +
-               ident("All") + "</simplePara></displayText></applic><qualityAssurance><unverified/>"
-               "</qualityAssurance><reasonForUpdate><simplePara>" + ident("Utilize the new data.") +
-               "</simplePara></reasonForUpdate></dmStatus></identAndStatusSection><content>" + kContentAnchor + Listing();
+        out_ = kModuleAnchor + DataModuleStart(shape.wrappedAsRead ? "Cooling fan unit" : title, shape.wrappedAsRead) +
+               "<content>" + kContentAnchor + Listing();
         const std::string first = ListingSentence(true) + Probed(title);
         switch (shape.module) {
           case ModuleKind::kDescription:
@@ -1979,6 +2230,12 @@ class Layout {
   void AddWhole(const Block& b) {
     const bool paragraph = b.kind == PieceKind::kParagraph;
     switch (root_) {
+      case Root::kTitleMap:
+        if (shape_.bookmap) {
+          BookmapEntry(b);
+          break;
+        }
+        [[fallthrough]];
       case Root::kMap:
         if (paragraph)
           out_ += "<topicref href=\"t" + std::to_string(++paragraphs_) + ".dita\">" + NavTitle(b.text) +
@@ -2043,6 +2300,7 @@ class Layout {
         if (shape_.opening == kTwinOpening) out_ += MapEntry(Sentence(Probed(ListingSentence(false))));
         out_ += "</map>";
         break;
+      case Root::kTitleMap: out_ += shape_.bookmap ? "</bookmap>" : "</map>"; break;
       case Root::kGlossEntry: out_ += glossBody_ ? "</glossBody></glossentry>" : "</glossentry>"; break;
       case Root::kBareConcept: out_ += "</shortdesc></concept>"; break;
       case Root::kBareBook: out_ += "</" + part_ + "></book>"; break;
@@ -2064,7 +2322,10 @@ class Layout {
         if (shape_.opening == kTwinOpening) out_ += "<para>" + Probed(ListingSentence(false)) + "</para>";
         out_ += kContentEndAnchor + std::string("</content></dmodule>");
         break;
-      default: out_ += std::string("</") + RootName(root_) + ">"; break;
+      default:
+        if (shape_.meta >= 0) out_ += kContentEndAnchor;
+        out_ += std::string("</") + RootName(root_) + ">";
+        break;
     }
   }
 
@@ -2210,6 +2471,173 @@ class Layout {
     OpenBody(kBodies[kind]);
   }
 
+  // A data module's start tag and what stands before its content: the
+  // Dublin Core description, the identification (its technical name
+  // `techName`) and the status, with a copyright paragraph too long and a
+  // reason for update that holds a verb the rules replace; their text is
+  // words where `words` (a module in a publication module, and alone in
+  // the comparison), else each opens with a probe that must get no marker.
+  static std::string DataModuleStart(const std::string& techName, bool words) {
+    auto ident = [words](const std::string& text) { return words ? text : Probed(text, false); };
+    const std::string infoName = "Description of how it is made";
+    return "<dmodule xmlns:dc=\"http://www.purl.org/dc/elements/1.1/\" "
+           "xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\" "
+           "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
+           "xsi:noNamespaceSchemaLocation=\"http://www.s1000d.org/S1000D_4-1/xml_schema_flat/descript.xsd\">"
+           "<rdf:Description><dc:title>" + ident(techName + " - " + infoName) + "</dc:title><dc:creator>" +
+           ident("Acme") + "</dc:creator><dc:date>2024-01-01</dc:date><dc:format>" + ident("text/xml") +
+           "</dc:format><dc:identifier>ZQ-A-D00-00-00-00A-520A-A_001-00_EN-US</dc:identifier><dc:language>" +
+           ident("en-US") + "</dc:language><dc:rights>01</dc:rights></rdf:Description>"
+           "<identAndStatusSection><dmAddress><dmIdent>" + kDmCode +
+           "<language languageIsoCode=\"en\" countryIsoCode=\"US\"/><issueInfo issueNumber=\"001\" "
+           "inWork=\"00\"/></dmIdent><dmAddressItems><issueDate year=\"2024\" month=\"01\" "
+           "day=\"01\"/><dmTitle><techName>" + ident(techName) + "</techName><infoName>" + ident(infoName) +
+           "</infoName></dmTitle></dmAddressItems></dmAddress><dmStatus issueType=\"new\"><security "
+           "securityClassification=\"01\"/><dataRestrictions><restrictionInfo><copyright><copyrightPara>" +
+           ident("This material is provided \"As is\" and neither the maker nor any person who has contributed to "
+                 "the making of it can be held liable for the merchantability of it in any way at all.") +
+           "</copyrightPara></copyright></restrictionInfo></dataRestrictions><responsiblePartnerCompany>"
+           "<enterpriseName>" + ident("Acme") + "</enterpriseName></responsiblePartnerCompany><applic><displayText>"
+           "<simplePara>" + ident("All") + "</simplePara></displayText></applic><qualityAssurance><unverified/>"
+           "</qualityAssurance><reasonForUpdate id=\"rfu-0001\" updateReasonType=\"urt02\"><simplePara>" +
+           ident("Utilize the new pump") + "</simplePara></reasonForUpdate></dmStatus></identAndStatusSection>";
+  }
+
+  // Metadata before a DocBook root's text, as the shape's third byte
+  // chooses: an author with a contribution, a copyright and a date (bit 3);
+  // a revision history of none, one, three or eight revisions (bits 0 and
+  // 1), each a revision number, a date and author initials, which are a
+  // record's fields, and a remark of the writer's without a full stop, as
+  // most write it, or with one (bit 5), the values starting where bits 6
+  // and 7 say; DocBook 5's markup or 4's (bit 2). Inside `container` where
+  // one is named; nothing in the comparison without it.
+  std::string Metadata(const std::string& container) const {
+    if (shape_.metaLeftOut) return {};
+    static constexpr int kRevisions[] = {0, 1, 3, 8};
+    static constexpr const char* kNumbers[] = {"1.2", "0.9", "2.0.1", "r104"};
+    static constexpr const char* kDates[] = {"04 April 2021", "01 May 2019", "2019-05-01", "May 2019"};
+    static constexpr const char* kInitials[] = {"FPL", "esr", "AS", "tg"};
+    static constexpr const char* kRemarks[] = {"Added the pump section", "First release", "Utilize the new valve",
+                                               "Fixed the typos"};
+    const int meta = shape_.meta;
+    std::string parts;
+    if (meta & 8)
+      parts += std::string("<author>") +
+               (meta & 4 ? "<personname><firstname>Anna</firstname><surname>Smith</surname></personname>"
+                         : "<firstname>Anna</firstname><surname>Smith</surname>") +
+               "<contrib>Wrote the pump tool</contrib></author><copyright><year>2021</year><holder>Acme Pumps"
+               "</holder></copyright><date>04 April 2021</date>";
+    if (const int revisions = kRevisions[meta & 3]; revisions > 0) {
+      parts += "<revhistory>";
+      for (int k = 0; k < revisions; ++k) {
+        const std::size_t at = static_cast<std::size_t>(k + (meta >> 6));
+        parts += "<revision><revnumber>" + Field(kNumbers[at % 4]) + "</revnumber><date>" +
+                 Field(kDates[(at + 1) % 4]) + "</date><authorinitials>" + Field(kInitials[at % 4]) +
+                 "</authorinitials><revremark>" + kRemarks[at % 4] + (meta & 0x20 ? "." : "") +
+                 "</revremark></revision>";
+      }
+      parts += "</revhistory>";
+    }
+    return container.empty() ? parts : "<" + container + ">" + parts + "</" + container + ">";
+  }
+
+  // A map's title or a bookmap's main title, the map's own topicmeta (a
+  // navigation title, a link text and keywords) or a bookmap's bookmeta (an
+  // author and keywords) where the shape asks, then its entries (topic
+  // references, a bookmap's chapters), each titled by a navigation title, a
+  // link text, both, or a navigation title with an entry inside it that
+  // has a link text, as the shape chooses; the titles from kMapTitles, from
+  // where the shape says on, in steps it says. Each title stands between
+  // its places (see kTitleStart), and the document of it alone is kept for
+  // the comparison (see TitleAlone).
+  std::string TitleEntries() {
+    constexpr std::size_t kCount = std::size(kMapTitles);
+    const bool book = shape_.bookmap;
+    const std::size_t step = 1 + shape_.titleChoice / kCount % (kCount - 1);
+    std::size_t next = shape_.titleChoice;
+    auto title = [&](TitleKind kind) {
+      const std::string text = kMapTitles[next % kCount];
+      next += step;
+      titlesAlone_.push_back(TitleAlone(kind, text));
+      return kTitleStart + text + kTitleEnd;
+    };
+    std::string out = book ? "<bookmap id=\"b\"><booktitle><mainbooktitle>" + title(TitleKind::kBookTitle) +
+                                 "</mainbooktitle></booktitle>"
+                           : "<map id=\"m\"><title>" + title(TitleKind::kMapTitle) + "</title>";
+    if (shape_.mapMeta && book)
+      out += "<bookmeta><author>Anna Smith</author><keywords><keyword>\x02 pump</keyword></keywords></bookmeta>";
+    else if (shape_.mapMeta)
+      out += "<topicmeta><navtitle>" + title(TitleKind::kMapNavtitle) + "</navtitle><linktext>" +
+             title(TitleKind::kMapLinktext) + "</linktext><keywords><keyword>\x02 pump</keyword></keywords></topicmeta>";
+    const std::string element = book ? "chapter" : "topicref";
+    const TitleKind navtitle = book ? TitleKind::kChapterNavtitle : TitleKind::kNavtitle,
+                    linktext = book ? TitleKind::kChapterLinktext : TitleKind::kLinktext;
+    for (int k = 0; k < shape_.entries; ++k) {
+      out += "<" + element + " href=\"e" + std::to_string(k) + ".dita\"><topicmeta>";
+      switch (shape_.titleForm) {
+        case 0: out += "<navtitle>" + title(navtitle) + "</navtitle></topicmeta>"; break;
+        case 1: out += "<linktext>" + title(linktext) + "</linktext></topicmeta>"; break;
+        case 2:
+          out += "<navtitle>" + title(navtitle) + "</navtitle><linktext>" + title(linktext) + "</linktext></topicmeta>";
+          break;
+        default:
+          out += "<navtitle>" + title(navtitle) + "</navtitle></topicmeta><topicref href=\"f" + std::to_string(k) +
+                 ".dita\"><topicmeta><linktext>" + title(TitleKind::kLinktext) + "</linktext></topicmeta></topicref>";
+          break;
+      }
+      out += "</" + element + ">";
+    }
+    return out;
+  }
+
+  // A document of the title `text` alone where the kind says, between its
+  // places: what the title gets there, it gets among others.
+  static std::string TitleAlone(TitleKind kind, const std::string& text) {
+    const std::string t = kTitleStart + text + kTitleEnd;
+    const std::string map = "<?xml version=\"1.0\"?>\n<!DOCTYPE map PUBLIC \"-//OASIS//DTD DITA Map//EN\" "
+                            "\"map.dtd\">\n<map id=\"m\">",
+                      bookmap = "<?xml version=\"1.0\"?>\n<!DOCTYPE bookmap PUBLIC \"-//OASIS//DTD DITA BookMap//EN\" "
+                                "\"bookmap.dtd\">\n<bookmap id=\"b\">";
+    switch (kind) {
+      case TitleKind::kMapTitle: return map + "<title>" + t + "</title></map>\n";
+      case TitleKind::kMapNavtitle: return map + "<topicmeta><navtitle>" + t + "</navtitle></topicmeta></map>\n";
+      case TitleKind::kMapLinktext: return map + "<topicmeta><linktext>" + t + "</linktext></topicmeta></map>\n";
+      case TitleKind::kNavtitle:
+        return map + "<topicref href=\"a.dita\"><topicmeta><navtitle>" + t + "</navtitle></topicmeta></topicref></map>\n";
+      case TitleKind::kLinktext:
+        return map + "<topicref href=\"a.dita\"><topicmeta><linktext>" + t + "</linktext></topicmeta></topicref></map>\n";
+      case TitleKind::kBookTitle:
+        return bookmap + "<booktitle><mainbooktitle>" + t + "</mainbooktitle></booktitle></bookmap>\n";
+      case TitleKind::kChapterNavtitle:
+        return bookmap + "<chapter href=\"a.dita\"><topicmeta><navtitle>" + t + "</navtitle></topicmeta></chapter></bookmap>\n";
+      case TitleKind::kChapterLinktext:
+        return bookmap + "<chapter href=\"a.dita\"><topicmeta><linktext>" + t + "</linktext></topicmeta></chapter></bookmap>\n";
+    }
+    return {};
+  }
+
+  // A block of a bookmap of titles: a paragraph an entry with its
+  // navigation title (a chapter, or a topic reference inside the chapter
+  // open), a section title a chapter, a topic's title an entry inside the
+  // one open.
+  void BookmapEntry(const Block& b) {
+    const std::string href = " href=\"b" + std::to_string(++paragraphs_) + ".dita\">";
+    if (b.kind == PieceKind::kParagraph) {
+      const std::string element = parts_.empty() ? "chapter" : "topicref";
+      out_ += "<" + element + href + NavTitle(b.text) + "</" + element + ">";
+    } else if (b.kind == PieceKind::kSection || parts_.empty()) {
+      CloseParts();
+      OpenPart(PieceKind::kSection, "<chapter" + href, "</chapter>", NavTitle(b.text));
+    } else {
+      OpenPart(PieceKind::kTopic, "<topicref" + href, "</topicref>", NavTitle(b.text));
+    }
+  }
+
+ public:
+  // The documents of the titles alone, in the order they stand.
+  const std::vector<std::string>& TitlesAlone() const { return titlesAlone_; }
+
+ private:
   Root root_;
   std::string bodyOpening_;          // the placeholders that open each DITA body, if any
   std::string out_;
@@ -2226,6 +2654,7 @@ class Layout {
   const Shape& shape_;               // what the document holds, and where
   int faults_ = 0;                   // a data module's faults reported
   int steps_ = 0;                    // a data module's fault isolation steps
+  std::vector<std::string> titlesAlone_;  // a map of titles: each title's document alone (see TitleAlone)
 };
 
 // The declarations of the typesetting entities `body` refers to (the
@@ -2270,9 +2699,15 @@ struct Document {
   std::string xml;
   std::vector<ProbeWord> probes;  // in document order
   Shape shape;
-  // Where kAfterListAnchor, kContentAnchor and kContentEndAnchor stood in
-  // `xml`; npos where they did not.
-  std::size_t anchors[3] = {std::string::npos, std::string::npos, std::string::npos};
+  // Where kAfterListAnchor, kContentAnchor, kContentEndAnchor and
+  // kModuleAnchor stood in `xml`; npos where they did not.
+  std::size_t anchors[4] = {std::string::npos, std::string::npos, std::string::npos, std::string::npos};
+  // Where the places of record fields (start, end), of sentences whose
+  // first words are compared (start, end of the first words, end; a long
+  // one and its short twin one after the other) and of titles (start, end)
+  // stood in `xml`, in order.
+  std::vector<std::size_t> fields, sentences, titles;
+  std::vector<std::string> titlesAlone;  // each title's document alone (see Layout::TitleAlone)
 };
 
 // A publication module whose entry holds `module`, a data module, whole or
@@ -2290,14 +2725,15 @@ std::string InPublicationModule(const std::string& module, Wrapper wrapper) {
 }
 
 // The document as the input shapes it, or as a comparison needs it: the
-// list that opens its data module's content or its map left out, or its
-// data module alone, its root.
+// list that opens its data module's content or its map left out (or the
+// metadata before a DocBook root's text), or its data module alone, its
+// root.
 enum class DocumentVariant { kAsShaped, kWithoutList, kAlone };
 
 Document BuildDocument(const std::uint8_t* data, std::size_t size,
                        DocumentVariant variant = DocumentVariant::kAsShaped) {
   Shape shape = ReadShape(data, size);
-  if (variant == DocumentVariant::kWithoutList) shape.listed = -1;
+  if (variant == DocumentVariant::kWithoutList) shape.listed = -1, shape.metaLeftOut = true;
   if (variant == DocumentVariant::kAlone) shape.wrapper = Wrapper::kNone;
   const std::size_t pieces = size >= shape.bytes ? size - shape.bytes : 0;
   // The paragraphs of a long body are short, so that each input runs fast.
@@ -2320,7 +2756,9 @@ Document BuildDocument(const std::uint8_t* data, std::size_t size,
   // DITA's document types come with their public identifiers, as editors
   // write them (the DTD is not at hand).
   const Root root = shape.root;
-  const char* externalId = root == Root::kMap          ? " PUBLIC \"-//OASIS//DTD DITA Map//EN\" \"map.dtd\""
+  const bool bookmap = root == Root::kTitleMap && shape.bookmap;
+  const char* externalId = bookmap ? " PUBLIC \"-//OASIS//DTD DITA BookMap//EN\" \"bookmap.dtd\""
+                           : root == Root::kMap || root == Root::kTitleMap ? " PUBLIC \"-//OASIS//DTD DITA Map//EN\" \"map.dtd\""
                            : root == Root::kGlossEntry ? " PUBLIC \"-//OASIS//DTD DITA Glossary//EN\" \"glossary.dtd\""
                            : root == Root::kBareConcept || root == Root::kEmptyBodyConcept
                                ? " PUBLIC \"-//OASIS//DTD DITA Concept//EN\" \"concept.dtd\""
@@ -2331,11 +2769,20 @@ Document BuildDocument(const std::uint8_t* data, std::size_t size,
   const std::string body = wrapped ? InPublicationModule(layout.Finish(), shape.wrapper) : layout.Finish();
   Document doc;
   doc.shape = shape;
-  doc.xml = declaration + "?>\n<!DOCTYPE " + (wrapped ? "pm" : RootName(root)) + externalId +
+  doc.titlesAlone = layout.TitlesAlone();
+  doc.xml = declaration + "?>\n<!DOCTYPE " + (wrapped ? "pm" : bookmap ? "bookmap" : RootName(root)) + externalId +
             " [<!ENTITY prod \"Fuel Pump\"><!ENTITY lowbar \"_\"><!ENTITY iuml \"&#xEF;\">"
             "<!ENTITY eacute \"&#xE9;\"><!ENTITY reg \"&#174;\">" +
             TypesetEntities(body) + NameEntities(body) + "]>\n" + body + "\n";
   std::string xml;
+  // Where the text up to here ends once in the document's encoding; the
+  // anchors stand between characters.
+  std::size_t encoded = 0, encodedUpTo = 0;
+  auto place = [&]() {
+    encoded += Encode(xml.substr(encodedUpTo), shape.encoding).size();
+    encodedUpTo = xml.size();
+    return encoded;
+  };
   for (char c : doc.xml) {
     if (const ProbeWord* probe = ProbeFor(c)) {
       doc.probes.push_back(*probe);
@@ -2343,9 +2790,14 @@ Document BuildDocument(const std::uint8_t* data, std::size_t size,
            at = xml.find(probe->text, at + probe->text.size()))
         ++doc.probes.back().copiesBefore;
       xml += probe->text;
-    } else if (c == kAfterListAnchor || c == kContentAnchor || c == kContentEndAnchor) {
-      // Its place once the text is in the document's encoding.
-      doc.anchors[c - kAfterListAnchor] = Encode(xml, shape.encoding).size();
+    } else if (c == kAfterListAnchor || c == kContentAnchor || c == kContentEndAnchor || c == kModuleAnchor) {
+      doc.anchors[c - kAfterListAnchor] = place();
+    } else if (c == kFieldStart || c == kFieldEnd) {
+      doc.fields.push_back(place());
+    } else if (c == kSentenceStart || c == kOpeningEnd || c == kSentenceEnd) {
+      doc.sentences.push_back(place());
+    } else if (c == kTitleStart || c == kTitleEnd) {
+      doc.titles.push_back(place());
     } else {
       xml += c;
     }
@@ -3048,6 +3500,290 @@ std::string SameMarkers(const std::string& marked, const std::string& xml, std::
   return {};
 }
 
+// --- First words, record fields and titles ---
+
+// A marker: where its words begin in the document, its Kesta value, its
+// words.
+struct Mark {
+  std::size_t at = 0;
+  std::size_t index = 0;  // its place among the document's markers
+  std::string kesta, words;
+  std::string Category() const { return kesta.substr(0, 2); }
+  std::string Advice() const { return kesta.size() > 4 ? kesta.substr(4) : ""; }
+  std::string Shown() const { return kesta + " over \"" + words + "\""; }
+};
+
+// The markers of `marked` (of `xml`), with where their words begin in
+// `xml`, which goes to `text` with the ends and starts of CDATA sections
+// that stand side by side taken out (see JoinSections), `places` moved
+// with it; empty, with `problem`, where the marked text without the
+// markers' instructions is not `xml`.
+std::vector<Mark> MarksOf(const std::string& marked, const std::string& xml, const std::vector<std::size_t*>& places,
+                          std::string* text, std::string* problem) {
+  std::string unmarked;
+  auto markers = MarkersOfText(marked, &unmarked);
+  std::vector<std::size_t*> at;
+  for (auto& m : markers) at.push_back(&m.first);
+  JoinSections(unmarked, at);
+  *text = xml;
+  JoinSections(*text, places);
+  if (unmarked != *text) {
+    *problem = "a marked text is not its document with markers\n" + FirstDifference(*text, unmarked);
+    return {};
+  }
+  std::vector<Mark> marks;
+  for (const auto& [offset, instruction] : markers) {
+    Mark m{.at = offset, .index = marks.size()};
+    const std::size_t value = instruction.find("Kesta=\""), end = instruction.find("?>");
+    if (value != std::string::npos && value < end)
+      m.kesta = instruction.substr(value + 7, instruction.find('"', value + 7) - value - 7);
+    if (end != std::string::npos) m.words = instruction.substr(end + 2);
+    marks.push_back(std::move(m));
+  }
+  return marks;
+}
+
+// The markers whose words begin from `from` up to `to`.
+std::vector<const Mark*> MarksFrom(const std::vector<Mark>& marks, std::size_t from, std::size_t to) {
+  std::vector<const Mark*> in;
+  for (const Mark& m : marks)
+    if (m.at >= from && m.at < to) in.push_back(&m);
+  return in;
+}
+
+// What the menu puts in for a marker's first suggestion; empty where it
+// offers none (no advice, or a hint in parentheses).
+std::string FirstSuggestion(const Mark& m) {
+  const std::vector<std::string> suggestions = SplitSuggestions(m.Advice());
+  if (m.Advice() == "NONE" || suggestions.empty() || suggestions.front().starts_with("(")) return {};
+  return SuggestionToPutIn(suggestions.front());
+}
+
+// A byte that belongs to a word: a letter, a digit, a hyphen, an apostrophe,
+// a reference's '&' and the bytes of a character outside ASCII (a curly
+// apostrophe).
+bool InWord(char c) {
+  return std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '\'' || c == '&' ||
+         static_cast<unsigned char>(c) >= 0x80;
+}
+
+// A property of the first words of long sentences that failed, and why.
+struct Failed {
+  const char* property = nullptr;
+  std::string detail;
+};
+
+// Each long sentence FirstWordParagraphs writes and its short twin (see
+// Document::sentences): the long one holds one SENTENCE LENGTH marker, its
+// number over the limit, over whole words, the short one none; taking the
+// first suggestion of a marker on the long one's first words gives what
+// taking one on the short one's gives (the same words, the same
+// suggestion); every marker of the short one's first words stands on the
+// long one's with its words and advice, its category and number too, but
+// where it is the length finding's; and the long one's first words hold no
+// other marker than the short one's, but the length finding's. Which
+// failed first, with the sentences and their markers; no property where
+// none failed.
+Failed FirstWordsProblem(const std::string& marked, const Document& doc) {
+  if (doc.sentences.empty()) return {};
+  std::vector<std::size_t> places = doc.sentences;
+  std::vector<std::size_t*> moved;
+  for (std::size_t& p : places) moved.push_back(&p);
+  std::string text, problem;
+  const std::vector<Mark> marks = MarksOf(marked, doc.xml, moved, &text, &problem);
+  if (!problem.empty()) return {"the marked text cannot be read", problem};
+  for (std::size_t k = 0; k + 6 <= places.size(); k += 6) {
+    const std::size_t longAt = places[k], opening = places[k + 1] - longAt, shortAt = places[k + 3];
+    const std::vector<const Mark*> inLong = MarksFrom(marks, longAt, places[k + 2]),
+                                   inShort = MarksFrom(marks, shortAt, places[k + 5]);
+    auto shown = [&](std::size_t from, std::size_t to, const std::vector<const Mark*>& in) {
+      std::string all = "\"" + text.substr(from, to - from) + "\":";
+      for (const Mark* m : in) all += " " + m->Shown() + " at " + std::to_string(m->at - from) + ";";
+      return all;
+    };
+    const std::string both = "\n  long:  " + shown(longAt, places[k + 2], inLong) + "\n  short: " +
+                             shown(shortAt, places[k + 5], inShort);
+    // The markers of each that begin on its first words.
+    auto first = [opening](const std::vector<const Mark*>& in, std::size_t from) {
+      std::vector<const Mark*> on;
+      for (const Mark* m : in)
+        if (m->at - from < opening) on.push_back(m);
+      return on;
+    };
+    const std::vector<const Mark*> longFirst = first(inLong, longAt), shortFirst = first(inShort, shortAt);
+    auto same = [&](const Mark& l, const Mark& s) {
+      return l.at - longAt == s.at - shortAt && l.words == s.words;
+    };
+
+    std::vector<const Mark*> lengths;
+    for (const Mark* m : inLong)
+      if (m->Category() == "28") lengths.push_back(m);
+    if (lengths.size() != 1)
+      return {"a sentence too long has no SENTENCE LENGTH marker, or more than one",
+              std::to_string(lengths.size()) + " of them" + both};
+    const Mark& length = *lengths.front();
+    if (length.kesta.size() < 4 || length.kesta.substr(2, 2) < "22")
+      return {"a SENTENCE LENGTH marker's number is within the limit", length.Shown() + both};
+    const std::size_t end = length.at + length.words.size();
+    if (length.words.empty() || (length.at > 0 && InWord(text[length.at - 1])) ||
+        (end < text.size() && InWord(text[end])))
+      return {"a SENTENCE LENGTH marker holds a piece of a word", length.Shown() + both};
+    for (const Mark* m : inShort)
+      if (m->Category() == "28") return {"a sentence within the limit has a SENTENCE LENGTH marker", m->Shown() + both};
+
+    for (const Mark* l : longFirst) {
+      const std::string taken = FirstSuggestion(*l);
+      if (taken.empty()) continue;
+      bool given = false;
+      for (const Mark* s : shortFirst) given = given || (same(*l, *s) && FirstSuggestion(*s) == taken);
+      if (!given) {
+        const std::size_t from = l->at - longAt;
+        const std::string sentence = text.substr(longAt, places[k + 2] - longAt);
+        return {"a marker's first suggestion replaces other words in a long sentence than in a short one",
+                l->Shown() + ": taking \"" + taken + "\" gives \"" + sentence.substr(0, from) + taken +
+                    sentence.substr(std::min(sentence.size(), from + l->words.size())) + "\"" + both};
+      }
+    }
+    for (const Mark* s : shortFirst) {
+      bool kept = false;
+      for (const Mark* l : longFirst)
+        kept = kept || (same(*l, *s) && l->Advice() == s->Advice() && (l->kesta == s->kesta || l->Category() == "28"));
+      if (!kept) return {"a long sentence lost a finding its first words get in a short one", s->Shown() + both};
+    }
+    for (const Mark* l : longFirst) {
+      if (l->Category() == "28") continue;
+      bool found = false;
+      for (const Mark* s : shortFirst) found = found || (same(*l, *s) && l->kesta == s->kesta);
+      if (!found)
+        return {"a long sentence's first words hold a marker that a short one's do not", l->Shown() + both};
+    }
+  }
+  return {};
+}
+
+// Takes, through ShowMe and its menu, the first suggestion of up to two
+// markers on the first words of the long sentences FirstWordParagraphs
+// writes, each on a fresh copy of the marked document (`markers` are its
+// markers in the editor): empty when the menu's first suggestion is the
+// advice's first and went in over all of the marker's words and nothing
+// else, or was refused with the document as it was and a status line that
+// says why; else what went wrong.
+std::string TakeFirstWordSuggestions(editor::Editor& doc, const std::string& marked, const Document& d,
+                                     const std::vector<MarkerAt>& markers) {
+  constexpr std::string_view kClose = "<?Pub /_touchup?>";
+  if (d.sentences.empty()) return {};
+  std::vector<std::size_t> places = d.sentences;
+  std::vector<std::size_t*> moved;
+  for (std::size_t& p : places) moved.push_back(&p);
+  std::string text, problems;
+  const std::vector<Mark> marks = MarksOf(marked, d.xml, moved, &text, &problems);
+  if (!problems.empty()) return problems;
+  int taken = 0;
+  for (std::size_t k = 0; k + 6 <= places.size() && taken < 2; k += 6) {
+    for (const Mark* l : MarksFrom(marks, places[k], places[k + 1])) {
+      const std::string first = FirstSuggestion(*l);
+      if (first.empty() || taken >= 2) continue;
+      if (l->index >= markers.size() || markers[l->index].kesta != l->kesta)
+        return "the editor's markers are not the text's: " + l->Shown();
+      const MarkerAt& m = markers[l->index];
+      ++taken;
+      MenuWatch watch;
+      const HRESULT result = ShowMenuOn(doc, marked, m.id, watch);
+      if (result == E_FAIL) return "the marker " + m.id + " cannot be reached";
+      const std::string after = doc.SaveText();
+      const std::string which = "the first suggestion of " + l->Shown() + ": ";
+      for (const std::string& p : watch.problems) problems += which + p + "\n";
+      if (SuggestionToPutIn(watch.suggestion) != first)
+        problems += which + "the menu offers \"" + watch.suggestion + "\" first\n";
+      if (result == S_OK) {
+        const std::string markup = InsertedMarkup(first);
+        const std::string expected = marked.substr(0, m.at) + markup + marked.substr(m.close + kClose.size());
+        if (!markup.empty() && after != expected)
+          problems += which + "not put in over the marker's words alone\n" + FirstDifference(expected, after) + "\n";
+      } else {
+        problems += RefusalProblems(which, watch, marked, after);
+      }
+    }
+  }
+  return problems;
+}
+
+// Empty when no marker's words reach into a record's field value (see
+// Document::fields); else the first that does.
+std::string FieldProblem(const std::string& marked, const Document& doc) {
+  if (doc.fields.empty()) return {};
+  std::vector<std::size_t> places = doc.fields;
+  std::vector<std::size_t*> moved;
+  for (std::size_t& p : places) moved.push_back(&p);
+  std::string text, problem;
+  const std::vector<Mark> marks = MarksOf(marked, doc.xml, moved, &text, &problem);
+  if (!problem.empty()) return problem;
+  for (const Mark& m : marks)
+    for (std::size_t k = 0; k + 2 <= places.size(); k += 2)
+      if (m.at < places[k + 1] && m.at + std::max<std::size_t>(m.words.size(), 1) > places[k])
+        return "the field value \"" + text.substr(places[k], places[k + 1] - places[k]) + "\" holds " + m.Shown();
+  return {};
+}
+
+// The markers that the title of `alone`, a document of one title between
+// its places (see Layout::TitleAlone), gets, each as its Kesta value and
+// words; the same document gives the same every time, so it is checked
+// once. Lost searches and a marked text that is not its document go to
+// `problem`.
+const std::vector<std::string>& TitleAloneMarks(editor::Editor& doc, const std::string& alone, std::string* problem) {
+  static std::map<std::string, std::vector<std::string>> known;
+  if (auto found = known.find(alone); found != known.end()) return found->second;
+  std::string xml;
+  std::size_t from = std::string::npos, to = std::string::npos;
+  for (char c : alone) {
+    if (c == kTitleStart) from = xml.size();
+    else if (c == kTitleEnd) to = xml.size();
+    else xml += c;
+  }
+  std::string lost, text;
+  const std::string marked = CheckAgain(doc, xml, &lost);
+  const std::vector<Mark> marks = MarksOf(marked, xml, {&from, &to}, &text, problem);
+  if (!lost.empty()) *problem += lost + marked;
+  std::vector<std::string>& shown = known[alone];
+  for (const Mark* m : MarksFrom(marks, from, to)) shown.push_back(m->Shown());
+  if (!problem->empty()) known.erase(alone);
+  static const std::vector<std::string> kNone;
+  return problem->empty() ? known[alone] : kNone;
+}
+
+// Empty when each title of a map of titles (see Layout::TitleEntries) gets
+// the markers it gets alone (category, number, advice, words); else the
+// first that does not, with both.
+std::string TitleProblem(editor::Editor& doc, const std::string& marked, const Document& d) {
+  if (d.titles.empty()) return {};
+  std::vector<std::size_t> places = d.titles;
+  std::vector<std::size_t*> moved;
+  for (std::size_t& p : places) moved.push_back(&p);
+  std::string text, problem;
+  const std::vector<Mark> marks = MarksOf(marked, d.xml, moved, &text, &problem);
+  if (!problem.empty()) return problem;
+  for (std::size_t k = 0; k + 2 <= places.size() && k / 2 < d.titlesAlone.size(); k += 2) {
+    std::vector<std::string> got;
+    for (const Mark* m : MarksFrom(marks, places[k], places[k + 1])) got.push_back(m->Shown());
+    const std::vector<std::string>& alone = TitleAloneMarks(doc, d.titlesAlone[k / 2], &problem);
+    if (!problem.empty()) return "the title alone: " + problem;
+    if (got != alone) {
+      auto list = [](const std::vector<std::string>& all) {
+        std::string joined;
+        for (const std::string& m : all) joined += "\n    " + m;
+        return joined.empty() ? std::string("\n    (none)") : joined;
+      };
+      std::string source;  // the document alone from its root on, without its title's places
+      for (char c : d.titlesAlone[k / 2].substr(d.titlesAlone[k / 2].find('\n', d.titlesAlone[k / 2].find("<!DOCTYPE")) + 1))
+        if (c != kTitleStart && c != kTitleEnd && c != '\n') source += c;
+      return "title " + std::to_string(k / 2 + 1) + " of " + std::to_string(places.size() / 2) + ", \"" +
+             text.substr(places[k], places[k + 1] - places[k]) + "\"; in the map:" + list(got) + "\n  alone (" +
+             source + "):" + list(alone);
+    }
+  }
+  return {};
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -3092,8 +3828,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (after != before)
     Fail("the close did not give the text back", xml,
          FirstDifference(before, after) + "\n---\n" + marked + "---\n" + after);
+  // A field's marker stands in the sentence of a probe beside the record
+  // too: the field comes first.
+  if (std::string e = FieldProblem(marked, document); !e.empty())
+    Fail("a record's field value is marked", xml, e + "\n" + marked);
   if (std::string e = ProbeProblem(marked, document.probes); !e.empty())
     Fail("a probe word is not marked as it should be", xml, e + "\n" + marked);
+  if (const Failed f = FirstWordsProblem(marked, document); f.property) Fail(f.property, xml, f.detail + "\n" + marked);
+  if (std::string e = TitleProblem(doc, marked, document); !e.empty())
+    Fail("a title is marked otherwise than alone", xml, e + "\n" + marked);
 
   if (std::string e = TakeSuggestionsOverReferences(doc, marked); !e.empty())
     Fail("a suggestion over a reference was lost", xml, e + "\n" + marked);
@@ -3102,6 +3845,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!markerProblem.empty()) Fail("the markers cannot be read back", xml, markerProblem + "\n" + marked);
   if (std::string e = TakeSuggestionsOverEditedWords(doc, marked, markers); !e.empty())
     Fail("a suggestion over words the writer put markup into went in partly", xml, e + "\n" + marked);
+  if (std::string e = TakeFirstWordSuggestions(doc, marked, document, markers); !e.empty())
+    Fail("a suggestion on a long sentence's first words does not change exactly the words its marker holds", xml,
+         e + "\n" + marked);
   if (std::string e = RemoveRepeatedWords(doc, marked, markers); !e.empty())
     Fail("\"One Message\" on a repeated word kept no copy, or more", xml, e + "\n" + marked);
   if (std::string e = TakeEditedMarkersAway(doc, marked, markers, size); !e.empty())
@@ -3147,21 +3893,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // module in a publication module is marked inside its content as it is
   // alone.
   const std::size_t* anchors = document.anchors;
-  if (document.shape.listed >= 0) {
+  if (document.shape.listed >= 0 || document.shape.meta >= 0) {
     const Document without = BuildDocument(data, size, DocumentVariant::kWithoutList);
     std::string lost;
     const std::string other = CheckAgain(doc, without.xml, &lost);
     if (std::string e = SameMarkers(marked, xml, anchors[0], anchors[2], other, without.xml, without.anchors[0],
                                     without.anchors[2]);
         !e.empty())
-      Fail("the text after a list of references or key definitions is marked otherwise than without the list", xml,
-           e + "\n" + lost + marked + "\n--- without the list:\n" + other);
+      Fail(document.shape.meta >= 0
+               ? "the text after metadata (authors, a revision history) is marked otherwise than without it"
+               : "the text after a list of references or key definitions is marked otherwise than without the list",
+           xml, e + "\n" + lost + marked + "\n--- without it:\n" + other);
   }
   if (document.shape.wrapper != Wrapper::kNone) {
     const Document alone = BuildDocument(data, size, DocumentVariant::kAlone);
     std::string lost;
     const std::string other = CheckAgain(doc, alone.xml, &lost);
-    if (std::string e = SameMarkers(marked, xml, anchors[1], anchors[2], other, alone.xml, alone.anchors[1],
+    if (std::string e = SameMarkers(marked, xml, anchors[3], anchors[2], other, alone.xml, alone.anchors[3],
                                     alone.anchors[2]);
         !e.empty())
       Fail("a data module in a publication module is marked otherwise than alone", xml,

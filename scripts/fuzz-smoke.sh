@@ -7,7 +7,7 @@
 # its own, and addresses are compared too), and without address space
 # randomization where the system allows it (setarch -R; where it does not,
 # the script says so, and a run may now and then take other paths). The
-# number of runs per target (below) gives about 20 s each, 10 s for
+# number of runs per target (below) gives about 20 s each, 15 s for
 # check_close_fuzz, on a developer's machine.
 #
 # A target that fails does not stop the others; the script ends with
@@ -35,8 +35,9 @@ if [ ${#sources[@]} -eq 0 ]; then
   exit 0
 fi
 
-# Runs per target, seeds included: about 20 s each (check_close_fuzz about
-# 10 s) on one core of the machine they were set on.
+# Runs per target, seeds included: about 20 s each on one core of the
+# machine they were set on. check_close_fuzz has more seeds than runs: it
+# runs its seeds alone (about 15 s).
 runs_for() {
   case "$1" in
     check_close_fuzz) echo 130 ;;
