@@ -2065,7 +2065,8 @@ class Layout {
       }
       case Root::kRefEntry:
         if (shape.meta < 0) {
-          out_ = std::string("<refentry") + kDocBookRoot + "<refnamediv><refname>" + Sentence(Probed(title)) +
+          // The entry's name is a name, one placeholder: its probe is unread.
+          out_ = std::string("<refentry") + kDocBookRoot + "<refnamediv><refname>" + Sentence(Probed(title, false)) +
                  "</refname><refpurpose>" + Probed("The pump.") + "</refpurpose></refnamediv>";
         } else {
           // A manual page as written: its metadata (DocBook 4's refentryinfo
