@@ -3544,6 +3544,14 @@ std::vector<Mark> MarksOf(const std::string& marked, const std::string& xml, con
   return marks;
 }
 
+// MarksOf for a copy of a document's places, each moved in it.
+std::vector<Mark> MarksOf(const std::string& marked, const std::string& xml, std::vector<std::size_t>& places,
+                          std::string* text, std::string* problem) {
+  std::vector<std::size_t*> moved;
+  for (std::size_t& p : places) moved.push_back(&p);
+  return MarksOf(marked, xml, moved, text, problem);
+}
+
 // The markers whose words begin from `from` up to `to`.
 std::vector<const Mark*> MarksFrom(const std::vector<Mark>& marks, std::size_t from, std::size_t to) {
   std::vector<const Mark*> in;
@@ -3588,10 +3596,8 @@ struct Failed {
 Failed FirstWordsProblem(const std::string& marked, const Document& doc) {
   if (doc.sentences.empty()) return {};
   std::vector<std::size_t> places = doc.sentences;
-  std::vector<std::size_t*> moved;
-  for (std::size_t& p : places) moved.push_back(&p);
   std::string text, problem;
-  const std::vector<Mark> marks = MarksOf(marked, doc.xml, moved, &text, &problem);
+  const std::vector<Mark> marks = MarksOf(marked, doc.xml, places, &text, &problem);
   if (!problem.empty()) return {"the marked text cannot be read", problem};
   for (std::size_t k = 0; k + 6 <= places.size(); k += 6) {
     const std::size_t longAt = places[k], opening = places[k + 1] - longAt, shortAt = places[k + 3];
@@ -3674,10 +3680,8 @@ std::string TakeFirstWordSuggestions(editor::Editor& doc, const std::string& mar
   constexpr std::string_view kClose = "<?Pub /_touchup?>";
   if (d.sentences.empty()) return {};
   std::vector<std::size_t> places = d.sentences;
-  std::vector<std::size_t*> moved;
-  for (std::size_t& p : places) moved.push_back(&p);
   std::string text, problems;
-  const std::vector<Mark> marks = MarksOf(marked, d.xml, moved, &text, &problems);
+  const std::vector<Mark> marks = MarksOf(marked, d.xml, places, &text, &problems);
   if (!problems.empty()) return problems;
   int taken = 0;
   for (std::size_t k = 0; k + 6 <= places.size() && taken < 2; k += 6) {
@@ -3714,10 +3718,8 @@ std::string TakeFirstWordSuggestions(editor::Editor& doc, const std::string& mar
 std::string FieldProblem(const std::string& marked, const Document& doc) {
   if (doc.fields.empty()) return {};
   std::vector<std::size_t> places = doc.fields;
-  std::vector<std::size_t*> moved;
-  for (std::size_t& p : places) moved.push_back(&p);
   std::string text, problem;
-  const std::vector<Mark> marks = MarksOf(marked, doc.xml, moved, &text, &problem);
+  const std::vector<Mark> marks = MarksOf(marked, doc.xml, places, &text, &problem);
   if (!problem.empty()) return problem;
   for (const Mark& m : marks)
     for (std::size_t k = 0; k + 2 <= places.size(); k += 2)
@@ -3758,10 +3760,8 @@ const std::vector<std::string>& TitleAloneMarks(editor::Editor& doc, const std::
 std::string TitleProblem(editor::Editor& doc, const std::string& marked, const Document& d) {
   if (d.titles.empty()) return {};
   std::vector<std::size_t> places = d.titles;
-  std::vector<std::size_t*> moved;
-  for (std::size_t& p : places) moved.push_back(&p);
   std::string text, problem;
-  const std::vector<Mark> marks = MarksOf(marked, d.xml, moved, &text, &problem);
+  const std::vector<Mark> marks = MarksOf(marked, d.xml, places, &text, &problem);
   if (!problem.empty()) return problem;
   for (std::size_t k = 0; k + 2 <= places.size() && k / 2 < d.titlesAlone.size(); k += 2) {
     std::vector<std::string> got;
