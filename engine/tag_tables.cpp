@@ -78,8 +78,9 @@ constexpr std::string_view kCodeElements[] = {
 // The fields of records that hold a value, not a writer's sentence: a date,
 // a number, a person's initials, a company's name. Each is one
 // placeholder, as code is, wherever it stands (DocBook 5 also writes a date
-// inside a sentence). Compared by the whole name: "dateFormat" or
-// "revnumbers" are no such field.
+// inside a sentence); its end ends a sentence where the block ends' prefixes
+// say so, as before ("</pubdate>" in a bibliography entry). Compared by the
+// whole name: "dateFormat" or "revnumbers" are no such field.
 constexpr std::string_view kFieldElements[] = {
     // DocBook: dates (a date in a revision, an info section or a sentence;
     // the publication date), a revision's number and its author's
@@ -379,7 +380,7 @@ std::string_view ClosingTagName(std::string_view tag) {
 
 bool ClosesCodeElement(std::string_view tag) {
   const std::string_view name = ClosingTagName(tag);
-  return !name.empty() && (Listed(name, kCodeElements) || Listed(name, kFieldElements));
+  return !name.empty() && Listed(name, kCodeElements);
 }
 
 bool ClosesBlockElement(std::string_view tag) {

@@ -97,13 +97,14 @@ TEST(TokenizerTables, TagsAbbreviationsAndPrefixes) {
                        {"<topicref>", -1}})
     EXPECT_EQ(OpensBlockElement(r.text), r.expected == 1) << r.text;
   // A record's fields are one placeholder each, wherever they stand; a
-  // date's end ends no sentence, the publication date's no longer either.
+  // date's end ends no sentence, the publication date's does, as its name
+  // begins like a block end's.
   for (const Row& r : {Row{"<date>", 1}, {"<pubdate>", 1}, {"<revnumber>", 1}, {"<authorinitials>", 1},
                        {"<releaseinfo>", 1}, {"<edition>", 1}, {"<refname>", 1}, {"<enterpriseName>", 1},
                        {"<dates>", -1}, {"<dateFormat>", -1}, {"<revremark>", -1}, {"<refnamediv>", -1},
                        {"<enterpriseIdent manufacturerCodeValue=\"1\"/>", -1}})
     EXPECT_EQ(IsCodeElement(r.text), r.expected == 1) << r.text;
-  for (const Row& r : {Row{"</date>", -1}, {"</pubdate>", -1}, {"</refname>", -1}, {"</enterpriseName>", -1}})
+  for (const Row& r : {Row{"</date>", -1}, {"</pubdate>", 1}, {"</refname>", -1}, {"</enterpriseName>", -1}})
     EXPECT_EQ(EndsSentence(r.text), r.expected == 1) << r.text;
   // Index entries and notes to writers, by their whole names.
   for (const Row& r : {Row{"<indexterm>", 1}, {"<INDEXTERM id=\"i\">", 1}, {"<index-see-also>", 1},
