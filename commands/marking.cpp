@@ -149,12 +149,8 @@ bool FoundAsRead(const TextPlaces& text, TextRange m, std::string_view pattern) 
 // a hyphen with letters or digits after it ("THERE" of "THERE'S"), where
 // no markup divides them; `end` where the word ends there.
 std::size_t WordEnd(const TextPlaces& text, std::size_t end) {
-  auto joins = [&](std::size_t i) {
-    const unsigned char c = text.CodeAt(i);
-    return c == '\'' || c == 0x92 || c == '-';
-  };
   while (end > 0 && end + 1 < text.Size() && text.IsWordAt(end - 1) && !text.MarkupBefore(end) &&
-         !text.MarkupBefore(end + 1) && joins(end) && text.IsWordAt(end + 1)) {
+         !text.MarkupBefore(end + 1) && JoinsWordPieces(text.CodeAt(end)) && text.IsWordAt(end + 1)) {
     for (++end; end < text.Size() && !text.MarkupBefore(end) && text.IsWordAt(end);) ++end;
   }
   return end;
@@ -301,8 +297,7 @@ bool MarkSignAdded(HostChannel& host, MarkCursor& cursor, MarkWork& w, const Mar
 std::optional<TextRange> WordAt(const TextPlaces& text, std::size_t pos) {
   std::size_t end = pos;
   while (end < text.Size() && (end == pos || !text.MarkupBefore(end)) &&
-         (text.IsWordAt(end) || text.CodeAt(end) == '-' || text.CodeAt(end) == '\'' || text.CodeAt(end) == 0x92 ||
-          text.CodeAt(end) == 0xAD))
+         (text.IsWordAt(end) || JoinsWordPieces(text.CodeAt(end)) || text.CodeAt(end) == 0xAD))
     ++end;
   if (end == pos) return std::nullopt;
   return TextRange{pos, end};

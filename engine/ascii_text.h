@@ -34,6 +34,10 @@ inline bool IsLetter(unsigned char c) {
 }
 inline bool IsLetterOrDigit(unsigned char c) { return IsLetter(c) || IsDigit(c); }
 
+// A mark that joins the pieces of one word: an apostrophe (straight or the
+// code page's right single quote) or a hyphen ("They'll", "plug-in").
+inline bool JoinsWordPieces(unsigned char c) { return c == '\'' || c == 0x92 || c == '-'; }
+
 // One of the characters of `set`; NUL never is.
 inline bool CharIn(char c, std::string_view set) {
   return c != '\0' && set.find(c) != std::string_view::npos;

@@ -653,7 +653,7 @@ void TakeAdvice(WordRec* w, MessageRec& rec, Work& work) {
   if (w->message == Msg::Apostrophe && w->extraFlag != 'I') {
     w->entryWords = 1;
     if (w->extraFlag == '4') {
-      if (w->message == Msg::Apostrophe) work.kind = K::Contraction;
+      work.kind = K::Contraction;
       ExpandContraction(w);
       std::string a(w->suggestion.view());
       if (w->sentencePos == 0 && !a.empty()) a[0] = AsciiUpper(a[0]);

@@ -139,7 +139,7 @@ std::string_view RestOfWordAfter(const WordRec& w) {
   if (w.place < 0 || !IsTextWord(w)) return {};
   const std::string_view text = CheckedText.text;
   const std::size_t at = static_cast<std::size_t>(w.place) + w.written.length();
-  if (at >= text.size() || (text[at] != '\'' && text[at] != '\x92' && text[at] != '-')) return {};
+  if (at >= text.size() || !JoinsWordPieces(static_cast<unsigned char>(text[at]))) return {};
   std::size_t end = at + 1;
   auto wordChar = [](char c) {
     return IsAsciiLetter(static_cast<unsigned char>(c)) || IsDigit(static_cast<unsigned char>(c));

@@ -1,6 +1,7 @@
 // The scan loop and the primitives its steps share.
 #include "engine/tokenizer.h"
 
+#include "engine/ascii_text.h"
 #include "engine/tag_tables.h"
 #include "engine/tokenizer_scan.h"
 #include "engine/word_rec.h"
@@ -58,6 +59,11 @@ bool AppendText(Scan& s, std::string_view t) {
 void ClearPending(Scan& s) {
   s.pendingMark = false;
   s.pendingKind = 0;
+}
+
+bool SentenceEnded() {
+  const WordRec* last = WordList.tail;
+  return !last || (last->written.view().size() == 1 && CharIn(last->written.first(), ".:;!?"));
 }
 
 namespace {

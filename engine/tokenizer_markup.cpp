@@ -281,10 +281,7 @@ bool TryHiddenWarning(Scan& s, const Markup& m) {
 // Ends the sentence in progress. Where nothing was read since the last
 // sentence end (a full stop, a colon...), nothing is added.
 void EndSentenceHere(Scan& s) {
-  const WordRec* last = WordList.tail;
-  const bool ended = !last || (last->written.view().size() == 1 &&
-                               std::string_view(".:;!?").find(last->written.first()) != std::string_view::npos);
-  if (s.length == 0 && ended) return;
+  if (s.length == 0 && SentenceEnded()) return;
   Flush(s, 9);
   ClearPending(s);
   s.wordNo = 0;

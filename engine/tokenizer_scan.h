@@ -114,6 +114,10 @@ void Flush(Scan& s, int kind, const TokenState* state = nullptr);
 void AddLiteral(Scan& s, std::string_view text, int kind, const TokenState* state = nullptr);
 // Forgets the pending mark and kind.
 void ClearPending(Scan& s);
+// True where nothing was read since the last sentence end: the list is
+// empty or its last record is a mark that ends a sentence (a full stop, a
+// colon...).
+bool SentenceEnded();
 
 // The steps of the scan; each starts at the cursor's character and moves the
 // cursor past what it consumed.

@@ -175,11 +175,7 @@ namespace {
 bool EndsAfterElement(const Scan& s) {
   if (s.length != 0 || s.overlong || !s.elementEnd || s.p != s.elementEnd) return false;
   const char next = Peek(s, 1);
-  if (IsLetterOrDigit(Byte(next)) || next == '=') return false;
-  const WordRec* last = WordList.tail;
-  if (!last) return false;
-  const std::string_view written = last->written.view();
-  return !(written.size() == 1 && std::string_view(".:;!?").find(written[0]) != std::string_view::npos);
+  return !IsLetterOrDigit(Byte(next)) && next != '=' && !SentenceEnded();
 }
 
 }  // namespace
