@@ -144,6 +144,11 @@ bool RefusedBeside(std::string_view alt, std::string_view before, std::string_vi
       vowels.find(LowerFirst(after)) == std::string_view::npos && !spelledOut)
     return true;
   if (SameWord(before, "they") && OneOf(first, {"may", "might", "must"})) return true;
+  // "You" that opens the sentence before a noun or an adjective ("You
+  // necessary"), which the rules of "you" flag.
+  if (const int c = ClassOf(first); SameWord(before, "you") && twoBefore.empty() && c >= 0 &&
+                                    (c < Cls::FirstNonNoun || c == Cls::Adjective))
+    return true;
   if (OneOf(before, {"a", "an", "each", "every", "one"}) && ClassOf(first) == Cls::NounPlural) return true;
   if (OneOf(last, {"more", "many", "one"}) && (IsMark(after) || OneOf(after, {"and", "or"}))) return true;
   if (SameWord(last, "again") && after.starts_with(',')) return true;

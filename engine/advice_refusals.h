@@ -16,7 +16,8 @@ bool FlaggedOpening(std::string_view alt, std::string_view next);
 // determiner ("the this", "any these") or a plural after "a" or "each";
 // "a" before a vowel and "an" before a consonant (but a name spelled out:
 // "an NVM"); "may", "might" or "must" after "they", which the rules of
-// "they" make "can"; a quantity without its noun ("more," or "many and");
+// "they" make "can"; a noun or an adjective after a "You" that opens the
+// sentence (`twoBefore` empty); a quantity without its noun ("more," or "many and");
 // "again" before a comma, which the rules delete; "be" with "of" or "from"
 // and "a" ("are from a"); a pair that a rule flags wherever it stands ("any
 // other", "to check", "start with"); and a preposition that ends the

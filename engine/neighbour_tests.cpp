@@ -80,7 +80,8 @@ int NextNounTakesNoArticle(WordRec* word) {
 }
 
 int NextIsControlNoun(WordRec* word) {
-  const WordRec& next = NextOr(word);
+  // After a block's end comes another block's word, no neighbour.
+  const WordRec& next = word && word->endsBlock ? NoWord() : NextOr(word);
   for (const ControlNoun& c : kControlNouns)
     if (c.exact ? TextIs(next, c.word) : TextStarts(next, c.word)) return 1;
   return -1;
@@ -98,7 +99,7 @@ int NextIsMonth(WordRec* word) {
   if (AtEnd(next)) return -1;
   if (StartsAMonth(*next)) return 99;
   if (IsDigit(next->text.first())) {
-    const WordRec* after = Next(next);
+    const WordRec* after = Next(word, 2);
     if (!AtEnd(after) && StartsAMonth(*after)) return 99;
   }
   return -1;

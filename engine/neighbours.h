@@ -6,14 +6,24 @@
 #include "engine/word_rec.h"
 
 // The k-th record after (before) `w`, or null when the list ends first.
+// A word's neighbours lie in its own block: the mark that ends a block is
+// read, the words past it are missing (a single step from any record, that
+// mark too, still reaches the record beside it, as a walk over the list
+// takes it).
 inline WordRec* Next(const WordRec* w, int k = 1) {
   WordRec* p = const_cast<WordRec*>(w);
-  for (int i = 0; p && i < k; ++i) p = p->next;
+  for (int i = 0; p && i < k; ++i) {
+    if (i > 0 && p->endsBlock) return nullptr;
+    p = p->next;
+  }
   return p;
 }
 inline WordRec* Prev(const WordRec* w, int k = 1) {
   WordRec* p = const_cast<WordRec*>(w);
-  for (int i = 0; p && i < k; ++i) p = p->prev;
+  for (int i = 0; p && i < k; ++i) {
+    if (i > 0 && p->endsBlock) return nullptr;
+    p = p->prev;
+  }
   return p;
 }
 

@@ -10,9 +10,10 @@ namespace {
 
 int WeightOf(const WordRec& w) { return std::max(w.weight, 1); }
 
-// Whether `w` ends the sentence for the count of the given mode.
+// Whether `w` ends the sentence for the count of the given mode. A lone
+// "!" ends the first sentence as it ends any later one ("Stop! Remove...").
 bool EndsSentence(const WordRec& w, int mode) {
-  if (w.text == ".") return true;
+  if (w.text == "." || w.text == "!") return true;
   char c = w.text.first();
   if (c == ':' || c == ';' || c == '?') return true;
   if (mode == 1) return c == '.' || w.wordClass == 48;

@@ -48,7 +48,7 @@ void SuggestArticleForNext(WordRec* word) {
   if (!word) return;
   WordRec* next = Next(word);
   if (AtEnd(next)) return;
-  const WordRec* after = Next(next);
+  const WordRec* after = Next(word, 2);
   if (!after) return;
   if (after->wordClass == 48 || IsMarked(*after)) return;
   if (ClassIsOneOf(*next, {38, 45, 40}) || IsMarked(*next)) return;

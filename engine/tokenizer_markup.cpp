@@ -278,15 +278,23 @@ bool TryHiddenWarning(Scan& s, const Markup& m) {
   return true;
 }
 
-// Ends the sentence in progress. Where nothing was read since the last
-// sentence end (a full stop, a colon...), nothing is added.
+// The mark that ends the list, a block's full stop or the writer's own
+// mark before it, stands for the block's end.
+void MarkBlockEnd() {
+  if (WordList.tail && SentenceEnded()) WordList.tail->endsBlock = true;
+}
+
+// Ends the block's sentence in progress. Where nothing was read since the
+// last sentence end (a full stop, a colon...), nothing is added.
 void EndSentenceHere(Scan& s) {
-  if (s.length == 0 && SentenceEnded()) return;
-  Flush(s, 9);
-  ClearPending(s);
-  s.wordNo = 0;
-  AddLiteral(s, ".", 9);
-  s.wordNo = 1;
+  if (s.length != 0 || !SentenceEnded()) {
+    Flush(s, 9);
+    ClearPending(s);
+    s.wordNo = 0;
+    AddLiteral(s, ".", 9);
+    s.wordNo = 1;
+  }
+  MarkBlockEnd();
 }
 
 // Text right before a block's start tag ends its sentence, as at the
@@ -311,6 +319,7 @@ void ScanClosingTag(Scan& s, const Markup& m) {
     s.wordNo = 0;
     AddLiteral(s, ".", 9);
     s.wordNo = 1;
+    MarkBlockEnd();
   }
   s.p = m.end;
 }
@@ -323,6 +332,7 @@ void PassOverStretch(Scan& s) {
   s.wordNo = 0;
   AddLiteral(s, ".", 9);
   s.wordNo = 1;
+  MarkBlockEnd();
   // A step may have read on into the stretch; the scan never goes back.
   while (s.passOver != s.passOverEnd && s.At(s.passOver->begin) <= s.p) {
     char* end = s.At(s.passOver->end);

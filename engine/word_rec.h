@@ -47,6 +47,10 @@ struct WordRec {
   // the rules change, it tells where the text holds an article, for the
   // searches of the marking.
   bool articleSetAside = false;
+  // The record stands for a block's end: the full stop put in there, or the
+  // mark the writer ended the block with. No word of one block is read as a
+  // neighbour of a word of another: the reading of neighbours stops here.
+  bool endsBlock = false;
   // Where the word stands: the offset of its first character in the text
   // the tokenizer read (CheckedText), -1 where it stands nowhere. The
   // marking looks for a finding's words there.

@@ -3,9 +3,13 @@
 #include "engine/covered_words.h"
 #include "engine/pass_marks.h"
 
+// Within the word's block, as Next reads it, and never past the sentinel.
 WordRec* RuleContext::N(int k) const {
   WordRec* p = word;
-  for (int i = 0; p && i < k; ++i) p = IsSentinel(p) ? nullptr : p->next;
+  for (int i = 0; p && i < k; ++i) {
+    if (i > 0 && p->endsBlock) return nullptr;
+    p = IsSentinel(p) ? nullptr : p->next;
+  }
   return p;
 }
 

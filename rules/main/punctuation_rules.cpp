@@ -156,7 +156,12 @@ Walk ApplySentenceEndRules(RuleContext& c) {
   w->extraFlag = '\0';
   const WordRec* next = c.N();
   const char first = w->text.first();
-  if (!c.First() && !AtEnd(next) && (first == '!' || first == '?' || first == '.' || first == ':' || first == ';')) {
+  // A mark first in its sentence with a word before it stands right after
+  // the mark that ended that sentence: a block's end after "?", "!" or ":".
+  // The mark before counted no words up to it, so this one counts the
+  // sentence that follows, as a block's end after a full stop does.
+  if ((!c.First() || c.P()) && !AtEnd(next) &&
+      (first == '!' || first == '?' || first == '.' || first == ':' || first == ';')) {
     c.state.sentenceWordCount = CountSentenceWords(w, 1);
   }
   return Walk::Next;

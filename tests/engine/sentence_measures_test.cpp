@@ -19,10 +19,10 @@ TEST(CountSentenceWords, Cases) {
       {{{"Remove", 20}, {"the", 64}, {"cover", 10}, {"(", 41}, {"2", 49}, {")", 44}, {".", 48}, {"Next", 30}}, 0, 5, 3},
       {{{"Remove", 20}, {"the", 64}, {"cover", 10}, {"(", 41}, {"2", 49}, {")", 44}, {".", 48}, {"Next", 30}}, 1, 5, 3},
       // Weighted words count for their weight; commas, '-' and '/' words not.
-      // Mode 0: "!" (class 48) does not end the sentence, ':' does; mode 1: class 48 ends it.
+      // Both modes end at "!", as at ':'.
       {{{"Put", 20, nullptr, "weight=2"}, {"valve", 10, nullptr, "weight=3"}, {",", 47}, {"-", 40}, {"/", 40},
         {"then", 50, nullptr, "weight=0"}, {".)", 40}, {"!", 48}, {"more", 34}, {":", 48}, {"after", 60}},
-       0, 6, 2 + 3 + 1 + 1 + 1 - 1},
+       0, 4, 2 + 3 + 1 - 1},
       {{{"Put", 20, nullptr, "weight=2"}, {"valve", 10, nullptr, "weight=3"}, {",", 47}, {"-", 40}, {"/", 40},
         {"then", 50, nullptr, "weight=0"}, {".)", 40}, {"!", 48}, {"more", 34}, {":", 48}, {"after", 60}},
        1, 4, 2 + 3 + 1 - 1},
