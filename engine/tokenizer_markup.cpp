@@ -475,9 +475,10 @@ void ScanMarkup(Scan& s) {
   if (IsBoldOrUnderline(tag)) {
     Flush(s, 0);
     ClearPending(s);
-    // Where the sentence has a word; the count after a block end that
-    // opens the text says so, but no word stands before it there.
-    if (s.wordNo > 0 && WordList.head) AddLiteral(s, "<ref>", 9);
+    // Where the sentence has a word; the count after a block's end says
+    // so, but no word stands before it there, nor where a block opens the
+    // text.
+    if (s.wordNo > 0 && WordList.tail && !WordList.tail->endsBlock) AddLiteral(s, "<ref>", 9);
     ClearPending(s);
     s.p = m.end;
     return;
