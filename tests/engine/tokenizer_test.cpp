@@ -18,7 +18,7 @@ namespace {
 // Field letters: k tokenKind, m markFlag, t tag, p sentencePos, c wordClass,
 // s subClass, g message, x extraFlag, v verbForm, l sentenceLength,
 // f separatorFlag, S splitKind, u suggestion, T text (where it is not the
-// written form in small letters), b markupBefore.
+// written form in small letters), b markupBefore, e endsBlock.
 std::string Field(const WordRec& w, char f) {
   auto ch = [](char c, char plain) {
     if (c == plain) return std::string();
@@ -46,6 +46,7 @@ std::string Field(const WordRec& w, char f) {
     case 'S': return ch(w.splitKind, '0');
     case 'u': return text(w.suggestion.str());
     case 'b': return w.markupBefore ? "1" : "";
+    case 'e': return w.endsBlock ? "1" : "";
     case 'T': {
       std::string lower = w.written.str();
       for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -305,6 +306,12 @@ TEST_F(TokenizerTest, Markup) {
       {"Turn the <ph>valve</ph> to <phrase>open</phrase> and <productname>x</productname> now "
        "<image href=\"a.png\"><alt>i</alt></image> y <image placement=\"break\" href=\"a.png\"><alt>j</alt></image> z", "",
        "Turn valve to open and <Ref> now <Ref> y . <Ref> . z ."},
+      // The mark that stands for a block's end: its full stop, the writer's
+      // full stop or colon before a block, never a mark inside the block. Bold
+      // that opens a block stands first in its sentence.
+      {"<p>Is it on?</p><p>Stop! Go.</p><li>Open the valve.</li>Run this:<codeblock>x</codeblock>"
+       "<p><b>Note</b> the <b>valve</b></p>", "e",
+       "Is it on ? .{e1} Stop ! Go .{e1} Open valve .{e1} Run this :{e1} <Ref> .{e1} Note <ref> valve .{e1}"},
       // One sentence end where a full stop stands already; inline elements
       // and inline code end none.
       {"<li>Stop the pump.</li><li>Go.</li>", "", "Stop pump . Go ."},
