@@ -782,6 +782,9 @@ TEST_F(MarkingPlaces, ABlockIsMarkedAsBesidePlainBlocks) {
       "Files",                                          // a noun used as a verb
       "Use the shortcut as well.",                      // "as well as"
       "<b>Note</b> - the valves are often used.",       // bold that opens the block
+      "What the URLs mean:",                            // short sentences counted as later ones
+      "Removed from standard",
+      "T - the information is related to training",
   };
   const char* const befores[] = {"Close the valve.", "What are we missing?", "Stop!", "Do these steps:",
                                  "Where is the <b>valve</b>?", "Close the"};
