@@ -785,6 +785,8 @@ TEST_F(MarkingPlaces, ABlockIsMarkedAsBesidePlainBlocks) {
       "What the URLs mean:",                            // short sentences counted as later ones
       "Removed from standard",
       "T - the information is related to training",
+      "The &quot;IP&quot; parameters above can either be a full dotted decimal IP address or a hostname which "
+      "will be looked up via the normal hostname resolution mechanisms.",  // a quotation opens a long sentence
   };
   const char* const befores[] = {"Close the valve.", "What are we missing?", "Stop!", "Do these steps:",
                                  "Where is the <b>valve</b>?", "Close the"};
