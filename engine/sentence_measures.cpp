@@ -47,7 +47,7 @@ int CountSentenceWords(WordRec* word, int mode) {
       if (IsDigit(NextOr(word).text.first())) deduction += 3;
       if (IsDigit(word->text[1])) deduction += 3;
     }
-    if (ClassIsOneOf(*w, {47, 41, 44}) || FirstIs(*w, '-') || FirstIs(*w, '/')) continue;
+    if (ClassIsOneOf(*w, {47, 41, 44}) || FirstIs(*w, '-') || w->text == "/") continue;
     if (w->text == ".)") continue;
     if (EndsSentence(*w, mode)) break;
     ++tokens;
