@@ -6,6 +6,7 @@
 #include <libxml/parser.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <map>
 #include <regex>
@@ -756,6 +757,27 @@ TEST_F(MarkingPlaces, LongSentencesKeepTheFindingsOfTheirFirstWords) {
     if (!held) {
       EXPECT_TRUE(length.value.substr(4) == "NONE" || length.value[4] == '(') << length.value << longText;
     }
+  }
+}
+
+// The README's worked example as it counts it: 22 words, and with "you" or
+// "the test" changed, 23 ("2822") or 24 ("2823") where the change counts.
+TEST_F(MarkingPlaces, SentenceLengthCountedAsTheReadmeSays) {
+  const std::vector<std::array<std::string, 3>> cases = {  // for "you", before "test", the length or none
+      {"you", "", ""}, {"you", "second ", "22"}, {"they'll", "second ", "22"}, {"they'll", "", ""},
+      {"you", "/usr/bin ", "22"}, {"you", "<i>/dev/pump</i> ", "22"}, {"you", "/etc/pump.conf ", "23"},
+      {"you", "/ ", ""}, {"you", "plug-in ", "23"}, {"you", "PLUG-IN ", "23"}, {"you", "3-way ", "23"},
+      {"you", "hang-up ", "22"}, {"you", "O-ring ", "22"}, {"you", "self-test ", "22"}, {"you", "1.5 ", "23"}};
+  std::string body = "<body>";
+  for (const auto& [you, before, length] : cases)
+    body += "<p>Remove the four bolts, the washer and the seal from the pump housing and put the pump on the bench "
+            "with the inlet port up before " + you + " start the " + before + "test.</p>";
+  const std::string marked = CheckAndClose(body + "</body>");
+  for (std::size_t open = marked.find("<p>"); const auto& c : cases) {
+    const std::string p = marked.substr(open, marked.find("</p>", open) - open);
+    const std::size_t at = p.find("Kesta=\"28");
+    EXPECT_EQ(at == std::string::npos ? "" : p.substr(at + 9, 2), c[2]) << p;
+    open = marked.find("<p>", open + 1);
   }
 }
 
