@@ -589,44 +589,31 @@ TEST_F(TokenizerTest, TitlesMetadataAndRecordFields) {
        "</refmeta><refnamediv><refname>pumpctl</refname>, <refname>pumpd</refname><refpurpose>Utilize it"
        "</refpurpose></refnamediv><variablelist>&UMASK;</variablelist><title>FILES</title><para>See <citerefentry>"
        "<refentrytitle>login</refentrytitle><manvolnum>1</manvolnum></citerefentry> now.</para></refentry>",
-       "p", "<Ref>{p1} ,{p2} <Ref>{p3} . Utilize{p1} it{p2} . &UMASK;{p1} . FILES{p1} . See{p1} login{p2} 1{p3} now{p4} "
-            ".{p5}"},
+       "p", "<Ref>{p1} ,{p2} <Ref>{p3} . Utilize{p1} it{p2} . &UMASK;{p1} . FILES{p1} . See{p1} login{p2} 1{p3} "
+            "now{p4} .{p5}"},
       // A revision history: number, date and initials are placeholders, the
       // remark a sentence; a date inside a sentence is one placeholder.
       {"<revhistory><revision><revnumber>1.2</revnumber><date>04 April 2021</date><authorinitials>FPL"
        "</authorinitials><revremark>Utilize it</revremark></revision></revhistory><para>The pump of <date>01 May "
        "2019</date> is new.</para>",
        "p", "<Ref> <Ref>{p1} <Ref>{p2} . Utilize{p1} it{p2} . pump{p1} of{p2} <Ref>{p3} is{p4} new{p5} .{p6}"},
-      // S1000D wiring data: each wire's and harness's record leaves no word.
+      // S1000D wiring data: each wire's, harness's and equipment's record
+      // leaves no word, and the wiring data ends its sentence.
       {"<wiringData><wireData><wire id=\"w1\"><wireType>AP</wireType><wireColor>red</wireColor></wire><wireAlts>"
        "<wire><wireColor>May</wireColor></wire></wireAlts></wireData><harnessData><harness><name>Main</name>"
-       "</harness></harnessData></wiringData><enterpriseName>Acme Ltd</enterpriseName>",
-       "p", "<Ref>{p1} .{p2}"},
-      // An equipment's record too, and the title after the wiring data
-      // opens its own sentence.
-      {"<wiringData><electricalEquipGroup><electricalEquip id=\"e1\"><partNumber>BW-L-2100</partNumber>"
-       "<installationLocation>Seat post</installationLocation><connectionListClass>A</connectionListClass>"
-       "<enterpriseName>Lumen Electronic</enterpriseName></electricalEquip><electricalEquipAlts><electricalEquip>"
-       "<installationLocation>Down tube</installationLocation></electricalEquip></electricalEquipAlts>"
-       "</electricalEquipGroup></wiringData><levelledPara><title>Utilize it</title></levelledPara>",
-       "p", "Utilize{p1} it{p2} ."},
-      // A block's or a media object's info ends its sentence before the
-      // title; its fields are read as in any other info section.
-      {"<procedure><blockinfo><date>2021-04-04</date><author><firstname>Jo</firstname></author><releaseinfo>B"
-       "</releaseinfo></blockinfo><title>Utilize it</title></procedure><mediaobject><objectinfo><title>Photo"
-       "</title><date>2021</date></objectinfo><textobject><para>Utilize it</para></textobject></mediaobject>",
-       "p", "<Ref> Jo{p1} <Ref>{p2} . Utilize{p1} it{p2} . Photo{p1} . <Ref>{p1} . Utilize{p1} it{p2} ."},
-      // Of a reference page's metadata only the remarks, descriptions and
-      // legal notices are read, each a sentence of its own; a comment
-      // between them is passed over, and metadata whose end never comes is
-      // read whole.
-      {"<refentry><refentryinfo><title>Pump Manual</title><author><firstname>Jo</firstname></author><revhistory>"
-       "<revision><revnumber>1.2</revnumber><date>May 2021</date><revremark>Utilize it</revremark></revision>"
-       "<!-- <revremark>Old</revremark> --><revision><revdescription><para>Add a seal</para></revdescription>"
-       "</revision></revhistory><productname>pumptools</productname><legalnotice><title>Terms</title><para>Use it"
-       "</para></legalnotice><releaseinfo>4.2</releaseinfo></refentryinfo><refnamediv><refpurpose>Stop it"
-       "</refpurpose></refnamediv></refentry><refentryinfo><author>Jo</author>",
-       "p", "Utilize it{p1} . Add{p1} a{p2} seal{p3} . Terms{p1} . Use{p1} it{p2} . Stop{p1} it{p2} . Jo{p1} .{p2}"},
+       "</harness></harnessData><electricalEquipGroup><electricalEquip><installationLocation>Seat post"
+       "</installationLocation></electricalEquip></electricalEquipGroup></wiringData><enterpriseName>Acme Ltd"
+       "</enterpriseName><title>Utilize it</title><procedure><blockinfo><date>2021</date><author>Jo</author>"
+       "</blockinfo><title>Utilize it</title></procedure>",
+       "p", "<Ref>{p1} Utilize{p2} it{p3} . <Ref>{p1} Jo{p2} . Utilize{p1} it{p2} ."},
+      // Of a reference page's metadata only the revision remarks and
+      // descriptions and the legal notices are read, past comments; one
+      // whose end never comes is read whole.
+      {"<refentryinfo><title>Pumps</title><author>Jo</author><revision><revnumber>1</revnumber><revremark>Utilize it"
+       "</revremark></revision><!-- <revremark>x</revremark> --><revdescription><para>Add seal</para>"
+       "</revdescription><date>May 2021</date><legalnotice><para>Use it</para></legalnotice><productname>pumps"
+       "</productname></refentryinfo><refpurpose>Stop</refpurpose><refentryinfo><author>Jo</author>",
+       "p", "Utilize it{p1} . Add{p1} seal{p2} . Use{p1} it{p2} . Stop{p1} . Jo{p1} .{p2}"},
   });
 }
 
