@@ -223,6 +223,33 @@ char* MatchingClosingTag(char* from, std::string_view name) {
   return nullptr;
 }
 
+// The opening tag of the writer's prose in metadata at or after `from`, or
+// the metadata's end: what stands before it is names, dates and numbers.
+// Comments and instructions are passed over whole.
+char* NextMetadataProse(char* from, char* end) {
+  for (char* q = from; q < end; ++q) {
+    if (*q != '<') continue;
+    if (OpensMetadataProse({q, static_cast<std::size_t>(end - q)})) return q;
+    q = MarkupEnd(q, AtTextEnd) - 1;
+  }
+  return end;
+}
+
+// Metadata of which only the writer's prose is read: the scan goes on at
+// its first prose element, and from the end of each at the next
+// (ScanClosingTag), or at the metadata's end. One whose end never comes is
+// read whole.
+bool TryProseOnlyMetadata(Scan& s, const Markup& m) {
+  if (m.closesItself() || !OpensProseOnlyMetadata(m.view())) return false;
+  char* end = MatchingClosingTag(m.end, OpeningTagName(m.view()));
+  if (!end) return false;
+  Flush(s, 0);
+  ClearPending(s);
+  s.proseOnlyEnd = end;
+  s.p = NextMetadataProse(m.end, end);
+  return true;
+}
+
 // Index entries and notes to writers: skipped whole, closing tag included,
 // and no word stands for them. An article before one still stands before
 // the next word.
@@ -322,6 +349,9 @@ void ScanClosingTag(Scan& s, const Markup& m) {
     MarkBlockEnd();
   }
   s.p = m.end;
+  if (!s.proseOnlyEnd) return;
+  if (m.start >= s.proseOnlyEnd) s.proseOnlyEnd = nullptr;
+  else if (ClosesMetadataProse(m.view())) s.p = NextMetadataProse(m.end, s.proseOnlyEnd);
 }
 
 }  // namespace
@@ -445,6 +475,7 @@ void ScanMarkup(Scan& s) {
   EndSentenceBeforeBlock(s, m);
   // Known by their whole names, before any prefix ("<parmname" begins
   // like the structural "<par").
+  if (TryProseOnlyMetadata(s, m)) return;
   if (TryAsideElement(s, m)) return;
   if (TryCodeElement(s, m)) return;
   if (IsStructuralTag(tag)) {

@@ -442,11 +442,20 @@ TEST_F(MarkingPlaces, RecordFieldsAreNoWords) {
             "</revhistory></articleinfo><para>The pump of <date>01 May 2019</date> has a new seal.</para></article>\n",
         "<article xmlns=\"http://docbook.org/ns/docbook\"><info><title>Pump notes</title><revhistory>" + revision +
             older + "</revhistory></info><section><title>Changes</title><revhistory>" + revision +
-            "</revhistory></section></article>\n"}) {
+            "</revhistory></section></article>\n",
+        // A reference page's: its title, author, date and product are not read.
+        "<refentry id=\"p\"><refentryinfo><title>Pump Tools Manual</title><author><surname>Haugh</surname><contrib>"
+        "Creation, 1989</contrib></author><date>01 May 2019</date><productname>pumptools</productname><revhistory>" +
+            revision + older + "</revhistory><legalnotice><para>Utilize this page with care.</para></legalnotice>"
+            "</refentryinfo><refnamediv><refname>pumpctl</refname><refpurpose>Stop the pump</refpurpose>"
+            "</refnamediv></refentry>\n"}) {
     const std::string marked = CheckAndCloseDocument(xml);
-    for (const char* field : {"April", "May", "FPL", "esr", "2021", "1.2"})
+    for (const char* field : {"April", "May", "FPL", "esr", "2021", "1.2", "Haugh", "Creation", "pumptools"})
       EXPECT_EQ(marked.find(std::string("?>") + field), std::string::npos) << field << marked;
     EXPECT_NE(marked.find("<revremark><?Pub _touchup Kesta=\"0000Use\""), std::string::npos) << marked;
+    if (xml.find("<legalnotice>") != std::string::npos) {
+      EXPECT_NE(marked.find("<legalnotice><para><?Pub _touchup Kesta=\"0000Use\""), std::string::npos) << marked;
+    }
     EXPECT_TRUE(Marked(marked, "01", "many", "various")) << marked;
     EXPECT_EQ(marked.find("Kesta=\"28"), std::string::npos) << marked;
   }

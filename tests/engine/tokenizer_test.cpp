@@ -596,19 +596,31 @@ TEST_F(TokenizerTest, TitlesMetadataAndRecordFields) {
        "</refmeta><refnamediv><refname>pumpctl</refname>, <refname>pumpd</refname><refpurpose>Utilize it"
        "</refpurpose></refnamediv><variablelist>&UMASK;</variablelist><title>FILES</title><para>See <citerefentry>"
        "<refentrytitle>login</refentrytitle><manvolnum>1</manvolnum></citerefentry> now.</para></refentry>",
-       "p", "<Ref> ,{p1} <Ref>{p2} . Utilize{p1} it{p2} . &UMASK;{p1} . FILES{p1} . See{p1} login{p2} 1{p3} now{p4} "
-            ".{p5}"},
+       "p", "<Ref>{p1} ,{p2} <Ref>{p3} . Utilize{p1} it{p2} . &UMASK;{p1} . FILES{p1} . See{p1} login{p2} 1{p3} "
+            "now{p4} .{p5}"},
       // A revision history: number, date and initials are placeholders, the
       // remark a sentence; a date inside a sentence is one placeholder.
       {"<revhistory><revision><revnumber>1.2</revnumber><date>04 April 2021</date><authorinitials>FPL"
        "</authorinitials><revremark>Utilize it</revremark></revision></revhistory><para>The pump of <date>01 May "
        "2019</date> is new.</para>",
        "p", "<Ref> <Ref>{p1} <Ref>{p2} . Utilize{p1} it{p2} . pump{p1} of{p2} <Ref>{p3} is{p4} new{p5} .{p6}"},
-      // S1000D wiring data: each wire's and harness's record leaves no word.
+      // S1000D wiring data: each wire's, harness's and equipment's record
+      // leaves no word, and the wiring data ends its sentence.
       {"<wiringData><wireData><wire id=\"w1\"><wireType>AP</wireType><wireColor>red</wireColor></wire><wireAlts>"
        "<wire><wireColor>May</wireColor></wire></wireAlts></wireData><harnessData><harness><name>Main</name>"
-       "</harness></harnessData></wiringData><enterpriseName>Acme Ltd</enterpriseName>",
-       "p", "<Ref> .{p1}"},
+       "</harness></harnessData><electricalEquipGroup><electricalEquip><installationLocation>Seat post"
+       "</installationLocation></electricalEquip></electricalEquipGroup></wiringData><enterpriseName>Acme Ltd"
+       "</enterpriseName><title>Utilize it</title><procedure><blockinfo><date>2021</date><author>Jo</author>"
+       "</blockinfo><title>Utilize it</title></procedure>",
+       "p", "<Ref>{p1} Utilize{p2} it{p3} . <Ref>{p1} Jo{p2} . Utilize{p1} it{p2} ."},
+      // Of a reference page's metadata only the revision remarks and
+      // descriptions and the legal notices are read, past comments; one
+      // whose end never comes is read whole.
+      {"<refentryinfo><title>Pumps</title><author>Jo</author><revision><revnumber>1</revnumber><revremark>Utilize it"
+       "</revremark></revision><!-- <revremark>x</revremark> --><revdescription><para>Add seal</para>"
+       "</revdescription><date>May 2021</date><legalnotice><para>Use it</para></legalnotice><productname>pumps"
+       "</productname></refentryinfo><refpurpose>Stop</refpurpose><refentryinfo><author>Jo</author>",
+       "p", "Utilize it{p1} . Add{p1} seal{p2} . Use{p1} it{p2} . Stop{p1} . Jo{p1} .{p2}"},
   });
 }
 
