@@ -311,17 +311,24 @@ void MarkBlockEnd() {
   if (WordList.tail && SentenceEnded()) WordList.tail->endsBlock = true;
 }
 
+// A block ends here: the word in progress is added and a full stop ends
+// its sentence (a full stop the list ends with already stands for it).
+void AddBlockEnd(Scan& s) {
+  Flush(s, 9);
+  ClearPending(s);
+  s.wordNo = 0;
+  AddLiteral(s, ".", 9);
+  s.wordNo = 1;
+  MarkBlockEnd();
+}
+
 // Ends the block's sentence in progress. Where nothing was read since the
 // last sentence end (a full stop, a colon...), nothing is added.
 void EndSentenceHere(Scan& s) {
-  if (s.length != 0 || !SentenceEnded()) {
-    Flush(s, 9);
-    ClearPending(s);
-    s.wordNo = 0;
-    AddLiteral(s, ".", 9);
-    s.wordNo = 1;
-  }
-  MarkBlockEnd();
+  if (s.length != 0 || !SentenceEnded())
+    AddBlockEnd(s);
+  else
+    MarkBlockEnd();
 }
 
 // Text right before a block's start tag ends its sentence, as at the
@@ -342,12 +349,7 @@ void EndSentenceBeforeBlock(Scan& s, const Markup& m) {
 void ScanClosingTag(Scan& s, const Markup& m) {
   Flush(s, 9);
   ClearPending(s);
-  if (EndsSentence(m.view()) || (s.breakImageEnd && m.start == s.breakImageEnd)) {
-    s.wordNo = 0;
-    AddLiteral(s, ".", 9);
-    s.wordNo = 1;
-    MarkBlockEnd();
-  }
+  if (EndsSentence(m.view()) || (s.breakImageEnd && m.start == s.breakImageEnd)) AddBlockEnd(s);
   s.p = m.end;
   if (!s.proseOnlyEnd) return;
   if (m.start >= s.proseOnlyEnd) s.proseOnlyEnd = nullptr;
@@ -357,12 +359,7 @@ void ScanClosingTag(Scan& s, const Markup& m) {
 }  // namespace
 
 void PassOverStretch(Scan& s) {
-  Flush(s, 9);
-  ClearPending(s);
-  s.wordNo = 0;
-  AddLiteral(s, ".", 9);
-  s.wordNo = 1;
-  MarkBlockEnd();
+  AddBlockEnd(s);
   // A step may have read on into the stretch; the scan never goes back.
   while (s.passOver != s.passOverEnd && s.At(s.passOver->begin) <= s.p) {
     char* end = s.At(s.passOver->end);
