@@ -803,98 +803,47 @@ std::pair<std::string, std::vector<Span>> Element(const std::string& marked, con
 }
 
 // A block's words get the findings they get with a plain block beside it,
-// whatever mark ends the block before it and whatever word opens the block
-// after it; each also gets them checked alone.
+// whatever mark ends the block before and whatever word opens the block
+// after; an element checked alone gets them too. So does a first sentence
+// ended by "!", which is measured alone, in each document type.
 TEST_F(MarkingPlaces, ABlockIsMarkedAsBesidePlainBlocks) {
-  const char* const blocks[] = {
-      "We don't usually know what they're not using.",  // the sentence's count
-      "Map Visualizer",                                 // a label before a control noun
-      "Common attribute sets",                          // a phrasal verb's particle
-      "Files",                                          // a noun used as a verb
-      "Use the shortcut as well.",                      // "as well as"
-      "<b>Note</b> - the valves are often used.",       // bold that opens the block
-      "What the URLs mean:",                            // short sentences counted as later ones
-      "Removed from standard",
-      "T - the information is related to training",
-      "The &quot;IP&quot; parameters above can either be a full dotted decimal IP address or a hostname which "
-      "will be looked up via the normal hostname resolution mechanisms.",  // a quotation opens a long sentence
-  };
-  const char* const befores[] = {"Close the valve.", "What are we missing?", "Stop!", "Do these steps:",
-                                 "Where is the <b>valve</b>?", "Close the"};
-  const char* const afters[] = {"Close the valve.", "Key Resolution", "Control the pump.", "Down the valve.",
-                                "For the valve.", "As the valve opens, stop.", "Button"};
-  std::string body = "<body>";
-  auto add = [&](std::size_t b, std::size_t before, std::size_t after) {
-    body += std::string("<p>") + befores[before] + "</p><p id=\"b" + std::to_string(b) + "-" +
-            std::to_string(before) + "-" + std::to_string(after) + "\">" + blocks[b] + "</p><p>" + afters[after] +
-            "</p>\n";
-  };
+  const std::string blocks[] = {"We don't usually know what they're not using.", "Map Visualizer", "Files",
+                                "Common attribute sets", "<b>Note</b> - the valves are often used.",
+                                "What the URLs mean:", "Removed from standard",
+                                "The &quot;IP&quot; parameters above can either be a full dotted decimal IP address "
+                                "or a hostname which will be looked up via the normal resolution mechanisms."};
+  const std::string sides[] = {"Close the valve.", "What are we missing?", "Stop!", "Do these steps:",
+                               "Key Resolution", "Control the pump.", "Down the valve.", "For the valve."};
+  std::string body;
+  for (std::size_t b = 0; b < std::size(blocks); ++b)
+    for (std::size_t i = 0; i < 2 * std::size(sides); ++i)
+      body += "<p>" + sides[i % 2 ? 0 : i / 2] + "</p><p id=\"b" + std::to_string(b) + "-" + std::to_string(i) +
+              "\">" + blocks[b] + "</p><p>" + sides[i % 2 ? i / 2 : 0] + "</p>\n";
+  const std::string marked = CheckAndCloseDocument("<topic id=\"t\"><title>T</title><body>" + body + "</body></topic>\n");
+  for (std::size_t b = 0; b < std::size(blocks); ++b)
+    for (std::size_t i = 1; i < 2 * std::size(sides); ++i)
+      EXPECT_EQ(Element(marked, "p", "b" + std::to_string(b) + "-" + std::to_string(i)),
+                Element(marked, "p", "b" + std::to_string(b) + "-0")) << blocks[b] << " beside " << sides[i / 2];
+  EXPECT_TRUE(Marked(marked, "13", "(Rephrase)", "know what") && Marked(marked, "25", "NONE", "Visualizer"));
+  const std::string custom = std::string(KESTA_BUILD_DIR) + "/custom";
   for (std::size_t b = 0; b < std::size(blocks); ++b) {
-    for (std::size_t before = 0; before < std::size(befores); ++before) add(b, before, 0);
-    for (std::size_t after = 1; after < std::size(afters); ++after) add(b, 0, after);
+    const std::string id = "b" + std::to_string(b) + "-2";
+    EXPECT_EQ(Element(Kesta({"check", (dir_.path() / "doc.xml").string(), "--element", id}, custom).out, "p", id),
+              Element(marked, "p", id)) << blocks[b] << " alone";
   }
-  const std::string doc = "<topic id=\"t\"><title>Pumps</title>" + body + "</body></topic>\n";
-  const std::string marked = CheckAndCloseDocument(doc);
-  EXPECT_EQ(run_.err.find("Not found"), std::string::npos) << run_.err;
-  for (std::size_t b = 0; b < std::size(blocks); ++b) {
-    SCOPED_TRACE(blocks[b]);
-    const std::string id = "b" + std::to_string(b) + "-";
-    const auto plain = Element(marked, "p", id + "0-0");
-    for (std::size_t before = 1; before < std::size(befores); ++before)
-      EXPECT_EQ(Element(marked, "p", id + std::to_string(before) + "-0"), plain) << befores[before];
-    for (std::size_t after = 1; after < std::size(afters); ++after)
-      EXPECT_EQ(Element(marked, "p", id + "0-" + std::to_string(after)), plain) << afters[after];
-    const ProgramRun alone =
-        Kesta({"check", (dir_.path() / "doc.xml").string(), "--element", id + "1-0"}, std::string(KESTA_BUILD_DIR) + "/custom");
-    EXPECT_EQ(Element(alone.out, "p", id + "1-0"), plain) << "checked alone";
-  }
-  EXPECT_TRUE(Marked(marked, "13", "(Rephrase)", "know what")) << marked;
-  EXPECT_TRUE(Marked(marked, "38", "(Correct negative gerund)", "not using")) << marked;
-  EXPECT_TRUE(Marked(marked, "25", "NONE", "Visualizer")) << marked;
-}
-
-// A "!" that ends the first sentence of what is checked ends it as any
-// other: that sentence is measured alone, in every document type, after a
-// word or an element, and in an element checked alone.
-TEST_F(MarkingPlaces, AFirstSentenceEndedByAnExclamationMark) {
-  const std::string kLonger =
-      " Remove the pump when the engine runs at a high speed and the valve must stay open for the test of the unit in "
-      "the shop near the main gate.";
-  const std::string kWithin =
-      " Remove the pump when the main valve is open and the pressure gauge shows a value that is more than the "
-      "correct value for the system gate.";
-  const char* const firsts[] = {"Stop!", "<b>Stop</b>!", "Warning!", "Caution!", "Go!"};
-  const struct {
-    const char* before;
-    const char* after;
-    const char* element;
-  } documents[] = {
-      {"<topic id=\"t\"><title>Pumps</title><body><p>Close it.</p><p id=\"x\">", "</p></body></topic>", "p"},
-      {"<topic id=\"t\"><title id=\"x\">", "</title><body><p>Close it.</p></body></topic>", "title"},
-      {"<article><para id=\"x\">", "</para></article>", "para"},
-      {"<article><title id=\"x\">", "</title><para>Close it.</para></article>", "title"},
-      {"<dmodule><content><description><levelledPara><title id=\"x\">",
-       "</title><para>Close it.</para></levelledPara></description></content></dmodule>", "title"},
-      {"<dmodule><content><description><levelledPara><title>Pumps</title><para id=\"x\">",
-       "</para></levelledPara></description></content></dmodule>", "para"},
-  };
-  for (const auto& d : documents) {
-    for (std::string first : firsts) {
-      if (std::string_view(d.before).starts_with("<article>") && first == "<b>Stop</b>!")
-        first = "<emphasis>Stop</emphasis>!";
-      for (const std::string* rest : {&kLonger, &kWithin}) {
-        SCOPED_TRACE(d.before + first + *rest);
-        const std::string marked = CheckAndCloseDocument(d.before + first + *rest + d.after + "\n");
-        const auto [text, spans] = Element(marked, d.element, "x");
-        std::vector<std::string> lengths;
-        for (const Span& s : spans)
-          if (s.value.starts_with("28")) lengths.push_back(s.value + " " + text.substr(s.begin, s.end - s.begin));
-        EXPECT_EQ(lengths, rest == &kLonger ? std::vector<std::string>{"2822NONE Remove"} : std::vector<std::string>{})
-            << marked;
-        const ProgramRun alone =
-            Kesta({"check", (dir_.path() / "doc.xml").string(), "--element", "x"}, std::string(KESTA_BUILD_DIR) + "/custom");
-        EXPECT_EQ(Element(alone.out, d.element, "x"), Element(marked, d.element, "x")) << alone.out;
-      }
-    }
+  const std::string rest = " Remove the pump when the engine runs at a high speed and the valve must stay open for the "
+                           "test of the unit in the shop near the main gate.";
+  for (const std::string& doc :
+       {"<topic id=\"t\"><title>T</title><body><p>Close it.</p><p id=\"x\"><b>Stop</b>!" + rest + "</p></body></topic>",
+        "<article><title id=\"x\">Warning!" + rest + "</title><para>Close it.</para></article>",
+        "<dmodule><content><description><levelledPara><title>T</title><para id=\"x\">Go!" + rest +
+            "</para></levelledPara></description></content></dmodule>"}) {
+    const std::string tag = doc.find("<title id") != std::string::npos ? "title" : doc[1] == 'd' ? "para" : "p";
+    const std::string whole = CheckAndCloseDocument(doc + "\n");
+    const auto [text, spans] = Element(whole, tag, "x");
+    EXPECT_EQ(std::ranges::count_if(spans, [](const Span& m) { return m.value.starts_with("28"); }), 1) << whole;
+    EXPECT_TRUE(Marked(whole, "28", "NONE", "Remove")) << whole;
+    EXPECT_EQ(Element(Kesta({"check", (dir_.path() / "doc.xml").string(), "--element", "x"}, custom).out, tag, "x"),
+              Element(whole, tag, "x"));
   }
 }
