@@ -790,8 +790,6 @@ TEST_F(MarkingPlaces, SentenceLengthCountedAsTheReadmeSays) {
   }
 }
 
-}  // namespace
-
 // The content of the element whose start tag holds ` id="ID"` in `marked`,
 // read as Read reads it.
 std::pair<std::string, std::vector<Span>> Element(const std::string& marked, const std::string& tag,
@@ -847,3 +845,5 @@ TEST_F(MarkingPlaces, ABlockIsMarkedAsBesidePlainBlocks) {
               Element(whole, tag, "x"));
   }
 }
+
+}  // namespace
