@@ -74,12 +74,22 @@ std::optional<TextRange> MarkCursor::WordAsWritten(const MarkInput& in, std::str
 }
 
 bool MarkCursor::Anchor() {
-  // The first words: up to markup, at most 40 characters, searched as
-  // written ('.' for what a search cannot name: references, characters the
-  // code page could not hold, '@').
+  // The first words, searched as written ('.' for what a search cannot
+  // name: references, characters the code page could not hold, '@'), from
+  // the first character the search names as itself, up to markup, at most
+  // 40 characters. A '.' first would also take the white space or the
+  // reference before it (" <b>&Ctrl;</b> selects"): the words would be
+  // found early, and every marker after them would stand as many
+  // characters off.
   constexpr std::size_t kAnchorLength = 40;
-  std::size_t begin = 0;
-  while (begin < text_.Size() && text_.IsSpaceAt(begin)) ++begin;
+  auto named = [&](std::size_t i) {
+    const unsigned char c = text_.CodeAt(i);
+    return !text_.IsSpaceAt(i) && c != '@' && c != '.' && text_.PlainText({i, i + 1}).has_value();
+  };
+  std::size_t first = 0;
+  while (first < text_.Size() && text_.IsSpaceAt(first)) ++first;
+  std::size_t begin = first;
+  while (begin < text_.Size() && !named(begin)) ++begin;
   if (begin >= text_.Size()) return false;
   std::size_t end = begin + 1;
   while (end < text_.Size() && end - begin < kAnchorLength && !text_.MarkupBefore(end)) ++end;
@@ -91,10 +101,11 @@ bool MarkCursor::Anchor() {
     pattern += text_.IsSpaceAt(i) ? ' ' : plain ? static_cast<char>(c) : '.';
   }
   if (!host_.TryExecute("clm; find -f -e -q -noselect @" + pattern + "@", nullptr)) return false;
-  // Back to where the words begin: the first findings may lie among them.
+  // Back to where the text's first words begin: the first findings may lie
+  // among them, and before the words found.
   const std::size_t found = text_.MatchAt(begin, pattern, {})->end;
-  host_.Execute(Format("car edit 0,-%zu", found - begin));
-  caret_ = begin;
+  host_.Execute(Format("car edit 0,-%zu", found - first));
+  caret_ = first;
   lead_ = 0;
   return true;
 }

@@ -47,11 +47,12 @@ class MarkCursor {
   // `pattern` (the finding's search) does.
   std::optional<TextRange> WordAsWritten(const MarkInput& in, std::string_view pattern) const;
 
-  // Finds in the host the first words of the checked text, from the
-  // caret, and moves the caret back to where they begin: for a text that
-  // may begin after the start of the element the marking starts at (a
-  // selection the writer made). False when the host does not find them;
-  // the caret then stays taken as the text's start.
+  // Finds in the host the first words of the checked text that a search
+  // names (those after references the text may open with), from the caret,
+  // and moves the caret back to where the text's first word begins: for a
+  // text that may begin after the start of the element the marking starts
+  // at (a selection the writer made). False when the host does not find
+  // them; the caret then stays taken as the text's start.
   bool Anchor();
   // Moves the host's caret to `pos` (forward only).
   void MoveTo(std::size_t pos);

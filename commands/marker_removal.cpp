@@ -1,6 +1,8 @@
 // Taking markers and the quality stamp out of the document again. A marker's
 // tags go; the words inside stay where they are.
 #include <cstdlib>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "commands/body_text.h"
@@ -114,7 +116,14 @@ HRESULT RemoveMarksWork(HostChannel& host) {
   }
   host.Execute(Format("goto_oid('%s');", element.c_str()));
   host.Execute(Format("select_element('%s')", element.c_str()));
-  StoreElementText(host.Evaluate("$selection"), kTextEnd);
+  // Read as the check reads its text; nothing where that reading fails, so
+  // that no text half read is checked.
+  const std::optional<std::string> selection = host.EvaluateConverted("$selection");
+  if (!selection) {
+    Check.elementText.clear();
+    return KESTA_E_BODY_UNREAD;
+  }
+  StoreElementText(*selection, kTextEnd);
   return S_OK;
 }
 

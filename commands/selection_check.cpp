@@ -2,6 +2,7 @@
 // caret, or one cell or all cells of a table. The text goes through the same
 // engine passes as the document check, and the findings become markers
 // inside the element under check.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,7 @@
 #include "engine/tag_tables.h"
 #include "engine/word_rec.h"
 #include "platform/bounded_text.h"
+#include "platform/interaction.h"
 
 namespace {
 constexpr std::size_t kBoundedCommand = 79;  // 80-character buffer, bound 78
@@ -30,6 +32,7 @@ enum class TextRead {
   NothingRead,  // this call read no text
   Cancelled,    // the writer cancelled the table question
   TooLong,      // the text does not fit the check's buffer
+  Unconverted,  // the host's text could not be converted
 };
 
 // The element the marking of this check stays inside, for the marking's
@@ -114,6 +117,11 @@ bool StandsInDataModule(HostChannel& host, std::string_view oid) {
   return false;
 }
 
+// The selection as the document check reads the body: a character the code
+// page cannot hold ("&#324;") is the substitute the check takes as a letter
+// of its word, not a '?' that would end the sentence there.
+std::optional<std::string> SelectionText(HostChannel& host) { return host.EvaluateConverted("$selection"); }
+
 // Text without a leading tag is checked as one paragraph.
 bool WrapAsParagraph() {
   if (Check.elementText.first() == '<') return true;
@@ -124,11 +132,13 @@ bool WrapAsParagraph() {
 }
 
 // Old markers leave the element before it is checked; the removal reads the
-// element's text afresh.
-void RemoveOldMarkers(HostChannel& host, CommandCalls& self, bool thenGoto) {
-  if (!HoldsMarkers(Check.elementText.view())) return;
+// element's text afresh. False when that reading failed: the text is then
+// empty.
+bool RemoveOldMarkers(HostChannel& host, CommandCalls& self, bool thenGoto) {
+  if (!HoldsMarkers(Check.elementText.view())) return true;
   self.RemoveMarks();
   if (thenGoto) host.Execute(WithOid("clm; goto_oid('%s');", Cursor.CurrentOid.c_str()));
+  return !Check.elementText.empty();
 }
 
 // The text after the removal still ends with its sentinel, or it was cut.
@@ -137,7 +147,7 @@ bool TextComplete() { return Check.elementText.endsWith("@@END"); }
 TextRead ReadSelection(HostChannel& host, CommandCalls& self, const std::string& selection) {
   StoreCurrentOid(host.Evaluate("oid_caret()"));
   if (!StoreText(selection, kTextEnd)) return TextRead::TooLong;
-  RemoveOldMarkers(host, self, true);
+  if (!RemoveOldMarkers(host, self, true)) return TextRead::Unconverted;
   if (!TextComplete() || !WrapAsParagraph()) return TextRead::TooLong;
   return TextRead::Read;
 }
@@ -151,8 +161,10 @@ TextRead ReadElement(HostChannel& host, CommandCalls& self) {
   }
   host.Execute(WithOid("goto_oid('%s')", Cursor.CurrentOid.c_str()));
   host.Execute(WithOid("select_element('%s')", Cursor.CurrentOid.c_str()));
-  if (!StoreText(host.Evaluate("$selection"), kTextEnd)) return TextRead::TooLong;
-  RemoveOldMarkers(host, self, true);
+  const std::optional<std::string> selection = SelectionText(host);
+  if (!selection) return TextRead::Unconverted;
+  if (!StoreText(*selection, kTextEnd)) return TextRead::TooLong;
+  if (!RemoveOldMarkers(host, self, true)) return TextRead::Unconverted;
   return TextComplete() ? TextRead::Read : TextRead::TooLong;
 }
 
@@ -162,7 +174,9 @@ TextRead ReadOneCell(HostChannel& host, CommandCalls& self) {
   const char* oid = Cursor.CurrentOid.c_str();
   host.Execute(WithOid("select_element('%s');", oid));
   host.Evaluate(WithOid("oid_select('%s')", oid));
-  if (!StoreText(host.Evaluate("$selection"), kTextEnd)) return TextRead::TooLong;
+  std::optional<std::string> selection = SelectionText(host);
+  if (!selection) return TextRead::Unconverted;
+  if (!StoreText(*selection, kTextEnd)) return TextRead::TooLong;
   Name name = NameOf(host, Cursor.CurrentOid.view());
   if (CellClimbs(name, Check.elementText.length())) {
     StoreCurrentOid(host.Evaluate(WithOid("oid_parent('%s')", Cursor.CurrentOid.c_str())));
@@ -171,9 +185,11 @@ TextRead ReadOneCell(HostChannel& host, CommandCalls& self) {
     host.Execute(WithOid("goto_oid('%s')", oid));
     host.Execute(WithOid("oid_select('%s',0,0,1); clm;", oid));
     host.Execute(WithOid("select_element('%s')", oid));
-    if (!StoreText(host.Evaluate("$selection"), kPlainEnd)) return TextRead::TooLong;
+    selection = SelectionText(host);
+    if (!selection) return TextRead::Unconverted;
+    if (!StoreText(*selection, kPlainEnd)) return TextRead::TooLong;
   }
-  RemoveOldMarkers(host, self, false);
+  if (!RemoveOldMarkers(host, self, false)) return TextRead::Unconverted;
   host.Execute(WithOid("goto_oid('%s');", Cursor.CurrentOid.c_str()));
   if (!TextComplete() || !WrapAsParagraph()) return TextRead::TooLong;
   return TextRead::Read;
@@ -181,11 +197,12 @@ TextRead ReadOneCell(HostChannel& host, CommandCalls& self) {
 
 TextRead ReadAllCells(HostChannel& host, CommandCalls& self) {
   host.Execute("find -b -t -m -select /<tgroup>/;");
-  std::string selection = host.Evaluate("$selection");
+  const std::optional<std::string> selection = SelectionText(host);
   StoreCurrentOid(host.Evaluate("oid_caret()"));
   NameOf(host, Cursor.CurrentOid.view());
-  if (!StoreText(selection, kTextEnd)) return TextRead::TooLong;
-  RemoveOldMarkers(host, self, true);
+  if (!selection) return TextRead::Unconverted;
+  if (!StoreText(*selection, kTextEnd)) return TextRead::TooLong;
+  if (!RemoveOldMarkers(host, self, true)) return TextRead::Unconverted;
   if (!TextComplete() || !WrapAsParagraph()) return TextRead::TooLong;
   return TextRead::Read;
 }
@@ -198,8 +215,9 @@ bool IsTableAnswer(const BoundedText<16>& mouse) {
 TextRead ReadTextUnderCheck(HostChannel& host, CommandCalls& self) {
   BoundedText<16> mouse(host.Evaluate("mouse_at(0x001)"));
   if (mouse == "tag" || mouse == "text") {
-    std::string selection = host.Evaluate("$selection");
-    if (selection.size() > kShortSelection) return ReadSelection(host, self, selection);
+    const std::optional<std::string> selection = SelectionText(host);
+    if (!selection) return TextRead::Unconverted;
+    if (selection->size() > kShortSelection) return ReadSelection(host, self, *selection);
     return ReadElement(host, self);
   }
   if (IsTableAnswer(mouse)) {
@@ -249,6 +267,10 @@ HRESULT SelectElementWork(HostChannel& host, CommandCalls& self, const Selection
     case TextRead::TooLong:
       SendStatus(host, "KESta Message:  Text too long to check. Select a shorter part.");
       return S_OK;
+    case TextRead::Unconverted:
+      // As the document check says it.
+      AfxMessageBox("KESta(46) Error: In File conversion", MB_OK);
+      return S_FALSE;
   }
 
   // Whether a data module holds the text decides what a name that two

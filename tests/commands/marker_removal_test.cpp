@@ -77,6 +77,13 @@ TEST_F(RemovalTest, RemoveMarksTakesOnlyTheMarkersOfTheElement) {
   EXPECT_EQ(RemoveMarksWork(host), S_OK);
   EXPECT_EQ(host.Executed(), (Strings{"goto_oid('" + host.Id(bare) + "')"}));
   EXPECT_EQ(Check.elementText, "<para>Text</para>. @@END");
+  // A reading again that the host cannot convert leaves no text to check.
+  const int unread = host.Add("para", root);
+  host.Add("_touchup", unread);
+  Cursor.CurrentOid = host.Id(unread);
+  host.conversionFails = true;
+  EXPECT_EQ(RemoveMarksWork(host), KESTA_E_BODY_UNREAD);
+  EXPECT_TRUE(Check.elementText.empty());
 }
 
 TEST_F(RemovalTest, RemoveKestaMarkersClimbsFromAMarker) {

@@ -102,6 +102,18 @@ TEST(SelectionCheck, OldMarkersAreRecognisedByTheirElementName) {
   }
 }
 
+// A text the host cannot convert is not checked: the box of the document
+// check says so.
+TEST(SelectionCheck, ATextTheHostCannotConvertIsNotChecked) {
+  SelectionDocument doc;
+  ScriptedInteraction ui;
+  doc.host.conversionFails = true;
+  EXPECT_EQ(doc.Run(), S_FALSE);
+  EXPECT_TRUE(doc.checked.empty());
+  ASSERT_EQ(ui.Boxes().size(), 1u);
+  EXPECT_EQ(ui.Boxes()[0].text, "KESta(46) Error: In File conversion");
+}
+
 // A text too long to check is reported in every mode (the paragraph
 // wrapping of a selection must fit too); the longest text that fits still
 // ends with its sentinel.

@@ -33,8 +33,24 @@ const std::string kTwoParagraphs = "<p id=\"p1\">Glorp the valve.</p><p id=\"p2\
 // One element, a selection (longer than 12 characters: itself; shorter: the
 // element at the caret), an inline element (its parent when in the inline
 // list), the mouse on something else, old markers: what is
-// marked and the status lines (empty: not compared).
+// marked and the status lines (empty: not compared). Whatever stands before
+// the words (a blank and a reference in an inline element, references
+// declared or not, character references, markup, line feeds), in whatever
+// element, they get the markers of the whole check; the close gives the
+// document back byte for byte.
 TEST_F(SelectionCheck, WhatIsChecked) {
+  auto glorp = [](const char* n, const char* word = "glorp") {
+    return Marker(std::string("250") + n + "NONE", "FFFF66", word);
+  };
+  const std::string key = "<p id=\"p1\"><para> <keycap>&Ctrl;</keycap> Remove the ";
+  const std::string marks = "<p id=\"p1\"><para>\n <b>&#324;</b> <!--c--> <?pi x?> <b><i>.</i></b> Remove the ";
+  const std::string dtd = "<!DOCTYPE topic [<!ENTITY os \"ZetaOS\">]>\n";
+  const std::string os = "<p id=\"p1\"> <xref href=\"a&amp;b\">&os;</xref> <![CDATA[ ]]> Remove the ";
+  const std::string zydro = glorp("2", "Zydro&#324;") + " " + glorp("3") + ".</p>";
+  const std::string old =
+      "<p id=\"p1\"> " + Marker("2500NONE", "FFFF66", "&Ctrl;") + " Remove the Zydro&#324; glorp.</p>";
+  const std::string bold = " <b>&Ctrl;</b> Remove the ";
+  const std::string valve = "<body><p>Remove the valve.</p></body></topic>\n";
   const struct {
     std::string xml;
     std::vector<std::string> args;
@@ -57,9 +73,25 @@ TEST_F(SelectionCheck, WhatIsChecked) {
        {kKeys, kNothing}},
       {Topic("<p id=\"p1\">" + Marker("0103x", "6699FF", "Glorp") + " the valve.</p>"), {"check", "--element", "p1"},
        Topic("<p id=\"p1\">" + Glorp() + " the valve.</p>"), {}},
+      {Topic(key + "glorp.</para></p>"), {"check", "--element", "p1"}, Topic(key + glorp("2") + ".</para></p>"), {}},
+      {Topic(key + "glorp.</para></p>"), {"call", "SelectElement", "--select", "p1"},
+       Topic(key + glorp("2") + ".</para></p>"), {}},
+      {Topic(marks + "glorp.\n</para></p>"), {"check", "--element", "p1"},
+       Topic(marks + glorp("1") + ".\n</para></p>"), {}},
+      {dtd + Topic(os + "Zydro&#324; glorp.</p>"), {"check", "--element", "p1"}, dtd + Topic(os + zydro), {}},
+      {Topic(old), {"check", "--element", "p1"}, Topic("<p id=\"p1\"> &Ctrl; Remove the " + zydro), {}},
+      {"<topic><title id=\"t1\">" + bold + "glorp</title>" + valve, {"check", "--element", "t1"},
+       "<topic><title id=\"t1\">" + bold + glorp("2") + "</title>" + valve, {}},
+      {Topic("<ul><li id=\"l1\">" + bold + "glorp.</li></ul>"), {"check", "--element", "l1"},
+       Topic("<ul><li id=\"l1\">" + bold + glorp("2") + ".</li></ul>"), {}},
+      {Topic("<table><tgroup><row><entry id=\"c1\">" + bold + "glorp.</entry></row></tgroup></table>"),
+       {"check", "--element", "c1", "--mouse", "entry", "--answer", "1"},
+       Topic("<table><tgroup><row><entry id=\"c1\">" + bold + glorp("2") + ".</entry></row></tgroup></table>"), {}},
+      {"<topic id=\"t0\"><body><p>" + bold + "glorp.</p></body></topic>\n", {"check", "--element", "t0"},
+       "<topic id=\"t0\"><body><p>" + bold + glorp("2") + ".</p></body></topic>\n", {}},
   };
   for (const auto& row : rows) {
-    SCOPED_TRACE(row.args.back());
+    SCOPED_TRACE(row.xml);
     ProgramRun run = Run(row.xml, row.args);
     ASSERT_EQ(run.status, 0) << run.err;
     if (row.after[0] == '~') {
@@ -68,6 +100,14 @@ TEST_F(SelectionCheck, WhatIsChecked) {
       EXPECT_EQ(Body(run.out), row.after);
     }
     if (!row.lines.empty()) { EXPECT_EQ(Lines(run.err), row.lines); }
+    EXPECT_EQ(run.err.find("Not found"), std::string::npos) << run.err;
+    if (row.xml.find("_touchup") != std::string::npos) continue;
+    dir_.Write("marked.xml", run.out);
+    ASSERT_EQ(Kesta({"call", "CloseKesta", (dir_.path() / "marked.xml").string(), "-o",
+                     (dir_.path() / "back.xml").string()})
+                  .status,
+              0);
+    EXPECT_EQ(dir_.Read("back.xml"), row.xml);
   }
   // Checked twice, one marker.
   ProgramRun run;
