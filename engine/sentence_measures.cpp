@@ -5,6 +5,7 @@
 #include "engine/ascii_text.h"
 #include "engine/neighbours.h"
 #include "engine/rule_match.h"
+#include "engine/tokenizer.h"
 
 namespace {
 
@@ -18,6 +19,17 @@ bool EndsSentence(const WordRec& w, int mode) {
   if (c == ':' || c == ';' || c == '?') return true;
   if (mode == 1) return c == '.' || w.wordClass == 48;
   return false;
+}
+
+// The letters the tokenizer read apart after an apostrophe inside a word
+// ("ll" of "they'll", "d" of "we'd", "s" of "he's"): the rest of one word,
+// which weighs nothing of its own, as "we'll" and "it's" are one word.
+bool RestAfterApostrophe(const WordRec& w) {
+  const std::string_view text = CheckedText.text;
+  if (w.place < 2 || static_cast<std::size_t>(w.place) >= text.size()) return false;
+  const auto at = [&](std::int32_t i) { return static_cast<unsigned char>(text[static_cast<std::size_t>(i)]); };
+  const unsigned char mark = at(w.place - 1);
+  return (mark == '\'' || mark == 0x92) && IsLetterOrDigit(at(w.place - 2)) && IsLetterOrDigit(at(w.place));
 }
 
 }  // namespace
@@ -35,11 +47,11 @@ int CountSentenceWords(WordRec* word, int mode) {
       if (IsDigit(NextOr(word).text.first())) deduction += 3;
       if (IsDigit(word->text[1])) deduction += 3;
     }
-    if (ClassIsOneOf(*w, {47, 41, 44}) || FirstIs(*w, '-') || FirstIs(*w, '/')) continue;
+    if (ClassIsOneOf(*w, {47, 41, 44}) || FirstIs(*w, '-') || w->text == "/") continue;
     if (w->text == ".)") continue;
     if (EndsSentence(*w, mode)) break;
     ++tokens;
-    weightSum += WeightOf(*w);
+    if (!RestAfterApostrophe(*w)) weightSum += WeightOf(*w);
   }
   word->sentenceLength = weightSum - deduction - 1;
   return tokens + 1;

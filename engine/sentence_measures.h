@@ -5,7 +5,8 @@
 
 // Counts the words from `word` to the end of its sentence. Stores the
 // weighted count minus one, less a deduction for a bracketed number, in
-// word->sentenceLength and returns the number of counted tokens plus one.
+// word->sentenceLength and returns the number of counted tokens plus one
+// (the letters after a word's apostrophe are a token, of no weight).
 // Mode 0 is the count at the start of a text, mode 1 at later sentence
 // starts; any other mode returns -1 (sentenceLength left at 0).
 int CountSentenceWords(WordRec* word, int mode);

@@ -121,8 +121,9 @@ constexpr std::string_view kBlockElements[] = {
     "structureObjectRule", "objectUse", "objectValue", "objrule", "objuse", "objval", "notationRule",
     "snsTitle", "objectPath", "objpath", "notationName", "snsCode",
     // S1000D: the identification and status section (4.x, 2.x) and the
-    // applicability annotations, which stand before a module's text
-    "identAndStatusSection", "idstatus", "referencedApplicGroup",
+    // applicability annotations, which stand before a module's text; wiring
+    // data, whose records are no sentence of the text after it
+    "identAndStatusSection", "idstatus", "referencedApplicGroup", "wiringData",
     // DITA maps: a key definition, whatever its metadata holds, is no part
     // of the titles after it
     "keydef",
@@ -139,13 +140,15 @@ constexpr std::string_view kBlockElements[] = {
     "subtitle", "titleabbrev", "titlealts", "navtitle", "searchtitle", "titlealt", "linktitle", "titlehint",
     "linktext", "topicmeta", "booktitle", "mainbooktitle", "booktitlealt", "booklibrary", "bookmeta", "mainpubtitle",
     "glossentry",
-    // DocBook 4's info sections, each named for what it describes; a
+    // DocBook 4's info sections, each named for what it describes (a
+    // block's, as a procedure's or a table's, and a media object's too); a
     // reference page's names and purpose (the purpose a sentence of its
     // own); a revision history, each revision and the writer's remark on it
     "articleinfo", "bookinfo", "chapterinfo", "appendixinfo", "prefaceinfo", "sectioninfo", "sect1info", "sect2info",
     "sect3info", "sect4info", "sect5info", "refsectioninfo", "refsect1info", "refsect2info", "refsect3info",
     "refsynopsisdivinfo", "glossaryinfo", "bibliographyinfo", "indexinfo", "setinfo", "setindexinfo", "referenceinfo",
-    "sidebarinfo", "refnamediv", "refpurpose", "revhistory", "revision", "revremark", "revdescription",
+    "sidebarinfo", "blockinfo", "objectinfo", "refentryinfo", "refnamediv", "refpurpose", "revhistory", "revision",
+    "revremark", "revdescription",
     // DITA hazard statements and troubleshooting
     "hazardstatement", "messagepanel", "typeofhazard", "consequence", "howtoavoid", "condition",
     // ATA (maintenance manuals and service bulletins)
@@ -201,14 +204,23 @@ constexpr std::string_view kAsideElements[] = {
     // S1000D: the references of a data module's content, and the reference
     // to its applicability annotations
     "refs", "referencedApplicGroupRef",
-    // DocBook: a reference page's metadata before its text (its authors,
-    // dates and product; its title, volume and the names of its manual),
-    // which a reader of the page does not read as text
-    "refentryinfo", "refmeta",
-    // S1000D wiring data: each wire's and each harness's record (numbers,
-    // contacts, type, gauge, colour, length, maker), values all
-    "wire", "harness",
+    // DocBook: a reference page's title, volume and the names of its
+    // manual, which a reader of the page does not read as text
+    "refmeta",
+    // S1000D wiring data: each wire's, harness's and equipment's record
+    // (numbers, contacts, type, gauge, colour, length, part number, place,
+    // class, maker), values all
+    "wire", "harness", "electricalEquip",
 };
+
+// Metadata of which only the writer's prose is read: a reference page's
+// (its authors, dates, product and manual's title are names and values, as
+// a reader of the page sees them). Compared by the whole name.
+constexpr std::string_view kProseOnlyMetadata[] = {"refentryinfo"};
+
+// The writer's prose in such metadata, read as in any other info section:
+// a revision's remark and description, a legal notice.
+constexpr std::string_view kMetadataProse[] = {"revremark", "revdescription", "legalnotice"};
 
 // Elements of the document types the checker knows that hold a writer's
 // sentences, but whose names begin like an inline prefix ("<con", "<dd",
@@ -408,6 +420,15 @@ bool EndsSentence(std::string_view closingTag) {
 }
 
 bool IsAsideElement(std::string_view tag) { return NameIn(tag, kAsideElements); }
+
+bool OpensProseOnlyMetadata(std::string_view tag) { return NameIn(tag, kProseOnlyMetadata); }
+
+bool OpensMetadataProse(std::string_view tag) { return NameIn(tag, kMetadataProse); }
+
+bool ClosesMetadataProse(std::string_view tag) {
+  const std::string_view name = ClosingTagName(tag);
+  return !name.empty() && Listed(name, kMetadataProse);
+}
 
 bool IsStructuralTag(std::string_view tag) {
   if (tag.size() < 2) return false;

@@ -83,6 +83,17 @@ bool EndsSentence(std::string_view closingTag);
 // word.
 bool IsAsideElement(std::string_view tag);
 
+// True when `tag`, an opening tag, opens metadata of which only the
+// writer's prose is read (a reference page's "refentryinfo"; its name
+// compared whole): the tokenizer passes over its other fields.
+bool OpensProseOnlyMetadata(std::string_view tag);
+
+// True when `tag`, an opening tag, opens the writer's prose in such
+// metadata (a revision's remark or description, a legal notice; its name
+// compared whole); ClosesMetadataProse, when a closing tag closes it.
+bool OpensMetadataProse(std::string_view tag);
+bool ClosesMetadataProse(std::string_view tag);
+
 // True for a structural tag: the tag is skipped and its content is read.
 bool IsStructuralTag(std::string_view tag);
 

@@ -223,6 +223,33 @@ char* MatchingClosingTag(char* from, std::string_view name) {
   return nullptr;
 }
 
+// The opening tag of the writer's prose in metadata at or after `from`, or
+// the metadata's end: what stands before it is names, dates and numbers.
+// Comments and instructions are passed over whole.
+char* NextMetadataProse(char* from, char* end) {
+  for (char* q = from; q < end; ++q) {
+    if (*q != '<') continue;
+    if (OpensMetadataProse({q, static_cast<std::size_t>(end - q)})) return q;
+    q = MarkupEnd(q, AtTextEnd) - 1;
+  }
+  return end;
+}
+
+// Metadata of which only the writer's prose is read: the scan goes on at
+// its first prose element, and from the end of each at the next
+// (ScanClosingTag), or at the metadata's end. One whose end never comes is
+// read whole.
+bool TryProseOnlyMetadata(Scan& s, const Markup& m) {
+  if (m.closesItself() || !OpensProseOnlyMetadata(m.view())) return false;
+  char* end = MatchingClosingTag(m.end, OpeningTagName(m.view()));
+  if (!end) return false;
+  Flush(s, 0);
+  ClearPending(s);
+  s.proseOnlyEnd = end;
+  s.p = NextMetadataProse(m.end, end);
+  return true;
+}
+
 // Index entries and notes to writers: skipped whole, closing tag included,
 // and no word stands for them. An article before one still stands before
 // the next word.
@@ -284,17 +311,24 @@ void MarkBlockEnd() {
   if (WordList.tail && SentenceEnded()) WordList.tail->endsBlock = true;
 }
 
+// A block ends here: the word in progress is added and a full stop ends
+// its sentence (a full stop the list ends with already stands for it).
+void AddBlockEnd(Scan& s) {
+  Flush(s, 9);
+  ClearPending(s);
+  s.wordNo = 0;
+  AddLiteral(s, ".", 9);
+  s.wordNo = 1;
+  MarkBlockEnd();
+}
+
 // Ends the block's sentence in progress. Where nothing was read since the
 // last sentence end (a full stop, a colon...), nothing is added.
 void EndSentenceHere(Scan& s) {
-  if (s.length != 0 || !SentenceEnded()) {
-    Flush(s, 9);
-    ClearPending(s);
-    s.wordNo = 0;
-    AddLiteral(s, ".", 9);
-    s.wordNo = 1;
-  }
-  MarkBlockEnd();
+  if (s.length != 0 || !SentenceEnded())
+    AddBlockEnd(s);
+  else
+    MarkBlockEnd();
 }
 
 // Text right before a block's start tag ends its sentence, as at the
@@ -315,24 +349,17 @@ void EndSentenceBeforeBlock(Scan& s, const Markup& m) {
 void ScanClosingTag(Scan& s, const Markup& m) {
   Flush(s, 9);
   ClearPending(s);
-  if (EndsSentence(m.view()) || (s.breakImageEnd && m.start == s.breakImageEnd)) {
-    s.wordNo = 0;
-    AddLiteral(s, ".", 9);
-    s.wordNo = 1;
-    MarkBlockEnd();
-  }
+  if (EndsSentence(m.view()) || (s.breakImageEnd && m.start == s.breakImageEnd)) AddBlockEnd(s);
   s.p = m.end;
+  if (!s.proseOnlyEnd) return;
+  if (m.start >= s.proseOnlyEnd) s.proseOnlyEnd = nullptr;
+  else if (ClosesMetadataProse(m.view())) s.p = NextMetadataProse(m.end, s.proseOnlyEnd);
 }
 
 }  // namespace
 
 void PassOverStretch(Scan& s) {
-  Flush(s, 9);
-  ClearPending(s);
-  s.wordNo = 0;
-  AddLiteral(s, ".", 9);
-  s.wordNo = 1;
-  MarkBlockEnd();
+  AddBlockEnd(s);
   // A step may have read on into the stretch; the scan never goes back.
   while (s.passOver != s.passOverEnd && s.At(s.passOver->begin) <= s.p) {
     char* end = s.At(s.passOver->end);
@@ -445,6 +472,7 @@ void ScanMarkup(Scan& s) {
   EndSentenceBeforeBlock(s, m);
   // Known by their whole names, before any prefix ("<parmname" begins
   // like the structural "<par").
+  if (TryProseOnlyMetadata(s, m)) return;
   if (TryAsideElement(s, m)) return;
   if (TryCodeElement(s, m)) return;
   if (IsStructuralTag(tag)) {

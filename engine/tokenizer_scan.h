@@ -68,6 +68,10 @@ struct Scan {
   // its sentence (null: none).
   const char* breakImageEnd = nullptr;
 
+  // The closing tag of the metadata being read for its prose alone (a
+  // reference page's "refentryinfo"; null: none).
+  char* proseOnlyEnd = nullptr;
+
   std::string_view word() const { return {token, length}; }
   char last() const { return length ? token[length - 1] : '\0'; }
 };

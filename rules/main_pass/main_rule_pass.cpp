@@ -47,7 +47,10 @@ void StartMainPass(WordRec* head, SentenceStateRec& s) {
   s.sentenceKind = kind;
   head->sentenceEnd = 0;
   head->sentenceLength = 0;
-  s.sentenceWordCount = CountSentenceWords(head, 0);
+  // Counted as a later sentence is: there the mark before the sentence
+  // counts it, itself included, so the first sentence counts one more than
+  // its words, and a sentence gets the same rules wherever it stands.
+  s.sentenceWordCount = CountSentenceWords(head, 0) + 1;
   HoldSentenceLengths(head);
   if (kind < 20) {
     s.subjectNumber = (kind == 11 || kind == 19) ? 1 : 0;

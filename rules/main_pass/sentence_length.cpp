@@ -199,11 +199,11 @@ void HoldLaterSentenceLength(WordRec* mark) {
   // sentence; the words after the last of them are the next sentence.
   WordRec* first = Next(mark);
   while (!AtEnd(first) && EndsSentence(*first)) first = Next(first);
-  // A quotation read as one token ("<"Stop">") opens no sentence judged
-  // here: its marks are signs the finding refuses. Nor does a word the
-  // tokenizer counts on from the mark before it: that mark ended no
-  // sentence ("e.g<b>.</b>,").
-  if (AtEnd(first) || (first->text.first() == '<' && !IsPlaceholder(*first)) || first->sentencePos != 0) return;
+  // A word the tokenizer counts on from the mark before it opens no
+  // sentence: that mark ended none ("e.g<b>.</b>,"). A quotation read as
+  // one token ("<"IP">") does, as it does first in the text: the finding
+  // passes over its signs to the next of the writer's words.
+  if (AtEnd(first) || first->sentencePos != 0) return;
   WordRec* carrier = LengthFindingWord(first);
   if (!carrier || carrier->heldLength > 0) return;
   // The collection writes a word's length field into the key of any

@@ -21,13 +21,16 @@ struct SentenceStateRec {
 
   // The values before the first check after loading.
   void Reset() { *this = SentenceStateRec{}; }
-  // The start of a main-rule pass; lastVerbClass, verbIsSForm and the
-  // scratch values keep what the previous check left.
+  // The start of a main-rule pass; verbIsSForm and the scratch values keep
+  // what the previous check left. No verb stands before the text's first
+  // sentence, as none before a later one: a check's findings do not depend
+  // on the check before it.
   void ResetForPass() {
     skipAgreement = 0;
     clauseState = 0;
     subjectNumber = -1;
     subjectSeen = -1;
+    lastVerbClass = -1;
   }
   // A sentence end; the next sentence's word count is recounted afterwards.
   void ResetAtSentenceEnd() {

@@ -6,6 +6,7 @@
 #include <libxml/parser.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <map>
 #include <regex>
@@ -441,11 +442,20 @@ TEST_F(MarkingPlaces, RecordFieldsAreNoWords) {
             "</revhistory></articleinfo><para>The pump of <date>01 May 2019</date> has a new seal.</para></article>\n",
         "<article xmlns=\"http://docbook.org/ns/docbook\"><info><title>Pump notes</title><revhistory>" + revision +
             older + "</revhistory></info><section><title>Changes</title><revhistory>" + revision +
-            "</revhistory></section></article>\n"}) {
+            "</revhistory></section></article>\n",
+        // A reference page's: its title, author, date and product are not read.
+        "<refentry id=\"p\"><refentryinfo><title>Pump Tools Manual</title><author><surname>Haugh</surname><contrib>"
+        "Creation, 1989</contrib></author><date>01 May 2019</date><productname>pumptools</productname><revhistory>" +
+            revision + older + "</revhistory><legalnotice><para>Utilize this page with care.</para></legalnotice>"
+            "</refentryinfo><refnamediv><refname>pumpctl</refname><refpurpose>Stop the pump</refpurpose>"
+            "</refnamediv></refentry>\n"}) {
     const std::string marked = CheckAndCloseDocument(xml);
-    for (const char* field : {"April", "May", "FPL", "esr", "2021", "1.2"})
+    for (const char* field : {"April", "May", "FPL", "esr", "2021", "1.2", "Haugh", "Creation", "pumptools"})
       EXPECT_EQ(marked.find(std::string("?>") + field), std::string::npos) << field << marked;
     EXPECT_NE(marked.find("<revremark><?Pub _touchup Kesta=\"0000Use\""), std::string::npos) << marked;
+    if (xml.find("<legalnotice>") != std::string::npos) {
+      EXPECT_NE(marked.find("<legalnotice><para><?Pub _touchup Kesta=\"0000Use\""), std::string::npos) << marked;
+    }
     EXPECT_TRUE(Marked(marked, "01", "many", "various")) << marked;
     EXPECT_EQ(marked.find("Kesta=\"28"), std::string::npos) << marked;
   }
@@ -662,6 +672,7 @@ struct Span {
   std::string value;
   bool operator==(const Span&) const = default;
 };
+void PrintTo(const Span& s, std::ostream* os) { *os << s.value << " @" << s.begin << "-" << s.end; }
 
 // The text of a paragraph's content (markup as '\x01') and its markers.
 std::pair<std::string, std::vector<Span>> Read(const std::string& content) {
@@ -758,4 +769,132 @@ TEST_F(MarkingPlaces, LongSentencesKeepTheFindingsOfTheirFirstWords) {
   }
 }
 
+// The README's worked example as it counts it: 22 words, and with "you" or
+// "the test" changed, 23 ("2822") or 24 ("2823") where the change counts.
+TEST_F(MarkingPlaces, SentenceLengthCountedAsTheReadmeSays) {
+  const std::vector<std::array<std::string, 3>> cases = {  // for "you", before "test", the length or none
+      {"you", "", ""}, {"you", "second ", "22"}, {"they'll", "second ", "22"}, {"they'll", "", ""},
+      {"you", "/usr/bin ", "22"}, {"you", "<i>/dev/pump</i> ", "22"}, {"you", "/etc/pump.conf ", "23"},
+      {"you", "/ ", ""}, {"you", "plug-in ", "23"}, {"you", "PLUG-IN ", "23"}, {"you", "3-way ", "23"},
+      {"you", "hang-up ", "22"}, {"you", "O-ring ", "22"}, {"you", "self-test ", "22"}, {"you", "1.5 ", "23"}};
+  std::string body = "<body>";
+  for (const auto& [you, before, length] : cases)
+    body += "<p>Remove the four bolts, the washer and the seal from the pump housing and put the pump on the bench "
+            "with the inlet port up before " + you + " start the " + before + "test.</p>";
+  const std::string marked = CheckAndClose(body + "</body>");
+  for (std::size_t open = marked.find("<p>"); const auto& c : cases) {
+    const std::string p = marked.substr(open, marked.find("</p>", open) - open);
+    const std::size_t at = p.find("Kesta=\"28");
+    EXPECT_EQ(at == std::string::npos ? "" : p.substr(at + 9, 2), c[2]) << p;
+    open = marked.find("<p>", open + 1);
+  }
+}
+
 }  // namespace
+
+// The content of the element whose start tag holds ` id="ID"` in `marked`,
+// read as Read reads it.
+std::pair<std::string, std::vector<Span>> Element(const std::string& marked, const std::string& tag,
+                                                  const std::string& id) {
+  const std::size_t open = marked.find("<" + tag + " id=\"" + id + "\">");
+  if (open == std::string::npos) return {};
+  const std::size_t from = marked.find('>', open) + 1;
+  return Read(marked.substr(from, marked.find("</" + tag + ">", from) - from));
+}
+
+// A block's words get the findings they get with a plain block beside it,
+// whatever mark ends the block before it and whatever word opens the block
+// after it; each also gets them checked alone.
+TEST_F(MarkingPlaces, ABlockIsMarkedAsBesidePlainBlocks) {
+  const char* const blocks[] = {
+      "We don't usually know what they're not using.",  // the sentence's count
+      "Map Visualizer",                                 // a label before a control noun
+      "Common attribute sets",                          // a phrasal verb's particle
+      "Files",                                          // a noun used as a verb
+      "Use the shortcut as well.",                      // "as well as"
+      "<b>Note</b> - the valves are often used.",       // bold that opens the block
+      "What the URLs mean:",                            // short sentences counted as later ones
+      "Removed from standard",
+      "T - the information is related to training",
+      "The &quot;IP&quot; parameters above can either be a full dotted decimal IP address or a hostname which "
+      "will be looked up via the normal hostname resolution mechanisms.",  // a quotation opens a long sentence
+  };
+  const char* const befores[] = {"Close the valve.", "What are we missing?", "Stop!", "Do these steps:",
+                                 "Where is the <b>valve</b>?", "Close the"};
+  const char* const afters[] = {"Close the valve.", "Key Resolution", "Control the pump.", "Down the valve.",
+                                "For the valve.", "As the valve opens, stop.", "Button"};
+  std::string body = "<body>";
+  auto add = [&](std::size_t b, std::size_t before, std::size_t after) {
+    body += std::string("<p>") + befores[before] + "</p><p id=\"b" + std::to_string(b) + "-" +
+            std::to_string(before) + "-" + std::to_string(after) + "\">" + blocks[b] + "</p><p>" + afters[after] +
+            "</p>\n";
+  };
+  for (std::size_t b = 0; b < std::size(blocks); ++b) {
+    for (std::size_t before = 0; before < std::size(befores); ++before) add(b, before, 0);
+    for (std::size_t after = 1; after < std::size(afters); ++after) add(b, 0, after);
+  }
+  const std::string doc = "<topic id=\"t\"><title>Pumps</title>" + body + "</body></topic>\n";
+  const std::string marked = CheckAndCloseDocument(doc);
+  EXPECT_EQ(run_.err.find("Not found"), std::string::npos) << run_.err;
+  for (std::size_t b = 0; b < std::size(blocks); ++b) {
+    SCOPED_TRACE(blocks[b]);
+    const std::string id = "b" + std::to_string(b) + "-";
+    const auto plain = Element(marked, "p", id + "0-0");
+    for (std::size_t before = 1; before < std::size(befores); ++before)
+      EXPECT_EQ(Element(marked, "p", id + std::to_string(before) + "-0"), plain) << befores[before];
+    for (std::size_t after = 1; after < std::size(afters); ++after)
+      EXPECT_EQ(Element(marked, "p", id + "0-" + std::to_string(after)), plain) << afters[after];
+    const ProgramRun alone =
+        Kesta({"check", (dir_.path() / "doc.xml").string(), "--element", id + "1-0"}, std::string(KESTA_BUILD_DIR) + "/custom");
+    EXPECT_EQ(Element(alone.out, "p", id + "1-0"), plain) << "checked alone";
+  }
+  EXPECT_TRUE(Marked(marked, "13", "(Rephrase)", "know what")) << marked;
+  EXPECT_TRUE(Marked(marked, "38", "(Correct negative gerund)", "not using")) << marked;
+  EXPECT_TRUE(Marked(marked, "25", "NONE", "Visualizer")) << marked;
+}
+
+// A "!" that ends the first sentence of what is checked ends it as any
+// other: that sentence is measured alone, in every document type, after a
+// word or an element, and in an element checked alone.
+TEST_F(MarkingPlaces, AFirstSentenceEndedByAnExclamationMark) {
+  const std::string kLonger =
+      " Remove the pump when the engine runs at a high speed and the valve must stay open for the test of the unit in "
+      "the shop near the main gate.";
+  const std::string kWithin =
+      " Remove the pump when the main valve is open and the pressure gauge shows a value that is more than the "
+      "correct value for the system gate.";
+  const char* const firsts[] = {"Stop!", "<b>Stop</b>!", "Warning!", "Caution!", "Go!"};
+  const struct {
+    const char* before;
+    const char* after;
+    const char* element;
+  } documents[] = {
+      {"<topic id=\"t\"><title>Pumps</title><body><p>Close it.</p><p id=\"x\">", "</p></body></topic>", "p"},
+      {"<topic id=\"t\"><title id=\"x\">", "</title><body><p>Close it.</p></body></topic>", "title"},
+      {"<article><para id=\"x\">", "</para></article>", "para"},
+      {"<article><title id=\"x\">", "</title><para>Close it.</para></article>", "title"},
+      {"<dmodule><content><description><levelledPara><title id=\"x\">",
+       "</title><para>Close it.</para></levelledPara></description></content></dmodule>", "title"},
+      {"<dmodule><content><description><levelledPara><title>Pumps</title><para id=\"x\">",
+       "</para></levelledPara></description></content></dmodule>", "para"},
+  };
+  for (const auto& d : documents) {
+    for (std::string first : firsts) {
+      if (std::string_view(d.before).starts_with("<article>") && first == "<b>Stop</b>!")
+        first = "<emphasis>Stop</emphasis>!";
+      for (const std::string* rest : {&kLonger, &kWithin}) {
+        SCOPED_TRACE(d.before + first + *rest);
+        const std::string marked = CheckAndCloseDocument(d.before + first + *rest + d.after + "\n");
+        const auto [text, spans] = Element(marked, d.element, "x");
+        std::vector<std::string> lengths;
+        for (const Span& s : spans)
+          if (s.value.starts_with("28")) lengths.push_back(s.value + " " + text.substr(s.begin, s.end - s.begin));
+        EXPECT_EQ(lengths, rest == &kLonger ? std::vector<std::string>{"2822NONE Remove"} : std::vector<std::string>{})
+            << marked;
+        const ProgramRun alone =
+            Kesta({"check", (dir_.path() / "doc.xml").string(), "--element", "x"}, std::string(KESTA_BUILD_DIR) + "/custom");
+        EXPECT_EQ(Element(alone.out, d.element, "x"), Element(marked, d.element, "x")) << alone.out;
+      }
+    }
+  }
+}

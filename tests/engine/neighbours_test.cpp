@@ -23,6 +23,26 @@ TEST(Neighbours, StopAtTheEndsOfTheList) {
   EXPECT_EQ(Next(nullptr), nullptr);
 }
 
+// A word's neighbours lie in its own block: the mark that ends a block is
+// read, the words past it are not, but one step from any record reaches the
+// record beside it.
+TEST(Neighbours, StopAtABlocksEnd) {
+  TestWords words({"open", "it", ".", "Key", "switch"});
+  WordRec* it = Next(words.head());
+  WordRec* end = Next(it);
+  end->endsBlock = true;
+  EXPECT_EQ(Next(it), end);
+  EXPECT_EQ(Next(it, 2), nullptr);
+  EXPECT_EQ(NextOr(words.head(), 3).text, "");
+  EXPECT_EQ(Next(end)->text, "key");
+  EXPECT_EQ(Next(end, 2)->text, "switch");
+  WordRec* key = Next(end);
+  EXPECT_EQ(Prev(key), end);
+  EXPECT_EQ(Prev(key, 2), nullptr);
+  EXPECT_EQ(PrevOr(Next(key), 3).text, "");
+  EXPECT_EQ(Prev(end)->text, "it");
+}
+
 // A word begins apart after white space, a start tag, or a bracket or
 // quotation mark that stands apart itself, and after an index entry that
 // does; not as the rest of a word that markup or a sign began. The word is

@@ -86,7 +86,7 @@ TEST(TokenizerTables, TagsAbbreviationsAndPrefixes) {
                        {"</booktitlealt>", 1}, {"</bookmeta>", 1}, {"</subtitle>", 1}, {"</titlealt>", 1},
                        {"</glossentry>", 1}, {"</refpurpose>", 1}, {"</refnamediv>", 1}, {"</chapterinfo>", 1},
                        {"</revremark>", 1}, {"</revision>", 1}, {"</variablelist>", 1}, {"</navtitles>", -1},
-                       {"</refentrytitle>", -1},
+                       {"</refentrytitle>", -1}, {"</blockinfo>", 1}, {"</objectinfo>", 1}, {"</wiringData>", 1},
                        {"</manvolnum>", -1}, {"</glossterm>", -1}, {"</booktitlealts>", -1}})
     EXPECT_EQ(EndsSentence(r.text), r.expected == 1) << r.text;
   // A title's start ends no sentence: some documents write one inside a
@@ -110,11 +110,13 @@ TEST(TokenizerTables, TagsAbbreviationsAndPrefixes) {
   for (const Row& r : {Row{"<indexterm>", 1}, {"<INDEXTERM id=\"i\">", 1}, {"<index-see-also>", 1},
                        {"<draft-comment author=\"x\">", 1}, {"<remark/>", 1}, {"<indexterms>", -1},
                        {"</indexterm>", -1}, {"<index>", -1}, {"<xmlatt>", -1},
-                       // A reference page's metadata; S1000D's wires and
-                       // harnesses, not their groups.
-                       {"<refentryinfo>", 1}, {"<refmeta>", 1}, {"<wire id=\"w1\" itemOriginator=\"orig01\">", 1},
+                       // A reference page's names (its metadata's prose is
+                       // read); S1000D's wires, harnesses and equipment, not
+                       // their groups.
+                       {"<refentryinfo>", -1}, {"<refmeta>", 1}, {"<wire id=\"w1\" itemOriginator=\"orig01\">", 1},
                        {"<harness>", 1}, {"<refmiscinfo>", -1}, {"<wireAlts>", -1}, {"<wireData>", -1},
-                       {"<harnessData>", -1}, {"<wires>", -1}})
+                       {"<harnessData>", -1}, {"<wires>", -1}, {"<electricalEquip id=\"e1\">", 1},
+                       {"<electricalEquipAlts>", -1}})
     EXPECT_EQ(IsAsideElement(r.text), r.expected == 1) << r.text;
   // S1000D's references that stand in sentences, by their whole names as
   // the schema writes them: not every name that ends in "Ref".

@@ -18,7 +18,7 @@ namespace {
 // Field letters: k tokenKind, m markFlag, t tag, p sentencePos, c wordClass,
 // s subClass, g message, x extraFlag, v verbForm, l sentenceLength,
 // f separatorFlag, S splitKind, u suggestion, T text (where it is not the
-// written form in small letters), b markupBefore.
+// written form in small letters), b markupBefore, e endsBlock.
 std::string Field(const WordRec& w, char f) {
   auto ch = [](char c, char plain) {
     if (c == plain) return std::string();
@@ -46,6 +46,7 @@ std::string Field(const WordRec& w, char f) {
     case 'S': return ch(w.splitKind, '0');
     case 'u': return text(w.suggestion.str());
     case 'b': return w.markupBefore ? "1" : "";
+    case 'e': return w.endsBlock ? "1" : "";
     case 'T': {
       std::string lower = w.written.str();
       for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -305,6 +306,12 @@ TEST_F(TokenizerTest, Markup) {
       {"Turn the <ph>valve</ph> to <phrase>open</phrase> and <productname>x</productname> now "
        "<image href=\"a.png\"><alt>i</alt></image> y <image placement=\"break\" href=\"a.png\"><alt>j</alt></image> z", "",
        "Turn valve to open and <Ref> now <Ref> y . <Ref> . z ."},
+      // The mark that stands for a block's end: its full stop, the writer's
+      // full stop or colon before a block, never a mark inside the block. Bold
+      // that opens a block stands first in its sentence.
+      {"<p>Is it on?</p><p>Stop! Go.</p><li>Open the valve.</li>Run this:<codeblock>x</codeblock>"
+       "<p><b>Note</b> the <b>valve</b></p>", "e",
+       "Is it on ? .{e1} Stop ! Go .{e1} Open valve .{e1} Run this :{e1} <Ref> .{e1} Note <ref> valve .{e1}"},
       // One sentence end where a full stop stands already; inline elements
       // and inline code end none.
       {"<li>Stop the pump.</li><li>Go.</li>", "", "Stop pump . Go ."},
@@ -589,19 +596,31 @@ TEST_F(TokenizerTest, TitlesMetadataAndRecordFields) {
        "</refmeta><refnamediv><refname>pumpctl</refname>, <refname>pumpd</refname><refpurpose>Utilize it"
        "</refpurpose></refnamediv><variablelist>&UMASK;</variablelist><title>FILES</title><para>See <citerefentry>"
        "<refentrytitle>login</refentrytitle><manvolnum>1</manvolnum></citerefentry> now.</para></refentry>",
-       "p", "<Ref> ,{p1} <Ref>{p2} . Utilize{p1} it{p2} . &UMASK;{p1} . FILES{p1} . See{p1} login{p2} 1{p3} now{p4} "
-            ".{p5}"},
+       "p", "<Ref>{p1} ,{p2} <Ref>{p3} . Utilize{p1} it{p2} . &UMASK;{p1} . FILES{p1} . See{p1} login{p2} 1{p3} "
+            "now{p4} .{p5}"},
       // A revision history: number, date and initials are placeholders, the
       // remark a sentence; a date inside a sentence is one placeholder.
       {"<revhistory><revision><revnumber>1.2</revnumber><date>04 April 2021</date><authorinitials>FPL"
        "</authorinitials><revremark>Utilize it</revremark></revision></revhistory><para>The pump of <date>01 May "
        "2019</date> is new.</para>",
        "p", "<Ref> <Ref>{p1} <Ref>{p2} . Utilize{p1} it{p2} . pump{p1} of{p2} <Ref>{p3} is{p4} new{p5} .{p6}"},
-      // S1000D wiring data: each wire's and harness's record leaves no word.
+      // S1000D wiring data: each wire's, harness's and equipment's record
+      // leaves no word, and the wiring data ends its sentence.
       {"<wiringData><wireData><wire id=\"w1\"><wireType>AP</wireType><wireColor>red</wireColor></wire><wireAlts>"
        "<wire><wireColor>May</wireColor></wire></wireAlts></wireData><harnessData><harness><name>Main</name>"
-       "</harness></harnessData></wiringData><enterpriseName>Acme Ltd</enterpriseName>",
-       "p", "<Ref> .{p1}"},
+       "</harness></harnessData><electricalEquipGroup><electricalEquip><installationLocation>Seat post"
+       "</installationLocation></electricalEquip></electricalEquipGroup></wiringData><enterpriseName>Acme Ltd"
+       "</enterpriseName><title>Utilize it</title><procedure><blockinfo><date>2021</date><author>Jo</author>"
+       "</blockinfo><title>Utilize it</title></procedure>",
+       "p", "<Ref>{p1} Utilize{p2} it{p3} . <Ref>{p1} Jo{p2} . Utilize{p1} it{p2} ."},
+      // Of a reference page's metadata only the revision remarks and
+      // descriptions and the legal notices are read, past comments; one
+      // whose end never comes is read whole.
+      {"<refentryinfo><title>Pumps</title><author>Jo</author><revision><revnumber>1</revnumber><revremark>Utilize it"
+       "</revremark></revision><!-- <revremark>x</revremark> --><revdescription><para>Add seal</para>"
+       "</revdescription><date>May 2021</date><legalnotice><para>Use it</para></legalnotice><productname>pumps"
+       "</productname></refentryinfo><refpurpose>Stop</refpurpose><refentryinfo><author>Jo</author>",
+       "p", "Utilize it{p1} . Add{p1} seal{p2} . Use{p1} it{p2} . Stop{p1} . Jo{p1} .{p2}"},
   });
 }
 

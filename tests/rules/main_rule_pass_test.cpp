@@ -42,33 +42,34 @@ TEST(MainPassStart, StateSubjectAndSentenceLength) {
     const char* state;    // changed fields of a state from an earlier check
     const char* changes;  // of the words
   } cases[] = {
-      // The verb memory and the scratch values are kept.
+      // The scratch values are kept, the verb memory is not; the first
+      // sentence counts one more than its words, as a later one does.
       {"Remove/20 cover/10{mark=1} ./48",
-       "subjectSeen=-1 subjectNumber=-1 sentenceKind=20 sentenceWordCount=3 skipAgreement=0 clauseState=0",
+       "subjectSeen=-1 subjectNumber=-1 sentenceKind=20 sentenceWordCount=4 lastVerbClass=-1 skipAgreement=0 clauseState=0",
        "Remove: sentenceLength=1"},
       // A text that opens with a noun has its subject, plural by class.
-      {"Valves/11 leak/21 ./48", "sentenceKind=11 sentenceWordCount=3 skipAgreement=0 clauseState=0",
+      {"Valves/11 leak/21 ./48", "sentenceKind=11 sentenceWordCount=4 lastVerbClass=-1 skipAgreement=0 clauseState=0",
        "Valves: sentenceLength=1"},
-      {"Rods/40{mark=1} bend/20 ./48", "sentenceKind=11 sentenceWordCount=3 skipAgreement=0 clauseState=0",
+      {"Rods/40{mark=1} bend/20 ./48", "sentenceKind=11 sentenceWordCount=4 lastVerbClass=-1 skipAgreement=0 clauseState=0",
        "Rods: wordClass=11 sentenceLength=1"},
       // 21 weighted words are not too long; 22 are. The first word holds
       // the finding till the rules have judged it, as written.
       {Sentence("Remove/20", 22),
-       "subjectSeen=-1 subjectNumber=-1 sentenceKind=20 sentenceWordCount=23 skipAgreement=0 clauseState=0",
+       "subjectSeen=-1 subjectNumber=-1 sentenceKind=20 sentenceWordCount=24 lastVerbClass=-1 skipAgreement=0 clauseState=0",
        "Remove: sentenceLength=21"},
       {Sentence("Remove/20{msg=330}", 23),
-       "subjectSeen=-1 subjectNumber=-1 sentenceKind=20 sentenceWordCount=24 skipAgreement=0 clauseState=0",
+       "subjectSeen=-1 subjectNumber=-1 sentenceKind=20 sentenceWordCount=25 lastVerbClass=-1 skipAgreement=0 clauseState=0",
        "Remove: sentenceLength=22 heldLength=22"},
       {Sentence("as_follows/50{text=as_follows entry=2}", 23),
-       "subjectSeen=-1 subjectNumber=-1 sentenceKind=50 sentenceWordCount=24 skipAgreement=0 clauseState=0",
+       "subjectSeen=-1 subjectNumber=-1 sentenceKind=50 sentenceWordCount=25 lastVerbClass=-1 skipAgreement=0 clauseState=0",
        "as follows: sentenceLength=22 heldLength=22"},
       // Where a placeholder for markup or a number opens the text, the
       // first word after it holds it, with the sentence's length.
       {Sentence("<Ref>/40", 23),
-       "subjectSeen=-1 subjectNumber=-1 sentenceKind=40 sentenceWordCount=24 skipAgreement=0 clauseState=0",
+       "subjectSeen=-1 subjectNumber=-1 sentenceKind=40 sentenceWordCount=25 lastVerbClass=-1 skipAgreement=0 clauseState=0",
        "<Ref>: sentenceLength=22\nword: heldLength=22"},
       {Sentence("12/49", 30),
-       "subjectSeen=-1 subjectNumber=-1 sentenceKind=49 sentenceWordCount=31 skipAgreement=0 clauseState=0",
+       "subjectSeen=-1 subjectNumber=-1 sentenceKind=49 sentenceWordCount=32 lastVerbClass=-1 skipAgreement=0 clauseState=0",
        "12: sentenceLength=29\nword: heldLength=29"},
   };
   for (const Case& k : cases) {

@@ -75,6 +75,12 @@ TEST(SmallClasses, Bodies) {
        ".", InSentence, "subjectSeen=-1 subjectNumber=-1 sentenceKind=0 sentenceWordCount=6 lastVerbClass=-1 skipAgreement=0"},
       {"Open/20 it/66 ./48", ".", ".: verbForm=* extraFlag=NUL", ".", InSentence,
        "subjectSeen=-1 subjectNumber=-1 sentenceKind=0 sentenceWordCount=1 lastVerbClass=-1 skipAgreement=0"},
+      // A block's full stop after the mark that ended its last sentence
+      // counts the sentence after it; one that opens the text does not.
+      {"Is/24 it/66 on/50 ?/48 ./48 We/66 know/20 what/60 ./48", ".", ".: sentenceLength=3 verbForm=* extraFlag=NUL",
+       ".", InSentence, "subjectSeen=-1 subjectNumber=-1 sentenceKind=0 sentenceWordCount=5 lastVerbClass=-1 skipAgreement=0"},
+      {"./48 We/66 go/20 ./48", ".", ".: verbForm=* extraFlag=NUL", ".", InSentence,
+       "subjectSeen=-1 subjectNumber=-1 sentenceKind=0 sentenceWordCount=1 lastVerbClass=-1 skipAgreement=0"},
   });
 }
 

@@ -80,6 +80,22 @@ TEST(RuleRow, AFindingOnAMissingWordWritesNothing) {
   EXPECT_EQ(words->Changes(), "");
 }
 
+// A rule reads its word's block up to the mark that ends it: no word of the
+// block after it nor, back, of the block before.
+TEST(RuleRow, ReadsWithinTheWordsBlock) {
+  auto words = BuildWords("Common/30 sets/11 ./48{block} Down/61 the/64 valve/10 ./48");
+  SentenceStateRec state;
+  RuleContext c{.word = FindWord(*words, "sets"), .head = words->head(), .state = state};
+  static constexpr RuleRow kSetDown{.n2 = "down", .suggestion = "put", .code = Msg::PhrasalVerb, .ruleId = 4567};
+  EXPECT_EQ(c.n1().text, ".");
+  EXPECT_EQ(c.N(2), nullptr);
+  EXPECT_FALSE(RowHolds(c, kSetDown));
+  c.word = FindWord(*words, "Down");
+  EXPECT_EQ(c.p1().text, ".");
+  EXPECT_EQ(c.P(2), nullptr);
+  EXPECT_EQ(c.n2().text, "valve");
+}
+
 Walk Returns(RuleContext& c) {
   const Walk o = static_cast<Walk>(c.word->subClass);
   c.word->subClass = 0;

@@ -45,6 +45,8 @@ TEST(HeldSentenceLength, HeldByTheFirstWordThatCanCarryIt) {
       {AfterShortSentence("Remove/20{msg=325}", 30), "Remove: sentenceLength=29 heldLength=29"},
       {AfterShortSentence("12/49", 23), "word: heldLength=22"},
       {AfterShortSentence("<Ref>/40", 23), "word: heldLength=22"},
+      // A quotation read as one token opens a sentence as first in the text.
+      {AfterShortSentence("<\"IP\">/40", 23), "word: heldLength=22"},
       {AfterShortSentence("Tool/10{mark=1}", 23), "Tool: sentenceLength=22 heldLength=22"},
       // The first sentence, as the pass's start measured it.
       {"Remove/20" + AfterShortSentence("", 23).substr(19), "Remove: heldLength=22"},

@@ -49,6 +49,7 @@ void ApplyFlag(WordRec* w, const std::string& name, const std::string& v) {
   for (const CharField& f : kCharFields)
     if (name == f.flag) return void(w->*f.member = ToChar(v));
   if (name == "aside") w->articleSetAside = v == "1";
+  else if (name == "block") w->endsBlock = v == "1";
   else if (name == "tag") w->tag = v;
   else if (name == "sug") w->suggestion = v;
   else if (name == "written") w->written = v;
