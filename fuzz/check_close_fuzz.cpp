@@ -1782,7 +1782,7 @@ constexpr const char* kJoins[][2] = {
 // (`variant`).
 std::string NeighbourBlocks(std::uint8_t first, std::uint8_t second, DocumentVariant variant) {
   auto family = [&](int f, const Side& side, const char* id) {
-    const std::vector<std::string>&befores = kBeforeBlocks[f], &middles = kMiddleOpenings[f];
+    const std::vector<std::string> &befores = kBeforeBlocks[f], &middles = kMiddleOpenings[f];
     const auto& join = kJoins[second / middles.size() % std::size(kJoins)];
     auto item = [&](const std::string& text) {
       return std::string(side.itemOpen) + "<" + side.element + ">" + text + "</" + side.element + ">" + side.itemClose;
@@ -1797,7 +1797,7 @@ std::string NeighbourBlocks(std::uint8_t first, std::uint8_t second, DocumentVar
          family(2, kS1000DSides[first % 3], "id");
 }
 
-// Records before a title, which end no sentence of it: in DocBook, DocBook
+// Records before a title, no word of its sentence: in DocBook, DocBook
 // 4's information of a procedure, a table or an example (blockinfo: an
 // author and a revision history as `choice` chooses them, see InfoParts, or
 // a date); in a data module, wiring data of equipment records (see
@@ -4174,8 +4174,9 @@ std::string BlockAloneProblem(editor::Editor& doc, const std::string& marked, co
                                    expected = MarksWithin(whole, places[2 * k], places[2 * k + 1]);
     const std::string which = "block " + std::to_string(k + 1) + " of " + std::to_string(n) + " (" + id + ", \"" +
                               text.substr(places[2 * k], places[2 * k + 1] - places[2 * k]) + "\")";
-    if (got.size() != marks.size())
-      return which + ": checked alone, a marker stands outside it: " + marks.front().Shown();
+    for (const Mark& m : marks)
+      if (m.at < at[2 * k] || m.at >= at[2 * k + 1])
+        return which + ": checked alone, a marker stands outside it: " + m.Shown() + " at " + std::to_string(m.at);
     if (got != expected) return which + "; in the whole check:" + ShownList(expected) + "\n  alone:" + ShownList(got);
   }
   return {};
