@@ -79,7 +79,24 @@
 // an inline element's end ("<filename>setup</filename>!", DITA's codeph,
 // uicontrol and b too) and another sentence; in a data module, S1000D
 // wiring data, wires whose type, gauge, colour, length and maker are a
-// record's fields. A DITA map or bookmap of 25 to 40 short titles without
+// record's fields, or equipment records whose part number, installation
+// location, connection list class and maker are ("Seat post",
+// "Steering", "Electronic"), nested in alternatives too, before a levelled
+// paragraph's title; in DocBook, DocBook 4's information of a procedure,
+// a table or an example (blockinfo: an author, a revision history, or a
+// date) before its title. Blocks whose first sentence "!" ends, after a
+// word or an inline element (bold and underlined text too, which opens
+// the block then), before a sentence too long and one within the limit: a
+// paragraph and a title (a figure's, a section's, a levelled paragraph's)
+// of each family. Three blocks of one type side by side (paragraphs, list
+// items, a table row's cells): the one before ends with "?", "!" or ":",
+// after a word or an element, or with a blank and "?"; the one in the
+// middle opens with a sentence whose findings hang on its length as the
+// check counts it ("Turn valve to the unit.") or with bold or underlined
+// text, and ends without a full stop on words the first words of the one
+// after could be read with (a capitalised word the dictionaries do not
+// hold before "Key", "Control", "Button", "Switch", "Mode" or "Position",
+// "sets" before "Down"). A DITA map or bookmap of 25 to 40 short titles without
 // full stops (navigation titles, link texts, both, or link texts of
 // entries inside), after the map's title and its own topicmeta or a
 // bookmap's main title and bookmeta. DocBook roots (a chapter, section,
@@ -87,7 +104,11 @@
 // before their text: an author, a copyright and a date, and a revision
 // history whose numbers, dates ("04 April 2021", "01 May 2019") and
 // initials are a record's fields and whose remarks have no full stop, or
-// have one; a reference entry's name and purpose after them. A data
+// have one, or (in the shape's second byte) whose remarks, a revision's
+// description and a legal notice's paragraphs are prose, each the verb
+// probe opening a sentence of its own, a manual page's refentryinfo
+// holding the author's names, contribution, copyright and date as fields
+// too; a reference entry's name and purpose after them. A data
 // module's identification and status (a Dublin Core description, a
 // technical name, a copyright paragraph too long, a reason for update
 // that holds a verb the rules replace) hold words, which draw findings,
@@ -207,7 +228,20 @@
 // value; and when a title of a map of titles is not marked as it is in a
 // map (or bookmap) of it alone, in the same place (a map's title or
 // topicmeta, an entry's navigation title or link text). The verb probe
-// right after such a "!" must get the number 00. With
+// right after such a "!" must get the number 00. Fails, too, when a block
+// of those shapes (up to four, spread over the document), checked through
+// SelectElement with the caret in it, as "kesta check FILE --element ID"
+// checks it, does not get exactly the markers the whole check gives
+// inside it (place, category, number, advice, words), or gets one outside
+// it; when a block whose first sentence "!" ends is marked otherwise as
+// the first block of a document of its own (a DITA concept's body or a
+// topic's title, a DocBook chapter's first paragraph or title, a levelled
+// paragraph's first paragraph or title), the first sentence of what is
+// checked, than among others; and when a block of those shapes is marked
+// otherwise once the block before it or after it is plain ("Close the
+// valve." in the same element, the information or the wiring data before
+// a title left out or a plain paragraph): the rules read no word of
+// another block. With
 // CHECK_CLOSE_FUZZ_PRINT set in the environment, the document each input
 // builds is printed on standard output.
 #include <libxml/parser.h>
@@ -399,6 +433,9 @@ enum class PieceKind {
                // two bytes choosing (see FirstWordParagraphs)
   kExclaimed,  // paragraphs where "!" after an element ends a sentence, the next byte choosing (see ExclaimedParagraphs)
   kWiring,     // S1000D wiring data, in a data module, the next byte choosing (see WiringData)
+  kExclaimedFirst,  // blocks whose first sentence "!" ends, the next byte choosing (see ExclaimedFirstBlocks)
+  kNeighbours,      // three blocks of one type side by side, the next two bytes choosing (see NeighbourBlocks)
+  kRecords,         // records before a title, the next byte choosing (see RecordBlocks)
 };
 
 // Which word of the next word piece the markup goes round (the middle
@@ -951,6 +988,12 @@ constexpr Piece kMoreShapes[] = {
     {"", PieceKind::kExclaimed},
     // wiring data, whose fields hold no writer's words (see WiringData)
     {"", PieceKind::kWiring},
+    // blocks whose first sentence "!" ends, checked alone and first in a document too (see ExclaimedFirstBlocks)
+    {"", PieceKind::kExclaimedFirst},
+    // a block between others whose ends the rules could read across (see NeighbourBlocks)
+    {"", PieceKind::kNeighbours},
+    // a DocBook block's information and a data module's equipment records before a title (see RecordBlocks)
+    {"", PieceKind::kRecords},
 };
 constexpr std::size_t kMoreShapeCount = std::size(kMoreShapes);
 static_assert(kMoreShapeCount <= 256, "the byte after the last shape reaches every one of these");
@@ -1425,10 +1468,14 @@ std::string WrittenParagraphs(std::uint8_t first, std::uint8_t second) {
 // Places in the document that a property needs, written as bytes no piece
 // holds and taken out of the document (see Document): a record's field
 // value; a sentence, from its first word (where the words its first words
-// are compared by end) to just after its full stop; a title.
+// are compared by end) to just after its full stop; a title; a block
+// that is checked alone too, from before its start tag (kBlockStart, then
+// a letter: the document it opens, see FirstInDocument) to after its end
+// tag, kBlockId standing for its id.
 constexpr char kFieldStart = '\x13', kFieldEnd = '\x14';
 constexpr char kSentenceStart = '\x15', kOpeningEnd = '\x16', kSentenceEnd = '\x17';
 constexpr char kTitleStart = '\x18', kTitleEnd = '\x19';
+constexpr char kBlockStart = '\x1A', kBlockEnd = '\x1B', kBlockId = '\x7F';
 
 // The first words of sentences that FirstWordParagraphs writes too long
 // and within the limit: a number and its unit, "The" before a word or
@@ -1528,6 +1575,260 @@ std::string WiringData(std::uint8_t choice) {
   return markup + "</wireAlpha></wiringData>";
 }
 
+// S1000D wiring data of equipment records: one, 5, 12 or 30 pieces of
+// electrical equipment, as `choice` chooses, every third with an
+// alternative beside it, each a run of fields (its part number,
+// installation location, connection list class and maker), whose values
+// are no writer's words, though some are dictionary words or look like a
+// name ("Seat post", "Steering", "Electronic").
+std::string EquipmentData(std::uint8_t choice) {
+  static constexpr const char* kParts[] = {"M2045", "AB1234", "2045A", "P1"};
+  static constexpr const char* kLocations[] = {"Seat post", "Steering column", "Rear panel", "Cover of the pump"};
+  static constexpr const char* kClasses[] = {"Steering", "Electronic", "Power", "Valve"};
+  static constexpr const char* kMakers[] = {"Electronic", "Acme Electric", "Glorp Inc."};
+  static constexpr int kCounts[] = {1, 5, 12, 30};
+  auto equipment = [](std::size_t at, const std::string& id) {
+    return "<electricalEquip id=\"eq-" + id + "\"><partNumber>" + Field(kParts[at % 4]) +
+           "</partNumber><installationLocation>" + Field(kLocations[at % 4]) +
+           "</installationLocation><connectionListClass>" + Field(kClasses[at % 4]) +
+           "</connectionListClass><enterpriseName>" + Field(kMakers[at % 3]) + "</enterpriseName></electricalEquip>";
+  };
+  std::string markup = "<wiringData><electricalEquipGroup>";
+  for (int k = 0; k < kCounts[choice % 4]; ++k) {
+    const std::size_t at = static_cast<std::size_t>(k) + choice / 4;
+    const std::string id = std::to_string(1001 + k).substr(1);
+    markup += at % 3 == 1 ? "<electricalEquipAlts>" + equipment(at, id) + equipment(at + 1, id + "b") +
+                                "</electricalEquipAlts>"
+                          : equipment(at, id);
+  }
+  return markup + "</electricalEquipGroup></wiringData>";
+}
+
+// A DocBook root's or block's information, as `meta` chooses it (see
+// Layout::Metadata): an author with a contribution, a copyright and a date
+// (bit 3); a revision history of none, one, three or eight revisions (bits
+// 0 and 1), each a revision number, a date and author initials, which are a
+// record's fields, and a remark without a full stop, as most write it, or
+// with one (bit 5), the values starting where bits 6 and 7 say; DocBook 5's
+// markup or 4's (bit 2). Where `prose` says, each remark is the verb probe
+// that opens a sentence (its number 00: each is a sentence of its own),
+// every other revision's a description of a paragraph, and a legal notice
+// of two such paragraphs follows. In a manual page's refentryinfo the
+// author's names and contribution, the copyright and the date are fields
+// too.
+std::string InfoParts(int meta, bool prose, bool fields) {
+  static constexpr int kRevisions[] = {0, 1, 3, 8};
+  static constexpr const char* kNumbers[] = {"1.2", "0.9", "2.0.1", "r104"};
+  static constexpr const char* kDates[] = {"04 April 2021", "01 May 2019", "2019-05-01", "May 2019"};
+  static constexpr const char* kInitials[] = {"FPL", "esr", "AS", "tg"};
+  static constexpr const char* kRemarks[] = {"Added the pump section", "First release", "Utilize the new valve",
+                                             "Fixed the typos"};
+  static constexpr const char* kProse[] = {"\x12 the pump section", "\x12 the new valve", "\x12 the tool",
+                                           "\x12 the cover and the unit"};
+  auto field = [fields](const std::string& value) { return fields ? Field(value) : value; };
+  std::string parts;
+  if (meta & 8)
+    parts += std::string("<author>") +
+             (meta & 4 ? "<personname><firstname>" + field("Anna") + "</firstname><surname>" + field("Smith") +
+                             "</surname></personname>"
+                       : "<firstname>" + field("Anna") + "</firstname><surname>" + field("Smith") + "</surname>") +
+             "<contrib>" + field("Wrote the pump tool") + "</contrib></author><copyright><year>" + field("2021") +
+             "</year><holder>" + field("Acme Pumps") + "</holder></copyright><date>" + field("04 April 2021") +
+             "</date>";
+  if (const int revisions = kRevisions[meta & 3]; revisions > 0) {
+    parts += "<revhistory>";
+    for (int k = 0; k < revisions; ++k) {
+      const std::size_t at = static_cast<std::size_t>(k + (meta >> 6));
+      const std::string remark = std::string(prose ? kProse[at % 4] : kRemarks[at % 4]) + (meta & 0x20 ? "." : "");
+      parts += "<revision><revnumber>" + Field(kNumbers[at % 4]) + "</revnumber><date>" + Field(kDates[(at + 1) % 4]) +
+               "</date><authorinitials>" + Field(kInitials[at % 4]) + "</authorinitials>" +
+               (prose && k % 2 == 1 ? "<revdescription><para>" + remark + "</para></revdescription>"
+                                    : "<revremark>" + remark + "</revremark>") +
+               "</revision>";
+    }
+    parts += "</revhistory>";
+  }
+  if (prose)
+    parts += std::string("<legalnotice><para>") + kFirstVerbProbe + " the valve</para><para>" + kFirstVerbProbe +
+             " the pump and the unit.</para></legalnotice>";
+  return parts;
+}
+
+// The document as the input shapes it, or as a comparison needs it: the
+// list that opens its data module's content or its map left out (or the
+// metadata before a DocBook root's text), or its data module alone, its
+// root; or with the block before (or after) each block between others
+// (see NeighbourBlocks, RecordBlocks) a plain one.
+enum class DocumentVariant { kAsShaped, kWithoutList, kAlone, kPlainBefore, kPlainAfter };
+
+// What stands for a block the variant makes plain, in the block's element.
+constexpr const char kPlain[] = "Close the valve.";
+
+// `text` in the element `name`, a block that is checked alone too, whose id
+// (`id`: "id" or "xml:id") the document gives it; it opens a document of its
+// own as `first` says (see FirstInDocument; '-': none).
+std::string Checked(char first, const std::string& name, const std::string& text, const char* id = "id") {
+  return std::string(1, kBlockStart) + first + "<" + name + " " + id + "=\"" + kBlockId + "\">" + text + "</" + name +
+         ">" + kBlockEnd;
+}
+
+// The first sentences of blocks that "!" ends, in each family: after a
+// word ("Stop!", "Warning!"), after an inline element round a word (bold
+// and underlined text too, which then opens the block) or round a
+// placeholder.
+const std::vector<std::string> kStopsDita = {"Stop!",          "Warning!",          "Caution!",
+                                             "<b>Stop</b>!",   "<u>Warning</u>!",   "<i>Caution</i>!",
+                                             "<ph>Go</ph>!",   "<uicontrol>Save</uicontrol>!"};
+const std::vector<std::string> kStopsDocBook = {"Stop!", "Warning!", "Go!", "<emphasis>Stop</emphasis>!",
+                                                "<emphasis role=\"bold\">Caution</emphasis>!", "<phrase>Go</phrase>!",
+                                                "<command>glorp</command>!"};
+const std::vector<std::string> kStopsS1000D = {"Stop!", "Caution!", "<emphasis>Stop</emphasis>!",
+                                               "<emphasis emphasisType=\"em02\">Warning</emphasis>!",
+                                               "<verbatimText>setup</verbatimText>!"};
+
+// A paragraph and a title in each family (DITA's, '|', DocBook's, '|', a
+// data module's) whose first sentence "!" ends, as `choice` chooses it for
+// each: a sentence too long (the length probe must get its finding, the
+// word before "!" none) and one within the limit follow it. Each is
+// checked alone too, and opens a document of its own (see
+// FirstInDocument): the first sentence of what is checked, it must be
+// marked as it is among others. The title stands in a figure (DITA's) or a
+// section (DocBook's, a levelled paragraph), before a paragraph.
+std::string ExclaimedFirstBlocks(std::uint8_t choice) {
+  const std::string sentences = std::string(" ") + kLongSentenceProbe + ' ' + kFirstHalf + kFirstHalfEnd +
+                                " and the pump and the cover. " + kShortSentenceProbe + ' ' + kSecondHead + '.';
+  auto stop = [&](const std::vector<std::string>& stops, bool title) {
+    const std::size_t n = stops.size();
+    return stops[(title ? choice / n : choice) % n] + sentences;
+  };
+  const std::string after = std::string("<para>") + kReadProbe + ". Stop the pump.</para>";
+  return Checked('d', "p", stop(kStopsDita, false)) + "<fig>" + Checked('t', "title", stop(kStopsDita, true)) +
+         "<image href=\"a.png\" placement=\"break\"/></fig>|" +
+         Checked('b', "para", stop(kStopsDocBook, false), "xml:id") + "<section>" +
+         Checked('c', "title", stop(kStopsDocBook, true), "xml:id") + after + "</section>|" +
+         Checked('s', "para", stop(kStopsS1000D, false)) + "<levelledPara>" +
+         Checked('u', "title", stop(kStopsS1000D, true)) + after + "</levelledPara>";
+}
+
+// Blocks of one type side by side: paragraphs, list items, a table row's
+// cells; each block's element, with what goes round it (a DocBook list
+// item's paragraph, a data module's cell's).
+struct Side {
+  const char* open;       // before the first block
+  const char* close;      // after the last
+  const char* itemOpen;   // round each block's element
+  const char* itemClose;
+  const char* element;
+};
+constexpr Side kDitaSides[] = {
+    {"", "", "", "", "p"},
+    {"<ul>", "</ul>", "", "", "li"},
+    {"<table><tgroup cols=\"3\"><tbody><row>", "</row></tbody></tgroup></table>", "", "", "entry"},
+};
+constexpr Side kDocBookSides[] = {
+    {"", "", "", "", "para"},
+    {"<itemizedlist>", "</itemizedlist>", "<listitem>", "</listitem>", "para"},
+    {"<informaltable><tgroup cols=\"3\"><tbody><row>", "</row></tbody></tgroup></informaltable>", "", "", "entry"},
+};
+constexpr Side kS1000DSides[] = {
+    {"", "", "", "", "para"},
+    {"<randomList>", "</randomList>", "<listItem>", "</listItem>", "para"},
+    {"<table><tgroup cols=\"3\"><tbody><row>", "</row></tbody></tgroup></table>", "<entry>", "</entry>", "para"},
+};
+
+// The block before the one in the middle: its last sentence ends with "?",
+// "!" or ":", after a word or an inline element, or a blank and "?"; the
+// sentence after that mark, the next block's first, is counted from the
+// block's end all the same. Per family (DITA's, DocBook's, a data
+// module's).
+const std::vector<std::string> kBeforeBlocks[] = {
+    {"\x01. Is the valve open?", "\x01. Stop the pump!", "\x01. Set the valve:", "\x01. Stop the <b>pump</b>!",
+     "\x01. Is the <i>valve</i> open?", "\x01. Is the pump on ?"},
+    {"\x01. Is the valve open?", "\x01. Stop the pump!", "\x01. Set the valve:",
+     "\x01. Stop the <emphasis>pump</emphasis>!", "\x01. Is the <literal>valve</literal> open?",
+     "\x01. Is the pump on ?"},
+    {"\x01. Is the valve open?", "\x01. Stop the pump!", "\x01. Set the valve:",
+     "\x01. Stop the <emphasis>pump</emphasis>!", "\x01. Is the <verbatimText>valve</verbatimText> open?",
+     "\x01. Is the pump on ?"},
+};
+// The first sentence of the block in the middle, whose findings hang on
+// its length as the check counts it (a verb that wants an article, see
+// kFirstWords), or that opens with bold or underlined text (DITA's).
+const std::vector<std::string> kMiddleOpenings[] = {
+    {"Turn valve to the unit.", "Remove pump and install the unit.", "Set the pump and turn valve slowly.",
+     "Turn the valve.", "<b>Turn</b> valve to the unit.", "<u>Glorp</u> the valve and the pump."},
+    {"Turn valve to the unit.", "Remove pump and install the unit.", "Set the pump and turn valve slowly.",
+     "Turn the valve.", "<emphasis>Turn</emphasis> valve to the unit."},
+    {"Turn valve to the unit.", "Remove pump and install the unit.", "Set the pump and turn valve slowly.",
+     "Turn the valve."},
+};
+// The words that end the block in the middle without a full stop, as a
+// heading or a cell holds them, and the first words of the block after,
+// which the rules read with a word before them: a noun of a control
+// ("Key", "Control", "Button"...) after a capitalised word the dictionaries
+// do not hold, a particle after a verb ("sets" before "Down"); or a block
+// that ends with its full stop before one opening with such a noun.
+constexpr const char* kJoins[][2] = {
+    {" Stop Glorp", "Control the valve."}, {" Stop Glorp", "Key the pump."},   {" Map Glorp", "Button of the unit."},
+    {" Stop Frobs", "Switch the valve."},  {" Stop Glorp", "Mode of the pump."}, {" Stop Glorp", "Position the valve."},
+    {" The pump sets", "Down the valve."},  {"", "Key the valve."},
+};
+
+// Three blocks of one type side by side in each family (DITA's, '|',
+// DocBook's, '|', a data module's), `first` choosing the type and the one
+// before, `second` the middle one's first sentence and its end with the
+// one after (see kJoins). The middle one is checked alone too, and its
+// markers must not change where the block before or after it is plain
+// (`variant`).
+std::string NeighbourBlocks(std::uint8_t first, std::uint8_t second, DocumentVariant variant) {
+  auto family = [&](int f, const Side& side, const char* id) {
+    const std::vector<std::string> &befores = kBeforeBlocks[f], &middles = kMiddleOpenings[f];
+    const auto& join = kJoins[second / middles.size() % std::size(kJoins)];
+    auto item = [&](const std::string& text) {
+      return std::string(side.itemOpen) + "<" + side.element + ">" + text + "</" + side.element + ">" + side.itemClose;
+    };
+    const std::string before = variant == DocumentVariant::kPlainBefore ? kPlain : befores[first / 3 % befores.size()],
+                      after = variant == DocumentVariant::kPlainAfter ? kPlain : join[1];
+    return side.open + item(before) + side.itemOpen +
+           Checked('-', side.element, middles[second % middles.size()] + join[0], id) + side.itemClose + item(after) +
+           side.close;
+  };
+  return family(0, kDitaSides[first % 3], "id") + '|' + family(1, kDocBookSides[first % 3], "xml:id") + '|' +
+         family(2, kS1000DSides[first % 3], "id");
+}
+
+// Records before a title, no word of its sentence: in DocBook, DocBook
+// 4's information of a procedure, a table or an example (blockinfo: an
+// author and a revision history as `choice` chooses them, see InfoParts, or
+// a date); in a data module, wiring data of equipment records (see
+// EquipmentData) before a levelled paragraph. The title opens with the verb
+// probe (number 00), is checked alone too, and must be marked as it is
+// where the records are left out (a plain paragraph stands for the wiring
+// data; `variant`); a paragraph follows it.
+std::string RecordBlocks(std::uint8_t choice, DocumentVariant variant) {
+  static constexpr const char* kBlocks[][2] = {
+      {"<procedure>", "</procedure>"}, {"<table>", "</table>"}, {"<example>", "</example>"}};
+  const std::string title = std::string(1, kFirstVerbProbe) + " the valve",
+                    text = variant == DocumentVariant::kPlainAfter ? kPlain
+                                                                   : std::string(1, kReadProbe) + ". Stop the pump.";
+  const int block = ((choice >> 2 & 1) | (choice >> 3 & 2)) % 3;
+  const int meta = choice & ~0x14;
+  const std::string info = InfoParts(meta, false, false);
+  const std::string after = block == 0   ? "<step><para>" + text + "</para></step>"
+                            : block == 1 ? "<tgroup cols=\"1\"><tbody><row><entry>" + text +
+                                               "</entry></row></tbody></tgroup>"
+                                         : "<para>" + text + "</para>";
+  const auto& [open, close] = kBlocks[block];
+  const std::string blockInfo =
+      variant == DocumentVariant::kPlainBefore
+          ? ""
+          : "<blockinfo>" + (info.empty() ? "<date>" + Field("04 April 2021") + "</date>" : info) + "</blockinfo>";
+  const std::string wiring = variant == DocumentVariant::kPlainBefore ? std::string("<para>") + kPlain + "</para>"
+                                                                      : EquipmentData(choice);
+  return '|' + std::string(open) + blockInfo + Checked('-', "title", title, "xml:id") + after + close + '|' + wiring +
+         "<levelledPara>" + Checked('-', "title", title) + "<para>" + text + "</para></levelledPara>";
+}
+
 enum class Encoding { kUtf8, kLatin1, kAscii };
 
 // A DITA topic read from its root; a concept or a reference whose nested
@@ -1603,6 +1904,7 @@ struct Shape {
   // chooses it, or -1; left out in the comparison without it.
   int meta = -1;
   bool metaLeftOut = false;
+  bool metaProse = false;  // its remarks and a legal notice hold prose (see InfoParts)
 };
 
 // The first two bytes: the encoding, the title and the root (byte 0: a
@@ -1620,7 +1922,8 @@ struct Shape {
 // definitions (bits 0 and 1: none, one, three or 25), the sentence after
 // them (bits 2 and 3, see Layout::Listing) and which comes first (bits 4
 // to 7). So does a DocBook chapter, section, appendix or reference entry
-// with byte 1 from 128 to 223: its metadata (see Layout::Metadata). A map
+// with byte 1 from 128 to 223: its metadata (see Layout::Metadata), with
+// prose where bit 3 of byte 1 is set (see InfoParts). A map
 // of short titles (bits 2 to 4 of byte 0 at 6 with bits 6 and 7 set) reads
 // byte 1 as its form (bit 0 a bookmap, bit 1 the map's own topicmeta, bits
 // 2 and 3 the entries' titles, bits 4 to 7 25 entries and as many more)
@@ -1673,6 +1976,7 @@ Shape ReadShape(const std::uint8_t* data, std::size_t size) {
         s.root == Root::kRefEntry) {
       s.bytes = 3;
       s.meta = size > 2 ? data[2] : 0;
+      s.metaProse = (data[1] >> 3) & 1;
     }
   }
   if (s.root == Root::kTitleMap) {
@@ -1809,12 +2113,14 @@ std::vector<std::string> SplitWords(std::string_view text) {
 }
 
 // The markup of a block piece, whose parts the bytes after data[i] may
-// choose (`i` moves past them).
-std::string BlockMarkup(const Piece& piece, const std::uint8_t* data, std::size_t size, std::size_t& i) {
+// choose (`i` moves past them), as the document's variant has it.
+std::string BlockMarkup(const Piece& piece, const std::uint8_t* data, std::size_t size, std::size_t& i,
+                        DocumentVariant variant) {
   std::uint8_t choice[2] = {};
   const int bytes = piece.kind == PieceKind::kBlock ? 0
                     : piece.kind == PieceKind::kCut || piece.kind == PieceKind::kRules ||
-                            piece.kind == PieceKind::kExclaimed || piece.kind == PieceKind::kWiring
+                            piece.kind == PieceKind::kExclaimed || piece.kind == PieceKind::kWiring ||
+                            piece.kind == PieceKind::kExclaimedFirst || piece.kind == PieceKind::kRecords
                         ? 1
                         : 2;
   for (int k = 0; k < bytes; ++k) choice[k] = ++i < size ? data[i] : 0;
@@ -1830,13 +2136,17 @@ std::string BlockMarkup(const Piece& piece, const std::uint8_t* data, std::size_
     case PieceKind::kFirstWords: return FirstWordParagraphs(choice[0], choice[1]);
     case PieceKind::kExclaimed: return ExclaimedParagraphs(choice[0]);
     case PieceKind::kWiring: return WiringData(choice[0]);
+    case PieceKind::kExclaimedFirst: return ExclaimedFirstBlocks(choice[0]);
+    case PieceKind::kNeighbours: return NeighbourBlocks(choice[0], choice[1], variant);
+    case PieceKind::kRecords: return RecordBlocks(choice[0], variant);
     default: return piece.text;
   }
 }
 
-// The blocks the pieces make (at most 200 pieces); a block ends after
-// `blockPieces` pieces.
-std::vector<Block> BuildBlocks(const std::uint8_t* data, std::size_t size, std::size_t blockPieces) {
+// The blocks the pieces make (at most 200 pieces), as the document's
+// variant has them; a block ends after `blockPieces` pieces.
+std::vector<Block> BuildBlocks(const std::uint8_t* data, std::size_t size, std::size_t blockPieces,
+                               DocumentVariant variant) {
   std::vector<Block> blocks(1);
   PieceKind lastKind = PieceKind::kParagraph;
   std::size_t inBlock = 0;
@@ -1855,7 +2165,7 @@ std::vector<Block> BuildBlocks(const std::uint8_t* data, std::size_t size, std::
     const Piece& piece = *shape;
     if (piece.kind >= PieceKind::kBlock) {
       // The paragraph ends, the block element stands, the next paragraph begins.
-      blocks.push_back({PieceKind::kBlock, BlockMarkup(piece, data, size, i)});
+      blocks.push_back({PieceKind::kBlock, BlockMarkup(piece, data, size, i, variant)});
       blocks.push_back({PieceKind::kParagraph, ""});
       lastKind = PieceKind::kParagraph;
       inBlock = 0;
@@ -2505,40 +2815,11 @@ class Layout {
   }
 
   // Metadata before a DocBook root's text, as the shape's third byte
-  // chooses: an author with a contribution, a copyright and a date (bit 3);
-  // a revision history of none, one, three or eight revisions (bits 0 and
-  // 1), each a revision number, a date and author initials, which are a
-  // record's fields, and a remark of the writer's without a full stop, as
-  // most write it, or with one (bit 5), the values starting where bits 6
-  // and 7 say; DocBook 5's markup or 4's (bit 2). Inside `container` where
-  // one is named; nothing in the comparison without it.
+  // chooses (see InfoParts), with prose where the shape says; inside
+  // `container` where one is named; nothing in the comparison without it.
   std::string Metadata(const std::string& container) const {
     if (shape_.metaLeftOut) return {};
-    static constexpr int kRevisions[] = {0, 1, 3, 8};
-    static constexpr const char* kNumbers[] = {"1.2", "0.9", "2.0.1", "r104"};
-    static constexpr const char* kDates[] = {"04 April 2021", "01 May 2019", "2019-05-01", "May 2019"};
-    static constexpr const char* kInitials[] = {"FPL", "esr", "AS", "tg"};
-    static constexpr const char* kRemarks[] = {"Added the pump section", "First release", "Utilize the new valve",
-                                               "Fixed the typos"};
-    const int meta = shape_.meta;
-    std::string parts;
-    if (meta & 8)
-      parts += std::string("<author>") +
-               (meta & 4 ? "<personname><firstname>Anna</firstname><surname>Smith</surname></personname>"
-                         : "<firstname>Anna</firstname><surname>Smith</surname>") +
-               "<contrib>Wrote the pump tool</contrib></author><copyright><year>2021</year><holder>Acme Pumps"
-               "</holder></copyright><date>04 April 2021</date>";
-    if (const int revisions = kRevisions[meta & 3]; revisions > 0) {
-      parts += "<revhistory>";
-      for (int k = 0; k < revisions; ++k) {
-        const std::size_t at = static_cast<std::size_t>(k + (meta >> 6));
-        parts += "<revision><revnumber>" + Field(kNumbers[at % 4]) + "</revnumber><date>" +
-                 Field(kDates[(at + 1) % 4]) + "</date><authorinitials>" + Field(kInitials[at % 4]) +
-                 "</authorinitials><revremark>" + kRemarks[at % 4] + (meta & 0x20 ? "." : "") +
-                 "</revremark></revision>";
-      }
-      parts += "</revhistory>";
-    }
+    const std::string parts = InfoParts(shape_.meta, shape_.metaProse, container == "refentryinfo");
     return container.empty() ? parts : "<" + container + ">" + parts + "</" + container + ">";
   }
 
@@ -2696,6 +2977,31 @@ std::string NameEntities(const std::string& body) {
   return declarations;
 }
 
+// A document that `block`, an element checked alone too (see Checked),
+// opens as `kind` says, between the places kBlockStart and kBlockEnd: a
+// DITA concept's body ('d'; its title is not read) or a topic's title
+// ('t'), a DocBook chapter's first paragraph ('b') or its title ('c'), a
+// data module's levelled paragraph's first paragraph ('s') or its title
+// ('u'), a plain paragraph after a title; empty for any other kind.
+std::string FirstInDocument(char kind, const std::string& block) {
+  const std::string marked = kBlockStart + block + kBlockEnd;
+  const std::string head = "<?xml version=\"1.0\"?>\n<!DOCTYPE ";
+  const std::string module = "dmodule>\n<dmodule><content><description><levelledPara>",
+                    moduleEnd = "</levelledPara></description></content></dmodule>\n";
+  const std::string plainPara = std::string("<para>") + kPlain + "</para>";
+  switch (kind) {
+    case 'd':
+      return head + "concept PUBLIC \"-//OASIS//DTD DITA Concept//EN\" \"concept.dtd\">\n<concept id=\"c\"><title>"
+             "Pump</title><conbody>" + marked + "</conbody></concept>\n";
+    case 't': return head + "topic>\n<topic id=\"t\">" + marked + "<body><p>" + kPlain + "</p></body></topic>\n";
+    case 'b': return head + "chapter>\n<chapter" + kDocBookRoot + marked + "</chapter>\n";
+    case 'c': return head + "chapter>\n<chapter" + kDocBookRoot + marked + plainPara + "</chapter>\n";
+    case 's': return head + module + marked + moduleEnd;
+    case 'u': return head + module + marked + plainPara + moduleEnd;
+    default: return {};
+  }
+}
+
 struct Document {
   std::string xml;
   std::vector<ProbeWord> probes;  // in document order
@@ -2709,6 +3015,11 @@ struct Document {
   // stood in `xml`, in order.
   std::vector<std::size_t> fields, sentences, titles;
   std::vector<std::string> titlesAlone;  // each title's document alone (see Layout::TitleAlone)
+  // Where each block that is checked alone too (see Checked) stood in
+  // `xml` (start, end), in order; its id; the document it opens, between
+  // the places kBlockStart and kBlockEnd (see FirstInDocument), or none.
+  std::vector<std::size_t> blocks;
+  std::vector<std::string> blockIds, blocksFirst;
 };
 
 // A publication module whose entry holds `module`, a data module, whole or
@@ -2725,12 +3036,6 @@ std::string InPublicationModule(const std::string& module, Wrapper wrapper) {
          "</pmEntry></content></pm>";
 }
 
-// The document as the input shapes it, or as a comparison needs it: the
-// list that opens its data module's content or its map left out (or the
-// metadata before a DocBook root's text), or its data module alone, its
-// root.
-enum class DocumentVariant { kAsShaped, kWithoutList, kAlone };
-
 Document BuildDocument(const std::uint8_t* data, std::size_t size,
                        DocumentVariant variant = DocumentVariant::kAsShaped) {
   Shape shape = ReadShape(data, size);
@@ -2739,7 +3044,7 @@ Document BuildDocument(const std::uint8_t* data, std::size_t size,
   const std::size_t pieces = size >= shape.bytes ? size - shape.bytes : 0;
   // The paragraphs of a long body are short, so that each input runs fast.
   std::vector<Block> blocks =
-      BuildBlocks(data + (size - pieces), pieces, shape.paragraphs ? 12 : std::size_t(-1));
+      BuildBlocks(data + (size - pieces), pieces, shape.paragraphs ? 12 : std::size_t(-1), variant);
   std::string title = "Fuzz";
   if (shape.titleFromInput) {
     title = blocks.front().text;
@@ -2784,7 +3089,10 @@ Document BuildDocument(const std::uint8_t* data, std::size_t size,
     encodedUpTo = xml.size();
     return encoded;
   };
-  for (char c : doc.xml) {
+  std::size_t blockFrom = 0;  // where the block open now begins in `xml`
+  char opens = '-';           // the document it opens
+  for (std::size_t i = 0; i < doc.xml.size(); ++i) {
+    const char c = doc.xml[i];
     if (const ProbeWord* probe = ProbeFor(c)) {
       doc.probes.push_back(*probe);
       for (std::size_t at = xml.find(probe->text); probe->shared && at != std::string::npos;
@@ -2799,6 +3107,16 @@ Document BuildDocument(const std::uint8_t* data, std::size_t size,
       doc.sentences.push_back(place());
     } else if (c == kTitleStart || c == kTitleEnd) {
       doc.titles.push_back(place());
+    } else if (c == kBlockStart) {
+      doc.blocks.push_back(place());
+      opens = i + 1 < doc.xml.size() ? doc.xml[++i] : '-';
+      blockFrom = xml.size();
+    } else if (c == kBlockId) {
+      doc.blockIds.push_back("blk" + std::to_string(doc.blockIds.size() + 1));
+      xml += doc.blockIds.back();
+    } else if (c == kBlockEnd) {
+      doc.blocks.push_back(place());
+      doc.blocksFirst.push_back(FirstInDocument(opens, xml.substr(blockFrom)));
     } else {
       xml += c;
     }
@@ -3728,35 +4046,60 @@ std::string FieldProblem(const std::string& marked, const Document& doc) {
   return {};
 }
 
-// The markers that the title of `alone`, a document of one title between
-// its places (see Layout::TitleAlone), gets, each as its Kesta value and
-// words; the same document gives the same every time, so it is checked
-// once. Lost searches and a marked text that is not its document go to
-// `problem`.
-const std::vector<std::string>& TitleAloneMarks(editor::Editor& doc, const std::string& alone, std::string* problem) {
+// The markers whose words begin from `from` up to `to`, each as its place
+// from `from`, its Kesta value and its words.
+std::vector<std::string> MarksWithin(const std::vector<Mark>& marks, std::size_t from, std::size_t to) {
+  std::vector<std::string> shown;
+  for (const Mark* m : MarksFrom(marks, from, to))
+    shown.push_back("at " + std::to_string(m->at - from) + ": " + m->Shown());
+  return shown;
+}
+
+// Markers as a failure lists them, one a line.
+std::string ShownList(const std::vector<std::string>& all) {
+  std::string joined;
+  for (const std::string& m : all) joined += "\n    " + m;
+  return joined.empty() ? std::string("\n    (none)") : joined;
+}
+
+// The markers that the part of `alone`, a document with one part between
+// the places `start` and `end` (a title, see Layout::TitleAlone; a block,
+// see FirstInDocument), gets (see MarksWithin); the same document gives
+// the same every time, so it is checked once. Lost searches and a marked
+// text that is not its document go to `problem`.
+const std::vector<std::string>& MarksAlone(editor::Editor& doc, const std::string& alone, char start, char end,
+                                           std::string* problem) {
   static std::map<std::string, std::vector<std::string>> known;
   if (auto found = known.find(alone); found != known.end()) return found->second;
   std::string xml;
   std::size_t from = std::string::npos, to = std::string::npos;
   for (char c : alone) {
-    if (c == kTitleStart) from = xml.size();
-    else if (c == kTitleEnd) to = xml.size();
+    if (c == start) from = xml.size();
+    else if (c == end) to = xml.size();
     else xml += c;
   }
   std::string lost, text;
   const std::string marked = CheckAgain(doc, xml, &lost);
   const std::vector<Mark> marks = MarksOf(marked, xml, {&from, &to}, &text, problem);
   if (!lost.empty()) *problem += lost + marked;
-  std::vector<std::string>& shown = known[alone];
-  for (const Mark* m : MarksFrom(marks, from, to)) shown.push_back(m->Shown());
-  if (!problem->empty()) known.erase(alone);
-  static const std::vector<std::string> kNone;
-  return problem->empty() ? known[alone] : kNone;
+  if (!problem->empty()) {
+    static const std::vector<std::string> kNone;
+    return kNone;
+  }
+  return known[alone] = MarksWithin(marks, from, to);
+}
+
+// A document alone from its root on, without its places.
+std::string Source(const std::string& alone) {
+  std::string source;
+  for (char c : alone.substr(alone.find('\n', alone.find("<!DOCTYPE")) + 1))
+    if (c != kTitleStart && c != kTitleEnd && c != kBlockStart && c != kBlockEnd && c != '\n') source += c;
+  return source;
 }
 
 // Empty when each title of a map of titles (see Layout::TitleEntries) gets
-// the markers it gets alone (category, number, advice, words); else the
-// first that does not, with both.
+// the markers it gets alone (place, category, number, advice, words);
+// else the first that does not, with both.
 std::string TitleProblem(editor::Editor& doc, const std::string& marked, const Document& d) {
   if (d.titles.empty()) return {};
   std::vector<std::size_t> places = d.titles;
@@ -3764,22 +4107,130 @@ std::string TitleProblem(editor::Editor& doc, const std::string& marked, const D
   const std::vector<Mark> marks = MarksOf(marked, d.xml, places, &text, &problem);
   if (!problem.empty()) return problem;
   for (std::size_t k = 0; k + 2 <= places.size() && k / 2 < d.titlesAlone.size(); k += 2) {
-    std::vector<std::string> got;
-    for (const Mark* m : MarksFrom(marks, places[k], places[k + 1])) got.push_back(m->Shown());
-    const std::vector<std::string>& alone = TitleAloneMarks(doc, d.titlesAlone[k / 2], &problem);
+    const std::vector<std::string> got = MarksWithin(marks, places[k], places[k + 1]);
+    const std::vector<std::string>& alone = MarksAlone(doc, d.titlesAlone[k / 2], kTitleStart, kTitleEnd, &problem);
     if (!problem.empty()) return "the title alone: " + problem;
-    if (got != alone) {
-      auto list = [](const std::vector<std::string>& all) {
-        std::string joined;
-        for (const std::string& m : all) joined += "\n    " + m;
-        return joined.empty() ? std::string("\n    (none)") : joined;
-      };
-      std::string source;  // the document alone from its root on, without its title's places
-      for (char c : d.titlesAlone[k / 2].substr(d.titlesAlone[k / 2].find('\n', d.titlesAlone[k / 2].find("<!DOCTYPE")) + 1))
-        if (c != kTitleStart && c != kTitleEnd && c != '\n') source += c;
+    if (got != alone)
       return "title " + std::to_string(k / 2 + 1) + " of " + std::to_string(places.size() / 2) + ", \"" +
-             text.substr(places[k], places[k + 1] - places[k]) + "\"; in the map:" + list(got) + "\n  alone (" +
-             source + "):" + list(alone);
+             text.substr(places[k], places[k + 1] - places[k]) + "\"; in the map:" + ShownList(got) + "\n  alone (" +
+             Source(d.titlesAlone[k / 2]) + "):" + ShownList(alone);
+  }
+  return {};
+}
+
+// --- Blocks alone, first in a document and between plain ones ---
+
+// `xml` checked through SelectElement with the caret in the element `id`,
+// as "kesta check FILE --element ID" checks it: the marked text; lost
+// searches and boxes go to `problems`.
+std::string CheckElement(editor::Editor& doc, const std::string& xml, const std::string& id, std::string* problems) {
+  std::string error;
+  if (!doc.LoadText(xml, "fuzz.xml", &error, "/fuzz/fuzz.xml")) {
+    *problems += "the document does not load: " + error + "\n";
+    return {};
+  }
+  if (!doc.PlaceCaretIn(id)) {
+    *problems += "no element " + id + "\n";
+    return {};
+  }
+  Watch watch;
+  SetInteraction(&watch);
+  RunKesta* object = new RunKesta();
+  const HRESULT result = object->SelectElement();
+  const std::string marked = doc.SaveText();
+  object->CloseKesta();
+  object->Release();
+  SetInteraction(nullptr);
+  for (const std::string& p : watch.problems) *problems += p + "\n";
+  if (result != S_OK) *problems += "SelectElement answered " + std::to_string(result) + "\n";
+  return marked;
+}
+
+// Empty when each of up to four blocks checked alone too (see Checked),
+// spread over the document, gets through SelectElement, the caret in it,
+// exactly the markers the whole check gives inside it (place, category,
+// number, advice, words), and none outside it; else the first that does
+// not, with both.
+std::string BlockAloneProblem(editor::Editor& doc, const std::string& marked, const Document& d) {
+  const std::size_t n = d.blockIds.size();
+  if (n == 0) return {};
+  std::vector<std::size_t> places = d.blocks;
+  std::string text, problem;
+  const std::vector<Mark> whole = MarksOf(marked, d.xml, places, &text, &problem);
+  if (!problem.empty()) return problem;
+  for (std::size_t j = 0, last = n; j < 4; ++j) {
+    const std::size_t k = j * n / 4;
+    if (k == last) continue;
+    last = k;
+    const std::string& id = d.blockIds[k];
+    std::string lost;
+    const std::string alone = CheckElement(doc, d.xml, id, &lost);
+    if (!lost.empty()) return "block " + id + " alone: " + lost + alone;
+    std::vector<std::size_t> at = d.blocks;
+    std::string aloneText;
+    const std::vector<Mark> marks = MarksOf(alone, d.xml, at, &aloneText, &problem);
+    if (!problem.empty()) return "block " + id + " alone: " + problem;
+    const std::vector<std::string> got = MarksWithin(marks, at[2 * k], at[2 * k + 1]),
+                                   expected = MarksWithin(whole, places[2 * k], places[2 * k + 1]);
+    const std::string which = "block " + std::to_string(k + 1) + " of " + std::to_string(n) + " (" + id + ", \"" +
+                              text.substr(places[2 * k], places[2 * k + 1] - places[2 * k]) + "\")";
+    for (const Mark& m : marks)
+      if (m.at < at[2 * k] || m.at >= at[2 * k + 1])
+        return which + ": checked alone, a marker stands outside it: " + m.Shown() + " at " + std::to_string(m.at);
+    if (got != expected) return which + "; in the whole check:" + ShownList(expected) + "\n  alone:" + ShownList(got);
+  }
+  return {};
+}
+
+// Empty when each block that opens a document of its own (see
+// FirstInDocument) gets there the markers it gets in the whole check
+// (place, category, number, advice, words); else the first that does not,
+// with both.
+std::string FirstBlockProblem(editor::Editor& doc, const std::string& marked, const Document& d) {
+  if (d.blocks.empty()) return {};
+  std::vector<std::size_t> places = d.blocks;
+  std::string text, problem;
+  const std::vector<Mark> whole = MarksOf(marked, d.xml, places, &text, &problem);
+  if (!problem.empty()) return problem;
+  for (std::size_t k = 0; k < d.blocksFirst.size(); ++k) {
+    if (d.blocksFirst[k].empty()) continue;
+    const std::vector<std::string>& first = MarksAlone(doc, d.blocksFirst[k], kBlockStart, kBlockEnd, &problem);
+    if (!problem.empty()) return "the block first in a document: " + problem;
+    const std::vector<std::string> got = MarksWithin(whole, places[2 * k], places[2 * k + 1]);
+    if (got != first)
+      return "block " + std::to_string(k + 1) + " of " + std::to_string(d.blocksFirst.size()) + " (" +
+             d.blockIds[k] + "); in the whole check:" + ShownList(got) + "\n  first in " + Source(d.blocksFirst[k]) +
+             ":" + ShownList(first);
+  }
+  return {};
+}
+
+// Empty when each block checked alone too (see Checked) gets in
+// `otherMarked`, the check of `other` (the document with the block before
+// or after some of them plain), the markers it gets in `marked`, the
+// check of `d` (place, category, number, advice, words); else the first
+// that does not, with both.
+std::string SameBlockMarks(const std::string& marked, const Document& d, const std::string& otherMarked,
+                           const Document& other) {
+  std::vector<std::size_t> places = d.blocks, otherPlaces = other.blocks;
+  std::string text, otherText, problem;
+  const std::vector<Mark> marks = MarksOf(marked, d.xml, places, &text, &problem),
+                          otherMarks = MarksOf(otherMarked, other.xml, otherPlaces, &otherText, &problem);
+  if (!problem.empty()) return problem;
+  if (places.size() != otherPlaces.size()) return "the variant holds other blocks";
+  for (std::size_t k = 0; k + 2 <= places.size(); k += 2) {
+    const std::vector<std::string> got = MarksWithin(marks, places[k], places[k + 1]),
+                                   then = MarksWithin(otherMarks, otherPlaces[k], otherPlaces[k + 1]);
+    if (got != then) {
+      auto around = [](const std::string& all, std::size_t from, std::size_t to) {
+        const std::size_t before = from > 200 ? from - 200 : 0;
+        return all.substr(before, std::min(all.size(), to + 200) - before);
+      };
+      return "block " + std::to_string(k / 2 + 1) + " of " + std::to_string(places.size() / 2) + " (" +
+             d.blockIds[k / 2] + ", \"" + text.substr(places[k], places[k + 1] - places[k]) + "\"):" + ShownList(got) +
+             "\n  with a plain block beside it:" + ShownList(then) + "\n  among: " +
+             around(text, places[k], places[k + 1]) + "\n  plain: " +
+             around(otherText, otherPlaces[k], otherPlaces[k + 1]);
     }
   }
   return {};
@@ -3838,6 +4289,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (const Failed f = FirstWordsProblem(marked, document); f.property) Fail(f.property, xml, f.detail + "\n" + marked);
   if (std::string e = TitleProblem(doc, marked, document); !e.empty())
     Fail("a title is marked otherwise than alone", xml, e + "\n" + marked);
+  if (std::string e = BlockAloneProblem(doc, marked, document); !e.empty())
+    Fail("a block checked alone is marked otherwise than in the whole check", xml, e + "\n" + marked);
+  if (std::string e = FirstBlockProblem(doc, marked, document); !e.empty())
+    Fail("a block first in a document of its own is marked otherwise than among others", xml, e + "\n" + marked);
 
   if (std::string e = TakeSuggestionsOverReferences(doc, marked); !e.empty())
     Fail("a suggestion over a reference was lost", xml, e + "\n" + marked);
@@ -3915,6 +4370,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         !e.empty())
       Fail("a data module in a publication module is marked otherwise than alone", xml,
            e + "\n" + lost + marked + "\n--- alone:\n" + other);
+  }
+  // A block between others is marked as it is with the one before, or the
+  // one after, plain: the rules read no word of another block.
+  for (const DocumentVariant variant : {DocumentVariant::kPlainBefore, DocumentVariant::kPlainAfter}) {
+    const Document plain = BuildDocument(data, size, variant);
+    if (plain.xml == xml) continue;
+    std::string lost;
+    const std::string other = CheckAgain(doc, plain.xml, &lost);
+    if (!lost.empty()) Fail("a search was lost", plain.xml, lost + other);
+    if (std::string e = SameBlockMarks(marked, document, other, plain); !e.empty())
+      Fail(variant == DocumentVariant::kPlainBefore ? "a block is marked otherwise after a plain block"
+                                                    : "a block is marked otherwise before a plain block",
+           xml, e + "\n" + marked + "\n--- with plain blocks:\n" + other);
   }
   return 0;
 }
